@@ -1,0 +1,203 @@
+#include "platform/user_defaults.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace quorvane {
+
+namespace {
+// Binary values are kept as {"data": "<base64>"} so the file stays valid UTF-8 JSON.
+constexpr const char *kDataMember = "data";
+} // namespace
+
+UserDefaults::UserDefaults(const QString &filePath, QObject *parent)
+    : QObject(parent), m_path(filePath)
+{
+    load();
+}
+
+UserDefaults::~UserDefaults()
+{
+    if (m_dirty)
+        synchronize();
+}
+
+QString UserDefaults::standardFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/Quorvane/defaults.json");
+}
+
+void UserDefaults::load()
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return;
+    QString problem;
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = file.errorString();
+    } else {
+        const QByteArray bytes = file.readAll();
+        file.close();
+        nlohmann::json parsed = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+        if (!parsed.is_discarded() && parsed.is_object()) {
+            m_values = std::move(parsed);
+            return;
+        }
+        problem = QStringLiteral("not a JSON object");
+    }
+    // Keep the bytes for whoever wants to look at them; start afresh beside them.
+    const QString aside = m_path + QStringLiteral(".unreadable-")
+                          + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
+    const bool moved = QFile::rename(m_path, aside);
+    m_loadProblem = moved
+        ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
+        : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);
+    std::printf("⚠️ [UserDefaults] %s\n", qUtf8Printable(m_loadProblem));
+    std::fflush(stdout);
+}
+
+const nlohmann::json *UserDefaults::find(const QString &key) const
+{
+    const auto it = m_values.find(key.toStdString());
+    return it == m_values.end() ? nullptr : &*it;
+}
+
+bool UserDefaults::contains(const QString &key) const
+{
+    return find(key) != nullptr;
+}
+
+std::optional<bool> UserDefaults::boolValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_boolean())
+        return std::nullopt;
+    return v->get<bool>();
+}
+
+std::optional<qint64> UserDefaults::integerValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v)
+        return std::nullopt;
+    if (v->is_number_integer())
+        return v->get<qint64>();
+    if (v->is_number_unsigned() && v->get<quint64>() <= quint64(INT64_MAX))
+        return qint64(v->get<quint64>());
+    return std::nullopt;
+}
+
+std::optional<QString> UserDefaults::stringValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_string())
+        return std::nullopt;
+    return QString::fromStdString(v->get<std::string>());
+}
+
+std::optional<QByteArray> UserDefaults::dataValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_object())
+        return std::nullopt;
+    const auto member = v->find(kDataMember);
+    if (member == v->end() || !member->is_string())
+        return std::nullopt;
+    const auto &text = member->get_ref<const std::string &>();
+    auto decoded = QByteArray::fromBase64Encoding(QByteArray::fromStdString(text),
+                                                  QByteArray::AbortOnBase64DecodingErrors);
+    if (!decoded)
+        return std::nullopt;
+    return *decoded;
+}
+
+std::optional<QStringList> UserDefaults::stringListValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_array())
+        return std::nullopt;
+    QStringList list;
+    for (const auto &item : *v) {
+        if (!item.is_string())
+            return std::nullopt;
+        list << QString::fromStdString(item.get<std::string>());
+    }
+    return list;
+}
+
+void UserDefaults::setBool(const QString &key, bool value) { store(key, value); }
+void UserDefaults::setInteger(const QString &key, qint64 value) { store(key, value); }
+void UserDefaults::setString(const QString &key, const QString &value) { store(key, value.toStdString()); }
+
+void UserDefaults::setData(const QString &key, const QByteArray &value)
+{
+    store(key, nlohmann::json{{kDataMember, value.toBase64().toStdString()}});
+}
+
+void UserDefaults::setStringList(const QString &key, const QStringList &value)
+{
+    auto array = nlohmann::json::array();
+    for (const QString &s : value)
+        array.push_back(s.toStdString());
+    store(key, std::move(array));
+}
+
+void UserDefaults::remove(const QString &key)
+{
+    if (m_values.erase(key.toStdString()) > 0)
+        markDirty();
+}
+
+void UserDefaults::store(const QString &key, nlohmann::json value)
+{
+    m_values[key.toStdString()] = std::move(value);
+    markDirty();
+}
+
+void UserDefaults::markDirty()
+{
+    m_dirty = true;
+    if (!m_flushScheduled) {
+        m_flushScheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            m_flushScheduled = false;
+            if (m_dirty)
+                synchronize();
+        });
+    }
+}
+
+bool UserDefaults::synchronize()
+{
+    if (!m_dirty)
+        return true;
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath())) {
+        m_lastError = QStringLiteral("cannot create folder %1").arg(info.absolutePath());
+        return false;
+    }
+    QSaveFile file(m_path);
+    const std::string text = m_values.dump(2) + "\n";
+    if (!file.open(QIODevice::WriteOnly)
+        || file.write(text.data(), qint64(text.size())) != qint64(text.size())
+        || !file.commit()) {
+        m_lastError = file.errorString();
+        std::printf("❌ [UserDefaults] could not write %s: %s\n", qUtf8Printable(m_path),
+                    qUtf8Printable(m_lastError));
+        std::fflush(stdout);
+        return false;
+    }
+    m_lastError.clear();
+    m_dirty = false;
+    return true;
+}
+
+} // namespace quorvane

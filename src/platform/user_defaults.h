@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+
+namespace quorvane {
+
+// A small key-value database of the user's preferences, kept as one JSON file.
+// Changes are held in memory and written atomically: at the next turn of the event
+// loop, on `synchronize`, or when the object is destroyed.
+class UserDefaults : public QObject {
+    Q_OBJECT
+public:
+    // Opens (or starts) the database at `filePath`. An unreadable file is moved aside
+    // to "<file>.unreadable-<time>" and the database starts empty; `loadProblem` says so.
+    explicit UserDefaults(const QString &filePath, QObject *parent = nullptr);
+    ~UserDefaults() override;
+
+    // "$XDG_CONFIG_HOME/Quorvane/defaults.json".
+    static QString standardFilePath();
+
+    QString filePath() const { return m_path; }
+    bool contains(const QString &key) const;
+
+    // Typed reads: absent when the key is missing or holds another type.
+    std::optional<bool> boolValue(const QString &key) const;
+    std::optional<qint64> integerValue(const QString &key) const;
+    std::optional<QString> stringValue(const QString &key) const;
+    std::optional<QByteArray> dataValue(const QString &key) const;
+    std::optional<QStringList> stringListValue(const QString &key) const;
+
+    void setBool(const QString &key, bool value);
+    void setInteger(const QString &key, qint64 value);
+    void setString(const QString &key, const QString &value);
+    void setData(const QString &key, const QByteArray &value);
+    void setStringList(const QString &key, const QStringList &value);
+    void remove(const QString &key);
+
+    // Writes pending changes now. False when the file could not be written;
+    // `lastError` then says why and the changes stay pending.
+    bool synchronize();
+    QString lastError() const { return m_lastError; }
+    // Non-empty when the file existed but could not be read at creation.
+    QString loadProblem() const { return m_loadProblem; }
+
+private:
+    void load();
+    void store(const QString &key, nlohmann::json value);
+    void markDirty();
+    const nlohmann::json *find(const QString &key) const;
+
+    QString m_path;
+    nlohmann::json m_values = nlohmann::json::object();
+    bool m_dirty = false;
+    bool m_flushScheduled = false;
+    QString m_lastError;
+    QString m_loadProblem;
+};
+
+} // namespace quorvane

@@ -1,0 +1,200 @@
+#include "core/json_util.h"
+#include "core/localized_error.h"
+#include "core/text_utils.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+#include "platform/user_defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+TEST(L10nFill, FillsPlaceholdersInOnePass)
+{
+    EXPECT_EQ(L10n::fill("Shortcut %@ is taken", {"⇧⌘L"}), "Shortcut ⇧⌘L is taken");
+    EXPECT_EQ(L10n::fill("%d of %@", {"3", "five"}), "3 of five");
+    // An inserted value that looks like a placeholder is never filled again.
+    EXPECT_EQ(L10n::fill("a %@ b %@", {"%@", "x"}), "a %@ b x");
+    EXPECT_EQ(L10n::fill("100%% of %@", {"it"}), "100% of it");
+    EXPECT_EQ(L10n::fill("missing %@", {}), "missing %@");
+    EXPECT_EQ(L10n::fill("trailing %", {"x"}), "trailing %");
+}
+
+TEST(L10nText, TableOverridesEnglishAndFallsBack)
+{
+    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "OK");
+    L10n::setTable({{"general.ok", "Vale"}});
+    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "Vale");
+    EXPECT_EQ(L10n::text("general.cancel", "Cancel", "button"), "Cancel");
+    L10n::setTable({});
+    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "OK");
+}
+
+namespace {
+struct SampleError : CaseError<SampleError, int> {
+    using CaseError::CaseError;
+    static ErrorText textOf(int kind)
+    {
+        return kind == 0 ? ErrorText{"error.sample.a", "Failed: %@", "a"}
+                         : ErrorText{"error.sample.b", "Plain failure", "b"};
+    }
+};
+} // namespace
+
+TEST(LocalizedErrorTest, DescribesCaseWithValue)
+{
+    const SampleError a(0, "disk full");
+    EXPECT_EQ(a.kind(), 0);
+    EXPECT_EQ(a.localizedDescription(), "Failed: disk full");
+    EXPECT_STREQ(a.what(), "Failed: disk full");
+    EXPECT_EQ(SampleError(1).localizedDescription(), "Plain failure");
+}
+
+TEST(Graphemes, CountsUserPerceivedCharacters)
+{
+    EXPECT_EQ(graphemeCount(""), 0);
+    EXPECT_EQ(graphemeCount("abc"), 3);
+    EXPECT_EQ(graphemeCount(QString::fromUtf8("e\u0301")), 1);          // e + combining acute
+    EXPECT_EQ(graphemeCount(QString::fromUtf8("🇫🇷🇩🇪")), 2);             // two flags
+    EXPECT_EQ(graphemeCount(QString::fromUtf8("👩‍👩‍👧")), 1);             // one family
+    EXPECT_EQ(graphemePrefix(QString::fromUtf8("🇫🇷🇩🇪x"), 1), QString::fromUtf8("🇫🇷"));
+    EXPECT_EQ(graphemePrefix("ab", 5), "ab");
+    EXPECT_EQ(graphemePrefix("ab", 0), "");
+}
+
+TEST(StrictJson, RefusesSilentConversions)
+{
+    using namespace quorvane::json;
+    EXPECT_THROW(readInteger(Json(true), 0, 10, "n"), DecodeError);
+    EXPECT_THROW(readInteger(Json(5.7), 0, 10, "n"), DecodeError);
+    EXPECT_EQ(readInteger(Json(5.0), 0, 10, "n"), 5);
+    EXPECT_THROW(readInteger(Json(11), 0, 10, "n"), DecodeError);
+    EXPECT_THROW(readInteger(Json(-1), 0, 10, "n"), DecodeError);
+    EXPECT_THROW(readInteger(Json(1e300), 0, INT64_MAX, "n"), DecodeError);
+    EXPECT_EQ(readInteger(Json(4294967295u), 0, 4294967295LL, "n"), 4294967295LL);
+    EXPECT_THROW(readBool(Json(1), "b"), DecodeError);
+    EXPECT_THROW(readString(Json(1), "s"), DecodeError);
+    EXPECT_THROW(readNumber(Json(false), "x"), DecodeError);
+    EXPECT_THROW(readStringList(Json::parse(R"(["a", 1])"), "l"), DecodeError);
+    EXPECT_THROW(parse("{nope"), DecodeError);
+    const Json obj = Json::parse(R"({"a": null, "b": 2})");
+    EXPECT_EQ(member(obj, "a"), nullptr);
+    EXPECT_EQ(member(obj, "zz"), nullptr);
+    EXPECT_THROW(requireMember(obj, "a"), DecodeError);
+}
+
+TEST(StrictJson, DatesAndUuids)
+{
+    using namespace quorvane::json;
+    const QDateTime t(QDate(2026, 12, 7), QTime(4, 17, 33), Qt::UTC);
+    EXPECT_EQ(isoDateString(t), "2026-12-07T04:17:33Z");
+    EXPECT_EQ(parseIsoDate("2026-12-07T04:17:33Z"), t);
+    EXPECT_EQ(parseIsoDate("2026-12-07T05:17:33+01:00"), t);
+    EXPECT_FALSE(parseIsoDate("2026-12-07T04:17:33").has_value());
+    EXPECT_FALSE(parseIsoDate("yesterday").has_value());
+
+    const QUuid id = QUuid::createUuid();
+    const QString text = uuidString(id);
+    EXPECT_EQ(text.size(), 36);
+    EXPECT_EQ(text, text.toUpper());
+    EXPECT_EQ(parseUuid(text), id);
+    EXPECT_EQ(parseUuid(text.toLower()), id);
+    EXPECT_FALSE(parseUuid("{" + text + "}").has_value());
+    EXPECT_FALSE(parseUuid("not-a-uuid").has_value());
+}
+
+TEST(NotificationCenterTest, DeliversUntilContextIsDestroyed)
+{
+    NotificationCenter center;
+    int calls = 0;
+    QVariantMap seen;
+    {
+        QObject context;
+        center.addObserver("SettingsDidChange", &context, [&](const QVariantMap &info) {
+            ++calls;
+            seen = info;
+        });
+        center.post("SettingsDidChange", {{"granted", true}});
+        center.post("Other");
+        EXPECT_EQ(calls, 1);
+        EXPECT_TRUE(seen.value("granted").toBool());
+    }
+    center.post("SettingsDidChange");
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(center.observerCount("SettingsDidChange"), 0);
+}
+
+TEST(NotificationCenterTest, ObserverMayRemoveItselfWhileDelivering)
+{
+    NotificationCenter center;
+    QObject first, second;
+    int secondCalls = 0;
+    center.addObserver("n", &first, [&](const QVariantMap &) { center.removeObserver(&first); });
+    center.addObserver("n", &second, [&](const QVariantMap &) { ++secondCalls; });
+    center.post("n");
+    center.post("n");
+    EXPECT_EQ(secondCalls, 2);
+    EXPECT_EQ(center.observerCount("n"), 1);
+}
+
+TEST(UserDefaultsTest, RoundTripsTypedValuesThroughTheFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sub/defaults.json");
+    {
+        UserDefaults defaults(path);
+        defaults.setBool("flag", true);
+        defaults.setInteger("big", 9007199254740993LL);  // beyond a double's exact range
+        defaults.setString("lang", "de");
+        defaults.setData("blob", QByteArray("\x00\xff{}", 4));
+        defaults.setStringList("AppleLanguages", {"de", "en"});
+        EXPECT_TRUE(defaults.synchronize());
+    }
+    UserDefaults reread(path);
+    EXPECT_EQ(reread.boolValue("flag"), true);
+    EXPECT_EQ(reread.integerValue("big"), 9007199254740993LL);
+    EXPECT_EQ(reread.stringValue("lang"), "de");
+    EXPECT_EQ(reread.dataValue("blob"), QByteArray("\x00\xff{}", 4));
+    EXPECT_EQ(reread.stringListValue("AppleLanguages"), QStringList({"de", "en"}));
+    EXPECT_FALSE(reread.boolValue("lang").has_value());  // wrong type reads as absent
+    reread.remove("flag");
+    EXPECT_TRUE(reread.synchronize());
+    EXPECT_FALSE(UserDefaults(path).contains("flag"));
+}
+
+TEST(UserDefaultsTest, UnreadableFileIsMovedAsideNotDeleted)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.json");
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("{ this is not json");
+    }
+    UserDefaults defaults(path);
+    EXPECT_FALSE(defaults.loadProblem().isEmpty());
+    EXPECT_FALSE(defaults.contains("anything"));
+    const QStringList aside = QDir(dir.path()).entryList({"defaults.json.unreadable-*"});
+    ASSERT_EQ(aside.size(), 1);
+    QFile kept(dir.filePath(aside.first()));
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "{ this is not json");
+}
+
+TEST(UserDefaultsTest, SynchronizeReportsAFailedWrite)
+{
+    QTemporaryDir dir;
+    // A plain file where the folder should be makes every write fail, even as root.
+    QFile blocker(dir.filePath("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const QString path = dir.filePath("blocker/defaults.json");
+    UserDefaults defaults(path);
+    defaults.setBool("flag", true);
+    EXPECT_FALSE(defaults.synchronize());
+    EXPECT_FALSE(defaults.lastError().isEmpty());
+}
