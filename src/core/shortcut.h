@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/json_util.h"
+
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace quorvane {
+
+// Modifier bits of a stored shortcut. On Linux command is Super, option is Alt.
+namespace ModifierFlag {
+inline constexpr quint32 command = 0x100;
+inline constexpr quint32 shift = 0x200;
+inline constexpr quint32 option = 0x800;
+inline constexpr quint32 control = 0x1000;
+} // namespace ModifierFlag
+
+// One key combination: a virtual key code (physical key position, "A" = 0, "S" = 1, ...)
+// and modifier flags. Equal when both fields are equal, other flag bits included.
+struct Shortcut {
+    quint16 keyCode = 0;
+    quint32 modifierFlags = 0;
+
+    // "⌃⌥⇧⌘" for the modifiers that are set, in that order, then the key's name.
+    QString displayString() const;
+    // True for the ten command-only combinations the desktop keeps for itself (⌘Q, ⌘C, ...).
+    bool isSystemReserved() const;
+    // The key's name in shortcut texts ("L", "Space", "↩"), empty for a key without one.
+    static QString keyName(quint16 keyCode);
+
+    bool operator==(const Shortcut &) const = default;
+
+    json::Json toJson() const;
+    // Requires "keyCode" (0...65535) and "modifierFlags" (0...4294967295).
+    static Shortcut fromJson(const json::Json &object);
+};
+
+// The five shortcut slots of the settings.
+enum class ShortcutAction { quickZarrow, repeatZarrow, codeMode, openHistory, scanCode };
+
+inline constexpr std::array<ShortcutAction, 5> kAllShortcutActions{
+    ShortcutAction::quickZarrow, ShortcutAction::repeatZarrow, ShortcutAction::codeMode,
+    ShortcutAction::openHistory, ShortcutAction::scanCode};
+
+// The case name: "quickZarrow", "repeatZarrow", "codeMode", "openHistory", "scanCode".
+QString rawValue(ShortcutAction action);
+std::optional<ShortcutAction> shortcutActionFromRawValue(const QString &raw);
+// The localised label ("Quick Zarrow", ...).
+QString displayName(ShortcutAction action);
+
+} // namespace quorvane
