@@ -9,7 +9,8 @@ namespace quorvane {
 
 // One physical key: its stored key code (a position on the ANSI layout: A = 0, S = 1, ...),
 // the X keycode of that position under the evdev keycodes every current X server uses,
-// and the keysym the key gives on a US layout (lower case, Num Lock on).
+// and the keysym the key is labelled with on a US keyboard (lower case, Num Lock on; the
+// standard X layout gives F13 to F20 media keysyms instead).
 struct KeyTableEntry {
     quint16 keyCode;
     quint8 xKeycode;
