@@ -77,16 +77,17 @@ void SettingsStore::load()
 {
     UserSettings loaded = UserSettings::defaults();
     if (m_userDefaults.contains(settingsKey)) {
-        std::optional<QByteArray> bytes = m_userDefaults.dataValue(settingsKey);
+        const std::optional<QByteArray> data = m_userDefaults.dataValue(settingsKey);
+        std::optional<QByteArray> bytes = data;
         if (!bytes) {
-            // A value of another type; keep what text it has.
+            // A value of another type is no record either; keep what text it has.
             if (const auto text = m_userDefaults.stringValue(settingsKey))
                 bytes = text->toUtf8();
         }
         try {
-            if (!bytes)
+            if (!data)
                 throw json::DecodeError("the stored value is not data");
-            loaded = sanitized(UserSettings::fromJson(json::parse(*bytes)));
+            loaded = sanitized(UserSettings::fromJson(json::parse(*data)));
         } catch (const std::exception &error) {
             // The defaults take over, but the next save must not destroy every setting the
             // user had: the undecodable bytes stay under their own key.
