@@ -12,7 +12,7 @@ struct Alert {
     Style style = Style::warning;
     QString messageText;     // the bold first line
     QString informativeText; // the explanation below it
-    QStringList buttons;     // in order; the first is the default button
+    QStringList buttons;     // in order; the first is the default. None: one "OK" button
 };
 
 // Shows alerts. Behind an interface so code under test never blocks on a real dialog.

@@ -32,7 +32,7 @@ int MessageBoxAlertPresenter::runModal(const Alert &alert)
     box.setDefaultButton(buttons.front());
     box.exec();
 
-    for (size_t i = 0; i < buttons.size() && i < size_t(alert.buttons.size()); ++i) {
+    for (size_t i = 0; i < buttons.size(); ++i) {
         if (box.clickedButton() == buttons[i])
             return int(i);
     }

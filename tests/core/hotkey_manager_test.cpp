@@ -257,16 +257,6 @@ TEST_F(HotkeyManagerTest, PermissionWatchAnnouncesAGrantOnce)
     EXPECT_FALSE(manager.isEnabled());
 }
 
-TEST(HotkeyActionTest, RawValuesRoundTripAndMapToSettingsSlots)
-{
-    for (HotkeyAction action : kAllHotkeyActions)
-        EXPECT_EQ(hotkeyActionFromRawValue(rawValue(action)), action);
-    EXPECT_EQ(rawValue(HotkeyAction::quickZarrowCapture), "quickZarrowCapture");
-    EXPECT_FALSE(hotkeyActionFromRawValue("quickZarrow").has_value());
-    EXPECT_EQ(shortcutAction(HotkeyAction::quickZarrowCapture), ShortcutAction::quickZarrow);
-    EXPECT_EQ(shortcutAction(HotkeyAction::openHistory), ShortcutAction::openHistory);
-}
-
 TEST(HotkeyErrorTest, DescriptionsCarryTheirValue)
 {
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::hotkeyConflict, Shortcut{4, 0x900}).localizedDescription(),

@@ -209,11 +209,3 @@ TEST_F(PermissionManagerTest, OpeningWithoutAPrivacyPageLaunchesNothing)
     PermissionManager::openSystemSettings(PermissionType::accessibility, opener);
     EXPECT_EQ(opener.opens, 0);
 }
-
-TEST(PermissionTypeTest, NamesAndOrder)
-{
-    EXPECT_EQ(displayName(PermissionType::screenRecording), "Screen Recording");
-    EXPECT_EQ(displayName(PermissionType::accessibility), "Accessibility");
-    EXPECT_EQ(caseName(PermissionType::screenRecording), "screenRecording");
-    EXPECT_EQ(kAllPermissionTypes.front(), PermissionType::screenRecording);
-}
