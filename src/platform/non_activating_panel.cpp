@@ -1,8 +1,9 @@
 #include "platform/non_activating_panel.h"
 
+#include "platform/x11_connection.h"
+
 #include <QGuiApplication>
 #include <QWindow>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
@@ -37,10 +38,9 @@ void NonActivatingPanel::showEvent(QShowEvent *event)
 // virtual desktop. Without an X connection (other platforms) there is nothing to do.
 void NonActivatingPanel::joinAllDesktops()
 {
-    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !windowHandle())
+    xcb_connection_t *connection = x11Connection();
+    if (!connection || !windowHandle())
         return;
-    xcb_connection_t *connection = x11->connection();
     static const char name[] = "_NET_WM_DESKTOP";
     xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);

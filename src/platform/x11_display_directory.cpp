@@ -1,8 +1,9 @@
 #include "platform/x11_display_directory.h"
 
+#include "platform/x11_connection.h"
+
 #include <QGuiApplication>
 #include <QScreen>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
@@ -16,10 +17,9 @@ namespace {
 // RandR output whose name is `name` on the first X screen, if any.
 std::optional<quint32> randrOutputNamed(const QString &name)
 {
-    auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11)
+    xcb_connection_t *connection = x11Connection();
+    if (!connection)
         return std::nullopt;
-    xcb_connection_t *connection = x11->connection();
     const xcb_setup_t *setup = xcb_get_setup(connection);
     xcb_screen_iterator_t root = xcb_setup_roots_iterator(setup);
     if (!root.rem)
