@@ -13,7 +13,7 @@ constexpr int kReplyTimeoutMs = 250;
 // The portal wraps the value in one or two variants depending on its version.
 QVariant unwrap(QVariant value)
 {
-    while (value.canConvert<QDBusVariant>() && value.userType() == qMetaTypeId<QDBusVariant>())
+    while (value.userType() == qMetaTypeId<QDBusVariant>())
         value = value.value<QDBusVariant>().variant();
     return value;
 }
