@@ -54,11 +54,11 @@ public slots:
     }
     QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
     void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
-    QString GetServerInformation(QString &vendor, QString &version, QString &specVersion)
+    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
     {
         vendor = QStringLiteral("test");
         version = QStringLiteral("1");
-        specVersion = QStringLiteral("1.2");
+        protocolVersion = QStringLiteral("1.2");
         return QStringLiteral("fake");
     }
 
