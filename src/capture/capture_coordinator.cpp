@@ -34,15 +34,15 @@ constexpr int kTextPreviewLength = 50;
 // Calls `handler` once `future` has finished, whichever way: with a result, with an
 // exception, or cancelled without one (which plain continuations would skip).
 template <typename T, typename Handler>
-void whenFinished(const QFuture<T> &future, QObject *context, Handler handler)
+void whenFinished(QFuture<T> future, QObject *context, Handler handler)
 {
-    future.then(context, [handler](const QFuture<T> &finished) { handler(finished); })
+    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
         .onCanceled(context, [handler, future] { handler(future); });
 }
 
 // The exception a finished future carries, or null.
 template <typename T>
-std::exception_ptr failureOf(const QFuture<T> &finished)
+std::exception_ptr failureOf(QFuture<T> finished)
 {
     try {
         finished.waitForFinished();
@@ -245,7 +245,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performRepeatCapture()
                 return m_screenCaptureService.captureRegion(region->rect, region->displayID);
             })
             .unwrap()
-            .then(this, [this](const QFuture<QImage> &captured) { return forgetRegionIfDisplaysChanged(captured); })
+            .then(this, [this](QFuture<QImage> captured) { return forgetRegionIfDisplaysChanged(captured); })
             .unwrap()
             .then(this, [this, run](const QImage &image) {
                 run->image = image;
@@ -369,14 +369,14 @@ QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
     });
 }
 
-QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(const QFuture<QImage> &captured)
+QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(QFuture<QImage> captured)
 {
     const std::exception_ptr error = failureOf(captured);
     if (!error || caseOf<ScreenCaptureError>(unwrapped(error)) != ScreenCaptureErrorKind::displayConfigurationChanged)
         return captured;
     // The stored region belongs to a layout that no longer exists: forget it, so the next
     // repeat asks for a new selection instead of failing the same way again.
-    return m_screenCaptureService.clearLastCapturedRegion().then(this, [](const QFuture<void> &) -> QImage {
+    return m_screenCaptureService.clearLastCapturedRegion().then(this, [](QFuture<void>) -> QImage {
         throw CaptureCoordinatorError::displayConfigurationChanged();
     });
 }
@@ -394,7 +394,7 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
         .then(this, [run](const QString &text) {
             run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters: \"%2\"")
                          .arg(graphemeCount(text))
-                         .arg(graphemePrefix(text, kTextPreviewLength)));
+                         .arg(graphemePrefix(text, kTextPreviewLength).replace(QLatin1Char('\n'), QStringLiteral("\\n"))));
             return text;
         });
 }
@@ -457,13 +457,12 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
 }
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
-                                                          const QFuture<CaptureWorkflowResult> &chain,
-                                                          FailureRule rule)
+                                                          QFuture<CaptureWorkflowResult> chain, FailureRule rule)
 {
     auto promise = std::make_shared<QPromise<CaptureWorkflowResult>>();
     QFuture<CaptureWorkflowResult> workflow = promise->future();
     promise->start();
-    whenFinished(chain, this, [this, run, rule, promise](const QFuture<CaptureWorkflowResult> &finished) {
+    whenFinished(chain, this, [this, run, rule, promise](QFuture<CaptureWorkflowResult> finished) {
         if (const std::exception_ptr error = failureOf(finished)) {
             const std::exception_ptr thrown = (this->*rule)(*run, unwrapped(error));
             setCaptureInProgress(false);

@@ -89,7 +89,7 @@ private:
     QFuture<void> selectRegion(const RunPtr &run);
     // A re-capture refused because the displays changed becomes our own
     // displayConfigurationChanged, after the stored region has been forgotten.
-    QFuture<QImage> forgetRegionIfDisplaysChanged(const QFuture<QImage> &captured);
+    QFuture<QImage> forgetRegionIfDisplaysChanged(QFuture<QImage> captured);
     // Recognition of `run`'s image with the languages and text options of the current settings.
     QFuture<QString> recognize(const RunPtr &run);
     // Thumbnail, source application and record; then the record is stored.
@@ -98,7 +98,7 @@ private:
     CaptureWorkflowResult finish(const RunPtr &run);
     // The workflow's future: the chain's result, or its failure as `rule` decides; the
     // in-progress flag is cleared however the chain ends.
-    QFuture<CaptureWorkflowResult> settle(const RunPtr &run, const QFuture<CaptureWorkflowResult> &chain,
+    QFuture<CaptureWorkflowResult> settle(const RunPtr &run, QFuture<CaptureWorkflowResult> chain,
                                           FailureRule rule);
 
     std::exception_ptr quickFailure(const Run &run, std::exception_ptr error);

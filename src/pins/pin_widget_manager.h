@@ -13,7 +13,7 @@ namespace quorvane {
 // capture to it when the user asked for a pin after every capture.
 class PinWidgetManager {
 public:
-    virtual ~PinWidgetManager() = default;
+    virtual ~PinWidgetManager();
 
     // Makes `entry` with its captured `image` the current pin, centred on `center` or,
     // when none is given, on the mouse; writes the pin's files and shows it. May ask the

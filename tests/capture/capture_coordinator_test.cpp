@@ -382,7 +382,7 @@ public:
 // ---- Reading a workflow's outcome -----------------------------------------------------
 
 template <typename Error>
-std::optional<Error> failureAs(const QFuture<CaptureWorkflowResult> &future)
+std::optional<Error> failureAs(QFuture<CaptureWorkflowResult> future)
 {
     try {
         future.waitForFinished();
@@ -393,7 +393,7 @@ std::optional<Error> failureAs(const QFuture<CaptureWorkflowResult> &future)
     return std::nullopt;
 }
 
-bool failed(const QFuture<CaptureWorkflowResult> &future)
+bool failed(QFuture<CaptureWorkflowResult> future)
 {
     try {
         future.waitForFinished();
@@ -723,13 +723,25 @@ TEST_P(FlagClearedTest, FlagIsClearedOnEveryExitAndTheNextRequestProceeds)
     EXPECT_EQ(next.result().text, "again");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryWorkflowAndStep, FlagClearedTest,
-    ::testing::Combine(::testing::Values(&CaptureCoordinator::performQuickZarrowCapture,
-                                         &CaptureCoordinator::performRepeatCapture,
-                                         &CaptureCoordinator::performCodeModeCapture,
-                                         &CaptureCoordinator::performScanCodeCapture),
-                       ::testing::Range(0, 6)));
+std::string workflowAndStepName(const ::testing::TestParamInfo<FlagClearedTest::ParamType> &info)
+{
+    const Workflow workflow = std::get<0>(info.param);
+    const std::string name = workflow == &CaptureCoordinator::performQuickZarrowCapture ? "Quick"
+                             : workflow == &CaptureCoordinator::performRepeatCapture    ? "Repeat"
+                             : workflow == &CaptureCoordinator::performCodeModeCapture  ? "CodeMode"
+                                                                                        : "ScanCode";
+    static const char *const steps[] = {"GrantMissing", "ScreenFails",  "RecognitionFails",
+                                        "CopyFails",    "StorageFails", "ServiceDropsWork"};
+    return name + steps[std::get<1>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWorkflowAndStep, FlagClearedTest,
+                         ::testing::Combine(::testing::Values(&CaptureCoordinator::performQuickZarrowCapture,
+                                                              &CaptureCoordinator::performRepeatCapture,
+                                                              &CaptureCoordinator::performCodeModeCapture,
+                                                              &CaptureCoordinator::performScanCodeCapture),
+                                            ::testing::Range(0, 6)),
+                         workflowAndStepName);
 
 TEST_F(CaptureCoordinatorTest, LastCaptureDurationKeepsItsValueAfterAFailure)
 {
