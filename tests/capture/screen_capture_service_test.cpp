@@ -188,6 +188,17 @@ TEST_F(ScreenCaptureTest, DragTowardsTheTopLeftGivesTheSameRectangle)
     EXPECT_EQ(firstDifference(result.image, patternAt(QRect(100, 120, 300, 200))), QString());
 }
 
+TEST_F(ScreenCaptureTest, SelectionIsCutFromWhatTheScreenShowedAtTheRequest)
+{
+    const QImage before = patternAt(QRect(100, 120, 300, 200));
+    const CaptureResult result = valueOf(runOverlay(service, overlay, [this] {
+        pattern.invert();
+        QCoreApplication::processEvents();
+        ASSERT_TRUE(xDrag({100, 120}, {400, 320}));
+    }));
+    EXPECT_EQ(firstDifference(result.image, before), QString());
+}
+
 TEST_F(ScreenCaptureTest, EscapeAndRightClickDismissAndKeepThePreviousRegion)
 {
     valueOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xDrag({50, 60}, {250, 160})); }));

@@ -67,6 +67,12 @@ public:
         setGeometry(screen->geometry());
     }
     const QImage &picture() const { return m_picture; }
+    // Shows the pattern's negative from the next paint on.
+    void invert()
+    {
+        m_picture.invertPixels();
+        update();
+    }
 
 protected:
     void paintEvent(QPaintEvent *) override
