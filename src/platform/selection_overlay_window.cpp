@@ -3,7 +3,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 
 #include <algorithm>
 
@@ -13,7 +12,13 @@ SelectionOverlayWindow::SelectionOverlayWindow(const QRect &bounds, const QImage
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
                            | Qt::BypassWindowManagerHint | Qt::Tool)
     , m_picture(picture)
+    , m_dimmed(picture.convertToFormat(QImage::Format_RGB32))
 {
+    // Dimmed once here, so a paint during a drag is two plain copies of the picture.
+    {
+        QPainter dim(&m_dimmed);
+        dim.fillRect(QRectF(QPointF(0, 0), m_dimmed.deviceIndependentSize()), QColor(0, 0, 0, 110));
+    }
     setObjectName(QStringLiteral("SelectionOverlayWindow"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -44,15 +49,13 @@ QRect SelectionOverlayWindow::selection() const
 void SelectionOverlayWindow::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawImage(QRectF(rect()), m_picture);
+    painter.drawImage(QRectF(rect()), m_dimmed);
     const QRect selected = selection();
-    QRegion dimmed(rect());
-    if (!selected.isEmpty())
-        dimmed -= QRegion(selected);
-    painter.setClipRegion(dimmed);
-    painter.fillRect(rect(), QColor(0, 0, 0, 110));
-    painter.setClipping(false);
     if (!selected.isEmpty()) {
+        const qreal ratio = m_picture.devicePixelRatio();
+        const QRectF source(selected.x() * ratio, selected.y() * ratio, selected.width() * ratio,
+                            selected.height() * ratio);
+        painter.drawImage(QRectF(selected), m_picture, source);
         painter.setPen(QPen(QColor(80, 160, 255), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(selected).adjusted(-0.5, -0.5, 0.5, 0.5));
@@ -75,7 +78,7 @@ void SelectionOverlayWindow::mousePressEvent(QMouseEvent *event)
         return;
     m_anchor = clamped(event->position());
     m_current = *m_anchor;
-    update();
+    m_shownSelection = selection();
 }
 
 void SelectionOverlayWindow::mouseMoveEvent(QMouseEvent *event)
@@ -85,7 +88,11 @@ void SelectionOverlayWindow::mouseMoveEvent(QMouseEvent *event)
     // Outside the window the press's implicit grab keeps the events coming here; the
     // selection stays on this monitor.
     m_current = clamped(event->position());
-    update();
+    // Only where the selection was or now is needs painting; a whole 4K window would
+    // make the drag lag.
+    const QRect now = selection();
+    update(QRegion(m_shownSelection.adjusted(-2, -2, 2, 2)) + QRegion(now.adjusted(-2, -2, 2, 2)));
+    m_shownSelection = now;
 }
 
 void SelectionOverlayWindow::mouseReleaseEvent(QMouseEvent *event)

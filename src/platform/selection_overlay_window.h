@@ -38,6 +38,8 @@ private:
     QRect selection() const;
 
     QImage m_picture;
+    QImage m_dimmed;
+    QRect m_shownSelection;
     std::optional<QPoint> m_anchor;
     QPoint m_current;
     bool m_paintedOnce = false;

@@ -25,6 +25,8 @@ public:
 private:
     quint32 idOf(QScreen *screen) const;
     QScreen *screenOf(quint32 displayId) const;
+    // Reads the pixels straight from the root window; null where that is not possible.
+    QImage grabFromRoot(QScreen *screen, const QRect &area) const;
     // RandR output ids by output name; empty where RandR is missing.
     QHash<QString, quint32> randrOutputs() const;
 
