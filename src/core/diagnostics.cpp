@@ -6,8 +6,9 @@ namespace quorvane {
 
 void diag(const QString &line)
 {
-    const QByteArray utf8 = line.toUtf8();
-    std::printf("%s\n", utf8.constData());
+    const QByteArray bytes = line.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    std::fputc('\n', stdout);
     std::fflush(stdout);
 }
 

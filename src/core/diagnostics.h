@@ -4,8 +4,8 @@
 
 namespace quorvane {
 
-// Writes one diagnostic line to standard output and flushes it, so lines from several
-// threads never interleave and none is lost when the program ends. Never shown to the user.
+// Writes one diagnostic line to standard output and flushes it. Diagnostics are for
+// whoever reads the logs; they are never shown to the user.
 void diag(const QString &line);
 
 } // namespace quorvane

@@ -2,13 +2,12 @@
 
 namespace quorvane {
 
-// Tells whether this process may read the screen's pixels. X11 has no grant to ask for:
-// reading succeeds or it does not, so the probe reads one pixel of the root window.
+// Answers whether this program may read the screen's pixels. X11 has no grant to ask
+// for, so the answer is whether one pixel of the root window can actually be read.
 class ScreenAccessProbe {
 public:
     virtual ~ScreenAccessProbe() = default;
-
-    // True when one root-window pixel can be read back right now. Never prompts. Main thread.
+    // True when a pixel of the root window was read through the application's X connection.
     virtual bool canReadScreen();
 };
 
