@@ -3,7 +3,6 @@
 #include "platform/selection_overlay_window.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QWindow>
 
 namespace quorvane {

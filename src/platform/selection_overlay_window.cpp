@@ -20,11 +20,9 @@ SelectionOverlayWindow::SelectionOverlayWindow(const QRect &bounds, const QImage
         dim.fillRect(QRectF(QPointF(0, 0), m_dimmed.deviceIndependentSize()), QColor(0, 0, 0, 110));
     }
     setObjectName(QStringLiteral("SelectionOverlayWindow"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setCursor(Qt::CrossCursor);
-    setMouseTracking(false);
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(bounds);
 }
