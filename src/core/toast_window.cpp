@@ -32,7 +32,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     layout->addWidget(m_content);
     connect(m_content, &ToastContentView::clicked, this, &ToastWindow::handleClick);
 
-    if (const std::optional<DisplayInfo> display = screenForDisplayID(displays, displayID)) {
+    if (const std::optional<DisplayArea> display = screenForDisplayID(displays, displayID)) {
         setGeometry(frameOn(*display));
     } else {
         diag(QStringLiteral(
@@ -52,24 +52,24 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     connect(m_fadeOut, &QPropertyAnimation::finished, this, &ToastWindow::finishHiding);
 }
 
-std::optional<DisplayInfo> ToastWindow::screenForDisplayID(const DisplayDirectory &displays,
+std::optional<DisplayArea> ToastWindow::screenForDisplayID(const DisplayDirectory &displays,
                                                            std::optional<quint32> displayID)
 {
-    const std::vector<DisplayInfo> all = displays.displays();
+    const std::vector<DisplayArea> all = displays.displays();
     if (displayID) {
-        for (const DisplayInfo &display : all) {
+        for (const DisplayArea &display : all) {
             if (display.id == *displayID)
                 return display;
         }
     }
-    if (std::optional<DisplayInfo> main = displays.mainDisplay())
+    if (std::optional<DisplayArea> main = displays.mainDisplay())
         return main;
     if (!all.empty())
         return all.front();
     return std::nullopt;
 }
 
-QRect ToastWindow::frameOn(const DisplayInfo &display)
+QRect ToastWindow::frameOn(const DisplayArea &display)
 {
     const QRect area = display.availableGeometry;
     const int x = area.x() + (area.width() - kWidth) / 2;

@@ -55,10 +55,10 @@ public:
 
     // The monitor numbered `displayID`; otherwise the main monitor, else the first one,
     // else none.
-    static std::optional<DisplayInfo> screenForDisplayID(const DisplayDirectory &displays,
+    static std::optional<DisplayArea> screenForDisplayID(const DisplayDirectory &displays,
                                                          std::optional<quint32> displayID);
     // Centred horizontally, kTopGap below the top of the monitor's available area.
-    static QRect frameOn(const DisplayInfo &display);
+    static QRect frameOn(const DisplayArea &display);
 
 private:
     void finishHiding();

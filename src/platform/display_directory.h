@@ -10,7 +10,7 @@
 namespace quorvane {
 
 // One monitor as windows are placed on it.
-struct DisplayInfo {
+struct DisplayArea {
     quint32 id = 0;            // the monitor's stable number
     QRect availableGeometry;   // its area without panels and docks, Qt global coordinates
 };
@@ -21,9 +21,9 @@ public:
     virtual ~DisplayDirectory() = default;
 
     // Every monitor, in the platform's order.
-    virtual std::vector<DisplayInfo> displays() const = 0;
+    virtual std::vector<DisplayArea> displays() const = 0;
     // The main monitor, when there is one.
-    virtual std::optional<DisplayInfo> mainDisplay() const = 0;
+    virtual std::optional<DisplayArea> mainDisplay() const = 0;
 };
 
 // The directory of the running desktop's screens.

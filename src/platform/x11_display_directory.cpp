@@ -63,7 +63,7 @@ quint32 nameHash(const QString &name)
     return hash;
 }
 
-DisplayInfo infoOf(const QScreen *screen)
+DisplayArea infoOf(const QScreen *screen)
 {
     return {X11DisplayDirectory::displayID(screen), screen->availableGeometry()};
 }
@@ -79,15 +79,15 @@ quint32 X11DisplayDirectory::displayID(const QScreen *screen)
     return nameHash(screen->name());
 }
 
-std::vector<DisplayInfo> X11DisplayDirectory::displays() const
+std::vector<DisplayArea> X11DisplayDirectory::displays() const
 {
-    std::vector<DisplayInfo> result;
+    std::vector<DisplayArea> result;
     for (const QScreen *screen : QGuiApplication::screens())
         result.push_back(infoOf(screen));
     return result;
 }
 
-std::optional<DisplayInfo> X11DisplayDirectory::mainDisplay() const
+std::optional<DisplayArea> X11DisplayDirectory::mainDisplay() const
 {
     if (const QScreen *primary = QGuiApplication::primaryScreen())
         return infoOf(primary);

@@ -10,8 +10,8 @@ namespace quorvane {
 // (offscreen, other platforms), by a stable hash of the screen's name.
 class X11DisplayDirectory : public DisplayDirectory {
 public:
-    std::vector<DisplayInfo> displays() const override;
-    std::optional<DisplayInfo> mainDisplay() const override;
+    std::vector<DisplayArea> displays() const override;
+    std::optional<DisplayArea> mainDisplay() const override;
 
     // The number of one screen.
     static quint32 displayID(const QScreen *screen);

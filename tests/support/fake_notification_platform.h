@@ -39,13 +39,13 @@ public:
 
 class FakeDisplayDirectory : public DisplayDirectory {
 public:
-    std::vector<DisplayInfo> all;
+    std::vector<DisplayArea> all;
     std::optional<quint32> mainID;
 
-    std::vector<DisplayInfo> displays() const override { return all; }
-    std::optional<DisplayInfo> mainDisplay() const override
+    std::vector<DisplayArea> displays() const override { return all; }
+    std::optional<DisplayArea> mainDisplay() const override
     {
-        for (const DisplayInfo &display : all) {
+        for (const DisplayArea &display : all) {
             if (mainID && display.id == *mainID)
                 return display;
         }
