@@ -26,39 +26,20 @@ namespace {
 
 constexpr int maximumThumbnailHeight = 32768;
 
-QByteArray encodeHistory(const QList<CaptureHistoryEntry> &entries)
+void sortNewestFirst(QList<EncodedEntry> &entries)
 {
-    json::Json array = json::Json::array();
-    for (const CaptureHistoryEntry &entry : entries)
-        array.push_back(entry.toJson());
-    return json::dump(array);
+    std::stable_sort(entries.begin(), entries.end(), [](const EncodedEntry &a, const EncodedEntry &b) {
+        return a.entry.timestamp > b.entry.timestamp;
+    });
 }
 
-// Throws corruptedFile when the bytes are not an array of well-formed records.
-QList<CaptureHistoryEntry> decodeHistory(const QByteArray &bytes)
+QList<CaptureHistoryEntry> recordsOf(const QList<EncodedEntry> &entries, qsizetype count)
 {
-    try {
-        const json::Json array = json::parse(bytes);
-        if (!array.is_array())
-            throw json::DecodeError("expected an array of history entries");
-        QList<CaptureHistoryEntry> entries;
-        entries.reserve(qsizetype(array.size()));
-        for (const json::Json &object : array)
-            entries.append(CaptureHistoryEntry::fromJson(object));
-        return entries;
-    } catch (const json::DecodeError &error) {
-        throw HistoryStoreError::corruptedFile(QString::fromUtf8(error.what()));
-    } catch (const json::Json::exception &error) {
-        throw HistoryStoreError::corruptedFile(QString::fromUtf8(error.what()));
-    }
-}
-
-void sortNewestFirst(QList<CaptureHistoryEntry> &entries)
-{
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const CaptureHistoryEntry &a, const CaptureHistoryEntry &b) {
-                         return a.timestamp > b.timestamp;
-                     });
+    QList<CaptureHistoryEntry> records;
+    records.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        records.append(entries[i].entry);
+    return records;
 }
 
 } // namespace
@@ -171,7 +152,7 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
     NotificationCenter &center = m_notificationCenter;
     return onExecutor([this, entry = std::move(entry)] {
                ensureLoadedNow();
-               m_entries.prepend(entry);
+               m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
                saveToDisk();
            })
@@ -183,8 +164,8 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> 
     return onExecutor([this, limit] {
         ensureLoadedNow();
         if (!limit || *limit < 1 || *limit >= m_entries.size())
-            return m_entries;
-        return m_entries.first(*limit);
+            return recordsOf(m_entries, m_entries.size());
+        return recordsOf(m_entries, *limit);
     });
 }
 
@@ -193,7 +174,7 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
     return onExecutor([this, id] {
         ensureLoadedNow();
         const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                        [&id](const CaptureHistoryEntry &e) { return e.id == id; });
+                                        [&id](const EncodedEntry &e) { return e.entry.id == id; });
         if (found == m_entries.cend())
             throw HistoryStoreError::entryNotFound(id);
         m_entries.erase(found);
@@ -239,7 +220,7 @@ QFuture<void> HistoryStore::clearAll()
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
 {
-    return onExecutor([this] { return m_entries; });
+    return onExecutor([this] { return recordsOf(m_entries, m_entries.size()); });
 }
 
 void HistoryStore::ensureLoadedNow()
@@ -262,9 +243,9 @@ void HistoryStore::ensureLoadedNow()
 void HistoryStore::loadFromDisk()
 {
     const FileSignature signature = HistoryFiles::signature(m_files.historyPath());
-    QList<CaptureHistoryEntry> loaded = signature.exists
-                                            ? decodeHistory(HistoryFiles::read(m_files.historyPath()))
-                                            : readLeftoverHistory();
+    QList<EncodedEntry> loaded = signature.exists
+                                     ? HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()))
+                                     : readLeftoverHistory();
     sortNewestFirst(loaded);
     if (loaded.size() > m_maxEntries)
         loaded.resize(m_maxEntries);
@@ -272,7 +253,7 @@ void HistoryStore::loadFromDisk()
     m_loadedSignature = signature;
 }
 
-QList<CaptureHistoryEntry> HistoryStore::readLeftoverHistory() const
+QList<EncodedEntry> HistoryStore::readLeftoverHistory() const
 {
     // Without "history.json" the newest complete copy is a finished temporary file,
     // then the backup. Either may be partial or absent; that is not an error.
@@ -280,7 +261,7 @@ QList<CaptureHistoryEntry> HistoryStore::readLeftoverHistory() const
         if (!HistoryFiles::exists(path))
             continue;
         try {
-            QList<CaptureHistoryEntry> entries = decodeHistory(HistoryFiles::read(path));
+            QList<EncodedEntry> entries = HistoryCodec::decode(HistoryFiles::read(path));
             diag(QStringLiteral("⚠️ [HistoryStore.loadFromDisk] history.json is missing; read %1 "
                                 "records from %2")
                      .arg(entries.size())
@@ -300,10 +281,10 @@ void HistoryStore::recoverFromCorruption()
         diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not move the "
                             "corrupted history aside"));
 
-    std::optional<QList<CaptureHistoryEntry>> recovered;
+    std::optional<QList<EncodedEntry>> recovered;
     if (HistoryFiles::exists(m_files.backupPath())) {
         try {
-            recovered = decodeHistory(HistoryFiles::read(m_files.backupPath()));
+            recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
         } catch (const HistoryStoreError &error) {
             diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
                  + error.localizedDescription());
@@ -328,7 +309,7 @@ void HistoryStore::recoverFromCorruption()
 
 void HistoryStore::saveToDisk(BackupStep backup)
 {
-    const QByteArray bytes = encodeHistory(m_entries);
+    const QByteArray bytes = HistoryCodec::encode(m_entries);
     const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
     if (available && *available < requiredFreeBytes) {
         diag(QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));

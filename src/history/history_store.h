@@ -2,6 +2,7 @@
 
 #include "core/capture_history_entry.h"
 #include "history/free_space_source.h"
+#include "history/history_codec.h"
 #include "history/history_files.h"
 #include "history/history_store_error.h"
 
@@ -92,7 +93,7 @@ private:
     void loadFromDisk();
     void saveToDisk(BackupStep backup = BackupStep::refresh);
     void recoverFromCorruption();
-    QList<CaptureHistoryEntry> readLeftoverHistory() const;
+    QList<EncodedEntry> readLeftoverHistory() const;
     void trimToMaximum();
 
     template <typename Task>
@@ -102,7 +103,7 @@ private:
     NotificationCenter &m_notificationCenter;
     std::shared_ptr<const FreeSpaceSource> m_freeSpace;
 
-    QList<CaptureHistoryEntry> m_entries;
+    QList<EncodedEntry> m_entries; // newest first, each with its text in the file
     int m_maxEntries;
     bool m_isLoaded = false;
     FileSignature m_loadedSignature; // "history.json" as this store last read or wrote it
