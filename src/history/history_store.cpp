@@ -108,7 +108,9 @@ std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
         diag(QStringLiteral("Critical: Cannot create in-memory history store. "
                             "System temp directory unavailable: ")
              + QString::fromUtf8(error.what()));
-        std::exit(EXIT_FAILURE);
+        // The program is still starting and holds nothing worth saving; end it here
+        // rather than run exit handlers under a live application object.
+        std::_Exit(EXIT_FAILURE);
     }
 }
 

@@ -105,7 +105,9 @@ TEST(HistoryStoreFallback, MakeInMemoryUsesAFreshPrivateTemporaryFolder)
 
 TEST(HistoryStoreFallbackDeathTest, MakeInMemoryEndsTheProgramWithoutATemporaryFolder)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    // The statement only makes a folder and ends the process: a plain fork is enough, and
+    // unlike a re-run of the whole binary it leaves no temporary folders behind.
+    GTEST_FLAG_SET(death_test_style, "fast");
     QTemporaryDir dir;
     const QString notAFolder = dir.path() + "/file";
     writeFile(notAFolder, "x");
