@@ -2,7 +2,6 @@
 
 #include "history/history_store_error.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>

@@ -38,13 +38,13 @@ public:
     // `folder` absent means the default folder (defaultFolder()). `maxEntries` is clamped
     // to 1...1000. Creates the folder (mode 0700); reads nothing. Throws
     // HistoryStoreError::storageAccessFailed when the folder cannot be found or made.
-    // Must be created on the main thread's side of the application: notifications are
-    // posted to `notificationCenter` on the main thread.
+    // Notifications go to `notificationCenter` on the application's main thread, so a
+    // caller waiting there must keep its event loop running.
     HistoryStore(std::optional<QString> folder, int maxEntries,
                  NotificationCenter &notificationCenter,
                  std::shared_ptr<const FreeSpaceSource> freeSpace =
                      std::make_shared<StorageInfoFreeSpaceSource>());
-    // Waits for the operation in progress.
+    // Waits for the operations already handed to the executor.
     virtual ~HistoryStore();
 
     HistoryStore(const HistoryStore &) = delete;
