@@ -23,7 +23,7 @@ QEasingCurve cubicBezier(QPointF c1, QPointF c2)
 ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType type,
                          std::optional<CaptureMode> captureMode, std::optional<QUuid> captureID,
                          std::optional<quint32> displayID, ClickHandler onClick,
-                         const DisplayDirectory &displays)
+                         const DisplayList &displays)
     : m_captureID(captureID), m_onClick(std::move(onClick))
 {
     m_content = new ToastContentView(title, message, type, captureMode, this);
@@ -32,7 +32,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     layout->addWidget(m_content);
     connect(m_content, &ToastContentView::clicked, this, &ToastWindow::handleClick);
 
-    if (const std::optional<DisplayArea> display = screenForDisplayID(displays, displayID)) {
+    if (const std::optional<DisplayInfo> display = screenForDisplayID(displays, displayID)) {
         setGeometry(frameOn(*display));
     } else {
         diag(QStringLiteral(
@@ -52,24 +52,22 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     connect(m_fadeOut, &QPropertyAnimation::finished, this, &ToastWindow::finishHiding);
 }
 
-std::optional<DisplayArea> ToastWindow::screenForDisplayID(const DisplayDirectory &displays,
+std::optional<DisplayInfo> ToastWindow::screenForDisplayID(const DisplayList &displays,
                                                            std::optional<quint32> displayID)
 {
-    const std::vector<DisplayArea> all = displays.displays();
     if (displayID) {
-        for (const DisplayArea &display : all) {
-            if (display.id == *displayID)
-                return display;
-        }
+        if (std::optional<DisplayInfo> display = displays.display(*displayID))
+            return display;
     }
-    if (std::optional<DisplayArea> main = displays.mainDisplay())
+    if (std::optional<DisplayInfo> main = displays.display(displays.mainDisplayId()))
         return main;
-    if (!all.empty())
-        return all.front();
+    const QList<DisplayInfo> all = displays.activeDisplays();
+    if (!all.isEmpty())
+        return all.first();
     return std::nullopt;
 }
 
-QRect ToastWindow::frameOn(const DisplayArea &display)
+QRect ToastWindow::frameOn(const DisplayInfo &display)
 {
     const QRect area = display.availableGeometry;
     const int x = area.x() + (area.width() - kWidth) / 2;
@@ -133,7 +131,7 @@ void ToastWindow::handleClick()
         m_onClick(m_captureID);
 }
 
-ToastFactory toastFactory(const DisplayDirectory &displays)
+ToastFactory toastFactory(const DisplayList &displays)
 {
     return [&displays](const QString &title, const QString &message, ToastType type,
                        std::optional<CaptureMode> captureMode, std::optional<QUuid> captureID,

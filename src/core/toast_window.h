@@ -2,7 +2,7 @@
 
 #include "core/capture_mode.h"
 #include "core/toast_type.h"
-#include "platform/display_directory.h"
+#include "platform/display_list.h"
 #include "platform/non_activating_panel.h"
 
 #include <QUuid>
@@ -36,7 +36,7 @@ public:
     ToastWindow(const QString &title, const QString &message, ToastType type,
                 std::optional<CaptureMode> captureMode, std::optional<QUuid> captureID,
                 std::optional<quint32> displayID, ClickHandler onClick,
-                const DisplayDirectory &displays);
+                const DisplayList &displays);
 
     std::optional<QUuid> captureID() const { return m_captureID; }
     ToastContentView *contentView() const { return m_content; }
@@ -55,10 +55,10 @@ public:
 
     // The monitor numbered `displayID`; otherwise the main monitor, else the first one,
     // else none.
-    static std::optional<DisplayArea> screenForDisplayID(const DisplayDirectory &displays,
+    static std::optional<DisplayInfo> screenForDisplayID(const DisplayList &displays,
                                                          std::optional<quint32> displayID);
     // Centred horizontally, kTopGap below the top of the monitor's available area.
-    static QRect frameOn(const DisplayArea &display);
+    static QRect frameOn(const DisplayInfo &display);
 
 private:
     void finishHiding();
@@ -79,6 +79,6 @@ using ToastFactory = std::function<std::unique_ptr<ToastWindow>(
     std::optional<quint32> displayID, ToastWindow::ClickHandler onClick)>;
 
 // Toasts placed on the monitors of `displays`, which must outlive the factory.
-ToastFactory toastFactory(const DisplayDirectory &displays);
+ToastFactory toastFactory(const DisplayList &displays);
 
 } // namespace quorvane

@@ -5,10 +5,13 @@
 #include <QRect>
 
 #include <memory>
+#include <optional>
 
 namespace quorvane {
 
-// One active monitor as the capture code sees it.
+// One active monitor. Every part of the program (captures, the selection overlay,
+// toasts) numbers monitors through a DisplayList, so an id recorded by one names the
+// same monitor for the others.
 struct DisplayInfo {
     // Stable 32-bit identifier; never 0.
     quint32 id = 0;
@@ -16,6 +19,8 @@ struct DisplayInfo {
     QRect bounds;
     // Device pixels per point.
     qreal scale = 1.0;
+    // The part of `bounds` not covered by panels and docks, where windows are placed.
+    QRect availableGeometry;
 
     bool operator==(const DisplayInfo &) const = default;
 };
@@ -33,6 +38,9 @@ public:
     // resolution, with the image's device pixel ratio set to its scale; a null image when
     // the monitor is gone or its pixels cannot be read.
     virtual QImage grab(quint32 displayId, const QRect &rect) const = 0;
+
+    // The active monitor numbered `displayId`, if there is one.
+    std::optional<DisplayInfo> display(quint32 displayId) const;
 
     // The monitors of the running desktop.
     static std::unique_ptr<DisplayList> create();

@@ -128,6 +128,18 @@ constexpr quint32 kShift = 0x200;
 constexpr quint32 kOption = 0x800;
 constexpr quint32 kControl = 0x1000;
 
+// Each modifier flag and the X modifier that carries it, one table for both directions.
+struct ModifierPair {
+    quint32 flag;
+    quint16 xMask;
+};
+constexpr std::array kModifierPairs{
+    ModifierPair{kShift, KeyTable::xShiftMask},
+    ModifierPair{kControl, KeyTable::xControlMask},
+    ModifierPair{kOption, KeyTable::xMod1Mask},
+    ModifierPair{kCommand, KeyTable::xMod4Mask},
+};
+
 const KeyTableEntry *findByKeyCode(quint16 keyCode)
 {
     const auto it = std::lower_bound(kEntries.begin(), kEntries.end(), keyCode,
@@ -180,28 +192,20 @@ std::optional<quint16> KeyTable::keyCodeForKeysym(quint32 keysym)
 quint16 KeyTable::xModifiers(quint32 modifierFlags)
 {
     quint16 mask = 0;
-    if (modifierFlags & kShift)
-        mask |= xShiftMask;
-    if (modifierFlags & kControl)
-        mask |= xControlMask;
-    if (modifierFlags & kOption)
-        mask |= xMod1Mask;
-    if (modifierFlags & kCommand)
-        mask |= xMod4Mask;
+    for (const ModifierPair &pair : kModifierPairs) {
+        if (modifierFlags & pair.flag)
+            mask |= pair.xMask;
+    }
     return mask;
 }
 
 quint32 KeyTable::modifierFlags(quint16 xState)
 {
     quint32 flags = 0;
-    if (xState & xShiftMask)
-        flags |= kShift;
-    if (xState & xControlMask)
-        flags |= kControl;
-    if (xState & xMod1Mask)
-        flags |= kOption;
-    if (xState & xMod4Mask)
-        flags |= kCommand;
+    for (const ModifierPair &pair : kModifierPairs) {
+        if (xState & pair.xMask)
+            flags |= pair.flag;
+    }
     return flags;
 }
 

@@ -1,13 +1,13 @@
 #include "platform/non_activating_panel.h"
 
 #include "platform/x11_connection.h"
+#include "platform/xcb_reply.h"
 
 #include <QGuiApplication>
 #include <QWindow>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace quorvane {
@@ -42,15 +42,14 @@ void NonActivatingPanel::joinAllDesktops()
     if (!connection || !windowHandle())
         return;
     static const char name[] = "_NET_WM_DESKTOP";
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr));
     if (!atom)
         return;
     const quint32 allDesktops = 0xFFFFFFFF;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(winId()), atom->atom,
                         XCB_ATOM_CARDINAL, 32, 1, &allDesktops);
     xcb_flush(connection);
-    std::free(atom);
 }
 
 } // namespace quorvane

@@ -1,5 +1,8 @@
 #include "platform/x11_display_list.h"
 
+#include "platform/x11_connection.h"
+#include "platform/xcb_reply.h"
+
 #include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QPixmap>
@@ -8,20 +11,13 @@
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace quorvane {
 
 namespace {
 
-template <typename T>
-struct FreeDeleter {
-    void operator()(T *p) const { std::free(p); }
-};
-template <typename T>
-using Reply = std::unique_ptr<T, FreeDeleter<T>>;
-
+// Never 0, which stands for "no monitor".
 quint32 fallbackId(const QScreen *screen)
 {
     const QByteArray key = (screen->name() + u'\n' + screen->manufacturer() + u'\n'
@@ -55,9 +51,8 @@ QHash<QString, quint32> X11DisplayList::randrOutputs() const
     m_outputsRead = true;
     m_outputsByName.clear();
 
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c || xcb_connection_has_error(c))
+    xcb_connection_t *c = x11Connection();
+    if (!c)
         return m_outputsByName;
     const xcb_query_extension_reply_t *ext = xcb_get_extension_data(c, &xcb_randr_id);
     if (!ext || !ext->present)
@@ -65,7 +60,7 @@ QHash<QString, quint32> X11DisplayList::randrOutputs() const
 
     for (auto roots = xcb_setup_roots_iterator(xcb_get_setup(c)); roots.rem;
          xcb_screen_next(&roots)) {
-        Reply<xcb_randr_get_screen_resources_current_reply_t> resources(
+        XcbReply<xcb_randr_get_screen_resources_current_reply_t> resources(
             xcb_randr_get_screen_resources_current_reply(
                 c, xcb_randr_get_screen_resources_current(c, roots.data->root), nullptr));
         if (!resources)
@@ -74,7 +69,7 @@ QHash<QString, quint32> X11DisplayList::randrOutputs() const
         const xcb_randr_output_t *outputs =
             xcb_randr_get_screen_resources_current_outputs(resources.get());
         for (int i = 0; i < count; ++i) {
-            Reply<xcb_randr_get_output_info_reply_t> info(xcb_randr_get_output_info_reply(
+            XcbReply<xcb_randr_get_output_info_reply_t> info(xcb_randr_get_output_info_reply(
                 c, xcb_randr_get_output_info(c, outputs[i], resources->config_timestamp),
                 nullptr));
             if (!info)
@@ -110,7 +105,8 @@ QList<DisplayInfo> X11DisplayList::activeDisplays() const
 {
     QList<DisplayInfo> displays;
     for (QScreen *screen : QGuiApplication::screens())
-        displays.append({idOf(screen), screen->geometry(), screen->devicePixelRatio()});
+        displays.append({idOf(screen), screen->geometry(), screen->devicePixelRatio(),
+                         screen->availableGeometry()});
     return displays;
 }
 
@@ -143,9 +139,8 @@ QImage X11DisplayList::grabFromRoot(QScreen *screen, const QRect &area) const
     // time of QScreen::grabWindow for a 4K monitor. Only for the common layout (one X
     // screen, 24-bit true colour in 32-bit pixels, little-endian); anything else is left
     // to Qt.
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *c = x11 ? x11->connection() : nullptr;
-    if (!c || xcb_connection_has_error(c))
+    xcb_connection_t *c = x11Connection();
+    if (!c)
         return {};
     const xcb_setup_t *setup = xcb_get_setup(c);
     const xcb_screen_iterator_t roots = xcb_setup_roots_iterator(setup);
@@ -177,25 +172,23 @@ QImage X11DisplayList::grabFromRoot(QScreen *screen, const QRect &area) const
     const QPoint origin = screen->geometry().topLeft();
     const QRect native(origin + (QPointF(area.topLeft()) * ratio).toPoint(),
                        (QSizeF(area.size()) * ratio).toSize());
-    xcb_get_image_reply_t *reply = xcb_get_image_reply(
+    XcbReply<xcb_get_image_reply_t> reply(xcb_get_image_reply(
         c,
         xcb_get_image(c, XCB_IMAGE_FORMAT_Z_PIXMAP, roots.data->root, qint16(native.x()),
                       qint16(native.y()), quint16(native.width()), quint16(native.height()), ~0u),
-        nullptr);
+        nullptr));
     if (!reply)
         return {};
     const qsizetype bytes = qsizetype(native.width()) * native.height() * 4;
-    if (reply->depth != 24 || xcb_get_image_data_length(reply) < bytes) {
-        std::free(reply);
+    if (reply->depth != 24 || xcb_get_image_data_length(reply.get()) < bytes)
         return {};
-    }
-    auto *pixels = reinterpret_cast<quint32 *>(xcb_get_image_data(reply));
+    auto *pixels = reinterpret_cast<quint32 *>(xcb_get_image_data(reply.get()));
     // The server leaves the unused top byte at 0; QImage's RGB32 wants it at 0xff.
     for (qsizetype i = 0, n = bytes / 4; i < n; ++i)
         pixels[i] |= 0xff000000u;
     QImage image(reinterpret_cast<uchar *>(pixels), native.width(), native.height(),
                  native.width() * 4, QImage::Format_RGB32,
-                 [](void *r) { std::free(r); }, reply);
+                 [](void *r) { XcbFree()(r); }, reply.release());
     image.setDevicePixelRatio(ratio);
     return image;
 }

@@ -11,8 +11,9 @@ class QScreen;
 namespace quorvane {
 
 // Monitors from Qt's screen list. Each one is identified by its RandR output id, which the
-// X server keeps for as long as it runs; where RandR cannot name the output, by a hash of
-// the monitor's name, maker, model and serial, which is as stable as those are.
+// X server keeps for as long as it runs; where RandR cannot name the output (or there is
+// no X server, as under the offscreen platform), by a hash of the monitor's name, maker,
+// model and serial, which is as stable as those are.
 class X11DisplayList : public QObject, public DisplayList {
     Q_OBJECT
 public:

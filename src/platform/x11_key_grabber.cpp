@@ -1,13 +1,12 @@
 #include "platform/x11_key_grabber.h"
 
 #include "platform/key_table.h"
+#include "platform/x11_connection.h"
+#include "platform/xcb_reply.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <xcb/xcb_keysyms.h>
-
-#include <cstdlib>
 
 namespace quorvane {
 
@@ -73,15 +72,12 @@ std::optional<GrabError> X11KeyGrabber::grab(quint16 keyCode, quint32 modifierFl
 
     std::optional<GrabError> failure;
     for (const xcb_void_cookie_t cookie : cookies) {
-        xcb_generic_error_t *error = xcb_request_check(m_connection, cookie);
-        if (!error)
-            continue;
-        if (!failure) {
+        const XcbReply<xcb_generic_error_t> error(xcb_request_check(m_connection, cookie));
+        if (error && !failure) {
             failure = error->error_code == kBadAccess
                 ? GrabError{GrabError::Reason::takenByOtherProgram, error->error_code}
                 : GrabError{GrabError::Reason::refused, error->error_code};
         }
-        std::free(error);
     }
     if (failure) {
         // Half a grab would leave the shortcut working only in some lock states.
@@ -147,15 +143,15 @@ quint16 X11KeyGrabber::findNumLockMask() const
     xcb_key_symbols_t *symbols = xcb_key_symbols_alloc(m_connection);
     if (!symbols)
         return mask;
-    xcb_keycode_t *numLockCodes = xcb_key_symbols_get_keycode(symbols, kNumLockKeysym);
+    const XcbReply<xcb_keycode_t> numLockCodes(xcb_key_symbols_get_keycode(symbols, kNumLockKeysym));
     xcb_key_symbols_free(symbols);
     if (!numLockCodes)
         return mask;
 
-    xcb_get_modifier_mapping_reply_t *reply =
-        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr);
+    const XcbReply<xcb_get_modifier_mapping_reply_t> reply(
+        xcb_get_modifier_mapping_reply(m_connection, xcb_get_modifier_mapping(m_connection), nullptr));
     if (reply) {
-        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(reply);
+        const xcb_keycode_t *codes = xcb_get_modifier_mapping_keycodes(reply.get());
         const int perModifier = reply->keycodes_per_modifier;
         bool found = false;
         for (int modifier = 0; modifier < 8 && !found; ++modifier) {
@@ -163,7 +159,7 @@ quint16 X11KeyGrabber::findNumLockMask() const
                 const xcb_keycode_t code = codes[modifier * perModifier + i];
                 if (code == XCB_NO_SYMBOL)
                     continue;
-                for (const xcb_keycode_t *n = numLockCodes; *n != XCB_NO_SYMBOL; ++n) {
+                for (const xcb_keycode_t *n = numLockCodes.get(); *n != XCB_NO_SYMBOL; ++n) {
                     if (*n == code) {
                         mask = quint16(1u << modifier);
                         found = true;
@@ -172,9 +168,7 @@ quint16 X11KeyGrabber::findNumLockMask() const
                 }
             }
         }
-        std::free(reply);
     }
-    std::free(numLockCodes);
     return mask;
 }
 
@@ -188,17 +182,10 @@ void X11KeyGrabber::ungrabVariants(xcb_keycode_t xKeycode, quint16 xModifiers)
 
 std::unique_ptr<GlobalKeyGrabber> createGlobalKeyGrabber(QObject *parent)
 {
-    xcb_connection_t *connection = nullptr;
-    xcb_window_t root = XCB_WINDOW_NONE;
-    if (auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance())) {
-        if (auto *x11 = app->nativeInterface<QNativeInterface::QX11Application>())
-            connection = x11->connection();
-    }
-    if (connection && !xcb_connection_has_error(connection)) {
-        const xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-        if (screens.rem > 0)
-            root = screens.data->root;
-    }
+    xcb_connection_t *connection = x11Connection();
+    const xcb_screen_t *screen = x11FirstScreen(connection);
+    // Without a screen the root stays none and the grabber grabs nothing.
+    const xcb_window_t root = screen ? screen->root : xcb_window_t(XCB_WINDOW_NONE);
     return std::make_unique<X11KeyGrabber>(connection, root, parent);
 }
 

@@ -57,8 +57,9 @@ public:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const int half = screen.width() / 2;
         CarvedDisplayList list;
-        list.monitors = {{{11, QRect(0, 0, half, screen.height()), 1.0}, QPoint(0, 0)},
-                         {{22, QRect(half, 0, half, screen.height()), 1.0}, QPoint(half, 0)}};
+        const QRect left(0, 0, half, screen.height());
+        const QRect right(half, 0, half, screen.height());
+        list.monitors = {{{11, left, 1.0, left}, QPoint(0, 0)}, {{22, right, 1.0, right}, QPoint(half, 0)}};
         return list;
     }
 

@@ -23,7 +23,7 @@ struct ServiceFixture : ::testing::Test {
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
     FakeMotionPreference motion;
-    FakeDisplayDirectory displays;
+    FakeDisplayList displays;
     QDateTime now = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
     std::vector<QPointer<ToastWindow>> made;
     std::vector<QVariantMap> openRequests;
@@ -32,7 +32,8 @@ struct ServiceFixture : ::testing::Test {
 
     ServiceFixture()
     {
-        displays.all = {{1, QRect(0, 0, 1920, 1080)}, {2, QRect(1920, 0, 1280, 1024)}};
+        displays.all = {{.id = 1, .bounds = QRect(0, 0, 1920, 1080), .availableGeometry = QRect(0, 0, 1920, 1080)},
+                        {.id = 2, .bounds = QRect(1920, 0, 1280, 1024), .availableGeometry = QRect(1920, 0, 1280, 1024)}};
         displays.mainID = 1;
         center.addObserver(NotificationService::openHistoryWithEntryNotification, &observer,
                            [this](const QVariantMap &info) { openRequests.push_back(info); });

@@ -1,6 +1,6 @@
 #include "core/toast_content_view.h"
 #include "core/toast_window.h"
-#include "platform/x11_display_directory.h"
+#include "platform/x11_display_list.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
 
@@ -12,11 +12,11 @@
 #include <gtest/gtest.h>
 
 using namespace quorvane;
-using quorvane::test::FakeDisplayDirectory;
+using quorvane::test::FakeDisplayList;
 
 namespace {
 
-std::unique_ptr<ToastWindow> makeToast(const DisplayDirectory &displays,
+std::unique_ptr<ToastWindow> makeToast(const DisplayList &displays,
                                        std::optional<quint32> displayID,
                                        ToastWindow::ClickHandler onClick = {},
                                        std::optional<QUuid> captureID = QUuid::createUuid())
@@ -27,10 +27,11 @@ std::unique_ptr<ToastWindow> makeToast(const DisplayDirectory &displays,
 }
 
 // Two monitors side by side; the left one is the main one and has a panel at its top.
-FakeDisplayDirectory twoMonitors()
+FakeDisplayList twoMonitors()
 {
-    FakeDisplayDirectory displays;
-    displays.all = {{7, QRect(0, 25, 1440, 875)}, {9, QRect(1440, 0, 1920, 1050)}};
+    FakeDisplayList displays;
+    displays.all = {{.id = 7, .bounds = QRect(0, 0, 1440, 900), .availableGeometry = QRect(0, 25, 1440, 875)},
+                    {.id = 9, .bounds = QRect(1440, 0, 1920, 1080), .availableGeometry = QRect(1440, 0, 1920, 1050)}};
     displays.mainID = 7;
     return displays;
 }
@@ -100,7 +101,7 @@ TEST(ToastContent, IsOneAccessibleButtonThatClicks)
 
 TEST(ToastPlacement, CentresBelowTopOfAvailableAreaInQtCoordinates)
 {
-    const FakeDisplayDirectory displays = twoMonitors();
+    const FakeDisplayList displays = twoMonitors();
     // The main monitor's area starts below a 25 px panel: 20 px further down.
     EXPECT_EQ(makeToast(displays, 7)->geometry(), QRect(540, 45, 360, 80));
     EXPECT_EQ(makeToast(displays, 9)->geometry(), QRect(1440 + 780, 20, 360, 80));
@@ -108,11 +109,11 @@ TEST(ToastPlacement, CentresBelowTopOfAvailableAreaInQtCoordinates)
 
 TEST(ToastPlacement, FallsBackToMainThenFirstMonitorThenOrigin)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     EXPECT_EQ(makeToast(displays, 12345)->geometry(), QRect(540, 45, 360, 80));
     EXPECT_EQ(makeToast(displays, std::nullopt)->geometry(), QRect(540, 45, 360, 80));
 
-    displays.mainID = std::nullopt;
+    displays.mainID = 0;
     EXPECT_EQ(makeToast(displays, std::nullopt)->geometry(), QRect(540, 45, 360, 80));
     std::swap(displays.all[0], displays.all[1]);
     EXPECT_EQ(makeToast(displays, 12345)->geometry(), QRect(2220, 20, 360, 80));
@@ -123,11 +124,12 @@ TEST(ToastPlacement, FallsBackToMainThenFirstMonitorThenOrigin)
 
 TEST(ToastPlacement, LandsOnTheRealScreenNamedByItsNumber)
 {
-    X11DisplayDirectory displays;
+    X11DisplayList displays;
     QScreen *screen = QGuiApplication::primaryScreen();
     ASSERT_NE(screen, nullptr);
-    const quint32 id = X11DisplayDirectory::displayID(screen);
-    EXPECT_EQ(id, X11DisplayDirectory::displayID(screen));  // stable
+    const quint32 id = displays.mainDisplayId();
+    EXPECT_NE(id, 0u);
+    EXPECT_EQ(id, X11DisplayList().mainDisplayId());  // stable
 
     const auto toast = makeToast(displays, id);
     const QRect area = screen->availableGeometry();
@@ -140,7 +142,7 @@ TEST(ToastPlacement, LandsOnTheRealScreenNamedByItsNumber)
 
 TEST(ToastWindowLifecycle, IsInvisibleUntilShownAndFadesIn)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     auto toast = makeToast(displays, 7);
     EXPECT_FALSE(toast->isVisible());
 
@@ -157,7 +159,7 @@ TEST(ToastWindowLifecycle, IsInvisibleUntilShownAndFadesIn)
 
 TEST(ToastWindowLifecycle, HideWithoutAnimationClosesBeforeCompletion)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     auto toast = makeToast(displays, 7);
     toast->show(false);
     bool visibleInCompletion = true;
@@ -179,7 +181,7 @@ TEST(ToastWindowLifecycle, HideWithoutAnimationClosesBeforeCompletion)
 
 TEST(ToastWindowLifecycle, AnimatedHideCompletesAfterFadeAndJoinsRepeatedHides)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     auto toast = makeToast(displays, 7);
     toast->show(true);
     int first = 0;
@@ -200,7 +202,7 @@ TEST(ToastWindowLifecycle, AnimatedHideCompletesAfterFadeAndJoinsRepeatedHides)
 
 TEST(ToastWindowLifecycle, HideWithoutAnimationCutsARunningFadeShort)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     auto toast = makeToast(displays, 7);
     toast->show(false);
     int completions = 0;
@@ -214,7 +216,7 @@ TEST(ToastWindowLifecycle, HideWithoutAnimationCutsARunningFadeShort)
 
 TEST(ToastWindowClick, ReportsTheToastsRecord)
 {
-    FakeDisplayDirectory displays = twoMonitors();
+    FakeDisplayList displays = twoMonitors();
     const QUuid id = QUuid::createUuid();
     std::vector<std::optional<QUuid>> clicks;
     auto toast = makeToast(displays, 7, [&](std::optional<QUuid> captureID) { clicks.push_back(captureID); }, id);

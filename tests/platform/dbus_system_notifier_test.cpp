@@ -3,7 +3,7 @@
 #include "core/notification_service_error.h"
 #include "platform/dbus_system_notifier.h"
 #include "platform/notification_center.h"
-#include "platform/x11_display_directory.h"
+#include "platform/x11_display_list.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
 
@@ -78,7 +78,7 @@ struct DBusFixture : ::testing::Test {
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
     FakeMotionPreference motion;
-    X11DisplayDirectory displays;
+    X11DisplayList displays;
     std::unique_ptr<DBusSystemNotifier> notifier;
     std::unique_ptr<NotificationService> service;
 

@@ -48,7 +48,8 @@ TEST(X11DisplayList, MonitorIsIdentifiedByItsRandrOutputAndReportsItsBounds)
     X11DisplayList displays;
     const QList<DisplayInfo> active = displays.activeDisplays();
     ASSERT_EQ(active.size(), QGuiApplication::screens().size());
-    EXPECT_EQ(active.first(), (DisplayInfo{output, screen->geometry(), screen->devicePixelRatio()}));
+    EXPECT_EQ(active.first(), (DisplayInfo{output, screen->geometry(), screen->devicePixelRatio(),
+                                           screen->availableGeometry()}));
     EXPECT_EQ(displays.mainDisplayId(), output);
     // Another list of the same desktop names the monitor alike.
     EXPECT_EQ(X11DisplayList().mainDisplayId(), output);

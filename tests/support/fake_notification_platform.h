@@ -4,7 +4,7 @@
 // every test binary that builds a NotificationService.
 
 #include "platform/accessibility_announcer.h"
-#include "platform/display_directory.h"
+#include "platform/display_list.h"
 #include "platform/motion_preference.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
@@ -37,20 +37,15 @@ public:
     bool reduceMotion() const override { return reduce; }
 };
 
-class FakeDisplayDirectory : public DisplayDirectory {
+// Monitors as a test lays them out; no pixels to read.
+class FakeDisplayList : public DisplayList {
 public:
-    std::vector<DisplayArea> all;
-    std::optional<quint32> mainID;
+    QList<DisplayInfo> all;
+    quint32 mainID = 0;  // none
 
-    std::vector<DisplayArea> displays() const override { return all; }
-    std::optional<DisplayArea> mainDisplay() const override
-    {
-        for (const DisplayArea &display : all) {
-            if (mainID && display.id == *mainID)
-                return display;
-        }
-        return std::nullopt;
-    }
+    QList<DisplayInfo> activeDisplays() const override { return all; }
+    quint32 mainDisplayId() const override { return mainID; }
+    QImage grab(quint32, const QRect &) const override { return {}; }
 };
 
 // Records what would go to the desktop; `failWith` makes every post fail.
