@@ -1,10 +1,12 @@
 #include "platform/x11_frontmost_application.h"
 
+#include "platform/x11_connection.h"
+#include "platform/xcb_reply.h"
+
 #include <QList>
 
 #include <xcb/xcb.h>
 
-#include <cstdlib>
 #include <cstring>
 
 namespace quorvane {
@@ -14,44 +16,27 @@ std::unique_ptr<FrontmostApplication> FrontmostApplication::create()
     return std::make_unique<X11FrontmostApplication>();
 }
 
-X11FrontmostApplication::X11FrontmostApplication(const QByteArray &displayName)
+xcb_connection_t *X11FrontmostApplication::x11DefaultConnection()
 {
-    int screenNumber = 0;
-    xcb_connection_t *connection =
-        xcb_connect(displayName.isEmpty() ? nullptr : displayName.constData(), &screenNumber);
-    if (xcb_connection_has_error(connection)) {
-        xcb_disconnect(connection);
-        return;
-    }
-    xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
-    for (int i = 0; i < screenNumber && screens.rem; ++i)
-        xcb_screen_next(&screens);
-    if (!screens.rem) {
-        xcb_disconnect(connection);
-        return;
-    }
-    m_connection = connection;
-    m_root = screens.data->root;
+    return x11Connection();
 }
 
-X11FrontmostApplication::~X11FrontmostApplication()
+X11FrontmostApplication::X11FrontmostApplication(xcb_connection_t *connection)
 {
-    if (m_connection)
-        xcb_disconnect(m_connection);
+    if (const xcb_screen_t *screen = x11FirstScreen(connection)) {
+        m_connection = connection;
+        m_root = screen->root;
+    }
 }
 
 quint32 X11FrontmostApplication::atom(const char *name) const
 {
     const xcb_intern_atom_cookie_t cookie =
-        xcb_intern_atom(m_connection, /*only_if_exists=*/1, uint16_t(qstrlen(name)), name);
+        xcb_intern_atom(m_connection, /*only_if_exists=*/1, uint16_t(std::strlen(name)), name);
     xcb_generic_error_t *error = nullptr;
-    xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(m_connection, cookie, &error);
-    std::free(error);
-    if (!reply)
-        return XCB_ATOM_NONE;
-    const quint32 value = reply->atom;
-    std::free(reply);
-    return value;
+    const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection, cookie, &error));
+    const XcbReply<xcb_generic_error_t> ownedError(error);
+    return reply ? reply->atom : quint32(XCB_ATOM_NONE);
 }
 
 QByteArray X11FrontmostApplication::property(quint32 window, quint32 property, quint32 type) const
@@ -61,20 +46,15 @@ QByteArray X11FrontmostApplication::property(quint32 window, quint32 property, q
     // Identifiers and class names are short; 1024 32-bit units is far more than any holds.
     const xcb_get_property_cookie_t cookie =
         xcb_get_property(m_connection, 0, window, property, type, 0, 1024);
-    // A window that has gone away answers with an error; taking it here keeps it out of
-    // the event queue, which this connection never reads.
+    // A window that has gone away answers with an error; taking it here keeps it away from
+    // the application's event handling.
     xcb_generic_error_t *error = nullptr;
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(m_connection, cookie, &error);
-    std::free(error);
-    if (!reply)
+    const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(m_connection, cookie, &error));
+    const XcbReply<xcb_generic_error_t> ownedError(error);
+    if (!reply || reply->type == XCB_ATOM_NONE)
         return {};
-    QByteArray value;
-    if (reply->type != XCB_ATOM_NONE) {
-        const int length = xcb_get_property_value_length(reply);
-        value = QByteArray(static_cast<const char *>(xcb_get_property_value(reply)), length);
-    }
-    std::free(reply);
-    return value;
+    return QByteArray(static_cast<const char *>(xcb_get_property_value(reply.get())),
+                      xcb_get_property_value_length(reply.get()));
 }
 
 std::optional<quint32> X11FrontmostApplication::activeWindow() const

@@ -17,7 +17,6 @@
 #include "history/history_store.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/alert_presenter.h"
-#include "platform/display_directory.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
@@ -124,8 +123,7 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
     FakeMotionPreference motion;
-    std::unique_ptr<DisplayDirectory> toastDisplays = createDisplayDirectory();
-    NotificationService notifications{center, notifier, sounds, announcer, motion, toastFactory(*toastDisplays)};
+    NotificationService notifications{center, notifier, sounds, announcer, motion, toastFactory(displays)};
     NoOpener opener;
     NoAlerts alerts;
     PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }},

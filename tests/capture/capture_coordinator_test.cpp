@@ -129,13 +129,6 @@ QImage filledImage(int width, int height)
 // Every call any stand-in receives, in order.
 using CallLog = QStringList;
 
-class NoDisplays : public DisplayList {
-public:
-    QList<DisplayInfo> activeDisplays() const override { return {}; }
-    quint32 mainDisplayId() const override { return 0; }
-    QImage grab(quint32, const QRect &) const override { return {}; }
-};
-
 class NoSelector : public RegionSelector {
 public:
     void select(const QList<DisplayInfo> &, Completion done) override { done(std::nullopt); }
@@ -445,7 +438,7 @@ protected:
     NotificationCenter center;
 
     ScreenAccessProbe probe;
-    NoDisplays displays;
+    test::FakeDisplayList displays;
     NoSelector selector;
     FakeScreenCapture screen{log, probe, displays, selector};
     FakeOCR ocr{log};

@@ -141,8 +141,13 @@ TEST(X11FrontmostApplication, AbsentWhenTheActiveWindowIsGone)
     EXPECT_EQ(probe.bundleIdentifier(), std::nullopt);
 }
 
-TEST(X11FrontmostApplication, AbsentWithoutADisplay)
+TEST(X11FrontmostApplication, AbsentWithoutAnXConnection)
 {
-    X11FrontmostApplication probe(":4242");
+    FakeWindowManager wm;
+    ASSERT_TRUE(wm.connected());
+    const xcb_window_t editor = wm.createWindow();
+    wm.setProperty(editor, "WM_CLASS", "STRING", std::string("gedit\0Gedit\0", 12));
+    wm.activate(editor);
+    X11FrontmostApplication probe(nullptr);
     EXPECT_EQ(probe.bundleIdentifier(), std::nullopt);
 }
