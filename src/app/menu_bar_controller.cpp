@@ -1,5 +1,6 @@
 #include "app/menu_bar_controller.h"
 
+#include "app/app_resources.h"
 #include "app/first_launch_tooltip.h"
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
@@ -12,12 +13,6 @@
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
-
-// Resources compiled into a static library must be registered by name, outside any namespace.
-static void registerAppResources()
-{
-    Q_INIT_RESOURCE(app_resources);
-}
 
 namespace quorvane {
 
