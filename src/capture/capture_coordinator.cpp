@@ -17,6 +17,7 @@
 #include "pins/pin_widget_manager.h"
 #include "platform/frontmost_application.h"
 
+#include <QElapsedTimer>
 #include <QException>
 #include <QPromise>
 

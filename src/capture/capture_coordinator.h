@@ -3,7 +3,6 @@
 #include "capture/capture_workflow_result.h"
 #include "core/capture_mode.h"
 
-#include <QElapsedTimer>
 #include <QFuture>
 #include <QImage>
 #include <QObject>

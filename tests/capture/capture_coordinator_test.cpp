@@ -620,14 +620,6 @@ TEST_F(CaptureCoordinatorTest, AThumbnailThatCannotBeMadeStillGivesARecord)
     EXPECT_TRUE(notifications.errors.isEmpty());
 }
 
-TEST_F(CaptureCoordinatorTest, AbsentFrontmostApplicationLeavesTheSourceEmpty)
-{
-    frontmost.identifier.reset();
-    run(&CaptureCoordinator::performScanCodeCapture);
-    ASSERT_EQ(history.added.size(), 1);
-    EXPECT_EQ(history.added.first().sourceAppBundleID, std::nullopt);
-}
-
 // ---- One capture at a time ----------------------------------------------------------
 
 TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceWithoutToast)
