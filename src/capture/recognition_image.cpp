@@ -98,7 +98,9 @@ double medianLineHeight(const QImage &grey, int background, int ink)
 double scaleFor(QSize size, double lineHeight)
 {
     const double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
-    const double bySide = double(RecognitionImage::kEngineSideLimit) / (std::max(size.width(), size.height()) + 2 * kMarginAtScale1);
+    // Two pixels spare for rounding the scaled size and the margins.
+    const double bySide = double(RecognitionImage::kEngineSideLimit - 2)
+                          / (std::max(size.width(), size.height()) + 2 * kMarginAtScale1);
     const double byArea = std::sqrt(double(kMaxEnginePixels) / (double(size.width()) * size.height()));
     return std::max(1.0, std::min({wanted, kMaxScale, bySide, byArea}));
 }
@@ -106,7 +108,6 @@ double scaleFor(QSize size, double lineHeight)
 } // namespace
 
 RecognitionImage::RecognitionImage(const QImage &captured)
-    : m_capturedSize(captured.size())
 {
     QImage grey = toGrey(captured);
     // Background covers most of a text image: its level is the median.
@@ -124,6 +125,7 @@ RecognitionImage::RecognitionImage(const QImage &captured)
         grey = grey.scaled(qRound(grey.width() * m_scale), qRound(grey.height() * m_scale),
                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
+    m_scaledSize = grey.size();
     // Text that touches the border is often lost; a blank margin avoids that.
     m_margin = qRound(kMarginAtScale1 * m_scale);
     m_pixels = QImage(grey.width() + 2 * m_margin, grey.height() + 2 * m_margin, QImage::Format_Grayscale8);
@@ -139,8 +141,8 @@ int RecognitionImage::resolution() const
 
 QRectF RecognitionImage::normalisedBox(const QRectF &enginePixels) const
 {
-    const double w = m_capturedSize.width() * m_scale;
-    const double h = m_capturedSize.height() * m_scale;
+    const double w = m_scaledSize.width();
+    const double h = m_scaledSize.height();
     const double left = (enginePixels.left() - m_margin) / w;
     const double top = (enginePixels.top() - m_margin) / h;
     const double width = enginePixels.width() / w;

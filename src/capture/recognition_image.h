@@ -31,7 +31,7 @@ public:
 
 private:
     QImage m_pixels;
-    QSize m_capturedSize;
+    QSize m_scaledSize;  // the captured image after scaling, without the margin
     double m_scale = 1.0;
     int m_margin = 0;
     bool m_inverted = false;
