@@ -1,0 +1,132 @@
+#include "app/first_launch_tooltip.h"
+
+#include "platform/l10n.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int anchorGap = 4;
+
+QLabel *label(const QString &text, qreal pointScale, QPalette::ColorRole role, qreal alpha, bool bold = false)
+{
+    auto *l = new QLabel(text);
+    QFont font = l->font();
+    font.setPointSizeF(font.pointSizeF() * pointScale);
+    font.setBold(bold);
+    l->setFont(font);
+    QColor colour = l->palette().color(role);
+    colour.setAlphaF(alpha);
+    QPalette palette = l->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    l->setPalette(palette);
+    return l;
+}
+
+} // namespace
+
+FirstLaunchTooltip::FirstLaunchTooltip(QWidget *parent)
+    : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setAttribute(Qt::WA_ShowWithoutActivating);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    setFixedWidth(fixedWidth);
+    setAutoFillBackground(true);
+    setObjectName(QStringLiteral("FirstLaunchTooltip"));
+
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(16, 16, 16, 16);
+    stack->setSpacing(12);
+
+    auto *title = new QHBoxLayout;
+    title->setSpacing(8);
+    QLabel *hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
+    hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
+    title->addWidget(hand);
+    title->addWidget(label(L10n::text("Welcome to Quorvane", "Welcome to Quorvane"), 1.1, QPalette::WindowText, 1.0, true));
+    title->addStretch();
+    stack->addLayout(title);
+
+    auto *body = new QVBoxLayout;
+    body->setSpacing(6);
+    auto *pressRow = new QHBoxLayout;
+    pressRow->setSpacing(6);
+    pressRow->addWidget(label(L10n::text("Press", "Press"), 0.95, QPalette::WindowText, 0.7));
+    auto *keyCap = new QLabel(QStringLiteral("⌘⇧L"));
+    QFont capFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    capFont.setWeight(QFont::DemiBold);
+    keyCap->setFont(capFont);
+    keyCap->setObjectName(QStringLiteral("keyCap"));
+    keyCap->setStyleSheet(QStringLiteral(
+        "QLabel#keyCap { background: rgba(128, 128, 128, 0.18); border-radius: 6px; padding: 4px 8px; }"));
+    pressRow->addWidget(keyCap);
+    pressRow->addWidget(label(L10n::text("to zarrow text", "to zarrow text"), 0.95, QPalette::WindowText, 0.7));
+    pressRow->addStretch();
+    body->addLayout(pressRow);
+    body->addWidget(label(L10n::text("Right-click this icon for quick capture", "Right-click this icon for quick capture"),
+                          0.85, QPalette::WindowText, 0.5));
+    stack->addLayout(body);
+
+    qApp->installEventFilter(this);
+}
+
+FirstLaunchTooltip::~FirstLaunchTooltip() = default;
+
+QRect FirstLaunchTooltip::placement(const QRect &anchor, const QSize &size, const QRect &available)
+{
+    QRect frame(QPoint(0, 0), size);
+    if (anchor.isEmpty()) {
+        frame.moveTopRight(available.topRight() + QPoint(-anchorGap, anchorGap));
+    } else {
+        frame.moveTop(anchor.bottom() + 1 + anchorGap);
+        frame.moveLeft(anchor.center().x() - size.width() / 2);
+        if (frame.bottom() > available.bottom())
+            frame.moveBottom(anchor.top() - 1 - anchorGap);
+    }
+    // Keep the whole note on the screen.
+    frame.moveLeft(std::clamp(frame.left(), available.left(), std::max(available.left(), available.right() - size.width() + 1)));
+    frame.moveTop(std::clamp(frame.top(), available.top(), std::max(available.top(), available.bottom() - size.height() + 1)));
+    return frame;
+}
+
+void FirstLaunchTooltip::showRelativeTo(const QRect &anchor)
+{
+    adjustSize();
+    const QScreen *screen = anchor.isEmpty() ? QGuiApplication::primaryScreen()
+                                             : QGuiApplication::screenAt(anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
+    setGeometry(placement(anchor, size(), available));
+    show();
+    raise();
+}
+
+void FirstLaunchTooltip::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+    hide();
+}
+
+bool FirstLaunchTooltip::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && isVisible()) {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (widget && widget->isWindow() && widget != this)
+            hide();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace quorvane

@@ -1,0 +1,308 @@
+#include "app/menu_bar_controller.h"
+
+#include "app/app_resources.h"
+#include "app/first_launch_tooltip.h"
+#include "app/sparkle_updater.h"
+#include "capture/continuity_runtime.h"
+#include "core/diagnostics.h"
+#include "platform/l10n.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QFile>
+#include <QMenu>
+#include <QPainter>
+#include <QThreadPool>
+
+namespace quorvane {
+
+MenuBarController::MenuBarController(std::unique_ptr<StatusItem> statusItem, UserDefaults &userDefaults,
+                                     SparkleUpdater &updater, ContinuityRuntime &continuity, QString iconPath,
+                                     QObject *parent)
+    : QObject(parent),
+      m_statusItem(std::move(statusItem)),
+      m_firstLaunchManager(userDefaults),
+      m_updater(updater),
+      m_continuity(continuity),
+      m_iconPath(std::move(iconPath))
+{
+    registerAppResources();
+    m_tooltipTimer.setSingleShot(true);
+    connect(&m_tooltipTimer, &QTimer::timeout, this, &MenuBarController::dismissFirstLaunchTooltip);
+    m_menuRestoreTimer.setSingleShot(true);
+    m_menuRestoreTimer.setInterval(menuRestoreDelayMs);
+    connect(&m_menuRestoreTimer, &QTimer::timeout, this, &MenuBarController::restoreMenu);
+
+    setupMenu();
+    setupStatusItem();
+}
+
+MenuBarController::~MenuBarController()
+{
+    m_tooltipTimer.stop();
+    m_menuRestoreTimer.stop();
+    delete m_tooltipPopover.data();
+    if (m_statusItem)
+        m_statusItem->setMenu(nullptr);
+    m_statusItem.reset(); // removes the icon from the status area
+}
+
+QAction *MenuBarController::addRow(const char *key, const char *english, const char *comment,
+                                   const QKeySequence &keys, void (MenuBarController::*handler)())
+{
+    QAction *action = m_menu->addAction(L10n::text(key, english, comment));
+    if (!keys.isEmpty()) {
+        action->setShortcut(keys);
+        action->setShortcutVisibleInContextMenu(true);
+    }
+    connect(action, &QAction::triggered, this, handler);
+    return action;
+}
+
+void MenuBarController::setupMenu()
+{
+    std::unique_ptr<QMenu> previous = std::move(m_menu);
+    m_menu = std::make_unique<QMenu>();
+
+    // The key equivalents are fixed: they do not follow the user's global shortcuts.
+    addRow("menubar.capture", "Capture Text", "Capture Text", QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_L),
+           &MenuBarController::handleCaptureText)
+        ->setObjectName(QStringLiteral("handleCaptureText"));
+    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", {},
+           &MenuBarController::handleScanCode)
+        ->setObjectName(QStringLiteral("handleScanCode"));
+    m_importAction = addRow("menubar.import_from_iphone", "Import from iPhone…", "Import from iPhone menu item", {},
+                            &MenuBarController::handleImportFromiPhone);
+    m_importAction->setObjectName(QStringLiteral("handleImportFromiPhone"));
+    m_menu->addSeparator();
+    addRow("menubar.history", "Open History", "Open History", QKeySequence(Qt::META | Qt::ALT | Qt::Key_H),
+           &MenuBarController::handleOpenHistory)
+        ->setObjectName(QStringLiteral("handleOpenHistory"));
+    m_menu->addSeparator();
+    addRow("menubar.preferences", "Preferences...", "Preferences", QKeySequence(Qt::META | Qt::Key_Comma),
+           &MenuBarController::handleOpenPreferences)
+        ->setObjectName(QStringLiteral("handleOpenPreferences"));
+    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", {}, &MenuBarController::handleSendFeedback)
+        ->setObjectName(QStringLiteral("handleSendFeedback"));
+    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", {},
+           &MenuBarController::handleCheckForUpdates)
+        ->setObjectName(QStringLiteral("handleCheckForUpdates"));
+    m_menu->addSeparator();
+    addRow("menubar.about", "About Quorvane", "About Quorvane", {}, &MenuBarController::handleAbout)
+        ->setObjectName(QStringLiteral("handleAbout"));
+    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", QKeySequence(Qt::META | Qt::Key_Q),
+           &MenuBarController::handleQuit)
+        ->setObjectName(QStringLiteral("handleQuit"));
+
+    connect(m_menu.get(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
+    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(QStringLiteral("📱 Menu closed")); });
+
+    // The previous menu may be on screen right now: let it finish its event first.
+    if (previous)
+        previous.release()->deleteLater();
+
+    diag(QStringLiteral("✅ Menu Bar Controller: Using NSMenu with dual-click support"));
+    diag(QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
+    diag(QStringLiteral("   Left-click: Show menu"));
+    diag(QStringLiteral("   Right-click: Quick capture via gesture recognizer"));
+}
+
+void MenuBarController::setupStatusItem()
+{
+    // Set up whether or not a tray runs now: at login the program may start before the
+    // desktop's tray, and the icon then appears as soon as the tray does.
+    if (!m_statusItem->hasButton())
+        diag(QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
+    updateStatusIcon(MenuBarIconState::normal);
+    connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
+    m_statusItem->setMenu(m_menu.get());
+    m_statusItem->setToolTip(QStringLiteral("Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"));
+}
+
+QIcon MenuBarController::iconForState(const QIcon &icon, MenuBarIconState state)
+{
+    if (state != MenuBarIconState::disabled || icon.isNull())
+        return icon;
+    QIcon faded;
+    for (const int side : {16, 22, 24, 32, 48, 64}) {
+        const QPixmap source = icon.pixmap(QSize(side, side));
+        if (source.isNull())
+            continue;
+        QPixmap half(source.size());
+        half.setDevicePixelRatio(source.devicePixelRatio());
+        half.fill(Qt::transparent);
+        QPainter painter(&half);
+        painter.setOpacity(0.5);
+        painter.drawPixmap(0, 0, source);
+        painter.end();
+        faded.addPixmap(half);
+    }
+    faded.setIsMask(icon.isMask());
+    return faded;
+}
+
+void MenuBarController::updateStatusIcon(MenuBarIconState state)
+{
+    QIcon icon;
+    if (QFile::exists(m_iconPath))
+        icon = QIcon(m_iconPath);
+    if (icon.isNull() || icon.pixmap(22).isNull()) { // also when SVG cannot be drawn
+        diag(QStringLiteral("⚠️ MenuBarIcon asset not found, using fallback SF Symbol"));
+        icon = QIcon::fromTheme(QStringLiteral("edit-find"));
+        if (icon.isNull())
+            return;
+    }
+    // Desktops that tint status icons to their panel treat mask icons as such.
+    icon.setIsMask(true);
+    m_statusItem->setIcon(iconForState(icon, state));
+}
+
+void MenuBarController::refreshMenu()
+{
+    setupMenu();
+    // Right after a right click the menu stays detached; it comes back (the newest one)
+    // when that short pause ends.
+    if (m_statusItem && !m_menuRestoreTimer.isActive())
+        m_statusItem->setMenu(m_menu.get());
+    diag(QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
+}
+
+void MenuBarController::menuAboutToShow()
+{
+    for (QAction *action : m_menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        diag(QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
+        if (action == m_importAction)
+            diag(QStringLiteral("📱 ✅ Import from iPhone item is being validated - returning TRUE"));
+    }
+}
+
+void MenuBarController::handleCaptureText()
+{
+    if (onCaptureText)
+        onCaptureText();
+}
+
+void MenuBarController::handleScanCode()
+{
+    if (onScanCode)
+        onScanCode();
+}
+
+void MenuBarController::handleOpenHistory()
+{
+    if (onOpenHistory)
+        onOpenHistory();
+}
+
+void MenuBarController::handleOpenPreferences()
+{
+    if (onOpenPreferences)
+        onOpenPreferences();
+}
+
+void MenuBarController::handleSendFeedback()
+{
+    diag(QStringLiteral("📧 Send Feedback requested"));
+    if (onSendFeedback)
+        onSendFeedback();
+}
+
+void MenuBarController::handleCheckForUpdates()
+{
+    diag(QStringLiteral("🔄 Check for Updates requested"));
+    m_updater.checkForUpdates();
+}
+
+void MenuBarController::handleAbout()
+{
+    diag(QStringLiteral("ℹ️ About Quorvane requested"));
+    if (onAbout)
+        onAbout();
+}
+
+void MenuBarController::handleQuit()
+{
+    if (onQuit)
+        onQuit();
+}
+
+void MenuBarController::handleRightClickGesture()
+{
+    diag(QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
+    m_statusItem->setMenu(nullptr);
+    QTimer::singleShot(0, this, [this] {
+        if (onCaptureText)
+            onCaptureText();
+    });
+    // Restarted by every right click, and the menu handed back is always the current
+    // one: a second right click inside the pause cannot leave the item without a menu.
+    m_menuRestoreTimer.start();
+}
+
+void MenuBarController::restoreMenu()
+{
+    if (m_statusItem)
+        m_statusItem->setMenu(m_menu.get());
+}
+
+void MenuBarController::handleImportFromiPhone()
+{
+    diag(QStringLiteral("📱 Import from iPhone requested"));
+    const QString line = QStringLiteral("📱 handleImportFromiPhone called at %1\n")
+                             .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
+    ContinuityRuntime *runtime = &m_continuity;
+    QThreadPool::globalInstance()->start(
+        [runtime, line] { runtime->appendDebugLog(line, ContinuityRuntime::debugLogPath()); });
+
+    // Anchor the import menu under the middle of the icon when the desktop says where it is.
+    std::optional<QPoint> anchor;
+    const QRect button = m_statusItem->buttonGeometry();
+    if (!button.isEmpty())
+        anchor = QPoint(button.center().x(), button.y() + button.height());
+    diag(QStringLiteral("📱 Import anchor: %1")
+             .arg(anchor ? QStringLiteral("%1,%2").arg(anchor->x()).arg(anchor->y()) : QStringLiteral("none")));
+
+    QPointer<MenuBarController> self(this);
+    m_continuity.showContinuityItem(
+        [self](const QImage &image) {
+            if (!self)
+                return;
+            diag(QStringLiteral("📱 Image received from iPhone: %1x%2").arg(image.width()).arg(image.height()));
+            if (self->onImageFromiPhone)
+                self->onImageFromiPhone(image);
+        },
+        anchor);
+}
+
+void MenuBarController::showFirstLaunchTooltip()
+{
+    if (m_firstLaunchManager.hasLaunchedBefore())
+        return;
+    if (!m_statusItem || !m_statusItem->hasButton())
+        return; // the flag stays unset, so a later call may still show it
+    m_tooltipTimer.stop();
+    if (m_tooltipPopover) {
+        m_tooltipPopover->hide();
+        m_tooltipPopover->deleteLater();
+    }
+    auto *popover = new FirstLaunchTooltip();
+    popover->showRelativeTo(m_statusItem->buttonGeometry());
+    m_tooltipPopover = popover;
+    m_tooltipTimer.start(tooltipDurationMs);
+    m_firstLaunchManager.markLaunched();
+    diag(QStringLiteral("✅ First launch tooltip shown using NSPopover"));
+}
+
+void MenuBarController::dismissFirstLaunchTooltip()
+{
+    m_tooltipTimer.stop();
+    if (m_tooltipPopover) {
+        m_tooltipPopover->hide();
+        m_tooltipPopover->deleteLater();
+    }
+    m_tooltipPopover = nullptr;
+}
+
+} // namespace quorvane

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/localized_error.h"
+
+namespace quorvane {
+
+enum class ScreenCaptureErrorKind {
+    captureFailed, // carries a message
+    permissionDenied,
+    invalidRegion,
+    displayConfigurationChanged,
+    overlayDismissed,
+    noActiveDisplay,
+};
+
+// Failures of the screen capture service. The value is the message of `captureFailed`.
+class ScreenCaptureError : public CaseError<ScreenCaptureError, ScreenCaptureErrorKind> {
+public:
+    using CaseError::CaseError;
+    static ErrorText textOf(ScreenCaptureErrorKind kind);
+
+    // Same case and, for `captureFailed`, the same message.
+    bool operator==(const ScreenCaptureError &other) const;
+};
+
+} // namespace quorvane

@@ -1,0 +1,272 @@
+#include "capture/screen_capture_service.h"
+
+#include "capture/screen_capture_error.h"
+#include "core/diagnostics.h"
+#include "platform/region_selector.h"
+#include "platform/screen_access_probe.h"
+
+#include <QPointer>
+#include <QtConcurrent>
+
+#include <exception>
+
+namespace quorvane {
+
+namespace {
+
+// The active display list is read with room for this many monitors.
+constexpr int kMaxDisplays = 32;
+constexpr double kMinimumSide = 10.0;
+
+using ResultPromise = std::shared_ptr<QPromise<CaptureResult>>;
+
+void fail(const ResultPromise &promise, std::exception_ptr error)
+{
+    promise->setException(error);
+    promise->finish();
+}
+
+void fail(const ResultPromise &promise, const ScreenCaptureError &error)
+{
+    fail(promise, std::make_exception_ptr(error));
+}
+
+QString describe(const QRectF &r)
+{
+    return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+bool tooSmall(const QRectF &rect)
+{
+    // Written so that a side that is not a number also fails.
+    return !(rect.width() >= kMinimumSide) || !(rect.height() >= kMinimumSide);
+}
+
+} // namespace
+
+ScreenCaptureService::ScreenCaptureService(ScreenAccessProbe &probe, DisplayList &displays,
+                                           RegionSelector &selector, QObject *parent)
+    : QObject(parent)
+    , m_probe(probe)
+    , m_displays(displays)
+    , m_selector(selector)
+{
+    m_executor.setMaxThreadCount(1);
+    m_executor.setObjectName(QStringLiteral("ScreenCaptureService"));
+}
+
+ScreenCaptureService::~ScreenCaptureService() = default;
+
+template <typename Fn>
+auto ScreenCaptureService::onExecutor(Fn fn) -> QFuture<std::invoke_result_t<Fn>>
+{
+    using T = std::invoke_result_t<Fn>;
+    // Errors travel as themselves, not wrapped, so callers can catch ScreenCaptureError.
+    return QtConcurrent::run(&m_executor, [fn = std::move(fn)](QPromise<T> &promise) {
+        try {
+            if constexpr (std::is_void_v<T>)
+                fn();
+            else
+                promise.addResult(fn());
+        } catch (...) {
+            promise.setException(std::current_exception());
+        }
+    });
+}
+
+QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
+{
+    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
+    const bool granted = m_probe.canReadScreen();
+    diag(granted ? QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Screen access granted")
+                 : QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Screen access denied"));
+
+    auto promise = std::make_shared<QPromise<CaptureResult>>();
+    promise->start();
+    QFuture<CaptureResult> result = promise->future();
+    onExecutor([granted] {
+        if (!granted)
+            throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+    }).then(this, [this, promise](QFuture<void> check) {
+        try {
+            check.waitForFinished();
+        } catch (...) {
+            fail(promise, std::current_exception());
+            return;
+        }
+        beginSelection(promise);
+    });
+    return result;
+}
+
+void ScreenCaptureService::beginSelection(const ResultPromise &promise)
+{
+    const QList<DisplayInfo> displays = m_displays.activeDisplays();
+    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Active displays: %1")
+             .arg(displays.size()));
+    if (displays.isEmpty()) {
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay));
+        return;
+    }
+    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Showing the selection overlay"));
+    // Held weakly: a service released during the selection ends the wait with an error
+    // instead of being kept alive by it.
+    QPointer<ScreenCaptureService> self(this);
+    m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
+        if (!self) {
+            diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
+            fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                             QStringLiteral("Service deallocated")));
+            return;
+        }
+        self->finishSelection(promise, displays, std::move(selection));
+    });
+}
+
+void ScreenCaptureService::finishSelection(const ResultPromise &promise,
+                                           const QList<DisplayInfo> &displays,
+                                           std::optional<RegionSelection> selection)
+{
+    if (!selection) {
+        diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Selection cancelled"));
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+        return;
+    }
+    const QRectF rect(selection->rect);
+    if (tooSmall(rect)) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
+                 .arg(describe(rect)));
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion));
+        return;
+    }
+    if (selection->image.isNull() || selection->image.width() < 1 || selection->image.height() < 1) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                         QStringLiteral("Captured image has zero dimensions")));
+        return;
+    }
+    diag(QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")
+             .arg(describe(rect))
+             .arg(selection->displayId)
+             .arg(selection->scale));
+    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Picture format %1, %2 x %3 px")
+             .arg(int(selection->image.format()))
+             .arg(selection->image.width())
+             .arg(selection->image.height()));
+
+    // The region and the layout it was selected on are stored together, before the
+    // caller sees the result.
+    const CapturedRegion region{rect, selection->displayId, selection->scale};
+    onExecutor([this, region, displays] {
+        m_lastCapturedRegion = region;
+        updateDisplayConfiguration(displays);
+    }).then(this, [promise, selection = std::move(*selection)](QFuture<void> stored) {
+        try {
+            stored.waitForFinished();
+        } catch (...) {
+            fail(promise, std::current_exception());
+            return;
+        }
+        CaptureResult result{selection.image, QRectF(selection.rect), selection.displayId,
+                             QDateTime::currentDateTime(), selection.scale};
+        diag(QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
+        promise->addResult(std::move(result));
+        promise->finish();
+    });
+}
+
+void ScreenCaptureService::updateDisplayConfiguration(const QList<DisplayInfo> &displays)
+{
+    m_lastDisplayConfiguration.clear();
+    for (const DisplayInfo &display : displays.first(std::min<qsizetype>(displays.size(), kMaxDisplays)))
+        m_lastDisplayConfiguration.insert(display.id, QRectF(display.bounds));
+}
+
+QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::optional<quint32> displayID)
+{
+    diag(QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
+             .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
+    const bool granted = m_probe.canReadScreen();
+    // Monitors are read on the main thread; the executor compares them with the stored layout.
+    const QList<DisplayInfo> current = m_displays.activeDisplays();
+    return onExecutor([this, granted, rect, displayID, current] {
+               if (!granted)
+                   throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+               if (tooSmall(rect))
+                   throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
+               if (!displayID)
+                   return;
+               const auto stored = m_lastDisplayConfiguration.constFind(*displayID);
+               if (stored == m_lastDisplayConfiguration.constEnd())
+                   return;
+               // A monitor that is gone has no bounds, which differ from any stored ones.
+               QRectF now;
+               for (const DisplayInfo &display : current) {
+                   if (display.id == *displayID)
+                       now = QRectF(display.bounds);
+               }
+               if (now != stored.value()) {
+                   diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
+                            .arg(*displayID)
+                            .arg(describe(stored.value()), describe(now)));
+                   throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
+               }
+           })
+        .then(this, [this, rect, displayID] { return performRegionCapture(rect, displayID); });
+}
+
+QImage ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optional<quint32> displayID)
+{
+    // The last check before any pixels are read.
+    if (!m_probe.canReadScreen()) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+    }
+    const quint32 id = displayID ? *displayID : m_displays.mainDisplayId();
+    if (id == 0)
+        throw ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay);
+    return grabDisplayRegion(rect, id);
+}
+
+QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displayID)
+{
+    // The monitor is found by its id: two monitors of one size are still two monitors.
+    const QList<DisplayInfo> displays = m_displays.activeDisplays();
+    const bool present = std::any_of(displays.cbegin(), displays.cend(),
+                                     [displayID](const DisplayInfo &d) { return d.id == displayID; });
+    if (!present) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(displayID));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                 QStringLiteral("Could not find matching display"));
+    }
+    const QImage image = m_displays.grab(displayID, rect.toRect());
+    if (image.isNull() || image.width() < 1 || image.height() < 1) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                 QStringLiteral("Captured image has zero dimensions"));
+    }
+    diag(QStringLiteral("✅ [ScreenCaptureService.captureRegion] Captured %1 x %2 px")
+             .arg(image.width())
+             .arg(image.height()));
+    return image;
+}
+
+QFuture<std::optional<CapturedRegion>> ScreenCaptureService::lastCapturedRegion()
+{
+    return onExecutor([this] { return m_lastCapturedRegion; });
+}
+
+QFuture<DisplayConfiguration> ScreenCaptureService::lastDisplayConfiguration()
+{
+    return onExecutor([this] { return m_lastDisplayConfiguration; });
+}
+
+QFuture<void> ScreenCaptureService::clearLastCapturedRegion()
+{
+    return onExecutor([this] {
+        m_lastCapturedRegion.reset();
+        m_lastDisplayConfiguration.clear();
+    });
+}
+
+} // namespace quorvane

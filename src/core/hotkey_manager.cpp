@@ -1,0 +1,170 @@
+#include "core/hotkey_manager.h"
+
+#include "core/diagnostics.h"
+#include "core/hotkey_error.h"
+#include "core/user_settings.h"
+#include "platform/global_key_grabber.h"
+#include "platform/key_table.h"
+#include "platform/notification_center.h"
+
+#include <QTimer>
+
+namespace quorvane {
+
+namespace {
+
+QString grabFailureText(const GrabError &error, const Shortcut &shortcut)
+{
+    switch (error.reason) {
+    case GrabError::Reason::noDisplay:
+        return QStringLiteral("there is no X display to take key combinations on");
+    case GrabError::Reason::unknownKey:
+        return QStringLiteral("key code %1 is not a key of this keyboard").arg(shortcut.keyCode);
+    case GrabError::Reason::takenByOtherProgram:
+        return QStringLiteral("%1 is already taken by another program").arg(shortcut.displayString());
+    case GrabError::Reason::alreadyGrabbed:
+        return QStringLiteral("%1 is already registered for another action").arg(shortcut.displayString());
+    case GrabError::Reason::refused:
+        return QStringLiteral("the X server refused %1 (error %2)").arg(shortcut.displayString()).arg(error.xErrorCode);
+    }
+    return {};
+}
+
+} // namespace
+
+HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &center, QObject *parent)
+    : QObject(parent), m_grabber(grabber), m_center(center)
+{
+    connect(&m_grabber, &GlobalKeyGrabber::pressed, this, &HotkeyManager::handlePress);
+    setAccessibility(m_grabber.canGrab());
+    startPermissionMonitoring();
+}
+
+HotkeyManager::~HotkeyManager()
+{
+    for (const auto &[action, shortcut] : m_grabs)
+        m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+}
+
+void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action, Callback callback)
+{
+    setAccessibility(m_grabber.canGrab());
+    if (!m_hasAccessibilityPermission) {
+        diag(QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
+        throw HotkeyError(HotkeyError::Kind::accessibilityPermissionDenied);
+    }
+    if (shortcut.isSystemReserved()) {
+        diag(QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
+        throw HotkeyError(HotkeyError::Kind::systemReservedShortcut, shortcut);
+    }
+    // The old registration goes first, so a failed registration leaves the action with none.
+    unregisterHotkey(action);
+    registerWithKeyGrab(shortcut, action);
+    m_actionCallbacks[action] = std::move(callback);
+    setEnabled(true);
+    diag(QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
+}
+
+void HotkeyManager::unregisterHotkey(HotkeyAction action)
+{
+    if (const auto it = m_grabs.find(action); it != m_grabs.end()) {
+        m_grabber.release(it->second.keyCode, it->second.modifierFlags);
+        m_grabs.erase(it);
+    }
+    m_actionCallbacks.erase(action);
+    setEnabled(!m_grabs.empty());
+}
+
+void HotkeyManager::registerAll(const UserSettings &settings, const std::map<HotkeyAction, Callback> &callbacks)
+{
+    // Release everything first: a new shortcut may be the one a later action still holds
+    // (after the shortcuts were swapped or reset), which would refuse a correct record.
+    unregisterAll();
+    for (HotkeyAction action : kAllHotkeyActions) {
+        const auto it = callbacks.find(action);
+        registerHotkey(settings.shortcut(shortcutAction(action)), action,
+                       it != callbacks.end() ? it->second : Callback{});
+    }
+}
+
+void HotkeyManager::unregisterAll()
+{
+    for (HotkeyAction action : kAllHotkeyActions)
+        unregisterHotkey(action);
+}
+
+std::optional<Shortcut> HotkeyManager::registeredShortcut(HotkeyAction action) const
+{
+    if (const auto it = m_grabs.find(action); it != m_grabs.end())
+        return it->second;
+    return std::nullopt;
+}
+
+void HotkeyManager::checkAccessibilityPermission()
+{
+    const bool had = m_hasAccessibilityPermission;
+    setAccessibility(m_grabber.canGrab());
+    if (m_hasAccessibilityPermission && !had)
+        m_center.post(QString::fromLatin1(accessibilityPermissionGrantedNotification));
+}
+
+void HotkeyManager::startPermissionMonitoring()
+{
+    // A child timer: it stops with the manager, so no tick reaches a destroyed manager.
+    m_permissionMonitorTimer = new QTimer(this);
+    m_permissionMonitorTimer->setInterval(permissionPollIntervalMs);
+    connect(m_permissionMonitorTimer, &QTimer::timeout, this, &HotkeyManager::checkAccessibilityPermission);
+    m_permissionMonitorTimer->start();
+}
+
+void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction action)
+{
+    if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
+        const QString reason = grabFailureText(*failure, shortcut);
+        diag(QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
+        throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
+    }
+    m_grabs[action] = shortcut;
+}
+
+void HotkeyManager::handlePress(quint16 keyCode, quint32 modifierBits)
+{
+    for (const auto &[action, shortcut] : m_grabs) {
+        if (shortcut.keyCode == keyCode && KeyTable::modifierBits(shortcut.modifierFlags) == modifierBits) {
+            // Never inside the key event's handling: the callback may open windows or
+            // re-register shortcuts.
+            const HotkeyAction pressed = action;
+            QMetaObject::invokeMethod(this, [this, pressed] { runAction(pressed); }, Qt::QueuedConnection);
+            return;
+        }
+    }
+}
+
+void HotkeyManager::runAction(HotkeyAction action)
+{
+    const auto it = m_actionCallbacks.find(action);
+    if (it == m_actionCallbacks.end() || !it->second) {
+        diag(QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
+        return;
+    }
+    diag(QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
+    // A copy: the callback may register the action again and replace the stored one.
+    const Callback callback = it->second;
+    callback();
+}
+
+void HotkeyManager::setEnabled(bool enabled)
+{
+    if (m_isEnabled == enabled)
+        return;
+    m_isEnabled = enabled;
+    emit isEnabledChanged(enabled);
+}
+
+void HotkeyManager::setAccessibility(bool granted)
+{
+    m_hasAccessibilityPermission = granted;
+    emit hasAccessibilityPermissionChanged(granted);
+}
+
+} // namespace quorvane

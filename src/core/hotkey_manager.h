@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/hotkey_action.h"
+#include "core/shortcut.h"
+
+#include <QObject>
+
+#include <functional>
+#include <map>
+#include <optional>
+
+class QTimer;
+
+namespace quorvane {
+
+class GlobalKeyGrabber;
+class NotificationCenter;
+struct UserSettings;
+
+// Makes the five actions reachable from any application through global shortcuts.
+// Each registered action holds its key combination system-wide through the grabber; a
+// press runs the action's callback on the main thread, after the key event has been
+// handled. Watches the grab permission every five seconds. Main thread only.
+class HotkeyManager : public QObject {
+    Q_OBJECT
+public:
+    using Callback = std::function<void()>;
+
+    static constexpr int permissionPollIntervalMs = 5000;
+    static constexpr const char *accessibilityPermissionGrantedNotification =
+        "app.corvantis.accessibilityPermissionGranted";
+
+    // `grabber` takes the combinations, and its `canGrab` is the permission check.
+    // Reads the permission once and starts watching it.
+    HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &center, QObject *parent = nullptr);
+    // Releases every combination still held.
+    ~HotkeyManager() override;
+
+    // Registers `shortcut` for `action`, replacing its earlier registration; `callback` runs on
+    // every press until the action is unregistered or registered again. Throws HotkeyError:
+    // accessibilityPermissionDenied without the permission and systemReservedShortcut for a
+    // reserved combination (both leave the earlier registration in place); registrationFailed
+    // when the combination cannot be taken (the action is then left without a registration).
+    virtual void registerHotkey(const Shortcut &shortcut, HotkeyAction action, Callback callback);
+    // Releases the action's combination and drops its callback; nothing else for an action
+    // that is not registered.
+    virtual void unregisterHotkey(HotkeyAction action);
+    // Unregisters every action, then registers the five in declaration order with the shortcuts
+    // of `settings` and the given callbacks; the first failure is thrown and the actions after
+    // it stay unregistered.
+    virtual void registerAll(const UserSettings &settings, const std::map<HotkeyAction, Callback> &callbacks);
+    // Unregisters every action.
+    virtual void unregisterAll();
+
+    // True while at least one action is registered.
+    virtual bool isEnabled() const { return m_isEnabled; }
+    // The last answer of the permission check.
+    virtual bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
+    // The shortcut an action is registered with, none when it is not registered.
+    virtual std::optional<Shortcut> registeredShortcut(HotkeyAction action) const;
+    const QTimer *permissionMonitorTimer() const { return m_permissionMonitorTimer; }
+
+    // One tick of the permission watch: reads the permission and posts
+    // "app.corvantis.accessibilityPermissionGranted" when it has just been granted.
+    virtual void checkAccessibilityPermission();
+
+signals:
+    void isEnabledChanged(bool enabled);
+    void hasAccessibilityPermissionChanged(bool granted);
+
+private:
+    void startPermissionMonitoring();
+    void registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction action);
+    void handlePress(quint16 keyCode, quint32 modifierBits);
+    void runAction(HotkeyAction action);
+    void setEnabled(bool enabled);
+    void setAccessibility(bool granted);
+
+    GlobalKeyGrabber &m_grabber;
+    NotificationCenter &m_center;
+    std::map<HotkeyAction, Shortcut> m_grabs;
+    std::map<HotkeyAction, Callback> m_actionCallbacks;
+    bool m_isEnabled = false;
+    bool m_hasAccessibilityPermission = false;
+    QTimer *m_permissionMonitorTimer = nullptr;
+};
+
+} // namespace quorvane

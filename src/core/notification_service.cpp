@@ -1,0 +1,226 @@
+#include "core/notification_service.h"
+
+#include "core/json_util.h"
+#include "core/localized_error.h"
+#include "core/notification_service_error.h"
+#include "platform/accessibility_announcer.h"
+#include "platform/l10n.h"
+#include "platform/motion_preference.h"
+#include "platform/notification_center.h"
+#include "platform/sound_player.h"
+#include "platform/system_notifier.h"
+
+#include <QPointer>
+#include <QPromise>
+
+#include <algorithm>
+
+namespace quorvane {
+
+NotificationService::NotificationService(NotificationCenter &center,
+                                         SystemNotifier &systemNotifier, SoundPlayer &sounds,
+                                         AccessibilityAnnouncer &announcer,
+                                         MotionPreference &motion, ToastFactory makeToast,
+                                         Clock clock, QObject *parent)
+    : QObject(parent), m_center(center), m_systemNotifier(systemNotifier), m_sounds(sounds),
+      m_announcer(announcer), m_motion(motion), m_makeToast(std::move(makeToast)),
+      m_clock(std::move(clock))
+{
+    m_dismissTimer.setSingleShot(true);
+    connect(&m_dismissTimer, &QTimer::timeout, this, &NotificationService::dismissToast);
+    connect(&m_systemNotifier, &SystemNotifier::activated, this,
+            &NotificationService::handleNotificationResponse);
+    loadSounds();
+}
+
+NotificationService::~NotificationService()
+{
+    m_dismissTimer.stop();
+    m_toastWindow = nullptr;
+    m_liveToasts.clear();
+}
+
+void NotificationService::loadSounds()
+{
+    if (m_sounds.canPlay(successSoundName))
+        m_successSound = successSoundName;
+    if (m_sounds.canPlay(errorSoundName))
+        m_errorSound = errorSoundName;
+}
+
+QString NotificationService::successTitle(CaptureMode mode)
+{
+    switch (mode) {
+    case CaptureMode::normal:
+        return L10n::text("notification.capture_success.title", "Text Captured",
+                          "Success notification title");
+    case CaptureMode::repeat:
+        return L10n::text("notification.repeat_capture_success.title", "Text Re-captured",
+                          "Repeat capture success notification title");
+    case CaptureMode::code:
+        return L10n::text("notification.code_capture_success.title", "Code Captured",
+                          "Code capture success notification title");
+    case CaptureMode::scanCode:
+        return L10n::text("notification.scan_code_capture_success.title", "Code Captured",
+                          "Scan Code capture success notification title");
+    }
+    return {};
+}
+
+void NotificationService::showSuccess(CaptureMode mode, const QUuid &captureID,
+                                      std::optional<quint32> displayID)
+{
+    const QString message =
+        L10n::text("notification.capture_success.message", "Copied to clipboard",
+                   "Success notification message");
+    present({successTitle(mode), message, ToastType::success, mode, captureID}, displayID,
+            m_successSound);
+}
+
+void NotificationService::showError(const LocalizedError &error, std::optional<quint32> displayID)
+{
+    const QString title =
+        L10n::text("notification.capture_error.title", "Capture Failed", "Error notification title");
+    present({title, error.localizedDescription(), ToastType::error, std::nullopt, std::nullopt},
+            displayID, m_errorSound);
+}
+
+void NotificationService::present(const Toast &toast, std::optional<quint32> displayID,
+                                  const std::optional<QString> &sound)
+{
+    const QDateTime now = m_clock();
+    if (m_lastToastTimestamp && m_lastToastTimestamp->msecsTo(now) < kThrottleMs)
+        dismissToast();
+    m_lastToastTimestamp = now;
+
+    QPointer<NotificationService> self(this);
+    std::unique_ptr<ToastWindow> window = m_makeToast(
+        toast.title, toast.message, toast.type, toast.captureMode, toast.captureID, displayID,
+        [self](std::optional<QUuid> captureID) {
+            if (self)
+                self->handleToastClick(captureID);
+        });
+
+    if (m_toastWindow)
+        dismissToast();
+    if (window) {
+        m_toastWindow = window.get();
+        m_liveToasts.push_back(std::move(window));
+        m_toastWindow->show(!m_motion.reduceMotion());
+    }
+
+    m_dismissTimer.start(kToastDisplayMs);
+
+    if (m_playSounds && sound)
+        m_sounds.play(*sound);
+
+    announceForVoiceOver(toast.title, toast.message, toast.type);
+
+    if (m_useSystemNotifications) {
+        // The toast has already told the user; a notification that cannot be posted is
+        // simply left out.
+        postSystemNotification(toast.title, toast.message, toast.captureID)
+            .onFailed(this, [] {});
+    }
+}
+
+void NotificationService::dismissToast()
+{
+    m_dismissTimer.stop();
+    if (!m_toastWindow)
+        return;
+    ToastWindow *hidden = m_toastWindow;
+    QPointer<NotificationService> self(this);
+    hidden->hide(!m_motion.reduceMotion(), [self, hidden] {
+        if (!self)
+            return;
+        // A newer toast stored while this one faded out stays the current one.
+        if (self->m_toastWindow == hidden)
+            self->m_toastWindow = nullptr;
+        self->release(hidden);
+    });
+}
+
+void NotificationService::release(ToastWindow *toast)
+{
+    const auto found = std::find_if(m_liveToasts.begin(), m_liveToasts.end(),
+                                    [toast](const auto &live) { return live.get() == toast; });
+    if (found == m_liveToasts.end())
+        return;
+    // The toast is still inside its own fade-out handler: delete it from the event loop.
+    found->release()->deleteLater();
+    m_liveToasts.erase(found);
+}
+
+void NotificationService::handleToastClick(std::optional<QUuid> captureID)
+{
+    if (!captureID)
+        return;
+    dismissToast();
+    m_center.post(openHistoryWithEntryNotification,
+                  {{captureIDKey, QVariant::fromValue(*captureID)}});
+}
+
+QFuture<void> NotificationService::postSystemNotification(const QString &title,
+                                                          const QString &body,
+                                                          std::optional<QUuid> captureID)
+{
+    if (m_systemNotifier.authorization() != SystemNotifier::Authorization::granted) {
+        QPromise<void> refused;
+        refused.start();
+        refused.setException(std::make_exception_ptr(
+            NotificationServiceError(NotificationServiceErrorKind::permissionDenied)));
+        refused.finish();
+        return refused.future();
+    }
+    SystemNotification notification;
+    notification.title = title;
+    notification.body = body;
+    notification.playSound = m_playSounds;
+    if (captureID) {
+        notification.identifier = json::uuidString(*captureID);
+        notification.userInfo.insert(captureIDKey, notification.identifier);
+    } else {
+        notification.identifier = json::uuidString(QUuid::createUuid());
+    }
+    return m_systemNotifier.post(notification);
+}
+
+void NotificationService::handleNotificationResponse(const QVariantMap &userInfo)
+{
+    const QVariant value = userInfo.value(captureIDKey);
+    if (value.userType() != QMetaType::QString)
+        return;
+    const std::optional<QUuid> captureID = json::parseUuid(value.toString());
+    if (!captureID)
+        return;
+    QMetaObject::invokeMethod(
+        this,
+        [this, id = *captureID] {
+            m_center.post(openHistoryWithEntryNotification,
+                          {{captureIDKey, QVariant::fromValue(id)}});
+        },
+        Qt::QueuedConnection);
+}
+
+void NotificationService::announceForVoiceOver(const QString &title, const QString &message,
+                                               ToastType type)
+{
+    QString text;
+    switch (type) {
+    case ToastType::success:
+        text = title + QStringLiteral(". ") + message;
+        break;
+    case ToastType::warning:
+        text = L10n::format("notification.voiceover.warning", "Warning: %@. %@",
+                            "VoiceOver announcement for warning", {title, message});
+        break;
+    case ToastType::error:
+        text = L10n::format("notification.voiceover.error", "Error: %@. %@",
+                            "VoiceOver announcement for error", {title, message});
+        break;
+    }
+    m_announcer.announce(text);
+}
+
+} // namespace quorvane

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/capture_mode.h"
+#include "core/toast_type.h"
+#include "core/toast_window.h"
+
+#include <QDateTime>
+#include <QFuture>
+#include <QObject>
+#include <QTimer>
+#include <QUuid>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace quorvane {
+
+class AccessibilityAnnouncer;
+class LocalizedError;
+class MotionPreference;
+class NotificationCenter;
+class SoundPlayer;
+class SystemNotifier;
+
+// Tells the user how a capture ended: a toast on the captured monitor for 1.5 s, an event
+// sound, a screen-reader announcement and, when asked for, a desktop notification.
+// Clicking a success toast or its notification posts "app.corvantis.openHistoryWithEntry"
+// with the record's id under "captureID". Main thread only.
+class NotificationService : public QObject {
+    Q_OBJECT
+public:
+    using Clock = std::function<QDateTime()>;
+
+    static constexpr int kToastDisplayMs = 1500;
+    static constexpr int kThrottleMs = 2000;   // a toast younger than this is replaced at once
+    static inline const QString openHistoryWithEntryNotification =
+        QStringLiteral("app.corvantis.openHistoryWithEntry");
+    static inline const QString captureIDKey = QStringLiteral("captureID");
+    static inline const QString successSoundName = QStringLiteral("complete");
+    static inline const QString errorSoundName = QStringLiteral("dialog-error");
+
+    // `center` receives the history-opening request; `systemNotifier`'s clicks are
+    // handled for the whole life of the service. Every reference must outlive it.
+    NotificationService(NotificationCenter &center, SystemNotifier &systemNotifier,
+                        SoundPlayer &sounds, AccessibilityAnnouncer &announcer,
+                        MotionPreference &motion, ToastFactory makeToast,
+                        Clock clock = &QDateTime::currentDateTimeUtc, QObject *parent = nullptr);
+    ~NotificationService() override;
+
+    // Also post a desktop notification for every toast (off at first).
+    virtual bool useSystemNotifications() const { return m_useSystemNotifications; }
+    virtual void setUseSystemNotifications(bool on) { m_useSystemNotifications = on; }
+    // Play the success and error sounds, and let desktop notifications sound (on at first).
+    virtual bool playSounds() const { return m_playSounds; }
+    virtual void setPlaySounds(bool on) { m_playSounds = on; }
+
+    // The success toast of a capture of `mode` that made the record `captureID`, on the
+    // monitor `displayID` (the main one when none).
+    virtual void showSuccess(CaptureMode mode, const QUuid &captureID,
+                             std::optional<quint32> displayID);
+    // The error toast with the error's description.
+    virtual void showError(const LocalizedError &error,
+                           std::optional<quint32> displayID = std::nullopt);
+    // Starts removing the current toast, if any.
+    virtual void dismissToast();
+    // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
+    // when no notification server is available, or with the server's SystemNotificationError.
+    virtual QFuture<void> postSystemNotification(const QString &title, const QString &body,
+                                                 std::optional<QUuid> captureID);
+
+    // The current toast (an older one may still be fading out); null when none.
+    ToastWindow *toastWindow() const { return m_toastWindow; }
+    // Whether the current toast's removal timer is running.
+    bool isDismissScheduled() const { return m_dismissTimer.isActive(); }
+
+    // The success toast's title for `mode`.
+    static QString successTitle(CaptureMode mode);
+
+private:
+    struct Toast {
+        QString title;
+        QString message;
+        ToastType type;
+        std::optional<CaptureMode> captureMode;
+        std::optional<QUuid> captureID;
+    };
+    void present(const Toast &toast, std::optional<quint32> displayID,
+                 const std::optional<QString> &sound);
+    void handleToastClick(std::optional<QUuid> captureID);
+    void handleNotificationResponse(const QVariantMap &userInfo);
+    void announceForVoiceOver(const QString &title, const QString &message, ToastType type);
+    void loadSounds();
+    void release(ToastWindow *toast);
+
+    NotificationCenter &m_center;
+    SystemNotifier &m_systemNotifier;
+    SoundPlayer &m_sounds;
+    AccessibilityAnnouncer &m_announcer;
+    MotionPreference &m_motion;
+    ToastFactory m_makeToast;
+    Clock m_clock;
+
+    ToastWindow *m_toastWindow = nullptr;
+    std::vector<std::unique_ptr<ToastWindow>> m_liveToasts;  // shown or still fading out
+    QTimer m_dismissTimer;
+    std::optional<QDateTime> m_lastToastTimestamp;
+    bool m_useSystemNotifications = false;
+    bool m_playSounds = true;
+    std::optional<QString> m_successSound;
+    std::optional<QString> m_errorSound;
+};
+
+} // namespace quorvane

@@ -1,0 +1,143 @@
+#include "core/permission_manager.h"
+
+#include "core/diagnostics.h"
+#include "platform/alert_presenter.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+#include "platform/privacy_settings_opener.h"
+
+#include <QTimer>
+
+namespace quorvane {
+
+PermissionManager::PermissionManager(PermissionChecks checks, NotificationCenter &center,
+                                     PrivacySettingsOpener &opener, AlertPresenter &alerts, QObject *parent)
+    : QObject(parent), m_checks(std::move(checks)), m_center(center), m_opener(opener), m_alerts(alerts)
+{
+    // Read the grants now rather than waiting for the first poll, so nothing reports a
+    // granted permission as missing in the meantime. No notification: nothing changed.
+    m_hasScreenRecordingPermission = checkScreenRecording();
+    m_hasAccessibilityPermission = checkAccessibility();
+    startStatusMonitoring();
+}
+
+PermissionManager::~PermissionManager() = default;
+
+QFuture<bool> PermissionManager::requestScreenRecordingPermission()
+{
+    setScreenRecording(checkScreenRecording());
+    if (m_hasScreenRecordingPermission)
+        return QtFuture::makeReadyFuture(true);
+    // There is no grant to ask the desktop for: look once more, then point the user at the
+    // settings whatever the answer, as a prompt would have.
+    setScreenRecording(checkScreenRecording());
+    openSystemSettings(PermissionType::screenRecording, m_opener);
+    return QtFuture::makeReadyFuture(m_hasScreenRecordingPermission);
+}
+
+QList<PermissionType> PermissionManager::missingPermissions() const
+{
+    QList<PermissionType> missing;
+    if (!m_hasScreenRecordingPermission)
+        missing.append(PermissionType::screenRecording);
+    if (!m_hasAccessibilityPermission)
+        missing.append(PermissionType::accessibility);
+    return missing;
+}
+
+void PermissionManager::showPermissionSummaryAlert()
+{
+    const QList<PermissionType> missing = missingPermissions();
+    if (missing.isEmpty())
+        return;
+
+    QStringList lines;
+    for (PermissionType type : missing)
+        lines.append(QStringLiteral("• ") + displayName(type));
+
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("permission.summary.title", "Permissions Required", "Permission summary title");
+    alert.informativeText = L10n::format(
+        "permission.summary.message",
+        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in System "
+        "Settings to use Quorvane.",
+        "Permission summary message", {lines.join(u'\n')});
+    alert.buttons = {
+        L10n::text("permission.summary.open_settings", "Open System Settings", "Open Settings button"),
+        L10n::text("permission.summary.ok", "OK", "OK button"),
+    };
+    if (m_alerts.runModal(alert) == 0)
+        openSystemSettings(missing.first(), m_opener);
+}
+
+void PermissionManager::refreshPermissionStatus()
+{
+    const bool hadScreenRecording = m_hasScreenRecordingPermission;
+    const bool hadAccessibility = m_hasAccessibilityPermission;
+    setScreenRecording(checkScreenRecording());
+    setAccessibility(checkAccessibility());
+
+    if (m_hasScreenRecordingPermission != hadScreenRecording) {
+        m_center.post(QString::fromLatin1(screenRecordingPermissionChangedNotification),
+                      {{QString::fromLatin1(grantedKey), m_hasScreenRecordingPermission}});
+    }
+    if (m_hasAccessibilityPermission != hadAccessibility) {
+        m_center.post(QString::fromLatin1(accessibilityPermissionChangedNotification),
+                      {{QString::fromLatin1(grantedKey), m_hasAccessibilityPermission}});
+    }
+}
+
+void PermissionManager::startStatusMonitoring()
+{
+    // A child timer: it dies with the manager, so no tick ever reaches a destroyed manager.
+    delete m_statusMonitorTimer;
+    m_statusMonitorTimer = new QTimer(this);
+    m_statusMonitorTimer->setInterval(statusPollIntervalMs);
+    connect(m_statusMonitorTimer, &QTimer::timeout, this, &PermissionManager::refreshPermissionStatus);
+    m_statusMonitorTimer->start();
+}
+
+void PermissionManager::openSystemSettings(PermissionType type, PrivacySettingsOpener &opener)
+{
+    if (!opener.hasPrivacyPage()) {
+        diag(QStringLiteral("❌ Failed to create System Settings URL for ") + caseName(type));
+        return;
+    }
+    const QString failure = opener.openPrivacyPage();
+    if (!failure.isEmpty()) {
+        diag(QStringLiteral("⚠️ Failed to open System Settings: ") + failure);
+        return;
+    }
+    diag(QStringLiteral("✅ System Settings opened for ") + displayName(type));
+}
+
+void PermissionManager::openSystemSettings(PermissionType type)
+{
+    DesktopPrivacySettingsOpener opener;
+    openSystemSettings(type, opener);
+}
+
+bool PermissionManager::checkScreenRecording() const
+{
+    return m_checks.screenRecording && m_checks.screenRecording();
+}
+
+bool PermissionManager::checkAccessibility() const
+{
+    return m_checks.accessibility && m_checks.accessibility();
+}
+
+void PermissionManager::setScreenRecording(bool granted)
+{
+    m_hasScreenRecordingPermission = granted;
+    emit hasScreenRecordingPermissionChanged(granted);
+}
+
+void PermissionManager::setAccessibility(bool granted)
+{
+    m_hasAccessibilityPermission = granted;
+    emit hasAccessibilityPermissionChanged(granted);
+}
+
+} // namespace quorvane

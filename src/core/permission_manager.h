@@ -1,0 +1,88 @@
+#pragma once
+
+#include "core/permission_type.h"
+
+#include <QFuture>
+#include <QList>
+#include <QObject>
+
+#include <functional>
+
+class QTimer;
+
+namespace quorvane {
+
+class AlertPresenter;
+class NotificationCenter;
+class PrivacySettingsOpener;
+
+// How the program asks the desktop for its grants. Neither check prompts the user.
+struct PermissionChecks {
+    // May the program read the screen's pixels? (On X11: a probe reads one root pixel.)
+    std::function<bool()> screenRecording;
+    // May it take global key combinations? (On X11: there is a connection that can grab keys.)
+    std::function<bool()> accessibility;
+};
+
+// The last known state of both grants, re-checked every three seconds; a change is
+// announced on the notification centre. Main thread only.
+class PermissionManager : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int statusPollIntervalMs = 3000;
+    static constexpr const char *screenRecordingPermissionChangedNotification =
+        "app.corvantis.screenRecordingPermissionChanged";
+    static constexpr const char *accessibilityPermissionChangedNotification =
+        "app.corvantis.accessibilityPermissionChanged";
+    // User-info key of both notifications; a Bool, the new state.
+    static constexpr const char *grantedKey = "granted";
+
+    // Reads both grants once (posting nothing), then starts the status poll.
+    PermissionManager(PermissionChecks checks, NotificationCenter &center, PrivacySettingsOpener &opener,
+                      AlertPresenter &alerts, QObject *parent = nullptr);
+    ~PermissionManager() override;
+
+    bool hasScreenRecordingPermission() const { return m_hasScreenRecordingPermission; }
+    bool hasAccessibilityPermission() const { return m_hasAccessibilityPermission; }
+    const QTimer *statusMonitorTimer() const { return m_statusMonitorTimer; }
+
+    // Checks the screen grant again; when it is missing, checks once more and sends the user
+    // to the privacy settings. The future is finished on return; false means still missing.
+    virtual QFuture<bool> requestScreenRecordingPermission();
+    // Screen recording then accessibility, each when its stored flag is false.
+    virtual QList<PermissionType> missingPermissions() const;
+    // A modal summary of the missing grants whose first button opens the privacy settings.
+    // Shows nothing when nothing is missing.
+    virtual void showPermissionSummaryAlert();
+    // One tick of the poll: reads both grants and posts a notification for each that changed.
+    virtual void refreshPermissionStatus();
+    // (Re)starts the repeating status poll.
+    virtual void startStatusMonitoring();
+
+    // Opens the desktop's privacy settings for `type`; usable without a manager.
+    // Failures are written to the diagnostics only.
+    static void openSystemSettings(PermissionType type, PrivacySettingsOpener &opener);
+    // The same with the running desktop's settings application.
+    static void openSystemSettings(PermissionType type);
+
+signals:
+    // Emitted on every write of the flag, changed or not.
+    void hasScreenRecordingPermissionChanged(bool granted);
+    void hasAccessibilityPermissionChanged(bool granted);
+
+private:
+    bool checkScreenRecording() const;
+    bool checkAccessibility() const;
+    void setScreenRecording(bool granted);
+    void setAccessibility(bool granted);
+
+    PermissionChecks m_checks;
+    NotificationCenter &m_center;
+    PrivacySettingsOpener &m_opener;
+    AlertPresenter &m_alerts;
+    bool m_hasScreenRecordingPermission = false;
+    bool m_hasAccessibilityPermission = false;
+    QTimer *m_statusMonitorTimer = nullptr;
+};
+
+} // namespace quorvane

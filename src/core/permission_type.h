@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+
+namespace quorvane {
+
+// The two grants the program needs: reading the screen and global shortcuts.
+enum class PermissionType { screenRecording, accessibility };
+
+inline constexpr std::array<PermissionType, 2> kAllPermissionTypes{PermissionType::screenRecording,
+                                                                  PermissionType::accessibility};
+
+// The case name: "screenRecording", "accessibility".
+QString caseName(PermissionType type);
+// The localised name ("Screen Recording", "Accessibility"), looked up on every call.
+QString displayName(PermissionType type);
+
+} // namespace quorvane

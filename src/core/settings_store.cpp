@@ -1,0 +1,306 @@
+#include "core/settings_store.h"
+
+#include "core/diagnostics.h"
+#include "platform/login_item.h"
+#include "platform/notification_center.h"
+#include "platform/user_defaults.h"
+
+#include <algorithm>
+#include <exception>
+
+namespace quorvane {
+
+namespace {
+constexpr qint64 kMinHistoryEntries = 1;
+constexpr qint64 kMaxHistoryEntries = 1000;
+
+QString describe(const std::exception &error)
+{
+    return QString::fromUtf8(error.what());
+}
+} // namespace
+
+SettingsStore::SettingsStore(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
+                             LoginItem &loginItem, QObject *parent)
+    : QObject(parent),
+      m_userDefaults(userDefaults),
+      m_notificationCenter(notificationCenter),
+      m_loginItem(loginItem)
+{
+    m_saveDebouncer.setSingleShot(true);
+    m_saveDebouncer.setInterval(saveDebounceMs);
+    connect(&m_saveDebouncer, &QTimer::timeout, this, [this] {
+        try {
+            save();
+        } catch (const SettingsStoreError &) {
+            // Nobody waits for a debounced save; `save` has written the diagnostic.
+        }
+    });
+
+    load();
+    m_isLoaded = true;
+    QTimer::singleShot(0, this, [this] { checkSchemaVersion(); });
+}
+
+SettingsStore::~SettingsStore() = default;
+
+const UserSettings &SettingsStore::settings() const
+{
+    return m_settings;
+}
+
+void SettingsStore::setSettings(const UserSettings &settings)
+{
+    publish(settings);
+}
+
+const QTimer *SettingsStore::saveDebouncer() const
+{
+    return m_saveDebouncer.isActive() ? &m_saveDebouncer : nullptr;
+}
+
+bool SettingsStore::isLoaded() const
+{
+    return m_isLoaded;
+}
+
+UserSettings SettingsStore::sanitized(UserSettings settings)
+{
+    settings.maxHistoryEntries =
+        std::clamp(settings.maxHistoryEntries, kMinHistoryEntries, kMaxHistoryEntries);
+    if (settings.preferredLanguages.isEmpty())
+        settings.autoDetectLanguage = true;
+    return settings;
+}
+
+void SettingsStore::load()
+{
+    UserSettings loaded = UserSettings::defaults();
+    if (m_userDefaults.contains(settingsKey)) {
+        const std::optional<QByteArray> data = m_userDefaults.dataValue(settingsKey);
+        std::optional<QByteArray> bytes = data;
+        if (!bytes) {
+            // A value of another type is no record either; keep what text it has.
+            if (const auto text = m_userDefaults.stringValue(settingsKey))
+                bytes = text->toUtf8();
+        }
+        try {
+            if (!data)
+                throw json::DecodeError("the stored value is not data");
+            loaded = sanitized(UserSettings::fromJson(json::parse(*data)));
+        } catch (const std::exception &error) {
+            // The defaults take over, but the next save must not destroy every setting the
+            // user had: the undecodable bytes stay under their own key.
+            if (bytes)
+                m_userDefaults.setData(unreadableSettingsKey, *bytes);
+            diag(QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1); "
+                                "using the defaults, the stored bytes are kept under %2")
+                     .arg(describe(error), QString::fromLatin1(unreadableSettingsKey)));
+            loaded = UserSettings::defaults();
+        }
+    }
+    // Nothing is written at start-up, so the record is set without scheduling a save.
+    m_settings = loaded;
+}
+
+void SettingsStore::checkSchemaVersion()
+{
+    // Version 1 is the only schema; older records are completed key by key on decoding.
+    const std::optional<qint64> stored = m_userDefaults.integerValue(versionKey);
+    Q_UNUSED(stored);
+}
+
+void SettingsStore::publish(const UserSettings &settings)
+{
+    const UserSettings next = settings;
+    emit settingsWillChange(next);
+    m_settings = next;
+    emit settingsChanged(m_settings);
+    scheduleSave();
+}
+
+void SettingsStore::scheduleSave()
+{
+    m_saveDebouncer.start();
+}
+
+void SettingsStore::save()
+{
+    m_saveDebouncer.stop();
+    const UserSettings toStore = sanitized(m_settings);
+
+    QByteArray data;
+    try {
+        data = json::dump(toStore.toJson());
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
+        throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, describe(error));
+    }
+
+    m_userDefaults.setData(settingsKey, data);
+    m_userDefaults.setInteger(versionKey, currentSchemaVersion);
+    // A write that never reached the disk is a failure, not a save.
+    if (!m_userDefaults.synchronize()) {
+        const QString reason = m_userDefaults.lastError();
+        diag(QStringLiteral("❌ [SettingsStore.save] Cannot write the settings: %1").arg(reason));
+        throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, reason);
+    }
+
+    if (toStore != m_settings)
+        publish(toStore);
+    m_notificationCenter.post(QString::fromLatin1(didChangeNotification));
+}
+
+void SettingsStore::throwOnDuplicatedShortcut(const UserSettings &candidate)
+{
+    for (const ShortcutAction action : kAllShortcutActions) {
+        const Shortcut shortcut = candidate.shortcut(action);
+        if (candidate.hasConflict(shortcut))
+            throw SettingsStoreError(shortcut);
+    }
+}
+
+void SettingsStore::applyFieldUpdate(const std::function<void(UserSettings &)> &change)
+{
+    UserSettings candidate = m_settings;
+    change(candidate);
+    candidate = sanitized(std::move(candidate));
+    throwOnDuplicatedShortcut(candidate);
+    publish(candidate);
+}
+
+void SettingsStore::setShowDockIcon(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.showDockIcon = value; });
+}
+
+void SettingsStore::setPlaySoundOnCapture(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.playSoundOnCapture = value; });
+}
+
+void SettingsStore::setUseSystemNotifications(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.useSystemNotifications = value; });
+}
+
+void SettingsStore::setShowPinWidgetAfterCapture(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.showPinWidgetAfterCapture = value; });
+}
+
+void SettingsStore::setAutoDetectLanguage(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.autoDetectLanguage = value; });
+}
+
+void SettingsStore::setTextProcessing(const TextProcessingSettings &value)
+{
+    applyFieldUpdate([&value](UserSettings &s) { s.textProcessing = value; });
+}
+
+void SettingsStore::setPreferredLanguages(const QStringList &value)
+{
+    applyFieldUpdate([&value](UserSettings &s) { s.preferredLanguages = value; });
+}
+
+void SettingsStore::storeLaunchAtLogin(bool value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.launchAtLogin = value; });
+}
+
+void SettingsStore::storeMaxHistoryEntries(qint64 value)
+{
+    applyFieldUpdate([value](UserSettings &s) { s.maxHistoryEntries = value; });
+}
+
+void SettingsStore::storeShortcut(ShortcutAction action, const Shortcut &shortcut)
+{
+    applyFieldUpdate([action, shortcut](UserSettings &s) { s.setShortcut(action, shortcut); });
+}
+
+void SettingsStore::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
+{
+    diag(QStringLiteral("🔷 [SettingsStore.updateShortcut] %1: %2")
+             .arg(displayName(action), shortcut.displayString()));
+    if (shortcut.isSystemReserved()) {
+        throw SettingsStoreError(SettingsStoreError::Kind::validationFailed,
+                                 QStringLiteral("Shortcut %1 is reserved by the system")
+                                     .arg(shortcut.displayString()));
+    }
+    UserSettings candidate = m_settings;
+    candidate.setShortcut(action, shortcut);
+    if (candidate.hasConflict(shortcut))
+        throw SettingsStoreError(shortcut);
+    storeShortcut(action, shortcut);
+    save();
+}
+
+bool SettingsStore::isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const
+{
+    if (shortcut.isSystemReserved())
+        return false;
+    UserSettings candidate = m_settings;
+    candidate.setShortcut(action, shortcut);
+    return !candidate.hasConflict(shortcut);
+}
+
+void SettingsStore::setMaxHistoryEntries(qint64 value)
+{
+    if (value < kMinHistoryEntries || value > kMaxHistoryEntries) {
+        throw SettingsStoreError(SettingsStoreError::Kind::invalidValue,
+                                 QStringLiteral("Max history entries must be between 1 and 1000, got %1")
+                                     .arg(value));
+    }
+    storeMaxHistoryEntries(value);
+}
+
+void SettingsStore::setLaunchAtLogin(bool enabled)
+{
+    using Kind = SettingsStoreError::Kind;
+
+    // Refuse first what storing the field would refuse, so the login item is only
+    // touched when the field can follow it.
+    UserSettings candidate = m_settings;
+    candidate.launchAtLogin = enabled;
+    try {
+        throwOnDuplicatedShortcut(sanitized(candidate));
+    } catch (const SettingsStoreError &error) {
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, error.localizedDescription());
+    }
+
+    const bool registered = m_loginItem.status() == LoginItem::Status::enabled;
+    bool changedItem = false;
+    try {
+        if (enabled && !registered) {
+            m_loginItem.registerItem();
+            changedItem = true;
+        } else if (!enabled && registered) {
+            m_loginItem.unregisterItem();
+            changedItem = true;
+        }
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] %1").arg(describe(error)));
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, describe(error));
+    }
+
+    try {
+        storeLaunchAtLogin(enabled);
+    } catch (const std::exception &error) {
+        // Put the login item back as it was, so it agrees with the unchanged field.
+        if (changedItem) {
+            try {
+                if (enabled)
+                    m_loginItem.unregisterItem();
+                else
+                    m_loginItem.registerItem();
+            } catch (const std::exception &undoError) {
+                diag(QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] Cannot restore the login item: %1")
+                         .arg(describe(undoError)));
+            }
+        }
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, describe(error));
+    }
+}
+
+} // namespace quorvane

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "core/settings_store_error.h"
+#include "core/user_settings.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+namespace quorvane {
+
+class LoginItem;
+class NotificationCenter;
+class UserDefaults;
+
+// The one owner of the current `UserSettings`: loads them from the user defaults,
+// validates and applies changes field by field, saves them (half a second after the
+// last ordinary change, at once after a shortcut change) and posts "SettingsDidChange"
+// after every save. Main thread only.
+class SettingsStore : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char *settingsKey = "com.corvantis.user_settings";
+    static constexpr const char *versionKey = "com.corvantis.settings_version";
+    // Where a stored record that cannot be decoded is kept before the defaults replace it.
+    static constexpr const char *unreadableSettingsKey = "com.corvantis.user_settings.unreadable";
+    static constexpr qint64 currentSchemaVersion = 1;
+    static constexpr int saveDebounceMs = 500;
+    // Posted on the notification centre, with no user info, after every successful save.
+    static constexpr const char *didChangeNotification = "SettingsDidChange";
+
+    // Loads the stored record (or the defaults); writes nothing.
+    SettingsStore(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
+                  LoginItem &loginItem, QObject *parent = nullptr);
+    ~SettingsStore() override;
+
+    // The current record.
+    virtual const UserSettings &settings() const;
+    // Replaces the whole record as an interface binding does: no validation, and the
+    // debounced save restarts.
+    virtual void setSettings(const UserSettings &settings);
+    // The pending debounced save, or null when none is pending.
+    virtual const QTimer *saveDebouncer() const;
+    // True once the record has been loaded or defaulted.
+    virtual bool isLoaded() const;
+
+    // Saves now; throws SettingsStoreError (persistenceFailed) when nothing could be written.
+    virtual void save();
+
+    // Field updates: sanitise, refuse a record with a duplicated shortcut
+    // (shortcutConflict), then publish and schedule a save.
+    void setShowDockIcon(bool value);
+    void setPlaySoundOnCapture(bool value);
+    void setUseSystemNotifications(bool value);
+    void setShowPinWidgetAfterCapture(bool value);
+    void setAutoDetectLanguage(bool value);
+    void setTextProcessing(const TextProcessingSettings &value);
+    void setPreferredLanguages(const QStringList &value);
+
+    // Validates `shortcut` for the slot of `action`, stores it and saves at once.
+    // Throws validationFailed (reserved), shortcutConflict or persistenceFailed.
+    virtual void updateShortcut(const Shortcut &shortcut, ShortcutAction action);
+    // Whether `updateShortcut` would accept `shortcut` for the slot; no side effects.
+    virtual bool isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const;
+    // Throws invalidValue outside 1...1000.
+    virtual void setMaxHistoryEntries(qint64 value);
+    // Registers or removes the login item, then stores the field; throws
+    // launchItemConfigurationFailed. The field and the login item never disagree.
+    virtual void setLaunchAtLogin(bool enabled);
+    // Restarts the half-second wait before the next save.
+    virtual void scheduleSave();
+    // Reads the stored schema version; run once, on the event loop, after creation.
+    virtual void checkSchemaVersion();
+
+    // `maxHistoryEntries` clamped to 1...1000; `autoDetectLanguage` forced on when no
+    // language is chosen.
+    static UserSettings sanitized(UserSettings settings);
+
+signals:
+    // Emitted with the new record before `settings()` returns it.
+    void settingsWillChange(const quorvane::UserSettings &newSettings);
+    // Emitted once `settings()` returns the new record.
+    void settingsChanged(const quorvane::UserSettings &settings);
+
+private:
+    void load();
+    void publish(const UserSettings &settings);
+    void applyFieldUpdate(const std::function<void(UserSettings &)> &change);
+    static void throwOnDuplicatedShortcut(const UserSettings &candidate);
+    void storeLaunchAtLogin(bool value);
+    void storeMaxHistoryEntries(qint64 value);
+    void storeShortcut(ShortcutAction action, const Shortcut &shortcut);
+
+    UserDefaults &m_userDefaults;
+    NotificationCenter &m_notificationCenter;
+    LoginItem &m_loginItem;
+    UserSettings m_settings;
+    QTimer m_saveDebouncer;
+    bool m_isLoaded = false;
+};
+
+} // namespace quorvane

@@ -1,0 +1,315 @@
+#include "core/toast_content_view.h"
+
+#include "core/text_utils.h"
+#include "platform/l10n.h"
+
+#include <QAccessibleWidget>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextLayout>
+
+namespace quorvane {
+
+namespace {
+
+// Card geometry, in logical pixels.
+constexpr int kOuterPadding = 8;
+constexpr int kInnerPadding = 16;
+constexpr qreal kCornerRadius = 12;
+constexpr int kIconFrame = 32;
+constexpr int kIconSize = 24;
+constexpr int kIconSpacing = 12;
+constexpr int kTitleSpacing = 4;
+constexpr int kBadgeSpacing = 6;
+constexpr int kMessageMaxLines = 2;
+constexpr int kMessageLimit = 60;
+constexpr int kMessageKept = 57;
+
+QFont systemFont(int pixelSize, QFont::Weight weight)
+{
+    QFont font;
+    font.setPixelSize(pixelSize);
+    font.setWeight(weight);
+    return font;
+}
+
+// At most `maxLines` lines of `text` wrapped to `width`; the last one ends in an
+// ellipsis when text is left over.
+QStringList wrappedLines(const QString &text, const QFont &font, qreal width, int maxLines)
+{
+    QStringList lines;
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (;;) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(width);
+        if (lines.size() == maxLines - 1) {
+            const QString rest = text.mid(line.textStart());
+            lines.append(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width));
+            break;
+        }
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines;
+}
+
+void paintIcon(QPainter &painter, const QRectF &frame, ToastType type)
+{
+    const QColor colour = iconColor(type);
+    const QRectF box(frame.center() - QPointF(kIconSize / 2.0, kIconSize / 2.0),
+                     QSizeF(kIconSize, kIconSize));
+    const QRectF glyph = box.adjusted(2, 2, -2, -2);
+    QPen mark(Qt::white, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    switch (type) {
+    case ToastType::success: {
+        painter.drawEllipse(glyph);
+        painter.setPen(mark);
+        const qreal s = glyph.width();
+        const QPointF o = glyph.topLeft();
+        painter.drawPolyline(QPolygonF{o + QPointF(0.28 * s, 0.52 * s),
+                                       o + QPointF(0.44 * s, 0.68 * s),
+                                       o + QPointF(0.72 * s, 0.36 * s)});
+        break;
+    }
+    case ToastType::warning: {
+        QPainterPath triangle;
+        triangle.moveTo(glyph.center().x(), glyph.top() + 1);
+        triangle.lineTo(glyph.right(), glyph.bottom() - 1);
+        triangle.lineTo(glyph.left(), glyph.bottom() - 1);
+        triangle.closeSubpath();
+        painter.setPen(QPen(colour, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.drawPath(triangle);
+        painter.setPen(mark);
+        const qreal x = glyph.center().x();
+        painter.drawLine(QPointF(x, glyph.top() + 0.38 * glyph.height()),
+                         QPointF(x, glyph.top() + 0.66 * glyph.height()));
+        painter.drawPoint(QPointF(x, glyph.top() + 0.82 * glyph.height()));
+        break;
+    }
+    case ToastType::error: {
+        painter.drawEllipse(glyph);
+        painter.setPen(mark);
+        const QRectF cross = glyph.adjusted(0.32 * glyph.width(), 0.32 * glyph.height(),
+                                            -0.32 * glyph.width(), -0.32 * glyph.height());
+        painter.drawLine(cross.topLeft(), cross.bottomRight());
+        painter.drawLine(cross.topRight(), cross.bottomLeft());
+        break;
+    }
+    }
+}
+
+// The card is a single button to assistive technology; its painted parts have no
+// elements of their own.
+class ToastAccessible : public QAccessibleWidget {
+public:
+    explicit ToastAccessible(ToastContentView *view) : QAccessibleWidget(view, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction())
+            static_cast<ToastContentView *>(widget())->click();
+    }
+};
+
+QAccessibleInterface *toastAccessibleFactory(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(ToastContentView::staticMetaObject.className()) && object
+        && object->isWidgetType())
+        return new ToastAccessible(static_cast<ToastContentView *>(object));
+    return nullptr;
+}
+
+} // namespace
+
+ToastContentView::ToastContentView(QString title, QString message, ToastType type,
+                                   std::optional<CaptureMode> captureMode, QWidget *parent)
+    : QWidget(parent), m_title(std::move(title)), m_message(std::move(message)), m_type(type),
+      m_captureMode(captureMode)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(toastAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(factoryInstalled);
+
+    setAttribute(Qt::WA_TranslucentBackground);
+    setAccessibleName(toastAccessibilityLabel(m_title, m_message, m_captureMode));
+    setAccessibleDescription(accessibilityHint());
+    setCursor(Qt::PointingHandCursor);
+}
+
+QString ToastContentView::displayedMessage(const QString &message)
+{
+    if (graphemeCount(message) > kMessageLimit)
+        return graphemePrefix(message, kMessageKept) + QStringLiteral("...");
+    return message;
+}
+
+QString ToastContentView::captureModeBadge(std::optional<CaptureMode> mode)
+{
+    if (mode == CaptureMode::repeat)
+        return QStringLiteral("↻");
+    if (mode == CaptureMode::code)
+        return QStringLiteral("</>");
+    return {};
+}
+
+QString ToastContentView::captureModeAccessibilityLabel(std::optional<CaptureMode> mode)
+{
+    if (!mode)
+        return {};
+    switch (*mode) {
+    case CaptureMode::normal: return {};
+    case CaptureMode::repeat:
+        return L10n::text("notification.accessibility.repeat_mode", "Repeat mode",
+                          "Accessibility label for repeat mode badge");
+    case CaptureMode::code:
+        return L10n::text("notification.accessibility.code_mode", "Code mode",
+                          "Accessibility label for code mode badge");
+    case CaptureMode::scanCode:
+        return L10n::text("notification.accessibility.scan_code_mode", "Code scan",
+                          "Accessibility label for scan code mode");
+    }
+    return {};
+}
+
+QString ToastContentView::toastAccessibilityLabel(const QString &title, const QString &message,
+                                                  std::optional<CaptureMode> mode)
+{
+    QString label = title + QStringLiteral(". ") + message;
+    const QString modeLabel = captureModeAccessibilityLabel(mode);
+    if (!modeLabel.isEmpty())
+        label += QStringLiteral(". ") + modeLabel;
+    return label;
+}
+
+QString ToastContentView::accessibilityHint()
+{
+    return L10n::text("notification.accessibility.hint", "Double-tap to open in history",
+                      "Accessibility hint for toast notification");
+}
+
+void ToastContentView::click()
+{
+    emit clicked();
+}
+
+void ToastContentView::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void ToastContentView::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    event->accept();
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        click();
+}
+
+void ToastContentView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const QRectF card = QRectF(rect()).adjusted(kOuterPadding, kOuterPadding, -kOuterPadding,
+                                                -kOuterPadding);
+    QPainterPath shape;
+    shape.addRoundedRect(card, kCornerRadius, kCornerRadius);
+
+    // A soft shadow below the card, fading out over the outer padding.
+    painter.setPen(Qt::NoPen);
+    for (int i = kOuterPadding; i >= 1; --i) {
+        QPainterPath layer;
+        layer.addRoundedRect(card.adjusted(-i, -i + 3, i, i + 3), kCornerRadius + i, kCornerRadius + i);
+        painter.setBrush(QColor(0, 0, 0, 4 + 2 * (kOuterPadding - i)));
+        painter.drawPath(layer);
+    }
+
+    const QColor primary = palette().color(QPalette::WindowText);
+    QColor secondary = primary;
+    secondary.setAlphaF(0.6);
+    QColor background = palette().color(QPalette::Window);
+    background.setAlphaF(0.94);
+    painter.setBrush(background);
+    painter.drawPath(shape);
+    QColor border = primary;
+    border.setAlphaF(0.15);
+    painter.setPen(QPen(border, 0.5));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(shape);  // a hairline, so inside and centred strokes look alike
+
+    const QRectF content = card.adjusted(kInnerPadding, 0, -kInnerPadding, 0);
+    const QRectF iconFrame(content.left(), card.center().y() - kIconFrame / 2.0, kIconFrame,
+                           kIconFrame);
+    paintIcon(painter, iconFrame, m_type);
+
+    const qreal textLeft = iconFrame.right() + kIconSpacing;
+    const qreal textWidth = content.right() - textLeft;
+
+    const QFont titleFont = systemFont(14, QFont::DemiBold);
+    const QFont badgeFont = systemFont(10, QFont::Medium);
+    const QFont messageFont = systemFont(12, QFont::Normal);
+
+    const QString badge = captureModeBadge(m_captureMode);
+    QSizeF badgeSize;
+    if (!badge.isEmpty()) {
+        const QFontMetricsF metrics(badgeFont);
+        badgeSize = QSizeF(metrics.horizontalAdvance(badge) + 12, metrics.height() + 4);
+    }
+    const qreal titleWidth =
+        qMax<qreal>(1, textWidth - (badge.isEmpty() ? 0 : badgeSize.width() + kBadgeSpacing));
+    const QRectF titleBounds = QFontMetricsF(titleFont).boundingRect(
+        QRectF(0, 0, titleWidth, 1000), Qt::TextWordWrap, m_title);
+    const qreal titleRowHeight = qMax(titleBounds.height(), badgeSize.height());
+
+    const QStringList messageLines =
+        wrappedLines(displayedMessage(m_message), messageFont, textWidth, kMessageMaxLines);
+    const qreal messageLineHeight = QFontMetricsF(messageFont).lineSpacing();
+    const qreal messageHeight = messageLines.size() * messageLineHeight;
+
+    const qreal blockHeight = titleRowHeight + kTitleSpacing + messageHeight;
+    qreal y = card.center().y() - blockHeight / 2;
+
+    painter.setFont(titleFont);
+    painter.setPen(primary);
+    const QRectF titleRect(textLeft, y + (titleRowHeight - titleBounds.height()) / 2,
+                           titleBounds.width(), titleBounds.height());
+    painter.drawText(titleRect, Qt::TextWordWrap, m_title);
+    if (!badge.isEmpty()) {
+        const QRectF badgeRect(titleRect.right() + kBadgeSpacing,
+                               y + (titleRowHeight - badgeSize.height()) / 2, badgeSize.width(),
+                               badgeSize.height());
+        QColor fill = secondary;
+        fill.setAlphaF(0.2);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(fill);
+        painter.drawRoundedRect(badgeRect, 4, 4);
+        painter.setFont(badgeFont);
+        painter.setPen(secondary);
+        painter.drawText(badgeRect, Qt::AlignCenter, badge);
+    }
+    y += titleRowHeight + kTitleSpacing;
+
+    painter.setFont(messageFont);
+    painter.setPen(secondary);
+    for (const QString &line : messageLines) {
+        painter.drawText(QRectF(textLeft, y, textWidth, messageLineHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, line);
+        y += messageLineHeight;
+    }
+}
+
+} // namespace quorvane

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "core/capture_mode.h"
+#include "core/toast_type.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+namespace quorvane {
+
+// The card inside a toast: the type's icon, the title with an optional capture-mode
+// badge, and a message of at most two lines. To assistive technology the whole card is
+// one button whose name reads title, message and mode.
+class ToastContentView : public QWidget {
+    Q_OBJECT
+public:
+    ToastContentView(QString title, QString message, ToastType type,
+                     std::optional<CaptureMode> captureMode, QWidget *parent = nullptr);
+
+    const QString &title() const { return m_title; }
+    const QString &message() const { return m_message; }
+    ToastType type() const { return m_type; }
+    std::optional<CaptureMode> captureMode() const { return m_captureMode; }
+
+    // The message as the card shows it: from 61 user-perceived characters on, the first
+    // 57 followed by "...".
+    static QString displayedMessage(const QString &message);
+    // "↻" for a repeat capture, "</>" for a code capture, empty (no badge) otherwise.
+    static QString captureModeBadge(std::optional<CaptureMode> mode);
+    // What a screen reader says for the mode; empty for normal captures and no mode.
+    static QString captureModeAccessibilityLabel(std::optional<CaptureMode> mode);
+    // Title, ". ", the whole message, then ". " and the mode's label when it has one.
+    static QString toastAccessibilityLabel(const QString &title, const QString &message,
+                                           std::optional<CaptureMode> mode);
+    // The hint every toast carries for assistive technology.
+    static QString accessibilityHint();
+
+    // Acts as if the card was clicked (also the accessible press action).
+    void click();
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_title;
+    QString m_message;
+    ToastType m_type;
+    std::optional<CaptureMode> m_captureMode;
+    bool m_pressed = false;
+};
+
+} // namespace quorvane

@@ -1,0 +1,15 @@
+#include "core/toast_type.h"
+
+namespace quorvane {
+
+QColor iconColor(ToastType type)
+{
+    switch (type) {
+    case ToastType::success: return QColor(0x34, 0xC7, 0x59);
+    case ToastType::warning: return QColor(0xFF, 0x95, 0x00);
+    case ToastType::error: return QColor(0xFF, 0x3B, 0x30);
+    }
+    return {};
+}
+
+} // namespace quorvane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+namespace quorvane {
+
+// Identity of one file at one moment: a replaced or rewritten file compares unequal.
+struct FileSignature {
+    bool exists = false;
+    quint64 device = 0;
+    quint64 inode = 0;
+    qint64 size = 0;
+    qint64 modifiedNs = 0;
+
+    bool operator==(const FileSignature &) const = default;
+};
+
+// The history files of one folder and the file-system steps on them. The history file
+// is only ever replaced by a rename of a complete, synced file, so at every moment the
+// folder holds either the old or the new history in full. Called from one thread at a time.
+class HistoryFiles {
+public:
+    static constexpr const char *historyFileName = "history.json";
+    static constexpr const char *backupFileName = "history.backup.json";
+    static constexpr const char *temporaryFileName = "history.tmp.json";
+
+    explicit HistoryFiles(QString folder);
+
+    // Creates `folder` (mode 0700) and any missing parents (default mode); an existing
+    // folder is fine. Throws HistoryStoreError::storageAccessFailed.
+    static void createFolder(const QString &folder);
+
+    // "history.corrupted.<seconds>.json", seconds in the shortest decimal form that reads
+    // back to the same double, always with a fractional part.
+    static QString corruptedFileName(double secondsSince1970);
+
+    const QString &folder() const { return m_folder; }
+    QString historyPath() const;
+    QString backupPath() const;
+    QString temporaryPath() const;
+
+    static bool exists(const QString &path);
+    // The whole file. Throws HistoryStoreError::storageAccessFailed.
+    static QByteArray read(const QString &path);
+    static FileSignature signature(const QString &path);
+
+    // Makes "history.backup.json" hold what "history.json" holds now, when that exists.
+    // Links the file rather than copying it where the file system allows. Best effort:
+    // a failure leaves no backup or the previous one, never touches "history.json".
+    void refreshBackup() const;
+
+    // Writes `bytes` to "history.tmp.json" (mode 0600) and syncs it, renames it over
+    // "history.json" in one step and syncs the folder. Throws HistoryStoreError
+    // (diskFull when the volume ran out of space, else storageAccessFailed); on failure
+    // "history.json" is untouched. Returns the signature of the new "history.json".
+    FileSignature replaceHistory(const QByteArray &bytes) const;
+
+    // Moves "history.json" aside under its corrupted name; false when it could not.
+    bool moveHistoryAside() const;
+
+private:
+    QString m_folder;
+};
+
+} // namespace quorvane

@@ -1,0 +1,336 @@
+#include "history/history_store.h"
+
+#include "core/diagnostics.h"
+#include "core/json_util.h"
+#include "platform/notification_center.h"
+
+#include <QBuffer>
+#include <QColorSpace>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPromise>
+#include <QStandardPaths>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <exception>
+#include <type_traits>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int maximumThumbnailHeight = 32768;
+
+void sortNewestFirst(QList<EncodedEntry> &entries)
+{
+    std::stable_sort(entries.begin(), entries.end(), [](const EncodedEntry &a, const EncodedEntry &b) {
+        return a.entry.timestamp > b.entry.timestamp;
+    });
+}
+
+QList<CaptureHistoryEntry> recordsOf(const QList<EncodedEntry> &entries, qsizetype count)
+{
+    QList<CaptureHistoryEntry> records;
+    records.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        records.append(entries[i].entry);
+    return records;
+}
+
+} // namespace
+
+// Runs `task` on the store's executor. Its result or its exception, whatever its type,
+// reaches the future unchanged, so callers can catch HistoryStoreError itself.
+template <typename Task>
+auto HistoryStore::onExecutor(Task task)
+{
+    using Result = std::invoke_result_t<Task &>;
+    return QtConcurrent::run(&m_executor, [task = std::move(task)](QPromise<Result> &promise) mutable {
+        try {
+            if constexpr (std::is_void_v<Result>)
+                task();
+            else
+                promise.addResult(task());
+        } catch (...) {
+            promise.setException(std::current_exception());
+        }
+    });
+}
+
+HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
+                           NotificationCenter &notificationCenter,
+                           std::shared_ptr<const FreeSpaceSource> freeSpace)
+    : m_files([&folder] {
+          if (folder)
+              return *folder;
+          const QString base = defaultFolder();
+          if (base.isEmpty())
+              throw HistoryStoreError::storageAccessFailed(
+                  QStringLiteral("Cannot access Application Support directory"));
+          return base;
+      }()),
+      m_notificationCenter(notificationCenter),
+      m_freeSpace(freeSpace ? std::move(freeSpace) : std::make_shared<StorageInfoFreeSpaceSource>()),
+      m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries))
+{
+    HistoryFiles::createFolder(m_files.folder());
+    if (QCoreApplication *app = QCoreApplication::instance())
+        m_mainThreadContext.moveToThread(app->thread());
+    m_executor.setMaxThreadCount(1);
+}
+
+HistoryStore::~HistoryStore()
+{
+    m_executor.waitForDone();
+}
+
+QString HistoryStore::defaultFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (base.isEmpty())
+        return {};
+    return base + QStringLiteral("/Quorvane");
+}
+
+std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
+                                                         NotificationCenter &notificationCenter)
+{
+    const QString folder = QDir::tempPath() + QStringLiteral("/QuorvaneInMemory-")
+                           + json::uuidString(QUuid::createUuid());
+    try {
+        return std::make_unique<HistoryStore>(folder, maxEntries, notificationCenter);
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("Critical: Cannot create in-memory history store. "
+                            "System temp directory unavailable: ")
+             + QString::fromUtf8(error.what()));
+        // The program is still starting and holds nothing worth saving; end it here
+        // rather than run exit handlers under a live application object.
+        std::_Exit(EXIT_FAILURE);
+    }
+}
+
+QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
+{
+    const int w = image.width();
+    const int h = image.height();
+    if (image.isNull() || w < 1 || h < 1)
+        throw HistoryStoreError::thumbnailGenerationFailed(
+            QStringLiteral("Invalid image dimensions: %1x%2").arg(w).arg(h));
+    if (width < 1)
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+
+    // A sliver of a selection would otherwise ask for a bitmap of gigabytes.
+    const double proportional = std::trunc(double(h) / double(w) * double(width));
+    const int height = int(std::clamp(proportional, 1.0, double(maximumThumbnailHeight)));
+
+    QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (source.isNull())
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+    if (!source.colorSpace().isValid())
+        source.setColorSpace(QColorSpace(QColorSpace::SRgb));
+
+    const QImage scaled =
+        source.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (scaled.isNull() || scaled.width() != width || scaled.height() != height)
+        throw HistoryStoreError::thumbnailGenerationFailed(
+            QStringLiteral("Cannot create resized image"));
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(scaled) || png.isEmpty())
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot convert to PNG"));
+    return png;
+}
+
+QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
+{
+    NotificationCenter &center = m_notificationCenter;
+    return onExecutor([this, entry = std::move(entry)] {
+               ensureLoadedNow();
+               m_entries.prepend(EncodedEntry{entry, {}});
+               trimToMaximum();
+               saveToDisk();
+           })
+        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+}
+
+QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
+{
+    return onExecutor([this, limit] {
+        ensureLoadedNow();
+        if (!limit || *limit < 1 || *limit >= m_entries.size())
+            return recordsOf(m_entries, m_entries.size());
+        return recordsOf(m_entries, *limit);
+    });
+}
+
+QFuture<void> HistoryStore::deleteEntry(QUuid id)
+{
+    return onExecutor([this, id] {
+        ensureLoadedNow();
+        const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
+                                        [&id](const EncodedEntry &e) { return e.entry.id == id; });
+        if (found == m_entries.cend())
+            throw HistoryStoreError::entryNotFound(id);
+        m_entries.erase(found);
+        saveToDisk();
+    });
+}
+
+QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
+{
+    NotificationCenter &center = m_notificationCenter;
+    return onExecutor([this, maxEntries] {
+               if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
+                   throw HistoryStoreError::invalidMaxEntries(maxEntries);
+               ensureLoadedNow();
+               m_maxEntries = maxEntries;
+               if (m_entries.size() <= m_maxEntries)
+                   return false;
+               trimToMaximum();
+               saveToDisk();
+               return true;
+           })
+        .then(&m_mainThreadContext, [&center](bool trimmed) {
+            if (trimmed)
+                center.post(historyDidChangeNotification);
+        });
+}
+
+QFuture<void> HistoryStore::ensureLoaded()
+{
+    return onExecutor([this] { ensureLoadedNow(); });
+}
+
+QFuture<void> HistoryStore::clearAll()
+{
+    NotificationCenter &center = m_notificationCenter;
+    return onExecutor([this] {
+               ensureLoadedNow();
+               m_entries.clear();
+               saveToDisk();
+           })
+        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+}
+
+QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
+{
+    return onExecutor([this] { return recordsOf(m_entries, m_entries.size()); });
+}
+
+void HistoryStore::ensureLoadedNow()
+{
+    // Another store over the same folder (the preferences pane keeps one) may have
+    // replaced the file; writing our older list over it would undo that change.
+    if (m_isLoaded && HistoryFiles::signature(m_files.historyPath()) == m_loadedSignature)
+        return;
+    try {
+        loadFromDisk();
+    } catch (const HistoryStoreError &error) {
+        if (error.kind() != HistoryStoreErrorKind::corruptedFile)
+            throw;
+        diag(QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
+        recoverFromCorruption();
+    }
+    m_isLoaded = true;
+}
+
+void HistoryStore::loadFromDisk()
+{
+    const FileSignature signature = HistoryFiles::signature(m_files.historyPath());
+    QList<EncodedEntry> loaded = signature.exists
+                                     ? HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()))
+                                     : readLeftoverHistory();
+    sortNewestFirst(loaded);
+    if (loaded.size() > m_maxEntries)
+        loaded.resize(m_maxEntries);
+    m_entries = std::move(loaded);
+    m_loadedSignature = signature;
+}
+
+QList<EncodedEntry> HistoryStore::readLeftoverHistory() const
+{
+    // Without "history.json" the newest complete copy is a finished temporary file,
+    // then the backup. Either may be partial or absent; that is not an error.
+    for (const QString &path : {m_files.temporaryPath(), m_files.backupPath()}) {
+        if (!HistoryFiles::exists(path))
+            continue;
+        try {
+            QList<EncodedEntry> entries = HistoryCodec::decode(HistoryFiles::read(path));
+            diag(QStringLiteral("⚠️ [HistoryStore.loadFromDisk] history.json is missing; read %1 "
+                                "records from %2")
+                     .arg(entries.size())
+                     .arg(QFileInfo(path).fileName()));
+            return entries;
+        } catch (const HistoryStoreError &) {
+        }
+    }
+    return {};
+}
+
+void HistoryStore::recoverFromCorruption()
+{
+    // Set the corrupt file aside first: the save below would otherwise copy it over the
+    // backup, which may be the only good copy left.
+    if (HistoryFiles::exists(m_files.historyPath()) && !m_files.moveHistoryAside())
+        diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not move the "
+                            "corrupted history aside"));
+
+    std::optional<QList<EncodedEntry>> recovered;
+    if (HistoryFiles::exists(m_files.backupPath())) {
+        try {
+            recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
+        } catch (const HistoryStoreError &error) {
+            diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
+                 + error.localizedDescription());
+        }
+    }
+    if (recovered) {
+        sortNewestFirst(*recovered);
+        m_entries = std::move(*recovered);
+        // If this save fails the backup stays the only copy and the next load reads it
+        // again (the history file is gone), so the failure is reported, not papered over
+        // with an empty history.
+        saveToDisk(BackupStep::keep);
+        diag(QStringLiteral("✅ [HistoryStore.recoverFromCorruption] Restored %1 records from "
+                            "the backup")
+                 .arg(m_entries.size()));
+        return;
+    }
+    m_entries.clear();
+    saveToDisk(BackupStep::keep);
+    diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Started an empty history"));
+}
+
+void HistoryStore::saveToDisk(BackupStep backup)
+{
+    const QByteArray bytes = HistoryCodec::encode(m_entries);
+    const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
+    if (available && *available < requiredFreeBytes) {
+        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
+        throw HistoryStoreError::diskFull();
+    }
+    if (backup == BackupStep::refresh)
+        m_files.refreshBackup();
+    try {
+        m_loadedSignature = m_files.replaceHistory(bytes);
+    } catch (const HistoryStoreError &error) {
+        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
+        throw;
+    }
+}
+
+void HistoryStore::trimToMaximum()
+{
+    if (m_entries.size() > m_maxEntries)
+        m_entries.resize(m_maxEntries);
+}
+
+} // namespace quorvane

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "core/capture_history_entry.h"
+#include "history/free_space_source.h"
+#include "history/history_codec.h"
+#include "history/history_files.h"
+#include "history/history_store_error.h"
+
+#include <QByteArray>
+#include <QFuture>
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QThreadPool>
+#include <QUuid>
+
+#include <memory>
+#include <optional>
+
+namespace quorvane {
+
+class NotificationCenter;
+
+// The capture history: records newest first, bounded to a maximum, mirrored in
+// "history.json" of one folder. Every operation runs on the store's own one-thread
+// executor, one at a time, and reports through its future; failures arrive as
+// HistoryStoreError. The file is read on first use and re-read only when another
+// writer has replaced it since; every change rewrites it whole.
+class HistoryStore {
+public:
+    static constexpr int minimumMaxEntries = 1;
+    static constexpr int maximumMaxEntries = 1000;
+    // A save is refused when the volume has less free space than this.
+    static constexpr qint64 requiredFreeBytes = 10'000'000;
+    static constexpr const char *historyDidChangeNotification = "historyDidChange";
+
+    // `folder` absent means the default folder (defaultFolder()). `maxEntries` is clamped
+    // to 1...1000. Creates the folder (mode 0700); reads nothing. Throws
+    // HistoryStoreError::storageAccessFailed when the folder cannot be found or made.
+    // Notifications go to `notificationCenter` on the application's main thread, so a
+    // caller waiting there must keep its event loop running.
+    HistoryStore(std::optional<QString> folder, int maxEntries,
+                 NotificationCenter &notificationCenter,
+                 std::shared_ptr<const FreeSpaceSource> freeSpace =
+                     std::make_shared<StorageInfoFreeSpaceSource>());
+    // Waits for the operations already handed to the executor.
+    virtual ~HistoryStore();
+
+    HistoryStore(const HistoryStore &) = delete;
+    HistoryStore &operator=(const HistoryStore &) = delete;
+
+    // "$XDG_DATA_HOME/Quorvane"; empty when the system names no data folder.
+    static QString defaultFolder();
+
+    // A store in a new folder of the temporary directory, never found again after exit.
+    // Does not fail: when even that folder cannot be made, prints one line and exits.
+    static std::unique_ptr<HistoryStore> makeInMemory(int maxEntries,
+                                                      NotificationCenter &notificationCenter);
+
+    // PNG of `image` scaled to `width` pixels, height in proportion (1 to 32768 pixels).
+    // Thread-safe. Throws HistoryStoreError::thumbnailGenerationFailed.
+    static QByteArray generateThumbnail(const QImage &image, int width);
+
+    const QString &storageFolder() const { return m_files.folder(); }
+    QString historyFilePath() const { return m_files.historyPath(); }
+    QString backupFilePath() const { return m_files.backupPath(); }
+
+    // Stores `entry` first, drops the oldest beyond the maximum, saves, then posts
+    // "historyDidChange" on the main thread; the future finishes after the post. When
+    // the save fails the entry stays in memory and nothing is posted.
+    virtual QFuture<void> addEntry(CaptureHistoryEntry entry);
+    // The records newest first; all of them when `limit` is absent or below 1.
+    virtual QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit = std::nullopt);
+    // Removes the first record with `id` and saves; entryNotFound when there is none.
+    virtual QFuture<void> deleteEntry(QUuid id);
+    // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
+    // beyond the new maximum; only then saves and posts "historyDidChange".
+    virtual QFuture<void> setMaxEntries(int maxEntries);
+    // Reads the history file (recovering a corrupted one) unless already read.
+    virtual QFuture<void> ensureLoaded();
+    // Empties the history, saves and posts "historyDidChange". The previous history
+    // stays in "history.backup.json".
+    virtual QFuture<void> clearAll();
+    // The records held in memory now, without loading.
+    virtual QFuture<QList<CaptureHistoryEntry>> entries();
+
+private:
+    enum class BackupStep { refresh, keep };
+
+    // The steps below run on the executor thread only.
+    void ensureLoadedNow();
+    void loadFromDisk();
+    void saveToDisk(BackupStep backup = BackupStep::refresh);
+    void recoverFromCorruption();
+    QList<EncodedEntry> readLeftoverHistory() const;
+    void trimToMaximum();
+
+    template <typename Task>
+    auto onExecutor(Task task);
+
+    HistoryFiles m_files;
+    NotificationCenter &m_notificationCenter;
+    std::shared_ptr<const FreeSpaceSource> m_freeSpace;
+
+    QList<EncodedEntry> m_entries; // newest first, each with its text in the file
+    int m_maxEntries;
+    bool m_isLoaded = false;
+    FileSignature m_loadedSignature; // "history.json" as this store last read or wrote it
+
+    QObject m_mainThreadContext; // continuations that must run on the main thread
+    QThreadPool m_executor;      // declared last: stopped before anything it uses goes
+};
+
+} // namespace quorvane

@@ -1,0 +1,73 @@
+#include "platform/activation_policy.h"
+
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+namespace quorvane {
+
+ActivationPolicy::ActivationPolicy(std::unique_ptr<TaskbarPresence> presence, QObject *parent)
+    : QObject(parent), m_presence(std::move(presence))
+{
+    if (QCoreApplication::instance())
+        QCoreApplication::instance()->installEventFilter(this);
+}
+
+ActivationPolicy::~ActivationPolicy() = default;
+
+bool ActivationPolicy::setActivationPolicy(ActivationPolicyKind policy)
+{
+    const bool changed = policy != m_policy;
+    m_policy = policy;
+    std::printf("🔷 [ActivationPolicy] %s\n",
+                policy == ActivationPolicyKind::regular ? "regular: windows listed in the taskbar"
+                                                        : "accessory: windows kept out of the taskbar");
+    std::fflush(stdout);
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (window->isVisible() && isListable(window))
+            applyTo(window);
+    }
+    if (changed)
+        emit activationPolicyChanged(policy);
+    return true;
+}
+
+bool ActivationPolicy::isListable(const QWindow *window)
+{
+    switch (window->type()) {
+    case Qt::Window:
+    case Qt::Dialog:
+    case Qt::Tool:
+        return true;
+    default:
+        return false; // popups, tooltips, splash screens never had a taskbar entry
+    }
+}
+
+void ActivationPolicy::applyTo(QWindow *window)
+{
+    m_presence->setListed(window, m_policy == ActivationPolicyKind::regular);
+}
+
+bool ActivationPolicy::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Show && m_policy != ActivationPolicyKind::regular) {
+        auto *window = qobject_cast<QWindow *>(watched);
+        if (window && isListable(window)) {
+            // The window manager takes the hint once the window is mapped, which happens
+            // right after the show event.
+            QPointer<QWindow> guard(window);
+            QTimer::singleShot(0, this, [this, guard] {
+                if (guard && guard->isVisible() && m_policy != ActivationPolicyKind::regular)
+                    applyTo(guard);
+            });
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+} // namespace quorvane

@@ -1,0 +1,104 @@
+#include "platform/dbus_system_notifier.h"
+
+#include "platform/l10n.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QPromise>
+
+namespace quorvane {
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kInterface = QStringLiteral("org.freedesktop.Notifications");
+const QString kDefaultAction = QStringLiteral("default");
+} // namespace
+
+const char *SystemNotificationError::what() const noexcept
+{
+    if (m_what.isEmpty())
+        m_what = m_message.toUtf8();
+    return m_what.constData();
+}
+
+DBusSystemNotifier::DBusSystemNotifier(QDBusConnection bus, QObject *parent)
+    : SystemNotifier(parent), m_bus(std::move(bus))
+{
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("ActionInvoked"), this,
+                  SLOT(onActionInvoked(uint, QString)));
+    m_bus.connect(kService, kPath, kInterface, QStringLiteral("NotificationClosed"), this,
+                  SLOT(onNotificationClosed(uint, uint)));
+}
+
+SystemNotifier::Authorization DBusSystemNotifier::authorization() const
+{
+    QDBusConnectionInterface *names = m_bus.interface();
+    if (!names)
+        return Authorization::denied;
+    if (names->isServiceRegistered(kService).value())
+        return Authorization::granted;
+    // Many servers (dunst, xfce4-notifyd, ...) are started by the bus on the first call.
+    const QDBusReply<QStringList> activatable = names->activatableServiceNames();
+    return activatable.isValid() && activatable.value().contains(kService)
+               ? Authorization::granted
+               : Authorization::denied;
+}
+
+QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
+{
+    auto promise = std::make_shared<QPromise<void>>();
+    promise->start();
+    QFuture<void> future = promise->future();
+
+    QVariantMap hints;
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("quorvane"));
+    if (!notification.playSound)
+        hints.insert(QStringLiteral("suppress-sound"), true);
+    const QStringList actions{
+        kDefaultAction,
+        L10n::text("shortcut.open_history", "Open History", "Open History shortcut")};
+
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
+                                                       QStringLiteral("Notify"));
+    call << QStringLiteral("Quorvane") << uint(0) << QString() << notification.title
+         << notification.body << actions << hints << int(-1);
+
+    auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
+    const QVariantMap userInfo = notification.userInfo;
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, promise, userInfo](QDBusPendingCallWatcher *finished) {
+                finished->deleteLater();
+                const QDBusPendingReply<uint> reply = *finished;
+                if (reply.isError()) {
+                    promise->setException(SystemNotificationError(
+                        reply.error().name() + QStringLiteral(": ") + reply.error().message()));
+                } else {
+                    m_userInfoByServerID.insert(reply.value(), userInfo);
+                }
+                promise->finish();
+            });
+    return future;
+}
+
+void DBusSystemNotifier::onActionInvoked(uint serverID, const QString &actionKey)
+{
+    const auto found = m_userInfoByServerID.constFind(serverID);
+    if (found == m_userInfoByServerID.constEnd() || actionKey != kDefaultAction)
+        return;
+    emit activated(found.value());
+}
+
+void DBusSystemNotifier::onNotificationClosed(uint serverID, uint /*reason*/)
+{
+    m_userInfoByServerID.remove(serverID);
+}
+
+std::unique_ptr<SystemNotifier> createSystemNotifier()
+{
+    return std::make_unique<DBusSystemNotifier>();
+}
+
+} // namespace quorvane

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/alert_presenter.h"
+
+namespace quorvane {
+
+// Alerts as QMessageBox dialogs.
+class MessageBoxAlertPresenter : public AlertPresenter {
+public:
+    int runModal(const Alert &alert) override;
+};
+
+} // namespace quorvane

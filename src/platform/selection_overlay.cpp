@@ -1,0 +1,128 @@
+#include "platform/selection_overlay.h"
+
+#include "platform/selection_overlay_window.h"
+
+#include <QCursor>
+#include <QWindow>
+
+namespace quorvane {
+
+SelectionOverlay::SelectionOverlay(DisplayList &displays, QObject *parent)
+    : QObject(parent)
+    , m_displays(displays)
+{
+}
+
+SelectionOverlay::~SelectionOverlay()
+{
+    if (m_done)
+        finish(std::nullopt);
+    for (const QPointer<SelectionOverlayWindow> &window : std::as_const(m_windows))
+        delete window.data();
+}
+
+void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
+{
+    if (m_done || displays.isEmpty()) {
+        done(std::nullopt);
+        return;
+    }
+    m_done = std::move(done);
+    m_painted = 0;
+
+    // Grab every monitor before any overlay window exists, so the frozen pictures show
+    // the desktop and not the overlay.
+    QList<Frozen> frozen;
+    for (const DisplayInfo &display : displays) {
+        QImage picture = m_displays.grab(display.id, QRect(QPoint(0, 0), display.bounds.size()));
+        if (!picture.isNull())
+            frozen.append({display, std::move(picture)});
+    }
+    if (frozen.isEmpty()) {
+        finish(std::nullopt);
+        return;
+    }
+
+    for (const Frozen &f : std::as_const(frozen)) {
+        auto *window = new SelectionOverlayWindow(f.display.bounds, f.picture);
+        m_windows.append(window);
+        m_frozen.insert(window, f);
+        connect(window, &SelectionOverlayWindow::painted, this, &SelectionOverlay::windowPainted);
+        connect(window, &SelectionOverlayWindow::dismissed, this, [this] { finish(std::nullopt); });
+        connect(window, &SelectionOverlayWindow::selected, this,
+                [this, window](const QRect &rect) { finishWithSelection(window, rect); });
+        window->show();
+    }
+    takeKeyboard();
+}
+
+void SelectionOverlay::takeKeyboard()
+{
+    // The window under the pointer takes the keyboard, so Escape works wherever the user
+    // looks; the windows bypass the window manager, which would not focus them.
+    SelectionOverlayWindow *target = nullptr;
+    const QPoint pointer = QCursor::pos();
+    for (const QPointer<SelectionOverlayWindow> &window : std::as_const(m_windows)) {
+        if (!window)
+            continue;
+        if (!target || window->geometry().contains(pointer))
+            target = window;
+    }
+    if (!target)
+        return;
+    target->activateWindow();
+    if (QWindow *handle = target->windowHandle())
+        handle->requestActivate();
+    target->setFocus(Qt::OtherFocusReason);
+    target->grabKeyboard();
+}
+
+void SelectionOverlay::windowPainted()
+{
+    if (!m_done)
+        return;
+    if (++m_painted < m_windows.size())
+        return;
+    // The grab can fail while a window is not yet viewable; now every window is.
+    takeKeyboard();
+    emit shown();
+}
+
+void SelectionOverlay::finishWithSelection(SelectionOverlayWindow *window, const QRect &rect)
+{
+    const auto it = m_frozen.constFind(window);
+    if (it == m_frozen.constEnd()) {
+        finish(std::nullopt);
+        return;
+    }
+    const Frozen &f = it.value();
+    const qreal scale = f.picture.devicePixelRatio();
+    // Cut from the frozen picture at device resolution.
+    const QRect pixels = QRectF(rect.x() * scale, rect.y() * scale, rect.width() * scale,
+                                rect.height() * scale)
+                             .toRect()
+                             .intersected(QRect(QPoint(0, 0), f.picture.size()));
+    QImage image = pixels.isEmpty() ? QImage() : f.picture.copy(pixels);
+    image.setDevicePixelRatio(scale);
+    finish(RegionSelection{image, rect, f.display.id, f.display.scale});
+}
+
+void SelectionOverlay::finish(std::optional<RegionSelection> selection)
+{
+    if (!m_done)
+        return;
+    Completion done = std::move(m_done);
+    m_done = nullptr;
+    for (const QPointer<SelectionOverlayWindow> &window : std::as_const(m_windows)) {
+        if (!window)
+            continue;
+        window->releaseKeyboard();
+        window->hide();
+        window->deleteLater();
+    }
+    m_windows.clear();
+    m_frozen.clear();
+    done(std::move(selection));
+}
+
+} // namespace quorvane

@@ -1,0 +1,325 @@
+#include "app/first_launch_tooltip.h"
+#include "app/menu_bar_controller.h"
+#include "app/sparkle_updater.h"
+#include "capture/continuity_runtime.h"
+#include "platform/user_defaults.h"
+
+#include "support/event_loop.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThreadPool>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct FakeStatusItem : StatusItem {
+    bool button = true;
+    QRect geometry;
+    QIcon shownIcon;
+    QString tip;
+    QPointer<QMenu> attached;
+
+    bool hasButton() const override { return button; }
+    void setIcon(const QIcon &icon) override { shownIcon = icon; }
+    QIcon icon() const override { return shownIcon; }
+    void setToolTip(const QString &text) override { tip = text; }
+    QString toolTip() const override { return tip; }
+    void setMenu(QMenu *menu) override { attached = menu; }
+    QMenu *menu() const override { return attached; }
+    QRect buttonGeometry() const override { return geometry; }
+};
+
+struct SilentPresenter : UpdatePresenter {
+    bool offerUpdate(const AppcastItem &, const QString &) override { return false; }
+    void showUpToDate(const QString &) override {}
+    void showCheckFailed(const QString &) override {}
+};
+
+struct CountingUpdater : SparkleUpdater {
+    CountingUpdater()
+        : SparkleUpdater(std::make_unique<UpdateFeedChecker>(QString(), "1.0", std::make_unique<SilentPresenter>(),
+                                                             UpdateFeedChecker::UrlOpener{}),
+                         "1.0", "1.0")
+    {
+    }
+    void checkForUpdates() override { ++userChecks; }
+    int userChecks = 0;
+};
+
+struct RecordingRuntime : ContinuityRuntime {
+    void showContinuityItem(ImageHandler handler, std::optional<QPoint> point) override
+    {
+        kept = std::move(handler);
+        points.append(point);
+    }
+    void appendDebugLog(const QString &text, const QString &) override
+    {
+        QMutexLocker lock(&logLock);
+        logged.append(text);
+    }
+    ImageHandler kept;
+    QList<std::optional<QPoint>> points;
+    QMutex logLock;
+    QStringList logged;
+};
+
+// A controller over fakes, with every callback counting into `calls`.
+struct Rig {
+    Rig() : defaults(dir.filePath("defaults.json"))
+    {
+        auto owned = std::make_unique<FakeStatusItem>();
+        item = owned.get();
+        controller = std::make_unique<MenuBarController>(std::move(owned), defaults, updater, runtime);
+    }
+    ~Rig() { QThreadPool::globalInstance()->waitForDone(); }
+
+    void wireAll()
+    {
+        auto count = [this](const QString &name) { return [this, name] { calls << name; }; };
+        controller->onCaptureText = count("capture");
+        controller->onScanCode = count("scan");
+        controller->onOpenHistory = count("history");
+        controller->onOpenPreferences = count("preferences");
+        controller->onSendFeedback = count("feedback");
+        controller->onAbout = count("about");
+        controller->onQuit = count("quit");
+        controller->onImageFromiPhone = [this](const QImage &image) { images << image; };
+    }
+    QAction *row(int index) const { return controller->menu()->actions().at(index); }
+
+    QTemporaryDir dir;
+    UserDefaults defaults;
+    CountingUpdater updater;
+    RecordingRuntime runtime;
+    FakeStatusItem *item = nullptr;
+    std::unique_ptr<MenuBarController> controller;
+    QStringList calls;
+    QList<QImage> images;
+};
+
+} // namespace
+
+TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
+{
+    Rig rig;
+    const QList<QAction *> actions = rig.controller->menu()->actions();
+    ASSERT_EQ(actions.size(), 12);
+    const QStringList titles = {"Capture Text", "Read QR/Bar Code", "Import from iPhone…", "",
+                                "Open History", "", "Preferences...", "Send Feedback...",
+                                "Check for Updates...", "", "About Quorvane", "Quit Quorvane"};
+    for (int i = 0; i < 12; ++i) {
+        EXPECT_EQ(actions[i]->isSeparator(), titles[i].isEmpty()) << i;
+        if (!titles[i].isEmpty()) {
+            EXPECT_EQ(actions[i]->text(), titles[i]) << i;
+        }
+        EXPECT_TRUE(actions[i]->isEnabled()) << i;
+    }
+    EXPECT_EQ(actions[0]->shortcut(), QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_L));
+    EXPECT_EQ(actions[4]->shortcut(), QKeySequence(Qt::META | Qt::ALT | Qt::Key_H));
+    EXPECT_EQ(actions[6]->shortcut(), QKeySequence(Qt::META | Qt::Key_Comma));
+    EXPECT_EQ(actions[11]->shortcut(), QKeySequence(Qt::META | Qt::Key_Q));
+    EXPECT_TRUE(actions[1]->shortcut().isEmpty());
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+    EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture");
+}
+
+TEST(MenuBarControllerTest, EachRowReachesItsCallbackOrFixedPlace)
+{
+    Rig rig;
+    rig.wireAll();
+    for (int i : {0, 1, 4, 6, 7, 10, 11})
+        rig.row(i)->trigger();
+    EXPECT_EQ(rig.calls, (QStringList{"capture", "scan", "history", "preferences", "feedback", "about", "quit"}));
+
+    rig.row(8)->trigger();
+    EXPECT_EQ(rig.updater.userChecks, 1);
+    rig.row(2)->trigger();
+    EXPECT_EQ(rig.runtime.points.size(), 1);
+}
+
+TEST(MenuBarControllerTest, RowsWithoutCallbacksDoNothing)
+{
+    Rig rig;
+    for (QAction *action : rig.controller->menu()->actions()) {
+        if (!action->isSeparator() && action->objectName() != "handleImportFromiPhone")
+            action->trigger();
+    }
+    emit rig.item->rightClicked();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(rig.calls.isEmpty());
+}
+
+TEST(MenuBarControllerTest, RightClickStartsOneCaptureAndDetachesTheMenuBriefly)
+{
+    Rig rig;
+    rig.wireAll();
+    emit rig.item->rightClicked();
+    EXPECT_EQ(rig.item->menu(), nullptr); // a left click now opens nothing
+    EXPECT_TRUE(rig.calls.isEmpty());     // the capture starts on the next turn of the loop
+    ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
+    EXPECT_EQ(rig.calls, QStringList{"capture"});
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+}
+
+TEST(MenuBarControllerTest, SecondRightClickWithinThePauseNeverLosesTheMenu)
+{
+    Rig rig;
+    rig.wireAll();
+    emit rig.item->rightClicked();
+    QTest::qWait(50);
+    emit rig.item->rightClicked();
+    ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
+    // Well past both pauses: the menu must still be attached.
+    QTest::qWait(2 * MenuBarController::menuRestoreDelayMs + 100);
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+    EXPECT_EQ(rig.calls, (QStringList{"capture", "capture"}));
+}
+
+TEST(MenuBarControllerTest, RefreshReplacesTheMenuAndKeepsTwelveItems)
+{
+    Rig rig;
+    QPointer<QMenu> before = rig.controller->menu();
+    rig.controller->refreshMenu();
+    EXPECT_NE(rig.controller->menu(), before.data());
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+    EXPECT_EQ(rig.item->menu()->actions().size(), 12);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(before.isNull()); // the old menu is released
+}
+
+TEST(MenuBarControllerTest, RefreshDuringThePauseBringsBackTheNewestMenu)
+{
+    Rig rig;
+    emit rig.item->rightClicked();
+    rig.controller->refreshMenu();
+    EXPECT_EQ(rig.item->menu(), nullptr);
+    ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+}
+
+TEST(MenuBarControllerTest, ImportAnchorsUnderTheIconAndForwardsTheImage)
+{
+    Rig rig;
+    rig.wireAll();
+    rig.item->geometry = QRect(100, 0, 22, 24);
+    rig.row(2)->trigger();
+    ASSERT_EQ(rig.runtime.points.size(), 1);
+    ASSERT_TRUE(rig.runtime.points[0].has_value());
+    EXPECT_EQ(*rig.runtime.points[0], QPoint(110, 24));
+
+    QImage photo(40, 30, QImage::Format_RGB32);
+    photo.fill(Qt::white);
+    rig.runtime.kept(photo);
+    ASSERT_EQ(rig.images.size(), 1);
+    EXPECT_EQ(rig.images[0].size(), QSize(40, 30));
+
+    QThreadPool::globalInstance()->waitForDone();
+    QMutexLocker lock(&rig.runtime.logLock);
+    ASSERT_EQ(rig.runtime.logged.size(), 1);
+    EXPECT_TRUE(rig.runtime.logged[0].startsWith("📱 handleImportFromiPhone called at "));
+    EXPECT_TRUE(rig.runtime.logged[0].endsWith("\n"));
+}
+
+TEST(MenuBarControllerTest, ImportWithoutIconPositionHasNoAnchorAndOutlivedHandlerIsHarmless)
+{
+    Rig rig;
+    rig.wireAll();
+    rig.row(2)->trigger();
+    ASSERT_EQ(rig.runtime.points.size(), 1);
+    EXPECT_FALSE(rig.runtime.points[0].has_value());
+    auto handler = rig.runtime.kept;
+    rig.controller.reset();
+    handler(QImage(4, 4, QImage::Format_RGB32)); // the controller is gone: nothing happens
+    EXPECT_TRUE(rig.images.isEmpty());
+}
+
+TEST(MenuBarControllerTest, FirstLaunchTooltipIsShownOncePerUserAcrossRestarts)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("defaults.json");
+    {
+        Rig rig;
+        UserDefaults defaults(path);
+        CountingUpdater updater;
+        RecordingRuntime runtime;
+        MenuBarController controller(std::make_unique<FakeStatusItem>(), defaults, updater, runtime);
+        controller.showFirstLaunchTooltip();
+        ASSERT_NE(controller.tooltipPopover(), nullptr);
+        EXPECT_TRUE(controller.tooltipPopover()->isVisible());
+        EXPECT_TRUE(defaults.boolValue("com.corvantis.hasLaunchedBefore").value_or(false));
+        controller.dismissFirstLaunchTooltip();
+        EXPECT_EQ(controller.tooltipPopover(), nullptr);
+    }
+    UserDefaults reopened(path);
+    CountingUpdater updater;
+    RecordingRuntime runtime;
+    MenuBarController controller(std::make_unique<FakeStatusItem>(), reopened, updater, runtime);
+    controller.showFirstLaunchTooltip();
+    EXPECT_EQ(controller.tooltipPopover(), nullptr);
+}
+
+TEST(MenuBarControllerTest, TooltipWithoutStatusButtonShowsNothingAndLeavesTheFlagUnset)
+{
+    Rig rig;
+    rig.item->button = false;
+    rig.controller->showFirstLaunchTooltip();
+    EXPECT_EQ(rig.controller->tooltipPopover(), nullptr);
+    EXPECT_FALSE(rig.controller->firstLaunchManager().hasLaunchedBefore());
+
+    rig.item->button = true; // a tray appeared: a later call shows it
+    rig.controller->showFirstLaunchTooltip();
+    EXPECT_NE(rig.controller->tooltipPopover(), nullptr);
+}
+
+TEST(MenuBarControllerTest, ClickingTheTooltipClosesIt)
+{
+    Rig rig;
+    rig.item->geometry = QRect(1800, 0, 24, 24);
+    rig.controller->showFirstLaunchTooltip();
+    FirstLaunchTooltip *tooltip = rig.controller->tooltipPopover();
+    ASSERT_NE(tooltip, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(tooltip));
+    QTest::mouseClick(tooltip, Qt::LeftButton);
+    EXPECT_FALSE(tooltip->isVisible());
+}
+
+TEST(MenuBarControllerTest, BundledIconIsShownAndDisabledStateIsHalfOpaque)
+{
+    Rig rig;
+    ASSERT_FALSE(rig.item->icon().isNull());
+    EXPECT_FALSE(rig.item->icon().pixmap(22).isNull()); // the resource and its SVG renderer are there
+    EXPECT_TRUE(rig.item->icon().isMask());
+
+    QPixmap solid(16, 16);
+    solid.fill(Qt::red);
+    const QIcon icon(solid);
+    const QImage normal = MenuBarController::iconForState(icon, MenuBarIconState::normal).pixmap(16).toImage();
+    const QImage disabled = MenuBarController::iconForState(icon, MenuBarIconState::disabled).pixmap(16).toImage();
+    EXPECT_EQ(qAlpha(normal.pixel(8, 8)), 255);
+    EXPECT_NEAR(qAlpha(disabled.pixel(8, 8)), 128, 2);
+}
+
+TEST(FirstLaunchTooltipTest, SitsBelowTheIconInsideTheScreenOrAboveABottomPanel)
+{
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize size(320, 100);
+    // Icon in a top panel, near the right edge: below it, pushed left to stay on screen.
+    const QRect top = FirstLaunchTooltip::placement(QRect(1890, 2, 24, 24), size, screen);
+    EXPECT_EQ(top.top(), 30);
+    EXPECT_EQ(top.right(), 1919);
+    // Icon in a bottom panel: above it.
+    const QRect bottom = FirstLaunchTooltip::placement(QRect(900, 1050, 24, 24), size, screen);
+    EXPECT_EQ(bottom.bottom(), 1045);
+    EXPECT_EQ(bottom.left(), 911 - 160); // centred under the icon's middle
+    // Unknown position: the top right corner.
+    const QRect unknown = FirstLaunchTooltip::placement(QRect(), size, screen);
+    EXPECT_TRUE(screen.contains(unknown));
+    EXPECT_EQ(unknown.right(), 1915);
+}

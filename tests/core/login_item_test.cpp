@@ -1,0 +1,104 @@
+#include "platform/xdg_autostart_login_item.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using Status = LoginItem::Status;
+
+namespace {
+
+// Points XDG_CONFIG_HOME at a fresh folder for one test and puts the old value back.
+class AutostartTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(configHome.isValid());
+        previous = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", previous); }
+
+    QString entryPath() const { return configHome.path() + "/autostart/quorvane.desktop"; }
+
+    void writeEntry(const QByteArray &text) const
+    {
+        ASSERT_TRUE(QDir().mkpath(configHome.path() + "/autostart"));
+        QFile file(entryPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    }
+
+    QTemporaryDir configHome;
+    QByteArray previous;
+};
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+TEST_F(AutostartTest, RegisterCreatesTheUsersEntryAndUnregisterRemovesIt)
+{
+    EXPECT_EQ(XdgAutostartLoginItem().desktopFilePath(), entryPath());
+    XdgAutostartLoginItem item(XdgAutostartLoginItem::standardFilePath(), "/opt/quorvane/bin/quorvane");
+    EXPECT_EQ(item.status(), Status::notRegistered);
+
+    item.registerItem();
+    EXPECT_EQ(item.status(), Status::enabled);
+    const QByteArray text = contents(entryPath());
+    EXPECT_TRUE(text.startsWith("[Desktop Entry]\n"));
+    EXPECT_TRUE(text.contains("\nType=Application\n"));
+    EXPECT_TRUE(text.contains("\nExec=\"/opt/quorvane/bin/quorvane\"\n")) << text.constData();
+
+    item.unregisterItem();
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_EQ(item.status(), Status::notRegistered);
+    EXPECT_NO_THROW(item.unregisterItem());
+}
+
+TEST_F(AutostartTest, EntrySwitchedOffByTheDesktopIsNotEnabledUntilRegisteredAgain)
+{
+    XdgAutostartLoginItem item(entryPath(), "/usr/bin/quorvane");
+    writeEntry("[Desktop Entry]\nExec=quorvane\nX-GNOME-Autostart-enabled = false\n");
+    EXPECT_EQ(item.status(), Status::notRegistered);
+    // The switches count only in the main group.
+    writeEntry("[Desktop Entry]\nExec=quorvane\n[Desktop Action other]\nHidden=true\n");
+    EXPECT_EQ(item.status(), Status::enabled);
+
+    writeEntry(QByteArray("[Desktop Entry]\nExec=/old/path\nHidden=true\n") + QByteArray(4000, '#'));
+    EXPECT_EQ(item.status(), Status::notRegistered);
+    item.registerItem();
+    EXPECT_EQ(contents(entryPath()), item.desktopEntry()); // nothing of the longer old file is left
+    EXPECT_EQ(item.status(), Status::enabled);
+}
+
+TEST_F(AutostartTest, ExecutablePathIsQuotedForTheExecLine)
+{
+    // Spaces, shell characters, a percent sign (field-code marker) and a backslash.
+    XdgAutostartLoginItem item(entryPath(), "/home/a b/$x/100%/q\"z\\w");
+    const QByteArray text = item.desktopEntry();
+    EXPECT_TRUE(text.contains("\nExec=\"/home/a b/\\\\$x/100%%/q\\\\\"z\\\\\\\\w\"\n")) << text.constData();
+}
+
+TEST_F(AutostartTest, FailuresAreReportedNotSwallowed)
+{
+    // A file where the autostart folder should be.
+    QFile blocker(configHome.path() + "/autostart");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    XdgAutostartLoginItem blocked(entryPath(), "/usr/bin/quorvane");
+    EXPECT_THROW(blocked.registerItem(), LoginItemError);
+    EXPECT_EQ(blocked.status(), Status::notRegistered);
+
+    // A folder that is not empty where the entry should be cannot be removed.
+    const QString odd = configHome.path() + "/odd/quorvane.desktop";
+    ASSERT_TRUE(QDir().mkpath(odd + "/inside"));
+    EXPECT_THROW(XdgAutostartLoginItem(odd, "/usr/bin/quorvane").unregisterItem(), LoginItemError);
+}

@@ -1,0 +1,301 @@
+#include "core/json_util.h"
+#include "core/notification_service.h"
+#include "core/notification_service_error.h"
+#include "core/toast_content_view.h"
+#include "platform/notification_center.h"
+#include "support/event_loop.h"
+#include "support/fake_notification_platform.h"
+
+#include <QPointer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+// A service on fakes, with a clock the test moves and a record of every toast made.
+struct ServiceFixture : ::testing::Test {
+    NotificationCenter center;
+    FakeSystemNotifier notifier;
+    FakeSoundPlayer sounds;
+    FakeAnnouncer announcer;
+    FakeMotionPreference motion;
+    FakeDisplayList displays;
+    QDateTime now = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
+    std::vector<QPointer<ToastWindow>> made;
+    std::vector<QVariantMap> openRequests;
+    QObject observer;
+    std::unique_ptr<NotificationService> service;
+
+    ServiceFixture()
+    {
+        displays.all = {{.id = 1, .bounds = QRect(0, 0, 1920, 1080), .availableGeometry = QRect(0, 0, 1920, 1080)},
+                        {.id = 2, .bounds = QRect(1920, 0, 1280, 1024), .availableGeometry = QRect(1920, 0, 1280, 1024)}};
+        displays.mainID = 1;
+        center.addObserver(NotificationService::openHistoryWithEntryNotification, &observer,
+                           [this](const QVariantMap &info) { openRequests.push_back(info); });
+    }
+
+    NotificationService &make()
+    {
+        ToastFactory real = toastFactory(displays);
+        service = std::make_unique<NotificationService>(
+            center, notifier, sounds, announcer, motion,
+            [this, real](auto &&...args) {
+                auto toast = real(std::forward<decltype(args)>(args)...);
+                made.emplace_back(toast.get());
+                return toast;
+            },
+            [this] { return now; });
+        return *service;
+    }
+
+    // Every toast made so far has been closed and released. Releases are deferred
+    // deletions, which the test body (outside any event loop) must flush itself.
+    bool allToastsGone() const
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return std::all_of(made.begin(), made.end(), [](const auto &t) { return t.isNull(); });
+    }
+};
+
+QString titleOf(const ToastWindow *toast) { return toast->contentView()->title(); }
+
+} // namespace
+
+TEST_F(ServiceFixture, SuccessToastTitlesFollowTheCaptureMode)
+{
+    NotificationService &s = make();
+    const std::vector<std::pair<CaptureMode, QString>> expected{
+        {CaptureMode::normal, "Text Captured"},
+        {CaptureMode::repeat, "Text Re-captured"},
+        {CaptureMode::code, "Code Captured"},
+        {CaptureMode::scanCode, "Code Captured"}};
+    for (const auto &[mode, title] : expected) {
+        now = now.addSecs(10);
+        const QUuid id = QUuid::createUuid();
+        s.showSuccess(mode, id, 2);
+        ToastWindow *toast = s.toastWindow();
+        ASSERT_NE(toast, nullptr);
+        EXPECT_EQ(titleOf(toast), title);
+        EXPECT_EQ(toast->contentView()->message(), "Copied to clipboard");
+        EXPECT_EQ(toast->contentView()->type(), ToastType::success);
+        EXPECT_EQ(toast->contentView()->captureMode(), mode);
+        EXPECT_EQ(toast->captureID(), id);
+        EXPECT_TRUE(toast->isVisible());
+        EXPECT_EQ(toast->geometry(), QRect(1920 + 460, 20, 360, 80));  // on monitor 2
+        EXPECT_TRUE(s.isDismissScheduled());
+    }
+    EXPECT_EQ(sounds.played, QStringList(4, "complete"));
+    EXPECT_EQ(announcer.announced.front(), "Text Captured. Copied to clipboard");
+}
+
+TEST_F(ServiceFixture, ErrorToastCarriesDescriptionAndNoRecord)
+{
+    NotificationService &s = make();
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::configurationFailed, "no bus"));
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_EQ(titleOf(toast), "Capture Failed");
+    EXPECT_EQ(toast->contentView()->message(), "Failed to configure notifications: no bus");
+    EXPECT_EQ(toast->contentView()->type(), ToastType::error);
+    EXPECT_EQ(toast->contentView()->captureMode(), std::nullopt);
+    EXPECT_EQ(toast->captureID(), std::nullopt);
+    EXPECT_EQ(toast->geometry(), QRect(780, 20, 360, 80));  // the main monitor
+    EXPECT_EQ(sounds.played, QStringList{"dialog-error"});
+    EXPECT_EQ(announcer.announced,
+              QStringList{"Error: Capture Failed. Failed to configure notifications: no bus"});
+}
+
+TEST_F(ServiceFixture, SoundsStaySilentWhenTurnedOffOrMissing)
+{
+    NotificationService &s = make();
+    s.setPlaySounds(false);
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+    EXPECT_TRUE(sounds.played.isEmpty());
+
+    sounds.available = false;
+    NotificationService &silent = make();  // sounds are looked up when the service starts
+    sounds.available = true;
+    silent.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_EQ(announcer.announced.size(), 3);  // the announcement does not depend on sound
+}
+
+TEST_F(ServiceFixture, AToastWithinTwoSecondsReplacesTheCurrentOne)
+{
+    NotificationService &s = make();
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ToastWindow *first = s.toastWindow();
+    now = now.addSecs(1);
+    s.showSuccess(CaptureMode::code, QUuid::createUuid(), std::nullopt);
+    QPointer<ToastWindow> second = s.toastWindow();
+    ASSERT_NE(second, nullptr);
+    EXPECT_NE(second.data(), first);
+    EXPECT_EQ(titleOf(second), "Code Captured");
+
+    // The first fades out; its completion must not clear the newer toast.
+    ASSERT_TRUE(waitUntil([&] { return made[0].isNull(); }));
+    EXPECT_EQ(s.toastWindow(), second.data());
+    EXPECT_TRUE(second->isVisible());
+    EXPECT_TRUE(s.isDismissScheduled());
+
+    // Then the second goes by its own timer.
+    ASSERT_TRUE(waitUntil([&] { return s.toastWindow() == nullptr; }));
+    EXPECT_TRUE(waitUntil([&] { return allToastsGone(); }));
+}
+
+TEST_F(ServiceFixture, ReducedMotionShowsAndRemovesAtOnce)
+{
+    motion.reduce = true;
+    NotificationService &s = make();
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_EQ(toast->windowOpacity(), 1.0);
+    s.dismissToast();
+    EXPECT_EQ(s.toastWindow(), nullptr);
+    EXPECT_FALSE(s.isDismissScheduled());
+    EXPECT_TRUE(waitUntil([&] { return allToastsGone(); }));
+}
+
+TEST_F(ServiceFixture, ClickingASuccessToastOpensHistoryOnItsRecord)
+{
+    NotificationService &s = make();
+    const QUuid id = QUuid::createUuid();
+    s.showSuccess(CaptureMode::normal, id, std::nullopt);
+    s.toastWindow()->contentView()->click();
+
+    ASSERT_EQ(openRequests.size(), 1u);
+    const QVariant captureID = openRequests[0].value("captureID");
+    EXPECT_EQ(captureID.userType(), qMetaTypeId<QUuid>());  // the id itself, not its text
+    EXPECT_EQ(captureID.value<QUuid>(), id);
+    EXPECT_FALSE(s.isDismissScheduled());
+    EXPECT_TRUE(waitUntil([&] { return s.toastWindow() == nullptr; }));
+}
+
+TEST_F(ServiceFixture, ClickingAnErrorToastDoesNothing)
+{
+    NotificationService &s = make();
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+    ToastWindow *toast = s.toastWindow();
+    toast->contentView()->click();
+    EXPECT_TRUE(openRequests.empty());
+    EXPECT_EQ(s.toastWindow(), toast);
+    EXPECT_TRUE(toast->isVisible());
+    EXPECT_TRUE(s.isDismissScheduled());
+}
+
+TEST_F(ServiceFixture, ManyToastsDismissedTogetherAllCloseSafely)
+{
+    NotificationService &s = make();
+    for (int i = 0; i < 6; ++i) {
+        s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+        s.dismissToast();
+        s.dismissToast();
+    }
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+    s.dismissToast();
+    EXPECT_TRUE(waitUntil([&] { return allToastsGone(); }));
+    EXPECT_EQ(s.toastWindow(), nullptr);
+
+    // Toasts still fading when the service goes away are closed with it.
+    for (int i = 0; i < 3; ++i)
+        s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    service.reset();
+    EXPECT_TRUE(waitUntil([&] { return allToastsGone(); }));
+    QTest::qWait(ToastWindow::kFadeMs + 50);  // no fade completion reaches the dead service
+}
+
+TEST_F(ServiceFixture, SystemNotificationCarriesRecordIdentifierAndSoundChoice)
+{
+    NotificationService &s = make();
+    s.setUseSystemNotifications(true);
+    const QUuid id = QUuid::createUuid();
+    s.showSuccess(CaptureMode::repeat, id, std::nullopt);
+    s.setPlaySounds(false);
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+
+    ASSERT_EQ(notifier.posted.size(), 2u);
+    const SystemNotification &success = notifier.posted[0];
+    EXPECT_EQ(success.title, "Text Re-captured");
+    EXPECT_EQ(success.body, "Copied to clipboard");
+    EXPECT_EQ(success.identifier, json::uuidString(id));
+    EXPECT_EQ(success.identifier.size(), 36);
+    EXPECT_EQ(success.identifier, success.identifier.toUpper());
+    EXPECT_EQ(success.userInfo.value("captureID"), QVariant(json::uuidString(id)));
+    EXPECT_TRUE(success.playSound);
+
+    const SystemNotification &failure = notifier.posted[1];
+    EXPECT_EQ(failure.title, "Capture Failed");
+    EXPECT_EQ(failure.body, "Notification permission denied");
+    EXPECT_FALSE(failure.userInfo.contains("captureID"));
+    EXPECT_TRUE(json::parseUuid(failure.identifier).has_value());
+    EXPECT_NE(failure.identifier, success.identifier);
+    EXPECT_FALSE(failure.playSound);
+}
+
+TEST_F(ServiceFixture, SystemNotificationsAreOffByDefault)
+{
+    NotificationService &s = make();
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    EXPECT_TRUE(notifier.posted.empty());
+}
+
+TEST_F(ServiceFixture, DeniedNotificationsFailTypedButToastStillShows)
+{
+    notifier.answer = SystemNotifier::Authorization::denied;
+    NotificationService &s = make();
+    QFuture<void> refused = s.postSystemNotification("Title", "Body", std::nullopt);
+    ASSERT_TRUE(waitFor(refused));
+    try {
+        refused.waitForFinished();
+        ADD_FAILURE() << "a denied notification reported success";
+    } catch (const NotificationServiceError &error) {
+        EXPECT_EQ(error.kind(), NotificationServiceErrorKind::permissionDenied);
+        EXPECT_EQ(error.localizedDescription(), "Notification permission denied");
+    }
+    EXPECT_TRUE(notifier.posted.empty());
+
+    s.setUseSystemNotifications(true);
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ASSERT_NE(s.toastWindow(), nullptr);
+    EXPECT_TRUE(s.toastWindow()->isVisible());
+    EXPECT_EQ(sounds.played.size(), 1);
+    EXPECT_EQ(announcer.announced.size(), 1);
+}
+
+TEST_F(ServiceFixture, ServerFailurePassesThroughAndIsSwallowedByToasts)
+{
+    notifier.failWith = "org.freedesktop.DBus.Error.NoReply: gone";
+    NotificationService &s = make();
+    QFuture<void> failed = s.postSystemNotification("Title", "Body", QUuid::createUuid());
+    ASSERT_TRUE(waitFor(failed));
+    EXPECT_THROW(failed.waitForFinished(), SystemNotificationError);
+
+    s.setUseSystemNotifications(true);
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    QTest::qWait(50);
+    EXPECT_TRUE(s.toastWindow()->isVisible());
+}
+
+TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
+{
+    make();
+    const QUuid id = QUuid::createUuid();
+    notifier.click({{"captureID", json::uuidString(id).toLower()}});
+    ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
+    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+
+    openRequests.clear();
+    notifier.click({});
+    notifier.click({{"captureID", "not-an-id"}});
+    notifier.click({{"captureID", QVariant::fromValue(id)}});  // not text
+    notifier.click({{"captureID", "{" + json::uuidString(id) + "}"}});
+    QTest::qWait(50);
+    EXPECT_TRUE(openRequests.empty());
+}

@@ -1,0 +1,408 @@
+#include "core/settings_store.h"
+#include "platform/login_item.h"
+#include "platform/notification_center.h"
+#include "platform/user_defaults.h"
+#include "platform/xdg_autostart_login_item.h"
+#include "support/event_loop.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+using namespace quorvane;
+using Kind = SettingsStoreError::Kind;
+
+namespace {
+
+// A login item that records what it was asked and can fail or run code mid-registration.
+class FakeLoginItem : public LoginItem {
+public:
+    Status current = Status::notRegistered;
+    QStringList calls;
+    std::optional<std::string> failure;
+    std::function<void()> whileRegistering;
+
+    Status status() const override { return current; }
+    void registerItem() override
+    {
+        calls << "register";
+        if (failure)
+            throw LoginItemError(*failure);
+        current = Status::enabled;
+        if (whileRegistering)
+            whileRegistering();
+    }
+    void unregisterItem() override
+    {
+        calls << "unregister";
+        current = Status::notRegistered;
+    }
+};
+
+const Shortcut kOptionCommandL{37, 0x900};
+const Shortcut kShiftCommandC{8, 0x300};
+
+// Lets pending timers run for a while without expecting anything to happen.
+void idle(int ms)
+{
+    test::waitUntil([] { return false; }, ms);
+}
+
+template <typename Operation>
+SettingsStoreError errorOf(Operation &&operation)
+{
+    try {
+        operation();
+    } catch (const SettingsStoreError &error) {
+        return error;
+    }
+    throw std::runtime_error("the operation did not fail");
+}
+
+class SettingsStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        center.addObserver(SettingsStore::didChangeNotification, &context, [this](const QVariantMap &info) {
+            ++posts;
+            EXPECT_TRUE(info.isEmpty());
+            if (onPost)
+                onPost();
+        });
+    }
+
+    QString path() const { return dir.filePath("defaults.json"); }
+
+    void storeBytes(const QByteArray &bytes)
+    {
+        UserDefaults writer(path());
+        writer.setData(SettingsStore::settingsKey, bytes);
+        ASSERT_TRUE(writer.synchronize());
+    }
+
+    SettingsStore &openStore()
+    {
+        store.reset();
+        defaults = std::make_unique<UserDefaults>(path());
+        store = std::make_unique<SettingsStore>(*defaults, center, loginItem);
+        return *store;
+    }
+
+    // What another process would read from the disk now.
+    std::optional<QByteArray> storedData(const char *key) const { return UserDefaults(path()).dataValue(key); }
+    UserSettings storedSettings() const
+    {
+        return UserSettings::fromJson(json::parse(storedData(SettingsStore::settingsKey).value()));
+    }
+
+    QTemporaryDir dir;
+    NotificationCenter center;
+    FakeLoginItem loginItem;
+    QObject context;
+    int posts = 0;
+    std::function<void()> onPost;
+    std::unique_ptr<UserDefaults> defaults;
+    std::unique_ptr<SettingsStore> store;
+};
+
+} // namespace
+
+TEST_F(SettingsStoreTest, LoadSanitisesWithoutWritingUntilTheNextSave)
+{
+    SettingsStore &fresh = openStore();
+    EXPECT_TRUE(fresh.isLoaded());
+    EXPECT_EQ(fresh.settings(), UserSettings::defaults());
+    idle(100);
+    EXPECT_FALSE(QFile::exists(path()));
+
+    const QByteArray stored = R"({"maxHistoryEntries": 5000, "autoDetectLanguage": false, "showDockIcon": true})";
+    storeBytes(stored);
+    SettingsStore &s = openStore();
+    EXPECT_EQ(s.settings().maxHistoryEntries, 1000);
+    EXPECT_TRUE(s.settings().autoDetectLanguage);
+    EXPECT_TRUE(s.settings().showDockIcon);
+    idle(50);
+    EXPECT_EQ(storedData(SettingsStore::settingsKey), stored);
+    EXPECT_EQ(posts, 0);
+
+    s.save();
+    EXPECT_EQ(storedSettings().maxHistoryEntries, 1000);
+    EXPECT_TRUE(storedSettings().showDockIcon);
+
+    storeBytes(R"({"maxHistoryEntries": 0})");
+    EXPECT_EQ(openStore().settings().maxHistoryEntries, 1);
+}
+
+TEST_F(SettingsStoreTest, UndecodableRecordIsKeptAsideBeforeDefaultsTakeOver)
+{
+    for (const QByteArray &bad : {QByteArray("not json at all"),
+                                  QByteArray(R"({"showDockIcon": "yes", "maxHistoryEntries": 42})"),
+                                  QByteArray(R"({"quickZarrowShortcut": {"keyCode": 37}})"),
+                                  QByteArray("[1, 2]")}) {
+        storeBytes(bad);
+        SettingsStore &s = openStore();
+        EXPECT_EQ(s.settings(), UserSettings::defaults()) << bad.constData();
+        EXPECT_TRUE(test::waitUntil([&] { return storedData(SettingsStore::unreadableSettingsKey) == bad; }));
+
+        // The next save replaces the record but never the kept bytes.
+        s.save();
+        EXPECT_EQ(storedSettings(), UserSettings::defaults());
+        EXPECT_EQ(storedData(SettingsStore::unreadableSettingsKey), bad);
+    }
+
+    // A record stored as text is no record either, and its text is kept the same way.
+    const QByteArray text = R"({"showDockIcon": true})";
+    {
+        UserDefaults writer(path());
+        writer.setString(SettingsStore::settingsKey, QString::fromUtf8(text));
+        ASSERT_TRUE(writer.synchronize());
+    }
+    EXPECT_EQ(openStore().settings(), UserSettings::defaults());
+    EXPECT_TRUE(test::waitUntil([&] { return storedData(SettingsStore::unreadableSettingsKey) == text; }));
+}
+
+TEST_F(SettingsStoreTest, SaveWritesRecordAndVersionBeforeAnnouncingIt)
+{
+    SettingsStore &s = openStore();
+    UserSettings wanted = UserSettings::defaults();
+    wanted.preferredLanguages = {"fr-FR", "de-DE"};
+    wanted.autoDetectLanguage = false;
+    wanted.maxHistoryEntries = 5000; // assigned directly, so nothing has clamped it yet
+    s.setSettings(wanted);
+
+    UserSettings onDisk;
+    std::optional<qint64> versionOnDisk;
+    qint64 publishedAtPost = 0;
+    onPost = [&] {
+        onDisk = storedSettings();
+        versionOnDisk = UserDefaults(path()).integerValue(SettingsStore::versionKey);
+        publishedAtPost = s.settings().maxHistoryEntries;
+    };
+    s.save();
+
+    ASSERT_EQ(posts, 1);
+    EXPECT_EQ(versionOnDisk, 1);
+    EXPECT_EQ(onDisk.maxHistoryEntries, 1000);
+    EXPECT_EQ(onDisk.preferredLanguages, wanted.preferredLanguages);
+    EXPECT_FALSE(onDisk.autoDetectLanguage);
+    EXPECT_EQ(publishedAtPost, 1000); // the corrected copy is published before the announcement
+
+    const QByteArray text = storedData(SettingsStore::settingsKey).value();
+    EXPECT_TRUE(text.startsWith("{\n  \"autoDetectLanguage\": false,\n  \"codeModeShortcut\": {\n")) << text.constData();
+
+    // Publishing the corrected copy is a change: one more save follows and finds nothing to do.
+    onPost = nullptr;
+    EXPECT_TRUE(test::waitUntil([&] { return posts == 2; }));
+    idle(700);
+    EXPECT_EQ(posts, 2);
+}
+
+TEST_F(SettingsStoreTest, BurstOfChangesEndsInOneSaveAndExplicitSavesCancelIt)
+{
+    SettingsStore &s = openStore();
+    s.setShowDockIcon(true);
+    s.setPlaySoundOnCapture(false);
+    s.setUseSystemNotifications(true);
+    const QTimer *pending = s.saveDebouncer();
+    ASSERT_NE(pending, nullptr);
+    EXPECT_EQ(pending->interval(), 500);
+    EXPECT_EQ(posts, 0);
+    EXPECT_FALSE(QFile::exists(path()));
+
+    ASSERT_TRUE(test::waitUntil([&] { return posts == 1; }));
+    EXPECT_TRUE(storedSettings().showDockIcon);
+    EXPECT_FALSE(storedSettings().playSoundOnCapture);
+    EXPECT_TRUE(storedSettings().useSystemNotifications);
+    idle(700);
+    EXPECT_EQ(posts, 1);
+
+    // An explicit save takes the pending one's place; with nothing changed it still
+    // writes and announces.
+    s.setShowPinWidgetAfterCapture(false);
+    s.save();
+    s.save();
+    EXPECT_EQ(s.saveDebouncer(), nullptr);
+    idle(700);
+    EXPECT_EQ(posts, 3);
+    EXPECT_FALSE(storedSettings().showPinWidgetAfterCapture);
+}
+
+TEST_F(SettingsStoreTest, WriteThatNeverReachesTheDiskIsAFailure)
+{
+    // A regular file where the folder of the defaults should be: nothing can be written.
+    QFile blocker(dir.filePath("blocked"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    UserDefaults unwritable(dir.filePath("blocked/defaults.json"));
+    SettingsStore s(unwritable, center, loginItem);
+    s.setShowDockIcon(true);
+
+    const SettingsStoreError error = errorOf([&] { s.save(); });
+    EXPECT_EQ(error.kind(), Kind::persistenceFailed);
+    EXPECT_TRUE(error.localizedDescription().startsWith("Failed to save settings: "));
+    EXPECT_EQ(posts, 0);
+    EXPECT_TRUE(s.settings().showDockIcon);
+
+    // The debounced save swallows the same failure and announces nothing.
+    s.setShowDockIcon(false);
+    EXPECT_TRUE(test::waitUntil([&] { return s.saveDebouncer() == nullptr; }));
+    EXPECT_EQ(posts, 0);
+}
+
+TEST_F(SettingsStoreTest, ObserversHearOfAChangeBeforeItIsVisible)
+{
+    SettingsStore &s = openStore();
+    QList<bool> announced, visibleBefore, visibleAfter;
+    QObject::connect(&s, &SettingsStore::settingsWillChange, &context, [&](const UserSettings &next) {
+        announced << next.showDockIcon;
+        visibleBefore << s.settings().showDockIcon;
+    });
+    QObject::connect(&s, &SettingsStore::settingsChanged, &context,
+                     [&](const UserSettings &) { visibleAfter << s.settings().showDockIcon; });
+
+    s.setShowDockIcon(true);
+    UserSettings assigned = s.settings();
+    assigned.showDockIcon = false;
+    s.setSettings(assigned); // as an interface binding writes it: no validation, same signals
+
+    EXPECT_EQ(announced, (QList<bool>{true, false}));
+    EXPECT_EQ(visibleBefore, (QList<bool>{false, true}));
+    EXPECT_EQ(visibleAfter, (QList<bool>{true, false}));
+    EXPECT_NE(s.saveDebouncer(), nullptr);
+}
+
+TEST_F(SettingsStoreTest, FieldUpdatesValidateAndSanitise)
+{
+    SettingsStore &s = openStore();
+    for (const qint64 bad : {qint64(0), qint64(1001), qint64(-3)}) {
+        const SettingsStoreError error = errorOf([&] { s.setMaxHistoryEntries(bad); });
+        EXPECT_EQ(error.kind(), Kind::invalidValue);
+        EXPECT_EQ(error.localizedDescription(),
+                  QString("Invalid setting value: Max history entries must be between 1 and 1000, got %1").arg(bad));
+    }
+    EXPECT_EQ(s.settings(), UserSettings::defaults());
+    EXPECT_EQ(s.saveDebouncer(), nullptr);
+    s.setMaxHistoryEntries(1);
+    EXPECT_EQ(s.settings().maxHistoryEntries, 1);
+    s.setMaxHistoryEntries(1000);
+    EXPECT_EQ(s.settings().maxHistoryEntries, 1000);
+
+    // Automatic language detection stays on while no language is chosen.
+    s.setAutoDetectLanguage(false);
+    EXPECT_TRUE(s.settings().autoDetectLanguage);
+    s.setPreferredLanguages({"ja-JP"});
+    s.setAutoDetectLanguage(false);
+    EXPECT_FALSE(s.settings().autoDetectLanguage);
+    s.setPreferredLanguages({});
+    EXPECT_TRUE(s.settings().autoDetectLanguage);
+}
+
+TEST_F(SettingsStoreTest, ShortcutUpdatesAreValidatedAndSavedAtOnce)
+{
+    SettingsStore &s = openStore();
+    const SettingsStoreError reserved = errorOf([&] { s.updateShortcut({13, 0x100}, ShortcutAction::quickZarrow); });
+    EXPECT_EQ(reserved.kind(), Kind::validationFailed);
+    EXPECT_EQ(reserved.localizedDescription(), "Settings validation failed: Shortcut ⌘W is reserved by the system");
+
+    const SettingsStoreError taken = errorOf([&] { s.updateShortcut(kOptionCommandL, ShortcutAction::quickZarrow); });
+    EXPECT_EQ(taken.kind(), Kind::shortcutConflict);
+    EXPECT_EQ(taken.shortcut(), kOptionCommandL);
+    EXPECT_EQ(taken.localizedDescription(), "Shortcut ⌥⌘L is already in use or conflicts with system shortcuts");
+    EXPECT_EQ(s.settings(), UserSettings::defaults());
+    EXPECT_EQ(posts, 0);
+
+    // The slot's own shortcut is no conflict; the save happens without waiting.
+    s.updateShortcut(UserSettings::defaults().quickZarrowShortcut, ShortcutAction::quickZarrow);
+    EXPECT_EQ(posts, 1);
+    const Shortcut controlOptionK{40, 0x1800};
+    s.updateShortcut(controlOptionK, ShortcutAction::openHistory);
+    EXPECT_EQ(posts, 2);
+    EXPECT_EQ(s.saveDebouncer(), nullptr);
+    EXPECT_EQ(storedSettings().historyShortcut, controlOptionK);
+
+    // Availability asks the same questions without side effects.
+    EXPECT_TRUE(s.isShortcutAvailable(kShiftCommandC, ShortcutAction::scanCode));
+    EXPECT_FALSE(s.isShortcutAvailable(kShiftCommandC, ShortcutAction::codeMode));
+    EXPECT_FALSE(s.isShortcutAvailable({12, 0x100}, ShortcutAction::scanCode)); // ⌘Q
+    EXPECT_TRUE(s.isShortcutAvailable({12, 0x500}, ShortcutAction::scanCode));  // another flag bit
+}
+
+TEST_F(SettingsStoreTest, StoredDuplicateShortcutsBlockFieldUpdatesUntilResolved)
+{
+    // Repeat and scan share one combination, code mode and history another.
+    UserSettings broken = UserSettings::defaults();
+    broken.scanCodeShortcut = broken.repeatZarrowShortcut;
+    broken.historyShortcut = broken.codeModeShortcut;
+    storeBytes(json::dump(broken.toJson()));
+    SettingsStore &s = openStore();
+    ASSERT_EQ(s.settings(), broken);
+
+    const SettingsStoreError first = errorOf([&] { s.setShowDockIcon(true); });
+    EXPECT_EQ(first.kind(), Kind::shortcutConflict);
+    EXPECT_EQ(first.shortcut(), broken.repeatZarrowShortcut); // the first duplicate in slot order
+
+    // Freeing the scan slot still leaves code mode and history sharing theirs.
+    const SettingsStoreError second = errorOf([&] { s.updateShortcut(kShiftCommandC, ShortcutAction::scanCode); });
+    EXPECT_EQ(second.shortcut(), broken.codeModeShortcut);
+    EXPECT_EQ(s.settings(), broken);
+    EXPECT_EQ(posts, 0);
+
+    // Launch at login is refused before the login item is touched.
+    const SettingsStoreError login = errorOf([&] { s.setLaunchAtLogin(true); });
+    EXPECT_EQ(login.kind(), Kind::launchItemConfigurationFailed);
+    EXPECT_TRUE(login.localizedDescription().contains("⌥⌘L is already in use"));
+    EXPECT_TRUE(loginItem.calls.isEmpty());
+}
+
+TEST_F(SettingsStoreTest, LaunchAtLoginChangesTheLoginItemOnlyWhenNeeded)
+{
+    SettingsStore &s = openStore();
+    s.setLaunchAtLogin(true);
+    s.setLaunchAtLogin(true);
+    EXPECT_TRUE(s.settings().launchAtLogin);
+    s.setLaunchAtLogin(false);
+    s.setLaunchAtLogin(false);
+    EXPECT_FALSE(s.settings().launchAtLogin);
+    EXPECT_EQ(loginItem.calls, (QStringList{"register", "unregister"}));
+
+    loginItem.failure = "the autostart folder is read-only";
+    const SettingsStoreError error = errorOf([&] { s.setLaunchAtLogin(true); });
+    EXPECT_EQ(error.kind(), Kind::launchItemConfigurationFailed);
+    EXPECT_EQ(error.localizedDescription(), "Failed to configure launch at login: the autostart folder is read-only");
+    EXPECT_FALSE(s.settings().launchAtLogin);
+}
+
+TEST_F(SettingsStoreTest, LoginItemIsRestoredWhenStoringTheFieldFails)
+{
+    SettingsStore &s = openStore();
+    // While registering, something writes a record with a duplicated shortcut, so the
+    // field can no longer be stored.
+    loginItem.whileRegistering = [&] {
+        UserSettings broken = s.settings();
+        broken.scanCodeShortcut = broken.historyShortcut;
+        s.setSettings(broken);
+    };
+    EXPECT_EQ(errorOf([&] { s.setLaunchAtLogin(true); }).kind(), Kind::launchItemConfigurationFailed);
+    EXPECT_EQ(loginItem.calls, (QStringList{"register", "unregister"}));
+    EXPECT_EQ(loginItem.current, LoginItem::Status::notRegistered);
+    EXPECT_FALSE(s.settings().launchAtLogin);
+}
+
+TEST_F(SettingsStoreTest, LaunchAtLoginWritesAndRemovesTheAutostartEntry)
+{
+    const QString entry = dir.filePath("autostart/quorvane.desktop");
+    XdgAutostartLoginItem autostart(entry, "/usr/bin/quorvane");
+    UserDefaults userDefaults(path());
+    SettingsStore s(userDefaults, center, autostart);
+
+    s.setLaunchAtLogin(true);
+    EXPECT_TRUE(QFile::exists(entry));
+    s.setLaunchAtLogin(false);
+    EXPECT_FALSE(QFile::exists(entry));
+    EXPECT_FALSE(s.settings().launchAtLogin);
+}

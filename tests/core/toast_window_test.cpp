@@ -1,0 +1,233 @@
+#include "core/toast_content_view.h"
+#include "core/toast_window.h"
+#include "platform/x11_display_list.h"
+#include "support/event_loop.h"
+#include "support/fake_notification_platform.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using quorvane::test::FakeDisplayList;
+
+namespace {
+
+std::unique_ptr<ToastWindow> makeToast(const DisplayList &displays,
+                                       std::optional<quint32> displayID,
+                                       ToastWindow::ClickHandler onClick = {},
+                                       std::optional<QUuid> captureID = QUuid::createUuid())
+{
+    return std::make_unique<ToastWindow>("Text Captured", "Copied to clipboard",
+                                         ToastType::success, CaptureMode::normal, captureID,
+                                         displayID, std::move(onClick), displays);
+}
+
+// Two monitors side by side; the left one is the main one and has a panel at its top.
+FakeDisplayList twoMonitors()
+{
+    FakeDisplayList displays;
+    displays.all = {{.id = 7, .bounds = QRect(0, 0, 1440, 900), .availableGeometry = QRect(0, 25, 1440, 875)},
+                    {.id = 9, .bounds = QRect(1440, 0, 1920, 1080), .availableGeometry = QRect(1440, 0, 1920, 1050)}};
+    displays.mainID = 7;
+    return displays;
+}
+
+} // namespace
+
+TEST(ToastContent, ShortensMessagesFromSixtyOneCharacters)
+{
+    const QString sixty(60, QLatin1Char('a'));
+    EXPECT_EQ(ToastContentView::displayedMessage(sixty), sixty);
+    const QString sixtyOne = sixty + QLatin1Char('b');
+    EXPECT_EQ(ToastContentView::displayedMessage(sixtyOne), QString(57, QLatin1Char('a')) + "...");
+
+    // Counted in user-perceived characters: 60 flags are 120 code points but 60 characters.
+    QString flags;
+    for (int i = 0; i < 60; ++i)
+        flags += QStringLiteral("🇩🇪");
+    EXPECT_EQ(ToastContentView::displayedMessage(flags), flags);
+    const QString shortened = ToastContentView::displayedMessage(flags + QStringLiteral("🇫🇷"));
+    EXPECT_TRUE(shortened.endsWith("..."));
+    EXPECT_EQ(shortened.left(shortened.size() - 3), flags.left(57 * 4));
+}
+
+TEST(ToastContent, BadgesOnlyRepeatAndCodeCaptures)
+{
+    EXPECT_EQ(ToastContentView::captureModeBadge(CaptureMode::repeat), "↻");
+    EXPECT_EQ(ToastContentView::captureModeBadge(CaptureMode::code), "</>");
+    EXPECT_EQ(ToastContentView::captureModeBadge(CaptureMode::normal), "");
+    EXPECT_EQ(ToastContentView::captureModeBadge(CaptureMode::scanCode), "");
+    EXPECT_EQ(ToastContentView::captureModeBadge(std::nullopt), "");
+}
+
+TEST(ToastContent, AccessibilityLabelReadsWholeMessageAndMode)
+{
+    const QString longMessage = QString(70, QLatin1Char('x'));
+    EXPECT_EQ(ToastContentView::toastAccessibilityLabel("Text Captured", longMessage, CaptureMode::normal),
+              "Text Captured. " + longMessage);
+    EXPECT_EQ(ToastContentView::toastAccessibilityLabel("Text Re-captured", "Copied to clipboard",
+                                                        CaptureMode::repeat),
+              "Text Re-captured. Copied to clipboard. Repeat mode");
+    EXPECT_EQ(ToastContentView::toastAccessibilityLabel("Code Captured", "Copied", CaptureMode::code),
+              "Code Captured. Copied. Code mode");
+    // A scan-code toast shows no badge but is still announced with its mode.
+    EXPECT_EQ(ToastContentView::toastAccessibilityLabel("Code Captured", "Copied", CaptureMode::scanCode),
+              "Code Captured. Copied. Code scan");
+    EXPECT_EQ(ToastContentView::toastAccessibilityLabel("Capture Failed", "Boom", std::nullopt),
+              "Capture Failed. Boom");
+}
+
+TEST(ToastContent, IsOneAccessibleButtonThatClicks)
+{
+    ToastContentView view("Capture Failed", "Disk full", ToastType::error, std::nullopt);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(&view);
+    ASSERT_NE(accessible, nullptr);
+    EXPECT_EQ(accessible->role(), QAccessible::Button);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Capture Failed. Disk full");
+    EXPECT_EQ(accessible->text(QAccessible::Description), "Double-tap to open in history");
+    EXPECT_EQ(accessible->childCount(), 0);
+
+    int clicks = 0;
+    QObject::connect(&view, &ToastContentView::clicked, [&] { ++clicks; });
+    QAccessibleActionInterface *actions = accessible->actionInterface();
+    ASSERT_NE(actions, nullptr);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToastPlacement, CentresBelowTopOfAvailableAreaInQtCoordinates)
+{
+    const FakeDisplayList displays = twoMonitors();
+    // The main monitor's area starts below a 25 px panel: 20 px further down.
+    EXPECT_EQ(makeToast(displays, 7)->geometry(), QRect(540, 45, 360, 80));
+    EXPECT_EQ(makeToast(displays, 9)->geometry(), QRect(1440 + 780, 20, 360, 80));
+}
+
+TEST(ToastPlacement, FallsBackToMainThenFirstMonitorThenOrigin)
+{
+    FakeDisplayList displays = twoMonitors();
+    EXPECT_EQ(makeToast(displays, 12345)->geometry(), QRect(540, 45, 360, 80));
+    EXPECT_EQ(makeToast(displays, std::nullopt)->geometry(), QRect(540, 45, 360, 80));
+
+    displays.mainID = 0;
+    EXPECT_EQ(makeToast(displays, std::nullopt)->geometry(), QRect(540, 45, 360, 80));
+    std::swap(displays.all[0], displays.all[1]);
+    EXPECT_EQ(makeToast(displays, 12345)->geometry(), QRect(2220, 20, 360, 80));
+
+    displays.all.clear();
+    EXPECT_EQ(makeToast(displays, 7)->geometry(), QRect(0, 0, 360, 80));
+}
+
+TEST(ToastPlacement, LandsOnTheRealScreenNamedByItsNumber)
+{
+    X11DisplayList displays;
+    QScreen *screen = QGuiApplication::primaryScreen();
+    ASSERT_NE(screen, nullptr);
+    const quint32 id = displays.mainDisplayId();
+    EXPECT_NE(id, 0u);
+    EXPECT_EQ(id, X11DisplayList().mainDisplayId());  // stable
+
+    const auto toast = makeToast(displays, id);
+    const QRect area = screen->availableGeometry();
+    EXPECT_EQ(toast->geometry().top(), area.top() + 20);
+    EXPECT_EQ(toast->geometry().center().x(), area.center().x());
+    EXPECT_TRUE(area.contains(toast->geometry()));
+    toast->show(false);
+    EXPECT_EQ(toast->screen(), screen);
+}
+
+TEST(ToastWindowLifecycle, IsInvisibleUntilShownAndFadesIn)
+{
+    FakeDisplayList displays = twoMonitors();
+    auto toast = makeToast(displays, 7);
+    EXPECT_FALSE(toast->isVisible());
+
+    toast->show(true);
+    EXPECT_TRUE(toast->isVisible());
+    EXPECT_LT(toast->windowOpacity(), 0.5);
+    EXPECT_TRUE(test::waitUntil([&] { return toast->windowOpacity() == 1.0; }));
+
+    auto instant = makeToast(displays, 7);
+    instant->show(false);
+    EXPECT_TRUE(instant->isVisible());
+    EXPECT_EQ(instant->windowOpacity(), 1.0);
+}
+
+TEST(ToastWindowLifecycle, HideWithoutAnimationClosesBeforeCompletion)
+{
+    FakeDisplayList displays = twoMonitors();
+    auto toast = makeToast(displays, 7);
+    toast->show(false);
+    bool visibleInCompletion = true;
+    int completions = 0;
+    toast->hide(false, [&] {
+        visibleInCompletion = toast->isVisible();
+        ++completions;
+    });
+    EXPECT_EQ(completions, 1);
+    EXPECT_FALSE(visibleInCompletion);
+    EXPECT_TRUE(toast->isClosed());
+
+    // A closed toast is never shown again; hiding it again completes at once.
+    toast->show(false);
+    EXPECT_FALSE(toast->isVisible());
+    toast->hide(true, [&] { ++completions; });
+    EXPECT_EQ(completions, 2);
+}
+
+TEST(ToastWindowLifecycle, AnimatedHideCompletesAfterFadeAndJoinsRepeatedHides)
+{
+    FakeDisplayList displays = twoMonitors();
+    auto toast = makeToast(displays, 7);
+    toast->show(true);
+    int first = 0;
+    int second = 0;
+    toast->hide(true, [&] { ++first; });
+    EXPECT_EQ(first, 0);
+    EXPECT_TRUE(toast->isVisible());
+    toast->hide(true, [&] { ++second; });
+
+    ASSERT_TRUE(test::waitUntil([&] { return toast->isClosed(); }));
+    EXPECT_FALSE(toast->isVisible());
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+    QTest::qWait(ToastWindow::kFadeMs + 50);  // nothing runs twice after the fade
+    EXPECT_EQ(first, 1);
+    EXPECT_EQ(second, 1);
+}
+
+TEST(ToastWindowLifecycle, HideWithoutAnimationCutsARunningFadeShort)
+{
+    FakeDisplayList displays = twoMonitors();
+    auto toast = makeToast(displays, 7);
+    toast->show(false);
+    int completions = 0;
+    toast->hide(true, [&] { ++completions; });
+    toast->hide(false, [&] { ++completions; });
+    EXPECT_EQ(completions, 2);
+    EXPECT_TRUE(toast->isClosed());
+    QTest::qWait(ToastWindow::kFadeMs + 50);
+    EXPECT_EQ(completions, 2);
+}
+
+TEST(ToastWindowClick, ReportsTheToastsRecord)
+{
+    FakeDisplayList displays = twoMonitors();
+    const QUuid id = QUuid::createUuid();
+    std::vector<std::optional<QUuid>> clicks;
+    auto toast = makeToast(displays, 7, [&](std::optional<QUuid> captureID) { clicks.push_back(captureID); }, id);
+    toast->show(false);
+    QTest::mouseClick(toast->contentView(), Qt::LeftButton, {}, QPoint(100, 40));
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0], id);
+
+    auto withoutHandler = makeToast(displays, 7);
+    withoutHandler->show(false);
+    QTest::mouseClick(withoutHandler->contentView(), Qt::LeftButton, {}, QPoint(100, 40));
+    withoutHandler->handleClick();  // nothing to call, nothing happens
+    EXPECT_TRUE(withoutHandler->isVisible());
+}

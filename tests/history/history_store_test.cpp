@@ -1,0 +1,422 @@
+#include "history_test_support.h"
+
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <random>
+
+#include <sys/stat.h>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+mode_t modeOf(const QString &path)
+{
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+        return 0;
+    return status.st_mode & 07777;
+}
+
+QList<CaptureHistoryEntry> numberedEntries(int count)
+{
+    // Record i was taken i seconds after the base time; the list is newest first.
+    QList<CaptureHistoryEntry> entries;
+    for (int i = count - 1; i >= 0; --i)
+        entries << makeEntry(QString::number(i), at(i));
+    return entries;
+}
+
+class HistoryStoreTest : public HistoryFolderTest {};
+
+} // namespace
+
+// --- creation -------------------------------------------------------------------------
+
+TEST_F(HistoryStoreTest, CreationMakesPrivateFolderAndReadsNothing)
+{
+    const QString nested = folder() + QStringLiteral("/deeper/Quorvane");
+    HistoryStore store(nested, 100, center, freeSpace);
+    EXPECT_TRUE(QFileInfo(nested).isDir());
+    EXPECT_EQ(modeOf(nested), mode_t(0700));
+    EXPECT_TRUE(QDir(nested).entryList(QDir::Files).isEmpty());
+    EXPECT_EQ(store.storageFolder(), nested);
+    EXPECT_EQ(store.historyFilePath(), nested + "/history.json");
+    EXPECT_EQ(store.backupFilePath(), nested + "/history.backup.json");
+}
+
+TEST_F(HistoryStoreTest, DefaultFolderIsQuorvaneInTheUserDataFolder)
+{
+    const QString expected =
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Quorvane";
+    HistoryStore store(std::nullopt, 100, center, freeSpace);
+    EXPECT_EQ(store.storageFolder(), expected);
+    EXPECT_TRUE(QFileInfo(expected).isDir());
+}
+
+TEST_F(HistoryStoreTest, CreationFailsWhenFolderCannotBeMade)
+{
+    QDir().mkpath(folder());
+    writeFile(path("blocker"), "x");
+    try {
+        HistoryStore store(path("blocker") + "/Quorvane", 100, center, freeSpace);
+        FAIL() << "creation under a regular file succeeded";
+    } catch (const HistoryStoreError &error) {
+        EXPECT_EQ(error.kind(), HistoryStoreErrorKind::storageAccessFailed);
+    }
+}
+
+TEST_F(HistoryStoreTest, CreationClampsTheMaximum)
+{
+    auto one = makeStore(0);
+    await(one->addEntry(makeEntry("a", at(0))));
+    await(one->addEntry(makeEntry("b", at(1))));
+    EXPECT_EQ(textsOf(await(one->getEntries())), QStringList{"b"});
+
+    seedHistory(numberedEntries(1200));
+    auto thousand = makeStore(5000);
+    EXPECT_EQ(await(thousand->getEntries()).size(), 1000);
+}
+
+TEST(HistoryStoreFallback, MakeInMemoryUsesAFreshPrivateTemporaryFolder)
+{
+    NotificationCenter center;
+    const auto first = HistoryStore::makeInMemory(10, center);
+    const auto second = HistoryStore::makeInMemory(10, center);
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(first->storageFolder(), second->storageFolder());
+    for (const auto *store : {first.get(), second.get()}) {
+        const QFileInfo info(store->storageFolder());
+        EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+        ASSERT_TRUE(info.fileName().startsWith("QuorvaneInMemory-"));
+        const QString uuid = info.fileName().mid(QString("QuorvaneInMemory-").size());
+        EXPECT_TRUE(json::parseUuid(uuid).has_value());
+        EXPECT_EQ(uuid, uuid.toUpper());
+        EXPECT_EQ(modeOf(store->storageFolder()), mode_t(0700));
+    }
+    await(first->addEntry(makeEntry("kept for this run", at(0))));
+    EXPECT_EQ(textsOf(await(first->getEntries())), QStringList{"kept for this run"});
+    for (const auto *store : {first.get(), second.get()})
+        QDir(store->storageFolder()).removeRecursively();
+}
+
+TEST(HistoryStoreFallbackDeathTest, MakeInMemoryEndsTheProgramWithoutATemporaryFolder)
+{
+    // The statement only makes a folder and ends the process: a plain fork is enough, and
+    // unlike a re-run of the whole binary it leaves no temporary folders behind.
+    GTEST_FLAG_SET(death_test_style, "fast");
+    QTemporaryDir dir;
+    const QString notAFolder = dir.path() + "/file";
+    writeFile(notAFolder, "x");
+    EXPECT_EXIT(
+        {
+            qputenv("TMPDIR", QFile::encodeName(notAFolder));
+            NotificationCenter center;
+            HistoryStore::makeInMemory(10, center);
+        },
+        ::testing::ExitedWithCode(EXIT_FAILURE), "");
+}
+
+// --- loading --------------------------------------------------------------------------
+
+TEST_F(HistoryStoreTest, MissingFileGivesEmptyHistoryAndWritesNothing)
+{
+    auto store = makeStore();
+    EXPECT_TRUE(await(store->getEntries()).isEmpty());
+    EXPECT_TRUE(filesInFolder().isEmpty());
+}
+
+TEST_F(HistoryStoreTest, LoadingSortsNewestFirstAndKeepsOnlyTheMaximumInMemory)
+{
+    QList<CaptureHistoryEntry> shuffled = numberedEntries(150);
+    std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(7));
+    seedHistory(shuffled);
+    const QByteArray before = readFile(historyPath());
+
+    auto store = makeStore(100);
+    const QList<CaptureHistoryEntry> entries = await(store->getEntries());
+    ASSERT_EQ(entries.size(), 100);
+    for (int i = 0; i < 100; ++i)
+        EXPECT_EQ(entries[i].text, QString::number(149 - i));
+    EXPECT_EQ(readFile(historyPath()), before) << "loading must not rewrite the file";
+}
+
+TEST_F(HistoryStoreTest, RecordsOfEqualTimeKeepTheirFileOrder)
+{
+    seedHistory({makeEntry("older", at(0)), makeEntry("first", at(5)), makeEntry("second", at(5)),
+                 makeEntry("third", at(5))});
+    auto store = makeStore();
+    EXPECT_EQ(textsOf(await(store->getEntries())),
+              (QStringList{"first", "second", "third", "older"}));
+}
+
+TEST_F(HistoryStoreTest, GetEntriesLimitCountsOnlyWhenPositive)
+{
+    seedHistory(numberedEntries(2));
+    auto store = makeStore();
+    EXPECT_EQ(await(store->getEntries(0)).size(), 2);
+    EXPECT_EQ(await(store->getEntries(-5)).size(), 2);
+    EXPECT_EQ(await(store->getEntries(3)).size(), 2);
+    EXPECT_EQ(textsOf(await(store->getEntries(1))), QStringList{"1"});
+}
+
+TEST_F(HistoryStoreTest, UnreadableFileFailsEveryOperationUntilItCanBeRead)
+{
+    // A folder where the file should be cannot be read, even by the superuser.
+    QDir().mkpath(historyPath());
+    auto store = makeStore();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const auto error = failureOf(store->getEntries());
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), HistoryStoreErrorKind::storageAccessFailed);
+    }
+    const auto addError = failureOf(store->addEntry(makeEntry("new", at(9))));
+    ASSERT_TRUE(addError);
+    EXPECT_EQ(addError->kind(), HistoryStoreErrorKind::storageAccessFailed);
+
+    QDir().rmdir(historyPath());
+    writeFile(historyPath(), historyJson(numberedEntries(3)));
+    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"2", "1", "0"}));
+    EXPECT_TRUE(filesInFolder().filter("corrupted").isEmpty());
+}
+
+TEST_F(HistoryStoreTest, AChangeMadeThroughAnotherStoreIsNotUndone)
+{
+    auto application = makeStore();
+    auto preferences = makeStore();
+    await(application->addEntry(makeEntry("private", at(0))));
+    await(application->addEntry(makeEntry("secret", at(1))));
+    EXPECT_EQ(await(preferences->getEntries()).size(), 2);
+
+    await(preferences->clearAll());
+    EXPECT_TRUE(await(application->getEntries()).isEmpty());
+    await(application->addEntry(makeEntry("after clearing", at(2))));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"after clearing"});
+    EXPECT_EQ(textsOf(await(preferences->getEntries())), QStringList{"after clearing"});
+}
+
+// --- saving ---------------------------------------------------------------------------
+
+TEST_F(HistoryStoreTest, FirstAddWritesAPrivateHistoryWithoutBackupAndPostsOnTheMainThread)
+{
+    ChangeCounter changes(center);
+    auto store = makeStore();
+    QFuture<void> added = store->addEntry(makeEntry("hello", at(0)));
+    bool finishedBeforePost = true;
+    center.addObserver(HistoryStore::historyDidChangeNotification, &changes.context,
+                       [&](const QVariantMap &) { finishedBeforePost = added.isFinished(); });
+    await(added);
+
+    EXPECT_EQ(filesInFolder(), QStringList{"history.json"});
+    EXPECT_EQ(modeOf(historyPath()), mode_t(0600));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"hello"});
+    EXPECT_EQ(changes.count, 1);
+    EXPECT_TRUE(changes.onMainThread);
+    EXPECT_FALSE(finishedBeforePost) << "the add must finish after its notification";
+}
+
+TEST_F(HistoryStoreTest, EverySaveKeepsThePreviousFileAsBackup)
+{
+    auto store = makeStore();
+    await(store->addEntry(makeEntry("a", at(0))));
+    const QByteArray first = readFile(historyPath());
+    await(store->addEntry(makeEntry("b", at(1))));
+
+    EXPECT_EQ(readFile(backupPath()), first);
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"b", "a"}));
+    EXPECT_EQ(modeOf(backupPath()), mode_t(0600));
+    EXPECT_FALSE(QFile::exists(temporaryPath()));
+
+    // The backup is a copy in its own right: replacing the history leaves it intact.
+    await(store->addEntry(makeEntry("c", at(2))));
+    EXPECT_EQ(textsInFile(backupPath()), (QStringList{"b", "a"}));
+}
+
+TEST_F(HistoryStoreTest, FileIsASortedPrettyArrayWithDatesInWholeSeconds)
+{
+    auto store = makeStore();
+    CaptureHistoryEntry entry = makeEntry("dated", at(0).addMSecs(789));
+    await(store->addEntry(entry));
+    const QByteArray bytes = readFile(historyPath());
+    EXPECT_TRUE(bytes.startsWith("[\n  {\n    \"captureMode\": \"normal\",")) << bytes.constData();
+    EXPECT_TRUE(bytes.contains("\"timestamp\": \"2026-01-02T03:04:05Z\""));
+    EXPECT_LT(bytes.indexOf("\"id\""), bytes.indexOf("\"sourceRect\""));
+}
+
+TEST_F(HistoryStoreTest, FailedWriteLeavesTheHistoryFileUntouched)
+{
+    ChangeCounter changes(center);
+    auto store = makeStore();
+    await(store->addEntry(makeEntry("safe", at(0))));
+    const QByteArray before = readFile(historyPath());
+    ASSERT_TRUE(QDir().mkdir(temporaryPath())); // the temporary file cannot be created
+
+    const auto error = failureOf(store->addEntry(makeEntry("unsaved", at(1))));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), HistoryStoreErrorKind::storageAccessFailed);
+    EXPECT_EQ(readFile(historyPath()), before);
+    EXPECT_EQ(changes.count, 1) << "a failed add posts nothing";
+    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"unsaved", "safe"}));
+
+    QDir().rmdir(temporaryPath());
+    await(store->addEntry(makeEntry("later", at(2))));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"later", "unsaved", "safe"}));
+}
+
+TEST_F(HistoryStoreTest, LeftoverTemporaryFileIsReplacedAndNotLeftBehind)
+{
+    seedHistory({makeEntry("old", at(0))});
+    writeFile(temporaryPath(), "[{\"half\": ");
+    ::chmod(QFile::encodeName(temporaryPath()).constData(), 0644);
+    auto store = makeStore();
+    await(store->addEntry(makeEntry("new", at(1))));
+    EXPECT_FALSE(QFile::exists(temporaryPath()));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"new", "old"}));
+    EXPECT_EQ(modeOf(historyPath()), mode_t(0600));
+}
+
+TEST_F(HistoryStoreTest, NearlyFullDiskRefusesTheSaveButKeepsTheRecordInMemory)
+{
+    ChangeCounter changes(center);
+    auto store = makeStore();
+    await(store->addEntry(makeEntry("saved", at(0))));
+    const QByteArray before = readFile(historyPath());
+
+    for (const qint64 free : {qint64(5'000'000), qint64(9'999'999)}) {
+        freeSpace->set(free);
+        const auto error = failureOf(store->addEntry(makeEntry("in memory", at(1))));
+        ASSERT_TRUE(error) << free;
+        EXPECT_EQ(error->kind(), HistoryStoreErrorKind::diskFull);
+        EXPECT_EQ(error->localizedDescription(), "Not enough disk space to save history entry.");
+    }
+    EXPECT_EQ(readFile(historyPath()), before);
+    EXPECT_EQ(changes.count, 1);
+    EXPECT_EQ(await(store->getEntries()).first().text, "in memory");
+    EXPECT_EQ(failureOf(store->clearAll())->kind(), HistoryStoreErrorKind::diskFull);
+
+    freeSpace->set(10'000'000);
+    await(store->addEntry(makeEntry("room again", at(2))));
+    EXPECT_EQ(textsInFile(historyPath()).first(), "room again");
+}
+
+TEST_F(HistoryStoreTest, UnknownFreeSpaceDoesNotStopTheSave)
+{
+    auto store = std::make_unique<HistoryStore>(folder(), 100, center,
+                                                std::make_shared<FakeFreeSpace>(std::nullopt));
+    await(store->addEntry(makeEntry("saved", at(0))));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"saved"});
+}
+
+TEST_F(HistoryStoreTest, FailuresReachContinuationsAsHistoryStoreError)
+{
+    auto store = makeStore();
+    QObject context;
+    QString seen;
+    QFuture<void> handled = store->deleteEntry(QUuid::createUuid())
+                                .then(&context, [] {})
+                                .onFailed(&context, [&](const HistoryStoreError &error) {
+                                    seen = error.key();
+                                });
+    await(handled);
+    EXPECT_EQ(seen, "error.history_store.not_found");
+}
+
+// --- changes --------------------------------------------------------------------------
+
+TEST_F(HistoryStoreTest, AddingBeyondTheMaximumDropsTheOldest)
+{
+    auto store = makeStore(3);
+    for (int i = 0; i < 5; ++i)
+        await(store->addEntry(makeEntry(QString::number(i), at(i))));
+    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"4", "3", "2"}));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"4", "3", "2"}));
+}
+
+TEST_F(HistoryStoreTest, DeleteRemovesTheRecordAndUnknownIdsLeaveTheFileAlone)
+{
+    ChangeCounter changes(center);
+    const QList<CaptureHistoryEntry> seeded = numberedEntries(3);
+    seedHistory(seeded);
+    auto store = makeStore();
+    await(store->deleteEntry(seeded[1].id));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"2", "0"}));
+
+    const QByteArray before = readFile(historyPath());
+    const QUuid unknown = QUuid::createUuid();
+    const auto error = failureOf(store->deleteEntry(unknown));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), HistoryStoreErrorKind::entryNotFound);
+    EXPECT_EQ(error->localizedDescription(),
+              "History entry not found: " + unknown.toString(QUuid::WithoutBraces).toUpper());
+    EXPECT_EQ(readFile(historyPath()), before);
+    EXPECT_EQ(changes.count, 0);
+}
+
+TEST_F(HistoryStoreTest, MaximumOutsideItsRangeIsRejectedAndChangesNothing)
+{
+    auto store = makeStore(2);
+    for (const int rejected : {0, 1001, -3}) {
+        const auto error = failureOf(store->setMaxEntries(rejected));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), HistoryStoreErrorKind::invalidMaxEntries);
+        EXPECT_EQ(error->value(), QString::number(rejected));
+    }
+    EXPECT_EQ(HistoryStoreError::invalidMaxEntries(0).localizedDescription(),
+              "Invalid max entries value: 0. Must be between 1 and 1000.");
+    for (int i = 0; i < 3; ++i)
+        await(store->addEntry(makeEntry(QString::number(i), at(i))));
+    EXPECT_EQ(await(store->getEntries()).size(), 2);
+}
+
+TEST_F(HistoryStoreTest, LoweringTheMaximumTrimsSavesAndTellsObservers)
+{
+    ChangeCounter changes(center);
+    seedHistory(numberedEntries(80));
+    auto store = makeStore(100);
+    await(store->setMaxEntries(50));
+    const QStringList texts = textsInFile(historyPath());
+    ASSERT_EQ(texts.size(), 50);
+    EXPECT_EQ(texts.first(), "79");
+    EXPECT_EQ(texts.last(), "30");
+    EXPECT_EQ(changes.count, 1);
+    EXPECT_TRUE(changes.onMainThread);
+}
+
+TEST_F(HistoryStoreTest, RaisingTheMaximumWritesNothing)
+{
+    ChangeCounter changes(center);
+    seedHistory(numberedEntries(30));
+    const QByteArray before = readFile(historyPath());
+    auto store = makeStore(100);
+    await(store->setMaxEntries(50));
+    EXPECT_EQ(readFile(historyPath()), before);
+    EXPECT_FALSE(QFile::exists(backupPath()));
+    EXPECT_EQ(changes.count, 0);
+    await(store->setMaxEntries(10));
+    EXPECT_EQ(await(store->getEntries()).size(), 10);
+}
+
+TEST_F(HistoryStoreTest, ClearAllEmptiesTheFileKeepsTheBackupAndTellsObservers)
+{
+    ChangeCounter changes(center);
+    seedHistory(numberedEntries(4));
+    const QByteArray before = readFile(historyPath());
+    auto store = makeStore();
+    await(store->clearAll());
+    EXPECT_TRUE(await(store->getEntries()).isEmpty());
+    EXPECT_TRUE(json::parse(readFile(historyPath())).empty());
+    EXPECT_EQ(readFile(backupPath()), before);
+    EXPECT_EQ(changes.count, 1);
+}
+
+TEST_F(HistoryStoreTest, EntriesShowsMemoryWithoutLoading)
+{
+    seedHistory(numberedEntries(3));
+    auto store = makeStore();
+    EXPECT_TRUE(await(store->entries()).isEmpty());
+    await(store->ensureLoaded());
+    EXPECT_EQ(await(store->entries()).size(), 3);
+}

@@ -1,0 +1,217 @@
+#include "core/json_util.h"
+#include "core/notification_service.h"
+#include "core/notification_service_error.h"
+#include "platform/dbus_system_notifier.h"
+#include "platform/notification_center.h"
+#include "platform/x11_display_list.h"
+#include "support/event_loop.h"
+#include "support/fake_notification_platform.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusContext>
+#include <QDBusMessage>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+const QString kName = QStringLiteral("org.freedesktop.Notifications");
+const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+
+// A notification server as desktops provide it, recording every Notify call.
+class FakeNotificationServer : public QObject, protected QDBusContext {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+public:
+    struct Call {
+        QString appName;
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    std::vector<Call> calls;
+    bool reject = false;
+    uint lastID = 0;
+
+public slots:
+    uint Notify(const QString &appName, uint /*replacesID*/, const QString & /*appIcon*/,
+                const QString &summary, const QString &body, const QStringList &actions,
+                const QVariantMap &hints, int /*expireTimeout*/)
+    {
+        if (reject) {
+            sendErrorReply(QStringLiteral("org.freedesktop.Notifications.Error.Refused"),
+                           QStringLiteral("too many notifications"));
+            return 0;
+        }
+        calls.push_back({appName, summary, body, actions, hints});
+        return ++lastID;
+    }
+    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
+    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
+    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
+    {
+        vendor = QStringLiteral("test");
+        version = QStringLiteral("1");
+        protocolVersion = QStringLiteral("1.2");
+        return QStringLiteral("fake");
+    }
+
+signals:
+    void ActionInvoked(uint id, const QString &actionKey);
+    void NotificationClosed(uint id, uint reason);
+};
+
+// The service wired to the real D-Bus notifier, with a server on its own connection to
+// the private session bus when `withServer`.
+struct DBusFixture : ::testing::Test {
+    QDBusConnection serverBus{QStringLiteral("unused")};
+    FakeNotificationServer server;
+    NotificationCenter center;
+    QObject observer;
+    std::vector<QVariantMap> openRequests;
+    FakeSoundPlayer sounds;
+    FakeAnnouncer announcer;
+    FakeMotionPreference motion;
+    X11DisplayList displays;
+    std::unique_ptr<DBusSystemNotifier> notifier;
+    std::unique_ptr<NotificationService> service;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDBusConnection::sessionBus().isConnected())
+            << "needs a session bus: run under dbus-run-session";
+        center.addObserver(NotificationService::openHistoryWithEntryNotification, &observer,
+                           [this](const QVariantMap &info) { openRequests.push_back(info); });
+    }
+
+    void startServer()
+    {
+        serverBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                                  QStringLiteral("fake-notification-server"));
+        ASSERT_TRUE(serverBus.registerObject(kPath, &server,
+                                             QDBusConnection::ExportAllSlots
+                                                 | QDBusConnection::ExportAllSignals));
+        ASSERT_TRUE(serverBus.registerService(kName));
+    }
+
+    void makeService()
+    {
+        notifier = std::make_unique<DBusSystemNotifier>(QDBusConnection::sessionBus());
+        service = std::make_unique<NotificationService>(center, *notifier, sounds, announcer,
+                                                        motion, toastFactory(displays));
+        service->setUseSystemNotifications(true);
+    }
+
+    void TearDown() override
+    {
+        service.reset();
+        notifier.reset();
+        if (serverBus.isConnected()) {
+            serverBus.unregisterService(kName);
+            serverBus.unregisterObject(kPath);
+            QDBusConnection::disconnectFromBus(serverBus.name());
+        }
+        // Let the bus tell every connection the name is gone before the next test.
+        waitUntil([] {
+            return !QDBusConnection::sessionBus().interface()->isServiceRegistered(kName).value();
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(DBusFixture, SuccessNotificationReachesServerAndItsClickOpensHistory)
+{
+    startServer();
+    makeService();
+    EXPECT_EQ(notifier->authorization(), SystemNotifier::Authorization::granted);
+
+    const QUuid id = QUuid::createUuid();
+    service->showSuccess(CaptureMode::code, id, std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return server.calls.size() == 1; }));
+    const FakeNotificationServer::Call &call = server.calls[0];
+    EXPECT_EQ(call.appName, "Quorvane");
+    EXPECT_EQ(call.summary, "Code Captured");
+    EXPECT_EQ(call.body, "Copied to clipboard");
+    EXPECT_EQ(call.actions, (QStringList{"default", "Open History"}));
+    EXPECT_FALSE(call.hints.contains("suppress-sound"));
+
+    emit server.ActionInvoked(server.lastID, QStringLiteral("default"));
+    ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
+    ASSERT_EQ(openRequests.size(), 1u);
+    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+}
+
+TEST_F(DBusFixture, ErrorNotificationIsSilentWhenAskedAndItsClickOpensNothing)
+{
+    startServer();
+    makeService();
+    service->setPlaySounds(false);
+    service->showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+    ASSERT_TRUE(waitUntil([&] { return server.calls.size() == 1; }));
+    EXPECT_EQ(server.calls[0].summary, "Capture Failed");
+    EXPECT_EQ(server.calls[0].body, "Notification permission denied");
+    EXPECT_EQ(server.calls[0].hints.value("suppress-sound"), QVariant(true));
+
+    emit server.ActionInvoked(server.lastID, QStringLiteral("default"));
+    QTest::qWait(200);
+    EXPECT_TRUE(openRequests.empty());
+}
+
+TEST_F(DBusFixture, OnlyTheDefaultActionOfAnOpenNotificationCounts)
+{
+    startServer();
+    makeService();
+    service->showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return server.calls.size() == 1; }));
+    const uint ours = server.lastID;
+
+    emit server.ActionInvoked(ours, QStringLiteral("other"));
+    emit server.ActionInvoked(ours + 100, QStringLiteral("default"));  // someone else's
+    emit server.NotificationClosed(ours, 2);
+    emit server.ActionInvoked(ours, QStringLiteral("default"));  // already closed
+    QTest::qWait(200);
+    EXPECT_TRUE(openRequests.empty());
+}
+
+TEST_F(DBusFixture, ServerRefusalFailsThePostWithTheServersError)
+{
+    startServer();
+    server.reject = true;
+    makeService();
+    QFuture<void> post = service->postSystemNotification("Title", "Body", QUuid::createUuid());
+    ASSERT_TRUE(waitFor(post, 10000));
+    try {
+        post.waitForFinished();
+        ADD_FAILURE() << "a refused notification reported success";
+    } catch (const SystemNotificationError &error) {
+        EXPECT_TRUE(error.message().contains("org.freedesktop.Notifications.Error.Refused"));
+    }
+}
+
+TEST_F(DBusFixture, WithoutServerNotificationsAreDeniedAndToastsStillShow)
+{
+    makeService();
+    EXPECT_EQ(notifier->authorization(), SystemNotifier::Authorization::denied);
+    QFuture<void> post = service->postSystemNotification("Title", "Body", std::nullopt);
+    ASSERT_TRUE(waitFor(post));
+    try {
+        post.waitForFinished();
+        ADD_FAILURE() << "a notification without a server reported success";
+    } catch (const NotificationServiceError &error) {
+        EXPECT_EQ(error.kind(), NotificationServiceErrorKind::permissionDenied);
+    }
+
+    service->showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ASSERT_NE(service->toastWindow(), nullptr);
+    EXPECT_TRUE(service->toastWindow()->isVisible());
+    EXPECT_EQ(announcer.announced, QStringList{"Text Captured. Copied to clipboard"});
+}
+
+#include "dbus_system_notifier_test.moc"

@@ -1,0 +1,88 @@
+#include "platform/message_box_alert_presenter.h"
+#include "platform/privacy_settings_opener.h"
+
+#include "support/event_loop.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+// Sets an environment variable for one scope.
+class ScopedEnv {
+public:
+    ScopedEnv(const char *name, const QByteArray &value)
+        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
+    {
+        qputenv(name, value);
+    }
+    ~ScopedEnv()
+    {
+        if (m_had)
+            qputenv(m_name, m_old);
+        else
+            qunsetenv(m_name);
+    }
+
+private:
+    const char *m_name;
+    QByteArray m_old;
+    bool m_had;
+};
+
+} // namespace
+
+TEST(MessageBoxAlertPresenterTest, ReturnsTheIndexOfTheClickedButton)
+{
+    MessageBoxAlertPresenter presenter;
+    Alert alert;
+    alert.messageText = "Permissions Required";
+    alert.buttons = {"Open System Settings", "OK"};
+    QString shownText;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        shownText = box->text();
+        for (QAbstractButton *button : box->buttons()) {
+            if (button->text() == "OK")
+                button->click();
+        }
+    });
+    EXPECT_EQ(presenter.runModal(alert), 1);
+    EXPECT_EQ(shownText, "Permissions Required");
+}
+
+TEST(DesktopPrivacySettingsOpenerTest, OpensGnomePrivacyPageOnlyOnGnome)
+{
+    QTemporaryDir bin;
+    ASSERT_TRUE(bin.isValid());
+    const QString record = bin.filePath("arguments");
+    QFile script(bin.filePath("gnome-control-center"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\necho \"$@\" > '%1'\n").arg(record).toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+    ScopedEnv path("PATH", bin.path().toUtf8() + ':' + qgetenv("PATH"));
+
+    DesktopPrivacySettingsOpener opener;
+    {
+        ScopedEnv desktop("XDG_CURRENT_DESKTOP", "KDE");
+        EXPECT_FALSE(opener.hasPrivacyPage());
+        EXPECT_FALSE(opener.openPrivacyPage().isEmpty());
+    }
+    ScopedEnv desktop("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    ASSERT_TRUE(opener.hasPrivacyPage());
+    EXPECT_TRUE(opener.openPrivacyPage().isEmpty());
+    QFile recorded(record);
+    ASSERT_TRUE(test::waitUntil([&] { return recorded.exists() && recorded.size() > 0; }));
+    ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
+    EXPECT_EQ(recorded.readAll().trimmed(), "privacy");
+}
