@@ -3,6 +3,7 @@
 #include "capture/code_scan_service.h"
 
 #include "capture/code_scan_error.h"
+#include "capture/grey_image.h"
 #include "core/async_run.h"
 #include "core/diagnostics.h"
 
@@ -99,7 +100,7 @@ QList<DetectedCode> scan(const QImage &image)
     if (image.width() < 1 || image.height() < 1)
         throw CodeScanError(CodeScanErrorKind::invalidImage);
 
-    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    const QImage grey = greyOnWhite(image);
     const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
                                 int(grey.bytesPerLine()));
     QList<Found> found;

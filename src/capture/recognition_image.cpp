@@ -1,6 +1,6 @@
 #include "capture/recognition_image.h"
 
-#include <QPainter>
+#include "capture/grey_image.h"
 
 #include <algorithm>
 #include <array>
@@ -26,19 +26,6 @@ constexpr int kScreenResolution = 96;
 constexpr int kMinContrast = 24;
 
 using Histogram = std::array<qint64, 256>;
-
-QImage toGrey(const QImage &captured)
-{
-    if (!captured.hasAlphaChannel())
-        return captured.convertToFormat(QImage::Format_Grayscale8);
-    // Transparent parts read as the usual light window background, not as black.
-    QImage flat(captured.size(), QImage::Format_RGB32);
-    flat.fill(Qt::white);
-    QPainter painter(&flat);
-    painter.drawImage(0, 0, captured);
-    painter.end();
-    return flat.convertToFormat(QImage::Format_Grayscale8);
-}
 
 Histogram histogramOf(const QImage &grey)
 {
@@ -109,7 +96,7 @@ double scaleFor(QSize size, double lineHeight)
 
 RecognitionImage::RecognitionImage(const QImage &captured)
 {
-    QImage grey = toGrey(captured);
+    QImage grey = greyOnWhite(captured);
     // Background covers most of a text image: its level is the median.
     Histogram histogram = histogramOf(grey);
     m_inverted = percentile(histogram, 0.5) < 128;

@@ -38,14 +38,17 @@ TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dat
     : m_api(std::make_unique<tesseract::TessBaseAPI>())
 {
     QStringList missing;
+    QStringList packages;
     for (const QString &name : dataNames) {
-        if (!QFileInfo::exists(dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata")))
-            missing.append(TesseractLanguageMap::packageName(name));
+        if (!QFileInfo::exists(dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata"))) {
+            missing.append(name);
+            packages.append(TesseractLanguageMap::packageName(name));
+        }
     }
     if (!missing.isEmpty()) {
         throw OCRError(OCRErrorKind::ocrFailed,
-                       QStringLiteral("the recognition data for %1 is not installed; install the package %2")
-                           .arg(dataNames.join(QLatin1Char('+')), missing.join(QStringLiteral(", "))));
+                       QStringLiteral("the Tesseract language data %1 is not installed (install %2)")
+                           .arg(missing.join(QStringLiteral(", ")), packages.join(QStringLiteral(", "))));
     }
 
     // Dictionaries are read at load time only, so the switch is part of the engine.

@@ -106,6 +106,19 @@ TEST_F(CodeScanServiceTest, PayloadIsReadAsUtf8)
     EXPECT_EQ(code.payload, text);
 }
 
+TEST_F(CodeScanServiceTest, ReadsACodeOnATransparentBackground)
+{
+    // As image files of generated codes often are: dark modules, nothing behind them.
+    QImage code = makeCode(BarcodeFormat::QRCode, "transparent", 200, 200).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < code.height(); ++y) {
+        for (int x = 0; x < code.width(); ++x) {
+            if (qGray(code.pixel(x, y)) > 128)
+                code.setPixel(x, y, qRgba(0, 0, 0, 0));
+        }
+    }
+    EXPECT_EQ(service->detectBestCode(code).result().payload, "transparent");
+}
+
 TEST_F(CodeScanServiceTest, FirstCodeInReadingOrderIsTheBest)
 {
     const QImage qr = makeCode(BarcodeFormat::QRCode, "left-qr", 160, 160, 2);
