@@ -20,6 +20,12 @@ public:
     // user before replacing a pin with unsaved edits. Main thread; reports no failure.
     virtual void pinCapture(const CaptureHistoryEntry &entry, const QImage &image,
                             std::optional<QPoint> center) = 0;
+
+    // Makes a history record the current pin, its thumbnail standing in for the image;
+    // otherwise like pinCapture. False when the user declined to replace a pin with
+    // unsaved edits, true once the record is pinned. A manager that never asks the user
+    // may keep this default, which pins through pinCapture.
+    virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center);
 };
 
 } // namespace quorvane
