@@ -230,7 +230,9 @@ void ExportService::exportAsPDF(const CaptureHistoryEntry &entry, const QString 
             painter.translate(0, -visible.top());
             painter.setClipRect(visible);
             QAbstractTextDocumentLayout::PaintContext context;
-            context.clip = visible;
+            // Lines that touch a page's edge belong to the neighbouring page; the layout
+            // counts touching as overlapping, so the edges are kept out of the clip.
+            context.clip = visible.adjusted(0, 1, 0, -1);
             context.palette.setColor(QPalette::Text, Qt::black);
             document->documentLayout()->draw(&painter, context);
             painter.restore();

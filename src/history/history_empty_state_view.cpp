@@ -28,6 +28,7 @@ QWidget *tipRow(const char *symbol, const QString &text, QWidget *parent)
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
+    layout->setAlignment(Qt::AlignLeft);
     auto *icon = new QLabel(row);
     const int side = QFontMetrics(HistoryStyle::font(HistoryStyle::TextStyle::caption)).height();
     icon->setPixmap(HistoryStyle::symbolPixmap(QLatin1String(symbol), side, HistoryStyle::secondary(row->palette())));
@@ -66,15 +67,20 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
                                       HistoryStyle::TextStyle::body, this);
     subtitle->setAlignment(Qt::AlignCenter);
     subtitle->setWordWrap(true);
-    hints->addWidget(subtitle, 0, Qt::AlignHCenter);
-    hints->addWidget(tipRow("arrow.clockwise",
-                            L10n::text("history.empty.tip_repeat", "Use ⌥⌘L to repeat last capture",
-                                       "Repeat capture tip"),
-                            this),
-                     0, Qt::AlignHCenter);
-    hints->addWidget(tipRow("chevron.left.forwardslash.chevron.right",
-                            L10n::text("history.empty.tip_code", "Use ⌥⇧L for code mode", "Code mode tip"), this),
-                     0, Qt::AlignHCenter);
+    hints->addWidget(subtitle);
+    // The tips share one left edge, the block as a whole centred.
+    auto *tips = new QWidget(this);
+    auto *tipsLayout = new QVBoxLayout(tips);
+    tipsLayout->setContentsMargins(0, 0, 0, 0);
+    tipsLayout->setSpacing(8);
+    tipsLayout->addWidget(tipRow("arrow.clockwise",
+                                 L10n::text("history.empty.tip_repeat", "Use ⌥⌘L to repeat last capture",
+                                            "Repeat capture tip"),
+                                 tips));
+    tipsLayout->addWidget(tipRow("chevron.left.forwardslash.chevron.right",
+                                 L10n::text("history.empty.tip_code", "Use ⌥⇧L for code mode", "Code mode tip"),
+                                 tips));
+    hints->addWidget(tips, 0, Qt::AlignHCenter);
     layout->addLayout(hints);
     layout->addStretch(1);
 }

@@ -59,11 +59,10 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     connect(m_clearSearch, &QToolButton::clicked, this, [this] { m_viewModel.setSearchQuery(QString()); });
 
     // The date-filter menu.
-    m_filterButton = new QToolButton(this);
+    m_filterButton = new QPushButton(this);
     m_filterButton->setObjectName(QStringLiteral("dateFilterButton"));
-    m_filterButton->setPopupMode(QToolButton::InstantPopup);
-    m_filterButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    m_filterButton->setAutoRaise(true);
+    m_filterButton->setFlat(true);
+    m_filterButton->setAutoDefault(false);
     m_filterButton->setMinimumWidth(filterMenuMinWidth);
     m_filterButton->setIcon(HistoryStyle::symbol("calendar"));
     m_filterButton->setFont(HistoryStyle::systemFont(13));
@@ -135,14 +134,12 @@ void HistorySearchBar::buildFilterMenu()
     for (DateFilter filter : kAllDateFilters) {
         QAction *item = m_filterMenu->addAction(displayName(filter));
         item->setData(rawValue(filter));
-        item->setCheckable(true);
         connect(item, &QAction::triggered, this, [this, filter] {
             // The custom range takes effect only through the sheet's Apply.
             if (filter == DateFilter::customRange)
                 setShowDatePicker(true);
             else
                 m_viewModel.setDateFilter(filter);
-            refresh(); // a triggered item checks itself; the view model decides
         });
     }
     m_filterMenu->addSeparator();
@@ -161,9 +158,11 @@ void HistorySearchBar::buildFilterMenu()
 void HistorySearchBar::updateFilterMenu()
 {
     const DateFilter current = m_viewModel.dateFilter();
+    // Only the current filter carries the check mark.
+    const QIcon checkmark = HistoryStyle::symbol("checkmark");
     for (QAction *item : m_filterMenu->actions()) {
-        if (item->isCheckable())
-            item->setChecked(item->data().toString() == rawValue(current));
+        if (!item->data().isNull())
+            item->setIcon(item->data().toString() == rawValue(current) ? checkmark : QIcon());
     }
     m_rangeItem->setVisible(current == DateFilter::customRange);
     m_rangeLabel->setText(L10n::format(

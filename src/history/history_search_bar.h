@@ -42,7 +42,7 @@ private:
     bool m_showDatePicker = false;
     QLineEdit *m_searchField;
     QToolButton *m_clearSearch;
-    QToolButton *m_filterButton;
+    QPushButton *m_filterButton;
     QMenu *m_filterMenu;
     QLabel *m_rangeLabel = nullptr;
     QWidgetAction *m_rangeItem = nullptr;

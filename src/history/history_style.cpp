@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QHash>
 #include <QPainter>
+#include <QPainterPath>
 #include <QStyle>
 
 namespace quorvane {
@@ -48,7 +49,6 @@ const QHash<QString, SymbolSource> &symbolTable()
         {"sidebar.left", {{"sidebar-show", "view-dual"}, QStyle::SP_FileDialogListView}},
         {"arrow.clockwise", {{"view-refresh"}, QStyle::SP_BrowserReload}},
         {"chevron.left.forwardslash.chevron.right", {{"text-x-script", "applications-development"}, QStyle::SP_FileIcon}},
-        {"lasso", {{"edit-select", "edit-select-all"}, QStyle::SP_DesktopIcon}},
     };
     return table;
 }
@@ -57,6 +57,29 @@ qreal bodyPointSize()
 {
     const qreal size = QApplication::font().pointSizeF();
     return size > 0 ? size : 10;
+}
+
+// Icon themes have no freehand-selection symbol: a dashed loop with a short tail.
+QPixmap lassoPixmap(int size, const QColor &colour)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap pixmap(QSize(size, size) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+    QPen pen(colour, std::max<qreal>(1.5, s / 18));
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setDashPattern({2.2, 1.8});
+    painter.setPen(pen);
+    painter.drawEllipse(QRectF(s * 0.08, s * 0.12, s * 0.84, s * 0.56));
+    pen.setStyle(Qt::SolidLine);
+    painter.setPen(pen);
+    QPainterPath tail(QPointF(s * 0.30, s * 0.64));
+    tail.cubicTo(QPointF(s * 0.22, s * 0.80), QPointF(s * 0.40, s * 0.86), QPointF(s * 0.30, s * 0.95));
+    painter.drawPath(tail);
+    return pixmap;
 }
 
 } // namespace
@@ -105,7 +128,7 @@ QIcon HistoryStyle::symbol(const QString &name)
     if (source == symbolTable().constEnd())
         return {};
     for (const QString &themeName : source->themeNames) {
-        for (const QString &candidate : {themeName, themeName + QStringLiteral("-symbolic")}) {
+        for (const QString &candidate : {themeName + QStringLiteral("-symbolic"), themeName}) {
             if (QIcon::hasThemeIcon(candidate))
                 return QIcon::fromTheme(candidate);
         }
@@ -115,6 +138,8 @@ QIcon HistoryStyle::symbol(const QString &name)
 
 QPixmap HistoryStyle::symbolPixmap(const QString &name, int size, const QColor &colour)
 {
+    if (name == QLatin1String("lasso"))
+        return lassoPixmap(size, colour);
     QPixmap pixmap = symbol(name).pixmap(size, size);
     if (pixmap.isNull())
         return pixmap;

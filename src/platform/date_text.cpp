@@ -37,7 +37,11 @@ QString DateText::shortDate(const QDate &date, const QLocale &locale)
 
 QString DateText::shortTime(const QTime &time, const QLocale &locale)
 {
-    return locale.toString(time, QLocale::ShortFormat);
+    // Some locales' short time still shows seconds (the C locale's "HH:mm:ss").
+    static const QRegularExpression seconds(QStringLiteral("[:.]ss?"));
+    QString format = locale.timeFormat(QLocale::ShortFormat);
+    format.remove(seconds);
+    return locale.toString(time, format);
 }
 
 QString DateText::longDateShortTime(const QDateTime &instant, const QLocale &locale)
