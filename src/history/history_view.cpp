@@ -120,7 +120,12 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
     updateContent();
 }
 
-HistoryView::~HistoryView() = default;
+HistoryView::~HistoryView()
+{
+    // The views refer to the view model, which goes before the base class deletes them.
+    delete m_searchBar;
+    delete m_content;
+}
 
 HistoryView::Content HistoryView::content() const
 {

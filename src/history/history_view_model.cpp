@@ -134,12 +134,6 @@ void HistoryViewModel::setError(const std::optional<QString> &error)
     emit errorChanged();
 }
 
-void HistoryViewModel::setAllEntries(const QList<CaptureHistoryEntry> &entries)
-{
-    m_allEntries = entries;
-    emit entriesChanged();
-}
-
 void HistoryViewModel::selectFirstListed()
 {
     setSelectedEntry(m_entries.isEmpty() ? std::nullopt
@@ -153,7 +147,7 @@ QFuture<void> HistoryViewModel::loadEntries()
     return m_historyStore.getEntries(std::nullopt)
         .then(this, [this](QFuture<QList<CaptureHistoryEntry>> read) {
             try {
-                setAllEntries(read.result());
+                m_allEntries = read.result();
                 applyFilters();
             } catch (...) {
                 setError(describe(std::current_exception()));
@@ -176,7 +170,6 @@ QFuture<void> HistoryViewModel::confirmDelete()
         try {
             deletion.waitForFinished();
             m_allEntries.removeIf([&id](const CaptureHistoryEntry &e) { return e.id == id; });
-            emit entriesChanged();
             applyFilters();
             if (m_selectedEntry && m_selectedEntry->id == id)
                 selectFirstListed();

@@ -107,7 +107,6 @@ signals:
 private:
     void setLoading(bool loading);
     void setError(const std::optional<QString> &error);
-    void setAllEntries(const QList<CaptureHistoryEntry> &entries);
     void selectFirstListed();
     void copy(const QString &text);
 
