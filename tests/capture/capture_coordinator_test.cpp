@@ -361,6 +361,7 @@ public:
         m_log << "pinCapture";
         pins.append({entry, image, center});
     }
+    bool pinHistoryEntry(const CaptureHistoryEntry &, std::optional<QPoint>) override { return false; }
 
 private:
     CallLog &m_log;
