@@ -97,7 +97,7 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
-    m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
+    const bool started = m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
         if (!self) {
             diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
@@ -106,6 +106,11 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
         }
         self->finishSelection(promise, displays, std::move(selection));
     });
+    if (!started) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                         QStringLiteral("Could not read the screen")));
+    }
 }
 
 void ScreenCaptureService::finishSelection(const ResultPromise &promise,

@@ -21,13 +21,12 @@ SelectionOverlay::~SelectionOverlay()
         delete window.data();
 }
 
-void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
+bool SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
 {
     if (m_done || displays.isEmpty()) {
         done(std::nullopt);
-        return;
+        return true;
     }
-    m_done = std::move(done);
     m_painted = 0;
 
     // Grab every monitor before any overlay window exists, so the frozen pictures show
@@ -38,10 +37,10 @@ void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion don
         if (!picture.isNull())
             frozen.append({display, std::move(picture)});
     }
-    if (frozen.isEmpty()) {
-        finish(std::nullopt);
-        return;
-    }
+    // Nothing to select from is a failure, not a choice the user made.
+    if (frozen.isEmpty())
+        return false;
+    m_done = std::move(done);
 
     for (const Frozen &f : std::as_const(frozen)) {
         auto *window = new SelectionOverlayWindow(f.display.bounds, f.picture);
@@ -54,6 +53,7 @@ void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion don
         window->show();
     }
     takeKeyboard();
+    return true;
 }
 
 void SelectionOverlay::takeKeyboard()
