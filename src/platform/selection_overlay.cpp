@@ -15,9 +15,12 @@ SelectionOverlay::SelectionOverlay(DisplayList &displays, QObject *parent)
 
 SelectionOverlay::~SelectionOverlay()
 {
+    // finish() only schedules the windows' deletion, and no event loop may run after
+    // this; they are deleted here.
+    const QList<QPointer<SelectionOverlayWindow>> windows = m_windows;
     if (m_done)
         finish(std::nullopt);
-    for (const QPointer<SelectionOverlayWindow> &window : std::as_const(m_windows))
+    for (const QPointer<SelectionOverlayWindow> &window : windows)
         delete window.data();
 }
 

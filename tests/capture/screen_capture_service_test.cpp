@@ -258,6 +258,19 @@ TEST_F(ScreenCaptureTest, ReleasingTheServiceDuringASelectionEndsTheWaitWithAnEr
     EXPECT_EQ(*error, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, "Service deallocated"));
 }
 
+TEST_F(ScreenCaptureTest, OverlayReleasedDuringASelectionDismissesItAndDeletesItsWindows)
+{
+    auto doomed = std::make_unique<SelectionOverlay>(displays);
+    std::optional<std::optional<RegionSelection>> outcome;
+    ASSERT_TRUE(doomed->select(displays.activeDisplays(),
+                               [&outcome](std::optional<RegionSelection> s) { outcome = std::move(s); }));
+    doomed.reset();
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->has_value());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), QLatin1String("SelectionOverlayWindow"));
+}
+
 TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
 {
     ScriptedProbe denied;
