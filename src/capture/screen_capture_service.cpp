@@ -177,13 +177,18 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
     diag(QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
              .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
     const bool granted = m_probe.canReadScreen();
+    if (!granted)
+        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
     // Monitors are read on the main thread; the executor compares them with the stored layout.
     const QList<DisplayInfo> current = m_displays.activeDisplays();
     return runAsync(m_executor, [this, granted, rect, displayID, current] {
                if (!granted)
                    throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
-               if (tooSmall(rect))
+               if (tooSmall(rect)) {
+                   diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
+                            .arg(describe(rect)));
                    throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
+               }
                if (!displayID)
                    return;
                const auto stored = m_lastDisplayConfiguration.constFind(*displayID);
