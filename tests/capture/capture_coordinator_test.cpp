@@ -131,7 +131,11 @@ using CallLog = QStringList;
 
 class NoSelector : public RegionSelector {
 public:
-    void select(const QList<DisplayInfo> &, Completion done) override { done(std::nullopt); }
+    bool select(const QList<DisplayInfo> &, Completion done) override
+    {
+        done(std::nullopt);
+        return true;
+    }
 };
 
 class FakeScreenCapture : public ScreenCaptureService {
