@@ -68,9 +68,9 @@ public:
     QString backupFilePath() const { return m_files.backupPath(); }
 
     // Stores `entry` first (stamped now when its time cannot be written), drops the
-    // oldest beyond the maximum, saves, then posts
-    // "historyDidChange" on the main thread; the future finishes after the post. When
-    // the save fails the entry stays in memory and nothing is posted.
+    // oldest beyond the maximum, saves, then posts "historyDidChange" on the main
+    // thread; the future finishes after the post. When the save fails the entry stays
+    // in memory and nothing is posted.
     virtual QFuture<void> addEntry(CaptureHistoryEntry entry);
     // The records newest first; all of them when `limit` is absent or below 1.
     virtual QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit = std::nullopt);
