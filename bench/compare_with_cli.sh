@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Renders the screen-text samples, reads them with Quorvane (bench/recognize) and with the
+# tesseract command line at its default settings, and prints both median times per image
+# and both character error rates; then checks that code mode keeps indentation.
+#
+# Usage: bench/compare_with_cli.sh [BUILD_DIR] [WORK_DIR]
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${1:-$root/build}
+work=${2:-$(mktemp -d)}
+bin=$build/bench
+export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+
+rm -rf "$work/samples" "$work/quorvane" "$work/cli" "$work/code"
+"$bin/render_screen_text" "$work/samples" 60 >/dev/null
+mkdir -p "$work/cli"
+
+# Median wall time per image of the tesseract command line over the text samples.
+run_cli() {
+  for image in "$work"/samples/text/*.png; do
+    name=$(basename "$image" .png)
+    start=$(date +%s%N)
+    tesseract "$image" "$work/cli/$name" >/dev/null 2>&1
+    end=$(date +%s%N)
+    echo $(( (end - start) / 1000 ))
+  done | sort -n | awk '{t[NR]=$1} END {m = NR % 2 ? t[(NR+1)/2] : (t[NR/2] + t[NR/2+1]) / 2; printf "%d images, median %.1f ms per image\n", NR, m / 1000}'
+}
+
+echo "== tesseract command line (default settings)"
+run_cli
+"$bin/score_text" "$work/samples/text" "$work/cli" | tail -1
+# Its OpenMP threads slow it down badly on a busy machine; one thread shows its own speed.
+echo "== tesseract command line, OMP_THREAD_LIMIT=1"
+OMP_THREAD_LIMIT=1 run_cli
+
+echo "== Quorvane"
+"$bin/recognize" "$work/samples/text" "$work/quorvane" 2>/dev/null | grep median
+"$bin/score_text" "$work/samples/text" "$work/quorvane" | tail -1
+
+echo "== Quorvane, code mode (white space counts)"
+"$bin/recognize" --mode code "$work/samples/code" "$work/code" 2>/dev/null | grep median
+"$bin/score_text" --exact "$work/samples/code" "$work/code" | tail -1
+echo "results in $work"

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "core/localized_error.h"
+
+namespace quorvane {
+
+enum class OCRErrorKind {
+    ocrFailed,            // value: what went wrong
+    unsupportedLanguage,  // value: the rejected language id
+    visionRequestFailed,  // value: the engine's description of its failure
+    noTextDetected,
+    invalidImage,
+};
+
+// Failure of text recognition. Cases with a value carry the finished English sentence,
+// value included, as the default of their key, so a translation replaces the whole sentence.
+class OCRError : public CaseError<OCRError, OCRErrorKind> {
+public:
+    OCRError(Kind kind, QString value = {});
+
+    static ErrorText textOf(Kind kind);
+};
+
+} // namespace quorvane

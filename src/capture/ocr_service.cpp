@@ -1,0 +1,223 @@
+#include "capture/ocr_service.h"
+
+#include "capture/code_layout.h"
+#include "capture/ocr_error.h"
+#include "capture/recognition_image.h"
+#include "capture/tesseract_engine.h"
+#include "capture/tesseract_language_map.h"
+#include "core/async_run.h"
+#include "core/diagnostics.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+// Each cached engine holds its models in memory (tens of MB); a few cover the usual
+// switching between normal and code mode and a second language set.
+constexpr size_t kMaxCachedEngines = 4;
+
+QString joinLines(const QList<RecognizedLine> &lines)
+{
+    QStringList texts;
+    for (const RecognizedLine &line : lines) {
+        if (!line.text.isEmpty())
+            texts.append(line.text);
+    }
+    return texts.join(QLatin1Char('\n'));
+}
+
+// Median distance between the centres of neighbouring characters of a word: the
+// character pitch of program text. 0 when no word has two characters.
+double characterPitch(const QList<RecognizedLine> &lines)
+{
+    std::vector<double> distances;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            for (qsizetype i = 1; i < word.symbolBoxes.size(); ++i)
+                distances.push_back(word.symbolBoxes[i].center().x() - word.symbolBoxes[i - 1].center().x());
+        }
+    }
+    if (distances.empty())
+        return 0;
+    std::nth_element(distances.begin(), distances.begin() + distances.size() / 2, distances.end());
+    return distances[distances.size() / 2];
+}
+
+// Word boxes for the code layout. A glyph's ink is narrower than its cell, so tight word
+// boxes make the mean character width too small and every indent too deep; each word
+// instead spans from half a pitch before its first character's centre to half a pitch
+// after its last one, which for monospaced text is exactly its cells. Every word takes
+// its line's vertical extent so the layout groups a line's words whatever their letters.
+QList<TextObservation> codeObservations(const QList<RecognizedLine> &lines, const RecognitionImage &image)
+{
+    const double pitch = characterPitch(lines);
+    QList<TextObservation> observations;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            double left = word.box.left();
+            double right = word.box.left() + word.box.width();
+            if (pitch > 0 && !word.symbolBoxes.isEmpty()) {
+                left = word.symbolBoxes.first().center().x() - pitch / 2;
+                right = word.symbolBoxes.last().center().x() + pitch / 2;
+            }
+            const QRectF box(left, line.box.top(), right - left, line.box.height());
+            observations.append({image.normalisedBox(box), word.text});
+        }
+    }
+    return observations;
+}
+
+bool isBlank(const QString &text)
+{
+    return text.trimmed().isEmpty();
+}
+
+} // namespace
+
+OCRService::OCRService(QString dataPath, QLocale locale)
+    : m_dataPath(std::move(dataPath))
+    , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
+{
+    m_executor.setMaxThreadCount(1);
+    m_executor.setObjectName(QStringLiteral("OCRService"));
+    // Warm-up: the first capture should not wait for the models to load.
+    runAsync(m_executor, [this] {
+        try {
+            engineFor(dataNamesFor(std::nullopt), true);
+        } catch (const OCRError &error) {
+            diag(QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
+        }
+    });
+}
+
+OCRService::~OCRService()
+{
+    m_executor.waitForDone();
+}
+
+const QList<OCRLanguage> &OCRService::supportedLanguages()
+{
+    return OCRLanguage::supportedLanguages();
+}
+
+QString OCRService::defaultDataPath()
+{
+    const QString prefix = qEnvironmentVariable("TESSDATA_PREFIX");
+    if (!prefix.isEmpty())
+        return prefix;
+    return QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
+}
+
+QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optional<QStringList> &languages,
+                                           CaptureMode mode, const TextProcessingSettings &options)
+{
+    return runAsync(m_executor, [this, image, languages, mode, options] {
+        return recognize(image, languages, mode, options);
+    });
+}
+
+QString OCRService::recognize(const QImage &image, const std::optional<QStringList> &languages,
+                              CaptureMode mode, const TextProcessingSettings &options)
+{
+    if (image.width() < 1 || image.height() < 1)
+        throw OCRError(OCRErrorKind::invalidImage);
+
+    const bool codeMode = mode == CaptureMode::code;
+    const bool useCorrection = !codeMode;
+    const bool preserveIndentation = codeMode;
+
+    if (languages) {
+        for (const QString &id : *languages) {
+            if (!OCRLanguage::isSupported(id))
+                throw OCRError(OCRErrorKind::unsupportedLanguage, id);
+        }
+    }
+    const QStringList dataNames = dataNamesFor(languages);
+    diag(QStringLiteral("🔷 [OCRService.recognizeText] mode %1, %2 x %3 px, correction %4, indentation %5, "
+                        "languages %6%7")
+             .arg(rawValue(mode))
+             .arg(image.width())
+             .arg(image.height())
+             .arg(useCorrection)
+             .arg(preserveIndentation)
+             .arg(dataNames.join(QLatin1Char('+')),
+                  languages && !languages->isEmpty() ? QString() : QStringLiteral(" (automatic)")));
+
+    const QString text = performOCR(image, dataNames, useCorrection, preserveIndentation);
+    return options.process(text, mode);
+}
+
+QString OCRService::performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
+                               bool preserveIndentation)
+{
+    TesseractEngine &engine = engineFor(dataNames, useCorrection);
+    const RecognitionImage prepared(image);
+    const QList<RecognizedLine> lines = engine.recognize(
+        prepared.pixels(), prepared.resolution(),
+        preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic);
+
+    qsizetype words = 0;
+    for (const RecognizedLine &line : lines)
+        words += line.words.size();
+    diag(QStringLiteral("   [OCRService.performOCR] scale %1, inverted %2, %3 lines, %4 words")
+             .arg(prepared.scale())
+             .arg(prepared.inverted())
+             .arg(lines.size())
+             .arg(words));
+
+    const QString text = preserveIndentation ? extractTextWithIndentation(codeObservations(lines, prepared))
+                                             : joinLines(lines);
+    // White space alone is no text, in code mode as in every other.
+    if (isBlank(text)) {
+        diag(QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
+        throw OCRError(OCRErrorKind::noTextDetected);
+    }
+    diag(QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text.size()));
+    return text;
+}
+
+QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages) const
+{
+    QStringList names;
+    if (languages && !languages->isEmpty()) {
+        for (const QString &id : *languages) {
+            const QString name = TesseractLanguageMap::dataName(id);
+            if (!names.contains(name))
+                names.append(name);
+        }
+        return names;
+    }
+    // Automatic detection uses what is installed of the locale's languages; English
+    // stays even when missing, so its absence is reported rather than hidden.
+    for (const QString &id : m_automaticLanguageIds) {
+        const QString name = TesseractLanguageMap::dataName(id);
+        const bool installed = QFileInfo::exists(m_dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata"));
+        if (installed || name == QLatin1String("eng"))
+            names.append(name);
+    }
+    return names;
+}
+
+TesseractEngine &OCRService::engineFor(const QStringList &dataNames, bool useCorrection)
+{
+    const QString key = dataNames.join(QLatin1Char('+')) + (useCorrection ? QStringLiteral("|dict") : QString());
+    for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
+        if (it->key == key) {
+            m_engines.splice(m_engines.begin(), m_engines, it);
+            return *m_engines.front().engine;
+        }
+    }
+    auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection);
+    diag(QStringLiteral("✅ [OCRService] loaded %1").arg(key));
+    m_engines.push_front({key, std::move(engine)});
+    if (m_engines.size() > kMaxCachedEngines)
+        m_engines.pop_back();
+    return *m_engines.front().engine;
+}
+
+} // namespace quorvane

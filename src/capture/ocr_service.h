@@ -1,0 +1,64 @@
+#pragma once
+
+#include "capture/ocr_language.h"
+#include "core/capture_mode.h"
+#include "core/text_processing_settings.h"
+
+#include <QFuture>
+#include <QImage>
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <QThreadPool>
+
+#include <list>
+#include <memory>
+#include <optional>
+
+namespace quorvane {
+
+class TesseractEngine;
+
+// Turns one captured image into text on the device with Tesseract: plain lines in reading
+// order, or in code mode the indentation-preserving layout, then the text clean-up pass.
+// Recognitions run one at a time on the service's own thread, with warm engines kept there.
+class OCRService {
+public:
+    // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
+    // languages of automatic detection. Starts loading the automatic languages at once.
+    explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system());
+    virtual ~OCRService();
+    OCRService(const OCRService &) = delete;
+    OCRService &operator=(const OCRService &) = delete;
+
+    // The recognised and cleaned text. `languages` are OCRLanguage ids in the order to
+    // try; none or an empty list detects automatically. Fails with OCRError.
+    virtual QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
+                                           CaptureMode mode, const TextProcessingSettings &options);
+
+    // The languages offered to the user, in table order. Any thread.
+    static const QList<OCRLanguage> &supportedLanguages();
+
+    // $TESSDATA_PREFIX when set, otherwise the system's Tesseract data folder.
+    static QString defaultDataPath();
+
+private:
+    QString recognize(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
+                      const TextProcessingSettings &options);
+    QString performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
+                       bool preserveIndentation);
+    QStringList dataNamesFor(const std::optional<QStringList> &languages) const;
+    TesseractEngine &engineFor(const QStringList &dataNames, bool useCorrection);
+
+    struct CachedEngine {
+        QString key;
+        std::unique_ptr<TesseractEngine> engine;
+    };
+
+    const QString m_dataPath;
+    const QStringList m_automaticLanguageIds;
+    std::list<CachedEngine> m_engines;  // most recently used first; executor thread only
+    QThreadPool m_executor;
+};
+
+} // namespace quorvane

@@ -1,0 +1,140 @@
+#include "capture/recognition_image.h"
+
+#include "capture/grey_image.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+// Lines of text are scaled to about this height. Screen text at 1x (11 to 16 px fonts)
+// makes lines of 10 to 18 px, on which the engine misreads punctuation and thin letters;
+// from about 20 px on it reads them reliably. Recognition time grows with the line height,
+// so no more than that.
+constexpr double kTargetLineHeight = 20;
+constexpr double kMaxScale = 4.0;
+// Upscaling a large capture buys nothing and costs time and memory.
+constexpr qint64 kMaxEnginePixels = 24'000'000;
+constexpr int kMarginAtScale1 = 8;
+constexpr int kScreenResolution = 96;
+// Below this difference between background and ink there is no telling text apart.
+constexpr int kMinContrast = 24;
+
+using Histogram = std::array<qint64, 256>;
+
+Histogram histogramOf(const QImage &grey)
+{
+    Histogram histogram{};
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            ++histogram[row[x]];
+    }
+    return histogram;
+}
+
+// The grey level below which `fraction` of the pixels lie.
+int percentile(const Histogram &histogram, double fraction)
+{
+    qint64 total = 0;
+    for (qint64 count : histogram)
+        total += count;
+    const qint64 wanted = qint64(double(total) * fraction);
+    qint64 seen = 0;
+    for (int level = 0; level < 256; ++level) {
+        seen += histogram[size_t(level)];
+        if (seen > wanted)
+            return level;
+    }
+    return 255;
+}
+
+// Median height of the bands of rows that hold ink: the height of a text line, from the
+// top of its tallest letters to the bottom of its descenders. 0 when nothing stands out.
+double medianLineHeight(const QImage &grey, int background, int ink)
+{
+    if (background - ink < kMinContrast)
+        return 0;
+    const int threshold = (background + ink) / 2;
+    std::vector<int> heights;
+    int run = 0;
+    for (int y = 0; y <= grey.height(); ++y) {
+        bool hasInk = false;
+        if (y < grey.height()) {
+            const uchar *row = grey.constScanLine(y);
+            hasInk = std::any_of(row, row + grey.width(), [&](uchar level) { return level < threshold; });
+        }
+        if (hasInk) {
+            ++run;
+        } else if (run > 0) {
+            heights.push_back(run);
+            run = 0;
+        }
+    }
+    if (heights.empty())
+        return 0;
+    std::nth_element(heights.begin(), heights.begin() + heights.size() / 2, heights.end());
+    return heights[heights.size() / 2];
+}
+
+double scaleFor(QSize size, double lineHeight)
+{
+    const double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
+    // Two pixels spare for rounding the scaled size and the margins.
+    const double bySide = double(RecognitionImage::kEngineSideLimit - 2)
+                          / (std::max(size.width(), size.height()) + 2 * kMarginAtScale1);
+    const double byArea = std::sqrt(double(kMaxEnginePixels) / (double(size.width()) * size.height()));
+    return std::max(1.0, std::min({wanted, kMaxScale, bySide, byArea}));
+}
+
+} // namespace
+
+RecognitionImage::RecognitionImage(const QImage &captured)
+{
+    QImage grey = greyOnWhite(captured);
+    // Background covers most of a text image: its level is the median.
+    Histogram histogram = histogramOf(grey);
+    m_inverted = percentile(histogram, 0.5) < 128;
+    if (m_inverted) {
+        grey.invertPixels();
+        std::reverse(histogram.begin(), histogram.end());
+    }
+    const int background = percentile(histogram, 0.5);
+    const int ink = percentile(histogram, 0.01);
+
+    m_scale = scaleFor(grey.size(), medianLineHeight(grey, background, ink));
+    if (m_scale > 1.0) {
+        grey = grey.scaled(qRound(grey.width() * m_scale), qRound(grey.height() * m_scale),
+                           Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    m_scaledSize = grey.size();
+    // Text that touches the border is often lost; a blank margin avoids that.
+    m_margin = qRound(kMarginAtScale1 * m_scale);
+    m_pixels = QImage(grey.width() + 2 * m_margin, grey.height() + 2 * m_margin, QImage::Format_Grayscale8);
+    m_pixels.fill(background);
+    for (int y = 0; y < grey.height(); ++y)
+        std::memcpy(m_pixels.scanLine(y + m_margin) + m_margin, grey.constScanLine(y), size_t(grey.width()));
+}
+
+int RecognitionImage::resolution() const
+{
+    return qRound(kScreenResolution * m_scale);
+}
+
+QRectF RecognitionImage::normalisedBox(const QRectF &enginePixels) const
+{
+    const double w = m_scaledSize.width();
+    const double h = m_scaledSize.height();
+    const double left = (enginePixels.left() - m_margin) / w;
+    const double top = (enginePixels.top() - m_margin) / h;
+    const double width = enginePixels.width() / w;
+    const double height = enginePixels.height() / h;
+    return QRectF(left, 1.0 - top - height, width, height);
+}
+
+} // namespace quorvane

@@ -1,0 +1,124 @@
+#include "capture/tesseract_engine.h"
+
+#include "capture/ocr_error.h"
+#include "capture/tesseract_language_map.h"
+
+#include <QFileInfo>
+
+#include <omp.h>
+#include <tesseract/baseapi.h>
+#include <tesseract/resultiterator.h>
+
+#include <string>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+// Owns a string the engine allocated with new[].
+QString takeText(char *text)
+{
+    const std::unique_ptr<char[]> owner(text);
+    return text ? QString::fromUtf8(text) : QString();
+}
+
+QRect boxAt(const tesseract::PageIterator &it, tesseract::PageIteratorLevel level)
+{
+    int left = 0, top = 0, right = 0, bottom = 0;
+    if (!it.BoundingBox(level, &left, &top, &right, &bottom))
+        return {};
+    return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+} // namespace
+
+TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dataNames,
+                                 bool languageCorrection)
+    : m_api(std::make_unique<tesseract::TessBaseAPI>())
+{
+    QStringList missing;
+    QStringList packages;
+    for (const QString &name : dataNames) {
+        if (!QFileInfo::exists(dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata"))) {
+            missing.append(name);
+            packages.append(TesseractLanguageMap::packageName(name));
+        }
+    }
+    if (!missing.isEmpty()) {
+        throw OCRError(OCRErrorKind::ocrFailed,
+                       QStringLiteral("the Tesseract language data %1 is not installed (install %2)")
+                           .arg(missing.join(QStringLiteral(", ")), packages.join(QStringLiteral(", "))));
+    }
+
+    // Dictionaries are read at load time only, so the switch is part of the engine.
+    const std::string flag = languageCorrection ? "1" : "0";
+    const std::vector<std::string> names{"load_system_dawg", "load_freq_dawg"};
+    const std::vector<std::string> values{flag, flag};
+    const QByteArray path = dataPath.toUtf8();
+    const QByteArray languages = dataNames.join(QLatin1Char('+')).toUtf8();
+    if (m_api->Init(path.constData(), languages.constData(), tesseract::OEM_LSTM_ONLY, nullptr, 0,
+                    &names, &values, false) != 0) {
+        throw OCRError(OCRErrorKind::ocrFailed,
+                       QStringLiteral("the recognition data for %1 could not be loaded from %2")
+                           .arg(QString::fromUtf8(languages), dataPath));
+    }
+    // The caller already turned light-on-dark text around; trying both costs time.
+    m_api->SetVariable("tessedit_do_invert", "0");
+}
+
+TesseractEngine::~TesseractEngine()
+{
+    m_api->End();
+}
+
+QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolution, Layout layout)
+{
+    Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
+    // Tesseract splits each step of its networks over OpenMP threads. The steps are tiny,
+    // so the threads mostly wait on one another, and on a busy machine a recognition took
+    // several times as long as on one thread. The limit holds for the calling thread only.
+    omp_set_max_active_levels(0);
+    m_api->SetPageSegMode(layout == Layout::singleBlock ? tesseract::PSM_SINGLE_BLOCK : tesseract::PSM_AUTO);
+    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
+    m_api->SetSourceResolution(resolution);
+    const int status = m_api->Recognize(nullptr);
+    if (status != 0) {
+        m_api->Clear();
+        throw OCRError(OCRErrorKind::visionRequestFailed,
+                       QStringLiteral("Tesseract could not read the %1 x %2 pixel image")
+                           .arg(grey.width())
+                           .arg(grey.height()));
+    }
+
+    QList<RecognizedLine> lines;
+    std::unique_ptr<tesseract::ResultIterator> it(m_api->GetIterator());
+    constexpr auto kLine = tesseract::RIL_TEXTLINE;
+    constexpr auto kWord = tesseract::RIL_WORD;
+    constexpr auto kSymbol = tesseract::RIL_SYMBOL;
+    bool more = it && !it->Empty(kWord);
+    while (more) {
+        RecognizedLine line;
+        line.box = boxAt(*it, kLine);
+        line.text = takeText(it->GetUTF8Text(kLine)).trimmed();
+        // Each word, symbol by symbol; the iterator ends on the next line's first word.
+        do {
+            RecognizedWord word;
+            word.box = boxAt(*it, kWord);
+            word.text = takeText(it->GetUTF8Text(kWord));
+            do {
+                word.symbolBoxes.append(boxAt(*it, kSymbol));
+                more = it->Next(kSymbol);
+            } while (more && !it->IsAtBeginningOf(kWord));
+            if (!word.text.isEmpty())
+                line.words.append(word);
+        } while (more && !it->IsAtBeginningOf(kLine));
+        if (!line.words.isEmpty())
+            lines.append(line);
+    }
+    m_api->Clear();
+    return lines;
+}
+
+} // namespace quorvane
+

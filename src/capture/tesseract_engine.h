@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+
+namespace tesseract {
+class TessBaseAPI;
+}
+
+namespace quorvane {
+
+// One word as the engine read it, in the pixels of the image it was given.
+struct RecognizedWord {
+    QRect box;
+    QString text;
+    QList<QRect> symbolBoxes;  // one per recognised character, left to right
+};
+
+// One text line in reading order, with its words.
+struct RecognizedLine {
+    QRect box;
+    QString text;
+    QList<RecognizedWord> words;
+};
+
+// One loaded Tesseract model set (languages + dictionary switch). Loading costs about a
+// tenth of a second, so callers keep engines and reuse them. Not thread-safe: one thread
+// at a time.
+class TesseractEngine {
+public:
+    enum class Layout { automatic, singleBlock };
+
+    // Loads `dataNames` ("eng", "deu", ...; the first is the primary language) from
+    // `dataPath`. `languageCorrection` loads the word dictionaries. Throws
+    // OCRError(ocrFailed) naming the package to install when a data file is missing.
+    TesseractEngine(const QString &dataPath, const QStringList &dataNames, bool languageCorrection);
+    ~TesseractEngine();
+    TesseractEngine(const TesseractEngine &) = delete;
+    TesseractEngine &operator=(const TesseractEngine &) = delete;
+
+    // Reads a Grayscale8 image of dark text on a light background. `resolution` is the
+    // image's pixels per inch. Throws OCRError(visionRequestFailed) when the engine fails.
+    QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout);
+
+private:
+    std::unique_ptr<tesseract::TessBaseAPI> m_api;
+};
+
+} // namespace quorvane

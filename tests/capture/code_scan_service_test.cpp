@@ -1,0 +1,199 @@
+#include "capture/code_scan_error.h"
+#include "capture/code_scan_service.h"
+#include "platform/l10n.h"
+#include "support/event_loop.h"
+
+#include <QPainter>
+
+#include <ZXing/BitMatrix.h>
+#include <ZXing/MultiFormatWriter.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace quorvane;
+using ZXing::BarcodeFormat;
+
+namespace {
+
+QImage toImage(const ZXing::BitMatrix &matrix);
+
+// A code drawn by zxing-cpp's own writer, black on white, `width` x `height` pixels
+// including a quiet zone of `margin` modules.
+QImage makeCode(BarcodeFormat format, const std::string &content, int width, int height, int margin = 10)
+{
+    return toImage(ZXing::MultiFormatWriter(format).setMargin(margin).encode(content, width, height));
+}
+
+QImage toImage(const ZXing::BitMatrix &matrix)
+{
+    QImage image(matrix.width(), matrix.height(), QImage::Format_Grayscale8);
+    for (int y = 0; y < matrix.height(); ++y) {
+        uchar *row = image.scanLine(y);
+        for (int x = 0; x < matrix.width(); ++x)
+            row[x] = matrix.get(x, y) ? 0 : 255;
+    }
+    return image;
+}
+
+// Places `images` on one white canvas at the given positions.
+QImage compose(QSize size, const QList<std::pair<QPoint, QImage>> &images)
+{
+    QImage canvas(size, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    for (const auto &[at, image] : images)
+        painter.drawImage(at, image);
+    return canvas;
+}
+
+template <typename T>
+CodeScanErrorKind errorOf(QFuture<T> future)
+{
+    try {
+        future.waitForFinished();
+        future.result();
+    } catch (const CodeScanError &error) {
+        return error.kind();
+    }
+    ADD_FAILURE() << "no CodeScanError was thrown";
+    return CodeScanErrorKind::visionRequestFailed;
+}
+
+class CodeScanServiceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { service = std::make_unique<CodeScanService>(); }
+    static void TearDownTestSuite() { service.reset(); }
+    static std::unique_ptr<CodeScanService> service;
+};
+std::unique_ptr<CodeScanService> CodeScanServiceTest::service;
+
+} // namespace
+
+TEST_F(CodeScanServiceTest, DecodesCodesMadeByTheWriter)
+{
+    struct Case {
+        BarcodeFormat format;
+        std::string content;
+        QSize size;
+        CodeSymbology symbology;
+    };
+    const QList<Case> cases{
+        {BarcodeFormat::QRCode, "https://example.com/q?id=42", {200, 200}, CodeSymbology::qr},
+        {BarcodeFormat::EAN13, "4006381333931", {300, 120}, CodeSymbology::ean13},
+        {BarcodeFormat::Code128, "QRV-2024/77", {360, 120}, CodeSymbology::code128},
+        {BarcodeFormat::DataMatrix, "Lot 7781 exp 2026-01", {160, 160}, CodeSymbology::dataMatrix},
+        {BarcodeFormat::ITF, "00012345678905", {400, 120}, CodeSymbology::itf14},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.content);
+        const DetectedCode code = service->detectBestCode(makeCode(c.format, c.content, c.size.width(), c.size.height())).result();
+        EXPECT_EQ(code.payload, QString::fromStdString(c.content));
+        EXPECT_EQ(code.symbology, c.symbology);
+        EXPECT_EQ(code.confidence, 1.0f);
+    }
+}
+
+TEST_F(CodeScanServiceTest, PayloadIsReadAsUtf8)
+{
+    const QString text = QStringLiteral("Grüße aus Köln – 東京 👋");
+    const ZXing::BitMatrix matrix = ZXing::MultiFormatWriter(BarcodeFormat::QRCode)
+                                        .setEncoding(ZXing::CharacterSet::UTF8)
+                                        .setMargin(4)
+                                        .encode(text.toStdWString(), 240, 240);
+    const DetectedCode code = service->detectBestCode(toImage(matrix)).result();
+    EXPECT_EQ(code.payload, text);
+}
+
+TEST_F(CodeScanServiceTest, ReadsACodeOnATransparentBackground)
+{
+    // As image files of generated codes often are: dark modules, nothing behind them.
+    QImage code = makeCode(BarcodeFormat::QRCode, "transparent", 200, 200).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < code.height(); ++y) {
+        for (int x = 0; x < code.width(); ++x) {
+            if (qGray(code.pixel(x, y)) > 128)
+                code.setPixel(x, y, qRgba(0, 0, 0, 0));
+        }
+    }
+    EXPECT_EQ(service->detectBestCode(code).result().payload, "transparent");
+}
+
+TEST_F(CodeScanServiceTest, FirstCodeInReadingOrderIsTheBest)
+{
+    const QImage qr = makeCode(BarcodeFormat::QRCode, "left-qr", 160, 160, 2);
+    const QImage ean = makeCode(BarcodeFormat::EAN13, "4006381333931", 240, 100, 4);
+
+    const QImage qrLeft = compose({460, 200}, {{{20, 20}, qr}, {{200, 40}, ean}});
+    const QList<DetectedCode> both = service->detectCodes(qrLeft).result();
+    ASSERT_EQ(both.size(), 2);
+    EXPECT_EQ(both[0].payload, "left-qr");
+    EXPECT_EQ(both[1].payload, "4006381333931");
+    EXPECT_EQ(service->detectBestCode(qrLeft).result().payload, "left-qr");
+
+    const QImage eanLeft = compose({460, 200}, {{{260, 20}, qr}, {{10, 40}, ean}});
+    EXPECT_EQ(service->detectBestCode(eanLeft).result().payload, "4006381333931");
+
+    const QImage eanAbove = compose({300, 320}, {{{30, 150}, qr}, {{20, 10}, ean}});
+    EXPECT_EQ(service->detectBestCode(eanAbove).result().payload, "4006381333931");
+}
+
+TEST_F(CodeScanServiceTest, IgnoresSymbologiesOutsideTheScannedSet)
+{
+    // Codabar is not scanned, and Interleaved 2 of 5 only as a 14-digit ITF-14.
+    for (const auto &[format, content] : {std::pair{BarcodeFormat::Codabar, std::string("A40156B")},
+                                          std::pair{BarcodeFormat::ITF, std::string("123456")}}) {
+        const QImage image = makeCode(format, content, 300, 100);
+        EXPECT_TRUE(service->detectCodes(image).result().isEmpty()) << content;
+        EXPECT_EQ(errorOf(service->detectBestCode(image)), CodeScanErrorKind::noCodeDetected);
+    }
+}
+
+TEST_F(CodeScanServiceTest, ImageWithoutCodesGivesAnEmptyListButNoBestCode)
+{
+    QImage blank(320, 200, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_TRUE(service->detectCodes(blank).result().isEmpty());
+    EXPECT_EQ(errorOf(service->detectBestCode(blank)), CodeScanErrorKind::noCodeDetected);
+}
+
+TEST_F(CodeScanServiceTest, EmptyImagesAreInvalid)
+{
+    for (const QImage &image : {QImage(), QImage(1, 0, QImage::Format_RGB32), QImage(0, 5, QImage::Format_RGB32)}) {
+        EXPECT_EQ(errorOf(service->detectCodes(image)), CodeScanErrorKind::invalidImage);
+        EXPECT_EQ(errorOf(service->detectBestCode(image)), CodeScanErrorKind::invalidImage);
+    }
+}
+
+// zxing-cpp 1.4 aborted the whole process on this image when the linear readers ran
+// without a symbol limit.
+TEST_F(CodeScanServiceTest, TallCode128DoesNotAbortTheScanner)
+{
+    const QImage image = makeCode(BarcodeFormat::Code128, "123456", 1445, 700, 10);
+    const DetectedCode code = service->detectBestCode(image).result();
+    EXPECT_EQ(code.payload, "123456");
+    EXPECT_EQ(code.symbology, CodeSymbology::code128);
+}
+
+TEST_F(CodeScanServiceTest, TypedErrorReachesAContinuationOnTheMainThread)
+{
+    std::optional<CodeScanErrorKind> seen;
+    QObject context;
+    auto done = service->detectBestCode(QImage())
+                    .then(&context, [](const DetectedCode &) {})
+                    .onFailed(&context, [&](const CodeScanError &error) { seen = error.kind(); });
+    ASSERT_TRUE(test::waitFor(done));
+    EXPECT_EQ(seen, CodeScanErrorKind::invalidImage);
+}
+
+TEST(CodeScanErrorText, DetectorFailureFillsItsDescriptionAfterTranslation)
+{
+    EXPECT_EQ(CodeScanError(CodeScanErrorKind::visionRequestFailed, "out of memory").localizedDescription(),
+              "Barcode detection failed: out of memory");
+    EXPECT_EQ(CodeScanError(CodeScanErrorKind::noCodeDetected).localizedDescription(),
+              "No code was detected in the selected region");
+    L10n::setTable({{"code_scan_error.vision_failed", "Erkennung fehlgeschlagen: %@"}});
+    EXPECT_EQ(CodeScanError(CodeScanErrorKind::visionRequestFailed, "out of memory").localizedDescription(),
+              "Erkennung fehlgeschlagen: out of memory");
+    L10n::setTable({});
+}

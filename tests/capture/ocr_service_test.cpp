@@ -1,0 +1,231 @@
+#include "capture/ocr_error.h"
+#include "capture/ocr_service.h"
+#include "platform/l10n.h"
+#include "support/event_loop.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace quorvane;
+
+namespace {
+
+struct Theme {
+    QColor text;
+    QColor background;
+};
+const Theme kLight{QColor("#1d1d1f"), QColor("#ffffff")};
+const Theme kDark{QColor("#d4d4d4"), QColor("#1e1e1e")};
+
+// Text as a screen shows it at 1x: anti-aliased, one line per entry, 12 px margins.
+QImage renderText(const QStringList &lines, const QString &family, int pixelSize, const Theme &theme,
+                  int minimumWidth = 0)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    const QFontMetrics metrics(font);
+    int width = minimumWidth;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line) + 24);
+    const int lineHeight = qRound(metrics.height() * 1.3);
+    QImage image(width, 24 + lineHeight * int(lines.size()), QImage::Format_RGB32);
+    image.fill(theme.background);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(theme.text);
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(12, 12 + i * lineHeight + metrics.ascent(), lines[i]);
+    return image;
+}
+
+QImage blank(QSize size, QColor colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+OCRError errorOf(QFuture<QString> future)
+{
+    try {
+        future.result();
+    } catch (const OCRError &error) {
+        return error;
+    }
+    ADD_FAILURE() << "no OCRError was thrown";
+    return OCRError(OCRErrorKind::ocrFailed, "none");
+}
+
+const TextProcessingSettings kDefaults;
+
+// One warm service for the whole suite: loading the models is the slow part.
+class OCRServiceTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { service = std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale("en_US")); }
+    static void TearDownTestSuite() { service.reset(); }
+
+    static QString recognize(const QImage &image, CaptureMode mode = CaptureMode::normal,
+                             const std::optional<QStringList> &languages = std::nullopt,
+                             const TextProcessingSettings &options = kDefaults)
+    {
+        return service->recognizeText(image, languages, mode, options).result();
+    }
+
+    static std::unique_ptr<OCRService> service;
+};
+std::unique_ptr<OCRService> OCRServiceTest::service;
+
+} // namespace
+
+TEST_F(OCRServiceTest, ReadsScreenTextInSeveralFontsLightAndDark)
+{
+    const QStringList lines{"Your changes have been saved to Documents.", "Click Continue to install version 3.14."};
+    struct Case {
+        const char *family;
+        int size;
+        Theme theme;
+    };
+    for (const Case &c : {Case{"DejaVu Sans", 11, kLight}, Case{"Liberation Serif", 13, kDark},
+                          Case{"Liberation Sans", 12, kDark}, Case{"DejaVu Sans Mono", 14, kLight}}) {
+        SCOPED_TRACE(c.family);
+        EXPECT_EQ(recognize(renderText(lines, c.family, c.size, c.theme)), lines.join('\n'));
+    }
+}
+
+TEST_F(OCRServiceTest, CodeModeKeepsIndentationAndSkipsTheCleanUp)
+{
+    const QStringList program{
+        "def parse(lines):",
+        "    result = []",
+        "    for line in lines:",
+        "        if not line:",
+        "            continue",
+        "        result.append(line)  # kept",
+        "    return result",
+    };
+    for (const Theme &theme : {kLight, kDark}) {
+        const QImage image = renderText(program, "DejaVu Sans Mono", 13, theme);
+        // Two spaces before the comment survive although collapseSpaces is on.
+        EXPECT_EQ(recognize(image, CaptureMode::code), program.join('\n'));
+    }
+}
+
+TEST_F(OCRServiceTest, NormalModeAppliesTheCleanUpPass)
+{
+    const QImage image = renderText({"first line of text", "second line of text"}, "DejaVu Sans", 13, kLight);
+    TextProcessingSettings joined;
+    joined.preserveLineBreaks = false;
+    EXPECT_EQ(recognize(image, CaptureMode::normal, std::nullopt, joined), "first line of text second line of text");
+    EXPECT_EQ(recognize(image, CaptureMode::repeat), "first line of text\nsecond line of text");
+}
+
+TEST_F(OCRServiceTest, ReadsTheRequestedLanguagesInOrder)
+{
+    const QStringList french{"Déjà vu : le garçon lève la tête à côté de l'église."};
+    const QImage image = renderText(french, "DejaVu Sans", 14, kLight);
+    EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{"fr-FR", "en-US"}), french.join('\n'));
+}
+
+TEST_F(OCRServiceTest, EmptyLanguageListDetectsAutomatically)
+{
+    const QImage image = renderText({"Automatic language detection"}, "DejaVu Sans", 13, kLight);
+    EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{}), "Automatic language detection");
+}
+
+TEST_F(OCRServiceTest, ImageWithoutTextIsNoTextDetectedInEveryMode)
+{
+    for (CaptureMode mode : kAllCaptureModes) {
+        for (QColor colour : {QColor(Qt::white), QColor("#1e1e1e")}) {
+            SCOPED_TRACE(rawValue(mode).toStdString());
+            const OCRError error = errorOf(service->recognizeText(blank({240, 80}, colour), std::nullopt, mode, kDefaults));
+            EXPECT_EQ(error.kind(), OCRErrorKind::noTextDetected);
+        }
+    }
+}
+
+TEST_F(OCRServiceTest, EmptyImageIsInvalidBeforeLanguagesAreChecked)
+{
+    for (const QImage &image : {QImage(), QImage(0, 40, QImage::Format_RGB32), QImage(40, 0, QImage::Format_RGB32)}) {
+        const OCRError error = errorOf(service->recognizeText(image, QStringList{"xx-XX"}, CaptureMode::normal, kDefaults));
+        EXPECT_EQ(error.kind(), OCRErrorKind::invalidImage);
+        EXPECT_EQ(error.localizedDescription(), "The captured image is invalid or corrupted");
+    }
+}
+
+TEST_F(OCRServiceTest, FirstUnknownLanguageIsRejectedByExactId)
+{
+    const QImage image = renderText({"text"}, "DejaVu Sans", 13, kLight);
+    const OCRError lowerCase = errorOf(service->recognizeText(image, QStringList{"en-us"}, CaptureMode::normal, kDefaults));
+    EXPECT_EQ(lowerCase.kind(), OCRErrorKind::unsupportedLanguage);
+    EXPECT_EQ(lowerCase.value(), "en-us");
+    EXPECT_EQ(lowerCase.localizedDescription(), "Language 'en-us' is not supported");
+
+    const OCRError second = errorOf(
+        service->recognizeText(image, QStringList{"en-US", "zh-CN", "xx"}, CaptureMode::code, kDefaults));
+    EXPECT_EQ(second.value(), "zh-CN");
+}
+
+TEST_F(OCRServiceTest, CaptureWiderThanTheEngineLimitIsStillRead)
+{
+    // Scaling this small text up fully would pass the engine's 32767-pixel limit.
+    const QImage image = renderText({"Wide capture across three monitors"}, "DejaVu Sans", 12, kLight, 20000);
+    EXPECT_EQ(recognize(image), "Wide capture across three monitors");
+}
+
+TEST_F(OCRServiceTest, ImageTooLargeForTheEngineFailsWithoutCrashing)
+{
+    const OCRError error = errorOf(service->recognizeText(blank({33000, 24}, Qt::white), std::nullopt,
+                                                          CaptureMode::normal, kDefaults));
+    EXPECT_EQ(error.kind(), OCRErrorKind::visionRequestFailed);
+}
+
+TEST_F(OCRServiceTest, TypedErrorReachesAContinuationOnTheMainThread)
+{
+    std::optional<OCRErrorKind> seen;
+    QObject context;
+    auto done = service->recognizeText(QImage(), std::nullopt, CaptureMode::normal, kDefaults)
+                    .then(&context, [](const QString &) {})
+                    .onFailed(&context, [&](const OCRError &error) { seen = error.kind(); });
+    ASSERT_TRUE(test::waitFor(done));
+    EXPECT_EQ(seen, OCRErrorKind::invalidImage);
+}
+
+TEST(OCRServiceData, MissingLanguageDataNamesThePackageToInstall)
+{
+    QTemporaryDir data;
+    ASSERT_TRUE(QFile::link(OCRService::defaultDataPath() + "/eng.traineddata", data.filePath("eng.traineddata")));
+    OCRService service(data.path(), QLocale("de_DE"));
+    const QImage image = renderText({"Automatic languages fall back to English"}, "DejaVu Sans", 13, kLight);
+
+    const auto failure = [&](const QStringList &languages) {
+        return errorOf(service.recognizeText(image, languages, CaptureMode::normal, kDefaults));
+    };
+    const OCRError french = failure({"en-US", "fr-FR"});
+    EXPECT_EQ(french.kind(), OCRErrorKind::ocrFailed);
+    EXPECT_TRUE(french.localizedDescription().startsWith("OCR failed: "));
+    EXPECT_TRUE(french.localizedDescription().contains("tesseract-ocr-fra")) << french.what();
+    EXPECT_TRUE(failure({"zh-Hans"}).localizedDescription().contains("tesseract-ocr-chi-sim"));
+
+    // German data is missing too, but automatic detection only uses what is installed.
+    EXPECT_EQ(service.recognizeText(image, std::nullopt, CaptureMode::normal, kDefaults).result(),
+              "Automatic languages fall back to English");
+}
+
+TEST(OCRErrorText, TranslationReplacesTheWholeSentence)
+{
+    EXPECT_EQ(OCRError(OCRErrorKind::ocrFailed, "disk error").localizedDescription(), "OCR failed: disk error");
+    EXPECT_EQ(OCRError(OCRErrorKind::visionRequestFailed, "bad image").localizedDescription(),
+              "Vision framework error: bad image");
+    EXPECT_EQ(OCRError(OCRErrorKind::noTextDetected).localizedDescription(),
+              "No text was detected in the selected region");
+    L10n::setTable({{"ocr_error.unsupported_language", "Sprache wird nicht unterstützt"}});
+    EXPECT_EQ(OCRError(OCRErrorKind::unsupportedLanguage, "xx").localizedDescription(),
+              "Sprache wird nicht unterstützt");
+    L10n::setTable({});
+}
