@@ -7,6 +7,8 @@
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
 #include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
+#include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
@@ -21,6 +23,9 @@
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
 
+#include <QException>
+#include <QImageReader>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
@@ -30,12 +35,76 @@ namespace {
 
 // The maximum of the second attempt when the configured one could not be used.
 constexpr int kFallbackHistoryMaximum = 100;
+// Width of the thumbnail recorded with an imported image, in pixels.
+constexpr int kThumbnailWidth = 256;
 
 QString describe(const std::exception &error)
 {
     if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
         return localized->localizedDescription();
     return QString::fromLocal8Bit(error.what());
+}
+
+// A service's own error, when a worker pool has wrapped it on the way.
+std::exception_ptr unwrapped(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const QUnhandledException &wrapper) {
+        if (wrapper.exception())
+            return unwrapped(wrapper.exception());
+    } catch (...) {
+    }
+    return error;
+}
+
+QString describe(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return describe(e);
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+// How a future ended: its value, or the exception it carries, or neither when it was
+// cancelled without one.
+template <typename T>
+struct Outcome {
+    std::optional<T> value;
+    std::exception_ptr error;
+};
+
+template <typename T>
+Outcome<T> outcomeOf(const QFuture<T> &finished)
+{
+    Outcome<T> outcome;
+    try {
+        QFuture<T> copy = finished;
+        copy.waitForFinished();
+        if (copy.resultCount() > 0)
+            outcome.value = copy.result();
+    } catch (...) {
+        outcome.error = unwrapped(std::current_exception());
+    }
+    return outcome;
+}
+
+// Calls `handler` with the finished future once `future` has finished in any way,
+// cancellation included (which a plain continuation would skip), on `context`'s thread.
+template <typename T, typename Handler>
+void whenFinished(QFuture<T> future, QObject *context, Handler handler)
+{
+    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
+        .onCanceled(context, [handler, future] { handler(future); });
+}
+
+QString sizeText(const QImage &image)
+{
+    const QSizeF points = image.deviceIndependentSize();
+    return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
 }
 
 } // namespace
@@ -81,6 +150,8 @@ void AppDelegate::setupServices()
     m_settingsStore = m_factory.makeSettingsStore();
     m_notificationService = m_factory.makeNotificationService();
     m_screenCaptureService = m_factory.makeScreenCaptureService();
+    m_ocrService = m_factory.makeOCRService();
+    m_codeScanService = m_factory.makeCodeScanService();
     makeHistoryStore(int(m_settingsStore->settings().maxHistoryEntries));
     m_permissionManager = m_factory.makePermissionManager();
     m_clipboardService = m_factory.makeClipboardService();
@@ -279,11 +350,110 @@ void AppDelegate::handleScanCode()
     diag(QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
 }
 
+// --- Imported images ---------------------------------------------------------------------
+
 void AppDelegate::handleImportedImage(const QImage &image)
 {
-    diag(QStringLiteral("📷 Continuity import: received image from iPhone, size=%1x%2")
-             .arg(image.width())
-             .arg(image.height()));
+    diag(QStringLiteral("📷 Continuity import: received image from iPhone, size=%1").arg(sizeText(image)));
+    if (image.isNull()) {
+        diag(QStringLiteral("❌ Continuity import: failed to create CGImage from NSImage"));
+        return;
+    }
+    if (!m_ocrService || !m_clipboardService || !m_historyStore || !m_settingsStore)
+        return;
+
+    const UserSettings settings = m_settingsStore->settings();
+    std::optional<QStringList> languages;
+    if (!settings.autoDetectLanguage)
+        languages = settings.preferredLanguages;
+
+    // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
+    QFuture<CaptureHistoryEntry> recorded =
+        m_ocrService->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
+            .then(this,
+                  [this, image](const QString &text) {
+                      m_clipboardService->copyText(text);
+                      CaptureHistoryEntry entry;
+                      entry.id = QUuid::createUuid();
+                      entry.timestamp = QDateTime::currentDateTimeUtc();
+                      entry.text = text;
+                      entry.sourceRect = QRectF(0, 0, 0, 0);
+                      entry.captureMode = CaptureMode::normal;
+                      try {
+                          entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
+                      } catch (const std::exception &error) {
+                          diag(QStringLiteral("⚠️ Continuity import: no thumbnail: %1").arg(describe(error)));
+                      }
+                      return m_historyStore->addEntry(entry).then([entry] { return entry; });
+                  })
+            .unwrap();
+
+    whenFinished(recorded, this, [this](const QFuture<CaptureHistoryEntry> &finished) {
+        const Outcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
+        if (!outcome.value) {
+            importFailed(outcome.error);
+            return;
+        }
+        m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
+        diag(QStringLiteral("✅ Continuity import OCR completed, text length=%1").arg(outcome.value->text.size()));
+    });
+}
+
+void AppDelegate::importFailed(const std::exception_ptr &error)
+{
+    if (!error) {
+        diag(QStringLiteral("❌ Continuity import OCR failed: the import ended without a result"));
+        return;
+    }
+    diag(QStringLiteral("❌ Continuity import OCR failed: %1").arg(describe(error)));
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &localized) {
+        m_notificationService->showError(localized, std::nullopt);
+    } catch (...) {
+        // Only the services' own errors have a text for the user.
+    }
+}
+
+bool AppDelegate::validRequestor(const std::optional<QString> &sendType,
+                                 const std::optional<QString> &returnType) const
+{
+    diag(QStringLiteral("📱 AppDelegate.validRequestor(sendType=%1, returnType=%2)")
+             .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
+    if (sendType || !returnType)
+        return false;
+    if (!QImageReader::supportedMimeTypes().contains(returnType->toLatin1()))
+        return false;
+    diag(QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
+    return true;
+}
+
+bool AppDelegate::readSelection(const QMimeData &pasteboard)
+{
+    diag(QStringLiteral("📱 AppDelegate.readSelectionFromPasteboard called"));
+    diag(QStringLiteral("📱 Pasteboard types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
+
+    if (pasteboard.hasImage()) {
+        const QImage image = qvariant_cast<QImage>(pasteboard.imageData());
+        if (!image.isNull()) {
+            handleImportedImage(image);
+            diag(QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
+            return true;
+        }
+    }
+    for (const QByteArray &type : QImageReader::supportedMimeTypes()) {
+        const QString mimeType = QString::fromLatin1(type);
+        if (!pasteboard.hasFormat(mimeType))
+            continue;
+        const QImage image = QImage::fromData(pasteboard.data(mimeType));
+        if (image.isNull())
+            continue;
+        handleImportedImage(image);
+        diag(QStringLiteral("📱 AppDelegate: delivered image via data method, type=%1").arg(mimeType));
+        return true;
+    }
+    diag(QStringLiteral("⚠️ AppDelegate: no supported image on pasteboard"));
+    return false;
 }
 
 // --- Windows and first launch ------------------------------------------------------------

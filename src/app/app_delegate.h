@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QUuid>
 
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -13,11 +14,13 @@ class QMimeData;
 namespace quorvane {
 
 class ClipboardService;
+class CodeScanService;
 class HistoryStore;
 class HotkeyManager;
 class HotkeyRegistrar;
 class MenuBarController;
 class NotificationService;
+class OCRService;
 class PermissionManager;
 class ScreenCaptureService;
 class ServiceFactory;
@@ -64,8 +67,15 @@ public:
     virtual void handleRepeatZarrow();
     virtual void handleCodeModeCapture();
     virtual void handleScanCode();
-    // Recognises an image brought in from outside the screen, copies its text and records it.
+    // Recognises an image brought in from outside the screen, copies its text, records it
+    // and shows the success toast; a failure shows the error toast. Returns at once.
     virtual void handleImportedImage(const QImage &image);
+    // Whether the delegate takes what another program offers: only an image asked for
+    // without anything sent (`sendType` absent, `returnType` an image type).
+    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
+    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
+    // or else the first of the readable image types whose data decodes. False when none.
+    bool readSelection(const QMimeData &pasteboard);
 
     // Opens the capture history (on the full list); `entry` is the record whose toast
     // was clicked, if any.
@@ -84,6 +94,8 @@ public:
     SettingsStore *settingsStore() const { return m_settingsStore.get(); }
     NotificationService *notificationService() const { return m_notificationService.get(); }
     ScreenCaptureService *screenCaptureService() const { return m_screenCaptureService.get(); }
+    OCRService *ocrService() const { return m_ocrService.get(); }
+    CodeScanService *codeScanService() const { return m_codeScanService.get(); }
     HistoryStore *historyStore() const { return m_historyStore.get(); }
     PermissionManager *permissionManager() const { return m_permissionManager.get(); }
     ClipboardService *clipboardService() const { return m_clipboardService.get(); }
@@ -103,6 +115,7 @@ private:
     void warnHistoryNotKept();
     void applyNotificationSettings();
     void logShortcuts() const;
+    void importFailed(const std::exception_ptr &error);
 
     ServiceFactory &m_factory;
     bool m_launched = false;
@@ -113,6 +126,8 @@ private:
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<NotificationService> m_notificationService;
     std::unique_ptr<ScreenCaptureService> m_screenCaptureService;
+    std::unique_ptr<OCRService> m_ocrService;
+    std::unique_ptr<CodeScanService> m_codeScanService;
     std::unique_ptr<HistoryStore> m_historyStore;
     std::unique_ptr<PermissionManager> m_permissionManager;
     std::unique_ptr<ClipboardService> m_clipboardService;

@@ -2,7 +2,9 @@
 
 #include "app/sparkle_updater.h"
 #include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
+#include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
 #include "core/notification_service.h"
@@ -74,6 +76,16 @@ std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationServ
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
 {
     return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector);
+}
+
+std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()
+{
+    return std::make_unique<OCRService>();
+}
+
+std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()
+{
+    return std::make_unique<CodeScanService>();
 }
 
 std::unique_ptr<HistoryStore> DesktopServiceFactory::makeHistoryStore(int maxEntries)

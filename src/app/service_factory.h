@@ -6,11 +6,13 @@ namespace quorvane {
 
 class ActivationPolicy;
 class ClipboardService;
+class CodeScanService;
 class ContinuityRuntime;
 class HistoryStore;
 class HotkeyManager;
 class NotificationCenter;
 class NotificationService;
+class OCRService;
 class PermissionManager;
 class ScreenCaptureService;
 class SettingsStore;
@@ -35,6 +37,8 @@ public:
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;
     virtual std::unique_ptr<NotificationService> makeNotificationService() = 0;
     virtual std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() = 0;
+    virtual std::unique_ptr<OCRService> makeOCRService() = 0;
+    virtual std::unique_ptr<CodeScanService> makeCodeScanService() = 0;
     // A store in the default history folder; throws HistoryStoreError when that folder
     // cannot be found or made.
     virtual std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) = 0;

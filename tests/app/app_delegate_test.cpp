@@ -7,7 +7,10 @@
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
 #include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
+#include "capture/ocr_error.h"
+#include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
 #include "core/notification_service.h"
@@ -31,7 +34,9 @@
 #include "support/fake_notification_platform.h"
 
 #include <QAction>
+#include <QBuffer>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -132,6 +137,25 @@ struct RecordingAlerts : AlertPresenter {
     }
 };
 
+// Answers every recognition with `text` (or `failure`) and notes what it was asked.
+struct ScriptedOCR : OCRService {
+    ScriptedOCR() : OCRService(QStringLiteral("/nonexistent/tessdata")) {}
+    QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
+                                   const TextProcessingSettings &options) override
+    {
+        images.append(image);
+        asked.append({languages, mode});
+        Q_UNUSED(options);
+        if (failure)
+            return QtFuture::makeExceptionalFuture<QString>(std::make_exception_ptr(*failure));
+        return QtFuture::makeReadyFuture(text);
+    }
+    QString text = QStringLiteral("Imported words");
+    std::optional<OCRError> failure;
+    QList<QImage> images;
+    QList<std::pair<std::optional<QStringList>, CaptureMode>> asked;
+};
+
 // Records toasts instead of showing them.
 struct RecordingNotificationService : NotificationService {
     RecordingNotificationService(NotificationCenter &center, test::FakeSystemNotifier &notifier,
@@ -201,6 +225,18 @@ struct FakeFactory : ServiceFactory {
     {
         made << "screenCapture";
         return std::make_unique<ScreenCaptureService>(probe, displays, selector);
+    }
+    std::unique_ptr<OCRService> makeOCRService() override
+    {
+        made << "ocr";
+        auto service = std::make_unique<ScriptedOCR>();
+        ocr = service.get();
+        return service;
+    }
+    std::unique_ptr<CodeScanService> makeCodeScanService() override
+    {
+        made << "codeScan";
+        return std::make_unique<CodeScanService>();
     }
     std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) override
     {
@@ -274,6 +310,7 @@ struct FakeFactory : ServiceFactory {
     int historyFailures = 0;
     QStringList made;
     RecordingNotificationService *notifications = nullptr;
+    ScriptedOCR *ocr = nullptr;
     FakeStatusItem *statusItem = nullptr;
 };
 
@@ -334,7 +371,7 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
 
-    EXPECT_EQ(factory.made, (QStringList{"settings", "notifications", "screenCapture", "history(100)", "permissions",
+    EXPECT_EQ(factory.made, (QStringList{"settings", "notifications", "screenCapture", "ocr", "codeScan", "history(100)", "permissions",
                                          "clipboard", "hotkeys", "updater", "activationPolicy", "statusItem",
                                          "grab"}));
     EXPECT_EQ(factory.updater.backgroundChecks, 1);
@@ -599,4 +636,148 @@ TEST(AppDelegateShutDown, UnregistersEveryActionEvenWhenSomeWereNeverBound)
     EXPECT_TRUE(factory.grabber.held.empty());
     for (HotkeyAction action : kAllHotkeyActions)
         EXPECT_FALSE(delegate.hotkeyManager()->registeredShortcut(action).has_value());
+}
+
+namespace {
+
+QImage sampleImage(int width = 640, int height = 200)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QList<CaptureHistoryEntry> storedEntries(AppDelegate &delegate)
+{
+    auto entries = delegate.historyStore()->getEntries();
+    EXPECT_TRUE(test::waitFor(entries));
+    return entries.result();
+}
+
+} // namespace
+
+TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
+{
+    FakeFactory factory;
+    storeSettings(factory, [](UserSettings &s) {
+        s.autoDetectLanguage = false;
+        s.preferredLanguages = {"de-DE", "en-US"};
+    });
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const int menusBefore = factory.statusItem->menusAttached;
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
+
+    ASSERT_EQ(factory.ocr->asked.size(), 1);
+    EXPECT_EQ(factory.ocr->asked[0].first, (QStringList{"de-DE", "en-US"}));
+    EXPECT_EQ(factory.ocr->asked[0].second, CaptureMode::normal);
+    ASSERT_EQ(factory.pasteboard.writes.size(), 1);
+    EXPECT_EQ(factory.pasteboard.writes[0].value(0).data, QByteArray("Imported words"));
+
+    const QList<CaptureHistoryEntry> entries = storedEntries(delegate);
+    ASSERT_EQ(entries.size(), 1);
+    const CaptureHistoryEntry &entry = entries[0];
+    EXPECT_EQ(entry.text, "Imported words");
+    EXPECT_EQ(entry.captureMode, CaptureMode::normal);
+    EXPECT_EQ(entry.sourceRect, QRectF(0, 0, 0, 0));
+    EXPECT_FALSE(entry.displayID.has_value());
+    EXPECT_FALSE(entry.sourceAppBundleID.has_value());
+    EXPECT_EQ(QImage::fromData(entry.thumbnailData).width(), 256);
+
+    EXPECT_EQ(factory.notifications->successes[0], std::make_pair(CaptureMode::normal, entry.id));
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+    // An import is not a capture: the menu stays as it was.
+    EXPECT_EQ(factory.statusItem->menusAttached, menusBefore);
+}
+
+TEST(AppDelegateImport, AutomaticDetectionAsksForNoLanguages)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
+    EXPECT_EQ(factory.ocr->asked.value(0).first, std::nullopt);
+}
+
+TEST(AppDelegateImport, EmptyTextShowsAnErrorAndLeavesClipboardAndHistoryAlone)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    factory.ocr->text.clear();
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->errors.isEmpty(); }));
+    EXPECT_TRUE(factory.pasteboard.writes.isEmpty());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+    EXPECT_TRUE(factory.notifications->successes.isEmpty());
+}
+
+TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    factory.ocr->failure = OCRError(OCRErrorKind::noTextDetected);
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->errors.isEmpty(); }));
+    EXPECT_EQ(factory.notifications->errors[0], OCRError(OCRErrorKind::noTextDetected).localizedDescription());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+}
+
+TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.handleImportedImage(QImage());
+    drainEvents();
+    EXPECT_TRUE(factory.ocr->asked.isEmpty());
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+}
+
+TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    EXPECT_TRUE(delegate.validRequestor(std::nullopt, QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.validRequestor(std::nullopt, QStringLiteral("text/plain")));
+    EXPECT_FALSE(delegate.validRequestor(std::nullopt, std::nullopt));
+}
+
+TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    sampleImage(300, 90).save(&buffer, "PNG");
+
+    QMimeData offered;
+    offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
+    offered.setData("image/png", png);
+    EXPECT_TRUE(delegate.readSelection(offered));
+    ASSERT_EQ(factory.ocr->images.size(), 1);
+    EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
+
+    QMimeData whole;
+    whole.setImageData(sampleImage(120, 40));
+    EXPECT_TRUE(delegate.readSelection(whole));
+    ASSERT_EQ(factory.ocr->images.size(), 2);
+    EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
+
+    QMimeData text;
+    text.setText("no picture here");
+    EXPECT_FALSE(delegate.readSelection(text));
+    EXPECT_EQ(factory.ocr->images.size(), 2);
+    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
 }
