@@ -1,5 +1,7 @@
 #include "capture/screen_capture_service.h"
 
+#include "core/async_run.h"
+
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
 #include "platform/region_selector.h"
@@ -57,23 +59,6 @@ ScreenCaptureService::ScreenCaptureService(ScreenAccessProbe &probe, DisplayList
 
 ScreenCaptureService::~ScreenCaptureService() = default;
 
-template <typename Fn>
-auto ScreenCaptureService::onExecutor(Fn fn) -> QFuture<std::invoke_result_t<Fn>>
-{
-    using T = std::invoke_result_t<Fn>;
-    // Errors travel as themselves, not wrapped, so callers can catch ScreenCaptureError.
-    return QtConcurrent::run(&m_executor, [fn = std::move(fn)](QPromise<T> &promise) {
-        try {
-            if constexpr (std::is_void_v<T>)
-                fn();
-            else
-                promise.addResult(fn());
-        } catch (...) {
-            promise.setException(std::current_exception());
-        }
-    });
-}
-
 QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 {
     diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
@@ -84,7 +69,7 @@ QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
     auto promise = std::make_shared<QPromise<CaptureResult>>();
     promise->start();
     QFuture<CaptureResult> result = promise->future();
-    onExecutor([granted] {
+    runAsync(m_executor, [granted] {
         if (!granted)
             throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
     }).then(this, [this, promise](QFuture<void> check) {
@@ -157,7 +142,7 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
     // The region and the layout it was selected on are stored together, before the
     // caller sees the result.
     const CapturedRegion region{rect, selection->displayId, selection->scale};
-    onExecutor([this, region, displays] {
+    runAsync(m_executor, [this, region, displays] {
         m_lastCapturedRegion = region;
         updateDisplayConfiguration(displays);
     }).then(this, [promise, selection = std::move(*selection)](QFuture<void> stored) {
@@ -189,7 +174,7 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
     const bool granted = m_probe.canReadScreen();
     // Monitors are read on the main thread; the executor compares them with the stored layout.
     const QList<DisplayInfo> current = m_displays.activeDisplays();
-    return onExecutor([this, granted, rect, displayID, current] {
+    return runAsync(m_executor, [this, granted, rect, displayID, current] {
                if (!granted)
                    throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
                if (tooSmall(rect))
@@ -253,17 +238,17 @@ QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displ
 
 QFuture<std::optional<CapturedRegion>> ScreenCaptureService::lastCapturedRegion()
 {
-    return onExecutor([this] { return m_lastCapturedRegion; });
+    return runAsync(m_executor, [this] { return m_lastCapturedRegion; });
 }
 
 QFuture<DisplayConfiguration> ScreenCaptureService::lastDisplayConfiguration()
 {
-    return onExecutor([this] { return m_lastDisplayConfiguration; });
+    return runAsync(m_executor, [this] { return m_lastDisplayConfiguration; });
 }
 
 QFuture<void> ScreenCaptureService::clearLastCapturedRegion()
 {
-    return onExecutor([this] {
+    return runAsync(m_executor, [this] {
         m_lastCapturedRegion.reset();
         m_lastDisplayConfiguration.clear();
     });

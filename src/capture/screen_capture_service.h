@@ -64,9 +64,6 @@ private:
     QImage performRegionCapture(const QRectF &rect, std::optional<quint32> displayID);
     QImage grabDisplayRegion(const QRectF &rect, quint32 displayID);
 
-    template <typename Fn>
-    auto onExecutor(Fn fn) -> QFuture<std::invoke_result_t<Fn>>;
-
     ScreenAccessProbe &m_probe;
     DisplayList &m_displays;
     RegionSelector &m_selector;

@@ -1,5 +1,7 @@
 #include "history/history_store.h"
 
+#include "core/async_run.h"
+
 #include "core/diagnostics.h"
 #include "core/json_util.h"
 #include "platform/notification_center.h"
@@ -43,24 +45,6 @@ QList<CaptureHistoryEntry> recordsOf(const QList<EncodedEntry> &entries, qsizety
 }
 
 } // namespace
-
-// Runs `task` on the store's executor. Its result or its exception, whatever its type,
-// reaches the future unchanged, so callers can catch HistoryStoreError itself.
-template <typename Task>
-auto HistoryStore::onExecutor(Task task)
-{
-    using Result = std::invoke_result_t<Task &>;
-    return QtConcurrent::run(&m_executor, [task = std::move(task)](QPromise<Result> &promise) mutable {
-        try {
-            if constexpr (std::is_void_v<Result>)
-                task();
-            else
-                promise.addResult(task());
-        } catch (...) {
-            promise.setException(std::current_exception());
-        }
-    });
-}
 
 HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
                            NotificationCenter &notificationCenter,
@@ -152,7 +136,7 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
 QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
 {
     NotificationCenter &center = m_notificationCenter;
-    return onExecutor([this, entry = std::move(entry)] {
+    return runAsync(m_executor, [this, entry = std::move(entry)] {
                ensureLoadedNow();
                m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
@@ -163,7 +147,7 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
 {
-    return onExecutor([this, limit] {
+    return runAsync(m_executor, [this, limit] {
         ensureLoadedNow();
         if (!limit || *limit < 1 || *limit >= m_entries.size())
             return recordsOf(m_entries, m_entries.size());
@@ -173,7 +157,7 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> 
 
 QFuture<void> HistoryStore::deleteEntry(QUuid id)
 {
-    return onExecutor([this, id] {
+    return runAsync(m_executor, [this, id] {
         ensureLoadedNow();
         const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
                                         [&id](const EncodedEntry &e) { return e.entry.id == id; });
@@ -187,7 +171,7 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
 QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 {
     NotificationCenter &center = m_notificationCenter;
-    return onExecutor([this, maxEntries] {
+    return runAsync(m_executor, [this, maxEntries] {
                if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
                    throw HistoryStoreError::invalidMaxEntries(maxEntries);
                ensureLoadedNow();
@@ -206,13 +190,13 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 
 QFuture<void> HistoryStore::ensureLoaded()
 {
-    return onExecutor([this] { ensureLoadedNow(); });
+    return runAsync(m_executor, [this] { ensureLoadedNow(); });
 }
 
 QFuture<void> HistoryStore::clearAll()
 {
     NotificationCenter &center = m_notificationCenter;
-    return onExecutor([this] {
+    return runAsync(m_executor, [this] {
                ensureLoadedNow();
                m_entries.clear();
                saveToDisk();
@@ -222,7 +206,7 @@ QFuture<void> HistoryStore::clearAll()
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
 {
-    return onExecutor([this] { return recordsOf(m_entries, m_entries.size()); });
+    return runAsync(m_executor, [this] { return recordsOf(m_entries, m_entries.size()); });
 }
 
 void HistoryStore::ensureLoadedNow()

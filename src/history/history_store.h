@@ -96,9 +96,6 @@ private:
     QList<EncodedEntry> readLeftoverHistory() const;
     void trimToMaximum();
 
-    template <typename Task>
-    auto onExecutor(Task task);
-
     HistoryFiles m_files;
     NotificationCenter &m_notificationCenter;
     std::shared_ptr<const FreeSpaceSource> m_freeSpace;

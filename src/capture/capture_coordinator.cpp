@@ -1,0 +1,566 @@
+#include "capture/capture_coordinator.h"
+
+#include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_service.h"
+#include "capture/code_scan_error.h"
+#include "capture/code_scan_service.h"
+#include "capture/ocr_error.h"
+#include "capture/ocr_service.h"
+#include "capture/screen_capture_error.h"
+#include "capture/screen_capture_service.h"
+#include "core/diagnostics.h"
+#include "core/notification_service.h"
+#include "core/permission_manager.h"
+#include "core/settings_store.h"
+#include "core/text_utils.h"
+#include "history/history_store.h"
+#include "pins/pin_widget_manager.h"
+#include "platform/frontmost_application.h"
+
+#include <QElapsedTimer>
+#include <QException>
+#include <QPromise>
+
+#include <cxxabi.h>
+
+#include <typeinfo>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kThumbnailWidth = 256;
+constexpr int kTextPreviewLength = 50;
+
+// Calls `handler` once `future` has finished, whichever way: with a result, with an
+// exception, or cancelled without one (which plain continuations would skip).
+template <typename T, typename Handler>
+void whenFinished(QFuture<T> future, QObject *context, Handler handler)
+{
+    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
+        .onCanceled(context, [handler, future] { handler(future); });
+}
+
+// The exception a finished future carries, or null.
+template <typename T>
+std::exception_ptr failureOf(QFuture<T> finished)
+{
+    try {
+        finished.waitForFinished();
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
+// A service's own error, when a worker pool has wrapped it on the way.
+std::exception_ptr unwrapped(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const QUnhandledException &wrapper) {
+        if (wrapper.exception())
+            return unwrapped(wrapper.exception());
+    } catch (...) {
+    }
+    return error;
+}
+
+// The case of `error` when it is an `Error`.
+template <typename Error>
+std::optional<typename Error::Kind> caseOf(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const Error &e) {
+        return e.kind();
+    } catch (...) {
+        return std::nullopt;
+    }
+}
+
+QString typeNameOf(const std::type_info &type)
+{
+    int status = 0;
+    char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    const QString readable = QString::fromLatin1(status == 0 && name ? name : type.name());
+    std::free(name);
+    return readable;
+}
+
+// What the user reads about `error`.
+QString descriptionOf(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &e) {
+        return e.localizedDescription();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+// Everything the logs can say about `error`: its type, text, key and value.
+QString detailsOf(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &e) {
+        return QStringLiteral("type %1, description \"%2\", key %3, value \"%4\"")
+            .arg(typeNameOf(typeid(e)), e.localizedDescription(), QString::fromLatin1(e.key()), e.value());
+    } catch (const std::exception &e) {
+        return QStringLiteral("type %1, description \"%2\"")
+            .arg(typeNameOf(typeid(e)), QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return QStringLiteral("type unknown");
+    }
+}
+
+QString rectText(const QRectF &rect)
+{
+    return QStringLiteral("(%1, %2, %3 x %4)").arg(rect.x()).arg(rect.y()).arg(rect.width()).arg(rect.height());
+}
+
+QString symbologyName(CodeSymbology symbology)
+{
+    switch (symbology) {
+    case CodeSymbology::qr: return QStringLiteral("QR");
+    case CodeSymbology::aztec: return QStringLiteral("Aztec");
+    case CodeSymbology::dataMatrix: return QStringLiteral("DataMatrix");
+    case CodeSymbology::pdf417: return QStringLiteral("PDF417");
+    case CodeSymbology::ean8: return QStringLiteral("EAN8");
+    case CodeSymbology::ean13: return QStringLiteral("EAN13");
+    case CodeSymbology::upce: return QStringLiteral("UPCE");
+    case CodeSymbology::code39: return QStringLiteral("Code39");
+    case CodeSymbology::code39Checksum: return QStringLiteral("Code39Checksum");
+    case CodeSymbology::code39FullASCII: return QStringLiteral("Code39FullASCII");
+    case CodeSymbology::code93: return QStringLiteral("Code93");
+    case CodeSymbology::code128: return QStringLiteral("Code128");
+    case CodeSymbology::itf14: return QStringLiteral("ITF14");
+    }
+    return QStringLiteral("unknown");
+}
+
+} // namespace
+
+// One workflow's state, shared by the continuations of its chain.
+struct CaptureCoordinator::Run {
+    explicit Run(CaptureMode mode) : mode(mode) { clock.start(); }
+
+    // Step-by-step diagnostics; only the quick capture writes them.
+    void log(const QString &line) const
+    {
+        if (verbose)
+            diag(line);
+    }
+
+    const CaptureMode mode;
+    QElapsedTimer clock; // from the workflow call
+    bool verbose = false;
+
+    QImage image;
+    QRectF rect;
+    quint32 displayID = 0;
+    std::optional<QDateTime> timestamp; // of the capture result; none for a repeat
+    QString text;
+    std::optional<CodeSymbology> symbology;
+    CaptureHistoryEntry entry;
+};
+
+CaptureCoordinator::CaptureCoordinator(ScreenCaptureService &screenCaptureService, OCRService &ocrService,
+                                       CodeScanService &codeScanService, HistoryStore &historyStore,
+                                       SettingsStore &settingsStore, ClipboardService &clipboardService,
+                                       NotificationService &notificationService,
+                                       PermissionManager &permissionManager,
+                                       PinWidgetManager &pinWidgetManager,
+                                       FrontmostApplication &frontmostApplication, QObject *parent)
+    : QObject(parent),
+      m_screenCaptureService(screenCaptureService),
+      m_ocrService(ocrService),
+      m_codeScanService(codeScanService),
+      m_historyStore(historyStore),
+      m_settingsStore(settingsStore),
+      m_clipboardService(clipboardService),
+      m_notificationService(notificationService),
+      m_permissionManager(permissionManager),
+      m_pinWidgetManager(pinWidgetManager),
+      m_frontmostApplication(frontmostApplication)
+{
+}
+
+CaptureCoordinator::~CaptureCoordinator() = default;
+
+// --- The four workflows ---------------------------------------------------------------
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
+{
+    diag(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Quick capture started"));
+    RunPtr run = beginCapture(CaptureMode::normal);
+    if (!run) {
+        diag(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Refused: a capture is already in progress"));
+        return refusedRequest();
+    }
+    run->verbose = true;
+
+    QFuture<CaptureWorkflowResult> chain =
+        ensureScreenRecordingPermission(run)
+            .then(this, [this, run] { return selectRegion(run); })
+            .unwrap()
+            .then(this, [this, run] { return recognize(run); })
+            .unwrap()
+            .then(this, [this, run](const QString &text) {
+                run->text = text;
+                run->log(QStringLiteral("🔷 [Step 6] Copying the text to the clipboard"));
+                m_clipboardService.copyText(text);
+                run->log(QStringLiteral("✅ [Step 6] Text copied"));
+                return recordAndStore(run);
+            })
+            .unwrap()
+            .then(this, [this, run] { return finish(run); });
+    return settle(run, chain, &CaptureCoordinator::quickFailure);
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::performRepeatCapture()
+{
+    RunPtr run = beginCapture(CaptureMode::repeat);
+    if (!run)
+        return refusedRequest();
+
+    // A repeat never asks for the grant: it only trusts what is already known.
+    QFuture<void> permitted =
+        m_permissionManager.hasScreenRecordingPermission()
+            ? QtFuture::makeReadyFuture()
+            : QtFuture::makeExceptionalFuture<void>(std::make_exception_ptr(
+                  CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording)));
+
+    QFuture<CaptureWorkflowResult> chain =
+        permitted.then(this, [this] { return m_screenCaptureService.lastCapturedRegion(); })
+            .unwrap()
+            .then(this, [this, run](const std::optional<CapturedRegion> &region) {
+                if (!region)
+                    throw CaptureCoordinatorError::noLastRegion();
+                run->rect = region->rect;
+                run->displayID = region->displayID;
+                return m_screenCaptureService.captureRegion(region->rect, region->displayID);
+            })
+            .unwrap()
+            .then(this, [this](QFuture<QImage> captured) { return forgetRegionIfDisplaysChanged(captured); })
+            .unwrap()
+            .then(this, [this, run](const QImage &image) {
+                run->image = image;
+                return recognize(run);
+            })
+            .unwrap()
+            .then(this, [this, run](const QString &text) {
+                run->text = text;
+                m_clipboardService.copyText(text);
+                return recordAndStore(run);
+            })
+            .unwrap()
+            .then(this, [this, run] { return finish(run); });
+    return settle(run, chain, &CaptureCoordinator::repeatFailure);
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
+{
+    RunPtr run = beginCapture(CaptureMode::code);
+    if (!run)
+        return refusedRequest();
+
+    QFuture<CaptureWorkflowResult> chain =
+        ensureScreenRecordingPermission(run)
+            .then(this, [this, run] { return selectRegion(run); })
+            .unwrap()
+            .then(this, [this, run] { return recognize(run); })
+            .unwrap()
+            .then(this, [this, run](const QString &text) {
+                run->text = text;
+                m_clipboardService.copyTextInFormats(text, {ClipboardFormat::plainText});
+                return recordAndStore(run);
+            })
+            .unwrap()
+            .then(this, [this, run] { return finish(run); });
+    return settle(run, chain, &CaptureCoordinator::codeModeFailure);
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
+{
+    diag(QStringLiteral("🔍 Scan Code capture requested"));
+    RunPtr run = beginCapture(CaptureMode::scanCode);
+    if (!run)
+        return refusedRequest();
+
+    QFuture<CaptureWorkflowResult> chain =
+        ensureScreenRecordingPermission(run)
+            .then(this, [this, run] { return selectRegion(run); })
+            .unwrap()
+            .then(this, [this, run] { return m_codeScanService.detectBestCode(run->image); })
+            .unwrap()
+            .then(this, [this, run](const DetectedCode &code) {
+                // The payload goes out exactly as detected: no clean-up pass.
+                run->text = code.payload;
+                run->symbology = code.symbology;
+                m_clipboardService.copyText(code.payload);
+                return recordAndStore(run);
+            })
+            .unwrap()
+            .then(this, [this, run] {
+                CaptureWorkflowResult result = finish(run);
+                diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
+                         .arg(result.duration, 0, 'f', 3)
+                         .arg(symbologyName(*run->symbology)));
+                return result;
+            });
+    return settle(run, chain, &CaptureCoordinator::scanCodeFailure);
+}
+
+// --- Shared steps ---------------------------------------------------------------------
+
+CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode)
+{
+    auto run = std::make_shared<Run>(mode);
+    // The check and the claim happen in one turn of the main thread: two requests can
+    // never both pass.
+    if (m_isCaptureInProgress)
+        return nullptr;
+    setCaptureInProgress(true);
+    return run;
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::refusedRequest()
+{
+    // The running capture keeps the flag; this request changes nothing and shows nothing.
+    return QtFuture::makeExceptionalFuture<CaptureWorkflowResult>(
+        std::make_exception_ptr(CaptureCoordinatorError::captureInProgress()));
+}
+
+QFuture<void> CaptureCoordinator::ensureScreenRecordingPermission(const RunPtr &run)
+{
+    run->log(QStringLiteral("🔷 [Step 1] Checking Screen Recording permission"));
+    if (m_permissionManager.hasScreenRecordingPermission()) {
+        run->log(QStringLiteral("✅ [Step 1] Screen Recording permission granted"));
+        return QtFuture::makeReadyFuture();
+    }
+    run->log(QStringLiteral("⚠️ [Step 1] Screen Recording permission missing; requesting it"));
+    return m_permissionManager.requestScreenRecordingPermission().then(this, [run](bool granted) {
+        if (!granted) {
+            run->log(QStringLiteral("❌ [Step 1] Screen Recording permission refused"));
+            throw CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording);
+        }
+        run->log(QStringLiteral("✅ [Step 1] Screen Recording permission granted on request"));
+    });
+}
+
+QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
+{
+    run->log(QStringLiteral("🔷 [Steps 2-4] Showing the capture overlay"));
+    return m_screenCaptureService.showCaptureOverlay().then(this, [run](const CaptureResult &capture) {
+        run->image = capture.image;
+        run->rect = capture.rect;
+        run->displayID = capture.displayID;
+        run->timestamp = capture.timestamp;
+        run->log(QStringLiteral("✅ [Steps 2-4] Captured %1 x %2 px, rect %3, display %4, scale %5")
+                     .arg(capture.image.width())
+                     .arg(capture.image.height())
+                     .arg(rectText(capture.rect))
+                     .arg(capture.displayID)
+                     .arg(capture.scaleFactor));
+    });
+}
+
+QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(QFuture<QImage> captured)
+{
+    const std::exception_ptr error = failureOf(captured);
+    if (!error || caseOf<ScreenCaptureError>(unwrapped(error)) != ScreenCaptureErrorKind::displayConfigurationChanged)
+        return captured;
+    // The stored region belongs to a layout that no longer exists: forget it, so the next
+    // repeat asks for a new selection instead of failing the same way again.
+    return m_screenCaptureService.clearLastCapturedRegion().then(this, [](QFuture<void>) -> QImage {
+        throw CaptureCoordinatorError::displayConfigurationChanged();
+    });
+}
+
+QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
+{
+    const UserSettings &settings = m_settingsStore.settings();
+    std::optional<QStringList> languages;
+    if (!settings.autoDetectLanguage)
+        languages = settings.preferredLanguages;
+    run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
+                 .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
+                                : QStringLiteral("none")));
+    return m_ocrService.recognizeText(run->image, languages, run->mode, settings.textProcessing)
+        .then(this, [run](const QString &text) {
+            run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters: \"%2\"")
+                         .arg(graphemeCount(text))
+                         .arg(graphemePrefix(text, kTextPreviewLength).replace(QLatin1Char('\n'), QStringLiteral("\\n"))));
+            return text;
+        });
+}
+
+QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
+{
+    run->log(QStringLiteral("🔷 [Step 7] Building the history record"));
+    QByteArray thumbnail;
+    try {
+        thumbnail = HistoryStore::generateThumbnail(run->image, kThumbnailWidth);
+    } catch (const std::exception &e) {
+        // A record without a picture is still a record.
+        run->log(QStringLiteral("⚠️ [Step 7] No thumbnail: %1").arg(QString::fromLocal8Bit(e.what())));
+    }
+
+    CaptureHistoryEntry entry;
+    entry.id = QUuid::createUuid();
+    entry.timestamp = run->timestamp.value_or(QDateTime::currentDateTimeUtc());
+    entry.text = run->text;
+    entry.sourceRect = run->rect;
+    entry.displayID = run->displayID;
+    entry.sourceAppBundleID = m_frontmostApplication.bundleIdentifier();
+    entry.thumbnailData = thumbnail;
+    entry.captureMode = run->mode;
+    run->entry = entry;
+    run->log(QStringLiteral("✅ [Step 7] Record %1, thumbnail %2 bytes, source application %3")
+                 .arg(entry.id.toString(QUuid::WithoutBraces).toUpper())
+                 .arg(thumbnail.size())
+                 .arg(entry.sourceAppBundleID.value_or(QStringLiteral("none"))));
+
+    run->log(QStringLiteral("🔷 [Step 8] Storing the record"));
+    return m_historyStore.addEntry(entry).then(this, [run] {
+        run->log(QStringLiteral("✅ [Step 8] Record stored"));
+    });
+}
+
+CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
+{
+    run->log(QStringLiteral("🔷 [Step 9] Showing the success toast"));
+    m_notificationService.showSuccess(run->mode, run->entry.id, run->displayID);
+    run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
+
+    if (m_settingsStore.settings().showPinWidgetAfterCapture) {
+        run->log(QStringLiteral("🔷 [Step 10] Pinning the capture"));
+        m_pinWidgetManager.pinCapture(run->entry, run->image, std::nullopt);
+        run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
+    } else {
+        run->log(QStringLiteral("🔷 [Step 10] Pin not requested"));
+    }
+
+    const double duration = double(run->clock.nsecsElapsed()) / 1e9;
+    m_lastCaptureDuration = duration;
+    emit lastCaptureDurationChanged(duration);
+    run->log(QStringLiteral("✅ [CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
+                 .arg(duration, 0, 'f', 3));
+
+    CaptureWorkflowResult result{run->text, run->entry, duration};
+    setCaptureInProgress(false);
+    return result;
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
+                                                          QFuture<CaptureWorkflowResult> chain, FailureRule rule)
+{
+    auto promise = std::make_shared<QPromise<CaptureWorkflowResult>>();
+    QFuture<CaptureWorkflowResult> workflow = promise->future();
+    promise->start();
+    whenFinished(chain, this, [this, run, rule, promise](QFuture<CaptureWorkflowResult> finished) {
+        if (const std::exception_ptr error = failureOf(finished)) {
+            const std::exception_ptr thrown = (this->*rule)(*run, unwrapped(error));
+            setCaptureInProgress(false);
+            promise->setException(thrown);
+        } else if (finished.isCanceled()) {
+            // A service dropped its work without an answer; nothing to show, but the
+            // capture is over.
+            diag(QStringLiteral("❌ [CaptureCoordinator] Capture (%1) ended without a result")
+                     .arg(rawValue(run->mode)));
+            setCaptureInProgress(false);
+            promise->future().cancel();
+        } else {
+            promise->addResult(finished.result()); // finish() has ended the capture
+        }
+        promise->finish();
+    });
+    return workflow;
+}
+
+// --- Failure rules --------------------------------------------------------------------
+
+std::exception_ptr CaptureCoordinator::quickFailure(const Run &run, std::exception_ptr error)
+{
+    if (const auto screen = caseOf<ScreenCaptureError>(error)) {
+        if (*screen == ScreenCaptureErrorKind::overlayDismissed) {
+            run.log(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Selection cancelled by the user"));
+        } else {
+            showError(error);
+            run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Screen capture failed: %1")
+                        .arg(descriptionOf(error)));
+        }
+        return error;
+    }
+    if (caseOf<OCRError>(error)) {
+        showError(error);
+        run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Recognition failed: %1")
+                    .arg(descriptionOf(error)));
+        return error;
+    }
+    showError(error);
+    run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Workflow failed: %1")
+                .arg(detailsOf(error)));
+    return std::make_exception_ptr(CaptureCoordinatorError::workflowFailed(descriptionOf(error)));
+}
+
+std::exception_ptr CaptureCoordinator::repeatFailure(const Run &, std::exception_ptr error)
+{
+    // A changed display layout has already been turned into the coordinator's own error.
+    showError(error);
+    return error;
+}
+
+std::exception_ptr CaptureCoordinator::codeModeFailure(const Run &, std::exception_ptr error)
+{
+    if (caseOf<ScreenCaptureError>(error) != ScreenCaptureErrorKind::overlayDismissed)
+        showError(error);
+    return error;
+}
+
+std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::exception_ptr error)
+{
+    if (caseOf<CodeScanError>(error)) {
+        diag(QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
+        showError(error);
+    } else if (const auto screen = caseOf<ScreenCaptureError>(error)) {
+        if (*screen == ScreenCaptureErrorKind::overlayDismissed) {
+            diag(QStringLiteral("🔷 Scan Code cancelled by the user"));
+        } else {
+            diag(QStringLiteral("❌ Scan Code failed, screen capture error: %1").arg(descriptionOf(error)));
+            showError(error);
+        }
+    } else {
+        diag(QStringLiteral("❌ Scan Code failed: %1").arg(detailsOf(error)));
+        showError(error);
+    }
+    return error;
+}
+
+void CaptureCoordinator::showError(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &e) {
+        m_notificationService.showError(e, std::nullopt);
+    } catch (...) {
+        // Not one of the program's errors: show what it says about itself.
+        m_notificationService.showError(CaptureCoordinatorError::workflowFailed(descriptionOf(error)),
+                                        std::nullopt);
+    }
+}
+
+void CaptureCoordinator::setCaptureInProgress(bool value)
+{
+    if (m_isCaptureInProgress == value)
+        return;
+    m_isCaptureInProgress = value;
+    emit isCaptureInProgressChanged(value);
+}
+
+} // namespace quorvane

@@ -1,0 +1,126 @@
+#pragma once
+
+#include "capture/capture_workflow_result.h"
+#include "core/capture_mode.h"
+
+#include <QFuture>
+#include <QImage>
+#include <QObject>
+
+#include <exception>
+#include <memory>
+#include <optional>
+
+namespace quorvane {
+
+class ClipboardService;
+class CodeScanService;
+class FrontmostApplication;
+class HistoryStore;
+class NotificationService;
+class OCRService;
+class PermissionManager;
+class PinWidgetManager;
+class ScreenCaptureService;
+class SettingsStore;
+
+// Runs every capture from request to result: one at a time, each workflow a chain of
+// service calls continued on the main thread. Every toast a capture shows is shown here;
+// every failure also reaches the caller through the returned future, as the error the
+// workflow's rules name. Main thread only.
+class CaptureCoordinator : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(bool isCaptureInProgress READ isCaptureInProgress NOTIFY isCaptureInProgressChanged)
+    Q_PROPERTY(double lastCaptureDuration READ lastCaptureDuration NOTIFY lastCaptureDurationChanged)
+public:
+    // The services are held by reference and must outlive the coordinator. `pinWidgetManager`
+    // is the process's shared pin manager; `frontmostApplication` names the application a
+    // capture came from.
+    CaptureCoordinator(ScreenCaptureService &screenCaptureService, OCRService &ocrService,
+                       CodeScanService &codeScanService, HistoryStore &historyStore,
+                       SettingsStore &settingsStore, ClipboardService &clipboardService,
+                       NotificationService &notificationService,
+                       PermissionManager &permissionManager, PinWidgetManager &pinWidgetManager,
+                       FrontmostApplication &frontmostApplication, QObject *parent = nullptr);
+    ~CaptureCoordinator() override;
+
+    // True from the moment a workflow passes its guard until it ends, however it ends.
+    bool isCaptureInProgress() const { return m_isCaptureInProgress; }
+    // Seconds taken by the last successful workflow; 0 until one succeeds.
+    double lastCaptureDuration() const { return m_lastCaptureDuration; }
+
+    // Each workflow returns a future that finishes on the main thread with the result or
+    // with the failure as an exception. A request while another capture runs fails at once
+    // with CaptureCoordinatorError::captureInProgress and shows nothing.
+
+    // Selection, recognition, plain-text copy, record, toast, optional pin. Failures:
+    // ScreenCaptureError and OCRError unchanged, anything else as workflowFailed.
+    virtual QFuture<CaptureWorkflowResult> performQuickZarrowCapture();
+    // The last selected region again, without selection. Failures unchanged, except a
+    // changed display layout (displayConfigurationChanged, stored region forgotten) and the
+    // coordinator's own permissionRequired and noLastRegion.
+    virtual QFuture<CaptureWorkflowResult> performRepeatCapture();
+    // Like the quick capture, recognised as program text and copied through the
+    // multi-format copy; every failure unchanged.
+    virtual QFuture<CaptureWorkflowResult> performCodeModeCapture();
+    // The best barcode of a selected region; its payload is the text. Failures unchanged.
+    virtual QFuture<CaptureWorkflowResult> performScanCodeCapture();
+
+signals:
+    void isCaptureInProgressChanged(bool isCaptureInProgress);
+    void lastCaptureDurationChanged(double lastCaptureDuration);
+
+private:
+    struct Run;
+    using RunPtr = std::shared_ptr<Run>;
+    // A workflow's own rule for a failure: shows at most one toast and returns the error
+    // that the workflow throws.
+    using FailureRule = std::exception_ptr (CaptureCoordinator::*)(const Run &, std::exception_ptr);
+
+    // Start and capture guard: claims the flag and starts the clock; null when a capture
+    // already runs.
+    RunPtr beginCapture(CaptureMode mode);
+    // The answer to a request made while a capture runs.
+    static QFuture<CaptureWorkflowResult> refusedRequest();
+    // Asks for the grant when it is missing; fails with permissionRequired when refused.
+    QFuture<void> ensureScreenRecordingPermission(const RunPtr &run);
+    // The interactive selection; keeps its image, rectangle, display and time in `run`.
+    QFuture<void> selectRegion(const RunPtr &run);
+    // A re-capture refused because the displays changed becomes our own
+    // displayConfigurationChanged, after the stored region has been forgotten.
+    QFuture<QImage> forgetRegionIfDisplaysChanged(QFuture<QImage> captured);
+    // Recognition of `run`'s image with the languages and text options of the current settings.
+    QFuture<QString> recognize(const RunPtr &run);
+    // Thumbnail, source application and record; then the record is stored.
+    QFuture<void> recordAndStore(const RunPtr &run);
+    // Success toast, optional pin, duration; ends the capture.
+    CaptureWorkflowResult finish(const RunPtr &run);
+    // The workflow's future: the chain's result, or its failure as `rule` decides; the
+    // in-progress flag is cleared however the chain ends.
+    QFuture<CaptureWorkflowResult> settle(const RunPtr &run, QFuture<CaptureWorkflowResult> chain,
+                                          FailureRule rule);
+
+    std::exception_ptr quickFailure(const Run &run, std::exception_ptr error);
+    std::exception_ptr repeatFailure(const Run &run, std::exception_ptr error);
+    std::exception_ptr codeModeFailure(const Run &run, std::exception_ptr error);
+    std::exception_ptr scanCodeFailure(const Run &run, std::exception_ptr error);
+
+    void showError(const std::exception_ptr &error);
+    void setCaptureInProgress(bool value);
+
+    ScreenCaptureService &m_screenCaptureService;
+    OCRService &m_ocrService;
+    CodeScanService &m_codeScanService;
+    HistoryStore &m_historyStore;
+    SettingsStore &m_settingsStore;
+    ClipboardService &m_clipboardService;
+    NotificationService &m_notificationService;
+    PermissionManager &m_permissionManager;
+    PinWidgetManager &m_pinWidgetManager;
+    FrontmostApplication &m_frontmostApplication;
+
+    bool m_isCaptureInProgress = false;
+    double m_lastCaptureDuration = 0;
+};
+
+} // namespace quorvane
