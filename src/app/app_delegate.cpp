@@ -6,9 +6,12 @@
 #include "app/menu_bar_controller.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
+#include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
@@ -23,11 +26,17 @@
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
 
+#include <QDateTime>
 #include <QException>
 #include <QImageReader>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
+
+#include <cxxabi.h>
+#include <execinfo.h>
+
+#include <cstdlib>
 
 namespace quorvane {
 
@@ -60,6 +69,8 @@ std::exception_ptr unwrapped(std::exception_ptr error)
 
 QString describe(const std::exception_ptr &error)
 {
+    if (!error)
+        return QStringLiteral("ended without a result");
     try {
         std::rethrow_exception(error);
     } catch (const std::exception &e) {
@@ -99,6 +110,29 @@ void whenFinished(QFuture<T> future, QObject *context, Handler handler)
 {
     future.then(context, [handler](QFuture<T> finished) { handler(finished); })
         .onCanceled(context, [handler, future] { handler(future); });
+}
+
+QString typeNameOf(const std::type_info &type)
+{
+    int status = 0;
+    char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    const QString readable = QString::fromLatin1(status == 0 && name ? name : type.name());
+    std::free(name);
+    return readable;
+}
+
+// The frames of the current call stack, one per line.
+QStringList callStackSymbols()
+{
+    void *frames[64];
+    const int count = ::backtrace(frames, 64);
+    QStringList lines;
+    if (char **symbols = ::backtrace_symbols(frames, count)) {
+        for (int i = 0; i < count; ++i)
+            lines << QString::fromLocal8Bit(symbols[i]);
+        std::free(symbols);
+    }
+    return lines;
 }
 
 QString sizeText(const QImage &image)
@@ -155,6 +189,11 @@ void AppDelegate::setupServices()
     makeHistoryStore(int(m_settingsStore->settings().maxHistoryEntries));
     m_permissionManager = m_factory.makePermissionManager();
     m_clipboardService = m_factory.makeClipboardService();
+    // The coordinator pins through the shared pin manager, so that is taken first.
+    m_pinWidgetManager = &m_factory.pinWidgetManager();
+    m_captureCoordinator = m_factory.makeCaptureCoordinator(
+        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
+         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
     applyNotificationSettings();
@@ -330,24 +369,146 @@ void AppDelegate::setupNotificationObservers()
 
 // --- Capture handlers ------------------------------------------------------------------
 
+// Nothing here checks whether a capture runs: the coordinator refuses an overlapping
+// request itself, and that refusal arrives below as a failure.
+
 void AppDelegate::handleCaptureText()
 {
     diag(QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
+    diag(QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
+    diag(QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    if (!m_captureCoordinator)
+        return;
+    diag(QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
+             .arg(m_captureCoordinator->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
+    m_notificationService->dismissToast();
+    finishWorkflow(
+        m_captureCoordinator->performQuickZarrowCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Capture completed successfully!"));
+            diag(QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
+            diag(QStringLiteral("   Text length: %1 characters").arg(result.text.size()));
+            diag(QStringLiteral("   Text preview: \"%1...\"").arg(result.text.left(50)));
+            diag(QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
+        },
+        [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
+        [] { diag(QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
 }
 
 void AppDelegate::handleRepeatZarrow()
 {
     diag(QStringLiteral("🔁 Repeat Zarrow requested"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performRepeatCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
+        });
 }
 
 void AppDelegate::handleCodeModeCapture()
 {
     diag(QStringLiteral("💻 Code Mode Capture requested"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performCodeModeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
+        });
 }
 
 void AppDelegate::handleScanCode()
 {
+    // Worded for the hotkey, also when the menu asked.
     diag(QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performScanCodeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
+                     .arg(result.duration, 0, 'f', 3)
+                     .arg(result.text.size()));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
+        });
+}
+
+void AppDelegate::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                                 std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                                 std::function<void(const std::exception_ptr &)> reportFailure,
+                                 std::function<void()> afterMenuRefresh)
+{
+    // Whatever the user is told about a failure, the coordinator has told already.
+    whenFinished(workflow, &m_tasks,
+                 [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
+                     const Outcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
+                     if (!outcome.value) {
+                         reportFailure(outcome.error);
+                         return;
+                     }
+                     reportSuccess(*outcome.value);
+                     refreshMenu();
+                     if (afterMenuRefresh)
+                         afterMenuRefresh();
+                 });
+}
+
+void AppDelegate::refreshMenu()
+{
+    if (m_menuBarController)
+        m_menuBarController->refreshMenu();
+}
+
+void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) const
+{
+    QString kind = QStringLiteral("Unexpected Error");
+    QString typeName = QStringLiteral("unknown");
+    QString description = QStringLiteral("The capture ended without a result");
+    QString domainAndCode = QStringLiteral("none");
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const ScreenCaptureError &e) {
+            kind = QStringLiteral("ScreenCaptureError");
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const CaptureCoordinatorError &e) {
+            kind = QStringLiteral("CaptureCoordinatorError");
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const LocalizedError &e) {
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
+        } catch (const std::exception &e) {
+            typeName = typeNameOf(typeid(e));
+            description = QString::fromLocal8Bit(e.what());
+        } catch (...) {
+        }
+    }
+    diag(QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
+    diag(QStringLiteral("   Error type: %1").arg(typeName));
+    diag(QStringLiteral("   Error description: %1").arg(description));
+    diag(QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
+    if (kind == QLatin1String("Unexpected Error")) {
+        diag(QStringLiteral("   Error user info: none"));
+        diag(QStringLiteral("   Call stack symbols:"));
+        for (const QString &symbol : callStackSymbols())
+            diag(QStringLiteral("   %1").arg(symbol));
+    }
+    diag(QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
 }
 
 // --- Imported images ---------------------------------------------------------------------
@@ -370,7 +531,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
     // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
     QFuture<CaptureHistoryEntry> recorded =
         m_ocrService->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
-            .then(this,
+            .then(&m_tasks,
                   [this, image](const QString &text) {
                       m_clipboardService->copyText(text);
                       CaptureHistoryEntry entry;
@@ -388,7 +549,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
                   })
             .unwrap();
 
-    whenFinished(recorded, this, [this](const QFuture<CaptureHistoryEntry> &finished) {
+    whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
         const Outcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
         if (!outcome.value) {
             importFailed(outcome.error);

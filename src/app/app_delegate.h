@@ -1,11 +1,13 @@
 #pragma once
 
+#include <QFuture>
 #include <QImage>
 #include <QObject>
 #include <QStringList>
 #include <QUuid>
 
 #include <exception>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -13,6 +15,9 @@ class QMimeData;
 
 namespace quorvane {
 
+struct CaptureWorkflowResult;
+
+class CaptureCoordinator;
 class ClipboardService;
 class CodeScanService;
 class HistoryStore;
@@ -22,6 +27,7 @@ class MenuBarController;
 class NotificationService;
 class OCRService;
 class PermissionManager;
+class PinWidgetManager;
 class ScreenCaptureService;
 class ServiceFactory;
 class SettingsStore;
@@ -99,6 +105,8 @@ public:
     HistoryStore *historyStore() const { return m_historyStore.get(); }
     PermissionManager *permissionManager() const { return m_permissionManager.get(); }
     ClipboardService *clipboardService() const { return m_clipboardService.get(); }
+    CaptureCoordinator *captureCoordinator() const { return m_captureCoordinator.get(); }
+    PinWidgetManager *pinWidgetManager() const { return m_pinWidgetManager; }
     HotkeyManager *hotkeyManager() const { return m_hotkeyManager.get(); }
     MenuBarController *menuBarController() const { return m_menuBarController.get(); }
     SparkleUpdater *sparkleUpdater() const { return m_sparkleUpdater; }
@@ -116,6 +124,13 @@ private:
     void applyNotificationSettings();
     void logShortcuts() const;
     void importFailed(const std::exception_ptr &error);
+    // Prints how a workflow ended and, after a success, refreshes the status menu.
+    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                        std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                        std::function<void(const std::exception_ptr &)> reportFailure,
+                        std::function<void()> afterMenuRefresh = {});
+    void reportQuickCaptureFailure(const std::exception_ptr &error) const;
+    void refreshMenu();
 
     ServiceFactory &m_factory;
     bool m_launched = false;
@@ -131,10 +146,16 @@ private:
     std::unique_ptr<HistoryStore> m_historyStore;
     std::unique_ptr<PermissionManager> m_permissionManager;
     std::unique_ptr<ClipboardService> m_clipboardService;
+    PinWidgetManager *m_pinWidgetManager = nullptr;
+    std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
+
+    // Context of every continuation of a capture or an import. Declared last, so it goes
+    // first: nothing finishing while the services are being taken down reaches the delegate.
+    QObject m_tasks;
 };
 
 } // namespace quorvane

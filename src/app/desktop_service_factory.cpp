@@ -1,6 +1,7 @@
 #include "app/desktop_service_factory.h"
 
 #include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
@@ -14,7 +15,9 @@
 #include "history/history_store.h"
 #include "platform/accessibility_announcer.h"
 #include "platform/activation_policy.h"
+#include "pins/inactive_pin_widget_manager.h"
 #include "platform/display_list.h"
+#include "platform/frontmost_application.h"
 #include "platform/global_key_grabber.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
@@ -46,7 +49,9 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
       m_keyGrabber(createGlobalKeyGrabber()),
-      m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create()))
+      m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
+      m_frontmostApplication(FrontmostApplication::create()),
+      m_pinWidgetManager(std::make_unique<InactivePinWidgetManager>())
 {
 }
 
@@ -112,9 +117,22 @@ std::unique_ptr<ClipboardService> DesktopServiceFactory::makeClipboardService()
     return std::make_unique<ClipboardService>(*m_pasteboard);
 }
 
+std::unique_ptr<CaptureCoordinator> DesktopServiceFactory::makeCaptureCoordinator(const CaptureServices &services)
+{
+    return std::make_unique<CaptureCoordinator>(services.screenCapture, services.ocr, services.codeScan,
+                                                services.history, services.settings, services.clipboard,
+                                                services.notifications, services.permissions, services.pins,
+                                                *m_frontmostApplication);
+}
+
 std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()
 {
     return std::make_unique<HotkeyManager>(*m_keyGrabber, notificationCenter());
+}
+
+PinWidgetManager &DesktopServiceFactory::pinWidgetManager()
+{
+    return *m_pinWidgetManager;
 }
 
 SparkleUpdater &DesktopServiceFactory::sparkleUpdater()

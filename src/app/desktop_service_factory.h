@@ -9,10 +9,12 @@ namespace quorvane {
 class AccessibilityAnnouncer;
 class AlertPresenter;
 class DisplayList;
+class FrontmostApplication;
 class GlobalKeyGrabber;
 class LoginItem;
 class MotionPreference;
 class Pasteboard;
+class PinWidgetManager;
 class PrivacySettingsOpener;
 class RegionSelector;
 class ScreenAccessProbe;
@@ -40,7 +42,9 @@ public:
     std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override;
     std::unique_ptr<PermissionManager> makePermissionManager() override;
     std::unique_ptr<ClipboardService> makeClipboardService() override;
+    std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) override;
     std::unique_ptr<HotkeyManager> makeHotkeyManager() override;
+    PinWidgetManager &pinWidgetManager() override;
 
     SparkleUpdater &sparkleUpdater() override;
     ActivationPolicy &activationPolicy() override;
@@ -62,6 +66,8 @@ private:
     std::unique_ptr<AlertPresenter> m_alerts;
     std::unique_ptr<GlobalKeyGrabber> m_keyGrabber;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
+    std::unique_ptr<FrontmostApplication> m_frontmostApplication;
+    std::unique_ptr<PinWidgetManager> m_pinWidgetManager;
 };
 
 } // namespace quorvane

@@ -5,6 +5,7 @@
 namespace quorvane {
 
 class ActivationPolicy;
+class CaptureCoordinator;
 class ClipboardService;
 class CodeScanService;
 class ContinuityRuntime;
@@ -14,11 +15,25 @@ class NotificationCenter;
 class NotificationService;
 class OCRService;
 class PermissionManager;
+class PinWidgetManager;
 class ScreenCaptureService;
 class SettingsStore;
 class SparkleUpdater;
 class StatusItem;
 class UserDefaults;
+
+// The services a capture coordinator works with.
+struct CaptureServices {
+    ScreenCaptureService &screenCapture;
+    OCRService &ocr;
+    CodeScanService &codeScan;
+    HistoryStore &history;
+    SettingsStore &settings;
+    ClipboardService &clipboard;
+    NotificationService &notifications;
+    PermissionManager &permissions;
+    PinWidgetManager &pins;
+};
 
 // Makes the services and shell pieces the application delegate owns. The delegate decides
 // when each is made and how they are wired; the factory decides what they run on (the
@@ -46,7 +61,10 @@ public:
     virtual std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) = 0;
     virtual std::unique_ptr<PermissionManager> makePermissionManager() = 0;
     virtual std::unique_ptr<ClipboardService> makeClipboardService() = 0;
+    virtual std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) = 0;
     virtual std::unique_ptr<HotkeyManager> makeHotkeyManager() = 0;
+    // The process's one pin manager.
+    virtual PinWidgetManager &pinWidgetManager() = 0;
 
     // The shell's own pieces.
     virtual SparkleUpdater &sparkleUpdater() = 0;

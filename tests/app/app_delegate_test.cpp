@@ -6,6 +6,8 @@
 #include "app/menu_bar_controller.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
@@ -17,8 +19,10 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
+#include "platform/frontmost_application.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
@@ -156,6 +160,52 @@ struct ScriptedOCR : OCRService {
     QList<std::pair<std::optional<QStringList>, CaptureMode>> asked;
 };
 
+struct NoFrontmostApplication : FrontmostApplication {
+    std::optional<QString> bundleIdentifier() const override { return std::nullopt; }
+};
+
+// Each workflow waits on a promise the test settles; `calls` lists the workflows asked for.
+struct ScriptedCoordinator : CaptureCoordinator {
+    ScriptedCoordinator(const CaptureServices &s, FrontmostApplication &frontmost,
+                        std::function<int()> dismissals)
+        : CaptureCoordinator(s.screenCapture, s.ocr, s.codeScan, s.history, s.settings, s.clipboard,
+                             s.notifications, s.permissions, s.pins, frontmost),
+          toastsDismissed(std::move(dismissals))
+    {
+    }
+    QFuture<CaptureWorkflowResult> performQuickZarrowCapture() override { return next("quick"); }
+    QFuture<CaptureWorkflowResult> performRepeatCapture() override { return next("repeat"); }
+    QFuture<CaptureWorkflowResult> performCodeModeCapture() override { return next("code"); }
+    QFuture<CaptureWorkflowResult> performScanCodeCapture() override { return next("scan"); }
+
+    QFuture<CaptureWorkflowResult> next(const QString &name)
+    {
+        calls << name;
+        dismissedBeforeCall << toastsDismissed();
+        pending = std::make_shared<QPromise<CaptureWorkflowResult>>();
+        pending->start();
+        promises.push_back(pending);
+        return pending->future();
+    }
+    void succeed()
+    {
+        pending->addResult(CaptureWorkflowResult{QStringLiteral("text"), CaptureHistoryEntry{}, 0.25});
+        pending->finish();
+    }
+    template <typename Error>
+    void fail(const Error &error)
+    {
+        pending->setException(std::make_exception_ptr(error));
+        pending->finish();
+    }
+
+    std::function<int()> toastsDismissed;
+    QStringList calls;
+    QList<int> dismissedBeforeCall;
+    std::shared_ptr<QPromise<CaptureWorkflowResult>> pending; // the latest
+    std::vector<std::shared_ptr<QPromise<CaptureWorkflowResult>>> promises;
+};
+
 // Records toasts instead of showing them.
 struct RecordingNotificationService : NotificationService {
     RecordingNotificationService(NotificationCenter &center, test::FakeSystemNotifier &notifier,
@@ -263,6 +313,19 @@ struct FakeFactory : ServiceFactory {
         made << "clipboard";
         return std::make_unique<ClipboardService>(pasteboard);
     }
+    std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) override
+    {
+        made << "coordinator";
+        auto coordinator = std::make_unique<ScriptedCoordinator>(services, frontmost,
+                                                                 [this] { return notifications->dismissals; });
+        this->coordinator = coordinator.get();
+        return coordinator;
+    }
+    PinWidgetManager &pinWidgetManager() override
+    {
+        made << "pins";
+        return pins;
+    }
     std::unique_ptr<HotkeyManager> makeHotkeyManager() override
     {
         made << "hotkeys";
@@ -305,12 +368,15 @@ struct FakeFactory : ServiceFactory {
     ActivationPolicy policy;
     CountingUpdater updater;
     IdleRuntime runtime;
+    NoFrontmostApplication frontmost;
+    InactivePinWidgetManager pins;
 
     bool screenGranted = true;
     int historyFailures = 0;
     QStringList made;
     RecordingNotificationService *notifications = nullptr;
     ScriptedOCR *ocr = nullptr;
+    ScriptedCoordinator *coordinator = nullptr;
     FakeStatusItem *statusItem = nullptr;
 };
 
@@ -372,7 +438,7 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
     delegate.applicationDidFinishLaunching();
 
     EXPECT_EQ(factory.made, (QStringList{"settings", "notifications", "screenCapture", "ocr", "codeScan", "history(100)", "permissions",
-                                         "clipboard", "hotkeys", "updater", "activationPolicy", "statusItem",
+                                         "clipboard", "pins", "coordinator", "hotkeys", "updater", "activationPolicy", "statusItem",
                                          "grab"}));
     EXPECT_EQ(factory.updater.backgroundChecks, 1);
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::accessory);
@@ -780,4 +846,72 @@ TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
     EXPECT_FALSE(delegate.readSelection(text));
     EXPECT_EQ(factory.ocr->images.size(), 2);
     ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
+}
+
+TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const UserSettings &settings = delegate.settingsStore()->settings();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+
+    for (const Shortcut &shortcut : {settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
+                                     settings.codeModeShortcut, settings.scanCodeShortcut}) {
+        factory.grabber.press(shortcut.keyCode, shortcut.modifierFlags);
+        ASSERT_TRUE(test::waitUntil([&] { return coordinator.pending != nullptr; }));
+        coordinator.fail(CaptureCoordinatorError::captureInProgress());
+        coordinator.pending.reset();
+    }
+    ASSERT_EQ(coordinator.calls.size(), 4);
+    menuRow(factory, "handleCaptureText")->trigger();
+    menuRow(factory, "handleScanCode")->trigger();
+    emit factory.statusItem->rightClicked();
+    ASSERT_TRUE(test::waitUntil([&] { return coordinator.calls.size() == 7; }));
+    EXPECT_EQ(coordinator.calls, (QStringList{"quick", "repeat", "code", "scan", "quick", "scan", "quick"}));
+}
+
+TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenu)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+    const std::vector<void (AppDelegate::*)()> handlers{&AppDelegate::handleCaptureText, &AppDelegate::handleRepeatZarrow,
+                                                        &AppDelegate::handleCodeModeCapture, &AppDelegate::handleScanCode};
+
+    for (auto handler : handlers) {
+        const int menus = factory.statusItem->menusAttached;
+        (delegate.*handler)();
+        coordinator.fail(CaptureCoordinatorError::captureInProgress());
+        drainEvents();
+        EXPECT_EQ(factory.statusItem->menusAttached, menus) << coordinator.calls.join(',').toStdString();
+
+        (delegate.*handler)();
+        coordinator.pending->finish(); // dropped without a result
+        drainEvents();
+        EXPECT_EQ(factory.statusItem->menusAttached, menus);
+
+        (delegate.*handler)();
+        coordinator.succeed();
+        ASSERT_TRUE(test::waitUntil([&] { return factory.statusItem->menusAttached == menus + 1; }))
+            << coordinator.calls.join(',').toStdString();
+    }
+    // The failures' toasts are the coordinator's: the delegate shows none of its own.
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+}
+
+TEST(AppDelegateCaptures, QuickCaptureClearsALeftoverToastFirst)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+
+    delegate.handleCaptureText();
+    delegate.handleRepeatZarrow();
+    EXPECT_EQ(coordinator.dismissedBeforeCall, (QList<int>{1, 1}));
 }
