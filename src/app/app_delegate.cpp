@@ -14,6 +14,7 @@
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
+#include "core/future_outcome.h"
 #include "core/hotkey_manager.h"
 #include "core/localized_error.h"
 #include "core/notification_service.h"
@@ -27,7 +28,6 @@
 #include "platform/user_defaults.h"
 
 #include <QDateTime>
-#include <QException>
 #include <QImageReader>
 #include <QMimeData>
 #include <QPointer>
@@ -54,19 +54,6 @@ QString describe(const std::exception &error)
     return QString::fromLocal8Bit(error.what());
 }
 
-// A service's own error, when a worker pool has wrapped it on the way.
-std::exception_ptr unwrapped(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const QUnhandledException &wrapper) {
-        if (wrapper.exception())
-            return unwrapped(wrapper.exception());
-    } catch (...) {
-    }
-    return error;
-}
-
 QString describe(const std::exception_ptr &error)
 {
     if (!error)
@@ -78,38 +65,6 @@ QString describe(const std::exception_ptr &error)
     } catch (...) {
         return QStringLiteral("Unknown error");
     }
-}
-
-// How a future ended: its value, or the exception it carries, or neither when it was
-// cancelled without one.
-template <typename T>
-struct Outcome {
-    std::optional<T> value;
-    std::exception_ptr error;
-};
-
-template <typename T>
-Outcome<T> outcomeOf(const QFuture<T> &finished)
-{
-    Outcome<T> outcome;
-    try {
-        QFuture<T> copy = finished;
-        copy.waitForFinished();
-        if (copy.resultCount() > 0)
-            outcome.value = copy.result();
-    } catch (...) {
-        outcome.error = unwrapped(std::current_exception());
-    }
-    return outcome;
-}
-
-// Calls `handler` with the finished future once `future` has finished in any way,
-// cancellation included (which a plain continuation would skip), on `context`'s thread.
-template <typename T, typename Handler>
-void whenFinished(QFuture<T> future, QObject *context, Handler handler)
-{
-    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
-        .onCanceled(context, [handler, future] { handler(future); });
 }
 
 QString typeNameOf(const std::type_info &type)
@@ -451,7 +406,7 @@ void AppDelegate::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
     // Whatever the user is told about a failure, the coordinator has told already.
     whenFinished(workflow, &m_tasks,
                  [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
-                     const Outcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
+                     const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
                      if (!outcome.value) {
                          reportFailure(outcome.error);
                          return;
@@ -550,7 +505,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
             .unwrap();
 
     whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
-        const Outcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
+        const FutureOutcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
         if (!outcome.value) {
             importFailed(outcome.error);
             return;
