@@ -1,6 +1,7 @@
 #include "capture/capture_coordinator.h"
 
 #include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_error.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"
@@ -14,6 +15,7 @@
 #include "core/settings_store.h"
 #include "core/text_utils.h"
 #include "history/history_store.h"
+#include "history/history_store_error.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/frontmost_application.h"
 
@@ -102,14 +104,34 @@ QString descriptionOf(const std::exception_ptr &error)
     }
 }
 
-// Everything the logs can say about `error`: its type, text, key and value.
+// The case number of `error` among its type's cases, for the errors a workflow can meet.
+std::optional<int> caseCodeOf(const std::exception_ptr &error)
+{
+    std::optional<int> code;
+    const auto tryType = [&](auto kind) {
+        if (!code && kind)
+            code = int(*kind);
+    };
+    tryType(caseOf<CaptureCoordinatorError>(error));
+    tryType(caseOf<ClipboardError>(error));
+    tryType(caseOf<HistoryStoreError>(error));
+    tryType(caseOf<OCRError>(error));
+    tryType(caseOf<ScreenCaptureError>(error));
+    tryType(caseOf<CodeScanError>(error));
+    return code;
+}
+
+// Everything the logs can say about `error`: its type, text, domain, case number, key and value.
 QString detailsOf(const std::exception_ptr &error)
 {
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
-        return QStringLiteral("type %1, description \"%2\", key %3, value \"%4\"")
-            .arg(typeNameOf(typeid(e)), e.localizedDescription(), QString::fromLatin1(e.key()), e.value());
+        const QString type = typeNameOf(typeid(e));
+        const std::optional<int> code = caseCodeOf(error);
+        return QStringLiteral("type %1, description \"%2\", domain %1, code %3, user info {key: %4, value: \"%5\"}")
+            .arg(type, e.localizedDescription(), code ? QString::number(*code) : QStringLiteral("unknown"),
+                 QString::fromLatin1(e.key()), e.value());
     } catch (const std::exception &e) {
         return QStringLiteral("type %1, description \"%2\"")
             .arg(typeNameOf(typeid(e)), QString::fromLocal8Bit(e.what()));
@@ -306,13 +328,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
                 return recordAndStore(run);
             })
             .unwrap()
-            .then(this, [this, run] {
-                CaptureWorkflowResult result = finish(run);
-                diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
-                         .arg(result.duration, 0, 'f', 3)
-                         .arg(symbologyName(*run->symbology)));
-                return result;
-            });
+            .then(this, [this, run] { return finish(run); });
     return settle(run, chain, &CaptureCoordinator::scanCodeFailure);
 }
 
@@ -438,12 +454,12 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
     m_notificationService.showSuccess(run->mode, run->entry.id, run->displayID);
     run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
 
+    run->log(QStringLiteral("🔷 [Step 10] Checking whether to pin the capture"));
     if (m_settingsStore.settings().showPinWidgetAfterCapture) {
-        run->log(QStringLiteral("🔷 [Step 10] Pinning the capture"));
         m_pinWidgetManager.pinCapture(run->entry, run->image, std::nullopt);
         run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
     } else {
-        run->log(QStringLiteral("🔷 [Step 10] Pin not requested"));
+        run->log(QStringLiteral("✅ [Step 10] Pin not requested"));
     }
 
     const double duration = double(run->clock.nsecsElapsed()) / 1e9;
@@ -451,6 +467,10 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
     emit lastCaptureDurationChanged(duration);
     run->log(QStringLiteral("✅ [CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
                  .arg(duration, 0, 'f', 3));
+    if (run->symbology)
+        diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
+                 .arg(duration, 0, 'f', 3)
+                 .arg(symbologyName(*run->symbology)));
 
     CaptureWorkflowResult result{run->text, run->entry, duration};
     setCaptureInProgress(false);
