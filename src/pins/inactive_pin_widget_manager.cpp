@@ -10,4 +10,11 @@ void InactivePinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, cons
              .arg(entry.id.toString(QUuid::WithoutBraces)));
 }
 
+bool InactivePinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint>)
+{
+    diag(QStringLiteral("ℹ️ [PinWidgetManager] Pins are not part of this build - record %1 not pinned")
+             .arg(entry.id.toString(QUuid::WithoutBraces)));
+    return false;
+}
+
 } // namespace quorvane

@@ -9,6 +9,8 @@ namespace quorvane {
 class InactivePinWidgetManager : public PinWidgetManager {
 public:
     void pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center) override;
+    // Always false: nothing gets pinned.
+    bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center) override;
 };
 
 } // namespace quorvane

@@ -112,7 +112,11 @@ struct OpenProbe : ScreenAccessProbe {
 };
 
 struct NoSelector : RegionSelector {
-    void select(const QList<DisplayInfo> &, Completion done) override { done(std::nullopt); }
+    bool select(const QList<DisplayInfo> &, Completion done) override
+    {
+        done(std::nullopt);
+        return true;
+    }
 };
 
 struct RecordingPasteboard : Pasteboard {
