@@ -1,6 +1,7 @@
 #include "capture/capture_coordinator.h"
 
 #include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_error.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"
@@ -9,11 +10,13 @@
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
+#include "core/future_outcome.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "core/text_utils.h"
 #include "history/history_store.h"
+#include "history/history_store_error.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/frontmost_application.h"
 
@@ -31,40 +34,6 @@ namespace {
 
 constexpr int kThumbnailWidth = 256;
 constexpr int kTextPreviewLength = 50;
-
-// Calls `handler` once `future` has finished, whichever way: with a result, with an
-// exception, or cancelled without one (which plain continuations would skip).
-template <typename T, typename Handler>
-void whenFinished(QFuture<T> future, QObject *context, Handler handler)
-{
-    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
-        .onCanceled(context, [handler, future] { handler(future); });
-}
-
-// The exception a finished future carries, or null.
-template <typename T>
-std::exception_ptr failureOf(QFuture<T> finished)
-{
-    try {
-        finished.waitForFinished();
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
-}
-
-// A service's own error, when a worker pool has wrapped it on the way.
-std::exception_ptr unwrapped(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const QUnhandledException &wrapper) {
-        if (wrapper.exception())
-            return unwrapped(wrapper.exception());
-    } catch (...) {
-    }
-    return error;
-}
 
 // The case of `error` when it is an `Error`.
 template <typename Error>
@@ -102,14 +71,34 @@ QString descriptionOf(const std::exception_ptr &error)
     }
 }
 
-// Everything the logs can say about `error`: its type, text, key and value.
+// The case number of `error` among its type's cases, for the errors a workflow can meet.
+std::optional<int> caseCodeOf(const std::exception_ptr &error)
+{
+    std::optional<int> code;
+    const auto tryType = [&](auto kind) {
+        if (!code && kind)
+            code = int(*kind);
+    };
+    tryType(caseOf<CaptureCoordinatorError>(error));
+    tryType(caseOf<ClipboardError>(error));
+    tryType(caseOf<HistoryStoreError>(error));
+    tryType(caseOf<OCRError>(error));
+    tryType(caseOf<ScreenCaptureError>(error));
+    tryType(caseOf<CodeScanError>(error));
+    return code;
+}
+
+// Everything the logs can say about `error`: its type, text, domain, case number, key and value.
 QString detailsOf(const std::exception_ptr &error)
 {
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
-        return QStringLiteral("type %1, description \"%2\", key %3, value \"%4\"")
-            .arg(typeNameOf(typeid(e)), e.localizedDescription(), QString::fromLatin1(e.key()), e.value());
+        const QString type = typeNameOf(typeid(e));
+        const std::optional<int> code = caseCodeOf(error);
+        return QStringLiteral("type %1, description \"%2\", domain %1, code %3, user info {key: %4, value: \"%5\"}")
+            .arg(type, e.localizedDescription(), code ? QString::number(*code) : QStringLiteral("unknown"),
+                 QString::fromLatin1(e.key()), e.value());
     } catch (const std::exception &e) {
         return QStringLiteral("type %1, description \"%2\"")
             .arg(typeNameOf(typeid(e)), QString::fromLocal8Bit(e.what()));
@@ -306,13 +295,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
                 return recordAndStore(run);
             })
             .unwrap()
-            .then(this, [this, run] {
-                CaptureWorkflowResult result = finish(run);
-                diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
-                         .arg(result.duration, 0, 'f', 3)
-                         .arg(symbologyName(*run->symbology)));
-                return result;
-            });
+            .then(this, [this, run] { return finish(run); });
     return settle(run, chain, &CaptureCoordinator::scanCodeFailure);
 }
 
@@ -373,7 +356,7 @@ QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
 QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(QFuture<QImage> captured)
 {
     const std::exception_ptr error = failureOf(captured);
-    if (!error || caseOf<ScreenCaptureError>(unwrapped(error)) != ScreenCaptureErrorKind::displayConfigurationChanged)
+    if (!error || caseOf<ScreenCaptureError>(error) != ScreenCaptureErrorKind::displayConfigurationChanged)
         return captured;
     // The stored region belongs to a layout that no longer exists: forget it, so the next
     // repeat asks for a new selection instead of failing the same way again.
@@ -438,12 +421,12 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
     m_notificationService.showSuccess(run->mode, run->entry.id, run->displayID);
     run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
 
+    run->log(QStringLiteral("🔷 [Step 10] Checking whether to pin the capture"));
     if (m_settingsStore.settings().showPinWidgetAfterCapture) {
-        run->log(QStringLiteral("🔷 [Step 10] Pinning the capture"));
         m_pinWidgetManager.pinCapture(run->entry, run->image, std::nullopt);
         run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
     } else {
-        run->log(QStringLiteral("🔷 [Step 10] Pin not requested"));
+        run->log(QStringLiteral("✅ [Step 10] Pin not requested"));
     }
 
     const double duration = double(run->clock.nsecsElapsed()) / 1e9;
@@ -451,6 +434,10 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
     emit lastCaptureDurationChanged(duration);
     run->log(QStringLiteral("✅ [CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
                  .arg(duration, 0, 'f', 3));
+    if (run->symbology)
+        diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
+                 .arg(duration, 0, 'f', 3)
+                 .arg(symbologyName(*run->symbology)));
 
     CaptureWorkflowResult result{run->text, run->entry, duration};
     setCaptureInProgress(false);
@@ -465,7 +452,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
     promise->start();
     whenFinished(chain, this, [this, run, rule, promise](QFuture<CaptureWorkflowResult> finished) {
         if (const std::exception_ptr error = failureOf(finished)) {
-            const std::exception_ptr thrown = (this->*rule)(*run, unwrapped(error));
+            const std::exception_ptr thrown = (this->*rule)(*run, error);
             setCaptureInProgress(false);
             promise->setException(thrown);
         } else if (finished.isCanceled()) {

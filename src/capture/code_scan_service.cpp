@@ -7,6 +7,8 @@
 #include "core/async_run.h"
 #include "core/diagnostics.h"
 
+#include <QRegularExpression>
+
 #include <ZXing/ReadBarcode.h>
 
 #include <algorithm>
@@ -95,6 +97,26 @@ void collect(const ZXing::Results &results, QList<Found> &found)
     }
 }
 
+// Full ASCII Code 39 writes lower case and punctuation as pairs such as "+H" or "/A". The
+// reader's extended mode drops a plain Code 39 whose text merely contains such a character
+// ("A+1"), so it only reads again, as full ASCII, the code that has one.
+void readFullAscii(const ZXing::ImageView &view, QList<Found> &found)
+{
+    static const QRegularExpression shiftPair(QStringLiteral("[$%/+][A-Z]"));
+    for (Found &f : found) {
+        if (f.code.symbology != CodeSymbology::code39 || !f.code.payload.contains(shiftPair))
+            continue;
+        const auto hints =
+            ZXing::DecodeHints().setFormats(BarcodeFormat::Code39).setMaxNumberOfSymbols(1).setTryCode39ExtendedMode(true);
+        const ZXing::Results extended = ZXing::ReadBarcodes(view, hints);
+        if (extended.empty() || !extended.front().isValid())
+            continue;
+        const QString payload = QString::fromStdString(extended.front().text());
+        if (!payload.isEmpty())
+            f.code = DetectedCode{payload, CodeSymbology::code39FullASCII, 1.0f};
+    }
+}
+
 QList<DetectedCode> scan(const QImage &image)
 {
     if (image.width() < 1 || image.height() < 1)
@@ -111,6 +133,7 @@ QList<DetectedCode> scan(const QImage &image)
         collect(ZXing::ReadBarcodes(view, ZXing::DecodeHints().setFormats(kMatrixFormats)), found);
         collect(ZXing::ReadBarcodes(view, ZXing::DecodeHints().setFormats(kLinearFormats).setMaxNumberOfSymbols(1)),
                 found);
+        readFullAscii(view, found);
     } catch (const std::exception &error) {
         diag(QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));

@@ -97,7 +97,7 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
-    m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
+    const bool started = m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
         if (!self) {
             diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
@@ -106,6 +106,11 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
         }
         self->finishSelection(promise, displays, std::move(selection));
     });
+    if (!started) {
+        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                         QStringLiteral("Could not read the screen")));
+    }
 }
 
 void ScreenCaptureService::finishSelection(const ResultPromise &promise,
@@ -172,13 +177,18 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
     diag(QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
              .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
     const bool granted = m_probe.canReadScreen();
+    if (!granted)
+        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
     // Monitors are read on the main thread; the executor compares them with the stored layout.
     const QList<DisplayInfo> current = m_displays.activeDisplays();
     return runAsync(m_executor, [this, granted, rect, displayID, current] {
                if (!granted)
                    throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
-               if (tooSmall(rect))
+               if (tooSmall(rect)) {
+                   diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
+                            .arg(describe(rect)));
                    throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
+               }
                if (!displayID)
                    return;
                const auto stored = m_lastDisplayConfiguration.constFind(*displayID);

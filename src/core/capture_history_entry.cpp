@@ -2,6 +2,8 @@
 
 #include "core/text_utils.h"
 
+#include <cmath>
+
 namespace quorvane {
 
 namespace {
@@ -16,6 +18,12 @@ bool isNewline(QChar c)
     default:
         return false;
     }
+}
+// JSON has no NaN or infinity: such a side would be written as null and make the whole
+// history file unreadable, so it is kept as 0.
+double finiteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
 }
 } // namespace
 
@@ -36,8 +44,9 @@ json::Json CaptureHistoryEntry::toJson() const
         {"id", json::uuidString(id).toStdString()},
         {"timestamp", json::isoDateString(timestamp).toStdString()},
         {"text", text.toStdString()},
-        {"sourceRect", {{"x", sourceRect.x()}, {"y", sourceRect.y()},
-                        {"width", sourceRect.width()}, {"height", sourceRect.height()}}},
+        {"sourceRect", {{"x", finiteOrZero(sourceRect.x())}, {"y", finiteOrZero(sourceRect.y())},
+                        {"width", finiteOrZero(sourceRect.width())},
+                        {"height", finiteOrZero(sourceRect.height())}}},
         {"thumbnailData", thumbnailData.toBase64().toStdString()},
         {"captureMode", rawValue(captureMode).toStdString()},
     };

@@ -22,6 +22,9 @@ constexpr int kIconSize = 24;
 constexpr int kIconSpacing = 12;
 constexpr int kTitleSpacing = 4;
 constexpr int kBadgeSpacing = 6;
+constexpr int kBadgeFontSize = 10;
+constexpr int kBadgePaddingX = 6;
+constexpr int kBadgePaddingY = 2;
 constexpr int kMessageMaxLines = 2;
 constexpr int kMessageLimit = 60;
 constexpr int kMessageKept = 57;
@@ -31,6 +34,19 @@ QFont systemFont(int pixelSize, QFont::Weight weight)
     QFont font;
     font.setPixelSize(pixelSize);
     font.setWeight(weight);
+    return font;
+}
+
+// The font for a badge glyph. Fonts draw arrow symbols such as "↻" at x-height or
+// below, which leaves a blot of a few pixels at this size; such a glyph is drawn larger
+// until its ink is as tall as the badge font's capitals.
+QFont badgeGlyphFont(const QString &glyph)
+{
+    QFont font = systemFont(kBadgeFontSize, QFont::Medium);
+    const QFontMetricsF metrics(font);
+    const qreal ink = metrics.tightBoundingRect(glyph).height();
+    if (ink > 0 && ink < metrics.capHeight())
+        font.setPixelSize(qRound(kBadgeFontSize * metrics.capHeight() / ink));
     return font;
 }
 
@@ -260,14 +276,19 @@ void ToastContentView::paintEvent(QPaintEvent *)
     const qreal textWidth = content.right() - textLeft;
 
     const QFont titleFont = systemFont(14, QFont::DemiBold);
-    const QFont badgeFont = systemFont(10, QFont::Medium);
     const QFont messageFont = systemFont(12, QFont::Normal);
 
     const QString badge = captureModeBadge(m_captureMode);
+    const QFont badgeFont = badgeGlyphFont(badge);
     QSizeF badgeSize;
+    QRectF badgeInk;
     if (!badge.isEmpty()) {
-        const QFontMetricsF metrics(badgeFont);
-        badgeSize = QSizeF(metrics.horizontalAdvance(badge) + 12, metrics.height() + 4);
+        badgeInk = QFontMetricsF(badgeFont).tightBoundingRect(badge);
+        // The badge keeps the height of a line of the nominal badge font.
+        const qreal lineHeight = QFontMetricsF(systemFont(kBadgeFontSize, QFont::Medium)).height();
+        badgeSize = QSizeF(qMax(badgeInk.width(), QFontMetricsF(badgeFont).horizontalAdvance(badge))
+                               + 2 * kBadgePaddingX,
+                           qMax(lineHeight, badgeInk.height()) + 2 * kBadgePaddingY);
     }
     const qreal titleWidth =
         qMax<qreal>(1, textWidth - (badge.isEmpty() ? 0 : badgeSize.width() + kBadgeSpacing));
@@ -293,13 +314,14 @@ void ToastContentView::paintEvent(QPaintEvent *)
                                y + (titleRowHeight - badgeSize.height()) / 2, badgeSize.width(),
                                badgeSize.height());
         QColor fill = secondary;
-        fill.setAlphaF(0.2);
+        fill.setAlphaF(secondary.alphaF() * 0.2);
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
         painter.drawRoundedRect(badgeRect, 4, 4);
         painter.setFont(badgeFont);
         painter.setPen(secondary);
-        painter.drawText(badgeRect, Qt::AlignCenter, badge);
+        // Centre the glyph's ink, not its line box: symbols sit off the text baseline.
+        painter.drawText(badgeRect.center() - badgeInk.center(), badge);
     }
     y += titleRowHeight + kTitleSpacing;
 

@@ -12,6 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
+#include <QMutex>
+#include <QMutexLocker>
 #include <QPromise>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
@@ -27,6 +29,16 @@ namespace quorvane {
 namespace {
 
 constexpr int maximumThumbnailHeight = 32768;
+
+// Stores over one folder (the application's and the preferences pane's) run on executors
+// of their own but share "history.tmp.json" and the history file. Each operation holds
+// this lock from its freshness check to the end of its save, so no store writes into
+// another's temporary file or saves over a change it has not read.
+QMutex &historyFilesLock()
+{
+    static QMutex lock;
+    return lock;
+}
 
 void sortNewestFirst(QList<EncodedEntry> &entries)
 {
@@ -135,8 +147,13 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
 
 QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
 {
+    // A time the file cannot hold would make the whole file undecodable at the next
+    // launch; the record was just made, so now is its time.
+    if (!json::parseIsoDate(json::isoDateString(entry.timestamp)))
+        entry.timestamp = QDateTime::currentDateTimeUtc();
     NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, entry = std::move(entry)] {
+               const QMutexLocker lock(&historyFilesLock());
                ensureLoadedNow();
                m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
@@ -148,6 +165,7 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
 {
     return runAsync(m_executor, [this, limit] {
+        const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
         if (!limit || *limit < 1 || *limit >= m_entries.size())
             return recordsOf(m_entries, m_entries.size());
@@ -158,6 +176,7 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> 
 QFuture<void> HistoryStore::deleteEntry(QUuid id)
 {
     return runAsync(m_executor, [this, id] {
+        const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
         const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
                                         [&id](const EncodedEntry &e) { return e.entry.id == id; });
@@ -174,6 +193,7 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
     return runAsync(m_executor, [this, maxEntries] {
                if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
                    throw HistoryStoreError::invalidMaxEntries(maxEntries);
+               const QMutexLocker lock(&historyFilesLock());
                ensureLoadedNow();
                m_maxEntries = maxEntries;
                if (m_entries.size() <= m_maxEntries)
@@ -190,13 +210,17 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 
 QFuture<void> HistoryStore::ensureLoaded()
 {
-    return runAsync(m_executor, [this] { ensureLoadedNow(); });
+    return runAsync(m_executor, [this] {
+        const QMutexLocker lock(&historyFilesLock());
+        ensureLoadedNow();
+    });
 }
 
 QFuture<void> HistoryStore::clearAll()
 {
     NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this] {
+               const QMutexLocker lock(&historyFilesLock());
                ensureLoadedNow();
                m_entries.clear();
                saveToDisk();

@@ -26,7 +26,8 @@ class NotificationCenter;
 // "history.json" of one folder. Every operation runs on the store's own one-thread
 // executor, one at a time, and reports through its future; failures arrive as
 // HistoryStoreError. The file is read on first use and re-read only when another
-// writer has replaced it since; every change rewrites it whole.
+// writer has replaced it since; every change rewrites it whole. Stores of this process
+// over one folder take turns at the files, one operation at a time.
 class HistoryStore {
 public:
     static constexpr int minimumMaxEntries = 1;
@@ -66,9 +67,10 @@ public:
     QString historyFilePath() const { return m_files.historyPath(); }
     QString backupFilePath() const { return m_files.backupPath(); }
 
-    // Stores `entry` first, drops the oldest beyond the maximum, saves, then posts
-    // "historyDidChange" on the main thread; the future finishes after the post. When
-    // the save fails the entry stays in memory and nothing is posted.
+    // Stores `entry` first (stamped now when its time cannot be written), drops the
+    // oldest beyond the maximum, saves, then posts "historyDidChange" on the main
+    // thread; the future finishes after the post. When the save fails the entry stays
+    // in memory and nothing is posted.
     virtual QFuture<void> addEntry(CaptureHistoryEntry entry);
     // The records newest first; all of them when `limit` is absent or below 1.
     virtual QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit = std::nullopt);

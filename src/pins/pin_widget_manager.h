@@ -10,7 +10,8 @@
 namespace quorvane {
 
 // Keeps one capture floating on the screen. The capture workflows hand each new
-// capture to it when the user asked for a pin after every capture.
+// capture to it when the user asked for a pin after every capture; the history's detail
+// pane hands it a stored record.
 class PinWidgetManager {
 public:
     virtual ~PinWidgetManager();
@@ -21,11 +22,9 @@ public:
     virtual void pinCapture(const CaptureHistoryEntry &entry, const QImage &image,
                             std::optional<QPoint> center) = 0;
 
-    // Makes a history record the current pin, its thumbnail standing in for the image;
-    // otherwise like pinCapture. False when the user declined to replace a pin with
-    // unsaved edits, true once the record is pinned. A manager that never asks the user
-    // may keep this default, which pins through pinCapture.
-    virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center);
+    // Like pinCapture, with the record's thumbnail as the pin's picture. False when the user
+    // declines to replace a pin with unsaved edits, true once the record is pinned.
+    virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center) = 0;
 };
 
 } // namespace quorvane

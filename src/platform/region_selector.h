@@ -31,8 +31,9 @@ public:
     // Freezes what `displays` show, lets the user drag out a rectangle on one of them and
     // calls `done` exactly once: with the selection, or with nothing when the user
     // dismissed it (Escape, right click). A request while one is running is dismissed at
-    // once. Main thread.
-    virtual void select(const QList<DisplayInfo> &displays, Completion done) = 0;
+    // once. Returns false, without calling `done`, when no monitor's picture could be
+    // read, so nothing could be shown. Main thread.
+    virtual bool select(const QList<DisplayInfo> &displays, Completion done) = 0;
 };
 
 } // namespace quorvane

@@ -15,19 +15,21 @@ SelectionOverlay::SelectionOverlay(DisplayList &displays, QObject *parent)
 
 SelectionOverlay::~SelectionOverlay()
 {
+    // finish() only schedules the windows' deletion, and no event loop may run after
+    // this; they are deleted here.
+    const QList<QPointer<SelectionOverlayWindow>> windows = m_windows;
     if (m_done)
         finish(std::nullopt);
-    for (const QPointer<SelectionOverlayWindow> &window : std::as_const(m_windows))
+    for (const QPointer<SelectionOverlayWindow> &window : windows)
         delete window.data();
 }
 
-void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
+bool SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
 {
     if (m_done || displays.isEmpty()) {
         done(std::nullopt);
-        return;
+        return true;
     }
-    m_done = std::move(done);
     m_painted = 0;
 
     // Grab every monitor before any overlay window exists, so the frozen pictures show
@@ -38,10 +40,10 @@ void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion don
         if (!picture.isNull())
             frozen.append({display, std::move(picture)});
     }
-    if (frozen.isEmpty()) {
-        finish(std::nullopt);
-        return;
-    }
+    // Nothing to select from is a failure, not a choice the user made.
+    if (frozen.isEmpty())
+        return false;
+    m_done = std::move(done);
 
     for (const Frozen &f : std::as_const(frozen)) {
         auto *window = new SelectionOverlayWindow(f.display.bounds, f.picture);
@@ -54,6 +56,7 @@ void SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion don
         window->show();
     }
     takeKeyboard();
+    return true;
 }
 
 void SelectionOverlay::takeKeyboard()

@@ -22,7 +22,7 @@ public:
     // A selection still running ends as dismissed.
     ~SelectionOverlay() override;
 
-    void select(const QList<DisplayInfo> &displays, Completion done) override;
+    bool select(const QList<DisplayInfo> &displays, Completion done) override;
 
     // Whether a selection is running.
     bool isActive() const { return static_cast<bool>(m_done); }

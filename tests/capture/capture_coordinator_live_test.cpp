@@ -91,6 +91,7 @@ public:
     {
         pinned.append(entry);
     }
+    bool pinHistoryEntry(const CaptureHistoryEntry &, std::optional<QPoint>) override { return false; }
 };
 
 bool screenShowsWhite(const QRect &area)

@@ -131,7 +131,11 @@ using CallLog = QStringList;
 
 class NoSelector : public RegionSelector {
 public:
-    void select(const QList<DisplayInfo> &, Completion done) override { done(std::nullopt); }
+    bool select(const QList<DisplayInfo> &, Completion done) override
+    {
+        done(std::nullopt);
+        return true;
+    }
 };
 
 class FakeScreenCapture : public ScreenCaptureService {
@@ -361,6 +365,7 @@ public:
         m_log << "pinCapture";
         pins.append({entry, image, center});
     }
+    bool pinHistoryEntry(const CaptureHistoryEntry &, std::optional<QPoint>) override { return false; }
 
 private:
     CallLog &m_log;

@@ -85,6 +85,9 @@ TEST_F(CodeScanServiceTest, DecodesCodesMadeByTheWriter)
         {BarcodeFormat::Code128, "QRV-2024/77", {360, 120}, CodeSymbology::code128},
         {BarcodeFormat::DataMatrix, "Lot 7781 exp 2026-01", {160, 160}, CodeSymbology::dataMatrix},
         {BarcodeFormat::ITF, "00012345678905", {400, 120}, CodeSymbology::itf14},
+        // Lower case is written as full ASCII pairs ("+H"); a plain "+" stays as it is.
+        {BarcodeFormat::Code39, "hello", {400, 120}, CodeSymbology::code39FullASCII},
+        {BarcodeFormat::Code39, "A+1", {300, 120}, CodeSymbology::code39},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.content);

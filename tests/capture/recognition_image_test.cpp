@@ -43,13 +43,20 @@ TEST(RecognitionImage, LightTextOnDarkIsTurnedDarkOnLight)
 
 TEST(RecognitionImage, TransparentPixelsCountAsLightBackground)
 {
-    QImage image(200, 100, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter(&image).fillRect(QRect(10, 10, 80, 10), Qt::black);
-    const RecognitionImage prepared(image);
-    EXPECT_FALSE(prepared.inverted());
-    EXPECT_GT(levelAt(prepared, {150, 80}), 200);
-    EXPECT_LT(levelAt(prepared, {40, 15}), 60);
+    // Also from an "@2x" file, whose pixels must not shrink into a corner.
+    for (qreal ratio : {1.0, 2.0}) {
+        QImage image(200, 100, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (int y = 10; y < 20; ++y) {
+            for (int x = 10; x < 190; ++x)
+                image.setPixel(x, y, qRgba(0, 0, 0, 255));
+        }
+        image.setDevicePixelRatio(ratio);
+        const RecognitionImage prepared(image);
+        EXPECT_FALSE(prepared.inverted());
+        EXPECT_GT(levelAt(prepared, {150, 80}), 200) << ratio;
+        EXPECT_LT(levelAt(prepared, {150, 15}), 60) << ratio;
+    }
 }
 
 TEST(RecognitionImage, SmallTextIsScaledUpAndLargeTextIsNot)

@@ -51,6 +51,8 @@ public:
         QPoint source;
     };
     QList<Monitor> monitors;
+    // Every read of pixels fails, as when the monitors vanish under a request.
+    bool unreadable = false;
 
     static CarvedDisplayList halves()
     {
@@ -73,6 +75,8 @@ public:
     quint32 mainDisplayId() const override { return monitors.isEmpty() ? 0 : monitors.first().info.id; }
     QImage grab(quint32 displayId, const QRect &rect) const override
     {
+        if (unreadable)
+            return {};
         for (const Monitor &m : monitors) {
             if (m.info.id != displayId)
                 continue;
@@ -254,6 +258,19 @@ TEST_F(ScreenCaptureTest, ReleasingTheServiceDuringASelectionEndsTheWaitWithAnEr
     EXPECT_EQ(*error, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, "Service deallocated"));
 }
 
+TEST_F(ScreenCaptureTest, OverlayReleasedDuringASelectionDismissesItAndDeletesItsWindows)
+{
+    auto doomed = std::make_unique<SelectionOverlay>(displays);
+    std::optional<std::optional<RegionSelection>> outcome;
+    ASSERT_TRUE(doomed->select(displays.activeDisplays(),
+                               [&outcome](std::optional<RegionSelection> s) { outcome = std::move(s); }));
+    doomed.reset();
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->has_value());
+    for (QWidget *w : QApplication::topLevelWidgets())
+        EXPECT_NE(w->objectName(), QLatin1String("SelectionOverlayWindow"));
+}
+
 TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
 {
     ScriptedProbe denied;
@@ -392,6 +409,22 @@ TEST_F(CarvedScreenCaptureTest, NoMonitorAtAllIsReportedAsSuch)
     auto capture = errorOf(carvedService.captureRegion(QRectF(0, 0, 50, 50), std::nullopt));
     ASSERT_TRUE(capture.has_value());
     EXPECT_EQ(capture->kind(), ScreenCaptureErrorKind::noActiveDisplay);
+}
+
+TEST_F(CarvedScreenCaptureTest, UnreadableMonitorsFailTheSelectionInsteadOfCancellingIt)
+{
+    valueOf(runOverlay(carvedService, carvedOverlay, [] { ASSERT_TRUE(xDrag({60, 60}, {160, 160})); }));
+    const auto region = valueOf(carvedService.lastCapturedRegion());
+    const DisplayConfiguration layout = valueOf(carvedService.lastDisplayConfiguration());
+
+    carved.unreadable = true;
+    auto error = errorOf(carvedService.showCaptureOverlay());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_EQ(*error, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, "Could not read the screen"));
+    EXPECT_FALSE(carvedOverlay.isActive());
+    EXPECT_TRUE(visibleOverlayWindows().isEmpty());
+    EXPECT_EQ(valueOf(carvedService.lastCapturedRegion()), region);
+    EXPECT_EQ(valueOf(carvedService.lastDisplayConfiguration()), layout);
 }
 
 // On a screen of scale 2 the selection is in points and the pixels at full resolution.

@@ -87,6 +87,10 @@ TEST(HistoryEntryJson, ReadsLooseRectanglesAndRejectsMalformedMembers)
     Json base = e.toJson();
     base["id"] = json::uuidString(e.id).toLower().toStdString();  // either case reads
 
+    CaptureHistoryEntry odd = e;
+    odd.sourceRect = QRectF(qQNaN(), 1, qInf(), 2);
+    EXPECT_EQ(CaptureHistoryEntry::fromJson(Json::parse(odd.toJson().dump())).sourceRect, QRectF(0, 1, 0, 2));
+
     Json partial = base;
     partial["sourceRect"] = Json{{"x", 10}, {"y", 20}, {"depth", 3}};
     EXPECT_EQ(CaptureHistoryEntry::fromJson(partial).sourceRect, QRectF(10, 20, 0, 0));

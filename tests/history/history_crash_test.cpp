@@ -1,6 +1,5 @@
 #include "history_test_support.h"
 
-#include <QElapsedTimer>
 #include <QProcess>
 #include <QSet>
 
@@ -31,23 +30,26 @@ QStringList acknowledgedIds(const QByteArray &output)
 // had returned before the kill.
 TEST_F(HistoryCrashTest, EveryAddThatReturnedSurvivesAKillAtAnyMoment)
 {
-    constexpr int maxRounds = 60;
-    constexpr int budgetMs = 15000;     // keeps the test short on slow disks
-    constexpr int acknowledgedCap = 900; // below the store's maximum, so nothing is trimmed
+    constexpr int rounds = 60;
+    constexpr int acknowledgedCap = 800; // well below the store's maximum, so nothing is trimmed
     std::mt19937 random(20260102);
     std::uniform_int_distribution<int> killDelayMs(0, 60);
 
     QDir().mkpath(folder());
     QSet<QString> mustSurvive;
-    int rounds = 0;
-    QElapsedTimer elapsed;
-    elapsed.start();
+    qsizetype checked = 0;
 
-    while (rounds < maxRounds && elapsed.elapsed() < budgetMs && mustSurvive.size() < acknowledgedCap) {
-        ++rounds;
+    for (int round = 1; round <= rounds; ++round) {
+        if (mustSurvive.size() >= acknowledgedCap) {
+            // Start a fresh history before the oldest records could be trimmed away.
+            for (const QString &name : filesInFolder())
+                ASSERT_TRUE(QFile::remove(path("") + name)) << name.toStdString();
+            checked += mustSurvive.size();
+            mustSurvive.clear();
+        }
         QProcess writer;
         writer.setProgram(QStringLiteral(QUORVANE_HISTORY_CRASH_WRITER));
-        writer.setArguments({folder(), QString::number(rounds * 10000)});
+        writer.setArguments({folder(), QString::number(round * 10000)});
         writer.setProcessChannelMode(QProcess::SeparateChannels);
         writer.start();
         ASSERT_TRUE(writer.waitForStarted(10000)) << writer.errorString().toStdString();
@@ -57,7 +59,7 @@ TEST_F(HistoryCrashTest, EveryAddThatReturnedSurvivesAKillAtAnyMoment)
         while (!output.contains("ADDED ") && !output.contains("FAILED")
                && writer.waitForReadyRead(10000))
             output += writer.readAllStandardOutput();
-        ASSERT_TRUE(output.contains("ADDED ")) << "round " << rounds << ": " << output.constData();
+        ASSERT_TRUE(output.contains("ADDED ")) << "round " << round << ": " << output.constData();
 
         QThread::msleep(killDelayMs(random));
         writer.kill(); // SIGKILL: no clean-up code of the writer runs
@@ -69,19 +71,18 @@ TEST_F(HistoryCrashTest, EveryAddThatReturnedSurvivesAKillAtAnyMoment)
             mustSurvive.insert(id);
 
         // Reload as the next launch would, with a store that writes nothing while reading.
-        ASSERT_TRUE(QFile::exists(historyPath())) << "round " << rounds;
-        EXPECT_NO_THROW(json::parse(readFile(historyPath()))) << "round " << rounds;
+        ASSERT_TRUE(QFile::exists(historyPath())) << "round " << round;
+        EXPECT_NO_THROW(json::parse(readFile(historyPath()))) << "round " << round;
         NotificationCenter center;
         HistoryStore reader(folder(), HistoryStore::maximumMaxEntries, center, freeSpace);
         QSet<QString> present;
         for (const CaptureHistoryEntry &entry : await(reader.getEntries()))
             present.insert(json::uuidString(entry.id));
         for (const QString &id : mustSurvive)
-            ASSERT_TRUE(present.contains(id)) << "round " << rounds << " lost " << id.toStdString();
-        ASSERT_TRUE(filesInFolder().filter("corrupted").isEmpty()) << "round " << rounds;
+            ASSERT_TRUE(present.contains(id)) << "round " << round << " lost " << id.toStdString();
+        ASSERT_TRUE(filesInFolder().filter("corrupted").isEmpty()) << "round " << round;
     }
 
     std::printf("crash test: %d kills, %lld records checked\n", rounds,
-                static_cast<long long>(mustSurvive.size()));
-    EXPECT_GE(rounds, 10);
+                static_cast<long long>(checked + mustSurvive.size()));
 }

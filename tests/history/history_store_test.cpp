@@ -244,6 +244,12 @@ TEST_F(HistoryStoreTest, FileIsASortedPrettyArrayWithDatesInWholeSeconds)
     EXPECT_TRUE(bytes.startsWith("[\n  {\n    \"captureMode\": \"normal\",")) << bytes.constData();
     EXPECT_TRUE(bytes.contains("\"timestamp\": \"2026-01-02T03:04:05Z\""));
     EXPECT_LT(bytes.indexOf("\"id\""), bytes.indexOf("\"sourceRect\""));
+
+    // A record without a time must not make the whole file unreadable.
+    await(store->addEntry(makeEntry("undated", QDateTime())));
+    auto reader = makeStore();
+    EXPECT_EQ(textsOf(await(reader->getEntries())), (QStringList{"undated", "dated"}));
+    EXPECT_TRUE(filesInFolder().filter("corrupted").isEmpty());
 }
 
 TEST_F(HistoryStoreTest, FailedWriteLeavesTheHistoryFileUntouched)
@@ -419,4 +425,21 @@ TEST_F(HistoryStoreTest, EntriesShowsMemoryWithoutLoading)
     EXPECT_TRUE(await(store->entries()).isEmpty());
     await(store->ensureLoaded());
     EXPECT_EQ(await(store->entries()).size(), 3);
+}
+
+TEST_F(HistoryStoreTest, TwoStoresAddingAtOnceLoseNoRecord)
+{
+    // The application's store and the preferences pane's share the folder and run on
+    // executors of their own; neither may write over a change the other just saved.
+    auto application = makeStore(1000);
+    auto preferences = makeStore(1000);
+    QList<QFuture<void>> adds;
+    for (int i = 0; i < 40; ++i) {
+        adds << application->addEntry(makeEntry(QStringLiteral("app %1").arg(i), at(i)));
+        adds << preferences->addEntry(makeEntry(QStringLiteral("pane %1").arg(i), at(i)));
+    }
+    for (const QFuture<void> &add : adds)
+        EXPECT_FALSE(failureOf(add).has_value());
+    EXPECT_EQ(textsInFile(historyPath()).size(), 80);
+    EXPECT_EQ(await(application->getEntries()).size(), 80);
 }
