@@ -4,8 +4,10 @@
 #include "app/first_launch_tooltip.h"
 #include "app/hotkey_registrar.h"
 #include "app/menu_bar_controller.h"
+#include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
+#include "app/window_placement.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
@@ -21,6 +23,8 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "history/history_view.h"
+#include "history/history_view_model.h"
 #include "platform/activation_policy.h"
 #include "platform/l10n.h"
 #include "platform/notification_center.h"
@@ -100,7 +104,11 @@ QString sizeText(const QImage &image)
 
 AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent) : QObject(parent), m_factory(factory) {}
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    // The windows show the services: they go first.
+    delete m_historyWindow.data();
+}
 
 // --- Start-up -------------------------------------------------------------------------
 
@@ -574,12 +582,32 @@ bool AppDelegate::readSelection(const QMimeData &pasteboard)
 
 // --- Windows and first launch ------------------------------------------------------------
 
+QWidget *AppDelegate::historyWindow() const
+{
+    return m_historyWindow.data();
+}
+
 void AppDelegate::openHistory(std::optional<QUuid> entry)
 {
     diag(QStringLiteral("📖 Open History requested"));
-    diag(QStringLiteral("ℹ️ [AppDelegate.openHistory] The history window is not part of this build%1")
-             .arg(entry ? QStringLiteral(" (record %1)").arg(entry->toString(QUuid::WithoutBraces))
-                        : QString()));
+    // The window always opens on the full list: the toast's record is not selected.
+    Q_UNUSED(entry);
+    if (!m_historyStore)
+        return;
+    // A window closed by the user is on its way out even before it is deleted.
+    if (!m_historyWindow || m_historyWindow->isHidden()) {
+        NotificationCenter &center = m_factory.notificationCenter();
+        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_historyStore, m_factory.pasteboard(),
+                                                                         m_factory.savePanel(), center),
+                                     *m_pinWidgetManager, m_factory.alertPresenter(), center);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
+        view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
+        view->resize(900, 600);
+        centerOnScreen(*view);
+        m_historyWindow = view;
+    }
+    bringToFront(*m_historyWindow);
 }
 
 void AppDelegate::openPreferences()
@@ -635,6 +663,21 @@ void AppDelegate::showOnboarding()
 {
     diag(QStringLiteral("📱 Showing onboarding flow"));
     diag(QStringLiteral("ℹ️ [AppDelegate.showOnboarding] The onboarding window is not part of this build"));
+}
+
+void AppDelegate::requestPermissionsAfterOnboarding()
+{
+    if (m_terminating || !m_permissionManager)
+        return;
+    if (!m_permissionFlow) {
+        QPointer<AppDelegate> self(this);
+        m_permissionFlow = std::make_unique<PermissionRequestFlow>(
+            *m_permissionManager, m_factory.alertPresenter(), m_factory.privacySettingsOpener(), [self] {
+                if (self)
+                    self->setupHotkeys();
+            });
+    }
+    m_permissionFlow->start();
 }
 
 // --- Shut-down ---------------------------------------------------------------------------

@@ -3,6 +3,7 @@
 #include <QFuture>
 #include <QImage>
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 #include <QUuid>
 
@@ -21,12 +22,14 @@ class CaptureCoordinator;
 class ClipboardService;
 class CodeScanService;
 class HistoryStore;
+class HistoryView;
 class HotkeyManager;
 class HotkeyRegistrar;
 class MenuBarController;
 class NotificationService;
 class OCRService;
 class PermissionManager;
+class PermissionRequestFlow;
 class PinWidgetManager;
 class ScreenCaptureService;
 class ServiceFactory;
@@ -45,6 +48,9 @@ public:
     // summary of missing permissions come, in milliseconds.
     static constexpr int firstLaunchTooltipDelayMs = 500;
     static constexpr int permissionSummaryDelayMs = 2000;
+    // After the onboarding was completed: when the permission flow and the tooltip come.
+    static constexpr int onboardingPermissionFlowDelayMs = 500;
+    static constexpr int onboardingTooltipDelayMs = 1000;
 
     // Nothing is made before `applicationDidFinishLaunching`.
     explicit AppDelegate(ServiceFactory &factory, QObject *parent = nullptr);
@@ -83,8 +89,10 @@ public:
     // or else the first of the readable image types whose data decodes. False when none.
     bool readSelection(const QMimeData &pasteboard);
 
-    // Opens the capture history (on the full list); `entry` is the record whose toast
-    // was clicked, if any.
+    // The windows. Each is built when none is open and otherwise only brought forward;
+    // either way it then takes the focus. They return at once.
+    // The capture history, always on the full list; `entry` is the record whose toast was
+    // clicked, if any.
     virtual void openHistory(std::optional<QUuid> entry = std::nullopt);
     virtual void openPreferences();
     virtual void openFeedback();
@@ -92,6 +100,12 @@ public:
     // Chooses between the onboarding, the first-launch tooltip and nothing.
     virtual void checkFirstLaunch();
     virtual void showOnboarding();
+    // Leads the user through the missing grants (see PermissionRequestFlow); a request while
+    // the flow runs is ignored.
+    virtual void requestPermissionsAfterOnboarding();
+
+    // The open windows; null while closed.
+    QWidget *historyWindow() const;
 
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
@@ -152,6 +166,10 @@ private:
     std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
+    std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
+
+    // The windows; they are taken down before the services they show.
+    QPointer<HistoryView> m_historyWindow;
 
     // Context of every continuation of a capture or an import. Declared last, so it goes
     // first: nothing finishing while the services are being taken down reaches the delegate.

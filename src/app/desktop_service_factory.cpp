@@ -17,6 +17,7 @@
 #include "platform/activation_policy.h"
 #include "pins/inactive_pin_widget_manager.h"
 #include "platform/display_list.h"
+#include "platform/file_dialog_save_panel.h"
 #include "platform/frontmost_application.h"
 #include "platform/global_key_grabber.h"
 #include "platform/message_box_alert_presenter.h"
@@ -48,6 +49,7 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
+      m_savePanel(std::make_unique<FileDialogSavePanel>()),
       m_keyGrabber(createGlobalKeyGrabber()),
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
       m_frontmostApplication(FrontmostApplication::create()),
@@ -65,6 +67,26 @@ NotificationCenter &DesktopServiceFactory::notificationCenter()
 UserDefaults &DesktopServiceFactory::userDefaults()
 {
     return *m_userDefaults;
+}
+
+Pasteboard &DesktopServiceFactory::pasteboard()
+{
+    return *m_pasteboard;
+}
+
+AlertPresenter &DesktopServiceFactory::alertPresenter()
+{
+    return *m_alerts;
+}
+
+SavePanel &DesktopServiceFactory::savePanel()
+{
+    return *m_savePanel;
+}
+
+PrivacySettingsOpener &DesktopServiceFactory::privacySettingsOpener()
+{
+    return *m_privacySettings;
 }
 
 std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()

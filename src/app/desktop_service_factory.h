@@ -17,6 +17,7 @@ class Pasteboard;
 class PinWidgetManager;
 class PrivacySettingsOpener;
 class RegionSelector;
+class SavePanel;
 class ScreenAccessProbe;
 class SoundPlayer;
 class SystemNotifier;
@@ -32,6 +33,10 @@ public:
 
     NotificationCenter &notificationCenter() override;
     UserDefaults &userDefaults() override;
+    Pasteboard &pasteboard() override;
+    AlertPresenter &alertPresenter() override;
+    SavePanel &savePanel() override;
+    PrivacySettingsOpener &privacySettingsOpener() override;
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override;
     std::unique_ptr<NotificationService> makeNotificationService() override;
@@ -64,6 +69,7 @@ private:
     std::unique_ptr<Pasteboard> m_pasteboard;
     std::unique_ptr<PrivacySettingsOpener> m_privacySettings;
     std::unique_ptr<AlertPresenter> m_alerts;
+    std::unique_ptr<SavePanel> m_savePanel;
     std::unique_ptr<GlobalKeyGrabber> m_keyGrabber;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<FrontmostApplication> m_frontmostApplication;

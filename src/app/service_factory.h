@@ -5,6 +5,7 @@
 namespace quorvane {
 
 class ActivationPolicy;
+class AlertPresenter;
 class CaptureCoordinator;
 class ClipboardService;
 class CodeScanService;
@@ -14,8 +15,11 @@ class HotkeyManager;
 class NotificationCenter;
 class NotificationService;
 class OCRService;
+class Pasteboard;
 class PermissionManager;
 class PinWidgetManager;
+class PrivacySettingsOpener;
+class SavePanel;
 class ScreenCaptureService;
 class SettingsStore;
 class SparkleUpdater;
@@ -45,8 +49,14 @@ public:
 
     // The in-process notification centre every service posts to.
     virtual NotificationCenter &notificationCenter() = 0;
-    // The user's preferences database.
+    // The user's preferences database. Everything that reads or writes settings uses this
+    // one object: a second database over the same file would write over its changes.
     virtual UserDefaults &userDefaults() = 0;
+    // The desktop facilities the shell's windows work with.
+    virtual Pasteboard &pasteboard() = 0;
+    virtual AlertPresenter &alertPresenter() = 0;
+    virtual SavePanel &savePanel() = 0;
+    virtual PrivacySettingsOpener &privacySettingsOpener() = 0;
 
     // The services, in the order the delegate makes them.
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;

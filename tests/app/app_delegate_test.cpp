@@ -19,6 +19,7 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "history/history_view.h"
 #include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
@@ -28,6 +29,7 @@
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/region_selector.h"
+#include "platform/save_panel.h"
 #include "platform/screen_access_probe.h"
 #include "platform/status_item.h"
 #include "platform/taskbar_presence.h"
@@ -38,6 +40,7 @@
 #include "support/fake_notification_platform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QBuffer>
 #include <QMenu>
 #include <QMimeData>
@@ -143,6 +146,10 @@ struct RecordingAlerts : AlertPresenter {
         shown.append(alert);
         return -1;
     }
+};
+
+struct NoSavePanel : SavePanel {
+    std::optional<QString> run(const SavePanelRequest &) override { return std::nullopt; }
 };
 
 // Answers every recognition with `text` (or `failure`) and notes what it was asked.
@@ -262,6 +269,10 @@ struct FakeFactory : ServiceFactory {
 
     NotificationCenter &notificationCenter() override { return center; }
     UserDefaults &userDefaults() override { return defaults; }
+    Pasteboard &pasteboard() override { return clipboard; }
+    AlertPresenter &alertPresenter() override { return alerts; }
+    SavePanel &savePanel() override { return saving; }
+    PrivacySettingsOpener &privacySettingsOpener() override { return privacy; }
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override
     {
@@ -315,7 +326,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<ClipboardService> makeClipboardService() override
     {
         made << "clipboard";
-        return std::make_unique<ClipboardService>(pasteboard);
+        return std::make_unique<ClipboardService>(clipboard);
     }
     std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) override
     {
@@ -366,9 +377,10 @@ struct FakeFactory : ServiceFactory {
     test::FakeDisplayList displays;
     OpenProbe probe;
     NoSelector selector;
-    RecordingPasteboard pasteboard;
+    RecordingPasteboard clipboard;
     NoPrivacyPage privacy;
     RecordingAlerts alerts;
+    NoSavePanel saving;
     ActivationPolicy policy;
     CountingUpdater updater;
     IdleRuntime runtime;
@@ -743,8 +755,8 @@ TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
     ASSERT_EQ(factory.ocr->asked.size(), 1);
     EXPECT_EQ(factory.ocr->asked[0].first, (QStringList{"de-DE", "en-US"}));
     EXPECT_EQ(factory.ocr->asked[0].second, CaptureMode::normal);
-    ASSERT_EQ(factory.pasteboard.writes.size(), 1);
-    EXPECT_EQ(factory.pasteboard.writes[0].value(0).data, QByteArray("Imported words"));
+    ASSERT_EQ(factory.clipboard.writes.size(), 1);
+    EXPECT_EQ(factory.clipboard.writes[0].value(0).data, QByteArray("Imported words"));
 
     const QList<CaptureHistoryEntry> entries = storedEntries(delegate);
     ASSERT_EQ(entries.size(), 1);
@@ -781,7 +793,7 @@ TEST(AppDelegateImport, EmptyTextShowsAnErrorAndLeavesClipboardAndHistoryAlone)
 
     delegate.handleImportedImage(sampleImage());
     ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->errors.isEmpty(); }));
-    EXPECT_TRUE(factory.pasteboard.writes.isEmpty());
+    EXPECT_TRUE(factory.clipboard.writes.isEmpty());
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
     EXPECT_TRUE(factory.notifications->successes.isEmpty());
 }
@@ -918,4 +930,71 @@ TEST(AppDelegateCaptures, QuickCaptureClearsALeftoverToastFirst)
     delegate.handleCaptureText();
     delegate.handleRepeatZarrow();
     EXPECT_EQ(coordinator.dismissedBeforeCall, (QList<int>{1, 1}));
+}
+
+namespace {
+
+int visibleHistoryWindows()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        count += qobject_cast<HistoryView *>(widget) && widget->isVisible();
+    return count;
+}
+
+} // namespace
+
+TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    QPointer<QWidget> first;
+    {
+        AppDelegate delegate(factory);
+        delegate.applicationDidFinishLaunching();
+
+        menuRow(factory, "handleOpenHistory")->trigger();
+        first = delegate.historyWindow();
+        ASSERT_NE(first, nullptr);
+        EXPECT_TRUE(first->isVisible());
+        EXPECT_EQ(first->windowTitle(), "Capture History");
+        EXPECT_EQ(first->size(), QSize(900, 600));
+        EXPECT_EQ(first->minimumSize(), QSize(800, 500));
+
+        // The hotkey finds the window open and only brings it forward.
+        const Shortcut history = delegate.settingsStore()->settings().historyShortcut;
+        factory.grabber.press(history.keyCode, history.modifierFlags);
+        drainEvents();
+        EXPECT_EQ(delegate.historyWindow(), first.data());
+        EXPECT_EQ(visibleHistoryWindows(), 1);
+
+        // Closed by the user: the next request builds a new window, even before the old
+        // one is gone.
+        first->close();
+        delegate.openHistory();
+        ASSERT_NE(delegate.historyWindow(), nullptr);
+        EXPECT_NE(delegate.historyWindow(), first.data());
+        EXPECT_TRUE(test::waitUntil([&] { return first.isNull(); }));
+        EXPECT_EQ(visibleHistoryWindows(), 1);
+        first = delegate.historyWindow();
+    }
+    // The window does not outlive the store it shows.
+    EXPECT_TRUE(first.isNull());
+}
+
+TEST(AppDelegateWindows, ToastClickOpensTheHistoryWindowOnce)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    const QVariantMap click{{"captureID", QVariant::fromValue(QUuid::createUuid())}};
+    factory.center.post("app.corvantis.openHistoryWithEntry", click);
+    QPointer<QWidget> window = delegate.historyWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    factory.center.post("app.corvantis.openHistoryWithEntry", click);
+    EXPECT_EQ(delegate.historyWindow(), window.data());
+    EXPECT_EQ(visibleHistoryWindows(), 1);
 }

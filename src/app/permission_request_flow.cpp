@@ -1,0 +1,201 @@
+#include "app/permission_request_flow.h"
+
+#include "core/diagnostics.h"
+#include "core/future_outcome.h"
+#include "core/permission_manager.h"
+#include "platform/alert_presenter.h"
+#include "platform/l10n.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace quorvane {
+
+namespace {
+
+QString yesNo(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+PermissionRequestFlow::PermissionRequestFlow(PermissionManager &permissions, AlertPresenter &alerts,
+                                             PrivacySettingsOpener &opener, std::function<void()> registerHotkeys,
+                                             Timing timing, QObject *parent)
+    : QObject(parent),
+      m_permissions(permissions),
+      m_alerts(alerts),
+      m_opener(opener),
+      m_registerHotkeys(std::move(registerHotkeys)),
+      m_timing(timing)
+{
+}
+
+PermissionRequestFlow::PermissionRequestFlow(PermissionManager &permissions, AlertPresenter &alerts,
+                                             PrivacySettingsOpener &opener, std::function<void()> registerHotkeys,
+                                             QObject *parent)
+    : PermissionRequestFlow(permissions, alerts, opener, std::move(registerHotkeys), Timing{}, parent)
+{
+}
+
+PermissionRequestFlow::~PermissionRequestFlow() = default;
+
+void PermissionRequestFlow::start()
+{
+    if (m_running) {
+        diag(QStringLiteral("ℹ️ [PermissionRequestFlow] Already asking for permissions"));
+        return;
+    }
+    m_running = true;
+    requestAccessibility();
+}
+
+void PermissionRequestFlow::requestAccessibility()
+{
+    if (m_permissions.hasAccessibilityPermission()) {
+        requestScreenRecording();
+        return;
+    }
+    // The desktop has no prompt for key grabbing: asking is checking again.
+    m_permissions.refreshPermissionStatus();
+    const bool granted = m_permissions.hasAccessibilityPermission();
+    diag(QStringLiteral("🔐 Triggered Accessibility permission request, currently granted: %1").arg(yesNo(granted)));
+    if (granted) {
+        requestScreenRecording();
+        return;
+    }
+    showAccessibilityPermissionAlert();
+    waitForPermission(PermissionType::accessibility, m_timing.timeoutSeconds, [this] { requestScreenRecording(); });
+}
+
+void PermissionRequestFlow::requestScreenRecording()
+{
+    if (m_permissions.hasScreenRecordingPermission()) {
+        finish();
+        return;
+    }
+    whenFinished(m_permissions.requestScreenRecordingPermission(), this, [this](const QFuture<bool> &answer) {
+        const FutureOutcome<bool> outcome = outcomeOf(answer);
+        screenRecordingAnswered(outcome.value.value_or(false));
+    });
+}
+
+void PermissionRequestFlow::screenRecordingAnswered(bool granted)
+{
+    diag(QStringLiteral("🔐 Triggered Screen Recording permission request, currently granted: %1").arg(yesNo(granted)));
+    if (granted) {
+        finish();
+        return;
+    }
+    showScreenRecordingPermissionAlert();
+    waitForPermission(PermissionType::screenRecording, m_timing.timeoutSeconds, [this] { finish(); });
+}
+
+void PermissionRequestFlow::finish()
+{
+    m_permissions.refreshPermissionStatus();
+    if (m_permissions.hasAccessibilityPermission()) {
+        diag(QStringLiteral("⌨️ Re-registering hotkeys after permissions granted"));
+        if (m_registerHotkeys)
+            m_registerHotkeys();
+    }
+    if (m_permissions.hasScreenRecordingPermission() && m_permissions.hasAccessibilityPermission())
+        diag(QStringLiteral("✅ All permissions granted - Quorvane is ready to use!"));
+    else
+        showPermissionsRequiredAlert();
+    m_running = false;
+    emit finished();
+}
+
+bool PermissionRequestFlow::isGranted(PermissionType type) const
+{
+    return type == PermissionType::accessibility ? m_permissions.hasAccessibilityPermission()
+                                                 : m_permissions.hasScreenRecordingPermission();
+}
+
+void PermissionRequestFlow::waitForPermission(PermissionType type, double timeoutSeconds, std::function<void()> done)
+{
+    const qint64 limitMs = qint64(timeoutSeconds * 1000);
+    const auto timedOut = [type, done] {
+        diag(QStringLiteral("⏱️ Timeout waiting for %1 permission").arg(displayName(type)));
+        done();
+    };
+    if (limitMs <= 0) {
+        timedOut();
+        return;
+    }
+    QElapsedTimer clock;
+    clock.start();
+    auto *poll = new QTimer(this);
+    poll->setInterval(m_timing.pollIntervalMs);
+    connect(poll, &QTimer::timeout, this, [this, poll, clock, limitMs, type, done, timedOut] {
+        // Checked without any prompt; the answer is stored in the permission manager.
+        m_permissions.refreshPermissionStatus();
+        const bool granted = isGranted(type);
+        if (!granted && clock.elapsed() < limitMs)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        if (granted) {
+            diag(QStringLiteral("✅ %1 permission granted!").arg(displayName(type)));
+            done();
+        } else {
+            timedOut();
+        }
+    });
+    poll->start();
+}
+
+void PermissionRequestFlow::showExplanation(PermissionType type, const QString &title, const QString &message)
+{
+    Alert alert;
+    alert.style = Alert::Style::informational;
+    alert.messageText = title;
+    alert.informativeText = message;
+    alert.buttons = {L10n::text("permission.open_settings", "Open System Settings", "Open Settings button"),
+                     L10n::text("permission.cancel", "Cancel", "Cancel button")};
+    if (m_alerts.runModal(alert) == 0)
+        PermissionManager::openSystemSettings(type, m_opener);
+}
+
+void PermissionRequestFlow::showAccessibilityPermissionAlert()
+{
+    showExplanation(PermissionType::accessibility,
+                    L10n::text("permission.accessibility.title", "Accessibility Permission Required",
+                               "Accessibility permission dialog title"),
+                    L10n::text("permission.accessibility.message",
+                               "Quorvane needs Accessibility permission to register global keyboard shortcuts "
+                               "(⌘⇧L). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
+                               "is protected - Quorvane only monitors its own registered shortcuts.",
+                               "Accessibility permission explanation"));
+}
+
+void PermissionRequestFlow::showScreenRecordingPermissionAlert()
+{
+    showExplanation(PermissionType::screenRecording,
+                    L10n::text("permission.screen_recording.title", "Screen Recording Permission Required",
+                               "Screen Recording permission dialog title"),
+                    L10n::text("permission.screen_recording.message",
+                               "Quorvane needs Screen Recording permission to capture text from your screen.\n\nAll "
+                               "processing happens on your device - no data is uploaded to the cloud.",
+                               "Screen Recording permission explanation"));
+}
+
+void PermissionRequestFlow::showPermissionsRequiredAlert()
+{
+    // Fixed English, unlike the explanations before it.
+    Alert alert;
+    alert.style = Alert::Style::informational;
+    alert.messageText = QStringLiteral("Permissions Required");
+    alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
+                                           "You can grant these later in System Settings.");
+    alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open System Settings")};
+    if (m_alerts.runModal(alert) != 1)
+        return;
+    const QList<PermissionType> missing = m_permissions.missingPermissions();
+    if (!missing.isEmpty())
+        PermissionManager::openSystemSettings(missing.first(), m_opener);
+}
+
+} // namespace quorvane
