@@ -109,6 +109,7 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     m_copyButton = new FeedbackContactButton(QString(), Symbol::copy);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
     m_copyButton->setToolTip(localized("Copy email address"));
+    m_copyButton->setAccessibleName(m_copyButton->toolTip());
     connect(m_copyButton, &QAbstractButton::clicked, this, &FeedbackDialogView::copyEmail);
     mailRow->addWidget(m_copyButton);
     mailSection->addLayout(mailRow);

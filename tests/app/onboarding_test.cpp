@@ -4,6 +4,7 @@
 #include "platform/user_defaults.h"
 #include "windows/onboarding_view.h"
 #include "windows/permissions_page_view.h"
+#include "windows/welcome_page_view.h"
 
 #include "support/event_loop.h"
 
@@ -77,6 +78,9 @@ TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
     EXPECT_EQ(rig.view->currentPageView(), rig.view->permissionsPage());
     EXPECT_EQ(rig.view->pageDots()->currentIndex(), 1);
     EXPECT_FALSE(buttonShown(rig.view->skipButton()));
+    // The slide ends with the new page in place and the old one put away.
+    ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
+    EXPECT_EQ(rig.view->permissionsPage()->geometry(), QRect(0, 0, OnboardingView::viewWidth, OnboardingView::pageHeight));
     EXPECT_FALSE(rig.seen());
     EXPECT_EQ(rig.completions, 0);
 
