@@ -1,4 +1,6 @@
+#include "app/app_delegate.h"
 #include "app/app_resources.h"
+#include "app/desktop_service_factory.h"
 #include "core/diagnostics.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
@@ -39,6 +41,14 @@ int main(int argc, char **argv)
         quorvane::diag(QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
         QApplication::quit();
     });
+
+    // The factory's facilities outlive the delegate, which owns every service.
+    quorvane::DesktopServiceFactory factory;
+    quorvane::AppDelegate delegate(factory);
+    QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
+    delegate.applicationDidFinishLaunching();
 
     quorvane::diag(QStringLiteral("🔷 [main] Quorvane started (process %1)").arg(QApplication::applicationPid()));
     return app.exec();

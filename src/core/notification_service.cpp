@@ -85,6 +85,12 @@ void NotificationService::showError(const LocalizedError &error, std::optional<q
             displayID, m_errorSound);
 }
 
+void NotificationService::showWarning(const QString &title, const QString &message,
+                                      std::optional<quint32> displayID)
+{
+    present({title, message, ToastType::warning, std::nullopt, std::nullopt}, displayID, std::nullopt);
+}
+
 void NotificationService::present(const Toast &toast, std::optional<quint32> displayID,
                                   const std::optional<QString> &sound)
 {

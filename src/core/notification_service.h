@@ -63,6 +63,9 @@ public:
     // The error toast with the error's description.
     virtual void showError(const LocalizedError &error,
                            std::optional<quint32> displayID = std::nullopt);
+    // A warning toast with its own title and message, without a sound.
+    virtual void showWarning(const QString &title, const QString &message,
+                             std::optional<quint32> displayID = std::nullopt);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)

@@ -190,6 +190,22 @@ TEST_F(ServiceFixture, ClickingAnErrorToastDoesNothing)
     EXPECT_TRUE(s.isDismissScheduled());
 }
 
+TEST_F(ServiceFixture, WarningToastIsSilentAndOpensNothing)
+{
+    NotificationService &s = make();
+    s.showWarning("History Not Saved", "Captures will not be kept");
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_EQ(titleOf(toast), "History Not Saved");
+    EXPECT_EQ(toast->contentView()->message(), "Captures will not be kept");
+    EXPECT_EQ(toast->contentView()->type(), ToastType::warning);
+    EXPECT_EQ(toast->captureID(), std::nullopt);
+    EXPECT_TRUE(sounds.played.isEmpty());
+    EXPECT_EQ(announcer.announced, QStringList{"Warning: History Not Saved. Captures will not be kept"});
+    toast->contentView()->click();
+    EXPECT_TRUE(openRequests.empty());
+}
+
 TEST_F(ServiceFixture, ManyToastsDismissedTogetherAllCloseSafely)
 {
     NotificationService &s = make();

@@ -1,0 +1,667 @@
+#include "app/app_delegate.h"
+
+#include "app/first_launch_manager.h"
+#include "app/first_launch_tooltip.h"
+#include "app/hotkey_registrar.h"
+#include "app/menu_bar_controller.h"
+#include "app/service_factory.h"
+#include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
+#include "capture/ocr_service.h"
+#include "capture/screen_capture_error.h"
+#include "capture/screen_capture_service.h"
+#include "core/diagnostics.h"
+#include "core/future_outcome.h"
+#include "core/hotkey_manager.h"
+#include "core/localized_error.h"
+#include "core/notification_service.h"
+#include "core/permission_manager.h"
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "platform/activation_policy.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+#include "platform/status_item.h"
+#include "platform/user_defaults.h"
+
+#include <QDateTime>
+#include <QImageReader>
+#include <QMimeData>
+#include <QPointer>
+#include <QTimer>
+
+#include <cxxabi.h>
+#include <execinfo.h>
+
+#include <cstdlib>
+
+namespace quorvane {
+
+namespace {
+
+// The maximum of the second attempt when the configured one could not be used.
+constexpr int kFallbackHistoryMaximum = 100;
+// Width of the thumbnail recorded with an imported image, in pixels.
+constexpr int kThumbnailWidth = 256;
+
+QString describe(const std::exception &error)
+{
+    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
+        return localized->localizedDescription();
+    return QString::fromLocal8Bit(error.what());
+}
+
+QString describe(const std::exception_ptr &error)
+{
+    if (!error)
+        return QStringLiteral("ended without a result");
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return describe(e);
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
+QString typeNameOf(const std::type_info &type)
+{
+    int status = 0;
+    char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
+    const QString readable = QString::fromLatin1(status == 0 && name ? name : type.name());
+    std::free(name);
+    return readable;
+}
+
+// The frames of the current call stack, one per line.
+QStringList callStackSymbols()
+{
+    void *frames[64];
+    const int count = ::backtrace(frames, 64);
+    QStringList lines;
+    if (char **symbols = ::backtrace_symbols(frames, count)) {
+        for (int i = 0; i < count; ++i)
+            lines << QString::fromLocal8Bit(symbols[i]);
+        std::free(symbols);
+    }
+    return lines;
+}
+
+QString sizeText(const QImage &image)
+{
+    const QSizeF points = image.deviceIndependentSize();
+    return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
+}
+
+} // namespace
+
+AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent) : QObject(parent), m_factory(factory) {}
+
+AppDelegate::~AppDelegate() = default;
+
+// --- Start-up -------------------------------------------------------------------------
+
+void AppDelegate::applicationDidFinishLaunching()
+{
+    if (m_launched)
+        return;
+    m_launched = true;
+
+    setupServices();
+
+    m_sparkleUpdater = &m_factory.sparkleUpdater();
+    m_sparkleUpdater->checkForUpdatesInBackground();
+    diag(QStringLiteral("✅ Sparkle updater initialized - background check started"));
+
+    // The stored choice holds from the first moment, not only once it is switched.
+    const bool showDockIcon = m_settingsStore->settings().showDockIcon;
+    m_factory.activationPolicy().setActivationPolicy(showDockIcon ? ActivationPolicyKind::regular
+                                                                  : ActivationPolicyKind::accessory);
+    diag(QStringLiteral("ℹ️ [AppDelegate] Activation policy: %1")
+             .arg(showDockIcon ? QStringLiteral("regular (taskbar entry shown)") : QStringLiteral("accessory")));
+
+    setupMenuBar();
+    setupHotkeys();
+    setupNotificationObservers();
+    checkFirstLaunch();
+    diag(QStringLiteral("ℹ️ [AppDelegate] No pinned capture to restore: pins are not part of this build"));
+
+    diag(QStringLiteral("✅ Quorvane launched successfully"));
+    diag(QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
+                        "✓ Permissions ✓ Clipboard ✓ CaptureCoordinator"));
+}
+
+void AppDelegate::setupServices()
+{
+    m_settingsStore = m_factory.makeSettingsStore();
+    m_notificationService = m_factory.makeNotificationService();
+    m_screenCaptureService = m_factory.makeScreenCaptureService();
+    m_ocrService = m_factory.makeOCRService();
+    m_codeScanService = m_factory.makeCodeScanService();
+    makeHistoryStore(int(m_settingsStore->settings().maxHistoryEntries));
+    m_permissionManager = m_factory.makePermissionManager();
+    m_clipboardService = m_factory.makeClipboardService();
+    // The coordinator pins through the shared pin manager, so that is taken first.
+    m_pinWidgetManager = &m_factory.pinWidgetManager();
+    m_captureCoordinator = m_factory.makeCaptureCoordinator(
+        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
+         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
+    m_hotkeyManager = m_factory.makeHotkeyManager();
+    m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
+    applyNotificationSettings();
+    if (m_historyInMemory)
+        warnHistoryNotKept();
+    diag(QStringLiteral("✅ All services initialized"));
+}
+
+void AppDelegate::makeHistoryStore(int configuredMaximum)
+{
+    try {
+        m_historyStore = m_factory.makeHistoryStore(configuredMaximum);
+        return;
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describe(error)));
+    }
+    try {
+        m_historyStore = m_factory.makeHistoryStore(kFallbackHistoryMaximum);
+        return;
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describe(error)));
+    }
+    diag(QStringLiteral("⚠️ CRITICAL: Cannot access Application Support. Using in-memory history store."));
+    diag(QStringLiteral("   History will be lost when app quits."));
+    m_historyStore = m_factory.makeInMemoryHistoryStore(configuredMaximum);
+    m_historyInMemory = true;
+}
+
+void AppDelegate::warnHistoryNotKept()
+{
+    // Said once, at launch: every capture of this session is lost at quit.
+    m_notificationService->showWarning(
+        L10n::text("notification.history_in_memory.title", "History Not Saved",
+                   "Warning title when the capture history cannot be written to disk"),
+        L10n::text("notification.history_in_memory.message",
+                   "Quorvane cannot write to its data folder. Captures will not be kept after you quit.",
+                   "Warning message when the capture history lives only in memory"));
+}
+
+void AppDelegate::applyNotificationSettings()
+{
+    if (!m_notificationService || !m_settingsStore)
+        return;
+    const UserSettings &settings = m_settingsStore->settings();
+    m_notificationService->setUseSystemNotifications(settings.useSystemNotifications);
+    m_notificationService->setPlaySounds(settings.playSoundOnCapture);
+}
+
+void AppDelegate::setupMenuBar()
+{
+    auto controller = std::make_unique<MenuBarController>(m_factory.makeStatusItem(), m_factory.userDefaults(),
+                                                          m_sparkleUpdater ? *m_sparkleUpdater
+                                                                           : m_factory.sparkleUpdater(),
+                                                          m_factory.continuityRuntime());
+    QPointer<AppDelegate> self(this);
+    controller->onCaptureText = [self] {
+        if (self)
+            self->handleCaptureText();
+    };
+    controller->onScanCode = [self] {
+        if (self)
+            self->handleScanCode();
+    };
+    controller->onOpenHistory = [self] {
+        if (self)
+            self->openHistory();
+    };
+    controller->onOpenPreferences = [self] {
+        if (self)
+            self->openPreferences();
+    };
+    controller->onQuit = [self] {
+        if (!self)
+            return;
+        diag(QStringLiteral("🛑 Quit requested"));
+        emit self->terminationRequested();
+    };
+    controller->onSendFeedback = [self] {
+        if (self)
+            self->openFeedback();
+    };
+    controller->onAbout = [self] {
+        if (self)
+            self->openAbout();
+    };
+    controller->onImageFromiPhone = [self](const QImage &image) {
+        if (self)
+            self->handleImportedImage(image);
+    };
+    m_menuBarController = std::move(controller);
+}
+
+void AppDelegate::setupHotkeys()
+{
+    if (m_terminating) {
+        diag(QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
+        return;
+    }
+    if (!m_hotkeyRegistrar)
+        return;
+    QPointer<AppDelegate> self(this);
+    const auto call = [self](void (AppDelegate::*handler)()) {
+        return [self, handler] {
+            if (self)
+                (self.data()->*handler)();
+        };
+    };
+    const HotkeyRegistrar::Callbacks callbacks{
+        {HotkeyAction::quickZarrowCapture, call(&AppDelegate::handleCaptureText)},
+        {HotkeyAction::repeatZarrow, call(&AppDelegate::handleRepeatZarrow)},
+        {HotkeyAction::codeMode, call(&AppDelegate::handleCodeModeCapture)},
+        {HotkeyAction::openHistory,
+         [self] {
+             if (self)
+                 self->openHistory();
+         }},
+        {HotkeyAction::scanCode, call(&AppDelegate::handleScanCode)},
+    };
+    m_hotkeyRegistrar->registerAll(callbacks);
+}
+
+void AppDelegate::logShortcuts() const
+{
+    const UserSettings &settings = m_settingsStore->settings();
+    diag(QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
+    diag(QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
+    diag(QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
+    diag(QStringLiteral("   - codeModeShortcut: %1").arg(settings.codeModeShortcut.displayString()));
+    diag(QStringLiteral("   - historyShortcut: %1").arg(settings.historyShortcut.displayString()));
+    diag(QStringLiteral("   - scanCodeShortcut: %1").arg(settings.scanCodeShortcut.displayString()));
+}
+
+void AppDelegate::setupNotificationObservers()
+{
+    NotificationCenter &center = m_factory.notificationCenter();
+
+    // Every save re-binds the five hotkeys, whatever changed, and hands the two
+    // notification switches to the notification service so they work at once.
+    center.addObserver(QString::fromLatin1(SettingsStore::didChangeNotification), this, [this](const QVariantMap &) {
+        diag(QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
+        logShortcuts();
+        applyNotificationSettings();
+        if (m_terminating) {
+            // The quit-time save: the hotkeys are about to be released for good.
+            diag(QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
+            return;
+        }
+        QTimer::singleShot(0, this, [this] {
+            diag(QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
+            setupHotkeys();
+            diag(QStringLiteral("⌨️ [QuorvaneApp] setupHotkeys() completed"));
+        });
+    });
+
+    // A grant made while the program runs binds the hotkeys without a restart; a
+    // withdrawn grant leaves them as they are.
+    center.addObserver(QString::fromLatin1(PermissionManager::accessibilityPermissionChangedNotification), this,
+                       [this](const QVariantMap &userInfo) {
+                           const QVariant granted = userInfo.value(QString::fromLatin1(PermissionManager::grantedKey));
+                           if (granted.typeId() != QMetaType::Bool || !granted.toBool())
+                               return;
+                           QTimer::singleShot(0, this, [this] { setupHotkeys(); });
+                       });
+
+    // A click on a success toast.
+    center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
+        const QVariant captureID = userInfo.value(NotificationService::captureIDKey);
+        if (captureID.typeId() != QMetaType::QUuid)
+            return;
+        openHistory(captureID.value<QUuid>());
+    });
+}
+
+// --- Capture handlers ------------------------------------------------------------------
+
+// Nothing here checks whether a capture runs: the coordinator refuses an overlapping
+// request itself, and that refusal arrives below as a failure.
+
+void AppDelegate::handleCaptureText()
+{
+    diag(QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
+    diag(QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
+    diag(QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    if (!m_captureCoordinator)
+        return;
+    diag(QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
+             .arg(m_captureCoordinator->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
+    m_notificationService->dismissToast();
+    finishWorkflow(
+        m_captureCoordinator->performQuickZarrowCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Capture completed successfully!"));
+            diag(QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
+            diag(QStringLiteral("   Text length: %1 characters").arg(result.text.size()));
+            diag(QStringLiteral("   Text preview: \"%1...\"").arg(result.text.left(50)));
+            diag(QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
+        },
+        [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
+        [] { diag(QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
+}
+
+void AppDelegate::handleRepeatZarrow()
+{
+    diag(QStringLiteral("🔁 Repeat Zarrow requested"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performRepeatCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
+        });
+}
+
+void AppDelegate::handleCodeModeCapture()
+{
+    diag(QStringLiteral("💻 Code Mode Capture requested"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performCodeModeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
+        });
+}
+
+void AppDelegate::handleScanCode()
+{
+    // Worded for the hotkey, also when the menu asked.
+    diag(QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
+    if (!m_captureCoordinator)
+        return;
+    finishWorkflow(
+        m_captureCoordinator->performScanCodeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
+                     .arg(result.duration, 0, 'f', 3)
+                     .arg(result.text.size()));
+        },
+        [](const std::exception_ptr &error) {
+            diag(QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
+        });
+}
+
+void AppDelegate::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                                 std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                                 std::function<void(const std::exception_ptr &)> reportFailure,
+                                 std::function<void()> afterMenuRefresh)
+{
+    // Whatever the user is told about a failure, the coordinator has told already.
+    whenFinished(workflow, &m_tasks,
+                 [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
+                     const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
+                     if (!outcome.value) {
+                         reportFailure(outcome.error);
+                         return;
+                     }
+                     reportSuccess(*outcome.value);
+                     refreshMenu();
+                     if (afterMenuRefresh)
+                         afterMenuRefresh();
+                 });
+}
+
+void AppDelegate::refreshMenu()
+{
+    if (m_menuBarController)
+        m_menuBarController->refreshMenu();
+}
+
+void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) const
+{
+    QString kind = QStringLiteral("Unexpected Error");
+    QString typeName = QStringLiteral("unknown");
+    QString description = QStringLiteral("The capture ended without a result");
+    QString domainAndCode = QStringLiteral("none");
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const ScreenCaptureError &e) {
+            kind = QStringLiteral("ScreenCaptureError");
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const CaptureCoordinatorError &e) {
+            kind = QStringLiteral("CaptureCoordinatorError");
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const LocalizedError &e) {
+            typeName = typeNameOf(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
+        } catch (const std::exception &e) {
+            typeName = typeNameOf(typeid(e));
+            description = QString::fromLocal8Bit(e.what());
+        } catch (...) {
+        }
+    }
+    diag(QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
+    diag(QStringLiteral("   Error type: %1").arg(typeName));
+    diag(QStringLiteral("   Error description: %1").arg(description));
+    diag(QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
+    if (kind == QLatin1String("Unexpected Error")) {
+        diag(QStringLiteral("   Error user info: none"));
+        diag(QStringLiteral("   Call stack symbols:"));
+        for (const QString &symbol : callStackSymbols())
+            diag(QStringLiteral("   %1").arg(symbol));
+    }
+    diag(QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
+}
+
+// --- Imported images ---------------------------------------------------------------------
+
+void AppDelegate::handleImportedImage(const QImage &image)
+{
+    diag(QStringLiteral("📷 Continuity import: received image from iPhone, size=%1").arg(sizeText(image)));
+    if (image.isNull()) {
+        diag(QStringLiteral("❌ Continuity import: failed to create CGImage from NSImage"));
+        return;
+    }
+    if (!m_ocrService || !m_clipboardService || !m_historyStore || !m_settingsStore)
+        return;
+
+    const UserSettings settings = m_settingsStore->settings();
+    std::optional<QStringList> languages;
+    if (!settings.autoDetectLanguage)
+        languages = settings.preferredLanguages;
+
+    // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
+    QFuture<CaptureHistoryEntry> recorded =
+        m_ocrService->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
+            .then(&m_tasks,
+                  [this, image](const QString &text) {
+                      m_clipboardService->copyText(text);
+                      CaptureHistoryEntry entry;
+                      entry.id = QUuid::createUuid();
+                      entry.timestamp = QDateTime::currentDateTimeUtc();
+                      entry.text = text;
+                      entry.sourceRect = QRectF(0, 0, 0, 0);
+                      entry.captureMode = CaptureMode::normal;
+                      try {
+                          entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
+                      } catch (const std::exception &error) {
+                          diag(QStringLiteral("⚠️ Continuity import: no thumbnail: %1").arg(describe(error)));
+                      }
+                      return m_historyStore->addEntry(entry).then([entry] { return entry; });
+                  })
+            .unwrap();
+
+    whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
+        const FutureOutcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
+        if (!outcome.value) {
+            importFailed(outcome.error);
+            return;
+        }
+        m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
+        diag(QStringLiteral("✅ Continuity import OCR completed, text length=%1").arg(outcome.value->text.size()));
+    });
+}
+
+void AppDelegate::importFailed(const std::exception_ptr &error)
+{
+    if (!error) {
+        diag(QStringLiteral("❌ Continuity import OCR failed: the import ended without a result"));
+        return;
+    }
+    diag(QStringLiteral("❌ Continuity import OCR failed: %1").arg(describe(error)));
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &localized) {
+        m_notificationService->showError(localized, std::nullopt);
+    } catch (...) {
+        // Only the services' own errors have a text for the user.
+    }
+}
+
+bool AppDelegate::validRequestor(const std::optional<QString> &sendType,
+                                 const std::optional<QString> &returnType) const
+{
+    diag(QStringLiteral("📱 AppDelegate.validRequestor(sendType=%1, returnType=%2)")
+             .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
+    if (sendType || !returnType)
+        return false;
+    if (!QImageReader::supportedMimeTypes().contains(returnType->toLatin1()))
+        return false;
+    diag(QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
+    return true;
+}
+
+bool AppDelegate::readSelection(const QMimeData &pasteboard)
+{
+    diag(QStringLiteral("📱 AppDelegate.readSelectionFromPasteboard called"));
+    diag(QStringLiteral("📱 Pasteboard types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
+
+    if (pasteboard.hasImage()) {
+        const QImage image = qvariant_cast<QImage>(pasteboard.imageData());
+        if (!image.isNull()) {
+            handleImportedImage(image);
+            diag(QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
+            return true;
+        }
+    }
+    for (const QByteArray &type : QImageReader::supportedMimeTypes()) {
+        const QString mimeType = QString::fromLatin1(type);
+        if (!pasteboard.hasFormat(mimeType))
+            continue;
+        const QImage image = QImage::fromData(pasteboard.data(mimeType));
+        if (image.isNull())
+            continue;
+        handleImportedImage(image);
+        diag(QStringLiteral("📱 AppDelegate: delivered image via data method, type=%1").arg(mimeType));
+        return true;
+    }
+    diag(QStringLiteral("⚠️ AppDelegate: no supported image on pasteboard"));
+    return false;
+}
+
+// --- Windows and first launch ------------------------------------------------------------
+
+void AppDelegate::openHistory(std::optional<QUuid> entry)
+{
+    diag(QStringLiteral("📖 Open History requested"));
+    diag(QStringLiteral("ℹ️ [AppDelegate.openHistory] The history window is not part of this build%1")
+             .arg(entry ? QStringLiteral(" (record %1)").arg(entry->toString(QUuid::WithoutBraces))
+                        : QString()));
+}
+
+void AppDelegate::openPreferences()
+{
+    diag(QStringLiteral("⚙️ Open Preferences requested"));
+    diag(QStringLiteral("ℹ️ [AppDelegate.openPreferences] The preferences window is not part of this build"));
+}
+
+void AppDelegate::openFeedback()
+{
+    diag(QStringLiteral("📧 Send Feedback dialog opening"));
+    diag(QStringLiteral("ℹ️ [AppDelegate.openFeedback] The feedback window is not part of this build"));
+}
+
+void AppDelegate::openAbout()
+{
+    diag(QStringLiteral("ℹ️ [AppDelegate.openAbout] The about window is not part of this build"));
+}
+
+void AppDelegate::checkFirstLaunch()
+{
+    UserDefaults &defaults = m_factory.userDefaults();
+    if (!defaults.boolValue(hasSeenOnboardingKey).value_or(false)) {
+        QTimer::singleShot(0, this, [this] {
+            if (!m_terminating)
+                showOnboarding();
+        });
+        return;
+    }
+    if (defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false))
+        return;
+
+    // Onboarding seen, tooltip not yet shown.
+    QTimer::singleShot(firstLaunchTooltipDelayMs, this, [this] {
+        if (!m_terminating && m_menuBarController)
+            m_menuBarController->showFirstLaunchTooltip();
+    });
+    QTimer::singleShot(permissionSummaryDelayMs, this, [this] {
+        if (m_terminating || !m_permissionManager)
+            return;
+        const QList<PermissionType> missing = m_permissionManager->missingPermissions();
+        if (missing.isEmpty())
+            return;
+        QStringList names;
+        for (PermissionType type : missing)
+            names << displayName(type);
+        diag(QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
+        m_permissionManager->showPermissionSummaryAlert();
+    });
+}
+
+void AppDelegate::showOnboarding()
+{
+    diag(QStringLiteral("📱 Showing onboarding flow"));
+    diag(QStringLiteral("ℹ️ [AppDelegate.showOnboarding] The onboarding window is not part of this build"));
+}
+
+// --- Shut-down ---------------------------------------------------------------------------
+
+void AppDelegate::applicationWillTerminate()
+{
+    if (m_terminating)
+        return;
+    m_terminating = true;
+
+    // Saved here and now, before anything is released: the event loop has stopped, so
+    // work queued for later would never run. Its "SettingsDidChange" binds nothing.
+    if (m_settingsStore) {
+        try {
+            m_settingsStore->save();
+            diag(QStringLiteral("💾 Settings saved"));
+        } catch (const std::exception &error) {
+            diag(QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describe(error)));
+        }
+    }
+
+    // Releasing every combination also leaves the hotkey manager disabled.
+    if (m_hotkeyRegistrar)
+        m_hotkeyRegistrar->unregisterAll();
+
+    m_menuBarController.reset(); // takes the icon out of the status area
+    diag(QStringLiteral("👋 Quorvane terminated"));
+}
+
+} // namespace quorvane

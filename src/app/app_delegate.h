@@ -1,0 +1,161 @@
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QObject>
+#include <QStringList>
+#include <QUuid>
+
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QMimeData;
+
+namespace quorvane {
+
+struct CaptureWorkflowResult;
+
+class CaptureCoordinator;
+class ClipboardService;
+class CodeScanService;
+class HistoryStore;
+class HotkeyManager;
+class HotkeyRegistrar;
+class MenuBarController;
+class NotificationService;
+class OCRService;
+class PermissionManager;
+class PinWidgetManager;
+class ScreenCaptureService;
+class ServiceFactory;
+class SettingsStore;
+class SparkleUpdater;
+
+// The spine of the running program: creates and owns every service, puts the status item
+// up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
+// captures and windows, and takes everything down again at quit. Main thread only.
+class AppDelegate : public QObject {
+    Q_OBJECT
+public:
+    // User-defaults key: the user has been through (or closed) the onboarding.
+    static inline const QString hasSeenOnboardingKey = QStringLiteral("hasSeenOnboarding");
+    // After a first launch whose onboarding was already seen: when the tooltip and the
+    // summary of missing permissions come, in milliseconds.
+    static constexpr int firstLaunchTooltipDelayMs = 500;
+    static constexpr int permissionSummaryDelayMs = 2000;
+
+    // Nothing is made before `applicationDidFinishLaunching`.
+    explicit AppDelegate(ServiceFactory &factory, QObject *parent = nullptr);
+    ~AppDelegate() override;
+
+    // Start-up: services, updater, activation policy, status item, hotkeys, observers,
+    // first-launch check, in that order. Called once.
+    void applicationDidFinishLaunching();
+    // Shut-down: saves the settings (before anything is released), unregisters the
+    // hotkeys, removes the status item. Runs once; later calls do nothing.
+    void applicationWillTerminate();
+    // Closing the last window never ends the program.
+    bool applicationShouldTerminateAfterLastWindowClosed() const { return false; }
+
+    // The start-up steps, each called once at launch. `setupHotkeys` also runs again on
+    // every settings save and when the key-grab permission is granted; once shut-down
+    // has begun it registers nothing.
+    void setupServices();
+    void setupMenuBar();
+    void setupHotkeys();
+    void setupNotificationObservers();
+
+    // The capture handlers: each prints its request, runs one capture workflow and, after
+    // a success, refreshes the status menu. They return at once.
+    virtual void handleCaptureText();
+    virtual void handleRepeatZarrow();
+    virtual void handleCodeModeCapture();
+    virtual void handleScanCode();
+    // Recognises an image brought in from outside the screen, copies its text, records it
+    // and shows the success toast; a failure shows the error toast. Returns at once.
+    virtual void handleImportedImage(const QImage &image);
+    // Whether the delegate takes what another program offers: only an image asked for
+    // without anything sent (`sendType` absent, `returnType` an image type).
+    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
+    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
+    // or else the first of the readable image types whose data decodes. False when none.
+    bool readSelection(const QMimeData &pasteboard);
+
+    // Opens the capture history (on the full list); `entry` is the record whose toast
+    // was clicked, if any.
+    virtual void openHistory(std::optional<QUuid> entry = std::nullopt);
+    virtual void openPreferences();
+    virtual void openFeedback();
+    virtual void openAbout();
+    // Chooses between the onboarding, the first-launch tooltip and nothing.
+    virtual void checkFirstLaunch();
+    virtual void showOnboarding();
+
+    // True once shut-down has begun.
+    bool isTerminating() const { return m_terminating; }
+
+    // The services; null before `setupServices` (and the controller after shut-down).
+    SettingsStore *settingsStore() const { return m_settingsStore.get(); }
+    NotificationService *notificationService() const { return m_notificationService.get(); }
+    ScreenCaptureService *screenCaptureService() const { return m_screenCaptureService.get(); }
+    OCRService *ocrService() const { return m_ocrService.get(); }
+    CodeScanService *codeScanService() const { return m_codeScanService.get(); }
+    HistoryStore *historyStore() const { return m_historyStore.get(); }
+    PermissionManager *permissionManager() const { return m_permissionManager.get(); }
+    ClipboardService *clipboardService() const { return m_clipboardService.get(); }
+    CaptureCoordinator *captureCoordinator() const { return m_captureCoordinator.get(); }
+    PinWidgetManager *pinWidgetManager() const { return m_pinWidgetManager; }
+    HotkeyManager *hotkeyManager() const { return m_hotkeyManager.get(); }
+    MenuBarController *menuBarController() const { return m_menuBarController.get(); }
+    SparkleUpdater *sparkleUpdater() const { return m_sparkleUpdater; }
+    // Whether the history lives only in memory because its folder could not be used.
+    bool isHistoryInMemory() const { return m_historyInMemory; }
+
+signals:
+    // The user chose to quit; the application should end (and then call
+    // `applicationWillTerminate`).
+    void terminationRequested();
+
+private:
+    void makeHistoryStore(int configuredMaximum);
+    void warnHistoryNotKept();
+    void applyNotificationSettings();
+    void logShortcuts() const;
+    void importFailed(const std::exception_ptr &error);
+    // Prints how a workflow ended and, after a success, refreshes the status menu.
+    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                        std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                        std::function<void(const std::exception_ptr &)> reportFailure,
+                        std::function<void()> afterMenuRefresh = {});
+    void reportQuickCaptureFailure(const std::exception_ptr &error) const;
+    void refreshMenu();
+
+    ServiceFactory &m_factory;
+    bool m_launched = false;
+    bool m_terminating = false;
+    bool m_historyInMemory = false;
+
+    // Declared in the order they are made, so they go in reverse: nothing outlives what it uses.
+    std::unique_ptr<SettingsStore> m_settingsStore;
+    std::unique_ptr<NotificationService> m_notificationService;
+    std::unique_ptr<ScreenCaptureService> m_screenCaptureService;
+    std::unique_ptr<OCRService> m_ocrService;
+    std::unique_ptr<CodeScanService> m_codeScanService;
+    std::unique_ptr<HistoryStore> m_historyStore;
+    std::unique_ptr<PermissionManager> m_permissionManager;
+    std::unique_ptr<ClipboardService> m_clipboardService;
+    PinWidgetManager *m_pinWidgetManager = nullptr;
+    std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
+    std::unique_ptr<HotkeyManager> m_hotkeyManager;
+    std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
+    SparkleUpdater *m_sparkleUpdater = nullptr;
+    std::unique_ptr<MenuBarController> m_menuBarController;
+
+    // Context of every continuation of a capture or an import. Declared last, so it goes
+    // first: nothing finishing while the services are being taken down reaches the delegate.
+    QObject m_tasks;
+};
+
+} // namespace quorvane

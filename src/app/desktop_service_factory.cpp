@@ -1,0 +1,158 @@
+#include "app/desktop_service_factory.h"
+
+#include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
+#include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
+#include "capture/continuity_runtime.h"
+#include "capture/ocr_service.h"
+#include "capture/screen_capture_service.h"
+#include "core/hotkey_manager.h"
+#include "core/notification_service.h"
+#include "core/permission_manager.h"
+#include "core/settings_store.h"
+#include "core/toast_window.h"
+#include "history/history_store.h"
+#include "platform/accessibility_announcer.h"
+#include "platform/activation_policy.h"
+#include "pins/inactive_pin_widget_manager.h"
+#include "platform/display_list.h"
+#include "platform/frontmost_application.h"
+#include "platform/global_key_grabber.h"
+#include "platform/message_box_alert_presenter.h"
+#include "platform/motion_preference.h"
+#include "platform/notification_center.h"
+#include "platform/pasteboard.h"
+#include "platform/privacy_settings_opener.h"
+#include "platform/screen_access_probe.h"
+#include "platform/selection_overlay.h"
+#include "platform/sound_player.h"
+#include "platform/system_notifier.h"
+#include "platform/taskbar_presence.h"
+#include "platform/tray_status_item.h"
+#include "platform/user_defaults.h"
+#include "platform/xdg_autostart_login_item.h"
+
+namespace quorvane {
+
+DesktopServiceFactory::DesktopServiceFactory()
+    : m_userDefaults(std::make_unique<UserDefaults>(UserDefaults::standardFilePath())),
+      m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
+      m_systemNotifier(createSystemNotifier()),
+      m_soundPlayer(createSoundPlayer()),
+      m_announcer(createAccessibilityAnnouncer()),
+      m_motionPreference(createMotionPreference()),
+      m_displays(DisplayList::create()),
+      m_screenAccessProbe(std::make_unique<ScreenAccessProbe>()),
+      m_regionSelector(std::make_unique<SelectionOverlay>(*m_displays)),
+      m_pasteboard(Pasteboard::createSystem()),
+      m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
+      m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
+      m_keyGrabber(createGlobalKeyGrabber()),
+      m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
+      m_frontmostApplication(FrontmostApplication::create()),
+      m_pinWidgetManager(std::make_unique<InactivePinWidgetManager>())
+{
+}
+
+DesktopServiceFactory::~DesktopServiceFactory() = default;
+
+NotificationCenter &DesktopServiceFactory::notificationCenter()
+{
+    return NotificationCenter::defaultCenter();
+}
+
+UserDefaults &DesktopServiceFactory::userDefaults()
+{
+    return *m_userDefaults;
+}
+
+std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()
+{
+    return std::make_unique<SettingsStore>(*m_userDefaults, notificationCenter(), *m_loginItem);
+}
+
+std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
+{
+    return std::make_unique<NotificationService>(notificationCenter(), *m_systemNotifier, *m_soundPlayer,
+                                                 *m_announcer, *m_motionPreference, toastFactory(*m_displays));
+}
+
+std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
+{
+    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector);
+}
+
+std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()
+{
+    return std::make_unique<OCRService>();
+}
+
+std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()
+{
+    return std::make_unique<CodeScanService>();
+}
+
+std::unique_ptr<HistoryStore> DesktopServiceFactory::makeHistoryStore(int maxEntries)
+{
+    return std::make_unique<HistoryStore>(std::nullopt, maxEntries, notificationCenter());
+}
+
+std::unique_ptr<HistoryStore> DesktopServiceFactory::makeInMemoryHistoryStore(int maxEntries)
+{
+    return HistoryStore::makeInMemory(maxEntries, notificationCenter());
+}
+
+std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()
+{
+    ScreenAccessProbe *probe = m_screenAccessProbe.get();
+    GlobalKeyGrabber *grabber = m_keyGrabber.get();
+    PermissionChecks checks{[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); }};
+    return std::make_unique<PermissionManager>(std::move(checks), notificationCenter(), *m_privacySettings,
+                                               *m_alerts);
+}
+
+std::unique_ptr<ClipboardService> DesktopServiceFactory::makeClipboardService()
+{
+    return std::make_unique<ClipboardService>(*m_pasteboard);
+}
+
+std::unique_ptr<CaptureCoordinator> DesktopServiceFactory::makeCaptureCoordinator(const CaptureServices &services)
+{
+    return std::make_unique<CaptureCoordinator>(services.screenCapture, services.ocr, services.codeScan,
+                                                services.history, services.settings, services.clipboard,
+                                                services.notifications, services.permissions, services.pins,
+                                                *m_frontmostApplication);
+}
+
+std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()
+{
+    return std::make_unique<HotkeyManager>(*m_keyGrabber, notificationCenter());
+}
+
+PinWidgetManager &DesktopServiceFactory::pinWidgetManager()
+{
+    return *m_pinWidgetManager;
+}
+
+SparkleUpdater &DesktopServiceFactory::sparkleUpdater()
+{
+    return SparkleUpdater::shared();
+}
+
+ActivationPolicy &DesktopServiceFactory::activationPolicy()
+{
+    return *m_activationPolicy;
+}
+
+ContinuityRuntime &DesktopServiceFactory::continuityRuntime()
+{
+    return ContinuityRuntime::shared();
+}
+
+std::unique_ptr<StatusItem> DesktopServiceFactory::makeStatusItem()
+{
+    return std::make_unique<TrayStatusItem>();
+}
+
+} // namespace quorvane

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/service_factory.h"
+
+#include <memory>
+
+namespace quorvane {
+
+class AccessibilityAnnouncer;
+class AlertPresenter;
+class DisplayList;
+class FrontmostApplication;
+class GlobalKeyGrabber;
+class LoginItem;
+class MotionPreference;
+class Pasteboard;
+class PinWidgetManager;
+class PrivacySettingsOpener;
+class RegionSelector;
+class ScreenAccessProbe;
+class SoundPlayer;
+class SystemNotifier;
+
+// The services of the running program, on the desktop session's own facilities: the X11
+// display and key grabs, the session bus's notification server, the sound theme, the
+// clipboard, the tray and the user's XDG folders. Owns those facilities.
+class DesktopServiceFactory : public ServiceFactory {
+public:
+    // Opens the facilities at once; must be made after the application object.
+    DesktopServiceFactory();
+    ~DesktopServiceFactory() override;
+
+    NotificationCenter &notificationCenter() override;
+    UserDefaults &userDefaults() override;
+
+    std::unique_ptr<SettingsStore> makeSettingsStore() override;
+    std::unique_ptr<NotificationService> makeNotificationService() override;
+    std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override;
+    std::unique_ptr<OCRService> makeOCRService() override;
+    std::unique_ptr<CodeScanService> makeCodeScanService() override;
+    std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) override;
+    std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override;
+    std::unique_ptr<PermissionManager> makePermissionManager() override;
+    std::unique_ptr<ClipboardService> makeClipboardService() override;
+    std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) override;
+    std::unique_ptr<HotkeyManager> makeHotkeyManager() override;
+    PinWidgetManager &pinWidgetManager() override;
+
+    SparkleUpdater &sparkleUpdater() override;
+    ActivationPolicy &activationPolicy() override;
+    ContinuityRuntime &continuityRuntime() override;
+    std::unique_ptr<StatusItem> makeStatusItem() override;
+
+private:
+    std::unique_ptr<UserDefaults> m_userDefaults;
+    std::unique_ptr<LoginItem> m_loginItem;
+    std::unique_ptr<SystemNotifier> m_systemNotifier;
+    std::unique_ptr<SoundPlayer> m_soundPlayer;
+    std::unique_ptr<AccessibilityAnnouncer> m_announcer;
+    std::unique_ptr<MotionPreference> m_motionPreference;
+    std::unique_ptr<DisplayList> m_displays;
+    std::unique_ptr<ScreenAccessProbe> m_screenAccessProbe;
+    std::unique_ptr<RegionSelector> m_regionSelector;
+    std::unique_ptr<Pasteboard> m_pasteboard;
+    std::unique_ptr<PrivacySettingsOpener> m_privacySettings;
+    std::unique_ptr<AlertPresenter> m_alerts;
+    std::unique_ptr<GlobalKeyGrabber> m_keyGrabber;
+    std::unique_ptr<ActivationPolicy> m_activationPolicy;
+    std::unique_ptr<FrontmostApplication> m_frontmostApplication;
+    std::unique_ptr<PinWidgetManager> m_pinWidgetManager;
+};
+
+} // namespace quorvane

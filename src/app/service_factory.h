@@ -1,0 +1,77 @@
+#pragma once
+
+#include <memory>
+
+namespace quorvane {
+
+class ActivationPolicy;
+class CaptureCoordinator;
+class ClipboardService;
+class CodeScanService;
+class ContinuityRuntime;
+class HistoryStore;
+class HotkeyManager;
+class NotificationCenter;
+class NotificationService;
+class OCRService;
+class PermissionManager;
+class PinWidgetManager;
+class ScreenCaptureService;
+class SettingsStore;
+class SparkleUpdater;
+class StatusItem;
+class UserDefaults;
+
+// The services a capture coordinator works with.
+struct CaptureServices {
+    ScreenCaptureService &screenCapture;
+    OCRService &ocr;
+    CodeScanService &codeScan;
+    HistoryStore &history;
+    SettingsStore &settings;
+    ClipboardService &clipboard;
+    NotificationService &notifications;
+    PermissionManager &permissions;
+    PinWidgetManager &pins;
+};
+
+// Makes the services and shell pieces the application delegate owns. The delegate decides
+// when each is made and how they are wired; the factory decides what they run on (the
+// desktop's facilities in the program, fakes in tests). Everything a factory hands out by
+// reference lives as long as the factory, which outlives the delegate.
+class ServiceFactory {
+public:
+    virtual ~ServiceFactory() = default;
+
+    // The in-process notification centre every service posts to.
+    virtual NotificationCenter &notificationCenter() = 0;
+    // The user's preferences database.
+    virtual UserDefaults &userDefaults() = 0;
+
+    // The services, in the order the delegate makes them.
+    virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;
+    virtual std::unique_ptr<NotificationService> makeNotificationService() = 0;
+    virtual std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() = 0;
+    virtual std::unique_ptr<OCRService> makeOCRService() = 0;
+    virtual std::unique_ptr<CodeScanService> makeCodeScanService() = 0;
+    // A store in the default history folder; throws HistoryStoreError when that folder
+    // cannot be found or made.
+    virtual std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) = 0;
+    // A store whose records are lost at exit; never fails.
+    virtual std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) = 0;
+    virtual std::unique_ptr<PermissionManager> makePermissionManager() = 0;
+    virtual std::unique_ptr<ClipboardService> makeClipboardService() = 0;
+    virtual std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) = 0;
+    virtual std::unique_ptr<HotkeyManager> makeHotkeyManager() = 0;
+    // The process's one pin manager.
+    virtual PinWidgetManager &pinWidgetManager() = 0;
+
+    // The shell's own pieces.
+    virtual SparkleUpdater &sparkleUpdater() = 0;
+    virtual ActivationPolicy &activationPolicy() = 0;
+    virtual ContinuityRuntime &continuityRuntime() = 0;
+    // The item the status menu lives in.
+    virtual std::unique_ptr<StatusItem> makeStatusItem() = 0;
+};
+
+} // namespace quorvane

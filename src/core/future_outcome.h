@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QException>
+#include <QFuture>
+#include <QObject>
+
+#include <exception>
+#include <optional>
+
+namespace quorvane {
+
+// How a finished future ended: with its value, with the exception it carries, or with
+// neither when it was cancelled without one.
+template <typename T>
+struct FutureOutcome {
+    std::optional<T> value;
+    std::exception_ptr error;
+};
+
+// A service's own error, when a worker pool has wrapped it in QUnhandledException.
+inline std::exception_ptr unwrappedException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const QUnhandledException &wrapper) {
+        if (wrapper.exception())
+            return unwrappedException(wrapper.exception());
+    } catch (...) {
+    }
+    return error;
+}
+
+// The exception a finished future carries (unwrapped), or null.
+template <typename T>
+std::exception_ptr failureOf(QFuture<T> finished)
+{
+    try {
+        finished.waitForFinished();
+    } catch (...) {
+        return unwrappedException(std::current_exception());
+    }
+    return nullptr;
+}
+
+template <typename T>
+FutureOutcome<T> outcomeOf(QFuture<T> finished)
+{
+    FutureOutcome<T> outcome;
+    try {
+        finished.waitForFinished();
+        if (finished.resultCount() > 0)
+            outcome.value = finished.result();
+    } catch (...) {
+        outcome.error = unwrappedException(std::current_exception());
+    }
+    return outcome;
+}
+
+// Calls `handler` with the finished future once `future` has finished in any way,
+// cancellation included (which a plain continuation skips), on `context`'s thread.
+// Once `context` is gone the handler is not called.
+template <typename T, typename Handler>
+void whenFinished(QFuture<T> future, QObject *context, Handler handler)
+{
+    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
+        .onCanceled(context, [handler, future] { handler(future); });
+}
+
+} // namespace quorvane

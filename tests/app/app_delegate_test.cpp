@@ -1,0 +1,921 @@
+// The application delegate over a factory of fakes: real settings store, hotkey manager,
+// permission manager, history store and status menu; fake desktop underneath.
+#include "app/app_delegate.h"
+#include "app/first_launch_manager.h"
+#include "app/first_launch_tooltip.h"
+#include "app/menu_bar_controller.h"
+#include "app/service_factory.h"
+#include "app/sparkle_updater.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_service.h"
+#include "capture/code_scan_service.h"
+#include "capture/continuity_runtime.h"
+#include "capture/ocr_error.h"
+#include "capture/ocr_service.h"
+#include "capture/screen_capture_service.h"
+#include "core/hotkey_manager.h"
+#include "core/notification_service.h"
+#include "core/permission_manager.h"
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "pins/inactive_pin_widget_manager.h"
+#include "platform/activation_policy.h"
+#include "platform/alert_presenter.h"
+#include "platform/frontmost_application.h"
+#include "platform/login_item.h"
+#include "platform/notification_center.h"
+#include "platform/pasteboard.h"
+#include "platform/privacy_settings_opener.h"
+#include "platform/region_selector.h"
+#include "platform/screen_access_probe.h"
+#include "platform/status_item.h"
+#include "platform/taskbar_presence.h"
+#include "platform/user_defaults.h"
+
+#include "support/event_loop.h"
+#include "support/fake_key_grabber.h"
+#include "support/fake_notification_platform.h"
+
+#include <QAction>
+#include <QBuffer>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct NoLoginItem : LoginItem {
+    Status status() const override { return Status::notRegistered; }
+    void registerItem() override {}
+    void unregisterItem() override {}
+};
+
+struct FakeStatusItem : StatusItem {
+    QIcon shownIcon;
+    QString tip;
+    QPointer<QMenu> attached;
+    int menusAttached = 0;
+
+    bool hasButton() const override { return true; }
+    void setIcon(const QIcon &icon) override { shownIcon = icon; }
+    QIcon icon() const override { return shownIcon; }
+    void setToolTip(const QString &text) override { tip = text; }
+    QString toolTip() const override { return tip; }
+    void setMenu(QMenu *menu) override
+    {
+        attached = menu;
+        if (menu)
+            ++menusAttached;
+    }
+    QMenu *menu() const override { return attached; }
+    QRect buttonGeometry() const override { return QRect(1800, 0, 24, 24); }
+};
+
+struct SilentPresenter : UpdatePresenter {
+    bool offerUpdate(const AppcastItem &, const QString &) override { return false; }
+    void showUpToDate(const QString &) override {}
+    void showCheckFailed(const QString &) override {}
+};
+
+struct CountingUpdater : SparkleUpdater {
+    CountingUpdater()
+        : SparkleUpdater(std::make_unique<UpdateFeedChecker>(QString(), "1.0", std::make_unique<SilentPresenter>(),
+                                                             UpdateFeedChecker::UrlOpener{}),
+                         "1.0", "1.0")
+    {
+    }
+    void checkForUpdatesInBackground() override { ++backgroundChecks; }
+    void checkForUpdates() override { ++userChecks; }
+    int backgroundChecks = 0;
+    int userChecks = 0;
+};
+
+struct IdleRuntime : ContinuityRuntime {
+    void showContinuityItem(ImageHandler handler, std::optional<QPoint>) override { kept = std::move(handler); }
+    void appendDebugLog(const QString &, const QString &) override {}
+    ImageHandler kept;
+};
+
+struct RecordingTaskbar : TaskbarPresence {
+    void setListed(QWindow *, bool) override {}
+};
+
+struct OpenProbe : ScreenAccessProbe {
+    bool canReadScreen() override { return true; }
+};
+
+struct NoSelector : RegionSelector {
+    bool select(const QList<DisplayInfo> &, Completion done) override
+    {
+        done(std::nullopt);
+        return true;
+    }
+};
+
+struct RecordingPasteboard : Pasteboard {
+    QList<QList<Representation>> writes;
+    QStringList write(const QList<Representation> &representations) override
+    {
+        writes.append(representations);
+        QStringList types;
+        for (const Representation &r : representations)
+            types << r.mimeType;
+        return types;
+    }
+};
+
+struct NoPrivacyPage : PrivacySettingsOpener {
+    bool hasPrivacyPage() const override { return false; }
+    QString openPrivacyPage() override { return QStringLiteral("none"); }
+};
+
+struct RecordingAlerts : AlertPresenter {
+    QList<Alert> shown;
+    int runModal(const Alert &alert) override
+    {
+        shown.append(alert);
+        return -1;
+    }
+};
+
+// Answers every recognition with `text` (or `failure`) and notes what it was asked.
+struct ScriptedOCR : OCRService {
+    ScriptedOCR() : OCRService(QStringLiteral("/nonexistent/tessdata")) {}
+    QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
+                                   const TextProcessingSettings &options) override
+    {
+        images.append(image);
+        asked.append({languages, mode});
+        Q_UNUSED(options);
+        if (failure)
+            return QtFuture::makeExceptionalFuture<QString>(std::make_exception_ptr(*failure));
+        return QtFuture::makeReadyFuture(text);
+    }
+    QString text = QStringLiteral("Imported words");
+    std::optional<OCRError> failure;
+    QList<QImage> images;
+    QList<std::pair<std::optional<QStringList>, CaptureMode>> asked;
+};
+
+struct NoFrontmostApplication : FrontmostApplication {
+    std::optional<QString> bundleIdentifier() const override { return std::nullopt; }
+};
+
+// Each workflow waits on a promise the test settles; `calls` lists the workflows asked for.
+struct ScriptedCoordinator : CaptureCoordinator {
+    ScriptedCoordinator(const CaptureServices &s, FrontmostApplication &frontmost,
+                        std::function<int()> dismissals)
+        : CaptureCoordinator(s.screenCapture, s.ocr, s.codeScan, s.history, s.settings, s.clipboard,
+                             s.notifications, s.permissions, s.pins, frontmost),
+          toastsDismissed(std::move(dismissals))
+    {
+    }
+    QFuture<CaptureWorkflowResult> performQuickZarrowCapture() override { return next("quick"); }
+    QFuture<CaptureWorkflowResult> performRepeatCapture() override { return next("repeat"); }
+    QFuture<CaptureWorkflowResult> performCodeModeCapture() override { return next("code"); }
+    QFuture<CaptureWorkflowResult> performScanCodeCapture() override { return next("scan"); }
+
+    QFuture<CaptureWorkflowResult> next(const QString &name)
+    {
+        calls << name;
+        dismissedBeforeCall << toastsDismissed();
+        pending = std::make_shared<QPromise<CaptureWorkflowResult>>();
+        pending->start();
+        promises.push_back(pending);
+        return pending->future();
+    }
+    void succeed()
+    {
+        pending->addResult(CaptureWorkflowResult{QStringLiteral("text"), CaptureHistoryEntry{}, 0.25});
+        pending->finish();
+    }
+    template <typename Error>
+    void fail(const Error &error)
+    {
+        pending->setException(std::make_exception_ptr(error));
+        pending->finish();
+    }
+
+    std::function<int()> toastsDismissed;
+    QStringList calls;
+    QList<int> dismissedBeforeCall;
+    std::shared_ptr<QPromise<CaptureWorkflowResult>> pending; // the latest
+    std::vector<std::shared_ptr<QPromise<CaptureWorkflowResult>>> promises;
+};
+
+// Records toasts instead of showing them.
+struct RecordingNotificationService : NotificationService {
+    RecordingNotificationService(NotificationCenter &center, test::FakeSystemNotifier &notifier,
+                                 test::FakeSoundPlayer &sounds, test::FakeAnnouncer &announcer,
+                                 test::FakeMotionPreference &motion)
+        : NotificationService(center, notifier, sounds, announcer, motion,
+                              [](auto &&...) { return std::unique_ptr<ToastWindow>(); })
+    {
+    }
+    void showSuccess(CaptureMode mode, const QUuid &captureID, std::optional<quint32> displayID) override
+    {
+        successes.append({mode, captureID});
+        Q_UNUSED(displayID);
+    }
+    void showError(const LocalizedError &error, std::optional<quint32>) override
+    {
+        errors.append(error.localizedDescription());
+    }
+    void showWarning(const QString &title, const QString &message, std::optional<quint32>) override
+    {
+        warnings.append(title + QStringLiteral(": ") + message);
+    }
+    void dismissToast() override { ++dismissals; }
+
+    QList<std::pair<CaptureMode, QUuid>> successes;
+    QStringList errors;
+    QStringList warnings;
+    int dismissals = 0;
+};
+
+// A grabber that notes in the factory's log when the first combination is taken.
+struct LoggingGrabber : test::FakeKeyGrabber {
+    QStringList *log = nullptr;
+    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) override
+    {
+        if (log && !log->contains("grab"))
+            log->append("grab");
+        return FakeKeyGrabber::grab(keyCode, modifierFlags);
+    }
+};
+
+// Fakes for every desktop facility; `made` lists what the delegate asked for, in order.
+struct FakeFactory : ServiceFactory {
+    FakeFactory()
+        : defaults(dir.filePath("config/defaults.json")),
+          policy(std::make_unique<RecordingTaskbar>())
+    {
+        grabber.log = &made;
+    }
+
+    NotificationCenter &notificationCenter() override { return center; }
+    UserDefaults &userDefaults() override { return defaults; }
+
+    std::unique_ptr<SettingsStore> makeSettingsStore() override
+    {
+        made << "settings";
+        return std::make_unique<SettingsStore>(defaults, center, loginItem);
+    }
+    std::unique_ptr<NotificationService> makeNotificationService() override
+    {
+        made << "notifications";
+        auto service = std::make_unique<RecordingNotificationService>(center, notifier, sounds, announcer, motion);
+        notifications = service.get();
+        return service;
+    }
+    std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override
+    {
+        made << "screenCapture";
+        return std::make_unique<ScreenCaptureService>(probe, displays, selector);
+    }
+    std::unique_ptr<OCRService> makeOCRService() override
+    {
+        made << "ocr";
+        auto service = std::make_unique<ScriptedOCR>();
+        ocr = service.get();
+        return service;
+    }
+    std::unique_ptr<CodeScanService> makeCodeScanService() override
+    {
+        made << "codeScan";
+        return std::make_unique<CodeScanService>();
+    }
+    std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) override
+    {
+        made << QStringLiteral("history(%1)").arg(maxEntries);
+        if (historyFailures > 0) {
+            --historyFailures;
+            throw HistoryStoreError::storageAccessFailed(QStringLiteral("read-only disk"));
+        }
+        return std::make_unique<HistoryStore>(dir.filePath("data/Quorvane"), maxEntries, center);
+    }
+    std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override
+    {
+        made << QStringLiteral("inMemoryHistory(%1)").arg(maxEntries);
+        return HistoryStore::makeInMemory(maxEntries, center);
+    }
+    std::unique_ptr<PermissionManager> makePermissionManager() override
+    {
+        made << "permissions";
+        PermissionChecks checks{[this] { return screenGranted; }, [this] { return grabber.permitted; }};
+        return std::make_unique<PermissionManager>(std::move(checks), center, privacy, alerts);
+    }
+    std::unique_ptr<ClipboardService> makeClipboardService() override
+    {
+        made << "clipboard";
+        return std::make_unique<ClipboardService>(pasteboard);
+    }
+    std::unique_ptr<CaptureCoordinator> makeCaptureCoordinator(const CaptureServices &services) override
+    {
+        made << "coordinator";
+        auto coordinator = std::make_unique<ScriptedCoordinator>(services, frontmost,
+                                                                 [this] { return notifications->dismissals; });
+        this->coordinator = coordinator.get();
+        return coordinator;
+    }
+    PinWidgetManager &pinWidgetManager() override
+    {
+        made << "pins";
+        return pins;
+    }
+    std::unique_ptr<HotkeyManager> makeHotkeyManager() override
+    {
+        made << "hotkeys";
+        return std::make_unique<HotkeyManager>(grabber, center);
+    }
+    SparkleUpdater &sparkleUpdater() override
+    {
+        made << "updater";
+        return updater;
+    }
+    ActivationPolicy &activationPolicy() override
+    {
+        made << "activationPolicy";
+        return policy;
+    }
+    ContinuityRuntime &continuityRuntime() override { return runtime; }
+    std::unique_ptr<StatusItem> makeStatusItem() override
+    {
+        made << "statusItem";
+        auto item = std::make_unique<FakeStatusItem>();
+        statusItem = item.get();
+        return item;
+    }
+
+    QTemporaryDir dir;
+    UserDefaults defaults;
+    NotificationCenter center;
+    NoLoginItem loginItem;
+    LoggingGrabber grabber;
+    test::FakeSystemNotifier notifier;
+    test::FakeSoundPlayer sounds;
+    test::FakeAnnouncer announcer;
+    test::FakeMotionPreference motion;
+    test::FakeDisplayList displays;
+    OpenProbe probe;
+    NoSelector selector;
+    RecordingPasteboard pasteboard;
+    NoPrivacyPage privacy;
+    RecordingAlerts alerts;
+    ActivationPolicy policy;
+    CountingUpdater updater;
+    IdleRuntime runtime;
+    NoFrontmostApplication frontmost;
+    InactivePinWidgetManager pins;
+
+    bool screenGranted = true;
+    int historyFailures = 0;
+    QStringList made;
+    RecordingNotificationService *notifications = nullptr;
+    ScriptedOCR *ocr = nullptr;
+    ScriptedCoordinator *coordinator = nullptr;
+    FakeStatusItem *statusItem = nullptr;
+};
+
+// The delegate with its window operations recorded instead of opened.
+struct RecordingDelegate : AppDelegate {
+    using AppDelegate::AppDelegate;
+    void openHistory(std::optional<QUuid> entry) override { opened << (entry ? entry->toString() : "history"); }
+    void openPreferences() override { opened << "preferences"; }
+    void openFeedback() override { opened << "feedback"; }
+    void openAbout() override { opened << "about"; }
+    void showOnboarding() override { opened << "onboarding"; }
+    QStringList opened;
+};
+
+// Settings written to the factory's defaults before the delegate starts, as a previous run would.
+void storeSettings(FakeFactory &factory, const std::function<void(UserSettings &)> &change)
+{
+    SettingsStore store(factory.defaults, factory.center, factory.loginItem);
+    UserSettings settings = store.settings();
+    change(settings);
+    store.setSettings(settings);
+    store.save();
+}
+
+void markOnboardingSeen(FakeFactory &factory, bool tooltipShown)
+{
+    factory.defaults.setBool(AppDelegate::hasSeenOnboardingKey, true);
+    if (tooltipShown)
+        factory.defaults.setBool(FirstLaunchManager::hasLaunchedKey, true);
+}
+
+bool holds(const test::FakeKeyGrabber &grabber, const Shortcut &shortcut)
+{
+    return grabber.holds(shortcut.keyCode, shortcut.modifierFlags);
+}
+
+// Lets queued work (zero-delay timers, posted events) run.
+void drainEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+QAction *menuRow(FakeFactory &factory, const QString &name)
+{
+    for (QAction *action : factory.statusItem->menu()->actions()) {
+        if (action->objectName() == name)
+            return action;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    EXPECT_EQ(factory.made, (QStringList{"settings", "notifications", "screenCapture", "ocr", "codeScan", "history(100)", "permissions",
+                                         "clipboard", "pins", "coordinator", "hotkeys", "updater", "activationPolicy", "statusItem",
+                                         "grab"}));
+    EXPECT_EQ(factory.updater.backgroundChecks, 1);
+    EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::accessory);
+    ASSERT_NE(delegate.menuBarController(), nullptr);
+    EXPECT_EQ(factory.statusItem->menu(), delegate.menuBarController()->menu());
+    const UserSettings &settings = delegate.settingsStore()->settings();
+    for (HotkeyAction action : kAllHotkeyActions)
+        EXPECT_TRUE(holds(factory.grabber, settings.shortcut(shortcutAction(action)))) << rawValue(action).toStdString();
+    EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
+    EXPECT_EQ(factory.center.observerCount("app.corvantis.accessibilityPermissionChanged"), 1);
+    EXPECT_EQ(factory.center.observerCount("app.corvantis.openHistoryWithEntry"), 1);
+    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_TRUE(factory.notifications->warnings.isEmpty());
+
+    // A second launch call changes nothing.
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(factory.updater.backgroundChecks, 1);
+    EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
+}
+
+TEST(AppDelegateStartUp, StoredChoicesApplyFromTheFirstMoment)
+{
+    FakeFactory factory;
+    storeSettings(factory, [](UserSettings &s) {
+        s.showDockIcon = true;
+        s.playSoundOnCapture = false;
+        s.useSystemNotifications = true;
+        s.maxHistoryEntries = 250;
+    });
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::regular);
+    EXPECT_FALSE(delegate.notificationService()->playSounds());
+    EXPECT_TRUE(delegate.notificationService()->useSystemNotifications());
+    EXPECT_TRUE(factory.made.contains("history(250)"));
+}
+
+TEST(AppDelegateStartUp, HistoryFallsBackToAHundredEntriesBeforeMemory)
+{
+    FakeFactory factory;
+    storeSettings(factory, [](UserSettings &s) { s.maxHistoryEntries = 400; });
+    factory.historyFailures = 1;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    EXPECT_TRUE(factory.made.contains("history(400)"));
+    EXPECT_TRUE(factory.made.contains("history(100)"));
+    EXPECT_FALSE(factory.made.join(' ').contains("inMemory"));
+    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_TRUE(factory.notifications->warnings.isEmpty());
+}
+
+TEST(AppDelegateStartUp, InMemoryHistoryIsAnnouncedOnceWithAWarning)
+{
+    FakeFactory factory;
+    storeSettings(factory, [](UserSettings &s) { s.maxHistoryEntries = 400; });
+    factory.historyFailures = 2;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    const int first = int(factory.made.indexOf("history(400)"));
+    EXPECT_EQ(factory.made.mid(first, 3), (QStringList{"history(400)", "history(100)", "inMemoryHistory(400)"}));
+    EXPECT_TRUE(delegate.isHistoryInMemory());
+    ASSERT_NE(delegate.historyStore(), nullptr);
+    ASSERT_EQ(factory.notifications->warnings.size(), 1);
+    EXPECT_TRUE(factory.notifications->warnings[0].contains("will not be kept"));
+
+    // Settings saves later in the session say nothing more.
+    delegate.settingsStore()->save();
+    drainEvents();
+    EXPECT_EQ(factory.notifications->warnings.size(), 1);
+}
+
+TEST(AppDelegateHotkeys, ARefusedShortcutLeavesTheOtherFourBoundAndWorking)
+{
+    FakeFactory factory;
+    const UserSettings defaults = UserSettings::defaults();
+    factory.grabber.takenElsewhere.insert({defaults.repeatZarrowShortcut.keyCode, 0x900});
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    EXPECT_TRUE(holds(factory.grabber, defaults.quickZarrowShortcut));
+    EXPECT_FALSE(holds(factory.grabber, defaults.repeatZarrowShortcut));
+    EXPECT_TRUE(holds(factory.grabber, defaults.codeModeShortcut));
+    EXPECT_TRUE(holds(factory.grabber, defaults.historyShortcut));
+    EXPECT_TRUE(holds(factory.grabber, defaults.scanCodeShortcut));
+
+    // The history hotkey, bound after the refused one, reaches the delegate.
+    factory.grabber.press(defaults.historyShortcut.keyCode, defaults.historyShortcut.modifierFlags);
+    ASSERT_TRUE(test::waitUntil([&] { return !delegate.opened.isEmpty(); }));
+    EXPECT_EQ(delegate.opened, QStringList{"history"});
+}
+
+TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives)
+{
+    FakeFactory factory;
+    factory.grabber.permitted = false;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    EXPECT_TRUE(factory.grabber.held.empty());
+
+    // Anything but a Boolean true is not a grant.
+    factory.grabber.permitted = true;
+    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", false}});
+    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", "true"}});
+    factory.center.post("app.corvantis.accessibilityPermissionChanged", {});
+    drainEvents();
+    EXPECT_TRUE(factory.grabber.held.empty());
+
+    // The permission manager's own poll notices the grant and announces it.
+    delegate.permissionManager()->refreshPermissionStatus();
+    ASSERT_TRUE(test::waitUntil([&] { return factory.grabber.held.size() == 5; }));
+
+    // A withdrawn grant leaves the hotkeys bound.
+    factory.grabber.permitted = false;
+    delegate.permissionManager()->refreshPermissionStatus();
+    drainEvents();
+    EXPECT_EQ(factory.grabber.held.size(), 5u);
+}
+
+TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwitches)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    SettingsStore &store = *delegate.settingsStore();
+    NotificationService &notifications = *delegate.notificationService();
+    ASSERT_TRUE(notifications.playSounds());
+    ASSERT_FALSE(notifications.useSystemNotifications());
+
+    const Shortcut before = store.settings().quickZarrowShortcut;
+    const Shortcut after{37, 0x1200}; // ⌃⇧L
+    store.updateShortcut(after, ShortcutAction::quickZarrow);
+    ASSERT_TRUE(test::waitUntil([&] { return holds(factory.grabber, after); }));
+    EXPECT_FALSE(holds(factory.grabber, before));
+    EXPECT_EQ(factory.grabber.held.size(), 5u);
+
+    store.setPlaySoundOnCapture(false);
+    store.setUseSystemNotifications(true);
+    store.save();
+    EXPECT_FALSE(notifications.playSounds());
+    EXPECT_TRUE(notifications.useSystemNotifications());
+}
+
+TEST(AppDelegateObservers, ToastClickOpensHistoryOnlyForARecordIdentifier)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const QUuid id = QUuid::createUuid();
+
+    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", id.toString()}});
+    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", 42}});
+    factory.center.post("app.corvantis.openHistoryWithEntry", {});
+    EXPECT_TRUE(delegate.opened.isEmpty());
+
+    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", QVariant::fromValue(id)}});
+    EXPECT_EQ(delegate.opened, QStringList{id.toString()});
+}
+
+TEST(AppDelegateMenu, RowsReachTheDelegateAndQuitAsksToTerminate)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    QSignalSpy quit(&delegate, &AppDelegate::terminationRequested);
+
+    for (const char *row : {"handleOpenHistory", "handleOpenPreferences", "handleSendFeedback", "handleAbout"})
+        menuRow(factory, row)->trigger();
+    EXPECT_EQ(delegate.opened, (QStringList{"history", "preferences", "feedback", "about"}));
+    EXPECT_EQ(quit.count(), 0);
+    menuRow(factory, "handleQuit")->trigger();
+    EXPECT_EQ(quit.count(), 1);
+    // Asking is all the row does: the shut-down comes from the application.
+    EXPECT_FALSE(delegate.isTerminating());
+    EXPECT_EQ(factory.grabber.held.size(), 5u);
+}
+
+TEST(AppDelegateFirstLaunch, FirstRunShowsTheOnboardingAndNoTooltip)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.opened.contains("onboarding"); }));
+    EXPECT_FALSE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
+}
+
+TEST(AppDelegateFirstLaunch, SeenOnboardingBringsTheTooltipThenTheMissingPermissions)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, false);
+    factory.screenGranted = false;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.menuBarController()->tooltipPopover() != nullptr; }));
+    EXPECT_TRUE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
+    EXPECT_TRUE(factory.alerts.shown.isEmpty()); // the summary comes later than the tooltip
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.alerts.shown.isEmpty(); }));
+    EXPECT_EQ(factory.alerts.shown.size(), 1);
+    EXPECT_FALSE(delegate.opened.contains("onboarding"));
+}
+
+TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    drainEvents();
+
+    // A change whose debounced save has not run yet.
+    UserSettings changed = delegate.settingsStore()->settings();
+    changed.maxHistoryEntries = 321;
+    delegate.settingsStore()->setSettings(changed);
+
+    QList<size_t> heldAtSave;
+    QObject watcher;
+    factory.center.addObserver("SettingsDidChange", &watcher,
+                               [&](const QVariantMap &) { heldAtSave.append(factory.grabber.held.size()); });
+    QPointer<QMenu> menu = factory.statusItem->menu();
+
+    delegate.applicationWillTerminate();
+    EXPECT_TRUE(delegate.isTerminating());
+    EXPECT_EQ(heldAtSave, QList<size_t>{5}); // saved while every hotkey was still bound
+    EXPECT_TRUE(factory.grabber.held.empty());
+    EXPECT_FALSE(delegate.hotkeyManager()->isEnabled());
+    EXPECT_EQ(delegate.menuBarController(), nullptr);
+    EXPECT_TRUE(menu.isNull());
+
+    // Written to disk at once: a fresh reader finds the change.
+    UserDefaults reread(factory.defaults.filePath());
+    NotificationCenter quiet;
+    NoLoginItem noLogin;
+    EXPECT_EQ(SettingsStore(reread, quiet, noLogin).settings().maxHistoryEntries, 321);
+
+    // The save's notification, and any later one, bind nothing again.
+    drainEvents();
+    delegate.settingsStore()->save();
+    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", true}});
+    drainEvents();
+    EXPECT_TRUE(factory.grabber.held.empty());
+
+    // A second call does nothing.
+    delegate.applicationWillTerminate();
+    EXPECT_EQ(heldAtSave.size(), 2); // only the explicit save above
+}
+
+TEST(AppDelegateShutDown, UnregistersEveryActionEvenWhenSomeWereNeverBound)
+{
+    FakeFactory factory;
+    const UserSettings defaults = UserSettings::defaults();
+    factory.grabber.takenElsewhere.insert({defaults.codeModeShortcut.keyCode, 0xA00});
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ASSERT_EQ(factory.grabber.held.size(), 4u);
+
+    delegate.applicationWillTerminate();
+    EXPECT_TRUE(factory.grabber.held.empty());
+    for (HotkeyAction action : kAllHotkeyActions)
+        EXPECT_FALSE(delegate.hotkeyManager()->registeredShortcut(action).has_value());
+}
+
+namespace {
+
+QImage sampleImage(int width = 640, int height = 200)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QList<CaptureHistoryEntry> storedEntries(AppDelegate &delegate)
+{
+    auto entries = delegate.historyStore()->getEntries();
+    EXPECT_TRUE(test::waitFor(entries));
+    return entries.result();
+}
+
+} // namespace
+
+TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
+{
+    FakeFactory factory;
+    storeSettings(factory, [](UserSettings &s) {
+        s.autoDetectLanguage = false;
+        s.preferredLanguages = {"de-DE", "en-US"};
+    });
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const int menusBefore = factory.statusItem->menusAttached;
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
+
+    ASSERT_EQ(factory.ocr->asked.size(), 1);
+    EXPECT_EQ(factory.ocr->asked[0].first, (QStringList{"de-DE", "en-US"}));
+    EXPECT_EQ(factory.ocr->asked[0].second, CaptureMode::normal);
+    ASSERT_EQ(factory.pasteboard.writes.size(), 1);
+    EXPECT_EQ(factory.pasteboard.writes[0].value(0).data, QByteArray("Imported words"));
+
+    const QList<CaptureHistoryEntry> entries = storedEntries(delegate);
+    ASSERT_EQ(entries.size(), 1);
+    const CaptureHistoryEntry &entry = entries[0];
+    EXPECT_EQ(entry.text, "Imported words");
+    EXPECT_EQ(entry.captureMode, CaptureMode::normal);
+    EXPECT_EQ(entry.sourceRect, QRectF(0, 0, 0, 0));
+    EXPECT_FALSE(entry.displayID.has_value());
+    EXPECT_FALSE(entry.sourceAppBundleID.has_value());
+    EXPECT_EQ(QImage::fromData(entry.thumbnailData).width(), 256);
+
+    EXPECT_EQ(factory.notifications->successes[0], std::make_pair(CaptureMode::normal, entry.id));
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+    // An import is not a capture: the menu stays as it was.
+    EXPECT_EQ(factory.statusItem->menusAttached, menusBefore);
+}
+
+TEST(AppDelegateImport, AutomaticDetectionAsksForNoLanguages)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
+    EXPECT_EQ(factory.ocr->asked.value(0).first, std::nullopt);
+}
+
+TEST(AppDelegateImport, EmptyTextShowsAnErrorAndLeavesClipboardAndHistoryAlone)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    factory.ocr->text.clear();
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->errors.isEmpty(); }));
+    EXPECT_TRUE(factory.pasteboard.writes.isEmpty());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+    EXPECT_TRUE(factory.notifications->successes.isEmpty());
+}
+
+TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    factory.ocr->failure = OCRError(OCRErrorKind::noTextDetected);
+
+    delegate.handleImportedImage(sampleImage());
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->errors.isEmpty(); }));
+    EXPECT_EQ(factory.notifications->errors[0], OCRError(OCRErrorKind::noTextDetected).localizedDescription());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+}
+
+TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.handleImportedImage(QImage());
+    drainEvents();
+    EXPECT_TRUE(factory.ocr->asked.isEmpty());
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+    EXPECT_TRUE(storedEntries(delegate).isEmpty());
+}
+
+TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    EXPECT_TRUE(delegate.validRequestor(std::nullopt, QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.validRequestor(std::nullopt, QStringLiteral("text/plain")));
+    EXPECT_FALSE(delegate.validRequestor(std::nullopt, std::nullopt));
+}
+
+TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    sampleImage(300, 90).save(&buffer, "PNG");
+
+    QMimeData offered;
+    offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
+    offered.setData("image/png", png);
+    EXPECT_TRUE(delegate.readSelection(offered));
+    ASSERT_EQ(factory.ocr->images.size(), 1);
+    EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
+
+    QMimeData whole;
+    whole.setImageData(sampleImage(120, 40));
+    EXPECT_TRUE(delegate.readSelection(whole));
+    ASSERT_EQ(factory.ocr->images.size(), 2);
+    EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
+
+    QMimeData text;
+    text.setText("no picture here");
+    EXPECT_FALSE(delegate.readSelection(text));
+    EXPECT_EQ(factory.ocr->images.size(), 2);
+    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
+}
+
+TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const UserSettings &settings = delegate.settingsStore()->settings();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+
+    for (const Shortcut &shortcut : {settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
+                                     settings.codeModeShortcut, settings.scanCodeShortcut}) {
+        factory.grabber.press(shortcut.keyCode, shortcut.modifierFlags);
+        ASSERT_TRUE(test::waitUntil([&] { return coordinator.pending != nullptr; }));
+        coordinator.fail(CaptureCoordinatorError::captureInProgress());
+        coordinator.pending.reset();
+    }
+    ASSERT_EQ(coordinator.calls.size(), 4);
+    menuRow(factory, "handleCaptureText")->trigger();
+    menuRow(factory, "handleScanCode")->trigger();
+    emit factory.statusItem->rightClicked();
+    ASSERT_TRUE(test::waitUntil([&] { return coordinator.calls.size() == 7; }));
+    EXPECT_EQ(coordinator.calls, (QStringList{"quick", "repeat", "code", "scan", "quick", "scan", "quick"}));
+}
+
+TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenu)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+    const std::vector<void (AppDelegate::*)()> handlers{&AppDelegate::handleCaptureText, &AppDelegate::handleRepeatZarrow,
+                                                        &AppDelegate::handleCodeModeCapture, &AppDelegate::handleScanCode};
+
+    for (auto handler : handlers) {
+        const int menus = factory.statusItem->menusAttached;
+        (delegate.*handler)();
+        coordinator.fail(CaptureCoordinatorError::captureInProgress());
+        drainEvents();
+        EXPECT_EQ(factory.statusItem->menusAttached, menus) << coordinator.calls.join(',').toStdString();
+
+        (delegate.*handler)();
+        coordinator.pending->finish(); // dropped without a result
+        drainEvents();
+        EXPECT_EQ(factory.statusItem->menusAttached, menus);
+
+        (delegate.*handler)();
+        coordinator.succeed();
+        ASSERT_TRUE(test::waitUntil([&] { return factory.statusItem->menusAttached == menus + 1; }))
+            << coordinator.calls.join(',').toStdString();
+    }
+    // The failures' toasts are the coordinator's: the delegate shows none of its own.
+    EXPECT_TRUE(factory.notifications->errors.isEmpty());
+}
+
+TEST(AppDelegateCaptures, QuickCaptureClearsALeftoverToastFirst)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+
+    delegate.handleCaptureText();
+    delegate.handleRepeatZarrow();
+    EXPECT_EQ(coordinator.dismissedBeforeCall, (QList<int>{1, 1}));
+}

@@ -1,0 +1,199 @@
+// Runs the real program on the test's X server: the quick-capture shortcut, a drag over a
+// window showing known words, the words on the clipboard and in the history file, the
+// repeat shortcut over the same region, then a clean quit on SIGTERM.
+#include "support/event_loop.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QGuiApplication>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+
+namespace {
+
+using quorvane::test::waitUntil;
+
+QString programPath()
+{
+    return QStringLiteral(QUORVANE_BINARY_DIR) + QStringLiteral("/src/app/quorvane");
+}
+
+// Runs an X tool to its end while this process keeps serving its own window.
+QByteArray runTool(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForStarted(10000))
+        return {};
+    waitUntil([&] { return process.state() == QProcess::NotRunning; }, 10000);
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+    }
+    if (exitCode)
+        *exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    return process.readAllStandardOutput();
+}
+
+bool xdotool(const QStringList &arguments)
+{
+    int code = -1;
+    runTool(QStringLiteral("xdotool"), arguments, &code);
+    return code == 0;
+}
+
+// What another program reads from the clipboard now.
+QString clipboardText()
+{
+    int code = -1;
+    const QByteArray text = runTool(QStringLiteral("xclip"), {"-selection", "clipboard", "-o"}, &code);
+    return code == 0 ? QString::fromUtf8(text) : QString();
+}
+
+// Words squeezed the way recognition may space them, upper case, for comparison.
+QString squeezed(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s+"))).toUpper();
+}
+
+// The screen's colour at `point` (this process reads the root window like anyone else).
+QRgb screenPixel(QPoint point)
+{
+    return QGuiApplication::primaryScreen()->grabWindow(0, point.x(), point.y(), 1, 1).toImage().pixel(0, 0) &
+           0xffffff;
+}
+
+// Whether the screen shows `window` exactly as the window draws itself.
+bool screenShows(QWidget &window)
+{
+    const QRect area = window.geometry();
+    const QImage shown = QGuiApplication::primaryScreen()
+                             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    return shown == window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QJsonArray historyRecords(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    if (document.isArray())
+        return document.array();
+    return document.object().value(QStringLiteral("entries")).toArray();
+}
+
+// The program with its own folders, its output collected as it comes.
+struct Program {
+    explicit Program(const QString &home)
+    {
+        QDir().mkpath(home + "/runtime");
+        QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                     QFileDevice::ExeOwner);
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("XDG_RUNTIME_DIR", home + "/runtime");
+        env.insert("XDG_CONFIG_HOME", home + "/config");
+        env.insert("XDG_DATA_HOME", home + "/data");
+        env.insert("XDG_STATE_HOME", home + "/state");
+        env.insert("XDG_CACHE_HOME", home + "/cache");
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        process.setProcessEnvironment(env);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        QObject::connect(&process, &QProcess::readyRead, [this] { output += process.readAll(); });
+        process.start(programPath(), {});
+    }
+    ~Program()
+    {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+    bool printed(const char *line)
+    {
+        return waitUntil([&] { return output.contains(line); }, 20000);
+    }
+
+    QProcess process;
+    QByteArray output;
+};
+
+} // namespace
+
+TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
+{
+    for (const char *tool : {"xdotool", "xclip"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            GTEST_SKIP() << tool << " is not installed";
+    }
+
+    // Large dark words on white, where no window manager moves them.
+    QLabel words(QStringLiteral("Quorvane reads 2468"), nullptr,
+                 Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowStaysOnTopHint);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(64);
+    words.setFont(font);
+    words.setAlignment(Qt::AlignCenter);
+    words.setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
+    words.setGeometry(200, 200, 1000, 200);
+    words.show();
+    const QPoint inside(230, 230); // white, inside the window, outside the words
+    ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
+
+    QTemporaryDir home;
+    Program program(home.path());
+    ASSERT_TRUE(program.process.waitForStarted());
+    ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
+    ASSERT_TRUE(program.output.contains("Global hotkeys registered successfully")) << program.output.constData();
+    const QString historyPath = home.filePath("data/Quorvane/history.json");
+
+    // Quick capture: the overlay freezes and dims the screen, then the drag selects the words.
+    ASSERT_TRUE(xdotool({"key", "super+shift+l"}));
+    ASSERT_TRUE(waitUntil([&] { return screenPixel(inside) != 0xffffff; }, 10000))
+        << "the selection overlay never came up\n" << program.output.constData();
+    ASSERT_TRUE(xdotool({"mousemove", "210", "210", "mousedown", "1", "mousemove", "700", "300", "mousemove", "1190",
+                         "390", "mouseup", "1"}));
+
+    ASSERT_TRUE(waitUntil([&] { return squeezed(clipboardText()).contains("QUORVANEREADS2468"); }, 30000))
+        << "clipboard: " << clipboardText().toStdString() << "\n" << program.output.constData();
+    ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 1; }, 10000));
+    EXPECT_TRUE(squeezed(historyRecords(historyPath)[0].toObject().value("text").toString()).contains("QUORVANEREADS2468"));
+
+    // Repeat: new words in the same place, captured again without any selection.
+    words.setText(QStringLiteral("Second look 1357"));
+    ASSERT_TRUE(waitUntil([&] { return screenShows(words); }, 10000)) << "the new words never reached the screen";
+    ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
+    ASSERT_TRUE(waitUntil([&] { return squeezed(clipboardText()).contains("SECONDLOOK1357"); }, 30000))
+        << "clipboard: " << clipboardText().toStdString() << "\n" << program.output.constData();
+    ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 2; }, 10000));
+    const QJsonArray records = historyRecords(historyPath);
+    QStringList texts;
+    for (const QJsonValue &record : records)
+        texts << squeezed(record.toObject().value("text").toString());
+    EXPECT_TRUE(texts.join(' ').contains("SECONDLOOK1357"));
+    EXPECT_TRUE(texts.join(' ').contains("QUORVANEREADS2468"));
+
+    // A logout's SIGTERM: a clean exit with the settings written.
+    ::kill(static_cast<pid_t>(program.process.processId()), SIGTERM);
+    ASSERT_TRUE(waitUntil([&] { return program.process.state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(program.process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.process.exitCode(), 0) << program.output.constData();
+    EXPECT_TRUE(program.output.contains("Settings saved"));
+    QFile defaults(home.filePath("config/Quorvane/defaults.json"));
+    ASSERT_TRUE(defaults.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(defaults.readAll().contains("com.corvantis.user_settings"));
+}
