@@ -4,6 +4,7 @@
 #include "app/first_launch_tooltip.h"
 #include "app/hotkey_registrar.h"
 #include "app/menu_bar_controller.h"
+#include "app/onboarding_window.h"
 #include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
@@ -30,6 +31,9 @@
 #include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
+#include "windows/about_window_controller.h"
+#include "windows/feedback_window_controller.h"
+#include "windows/onboarding_view.h"
 
 #include <QDateTime>
 #include <QImageReader>
@@ -108,6 +112,7 @@ AppDelegate::~AppDelegate()
 {
     // The windows show the services: they go first.
     delete m_historyWindow.data();
+    delete m_onboardingWindow.data();
 }
 
 // --- Start-up -------------------------------------------------------------------------
@@ -619,12 +624,17 @@ void AppDelegate::openPreferences()
 void AppDelegate::openFeedback()
 {
     diag(QStringLiteral("📧 Send Feedback dialog opening"));
-    diag(QStringLiteral("ℹ️ [AppDelegate.openFeedback] The feedback window is not part of this build"));
+    // Closing the window only hides it: the same window comes back, centred again.
+    if (!m_feedbackWindowController)
+        m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
+    QWidget &window = *m_feedbackWindowController->window();
+    centerOnScreen(window);
+    bringToFront(window);
 }
 
 void AppDelegate::openAbout()
 {
-    diag(QStringLiteral("ℹ️ [AppDelegate.openAbout] The about window is not part of this build"));
+    AboutWindowController::show();
 }
 
 void AppDelegate::checkFirstLaunch()
@@ -659,10 +669,64 @@ void AppDelegate::checkFirstLaunch()
     });
 }
 
+QWidget *AppDelegate::onboardingWindow() const
+{
+    return m_onboardingWindow.data();
+}
+
 void AppDelegate::showOnboarding()
 {
     diag(QStringLiteral("📱 Showing onboarding flow"));
-    diag(QStringLiteral("ℹ️ [AppDelegate.showOnboarding] The onboarding window is not part of this build"));
+    if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
+        bringToFront(*m_onboardingWindow);
+        return;
+    }
+    auto *window = new OnboardingWindow;
+    window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
+    QPointer<AppDelegate> self(this);
+    // The view writes its flag into the very database the rest of the program reads.
+    window->setContent(new OnboardingView(
+        m_factory.userDefaults(),
+        PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
+                                m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
+        [self] {
+            if (self)
+                self->handleOnboardingCompleted();
+        }));
+    connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
+    centerOnScreen(*window);
+    m_onboardingWindow = window;
+    bringToFront(*window);
+}
+
+void AppDelegate::handleOnboardingCompleted()
+{
+    // The program's own close: not a skip.
+    if (m_onboardingWindow)
+        m_onboardingWindow->closeAfterCompletion();
+    m_onboardingWindow = nullptr;
+
+    UserDefaults &defaults = m_factory.userDefaults();
+    defaults.setBool(hasSeenOnboardingKey, true);
+    defaults.synchronize();
+
+    QTimer::singleShot(onboardingPermissionFlowDelayMs, this, [this] { requestPermissionsAfterOnboarding(); });
+    QTimer::singleShot(onboardingTooltipDelayMs, this, [this] {
+        if (!m_terminating && m_menuBarController)
+            m_menuBarController->showFirstLaunchTooltip();
+    });
+    diag(QStringLiteral("✅ Onboarding completed"));
+}
+
+void AppDelegate::handleOnboardingWindowClosed()
+{
+    UserDefaults &defaults = m_factory.userDefaults();
+    defaults.setBool(hasSeenOnboardingKey, true);
+    defaults.synchronize();
+    diag(QStringLiteral("⚠️ User skipped onboarding via close button"));
+    m_onboardingWindow = nullptr;
+    // Not from inside the window's close: the flow may show modal alerts.
+    QTimer::singleShot(0, this, [this] { requestPermissionsAfterOnboarding(); });
 }
 
 void AppDelegate::requestPermissionsAfterOnboarding()

@@ -21,6 +21,7 @@ struct CaptureWorkflowResult;
 class CaptureCoordinator;
 class ClipboardService;
 class CodeScanService;
+class FeedbackWindowController;
 class HistoryStore;
 class HistoryView;
 class HotkeyManager;
@@ -28,6 +29,7 @@ class HotkeyRegistrar;
 class MenuBarController;
 class NotificationService;
 class OCRService;
+class OnboardingWindow;
 class PermissionManager;
 class PermissionRequestFlow;
 class PinWidgetManager;
@@ -100,12 +102,21 @@ public:
     // Chooses between the onboarding, the first-launch tooltip and nothing.
     virtual void checkFirstLaunch();
     virtual void showOnboarding();
+    // The walk-through's pages were finished (or skipped): closes the window, marks the
+    // onboarding as seen, then starts the permission flow and the tooltip a moment later.
+    void handleOnboardingCompleted();
+    // The user closed the walk-through's window: that counts as seen, and the permission
+    // flow starts at once, without the tooltip.
+    void handleOnboardingWindowClosed();
     // Leads the user through the missing grants (see PermissionRequestFlow); a request while
     // the flow runs is ignored.
     virtual void requestPermissionsAfterOnboarding();
 
     // The open windows; null while closed.
     QWidget *historyWindow() const;
+    QWidget *onboardingWindow() const;
+    // Kept once made; null before the first request.
+    FeedbackWindowController *feedbackWindowController() const { return m_feedbackWindowController.get(); }
 
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
@@ -170,6 +181,8 @@ private:
 
     // The windows; they are taken down before the services they show.
     QPointer<HistoryView> m_historyWindow;
+    QPointer<OnboardingWindow> m_onboardingWindow;
+    std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
 
     // Context of every continuation of a capture or an import. Declared last, so it goes
     // first: nothing finishing while the services are being taken down reaches the delegate.

@@ -125,12 +125,16 @@ std::unique_ptr<HistoryStore> DesktopServiceFactory::makeInMemoryHistoryStore(in
     return HistoryStore::makeInMemory(maxEntries, notificationCenter());
 }
 
-std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()
+PermissionChecks DesktopServiceFactory::permissionChecks()
 {
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
-    PermissionChecks checks{[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); }};
-    return std::make_unique<PermissionManager>(std::move(checks), notificationCenter(), *m_privacySettings,
+    return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); }};
+}
+
+std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()
+{
+    return std::make_unique<PermissionManager>(permissionChecks(), notificationCenter(), *m_privacySettings,
                                                *m_alerts);
 }
 

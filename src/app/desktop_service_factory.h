@@ -37,6 +37,7 @@ public:
     AlertPresenter &alertPresenter() override;
     SavePanel &savePanel() override;
     PrivacySettingsOpener &privacySettingsOpener() override;
+    PermissionChecks permissionChecks() override;
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override;
     std::unique_ptr<NotificationService> makeNotificationService() override;

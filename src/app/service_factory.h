@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/permission_manager.h"
+
 #include <memory>
 
 namespace quorvane {
@@ -57,6 +59,8 @@ public:
     virtual AlertPresenter &alertPresenter() = 0;
     virtual SavePanel &savePanel() = 0;
     virtual PrivacySettingsOpener &privacySettingsOpener() = 0;
+    // How the grants are checked, for every permission manager the program makes.
+    virtual PermissionChecks permissionChecks() = 0;
 
     // The services, in the order the delegate makes them.
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;

@@ -20,6 +20,10 @@
 #include "core/settings_store.h"
 #include "history/history_store.h"
 #include "history/history_view.h"
+#include "app/onboarding_window.h"
+#include "windows/about_window_controller.h"
+#include "windows/feedback_window_controller.h"
+#include "windows/onboarding_view.h"
 #include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
@@ -273,6 +277,10 @@ struct FakeFactory : ServiceFactory {
     AlertPresenter &alertPresenter() override { return alerts; }
     SavePanel &savePanel() override { return saving; }
     PrivacySettingsOpener &privacySettingsOpener() override { return privacy; }
+    PermissionChecks permissionChecks() override
+    {
+        return {[this] { return screenGranted; }, [this] { return grabber.permitted; }};
+    }
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override
     {
@@ -320,8 +328,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<PermissionManager> makePermissionManager() override
     {
         made << "permissions";
-        PermissionChecks checks{[this] { return screenGranted; }, [this] { return grabber.permitted; }};
-        return std::make_unique<PermissionManager>(std::move(checks), center, privacy, alerts);
+        return std::make_unique<PermissionManager>(permissionChecks(), center, privacy, alerts);
     }
     std::unique_ptr<ClipboardService> makeClipboardService() override
     {
@@ -636,12 +643,56 @@ TEST(AppDelegateMenu, RowsReachTheDelegateAndQuitAsksToTerminate)
     EXPECT_EQ(factory.grabber.held.size(), 5u);
 }
 
-TEST(AppDelegateFirstLaunch, FirstRunShowsTheOnboardingAndNoTooltip)
+TEST(AppDelegateFirstLaunch, FirstRunShowsTheOnboardingOnceThenThePermissionsAndTheTooltip)
 {
     FakeFactory factory;
-    RecordingDelegate delegate(factory);
+    {
+        AppDelegate delegate(factory);
+        delegate.applicationDidFinishLaunching();
+        ASSERT_TRUE(test::waitUntil([&] { return delegate.onboardingWindow() != nullptr; }));
+        QPointer<QWidget> window = delegate.onboardingWindow();
+        EXPECT_TRUE(window->isVisible());
+        EXPECT_EQ(window->windowTitle(), "Welcome to Quorvane");
+        EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_EQ(delegate.menuBarController()->tooltipPopover(), nullptr);
+
+        // Skipping the pages completes the onboarding: the window goes, the flag is stored,
+        // the grants are checked (both held: the hotkeys are bound again), then the tooltip.
+        const int grabsBefore = factory.grabber.grabCalls;
+        auto *view = qobject_cast<OnboardingView *>(static_cast<OnboardingWindow *>(window.data())->content());
+        ASSERT_NE(view, nullptr);
+        view->skip();
+        EXPECT_EQ(delegate.onboardingWindow(), nullptr);
+        EXPECT_TRUE(test::waitUntil([&] { return window.isNull(); }));
+        EXPECT_TRUE(factory.defaults.boolValue("hasSeenOnboarding").value_or(false));
+        ASSERT_TRUE(test::waitUntil([&] { return factory.grabber.grabCalls > grabsBefore; }));
+        ASSERT_TRUE(test::waitUntil([&] { return delegate.menuBarController()->tooltipPopover() != nullptr; }));
+        EXPECT_TRUE(factory.alerts.shown.isEmpty());
+        delegate.applicationWillTerminate();
+    }
+    // The next launch is an ordinary one.
+    AppDelegate again(factory);
+    again.applicationDidFinishLaunching();
+    drainEvents();
+    EXPECT_EQ(again.onboardingWindow(), nullptr);
+}
+
+TEST(AppDelegateFirstLaunch, ClosingTheOnboardingCountsAsSeenAndAsksForMissingGrantsWithoutTooltip)
+{
+    FakeFactory factory;
+    factory.grabber.permitted = false;
+    AppDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    ASSERT_TRUE(test::waitUntil([&] { return delegate.opened.contains("onboarding"); }));
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.onboardingWindow() != nullptr; }));
+
+    delegate.onboardingWindow()->close();
+    EXPECT_EQ(delegate.onboardingWindow(), nullptr);
+    EXPECT_TRUE(factory.defaults.boolValue("hasSeenOnboarding").value_or(false));
+    // The permission flow starts at once with the missing key-grab grant.
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.alerts.shown.isEmpty(); }));
+    EXPECT_EQ(factory.alerts.shown[0].messageText, "Accessibility Permission Required");
+    test::waitUntil([] { return false; }, AppDelegate::onboardingTooltipDelayMs + 300);
+    EXPECT_EQ(delegate.menuBarController()->tooltipPopover(), nullptr);
     EXPECT_FALSE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
 }
 
@@ -997,4 +1048,30 @@ TEST(AppDelegateWindows, ToastClickOpensTheHistoryWindowOnce)
     factory.center.post("app.corvantis.openHistoryWithEntry", click);
     EXPECT_EQ(delegate.historyWindow(), window.data());
     EXPECT_EQ(visibleHistoryWindows(), 1);
+}
+
+TEST(AppDelegateWindows, FeedbackWindowIsKeptAndAboutWindowReusedWhileOpen)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    menuRow(factory, "handleSendFeedback")->trigger();
+    ASSERT_NE(delegate.feedbackWindowController(), nullptr);
+    QPointer<QWidget> feedback = delegate.feedbackWindowController()->window();
+    EXPECT_TRUE(feedback->isVisible());
+    // Closed by the user, it comes back as the same window.
+    feedback->close();
+    menuRow(factory, "handleSendFeedback")->trigger();
+    EXPECT_EQ(delegate.feedbackWindowController()->window(), feedback.data());
+    EXPECT_TRUE(feedback->isVisible());
+
+    menuRow(factory, "handleAbout")->trigger();
+    QPointer<QWidget> about = AboutWindowController::window();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->isVisible());
+    delegate.openAbout();
+    EXPECT_EQ(AboutWindowController::window(), about.data());
+    about->close();
 }

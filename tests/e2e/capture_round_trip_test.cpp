@@ -1,6 +1,7 @@
 // Runs the real program on the test's X server: the quick-capture shortcut, a drag over a
 // window showing known words, the words on the clipboard and in the history file, the
 // repeat shortcut over the same region, then a clean quit on SIGTERM.
+#include "platform/user_defaults.h"
 #include "support/event_loop.h"
 
 #include <QDir>
@@ -101,6 +102,13 @@ QJsonArray historyRecords(const QString &path)
 struct Program {
     explicit Program(const QString &home)
     {
+        // A user who has been through the first run: no onboarding window over the words.
+        {
+            quorvane::UserDefaults defaults(home + "/config/Quorvane/defaults.json");
+            defaults.setBool("hasSeenOnboarding", true);
+            defaults.setBool("com.corvantis.hasLaunchedBefore", true);
+            defaults.synchronize();
+        }
         QDir().mkpath(home + "/runtime");
         QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                      QFileDevice::ExeOwner);
