@@ -1,10 +1,12 @@
 #include "pins/pin_widget_window.h"
 
 #include "pins/pin_widget_manager.h"
+#include "pins/pin_text_editor_view.h"
 #include "pins/pin_widget_view.h"
 
 #include <QCloseEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -129,8 +131,10 @@ bool PinWidgetWindow::handleWindowMouseEvent(QEvent *event)
     case QEvent::MouseButtonPress: {
         auto *mouse = static_cast<QMouseEvent *>(event);
         const Qt::Edges edges = edgesAt(size(), mouse->position().toPoint());
-        if (mouse->button() != Qt::LeftButton || !edges)
+        if (mouse->button() != Qt::LeftButton || !edges) {
+            takeKeyboardForText(mouse->position().toPoint());
             return false;
+        }
         if (!windowHandle()->startSystemResize(edges))
             m_drag = ManualDrag{edges, mouse->globalPosition().toPoint(), geometry()};
         return true;
@@ -144,6 +148,18 @@ bool PinWidgetWindow::handleWindowMouseEvent(QEvent *event)
     default:
         return false;
     }
+}
+
+// A click into the text asks for the keyboard, also where the window manager does not hand
+// it over on a click; clicks elsewhere leave the active window alone.
+void PinWidgetWindow::takeKeyboardForText(const QPoint &position)
+{
+    if (isActiveWindow() || !m_content)
+        return;
+    QWidget *target = childAt(position);
+    QWidget *editor = m_content->textPane()->editor();
+    if (target && (target == editor || editor->isAncestorOf(target)))
+        activateWindow();
 }
 
 // Presses that no part of the content wanted land here: the background moves the panel.

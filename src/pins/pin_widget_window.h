@@ -64,6 +64,7 @@ private:
 
     void installContent();
     void reportFrame();
+    void takeKeyboardForText(const QPoint &position);
     bool handleWindowMouseEvent(QEvent *event);
 
     QPointer<PinWidgetManager> m_manager;
