@@ -8,14 +8,12 @@
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QCursor>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 
-#include <cmath>
 
 namespace quorvane {
 

@@ -5,7 +5,6 @@
 
 #include <QHBoxLayout>
 
-#include <cmath>
 
 namespace quorvane {
 
