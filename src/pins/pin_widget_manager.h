@@ -124,6 +124,8 @@ private:
     std::optional<PinnedCapture> m_currentPin;
     bool m_isVisible = false;
     QImage m_thumbnailImage;
+    // Owned: made by showPinWindow, released by hidePin and the destructor (a top-level
+    // window can have no QObject parent here).
     QPointer<PinWidgetWindow> m_window;
     bool m_hasUnsavedEdits = false;
 };
