@@ -1,8 +1,376 @@
 #include "pins/pin_widget_manager.h"
 
+#include "core/diagnostics.h"
+#include "pins/pin_widget_window.h"
+#include "platform/l10n.h"
+#include "platform/message_box_alert_presenter.h"
+#include "platform/motion_preference.h"
+#include "platform/notification_center.h"
+#include "platform/pasteboard.h"
+
+#include <QBuffer>
+#include <QCursor>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+
+
 namespace quorvane {
 
-// Out of line so the interface's type information lives in one object file.
-PinWidgetManager::~PinWidgetManager() = default;
+namespace {
+constexpr double kPinWidth = 400;
+constexpr double kPinHeight = 300;
+
+// 0.3, 0.6, 1.0 and round again; a value read from a file that lies off the cycle joins
+// it at the next step.
+double nextOpacity(double opacity)
+{
+    if (opacity >= 0 && opacity < 0.5)
+        return 0.6;
+    if (opacity >= 0.5 && opacity < 0.9)
+        return 1.0;
+    return 0.3;
+}
+
+// A frame that no monitor shows any part of (one that was unplugged since) is moved to the
+// middle of the primary monitor, or the pin could never be seen or closed again.
+QRectF onAConnectedScreen(const QRectF &frame)
+{
+    const QList<QScreen *> screens = QGuiApplication::screens();
+    for (const QScreen *screen : screens) {
+        if (QRectF(screen->geometry()).intersects(frame))
+            return frame;
+    }
+    const QScreen *primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return frame;
+    QRectF moved = frame;
+    moved.moveCenter(QRectF(primary->availableGeometry()).center());
+    return moved;
+}
+} // namespace
+
+struct PinWidgetManager::DesktopFacilities {
+    MessageBoxAlertPresenter alerts;
+    std::unique_ptr<Pasteboard> pasteboard = Pasteboard::createSystem();
+    std::unique_ptr<MotionPreference> motion = createMotionPreference();
+};
+
+PinWidgetManager::PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
+                                   NotificationCenter &notificationCenter, const MotionPreference &motion,
+                                   QObject *parent)
+    : QObject(parent),
+      m_storageFolder(std::move(storageFolder)),
+      m_alerts(&alerts),
+      m_pasteboard(&pasteboard),
+      m_notificationCenter(&notificationCenter),
+      m_motion(&motion)
+{
+}
+
+PinWidgetManager::PinWidgetManager() : PinWidgetManager(std::make_unique<DesktopFacilities>()) {}
+
+PinWidgetManager::PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop)
+    : m_desktop(std::move(desktop)),
+      m_storageFolder(PinnedCapture::storageDirectory()),
+      m_alerts(&m_desktop->alerts),
+      m_pasteboard(m_desktop->pasteboard.get()),
+      m_notificationCenter(&NotificationCenter::defaultCenter()),
+      m_motion(m_desktop->motion.get())
+{
+}
+
+PinWidgetManager::~PinWidgetManager()
+{
+    // Once the application object is gone its windows can no longer be destroyed safely;
+    // the process is ending then anyway.
+    if (m_window && QCoreApplication::instance())
+        delete m_window;
+}
+
+PinWidgetWindow *PinWidgetManager::window() const
+{
+    return m_window;
+}
+
+PinWidgetManager &PinWidgetManager::shared()
+{
+    // Owned by the application object, so it lives exactly as long as the program's windows.
+    static PinWidgetManager *const instance = [] {
+        auto *manager = new PinWidgetManager();
+        manager->setParent(QCoreApplication::instance());
+        return manager;
+    }();
+    return *instance;
+}
+
+void PinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage &image,
+                                  std::optional<QPoint> center)
+{
+    if (!mayReplaceCurrentPin())
+        return;
+    PinnedCapture pin = makePin(entry, center);
+    const QByteArray png = pngData(image).value_or(QByteArray());
+    try {
+        pin.saveWithImages(m_storageFolder, entry.thumbnailData, png);
+    } catch (const PinStorageError &error) {
+        diag(QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+    }
+    publishNewPin(std::move(pin), png.isEmpty() ? QImage::fromData(entry.thumbnailData) : image);
+}
+
+bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center)
+{
+    if (!mayReplaceCurrentPin())
+        return false;
+    PinnedCapture pin = makePin(entry, center);
+    // The full image of an earlier capture must not pass for this record's picture.
+    QFile::remove(m_storageFolder + QLatin1Char('/') + QLatin1String(PinnedCapture::fullImageFileName));
+    try {
+        pin.saveMetadata(m_storageFolder);
+        PinnedCapture::ensureStorageDirectory(m_storageFolder);
+        PinnedCapture::writeFileAtomically(
+            m_storageFolder + QLatin1Char('/') + QLatin1String(PinnedCapture::thumbnailFileName),
+            entry.thumbnailData);
+    } catch (const PinStorageError &error) {
+        diag(QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+    }
+    publishNewPin(std::move(pin), QImage::fromData(entry.thumbnailData));
+    return true;
+}
+
+bool PinWidgetManager::mayReplaceCurrentPin()
+{
+    if (m_currentPin && m_currentPin->editedText != m_currentPin->originalText && m_hasUnsavedEdits)
+        return confirmReplace();
+    return true;
+}
+
+PinnedCapture PinWidgetManager::makePin(const CaptureHistoryEntry &entry, std::optional<QPoint> center) const
+{
+    const QPoint anchor = center.value_or(QCursor::pos());
+    PinnedCapture pin;
+    pin.captureEntryID = entry.id;
+    pin.originalText = entry.text;
+    pin.editedText = entry.text;
+    pin.frame = QRectF(anchor.x() - kPinWidth / 2, anchor.y() - kPinHeight / 2, kPinWidth, kPinHeight);
+    pin.displayID = entry.displayID;
+    pin.captureMode = entry.captureMode;
+    pin.createdAt = pin.modifiedAt = QDateTime::currentDateTimeUtc();
+    // The new pin takes the shown one's place, opacity and stay-on-top choice.
+    if (m_currentPin && m_window) {
+        pin.frame = m_currentPin->frame;
+        pin.opacity = m_currentPin->opacity;
+        pin.isPinned = m_currentPin->isPinned;
+    }
+    return pin;
+}
+
+void PinWidgetManager::publishNewPin(PinnedCapture pin, QImage image)
+{
+    m_hasUnsavedEdits = false;
+    setCurrentPin(std::move(pin));
+    setThumbnailImage(std::move(image));
+    showPinWindow();
+    m_notificationCenter->post(pinWidgetCreated);
+}
+
+void PinWidgetManager::toggleViewMode()
+{
+    if (!m_currentPin)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.viewMode = changed.viewMode == PinViewMode::text ? PinViewMode::image : PinViewMode::text;
+    commitChange(std::move(changed));
+}
+
+void PinWidgetManager::cycleOpacity()
+{
+    if (!m_currentPin)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.opacity = nextOpacity(changed.opacity);
+    commitChange(std::move(changed));
+    if (m_window)
+        m_window->setWindowOpacity(m_currentPin->opacity);
+}
+
+void PinWidgetManager::togglePinned()
+{
+    if (!m_currentPin)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.isPinned = !changed.isPinned;
+    if (m_window)
+        m_window->setStaysOnTop(changed.isPinned);
+    commitChange(std::move(changed));
+}
+
+void PinWidgetManager::cycleFontSize()
+{
+    if (!m_currentPin)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.fontSize = nextFontSize(changed.fontSize);
+    commitChange(std::move(changed));
+}
+
+void PinWidgetManager::updateEditedText(const QString &text)
+{
+    if (!m_currentPin || m_currentPin->editedText == text)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.editedText = text;
+    m_hasUnsavedEdits = text != changed.originalText;
+    commitChange(std::move(changed));
+}
+
+void PinWidgetManager::updateFrame(const PinWidgetWindow &panel)
+{
+    if (!m_currentPin)
+        return;
+    PinnedCapture changed = *m_currentPin;
+    changed.frame = QRectF(panel.geometry());
+    commitChange(std::move(changed));
+}
+
+void PinWidgetManager::commitChange(PinnedCapture changed)
+{
+    if (!m_currentPin || changed == *m_currentPin)
+        return;
+    changed.modifiedAt = QDateTime::currentDateTimeUtc();
+    setCurrentPin(std::move(changed));
+    try {
+        m_currentPin->saveMetadata(m_storageFolder);
+    } catch (const PinStorageError &error) {
+        diag(QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
+    }
+    m_notificationCenter->post(pinWidgetUpdated);
+}
+
+void PinWidgetManager::hidePin()
+{
+    if (PinWidgetWindow *panel = m_window) {
+        m_window = nullptr;
+        panel->tearDown();
+        // The request to close may come from inside the panel's own event handling.
+        panel->deleteLater();
+    }
+    setVisible(false);
+    m_notificationCenter->post(pinWidgetClosed);
+}
+
+bool PinWidgetManager::closePin(bool confirm)
+{
+    if (confirm && m_hasUnsavedEdits) {
+        switch (confirmClose()) {
+        case CloseChoice::saveToClipboard:
+            if (m_currentPin)
+                m_pasteboard->write({{QStringLiteral("text/plain"), m_currentPin->editedText.toUtf8()}});
+            break;
+        case CloseChoice::discard:
+            break;
+        case CloseChoice::cancel:
+            return false;
+        }
+    }
+    hidePin();
+    PinnedCapture::deleteStoredFiles(m_storageFolder);
+    m_hasUnsavedEdits = false;
+    setCurrentPin(std::nullopt);
+    setThumbnailImage(QImage());
+    return true;
+}
+
+void PinWidgetManager::restorePin()
+{
+    std::optional<PinnedCapture> pin = PinnedCapture::loadSaved(m_storageFolder);
+    if (!pin)
+        return;
+    m_hasUnsavedEdits = pin->editedText != pin->originalText;
+    setCurrentPin(std::move(pin));
+    setThumbnailImage(PinnedCapture::loadFullImage(m_storageFolder));
+    showPinWindow();
+}
+
+void PinWidgetManager::showPinWindow()
+{
+    if (!m_currentPin)
+        return;
+    const QRect frame = onAConnectedScreen(m_currentPin->frame).toRect();
+    if (!m_window)
+        m_window = new PinWidgetWindow(this, frame);
+    m_window->setGeometry(frame);
+    m_window->setWindowOpacity(m_currentPin->opacity);
+    m_window->setStaysOnTop(m_currentPin->isPinned);
+    m_window->orderFront();
+    setVisible(true);
+}
+
+void PinWidgetManager::setCurrentPin(std::optional<PinnedCapture> pin)
+{
+    m_currentPin = std::move(pin);
+    emit currentPinChanged();
+}
+
+void PinWidgetManager::setThumbnailImage(QImage image)
+{
+    m_thumbnailImage = std::move(image);
+    emit thumbnailImageChanged();
+}
+
+void PinWidgetManager::setVisible(bool visible)
+{
+    if (m_isVisible == visible)
+        return;
+    m_isVisible = visible;
+    emit visibilityChanged(visible);
+}
+
+bool PinWidgetManager::confirmReplace()
+{
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("pin_widget.replace_confirmation.title", "Replace Pin?",
+                                   "Title for replace pin confirmation");
+    alert.informativeText = L10n::text("pin_widget.replace_confirmation.message",
+                                       "The current pin has unsaved edits. Replace it with the new capture?",
+                                       "Message for replace pin confirmation");
+    alert.buttons = {L10n::text("pin_widget.replace_confirmation.replace", "Replace", "Replace button"),
+                     L10n::text("pin_widget.replace_confirmation.cancel", "Cancel", "Cancel button")};
+    return m_alerts->runModal(alert) == 0;
+}
+
+PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
+{
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("pin_widget.close_confirmation.title", "Unsaved Edits",
+                                   "Title for close pin confirmation");
+    alert.informativeText = L10n::text("pin_widget.close_confirmation.message",
+                                       "The pin has unsaved text edits. What would you like to do?",
+                                       "Message for close pin confirmation");
+    alert.buttons = {
+        L10n::text("pin_widget.close_confirmation.save_clipboard", "Save to Clipboard", "Save to clipboard button"),
+        L10n::text("pin_widget.close_confirmation.discard", "Discard", "Discard button"),
+        L10n::text("pin_widget.close_confirmation.cancel", "Cancel", "Cancel button")};
+    switch (m_alerts->runModal(alert)) {
+    case 0: return CloseChoice::saveToClipboard;
+    case 1: return CloseChoice::discard;
+    default: return CloseChoice::cancel;
+    }
+}
+
+std::optional<QByteArray> PinWidgetManager::pngData(const QImage &image)
+{
+    if (image.isNull())
+        return std::nullopt;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG") || bytes.isEmpty())
+        return std::nullopt;
+    return bytes;
+}
 
 } // namespace quorvane

@@ -1,30 +1,133 @@
 #pragma once
 
 #include "core/capture_history_entry.h"
+#include "pins/pinned_capture.h"
 
 #include <QImage>
+#include <QObject>
 #include <QPoint>
+#include <QPointer>
+#include <QString>
 
+#include <memory>
 #include <optional>
 
 namespace quorvane {
 
-// Keeps one capture floating on the screen. The capture workflows hand each new
-// capture to it when the user asked for a pin after every capture; the history's detail
-// pane hands it a stored record.
-class PinWidgetManager {
+class AlertPresenter;
+class MotionPreference;
+class NotificationCenter;
+class Pasteboard;
+class PinWidgetWindow;
+
+// Keeps one capture floating on the screen. The capture workflows hand each new capture
+// to it when the user asked for a pin after every capture; the history's detail pane hands
+// it a stored record; the pin's panel and views call its operations for the toolbar's
+// actions, text edits, moves and resizes. Every change is written to the pin's files at
+// once, and restorePin brings the pin back at the next launch. Main thread only.
+class PinWidgetManager : public QObject {
+    Q_OBJECT
 public:
-    virtual ~PinWidgetManager();
+    // Posted on the notification centre, without user information.
+    static inline const QString pinWidgetCreated = QStringLiteral("app.corvantis.pinWidgetCreated");
+    static inline const QString pinWidgetUpdated = QStringLiteral("app.corvantis.pinWidgetUpdated");
+    static inline const QString pinWidgetClosed = QStringLiteral("app.corvantis.pinWidgetClosed");
 
-    // Makes `entry` with its captured `image` the current pin, centred on `center` or,
-    // when none is given, on the mouse; writes the pin's files and shows it. May ask the
-    // user before replacing a pin with unsaved edits. Main thread; reports no failure.
-    virtual void pinCapture(const CaptureHistoryEntry &entry, const QImage &image,
-                            std::optional<QPoint> center) = 0;
+    // A manager whose pin lives in `storageFolder`. The services must outlive it.
+    PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
+                     NotificationCenter &notificationCenter, const MotionPreference &motion,
+                     QObject *parent = nullptr);
+    ~PinWidgetManager() override;
 
-    // Like pinCapture, with the record's thumbnail as the pin's picture. False when the user
-    // declines to replace a pin with unsaved edits, true once the record is pinned.
-    virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center) = 0;
+    // The process's one manager, over the desktop's facilities and the pin folder
+    // PinnedCapture::storageDirectory(). Made on first use (a QApplication must exist).
+    static PinWidgetManager &shared();
+
+    const std::optional<PinnedCapture> &currentPin() const { return m_currentPin; }
+    // Whether the panel is shown.
+    bool isVisible() const { return m_isVisible; }
+    // What the image pane shows; null when there is nothing to show.
+    const QImage &thumbnailImage() const { return m_thumbnailImage; }
+    // The panel; null while none exists.
+    PinWidgetWindow *window() const;
+    // Whether the pin's text differs from the recognised text, as last set by a text edit,
+    // a new pin, a restore or a close.
+    bool hasUnsavedEdits() const { return m_hasUnsavedEdits; }
+    const QString &storageFolder() const { return m_storageFolder; }
+    const MotionPreference &motionPreference() const { return *m_motion; }
+
+    // Makes `entry` with its captured `image` the current pin, a 400 x 300 panel centred on
+    // `center` or else on the mouse, writes its files and shows it. A pin with unsaved
+    // edits is replaced only when the user agrees. A failed write is only printed.
+    virtual void pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center);
+    // As pinCapture, with the record's thumbnail as the picture. False when the user kept
+    // the old pin, true once the record is pinned.
+    virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center);
+
+    // The toolbar's actions; each changes the pin, saves it and posts pinWidgetUpdated,
+    // and does nothing without a pin.
+    virtual void toggleViewMode();
+    virtual void cycleOpacity();     // 0.3, 0.6, 1.0, 0.3, ...
+    virtual void togglePinned();     // stay on top or not
+    virtual void cycleFontSize();    // small, medium, large, small, ...
+    // Takes the panel down without touching the pin or its files; posts pinWidgetClosed.
+    virtual void hidePin();
+    // Removes the pin and its files. With `confirm` and unsaved edits the user chooses
+    // first: copy the text to the clipboard, discard it, or cancel (false, nothing changes).
+    virtual bool closePin(bool confirm = true);
+    // Shows the pin stored by an earlier run, if any; posts nothing.
+    virtual void restorePin();
+    // Makes the panel when needed and shows it with the pin's frame, opacity and level.
+    virtual void showPinWindow();
+
+    // The text pane's whole new text.
+    void updateEditedText(const QString &text);
+    // Records where `panel` now stands.
+    void updateFrame(const PinWidgetWindow &panel);
+
+signals:
+    void currentPinChanged();
+    void thumbnailImageChanged();
+    void visibilityChanged(bool visible);
+
+protected:
+    // A manager over the desktop's facilities and the default pin folder.
+    PinWidgetManager();
+
+private:
+    enum class CloseChoice { saveToClipboard, discard, cancel };
+    struct DesktopFacilities;
+    explicit PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop);
+
+    bool confirmReplace();
+    CloseChoice confirmClose();
+    static std::optional<QByteArray> pngData(const QImage &image);
+
+    // Steps shared by both ways of making a pin.
+    bool mayReplaceCurrentPin();
+    PinnedCapture makePin(const CaptureHistoryEntry &entry, std::optional<QPoint> center) const;
+    void publishNewPin(PinnedCapture pin, QImage image);
+    // Publishes `changed` (a copy of the pin with one field changed) stamped with the
+    // current time, saves it and announces it; nothing when it equals the pin.
+    void commitChange(PinnedCapture changed);
+    void setCurrentPin(std::optional<PinnedCapture> pin);
+    void setThumbnailImage(QImage image);
+    void setVisible(bool visible);
+
+    std::unique_ptr<DesktopFacilities> m_desktop; // only for the shared manager
+    QString m_storageFolder;
+    AlertPresenter *m_alerts;
+    Pasteboard *m_pasteboard;
+    NotificationCenter *m_notificationCenter;
+    const MotionPreference *m_motion;
+
+    std::optional<PinnedCapture> m_currentPin;
+    bool m_isVisible = false;
+    QImage m_thumbnailImage;
+    // Owned: made by showPinWindow, released by hidePin and the destructor (a top-level
+    // window can have no QObject parent here).
+    QPointer<PinWidgetWindow> m_window;
+    bool m_hasUnsavedEdits = false;
 };
 
 } // namespace quorvane

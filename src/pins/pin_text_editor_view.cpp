@@ -1,0 +1,100 @@
+#include "pins/pin_text_editor_view.h"
+
+#include "platform/l10n.h"
+
+#include <QFontDatabase>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSize fontSize,
+                                     TextChangeHandler onTextChange, QWidget *parent)
+    : QWidget(parent),
+      m_editor(new QPlainTextEdit(this)),
+      m_text(std::move(text)),
+      m_usesMonospace(usesMonospace),
+      m_fontSize(fontSize),
+      m_onTextChange(std::move(onTextChange))
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
+    layout->addWidget(m_editor);
+
+    // Clear, so the panel's own background shows through.
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setBackgroundVisible(false);
+    m_editor->viewport()->setAutoFillBackground(false);
+    m_editor->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
+    m_editor->setAccessibleName(L10n::text("pin_widget.text.accessibility", "Captured text editor",
+                                           "Accessibility label for text editor"));
+    m_editor->document()->setDocumentMargin(0);
+    m_editor->setPlainText(m_text);
+    applyFont();
+    connect(m_editor, &QPlainTextEdit::textChanged, this, &PinTextEditorView::editorTextChanged);
+}
+
+void PinTextEditorView::setText(const QString &text)
+{
+    if (text == m_text)
+        return;
+    m_text = text;
+    m_settingText = true;
+    m_editor->setPlainText(text);
+    m_settingText = false;
+    // The owner's own text is reported, not the editor's rendering of it.
+    if (m_onTextChange)
+        m_onTextChange(m_text);
+}
+
+void PinTextEditorView::setUsesMonospace(bool usesMonospace)
+{
+    if (usesMonospace == m_usesMonospace)
+        return;
+    m_usesMonospace = usesMonospace;
+    applyFont();
+}
+
+void PinTextEditorView::setFontSize(PinFontSize fontSize)
+{
+    if (fontSize == m_fontSize)
+        return;
+    m_fontSize = fontSize;
+    applyFont();
+}
+
+// Sizes are in logical pixels, which is what a point is on the screens the sizes were
+// chosen for.
+void PinTextEditorView::applyFont()
+{
+    QFont font = m_usesMonospace ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
+    if (m_usesMonospace)
+        font.setStyleHint(QFont::Monospace);
+    font.setPixelSize(pointSize(m_fontSize));
+    m_editor->setFont(font);
+}
+
+void PinTextEditorView::editorTextChanged()
+{
+    if (m_settingText)
+        return;
+    const QString text = editorText();
+    if (text == m_text)
+        return;
+    m_text = text;
+    if (m_onTextChange)
+        m_onTextChange(m_text);
+}
+
+// The text as typed: toPlainText() would also turn no-break spaces into plain ones,
+// changing parts of the text the user never touched.
+QString PinTextEditorView::editorText() const
+{
+    QString text = m_editor->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace quorvane

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "pins/pin_widget_manager.h"
+#include "platform/alert_presenter.h"
+#include "platform/motion_preference.h"
+#include "platform/notification_center.h"
+#include "platform/pasteboard.h"
+
+#include <QImage>
+#include <QList>
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace quorvane::test {
+
+// Answers each alert with the next scripted button (-1 once the script runs out).
+struct ScriptedAlerts : AlertPresenter {
+    QList<int> answers;
+    QList<Alert> shown;
+    int runModal(const Alert &alert) override
+    {
+        shown.append(alert);
+        return answers.isEmpty() ? -1 : answers.takeFirst();
+    }
+};
+
+struct RecordingPasteboard : Pasteboard {
+    QList<QList<Representation>> writes;
+    QStringList write(const QList<Representation> &representations) override
+    {
+        writes.append(representations);
+        return {QStringLiteral("text/plain")};
+    }
+};
+
+struct FixedMotion : MotionPreference {
+    bool reduce = false;
+    bool reduceMotion() const override { return reduce; }
+};
+
+// A pin manager over fakes and a private folder, counting what it posts.
+struct PinRig {
+    QTemporaryDir home;
+    QString folder = home.path() + QStringLiteral("/Quorvane/PinnedCapture");
+    ScriptedAlerts alerts;
+    RecordingPasteboard pasteboard;
+    FixedMotion motion;
+    NotificationCenter center;
+    QObject observer;
+    int created = 0;
+    int updated = 0;
+    int closed = 0;
+
+    PinRig()
+    {
+        center.addObserver(PinWidgetManager::pinWidgetCreated, &observer, [this](const QVariantMap &) { ++created; });
+        center.addObserver(PinWidgetManager::pinWidgetUpdated, &observer, [this](const QVariantMap &) { ++updated; });
+        center.addObserver(PinWidgetManager::pinWidgetClosed, &observer, [this](const QVariantMap &) { ++closed; });
+    }
+
+    std::unique_ptr<PinWidgetManager> makeManager()
+    {
+        return std::make_unique<PinWidgetManager>(folder, alerts, pasteboard, center, motion);
+    }
+
+    QString path(const char *fileName) const { return folder + QLatin1Char('/') + QLatin1String(fileName); }
+};
+
+inline QImage solidImage(int width, int height, QColor color)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(color);
+    return image;
+}
+
+} // namespace quorvane::test

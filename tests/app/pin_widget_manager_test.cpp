@@ -1,0 +1,382 @@
+#include "pins/circle_toolbar_button.h"
+#include "pins/pin_image_view.h"
+#include "pins/pin_text_editor_view.h"
+#include "pins/pin_widget_manager.h"
+#include "pins/pin_widget_toolbar.h"
+#include "pins/pin_widget_view.h"
+#include "pins/pin_widget_window.h"
+
+#include "pin_test_support.h"
+#include "support/event_loop.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QEnterEvent>
+#include <QFile>
+#include <QGuiApplication>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+CaptureHistoryEntry record(const QString &text, QSize thumbnail = {16, 8}, CaptureMode mode = CaptureMode::normal)
+{
+    CaptureHistoryEntry entry;
+    entry.timestamp = QDateTime::currentDateTimeUtc();
+    entry.text = text;
+    entry.displayID = 7;
+    entry.captureMode = mode;
+    entry.thumbnailData = pngOf(solidImage(thumbnail.width(), thumbnail.height(), Qt::red));
+    return entry;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a stored pin as an earlier run would have left it.
+PinnedCapture storePin(PinRig &rig, double opacity, const QString &editedText, QRectF frame = {300, 250, 400, 300})
+{
+    PinnedCapture pin;
+    pin.originalText = QStringLiteral("original");
+    pin.editedText = editedText;
+    pin.opacity = opacity;
+    pin.frame = frame;
+    pin.createdAt = pin.modifiedAt = QDateTime::currentDateTimeUtc();
+    pin.saveMetadata(rig.folder);
+    return pin;
+}
+
+bool panelGone(const QPointer<PinWidgetWindow> &panel)
+{
+    // Outside a running event loop only an explicit flush carries out deleteLater.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return panel.isNull();
+}
+
+} // namespace
+
+TEST(PinWidgetManager, PinnedCaptureIsWrittenAndComesBackAfterARestart)
+{
+    PinRig rig;
+    auto first = rig.makeManager();
+    const CaptureHistoryEntry entry = record(QStringLiteral("fn main() {}"), {16, 8}, CaptureMode::code);
+    first->pinCapture(entry, solidImage(40, 20, Qt::blue), QPoint(500, 400));
+
+    ASSERT_TRUE(first->currentPin());
+    const PinnedCapture pin = *first->currentPin();
+    EXPECT_EQ(pin.captureEntryID, entry.id);
+    EXPECT_EQ(pin.frame, QRectF(300, 250, 400, 300));
+    EXPECT_EQ(pin.displayID, 7u);
+    EXPECT_EQ(pin.viewMode, PinViewMode::text);
+    EXPECT_TRUE(pin.isPinned);
+    EXPECT_EQ(pin.opacity, 1.0);
+    EXPECT_EQ(rig.created, 1);
+    ASSERT_TRUE(first->window());
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->window()->geometry(), QRect(300, 250, 400, 300));
+    EXPECT_TRUE(first->window()->staysOnTop());
+    EXPECT_EQ(contents(rig.path(PinnedCapture::thumbnailFileName)), entry.thumbnailData);
+    EXPECT_EQ(QImage::fromData(contents(rig.path(PinnedCapture::fullImageFileName))).size(), QSize(40, 20));
+
+    // The program quits with the pin on screen; the next run finds it again.
+    first.reset();
+    auto second = rig.makeManager();
+    second->restorePin();
+    ASSERT_TRUE(second->currentPin());
+    EXPECT_EQ(second->currentPin()->id, pin.id);
+    EXPECT_EQ(second->currentPin()->editedText, pin.editedText);
+    EXPECT_EQ(second->thumbnailImage().size(), QSize(40, 20));
+    EXPECT_FALSE(second->hasUnsavedEdits());
+    ASSERT_TRUE(second->window());
+    EXPECT_TRUE(second->window()->isVisible());
+    EXPECT_TRUE(second->window()->content()->textPane()->usesMonospace());
+    EXPECT_EQ(rig.created, 1);
+
+    // The shared manager is one object over the user's pin folder.
+    EXPECT_EQ(&PinWidgetManager::shared(), &PinWidgetManager::shared());
+    EXPECT_EQ(PinWidgetManager::shared().storageFolder(), PinnedCapture::storageDirectory());
+}
+
+TEST(PinWidgetManager, PinningARecordAfterACaptureKeepsOnlyTheRecordsThumbnail)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("first")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    EXPECT_TRUE(manager->pinHistoryEntry(record(QStringLiteral("second"), {24, 12}), QPoint(500, 400)));
+
+    EXPECT_FALSE(QFile::exists(rig.path(PinnedCapture::fullImageFileName)));
+    EXPECT_EQ(manager->thumbnailImage().size(), QSize(24, 12));
+    auto next = rig.makeManager();
+    next->restorePin();
+    EXPECT_EQ(next->currentPin()->originalText, QStringLiteral("second"));
+    EXPECT_EQ(next->thumbnailImage().size(), QSize(24, 12));
+}
+
+TEST(PinWidgetManager, ReplacingAPinWithUnsavedEditsNeedsTheUsersConsent)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("old text")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    QPointer<PinWidgetWindow> panel = manager->window();
+    panel->move(120, 90);
+    manager->cycleOpacity();
+    manager->togglePinned();
+    manager->cycleFontSize();
+    manager->updateEditedText(QStringLiteral("old text, edited"));
+    ASSERT_TRUE(manager->hasUnsavedEdits());
+    const QByteArray storedBefore = contents(rig.path(PinnedCapture::metadataFileName));
+    const int updatesBefore = rig.updated;
+
+    rig.alerts.answers = {1}; // Cancel
+    EXPECT_FALSE(manager->pinHistoryEntry(record(QStringLiteral("new text")), std::nullopt));
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_EQ(rig.alerts.shown[0].messageText, QStringLiteral("Replace Pin?"));
+    EXPECT_EQ(rig.alerts.shown[0].buttons, QStringList({QStringLiteral("Replace"), QStringLiteral("Cancel")}));
+    EXPECT_EQ(manager->currentPin()->editedText, QStringLiteral("old text, edited"));
+    EXPECT_EQ(contents(rig.path(PinnedCapture::metadataFileName)), storedBefore);
+    EXPECT_EQ(rig.created, 1);
+    EXPECT_EQ(rig.updated, updatesBefore);
+
+    rig.alerts.answers = {0}; // Replace
+    manager->pinCapture(record(QStringLiteral("new text")), solidImage(40, 20, Qt::blue), std::nullopt);
+    const PinnedCapture &pin = *manager->currentPin();
+    EXPECT_EQ(pin.editedText, QStringLiteral("new text"));
+    EXPECT_EQ(pin.frame, QRectF(120, 90, 400, 300));
+    EXPECT_EQ(pin.opacity, 0.3);
+    EXPECT_FALSE(pin.isPinned);
+    EXPECT_EQ(pin.fontSize, PinFontSize::medium);
+    EXPECT_FALSE(manager->hasUnsavedEdits());
+    EXPECT_EQ(manager->window(), panel.data());
+    EXPECT_EQ(panel->content()->textPane()->text(), QStringLiteral("new text"));
+    EXPECT_EQ(rig.updated, updatesBefore); // the editor's reload saves nothing
+    EXPECT_EQ(rig.created, 2);
+    EXPECT_EQ(rig.closed, 0);
+
+    // Without edits the next pin replaces this one without a question.
+    manager->pinHistoryEntry(record(QStringLiteral("third")), std::nullopt);
+    EXPECT_EQ(rig.alerts.shown.size(), 2);
+}
+
+TEST(PinWidgetManager, ToolbarActionsChangeSaveAndAnnounceThePinOnce)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("text")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    PinWidgetWindow *panel = manager->window();
+    PinWidgetView *view = panel->content();
+    const auto stored = [&] { return PinnedCapture::loadSaved(rig.folder).value(); };
+
+    manager->toggleViewMode();
+    EXPECT_EQ(stored().viewMode, PinViewMode::image);
+    EXPECT_EQ(view->body(), view->imagePane());
+    EXPECT_TRUE(view->toolbar()->fontSizeButton()->isHidden());
+    EXPECT_EQ(rig.updated, 1);
+
+    manager->cycleFontSize();
+    EXPECT_EQ(stored().fontSize, PinFontSize::large);
+    EXPECT_EQ(view->textPane()->fontSize(), PinFontSize::large);
+
+    manager->togglePinned();
+    EXPECT_FALSE(stored().isPinned);
+    EXPECT_FALSE(panel->staysOnTop());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(std::get<PinSymbol>(view->toolbar()->pinButton()->content()), PinSymbol::pinSlash);
+    EXPECT_FALSE(view->toolbar()->pinButton()->isActive());
+
+    const double expected[] = {0.3, 0.6, 1.0};
+    for (double opacity : expected) {
+        manager->cycleOpacity();
+        EXPECT_EQ(stored().opacity, opacity);
+        EXPECT_NEAR(panel->windowOpacity(), opacity, 0.01);
+    }
+    EXPECT_EQ(rig.updated, 6);
+
+    // A move that ends where it began changes nothing; a real one is recorded.
+    panel->move(panel->pos());
+    EXPECT_EQ(rig.updated, 6);
+    panel->move(600, 500);
+    EXPECT_TRUE(waitUntil([&] { return manager->currentPin()->frame.topLeft() == QPointF(600, 500); }));
+    EXPECT_EQ(stored().frame.topLeft(), QPointF(600, 500));
+    EXPECT_EQ(rig.updated, 7);
+    panel->resize(100, 100);
+    EXPECT_EQ(panel->size(), QSize(PinWidgetWindow::kMinimumWidth, PinWidgetWindow::kMinimumHeight));
+}
+
+TEST(PinWidgetManager, OpacityReadFromAFileJoinsTheCycle)
+{
+    for (const auto &[start, next] : {std::pair{0.45, 0.6}, {0.95, 0.3}, {-0.2, 0.3}, {0.5, 1.0}}) {
+        PinRig rig;
+        storePin(rig, start, QStringLiteral("original"));
+        auto manager = rig.makeManager();
+        manager->restorePin();
+        manager->cycleOpacity();
+        EXPECT_EQ(manager->currentPin()->opacity, next) << start;
+    }
+}
+
+TEST(PinWidgetManager, ClosingAPinWithUnsavedEditsOffersTheClipboard)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    QPointer<PinWidgetWindow> panel = manager->window();
+
+    // Typing back to the recognised text leaves nothing unsaved: closing asks nothing.
+    manager->updateEditedText(QStringLiteral("origin"));
+    EXPECT_TRUE(manager->hasUnsavedEdits());
+    manager->updateEditedText(QStringLiteral("orig"));
+    EXPECT_FALSE(manager->hasUnsavedEdits());
+
+    manager->updateEditedText(QStringLiteral("orig + mine"));
+    rig.alerts.answers = {2}; // Cancel, through the window manager's close request
+    EXPECT_FALSE(panel->close());
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(QFile::exists(rig.path(PinnedCapture::metadataFileName)));
+    EXPECT_EQ(rig.alerts.shown.last().buttons.size(), 3);
+
+    rig.alerts.answers = {0}; // Save to Clipboard
+    EXPECT_TRUE(manager->closePin(true));
+    ASSERT_EQ(rig.pasteboard.writes.size(), 1);
+    ASSERT_EQ(rig.pasteboard.writes[0].size(), 1);
+    EXPECT_EQ(rig.pasteboard.writes[0][0].mimeType, QStringLiteral("text/plain"));
+    EXPECT_EQ(rig.pasteboard.writes[0][0].data, QByteArray("orig + mine"));
+    EXPECT_FALSE(manager->currentPin());
+    EXPECT_FALSE(manager->isVisible());
+    EXPECT_TRUE(manager->thumbnailImage().isNull());
+    EXPECT_EQ(rig.closed, 1);
+    EXPECT_TRUE(panelGone(panel));
+    for (const char *name : {PinnedCapture::metadataFileName, PinnedCapture::thumbnailFileName,
+                             PinnedCapture::fullImageFileName})
+        EXPECT_FALSE(QFile::exists(rig.path(name))) << name;
+}
+
+TEST(PinWidgetManager, RestoredPinWithoutImagesOrOnAGoneScreenIsStillReachable)
+{
+    PinRig rig;
+    storePin(rig, 1.0, QStringLiteral("changed"), QRectF(5000, 4000, 400, 300));
+    auto manager = rig.makeManager();
+    manager->restorePin();
+
+    ASSERT_TRUE(manager->window());
+    EXPECT_TRUE(manager->window()->isVisible());
+    EXPECT_TRUE(QGuiApplication::primaryScreen()->geometry().intersects(manager->window()->geometry()));
+    EXPECT_TRUE(manager->thumbnailImage().isNull());
+    EXPECT_TRUE(manager->window()->content()->imagePane()->image().isNull());
+    EXPECT_TRUE(manager->hasUnsavedEdits());
+    EXPECT_EQ(rig.created, 0);
+
+    rig.alerts.answers = {1}; // Discard
+    EXPECT_TRUE(manager->closePin(true));
+    EXPECT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_TRUE(rig.pasteboard.writes.isEmpty());
+    EXPECT_FALSE(QFile::exists(rig.path(PinnedCapture::metadataFileName)));
+}
+
+TEST(PinWidgetView, WithoutAPinShowsTheDefaultsAndTypingChangesNothing)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    PinWidgetView view(*manager);
+    PinWidgetToolbar *toolbar = view.toolbar();
+
+    EXPECT_EQ(std::get<PinSymbol>(toolbar->viewModeButton()->content()), PinSymbol::textAlignLeft);
+    EXPECT_EQ(toolbar->viewModeButton()->toolTip(), QStringLiteral("Switch to Image"));
+    EXPECT_EQ(std::get<CircleToolbarButton::OpacityDots>(toolbar->opacityButton()->content()).level, 3);
+    EXPECT_FALSE(toolbar->fontSizeButton()->isHidden());
+    EXPECT_EQ(toolbar->fontSizeButton()->toolTip(), QStringLiteral("Font size: Medium"));
+    EXPECT_EQ(std::get<PinSymbol>(toolbar->pinButton()->content()), PinSymbol::pinFill);
+    EXPECT_TRUE(toolbar->pinButton()->isActive());
+    EXPECT_EQ(toolbar->pinButton()->toolTip(), QStringLiteral("Unpin (allow window to go behind)"));
+    EXPECT_EQ(view.body(), view.textPane());
+    EXPECT_FALSE(view.textPane()->usesMonospace());
+
+    view.textPane()->editor()->insertPlainText(QStringLiteral("typed"));
+    EXPECT_EQ(view.textPane()->text(), QStringLiteral("typed"));
+    EXPECT_FALSE(manager->currentPin());
+    EXPECT_EQ(rig.updated, 0);
+    EXPECT_FALSE(view.imageDragData());
+
+    EXPECT_EQ(PinWidgetToolbar::opacityLevel(0.3), 1);
+    EXPECT_EQ(PinWidgetToolbar::opacityLevel(0.5), 2);
+    EXPECT_EQ(PinWidgetToolbar::opacityLevel(0.6), 2);
+    EXPECT_EQ(PinWidgetToolbar::opacityLevel(0.9), 3);
+    EXPECT_EQ(PinWidgetToolbar::opacityLevel(-1), 3);
+}
+
+TEST(PinWidgetView, TypingIsSavedAtOnceAndDraggingOffersThePicture)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("a\u00A0b")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    PinWidgetView *view = manager->window()->content();
+    QPlainTextEdit *editor = view->textPane()->editor();
+
+    editor->moveCursor(QTextCursor::End);
+    editor->insertPlainText(QStringLiteral("!"));
+    // The no-break space the user did not touch stays as it was.
+    EXPECT_EQ(manager->currentPin()->editedText, QStringLiteral("a\u00A0b!"));
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("a\u00A0b!"));
+    EXPECT_TRUE(manager->hasUnsavedEdits());
+    EXPECT_EQ(rig.updated, 1);
+
+    const std::unique_ptr<QMimeData> data = view->imagePane()->dragData();
+    ASSERT_TRUE(data->hasFormat(QStringLiteral("image/png")));
+    EXPECT_EQ(QImage::fromData(data->data(QStringLiteral("image/png"))).size(), QSize(40, 20));
+
+    PinImageView empty(QImage(), [] { return std::unique_ptr<QMimeData>(); });
+    EXPECT_TRUE(empty.dragData()->formats().isEmpty());
+}
+
+TEST(PinTextEditorView, ReportsEveryChangeButNotTheFirstTextOrAFontChange)
+{
+    QStringList reported;
+    PinTextEditorView pane(QStringLiteral("start"), false, PinFontSize::small,
+                           [&](const QString &text) { reported.append(text); });
+    EXPECT_EQ(pane.editor()->font().pixelSize(), 12);
+    EXPECT_TRUE(reported.isEmpty());
+
+    pane.setFontSize(PinFontSize::large);
+    pane.setUsesMonospace(true);
+    EXPECT_EQ(pane.editor()->font().pixelSize(), 18);
+    EXPECT_TRUE(QFontInfo(pane.editor()->font()).fixedPitch());
+    EXPECT_TRUE(reported.isEmpty());
+
+    pane.setText(QStringLiteral("from the owner"));
+    pane.setText(QStringLiteral("from the owner"));
+    EXPECT_EQ(reported, QStringList{QStringLiteral("from the owner")});
+}
+
+TEST(CircleToolbarButton, HighlightFadesInUnlessMotionIsReduced)
+{
+    FixedMotion motion;
+    CircleToolbarButton button(motion);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&button, &enter);
+    EXPECT_TRUE(button.isHovered());
+    EXPECT_LT(button.hoverProgress(), 1.0);
+    EXPECT_TRUE(waitUntil([&] { return button.hoverProgress() == 1.0; }));
+
+    motion.reduce = true;
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&button, &leave);
+    EXPECT_FALSE(button.isHovered());
+    EXPECT_EQ(button.hoverProgress(), 0.0);
+}
