@@ -26,6 +26,7 @@
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/l10n.h"
 #include "platform/notification_center.h"
@@ -140,7 +141,8 @@ void AppDelegate::applicationDidFinishLaunching()
     setupHotkeys();
     setupNotificationObservers();
     checkFirstLaunch();
-    diag(QStringLiteral("ℹ️ [AppDelegate] No pinned capture to restore: pins are not part of this build"));
+    // The pin of the previous run comes back where it was.
+    m_pinWidgetManager->restorePin();
 
     diag(QStringLiteral("✅ Quorvane launched successfully"));
     diag(QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "

@@ -15,7 +15,7 @@
 #include "history/history_store.h"
 #include "platform/accessibility_announcer.h"
 #include "platform/activation_policy.h"
-#include "pins/inactive_pin_widget_manager.h"
+#include "pins/pin_widget_manager.h"
 #include "platform/display_list.h"
 #include "platform/file_dialog_save_panel.h"
 #include "platform/frontmost_application.h"
@@ -52,8 +52,7 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_savePanel(std::make_unique<FileDialogSavePanel>()),
       m_keyGrabber(createGlobalKeyGrabber()),
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
-      m_frontmostApplication(FrontmostApplication::create()),
-      m_pinWidgetManager(std::make_unique<InactivePinWidgetManager>())
+      m_frontmostApplication(FrontmostApplication::create())
 {
 }
 
@@ -158,7 +157,7 @@ std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()
 
 PinWidgetManager &DesktopServiceFactory::pinWidgetManager()
 {
-    return *m_pinWidgetManager;
+    return PinWidgetManager::shared();
 }
 
 SparkleUpdater &DesktopServiceFactory::sparkleUpdater()

@@ -14,7 +14,6 @@ class GlobalKeyGrabber;
 class LoginItem;
 class MotionPreference;
 class Pasteboard;
-class PinWidgetManager;
 class PrivacySettingsOpener;
 class RegionSelector;
 class SavePanel;
@@ -74,7 +73,6 @@ private:
     std::unique_ptr<GlobalKeyGrabber> m_keyGrabber;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<FrontmostApplication> m_frontmostApplication;
-    std::unique_ptr<PinWidgetManager> m_pinWidgetManager;
 };
 
 } // namespace quorvane

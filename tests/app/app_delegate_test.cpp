@@ -152,6 +152,11 @@ struct RecordingAlerts : AlertPresenter {
     }
 };
 
+struct CountingPins : InactivePinWidgetManager {
+    int restores = 0;
+    void restorePin() override { ++restores; }
+};
+
 struct NoSavePanel : SavePanel {
     std::optional<QString> run(const SavePanelRequest &) override { return std::nullopt; }
 };
@@ -392,7 +397,7 @@ struct FakeFactory : ServiceFactory {
     CountingUpdater updater;
     IdleRuntime runtime;
     NoFrontmostApplication frontmost;
-    InactivePinWidgetManager pins;
+    CountingPins pins;
 
     bool screenGranted = true;
     int historyFailures = 0;
@@ -464,6 +469,7 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
                                          "clipboard", "pins", "coordinator", "hotkeys", "updater", "activationPolicy", "statusItem",
                                          "grab"}));
     EXPECT_EQ(factory.updater.backgroundChecks, 1);
+    EXPECT_EQ(factory.pins.restores, 1);
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::accessory);
     ASSERT_NE(delegate.menuBarController(), nullptr);
     EXPECT_EQ(factory.statusItem->menu(), delegate.menuBarController()->menu());
