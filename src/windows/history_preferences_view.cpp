@@ -223,7 +223,9 @@ void HistoryPreferencesView::openStore()
     }
     m_historyStore = std::move(store);
     const quint64 generation = ++m_storeGeneration;
-    whenFinished(m_historyStore->ensureLoaded(), this, [this, generation](QFuture<void>) {
+    // Answers come back on the main thread while the pane exists; a pane closed before
+    // its store answers drops them (the store's operations never end cancelled).
+    m_historyStore->ensureLoaded().then(this, [this, generation](QFuture<void>) {
         // A failed load leaves the store with what it holds (nothing): that is counted.
         if (generation == m_storeGeneration)
             recount();
@@ -235,7 +237,7 @@ void HistoryPreferencesView::recount()
     if (!m_historyStore)
         return;
     const quint64 generation = m_storeGeneration;
-    whenFinished(m_historyStore->entries(), this, [this, generation](QFuture<QList<CaptureHistoryEntry>> done) {
+    m_historyStore->entries().then(this, [this, generation](QFuture<QList<CaptureHistoryEntry>> done) {
         if (generation != m_storeGeneration)
             return;
         const FutureOutcome<QList<CaptureHistoryEntry>> outcome = outcomeOf(done);
@@ -287,7 +289,7 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
         return;
     const quint64 generation = m_storeGeneration;
     // Trims the oldest records when the store holds more than the new maximum.
-    whenFinished(m_historyStore->setMaxEntries(n), this, [this, generation](QFuture<void>) {
+    m_historyStore->setMaxEntries(n).then(this, [this, generation](QFuture<void>) {
         if (generation == m_storeGeneration)
             recount();
     });
@@ -315,7 +317,7 @@ void HistoryPreferencesView::clearAll()
     if (!m_historyStore)
         return;
     const quint64 generation = m_storeGeneration;
-    whenFinished(m_historyStore->clearAll(), this, [this, generation](QFuture<void> done) {
+    m_historyStore->clearAll().then(this, [this, generation](QFuture<void> done) {
         try {
             done.waitForFinished();
         } catch (...) {

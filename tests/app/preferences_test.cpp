@@ -420,3 +420,39 @@ TEST(HistoryPaneTest, UnavailableHistoryCountsNothingButTheSliderStillReachesThe
     pane->slider()->setValue(201);
     EXPECT_EQ(rig.store.settings().maxHistoryEntries, 201);
 }
+
+TEST(HistoryPaneTest, CountsEveryCaptureTheSettingKeepsNotOnlyTheDefaultHundred)
+{
+    PreferencesRig rig;
+    rig.store.setMaxHistoryEntries(500);
+    rig.addCaptures(120);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 120; }));
+    EXPECT_EQ(pane->usageLabel()->text(), "Using 24% of maximum capacity");
+    EXPECT_EQ(rig.alerts.shown.size(), 0);
+}
+
+TEST(PreferencesViewTest, RefusedWritesLeaveEveryPaneShowingTheStoredValue)
+{
+    PreferencesRig rig;
+    rig.store.setPreferredLanguages({"en-US"});
+    UserSettings duplicated = rig.store.settings();
+    duplicated.repeatZarrowShortcut = duplicated.quickZarrowShortcut;
+    rig.store.setSettings(duplicated); // every field update is now refused
+
+    PreferencesView &view = rig.open();
+    SwitchRow *sound = view.generalPane()->row(GeneralPreferencesView::Row::playSound);
+    clickSwitch(sound);
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_TRUE(rig.store.settings().playSoundOnCapture);
+
+    view.setSelectedTab(PreferencesTab::languages);
+    clickSwitch(view.languagesPane()->autoDetectRow());
+    EXPECT_TRUE(view.languagesPane()->autoDetectLanguage());
+    EXPECT_FALSE(view.languagesPane()->languageBlock()->isVisible());
+
+    view.setSelectedTab(PreferencesTab::history);
+    view.historyPane()->slider()->setValue(301);
+    EXPECT_EQ(view.historyPane()->slider()->value(), 100);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 100);
+}
