@@ -10,6 +10,7 @@
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
+#include "core/future_outcome.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
@@ -33,40 +34,6 @@ namespace {
 
 constexpr int kThumbnailWidth = 256;
 constexpr int kTextPreviewLength = 50;
-
-// Calls `handler` once `future` has finished, whichever way: with a result, with an
-// exception, or cancelled without one (which plain continuations would skip).
-template <typename T, typename Handler>
-void whenFinished(QFuture<T> future, QObject *context, Handler handler)
-{
-    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
-        .onCanceled(context, [handler, future] { handler(future); });
-}
-
-// The exception a finished future carries, or null.
-template <typename T>
-std::exception_ptr failureOf(QFuture<T> finished)
-{
-    try {
-        finished.waitForFinished();
-    } catch (...) {
-        return std::current_exception();
-    }
-    return nullptr;
-}
-
-// A service's own error, when a worker pool has wrapped it on the way.
-std::exception_ptr unwrapped(std::exception_ptr error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const QUnhandledException &wrapper) {
-        if (wrapper.exception())
-            return unwrapped(wrapper.exception());
-    } catch (...) {
-    }
-    return error;
-}
 
 // The case of `error` when it is an `Error`.
 template <typename Error>
@@ -389,7 +356,7 @@ QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
 QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(QFuture<QImage> captured)
 {
     const std::exception_ptr error = failureOf(captured);
-    if (!error || caseOf<ScreenCaptureError>(unwrapped(error)) != ScreenCaptureErrorKind::displayConfigurationChanged)
+    if (!error || caseOf<ScreenCaptureError>(error) != ScreenCaptureErrorKind::displayConfigurationChanged)
         return captured;
     // The stored region belongs to a layout that no longer exists: forget it, so the next
     // repeat asks for a new selection instead of failing the same way again.
@@ -485,7 +452,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
     promise->start();
     whenFinished(chain, this, [this, run, rule, promise](QFuture<CaptureWorkflowResult> finished) {
         if (const std::exception_ptr error = failureOf(finished)) {
-            const std::exception_ptr thrown = (this->*rule)(*run, unwrapped(error));
+            const std::exception_ptr thrown = (this->*rule)(*run, error);
             setCaptureInProgress(false);
             promise->setException(thrown);
         } else if (finished.isCanceled()) {

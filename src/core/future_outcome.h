@@ -30,6 +30,18 @@ inline std::exception_ptr unwrappedException(std::exception_ptr error)
     return error;
 }
 
+// The exception a finished future carries (unwrapped), or null.
+template <typename T>
+std::exception_ptr failureOf(QFuture<T> finished)
+{
+    try {
+        finished.waitForFinished();
+    } catch (...) {
+        return unwrappedException(std::current_exception());
+    }
+    return nullptr;
+}
+
 template <typename T>
 FutureOutcome<T> outcomeOf(QFuture<T> finished)
 {

@@ -1,3 +1,4 @@
+#include "platform/file_dialog_save_panel.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/privacy_settings_opener.h"
 
@@ -5,6 +6,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -85,4 +89,36 @@ TEST(DesktopPrivacySettingsOpenerTest, OpensGnomePrivacyPageOnlyOnGnome)
     ASSERT_TRUE(test::waitUntil([&] { return recorded.exists() && recorded.size() > 0; }));
     ASSERT_TRUE(recorded.open(QIODevice::ReadOnly));
     EXPECT_EQ(recorded.readAll().trimmed(), "privacy");
+}
+
+TEST(FileDialogSavePanelTest, ReturnsTheChosenPathWithTheExtensionOrNoneOnCancel)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FileDialogSavePanel panel;
+    const SavePanelRequest request{"Export Capture", "Choose where to save the exported file",
+                                   "Quorvane_2025-03-14_093005.pdf", "application/pdf"};
+
+    QString shownMessage;
+    QString proposedName;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = QApplication::activeModalWidget();
+        ASSERT_NE(dialog, nullptr);
+        for (QLabel *label : dialog->findChildren<QLabel *>()) {
+            if (label->text() == request.message)
+                shownMessage = label->text();
+        }
+        auto *files = dialog->findChild<QFileDialog *>();
+        ASSERT_NE(files, nullptr);
+        proposedName = files->findChild<QLineEdit *>("fileNameEdit")->text();
+        files->setDirectory(folder.path());
+        files->selectFile("report"); // a bare name receives the format's extension
+        QMetaObject::invokeMethod(files, "accept");
+    });
+    EXPECT_EQ(panel.run(request), std::optional<QString>(folder.filePath("report.pdf")));
+    EXPECT_EQ(shownMessage, request.message);
+    EXPECT_EQ(proposedName, request.defaultFileName);
+
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QFileDialog *>()->reject(); });
+    EXPECT_EQ(panel.run(request), std::nullopt);
 }

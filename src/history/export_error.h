@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/localized_error.h"
+
+namespace quorvane {
+
+enum class ExportErrorKind {
+    pdfCreationFailed, // the PDF could not be laid out
+    writeFailure,      // the file could not be written
+};
+
+// Failures of an export.
+class ExportError : public CaseError<ExportError, ExportErrorKind> {
+public:
+    using CaseError::CaseError;
+
+    static ErrorText textOf(ExportErrorKind kind);
+
+    // A write refused by the file system, described in the file system's own words.
+    static ExportError fileSystemFailure(const QString &systemDescription);
+};
+
+} // namespace quorvane

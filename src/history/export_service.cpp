@@ -1,0 +1,251 @@
+#include "history/export_service.h"
+
+#include "core/diagnostics.h"
+#include "history/export_error.h"
+#include "platform/date_text.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+#include "platform/save_panel.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QBuffer>
+#include <QFontDatabase>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QUrl>
+
+#include <cmath>
+#include <limits>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kSeparatorLength = 60;
+constexpr double kMarginPoints = 72;
+
+// A rectangle side as a whole number, cut toward zero; never undefined for absurd values.
+qint64 truncatedSide(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    constexpr double limit = 9.0e18;
+    return static_cast<qint64>(std::clamp(value, -limit, limit));
+}
+
+// The metadata lines every format shares, each ending in `lineEnd` and a line feed.
+QString metadataLines(const CaptureHistoryEntry &entry, const QString &lineEnd,
+                      const char *captured, const char *source, const char *mode,
+                      const char *dimensions)
+{
+    QString lines;
+    lines += QLatin1String(captured) + DateText::longDateShortTime(entry.timestamp) + lineEnd + '\n';
+    if (entry.sourceAppBundleID)
+        lines += QLatin1String(source) + *entry.sourceAppBundleID + lineEnd + '\n';
+    lines += QLatin1String(mode) + displayName(entry.captureMode) + lineEnd + '\n';
+    lines += QLatin1String(dimensions) + QString::number(truncatedSide(entry.sourceRect.width()))
+             + QString::fromUtf8(" × ") + QString::number(truncatedSide(entry.sourceRect.height()))
+             + QStringLiteral(" points") + lineEnd + '\n';
+    return lines;
+}
+
+QString plainMetadata(const CaptureHistoryEntry &entry)
+{
+    return metadataLines(entry, QString(), "Captured: ", "Source: ", "Capture Mode: ", "Dimensions: ");
+}
+
+void writeAtomically(const QString &destination, const QByteArray &bytes)
+{
+    QSaveFile file(destination);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw ExportError::fileSystemFailure(file.errorString());
+}
+
+QFont systemFont(QFontDatabase::SystemFont kind, qreal points, QFont::Weight weight = QFont::Normal)
+{
+    QFont font = QFontDatabase::systemFont(kind);
+    font.setPointSizeF(points);
+    font.setWeight(weight);
+    return font;
+}
+
+QTextCharFormat run(const QFont &font, const QColor &colour)
+{
+    QTextCharFormat format;
+    format.setFont(font);
+    format.setForeground(colour);
+    return format;
+}
+
+} // namespace
+
+ExportService::ExportService(SavePanel &savePanel, NotificationCenter &notificationCenter)
+    : m_savePanel(savePanel), m_notificationCenter(notificationCenter)
+{
+}
+
+ExportService::~ExportService() = default;
+
+bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat format)
+{
+    const QString filename = makeDefaultFilename(entry, format);
+    const std::optional<QString> destination = showSavePanel(filename, format);
+    if (!destination)
+        return false;
+    try {
+        switch (format) {
+        case ExportFormat::txt: exportAsText(entry, *destination); break;
+        case ExportFormat::markdown: exportAsMarkdown(entry, *destination); break;
+        case ExportFormat::pdf: exportAsPDF(entry, *destination); break;
+        }
+    } catch (const LocalizedError &error) {
+        diag(QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
+        m_notificationCenter.post(exportFailedNotification, {{"error", error.localizedDescription()}});
+        return false;
+    } catch (const std::exception &error) {
+        const QString description = QString::fromUtf8(error.what());
+        diag(QStringLiteral("❌ [ExportService.export] %1").arg(description));
+        m_notificationCenter.post(exportFailedNotification, {{"error", description}});
+        return false;
+    }
+    diag(QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
+    m_notificationCenter.post(exportSucceededNotification,
+                              {{"url", QUrl::fromLocalFile(*destination)},
+                               {"format", displayName(format)}});
+    return true;
+}
+
+std::optional<QString> ExportService::showSavePanel(const QString &defaultFilename, ExportFormat format)
+{
+    SavePanelRequest request;
+    request.title = L10n::text("export.panel.title", "Export Capture", "Export save panel title");
+    request.message = L10n::text("export.panel.message", "Choose where to save the exported file",
+                                 "Export save panel message");
+    request.defaultFileName = defaultFilename;
+    request.mimeType = mimeType(format);
+    return m_savePanel.run(request);
+}
+
+QString ExportService::makeDefaultFilename(const CaptureHistoryEntry &entry, ExportFormat format)
+{
+    const QString date = entry.timestamp.toLocalTime().toString(QStringLiteral("yyyy-MM-dd_HHmmss"));
+
+    // Every white-space character separates, so runs of them leave empty pieces.
+    QStringList pieces{QString()};
+    for (QChar c : entry.title()) {
+        if (c.isSpace())
+            pieces.append(QString());
+        else
+            pieces.last().append(c);
+    }
+    static const QRegularExpression unsafe(QStringLiteral("[^a-zA-Z0-9_-]"));
+    const QString words = pieces.mid(0, 3).join(QLatin1Char('_')).remove(unsafe);
+
+    QString name = QStringLiteral("Quorvane_") + date;
+    if (!words.isEmpty())
+        name += QLatin1Char('_') + words;
+    return name + QLatin1Char('.') + rawValue(format);
+}
+
+void ExportService::exportAsText(const CaptureHistoryEntry &entry, const QString &destination)
+{
+    const QString content = plainMetadata(entry) + QLatin1Char('\n')
+                            + QString(kSeparatorLength, QLatin1Char('-')) + QStringLiteral("\n\n")
+                            + entry.text;
+    writeAtomically(destination, content.toUtf8());
+}
+
+void ExportService::exportAsMarkdown(const CaptureHistoryEntry &entry, const QString &destination)
+{
+    QString content = QStringLiteral("# Captured Text\n\n");
+    content += metadataLines(entry, QStringLiteral("  "), "**Captured:** ", "**Source:** ",
+                             "**Capture Mode:** ", "**Dimensions:** ");
+    content += QStringLiteral("\n---\n\n");
+    if (entry.captureMode == CaptureMode::code)
+        content += QStringLiteral("```\n") + entry.text + QStringLiteral("\n```\n");
+    else
+        content += entry.text + QLatin1Char('\n');
+    writeAtomically(destination, content.toUtf8());
+}
+
+std::unique_ptr<QTextDocument> ExportService::makePDFAttributedString(const CaptureHistoryEntry &entry)
+{
+    // Printed colours, independent of the desktop's light or dark palette.
+    const QColor textColour(Qt::black);
+    const QColor secondaryColour(0x80, 0x80, 0x80);
+    const QColor separatorColour(0xC6, 0xC6, 0xC8);
+
+    auto document = std::make_unique<QTextDocument>();
+    document->setDocumentMargin(0);
+    QTextCursor cursor(document.get());
+    cursor.insertText(QStringLiteral("Captured Text\n\n"),
+                      run(systemFont(QFontDatabase::GeneralFont, 18, QFont::Bold), textColour));
+    cursor.insertText(plainMetadata(entry) + QLatin1Char('\n'),
+                      run(systemFont(QFontDatabase::GeneralFont, 10), secondaryColour));
+    cursor.insertText(QString(kSeparatorLength, QChar(0x2500)) + QStringLiteral("\n\n"),
+                      run(systemFont(QFontDatabase::GeneralFont, 10), separatorColour));
+    const QFont bodyFont = entry.captureMode == CaptureMode::code
+                               ? systemFont(QFontDatabase::FixedFont, 11)
+                               : systemFont(QFontDatabase::GeneralFont, 12);
+    cursor.insertText(entry.text, run(bodyFont, textColour));
+    return document;
+}
+
+void ExportService::exportAsPDF(const CaptureHistoryEntry &entry, const QString &destination)
+{
+    QBuffer pdf;
+    pdf.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&pdf);
+        writer.setCreator(QStringLiteral("Quorvane"));
+        writer.setTitle(entry.title());
+        const QPageLayout letter(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                 QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                                 QPageLayout::Point);
+        if (!writer.setPageLayout(letter))
+            throw ExportError(ExportErrorKind::pdfCreationFailed);
+
+        std::unique_ptr<QTextDocument> document = makePDFAttributedString(entry);
+        // Lay the text out with the writer's metrics, one text-area-sized page at a time;
+        // a line that would cross a page's end moves whole to the next page.
+        document->documentLayout()->setPaintDevice(&writer);
+        const QSizeF area(writer.width(), writer.height());
+        document->setPageSize(area);
+
+        QPainter painter;
+        if (!painter.begin(&writer))
+            throw ExportError(ExportErrorKind::pdfCreationFailed);
+        const int pages = std::max(1, document->pageCount());
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0 && !writer.newPage())
+                throw ExportError(ExportErrorKind::pdfCreationFailed);
+            const QRectF visible(QPointF(0, page * area.height()), area);
+            painter.save();
+            painter.translate(0, -visible.top());
+            painter.setClipRect(visible);
+            QAbstractTextDocumentLayout::PaintContext context;
+            // Lines that touch a page's edge belong to the neighbouring page; the layout
+            // counts touching as overlapping, so the edges are kept out of the clip.
+            context.clip = visible.adjusted(0, 1, 0, -1);
+            context.palette.setColor(QPalette::Text, Qt::black);
+            document->documentLayout()->draw(&painter, context);
+            painter.restore();
+        }
+        if (!painter.end())
+            throw ExportError(ExportErrorKind::pdfCreationFailed);
+    }
+    if (pdf.data().isEmpty())
+        throw ExportError(ExportErrorKind::pdfCreationFailed);
+
+    QSaveFile file(destination);
+    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.data().size() || !file.commit())
+        throw ExportError(ExportErrorKind::writeFailure);
+}
+
+} // namespace quorvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/capture_history_entry.h"
+#include "history/export_format.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QTextDocument;
+
+namespace quorvane {
+
+class NotificationCenter;
+class SavePanel;
+
+// Writes one capture to a file the user chooses, as plain text, Markdown or PDF, and
+// announces the outcome on the notification centre. Main thread; holds no state.
+class ExportService {
+public:
+    static constexpr const char *exportSucceededNotification = "ExportSucceeded";
+    static constexpr const char *exportFailedNotification = "ExportFailed";
+
+    // Both must outlive the service.
+    ExportService(SavePanel &savePanel, NotificationCenter &notificationCenter);
+    virtual ~ExportService();
+
+    // Proposes a file name, asks where to save and writes the file. True when written;
+    // false when the user cancelled (nothing posted) or writing failed ("ExportFailed"
+    // with "error"). Success posts "ExportSucceeded" with "url" and "format". Never throws.
+    virtual bool exportEntry(const CaptureHistoryEntry &entry, ExportFormat format);
+
+    // The chosen path, or none when the user cancelled.
+    virtual std::optional<QString> showSavePanel(const QString &defaultFilename, ExportFormat format);
+
+    // "Quorvane_<yyyy-MM-dd_HHmmss>[_<first three title words>].<extension>", local time,
+    // the words reduced to ASCII letters, digits, "_" and "-".
+    static QString makeDefaultFilename(const CaptureHistoryEntry &entry, ExportFormat format);
+
+    // Each writes one file atomically, replacing an existing one; throws ExportError.
+    virtual void exportAsText(const CaptureHistoryEntry &entry, const QString &destination);
+    virtual void exportAsMarkdown(const CaptureHistoryEntry &entry, const QString &destination);
+    virtual void exportAsPDF(const CaptureHistoryEntry &entry, const QString &destination);
+
+    // The styled text a PDF export lays out: title, metadata, separator, captured text.
+    static std::unique_ptr<QTextDocument> makePDFAttributedString(const CaptureHistoryEntry &entry);
+
+private:
+    SavePanel &m_savePanel;
+    NotificationCenter &m_notificationCenter;
+};
+
+} // namespace quorvane

@@ -1,0 +1,99 @@
+#include "history/history_date_range_sheet.h"
+
+#include "history/history_style.h"
+#include "history/history_view_model.h"
+#include "platform/l10n.h"
+
+#include <QCalendarWidget>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+// The picked day at the time of day the range end already had: the pickers choose
+// dates only.
+QDateTime onDay(const QDate &day, const QDateTime &previous)
+{
+    const QDateTime local = previous.toLocalTime();
+    const QDateTime moved(day, local.time());
+    return moved.isValid() ? moved : day.startOfDay();
+}
+
+} // namespace
+
+HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidget *parent)
+    : QDialog(parent), m_viewModel(viewModel)
+{
+    setWindowModality(Qt::WindowModal);
+    setFixedWidth(width);
+    setWindowTitle(L10n::text("history.filter.custom_title", "Custom Date Range", "Custom date range title"));
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setSpacing(16);
+
+    auto *title = new QLabel(windowTitle(), this);
+    title->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
+    layout->addWidget(title, 0, Qt::AlignHCenter);
+
+    auto picker = [this, layout](const QString &label, const char *objectName) {
+        auto *row = new QVBoxLayout;
+        row->setSpacing(4);
+        row->addWidget(new QLabel(label, this));
+        auto *calendar = new QCalendarWidget(this);
+        calendar->setObjectName(QLatin1String(objectName));
+        calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+        row->addWidget(calendar);
+        layout->addLayout(row);
+        return calendar;
+    };
+    m_from = picker(L10n::text("history.filter.from", "From:", "From date label"), "fromCalendar");
+    m_to = picker(L10n::text("history.filter.to", "To:", "To date label"), "toCalendar");
+    connect(m_from, &QCalendarWidget::selectionChanged, this, [this] {
+        m_viewModel.setCustomDateFrom(onDay(m_from->selectedDate(), m_viewModel.customDateFrom()));
+    });
+    connect(m_to, &QCalendarWidget::selectionChanged, this, [this] {
+        m_viewModel.setCustomDateTo(onDay(m_to->selectedDate(), m_viewModel.customDateTo()));
+    });
+
+    auto *buttons = new QHBoxLayout;
+    buttons->setSpacing(12);
+    buttons->addStretch(1);
+    auto *cancel = new QPushButton(L10n::text("general.cancel", "Cancel", "Cancel button"), this);
+    cancel->setObjectName(QStringLiteral("cancelButton"));
+    cancel->setAutoDefault(false);
+    auto *applyButton = new QPushButton(L10n::text("history.filter.apply", "Apply", "Apply filter button"), this);
+    applyButton->setObjectName(QStringLiteral("applyButton"));
+    applyButton->setDefault(true);
+    buttons->addWidget(cancel);
+    buttons->addWidget(applyButton);
+    buttons->addStretch(1);
+    layout->addSpacing(8);
+    layout->addLayout(buttons);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(applyButton, &QPushButton::clicked, this, &HistoryDateRangeSheet::apply);
+
+    reload();
+}
+
+void HistoryDateRangeSheet::reload()
+{
+    m_from->setSelectedDate(m_viewModel.customDateFrom().toLocalTime().date());
+    m_to->setSelectedDate(m_viewModel.customDateTo().toLocalTime().date());
+}
+
+void HistoryDateRangeSheet::apply()
+{
+    // The sheet closes at once; the range is applied right after, with the ends as they
+    // stand then.
+    QTimer::singleShot(0, &m_viewModel, [model = &m_viewModel] {
+        model->setCustomDateRange(model->customDateFrom(), model->customDateTo());
+    });
+    accept();
+}
+
+} // namespace quorvane

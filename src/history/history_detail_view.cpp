@@ -1,0 +1,350 @@
+#include "history/history_detail_view.h"
+
+#include "core/text_utils.h"
+#include "history/export_service.h"
+#include "history/history_style.h"
+#include "history/history_view_model.h"
+#include "pins/pin_widget_manager.h"
+#include "platform/date_text.h"
+#include "platform/l10n.h"
+
+#include <QFrame>
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QStackedLayout>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kThumbnailRadius = 8;
+
+QLabel *captionLabel(QWidget *parent, const char *objectName)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(objectName));
+    label->setFont(HistoryStyle::font(HistoryStyle::TextStyle::caption));
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
+    label->setPalette(pal);
+    return label;
+}
+
+QFrame *divider(QWidget *parent)
+{
+    auto *line = new QFrame(parent);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+QPixmap roundedPixmap(const QImage &image, const QSize &size, qreal ratio)
+{
+    QPixmap pixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(QPointF(0, 0), QSizeF(size)), kThumbnailRadius, kThumbnailRadius);
+    painter.setClipPath(shape);
+    painter.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), image);
+    return pixmap;
+}
+
+QString dimensionsText(const QRectF &rect)
+{
+    const QRectF standard = rect.normalized();
+    // The pattern's numbers are printf-style; this program's filler knows "%@".
+    QString pattern = L10n::text("history.detail.dimensions", "%.0f × %.0f points", "Capture dimensions");
+    pattern.replace(QStringLiteral("%.0f"), QStringLiteral("%@"));
+    return L10n::fill(pattern, {QString::number(standard.width(), 'f', 0),
+                                QString::number(standard.height(), 'f', 0)});
+}
+
+} // namespace
+
+HistoryDetailView::HistoryDetailView(HistoryViewModel &viewModel, PinWidgetManager &pinManager,
+                                     QWidget *parent)
+    : QWidget(parent), m_viewModel(viewModel), m_pinManager(pinManager)
+{
+    m_pages = new QStackedLayout(this);
+    m_placeholder = makePlaceholder();
+    m_detail = makeDetail();
+    m_pages->addWidget(m_placeholder);
+    m_pages->addWidget(m_detail);
+    setEntry(std::nullopt);
+}
+
+QWidget *HistoryDetailView::makePlaceholder()
+{
+    auto *page = new QWidget(this);
+    page->setObjectName(QStringLiteral("detailPlaceholder"));
+    auto *layout = new QVBoxLayout(page);
+    layout->setSpacing(16);
+    layout->addStretch(1);
+    auto *icon = new QLabel(page);
+    icon->setPixmap(HistoryStyle::symbolPixmap("sidebar.left", 48, HistoryStyle::secondary(page->palette())));
+    icon->setAlignment(Qt::AlignCenter);
+    layout->addWidget(icon);
+    auto *text = new QLabel(L10n::text("history.detail.no_selection", "Select a capture to view details",
+                                       "No selection message"), page);
+    text->setFont(HistoryStyle::font(HistoryStyle::TextStyle::title3));
+    QPalette pal = text->palette();
+    pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
+    text->setPalette(pal);
+    text->setAlignment(Qt::AlignCenter);
+    layout->addWidget(text);
+    layout->addStretch(1);
+    return page;
+}
+
+QWidget *HistoryDetailView::makeDetail()
+{
+    auto *page = new QWidget(this);
+    auto *outer = new QVBoxLayout(page);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+
+    auto *scroll = new QScrollArea(page);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    auto *content = new QWidget(scroll);
+    auto *column = new QVBoxLayout(content);
+    column->setContentsMargins(padding, padding, padding, padding);
+    column->setSpacing(16);
+
+    // Header: time and mode badge, relative time, source, size.
+    auto *header = new QVBoxLayout;
+    header->setSpacing(4);
+    auto *timeRow = new QHBoxLayout;
+    m_dateLabel = new QLabel(content);
+    m_dateLabel->setObjectName(QStringLiteral("detailDate"));
+    m_dateLabel->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
+    timeRow->addWidget(m_dateLabel);
+    timeRow->addStretch(1);
+    m_badge = new QLabel(content);
+    m_badge->setObjectName(QStringLiteral("detailBadge"));
+    m_badge->setFont(HistoryStyle::font(HistoryStyle::TextStyle::caption));
+    const QColor tint = HistoryStyle::withOpacity(HistoryStyle::accent(palette()), 0.15);
+    m_badge->setStyleSheet(QStringLiteral("QLabel { background: rgba(%1, %2, %3, %4); border-radius: 4px;"
+                                          " padding: 4px 8px; }")
+                               .arg(tint.red()).arg(tint.green()).arg(tint.blue()).arg(tint.alpha()));
+    timeRow->addWidget(m_badge);
+    header->addLayout(timeRow);
+    m_relativeLabel = captionLabel(content, "detailRelativeTime");
+    header->addWidget(m_relativeLabel);
+    m_sourceLabel = captionLabel(content, "detailSource");
+    header->addWidget(m_sourceLabel);
+    m_dimensionsLabel = captionLabel(content, "detailDimensions");
+    header->addWidget(m_dimensionsLabel);
+    column->addLayout(header);
+
+    column->addWidget(divider(content));
+
+    m_thumbnail = new QLabel(content);
+    m_thumbnail->setObjectName(QStringLiteral("detailThumbnail"));
+    auto *shadow = new QGraphicsDropShadowEffect(m_thumbnail);
+    shadow->setColor(QColor(0, 0, 0, 26));
+    shadow->setBlurRadius(4);
+    shadow->setOffset(0, 2);
+    m_thumbnail->setGraphicsEffect(shadow);
+    m_thumbnail->setContentsMargins(0, 0, 0, 8);
+    column->addWidget(m_thumbnail, 0, Qt::AlignLeft);
+
+    // The captured text: selectable and copyable, never changed.
+    auto *textSection = new QVBoxLayout;
+    textSection->setSpacing(8);
+    auto *textRow = new QHBoxLayout;
+    auto *textLabel = new QLabel(L10n::text("history.detail.text_label", "Captured Text", "Captured text label"),
+                                 content);
+    textLabel->setFont(HistoryStyle::font(HistoryStyle::TextStyle::subheadline));
+    QPalette secondary = textLabel->palette();
+    secondary.setColor(QPalette::WindowText, HistoryStyle::secondary(secondary));
+    textLabel->setPalette(secondary);
+    textRow->addWidget(textLabel);
+    textRow->addStretch(1);
+    m_characterCount = captionLabel(content, "detailCharacterCount");
+    textRow->addWidget(m_characterCount);
+    textSection->addLayout(textRow);
+    m_text = new QPlainTextEdit(content);
+    m_text->setObjectName(QStringLiteral("detailText"));
+    m_text->setReadOnly(true);
+    m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_text->setMinimumHeight(200);
+    m_text->setMaximumHeight(400);
+    const QColor outline = HistoryStyle::withOpacity(HistoryStyle::secondary(palette()), 0.2);
+    m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(base); padding: 8px;"
+                                         " border: 1px solid rgba(%1, %2, %3, %4); border-radius: 6px; }")
+                              .arg(outline.red()).arg(outline.green()).arg(outline.blue()).arg(outline.alpha()));
+    textSection->addWidget(m_text);
+    column->addLayout(textSection);
+    column->addStretch(1);
+
+    scroll->setWidget(content);
+    outer->addWidget(scroll, 1);
+    outer->addWidget(divider(page));
+    outer->addWidget(makeActionBar());
+    return page;
+}
+
+QWidget *HistoryDetailView::makeActionBar()
+{
+    auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("detailActionBar"));
+    auto *layout = new QHBoxLayout(bar);
+    layout->setContentsMargins(padding, padding, padding, padding);
+    layout->setSpacing(buttonSpacing);
+
+    auto button = [bar, layout](const char *objectName, const QString &title, const char *symbol) {
+        auto *b = new QPushButton(HistoryStyle::symbol(QLatin1String(symbol)), title, bar);
+        b->setObjectName(QLatin1String(objectName));
+        b->setMinimumHeight(32);
+        b->setAutoDefault(false);
+        layout->addWidget(b);
+        return b;
+    };
+
+    QPushButton *copyButton = button("copyButton", L10n::text("history.detail.copy", "Copy", "Copy button"),
+                                     "doc.on.doc");
+    copyButton->setDefault(true);
+    copyButton->setShortcut(QKeySequence(Qt::Key_Return));
+    connect(copyButton, &QPushButton::clicked, this, &HistoryDetailView::copy);
+    // The keypad's Enter is the same key to the user.
+    auto *enter = new QShortcut(QKeySequence(Qt::Key_Enter), copyButton);
+    connect(enter, &QShortcut::activated, copyButton, &QPushButton::click);
+
+    QPushButton *pinButton = button("pinButton", L10n::text("history.detail.pin", "Pin", "Pin to Desktop button"),
+                                    "pin");
+    pinButton->setToolTip(L10n::text("history.detail.pin.tooltip", "Pin to desktop as floating widget",
+                                     "Pin button tooltip"));
+    connect(pinButton, &QPushButton::clicked, this, &HistoryDetailView::pin);
+
+    QPushButton *markdownButton = button("copyMarkdownButton",
+                                         L10n::text("history.detail.copy_markdown", "Copy as Markdown",
+                                                    "Copy as markdown button"),
+                                         "doc.text");
+    connect(markdownButton, &QPushButton::clicked, this, &HistoryDetailView::copyAsMarkdown);
+
+    QPushButton *exportButton = button("exportButton",
+                                       L10n::text("history.detail.export", "Export as…", "Export button"),
+                                       "square.and.arrow.up");
+    exportButton->setToolTip(L10n::text("history.detail.export.tooltip", "Export this capture to a file",
+                                        "Export button tooltip"));
+    m_exportMenu = new QMenu(exportButton);
+    for (ExportFormat format : kAllExportFormats) {
+        const char *symbol = format == ExportFormat::txt        ? "doc.plaintext"
+                             : format == ExportFormat::markdown ? "doc.richtext"
+                                                                : "doc.fill";
+        QAction *item = m_exportMenu->addAction(HistoryStyle::symbol(QLatin1String(symbol)), displayName(format));
+        item->setData(rawValue(format));
+        connect(item, &QAction::triggered, this, [this, format] { exportAs(format); });
+    }
+    exportButton->setMenu(m_exportMenu);
+
+    layout->addStretch(1);
+
+    QPushButton *deleteButton = button("deleteButton",
+                                       L10n::text("history.detail.delete", "Delete", "Delete button"), "trash");
+    QPalette destructive = deleteButton->palette();
+    destructive.setColor(QPalette::ButtonText, QColor(0xD7, 0x26, 0x1E));
+    deleteButton->setPalette(destructive);
+    // Command-Delete: the Super key stands for Command, Backspace is the Delete key.
+    deleteButton->setShortcut(QKeySequence(Qt::META | Qt::Key_Backspace));
+    connect(deleteButton, &QPushButton::clicked, this, &HistoryDetailView::requestDelete);
+    return bar;
+}
+
+QSize HistoryDetailView::thumbnailDisplaySize(const QSize &imageSize)
+{
+    if (imageSize.width() <= 0 || imageSize.height() <= 0)
+        return {};
+    const qreal aspect = qreal(imageSize.width()) / imageSize.height();
+    const int width = std::min(maxThumbnailWidth, imageSize.width());
+    return {width, std::max(1, qRound(width / aspect))};
+}
+
+void HistoryDetailView::setEntry(const std::optional<CaptureHistoryEntry> &entry)
+{
+    m_entry = entry;
+    if (!entry) {
+        m_pages->setCurrentWidget(m_placeholder);
+        return;
+    }
+
+    m_dateLabel->setText(DateText::mediumDateShortTime(entry->timestamp));
+    m_badge->setVisible(entry->captureMode != CaptureMode::normal);
+    m_badge->setText(displayName(entry->captureMode));
+    m_relativeLabel->setText(DateText::relative(entry->timestamp, m_viewModel.now()));
+    m_sourceLabel->setVisible(entry->sourceAppBundleID.has_value());
+    if (entry->sourceAppBundleID) {
+        m_sourceLabel->setText(L10n::format("history.detail.source_app", "From: %@", "Source app label",
+                                            {*entry->sourceAppBundleID}));
+    }
+    m_dimensionsLabel->setText(dimensionsText(entry->sourceRect));
+
+    const QImage image = entry->thumbnailData.isEmpty() ? QImage() : QImage::fromData(entry->thumbnailData);
+    const QSize shown = thumbnailDisplaySize(image.size());
+    m_thumbnail->setVisible(!shown.isEmpty());
+    if (!shown.isEmpty()) {
+        m_thumbnail->setPixmap(roundedPixmap(image, shown, devicePixelRatioF()));
+        m_thumbnail->setFixedSize(shown + QSize(0, 8));
+    }
+
+    m_characterCount->setText(L10n::format("history.detail.character_count", "%d characters", "Character count",
+                                           {QString::number(graphemeCount(entry->text))}));
+    m_text->setFont(HistoryStyle::font(HistoryStyle::TextStyle::body, entry->captureMode == CaptureMode::code));
+    if (m_text->toPlainText() != entry->text)
+        m_text->setPlainText(entry->text);
+
+    m_pages->setCurrentWidget(m_detail);
+}
+
+void HistoryDetailView::copy()
+{
+    if (m_entry)
+        m_viewModel.copyEntryText(*m_entry);
+}
+
+void HistoryDetailView::pin()
+{
+    if (m_entry)
+        m_pinManager.pinHistoryEntry(*m_entry, std::nullopt);
+}
+
+void HistoryDetailView::copyAsMarkdown()
+{
+    if (m_entry)
+        m_viewModel.copyEntryAsMarkdown(*m_entry);
+}
+
+void HistoryDetailView::exportAs(ExportFormat format)
+{
+    if (!m_entry)
+        return;
+    // After the menu has closed; the task keeps its own copy of the record.
+    QTimer::singleShot(0, &m_viewModel, [service = &m_viewModel.exportService(), entry = *m_entry, format] {
+        service->exportEntry(entry, format);
+    });
+}
+
+void HistoryDetailView::requestDelete()
+{
+    if (!m_entry)
+        return;
+    m_viewModel.setEntryToDelete(*m_entry);
+    m_viewModel.setShowDeleteConfirmation(true);
+}
+
+} // namespace quorvane

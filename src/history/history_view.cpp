@@ -1,0 +1,222 @@
+#include "history/history_view.h"
+
+#include "history/history_detail_view.h"
+#include "history/history_empty_state_view.h"
+#include "history/history_filtered_empty_state_view.h"
+#include "history/history_list_column.h"
+#include "history/history_search_bar.h"
+#include "history/history_store.h"
+#include "history/history_style.h"
+#include "history/history_view_model.h"
+#include "platform/alert_presenter.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+#include <QShowEvent>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+QWidget *makeLoadingView(QWidget *parent)
+{
+    auto *view = new QWidget(parent);
+    auto *layout = new QVBoxLayout(view);
+    layout->setSpacing(16);
+    layout->addStretch(1);
+    auto *progress = new QProgressBar(view);
+    progress->setRange(0, 0);
+    progress->setTextVisible(false);
+    progress->setFixedSize(96, 12);
+    layout->addWidget(progress, 0, Qt::AlignHCenter);
+    auto *text = new QLabel(L10n::text("history.loading", "Loading captures...", "Loading message"), view);
+    QPalette pal = text->palette();
+    pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
+    text->setPalette(pal);
+    layout->addWidget(text, 0, Qt::AlignHCenter);
+    layout->addStretch(1);
+    return view;
+}
+
+} // namespace
+
+HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetManager &pinManager,
+                         AlertPresenter &alerts, NotificationCenter &notificationCenter, QWidget *parent)
+    : QWidget(parent), m_viewModel(std::move(viewModel)), m_alerts(alerts)
+{
+    setMinimumSize(windowMinWidth, windowMinHeight);
+
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(0, 0, 0, 0);
+    root->setSpacing(0);
+    m_searchBar = new HistorySearchBar(*m_viewModel, this);
+    root->addWidget(m_searchBar);
+    auto *divider = new QFrame(this);
+    divider->setFrameShape(QFrame::HLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    root->addWidget(divider);
+
+    m_content = new QStackedWidget(this);
+    m_loadingView = makeLoadingView(m_content);
+    m_emptyState = new HistoryEmptyStateView(80, 16, m_content);
+    m_filteredEmptyState = new HistoryFilteredEmptyStateView(QString(), DateFilter::all, m_content);
+    connect(m_filteredEmptyState, &HistoryFilteredEmptyStateView::clearFiltersRequested, this, [this] {
+        m_viewModel->setSearchQuery(QString());
+        m_viewModel->setDateFilter(DateFilter::all);
+    });
+
+    m_split = new QSplitter(Qt::Horizontal, m_content);
+    m_split->setChildrenCollapsible(false);
+    m_listColumn = new HistoryListColumn(*m_viewModel, m_split);
+    m_listColumn->setMinimumWidth(listMinWidth);
+    m_listColumn->setMaximumWidth(listMaxWidth);
+    m_detailView = new HistoryDetailView(*m_viewModel, pinManager, m_split);
+    m_detailView->setMinimumWidth(detailMinWidth);
+    m_split->addWidget(m_listColumn);
+    m_split->addWidget(m_detailView);
+    m_split->setStretchFactor(0, 0);
+    m_split->setStretchFactor(1, 1);
+    m_split->setSizes({listMinWidth + 40, windowMinWidth});
+
+    for (QWidget *page : {m_loadingView, static_cast<QWidget *>(m_emptyState),
+                          static_cast<QWidget *>(m_filteredEmptyState), static_cast<QWidget *>(m_split)})
+        m_content->addWidget(page);
+    root->addWidget(m_content, 1);
+
+    const HistoryViewModel *model = m_viewModel.get();
+    for (auto signal : {&HistoryViewModel::entriesChanged, &HistoryViewModel::isLoadingChanged,
+                        &HistoryViewModel::searchQueryChanged, &HistoryViewModel::dateFilterChanged})
+        connect(model, signal, this, &HistoryView::updateContent);
+    for (auto signal : {&HistoryViewModel::entriesChanged, &HistoryViewModel::selectedEntryChanged})
+        connect(model, signal, this, [this] { m_detailView->setEntry(m_viewModel->selectedEntry()); });
+
+    // Confirmations and the error alert open after the event that raised them has been
+    // handled, never inside a button's click.
+    connect(model, &HistoryViewModel::showDeleteConfirmationChanged, this, [this] {
+        if (m_viewModel->showDeleteConfirmation())
+            QMetaObject::invokeMethod(this, &HistoryView::presentDeleteConfirmation, Qt::QueuedConnection);
+    });
+    connect(model, &HistoryViewModel::showClearAllConfirmationChanged, this, [this] {
+        if (m_viewModel->showClearAllConfirmation())
+            QMetaObject::invokeMethod(this, &HistoryView::presentClearAllConfirmation, Qt::QueuedConnection);
+    });
+    connect(model, &HistoryViewModel::errorChanged, this, [this] {
+        if (const auto &error = m_viewModel->error()) {
+            QMetaObject::invokeMethod(this, [this, message = *error] { presentError(message); },
+                                      Qt::QueuedConnection);
+        }
+    });
+
+    notificationCenter.addObserver(HistoryStore::historyDidChangeNotification, this,
+                                   [this](const QVariantMap &) { reload(); });
+    notificationCenter.addObserver(refreshHistoryNotification, this, [this](const QVariantMap &) { reload(); });
+
+    updateContent();
+}
+
+HistoryView::~HistoryView()
+{
+    // The views refer to the view model, which goes before the base class deletes them.
+    delete m_searchBar;
+    delete m_content;
+}
+
+HistoryView::Content HistoryView::content() const
+{
+    QWidget *page = m_content->currentWidget();
+    if (page == m_loadingView)
+        return Content::loading;
+    if (page == m_emptyState)
+        return Content::empty;
+    if (page == m_filteredEmptyState)
+        return Content::filteredEmpty;
+    return Content::list;
+}
+
+void HistoryView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        reload();
+}
+
+void HistoryView::reload()
+{
+    m_viewModel->loadEntries();
+}
+
+void HistoryView::updateContent()
+{
+    const HistoryViewModel &model = *m_viewModel;
+    QWidget *page = m_split;
+    if (model.isLoading() && model.entries().isEmpty())
+        page = m_loadingView;
+    else if (model.allEntries().isEmpty())
+        page = m_emptyState;
+    else if (model.entries().isEmpty())
+        page = m_filteredEmptyState;
+
+    m_filteredEmptyState->setFilters(model.searchQuery(), model.dateFilter());
+    const bool listAppears = page == m_split && m_content->currentWidget() != m_split;
+    m_content->setCurrentWidget(page);
+    // Each time the list comes on screen with nothing selected, the newest listed capture is.
+    if (listAppears && !model.selectedEntry() && !model.entries().isEmpty())
+        m_viewModel->setSelectedEntry(model.entries().front());
+}
+
+void HistoryView::presentDeleteConfirmation()
+{
+    if (!m_viewModel->showDeleteConfirmation())
+        return;
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("history.delete.title", "Delete Capture?", "Delete confirmation title");
+    alert.informativeText = L10n::text("history.delete.message", "This action cannot be undone.",
+                                       "Delete confirmation message");
+    alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
+                     L10n::text("history.delete.confirm", "Delete", "Delete confirmation button")};
+    const int choice = m_alerts.runModal(alert);
+    if (choice == 1) {
+        m_viewModel->setShowDeleteConfirmation(false);
+        m_viewModel->confirmDelete();
+    } else {
+        m_viewModel->setEntryToDelete(std::nullopt);
+        m_viewModel->setShowDeleteConfirmation(false);
+    }
+}
+
+void HistoryView::presentClearAllConfirmation()
+{
+    if (!m_viewModel->showClearAllConfirmation())
+        return;
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("history.clear_all.title", "Clear All History?", "Clear all confirmation title");
+    alert.informativeText = L10n::text("history.clear_all.message",
+                                       "This will permanently delete all captures. This action cannot be undone.",
+                                       "Clear all confirmation message");
+    alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
+                     L10n::text("history.clear_all.confirm", "Clear All", "Clear all confirmation button")};
+    const int choice = m_alerts.runModal(alert);
+    m_viewModel->setShowClearAllConfirmation(false);
+    if (choice == 1)
+        m_viewModel->clearAllHistory();
+}
+
+void HistoryView::presentError(const QString &message)
+{
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("history.error.title", "Error", "Error alert title");
+    alert.informativeText = message;
+    alert.buttons = {L10n::text("general.ok", "OK", "OK button")};
+    m_alerts.runModal(alert);
+}
+
+} // namespace quorvane

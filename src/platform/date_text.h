@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+
+namespace quorvane {
+
+// Dates and times written the way the desktop's date formatters write them, in a locale.
+// "Long" and "medium" dates carry no weekday; "short" is the locale's numeric date.
+class DateText {
+public:
+    // "March 14, 2025" in English.
+    static QString longDate(const QDate &date, const QLocale &locale = QLocale());
+    // "Mar 14, 2025" in English.
+    static QString mediumDate(const QDate &date, const QLocale &locale = QLocale());
+    // "3/14/25" in English.
+    static QString shortDate(const QDate &date, const QLocale &locale = QLocale());
+    // "9:30 AM" in English.
+    static QString shortTime(const QTime &time, const QLocale &locale = QLocale());
+    // Date and time of `instant` in local time, joined as the locale's formatters join them.
+    static QString longDateShortTime(const QDateTime &instant, const QLocale &locale = QLocale());
+    static QString mediumDateShortTime(const QDateTime &instant, const QLocale &locale = QLocale());
+
+    // How long before (or after) `now` the `instant` lies, in the largest whole unit with
+    // abbreviated unit names: "5 min. ago", "2 days ago", "in 3 sec.".
+    static QString relative(const QDateTime &instant, const QDateTime &now);
+
+private:
+    static QString longFormatWithoutWeekday(const QLocale &locale);
+};
+
+} // namespace quorvane

@@ -1,0 +1,250 @@
+#include "windows/feedback_dialog_view.h"
+
+#include "core/diagnostics.h"
+#include "platform/alert_presenter.h"
+#include "platform/l10n.h"
+#include "platform/pasteboard.h"
+#include "windows/about_view.h"
+#include "windows/feedback_contact_button.h"
+#include "windows/feedback_url_opener.h"
+#include "windows/onboarding_style.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+// The view's texts are their own localisation keys.
+QString localized(const char *text)
+{
+    return L10n::text(QString::fromUtf8(text), QString::fromUtf8(text));
+}
+
+// Percent-encodes one header value of a mail link. Characters that would end or split the
+// value ("&", "=", "#", "+", "%") are always encoded, so any text arrives whole.
+QString encodeMailField(const QString &value)
+{
+    return QString::fromLatin1(QUrl::toPercentEncoding(value, QByteArrayLiteral("!$'()*,;:@/?")));
+}
+
+QFrame *divider()
+{
+    auto *line = new QFrame;
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    return line;
+}
+
+// A section's caption: a small symbol (or glyph) and a word, in the secondary colour.
+QWidget *sectionLabel(const QString &text, const QPixmap &symbol, const QString &glyph)
+{
+    auto *caption = new QWidget;
+    auto *row = new QHBoxLayout(caption);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(6);
+    QLabel *icon = glyph.isEmpty() ? new QLabel : styledLabel(glyph, 13, QFont::DemiBold, TextTone::secondary);
+    if (glyph.isEmpty())
+        icon->setPixmap(symbol);
+    row->addWidget(icon);
+    row->addWidget(styledLabel(text, 13, QFont::DemiBold, TextTone::secondary));
+    row->addStretch();
+    return caption;
+}
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard &pasteboard, AlertPresenter &alerts,
+                                       std::function<void()> dismiss, QWidget *parent)
+    : QWidget(parent), m_urlOpener(urlOpener), m_pasteboard(pasteboard), m_alerts(alerts), m_dismiss(std::move(dismiss))
+{
+    setObjectName(QStringLiteral("FeedbackDialogView"));
+    setFixedWidth(viewWidth);
+
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(24, 24, 24, 24);
+    stack->setSpacing(24);
+
+    auto *header = new QVBoxLayout;
+    header->setContentsMargins(0, 8, 0, 0);
+    header->setSpacing(8);
+    auto *envelope = new QLabel;
+    envelope->setFixedSize(48, 48);
+    envelope->setPixmap(symbolPixmap(Symbol::envelopeCircle, 48, accentColour(palette()), devicePixelRatioF()));
+    header->addWidget(envelope, 0, Qt::AlignHCenter);
+    header->addWidget(styledLabel(localized("Send Feedback"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
+    header->addWidget(styledLabel(localized("We'd love to hear from you!"), 15, QFont::Normal, TextTone::secondary), 0,
+                      Qt::AlignHCenter);
+    stack->addLayout(header);
+    stack->addWidget(divider());
+
+    auto *sections = new QVBoxLayout;
+    sections->setContentsMargins(4, 0, 4, 0);
+    sections->setSpacing(16);
+
+    auto *mailSection = new QVBoxLayout;
+    mailSection->setSpacing(8);
+    mailSection->addWidget(sectionLabel(localized("Email"),
+                                        symbolPixmap(Symbol::envelope, 13, secondaryColour(palette()), devicePixelRatioF()),
+                                        QString()));
+    auto *mailRow = new QHBoxLayout;
+    mailRow->setSpacing(8);
+    m_emailButton = new FeedbackContactButton(emailAddress(), Symbol::externalLink);
+    m_emailButton->setObjectName(QStringLiteral("emailButton"));
+    m_emailButton->setToolTip(localized("Click to open email client"));
+    connect(m_emailButton, &QAbstractButton::clicked, this, &FeedbackDialogView::sendEmail);
+    mailRow->addWidget(m_emailButton);
+    m_copyButton = new FeedbackContactButton(QString(), Symbol::copy);
+    m_copyButton->setObjectName(QStringLiteral("copyButton"));
+    m_copyButton->setToolTip(localized("Copy email address"));
+    m_copyButton->setAccessibleName(m_copyButton->toolTip());
+    connect(m_copyButton, &QAbstractButton::clicked, this, &FeedbackDialogView::copyEmail);
+    mailRow->addWidget(m_copyButton);
+    mailSection->addLayout(mailRow);
+    sections->addLayout(mailSection);
+
+    auto *profileSection = new QVBoxLayout;
+    profileSection->setSpacing(8);
+    profileSection->addWidget(sectionLabel(localized("X / Twitter"), QPixmap(), QStringLiteral("#")));
+    m_twitterButton = new FeedbackContactButton(twitterHandle, Symbol::externalLink);
+    m_twitterButton->setObjectName(QStringLiteral("twitterButton"));
+    m_twitterButton->setToolTip(localized("Click to open Twitter profile"));
+    connect(m_twitterButton, &QAbstractButton::clicked, this, &FeedbackDialogView::openTwitter);
+    profileSection->addWidget(m_twitterButton);
+    sections->addLayout(profileSection);
+    stack->addLayout(sections);
+    stack->addWidget(divider());
+
+    auto *footer = new QHBoxLayout;
+    footer->setContentsMargins(0, 4, 0, 0);
+    footer->addStretch();
+    auto *close = new QPushButton(localized("Close"));
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QPushButton::clicked, this, [this] {
+        if (m_dismiss)
+            m_dismiss();
+    });
+    footer->addWidget(close);
+    m_closeButton = close;
+    stack->addLayout(footer);
+}
+
+QString FeedbackDialogView::emailAddress()
+{
+    return AboutView::supportEmailAddress;
+}
+
+QString FeedbackDialogView::mailtoLink(const QString &address, const QString &version, const QString &build,
+                                       const QString &osVersion)
+{
+    const QString body = QStringLiteral("\n\n---\nQuorvane Version: ") + version + QStringLiteral("\nBuild: ") + build +
+                         QStringLiteral("\nOS: ") + osVersion;
+    return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + encodeMailField(mailSubject) +
+           QStringLiteral("&body=") + encodeMailField(body);
+}
+
+bool FeedbackDialogView::isWebBrowser(const QString &location)
+{
+    const QString name = QFileInfo(location).fileName().toLower();
+    for (const char *browser : {"chrome", "safari", "firefox", "edge"}) {
+        if (name.contains(QLatin1String(browser)))
+            return true;
+    }
+    return false;
+}
+
+void FeedbackDialogView::sendEmail()
+{
+    diag(QStringLiteral("📧 sendEmail() called"));
+    const QString address = emailAddress();
+    const QString handler = m_urlOpener.mailHandlerLocation();
+    diag(QStringLiteral("📧 mailto handler: ") + (handler.isEmpty() ? QStringLiteral("none") : handler));
+
+    if (!handler.isEmpty() && isWebBrowser(handler)) {
+        diag(QStringLiteral("⚠️ Browser detected as mailto handler"));
+        showAlert(QStringLiteral("Browser Cannot Handle Email"),
+                  QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
+                                 "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
+                                 "email address\n• Configure an email application as your default email handler in "
+                                 "System Settings\n\nEmail: ") +
+                      address);
+        return;
+    }
+
+    const QString link = mailtoLink(address, AboutView::appVersion(), AboutView::buildNumber(),
+                                    QSysInfo::prettyProductName());
+    diag(QStringLiteral("📧 mailto URL: ") + link);
+    const QUrl url(link, QUrl::StrictMode);
+    if (!url.isValid()) {
+        diag(QStringLiteral("⚠️ Failed to create mailto URL"));
+        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to create email URL"));
+        return;
+    }
+
+    diag(QStringLiteral("📧 Opening URL with the desktop..."));
+    const bool opened = m_urlOpener.openUrl(url);
+    diag(QStringLiteral("📧 openUrl() returned: ") + boolText(opened));
+    if (opened) {
+        diag(QStringLiteral("✅ Email client opened successfully"));
+        return;
+    }
+    diag(QStringLiteral("⚠️ openUrl() failed"));
+    showAlert(QStringLiteral("Cannot Open Mail"),
+              QStringLiteral("Please ensure you have a default email app configured in System Settings.\n\nYou can "
+                             "use the Copy button (📋) to copy: ") +
+                  address);
+}
+
+void FeedbackDialogView::copyEmail()
+{
+    diag(QStringLiteral("📋 copyEmail() called"));
+    const QString address = emailAddress();
+    m_pasteboard.write({{QStringLiteral("text/plain"), address.toUtf8()}});
+    diag(QStringLiteral("✅ Email address copied to clipboard"));
+    showAlert(QStringLiteral("Email Copied"), QStringLiteral("Email address copied to clipboard:\n\n") + address);
+}
+
+void FeedbackDialogView::openTwitter()
+{
+    diag(QStringLiteral("🐦 openTwitter() called"));
+    diag(QStringLiteral("🐦 Twitter URL: ") + twitterURL);
+    const QUrl url(twitterURL, QUrl::StrictMode);
+    if (!url.isValid()) {
+        diag(QStringLiteral("⚠️ Failed to create Twitter URL"));
+        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
+        return;
+    }
+    const bool opened = m_urlOpener.openUrl(url);
+    diag(QStringLiteral("🐦 openUrl() returned: ") + boolText(opened));
+    if (opened) {
+        diag(QStringLiteral("✅ Twitter profile opened successfully"));
+        return;
+    }
+    diag(QStringLiteral("⚠️ Failed to open Twitter URL"));
+    showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+}
+
+void FeedbackDialogView::showAlert(const QString &title, const QString &message)
+{
+    Alert alert;
+    alert.style = Alert::Style::informational;
+    alert.messageText = title;
+    alert.informativeText = message;
+    alert.buttons = {QStringLiteral("OK")};
+    m_alerts.runModal(alert);
+}
+
+} // namespace quorvane

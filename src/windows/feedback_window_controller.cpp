@@ -1,0 +1,52 @@
+#include "windows/feedback_window_controller.h"
+
+#include "platform/message_box_alert_presenter.h"
+#include "platform/pasteboard.h"
+#include "windows/feedback_dialog_view.h"
+#include "windows/feedback_url_opener.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace quorvane {
+
+FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOpener> urlOpener,
+                                                   std::unique_ptr<Pasteboard> pasteboard,
+                                                   std::unique_ptr<AlertPresenter> alerts, QObject *parent)
+    : QObject(parent),
+      m_urlOpener(std::move(urlOpener)),
+      m_pasteboard(std::move(pasteboard)),
+      m_alerts(std::move(alerts))
+{
+    // Titled and closable only; it cannot be resized or minimised.
+    m_window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                      Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    m_window->setObjectName(QStringLiteral("FeedbackWindow"));
+    m_window->setWindowTitle(QStringLiteral("Send Feedback"));
+    m_window->setAttribute(Qt::WA_DeleteOnClose, false);
+
+    QWidget *window = m_window.get();
+    m_view = new FeedbackDialogView(*m_urlOpener, *m_pasteboard, *m_alerts, [window] { window->close(); });
+    auto *layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view);
+    m_window->setFixedSize(windowWidth, windowHeight);
+
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+}
+
+FeedbackWindowController::FeedbackWindowController(QObject *parent)
+    : FeedbackWindowController(std::make_unique<DesktopFeedbackUrlOpener>(), Pasteboard::createSystem(),
+                               std::make_unique<MessageBoxAlertPresenter>(), parent)
+{
+}
+
+FeedbackWindowController::~FeedbackWindowController() = default;
+
+} // namespace quorvane

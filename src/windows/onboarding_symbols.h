@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+
+namespace quorvane {
+
+// The small one-colour pictograms of the onboarding and help windows. They are drawn
+// here rather than taken from the icon theme, because a bare X session has no theme with
+// them and the pages must look the same everywhere.
+enum class Symbol {
+    shieldChecked,   // a chequered shield
+    videoCircle,     // a camera in a filled circle
+    keyboard,        // a keyboard
+    checkmarkCircle, // a tick in a filled circle
+    envelopeCircle,  // a letter in a filled circle
+    envelope,        // a filled letter
+    copy,            // two stacked sheets
+    externalLink,    // an arrow leaving a square
+};
+
+// `symbol` drawn in `colour` on a transparent square of `size` logical pixels, sharp on a
+// screen of `devicePixelRatio`.
+QPixmap symbolPixmap(Symbol symbol, int size, const QColor &colour, qreal devicePixelRatio = 1.0);
+
+} // namespace quorvane

@@ -1,0 +1,280 @@
+#include "windows/permissions_page_view.h"
+
+#include "core/diagnostics.h"
+#include "platform/l10n.h"
+#include "windows/onboarding_style.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int textColumnWidth = 450;
+constexpr int iconArea = 32;
+constexpr int instructionsGap = 32;
+
+// The row's symbol in a 32 x 32 area; once granted, green with a tick badge on a small
+// disc of the window's colour at the bottom-trailing corner.
+QPixmap rowIcon(Symbol icon, bool granted, const QPalette &palette, qreal devicePixelRatio)
+{
+    QPixmap pixmap(qRound(iconArea * devicePixelRatio), qRound(iconArea * devicePixelRatio));
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = granted ? grantedGreen() : secondaryColour(palette);
+    p.drawPixmap(QPointF(4, 4), symbolPixmap(icon, 24, colour, devicePixelRatio));
+    if (granted) {
+        const QRectF badge(iconArea - 12, iconArea - 12, 12, 12);
+        p.setPen(Qt::NoPen);
+        p.setBrush(palette.color(QPalette::Window));
+        p.drawEllipse(QRectF(badge.center() - QPointF(5, 5), QSizeF(10, 10)));
+        p.drawPixmap(badge.topLeft(), symbolPixmap(Symbol::checkmarkCircle, 12, grantedGreen(), devicePixelRatio));
+    }
+    return pixmap;
+}
+
+QString grantedText(bool granted)
+{
+    return granted ? QStringLiteral("✅ GRANTED") : QStringLiteral("❌ DENIED");
+}
+
+QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+} // namespace
+
+// --- PermissionRow ---------------------------------------------------------------------
+
+PermissionRow::PermissionRow(Symbol icon, const QString &title, const QString &description, bool isGranted,
+                             std::function<void()> onGrant, QWidget *parent)
+    : QWidget(parent), m_icon(icon), m_isGranted(isGranted), m_onGrant(std::move(onGrant))
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 4, 0, 4);
+    row->setSpacing(12);
+
+    m_iconLabel = new QLabel;
+    m_iconLabel->setObjectName(QStringLiteral("permissionIcon"));
+    m_iconLabel->setFixedSize(iconArea, iconArea);
+    row->addWidget(m_iconLabel, 0, Qt::AlignTop);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    QLabel *titleLabel = styledLabel(title, 14, QFont::DemiBold, TextTone::primary, true);
+    titleLabel->setObjectName(QStringLiteral("permissionTitle"));
+    texts->addWidget(titleLabel);
+    texts->addWidget(styledLabel(description, 13, QFont::Normal, TextTone::secondary, true));
+    row->addLayout(texts, 1);
+
+    m_grantedLabel = styledLabel(L10n::text(QStringLiteral("Granted"), QStringLiteral("Granted")), 12, QFont::Medium,
+                                 TextTone::green);
+    m_grantedLabel->setObjectName(QStringLiteral("grantedLabel"));
+    row->addWidget(m_grantedLabel, 0, Qt::AlignTop);
+
+    m_grantButton = new QPushButton(L10n::text(QStringLiteral("Grant"), QStringLiteral("Grant")));
+    m_grantButton->setObjectName(QStringLiteral("grantButton"));
+    QFont small = m_grantButton->font();
+    small.setPixelSize(11);
+    m_grantButton->setFont(small);
+    m_grantButton->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    connect(m_grantButton, &QPushButton::clicked, this, [this] {
+        if (m_onGrant)
+            m_onGrant();
+    });
+    row->addWidget(m_grantButton, 0, Qt::AlignTop);
+
+    refresh();
+}
+
+void PermissionRow::setGranted(bool granted)
+{
+    if (granted == m_isGranted)
+        return;
+    m_isGranted = granted;
+    refresh();
+}
+
+void PermissionRow::refresh()
+{
+    m_iconLabel->setPixmap(rowIcon(m_icon, m_isGranted, palette(), devicePixelRatioF()));
+    m_grantedLabel->setVisible(m_isGranted);
+    m_grantButton->setVisible(!m_isGranted && m_onGrant);
+}
+
+// --- PermissionsPageView ---------------------------------------------------------------
+
+PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidget *parent)
+    : QWidget(parent), m_services(std::move(services))
+{
+    setObjectName(QStringLiteral("PermissionsPageView"));
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(48, 32, 48, 32);
+    // 32 pixels between the parts while they fit; less when a long text needs the room.
+    stack->setSpacing(0);
+    stack->addStretch();
+
+    auto *header = new QVBoxLayout;
+    header->setSpacing(16);
+    auto *shield = new QLabel;
+    shield->setFixedSize(64, 64);
+    shield->setPixmap(symbolPixmap(Symbol::shieldChecked, 64, accentColour(palette()), devicePixelRatioF()));
+    header->addWidget(shield, 0, Qt::AlignHCenter);
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(8);
+    titles->addWidget(
+        styledLabel(L10n::text("onboarding.permissions.title", "Permissions Required", "Permissions page title"), 28,
+                    QFont::Bold),
+        0, Qt::AlignHCenter);
+    titles->addWidget(styledLabel(L10n::text("onboarding.permissions.subtitle",
+                                             "Quorvane needs your permission to work", "Permissions page subtitle"),
+                                  16, QFont::Normal, TextTone::secondary),
+                      0, Qt::AlignHCenter);
+    header->addLayout(titles);
+    stack->addLayout(header);
+    addYieldingGap(stack, 32);
+
+    QLabel *explanation = styledLabel(
+        L10n::text("onboarding.permissions.explanation",
+                   "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the "
+                   "app to see what's on your screen when you activate it. All processing happens locally on your "
+                   "device.",
+                   "Permissions explanation"),
+        14, QFont::Normal, TextTone::secondary, true);
+    setExtraLineSpacing(explanation, 4);
+    explanation->setAlignment(Qt::AlignHCenter);
+    explanation->setMaximumWidth(textColumnWidth);
+    stack->addWidget(explanation);
+    addYieldingGap(stack, 32);
+
+    auto *rows = new QWidget;
+    rows->setMaximumWidth(textColumnWidth);
+    auto *rowList = new QVBoxLayout(rows);
+    rowList->setContentsMargins(0, 0, 0, 0);
+    rowList->setSpacing(16);
+    m_screenRecordingRow = new PermissionRow(
+        Symbol::videoCircle,
+        L10n::text("onboarding.permissions.screen_recording.title", "Screen Recording",
+                   "Screen Recording permission title"),
+        L10n::text("onboarding.permissions.screen_recording.description",
+                   "Allows Quorvane to capture text from selected screen regions",
+                   "Screen Recording permission description"),
+        false, [this] { grantScreenRecording(); });
+    m_screenRecordingRow->setObjectName(QStringLiteral("screenRecordingRow"));
+    rowList->addWidget(m_screenRecordingRow);
+    m_accessibilityRow = new PermissionRow(
+        Symbol::keyboard,
+        L10n::text("onboarding.permissions.accessibility.title", "Accessibility (Optional)",
+                   "Accessibility permission title"),
+        L10n::text("onboarding.permissions.accessibility.description",
+                   "Enables global keyboard shortcuts for quick capture", "Accessibility permission description"),
+        false, [this] { grantAccessibility(); });
+    m_accessibilityRow->setObjectName(QStringLiteral("accessibilityRow"));
+    rowList->addWidget(m_accessibilityRow);
+    stack->addWidget(rows);
+    // The gap above the instructions goes with them.
+    m_instructionsGap = new QSpacerItem(0, instructionsGap, QSizePolicy::Minimum, QSizePolicy::Preferred);
+    stack->addSpacerItem(m_instructionsGap);
+
+    m_instructions = styledLabel(
+        L10n::text("onboarding.permissions.instructions",
+                   "Click the Grant button next to each permission to open System Settings. This page will "
+                   "automatically detect when you grant permissions.",
+                   "Permission instructions"),
+        12, QFont::Normal, TextTone::secondary, true);
+    m_instructions->setObjectName(QStringLiteral("instructions"));
+    m_instructions->setAlignment(Qt::AlignHCenter);
+    m_instructions->setMaximumWidth(400);
+    stack->addWidget(m_instructions);
+    stack->addStretch();
+}
+
+PermissionsPageView::~PermissionsPageView() = default;
+
+void PermissionsPageView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The page's own manager lives from its first showing to its end.
+    if (!m_permissionManager) {
+        m_permissionManager = std::make_unique<PermissionManager>(
+            m_services.checks, m_services.notificationCenter, m_services.privacySettings, m_services.alerts);
+    }
+    checkPermissionStatus();
+    startPermissionPolling();
+}
+
+void PermissionsPageView::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    stopPermissionPolling();
+}
+
+void PermissionsPageView::startPermissionPolling()
+{
+    diag(QStringLiteral("🔄 Starting permission polling (every 1 second)..."));
+    delete m_permissionCheckTimer;
+    m_permissionCheckTimer = new QTimer(this);
+    m_permissionCheckTimer->setInterval(pollIntervalMs);
+    connect(m_permissionCheckTimer, &QTimer::timeout, this, &PermissionsPageView::checkPermissionStatus);
+    m_permissionCheckTimer->start();
+}
+
+void PermissionsPageView::stopPermissionPolling()
+{
+    diag(QStringLiteral("⏹️ Stopping permission polling"));
+    delete m_permissionCheckTimer;
+    m_permissionCheckTimer = nullptr;
+}
+
+void PermissionsPageView::checkPermissionStatus()
+{
+    m_screenRecordingGranted = checkScreenRecordingPermission();
+    m_accessibilityGranted = m_services.checks.accessibility && m_services.checks.accessibility();
+
+    m_screenRecordingRow->setGranted(m_screenRecordingGranted);
+    m_accessibilityRow->setGranted(m_accessibilityGranted);
+    // The instructions follow the required permission only.
+    if (m_instructions->isHidden() != m_screenRecordingGranted) {
+        m_instructions->setVisible(!m_screenRecordingGranted);
+        m_instructionsGap->changeSize(0, m_screenRecordingGranted ? 0 : instructionsGap, QSizePolicy::Minimum,
+                                      QSizePolicy::Preferred);
+        layout()->invalidate();
+    }
+    emit areRequiredPermissionsGrantedChanged(m_screenRecordingGranted);
+
+    diag(QStringLiteral("🔐 Permission status checked:"));
+    diag(QStringLiteral("   Screen Recording: ") + grantedText(m_screenRecordingGranted));
+    diag(QStringLiteral("   Accessibility: ") + grantedText(m_accessibilityGranted));
+}
+
+bool PermissionsPageView::checkScreenRecordingPermission()
+{
+    return m_services.checks.screenRecording && m_services.checks.screenRecording();
+}
+
+void PermissionsPageView::grantScreenRecording()
+{
+    // X11 has no grant to ask for: the request is one more look at the screen.
+    const bool granted = checkScreenRecordingPermission();
+    diag(QStringLiteral("🔐 Screen Recording requested, granted: ") + boolText(granted));
+    PermissionManager::openSystemSettings(PermissionType::screenRecording, m_services.privacySettings);
+}
+
+void PermissionsPageView::grantAccessibility()
+{
+    // Nor is there a trust prompt: the request is one more look at the key-grab connection.
+    const bool granted = m_services.checks.accessibility && m_services.checks.accessibility();
+    diag(QStringLiteral("🔐 Accessibility requested, granted: ") + boolText(granted));
+    PermissionManager::openSystemSettings(PermissionType::accessibility, m_services.privacySettings);
+}
+
+} // namespace quorvane

@@ -1,0 +1,124 @@
+#include "windows/welcome_page_view.h"
+
+#include "platform/l10n.h"
+#include "windows/about_view.h"
+#include "windows/onboarding_style.h"
+
+#include <QGraphicsDropShadowEffect>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int textColumnWidth = 450;
+constexpr int iconSide = 96;
+
+} // namespace
+
+FeatureRow::FeatureRow(const QString &icon, const QString &title, const QString &description, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(12);
+
+    QLabel *glyph = styledLabel(icon, 24);
+    glyph->setObjectName(QStringLiteral("featureIcon"));
+    glyph->setFixedSize(32, 32);
+    glyph->setAlignment(Qt::AlignCenter);
+    row->addWidget(glyph, 0, Qt::AlignTop);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    QLabel *titleLabel = styledLabel(title, 14, QFont::DemiBold, TextTone::primary, true);
+    titleLabel->setObjectName(QStringLiteral("featureTitle"));
+    texts->addWidget(titleLabel);
+    QLabel *descriptionLabel = styledLabel(description, 13, QFont::Normal, TextTone::secondary, true);
+    descriptionLabel->setObjectName(QStringLiteral("featureDescription"));
+    texts->addWidget(descriptionLabel);
+    // The texts take the row's remaining width and stay on its leading side.
+    row->addLayout(texts, 1);
+}
+
+WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("WelcomePageView"));
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(48, 32, 48, 32);
+    // 32 pixels between the parts while they fit; less when a long text needs the room.
+    stack->setSpacing(0);
+    stack->addStretch();
+
+    auto *header = new QVBoxLayout;
+    header->setSpacing(16);
+    // Without an icon the area stays, empty, so the rest of the page does not move.
+    auto *icon = new QLabel;
+    icon->setObjectName(QStringLiteral("appIcon"));
+    icon->setFixedSize(iconSide, iconSide);
+    icon->setAlignment(Qt::AlignCenter);
+    const QIcon appIcon = AboutView::appIcon();
+    if (!appIcon.isNull())
+        icon->setPixmap(appIcon.pixmap(QSize(iconSide, iconSide), devicePixelRatioF()));
+    auto *shadow = new QGraphicsDropShadowEffect(icon);
+    shadow->setColor(QColor(0, 0, 0, qRound(255 * 0.1)));
+    shadow->setBlurRadius(16);
+    shadow->setOffset(0, 4);
+    icon->setGraphicsEffect(shadow);
+    header->addWidget(icon, 0, Qt::AlignHCenter);
+
+    auto *titles = new QVBoxLayout;
+    titles->setSpacing(8);
+    QLabel *title = styledLabel(L10n::text("onboarding.welcome.title", "Welcome to Quorvane", "Welcome page title"),
+                                28, QFont::Bold);
+    title->setObjectName(QStringLiteral("title"));
+    titles->addWidget(title, 0, Qt::AlignHCenter);
+    titles->addWidget(styledLabel(L10n::text("onboarding.welcome.subtitle", "Capture text from anywhere on your screen",
+                                             "Welcome page subtitle"),
+                                  16, QFont::Normal, TextTone::secondary),
+                      0, Qt::AlignHCenter);
+    header->addLayout(titles);
+    stack->addLayout(header);
+    addYieldingGap(stack, 32);
+
+    QLabel *description = styledLabel(
+        L10n::text("onboarding.welcome.description",
+                   "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your "
+                   "screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to "
+                   "your clipboard.",
+                   "Welcome page description"),
+        14, QFont::Normal, TextTone::secondary, true);
+    description->setObjectName(QStringLiteral("description"));
+    setExtraLineSpacing(description, 4);
+    description->setAlignment(Qt::AlignHCenter);
+    description->setMaximumWidth(textColumnWidth);
+    // No alignment: the column takes the page's width up to its limit, centred.
+    stack->addWidget(description);
+    addYieldingGap(stack, 32);
+
+    auto *features = new QWidget;
+    features->setObjectName(QStringLiteral("features"));
+    features->setMaximumWidth(textColumnWidth);
+    auto *featureList = new QVBoxLayout(features);
+    featureList->setContentsMargins(0, 0, 0, 0);
+    featureList->setSpacing(16);
+    featureList->addWidget(new FeatureRow(
+        QStringLiteral("⌨️"), L10n::text("onboarding.welcome.feature1.title", "Quick Capture", "Feature 1 title"),
+        L10n::text("onboarding.welcome.feature1.description", "Press ⌘⇧L to capture text instantly",
+                   "Feature 1 description")));
+    featureList->addWidget(new FeatureRow(
+        QStringLiteral("🌍"),
+        L10n::text("onboarding.welcome.feature2.title", "Multi-Language Support", "Feature 2 title"),
+        L10n::text("onboarding.welcome.feature2.description", "Recognizes text in 20+ languages",
+                   "Feature 2 description")));
+    featureList->addWidget(new FeatureRow(
+        QStringLiteral("🔒"), L10n::text("onboarding.welcome.feature3.title", "Privacy First", "Feature 3 title"),
+        L10n::text("onboarding.welcome.feature3.description", "All processing happens on your device",
+                   "Feature 3 description")));
+    stack->addWidget(features);
+    stack->addStretch();
+}
+
+} // namespace quorvane

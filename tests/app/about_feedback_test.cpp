@@ -1,0 +1,199 @@
+#include "platform/alert_presenter.h"
+#include "platform/pasteboard.h"
+#include "windows/about_view.h"
+#include "windows/about_window_controller.h"
+#include "windows/feedback_contact_button.h"
+#include "windows/feedback_dialog_view.h"
+#include "windows/feedback_url_opener.h"
+#include "windows/feedback_window_controller.h"
+
+#include "support/event_loop.h"
+
+#include "build_config.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSysInfo>
+#include <QTest>
+#include <QUrlQuery>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct FakeUrlOpener : FeedbackUrlOpener {
+    QString handler;
+    bool accepts = true;
+    QList<QUrl> opened;
+    QString mailHandlerLocation() override { return handler; }
+    bool openUrl(const QUrl &url) override
+    {
+        opened.append(url);
+        return accepts;
+    }
+};
+
+struct FakePasteboard : Pasteboard {
+    QList<Representation> written;
+    QStringList write(const QList<Representation> &representations) override
+    {
+        written = representations;
+        return {QStringLiteral("text/plain")};
+    }
+};
+
+struct RecordingAlerts : AlertPresenter {
+    QList<Alert> shown;
+    int runModal(const Alert &alert) override
+    {
+        shown.append(alert);
+        return 0;
+    }
+};
+
+// A feedback window over fakes; the fakes stay reachable after the controller owns them.
+struct FeedbackRig {
+    FakeUrlOpener *opener = new FakeUrlOpener;
+    FakePasteboard *pasteboard = new FakePasteboard;
+    RecordingAlerts *alerts = new RecordingAlerts;
+    FeedbackWindowController controller{std::unique_ptr<FeedbackUrlOpener>(opener),
+                                        std::unique_ptr<Pasteboard>(pasteboard),
+                                        std::unique_ptr<AlertPresenter>(alerts)};
+    FeedbackDialogView &view = *controller.view();
+};
+
+const QString address = FeedbackDialogView::emailAddress();
+
+} // namespace
+
+TEST(AboutWindowTest, ShowsTheConfiguredVersionOrUnknown)
+{
+    EXPECT_EQ(AboutView::valueOrUnknown(nullptr), "Unknown");
+    EXPECT_EQ(AboutView::valueOrUnknown(""), "Unknown");
+    EXPECT_EQ(AboutView::valueOrUnknown("2.1"), "2.1");
+    EXPECT_EQ(AboutView::appVersion(), QStringLiteral(QUORVANE_VERSION));
+
+    AboutView view;
+    const auto *version = view.findChild<QLabel *>(QStringLiteral("versionLabel"));
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(),
+              QStringLiteral("Version %1 (Build %2)").arg(AboutView::appVersion(), AboutView::buildNumber()));
+}
+
+TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)
+{
+    AboutWindowController::show();
+    QPointer<QWidget> first = AboutWindowController::window();
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_TRUE(first->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(first->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_EQ(first->minimumSize(), first->maximumSize());
+
+    AboutWindowController::show();
+    EXPECT_EQ(AboutWindowController::window(), first.data());
+
+    first->close();
+    AboutWindowController::show();
+    EXPECT_NE(AboutWindowController::window(), first.data());
+    EXPECT_TRUE(AboutWindowController::window()->isVisible());
+    // The closed window is released, not kept beside the new one.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(first.isNull());
+    AboutWindowController::window()->close();
+}
+
+TEST(FeedbackMailTest, LinkEncodesSubjectAndBodyButNotTheAddress)
+{
+    const QString link =
+        FeedbackDialogView::mailtoLink("help@example.org", "1.4.0", "57", "Debian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(link, "mailto:help@example.org?subject=Quorvane%20Feedback"
+                    "&body=%0A%0A---%0AQuorvane%20Version:%201.4.0%0ABuild:%2057"
+                    "%0AOS:%20Debian%20GNU/Linux%2012%20(bookworm)");
+
+    // Characters that would split or end a field arrive whole.
+    const QUrl url(FeedbackDialogView::mailtoLink("a@b.c", "1&x=2", "3+4", "5#6 %7"), QUrl::StrictMode);
+    ASSERT_TRUE(url.isValid());
+    const QUrlQuery query(url);
+    EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), "\n\n---\nQuorvane Version: 1&x=2\nBuild: 3+4\nOS: 5#6 %7");
+    EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), "Quorvane Feedback");
+    EXPECT_EQ(url.path(), "a@b.c");
+}
+
+TEST(FeedbackMailTest, SendEmailOpensThePreparedLink)
+{
+    FeedbackRig rig;
+    rig.opener->handler = "/usr/share/applications/org.mozilla.Thunderbird.desktop";
+    rig.view.emailButton()->click();
+
+    ASSERT_EQ(rig.opener->opened.size(), 1);
+    EXPECT_EQ(rig.opener->opened.first().toString(QUrl::FullyEncoded),
+              FeedbackDialogView::mailtoLink(address, AboutView::appVersion(), AboutView::buildNumber(),
+                                             QSysInfo::prettyProductName()));
+    EXPECT_TRUE(rig.alerts->shown.isEmpty());
+}
+
+TEST(FeedbackMailTest, BrowserAsMailHandlerIsRefusedWhileCopyStillWorks)
+{
+    EXPECT_TRUE(FeedbackDialogView::isWebBrowser("/usr/share/applications/Firefox-ESR.desktop"));
+    EXPECT_TRUE(FeedbackDialogView::isWebBrowser("google-chrome.desktop"));
+    EXPECT_TRUE(FeedbackDialogView::isWebBrowser("/usr/share/applications/microsoft-edge.desktop"));
+    EXPECT_FALSE(FeedbackDialogView::isWebBrowser("/usr/share/applications/thunderbird.desktop"));
+    // Only the entry's own name counts, not the folder it lies in.
+    EXPECT_FALSE(FeedbackDialogView::isWebBrowser("/opt/chrome/apps/mutt.desktop"));
+
+    FeedbackRig rig;
+    rig.opener->handler = "/usr/share/applications/Firefox-ESR.desktop";
+    rig.view.emailButton()->click();
+    EXPECT_TRUE(rig.opener->opened.isEmpty());
+    ASSERT_EQ(rig.alerts->shown.size(), 1);
+    EXPECT_EQ(rig.alerts->shown[0].messageText, "Browser Cannot Handle Email");
+    EXPECT_TRUE(rig.alerts->shown[0].informativeText.endsWith("Email: " + address));
+
+    rig.view.copyButton()->click();
+    ASSERT_EQ(rig.pasteboard->written.size(), 1);
+    EXPECT_EQ(rig.pasteboard->written[0].mimeType, "text/plain");
+    EXPECT_EQ(rig.pasteboard->written[0].data, address.toUtf8());
+    ASSERT_EQ(rig.alerts->shown.size(), 2);
+    EXPECT_EQ(rig.alerts->shown[1].messageText, "Email Copied");
+    EXPECT_EQ(rig.alerts->shown[1].buttons, QStringList{"OK"});
+}
+
+TEST(FeedbackMailTest, RefusedOpeningsNameTheAddressToUseInstead)
+{
+    FeedbackRig rig;
+    rig.opener->accepts = false;
+    rig.view.emailButton()->click();
+    ASSERT_EQ(rig.opener->opened.size(), 1);
+    ASSERT_EQ(rig.alerts->shown.size(), 1);
+    EXPECT_EQ(rig.alerts->shown[0].messageText, "Cannot Open Mail");
+    EXPECT_TRUE(rig.alerts->shown[0].informativeText.endsWith(address));
+
+    rig.view.twitterButton()->click();
+    ASSERT_EQ(rig.opener->opened.size(), 2);
+    EXPECT_EQ(rig.opener->opened[1], QUrl(FeedbackDialogView::twitterURL));
+    ASSERT_EQ(rig.alerts->shown.size(), 2);
+    EXPECT_EQ(rig.alerts->shown[1].messageText, "Cannot Open Twitter");
+    EXPECT_EQ(rig.alerts->shown[1].informativeText, "Please visit: " + FeedbackDialogView::twitterURL);
+}
+
+TEST(FeedbackWindowTest, EscapeHidesTheFixedSizeWindowForReuse)
+{
+    FeedbackRig rig;
+    QWidget *window = rig.controller.window();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->minimumSize(), QSize(400, 460));
+    EXPECT_EQ(window->maximumSize(), QSize(400, 460));
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window, Qt::Key_Escape);
+    ASSERT_TRUE(test::waitUntil([&] { return !window->isVisible(); }));
+    EXPECT_EQ(rig.controller.window(), window);
+    window->show();
+    EXPECT_TRUE(window->isVisible());
+}

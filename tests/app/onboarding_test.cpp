@@ -1,0 +1,200 @@
+#include "platform/alert_presenter.h"
+#include "platform/notification_center.h"
+#include "platform/privacy_settings_opener.h"
+#include "platform/user_defaults.h"
+#include "windows/onboarding_view.h"
+#include "windows/permissions_page_view.h"
+#include "windows/welcome_page_view.h"
+
+#include "support/event_loop.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct CountingOpener : PrivacySettingsOpener {
+    int opens = 0;
+    bool hasPrivacyPage() const override { return true; }
+    QString openPrivacyPage() override
+    {
+        ++opens;
+        return {};
+    }
+};
+
+struct NoAlerts : AlertPresenter {
+    int runModal(const Alert &) override { return -1; }
+};
+
+// An onboarding view over a private defaults file and switchable permission checks.
+struct Rig {
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.filePath("defaults.json")};
+    NotificationCenter center;
+    CountingOpener opener;
+    NoAlerts alerts;
+    bool screenGranted = false;
+    bool keysGranted = false;
+    int completions = 0;
+    std::unique_ptr<OnboardingView> view;
+
+    Rig()
+    {
+        view = std::make_unique<OnboardingView>(defaults, services(), [this] { ++completions; });
+    }
+
+    PermissionsPageServices services()
+    {
+        return {{[this] { return screenGranted; }, [this] { return keysGranted; }}, center, opener, alerts};
+    }
+
+    bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
+};
+
+bool buttonShown(const QPushButton *button)
+{
+    return button && button->isVisibleTo(button->window());
+}
+
+} // namespace
+
+TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
+{
+    Rig rig;
+    EXPECT_EQ(rig.view->currentPage(), 0);
+    EXPECT_EQ(rig.view->pageDots()->currentIndex(), 0);
+    EXPECT_TRUE(buttonShown(rig.view->skipButton()));
+
+    rig.view->nextButton()->click();
+    EXPECT_EQ(rig.view->currentPage(), 1);
+    EXPECT_EQ(rig.view->currentPageView(), rig.view->permissionsPage());
+    EXPECT_EQ(rig.view->pageDots()->currentIndex(), 1);
+    EXPECT_FALSE(buttonShown(rig.view->skipButton()));
+    // The slide ends with the new page in place and the old one put away.
+    ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
+    EXPECT_EQ(rig.view->permissionsPage()->geometry(), QRect(0, 0, OnboardingView::viewWidth, OnboardingView::pageHeight));
+    EXPECT_FALSE(rig.seen());
+    EXPECT_EQ(rig.completions, 0);
+
+    // The last page finishes whatever the permissions, and stays where it is.
+    rig.view->nextButton()->click();
+    EXPECT_TRUE(rig.seen());
+    EXPECT_EQ(rig.completions, 1);
+    EXPECT_EQ(rig.view->currentPage(), 1);
+    rig.view->nextButton()->click();
+    EXPECT_EQ(rig.completions, 2);
+}
+
+TEST(OnboardingViewTest, SkipFinishesWithoutEverMakingThePermissionsPage)
+{
+    Rig rig;
+    rig.view->skipButton()->click();
+    EXPECT_TRUE(rig.seen());
+    EXPECT_EQ(rig.completions, 1);
+    EXPECT_EQ(rig.view->permissionsPage(), nullptr);
+}
+
+TEST(OnboardingViewTest, ReturnActsAsNextAndEscapeAsSkipOnTheWelcomePageOnly)
+{
+    Rig rig;
+    rig.view->show();
+    rig.view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(rig.view.get()));
+
+    // A shortcut presses its button visibly first, so the click comes a moment later.
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    ASSERT_TRUE(test::waitUntil([&] { return rig.view->currentPage() == 1; }));
+    // Skip is gone on the last page, and with it Escape; Return now finishes.
+    QTest::keyClick(rig.view.get(), Qt::Key_Escape);
+    QTest::keyClick(rig.view.get(), Qt::Key_Return);
+    ASSERT_TRUE(test::waitUntil([&] { return rig.completions > 0; }));
+    EXPECT_EQ(rig.completions, 1);
+
+    Rig other;
+    other.view->show();
+    other.view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(other.view.get()));
+    QTest::keyClick(other.view.get(), Qt::Key_Escape);
+    ASSERT_TRUE(test::waitUntil([&] { return other.completions == 1; }));
+    EXPECT_EQ(other.view->currentPage(), 0);
+    EXPECT_TRUE(other.seen());
+}
+
+TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
+{
+    Rig rig;
+    rig.keysGranted = true;
+    rig.view->show();
+    rig.view->next();
+    PermissionsPageView *page = rig.view->permissionsPage();
+    ASSERT_NE(page, nullptr);
+
+    // Checked at once on showing: the required row missing, the optional one granted.
+    EXPECT_FALSE(page->screenRecordingRow()->isGranted());
+    EXPECT_TRUE(buttonShown(page->screenRecordingRow()->grantButton()));
+    EXPECT_TRUE(page->accessibilityRow()->isGranted());
+    EXPECT_FALSE(buttonShown(page->accessibilityRow()->grantButton()));
+    EXPECT_TRUE(page->accessibilityRow()->grantedLabel()->isVisibleTo(page));
+    EXPECT_TRUE(page->instructionsLabel()->isVisibleTo(page));
+    EXPECT_FALSE(rig.view->areRequiredPermissionsGranted());
+    ASSERT_NE(page->permissionManager(), nullptr);
+
+    // A grant made elsewhere shows up by itself on a later poll.
+    rig.screenGranted = true;
+    rig.keysGranted = false;
+    ASSERT_TRUE(test::waitUntil([&] { return page->screenRecordingRow()->isGranted(); }));
+    EXPECT_FALSE(buttonShown(page->screenRecordingRow()->grantButton()));
+    EXPECT_FALSE(page->instructionsLabel()->isVisibleTo(page));
+    EXPECT_TRUE(rig.view->areRequiredPermissionsGranted());
+    // The instructions follow Screen Recording only; the optional row offers its button again.
+    EXPECT_FALSE(page->accessibilityRow()->isGranted());
+    EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
+}
+
+TEST(PermissionsPageTest, PollsOnlyWhileOnScreen)
+{
+    Rig rig;
+    rig.view->next();
+    PermissionsPageView *page = rig.view->permissionsPage();
+    EXPECT_EQ(page->permissionCheckTimer(), nullptr);
+    EXPECT_EQ(page->permissionManager(), nullptr);
+
+    rig.view->show();
+    ASSERT_NE(page->permissionCheckTimer(), nullptr);
+    EXPECT_TRUE(page->permissionCheckTimer()->isActive());
+    EXPECT_EQ(page->permissionCheckTimer()->interval(), PermissionsPageView::pollIntervalMs);
+
+    rig.view->hide();
+    EXPECT_EQ(page->permissionCheckTimer(), nullptr);
+    // Shown again, it checks at once and polls again, with the same manager.
+    PermissionManager *manager = page->permissionManager();
+    rig.screenGranted = true;
+    rig.view->show();
+    EXPECT_TRUE(page->screenRecordingRow()->isGranted());
+    EXPECT_NE(page->permissionCheckTimer(), nullptr);
+    EXPECT_EQ(page->permissionManager(), manager);
+}
+
+TEST(PermissionsPageTest, GrantButtonsOpenTheSettingsEvenWhenAlreadyGranted)
+{
+    Rig rig;
+    rig.view->show();
+    rig.view->next();
+    PermissionsPageView *page = rig.view->permissionsPage();
+
+    page->accessibilityRow()->grantButton()->click();
+    EXPECT_EQ(rig.opener.opens, 1);
+    rig.screenGranted = true;
+    page->grantScreenRecording();
+    EXPECT_EQ(rig.opener.opens, 2);
+    // Asking changes no row: only the next check does.
+    EXPECT_FALSE(page->screenRecordingRow()->isGranted());
+}

@@ -1,0 +1,288 @@
+#include "history_test_support.h"
+#include "history_window_fakes.h"
+
+#include "history/history_detail_view.h"
+#include "history/history_filtered_empty_state_view.h"
+#include "history/history_list_column.h"
+#include "history/history_list_item_view.h"
+#include "history/history_search_bar.h"
+#include "history/history_date_range_sheet.h"
+#include "history/history_view.h"
+#include "history/history_view_model.h"
+
+#include <QBuffer>
+#include <QCalendarWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QToolButton>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+QByteArray png(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+// A store whose reads finish only when the test releases them.
+class GatedStore : public HistoryStore {
+public:
+    using HistoryStore::HistoryStore;
+    QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit) override
+    {
+        if (!gated)
+            return HistoryStore::getEntries(limit);
+        pending = std::make_shared<QPromise<QList<CaptureHistoryEntry>>>();
+        pending->start();
+        return pending->future();
+    }
+    void release(const QList<CaptureHistoryEntry> &entries)
+    {
+        pending->addResult(entries);
+        pending->finish();
+    }
+    bool gated = false;
+    std::shared_ptr<QPromise<QList<CaptureHistoryEntry>>> pending;
+};
+
+class HistoryViewTest : public HistoryFolderTest {
+protected:
+    // A shown history window over `entries` (newest first), loaded.
+    HistoryView &open(const QList<CaptureHistoryEntry> &entries)
+    {
+        seedHistory(entries);
+        store = std::make_unique<GatedStore>(folder(), 100, center, freeSpace);
+        view = std::make_unique<HistoryView>(
+            std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, center), pins, alerts, center);
+        view->resize(900, 600);
+        view->show();
+        EXPECT_TRUE(waitUntil([&] { return !model().isLoading(); }));
+        return *view;
+    }
+    HistoryViewModel &model() { return view->viewModel(); }
+    QStringList rowTitles() const
+    {
+        QStringList titles;
+        for (HistoryListItemView *row : view->listColumn()->rows())
+            titles << row->entry().title();
+        return titles;
+    }
+    template <typename T>
+    T *child(const char *name) const { return view->findChild<T *>(QLatin1String(name)); }
+
+    FakePasteboard pasteboard;
+    FakeSavePanel savePanel;
+    FakeAlerts alerts;
+    FakePins pins;
+    std::unique_ptr<GatedStore> store;
+    std::unique_ptr<HistoryView> view;
+};
+
+CaptureHistoryEntry entryWith(const QString &text, int age, CaptureMode mode = CaptureMode::normal)
+{
+    CaptureHistoryEntry entry = makeEntry(text, QDateTime::currentDateTimeUtc().addSecs(-age).addMSecs(-500));
+    entry.timestamp = QDateTime::fromSecsSinceEpoch(entry.timestamp.toSecsSinceEpoch(), Qt::UTC);
+    entry.captureMode = mode;
+    return entry;
+}
+
+} // namespace
+
+TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
+{
+    CaptureHistoryEntry newest = entryWith("newest text", 60);
+    newest.sourceAppBundleID = QString("org.example.Viewer");
+    open({newest, entryWith("int main();", 3600, CaptureMode::code), entryWith("oldest", 7200)});
+
+    ASSERT_EQ(view->content(), HistoryView::Content::list);
+    EXPECT_EQ(rowTitles(), (QStringList{"newest text", "int main();", "oldest"}));
+    ASSERT_TRUE(model().selectedEntry()); // the newest capture is selected on first display
+    EXPECT_EQ(model().selectedEntry()->text, "newest text");
+    EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "newest text");
+    EXPECT_EQ(child<QLabel>("detailSource")->text(), "From: org.example.Viewer");
+    EXPECT_TRUE(child<QLabel>("detailBadge")->isHidden());
+
+    // A click on the empty space right of a row's title selects that row.
+    HistoryListItemView *code = view->listColumn()->rows().at(1);
+    QTest::mouseClick(code, Qt::LeftButton, {}, QPoint(code->width() - 4, code->height() / 2));
+    EXPECT_EQ(model().selectedEntry()->text, "int main();");
+    EXPECT_TRUE(code->isSelected());
+    EXPECT_FALSE(view->listColumn()->rows().at(0)->isSelected());
+    EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "int main();");
+    EXPECT_EQ(child<QLabel>("detailBadge")->text(), "Code");
+    EXPECT_FALSE(child<QLabel>("detailBadge")->isHidden());
+    EXPECT_TRUE(child<QLabel>("detailSource")->isHidden());
+
+    // A capture taken meanwhile appears on top; the selection stays.
+    await(store->addEntry(entryWith("just taken", 0)));
+    ASSERT_TRUE(waitUntil([&] { return rowTitles().size() == 4; }));
+    EXPECT_EQ(rowTitles().front(), "just taken");
+    EXPECT_EQ(model().selectedEntry()->text, "int main();");
+}
+
+TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)
+{
+    open({});
+    EXPECT_EQ(view->content(), HistoryView::Content::empty);
+    model().setSearchQuery("anything");
+    EXPECT_EQ(view->content(), HistoryView::Content::empty);
+    model().setSearchQuery(QString());
+
+    // Loading with nothing listed yet shows the loading view.
+    store->gated = true;
+    model().loadEntries();
+    EXPECT_EQ(view->content(), HistoryView::Content::loading);
+    store->release({entryWith("old one", 3 * 86400)});
+    ASSERT_TRUE(waitUntil([&] { return !model().isLoading(); }));
+    EXPECT_EQ(view->content(), HistoryView::Content::list);
+
+    // A reload while records are listed keeps the list and shows the small indicator.
+    model().loadEntries();
+    EXPECT_EQ(view->content(), HistoryView::Content::list);
+    EXPECT_TRUE(view->listColumn()->isShowingProgress());
+    store->release(model().allEntries());
+    ASSERT_TRUE(waitUntil([&] { return !model().isLoading(); }));
+    EXPECT_FALSE(view->listColumn()->isShowingProgress());
+
+    auto *reason = child<QLabel>("filteredReason");
+    model().setDateFilter(DateFilter::today);
+    EXPECT_EQ(view->content(), HistoryView::Content::filteredEmpty);
+    EXPECT_EQ(reason->text(), "No captures found for \"today\"");
+    model().setSearchQuery(" Zz ");
+    EXPECT_EQ(reason->text(), "No captures found matching \" Zz \"");
+
+    model().setSelectedEntry(std::nullopt);
+    child<QPushButton>("clearFiltersButton")->click();
+    EXPECT_EQ(model().searchQuery(), QString());
+    EXPECT_EQ(model().dateFilter(), DateFilter::all);
+    EXPECT_EQ(view->content(), HistoryView::Content::list);
+    ASSERT_TRUE(model().selectedEntry());
+    EXPECT_EQ(model().selectedEntry()->text, "old one");
+}
+
+TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
+{
+    open({entryWith("keep", 10), entryWith("remove", 20)});
+    HistoryDetailView *detail = view->detailView();
+
+    model().setSelectedEntry(model().entries().at(1));
+    alerts.choice = 0; // Cancel
+    detail->requestDelete();
+    ASSERT_TRUE(waitUntil([&] { return !model().showDeleteConfirmation(); }));
+    ASSERT_EQ(alerts.shown.size(), 1u);
+    EXPECT_EQ(alerts.shown[0].messageText, "Delete Capture?");
+    EXPECT_EQ(alerts.shown[0].buttons, (QStringList{"Cancel", "Delete"}));
+    EXPECT_FALSE(model().entryToDelete());
+    EXPECT_EQ(model().allEntries().size(), 2);
+
+    alerts.choice = 1; // Delete
+    detail->requestDelete();
+    ASSERT_TRUE(waitUntil([&] { return model().allEntries().size() == 1 && !model().isLoading(); }));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"keep"});
+    EXPECT_EQ(model().selectedEntry()->text, "keep");
+
+    // A record that vanished from the file meanwhile: the failure is shown in an alert.
+    {
+        HistoryStore other(folder(), 100, center, freeSpace);
+        await(other.deleteEntry(model().entries().at(0).id));
+    }
+    detail->requestDelete();
+    ASSERT_TRUE(waitUntil([&] { return alerts.shown.size() == 4; }));
+    EXPECT_EQ(alerts.shown[3].messageText, "Error");
+    EXPECT_TRUE(alerts.shown[3].informativeText.startsWith("History entry not found: "));
+
+    auto *clearAll = child<QPushButton>("clearAllButton");
+    ASSERT_TRUE(clearAll->isEnabled());
+    clearAll->click();
+    ASSERT_TRUE(waitUntil([&] { return view->content() == HistoryView::Content::empty; }));
+    EXPECT_EQ(alerts.shown.back().messageText, "Clear All History?");
+    EXPECT_FALSE(clearAll->isEnabled());
+}
+
+TEST_F(HistoryViewTest, SearchBarDrivesTheViewModel)
+{
+    open({entryWith("alpha", 10), entryWith("beta", 20)});
+    auto *field = child<QLineEdit>("searchField");
+    auto *clear = child<QToolButton>("clearSearchButton");
+    EXPECT_TRUE(clear->isHidden());
+    QTest::keyClicks(field, "zz");
+    EXPECT_EQ(model().searchQuery(), "zz");
+    EXPECT_FALSE(clear->isHidden());
+    EXPECT_EQ(child<QLabel>("statsLabel")->text(), "0 of 2 captures");
+    EXPECT_TRUE(child<QPushButton>("clearAllButton")->isEnabled()); // captures exist
+    clear->click();
+    EXPECT_EQ(model().searchQuery(), QString());
+    EXPECT_TRUE(clear->isHidden());
+    EXPECT_EQ(model().entries().size(), 2);
+
+    // Choosing the custom range only opens the sheet; Apply sets the filter.
+    HistorySearchBar *bar = view->searchBar();
+    QAction *custom = nullptr;
+    for (QAction *item : bar->dateFilterMenu()->actions()) {
+        if (item->data().toString() == "customRange")
+            custom = item;
+    }
+    ASSERT_NE(custom, nullptr);
+    custom->trigger();
+    EXPECT_TRUE(bar->showDatePicker());
+    EXPECT_EQ(model().dateFilter(), DateFilter::all);
+    EXPECT_TRUE(custom->icon().isNull());
+
+    const QDate from = QDate::currentDate().addDays(-1);
+    bar->dateRangeSheet()->fromCalendar()->setSelectedDate(from);
+    EXPECT_EQ(model().customDateFrom().date(), from);
+    EXPECT_EQ(model().dateFilter(), DateFilter::all);
+    bar->dateRangeSheet()->apply();
+    ASSERT_TRUE(waitUntil([&] { return model().dateFilter() == DateFilter::customRange; }));
+    EXPECT_FALSE(bar->showDatePicker());
+    EXPECT_FALSE(custom->icon().isNull());
+    auto *range = bar->dateFilterMenu()->findChild<QLabel *>("customRangeLabel");
+    ASSERT_NE(range, nullptr);
+    EXPECT_EQ(range->text(), QLocale().toString(from, QLocale::ShortFormat) + " to "
+                                 + QLocale().toString(model().customDateTo().date(), QLocale::ShortFormat));
+}
+
+TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
+{
+    CaptureHistoryEntry emoji = entryWith(QString::fromUtf8("\U0001F44D\U0001F3FD"), 10);
+    emoji.thumbnailData = png(100, 50);
+    open({emoji});
+    HistoryDetailView *detail = view->detailView();
+    EXPECT_EQ(child<QLabel>("detailCharacterCount")->text(), "1 characters");
+    EXPECT_EQ(child<QLabel>("detailThumbnail")->pixmap().deviceIndependentSize().toSize(), QSize(100, 50));
+
+    child<QPushButton>("copyButton")->click();
+    EXPECT_EQ(pasteboard.text(), emoji.text);
+    child<QPushButton>("pinButton")->click();
+    ASSERT_EQ(pins.pinnedEntries.size(), 1);
+    EXPECT_EQ(pins.pinnedEntries[0].id, emoji.id);
+
+    // Export as PDF, cancelled in the panel: nothing written, nothing announced.
+    int announcements = 0;
+    QObject context;
+    for (const char *name : {"ExportSucceeded", "ExportFailed"})
+        center.addObserver(name, &context, [&](const QVariantMap &) { ++announcements; });
+    detail->exportMenu()->actions().at(2)->trigger();
+    ASSERT_TRUE(waitUntil([&] { return savePanel.requests.size() == 1; }));
+    EXPECT_EQ(savePanel.requests[0].mimeType, "application/pdf");
+    EXPECT_EQ(announcements, 0);
+
+    EXPECT_EQ(HistoryDetailView::thumbnailDisplaySize({256, 100}), QSize(256, 100));
+    EXPECT_EQ(HistoryDetailView::thumbnailDisplaySize({512, 256}), QSize(256, 128));
+
+    model().setSelectedEntry(std::nullopt);
+    EXPECT_FALSE(child<QWidget>("detailActionBar")->isVisible());
+    EXPECT_TRUE(child<QWidget>("detailPlaceholder")->isVisible());
+}
