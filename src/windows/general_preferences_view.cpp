@@ -7,7 +7,7 @@
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/switch_row.h"
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -218,7 +218,7 @@ QWidget *GeneralPreferencesView::makeErrorBanner()
     auto *layout = new QHBoxLayout(banner);
     layout->setContentsMargins(8, 8, 8, 8);
     auto *icon = new QLabel(banner);
-    icon->setPixmap(SymbolIcon::pixmap(Symbol::exclamationTriangleFill, FormStyle::errorColor(), 14,
+    icon->setPixmap(paneSymbolPixmap(PaneSymbol::exclamationTriangleFill, FormStyle::errorColor(), 14,
                                        devicePixelRatioF()));
     layout->addWidget(icon, 0, Qt::AlignVCenter);
     m_errorLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, banner, FormStyle::errorColor());

@@ -8,7 +8,7 @@
 #include "platform/l10n.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -143,7 +143,7 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     FormStyle::makeSecondary(deletionNote);
     deletion->addWidget(deletionNote);
     m_clearButton = new QPushButton(
-        SymbolIcon::icon(Symbol::trash, FormStyle::errorColor()),
+        paneSymbolIcon(PaneSymbol::trash, FormStyle::errorColor()),
         L10n::text("preferences.history.clear_all_button", "Clear All History...", "Clear all history button"), section);
     QPalette red = m_clearButton->palette();
     red.setColor(QPalette::ButtonText, FormStyle::errorColor());

@@ -3,7 +3,7 @@
 #include "platform/l10n.h"
 #include "windows/form_style.h"
 #include "windows/language_drop_delegate.h"
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -72,7 +72,7 @@ LanguageRow::LanguageRow(OCRLanguage language, QWidget *parent) : QWidget(parent
 
     m_handle = new QLabel(this);
     const int handleSize = QFontMetrics(FormStyle::font(font(), FormStyle::Text::caption)).height();
-    m_handle->setPixmap(SymbolIcon::pixmap(Symbol::line3Horizontal, FormStyle::secondaryColor(palette()), handleSize,
+    m_handle->setPixmap(paneSymbolPixmap(PaneSymbol::line3Horizontal, FormStyle::secondaryColor(palette()), handleSize,
                                            devicePixelRatioF()));
     row->addWidget(m_handle, 0, Qt::AlignVCenter);
 

@@ -35,16 +35,16 @@ QString title(PreferencesTab tab)
     return {};
 }
 
-Symbol symbol(PreferencesTab tab)
+PaneSymbol symbol(PreferencesTab tab)
 {
     switch (tab) {
-    case PreferencesTab::general: return Symbol::gearshape;
-    case PreferencesTab::shortcuts: return Symbol::keyboard;
-    case PreferencesTab::textFormatting: return Symbol::textAlignLeft;
-    case PreferencesTab::languages: return Symbol::globe;
-    case PreferencesTab::history: return Symbol::clock;
+    case PreferencesTab::general: return PaneSymbol::gearshape;
+    case PreferencesTab::shortcuts: return PaneSymbol::keyboard;
+    case PreferencesTab::textFormatting: return PaneSymbol::textAlignLeft;
+    case PreferencesTab::languages: return PaneSymbol::globe;
+    case PreferencesTab::history: return PaneSymbol::clock;
     }
-    return Symbol::gearshape;
+    return PaneSymbol::gearshape;
 }
 
 } // namespace quorvane

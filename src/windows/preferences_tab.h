@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QString>
 
@@ -23,6 +23,6 @@ std::optional<PreferencesTab> preferencesTabFromRawValue(qint64 raw);
 // The localised tab title ("General", "Text & Formatting", ...).
 QString title(PreferencesTab tab);
 // The symbol beside the title.
-Symbol symbol(PreferencesTab tab);
+PaneSymbol symbol(PreferencesTab tab);
 
 } // namespace quorvane

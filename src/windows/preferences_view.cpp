@@ -43,7 +43,7 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
         // "&" would otherwise mark a keyboard mnemonic ("Text & Formatting").
         QString label = title(tab);
         label.replace(QLatin1Char('&'), QLatin1String("&&"));
-        m_tabs->addTab(panes.at(rawValue(tab)), SymbolIcon::icon(symbol(tab), symbolColor), label);
+        m_tabs->addTab(panes.at(rawValue(tab)), paneSymbolIcon(symbol(tab), symbolColor), label);
     }
     m_tabs->setCurrentIndex(rawValue(initial));
     // Connected after the initial pane is chosen: opening the window writes nothing.

@@ -4,7 +4,7 @@
 #include "core/settings_store.h"
 #include "platform/l10n.h"
 #include "windows/form_style.h"
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -184,7 +184,7 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
     message->setSpacing(4);
     const QFont caption = FormStyle::font(font(), FormStyle::Text::caption);
     auto *icon = new QLabel(m_messageRow);
-    icon->setPixmap(SymbolIcon::pixmap(Symbol::exclamationCircleFill, FormStyle::errorColor(),
+    icon->setPixmap(paneSymbolPixmap(PaneSymbol::exclamationCircleFill, FormStyle::errorColor(),
                                        QFontMetrics(caption).ascent(), devicePixelRatioF()));
     message->addWidget(icon, 0, Qt::AlignVCenter);
     m_messageLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, m_messageRow, FormStyle::errorColor());

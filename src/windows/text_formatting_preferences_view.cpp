@@ -5,7 +5,7 @@
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/switch_row.h"
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -102,7 +102,7 @@ QWidget *TextFormattingPreferencesView::makeCodeModeNote()
 
     auto *icon = new QLabel(note);
     const int iconSize = QFontMetrics(FormStyle::font(font(), FormStyle::Text::title3)).height();
-    icon->setPixmap(SymbolIcon::pixmap(Symbol::infoCircleFill, FormStyle::accentColor(palette()), iconSize,
+    icon->setPixmap(paneSymbolPixmap(PaneSymbol::infoCircleFill, FormStyle::accentColor(palette()), iconSize,
                                        devicePixelRatioF()));
     row->addWidget(icon, 0, Qt::AlignTop);
 

@@ -8,7 +8,7 @@ namespace quorvane {
 
 // The small line symbols the preference panes show beside titles and messages, drawn in
 // one colour so they can take the colour of the text they stand by.
-enum class Symbol {
+enum class PaneSymbol {
     gearshape,
     keyboard,
     textAlignLeft,
@@ -21,13 +21,9 @@ enum class Symbol {
     line3Horizontal,
 };
 
-namespace SymbolIcon {
-
 // `symbol` in `color`, `size` logical pixels square, at `devicePixelRatio`.
-QPixmap pixmap(Symbol symbol, const QColor &color, int size, qreal devicePixelRatio = 1.0);
+QPixmap paneSymbolPixmap(PaneSymbol symbol, const QColor &color, int size, qreal devicePixelRatio = 1.0);
 // An icon holding the symbol at 16, 24 and 32 pixels.
-QIcon icon(Symbol symbol, const QColor &color);
-
-} // namespace SymbolIcon
+QIcon paneSymbolIcon(PaneSymbol symbol, const QColor &color);
 
 } // namespace quorvane

@@ -1,15 +1,15 @@
-#include "windows/symbol_icon.h"
+#include "windows/pane_symbol.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
-namespace quorvane::SymbolIcon {
+namespace quorvane {
 
 namespace {
 
 // Draws on a 24 x 24 grid.
-void draw(QPainter &p, Symbol symbol, const QColor &color)
+void draw(QPainter &p, PaneSymbol symbol, const QColor &color)
 {
     QPen line(color, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     p.setPen(line);
@@ -26,7 +26,7 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
     };
 
     switch (symbol) {
-    case Symbol::gearshape: {
+    case PaneSymbol::gearshape: {
         QPainterPath gear;
         const int teeth = 8;
         for (int i = 0; i < teeth * 2; ++i) {
@@ -46,7 +46,7 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         p.drawEllipse(centre, 3.2, 3.2);
         break;
     }
-    case Symbol::keyboard: {
+    case PaneSymbol::keyboard: {
         p.drawRoundedRect(QRectF(2, 6, 20, 13), 2.5, 2.5);
         p.setPen(Qt::NoPen);
         p.setBrush(color);
@@ -57,13 +57,13 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         p.drawRoundedRect(QRectF(7, 15.2, 10, 1.8), 0.6, 0.6);
         break;
     }
-    case Symbol::textAlignLeft:
+    case PaneSymbol::textAlignLeft:
         p.drawLine(QPointF(3, 5), QPointF(21, 5));
         p.drawLine(QPointF(3, 10), QPointF(15, 10));
         p.drawLine(QPointF(3, 15), QPointF(21, 15));
         p.drawLine(QPointF(3, 20), QPointF(13, 20));
         break;
-    case Symbol::globe:
+    case PaneSymbol::globe:
         p.drawEllipse(centre, 9.5, 9.5);
         p.drawEllipse(centre, 4.2, 9.5);
         p.drawLine(QPointF(12, 2.5), QPointF(12, 21.5));
@@ -71,12 +71,12 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         p.drawLine(QPointF(4.2, 7), QPointF(19.8, 7));
         p.drawLine(QPointF(4.2, 17), QPointF(19.8, 17));
         break;
-    case Symbol::clock:
+    case PaneSymbol::clock:
         p.drawEllipse(centre, 9.5, 9.5);
         p.drawLine(centre, QPointF(12, 6));
         p.drawLine(centre, QPointF(16, 14));
         break;
-    case Symbol::exclamationTriangleFill: {
+    case PaneSymbol::exclamationTriangleFill: {
         QPainterPath triangle;
         triangle.moveTo(12, 2.5);
         triangle.lineTo(22.5, 21);
@@ -91,13 +91,13 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         cutOut(mark);
         break;
     }
-    case Symbol::exclamationCircleFill:
-    case Symbol::infoCircleFill: {
+    case PaneSymbol::exclamationCircleFill:
+    case PaneSymbol::infoCircleFill: {
         p.setPen(Qt::NoPen);
         p.setBrush(color);
         p.drawEllipse(centre, 10.5, 10.5);
         QPainterPath mark;
-        if (symbol == Symbol::exclamationCircleFill) {
+        if (symbol == PaneSymbol::exclamationCircleFill) {
             mark.addRoundedRect(QRectF(10.9, 5.8, 2.2, 8.2), 1.1, 1.1);
             mark.addEllipse(QPointF(12, 17.3), 1.35, 1.35);
         } else {
@@ -107,14 +107,14 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
         cutOut(mark);
         break;
     }
-    case Symbol::trash:
+    case PaneSymbol::trash:
         p.drawLine(QPointF(3.5, 6), QPointF(20.5, 6));
         p.drawPolyline(QPolygonF({QPointF(9, 6), QPointF(9.5, 3), QPointF(14.5, 3), QPointF(15, 6)}));
         p.drawPolyline(QPolygonF({QPointF(5.5, 6), QPointF(6.8, 21), QPointF(17.2, 21), QPointF(18.5, 6)}));
         p.drawLine(QPointF(10, 10), QPointF(10.3, 17.5));
         p.drawLine(QPointF(14, 10), QPointF(13.7, 17.5));
         break;
-    case Symbol::line3Horizontal:
+    case PaneSymbol::line3Horizontal:
         p.drawLine(QPointF(4, 7), QPointF(20, 7));
         p.drawLine(QPointF(4, 12), QPointF(20, 12));
         p.drawLine(QPointF(4, 17), QPointF(20, 17));
@@ -124,7 +124,7 @@ void draw(QPainter &p, Symbol symbol, const QColor &color)
 
 } // namespace
 
-QPixmap pixmap(Symbol symbol, const QColor &color, int size, qreal devicePixelRatio)
+QPixmap paneSymbolPixmap(PaneSymbol symbol, const QColor &color, int size, qreal devicePixelRatio)
 {
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
     QPixmap out(pixels, pixels);
@@ -138,12 +138,12 @@ QPixmap pixmap(Symbol symbol, const QColor &color, int size, qreal devicePixelRa
     return out;
 }
 
-QIcon icon(Symbol symbol, const QColor &color)
+QIcon paneSymbolIcon(PaneSymbol symbol, const QColor &color)
 {
     QIcon result;
     for (int size : {16, 24, 32})
-        result.addPixmap(pixmap(symbol, color, size));
+        result.addPixmap(paneSymbolPixmap(symbol, color, size));
     return result;
 }
 
-} // namespace quorvane::SymbolIcon
+} // namespace quorvane
