@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/app_language.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+class NotificationCenter;
+class UserDefaults;
+
+// Keeps the interface language the user chose: remembers it under "AppLanguage", points
+// "AppleLanguages" (what start-up reads to pick the string table) at it, loads its string
+// table for everything shown from now on, and posts "LanguageDidChange" after a choice.
+// Main thread only.
+class LanguageManager : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char *userDefaultsKey = "AppLanguage";
+    static constexpr const char *appleLanguagesKey = "AppleLanguages";
+    static constexpr const char *didChangeNotification = "LanguageDidChange";
+
+    // Reads the stored choice ("system" when absent or unknown; an unknown value stays
+    // stored) and applies it once.
+    LanguageManager(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
+                    QObject *parent = nullptr);
+
+    AppLanguage currentLanguage() const { return m_currentLanguage; }
+    // Applies `language` when it differs from the current one; stores nothing, posts nothing.
+    virtual void setCurrentLanguage(AppLanguage language);
+    // The user's choice: when it differs from the current one, stores it under
+    // "AppLanguage", applies it and posts "LanguageDidChange"; otherwise does nothing.
+    virtual void setLanguage(AppLanguage language);
+
+    // The string table in use: its resource path, or empty for the built-in English texts.
+    QString localizedBundle() const { return m_localizedBundle; }
+
+    // What start-up does before anything is shown: loads the string table of the first
+    // language under "AppleLanguages", or of the desktop's languages when none is stored.
+    static void applyLanguagePreference(const UserDefaults &userDefaults);
+    // ":/strings/<code>.json".
+    static QString stringTablePath(const QString &code);
+
+signals:
+    void currentLanguageChanged(quorvane::AppLanguage language);
+    void localizedBundleChanged(const QString &bundle);
+
+private:
+    void applyLanguage();
+    void setLocalizedBundle(const QString &bundle);
+    // Activates the table of `code`; the built-in English texts when it has none.
+    // Returns the table's path, or empty for English.
+    static QString loadStringTable(const QString &code);
+    // The tables of the desktop's preferred languages, the first one this program has.
+    static void loadSystemLanguage();
+
+    UserDefaults &m_userDefaults;
+    NotificationCenter &m_notificationCenter;
+    AppLanguage m_currentLanguage = AppLanguage::system;
+    QString m_localizedBundle;
+};
+
+} // namespace quorvane

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "core/app_language.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+
+namespace quorvane {
+
+class ActivationPolicy;
+class LanguageManager;
+class SettingsStore;
+class SwitchRow;
+
+// The General pane: five switches that show and change the shared settings as they are
+// held now, and the interface-language picker. A launch-at-login change that fails
+// shows a red banner until one succeeds.
+class GeneralPreferencesView : public QWidget {
+    Q_OBJECT
+public:
+    enum class Row { launchAtLogin, showDockIcon, playSound, useSystemNotifications, showPinWidget };
+
+    GeneralPreferencesView(SettingsStore &settingsStore, ActivationPolicy &activationPolicy,
+                           LanguageManager &languageManager, QWidget *parent = nullptr);
+
+    SwitchRow *row(Row row) const { return m_rows.at(static_cast<size_t>(row)); }
+    QComboBox *languagePicker() const { return m_languagePicker; }
+    AppLanguage selectedLanguage() const { return m_selectedLanguage; }
+    bool showError() const { return m_showError; }
+    QString errorMessage() const { return m_errorMessage; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void refreshSwitches();
+    void changeLaunchAtLogin(bool enabled);
+    void changeShowDockIcon(bool show);
+    void selectLanguage(int index);
+    QWidget *makeLanguageBlock();
+    QWidget *makeErrorBanner();
+
+    SettingsStore &m_settingsStore;
+    ActivationPolicy &m_activationPolicy;
+    LanguageManager &m_languageManager;
+    AppLanguage m_selectedLanguage;
+    bool m_showError = false;
+    QString m_errorMessage;
+
+    std::array<SwitchRow *, 5> m_rows{};
+    QComboBox *m_languagePicker = nullptr;
+    QWidget *m_errorSection = nullptr;
+    QLabel *m_errorLabel = nullptr;
+};
+
+} // namespace quorvane

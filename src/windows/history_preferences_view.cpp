@@ -1,0 +1,346 @@
+#include "windows/history_preferences_view.h"
+
+#include "core/diagnostics.h"
+#include "core/future_outcome.h"
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "platform/alert_presenter.h"
+#include "platform/l10n.h"
+#include "windows/form_section.h"
+#include "windows/form_style.h"
+#include "windows/pane_symbol.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cmath>
+
+namespace quorvane {
+
+namespace {
+
+constexpr int kMinimum = 1;
+constexpr int kMaximum = 1000;
+
+QString describe(const std::exception_ptr &error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &e) {
+        return e.localizedDescription();
+    } catch (const std::exception &e) {
+        return QString::fromUtf8(e.what());
+    } catch (...) {
+        return QStringLiteral("unknown error");
+    }
+}
+
+QString integerText(qint64 value)
+{
+    return L10n::text(QStringLiteral("%lld"), QStringLiteral("%lld")).replace(QLatin1String("%lld"), QString::number(value));
+}
+
+} // namespace
+
+HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qint64 maxHistoryEntries,
+                                               HistoryStoreOpener openHistoryStore, AlertPresenter &alertPresenter,
+                                               QWidget *parent)
+    : QWidget(parent),
+      m_settingsStore(settingsStore),
+      m_openHistoryStore(std::move(openHistoryStore)),
+      m_alertPresenter(alertPresenter),
+      m_maxHistoryEntries(int(std::clamp<qint64>(maxHistoryEntries, kMinimum, kMaximum)))
+{
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 16, 20, 16);
+    form->setSpacing(12);
+
+    auto *section = new FormSection(20, this);
+    auto *content = section->content();
+    QLabel *header = FormStyle::makeLabel(
+        L10n::text("preferences.history.header", "Configure capture history storage and management", "History header"),
+        FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(header);
+    header->setContentsMargins(0, 0, 0, 8);
+    content->addWidget(header);
+
+    // The maximum.
+    auto *maximum = new QVBoxLayout;
+    maximum->setSpacing(12);
+    maximum->addWidget(FormStyle::makeLabel(
+        L10n::text("preferences.history.max_entries", "Maximum history entries", "Max history entries label"),
+        FormStyle::Text::boldBody, section));
+    auto *sliderRow = new QHBoxLayout;
+    sliderRow->setSpacing(16);
+    m_slider = new QSlider(Qt::Horizontal, section);
+    m_slider->setRange(kMinimum, kMaximum);
+    m_slider->setSingleStep(sliderStep);
+    m_slider->setPageStep(10 * sliderStep);
+    m_slider->setAccessibleName(
+        L10n::text("preferences.history.max_entries", "Maximum history entries", "Max history entries label"));
+    connect(m_slider, &QSlider::valueChanged, this, &HistoryPreferencesView::sliderMoved);
+    sliderRow->addWidget(m_slider, 1);
+    m_valueLabel = new QLabel(section);
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : mono.pointSizeF());
+    m_valueLabel->setFont(mono);
+    m_valueLabel->setFixedWidth(50);
+    m_valueLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sliderRow->addWidget(m_valueLabel);
+    maximum->addLayout(sliderRow);
+    auto *notes = new QVBoxLayout;
+    notes->setSpacing(4);
+    m_estimateLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(m_estimateLabel);
+    notes->addWidget(m_estimateLabel);
+    QLabel *eviction = FormStyle::makeLabel(
+        L10n::text("preferences.history.auto_eviction", "Oldest entries are automatically removed when this limit is reached",
+                   "Auto eviction description"),
+        FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(eviction);
+    notes->addWidget(eviction);
+    maximum->addLayout(notes);
+    content->addLayout(maximum);
+
+    content->addWidget(FormStyle::makeDivider(section));
+
+    // What is stored now.
+    auto *stats = new QVBoxLayout;
+    stats->setSpacing(8);
+    stats->addWidget(FormStyle::makeLabel(
+        L10n::text("preferences.history.current_stats", "Current History", "Current stats label"),
+        FormStyle::Text::boldBody, section));
+    auto *statLines = new QVBoxLayout;
+    statLines->setSpacing(4);
+    m_entryCountLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
+    statLines->addWidget(m_entryCountLabel);
+    m_usageLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(m_usageLabel);
+    statLines->addWidget(m_usageLabel);
+    stats->addLayout(statLines);
+    content->addLayout(stats);
+
+    content->addWidget(FormStyle::makeDivider(section));
+
+    // Deleting everything.
+    auto *deletion = new QVBoxLayout;
+    deletion->setSpacing(8);
+    deletion->addWidget(FormStyle::makeLabel(
+        L10n::text("preferences.history.clear_history", "Clear History", "Clear history section label"),
+        FormStyle::Text::boldBody, section));
+    QLabel *deletionNote = FormStyle::makeLabel(
+        L10n::text("preferences.history.clear_history.description",
+                   "Permanently delete all capture history entries. This action cannot be undone",
+                   "Clear history description"),
+        FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(deletionNote);
+    deletion->addWidget(deletionNote);
+    m_clearButton = new QPushButton(
+        paneSymbolIcon(PaneSymbol::trash, FormStyle::errorColor()),
+        L10n::text("preferences.history.clear_all_button", "Clear All History...", "Clear all history button"), section);
+    QPalette red = m_clearButton->palette();
+    red.setColor(QPalette::ButtonText, FormStyle::errorColor());
+    m_clearButton->setPalette(red);
+    connect(m_clearButton, &QPushButton::clicked, this, &HistoryPreferencesView::requestClearAll);
+    deletion->addWidget(m_clearButton, 0, Qt::AlignLeft);
+    content->addLayout(deletion);
+
+    form->addWidget(section);
+    form->addStretch(1);
+
+    showSliderValue();
+    refresh();
+}
+
+HistoryPreferencesView::~HistoryPreferencesView() = default;
+
+QString HistoryPreferencesView::storageEstimate(qint64 entries)
+{
+    const qint64 bytes = entries * bytesPerEntry;
+    const QLocale locale;
+    auto trimmed = [&](double value, int decimals) {
+        QString text = locale.toString(value, 'f', decimals);
+        if (decimals > 0) {
+            const QString zeros = QString(locale.decimalPoint()) + QString(decimals, QLatin1Char('0'));
+            if (text.endsWith(zeros))
+                text.chop(zeros.size());
+        }
+        return text;
+    };
+    if (bytes < 1000)
+        return QStringLiteral("%1 bytes").arg(bytes);
+    if (bytes < 1'000'000)
+        return QStringLiteral("%1 KB").arg(trimmed(std::round(bytes / 1e3), 0));
+    if (bytes < 1'000'000'000)
+        return QStringLiteral("%1 MB").arg(trimmed(bytes / 1e6, 1));
+    return QStringLiteral("%1 GB").arg(trimmed(bytes / 1e9, 2));
+}
+
+int HistoryPreferencesView::usagePercentage(int count, int maximum)
+{
+    if (maximum <= 0)
+        return 0;
+    return int(double(count) / double(maximum) * 100.0);
+}
+
+int HistoryPreferencesView::snappedToStep(int value)
+{
+    const int steps = int(std::lround(double(value - kMinimum) / sliderStep));
+    return std::clamp(kMinimum + steps * sliderStep, kMinimum, kMaximum);
+}
+
+void HistoryPreferencesView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    openStore();
+}
+
+void HistoryPreferencesView::openStore()
+{
+    m_maxHistoryEntries = int(m_settingsStore.settings().maxHistoryEntries);
+    showSliderValue();
+
+    // The pane's store keeps as many records as the setting allows, so the count it
+    // reports is the history's.
+    std::unique_ptr<HistoryStore> store;
+    try {
+        store = m_openHistoryStore(m_maxHistoryEntries);
+    } catch (...) {
+        diag(QStringLiteral("Failed to initialize history store: %1").arg(describe(std::current_exception())));
+        setEntryCount(0);
+        return;
+    }
+    if (!store) {
+        setEntryCount(0);
+        return;
+    }
+    m_historyStore = std::move(store);
+    const quint64 generation = ++m_storeGeneration;
+    // Answers come back on the main thread while the pane exists; a pane closed before
+    // its store answers drops them (the store's operations never end cancelled).
+    m_historyStore->ensureLoaded().then(this, [this, generation](QFuture<void>) {
+        // A failed load leaves the store with what it holds (nothing): that is counted.
+        if (generation == m_storeGeneration)
+            recount();
+    });
+}
+
+void HistoryPreferencesView::recount()
+{
+    if (!m_historyStore)
+        return;
+    const quint64 generation = m_storeGeneration;
+    m_historyStore->entries().then(this, [this, generation](QFuture<QList<CaptureHistoryEntry>> done) {
+        if (generation != m_storeGeneration)
+            return;
+        const FutureOutcome<QList<CaptureHistoryEntry>> outcome = outcomeOf(done);
+        if (outcome.value)
+            setEntryCount(int(outcome.value->size()));
+    });
+}
+
+void HistoryPreferencesView::setEntryCount(int count)
+{
+    m_currentEntryCount = count;
+    refresh();
+    emit entryCountChanged(count);
+}
+
+void HistoryPreferencesView::showSliderValue()
+{
+    const QSignalBlocker blocker(m_slider);
+    m_slider->setValue(m_maxHistoryEntries);
+    refresh();
+}
+
+void HistoryPreferencesView::sliderMoved(int value)
+{
+    const int snapped = snappedToStep(value);
+    if (snapped != value) {
+        // Lands back here with the snapped value.
+        m_slider->setValue(snapped);
+        return;
+    }
+    setMaxHistoryEntries(snapped);
+}
+
+void HistoryPreferencesView::setMaxHistoryEntries(int value)
+{
+    const int n = value;
+    if (n == m_maxHistoryEntries)
+        return;
+    try {
+        m_settingsStore.setMaxHistoryEntries(n);
+    } catch (const SettingsStoreError &) {
+        m_maxHistoryEntries = int(m_settingsStore.settings().maxHistoryEntries);
+        showSliderValue();
+        return;
+    }
+    m_maxHistoryEntries = n;
+    showSliderValue();
+    if (!m_historyStore)
+        return;
+    const quint64 generation = m_storeGeneration;
+    // Trims the oldest records when the store holds more than the new maximum.
+    m_historyStore->setMaxEntries(n).then(this, [this, generation](QFuture<void>) {
+        if (generation == m_storeGeneration)
+            recount();
+    });
+}
+
+void HistoryPreferencesView::requestClearAll()
+{
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("preferences.history.clear_confirmation.title", "Clear All History?",
+                                   "Clear confirmation title");
+    alert.informativeText =
+        L10n::text("preferences.history.clear_confirmation.message",
+                   "This will permanently delete all capture history entries. This action cannot be undone.",
+                   "Clear confirmation message");
+    alert.buttons = {L10n::format("preferences.history.clear_confirmation.button", "Delete %d Entries",
+                                  "Delete entries button", {QString::number(m_currentEntryCount)}),
+                     L10n::text("preferences.history.clear_confirmation.cancel", "Cancel", "Cancel button")};
+    if (m_alertPresenter.runModal(alert) == 0)
+        clearAll();
+}
+
+void HistoryPreferencesView::clearAll()
+{
+    if (!m_historyStore)
+        return;
+    const quint64 generation = m_storeGeneration;
+    m_historyStore->clearAll().then(this, [this, generation](QFuture<void> done) {
+        try {
+            done.waitForFinished();
+        } catch (...) {
+            diag(QStringLiteral("Failed to clear history: %1").arg(describe(unwrappedException(std::current_exception()))));
+            return;
+        }
+        if (generation == m_storeGeneration)
+            setEntryCount(0);
+    });
+}
+
+void HistoryPreferencesView::refresh()
+{
+    m_valueLabel->setText(integerText(m_maxHistoryEntries));
+    m_estimateLabel->setText(L10n::format("preferences.history.estimated_storage", "Estimated storage: %@",
+                                          "Estimated storage label", {storageEstimate(m_maxHistoryEntries)}));
+    m_entryCountLabel->setText(L10n::format("preferences.history.entry_count", "%d entries stored", "Entry count label",
+                                            {QString::number(m_currentEntryCount)}));
+    m_usageLabel->setVisible(m_currentEntryCount >= 1);
+    m_usageLabel->setText(L10n::format("preferences.history.space_usage", "Using %d%% of maximum capacity",
+                                       "Space usage label",
+                                       {QString::number(usagePercentage(m_currentEntryCount, m_maxHistoryEntries))}));
+    m_clearButton->setEnabled(m_currentEntryCount > 0);
+}
+
+} // namespace quorvane

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "windows/preferences_services.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QPushButton;
+class QSlider;
+
+namespace quorvane {
+
+class AlertPresenter;
+class HistoryStore;
+class SettingsStore;
+
+// The History pane: the maximum number of captures kept (with the disk space that may
+// take), how many are stored now, and deleting them all after a confirmation. Each time it
+// comes on screen it opens a history store of its own over the history files; the maximum
+// goes to the settings and to that store.
+class HistoryPreferencesView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr qint64 bytesPerEntry = 50'000;
+    static constexpr int sliderStep = 10;
+
+    // `maxHistoryEntries` seeds the slider until the pane first comes on screen.
+    HistoryPreferencesView(SettingsStore &settingsStore, qint64 maxHistoryEntries, HistoryStoreOpener openHistoryStore,
+                           AlertPresenter &alertPresenter, QWidget *parent = nullptr);
+    ~HistoryPreferencesView() override;
+
+    int maxHistoryEntries() const { return m_maxHistoryEntries; }
+    int currentEntryCount() const { return m_currentEntryCount; }
+    HistoryStore *historyStore() const { return m_historyStore.get(); }
+
+    // What the slider does when moved to `value`: stores it in the settings and applies it
+    // to the pane's store.
+    void setMaxHistoryEntries(int value);
+    // What the "Clear All History..." button does: asks, then deletes.
+    void requestClearAll();
+    // Deletes every capture through the pane's store.
+    void clearAll();
+
+    QSlider *slider() const { return m_slider; }
+    QLabel *valueLabel() const { return m_valueLabel; }
+    QLabel *estimateLabel() const { return m_estimateLabel; }
+    QLabel *entryCountLabel() const { return m_entryCountLabel; }
+    QLabel *usageLabel() const { return m_usageLabel; }
+    QPushButton *clearButton() const { return m_clearButton; }
+
+    // The disk space `entries` captures may take, as file sizes are shown ("5 MB").
+    static QString storageEstimate(qint64 entries);
+    // The share of `maximum` that `count` uses, in whole percent, rounded down.
+    static int usagePercentage(int count, int maximum);
+    // A slider position on the steps 1, 11, 21, ..., 991, 1000.
+    static int snappedToStep(int value);
+
+signals:
+    // The pane's store has been counted (after opening, a trim or a deletion).
+    void entryCountChanged(int count);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void openStore();
+    void recount();
+    void setEntryCount(int count);
+    void showSliderValue();
+    void refresh();
+    void sliderMoved(int value);
+
+    SettingsStore &m_settingsStore;
+    HistoryStoreOpener m_openHistoryStore;
+    AlertPresenter &m_alertPresenter;
+    int m_maxHistoryEntries;
+    int m_currentEntryCount = 0;
+    std::unique_ptr<HistoryStore> m_historyStore;
+    // Tells the answers of a replaced store from those of the present one.
+    quint64 m_storeGeneration = 0;
+
+    QSlider *m_slider = nullptr;
+    QLabel *m_valueLabel = nullptr;
+    QLabel *m_estimateLabel = nullptr;
+    QLabel *m_entryCountLabel = nullptr;
+    QLabel *m_usageLabel = nullptr;
+    QPushButton *m_clearButton = nullptr;
+};
+
+} // namespace quorvane

@@ -1,0 +1,262 @@
+#include "windows/languages_preferences_view.h"
+
+#include "core/diagnostics.h"
+#include "core/settings_store.h"
+#include "platform/l10n.h"
+#include "windows/form_section.h"
+#include "windows/form_style.h"
+#include "windows/language_drop_delegate.h"
+#include "windows/language_row.h"
+#include "windows/switch_row.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+// The list's frame: control background, rounded, outlined.
+class ListFrame : public QWidget {
+public:
+    explicit ListFrame(QWidget *parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(FormStyle::separatorColor(palette()), 1));
+        p.setBrush(FormStyle::controlBackgroundColor(palette()));
+        p.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    }
+};
+
+} // namespace
+
+LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore, const UserSettings &seed,
+                                                   QWidget *parent)
+    : QWidget(parent),
+      m_settingsStore(settingsStore),
+      m_autoDetectLanguage(seed.autoDetectLanguage),
+      m_selectedLanguages(seed.preferredLanguages)
+{
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 16, 20, 16);
+    form->setSpacing(12);
+
+    auto *section = new FormSection(20, this);
+    QLabel *header = FormStyle::makeLabel(
+        L10n::text("preferences.languages.header", "Configure which languages Quorvane should recognize in captured text",
+                   "Languages header"),
+        FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(header);
+    header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(header);
+
+    m_autoDetectRow = new SwitchRow(
+        L10n::text("preferences.languages.auto_detect", "Auto-detect language (recommended)", "Auto-detect language toggle"),
+        L10n::text("preferences.languages.auto_detect.description",
+                   "Automatically detect the language based on system locale and text content. For best results, "
+                   "enable this option",
+                   "Auto-detect description"),
+        section);
+    connect(m_autoDetectRow, &SwitchRow::toggledByUser, this, &LanguagesPreferencesView::setAutoDetectLanguage);
+    section->content()->addWidget(m_autoDetectRow);
+
+    m_divider = FormStyle::makeDivider(section);
+    section->content()->addWidget(m_divider);
+
+    m_languageBlock = new QWidget(section);
+    auto *block = new QVBoxLayout(m_languageBlock);
+    block->setContentsMargins(0, 0, 0, 0);
+    block->setSpacing(12);
+
+    auto *headerRow = new QHBoxLayout;
+    headerRow->addWidget(FormStyle::makeLabel(
+        L10n::text("preferences.languages.preferred_languages", "Preferred Languages (drag to reorder priority)",
+                   "Preferred languages label"),
+        FormStyle::Text::boldBody, m_languageBlock), 1);
+    const QFont caption = FormStyle::font(font(), FormStyle::Text::caption);
+    auto *selectAllButton =
+        new QPushButton(L10n::text("preferences.languages.select_all", "Select All", "Select all button"), m_languageBlock);
+    auto *deselectAllButton = new QPushButton(
+        L10n::text("preferences.languages.deselect_all", "Deselect All", "Deselect all button"), m_languageBlock);
+    for (QPushButton *button : {selectAllButton, deselectAllButton}) {
+        button->setFont(caption);
+        headerRow->addWidget(button, 0, Qt::AlignVCenter);
+    }
+    connect(selectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::selectAll);
+    connect(deselectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::deselectAll);
+    block->addLayout(headerRow);
+
+    auto *frame = new ListFrame(m_languageBlock);
+    frame->setFixedHeight(listHeight);
+    auto *frameLayout = new QVBoxLayout(frame);
+    frameLayout->setContentsMargins(1, 1, 1, 1);
+    auto *scroll = new QScrollArea(frame);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto *list = new QWidget;
+    m_rowsLayout = new QVBoxLayout(list);
+    m_rowsLayout->setContentsMargins(0, 4, 0, 4);
+    m_rowsLayout->setSpacing(4);
+    m_rowsLayout->addStretch(1);
+    scroll->setWidget(list);
+    // The list shows the frame's control background, not the window's.
+    list->setAutoFillBackground(false);
+    frameLayout->addWidget(scroll);
+    block->addWidget(frame);
+
+    m_countLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, m_languageBlock);
+    FormStyle::makeSecondary(m_countLabel);
+    block->addWidget(m_countLabel);
+    section->content()->addWidget(m_languageBlock);
+
+    form->addWidget(section);
+    form->addStretch(1);
+
+    refresh();
+}
+
+LanguageRow *LanguagesPreferencesView::row(const QString &id) const
+{
+    for (LanguageRow *r : m_rows) {
+        if (r->language().id == id)
+            return r;
+    }
+    return nullptr;
+}
+
+void LanguagesPreferencesView::showEvent(QShowEvent *event)
+{
+    loadLanguageTable();
+    const UserSettings &settings = m_settingsStore.settings();
+    m_autoDetectLanguage = settings.autoDetectLanguage;
+    m_selectedLanguages = settings.preferredLanguages;
+    refresh();
+    QWidget::showEvent(event);
+}
+
+void LanguagesPreferencesView::loadLanguageTable()
+{
+    const QList<OCRLanguage> &table = OCRLanguage::supportedLanguages();
+    if (table == m_allLanguages)
+        return;
+    m_allLanguages = table;
+    qDeleteAll(m_rows);
+    m_rows.clear();
+    for (const OCRLanguage &language : m_allLanguages) {
+        auto *r = new LanguageRow(language, m_rowsLayout->parentWidget());
+        m_rowsLayout->insertWidget(m_rowsLayout->count() - 1, r);
+        connect(r, &LanguageRow::chosenToggled, this,
+                [this, id = language.id](bool chosen) { setLanguageChosen(id, chosen); });
+        const LanguageDropDelegate drop(
+            language, [this] { return m_selectedLanguages; },
+            [this](const QStringList &languages) { setSelectedLanguages(languages); }, m_allLanguages);
+        r->onDragEntered = [drop](const QMimeData &data) { drop.dropEntered(data); };
+        m_rows.append(r);
+    }
+}
+
+void LanguagesPreferencesView::setAutoDetectLanguage(bool enabled)
+{
+    if (enabled == m_autoDetectLanguage) {
+        refresh();
+        return;
+    }
+    m_autoDetectLanguage = enabled;
+    autoDetectChanged(enabled);
+    refresh();
+}
+
+void LanguagesPreferencesView::setLanguageChosen(const QString &id, bool chosen)
+{
+    QStringList languages = m_selectedLanguages;
+    if (chosen) {
+        if (!languages.contains(id))
+            languages.append(id);
+    } else {
+        languages.removeAll(id);
+    }
+    setSelectedLanguages(languages);
+}
+
+void LanguagesPreferencesView::selectAll()
+{
+    QStringList all;
+    for (const OCRLanguage &language : m_allLanguages)
+        all.append(language.id);
+    setSelectedLanguages(all);
+}
+
+void LanguagesPreferencesView::deselectAll()
+{
+    setSelectedLanguages({});
+}
+
+void LanguagesPreferencesView::setSelectedLanguages(const QStringList &languages)
+{
+    if (languages == m_selectedLanguages) {
+        refresh();
+        return;
+    }
+    m_selectedLanguages = languages;
+    selectionChanged(languages);
+    refresh();
+}
+
+void LanguagesPreferencesView::autoDetectChanged(bool enabled)
+{
+    if (!enabled && m_settingsStore.settings().preferredLanguages.isEmpty()) {
+        // Detection may only go off once a language is chosen. The switch stays off so
+        // the list shows; the store keeps detection on until the first language is ticked.
+        diag(QStringLiteral("ℹ️ [LanguagesPreferencesView] Auto-detect stays on until a language is chosen"));
+        return;
+    }
+    try {
+        m_settingsStore.setAutoDetectLanguage(enabled);
+    } catch (const SettingsStoreError &) {
+        m_autoDetectLanguage = m_settingsStore.settings().autoDetectLanguage;
+    }
+}
+
+void LanguagesPreferencesView::selectionChanged(const QStringList &languages)
+{
+    const UserSettings &stored = m_settingsStore.settings();
+    // Detection off with no language would recognise nothing: the store keeps its list.
+    if (!stored.autoDetectLanguage && languages.isEmpty())
+        return;
+    try {
+        m_settingsStore.setPreferredLanguages(languages);
+        // The first language chosen after the switch went off turns detection off.
+        if (!m_autoDetectLanguage && !languages.isEmpty() && m_settingsStore.settings().autoDetectLanguage)
+            m_settingsStore.setAutoDetectLanguage(false);
+    } catch (const SettingsStoreError &) {
+        // Refused while two stored shortcuts are equal; the pane's copy stays until it next shows.
+    }
+}
+
+void LanguagesPreferencesView::refresh()
+{
+    m_autoDetectRow->setChecked(m_autoDetectLanguage);
+    m_divider->setVisible(!m_autoDetectLanguage);
+    m_languageBlock->setVisible(!m_autoDetectLanguage);
+    for (LanguageRow *r : m_rows) {
+        const qsizetype position = m_selectedLanguages.indexOf(r->language().id);
+        r->setPriority(position < 0 ? std::nullopt : std::optional<int>(int(position) + 1));
+    }
+    m_countLabel->setText(L10n::format("preferences.languages.selection_count", "%d language(s) selected",
+                                       "Language selection count",
+                                       {QString::number(m_selectedLanguages.size())}));
+}
+
+} // namespace quorvane

@@ -1,0 +1,38 @@
+#include "windows/preferences_services.h"
+
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "platform/login_item.h"
+
+namespace quorvane {
+
+namespace {
+
+// The short-lived store only reads: it never saves, so it never touches the login item.
+class UnusedLoginItem : public LoginItem {
+public:
+    Status status() const override { return Status::notRegistered; }
+    void registerItem() override { throw LoginItemError("not available to a read-only settings store"); }
+    void unregisterItem() override { throw LoginItemError("not available to a read-only settings store"); }
+};
+
+} // namespace
+
+UserSettings PreferencesServices::storedSettings() const
+{
+    UnusedLoginItem loginItem;
+    const SettingsStore store(userDefaults, notificationCenter, loginItem);
+    return store.settings();
+}
+
+HistoryStoreOpener PreferencesServices::historyStoreOpener() const
+{
+    if (openHistoryStore)
+        return openHistoryStore;
+    NotificationCenter *center = &notificationCenter;
+    return [center](int maxEntries) {
+        return std::make_unique<HistoryStore>(std::nullopt, maxEntries, *center);
+    };
+}
+
+} // namespace quorvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/user_settings.h"
+
+#include <functional>
+#include <memory>
+
+namespace quorvane {
+
+class ActivationPolicy;
+class AlertPresenter;
+class HistoryStore;
+class LanguageManager;
+class NotificationCenter;
+class SettingsStore;
+class UserDefaults;
+
+// Opens a history store over the history folder, keeping at most `maxEntries` records;
+// throws HistoryStoreError when the folder cannot be used.
+using HistoryStoreOpener = std::function<std::unique_ptr<HistoryStore>(int maxEntries)>;
+
+// What the preferences window and its panes work with. Everything is the application's
+// own instance and outlives the window.
+struct PreferencesServices {
+    // The shared store every pane reads and writes through.
+    SettingsStore &settingsStore;
+    // The very object the shared store keeps its record in: a second database over the
+    // same file would write over the store's changes.
+    UserDefaults &userDefaults;
+    NotificationCenter &notificationCenter;
+    // Switched by the Dock-icon setting.
+    ActivationPolicy &activationPolicy;
+    LanguageManager &languageManager;
+    // Asks before the whole history is deleted.
+    AlertPresenter &alertPresenter;
+    // The history pane's own store; empty means a store over the default history folder
+    // that posts on `notificationCenter`.
+    HistoryStoreOpener openHistoryStore;
+
+    // The settings as stored, read through a short-lived settings store over
+    // `userDefaults`; the panes seed their copies from it before they first show.
+    UserSettings storedSettings() const;
+    // `openHistoryStore`, or the default opener when it is empty.
+    HistoryStoreOpener historyStoreOpener() const;
+};
+
+} // namespace quorvane

@@ -1,0 +1,75 @@
+#include "windows/preferences_view.h"
+
+#include "core/settings_store.h"
+#include "platform/user_defaults.h"
+#include "windows/form_style.h"
+#include "windows/general_preferences_view.h"
+#include "windows/history_preferences_view.h"
+#include "windows/languages_preferences_view.h"
+#include "windows/shortcuts_preferences_view.h"
+#include "windows/text_formatting_preferences_view.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
+    : QWidget(parent), m_services(std::move(services))
+{
+    setFixedSize(viewWidth, viewHeight);
+
+    const std::optional<qint64> stored = m_services.userDefaults.integerValue(QString::fromLatin1(selectedTabKey));
+    const PreferencesTab initial =
+        preferencesTabFromRawValue(stored.value_or(0)).value_or(PreferencesTab::general);
+
+    // Seeds for the panes that keep copies of the settings, as stored.
+    const UserSettings seed = m_services.storedSettings();
+
+    m_general = new GeneralPreferencesView(m_services.settingsStore, m_services.activationPolicy,
+                                           m_services.languageManager);
+    m_shortcuts = new ShortcutsPreferencesView(m_services.settingsStore);
+    m_textFormatting = new TextFormattingPreferencesView(m_services.settingsStore, seed.textProcessing);
+    m_languages = new LanguagesPreferencesView(m_services.settingsStore, seed);
+    m_history = new HistoryPreferencesView(m_services.settingsStore, seed.maxHistoryEntries,
+                                           m_services.historyStoreOpener(), m_services.alertPresenter);
+
+    m_tabs = new QTabWidget(this);
+    m_tabs->setDocumentMode(true);
+    m_tabs->setIconSize(QSize(16, 16));
+    const QColor symbolColor = FormStyle::secondaryColor(palette());
+    const QList<QWidget *> panes{m_general, m_shortcuts, m_textFormatting, m_languages, m_history};
+    for (PreferencesTab tab : kAllPreferencesTabs) {
+        // "&" would otherwise mark a keyboard mnemonic ("Text & Formatting").
+        QString label = title(tab);
+        label.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_tabs->addTab(panes.at(rawValue(tab)), paneSymbolIcon(symbol(tab), symbolColor), label);
+    }
+    m_tabs->setCurrentIndex(rawValue(initial));
+    // Connected after the initial pane is chosen: opening the window writes nothing.
+    connect(m_tabs, &QTabWidget::currentChanged, this, &PreferencesView::storeSelectedTab);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 6, 0, 0);
+    layout->addWidget(m_tabs);
+}
+
+PreferencesView::~PreferencesView() = default;
+
+PreferencesTab PreferencesView::selectedTab() const
+{
+    return preferencesTabFromRawValue(m_tabs->currentIndex()).value_or(PreferencesTab::general);
+}
+
+void PreferencesView::setSelectedTab(PreferencesTab tab)
+{
+    m_tabs->setCurrentIndex(rawValue(tab));
+}
+
+void PreferencesView::storeSelectedTab(int index)
+{
+    if (const std::optional<PreferencesTab> tab = preferencesTabFromRawValue(index))
+        m_services.userDefaults.setInteger(QString::fromLatin1(selectedTabKey), rawValue(*tab));
+}
+
+} // namespace quorvane

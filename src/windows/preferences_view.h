@@ -1,0 +1,54 @@
+#pragma once
+
+#include "windows/preferences_services.h"
+#include "windows/preferences_tab.h"
+
+#include <QWidget>
+
+class QTabWidget;
+
+namespace quorvane {
+
+class GeneralPreferencesView;
+class HistoryPreferencesView;
+class LanguagesPreferencesView;
+class ShortcutsPreferencesView;
+class TextFormattingPreferencesView;
+
+// The preferences: five panes behind a tab bar, 600 by 580 points. Opens on the pane last
+// chosen (stored under "preferences.selected_tab") and stores every change of pane at
+// once. The host makes it a window: title, centring, closing.
+class PreferencesView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr const char *selectedTabKey = "preferences.selected_tab";
+    static constexpr int viewWidth = 600;
+    static constexpr int viewHeight = 580;
+
+    explicit PreferencesView(PreferencesServices services, QWidget *parent = nullptr);
+    ~PreferencesView() override;
+
+    PreferencesTab selectedTab() const;
+    // Shows the pane of `tab`, as a click on its tab does.
+    void setSelectedTab(PreferencesTab tab);
+
+    QTabWidget *tabWidget() const { return m_tabs; }
+    GeneralPreferencesView *generalPane() const { return m_general; }
+    ShortcutsPreferencesView *shortcutsPane() const { return m_shortcuts; }
+    TextFormattingPreferencesView *textFormattingPane() const { return m_textFormatting; }
+    LanguagesPreferencesView *languagesPane() const { return m_languages; }
+    HistoryPreferencesView *historyPane() const { return m_history; }
+
+private:
+    void storeSelectedTab(int index);
+
+    PreferencesServices m_services;
+    QTabWidget *m_tabs = nullptr;
+    GeneralPreferencesView *m_general = nullptr;
+    ShortcutsPreferencesView *m_shortcuts = nullptr;
+    TextFormattingPreferencesView *m_textFormatting = nullptr;
+    LanguagesPreferencesView *m_languages = nullptr;
+    HistoryPreferencesView *m_history = nullptr;
+};
+
+} // namespace quorvane

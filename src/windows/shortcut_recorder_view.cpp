@@ -1,0 +1,302 @@
+#include "windows/shortcut_recorder_view.h"
+
+#include "core/diagnostics.h"
+#include "core/settings_store.h"
+#include "platform/l10n.h"
+#include "windows/form_style.h"
+#include "windows/pane_symbol.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <functional>
+
+namespace quorvane {
+
+// The field: shows the shortcut or the recording prompt, starts recording on a click and
+// takes every key press that reaches it. A press is never passed on, so keys typed while
+// recording cannot trigger anything else in the window.
+class ShortcutRecorderView::KeyCaptureField : public QWidget {
+public:
+    KeyCaptureField(ShortcutRecorderView &recorder, QWidget *parent) : QWidget(parent), m_recorder(recorder)
+    {
+        setFocusPolicy(Qt::StrongFocus);
+        setCursor(Qt::PointingHandCursor);
+        setMinimumWidth(minimumFieldWidth);
+        setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        m_spinner.setInterval(80);
+        QObject::connect(&m_spinner, &QTimer::timeout, this, [this] {
+            m_spinnerStep = (m_spinnerStep + 1) % 12;
+            update();
+        });
+    }
+
+    void stateChanged()
+    {
+        const bool recording = m_recorder.recordingState() == ShortcutRecordingState::recording;
+        if (recording && !m_spinner.isActive())
+            m_spinner.start();
+        else if (!recording)
+            m_spinner.stop();
+        updateGeometry();
+        update();
+    }
+
+    QSize sizeHint() const override
+    {
+        const QFontMetrics metrics(shortcutFont());
+        const int height = qMax(metrics.height(), QFontMetrics(font()).height()) + 2 * kPadding;
+        return QSize(minimumFieldWidth, height);
+    }
+
+protected:
+    bool event(QEvent *event) override
+    {
+        const bool recording = m_recorder.recordingState() == ShortcutRecordingState::recording;
+        // While recording, Tab is a key like any other and window shortcuts stay quiet.
+        if (recording && event->type() == QEvent::ShortcutOverride) {
+            event->accept();
+            return true;
+        }
+        if (recording && event->type() == QEvent::KeyPress) {
+            keyPressEvent(static_cast<QKeyEvent *>(event));
+            return true;
+        }
+        return QWidget::event(event);
+    }
+
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        event->accept();
+        const std::optional<KeyEvent> key = KeyEvent::from(*event);
+        if (!key)
+            return; // a modifier alone, or a key no shortcut can hold
+        diag(QStringLiteral("🎹 [KeyEventHandlerNSView] keyDown received: keyCode=%1, modifiers=%2")
+                 .arg(key->keyCode)
+                 .arg(key->modifierFlags));
+        if (m_recorder.handleKeyDown(*key))
+            diag(QStringLiteral("🎹 [KeyEventHandlerNSView] Event handled by handler"));
+        else
+            diag(QStringLiteral("🎹 [KeyEventHandlerNSView] Event NOT handled (no handler or handler returned false)"));
+    }
+
+    void keyReleaseEvent(QKeyEvent *event) override { event->accept(); }
+
+    void mousePressEvent(QMouseEvent *event) override { event->accept(); }
+
+    void mouseReleaseEvent(QMouseEvent *event) override
+    {
+        event->accept();
+        if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+            m_recorder.startRecording();
+    }
+
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPalette &pal = palette();
+        const bool recording = m_recorder.recordingState() == ShortcutRecordingState::recording;
+        const bool valid = m_recorder.isValid();
+
+        const QColor accent = FormStyle::accentColor(pal);
+        const QColor background = recording ? FormStyle::withOpacity(accent, 0.1)
+                                            : FormStyle::controlBackgroundColor(pal);
+        const QColor border = !valid ? FormStyle::errorColor() : recording ? accent : FormStyle::separatorColor(pal);
+        const qreal lineWidth = valid ? 1.0 : 2.0;
+
+        const QRectF frame = QRectF(rect()).adjusted(lineWidth / 2, lineWidth / 2, -lineWidth / 2, -lineWidth / 2);
+        p.setPen(QPen(border, lineWidth));
+        p.setBrush(background);
+        p.drawRoundedRect(frame, 6, 6);
+
+        QRect content = rect().adjusted(kPadding, kPadding, -kPadding, -kPadding);
+        if (recording) {
+            const int spinnerSize = qMin(16, content.height());
+            const QRect spinner(content.right() - spinnerSize + 1, content.center().y() - spinnerSize / 2 + 1,
+                                spinnerSize, spinnerSize);
+            drawSpinner(p, spinner, FormStyle::secondaryColor(pal));
+            content.setRight(spinner.left() - 6);
+            p.setPen(FormStyle::secondaryColor(pal));
+            p.setFont(font());
+            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft,
+                       L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
+                                  "Recording shortcut message"));
+        } else {
+            p.setPen(pal.color(QPalette::Text));
+            p.setFont(shortcutFont());
+            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft, m_recorder.shortcut().displayString());
+        }
+    }
+
+private:
+    static constexpr int kPadding = 8;
+
+    QFont shortcutFont() const
+    {
+        QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        mono.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : mono.pointSizeF());
+        return mono;
+    }
+
+    void drawSpinner(QPainter &p, const QRect &area, const QColor &color) const
+    {
+        p.save();
+        p.translate(QRectF(area).center());
+        const qreal outer = area.width() / 2.0;
+        for (int i = 0; i < 12; ++i) {
+            // The spoke at the current step is darkest; those behind it fade out.
+            const int behind = (m_spinnerStep - i + 12) % 12;
+            QColor spoke = color;
+            spoke.setAlphaF(float(1.0 - 0.85 * behind / 12.0));
+            p.setPen(QPen(spoke, qMax(1.5, outer / 4.5), Qt::SolidLine, Qt::RoundCap));
+            p.drawLine(QPointF(0, -outer * 0.45), QPointF(0, -outer * 0.95));
+            p.rotate(30);
+        }
+        p.restore();
+    }
+
+    ShortcutRecorderView &m_recorder;
+    QTimer m_spinner;
+    int m_spinnerStep = 0;
+};
+
+ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, ShortcutAction action,
+                                           const Shortcut &shortcut, QWidget *parent)
+    : QWidget(parent), m_settingsStore(settingsStore), m_action(action), m_shortcut(shortcut)
+{
+    auto *stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(4);
+
+    m_field = new KeyCaptureField(*this, this);
+    m_field->setAccessibleName(displayName(action));
+    stack->addWidget(m_field);
+
+    m_messageRow = new QWidget(this);
+    auto *message = new QHBoxLayout(m_messageRow);
+    message->setContentsMargins(0, 0, 0, 0);
+    message->setSpacing(4);
+    const QFont caption = FormStyle::font(font(), FormStyle::Text::caption);
+    auto *icon = new QLabel(m_messageRow);
+    icon->setPixmap(paneSymbolPixmap(PaneSymbol::exclamationCircleFill, FormStyle::errorColor(),
+                                       QFontMetrics(caption).ascent(), devicePixelRatioF()));
+    message->addWidget(icon, 0, Qt::AlignVCenter);
+    m_messageLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, m_messageRow, FormStyle::errorColor());
+    m_messageLabel->setWordWrap(false);
+    message->addWidget(m_messageLabel, 1, Qt::AlignVCenter);
+    stack->addWidget(m_messageRow);
+
+    refresh();
+}
+
+ShortcutRecorderView::~ShortcutRecorderView() = default;
+
+QWidget *ShortcutRecorderView::field() const
+{
+    return m_field;
+}
+
+void ShortcutRecorderView::setShortcut(const Shortcut &shortcut)
+{
+    m_shortcut = shortcut;
+    refresh();
+}
+
+void ShortcutRecorderView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // After the owner of the slot has loaded its value for this appearance.
+    QTimer::singleShot(0, this, [this] { validateCurrentShortcut(); });
+}
+
+void ShortcutRecorderView::startRecording()
+{
+    diag(QStringLiteral("🎹 [ShortcutRecorderView] startRecording() called for %1").arg(displayName(m_action)));
+    setRecordingState(ShortcutRecordingState::recording);
+    m_field->setFocus(Qt::MouseFocusReason);
+}
+
+bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
+{
+    diag(QStringLiteral("🎹 [ShortcutRecorderView] handleKeyDown: keyCode=%1, modifiers=%2, recordingState=%3")
+             .arg(event.keyCode)
+             .arg(event.modifierFlags)
+             .arg(rawValue(m_recordingState)));
+    if (m_recordingState != ShortcutRecordingState::recording) {
+        diag(QStringLiteral("🎹 [ShortcutRecorderView] Not recording, ignoring key event"));
+        return false;
+    }
+    if (event.keyCode == escapeKeyCode) {
+        diag(QStringLiteral("🎹 [ShortcutRecorderView] ESC pressed, canceling recording"));
+        setRecordingState(ShortcutRecordingState::idle);
+        return true;
+    }
+    const quint32 modifiers = event.modifierFlags & (ModifierFlag::command | ModifierFlag::shift |
+                                                     ModifierFlag::option | ModifierFlag::control);
+    if (modifiers == 0) {
+        diag(QStringLiteral("🎹 [ShortcutRecorderView] No modifier keys, ignoring"));
+        return true;
+    }
+
+    const Shortcut candidate{event.keyCode, modifiers};
+    diag(QStringLiteral("🎹 [ShortcutRecorderView] Created newShortcut: %1").arg(candidate.displayString()));
+    setRecordingState(ShortcutRecordingState::validating);
+
+    if (!m_settingsStore.isShortcutAvailable(candidate, m_action)) {
+        m_isValid = false;
+        m_validationError = candidate.isSystemReserved()
+            ? L10n::text("preferences.shortcuts.error.system_reserved", "This shortcut is reserved by the system",
+                         "System reserved shortcut error")
+            : L10n::text("preferences.shortcuts.error.conflict", "This shortcut conflicts with another action",
+                         "Shortcut conflict error");
+        // The user can press another combination at once.
+        setRecordingState(ShortcutRecordingState::recording);
+        return true;
+    }
+
+    diag(QStringLiteral("🎹 [ShortcutRecorderView] Shortcut valid! Setting shortcut binding..."));
+    m_shortcut = candidate;
+    diag(QStringLiteral("🎹 [ShortcutRecorderView] Shortcut binding set. isValid=true"));
+    m_isValid = true;
+    m_validationError.reset();
+    setRecordingState(ShortcutRecordingState::idle);
+    emit shortcutRecorded(candidate);
+    return true;
+}
+
+void ShortcutRecorderView::validateCurrentShortcut()
+{
+    m_isValid = m_settingsStore.isShortcutAvailable(m_shortcut, m_action);
+    if (m_isValid)
+        m_validationError.reset();
+    else
+        m_validationError = L10n::text("preferences.shortcuts.error.invalid", "Current shortcut is invalid",
+                                       "Invalid shortcut error");
+    refresh();
+}
+
+void ShortcutRecorderView::setRecordingState(ShortcutRecordingState state)
+{
+    m_recordingState = state;
+    refresh();
+}
+
+void ShortcutRecorderView::refresh()
+{
+    const bool showMessage = !m_isValid && m_validationError.has_value();
+    m_messageLabel->setText(m_validationError.value_or(QString()));
+    m_messageRow->setVisible(showMessage);
+    m_field->setAccessibleDescription(m_recordingState == ShortcutRecordingState::recording
+                                          ? L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
+                                                       "Recording shortcut message")
+                                          : m_shortcut.displayString());
+    m_field->stateChanged();
+}
+
+} // namespace quorvane

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/shortcut.h"
+#include "windows/key_event.h"
+#include "windows/shortcut_recording_state.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+
+namespace quorvane {
+
+class SettingsStore;
+
+// The click-to-record field of one shortcut slot. A click starts recording; the next key
+// pressed with at least one of command, shift, option or control becomes the candidate,
+// and the settings store is asked whether the slot may take it. An accepted candidate
+// becomes the shortcut (reported through `shortcutRecorded`; the recorder itself saves
+// nothing); a refused one leaves the shortcut alone and shows why under the field.
+// Escape ends recording without a change.
+class ShortcutRecorderView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr quint16 escapeKeyCode = 53;
+    static constexpr int minimumFieldWidth = 200;
+
+    ShortcutRecorderView(SettingsStore &settingsStore, ShortcutAction action, const Shortcut &shortcut,
+                         QWidget *parent = nullptr);
+    ~ShortcutRecorderView() override;
+
+    ShortcutAction action() const { return m_action; }
+    Shortcut shortcut() const { return m_shortcut; }
+    // The slot's owner changed the shortcut; the field shows it.
+    void setShortcut(const Shortcut &shortcut);
+
+    bool isValid() const { return m_isValid; }
+    std::optional<QString> validationError() const { return m_validationError; }
+    ShortcutRecordingState recordingState() const { return m_recordingState; }
+    // The field that takes the clicks and, while recording, the key presses.
+    QWidget *field() const;
+
+    // What a click on the field does.
+    void startRecording();
+    // One key press reaching the field; true exactly when the recorder was recording.
+    bool handleKeyDown(const KeyEvent &event);
+    // Whether the present shortcut may stay in its slot; run whenever the view comes on screen.
+    void validateCurrentShortcut();
+
+signals:
+    // A recording was accepted: `shortcut` is the slot's new value.
+    void shortcutRecorded(const quorvane::Shortcut &shortcut);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void setRecordingState(ShortcutRecordingState state);
+    void refresh();
+
+    SettingsStore &m_settingsStore;
+    const ShortcutAction m_action;
+    Shortcut m_shortcut;
+    bool m_isValid = true;
+    std::optional<QString> m_validationError;
+    ShortcutRecordingState m_recordingState = ShortcutRecordingState::idle;
+
+    class KeyCaptureField;
+    KeyCaptureField *m_field = nullptr;
+    QWidget *m_messageRow = nullptr;
+    QLabel *m_messageLabel = nullptr;
+};
+
+} // namespace quorvane

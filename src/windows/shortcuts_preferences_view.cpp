@@ -1,0 +1,231 @@
+#include "windows/shortcuts_preferences_view.h"
+
+#include "core/diagnostics.h"
+#include "core/settings_store.h"
+#include "platform/l10n.h"
+#include "windows/form_section.h"
+#include "windows/form_style.h"
+#include "windows/shortcut_recorder_view.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+size_t slot(ShortcutAction action)
+{
+    return static_cast<size_t>(action);
+}
+
+QString describe(const std::exception &error)
+{
+    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
+        return localized->localizedDescription();
+    return QString::fromUtf8(error.what());
+}
+
+} // namespace
+
+Shortcut ShortcutsPreferencesView::defaultShortcut(ShortcutAction action)
+{
+    return UserSettings::defaults().shortcut(action);
+}
+
+ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent)
+    : QWidget(parent), m_settingsStore(settingsStore)
+{
+    for (ShortcutAction action : kAllShortcutActions)
+        m_shortcuts[slot(action)] = defaultShortcut(action);
+
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 16, 20, 16);
+    form->setSpacing(12);
+
+    auto *section = new FormSection(16, this);
+    QLabel *header = FormStyle::makeLabel(
+        L10n::text("preferences.shortcuts.header", "Configure global keyboard shortcuts for Quorvane actions",
+                   "Shortcuts header"),
+        FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(header);
+    header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(header);
+
+    struct RowText {
+        ShortcutAction action;
+        const char *descriptionKey;
+        const char *description;
+        const char *comment;
+    };
+    // Scan Code is shown before Open History.
+    static const RowText rows[] = {
+        {ShortcutAction::quickZarrow, "preferences.shortcuts.quick_zarrow.description",
+         "Activate screen capture overlay and select region", "Quick zarrow shortcut description"},
+        {ShortcutAction::repeatZarrow, "preferences.shortcuts.repeat_zarrow.description",
+         "Capture the same region as last time without showing overlay", "Repeat zarrow shortcut description"},
+        {ShortcutAction::codeMode, "preferences.shortcuts.code_mode.description",
+         "Capture text in code mode (preserves formatting)", "Code mode shortcut description"},
+        {ShortcutAction::scanCode, "preferences.shortcuts.scan_code.description",
+         "Scan QR codes and barcodes from the screen", "Scan Code shortcut description"},
+        {ShortcutAction::openHistory, "preferences.shortcuts.open_history.description", "Open capture history window",
+         "History shortcut description"},
+    };
+    bool first = true;
+    for (const RowText &text : rows) {
+        if (!first)
+            section->content()->addWidget(FormStyle::makeDivider(section));
+        first = false;
+
+        auto *row = new QWidget(section);
+        auto *line = new QHBoxLayout(row);
+        line->setContentsMargins(0, 0, 0, 0);
+        line->setSpacing(16);
+
+        auto *labels = new QWidget(row);
+        labels->setFixedWidth(280);
+        auto *stack = new QVBoxLayout(labels);
+        stack->setContentsMargins(0, 0, 0, 0);
+        stack->setSpacing(4);
+        // The label is the action's own name.
+        stack->addWidget(FormStyle::makeLabel(displayName(text.action), FormStyle::Text::body, labels));
+        QLabel *description =
+            FormStyle::makeLabel(L10n::text(text.descriptionKey, text.description, text.comment),
+                                 FormStyle::Text::caption, labels);
+        FormStyle::makeSecondary(description);
+        stack->addWidget(description);
+        line->addWidget(labels, 0, Qt::AlignVCenter);
+        line->addStretch(1);
+
+        auto *recorder = new ShortcutRecorderView(m_settingsStore, text.action, m_shortcuts[slot(text.action)], row);
+        m_recorders[slot(text.action)] = recorder;
+        const ShortcutAction action = text.action;
+        connect(recorder, &ShortcutRecorderView::shortcutRecorded, this,
+                [this, action](const Shortcut &recorded) { setState(action, recorded); });
+        line->addWidget(recorder, 0, Qt::AlignVCenter);
+        section->content()->addWidget(row);
+    }
+    form->addWidget(section);
+
+    auto *resetSection = new FormSection(0, this);
+    resetSection->content()->setContentsMargins(14, 10, 14, 10);
+    auto *resetRow = new QHBoxLayout;
+    m_resetButton = new QPushButton(L10n::text("preferences.shortcuts.reset", "Reset to Defaults", "Reset shortcuts button"),
+                                    resetSection);
+    connect(m_resetButton, &QPushButton::clicked, this, &ShortcutsPreferencesView::resetToDefaults);
+    resetRow->addWidget(m_resetButton);
+    resetRow->addStretch(1);
+    resetSection->content()->addLayout(resetRow);
+    form->addWidget(resetSection);
+    form->addStretch(1);
+}
+
+Shortcut ShortcutsPreferencesView::shortcut(ShortcutAction action) const
+{
+    return m_shortcuts[slot(action)];
+}
+
+ShortcutRecorderView *ShortcutsPreferencesView::recorder(ShortcutAction action) const
+{
+    return m_recorders[slot(action)];
+}
+
+void ShortcutsPreferencesView::showEvent(QShowEvent *event)
+{
+    loadShortcuts();
+    // The changes the load itself makes are not sent back to the store; from the next
+    // turn of the event loop on, every change is.
+    QTimer::singleShot(0, this, [this] { m_isInitialLoad = false; });
+    QWidget::showEvent(event);
+}
+
+void ShortcutsPreferencesView::loadShortcuts()
+{
+    const UserSettings &settings = m_settingsStore.settings();
+    for (ShortcutAction action : kAllShortcutActions)
+        setState(action, settings.shortcut(action));
+}
+
+void ShortcutsPreferencesView::setState(ShortcutAction action, const Shortcut &shortcut)
+{
+    if (m_shortcuts[slot(action)] == shortcut)
+        return;
+    m_shortcuts[slot(action)] = shortcut;
+    m_recorders[slot(action)]->setShortcut(shortcut);
+    stateChanged(action, shortcut);
+}
+
+void ShortcutsPreferencesView::stateChanged(ShortcutAction action, const Shortcut &shortcut)
+{
+    if (action == ShortcutAction::quickZarrow) {
+        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] onChange quickZarrowShortcut: %1, isInitialLoad=%2")
+                 .arg(shortcut.displayString(), m_isInitialLoad ? QStringLiteral("true") : QStringLiteral("false")));
+        if (m_isInitialLoad) {
+            diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Skipping - initial load"));
+            return;
+        }
+        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Calling updateShortcut for quickZarrow..."));
+    }
+    if (!m_isInitialLoad)
+        updateShortcut(shortcut, action);
+}
+
+void ShortcutsPreferencesView::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
+{
+    diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] updateShortcut called: %1 for %2")
+             .arg(shortcut.displayString(), displayName(action)));
+    try {
+        m_settingsStore.updateShortcut(shortcut, action);
+        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
+    } catch (const std::exception &error) {
+        diag(QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describe(error)));
+    }
+}
+
+void ShortcutsPreferencesView::resetToDefaults()
+{
+    // The rows show the defaults first; the store is told afterwards.
+    std::array<bool, 5> changed{};
+    for (ShortcutAction action : kAllShortcutActions) {
+        const Shortcut value = defaultShortcut(action);
+        changed[slot(action)] = m_shortcuts[slot(action)] != value;
+        m_shortcuts[slot(action)] = value;
+        m_recorders[slot(action)]->setShortcut(value);
+    }
+
+    bool refused = false;
+    for (ShortcutAction action : kAllShortcutActions) {
+        try {
+            m_settingsStore.updateShortcut(defaultShortcut(action), action);
+        } catch (const std::exception &) {
+            refused = true;
+        }
+    }
+    if (refused) {
+        // Slot by slot, a default can collide with another slot's not yet reset value
+        // (two actions holding each other's defaults); the five defaults never collide
+        // with each other, so they are stored together.
+        UserSettings defaults = m_settingsStore.settings();
+        for (ShortcutAction action : kAllShortcutActions)
+            defaults.setShortcut(action, defaultShortcut(action));
+        if (defaults != m_settingsStore.settings()) {
+            try {
+                m_settingsStore.setSettings(defaults);
+                m_settingsStore.save();
+                diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
+            } catch (const std::exception &error) {
+                diag(QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describe(error)));
+            }
+        }
+    }
+
+    for (ShortcutAction action : kAllShortcutActions) {
+        if (changed[slot(action)])
+            stateChanged(action, m_shortcuts[slot(action)]);
+    }
+}
+
+} // namespace quorvane

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "core/shortcut.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QPushButton;
+
+namespace quorvane {
+
+class SettingsStore;
+class ShortcutRecorderView;
+
+// The Shortcuts pane: one recorder per global action and a button that puts all five
+// back to their defaults. It keeps its own copy of the five shortcuts, loaded from the
+// shared store whenever it comes on screen, and sends every later change of the copy to
+// the store, which saves at once (the hotkeys are then registered anew).
+class ShortcutsPreferencesView : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent = nullptr);
+
+    // The pane's copy of one slot.
+    Shortcut shortcut(ShortcutAction action) const;
+    ShortcutRecorderView *recorder(ShortcutAction action) const;
+    QPushButton *resetButton() const { return m_resetButton; }
+    bool isInitialLoad() const { return m_isInitialLoad; }
+
+    // Copies the five stored shortcuts into the pane's copy.
+    void loadShortcuts();
+    // Asks the store to take `shortcut` for `action` and logs how that went.
+    void updateShortcut(const Shortcut &shortcut, ShortcutAction action);
+    void resetToDefaults();
+
+    static Shortcut defaultShortcut(ShortcutAction action);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    // Sets the copy of `action`; a different value runs the change handler.
+    void setState(ShortcutAction action, const Shortcut &shortcut);
+    void stateChanged(ShortcutAction action, const Shortcut &shortcut);
+
+    SettingsStore &m_settingsStore;
+    std::array<Shortcut, 5> m_shortcuts;
+    bool m_isInitialLoad = true;
+    std::array<ShortcutRecorderView *, 5> m_recorders{};
+    QPushButton *m_resetButton = nullptr;
+};
+
+} // namespace quorvane

@@ -1,0 +1,74 @@
+#include "windows/switch_row.h"
+
+#include "windows/form_style.h"
+#include "windows/toggle_switch.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+SwitchRow::SwitchRow(const QString &title, const QString &description, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    m_title = FormStyle::makeLabel(title, FormStyle::Text::body, this);
+    QLabel *caption = FormStyle::makeLabel(description, FormStyle::Text::caption, this);
+    FormStyle::makeSecondary(caption);
+    texts->addWidget(m_title);
+    texts->addWidget(caption);
+    row->addLayout(texts, 1);
+
+    m_toggle = new ToggleSwitch(this);
+    m_toggle->setAccessibleName(title);
+    m_toggle->setAccessibleDescription(description);
+    row->addWidget(m_toggle, 0, Qt::AlignVCenter);
+
+    connect(m_toggle, &ToggleSwitch::clicked, this, &SwitchRow::toggledByUser);
+}
+
+bool SwitchRow::isChecked() const
+{
+    return m_toggle->isChecked();
+}
+
+void SwitchRow::setChecked(bool checked)
+{
+    const QSignalBlocker blocker(m_toggle);
+    m_toggle->setChecked(checked);
+}
+
+QString SwitchRow::title() const
+{
+    return m_title->text();
+}
+
+void SwitchRow::mousePressEvent(QMouseEvent *event)
+{
+    // Taken, so the release comes back here.
+    if (event->button() == Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void SwitchRow::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && isEnabled()) {
+        m_toggle->click();
+        event->accept();
+        return;
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+} // namespace quorvane

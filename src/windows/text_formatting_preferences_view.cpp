@@ -1,0 +1,157 @@
+#include "windows/text_formatting_preferences_view.h"
+
+#include "core/settings_store.h"
+#include "platform/l10n.h"
+#include "windows/form_section.h"
+#include "windows/form_style.h"
+#include "windows/switch_row.h"
+#include "windows/pane_symbol.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace quorvane {
+
+namespace {
+
+// The tinted note about code-mode captures.
+class NoteBox : public QWidget {
+public:
+    explicit NoteBox(QWidget *parent) : QWidget(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(FormStyle::withOpacity(FormStyle::accentColor(palette()), 0.1));
+        p.drawRoundedRect(rect(), 8, 8);
+    }
+};
+
+} // namespace
+
+TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &settingsStore,
+                                                             const TextProcessingSettings &textProcessing,
+                                                             QWidget *parent)
+    : QWidget(parent), m_settingsStore(settingsStore), m_textProcessing(textProcessing)
+{
+    auto *form = new QVBoxLayout(this);
+    form->setContentsMargins(20, 16, 20, 16);
+    form->setSpacing(12);
+
+    auto *section = new FormSection(20, this);
+    QLabel *header = FormStyle::makeLabel(
+        L10n::text("preferences.text_formatting.header",
+                   "Configure how captured text is processed before copying to clipboard", "Text formatting header"),
+        FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(header);
+    header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(header);
+
+    m_rows[0] = new SwitchRow(
+        L10n::text("preferences.text_formatting.preserve_line_breaks", "Preserve original line breaks",
+                   "Preserve line breaks toggle"),
+        L10n::text("preferences.text_formatting.preserve_line_breaks.description",
+                   "Keep line breaks as they appear in the original text. When disabled, paragraphs are merged "
+                   "into continuous lines",
+                   "Preserve line breaks description"),
+        section);
+    m_rows[1] = new SwitchRow(
+        L10n::text("preferences.text_formatting.avoid_smart_quotes", "Avoid smart quotes (convert to ASCII)",
+                   "Avoid smart quotes toggle"),
+        L10n::text("preferences.text_formatting.avoid_smart_quotes.description",
+                   "Convert typographic quotes (“”) to plain ASCII quotes (\"\"). Also converts em-dashes (—) and "
+                   "ellipses (…) to ASCII equivalents",
+                   "Avoid smart quotes description"),
+        section);
+    m_rows[2] = new SwitchRow(
+        L10n::text("preferences.text_formatting.collapse_spaces", "Collapse multiple spaces into one",
+                   "Collapse spaces toggle"),
+        L10n::text("preferences.text_formatting.collapse_spaces.description",
+                   "Replace consecutive spaces with a single space. Helps clean up OCR results",
+                   "Collapse spaces description"),
+        section);
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        section->content()->addWidget(m_rows[i]);
+        if (i + 1 < m_rows.size())
+            section->content()->addWidget(FormStyle::makeDivider(section));
+        const Row which = static_cast<Row>(i);
+        connect(m_rows[i], &SwitchRow::toggledByUser, this, [this, which](bool on) { changeField(which, on); });
+    }
+    form->addWidget(section);
+
+    auto *noteSection = new FormSection(0, this);
+    noteSection->content()->setContentsMargins(10, 10, 10, 10);
+    noteSection->content()->addWidget(makeCodeModeNote());
+    form->addWidget(noteSection);
+    form->addStretch(1);
+
+    showCopy();
+}
+
+QWidget *TextFormattingPreferencesView::makeCodeModeNote()
+{
+    auto *note = new NoteBox(this);
+    auto *row = new QHBoxLayout(note);
+    row->setContentsMargins(12, 12, 12, 12);
+    row->setSpacing(12);
+
+    auto *icon = new QLabel(note);
+    const int iconSize = QFontMetrics(FormStyle::font(font(), FormStyle::Text::title3)).height();
+    icon->setPixmap(paneSymbolPixmap(PaneSymbol::infoCircleFill, FormStyle::accentColor(palette()), iconSize,
+                                       devicePixelRatioF()));
+    row->addWidget(icon, 0, Qt::AlignTop);
+
+    auto *texts = new QVBoxLayout;
+    texts->setSpacing(4);
+    texts->addWidget(FormStyle::makeLabel(
+        L10n::text("preferences.text_formatting.code_mode_note.title", "Code Mode Exception", "Code mode note title"),
+        FormStyle::Text::boldBody, note));
+    QLabel *description = FormStyle::makeLabel(
+        L10n::text("preferences.text_formatting.code_mode_note.description",
+                   "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, "
+                   "including spaces, line breaks, and special characters",
+                   "Code mode note description"),
+        FormStyle::Text::caption, note);
+    FormStyle::makeSecondary(description);
+    texts->addWidget(description);
+    row->addLayout(texts, 1);
+    return note;
+}
+
+void TextFormattingPreferencesView::showEvent(QShowEvent *event)
+{
+    // A value changed elsewhere while the pane was hidden shows when it returns. The copy
+    // then equals the store's value, so nothing needs writing back.
+    m_textProcessing = m_settingsStore.settings().textProcessing;
+    showCopy();
+    QWidget::showEvent(event);
+}
+
+void TextFormattingPreferencesView::showCopy()
+{
+    m_rows[0]->setChecked(m_textProcessing.preserveLineBreaks);
+    m_rows[1]->setChecked(m_textProcessing.avoidSmartQuotes);
+    m_rows[2]->setChecked(m_textProcessing.collapseSpaces);
+}
+
+void TextFormattingPreferencesView::changeField(Row row, bool value)
+{
+    switch (row) {
+    case Row::preserveLineBreaks: m_textProcessing.preserveLineBreaks = value; break;
+    case Row::avoidSmartQuotes: m_textProcessing.avoidSmartQuotes = value; break;
+    case Row::collapseSpaces: m_textProcessing.collapseSpaces = value; break;
+    }
+    try {
+        m_settingsStore.setTextProcessing(m_textProcessing);
+    } catch (const SettingsStoreError &) {
+        // Refused while two stored shortcuts are equal: the switch keeps the copy's value
+        // until the pane next comes on screen.
+    }
+}
+
+} // namespace quorvane

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "core/text_processing_settings.h"
+
+#include <QWidget>
+
+#include <array>
+
+namespace quorvane {
+
+class SettingsStore;
+class SwitchRow;
+
+// The Text & Formatting pane: three switches over a copy of the text-processing settings,
+// reloaded from the shared store whenever the pane comes on screen; every change writes
+// the whole copy through the store.
+class TextFormattingPreferencesView : public QWidget {
+    Q_OBJECT
+public:
+    enum class Row { preserveLineBreaks, avoidSmartQuotes, collapseSpaces };
+
+    // `textProcessing` seeds the copy until the pane first comes on screen.
+    TextFormattingPreferencesView(SettingsStore &settingsStore, const TextProcessingSettings &textProcessing,
+                                  QWidget *parent = nullptr);
+
+    const TextProcessingSettings &textProcessing() const { return m_textProcessing; }
+    SwitchRow *row(Row row) const { return m_rows.at(static_cast<size_t>(row)); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void showCopy();
+    void changeField(Row row, bool value);
+    QWidget *makeCodeModeNote();
+
+    SettingsStore &m_settingsStore;
+    TextProcessingSettings m_textProcessing;
+    std::array<SwitchRow *, 3> m_rows{};
+};
+
+} // namespace quorvane

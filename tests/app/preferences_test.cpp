@@ -1,0 +1,458 @@
+#include "core/language_manager.h"
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "history/history_store_error.h"
+#include "platform/activation_policy.h"
+#include "platform/alert_presenter.h"
+#include "platform/login_item.h"
+#include "platform/notification_center.h"
+#include "platform/user_defaults.h"
+#include "windows/general_preferences_view.h"
+#include "windows/history_preferences_view.h"
+#include "windows/language_drop_delegate.h"
+#include "windows/language_row.h"
+#include "windows/languages_preferences_view.h"
+#include "windows/preferences_view.h"
+#include "windows/shortcut_recorder_view.h"
+#include "windows/shortcuts_preferences_view.h"
+#include "windows/switch_row.h"
+#include "windows/text_formatting_preferences_view.h"
+#include "windows/toggle_switch.h"
+
+#include "support/event_loop.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct FakeLoginItem : LoginItem {
+    Status current = Status::notRegistered;
+    std::optional<std::string> refusal;
+    Status status() const override { return current; }
+    void registerItem() override
+    {
+        if (refusal)
+            throw LoginItemError(*refusal);
+        current = Status::enabled;
+    }
+    void unregisterItem() override { current = Status::notRegistered; }
+};
+
+struct NoTaskbar : TaskbarPresence {
+    void setListed(QWindow *, bool) override {}
+};
+
+struct ScriptedAlerts : AlertPresenter {
+    int answer = 1;
+    QList<Alert> shown;
+    int runModal(const Alert &alert) override
+    {
+        shown.append(alert);
+        return answer;
+    }
+};
+
+void idle(int ms = 50)
+{
+    test::waitUntil([] { return false; }, ms);
+}
+
+struct PreferencesRig {
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.filePath("defaults.json")};
+    NotificationCenter center;
+    FakeLoginItem loginItem;
+    SettingsStore store{defaults, center, loginItem};
+    ActivationPolicy policy{std::make_unique<NoTaskbar>()};
+    LanguageManager languages{defaults, center};
+    ScriptedAlerts alerts;
+    QString historyFolder = dir.filePath("history");
+    bool historyUnavailable = false;
+    QObject observer;
+    int saves = 0;
+    std::unique_ptr<PreferencesView> view;
+
+    PreferencesRig()
+    {
+        center.addObserver(SettingsStore::didChangeNotification, &observer, [this](const QVariantMap &) { ++saves; });
+    }
+
+    PreferencesView &open(std::optional<PreferencesTab> tab = std::nullopt)
+    {
+        PreferencesServices services{store, defaults, center, policy, languages, alerts,
+                                     [this](int maxEntries) -> std::unique_ptr<HistoryStore> {
+                                         if (historyUnavailable)
+                                             throw HistoryStoreError(HistoryStoreError::Kind::storageAccessFailed,
+                                                                     "no folder");
+                                         return std::make_unique<HistoryStore>(historyFolder, maxEntries, center);
+                                     }};
+        view = std::make_unique<PreferencesView>(services);
+        if (tab)
+            view->setSelectedTab(*tab);
+        view->show();
+        idle();
+        return *view;
+    }
+
+    void addCaptures(int count)
+    {
+        HistoryStore history(historyFolder, 1000, center);
+        for (int i = 0; i < count; ++i) {
+            CaptureHistoryEntry entry;
+            entry.id = QUuid::createUuid();
+            entry.timestamp = QDateTime::currentDateTimeUtc().addSecs(i);
+            entry.text = QStringLiteral("capture %1").arg(i);
+            ASSERT_TRUE(test::waitFor(history.addEntry(entry)));
+        }
+    }
+
+    int capturesInFile()
+    {
+        HistoryStore history(historyFolder, 1000, center);
+        auto entries = history.getEntries();
+        EXPECT_TRUE(test::waitFor(entries));
+        return int(entries.result().size());
+    }
+};
+
+void clickSwitch(SwitchRow *row)
+{
+    row->toggle()->click();
+}
+
+} // namespace
+
+TEST(PreferencesViewTest, OpensOnTheStoredPaneAndStoresEveryChoiceAtOnce)
+{
+    PreferencesRig rig;
+    PreferencesView &first = rig.open();
+    EXPECT_EQ(first.selectedTab(), PreferencesTab::general);
+    EXPECT_EQ(first.size(), QSize(600, 580));
+    EXPECT_FALSE(rig.defaults.contains("preferences.selected_tab"));
+    EXPECT_EQ(first.tabWidget()->tabText(2), "Text && Formatting");
+
+    first.tabWidget()->setCurrentIndex(3);
+    EXPECT_EQ(rig.defaults.integerValue("preferences.selected_tab"), 3);
+    EXPECT_EQ(rig.open().selectedTab(), PreferencesTab::languages);
+
+    rig.defaults.setInteger("preferences.selected_tab", 4);
+    EXPECT_EQ(rig.open().selectedTab(), PreferencesTab::history);
+    for (qint64 outside : {5, -1}) {
+        rig.defaults.setInteger("preferences.selected_tab", outside);
+        EXPECT_EQ(rig.open().selectedTab(), PreferencesTab::general);
+        EXPECT_EQ(rig.defaults.integerValue("preferences.selected_tab"), outside);
+    }
+}
+
+TEST(GeneralPaneTest, SwitchesWriteThroughTheStoreAndDockSwitchSetsThePolicy)
+{
+    PreferencesRig rig;
+    GeneralPreferencesView *pane = rig.open().generalPane();
+    using Row = GeneralPreferencesView::Row;
+
+    clickSwitch(pane->row(Row::showDockIcon));
+    EXPECT_EQ(rig.policy.activationPolicy(), ActivationPolicyKind::regular);
+    EXPECT_TRUE(rig.store.settings().showDockIcon);
+    clickSwitch(pane->row(Row::showDockIcon));
+    EXPECT_EQ(rig.policy.activationPolicy(), ActivationPolicyKind::accessory);
+    EXPECT_FALSE(rig.store.settings().showDockIcon);
+
+    clickSwitch(pane->row(Row::playSound));
+    EXPECT_FALSE(rig.store.settings().playSoundOnCapture);
+    // A change made elsewhere shows at once.
+    rig.store.setShowPinWidgetAfterCapture(false);
+    EXPECT_FALSE(pane->row(Row::showPinWidget)->isChecked());
+}
+
+TEST(GeneralPaneTest, RefusedLoginItemShowsTheBannerUntilAChangeSucceeds)
+{
+    PreferencesRig rig;
+    GeneralPreferencesView *pane = rig.open().generalPane();
+    SwitchRow *launch = pane->row(GeneralPreferencesView::Row::launchAtLogin);
+
+    rig.loginItem.refusal = "the autostart folder is read-only";
+    clickSwitch(launch);
+    EXPECT_TRUE(pane->showError());
+    EXPECT_EQ(pane->errorMessage(), "Failed to configure launch at login: the autostart folder is read-only");
+    EXPECT_FALSE(launch->isChecked());
+    EXPECT_FALSE(rig.store.settings().launchAtLogin);
+
+    // Other rows leave the banner alone.
+    clickSwitch(pane->row(GeneralPreferencesView::Row::playSound));
+    EXPECT_TRUE(pane->showError());
+
+    rig.loginItem.refusal.reset();
+    clickSwitch(launch);
+    EXPECT_FALSE(pane->showError());
+    EXPECT_TRUE(launch->isChecked());
+    EXPECT_EQ(rig.loginItem.current, LoginItem::Status::enabled);
+}
+
+TEST(GeneralPaneTest, LanguagePickerListsEveryLanguageAndAppliesAChoice)
+{
+    PreferencesRig rig;
+    QComboBox *picker = rig.open().generalPane()->languagePicker();
+    ASSERT_EQ(picker->count(), 31);
+    EXPECT_EQ(picker->itemText(0), "System Default");
+    EXPECT_EQ(picker->itemText(6), "Deutsch (German)");
+
+    picker->setCurrentIndex(6);
+    EXPECT_EQ(rig.languages.currentLanguage(), AppLanguage::de);
+    EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "de");
+}
+
+TEST(TextFormattingPaneTest, SwitchWritesItsFieldAndReturningShowsTheStore)
+{
+    PreferencesRig rig;
+    PreferencesView &view = rig.open(PreferencesTab::textFormatting);
+    TextFormattingPreferencesView *pane = view.textFormattingPane();
+    using Row = TextFormattingPreferencesView::Row;
+    EXPECT_TRUE(pane->row(Row::preserveLineBreaks)->isChecked());
+    EXPECT_FALSE(pane->row(Row::avoidSmartQuotes)->isChecked());
+
+    clickSwitch(pane->row(Row::collapseSpaces));
+    EXPECT_EQ(rig.store.settings().textProcessing, (TextProcessingSettings{true, false, false}));
+
+    view.setSelectedTab(PreferencesTab::general);
+    rig.store.setTextProcessing({false, true, false});
+    view.setSelectedTab(PreferencesTab::textFormatting);
+    EXPECT_EQ(pane->textProcessing(), (TextProcessingSettings{false, true, false}));
+    EXPECT_TRUE(pane->row(Row::avoidSmartQuotes)->isChecked());
+}
+
+TEST(ShortcutsPaneTest, LoadingWritesNothingAndARecordedShortcutReachesItsAction)
+{
+    PreferencesRig rig;
+    rig.store.updateShortcut({35, 0x1800}, ShortcutAction::scanCode); // ⌃⌥P
+    rig.saves = 0;
+
+    PreferencesView &view = rig.open(PreferencesTab::shortcuts);
+    ShortcutsPreferencesView *pane = view.shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    EXPECT_EQ(pane->shortcut(ShortcutAction::scanCode), (Shortcut{35, 0x1800}));
+    EXPECT_EQ(rig.saves, 0);
+
+    ShortcutRecorderView *recorder = pane->recorder(ShortcutAction::scanCode);
+    recorder->startRecording();
+    recorder->handleKeyDown({8, 0x1100}); // ⌃⌘C
+    EXPECT_EQ(rig.store.settings().scanCodeShortcut, (Shortcut{8, 0x1100}));
+    EXPECT_EQ(rig.store.settings().historyShortcut, (Shortcut{4, 0x900}));
+    EXPECT_EQ(rig.saves, 1);
+}
+
+TEST(ShortcutsPaneTest, ResetStoresTheDefaultsEvenWhenTwoActionsHoldEachOthers)
+{
+    PreferencesRig rig;
+    rig.store.updateShortcut({37, 0x1300}, ShortcutAction::repeatZarrow);
+    rig.store.updateShortcut({37, 0x900}, ShortcutAction::quickZarrow);
+    rig.store.updateShortcut({37, 0x300}, ShortcutAction::repeatZarrow);
+
+    ShortcutsPreferencesView *pane = rig.open(PreferencesTab::shortcuts).shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    pane->resetButton()->click();
+
+    for (ShortcutAction action : kAllShortcutActions) {
+        EXPECT_EQ(rig.store.settings().shortcut(action), UserSettings::defaults().shortcut(action));
+        EXPECT_EQ(pane->shortcut(action), UserSettings::defaults().shortcut(action));
+    }
+    SettingsStore reloaded(rig.defaults, rig.center, rig.loginItem);
+    EXPECT_EQ(reloaded.settings().quickZarrowShortcut, (Shortcut{37, 0x300}));
+}
+
+TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
+{
+    PreferencesRig rig;
+    rig.store.setPreferredLanguages({"en-US", "fr-FR"});
+    rig.store.setAutoDetectLanguage(false);
+    LanguagesPreferencesView *pane = rig.open(PreferencesTab::languages).languagesPane();
+
+    ASSERT_EQ(pane->allLanguages().size(), 25);
+    EXPECT_TRUE(pane->languageBlock()->isVisible());
+    EXPECT_EQ(pane->row("en-US")->priority(), 1);
+    EXPECT_EQ(pane->row("fr-FR")->badge()->text(), "#2");
+    EXPECT_FALSE(pane->row("de-DE")->priority());
+    EXPECT_FALSE(pane->row("en-US")->showsNativeName());
+    EXPECT_TRUE(pane->row("de-DE")->showsNativeName());
+    EXPECT_EQ(pane->countLabel()->text(), "2 language(s) selected");
+
+    pane->row("de-DE")->checkBox()->click();
+    pane->row("fr-FR")->checkBox()->click();
+    EXPECT_EQ(rig.store.settings().preferredLanguages, (QStringList{"en-US", "de-DE"}));
+    EXPECT_EQ(pane->row("de-DE")->priority(), 2);
+
+    pane->selectAll();
+    EXPECT_EQ(rig.store.settings().preferredLanguages.size(), 25);
+    EXPECT_EQ(rig.store.settings().preferredLanguages.last(), "ms-MY");
+
+    // With detection off the store never takes an empty list.
+    pane->deselectAll();
+    EXPECT_EQ(pane->countLabel()->text(), "0 language(s) selected");
+    EXPECT_EQ(rig.store.settings().preferredLanguages.size(), 25);
+    EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
+
+    // Turning detection on hides the list and keeps the stored languages.
+    clickSwitch(pane->autoDetectRow());
+    EXPECT_TRUE(rig.store.settings().autoDetectLanguage);
+    EXPECT_FALSE(pane->languageBlock()->isVisible());
+    EXPECT_EQ(rig.store.settings().preferredLanguages.size(), 25);
+}
+
+TEST(LanguagesPaneTest, DraggingAChosenLanguageOntoAnotherTakesItsPlace)
+{
+    const QStringList list{"en-US", "fr-FR", "de-DE"};
+    EXPECT_EQ(LanguageDropDelegate::moved(list, "en-US", "de-DE"), (QStringList{"fr-FR", "de-DE", "en-US"}));
+    EXPECT_EQ(LanguageDropDelegate::moved(list, "de-DE", "en-US"), (QStringList{"de-DE", "en-US", "fr-FR"}));
+    EXPECT_FALSE(LanguageDropDelegate::moved(list, "fr-FR", "fr-FR"));
+    EXPECT_FALSE(LanguageDropDelegate::moved(list, "ja-JP", "en-US"));
+    EXPECT_FALSE(LanguageDropDelegate::moved(list, "en-US", "ja-JP"));
+
+    PreferencesRig rig;
+    rig.store.setPreferredLanguages(list);
+    rig.store.setAutoDetectLanguage(false);
+    LanguagesPreferencesView *pane = rig.open(PreferencesTab::languages).languagesPane();
+
+    auto enter = [&](const QString &target, const QByteArray &payload) {
+        QMimeData data;
+        data.setData(QStringLiteral("text/plain"), payload);
+        QDragEnterEvent event(QPoint(5, 5), Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(pane->row(target), &event);
+        return event.isAccepted();
+    };
+    EXPECT_TRUE(enter("de-DE", "en-US"));
+    EXPECT_EQ(rig.store.settings().preferredLanguages, (QStringList{"fr-FR", "de-DE", "en-US"}));
+    EXPECT_EQ(pane->row("en-US")->badge()->text(), "#3");
+
+    enter("fr-FR", QByteArray("\xff\xfe", 2)); // not UTF-8
+    EXPECT_EQ(pane->selectedLanguages(), (QStringList{"fr-FR", "de-DE", "en-US"}));
+}
+
+TEST(LanguagesPaneTest, DetectionGoesOffOnlyOnceAFirstLanguageIsChosen)
+{
+    PreferencesRig rig;
+    LanguagesPreferencesView *pane = rig.open(PreferencesTab::languages).languagesPane();
+    EXPECT_FALSE(pane->languageBlock()->isVisible());
+
+    clickSwitch(pane->autoDetectRow());
+    EXPECT_TRUE(pane->languageBlock()->isVisible());
+    EXPECT_TRUE(rig.store.settings().autoDetectLanguage);
+
+    pane->row("de-DE")->checkBox()->click();
+    EXPECT_EQ(rig.store.settings().preferredLanguages, QStringList{"de-DE"});
+    EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
+}
+
+TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
+{
+    PreferencesRig rig;
+    rig.addCaptures(37);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 37; }));
+    EXPECT_EQ(pane->valueLabel()->text(), "100");
+    EXPECT_EQ(pane->estimateLabel()->text(), "Estimated storage: 5 MB");
+    EXPECT_EQ(pane->entryCountLabel()->text(), "37 entries stored");
+    EXPECT_EQ(pane->usageLabel()->text(), "Using 37% of maximum capacity");
+    EXPECT_TRUE(pane->clearButton()->isEnabled());
+
+    pane->slider()->setValue(51);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 51);
+    EXPECT_EQ(pane->usageLabel()->text(), "Using 72% of maximum capacity");
+
+    EXPECT_EQ(HistoryPreferencesView::storageEstimate(1), "50 KB");
+    EXPECT_EQ(HistoryPreferencesView::storageEstimate(1000), "50 MB");
+    EXPECT_EQ(HistoryPreferencesView::usagePercentage(1, 1000), 0);
+    EXPECT_EQ(HistoryPreferencesView::snappedToStep(1000), 1000);
+    EXPECT_EQ(HistoryPreferencesView::snappedToStep(57), 61);
+}
+
+TEST(HistoryPaneTest, SliderBelowTheCountTrimsTheHistoryFile)
+{
+    PreferencesRig rig;
+    rig.addCaptures(30);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 30; }));
+
+    pane->slider()->setValue(21);
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 21; }));
+    EXPECT_EQ(rig.capturesInFile(), 21);
+}
+
+TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)
+{
+    PreferencesRig rig;
+    rig.addCaptures(3);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 3; }));
+
+    rig.alerts.answer = 1;
+    pane->clearButton()->click();
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_EQ(rig.alerts.shown[0].buttons, (QStringList{"Delete 3 Entries", "Cancel"}));
+    idle();
+    EXPECT_EQ(rig.capturesInFile(), 3);
+
+    rig.alerts.answer = 0;
+    pane->clearButton()->click();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 0; }));
+    EXPECT_EQ(rig.capturesInFile(), 0);
+    EXPECT_FALSE(pane->clearButton()->isEnabled());
+    EXPECT_FALSE(pane->usageLabel()->isVisible());
+}
+
+TEST(HistoryPaneTest, UnavailableHistoryCountsNothingButTheSliderStillReachesTheSettings)
+{
+    PreferencesRig rig;
+    rig.historyUnavailable = true;
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    EXPECT_EQ(pane->currentEntryCount(), 0);
+    EXPECT_FALSE(pane->clearButton()->isEnabled());
+    pane->slider()->setValue(201);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 201);
+}
+
+TEST(HistoryPaneTest, CountsEveryCaptureTheSettingKeepsNotOnlyTheDefaultHundred)
+{
+    PreferencesRig rig;
+    rig.store.setMaxHistoryEntries(500);
+    rig.addCaptures(120);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 120; }));
+    EXPECT_EQ(pane->usageLabel()->text(), "Using 24% of maximum capacity");
+    EXPECT_EQ(rig.alerts.shown.size(), 0);
+}
+
+TEST(PreferencesViewTest, RefusedWritesLeaveEveryPaneShowingTheStoredValue)
+{
+    PreferencesRig rig;
+    rig.store.setPreferredLanguages({"en-US"});
+    UserSettings duplicated = rig.store.settings();
+    duplicated.repeatZarrowShortcut = duplicated.quickZarrowShortcut;
+    rig.store.setSettings(duplicated); // every field update is now refused
+
+    PreferencesView &view = rig.open();
+    SwitchRow *sound = view.generalPane()->row(GeneralPreferencesView::Row::playSound);
+    clickSwitch(sound);
+    EXPECT_TRUE(sound->isChecked());
+    EXPECT_TRUE(rig.store.settings().playSoundOnCapture);
+
+    view.setSelectedTab(PreferencesTab::languages);
+    clickSwitch(view.languagesPane()->autoDetectRow());
+    EXPECT_TRUE(view.languagesPane()->autoDetectLanguage());
+    EXPECT_FALSE(view.languagesPane()->languageBlock()->isVisible());
+
+    view.setSelectedTab(PreferencesTab::history);
+    view.historyPane()->slider()->setValue(301);
+    EXPECT_EQ(view.historyPane()->slider()->value(), 100);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 100);
+}

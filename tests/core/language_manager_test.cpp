@@ -1,0 +1,99 @@
+#include "core/language_manager.h"
+#include "platform/l10n.h"
+#include "platform/notification_center.h"
+#include "platform/user_defaults.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+struct LanguageRig {
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.filePath("defaults.json")};
+    NotificationCenter center;
+    QObject observer;
+    int posts = 0;
+
+    LanguageRig()
+    {
+        center.addObserver(LanguageManager::didChangeNotification, &observer, [this](const QVariantMap &) { ++posts; });
+    }
+    std::optional<QStringList> appleLanguages() const { return defaults.stringListValue("AppleLanguages"); }
+};
+
+} // namespace
+
+TEST(AppLanguageTest, ListsThirtyOneLanguagesSystemFirstAndMatchesRawValuesExactly)
+{
+    ASSERT_EQ(kAllAppLanguages.size(), 31u);
+    EXPECT_EQ(kAllAppLanguages.front(), AppLanguage::system);
+    EXPECT_EQ(kAllAppLanguages.back(), AppLanguage::el);
+    for (AppLanguage language : kAllAppLanguages)
+        EXPECT_EQ(appLanguageFromRawValue(rawValue(language)), language);
+
+    EXPECT_EQ(appLanguageFromRawValue("zh-Hans"), AppLanguage::zhHans);
+    EXPECT_FALSE(appLanguageFromRawValue("zh_Hans"));
+    EXPECT_FALSE(appLanguageFromRawValue("pt-br"));
+    EXPECT_EQ(nativeName(AppLanguage::system), "System Default");
+    EXPECT_EQ(nativeName(AppLanguage::ptBR), "Português (Brasil)");
+    EXPECT_EQ(displayName(AppLanguage::nb), "Norwegian");
+    EXPECT_FALSE(languageCode(AppLanguage::system));
+}
+
+TEST(LanguageManagerTest, ChoosingALanguageStoresItPointsAppleLanguagesAtItAndPostsOnce)
+{
+    LanguageRig rig;
+    LanguageManager manager(rig.defaults, rig.center);
+    EXPECT_EQ(manager.currentLanguage(), AppLanguage::system);
+
+    manager.setLanguage(AppLanguage::ptBR);
+    EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "pt-BR");
+    EXPECT_EQ(rig.appleLanguages(), QStringList{"pt-BR"});
+    EXPECT_EQ(rig.posts, 1);
+
+    manager.setLanguage(AppLanguage::ptBR);
+    EXPECT_EQ(rig.posts, 1);
+
+    manager.setLanguage(AppLanguage::system);
+    EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "system");
+    EXPECT_FALSE(rig.appleLanguages());
+    EXPECT_EQ(rig.posts, 2);
+
+    // A direct change applies the language but is not the user's choice.
+    manager.setCurrentLanguage(AppLanguage::de);
+    EXPECT_EQ(rig.appleLanguages(), QStringList{"de"});
+    EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "system");
+    EXPECT_EQ(rig.posts, 2);
+}
+
+TEST(LanguageManagerTest, UnknownStoredLanguageFollowsTheSystemAndStaysStored)
+{
+    LanguageRig rig;
+    rig.defaults.setString("AppLanguage", "xx");
+    rig.defaults.setStringList("AppleLanguages", {"fr"});
+    LanguageManager manager(rig.defaults, rig.center);
+    EXPECT_EQ(manager.currentLanguage(), AppLanguage::system);
+    EXPECT_FALSE(rig.appleLanguages());
+    EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "xx");
+    EXPECT_EQ(rig.posts, 0);
+}
+
+TEST(LanguageManagerTest, LanguageWithoutStringTableShowsEnglishNotThePreviousLanguage)
+{
+    LanguageRig rig;
+    L10n::setTable({{"general.ok", "D'accord"}});
+    LanguageManager manager(rig.defaults, rig.center);
+    manager.setLanguage(AppLanguage::hr);
+    EXPECT_EQ(L10n::text("general.ok", "OK"), "OK");
+    EXPECT_TRUE(manager.localizedBundle().isEmpty());
+    EXPECT_EQ(rig.appleLanguages(), QStringList{"hr"});
+
+    L10n::setTable({{"general.ok", "D'accord"}});
+    LanguageManager::applyLanguagePreference(rig.defaults);
+    EXPECT_EQ(L10n::text("general.ok", "OK"), "OK");
+    L10n::setTable({});
+}
