@@ -35,6 +35,8 @@
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
+#include "windows/preferences_services.h"
+#include "windows/preferences_view.h"
 
 #include <QDateTime>
 #include <QImageReader>
@@ -113,6 +115,7 @@ AppDelegate::~AppDelegate()
 {
     // The windows show the services: they go first.
     delete m_historyWindow.data();
+    delete m_preferencesWindow.data();
     delete m_onboardingWindow.data();
 }
 
@@ -617,10 +620,33 @@ void AppDelegate::openHistory(std::optional<QUuid> entry)
     bringToFront(*m_historyWindow);
 }
 
+QWidget *AppDelegate::preferencesWindow() const
+{
+    return m_preferencesWindow.data();
+}
+
 void AppDelegate::openPreferences()
 {
     diag(QStringLiteral("⚙️ Open Preferences requested"));
-    diag(QStringLiteral("ℹ️ [AppDelegate.openPreferences] The preferences window is not part of this build"));
+    if (!m_settingsStore)
+        return;
+    if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
+        ServiceFactory &factory = m_factory;
+        // The panes read and write through the application's own store and its database;
+        // the history pane opens its own store over the same history files.
+        auto *view = new PreferencesView(PreferencesServices{
+            *m_settingsStore, factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
+            factory.languageManager(), factory.alertPresenter(),
+            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }});
+        // Titled, closable and minimisable; the view has a fixed size.
+        view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                             | Qt::WindowMinimizeButtonHint);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
+        centerOnScreen(*view);
+        m_preferencesWindow = view;
+    }
+    bringToFront(*m_preferencesWindow);
 }
 
 void AppDelegate::openFeedback()

@@ -115,6 +115,7 @@ public:
     // The open windows; null while closed.
     QWidget *historyWindow() const;
     QWidget *onboardingWindow() const;
+    QWidget *preferencesWindow() const;
     // Kept once made; null before the first request.
     FeedbackWindowController *feedbackWindowController() const { return m_feedbackWindowController.get(); }
 
@@ -181,6 +182,7 @@ private:
 
     // The windows; they are taken down before the services they show.
     QPointer<HistoryView> m_historyWindow;
+    QPointer<QWidget> m_preferencesWindow;
     QPointer<OnboardingWindow> m_onboardingWindow;
     std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
 

@@ -8,6 +8,7 @@
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
+#include "core/language_manager.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
@@ -129,6 +130,13 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
     return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); }};
+}
+
+LanguageManager &DesktopServiceFactory::languageManager()
+{
+    if (!m_languageManager)
+        m_languageManager = std::make_unique<LanguageManager>(*m_userDefaults, notificationCenter());
+    return *m_languageManager;
 }
 
 std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()

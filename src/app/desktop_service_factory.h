@@ -11,6 +11,7 @@ class AlertPresenter;
 class DisplayList;
 class FrontmostApplication;
 class GlobalKeyGrabber;
+class LanguageManager;
 class LoginItem;
 class MotionPreference;
 class Pasteboard;
@@ -37,6 +38,7 @@ public:
     SavePanel &savePanel() override;
     PrivacySettingsOpener &privacySettingsOpener() override;
     PermissionChecks permissionChecks() override;
+    LanguageManager &languageManager() override;
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override;
     std::unique_ptr<NotificationService> makeNotificationService() override;
@@ -73,6 +75,7 @@ private:
     std::unique_ptr<GlobalKeyGrabber> m_keyGrabber;
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<FrontmostApplication> m_frontmostApplication;
+    std::unique_ptr<LanguageManager> m_languageManager;
 };
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 #include "app/app_resources.h"
 #include "app/desktop_service_factory.h"
 #include "core/diagnostics.h"
+#include "core/language_manager.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 
@@ -44,6 +45,8 @@ int main(int argc, char **argv)
 
     // The factory's facilities outlive the delegate, which owns every service.
     quorvane::DesktopServiceFactory factory;
+    // The interface language chosen in an earlier run, before any text is shown.
+    quorvane::LanguageManager::applyLanguagePreference(factory.userDefaults());
     quorvane::AppDelegate delegate(factory);
     QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, &QApplication::quit,
                      Qt::QueuedConnection);

@@ -14,6 +14,7 @@ class CodeScanService;
 class ContinuityRuntime;
 class HistoryStore;
 class HotkeyManager;
+class LanguageManager;
 class NotificationCenter;
 class NotificationService;
 class OCRService;
@@ -61,6 +62,8 @@ public:
     virtual PrivacySettingsOpener &privacySettingsOpener() = 0;
     // How the grants are checked, for every permission manager the program makes.
     virtual PermissionChecks permissionChecks() = 0;
+    // The owner of the interface language; made on first use.
+    virtual LanguageManager &languageManager() = 0;
 
     // The services, in the order the delegate makes them.
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;

@@ -15,6 +15,7 @@
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
+#include "core/language_manager.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
@@ -24,6 +25,7 @@
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
+#include "windows/preferences_view.h"
 #include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
@@ -282,6 +284,7 @@ struct FakeFactory : ServiceFactory {
     AlertPresenter &alertPresenter() override { return alerts; }
     SavePanel &savePanel() override { return saving; }
     PrivacySettingsOpener &privacySettingsOpener() override { return privacy; }
+    LanguageManager &languageManager() override { return languages; }
     PermissionChecks permissionChecks() override
     {
         return {[this] { return screenGranted; }, [this] { return grabber.permitted; }};
@@ -380,6 +383,7 @@ struct FakeFactory : ServiceFactory {
     QTemporaryDir dir;
     UserDefaults defaults;
     NotificationCenter center;
+    LanguageManager languages{defaults, center};
     NoLoginItem loginItem;
     LoggingGrabber grabber;
     test::FakeSystemNotifier notifier;
@@ -1080,4 +1084,33 @@ TEST(AppDelegateWindows, FeedbackWindowIsKeptAndAboutWindowReusedWhileOpen)
     delegate.openAbout();
     EXPECT_EQ(AboutWindowController::window(), about.data());
     about->close();
+}
+
+TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSettings)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    menuRow(factory, "handleOpenPreferences")->trigger();
+    QPointer<QWidget> window = delegate.preferencesWindow();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), "Preferences");
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()); // not resizable
+    delegate.openPreferences();
+    EXPECT_EQ(delegate.preferencesWindow(), window.data());
+
+    // The panes write into the very database the settings store keeps, and the history
+    // pane opens its store over the application's history folder.
+    const qsizetype storesBefore = factory.made.filter("history(").size();
+    static_cast<PreferencesView *>(window.data())->setSelectedTab(PreferencesTab::history);
+    EXPECT_EQ(factory.defaults.integerValue("preferences.selected_tab"), 4);
+    EXPECT_TRUE(test::waitUntil([&] { return factory.made.filter("history(").size() > storesBefore; }));
+
+    window->close();
+    delegate.openPreferences();
+    EXPECT_NE(delegate.preferencesWindow(), window.data());
+    EXPECT_TRUE(delegate.preferencesWindow()->isVisible());
 }
