@@ -62,16 +62,10 @@ TEST(MenuBarPanel, RowsRunTheirActionsAndTheCaptureRowIsDrawnFocused)
     EXPECT_EQ(capture.background, accent);
     EXPECT_EQ(capture.icon, QColor(Qt::white));
     EXPECT_EQ(capture.title, QColor(Qt::white));
-    EXPECT_EQ(ModernMenuBarButton::colours(palette, true, true, true).background, accent);
-    // The other rows: a faint accent when focused, a fainter grey under the mouse, else clear.
-    const auto other = [&](bool focused, bool hovered) {
-        return ModernMenuBarButton::colours(palette, false, focused, hovered);
-    };
-    EXPECT_NEAR(other(true, false).background.alphaF(), accent.alphaF() * 0.15, 0.001);
-    EXPECT_NEAR(other(false, true).background.alphaF(), palette.color(QPalette::WindowText).alphaF() * 0.08, 0.001);
-    EXPECT_EQ(other(false, true).icon, accent);
-    EXPECT_EQ(other(false, false).background.alpha(), 0);
-    EXPECT_EQ(other(false, true).title, palette.color(QPalette::WindowText));
+    // Another row under the mouse: a faint grey, not the accent.
+    const ModernMenuBarButton::Colours hovered = ModernMenuBarButton::colours(palette, false, false, true);
+    EXPECT_NEAR(hovered.background.alphaF(), palette.color(QPalette::WindowText).alphaF() * 0.08, 0.001);
+    EXPECT_EQ(hovered.icon, accent);
 }
 
 TEST(MenuBarPanel, EscapeHidesItAndStopsThereWhileOtherKeysPassThrough)
