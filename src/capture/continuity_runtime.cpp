@@ -17,9 +17,14 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <utility>
+
 namespace quorvane {
 
-ContinuityRuntime::ContinuityRuntime(QObject *parent) : QObject(parent) {}
+ContinuityRuntime::ContinuityRuntime(QObject *parent) : QObject(parent)
+{
+    m_wrapper.setDelegate(this);
+}
 
 ContinuityRuntime &ContinuityRuntime::shared()
 {
@@ -52,13 +57,19 @@ void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<Q
     }
     m_pending = true;
     m_handler = std::move(handler);
+    diag(QStringLiteral("📱 [ContinuityRuntime] Import requested"));
     QPoint at;
     if (point) {
         at = *point;
     } else if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        at = QPoint(screen->geometry().center().x(), screen->geometry().top());
+        // Below where a top panel would be, so the menu does not open over it.
+        at = QPoint(screen->geometry().center().x(), screen->geometry().top() + 22);
     }
-    QTimer::singleShot(50, this, [this, at] { presentImportMenu(at); });
+    QTimer::singleShot(50, this, [this, at] {
+        presentImportMenu(at);
+        // The handler stays kept after the menu closes: it is replaced by the next request.
+        m_pending = false;
+    });
 }
 
 void ContinuityRuntime::presentImportMenu(const QPoint &point)
@@ -72,22 +83,24 @@ void ContinuityRuntime::presentImportMenu(const QPoint &point)
     fromClipboard->setEnabled(clipboard && clipboard->hasImage());
 
     QAction *chosen = menu.exec(point);
-    QImage image;
     if (chosen == fromFile) {
-        image = imageFromFileDialog();
+        if (const std::unique_ptr<QMimeData> offer = imageFileOffer())
+            readChosen(*offer);
     } else if (chosen == fromClipboard) {
-        if (const QMimeData *data = QGuiApplication::clipboard()->mimeData(); data && data->hasImage())
-            image = qvariant_cast<QImage>(data->imageData());
-    }
-    if (image.isNull()) {
-        diag(QStringLiteral("ℹ️ [ContinuityRuntime] Import ended without an image"));
-        cancelImport();
+        if (const QMimeData *offer = QGuiApplication::clipboard()->mimeData())
+            readChosen(*offer);
     } else {
-        deliverImage(image);
+        diag(QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
     }
 }
 
-QImage ContinuityRuntime::imageFromFileDialog()
+void ContinuityRuntime::readChosen(const QMimeData &pasteboard)
+{
+    if (!m_wrapper.readSelection(pasteboard))
+        diag(QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
+}
+
+std::unique_ptr<QMimeData> ContinuityRuntime::imageFileOffer()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     const QString path = QFileDialog::getOpenFileName(
@@ -95,28 +108,28 @@ QImage ContinuityRuntime::imageFromFileDialog()
         folder, L10n::text("continuity.import.filter", "Images", "File type filter name for images")
                     + QStringLiteral(" (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff *.heic)"));
     if (path.isEmpty())
-        return {};
+        return nullptr;
     QImageReader reader(path);
     reader.setAutoTransform(true); // photos carry their orientation in EXIF
-    QImage image = reader.read();
-    if (image.isNull())
+    const QImage image = reader.read();
+    if (image.isNull()) {
         diag(QStringLiteral("❌ [ContinuityRuntime] Could not read %1: %2").arg(path, reader.errorString()));
-    return image;
+        return nullptr;
+    }
+    // Offered as a decoded image, so the orientation read above is kept.
+    auto offer = std::make_unique<QMimeData>();
+    offer->setImageData(image);
+    return offer;
 }
 
-void ContinuityRuntime::deliverImage(const QImage &image)
+void ContinuityRuntime::didReceiveImage(const QImage &image)
 {
-    ImageHandler handler = std::move(m_handler);
-    m_handler = nullptr;
+    diag(QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
+    // Taken out first: a handler that starts the next import keeps its own handler.
+    const ImageHandler handler = std::exchange(m_handler, nullptr);
     m_pending = false;
     if (handler)
         handler(image);
-}
-
-void ContinuityRuntime::cancelImport()
-{
-    m_handler = nullptr;
-    m_pending = false;
 }
 
 } // namespace quorvane

@@ -1,20 +1,26 @@
 #pragma once
 
+#include "capture/continuity_delegate.h"
+#include "capture/continuity_wrapper_controller.h"
+
 #include <QImage>
+#include <QMimeData>
 #include <QMutex>
 #include <QObject>
 #include <QPoint>
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace quorvane {
 
 // Brings an image from outside the screen into the program: a small menu offers the
-// images this machine can hand over (an image file, an image on the clipboard) and
-// passes the chosen one to the caller's handler.
-class ContinuityRuntime : public QObject {
+// images this machine can hand over (an image file, an image on the clipboard); the
+// chosen source is read by the runtime's requestor, which hands the image back to the
+// runtime as its delegate, and the runtime passes it to the caller's handler.
+class ContinuityRuntime : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
     using ImageHandler = std::function<void(const QImage &image)>;
@@ -24,10 +30,14 @@ public:
     // The process's runtime, made on first use (on the main thread).
     static ContinuityRuntime &shared();
 
-    // Shows the import menu at `point` (global coordinates), or at the top centre of the
-    // primary screen, 0.05 s from now. The chosen image goes to `handler` once. While an
-    // import is pending a second call only prints a warning.
+    // Shows the import menu at `point` (global coordinates), or just below the top centre
+    // of the primary screen, 0.05 s from now. `handler` replaces any earlier one and gets
+    // the next image once. While the menu is up a second call only prints a warning.
     virtual void showContinuityItem(ImageHandler handler, std::optional<QPoint> point);
+
+    // Passes `image` to the kept handler, drops the handler and ends the pending import.
+    // An image that arrives with no handler is dropped.
+    void didReceiveImage(const QImage &image) override;
 
     // Appends `text` to the file at `path`, creating it (and its folder) when missing.
     // Safe from any thread.
@@ -35,21 +45,25 @@ public:
     // "$XDG_STATE_HOME/Quorvane/continuity-debug.log".
     static QString debugLogPath();
 
+    // True from an accepted request until its menu has closed or an image arrived.
     bool isImportPending() const { return m_pending; }
+    bool hasHandler() const { return bool(m_handler); }
+    ContinuityWrapperController &wrapper() { return m_wrapper; }
 
 protected:
-    // Shows the menu and hands its outcome to `deliverImage` or `cancelImport`.
+    // Shows the menu at `point` and hands the chosen source to `readChosen`; returns when
+    // the menu has closed.
     virtual void presentImportMenu(const QPoint &point);
-    // Calls the kept handler once with `image`, then ends the pending import.
-    void deliverImage(const QImage &image);
-    // Ends the pending import without an image.
-    void cancelImport();
+    // Has the requestor read the chosen source's offer; its image comes back through
+    // `didReceiveImage`.
+    void readChosen(const QMimeData &pasteboard);
 
 private:
-    QImage imageFromFileDialog();
+    std::unique_ptr<QMimeData> imageFileOffer();
 
-    bool m_pending = false;
+    ContinuityWrapperController m_wrapper;
     ImageHandler m_handler;
+    bool m_pending = false;
     QMutex m_logLock;
 };
 

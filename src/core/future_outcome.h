@@ -3,6 +3,7 @@
 #include <QException>
 #include <QFuture>
 #include <QObject>
+#include <QPointer>
 
 #include <exception>
 #include <optional>
@@ -62,8 +63,14 @@ FutureOutcome<T> outcomeOf(QFuture<T> finished)
 template <typename T, typename Handler>
 void whenFinished(QFuture<T> future, QObject *context, Handler handler)
 {
+    // Qt cancels a continuation when its context is destroyed and then runs the
+    // cancellation handler during that destruction; the guard is already cleared by then.
+    QPointer<QObject> guard(context);
     future.then(context, [handler](QFuture<T> finished) { handler(finished); })
-        .onCanceled(context, [handler, future] { handler(future); });
+        .onCanceled(context, [handler, future, guard] {
+            if (guard)
+                handler(future);
+        });
 }
 
 } // namespace quorvane

@@ -1,7 +1,9 @@
+#include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
 
 #include "support/event_loop.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -13,7 +15,24 @@ using namespace quorvane;
 
 namespace {
 
-// A runtime whose menu answers at once: with `answer`, or without an image when it is null.
+QImage photo(QSize size = QSize(64, 48))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    return image;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+// A runtime whose menu answers at once: a source offering `answer` as PNG data, or no
+// choice at all when it is null.
 struct ScriptedRuntime : ContinuityRuntime {
     QImage answer;
     QList<QPoint> presentedAt;
@@ -22,18 +41,17 @@ struct ScriptedRuntime : ContinuityRuntime {
     {
         presentedAt.append(point);
         if (answer.isNull())
-            cancelImport();
-        else
-            deliverImage(answer);
+            return;
+        QMimeData offer;
+        offer.setData("image/png", encoded(answer, "PNG"));
+        readChosen(offer);
     }
 };
 
-QImage photo()
-{
-    QImage image(64, 48, QImage::Format_RGB32);
-    image.fill(Qt::darkGreen);
-    return image;
-}
+struct Receiver : QObject, ContinuityDelegate {
+    QList<QSize> sizes;
+    void didReceiveImage(const QImage &image) override { sizes << image.size(); }
+};
 
 } // namespace
 
@@ -72,14 +90,95 @@ TEST(ContinuityRuntimeTest, DismissedMenuEndsThePendingImportSoTheNextOneWorks)
     runtime.showContinuityItem([&](const QImage &) { ++calls; }, std::nullopt);
     ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
     EXPECT_EQ(calls, 0);
-    // Without a point the menu comes up at the top centre of the primary screen.
+    // Without a point the menu comes up just below the top centre of the primary screen.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(runtime.presentedAt.value(0), QPoint(screen.center().x(), screen.top()));
+    EXPECT_EQ(runtime.presentedAt.value(0), QPoint(screen.center().x(), screen.top() + 22));
+    // The dismissed request's handler stays until a picture or the next request comes.
+    EXPECT_TRUE(runtime.hasHandler());
 
     runtime.answer = photo();
-    runtime.showContinuityItem([&](const QImage &) { ++calls; }, std::nullopt);
+    int replacementCalls = 0;
+    runtime.showContinuityItem([&](const QImage &) { ++replacementCalls; }, std::nullopt);
     ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
-    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(replacementCalls, 1);
+    EXPECT_FALSE(runtime.hasHandler());
+}
+
+TEST(ContinuityRuntimeTest, PictureArrivingAfterTheMenuClosedReachesTheKeptHandlerOnce)
+{
+    ScriptedRuntime runtime;
+    QList<QSize> sizes;
+    runtime.showContinuityItem([&](const QImage &image) { sizes << image.size(); }, QPoint(5, 5));
+    ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
+
+    QMimeData offer;
+    offer.setImageData(photo(QSize(30, 20)));
+    EXPECT_TRUE(runtime.wrapper().readSelection(offer));
+    EXPECT_TRUE(runtime.wrapper().readSelection(offer)); // no handler left: dropped
+    EXPECT_EQ(sizes, QList<QSize>{QSize(30, 20)});
+}
+
+TEST(ContinuityRequestorTest, WrapperPrefersPngAndAnswersTrueWhenItsDelegateIsGone)
+{
+    ContinuityWrapperController wrapper;
+    QMimeData offer;
+    offer.setData("image/jpeg", encoded(photo(QSize(10, 10)), "JPEG"));
+    offer.setData("image/png", encoded(photo(QSize(20, 20)), "PNG"));
+    {
+        Receiver receiver;
+        wrapper.setDelegate(&receiver);
+        EXPECT_TRUE(wrapper.readSelection(offer));
+        EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(20, 20)});
+    }
+    EXPECT_EQ(wrapper.delegate(), nullptr);
+    EXPECT_TRUE(wrapper.readSelection(offer));
+
+    QMimeData text;
+    text.setText("no picture");
+    EXPECT_FALSE(wrapper.readSelection(text));
+
+    // With something sent the wrapper still asks for images; the bridge view does not.
+    ContinuityBridgeView view;
+    EXPECT_EQ(wrapper.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")), &wrapper);
+    EXPECT_EQ(view.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")), nullptr);
+    EXPECT_EQ(view.validRequestor(std::nullopt, QStringLiteral("image/png")), &view);
+    EXPECT_EQ(view.validRequestor(std::nullopt, QStringLiteral("text/plain")), nullptr);
+}
+
+TEST(ContinuityRequestorTest, BridgeViewDeliversTheFirstImageTypeThatDecodes)
+{
+    ContinuityBridgeView view;
+    Receiver receiver;
+    view.setDelegate(&receiver);
+    QMimeData offer;
+    offer.setData("image/bmp", "not a bitmap");
+    offer.setData("image/png", encoded(photo(QSize(12, 8)), "PNG"));
+    EXPECT_TRUE(view.readSelection(offer));
+    EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(12, 8)});
+
+    QMimeData broken;
+    broken.setData("image/png", "truncated");
+    EXPECT_FALSE(view.readSelection(broken));
+    EXPECT_EQ(receiver.sizes.size(), 1);
+}
+
+TEST(ContinuityManagerTest, BridgeViewSitsInAHiddenHelperPanelAndReachesItsDelegate)
+{
+    ContinuityManager manager;
+    EXPECT_TRUE(manager.servicesRegistered());
+    EXPECT_TRUE(manager.registeredReturnTypes().contains("image/png"));
+    ASSERT_NE(manager.helperPanel(), nullptr);
+    EXPECT_EQ(manager.bridgeView().parentWidget(), manager.helperPanel());
+    EXPECT_FALSE(manager.helperPanel()->isVisible());
+    EXPECT_EQ(manager.bridgeView().delegate(), nullptr);
+
+    Receiver receiver;
+    manager.bridgeView().setDelegate(&receiver);
+    QMimeData offer;
+    offer.setImageData(photo());
+    EXPECT_TRUE(manager.bridgeView().readSelection(offer));
+    EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(64, 48)});
 }
 
 TEST(ContinuityRuntimeTest, DebugLogIsCreatedWithItsFolderAndAppendedTo)
