@@ -13,6 +13,8 @@
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
+#include "capture/continuity_manager.h"
+#include "capture/continuity_pasteboard.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
@@ -39,12 +41,10 @@
 #include "windows/preferences_view.h"
 
 #include <QDateTime>
-#include <QImageReader>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
-#include <cxxabi.h>
 #include <execinfo.h>
 
 #include <cstdlib>
@@ -76,15 +76,6 @@ QString describe(const std::exception_ptr &error)
     } catch (...) {
         return QStringLiteral("Unknown error");
     }
-}
-
-QString typeNameOf(const std::type_info &type)
-{
-    int status = 0;
-    char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
-    const QString readable = QString::fromLatin1(status == 0 && name ? name : type.name());
-    std::free(name);
-    return readable;
 }
 
 // The frames of the current call stack, one per line.
@@ -169,6 +160,8 @@ void AppDelegate::setupServices()
          *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
+    // Images handed over through the import bridge come to this delegate.
+    ContinuityManager::shared().bridgeView().setDelegate(this);
     applyNotificationSettings();
     if (m_historyInMemory)
         warnHistoryNotKept();
@@ -453,20 +446,20 @@ void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) con
             std::rethrow_exception(error);
         } catch (const ScreenCaptureError &e) {
             kind = QStringLiteral("ScreenCaptureError");
-            typeName = typeNameOf(typeid(e));
+            typeName = demangledTypeName(typeid(e));
             description = e.localizedDescription();
             domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
         } catch (const CaptureCoordinatorError &e) {
             kind = QStringLiteral("CaptureCoordinatorError");
-            typeName = typeNameOf(typeid(e));
+            typeName = demangledTypeName(typeid(e));
             description = e.localizedDescription();
             domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
         } catch (const LocalizedError &e) {
-            typeName = typeNameOf(typeid(e));
+            typeName = demangledTypeName(typeid(e));
             description = e.localizedDescription();
             domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
         } catch (const std::exception &e) {
-            typeName = typeNameOf(typeid(e));
+            typeName = demangledTypeName(typeid(e));
             description = QString::fromLocal8Bit(e.what());
         } catch (...) {
         }
@@ -485,6 +478,11 @@ void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) con
 }
 
 // --- Imported images ---------------------------------------------------------------------
+
+void AppDelegate::didReceiveImage(const QImage &image)
+{
+    handleImportedImage(image);
+}
 
 void AppDelegate::handleImportedImage(const QImage &image)
 {
@@ -556,7 +554,7 @@ bool AppDelegate::validRequestor(const std::optional<QString> &sendType,
              .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
     if (sendType || !returnType)
         return false;
-    if (!QImageReader::supportedMimeTypes().contains(returnType->toLatin1()))
+    if (!continuity::imageTypes().contains(*returnType))
         return false;
     diag(QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
     return true;
@@ -567,19 +565,13 @@ bool AppDelegate::readSelection(const QMimeData &pasteboard)
     diag(QStringLiteral("📱 AppDelegate.readSelectionFromPasteboard called"));
     diag(QStringLiteral("📱 Pasteboard types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
 
-    if (pasteboard.hasImage()) {
-        const QImage image = qvariant_cast<QImage>(pasteboard.imageData());
-        if (!image.isNull()) {
-            handleImportedImage(image);
-            diag(QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
-            return true;
-        }
+    if (const QImage image = continuity::imageFromPasteboard(pasteboard); !image.isNull()) {
+        handleImportedImage(image);
+        diag(QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
+        return true;
     }
-    for (const QByteArray &type : QImageReader::supportedMimeTypes()) {
-        const QString mimeType = QString::fromLatin1(type);
-        if (!pasteboard.hasFormat(mimeType))
-            continue;
-        const QImage image = QImage::fromData(pasteboard.data(mimeType));
+    for (const QString &mimeType : continuity::imageTypes()) {
+        const QImage image = continuity::imageFromData(pasteboard, mimeType);
         if (image.isNull())
             continue;
         handleImportedImage(image);

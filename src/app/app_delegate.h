@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/continuity_delegate.h"
+
 #include <QFuture>
 #include <QImage>
 #include <QObject>
@@ -41,7 +43,7 @@ class SparkleUpdater;
 // The spine of the running program: creates and owns every service, puts the status item
 // up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
 // captures and windows, and takes everything down again at quit. Main thread only.
-class AppDelegate : public QObject {
+class AppDelegate : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
     // User-defaults key: the user has been through (or closed) the onboarding.
@@ -84,6 +86,8 @@ public:
     // Recognises an image brought in from outside the screen, copies its text, records it
     // and shows the success toast; a failure shows the error toast. Returns at once.
     virtual void handleImportedImage(const QImage &image);
+    // An image handed over through the import bridge goes the same way.
+    void didReceiveImage(const QImage &image) override;
     // Whether the delegate takes what another program offers: only an image asked for
     // without anything sent (`sendType` absent, `returnType` an image type).
     bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;

@@ -24,7 +24,6 @@
 #include <QException>
 #include <QPromise>
 
-#include <cxxabi.h>
 
 #include <typeinfo>
 
@@ -46,15 +45,6 @@ std::optional<typename Error::Kind> caseOf(const std::exception_ptr &error)
     } catch (...) {
         return std::nullopt;
     }
-}
-
-QString typeNameOf(const std::type_info &type)
-{
-    int status = 0;
-    char *name = abi::__cxa_demangle(type.name(), nullptr, nullptr, &status);
-    const QString readable = QString::fromLatin1(status == 0 && name ? name : type.name());
-    std::free(name);
-    return readable;
 }
 
 // What the user reads about `error`.
@@ -94,14 +84,14 @@ QString detailsOf(const std::exception_ptr &error)
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
-        const QString type = typeNameOf(typeid(e));
+        const QString type = demangledTypeName(typeid(e));
         const std::optional<int> code = caseCodeOf(error);
         return QStringLiteral("type %1, description \"%2\", domain %1, code %3, user info {key: %4, value: \"%5\"}")
             .arg(type, e.localizedDescription(), code ? QString::number(*code) : QStringLiteral("unknown"),
                  QString::fromLatin1(e.key()), e.value());
     } catch (const std::exception &e) {
         return QStringLiteral("type %1, description \"%2\"")
-            .arg(typeNameOf(typeid(e)), QString::fromLocal8Bit(e.what()));
+            .arg(demangledTypeName(typeid(e)), QString::fromLocal8Bit(e.what()));
     } catch (...) {
         return QStringLiteral("type unknown");
     }

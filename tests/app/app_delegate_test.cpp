@@ -6,6 +6,7 @@
 #include "app/menu_bar_controller.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
+#include "capture/continuity_manager.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
@@ -833,6 +834,19 @@ TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
     EXPECT_TRUE(factory.notifications->errors.isEmpty());
     // An import is not a capture: the menu stays as it was.
     EXPECT_EQ(factory.statusItem->menusAttached, menusBefore);
+}
+
+TEST(AppDelegateImport, ImagesHandedToTheImportBridgeReachTheDelegate)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    QMimeData offered;
+    offered.setImageData(sampleImage());
+    ASSERT_TRUE(ContinuityManager::shared().bridgeView().readSelection(offered));
+    ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
+    EXPECT_EQ(storedEntries(delegate).value(0).text, "Imported words");
 }
 
 TEST(AppDelegateImport, AutomaticDetectionAsksForNoLanguages)
