@@ -53,6 +53,10 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     m_clearSearch->setAutoRaise(true);
     m_clearSearch->setIcon(QIcon(HistoryStyle::symbolPixmap("xmark.circle.fill", symbolSide, secondary)));
     m_clearSearch->setCursor(Qt::ArrowCursor);
+    // No taller than the symbol, so that the bar keeps its height when the button appears.
+    m_clearSearch->setIconSize(QSize(symbolSide, symbolSide));
+    m_clearSearch->setFixedSize(symbolSide, symbolSide);
+    m_clearSearch->setStyleSheet(QStringLiteral("QToolButton { border: none; padding: 0; }"));
     fieldLayout->addWidget(m_clearSearch);
     layout->addWidget(field, 1);
     connect(m_searchField, &QLineEdit::textEdited, &m_viewModel, &HistoryViewModel::setSearchQuery);
