@@ -139,9 +139,10 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     auto *section = new FormSection(20, page);
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const RowText &t = texts[i];
-        const QString descriptionKey = QString::fromLatin1(t.key) + QStringLiteral(".description");
+        const QByteArray descriptionKey = QByteArray(t.key) + ".description";
         m_rows[i] = new SwitchRow(L10n::text(t.key, t.title, t.titleComment),
-                                  L10n::text(descriptionKey, QString::fromUtf8(t.description)), section);
+                                  L10n::text(descriptionKey.constData(), t.description, t.descriptionComment),
+                                  section);
         section->content()->addWidget(m_rows[i]);
         section->content()->addWidget(FormStyle::makeDivider(section));
     }
