@@ -105,7 +105,7 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
 
     auto *legal = new QVBoxLayout;
     legal->setSpacing(4);
-    legal->addWidget(styledLabel(legalNotice, 11, QFont::Normal, TextTone::secondary), 0, Qt::AlignHCenter);
+    legal->addWidget(styledLabel(L10n::text(legalNotice, legalNotice), 11, QFont::Normal, TextTone::secondary), 0, Qt::AlignHCenter);
     QLabel *mail = link(supportEmailAddress, QUrl(QStringLiteral("mailto:") + supportEmailAddress), 11);
     mail->setObjectName(QStringLiteral("supportLink"));
     legal->addWidget(mail, 0, Qt::AlignHCenter);

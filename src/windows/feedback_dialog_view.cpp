@@ -151,7 +151,7 @@ QString FeedbackDialogView::mailtoLink(const QString &address, const QString &ve
                                        const QString &osVersion)
 {
     const QString body = QStringLiteral("\n\n---\nQuorvane Version: ") + version + QStringLiteral("\nBuild: ") + build +
-                         QStringLiteral("\nOS: ") + osVersion;
+                         QStringLiteral("\nmacOS: ") + osVersion;
     return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + encodeMailField(mailSubject) +
            QStringLiteral("&body=") + encodeMailField(body);
 }
@@ -178,8 +178,8 @@ void FeedbackDialogView::sendEmail()
         showAlert(QStringLiteral("Browser Cannot Handle Email"),
                   QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
                                  "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
-                                 "email address\n• Configure an email application as your default email handler in "
-                                 "System Settings\n\nEmail: ") +
+                                 "email address\n• Configure Mail.app as your default email handler in System "
+                                 "Settings → Desktop & Dock\n\nEmail: ") +
                       address);
         return;
     }
@@ -194,14 +194,14 @@ void FeedbackDialogView::sendEmail()
         return;
     }
 
-    diag(QStringLiteral("📧 Opening URL with the desktop..."));
+    diag(QStringLiteral("📧 Opening URL with NSWorkspace..."));
     const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("📧 openUrl() returned: ") + boolText(opened));
+    diag(QStringLiteral("📧 NSWorkspace.shared.open() returned: ") + boolText(opened));
     if (opened) {
         diag(QStringLiteral("✅ Email client opened successfully"));
         return;
     }
-    diag(QStringLiteral("⚠️ openUrl() failed"));
+    diag(QStringLiteral("⚠️ NSWorkspace.shared.open() failed"));
     showAlert(QStringLiteral("Cannot Open Mail"),
               QStringLiteral("Please ensure you have a default email app configured in System Settings.\n\nYou can "
                              "use the Copy button (📋) to copy: ") +
@@ -228,7 +228,7 @@ void FeedbackDialogView::openTwitter()
         return;
     }
     const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("🐦 openUrl() returned: ") + boolText(opened));
+    diag(QStringLiteral("🐦 NSWorkspace.shared.open() returned: ") + boolText(opened));
     if (opened) {
         diag(QStringLiteral("✅ Twitter profile opened successfully"));
         return;

@@ -67,6 +67,21 @@ void addYieldingGap(QBoxLayout *layout, int size)
     layout->addSpacerItem(new QSpacerItem(0, size, QSizePolicy::Minimum, QSizePolicy::Preferred));
 }
 
+void addCentredColumn(QBoxLayout *layout, QWidget *column, int maxWidth)
+{
+    column->setMaximumWidth(maxWidth);
+    // An aligned item would shrink to its size hint, and an unaligned one narrower than
+    // the layout sticks to the leading side: equal gaps on both sides take what the
+    // column leaves.
+    auto *row = new QHBoxLayout;
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    row->addStretch(1);
+    row->addWidget(column, 1000);
+    row->addStretch(1);
+    layout->addLayout(row);
+}
+
 void setExtraLineSpacing(QLabel *label, int extra)
 {
     const QString plain = label->text();

@@ -33,6 +33,10 @@ QLabel *styledLabel(const QString &text, int pixelSize, QFont::Weight weight = Q
 // text would be cut when a page's content is taller than the page.
 void addYieldingGap(QBoxLayout *layout, int size);
 
+// Adds `column` to the vertical `layout`, as wide as the layout up to `maxWidth` and
+// centred in it when the layout is wider.
+void addCentredColumn(QBoxLayout *layout, QWidget *column, int maxWidth);
+
 // Adds `extra` pixels between the lines of a wrapping label (its text becomes rich text).
 void setExtraLineSpacing(QLabel *label, int extra);
 

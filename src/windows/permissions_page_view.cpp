@@ -152,12 +152,10 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
         14, QFont::Normal, TextTone::secondary, true);
     setExtraLineSpacing(explanation, 4);
     explanation->setAlignment(Qt::AlignHCenter);
-    explanation->setMaximumWidth(textColumnWidth);
-    stack->addWidget(explanation);
+    addCentredColumn(stack, explanation, textColumnWidth);
     addYieldingGap(stack, 32);
 
     auto *rows = new QWidget;
-    rows->setMaximumWidth(textColumnWidth);
     auto *rowList = new QVBoxLayout(rows);
     rowList->setContentsMargins(0, 0, 0, 0);
     rowList->setSpacing(16);
@@ -180,7 +178,7 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
         false, [this] { grantAccessibility(); });
     m_accessibilityRow->setObjectName(QStringLiteral("accessibilityRow"));
     rowList->addWidget(m_accessibilityRow);
-    stack->addWidget(rows);
+    addCentredColumn(stack, rows, textColumnWidth);
     // The gap above the instructions goes with them.
     m_instructionsGap = new QSpacerItem(0, instructionsGap, QSizePolicy::Minimum, QSizePolicy::Preferred);
     stack->addSpacerItem(m_instructionsGap);
@@ -193,8 +191,7 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
         12, QFont::Normal, TextTone::secondary, true);
     m_instructions->setObjectName(QStringLiteral("instructions"));
     m_instructions->setAlignment(Qt::AlignHCenter);
-    m_instructions->setMaximumWidth(400);
-    stack->addWidget(m_instructions);
+    addCentredColumn(stack, m_instructions, 400);
     stack->addStretch();
 }
 
@@ -265,7 +262,7 @@ void PermissionsPageView::grantScreenRecording()
 {
     // X11 has no grant to ask for: the request is one more look at the screen.
     const bool granted = checkScreenRecordingPermission();
-    diag(QStringLiteral("🔐 Screen Recording requested, granted: ") + boolText(granted));
+    diag(QStringLiteral("🔐 CGRequestScreenCaptureAccess() called, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::screenRecording, m_services.privacySettings);
 }
 
@@ -273,7 +270,7 @@ void PermissionsPageView::grantAccessibility()
 {
     // Nor is there a trust prompt: the request is one more look at the key-grab connection.
     const bool granted = m_services.checks.accessibility && m_services.checks.accessibility();
-    diag(QStringLiteral("🔐 Accessibility requested, granted: ") + boolText(granted));
+    diag(QStringLiteral("🔐 AXIsProcessTrustedWithOptions(prompt=true) called, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::accessibility, m_services.privacySettings);
 }
 

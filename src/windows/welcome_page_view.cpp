@@ -93,14 +93,11 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     description->setObjectName(QStringLiteral("description"));
     setExtraLineSpacing(description, 4);
     description->setAlignment(Qt::AlignHCenter);
-    description->setMaximumWidth(textColumnWidth);
-    // No alignment: the column takes the page's width up to its limit, centred.
-    stack->addWidget(description);
+    addCentredColumn(stack, description, textColumnWidth);
     addYieldingGap(stack, 32);
 
     auto *features = new QWidget;
     features->setObjectName(QStringLiteral("features"));
-    features->setMaximumWidth(textColumnWidth);
     auto *featureList = new QVBoxLayout(features);
     featureList->setContentsMargins(0, 0, 0, 0);
     featureList->setSpacing(16);
@@ -117,7 +114,7 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
         QStringLiteral("🔒"), L10n::text("onboarding.welcome.feature3.title", "Privacy First", "Feature 3 title"),
         L10n::text("onboarding.welcome.feature3.description", "All processing happens on your device",
                    "Feature 3 description")));
-    stack->addWidget(features);
+    addCentredColumn(stack, features, textColumnWidth);
     stack->addStretch();
 }
 
