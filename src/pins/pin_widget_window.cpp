@@ -5,12 +5,38 @@
 #include "pins/pin_widget_view.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
+#include <functional>
+
 namespace quorvane {
+
+namespace {
+// Learns of the program's quit request before the windows are closed for it.
+class QuitWatch : public QObject {
+public:
+    QuitWatch(std::function<void()> onQuit, QObject *parent) : QObject(parent), m_onQuit(std::move(onQuit))
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit)
+            m_onQuit();
+        return false;
+    }
+
+private:
+    std::function<void()> m_onQuit;
+};
+} // namespace
 
 PinWidgetWindow::PinWidgetWindow(PinWidgetManager *manager, const QRect &contentRect)
     : m_manager(manager)
@@ -24,6 +50,13 @@ PinWidgetWindow::PinWidgetWindow(PinWidgetManager *manager, const QRect &content
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     installContent();
+    new QuitWatch(
+        [this] {
+            m_quitting = true;
+            // Should another window refuse the quit, the program goes on and so do close requests.
+            QTimer::singleShot(0, this, [this] { m_quitting = false; });
+        },
+        this);
 }
 
 PinWidgetView *PinWidgetWindow::content() const
@@ -219,10 +252,11 @@ void PinWidgetWindow::reportFrame()
 }
 
 // A close request from the window manager (Alt+F4, say) closes the pin, asking first when
-// its text has unsaved edits; cancelling keeps the panel.
+// its text has unsaved edits; cancelling keeps the panel. Quitting the program closes every
+// window too, but the pin and its files must stay for the next run.
 void PinWidgetWindow::closeEvent(QCloseEvent *event)
 {
-    if (!m_manager) {
+    if (!m_manager || m_quitting) {
         event->accept();
         return;
     }

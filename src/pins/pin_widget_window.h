@@ -70,6 +70,7 @@ private:
     QPointer<PinWidgetManager> m_manager;
     QPointer<PinWidgetView> m_content;
     std::optional<ManualDrag> m_drag;
+    bool m_quitting = false; // the program is quitting: closing is no request to close the pin
 };
 
 } // namespace quorvane

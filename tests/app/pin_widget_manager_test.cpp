@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 
 #include <QFontMetrics>
 
@@ -268,6 +269,32 @@ TEST(PinWidgetManager, ClosingAPinWithUnsavedEditsOffersTheClipboard)
     for (const char *name : {PinnedCapture::metadataFileName, PinnedCapture::thumbnailFileName,
                              PinnedCapture::fullImageFileName})
         EXPECT_FALSE(QFile::exists(rig.path(name))) << name;
+}
+
+TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    manager->updateEditedText(QStringLiteral("orig + mine"));
+
+    // A quit closes every window; the pin's panel must not take that for the user's close.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); // in case the quit is refused
+    QCoreApplication::exec();
+    QCoreApplication::processEvents();
+
+    EXPECT_TRUE(rig.alerts.shown.isEmpty());
+    EXPECT_TRUE(manager->currentPin());
+    EXPECT_EQ(rig.closed, 0);
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig + mine"));
+    EXPECT_TRUE(QFile::exists(rig.path(PinnedCapture::fullImageFileName)));
+
+    // The user's own close request still asks about the edits.
+    rig.alerts.answers = {2}; // Cancel
+    manager->showPinWindow();
+    EXPECT_FALSE(manager->window()->close());
+    EXPECT_EQ(rig.alerts.shown.size(), 1);
 }
 
 TEST(PinWidgetManager, RestoredPinWithoutImagesOrOnAGoneScreenIsStillReachable)
