@@ -35,11 +35,11 @@ QString L10n::fill(const QString &pattern, const QStringList &values)
             out += c;
             continue;
         }
-        const QChar spec = pattern.at(i + 1);
-        if (spec == u'%') {
+        const QChar kind = pattern.at(i + 1);
+        if (kind == u'%') {
             out += u'%';
             ++i;
-        } else if ((spec == u'@' || spec == u'd') && next < values.size()) {
+        } else if ((kind == u'@' || kind == u'd') && next < values.size()) {
             out += values.at(next++);
             ++i;
         } else {
