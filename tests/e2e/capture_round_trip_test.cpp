@@ -182,7 +182,10 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     EXPECT_TRUE(squeezed(historyRecords(historyPath)[0].toObject().value("text").toString()).contains("QUORVANEREADS2468"));
 
     // Repeat: new words in the same place, captured again without any selection.
+    // The pin of the first capture sits around the pointer, which ended on the words: keep
+    // the words above it.
     words.setText(QStringLiteral("Second look 1357"));
+    words.raise();
     ASSERT_TRUE(waitUntil([&] { return screenShows(words); }, 10000)) << "the new words never reached the screen";
     ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboardText()).contains("SECONDLOOK1357"); }, 30000))
