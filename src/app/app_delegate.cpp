@@ -25,6 +25,7 @@
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
+#include "core/text_utils.h"
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
@@ -353,8 +354,8 @@ void AppDelegate::handleCaptureText()
         [](const CaptureWorkflowResult &result) {
             diag(QStringLiteral("✅ Capture completed successfully!"));
             diag(QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
-            diag(QStringLiteral("   Text length: %1 characters").arg(result.text.size()));
-            diag(QStringLiteral("   Text preview: \"%1...\"").arg(result.text.left(50)));
+            diag(QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
+            diag(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
             diag(QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
         },
         [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
@@ -402,7 +403,7 @@ void AppDelegate::handleScanCode()
         [](const CaptureWorkflowResult &result) {
             diag(QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
                      .arg(result.duration, 0, 'f', 3)
-                     .arg(result.text.size()));
+                     .arg(graphemeCount(result.text)));
         },
         [](const std::exception_ptr &error) {
             diag(QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
@@ -527,7 +528,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
             return;
         }
         m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
-        diag(QStringLiteral("✅ Continuity import OCR completed, text length=%1").arg(outcome.value->text.size()));
+        diag(QStringLiteral("✅ Continuity import OCR completed, text length=%1").arg(graphemeCount(outcome.value->text)));
     });
 }
 

@@ -7,9 +7,36 @@
 #include "platform/termination_signals.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QIcon>
 
 #include <cstdio>
+
+namespace {
+
+// Ends the run without closing the windows first. QApplication's own quit closes each
+// window, and a closed pin deletes its stored files (or, with unsaved edits, asks and may
+// refuse to quit), while a quit must leave the pin to come back at the next start. This
+// also covers quit requests made by others, such as the session manager at logout. The
+// shut-down sequence still runs, on aboutToQuit.
+class QuitWithoutClosingWindows : public QObject {
+public:
+    using QObject::QObject;
+
+    static void endRun() { QCoreApplication::exit(0); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == QCoreApplication::instance() && event->type() == QEvent::Quit) {
+            endRun();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -36,20 +63,24 @@ int main(int argc, char **argv)
     quorvane::registerAppResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.svg")));
 
+    QuitWithoutClosingWindows quitFilter;
+    app.installEventFilter(&quitFilter);
+    const auto endRun = &QuitWithoutClosingWindows::endRun;
+
     // A logout (SIGTERM) or Ctrl+C (SIGINT) ends the program through its normal quit.
     quorvane::TerminationSignals termination;
-    QObject::connect(&termination, &quorvane::TerminationSignals::terminationRequested, &app, [](int signalNumber) {
-        quorvane::diag(QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
-        QApplication::quit();
-    });
+    QObject::connect(&termination, &quorvane::TerminationSignals::terminationRequested, &app,
+                     [endRun](int signalNumber) {
+                         quorvane::diag(QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
+                         endRun();
+                     });
 
     // The factory's facilities outlive the delegate, which owns every service.
     quorvane::DesktopServiceFactory factory;
     // The interface language chosen in an earlier run, before any text is shown.
     quorvane::LanguageManager::applyLanguagePreference(factory.userDefaults());
     quorvane::AppDelegate delegate(factory);
-    QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, &QApplication::quit,
-                     Qt::QueuedConnection);
+    QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, endRun, Qt::QueuedConnection);
     QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
     delegate.applicationDidFinishLaunching();
 

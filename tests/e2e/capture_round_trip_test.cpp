@@ -182,7 +182,10 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     EXPECT_TRUE(squeezed(historyRecords(historyPath)[0].toObject().value("text").toString()).contains("QUORVANEREADS2468"));
 
     // Repeat: new words in the same place, captured again without any selection.
+    // The pin of the first capture sits around the pointer, which ended on the words: keep
+    // the words above it.
     words.setText(QStringLiteral("Second look 1357"));
+    words.raise();
     ASSERT_TRUE(waitUntil([&] { return screenShows(words); }, 10000)) << "the new words never reached the screen";
     ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboardText()).contains("SECONDLOOK1357"); }, 30000))
@@ -195,6 +198,10 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     EXPECT_TRUE(texts.join(' ').contains("SECONDLOOK1357"));
     EXPECT_TRUE(texts.join(' ').contains("QUORVANEREADS2468"));
 
+    // The capture was pinned; quitting must leave the pin to come back at the next start.
+    const QString pinFile = home.filePath("data/Quorvane/PinnedCapture/pin-metadata.json");
+    ASSERT_TRUE(waitUntil([&] { return QFile::exists(pinFile); }, 10000));
+
     // A logout's SIGTERM: a clean exit with the settings written.
     ::kill(static_cast<pid_t>(program.process.processId()), SIGTERM);
     ASSERT_TRUE(waitUntil([&] { return program.process.state() == QProcess::NotRunning; }, 15000));
@@ -204,4 +211,5 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     QFile defaults(home.filePath("config/Quorvane/defaults.json"));
     ASSERT_TRUE(defaults.open(QIODevice::ReadOnly));
     EXPECT_TRUE(defaults.readAll().contains("com.corvantis.user_settings"));
+    EXPECT_TRUE(QFile::exists(pinFile));
 }
