@@ -151,7 +151,7 @@ QString FeedbackDialogView::mailtoLink(const QString &address, const QString &ve
                                        const QString &osVersion)
 {
     const QString body = QStringLiteral("\n\n---\nQuorvane Version: ") + version + QStringLiteral("\nBuild: ") + build +
-                         QStringLiteral("\nmacOS: ") + osVersion;
+                         QStringLiteral("\nOS: ") + osVersion;
     return QStringLiteral("mailto:") + address + QStringLiteral("?subject=") + encodeMailField(mailSubject) +
            QStringLiteral("&body=") + encodeMailField(body);
 }
@@ -178,8 +178,8 @@ void FeedbackDialogView::sendEmail()
         showAlert(QStringLiteral("Browser Cannot Handle Email"),
                   QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
                                  "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
-                                 "email address\n• Configure Mail.app as your default email handler in System "
-                                 "Settings → Desktop & Dock\n\nEmail: ") +
+                                 "email address\n• Configure an email application as your default email handler in "
+                                 "your desktop's settings\n\nEmail: ") +
                       address);
         return;
     }

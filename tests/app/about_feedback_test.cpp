@@ -111,13 +111,13 @@ TEST(FeedbackMailTest, LinkEncodesSubjectAndBodyButNotTheAddress)
         FeedbackDialogView::mailtoLink("help@example.org", "1.4.0", "57", "Debian GNU/Linux 12 (bookworm)");
     EXPECT_EQ(link, "mailto:help@example.org?subject=Quorvane%20Feedback"
                     "&body=%0A%0A---%0AQuorvane%20Version:%201.4.0%0ABuild:%2057"
-                    "%0AmacOS:%20Debian%20GNU/Linux%2012%20(bookworm)");
+                    "%0AOS:%20Debian%20GNU/Linux%2012%20(bookworm)");
 
     // Characters that would split or end a field arrive whole.
     const QUrl url(FeedbackDialogView::mailtoLink("a@b.c", "1&x=2", "3+4", "5#6 %7"), QUrl::StrictMode);
     ASSERT_TRUE(url.isValid());
     const QUrlQuery query(url);
-    EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), "\n\n---\nQuorvane Version: 1&x=2\nBuild: 3+4\nmacOS: 5#6 %7");
+    EXPECT_EQ(query.queryItemValue("body", QUrl::FullyDecoded), "\n\n---\nQuorvane Version: 1&x=2\nBuild: 3+4\nOS: 5#6 %7");
     EXPECT_EQ(query.queryItemValue("subject", QUrl::FullyDecoded), "Quorvane Feedback");
     EXPECT_EQ(url.path(), "a@b.c");
 }
@@ -153,7 +153,7 @@ TEST(FeedbackMailTest, BrowserAsMailHandlerIsRefusedWhileCopyStillWorks)
     EXPECT_EQ(rig.alerts->shown[0].informativeText,
               "Your system is configured to open email links with a web browser, which cannot handle them "
               "properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the email address\n• Configure "
-              "Mail.app as your default email handler in System Settings → Desktop & Dock\n\nEmail: " +
+              "an email application as your default email handler in your desktop's settings\n\nEmail: " +
                   address);
 
     rig.view.copyButton()->click();
