@@ -56,20 +56,28 @@ int percentile(const Histogram &histogram, double fraction)
 
 // Median height of the bands of rows that hold ink: the height of a text line, from the
 // top of its tallest letters to the bottom of its descenders. 0 when nothing stands out.
+// A frame, rule or stippled bar running down the capture puts the same ink in every row
+// and would join all lines into one band as tall as the capture; so a row counts as
+// holding ink only when it has more than the emptiest rows (taken at the 5th percentile,
+// as a frame's first or last row can be emptier than the rest).
 double medianLineHeight(const QImage &grey, int background, int ink)
 {
-    if (background - ink < kMinContrast)
+    if (background - ink < kMinContrast || grey.height() == 0)
         return 0;
     const int threshold = (background + ink) / 2;
+    std::vector<int> inkPerRow(size_t(grey.height()));
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        inkPerRow[size_t(y)] = int(std::count_if(row, row + grey.width(), [&](uchar level) { return level < threshold; }));
+    }
+    std::vector<int> sorted = inkPerRow;
+    std::nth_element(sorted.begin(), sorted.begin() + sorted.size() / 20, sorted.end());
+    const int baseline = sorted[sorted.size() / 20];
+
     std::vector<int> heights;
     int run = 0;
     for (int y = 0; y <= grey.height(); ++y) {
-        bool hasInk = false;
-        if (y < grey.height()) {
-            const uchar *row = grey.constScanLine(y);
-            hasInk = std::any_of(row, row + grey.width(), [&](uchar level) { return level < threshold; });
-        }
-        if (hasInk) {
+        if (y < grey.height() && inkPerRow[size_t(y)] > baseline) {
             ++run;
         } else if (run > 0) {
             heights.push_back(run);

@@ -67,6 +67,18 @@ TEST(RecognitionImage, SmallTextIsScaledUpAndLargeTextIsNot)
     EXPECT_DOUBLE_EQ(RecognitionImage(lines({300, 100}, 3, Qt::black, Qt::white)).scale(), 4.0);
 }
 
+TEST(RecognitionImage, FrameDownTheSideDoesNotHideTheLineHeight)
+{
+    // A window frame and a stippled bar cross every row; the lines are still 10 px tall.
+    QImage framed = lines({300, 100}, 10, Qt::black, Qt::white);
+    for (int y = 1; y < framed.height(); ++y) {
+        framed.setPixel(framed.width() - 2, y, qRgb(0, 0, 0));
+        for (int x = 200 + y % 2; x < 214; x += 2)
+            framed.setPixel(x, y, qRgb(0, 0, 0));
+    }
+    EXPECT_DOUBLE_EQ(RecognitionImage(framed).scale(), 2.0);
+}
+
 TEST(RecognitionImage, WideCaptureStaysWithinTheEngineLimit)
 {
     const RecognitionImage wide(lines({20000, 60}, 10, Qt::black, Qt::white));
