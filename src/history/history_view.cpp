@@ -1,5 +1,6 @@
 #include "history/history_view.h"
 
+#include "history/export_service.h"
 #include "history/history_detail_view.h"
 #include "history/history_empty_state_view.h"
 #include "history/history_filtered_empty_state_view.h"
@@ -116,6 +117,12 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
     notificationCenter.addObserver(HistoryStore::historyDidChangeNotification, this,
                                    [this](const QVariantMap &) { reload(); });
     notificationCenter.addObserver(refreshHistoryNotification, this, [this](const QVariantMap &) { reload(); });
+    // Without this a failed export would end in silence: no file and no word of why.
+    notificationCenter.addObserver(ExportService::exportFailedNotification, this, [this](const QVariantMap &info) {
+        QMetaObject::invokeMethod(this, [this, message = info.value(QStringLiteral("error")).toString()] {
+            presentError(message);
+        }, Qt::QueuedConnection);
+    });
 
     updateContent();
 }

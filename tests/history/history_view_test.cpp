@@ -278,6 +278,14 @@ TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
     ASSERT_TRUE(waitUntil([&] { return savePanel.requests.size() == 1; }));
     EXPECT_EQ(savePanel.requests[0].mimeType, "application/pdf");
     EXPECT_EQ(announcements, 0);
+    EXPECT_TRUE(alerts.shown.empty());
+
+    // A destination that cannot be written: the user is told why, not left guessing.
+    savePanel.answer = QStringLiteral("/proc/quorvane-cannot-write-here.txt");
+    detail->exportMenu()->actions().at(0)->trigger();
+    ASSERT_TRUE(waitUntil([&] { return !alerts.shown.empty(); }));
+    EXPECT_EQ(alerts.shown[0].messageText, "Error");
+    EXPECT_FALSE(alerts.shown[0].informativeText.isEmpty());
 
     EXPECT_EQ(HistoryDetailView::thumbnailDisplaySize({256, 100}), QSize(256, 100));
     EXPECT_EQ(HistoryDetailView::thumbnailDisplaySize({512, 256}), QSize(256, 128));
