@@ -45,6 +45,7 @@
 #include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
+#include "updater_fakes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,24 +89,7 @@ struct FakeStatusItem : StatusItem {
     QRect buttonGeometry() const override { return QRect(1800, 0, 24, 24); }
 };
 
-struct SilentPresenter : UpdatePresenter {
-    bool offerUpdate(const AppcastItem &, const QString &) override { return false; }
-    void showUpToDate(const QString &) override {}
-    void showCheckFailed(const QString &) override {}
-};
-
-struct CountingUpdater : SparkleUpdater {
-    CountingUpdater()
-        : SparkleUpdater(std::make_unique<UpdateFeedChecker>(QString(), "1.0", std::make_unique<SilentPresenter>(),
-                                                             UpdateFeedChecker::UrlOpener{}),
-                         "1.0", "1.0")
-    {
-    }
-    void checkForUpdatesInBackground() override { ++backgroundChecks; }
-    void checkForUpdates() override { ++userChecks; }
-    int backgroundChecks = 0;
-    int userChecks = 0;
-};
+using test::CountingUpdater;
 
 struct IdleRuntime : ContinuityRuntime {
     void showContinuityItem(ImageHandler handler, std::optional<QPoint>) override { kept = std::move(handler); }

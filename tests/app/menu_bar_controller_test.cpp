@@ -5,6 +5,7 @@
 #include "platform/user_defaults.h"
 
 #include "support/event_loop.h"
+#include "updater_fakes.h"
 
 #include <QAction>
 #include <QMenu>
@@ -36,22 +37,7 @@ struct FakeStatusItem : StatusItem {
     QRect buttonGeometry() const override { return geometry; }
 };
 
-struct SilentPresenter : UpdatePresenter {
-    bool offerUpdate(const AppcastItem &, const QString &) override { return false; }
-    void showUpToDate(const QString &) override {}
-    void showCheckFailed(const QString &) override {}
-};
-
-struct CountingUpdater : SparkleUpdater {
-    CountingUpdater()
-        : SparkleUpdater(std::make_unique<UpdateFeedChecker>(QString(), "1.0", std::make_unique<SilentPresenter>(),
-                                                             UpdateFeedChecker::UrlOpener{}),
-                         "1.0", "1.0")
-    {
-    }
-    void checkForUpdates() override { ++userChecks; }
-    int userChecks = 0;
-};
+using test::CountingUpdater;
 
 struct RecordingRuntime : ContinuityRuntime {
     void showContinuityItem(ImageHandler handler, std::optional<QPoint> point) override
