@@ -1,4 +1,5 @@
 #include "app/modern_menu_bar_button.h"
+#include "platform/theme_icon.h"
 
 #include <QApplication>
 #include <QEasingCurve>
@@ -170,13 +171,7 @@ QIcon ModernMenuBarButton::symbol() const
     const auto source = symbolTable().constFind(m_icon);
     if (source == symbolTable().constEnd())
         return {};
-    for (const QString &themeName : source->themeNames) {
-        for (const QString &candidate : {themeName + QStringLiteral("-symbolic"), themeName}) {
-            if (QIcon::hasThemeIcon(candidate))
-                return QIcon::fromTheme(candidate);
-        }
-    }
-    return QApplication::style()->standardIcon(source->fallback);
+    return themeIcon(source->themeNames, source->fallback);
 }
 
 void ModernMenuBarButton::paintEvent(QPaintEvent *)

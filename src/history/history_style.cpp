@@ -1,4 +1,5 @@
 #include "history/history_style.h"
+#include "platform/theme_icon.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -127,13 +128,7 @@ QIcon HistoryStyle::symbol(const QString &name)
     const auto source = symbolTable().constFind(name);
     if (source == symbolTable().constEnd())
         return {};
-    for (const QString &themeName : source->themeNames) {
-        for (const QString &candidate : {themeName + QStringLiteral("-symbolic"), themeName}) {
-            if (QIcon::hasThemeIcon(candidate))
-                return QIcon::fromTheme(candidate);
-        }
-    }
-    return QApplication::style()->standardIcon(source->fallback);
+    return themeIcon(source->themeNames, source->fallback);
 }
 
 QPixmap HistoryStyle::symbolPixmap(const QString &name, int size, const QColor &colour)

@@ -27,6 +27,7 @@
 #include "platform/x11_display_list.h"
 #include "platform/x11_frontmost_application.h"
 #include "support/fake_notification_platform.h"
+#include "quiet_desktop.h"
 
 #include <QFile>
 #include <QFont>
@@ -65,23 +66,9 @@ protected:
     }
 };
 
-class NoOpener : public PrivacySettingsOpener {
-public:
-    bool hasPrivacyPage() const override { return false; }
-    QString openPrivacyPage() override { return {}; }
-};
-
-class NoAlerts : public AlertPresenter {
-public:
-    int runModal(const Alert &) override { return -1; }
-};
-
-class NoLoginItem : public LoginItem {
-public:
-    Status status() const override { return Status::notRegistered; }
-    void registerItem() override {}
-    void unregisterItem() override {}
-};
+using test::NoAlerts;
+using test::NoLoginItem;
+using test::NoOpener;
 
 // The pin widgets are not part of this run; the hand-off to them is recorded.
 class RecordingPins : public PinWidgetManager {

@@ -27,6 +27,7 @@
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "quiet_desktop.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -309,16 +310,9 @@ private:
     CallLog &m_log;
 };
 
-class NoOpener : public PrivacySettingsOpener {
-public:
-    bool hasPrivacyPage() const override { return false; }
-    QString openPrivacyPage() override { return {}; }
-};
-
-class NoAlerts : public AlertPresenter {
-public:
-    int runModal(const Alert &) override { return -1; }
-};
+using test::NoAlerts;
+using test::NoLoginItem;
+using test::NoOpener;
 
 class FakePermissions : public PermissionManager {
 public:
@@ -340,13 +334,6 @@ public:
 
 private:
     CallLog &m_log;
-};
-
-class NoLoginItem : public LoginItem {
-public:
-    Status status() const override { return Status::notRegistered; }
-    void registerItem() override {}
-    void unregisterItem() override {}
 };
 
 class FakePins : public PinWidgetManager {
