@@ -79,7 +79,11 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     // so the threads mostly wait on one another, and on a busy machine a recognition took
     // several times as long as on one thread. The limit holds for the calling thread only.
     omp_set_max_active_levels(0);
-    m_api->SetPageSegMode(layout == Layout::singleBlock ? tesseract::PSM_SINGLE_BLOCK : tesseract::PSM_AUTO);
+    switch (layout) {
+    case Layout::automatic: m_api->SetPageSegMode(tesseract::PSM_AUTO); break;
+    case Layout::singleBlock: m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK); break;
+    case Layout::singleLine: m_api->SetPageSegMode(tesseract::PSM_SINGLE_LINE); break;
+    }
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
     m_api->SetSourceResolution(resolution);
     const int status = m_api->Recognize(nullptr);
@@ -106,6 +110,8 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
             RecognizedWord word;
             word.box = boxAt(*it, kWord);
             word.text = takeText(it->GetUTF8Text(kWord));
+            word.confidence = it->Confidence(kWord);
+            word.language = QString::fromUtf8(it->WordRecognitionLanguage());
             do {
                 word.symbolBoxes.append(boxAt(*it, kSymbol));
                 more = it->Next(kSymbol);

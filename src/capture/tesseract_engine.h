@@ -19,6 +19,8 @@ struct RecognizedWord {
     QRect box;
     QString text;
     QList<QRect> symbolBoxes;  // one per recognised character, left to right
+    float confidence = 0;      // the engine's certainty, 0 to 100
+    QString language;          // the data name whose model read it
 };
 
 // One text line in reading order, with its words.
@@ -33,7 +35,7 @@ struct RecognizedLine {
 // at a time.
 class TesseractEngine {
 public:
-    enum class Layout { automatic, singleBlock };
+    enum class Layout { automatic, singleBlock, singleLine };
 
     // Loads `dataNames` ("eng", "deu", ...; the first is the primary language) from
     // `dataPath`. `languageCorrection` loads the word dictionaries. Throws

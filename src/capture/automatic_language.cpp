@@ -1,0 +1,150 @@
+#include "capture/automatic_language.h"
+
+#include "capture/script_detector.h"
+#include "capture/tesseract_language_map.h"
+#include "core/diagnostics.h"
+
+#include <QElapsedTimer>
+
+#include <algorithm>
+
+namespace quorvane {
+
+namespace {
+
+// Mean word confidences of the engine, 0 to 100. Read in its own language, screen text
+// scores about 95; read in a neighbouring language of the same script, 85 to 93, as the
+// words with that language's own letters come out wrong; read in another script, below 60.
+constexpr double kSure = 94;
+constexpr double kSameScript = 65;
+// Trying languages stops once this much time has gone, so a capture in an unexpected
+// language costs about what the engine's command line takes told the right one.
+constexpr qint64 kBudgetMs = 500;
+
+// The line the engine was least sure of: the words that tell languages of one script apart.
+const RecognizedLine *leastCertainLine(const QList<RecognizedLine> &lines)
+{
+    const RecognizedLine *worst = nullptr;
+    double worstConfidence = 101;
+    for (const RecognizedLine &line : lines) {
+        const double confidence = AutomaticLanguage::meanConfidence({line});
+        if (confidence < worstConfidence) {
+            worst = &line;
+            worstConfidence = confidence;
+        }
+    }
+    return worst;
+}
+
+QImage cropAround(const QImage &grey, const QRect &box)
+{
+    const int pad = std::max(4, box.height() / 2);
+    return grey.copy(box.adjusted(-pad, -pad, pad, pad).intersected(grey.rect()));
+}
+
+} // namespace
+
+AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList installed, ScriptDetector &detector)
+    : m_localeDataNames(std::move(localeDataNames))
+    , m_installed(std::move(installed))
+    , m_detector(detector)
+{
+}
+
+double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
+{
+    double sum = 0;
+    qsizetype words = 0;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            sum += word.confidence;
+            ++words;
+        }
+    }
+    return words ? sum / double(words) : 0;
+}
+
+QStringList AutomaticLanguage::candidatesFor(const QStringList &scripts) const
+{
+    QStringList candidates;
+    for (const QString &script : scripts) {
+        // The locale's languages of the script first, then the others in table order.
+        for (const QStringList *names : {&m_localeDataNames, &m_installed}) {
+            for (const QString &name : *names) {
+                if (TesseractLanguageMap::script(name) == script && m_installed.contains(name)
+                    && !candidates.contains(name))
+                    candidates.append(name);
+            }
+        }
+    }
+    return candidates;
+}
+
+AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resolution,
+                                                   TesseractEngine::Layout layout, const ReadWith &readWith) const
+{
+    QElapsedTimer clock;
+    clock.start();
+    Reading first{readWith(m_localeDataNames, grey, resolution, layout), m_localeDataNames};
+    const double firstConfidence = meanConfidence(first.lines);
+    if (first.lines.isEmpty() || firstConfidence >= kSure)
+        return first;
+
+    const QString localeScript = TesseractLanguageMap::script(m_localeDataNames.value(0));
+    const std::optional<QString> detected = m_detector.detect(grey, resolution);
+    const bool sameScript = firstConfidence >= kSameScript;
+    QStringList scripts;
+    // Text the locale's languages read this poorly is in another script, whatever the
+    // detection says.
+    if (detected && *detected != localeScript)
+        scripts.append(*detected);
+    if (sameScript) {
+        scripts.append(localeScript);
+    } else {
+        for (const QString &name : m_installed) {
+            const QString script = TesseractLanguageMap::script(name);
+            if (script != localeScript && !scripts.contains(script))
+                scripts.append(script);
+        }
+    }
+    QStringList candidates = candidatesFor(scripts);
+    if (m_localeDataNames.size() == 1)
+        candidates.removeAll(m_localeDataNames.first());
+
+    // Within the locale's script the languages differ in a few words only: those are
+    // compared on the line the locale's languages read worst, which is quick. Text in
+    // another script is read whole by each candidate.
+    const RecognizedLine *sampleLine = sameScript ? leastCertainLine(first.lines) : nullptr;
+    const QImage sample = sampleLine ? cropAround(grey, sampleLine->box) : grey;
+    const TesseractEngine::Layout sampleLayout = sampleLine ? TesseractEngine::Layout::singleLine : layout;
+    double bestConfidence = sampleLine ? meanConfidence({*sampleLine}) : firstConfidence;
+    QString best;
+    QList<RecognizedLine> bestLines;
+    for (const QString &name : candidates) {
+        if (clock.elapsed() > kBudgetMs)
+            break;
+        QList<RecognizedLine> lines = readWith({name}, sample, resolution, sampleLayout);
+        const double confidence = meanConfidence(lines);
+        if (confidence > bestConfidence) {
+            bestConfidence = confidence;
+            best = name;
+            bestLines = std::move(lines);
+            if (confidence >= kSure)
+                break;
+        }
+    }
+    diag(QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms")
+             .arg(m_localeDataNames.join(QLatin1Char('+')))
+             .arg(firstConfidence, 0, 'f', 1)
+             .arg(detected.value_or(QStringLiteral("nothing")), best.isEmpty() ? QStringLiteral("the locale's") : best)
+             .arg(bestConfidence, 0, 'f', 1)
+             .arg(clock.elapsed()));
+    if (best.isEmpty())
+        return first;
+    if (!sampleLine)
+        return {std::move(bestLines), {best}};
+    Reading whole{readWith({best}, grey, resolution, layout), {best}};
+    return meanConfidence(whole.lines) > firstConfidence ? whole : first;
+}
+
+} // namespace quorvane
