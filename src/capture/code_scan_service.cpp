@@ -177,14 +177,37 @@ bool readLinear(const QImage &grey, double scale, QList<Found> &found)
     return anyNew;
 }
 
+// 2D codes. The Aztec and Data Matrix detectors search outwards from the image's centre,
+// so a symbol off to one side (beside text, on a label) is missed; when the whole region
+// shows none, windows of two thirds its size across it are read as well.
+void readMatrix(const QImage &grey, double scale, QList<Found> &found)
+{
+    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
+    const auto readIn = [&](const QRect &window) {
+        bool any = false;
+        for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey.copy(window)), hints)) {
+            std::optional<Found> f = foundOf(result, window.topLeft(), scale);
+            if (f && !alreadyFound(found, *f)) {
+                found.append(*f);
+                any = true;
+            }
+        }
+        return any;
+    };
+    if (readIn(grey.rect()))
+        return;
+    const int w = grey.width() * 2 / 3, h = grey.height() * 2 / 3;
+    for (int y = 0; y + h <= grey.height(); y += std::max(1, h / 4)) {
+        for (int x = 0; x + w <= grey.width(); x += std::max(1, w / 4))
+            readIn(QRect(x, y, w, h));
+    }
+}
+
 // Every code of `grey`, scaled by `scale` from the captured image.
 QList<Found> readAll(const QImage &grey, double scale)
 {
     QList<Found> found;
-    for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey), ZXing::DecodeHints().setFormats(kMatrixFormats))) {
-        if (std::optional<Found> f = foundOf(result, {}, scale))
-            found.append(*f);
-    }
+    readMatrix(grey, scale, found);
     readLinear(grey, scale, found);
     return found;
 }
