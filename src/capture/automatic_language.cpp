@@ -5,6 +5,7 @@
 #include "core/diagnostics.h"
 
 #include <QElapsedTimer>
+#include <QHash>
 
 #include <algorithm>
 
@@ -81,29 +82,30 @@ QStringList AutomaticLanguage::candidatesFor(const QStringList &scripts) const
 }
 
 AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resolution,
-                                                   TesseractEngine::Layout layout, const ReadWith &readWith) const
+                                                   TesseractEngine::Layout layout, Choice choice,
+                                                   const ReadWith &readWith) const
 {
     QElapsedTimer clock;
     clock.start();
     Reading first{readWith(m_localeDataNames, grey, resolution, layout), m_localeDataNames};
     const double firstConfidence = meanConfidence(first.lines);
-    if (first.lines.isEmpty() || firstConfidence >= kSure)
+    const bool sameScript = firstConfidence >= kSameScript;
+    if (first.lines.isEmpty() || firstConfidence >= kSure || (sameScript && choice == Choice::script))
         return first;
 
+    // The detected script first; then the locale's, unless the locale's languages read
+    // the text well enough to be sure of it; then every other script.
     const QString localeScript = TesseractLanguageMap::script(m_localeDataNames.value(0));
     const std::optional<QString> detected = m_detector.detect(grey, resolution);
-    const bool sameScript = firstConfidence >= kSameScript;
     QStringList scripts;
-    // Text the locale's languages read this poorly is in another script, whatever the
-    // detection says.
-    if (detected && *detected != localeScript)
+    if (detected)
         scripts.append(*detected);
-    if (sameScript) {
+    if (!scripts.contains(localeScript))
         scripts.append(localeScript);
-    } else {
+    if (!sameScript) {
         for (const QString &name : m_installed) {
             const QString script = TesseractLanguageMap::script(name);
-            if (script != localeScript && !scripts.contains(script))
+            if (!scripts.contains(script))
                 scripts.append(script);
         }
     }
@@ -114,21 +116,31 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     // Within the locale's script the languages differ in a few words only: those are
     // compared on the line the locale's languages read worst, which is quick. Text in
     // another script is read whole by each candidate.
-    const RecognizedLine *sampleLine = sameScript ? leastCertainLine(first.lines) : nullptr;
-    const QImage sample = sampleLine ? cropAround(grey, sampleLine->box) : grey;
-    const TesseractEngine::Layout sampleLayout = sampleLine ? TesseractEngine::Layout::singleLine : layout;
-    double bestConfidence = sampleLine ? meanConfidence({*sampleLine}) : firstConfidence;
-    QString best;
-    QList<RecognizedLine> bestLines;
+    const RecognizedLine *sampleLine = leastCertainLine(first.lines);
+    const QImage sample = cropAround(grey, sampleLine->box);
+    const double sampleConfidence = meanConfidence({*sampleLine});
+    struct Best {
+        double confidence = 0;
+        QString name;
+        QList<RecognizedLine> lines;  // of the whole image; empty when read on the sample
+    } best;
+    QHash<QString, std::pair<int, double>> tried;  // per script: candidates read, best confidence
     for (const QString &name : candidates) {
         if (clock.elapsed() > kBudgetMs)
             break;
-        QList<RecognizedLine> lines = readWith({name}, sample, resolution, sampleLayout);
+        const QString script = TesseractLanguageMap::script(name);
+        // Three languages of a script that all read the text poorly: it is not that script.
+        auto &[count, scriptBest] = tried[script];
+        if (count >= 3 && scriptBest < kSameScript)
+            continue;
+        const bool onSample = script == localeScript;
+        QList<RecognizedLine> lines = onSample ? readWith({name}, sample, resolution, TesseractEngine::Layout::singleLine)
+                                               : readWith({name}, grey, resolution, layout);
         const double confidence = meanConfidence(lines);
-        if (confidence > bestConfidence) {
-            bestConfidence = confidence;
-            best = name;
-            bestLines = std::move(lines);
+        ++count;
+        scriptBest = std::max(scriptBest, confidence);
+        if (confidence > (onSample ? sampleConfidence : firstConfidence) && confidence > best.confidence) {
+            best = {confidence, name, onSample ? QList<RecognizedLine>() : std::move(lines)};
             if (confidence >= kSure)
                 break;
         }
@@ -136,14 +148,15 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     diag(QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms")
              .arg(m_localeDataNames.join(QLatin1Char('+')))
              .arg(firstConfidence, 0, 'f', 1)
-             .arg(detected.value_or(QStringLiteral("nothing")), best.isEmpty() ? QStringLiteral("the locale's") : best)
-             .arg(bestConfidence, 0, 'f', 1)
+             .arg(detected.value_or(QStringLiteral("nothing")),
+                  best.name.isEmpty() ? QStringLiteral("the locale's") : best.name)
+             .arg(best.confidence, 0, 'f', 1)
              .arg(clock.elapsed()));
-    if (best.isEmpty())
+    if (best.name.isEmpty())
         return first;
-    if (!sampleLine)
-        return {std::move(bestLines), {best}};
-    Reading whole{readWith({best}, grey, resolution, layout), {best}};
+    if (!best.lines.isEmpty())
+        return {std::move(best.lines), {best.name}};
+    Reading whole{readWith({best.name}, grey, resolution, layout), {best.name}};
     return meanConfidence(whole.lines) > firstConfidence ? whole : first;
 }
 

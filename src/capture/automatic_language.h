@@ -24,6 +24,10 @@ public:
     using ReadWith = std::function<QList<RecognizedLine>(const QStringList &dataNames, const QImage &grey,
                                                          int resolution, TesseractEngine::Layout layout)>;
 
+    // What is chosen: the script only (for program text, whose words are not a language's
+    // words), or the script and the language within it.
+    enum class Choice { script, language };
+
     struct Reading {
         QList<RecognizedLine> lines;
         QStringList dataNames;  // the languages that read them
@@ -33,7 +37,8 @@ public:
     // every installed recognition language's data name, in table order.
     AutomaticLanguage(QStringList localeDataNames, QStringList installed, ScriptDetector &detector);
 
-    Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, const ReadWith &readWith) const;
+    Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
+                 const ReadWith &readWith) const;
 
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);

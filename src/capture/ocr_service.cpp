@@ -2,6 +2,7 @@
 
 #include "capture/automatic_language.h"
 #include "capture/code_layout.h"
+#include "capture/monospace_grid.h"
 #include "capture/ocr_error.h"
 #include "capture/recognition_image.h"
 #include "capture/script_detector.h"
@@ -170,7 +171,9 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
                                   TesseractEngine::Layout how) {
             return engineFor(names, useCorrection).recognize(grey, resolution, how);
         };
-        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, readWith).lines;
+        // Program text is written in the letters of one language; only its script is chosen.
+        const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
+        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, readWith).lines;
     } else {
         lines = engineFor(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
     }
@@ -184,15 +187,18 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
              .arg(lines.size())
              .arg(words));
 
-    const QString text = preserveIndentation ? extractTextWithIndentation(codeObservations(lines, prepared))
-                                             : joinLines(lines);
+    // Program text in a monospaced font is laid out on its character grid; in any other
+    // font the word boxes give the indentation.
+    std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
+    if (!text)
+        text = extractTextWithIndentation(codeObservations(lines, prepared));
     // White space alone is no text, in code mode as in every other.
-    if (isBlank(text)) {
+    if (isBlank(*text)) {
         diag(QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
         throw OCRError(OCRErrorKind::noTextDetected);
     }
-    diag(QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text.size()));
-    return text;
+    diag(QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text->size()));
+    return *text;
 }
 
 QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages) const

@@ -101,8 +101,12 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     constexpr auto kWord = tesseract::RIL_WORD;
     constexpr auto kSymbol = tesseract::RIL_SYMBOL;
     bool more = it && !it->Empty(kWord);
+    int block = -1;
     while (more) {
+        if (it->IsAtBeginningOf(tesseract::RIL_BLOCK) || block < 0)
+            ++block;
         RecognizedLine line;
+        line.block = block;
         line.box = boxAt(*it, kLine);
         line.text = takeText(it->GetUTF8Text(kLine)).trimmed();
         // Each word, symbol by symbol; the iterator ends on the next line's first word.
@@ -114,6 +118,7 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
             word.language = QString::fromUtf8(it->WordRecognitionLanguage());
             do {
                 word.symbolBoxes.append(boxAt(*it, kSymbol));
+                word.symbols.append(takeText(it->GetUTF8Text(kSymbol)));
                 more = it->Next(kSymbol);
             } while (more && !it->IsAtBeginningOf(kWord));
             if (!word.text.isEmpty())

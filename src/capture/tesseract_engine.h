@@ -19,12 +19,14 @@ struct RecognizedWord {
     QRect box;
     QString text;
     QList<QRect> symbolBoxes;  // one per recognised character, left to right
+    QStringList symbols;       // the text of each of those characters
     float confidence = 0;      // the engine's certainty, 0 to 100
     QString language;          // the data name whose model read it
 };
 
 // One text line in reading order, with its words.
 struct RecognizedLine {
+    int block = 0;  // lines of one text block share a number, counted from 0
     QRect box;
     QString text;
     QList<RecognizedWord> words;
