@@ -65,6 +65,11 @@ const QList<QStringList> kPrograms{
      "        self.items = {}", "", "    def get(self, key):", "        return self.items.get(key)"},
     {"fn main() {", "    let args: Vec<String> = env::args().collect();", "    match args.len() {",
      "        1 => help(),", "        _ => run(&args[1]),", "    }", "}"},
+    // Operators with and without spaces, and comments aligned in a column.
+    {"a, b = 0, 1", "while a < 100:", "    if a % 2 == 0:", "        print(a)", "    a, b = b, a + b",
+     "n=len(xs)-1   # last index", "total = 0      # running sum"},
+    {"const int width  = 640;   // pixels", "const int height = 480;   // pixels", "x += dx*2; y -= dy/2;",
+     "if (x<0 || x>=width) dx = -dx;", "return {x, y};"},
 };
 
 struct Theme {
@@ -158,10 +163,10 @@ int main(int argc, char **argv)
         render(lines, font, theme, width, 12).save(out + "/text/" + name + ".png");
         writeText(out + "/text/" + name + ".gt.txt", lines.join('\n'));
     }
-    for (int i = 0; i < kPrograms.size() * 2; ++i) {
+    for (int i = 0; i < kPrograms.size() * 4; ++i) {
         const Theme &theme = kThemes[(i + 1) % kThemes.size()];
         QFont font(kMonospaceFonts[i % kMonospaceFonts.size()]);
-        font.setPixelSize(12 + i % 4);
+        font.setPixelSize(11 + i % 6);
         const QStringList &lines = kPrograms[i % kPrograms.size()];
         int width = 0;
         for (const QString &line : lines)
@@ -170,7 +175,7 @@ int main(int argc, char **argv)
         render(lines, font, theme, width + 32, 16).save(out + "/code/" + name + ".png");
         writeText(out + "/code/" + name + ".gt.txt", lines.join('\n'));
     }
-    std::printf("wrote %d text and %d code samples to %s\n", count, int(kPrograms.size() * 2),
+    std::printf("wrote %d text and %d code samples to %s\n", count, int(kPrograms.size() * 4),
                 qPrintable(out));
     return 0;
 }
