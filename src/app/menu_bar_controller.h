@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/first_launch_manager.h"
+#include "core/shortcut.h"
 #include "platform/status_item.h"
 
 #include <QIcon>
@@ -11,6 +12,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -20,6 +23,7 @@ namespace quorvane {
 class ContinuityRuntime;
 class FirstLaunchTooltip;
 class SparkleUpdater;
+struct UserSettings;
 
 // The look of the status icon: full opacity for `normal` and `active`, half for `disabled`.
 enum class MenuBarIconState { normal, active, disabled };
@@ -29,6 +33,9 @@ enum class MenuBarIconState { normal, active, disabled };
 // calls one of the callbacks below (an unset callback makes its row do nothing), except
 // "Check for Updates", which asks the updater, and "Import from iPhone", which asks the
 // import runtime.
+// Rows show their key combination: the user's global shortcuts for the capture, scan and
+// history rows, Super+, and Super+Q for Preferences and Quit. While the menu is open it
+// holds the keyboard, so it runs a row itself when that row's combination is pressed.
 class MenuBarController : public QObject {
     Q_OBJECT
 public:
@@ -56,6 +63,9 @@ public:
 
     // Builds a new menu and hands it to the status item.
     void refreshMenu();
+    // The user's global shortcuts changed (or are first known): the rows and the
+    // first-launch tooltip show them from now on.
+    void setShortcuts(const UserSettings &settings);
     // Shows the first-launch tooltip under the icon, once per user.
     void showFirstLaunchTooltip();
     // Closes the tooltip.
@@ -74,8 +84,9 @@ private:
     void setupMenu();
     void setupStatusItem();
     void updateStatusIcon(MenuBarIconState state);
-    QAction *addRow(const char *key, const char *english, const char *comment, const QKeySequence &keys,
-                    void (MenuBarController::*handler)());
+    QAction *addRow(const char *key, const char *english, const char *comment,
+                    std::optional<Shortcut> keys, void (MenuBarController::*handler)());
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void handleCaptureText();
     void handleScanCode();
@@ -102,6 +113,12 @@ private:
     ContinuityRuntime &m_continuity;
     QString m_iconPath;
     QAction *m_importAction = nullptr;
+    // Shown beside the rows; the capture shortcut also in the first-launch tooltip.
+    Shortcut m_captureShortcut;
+    Shortcut m_scanCodeShortcut;
+    Shortcut m_historyShortcut;
+    // Each row's combination, for presses while the menu is open.
+    std::vector<std::pair<Shortcut, QAction *>> m_keyEquivalents;
 };
 
 } // namespace quorvane

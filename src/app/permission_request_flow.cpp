@@ -164,11 +164,12 @@ void PermissionRequestFlow::showAccessibilityPermissionAlert()
     showExplanation(PermissionType::accessibility,
                     L10n::text("permission.accessibility.title", "Accessibility Permission Required",
                                "Accessibility permission dialog title"),
-                    L10n::text("permission.accessibility.message",
-                               "Quorvane needs Accessibility permission to register global keyboard shortcuts "
-                               "(⌘⇧L). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
-                               "is protected - Quorvane only monitors its own registered shortcuts.",
-                               "Accessibility permission explanation"));
+                    L10n::format("permission.accessibility.message",
+                                 "Quorvane needs Accessibility permission to register global keyboard shortcuts "
+                                 "(%@). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
+                                 "is protected - Quorvane only monitors its own registered shortcuts.",
+                                 "Accessibility permission explanation; the quick capture shortcut",
+                                 {m_captureShortcut.displayString()}));
 }
 
 void PermissionRequestFlow::showScreenRecordingPermissionAlert()

@@ -8,6 +8,8 @@
 
 #include <xcb/xcb_keysyms.h>
 
+#include <cstdlib>
+
 namespace quorvane {
 
 namespace {
@@ -96,7 +98,8 @@ void X11KeyGrabber::release(quint16 keyCode, quint32 modifierFlags)
         if (it->keyCode == keyCode && it->modifierBits == bits) {
             if (canGrab()) {
                 ungrabVariants(it->xKeycode, it->xModifiers);
-                xcb_flush(m_connection);
+                // A round trip: once release returns, another program can take the combination.
+                std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
             }
             m_grabs.erase(it);
             return;

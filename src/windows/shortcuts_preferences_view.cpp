@@ -36,8 +36,9 @@ Shortcut ShortcutsPreferencesView::defaultShortcut(ShortcutAction action)
     return UserSettings::defaults().shortcut(action);
 }
 
-ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent)
-    : QWidget(parent), m_settingsStore(settingsStore)
+ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore, GlobalShortcutGate *globalShortcuts,
+                                                   QWidget *parent)
+    : QWidget(parent), m_settingsStore(settingsStore), m_globalShortcuts(globalShortcuts)
 {
     for (ShortcutAction action : kAllShortcutActions)
         m_shortcuts[slot(action)] = defaultShortcut(action);
@@ -100,7 +101,8 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
         line->addWidget(labels, 0, Qt::AlignVCenter);
         line->addStretch(1);
 
-        auto *recorder = new ShortcutRecorderView(m_settingsStore, text.action, m_shortcuts[slot(text.action)], row);
+        auto *recorder = new ShortcutRecorderView(m_settingsStore, text.action, m_shortcuts[slot(text.action)],
+                                                  m_globalShortcuts, row);
         m_recorders[slot(text.action)] = recorder;
         const ShortcutAction action = text.action;
         connect(recorder, &ShortcutRecorderView::shortcutRecorded, this,

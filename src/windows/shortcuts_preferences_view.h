@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace quorvane {
 
+class GlobalShortcutGate;
 class SettingsStore;
 class ShortcutRecorderView;
 
@@ -20,7 +21,9 @@ class ShortcutRecorderView;
 class ShortcutsPreferencesView : public QWidget {
     Q_OBJECT
 public:
-    explicit ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent = nullptr);
+    // `globalShortcuts` (optional) is what the recorders suspend while they record.
+    explicit ShortcutsPreferencesView(SettingsStore &settingsStore, GlobalShortcutGate *globalShortcuts = nullptr,
+                                      QWidget *parent = nullptr);
 
     // The pane's copy of one slot.
     Shortcut shortcut(ShortcutAction action) const;
@@ -45,6 +48,7 @@ private:
     void stateChanged(ShortcutAction action, const Shortcut &shortcut);
 
     SettingsStore &m_settingsStore;
+    GlobalShortcutGate *m_globalShortcuts;
     std::array<Shortcut, 5> m_shortcuts;
     bool m_isInitialLoad = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};

@@ -97,9 +97,11 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     Rig rig;
     const QList<QAction *> actions = rig.controller->menu()->actions();
     ASSERT_EQ(actions.size(), 12);
-    const QStringList titles = {"Capture Text", "Read QR/Bar Code", "Import from iPhone…", "",
-                                "Open History", "", "Preferences...", "Send Feedback...",
-                                "Check for Updates...", "", "About Quorvane", "Quit Quorvane"};
+    // The key column (after the tab) names the default shortcuts the Linux way.
+    const QStringList titles = {"Capture Text\tShift+Super+L", "Read QR/Bar Code\tShift+Super+C",
+                                "Import from iPhone…", "", "Open History\tAlt+Super+H", "",
+                                "Preferences...\tSuper+,", "Send Feedback...", "Check for Updates...", "",
+                                "About Quorvane", "Quit Quorvane\tSuper+Q"};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), titles[i].isEmpty()) << i;
         if (!titles[i].isEmpty()) {
@@ -107,11 +109,6 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
         }
         EXPECT_TRUE(actions[i]->isEnabled()) << i;
     }
-    EXPECT_EQ(actions[0]->shortcut(), QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_L));
-    EXPECT_EQ(actions[4]->shortcut(), QKeySequence(Qt::META | Qt::ALT | Qt::Key_H));
-    EXPECT_EQ(actions[6]->shortcut(), QKeySequence(Qt::META | Qt::Key_Comma));
-    EXPECT_EQ(actions[11]->shortcut(), QKeySequence(Qt::META | Qt::Key_Q));
-    EXPECT_TRUE(actions[1]->shortcut().isEmpty());
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture");
 }

@@ -28,6 +28,7 @@ struct NoLoginItem : LoginItem {
 
 constexpr quint32 kCommand = 0x100;
 constexpr quint32 kShift = 0x200;
+constexpr quint32 kControl = 0x1000;
 constexpr quint16 kKeyL = 37;
 constexpr quint16 kKeyQ = 12;
 constexpr quint16 kKeyA = 0;
@@ -70,11 +71,11 @@ TEST(ShortcutRecorderTest, RecordsAnAvailableShortcutThroughTheField)
     rig.recorder.startRecording();
     EXPECT_EQ(rig.recorder.recordingState(), State::recording);
 
-    // Shift alone counts as a modifier; Caps Lock is dropped.
-    rig.press(kKeyA, KeyTable::xShiftMask | KeyTable::xLockMask);
+    // Caps Lock is dropped.
+    rig.press(kKeyA, KeyTable::xControlMask | KeyTable::xShiftMask | KeyTable::xLockMask);
     ASSERT_EQ(rig.recorded.count(), 1);
-    EXPECT_EQ(rig.recorded.at(0).at(0).value<Shortcut>(), (Shortcut{kKeyA, kShift}));
-    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{kKeyA, kShift}));
+    EXPECT_EQ(rig.recorded.at(0).at(0).value<Shortcut>(), (Shortcut{kKeyA, kControl | kShift}));
+    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{kKeyA, kControl | kShift}));
     EXPECT_EQ(rig.recorder.recordingState(), State::idle);
     EXPECT_TRUE(rig.recorder.isValid());
     // The recorder never saves; its owner does.
@@ -127,11 +128,11 @@ TEST(ShortcutRecorderTest, WhileRecordingShiftTabIsAShortcutNotFocusNavigation)
     QLineEdit elsewhere(&rig.recorder); // somewhere for focus to go
     rig.recorder.show();
     rig.recorder.startRecording();
-    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier, *KeyTable::xKeycode(48), 0,
-                      KeyTable::xShiftMask);
+    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
+                      *KeyTable::xKeycode(48), 0, KeyTable::xControlMask | KeyTable::xShiftMask);
     QCoreApplication::sendEvent(rig.recorder.field(), &backtab);
     ASSERT_EQ(rig.recorded.count(), 1);
-    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{48, kShift}));
+    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{48, kControl | kShift}));
 }
 
 TEST(ShortcutRecorderTest, ComingOnScreenFlagsAReservedPresentShortcut)
