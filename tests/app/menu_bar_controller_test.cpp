@@ -2,12 +2,15 @@
 #include "app/menu_bar_controller.h"
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
+#include "core/user_settings.h"
+#include "platform/key_table.h"
 #include "platform/user_defaults.h"
 
 #include "support/event_loop.h"
 #include "updater_fakes.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -305,4 +308,28 @@ TEST(FirstLaunchTooltipTest, SitsBelowTheIconInsideTheScreenOrAboveABottomPanel)
     const QRect unknown = FirstLaunchTooltip::placement(QRect(), size, screen);
     EXPECT_TRUE(screen.contains(unknown));
     EXPECT_EQ(unknown.right(), 1915);
+}
+
+TEST(MenuBarControllerTest, KeyEquivalentsRunTheirRowWhileTheMenuIsOpenAndFollowTheShortcuts)
+{
+    Rig rig;
+    rig.wireAll();
+    const auto press = [&](quint16 keyCode, quint16 xState) {
+        QKeyEvent event(QEvent::KeyPress, 0, Qt::NoModifier, *KeyTable::xKeycode(keyCode), 0, xState);
+        QCoreApplication::sendEvent(rig.controller->menu(), &event);
+    };
+    const quint16 super = KeyTable::xMod4Mask, shift = KeyTable::xShiftMask, control = KeyTable::xControlMask;
+    press(43, super);         // Super+,
+    press(12, super);         // Super+Q
+    press(37, shift | super); // Shift+Super+L
+    EXPECT_EQ(rig.calls, (QStringList{"preferences", "quit", "capture"}));
+
+    UserSettings settings = UserSettings::defaults();
+    settings.quickZarrowShortcut = {37, 0x1200}; // Ctrl+Shift+L
+    rig.controller->setShortcuts(settings);
+    EXPECT_EQ(rig.row(0)->text(), "Capture Text\tCtrl+Shift+L");
+    rig.calls.clear();
+    press(37, shift | super);
+    press(37, control | shift);
+    EXPECT_EQ(rig.calls, QStringList{"capture"});
 }
