@@ -108,9 +108,6 @@ void MenuBarController::setupMenu()
     m_menu->installEventFilter(this);
     m_keyEquivalents.clear();
 
-    // Preferences and Quit keep the key equivalents every menu of this kind has.
-    const Shortcut preferencesKeys{43, ModifierFlag::command}; // Super+,
-    const Shortcut quitKeys{12, ModifierFlag::command};        // Super+Q
     addRow("menubar.capture", "Capture Text", "Capture Text", m_captureShortcut,
            &MenuBarController::handleCaptureText)
         ->setObjectName(QStringLiteral("handleCaptureText"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/first_launch_manager.h"
+#include "app/first_launch_tooltip.h"
 #include "core/shortcut.h"
 #include "platform/status_item.h"
 
@@ -21,7 +22,6 @@ class QMenu;
 namespace quorvane {
 
 class ContinuityRuntime;
-class FirstLaunchTooltip;
 class SparkleUpdater;
 struct UserSettings;
 
@@ -45,6 +45,9 @@ public:
     static constexpr int menuRestoreDelayMs = 200;
     // How long the first-launch tooltip stays, in milliseconds.
     static constexpr int tooltipDurationMs = 5000;
+    // The key equivalents of Preferences and Quit, which every menu of this kind has.
+    static constexpr Shortcut preferencesKeys{43, ModifierFlag::command}; // Super+,
+    static constexpr Shortcut quitKeys{12, ModifierFlag::command};        // Super+Q
 
     // Builds the menu, then sets up `statusItem` (icon, tooltip, menu, clicks).
     MenuBarController(std::unique_ptr<StatusItem> statusItem, UserDefaults &userDefaults,
