@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
 #include "core/permission_manager.h"
+#include "core/user_settings.h"
 #include "platform/alert_presenter.h"
 #include "platform/l10n.h"
 
@@ -28,7 +29,8 @@ PermissionRequestFlow::PermissionRequestFlow(PermissionManager &permissions, Ale
       m_alerts(alerts),
       m_opener(opener),
       m_registerHotkeys(std::move(registerHotkeys)),
-      m_timing(timing)
+      m_timing(timing),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut)
 {
 }
 

@@ -67,7 +67,7 @@ private:
     std::function<void()> m_registerHotkeys;
     Timing m_timing;
     bool m_running = false;
-    Shortcut m_captureShortcut{37, 0x300};
+    Shortcut m_captureShortcut;
 };
 
 } // namespace quorvane
