@@ -97,7 +97,7 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     Rig rig;
     const QList<QAction *> actions = rig.controller->menu()->actions();
     ASSERT_EQ(actions.size(), 12);
-    const QStringList titles = {"Capture Text", "Read QR/Bar Code", "Import from iPhone…", "",
+    const QStringList titles = {"Capture Text", "Read QR/Bar Code", "Import Image…", "",
                                 "Open History", "", "Preferences...", "Send Feedback...",
                                 "Check for Updates...", "", "About Quorvane", "Quit Quorvane"};
     for (int i = 0; i < 12; ++i) {
