@@ -236,3 +236,31 @@ TEST(ProgramLifecycleTest, WithoutATrayANoticeExplainsCaptureAndQuitAndTermEndsC
     EXPECT_EQ(program->exitCode(), 0);
     QDBusConnection::disconnectFromBus(refusingServer.name());
 }
+
+TEST(ProgramLifecycleTest, WithoutASessionBusTheLockKeepsOneCopyPerXServerWhateverTheScreen)
+{
+    QTemporaryDir home;
+    seenFirstRun(home.path());
+    QDir().mkpath(home.filePath("runtime"));
+    QFile::setPermissions(home.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = programEnvironment(home.path());
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home.filePath("no-bus"));
+    const QString display = env.value("DISPLAY").section('.', 0, 0);
+
+    env.insert("DISPLAY", display);
+    auto first = startProgram(env);
+    ASSERT_TRUE(waitUntil([&] {
+        return !QDir(home.filePath("runtime")).entryList({"quorvane-*.lock"}, QDir::Files).isEmpty();
+    }, 20000));
+
+    // The same server, named with its screen.
+    env.insert("DISPLAY", display + ".0");
+    QByteArray output;
+    EXPECT_EQ(runCommand(env, {}, &output), 1);
+    EXPECT_TRUE(output.contains("already running")) << output.constData();
+    EXPECT_EQ(first->state(), QProcess::Running);
+
+    ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
+    ASSERT_TRUE(waitUntil([&] { return first->state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(first->exitCode(), 0);
+}
