@@ -130,8 +130,6 @@ public:
     // Kept once made; null before the first request.
     FeedbackWindowController *feedbackWindowController() const { return m_feedbackWindowController.get(); }
 
-    // The notice shown when no system tray shows the icon; null before the launch.
-    TrayAbsenceNotice *trayAbsenceNotice() const { return m_trayAbsenceNotice.get(); }
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
 

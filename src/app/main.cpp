@@ -191,8 +191,10 @@ int main(int argc, char **argv)
     quorvane::AppDelegate delegate(factory);
     QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, endRun, Qt::QueuedConnection);
     QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
+    // Queued: the caller's answer goes out at once, even when the command opens a modal
+    // alert that waits for the user.
     QObject::connect(&commands, &quorvane::CommandService::commandReceived, &delegate,
-                     &quorvane::AppDelegate::perform);
+                     &quorvane::AppDelegate::perform, Qt::QueuedConnection);
     // The command this start was given runs once the program is up.
     if (command)
         delegate.perform(*command);
