@@ -7,6 +7,7 @@
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
+#include "windows/error_banner.h"
 #include "windows/general_preferences_view.h"
 #include "windows/history_preferences_view.h"
 #include "windows/language_drop_delegate.h"
@@ -23,6 +24,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -271,6 +273,28 @@ TEST(ShortcutsPaneTest, ResetStoresTheDefaultsEvenWhenTwoActionsHoldEachOthers)
     EXPECT_EQ(reloaded.settings().quickZarrowShortcut, (Shortcut{37, 0x300}));
 }
 
+TEST(ShortcutsPaneTest, ResetThatCannotBeSavedShowsTheErrorAndWhatTheStoreHolds)
+{
+    PreferencesRig rig;
+    rig.store.updateShortcut({35, 0x1800}, ShortcutAction::scanCode); // ⌃⌥P
+    ShortcutsPreferencesView *pane = rig.open(PreferencesTab::shortcuts).shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    // From now on the settings file cannot be written.
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json")));
+
+    pane->resetButton()->click();
+    EXPECT_TRUE(pane->errorBanner()->isVisible());
+    EXPECT_TRUE(pane->errorBanner()->message().startsWith("Failed to save settings: "))
+        << pane->errorBanner()->message().toStdString();
+    for (ShortcutAction action : kAllShortcutActions)
+        EXPECT_EQ(pane->shortcut(action), rig.store.settings().shortcut(action));
+
+    ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
+    pane->resetButton()->click();
+    EXPECT_FALSE(pane->errorBanner()->isVisible());
+}
+
 TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
 {
     PreferencesRig rig;
@@ -445,6 +469,18 @@ TEST(PreferencesViewTest, RefusedWritesLeaveEveryPaneShowingTheStoredValue)
     clickSwitch(sound);
     EXPECT_TRUE(sound->isChecked());
     EXPECT_TRUE(rig.store.settings().playSoundOnCapture);
+    // The taskbar entry follows only a change the store took.
+    SwitchRow *dock = view.generalPane()->row(GeneralPreferencesView::Row::showDockIcon);
+    rig.policy.setActivationPolicy(ActivationPolicyKind::accessory); // as the stored "off" has it
+    clickSwitch(dock);
+    EXPECT_FALSE(dock->isChecked());
+    EXPECT_EQ(rig.policy.activationPolicy(), ActivationPolicyKind::accessory);
+
+    view.setSelectedTab(PreferencesTab::textFormatting);
+    SwitchRow *spaces = view.textFormattingPane()->row(TextFormattingPreferencesView::Row::collapseSpaces);
+    clickSwitch(spaces);
+    EXPECT_TRUE(spaces->isChecked());
+    EXPECT_TRUE(view.textFormattingPane()->textProcessing().collapseSpaces);
 
     view.setSelectedTab(PreferencesTab::languages);
     clickSwitch(view.languagesPane()->autoDetectRow());
