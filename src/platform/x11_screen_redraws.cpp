@@ -1,6 +1,6 @@
 #include "platform/x11_screen_redraws.h"
 
-#include "core/diagnostics.h"
+#include "platform/log_categories.h"
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
@@ -99,8 +99,8 @@ QFuture<void> X11ScreenRedraws::whenRedrawn(const QRegion &area, std::chrono::mi
     QTimer::singleShot(bound, this, [this, serial = watch.serial] {
         for (const auto &pending : m_watches) {
             if (pending->serial == serial) {
-                diag(QStringLiteral("🔷 [ScreenRedraws] %1 px of the screen were not drawn again in time")
-                         .arg(pending->undrawn.boundingRect().width() * pending->undrawn.boundingRect().height()));
+                qCInfo(lcPlatform) << "🔷 [ScreenRedraws] part of the screen was not drawn again in time:"
+                                   << pending->undrawn.boundingRect();
                 finish(*pending);
                 return;
             }
