@@ -186,6 +186,16 @@ TEST(PreferencesViewTest, EveryPaneSpeaksOfTheLinuxDesktop)
         EXPECT_EQ(test::foreignWordings(rig.open(tab)), QStringList()) << rawValue(tab);
 }
 
+TEST(GeneralPaneTest, NotificationsSwitchPromisesNotificationsBesideTheToast)
+{
+    // Every result is a toast; the switch adds a desktop notification to it.
+    PreferencesRig rig;
+    SwitchRow *row = rig.open().generalPane()->row(GeneralPreferencesView::Row::useSystemNotifications);
+    const QString description = row->toggle()->accessibleDescription();
+    EXPECT_TRUE(description.contains("toast")) << description.toStdString();
+    EXPECT_FALSE(description.contains("instead")) << description.toStdString();
+}
+
 TEST(GeneralPaneTest, RefusedLoginItemShowsTheBannerUntilAChangeSucceeds)
 {
     PreferencesRig rig;
