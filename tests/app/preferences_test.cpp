@@ -395,6 +395,27 @@ TEST(LanguagesPaneTest, DetectionGoesOffOnlyOnceAFirstLanguageIsChosen)
     EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
 }
 
+TEST(LanguagesPaneTest, WithNoLanguageChosenThePaneSaysWhatIsInForce)
+{
+    PreferencesRig rig;
+    LanguagesPreferencesView *pane = rig.open(PreferencesTab::languages).languagesPane();
+    clickSwitch(pane->autoDetectRow());
+    ASSERT_TRUE(rig.store.settings().autoDetectLanguage);
+    EXPECT_TRUE(pane->inForceNotice()->isVisible());
+    EXPECT_EQ(pane->inForceNotice()->text(),
+              "Choose at least one language; until then languages are chosen automatically");
+
+    pane->row("de-DE")->checkBox()->click();
+    EXPECT_FALSE(pane->inForceNotice()->isVisible());
+
+    // Unticking the last one: the store keeps it in use.
+    pane->row("de-DE")->checkBox()->click();
+    ASSERT_FALSE(rig.store.settings().autoDetectLanguage);
+    ASSERT_EQ(rig.store.settings().preferredLanguages, QStringList{"de-DE"});
+    EXPECT_TRUE(pane->inForceNotice()->isVisible());
+    EXPECT_EQ(pane->inForceNotice()->text(), "Choose at least one language; until then recognition keeps using German");
+}
+
 TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
 {
     PreferencesRig rig;
