@@ -8,6 +8,7 @@
 #include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/sparkle_updater.h"
+#include "app/tray_absence_notice.h"
 #include "app/window_placement.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
@@ -49,6 +50,7 @@
 #include <execinfo.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace quorvane {
 
@@ -133,6 +135,7 @@ void AppDelegate::applicationDidFinishLaunching()
              .arg(showDockIcon ? QStringLiteral("regular (taskbar entry shown)") : QStringLiteral("accessory")));
 
     setupMenuBar();
+    setupTrayAbsenceNotice();
     setupHotkeys();
     setupNotificationObservers();
     checkFirstLaunch();
@@ -142,6 +145,47 @@ void AppDelegate::applicationDidFinishLaunching()
     diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
     diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
                         "✓ Permissions ✓ Clipboard ✓ CaptureCoordinator"));
+
+    m_running = true;
+    for (ProgramCommand command : std::exchange(m_pendingCommands, {}))
+        perform(command);
+}
+
+void AppDelegate::setupTrayAbsenceNotice()
+{
+    m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
+        [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
+        [this] { return m_settingsStore->settings().quickZarrowShortcut.displayString(); },
+        [this](const QString &title, const QString &body) {
+            return m_notificationService->postSystemNotification(title, body, std::nullopt);
+        });
+    connect(m_trayAbsenceNotice.get(), &TrayAbsenceNotice::quitRequested, this, &AppDelegate::requestQuit);
+    m_trayAbsenceNotice->start();
+}
+
+void AppDelegate::perform(ProgramCommand command)
+{
+    if (!m_running) {
+        m_pendingCommands.push_back(command);
+        return;
+    }
+    if (m_terminating)
+        return;
+    switch (command) {
+    case ProgramCommand::capture: handleCaptureText(); break;
+    case ProgramCommand::repeat: handleRepeatZarrow(); break;
+    case ProgramCommand::code: handleCodeModeCapture(); break;
+    case ProgramCommand::scan: handleScanCode(); break;
+    case ProgramCommand::history: openHistory(); break;
+    case ProgramCommand::preferences: openPreferences(); break;
+    case ProgramCommand::quit: requestQuit(); break;
+    }
+}
+
+void AppDelegate::requestQuit()
+{
+    diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    emit terminationRequested();
 }
 
 void AppDelegate::setupServices()
@@ -233,10 +277,8 @@ void AppDelegate::setupMenuBar()
             self->openPreferences();
     };
     controller->onQuit = [self] {
-        if (!self)
-            return;
-        diag(lcApp(), QStringLiteral("🛑 Quit requested"));
-        emit self->terminationRequested();
+        if (self)
+            self->requestQuit();
     };
     controller->onSendFeedback = [self] {
         if (self)
@@ -788,6 +830,7 @@ void AppDelegate::applicationWillTerminate()
     if (m_hotkeyRegistrar)
         m_hotkeyRegistrar->unregisterAll();
 
+    m_trayAbsenceNotice.reset();
     m_menuBarController.reset(); // takes the icon out of the status area
     diag(lcApp(), QStringLiteral("👋 Quorvane terminated"));
 }
