@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace quorvane {
 
+class ErrorBanner;
 class GlobalShortcutGate;
 class SettingsStore;
 class ShortcutRecorderView;
@@ -29,6 +30,8 @@ public:
     Shortcut shortcut(ShortcutAction action) const;
     ShortcutRecorderView *recorder(ShortcutAction action) const;
     QPushButton *resetButton() const { return m_resetButton; }
+    // Says why the last reset could not be stored; hidden after one that was.
+    ErrorBanner *errorBanner() const { return m_errorBanner; }
     bool isInitialLoad() const { return m_isInitialLoad; }
 
     // Copies the five stored shortcuts into the pane's copy.
@@ -46,6 +49,8 @@ private:
     // Sets the copy of `action`; a different value runs the change handler.
     void setState(ShortcutAction action, const Shortcut &shortcut);
     void stateChanged(ShortcutAction action, const Shortcut &shortcut);
+    // Shows the stored shortcuts without sending them back to the store.
+    void reloadWithoutStoring();
 
     SettingsStore &m_settingsStore;
     GlobalShortcutGate *m_globalShortcuts;
@@ -53,6 +58,7 @@ private:
     bool m_isInitialLoad = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};
     QPushButton *m_resetButton = nullptr;
+    ErrorBanner *m_errorBanner = nullptr;
 };
 
 } // namespace quorvane

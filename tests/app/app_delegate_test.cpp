@@ -45,6 +45,7 @@
 #include "platform/taskbar_presence.h"
 #include "platform/user_defaults.h"
 
+#include "support/conceal_nothing.h"
 #include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
@@ -300,7 +301,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override
     {
         made << "screenCapture";
-        return std::make_unique<ScreenCaptureService>(probe, displays, selector);
+        return std::make_unique<ScreenCaptureService>(probe, displays, selector, concealer);
     }
     std::unique_ptr<OCRService> makeOCRService() override
     {
@@ -390,6 +391,7 @@ struct FakeFactory : ServiceFactory {
     test::FakeDisplayList displays;
     OpenProbe probe;
     NoSelector selector;
+    test::ConcealNothing concealer;
     RecordingPasteboard clipboard;
     NoPrivacyPage privacy;
     RecordingAlerts alerts;
