@@ -5,11 +5,15 @@
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
+#include "core/user_settings.h"
 #include "platform/l10n.h"
+#include "platform/key_table.h"
+#include "windows/key_event.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
@@ -24,7 +28,10 @@ MenuBarController::MenuBarController(std::unique_ptr<StatusItem> statusItem, Use
       m_firstLaunchManager(userDefaults),
       m_updater(updater),
       m_continuity(continuity),
-      m_iconPath(std::move(iconPath))
+      m_iconPath(std::move(iconPath)),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut),
+      m_scanCodeShortcut(UserSettings::defaults().scanCodeShortcut),
+      m_historyShortcut(UserSettings::defaults().historyShortcut)
 {
     registerAppResources();
     m_tooltipTimer.setSingleShot(true);
@@ -48,63 +55,99 @@ MenuBarController::~MenuBarController()
 }
 
 QAction *MenuBarController::addRow(const char *key, const char *english, const char *comment,
-                                   const QKeySequence &keys, void (MenuBarController::*handler)())
+                                   std::optional<Shortcut> keys, void (MenuBarController::*handler)())
 {
-    QAction *action = m_menu->addAction(L10n::text(key, english, comment));
-    if (!keys.isEmpty()) {
-        action->setShortcut(keys);
-        action->setShortcutVisibleInContextMenu(true);
+    QString title = L10n::text(key, english, comment);
+    if (keys) {
+        // The menu shows what follows a tab as the row's key combination, in our own
+        // naming; a QKeySequence would read "Meta+Shift+L" and would not fire while the
+        // menu holds the keyboard.
+        title += QLatin1Char('\t') + keys->displayString();
     }
+    QAction *action = m_menu->addAction(title);
+    if (keys)
+        m_keyEquivalents.emplace_back(*keys, action);
     connect(action, &QAction::triggered, this, handler);
     return action;
+}
+
+bool MenuBarController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_menu.get() || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const std::optional<KeyEvent> key = KeyEvent::from(*static_cast<QKeyEvent *>(event));
+    if (!key)
+        return false;
+    for (const auto &[keys, action] : m_keyEquivalents) {
+        if (keys.keyCode == key->keyCode && KeyTable::modifierBits(keys.modifierFlags) == key->modifierFlags) {
+            m_menu->hide();
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+void MenuBarController::setShortcuts(const UserSettings &settings)
+{
+    if (m_captureShortcut == settings.quickZarrowShortcut && m_scanCodeShortcut == settings.scanCodeShortcut
+        && m_historyShortcut == settings.historyShortcut)
+        return;
+    m_captureShortcut = settings.quickZarrowShortcut;
+    m_scanCodeShortcut = settings.scanCodeShortcut;
+    m_historyShortcut = settings.historyShortcut;
+    refreshMenu();
+    if (m_tooltipPopover)
+        m_tooltipPopover->setShortcutText(m_captureShortcut.displayString());
 }
 
 void MenuBarController::setupMenu()
 {
     std::unique_ptr<QMenu> previous = std::move(m_menu);
     m_menu = std::make_unique<QMenu>();
+    m_menu->installEventFilter(this);
+    m_keyEquivalents.clear();
 
-    // The key equivalents are fixed: they do not follow the user's global shortcuts.
-    addRow("menubar.capture", "Capture Text", "Capture Text", QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_L),
+    addRow("menubar.capture", "Capture Text", "Capture Text", m_captureShortcut,
            &MenuBarController::handleCaptureText)
         ->setObjectName(QStringLiteral("handleCaptureText"));
-    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", {},
+    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", m_scanCodeShortcut,
            &MenuBarController::handleScanCode)
         ->setObjectName(QStringLiteral("handleScanCode"));
-    m_importAction = addRow("menubar.import_from_iphone", "Import from iPhone…", "Import from iPhone menu item", {},
+    m_importAction = addRow("menubar.import_from_iphone", "Import Image…", "Import Image menu item", std::nullopt,
                             &MenuBarController::handleImportFromiPhone);
     m_importAction->setObjectName(QStringLiteral("handleImportFromiPhone"));
     m_menu->addSeparator();
-    addRow("menubar.history", "Open History", "Open History", QKeySequence(Qt::META | Qt::ALT | Qt::Key_H),
+    addRow("menubar.history", "Open History", "Open History", m_historyShortcut,
            &MenuBarController::handleOpenHistory)
         ->setObjectName(QStringLiteral("handleOpenHistory"));
     m_menu->addSeparator();
-    addRow("menubar.preferences", "Preferences...", "Preferences", QKeySequence(Qt::META | Qt::Key_Comma),
+    addRow("menubar.preferences", "Preferences...", "Preferences", preferencesKeys,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
-    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", {}, &MenuBarController::handleSendFeedback)
+    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", std::nullopt, &MenuBarController::handleSendFeedback)
         ->setObjectName(QStringLiteral("handleSendFeedback"));
-    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", {},
+    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", std::nullopt,
            &MenuBarController::handleCheckForUpdates)
         ->setObjectName(QStringLiteral("handleCheckForUpdates"));
     m_menu->addSeparator();
-    addRow("menubar.about", "About Quorvane", "About Quorvane", {}, &MenuBarController::handleAbout)
+    addRow("menubar.about", "About Quorvane", "About Quorvane", std::nullopt, &MenuBarController::handleAbout)
         ->setObjectName(QStringLiteral("handleAbout"));
-    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", QKeySequence(Qt::META | Qt::Key_Q),
+    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", quitKeys,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
 
     connect(m_menu.get(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
-    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(QStringLiteral("📱 Menu closed")); });
+    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(lcApp(), QStringLiteral("📱 Menu closed")); });
 
     // The previous menu may be on screen right now: let it finish its event first.
     if (previous)
         previous.release()->deleteLater();
 
-    diag(QStringLiteral("✅ Menu Bar Controller: Using NSMenu with dual-click support"));
-    diag(QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
-    diag(QStringLiteral("   Left-click: Show menu"));
-    diag(QStringLiteral("   Right-click: Quick capture via gesture recognizer"));
+    diag(lcApp(), QStringLiteral("✅ Tray menu ready: left click opens the menu, right click captures"));
+    diag(lcApp(), QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
+    diag(lcApp(), QStringLiteral("   Left-click: Show menu"));
+    diag(lcApp(), QStringLiteral("   Right-click: Quick capture"));
 }
 
 void MenuBarController::setupStatusItem()
@@ -112,7 +155,7 @@ void MenuBarController::setupStatusItem()
     // Set up whether or not a tray runs now: at login the program may start before the
     // desktop's tray, and the icon then appears as soon as the tray does.
     if (!m_statusItem->hasButton())
-        diag(QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
+        diagWarning(lcApp(), QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
@@ -147,7 +190,7 @@ void MenuBarController::updateStatusIcon(MenuBarIconState state)
     if (QFile::exists(m_iconPath))
         icon = QIcon(m_iconPath);
     if (icon.isNull() || icon.pixmap(22).isNull()) { // also when SVG cannot be drawn
-        diag(QStringLiteral("⚠️ MenuBarIcon asset not found, using fallback SF Symbol"));
+        diagWarning(lcApp(), QStringLiteral("⚠️ Tray icon asset not found, using the theme's fallback icon"));
         icon = QIcon::fromTheme(QStringLiteral("edit-find"));
         if (icon.isNull())
             return;
@@ -164,7 +207,7 @@ void MenuBarController::refreshMenu()
     // when that short pause ends.
     if (m_statusItem && !m_menuRestoreTimer.isActive())
         m_statusItem->setMenu(m_menu.get());
-    diag(QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
+    diag(lcApp(), QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
 }
 
 void MenuBarController::menuAboutToShow()
@@ -172,9 +215,9 @@ void MenuBarController::menuAboutToShow()
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;
-        diag(QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
+        diag(lcApp(), QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
         if (action == m_importAction)
-            diag(QStringLiteral("📱 ✅ Import from iPhone item is being validated - returning TRUE"));
+            diag(lcApp(), QStringLiteral("📱 ✅ Import Image item is enabled"));
     }
 }
 
@@ -204,20 +247,20 @@ void MenuBarController::handleOpenPreferences()
 
 void MenuBarController::handleSendFeedback()
 {
-    diag(QStringLiteral("📧 Send Feedback requested"));
+    diag(lcApp(), QStringLiteral("📧 Send Feedback requested"));
     if (onSendFeedback)
         onSendFeedback();
 }
 
 void MenuBarController::handleCheckForUpdates()
 {
-    diag(QStringLiteral("🔄 Check for Updates requested"));
+    diag(lcApp(), QStringLiteral("🔄 Check for Updates requested"));
     m_updater.checkForUpdates();
 }
 
 void MenuBarController::handleAbout()
 {
-    diag(QStringLiteral("ℹ️ About Quorvane requested"));
+    diag(lcApp(), QStringLiteral("ℹ️ About Quorvane requested"));
     if (onAbout)
         onAbout();
 }
@@ -230,7 +273,7 @@ void MenuBarController::handleQuit()
 
 void MenuBarController::handleRightClickGesture()
 {
-    diag(QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
+    diag(lcApp(), QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
     m_statusItem->setMenu(nullptr);
     QTimer::singleShot(0, this, [this] {
         if (onCaptureText)
@@ -249,7 +292,7 @@ void MenuBarController::restoreMenu()
 
 void MenuBarController::handleImportFromiPhone()
 {
-    diag(QStringLiteral("📱 Import from iPhone requested"));
+    diag(lcApp(), QStringLiteral("📱 Import Image requested"));
     const QString line = QStringLiteral("📱 handleImportFromiPhone called at %1\n")
                              .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
     ContinuityRuntime *runtime = &m_continuity;
@@ -261,7 +304,7 @@ void MenuBarController::handleImportFromiPhone()
     const QRect button = m_statusItem->buttonGeometry();
     if (!button.isEmpty())
         anchor = QPoint(button.center().x(), button.y() + button.height());
-    diag(QStringLiteral("📱 Import anchor: %1")
+    diag(lcApp(), QStringLiteral("📱 Import anchor: %1")
              .arg(anchor ? QStringLiteral("%1,%2").arg(anchor->x()).arg(anchor->y()) : QStringLiteral("none")));
 
     QPointer<MenuBarController> self(this);
@@ -269,7 +312,7 @@ void MenuBarController::handleImportFromiPhone()
         [self](const QImage &image) {
             if (!self)
                 return;
-            diag(QStringLiteral("📱 Image received from iPhone: %1x%2").arg(image.width()).arg(image.height()));
+            diag(lcApp(), QStringLiteral("📱 Image received for import: %1x%2").arg(image.width()).arg(image.height()));
             if (self->onImageFromiPhone)
                 self->onImageFromiPhone(image);
         },
@@ -287,12 +330,12 @@ void MenuBarController::showFirstLaunchTooltip()
         m_tooltipPopover->hide();
         m_tooltipPopover->deleteLater();
     }
-    auto *popover = new FirstLaunchTooltip();
+    auto *popover = new FirstLaunchTooltip(m_captureShortcut.displayString());
     popover->showRelativeTo(m_statusItem->buttonGeometry());
     m_tooltipPopover = popover;
     m_tooltipTimer.start(tooltipDurationMs);
     m_firstLaunchManager.markLaunched();
-    diag(QStringLiteral("✅ First launch tooltip shown using NSPopover"));
+    diag(lcApp(), QStringLiteral("✅ First launch tooltip shown"));
 }
 
 void MenuBarController::dismissFirstLaunchTooltip()

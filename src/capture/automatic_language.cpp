@@ -145,7 +145,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
                 break;
         }
     }
-    diag(QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms")
+    diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms")
              .arg(m_localeDataNames.join(QLatin1Char('+')))
              .arg(firstConfidence, 0, 'f', 1)
              .arg(detected.value_or(QStringLiteral("nothing")),

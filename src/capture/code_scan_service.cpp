@@ -248,7 +248,7 @@ QList<DetectedCode> scan(const QImage &image)
     try {
         found = readEveryWay(greyOnWhite(image));
     } catch (const std::exception &error) {
-        diag(QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
+        diagWarning(lcRecognition(), QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));
     }
     sortInReadingOrder(found);
@@ -256,7 +256,7 @@ QList<DetectedCode> scan(const QImage &image)
     QList<DetectedCode> codes;
     for (const Found &f : found)
         codes.append(f.code);
-    diag(QStringLiteral("✅ [CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
+    diag(lcRecognition(), QStringLiteral("✅ [CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
              .arg(codes.size())
              .arg(image.width())
              .arg(image.height()));

@@ -91,7 +91,7 @@ std::optional<Grid> gridOf(const QList<const RecognizedLine *> &block)
             }
         }
     }
-    diag(QStringLiteral("   [MonospaceGrid] pitch %1, origin %2, %3 of %4 characters on the grid")
+    diag(lcRecognition(), QStringLiteral("   [MonospaceGrid] pitch %1, origin %2, %3 of %4 characters on the grid")
              .arg(grid.pitch).arg(grid.origin).arg(onGrid).arg(all));
     if (double(onGrid) < kMonospacedShare * double(all))
         return std::nullopt;

@@ -31,7 +31,7 @@ std::optional<QString> ScriptDetector::detect(const QImage &grey, int resolution
         // The detection data only exists for the legacy engine.
         if (!QFileInfo::exists(m_dataPath + QStringLiteral("/osd.traineddata"))
             || api->Init(path.constData(), "osd", tesseract::OEM_TESSERACT_ONLY) != 0) {
-            diag(QStringLiteral("⚠️ [ScriptDetector] no script detection data in %1").arg(m_dataPath));
+            diag(lcRecognition(), QStringLiteral("⚠️ [ScriptDetector] no script detection data in %1").arg(m_dataPath));
             m_unavailable = true;
             return std::nullopt;
         }
@@ -52,7 +52,7 @@ std::optional<QString> ScriptDetector::detect(const QImage &grey, int resolution
     if (!found || !script)
         return std::nullopt;
     const QString name = TesseractLanguageMap::scriptOfDetection(QString::fromUtf8(script));
-    diag(QStringLiteral("   [ScriptDetector] %1 (confidence %2)").arg(name).arg(scriptConfidence));
+    diag(lcRecognition(), QStringLiteral("   [ScriptDetector] %1 (confidence %2)").arg(name).arg(scriptConfidence));
     return name;
 }
 

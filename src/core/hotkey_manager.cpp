@@ -42,6 +42,8 @@ HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &cent
 
 HotkeyManager::~HotkeyManager()
 {
+    if (isSuspended())
+        return; // nothing is held
     for (const auto &[action, shortcut] : m_grabs)
         m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
 }
@@ -50,11 +52,11 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
 {
     setAccessibility(m_grabber.canGrab());
     if (!m_hasAccessibilityPermission) {
-        diag(QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
         throw HotkeyError(HotkeyError::Kind::accessibilityPermissionDenied);
     }
     if (shortcut.isSystemReserved()) {
-        diag(QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
         throw HotkeyError(HotkeyError::Kind::systemReservedShortcut, shortcut);
     }
     // The old registration goes first, so a failed registration leaves the action with none.
@@ -62,13 +64,14 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
     registerWithKeyGrab(shortcut, action);
     m_actionCallbacks[action] = std::move(callback);
     setEnabled(true);
-    diag(QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
+    diag(lcHotkeys(), QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
 }
 
 void HotkeyManager::unregisterHotkey(HotkeyAction action)
 {
     if (const auto it = m_grabs.find(action); it != m_grabs.end()) {
-        m_grabber.release(it->second.keyCode, it->second.modifierFlags);
+        if (!isSuspended())
+            m_grabber.release(it->second.keyCode, it->second.modifierFlags);
         m_grabs.erase(it);
     }
     m_actionCallbacks.erase(action);
@@ -117,11 +120,53 @@ void HotkeyManager::startPermissionMonitoring()
     m_permissionMonitorTimer->start();
 }
 
+void HotkeyManager::suspend()
+{
+    if (m_suspensions++ > 0)
+        return;
+    for (const auto &[action, shortcut] : m_grabs)
+        m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts suspended"));
+}
+
+void HotkeyManager::resume()
+{
+    if (m_suspensions == 0 || --m_suspensions > 0)
+        return;
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts resumed"));
+    const std::map<HotkeyAction, Shortcut> registrations = m_grabs;
+    for (const auto &[action, shortcut] : registrations) {
+        if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
+            const QString reason = grabFailureText(*failure, shortcut);
+            diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager] %1 not taken back: %2").arg(rawValue(action), reason));
+            m_grabs.erase(action);
+            m_actionCallbacks.erase(action);
+            setEnabled(!m_grabs.empty());
+            emit registrationLost(action, shortcut, reason);
+        }
+    }
+}
+
+bool HotkeyManager::isHeldByAnotherProgram(const Shortcut &shortcut)
+{
+    const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags);
+    if (!failure) {
+        m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+        return false;
+    }
+    return failure->reason == GrabError::Reason::takenByOtherProgram;
+}
+
 void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction action)
 {
+    // While suspended the combination is only recorded; `resume` takes it.
+    if (isSuspended()) {
+        m_grabs[action] = shortcut;
+        return;
+    }
     if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
         const QString reason = grabFailureText(*failure, shortcut);
-        diag(QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
         throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
     }
     m_grabs[action] = shortcut;
@@ -144,10 +189,10 @@ void HotkeyManager::runAction(HotkeyAction action)
 {
     const auto it = m_actionCallbacks.find(action);
     if (it == m_actionCallbacks.end() || !it->second) {
-        diag(QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
+        diagWarning(lcHotkeys(), QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
         return;
     }
-    diag(QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
     // A copy: the callback may register the action again and replace the stored one.
     const Callback callback = it->second;
     callback();

@@ -25,14 +25,22 @@ PermissionManager::~PermissionManager() = default;
 
 QFuture<bool> PermissionManager::requestScreenRecordingPermission()
 {
-    setScreenRecording(checkScreenRecording());
-    if (m_hasScreenRecordingPermission)
+    if (recheckScreenRecording())
         return QtFuture::makeReadyFuture(true);
     // There is no grant to ask the desktop for: look once more, then point the user at the
     // settings whatever the answer, as a prompt would have.
-    setScreenRecording(checkScreenRecording());
+    const bool granted = recheckScreenRecording();
     openSystemSettings(PermissionType::screenRecording, m_opener);
-    return QtFuture::makeReadyFuture(m_hasScreenRecordingPermission);
+    return QtFuture::makeReadyFuture(granted);
+}
+
+bool PermissionManager::recheckScreenRecording()
+{
+    const quint64 check = m_checkOrder.start();
+    const bool granted = checkScreenRecording();
+    if (m_checkOrder.mayShow(check))
+        setScreenRecording(granted);
+    return granted;
 }
 
 QList<PermissionType> PermissionManager::missingPermissions() const
@@ -60,11 +68,11 @@ void PermissionManager::showPermissionSummaryAlert()
     alert.messageText = L10n::text("permission.summary.title", "Permissions Required", "Permission summary title");
     alert.informativeText = L10n::format(
         "permission.summary.message",
-        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in System "
-        "Settings to use Quorvane.",
+        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in your "
+        "desktop's privacy settings to use Quorvane.",
         "Permission summary message", {lines.join(u'\n')});
     alert.buttons = {
-        L10n::text("permission.summary.open_settings", "Open System Settings", "Open Settings button"),
+        L10n::text("permission.summary.open_settings", "Open Privacy Settings", "Open Settings button"),
         L10n::text("permission.summary.ok", "OK", "OK button"),
     };
     if (m_alerts.runModal(alert) == 0)
@@ -73,10 +81,15 @@ void PermissionManager::showPermissionSummaryAlert()
 
 void PermissionManager::refreshPermissionStatus()
 {
+    const quint64 check = m_checkOrder.start();
+    const bool screenRecording = checkScreenRecording();
+    const bool accessibility = checkAccessibility();
+    if (!m_checkOrder.mayShow(check))
+        return;
     const bool hadScreenRecording = m_hasScreenRecordingPermission;
     const bool hadAccessibility = m_hasAccessibilityPermission;
-    setScreenRecording(checkScreenRecording());
-    setAccessibility(checkAccessibility());
+    setScreenRecording(screenRecording);
+    setAccessibility(accessibility);
 
     if (m_hasScreenRecordingPermission != hadScreenRecording) {
         m_center.post(QString::fromLatin1(screenRecordingPermissionChangedNotification),
@@ -101,15 +114,15 @@ void PermissionManager::startStatusMonitoring()
 void PermissionManager::openSystemSettings(PermissionType type, PrivacySettingsOpener &opener)
 {
     if (!opener.hasPrivacyPage()) {
-        diag(QStringLiteral("❌ Failed to create System Settings URL for ") + caseName(type));
+        diagWarning(lcPermissions(), QStringLiteral("❌ Failed to find the desktop's privacy settings for ") + caseName(type));
         return;
     }
     const QString failure = opener.openPrivacyPage();
     if (!failure.isEmpty()) {
-        diag(QStringLiteral("⚠️ Failed to open System Settings: ") + failure);
+        diagWarning(lcPermissions(), QStringLiteral("⚠️ Failed to open the desktop's privacy settings: ") + failure);
         return;
     }
-    diag(QStringLiteral("✅ System Settings opened for ") + displayName(type));
+    diag(lcPermissions(), QStringLiteral("✅ Desktop privacy settings opened for ") + displayName(type));
 }
 
 void PermissionManager::openSystemSettings(PermissionType type)

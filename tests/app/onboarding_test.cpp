@@ -7,6 +7,7 @@
 #include "windows/welcome_page_view.h"
 
 #include "support/event_loop.h"
+#include "support/foreign_wording.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,6 +16,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <utility>
 
 using namespace quorvane;
 
@@ -43,6 +47,8 @@ struct Rig {
     NoAlerts alerts;
     bool screenGranted = false;
     bool keysGranted = false;
+    // Runs inside a screen check, after it read the grant and before it answers.
+    std::function<void()> whileScreenCheckWaits;
     int completions = 0;
     std::unique_ptr<OnboardingView> view;
 
@@ -53,7 +59,13 @@ struct Rig {
 
     PermissionsPageServices services()
     {
-        return {{[this] { return screenGranted; }, [this] { return keysGranted; }}, center, opener, alerts};
+        auto screen = [this] {
+            const bool answer = screenGranted;
+            if (auto waiting = std::exchange(whileScreenCheckWaits, {}))
+                waiting();
+            return answer;
+        };
+        return {{screen, [this] { return keysGranted; }}, center, opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
@@ -81,6 +93,7 @@ TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
     // The slide ends with the new page in place and the old one put away.
     ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
     EXPECT_EQ(rig.view->permissionsPage()->geometry(), QRect(0, 0, OnboardingView::viewWidth, OnboardingView::pageHeight));
+    EXPECT_EQ(test::foreignWordings(*rig.view), QStringList());
     EXPECT_FALSE(rig.seen());
     EXPECT_EQ(rig.completions, 0);
 
@@ -157,6 +170,25 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     // The instructions follow Screen Recording only; the optional row offers its button again.
     EXPECT_FALSE(page->accessibilityRow()->isGranted());
     EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
+}
+
+TEST(PermissionsPageTest, AnOlderSlowerCheckNeverOverwritesANewerResult)
+{
+    Rig rig;
+    rig.view->show();
+    rig.view->next();
+    PermissionsPageView *page = rig.view->permissionsPage();
+    ASSERT_FALSE(page->screenRecordingRow()->isGranted());
+
+    // A check reads "missing"; while it waits for its answer the grant arrives and the next
+    // tick's check shows it.
+    rig.whileScreenCheckWaits = [&] {
+        rig.screenGranted = true;
+        page->checkPermissionStatus();
+    };
+    page->checkPermissionStatus();
+    EXPECT_TRUE(page->screenRecordingRow()->isGranted());
+    EXPECT_TRUE(rig.view->areRequiredPermissionsGranted());
 }
 
 TEST(PermissionsPageTest, PollsOnlyWhileOnScreen)
