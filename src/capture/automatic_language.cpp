@@ -18,8 +18,9 @@ namespace {
 // words with that language's own letters come out wrong; read in another script, below 60.
 constexpr double kSure = 94;
 constexpr double kSameScript = 65;
-// Trying languages stops once this much time has gone, so a capture in an unexpected
-// language costs about what the engine's command line takes told the right one.
+// Trying languages stops once this much time has gone on reading (loading a language's
+// engine, once per session, does not count), so a capture in an unexpected language
+// costs about what the engine's command line takes told the right one.
 constexpr qint64 kBudgetMs = 500;
 
 // The line the engine was least sure of: the words that tell languages of one script apart.
@@ -83,7 +84,7 @@ QStringList AutomaticLanguage::candidatesFor(const QStringList &scripts) const
 
 AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resolution,
                                                    TesseractEngine::Layout layout, Choice choice,
-                                                   const ReadWith &readWith) const
+                                                   const Load &load, const ReadWith &readWith) const
 {
     QElapsedTimer clock;
     clock.start();
@@ -125,8 +126,9 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         QList<RecognizedLine> lines;  // of the whole image; empty when read on the sample
     } best;
     QHash<QString, std::pair<int, double>> tried;  // per script: candidates read, best confidence
+    qint64 loading = 0;
     for (const QString &name : candidates) {
-        if (clock.elapsed() > kBudgetMs)
+        if (clock.elapsed() - loading > kBudgetMs)
             break;
         const QString script = TesseractLanguageMap::script(name);
         // Three languages of a script that all read the text poorly: it is not that script.
@@ -134,6 +136,10 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         if (count >= 3 && scriptBest < kSameScript)
             continue;
         const bool onSample = script == localeScript;
+        QElapsedTimer loadClock;
+        loadClock.start();
+        load({name});
+        loading += loadClock.elapsed();
         QList<RecognizedLine> lines = onSample ? readWith({name}, sample, resolution, TesseractEngine::Layout::singleLine)
                                                : readWith({name}, grey, resolution, layout);
         const double confidence = meanConfidence(lines);
@@ -145,13 +151,14 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
                 break;
         }
     }
-    diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms")
+    diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms, %7 ms of it loading")
              .arg(m_localeDataNames.join(QLatin1Char('+')))
              .arg(firstConfidence, 0, 'f', 1)
              .arg(detected.value_or(QStringLiteral("nothing")),
                   best.name.isEmpty() ? QStringLiteral("the locale's") : best.name)
              .arg(best.confidence, 0, 'f', 1)
-             .arg(clock.elapsed()));
+             .arg(clock.elapsed())
+             .arg(loading));
     if (best.name.isEmpty())
         return first;
     if (!best.lines.isEmpty())

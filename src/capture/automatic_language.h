@@ -28,6 +28,11 @@ public:
     // words), or the script and the language within it.
     enum class Choice { script, language };
 
+    // Loads the engine of the data names ahead of reading, so that the time budget counts
+    // reading only: a language's engine loads once per session, and a budget spent on
+    // loading would cut short the first search in a new language for good.
+    using Load = std::function<void(const QStringList &dataNames)>;
+
     struct Reading {
         QList<RecognizedLine> lines;
         QStringList dataNames;  // the languages that read them
@@ -38,7 +43,7 @@ public:
     AutomaticLanguage(QStringList localeDataNames, QStringList installed, ScriptDetector &detector);
 
     Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
-                 const ReadWith &readWith) const;
+                 const Load &load, const ReadWith &readWith) const;
 
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);

@@ -148,26 +148,41 @@ bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBo
 // them poorly, merging "b = b," into one word and spreading its character boxes. The
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
 // as the engine read characters, each character takes the next inked cell; so too when
-// it does once the characters read in blank cells (the engine's inventions in a wide gap)
-// are left out. Otherwise (a misread, or a wide character) the boxes place them.
+// it does once the engine's inventions in a wide gap are left out. Otherwise (a misread, or a wide character) the boxes place them.
 QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
 {
-    QStringList characters;
-    QStringList onInk;  // without the characters read where the screen shows no ink
+    struct Read {
+        QString text;
+        int column;
+        int area;
+    };
+    QList<Read> read;
     int lastColumn = firstColumn;
     for (const RecognizedWord &word : line.words) {
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
-            const int column = grid.columnOf(centreOf(word.symbolBoxes[i]));
-            characters.append(word.symbols[i]);
-            if (inked(grey, grid, column, line.box))
-                onInk.append(word.symbols[i]);
-            lastColumn = std::max(lastColumn, column);
+            const QRect &box = word.symbolBoxes[i];
+            read.append({word.symbols[i], grid.columnOf(centreOf(box)), box.width() * box.height()});
+            lastColumn = std::max(lastColumn, read.last().column);
         }
     }
     std::vector<int> cells;
     for (int column = firstColumn; column <= lastColumn + 1; ++column) {
         if (inked(grey, grid, column, line.box))
             cells.push_back(column);
+    }
+    QStringList characters;
+    for (const Read &r : read)
+        characters.append(r.text);
+    // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
+    // in the cell of a bigger one.
+    QStringList onInk;
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        const bool blank = !std::binary_search(cells.begin(), cells.end(), read[i].column);
+        const bool dwarfed = std::any_of(read.begin(), read.end(), [&](const Read &other) {
+            return &other != &read[i] && other.column == read[i].column && other.area > read[i].area;
+        });
+        if (!blank && !dwarfed)
+            onInk.append(read[i].text);
     }
     if (qsizetype(cells.size()) != characters.size())
         characters = onInk;

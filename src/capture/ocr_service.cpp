@@ -173,7 +173,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         };
         // Program text is written in the letters of one language; only its script is chosen.
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
-        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, readWith).lines;
+        const auto load = [&](const QStringList &names) { engineFor(names, useCorrection); };
+        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, load, readWith).lines;
     } else {
         lines = engineFor(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
     }

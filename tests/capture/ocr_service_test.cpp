@@ -130,7 +130,7 @@ TEST_F(OCRServiceTest, CodeModeKeepsTheSpacesInsideLines)
         "    if a % 2 == 0:",
         "        print(a)",
         "    a, b = b, a + b",
-        "x=y+1  # tight",
+        "x=y*2  # tight",
     };
     for (const Theme &theme : {kLight, kDark}) {
         const QImage image = renderText(program, test::dejaVuFont("DejaVuSansMono.ttf", 13), theme);
