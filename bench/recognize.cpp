@@ -14,6 +14,8 @@
 // the timed round, so the times are those of a session whose engines are loaded. With --codes each image goes through
 // CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a line.
 // Prints the time of each image and the median per choice.
+#include "bench_support.h"
+
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
 #include "capture/tesseract_language_map.h"
@@ -43,19 +45,6 @@ int usage()
     return 2;
 }
 
-void writeFile(const QString &path, const QString &text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-}
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
-
 double median(std::vector<double> times)
 {
     std::sort(times.begin(), times.end());
@@ -79,8 +68,7 @@ QString readWithCli(const QString &image, const QStringList &ids)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
 
     CaptureMode mode = CaptureMode::normal;
@@ -137,7 +125,7 @@ int main(int argc, char **argv)
         const bool timed = round >= rounds.size() - names.size();
         const QImage image(input.filePath(name));
         const QString base = QFileInfo(name).completeBaseName();
-        const QStringList told = readFile(input.filePath(base + ".lang")).split(',', Qt::SkipEmptyParts);
+        const QStringList told = bench::readText(input.filePath(base + ".lang")).trimmed().split(',', Qt::SkipEmptyParts);
         for (const QString &spec : specs) {
             std::optional<QStringList> languages;
             if (spec.isEmpty())
@@ -168,7 +156,7 @@ int main(int argc, char **argv)
             if (!timed)
                 continue;
             times[spec].push_back(ms);
-            writeFile((single ? output : QDir(output.filePath(spec))).filePath(base + ".txt"), text);
+            bench::writeText((single ? output : QDir(output.filePath(spec))).filePath(base + ".txt"), text);
             std::fprintf(stderr, "%-40s %-8s %8.1f ms %s\n", qPrintable(name), qPrintable(spec), ms, qPrintable(note));
         }
     }

@@ -5,6 +5,8 @@
 // (empty for the images without a code).
 //
 // Usage: render_codes OUTPUT_DIR
+#include "bench_support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -80,9 +82,7 @@ QImage canvas(QSize size)
 void save(const QString &dir, const QString &name, const QImage &image, const QStringList &payloads)
 {
     image.save(dir + '/' + name + ".png");
-    QFile file(dir + '/' + name + ".gt.txt");
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(payloads.join('\n').toUtf8());
+    bench::writeText(dir + '/' + name + ".gt.txt", payloads.join('\n'));
 }
 
 QImage textImage(QSize size, const QStringList &lines)
@@ -102,8 +102,7 @@ QImage textImage(QSize size, const QStringList &lines)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render_codes OUTPUT_DIR\n");

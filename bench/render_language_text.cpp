@@ -3,6 +3,8 @@
 // .gt.txt and its language id as .lang. Languages without an installed font are skipped.
 //
 // Usage: render_language_text OUTPUT_DIR [SAMPLES_PER_THEME]
+#include "bench_support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -79,19 +81,11 @@ QString familyFor(const Language &language, const QString &text)
     return {};
 }
 
-void writeText(const QString &path, const QString &text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render_language_text OUTPUT_DIR [SAMPLES_PER_THEME]\n");
@@ -131,8 +125,8 @@ int main(int argc, char **argv)
                 painter.end();
                 const QString name = QStringLiteral("%1-%2-%3").arg(QLatin1String(language.id)).arg(n).arg(QLatin1String(theme.name));
                 image.save(out + '/' + name + ".png");
-                writeText(out + '/' + name + ".gt.txt", lines.join('\n'));
-                writeText(out + '/' + name + ".lang", QLatin1String(language.id));
+                bench::writeText(out + '/' + name + ".gt.txt", lines.join('\n'));
+                bench::writeText(out + '/' + name + ".lang", QLatin1String(language.id));
                 ++written;
             }
         }

@@ -6,6 +6,8 @@
 // TRUTH_DIR/NAME.gt.txt in the same order; a false positive is any payload read from an
 // image whose truth is empty. Prints the misses, the read rate per kind (the name's part
 // before the first '-') and the totals.
+#include "bench_support.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -14,12 +16,6 @@
 #include <map>
 
 namespace {
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).trimmed() : QString();
-}
 
 } // namespace
 
@@ -36,8 +32,8 @@ int main(int argc, char **argv)
     int read = 0, total = 0, withoutCode = 0, falsePositives = 0;
     for (const QString &name : truthDir.entryList({"*.gt.txt"}, QDir::Files, QDir::Name)) {
         const QString base = name.chopped(7);
-        const QString truth = readFile(truthDir.filePath(name));
-        const QString result = readFile(resultDir.filePath(base + ".txt"));
+        const QString truth = bench::readText(truthDir.filePath(name)).trimmed();
+        const QString result = bench::readText(resultDir.filePath(base + ".txt")).trimmed();
         if (truth.isEmpty()) {
             ++withoutCode;
             if (!result.isEmpty()) {
