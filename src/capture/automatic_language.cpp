@@ -6,8 +6,11 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QThread>
 
 #include <algorithm>
+#include <future>
+#include <vector>
 
 namespace quorvane {
 
@@ -23,19 +26,16 @@ constexpr double kSameScript = 65;
 // costs about what the engine's command line takes told the right one.
 constexpr qint64 kBudgetMs = 500;
 
-// The line the engine was least sure of: the words that tell languages of one script apart.
-const RecognizedLine *leastCertainLine(const QList<RecognizedLine> &lines)
+// The line that tells languages of one script apart: the one the engine was least sure
+// of, which holds the words with the letters the locale's languages lack.
+QRect leastCertainLine(const QList<RecognizedLine> &lines)
 {
-    const RecognizedLine *worst = nullptr;
-    double worstConfidence = 101;
+    const RecognizedLine *worst = &lines.first();
     for (const RecognizedLine &line : lines) {
-        const double confidence = AutomaticLanguage::meanConfidence({line});
-        if (confidence < worstConfidence) {
+        if (AutomaticLanguage::meanConfidence({line}) < AutomaticLanguage::meanConfidence({*worst}))
             worst = &line;
-            worstConfidence = confidence;
-        }
     }
-    return worst;
+    return worst->box;
 }
 
 QImage cropAround(const QImage &grey, const QRect &box)
@@ -84,11 +84,14 @@ QStringList AutomaticLanguage::candidatesFor(const QStringList &scripts) const
 
 AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resolution,
                                                    TesseractEngine::Layout layout, Choice choice,
-                                                   const Load &load, const ReadWith &readWith) const
+                                                   const EngineFor &engineFor) const
 {
+    const auto readWith = [&](const QStringList &names, const QImage &image, TesseractEngine::Layout how) {
+        return engineFor(names).recognize(image, resolution, how);
+    };
     QElapsedTimer clock;
     clock.start();
-    Reading first{readWith(m_localeDataNames, grey, resolution, layout), m_localeDataNames};
+    Reading first{readWith(m_localeDataNames, grey, layout), m_localeDataNames};
     const double firstConfidence = meanConfidence(first.lines);
     const bool sameScript = firstConfidence >= kSameScript;
     if (first.lines.isEmpty() || firstConfidence >= kSure || (sameScript && choice == Choice::script))
@@ -117,38 +120,60 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     // Within the locale's script the languages differ in a few words only: those are
     // compared on the line the locale's languages read worst, which is quick. Text in
     // another script is read whole by each candidate.
-    const RecognizedLine *sampleLine = leastCertainLine(first.lines);
-    const QImage sample = cropAround(grey, sampleLine->box);
-    const double sampleConfidence = meanConfidence({*sampleLine});
+    const QRect sampleBox = leastCertainLine(first.lines);
+    const QImage sample = cropAround(grey, sampleBox);
+    const double sampleConfidence =
+        meanConfidence(readWith(m_localeDataNames, sample, TesseractEngine::Layout::singleLine));
     struct Best {
         double confidence = 0;
         QString name;
         QList<RecognizedLine> lines;  // of the whole image; empty when read on the sample
     } best;
     QHash<QString, std::pair<int, double>> tried;  // per script: candidates read, best confidence
+    // Engines are loaded here, one at a time, as the cache of engines is not shared;
+    // each then reads on a thread of its own.
+    struct Job {
+        QString name;
+        bool onSample;
+        TesseractEngine *engine;
+        std::future<QList<RecognizedLine>> lines;
+    };
+    const size_t parallel = size_t(std::max(1, QThread::idealThreadCount() / 2));
     qint64 loading = 0;
-    for (const QString &name : candidates) {
-        if (clock.elapsed() - loading > kBudgetMs)
-            break;
-        const QString script = TesseractLanguageMap::script(name);
-        // Three languages of a script that all read the text poorly: it is not that script.
-        auto &[count, scriptBest] = tried[script];
-        if (count >= 3 && scriptBest < kSameScript)
-            continue;
-        const bool onSample = script == localeScript;
-        QElapsedTimer loadClock;
-        loadClock.start();
-        load({name});
-        loading += loadClock.elapsed();
-        QList<RecognizedLine> lines = onSample ? readWith({name}, sample, resolution, TesseractEngine::Layout::singleLine)
-                                               : readWith({name}, grey, resolution, layout);
-        const double confidence = meanConfidence(lines);
-        ++count;
-        scriptBest = std::max(scriptBest, confidence);
-        if (confidence > (onSample ? sampleConfidence : firstConfidence) && confidence > best.confidence) {
-            best = {confidence, name, onSample ? QList<RecognizedLine>() : std::move(lines)};
-            if (confidence >= kSure)
-                break;
+    bool sure = false;
+    for (qsizetype next = 0; !sure && next < candidates.size() && clock.elapsed() - loading <= kBudgetMs;) {
+        std::vector<Job> jobs;
+        while (next < candidates.size() && jobs.size() < parallel) {
+            const QString &name = candidates[next++];
+            const QString script = TesseractLanguageMap::script(name);
+            // Three languages of a script that all read the text poorly: it is not that script.
+            const auto &[count, scriptBest] = tried[script];
+            if (count >= 3 && scriptBest < kSameScript)
+                continue;
+            QElapsedTimer loadClock;
+            loadClock.start();
+            TesseractEngine &engine = engineFor({name});
+            loading += loadClock.elapsed();
+            jobs.push_back({name, script == localeScript, &engine, {}});
+        }
+        for (Job &job : jobs) {
+            const QImage &image = job.onSample ? sample : grey;
+            const auto how = job.onSample ? TesseractEngine::Layout::singleLine : layout;
+            job.lines = std::async(std::launch::async, [engine = job.engine, &image, resolution, how] {
+                return engine->recognize(image, resolution, how);
+            });
+        }
+        for (Job &job : jobs) {
+            QList<RecognizedLine> lines = job.lines.get();
+            const double confidence = meanConfidence(lines);
+            auto &[count, scriptBest] = tried[TesseractLanguageMap::script(job.name)];
+            ++count;
+            scriptBest = std::max(scriptBest, confidence);
+            if (!sure && confidence > (job.onSample ? sampleConfidence : firstConfidence)
+                && confidence > best.confidence) {
+                best = {confidence, job.name, job.onSample ? QList<RecognizedLine>() : std::move(lines)};
+                sure = confidence >= kSure;
+            }
         }
     }
     diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms, %7 ms of it loading")
@@ -163,7 +188,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         return first;
     if (!best.lines.isEmpty())
         return {std::move(best.lines), {best.name}};
-    Reading whole{readWith({best.name}, grey, resolution, layout), {best.name}};
+    Reading whole{readWith({best.name}, grey, layout), {best.name}};
     return meanConfidence(whole.lines) > firstConfidence ? whole : first;
 }
 

@@ -20,18 +20,14 @@ class ScriptDetector;
 // word confidence wins, within a time budget.
 class AutomaticLanguage {
 public:
-    // Reads `grey` (at `resolution` pixels per inch) with the data names in `layout`.
-    using ReadWith = std::function<QList<RecognizedLine>(const QStringList &dataNames, const QImage &grey,
-                                                         int resolution, TesseractEngine::Layout layout)>;
+    // The loaded engine of the data names. Loading takes longer than reading, but only
+    // once per session; the time budget counts reading only, so that a first search in a
+    // new language is not cut short for good.
+    using EngineFor = std::function<TesseractEngine &(const QStringList &dataNames)>;
 
     // What is chosen: the script only (for program text, whose words are not a language's
     // words), or the script and the language within it.
     enum class Choice { script, language };
-
-    // Loads the engine of the data names ahead of reading, so that the time budget counts
-    // reading only: a language's engine loads once per session, and a budget spent on
-    // loading would cut short the first search in a new language for good.
-    using Load = std::function<void(const QStringList &dataNames)>;
 
     struct Reading {
         QList<RecognizedLine> lines;
@@ -42,8 +38,10 @@ public:
     // every installed recognition language's data name, in table order.
     AutomaticLanguage(QStringList localeDataNames, QStringList installed, ScriptDetector &detector);
 
+    // Reads `grey` (Grayscale8, dark on light, `resolution` pixels per inch) in `layout`.
+    // Candidate languages are read a few at a time on threads of their own.
     Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
-                 const Load &load, const ReadWith &readWith) const;
+                 const EngineFor &engineFor) const;
 
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);

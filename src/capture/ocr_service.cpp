@@ -167,14 +167,12 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     const auto layout = preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic;
     QList<RecognizedLine> lines;
     if (dataNames.isEmpty()) {
-        const auto readWith = [&](const QStringList &names, const QImage &grey, int resolution,
-                                  TesseractEngine::Layout how) {
-            return engineFor(names, useCorrection).recognize(grey, resolution, how);
+        const auto engine = [&](const QStringList &names) -> TesseractEngine & {
+            return engineFor(names, useCorrection);
         };
         // Program text is written in the letters of one language; only its script is chosen.
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
-        const auto load = [&](const QStringList &names) { engineFor(names, useCorrection); };
-        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, load, readWith).lines;
+        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine).lines;
     } else {
         lines = engineFor(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
     }
