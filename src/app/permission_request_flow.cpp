@@ -155,6 +155,7 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
     alert.informativeText = message;
     alert.buttons = {L10n::text("permission.open_settings", "Open System Settings", "Open Settings button"),
                      L10n::text("permission.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         PermissionManager::openSystemSettings(type, m_opener);
 }
@@ -191,6 +192,7 @@ void PermissionRequestFlow::showPermissionsRequiredAlert()
     alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
                                            "You can grant these later in System Settings.");
     alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open System Settings")};
+    alert.cancelButton = 0;
     if (m_alerts.runModal(alert) != 1)
         return;
     const QList<PermissionType> missing = m_permissions.missingPermissions();

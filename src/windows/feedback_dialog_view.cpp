@@ -244,6 +244,7 @@ void FeedbackDialogView::showAlert(const QString &title, const QString &message)
     alert.messageText = title;
     alert.informativeText = message;
     alert.buttons = {QStringLiteral("OK")};
+    alert.window = window();
     m_alerts.runModal(alert);
 }
 

@@ -163,6 +163,8 @@ TEST(FeedbackMailTest, BrowserAsMailHandlerIsRefusedWhileCopyStillWorks)
     ASSERT_EQ(rig.alerts->shown.size(), 2);
     EXPECT_EQ(rig.alerts->shown[1].messageText, "Email Copied");
     EXPECT_EQ(rig.alerts->shown[1].buttons, QStringList{"OK"});
+    // Above the Feedback window, which stays on top, not lost beneath it.
+    EXPECT_EQ(rig.alerts->shown[1].window, rig.view.window());
 }
 
 TEST(FeedbackMailTest, RefusedOpeningsNameTheAddressToUseInstead)

@@ -184,6 +184,8 @@ TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(alerts.shown[0].messageText, "Delete Capture?");
     EXPECT_EQ(alerts.shown[0].buttons, (QStringList{"Cancel", "Delete"}));
+    EXPECT_EQ(alerts.shown[0].cancelButton, 0); // Escape and the close button cancel
+    EXPECT_EQ(alerts.shown[0].window, view->window());
     EXPECT_FALSE(model().entryToDelete());
     EXPECT_EQ(model().allEntries().size(), 2);
 
@@ -208,6 +210,8 @@ TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
     clearAll->click();
     ASSERT_TRUE(waitUntil([&] { return view->content() == HistoryView::Content::empty; }));
     EXPECT_EQ(alerts.shown.back().messageText, "Clear All History?");
+    EXPECT_EQ(alerts.shown.back().buttons.value(alerts.shown.back().cancelButton), "Cancel");
+    EXPECT_EQ(alerts.shown.back().window, view->window());
     EXPECT_FALSE(clearAll->isEnabled());
 }
 
