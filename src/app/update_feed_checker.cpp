@@ -146,6 +146,8 @@ void UpdateFeedChecker::start(CheckKind kind)
 {
     if (m_feedAddress.isEmpty()) {
         diag(QStringLiteral("ℹ️ [UpdateFeedChecker] No update feed is configured - nothing to check"));
+        if (kind == CheckKind::userInitiated)
+            m_presenter->showNotConfigured();
         emit checkFinished(Outcome{});
         return;
     }

@@ -1,10 +1,18 @@
 #include "app/appcast.h"
+#include "app/dialog_update_presenter.h"
 #include "app/sparkle_updater.h"
 #include "app/update_check_error.h"
 #include "app/update_feed_checker.h"
 #include "app/version_comparator.h"
 
+#include "platform/message_box_alert_presenter.h"
+
 #include "support/event_loop.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
 
 #include <QHostAddress>
 #include <QMap>
@@ -99,6 +107,7 @@ struct RecordingPresenter : UpdatePresenter {
     }
     void showUpToDate(const QString &currentVersion) override { calls << "up to date " + currentVersion; }
     void showCheckFailed(const QString &reason) override { calls << "failed: " + reason; }
+    void showNotConfigured() override { calls << "not configured"; }
 };
 
 QByteArray feed(const QList<QByteArray> &items)
@@ -361,11 +370,32 @@ TEST(UpdateFeedCheckerTest, SlowOrOversizedAnswersAreAbandonedAndSaySo)
         EXPECT_FALSE(outcome.message.contains("HTTP 1") || outcome.message.contains("HTTP 2"));
 }
 
+TEST(DialogUpdatePresenterTest, FeedTextIsShownLiterallyWithoutALink)
+{
+    DialogUpdatePresenter presenter(std::make_unique<MessageBoxAlertPresenter>());
+    AppcastItem hostile;
+    hostile.shortVersionString = R"(9.9.9 <a href="file:///etc/passwd">x</a>)";
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->textFormat() == Qt::PlainText)
+                shown << label->text();
+        }
+        QTest::keyClick(box, Qt::Key_Escape); // "Remind Me Later"
+    });
+    EXPECT_FALSE(presenter.offerUpdate(hostile, "1.0"));
+    EXPECT_TRUE(shown.join('\n').contains(hostile.shortVersionString)) << shown.join('\n').toStdString();
+}
+
 TEST(UpdateFeedCheckerTest, WithoutFeedAddressOrWithInsecureOneNothingIsFetched)
 {
     CheckerRig none("");
-    EXPECT_EQ(none.run(true).kind, Kind::notConfigured);
+    EXPECT_EQ(none.run(false).kind, Kind::notConfigured);
     EXPECT_TRUE(none.presenter->calls.isEmpty());
+    EXPECT_EQ(none.run(true).kind, Kind::notConfigured); // the user who asked is told
+    EXPECT_EQ(none.presenter->calls, QStringList{"not configured"});
 
     CheckerRig plain("http://updates.example.org/appcast.xml");
     const auto outcome = plain.run(true);
