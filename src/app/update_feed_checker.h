@@ -41,7 +41,8 @@ public:
 
     using UrlOpener = std::function<bool(const QUrl &)>;
 
-    // `feedAddress` empty: no feed is configured; a check the user asked for tells them so. `openUrl` opens the download page the user chose.
+    // `feedAddress` empty: no feed is configured; a check the user asked for tells them
+    // so. `openUrl` opens the download page the user chose.
     UpdateFeedChecker(QString feedAddress, QString currentVersion, std::unique_ptr<UpdatePresenter> presenter,
                       UrlOpener openUrl, QObject *parent = nullptr);
     ~UpdateFeedChecker() override;

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QUrl>
@@ -195,17 +196,19 @@ void FeedbackDialogView::sendEmail()
     }
 
     diag(QStringLiteral("📧 Opening URL with NSWorkspace..."));
-    const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("📧 NSWorkspace.shared.open() returned: ") + boolText(opened));
-    if (opened) {
-        diag(QStringLiteral("✅ Email client opened successfully"));
-        return;
-    }
-    diag(QStringLiteral("⚠️ NSWorkspace.shared.open() failed"));
-    showAlert(QStringLiteral("Cannot Open Mail"),
-              QStringLiteral("Please ensure you have a default email app configured in System Settings.\n\nYou can "
-                             "use the Copy button (📋) to copy: ") +
-                  address);
+    m_urlOpener.openUrl(url, [self = QPointer(this), address](bool opened) {
+        diag(QStringLiteral("📧 NSWorkspace.shared.open() returned: ") + boolText(opened));
+        if (opened) {
+            diag(QStringLiteral("✅ Email client opened successfully"));
+            return;
+        }
+        diag(QStringLiteral("⚠️ NSWorkspace.shared.open() failed"));
+        if (self)
+            self->showAlert(QStringLiteral("Cannot Open Mail"),
+                            QStringLiteral("Please ensure you have a default email app configured in System "
+                                           "Settings.\n\nYou can use the Copy button (📋) to copy: ") +
+                                address);
+    });
 }
 
 void FeedbackDialogView::copyEmail()
@@ -227,14 +230,16 @@ void FeedbackDialogView::openTwitter()
         showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
         return;
     }
-    const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("🐦 NSWorkspace.shared.open() returned: ") + boolText(opened));
-    if (opened) {
-        diag(QStringLiteral("✅ Twitter profile opened successfully"));
-        return;
-    }
-    diag(QStringLiteral("⚠️ Failed to open Twitter URL"));
-    showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+    m_urlOpener.openUrl(url, [self = QPointer(this)](bool opened) {
+        diag(QStringLiteral("🐦 NSWorkspace.shared.open() returned: ") + boolText(opened));
+        if (opened) {
+            diag(QStringLiteral("✅ Twitter profile opened successfully"));
+            return;
+        }
+        diag(QStringLiteral("⚠️ Failed to open Twitter URL"));
+        if (self)
+            self->showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+    });
 }
 
 void FeedbackDialogView::showAlert(const QString &title, const QString &message)

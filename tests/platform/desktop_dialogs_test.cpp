@@ -3,6 +3,7 @@
 #include "platform/privacy_settings_opener.h"
 
 #include "support/event_loop.h"
+#include "support/scoped_env.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,31 +23,7 @@
 
 using namespace quorvane;
 
-namespace {
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
-};
-
-} // namespace
+using test::ScopedEnv;
 
 TEST(MessageBoxAlertPresenterTest, ReturnsTheIndexOfTheClickedButton)
 {
