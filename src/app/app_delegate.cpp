@@ -15,6 +15,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/continuity_manager.h"
 #include "capture/continuity_pasteboard.h"
+#include "capture/continuity_runtime.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
@@ -250,6 +251,11 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
+    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
+            [this](const ImageImportError &error) {
+                if (m_notificationService)
+                    m_notificationService->showError(error, std::nullopt);
+            });
     m_menuBarController = std::move(controller);
 }
 

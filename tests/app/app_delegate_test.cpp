@@ -870,6 +870,16 @@ TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
 }
 
+TEST(AppDelegateImport, UnreadableImageFileShowsAnErrorNamingIt)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const ImageImportError error("scan.tiff", "Unsupported image format");
+    emit factory.runtime.imageFileUnreadable(error);
+    EXPECT_EQ(factory.notifications->errors, QStringList{error.localizedDescription()});
+}
+
 TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
 {
     FakeFactory factory;
