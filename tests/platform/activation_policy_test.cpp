@@ -39,16 +39,23 @@ bool contains(const QList<RecordingPresence::Call> &calls, QWindow *window, bool
 
 } // namespace
 
-TEST(ActivationPolicyTest, AccessoryKeepsWindowsShownLaterOutOfTheTaskbar)
+TEST(ActivationPolicyTest, AccessoryKeepsPanelsButNeverTheUsersWindowsOutOfTheTaskbar)
 {
     QList<RecordingPresence::Call> calls;
     ActivationPolicy policy(std::make_unique<RecordingPresence>(&calls));
     EXPECT_EQ(policy.activationPolicy(), ActivationPolicyKind::regular);
     policy.setActivationPolicy(ActivationPolicyKind::accessory);
 
-    QWidget window;
+    // History, Preferences, About and Feedback stay reachable with Alt+Tab.
+    QWidget window(nullptr, Qt::Window);
     window.show();
-    ASSERT_TRUE(test::waitUntil([&] { return contains(calls, window.windowHandle(), false); }));
+    QWidget dialog(nullptr, Qt::Dialog);
+    dialog.show();
+    QWidget pin(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    pin.show();
+    ASSERT_TRUE(test::waitUntil([&] { return contains(calls, pin.windowHandle(), false); }));
+    EXPECT_FALSE(contains(calls, window.windowHandle(), false));
+    EXPECT_FALSE(contains(calls, dialog.windowHandle(), false));
 
     // A popup menu is never listed anyway and is left alone.
     QMenu menu;
@@ -64,9 +71,9 @@ TEST(ActivationPolicyTest, SwitchingPolicyReappliesToVisibleWindowsAndIsAnnounce
     QList<RecordingPresence::Call> calls;
     ActivationPolicy policy(std::make_unique<RecordingPresence>(&calls));
     QSignalSpy changed(&policy, &ActivationPolicy::activationPolicyChanged);
-    QWidget shown;
+    QWidget shown(nullptr, Qt::Tool);
     shown.show();
-    QWidget hidden;
+    QWidget hidden(nullptr, Qt::Tool);
     hidden.winId();
     QCoreApplication::processEvents();
     calls.clear(); // nothing is sent for windows shown under the regular policy
@@ -81,7 +88,7 @@ TEST(ActivationPolicyTest, SwitchingPolicyReappliesToVisibleWindowsAndIsAnnounce
 
     // Under the regular policy a newly shown window needs no request.
     calls.clear();
-    QWidget later;
+    QWidget later(nullptr, Qt::Tool);
     later.show();
     QTest::qWait(20);
     EXPECT_TRUE(calls.isEmpty());
