@@ -112,6 +112,8 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     EXPECT_EQ(model().selectedEntry()->text, "newest text");
     EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "newest text");
     EXPECT_EQ(child<QLabel>("detailSource")->text(), "From: org.example.Viewer");
+    // A name read from the history file is never taken for markup.
+    EXPECT_EQ(child<QLabel>("detailSource")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(child<QLabel>("detailBadge")->isHidden());
 
     // A click on the empty space right of a row's title selects that row.
