@@ -52,12 +52,12 @@ void ContinuityRuntime::appendDebugLog(const QString &text, const QString &path)
 void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<QPoint> point)
 {
     if (m_pending) {
-        diag(QStringLiteral("⚠️ [ContinuityRuntime] An import is already pending - ignoring this request"));
+        diag(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] An import is already pending - ignoring this request"));
         return;
     }
     m_pending = true;
     m_handler = std::move(handler);
-    diag(QStringLiteral("📱 [ContinuityRuntime] Import requested"));
+    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Import requested"));
     QPoint at;
     if (point) {
         at = *point;
@@ -89,14 +89,14 @@ void ContinuityRuntime::presentImportMenu(const QPoint &point)
         if (const QMimeData *offer = QGuiApplication::clipboard()->mimeData())
             readChosen(*offer);
     } else {
-        diag(QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
+        diag(lcImport(), QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
     }
 }
 
 void ContinuityRuntime::readChosen(const QMimeData &pasteboard)
 {
     if (!m_wrapper.readSelection(pasteboard))
-        diag(QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
+        diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
 }
 
 QString ContinuityRuntime::chooseImageFile()
@@ -118,7 +118,7 @@ void ContinuityRuntime::importChosenFile()
     try {
         image = ImageFileReader::read(path);
     } catch (const ImageImportError &error) {
-        diag(QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file: %1").arg(error.localizedDescription()));
+        diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
         emit imageFileUnreadable(error);
         return;
     }
@@ -130,7 +130,7 @@ void ContinuityRuntime::importChosenFile()
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)
 {
-    diag(QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
+    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
     // Taken out first: a handler that starts the next import keeps its own handler.
     const ImageHandler handler = std::exchange(m_handler, nullptr);
     m_pending = false;

@@ -11,7 +11,7 @@ class QWindow;
 namespace quorvane {
 
 enum class ActivationPolicyKind {
-    regular,    // the program's floating panels are listed in the taskbar too
+    regular,    // the program's floating panels are listed in the taskbar too (showDockIcon on)
     accessory,  // the program lives in the system tray; its floating panels stay out of the taskbar
     prohibited, // as accessory
 };

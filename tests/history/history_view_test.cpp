@@ -9,6 +9,7 @@
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "support/foreign_wording.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>
@@ -115,6 +116,7 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     // A name read from the history file is never taken for markup.
     EXPECT_EQ(child<QLabel>("detailSource")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(child<QLabel>("detailBadge")->isHidden());
+    EXPECT_EQ(test::foreignWordings(*view), QStringList()); // sizes in pixels, not points
 
     // A click on the empty space right of a row's title selects that row.
     HistoryListItemView *code = view->listColumn()->rows().at(1);
