@@ -63,7 +63,7 @@ TEST(ActivationPolicyTest, AccessoryKeepsPanelsButNeverTheUsersWindowsOutOfTheTa
     menu.popup(QPoint(10, 10));
     // A window shown after it is handled after it: once that one is unlisted, the menu
     // has had its turn.
-    QWidget marker;
+    QWidget marker(nullptr, Qt::Tool);
     marker.show();
     ASSERT_TRUE(test::waitUntil([&] { return contains(calls, marker.windowHandle(), false); }));
     EXPECT_FALSE(contains(calls, menu.windowHandle(), false));
