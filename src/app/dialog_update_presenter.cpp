@@ -6,19 +6,31 @@
 
 namespace quorvane {
 
+namespace {
+
+Alert alertOf(Alert::Style style, QString title, QString text)
+{
+    Alert alert;
+    alert.style = style;
+    alert.messageText = std::move(title);
+    alert.informativeText = std::move(text);
+    return alert;
+}
+
+} // namespace
+
 DialogUpdatePresenter::DialogUpdatePresenter(std::unique_ptr<AlertPresenter> alerts) : m_alerts(std::move(alerts)) {}
 
 bool DialogUpdatePresenter::offerUpdate(const AppcastItem &item, const QString &currentVersion)
 {
-    Alert alert;
-    alert.style = Alert::Style::informational;
-    alert.messageText = L10n::text("updater.available.title", "A new version of Quorvane is available!",
-                                   "Title of the dialog that announces a new version");
-    alert.informativeText = L10n::format(
-        "updater.available.message",
-        "Quorvane %@ is now available - you have %@. Would you like to open the download page?",
-        "Text of the dialog that announces a new version: the new version, then the installed one",
-        {item.displayVersion(), currentVersion});
+    Alert alert = alertOf(
+        Alert::Style::informational,
+        L10n::text("updater.available.title", "A new version of Quorvane is available!",
+                   "Title of the dialog that announces a new version"),
+        L10n::format("updater.available.message",
+                     "Quorvane %@ is now available - you have %@. Would you like to open the download page?",
+                     "Text of the dialog that announces a new version: the new version, then the installed one",
+                     {item.displayVersion(), currentVersion}));
     alert.buttons = {
         L10n::text("updater.available.download", "Open Download Page", "Button that opens the download page"),
         L10n::text("updater.available.later", "Remind Me Later", "Button that closes the dialog")};
@@ -28,39 +40,33 @@ bool DialogUpdatePresenter::offerUpdate(const AppcastItem &item, const QString &
 
 void DialogUpdatePresenter::showUpToDate(const QString &currentVersion)
 {
-    Alert alert;
-    alert.style = Alert::Style::informational;
-    alert.messageText = L10n::text("updater.up_to_date.title", "You're up to date!",
-                                   "Title of the dialog shown when no newer version exists");
-    alert.informativeText = L10n::format("updater.up_to_date.message",
-                                         "Quorvane %@ is currently the newest version available.",
-                                         "Text shown when no newer version exists: the installed version",
-                                         {currentVersion});
-    m_alerts->runModal(alert);
+    m_alerts->runModal(alertOf(Alert::Style::informational,
+                               L10n::text("updater.up_to_date.title", "You're up to date!",
+                                          "Title of the dialog shown when no newer version exists"),
+                               L10n::format("updater.up_to_date.message",
+                                            "Quorvane %@ is currently the newest version available.",
+                                            "Text shown when no newer version exists: the installed version",
+                                            {currentVersion})));
 }
 
 void DialogUpdatePresenter::showCheckFailed(const QString &reason)
 {
-    Alert alert;
-    alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("updater.error.title", "Update Error!",
-                                   "Title of the dialog shown when a check for updates fails");
-    alert.informativeText = reason;
-    m_alerts->runModal(alert);
+    m_alerts->runModal(alertOf(Alert::Style::warning,
+                               L10n::text("updater.error.title", "Update Error!",
+                                          "Title of the dialog shown when a check for updates fails"),
+                               reason));
 }
 
 void DialogUpdatePresenter::showNotConfigured()
 {
-    Alert alert;
-    alert.style = Alert::Style::informational;
-    alert.messageText = L10n::text("updater.not_configured.title", "Updates Are Not Checked by This Build",
-                                   "Title of the dialog shown when the build has no update feed");
-    alert.informativeText = L10n::text(
-        "updater.not_configured.message",
-        "This copy of Quorvane was built without an update feed. New versions come with your "
-        "distribution's package updates or from where you installed Quorvane.",
-        "Text shown when the build has no update feed");
-    m_alerts->runModal(alert);
+    m_alerts->runModal(alertOf(
+        Alert::Style::informational,
+        L10n::text("updater.not_configured.title", "Updates Are Not Checked by This Build",
+                   "Title of the dialog shown when the build has no update feed"),
+        L10n::text("updater.not_configured.message",
+                   "This copy of Quorvane was built without an update feed. New versions come with your "
+                   "distribution's package updates or from where you installed Quorvane.",
+                   "Text shown when the build has no update feed")));
 }
 
 } // namespace quorvane

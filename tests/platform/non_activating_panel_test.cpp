@@ -65,31 +65,6 @@ TEST(NonActivatingPanel, TellsTheWindowManagerNotToFocusIt)
               std::vector<quint32>{0});
 }
 
-TEST(NonActivatingPanel, JoinsEveryDesktopAgainWhenItsNativeWindowIsRemade)
-{
-    ASSERT_NE(x11Connection(), nullptr) << "needs the xcb platform";
-    NonActivatingPanel panel;
-    panel.setGeometry(500, 20, 360, 80);
-    panel.orderFront();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
-
-    // New flags (the pin's stay-on-top switch) ...
-    // (Qt makes the new native window while showing, once the window is on the screen.)
-    panel.setWindowFlag(Qt::WindowStaysOnTopHint, false);
-    panel.orderFront();
-    EXPECT_TRUE(test::waitUntil([&] {
-        return propertyWords(panel.windowHandle()->winId(), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL)
-            == std::vector<quint32>{0xFFFFFFFFu};
-    }, 3000));
-
-    // ... and a platform window Qt makes anew.
-    QWindow *handle = panel.windowHandle();
-    handle->destroy();
-    handle->create();
-    EXPECT_EQ(propertyWords(handle->winId(), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL),
-              std::vector<quint32>{0xFFFFFFFFu});
-}
-
 TEST(X11Compositing, IsSeenFromTheOwnerOfTheScreensCompositingSelection)
 {
     xcb_connection_t *connection = x11Connection();
@@ -144,7 +119,7 @@ TEST(NonActivatingPanel, ToastCornersShowWhatLiesBeneathWithoutACompositor)
     EXPECT_LT(qGray(shown.pixel(frame.width() / 2, frame.height() / 2)), 255);
 }
 
-TEST(NonActivatingPanel, JoinsEveryVirtualDesktop)
+TEST(NonActivatingPanel, JoinsEveryVirtualDesktopAlsoWhenItsNativeWindowIsRemade)
 {
     ASSERT_NE(x11Connection(), nullptr) << "needs the xcb platform";
     NonActivatingPanel panel;
@@ -152,5 +127,21 @@ TEST(NonActivatingPanel, JoinsEveryVirtualDesktop)
     panel.orderFront();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&panel));
     EXPECT_EQ(propertyWords(panel.winId(), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL),
+              std::vector<quint32>{0xFFFFFFFFu});
+
+    // New flags (the pin's stay-on-top switch) ...
+    // (Qt makes the new native window while showing, once the window is on the screen.)
+    panel.setWindowFlag(Qt::WindowStaysOnTopHint, false);
+    panel.orderFront();
+    EXPECT_TRUE(test::waitUntil([&] {
+        return propertyWords(panel.windowHandle()->winId(), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL)
+            == std::vector<quint32>{0xFFFFFFFFu};
+    }, 3000));
+
+    // ... and a platform window Qt makes anew.
+    QWindow *handle = panel.windowHandle();
+    handle->destroy();
+    handle->create();
+    EXPECT_EQ(propertyWords(handle->winId(), "_NET_WM_DESKTOP", XCB_ATOM_CARDINAL),
               std::vector<quint32>{0xFFFFFFFFu});
 }
