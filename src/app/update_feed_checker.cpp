@@ -302,8 +302,14 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
     diag(lcUpdater(), QStringLiteral("🔷 [UpdateFeedChecker] Quorvane %1 is available (running %2)")
              .arg(outcome.newest->displayVersion(), m_currentVersion));
     if (m_presenter->offerUpdate(*outcome.newest, m_currentVersion)) {
-        if (!m_openUrl || !m_openUrl(page))
+        if (!m_openUrl || !m_openUrl(page)) {
             diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
+            // The user asked for the page: they get its address to open themselves.
+            m_presenter->showCheckFailed(L10n::format("updater.reason.page_not_opened",
+                                                      "The download page could not be opened. It is at: %@",
+                                                      "Shown when no program opens the download page: its address",
+                                                      {page.toDisplayString()}));
+        }
     }
     emit checkFinished(outcome);
 }

@@ -137,7 +137,7 @@ struct CheckerRig {
         presenter = recorder.get();
         checker = std::make_unique<UpdateFeedChecker>(address, version, std::move(recorder), [this](const QUrl &url) {
             opened.append(url);
-            return true;
+            return opens;
         });
         QObject::connect(checker.get(), &UpdateFeedChecker::checkFinished, checker.get(),
                          [this](const UpdateFeedChecker::Outcome &o) { outcomes.append(o); });
@@ -157,6 +157,7 @@ struct CheckerRig {
     RecordingPresenter *presenter = nullptr;
     std::unique_ptr<UpdateFeedChecker> checker;
     QList<QUrl> opened;
+    bool opens = true; // whether a program takes the pages handed over
     QList<UpdateFeedChecker::Outcome> outcomes;
 };
 
@@ -236,6 +237,19 @@ TEST(UpdateFeedCheckerTest, NewerReleaseIsOfferedAndItsPageOpenedWhenAccepted)
     EXPECT_EQ(outcome.kind, Kind::updateAvailable);
     EXPECT_EQ(rig.presenter->calls, QStringList{"offer 1.3.0 over 1.2.0"});
     EXPECT_EQ(rig.opened, QList<QUrl>{QUrl(QString::fromLatin1(page))});
+}
+
+TEST(UpdateFeedCheckerTest, AcceptedPageThatNoProgramOpensIsGivenToTheUser)
+{
+    LoopbackFeedServer server;
+    server.route("/feed.xml", {200, feed({item("2.0", "https://example.org/2.0")}), {}});
+    CheckerRig rig(server.url("/feed.xml"));
+    rig.presenter->acceptOffer = true;
+    rig.opens = false;
+    rig.run(false);
+    ASSERT_EQ(rig.presenter->calls.size(), 2);
+    EXPECT_TRUE(rig.presenter->calls[1].startsWith("failed: ")) << rig.presenter->calls[1].toStdString();
+    EXPECT_TRUE(rig.presenter->calls[1].endsWith("https://example.org/2.0"));
 }
 
 TEST(UpdateFeedCheckerTest, DeclinedOfferOpensNothing)
