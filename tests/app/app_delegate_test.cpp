@@ -257,11 +257,11 @@ struct RecordingNotificationService : NotificationService {
 // A grabber that notes in the factory's log when the first combination is taken.
 struct LoggingGrabber : test::FakeKeyGrabber {
     QStringList *log = nullptr;
-    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) override
+    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &purpose) override
     {
         if (log && !log->contains("grab"))
             log->append("grab");
-        return FakeKeyGrabber::grab(keyCode, modifierFlags);
+        return FakeKeyGrabber::grab(keyCode, modifierFlags, purpose);
     }
 };
 
