@@ -1,10 +1,12 @@
 #include "platform/user_defaults.h"
 
+#include "platform/atomic_save.h"
+#include "platform/bounded_json.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -15,6 +17,8 @@ namespace quorvane {
 namespace {
 // Binary values are kept as {"data": "<base64>"} so the file stays valid UTF-8 JSON.
 constexpr const char *kDataMember = "data";
+// Far above what the settings take; a larger file is not one of ours.
+constexpr qsizetype kMaxFileBytes = 4 << 20;
 } // namespace
 
 UserDefaults::UserDefaults(const QString &filePath, QObject *parent)
@@ -46,12 +50,13 @@ void UserDefaults::load()
     } else {
         const QByteArray bytes = file.readAll();
         file.close();
-        nlohmann::json parsed = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+        nlohmann::json parsed = parseBoundedJson(bytes, kMaxFileBytes);
         if (!parsed.is_discarded() && parsed.is_object()) {
             m_values = std::move(parsed);
             return;
         }
-        problem = QStringLiteral("not a JSON object");
+        problem = bytes.size() > kMaxFileBytes ? QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes)
+                                               : QStringLiteral("not a JSON object of bounded depth");
     }
     // Keep the bytes for whoever wants to look at them; start afresh beside them.
     const QString aside = m_path + QStringLiteral(".unreadable-")
@@ -133,6 +138,14 @@ std::optional<QStringList> UserDefaults::stringListValue(const QString &key) con
     return list;
 }
 
+std::optional<nlohmann::json> UserDefaults::objectValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_object())
+        return std::nullopt;
+    return *v;
+}
+
 void UserDefaults::setBool(const QString &key, bool value) { store(key, value); }
 void UserDefaults::setInteger(const QString &key, qint64 value) { store(key, value); }
 void UserDefaults::setString(const QString &key, const QString &value) { store(key, value.toStdString()); }
@@ -148,6 +161,11 @@ void UserDefaults::setStringList(const QString &key, const QStringList &value)
     for (const QString &s : value)
         array.push_back(s.toStdString());
     store(key, std::move(array));
+}
+
+void UserDefaults::setObject(const QString &key, const nlohmann::json &object)
+{
+    store(key, object);
 }
 
 void UserDefaults::remove(const QString &key)
@@ -179,17 +197,17 @@ bool UserDefaults::synchronize()
 {
     if (!m_dirty)
         return true;
-    const QFileInfo info(m_path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        m_lastError = QStringLiteral("cannot create folder %1").arg(info.absolutePath());
+    const QString folder = QFileInfo(m_path).absolutePath();
+    // The settings name the user's shortcuts and languages: theirs alone, like the data folder.
+    if (!QDir().mkpath(folder)
+        || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        m_lastError = QStringLiteral("cannot create folder %1").arg(folder);
         return false;
     }
-    QSaveFile file(m_path);
     const std::string text = m_values.dump(2) + "\n";
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), qint64(text.size())) != qint64(text.size())
-        || !file.commit()) {
-        m_lastError = file.errorString();
+    if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
+                                            QFile::ReadOwner | QFile::WriteOwner)) {
+        m_lastError = *failure;
         std::printf("❌ [UserDefaults] could not write %s: %s\n", qUtf8Printable(m_path),
                     qUtf8Printable(m_lastError));
         std::fflush(stdout);
