@@ -150,6 +150,8 @@ signals:
 
 private:
     void makeHistoryStore(int configuredMaximum);
+    // Tells the user once that a stored file could not be read and where it was kept.
+    void warnSetAside(const QString &message);
     void warnHistoryNotKept();
     void applyNotificationSettings();
     void logShortcuts() const;

@@ -62,6 +62,8 @@ void UserDefaults::load()
     const QString aside = m_path + QStringLiteral(".unreadable-")
                           + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
     const bool moved = QFile::rename(m_path, aside);
+    if (moved)
+        m_setAsidePath = aside;
     m_loadProblem = moved
         ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
         : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);

@@ -53,6 +53,8 @@ public:
     QString lastError() const { return m_lastError; }
     // Non-empty when the file existed but could not be read at creation.
     QString loadProblem() const { return m_loadProblem; }
+    // Where an unreadable file was moved at creation; empty when none was.
+    QString setAsidePath() const { return m_setAsidePath; }
 
 private:
     void load();
@@ -66,6 +68,7 @@ private:
     bool m_flushScheduled = false;
     QString m_lastError;
     QString m_loadProblem;
+    QString m_setAsidePath;
 };
 
 } // namespace quorvane
