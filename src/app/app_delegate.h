@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program_command.h"
 #include "capture/continuity_delegate.h"
 
 #include <QFuture>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QMimeData;
 
@@ -39,6 +41,7 @@ class ScreenCaptureService;
 class ServiceFactory;
 class SettingsStore;
 class SparkleUpdater;
+class TrayAbsenceNotice;
 
 // The spine of the running program: creates and owns every service, puts the status item
 // up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
@@ -66,6 +69,10 @@ public:
     // Shut-down: saves the settings (before anything is released), unregisters the
     // hotkeys, removes the status item. Runs once; later calls do nothing.
     void applicationWillTerminate();
+    // Performs a command from outside the program (the command line, the session bus):
+    // a capture, a window, or quitting. One that comes before the launch has finished
+    // is performed right after it.
+    void perform(ProgramCommand command);
     // Closing the last window never ends the program.
     bool applicationShouldTerminateAfterLastWindowClosed() const { return false; }
 
@@ -149,6 +156,9 @@ signals:
     void terminationRequested();
 
 private:
+    void setupTrayAbsenceNotice();
+    // The user asked to quit (menu, notice window, command).
+    void requestQuit();
     void makeHistoryStore(int configuredMaximum);
     // Tells the user once that a stored file could not be read and where it was kept.
     void warnSetAside(const QString &message);
@@ -185,6 +195,10 @@ private:
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
     std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
+    std::unique_ptr<TrayAbsenceNotice> m_trayAbsenceNotice;
+    // Commands that came while launching; performed once it is done.
+    std::vector<ProgramCommand> m_pendingCommands;
+    bool m_running = false;
 
     // The windows; they are taken down before the services they show.
     QPointer<HistoryView> m_historyWindow;

@@ -80,7 +80,7 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
           const QString base = defaultFolder();
           if (base.isEmpty())
               throw HistoryStoreError::storageAccessFailed(
-                  QStringLiteral("Cannot access Application Support directory"));
+                  QStringLiteral("Cannot access the data folder"));
           return base;
       }()),
       m_notificationCenter(notificationCenter),
@@ -133,7 +133,7 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
         throw HistoryStoreError::thumbnailGenerationFailed(
             QStringLiteral("Invalid image dimensions: %1x%2").arg(w).arg(h));
     if (width < 1)
-        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create the drawing surface"));
 
     // A sliver of a selection would otherwise ask for a bitmap of gigabytes.
     const double proportional = std::trunc(double(h) / double(w) * double(width));
@@ -141,7 +141,7 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
 
     QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (source.isNull())
-        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create the drawing surface"));
     if (!source.colorSpace().isValid())
         source.setColorSpace(QColorSpace(QColorSpace::SRgb));
 
@@ -257,7 +257,7 @@ void HistoryStore::ensureLoadedNow()
     } catch (const HistoryStoreError &error) {
         if (error.kind() != HistoryStoreErrorKind::corruptedFile)
             throw;
-        diag(QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
         recoverFromCorruption();
     }
     m_isLoaded = true;
@@ -289,7 +289,7 @@ void HistoryStore::setLeftoversAside() const
         if (!HistoryFiles::exists(path))
             continue;
         if (m_files.moveAside(path, label).isEmpty())
-            diag(QStringLiteral("⚠️ [HistoryStore.loadFromDisk] Could not set %1 aside")
+            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] Could not set %1 aside")
                      .arg(QFileInfo(path).fileName()));
     }
 }
@@ -301,7 +301,7 @@ void HistoryStore::recoverFromCorruption()
     // backup instead of finding no history at all. The save keeps the backup as it is.
     const QString aside = m_files.linkHistoryAside();
     if (aside.isEmpty())
-        diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not keep the "
+        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not keep the "
                             "corrupted history aside"));
 
     std::optional<QList<EncodedEntry>> recovered;
@@ -309,7 +309,7 @@ void HistoryStore::recoverFromCorruption()
         try {
             recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
         } catch (const HistoryStoreError &error) {
-            diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
+            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
                  + error.localizedDescription());
         }
     }
@@ -325,7 +325,7 @@ void HistoryStore::recoverFromCorruption()
             QFile::remove(aside);
         throw;
     }
-    diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Restored %1 records from the "
+    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Restored %1 records from the "
                         "backup")
              .arg(m_entries.size()));
     if (!aside.isEmpty())
@@ -347,7 +347,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     const QByteArray bytes = HistoryCodec::encode(m_entries);
     const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
     if (available && *available < requiredFreeBytes) {
-        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
+        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
         throw HistoryStoreError::diskFull();
     }
     if (backup == BackupStep::refresh)
@@ -355,7 +355,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     try {
         m_loadedSignature = m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
-        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
         throw;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/atomic_save.h"
 #include "platform/bounded_json.h"
+#include "platform/log_categories.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,8 +10,6 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace quorvane {
 
@@ -67,8 +66,7 @@ void UserDefaults::load()
     m_loadProblem = moved
         ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
         : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);
-    std::printf("⚠️ [UserDefaults] %s\n", qUtf8Printable(m_loadProblem));
-    std::fflush(stdout);
+    qCWarning(lcSettings).noquote() << "⚠️ [UserDefaults]" << m_loadProblem;
 }
 
 const nlohmann::json *UserDefaults::find(const QString &key) const
@@ -210,9 +208,7 @@ bool UserDefaults::synchronize()
     if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
                                             QFile::ReadOwner | QFile::WriteOwner)) {
         m_lastError = *failure;
-        std::printf("❌ [UserDefaults] could not write %s: %s\n", qUtf8Printable(m_path),
-                    qUtf8Printable(m_lastError));
-        std::fflush(stdout);
+        qCWarning(lcSettings).noquote() << "❌ [UserDefaults] could not write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();

@@ -1147,3 +1147,30 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
     EXPECT_NE(delegate.preferencesWindow(), window.data());
     EXPECT_TRUE(delegate.preferencesWindow()->isVisible());
 }
+
+TEST(AppDelegateCommands, EachCommandReachesItsHandlerOnceTheLaunchHasFinished)
+{
+    struct CommandDelegate : RecordingDelegate {
+        using RecordingDelegate::RecordingDelegate;
+        void handleCaptureText() override { opened << "capture"; }
+        void handleRepeatZarrow() override { opened << "repeat"; }
+        void handleCodeModeCapture() override { opened << "code"; }
+        void handleScanCode() override { opened << "scan"; }
+    };
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    CommandDelegate delegate(factory);
+    QSignalSpy quit(&delegate, &AppDelegate::terminationRequested);
+
+    // The command a start was given waits for the services.
+    delegate.perform(ProgramCommand::history);
+    EXPECT_TRUE(delegate.opened.isEmpty());
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(delegate.opened, QStringList{"history"});
+
+    delegate.opened.clear();
+    for (ProgramCommand command : allProgramCommands())
+        delegate.perform(command);
+    EXPECT_EQ(delegate.opened, (QStringList{"capture", "repeat", "code", "scan", "history", "preferences"}));
+    EXPECT_EQ(quit.size(), 1);
+}
