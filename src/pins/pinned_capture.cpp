@@ -285,7 +285,9 @@ std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder)
         const std::optional<QByteArray> bytes = readFile(pathIn(folder, metadataFileName));
         if (!bytes)
             return std::nullopt;
-        return fromJson(json::parse(*bytes));
+        // Far above any recognised text; a larger file is not a pin of ours.
+        constexpr qsizetype maxMetadataBytes = 16 << 20;
+        return fromJson(json::parse(*bytes, maxMetadataBytes));
     } catch (const std::exception &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
         return std::nullopt;

@@ -169,6 +169,11 @@ TEST(PinnedCapture, ReadingAcceptsDefaultsAndRejectsAnythingMalformed)
     QTemporaryDir folder;
     writeFile(folder.path() + QStringLiteral("/pin-metadata.json"), "{ not json");
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path()));
+    // Nor does a pin that nests deeper than any record we write.
+    QByteArray deep = json::dump(good);
+    deep.insert(deep.lastIndexOf('}'), ", \"x\": " + QByteArray(100'000, '[') + QByteArray(100'000, ']'));
+    writeFile(folder.path() + QStringLiteral("/pin-metadata.json"), deep);
+    EXPECT_FALSE(PinnedCapture::loadSaved(folder.path()));
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path() + QStringLiteral("/missing")));
 }
 
