@@ -262,15 +262,32 @@ void PinnedCapture::replaceFolder(const QString &folder,
 
     const QByteArray from = QFile::encodeName(staging.path());
     const QByteArray to = QFile::encodeName(folder);
+    const auto fail = [&folder](const char *what) {
+        throw PinStorageError(QStringLiteral("Cannot %1 %2: %3")
+                                  .arg(QLatin1String(what), folder, QString::fromLocal8Bit(std::strerror(errno)))
+                                  .toStdString());
+    };
     if (existing == EntryKind::missing) {
         if (::rename(from.constData(), to.constData()) != 0)
-            throw PinStorageError(QStringLiteral("Cannot move the pin into %1: %2")
-                                      .arg(folder, QString::fromLocal8Bit(std::strerror(errno)))
-                                      .toStdString());
+            fail("move the pin into");
     } else if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
-        throw PinStorageError(QStringLiteral("Cannot swap the pin into %1: %2")
-                                  .arg(folder, QString::fromLocal8Bit(std::strerror(errno)))
-                                  .toStdString());
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+            fail("swap the pin into");
+        // A file system that cannot exchange two names: the old pin steps aside first
+        // (under a name the next save clears away), so for a moment there is none.
+        const QByteArray aside = from + ".old";
+        if (::rename(to.constData(), aside.constData()) != 0)
+            fail("move the old pin out of");
+        if (::rename(from.constData(), to.constData()) != 0) {
+            const int error = errno;
+            ::rename(aside.constData(), to.constData());
+            errno = error;
+            fail("move the pin into");
+        }
+        if (kindOf(QFile::decodeName(aside)) == EntryKind::folder)
+            QDir(QFile::decodeName(aside)).removeRecursively();
+        else
+            ::unlink(aside.constData());
     }
     syncFolder(parent);
     // The old pin now stands at the staging name and goes with it; a link is removed,
