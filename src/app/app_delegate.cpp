@@ -7,6 +7,8 @@
 #include "app/onboarding_window.h"
 #include "app/permission_request_flow.h"
 #include "app/service_factory.h"
+#include "app/shortcut_refusal_notice.h"
+#include "history/history_empty_state_view.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
 #include "app/window_placement.h"
@@ -16,6 +18,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/continuity_manager.h"
 #include "capture/continuity_pasteboard.h"
+#include "capture/continuity_runtime.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
@@ -205,6 +208,9 @@ void AppDelegate::setupServices()
          *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
+    m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
+    connect(m_hotkeyManager.get(), &HotkeyManager::registrationLost, this,
+            [this](HotkeyAction action, const Shortcut &shortcut) { m_shortcutNotice->report(action, shortcut); });
     // Images handed over through the import bridge come to this delegate.
     ContinuityManager::shared().bridgeView().setDelegate(this);
     applyNotificationSettings();
@@ -305,7 +311,29 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
+    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
+            [this](const ImageImportError &error) {
+                if (m_notificationService)
+                    m_notificationService->showError(error, std::nullopt);
+            });
     m_menuBarController = std::move(controller);
+    applyShortcutTexts();
+}
+
+void AppDelegate::applyShortcutTexts()
+{
+    if (!m_settingsStore)
+        return;
+    const UserSettings &settings = m_settingsStore->settings();
+    if (m_menuBarController)
+        m_menuBarController->setShortcuts(settings);
+    if (m_historyWindow)
+        m_historyWindow->emptyState()->setShortcuts(settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
+                                                    settings.codeModeShortcut);
+    if (m_onboardingView)
+        m_onboardingView->setCaptureShortcut(settings.quickZarrowShortcut);
+    if (m_permissionFlow)
+        m_permissionFlow->setCaptureShortcut(settings.quickZarrowShortcut);
 }
 
 void AppDelegate::setupHotkeys()
@@ -334,7 +362,12 @@ void AppDelegate::setupHotkeys()
          }},
         {HotkeyAction::scanCode, call(&AppDelegate::handleScanCode)},
     };
-    m_hotkeyRegistrar->registerAll(callbacks);
+    const HotkeyRegistrar::Outcome outcome = m_hotkeyRegistrar->registerAll(callbacks);
+    // Pressing a shortcut that was never taken does nothing: the user is told why.
+    if (!outcome.failures.isEmpty()) {
+        const HotkeyAction action = outcome.failures.first().first;
+        m_shortcutNotice->report(action, m_settingsStore->settings().shortcut(shortcutAction(action)));
+    }
 }
 
 void AppDelegate::logShortcuts() const
@@ -363,6 +396,7 @@ void AppDelegate::setupNotificationObservers()
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
             return;
         }
+        applyShortcutTexts();
         QTimer::singleShot(0, this, [this] {
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
             setupHotkeys();
@@ -390,6 +424,10 @@ void AppDelegate::setupNotificationObservers()
                                "Warning message when the history file was set aside",
                                {userInfo.value(QStringLiteral("path")).toString()}));
                        });
+
+    // A click on the notice of a refused shortcut.
+    center.addObserver(ShortcutRefusalNotice::openShortcutsNotification, this,
+                       [this](const QVariantMap &) { openShortcutsPreferences(); });
 
     // A click on a success toast.
     center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
@@ -675,6 +713,7 @@ void AppDelegate::openHistory(std::optional<QUuid> entry)
         view->resize(900, 600);
         centerOnScreen(*view);
         m_historyWindow = view;
+        applyShortcutTexts();
     }
     bringToFront(*m_historyWindow);
 }
@@ -696,7 +735,7 @@ void AppDelegate::openPreferences()
         auto *view = new PreferencesView(PreferencesServices{
             *m_settingsStore, factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
             factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }});
+            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_hotkeyManager.get()});
         // Titled, closable and minimisable; the view has a fixed size.
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
@@ -706,6 +745,13 @@ void AppDelegate::openPreferences()
         m_preferencesWindow = view;
     }
     bringToFront(*m_preferencesWindow);
+}
+
+void AppDelegate::openShortcutsPreferences()
+{
+    openPreferences();
+    if (auto *preferences = qobject_cast<PreferencesView *>(m_preferencesWindow.data()))
+        preferences->setSelectedTab(PreferencesTab::shortcuts);
 }
 
 void AppDelegate::openFeedback()
@@ -772,14 +818,16 @@ void AppDelegate::showOnboarding()
     window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
     QPointer<AppDelegate> self(this);
     // The view writes its flag into the very database the rest of the program reads.
-    window->setContent(new OnboardingView(
+    auto *content = new OnboardingView(
         m_factory.userDefaults(),
         PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
                                 m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
         [self] {
             if (self)
                 self->handleOnboardingCompleted();
-        }));
+        });
+    window->setContent(content);
+    m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
     centerOnScreen(*window);
     m_onboardingWindow = window;
@@ -827,6 +875,7 @@ void AppDelegate::requestPermissionsAfterOnboarding()
                 if (self)
                     self->setupHotkeys();
             });
+        applyShortcutTexts();
     }
     m_permissionFlow->start();
 }

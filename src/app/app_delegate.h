@@ -33,6 +33,7 @@ class HotkeyRegistrar;
 class MenuBarController;
 class NotificationService;
 class OCRService;
+class OnboardingView;
 class OnboardingWindow;
 class PermissionManager;
 class PermissionRequestFlow;
@@ -40,6 +41,7 @@ class PinWidgetManager;
 class ScreenCaptureService;
 class ServiceFactory;
 class SettingsStore;
+class ShortcutRefusalNotice;
 class SparkleUpdater;
 class TrayAbsenceNotice;
 
@@ -173,6 +175,9 @@ private:
                         std::function<void()> afterMenuRefresh = {});
     void reportQuickCaptureFailure(const std::exception_ptr &error) const;
     void refreshMenu();
+    // Every text that names a global shortcut shows the user's current one.
+    void applyShortcutTexts();
+    void openShortcutsPreferences();
 
     ServiceFactory &m_factory;
     bool m_launched = false;
@@ -192,6 +197,7 @@ private:
     std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
+    std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
     std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
@@ -204,6 +210,7 @@ private:
     QPointer<HistoryView> m_historyWindow;
     QPointer<QWidget> m_preferencesWindow;
     QPointer<OnboardingWindow> m_onboardingWindow;
+    QPointer<OnboardingView> m_onboardingView;
     std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
 
     // Context of every continuation of a capture or an import. Declared last, so it goes

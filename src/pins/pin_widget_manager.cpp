@@ -362,28 +362,35 @@ void PinWidgetManager::setVisible(bool visible)
 
 bool PinWidgetManager::confirmReplace()
 {
-    const Alert alert{
-        Alert::Style::warning,
-        L10n::text("pin_widget.replace_confirmation.title", "Replace Pin?", "Title for replace pin confirmation"),
-        L10n::text("pin_widget.replace_confirmation.message",
-                   "The current pin has unsaved edits. Replace it with the new capture?",
-                   "Message for replace pin confirmation"),
-        {L10n::text("pin_widget.replace_confirmation.replace", "Replace", "Replace button"),
-         L10n::text("pin_widget.replace_confirmation.cancel", "Cancel", "Cancel button")}};
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("pin_widget.replace_confirmation.title", "Replace Pin?",
+                                   "Title for replace pin confirmation");
+    alert.informativeText = L10n::text("pin_widget.replace_confirmation.message",
+                                       "The current pin has unsaved edits. Replace it with the new capture?",
+                                       "Message for replace pin confirmation");
+    alert.buttons = {L10n::text("pin_widget.replace_confirmation.replace", "Replace", "Replace button"),
+                     L10n::text("pin_widget.replace_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = m_window.data();
     return m_alerts->runModal(alert) == 0;
 }
 
 PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
 {
-    const Alert alert{
-        Alert::Style::warning,
-        L10n::text("pin_widget.close_confirmation.title", "Unsaved Edits", "Title for close pin confirmation"),
-        L10n::text("pin_widget.close_confirmation.message",
-                   "The pin has unsaved text edits. What would you like to do?",
-                   "Message for close pin confirmation"),
-        {L10n::text("pin_widget.close_confirmation.save_clipboard", "Save to Clipboard", "Save to clipboard button"),
-         L10n::text("pin_widget.close_confirmation.discard", "Discard", "Discard button"),
-         L10n::text("pin_widget.close_confirmation.cancel", "Cancel", "Cancel button")}};
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("pin_widget.close_confirmation.title", "Unsaved Edits",
+                                   "Title for close pin confirmation");
+    alert.informativeText = L10n::text("pin_widget.close_confirmation.message",
+                                       "The pin has unsaved text edits. What would you like to do?",
+                                       "Message for close pin confirmation");
+    alert.buttons = {
+        L10n::text("pin_widget.close_confirmation.save_clipboard", "Save to Clipboard", "Save to clipboard button"),
+        L10n::text("pin_widget.close_confirmation.discard", "Discard", "Discard button"),
+        L10n::text("pin_widget.close_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 2;
+    alert.window = m_window.data();
     switch (m_alerts->runModal(alert)) {
     case 0: return CloseChoice::saveToClipboard;
     case 1: return CloseChoice::discard;
@@ -393,15 +400,17 @@ PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
 
 void PinWidgetManager::reportClipboardRefused()
 {
-    m_alerts->runModal(Alert{
-        Alert::Style::critical,
-        L10n::text("pin_widget.clipboard_failed.title", "Text Not Copied",
-                   "Title when the pin's text could not be put on the clipboard"),
-        L10n::text("pin_widget.clipboard_failed.message",
-                   "The clipboard did not take the pin's text, so the pin stays open with your edits. "
-                   "Try again, or copy the text from the pin.",
-                   "Message when the pin's text could not be put on the clipboard"),
-        {L10n::text("pin_widget.clipboard_failed.ok", "OK", "OK button")}});
+    Alert alert;
+    alert.style = Alert::Style::critical;
+    alert.messageText = L10n::text("pin_widget.clipboard_failed.title", "Text Not Copied",
+                                   "Title when the pin's text could not be put on the clipboard");
+    alert.informativeText = L10n::text("pin_widget.clipboard_failed.message",
+                                       "The clipboard did not take the pin's text, so the pin stays open "
+                                       "with your edits. Try again, or copy the text from the pin.",
+                                       "Message when the pin's text could not be put on the clipboard");
+    alert.buttons = {L10n::text("pin_widget.clipboard_failed.ok", "OK", "OK button")};
+    alert.window = m_window.data();
+    m_alerts->runModal(alert);
 }
 
 std::optional<QByteArray> PinWidgetManager::pngData(const QImage &image)

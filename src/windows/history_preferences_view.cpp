@@ -295,6 +295,8 @@ bool HistoryPreferencesView::confirmTrim(int maximum)
     alert.buttons = {L10n::format("preferences.history.trim_confirmation.button", "Delete %@ Captures",
                                   "Button that lowers the maximum and deletes captures", {doomed}),
                      L10n::text("preferences.history.trim_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = window();
     return m_alertPresenter.runModal(alert) == 0;
 }
 
@@ -335,6 +337,8 @@ void HistoryPreferencesView::requestClearAll()
     alert.buttons = {L10n::format("preferences.history.clear_confirmation.button", "Delete %d Entries",
                                   "Delete entries button", {QString::number(m_currentEntryCount)}),
                      L10n::text("preferences.history.clear_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = window();
     if (m_alertPresenter.runModal(alert) == 0)
         clearAll();
 }
