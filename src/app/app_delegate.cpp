@@ -123,13 +123,13 @@ void AppDelegate::applicationDidFinishLaunching()
 
     m_sparkleUpdater = &m_factory.sparkleUpdater();
     m_sparkleUpdater->checkForUpdatesInBackground();
-    diag(QStringLiteral("✅ Sparkle updater initialized - background check started"));
+    diag(lcApp(), QStringLiteral("✅ Updater initialized - background check started"));
 
     // The stored choice holds from the first moment, not only once it is switched.
     const bool showDockIcon = m_settingsStore->settings().showDockIcon;
     m_factory.activationPolicy().setActivationPolicy(showDockIcon ? ActivationPolicyKind::regular
                                                                   : ActivationPolicyKind::accessory);
-    diag(QStringLiteral("ℹ️ [AppDelegate] Activation policy: %1")
+    diag(lcApp(), QStringLiteral("ℹ️ [AppDelegate] Activation policy: %1")
              .arg(showDockIcon ? QStringLiteral("regular (taskbar entry shown)") : QStringLiteral("accessory")));
 
     setupMenuBar();
@@ -139,8 +139,8 @@ void AppDelegate::applicationDidFinishLaunching()
     // The pin of the previous run comes back where it was.
     m_pinWidgetManager->restorePin();
 
-    diag(QStringLiteral("✅ Quorvane launched successfully"));
-    diag(QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
+    diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
+    diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
                         "✓ Permissions ✓ Clipboard ✓ CaptureCoordinator"));
 }
 
@@ -166,7 +166,7 @@ void AppDelegate::setupServices()
     applyNotificationSettings();
     if (m_historyInMemory)
         warnHistoryNotKept();
-    diag(QStringLiteral("✅ All services initialized"));
+    diag(lcApp(), QStringLiteral("✅ All services initialized"));
 }
 
 void AppDelegate::makeHistoryStore(int configuredMaximum)
@@ -175,16 +175,16 @@ void AppDelegate::makeHistoryStore(int configuredMaximum)
         m_historyStore = m_factory.makeHistoryStore(configuredMaximum);
         return;
     } catch (const std::exception &error) {
-        diag(QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describe(error)));
+        diagWarning(lcApp(), QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describe(error)));
     }
     try {
         m_historyStore = m_factory.makeHistoryStore(kFallbackHistoryMaximum);
         return;
     } catch (const std::exception &error) {
-        diag(QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describe(error)));
+        diagWarning(lcApp(), QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describe(error)));
     }
-    diag(QStringLiteral("⚠️ CRITICAL: Cannot access Application Support. Using in-memory history store."));
-    diag(QStringLiteral("   History will be lost when app quits."));
+    diagWarning(lcApp(), QStringLiteral("⚠️ CRITICAL: Cannot use the data folder. Using in-memory history store."));
+    diagWarning(lcApp(), QStringLiteral("   History will be lost when app quits."));
     m_historyStore = m_factory.makeInMemoryHistoryStore(configuredMaximum);
     m_historyInMemory = true;
 }
@@ -235,7 +235,7 @@ void AppDelegate::setupMenuBar()
     controller->onQuit = [self] {
         if (!self)
             return;
-        diag(QStringLiteral("🛑 Quit requested"));
+        diag(lcApp(), QStringLiteral("🛑 Quit requested"));
         emit self->terminationRequested();
     };
     controller->onSendFeedback = [self] {
@@ -256,7 +256,7 @@ void AppDelegate::setupMenuBar()
 void AppDelegate::setupHotkeys()
 {
     if (m_terminating) {
-        diag(QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
+        diag(lcApp(), QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
         return;
     }
     if (!m_hotkeyRegistrar)
@@ -285,12 +285,12 @@ void AppDelegate::setupHotkeys()
 void AppDelegate::logShortcuts() const
 {
     const UserSettings &settings = m_settingsStore->settings();
-    diag(QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
-    diag(QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
-    diag(QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
-    diag(QStringLiteral("   - codeModeShortcut: %1").arg(settings.codeModeShortcut.displayString()));
-    diag(QStringLiteral("   - historyShortcut: %1").arg(settings.historyShortcut.displayString()));
-    diag(QStringLiteral("   - scanCodeShortcut: %1").arg(settings.scanCodeShortcut.displayString()));
+    diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
+    diag(lcApp(), QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
+    diag(lcApp(), QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
+    diag(lcApp(), QStringLiteral("   - codeModeShortcut: %1").arg(settings.codeModeShortcut.displayString()));
+    diag(lcApp(), QStringLiteral("   - historyShortcut: %1").arg(settings.historyShortcut.displayString()));
+    diag(lcApp(), QStringLiteral("   - scanCodeShortcut: %1").arg(settings.scanCodeShortcut.displayString()));
 }
 
 void AppDelegate::setupNotificationObservers()
@@ -300,18 +300,18 @@ void AppDelegate::setupNotificationObservers()
     // Every save re-binds the five hotkeys, whatever changed, and hands the two
     // notification switches to the notification service so they work at once.
     center.addObserver(QString::fromLatin1(SettingsStore::didChangeNotification), this, [this](const QVariantMap &) {
-        diag(QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
+        diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
         logShortcuts();
         applyNotificationSettings();
         if (m_terminating) {
             // The quit-time save: the hotkeys are about to be released for good.
-            diag(QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
+            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
             return;
         }
         QTimer::singleShot(0, this, [this] {
-            diag(QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
+            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
             setupHotkeys();
-            diag(QStringLiteral("⌨️ [QuorvaneApp] setupHotkeys() completed"));
+            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] setupHotkeys() completed"));
         });
     });
 
@@ -341,72 +341,72 @@ void AppDelegate::setupNotificationObservers()
 
 void AppDelegate::handleCaptureText()
 {
-    diag(QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
-    diag(QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
-    diag(QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    diag(lcApp(), QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
+    diag(lcApp(), QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
+    diag(lcApp(), QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
     if (!m_captureCoordinator)
         return;
-    diag(QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
+    diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
              .arg(m_captureCoordinator->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
     m_notificationService->dismissToast();
     finishWorkflow(
         m_captureCoordinator->performQuickZarrowCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(QStringLiteral("✅ Capture completed successfully!"));
-            diag(QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
-            diag(QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
-            diag(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
-            diag(QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
+            diag(lcApp(), QStringLiteral("✅ Capture completed successfully!"));
+            diag(lcApp(), QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
+            diagText(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
+            diag(lcApp(), QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
         },
         [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
-        [] { diag(QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
+        [] { diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
 }
 
 void AppDelegate::handleRepeatZarrow()
 {
-    diag(QStringLiteral("🔁 Repeat Zarrow requested"));
+    diag(lcApp(), QStringLiteral("🔁 Repeat Zarrow requested"));
     if (!m_captureCoordinator)
         return;
     finishWorkflow(
         m_captureCoordinator->performRepeatCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diag(QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
         });
 }
 
 void AppDelegate::handleCodeModeCapture()
 {
-    diag(QStringLiteral("💻 Code Mode Capture requested"));
+    diag(lcApp(), QStringLiteral("💻 Code Mode Capture requested"));
     if (!m_captureCoordinator)
         return;
     finishWorkflow(
         m_captureCoordinator->performCodeModeCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diag(QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
         });
 }
 
 void AppDelegate::handleScanCode()
 {
     // Worded for the hotkey, also when the menu asked.
-    diag(QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
+    diag(lcApp(), QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
     if (!m_captureCoordinator)
         return;
     finishWorkflow(
         m_captureCoordinator->performScanCodeCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
+            diag(lcApp(), QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
                      .arg(result.duration, 0, 'f', 3)
                      .arg(graphemeCount(result.text)));
         },
         [](const std::exception_ptr &error) {
-            diag(QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
         });
 }
 
@@ -465,17 +465,17 @@ void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) con
         } catch (...) {
         }
     }
-    diag(QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
-    diag(QStringLiteral("   Error type: %1").arg(typeName));
-    diag(QStringLiteral("   Error description: %1").arg(description));
-    diag(QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
+    diagWarning(lcApp(), QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
+    diagWarning(lcApp(), QStringLiteral("   Error type: %1").arg(typeName));
+    diagWarning(lcApp(), QStringLiteral("   Error description: %1").arg(description));
+    diagWarning(lcApp(), QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
     if (kind == QLatin1String("Unexpected Error")) {
-        diag(QStringLiteral("   Error user info: none"));
-        diag(QStringLiteral("   Call stack symbols:"));
+        diag(lcApp(), QStringLiteral("   Error user info: none"));
+        diag(lcApp(), QStringLiteral("   Call stack symbols:"));
         for (const QString &symbol : callStackSymbols())
-            diag(QStringLiteral("   %1").arg(symbol));
+            diag(lcApp(), QStringLiteral("   %1").arg(symbol));
     }
-    diag(QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
+    diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
 }
 
 // --- Imported images ---------------------------------------------------------------------
@@ -487,9 +487,9 @@ void AppDelegate::didReceiveImage(const QImage &image)
 
 void AppDelegate::handleImportedImage(const QImage &image)
 {
-    diag(QStringLiteral("📷 Continuity import: received image from iPhone, size=%1").arg(sizeText(image)));
+    diag(lcApp(), QStringLiteral("📷 Image import: received image, size=%1").arg(sizeText(image)));
     if (image.isNull()) {
-        diag(QStringLiteral("❌ Continuity import: failed to create CGImage from NSImage"));
+        diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
         return;
     }
     if (!m_ocrService || !m_clipboardService || !m_historyStore || !m_settingsStore)
@@ -515,7 +515,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
                       try {
                           entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
                       } catch (const std::exception &error) {
-                          diag(QStringLiteral("⚠️ Continuity import: no thumbnail: %1").arg(describe(error)));
+                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describe(error)));
                       }
                       return m_historyStore->addEntry(entry).then([entry] { return entry; });
                   })
@@ -528,17 +528,17 @@ void AppDelegate::handleImportedImage(const QImage &image)
             return;
         }
         m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
-        diag(QStringLiteral("✅ Continuity import OCR completed, text length=%1").arg(graphemeCount(outcome.value->text)));
+        diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1").arg(graphemeCount(outcome.value->text)));
     });
 }
 
 void AppDelegate::importFailed(const std::exception_ptr &error)
 {
     if (!error) {
-        diag(QStringLiteral("❌ Continuity import OCR failed: the import ended without a result"));
+        diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: the import ended without a result"));
         return;
     }
-    diag(QStringLiteral("❌ Continuity import OCR failed: %1").arg(describe(error)));
+    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describe(error)));
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &localized) {
@@ -551,24 +551,24 @@ void AppDelegate::importFailed(const std::exception_ptr &error)
 bool AppDelegate::validRequestor(const std::optional<QString> &sendType,
                                  const std::optional<QString> &returnType) const
 {
-    diag(QStringLiteral("📱 AppDelegate.validRequestor(sendType=%1, returnType=%2)")
+    diag(lcApp(), QStringLiteral("📱 AppDelegate.validRequestor(sendType=%1, returnType=%2)")
              .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
     if (sendType || !returnType)
         return false;
     if (!continuity::imageTypes().contains(*returnType))
         return false;
-    diag(QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
+    diag(lcApp(), QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
     return true;
 }
 
 bool AppDelegate::readSelection(const QMimeData &pasteboard)
 {
-    diag(QStringLiteral("📱 AppDelegate.readSelectionFromPasteboard called"));
-    diag(QStringLiteral("📱 Pasteboard types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
+    diag(lcApp(), QStringLiteral("📱 AppDelegate.readSelection called"));
+    diag(lcApp(), QStringLiteral("📱 Clipboard data types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
 
     if (const QImage image = continuity::imageFromPasteboard(pasteboard); !image.isNull()) {
         handleImportedImage(image);
-        diag(QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
+        diag(lcApp(), QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
         return true;
     }
     for (const QString &mimeType : continuity::imageTypes()) {
@@ -576,10 +576,10 @@ bool AppDelegate::readSelection(const QMimeData &pasteboard)
         if (image.isNull())
             continue;
         handleImportedImage(image);
-        diag(QStringLiteral("📱 AppDelegate: delivered image via data method, type=%1").arg(mimeType));
+        diag(lcApp(), QStringLiteral("📱 AppDelegate: delivered image via data method, type=%1").arg(mimeType));
         return true;
     }
-    diag(QStringLiteral("⚠️ AppDelegate: no supported image on pasteboard"));
+    diagWarning(lcApp(), QStringLiteral("⚠️ AppDelegate: no supported image on the clipboard"));
     return false;
 }
 
@@ -592,7 +592,7 @@ QWidget *AppDelegate::historyWindow() const
 
 void AppDelegate::openHistory(std::optional<QUuid> entry)
 {
-    diag(QStringLiteral("📖 Open History requested"));
+    diag(lcApp(), QStringLiteral("📖 Open History requested"));
     // The window always opens on the full list: the toast's record is not selected.
     Q_UNUSED(entry);
     if (!m_historyStore)
@@ -620,7 +620,7 @@ QWidget *AppDelegate::preferencesWindow() const
 
 void AppDelegate::openPreferences()
 {
-    diag(QStringLiteral("⚙️ Open Preferences requested"));
+    diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
     if (!m_settingsStore)
         return;
     if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
@@ -644,7 +644,7 @@ void AppDelegate::openPreferences()
 
 void AppDelegate::openFeedback()
 {
-    diag(QStringLiteral("📧 Send Feedback dialog opening"));
+    diag(lcApp(), QStringLiteral("📧 Send Feedback dialog opening"));
     // Closing the window only hides it: the same window comes back, centred again.
     if (!m_feedbackWindowController)
         m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
@@ -685,7 +685,7 @@ void AppDelegate::checkFirstLaunch()
         QStringList names;
         for (PermissionType type : missing)
             names << displayName(type);
-        diag(QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
+        diagWarning(lcApp(), QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
         m_permissionManager->showPermissionSummaryAlert();
     });
 }
@@ -697,7 +697,7 @@ QWidget *AppDelegate::onboardingWindow() const
 
 void AppDelegate::showOnboarding()
 {
-    diag(QStringLiteral("📱 Showing onboarding flow"));
+    diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
     if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
         bringToFront(*m_onboardingWindow);
         return;
@@ -736,7 +736,7 @@ void AppDelegate::handleOnboardingCompleted()
         if (!m_terminating && m_menuBarController)
             m_menuBarController->showFirstLaunchTooltip();
     });
-    diag(QStringLiteral("✅ Onboarding completed"));
+    diag(lcApp(), QStringLiteral("✅ Onboarding completed"));
 }
 
 void AppDelegate::handleOnboardingWindowClosed()
@@ -744,7 +744,7 @@ void AppDelegate::handleOnboardingWindowClosed()
     UserDefaults &defaults = m_factory.userDefaults();
     defaults.setBool(hasSeenOnboardingKey, true);
     defaults.synchronize();
-    diag(QStringLiteral("⚠️ User skipped onboarding via close button"));
+    diag(lcApp(), QStringLiteral("⚠️ User skipped onboarding via close button"));
     m_onboardingWindow = nullptr;
     // Not from inside the window's close: the flow may show modal alerts.
     QTimer::singleShot(0, this, [this] { requestPermissionsAfterOnboarding(); });
@@ -778,9 +778,9 @@ void AppDelegate::applicationWillTerminate()
     if (m_settingsStore) {
         try {
             m_settingsStore->save();
-            diag(QStringLiteral("💾 Settings saved"));
+            diag(lcApp(), QStringLiteral("💾 Settings saved"));
         } catch (const std::exception &error) {
-            diag(QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describe(error)));
         }
     }
 
@@ -789,7 +789,7 @@ void AppDelegate::applicationWillTerminate()
         m_hotkeyRegistrar->unregisterAll();
 
     m_menuBarController.reset(); // takes the icon out of the status area
-    diag(QStringLiteral("👋 Quorvane terminated"));
+    diag(lcApp(), QStringLiteral("👋 Quorvane terminated"));
 }
 
 } // namespace quorvane

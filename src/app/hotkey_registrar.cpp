@@ -17,8 +17,8 @@ HotkeyRegistrar::Outcome HotkeyRegistrar::registerAll(const Callbacks &callbacks
     m_hotkeyManager.checkAccessibilityPermission();
     outcome.permitted = m_hotkeyManager.hasAccessibilityPermission();
     if (!outcome.permitted) {
-        diag(QStringLiteral("ℹ️ [setupHotkeys] No accessibility permission - skipping hotkey registration"));
-        diag(QStringLiteral("ℹ️ [setupHotkeys] Hotkeys will be registered when permission is granted"));
+        diag(lcHotkeys(), QStringLiteral("ℹ️ [setupHotkeys] No accessibility permission - skipping hotkey registration"));
+        diag(lcHotkeys(), QStringLiteral("ℹ️ [setupHotkeys] Hotkeys will be registered when permission is granted"));
         return outcome;
     }
 
@@ -34,12 +34,12 @@ HotkeyRegistrar::Outcome HotkeyRegistrar::registerAll(const Callbacks &callbacks
             outcome.registered.append(action);
         } catch (const LocalizedError &error) {
             outcome.failures.append({action, error.localizedDescription()});
-            diag(QStringLiteral("⚠️ Failed to register hotkeys: %1 (%2)")
+            diagWarning(lcHotkeys(), QStringLiteral("⚠️ Failed to register hotkeys: %1 (%2)")
                      .arg(error.localizedDescription(), rawValue(action)));
         }
     }
     if (outcome.failures.isEmpty())
-        diag(QStringLiteral("⌨️ Global hotkeys registered successfully"));
+        diag(lcHotkeys(), QStringLiteral("⌨️ Global hotkeys registered successfully"));
     return outcome;
 }
 

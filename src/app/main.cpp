@@ -71,7 +71,7 @@ int main(int argc, char **argv)
     quorvane::TerminationSignals termination;
     QObject::connect(&termination, &quorvane::TerminationSignals::terminationRequested, &app,
                      [endRun](int signalNumber) {
-                         quorvane::diag(QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
+                         quorvane::diag(quorvane::lcApp(), QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
                          endRun();
                      });
 
@@ -84,6 +84,6 @@ int main(int argc, char **argv)
     QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
     delegate.applicationDidFinishLaunching();
 
-    quorvane::diag(QStringLiteral("🔷 [main] Quorvane started (process %1)").arg(QApplication::applicationPid()));
+    quorvane::diag(quorvane::lcApp(), QStringLiteral("🔷 [main] Quorvane started (process %1)").arg(QApplication::applicationPid()));
     return app.exec();
 }

@@ -71,7 +71,7 @@ void MenuBarController::setupMenu()
     addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", {},
            &MenuBarController::handleScanCode)
         ->setObjectName(QStringLiteral("handleScanCode"));
-    m_importAction = addRow("menubar.import_from_iphone", "Import from iPhone…", "Import from iPhone menu item", {},
+    m_importAction = addRow("menubar.import_from_iphone", "Import Image…", "Import Image menu item", {},
                             &MenuBarController::handleImportFromiPhone);
     m_importAction->setObjectName(QStringLiteral("handleImportFromiPhone"));
     m_menu->addSeparator();
@@ -95,16 +95,16 @@ void MenuBarController::setupMenu()
         ->setObjectName(QStringLiteral("handleQuit"));
 
     connect(m_menu.get(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
-    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(QStringLiteral("📱 Menu closed")); });
+    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(lcApp(), QStringLiteral("📱 Menu closed")); });
 
     // The previous menu may be on screen right now: let it finish its event first.
     if (previous)
         previous.release()->deleteLater();
 
-    diag(QStringLiteral("✅ Menu Bar Controller: Using NSMenu with dual-click support"));
-    diag(QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
-    diag(QStringLiteral("   Left-click: Show menu"));
-    diag(QStringLiteral("   Right-click: Quick capture via gesture recognizer"));
+    diag(lcApp(), QStringLiteral("✅ Tray menu ready: left click opens the menu, right click captures"));
+    diag(lcApp(), QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
+    diag(lcApp(), QStringLiteral("   Left-click: Show menu"));
+    diag(lcApp(), QStringLiteral("   Right-click: Quick capture"));
 }
 
 void MenuBarController::setupStatusItem()
@@ -112,7 +112,7 @@ void MenuBarController::setupStatusItem()
     // Set up whether or not a tray runs now: at login the program may start before the
     // desktop's tray, and the icon then appears as soon as the tray does.
     if (!m_statusItem->hasButton())
-        diag(QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
+        diagWarning(lcApp(), QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
@@ -147,7 +147,7 @@ void MenuBarController::updateStatusIcon(MenuBarIconState state)
     if (QFile::exists(m_iconPath))
         icon = QIcon(m_iconPath);
     if (icon.isNull() || icon.pixmap(22).isNull()) { // also when SVG cannot be drawn
-        diag(QStringLiteral("⚠️ MenuBarIcon asset not found, using fallback SF Symbol"));
+        diagWarning(lcApp(), QStringLiteral("⚠️ Tray icon asset not found, using the theme's fallback icon"));
         icon = QIcon::fromTheme(QStringLiteral("edit-find"));
         if (icon.isNull())
             return;
@@ -164,7 +164,7 @@ void MenuBarController::refreshMenu()
     // when that short pause ends.
     if (m_statusItem && !m_menuRestoreTimer.isActive())
         m_statusItem->setMenu(m_menu.get());
-    diag(QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
+    diag(lcApp(), QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
 }
 
 void MenuBarController::menuAboutToShow()
@@ -172,9 +172,9 @@ void MenuBarController::menuAboutToShow()
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;
-        diag(QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
+        diag(lcApp(), QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
         if (action == m_importAction)
-            diag(QStringLiteral("📱 ✅ Import from iPhone item is being validated - returning TRUE"));
+            diag(lcApp(), QStringLiteral("📱 ✅ Import Image item is enabled"));
     }
 }
 
@@ -204,20 +204,20 @@ void MenuBarController::handleOpenPreferences()
 
 void MenuBarController::handleSendFeedback()
 {
-    diag(QStringLiteral("📧 Send Feedback requested"));
+    diag(lcApp(), QStringLiteral("📧 Send Feedback requested"));
     if (onSendFeedback)
         onSendFeedback();
 }
 
 void MenuBarController::handleCheckForUpdates()
 {
-    diag(QStringLiteral("🔄 Check for Updates requested"));
+    diag(lcApp(), QStringLiteral("🔄 Check for Updates requested"));
     m_updater.checkForUpdates();
 }
 
 void MenuBarController::handleAbout()
 {
-    diag(QStringLiteral("ℹ️ About Quorvane requested"));
+    diag(lcApp(), QStringLiteral("ℹ️ About Quorvane requested"));
     if (onAbout)
         onAbout();
 }
@@ -230,7 +230,7 @@ void MenuBarController::handleQuit()
 
 void MenuBarController::handleRightClickGesture()
 {
-    diag(QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
+    diag(lcApp(), QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
     m_statusItem->setMenu(nullptr);
     QTimer::singleShot(0, this, [this] {
         if (onCaptureText)
@@ -249,7 +249,7 @@ void MenuBarController::restoreMenu()
 
 void MenuBarController::handleImportFromiPhone()
 {
-    diag(QStringLiteral("📱 Import from iPhone requested"));
+    diag(lcApp(), QStringLiteral("📱 Import Image requested"));
     const QString line = QStringLiteral("📱 handleImportFromiPhone called at %1\n")
                              .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
     ContinuityRuntime *runtime = &m_continuity;
@@ -261,7 +261,7 @@ void MenuBarController::handleImportFromiPhone()
     const QRect button = m_statusItem->buttonGeometry();
     if (!button.isEmpty())
         anchor = QPoint(button.center().x(), button.y() + button.height());
-    diag(QStringLiteral("📱 Import anchor: %1")
+    diag(lcApp(), QStringLiteral("📱 Import anchor: %1")
              .arg(anchor ? QStringLiteral("%1,%2").arg(anchor->x()).arg(anchor->y()) : QStringLiteral("none")));
 
     QPointer<MenuBarController> self(this);
@@ -269,7 +269,7 @@ void MenuBarController::handleImportFromiPhone()
         [self](const QImage &image) {
             if (!self)
                 return;
-            diag(QStringLiteral("📱 Image received from iPhone: %1x%2").arg(image.width()).arg(image.height()));
+            diag(lcApp(), QStringLiteral("📱 Image received for import: %1x%2").arg(image.width()).arg(image.height()));
             if (self->onImageFromiPhone)
                 self->onImageFromiPhone(image);
         },
@@ -292,7 +292,7 @@ void MenuBarController::showFirstLaunchTooltip()
     m_tooltipPopover = popover;
     m_tooltipTimer.start(tooltipDurationMs);
     m_firstLaunchManager.markLaunched();
-    diag(QStringLiteral("✅ First launch tooltip shown using NSPopover"));
+    diag(lcApp(), QStringLiteral("✅ First launch tooltip shown"));
 }
 
 void MenuBarController::dismissFirstLaunchTooltip()

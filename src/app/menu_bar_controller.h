@@ -27,7 +27,7 @@ enum class MenuBarIconState { normal, active, disabled };
 // Owns the status item and its menu. A left click opens the menu; a right click starts
 // a quick capture at once. The controller knows nothing of the services: each row
 // calls one of the callbacks below (an unset callback makes its row do nothing), except
-// "Check for Updates", which asks the updater, and "Import from iPhone", which asks the
+// "Check for Updates", which asks the updater, and "Import Image…", which asks the
 // import runtime.
 class MenuBarController : public QObject {
     Q_OBJECT

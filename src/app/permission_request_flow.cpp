@@ -44,7 +44,7 @@ PermissionRequestFlow::~PermissionRequestFlow() = default;
 void PermissionRequestFlow::start()
 {
     if (m_running) {
-        diag(QStringLiteral("ℹ️ [PermissionRequestFlow] Already asking for permissions"));
+        diag(lcPermissions(), QStringLiteral("ℹ️ [PermissionRequestFlow] Already asking for permissions"));
         return;
     }
     m_running = true;
@@ -60,7 +60,7 @@ void PermissionRequestFlow::requestAccessibility()
     // The desktop has no prompt for key grabbing: asking is checking again.
     m_permissions.refreshPermissionStatus();
     const bool granted = m_permissions.hasAccessibilityPermission();
-    diag(QStringLiteral("🔐 Triggered Accessibility permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("🔐 Triggered Accessibility permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         requestScreenRecording();
         return;
@@ -83,7 +83,7 @@ void PermissionRequestFlow::requestScreenRecording()
 
 void PermissionRequestFlow::screenRecordingAnswered(bool granted)
 {
-    diag(QStringLiteral("🔐 Triggered Screen Recording permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("🔐 Triggered Screen Recording permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         finish();
         return;
@@ -96,12 +96,12 @@ void PermissionRequestFlow::finish()
 {
     m_permissions.refreshPermissionStatus();
     if (m_permissions.hasAccessibilityPermission()) {
-        diag(QStringLiteral("⌨️ Re-registering hotkeys after permissions granted"));
+        diag(lcPermissions(), QStringLiteral("⌨️ Re-registering hotkeys after permissions granted"));
         if (m_registerHotkeys)
             m_registerHotkeys();
     }
     if (m_permissions.hasScreenRecordingPermission() && m_permissions.hasAccessibilityPermission())
-        diag(QStringLiteral("✅ All permissions granted - Quorvane is ready to use!"));
+        diag(lcPermissions(), QStringLiteral("✅ All permissions granted - Quorvane is ready to use!"));
     else
         showPermissionsRequiredAlert();
     m_running = false;
@@ -118,7 +118,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
 {
     const qint64 limitMs = qint64(timeoutSeconds * 1000);
     const auto timedOut = [type, done] {
-        diag(QStringLiteral("⏱️ Timeout waiting for %1 permission").arg(displayName(type)));
+        diag(lcPermissions(), QStringLiteral("⏱️ Timeout waiting for %1 permission").arg(displayName(type)));
         done();
     };
     if (limitMs <= 0) {
@@ -138,7 +138,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
         poll->stop();
         poll->deleteLater();
         if (granted) {
-            diag(QStringLiteral("✅ %1 permission granted!").arg(displayName(type)));
+            diag(lcPermissions(), QStringLiteral("✅ %1 permission granted!").arg(displayName(type)));
             done();
         } else {
             timedOut();
@@ -153,7 +153,7 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
     alert.style = Alert::Style::informational;
     alert.messageText = title;
     alert.informativeText = message;
-    alert.buttons = {L10n::text("permission.open_settings", "Open System Settings", "Open Settings button"),
+    alert.buttons = {L10n::text("permission.open_settings", "Open Privacy Settings", "Open Settings button"),
                      L10n::text("permission.cancel", "Cancel", "Cancel button")};
     if (m_alerts.runModal(alert) == 0)
         PermissionManager::openSystemSettings(type, m_opener);
@@ -189,8 +189,8 @@ void PermissionRequestFlow::showPermissionsRequiredAlert()
     alert.style = Alert::Style::informational;
     alert.messageText = QStringLiteral("Permissions Required");
     alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
-                                           "You can grant these later in System Settings.");
-    alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open System Settings")};
+                                           "You can grant these later in your desktop's privacy settings.");
+    alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open Privacy Settings")};
     if (m_alerts.runModal(alert) != 1)
         return;
     const QList<PermissionType> missing = m_permissions.missingPermissions();

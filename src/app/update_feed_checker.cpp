@@ -92,7 +92,7 @@ bool UpdateFeedChecker::isPermittedAddress(const QUrl &url)
 void UpdateFeedChecker::start(CheckKind kind)
 {
     if (m_feedAddress.isEmpty()) {
-        diag(QStringLiteral("ℹ️ [UpdateFeedChecker] No update feed is configured - nothing to check"));
+        diag(lcUpdater(), QStringLiteral("ℹ️ [UpdateFeedChecker] No update feed is configured - nothing to check"));
         emit checkFinished(Outcome{});
         return;
     }
@@ -100,7 +100,7 @@ void UpdateFeedChecker::start(CheckKind kind)
         // One fetch at a time; a user's request makes the running check report to them.
         if (kind == CheckKind::userInitiated)
             m_kind = CheckKind::userInitiated;
-        diag(QStringLiteral("ℹ️ [UpdateFeedChecker] A check is already running"));
+        diag(lcUpdater(), QStringLiteral("ℹ️ [UpdateFeedChecker] A check is already running"));
         return;
     }
     m_kind = kind;
@@ -117,7 +117,7 @@ void UpdateFeedChecker::start(CheckKind kind)
         return;
     }
 
-    diag(QStringLiteral("🔄 [UpdateFeedChecker] Fetching %1").arg(url.toDisplayString()));
+    diag(lcUpdater(), QStringLiteral("🔄 [UpdateFeedChecker] Fetching %1").arg(url.toDisplayString()));
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(maximumRedirects);
@@ -189,7 +189,7 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
         && VersionComparator::compare(outcome.newest->displayVersion(), m_currentVersion) > 0;
     if (!newer) {
         outcome.kind = Outcome::Kind::upToDate;
-        diag(QStringLiteral("✅ [UpdateFeedChecker] Quorvane %1 is up to date (newest listed: %2)")
+        diag(lcUpdater(), QStringLiteral("✅ [UpdateFeedChecker] Quorvane %1 is up to date (newest listed: %2)")
                  .arg(m_currentVersion, outcome.newest ? outcome.newest->displayVersion() : QStringLiteral("none")));
         if (m_kind == CheckKind::userInitiated)
             m_presenter->showUpToDate(m_currentVersion);
@@ -205,18 +205,18 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
         return;
     }
     outcome.kind = Outcome::Kind::updateAvailable;
-    diag(QStringLiteral("🔷 [UpdateFeedChecker] Quorvane %1 is available (running %2)")
+    diag(lcUpdater(), QStringLiteral("🔷 [UpdateFeedChecker] Quorvane %1 is available (running %2)")
              .arg(outcome.newest->displayVersion(), m_currentVersion));
     if (m_presenter->offerUpdate(*outcome.newest, m_currentVersion)) {
         if (!m_openUrl || !m_openUrl(page))
-            diag(QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
+            diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
     }
     emit checkFinished(outcome);
 }
 
 void UpdateFeedChecker::fail(const UpdateCheckError &error)
 {
-    diag(QStringLiteral("❌ [UpdateFeedChecker] Check failed: %1").arg(error.localizedDescription()));
+    diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Check failed: %1").arg(error.localizedDescription()));
     Outcome outcome;
     outcome.kind = Outcome::Kind::failed;
     outcome.message = error.localizedDescription();

@@ -132,7 +132,7 @@ struct CaptureCoordinator::Run {
     void log(const QString &line) const
     {
         if (verbose)
-            diag(line);
+            diag(lcCapture(), line);
     }
 
     const CaptureMode mode;
@@ -175,10 +175,10 @@ CaptureCoordinator::~CaptureCoordinator() = default;
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
 {
-    diag(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Quick capture started"));
+    diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Quick capture started"));
     RunPtr run = beginCapture(CaptureMode::normal);
     if (!run) {
-        diag(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Refused: a capture is already in progress"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Refused: a capture is already in progress"));
         return refusedRequest();
     }
     run->verbose = true;
@@ -266,7 +266,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
 {
-    diag(QStringLiteral("🔍 Scan Code capture requested"));
+    diag(lcCapture(), QStringLiteral("🔍 Scan Code capture requested"));
     RunPtr run = beginCapture(CaptureMode::scanCode);
     if (!run)
         return refusedRequest();
@@ -366,9 +366,10 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
                                 : QStringLiteral("none")));
     return m_ocrService.recognizeText(run->image, languages, run->mode, settings.textProcessing)
         .then(this, [run](const QString &text) {
-            run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters: \"%2\"")
-                         .arg(graphemeCount(text))
-                         .arg(graphemePrefix(text, kTextPreviewLength).replace(QLatin1Char('\n'), QStringLiteral("\\n"))));
+            run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters").arg(graphemeCount(text)));
+            if (run->verbose)
+                diagText(QStringLiteral("   [Step 5] Text: \"%1\"")
+                             .arg(graphemePrefix(text, kTextPreviewLength).replace(QLatin1Char('\n'), QStringLiteral("\\n"))));
             return text;
         });
 }
@@ -425,7 +426,7 @@ CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
     run->log(QStringLiteral("✅ [CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
                  .arg(duration, 0, 'f', 3));
     if (run->symbology)
-        diag(QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
+        diag(lcCapture(), QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
                  .arg(duration, 0, 'f', 3)
                  .arg(symbologyName(*run->symbology)));
 
@@ -448,7 +449,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
         } else if (finished.isCanceled()) {
             // A service dropped its work without an answer; nothing to show, but the
             // capture is over.
-            diag(QStringLiteral("❌ [CaptureCoordinator] Capture (%1) ended without a result")
+            diagWarning(lcCapture(), QStringLiteral("❌ [CaptureCoordinator] Capture (%1) ended without a result")
                      .arg(rawValue(run->mode)));
             setCaptureInProgress(false);
             promise->future().cancel();
@@ -503,17 +504,17 @@ std::exception_ptr CaptureCoordinator::codeModeFailure(const Run &, std::excepti
 std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::exception_ptr error)
 {
     if (caseOf<CodeScanError>(error)) {
-        diag(QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
+        diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
         showError(error);
     } else if (const auto screen = caseOf<ScreenCaptureError>(error)) {
         if (*screen == ScreenCaptureErrorKind::overlayDismissed) {
-            diag(QStringLiteral("🔷 Scan Code cancelled by the user"));
+            diag(lcCapture(), QStringLiteral("🔷 Scan Code cancelled by the user"));
         } else {
-            diag(QStringLiteral("❌ Scan Code failed, screen capture error: %1").arg(descriptionOf(error)));
+            diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, screen capture error: %1").arg(descriptionOf(error)));
             showError(error);
         }
     } else {
-        diag(QStringLiteral("❌ Scan Code failed: %1").arg(detailsOf(error)));
+        diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed: %1").arg(detailsOf(error)));
         showError(error);
     }
     return error;

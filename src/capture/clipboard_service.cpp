@@ -93,7 +93,7 @@ void ClipboardService::copyText(const QString &text)
         throw ClipboardError(ClipboardErrorKind::emptyContent);
     if (m_pasteboard.write({{kPlainText, text.toUtf8()}}).isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("Failed to set string on pasteboard"));
+                             QStringLiteral("Failed to put the text on the clipboard"));
     countOperation();
 }
 
@@ -141,17 +141,17 @@ void ClipboardService::copyTextInFormats(const QString &text, const QList<Clipbo
     }
     if (representations.isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("No items to write to pasteboard"));
+                             QStringLiteral("No items to put on the clipboard"));
     if (m_pasteboard.write(representations).isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("Failed to write any items to pasteboard"));
+                             QStringLiteral("Failed to put any items on the clipboard"));
     countOperation();
 }
 
 std::optional<QByteArray> ClipboardService::rtfData(const QString &text) const
 {
     if (!QStringView(text).isValidUtf16()) {
-        diag(QStringLiteral("RTF conversion failed: the text is not valid Unicode"));
+        diagWarning(lcCapture(), QStringLiteral("RTF conversion failed: the text is not valid Unicode"));
         return std::nullopt;
     }
     const QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -175,7 +175,7 @@ std::optional<QByteArray> ClipboardService::rtfData(const QString &text) const
 std::optional<QByteArray> ClipboardService::htmlData(const QString &text) const
 {
     if (!QStringView(text).isValidUtf16()) {
-        diag(QStringLiteral("HTML conversion failed: the text is not valid Unicode"));
+        diagWarning(lcCapture(), QStringLiteral("HTML conversion failed: the text is not valid Unicode"));
         return std::nullopt;
     }
     // The ampersand goes first, so the ampersands of the later entities stay as they are.

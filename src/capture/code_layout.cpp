@@ -82,7 +82,7 @@ QString extractTextWithIndentation(const QList<TextObservation> &observations)
         globalMinX = std::min(globalMinX, minX(o));
     const double charWidth = meanCharacterWidth(observations);
 
-    diag(QStringLiteral("🔷 [CodeLayout] %1 boxes, %2 lines, mean height %3, tolerance %4, margin %5, "
+    diag(lcRecognition(), QStringLiteral("🔷 [CodeLayout] %1 boxes, %2 lines, mean height %3, tolerance %4, margin %5, "
                         "char width %6")
              .arg(observations.size())
              .arg(lines.size())
@@ -113,7 +113,7 @@ QString extractTextWithIndentation(const QList<TextObservation> &observations)
             text += *o.topCandidate;
             previousRight = maxX(o);
         }
-        diag(QStringLiteral("   [CodeLayout] line: \"%1\"").arg(graphemePrefix(text, 40)));
+        diagText(QStringLiteral("   [CodeLayout] line: \"%1\"").arg(graphemePrefix(text, 40)));
         output.append(text);
     }
     return output.join(QLatin1Char('\n'));

@@ -135,7 +135,7 @@ QList<DetectedCode> scan(const QImage &image)
                 found);
         readFullAscii(view, found);
     } catch (const std::exception &error) {
-        diag(QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
+        diagWarning(lcRecognition(), QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));
     }
     sortInReadingOrder(found);
@@ -143,7 +143,7 @@ QList<DetectedCode> scan(const QImage &image)
     QList<DetectedCode> codes;
     for (const Found &f : found)
         codes.append(f.code);
-    diag(QStringLiteral("✅ [CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
+    diag(lcRecognition(), QStringLiteral("✅ [CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
              .arg(codes.size())
              .arg(image.width())
              .arg(image.height()));

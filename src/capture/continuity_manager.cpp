@@ -31,7 +31,7 @@ void ContinuityManager::registerServices()
         return;
     m_returnTypes = continuity::imageTypes();
     m_servicesRegistered = true;
-    diag(QStringLiteral("📱 [ContinuityManager] Registered %1 image return types").arg(m_returnTypes.size()));
+    diag(lcImport(), QStringLiteral("📱 [ContinuityManager] Registered %1 image return types").arg(m_returnTypes.size()));
 }
 
 void ContinuityManager::configureHelperPanel()
@@ -51,7 +51,7 @@ void ContinuityManager::configureHelperPanel()
     m_bridgeView->setParent(panel.get());
     m_bridgeView->setGeometry(0, 0, 100, 100);
     m_helperPanel = std::move(panel);
-    diag(QStringLiteral("📱 [ContinuityManager] Helper panel at %1,%2")
+    diag(lcImport(), QStringLiteral("📱 [ContinuityManager] Helper panel at %1,%2")
              .arg(m_helperPanel->x())
              .arg(m_helperPanel->y()));
 }

@@ -52,12 +52,12 @@ void ContinuityRuntime::appendDebugLog(const QString &text, const QString &path)
 void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<QPoint> point)
 {
     if (m_pending) {
-        diag(QStringLiteral("⚠️ [ContinuityRuntime] An import is already pending - ignoring this request"));
+        diag(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] An import is already pending - ignoring this request"));
         return;
     }
     m_pending = true;
     m_handler = std::move(handler);
-    diag(QStringLiteral("📱 [ContinuityRuntime] Import requested"));
+    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Import requested"));
     QPoint at;
     if (point) {
         at = *point;
@@ -90,14 +90,14 @@ void ContinuityRuntime::presentImportMenu(const QPoint &point)
         if (const QMimeData *offer = QGuiApplication::clipboard()->mimeData())
             readChosen(*offer);
     } else {
-        diag(QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
+        diag(lcImport(), QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
     }
 }
 
 void ContinuityRuntime::readChosen(const QMimeData &pasteboard)
 {
     if (!m_wrapper.readSelection(pasteboard))
-        diag(QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
+        diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
 }
 
 std::unique_ptr<QMimeData> ContinuityRuntime::imageFileOffer()
@@ -113,7 +113,7 @@ std::unique_ptr<QMimeData> ContinuityRuntime::imageFileOffer()
     reader.setAutoTransform(true); // photos carry their orientation in EXIF
     const QImage image = reader.read();
     if (image.isNull()) {
-        diag(QStringLiteral("❌ [ContinuityRuntime] Could not read %1: %2").arg(path, reader.errorString()));
+        diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read %1: %2").arg(path, reader.errorString()));
         return nullptr;
     }
     // Offered as a decoded image, so the orientation read above is kept.
@@ -124,7 +124,7 @@ std::unique_ptr<QMimeData> ContinuityRuntime::imageFileOffer()
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)
 {
-    diag(QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
+    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
     // Taken out first: a handler that starts the next import keeps its own handler.
     const ImageHandler handler = std::exchange(m_handler, nullptr);
     m_pending = false;

@@ -14,7 +14,7 @@ QString englishSentence(OCRErrorKind kind, const QString &value)
     case OCRErrorKind::unsupportedLanguage:
         return QStringLiteral("Language '") + value + QStringLiteral("' is not supported");
     case OCRErrorKind::visionRequestFailed:
-        return QStringLiteral("Vision framework error: ") + value;
+        return QStringLiteral("Recognition failed: ") + value;
     case OCRErrorKind::noTextDetected:
     case OCRErrorKind::invalidImage:
         break;
@@ -40,7 +40,7 @@ ErrorText OCRError::textOf(Kind kind)
         return {"ocr_error.unsupported_language", "Language '' is not supported",
                 "A requested recognition language is not offered"};
     case Kind::visionRequestFailed:
-        return {"ocr_error.vision_failed", "Vision framework error: ",
+        return {"ocr_error.vision_failed", "Recognition failed: ",
                 "The recognition engine reported an error; followed by its description"};
     case Kind::noTextDetected:
         return {"ocr_error.no_text", "No text was detected in the selected region",

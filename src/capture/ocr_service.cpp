@@ -90,7 +90,7 @@ OCRService::OCRService(QString dataPath, QLocale locale)
         try {
             engineFor(dataNamesFor(std::nullopt), true);
         } catch (const OCRError &error) {
-            diag(QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
+            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
         }
     });
 }
@@ -138,7 +138,7 @@ QString OCRService::recognize(const QImage &image, const std::optional<QStringLi
         }
     }
     const QStringList dataNames = dataNamesFor(languages);
-    diag(QStringLiteral("🔷 [OCRService.recognizeText] mode %1, %2 x %3 px, correction %4, indentation %5, "
+    diag(lcRecognition(), QStringLiteral("🔷 [OCRService.recognizeText] mode %1, %2 x %3 px, correction %4, indentation %5, "
                         "languages %6%7")
              .arg(rawValue(mode))
              .arg(image.width())
@@ -164,7 +164,7 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     qsizetype words = 0;
     for (const RecognizedLine &line : lines)
         words += line.words.size();
-    diag(QStringLiteral("   [OCRService.performOCR] scale %1, inverted %2, %3 lines, %4 words")
+    diag(lcRecognition(), QStringLiteral("   [OCRService.performOCR] scale %1, inverted %2, %3 lines, %4 words")
              .arg(prepared.scale())
              .arg(prepared.inverted())
              .arg(lines.size())
@@ -174,10 +174,10 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
                                              : joinLines(lines);
     // White space alone is no text, in code mode as in every other.
     if (isBlank(text)) {
-        diag(QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
+        diag(lcRecognition(), QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
         throw OCRError(OCRErrorKind::noTextDetected);
     }
-    diag(QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text.size()));
+    diag(lcRecognition(), QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text.size()));
     return text;
 }
 
@@ -213,7 +213,7 @@ TesseractEngine &OCRService::engineFor(const QStringList &dataNames, bool useCor
         }
     }
     auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection);
-    diag(QStringLiteral("✅ [OCRService] loaded %1").arg(key));
+    diag(lcRecognition(), QStringLiteral("✅ [OCRService] loaded %1").arg(key));
     m_engines.push_front({key, std::move(engine)});
     if (m_engines.size() > kMaxCachedEngines)
         m_engines.pop_back();

@@ -10,7 +10,7 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
                 "Error when capture operation fails"};
     case ScreenCaptureErrorKind::permissionDenied:
         return {"error.screen_capture.permission_denied",
-                "Screen Recording permission is required. Please grant access in System Settings.",
+                "Screen Recording permission is required. Please grant access in your desktop's privacy settings.",
                 "Error when screen recording permission is denied"};
     case ScreenCaptureErrorKind::invalidRegion:
         return {"error.screen_capture.invalid_region", "The selected region is invalid or too small.",

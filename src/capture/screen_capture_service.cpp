@@ -61,9 +61,9 @@ ScreenCaptureService::~ScreenCaptureService() = default;
 
 QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 {
-    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
+    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
     const bool granted = m_probe.canReadScreen();
-    diag(granted ? QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Screen access granted")
+    diag(lcCapture(), granted ? QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Screen access granted")
                  : QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Screen access denied"));
 
     auto promise = std::make_shared<QPromise<CaptureResult>>();
@@ -87,19 +87,19 @@ QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 void ScreenCaptureService::beginSelection(const ResultPromise &promise)
 {
     const QList<DisplayInfo> displays = m_displays.activeDisplays();
-    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Active displays: %1")
+    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Active displays: %1")
              .arg(displays.size()));
     if (displays.isEmpty()) {
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay));
         return;
     }
-    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Showing the selection overlay"));
+    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Showing the selection overlay"));
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
     const bool started = m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
         if (!self) {
-            diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
+            diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                              QStringLiteral("Service deallocated")));
             return;
@@ -107,7 +107,7 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
         self->finishSelection(promise, displays, std::move(selection));
     });
     if (!started) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                          QStringLiteral("Could not read the screen")));
     }
@@ -118,28 +118,28 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
                                            std::optional<RegionSelection> selection)
 {
     if (!selection) {
-        diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Selection cancelled"));
+        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Selection cancelled"));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
         return;
     }
     const QRectF rect(selection->rect);
     if (tooSmall(rect)) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
                  .arg(describe(rect)));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion));
         return;
     }
     if (selection->image.isNull() || selection->image.width() < 1 || selection->image.height() < 1) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                          QStringLiteral("Captured image has zero dimensions")));
         return;
     }
-    diag(QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")
+    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")
              .arg(describe(rect))
              .arg(selection->displayId)
              .arg(selection->scale));
-    diag(QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Picture format %1, %2 x %3 px")
+    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Picture format %1, %2 x %3 px")
              .arg(int(selection->image.format()))
              .arg(selection->image.width())
              .arg(selection->image.height()));
@@ -159,7 +159,7 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
         }
         CaptureResult result{selection.image, QRectF(selection.rect), selection.displayId,
                              QDateTime::currentDateTime(), selection.scale};
-        diag(QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
+        diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
         promise->addResult(std::move(result));
         promise->finish();
     });
@@ -174,18 +174,18 @@ void ScreenCaptureService::updateDisplayConfiguration(const QList<DisplayInfo> &
 
 QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::optional<quint32> displayID)
 {
-    diag(QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
+    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
              .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
     const bool granted = m_probe.canReadScreen();
     if (!granted)
-        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
     // Monitors are read on the main thread; the executor compares them with the stored layout.
     const QList<DisplayInfo> current = m_displays.activeDisplays();
     return runAsync(m_executor, [this, granted, rect, displayID, current] {
                if (!granted)
                    throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
                if (tooSmall(rect)) {
-                   diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
+                   diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
                             .arg(describe(rect)));
                    throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
                }
@@ -201,7 +201,7 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
                        now = QRectF(display.bounds);
                }
                if (now != stored.value()) {
-                   diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
+                   diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
                             .arg(*displayID)
                             .arg(describe(stored.value()), describe(now)));
                    throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
@@ -214,7 +214,7 @@ QImage ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optio
 {
     // The last check before any pixels are read.
     if (!m_probe.canReadScreen()) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
         throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
     }
     const quint32 id = displayID ? *displayID : m_displays.mainDisplayId();
@@ -230,17 +230,17 @@ QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displ
     const bool present = std::any_of(displays.cbegin(), displays.cend(),
                                      [displayID](const DisplayInfo &d) { return d.id == displayID; });
     if (!present) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(displayID));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(displayID));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                  QStringLiteral("Could not find matching display"));
     }
     const QImage image = m_displays.grab(displayID, rect.toRect());
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
-        diag(QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                  QStringLiteral("Captured image has zero dimensions"));
     }
-    diag(QStringLiteral("✅ [ScreenCaptureService.captureRegion] Captured %1 x %2 px")
+    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.captureRegion] Captured %1 x %2 px")
              .arg(image.width())
              .arg(image.height()));
     return image;

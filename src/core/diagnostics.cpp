@@ -2,17 +2,23 @@
 
 #include <cxxabi.h>
 
-#include <cstdio>
 #include <cstdlib>
 
 namespace quorvane {
 
-void diag(const QString &line)
+void diag(const QLoggingCategory &category, const QString &line)
 {
-    const QByteArray bytes = line.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
+    qCInfo(category).noquote() << line;
+}
+
+void diagWarning(const QLoggingCategory &category, const QString &line)
+{
+    qCWarning(category).noquote() << line;
+}
+
+void diagText(const QString &line)
+{
+    qCDebug(lcText).noquote() << line;
 }
 
 QString demangledTypeName(const std::type_info &type)

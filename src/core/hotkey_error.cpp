@@ -16,8 +16,8 @@ ErrorText HotkeyError::textOf(Kind kind)
                 "Error when shortcut is system reserved"};
     case Kind::accessibilityPermissionDenied:
         return {"error.hotkey.permission_denied",
-                "Accessibility permission is required for global shortcuts. Please grant access in System "
-                "Settings.",
+                "Accessibility permission is required for global shortcuts. Please grant access in your "
+                "desktop's privacy settings.",
                 "Error when Accessibility permission is denied"};
     case Kind::invalidShortcut:
         return {"error.hotkey.invalid", "Invalid shortcut configuration", "Error when shortcut is invalid"};

@@ -50,11 +50,11 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
 {
     setAccessibility(m_grabber.canGrab());
     if (!m_hasAccessibilityPermission) {
-        diag(QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
         throw HotkeyError(HotkeyError::Kind::accessibilityPermissionDenied);
     }
     if (shortcut.isSystemReserved()) {
-        diag(QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
         throw HotkeyError(HotkeyError::Kind::systemReservedShortcut, shortcut);
     }
     // The old registration goes first, so a failed registration leaves the action with none.
@@ -62,7 +62,7 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
     registerWithKeyGrab(shortcut, action);
     m_actionCallbacks[action] = std::move(callback);
     setEnabled(true);
-    diag(QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
+    diag(lcHotkeys(), QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
 }
 
 void HotkeyManager::unregisterHotkey(HotkeyAction action)
@@ -121,7 +121,7 @@ void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction a
 {
     if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
         const QString reason = grabFailureText(*failure, shortcut);
-        diag(QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
         throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
     }
     m_grabs[action] = shortcut;
@@ -144,10 +144,10 @@ void HotkeyManager::runAction(HotkeyAction action)
 {
     const auto it = m_actionCallbacks.find(action);
     if (it == m_actionCallbacks.end() || !it->second) {
-        diag(QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
+        diagWarning(lcHotkeys(), QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
         return;
     }
-    diag(QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
     // A copy: the callback may register the action again and replace the stored one.
     const Callback callback = it->second;
     callback();

@@ -104,7 +104,7 @@ void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)
         userDefaults.stringListValue(QString::fromLatin1(appleLanguagesKey));
     if (preferred && !preferred->isEmpty()) {
         const QString path = loadStringTable(preferred->first());
-        diag(QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
+        diag(lcSettings(), QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
                  .arg(preferred->first(), path.isEmpty() ? QStringLiteral("built-in English texts") : path));
         return;
     }

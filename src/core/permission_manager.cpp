@@ -60,11 +60,11 @@ void PermissionManager::showPermissionSummaryAlert()
     alert.messageText = L10n::text("permission.summary.title", "Permissions Required", "Permission summary title");
     alert.informativeText = L10n::format(
         "permission.summary.message",
-        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in System "
-        "Settings to use Quorvane.",
+        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in your "
+        "desktop's privacy settings to use Quorvane.",
         "Permission summary message", {lines.join(u'\n')});
     alert.buttons = {
-        L10n::text("permission.summary.open_settings", "Open System Settings", "Open Settings button"),
+        L10n::text("permission.summary.open_settings", "Open Privacy Settings", "Open Settings button"),
         L10n::text("permission.summary.ok", "OK", "OK button"),
     };
     if (m_alerts.runModal(alert) == 0)
@@ -101,15 +101,15 @@ void PermissionManager::startStatusMonitoring()
 void PermissionManager::openSystemSettings(PermissionType type, PrivacySettingsOpener &opener)
 {
     if (!opener.hasPrivacyPage()) {
-        diag(QStringLiteral("❌ Failed to create System Settings URL for ") + caseName(type));
+        diagWarning(lcPermissions(), QStringLiteral("❌ Failed to find the desktop's privacy settings for ") + caseName(type));
         return;
     }
     const QString failure = opener.openPrivacyPage();
     if (!failure.isEmpty()) {
-        diag(QStringLiteral("⚠️ Failed to open System Settings: ") + failure);
+        diagWarning(lcPermissions(), QStringLiteral("⚠️ Failed to open the desktop's privacy settings: ") + failure);
         return;
     }
-    diag(QStringLiteral("✅ System Settings opened for ") + displayName(type));
+    diag(lcPermissions(), QStringLiteral("✅ Desktop privacy settings opened for ") + displayName(type));
 }
 
 void PermissionManager::openSystemSettings(PermissionType type)

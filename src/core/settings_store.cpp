@@ -93,7 +93,7 @@ void SettingsStore::load()
             // user had: the undecodable bytes stay under their own key.
             if (bytes)
                 m_userDefaults.setData(unreadableSettingsKey, *bytes);
-            diag(QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1); "
+            diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1); "
                                 "using the defaults, the stored bytes are kept under %2")
                      .arg(describe(error), QString::fromLatin1(unreadableSettingsKey)));
             loaded = UserSettings::defaults();
@@ -133,7 +133,7 @@ void SettingsStore::save()
     try {
         data = json::dump(toStore.toJson());
     } catch (const std::exception &error) {
-        diag(QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
+        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
         throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, describe(error));
     }
 
@@ -142,7 +142,7 @@ void SettingsStore::save()
     // A write that never reached the disk is a failure, not a save.
     if (!m_userDefaults.synchronize()) {
         const QString reason = m_userDefaults.lastError();
-        diag(QStringLiteral("❌ [SettingsStore.save] Cannot write the settings: %1").arg(reason));
+        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot write the settings: %1").arg(reason));
         throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, reason);
     }
 
@@ -221,7 +221,7 @@ void SettingsStore::storeShortcut(ShortcutAction action, const Shortcut &shortcu
 
 void SettingsStore::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
 {
-    diag(QStringLiteral("🔷 [SettingsStore.updateShortcut] %1: %2")
+    diag(lcSettings(), QStringLiteral("🔷 [SettingsStore.updateShortcut] %1: %2")
              .arg(displayName(action), shortcut.displayString()));
     if (shortcut.isSystemReserved()) {
         throw SettingsStoreError(SettingsStoreError::Kind::validationFailed,
@@ -280,7 +280,7 @@ void SettingsStore::setLaunchAtLogin(bool enabled)
             changedItem = true;
         }
     } catch (const std::exception &error) {
-        diag(QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] %1").arg(describe(error)));
+        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] %1").arg(describe(error)));
         throw SettingsStoreError(Kind::launchItemConfigurationFailed, describe(error));
     }
 
@@ -295,7 +295,7 @@ void SettingsStore::setLaunchAtLogin(bool enabled)
                 else
                     m_loginItem.registerItem();
             } catch (const std::exception &undoError) {
-                diag(QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] Cannot restore the login item: %1")
+                diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] Cannot restore the login item: %1")
                          .arg(describe(undoError)));
             }
         }

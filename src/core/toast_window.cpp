@@ -35,8 +35,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     if (const std::optional<DisplayInfo> display = screenForDisplayID(displays, displayID)) {
         setGeometry(frameOn(*display));
     } else {
-        diag(QStringLiteral(
-            "⚠️ WARNING: No screens available for toast positioning - using default frame"));
+        diagWarning(lcNotifications(), QStringLiteral("⚠️ WARNING: No screens available for toast positioning - using default frame"));
         setGeometry(0, 0, kWidth, kHeight);
     }
 

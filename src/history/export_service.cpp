@@ -51,7 +51,7 @@ QString metadataLines(const CaptureHistoryEntry &entry, const QString &lineEnd,
     lines += QLatin1String(mode) + displayName(entry.captureMode) + lineEnd + '\n';
     lines += QLatin1String(dimensions) + QString::number(truncatedSide(entry.sourceRect.width()))
              + QString::fromUtf8(" × ") + QString::number(truncatedSide(entry.sourceRect.height()))
-             + QStringLiteral(" points") + lineEnd + '\n';
+             + QStringLiteral(" pixels") + lineEnd + '\n';
     return lines;
 }
 
@@ -105,16 +105,16 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
         case ExportFormat::pdf: exportAsPDF(entry, *destination); break;
         }
     } catch (const LocalizedError &error) {
-        diag(QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
+        diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
         m_notificationCenter.post(exportFailedNotification, {{"error", error.localizedDescription()}});
         return false;
     } catch (const std::exception &error) {
         const QString description = QString::fromUtf8(error.what());
-        diag(QStringLiteral("❌ [ExportService.export] %1").arg(description));
+        diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(description));
         m_notificationCenter.post(exportFailedNotification, {{"error", description}});
         return false;
     }
-    diag(QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
+    diag(lcHistory(), QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
     m_notificationCenter.post(exportSucceededNotification,
                               {{"url", QUrl::fromLocalFile(*destination)},
                                {"format", displayName(format)}});

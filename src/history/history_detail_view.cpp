@@ -66,7 +66,7 @@ QString dimensionsText(const QRectF &rect)
 {
     const QRectF standard = rect.normalized();
     // The pattern's numbers are printf-style; this program's filler knows "%@".
-    QString pattern = L10n::text("history.detail.dimensions", "%.0f × %.0f points", "Capture dimensions");
+    QString pattern = L10n::text("history.detail.dimensions", "%.0f × %.0f pixels", "Capture dimensions");
     pattern.replace(QStringLiteral("%.0f"), QStringLiteral("%@"));
     return L10n::fill(pattern, {QString::number(standard.width(), 'f', 0),
                                 QString::number(standard.height(), 'f', 0)});

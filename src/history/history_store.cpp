@@ -67,7 +67,7 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
           const QString base = defaultFolder();
           if (base.isEmpty())
               throw HistoryStoreError::storageAccessFailed(
-                  QStringLiteral("Cannot access Application Support directory"));
+                  QStringLiteral("Cannot access the data folder"));
           return base;
       }()),
       m_notificationCenter(notificationCenter),
@@ -101,7 +101,7 @@ std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
     try {
         return std::make_unique<HistoryStore>(folder, maxEntries, notificationCenter);
     } catch (const std::exception &error) {
-        diag(QStringLiteral("Critical: Cannot create in-memory history store. "
+        diagWarning(lcHistory(), QStringLiteral("Critical: Cannot create in-memory history store. "
                             "System temp directory unavailable: ")
              + QString::fromUtf8(error.what()));
         // The program is still starting and holds nothing worth saving; end it here
@@ -118,7 +118,7 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
         throw HistoryStoreError::thumbnailGenerationFailed(
             QStringLiteral("Invalid image dimensions: %1x%2").arg(w).arg(h));
     if (width < 1)
-        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create the drawing surface"));
 
     // A sliver of a selection would otherwise ask for a bitmap of gigabytes.
     const double proportional = std::trunc(double(h) / double(w) * double(width));
@@ -126,7 +126,7 @@ QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
 
     QImage source = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (source.isNull())
-        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create CGContext"));
+        throw HistoryStoreError::thumbnailGenerationFailed(QStringLiteral("Cannot create the drawing surface"));
     if (!source.colorSpace().isValid())
         source.setColorSpace(QColorSpace(QColorSpace::SRgb));
 
@@ -244,7 +244,7 @@ void HistoryStore::ensureLoadedNow()
     } catch (const HistoryStoreError &error) {
         if (error.kind() != HistoryStoreErrorKind::corruptedFile)
             throw;
-        diag(QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
         recoverFromCorruption();
     }
     m_isLoaded = true;
@@ -272,7 +272,7 @@ QList<EncodedEntry> HistoryStore::readLeftoverHistory() const
             continue;
         try {
             QList<EncodedEntry> entries = HistoryCodec::decode(HistoryFiles::read(path));
-            diag(QStringLiteral("⚠️ [HistoryStore.loadFromDisk] history.json is missing; read %1 "
+            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] history.json is missing; read %1 "
                                 "records from %2")
                      .arg(entries.size())
                      .arg(QFileInfo(path).fileName()));
@@ -288,7 +288,7 @@ void HistoryStore::recoverFromCorruption()
     // Set the corrupt file aside first: the save below would otherwise copy it over the
     // backup, which may be the only good copy left.
     if (HistoryFiles::exists(m_files.historyPath()) && !m_files.moveHistoryAside())
-        diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not move the "
+        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not move the "
                             "corrupted history aside"));
 
     std::optional<QList<EncodedEntry>> recovered;
@@ -296,7 +296,7 @@ void HistoryStore::recoverFromCorruption()
         try {
             recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
         } catch (const HistoryStoreError &error) {
-            diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
+            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
                  + error.localizedDescription());
         }
     }
@@ -307,14 +307,14 @@ void HistoryStore::recoverFromCorruption()
         // again (the history file is gone), so the failure is reported, not papered over
         // with an empty history.
         saveToDisk(BackupStep::keep);
-        diag(QStringLiteral("✅ [HistoryStore.recoverFromCorruption] Restored %1 records from "
+        diag(lcHistory(), QStringLiteral("✅ [HistoryStore.recoverFromCorruption] Restored %1 records from "
                             "the backup")
                  .arg(m_entries.size()));
         return;
     }
     m_entries.clear();
     saveToDisk(BackupStep::keep);
-    diag(QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Started an empty history"));
+    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Started an empty history"));
 }
 
 void HistoryStore::saveToDisk(BackupStep backup)
@@ -322,7 +322,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     const QByteArray bytes = HistoryCodec::encode(m_entries);
     const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
     if (available && *available < requiredFreeBytes) {
-        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
+        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
         throw HistoryStoreError::diskFull();
     }
     if (backup == BackupStep::refresh)
@@ -330,7 +330,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     try {
         m_loadedSignature = m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
-        diag(QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
         throw;
     }
 }

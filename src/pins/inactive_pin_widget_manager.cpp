@@ -6,13 +6,13 @@ namespace quorvane {
 
 void InactivePinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage &, std::optional<QPoint>)
 {
-    diag(QStringLiteral("ℹ️ [PinWidgetManager] Pinning is off - capture %1 not pinned")
+    diag(lcPins(), QStringLiteral("ℹ️ [PinWidgetManager] Pinning is off - capture %1 not pinned")
              .arg(entry.id.toString(QUuid::WithoutBraces)));
 }
 
 bool InactivePinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint>)
 {
-    diag(QStringLiteral("ℹ️ [PinWidgetManager] Pinning is off - record %1 not pinned")
+    diag(lcPins(), QStringLiteral("ℹ️ [PinWidgetManager] Pinning is off - record %1 not pinned")
              .arg(entry.id.toString(QUuid::WithoutBraces)));
     return false;
 }

@@ -114,7 +114,7 @@ void PinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, png);
     } catch (const PinStorageError &error) {
-        diag(QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
     }
     publishNewPin(std::move(pin), png.isEmpty() ? QImage::fromData(entry.thumbnailData) : image);
 }
@@ -133,7 +133,7 @@ bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::op
             m_storageFolder + QLatin1Char('/') + QLatin1String(PinnedCapture::thumbnailFileName),
             entry.thumbnailData);
     } catch (const PinStorageError &error) {
-        diag(QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
     }
     publishNewPin(std::move(pin), QImage::fromData(entry.thumbnailData));
     return true;
@@ -243,7 +243,7 @@ void PinWidgetManager::commitChange(PinnedCapture changed)
     try {
         m_currentPin->saveMetadata(m_storageFolder);
     } catch (const PinStorageError &error) {
-        diag(QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
     }
     m_notificationCenter->post(pinWidgetUpdated);
 }

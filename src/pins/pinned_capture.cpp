@@ -202,7 +202,7 @@ std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder)
             return std::nullopt;
         return fromJson(json::parse(*bytes));
     } catch (const std::exception &error) {
-        diag(QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
         return std::nullopt;
     }
 }
@@ -216,7 +216,7 @@ QImage PinnedCapture::loadFullImage(const QString &folder)
                 return image;
         }
     } catch (const PinStorageError &error) {
-        diag(QStringLiteral("⚠️ Failed to load pin full image: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin full image: ") + QString::fromUtf8(error.what()));
     }
     return loadThumbnail(folder);
 }
@@ -227,7 +227,7 @@ QImage PinnedCapture::loadThumbnail(const QString &folder)
         if (const std::optional<QByteArray> bytes = readFile(pathIn(folder, thumbnailFileName)))
             return QImage::fromData(*bytes);
     } catch (const PinStorageError &error) {
-        diag(QStringLiteral("⚠️ Failed to load pin thumbnail: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin thumbnail: ") + QString::fromUtf8(error.what()));
     }
     return {};
 }

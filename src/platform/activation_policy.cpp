@@ -1,12 +1,12 @@
 #include "platform/activation_policy.h"
 
+#include "platform/log_categories.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
-
-#include <cstdio>
 
 namespace quorvane {
 
@@ -23,10 +23,9 @@ bool ActivationPolicy::setActivationPolicy(ActivationPolicyKind policy)
 {
     const bool changed = policy != m_policy;
     m_policy = policy;
-    std::printf("🔷 [ActivationPolicy] %s\n",
-                policy == ActivationPolicyKind::regular ? "regular: windows listed in the taskbar"
-                                                        : "accessory: windows kept out of the taskbar");
-    std::fflush(stdout);
+    qCInfo(lcPlatform) << "🔷 [ActivationPolicy]"
+                       << (policy == ActivationPolicyKind::regular ? "regular: windows listed in the taskbar"
+                                                                   : "accessory: windows kept out of the taskbar");
     for (QWindow *window : QGuiApplication::topLevelWindows()) {
         if (window->isVisible() && isListable(window))
             applyTo(window);

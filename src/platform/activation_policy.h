@@ -11,7 +11,7 @@ class QWindow;
 namespace quorvane {
 
 enum class ActivationPolicyKind {
-    regular,    // the program's windows are listed in the taskbar (the "Dock icon" is shown)
+    regular,    // the program's windows are listed in the taskbar (showDockIcon on)
     accessory,  // the program lives in the status area; its windows stay out of the taskbar
     prohibited, // as accessory: the program shows no windows of its own in the taskbar
 };

@@ -1,5 +1,7 @@
 #include "platform/user_defaults.h"
 
+#include "platform/log_categories.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -7,8 +9,6 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace quorvane {
 
@@ -60,8 +60,7 @@ void UserDefaults::load()
     m_loadProblem = moved
         ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
         : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);
-    std::printf("⚠️ [UserDefaults] %s\n", qUtf8Printable(m_loadProblem));
-    std::fflush(stdout);
+    qCWarning(lcSettings).noquote() << "⚠️ [UserDefaults]" << m_loadProblem;
 }
 
 const nlohmann::json *UserDefaults::find(const QString &key) const
@@ -190,9 +189,7 @@ bool UserDefaults::synchronize()
         || file.write(text.data(), qint64(text.size())) != qint64(text.size())
         || !file.commit()) {
         m_lastError = file.errorString();
-        std::printf("❌ [UserDefaults] could not write %s: %s\n", qUtf8Printable(m_path),
-                    qUtf8Printable(m_lastError));
-        std::fflush(stdout);
+        qCWarning(lcSettings).noquote() << "❌ [UserDefaults] could not write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();

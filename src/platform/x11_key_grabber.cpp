@@ -38,7 +38,7 @@ X11KeyGrabber::~X11KeyGrabber()
         return;
     for (const Grab &g : m_grabs)
         ungrabVariants(g.xKeycode, g.xModifiers);
-    xcb_flush(m_connection);
+    waitForServer();
 }
 
 bool X11KeyGrabber::canGrab() const
@@ -82,7 +82,7 @@ std::optional<GrabError> X11KeyGrabber::grab(quint16 keyCode, quint32 modifierFl
     if (failure) {
         // Half a grab would leave the shortcut working only in some lock states.
         ungrabVariants(*xKeycode, xModifiers);
-        xcb_flush(m_connection);
+        waitForServer();
         return failure;
     }
     m_grabs.push_back(Grab{keyCode, bits, *xKeycode, xModifiers});
@@ -96,7 +96,7 @@ void X11KeyGrabber::release(quint16 keyCode, quint32 modifierFlags)
         if (it->keyCode == keyCode && it->modifierBits == bits) {
             if (canGrab()) {
                 ungrabVariants(it->xKeycode, it->xModifiers);
-                xcb_flush(m_connection);
+                waitForServer();
             }
             m_grabs.erase(it);
             return;
@@ -178,6 +178,15 @@ void X11KeyGrabber::ungrabVariants(xcb_keycode_t xKeycode, quint16 xModifiers)
     // holds are left alone.
     for (const quint16 variant : lockVariants())
         xcb_ungrab_key(m_connection, xKeycode, m_root, xModifiers | variant);
+}
+
+void X11KeyGrabber::waitForServer()
+{
+    // A flush only puts the ungrabs on the wire; another client's grab sent right after we
+    // report the key free could still reach the server first and fail. One round trip
+    // means the server has handled them.
+    const XcbReply<xcb_get_input_focus_reply_t> reply(
+        xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr));
 }
 
 std::unique_ptr<GlobalKeyGrabber> createGlobalKeyGrabber(QObject *parent)

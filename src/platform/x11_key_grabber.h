@@ -40,6 +40,8 @@ private:
     // The modifier bit the server's keymap gives Num Lock (Mod2 when it cannot be found).
     quint16 findNumLockMask() const;
     void ungrabVariants(xcb_keycode_t xKeycode, quint16 xModifiers);
+    // Returns once the server has handled every request sent so far.
+    void waitForServer();
 
     xcb_connection_t *m_connection;
     xcb_window_t m_root;

@@ -54,6 +54,9 @@ QLabel *link(const QString &label, const QUrl &target, int pixelSize)
     return l;
 }
 
+// The stack's spacing, a 4 px spacer, and the stack's spacing again.
+constexpr int kSpacerGap = 12 + 4 + 12;
+
 } // namespace
 
 AboutView::AboutView(QWidget *parent) : QWidget(parent)
@@ -94,14 +97,15 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
                                   QFont::Normal, TextTone::secondary);
     version->setObjectName(QStringLiteral("versionLabel"));
     stack->addWidget(version, 0, Qt::AlignHCenter);
-    stack->addSpacing(4);
+    // A 4 px spacer between the stack's 12 px gaps on both sides.
+    stack->addSpacing(kSpacerGap);
 
     QLabel *description = styledLabel(localized("Capture text from anywhere on your screen using OCR."), 12,
                                       QFont::Normal, TextTone::secondary, true);
     description->setAlignment(Qt::AlignHCenter);
     description->setContentsMargins(20, 0, 20, 0);
     stack->addWidget(description);
-    stack->addSpacing(4);
+    stack->addSpacing(kSpacerGap);
 
     auto *legal = new QVBoxLayout;
     legal->setSpacing(4);

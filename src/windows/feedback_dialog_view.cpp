@@ -168,13 +168,13 @@ bool FeedbackDialogView::isWebBrowser(const QString &location)
 
 void FeedbackDialogView::sendEmail()
 {
-    diag(QStringLiteral("📧 sendEmail() called"));
+    diag(lcWindows(), QStringLiteral("📧 sendEmail() called"));
     const QString address = emailAddress();
     const QString handler = m_urlOpener.mailHandlerLocation();
-    diag(QStringLiteral("📧 mailto handler: ") + (handler.isEmpty() ? QStringLiteral("none") : handler));
+    diag(lcWindows(), QStringLiteral("📧 mailto handler: ") + (handler.isEmpty() ? QStringLiteral("none") : handler));
 
     if (!handler.isEmpty() && isWebBrowser(handler)) {
-        diag(QStringLiteral("⚠️ Browser detected as mailto handler"));
+        diag(lcWindows(), QStringLiteral("⚠️ Browser detected as mailto handler"));
         showAlert(QStringLiteral("Browser Cannot Handle Email"),
                   QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
                                  "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
@@ -186,54 +186,54 @@ void FeedbackDialogView::sendEmail()
 
     const QString link = mailtoLink(address, AboutView::appVersion(), AboutView::buildNumber(),
                                     QSysInfo::prettyProductName());
-    diag(QStringLiteral("📧 mailto URL: ") + link);
+    diag(lcWindows(), QStringLiteral("📧 mailto URL: ") + link);
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid()) {
-        diag(QStringLiteral("⚠️ Failed to create mailto URL"));
+        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create mailto URL"));
         showAlert(QStringLiteral("Error"), QStringLiteral("Failed to create email URL"));
         return;
     }
 
-    diag(QStringLiteral("📧 Opening URL with NSWorkspace..."));
+    diag(lcWindows(), QStringLiteral("📧 Opening the mail link..."));
     const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("📧 NSWorkspace.shared.open() returned: ") + boolText(opened));
+    diag(lcWindows(), QStringLiteral("📧 Opening the mail link returned: ") + boolText(opened));
     if (opened) {
-        diag(QStringLiteral("✅ Email client opened successfully"));
+        diag(lcWindows(), QStringLiteral("✅ Email client opened successfully"));
         return;
     }
-    diag(QStringLiteral("⚠️ NSWorkspace.shared.open() failed"));
+    diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
     showAlert(QStringLiteral("Cannot Open Mail"),
-              QStringLiteral("Please ensure you have a default email app configured in System Settings.\n\nYou can "
+              QStringLiteral("Please ensure you have a default email app configured in your desktop's settings.\n\nYou can "
                              "use the Copy button (📋) to copy: ") +
                   address);
 }
 
 void FeedbackDialogView::copyEmail()
 {
-    diag(QStringLiteral("📋 copyEmail() called"));
+    diag(lcWindows(), QStringLiteral("📋 copyEmail() called"));
     const QString address = emailAddress();
     m_pasteboard.write({{QStringLiteral("text/plain"), address.toUtf8()}});
-    diag(QStringLiteral("✅ Email address copied to clipboard"));
+    diag(lcWindows(), QStringLiteral("✅ Email address copied to clipboard"));
     showAlert(QStringLiteral("Email Copied"), QStringLiteral("Email address copied to clipboard:\n\n") + address);
 }
 
 void FeedbackDialogView::openTwitter()
 {
-    diag(QStringLiteral("🐦 openTwitter() called"));
-    diag(QStringLiteral("🐦 Twitter URL: ") + twitterURL);
+    diag(lcWindows(), QStringLiteral("🐦 openTwitter() called"));
+    diag(lcWindows(), QStringLiteral("🐦 Twitter URL: ") + twitterURL);
     const QUrl url(twitterURL, QUrl::StrictMode);
     if (!url.isValid()) {
-        diag(QStringLiteral("⚠️ Failed to create Twitter URL"));
+        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create Twitter URL"));
         showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
         return;
     }
     const bool opened = m_urlOpener.openUrl(url);
-    diag(QStringLiteral("🐦 NSWorkspace.shared.open() returned: ") + boolText(opened));
+    diag(lcWindows(), QStringLiteral("🐦 Opening the profile link returned: ") + boolText(opened));
     if (opened) {
-        diag(QStringLiteral("✅ Twitter profile opened successfully"));
+        diag(lcWindows(), QStringLiteral("✅ Twitter profile opened successfully"));
         return;
     }
-    diag(QStringLiteral("⚠️ Failed to open Twitter URL"));
+    diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
     showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
 }
 

@@ -104,14 +104,14 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     };
     static const RowText texts[] = {
         {"preferences.general.launch_at_login", "Launch at login", "Launch at login toggle",
-         "Automatically start Quorvane when you log in to your Mac", "Launch at login description"},
-        {"preferences.general.show_dock_icon", "Show app icon in Dock", "Show dock icon toggle",
-         "Display Quorvane in the Dock. When disabled, the app is only accessible from the menu bar",
+         "Automatically start Quorvane when you log in", "Launch at login description"},
+        {"preferences.general.show_dock_icon", "Show windows in the taskbar", "Show dock icon toggle",
+         "List Quorvane's open windows in the taskbar. Its menu stays in the system tray either way",
          "Show dock icon description"},
         {"preferences.general.play_sound", "Play sound on capture", "Play sound toggle",
          "Play a confirmation sound when text is successfully captured", "Play sound description"},
         {"preferences.general.use_system_notifications", "Use system notifications",
-         "Use system notifications toggle", "Show notifications in Notification Center instead of toast overlay",
+         "Use system notifications toggle", "Show desktop notifications instead of the toast overlay",
          "Use system notifications description"},
         {"preferences.general.show_pin_widget", "Show pin widget after capture", "Show pin widget toggle",
          "Automatically display a floating widget with the captured content after each OCR capture",

@@ -213,7 +213,7 @@ void HistoryPreferencesView::openStore()
     try {
         store = m_openHistoryStore(m_maxHistoryEntries);
     } catch (...) {
-        diag(QStringLiteral("Failed to initialize history store: %1").arg(describe(std::current_exception())));
+        diagWarning(lcHistory(), QStringLiteral("Failed to initialize history store: %1").arg(describe(std::current_exception())));
         setEntryCount(0);
         return;
     }
@@ -321,7 +321,7 @@ void HistoryPreferencesView::clearAll()
         try {
             done.waitForFinished();
         } catch (...) {
-            diag(QStringLiteral("Failed to clear history: %1").arg(describe(unwrappedException(std::current_exception()))));
+            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describe(unwrappedException(std::current_exception()))));
             return;
         }
         if (generation == m_storeGeneration)

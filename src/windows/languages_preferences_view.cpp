@@ -219,7 +219,7 @@ void LanguagesPreferencesView::autoDetectChanged(bool enabled)
     if (!enabled && m_settingsStore.settings().preferredLanguages.isEmpty()) {
         // Detection may only go off once a language is chosen. The switch stays off so
         // the list shows; the store keeps detection on until the first language is ticked.
-        diag(QStringLiteral("ℹ️ [LanguagesPreferencesView] Auto-detect stays on until a language is chosen"));
+        diag(lcSettings(), QStringLiteral("ℹ️ [LanguagesPreferencesView] Auto-detect stays on until a language is chosen"));
         return;
     }
     try {

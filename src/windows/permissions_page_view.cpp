@@ -185,7 +185,7 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
 
     m_instructions = styledLabel(
         L10n::text("onboarding.permissions.instructions",
-                   "Click the Grant button next to each permission to open System Settings. This page will "
+                   "Click the Grant button next to each permission to open your desktop's privacy settings. This page will "
                    "automatically detect when you grant permissions.",
                    "Permission instructions"),
         12, QFont::Normal, TextTone::secondary, true);
@@ -217,7 +217,7 @@ void PermissionsPageView::hideEvent(QHideEvent *event)
 
 void PermissionsPageView::startPermissionPolling()
 {
-    diag(QStringLiteral("🔄 Starting permission polling (every 1 second)..."));
+    diag(lcPermissions(), QStringLiteral("🔄 Starting permission polling (every 1 second)..."));
     delete m_permissionCheckTimer;
     m_permissionCheckTimer = new QTimer(this);
     m_permissionCheckTimer->setInterval(pollIntervalMs);
@@ -227,7 +227,7 @@ void PermissionsPageView::startPermissionPolling()
 
 void PermissionsPageView::stopPermissionPolling()
 {
-    diag(QStringLiteral("⏹️ Stopping permission polling"));
+    diag(lcPermissions(), QStringLiteral("⏹️ Stopping permission polling"));
     delete m_permissionCheckTimer;
     m_permissionCheckTimer = nullptr;
 }
@@ -248,9 +248,9 @@ void PermissionsPageView::checkPermissionStatus()
     }
     emit areRequiredPermissionsGrantedChanged(m_screenRecordingGranted);
 
-    diag(QStringLiteral("🔐 Permission status checked:"));
-    diag(QStringLiteral("   Screen Recording: ") + grantedText(m_screenRecordingGranted));
-    diag(QStringLiteral("   Accessibility: ") + grantedText(m_accessibilityGranted));
+    diag(lcPermissions(), QStringLiteral("🔐 Permission status checked:"));
+    diag(lcPermissions(), QStringLiteral("   Screen Recording: ") + grantedText(m_screenRecordingGranted));
+    diag(lcPermissions(), QStringLiteral("   Accessibility: ") + grantedText(m_accessibilityGranted));
 }
 
 bool PermissionsPageView::checkScreenRecordingPermission()
@@ -262,7 +262,7 @@ void PermissionsPageView::grantScreenRecording()
 {
     // X11 has no grant to ask for: the request is one more look at the screen.
     const bool granted = checkScreenRecordingPermission();
-    diag(QStringLiteral("🔐 CGRequestScreenCaptureAccess() called, granted: ") + boolText(granted));
+    diag(lcPermissions(), QStringLiteral("🔐 Screen access requested, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::screenRecording, m_services.privacySettings);
 }
 
@@ -270,7 +270,7 @@ void PermissionsPageView::grantAccessibility()
 {
     // Nor is there a trust prompt: the request is one more look at the key-grab connection.
     const bool granted = m_services.checks.accessibility && m_services.checks.accessibility();
-    diag(QStringLiteral("🔐 AXIsProcessTrustedWithOptions(prompt=true) called, granted: ") + boolText(granted));
+    diag(lcPermissions(), QStringLiteral("🔐 Keyboard access requested, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::accessibility, m_services.privacySettings);
 }
 

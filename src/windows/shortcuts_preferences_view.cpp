@@ -161,13 +161,13 @@ void ShortcutsPreferencesView::setState(ShortcutAction action, const Shortcut &s
 void ShortcutsPreferencesView::stateChanged(ShortcutAction action, const Shortcut &shortcut)
 {
     if (action == ShortcutAction::quickZarrow) {
-        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] onChange quickZarrowShortcut: %1, isInitialLoad=%2")
+        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] onChange quickZarrowShortcut: %1, isInitialLoad=%2")
                  .arg(shortcut.displayString(), m_isInitialLoad ? QStringLiteral("true") : QStringLiteral("false")));
         if (m_isInitialLoad) {
-            diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Skipping - initial load"));
+            diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Skipping - initial load"));
             return;
         }
-        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Calling updateShortcut for quickZarrow..."));
+        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Calling updateShortcut for quickZarrow..."));
     }
     if (!m_isInitialLoad)
         updateShortcut(shortcut, action);
@@ -175,13 +175,13 @@ void ShortcutsPreferencesView::stateChanged(ShortcutAction action, const Shortcu
 
 void ShortcutsPreferencesView::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
 {
-    diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] updateShortcut called: %1 for %2")
+    diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] updateShortcut called: %1 for %2")
              .arg(shortcut.displayString(), displayName(action)));
     try {
         m_settingsStore.updateShortcut(shortcut, action);
-        diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
+        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
     } catch (const std::exception &error) {
-        diag(QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describe(error)));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describe(error)));
     }
 }
 
@@ -215,9 +215,9 @@ void ShortcutsPreferencesView::resetToDefaults()
             try {
                 m_settingsStore.setSettings(defaults);
                 m_settingsStore.save();
-                diag(QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
+                diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
             } catch (const std::exception &error) {
-                diag(QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describe(error)));
+                diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describe(error)));
             }
         }
     }

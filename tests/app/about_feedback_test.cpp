@@ -12,6 +12,7 @@
 #include "build_config.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QTest>
@@ -80,6 +81,30 @@ TEST(AboutWindowTest, ShowsTheConfiguredVersionOrUnknown)
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(),
               QStringLiteral("Version %1 (Build %2)").arg(AboutView::appVersion(), AboutView::buildNumber()));
+}
+
+TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame)
+{
+    AboutView view;
+    view.layout()->activate();
+    const auto labelWith = [&](const QString &text) -> QLabel * {
+        for (QLabel *label : view.findChildren<QLabel *>()) {
+            if (label->text() == text)
+                return label;
+        }
+        return nullptr;
+    };
+    const QLabel *version = view.findChild<QLabel *>(QStringLiteral("versionLabel"));
+    const QLabel *description = labelWith(QStringLiteral("Capture text from anywhere on your screen using OCR."));
+    const QLabel *legal = labelWith(AboutView::legalNotice);
+    ASSERT_TRUE(version && description && legal);
+    // The stack's 12 on both sides of the 4 px spacer.
+    EXPECT_EQ(description->geometry().top() - version->geometry().bottom() - 1, 12 + 4 + 12);
+    EXPECT_EQ(legal->geometry().top() - description->geometry().bottom() - 1, 12 + 4 + 12);
+    for (const QLabel *label : view.findChildren<QLabel *>()) {
+        EXPECT_TRUE(view.rect().contains(label->geometry())) << label->text().toStdString();
+        EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().toStdString();
+    }
 }
 
 TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)

@@ -7,6 +7,7 @@
 #include "windows/welcome_page_view.h"
 
 #include "support/event_loop.h"
+#include "support/foreign_wording.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -81,6 +82,7 @@ TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
     // The slide ends with the new page in place and the old one put away.
     ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
     EXPECT_EQ(rig.view->permissionsPage()->geometry(), QRect(0, 0, OnboardingView::viewWidth, OnboardingView::pageHeight));
+    EXPECT_EQ(test::foreignWordings(*rig.view), QStringList());
     EXPECT_FALSE(rig.seen());
     EXPECT_EQ(rig.completions, 0);
 

@@ -82,7 +82,7 @@ TEST(PermissionRequestFlow, WithBothGrantsItOnlyBindsTheHotkeys)
 TEST(PermissionRequestFlow, RefusedGrantsAreExplainedAwaitedAndFinallyNamed)
 {
     Fixture f(false, false, 0.05);
-    // Cancel, Cancel, then "Open System Settings" in the final alert.
+    // Cancel, Cancel, then "Open Privacy Settings" in the final alert.
     f.alerts.answers = {1, 1, 1};
     ASSERT_TRUE(f.run());
     EXPECT_EQ(f.alerts.titles, (QStringList{"Accessibility Permission Required", "Screen Recording Permission Required",

@@ -20,6 +20,7 @@
 #include "windows/toggle_switch.h"
 
 #include "support/event_loop.h"
+#include "support/foreign_wording.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -174,6 +175,13 @@ TEST(GeneralPaneTest, SwitchesWriteThroughTheStoreAndDockSwitchSetsThePolicy)
     // A change made elsewhere shows at once.
     rig.store.setShowPinWidgetAfterCapture(false);
     EXPECT_FALSE(pane->row(Row::showPinWidget)->isChecked());
+}
+
+TEST(PreferencesViewTest, EveryPaneSpeaksOfTheLinuxDesktop)
+{
+    PreferencesRig rig;
+    for (PreferencesTab tab : kAllPreferencesTabs)
+        EXPECT_EQ(test::foreignWordings(rig.open(tab)), QStringList()) << rawValue(tab);
 }
 
 TEST(GeneralPaneTest, RefusedLoginItemShowsTheBannerUntilAChangeSucceeds)

@@ -27,6 +27,7 @@
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/log_capture.h"
 #include "quiet_desktop.h"
 
 #include <QBuffer>
@@ -500,6 +501,30 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureRunsItsStepsInOrderAndRecordsTheSelec
     EXPECT_GE(result.duration, 0.0);
 }
 
+// A copied password must not end up in the journal: the captured text is logged only
+// when the user turns on the text category by name.
+TEST_F(CaptureCoordinatorTest, LogsQuoteTheCapturedTextOnlyWhenItsCategoryIsTurnedOn)
+{
+    const QString payload = QStringLiteral("https://example.org/?q=1");
+    for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")}) {
+        test::LogCapture logs(rules);
+        for (Workflow workflow : {&CaptureCoordinator::performQuickZarrowCapture,
+                                  &CaptureCoordinator::performCodeModeCapture,
+                                  &CaptureCoordinator::performScanCodeCapture})
+            ASSERT_FALSE(failed(run(workflow)));
+        EXPECT_EQ(logs.quoting(QStringLiteral("Hello capture")), QStringList()) << rules.toStdString();
+        EXPECT_EQ(logs.quoting(payload), QStringList()) << rules.toStdString();
+        // Informational lines are off by default and name counts when on.
+        EXPECT_EQ(logs.quoting(QStringLiteral("Recognised 13 characters")).size(), rules.isEmpty() ? 0 : 1);
+    }
+
+    test::LogCapture logs(QStringLiteral("quorvane.text.debug=true"));
+    ASSERT_FALSE(failed(run(&CaptureCoordinator::performQuickZarrowCapture)));
+    const QStringList quoted = logs.quoting(QStringLiteral("Hello capture"));
+    ASSERT_EQ(quoted.size(), 1);
+    EXPECT_TRUE(quoted.first().startsWith(QStringLiteral("quorvane.text: ")));
+}
+
 TEST_F(CaptureCoordinatorTest, QuickCaptureAsksForAMissingGrantBeforeSelecting)
 {
     setScreenRecordingGranted(false);
@@ -765,7 +790,7 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchang
     ASSERT_TRUE(screenError);
     EXPECT_EQ(screenError->kind(), ScreenCaptureErrorKind::permissionDenied);
     EXPECT_EQ(notifications.errors,
-              QStringList{"Screen Recording permission is required. Please grant access in System Settings."});
+              QStringList{"Screen Recording permission is required. Please grant access in your desktop's privacy settings."});
 
     screen.overlay = later(screen.selection);
     ocr.answer = laterFail<QString>(OCRError(OCRErrorKind::noTextDetected));
@@ -885,7 +910,7 @@ TEST_F(CaptureCoordinatorTest, RepeatCaptureOtherErrorsPassUnchanged)
     const auto clipboardError = failureAs<ClipboardError>(run(&CaptureCoordinator::performRepeatCapture));
     ASSERT_TRUE(clipboardError);
     EXPECT_EQ(notifications.errors,
-              (QStringList{"Screen Recording permission is required. Please grant access in System Settings.",
+              (QStringList{"Screen Recording permission is required. Please grant access in your desktop's privacy settings.",
                            "Failed to copy to clipboard: refused"}));
 }
 

@@ -138,7 +138,7 @@ TEST_F(ClipboardServiceTest, FailedConversionOrNoFormatsLeaveTheClipboardUntouch
     auto none = clipboardErrorOf([&] { service.copyTextInFormats("text", {}); });
     ASSERT_TRUE(none.has_value());
     EXPECT_EQ(none->kind(), ClipboardErrorKind::writeFailed);
-    EXPECT_EQ(none->localizedDescription(), "Failed to copy to clipboard: No items to write to pasteboard");
+    EXPECT_EQ(none->localizedDescription(), "Failed to copy to clipboard: No items to put on the clipboard");
 
     EXPECT_TRUE(pasteboard.writes.isEmpty());
     EXPECT_EQ(service.operationCount(), 0);
@@ -153,9 +153,9 @@ TEST_F(ClipboardServiceTest, RefusedWritesFailAndAreNotCounted)
     auto plain = clipboardErrorOf([&] { service.copyText("four"); });
     auto formats = clipboardErrorOf([&] { service.copyTextInFormats("five", {ClipboardFormat::plainText}); });
     ASSERT_TRUE(plain && formats);
-    EXPECT_EQ(plain->localizedDescription(), "Failed to copy to clipboard: Failed to set string on pasteboard");
+    EXPECT_EQ(plain->localizedDescription(), "Failed to copy to clipboard: Failed to put the text on the clipboard");
     EXPECT_EQ(formats->localizedDescription(),
-              "Failed to copy to clipboard: Failed to write any items to pasteboard");
+              "Failed to copy to clipboard: Failed to put any items on the clipboard");
     EXPECT_EQ(service.operationCount(), 3);
 }
 

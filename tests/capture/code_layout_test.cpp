@@ -1,4 +1,5 @@
 #include "capture/code_layout.h"
+#include "support/log_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,18 @@ TEST(CodeLayout, OrdersLinesTopToBottomAndBoxesLeftToRight)
         box(0.0, 0.6, kBox, "void"),
     };
     EXPECT_EQ(extractTextWithIndentation(boxes), "void main\nret0");
+}
+
+TEST(CodeLayout, LinesAreQuotedInTheLogOnlyWhenTheTextCategoryIsOn)
+{
+    for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")}) {
+        test::LogCapture logs(rules);
+        extractTextWithIndentation({box(0.0, 0.6, kBox, "pass")});
+        EXPECT_EQ(logs.quoting(QStringLiteral("pass")), QStringList()) << rules.toStdString();
+    }
+    test::LogCapture logs(QStringLiteral("quorvane.text.debug=true"));
+    extractTextWithIndentation({box(0.0, 0.6, kBox, "pass")});
+    EXPECT_EQ(logs.quoting(QStringLiteral("pass")).size(), 1);
 }
 
 TEST(CodeLayout, BoxesShareALineOnlyWhenCentresAreCloserThanHalfTheMeanHeight)

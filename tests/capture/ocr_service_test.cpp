@@ -221,7 +221,7 @@ TEST(OCRErrorText, TranslationReplacesTheWholeSentence)
 {
     EXPECT_EQ(OCRError(OCRErrorKind::ocrFailed, "disk error").localizedDescription(), "OCR failed: disk error");
     EXPECT_EQ(OCRError(OCRErrorKind::visionRequestFailed, "bad image").localizedDescription(),
-              "Vision framework error: bad image");
+              "Recognition failed: bad image");
     EXPECT_EQ(OCRError(OCRErrorKind::noTextDetected).localizedDescription(),
               "No text was detected in the selected region");
     L10n::setTable({{"ocr_error.unsupported_language", "Sprache wird nicht unterstützt"}});

@@ -262,6 +262,6 @@ TEST(HotkeyErrorTest, DescriptionsCarryTheirValue)
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::hotkeyConflict, Shortcut{4, 0x900}).localizedDescription(),
               "Shortcut ⌥⌘H conflicts with another registered shortcut");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::accessibilityPermissionDenied).localizedDescription(),
-              "Accessibility permission is required for global shortcuts. Please grant access in System Settings.");
+              "Accessibility permission is required for global shortcuts. Please grant access in your desktop's privacy settings.");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::invalidShortcut).localizedDescription(), "Invalid shortcut configuration");
 }

@@ -295,8 +295,7 @@ TEST_F(ServiceFixture, ServerFailurePassesThroughAndIsSwallowedByToasts)
 
     s.setUseSystemNotifications(true);
     s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
-    QTest::qWait(50);
-    EXPECT_TRUE(s.toastWindow()->isVisible());
+    EXPECT_TRUE(waitUntil([&] { return s.toastWindow() && s.toastWindow()->isVisible(); }));
 }
 
 TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
@@ -312,6 +311,10 @@ TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
     notifier.click({{"captureID", "not-an-id"}});
     notifier.click({{"captureID", QVariant::fromValue(id)}});  // not text
     notifier.click({{"captureID", "{" + json::uuidString(id) + "}"}});
-    QTest::qWait(50);
-    EXPECT_TRUE(openRequests.empty());
+    // Clicks are handled in order: once a valid one has opened, the ones before it are done.
+    const QUuid marker = QUuid::createUuid();
+    notifier.click({{"captureID", json::uuidString(marker).toLower()}});
+    ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
+    ASSERT_EQ(openRequests.size(), 1u);
+    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), marker);
 }

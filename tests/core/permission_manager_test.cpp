@@ -188,8 +188,8 @@ TEST_F(PermissionManagerTest, SummaryListsMissingGrantsAndOpensTheFirst)
     EXPECT_EQ(alert.messageText, "Permissions Required");
     EXPECT_EQ(alert.informativeText,
               "Quorvane requires the following permissions:\n\n• Accessibility\n\nPlease grant these "
-              "permissions in System Settings to use Quorvane.");
-    EXPECT_EQ(alert.buttons, (QStringList{"Open System Settings", "OK"}));
+              "permissions in your desktop's privacy settings to use Quorvane.");
+    EXPECT_EQ(alert.buttons, (QStringList{"Open Privacy Settings", "OK"}));
     EXPECT_EQ(opener.opens, 1);
 }
 

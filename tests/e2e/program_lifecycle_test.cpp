@@ -27,6 +27,8 @@ std::unique_ptr<QProcess> startProgram(const QString &home)
     env.insert("XDG_DATA_HOME", home + "/data");
     env.insert("XDG_STATE_HOME", home + "/state");
     env.insert("XDG_CACHE_HOME", home + "/cache");
+    // Its progress lines are informational, and those are off unless asked for.
+    env.insert("QT_LOGGING_RULES", "quorvane.*.info=true");
     process->setProcessEnvironment(env);
     process->start(programPath(), {});
     return process;
@@ -44,7 +46,7 @@ TEST(ProgramLifecycleTest, SecondCopyExitsWithAMessageAndTermEndsTheFirstCleanly
     ASSERT_TRUE(first->waitForStarted());
     QByteArray output;
     ASSERT_TRUE(quorvane::test::waitUntil([&] {
-        output += first->readAllStandardOutput();
+        output += first->readAllStandardError();
         return output.contains("Quorvane started");
     }, 10000)) << output.constData();
     // It holds its lock in its own runtime folder.

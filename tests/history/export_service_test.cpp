@@ -87,7 +87,7 @@ TEST_F(ExportServiceTest, TextFileHoldsMetadataSeparatorAndText)
     const QString separator(60, '-');
     EXPECT_EQ(readText(path("a.txt")),
               QString::fromUtf8("Captured: March 14, 2025, 9:30 AM\nSource: org.example.Editor\n"
-                                "Capture Mode: Repeat\nDimensions: 600 × 300 points\n\n")
+                                "Capture Mode: Repeat\nDimensions: 600 × 300 pixels\n\n")
                   + separator + "\n\nline one\nline two");
 
     entry.sourceAppBundleID.reset();
@@ -100,7 +100,7 @@ TEST_F(ExportServiceTest, MarkdownFencesOnlyCodeCaptures)
     service.exportAsMarkdown(record("int x;", CaptureMode::code), path("code.md"));
     EXPECT_EQ(readText(path("code.md")),
               QString::fromUtf8("# Captured Text\n\n**Captured:** March 14, 2025, 9:30 AM  \n"
-                                "**Capture Mode:** Code  \n**Dimensions:** 600 × 300 points  \n"
+                                "**Capture Mode:** Code  \n**Dimensions:** 600 × 300 pixels  \n"
                                 "\n---\n\n```\nint x;\n```\n"));
     for (CaptureMode mode : {CaptureMode::repeat, CaptureMode::scanCode}) {
         service.exportAsMarkdown(record("plain", mode), path("plain.md"));

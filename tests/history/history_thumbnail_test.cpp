@@ -62,6 +62,6 @@ TEST(HistoryThumbnail, ImpossibleInputsFailWithTheirMessage)
     EXPECT_EQ(failureMessage(QImage(), 256), "Failed to generate thumbnail: Invalid image dimensions: 0x0");
     QImage image(100, 50, QImage::Format_RGB32);
     image.fill(Qt::white);
-    EXPECT_EQ(failureMessage(image, 0), "Failed to generate thumbnail: Cannot create CGContext");
-    EXPECT_EQ(failureMessage(image, -4), "Failed to generate thumbnail: Cannot create CGContext");
+    EXPECT_EQ(failureMessage(image, 0), "Failed to generate thumbnail: Cannot create the drawing surface");
+    EXPECT_EQ(failureMessage(image, -4), "Failed to generate thumbnail: Cannot create the drawing surface");
 }

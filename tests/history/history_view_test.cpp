@@ -9,6 +9,7 @@
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "support/foreign_wording.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>
@@ -118,6 +119,7 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "newest text");
     EXPECT_EQ(child<QLabel>("detailSource")->text(), "From: org.example.Viewer");
     EXPECT_TRUE(child<QLabel>("detailBadge")->isHidden());
+    EXPECT_EQ(test::foreignWordings(*view), QStringList()); // sizes in pixels, not points
 
     // A click on the empty space right of a row's title selects that row.
     QListView *list = view->listColumn()->listView();

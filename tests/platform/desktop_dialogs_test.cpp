@@ -49,7 +49,7 @@ TEST(MessageBoxAlertPresenterTest, ReturnsTheIndexOfTheClickedButton)
     MessageBoxAlertPresenter presenter;
     Alert alert;
     alert.messageText = "Permissions Required";
-    alert.buttons = {"Open System Settings", "OK"};
+    alert.buttons = {"Open Privacy Settings", "OK"};
     QString shownText;
     QTimer::singleShot(0, [&] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());

@@ -48,6 +48,7 @@ TEST(SingleInstanceGuardTest, LockLeftByACrashedCopyIsTakenOver)
 TEST(SingleInstanceGuardTest, DefaultLockIsPerDisplayInTheRuntimeFolder)
 {
     QTemporaryDir runtime;
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     const QByteArray display = qgetenv("DISPLAY");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
@@ -57,7 +58,7 @@ TEST(SingleInstanceGuardTest, DefaultLockIsPerDisplayInTheRuntimeFolder)
     qputenv("DISPLAY", display);
     if (!wayland.isEmpty())
         qputenv("WAYLAND_DISPLAY", wayland);
-    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", oldRuntime);
 }
 
 TEST(TerminationSignalsTest, TermAndIntArriveAsQtSignalsOnTheMainThread)

@@ -1,0 +1,35 @@
+#include "platform/portal_screenshot.h"
+
+#include "platform/portal_request.h"
+
+#include <QFile>
+#include <QImageReader>
+#include <QUrl>
+
+namespace quorvane {
+
+PortalScreenshot::PortalScreenshot(QDBusConnection bus) : m_bus(std::move(bus)) {}
+
+QFuture<QImage> PortalScreenshot::take() const
+{
+    const QVariantMap options{{QStringLiteral("interactive"), false}, {QStringLiteral("modal"), true}};
+    return PortalRequest::call(m_bus, QStringLiteral("org.freedesktop.portal.Screenshot"),
+                               QStringLiteral("Screenshot"), {QString()}, options)
+        .then(QtFuture::Launch::Async, [](const QVariantMap &results) {
+            const QUrl uri(results.value(QStringLiteral("uri")).toString());
+            if (!uri.isLocalFile())
+                throw PortalError(PortalError::Kind::denied, QStringLiteral("the portal gave no picture file"));
+            const QString path = uri.toLocalFile();
+            QImageReader reader(path);
+            // A desktop of several 4K monitors is larger than Qt's default allocation limit.
+            reader.setAllocationLimit(1024);
+            QImage picture = reader.read();
+            QFile::remove(path);
+            if (picture.isNull())
+                throw PortalError(PortalError::Kind::denied,
+                                  QStringLiteral("the portal's picture cannot be read: %1").arg(reader.errorString()));
+            return picture;
+        });
+}
+
+} // namespace quorvane

@@ -1,0 +1,157 @@
+#include "platform/portal_global_shortcuts.h"
+#include "platform/portal_request.h"
+#include "platform/portal_screenshot.h"
+
+#include "support/event_loop.h"
+#include "support/fake_desktop_portal.h"
+
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+using namespace quorvane;
+using namespace quorvane::test;
+
+namespace {
+
+struct DesktopPortalTest : ::testing::Test {
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "needs a session bus";
+    }
+
+    void TearDown() override
+    {
+        // The next test starts with no portal on the bus.
+        ASSERT_TRUE(waitUntil([] {
+            return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
+        }));
+    }
+
+    template <typename T>
+    static std::optional<PortalError> failureOf(QFuture<T> future)
+    {
+        EXPECT_TRUE(waitFor(future, 10000));
+        try {
+            future.waitForFinished();
+        } catch (const PortalError &error) {
+            return error;
+        }
+        return std::nullopt;
+    }
+};
+
+QImage pattern()
+{
+    QImage image(64, 48, QImage::Format_RGB32);
+    image.fill(Qt::darkCyan);
+    image.setPixel(5, 7, qRgb(250, 10, 20));
+    return image;
+}
+
+} // namespace
+
+TEST_F(DesktopPortalTest, ScreenshotGivesThePortalsPictureWithoutAskingAndRemovesItsFile)
+{
+    FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
+    ASSERT_TRUE(portal.registered);
+    portal.screenshots->picture = pattern();
+
+    QFuture<QImage> shot = PortalScreenshot().take();
+    ASSERT_TRUE(waitFor(shot, 10000));
+    const QImage picture = shot.result();
+    EXPECT_EQ(picture.size(), QSize(64, 48));
+    EXPECT_EQ(picture.pixel(5, 7), qRgb(250, 10, 20));
+    EXPECT_EQ(portal.screenshots->lastOptions.value("interactive"), QVariant(false));
+    EXPECT_FALSE(portal.screenshots->lastOptions.value("handle_token").toString().isEmpty());
+    EXPECT_FALSE(QFile::exists(portal.screenshots->lastFile));
+}
+
+TEST_F(DesktopPortalTest, CancelRefusalAndAMissingPortalAreTellingFailures)
+{
+    {
+        FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
+        portal.screenshots->responseCode = 1;
+        auto error = failureOf(PortalScreenshot().take());
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), PortalError::Kind::cancelled);
+
+        portal.screenshots->responseCode = 2;
+        error = failureOf(PortalScreenshot().take());
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), PortalError::Kind::denied);
+    }
+    ASSERT_TRUE(waitUntil([] {
+        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
+    }));
+    {
+        // A portal without the Screenshot interface (only shortcuts) and then none at all.
+        FakeDesktopPortal portal(FakeDesktopPortal::globalShortcuts);
+        auto error = failureOf(PortalScreenshot().take());
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+    }
+    ASSERT_TRUE(waitUntil([] {
+        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
+    }));
+    auto error = failureOf(PortalScreenshot().take());
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+}
+
+TEST_F(DesktopPortalTest, ShortcutsAreBoundInOneSessionAndTheirPressesArrive)
+{
+    FakeDesktopPortal portal(FakeDesktopPortal::globalShortcuts);
+    ASSERT_TRUE(portal.registered);
+    PortalGlobalShortcuts shortcuts;
+
+    const QString trigger = PortalGlobalShortcuts::triggerText(false, false, true, true, QStringLiteral("l"));
+    EXPECT_EQ(trigger, "SHIFT+LOGO+l");
+    const QList<PortalShortcut> wanted{
+        {QStringLiteral("capture"), {{"description", "Capture Text"}, {"preferred_trigger", trigger}}},
+        {QStringLiteral("history"), {{"description", "Open History"}}},
+    };
+    QFuture<QList<PortalShortcut>> bound = shortcuts.bind(wanted);
+    ASSERT_TRUE(waitFor(bound, 10000));
+    ASSERT_EQ(bound.result().size(), 2);
+    EXPECT_EQ(bound.result()[0].id, "capture");
+    EXPECT_EQ(bound.result()[0].properties.value("trigger_description"), "Press SHIFT+LOGO+l");
+    ASSERT_EQ(portal.shortcuts->lastBound.size(), 2);
+    EXPECT_EQ(portal.shortcuts->lastBound[0].properties.value("description"), "Capture Text");
+
+    // Binding again reuses the session.
+    QFuture<QList<PortalShortcut>> again = shortcuts.bind(wanted.mid(0, 1));
+    ASSERT_TRUE(waitFor(again, 10000));
+    EXPECT_EQ(portal.shortcuts->sessionsCreated, 1);
+
+    QSignalSpy activated(&shortcuts, &PortalGlobalShortcuts::activated);
+    portal.shortcuts->press(QStringLiteral("history"), QStringLiteral("/org/freedesktop/portal/desktop/session/other"));
+    portal.shortcuts->press(QStringLiteral("capture"), portal.shortcuts->sessionPath);
+    ASSERT_TRUE(waitUntil([&] { return !activated.isEmpty(); }));
+    ASSERT_EQ(activated.size(), 1); // another session's press is not ours
+    EXPECT_EQ(activated[0][0].toString(), "capture");
+}
+
+TEST_F(DesktopPortalTest, ARefusedBindingAndAPortalWithoutShortcutsFail)
+{
+    {
+        FakeDesktopPortal portal(FakeDesktopPortal::globalShortcuts);
+        portal.shortcuts->bindResponseCode = 2;
+        PortalGlobalShortcuts shortcuts;
+        auto error = failureOf(shortcuts.bind({{QStringLiteral("capture"), {{"description", "Capture Text"}}}}));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), PortalError::Kind::denied);
+    }
+    ASSERT_TRUE(waitUntil([] {
+        return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
+    }));
+    FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
+    PortalGlobalShortcuts shortcuts;
+    auto error = failureOf(shortcuts.bind({{QStringLiteral("capture"), {{"description", "Capture Text"}}}}));
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+}
