@@ -104,8 +104,9 @@ TEST_F(HistoryListItemDelegateTest, PaintsThumbnailOrPlaceholderBadgeAndTwoLineT
     EXPECT_TRUE(HistoryListItemDelegate::badgeText(CaptureMode::scanCode).isEmpty());
     ASSERT_FALSE(g.badge.isEmpty());
     EXPECT_TRUE(hasInk(codeRow, geometry(code).badge, background));
+    const QRect plainLine = geometry(plain).timeLine;
     EXPECT_TRUE(geometry(plain).badge.isEmpty());
-    EXPECT_FALSE(hasInk(plainRow, g.badge.translated(0, geometry(plain).timeLine.top() - g.timeLine.top()),
+    EXPECT_FALSE(hasInk(plainRow, plainLine.adjusted(plainLine.width() - HistoryListItemDelegate::badgeSize, 0, 0, 0),
                         background));
 
     // The selected row is tinted; the others keep the background behind their text.
