@@ -6,7 +6,8 @@
 //   - deleting the selected record: the window's part, after the store has saved;
 //   - the open window under 40 MB of resident memory above the closed one, and no
 //     growth over 100 open/close cycles after the first.
-// Run it on a display (xvfb-run works). Usage: history_window
+// Times are wall-clock medians: on a machine busy with other work they rise, so run it a
+// few times. Run it on a display (xvfb-run works). Usage: history_window
 #include "core/capture_history_entry.h"
 #include "core/json_util.h"
 #include "history/history_store.h"
