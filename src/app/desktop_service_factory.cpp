@@ -7,6 +7,7 @@
 #include "capture/continuity_runtime.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
+#include "capture/window_concealer.h"
 #include "core/hotkey_manager.h"
 #include "core/language_manager.h"
 #include "core/notification_service.h"
@@ -27,6 +28,7 @@
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/screen_access_probe.h"
+#include "platform/screen_redraws.h"
 #include "platform/selection_overlay.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
@@ -47,6 +49,8 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_displays(DisplayList::create()),
       m_screenAccessProbe(std::make_unique<ScreenAccessProbe>()),
       m_regionSelector(std::make_unique<SelectionOverlay>(*m_displays)),
+      m_screenRedraws(ScreenRedraws::create()),
+      m_windowConcealer(std::make_unique<WindowConcealer>(*m_screenRedraws)),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
@@ -102,7 +106,8 @@ std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationServ
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
 {
-    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector);
+    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector,
+                                                  *m_windowConcealer);
 }
 
 std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()

@@ -19,8 +19,10 @@ class PrivacySettingsOpener;
 class RegionSelector;
 class SavePanel;
 class ScreenAccessProbe;
+class ScreenRedraws;
 class SoundPlayer;
 class SystemNotifier;
+class WindowConcealer;
 
 // The services of the running program, on the desktop session's own facilities: the X11
 // display and key grabs, the session bus's notification server, the sound theme, the
@@ -68,6 +70,8 @@ private:
     std::unique_ptr<DisplayList> m_displays;
     std::unique_ptr<ScreenAccessProbe> m_screenAccessProbe;
     std::unique_ptr<RegionSelector> m_regionSelector;
+    std::unique_ptr<ScreenRedraws> m_screenRedraws;
+    std::unique_ptr<WindowConcealer> m_windowConcealer;
     std::unique_ptr<Pasteboard> m_pasteboard;
     std::unique_ptr<PrivacySettingsOpener> m_privacySettings;
     std::unique_ptr<AlertPresenter> m_alerts;

@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
 #include "core/permission_manager.h"
+#include "core/user_settings.h"
 #include "platform/alert_presenter.h"
 #include "platform/l10n.h"
 
@@ -28,7 +29,8 @@ PermissionRequestFlow::PermissionRequestFlow(PermissionManager &permissions, Ale
       m_alerts(alerts),
       m_opener(opener),
       m_registerHotkeys(std::move(registerHotkeys)),
-      m_timing(timing)
+      m_timing(timing),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut)
 {
 }
 
@@ -164,11 +166,12 @@ void PermissionRequestFlow::showAccessibilityPermissionAlert()
     showExplanation(PermissionType::accessibility,
                     L10n::text("permission.accessibility.title", "Accessibility Permission Required",
                                "Accessibility permission dialog title"),
-                    L10n::text("permission.accessibility.message",
-                               "Quorvane needs Accessibility permission to register global keyboard shortcuts "
-                               "(⌘⇧L). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
-                               "is protected - Quorvane only monitors its own registered shortcuts.",
-                               "Accessibility permission explanation"));
+                    L10n::format("permission.accessibility.message",
+                                 "Quorvane needs Accessibility permission to register global keyboard shortcuts "
+                                 "(%@). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
+                                 "is protected - Quorvane only monitors its own registered shortcuts.",
+                                 "Accessibility permission explanation; the quick capture shortcut",
+                                 {m_captureShortcut.displayString()}));
 }
 
 void PermissionRequestFlow::showScreenRecordingPermissionAlert()

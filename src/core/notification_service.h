@@ -38,6 +38,8 @@ public:
     static inline const QString openHistoryWithEntryNotification =
         QStringLiteral("app.corvantis.openHistoryWithEntry");
     static inline const QString captureIDKey = QStringLiteral("captureID");
+    // User-info key of an actionable warning's notification: what its click posts.
+    static inline const QString clickNotificationKey = QStringLiteral("clickNotification");
     static inline const QString successSoundName = QStringLiteral("complete");
     static inline const QString errorSoundName = QStringLiteral("dialog-error");
 
@@ -66,6 +68,11 @@ public:
     // A warning toast with its own title and message, without a sound.
     virtual void showWarning(const QString &title, const QString &message,
                              std::optional<quint32> displayID = std::nullopt);
+    // A warning that asks the user to act: a desktop notification, which stays until the
+    // user dismisses it, or a warning toast when no notification server runs. A click on
+    // either posts `clickNotification` on the notification centre.
+    virtual void showActionableWarning(const QString &title, const QString &message,
+                                       const QString &clickNotification);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -88,10 +95,11 @@ private:
         ToastType type;
         std::optional<CaptureMode> captureMode;
         std::optional<QUuid> captureID;
+        std::optional<QString> clickNotification = std::nullopt; // what a click posts
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
-    void handleToastClick(std::optional<QUuid> captureID);
+    void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickNotification);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);
     void loadSounds();

@@ -318,3 +318,28 @@ TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
     ASSERT_EQ(openRequests.size(), 1u);
     EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), marker);
 }
+
+TEST_F(ServiceFixture, ActionableWarningIsANotificationOrAToastAndItsClickPostsTheAction)
+{
+    NotificationService &s = make();
+    int clicks = 0;
+    center.addObserver("app.test.fix", &observer, [&](const QVariantMap &) { ++clicks; });
+
+    // With a notification server: a notification that stays, silent, no toast.
+    s.showActionableWarning("Shortcut not available", "Choose another", "app.test.fix");
+    ASSERT_EQ(notifier.posted.size(), 1u);
+    EXPECT_EQ(notifier.posted[0].title, "Shortcut not available");
+    EXPECT_FALSE(notifier.posted[0].playSound);
+    EXPECT_EQ(s.toastWindow(), nullptr);
+    notifier.click(notifier.posted[0].userInfo);
+    EXPECT_TRUE(waitUntil([&] { return clicks == 1; }));
+
+    // Without one, or when it refuses: a warning toast, whose click does the same.
+    notifier.answer = FakeSystemNotifier::Authorization::denied;
+    s.showActionableWarning("Shortcut not available", "Choose another", "app.test.fix");
+    ASSERT_NE(s.toastWindow(), nullptr);
+    EXPECT_EQ(s.toastWindow()->contentView()->type(), ToastType::warning);
+    s.toastWindow()->contentView()->click();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(openRequests.empty());
+}
