@@ -439,16 +439,40 @@ TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(57), 61);
 }
 
-TEST(HistoryPaneTest, SliderBelowTheCountTrimsTheHistoryFile)
+TEST(HistoryPaneTest, OnlyWhereTheSliderStopsAppliesAndTrimmingAsksFirst)
 {
     PreferencesRig rig;
     rig.addCaptures(30);
     HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 30; }));
 
+    // A drag down and back up passes values below the count: none of them is applied.
+    pane->slider()->setSliderDown(true);
+    pane->slider()->setValue(11);
+    EXPECT_EQ(pane->valueLabel()->text(), "11");
+    pane->slider()->setValue(101);
+    pane->slider()->setSliderDown(false);
+    idle();
+    EXPECT_TRUE(rig.alerts.shown.isEmpty());
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 101);
+    EXPECT_EQ(rig.capturesInFile(), 30);
+
+    // Ending a drag (or a keyboard step) below the count asks first; Cancel keeps all.
+    pane->slider()->setSliderDown(true);
+    pane->slider()->setValue(21);
+    pane->slider()->setSliderDown(false);
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_EQ(rig.alerts.shown[0].buttons.first(), "Delete 9 Captures");
+    EXPECT_EQ(pane->slider()->value(), 101);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 101);
+    pane->slider()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 91);
+
+    rig.alerts.answer = 0;
     pane->slider()->setValue(21);
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 21; }));
     EXPECT_EQ(rig.capturesInFile(), 21);
+    EXPECT_EQ(rig.alerts.shown.size(), 2);
 }
 
 TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)
