@@ -157,6 +157,7 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
     alert.informativeText = message;
     alert.buttons = {L10n::text("permission.open_settings", "Open Privacy Settings", "Open Settings button"),
                      L10n::text("permission.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         PermissionManager::openSystemSettings(type, m_opener);
 }
@@ -194,6 +195,7 @@ void PermissionRequestFlow::showPermissionsRequiredAlert()
     alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
                                            "You can grant these later in your desktop's privacy settings.");
     alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open Privacy Settings")};
+    alert.cancelButton = 0;
     if (m_alerts.runModal(alert) != 1)
         return;
     const QList<PermissionType> missing = m_permissions.missingPermissions();

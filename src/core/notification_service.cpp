@@ -2,6 +2,7 @@
 
 #include "core/json_util.h"
 #include "core/localized_error.h"
+#include "core/text_utils.h"
 #include "core/notification_service_error.h"
 #include "platform/accessibility_announcer.h"
 #include "platform/l10n.h"
@@ -137,7 +138,11 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         m_toastWindow->show(!m_motion.reduceMotion());
     }
 
-    m_dismissTimer.start(kToastDisplayMs);
+    // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
+    const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
+    m_dismissTimer.start(std::min(kLongestToastMs,
+                                  kToastDisplayMs
+                                      + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters)));
 
     if (m_playSounds && sound)
         m_sounds.play(*sound);

@@ -33,7 +33,10 @@ class NotificationService : public QObject {
 public:
     using Clock = std::function<QDateTime()>;
 
-    static constexpr int kToastDisplayMs = 1500;
+    static constexpr int kToastDisplayMs = 1500; // for a toast read at a glance
+    static constexpr int kGlanceCharacters = 40;  // what is read at a glance
+    static constexpr int kReadingMsPerCharacter = 70;
+    static constexpr int kLongestToastMs = 12000;
     static constexpr int kThrottleMs = 2000;   // a toast younger than this is replaced at once
     static inline const QString openHistoryWithEntryNotification =
         QStringLiteral("app.corvantis.openHistoryWithEntry");
@@ -84,6 +87,8 @@ public:
     ToastWindow *toastWindow() const { return m_toastWindow; }
     // Whether the current toast's removal timer is running.
     bool isDismissScheduled() const { return m_dismissTimer.isActive(); }
+    // How long the current toast stays: long enough to read its title and message.
+    std::chrono::milliseconds toastDuration() const { return m_dismissTimer.intervalAsDuration(); }
 
     // The success toast's title for `mode`.
     static QString successTitle(CaptureMode mode);

@@ -75,6 +75,7 @@ void PermissionManager::showPermissionSummaryAlert()
         L10n::text("permission.summary.open_settings", "Open Privacy Settings", "Open Settings button"),
         L10n::text("permission.summary.ok", "OK", "OK button"),
     };
+    alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         openSystemSettings(missing.first(), m_opener);
 }

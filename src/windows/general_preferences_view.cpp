@@ -88,8 +88,8 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     static const RowText texts[] = {
         {"preferences.general.launch_at_login", "Launch at login", "Launch at login toggle",
          "Automatically start Quorvane when you log in", "Launch at login description"},
-        {"preferences.general.show_dock_icon", "Show windows in the taskbar", "Show dock icon toggle",
-         "List Quorvane's open windows in the taskbar. Its menu stays in the system tray either way",
+        {"preferences.general.show_dock_icon", "Show pins in the taskbar", "Show dock icon toggle",
+         "List pinned captures in the taskbar and window switcher. Windows you open are always listed",
          "Show dock icon description"},
         {"preferences.general.play_sound", "Play sound on capture", "Play sound toggle",
          "Play a confirmation sound when text is successfully captured", "Play sound description"},

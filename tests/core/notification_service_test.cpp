@@ -206,6 +206,29 @@ TEST_F(ServiceFixture, WarningToastIsSilentAndOpensNothing)
     EXPECT_TRUE(openRequests.empty());
 }
 
+TEST_F(ServiceFixture, LongToastFitsItsMessageAndStaysLongEnoughToRead)
+{
+    const QString message = "Quorvane cannot write to its data folder. Captures will not be kept after you quit.";
+    NotificationService &s = make();
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    EXPECT_EQ(s.toastDuration(), std::chrono::milliseconds(NotificationService::kToastDisplayMs));
+
+    now = now.addSecs(10);
+    s.showWarning("History Not Saved", message);
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_GE(s.toastDuration(), std::chrono::seconds(5)); // about 100 characters to read
+    EXPECT_LE(s.toastDuration(), std::chrono::milliseconds(NotificationService::kLongestToastMs));
+
+    // Every word is drawn, in a toast tall enough for all the lines.
+    ToastContentView *content = toast->contentView();
+    content->resize(toast->size());
+    const QStringList lines = content->messageLines();
+    EXPECT_EQ(lines.join(' ').simplified(), message);
+    EXPECT_GE(lines.size(), 2);
+    EXPECT_GE(toast->height(), content->heightForWidth(toast->width()));
+}
+
 TEST_F(ServiceFixture, ManyToastsDismissedTogetherAllCloseSafely)
 {
     NotificationService &s = make();
