@@ -28,14 +28,14 @@ constexpr qint64 kBudgetMs = 500;
 
 // The line that tells languages of one script apart: the one the engine was least sure
 // of, which holds the words with the letters the locale's languages lack.
-QRect leastCertainLine(const QList<RecognizedLine> &lines)
+const RecognizedLine &leastCertainLine(const QList<RecognizedLine> &lines)
 {
     const RecognizedLine *worst = &lines.first();
     for (const RecognizedLine &line : lines) {
         if (AutomaticLanguage::meanConfidence({line}) < AutomaticLanguage::meanConfidence({*worst}))
             worst = &line;
     }
-    return worst->box;
+    return *worst;
 }
 
 QImage cropAround(const QImage &grey, const QRect &box)
@@ -97,10 +97,11 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     if (first.lines.isEmpty() || firstConfidence >= kSure || (sameScript && choice == Choice::script))
         return first;
 
-    // The detected script first; then the locale's, unless the locale's languages read
-    // the text well enough to be sure of it; then every other script.
+    // Text the locale's languages read fairly well is in the locale's script, and only its
+    // languages are compared. Otherwise the detected script comes first, then the locale's,
+    // then every other script.
     const QString localeScript = TesseractLanguageMap::script(m_localeDataNames.value(0));
-    const std::optional<QString> detected = m_detector.detect(grey, resolution);
+    const std::optional<QString> detected = sameScript ? std::nullopt : m_detector.detect(grey, resolution);
     QStringList scripts;
     if (detected)
         scripts.append(*detected);
@@ -120,10 +121,9 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     // Within the locale's script the languages differ in a few words only: those are
     // compared on the line the locale's languages read worst, which is quick. Text in
     // another script is read whole by each candidate.
-    const QRect sampleBox = leastCertainLine(first.lines);
-    const QImage sample = cropAround(grey, sampleBox);
-    const double sampleConfidence =
-        meanConfidence(readWith(m_localeDataNames, sample, TesseractEngine::Layout::singleLine));
+    const RecognizedLine &sampleLine = leastCertainLine(first.lines);
+    const QImage sample = cropAround(grey, sampleLine.box);
+    const double sampleConfidence = meanConfidence({sampleLine});
     struct Best {
         double confidence = 0;
         QString name;
@@ -138,7 +138,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         TesseractEngine *engine;
         std::future<QList<RecognizedLine>> lines;
     };
-    const size_t parallel = size_t(std::max(1, QThread::idealThreadCount() / 2));
+    const size_t parallel = size_t(std::max(1, QThread::idealThreadCount()));
     qint64 loading = 0;
     bool sure = false;
     for (qsizetype next = 0; !sure && next < candidates.size() && clock.elapsed() - loading <= kBudgetMs;) {
@@ -179,7 +179,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1 read %2 %, detected %3, chose %4 (%5 %) after %6 ms, %7 ms of it loading")
              .arg(m_localeDataNames.join(QLatin1Char('+')))
              .arg(firstConfidence, 0, 'f', 1)
-             .arg(detected.value_or(QStringLiteral("nothing")),
+             .arg(detected.value_or(sameScript ? QStringLiteral("not needed") : QStringLiteral("nothing")),
                   best.name.isEmpty() ? QStringLiteral("the locale's") : best.name)
              .arg(best.confidence, 0, 'f', 1)
              .arg(clock.elapsed())
