@@ -14,10 +14,11 @@ class ScriptDetector;
 
 // Chooses the recognition languages for text whose language the user left to the program.
 // Text in the locale's languages is read once, as before. Text the locale's languages read
-// poorly is given to the script detection, and the installed languages of that script (of
-// every other script when the text is not in the locale's script at all) are tried, the
-// locale's first and then in table order; the one the engine reads with the highest mean
-// word confidence wins, within a time budget.
+// poorly is given to the script detection, and the installed languages of that script are
+// tried first (then those of every other script, the locale's last); within the locale's
+// script they are ranked on the few words the locale's languages were least sure of, and
+// the best is read whole. The reading with the highest mean word confidence wins, within a
+// time budget.
 class AutomaticLanguage {
 public:
     // The loaded engine of the data names. Loading takes longer than reading, but only
