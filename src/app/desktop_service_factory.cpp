@@ -25,28 +25,34 @@
 #include "platform/motion_preference.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
+#include "platform/portal_region_selector.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/screen_access_probe.h"
 #include "platform/selection_overlay.h"
+#include "platform/session_type.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
 #include "platform/taskbar_presence.h"
 #include "platform/tray_status_item.h"
 #include "platform/user_defaults.h"
+#include "platform/wayland_display_list.h"
 #include "platform/xdg_autostart_login_item.h"
 
 namespace quorvane {
 
 DesktopServiceFactory::DesktopServiceFactory()
-    : m_userDefaults(std::make_unique<UserDefaults>(UserDefaults::standardFilePath())),
+    : m_session(currentSessionType()),
+      m_userDefaults(std::make_unique<UserDefaults>(UserDefaults::standardFilePath())),
       m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
       m_systemNotifier(createSystemNotifier()),
       m_soundPlayer(createSoundPlayer()),
       m_announcer(createAccessibilityAnnouncer()),
       m_motionPreference(createMotionPreference()),
-      m_displays(DisplayList::create()),
-      m_screenAccessProbe(std::make_unique<ScreenAccessProbe>()),
-      m_regionSelector(std::make_unique<SelectionOverlay>(*m_displays)),
+      m_displays(m_session == SessionType::wayland ? std::make_unique<WaylandDisplayList>(PortalScreenshot())
+                                                    : DisplayList::create()),
+      m_screenAccessProbe(m_session == SessionType::wayland ? std::make_unique<PortalScreenAccessProbe>()
+                                                            : std::make_unique<ScreenAccessProbe>()),
+      m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
@@ -55,6 +61,14 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
       m_frontmostApplication(FrontmostApplication::create())
 {
+    // Where the screen is read through the portal, each selection first takes its picture.
+    if (m_session == SessionType::wayland)
+        m_portalSelector = std::make_unique<PortalRegionSelector>(*m_displays, *m_overlay);
+}
+
+RegionSelector &DesktopServiceFactory::regionSelector()
+{
+    return m_portalSelector ? *m_portalSelector : static_cast<RegionSelector &>(*m_overlay);
 }
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
@@ -94,15 +108,23 @@ std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()
     return std::make_unique<SettingsStore>(*m_userDefaults, notificationCenter(), *m_loginItem);
 }
 
+ToastFactory DesktopServiceFactory::makeToasts() const
+{
+    // A Wayland window cannot place itself: there the toasts go out as desktop notifications.
+    if (m_session == SessionType::wayland)
+        return [](auto &&...) { return std::unique_ptr<ToastWindow>(); };
+    return toastFactory(*m_displays);
+}
+
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
     return std::make_unique<NotificationService>(notificationCenter(), *m_systemNotifier, *m_soundPlayer,
-                                                 *m_announcer, *m_motionPreference, toastFactory(*m_displays));
+                                                 *m_announcer, *m_motionPreference, makeToasts());
 }
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
 {
-    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector);
+    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, regionSelector());
 }
 
 std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()

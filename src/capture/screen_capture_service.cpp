@@ -4,7 +4,7 @@
 
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
-#include "platform/region_selector.h"
+#include "platform/portal_region_selector.h"
 #include "platform/screen_access_probe.h"
 
 #include <QPointer>
@@ -36,6 +36,22 @@ void fail(const ResultPromise &promise, const ScreenCaptureError &error)
 QString describe(const QRectF &r)
 {
     return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+ScreenCaptureError errorOf(NoSelection none)
+{
+    switch (none) {
+    case NoSelection::dismissed:
+        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService] Cancelled"));
+        return ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed);
+    case NoSelection::accessDenied:
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop refused the screen's picture"));
+        return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+    case NoSelection::unreadable:
+        break;
+    }
+    diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] No display's pixels could be read"));
+    return ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, QStringLiteral("Could not read the screen"));
 }
 
 bool tooSmall(const QRectF &rect)
@@ -97,31 +113,28 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
-    const bool started = m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
+    const bool started = m_selector.select(displays, [self, promise, displays](SelectionOutcome outcome) {
         if (!self) {
             diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                              QStringLiteral("Service deallocated")));
             return;
         }
-        self->finishSelection(promise, displays, std::move(selection));
+        self->finishSelection(promise, displays, std::move(outcome));
     });
-    if (!started) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
-        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                         QStringLiteral("Could not read the screen")));
-    }
+    if (!started)
+        fail(promise, errorOf(NoSelection::unreadable));
 }
 
 void ScreenCaptureService::finishSelection(const ResultPromise &promise,
                                            const QList<DisplayInfo> &displays,
-                                           std::optional<RegionSelection> selection)
+                                           SelectionOutcome outcome)
 {
-    if (!selection) {
-        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Selection cancelled"));
-        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+    if (const NoSelection *none = std::get_if<NoSelection>(&outcome)) {
+        fail(promise, errorOf(*none));
         return;
     }
+    auto selection = std::get_if<RegionSelection>(&outcome);
     const QRectF rect(selection->rect);
     if (tooSmall(rect)) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
@@ -207,10 +220,11 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
                    throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
                }
            })
-        .then(this, [this, rect, displayID] { return performRegionCapture(rect, displayID); });
+        .then(this, [this, rect, displayID] { return performRegionCapture(rect, displayID); })
+        .unwrap();
 }
 
-QImage ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optional<quint32> displayID)
+QFuture<QImage> ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optional<quint32> displayID)
 {
     // The last check before any pixels are read.
     if (!m_probe.canReadScreen()) {
@@ -220,7 +234,10 @@ QImage ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optio
     const quint32 id = displayID ? *displayID : m_displays.mainDisplayId();
     if (id == 0)
         throw ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay);
-    return grabDisplayRegion(rect, id);
+    // Where the pixels come from a picture the desktop portal takes, a fresh one first.
+    return m_displays.refresh()
+        .onFailed(this, [](const PortalError &error) { throw errorOf(noSelectionFor(error)); })
+        .then(this, [this, rect, id] { return grabDisplayRegion(rect, id); });
 }
 
 QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displayID)

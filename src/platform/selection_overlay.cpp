@@ -27,7 +27,7 @@ SelectionOverlay::~SelectionOverlay()
 bool SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
 {
     if (m_done || displays.isEmpty()) {
-        done(std::nullopt);
+        done(NoSelection::dismissed);
         return true;
     }
     m_painted = 0;
@@ -125,7 +125,10 @@ void SelectionOverlay::finish(std::optional<RegionSelection> selection)
     }
     m_windows.clear();
     m_frozen.clear();
-    done(std::move(selection));
+    if (selection)
+        done(std::move(*selection));
+    else
+        done(NoSelection::dismissed);
 }
 
 } // namespace quorvane
