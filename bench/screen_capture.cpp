@@ -6,7 +6,9 @@
 //   xvfb-run -a -s "-screen 0 1920x1080x24" build/bench/screen_capture
 //   xvfb-run -a -s "-screen 0 3840x2160x24" build/bench/screen_capture
 #include "capture/screen_capture_service.h"
+#include "capture/window_concealer.h"
 #include "platform/screen_access_probe.h"
+#include "platform/screen_redraws.h"
 #include "platform/selection_overlay.h"
 #include "platform/x11_display_list.h"
 
@@ -76,7 +78,9 @@ int main(int argc, char **argv)
     ScreenAccessProbe probe;
     X11DisplayList displays;
     SelectionOverlay overlay(displays);
-    ScreenCaptureService service(probe, displays, overlay);
+    const std::unique_ptr<ScreenRedraws> redraws = ScreenRedraws::create();
+    WindowConcealer concealer(*redraws);
+    ScreenCaptureService service(probe, displays, overlay, concealer);
 
     const QList<DisplayInfo> active = displays.activeDisplays();
     if (active.isEmpty()) {

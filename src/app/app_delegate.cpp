@@ -7,7 +7,10 @@
 #include "app/onboarding_window.h"
 #include "app/permission_request_flow.h"
 #include "app/service_factory.h"
+#include "app/shortcut_refusal_notice.h"
+#include "history/history_empty_state_view.h"
 #include "app/sparkle_updater.h"
+#include "app/tray_absence_notice.h"
 #include "app/window_placement.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
@@ -15,6 +18,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/continuity_manager.h"
 #include "capture/continuity_pasteboard.h"
+#include "capture/continuity_runtime.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
 #include "capture/screen_capture_service.h"
@@ -49,6 +53,7 @@
 #include <execinfo.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace quorvane {
 
@@ -133,6 +138,7 @@ void AppDelegate::applicationDidFinishLaunching()
              .arg(showDockIcon ? QStringLiteral("regular (taskbar entry shown)") : QStringLiteral("accessory")));
 
     setupMenuBar();
+    setupTrayAbsenceNotice();
     setupHotkeys();
     setupNotificationObservers();
     checkFirstLaunch();
@@ -142,6 +148,47 @@ void AppDelegate::applicationDidFinishLaunching()
     diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
     diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
                         "✓ Permissions ✓ Clipboard ✓ CaptureCoordinator"));
+
+    m_running = true;
+    for (ProgramCommand command : std::exchange(m_pendingCommands, {}))
+        perform(command);
+}
+
+void AppDelegate::setupTrayAbsenceNotice()
+{
+    m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
+        [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
+        [this] { return m_settingsStore->settings().quickZarrowShortcut.displayString(); },
+        [this](const QString &title, const QString &body) {
+            return m_notificationService->postSystemNotification(title, body, std::nullopt);
+        });
+    connect(m_trayAbsenceNotice.get(), &TrayAbsenceNotice::quitRequested, this, &AppDelegate::requestQuit);
+    m_trayAbsenceNotice->start();
+}
+
+void AppDelegate::perform(ProgramCommand command)
+{
+    if (!m_running) {
+        m_pendingCommands.push_back(command);
+        return;
+    }
+    if (m_terminating)
+        return;
+    switch (command) {
+    case ProgramCommand::capture: handleCaptureText(); break;
+    case ProgramCommand::repeat: handleRepeatZarrow(); break;
+    case ProgramCommand::code: handleCodeModeCapture(); break;
+    case ProgramCommand::scan: handleScanCode(); break;
+    case ProgramCommand::history: openHistory(); break;
+    case ProgramCommand::preferences: openPreferences(); break;
+    case ProgramCommand::quit: requestQuit(); break;
+    }
+}
+
+void AppDelegate::requestQuit()
+{
+    diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    emit terminationRequested();
 }
 
 void AppDelegate::setupServices()
@@ -161,6 +208,9 @@ void AppDelegate::setupServices()
          *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
+    m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
+    connect(m_hotkeyManager.get(), &HotkeyManager::registrationLost, this,
+            [this](HotkeyAction action, const Shortcut &shortcut) { m_shortcutNotice->report(action, shortcut); });
     // Images handed over through the import bridge come to this delegate.
     ContinuityManager::shared().bridgeView().setDelegate(this);
     applyNotificationSettings();
@@ -233,10 +283,8 @@ void AppDelegate::setupMenuBar()
             self->openPreferences();
     };
     controller->onQuit = [self] {
-        if (!self)
-            return;
-        diag(lcApp(), QStringLiteral("🛑 Quit requested"));
-        emit self->terminationRequested();
+        if (self)
+            self->requestQuit();
     };
     controller->onSendFeedback = [self] {
         if (self)
@@ -250,7 +298,29 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
+    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
+            [this](const ImageImportError &error) {
+                if (m_notificationService)
+                    m_notificationService->showError(error, std::nullopt);
+            });
     m_menuBarController = std::move(controller);
+    applyShortcutTexts();
+}
+
+void AppDelegate::applyShortcutTexts()
+{
+    if (!m_settingsStore)
+        return;
+    const UserSettings &settings = m_settingsStore->settings();
+    if (m_menuBarController)
+        m_menuBarController->setShortcuts(settings);
+    if (m_historyWindow)
+        m_historyWindow->emptyState()->setShortcuts(settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
+                                                    settings.codeModeShortcut);
+    if (m_onboardingView)
+        m_onboardingView->setCaptureShortcut(settings.quickZarrowShortcut);
+    if (m_permissionFlow)
+        m_permissionFlow->setCaptureShortcut(settings.quickZarrowShortcut);
 }
 
 void AppDelegate::setupHotkeys()
@@ -279,7 +349,12 @@ void AppDelegate::setupHotkeys()
          }},
         {HotkeyAction::scanCode, call(&AppDelegate::handleScanCode)},
     };
-    m_hotkeyRegistrar->registerAll(callbacks);
+    const HotkeyRegistrar::Outcome outcome = m_hotkeyRegistrar->registerAll(callbacks);
+    // Pressing a shortcut that was never taken does nothing: the user is told why.
+    if (!outcome.failures.isEmpty()) {
+        const HotkeyAction action = outcome.failures.first().first;
+        m_shortcutNotice->report(action, m_settingsStore->settings().shortcut(shortcutAction(action)));
+    }
 }
 
 void AppDelegate::logShortcuts() const
@@ -308,6 +383,7 @@ void AppDelegate::setupNotificationObservers()
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
             return;
         }
+        applyShortcutTexts();
         QTimer::singleShot(0, this, [this] {
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
             setupHotkeys();
@@ -324,6 +400,10 @@ void AppDelegate::setupNotificationObservers()
                                return;
                            QTimer::singleShot(0, this, [this] { setupHotkeys(); });
                        });
+
+    // A click on the notice of a refused shortcut.
+    center.addObserver(ShortcutRefusalNotice::openShortcutsNotification, this,
+                       [this](const QVariantMap &) { openShortcutsPreferences(); });
 
     // A click on a success toast.
     center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
@@ -609,6 +689,7 @@ void AppDelegate::openHistory(std::optional<QUuid> entry)
         view->resize(900, 600);
         centerOnScreen(*view);
         m_historyWindow = view;
+        applyShortcutTexts();
     }
     bringToFront(*m_historyWindow);
 }
@@ -630,7 +711,7 @@ void AppDelegate::openPreferences()
         auto *view = new PreferencesView(PreferencesServices{
             *m_settingsStore, factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
             factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }});
+            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_hotkeyManager.get()});
         // Titled, closable and minimisable; the view has a fixed size.
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
@@ -640,6 +721,13 @@ void AppDelegate::openPreferences()
         m_preferencesWindow = view;
     }
     bringToFront(*m_preferencesWindow);
+}
+
+void AppDelegate::openShortcutsPreferences()
+{
+    openPreferences();
+    if (auto *preferences = qobject_cast<PreferencesView *>(m_preferencesWindow.data()))
+        preferences->setSelectedTab(PreferencesTab::shortcuts);
 }
 
 void AppDelegate::openFeedback()
@@ -706,14 +794,16 @@ void AppDelegate::showOnboarding()
     window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
     QPointer<AppDelegate> self(this);
     // The view writes its flag into the very database the rest of the program reads.
-    window->setContent(new OnboardingView(
+    auto *content = new OnboardingView(
         m_factory.userDefaults(),
         PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
                                 m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
         [self] {
             if (self)
                 self->handleOnboardingCompleted();
-        }));
+        });
+    window->setContent(content);
+    m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
     centerOnScreen(*window);
     m_onboardingWindow = window;
@@ -761,6 +851,7 @@ void AppDelegate::requestPermissionsAfterOnboarding()
                 if (self)
                     self->setupHotkeys();
             });
+        applyShortcutTexts();
     }
     m_permissionFlow->start();
 }
@@ -788,6 +879,7 @@ void AppDelegate::applicationWillTerminate()
     if (m_hotkeyRegistrar)
         m_hotkeyRegistrar->unregisterAll();
 
+    m_trayAbsenceNotice.reset();
     m_menuBarController.reset(); // takes the icon out of the status area
     diag(lcApp(), QStringLiteral("👋 Quorvane terminated"));
 }

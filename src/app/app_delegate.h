@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/program_command.h"
 #include "capture/continuity_delegate.h"
 
 #include <QFuture>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QMimeData;
 
@@ -31,6 +33,7 @@ class HotkeyRegistrar;
 class MenuBarController;
 class NotificationService;
 class OCRService;
+class OnboardingView;
 class OnboardingWindow;
 class PermissionManager;
 class PermissionRequestFlow;
@@ -38,7 +41,9 @@ class PinWidgetManager;
 class ScreenCaptureService;
 class ServiceFactory;
 class SettingsStore;
+class ShortcutRefusalNotice;
 class SparkleUpdater;
+class TrayAbsenceNotice;
 
 // The spine of the running program: creates and owns every service, puts the status item
 // up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
@@ -66,6 +71,10 @@ public:
     // Shut-down: saves the settings (before anything is released), unregisters the
     // hotkeys, removes the status item. Runs once; later calls do nothing.
     void applicationWillTerminate();
+    // Performs a command from outside the program (the command line, the session bus):
+    // a capture, a window, or quitting. One that comes before the launch has finished
+    // is performed right after it.
+    void perform(ProgramCommand command);
     // Closing the last window never ends the program.
     bool applicationShouldTerminateAfterLastWindowClosed() const { return false; }
 
@@ -149,6 +158,9 @@ signals:
     void terminationRequested();
 
 private:
+    void setupTrayAbsenceNotice();
+    // The user asked to quit (menu, notice window, command).
+    void requestQuit();
     void makeHistoryStore(int configuredMaximum);
     void warnHistoryNotKept();
     void applyNotificationSettings();
@@ -161,6 +173,9 @@ private:
                         std::function<void()> afterMenuRefresh = {});
     void reportQuickCaptureFailure(const std::exception_ptr &error) const;
     void refreshMenu();
+    // Every text that names a global shortcut shows the user's current one.
+    void applyShortcutTexts();
+    void openShortcutsPreferences();
 
     ServiceFactory &m_factory;
     bool m_launched = false;
@@ -180,14 +195,20 @@ private:
     std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
+    std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
     std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
+    std::unique_ptr<TrayAbsenceNotice> m_trayAbsenceNotice;
+    // Commands that came while launching; performed once it is done.
+    std::vector<ProgramCommand> m_pendingCommands;
+    bool m_running = false;
 
     // The windows; they are taken down before the services they show.
     QPointer<HistoryView> m_historyWindow;
     QPointer<QWidget> m_preferencesWindow;
     QPointer<OnboardingWindow> m_onboardingWindow;
+    QPointer<OnboardingView> m_onboardingView;
     std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
 
     // Context of every continuation of a capture or an import. Declared last, so it goes

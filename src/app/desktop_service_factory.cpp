@@ -7,6 +7,8 @@
 #include "capture/continuity_runtime.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
+#include "capture/window_concealer.h"
+#include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
 #include "core/language_manager.h"
 #include "core/notification_service.h"
@@ -28,6 +30,7 @@
 #include "platform/portal_region_selector.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/screen_access_probe.h"
+#include "platform/screen_redraws.h"
 #include "platform/selection_overlay.h"
 #include "platform/session_type.h"
 #include "platform/sound_player.h"
@@ -53,6 +56,8 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_screenAccessProbe(m_session == SessionType::wayland ? std::make_unique<PortalScreenAccessProbe>()
                                                             : std::make_unique<ScreenAccessProbe>()),
       m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
+      m_screenRedraws(ScreenRedraws::create()),
+      m_windowConcealer(std::make_unique<WindowConcealer>(*m_screenRedraws)),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
@@ -62,8 +67,11 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_frontmostApplication(FrontmostApplication::create())
 {
     // Where the screen is read through the portal, each selection first takes its picture.
-    if (m_session == SessionType::wayland)
+    if (m_session == SessionType::wayland) {
         m_portalSelector = std::make_unique<PortalRegionSelector>(*m_displays, *m_overlay);
+        diag(lcApp(), QStringLiteral("🔷 [DesktopServiceFactory] Wayland session: the screen is read through the "
+                                     "desktop portal, toasts are shown as desktop notifications"));
+    }
 }
 
 RegionSelector &DesktopServiceFactory::regionSelector()
@@ -124,7 +132,8 @@ std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationServ
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
 {
-    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, regionSelector());
+    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, regionSelector(),
+                                                  *m_windowConcealer);
 }
 
 std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()

@@ -23,8 +23,10 @@ class RegionSelector;
 class SelectionOverlay;
 class SavePanel;
 class ScreenAccessProbe;
+class ScreenRedraws;
 class SoundPlayer;
 class SystemNotifier;
+class WindowConcealer;
 
 // The services of the running program, on the desktop session's own facilities: the X11
 // display and key grabs, the session bus's notification server, the sound theme, the
@@ -78,6 +80,8 @@ private:
     std::unique_ptr<ScreenAccessProbe> m_screenAccessProbe;
     std::unique_ptr<SelectionOverlay> m_overlay;
     std::unique_ptr<PortalRegionSelector> m_portalSelector;
+    std::unique_ptr<ScreenRedraws> m_screenRedraws;
+    std::unique_ptr<WindowConcealer> m_windowConcealer;
     std::unique_ptr<Pasteboard> m_pasteboard;
     std::unique_ptr<PrivacySettingsOpener> m_privacySettings;
     std::unique_ptr<AlertPresenter> m_alerts;

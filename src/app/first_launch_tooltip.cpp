@@ -36,7 +36,7 @@ QLabel *label(const QString &text, qreal pointScale, QPalette::ColorRole role, q
 
 } // namespace
 
-FirstLaunchTooltip::FirstLaunchTooltip(QWidget *parent)
+FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *parent)
     : QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -63,14 +63,14 @@ FirstLaunchTooltip::FirstLaunchTooltip(QWidget *parent)
     auto *pressRow = new QHBoxLayout;
     pressRow->setSpacing(6);
     pressRow->addWidget(label(L10n::text("Press", "Press"), 0.95, QPalette::WindowText, 0.7));
-    auto *keyCap = new QLabel(QStringLiteral("⌘⇧L"));
+    m_keyCap = new QLabel(shortcutText);
     QFont capFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     capFont.setWeight(QFont::DemiBold);
-    keyCap->setFont(capFont);
-    keyCap->setObjectName(QStringLiteral("keyCap"));
-    keyCap->setStyleSheet(QStringLiteral(
+    m_keyCap->setFont(capFont);
+    m_keyCap->setObjectName(QStringLiteral("keyCap"));
+    m_keyCap->setStyleSheet(QStringLiteral(
         "QLabel#keyCap { background: rgba(128, 128, 128, 0.18); border-radius: 6px; padding: 4px 8px; }"));
-    pressRow->addWidget(keyCap);
+    pressRow->addWidget(m_keyCap);
     pressRow->addWidget(label(L10n::text("to zarrow text", "to zarrow text"), 0.95, QPalette::WindowText, 0.7));
     pressRow->addStretch();
     body->addLayout(pressRow);
@@ -82,6 +82,18 @@ FirstLaunchTooltip::FirstLaunchTooltip(QWidget *parent)
 }
 
 FirstLaunchTooltip::~FirstLaunchTooltip() = default;
+
+QString FirstLaunchTooltip::shortcutText() const
+{
+    return m_keyCap->text();
+}
+
+void FirstLaunchTooltip::setShortcutText(const QString &text)
+{
+    m_keyCap->setText(text);
+    if (isVisible())
+        adjustSize();
+}
 
 QRect FirstLaunchTooltip::placement(const QRect &anchor, const QSize &size, const QRect &available)
 {

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QWidget>
 
+class QLabel;
+
 namespace quorvane {
 
 // The small note shown once under the status icon: welcome, the capture shortcut and
@@ -13,8 +15,12 @@ class FirstLaunchTooltip : public QWidget {
 public:
     static constexpr int fixedWidth = 320;
 
-    explicit FirstLaunchTooltip(QWidget *parent = nullptr);
+    // `shortcutText` is the quick capture shortcut as the key cap shows it.
+    explicit FirstLaunchTooltip(const QString &shortcutText, QWidget *parent = nullptr);
     ~FirstLaunchTooltip() override;
+
+    QString shortcutText() const;
+    void setShortcutText(const QString &text);
 
     // Shows the note below `anchor` (above it when there is no room below), kept on the
     // anchor's screen; with an empty anchor, at the top right of the primary screen.
@@ -26,6 +32,9 @@ public:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *m_keyCap = nullptr;
 };
 
 } // namespace quorvane

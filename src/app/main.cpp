@@ -1,18 +1,28 @@
 #include "app/app_delegate.h"
 #include "app/app_resources.h"
+#include "app/command_line.h"
+#include "app/command_service.h"
 #include "app/desktop_service_factory.h"
 #include "core/diagnostics.h"
 #include "core/language_manager.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 
+#include "build_config.h"
+
 #include <QApplication>
+#include <QDBusConnection>
 #include <QEvent>
+#include <QFileInfo>
 #include <QIcon>
+#include <QMessageBox>
 
 #include <cstdio>
 
 namespace {
+
+using quorvane::CommandClient;
+using quorvane::ProgramCommand;
 
 // Ends the run without closing the windows first. QApplication's own quit closes each
 // window, and a closed pin deletes its stored files (or, with unsaved edits, asks and may
@@ -36,32 +46,131 @@ protected:
     }
 };
 
+void setIdentity()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quorvane"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(QUORVANE_VERSION));
+}
+
+void printTo(std::FILE *stream, const QString &text)
+{
+    std::fputs(qPrintable(text), stream);
+    if (!text.endsWith(QLatin1Char('\n')))
+        std::fputc('\n', stream);
+}
+
+// Hands `command` to the copy that runs; a start without a command opens its preferences,
+// the one window that is always reachable, also where no system tray shows the icon.
+int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
+{
+    const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
+    if (const std::optional<QString> problem = client.send(sent)) {
+        printTo(stderr, QStringLiteral("Quorvane is running but did not take the command \"%1\": %2")
+                            .arg(quorvane::commandVerb(sent), *problem));
+        return 1;
+    }
+    return 0;
+}
+
+// What is answered before any window: the command line, and a copy that already runs.
+// Needs no display. Sets `command` to the command to perform once started.
+std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<ProgramCommand> &command)
+{
+    QCoreApplication app(argc, argv);
+    setIdentity();
+    const quorvane::CommandLineRequest request = quorvane::parseCommandLine(app.arguments());
+    switch (request.kind) {
+    case quorvane::CommandLineRequest::Kind::help:
+    case quorvane::CommandLineRequest::Kind::version:
+        printTo(stdout, request.text);
+        return 0;
+    case quorvane::CommandLineRequest::Kind::invalid:
+        printTo(stderr, request.text + QStringLiteral("\nSee \"quorvane --help\"."));
+        return 2;
+    case quorvane::CommandLineRequest::Kind::run:
+        break;
+    }
+    command = request.command;
+
+    // A connection of its own, closed before the program's application object exists.
+    const QString connectionName = QStringLiteral("quorvane-command-line");
+    std::optional<int> result;
+    {
+        const CommandClient client(QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName));
+        if (client.isProgramRunning())
+            result = handOver(client, command);
+    }
+    QDBusConnection::disconnectFromBus(connectionName);
+    if (!result && command == ProgramCommand::quit) {
+        printTo(stderr, QStringLiteral("Quorvane is not running."));
+        result = 1;
+    }
+    return result;
+}
+
+// Without a session bus the lock file keeps a second copy out; it cannot be reached then.
+bool holdLock(quorvane::SingleInstanceGuard &lock)
+{
+    switch (lock.tryAcquire()) {
+    case quorvane::SingleInstanceGuard::Result::acquired:
+        return true;
+    case quorvane::SingleInstanceGuard::Result::heldByAnother: {
+        const qint64 owner = lock.ownerProcessId();
+        printTo(stderr, QStringLiteral("Quorvane is already running%1; without a session bus it cannot be sent "
+                                       "a command.")
+                            .arg(owner > 0 ? QStringLiteral(" (process %1)").arg(owner) : QString()));
+        return false;
+    }
+    case quorvane::SingleInstanceGuard::Result::unsafeFolder: {
+        const QString folder = QFileInfo(lock.lockPath()).absolutePath();
+        const QString text = QStringLiteral("Quorvane cannot start: %1, so another user could keep it from "
+                                            "running. Make the folder yours alone (chmod 700) or set "
+                                            "XDG_RUNTIME_DIR to a folder that is.")
+                                 .arg(quorvane::SingleInstanceGuard::folderProblem(folder).value_or(folder));
+        printTo(stderr, text);
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane"), text);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return false;
+    }
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    std::optional<ProgramCommand> command;
+    if (const std::optional<int> answered = answerWithoutStarting(argc, argv, command))
+        return *answered;
+
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {
         std::fprintf(stderr, "Quorvane needs a graphical desktop session: no DISPLAY is set.\n");
         return 1;
     }
 
-    // One copy per user and display; a second start changes nothing in the first.
-    quorvane::SingleInstanceGuard instance;
-    if (!instance.tryAcquire()) {
-        const qint64 owner = instance.ownerProcessId();
-        std::fprintf(stderr, "Quorvane is already running%s; its icon is in the system tray.\n",
-                     owner > 0 ? qPrintable(QStringLiteral(" (process %1)").arg(owner)) : "");
-        return 1;
-    }
-
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    QApplication::setDesktopFileName(QStringLiteral("quorvane"));
+    setIdentity();
+    QApplication::setDesktopFileName(QStringLiteral("com.corvantis.Quorvane"));
     // The program lives in the status area: closing its last window never ends it.
     QApplication::setQuitOnLastWindowClosed(false);
     quorvane::registerAppResources();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvane.svg")));
+
+    // One copy per session: the one that owns the command interface's bus name, or,
+    // without a session bus, the one that holds the lock file.
+    quorvane::CommandService commands;
+    quorvane::SingleInstanceGuard lock;
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        // Another copy may have started since the check above.
+        if (!commands.publish(bus))
+            return handOver(CommandClient(bus), command);
+    } else if (!holdLock(lock)) {
+        return 1;
+    }
 
     QuitWithoutClosingWindows quitFilter;
     app.installEventFilter(&quitFilter);
@@ -82,6 +191,13 @@ int main(int argc, char **argv)
     quorvane::AppDelegate delegate(factory);
     QObject::connect(&delegate, &quorvane::AppDelegate::terminationRequested, &app, endRun, Qt::QueuedConnection);
     QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
+    // Queued: the caller's answer goes out at once, even when the command opens a modal
+    // alert that waits for the user.
+    QObject::connect(&commands, &quorvane::CommandService::commandReceived, &delegate,
+                     &quorvane::AppDelegate::perform, Qt::QueuedConnection);
+    // The command this start was given runs once the program is up.
+    if (command)
+        delegate.perform(*command);
     delegate.applicationDidFinishLaunching();
 
     quorvane::diag(quorvane::lcApp(), QStringLiteral("🔷 [main] Quorvane started (process %1)").arg(QApplication::applicationPid()));

@@ -5,11 +5,15 @@
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
+#include "core/user_settings.h"
 #include "platform/l10n.h"
+#include "platform/key_table.h"
+#include "windows/key_event.h"
 
 #include <QAction>
 #include <QDateTime>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QThreadPool>
@@ -24,7 +28,10 @@ MenuBarController::MenuBarController(std::unique_ptr<StatusItem> statusItem, Use
       m_firstLaunchManager(userDefaults),
       m_updater(updater),
       m_continuity(continuity),
-      m_iconPath(std::move(iconPath))
+      m_iconPath(std::move(iconPath)),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut),
+      m_scanCodeShortcut(UserSettings::defaults().scanCodeShortcut),
+      m_historyShortcut(UserSettings::defaults().historyShortcut)
 {
     registerAppResources();
     m_tooltipTimer.setSingleShot(true);
@@ -48,49 +55,85 @@ MenuBarController::~MenuBarController()
 }
 
 QAction *MenuBarController::addRow(const char *key, const char *english, const char *comment,
-                                   const QKeySequence &keys, void (MenuBarController::*handler)())
+                                   std::optional<Shortcut> keys, void (MenuBarController::*handler)())
 {
-    QAction *action = m_menu->addAction(L10n::text(key, english, comment));
-    if (!keys.isEmpty()) {
-        action->setShortcut(keys);
-        action->setShortcutVisibleInContextMenu(true);
+    QString title = L10n::text(key, english, comment);
+    if (keys) {
+        // The menu shows what follows a tab as the row's key combination, in our own
+        // naming; a QKeySequence would read "Meta+Shift+L" and would not fire while the
+        // menu holds the keyboard.
+        title += QLatin1Char('\t') + keys->displayString();
     }
+    QAction *action = m_menu->addAction(title);
+    if (keys)
+        m_keyEquivalents.emplace_back(*keys, action);
     connect(action, &QAction::triggered, this, handler);
     return action;
+}
+
+bool MenuBarController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_menu.get() || event->type() != QEvent::KeyPress)
+        return QObject::eventFilter(watched, event);
+    const std::optional<KeyEvent> key = KeyEvent::from(*static_cast<QKeyEvent *>(event));
+    if (!key)
+        return false;
+    for (const auto &[keys, action] : m_keyEquivalents) {
+        if (keys.keyCode == key->keyCode && KeyTable::modifierBits(keys.modifierFlags) == key->modifierFlags) {
+            m_menu->hide();
+            action->trigger();
+            return true;
+        }
+    }
+    return false;
+}
+
+void MenuBarController::setShortcuts(const UserSettings &settings)
+{
+    if (m_captureShortcut == settings.quickZarrowShortcut && m_scanCodeShortcut == settings.scanCodeShortcut
+        && m_historyShortcut == settings.historyShortcut)
+        return;
+    m_captureShortcut = settings.quickZarrowShortcut;
+    m_scanCodeShortcut = settings.scanCodeShortcut;
+    m_historyShortcut = settings.historyShortcut;
+    refreshMenu();
+    if (m_tooltipPopover)
+        m_tooltipPopover->setShortcutText(m_captureShortcut.displayString());
 }
 
 void MenuBarController::setupMenu()
 {
     std::unique_ptr<QMenu> previous = std::move(m_menu);
     m_menu = std::make_unique<QMenu>();
+    m_menu->installEventFilter(this);
+    m_keyEquivalents.clear();
 
-    // The key equivalents are fixed: they do not follow the user's global shortcuts.
-    addRow("menubar.capture", "Capture Text", "Capture Text", QKeySequence(Qt::META | Qt::SHIFT | Qt::Key_L),
+    addRow("menubar.capture", "Capture Text", "Capture Text", m_captureShortcut,
            &MenuBarController::handleCaptureText)
         ->setObjectName(QStringLiteral("handleCaptureText"));
-    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", {},
+    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", m_scanCodeShortcut,
            &MenuBarController::handleScanCode)
         ->setObjectName(QStringLiteral("handleScanCode"));
-    m_importAction = addRow("menubar.import_from_iphone", "Import Image…", "Import Image menu item", {},
+    m_importAction = addRow("menubar.import_from_iphone", "Import Image…", "Import Image menu item", std::nullopt,
                             &MenuBarController::handleImportFromiPhone);
     m_importAction->setObjectName(QStringLiteral("handleImportFromiPhone"));
     m_menu->addSeparator();
-    addRow("menubar.history", "Open History", "Open History", QKeySequence(Qt::META | Qt::ALT | Qt::Key_H),
+    addRow("menubar.history", "Open History", "Open History", m_historyShortcut,
            &MenuBarController::handleOpenHistory)
         ->setObjectName(QStringLiteral("handleOpenHistory"));
     m_menu->addSeparator();
-    addRow("menubar.preferences", "Preferences...", "Preferences", QKeySequence(Qt::META | Qt::Key_Comma),
+    addRow("menubar.preferences", "Preferences...", "Preferences", preferencesKeys,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
-    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", {}, &MenuBarController::handleSendFeedback)
+    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", std::nullopt, &MenuBarController::handleSendFeedback)
         ->setObjectName(QStringLiteral("handleSendFeedback"));
-    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", {},
+    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", std::nullopt,
            &MenuBarController::handleCheckForUpdates)
         ->setObjectName(QStringLiteral("handleCheckForUpdates"));
     m_menu->addSeparator();
-    addRow("menubar.about", "About Quorvane", "About Quorvane", {}, &MenuBarController::handleAbout)
+    addRow("menubar.about", "About Quorvane", "About Quorvane", std::nullopt, &MenuBarController::handleAbout)
         ->setObjectName(QStringLiteral("handleAbout"));
-    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", QKeySequence(Qt::META | Qt::Key_Q),
+    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", quitKeys,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
 
@@ -287,7 +330,7 @@ void MenuBarController::showFirstLaunchTooltip()
         m_tooltipPopover->hide();
         m_tooltipPopover->deleteLater();
     }
-    auto *popover = new FirstLaunchTooltip();
+    auto *popover = new FirstLaunchTooltip(m_captureShortcut.displayString());
     popover->showRelativeTo(m_statusItem->buttonGeometry());
     m_tooltipPopover = popover;
     m_tooltipTimer.start(tooltipDurationMs);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/first_launch_manager.h"
+#include "app/first_launch_tooltip.h"
+#include "core/shortcut.h"
 #include "platform/status_item.h"
 
 #include <QIcon>
@@ -11,6 +13,8 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -18,8 +22,8 @@ class QMenu;
 namespace quorvane {
 
 class ContinuityRuntime;
-class FirstLaunchTooltip;
 class SparkleUpdater;
+struct UserSettings;
 
 // The look of the status icon: full opacity for `normal` and `active`, half for `disabled`.
 enum class MenuBarIconState { normal, active, disabled };
@@ -29,6 +33,9 @@ enum class MenuBarIconState { normal, active, disabled };
 // calls one of the callbacks below (an unset callback makes its row do nothing), except
 // "Check for Updates", which asks the updater, and "Import Image…", which asks the
 // import runtime.
+// Rows show their key combination: the user's global shortcuts for the capture, scan and
+// history rows, Super+, and Super+Q for Preferences and Quit. While the menu is open it
+// holds the keyboard, so it runs a row itself when that row's combination is pressed.
 class MenuBarController : public QObject {
     Q_OBJECT
 public:
@@ -38,6 +45,9 @@ public:
     static constexpr int menuRestoreDelayMs = 200;
     // How long the first-launch tooltip stays, in milliseconds.
     static constexpr int tooltipDurationMs = 5000;
+    // The key equivalents of Preferences and Quit, which every menu of this kind has.
+    static constexpr Shortcut preferencesKeys{43, ModifierFlag::command}; // Super+,
+    static constexpr Shortcut quitKeys{12, ModifierFlag::command};        // Super+Q
 
     // Builds the menu, then sets up `statusItem` (icon, tooltip, menu, clicks).
     MenuBarController(std::unique_ptr<StatusItem> statusItem, UserDefaults &userDefaults,
@@ -56,6 +66,9 @@ public:
 
     // Builds a new menu and hands it to the status item.
     void refreshMenu();
+    // The user's global shortcuts changed (or are first known): the rows and the
+    // first-launch tooltip show them from now on.
+    void setShortcuts(const UserSettings &settings);
     // Shows the first-launch tooltip under the icon, once per user.
     void showFirstLaunchTooltip();
     // Closes the tooltip.
@@ -74,8 +87,9 @@ private:
     void setupMenu();
     void setupStatusItem();
     void updateStatusIcon(MenuBarIconState state);
-    QAction *addRow(const char *key, const char *english, const char *comment, const QKeySequence &keys,
-                    void (MenuBarController::*handler)());
+    QAction *addRow(const char *key, const char *english, const char *comment,
+                    std::optional<Shortcut> keys, void (MenuBarController::*handler)());
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
     void handleCaptureText();
     void handleScanCode();
@@ -102,6 +116,12 @@ private:
     ContinuityRuntime &m_continuity;
     QString m_iconPath;
     QAction *m_importAction = nullptr;
+    // Shown beside the rows; the capture shortcut also in the first-launch tooltip.
+    Shortcut m_captureShortcut;
+    Shortcut m_scanCodeShortcut;
+    Shortcut m_historyShortcut;
+    // Each row's combination, for presses while the menu is open.
+    std::vector<std::pair<Shortcut, QAction *>> m_keyEquivalents;
 };
 
 } // namespace quorvane

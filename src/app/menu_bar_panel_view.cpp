@@ -1,6 +1,8 @@
 #include "app/menu_bar_panel_view.h"
 
+#include "app/menu_bar_controller.h"
 #include "app/modern_menu_bar_button.h"
+#include "core/user_settings.h"
 #include "platform/l10n.h"
 
 #include <QFrame>
@@ -20,19 +22,21 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     stack->setContentsMargins(8, 10, 8, 10);
     stack->setSpacing(4);
 
-    const auto addRow = [this, stack](const char *icon, const QString &title, const char *shortcut, bool primary,
+    const auto addRow = [this, stack](const char *icon, const QString &title, const Shortcut &shortcut, bool primary,
                                       std::function<void()> action) {
-        auto *row = new ModernMenuBarButton(QString::fromLatin1(icon), title, QString::fromUtf8(shortcut), primary,
+        auto *row = new ModernMenuBarButton(QString::fromLatin1(icon), title, shortcut.displayString(), primary,
                                             std::move(action), this);
         stack->addWidget(row);
         m_rows.append(row);
     };
-    // The keys are the status menu's; the English titles here are shorter.
-    addRow("viewfinder", L10n::text("menubar.capture", "Capture", "Capture Text"), "⌘⇧L", true,
+    // The keys are the status menu's; the English titles here are shorter. The hints name
+    // the default shortcuts and the status menu's Super+, and Super+Q.
+    const UserSettings &defaults = UserSettings::defaults();
+    addRow("viewfinder", L10n::text("menubar.capture", "Capture", "Capture Text"), defaults.quickZarrowShortcut, true,
            std::move(actions.onCaptureText));
-    addRow("clock.arrow.circlepath", L10n::text("menubar.history", "History", "Open History"), "⌘⇧H", false,
+    addRow("clock.arrow.circlepath", L10n::text("menubar.history", "History", "Open History"), defaults.historyShortcut, false,
            std::move(actions.onOpenHistory));
-    addRow("gear", L10n::text("menubar.preferences", "Preferences", "Preferences…"), "⌘,", false,
+    addRow("gear", L10n::text("menubar.preferences", "Preferences", "Preferences…"), MenuBarController::preferencesKeys, false,
            std::move(actions.onOpenPreferences));
 
     stack->addSpacing(6 - stack->spacing());
@@ -43,7 +47,7 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     stack->addWidget(divider);
     stack->addSpacing(6 - stack->spacing());
 
-    addRow("power", L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"), "⌘Q", false,
+    addRow("power", L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"), MenuBarController::quitKeys, false,
            std::move(actions.onQuit));
 
     auto *shadow = new QGraphicsDropShadowEffect(this);

@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
 #include "core/permission_manager.h"
+#include "core/user_settings.h"
 #include "platform/alert_presenter.h"
 #include "platform/l10n.h"
 
@@ -28,7 +29,8 @@ PermissionRequestFlow::PermissionRequestFlow(PermissionManager &permissions, Ale
       m_alerts(alerts),
       m_opener(opener),
       m_registerHotkeys(std::move(registerHotkeys)),
-      m_timing(timing)
+      m_timing(timing),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut)
 {
 }
 
@@ -155,6 +157,7 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
     alert.informativeText = message;
     alert.buttons = {L10n::text("permission.open_settings", "Open Privacy Settings", "Open Settings button"),
                      L10n::text("permission.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         PermissionManager::openSystemSettings(type, m_opener);
 }
@@ -164,11 +167,12 @@ void PermissionRequestFlow::showAccessibilityPermissionAlert()
     showExplanation(PermissionType::accessibility,
                     L10n::text("permission.accessibility.title", "Accessibility Permission Required",
                                "Accessibility permission dialog title"),
-                    L10n::text("permission.accessibility.message",
-                               "Quorvane needs Accessibility permission to register global keyboard shortcuts "
-                               "(⌘⇧L). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
-                               "is protected - Quorvane only monitors its own registered shortcuts.",
-                               "Accessibility permission explanation"));
+                    L10n::format("permission.accessibility.message",
+                                 "Quorvane needs Accessibility permission to register global keyboard shortcuts "
+                                 "(%@). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
+                                 "is protected - Quorvane only monitors its own registered shortcuts.",
+                                 "Accessibility permission explanation; the quick capture shortcut",
+                                 {m_captureShortcut.displayString()}));
 }
 
 void PermissionRequestFlow::showScreenRecordingPermissionAlert()
@@ -191,6 +195,7 @@ void PermissionRequestFlow::showPermissionsRequiredAlert()
     alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
                                            "You can grant these later in your desktop's privacy settings.");
     alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open Privacy Settings")};
+    alert.cancelButton = 0;
     if (m_alerts.runModal(alert) != 1)
         return;
     const QList<PermissionType> missing = m_permissions.missingPermissions();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/permission_type.h"
+#include "core/shortcut.h"
 
 #include <QObject>
 
@@ -41,6 +42,9 @@ public:
     // it is granted or `timeoutSeconds` have passed; then calls `done` once, either way.
     void waitForPermission(PermissionType type, double timeoutSeconds, std::function<void()> done);
 
+    // The quick capture shortcut the key-grabbing explanation names (the default until set).
+    void setCaptureShortcut(const Shortcut &shortcut) { m_captureShortcut = shortcut; }
+
     // The modal explanations; each first button opens the privacy settings.
     void showAccessibilityPermissionAlert();
     void showScreenRecordingPermissionAlert();
@@ -63,6 +67,7 @@ private:
     std::function<void()> m_registerHotkeys;
     Timing m_timing;
     bool m_running = false;
+    Shortcut m_captureShortcut;
 };
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "app/dialog_update_presenter.h"
 #include "core/diagnostics.h"
+#include "platform/message_box_alert_presenter.h"
 
 #include "build_config.h"
 
@@ -31,7 +32,7 @@ SparkleUpdater &SparkleUpdater::shared()
     static SparkleUpdater *const instance = [] {
         const QString version = QStringLiteral(QUORVANE_VERSION);
         auto checker = std::make_unique<UpdateFeedChecker>(
-            QStringLiteral(QUORVANE_UPDATE_FEED_URL), version, std::make_unique<DialogUpdatePresenter>(),
+            QStringLiteral(QUORVANE_UPDATE_FEED_URL), version, std::make_unique<DialogUpdatePresenter>(std::make_unique<MessageBoxAlertPresenter>()),
             [](const QUrl &url) { return QDesktopServices::openUrl(url); });
         // The build carries no separate build number: the version stands for both.
         return new SparkleUpdater(std::move(checker), version, version, QCoreApplication::instance());

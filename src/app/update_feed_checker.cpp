@@ -3,12 +3,14 @@
 #include "app/update_check_error.h"
 #include "app/version_comparator.h"
 #include "core/diagnostics.h"
+#include "platform/l10n.h"
 
 #include <QHostAddress>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvane {
 
@@ -17,6 +19,51 @@ namespace {
 constexpr int maximumRedirects = 5;
 constexpr int transferTimeoutMs = 30000;
 constexpr double minimumCheckInterval = 3600.0;
+
+QString tooLargeReason()
+{
+    return L10n::format("updater.reason.too_large", "the answer is larger than %d bytes",
+                        "Why a check for updates failed: the feed is too large",
+                        {QString::number(UpdateFeedChecker::maximumFeedSize)});
+}
+
+// The failure of a fetch in words, the HTTP status only where the server gave one that
+// explains it.
+QString failureReason(QNetworkReply::NetworkError error, int status)
+{
+    switch (error) {
+    case QNetworkReply::HostNotFoundError:
+        return L10n::text("updater.reason.host_not_found", "the update server could not be found",
+                          "Why a check for updates failed");
+    case QNetworkReply::ConnectionRefusedError:
+        return L10n::text("updater.reason.refused", "the update server refused the connection",
+                          "Why a check for updates failed");
+    case QNetworkReply::RemoteHostClosedError:
+        return L10n::text("updater.reason.closed", "the update server closed the connection early",
+                          "Why a check for updates failed");
+    case QNetworkReply::TimeoutError:
+    case QNetworkReply::OperationCanceledError:
+        return L10n::text("updater.reason.silent", "the update server stopped answering",
+                          "Why a check for updates failed: the transfer timed out");
+    case QNetworkReply::SslHandshakeFailedError:
+        return L10n::text("updater.reason.tls", "the update server's secure connection could not be verified",
+                          "Why a check for updates failed");
+    case QNetworkReply::TemporaryNetworkFailureError:
+    case QNetworkReply::NetworkSessionFailedError:
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+        return L10n::text("updater.reason.offline", "the network is not available",
+                          "Why a check for updates failed");
+    default:
+        break;
+    }
+    if (status >= 400)
+        return L10n::format("updater.reason.status", "the update server answered with error %d",
+                            "Why a check for updates failed: the HTTP status", {QString::number(status)});
+    return L10n::text("updater.reason.unexpected", "the update server sent an answer that is not a feed",
+                      "Why a check for updates failed: an answer that is neither a feed nor an error");
+}
 
 } // namespace
 
@@ -29,6 +76,12 @@ UpdateFeedChecker::UpdateFeedChecker(QString feedAddress, QString currentVersion
       m_presenter(std::move(presenter)),
       m_openUrl(std::move(openUrl))
 {
+    m_deadline.setSingleShot(true);
+    connect(&m_deadline, &QTimer::timeout, this, [this] {
+        abandon(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
+                                 L10n::text("updater.reason.deadline", "the update server took too long to answer",
+                                            "Why a check for updates failed: the whole check ran out of time")));
+    });
     m_scheduleTimer.setTimerType(Qt::VeryCoarseTimer);
     connect(&m_scheduleTimer, &QTimer::timeout, this, [this] { checkForUpdatesInBackground(); });
     rescheduleTimer();
@@ -93,6 +146,8 @@ void UpdateFeedChecker::start(CheckKind kind)
 {
     if (m_feedAddress.isEmpty()) {
         diag(lcUpdater(), QStringLiteral("ℹ️ [UpdateFeedChecker] No update feed is configured - nothing to check"));
+        if (kind == CheckKind::userInitiated)
+            m_presenter->showNotConfigured();
         emit checkFinished(Outcome{});
         return;
     }
@@ -104,8 +159,6 @@ void UpdateFeedChecker::start(CheckKind kind)
         return;
     }
     m_kind = kind;
-    m_refusedRedirect.clear();
-    m_tooLarge = false;
 
     const QUrl url(m_feedAddress, QUrl::StrictMode);
     if (!url.isValid() || url.host().isEmpty()) {
@@ -116,35 +169,51 @@ void UpdateFeedChecker::start(CheckKind kind)
         fail(UpdateCheckError(UpdateCheckErrorKind::insecureAddress, url.toDisplayString()));
         return;
     }
+    m_fromLoopback = url.scheme().toLower() == QLatin1String("http");
+    m_redirects = 0;
+    m_deadline.start(m_deadlineMs);
+    fetch(url);
+}
 
+void UpdateFeedChecker::fetch(const QUrl &url)
+{
     diag(lcUpdater(), QStringLiteral("🔄 [UpdateFeedChecker] Fetching %1").arg(url.toDisplayString()));
     QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
-    request.setMaximumRedirectsAllowed(maximumRedirects);
+    // Redirects are followed here, one checked hop at a time: Qt's own following loses
+    // the status of a second hop.
+    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(transferTimeoutMs);
     request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Quorvane/%1").arg(m_currentVersion));
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
 
+    m_body.clear();
+    m_abandoned.reset();
     QNetworkReply *reply = m_network.get(request);
     m_reply = reply;
-    const bool fromLoopback = url.scheme().toLower() == QLatin1String("http");
-    connect(reply, &QNetworkReply::redirected, this, [this, reply, fromLoopback](const QUrl &target) {
-        // A secure feed never continues over plain HTTP, not even to this machine.
-        const bool secure = target.scheme().toLower() == QLatin1String("https");
-        if (isPermittedAddress(target) && (secure || fromLoopback)) {
-            emit reply->redirectAllowed();
-        } else {
-            m_refusedRedirect = target.toDisplayString();
-            reply->abort();
-        }
+    connect(reply, &QNetworkReply::metaDataChanged, this, [this, reply] {
+        const QVariant length = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (length.isValid() && length.toLongLong() > maximumFeedSize && reply == m_reply)
+            abandon(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, tooLargeReason()));
     });
-    connect(reply, &QNetworkReply::downloadProgress, this, [this, reply](qint64 received, qint64) {
-        if (received > maximumFeedSize && !m_tooLarge) {
-            m_tooLarge = true;
-            reply->abort();
-        }
-    });
+    connect(reply, &QNetworkReply::readyRead, this, &UpdateFeedChecker::readBody);
     connect(reply, &QNetworkReply::finished, this, &UpdateFeedChecker::replyFinished);
+}
+
+void UpdateFeedChecker::readBody()
+{
+    if (!m_reply || m_abandoned)
+        return;
+    m_body += m_reply->read(maximumFeedSize + 1 - m_body.size());
+    if (m_body.size() > maximumFeedSize)
+        abandon(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, tooLargeReason()));
+}
+
+void UpdateFeedChecker::abandon(const UpdateCheckError &error)
+{
+    if (!m_reply || m_abandoned)
+        return;
+    m_abandoned = error;
+    m_reply->abort(); // finishes the reply, which reports `error`
 }
 
 void UpdateFeedChecker::replyFinished()
@@ -155,30 +224,54 @@ void UpdateFeedChecker::replyFinished()
         return;
     reply->deleteLater();
 
-    if (!m_refusedRedirect.isEmpty()) {
-        fail(UpdateCheckError(UpdateCheckErrorKind::insecureAddress, m_refusedRedirect));
-        return;
-    }
-    if (m_tooLarge) {
-        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
-                              QStringLiteral("the feed is larger than %1 bytes").arg(maximumFeedSize)));
+    if (m_abandoned) {
+        m_deadline.stop();
+        fail(*std::exchange(m_abandoned, std::nullopt));
         return;
     }
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (reply->error() != QNetworkReply::NoError) {
-        const QString why = status > 0 ? QStringLiteral("HTTP %1").arg(status) : reply->errorString();
-        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, why));
+    if (status >= 300 && status <= 399 && reply->hasRawHeader("Location")) {
+        if (!followRedirect(*reply))
+            m_deadline.stop();
         return;
     }
-    if (status < 200 || status > 299) {
-        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, QStringLiteral("HTTP %1").arg(status)));
+    m_deadline.stop();
+    if (reply->error() != QNetworkReply::NoError || status < 200 || status > 299) {
+        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, failureReason(reply->error(), status)));
+        return;
+    }
+    m_body += reply->readAll();
+    if (m_body.size() > maximumFeedSize) {
+        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed, tooLargeReason()));
         return;
     }
     try {
-        finish(Appcast::parse(reply->readAll()));
+        finish(Appcast::parse(std::exchange(m_body, {})));
     } catch (const UpdateCheckError &error) {
         fail(error);
     }
+}
+
+bool UpdateFeedChecker::followRedirect(QNetworkReply &reply)
+{
+    const QUrl target = reply.url().resolved(QUrl::fromEncoded(reply.rawHeader("Location")));
+    // A secure feed never continues over plain HTTP, not even to this machine.
+    const bool secure = target.scheme().toLower() == QLatin1String("https");
+    if (!isPermittedAddress(target) || !(secure || m_fromLoopback)) {
+        fail(UpdateCheckError(UpdateCheckErrorKind::insecureAddress, target.toDisplayString()));
+        return false;
+    }
+    if (m_redirects >= maximumRedirects) {
+        fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
+                              L10n::format("updater.reason.redirects",
+                                           "the server redirected the request more than %d times",
+                                           "Why a check for updates failed: too many redirects",
+                                           {QString::number(maximumRedirects)})));
+        return false;
+    }
+    ++m_redirects;
+    fetch(target);
+    return true;
 }
 
 void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
@@ -198,7 +291,8 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
     }
 
     const QUrl page = outcome.newest->downloadPage();
-    if (!isPermittedAddress(page)) {
+    // HTTPS only, loopback included: a web page on this machine is no download page.
+    if (!isPermittedAddress(page) || page.scheme().toLower() != QLatin1String("https")) {
         // An address we would not fetch ourselves is not handed to the browser either.
         fail(UpdateCheckError(UpdateCheckErrorKind::insecureAddress,
                               page.isEmpty() ? QStringLiteral("no download page") : page.toDisplayString()));
@@ -208,8 +302,14 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
     diag(lcUpdater(), QStringLiteral("🔷 [UpdateFeedChecker] Quorvane %1 is available (running %2)")
              .arg(outcome.newest->displayVersion(), m_currentVersion));
     if (m_presenter->offerUpdate(*outcome.newest, m_currentVersion)) {
-        if (!m_openUrl || !m_openUrl(page))
+        if (!m_openUrl || !m_openUrl(page)) {
             diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
+            // The user asked for the page: they get its address to open themselves.
+            m_presenter->showCheckFailed(L10n::format("updater.reason.page_not_opened",
+                                                      "The download page could not be opened. It is at: %@",
+                                                      "Shown when no program opens the download page: its address",
+                                                      {page.toDisplayString()}));
+        }
     }
     emit checkFinished(outcome);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/appcast.h"
+#include "app/update_check_error.h"
 #include "app/update_presenter.h"
 
 #include <QNetworkAccessManager>
@@ -10,19 +11,20 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <chrono>
+
 #include <functional>
 #include <memory>
 #include <optional>
 
-
-
 namespace quorvane {
-
-class UpdateCheckError;
 
 // Reads the program's update feed and tells the user about a newer release.
 // The feed is fetched over HTTPS only (plain HTTP is accepted for loopback addresses,
-// where nothing leaves the machine); a redirect to any other address is refused.
+// where nothing leaves the machine); up to five redirects are followed, each to such an
+// address only. A check ends after a total deadline however the server trickles, and a
+// feed larger than `maximumFeedSize` is abandoned as soon as that is known. Only an HTTPS
+// download page is ever opened.
 // A background check speaks up only when there is something new; a check the user
 // asked for also reports "up to date" and failures.
 class UpdateFeedChecker : public QObject {
@@ -39,8 +41,8 @@ public:
 
     using UrlOpener = std::function<bool(const QUrl &)>;
 
-    // `feedAddress` empty: no feed is configured and every check only says so in the
-    // diagnostics. `openUrl` opens the download page the user chose.
+    // `feedAddress` empty: no feed is configured; a check the user asked for tells them
+    // so. `openUrl` opens the download page the user chose.
     UpdateFeedChecker(QString feedAddress, QString currentVersion, std::unique_ptr<UpdatePresenter> presenter,
                       UrlOpener openUrl, QObject *parent = nullptr);
     ~UpdateFeedChecker() override;
@@ -62,6 +64,9 @@ public:
     bool automaticallyDownloadsUpdates() const { return m_automaticDownloads; }
     void setAutomaticallyDownloadsUpdates(bool on) { m_automaticDownloads = on; }
 
+    // How long a whole check may take, redirects included (60 s unless set).
+    void setDeadline(std::chrono::milliseconds deadline) { m_deadlineMs = deadline; }
+
     // HTTPS, or HTTP to a loopback address.
     static bool isPermittedAddress(const QUrl &url);
 
@@ -73,7 +78,11 @@ signals:
 
 private:
     void start(CheckKind kind);
+    void fetch(const QUrl &url);
+    void readBody();
+    void abandon(const UpdateCheckError &error);
     void replyFinished();
+    bool followRedirect(QNetworkReply &reply);
     void finish(const std::vector<AppcastItem> &items);
     void fail(const UpdateCheckError &error);
     void rescheduleTimer();
@@ -85,8 +94,12 @@ private:
     QNetworkAccessManager m_network;
     QPointer<QNetworkReply> m_reply;
     CheckKind m_kind = CheckKind::background;
-    QString m_refusedRedirect;
-    bool m_tooLarge = false;
+    bool m_fromLoopback = false; // the feed is plain HTTP on this machine
+    int m_redirects = 0;
+    QByteArray m_body;
+    std::optional<UpdateCheckError> m_abandoned; // why the running transfer was aborted
+    QTimer m_deadline;
+    std::chrono::milliseconds m_deadlineMs{60000};
 
     bool m_automaticChecks = true;
     double m_checkInterval = 86400.0;

@@ -18,6 +18,8 @@ public:
     virtual void showUpToDate(const QString &currentVersion) = 0;
     // Tells the user who asked that the check failed, with `reason`.
     virtual void showCheckFailed(const QString &reason) = 0;
+    // Tells the user who asked that this build has no feed to check.
+    virtual void showNotConfigured() = 0;
 };
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #include "capture/continuity_runtime.h"
 
+#include "capture/image_file_reader.h"
 #include "core/diagnostics.h"
 #include "platform/l10n.h"
 
@@ -10,7 +11,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
@@ -84,8 +84,7 @@ void ContinuityRuntime::presentImportMenu(const QPoint &point)
 
     QAction *chosen = menu.exec(point);
     if (chosen == fromFile) {
-        if (const std::unique_ptr<QMimeData> offer = imageFileOffer())
-            readChosen(*offer);
+        importChosenFile();
     } else if (chosen == fromClipboard) {
         if (const QMimeData *offer = QGuiApplication::clipboard()->mimeData())
             readChosen(*offer);
@@ -100,26 +99,33 @@ void ContinuityRuntime::readChosen(const QMimeData &pasteboard)
         diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
 }
 
-std::unique_ptr<QMimeData> ContinuityRuntime::imageFileOffer()
+QString ContinuityRuntime::chooseImageFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    const QString path = QFileDialog::getOpenFileName(
+    return QFileDialog::getOpenFileName(
         nullptr, L10n::text("continuity.import.dialog_title", "Import Image", "Title of the image file chooser"),
-        folder, L10n::text("continuity.import.filter", "Images", "File type filter name for images")
-                    + QStringLiteral(" (*.png *.jpg *.jpeg *.bmp *.gif *.webp *.tif *.tiff *.heic)"));
+        folder,
+        ImageFileReader::fileFilter(
+            L10n::text("continuity.import.filter", "Images", "File type filter name for images")));
+}
+
+void ContinuityRuntime::importChosenFile()
+{
+    const QString path = chooseImageFile();
     if (path.isEmpty())
-        return nullptr;
-    QImageReader reader(path);
-    reader.setAutoTransform(true); // photos carry their orientation in EXIF
-    const QImage image = reader.read();
-    if (image.isNull()) {
-        diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read %1: %2").arg(path, reader.errorString()));
-        return nullptr;
+        return;
+    QImage image;
+    try {
+        image = ImageFileReader::read(path);
+    } catch (const ImageImportError &error) {
+        diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
+        emit imageFileUnreadable(error);
+        return;
     }
     // Offered as a decoded image, so the orientation read above is kept.
-    auto offer = std::make_unique<QMimeData>();
-    offer->setImageData(image);
-    return offer;
+    QMimeData offer;
+    offer.setImageData(image);
+    readChosen(offer);
 }
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)

@@ -2,6 +2,7 @@
 
 #include "capture/continuity_delegate.h"
 #include "capture/continuity_wrapper_controller.h"
+#include "capture/image_import_error.h"
 
 #include <QImage>
 #include <QMimeData>
@@ -11,7 +12,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 #include <optional>
 
 namespace quorvane {
@@ -50,6 +50,10 @@ public:
     bool hasHandler() const { return bool(m_handler); }
     ContinuityWrapperController &wrapper() { return m_wrapper; }
 
+signals:
+    // The image file the user chose could not be read; `error` names it and says why.
+    void imageFileUnreadable(const quorvane::ImageImportError &error);
+
 protected:
     // Shows the menu at `point` and hands the chosen source to `readChosen`; returns when
     // the menu has closed.
@@ -57,9 +61,11 @@ protected:
     // Has the requestor read the chosen source's offer; its image comes back through
     // `didReceiveImage`.
     void readChosen(const QMimeData &pasteboard);
-
-private:
-    std::unique_ptr<QMimeData> imageFileOffer();
+    // Asks for an image file and has it read; a file that cannot be read is reported
+    // through `imageFileUnreadable`.
+    void importChosenFile();
+    // The image file the user picks; empty when they cancel.
+    virtual QString chooseImageFile();
 
     ContinuityWrapperController m_wrapper;
     ImageHandler m_handler;

@@ -3,6 +3,7 @@
 #include "core/async_run.h"
 
 #include "capture/screen_capture_error.h"
+#include "capture/window_concealer.h"
 #include "core/diagnostics.h"
 #include "platform/portal_region_selector.h"
 #include "platform/screen_access_probe.h"
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QtConcurrent>
 
+#include <chrono>
 #include <exception>
 
 namespace quorvane {
@@ -19,6 +21,9 @@ namespace {
 // The active display list is read with room for this many monitors.
 constexpr int kMaxDisplays = 32;
 constexpr double kMinimumSide = 10.0;
+// How long a capture waits for other programs to draw what this program's windows covered;
+// a program that hangs must not hold the capture.
+constexpr std::chrono::milliseconds kRedrawBound{1500};
 
 using ResultPromise = std::shared_ptr<QPromise<CaptureResult>>;
 
@@ -63,11 +68,12 @@ bool tooSmall(const QRectF &rect)
 } // namespace
 
 ScreenCaptureService::ScreenCaptureService(ScreenAccessProbe &probe, DisplayList &displays,
-                                           RegionSelector &selector, QObject *parent)
+                                           RegionSelector &selector, WindowConcealer &concealer, QObject *parent)
     : QObject(parent)
     , m_probe(probe)
     , m_displays(displays)
     , m_selector(selector)
+    , m_concealer(concealer)
 {
     m_executor.setMaxThreadCount(1);
     m_executor.setObjectName(QStringLiteral("ScreenCaptureService"));
@@ -234,23 +240,36 @@ QFuture<QImage> ScreenCaptureService::performRegionCapture(const QRectF &rect, s
     const quint32 id = displayID ? *displayID : m_displays.mainDisplayId();
     if (id == 0)
         throw ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay);
-    // Where the pixels come from a picture the desktop portal takes, a fresh one first.
-    return m_displays.refresh()
+    // The monitor is found by its id: two monitors of one size are still two monitors.
+    const std::optional<DisplayInfo> display = m_displays.display(id);
+    if (!display) {
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(id));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                                 QStringLiteral("Could not find matching display"));
+    }
+    return grabBeneathOwnWindows(rect, *display);
+}
+
+QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, const DisplayInfo &display)
+{
+    // A pin of the last capture usually lies right over the region it was read from.
+    std::shared_ptr<ConcealedWindows> windows =
+        m_concealer.windowsOver(rect.toRect().translated(display.bounds.topLeft()));
+    // Where the pixels come from a picture the desktop portal takes, a fresh one is taken
+    // while the windows are hidden.
+    return windows->conceal(kRedrawBound)
+        .then(this, [this] { return m_displays.refresh(); })
+        .unwrap()
         .onFailed(this, [](const PortalError &error) { throw errorOf(noSelectionFor(error)); })
-        .then(this, [this, rect, id] { return grabDisplayRegion(rect, id); });
+        .then(this, [this, rect, id = display.id, windows]() mutable {
+            // Shown again as this step ends, whether it returns or throws.
+            const std::shared_ptr<ConcealedWindows> showAgain = std::move(windows);
+            return grabDisplayRegion(rect, id);
+        });
 }
 
 QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displayID)
 {
-    // The monitor is found by its id: two monitors of one size are still two monitors.
-    const QList<DisplayInfo> displays = m_displays.activeDisplays();
-    const bool present = std::any_of(displays.cbegin(), displays.cend(),
-                                     [displayID](const DisplayInfo &d) { return d.id == displayID; });
-    if (!present) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(displayID));
-        throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                 QStringLiteral("Could not find matching display"));
-    }
     const QImage image = m_displays.grab(displayID, rect.toRect());
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));

@@ -17,6 +17,7 @@
 namespace quorvane {
 
 class ScreenAccessProbe;
+class WindowConcealer;
 
 // Obtains the screen pictures the capture workflows recognise: the interactive selection
 // and the silent re-capture of a stored region. It remembers the last selected region and
@@ -27,9 +28,10 @@ class ScreenCaptureService : public QObject {
     Q_OBJECT
 public:
     // `probe` checks screen access, `displays` lists and reads the monitors, `selector`
-    // runs the overlay; all three must outlive the service.
-    ScreenCaptureService(ScreenAccessProbe &probe, DisplayList &displays,
-                         RegionSelector &selector, QObject *parent = nullptr);
+    // runs the overlay, `concealer` takes this program's own windows off a re-captured
+    // region; all four must outlive the service.
+    ScreenCaptureService(ScreenAccessProbe &probe, DisplayList &displays, RegionSelector &selector,
+                         WindowConcealer &concealer, QObject *parent = nullptr);
     ~ScreenCaptureService() override;
 
     // Lets the user drag out a region over frozen pictures of every monitor and returns
@@ -40,7 +42,8 @@ public:
     virtual QFuture<CaptureResult> showCaptureOverlay();
 
     // Pixels of `rect` (points, relative to the monitor's top left) on the monitor
-    // `displayID`, or on the main monitor when it is absent. Fails with
+    // `displayID`, or on the main monitor when it is absent, as they show with this
+    // program's own windows (pins, toasts, other windows) taken away. Fails with
     // `permissionDenied`, `invalidRegion`, `displayConfigurationChanged` (that monitor's
     // bounds differ from those stored with the last region) or `captureFailed`.
     virtual QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID);
@@ -61,11 +64,15 @@ private:
     void updateDisplayConfiguration(const QList<DisplayInfo> &displays);
     // The grab itself, on the main thread, after a last access check.
     QFuture<QImage> performRegionCapture(const QRectF &rect, std::optional<quint32> displayID);
+    // Hides this program's windows over the region, waits until what lay beneath them has
+    // been drawn again, reads the pixels and shows the windows again.
+    QFuture<QImage> grabBeneathOwnWindows(const QRectF &rect, const DisplayInfo &display);
     QImage grabDisplayRegion(const QRectF &rect, quint32 displayID);
 
     ScreenAccessProbe &m_probe;
     DisplayList &m_displays;
     RegionSelector &m_selector;
+    WindowConcealer &m_concealer;
 
     // Touched only on the executor.
     std::optional<CapturedRegion> m_lastCapturedRegion;

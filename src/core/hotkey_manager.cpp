@@ -42,6 +42,8 @@ HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &cent
 
 HotkeyManager::~HotkeyManager()
 {
+    if (isSuspended())
+        return; // nothing is held
     for (const auto &[action, shortcut] : m_grabs)
         m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
 }
@@ -68,7 +70,8 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
 void HotkeyManager::unregisterHotkey(HotkeyAction action)
 {
     if (const auto it = m_grabs.find(action); it != m_grabs.end()) {
-        m_grabber.release(it->second.keyCode, it->second.modifierFlags);
+        if (!isSuspended())
+            m_grabber.release(it->second.keyCode, it->second.modifierFlags);
         m_grabs.erase(it);
     }
     m_actionCallbacks.erase(action);
@@ -117,8 +120,50 @@ void HotkeyManager::startPermissionMonitoring()
     m_permissionMonitorTimer->start();
 }
 
+void HotkeyManager::suspend()
+{
+    if (m_suspensions++ > 0)
+        return;
+    for (const auto &[action, shortcut] : m_grabs)
+        m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts suspended"));
+}
+
+void HotkeyManager::resume()
+{
+    if (m_suspensions == 0 || --m_suspensions > 0)
+        return;
+    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts resumed"));
+    const std::map<HotkeyAction, Shortcut> registrations = m_grabs;
+    for (const auto &[action, shortcut] : registrations) {
+        if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
+            const QString reason = grabFailureText(*failure, shortcut);
+            diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager] %1 not taken back: %2").arg(rawValue(action), reason));
+            m_grabs.erase(action);
+            m_actionCallbacks.erase(action);
+            setEnabled(!m_grabs.empty());
+            emit registrationLost(action, shortcut, reason);
+        }
+    }
+}
+
+bool HotkeyManager::isHeldByAnotherProgram(const Shortcut &shortcut)
+{
+    const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags);
+    if (!failure) {
+        m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+        return false;
+    }
+    return failure->reason == GrabError::Reason::takenByOtherProgram;
+}
+
 void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction action)
 {
+    // While suspended the combination is only recorded; `resume` takes it.
+    if (isSuspended()) {
+        m_grabs[action] = shortcut;
+        return;
+    }
     if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
         const QString reason = grabFailureText(*failure, shortcut);
         diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));

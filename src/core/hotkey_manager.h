@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/global_shortcut_gate.h"
 #include "core/hotkey_action.h"
 #include "core/shortcut.h"
 
@@ -20,8 +21,10 @@ struct UserSettings;
 // Makes the five actions reachable from any application through global shortcuts.
 // Each registered action holds its key combination system-wide through the grabber; a
 // press runs the action's callback on the main thread, after the key event has been
-// handled. Watches the grab permission every five seconds. Main thread only.
-class HotkeyManager : public QObject {
+// handled. Watches the grab permission every five seconds. While suspended (the shortcut
+// recorder records) the registrations stay but their combinations are given back.
+// Main thread only.
+class HotkeyManager : public QObject, public GlobalShortcutGate {
     Q_OBJECT
 public:
     using Callback = std::function<void()>;
@@ -60,6 +63,13 @@ public:
     virtual std::optional<Shortcut> registeredShortcut(HotkeyAction action) const;
     const QTimer *permissionMonitorTimer() const { return m_permissionMonitorTimer; }
 
+    void suspend() override;
+    // Taking a combination back can fail when another program took it meanwhile: that
+    // action is then left unregistered and `registrationLost` reports it.
+    void resume() override;
+    bool isHeldByAnotherProgram(const Shortcut &shortcut) override;
+    bool isSuspended() const { return m_suspensions > 0; }
+
     // One tick of the permission watch: reads the permission and posts
     // "app.corvantis.accessibilityPermissionGranted" when it has just been granted.
     virtual void checkAccessibilityPermission();
@@ -67,6 +77,8 @@ public:
 signals:
     void isEnabledChanged(bool enabled);
     void hasAccessibilityPermissionChanged(bool granted);
+    // `action` lost its combination `shortcut` when the suspension ended; `reason` says why.
+    void registrationLost(quorvane::HotkeyAction action, const quorvane::Shortcut &shortcut, const QString &reason);
 
 private:
     void startPermissionMonitoring();
@@ -82,6 +94,7 @@ private:
     std::map<HotkeyAction, Callback> m_actionCallbacks;
     bool m_isEnabled = false;
     bool m_hasAccessibilityPermission = false;
+    int m_suspensions = 0;
     QTimer *m_permissionMonitorTimer = nullptr;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/json_util.h"
 #include "core/localized_error.h"
+#include "core/text_utils.h"
 #include "core/notification_service_error.h"
 #include "platform/accessibility_announcer.h"
 #include "platform/l10n.h"
@@ -91,6 +92,28 @@ void NotificationService::showWarning(const QString &title, const QString &messa
     present({title, message, ToastType::warning, std::nullopt, std::nullopt}, displayID, std::nullopt);
 }
 
+void NotificationService::showActionableWarning(const QString &title, const QString &message,
+                                                const QString &clickNotification)
+{
+    const Toast toast{title, message, ToastType::warning, std::nullopt, std::nullopt, clickNotification};
+    if (m_systemNotifier.authorization() != SystemNotifier::Authorization::granted) {
+        present(toast, std::nullopt, std::nullopt);
+        return;
+    }
+    SystemNotification notification;
+    notification.identifier = json::uuidString(QUuid::createUuid());
+    notification.title = title;
+    notification.body = message;
+    notification.playSound = false;
+    notification.userInfo.insert(clickNotificationKey, clickNotification);
+    QPointer<NotificationService> self(this);
+    // A server that refuses it leaves the toast to tell the user.
+    m_systemNotifier.post(notification).onFailed(this, [self, toast] {
+        if (self)
+            self->present(toast, std::nullopt, std::nullopt);
+    });
+}
+
 void NotificationService::present(const Toast &toast, std::optional<quint32> displayID,
                                   const std::optional<QString> &sound)
 {
@@ -102,9 +125,9 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
     QPointer<NotificationService> self(this);
     std::unique_ptr<ToastWindow> window = m_makeToast(
         toast.title, toast.message, toast.type, toast.captureMode, toast.captureID, displayID,
-        [self](std::optional<QUuid> captureID) {
+        [self, clickNotification = toast.clickNotification](std::optional<QUuid> captureID) {
             if (self)
-                self->handleToastClick(captureID);
+                self->handleToastClick(captureID, clickNotification);
         });
 
     // A factory that makes no toast stands for a desktop where a window cannot place
@@ -118,7 +141,11 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         m_toastWindow->show(!m_motion.reduceMotion());
     }
 
-    m_dismissTimer.start(kToastDisplayMs);
+    // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
+    const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
+    m_dismissTimer.start(std::min(kLongestToastMs,
+                                  kToastDisplayMs
+                                      + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters)));
 
     if (m_playSounds && sound)
         m_sounds.play(*sound);
@@ -161,8 +188,14 @@ void NotificationService::release(ToastWindow *toast)
     m_liveToasts.erase(found);
 }
 
-void NotificationService::handleToastClick(std::optional<QUuid> captureID)
+void NotificationService::handleToastClick(std::optional<QUuid> captureID,
+                                           const std::optional<QString> &clickNotification)
 {
+    if (clickNotification) {
+        dismissToast();
+        m_center.post(*clickNotification);
+        return;
+    }
     if (!captureID)
         return;
     dismissToast();
@@ -197,6 +230,11 @@ QFuture<void> NotificationService::postSystemNotification(const QString &title,
 
 void NotificationService::handleNotificationResponse(const QVariantMap &userInfo)
 {
+    if (const QVariant click = userInfo.value(clickNotificationKey); click.userType() == QMetaType::QString) {
+        QMetaObject::invokeMethod(
+            this, [this, name = click.toString()] { m_center.post(name); }, Qt::QueuedConnection);
+        return;
+    }
     const QVariant value = userInfo.value(captureIDKey);
     if (value.userType() != QMetaType::QString)
         return;

@@ -33,11 +33,16 @@ class NotificationService : public QObject {
 public:
     using Clock = std::function<QDateTime()>;
 
-    static constexpr int kToastDisplayMs = 1500;
+    static constexpr int kToastDisplayMs = 1500; // for a toast read at a glance
+    static constexpr int kGlanceCharacters = 40;  // what is read at a glance
+    static constexpr int kReadingMsPerCharacter = 70;
+    static constexpr int kLongestToastMs = 12000;
     static constexpr int kThrottleMs = 2000;   // a toast younger than this is replaced at once
     static inline const QString openHistoryWithEntryNotification =
         QStringLiteral("app.corvantis.openHistoryWithEntry");
     static inline const QString captureIDKey = QStringLiteral("captureID");
+    // User-info key of an actionable warning's notification: what its click posts.
+    static inline const QString clickNotificationKey = QStringLiteral("clickNotification");
     static inline const QString successSoundName = QStringLiteral("complete");
     static inline const QString errorSoundName = QStringLiteral("dialog-error");
 
@@ -68,6 +73,11 @@ public:
     // A warning toast with its own title and message, without a sound.
     virtual void showWarning(const QString &title, const QString &message,
                              std::optional<quint32> displayID = std::nullopt);
+    // A warning that asks the user to act: a desktop notification, which stays until the
+    // user dismisses it, or a warning toast when no notification server runs. A click on
+    // either posts `clickNotification` on the notification centre.
+    virtual void showActionableWarning(const QString &title, const QString &message,
+                                       const QString &clickNotification);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -79,6 +89,8 @@ public:
     ToastWindow *toastWindow() const { return m_toastWindow; }
     // Whether the current toast's removal timer is running.
     bool isDismissScheduled() const { return m_dismissTimer.isActive(); }
+    // How long the current toast stays: long enough to read its title and message.
+    std::chrono::milliseconds toastDuration() const { return m_dismissTimer.intervalAsDuration(); }
 
     // The success toast's title for `mode`.
     static QString successTitle(CaptureMode mode);
@@ -90,10 +102,11 @@ private:
         ToastType type;
         std::optional<CaptureMode> captureMode;
         std::optional<QUuid> captureID;
+        std::optional<QString> clickNotification = std::nullopt; // what a click posts
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
-    void handleToastClick(std::optional<QUuid> captureID);
+    void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickNotification);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);
     void loadSounds();

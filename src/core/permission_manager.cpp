@@ -25,14 +25,22 @@ PermissionManager::~PermissionManager() = default;
 
 QFuture<bool> PermissionManager::requestScreenRecordingPermission()
 {
-    setScreenRecording(checkScreenRecording());
-    if (m_hasScreenRecordingPermission)
+    if (recheckScreenRecording())
         return QtFuture::makeReadyFuture(true);
     // There is no grant to ask the desktop for: look once more, then point the user at the
     // settings whatever the answer, as a prompt would have.
-    setScreenRecording(checkScreenRecording());
+    const bool granted = recheckScreenRecording();
     openSystemSettings(PermissionType::screenRecording, m_opener);
-    return QtFuture::makeReadyFuture(m_hasScreenRecordingPermission);
+    return QtFuture::makeReadyFuture(granted);
+}
+
+bool PermissionManager::recheckScreenRecording()
+{
+    const quint64 check = m_checkOrder.start();
+    const bool granted = checkScreenRecording();
+    if (m_checkOrder.mayShow(check))
+        setScreenRecording(granted);
+    return granted;
 }
 
 QList<PermissionType> PermissionManager::missingPermissions() const
@@ -67,16 +75,22 @@ void PermissionManager::showPermissionSummaryAlert()
         L10n::text("permission.summary.open_settings", "Open Privacy Settings", "Open Settings button"),
         L10n::text("permission.summary.ok", "OK", "OK button"),
     };
+    alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         openSystemSettings(missing.first(), m_opener);
 }
 
 void PermissionManager::refreshPermissionStatus()
 {
+    const quint64 check = m_checkOrder.start();
+    const bool screenRecording = checkScreenRecording();
+    const bool accessibility = checkAccessibility();
+    if (!m_checkOrder.mayShow(check))
+        return;
     const bool hadScreenRecording = m_hasScreenRecordingPermission;
     const bool hadAccessibility = m_hasAccessibilityPermission;
-    setScreenRecording(checkScreenRecording());
-    setAccessibility(checkAccessibility());
+    setScreenRecording(screenRecording);
+    setAccessibility(accessibility);
 
     if (m_hasScreenRecordingPermission != hadScreenRecording) {
         m_center.post(QString::fromLatin1(screenRecordingPermissionChangedNotification),

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/check_sequence.h"
 #include "core/permission_type.h"
 
 #include <QFuture>
@@ -72,11 +73,15 @@ signals:
 
 private:
     bool checkScreenRecording() const;
+    // Checks the screen grant and stores the answer unless a newer check stored one meanwhile.
+    bool recheckScreenRecording();
     bool checkAccessibility() const;
     void setScreenRecording(bool granted);
     void setAccessibility(bool granted);
 
     PermissionChecks m_checks;
+    // A check may wait for its answer while the next poll's check runs to its end.
+    CheckSequence m_checkOrder;
     NotificationCenter &m_center;
     PrivacySettingsOpener &m_opener;
     AlertPresenter &m_alerts;

@@ -1,64 +1,57 @@
 #include "core/shortcut.h"
 
+#include "platform/key_names.h"
 #include "platform/l10n.h"
 
-#include <QHash>
+#include <QStringList>
+
+#include <algorithm>
+#include <iterator>
 
 namespace quorvane {
 
-namespace {
-const QHash<quint16, QString> &keyNames()
-{
-    static const QHash<quint16, QString> names = [] {
-        static const std::pair<quint16, const char *> pairs[] = {
-            {0, "A"}, {1, "S"}, {2, "D"}, {3, "F"}, {4, "H"}, {5, "G"}, {6, "Z"}, {7, "X"},
-            {8, "C"}, {9, "V"}, {11, "B"}, {12, "Q"}, {13, "W"}, {14, "E"}, {15, "R"},
-            {16, "Y"}, {17, "T"}, {18, "1"}, {19, "2"}, {20, "3"}, {21, "4"}, {22, "6"},
-            {23, "5"}, {24, "="}, {25, "9"}, {26, "7"}, {27, "-"}, {28, "8"}, {29, "0"},
-            {30, "]"}, {31, "O"}, {32, "U"}, {33, "["}, {34, "I"}, {35, "P"}, {37, "L"},
-            {38, "J"}, {39, "'"}, {40, "K"}, {41, ";"}, {42, "\\"}, {43, ","}, {44, "/"},
-            {45, "N"}, {46, "M"}, {47, "."}, {50, "`"}, {36, "↩"}, {48, "⇥"},
-            {49, "Space"}, {51, "⌫"}, {53, "⎋"}, {123, "←"}, {124, "→"}, {125, "↓"},
-            {126, "↑"},
-        };
-        QHash<quint16, QString> table;
-        for (const auto &[code, name] : pairs)
-            table.insert(code, QString::fromUtf8(name));
-        return table;
-    }();
-    return names;
-}
-} // namespace
-
-QString Shortcut::keyName(quint16 code)
-{
-    return keyNames().value(code);
-}
-
 QString Shortcut::displayString() const
 {
-    QString text;
+    return displayString(*currentKeyNames());
+}
+
+QString Shortcut::displayString(const KeyNames &names) const
+{
+    QStringList parts;
     if (modifierFlags & ModifierFlag::control)
-        text += QStringLiteral("⌃");
+        parts << QStringLiteral("Ctrl");
     if (modifierFlags & ModifierFlag::option)
-        text += QStringLiteral("⌥");
+        parts << QStringLiteral("Alt");
     if (modifierFlags & ModifierFlag::shift)
-        text += QStringLiteral("⇧");
+        parts << QStringLiteral("Shift");
     if (modifierFlags & ModifierFlag::command)
-        text += QStringLiteral("⌘");
-    return text + keyName(keyCode);
+        parts << QStringLiteral("Super");
+    if (const QString key = names.name(keyCode); !key.isEmpty())
+        parts << key;
+    return parts.join(QLatin1Char('+'));
 }
 
 bool Shortcut::isSystemReserved() const
 {
-    static constexpr quint16 reservedKeys[] = {12, 13, 0, 8, 9, 7, 6, 1, 31, 45};
-    if (modifierFlags != ModifierFlag::command)
-        return false;
-    for (quint16 key : reservedKeys) {
-        if (key == keyCode)
-            return true;
-    }
-    return false;
+    // Key codes of the keys named in the table below.
+    enum : quint16 { a = 0, s = 1, z = 6, x = 7, c = 8, v = 9, q = 12, w = 13, o = 31, n = 45, tab = 48, f4 = 118 };
+    // The modifier keys themselves (right and left Super, Shift, Caps Lock, Alt, Ctrl, Fn).
+    constexpr quint16 firstModifierKey = 54, lastModifierKey = 63;
+    static constexpr quint16 editingKeys[] = {q, w, a, c, v, x, z, s, o, n};
+
+    const quint32 bits = modifierFlags
+        & (ModifierFlag::command | ModifierFlag::shift | ModifierFlag::option | ModifierFlag::control);
+    // Without Ctrl, Alt or Super a grab would take a key that types text.
+    if (!(bits & (ModifierFlag::command | ModifierFlag::option | ModifierFlag::control)))
+        return true;
+    if (keyCode >= firstModifierKey && keyCode <= lastModifierKey)
+        return true;
+    const bool editingKey = std::find(std::begin(editingKeys), std::end(editingKeys), keyCode) != std::end(editingKeys);
+    if (editingKey && (bits == ModifierFlag::command || bits == ModifierFlag::control))
+        return true;
+    if ((keyCode == c || keyCode == v) && bits == (ModifierFlag::control | ModifierFlag::shift))
+        return true; // a terminal's copy and paste
+    return bits == ModifierFlag::option && (keyCode == tab || keyCode == f4);
 }
 
 json::Json Shortcut::toJson() const

@@ -10,6 +10,8 @@
 
 namespace quorvane {
 
+class KeyNames;
+
 // Modifier bits of a stored shortcut. On Linux command is Super, option is Alt.
 namespace ModifierFlag {
 inline constexpr quint32 command = 0x100;
@@ -24,12 +26,15 @@ struct Shortcut {
     quint16 keyCode = 0;
     quint32 modifierFlags = 0;
 
-    // "⌃⌥⇧⌘" for the modifiers that are set, in that order, then the key's name.
+    // How every text names the shortcut: "Ctrl+Alt+Shift+Super+L", the modifiers that are
+    // set in that order, then the key's name on the display's current keyboard layout.
     QString displayString() const;
-    // True for the ten command-only combinations the desktop keeps for itself (⌘Q, ⌘C, ...).
+    // The same with the key named by `names`.
+    QString displayString(const KeyNames &names) const;
+    // True for combinations the desktop or every program relies on, which a global grab would
+    // take from them: Super or Ctrl with Q W A C V X Z S O N, Ctrl+Shift+C and V, Alt+Tab,
+    // Alt+F4, the Super key itself, and anything without Ctrl, Alt or Super.
     bool isSystemReserved() const;
-    // The key's name in shortcut texts ("L", "Space", "↩"), empty for a key without one.
-    static QString keyName(quint16 keyCode);
 
     bool operator==(const Shortcut &) const = default;
 

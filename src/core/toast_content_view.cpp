@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
+#include <QtMath>
 
 namespace quorvane {
 
@@ -25,9 +26,12 @@ constexpr int kBadgeSpacing = 6;
 constexpr int kBadgeFontSize = 10;
 constexpr int kBadgePaddingX = 6;
 constexpr int kBadgePaddingY = 2;
-constexpr int kMessageMaxLines = 2;
-constexpr int kMessageLimit = 60;
-constexpr int kMessageKept = 57;
+constexpr int kMessageMaxLines = 8;
+constexpr int kMessageLimit = 200;
+constexpr int kMessageKept = 197;
+// Between the card's edge and the text block, above and below.
+constexpr int kTextPaddingY = 12;
+constexpr int kMinimumHeight = 80;
 
 QFont systemFont(int pixelSize, QFont::Weight weight)
 {
@@ -235,15 +239,87 @@ void ToastContentView::mouseReleaseEvent(QMouseEvent *event)
         click();
 }
 
+struct ToastContentView::TextBlock {
+    QFont titleFont = systemFont(14, QFont::DemiBold);
+    QFont messageFont = systemFont(12, QFont::Normal);
+    QString badge;
+    QFont badgeFont;
+    QSizeF badgeSize;
+    QRectF badgeInk;
+    QRectF titleBounds;
+    qreal titleRowHeight = 0;
+    QStringList messageLines;
+    qreal messageLineHeight = 0;
+
+    qreal height() const { return titleRowHeight + kTitleSpacing + messageLines.size() * messageLineHeight; }
+};
+
+namespace {
+
+// The card within the view and the width left for text beside the icon.
+QRectF cardIn(const QRect &bounds)
+{
+    return QRectF(bounds).adjusted(kOuterPadding, kOuterPadding, -kOuterPadding, -kOuterPadding);
+}
+
+qreal textWidthIn(const QRectF &card)
+{
+    return card.width() - 2 * kInnerPadding - kIconFrame - kIconSpacing;
+}
+
+} // namespace
+
+ToastContentView::TextBlock ToastContentView::textBlock(qreal textWidth) const
+{
+    TextBlock block;
+    block.badge = captureModeBadge(m_captureMode);
+    block.badgeFont = badgeGlyphFont(block.badge);
+    if (!block.badge.isEmpty()) {
+        block.badgeInk = QFontMetricsF(block.badgeFont).tightBoundingRect(block.badge);
+        // The badge keeps the height of a line of the nominal badge font.
+        const qreal lineHeight = QFontMetricsF(systemFont(kBadgeFontSize, QFont::Medium)).height();
+        block.badgeSize =
+            QSizeF(qMax(block.badgeInk.width(), QFontMetricsF(block.badgeFont).horizontalAdvance(block.badge))
+                       + 2 * kBadgePaddingX,
+                   qMax(lineHeight, block.badgeInk.height()) + 2 * kBadgePaddingY);
+    }
+    const qreal titleWidth =
+        qMax<qreal>(1, textWidth - (block.badge.isEmpty() ? 0 : block.badgeSize.width() + kBadgeSpacing));
+    block.titleBounds = QFontMetricsF(block.titleFont).boundingRect(QRectF(0, 0, titleWidth, 1000),
+                                                                    Qt::TextWordWrap, m_title);
+    block.titleRowHeight = qMax(block.titleBounds.height(), block.badgeSize.height());
+    block.messageLines =
+        wrappedLines(displayedMessage(m_message), block.messageFont, qMax<qreal>(1, textWidth), kMessageMaxLines);
+    block.messageLineHeight = QFontMetricsF(block.messageFont).lineSpacing();
+    return block;
+}
+
+QPainterPath ToastContentView::cardShape(const QRect &bounds)
+{
+    QPainterPath shape;
+    shape.addRoundedRect(cardIn(bounds), kCornerRadius, kCornerRadius);
+    return shape;
+}
+
+int ToastContentView::heightForWidth(int width) const
+{
+    const QRectF card = cardIn(QRect(0, 0, width, kMinimumHeight));
+    const qreal needed = textBlock(textWidthIn(card)).height() + 2 * kTextPaddingY + 2 * kOuterPadding;
+    return qMax(kMinimumHeight, qCeil(needed));
+}
+
+QStringList ToastContentView::messageLines() const
+{
+    return textBlock(textWidthIn(cardIn(rect()))).messageLines;
+}
+
 void ToastContentView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const QRectF card = QRectF(rect()).adjusted(kOuterPadding, kOuterPadding, -kOuterPadding,
-                                                -kOuterPadding);
-    QPainterPath shape;
-    shape.addRoundedRect(card, kCornerRadius, kCornerRadius);
+    const QRectF card = cardIn(rect());
+    const QPainterPath shape = cardShape(rect());
 
     // A soft shadow below the card, fading out over the outer padding.
     painter.setPen(Qt::NoPen);
@@ -273,64 +349,37 @@ void ToastContentView::paintEvent(QPaintEvent *)
     paintIcon(painter, iconFrame, m_type);
 
     const qreal textLeft = iconFrame.right() + kIconSpacing;
-    const qreal textWidth = content.right() - textLeft;
+    const qreal textWidth = textWidthIn(card);
+    const TextBlock block = textBlock(textWidth);
+    qreal y = card.center().y() - block.height() / 2;
 
-    const QFont titleFont = systemFont(14, QFont::DemiBold);
-    const QFont messageFont = systemFont(12, QFont::Normal);
-
-    const QString badge = captureModeBadge(m_captureMode);
-    const QFont badgeFont = badgeGlyphFont(badge);
-    QSizeF badgeSize;
-    QRectF badgeInk;
-    if (!badge.isEmpty()) {
-        badgeInk = QFontMetricsF(badgeFont).tightBoundingRect(badge);
-        // The badge keeps the height of a line of the nominal badge font.
-        const qreal lineHeight = QFontMetricsF(systemFont(kBadgeFontSize, QFont::Medium)).height();
-        badgeSize = QSizeF(qMax(badgeInk.width(), QFontMetricsF(badgeFont).horizontalAdvance(badge))
-                               + 2 * kBadgePaddingX,
-                           qMax(lineHeight, badgeInk.height()) + 2 * kBadgePaddingY);
-    }
-    const qreal titleWidth =
-        qMax<qreal>(1, textWidth - (badge.isEmpty() ? 0 : badgeSize.width() + kBadgeSpacing));
-    const QRectF titleBounds = QFontMetricsF(titleFont).boundingRect(
-        QRectF(0, 0, titleWidth, 1000), Qt::TextWordWrap, m_title);
-    const qreal titleRowHeight = qMax(titleBounds.height(), badgeSize.height());
-
-    const QStringList messageLines =
-        wrappedLines(displayedMessage(m_message), messageFont, textWidth, kMessageMaxLines);
-    const qreal messageLineHeight = QFontMetricsF(messageFont).lineSpacing();
-    const qreal messageHeight = messageLines.size() * messageLineHeight;
-
-    const qreal blockHeight = titleRowHeight + kTitleSpacing + messageHeight;
-    qreal y = card.center().y() - blockHeight / 2;
-
-    painter.setFont(titleFont);
+    painter.setFont(block.titleFont);
     painter.setPen(primary);
-    const QRectF titleRect(textLeft, y + (titleRowHeight - titleBounds.height()) / 2,
-                           titleBounds.width(), titleBounds.height());
+    const QRectF titleRect(textLeft, y + (block.titleRowHeight - block.titleBounds.height()) / 2,
+                           block.titleBounds.width(), block.titleBounds.height());
     painter.drawText(titleRect, Qt::TextWordWrap, m_title);
-    if (!badge.isEmpty()) {
+    if (!block.badge.isEmpty()) {
         const QRectF badgeRect(titleRect.right() + kBadgeSpacing,
-                               y + (titleRowHeight - badgeSize.height()) / 2, badgeSize.width(),
-                               badgeSize.height());
+                               y + (block.titleRowHeight - block.badgeSize.height()) / 2,
+                               block.badgeSize.width(), block.badgeSize.height());
         QColor fill = secondary;
         fill.setAlphaF(secondary.alphaF() * 0.2);
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
         painter.drawRoundedRect(badgeRect, 4, 4);
-        painter.setFont(badgeFont);
+        painter.setFont(block.badgeFont);
         painter.setPen(secondary);
         // Centre the glyph's ink, not its line box: symbols sit off the text baseline.
-        painter.drawText(badgeRect.center() - badgeInk.center(), badge);
+        painter.drawText(badgeRect.center() - block.badgeInk.center(), block.badge);
     }
-    y += titleRowHeight + kTitleSpacing;
+    y += block.titleRowHeight + kTitleSpacing;
 
-    painter.setFont(messageFont);
+    painter.setFont(block.messageFont);
     painter.setPen(secondary);
-    for (const QString &line : messageLines) {
-        painter.drawText(QRectF(textLeft, y, textWidth, messageLineHeight),
+    for (const QString &line : block.messageLines) {
+        painter.drawText(QRectF(textLeft, y, textWidth, block.messageLineHeight),
                          Qt::AlignLeft | Qt::AlignVCenter, line);
-        y += messageLineHeight;
+        y += block.messageLineHeight;
     }
 }
 

@@ -3,7 +3,9 @@
 #include "core/capture_mode.h"
 #include "core/toast_type.h"
 
+#include <QPainterPath>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <optional>
@@ -11,8 +13,8 @@
 namespace quorvane {
 
 // The card inside a toast: the type's icon, the title with an optional capture-mode
-// badge, and a message of at most two lines. To assistive technology the whole card is
-// one button whose name reads title, message and mode.
+// badge, and the message wrapped to as many lines as it needs. To assistive technology
+// the whole card is one button whose name reads title, message and mode.
 class ToastContentView : public QWidget {
     Q_OBJECT
 public:
@@ -24,9 +26,18 @@ public:
     ToastType type() const { return m_type; }
     std::optional<CaptureMode> captureMode() const { return m_captureMode; }
 
-    // The message as the card shows it: from 61 user-perceived characters on, the first
-    // 57 followed by "...".
+    // The message as the card shows it: from 201 user-perceived characters on, the first
+    // 197 followed by "...".
     static QString displayedMessage(const QString &message);
+    // The rounded card the view paints when it covers `bounds`.
+    static QPainterPath cardShape(const QRect &bounds);
+
+    // The height the card needs at `width` to show its title and whole message; never
+    // below the toast's usual 80.
+    bool hasHeightForWidth() const override { return true; }
+    int heightForWidth(int width) const override;
+    // The message's lines as drawn at the view's current width.
+    QStringList messageLines() const;
     // "↻" for a repeat capture, "</>" for a code capture, empty (no badge) otherwise.
     static QString captureModeBadge(std::optional<CaptureMode> mode);
     // What a screen reader says for the mode; empty for normal captures and no mode.
@@ -49,6 +60,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Where the title, badge and message go within a card of `textWidth`.
+    struct TextBlock;
+    TextBlock textBlock(qreal textWidth) const;
+
     QString m_title;
     QString m_message;
     ToastType m_type;

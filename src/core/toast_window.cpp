@@ -32,11 +32,13 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     layout->addWidget(m_content);
     connect(m_content, &ToastContentView::clicked, this, &ToastWindow::handleClick);
 
+    // As tall as the whole message needs.
+    const int height = m_content->heightForWidth(kWidth);
     if (const std::optional<DisplayInfo> display = screenForDisplayID(displays, displayID)) {
-        setGeometry(frameOn(*display));
+        setGeometry(frameOn(*display, height));
     } else {
         diagWarning(lcNotifications(), QStringLiteral("⚠️ WARNING: No screens available for toast positioning - using default frame"));
-        setGeometry(0, 0, kWidth, kHeight);
+        setGeometry(0, 0, kWidth, height);
     }
 
     m_fadeIn = new QPropertyAnimation(this, "windowOpacity", this);
@@ -66,12 +68,17 @@ std::optional<DisplayInfo> ToastWindow::screenForDisplayID(const DisplayList &di
     return std::nullopt;
 }
 
-QRect ToastWindow::frameOn(const DisplayInfo &display)
+QRect ToastWindow::frameOn(const DisplayInfo &display, int height)
 {
     const QRect area = display.availableGeometry;
     const int x = area.x() + (area.width() - kWidth) / 2;
     const int y = area.y() + kTopGap;
-    return QRect(x, y, kWidth, kHeight);
+    return QRect(x, y, kWidth, height);
+}
+
+QPainterPath ToastWindow::paintedShape() const
+{
+    return ToastContentView::cardShape(m_content->geometry());
 }
 
 void ToastWindow::show(bool animated)

@@ -27,7 +27,7 @@ public:
     using ClickHandler = std::function<void(std::optional<QUuid> captureID)>;
 
     static constexpr int kWidth = 360;
-    static constexpr int kHeight = 80;
+    static constexpr int kHeight = 80;       // at least; taller when the message needs it
     static constexpr int kTopGap = 20;       // between the monitor's available top and the panel
     static constexpr int kFadeMs = 200;
 
@@ -58,7 +58,10 @@ public:
     static std::optional<DisplayInfo> screenForDisplayID(const DisplayList &displays,
                                                          std::optional<quint32> displayID);
     // Centred horizontally, kTopGap below the top of the monitor's available area.
-    static QRect frameOn(const DisplayInfo &display);
+    static QRect frameOn(const DisplayInfo &display, int height = kHeight);
+
+protected:
+    QPainterPath paintedShape() const override;
 
 private:
     void finishHiding();

@@ -13,19 +13,6 @@
 
 namespace quorvane {
 
-namespace {
-
-// The picked day at the time of day the range end already had: the pickers choose
-// dates only.
-QDateTime onDay(const QDate &day, const QDateTime &previous)
-{
-    const QDateTime local = previous.toLocalTime();
-    const QDateTime moved(day, local.time());
-    return moved.isValid() ? moved : day.startOfDay();
-}
-
-} // namespace
-
 HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidget *parent)
     : QDialog(parent), m_viewModel(viewModel)
 {
@@ -53,12 +40,12 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
     };
     m_from = picker(L10n::text("history.filter.from", "From:", "From date label"), "fromCalendar");
     m_to = picker(L10n::text("history.filter.to", "To:", "To date label"), "toCalendar");
-    connect(m_from, &QCalendarWidget::selectionChanged, this, [this] {
-        m_viewModel.setCustomDateFrom(onDay(m_from->selectedDate(), m_viewModel.customDateFrom()));
-    });
-    connect(m_to, &QCalendarWidget::selectionChanged, this, [this] {
-        m_viewModel.setCustomDateTo(onDay(m_to->selectedDate(), m_viewModel.customDateTo()));
-    });
+    // The pickers choose whole days in local time: the range runs from the first moment of
+    // the From day to the last moment of the To day, whatever the time of day.
+    connect(m_from, &QCalendarWidget::selectionChanged, this,
+            [this] { m_viewModel.setCustomDateFrom(m_from->selectedDate().startOfDay()); });
+    connect(m_to, &QCalendarWidget::selectionChanged, this,
+            [this] { m_viewModel.setCustomDateTo(m_to->selectedDate().endOfDay()); });
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
@@ -88,6 +75,9 @@ void HistoryDateRangeSheet::reload()
 
 void HistoryDateRangeSheet::apply()
 {
+    // Days shown but never picked (the range the sheet opened with) count as whole days too.
+    m_viewModel.setCustomDateFrom(m_from->selectedDate().startOfDay());
+    m_viewModel.setCustomDateTo(m_to->selectedDate().endOfDay());
     // The sheet closes at once; the range is applied right after, with the ends as they
     // stand then.
     QTimer::singleShot(0, &m_viewModel, [model = &m_viewModel] {

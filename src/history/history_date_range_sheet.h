@@ -9,8 +9,9 @@ namespace quorvane {
 class HistoryViewModel;
 
 // The sheet in which the user picks the custom date range: two calendars that write the
-// view model's range ends as the user picks (without re-filtering), Cancel, and Apply,
-// which closes the sheet and then applies the range.
+// view model's range ends as the user picks (without re-filtering), from the start of the
+// From day to the end of the To day in local time, Cancel, and Apply, which closes the
+// sheet and then applies the range of the days shown.
 class HistoryDateRangeSheet : public QDialog {
     Q_OBJECT
 public:

@@ -33,6 +33,7 @@ QLabel *captionLabel(QWidget *parent, const char *objectName)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QLatin1String(objectName));
+    label->setTextFormat(Qt::PlainText); // some carry names read from the history file
     label->setFont(HistoryStyle::font(HistoryStyle::TextStyle::caption));
     QPalette pal = label->palette();
     pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));

@@ -1,5 +1,6 @@
 #include "history/history_empty_state_view.h"
 
+#include "core/user_settings.h"
 #include "history/history_style.h"
 #include "platform/l10n.h"
 
@@ -21,8 +22,9 @@ QLabel *secondaryLabel(const QString &text, HistoryStyle::TextStyle style, QWidg
     return label;
 }
 
-// A symbol in a fixed-width slot beside a caption, so that tip texts line up.
-QWidget *tipRow(const char *symbol, const QString &text, QWidget *parent)
+// A symbol in a fixed-width slot beside a caption, so that tip texts line up; `caption`
+// receives the caption's label.
+QWidget *tipRow(const char *symbol, QLabel *&caption, QWidget *parent)
 {
     auto *row = new QWidget(parent);
     auto *layout = new QHBoxLayout(row);
@@ -35,7 +37,8 @@ QWidget *tipRow(const char *symbol, const QString &text, QWidget *parent)
     icon->setFixedWidth(16);
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
-    layout->addWidget(secondaryLabel(text, HistoryStyle::TextStyle::caption, row));
+    caption = secondaryLabel(QString(), HistoryStyle::TextStyle::caption, row);
+    layout->addWidget(caption);
     return row;
 }
 
@@ -62,27 +65,34 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
     auto *hints = new QVBoxLayout;
     hints->setSpacing(8);
     hints->setContentsMargins(0, 8, 0, 0);
-    QLabel *subtitle = secondaryLabel(L10n::text("history.empty.subtitle", "Press ⌘⇧L to zarrow text from your screen",
-                                                 "Empty state subtitle"),
-                                      HistoryStyle::TextStyle::body, this);
-    subtitle->setAlignment(Qt::AlignCenter);
-    subtitle->setWordWrap(true);
-    hints->addWidget(subtitle);
+    m_subtitle = secondaryLabel(QString(), HistoryStyle::TextStyle::body, this);
+    m_subtitle->setObjectName(QStringLiteral("emptySubtitle"));
+    m_subtitle->setAlignment(Qt::AlignCenter);
+    m_subtitle->setWordWrap(true);
+    hints->addWidget(m_subtitle);
     // The tips share one left edge, the block as a whole centred.
     auto *tips = new QWidget(this);
     auto *tipsLayout = new QVBoxLayout(tips);
     tipsLayout->setContentsMargins(0, 0, 0, 0);
     tipsLayout->setSpacing(8);
-    tipsLayout->addWidget(tipRow("arrow.clockwise",
-                                 L10n::text("history.empty.tip_repeat", "Use ⌥⌘L to repeat last capture",
-                                            "Repeat capture tip"),
-                                 tips));
-    tipsLayout->addWidget(tipRow("chevron.left.forwardslash.chevron.right",
-                                 L10n::text("history.empty.tip_code", "Use ⌥⇧L for code mode", "Code mode tip"),
-                                 tips));
+    tipsLayout->addWidget(tipRow("arrow.clockwise", m_repeatTip, tips));
+    tipsLayout->addWidget(tipRow("chevron.left.forwardslash.chevron.right", m_codeTip, tips));
     hints->addWidget(tips, 0, Qt::AlignHCenter);
     layout->addLayout(hints);
     layout->addStretch(1);
+
+    const UserSettings defaults = UserSettings::defaults();
+    setShortcuts(defaults.quickZarrowShortcut, defaults.repeatZarrowShortcut, defaults.codeModeShortcut);
+}
+
+void HistoryEmptyStateView::setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode)
+{
+    m_subtitle->setText(L10n::format("history.empty.subtitle", "Press %@ to zarrow text from your screen",
+                                     "Empty state subtitle; the quick capture shortcut", {capture.displayString()}));
+    m_repeatTip->setText(L10n::format("history.empty.tip_repeat", "Use %@ to repeat last capture",
+                                      "Repeat capture tip; the repeat shortcut", {repeat.displayString()}));
+    m_codeTip->setText(L10n::format("history.empty.tip_code", "Use %@ for code mode",
+                                    "Code mode tip; the code mode shortcut", {codeMode.displayString()}));
 }
 
 } // namespace quorvane

@@ -1,15 +1,28 @@
 #pragma once
 
+#include "core/shortcut.h"
+
 #include <QWidget>
+
+class QLabel;
 
 namespace quorvane {
 
 // Shown in place of the list when the history holds no capture at all: a symbol, a
-// title and how to make a first capture with the default shortcuts.
+// title and how to make a first capture with the user's shortcuts (the defaults until
+// `setShortcuts` says otherwise).
 class HistoryEmptyStateView : public QWidget {
     Q_OBJECT
 public:
     explicit HistoryEmptyStateView(int iconSize = 80, int spacing = 16, QWidget *parent = nullptr);
+
+    // The shortcuts of quick capture, repeat capture and code mode that the hints name.
+    void setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode);
+
+private:
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_repeatTip = nullptr;
+    QLabel *m_codeTip = nullptr;
 };
 
 } // namespace quorvane

@@ -9,6 +9,7 @@
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -60,6 +61,7 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     fieldLayout->addWidget(m_clearSearch);
     layout->addWidget(field, 1);
     connect(m_searchField, &QLineEdit::textEdited, &m_viewModel, &HistoryViewModel::setSearchQuery);
+    m_searchField->installEventFilter(this);
     connect(m_clearSearch, &QToolButton::clicked, this, [this] { m_viewModel.setSearchQuery(QString()); });
 
     // The date-filter menu.
@@ -104,6 +106,20 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
                         &HistoryViewModel::customDateRangeChanged, &HistoryViewModel::entriesChanged})
         connect(&m_viewModel, signal, this, &HistorySearchBar::refresh);
     refresh();
+}
+
+bool HistorySearchBar::eventFilter(QObject *watched, QEvent *event)
+{
+    // Return belongs to the window's Copy everywhere but here: typed in the field it only
+    // ends the search, so the field claims the key before the shortcut sees it.
+    if (watched == m_searchField && event->type() == QEvent::ShortcutOverride) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HistorySearchBar::setShowDatePicker(bool show)

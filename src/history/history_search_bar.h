@@ -33,6 +33,9 @@ public:
     QMenu *dateFilterMenu() const { return m_filterMenu; }
     HistoryDateRangeSheet *dateRangeSheet() const { return m_sheet; }
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void refresh();
     void buildFilterMenu();

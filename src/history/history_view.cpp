@@ -188,6 +188,8 @@ void HistoryView::presentDeleteConfirmation()
                                        "Delete confirmation message");
     alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
                      L10n::text("history.delete.confirm", "Delete", "Delete confirmation button")};
+    alert.cancelButton = 0;
+    alert.window = window();
     const int choice = m_alerts.runModal(alert);
     if (choice == 1) {
         m_viewModel->setShowDeleteConfirmation(false);
@@ -210,6 +212,8 @@ void HistoryView::presentClearAllConfirmation()
                                        "Clear all confirmation message");
     alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
                      L10n::text("history.clear_all.confirm", "Clear All", "Clear all confirmation button")};
+    alert.cancelButton = 0;
+    alert.window = window();
     const int choice = m_alerts.runModal(alert);
     m_viewModel->setShowClearAllConfirmation(false);
     if (choice == 1)
@@ -223,6 +227,7 @@ void HistoryView::presentError(const QString &message)
     alert.messageText = L10n::text("history.error.title", "Error", "Error alert title");
     alert.informativeText = message;
     alert.buttons = {L10n::text("general.ok", "OK", "OK button")};
+    alert.window = window();
     m_alerts.runModal(alert);
 }
 

@@ -50,6 +50,7 @@ public:
     HistoryListColumn *listColumn() const { return m_listColumn; }
     HistoryDetailView *detailView() const { return m_detailView; }
     HistoryFilteredEmptyStateView *filteredEmptyState() const { return m_filteredEmptyState; }
+    HistoryEmptyStateView *emptyState() const { return m_emptyState; }
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -338,6 +338,8 @@ bool PinWidgetManager::confirmReplace()
                                        "Message for replace pin confirmation");
     alert.buttons = {L10n::text("pin_widget.replace_confirmation.replace", "Replace", "Replace button"),
                      L10n::text("pin_widget.replace_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = m_window.data();
     return m_alerts->runModal(alert) == 0;
 }
 
@@ -354,6 +356,8 @@ PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
         L10n::text("pin_widget.close_confirmation.save_clipboard", "Save to Clipboard", "Save to clipboard button"),
         L10n::text("pin_widget.close_confirmation.discard", "Discard", "Discard button"),
         L10n::text("pin_widget.close_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 2;
+    alert.window = m_window.data();
     switch (m_alerts->runModal(alert)) {
     case 0: return CloseChoice::saveToClipboard;
     case 1: return CloseChoice::discard;

@@ -83,6 +83,13 @@ void PinWidgetWindow::setStaysOnTop(bool staysOnTop)
         orderFront();
 }
 
+QPainterPath PinWidgetWindow::paintedShape() const
+{
+    QPainterPath shape;
+    shape.addRoundedRect(QRectF(rect()), PinWidgetView::kCornerRadius, PinWidgetView::kCornerRadius);
+    return shape;
+}
+
 bool PinWidgetWindow::staysOnTop() const
 {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);

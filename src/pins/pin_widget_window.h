@@ -45,6 +45,7 @@ public:
     static QRect resized(const QRect &start, Qt::Edges edges, const QPoint &delta);
 
 protected:
+    QPainterPath paintedShape() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;

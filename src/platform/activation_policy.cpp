@@ -24,10 +24,10 @@ bool ActivationPolicy::setActivationPolicy(ActivationPolicyKind policy)
     const bool changed = policy != m_policy;
     m_policy = policy;
     qCInfo(lcPlatform) << "🔷 [ActivationPolicy]"
-                       << (policy == ActivationPolicyKind::regular ? "regular: windows listed in the taskbar"
-                                                                   : "accessory: windows kept out of the taskbar");
+                       << (policy == ActivationPolicyKind::regular ? "regular: floating panels listed in the taskbar"
+                                                                   : "accessory: floating panels kept out of the taskbar");
     for (QWindow *window : QGuiApplication::topLevelWindows()) {
-        if (window->isVisible() && isListable(window))
+        if (window->isVisible() && followsPolicy(window))
             applyTo(window);
     }
     if (changed)
@@ -35,16 +35,11 @@ bool ActivationPolicy::setActivationPolicy(ActivationPolicyKind policy)
     return true;
 }
 
-bool ActivationPolicy::isListable(const QWindow *window)
+bool ActivationPolicy::followsPolicy(const QWindow *window)
 {
-    switch (window->type()) {
-    case Qt::Window:
-    case Qt::Dialog:
-    case Qt::Tool:
-        return true;
-    default:
-        return false; // popups, tooltips, splash screens never had a taskbar entry
-    }
+    // Ordinary windows and dialogs keep their taskbar entry; popups, tooltips and splash
+    // screens never had one.
+    return window->type() == Qt::Tool;
 }
 
 void ActivationPolicy::applyTo(QWindow *window)
@@ -56,7 +51,7 @@ bool ActivationPolicy::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::Show && m_policy != ActivationPolicyKind::regular) {
         auto *window = qobject_cast<QWindow *>(watched);
-        if (window && isListable(window)) {
+        if (window && followsPolicy(window)) {
             // The window manager takes the hint once the window is mapped, which happens
             // right after the show event.
             QPointer<QWindow> guard(window);

@@ -11,14 +11,17 @@ class QWindow;
 namespace quorvane {
 
 enum class ActivationPolicyKind {
-    regular,    // the program's windows are listed in the taskbar (showDockIcon on)
-    accessory,  // the program lives in the status area; its windows stay out of the taskbar
-    prohibited, // as accessory: the program shows no windows of its own in the taskbar
+    regular,    // the program's floating panels are listed in the taskbar too (showDockIcon on)
+    accessory,  // the program lives in the system tray; its floating panels stay out of the taskbar
+    prohibited, // as accessory
 };
 
-// The program's activation policy. Linux has no Dock: what it has is the taskbar and
-// pager, so the policy decides whether the program's top-level windows are listed
-// there, for the windows shown now and for every one shown later.
+// The program's activation policy. Linux has no Dock, and a program without an open
+// window has no place in the taskbar at all: what the policy can decide is whether the
+// program's floating panels (pins; tool windows) are listed in the taskbar, pager and
+// window switcher, for those shown now and every one shown later. Windows the user
+// opens (ordinary windows and dialogs: History, Preferences, About, Feedback) are always
+// listed whatever the policy, so they stay reachable from the keyboard.
 class ActivationPolicy : public QObject {
     Q_OBJECT
 public:
@@ -36,7 +39,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    static bool isListable(const QWindow *window);
+    // Whether the policy decides `window`'s listing: tool windows only.
+    static bool followsPolicy(const QWindow *window);
     void applyTo(QWindow *window);
 
     std::unique_ptr<TaskbarPresence> m_presence;

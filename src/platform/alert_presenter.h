@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 
 namespace quorvane {
 
-// A modal question or notice to the user.
+// A modal question or notice to the user. Its texts are shown as they are, never read
+// as markup: they may carry file names, feed or history text.
 struct Alert {
     enum class Style { warning, informational, critical };
 
@@ -13,14 +16,20 @@ struct Alert {
     QString messageText;     // the bold first line
     QString informativeText; // the explanation below it
     QStringList buttons;     // in order; the first is the default. None: one "OK" button
+    // The button that Escape and the window's close button choose (its index in
+    // `buttons`); -1: the alert has no way out but its buttons, unless it has only one.
+    int cancelButton = -1;
+    // The window the alert belongs to: it opens above it and blocks only it. None: the
+    // alert stands alone, above every window.
+    QPointer<QWidget> window;
 };
 
 // Shows alerts. Behind an interface so code under test never blocks on a real dialog.
 class AlertPresenter {
 public:
     virtual ~AlertPresenter() = default;
-    // Shows `alert` modally and returns the index of the chosen button, or -1 when it was
-    // closed without one.
+    // Shows `alert` modally and returns the index of the chosen button (`cancelButton`
+    // when it was dismissed), or -1 when it was closed without one.
     virtual int runModal(const Alert &alert) = 0;
 };
 

@@ -54,7 +54,7 @@ QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
     QFuture<void> future = promise->future();
 
     QVariantMap hints;
-    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("quorvane"));
+    hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("com.corvantis.Quorvane"));
     if (!notification.playSound)
         hints.insert(QStringLiteral("suppress-sound"), true);
     const QStringList actions{

@@ -4,6 +4,8 @@
 #include "platform/xcb_reply.h"
 
 #include <QGuiApplication>
+#include <QPlatformSurfaceEvent>
+#include <QRegion>
 #include <QWindow>
 
 #include <xcb/xcb.h>
@@ -30,16 +32,76 @@ void NonActivatingPanel::orderFront()
 
 void NonActivatingPanel::showEvent(QShowEvent *event)
 {
+    watchNativeWindow();
     joinAllDesktops();
+    updateShapeMask();
     QWidget::showEvent(event);
 }
 
+void NonActivatingPanel::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    updateShapeMask();
+}
+
+void NonActivatingPanel::updateShapeMask()
+{
+    const QPainterPath shape = paintedShape();
+    if (shape.isEmpty() || !x11Connection() || x11CompositingActive(x11Connection())) {
+        clearMask();
+        return;
+    }
+    setMask(QRegion(shape.toFillPolygon().toPolygon()));
+}
+
+// The desktop property belongs to one native window. Qt makes a new one when it
+// re-creates the platform window, and also, without telling, while showing a window
+// whose stay-on-top flag changed; so each native window gets it anew, the latter once
+// it appears on the screen.
+bool NonActivatingPanel::event(QEvent *event)
+{
+    if (event->type() == QEvent::WinIdChange) {
+        watchNativeWindow();
+        joinAllDesktops();
+    }
+    return QWidget::event(event);
+}
+
+bool NonActivatingPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_watched) {
+        const bool created = event->type() == QEvent::PlatformSurface
+            && static_cast<QPlatformSurfaceEvent *>(event)->surfaceEventType()
+                == QPlatformSurfaceEvent::SurfaceCreated;
+        const bool newlyExposed = event->type() == QEvent::Expose && m_watched->isExposed()
+            && m_watched->winId() != m_joinedWindow;
+        if (created || newlyExposed)
+            joinAllDesktops();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void NonActivatingPanel::watchNativeWindow()
+{
+    QWindow *handle = windowHandle();
+    if (handle == m_watched)
+        return;
+    if (m_watched)
+        m_watched->removeEventFilter(this);
+    m_watched = handle;
+    if (handle)
+        handle->installEventFilter(this);
+}
+
 // _NET_WM_DESKTOP 0xFFFFFFFF asks the window manager to show the window on every
-// virtual desktop. Without an X connection (other platforms) there is nothing to do.
+// virtual desktop: as a property read when the window is mapped, and for a window
+// already on the screen as a request to the root window. Without an X connection
+// (other platforms) there is nothing to do.
 void NonActivatingPanel::joinAllDesktops()
 {
     xcb_connection_t *connection = x11Connection();
-    if (!connection || !windowHandle())
+    const xcb_screen_t *screen = x11FirstScreen(connection);
+    if (!screen || !windowHandle())
         return;
     static const char name[] = "_NET_WM_DESKTOP";
     const XcbReply<xcb_intern_atom_reply_t> atom(xcb_intern_atom_reply(
@@ -47,9 +109,23 @@ void NonActivatingPanel::joinAllDesktops()
     if (!atom)
         return;
     const quint32 allDesktops = 0xFFFFFFFF;
-    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(winId()), atom->atom,
-                        XCB_ATOM_CARDINAL, 32, 1, &allDesktops);
+    const auto window = xcb_window_t(windowHandle()->winId());
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, atom->atom, XCB_ATOM_CARDINAL, 32, 1,
+                        &allDesktops);
+    if (windowHandle()->isExposed()) {
+        xcb_client_message_event_t request = {};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window;
+        request.type = atom->atom;
+        request.data.data32[0] = allDesktops;
+        request.data.data32[1] = 2; // from a pager-like source: the user's own choice
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
+                       reinterpret_cast<const char *>(&request));
+    }
     xcb_flush(connection);
+    m_joinedWindow = windowHandle()->winId();
 }
 
 } // namespace quorvane

@@ -1,12 +1,18 @@
 #pragma once
 
+#include <QPainterPath>
+#include <QPointer>
 #include <QWidget>
+
+class QWindow;
 
 namespace quorvane {
 
 // A borderless window that floats above the others, appears on every virtual desktop and
 // never takes the keyboard focus: showing or clicking it leaves the active window active.
-// Its background is transparent, so subclasses paint their own shape.
+// Its background is transparent, so subclasses paint their own shape; where no
+// compositing manager runs (transparent pixels would show black) the window is cut to
+// that shape instead.
 class NonActivatingPanel : public QWidget {
     Q_OBJECT
 public:
@@ -16,10 +22,22 @@ public:
     void orderFront();
 
 protected:
+    // What the panel paints, in its own coordinates; empty (the default): all of it.
+    virtual QPainterPath paintedShape() const { return {}; }
+    // Cuts the panel to `paintedShape()` when no compositing manager runs, else uncuts it.
+    void updateShapeMask();
+
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void watchNativeWindow();
     void joinAllDesktops();
+
+    QPointer<QWindow> m_watched; // the window handle whose native windows are watched
+    WId m_joinedWindow = 0;      // the native window last put on every desktop
 };
 
 } // namespace quorvane

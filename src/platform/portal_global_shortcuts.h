@@ -35,13 +35,13 @@ public:
     ~PortalGlobalShortcuts() override;
 
     // Opens the session on first use and binds `shortcuts` (each with "description" and,
-    // where we have one, "preferred_trigger" in the shortcuts format, e.g.
+    // where we have one, "preferred_trigger" as `triggerText` writes it, e.g.
     // "LOGO+SHIFT+l"). The future gives what the desktop bound, with each shortcut's
     // "trigger_description" where it reports one; fails with PortalError, `unavailable`
     // where the desktop's portal offers no global shortcuts.
     QFuture<QList<PortalShortcut>> bind(const QList<PortalShortcut> &shortcuts);
 
-    // The "shortcuts" specification's form of a combination: modifiers in the order
+    // A combination as the portal's "preferred_trigger" writes it: modifiers in the order
     // CTRL, ALT, SHIFT, LOGO, then the key's keysym name, joined by "+".
     static QString triggerText(bool control, bool alt, bool shift, bool logo, const QString &keysymName);
 

@@ -14,4 +14,9 @@ xcb_connection_t *x11Connection();
 // connection is null or offers no screen.
 const xcb_screen_t *x11FirstScreen(xcb_connection_t *connection);
 
+// Whether a compositing manager runs on the first screen of `connection` (someone owns
+// its "_NET_WM_CM_S0" selection): only then do transparent window pixels show what lies
+// beneath instead of black. False without a connection.
+bool x11CompositingActive(xcb_connection_t *connection);
+
 } // namespace quorvane

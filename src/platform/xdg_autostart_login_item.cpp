@@ -44,17 +44,23 @@ QString escapeStringValue(const QString &value)
 
 } // namespace
 
-XdgAutostartLoginItem::XdgAutostartLoginItem(QString desktopFilePath, QString executable)
-    : m_path(std::move(desktopFilePath)), m_executable(std::move(executable))
+XdgAutostartLoginItem::XdgAutostartLoginItem(QString desktopFilePath, QString executable, QString formerFilePath)
+    : m_path(std::move(desktopFilePath)), m_executable(std::move(executable)), m_formerPath(std::move(formerFilePath))
 {
 }
 
 XdgAutostartLoginItem::XdgAutostartLoginItem()
-    : XdgAutostartLoginItem(standardFilePath(), QCoreApplication::applicationFilePath())
+    : XdgAutostartLoginItem(standardFilePath(), QCoreApplication::applicationFilePath(), formerStandardFilePath())
 {
 }
 
 QString XdgAutostartLoginItem::standardFilePath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/autostart/com.corvantis.Quorvane.desktop");
+}
+
+QString XdgAutostartLoginItem::formerStandardFilePath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
            + QStringLiteral("/autostart/quorvane.desktop");
@@ -62,7 +68,14 @@ QString XdgAutostartLoginItem::standardFilePath()
 
 LoginItem::Status XdgAutostartLoginItem::status() const
 {
-    QFile file(m_path);
+    if (!m_formerPath.isEmpty() && entryStatus(m_formerPath) == Status::enabled)
+        return Status::enabled;
+    return entryStatus(m_path);
+}
+
+LoginItem::Status XdgAutostartLoginItem::entryStatus(const QString &path)
+{
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Status::notRegistered;
     // Desktops honour these two switches inside an entry that is otherwise present.
@@ -110,16 +123,25 @@ void XdgAutostartLoginItem::registerItem()
         throw LoginItemError(
             QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString()).toStdString());
     }
+    if (!m_formerPath.isEmpty())
+        removeEntry(m_formerPath);
 }
 
 void XdgAutostartLoginItem::unregisterItem()
 {
-    QFile file(m_path);
+    removeEntry(m_path);
+    if (!m_formerPath.isEmpty())
+        removeEntry(m_formerPath);
+}
+
+void XdgAutostartLoginItem::removeEntry(const QString &path)
+{
+    QFile file(path);
     if (!file.exists())
         return;
     if (!file.remove()) {
         throw LoginItemError(
-            QStringLiteral("Cannot remove %1: %2").arg(m_path, file.errorString()).toStdString());
+            QStringLiteral("Cannot remove %1: %2").arg(path, file.errorString()).toStdString());
     }
 }
 

@@ -10,20 +10,26 @@ namespace quorvane {
 // folder, which every XDG-compliant session starts at login.
 class XdgAutostartLoginItem : public LoginItem {
 public:
-    // `desktopFilePath` is the entry to manage; `executable` the program it starts.
-    XdgAutostartLoginItem(QString desktopFilePath, QString executable);
+    // `desktopFilePath` is the entry to manage; `executable` the program it starts;
+    // `formerFilePath`, when given, the entry's name in earlier versions, taken over.
+    XdgAutostartLoginItem(QString desktopFilePath, QString executable, QString formerFilePath = {});
     // The standard entry, starting this process's executable.
     XdgAutostartLoginItem();
 
-    // "$XDG_CONFIG_HOME/autostart/quorvane.desktop".
+    // "$XDG_CONFIG_HOME/autostart/com.corvantis.Quorvane.desktop", named like the
+    // program's desktop entry.
     static QString standardFilePath();
+    // "$XDG_CONFIG_HOME/autostart/quorvane.desktop", the name earlier versions wrote.
+    static QString formerStandardFilePath();
 
-    // Enabled when the entry exists and is not switched off inside the file
-    // ("Hidden=true" or "X-GNOME-Autostart-enabled=false").
+    // Enabled when the entry (or the one under the former name) exists and is not
+    // switched off inside the file ("Hidden=true" or "X-GNOME-Autostart-enabled=false").
     Status status() const override;
-    // Writes the entry atomically, creating the autostart folder when needed.
+    // Writes the entry atomically, creating the autostart folder when needed, and
+    // removes the one under the former name, so the program is not started twice.
     void registerItem() override;
-    // Removes the entry; an entry that is already gone is not an error.
+    // Removes the entry and the one under the former name; an entry that is already
+    // gone is not an error.
     void unregisterItem() override;
 
     QString desktopFilePath() const { return m_path; }
@@ -31,8 +37,12 @@ public:
     QByteArray desktopEntry() const;
 
 private:
+    static Status entryStatus(const QString &path);
+    static void removeEntry(const QString &path);
+
     QString m_path;
     QString m_executable;
+    QString m_formerPath;
 };
 
 } // namespace quorvane

@@ -13,6 +13,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QSysInfo>
 #include <QUrl>
@@ -195,17 +196,19 @@ void FeedbackDialogView::sendEmail()
     }
 
     diag(lcWindows(), QStringLiteral("📧 Opening the mail link..."));
-    const bool opened = m_urlOpener.openUrl(url);
-    diag(lcWindows(), QStringLiteral("📧 Opening the mail link returned: ") + boolText(opened));
-    if (opened) {
-        diag(lcWindows(), QStringLiteral("✅ Email client opened successfully"));
-        return;
-    }
-    diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
-    showAlert(QStringLiteral("Cannot Open Mail"),
-              QStringLiteral("Please ensure you have a default email app configured in your desktop's settings.\n\nYou can "
-                             "use the Copy button (📋) to copy: ") +
-                  address);
+    m_urlOpener.openUrl(url, [self = QPointer(this), address](bool opened) {
+        diag(lcWindows(), QStringLiteral("📧 Opening the mail link returned: ") + boolText(opened));
+        if (opened) {
+            diag(lcWindows(), QStringLiteral("✅ Email client opened successfully"));
+            return;
+        }
+        diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
+        if (self)
+            self->showAlert(QStringLiteral("Cannot Open Mail"),
+                            QStringLiteral("Please ensure you have a default email app configured in your "
+                                           "desktop's settings.\n\nYou can use the Copy button (📋) to copy: ") +
+                                address);
+    });
 }
 
 void FeedbackDialogView::copyEmail()
@@ -227,14 +230,16 @@ void FeedbackDialogView::openTwitter()
         showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
         return;
     }
-    const bool opened = m_urlOpener.openUrl(url);
-    diag(lcWindows(), QStringLiteral("🐦 Opening the profile link returned: ") + boolText(opened));
-    if (opened) {
-        diag(lcWindows(), QStringLiteral("✅ Twitter profile opened successfully"));
-        return;
-    }
-    diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
-    showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+    m_urlOpener.openUrl(url, [self = QPointer(this)](bool opened) {
+        diag(lcWindows(), QStringLiteral("🐦 Opening the profile link returned: ") + boolText(opened));
+        if (opened) {
+            diag(lcWindows(), QStringLiteral("✅ Twitter profile opened successfully"));
+            return;
+        }
+        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
+        if (self)
+            self->showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+    });
 }
 
 void FeedbackDialogView::showAlert(const QString &title, const QString &message)
@@ -244,6 +249,7 @@ void FeedbackDialogView::showAlert(const QString &title, const QString &message)
     alert.messageText = title;
     alert.informativeText = message;
     alert.buttons = {QStringLiteral("OK")};
+    alert.window = window();
     m_alerts.runModal(alert);
 }
 

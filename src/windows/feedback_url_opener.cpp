@@ -1,8 +1,11 @@
 #include "windows/feedback_url_opener.h"
 
-#include <QDesktopServices>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include <memory>
+#include <utility>
 
 namespace quorvane {
 
@@ -31,9 +34,34 @@ QString DesktopFeedbackUrlOpener::mailHandlerLocation()
     return entry.isEmpty() ? desktopId : entry;
 }
 
-bool DesktopFeedbackUrlOpener::openUrl(const QUrl &url)
+void DesktopFeedbackUrlOpener::openUrl(const QUrl &url, Outcome outcome)
 {
-    return QDesktopServices::openUrl(url);
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        QTimer::singleShot(0, this, [outcome] { outcome(false); });
+        return;
+    }
+    // Shared by the process's signals and the hand-over timer: the first to know answers.
+    auto answer = std::make_shared<Outcome>(std::move(outcome));
+    const auto report = [answer](bool opened) {
+        if (const Outcome once = std::exchange(*answer, nullptr))
+            once(opened);
+    };
+    auto *process = new QProcess(this);
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    connect(process, &QProcess::finished, this, [process, report](int code, QProcess::ExitStatus status) {
+        report(status == QProcess::NormalExit && code == 0);
+        process->deleteLater();
+    });
+    connect(process, &QProcess::errorOccurred, this, [process, report](QProcess::ProcessError error) {
+        if (error == QProcess::FailedToStart) {
+            report(false);
+            process->deleteLater();
+        }
+    });
+    QTimer::singleShot(handOverMs, process, [report] { report(true); });
+    process->start(xdgOpen, {url.toString(QUrl::FullyEncoded)});
 }
 
 } // namespace quorvane

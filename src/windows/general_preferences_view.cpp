@@ -4,14 +4,13 @@
 #include "core/settings_store.h"
 #include "platform/activation_policy.h"
 #include "platform/l10n.h"
+#include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/switch_row.h"
-#include "windows/pane_symbol.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -60,22 +59,6 @@ public:
 
 };
 
-// The red notice under the switches.
-class ErrorBanner : public QWidget {
-public:
-    explicit ErrorBanner(QWidget *parent) : QWidget(parent) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(FormStyle::withOpacity(FormStyle::errorColor(), 0.1));
-        p.drawRoundedRect(rect(), 6, 6);
-    }
-};
-
 void ignoreRefusal(const std::function<void()> &update)
 {
     try {
@@ -105,13 +88,14 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     static const RowText texts[] = {
         {"preferences.general.launch_at_login", "Launch at login", "Launch at login toggle",
          "Automatically start Quorvane when you log in", "Launch at login description"},
-        {"preferences.general.show_dock_icon", "Show windows in the taskbar", "Show dock icon toggle",
-         "List Quorvane's open windows in the taskbar. Its menu stays in the system tray either way",
+        {"preferences.general.show_dock_icon", "Show pins in the taskbar", "Show dock icon toggle",
+         "List pinned captures in the taskbar and window switcher. Windows you open are always listed",
          "Show dock icon description"},
         {"preferences.general.play_sound", "Play sound on capture", "Play sound toggle",
          "Play a confirmation sound when text is successfully captured", "Play sound description"},
         {"preferences.general.use_system_notifications", "Use system notifications",
-         "Use system notifications toggle", "Show desktop notifications instead of the toast overlay",
+         "Use system notifications toggle",
+         "Announce each result with a desktop notification as well as the toast overlay",
          "Use system notifications description"},
         {"preferences.general.show_pin_widget", "Show pin widget after capture", "Show pin widget toggle",
          "Automatically display a floating widget with the captured content after each OCR capture",
@@ -149,10 +133,8 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     section->content()->addWidget(makeLanguageBlock());
     form->addWidget(section);
 
-    m_errorSection = makeErrorBanner();
-    m_errorSection->setParent(page);
-    m_errorSection->hide();
-    form->addWidget(m_errorSection);
+    m_errorBanner = new ErrorBanner(page);
+    form->addWidget(m_errorBanner);
     form->addStretch(1);
 
     connect(row(Row::launchAtLogin), &SwitchRow::toggledByUser, this, &GeneralPreferencesView::changeLaunchAtLogin);
@@ -213,20 +195,6 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     return block;
 }
 
-QWidget *GeneralPreferencesView::makeErrorBanner()
-{
-    auto *banner = new ErrorBanner(nullptr);
-    auto *layout = new QHBoxLayout(banner);
-    layout->setContentsMargins(8, 8, 8, 8);
-    auto *icon = new QLabel(banner);
-    icon->setPixmap(paneSymbolPixmap(PaneSymbol::exclamationTriangleFill, FormStyle::errorColor(), 14,
-                                       devicePixelRatioF()));
-    layout->addWidget(icon, 0, Qt::AlignVCenter);
-    m_errorLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, banner, FormStyle::errorColor());
-    layout->addWidget(m_errorLabel, 1, Qt::AlignVCenter);
-    return banner;
-}
-
 void GeneralPreferencesView::showEvent(QShowEvent *event)
 {
     refreshSwitches();
@@ -250,17 +218,22 @@ void GeneralPreferencesView::changeLaunchAtLogin(bool enabled)
         m_showError = false;
     } catch (const SettingsStoreError &error) {
         m_errorMessage = error.localizedDescription();
-        m_errorLabel->setText(m_errorMessage);
         m_showError = true;
     }
-    m_errorSection->setVisible(m_showError);
+    if (m_showError)
+        m_errorBanner->showMessage(m_errorMessage);
+    else
+        m_errorBanner->hide();
     refreshSwitches();
 }
 
 void GeneralPreferencesView::changeShowDockIcon(bool show)
 {
-    m_activationPolicy.setActivationPolicy(show ? ActivationPolicyKind::regular : ActivationPolicyKind::accessory);
-    ignoreRefusal([&] { m_settingsStore.setShowDockIcon(show); });
+    // The taskbar entry follows the stored setting, so a refused change leaves it as it is.
+    ignoreRefusal([&] {
+        m_settingsStore.setShowDockIcon(show);
+        m_activationPolicy.setActivationPolicy(show ? ActivationPolicyKind::regular : ActivationPolicyKind::accessory);
+    });
     refreshSwitches();
 }
 

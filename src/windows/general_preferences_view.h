@@ -13,6 +13,7 @@ class QLabel;
 namespace quorvane {
 
 class ActivationPolicy;
+class ErrorBanner;
 class LanguageManager;
 class SettingsStore;
 class SwitchRow;
@@ -43,7 +44,6 @@ private:
     void changeShowDockIcon(bool show);
     void selectLanguage(int index);
     QWidget *makeLanguageBlock();
-    QWidget *makeErrorBanner();
 
     SettingsStore &m_settingsStore;
     ActivationPolicy &m_activationPolicy;
@@ -54,8 +54,7 @@ private:
 
     std::array<SwitchRow *, 5> m_rows{};
     QComboBox *m_languagePicker = nullptr;
-    QWidget *m_errorSection = nullptr;
-    QLabel *m_errorLabel = nullptr;
+    ErrorBanner *m_errorBanner = nullptr;
 };
 
 } // namespace quorvane

@@ -308,6 +308,8 @@ void HistoryPreferencesView::requestClearAll()
     alert.buttons = {L10n::format("preferences.history.clear_confirmation.button", "Delete %d Entries",
                                   "Delete entries button", {QString::number(m_currentEntryCount)}),
                      L10n::text("preferences.history.clear_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = window();
     if (m_alertPresenter.runModal(alert) == 0)
         clearAll();
 }

@@ -17,6 +17,8 @@
 #include <QScrollArea>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -119,6 +121,10 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     m_countLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, m_languageBlock);
     FormStyle::makeSecondary(m_countLabel);
     block->addWidget(m_countLabel);
+    m_inForceNotice = FormStyle::makeLabel(QString(), FormStyle::Text::caption, m_languageBlock);
+    m_inForceNotice->setObjectName(QStringLiteral("inForceNotice"));
+    m_inForceNotice->setWordWrap(true);
+    block->addWidget(m_inForceNotice);
     section->content()->addWidget(m_languageBlock);
 
     form->addWidget(section);
@@ -257,6 +263,32 @@ void LanguagesPreferencesView::refresh()
     m_countLabel->setText(L10n::format("preferences.languages.selection_count", "%d language(s) selected",
                                        "Language selection count",
                                        {QString::number(m_selectedLanguages.size())}));
+    // The switch may show off while nothing is ticked, but the store never keeps detection
+    // off without a language: the pane says what recognition goes on using.
+    const bool nothingTicked = !m_autoDetectLanguage && m_selectedLanguages.isEmpty();
+    m_inForceNotice->setVisible(nothingTicked);
+    if (nothingTicked)
+        m_inForceNotice->setText(inForceText());
+}
+
+QString LanguagesPreferencesView::inForceText() const
+{
+    const UserSettings &stored = m_settingsStore.settings();
+    if (stored.autoDetectLanguage || stored.preferredLanguages.isEmpty()) {
+        return L10n::text("preferences.languages.none_chosen.automatic",
+                          "Choose at least one language; until then languages are chosen automatically",
+                          "Notice while no language is ticked and detection stays on");
+    }
+    QStringList names;
+    for (const QString &id : stored.preferredLanguages) {
+        const auto found = std::find_if(m_allLanguages.cbegin(), m_allLanguages.cend(),
+                                        [&id](const OCRLanguage &language) { return language.id == id; });
+        names << (found != m_allLanguages.cend() ? found->displayName : id);
+    }
+    return L10n::format("preferences.languages.none_chosen.stored",
+                        "Choose at least one language; until then recognition keeps using %@",
+                        "Notice while no language is ticked and the stored languages stay in use",
+                        {names.join(QStringLiteral(", "))});
 }
 
 } // namespace quorvane

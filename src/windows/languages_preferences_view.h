@@ -47,6 +47,8 @@ public:
     QWidget *languageBlock() const { return m_languageBlock; }
     LanguageRow *row(const QString &id) const;
     QLabel *countLabel() const { return m_countLabel; }
+    // Shown while the switch is off and no language is ticked: what recognition uses meanwhile.
+    QLabel *inForceNotice() const { return m_inForceNotice; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -56,6 +58,8 @@ private:
     void autoDetectChanged(bool enabled);
     void selectionChanged(const QStringList &languages);
     void refresh();
+    // What recognition uses while the pane shows detection off and no language ticked.
+    QString inForceText() const;
 
     SettingsStore &m_settingsStore;
     bool m_autoDetectLanguage;
@@ -68,6 +72,7 @@ private:
     QVBoxLayout *m_rowsLayout = nullptr;
     QList<LanguageRow *> m_rows;
     QLabel *m_countLabel = nullptr;
+    QLabel *m_inForceNotice = nullptr;
 };
 
 } // namespace quorvane

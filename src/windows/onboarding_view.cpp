@@ -1,5 +1,6 @@
 #include "windows/onboarding_view.h"
 
+#include "core/user_settings.h"
 #include "platform/l10n.h"
 #include "platform/user_defaults.h"
 #include "windows/welcome_page_view.h"
@@ -28,7 +29,8 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
     : QWidget(parent),
       m_userDefaults(userDefaults),
       m_permissionServices(std::move(permissionServices)),
-      m_onComplete(std::move(onComplete))
+      m_onComplete(std::move(onComplete)),
+      m_captureShortcut(UserSettings::defaults().quickZarrowShortcut)
 {
     setObjectName(QStringLiteral("OnboardingView"));
     setFixedSize(viewWidth, viewHeight);
@@ -105,12 +107,21 @@ void OnboardingView::finish()
         callback();
 }
 
+void OnboardingView::setCaptureShortcut(const Shortcut &shortcut)
+{
+    m_captureShortcut = shortcut;
+    if (m_welcomePage)
+        m_welcomePage->setCaptureShortcut(shortcut);
+}
+
 QWidget *OnboardingView::makePage(int index)
 {
     switch (index) {
     case 0:
-        if (!m_welcomePage)
+        if (!m_welcomePage) {
             m_welcomePage = new WelcomePageView(m_pageArea);
+            m_welcomePage->setCaptureShortcut(m_captureShortcut);
+        }
         return m_welcomePage;
     case 1:
         if (!m_permissionsPage) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/shortcut.h"
 #include "windows/onboarding_page_dots.h"
 #include "windows/permissions_page_view.h"
 
@@ -43,6 +44,9 @@ public:
     // depends on it.
     bool areRequiredPermissionsGranted() const { return m_areRequiredPermissionsGranted; }
 
+    // The quick capture shortcut the welcome page names.
+    void setCaptureShortcut(const Shortcut &shortcut);
+
     // The button actions.
     void skip();
     void next();
@@ -66,6 +70,7 @@ private:
     std::function<void()> m_onComplete;
     int m_currentPage = 0;
     bool m_areRequiredPermissionsGranted = false;
+    Shortcut m_captureShortcut;
 
     QWidget *m_pageArea = nullptr;
     WelcomePageView *m_welcomePage = nullptr;

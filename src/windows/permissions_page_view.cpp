@@ -234,8 +234,13 @@ void PermissionsPageView::stopPermissionPolling()
 
 void PermissionsPageView::checkPermissionStatus()
 {
-    m_screenRecordingGranted = checkScreenRecordingPermission();
-    m_accessibilityGranted = m_services.checks.accessibility && m_services.checks.accessibility();
+    const quint64 check = m_checkOrder.start();
+    const bool screenRecording = checkScreenRecordingPermission();
+    const bool accessibility = m_services.checks.accessibility && m_services.checks.accessibility();
+    if (!m_checkOrder.mayShow(check))
+        return;
+    m_screenRecordingGranted = screenRecording;
+    m_accessibilityGranted = accessibility;
 
     m_screenRecordingRow->setGranted(m_screenRecordingGranted);
     m_accessibilityRow->setGranted(m_accessibilityGranted);

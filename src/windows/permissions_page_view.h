@@ -102,6 +102,8 @@ private:
     std::unique_ptr<PermissionManager> m_permissionManager;
     bool m_screenRecordingGranted = false;
     bool m_accessibilityGranted = false;
+    // A check may wait for its answer while the next tick's check runs to its end.
+    CheckSequence m_checkOrder;
     QTimer *m_permissionCheckTimer = nullptr;
     PermissionRow *m_screenRecordingRow = nullptr;
     PermissionRow *m_accessibilityRow = nullptr;

@@ -9,6 +9,7 @@ namespace quorvane {
 
 class ActivationPolicy;
 class AlertPresenter;
+class GlobalShortcutGate;
 class HistoryStore;
 class LanguageManager;
 class NotificationCenter;
@@ -36,6 +37,9 @@ struct PreferencesServices {
     // The history pane's own store; empty means a store over the default history folder
     // that posts on `notificationCenter`.
     HistoryStoreOpener openHistoryStore;
+    // Suspended by the shortcut recorders while they record; none leaves the global
+    // shortcuts alone.
+    GlobalShortcutGate *globalShortcuts = nullptr;
 
     // The settings as stored, read through a short-lived settings store over
     // `userDefaults`; the panes seed their copies from it before they first show.

@@ -28,7 +28,7 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
 
     m_general = new GeneralPreferencesView(m_services.settingsStore, m_services.activationPolicy,
                                            m_services.languageManager);
-    m_shortcuts = new ShortcutsPreferencesView(m_services.settingsStore);
+    m_shortcuts = new ShortcutsPreferencesView(m_services.settingsStore, m_services.globalShortcuts);
     m_textFormatting = new TextFormattingPreferencesView(m_services.settingsStore, seed.textProcessing);
     m_languages = new LanguagesPreferencesView(m_services.settingsStore, seed);
     m_history = new HistoryPreferencesView(m_services.settingsStore, seed.maxHistoryEntries,

@@ -1,6 +1,7 @@
 #include "windows/shortcut_recorder_view.h"
 
 #include "core/diagnostics.h"
+#include "core/global_shortcut_gate.h"
 #include "core/settings_store.h"
 #include "platform/l10n.h"
 #include "windows/form_style.h"
@@ -27,7 +28,6 @@ public:
     {
         setFocusPolicy(Qt::StrongFocus);
         setCursor(Qt::PointingHandCursor);
-        setMinimumWidth(minimumFieldWidth);
         setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         m_spinner.setInterval(80);
         QObject::connect(&m_spinner, &QTimer::timeout, this, [this] {
@@ -47,11 +47,22 @@ public:
         update();
     }
 
+    // Wide enough for the recording prompt beside its spinner, and for the shortcut.
     QSize sizeHint() const override
     {
         const QFontMetrics metrics(shortcutFont());
         const int height = qMax(metrics.height(), QFontMetrics(font()).height()) + 2 * kPadding;
-        return QSize(minimumFieldWidth, height);
+        const int prompt = QFontMetrics(font()).horizontalAdvance(recordingPrompt()) + kSpinnerSize + kSpinnerGap;
+        const int shown = metrics.horizontalAdvance(m_recorder.shortcut().displayString());
+        return QSize(qMax(minimumFieldWidth, qMax(prompt, shown) + 2 * kPadding + 2), height);
+    }
+
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+    static QString recordingPrompt()
+    {
+        return L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
+                          "Recording shortcut message");
     }
 
 protected:
@@ -117,16 +128,14 @@ protected:
 
         QRect content = rect().adjusted(kPadding, kPadding, -kPadding, -kPadding);
         if (recording) {
-            const int spinnerSize = qMin(16, content.height());
+            const int spinnerSize = qMin(kSpinnerSize, content.height());
             const QRect spinner(content.right() - spinnerSize + 1, content.center().y() - spinnerSize / 2 + 1,
                                 spinnerSize, spinnerSize);
             drawSpinner(p, spinner, FormStyle::secondaryColor(pal));
-            content.setRight(spinner.left() - 6);
+            content.setRight(spinner.left() - kSpinnerGap);
             p.setPen(FormStyle::secondaryColor(pal));
             p.setFont(font());
-            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft,
-                       L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
-                                  "Recording shortcut message"));
+            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft, recordingPrompt());
         } else {
             p.setPen(pal.color(QPalette::Text));
             p.setFont(shortcutFont());
@@ -136,6 +145,8 @@ protected:
 
 private:
     static constexpr int kPadding = 8;
+    static constexpr int kSpinnerSize = 16;
+    static constexpr int kSpinnerGap = 6;
 
     QFont shortcutFont() const
     {
@@ -167,8 +178,13 @@ private:
 };
 
 ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, ShortcutAction action,
-                                           const Shortcut &shortcut, QWidget *parent)
-    : QWidget(parent), m_settingsStore(settingsStore), m_action(action), m_shortcut(shortcut)
+                                           const Shortcut &shortcut, GlobalShortcutGate *globalShortcuts,
+                                           QWidget *parent)
+    : QWidget(parent),
+      m_settingsStore(settingsStore),
+      m_globalShortcuts(globalShortcuts),
+      m_action(action),
+      m_shortcut(shortcut)
 {
     auto *stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -195,7 +211,10 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
     refresh();
 }
 
-ShortcutRecorderView::~ShortcutRecorderView() = default;
+ShortcutRecorderView::~ShortcutRecorderView()
+{
+    holdKeyboard(false);
+}
 
 QWidget *ShortcutRecorderView::field() const
 {
@@ -213,6 +232,45 @@ void ShortcutRecorderView::showEvent(QShowEvent *event)
     QWidget::showEvent(event);
     // After the owner of the slot has loaded its value for this appearance.
     QTimer::singleShot(0, this, [this] { validateCurrentShortcut(); });
+}
+
+void ShortcutRecorderView::hideEvent(QHideEvent *event)
+{
+    // A recorder that is off screen must not keep the keyboard or the shortcuts.
+    if (m_recordingState != ShortcutRecordingState::idle)
+        setRecordingState(ShortcutRecordingState::idle);
+    QWidget::hideEvent(event);
+}
+
+void ShortcutRecorderView::holdKeyboard(bool hold)
+{
+    if (hold == m_holdsKeyboard)
+        return;
+    m_holdsKeyboard = hold;
+    if (hold) {
+        if (m_globalShortcuts)
+            m_globalShortcuts->suspend();
+        if (m_field->isVisible())
+            m_field->grabKeyboard();
+    } else {
+        m_field->releaseKeyboard();
+        if (m_globalShortcuts)
+            m_globalShortcuts->resume();
+    }
+}
+
+QString ShortcutRecorderView::refusal(const Shortcut &candidate)
+{
+    if (candidate.isSystemReserved())
+        return L10n::text("preferences.shortcuts.error.system_reserved", "This shortcut is reserved by the system",
+                          "System reserved shortcut error");
+    if (!m_settingsStore.isShortcutAvailable(candidate, m_action))
+        return L10n::text("preferences.shortcuts.error.conflict", "This shortcut conflicts with another action",
+                          "Shortcut conflict error");
+    if (m_globalShortcuts && m_globalShortcuts->isHeldByAnotherProgram(candidate))
+        return L10n::text("preferences.shortcuts.error.taken", "This shortcut is already used by another program",
+                          "Shortcut held by another program error");
+    return {};
 }
 
 void ShortcutRecorderView::startRecording()
@@ -248,13 +306,9 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
     diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Created newShortcut: %1").arg(candidate.displayString()));
     setRecordingState(ShortcutRecordingState::validating);
 
-    if (!m_settingsStore.isShortcutAvailable(candidate, m_action)) {
+    if (const QString refused = refusal(candidate); !refused.isEmpty()) {
         m_isValid = false;
-        m_validationError = candidate.isSystemReserved()
-            ? L10n::text("preferences.shortcuts.error.system_reserved", "This shortcut is reserved by the system",
-                         "System reserved shortcut error")
-            : L10n::text("preferences.shortcuts.error.conflict", "This shortcut conflicts with another action",
-                         "Shortcut conflict error");
+        m_validationError = refused;
         // The user can press another combination at once.
         setRecordingState(ShortcutRecordingState::recording);
         return true;
@@ -284,6 +338,7 @@ void ShortcutRecorderView::validateCurrentShortcut()
 void ShortcutRecorderView::setRecordingState(ShortcutRecordingState state)
 {
     m_recordingState = state;
+    holdKeyboard(state != ShortcutRecordingState::idle);
     refresh();
 }
 
@@ -293,8 +348,7 @@ void ShortcutRecorderView::refresh()
     m_messageLabel->setText(m_validationError.value_or(QString()));
     m_messageRow->setVisible(showMessage);
     m_field->setAccessibleDescription(m_recordingState == ShortcutRecordingState::recording
-                                          ? L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
-                                                       "Recording shortcut message")
+                                          ? KeyCaptureField::recordingPrompt()
                                           : m_shortcut.displayString());
     m_field->stateChanged();
 }

@@ -13,6 +13,7 @@ class QLabel;
 
 namespace quorvane {
 
+class GlobalShortcutGate;
 class SettingsStore;
 
 // The click-to-record field of one shortcut slot. A click starts recording; the next key
@@ -21,14 +22,19 @@ class SettingsStore;
 // becomes the shortcut (reported through `shortcutRecorded`; the recorder itself saves
 // nothing); a refused one leaves the shortcut alone and shows why under the field.
 // Escape ends recording without a change.
+// While it records, the program's global shortcuts are suspended and the field holds the
+// keyboard, so every combination reaches it, also one another program holds; such a
+// combination is refused as taken.
 class ShortcutRecorderView : public QWidget {
     Q_OBJECT
 public:
     static constexpr quint16 escapeKeyCode = 53;
     static constexpr int minimumFieldWidth = 200;
 
+    // `globalShortcuts` (optional) is suspended while recording and asked whether another
+    // program holds a candidate.
     ShortcutRecorderView(SettingsStore &settingsStore, ShortcutAction action, const Shortcut &shortcut,
-                         QWidget *parent = nullptr);
+                         GlobalShortcutGate *globalShortcuts = nullptr, QWidget *parent = nullptr);
     ~ShortcutRecorderView() override;
 
     ShortcutAction action() const { return m_action; }
@@ -55,12 +61,19 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void setRecordingState(ShortcutRecordingState state);
+    // Suspends the global shortcuts and takes the keyboard when recording starts; gives
+    // both back when it ends.
+    void holdKeyboard(bool hold);
+    QString refusal(const Shortcut &candidate);
     void refresh();
 
     SettingsStore &m_settingsStore;
+    GlobalShortcutGate *m_globalShortcuts;
+    bool m_holdsKeyboard = false;
     const ShortcutAction m_action;
     Shortcut m_shortcut;
     bool m_isValid = true;

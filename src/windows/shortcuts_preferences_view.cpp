@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/settings_store.h"
 #include "platform/l10n.h"
+#include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/shortcut_recorder_view.h"
@@ -10,8 +11,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <optional>
 
 namespace quorvane {
 
@@ -36,8 +40,9 @@ Shortcut ShortcutsPreferencesView::defaultShortcut(ShortcutAction action)
     return UserSettings::defaults().shortcut(action);
 }
 
-ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent)
-    : QWidget(parent), m_settingsStore(settingsStore)
+ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore, GlobalShortcutGate *globalShortcuts,
+                                                   QWidget *parent)
+    : QWidget(parent), m_settingsStore(settingsStore), m_globalShortcuts(globalShortcuts)
 {
     for (ShortcutAction action : kAllShortcutActions)
         m_shortcuts[slot(action)] = defaultShortcut(action);
@@ -100,7 +105,8 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
         line->addWidget(labels, 0, Qt::AlignVCenter);
         line->addStretch(1);
 
-        auto *recorder = new ShortcutRecorderView(m_settingsStore, text.action, m_shortcuts[slot(text.action)], row);
+        auto *recorder = new ShortcutRecorderView(m_settingsStore, text.action, m_shortcuts[slot(text.action)],
+                                                  m_globalShortcuts, row);
         m_recorders[slot(text.action)] = recorder;
         const ShortcutAction action = text.action;
         connect(recorder, &ShortcutRecorderView::shortcutRecorded, this,
@@ -120,6 +126,8 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     resetRow->addStretch(1);
     resetSection->content()->addLayout(resetRow);
     form->addWidget(resetSection);
+    m_errorBanner = new ErrorBanner(this);
+    form->addWidget(m_errorBanner);
     form->addStretch(1);
 }
 
@@ -196,36 +204,50 @@ void ShortcutsPreferencesView::resetToDefaults()
         m_recorders[slot(action)]->setShortcut(value);
     }
 
-    bool refused = false;
+    std::optional<QString> failure;
     for (ShortcutAction action : kAllShortcutActions) {
         try {
             m_settingsStore.updateShortcut(defaultShortcut(action), action);
-        } catch (const std::exception &) {
-            refused = true;
+        } catch (const std::exception &error) {
+            failure = describe(error);
         }
     }
-    if (refused) {
+    if (failure) {
         // Slot by slot, a default can collide with another slot's not yet reset value
         // (two actions holding each other's defaults); the five defaults never collide
         // with each other, so they are stored together.
         UserSettings defaults = m_settingsStore.settings();
         for (ShortcutAction action : kAllShortcutActions)
             defaults.setShortcut(action, defaultShortcut(action));
-        if (defaults != m_settingsStore.settings()) {
-            try {
+        try {
+            if (defaults != m_settingsStore.settings())
                 m_settingsStore.setSettings(defaults);
-                m_settingsStore.save();
-                diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
-            } catch (const std::exception &error) {
-                diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describe(error)));
-            }
+            m_settingsStore.save();
+            failure.reset();
+            diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
+        } catch (const std::exception &error) {
+            failure = describe(error);
+            diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(*failure));
         }
     }
 
+    if (failure) {
+        // Half a reset: the rows show what the store holds, not what was asked of it.
+        reloadWithoutStoring();
+        m_errorBanner->showMessage(*failure);
+        return;
+    }
+    m_errorBanner->hide();
     for (ShortcutAction action : kAllShortcutActions) {
         if (changed[slot(action)])
             stateChanged(action, m_shortcuts[slot(action)]);
     }
+}
+
+void ShortcutsPreferencesView::reloadWithoutStoring()
+{
+    const QScopedValueRollback<bool> loading(m_isInitialLoad, true);
+    loadShortcuts();
 }
 
 } // namespace quorvane

@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace quorvane {
 
+class ErrorBanner;
+class GlobalShortcutGate;
 class SettingsStore;
 class ShortcutRecorderView;
 
@@ -20,12 +22,16 @@ class ShortcutRecorderView;
 class ShortcutsPreferencesView : public QWidget {
     Q_OBJECT
 public:
-    explicit ShortcutsPreferencesView(SettingsStore &settingsStore, QWidget *parent = nullptr);
+    // `globalShortcuts` (optional) is what the recorders suspend while they record.
+    explicit ShortcutsPreferencesView(SettingsStore &settingsStore, GlobalShortcutGate *globalShortcuts = nullptr,
+                                      QWidget *parent = nullptr);
 
     // The pane's copy of one slot.
     Shortcut shortcut(ShortcutAction action) const;
     ShortcutRecorderView *recorder(ShortcutAction action) const;
     QPushButton *resetButton() const { return m_resetButton; }
+    // Says why the last reset could not be stored; hidden after one that was.
+    ErrorBanner *errorBanner() const { return m_errorBanner; }
     bool isInitialLoad() const { return m_isInitialLoad; }
 
     // Copies the five stored shortcuts into the pane's copy.
@@ -43,12 +49,16 @@ private:
     // Sets the copy of `action`; a different value runs the change handler.
     void setState(ShortcutAction action, const Shortcut &shortcut);
     void stateChanged(ShortcutAction action, const Shortcut &shortcut);
+    // Shows the stored shortcuts without sending them back to the store.
+    void reloadWithoutStoring();
 
     SettingsStore &m_settingsStore;
+    GlobalShortcutGate *m_globalShortcuts;
     std::array<Shortcut, 5> m_shortcuts;
     bool m_isInitialLoad = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};
     QPushButton *m_resetButton = nullptr;
+    ErrorBanner *m_errorBanner = nullptr;
 };
 
 } // namespace quorvane

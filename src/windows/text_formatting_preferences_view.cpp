@@ -149,8 +149,9 @@ void TextFormattingPreferencesView::changeField(Row row, bool value)
     try {
         m_settingsStore.setTextProcessing(m_textProcessing);
     } catch (const SettingsStoreError &) {
-        // Refused while two stored shortcuts are equal: the switch keeps the copy's value
-        // until the pane next comes on screen.
+        // Refused (while two stored shortcuts are equal): the switches show what the store kept.
+        m_textProcessing = m_settingsStore.settings().textProcessing;
+        showCopy();
     }
 }
 

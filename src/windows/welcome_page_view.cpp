@@ -1,5 +1,6 @@
 #include "windows/welcome_page_view.h"
 
+#include "core/user_settings.h"
 #include "platform/l10n.h"
 #include "windows/about_view.h"
 #include "windows/onboarding_style.h"
@@ -36,11 +37,16 @@ FeatureRow::FeatureRow(const QString &icon, const QString &title, const QString 
     QLabel *titleLabel = styledLabel(title, 14, QFont::DemiBold, TextTone::primary, true);
     titleLabel->setObjectName(QStringLiteral("featureTitle"));
     texts->addWidget(titleLabel);
-    QLabel *descriptionLabel = styledLabel(description, 13, QFont::Normal, TextTone::secondary, true);
-    descriptionLabel->setObjectName(QStringLiteral("featureDescription"));
-    texts->addWidget(descriptionLabel);
+    m_description = styledLabel(description, 13, QFont::Normal, TextTone::secondary, true);
+    m_description->setObjectName(QStringLiteral("featureDescription"));
+    texts->addWidget(m_description);
     // The texts take the row's remaining width and stay on its leading side.
     row->addLayout(texts, 1);
+}
+
+void FeatureRow::setDescription(const QString &description)
+{
+    m_description->setText(description);
 }
 
 WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
@@ -101,10 +107,10 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     auto *featureList = new QVBoxLayout(features);
     featureList->setContentsMargins(0, 0, 0, 0);
     featureList->setSpacing(16);
-    featureList->addWidget(new FeatureRow(
+    m_quickCapture = new FeatureRow(
         QStringLiteral("⌨️"), L10n::text("onboarding.welcome.feature1.title", "Quick Capture", "Feature 1 title"),
-        L10n::text("onboarding.welcome.feature1.description", "Press ⌘⇧L to capture text instantly",
-                   "Feature 1 description")));
+        QString());
+    featureList->addWidget(m_quickCapture);
     featureList->addWidget(new FeatureRow(
         QStringLiteral("🌍"),
         L10n::text("onboarding.welcome.feature2.title", "Multi-Language Support", "Feature 2 title"),
@@ -116,6 +122,15 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
                    "Feature 3 description")));
     addCentredColumn(stack, features, textColumnWidth);
     stack->addStretch();
+    setCaptureShortcut(UserSettings::defaults().quickZarrowShortcut);
+}
+
+void WelcomePageView::setCaptureShortcut(const Shortcut &shortcut)
+{
+    m_quickCapture->setDescription(L10n::format("onboarding.welcome.feature1.description",
+                                                "Press %@ to capture text instantly",
+                                                "Feature 1 description; the quick capture shortcut",
+                                                {shortcut.displayString()}));
 }
 
 } // namespace quorvane

@@ -1,7 +1,11 @@
 #pragma once
 
+#include "core/shortcut.h"
+
 #include <QString>
 #include <QWidget>
+
+class QLabel;
 
 namespace quorvane {
 
@@ -11,14 +15,25 @@ class FeatureRow : public QWidget {
     Q_OBJECT
 public:
     FeatureRow(const QString &icon, const QString &title, const QString &description, QWidget *parent = nullptr);
+
+    void setDescription(const QString &description);
+
+private:
+    QLabel *m_description = nullptr;
 };
 
 // The first onboarding page: the application's icon, a greeting, what the program does
-// and three of its features. It holds no state and has no controls.
+// and three of its features, the first naming the quick capture shortcut (the default
+// until `setCaptureShortcut` says otherwise). It has no controls.
 class WelcomePageView : public QWidget {
     Q_OBJECT
 public:
     explicit WelcomePageView(QWidget *parent = nullptr);
+
+    void setCaptureShortcut(const Shortcut &shortcut);
+
+private:
+    FeatureRow *m_quickCapture = nullptr;
 };
 
 } // namespace quorvane

@@ -8,17 +8,25 @@
 #include "windows/feedback_window_controller.h"
 
 #include "support/event_loop.h"
+#include "support/scoped_env.h"
 
 #include "build_config.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QUrlQuery>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace quorvane;
 
@@ -29,10 +37,10 @@ struct FakeUrlOpener : FeedbackUrlOpener {
     bool accepts = true;
     QList<QUrl> opened;
     QString mailHandlerLocation() override { return handler; }
-    bool openUrl(const QUrl &url) override
+    void openUrl(const QUrl &url, Outcome outcome) override
     {
         opened.append(url);
-        return accepts;
+        outcome(accepts);
     }
 };
 
@@ -188,6 +196,8 @@ TEST(FeedbackMailTest, BrowserAsMailHandlerIsRefusedWhileCopyStillWorks)
     ASSERT_EQ(rig.alerts->shown.size(), 2);
     EXPECT_EQ(rig.alerts->shown[1].messageText, "Email Copied");
     EXPECT_EQ(rig.alerts->shown[1].buttons, QStringList{"OK"});
+    // Above the Feedback window, which stays on top, not lost beneath it.
+    EXPECT_EQ(rig.alerts->shown[1].window, rig.view.window());
 }
 
 TEST(FeedbackMailTest, RefusedOpeningsNameTheAddressToUseInstead)
@@ -206,6 +216,40 @@ TEST(FeedbackMailTest, RefusedOpeningsNameTheAddressToUseInstead)
     ASSERT_EQ(rig.alerts->shown.size(), 2);
     EXPECT_EQ(rig.alerts->shown[1].messageText, "Cannot Open Twitter");
     EXPECT_EQ(rig.alerts->shown[1].informativeText, "Please visit: " + FeedbackDialogView::twitterURL);
+}
+
+TEST(FeedbackMailTest, DesktopOpenerReportsALinkNoProgramHandlesAsNotOpened)
+{
+    // The real xdg-open and xdg-mime on a desktop that names no handler and offers no
+    // browser: the basic tools they run, and nothing else, are on the path.
+    QTemporaryDir sandbox;
+    ASSERT_TRUE(sandbox.isValid());
+    const QString bin = sandbox.filePath("bin");
+    ASSERT_TRUE(QDir().mkpath(bin) && QDir().mkpath(sandbox.filePath("share/applications")));
+    for (const char *tool : {"xdg-open", "xdg-mime", "sh", "sed", "grep", "cut", "tr", "head", "tail", "cat",
+                             "env", "basename", "dirname", "readlink", "awk", "which", "uname", "ls", "sort",
+                             "find", "printf", "test", "mkdir", "rm", "id", "expr"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(tool));
+        if (!path.isEmpty())
+            QFile::link(path, bin + '/' + QLatin1String(tool));
+    }
+    ASSERT_TRUE(QFileInfo::exists(bin + "/xdg-open")) << "xdg-utils is installed by scripts/install-deps";
+    const QByteArray share = sandbox.filePath("share").toUtf8();
+    test::ScopedEnv path("PATH", bin.toUtf8());
+    test::ScopedEnv dataDirs("XDG_DATA_DIRS", share);
+    test::ScopedEnv configDirs("XDG_CONFIG_DIRS", share);
+    test::ScopedEnv browser("BROWSER", std::nullopt);
+    test::ScopedEnv desktop("XDG_CURRENT_DESKTOP", std::nullopt);
+    test::ScopedEnv session("DESKTOP_SESSION", std::nullopt);
+
+    DesktopFeedbackUrlOpener opener;
+    EXPECT_TRUE(opener.mailHandlerLocation().isEmpty());
+    for (const QUrl &url : {QUrl("mailto:" + address), QUrl(FeedbackDialogView::twitterURL)}) {
+        std::optional<bool> opened;
+        opener.openUrl(url, [&](bool answer) { opened = answer; });
+        ASSERT_TRUE(test::waitUntil([&] { return opened.has_value(); }, 10000)) << url.toString().toStdString();
+        EXPECT_FALSE(*opened) << url.toString().toStdString();
+    }
 }
 
 TEST(FeedbackWindowTest, EscapeHidesTheFixedSizeWindowForReuse)

@@ -5,6 +5,7 @@
 #include "app/first_launch_tooltip.h"
 #include "app/menu_bar_controller.h"
 #include "app/service_factory.h"
+#include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
 #include "capture/continuity_manager.h"
 #include "capture/capture_coordinator.h"
@@ -21,6 +22,7 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "history/history_empty_state_view.h"
 #include "history/history_view.h"
 #include "app/onboarding_window.h"
 #include "windows/about_window_controller.h"
@@ -31,6 +33,7 @@
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
+#include "platform/global_key_grabber.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
@@ -42,14 +45,17 @@
 #include "platform/taskbar_presence.h"
 #include "platform/user_defaults.h"
 
+#include "support/conceal_nothing.h"
 #include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
+#include "support/x_other_client.h"
 #include "updater_fakes.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QBuffer>
+#include <QLabel>
 #include <QMenu>
 #include <QMimeData>
 #include <QPointer>
@@ -235,9 +241,14 @@ struct RecordingNotificationService : NotificationService {
     {
         warnings.append(title + QStringLiteral(": ") + message);
     }
+    void showActionableWarning(const QString &title, const QString &message, const QString &click) override
+    {
+        actionable.append(title + QStringLiteral(": ") + message + QStringLiteral(" -> ") + click);
+    }
     void dismissToast() override { ++dismissals; }
 
     QList<std::pair<CaptureMode, QUuid>> successes;
+    QStringList actionable;
     QStringList errors;
     QStringList warnings;
     int dismissals = 0;
@@ -290,7 +301,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override
     {
         made << "screenCapture";
-        return std::make_unique<ScreenCaptureService>(probe, displays, selector);
+        return std::make_unique<ScreenCaptureService>(probe, displays, selector, concealer);
     }
     std::unique_ptr<OCRService> makeOCRService() override
     {
@@ -344,7 +355,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<HotkeyManager> makeHotkeyManager() override
     {
         made << "hotkeys";
-        return std::make_unique<HotkeyManager>(grabber, center);
+        return std::make_unique<HotkeyManager>(displayGrabber ? *displayGrabber : grabber, center);
     }
     SparkleUpdater &sparkleUpdater() override
     {
@@ -371,6 +382,8 @@ struct FakeFactory : ServiceFactory {
     LanguageManager languages{defaults, center};
     NoLoginItem loginItem;
     LoggingGrabber grabber;
+    // When set, the hotkeys take their keys on the real display instead.
+    GlobalKeyGrabber *displayGrabber = nullptr;
     test::FakeSystemNotifier notifier;
     test::FakeSoundPlayer sounds;
     test::FakeAnnouncer announcer;
@@ -378,6 +391,7 @@ struct FakeFactory : ServiceFactory {
     test::FakeDisplayList displays;
     OpenProbe probe;
     NoSelector selector;
+    test::ConcealNothing concealer;
     RecordingPasteboard clipboard;
     NoPrivacyPage privacy;
     RecordingAlerts alerts;
@@ -870,6 +884,16 @@ TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
 }
 
+TEST(AppDelegateImport, UnreadableImageFileShowsAnErrorNamingIt)
+{
+    FakeFactory factory;
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    const ImageImportError error("scan.tiff", "Unsupported image format");
+    emit factory.runtime.imageFileUnreadable(error);
+    EXPECT_EQ(factory.notifications->errors, QStringList{error.localizedDescription()});
+}
+
 TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
 {
     FakeFactory factory;
@@ -1111,4 +1135,79 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
     delegate.openPreferences();
     EXPECT_NE(delegate.preferencesWindow(), window.data());
     EXPECT_TRUE(delegate.preferencesWindow()->isVisible());
+}
+
+TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensTheShortcutsPane)
+{
+    test::OtherClient other;
+    const quint16 shiftSuper = KeyTable::xShiftMask | KeyTable::xMod4Mask;
+    ASSERT_TRUE(other.grab(*KeyTable::xKeycode(37), shiftSuper)); // the default quick capture
+    std::unique_ptr<GlobalKeyGrabber> display = createGlobalKeyGrabber();
+    FakeFactory factory;
+    factory.displayGrabber = display.get();
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    const QString notice = "Quick Zarrow shortcut not available: Shift+Super+L is already used by another program. "
+                           "Choose another shortcut in Preferences. -> "
+                           + ShortcutRefusalNotice::openShortcutsNotification;
+    EXPECT_EQ(factory.notifications->actionable, QStringList{notice});
+    // Once per run: the next registration, refused again, says nothing more.
+    delegate.settingsStore()->save();
+    drainEvents();
+    EXPECT_EQ(factory.notifications->actionable.size(), 1);
+
+    factory.center.post(ShortcutRefusalNotice::openShortcutsNotification);
+    auto *preferences = qobject_cast<PreferencesView *>(delegate.preferencesWindow());
+    ASSERT_NE(preferences, nullptr);
+    EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);
+}
+
+TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, false);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.menuBarController()->tooltipPopover() != nullptr; }));
+    FirstLaunchTooltip *tooltip = delegate.menuBarController()->tooltipPopover();
+    EXPECT_EQ(tooltip->shortcutText(), "Shift+Super+L");
+    delegate.openHistory();
+    auto *history = static_cast<HistoryView *>(delegate.historyWindow());
+    auto *subtitle = history->emptyState()->findChild<QLabel *>("emptySubtitle");
+    ASSERT_NE(subtitle, nullptr);
+    EXPECT_EQ(subtitle->text(), "Press Shift+Super+L to zarrow text from your screen");
+
+    delegate.settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
+    EXPECT_EQ(tooltip->shortcutText(), "Ctrl+Shift+L");
+    EXPECT_EQ(subtitle->text(), "Press Ctrl+Shift+L to zarrow text from your screen");
+    EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\tCtrl+Shift+L");
+}
+
+TEST(AppDelegateCommands, EachCommandReachesItsHandlerOnceTheLaunchHasFinished)
+{
+    struct CommandDelegate : RecordingDelegate {
+        using RecordingDelegate::RecordingDelegate;
+        void handleCaptureText() override { opened << "capture"; }
+        void handleRepeatZarrow() override { opened << "repeat"; }
+        void handleCodeModeCapture() override { opened << "code"; }
+        void handleScanCode() override { opened << "scan"; }
+    };
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    CommandDelegate delegate(factory);
+    QSignalSpy quit(&delegate, &AppDelegate::terminationRequested);
+
+    // The command a start was given waits for the services.
+    delegate.perform(ProgramCommand::history);
+    EXPECT_TRUE(delegate.opened.isEmpty());
+    delegate.applicationDidFinishLaunching();
+    EXPECT_EQ(delegate.opened, QStringList{"history"});
+
+    delegate.opened.clear();
+    for (ProgramCommand command : allProgramCommands())
+        delegate.perform(command);
+    EXPECT_EQ(delegate.opened, (QStringList{"capture", "repeat", "code", "scan", "history", "preferences"}));
+    EXPECT_EQ(quit.size(), 1);
 }

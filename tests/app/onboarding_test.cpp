@@ -17,6 +17,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace quorvane;
 
 namespace {
@@ -44,6 +47,8 @@ struct Rig {
     NoAlerts alerts;
     bool screenGranted = false;
     bool keysGranted = false;
+    // Runs inside a screen check, after it read the grant and before it answers.
+    std::function<void()> whileScreenCheckWaits;
     int completions = 0;
     std::unique_ptr<OnboardingView> view;
 
@@ -54,7 +59,13 @@ struct Rig {
 
     PermissionsPageServices services()
     {
-        return {{[this] { return screenGranted; }, [this] { return keysGranted; }}, center, opener, alerts};
+        auto screen = [this] {
+            const bool answer = screenGranted;
+            if (auto waiting = std::exchange(whileScreenCheckWaits, {}))
+                waiting();
+            return answer;
+        };
+        return {{screen, [this] { return keysGranted; }}, center, opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
@@ -159,6 +170,25 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     // The instructions follow Screen Recording only; the optional row offers its button again.
     EXPECT_FALSE(page->accessibilityRow()->isGranted());
     EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
+}
+
+TEST(PermissionsPageTest, AnOlderSlowerCheckNeverOverwritesANewerResult)
+{
+    Rig rig;
+    rig.view->show();
+    rig.view->next();
+    PermissionsPageView *page = rig.view->permissionsPage();
+    ASSERT_FALSE(page->screenRecordingRow()->isGranted());
+
+    // A check reads "missing"; while it waits for its answer the grant arrives and the next
+    // tick's check shows it.
+    rig.whileScreenCheckWaits = [&] {
+        rig.screenGranted = true;
+        page->checkPermissionStatus();
+    };
+    page->checkPermissionStatus();
+    EXPECT_TRUE(page->screenRecordingRow()->isGranted());
+    EXPECT_TRUE(rig.view->areRequiredPermissionsGranted());
 }
 
 TEST(PermissionsPageTest, PollsOnlyWhileOnScreen)

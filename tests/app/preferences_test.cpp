@@ -7,6 +7,7 @@
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
+#include "windows/error_banner.h"
 #include "windows/general_preferences_view.h"
 #include "windows/history_preferences_view.h"
 #include "windows/language_drop_delegate.h"
@@ -24,6 +25,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
@@ -184,6 +186,16 @@ TEST(PreferencesViewTest, EveryPaneSpeaksOfTheLinuxDesktop)
         EXPECT_EQ(test::foreignWordings(rig.open(tab)), QStringList()) << rawValue(tab);
 }
 
+TEST(GeneralPaneTest, NotificationsSwitchPromisesNotificationsBesideTheToast)
+{
+    // Every result is a toast; the switch adds a desktop notification to it.
+    PreferencesRig rig;
+    SwitchRow *row = rig.open().generalPane()->row(GeneralPreferencesView::Row::useSystemNotifications);
+    const QString description = row->toggle()->accessibleDescription();
+    EXPECT_TRUE(description.contains("toast")) << description.toStdString();
+    EXPECT_FALSE(description.contains("instead")) << description.toStdString();
+}
+
 TEST(GeneralPaneTest, RefusedLoginItemShowsTheBannerUntilAChangeSucceeds)
 {
     PreferencesRig rig;
@@ -279,6 +291,28 @@ TEST(ShortcutsPaneTest, ResetStoresTheDefaultsEvenWhenTwoActionsHoldEachOthers)
     EXPECT_EQ(reloaded.settings().quickZarrowShortcut, (Shortcut{37, 0x300}));
 }
 
+TEST(ShortcutsPaneTest, ResetThatCannotBeSavedShowsTheErrorAndWhatTheStoreHolds)
+{
+    PreferencesRig rig;
+    rig.store.updateShortcut({35, 0x1800}, ShortcutAction::scanCode); // ⌃⌥P
+    ShortcutsPreferencesView *pane = rig.open(PreferencesTab::shortcuts).shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    // From now on the settings file cannot be written.
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json")));
+
+    pane->resetButton()->click();
+    EXPECT_TRUE(pane->errorBanner()->isVisible());
+    EXPECT_TRUE(pane->errorBanner()->message().startsWith("Failed to save settings: "))
+        << pane->errorBanner()->message().toStdString();
+    for (ShortcutAction action : kAllShortcutActions)
+        EXPECT_EQ(pane->shortcut(action), rig.store.settings().shortcut(action));
+
+    ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
+    pane->resetButton()->click();
+    EXPECT_FALSE(pane->errorBanner()->isVisible());
+}
+
 TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
 {
     PreferencesRig rig;
@@ -359,6 +393,27 @@ TEST(LanguagesPaneTest, DetectionGoesOffOnlyOnceAFirstLanguageIsChosen)
     pane->row("de-DE")->checkBox()->click();
     EXPECT_EQ(rig.store.settings().preferredLanguages, QStringList{"de-DE"});
     EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
+}
+
+TEST(LanguagesPaneTest, WithNoLanguageChosenThePaneSaysWhatIsInForce)
+{
+    PreferencesRig rig;
+    LanguagesPreferencesView *pane = rig.open(PreferencesTab::languages).languagesPane();
+    clickSwitch(pane->autoDetectRow());
+    ASSERT_TRUE(rig.store.settings().autoDetectLanguage);
+    EXPECT_TRUE(pane->inForceNotice()->isVisible());
+    EXPECT_EQ(pane->inForceNotice()->text(),
+              "Choose at least one language; until then languages are chosen automatically");
+
+    pane->row("de-DE")->checkBox()->click();
+    EXPECT_FALSE(pane->inForceNotice()->isVisible());
+
+    // Unticking the last one: the store keeps it in use.
+    pane->row("de-DE")->checkBox()->click();
+    ASSERT_FALSE(rig.store.settings().autoDetectLanguage);
+    ASSERT_EQ(rig.store.settings().preferredLanguages, QStringList{"de-DE"});
+    EXPECT_TRUE(pane->inForceNotice()->isVisible());
+    EXPECT_EQ(pane->inForceNotice()->text(), "Choose at least one language; until then recognition keeps using German");
 }
 
 TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
@@ -453,6 +508,18 @@ TEST(PreferencesViewTest, RefusedWritesLeaveEveryPaneShowingTheStoredValue)
     clickSwitch(sound);
     EXPECT_TRUE(sound->isChecked());
     EXPECT_TRUE(rig.store.settings().playSoundOnCapture);
+    // The taskbar entry follows only a change the store took.
+    SwitchRow *dock = view.generalPane()->row(GeneralPreferencesView::Row::showDockIcon);
+    rig.policy.setActivationPolicy(ActivationPolicyKind::accessory); // as the stored "off" has it
+    clickSwitch(dock);
+    EXPECT_FALSE(dock->isChecked());
+    EXPECT_EQ(rig.policy.activationPolicy(), ActivationPolicyKind::accessory);
+
+    view.setSelectedTab(PreferencesTab::textFormatting);
+    SwitchRow *spaces = view.textFormattingPane()->row(TextFormattingPreferencesView::Row::collapseSpaces);
+    clickSwitch(spaces);
+    EXPECT_TRUE(spaces->isChecked());
+    EXPECT_TRUE(view.textFormattingPane()->textProcessing().collapseSpaces);
 
     view.setSelectedTab(PreferencesTab::languages);
     clickSwitch(view.languagesPane()->autoDetectRow());

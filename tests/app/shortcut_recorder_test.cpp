@@ -1,4 +1,6 @@
+#include "core/hotkey_manager.h"
 #include "core/settings_store.h"
+#include "platform/global_key_grabber.h"
 #include "platform/key_table.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
@@ -7,11 +9,13 @@
 #include "windows/shortcut_recorder_view.h"
 
 #include "support/event_loop.h"
+#include "support/x_other_client.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -28,6 +32,7 @@ struct NoLoginItem : LoginItem {
 
 constexpr quint32 kCommand = 0x100;
 constexpr quint32 kShift = 0x200;
+constexpr quint32 kControl = 0x1000;
 constexpr quint16 kKeyL = 37;
 constexpr quint16 kKeyQ = 12;
 constexpr quint16 kKeyA = 0;
@@ -70,11 +75,11 @@ TEST(ShortcutRecorderTest, RecordsAnAvailableShortcutThroughTheField)
     rig.recorder.startRecording();
     EXPECT_EQ(rig.recorder.recordingState(), State::recording);
 
-    // Shift alone counts as a modifier; Caps Lock is dropped.
-    rig.press(kKeyA, KeyTable::xShiftMask | KeyTable::xLockMask);
+    // Caps Lock is dropped.
+    rig.press(kKeyA, KeyTable::xControlMask | KeyTable::xShiftMask | KeyTable::xLockMask);
     ASSERT_EQ(rig.recorded.count(), 1);
-    EXPECT_EQ(rig.recorded.at(0).at(0).value<Shortcut>(), (Shortcut{kKeyA, kShift}));
-    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{kKeyA, kShift}));
+    EXPECT_EQ(rig.recorded.at(0).at(0).value<Shortcut>(), (Shortcut{kKeyA, kControl | kShift}));
+    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{kKeyA, kControl | kShift}));
     EXPECT_EQ(rig.recorder.recordingState(), State::idle);
     EXPECT_TRUE(rig.recorder.isValid());
     // The recorder never saves; its owner does.
@@ -127,11 +132,11 @@ TEST(ShortcutRecorderTest, WhileRecordingShiftTabIsAShortcutNotFocusNavigation)
     QLineEdit elsewhere(&rig.recorder); // somewhere for focus to go
     rig.recorder.show();
     rig.recorder.startRecording();
-    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ShiftModifier, *KeyTable::xKeycode(48), 0,
-                      KeyTable::xShiftMask);
+    QKeyEvent backtab(QEvent::KeyPress, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
+                      *KeyTable::xKeycode(48), 0, KeyTable::xControlMask | KeyTable::xShiftMask);
     QCoreApplication::sendEvent(rig.recorder.field(), &backtab);
     ASSERT_EQ(rig.recorded.count(), 1);
-    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{48, kShift}));
+    EXPECT_EQ(rig.recorder.shortcut(), (Shortcut{48, kControl | kShift}));
 }
 
 TEST(ShortcutRecorderTest, ComingOnScreenFlagsAReservedPresentShortcut)
@@ -141,4 +146,80 @@ TEST(ShortcutRecorderTest, ComingOnScreenFlagsAReservedPresentShortcut)
     rig.recorder.show();
     ASSERT_TRUE(test::waitUntil([&] { return !rig.recorder.isValid(); }));
     EXPECT_EQ(rig.recorder.validationError(), "Current shortcut is invalid");
+}
+
+namespace {
+
+// A recorder for the repeat slot in a window on the display, with the global shortcuts
+// taken on the display too; keys are typed by another X client.
+struct LiveRecorderRig {
+    LiveRecorderRig()
+    {
+        manager.registerHotkey(store.settings().quickZarrowShortcut, HotkeyAction::quickZarrowCapture,
+                               [this] { ++actionsRun; });
+        manager.registerHotkey(store.settings().repeatZarrowShortcut, HotkeyAction::repeatZarrow,
+                               [this] { ++actionsRun; });
+        window.resize(400, 100);
+        window.show();
+    }
+
+    bool recordingOnScreen()
+    {
+        if (!QTest::qWaitForWindowExposed(&window))
+            return false;
+        recorder->startRecording();
+        return true;
+    }
+
+    QTemporaryDir dir;
+    UserDefaults defaults{dir.filePath("defaults.json")};
+    NotificationCenter center;
+    NoLoginItem loginItem;
+    SettingsStore store{defaults, center, loginItem};
+    std::unique_ptr<GlobalKeyGrabber> grabber = createGlobalKeyGrabber();
+    HotkeyManager manager{*grabber, center};
+    int actionsRun = 0;
+    QWidget window;
+    ShortcutRecorderView *recorder = new ShortcutRecorderView(store, ShortcutAction::repeatZarrow,
+                                                              store.settings().repeatZarrowShortcut, &manager, &window);
+    test::OtherClient keyboard;
+};
+
+} // namespace
+
+TEST(ShortcutRecorderLiveTest, TypedCombinationsAreRefusedAsReservedOrTakenAndNeverRunAnAction)
+{
+    LiveRecorderRig rig;
+    test::OtherClient other;
+    ASSERT_TRUE(other.grab(*KeyTable::xKeycode(40), KeyTable::xControlMask | KeyTable::xMod1Mask)); // Ctrl+Alt+K
+    ASSERT_TRUE(rig.recordingOnScreen());
+    const QString reserved = "This shortcut is reserved by the system";
+    const QString conflict = "This shortcut conflicts with another action";
+    const QString taken = "This shortcut is already used by another program";
+
+    rig.keyboard.pressShortcut({8, kControl}); // Ctrl+C
+    ASSERT_TRUE(test::waitUntil([&] { return rig.recorder->validationError() == reserved; }));
+    rig.keyboard.pressShortcut({40, kControl | 0x800}); // Ctrl+Alt+K, held by the other client
+    ASSERT_TRUE(test::waitUntil([&] { return rig.recorder->validationError() == taken; }));
+    rig.keyboard.pressShortcut({kKeyL, kCommand | kShift}); // quick capture's
+    ASSERT_TRUE(test::waitUntil([&] { return rig.recorder->validationError() == conflict; }));
+    // The slot's own shortcut reaches the recorder too, and is accepted.
+    rig.keyboard.pressShortcut({kKeyL, kCommand | 0x800});
+    ASSERT_TRUE(test::waitUntil([&] { return rig.recorder->recordingState() == State::idle; }));
+    EXPECT_TRUE(rig.recorder->isValid());
+    EXPECT_EQ(rig.actionsRun, 0);
+
+    // Recording over, the shortcuts work again.
+    rig.keyboard.pressShortcut({kKeyL, kCommand | kShift});
+    EXPECT_TRUE(test::waitUntil([&] { return rig.actionsRun == 1; }));
+}
+
+TEST(ShortcutRecorderTest, ThePromptFitsTheField)
+{
+    RecorderRig rig;
+    rig.recorder.show();
+    rig.recorder.startRecording();
+    const QFontMetrics metrics(rig.recorder.field()->font());
+    // Padding, the prompt and the spinner beside it.
+    EXPECT_GE(rig.recorder.field()->width(), metrics.horizontalAdvance("Press keys... (ESC to cancel)") + 2 * 8 + 16 + 6);
 }

@@ -1,16 +1,25 @@
 #include "app/appcast.h"
+#include "app/dialog_update_presenter.h"
 #include "app/sparkle_updater.h"
 #include "app/update_check_error.h"
 #include "app/update_feed_checker.h"
 #include "app/version_comparator.h"
 
+#include "platform/message_box_alert_presenter.h"
+
 #include "support/event_loop.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTest>
 
 #include <QHostAddress>
 #include <QMap>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -26,6 +35,8 @@ public:
         int status = 200;
         QByteArray body;
         QByteArray location; // for redirects
+        qint64 announcedLength = -1; // >= 0: this Content-Length, and the connection stays open
+        int trickleMs = 0;           // > 0: one more body byte this often, for ever
     };
 
     LoopbackFeedServer()
@@ -63,10 +74,18 @@ private:
         reply += "Content-Type: application/rss+xml\r\n";
         if (!response.location.isEmpty())
             reply += "Location: " + response.location + "\r\n";
-        reply += "Content-Length: " + QByteArray::number(response.body.size()) + "\r\n";
+        const bool staysOpen = response.announcedLength >= 0;
+        reply += "Content-Length: "
+            + QByteArray::number(staysOpen ? response.announcedLength : response.body.size()) + "\r\n";
         reply += "Connection: close\r\n\r\n" + response.body;
         socket->write(reply);
-        socket->disconnectFromHost();
+        if (response.trickleMs > 0) {
+            auto *drip = new QTimer(socket);
+            connect(drip, &QTimer::timeout, socket, [socket] { socket->write("x"); });
+            drip->start(response.trickleMs);
+        }
+        if (!staysOpen)
+            socket->disconnectFromHost();
     }
 
     QTcpServer m_server;
@@ -88,6 +107,7 @@ struct RecordingPresenter : UpdatePresenter {
     }
     void showUpToDate(const QString &currentVersion) override { calls << "up to date " + currentVersion; }
     void showCheckFailed(const QString &reason) override { calls << "failed: " + reason; }
+    void showNotConfigured() override { calls << "not configured"; }
 };
 
 QByteArray feed(const QList<QByteArray> &items)
@@ -117,7 +137,7 @@ struct CheckerRig {
         presenter = recorder.get();
         checker = std::make_unique<UpdateFeedChecker>(address, version, std::move(recorder), [this](const QUrl &url) {
             opened.append(url);
-            return true;
+            return opens;
         });
         QObject::connect(checker.get(), &UpdateFeedChecker::checkFinished, checker.get(),
                          [this](const UpdateFeedChecker::Outcome &o) { outcomes.append(o); });
@@ -137,6 +157,7 @@ struct CheckerRig {
     RecordingPresenter *presenter = nullptr;
     std::unique_ptr<UpdateFeedChecker> checker;
     QList<QUrl> opened;
+    bool opens = true; // whether a program takes the pages handed over
     QList<UpdateFeedChecker::Outcome> outcomes;
 };
 
@@ -150,6 +171,10 @@ TEST(VersionComparatorTest, OrdersNumericallyAndTreatsSuffixAsPreRelease)
     EXPECT_EQ(VersionComparator::compare("v2.0", "2.0.0"), 0);
     EXPECT_LT(VersionComparator::compare("2.0-beta1", "2.0"), 0);
     EXPECT_GT(VersionComparator::compare("2.0-beta1", "1.9"), 0);
+    // Numbers inside the suffix count as numbers too.
+    EXPECT_GT(VersionComparator::compare("1.2-beta10", "1.2-beta2"), 0);
+    EXPECT_LT(VersionComparator::compare("1.2-beta2", "1.2-rc1"), 0);
+    EXPECT_EQ(VersionComparator::compare("1.2-Beta02", "1.2-beta2"), 0);
     EXPECT_FALSE(VersionComparator::isReadable("latest"));
     EXPECT_LT(VersionComparator::compare("latest", "0.0.1"), 0);
 }
@@ -203,7 +228,7 @@ TEST(UpdateFeedCheckerTest, PermitsHttpsAndLoopbackHttpOnly)
 TEST(UpdateFeedCheckerTest, NewerReleaseIsOfferedAndItsPageOpenedWhenAccepted)
 {
     LoopbackFeedServer server;
-    const QByteArray page = server.url("/release").toLatin1();
+    const QByteArray page = "https://example.org/release";
     server.route("/feed.xml", {200, feed({item("1.1.0", "https://example.org/old"), item("1.3.0", page)}), {}});
     CheckerRig rig(server.url("/feed.xml"));
     rig.presenter->acceptOffer = true;
@@ -212,6 +237,19 @@ TEST(UpdateFeedCheckerTest, NewerReleaseIsOfferedAndItsPageOpenedWhenAccepted)
     EXPECT_EQ(outcome.kind, Kind::updateAvailable);
     EXPECT_EQ(rig.presenter->calls, QStringList{"offer 1.3.0 over 1.2.0"});
     EXPECT_EQ(rig.opened, QList<QUrl>{QUrl(QString::fromLatin1(page))});
+}
+
+TEST(UpdateFeedCheckerTest, AcceptedPageThatNoProgramOpensIsGivenToTheUser)
+{
+    LoopbackFeedServer server;
+    server.route("/feed.xml", {200, feed({item("2.0", "https://example.org/2.0")}), {}});
+    CheckerRig rig(server.url("/feed.xml"));
+    rig.presenter->acceptOffer = true;
+    rig.opens = false;
+    rig.run(false);
+    ASSERT_EQ(rig.presenter->calls.size(), 2);
+    EXPECT_TRUE(rig.presenter->calls[1].startsWith("failed: ")) << rig.presenter->calls[1].toStdString();
+    EXPECT_TRUE(rig.presenter->calls[1].endsWith("https://example.org/2.0"));
 }
 
 TEST(UpdateFeedCheckerTest, DeclinedOfferOpensNothing)
@@ -286,19 +324,92 @@ TEST(UpdateFeedCheckerTest, RedirectWithinLoopbackIsFollowed)
 TEST(UpdateFeedCheckerTest, NewerReleaseWithAnInsecurePageIsNotOffered)
 {
     LoopbackFeedServer server;
-    server.route("/feed.xml", {200, feed({item("5.0", "javascript:alert(1)")}), {}});
-    CheckerRig rig(server.url("/feed.xml"));
-    rig.presenter->acceptOffer = true;
-    EXPECT_EQ(rig.run(false).kind, Kind::failed);
-    EXPECT_FALSE(rig.presenter->offered);
-    EXPECT_TRUE(rig.opened.isEmpty());
+    server.route("/script.xml", {200, feed({item("5.0", "javascript:alert(1)")}), {}});
+    // Even a page on this machine: a local web interface is not a download page.
+    server.route("/local.xml", {200, feed({item("5.0", "http://127.0.0.1:631/admin")}), {}});
+    for (const QByteArray path : {"/script.xml", "/local.xml"}) {
+        CheckerRig rig(server.url(path));
+        rig.presenter->acceptOffer = true;
+        EXPECT_EQ(rig.run(false).kind, Kind::failed) << path.constData();
+        EXPECT_FALSE(rig.presenter->offered);
+        EXPECT_TRUE(rig.opened.isEmpty());
+    }
+}
+
+TEST(UpdateFeedCheckerTest, FollowsUpToFiveRedirectsAndNoMore)
+{
+    LoopbackFeedServer server;
+    for (int hop = 0; hop < 6; ++hop) {
+        const QByteArray next = "/hop" + QByteArray::number(hop + 1);
+        server.route("/hop" + QByteArray::number(hop), {302, {}, server.url(next).toLatin1()});
+    }
+    server.route("/hop6", {200, feed({item("9.0", "https://example.org/9")}), {}});
+
+    CheckerRig fiveHops(server.url("/hop1"));
+    EXPECT_EQ(fiveHops.run(true).kind, Kind::updateAvailable);
+
+    CheckerRig sixHops(server.url("/hop0"));
+    const auto outcome = sixHops.run(true);
+    EXPECT_EQ(outcome.kind, Kind::failed);
+    EXPECT_TRUE(outcome.message.contains("redirect")) << outcome.message.toStdString();
+}
+
+TEST(UpdateFeedCheckerTest, SlowOrOversizedAnswersAreAbandonedAndSaySo)
+{
+    LoopbackFeedServer server;
+    // A byte now and then keeps a transfer timeout from ever firing.
+    server.route("/slow.xml", {200, "<", {}, 1000, 20});
+    server.route("/huge.xml", {200, "<rss>", {}, UpdateFeedChecker::maximumFeedSize + 1});
+
+    CheckerRig slow(server.url("/slow.xml"));
+    slow.checker->setDeadline(std::chrono::milliseconds(300));
+    const auto late = slow.run(true);
+    EXPECT_EQ(late.kind, Kind::failed);
+    EXPECT_TRUE(late.message.contains("too long")) << late.message.toStdString();
+
+    CheckerRig huge(server.url("/huge.xml"));
+    const auto big = huge.run(true);
+    EXPECT_EQ(big.kind, Kind::failed);
+    EXPECT_TRUE(big.message.contains("larger than")) << big.message.toStdString();
+
+    QTcpServer closed;
+    ASSERT_TRUE(closed.listen(QHostAddress::LocalHost));
+    const quint16 port = closed.serverPort();
+    closed.close();
+    CheckerRig refused(QStringLiteral("http://127.0.0.1:%1/feed.xml").arg(port));
+    const auto unreachable = refused.run(true);
+    EXPECT_EQ(unreachable.kind, Kind::failed);
+    EXPECT_TRUE(unreachable.message.contains("refused")) << unreachable.message.toStdString();
+    for (const auto &outcome : {late, big, unreachable})
+        EXPECT_FALSE(outcome.message.contains("HTTP 1") || outcome.message.contains("HTTP 2"));
+}
+
+TEST(DialogUpdatePresenterTest, FeedTextIsShownLiterallyWithoutALink)
+{
+    DialogUpdatePresenter presenter(std::make_unique<MessageBoxAlertPresenter>());
+    AppcastItem hostile;
+    hostile.shortVersionString = R"(9.9.9 <a href="file:///etc/passwd">x</a>)";
+    QStringList shown;
+    QTimer::singleShot(0, [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        for (QLabel *label : box->findChildren<QLabel *>()) {
+            if (label->textFormat() == Qt::PlainText)
+                shown << label->text();
+        }
+        QTest::keyClick(box, Qt::Key_Escape); // "Remind Me Later"
+    });
+    EXPECT_FALSE(presenter.offerUpdate(hostile, "1.0"));
+    EXPECT_TRUE(shown.join('\n').contains(hostile.shortVersionString)) << shown.join('\n').toStdString();
 }
 
 TEST(UpdateFeedCheckerTest, WithoutFeedAddressOrWithInsecureOneNothingIsFetched)
 {
     CheckerRig none("");
-    EXPECT_EQ(none.run(true).kind, Kind::notConfigured);
+    EXPECT_EQ(none.run(false).kind, Kind::notConfigured);
     EXPECT_TRUE(none.presenter->calls.isEmpty());
+    EXPECT_EQ(none.run(true).kind, Kind::notConfigured); // the user who asked is told
+    EXPECT_EQ(none.presenter->calls, QStringList{"not configured"});
 
     CheckerRig plain("http://updates.example.org/appcast.xml");
     const auto outcome = plain.run(true);

@@ -13,6 +13,7 @@ struct SilentPresenter : UpdatePresenter {
     bool offerUpdate(const AppcastItem &, const QString &) override { return false; }
     void showUpToDate(const QString &) override {}
     void showCheckFailed(const QString &) override {}
+    void showNotConfigured() override {}
 };
 
 // Counts the checks asked of it and fetches nothing.

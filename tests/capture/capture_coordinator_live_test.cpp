@@ -26,6 +26,7 @@
 #include "platform/user_defaults.h"
 #include "platform/x11_display_list.h"
 #include "platform/x11_frontmost_application.h"
+#include "support/conceal_nothing.h"
 #include "support/fake_notification_platform.h"
 #include "quiet_desktop.h"
 
@@ -98,7 +99,8 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
     ScreenAccessProbe probe;
     X11DisplayList displays;
     SelectionOverlay overlay{displays};
-    ScreenCaptureService screen{probe, displays, overlay};
+    test::ConcealNothing concealer;
+    ScreenCaptureService screen{probe, displays, overlay, concealer};
     OCRService ocr;
     CodeScanService scanner;
     HistoryStore history{folder.filePath(QStringLiteral("Quorvane")), 100, center};

@@ -25,6 +25,7 @@
 #include "platform/region_selector.h"
 #include "platform/screen_access_probe.h"
 #include "platform/user_defaults.h"
+#include "support/conceal_nothing.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
 #include "support/log_capture.h"
@@ -143,7 +144,7 @@ public:
 class FakeScreenCapture : public ScreenCaptureService {
 public:
     FakeScreenCapture(CallLog &log, ScreenAccessProbe &probe, DisplayList &displays, RegionSelector &selector)
-        : ScreenCaptureService(probe, displays, selector), m_log(log)
+        : ScreenCaptureService(probe, displays, selector, m_concealer), m_log(log)
     {
     }
 
@@ -178,6 +179,7 @@ public:
     }
 
 private:
+    test::ConcealNothing m_concealer;
     CallLog &m_log;
 };
 

@@ -1,11 +1,13 @@
 #include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
+#include "capture/image_file_reader.h"
 
 #include "support/event_loop.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QScreen>
 #include <QTemporaryDir>
 
@@ -179,6 +181,68 @@ TEST(ContinuityManagerTest, BridgeViewSitsInAHiddenHelperPanelAndReachesItsDeleg
     offer.setImageData(photo());
     EXPECT_TRUE(manager.bridgeView().readSelection(offer));
     EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(64, 48)});
+}
+
+namespace {
+
+// A runtime whose menu picks "Choose Image File…" and whose chooser answers `path`.
+struct FileChoosingRuntime : ContinuityRuntime {
+    QString path;
+    void presentImportMenu(const QPoint &) override { importChosenFile(); }
+    QString chooseImageFile() override { return path; }
+};
+
+} // namespace
+
+TEST(ContinuityRuntimeTest, UnreadableChosenFileIsReportedByNameAndReason)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    FileChoosingRuntime runtime;
+    runtime.path = folder.filePath("holiday.png");
+    QFile broken(runtime.path);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("\x89PNG\r\n\x1a\n but the rest is gone");
+    broken.close();
+
+    QStringList reported;
+    QObject::connect(&runtime, &ContinuityRuntime::imageFileUnreadable,
+                     [&](const ImageImportError &error) { reported << error.localizedDescription(); });
+    bool handled = false;
+    runtime.showContinuityItem([&](const QImage &) { handled = true; }, QPoint(1, 1));
+    ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
+    EXPECT_FALSE(handled);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_TRUE(reported[0].startsWith("“holiday.png” could not be read: ")) << reported[0].toStdString();
+    EXPECT_GT(reported[0].size(), QString("“holiday.png” could not be read: ").size());
+}
+
+TEST(ImageFileReaderTest, ChooserOffersTheFormatsThisMachineReads)
+{
+    const QString filter = ImageFileReader::fileFilter("Images");
+    EXPECT_TRUE(filter.startsWith("Images (*."));
+    // The image-format plugins that scripts/install-deps installs.
+    for (const char *extension : {"*.png", "*.jpg", "*.jpeg", "*.webp", "*.tif", "*.tiff"})
+        EXPECT_TRUE(filter.contains(extension)) << extension;
+    EXPECT_EQ(filter.contains("*.heic"), QImageReader::supportedImageFormats().contains("heic"));
+}
+
+TEST(ImageFileReaderTest, PhotoBeyondQtsDefaultLimitIsReadScaledForRecognition)
+{
+    // 36 megapixels: 144 MiB decoded, over the 128 MiB Qt allows by default.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("large.png");
+    QImage big(6000, 6000, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    ASSERT_TRUE(big.save(path, "PNG", 0));
+    big = QImage();
+
+    const QImage read = ImageFileReader::read(path);
+    ASSERT_FALSE(read.isNull());
+    EXPECT_LE(qint64(read.width()) * read.height(), ImageFileReader::maximumPixels);
+    EXPECT_GT(qint64(read.width()) * read.height(), ImageFileReader::maximumPixels * 9 / 10);
+    EXPECT_EQ(read.width(), read.height());
 }
 
 TEST(ContinuityRuntimeTest, DebugLogIsCreatedWithItsFolderAndAppendedTo)

@@ -10,6 +10,7 @@
 #include "platform/screen_access_probe.h"
 #include "platform/selection_overlay.h"
 #include "platform/wayland_display_list.h"
+#include "support/conceal_nothing.h"
 #include "support/fake_desktop_portal.h"
 
 #include <gtest/gtest.h>
@@ -65,7 +66,8 @@ protected:
     WaylandDisplayList displays{PortalScreenshot()};
     SelectionOverlay overlay{displays};
     PortalRegionSelector selector{displays, overlay};
-    ScreenCaptureService service{probe, displays, selector};
+    ConcealNothing concealer;
+    ScreenCaptureService service{probe, displays, selector, concealer};
 };
 
 } // namespace
@@ -106,7 +108,8 @@ TEST(PortalCaptureWithoutPortal, NoPortalOnTheBusFailsTheCaptureInsteadOfShowing
     WaylandDisplayList displays{PortalScreenshot()};
     SelectionOverlay overlay{displays};
     PortalRegionSelector selector{displays, overlay};
-    ScreenCaptureService service{probe, displays, selector};
+    ConcealNothing concealer;
+    ScreenCaptureService service{probe, displays, selector, concealer};
     EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::captureFailed);
     EXPECT_EQ(failureOf(service.captureRegion(QRectF(0, 0, 50, 50), std::nullopt)),
               ScreenCaptureErrorKind::captureFailed);

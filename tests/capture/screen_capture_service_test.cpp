@@ -8,6 +8,8 @@
 #include "platform/screen_access_probe.h"
 #include "platform/selection_overlay.h"
 #include "platform/x11_display_list.h"
+#include "platform/x11_screen_redraws.h"
+#include "support/conceal_nothing.h"
 
 #include <QCoreApplication>
 #include <QProcessEnvironment>
@@ -159,7 +161,8 @@ protected:
     ScreenAccessProbe probe;
     X11DisplayList displays;
     SelectionOverlay overlay{displays};
-    ScreenCaptureService service{probe, displays, overlay};
+    ConcealNothing concealer;
+    ScreenCaptureService service{probe, displays, overlay, concealer};
 };
 
 TEST_F(ScreenCaptureTest, DragReturnsSelectedPixelsRectDisplayAndStoresTheRegion)
@@ -244,9 +247,29 @@ TEST_F(ScreenCaptureTest, RecaptureOfTheStoredRegionReturnsTheSamePixels)
     EXPECT_EQ(again.size(), QSize(313, 240));
 }
 
+TEST_F(ScreenCaptureTest, RecaptureReadsBeneathThisProgramsOwnWindowsAndShowsThemAgain)
+{
+    // The pattern stands for another program; the panel over it for this program's pin.
+    QWidget pin(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::BypassWindowManagerHint);
+    pin.setStyleSheet(QStringLiteral("background: magenta"));
+    pin.setGeometry(760, 450, 200, 120);
+    pin.show();
+    ASSERT_TRUE(waitUntil([] {
+        return QGuiApplication::primaryScreen()->grabWindow(0, 800, 500, 1, 1).toImage().pixel(0, 0) == qRgb(255, 0, 255);
+    }));
+    X11ScreenRedraws redraws;
+    WindowConcealer concealsPin(redraws, [&pin](const QWidget &window) { return &window == &pin; });
+    ScreenCaptureService capturing(probe, displays, overlay, concealsPin);
+
+    const QRect region(700, 410, 313, 240);
+    const QImage image = valueOf(capturing.captureRegion(region, displays.mainDisplayId()));
+    EXPECT_EQ(firstDifference(image, patternAt(region)), QString());
+    EXPECT_TRUE(pin.isVisible());
+}
+
 TEST_F(ScreenCaptureTest, ReleasingTheServiceDuringASelectionEndsTheWaitWithAnError)
 {
-    auto doomed = std::make_unique<ScreenCaptureService>(probe, displays, overlay);
+    auto doomed = std::make_unique<ScreenCaptureService>(probe, displays, overlay, concealer);
     bool shown = false;
     QObject::connect(&overlay, &SelectionOverlay::shown, [&shown] { shown = true; });
     QFuture<CaptureResult> future = doomed->showCaptureOverlay();
@@ -274,7 +297,7 @@ TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
 {
     ScriptedProbe denied;
     denied.otherwise = false;
-    ScreenCaptureService refusing(denied, displays, overlay);
+    ScreenCaptureService refusing(denied, displays, overlay, concealer);
 
     QFuture<CaptureResult> selection = refusing.showCaptureOverlay();
     EXPECT_FALSE(overlay.isActive());
@@ -294,7 +317,7 @@ TEST_F(ScreenCaptureTest, AccessIsCheckedAgainJustBeforeThePixelsAreRead)
     ScriptedProbe revoked;
     revoked.answers = {true};
     revoked.otherwise = false;
-    ScreenCaptureService service(revoked, displays, overlay);
+    ScreenCaptureService service(revoked, displays, overlay, concealer);
     auto error = errorOf(service.captureRegion(QRectF(0, 0, 100, 100), displays.mainDisplayId()));
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->kind(), ScreenCaptureErrorKind::permissionDenied);
@@ -306,7 +329,7 @@ class CarvedScreenCaptureTest : public ScreenCaptureTest {
 protected:
     CarvedDisplayList carved = CarvedDisplayList::halves();
     SelectionOverlay carvedOverlay{carved};
-    ScreenCaptureService carvedService{probe, carved, carvedOverlay};
+    ScreenCaptureService carvedService{probe, carved, carvedOverlay, concealer};
     int half = QGuiApplication::primaryScreen()->geometry().width() / 2;
 };
 
@@ -453,7 +476,8 @@ TEST(ScreenCaptureHiDpi, SelectionIsInPointsAndPixelsAtFullResolution)
     ScreenAccessProbe probe;
     X11DisplayList displays;
     SelectionOverlay overlay(displays);
-    ScreenCaptureService service(probe, displays, overlay);
+    ConcealNothing concealer;
+    ScreenCaptureService service(probe, displays, overlay, concealer);
 
     // xdotool speaks device pixels: (200, 240) is the point (100, 120).
     const CaptureResult result =

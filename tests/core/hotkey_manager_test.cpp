@@ -72,7 +72,7 @@ TEST_F(HotkeyManagerTest, ReservedShortcutKeepsTheEarlierRegistration)
         FAIL() << "a reserved shortcut was registered";
     } catch (const HotkeyError &error) {
         EXPECT_EQ(error.kind(), HotkeyErrorKind::systemReservedShortcut);
-        EXPECT_EQ(error.localizedDescription(), "Shortcut ⌘Q is reserved by the system");
+        EXPECT_EQ(error.localizedDescription(), "Shortcut Super+Q is reserved by the system");
     }
     EXPECT_TRUE(grabber.holds(37, 0x300));
     EXPECT_FALSE(grabber.holds(12, 0x100));
@@ -112,7 +112,7 @@ TEST_F(HotkeyManagerTest, CombinationTakenElsewhereLeavesTheActionUnregistered)
     } catch (const HotkeyError &error) {
         EXPECT_EQ(error.kind(), HotkeyErrorKind::registrationFailed);
         EXPECT_EQ(error.localizedDescription(),
-                  "Failed to register global shortcut: ⇧⌘L is already taken by another program");
+                  "Failed to register global shortcut: Shift+Super+L is already taken by another program");
     }
     // The old registration went first, so the action now has none at all.
     EXPECT_TRUE(grabber.held.empty());
@@ -260,8 +260,50 @@ TEST_F(HotkeyManagerTest, PermissionWatchAnnouncesAGrantOnce)
 TEST(HotkeyErrorTest, DescriptionsCarryTheirValue)
 {
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::hotkeyConflict, Shortcut{4, 0x900}).localizedDescription(),
-              "Shortcut ⌥⌘H conflicts with another registered shortcut");
+              "Shortcut Alt+Super+H conflicts with another registered shortcut");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::accessibilityPermissionDenied).localizedDescription(),
               "Accessibility permission is required for global shortcuts. Please grant access in your desktop's privacy settings.");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::invalidShortcut).localizedDescription(), "Invalid shortcut configuration");
+}
+
+TEST_F(HotkeyManagerTest, SuspensionGivesTheCombinationsBackUntilTheLastResume)
+{
+    HotkeyManager manager(grabber, center);
+    manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
+    manager.suspend();
+    manager.suspend();
+    EXPECT_TRUE(grabber.held.empty());
+    // A registration made meanwhile waits for the resume; the probe sees only other programs.
+    manager.registerHotkey(kOptionCommandH, HotkeyAction::openHistory, counting(HotkeyAction::openHistory));
+    EXPECT_TRUE(grabber.held.empty());
+    EXPECT_FALSE(manager.isHeldByAnotherProgram(kShiftCommandL));
+    grabber.takenElsewhere.insert({kOptionCommandL.keyCode, kOptionCommandL.modifierFlags});
+    EXPECT_TRUE(manager.isHeldByAnotherProgram(kOptionCommandL));
+    EXPECT_TRUE(grabber.held.empty());
+
+    manager.resume();
+    EXPECT_TRUE(grabber.held.empty());
+    manager.resume();
+    EXPECT_TRUE(grabber.holds(kShiftCommandL.keyCode, kShiftCommandL.modifierFlags));
+    EXPECT_TRUE(grabber.holds(kOptionCommandH.keyCode, kOptionCommandH.modifierFlags));
+    grabber.press(kOptionCommandH.keyCode, kOptionCommandH.modifierFlags);
+    drainEvents();
+    EXPECT_EQ(runs[HotkeyAction::openHistory], 1);
+}
+
+TEST_F(HotkeyManagerTest, ACombinationTakenWhileSuspendedIsReportedLost)
+{
+    HotkeyManager manager(grabber, center);
+    manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
+    manager.suspend();
+    grabber.takenElsewhere.insert({kShiftCommandL.keyCode, kShiftCommandL.modifierFlags});
+    std::vector<std::pair<HotkeyAction, Shortcut>> lost;
+    QObject::connect(&manager, &HotkeyManager::registrationLost,
+                     [&](HotkeyAction action, const Shortcut &shortcut) { lost.emplace_back(action, shortcut); });
+    manager.resume();
+    ASSERT_EQ(lost.size(), 1u);
+    EXPECT_EQ(lost[0].first, HotkeyAction::quickZarrowCapture);
+    EXPECT_EQ(lost[0].second, kShiftCommandL);
+    EXPECT_FALSE(manager.registeredShortcut(HotkeyAction::quickZarrowCapture));
+    EXPECT_FALSE(manager.isEnabled());
 }

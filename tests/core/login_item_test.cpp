@@ -22,12 +22,13 @@ protected:
     }
     void TearDown() override { qputenv("XDG_CONFIG_HOME", previous); }
 
-    QString entryPath() const { return configHome.path() + "/autostart/quorvane.desktop"; }
+    QString entryPath() const { return configHome.path() + "/autostart/com.corvantis.Quorvane.desktop"; }
+    QString formerEntryPath() const { return configHome.path() + "/autostart/quorvane.desktop"; }
 
-    void writeEntry(const QByteArray &text) const
+    void writeEntry(const QByteArray &text, const QString &path = {}) const
     {
         ASSERT_TRUE(QDir().mkpath(configHome.path() + "/autostart"));
-        QFile file(entryPath());
+        QFile file(path.isEmpty() ? entryPath() : path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(text);
     }
@@ -61,6 +62,23 @@ TEST_F(AutostartTest, RegisterCreatesTheUsersEntryAndUnregisterRemovesIt)
     EXPECT_FALSE(QFile::exists(entryPath()));
     EXPECT_EQ(item.status(), Status::notRegistered);
     EXPECT_NO_THROW(item.unregisterItem());
+}
+
+TEST_F(AutostartTest, EntryOfAnEarlierVersionCountsAndIsReplacedNotDoubled)
+{
+    writeEntry("[Desktop Entry]\nExec=quorvane\n", formerEntryPath());
+    XdgAutostartLoginItem item;
+    EXPECT_EQ(item.status(), Status::enabled);
+
+    item.registerItem();
+    EXPECT_TRUE(QFile::exists(entryPath()));
+    EXPECT_FALSE(QFile::exists(formerEntryPath()));
+
+    writeEntry("[Desktop Entry]\nExec=quorvane\n", formerEntryPath());
+    item.unregisterItem();
+    EXPECT_FALSE(QFile::exists(entryPath()));
+    EXPECT_FALSE(QFile::exists(formerEntryPath()));
+    EXPECT_EQ(item.status(), Status::notRegistered);
 }
 
 TEST_F(AutostartTest, EntrySwitchedOffByTheDesktopIsNotEnabledUntilRegisteredAgain)

@@ -206,6 +206,29 @@ TEST_F(ServiceFixture, WarningToastIsSilentAndOpensNothing)
     EXPECT_TRUE(openRequests.empty());
 }
 
+TEST_F(ServiceFixture, LongToastFitsItsMessageAndStaysLongEnoughToRead)
+{
+    const QString message = "Quorvane cannot write to its data folder. Captures will not be kept after you quit.";
+    NotificationService &s = make();
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    EXPECT_EQ(s.toastDuration(), std::chrono::milliseconds(NotificationService::kToastDisplayMs));
+
+    now = now.addSecs(10);
+    s.showWarning("History Not Saved", message);
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_GE(s.toastDuration(), std::chrono::seconds(5)); // about 100 characters to read
+    EXPECT_LE(s.toastDuration(), std::chrono::milliseconds(NotificationService::kLongestToastMs));
+
+    // Every word is drawn, in a toast tall enough for all the lines.
+    ToastContentView *content = toast->contentView();
+    content->resize(toast->size());
+    const QStringList lines = content->messageLines();
+    EXPECT_EQ(lines.join(' ').simplified(), message);
+    EXPECT_GE(lines.size(), 2);
+    EXPECT_GE(toast->height(), content->heightForWidth(toast->width()));
+}
+
 TEST_F(ServiceFixture, ManyToastsDismissedTogetherAllCloseSafely)
 {
     NotificationService &s = make();
@@ -340,4 +363,29 @@ TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
     ASSERT_EQ(openRequests.size(), 1u);
     EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), marker);
+}
+
+TEST_F(ServiceFixture, ActionableWarningIsANotificationOrAToastAndItsClickPostsTheAction)
+{
+    NotificationService &s = make();
+    int clicks = 0;
+    center.addObserver("app.test.fix", &observer, [&](const QVariantMap &) { ++clicks; });
+
+    // With a notification server: a notification that stays, silent, no toast.
+    s.showActionableWarning("Shortcut not available", "Choose another", "app.test.fix");
+    ASSERT_EQ(notifier.posted.size(), 1u);
+    EXPECT_EQ(notifier.posted[0].title, "Shortcut not available");
+    EXPECT_FALSE(notifier.posted[0].playSound);
+    EXPECT_EQ(s.toastWindow(), nullptr);
+    notifier.click(notifier.posted[0].userInfo);
+    EXPECT_TRUE(waitUntil([&] { return clicks == 1; }));
+
+    // Without one, or when it refuses: a warning toast, whose click does the same.
+    notifier.answer = FakeSystemNotifier::Authorization::denied;
+    s.showActionableWarning("Shortcut not available", "Choose another", "app.test.fix");
+    ASSERT_NE(s.toastWindow(), nullptr);
+    EXPECT_EQ(s.toastWindow()->contentView()->type(), ToastType::warning);
+    s.toastWindow()->contentView()->click();
+    EXPECT_EQ(clicks, 2);
+    EXPECT_TRUE(openRequests.empty());
 }

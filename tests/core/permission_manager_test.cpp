@@ -5,6 +5,9 @@
 
 #include <QTimer>
 
+#include <functional>
+#include <utility>
+
 #include <gtest/gtest.h>
 
 using namespace quorvane;
@@ -45,6 +48,8 @@ protected:
     bool screenGranted = false;
     bool accessGranted = false;
     int screenChecks = 0;
+    // Runs inside a screen check, after it read the grant and before it answers.
+    std::function<void()> whileScreenCheckWaits;
     NotificationCenter center;
     FakeOpener opener;
     FakeAlerts alerts;
@@ -66,7 +71,10 @@ protected:
     {
         PermissionChecks checks{[this] {
                                     ++screenChecks;
-                                    return screenGranted;
+                                    const bool answer = screenGranted;
+                                    if (auto waiting = std::exchange(whileScreenCheckWaits, {}))
+                                        waiting();
+                                    return answer;
                                 },
                                 [this] { return accessGranted; }};
         return std::make_unique<PermissionManager>(checks, center, opener, alerts);
@@ -208,4 +216,19 @@ TEST_F(PermissionManagerTest, OpeningWithoutAPrivacyPageLaunchesNothing)
     opener.hasPage = false;
     PermissionManager::openSystemSettings(PermissionType::accessibility, opener);
     EXPECT_EQ(opener.opens, 0);
+}
+
+TEST_F(PermissionManagerTest, AnOlderSlowerCheckNeverOverwritesANewerResult)
+{
+    auto manager = makeManager();
+    // The poll's check reads "missing"; while it waits for its answer the grant arrives and
+    // the next tick's check reports it.
+    whileScreenCheckWaits = [&] {
+        screenGranted = true;
+        manager->refreshPermissionStatus();
+    };
+    manager->refreshPermissionStatus();
+    EXPECT_TRUE(manager->hasScreenRecordingPermission());
+    ASSERT_EQ(posted.size(), 1u);
+    EXPECT_TRUE(posted[0].granted);
 }

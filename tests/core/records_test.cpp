@@ -166,27 +166,42 @@ TEST(TextProcessingJson, RequiresAllThreeBooleans)
                  json::DecodeError);
 }
 
-TEST(ShortcutDisplay, ModifiersInFixedOrderThenKey)
+TEST(ShortcutDisplay, LinuxNamesModifiersInFixedOrderThenKey)
 {
-    EXPECT_EQ((Shortcut{37, 0x1000 | 0x800 | 0x200 | 0x100}.displayString()), QString::fromUtf8("⌃⌥⇧⌘L"));
-    EXPECT_EQ((Shortcut{37, 0x300}.displayString()), QString::fromUtf8("⇧⌘L"));
-    EXPECT_EQ((Shortcut{4, 0x900}.displayString()), QString::fromUtf8("⌥⌘H"));
-    EXPECT_EQ((Shortcut{49, 0x300}.displayString()), QString::fromUtf8("⇧⌘Space"));
-    EXPECT_EQ((Shortcut{36, 0x300}.displayString()), QString::fromUtf8("⇧⌘↩"));
+    // No X display here: the keys have their US names.
+    EXPECT_EQ((Shortcut{37, 0x1000 | 0x800 | 0x200 | 0x100}.displayString()), "Ctrl+Alt+Shift+Super+L");
+    EXPECT_EQ((Shortcut{37, 0x300}.displayString()), "Shift+Super+L");
+    EXPECT_EQ((Shortcut{4, 0x900}.displayString()), "Alt+Super+H");
+    EXPECT_EQ((Shortcut{49, 0x300}.displayString()), "Shift+Super+Space");
+    EXPECT_EQ((Shortcut{36, 0x300}.displayString()), "Shift+Super+Return");
     EXPECT_EQ((Shortcut{42, 0}.displayString()), "\\");
-    EXPECT_EQ((Shortcut{96, 0x100}.displayString()), QString::fromUtf8("⌘"));
-    EXPECT_EQ((Shortcut{10, 0}.displayString()), "");
-    EXPECT_EQ((Shortcut{12, 0x500}.displayString()), QString::fromUtf8("⌘Q"));
+    EXPECT_EQ((Shortcut{96, 0x100}.displayString()), "Super+F5");
+    EXPECT_EQ((Shortcut{116, 0x1000}.displayString()), "Ctrl+Page Up");
+    EXPECT_EQ((Shortcut{83, 0x800}.displayString()), "Alt+Keypad 1");
+    EXPECT_EQ((Shortcut{12, 0x500}.displayString()), "Super+Q");
+    EXPECT_EQ((Shortcut{200, 0x100}.displayString()), "Super");
 }
 
-TEST(ShortcutReserved, OnlyCommandAloneWithTheTenKeys)
+TEST(ShortcutReserved, RefusesWhatTheDesktopAndEveryProgramUse)
 {
-    for (quint16 key : {12, 13, 0, 8, 9, 7, 6, 1, 31, 45})
-        EXPECT_TRUE((Shortcut{key, 0x100}.isSystemReserved())) << key;
+    for (quint16 key : {12, 13, 0, 8, 9, 7, 6, 1, 31, 45}) {
+        EXPECT_TRUE((Shortcut{key, 0x100}.isSystemReserved())) << key;  // Super
+        EXPECT_TRUE((Shortcut{key, 0x1000}.isSystemReserved())) << key; // Ctrl
+        EXPECT_FALSE((Shortcut{key, 0x1100}.isSystemReserved())) << key;
+    }
+    EXPECT_TRUE((Shortcut{8, 0x1200}.isSystemReserved()));  // Ctrl+Shift+C
+    EXPECT_TRUE((Shortcut{9, 0x1200}.isSystemReserved()));  // Ctrl+Shift+V
+    EXPECT_TRUE((Shortcut{48, 0x800}.isSystemReserved()));  // Alt+Tab
+    EXPECT_TRUE((Shortcut{118, 0x800}.isSystemReserved())); // Alt+F4
+    EXPECT_TRUE((Shortcut{55, 0x100}.isSystemReserved()));  // the Super key itself
+    EXPECT_TRUE((Shortcut{0, 0x200}.isSystemReserved()));   // Shift+A types "A"
+    EXPECT_TRUE((Shortcut{96, 0}.isSystemReserved()));
+    // Other bits of the word do not hide the modifiers a grab uses.
+    EXPECT_TRUE((Shortcut{12, 0x500}.isSystemReserved()));
+    // The defaults stay free.
     EXPECT_FALSE((Shortcut{8, 0x300}.isSystemReserved()));
-    EXPECT_FALSE((Shortcut{8, 0x1000}.isSystemReserved()));
-    EXPECT_FALSE((Shortcut{12, 0x500}.isSystemReserved()));
-    EXPECT_FALSE((Shortcut{37, 0x100}.isSystemReserved()));
+    EXPECT_FALSE((Shortcut{37, 0xA00}.isSystemReserved()));
+    EXPECT_FALSE((Shortcut{48, 0x1000}.isSystemReserved()));
     EXPECT_NE((Shortcut{12, 0x500}), (Shortcut{12, 0x100}));
 }
 

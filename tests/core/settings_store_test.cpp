@@ -307,12 +307,12 @@ TEST_F(SettingsStoreTest, ShortcutUpdatesAreValidatedAndSavedAtOnce)
     SettingsStore &s = openStore();
     const SettingsStoreError reserved = errorOf([&] { s.updateShortcut({13, 0x100}, ShortcutAction::quickZarrow); });
     EXPECT_EQ(reserved.kind(), Kind::validationFailed);
-    EXPECT_EQ(reserved.localizedDescription(), "Settings validation failed: Shortcut ⌘W is reserved by the system");
+    EXPECT_EQ(reserved.localizedDescription(), "Settings validation failed: Shortcut Super+W is reserved by the system");
 
     const SettingsStoreError taken = errorOf([&] { s.updateShortcut(kOptionCommandL, ShortcutAction::quickZarrow); });
     EXPECT_EQ(taken.kind(), Kind::shortcutConflict);
     EXPECT_EQ(taken.shortcut(), kOptionCommandL);
-    EXPECT_EQ(taken.localizedDescription(), "Shortcut ⌥⌘L is already in use or conflicts with system shortcuts");
+    EXPECT_EQ(taken.localizedDescription(), "Shortcut Alt+Super+L is already in use or conflicts with system shortcuts");
     EXPECT_EQ(s.settings(), UserSettings::defaults());
     EXPECT_EQ(posts, 0);
 
@@ -329,7 +329,7 @@ TEST_F(SettingsStoreTest, ShortcutUpdatesAreValidatedAndSavedAtOnce)
     EXPECT_TRUE(s.isShortcutAvailable(kShiftCommandC, ShortcutAction::scanCode));
     EXPECT_FALSE(s.isShortcutAvailable(kShiftCommandC, ShortcutAction::codeMode));
     EXPECT_FALSE(s.isShortcutAvailable({12, 0x100}, ShortcutAction::scanCode)); // ⌘Q
-    EXPECT_TRUE(s.isShortcutAvailable({12, 0x500}, ShortcutAction::scanCode));  // another flag bit
+    EXPECT_TRUE(s.isShortcutAvailable({12, 0x700}, ShortcutAction::scanCode));  // Shift+Super+Q, another flag bit
 }
 
 TEST_F(SettingsStoreTest, StoredDuplicateShortcutsBlockFieldUpdatesUntilResolved)
@@ -355,7 +355,7 @@ TEST_F(SettingsStoreTest, StoredDuplicateShortcutsBlockFieldUpdatesUntilResolved
     // Launch at login is refused before the login item is touched.
     const SettingsStoreError login = errorOf([&] { s.setLaunchAtLogin(true); });
     EXPECT_EQ(login.kind(), Kind::launchItemConfigurationFailed);
-    EXPECT_TRUE(login.localizedDescription().contains("⌥⌘L is already in use"));
+    EXPECT_TRUE(login.localizedDescription().contains("Alt+Super+L is already in use"));
     EXPECT_TRUE(loginItem.calls.isEmpty());
 }
 

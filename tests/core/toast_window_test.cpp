@@ -38,21 +38,21 @@ FakeDisplayList twoMonitors()
 
 } // namespace
 
-TEST(ToastContent, ShortensMessagesFromSixtyOneCharacters)
+TEST(ToastContent, ShortensOnlyMessagesFromTwoHundredAndOneCharacters)
 {
-    const QString sixty(60, QLatin1Char('a'));
-    EXPECT_EQ(ToastContentView::displayedMessage(sixty), sixty);
-    const QString sixtyOne = sixty + QLatin1Char('b');
-    EXPECT_EQ(ToastContentView::displayedMessage(sixtyOne), QString(57, QLatin1Char('a')) + "...");
+    const QString full(200, QLatin1Char('a'));
+    EXPECT_EQ(ToastContentView::displayedMessage(full), full);
+    const QString over = full + QLatin1Char('b');
+    EXPECT_EQ(ToastContentView::displayedMessage(over), QString(197, QLatin1Char('a')) + "...");
 
-    // Counted in user-perceived characters: 60 flags are 120 code points but 60 characters.
+    // Counted in user-perceived characters: 200 flags are 400 code points but 200 characters.
     QString flags;
-    for (int i = 0; i < 60; ++i)
+    for (int i = 0; i < 200; ++i)
         flags += QStringLiteral("🇩🇪");
     EXPECT_EQ(ToastContentView::displayedMessage(flags), flags);
     const QString shortened = ToastContentView::displayedMessage(flags + QStringLiteral("🇫🇷"));
     EXPECT_TRUE(shortened.endsWith("..."));
-    EXPECT_EQ(shortened.left(shortened.size() - 3), flags.left(57 * 4));
+    EXPECT_EQ(shortened.left(shortened.size() - 3), flags.left(197 * 4));
 }
 
 TEST(ToastContent, BadgesOnlyRepeatAndCodeCaptures)

@@ -1,66 +1,266 @@
-// Runs the real program: one copy per display, and a clean exit on SIGTERM.
+// Runs the real program: the command line without a display, one copy per session that
+// takes commands over the session bus, the notice where no tray shows the icon, and a
+// clean exit on SIGTERM.
 #include "support/event_loop.h"
 
+#include "build_config.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QProcess>
+#include <QRect>
+#include <QScreen>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <xcb/xcb.h>
+#include <xcb/xtest.h>
+
 #include <csignal>
+#include <cstdlib>
 
 namespace {
+
+using quorvane::test::waitUntil;
+
+const QString busName = QStringLiteral("com.corvantis.Quorvane");
 
 QString programPath()
 {
     return QStringLiteral(QUORVANE_BINARY_DIR) + QStringLiteral("/src/app/quorvane");
 }
 
-// The program with its own runtime and configuration folders.
-std::unique_ptr<QProcess> startProgram(const QString &home)
+// The program's environment, with its own runtime and configuration folders.
+QProcessEnvironment programEnvironment(const QString &home)
 {
-    auto process = std::make_unique<QProcess>();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("XDG_RUNTIME_DIR", home + "/runtime");
     env.insert("XDG_CONFIG_HOME", home + "/config");
     env.insert("XDG_DATA_HOME", home + "/data");
     env.insert("XDG_STATE_HOME", home + "/state");
     env.insert("XDG_CACHE_HOME", home + "/cache");
-    // Its progress lines are informational, and those are off unless asked for.
-    env.insert("QT_LOGGING_RULES", "quorvane.*.info=true");
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    return env;
+}
+
+std::unique_ptr<QProcess> startProgram(const QProcessEnvironment &env, const QStringList &arguments = {})
+{
+    auto process = std::make_unique<QProcess>();
     process->setProcessEnvironment(env);
-    process->start(programPath(), {});
+    process->setProcessChannelMode(QProcess::MergedChannels);
+    process->start(programPath(), arguments);
     return process;
+}
+
+// Runs one command to its end (the event loop keeps serving meanwhile); its exit code.
+int runCommand(const QProcessEnvironment &env, const QStringList &arguments, QByteArray *output = nullptr)
+{
+    const auto process = startProgram(env, arguments);
+    if (!waitUntil([&] { return process->state() == QProcess::NotRunning; }, 15000)) {
+        process->kill();
+        process->waitForFinished();
+        return -1;
+    }
+    if (output)
+        *output = process->readAll();
+    return process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
+}
+
+bool programOwnsTheBusName()
+{
+    return QDBusConnection::sessionBus().interface()->isServiceRegistered(busName).value();
+}
+
+struct ShownWindow {
+    QString title;
+    QRect geometry;
+};
+
+xcb_connection_t *xConnection()
+{
+    return qGuiApp->nativeInterface<QNativeInterface::QX11Application>()->connection();
+}
+
+xcb_window_t rootWindow()
+{
+    return xcb_setup_roots_iterator(xcb_get_setup(xConnection())).data->root;
+}
+
+// The top-level windows the X server shows now (no window manager runs: they are the
+// root's children).
+QList<ShownWindow> shownWindows()
+{
+    xcb_connection_t *c = xConnection();
+    QList<ShownWindow> shown;
+    xcb_query_tree_reply_t *tree = xcb_query_tree_reply(c, xcb_query_tree(c, rootWindow()), nullptr);
+    if (!tree)
+        return shown;
+    const xcb_atom_t utf8Name = [c] {
+        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 12, "_NET_WM_NAME"), nullptr);
+        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_WM_NAME;
+        std::free(reply);
+        return atom;
+    }();
+    const xcb_window_t *children = xcb_query_tree_children(tree);
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
+        xcb_get_window_attributes_reply_t *attributes =
+            xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, children[i]), nullptr);
+        const bool viewable = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
+        std::free(attributes);
+        if (!viewable)
+            continue;
+        ShownWindow window;
+        if (xcb_get_geometry_reply_t *geometry = xcb_get_geometry_reply(c, xcb_get_geometry(c, children[i]), nullptr)) {
+            window.geometry = QRect(geometry->x, geometry->y, geometry->width, geometry->height);
+            std::free(geometry);
+        }
+        xcb_get_property_reply_t *name = xcb_get_property_reply(
+            c, xcb_get_property(c, 0, children[i], utf8Name, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024), nullptr);
+        if (name) {
+            window.title = QString::fromUtf8(static_cast<const char *>(xcb_get_property_value(name)),
+                                             xcb_get_property_value_length(name));
+            std::free(name);
+        }
+        shown.append(window);
+    }
+    std::free(tree);
+    return shown;
+}
+
+bool showsWindowTitled(const QString &title)
+{
+    const QList<ShownWindow> windows = shownWindows();
+    return std::any_of(windows.begin(), windows.end(), [&](const ShownWindow &w) { return w.title.contains(title); });
+}
+
+// The selection overlay: a window over the whole screen.
+bool showsOverlay()
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const QList<ShownWindow> windows = shownWindows();
+    return std::any_of(windows.begin(), windows.end(), [&](const ShownWindow &w) { return w.geometry == screen; });
+}
+
+// A right click in the middle of the screen, as the user's mouse would make it.
+void rightClick()
+{
+    xcb_connection_t *c = xConnection();
+    const QPoint middle = QGuiApplication::primaryScreen()->geometry().center();
+    xcb_test_fake_input(c, XCB_MOTION_NOTIFY, 0, XCB_CURRENT_TIME, rootWindow(), middle.x(), middle.y(), 0);
+    xcb_test_fake_input(c, XCB_BUTTON_PRESS, 3, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_test_fake_input(c, XCB_BUTTON_RELEASE, 3, XCB_CURRENT_TIME, XCB_NONE, 0, 0, 0);
+    xcb_flush(c);
+}
+
+// A home whose user has been through the first run: no onboarding window.
+void seenFirstRun(const QString &home)
+{
+    QDir().mkpath(home + "/config/Quorvane");
+    QFile defaults(home + "/config/Quorvane/defaults.json");
+    defaults.open(QIODevice::WriteOnly);
+    defaults.write(R"({"hasSeenOnboarding": true, "com.corvantis.hasLaunchedBefore": true})");
 }
 
 } // namespace
 
-TEST(ProgramLifecycleTest, SecondCopyExitsWithAMessageAndTermEndsTheFirstCleanly)
+TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
+        env.remove(name);
+    QByteArray output;
+    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0) << output.constData();
+    for (const char *verb : {"capture", "repeat", "code", "scan", "history", "preferences", "quit"})
+        EXPECT_TRUE(output.contains(QByteArray("  ") + verb + " ")) << verb << "\n" << output.constData();
+    EXPECT_EQ(runCommand(env, {"--version"}, &output), 0);
+    EXPECT_EQ(output.trimmed(), QByteArray("Quorvane " QUORVANE_VERSION));
+    EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
+    EXPECT_TRUE(output.contains("Unknown command"));
+}
+
+TEST(ProgramLifecycleTest, CommandsStartTheProgramThenReachItOverTheBusAndQuitEndsIt)
+{
+    ASSERT_FALSE(programOwnsTheBusName());
+    QTemporaryDir home;
+    seenFirstRun(home.path());
+    QDir().mkpath(home.filePath("runtime"));
+    QFile::setPermissions(home.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    const QProcessEnvironment env = programEnvironment(home.path());
+
+    // None runs: the command starts the program, which then performs it.
+    auto program = startProgram(env, {"history"});
+    ASSERT_TRUE(waitUntil([&] { return programOwnsTheBusName() && showsWindowTitled("Capture History"); }, 20000));
+    // Owning the bus name is the single-instance check: no lock file beside it.
+    EXPECT_TRUE(QDir(home.filePath("runtime")).entryList({"quorvane-*.lock"}, QDir::Files).isEmpty());
+
+    // A second start without a command opens the running program's preferences.
+    EXPECT_EQ(runCommand(env, {}), 0);
+    EXPECT_TRUE(waitUntil([] { return showsWindowTitled("Preferences"); }, 10000));
+
+    for (const char *capture : {"capture", "code", "scan"}) {
+        EXPECT_EQ(runCommand(env, {capture}), 0) << capture;
+        ASSERT_TRUE(waitUntil(&showsOverlay, 10000)) << capture;
+        rightClick(); // cancels the selection
+        ASSERT_TRUE(waitUntil([] { return !showsOverlay(); }, 10000)) << capture;
+    }
+    EXPECT_EQ(program->state(), QProcess::Running);
+
+    EXPECT_EQ(runCommand(env, {"quit"}), 0);
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program->exitCode(), 0);
+    QByteArray output;
+    EXPECT_EQ(runCommand(env, {"quit"}, &output), 1);
+    EXPECT_TRUE(output.contains("not running"));
+}
+
+TEST(ProgramLifecycleTest, WithoutATrayANoticeExplainsCaptureAndQuitAndTermEndsCleanly)
+{
+    // No tray host runs here, and the notification server's name is held by one that
+    // takes no notification, whatever the machine could start on the bus.
+    QDBusConnection refusingServer =
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("refusing-notification-server"));
+    ASSERT_TRUE(refusingServer.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    QTemporaryDir home;
+    seenFirstRun(home.path());
+    auto program = startProgram(programEnvironment(home.path()));
+    ASSERT_TRUE(waitUntil([] { return showsWindowTitled("Quorvane Is Running"); }, 20000));
+
+    ::kill(static_cast<pid_t>(program->processId()), SIGTERM);
+    ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }, 15000));
+    EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program->exitCode(), 0);
+    QDBusConnection::disconnectFromBus(refusingServer.name());
+}
+
+TEST(ProgramLifecycleTest, WithoutASessionBusTheLockKeepsOneCopyPerXServerWhateverTheScreen)
 {
     QTemporaryDir home;
-    ASSERT_TRUE(QDir().mkpath(home.filePath("runtime")));
+    seenFirstRun(home.path());
+    QDir().mkpath(home.filePath("runtime"));
     QFile::setPermissions(home.filePath("runtime"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QProcessEnvironment env = programEnvironment(home.path());
+    env.insert("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + home.filePath("no-bus"));
+    const QString display = env.value("DISPLAY").section('.', 0, 0);
 
-    auto first = startProgram(home.path());
-    ASSERT_TRUE(first->waitForStarted());
+    env.insert("DISPLAY", display);
+    auto first = startProgram(env);
+    ASSERT_TRUE(waitUntil([&] {
+        return !QDir(home.filePath("runtime")).entryList({"quorvane-*.lock"}, QDir::Files).isEmpty();
+    }, 20000));
+
+    // The same server, named with its screen.
+    env.insert("DISPLAY", display + ".0");
     QByteArray output;
-    ASSERT_TRUE(quorvane::test::waitUntil([&] {
-        output += first->readAllStandardError();
-        return output.contains("Quorvane started");
-    }, 10000)) << output.constData();
-    // It holds its lock in its own runtime folder.
-    EXPECT_FALSE(QDir(home.filePath("runtime")).entryList({"quorvane-*.lock"}, QDir::Files).isEmpty());
-
-    auto second = startProgram(home.path());
-    ASSERT_TRUE(second->waitForFinished(10000));
-    EXPECT_EQ(second->exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(second->exitCode(), 1);
-    EXPECT_TRUE(second->readAllStandardError().contains("already running"));
+    EXPECT_EQ(runCommand(env, {}, &output), 1);
+    EXPECT_TRUE(output.contains("already running")) << output.constData();
     EXPECT_EQ(first->state(), QProcess::Running);
 
     ::kill(static_cast<pid_t>(first->processId()), SIGTERM);
-    ASSERT_TRUE(first->waitForFinished(10000));
-    EXPECT_EQ(first->exitStatus(), QProcess::NormalExit);
+    ASSERT_TRUE(waitUntil([&] { return first->state() == QProcess::NotRunning; }, 15000));
     EXPECT_EQ(first->exitCode(), 0);
 }

@@ -113,6 +113,8 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     EXPECT_EQ(model().selectedEntry()->text, "newest text");
     EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "newest text");
     EXPECT_EQ(child<QLabel>("detailSource")->text(), "From: org.example.Viewer");
+    // A name read from the history file is never taken for markup.
+    EXPECT_EQ(child<QLabel>("detailSource")->textFormat(), Qt::PlainText);
     EXPECT_TRUE(child<QLabel>("detailBadge")->isHidden());
     EXPECT_EQ(test::foreignWordings(*view), QStringList()); // sizes in pixels, not points
 
@@ -186,6 +188,8 @@ TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
     ASSERT_EQ(alerts.shown.size(), 1u);
     EXPECT_EQ(alerts.shown[0].messageText, "Delete Capture?");
     EXPECT_EQ(alerts.shown[0].buttons, (QStringList{"Cancel", "Delete"}));
+    EXPECT_EQ(alerts.shown[0].cancelButton, 0); // Escape and the close button cancel
+    EXPECT_EQ(alerts.shown[0].window, view->window());
     EXPECT_FALSE(model().entryToDelete());
     EXPECT_EQ(model().allEntries().size(), 2);
 
@@ -210,6 +214,8 @@ TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
     clearAll->click();
     ASSERT_TRUE(waitUntil([&] { return view->content() == HistoryView::Content::empty; }));
     EXPECT_EQ(alerts.shown.back().messageText, "Clear All History?");
+    EXPECT_EQ(alerts.shown.back().buttons.value(alerts.shown.back().cancelButton), "Cancel");
+    EXPECT_EQ(alerts.shown.back().window, view->window());
     EXPECT_FALSE(clearAll->isEnabled());
 }
 

@@ -39,16 +39,23 @@ bool contains(const QList<RecordingPresence::Call> &calls, QWindow *window, bool
 
 } // namespace
 
-TEST(ActivationPolicyTest, AccessoryKeepsWindowsShownLaterOutOfTheTaskbar)
+TEST(ActivationPolicyTest, AccessoryKeepsPanelsButNeverTheUsersWindowsOutOfTheTaskbar)
 {
     QList<RecordingPresence::Call> calls;
     ActivationPolicy policy(std::make_unique<RecordingPresence>(&calls));
     EXPECT_EQ(policy.activationPolicy(), ActivationPolicyKind::regular);
     policy.setActivationPolicy(ActivationPolicyKind::accessory);
 
-    QWidget window;
+    // History, Preferences, About and Feedback stay reachable with Alt+Tab.
+    QWidget window(nullptr, Qt::Window);
     window.show();
-    ASSERT_TRUE(test::waitUntil([&] { return contains(calls, window.windowHandle(), false); }));
+    QWidget dialog(nullptr, Qt::Dialog);
+    dialog.show();
+    QWidget pin(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    pin.show();
+    ASSERT_TRUE(test::waitUntil([&] { return contains(calls, pin.windowHandle(), false); }));
+    EXPECT_FALSE(contains(calls, window.windowHandle(), false));
+    EXPECT_FALSE(contains(calls, dialog.windowHandle(), false));
 
     // A popup menu is never listed anyway and is left alone.
     QMenu menu;
@@ -56,7 +63,7 @@ TEST(ActivationPolicyTest, AccessoryKeepsWindowsShownLaterOutOfTheTaskbar)
     menu.popup(QPoint(10, 10));
     // A window shown after it is handled after it: once that one is unlisted, the menu
     // has had its turn.
-    QWidget marker;
+    QWidget marker(nullptr, Qt::Tool);
     marker.show();
     ASSERT_TRUE(test::waitUntil([&] { return contains(calls, marker.windowHandle(), false); }));
     EXPECT_FALSE(contains(calls, menu.windowHandle(), false));
@@ -68,9 +75,9 @@ TEST(ActivationPolicyTest, SwitchingPolicyReappliesToVisibleWindowsAndIsAnnounce
     QList<RecordingPresence::Call> calls;
     ActivationPolicy policy(std::make_unique<RecordingPresence>(&calls));
     QSignalSpy changed(&policy, &ActivationPolicy::activationPolicyChanged);
-    QWidget shown;
+    QWidget shown(nullptr, Qt::Tool);
     shown.show();
-    QWidget hidden;
+    QWidget hidden(nullptr, Qt::Tool);
     hidden.winId();
     QCoreApplication::processEvents();
     calls.clear(); // nothing is sent for windows shown under the regular policy
@@ -85,7 +92,7 @@ TEST(ActivationPolicyTest, SwitchingPolicyReappliesToVisibleWindowsAndIsAnnounce
 
     // Under the regular policy a newly shown window needs no request.
     calls.clear();
-    QWidget later;
+    QWidget later(nullptr, Qt::Tool);
     later.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(calls.isEmpty());

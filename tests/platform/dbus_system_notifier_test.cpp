@@ -155,6 +155,8 @@ TEST_F(DBusFixture, SuccessNotificationReachesServerAndItsClickOpensHistory)
     EXPECT_EQ(call.body, "Copied to clipboard");
     EXPECT_EQ(call.actions, (QStringList{"default", "Open History"}));
     EXPECT_FALSE(call.hints.contains("suppress-sound"));
+    // Servers find the name and icon through the installed desktop entry.
+    EXPECT_EQ(call.hints.value("desktop-entry"), QVariant("com.corvantis.Quorvane"));
 
     emit server.ActionInvoked(server.lastID, QStringLiteral("default"));
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));

@@ -3,6 +3,7 @@
 #include "platform/privacy_settings_opener.h"
 
 #include "support/event_loop.h"
+#include "support/scoped_env.h"
 
 #include <QApplication>
 #include <QFile>
@@ -12,37 +13,17 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
 using namespace quorvane;
 
-namespace {
-
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char *name, const QByteArray &value)
-        : m_name(name), m_old(qgetenv(name)), m_had(qEnvironmentVariableIsSet(name))
-    {
-        qputenv(name, value);
-    }
-    ~ScopedEnv()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char *m_name;
-    QByteArray m_old;
-    bool m_had;
-};
-
-} // namespace
+using test::ScopedEnv;
 
 TEST(MessageBoxAlertPresenterTest, ReturnsTheIndexOfTheClickedButton)
 {
@@ -62,6 +43,47 @@ TEST(MessageBoxAlertPresenterTest, ReturnsTheIndexOfTheClickedButton)
     });
     EXPECT_EQ(presenter.runModal(alert), 1);
     EXPECT_EQ(shownText, "Permissions Required");
+}
+
+TEST(MessageBoxAlertPresenterTest, OpensAboveItsWindowShowsPlainTextAndEscapeOrCloseCancels)
+{
+    QWidget feedback(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
+    feedback.resize(200, 100);
+    feedback.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&feedback));
+
+    MessageBoxAlertPresenter presenter;
+    Alert alert;
+    alert.messageText = "Delete <b>9.9.9</b>?";
+    alert.informativeText = R"(9.9.9 <a href="file:///etc/passwd">x</a>)";
+    alert.buttons = {"Delete", "Cancel"};
+    alert.cancelButton = 1;
+    alert.window = &feedback;
+
+    QStringList seen;
+    const auto inspectThen = [&](std::function<void(QMessageBox *)> dismiss) {
+        QTimer::singleShot(0, [&, dismiss] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+            EXPECT_EQ(box->parentWidget(), &feedback);
+            EXPECT_EQ(box->windowHandle()->transientParent(), feedback.windowHandle());
+            EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+            EXPECT_TRUE(box->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+            for (QLabel *label : box->findChildren<QLabel *>()) {
+                if (!label->text().isEmpty() && label->pixmap().isNull()) {
+                    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+                    seen << label->text();
+                }
+            }
+            dismiss(box);
+        });
+    };
+    inspectThen([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(presenter.runModal(alert), 1);
+    inspectThen([](QMessageBox *box) { box->close(); });
+    EXPECT_EQ(presenter.runModal(alert), 1);
+    EXPECT_TRUE(seen.contains(alert.informativeText));
 }
 
 TEST(DesktopPrivacySettingsOpenerTest, OpensGnomePrivacyPageOnlyOnGnome)

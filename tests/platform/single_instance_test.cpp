@@ -4,6 +4,8 @@
 #include "support/event_loop.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QSignalSpy>
 #include <QSysInfo>
@@ -20,14 +22,14 @@ TEST(SingleInstanceGuardTest, SecondCopyIsRefusedUntilTheFirstEnds)
     QTemporaryDir dir;
     const QString path = dir.filePath("quorvane-test.lock");
     auto first = std::make_unique<SingleInstanceGuard>(path);
-    ASSERT_TRUE(first->tryAcquire());
+    ASSERT_EQ(first->tryAcquire(), SingleInstanceGuard::Result::acquired);
 
     SingleInstanceGuard second(path);
-    EXPECT_FALSE(second.tryAcquire());
+    EXPECT_EQ(second.tryAcquire(), SingleInstanceGuard::Result::heldByAnother);
     EXPECT_EQ(second.ownerProcessId(), QCoreApplication::applicationPid());
 
     first.reset();
-    EXPECT_TRUE(second.tryAcquire());
+    EXPECT_EQ(second.tryAcquire(), SingleInstanceGuard::Result::acquired);
 }
 
 TEST(SingleInstanceGuardTest, LockLeftByACrashedCopyIsTakenOver)
@@ -42,23 +44,71 @@ TEST(SingleInstanceGuardTest, LockLeftByACrashedCopyIsTakenOver)
                     + QSysInfo::machineHostName().toUtf8() + "\n");
     }
     SingleInstanceGuard guard(path);
-    EXPECT_TRUE(guard.tryAcquire());
+    EXPECT_EQ(guard.tryAcquire(), SingleInstanceGuard::Result::acquired);
 }
 
-TEST(SingleInstanceGuardTest, DefaultLockIsPerDisplayInTheRuntimeFolder)
+TEST(SingleInstanceGuardTest, LockIsKeyedOnTheXServerNotTheScreen)
 {
-    QTemporaryDir runtime;
-    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
-    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-    const QByteArray display = qgetenv("DISPLAY");
+    const QString local = SingleInstanceGuard::lockFileName(":91");
+    EXPECT_EQ(SingleInstanceGuard::lockFileName(":91.0"), local);
+    EXPECT_EQ(SingleInstanceGuard::lockFileName(":91.1"), local);
+    EXPECT_EQ(SingleInstanceGuard::lockFileName("unix:91.0"), local);
+    EXPECT_NE(SingleInstanceGuard::lockFileName(":9"), local);
+    EXPECT_NE(SingleInstanceGuard::lockFileName(":910"), local);
+    EXPECT_NE(SingleInstanceGuard::lockFileName("otherhost:91"), local);
+    EXPECT_EQ(SingleInstanceGuard::lockFileName("otherhost:91.0"), SingleInstanceGuard::lockFileName("otherhost:91"));
+}
+
+// The environment of one test, put back afterwards.
+struct SessionEnvironment {
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     const QByteArray wayland = qgetenv("WAYLAND_DISPLAY");
+    const QByteArray display = qgetenv("DISPLAY");
+    ~SessionEnvironment()
+    {
+        for (auto [name, value] : {std::pair{"XDG_RUNTIME_DIR", runtime}, {"WAYLAND_DISPLAY", wayland}, {"DISPLAY", display}}) {
+            if (value.isEmpty())
+                qunsetenv(name);
+            else
+                qputenv(name, value);
+        }
+    }
+};
+
+TEST(SingleInstanceGuardTest, WithoutARuntimeFolderTheLockLiesInAPrivateFolderOfTheUsersOwn)
+{
+    SessionEnvironment restore;
+    qunsetenv("XDG_RUNTIME_DIR");
     qunsetenv("WAYLAND_DISPLAY");
-    qputenv("DISPLAY", ":7.0");
-    EXPECT_EQ(SingleInstanceGuard::defaultLockPath(), runtime.path() + "/quorvane-_7.0.lock");
-    qputenv("DISPLAY", display);
-    if (!wayland.isEmpty())
-        qputenv("WAYLAND_DISPLAY", wayland);
-    qputenv("XDG_RUNTIME_DIR", oldRuntime);
+    qputenv("DISPLAY", ":91.0");
+    const QString path = SingleInstanceGuard::defaultLockPath();
+    EXPECT_EQ(path, qEnvironmentVariable("XDG_CACHE_HOME") + "/Quorvane/" + SingleInstanceGuard::lockFileName(":91"));
+
+    SingleInstanceGuard guard;
+    ASSERT_EQ(guard.tryAcquire(), SingleInstanceGuard::Result::acquired);
+    const auto others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                        | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    EXPECT_FALSE(QFileInfo(QFileInfo(path).absolutePath()).permissions() & others);
+}
+
+TEST(SingleInstanceGuardTest, AFolderOthersMayWriteToIsRefused)
+{
+    QTemporaryDir dir;
+    const QString shared = dir.filePath("shared");
+    ASSERT_TRUE(QDir().mkpath(shared));
+    const auto ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+    QFile::setPermissions(shared, ownerOnly | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    SingleInstanceGuard guard(shared + "/quorvane-x11-local-91.lock");
+    EXPECT_EQ(guard.tryAcquire(), SingleInstanceGuard::Result::unsafeFolder);
+    EXPECT_FALSE(QFile::exists(guard.lockPath()));
+
+    QFile::setPermissions(shared, ownerOnly | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup);
+    EXPECT_EQ(guard.tryAcquire(), SingleInstanceGuard::Result::unsafeFolder);
+    // The temporary folder everyone shares belongs to root and is open to all.
+    EXPECT_TRUE(SingleInstanceGuard::folderProblem(QStringLiteral("/tmp")).has_value());
+
+    QFile::setPermissions(shared, ownerOnly);
+    EXPECT_EQ(guard.tryAcquire(), SingleInstanceGuard::Result::acquired);
 }
 
 TEST(TerminationSignalsTest, TermAndIntArriveAsQtSignalsOnTheMainThread)

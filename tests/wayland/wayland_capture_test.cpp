@@ -1,9 +1,9 @@
 // The program in a real Wayland session: a headless sway, xdg-desktop-portal with its
 // wlroots backend and PipeWire (which that backend needs) on the test's private bus, a
 // window showing known words, the program as a Wayland client, and a pointer the
-// compositor drives. A capture freezes the desktop through the portal, the drag selects
-// the words on the program's own overlay, and the words reach the Wayland clipboard (read
-// with wl-paste) and the history.
+// compositor drives. `quorvane capture` freezes the desktop through the portal, the drag
+// selects the words on the program's own overlay, and the words reach the Wayland
+// clipboard (read with wl-paste) and the history.
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 
@@ -175,11 +175,11 @@ protected:
         compositor.reset();
     }
 
-    Child &startClient(const QStringList &arguments, const QProcessEnvironment &env)
+    Child &startClient(const QString &program, const QStringList &arguments, const QProcessEnvironment &env)
     {
         QProcessEnvironment clientEnv = env;
         clientEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("wayland"));
-        clients.push_back(std::make_unique<Child>(QStringLiteral(QUORVANE_WAYLAND_CLIENT), arguments, clientEnv));
+        clients.push_back(std::make_unique<Child>(program, arguments, clientEnv));
         return *clients.back();
     }
 
@@ -234,7 +234,7 @@ QJsonArray historyRecords(const QString &path)
 TEST_F(WaylandSession, CaptureFreezesThroughThePortalAndADragPutsTheWordsOnTheClipboardAndInTheHistory)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
-    startClient({QStringLiteral("words"), QStringLiteral("Quorvane reads 2468")}, session);
+    startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Quorvane reads 2468")}, session);
     const QPoint blank(640, 100);
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff)) << "the words never reached the screen";
 
@@ -255,11 +255,16 @@ TEST_F(WaylandSession, CaptureFreezesThroughThePortalAndADragPutsTheWordsOnTheCl
                                        std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
         env.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
-    Child &program = startClient({QStringLiteral("program")}, env);
-    ASSERT_TRUE(program.printed("session: wayland")) << program.output.constData();
+    const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
+    Child &program = startClient(quorvane, {}, env);
+    ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
+    ASSERT_TRUE(program.output.contains("Wayland session")) << program.output.constData();
 
-    // The overlay comes up over the portal's frozen picture, dimmed.
-    program.send("capture");
+    // The command a desktop shortcut runs; the overlay comes up over the portal's frozen
+    // picture, dimmed.
+    Child command(quorvane, {QStringLiteral("capture")}, env);
+    ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(command.process.exitCode(), 0) << command.output.constData();
     ASSERT_TRUE(waitUntil([&] {
         const QImage shown = screen();
         return !shown.isNull() && (shown.pixel(blank) & 0xffffff) != 0xffffff;

@@ -1,0 +1,105 @@
+#include "app/command_service.h"
+
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+
+namespace quorvane {
+
+namespace {
+
+// A command only starts an action or opens a window, so a longer wait means a hung program.
+constexpr int kReplyTimeoutMs = 10000;
+
+} // namespace
+
+CommandService::CommandService(QObject *parent) : QObject(parent) {}
+
+CommandService::~CommandService()
+{
+    withdraw();
+}
+
+bool CommandService::publish(QDBusConnection bus, const QString &name)
+{
+    withdraw();
+    if (!bus.isConnected())
+        return false;
+    // The interface is there before the name: a caller that sees the name finds the methods.
+    if (!bus.registerObject(objectPath, this, QDBusConnection::ExportScriptableSlots))
+        return false;
+    if (!bus.registerService(name)) {
+        bus.unregisterObject(objectPath);
+        return false;
+    }
+    m_bus = bus;
+    m_name = name;
+    return true;
+}
+
+void CommandService::withdraw()
+{
+    if (!m_bus)
+        return;
+    m_bus->unregisterService(m_name);
+    m_bus->unregisterObject(objectPath);
+    m_bus.reset();
+}
+
+void CommandService::QuickCapture()
+{
+    emit commandReceived(ProgramCommand::capture);
+}
+
+void CommandService::RepeatCapture()
+{
+    emit commandReceived(ProgramCommand::repeat);
+}
+
+void CommandService::CodeCapture()
+{
+    emit commandReceived(ProgramCommand::code);
+}
+
+void CommandService::ScanCode()
+{
+    emit commandReceived(ProgramCommand::scan);
+}
+
+void CommandService::OpenHistory()
+{
+    emit commandReceived(ProgramCommand::history);
+}
+
+void CommandService::OpenPreferences()
+{
+    emit commandReceived(ProgramCommand::preferences);
+}
+
+void CommandService::Quit()
+{
+    emit commandReceived(ProgramCommand::quit);
+}
+
+CommandClient::CommandClient(QDBusConnection bus, QString service) : m_bus(std::move(bus)), m_service(std::move(service))
+{
+}
+
+bool CommandClient::isProgramRunning() const
+{
+    return m_bus.isConnected() && m_bus.interface() && m_bus.interface()->isServiceRegistered(m_service).value();
+}
+
+std::optional<QString> CommandClient::send(ProgramCommand command) const
+{
+    if (!m_bus.isConnected())
+        return QStringLiteral("no session bus is available");
+    const QDBusMessage call = QDBusMessage::createMethodCall(m_service, CommandService::objectPath,
+                                                             CommandService::interfaceName, commandMethod(command));
+    // Keeps serving events while waiting, so a service in this same process can answer.
+    const QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, kReplyTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage)
+        return std::nullopt;
+    return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+}
+
+} // namespace quorvane

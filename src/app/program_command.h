@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace quorvane {
+
+// What the desktop's shortcuts, a script or a second start of the program may ask the
+// running program to do.
+enum class ProgramCommand { capture, repeat, code, scan, history, preferences, quit };
+
+// Every command, in the order `--help` lists them.
+const QList<ProgramCommand> &allProgramCommands();
+// The command-line verb ("capture", "repeat", …).
+QString commandVerb(ProgramCommand command);
+std::optional<ProgramCommand> commandFromVerb(const QString &verb);
+// The method of the program's D-Bus interface ("QuickCapture", …).
+QString commandMethod(ProgramCommand command);
+// One line saying what the verb does, for `--help`.
+QString commandSummary(ProgramCommand command);
+
+} // namespace quorvane

@@ -1,0 +1,74 @@
+#include "app/tray_absence_notice.h"
+
+#include "app/window_placement.h"
+#include "platform/l10n.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace quorvane {
+
+TrayAbsenceNotice::TrayAbsenceNotice(TrayShown trayShown, ShortcutText captureShortcut, Notify notify, int delayMs,
+                                     QObject *parent)
+    : QObject(parent),
+      m_trayShown(std::move(trayShown)),
+      m_captureShortcut(std::move(captureShortcut)),
+      m_notify(std::move(notify))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(delayMs);
+    connect(&m_timer, &QTimer::timeout, this, &TrayAbsenceNotice::check);
+}
+
+TrayAbsenceNotice::~TrayAbsenceNotice()
+{
+    delete m_window.data();
+}
+
+void TrayAbsenceNotice::start()
+{
+    m_timer.start();
+}
+
+QString TrayAbsenceNotice::title()
+{
+    return L10n::text("tray_absence.title", "Quorvane Is Running", "Title of the notice shown when no system tray shows the icon");
+}
+
+QString TrayAbsenceNotice::message(const QString &captureShortcut)
+{
+    return L10n::fill(L10n::text("tray_absence.message",
+                                 "No system tray on this desktop shows Quorvane's icon. Press %@ to capture text. "
+                                 "Run \u201Cquorvane\u201D again to open the preferences, or \u201Cquorvane quit\u201D "
+                                 "to quit.",
+                                 "Notice shown when no system tray shows the icon; %@ is the capture shortcut"),
+                      {captureShortcut});
+}
+
+void TrayAbsenceNotice::check()
+{
+    if (m_trayShown())
+        return;
+    const QString body = message(m_captureShortcut());
+    m_notify(title(), body).onFailed(this, [this, body] { showWindow(body); });
+}
+
+void TrayAbsenceNotice::showWindow(const QString &body)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, title(), title());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setTextFormat(Qt::PlainText);
+    box->setInformativeText(body);
+    QPushButton *quit = box->addButton(L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"),
+                                       QMessageBox::DestructiveRole);
+    box->addButton(QMessageBox::Ok);
+    box->setEscapeButton(QMessageBox::Ok);
+    box->setDefaultButton(QMessageBox::Ok);
+    connect(quit, &QPushButton::clicked, this, &TrayAbsenceNotice::quitRequested);
+    m_window = box;
+    box->show();
+    centerOnScreen(*box);
+    bringToFront(*box);
+}
+
+} // namespace quorvane

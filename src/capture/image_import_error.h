@@ -1,0 +1,20 @@
+#pragma once
+
+#include "core/localized_error.h"
+
+namespace quorvane {
+
+enum class ImageImportErrorKind {
+    unreadableFile, // value: the file's name
+};
+
+// Failure of reading an image the user chose to import.
+class ImageImportError : public CaseError<ImageImportError, ImageImportErrorKind> {
+public:
+    // `fileName` could not be read, for `reason` (the image reader's own words).
+    ImageImportError(const QString &fileName, const QString &reason);
+
+    static ErrorText textOf(Kind kind);
+};
+
+} // namespace quorvane

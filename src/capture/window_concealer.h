@@ -1,0 +1,28 @@
+#pragma once
+
+#include "capture/concealed_windows.h"
+
+#include <memory>
+
+namespace quorvane {
+
+class ScreenRedraws;
+
+// Finds this program's own windows over a part of the screen, to take them off it while it
+// is read, so the read shows what lies beneath them. Main thread only.
+class WindowConcealer {
+public:
+    // `redraws` (which must outlive the concealer) tells when the screen beneath hidden
+    // windows has been drawn again; `select` picks the windows to hide, by default every
+    // visible top-level window of the program.
+    explicit WindowConcealer(ScreenRedraws &redraws, ConcealedWindows::Selection select = {});
+
+    // The windows over `area` (Qt's global logical coordinates), none hidden yet.
+    std::unique_ptr<ConcealedWindows> windowsOver(const QRect &area) const;
+
+private:
+    ScreenRedraws &m_redraws;
+    ConcealedWindows::Selection m_select;
+};
+
+} // namespace quorvane

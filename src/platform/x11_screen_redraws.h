@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/screen_redraws.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QObject>
+
+#include <list>
+#include <memory>
+
+struct xcb_connection_t;
+
+namespace quorvane {
+
+// Watches the root window with the X Damage extension, which reports every drawing on the
+// screen, whoever draws. Reports arrive through Qt's native event filter on the main
+// thread. Without an X connection or the extension every wait resolves at once.
+class X11ScreenRedraws : public QObject, public ScreenRedraws, public QAbstractNativeEventFilter {
+public:
+    explicit X11ScreenRedraws(QObject *parent = nullptr);
+    ~X11ScreenRedraws() override;
+
+    QFuture<void> whenRedrawn(const QRegion &area, std::chrono::milliseconds bound) override;
+
+    bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
+
+private:
+    struct Watch;
+    void finish(Watch &watch);
+
+    xcb_connection_t *m_connection = nullptr;
+    quint8 m_notifyEvent = 0;
+    quint64 m_lastSerial = 0;
+    std::list<std::unique_ptr<Watch>> m_watches;
+};
+
+} // namespace quorvane

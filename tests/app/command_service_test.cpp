@@ -1,0 +1,65 @@
+// The command interface on the test's private session bus, reached the way another
+// process reaches it (its own connection), and the command line that feeds it.
+#include "app/command_line.h"
+#include "app/command_service.h"
+
+#include <QCoreApplication>
+#include <QDBusConnection>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+// A name of this test's own, so that nothing else on the bus is touched.
+const QString testName = QStringLiteral("com.corvantis.QuorvaneTest");
+
+struct CallerConnection {
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
+    ~CallerConnection() { QDBusConnection::disconnectFromBus(QStringLiteral("caller")); }
+};
+
+} // namespace
+
+TEST(CommandServiceTest, EveryCommandArrivesAsSentAndTheNameKeepsOneOwner)
+{
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "needs a session bus: run under dbus-run-session";
+    CallerConnection caller;
+    const CommandClient client(caller.bus, testName);
+    EXPECT_FALSE(client.isProgramRunning());
+    EXPECT_TRUE(client.send(ProgramCommand::capture).has_value()); // nobody to take it
+
+    QList<ProgramCommand> received;
+    {
+        CommandService service;
+        QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand c) { received << c; });
+        ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
+        EXPECT_TRUE(client.isProgramRunning());
+
+        // A second copy finds the name taken.
+        CommandService second;
+        EXPECT_FALSE(second.publish(caller.bus, testName));
+
+        for (ProgramCommand command : allProgramCommands())
+            EXPECT_EQ(client.send(command), std::nullopt) << commandVerb(command).toStdString();
+    }
+    EXPECT_EQ(received, allProgramCommands());
+    // Gone with the service.
+    EXPECT_FALSE(client.isProgramRunning());
+}
+
+TEST(CommandLineTest, VerbsNameTheirCommandsAndAnythingElseIsRefused)
+{
+    for (ProgramCommand command : allProgramCommands()) {
+        const CommandLineRequest request = parseCommandLine({"quorvane", commandVerb(command)});
+        EXPECT_EQ(request.kind, CommandLineRequest::Kind::run);
+        EXPECT_EQ(request.command, command);
+    }
+    EXPECT_EQ(parseCommandLine({"quorvane"}).command, std::nullopt);
+    EXPECT_EQ(parseCommandLine({"quorvane", "-platform", "xcb", "scan"}).command, ProgramCommand::scan);
+    EXPECT_EQ(parseCommandLine({"quorvane", "capture", "history"}).kind, CommandLineRequest::Kind::invalid);
+    EXPECT_EQ(parseCommandLine({"quorvane", "Capture"}).kind, CommandLineRequest::Kind::invalid);
+    EXPECT_EQ(parseCommandLine({"quorvane", "--bogus"}).kind, CommandLineRequest::Kind::invalid);
+    EXPECT_EQ(parseCommandLine({"quorvane", "history", "--help"}).kind, CommandLineRequest::Kind::help);
+}

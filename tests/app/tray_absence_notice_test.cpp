@@ -1,0 +1,86 @@
+// The notice shown when no system tray shows the icon: nothing while a tray does, a
+// desktop notification where a server takes it, otherwise a window that can quit.
+#include "app/tray_absence_notice.h"
+
+#include "support/event_loop.h"
+
+#include <QMessageBox>
+#include <QPromise>
+#include <QPushButton>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+using test::waitUntil;
+
+namespace {
+
+// Lets the zero-delay check and what it queues run.
+void drainEvents()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+struct Rig {
+    bool trayShown = false;
+    bool serverTakesIt = true;
+    QStringList notified;
+    TrayAbsenceNotice notice{[this] { return trayShown; }, [] { return QStringLiteral("Shift+Super+L"); },
+                             [this](const QString &title, const QString &body) {
+                                 notified << title + "\n" + body;
+                                 QPromise<void> promise;
+                                 promise.start();
+                                 if (!serverTakesIt)
+                                     promise.setException(std::make_exception_ptr(std::runtime_error("no server")));
+                                 promise.finish();
+                                 return promise.future();
+                             },
+                             0};
+};
+
+} // namespace
+
+TEST(TrayAbsenceNoticeTest, NothingIsSaidWhileATrayShowsTheIcon)
+{
+    Rig rig;
+    rig.trayShown = true;
+    rig.notice.start();
+    drainEvents();
+    EXPECT_TRUE(rig.notified.isEmpty());
+    EXPECT_EQ(rig.notice.window(), nullptr);
+}
+
+TEST(TrayAbsenceNoticeTest, NotificationExplainsTheShortcutAndHowToQuit)
+{
+    Rig rig;
+    rig.notice.start();
+    ASSERT_TRUE(waitUntil([&] { return !rig.notified.isEmpty(); }));
+    EXPECT_TRUE(rig.notified.first().contains("Press Shift+Super+L to capture text"));
+    EXPECT_TRUE(rig.notified.first().contains("\u201Cquorvane quit\u201D"));
+    drainEvents();
+    EXPECT_EQ(rig.notice.window(), nullptr);
+}
+
+TEST(TrayAbsenceNoticeTest, WithoutANotificationServerAWindowSaysItAndCanQuit)
+{
+    Rig rig;
+    rig.serverTakesIt = false;
+    QSignalSpy quit(&rig.notice, &TrayAbsenceNotice::quitRequested);
+    rig.notice.start();
+    ASSERT_TRUE(waitUntil([&] { return rig.notice.window() && rig.notice.window()->isVisible(); }));
+    QMessageBox *window = rig.notice.window();
+    EXPECT_TRUE(window->informativeText().contains("Shift+Super+L"));
+    EXPECT_EQ(window->textFormat(), Qt::PlainText);
+
+    QPushButton *quitButton = nullptr;
+    for (QAbstractButton *button : window->buttons()) {
+        if (window->buttonRole(button) == QMessageBox::DestructiveRole)
+            quitButton = qobject_cast<QPushButton *>(button);
+    }
+    ASSERT_NE(quitButton, nullptr);
+    quitButton->click();
+    EXPECT_EQ(quit.size(), 1);
+    EXPECT_TRUE(waitUntil([&] { return rig.notice.window() == nullptr; }));
+}
