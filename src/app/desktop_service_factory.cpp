@@ -39,6 +39,7 @@
 #include "platform/tray_status_item.h"
 #include "platform/user_defaults.h"
 #include "platform/wayland_display_list.h"
+#include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
 
 namespace quorvane {
@@ -56,8 +57,12 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_screenAccessProbe(m_session == SessionType::wayland ? std::make_unique<PortalScreenAccessProbe>()
                                                             : std::make_unique<ScreenAccessProbe>()),
       m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
-      m_screenRedraws(ScreenRedraws::create()),
-      m_windowConcealer(std::make_unique<WindowConcealer>(*m_screenRedraws)),
+      m_screenRedraws(m_session == SessionType::wayland ? std::make_unique<WaylandScreenRedraws>()
+                                                        : ScreenRedraws::create()),
+      m_windowConcealer(std::make_unique<WindowConcealer>(
+          *m_screenRedraws, ConcealedWindows::Selection(),
+          m_session == SessionType::wayland ? WindowConcealer::Placement::byTheCompositor
+                                            : WindowConcealer::Placement::byThemselves)),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
