@@ -216,6 +216,11 @@ void AppDelegate::setupServices()
     applyNotificationSettings();
     if (m_historyInMemory)
         warnHistoryNotKept();
+    if (const QString aside = m_factory.userDefaults().setAsidePath(); !aside.isEmpty())
+        warnSetAside(L10n::format("notification.settings_set_aside.message",
+                                  "The settings file could not be read, so the defaults are in use. "
+                                  "It was kept as %@.",
+                                  "Warning message when the settings file was set aside", {aside}));
     diag(lcApp(), QStringLiteral("✅ All services initialized"));
 }
 
@@ -248,6 +253,14 @@ void AppDelegate::warnHistoryNotKept()
         L10n::text("notification.history_in_memory.message",
                    "Quorvane cannot write to its data folder. Captures will not be kept after you quit.",
                    "Warning message when the capture history lives only in memory"));
+}
+
+void AppDelegate::warnSetAside(const QString &message)
+{
+    m_notificationService->showWarning(
+        L10n::text("notification.file_set_aside.title", "File Set Aside",
+                   "Warning title when a stored file could not be read and was kept under another name"),
+        message);
 }
 
 void AppDelegate::applyNotificationSettings()
@@ -399,6 +412,17 @@ void AppDelegate::setupNotificationObservers()
                            if (granted.typeId() != QMetaType::Bool || !granted.toBool())
                                return;
                            QTimer::singleShot(0, this, [this] { setupHotkeys(); });
+                       });
+
+    // Each unreadable history file is set aside once, by whichever store finds it.
+    center.addObserver(QString::fromLatin1(HistoryStore::historyFileSetAsideNotification), this,
+                       [this](const QVariantMap &userInfo) {
+                           warnSetAside(L10n::format(
+                               "notification.history_set_aside.message",
+                               "The history file could not be read and was kept as %@. Captures were "
+                               "restored from the backup where there was one.",
+                               "Warning message when the history file was set aside",
+                               {userInfo.value(QStringLiteral("path")).toString()}));
                        });
 
     // A click on the notice of a refused shortcut.

@@ -162,6 +162,8 @@ private:
     // The user asked to quit (menu, notice window, command).
     void requestQuit();
     void makeHistoryStore(int configuredMaximum);
+    // Tells the user once that a stored file could not be read and where it was kept.
+    void warnSetAside(const QString &message);
     void warnHistoryNotKept();
     void applyNotificationSettings();
     void logShortcuts() const;

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "core/shortcut.h"
+#include "platform/global_key_grabber.h"
+
+#include <QString>
+
+#include <optional>
+
 namespace quorvane {
 
-struct Shortcut;
-
-// What the shortcut recorder needs of the program's global shortcuts while it records.
+// What the shortcuts pane needs of the program's global shortcuts: to give them back while
+// a recorder records, and to say who holds them.
 class GlobalShortcutGate {
 public:
     virtual ~GlobalShortcutGate() = default;
@@ -17,6 +23,10 @@ public:
     virtual void resume() = 0;
     // Whether another program holds the combination, so that this program could not take it.
     virtual bool isHeldByAnotherProgram(const Shortcut &shortcut) = 0;
+    // Whether this program, the desktop or nobody holds the shortcuts.
+    virtual ShortcutOwnership ownership() const { return ShortcutOwnership::program; }
+    // Where the desktop holds them: how it says the slot's shortcut is triggered.
+    virtual std::optional<QString> desktopTrigger(ShortcutAction) const { return std::nullopt; }
 };
 
 } // namespace quorvane

@@ -136,7 +136,7 @@ void HotkeyManager::resume()
     diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts resumed"));
     const std::map<HotkeyAction, Shortcut> registrations = m_grabs;
     for (const auto &[action, shortcut] : registrations) {
-        if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
+        if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, purposeOf(action))) {
             const QString reason = grabFailureText(*failure, shortcut);
             diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager] %1 not taken back: %2").arg(rawValue(action), reason));
             m_grabs.erase(action);
@@ -149,7 +149,8 @@ void HotkeyManager::resume()
 
 bool HotkeyManager::isHeldByAnotherProgram(const Shortcut &shortcut)
 {
-    const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags);
+    // No purpose: only asking, so a desktop that binds shortcuts by purpose binds nothing.
+    const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, GrabPurpose{});
     if (!failure) {
         m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
         return false;
@@ -164,12 +165,35 @@ void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction a
         m_grabs[action] = shortcut;
         return;
     }
-    if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags)) {
+    if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, purposeOf(action))) {
         const QString reason = grabFailureText(*failure, shortcut);
         diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
         throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
     }
     m_grabs[action] = shortcut;
+}
+
+GrabPurpose HotkeyManager::purposeOf(HotkeyAction action)
+{
+    return GrabPurpose{rawValue(action), displayName(shortcutAction(action))};
+}
+
+ShortcutOwnership HotkeyManager::ownership() const
+{
+    return m_grabber.ownership();
+}
+
+std::optional<QString> HotkeyManager::desktopTrigger(ShortcutAction slot) const
+{
+    for (const HotkeyAction action : kAllHotkeyActions) {
+        if (shortcutAction(action) == slot) {
+            const QMap<QString, QString> triggers = m_grabber.desktopTriggers();
+            const auto it = triggers.constFind(rawValue(action));
+            if (it != triggers.constEnd())
+                return it.value();
+        }
+    }
+    return std::nullopt;
 }
 
 void HotkeyManager::handlePress(quint16 keyCode, quint32 modifierBits)

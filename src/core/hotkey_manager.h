@@ -68,6 +68,8 @@ public:
     // action is then left unregistered and `registrationLost` reports it.
     void resume() override;
     bool isHeldByAnotherProgram(const Shortcut &shortcut) override;
+    ShortcutOwnership ownership() const override;
+    std::optional<QString> desktopTrigger(ShortcutAction slot) const override;
     bool isSuspended() const { return m_suspensions > 0; }
 
     // One tick of the permission watch: reads the permission and posts
@@ -85,6 +87,8 @@ private:
     void registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction action);
     void handlePress(quint16 keyCode, quint32 modifierBits);
     void runAction(HotkeyAction action);
+    // The id and description a desktop that binds shortcuts itself lists the action under.
+    static GrabPurpose purposeOf(HotkeyAction action);
     void setEnabled(bool enabled);
     void setAccessibility(bool granted);
 

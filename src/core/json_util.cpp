@@ -1,5 +1,7 @@
 #include "core/json_util.h"
 
+#include "platform/bounded_json.h"
+
 #include <QRegularExpression>
 #include <QTimeZone>
 
@@ -14,11 +16,12 @@ namespace {
 }
 } // namespace
 
-Json parse(const QByteArray &text)
+Json parse(const QByteArray &text, qsizetype maxBytes)
 {
-    Json value = Json::parse(text.begin(), text.end(), nullptr, false);
+    Json value = parseBoundedJson(text, maxBytes);
     if (value.is_discarded())
-        throw DecodeError("the data is not valid JSON");
+        throw DecodeError(text.size() > maxBytes ? "the data is too large"
+                                                 : "the data is not valid JSON of bounded depth");
     return value;
 }
 

@@ -23,8 +23,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// Parses UTF-8 JSON text; throws DecodeError on malformed text.
-Json parse(const QByteArray &text);
+// Parses UTF-8 JSON text; throws DecodeError on malformed text, on text longer than
+// `maxBytes` and on values nested deeper than any record we write.
+Json parse(const QByteArray &text, qsizetype maxBytes = qsizetype(1) << 30);
 // Pretty-printed text with two-space indentation and sorted keys.
 QByteArray dump(const Json &value);
 

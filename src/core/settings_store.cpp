@@ -77,22 +77,30 @@ void SettingsStore::load()
 {
     UserSettings loaded = UserSettings::defaults();
     if (m_userDefaults.contains(settingsKey)) {
+        // The record is a plain object; earlier versions kept it as base64 data, and a
+        // value of another type is no record either but its text is worth keeping.
         const std::optional<QByteArray> data = m_userDefaults.dataValue(settingsKey);
-        std::optional<QByteArray> bytes = data;
-        if (!bytes) {
-            // A value of another type is no record either; keep what text it has.
+        const std::optional<json::Json> object =
+            data ? std::nullopt : m_userDefaults.objectValue(settingsKey);
+        std::optional<QByteArray> kept = data;
+        if (!data && !object) {
             if (const auto text = m_userDefaults.stringValue(settingsKey))
-                bytes = text->toUtf8();
+                kept = text->toUtf8();
         }
         try {
-            if (!data)
-                throw json::DecodeError("the stored value is not data");
-            loaded = sanitized(UserSettings::fromJson(json::parse(*data)));
+            if (data)
+                loaded = sanitized(UserSettings::fromJson(json::parse(*data)));
+            else if (object)
+                loaded = sanitized(UserSettings::fromJson(*object));
+            else
+                throw json::DecodeError("the stored value is not a record");
         } catch (const std::exception &error) {
             // The defaults take over, but the next save must not destroy every setting the
             // user had: the undecodable bytes stay under their own key.
-            if (bytes)
-                m_userDefaults.setData(unreadableSettingsKey, *bytes);
+            if (object)
+                kept = json::dump(*object);
+            if (kept)
+                m_userDefaults.setData(unreadableSettingsKey, *kept);
             diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1); "
                                 "using the defaults, the stored bytes are kept under %2")
                      .arg(describe(error), QString::fromLatin1(unreadableSettingsKey)));
@@ -129,15 +137,15 @@ void SettingsStore::save()
     m_saveDebouncer.stop();
     const UserSettings toStore = sanitized(m_settings);
 
-    QByteArray data;
+    json::Json record;
     try {
-        data = json::dump(toStore.toJson());
+        record = toStore.toJson();
     } catch (const std::exception &error) {
         diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
         throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, describe(error));
     }
 
-    m_userDefaults.setData(settingsKey, data);
+    m_userDefaults.setObject(settingsKey, record);
     m_userDefaults.setInteger(versionKey, currentSchemaVersion);
     // A write that never reached the disk is a failure, not a save.
     if (!m_userDefaults.synchronize()) {

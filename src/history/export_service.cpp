@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "history/export_error.h"
+#include "platform/atomic_save.h"
 #include "platform/date_text.h"
 #include "platform/l10n.h"
 #include "platform/notification_center.h"
@@ -15,8 +16,9 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
-#include <QSaveFile>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextLayout>
 #include <QTextDocument>
 #include <QUrl>
 
@@ -62,9 +64,8 @@ QString plainMetadata(const CaptureHistoryEntry &entry)
 
 void writeAtomically(const QString &destination, const QByteArray &bytes)
 {
-    QSaveFile file(destination);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw ExportError::fileSystemFailure(file.errorString());
+    if (const auto failure = saveAtomically(destination, bytes))
+        throw ExportError::fileSystemFailure(*failure);
 }
 
 QFont systemFont(QFontDatabase::SystemFont kind, qreal points, QFont::Weight weight = QFont::Normal)
@@ -81,6 +82,35 @@ QTextCharFormat run(const QFont &font, const QColor &colour)
     format.setFont(font);
     format.setForeground(colour);
     return format;
+}
+
+struct PlacedLine {
+    QTextLine line;
+    QPointF position; // of the line's layout on its page
+};
+
+// Pages of whole lines, in reading order: a page takes lines while they fit below each
+// other, and the first line that does not opens the next page. So each line is drawn
+// exactly once, never cut by a page's edge or repeated on the next page. Always at least
+// one page.
+QList<QList<PlacedLine>> linesByPage(const QTextDocument &document, qreal pageHeight)
+{
+    QList<QList<PlacedLine>> pages(1);
+    qreal pageTop = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const QPointF origin = document.documentLayout()->blockBoundingRect(block).topLeft();
+        for (int i = 0; layout && i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            const qreal top = origin.y() + line.y();
+            if (!pages.last().isEmpty() && top + line.height() - pageTop > pageHeight) {
+                pages.append(QList<PlacedLine>());
+                pageTop = top;
+            }
+            pages.last().append(PlacedLine{line, origin - QPointF(0, pageTop)});
+        }
+    }
+    return pages;
 }
 
 } // namespace
@@ -212,30 +242,21 @@ void ExportService::exportAsPDF(const CaptureHistoryEntry &entry, const QString 
             throw ExportError(ExportErrorKind::pdfCreationFailed);
 
         std::unique_ptr<QTextDocument> document = makePDFAttributedString(entry);
-        // Lay the text out with the writer's metrics, one text-area-sized page at a time;
-        // a line that would cross a page's end moves whole to the next page.
+        // Lay the text out as one column of the text area's width with the writer's
+        // metrics, then deal its lines out onto pages.
         document->documentLayout()->setPaintDevice(&writer);
-        const QSizeF area(writer.width(), writer.height());
-        document->setPageSize(area);
+        document->setTextWidth(writer.width());
+        const QList<QList<PlacedLine>> pages = linesByPage(*document, writer.height());
 
         QPainter painter;
         if (!painter.begin(&writer))
             throw ExportError(ExportErrorKind::pdfCreationFailed);
-        const int pages = std::max(1, document->pageCount());
-        for (int page = 0; page < pages; ++page) {
+        painter.setPen(Qt::black);
+        for (qsizetype page = 0; page < pages.size(); ++page) {
             if (page > 0 && !writer.newPage())
                 throw ExportError(ExportErrorKind::pdfCreationFailed);
-            const QRectF visible(QPointF(0, page * area.height()), area);
-            painter.save();
-            painter.translate(0, -visible.top());
-            painter.setClipRect(visible);
-            QAbstractTextDocumentLayout::PaintContext context;
-            // Lines that touch a page's edge belong to the neighbouring page; the layout
-            // counts touching as overlapping, so the edges are kept out of the clip.
-            context.clip = visible.adjusted(0, 1, 0, -1);
-            context.palette.setColor(QPalette::Text, Qt::black);
-            document->documentLayout()->draw(&painter, context);
-            painter.restore();
+            for (const PlacedLine &placed : pages[page])
+                placed.line.draw(&painter, placed.position);
         }
         if (!painter.end())
             throw ExportError(ExportErrorKind::pdfCreationFailed);
@@ -243,8 +264,7 @@ void ExportService::exportAsPDF(const CaptureHistoryEntry &entry, const QString 
     if (pdf.data().isEmpty())
         throw ExportError(ExportErrorKind::pdfCreationFailed);
 
-    QSaveFile file(destination);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf.data()) != pdf.data().size() || !file.commit())
+    if (saveAtomically(destination, pdf.data()))
         throw ExportError(ExportErrorKind::writeFailure);
 }
 

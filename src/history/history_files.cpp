@@ -1,6 +1,7 @@
 #include "history/history_files.h"
 
 #include "history/history_store_error.h"
+#include "platform/atomic_save.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,39 +68,6 @@ FileSignature signatureOf(const struct stat &status)
             qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
 }
 
-// Returns the signature of the written file; a rename keeps it.
-FileSignature writeAndSync(const QString &path, const QByteArray &bytes)
-{
-    const QByteArray native = nativePath(path);
-    FileDescriptor file(::open(native.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600));
-    if (file.get() < 0)
-        failWith(QStringLiteral("Cannot create %1").arg(path), errno);
-    // A file left from an earlier run keeps its old mode through O_CREAT.
-    if (::fchmod(file.get(), 0600) != 0)
-        failWith(QStringLiteral("Cannot protect %1").arg(path), errno);
-
-    const char *data = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(file.get(), data, size_t(left));
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            failWith(QStringLiteral("Cannot write %1").arg(path), errno);
-        }
-        data += written;
-        left -= written;
-    }
-    if (::fsync(file.get()) != 0)
-        failWith(QStringLiteral("Cannot sync %1").arg(path), errno);
-    struct stat status {};
-    if (::fstat(file.get(), &status) != 0)
-        failWith(QStringLiteral("Cannot read the state of %1").arg(path), errno);
-    if (const int error = file.close(); error != 0)
-        failWith(QStringLiteral("Cannot close %1").arg(path), error);
-    return signatureOf(status);
-}
-
 void syncFolder(const QString &folder)
 {
     FileDescriptor dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -135,13 +103,19 @@ void HistoryFiles::createFolder(const QString &folder)
 
 QString HistoryFiles::corruptedFileName(double secondsSince1970)
 {
+    return asideFileName("corrupted", secondsSince1970);
+}
+
+QString HistoryFiles::asideFileName(const char *label, double secondsSince1970)
+{
     char buffer[64];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, secondsSince1970,
                                       std::chars_format::fixed);
     QString seconds = QString::fromLatin1(buffer, result.ptr - buffer);
     if (!seconds.contains(QLatin1Char('.')))
         seconds += QStringLiteral(".0");
-    return QStringLiteral("history.corrupted.") + seconds + QStringLiteral(".json");
+    return QStringLiteral("history.") + QLatin1String(label) + QLatin1Char('.') + seconds
+           + QStringLiteral(".json");
 }
 
 QString HistoryFiles::historyPath() const
@@ -202,27 +176,43 @@ void HistoryFiles::refreshBackup() const
 FileSignature HistoryFiles::replaceHistory(const QByteArray &bytes) const
 {
     const QString temporary = temporaryPath();
-    FileSignature written;
-    try {
-        written = writeAndSync(temporary, bytes);
-    } catch (...) {
-        // A partial file is of no use to anyone; on a full disk it holds space too.
-        ::unlink(nativePath(temporary).constData());
-        throw;
+    const QByteArray nativeTemporary = nativePath(temporary);
+    // A leftover of an interrupted save, or anything planted there, goes first: the new
+    // file is only ever created afresh, never through a link.
+    if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT)
+        failWith(QStringLiteral("Cannot remove %1").arg(temporary), errno);
+    if (const int error = writeNewFileSynced(temporary, bytes, 0600); error != 0)
+        failWith(QStringLiteral("Cannot write %1").arg(temporary), error);
+    if (::rename(nativeTemporary.constData(), nativePath(historyPath()).constData()) != 0) {
+        const int error = errno;
+        ::unlink(nativeTemporary.constData());
+        failWith(QStringLiteral("Cannot move %1 to %2").arg(temporary, historyPath()), error);
     }
-    if (::rename(nativePath(temporary).constData(), nativePath(historyPath()).constData()) != 0)
-        failWith(QStringLiteral("Cannot move %1 to %2").arg(temporary, historyPath()), errno);
     syncFolder(m_folder);
-    return written;
+    return signature(historyPath());
 }
 
-bool HistoryFiles::moveHistoryAside() const
+QString HistoryFiles::linkHistoryAside() const
+{
+    const QString aside = asidePath("corrupted");
+    if (::link(nativePath(historyPath()).constData(), nativePath(aside).constData()) == 0
+        || QFile::copy(historyPath(), aside))
+        return aside;
+    return {};
+}
+
+QString HistoryFiles::moveAside(const QString &path, const char *label) const
+{
+    const QString aside = asidePath(label);
+    // QFile::rename never replaces an existing file, so an earlier copy stays.
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
+QString HistoryFiles::asidePath(const char *label) const
 {
     const double seconds =
         std::chrono::duration<double>(std::chrono::system_clock::now().time_since_epoch()).count();
-    const QString aside = m_folder + QLatin1Char('/') + corruptedFileName(seconds);
-    // QFile::rename never replaces an existing file, so an earlier corrupted copy stays.
-    return QFile::rename(historyPath(), aside);
+    return m_folder + QLatin1Char('/') + asideFileName(label, seconds);
 }
 
 } // namespace quorvane

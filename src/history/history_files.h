@@ -35,6 +35,8 @@ public:
     // "history.corrupted.<seconds>.json", seconds in the shortest decimal form that reads
     // back to the same double, always with a fractional part.
     static QString corruptedFileName(double secondsSince1970);
+    // "history.<label>.<seconds>.json", seconds as in corruptedFileName.
+    static QString asideFileName(const char *label, double secondsSince1970);
 
     const QString &folder() const { return m_folder; }
     QString historyPath() const;
@@ -51,16 +53,23 @@ public:
     // a failure leaves no backup or the previous one, never touches "history.json".
     void refreshBackup() const;
 
-    // Writes `bytes` to "history.tmp.json" (mode 0600) and syncs it, renames it over
+    // Removes whatever "history.tmp.json" is (a leftover, a planted link), creates it
+    // afresh (mode 0600, exclusively, never through a link), writes `bytes` and syncs it, renames it over
     // "history.json" in one step and syncs the folder. Throws HistoryStoreError
     // (diskFull when the volume ran out of space, else storageAccessFailed); on failure
     // "history.json" is untouched. Returns the signature of the new "history.json".
     FileSignature replaceHistory(const QByteArray &bytes) const;
 
-    // Moves "history.json" aside under its corrupted name; false when it could not.
-    bool moveHistoryAside() const;
+    // Keeps what "history.json" holds now under its corrupted name as well (a link, else
+    // a copy), leaving "history.json" in place. Returns the new path; empty when it could not.
+    QString linkHistoryAside() const;
+    // Moves the file at `path` to "history.<label>.<seconds>.json". Returns the new path;
+    // empty when it could not.
+    QString moveAside(const QString &path, const char *label) const;
 
 private:
+    QString asidePath(const char *label) const;
+
     QString m_folder;
 };
 

@@ -15,12 +15,12 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPromise>
+#include <QSet>
 #include <QStandardPaths>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <exception>
 #include <type_traits>
 
@@ -44,6 +44,19 @@ void sortNewestFirst(QList<EncodedEntry> &entries)
 {
     std::stable_sort(entries.begin(), entries.end(), [](const EncodedEntry &a, const EncodedEntry &b) {
         return a.entry.timestamp > b.entry.timestamp;
+    });
+}
+
+// One record per id, the newest: a file edited or merged by hand may repeat one, and a
+// record deleted by id must not come back from its twin.
+void dropRepeatedIds(QList<EncodedEntry> &newestFirst)
+{
+    QSet<QUuid> seen;
+    newestFirst.removeIf([&seen](const EncodedEntry &e) {
+        if (seen.contains(e.entry.id))
+            return true;
+        seen.insert(e.entry.id);
+        return false;
     });
 }
 
@@ -93,21 +106,23 @@ QString HistoryStore::defaultFolder()
     return base + QStringLiteral("/Quorvane");
 }
 
+HistoryStore::HistoryStore(InMemory, int maxEntries, NotificationCenter &notificationCenter)
+    : m_files(QString()),
+      m_notificationCenter(notificationCenter),
+      m_freeSpace(std::make_shared<StorageInfoFreeSpaceSource>()),
+      m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries)),
+      m_isLoaded(true),
+      m_inMemory(true)
+{
+    if (QCoreApplication *app = QCoreApplication::instance())
+        m_mainThreadContext.moveToThread(app->thread());
+    m_executor.setMaxThreadCount(1);
+}
+
 std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
                                                          NotificationCenter &notificationCenter)
 {
-    const QString folder = QDir::tempPath() + QStringLiteral("/QuorvaneInMemory-")
-                           + json::uuidString(QUuid::createUuid());
-    try {
-        return std::make_unique<HistoryStore>(folder, maxEntries, notificationCenter);
-    } catch (const std::exception &error) {
-        diagWarning(lcHistory(), QStringLiteral("Critical: Cannot create in-memory history store. "
-                            "System temp directory unavailable: ")
-             + QString::fromUtf8(error.what()));
-        // The program is still starting and holds nothing worth saving; end it here
-        // rather than run exit handlers under a live application object.
-        std::_Exit(EXIT_FAILURE);
-    }
+    return std::unique_ptr<HistoryStore>(new HistoryStore(InMemory{}, maxEntries, notificationCenter));
 }
 
 QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
@@ -178,11 +193,8 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
     return runAsync(m_executor, [this, id] {
         const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
-        const auto found = std::find_if(m_entries.cbegin(), m_entries.cend(),
-                                        [&id](const EncodedEntry &e) { return e.entry.id == id; });
-        if (found == m_entries.cend())
+        if (m_entries.removeIf([&id](const EncodedEntry &e) { return e.entry.id == id; }) == 0)
             throw HistoryStoreError::entryNotFound(id);
-        m_entries.erase(found);
         saveToDisk();
     });
 }
@@ -237,7 +249,8 @@ void HistoryStore::ensureLoadedNow()
 {
     // Another store over the same folder (the preferences pane keeps one) may have
     // replaced the file; writing our older list over it would undo that change.
-    if (m_isLoaded && HistoryFiles::signature(m_files.historyPath()) == m_loadedSignature)
+    if (m_inMemory
+        || (m_isLoaded && HistoryFiles::signature(m_files.historyPath()) == m_loadedSignature))
         return;
     try {
         loadFromDisk();
@@ -253,42 +266,42 @@ void HistoryStore::ensureLoadedNow()
 void HistoryStore::loadFromDisk()
 {
     const FileSignature signature = HistoryFiles::signature(m_files.historyPath());
-    QList<EncodedEntry> loaded = signature.exists
-                                     ? HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()))
-                                     : readLeftoverHistory();
+    QList<EncodedEntry> loaded;
+    if (signature.exists)
+        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()));
+    else
+        setLeftoversAside();
     sortNewestFirst(loaded);
+    dropRepeatedIds(loaded);
     if (loaded.size() > m_maxEntries)
         loaded.resize(m_maxEntries);
     m_entries = std::move(loaded);
     m_loadedSignature = signature;
 }
 
-QList<EncodedEntry> HistoryStore::readLeftoverHistory() const
+void HistoryStore::setLeftoversAside() const
 {
-    // Without "history.json" the newest complete copy is a finished temporary file,
-    // then the backup. Either may be partial or absent; that is not an error.
-    for (const QString &path : {m_files.temporaryPath(), m_files.backupPath()}) {
+    // Saves replace "history.json" by a rename, so it is never missing half way through
+    // one: without it the user removed the history, and a backup or temporary file beside
+    // it holds captures they meant to delete. They are kept under a dated name, not read.
+    for (const auto &[path, label] : {std::pair{m_files.backupPath(), "backup.set-aside"},
+                                      std::pair{m_files.temporaryPath(), "tmp.set-aside"}}) {
         if (!HistoryFiles::exists(path))
             continue;
-        try {
-            QList<EncodedEntry> entries = HistoryCodec::decode(HistoryFiles::read(path));
-            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] history.json is missing; read %1 "
-                                "records from %2")
-                     .arg(entries.size())
+        if (m_files.moveAside(path, label).isEmpty())
+            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] Could not set %1 aside")
                      .arg(QFileInfo(path).fileName()));
-            return entries;
-        } catch (const HistoryStoreError &) {
-        }
     }
-    return {};
 }
 
 void HistoryStore::recoverFromCorruption()
 {
-    // Set the corrupt file aside first: the save below would otherwise copy it over the
-    // backup, which may be the only good copy left.
-    if (HistoryFiles::exists(m_files.historyPath()) && !m_files.moveHistoryAside())
-        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not move the "
+    // Keep the corrupt file under its dated name but leave it in place until the recovered
+    // history has replaced it: if that save fails, the next load recovers again from the
+    // backup instead of finding no history at all. The save keeps the backup as it is.
+    const QString aside = m_files.linkHistoryAside();
+    if (aside.isEmpty())
+        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not keep the "
                             "corrupted history aside"));
 
     std::optional<QList<EncodedEntry>> recovered;
@@ -302,23 +315,35 @@ void HistoryStore::recoverFromCorruption()
     }
     if (recovered) {
         sortNewestFirst(*recovered);
-        m_entries = std::move(*recovered);
-        // If this save fails the backup stays the only copy and the next load reads it
-        // again (the history file is gone), so the failure is reported, not papered over
-        // with an empty history.
-        saveToDisk(BackupStep::keep);
-        diag(lcHistory(), QStringLiteral("✅ [HistoryStore.recoverFromCorruption] Restored %1 records from "
-                            "the backup")
-                 .arg(m_entries.size()));
-        return;
+        dropRepeatedIds(*recovered);
     }
-    m_entries.clear();
-    saveToDisk(BackupStep::keep);
-    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Started an empty history"));
+    m_entries = recovered.value_or(QList<EncodedEntry>());
+    try {
+        saveToDisk(BackupStep::keep);
+    } catch (const HistoryStoreError &) {
+        if (!aside.isEmpty())
+            QFile::remove(aside);
+        throw;
+    }
+    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Restored %1 records from the "
+                        "backup")
+             .arg(m_entries.size()));
+    if (!aside.isEmpty())
+        announceSetAside(aside);
+}
+
+void HistoryStore::announceSetAside(const QString &path)
+{
+    NotificationCenter &center = m_notificationCenter;
+    QMetaObject::invokeMethod(&m_mainThreadContext, [&center, path] {
+        center.post(historyFileSetAsideNotification, {{QStringLiteral("path"), path}});
+    });
 }
 
 void HistoryStore::saveToDisk(BackupStep backup)
 {
+    if (m_inMemory)
+        return;
     const QByteArray bytes = HistoryCodec::encode(m_entries);
     const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
     if (available && *available < requiredFreeBytes) {

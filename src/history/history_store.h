@@ -35,6 +35,9 @@ public:
     // A save is refused when the volume has less free space than this.
     static constexpr qint64 requiredFreeBytes = 10'000'000;
     static constexpr const char *historyDidChangeNotification = "historyDidChange";
+    // Posted once for every file that could not be read (or held captures deleted by hand)
+    // and was kept under a new name; user info "path" is that name.
+    static constexpr const char *historyFileSetAsideNotification = "historyFileSetAside";
 
     // `folder` absent means the default folder (defaultFolder()). `maxEntries` is clamped
     // to 1...1000. Creates the folder (mode 0700); reads nothing. Throws
@@ -54,8 +57,8 @@ public:
     // "$XDG_DATA_HOME/Quorvane"; empty when the system names no data folder.
     static QString defaultFolder();
 
-    // A store in a new folder of the temporary directory, never found again after exit.
-    // Does not fail: when even that folder cannot be made, prints one line and exits.
+    // A store that keeps its records in memory only: it reads and writes no file and
+    // needs no folder (storageFolder() is empty), so nothing is left after exit. Does not fail.
     static std::unique_ptr<HistoryStore> makeInMemory(int maxEntries,
                                                       NotificationCenter &notificationCenter);
 
@@ -89,13 +92,16 @@ public:
 
 private:
     enum class BackupStep { refresh, keep };
+    struct InMemory {};
+    HistoryStore(InMemory, int maxEntries, NotificationCenter &notificationCenter);
 
     // The steps below run on the executor thread only.
     void ensureLoadedNow();
     void loadFromDisk();
     void saveToDisk(BackupStep backup = BackupStep::refresh);
     void recoverFromCorruption();
-    QList<EncodedEntry> readLeftoverHistory() const;
+    void setLeftoversAside() const;
+    void announceSetAside(const QString &path);
     void trimToMaximum();
 
     HistoryFiles m_files;
@@ -105,6 +111,7 @@ private:
     QList<EncodedEntry> m_entries; // newest first, each with its text in the file
     int m_maxEntries;
     bool m_isLoaded = false;
+    bool m_inMemory = false;
     FileSignature m_loadedSignature; // "history.json" as this store last read or wrote it
 
     QObject m_mainThreadContext; // continuations that must run on the main thread

@@ -14,6 +14,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+#include <cmath>
+
 
 namespace quorvane {
 
@@ -32,21 +35,49 @@ double nextOpacity(double opacity)
     return 0.3;
 }
 
-// A frame that no monitor shows any part of (one that was unplugged since) is moved to the
-// middle of the primary monitor, or the pin could never be seen or closed again.
-QRectF onAConnectedScreen(const QRectF &frame)
+// The panel's alpha: a stored opacity outside the toolbar's range (or no number) would
+// leave an invisible or barely visible window on top of everything.
+double visibleOpacity(double opacity)
 {
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    for (const QScreen *screen : screens) {
-        if (QRectF(screen->geometry()).intersects(frame))
-            return frame;
+    return std::isfinite(opacity) ? std::clamp(opacity, 0.3, 1.0) : 1.0;
+}
+
+// The screen a frame opens on: the one under its centre, else the one showing most of it
+// (a monitor unplugged since leaves none), else the primary screen.
+const QScreen *screenFor(const QRectF &frame)
+{
+    if (std::isfinite(frame.center().x()) && std::isfinite(frame.center().y())) {
+        if (QScreen *screen = QGuiApplication::screenAt(frame.center().toPoint()))
+            return screen;
     }
-    const QScreen *primary = QGuiApplication::primaryScreen();
-    if (!primary)
-        return frame;
-    QRectF moved = frame;
-    moved.moveCenter(QRectF(primary->availableGeometry()).center());
-    return moved;
+    const QScreen *best = nullptr;
+    double bestArea = 0;
+    for (const QScreen *screen : QGuiApplication::screens()) {
+        const QRectF shared = QRectF(screen->geometry()).intersected(frame);
+        if (shared.width() * shared.height() > bestArea) {
+            bestArea = shared.width() * shared.height();
+            best = screen;
+        }
+    }
+    return best ? best : QGuiApplication::primaryScreen();
+}
+
+// Keeps the whole panel, its close button included, on the screen it opens on: no larger
+// than the screen's free area and moved inside it.
+QRect onItsScreen(const QRectF &frame, QSize minimum)
+{
+    const QScreen *screen = screenFor(frame);
+    if (!screen)
+        return frame.toRect();
+    const QRect area = screen->availableGeometry();
+    const auto side = [](double value, int low, int high) {
+        return std::isfinite(value) ? int(std::clamp(value, double(low), double(std::max(low, high)))) : low;
+    };
+    const int width = side(frame.width(), std::min(minimum.width(), area.width()), area.width());
+    const int height = side(frame.height(), std::min(minimum.height(), area.height()), area.height());
+    const int x = side(frame.x(), area.left(), area.left() + area.width() - width);
+    const int y = side(frame.y(), area.top(), area.top() + area.height() - height);
+    return QRect(x, y, width, height);
 }
 } // namespace
 
@@ -124,14 +155,9 @@ bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::op
     if (!mayReplaceCurrentPin())
         return false;
     PinnedCapture pin = makePin(entry, center);
-    // The full image of an earlier capture must not pass for this record's picture.
-    QFile::remove(m_storageFolder + QLatin1Char('/') + QLatin1String(PinnedCapture::fullImageFileName));
+    // Without a full image of its own: an earlier capture's must not pass for this record's picture.
     try {
-        pin.saveMetadata(m_storageFolder);
-        PinnedCapture::ensureStorageDirectory(m_storageFolder);
-        PinnedCapture::writeFileAtomically(
-            m_storageFolder + QLatin1Char('/') + QLatin1String(PinnedCapture::thumbnailFileName),
-            entry.thumbnailData);
+        pin.saveWithImages(m_storageFolder, entry.thumbnailData, std::nullopt);
     } catch (const PinStorageError &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
     }
@@ -265,8 +291,13 @@ bool PinWidgetManager::closePin(bool confirm)
     if (confirm && m_hasUnsavedEdits) {
         switch (confirmClose()) {
         case CloseChoice::saveToClipboard:
-            if (m_currentPin)
-                m_pasteboard->write({{QStringLiteral("text/plain"), m_currentPin->editedText.toUtf8()}});
+            // The edits live on only in the pin's files until the clipboard holds them.
+            if (m_currentPin
+                && m_pasteboard->write({{QStringLiteral("text/plain"), m_currentPin->editedText.toUtf8()}})
+                       .isEmpty()) {
+                reportClipboardRefused();
+                return false;
+            }
             break;
         case CloseChoice::discard:
             break;
@@ -297,11 +328,13 @@ void PinWidgetManager::showPinWindow()
 {
     if (!m_currentPin)
         return;
-    const QRect frame = onAConnectedScreen(m_currentPin->frame).toRect();
     if (!m_window)
-        m_window = new PinWidgetWindow(this, frame);
+        m_window = new PinWidgetWindow(this, m_currentPin->frame.toAlignedRect());
+    // New or restored, the pin stands wholly on one screen, and remembers that place.
+    const QRect frame = onItsScreen(m_currentPin->frame, m_window->minimumSize());
+    m_currentPin->frame = QRectF(frame);
     m_window->setGeometry(frame);
-    m_window->setWindowOpacity(m_currentPin->opacity);
+    m_window->setWindowOpacity(visibleOpacity(m_currentPin->opacity));
     m_window->setStaysOnTop(m_currentPin->isPinned);
     m_window->orderFront();
     setVisible(true);
@@ -363,6 +396,21 @@ PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
     case 1: return CloseChoice::discard;
     default: return CloseChoice::cancel;
     }
+}
+
+void PinWidgetManager::reportClipboardRefused()
+{
+    Alert alert;
+    alert.style = Alert::Style::critical;
+    alert.messageText = L10n::text("pin_widget.clipboard_failed.title", "Text Not Copied",
+                                   "Title when the pin's text could not be put on the clipboard");
+    alert.informativeText = L10n::text("pin_widget.clipboard_failed.message",
+                                       "The clipboard did not take the pin's text, so the pin stays open "
+                                       "with your edits. Try again, or copy the text from the pin.",
+                                       "Message when the pin's text could not be put on the clipboard");
+    alert.buttons = {L10n::text("pin_widget.clipboard_failed.ok", "OK", "OK button")};
+    alert.window = m_window.data();
+    m_alerts->runModal(alert);
 }
 
 std::optional<QByteArray> PinWidgetManager::pngData(const QImage &image)

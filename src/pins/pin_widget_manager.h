@@ -74,10 +74,12 @@ public:
     virtual void hidePin();
     // Removes the pin and its files. With `confirm` and unsaved edits the user chooses
     // first: copy the text to the clipboard, discard it, or cancel (false, nothing changes).
+    // When the clipboard refuses the text the user is told and the pin stays (false).
     virtual bool closePin(bool confirm = true);
     // Shows the pin stored by an earlier run, if any; posts nothing.
     virtual void restorePin();
-    // Makes the panel when needed and shows it with the pin's frame, opacity and level.
+    // Makes the panel when needed and shows it with the pin's frame (kept wholly on the
+    // screen it opens on), opacity (at least 0.3 for the panel) and level.
     virtual void showPinWindow();
 
     // The text pane's whole new text.
@@ -101,6 +103,7 @@ private:
 
     bool confirmReplace();
     CloseChoice confirmClose();
+    void reportClipboardRefused();
     static std::optional<QByteArray> pngData(const QImage &image);
 
     // Steps shared by both ways of making a pin.

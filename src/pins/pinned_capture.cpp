@@ -1,23 +1,26 @@
 #include "pins/pinned_capture.h"
 
 #include "core/diagnostics.h"
+#include "platform/atomic_save.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+
+#include <fcntl.h>
+#include <stdio.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace quorvane {
 
 namespace {
-
-// Captured text and images can be private: only the user may read the pin's files.
-constexpr QFileDevice::Permissions kOwnerOnlyFile = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-constexpr QFileDevice::Permissions kOwnerOnlyFolder =
-    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
 
 QString pathIn(const QString &folder, const char *fileName)
 {
@@ -69,6 +72,74 @@ std::optional<QByteArray> readFile(const QString &path)
     if (file.error() != QFileDevice::NoError)
         throw PinStorageError(file.errorString().toStdString());
     return bytes;
+}
+
+constexpr const char *kStagingInfix = ".new-";
+
+enum class EntryKind { missing, folder, link, other };
+
+// What stands at `path`, without following a link.
+EntryKind kindOf(const QString &path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return EntryKind::missing;
+    if (S_ISDIR(status.st_mode))
+        return EntryKind::folder;
+    return S_ISLNK(status.st_mode) ? EntryKind::link : EntryKind::other;
+}
+
+bool isPlainFile(const QString &path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+void writeInto(const QString &folder, const char *name, const QByteArray &bytes)
+{
+    const QString path = pathIn(folder, name);
+    if (const int error = writeNewFileSynced(path, bytes, 0600); error != 0)
+        throw PinStorageError(QStringLiteral("Cannot write %1: %2")
+                                  .arg(path, QString::fromLocal8Bit(std::strerror(error)))
+                                  .toStdString());
+}
+
+// Puts the stored image `name` of `from` into `staging` too. The image files are never
+// changed once written, so a second name for the same file is as good as a copy.
+void carryOver(const QString &from, const QString &staging, const char *name)
+{
+    const QString source = pathIn(from, name);
+    if (!isPlainFile(source))
+        return;
+    if (::link(QFile::encodeName(source).constData(), QFile::encodeName(pathIn(staging, name)).constData()) == 0)
+        return;
+    std::optional<QByteArray> bytes = readFile(source);
+    writeInto(staging, name, bytes.value_or(QByteArray()));
+}
+
+void syncFolder(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Staging folders left by a save that was killed half way.
+void removeLeftovers(const QString &folder)
+{
+    const QFileInfo info(folder);
+    const QDir parent = info.absoluteDir();
+    const QStringList names = parent.entryList({info.fileName() + QLatin1String(kStagingInfix) + QLatin1Char('*')},
+                                               QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : names) {
+        const QString path = parent.filePath(name);
+        if (kindOf(path) == EntryKind::folder)
+            QDir(path).removeRecursively();
+        else
+            QFile::remove(path);
+    }
 }
 
 } // namespace
@@ -148,50 +219,81 @@ QString PinnedCapture::storageDirectory()
         + QStringLiteral("/Quorvane/PinnedCapture");
 }
 
-void PinnedCapture::ensureStorageDirectory(const QString &folder)
-{
-    const QFileInfo info(folder);
-    if (info.isDir())
-        return;
-    if (info.exists())
-        throw PinStorageError(QStringLiteral("%1 exists and is not a folder").arg(folder).toStdString());
-    const QString parent = info.absoluteDir().absolutePath();
-    if (!QDir().mkpath(parent))
-        throw PinStorageError(QStringLiteral("Cannot create folder %1").arg(parent).toStdString());
-    if (!QDir().mkdir(folder, kOwnerOnlyFolder) && !QFileInfo(folder).isDir())
-        throw PinStorageError(QStringLiteral("Cannot create folder %1").arg(folder).toStdString());
-}
-
-void PinnedCapture::writeFileAtomically(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    const auto fail = [&](const QString &what) {
-        throw PinStorageError(QStringLiteral("%1 %2: %3").arg(what, path, file.errorString()).toStdString());
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("Cannot open"));
-    if (!file.setPermissions(kOwnerOnlyFile))
-        fail(QStringLiteral("Cannot restrict access to"));
-    if (file.write(bytes) != bytes.size())
-        fail(QStringLiteral("Cannot write"));
-    if (!file.commit())
-        fail(QStringLiteral("Cannot replace"));
-}
-
 void PinnedCapture::saveMetadata(const QString &folder) const
 {
-    ensureStorageDirectory(folder);
-    writeFileAtomically(pathIn(folder, metadataFileName), json::dump(toJson()));
+    replaceFolder(folder, [&folder](const QString &staging) {
+        carryOver(folder, staging, thumbnailFileName);
+        carryOver(folder, staging, fullImageFileName);
+    });
 }
 
 void PinnedCapture::saveWithImages(const QString &folder, const QByteArray &thumbnail,
-                                   const QByteArray &fullImage) const
+                                   const std::optional<QByteArray> &fullImage) const
 {
-    saveMetadata(folder);
-    ensureStorageDirectory(folder);
-    writeFileAtomically(pathIn(folder, thumbnailFileName), thumbnail);
-    ensureStorageDirectory(folder);
-    writeFileAtomically(pathIn(folder, fullImageFileName), fullImage);
+    replaceFolder(folder, [&](const QString &staging) {
+        writeInto(staging, thumbnailFileName, thumbnail);
+        if (fullImage)
+            writeInto(staging, fullImageFileName, *fullImage);
+    });
+}
+
+void PinnedCapture::replaceFolder(const QString &folder,
+                                  const std::function<void(const QString &)> &addImages) const
+{
+    const QFileInfo info(folder);
+    const QString parent = info.absolutePath();
+    if (!QDir().mkpath(parent))
+        throw PinStorageError(QStringLiteral("Cannot create folder %1").arg(parent).toStdString());
+    const EntryKind existing = kindOf(folder);
+    if (existing == EntryKind::other)
+        throw PinStorageError(QStringLiteral("%1 exists and is not a folder").arg(folder).toStdString());
+    removeLeftovers(folder);
+
+    // Owner-only and made afresh: nothing planted can be inside it.
+    QTemporaryDir staging(folder + QLatin1String(kStagingInfix) + QStringLiteral("XXXXXX"));
+    if (!staging.isValid())
+        throw PinStorageError(QStringLiteral("Cannot create a folder beside %1: %2")
+                                  .arg(folder, staging.errorString())
+                                  .toStdString());
+    addImages(staging.path());
+    // The record comes last, so it never names images that are not there.
+    writeInto(staging.path(), metadataFileName, json::dump(toJson()));
+    syncFolder(staging.path());
+
+    const QByteArray from = QFile::encodeName(staging.path());
+    const QByteArray to = QFile::encodeName(folder);
+    const auto fail = [&folder](const char *what) {
+        throw PinStorageError(QStringLiteral("Cannot %1 %2: %3")
+                                  .arg(QLatin1String(what), folder, QString::fromLocal8Bit(std::strerror(errno)))
+                                  .toStdString());
+    };
+    if (existing == EntryKind::missing) {
+        if (::rename(from.constData(), to.constData()) != 0)
+            fail("move the pin into");
+    } else if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_EXCHANGE) != 0) {
+        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP)
+            fail("swap the pin into");
+        // A file system that cannot exchange two names: the old pin steps aside first
+        // (under a name the next save clears away), so for a moment there is none.
+        const QByteArray aside = from + ".old";
+        if (::rename(to.constData(), aside.constData()) != 0)
+            fail("move the old pin out of");
+        if (::rename(from.constData(), to.constData()) != 0) {
+            const int error = errno;
+            ::rename(aside.constData(), to.constData());
+            errno = error;
+            fail("move the pin into");
+        }
+        if (kindOf(QFile::decodeName(aside)) == EntryKind::folder)
+            QDir(QFile::decodeName(aside)).removeRecursively();
+        else
+            ::unlink(aside.constData());
+    }
+    syncFolder(parent);
+    // The old pin now stands at the staging name and goes with it; a link is removed,
+    // never followed.
+    if (kindOf(staging.path()) == EntryKind::link)
+        ::unlink(from.constData());
 }
 
 std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder)
@@ -200,7 +302,9 @@ std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder)
         const std::optional<QByteArray> bytes = readFile(pathIn(folder, metadataFileName));
         if (!bytes)
             return std::nullopt;
-        return fromJson(json::parse(*bytes));
+        // Far above any recognised text; a larger file is not a pin of ours.
+        constexpr qsizetype maxMetadataBytes = 16 << 20;
+        return fromJson(json::parse(*bytes, maxMetadataBytes));
     } catch (const std::exception &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
         return std::nullopt;

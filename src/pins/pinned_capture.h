@@ -12,6 +12,7 @@
 #include <QString>
 #include <QUuid>
 
+#include <functional>
 #include <optional>
 #include <stdexcept>
 
@@ -26,7 +27,7 @@ public:
 // The one capture pinned to the screen, and the three files in which it outlives the
 // program: "pin-metadata.json" (this record), "pin-thumbnail.png" and "pin-fullimage.png".
 // The file operations work on a folder given by the caller; the program's folder is
-// storageDirectory().
+// storageDirectory(). No file is ever written through a link found there.
 struct PinnedCapture {
     QUuid id = QUuid::createUuid();
     std::optional<QUuid> captureEntryID; // the history record the pin was made from
@@ -55,17 +56,15 @@ struct PinnedCapture {
 
     // "$XDG_DATA_HOME/Quorvane/PinnedCapture"; computing it creates nothing.
     static QString storageDirectory();
-    // Creates `folder` (owner-only) with its missing parents; an existing folder is fine.
-    // Throws PinStorageError.
-    static void ensureStorageDirectory(const QString &folder);
-    // Replaces the file at `path` with `bytes` in one step (owner-only); throws PinStorageError.
-    static void writeFileAtomically(const QString &path, const QByteArray &bytes);
-
-    // Writes "pin-metadata.json" atomically; throws PinStorageError.
+    // Writes "pin-metadata.json", keeping the stored images; throws PinStorageError.
     void saveMetadata(const QString &folder) const;
-    // Writes the metadata, then the thumbnail, then the full image (also when it is empty).
-    // The first failure is thrown; files already written stay.
-    void saveWithImages(const QString &folder, const QByteArray &thumbnail, const QByteArray &fullImage) const;
+    // Writes the thumbnail, the full image (also when it is empty; none when absent) and
+    // then the metadata that names them. The pin is saved as a unit: the three files are
+    // written into a new owner-only folder beside `folder` that then takes its place in
+    // one rename, so `folder` always holds one whole pin, the old or the new, also after a
+    // kill or on a full disk. Throws PinStorageError; `folder` is then as it was.
+    void saveWithImages(const QString &folder, const QByteArray &thumbnail,
+                        const std::optional<QByteArray> &fullImage) const;
 
     // The stored record; none when there is no file or it cannot be read (printed).
     static std::optional<PinnedCapture> loadSaved(const QString &folder);
@@ -75,6 +74,11 @@ struct PinnedCapture {
     static QImage loadThumbnail(const QString &folder);
     // Removes the three files; a file that cannot be removed (or is missing) is skipped.
     static void deleteStoredFiles(const QString &folder);
+
+private:
+    // Fills a new folder with `addImages`, adds this record's metadata, and puts the
+    // folder in the place of `folder`.
+    void replaceFolder(const QString &folder, const std::function<void(const QString &)> &addImages) const;
 };
 
 } // namespace quorvane

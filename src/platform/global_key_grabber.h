@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QMap>
 #include <QObject>
+#include <QString>
 
 #include <memory>
 #include <optional>
@@ -20,6 +22,21 @@ struct GrabError {
     int xErrorCode = 0;
 };
 
+// What a combination is for. Desktops that own the keys themselves (the portal of a
+// Wayland session) list a program's shortcuts by id and description; an empty id only
+// asks whether the combination could be taken.
+struct GrabPurpose {
+    QString id;
+    QString description;
+};
+
+// Who holds the program's global shortcuts.
+enum class ShortcutOwnership {
+    program,    // this program takes the keys itself (X11)
+    desktop,    // the desktop binds them for us and may let the user change them there
+    unavailable // the desktop offers programs no global shortcuts, or refused them
+};
+
 // System-wide key combinations for this program: while one is held, pressing it anywhere
 // on the desktop reaches this program and not the focused window.
 // Key codes and modifier flags are the stored shortcut values (see KeyTable).
@@ -33,18 +50,26 @@ public:
     // Takes the combination, whatever the Caps Lock and Num Lock states; none on success.
     // Only the command, shift, option and control bits of `modifierFlags` count.
     // On failure nothing of the combination stays held.
-    virtual std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) = 0;
+    virtual std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &purpose) = 0;
     // Gives a combination taken with `grab` back; one that is not held is ignored.
     virtual void release(quint16 keyCode, quint32 modifierFlags) = 0;
+
+    virtual ShortcutOwnership ownership() const { return ShortcutOwnership::program; }
+    // Where the desktop owns the keys: how it says each bound shortcut is triggered, by
+    // purpose id (it may differ from the combination asked for). Empty otherwise.
+    virtual QMap<QString, QString> desktopTriggers() const { return {}; }
 
 signals:
     // A held combination was pressed. Emitted on the main thread while the key event is
     // being handled; `modifierFlags` holds only the four modifier bits.
     void pressed(quint16 keyCode, quint32 modifierFlags);
+    // `ownership` or `desktopTriggers` changed.
+    void desktopShortcutsChanged();
 };
 
-// The grabber of the running desktop session (X11). Without an X connection it reports
-// `canGrab` false and refuses every grab with `noDisplay`.
+// The grabber of the running desktop session: the desktop portal's in a Wayland session,
+// X11 key grabs otherwise. Without an X connection the X11 one reports `canGrab` false and
+// refuses every grab with `noDisplay`.
 std::unique_ptr<GlobalKeyGrabber> createGlobalKeyGrabber(QObject *parent = nullptr);
 
 } // namespace quorvane

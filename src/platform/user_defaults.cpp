@@ -1,12 +1,13 @@
 #include "platform/user_defaults.h"
 
+#include "platform/atomic_save.h"
+#include "platform/bounded_json.h"
 #include "platform/log_categories.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTimer>
 
@@ -15,6 +16,8 @@ namespace quorvane {
 namespace {
 // Binary values are kept as {"data": "<base64>"} so the file stays valid UTF-8 JSON.
 constexpr const char *kDataMember = "data";
+// Far above what the settings take; a larger file is not one of ours.
+constexpr qsizetype kMaxFileBytes = 4 << 20;
 } // namespace
 
 UserDefaults::UserDefaults(const QString &filePath, QObject *parent)
@@ -46,17 +49,20 @@ void UserDefaults::load()
     } else {
         const QByteArray bytes = file.readAll();
         file.close();
-        nlohmann::json parsed = nlohmann::json::parse(bytes.begin(), bytes.end(), nullptr, false);
+        nlohmann::json parsed = parseBoundedJson(bytes, kMaxFileBytes);
         if (!parsed.is_discarded() && parsed.is_object()) {
             m_values = std::move(parsed);
             return;
         }
-        problem = QStringLiteral("not a JSON object");
+        problem = bytes.size() > kMaxFileBytes ? QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes)
+                                               : QStringLiteral("not a JSON object of bounded depth");
     }
     // Keep the bytes for whoever wants to look at them; start afresh beside them.
     const QString aside = m_path + QStringLiteral(".unreadable-")
                           + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));
     const bool moved = QFile::rename(m_path, aside);
+    if (moved)
+        m_setAsidePath = aside;
     m_loadProblem = moved
         ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
         : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);
@@ -132,6 +138,14 @@ std::optional<QStringList> UserDefaults::stringListValue(const QString &key) con
     return list;
 }
 
+std::optional<nlohmann::json> UserDefaults::objectValue(const QString &key) const
+{
+    const auto *v = find(key);
+    if (!v || !v->is_object())
+        return std::nullopt;
+    return *v;
+}
+
 void UserDefaults::setBool(const QString &key, bool value) { store(key, value); }
 void UserDefaults::setInteger(const QString &key, qint64 value) { store(key, value); }
 void UserDefaults::setString(const QString &key, const QString &value) { store(key, value.toStdString()); }
@@ -147,6 +161,11 @@ void UserDefaults::setStringList(const QString &key, const QStringList &value)
     for (const QString &s : value)
         array.push_back(s.toStdString());
     store(key, std::move(array));
+}
+
+void UserDefaults::setObject(const QString &key, const nlohmann::json &object)
+{
+    store(key, object);
 }
 
 void UserDefaults::remove(const QString &key)
@@ -178,17 +197,17 @@ bool UserDefaults::synchronize()
 {
     if (!m_dirty)
         return true;
-    const QFileInfo info(m_path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        m_lastError = QStringLiteral("cannot create folder %1").arg(info.absolutePath());
+    const QString folder = QFileInfo(m_path).absolutePath();
+    // The settings name the user's shortcuts and languages: theirs alone, like the data folder.
+    if (!QDir().mkpath(folder)
+        || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        m_lastError = QStringLiteral("cannot create folder %1").arg(folder);
         return false;
     }
-    QSaveFile file(m_path);
     const std::string text = m_values.dump(2) + "\n";
-    if (!file.open(QIODevice::WriteOnly)
-        || file.write(text.data(), qint64(text.size())) != qint64(text.size())
-        || !file.commit()) {
-        m_lastError = file.errorString();
+    if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
+                                            QFile::ReadOwner | QFile::WriteOwner)) {
+        m_lastError = *failure;
         qCWarning(lcSettings).noquote() << "❌ [UserDefaults] could not write" << m_path << ":" << m_lastError;
         return false;
     }

@@ -17,8 +17,9 @@ namespace quorvane {
 class UserDefaults : public QObject {
     Q_OBJECT
 public:
-    // Opens (or starts) the database at `filePath`. An unreadable file is moved aside
-    // to "<file>.unreadable-<time>" and the database starts empty; `loadProblem` says so.
+    // Opens (or starts) the database at `filePath`. An unreadable file (also one too large
+    // or too deeply nested) is moved aside to "<file>.unreadable-<time>" and the database
+    // starts empty; `loadProblem` says so.
     explicit UserDefaults(const QString &filePath, QObject *parent = nullptr);
     ~UserDefaults() override;
 
@@ -34,20 +35,26 @@ public:
     std::optional<QString> stringValue(const QString &key) const;
     std::optional<QByteArray> dataValue(const QString &key) const;
     std::optional<QStringList> stringListValue(const QString &key) const;
+    // A JSON object kept as it is, so the file stays readable and editable by hand.
+    std::optional<nlohmann::json> objectValue(const QString &key) const;
 
     void setBool(const QString &key, bool value);
     void setInteger(const QString &key, qint64 value);
     void setString(const QString &key, const QString &value);
     void setData(const QString &key, const QByteArray &value);
     void setStringList(const QString &key, const QStringList &value);
+    void setObject(const QString &key, const nlohmann::json &object);
     void remove(const QString &key);
 
-    // Writes pending changes now. False when the file could not be written;
-    // `lastError` then says why and the changes stay pending.
+    // Writes pending changes now, readable by the user only (folder 0700, file 0600).
+    // False when the file could not be written in full; the file on disk is then as it
+    // was, `lastError` says why and the changes stay pending.
     bool synchronize();
     QString lastError() const { return m_lastError; }
     // Non-empty when the file existed but could not be read at creation.
     QString loadProblem() const { return m_loadProblem; }
+    // Where an unreadable file was moved at creation; empty when none was.
+    QString setAsidePath() const { return m_setAsidePath; }
 
 private:
     void load();
@@ -61,6 +68,7 @@ private:
     bool m_flushScheduled = false;
     QString m_lastError;
     QString m_loadProblem;
+    QString m_setAsidePath;
 };
 
 } // namespace quorvane

@@ -1,10 +1,12 @@
 #include "platform/x11_key_grabber.h"
 
 #include "platform/key_table.h"
+#include "platform/portal_key_grabber.h"
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <xcb/xcb_keysyms.h>
 
@@ -46,7 +48,7 @@ bool X11KeyGrabber::canGrab() const
     return m_connection && m_root != XCB_WINDOW_NONE && !xcb_connection_has_error(m_connection);
 }
 
-std::optional<GrabError> X11KeyGrabber::grab(quint16 keyCode, quint32 modifierFlags)
+std::optional<GrabError> X11KeyGrabber::grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &)
 {
     if (!canGrab())
         return GrabError{GrabError::Reason::noDisplay};
@@ -191,6 +193,11 @@ void X11KeyGrabber::waitForServer()
 
 std::unique_ptr<GlobalKeyGrabber> createGlobalKeyGrabber(QObject *parent)
 {
+    // Under Wayland an X11 grab (through XWayland) sees no key pressed in a Wayland window.
+    if (QGuiApplication::platformName() == QLatin1String("wayland")
+        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")) {
+        return std::make_unique<PortalKeyGrabber>(QDBusConnection::sessionBus(), parent);
+    }
     xcb_connection_t *connection = x11Connection();
     const xcb_screen_t *screen = x11FirstScreen(connection);
     // Without a screen the root stays none and the grabber grabs nothing.

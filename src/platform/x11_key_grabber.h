@@ -22,7 +22,7 @@ public:
     ~X11KeyGrabber() override;
 
     bool canGrab() const override;
-    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) override;
+    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &purpose) override;
     void release(quint16 keyCode, quint32 modifierFlags) override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;

@@ -1,10 +1,11 @@
 #include "platform/xdg_autostart_login_item.h"
 
+#include "platform/atomic_save.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace quorvane {
@@ -117,12 +118,8 @@ void XdgAutostartLoginItem::registerItem()
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
         throw LoginItemError(QStringLiteral("Cannot create the folder %1").arg(folder).toStdString());
-    QSaveFile file(m_path);
-    const QByteArray entry = desktopEntry();
-    if (!file.open(QIODevice::WriteOnly) || file.write(entry) != entry.size() || !file.commit()) {
-        throw LoginItemError(
-            QStringLiteral("Cannot write %1: %2").arg(m_path, file.errorString()).toStdString());
-    }
+    if (const auto failure = saveAtomically(m_path, desktopEntry()))
+        throw LoginItemError(failure->toStdString());
     if (!m_formerPath.isEmpty())
         removeEntry(m_formerPath);
 }

@@ -86,6 +86,8 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     m_slider->setAccessibleName(
         L10n::text("preferences.history.max_entries", "Maximum history entries", "Max history entries label"));
     connect(m_slider, &QSlider::valueChanged, this, &HistoryPreferencesView::sliderMoved);
+    // A drag passes through every value on its way; only where it ends is the user's choice.
+    connect(m_slider, &QSlider::sliderReleased, this, [this] { sliderMoved(m_slider->value()); });
     sliderRow->addWidget(m_slider, 1);
     m_valueLabel = new QLabel(section);
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -268,7 +270,34 @@ void HistoryPreferencesView::sliderMoved(int value)
         m_slider->setValue(snapped);
         return;
     }
+    if (m_slider->isSliderDown()) {
+        refresh();
+        return;
+    }
+    if (snapped < m_currentEntryCount && snapped != m_maxHistoryEntries && !confirmTrim(snapped)) {
+        showSliderValue();
+        return;
+    }
     setMaxHistoryEntries(snapped);
+}
+
+bool HistoryPreferencesView::confirmTrim(int maximum)
+{
+    const QString doomed = QString::number(m_currentEntryCount - maximum);
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    alert.messageText = L10n::text("preferences.history.trim_confirmation.title", "Delete Older Captures?",
+                                   "Title when a lower maximum would delete captures");
+    alert.informativeText = L10n::format(
+        "preferences.history.trim_confirmation.message",
+        "Keeping at most %@ captures permanently deletes the %@ oldest. This action cannot be undone.",
+        "Message when a lower maximum would delete captures", {QString::number(maximum), doomed});
+    alert.buttons = {L10n::format("preferences.history.trim_confirmation.button", "Delete %@ Captures",
+                                  "Button that lowers the maximum and deletes captures", {doomed}),
+                     L10n::text("preferences.history.trim_confirmation.cancel", "Cancel", "Cancel button")};
+    alert.cancelButton = 1;
+    alert.window = window();
+    return m_alertPresenter.runModal(alert) == 0;
 }
 
 void HistoryPreferencesView::setMaxHistoryEntries(int value)
@@ -333,15 +362,17 @@ void HistoryPreferencesView::clearAll()
 
 void HistoryPreferencesView::refresh()
 {
-    m_valueLabel->setText(integerText(m_maxHistoryEntries));
+    // While the slider is held, the labels follow it; nothing is applied yet.
+    const int shown = m_slider->isSliderDown() ? snappedToStep(m_slider->value()) : m_maxHistoryEntries;
+    m_valueLabel->setText(integerText(shown));
     m_estimateLabel->setText(L10n::format("preferences.history.estimated_storage", "Estimated storage: %@",
-                                          "Estimated storage label", {storageEstimate(m_maxHistoryEntries)}));
+                                          "Estimated storage label", {storageEstimate(shown)}));
     m_entryCountLabel->setText(L10n::format("preferences.history.entry_count", "%d entries stored", "Entry count label",
                                             {QString::number(m_currentEntryCount)}));
     m_usageLabel->setVisible(m_currentEntryCount >= 1);
     m_usageLabel->setText(L10n::format("preferences.history.space_usage", "Using %d%% of maximum capacity",
                                        "Space usage label",
-                                       {QString::number(usagePercentage(m_currentEntryCount, m_maxHistoryEntries))}));
+                                       {QString::number(usagePercentage(m_currentEntryCount, shown))}));
     m_clearButton->setEnabled(m_currentEntryCount > 0);
 }
 

@@ -71,7 +71,10 @@ private:
     void setEntryCount(int count);
     void showSliderValue();
     void refresh();
+    // Applies a slider value, unless the slider is still held; asks first when the new
+    // maximum would delete captures.
     void sliderMoved(int value);
+    bool confirmTrim(int maximum);
 
     SettingsStore &m_settingsStore;
     HistoryStoreOpener m_openHistoryStore;

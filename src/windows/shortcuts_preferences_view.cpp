@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/settings_store.h"
 #include "platform/l10n.h"
+#include "windows/desktop_shortcuts_note.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
@@ -59,6 +60,8 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     FormStyle::makeSecondary(header);
     header->setContentsMargins(0, 0, 0, 8);
     section->content()->addWidget(header);
+    m_desktopNote = new DesktopShortcutsNote(m_globalShortcuts, section);
+    section->content()->addWidget(m_desktopNote);
 
     struct RowText {
         ShortcutAction action;
@@ -143,6 +146,7 @@ ShortcutRecorderView *ShortcutsPreferencesView::recorder(ShortcutAction action) 
 
 void ShortcutsPreferencesView::showEvent(QShowEvent *event)
 {
+    m_desktopNote->refresh();
     loadShortcuts();
     // The changes the load itself makes are not sent back to the store; from the next
     // turn of the event loop on, every change is.

@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace quorvane {
 
+class DesktopShortcutsNote;
 class ErrorBanner;
 class GlobalShortcutGate;
 class SettingsStore;
@@ -32,6 +33,8 @@ public:
     QPushButton *resetButton() const { return m_resetButton; }
     // Says why the last reset could not be stored; hidden after one that was.
     ErrorBanner *errorBanner() const { return m_errorBanner; }
+    // Who holds the shortcuts, where the desktop does.
+    DesktopShortcutsNote *desktopNote() const { return m_desktopNote; }
     bool isInitialLoad() const { return m_isInitialLoad; }
 
     // Copies the five stored shortcuts into the pane's copy.
@@ -54,6 +57,7 @@ private:
 
     SettingsStore &m_settingsStore;
     GlobalShortcutGate *m_globalShortcuts;
+    DesktopShortcutsNote *m_desktopNote = nullptr;
     std::array<Shortcut, 5> m_shortcuts;
     bool m_isInitialLoad = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};

@@ -257,18 +257,30 @@ struct RecordingNotificationService : NotificationService {
 // A grabber that notes in the factory's log when the first combination is taken.
 struct LoggingGrabber : test::FakeKeyGrabber {
     QStringList *log = nullptr;
-    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) override
+    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &purpose) override
     {
         if (log && !log->contains("grab"))
             log->append("grab");
-        return FakeKeyGrabber::grab(keyCode, modifierFlags);
+        return FakeKeyGrabber::grab(keyCode, modifierFlags, purpose);
     }
 };
 
+QString defaultsFile(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const QString path = dir.filePath("config/defaults.json");
+    if (!bytes.isEmpty() && QDir().mkpath(dir.filePath("config"))) {
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+    return path;
+}
+
 // Fakes for every desktop facility; `made` lists what the delegate asked for, in order.
 struct FakeFactory : ServiceFactory {
-    FakeFactory()
-        : defaults(dir.filePath("config/defaults.json")),
+    // `storedDefaults`, when given, is the settings file an earlier run left.
+    explicit FakeFactory(const QByteArray &storedDefaults = {})
+        : defaults(defaultsFile(dir, storedDefaults)),
           policy(std::make_unique<RecordingTaskbar>())
     {
         grabber.log = &made;
@@ -542,6 +554,29 @@ TEST(AppDelegateStartUp, InMemoryHistoryIsAnnouncedOnceWithAWarning)
     delegate.settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->warnings.size(), 1);
+}
+
+TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
+{
+    FakeFactory factory("{ not json");
+    ASSERT_FALSE(factory.defaults.loadProblem().isEmpty());
+    QDir().mkpath(factory.dir.filePath("data/Quorvane"));
+    QFile history(factory.dir.filePath("data/Quorvane/history.json"));
+    ASSERT_TRUE(history.open(QIODevice::WriteOnly));
+    history.write("[{ not json");
+    history.close();
+
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    test::waitFor(delegate.historyStore()->getEntries());
+    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->warnings.size() == 2; }));
+    EXPECT_TRUE(factory.notifications->warnings[0].contains("defaults.json.unreadable-"));
+    const QStringList corrupted = QDir(factory.dir.filePath("data/Quorvane")).entryList({"history.corrupted.*"});
+    ASSERT_EQ(corrupted.size(), 1);
+    EXPECT_TRUE(factory.notifications->warnings[1].contains(corrupted[0]));
+    drainEvents();
+    test::waitFor(delegate.historyStore()->getEntries());
+    EXPECT_EQ(factory.notifications->warnings.size(), 2);
 }
 
 TEST(AppDelegateHotkeys, ARefusedShortcutLeavesTheOtherFourBoundAndWorking)

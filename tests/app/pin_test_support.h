@@ -27,10 +27,11 @@ struct ScriptedAlerts : AlertPresenter {
 
 struct RecordingPasteboard : Pasteboard {
     QList<QList<Representation>> writes;
+    bool refuse = false; // as a clipboard that another program holds on to
     QStringList write(const QList<Representation> &representations) override
     {
         writes.append(representations);
-        return {QStringLiteral("text/plain")};
+        return refuse ? QStringList() : QStringList{QStringLiteral("text/plain")};
     }
 };
 

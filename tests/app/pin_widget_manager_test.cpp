@@ -271,6 +271,44 @@ TEST(PinWidgetManager, ClosingAPinWithUnsavedEditsOffersTheClipboard)
         EXPECT_FALSE(QFile::exists(rig.path(name))) << name;
 }
 
+TEST(PinWidgetManager, TextTheClipboardRefusedKeepsThePinAndSaysSo)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    manager->updateEditedText(QStringLiteral("orig + mine"));
+    rig.pasteboard.refuse = true;
+    rig.alerts.answers = {0, 0}; // Save to Clipboard, then OK
+    EXPECT_FALSE(manager->closePin(true));
+    ASSERT_EQ(rig.alerts.shown.size(), 2);
+    EXPECT_EQ(rig.alerts.shown[1].style, Alert::Style::critical);
+    EXPECT_TRUE(manager->window() && manager->window()->isVisible());
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig + mine"));
+    EXPECT_EQ(rig.closed, 0);
+}
+
+TEST(PinWidgetManager, EveryPinOpensWhollyOnOneScreenAndCanBeSeen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    PinRig rig;
+    auto manager = rig.makeManager();
+    // A capture that ended near the right edge: centred on it the pin would stick out.
+    manager->pinCapture(record(QStringLiteral("edge")), solidImage(40, 20, Qt::blue),
+                        QPoint(screen.right() - 120, screen.bottom() - 20));
+    EXPECT_TRUE(screen.contains(manager->window()->geometry())) << manager->window()->geometry().x();
+
+    for (const QRectF &frame : {QRectF(0, 0, 1e9, 1e9), QRectF(-1e9, 40, 400, 300),
+                                QRectF(screen.right() - 50, 10, 400, 300)}) {
+        PinRig stored;
+        storePin(stored, 0.0, QStringLiteral("original"), frame);
+        auto restored = stored.makeManager();
+        restored->restorePin();
+        ASSERT_TRUE(restored->window());
+        EXPECT_TRUE(screen.contains(restored->window()->geometry())) << frame.x() << " " << frame.width();
+        EXPECT_GT(restored->window()->windowOpacity(), 0.29); // X keeps 8 bits of it
+    }
+}
+
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
 {
     PinRig rig;

@@ -1,6 +1,7 @@
 #include "pins/pinned_capture.h"
 
 #include "pin_test_support.h"
+#include "support/child_process.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <random>
 
 using namespace quorvane;
 
@@ -30,6 +34,33 @@ PinnedCapture samplePin()
     pin.createdAt = QDateTime(QDate(2025, 3, 1), QTime(8, 30, 0), Qt::UTC);
     pin.modifiedAt = QDateTime(QDate(2025, 3, 1), QTime(8, 31, 5, 750), Qt::UTC);
     return pin;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Saves pin `n`: its text and both images name the number, so a mixture shows.
+void saveNumbered(const QString &folder, int n)
+{
+    PinnedCapture pin;
+    pin.originalText = pin.editedText = QString::number(n);
+    pin.createdAt = pin.modifiedAt = QDateTime::currentDateTimeUtc();
+    pin.saveWithImages(folder, "thumbnail " + QByteArray::number(n), "full " + QByteArray::number(n));
+}
+
+// The number of the pin stored in `folder`, checked against its images; -1 when mixed.
+int storedNumber(const QString &folder)
+{
+    const auto pin = PinnedCapture::loadSaved(folder);
+    if (!pin)
+        return -1;
+    const QByteArray n = pin->originalText.toUtf8();
+    const bool whole = contents(folder + "/pin-thumbnail.png") == "thumbnail " + n
+                       && contents(folder + "/pin-fullimage.png") == "full " + n;
+    return whole ? n.toInt() : -1;
 }
 
 QByteArray pngOf(const QImage &image)
@@ -138,6 +169,11 @@ TEST(PinnedCapture, ReadingAcceptsDefaultsAndRejectsAnythingMalformed)
     QTemporaryDir folder;
     writeFile(folder.path() + QStringLiteral("/pin-metadata.json"), "{ not json");
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path()));
+    // Nor does a pin that nests deeper than any record we write.
+    QByteArray deep = json::dump(good);
+    deep.insert(deep.lastIndexOf('}'), ", \"x\": " + QByteArray(100'000, '[') + QByteArray(100'000, ']'));
+    writeFile(folder.path() + QStringLiteral("/pin-metadata.json"), deep);
+    EXPECT_FALSE(PinnedCapture::loadSaved(folder.path()));
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path() + QStringLiteral("/missing")));
 }
 
@@ -171,4 +207,66 @@ TEST(PinnedCapture, FilesAreOwnerOnlyAndAnEmptyFullImageFallsBackToTheThumbnail)
     writeFile(home.path() + QStringLiteral("/blocked"), "x");
     EXPECT_THROW(samplePin().saveMetadata(home.path() + QStringLiteral("/blocked")), PinStorageError);
     EXPECT_THROW(samplePin().saveMetadata(home.path() + QStringLiteral("/blocked/PinnedCapture")), PinStorageError);
+}
+
+TEST(PinnedCapture, AKillAtAnyMomentOfASaveLeavesOneWholePin)
+{
+    QTemporaryDir home;
+    const QString folder = home.path() + "/PinnedCapture";
+    saveNumbered(folder, 0);
+    std::mt19937 random(515);
+    std::uniform_int_distribution<int> killDelayUs(0, 20000);
+    int last = 0;
+    for (int round = 1; round <= 40; ++round) {
+        const int first = round * 100000;
+        const pid_t writer = test::startChild([&] {
+            for (int n = first;; ++n)
+                saveNumbered(folder, n);
+        });
+        ASSERT_GT(writer, 0);
+        ::usleep(useconds_t(killDelayUs(random)));
+        ::kill(writer, SIGKILL);
+        ::waitpid(writer, nullptr, 0);
+        const int stored = storedNumber(folder);
+        ASSERT_TRUE(stored == last || stored >= first) << "round " << round << ": " << stored;
+        last = stored;
+    }
+    // Folders of interrupted saves go at the next save.
+    saveNumbered(folder, 1);
+    EXPECT_EQ(QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList{"PinnedCapture"});
+}
+
+TEST(PinnedCapture, FullDiskOrPlantedLinksLeaveThePinAndEverythingElseAlone)
+{
+    QTemporaryDir home;
+    const QString folder = home.path() + "/PinnedCapture";
+    saveNumbered(folder, 1);
+    const int status = test::runInChild(
+        [&] {
+            try {
+                saveNumbered(folder, 2);
+            } catch (const PinStorageError &) {
+                return 0;
+            }
+            return 1;
+        },
+        4);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(storedNumber(folder), 1);
+
+    const QString outside = home.path() + "/outside";
+    writeFile(outside, "someone else's");
+    ASSERT_TRUE(QFile::setPermissions(outside, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+    for (const char *name : {"pin-metadata.json", "pin-thumbnail.png", "pin-fullimage.png"}) {
+        QFile::remove(folder + "/" + name);
+        ASSERT_TRUE(QFile::link(outside, folder + "/" + name));
+    }
+    saveNumbered(folder, 3);
+    const PinnedCapture sample = samplePin();
+    sample.saveMetadata(folder);
+    EXPECT_EQ(contents(outside), "someone else's");
+    EXPECT_EQ(QFile::permissions(outside), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser
+                                               | QFile::WriteUser | QFile::ReadOther);
+    EXPECT_EQ(PinnedCapture::loadSaved(folder)->id, sample.id);
+    EXPECT_EQ(contents(folder + "/pin-thumbnail.png"), "thumbnail 3");
 }

@@ -7,6 +7,8 @@
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
+#include "core/global_shortcut_gate.h"
+#include "windows/desktop_shortcuts_note.h"
 #include "windows/error_banner.h"
 #include "windows/general_preferences_view.h"
 #include "windows/history_preferences_view.h"
@@ -24,6 +26,8 @@
 #include "support/foreign_wording.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDragEnterEvent>
@@ -272,6 +276,51 @@ TEST(ShortcutsPaneTest, LoadingWritesNothingAndARecordedShortcutReachesItsAction
     EXPECT_EQ(rig.saves, 1);
 }
 
+namespace {
+
+// Global shortcuts held by whoever the test says, with the triggers it says.
+struct DesktopGate : GlobalShortcutGate {
+    ShortcutOwnership owner = ShortcutOwnership::program;
+    std::optional<QString> trigger;
+    void suspend() override {}
+    void resume() override {}
+    bool isHeldByAnotherProgram(const Shortcut &) override { return false; }
+    ShortcutOwnership ownership() const override { return owner; }
+    std::optional<QString> desktopTrigger(ShortcutAction action) const override
+    {
+        return action == ShortcutAction::quickZarrow ? trigger : std::nullopt;
+    }
+};
+
+} // namespace
+
+TEST(ShortcutsPaneTest, SaysWhenTheDesktopHoldsTheShortcutsOrWhichCommandsToBindInstead)
+{
+    PreferencesRig rig;
+    DesktopGate gate;
+    ShortcutsPreferencesView pane(rig.store, &gate);
+    pane.show();
+    DesktopShortcutsNote *note = pane.desktopNote();
+    EXPECT_TRUE(note->isHidden()); // the program holds its keys itself: nothing to say
+
+    gate.owner = ShortcutOwnership::desktop;
+    gate.trigger = QStringLiteral("Shift+Logo+L");
+    pane.hide();
+    pane.show();
+    EXPECT_FALSE(note->isHidden());
+    EXPECT_EQ(note->detail(ShortcutAction::quickZarrow)->text(), "Shift+Logo+L");
+    EXPECT_EQ(note->detail(ShortcutAction::scanCode)->text(), "Not bound yet");
+    EXPECT_TRUE(note->copyButton(ShortcutAction::quickZarrow)->isHidden());
+
+    gate.owner = ShortcutOwnership::unavailable;
+    pane.hide();
+    pane.show();
+    EXPECT_TRUE(note->summary()->text().contains("keyboard settings"));
+    EXPECT_EQ(note->detail(ShortcutAction::repeatZarrow)->text(), "quorvane repeat");
+    note->copyButton(ShortcutAction::scanCode)->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "quorvane scan");
+}
+
 TEST(ShortcutsPaneTest, ResetStoresTheDefaultsEvenWhenTwoActionsHoldEachOthers)
 {
     PreferencesRig rig;
@@ -439,16 +488,40 @@ TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(57), 61);
 }
 
-TEST(HistoryPaneTest, SliderBelowTheCountTrimsTheHistoryFile)
+TEST(HistoryPaneTest, OnlyWhereTheSliderStopsAppliesAndTrimmingAsksFirst)
 {
     PreferencesRig rig;
     rig.addCaptures(30);
     HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 30; }));
 
+    // A drag down and back up passes values below the count: none of them is applied.
+    pane->slider()->setSliderDown(true);
+    pane->slider()->setValue(11);
+    EXPECT_EQ(pane->valueLabel()->text(), "11");
+    pane->slider()->setValue(101);
+    pane->slider()->setSliderDown(false);
+    idle();
+    EXPECT_TRUE(rig.alerts.shown.isEmpty());
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 101);
+    EXPECT_EQ(rig.capturesInFile(), 30);
+
+    // Ending a drag (or a keyboard step) below the count asks first; Cancel keeps all.
+    pane->slider()->setSliderDown(true);
+    pane->slider()->setValue(21);
+    pane->slider()->setSliderDown(false);
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_EQ(rig.alerts.shown[0].buttons.first(), "Delete 9 Captures");
+    EXPECT_EQ(pane->slider()->value(), 101);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 101);
+    pane->slider()->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    EXPECT_EQ(rig.store.settings().maxHistoryEntries, 91);
+
+    rig.alerts.answer = 0;
     pane->slider()->setValue(21);
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 21; }));
     EXPECT_EQ(rig.capturesInFile(), 21);
+    EXPECT_EQ(rig.alerts.shown.size(), 2);
 }
 
 TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)

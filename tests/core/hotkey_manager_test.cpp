@@ -151,6 +151,10 @@ TEST_F(HotkeyManagerTest, EachOfFiveActionsRunsOnlyItsOwnCallback)
 
     for (HotkeyAction action : kAllHotkeyActions) {
         const Shortcut s = defaults.shortcut(shortcutAction(action));
+        // Desktops that bind shortcuts themselves list each under its action.
+        const GrabPurpose &purpose = grabber.purposes[{s.keyCode, KeyTable::modifierBits(s.modifierFlags)}];
+        EXPECT_EQ(purpose.id, rawValue(action));
+        EXPECT_EQ(purpose.description, displayName(shortcutAction(action)));
         grabber.press(s.keyCode, s.modifierFlags);
         drainEvents();
         for (HotkeyAction other : kAllHotkeyActions)

@@ -1,4 +1,5 @@
 #include "platform/xdg_autostart_login_item.h"
+#include "support/child_process.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,6 +115,23 @@ TEST_F(AutostartTest, FailuresAreReportedNotSwallowed)
     XdgAutostartLoginItem blocked(entryPath(), "/usr/bin/quorvane");
     EXPECT_THROW(blocked.registerItem(), LoginItemError);
     EXPECT_EQ(blocked.status(), Status::notRegistered);
+
+    // On a full disk the entry that was there stays whole.
+    ASSERT_TRUE(QFile::remove(configHome.path() + "/autostart"));
+    writeEntry("[Desktop Entry]\nExec=/usr/bin/quorvane\n");
+    XdgAutostartLoginItem full(entryPath(), "/usr/bin/quorvane --with-a-longer-command-line");
+    EXPECT_EQ(test::runInChild(
+                  [&] {
+                      try {
+                          full.registerItem();
+                      } catch (const LoginItemError &) {
+                          return 0;
+                      }
+                      return 1;
+                  },
+                  16),
+              0);
+    EXPECT_EQ(contents(entryPath()), "[Desktop Entry]\nExec=/usr/bin/quorvane\n");
 
     // A folder that is not empty where the entry should be cannot be removed.
     const QString odd = configHome.path() + "/odd/quorvane.desktop";

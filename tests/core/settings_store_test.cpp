@@ -3,8 +3,10 @@
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 #include "platform/xdg_autostart_login_item.h"
+#include "support/child_process.h"
 #include "support/event_loop.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -97,7 +99,12 @@ protected:
     std::optional<QByteArray> storedData(const char *key) const { return UserDefaults(path()).dataValue(key); }
     UserSettings storedSettings() const
     {
-        return UserSettings::fromJson(json::parse(storedData(SettingsStore::settingsKey).value()));
+        return UserSettings::fromJson(UserDefaults(path()).objectValue(SettingsStore::settingsKey).value());
+    }
+    QByteArray fileBytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
@@ -192,8 +199,10 @@ TEST_F(SettingsStoreTest, SaveWritesRecordAndVersionBeforeAnnouncingIt)
     EXPECT_FALSE(onDisk.autoDetectLanguage);
     EXPECT_EQ(publishedAtPost, 1000); // the corrected copy is published before the announcement
 
-    const QByteArray text = storedData(SettingsStore::settingsKey).value();
-    EXPECT_TRUE(text.startsWith("{\n  \"autoDetectLanguage\": false,\n  \"codeModeShortcut\": {\n")) << text.constData();
+    // The record is an object of the file, as readable and editable as the rest of it.
+    const QByteArray text = fileBytes();
+    EXPECT_TRUE(text.contains("\"com.corvantis.user_settings\": {\n    \"autoDetectLanguage\": false,\n"))
+        << text.constData();
 
     // Publishing the corrected copy is a change: one more save follows and finds nothing to do.
     onPost = nullptr;
@@ -405,4 +414,60 @@ TEST_F(SettingsStoreTest, LaunchAtLoginWritesAndRemovesTheAutostartEntry)
     s.setLaunchAtLogin(false);
     EXPECT_FALSE(QFile::exists(entry));
     EXPECT_FALSE(s.settings().launchAtLogin);
+}
+
+TEST_F(SettingsStoreTest, FullDiskFailsTheSaveAndKeepsTheStoredSettings)
+{
+    SettingsStore &s = openStore();
+    s.setShowDockIcon(true);
+    s.save();
+    const QByteArray before = fileBytes();
+    ASSERT_FALSE(before.isEmpty());
+
+    s.setPlaySoundOnCapture(false);
+    const int status = test::runInChild(
+        [&] {
+            try {
+                s.save();
+            } catch (const SettingsStoreError &error) {
+                return error.kind() == Kind::persistenceFailed ? 0 : 2;
+            }
+            return 1;
+        },
+        64);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_TRUE(openStore().settings().showDockIcon);
+}
+
+TEST_F(SettingsStoreTest, OnlyTheUserCanReadTheSettingsFolderAndFile)
+{
+    const QString folder = dir.filePath("Quorvane");
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::setPermissions(folder, QFile::Permissions(0x7755)));
+    UserDefaults userDefaults(folder + "/defaults.json");
+    userDefaults.setBool("key", true);
+    ASSERT_TRUE(userDefaults.synchronize());
+    constexpr auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    EXPECT_EQ(QFile::permissions(folder), ownerOnly | QFile::ExeOwner | QFile::ExeUser);
+    EXPECT_EQ(QFile::permissions(folder + "/defaults.json"), ownerOnly);
+}
+
+TEST_F(SettingsStoreTest, FilesTooDeepOrTooLargeAreSetAsideLikeUnreadableOnes)
+{
+    const QByteArray deep = "{\"x\": " + QByteArray(200'000, '[') + QByteArray(200'000, ']') + "}";
+    const QByteArray large = "{\"x\": \"" + QByteArray(20 << 20, 'a') + "\"}";
+    for (const QByteArray &bytes : {deep, large}) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+        UserDefaults userDefaults(path());
+        ASSERT_FALSE(userDefaults.loadProblem().isEmpty());
+        EXPECT_FALSE(userDefaults.contains("x"));
+        EXPECT_FALSE(QFile::exists(path()));
+        userDefaults.setBool("key", true);
+        EXPECT_TRUE(userDefaults.synchronize());
+        EXPECT_EQ(QDir(dir.path()).entryList({"defaults.json.unreadable-*"}).size(), bytes == deep ? 1 : 2);
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "history/export_error.h"
 #include "history/export_service.h"
+#include "support/child_process.h"
 
 #include <QLocale>
 #include <QProcess>
@@ -95,6 +96,26 @@ TEST_F(ExportServiceTest, TextFileHoldsMetadataSeparatorAndText)
     EXPECT_FALSE(readText(path("a.txt")).contains("Source:"));
 }
 
+TEST_F(ExportServiceTest, FullDiskFailsTheExportAndKeepsTheFileThatWasThere)
+{
+    writeFile(path("a.txt"), "kept");
+    for (const ExportFormat format : {ExportFormat::txt, ExportFormat::pdf}) {
+        const int status = test::runInChild(
+            [&] {
+                try {
+                    format == ExportFormat::txt ? service.exportAsText(record("new text"), path("a.txt"))
+                                                : service.exportAsPDF(record("new text"), path("a.txt"));
+                } catch (const ExportError &) {
+                    return 0;
+                }
+                return 1;
+            },
+            16);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(readFile(path("a.txt")), "kept");
+    }
+}
+
 TEST_F(ExportServiceTest, MarkdownFencesOnlyCodeCaptures)
 {
     service.exportAsMarkdown(record("int x;", CaptureMode::code), path("code.md"));
@@ -123,6 +144,30 @@ TEST_F(ExportServiceTest, PdfPagesFollowEachOtherWithoutRepeatingText)
         const qsizetype found = pdf.text.indexOf(line, position);
         ASSERT_GE(found, position) << line.toStdString();
         position = found;
+    }
+}
+
+TEST_F(ExportServiceTest, PdfShowsEveryLineOfAParagraphAcrossPageBreaksOnce)
+{
+    // One paragraph each, many pages long: Latin words, words too long for a line, and
+    // mixed scripts. Every word is distinct, so a line drawn twice shows in the count.
+    QStringList latin, longWords, mixed;
+    for (int i = 0; i < 2200; ++i)
+        latin << QString("w%1").arg(i, 4, 10, QLatin1Char('0'));
+    for (int i = 0; i < 60; ++i)
+        longWords << QString("L%1").arg(i, 3, 10, QLatin1Char('0')) + QString(70, QLatin1Char('x'))
+                  << QString("s%1").arg(i);
+    for (int i = 0; i < 900; ++i)
+        mixed << QString::fromUtf8(i % 3 == 0 ? "слово%1" : i % 3 == 1 ? "λέξη%1" : "word%1").arg(i);
+    for (const QStringList &words : {latin, longWords, mixed}) {
+        service.exportAsPDF(record(words.join(' ')), path("paragraph.pdf"));
+        const PdfContent pdf = readPdf(path("paragraph.pdf"));
+        ASSERT_GE(pdf.pages, 2);
+        QString body = pdf.text.mid(pdf.text.indexOf(QString(10, QChar(0x2500))) + 60);
+        // A word wider than a line is broken over two, so the letters count, not the words.
+        if (words != longWords)
+            EXPECT_EQ(body.split(QRegularExpression("\\s+"), Qt::SkipEmptyParts).size(), words.size());
+        EXPECT_EQ(body.remove(QRegularExpression("\\s+")), words.join(QString())) << words.first().toStdString();
     }
 }
 

@@ -24,12 +24,19 @@ TEST_F(HistoryRecoveryTest, CorruptFileIsSetAsideAndTheBackupRestoredWithoutLosi
         historyJson({makeEntry("b2", at(2)), makeEntry("b0", at(0)), makeEntry("b1", at(1))});
     writeFile(backupPath(), backup);
 
+    QStringList announced;
+    QObject context;
+    center.addObserver(HistoryStore::historyFileSetAsideNotification, &context,
+                       [&](const QVariantMap &info) { announced << info.value("path").toString(); });
     auto store = makeStore(2); // recovery keeps every record of the backup
     EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"b2", "b1", "b0"}));
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"b2", "b1", "b0"}));
     EXPECT_EQ(readFile(backupPath()), backup) << "the good copy must survive recovery";
     ASSERT_EQ(corruptedFiles().size(), 1);
     EXPECT_EQ(readFile(path("") + corruptedFiles().first()), notJson);
+    // The user hears once where the unreadable file went.
+    EXPECT_TRUE(waitUntil([&] { return !announced.isEmpty(); }));
+    EXPECT_EQ(announced, QStringList{path("") + corruptedFiles().first()});
 }
 
 TEST_F(HistoryRecoveryTest, CorruptFileWithoutBackupStartsAnEmptyHistory)
@@ -88,29 +95,24 @@ TEST_F(HistoryRecoveryTest, FailedRecoveryIsReportedAndRetriedFromTheBackup)
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"next", "precious"}));
 }
 
-TEST_F(HistoryRecoveryTest, MissingHistoryIsReadFromACompleteTemporaryFile)
+TEST_F(HistoryRecoveryTest, MissingHistoryBesideABackupStartsEmptyAndSetsTheLeftoversAside)
 {
+    // Saves replace the history by a rename, so a missing file was removed on purpose
+    // (by hand): the backup and any temporary file hold captures the user deleted.
     QDir().mkpath(folder());
-    writeFile(temporaryPath(), historyJson({makeEntry("newest save", at(2)), makeEntry("older", at(1))}));
-    writeFile(backupPath(), historyJson({makeEntry("older", at(1))}));
+    writeFile(temporaryPath(), historyJson({makeEntry("deleted too", at(2))}));
+    writeFile(backupPath(), historyJson({makeEntry("deleted", at(1))}));
     auto store = makeStore();
-    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"newest save", "older"}));
+    EXPECT_TRUE(await(store->getEntries()).isEmpty());
+    await(store->addEntry(makeEntry("new", at(4))));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"new"});
+    EXPECT_FALSE(QFile::exists(backupPath()));
+    EXPECT_FALSE(QFile::exists(temporaryPath()));
+    static const QRegularExpression timed(R"(^history\.(backup|tmp)\.set-aside\.\d+\.\d+\.json$)");
+    const QStringList aside = filesInFolder().filter(timed);
+    ASSERT_EQ(aside.size(), 2) << filesInFolder().join(' ').toStdString();
+    EXPECT_EQ(textsInFile(path("") + aside.filter("backup").value(0)), QStringList{"deleted"});
     EXPECT_TRUE(corruptedFiles().isEmpty());
-}
-
-TEST_F(HistoryRecoveryTest, MissingHistoryIsReadFromTheBackupWhenTheTemporaryFileIsPartial)
-{
-    QDir().mkpath(folder());
-    const QByteArray complete = historyJson({makeEntry("x", at(3)), makeEntry("y", at(2))});
-    writeFile(temporaryPath(), complete.left(complete.size() / 2));
-    const QByteArray backup = historyJson({makeEntry("from backup", at(1))});
-    writeFile(backupPath(), backup);
-
-    auto store = makeStore();
-    EXPECT_EQ(textsOf(await(store->getEntries())), QStringList{"from backup"});
-    await(store->addEntry(makeEntry("added", at(4))));
-    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"added", "from backup"}));
-    EXPECT_EQ(readFile(backupPath()), backup);
 }
 
 TEST(HistoryCorruptedName, SecondsAreWrittenInShortestFormWithAFraction)

@@ -81,43 +81,23 @@ TEST_F(HistoryStoreTest, CreationClampsTheMaximum)
     EXPECT_EQ(await(thousand->getEntries()).size(), 1000);
 }
 
-TEST(HistoryStoreFallback, MakeInMemoryUsesAFreshPrivateTemporaryFolder)
+TEST(HistoryStoreFallback, InMemoryHistoryWritesNoFileAndNeedsNoTemporaryFolder)
 {
-    NotificationCenter center;
-    const auto first = HistoryStore::makeInMemory(10, center);
-    const auto second = HistoryStore::makeInMemory(10, center);
-    ASSERT_TRUE(first && second);
-    EXPECT_NE(first->storageFolder(), second->storageFolder());
-    for (const auto *store : {first.get(), second.get()}) {
-        const QFileInfo info(store->storageFolder());
-        EXPECT_EQ(info.absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
-        ASSERT_TRUE(info.fileName().startsWith("QuorvaneInMemory-"));
-        const QString uuid = info.fileName().mid(QString("QuorvaneInMemory-").size());
-        EXPECT_TRUE(json::parseUuid(uuid).has_value());
-        EXPECT_EQ(uuid, uuid.toUpper());
-        EXPECT_EQ(modeOf(store->storageFolder()), mode_t(0700));
+    QTemporaryDir tmp;
+    const QByteArray previous = qgetenv("TMPDIR");
+    for (const QString &tmpdir : {tmp.path(), tmp.path() + "/not-a-folder"}) {
+        qputenv("TMPDIR", QFile::encodeName(tmpdir));
+        NotificationCenter center;
+        const auto store = HistoryStore::makeInMemory(2, center);
+        await(store->addEntry(makeEntry("a", at(0))));
+        await(store->addEntry(makeEntry("b", at(1))));
+        await(store->addEntry(makeEntry("kept for this run", at(2))));
+        EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"kept for this run", "b"}));
+        await(store->deleteEntry(await(store->getEntries()).at(1).id));
+        EXPECT_EQ(textsOf(await(store->getEntries())), QStringList{"kept for this run"});
+        EXPECT_TRUE(QDir(tmp.path()).isEmpty());
     }
-    await(first->addEntry(makeEntry("kept for this run", at(0))));
-    EXPECT_EQ(textsOf(await(first->getEntries())), QStringList{"kept for this run"});
-    for (const auto *store : {first.get(), second.get()})
-        QDir(store->storageFolder()).removeRecursively();
-}
-
-TEST(HistoryStoreFallbackDeathTest, MakeInMemoryEndsTheProgramWithoutATemporaryFolder)
-{
-    // The statement only makes a folder and ends the process: a plain fork is enough, and
-    // unlike a re-run of the whole binary it leaves no temporary folders behind.
-    GTEST_FLAG_SET(death_test_style, "fast");
-    QTemporaryDir dir;
-    const QString notAFolder = dir.path() + "/file";
-    writeFile(notAFolder, "x");
-    EXPECT_EXIT(
-        {
-            qputenv("TMPDIR", QFile::encodeName(notAFolder));
-            NotificationCenter center;
-            HistoryStore::makeInMemory(10, center);
-        },
-        ::testing::ExitedWithCode(EXIT_FAILURE), "");
+    qputenv("TMPDIR", previous);
 }
 
 // --- loading --------------------------------------------------------------------------
@@ -359,6 +339,34 @@ TEST_F(HistoryStoreTest, DeleteRemovesTheRecordAndUnknownIdsLeaveTheFileAlone)
               "History entry not found: " + unknown.toString(QUuid::WithoutBraces).toUpper());
     EXPECT_EQ(readFile(historyPath()), before);
     EXPECT_EQ(changes.count, 0);
+}
+
+TEST_F(HistoryStoreTest, DuplicatedIdsKeepTheNewestRecordAndDeleteForGood)
+{
+    CaptureHistoryEntry older = makeEntry("older copy", at(1));
+    CaptureHistoryEntry newer = makeEntry("newer copy", at(3));
+    newer.id = older.id;
+    seedHistory({older, makeEntry("other", at(2)), newer});
+    auto store = makeStore();
+    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"newer copy", "other"}));
+    await(store->deleteEntry(older.id));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"other"});
+    EXPECT_EQ(textsOf(await(makeStore()->getEntries())), QStringList{"other"});
+}
+
+TEST_F(HistoryStoreTest, LinksPlantedAtTheTemporaryFileAreNeverFollowed)
+{
+    const QString outside = m_dir.path() + "/outside.txt";
+    writeFile(outside, "not the history's");
+    ::chmod(QFile::encodeName(outside).constData(), 0644);
+    seedHistory({makeEntry("old", at(0))});
+    ASSERT_TRUE(QFile::link(outside, temporaryPath()));
+    auto store = makeStore();
+    await(store->addEntry(makeEntry("new", at(1))));
+    EXPECT_EQ(readFile(outside), "not the history's");
+    EXPECT_EQ(modeOf(outside), mode_t(0644));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"new", "old"}));
+    EXPECT_FALSE(QFileInfo(historyPath()).isSymLink());
 }
 
 TEST_F(HistoryStoreTest, MaximumOutsideItsRangeIsRejectedAndChangesNothing)

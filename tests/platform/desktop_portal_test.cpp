@@ -1,4 +1,5 @@
 #include "platform/portal_global_shortcuts.h"
+#include "platform/portal_key_grabber.h"
 #include "platform/portal_request.h"
 #include "platform/portal_screenshot.h"
 
@@ -154,4 +155,70 @@ TEST_F(DesktopPortalTest, ARefusedBindingAndAPortalWithoutShortcutsFail)
     auto error = failureOf(shortcuts.bind({{QStringLiteral("capture"), {{"description", "Capture Text"}}}}));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+}
+
+namespace {
+
+constexpr quint16 kL = 37;
+constexpr quint16 kH = 4;
+constexpr quint32 kShiftSuper = 0x200 | 0x100;
+constexpr quint32 kAltSuper = 0x800 | 0x100;
+
+} // namespace
+
+TEST_F(DesktopPortalTest, KeyGrabsBecomeOneBindingOfTheActionsAndPressesComeBackAsKeys)
+{
+    FakeDesktopPortal portal(FakeDesktopPortal::globalShortcuts);
+    ASSERT_TRUE(portal.registered);
+    PortalKeyGrabber grabber;
+    EXPECT_TRUE(grabber.canGrab());
+    QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
+
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    EXPECT_FALSE(grabber.grab(kH, kAltSuper, {QStringLiteral("openHistory"), QStringLiteral("Open History")}));
+    // Asking whether a combination is free binds nothing.
+    EXPECT_FALSE(grabber.grab(kL, 0x1000 | 0x200, {}));
+    ASSERT_TRUE(waitUntil([&] { return !changed.isEmpty(); }));
+    EXPECT_EQ(portal.shortcuts->bindCalls, 1);
+    ASSERT_EQ(portal.shortcuts->lastBound.size(), 2);
+    const PortalShortcut &capture = portal.shortcuts->lastBound[1]; // ids in order
+    EXPECT_EQ(capture.id, "quickZarrowCapture");
+    EXPECT_EQ(capture.properties.value("description"), "Quick Zarrow");
+    EXPECT_EQ(capture.properties.value("preferred_trigger"), "SHIFT+LOGO+l");
+    EXPECT_EQ(grabber.ownership(), ShortcutOwnership::desktop);
+    EXPECT_EQ(grabber.desktopTriggers().value("quickZarrowCapture"), "Press SHIFT+LOGO+l");
+
+    QSignalSpy pressed(&grabber, &GlobalKeyGrabber::pressed);
+    portal.shortcuts->press(QStringLiteral("quickZarrowCapture"), portal.shortcuts->sessionPath);
+    ASSERT_TRUE(waitUntil([&] { return !pressed.isEmpty(); }));
+    EXPECT_EQ(pressed[0][0].toUInt(), kL);
+    EXPECT_EQ(pressed[0][1].toUInt(), kShiftSuper);
+
+    // Given back and taken again (the recorder's suspension): the desktop is not asked
+    // again, and a press while given back does not count.
+    grabber.release(kL, kShiftSuper);
+    portal.shortcuts->press(QStringLiteral("quickZarrowCapture"), portal.shortcuts->sessionPath);
+    portal.shortcuts->press(QStringLiteral("openHistory"), portal.shortcuts->sessionPath);
+    ASSERT_TRUE(waitUntil([&] { return pressed.size() == 2; }));
+    EXPECT_EQ(pressed[1][0].toUInt(), kH);
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    // A changed combination is bound anew; had the line above asked too, this would be the third.
+    EXPECT_FALSE(grabber.grab(kH, kShiftSuper, {QStringLiteral("openHistory"), QStringLiteral("Open History")}));
+    ASSERT_TRUE(waitUntil([&] { return portal.shortcuts->bindCalls == 2; }));
+    EXPECT_EQ(portal.shortcuts->lastBound[0].properties.value("preferred_trigger"), "SHIFT+LOGO+h");
+    ASSERT_TRUE(waitUntil([&] { return changed.size() == 2; }));
+    EXPECT_EQ(portal.shortcuts->bindCalls, 2);
+}
+
+TEST_F(DesktopPortalTest, WithoutDesktopShortcutsTheGrabberSaysSoAndStillAccepts)
+{
+    FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
+    PortalKeyGrabber grabber;
+    QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    ASSERT_TRUE(waitUntil([&] { return !changed.isEmpty(); }));
+    EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
+    EXPECT_TRUE(grabber.desktopTriggers().isEmpty());
+    // Not a permission the user could grant: the shortcuts pane explains instead.
+    EXPECT_TRUE(grabber.canGrab());
 }

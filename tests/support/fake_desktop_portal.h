@@ -74,6 +74,7 @@ public:
     uint version() const { return 1; }
     uint bindResponseCode = 0;
     int sessionsCreated = 0;
+    int bindCalls = 0;
     QList<PortalShortcut> lastBound;
     QString sessionPath = QStringLiteral("/org/freedesktop/portal/desktop/session/test/quorvane");
 
@@ -103,6 +104,7 @@ public slots:
     QDBusObjectPath BindShortcuts(const QDBusObjectPath &, const QList<quorvane::PortalShortcut> &shortcuts,
                                   const QString &, const QVariantMap &options, const QDBusMessage &call)
     {
+        ++bindCalls;
         lastBound = shortcuts;
         QList<PortalShortcut> bound;
         for (PortalShortcut s : shortcuts) {

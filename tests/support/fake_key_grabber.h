@@ -4,6 +4,7 @@
 #include "platform/key_table.h"
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <utility>
 
@@ -20,10 +21,12 @@ public:
     std::set<Combination> held;
     std::set<Combination> takenElsewhere;
     int grabCalls = 0;
+    // What each held combination was taken for.
+    std::map<Combination, GrabPurpose> purposes;
 
     bool canGrab() const override { return permitted; }
 
-    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags) override
+    std::optional<GrabError> grab(quint16 keyCode, quint32 modifierFlags, const GrabPurpose &purpose) override
     {
         ++grabCalls;
         if (!permitted)
@@ -34,6 +37,7 @@ public:
         if (held.count(c))
             return GrabError{GrabError::Reason::alreadyGrabbed};
         held.insert(c);
+        purposes[c] = purpose;
         return std::nullopt;
     }
 

@@ -1,0 +1,72 @@
+#include "platform/atomic_save.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvane {
+
+std::optional<QString> saveAtomically(const QString &path, const QByteArray &bytes,
+                                      std::optional<QFileDevice::Permissions> permissions)
+{
+    QSaveFile file(path);
+    const auto failure = [&](const char *step) {
+        const QString reason = QStringLiteral("Cannot %1 %2: %3")
+                                   .arg(QLatin1String(step), path, file.errorString());
+        file.cancelWriting();
+        return std::optional<QString>(reason);
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failure("create");
+    if (permissions && !file.setPermissions(*permissions))
+        return failure("restrict access to");
+    if (file.write(bytes) != bytes.size())
+        return failure("write");
+    // The bytes still in the buffer reach the file only here; commit() would not notice
+    // that they never arrived.
+    if (!file.flush() || file.size() != bytes.size() || file.error() != QFileDevice::NoError)
+        return failure("write");
+    if (!file.commit())
+        return QStringLiteral("Cannot replace %1: %2").arg(path, file.errorString());
+    return std::nullopt;
+}
+
+int writeNewFileSynced(const QString &path, const QByteArray &bytes, unsigned mode)
+{
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                          mode_t(mode));
+    if (fd < 0)
+        return errno;
+    int error = 0;
+    // The umask may have taken bits away from a mode the caller asked for exactly.
+    if (::fchmod(fd, mode_t(mode)) != 0)
+        error = errno;
+    const char *data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (error == 0 && left > 0) {
+        const ssize_t written = ::write(fd, data, size_t(left));
+        if (written < 0) {
+            if (errno != EINTR)
+                error = errno;
+            continue;
+        }
+        data += written;
+        left -= written;
+    }
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    // Write-back errors can surface only at close.
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error != 0)
+        ::unlink(native.constData());
+    return error;
+}
+
+} // namespace quorvane

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFileDevice>
+#include <QString>
+
+#include <optional>
+
+namespace quorvane {
+
+// Replaces the file at `path` with `bytes` in one step. Every step is checked (open, the
+// byte count, flush, commit) and any failure cancels the write, so the file at `path`
+// stays exactly as it was: QSaveFile alone renames a short temporary file into place when
+// the disk filled up under its buffer. `permissions`, when given, are set on the new file
+// before it takes the name. Returns the reason (naming the file) when nothing was replaced.
+std::optional<QString> saveAtomically(const QString &path, const QByteArray &bytes,
+                                      std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+
+// Creates `path` exclusively (never through a link or over an existing file) with `mode`,
+// writes `bytes` and syncs them to the disk. Returns 0 or the errno of the failing step;
+// a failed file is removed again.
+int writeNewFileSynced(const QString &path, const QByteArray &bytes, unsigned mode = 0600);
+
+} // namespace quorvane
