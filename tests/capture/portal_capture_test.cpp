@@ -32,7 +32,17 @@ std::optional<ScreenCaptureErrorKind> failureOf(QFuture<T> future)
     return std::nullopt;
 }
 
-class PortalCaptureTest : public ::testing::Test {
+// The capture services as a Wayland session makes them.
+struct PortalCapture {
+    PortalScreenAccessProbe probe;
+    WaylandDisplayList displays{PortalScreenshot()};
+    SelectionOverlay overlay{displays};
+    PortalRegionSelector selector{displays, overlay};
+    ConcealNothing concealer;
+    ScreenCaptureService service{probe, displays, selector, concealer};
+};
+
+class PortalCaptureTest : public ::testing::Test, protected PortalCapture {
 protected:
     void SetUp() override
     {
@@ -62,12 +72,6 @@ protected:
     }
 
     FakeDesktopPortal portal{FakeDesktopPortal::screenshot};
-    PortalScreenAccessProbe probe;
-    WaylandDisplayList displays{PortalScreenshot()};
-    SelectionOverlay overlay{displays};
-    PortalRegionSelector selector{displays, overlay};
-    ConcealNothing concealer;
-    ScreenCaptureService service{probe, displays, selector, concealer};
 };
 
 } // namespace
@@ -104,12 +108,8 @@ TEST_F(PortalCaptureTest, ThePortalsRefusalAndCancelBecomeTheCapturesErrors)
 
 TEST(PortalCaptureWithoutPortal, NoPortalOnTheBusFailsTheCaptureInsteadOfShowingNothing)
 {
-    PortalScreenAccessProbe probe;
-    WaylandDisplayList displays{PortalScreenshot()};
-    SelectionOverlay overlay{displays};
-    PortalRegionSelector selector{displays, overlay};
-    ConcealNothing concealer;
-    ScreenCaptureService service{probe, displays, selector, concealer};
+    PortalCapture capture;
+    ScreenCaptureService &service = capture.service;
     EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::captureFailed);
     EXPECT_EQ(failureOf(service.captureRegion(QRectF(0, 0, 50, 50), std::nullopt)),
               ScreenCaptureErrorKind::captureFailed);
