@@ -92,6 +92,21 @@ TEST_F(PortalCaptureTest, SelectionIsCutFromThePortalsPictureAndARepeatTakesAFre
     EXPECT_EQ(firstDifference(again.result(), desktopPicture(7).copy(100, 120, 300, 200)), QString());
 }
 
+// A portal picture at twice the desktop's logical size (a monitor of scale 2 that Qt
+// reports at scale 1) is cut at the monitor's place and brought to its scale.
+TEST_F(PortalCaptureTest, APictureAtAnotherResolutionIsMappedOntoTheMonitorsPlaceAndScale)
+{
+    const QImage doubled = patternImage(QGuiApplication::primaryScreen()->geometry().size() * 2);
+    portal.screenshots->picture = doubled;
+    QFuture<void> refreshed = displays.refresh();
+    ASSERT_TRUE(waitFor(refreshed, 10000));
+    const QImage grabbed = displays.grab(displays.mainDisplayId(), QRect(10, 20, 100, 50));
+    EXPECT_EQ(grabbed.devicePixelRatio(), 1.0);
+    EXPECT_EQ(firstDifference(grabbed, doubled.copy(20, 40, 200, 100).scaled(100, 50, Qt::IgnoreAspectRatio,
+                                                                              Qt::SmoothTransformation)),
+              QString());
+}
+
 TEST_F(PortalCaptureTest, ThePortalsRefusalAndCancelBecomeTheCapturesErrors)
 {
     portal.screenshots->responseCode = 2;
