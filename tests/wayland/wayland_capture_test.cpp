@@ -3,7 +3,8 @@
 // window showing known words, the program as a Wayland client, and a pointer the
 // compositor drives. `quorvane capture` freezes the desktop through the portal, the drag
 // selects the words on the program's own overlay, and the words reach the Wayland
-// clipboard (read with wl-paste) and the history.
+// clipboard (read with wl-paste) and the history; `quorvane repeat` reads them again from
+// beneath the program's own pin.
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 
@@ -232,7 +233,7 @@ QJsonArray historyRecords(const QString &path)
 
 } // namespace
 
-TEST_F(WaylandSession, CaptureFreezesThroughThePortalAndADragPutsTheWordsOnTheClipboardAndInTheHistory)
+TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
     startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Quorvane reads 2468")}, session);
@@ -289,6 +290,8 @@ TEST_F(WaylandSession, CaptureFreezesThroughThePortalAndADragPutsTheWordsOnTheCl
     // words fill the output again when the portal's new picture is taken.
     ASSERT_TRUE(screenShowsAt(QPoint(1270, 710), 0xffffff, false)) << "no pin came up";
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
+    ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 10000));
+    EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
     ASSERT_TRUE(waitUntil([&] { return historyRecords(history).size() == 2; }, 30000)) << program.output.constData();
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"))
