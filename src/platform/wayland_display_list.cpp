@@ -3,6 +3,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <cmath>
+
 namespace quorvane {
 
 WaylandDisplayList::WaylandDisplayList(PortalScreenshot portal, QObject *parent)
@@ -41,8 +43,12 @@ QImage WaylandDisplayList::grab(quint32 displayId, const QRect &rect) const
     if (area.isEmpty())
         return {};
     // The portal gives one picture of the bounding box of all monitors at its own
-    // resolution; the logical layout, stretched to that picture, says where each lies.
+    // resolution; the logical layout, stretched to that picture, says where each lies. A
+    // picture of another shape (a portal that shows only one monitor of several) cannot
+    // be placed.
     const qreal pictureScale = qreal(m_desktop.width()) / desktop.width();
+    if (std::abs(m_desktop.height() - desktop.height() * pictureScale) > pictureScale + 1)
+        return {};
     const QRectF inPicture(QPointF(target->bounds.topLeft() - desktop.topLeft() + area.topLeft()) * pictureScale,
                            QSizeF(area.size()) * pictureScale);
     QImage image = m_desktop.copy(inPicture.toAlignedRect());

@@ -23,7 +23,10 @@ namespace {
 template <typename T>
 std::optional<ScreenCaptureErrorKind> failureOf(QFuture<T> future)
 {
-    EXPECT_TRUE(waitFor(future, 10000));
+    if (!waitFor(future, 10000)) {
+        ADD_FAILURE() << "the capture never ended";
+        return std::nullopt;
+    }
     try {
         future.waitForFinished();
     } catch (const ScreenCaptureError &error) {
@@ -105,6 +108,16 @@ TEST_F(PortalCaptureTest, APictureAtAnotherResolutionIsMappedOntoTheMonitorsPlac
     EXPECT_EQ(firstDifference(grabbed, doubled.copy(20, 40, 200, 100).scaled(100, 50, Qt::IgnoreAspectRatio,
                                                                               Qt::SmoothTransformation)),
               QString());
+}
+
+// A portal that pictures only part of the desktop (one monitor of several) gives nothing
+// that can be placed on the monitors: the capture fails instead of cutting the wrong pixels.
+TEST_F(PortalCaptureTest, APictureOfAnotherShapeThanTheDesktopFailsTheCapture)
+{
+    const QSize desktop = QGuiApplication::primaryScreen()->geometry().size();
+    portal.screenshots->picture = patternImage(QSize(desktop.width() / 2, desktop.height()));
+    EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::captureFailed);
+    EXPECT_TRUE(displays.grab(displays.mainDisplayId(), QRect(0, 0, 50, 50)).isNull());
 }
 
 TEST_F(PortalCaptureTest, ThePortalsRefusalAndCancelBecomeTheCapturesErrors)
