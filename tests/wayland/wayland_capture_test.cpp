@@ -7,6 +7,7 @@
 // beneath the program's own pin.
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
+#include "support/fake_notification_server.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -257,6 +258,13 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
                                        std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
         env.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
     env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
+    // The desktop's notification server, where the toasts go in a Wayland session.
+    quorvane::test::FakeNotificationServer notifications;
+    QDBusConnection notificationBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
+                                                                    QStringLiteral("notification-server"));
+    ASSERT_TRUE(notificationBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications,
+                                               QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
+    ASSERT_TRUE(notificationBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
     const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
     Child &program = startClient(quorvane, {}, env);
     ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
@@ -282,6 +290,11 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     ASSERT_TRUE(waitUntil([&] { return historyRecords(history).size() == 1; }, 10000));
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"));
+    // The success toast came as a desktop notification, clickable to open the record.
+    ASSERT_TRUE(waitUntil([&] { return !notifications.calls.empty(); }, 10000));
+    EXPECT_EQ(notifications.calls[0].summary, QStringLiteral("Text Captured"));
+    EXPECT_EQ(notifications.calls[0].body, QStringLiteral("Copied to clipboard"));
+    EXPECT_TRUE(notifications.calls[0].actions.contains(QStringLiteral("default")));
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
