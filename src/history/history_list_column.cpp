@@ -1,21 +1,49 @@
 #include "history/history_list_column.h"
 
-#include "history/history_list_item_view.h"
+#include "history/history_list_item_delegate.h"
+#include "history/history_list_model.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/l10n.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QProgressBar>
 #include <QPropertyAnimation>
-#include <QScrollArea>
 #include <QScrollBar>
-#include <QSet>
 #include <QVBoxLayout>
 
 namespace quorvane {
+
+namespace {
+
+// A list whose keys scroll it and never move the selection, and which leaves every other
+// key (Return, the copy and delete shortcuts, typed letters) to the window.
+class CaptureListView : public QListView {
+public:
+    using QListView::QListView;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        QScrollBar *bar = verticalScrollBar();
+        switch (event->key()) {
+        case Qt::Key_Up: bar->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+        case Qt::Key_Down: bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+        case Qt::Key_PageUp: bar->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+        case Qt::Key_PageDown: bar->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+        case Qt::Key_Home: bar->triggerAction(QAbstractSlider::SliderToMinimum); break;
+        case Qt::Key_End: bar->triggerAction(QAbstractSlider::SliderToMaximum); break;
+        default: event->ignore(); return;
+        }
+        event->accept();
+    }
+};
+
+} // namespace
 
 HistoryListColumn::HistoryListColumn(HistoryViewModel &viewModel, QWidget *parent)
     : QWidget(parent), m_viewModel(viewModel)
@@ -44,41 +72,44 @@ HistoryListColumn::HistoryListColumn(HistoryViewModel &viewModel, QWidget *paren
     divider->setFrameShadow(QFrame::Sunken);
     column->addWidget(divider);
 
-    m_scrollArea = new QScrollArea(this);
-    m_scrollArea->setObjectName(QStringLiteral("captureList"));
-    m_scrollArea->setFrameShape(QFrame::NoFrame);
-    m_scrollArea->setWidgetResizable(true);
-    m_scrollArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_scrollArea->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_scrollArea->setFocusPolicy(Qt::StrongFocus);
-    m_rowsContainer = new QWidget(m_scrollArea);
-    m_rowsLayout = new QVBoxLayout(m_rowsContainer);
-    m_rowsLayout->setContentsMargins(listPadding, listPadding, listPadding, listPadding);
-    m_rowsLayout->setSpacing(rowSpacing);
-    m_rowsLayout->addStretch(1);
-    m_scrollArea->setWidget(m_rowsContainer);
-    column->addWidget(m_scrollArea, 1);
+    m_model = new HistoryListModel(m_viewModel, this);
+    m_delegate = new HistoryListItemDelegate(m_thumbnails, this);
+    m_list = new CaptureListView(this);
+    m_list->setObjectName(QStringLiteral("captureList"));
+    m_list->setFrameShape(QFrame::NoFrame);
+    m_list->viewport()->setAutoFillBackground(false); // the column's background shows through
+    m_list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_list->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    m_list->setSelectionMode(QAbstractItemView::NoSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setUniformItemSizes(true);
+    m_list->setFocusPolicy(Qt::StrongFocus);
+    m_list->setItemDelegate(m_delegate);
+    m_list->setModel(m_model);
+    column->addWidget(m_list, 1);
+    connect(m_list, &QListView::clicked, this, [this](const QModelIndex &index) {
+        m_viewModel.setSelectedEntry(m_model->entryAt(index.row()));
+    });
 
-    m_scrollAnimation = new QPropertyAnimation(m_scrollArea->verticalScrollBar(), "value", this);
+    m_scrollAnimation = new QPropertyAnimation(m_list->verticalScrollBar(), "value", this);
     m_scrollAnimation->setDuration(250);
     m_scrollAnimation->setEasingCurve(QEasingCurve::InOutQuad);
 
-    connect(&m_viewModel, &HistoryViewModel::entriesChanged, this, &HistoryListColumn::rebuildRows);
-    connect(&m_viewModel, &HistoryViewModel::selectedEntryChanged, this, &HistoryListColumn::updateSelection);
+    connect(&m_viewModel, &HistoryViewModel::selectedEntryChanged, this, [this] {
+        if (m_viewModel.selectedEntry())
+            scrollToSelection();
+    });
     connect(&m_viewModel, &HistoryViewModel::isLoadingChanged, this,
             [this] { m_progress->setVisible(m_viewModel.isLoading()); });
     m_progress->setVisible(m_viewModel.isLoading());
-    rebuildRows();
 }
 
-QList<HistoryListItemView *> HistoryListColumn::rows() const
+// The list and its delegate go before the thumbnails they draw from.
+HistoryListColumn::~HistoryListColumn()
 {
-    QList<HistoryListItemView *> ordered;
-    for (int i = 0; i < m_rowsLayout->count(); ++i) {
-        if (auto *row = qobject_cast<HistoryListItemView *>(m_rowsLayout->itemAt(i)->widget()))
-            ordered << row;
-    }
-    return ordered;
+    delete m_list;
+    delete m_delegate;
 }
 
 bool HistoryListColumn::isShowingProgress() const
@@ -86,63 +117,15 @@ bool HistoryListColumn::isShowingProgress() const
     return !m_progress->isHidden();
 }
 
-void HistoryListColumn::rebuildRows()
-{
-    const QDateTime now = m_viewModel.now();
-    const auto &selected = m_viewModel.selectedEntry();
-
-    // Take every row out, drop the ones no longer listed, then lay out the listed ones
-    // in list order, reusing the row of each record id.
-    while (m_rowsLayout->count() > 0)
-        delete m_rowsLayout->takeAt(0);
-    QSet<QUuid> listed;
-    for (const CaptureHistoryEntry &entry : m_viewModel.entries())
-        listed.insert(entry.id);
-    for (auto it = m_rows.begin(); it != m_rows.end();) {
-        if (!listed.contains(it.key())) {
-            delete it.value();
-            it = m_rows.erase(it);
-        } else {
-            ++it;
-        }
-    }
-    for (const CaptureHistoryEntry &entry : m_viewModel.entries()) {
-        HistoryListItemView *&row = m_rows[entry.id];
-        if (!row) {
-            row = new HistoryListItemView(entry, false, now, m_rowsContainer);
-            connect(row, &HistoryListItemView::selectRequested, this, [this, row] {
-                m_viewModel.setSelectedEntry(row->entry());
-            });
-        }
-        row->setNow(now);
-        row->setSelected(selected && selected->id == entry.id);
-        m_rowsLayout->addWidget(row);
-        row->show();
-    }
-    m_rowsLayout->addStretch(1);
-}
-
-void HistoryListColumn::updateSelection()
-{
-    const auto &selected = m_viewModel.selectedEntry();
-    const QDateTime now = m_viewModel.now();
-    for (HistoryListItemView *row : std::as_const(m_rows)) {
-        row->setNow(now);
-        row->setSelected(selected && selected->id == row->entry().id);
-    }
-    if (selected)
-        scrollToSelection();
-}
-
 void HistoryListColumn::scrollToSelection()
 {
-    HistoryListItemView *row = m_rows.value(m_viewModel.selectedEntry()->id);
-    if (!row)
+    const int row = m_model->rowOf(m_viewModel.selectedEntry()->id);
+    if (row < 0)
         return;
-    m_rowsLayout->activate();
-    QScrollBar *bar = m_scrollArea->verticalScrollBar();
-    const int centre = row->y() + row->height() / 2;
-    const int target = std::clamp(centre - m_scrollArea->viewport()->height() / 2, bar->minimum(), bar->maximum());
+    QScrollBar *bar = m_list->verticalScrollBar();
+    const QRect rect = m_list->visualRect(m_model->index(row));
+    const int target = std::clamp(bar->value() + rect.center().y() - m_list->viewport()->height() / 2,
+                                  bar->minimum(), bar->maximum());
     m_scrollAnimation->stop();
     m_scrollAnimation->setStartValue(bar->value());
     m_scrollAnimation->setEndValue(target);

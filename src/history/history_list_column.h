@@ -1,48 +1,44 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
-#include <QUuid>
+#include "history/history_thumbnail_cache.h"
+
 #include <QWidget>
 
+class QListView;
 class QProgressBar;
 class QPropertyAnimation;
-class QScrollArea;
-class QVBoxLayout;
 
 namespace quorvane {
 
-class HistoryListItemView;
+class HistoryListItemDelegate;
+class HistoryListModel;
 class HistoryViewModel;
 
 // The left column of the history window: a "Captures" header with a small progress
-// indicator while the view model works, and the scrolling list of the listed records,
-// one row per record, that keeps the selected row centred.
+// indicator while the view model works, and the list of the listed records. The list
+// paints only the rows in view, selects a row on a click, scrolls the selected row to the
+// centre, and takes the keyboard focus: the arrow, page, Home and End keys scroll it,
+// while the selection moves only by a click or by the view model.
 class HistoryListColumn : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int rowSpacing = 4;
-    static constexpr int listPadding = 8;
-
     // `viewModel` must outlive the column.
     explicit HistoryListColumn(HistoryViewModel &viewModel, QWidget *parent = nullptr);
+    ~HistoryListColumn() override;
 
-    // The rows in list order.
-    QList<HistoryListItemView *> rows() const;
-    QScrollArea *scrollArea() const { return m_scrollArea; }
+    QListView *listView() const { return m_list; }
+    HistoryListModel &model() const { return *m_model; }
     bool isShowingProgress() const;
 
 private:
-    void rebuildRows();
-    void updateSelection();
     void scrollToSelection();
 
     HistoryViewModel &m_viewModel;
+    HistoryThumbnailCache m_thumbnails;
+    HistoryListModel *m_model;
+    HistoryListItemDelegate *m_delegate;
     QProgressBar *m_progress;
-    QScrollArea *m_scrollArea;
-    QWidget *m_rowsContainer;
-    QVBoxLayout *m_rowsLayout;
-    QHash<QUuid, HistoryListItemView *> m_rows; // kept by record id across reloads
+    QListView *m_list;
     QPropertyAnimation *m_scrollAnimation;
 };
 

@@ -125,10 +125,16 @@ QColor HistoryStyle::withOpacity(QColor colour, qreal opacity)
 
 QIcon HistoryStyle::symbol(const QString &name)
 {
+    // One icon per symbol for the program's life. Qt caches an icon's pixmaps under the
+    // icon's own key, so a new icon for every window that opens would leave another set
+    // of pixmaps in the cache each time.
+    static QHash<QString, QIcon> icons;
+    if (const auto kept = icons.constFind(name); kept != icons.constEnd())
+        return *kept;
     const auto source = symbolTable().constFind(name);
     if (source == symbolTable().constEnd())
         return {};
-    return themeIcon(source->themeNames, source->fallback);
+    return *icons.insert(name, themeIcon(source->themeNames, source->fallback));
 }
 
 QPixmap HistoryStyle::symbolPixmap(const QString &name, int size, const QColor &colour)

@@ -4,7 +4,7 @@
 #include "history/history_detail_view.h"
 #include "history/history_filtered_empty_state_view.h"
 #include "history/history_list_column.h"
-#include "history/history_list_item_view.h"
+#include "history/history_list_model.h"
 #include "history/history_search_bar.h"
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
@@ -15,9 +15,12 @@
 #include <QCalendarWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 
@@ -73,13 +76,15 @@ protected:
         return *view;
     }
     HistoryViewModel &model() { return view->viewModel(); }
+    HistoryListModel &rows() const { return view->listColumn()->model(); }
     QStringList rowTitles() const
     {
         QStringList titles;
-        for (HistoryListItemView *row : view->listColumn()->rows())
-            titles << row->entry().title();
+        for (int row = 0; row < rows().rowCount(); ++row)
+            titles << rows().index(row).data().toString();
         return titles;
     }
+    bool isSelectedRow(int row) const { return rows().index(row).data(HistoryListModel::isSelectedRole).toBool(); }
     template <typename T>
     T *child(const char *name) const { return view->findChild<T *>(QLatin1String(name)); }
 
@@ -119,21 +124,28 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     EXPECT_EQ(test::foreignWordings(*view), QStringList()); // sizes in pixels, not points
 
     // A click on the empty space right of a row's title selects that row.
-    HistoryListItemView *code = view->listColumn()->rows().at(1);
-    QTest::mouseClick(code, Qt::LeftButton, {}, QPoint(code->width() - 4, code->height() / 2));
+    QListView *list = view->listColumn()->listView();
+    const QRect code = list->visualRect(rows().index(1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(code.right() - 12, code.center().y()));
     EXPECT_EQ(model().selectedEntry()->text, "int main();");
-    EXPECT_TRUE(code->isSelected());
-    EXPECT_FALSE(view->listColumn()->rows().at(0)->isSelected());
+    EXPECT_TRUE(isSelectedRow(1));
+    EXPECT_FALSE(isSelectedRow(0));
     EXPECT_EQ(child<QPlainTextEdit>("detailText")->toPlainText(), "int main();");
     EXPECT_EQ(child<QLabel>("detailBadge")->text(), "Code");
     EXPECT_FALSE(child<QLabel>("detailBadge")->isHidden());
     EXPECT_TRUE(child<QLabel>("detailSource")->isHidden());
 
-    // A capture taken meanwhile appears on top; the selection stays.
+    // A capture taken meanwhile appears on top as one new row; the selection stays.
+    QSignalSpy inserted(&rows(), &QAbstractItemModel::rowsInserted);
+    QSignalSpy reset(&rows(), &QAbstractItemModel::modelReset);
     await(store->addEntry(entryWith("just taken", 0)));
     ASSERT_TRUE(waitUntil([&] { return rowTitles().size() == 4; }));
     EXPECT_EQ(rowTitles().front(), "just taken");
     EXPECT_EQ(model().selectedEntry()->text, "int main();");
+    EXPECT_TRUE(isSelectedRow(2));
+    ASSERT_EQ(inserted.size(), 1);
+    EXPECT_EQ(inserted[0].mid(1), (QVariantList{0, 0}));
+    EXPECT_TRUE(reset.isEmpty());
 }
 
 TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)
@@ -176,6 +188,44 @@ TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)
     EXPECT_EQ(model().selectedEntry()->text, "old one");
 }
 
+TEST_F(HistoryViewTest, ListCentresTheSelectionAndAnswersTheKeyboard)
+{
+    QList<CaptureHistoryEntry> entries;
+    for (int i = 0; i < 40; ++i)
+        entries << entryWith(QString("record %1").arg(i), 60 * (i + 1));
+    open(entries);
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QListView *list = view->listColumn()->listView();
+    QScrollBar *bar = list->verticalScrollBar();
+    const auto centreOffset = [&](int row) {
+        return list->visualRect(rows().index(row)).center().y() - list->viewport()->height() / 2;
+    };
+
+    model().setSelectedEntry(model().entries().at(25));
+    ASSERT_TRUE(waitUntil([&] { return std::abs(centreOffset(25)) <= 1; }));
+    model().setSelectedEntry(model().entries().at(0));
+    ASSERT_TRUE(waitUntil([&] { return bar->value() == 0; }));
+
+    // The keys scroll the list; the selection stays where it is.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_PageDown);
+    EXPECT_GT(bar->value(), 0);
+    QTest::keyClick(list, Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(list, Qt::Key_Up);
+    EXPECT_LT(bar->value(), bar->maximum());
+    EXPECT_EQ(model().selectedEntry()->text, "record 0");
+
+    // With the list focused, Return copies the selected capture and Super+Backspace asks to delete it.
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return pasteboard.text() == "record 0"; })); // the button's click animates
+    QTest::keyClick(list, Qt::Key_Backspace, Qt::MetaModifier);
+    ASSERT_TRUE(waitUntil([&] { return !alerts.shown.empty(); }));
+    EXPECT_EQ(alerts.shown[0].messageText, "Delete Capture?");
+    EXPECT_EQ(model().allEntries().size(), 40); // cancelled
+}
+
 TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
 {
     open({entryWith("keep", 10), entryWith("remove", 20)});
@@ -194,10 +244,14 @@ TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)
     EXPECT_EQ(model().allEntries().size(), 2);
 
     alerts.choice = 1; // Delete
+    QSignalSpy removed(&rows(), &QAbstractItemModel::rowsRemoved);
     detail->requestDelete();
     ASSERT_TRUE(waitUntil([&] { return model().allEntries().size() == 1 && !model().isLoading(); }));
     EXPECT_EQ(textsInFile(historyPath()), QStringList{"keep"});
     EXPECT_EQ(model().selectedEntry()->text, "keep");
+    ASSERT_EQ(removed.size(), 1); // exactly the deleted record's row
+    EXPECT_EQ(removed[0].mid(1), (QVariantList{1, 1}));
+    EXPECT_EQ(rowTitles(), QStringList{"keep"});
 
     // A record that vanished from the file meanwhile: the failure is shown in an alert.
     {
