@@ -4,7 +4,6 @@
 
 #include "history/history_date_range_sheet.h"
 #include "history/history_search_bar.h"
-#include "history/history_style.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
 
@@ -95,22 +94,4 @@ TEST_F(HistorySearchBarTest, ReturnInTheSearchFieldOnlySearches)
     QTest::keyClick(filterButton, Qt::Key_Return);
     ASSERT_TRUE(waitUntil([&] { return pasteboard.text() == "alpha one"; }));
     EXPECT_EQ(pasteboard.writes, 1);
-}
-
-// Where the desktop has no icon theme (a bare window manager) the symbols come from Qt's
-// style in colour: drawn as they are, not flooded into a one-colour blob.
-TEST(HistoryStyleTest, SymbolsWithoutAnIconThemeKeepTheirDrawing)
-{
-    const QString theme = QIcon::themeName();
-    QIcon::setThemeName(QStringLiteral("quorvane-test-no-such-theme"));
-    const QImage clear = HistoryStyle::symbolPixmap(QStringLiteral("xmark.circle.fill"), 16, Qt::gray).toImage();
-    QIcon::setThemeName(theme);
-    QSet<QRgb> colours;
-    for (int y = 0; y < clear.height(); ++y) {
-        for (int x = 0; x < clear.width(); ++x) {
-            if (qAlpha(clear.pixel(x, y)) == 255)
-                colours.insert(clear.pixel(x, y));
-        }
-    }
-    EXPECT_GT(colours.size(), 1) << "the clear button's cross is lost";
 }
