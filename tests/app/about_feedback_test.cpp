@@ -124,6 +124,8 @@ TEST(AboutWindowTest, RowsNeverOverlapWhenTheTextNeedsMoreThanTheFrame)
     L10n::setTable({{description, QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
                                                  "in jedem Programm, jedem Video und jedem Dokument, mit der "
                                                  "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.")}});
+    if (QWidget *open = AboutWindowController::window())
+        open->close(); // a closed window is built anew, in the translation
     AboutWindowController::show();
     L10n::setTable({});
     QWidget *window = AboutWindowController::window();
