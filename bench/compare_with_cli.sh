@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Renders the screen-text samples, reads them with Quorvane (bench/recognize) and with the
 # tesseract command line at its default settings, and prints both median times per image
-# and both character error rates; then checks that code mode keeps indentation.
+# and both character error rates; then checks that code mode keeps indentation, compares
+# automatic language with the language told, and scores the code scanner. Program text
+# in real terminal windows: bench/terminal_code.sh.
 #
 # Usage: bench/compare_with_cli.sh [BUILD_DIR] [WORK_DIR]
 set -euo pipefail
@@ -40,4 +42,21 @@ echo "== Quorvane"
 echo "== Quorvane, code mode (white space counts)"
 "$bin/recognize" --mode code "$work/samples/code" "$work/code" 2>/dev/null | grep median
 "$bin/score_text" --exact "$work/samples/code" "$work/code" | tail -1
+# Automatic language against the language told, on text in the 25 languages under an
+# English locale. The three choices read each image in turn in one process, so other load
+# on the machine slows them alike; "cli" is the tesseract command line told the language.
+rm -rf "$work/languages" "$work/languages-out"
+"$bin/render_language_text" "$work/languages" 2 >/dev/null
+echo "== Quorvane, automatic language against told (English locale), and the command line told"
+"$bin/recognize" --languages auto --languages told --languages cli "$work/languages" "$work/languages-out" \
+  2>/dev/null | grep median
+for choice in auto told cli; do
+  echo "$choice: $("$bin/score_text" "$work/languages" "$work/languages-out/$choice" | tail -1)"
+done
+
+echo "== codes: every symbology, 1 to 4 px per module, inverted, rotated, stacked, beside text"
+rm -rf "$work/codes" "$work/codes-out"
+"$bin/render_codes" "$work/codes" >/dev/null
+"$bin/recognize" --codes "$work/codes" "$work/codes-out" 2>/dev/null | grep median
+"$bin/score_codes" "$work/codes" "$work/codes-out" | grep -v ' read$'
 echo "results in $work"

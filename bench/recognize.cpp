@@ -1,14 +1,24 @@
 // Recognises every PNG of a folder the way a capture does and writes what it read.
 //
-// Usage: recognize [--mode normal|code] [--codes] IMAGE_DIR OUTPUT_DIR
+// Usage: recognize [--mode normal|code] [--codes] [--languages SPEC]... [--locale NAME]
+//                  [--warm] IMAGE_DIR OUTPUT_DIR
 //
 // Text: each image goes through OCRService::recognizeText with the default settings'
-// languages and clean-up options, and NAME.txt receives the text (empty when none was
-// found). With --codes each image goes through CodeScanService::detectBestCode instead
-// and NAME.txt receives the payload (empty when no code was found). Prints the time of
-// each image and the median.
+// clean-up options, and NAME.txt receives the text (empty when none was found). The
+// languages are the default settings' unless SPEC says: "auto" detects them, "told" takes
+// the ids in the image's NAME.lang, "cli" runs the tesseract command line told NAME.lang's
+// language, anything else is a comma-separated list of ids. Several --languages compare
+// the choices: each image is read by each of them in turn (so a machine busy with other
+// work slows all of them alike), and each writes to OUTPUT_DIR/SPEC. The locale for
+// automatic detection is en_US unless --locale says. --warm reads every image once before
+// the timed round, so the times are those of a session whose engines are loaded. With --codes each image goes through
+// CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a line.
+// Prints the time of each image and the median per choice.
+#include "bench_support.h"
+
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
+#include "capture/tesseract_language_map.h"
 #include "core/user_settings.h"
 
 #include <QDir>
@@ -16,10 +26,12 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QProcess>
 
 #include <algorithm>
 #include <cstdio>
 #include <exception>
+#include <map>
 #include <vector>
 
 using namespace quorvane;
@@ -28,32 +40,49 @@ namespace {
 
 int usage()
 {
-    std::fprintf(stderr, "usage: recognize [--mode normal|code] [--codes] IMAGE_DIR OUTPUT_DIR\n");
+    std::fprintf(stderr, "usage: recognize [--mode normal|code] [--codes] [--languages auto|told|cli|LIST]... "
+                         "[--locale NAME] [--warm] IMAGE_DIR OUTPUT_DIR\n");
     return 2;
 }
 
-void writeFile(const QString &path, const QString &text)
+double median(std::vector<double> times)
 {
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
+    std::sort(times.begin(), times.end());
+    const size_t n = times.size();
+    return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
+}
+
+// The tesseract command line at its default settings, told the language of the image.
+QString readWithCli(const QString &image, const QStringList &ids)
+{
+    QStringList names;
+    for (const QString &id : ids)
+        names.append(TesseractLanguageMap::dataName(id));
+    QProcess process;
+    process.start(QStringLiteral("tesseract"), {image, QStringLiteral("-"), QStringLiteral("-l"), names.join('+')});
+    process.waitForFinished(-1);
+    return QString::fromUtf8(process.readAllStandardOutput()).remove(QChar(0x0C)).trimmed();
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
 
     CaptureMode mode = CaptureMode::normal;
     bool codes = false;
+    bool warm = false;
+    QStringList specs;
+    QString locale = QStringLiteral("en_US");
     QStringList paths;
     const QStringList args = app.arguments().mid(1);
     for (qsizetype i = 0; i < args.size(); ++i) {
         if (args[i] == "--codes") {
             codes = true;
+        } else if (args[i] == "--warm") {
+            warm = true;
         } else if (args[i] == "--mode" && i + 1 < args.size()) {
             const QString value = args[++i];
             if (value == "normal")
@@ -62,6 +91,10 @@ int main(int argc, char **argv)
                 mode = CaptureMode::code;
             else
                 return usage();
+        } else if (args[i] == "--languages" && i + 1 < args.size()) {
+            specs.append(args[++i]);
+        } else if (args[i] == "--locale" && i + 1 < args.size()) {
+            locale = args[++i];
         } else if (args[i].startsWith("--")) {
             return usage();
         } else {
@@ -72,42 +105,68 @@ int main(int argc, char **argv)
         return usage();
     const QDir input(paths[0]);
     const QDir output(paths[1]);
-    QDir().mkpath(output.path());
+    const bool single = specs.size() <= 1;
+    if (specs.isEmpty())
+        specs.append(QString());
+    for (const QString &spec : specs)
+        QDir().mkpath(single ? output.path() : output.filePath(spec));
 
     const UserSettings &settings = UserSettings::defaults();
-    const std::optional<QStringList> languages =
-        settings.autoDetectLanguage ? std::nullopt : std::optional<QStringList>(settings.preferredLanguages);
-    OCRService ocr;
+    OCRService ocr(OCRService::defaultDataPath(), QLocale(locale));
     CodeScanService scanner;
 
-    std::vector<double> times;
-    for (const QString &name : input.entryList({"*.png"}, QDir::Files, QDir::Name)) {
+    std::map<QString, std::vector<double>> times;
+    const QStringList names = input.entryList({"*.png"}, QDir::Files, QDir::Name);
+    QStringList rounds = names;
+    if (warm)
+        rounds = names + names;
+    for (qsizetype round = 0; round < rounds.size(); ++round) {
+        const QString &name = rounds[round];
+        const bool timed = round >= rounds.size() - names.size();
         const QImage image(input.filePath(name));
         const QString base = QFileInfo(name).completeBaseName();
-        QString text;
-        QString note;
-        QElapsedTimer timer;
-        timer.start();
-        try {
-            if (codes)
-                text = scanner.detectBestCode(image).result().payload;
-            else
-                text = ocr.recognizeText(image, languages, mode, settings.textProcessing).result();
-        } catch (const std::exception &error) {
-            note = QString::fromUtf8(error.what());
+        const QStringList told = bench::readText(input.filePath(base + ".lang")).trimmed().split(',', Qt::SkipEmptyParts);
+        for (const QString &spec : specs) {
+            std::optional<QStringList> languages;
+            if (spec.isEmpty())
+                languages = settings.autoDetectLanguage ? std::nullopt : std::optional(settings.preferredLanguages);
+            else if (spec == "told" || spec == "cli")
+                languages = told;
+            else if (spec != "auto")
+                languages = spec.split(',');
+            QString text;
+            QString note;
+            QElapsedTimer timer;
+            timer.start();
+            try {
+                if (codes) {
+                    QStringList payloads;
+                    for (const DetectedCode &code : scanner.detectCodes(image).result())
+                        payloads.append(code.payload);
+                    text = payloads.join('\n');
+                } else if (spec == "cli") {
+                    text = readWithCli(input.filePath(name), told);
+                } else {
+                    text = ocr.recognizeText(image, languages, mode, settings.textProcessing).result();
+                }
+            } catch (const std::exception &error) {
+                note = QString::fromUtf8(error.what());
+            }
+            const double ms = double(timer.nsecsElapsed()) / 1e6;
+            if (!timed)
+                continue;
+            times[spec].push_back(ms);
+            bench::writeText((single ? output : QDir(output.filePath(spec))).filePath(base + ".txt"), text);
+            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s\n", qPrintable(name), qPrintable(spec), ms, qPrintable(note));
         }
-        const double ms = double(timer.nsecsElapsed()) / 1e6;
-        times.push_back(ms);
-        writeFile(output.filePath(base + ".txt"), text);
-        std::fprintf(stderr, "%-40s %8.1f ms %s\n", qPrintable(name), ms, qPrintable(note));
     }
-    if (times.empty()) {
+    if (names.isEmpty()) {
         std::fprintf(stderr, "no PNG images in %s\n", qPrintable(input.path()));
         return 1;
     }
-    std::sort(times.begin(), times.end());
-    const size_t n = times.size();
-    const double median = n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
-    std::printf("%zu images, median %.1f ms per image\n", n, median);
+    for (const QString &spec : specs) {
+        std::printf("%s%zu images, median %.1f ms per image\n", spec.isEmpty() ? "" : qPrintable(spec + ": "),
+                    times[spec].size(), median(times[spec]));
+    }
     return 0;
 }

@@ -3,6 +3,8 @@
 // each with its true text beside it as NAME.gt.txt.
 //
 // Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code)
+#include "bench_support.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFont>
@@ -65,6 +67,11 @@ const QList<QStringList> kPrograms{
      "        self.items = {}", "", "    def get(self, key):", "        return self.items.get(key)"},
     {"fn main() {", "    let args: Vec<String> = env::args().collect();", "    match args.len() {",
      "        1 => help(),", "        _ => run(&args[1]),", "    }", "}"},
+    // Operators with and without spaces, and comments aligned in a column.
+    {"a, b = 0, 1", "while a < 100:", "    if a % 2 == 0:", "        print(a)", "    a, b = b, a + b",
+     "n=len(xs)-1   # last index", "total = 0      # running sum"},
+    {"const int width  = 640;   // pixels", "const int height = 480;   // pixels", "x += dx*2; y -= dy/2;",
+     "if (x<0 || x>=width) dx = -dx;", "return {x, y};"},
 };
 
 struct Theme {
@@ -81,13 +88,6 @@ const QList<Theme> kThemes{
     {QColor("#ffffff"), QColor("#6e6e73"), "light"},
     {QColor("#252526"), QColor("#9d9d9d"), "dark"},
 };
-
-void writeText(const QString &path, const QString &text)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(text.toUtf8());
-}
 
 // Wraps sentences into lines no wider than `width` pixels.
 QStringList wrap(const QStringList &sentences, const QFontMetrics &metrics, int width)
@@ -129,8 +129,7 @@ QImage render(const QStringList &lines, const QFont &font, const Theme &theme, i
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: render_screen_text OUTPUT_DIR [COUNT]\n");
@@ -156,21 +155,21 @@ int main(int argc, char **argv)
             lines.removeLast();
         const QString name = QStringLiteral("text-%1-%2-%3px").arg(i, 2, 10, QLatin1Char('0')).arg(theme.name).arg(font.pixelSize());
         render(lines, font, theme, width, 12).save(out + "/text/" + name + ".png");
-        writeText(out + "/text/" + name + ".gt.txt", lines.join('\n'));
+        bench::writeText(out + "/text/" + name + ".gt.txt", lines.join('\n'));
     }
-    for (int i = 0; i < kPrograms.size() * 2; ++i) {
+    for (int i = 0; i < kPrograms.size() * 4; ++i) {
         const Theme &theme = kThemes[(i + 1) % kThemes.size()];
         QFont font(kMonospaceFonts[i % kMonospaceFonts.size()]);
-        font.setPixelSize(12 + i % 4);
+        font.setPixelSize(11 + i % 6);
         const QStringList &lines = kPrograms[i % kPrograms.size()];
         int width = 0;
         for (const QString &line : lines)
             width = std::max(width, QFontMetrics(font).horizontalAdvance(line));
         const QString name = QStringLiteral("code-%1-%2").arg(i, 2, 10, QLatin1Char('0')).arg(theme.name);
         render(lines, font, theme, width + 32, 16).save(out + "/code/" + name + ".png");
-        writeText(out + "/code/" + name + ".gt.txt", lines.join('\n'));
+        bench::writeText(out + "/code/" + name + ".gt.txt", lines.join('\n'));
     }
-    std::printf("wrote %d text and %d code samples to %s\n", count, int(kPrograms.size() * 2),
+    std::printf("wrote %d text and %d code samples to %s\n", count, int(kPrograms.size() * 4),
                 qPrintable(out));
     return 0;
 }

@@ -7,6 +7,8 @@
 // lengths). Without --exact, runs of white space count as one space and both ends are
 // trimmed, so line breaks and paragraph gaps do not count; --exact keeps every space
 // (for program text, where indentation matters).
+#include "bench_support.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -17,14 +19,6 @@
 #include <vector>
 
 namespace {
-
-QString readFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 QString normalised(QString text, bool exact)
 {
@@ -75,8 +69,8 @@ int main(int argc, char **argv)
     qsizetype length = 0;
     for (const QString &name : truthDir.entryList({"*.gt.txt"}, QDir::Files, QDir::Name)) {
         const QString base = name.chopped(7);
-        const QString truth = normalised(readFile(truthDir.filePath(name)), exact);
-        const QString result = normalised(readFile(resultDir.filePath(base + ".txt")), exact);
+        const QString truth = normalised(bench::readText(truthDir.filePath(name)), exact);
+        const QString result = normalised(bench::readText(resultDir.filePath(base + ".txt")), exact);
         const qsizetype distance = editDistance(truth, result);
         errors += distance;
         length += truth.size();

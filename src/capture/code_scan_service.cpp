@@ -7,7 +7,9 @@
 #include "core/async_run.h"
 #include "core/diagnostics.h"
 
+#include <QPainter>
 #include <QRegularExpression>
+#include <QtMath>
 
 #include <ZXing/ReadBarcode.h>
 
@@ -82,39 +84,159 @@ void sortInReadingOrder(QList<Found> &found)
     }
 }
 
-void collect(const ZXing::Results &results, QList<Found> &found)
+std::optional<Found> foundOf(const ZXing::Result &result, QPoint offset, double scale)
 {
-    for (const ZXing::Result &result : results) {
-        if (!result.isValid() || result.contentType() == ZXing::ContentType::Binary)
-            continue;
-        const QString payload = QString::fromStdString(result.text());
-        if (payload.isEmpty())
-            continue;
-        const std::optional<CodeSymbology> symbology = symbologyOf(result, payload);
-        if (!symbology)
-            continue;
-        found.append({DetectedCode{payload, *symbology, 1.0f}, boundsOf(result.position())});
-    }
+    if (!result.isValid() || result.contentType() == ZXing::ContentType::Binary)
+        return std::nullopt;
+    const QString payload = QString::fromStdString(result.text());
+    if (payload.isEmpty())
+        return std::nullopt;
+    const std::optional<CodeSymbology> symbology = symbologyOf(result, payload);
+    if (!symbology)
+        return std::nullopt;
+    const QRect box = boundsOf(result.position()).translated(offset);
+    const QRect bounds(QPoint(qFloor(box.left() / scale), qFloor(box.top() / scale)),
+                       QPoint(qCeil(box.right() / scale), qCeil(box.bottom() / scale)));
+    return Found{DetectedCode{payload, *symbology, 1.0f}, bounds};
+}
+
+ZXing::ImageView viewOf(const QImage &grey)
+{
+    return ZXing::ImageView(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
+                            int(grey.bytesPerLine()));
 }
 
 // Full ASCII Code 39 writes lower case and punctuation as pairs such as "+H" or "/A". The
 // reader's extended mode drops a plain Code 39 whose text merely contains such a character
 // ("A+1"), so it only reads again, as full ASCII, the code that has one.
-void readFullAscii(const ZXing::ImageView &view, QList<Found> &found)
+void readFullAscii(const QImage &crop, Found &found)
 {
     static const QRegularExpression shiftPair(QStringLiteral("[$%/+][A-Z]"));
-    for (Found &f : found) {
-        if (f.code.symbology != CodeSymbology::code39 || !f.code.payload.contains(shiftPair))
-            continue;
-        const auto hints =
-            ZXing::DecodeHints().setFormats(BarcodeFormat::Code39).setMaxNumberOfSymbols(1).setTryCode39ExtendedMode(true);
-        const ZXing::Results extended = ZXing::ReadBarcodes(view, hints);
-        if (extended.empty() || !extended.front().isValid())
-            continue;
-        const QString payload = QString::fromStdString(extended.front().text());
-        if (!payload.isEmpty())
-            f.code = DetectedCode{payload, CodeSymbology::code39FullASCII, 1.0f};
+    if (found.code.symbology != CodeSymbology::code39 || !found.code.payload.contains(shiftPair))
+        return;
+    const auto hints =
+        ZXing::DecodeHints().setFormats(BarcodeFormat::Code39).setMaxNumberOfSymbols(1).setTryCode39ExtendedMode(true);
+    const ZXing::Results extended = ZXing::ReadBarcodes(viewOf(crop), hints);
+    if (extended.empty() || !extended.front().isValid())
+        return;
+    const QString payload = QString::fromStdString(extended.front().text());
+    if (!payload.isEmpty())
+        found.code = DetectedCode{payload, CodeSymbology::code39FullASCII, 1.0f};
+}
+
+// The same code read again in another band: same content, overlapping columns.
+bool alreadyFound(const QList<Found> &found, const Found &candidate)
+{
+    return std::any_of(found.begin(), found.end(), [&](const Found &f) {
+        return f.code == candidate.code && f.bounds.left() <= candidate.bounds.right()
+               && candidate.bounds.left() <= f.bounds.right();
+    });
+}
+
+// Linear codes, one symbol per read: the linear readers of zxing-cpp 1.4 abort the process
+// when one tall barcode is read on many scan lines with no symbol limit. To find every
+// code of the region all the same, the region is read in horizontal bands, halved in
+// height while the last round found something new, and in each band a code once read is
+// blanked out so that the next read finds the one beside it. Returns whether any new code
+// was found.
+bool readLinear(const QImage &grey, double scale, QList<Found> &found)
+{
+    constexpr int kMinBandHeight = 24;
+    constexpr int kMaxCodesPerBand = 4;
+    const auto hints = ZXing::DecodeHints().setFormats(kLinearFormats).setMaxNumberOfSymbols(1);
+    bool anyNew = false;
+    for (int bandHeight = grey.height(); bandHeight >= std::min(kMinBandHeight, grey.height()); bandHeight /= 2) {
+        bool newInRound = false;
+        const int step = std::max(1, bandHeight / 2);
+        for (int top = 0; top == 0 || top + step < grey.height(); top += step) {
+            const QRect band(0, top, grey.width(), std::min(bandHeight, grey.height() - top));
+            QImage crop = grey.copy(band);
+            for (int i = 0; i < kMaxCodesPerBand; ++i) {
+                const ZXing::Results results = ZXing::ReadBarcodes(viewOf(crop), hints);
+                if (results.empty())
+                    break;
+                const ZXing::Result &result = results.front();
+                const QRect local = boundsOf(result.position());
+                std::optional<Found> f = foundOf(result, band.topLeft(), scale);
+                if (f) {
+                    readFullAscii(crop, *f);
+                    if (!alreadyFound(found, *f)) {
+                        found.append(*f);
+                        newInRound = true;
+                    }
+                }
+                // The code's columns, blanked over the band's height, leave the rest to read.
+                QPainter painter(&crop);
+                painter.fillRect(QRect(local.left(), 0, local.width(), crop.height()), Qt::white);
+            }
+        }
+        anyNew = anyNew || newInRound;
+        if (!newInRound)
+            break;
     }
+    return anyNew;
+}
+
+// 2D codes. The Aztec and Data Matrix detectors search outwards from the image's centre,
+// so a symbol off to one side (beside text, on a label) is missed; when the whole region
+// shows none, windows of two thirds its size across it are read as well.
+void readMatrix(const QImage &grey, double scale, QList<Found> &found)
+{
+    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
+    const auto readIn = [&](const QRect &window) {
+        bool any = false;
+        for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey.copy(window)), hints)) {
+            std::optional<Found> f = foundOf(result, window.topLeft(), scale);
+            if (f && !alreadyFound(found, *f)) {
+                found.append(*f);
+                any = true;
+            }
+        }
+        return any;
+    };
+    if (readIn(grey.rect()))
+        return;
+    const int w = grey.width() * 2 / 3, h = grey.height() * 2 / 3;
+    for (int y = 0; y + h <= grey.height(); y += std::max(1, h / 4)) {
+        for (int x = 0; x + w <= grey.width(); x += std::max(1, w / 4))
+            readIn(QRect(x, y, w, h));
+    }
+}
+
+// Every code of `grey`, scaled by `scale` from the captured image.
+QList<Found> readAll(const QImage &grey, double scale)
+{
+    QList<Found> found;
+    readMatrix(grey, scale, found);
+    readLinear(grey, scale, found);
+    return found;
+}
+
+// The region as it is, then light-on-dark turned around, then, for symbols too small or
+// too large for the readers, scaled up or down; the first that finds anything wins, so a
+// code is never read twice and an image without one is read every way before giving up.
+QList<Found> readEveryWay(const QImage &grey)
+{
+    constexpr int kLargeSide = 600;
+    constexpr int kMaxUpscaledSide = 4000;
+    QList<double> scales{1.0};
+    if (std::max(grey.width(), grey.height()) * 2 <= kMaxUpscaledSide)
+        scales.append(2.0);
+    if (std::min(grey.width(), grey.height()) >= kLargeSide)
+        scales.append(0.5);
+    for (double scale : scales) {
+        QImage scaled = scale == 1.0 ? grey
+                                     : grey.scaled(qRound(grey.width() * scale), qRound(grey.height() * scale),
+                                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        for (int inverted = 0; inverted < 2; ++inverted) {
+            if (inverted)
+                scaled.invertPixels();
+            QList<Found> found = readAll(scaled, scale);
+            if (!found.isEmpty())
+                return found;
+        }
+    }
+    return {};
 }
 
 QList<DetectedCode> scan(const QImage &image)
@@ -122,18 +244,9 @@ QList<DetectedCode> scan(const QImage &image)
     if (image.width() < 1 || image.height() < 1)
         throw CodeScanError(CodeScanErrorKind::invalidImage);
 
-    const QImage grey = greyOnWhite(image);
-    const ZXing::ImageView view(grey.constBits(), grey.width(), grey.height(), ZXing::ImageFormat::Lum,
-                                int(grey.bytesPerLine()));
     QList<Found> found;
     try {
-        // The linear readers of zxing-cpp 1.4 abort the process when one tall barcode is
-        // read on many scan lines with no symbol limit, so they get a pass of their own
-        // limited to one symbol.
-        collect(ZXing::ReadBarcodes(view, ZXing::DecodeHints().setFormats(kMatrixFormats)), found);
-        collect(ZXing::ReadBarcodes(view, ZXing::DecodeHints().setFormats(kLinearFormats).setMaxNumberOfSymbols(1)),
-                found);
-        readFullAscii(view, found);
+        found = readEveryWay(greyOnWhite(image));
     } catch (const std::exception &error) {
         diagWarning(lcRecognition(), QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));

@@ -1,8 +1,11 @@
 #include "capture/ocr_service.h"
 
+#include "capture/automatic_language.h"
 #include "capture/code_layout.h"
+#include "capture/monospace_grid.h"
 #include "capture/ocr_error.h"
 #include "capture/recognition_image.h"
+#include "capture/script_detector.h"
 #include "capture/tesseract_engine.h"
 #include "capture/tesseract_language_map.h"
 #include "core/async_run.h"
@@ -17,9 +20,10 @@ namespace quorvane {
 
 namespace {
 
-// Each cached engine holds its models in memory (tens of MB); a few cover the usual
-// switching between normal and code mode and a second language set.
-constexpr size_t kMaxCachedEngines = 4;
+// Each cached engine holds its models in memory (about 15 MB). Loading one takes longer
+// than reading a capture with it, and automatic detection compares the languages of a
+// script, up to 17 for Latin, so the cache holds them all with room for code mode.
+constexpr size_t kMaxCachedEngines = 20;
 
 QString joinLines(const QList<RecognizedLine> &lines)
 {
@@ -82,6 +86,9 @@ bool isBlank(const QString &text)
 OCRService::OCRService(QString dataPath, QLocale locale)
     : m_dataPath(std::move(dataPath))
     , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
+    , m_scriptDetector(std::make_unique<ScriptDetector>(m_dataPath))
+    , m_automaticLanguage(
+          std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
 {
     m_executor.setMaxThreadCount(1);
     m_executor.setObjectName(QStringLiteral("OCRService"));
@@ -148,18 +155,27 @@ QString OCRService::recognize(const QImage &image, const std::optional<QStringLi
              .arg(dataNames.join(QLatin1Char('+')),
                   languages && !languages->isEmpty() ? QString() : QStringLiteral(" (automatic)")));
 
-    const QString text = performOCR(image, dataNames, useCorrection, preserveIndentation);
+    const bool automatic = !languages || languages->isEmpty();
+    const QString text = performOCR(image, automatic ? QStringList() : dataNames, useCorrection, preserveIndentation);
     return options.process(text, mode);
 }
 
 QString OCRService::performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
                                bool preserveIndentation)
 {
-    TesseractEngine &engine = engineFor(dataNames, useCorrection);
     const RecognitionImage prepared(image);
-    const QList<RecognizedLine> lines = engine.recognize(
-        prepared.pixels(), prepared.resolution(),
-        preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic);
+    const auto layout = preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic;
+    QList<RecognizedLine> lines;
+    if (dataNames.isEmpty()) {
+        const auto engine = [&](const QStringList &names) -> TesseractEngine & {
+            return engineFor(names, useCorrection);
+        };
+        // Program text is written in the letters of one language; only its script is chosen.
+        const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
+        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine).lines;
+    } else {
+        lines = engineFor(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
+    }
 
     qsizetype words = 0;
     for (const RecognizedLine &line : lines)
@@ -170,15 +186,18 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
              .arg(lines.size())
              .arg(words));
 
-    const QString text = preserveIndentation ? extractTextWithIndentation(codeObservations(lines, prepared))
-                                             : joinLines(lines);
+    // Program text in a monospaced font is laid out on its character grid; in any other
+    // font the word boxes give the indentation.
+    std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
+    if (!text)
+        text = extractTextWithIndentation(codeObservations(lines, prepared));
     // White space alone is no text, in code mode as in every other.
-    if (isBlank(text)) {
+    if (isBlank(*text)) {
         diag(lcRecognition(), QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
         throw OCRError(OCRErrorKind::noTextDetected);
     }
-    diag(lcRecognition(), QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text.size()));
-    return text;
+    diag(lcRecognition(), QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text->size()));
+    return *text;
 }
 
 QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages) const
@@ -198,6 +217,17 @@ QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages
         const QString name = TesseractLanguageMap::dataName(id);
         const bool installed = QFileInfo::exists(m_dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata"));
         if (installed || name == QLatin1String("eng"))
+            names.append(name);
+    }
+    return names;
+}
+
+QStringList OCRService::installedDataNames() const
+{
+    QStringList names;
+    for (const OCRLanguage &language : OCRLanguage::supportedLanguages()) {
+        const QString name = TesseractLanguageMap::dataName(language.id);
+        if (QFileInfo::exists(m_dataPath + QLatin1Char('/') + name + QStringLiteral(".traineddata")))
             names.append(name);
     }
     return names;

@@ -17,6 +17,8 @@
 
 namespace quorvane {
 
+class AutomaticLanguage;
+class ScriptDetector;
 class TesseractEngine;
 
 // Turns one captured image into text on the device with Tesseract: plain lines in reading
@@ -48,6 +50,7 @@ private:
     QString performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
                        bool preserveIndentation);
     QStringList dataNamesFor(const std::optional<QStringList> &languages) const;
+    QStringList installedDataNames() const;
     TesseractEngine &engineFor(const QStringList &dataNames, bool useCorrection);
 
     struct CachedEngine {
@@ -58,6 +61,8 @@ private:
     const QString m_dataPath;
     const QStringList m_automaticLanguageIds;
     std::list<CachedEngine> m_engines;  // most recently used first; executor thread only
+    std::unique_ptr<ScriptDetector> m_scriptDetector;      // executor thread only
+    std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only
     QThreadPool m_executor;
 };
 

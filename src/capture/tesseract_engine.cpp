@@ -79,7 +79,11 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     // so the threads mostly wait on one another, and on a busy machine a recognition took
     // several times as long as on one thread. The limit holds for the calling thread only.
     omp_set_max_active_levels(0);
-    m_api->SetPageSegMode(layout == Layout::singleBlock ? tesseract::PSM_SINGLE_BLOCK : tesseract::PSM_AUTO);
+    switch (layout) {
+    case Layout::automatic: m_api->SetPageSegMode(tesseract::PSM_AUTO); break;
+    case Layout::singleBlock: m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK); break;
+    case Layout::singleLine: m_api->SetPageSegMode(tesseract::PSM_SINGLE_LINE); break;
+    }
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
     m_api->SetSourceResolution(resolution);
     const int status = m_api->Recognize(nullptr);
@@ -97,8 +101,12 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     constexpr auto kWord = tesseract::RIL_WORD;
     constexpr auto kSymbol = tesseract::RIL_SYMBOL;
     bool more = it && !it->Empty(kWord);
+    int block = -1;
     while (more) {
+        if (it->IsAtBeginningOf(tesseract::RIL_BLOCK) || block < 0)
+            ++block;
         RecognizedLine line;
+        line.block = block;
         line.box = boxAt(*it, kLine);
         line.text = takeText(it->GetUTF8Text(kLine)).trimmed();
         // Each word, symbol by symbol; the iterator ends on the next line's first word.
@@ -106,8 +114,11 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
             RecognizedWord word;
             word.box = boxAt(*it, kWord);
             word.text = takeText(it->GetUTF8Text(kWord));
+            word.confidence = it->Confidence(kWord);
+            word.language = QString::fromUtf8(it->WordRecognitionLanguage());
             do {
                 word.symbolBoxes.append(boxAt(*it, kSymbol));
+                word.symbols.append(takeText(it->GetUTF8Text(kSymbol)));
                 more = it->Next(kSymbol);
             } while (more && !it->IsAtBeginningOf(kWord));
             if (!word.text.isEmpty())

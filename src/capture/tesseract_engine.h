@@ -19,10 +19,14 @@ struct RecognizedWord {
     QRect box;
     QString text;
     QList<QRect> symbolBoxes;  // one per recognised character, left to right
+    QStringList symbols;       // the text of each of those characters
+    float confidence = 0;      // the engine's certainty, 0 to 100
+    QString language;          // the data name whose model read it
 };
 
 // One text line in reading order, with its words.
 struct RecognizedLine {
+    int block = 0;  // lines of one text block share a number, counted from 0
     QRect box;
     QString text;
     QList<RecognizedWord> words;
@@ -33,7 +37,7 @@ struct RecognizedLine {
 // at a time.
 class TesseractEngine {
 public:
-    enum class Layout { automatic, singleBlock };
+    enum class Layout { automatic, singleBlock, singleLine };
 
     // Loads `dataNames` ("eng", "deu", ...; the first is the primary language) from
     // `dataPath`. `languageCorrection` loads the word dictionaries. Throws

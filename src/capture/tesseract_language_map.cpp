@@ -40,6 +40,23 @@ QString dataName(const QString &languageId)
     return dataNames().value(languageId);
 }
 
+QString script(const QString &dataName)
+{
+    static const QHash<QString, QString> scripts{
+        {"chi_sim", "Han"}, {"chi_tra", "Han"}, {"jpn", "Han"}, {"kor", "Hangul"}, {"tha", "Thai"},
+        {"rus", "Cyrillic"}, {"ukr", "Cyrillic"}, {"ara", "Arabic"},
+    };
+    return scripts.value(dataName, QStringLiteral("Latin"));
+}
+
+QString scriptOfDetection(const QString &detectedScript)
+{
+    static const QHash<QString, QString> scripts{
+        {"Japanese", "Han"}, {"Katakana", "Han"}, {"Hiragana", "Han"}, {"Korean", "Hangul"},
+    };
+    return scripts.value(detectedScript, detectedScript);
+}
+
 QString packageName(const QString &dataName)
 {
     QString suffix = dataName;

@@ -15,6 +15,15 @@ QString dataName(const QString &languageId);
 // The Debian package that installs a data name ("chi_sim" -> "tesseract-ocr-chi-sim").
 QString packageName(const QString &dataName);
 
+// The writing system a data name is written in ("deu" -> "Latin", "jpn" -> "Han"): the
+// languages the script detection chooses among. Chinese and Japanese share "Han", as
+// the detection often tells one from the other wrongly.
+QString script(const QString &dataName);
+
+// The script of `script()` that a name of the engine's script detection stands for
+// ("Japanese", "Katakana" -> "Han"; "Korean" -> "Hangul"); the name itself otherwise.
+QString scriptOfDetection(const QString &detectedScript);
+
 // Languages used when the user asks for automatic detection: the supported languages
 // of `locale`'s interface languages, in the locale's order, then English; no repeats.
 QStringList automaticLanguageIds(const QLocale &locale);

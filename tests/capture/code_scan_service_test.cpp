@@ -2,6 +2,7 @@
 #include "capture/code_scan_service.h"
 #include "platform/l10n.h"
 #include "support/event_loop.h"
+#include "support/test_fonts.h"
 
 #include <QPainter>
 
@@ -199,4 +200,37 @@ TEST(CodeScanErrorText, DetectorFailureFillsItsDescriptionAfterTranslation)
     EXPECT_EQ(CodeScanError(CodeScanErrorKind::visionRequestFailed, "out of memory").localizedDescription(),
               "Erkennung fehlgeschlagen: out of memory");
     L10n::setTable({});
+}
+
+TEST_F(CodeScanServiceTest, ReadsALightOnDarkCode)
+{
+    QImage qr = makeCode(BarcodeFormat::QRCode, "light on dark", 200, 200);
+    qr.invertPixels();
+    EXPECT_EQ(service->detectBestCode(qr).result().payload, "light on dark");
+}
+
+TEST_F(CodeScanServiceTest, ReadsEveryLinearCodeOfAStackTopFirst)
+{
+    const QImage upper = makeCode(BarcodeFormat::Code128, "UPPER-1", 300, 80, 4);
+    const QImage lower = makeCode(BarcodeFormat::Code128, "LOWER-2", 300, 80, 4);
+    const QImage stack = compose({340, 220}, {{{20, 20}, upper}, {{20, 120}, lower}});
+    const QList<DetectedCode> codes = service->detectCodes(stack).result();
+    ASSERT_EQ(codes.size(), 2);
+    EXPECT_EQ(codes[0].payload, "UPPER-1");
+    EXPECT_EQ(codes[1].payload, "LOWER-2");
+    EXPECT_EQ(service->detectBestCode(stack).result().payload, "UPPER-1");
+}
+
+TEST_F(CodeScanServiceTest, TextIsNoCode)
+{
+    QImage image(420, 120, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(test::dejaVuFont("DejaVuSansMono.ttf", 14));
+    painter.drawText(QRect(10, 10, 400, 100), Qt::TextWordWrap,
+                     "||| lll III 111 ||| Invoice #10482, item 4006381333931, total 1,249.99");
+    painter.end();
+    EXPECT_TRUE(service->detectCodes(image).result().isEmpty());
+    image.invertPixels();
+    EXPECT_TRUE(service->detectCodes(image).result().isEmpty());
 }

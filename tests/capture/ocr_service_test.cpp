@@ -2,6 +2,7 @@
 #include "capture/ocr_service.h"
 #include "platform/l10n.h"
 #include "support/event_loop.h"
+#include "support/test_fonts.h"
 
 #include <QFile>
 #include <QFontMetrics>
@@ -24,11 +25,8 @@ const Theme kLight{QColor("#1d1d1f"), QColor("#ffffff")};
 const Theme kDark{QColor("#d4d4d4"), QColor("#1e1e1e")};
 
 // Text as a screen shows it at 1x: anti-aliased, one line per entry, 12 px margins.
-QImage renderText(const QStringList &lines, const QString &family, int pixelSize, const Theme &theme,
-                  int minimumWidth = 0)
+QImage renderText(const QStringList &lines, const QFont &font, const Theme &theme, int minimumWidth = 0)
 {
-    QFont font(family);
-    font.setPixelSize(pixelSize);
     const QFontMetrics metrics(font);
     int width = minimumWidth;
     for (const QString &line : lines)
@@ -42,6 +40,14 @@ QImage renderText(const QStringList &lines, const QString &family, int pixelSize
     for (int i = 0; i < lines.size(); ++i)
         painter.drawText(12, 12 + i * lineHeight + metrics.ascent(), lines[i]);
     return image;
+}
+
+QImage renderText(const QStringList &lines, const QString &family, int pixelSize, const Theme &theme,
+                  int minimumWidth = 0)
+{
+    QFont font(family);
+    font.setPixelSize(pixelSize);
+    return renderText(lines, font, theme, minimumWidth);
 }
 
 QImage blank(QSize size, QColor colour)
@@ -113,6 +119,31 @@ TEST_F(OCRServiceTest, CodeModeKeepsIndentationAndSkipsTheCleanUp)
         const QImage image = renderText(program, "DejaVu Sans Mono", 13, theme);
         // Two spaces before the comment survive although collapseSpaces is on.
         EXPECT_EQ(recognize(image, CaptureMode::code), program.join('\n'));
+    }
+}
+
+TEST_F(OCRServiceTest, CodeModeKeepsTheSpacesInsideLines)
+{
+    const QStringList program{
+        "a, b = 0, 1",
+        "while a < 100:",
+        "    if a % 2 == 0:",
+        "        print(a)",
+        "    a, b = b, a + b",
+        "x=y*2  # tight",
+    };
+    for (const Theme &theme : {kLight, kDark}) {
+        const QImage image = renderText(program, test::dejaVuFont("DejaVuSansMono.ttf", 13), theme);
+        EXPECT_EQ(recognize(image, CaptureMode::code).toStdString(), program.join('\n').toStdString());
+    }
+}
+
+TEST_F(OCRServiceTest, AutomaticLanguageReadsOtherLanguagesThanTheLocales)
+{
+    // The service's locale is English.
+    for (const QString &text : {QStringLiteral("Привет, как дела?"), QStringLiteral("Größenänderung für Fußgänger")}) {
+        const QImage image = renderText({text}, test::dejaVuFont("DejaVuSans.ttf", 14), kLight);
+        EXPECT_EQ(recognize(image).toStdString(), text.toStdString());
     }
 }
 

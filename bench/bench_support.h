@@ -1,0 +1,34 @@
+#pragma once
+
+// Helpers the benchmark programs share: reading and writing the corpus files, and the
+// offscreen platform for programs that only draw.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <QtGlobal>
+
+namespace bench {
+
+// Draws without a display unless the caller chose a platform. Call before the
+// application object is made.
+inline void useOffscreenPlatformUnlessSet()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+inline void writeText(const QString &path, const QString &text)
+{
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(text.toUtf8());
+}
+
+// The file's text, empty when it cannot be read.
+inline QString readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace bench

@@ -1,0 +1,230 @@
+#include "capture/monospace_grid.h"
+
+#include "core/diagnostics.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <numbers>
+#include <vector>
+
+namespace quorvane {
+
+namespace {
+
+// A character lies on the grid when its centre is within a quarter pitch of a column's;
+// nearly all of a monospaced text's do, about half of a proportional text's.
+constexpr double kOnGrid = 0.25;
+constexpr double kMonospacedShare = 0.8;
+// Darker than this is ink on the engine's dark-on-light image.
+constexpr uchar kInk = 160;
+
+struct Grid {
+    double pitch = 0;
+    double origin = 0;  // the centre of one column
+
+    int columnOf(double centre) const { return int(std::lround((centre - origin) / pitch)); }
+};
+
+double centreOf(const QRect &box)
+{
+    return box.left() + box.width() / 2.0;
+}
+
+// Neighbouring characters of a word lie one pitch apart: their median distance is a first
+// estimate, refined by least squares over every character of the block so that columns
+// far right of the first stay right.
+std::optional<Grid> gridOf(const QList<const RecognizedLine *> &block)
+{
+    std::vector<double> distances;
+    for (const RecognizedLine *line : block) {
+        for (const RecognizedWord &word : line->words) {
+            for (qsizetype i = 1; i < word.symbolBoxes.size(); ++i)
+                distances.push_back(centreOf(word.symbolBoxes[i]) - centreOf(word.symbolBoxes[i - 1]));
+        }
+    }
+    if (distances.empty())
+        return std::nullopt;
+    std::nth_element(distances.begin(), distances.begin() + distances.size() / 2, distances.end());
+    Grid grid{distances[distances.size() / 2], 0};
+    if (grid.pitch < 1)
+        return std::nullopt;
+
+    double sumDk = 0, sumKk = 0;
+    for (const RecognizedLine *line : block) {
+        if (line->words.isEmpty() || line->words.first().symbolBoxes.isEmpty())
+            continue;
+        const double first = centreOf(line->words.first().symbolBoxes.first());
+        for (const RecognizedWord &word : line->words) {
+            for (const QRect &box : word.symbolBoxes) {
+                const double distance = centreOf(box) - first;
+                const double k = std::round(distance / grid.pitch);
+                sumDk += distance * k;
+                sumKk += k * k;
+            }
+        }
+    }
+    if (sumKk > 0)
+        grid.pitch = sumDk / sumKk;
+
+    // The columns' phase: the circular mean of every centre's position within its column.
+    double sine = 0, cosine = 0;
+    for (const RecognizedLine *line : block) {
+        for (const RecognizedWord &word : line->words) {
+            for (const QRect &box : word.symbolBoxes) {
+                const double angle = 2 * std::numbers::pi * centreOf(box) / grid.pitch;
+                sine += std::sin(angle);
+                cosine += std::cos(angle);
+            }
+        }
+    }
+    grid.origin = grid.pitch * std::atan2(sine, cosine) / (2 * std::numbers::pi);
+
+    // In a proportional font the centres fall anywhere between the columns.
+    qsizetype onGrid = 0, all = 0;
+    for (const RecognizedLine *line : block) {
+        for (const RecognizedWord &word : line->words) {
+            for (const QRect &box : word.symbolBoxes) {
+                const double offset = (centreOf(box) - grid.origin) / grid.pitch;
+                onGrid += std::abs(offset - std::round(offset)) < kOnGrid;
+                ++all;
+            }
+        }
+    }
+    diag(lcRecognition(), QStringLiteral("   [MonospaceGrid] pitch %1, origin %2, %3 of %4 characters on the grid")
+             .arg(grid.pitch).arg(grid.origin).arg(onGrid).arg(all));
+    if (double(onGrid) < kMonospacedShare * double(all))
+        return std::nullopt;
+    return grid;
+}
+
+// The line's characters at the columns their boxes fall in.
+QString lineFromBoxes(const RecognizedLine &line, const Grid &grid, int firstColumn)
+{
+    QString text;
+    int cursor = firstColumn;
+    bool firstWord = true;
+    for (const RecognizedWord &word : line.words) {
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const QRect &box = word.symbolBoxes[i];
+            const int column = grid.columnOf(centreOf(box));
+            if (column > cursor) {
+                text += QString(column - cursor, QLatin1Char(' '));
+                cursor = column;
+            } else if (i == 0 && !firstWord) {
+                // The engine saw a gap between words that the grid does not show.
+                text += QLatin1Char(' ');
+                ++cursor;
+            }
+            text += word.symbols[i];
+            // A wide character (an ideograph in a comment) takes two columns.
+            cursor += std::max(1, int(std::lround(box.width() / grid.pitch)));
+        }
+        firstWord = false;
+    }
+    return text;
+}
+
+// Whether the middle of a cell holds ink: the cell of a space holds none. The cell's
+// outer fifths are left out, where the anti-aliased edges of neighbours reach in.
+bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.3 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.3 * grid.pitch)));
+    const int top = std::max(0, lineBox.top());
+    const int bottom = std::min(grey.height() - 1, lineBox.bottom());
+    for (int y = top; y <= bottom; ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk)
+                return true;
+        }
+    }
+    return false;
+}
+
+// The engine reads the characters of program text well but places the spaces between
+// them poorly, merging "b = b," into one word and spreading its character boxes. The
+// cells of the grid tell the spaces themselves: when the line has as many inked cells
+// as the engine read characters, each character takes the next inked cell; so too when
+// it does once the engine's inventions in a wide gap are left out. Otherwise (a misread, or a wide character) the boxes place them.
+QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+{
+    struct Read {
+        QString text;
+        int column;
+        int area;
+    };
+    QList<Read> read;
+    int lastColumn = firstColumn;
+    for (const RecognizedWord &word : line.words) {
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const QRect &box = word.symbolBoxes[i];
+            read.append({word.symbols[i], grid.columnOf(centreOf(box)), box.width() * box.height()});
+            lastColumn = std::max(lastColumn, read.last().column);
+        }
+    }
+    std::vector<int> cells;
+    for (int column = firstColumn; column <= lastColumn + 1; ++column) {
+        if (inked(grey, grid, column, line.box))
+            cells.push_back(column);
+    }
+    QStringList characters;
+    for (const Read &r : read)
+        characters.append(r.text);
+    // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
+    // in the cell of a bigger one.
+    QStringList onInk;
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        const bool blank = !std::binary_search(cells.begin(), cells.end(), read[i].column);
+        const bool dwarfed = std::any_of(read.begin(), read.end(), [&](const Read &other) {
+            return &other != &read[i] && other.column == read[i].column && other.area > read[i].area;
+        });
+        if (!blank && !dwarfed)
+            onInk.append(read[i].text);
+    }
+    if (qsizetype(cells.size()) != characters.size())
+        characters = onInk;
+    if (qsizetype(cells.size()) != characters.size())
+        return lineFromBoxes(line, grid, firstColumn);
+    QString text;
+    int cursor = firstColumn;
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        text += QString(cells[size_t(i)] - cursor, QLatin1Char(' '));
+        text += characters[i];
+        cursor = cells[size_t(i)] + 1;
+    }
+    return text;
+}
+
+} // namespace
+
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey)
+{
+    QStringList output;
+    for (qsizetype start = 0; start < lines.size();) {
+        QList<const RecognizedLine *> block;
+        qsizetype end = start;
+        for (; end < lines.size() && lines[end].block == lines[start].block; ++end)
+            block.append(&lines[end]);
+        const std::optional<Grid> grid = gridOf(block);
+        if (!grid)
+            return std::nullopt;
+        // The leftmost character of the block starts its lines; indentation is counted
+        // from there, as the leftmost box does in the word layout.
+        int firstColumn = INT_MAX;
+        for (const RecognizedLine *line : block) {
+            for (const RecognizedWord &word : line->words) {
+                for (const QRect &box : word.symbolBoxes)
+                    firstColumn = std::min(firstColumn, grid->columnOf(centreOf(box)));
+            }
+        }
+        for (const RecognizedLine *line : block)
+            output.append(lineOnGrid(*line, grey, *grid, firstColumn));
+        start = end;
+    }
+    return output.join(QLatin1Char('\n'));
+}
+
+} // namespace quorvane
