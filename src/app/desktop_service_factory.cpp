@@ -8,6 +8,7 @@
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "capture/window_concealer.h"
+#include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
 #include "core/language_manager.h"
 #include "core/notification_service.h"
@@ -26,31 +27,42 @@
 #include "platform/motion_preference.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
+#include "platform/portal_region_selector.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/screen_access_probe.h"
 #include "platform/screen_redraws.h"
 #include "platform/selection_overlay.h"
+#include "platform/session_type.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
 #include "platform/taskbar_presence.h"
 #include "platform/tray_status_item.h"
 #include "platform/user_defaults.h"
+#include "platform/wayland_display_list.h"
+#include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
 
 namespace quorvane {
 
 DesktopServiceFactory::DesktopServiceFactory()
-    : m_userDefaults(std::make_unique<UserDefaults>(UserDefaults::standardFilePath())),
+    : m_session(currentSessionType()),
+      m_userDefaults(std::make_unique<UserDefaults>(UserDefaults::standardFilePath())),
       m_loginItem(std::make_unique<XdgAutostartLoginItem>()),
       m_systemNotifier(createSystemNotifier()),
       m_soundPlayer(createSoundPlayer()),
       m_announcer(createAccessibilityAnnouncer()),
       m_motionPreference(createMotionPreference()),
-      m_displays(DisplayList::create()),
-      m_screenAccessProbe(std::make_unique<ScreenAccessProbe>()),
-      m_regionSelector(std::make_unique<SelectionOverlay>(*m_displays)),
-      m_screenRedraws(ScreenRedraws::create()),
-      m_windowConcealer(std::make_unique<WindowConcealer>(*m_screenRedraws)),
+      m_displays(m_session == SessionType::wayland ? std::make_unique<WaylandDisplayList>(PortalScreenshot())
+                                                    : DisplayList::create()),
+      m_screenAccessProbe(m_session == SessionType::wayland ? std::make_unique<PortalScreenAccessProbe>()
+                                                            : std::make_unique<ScreenAccessProbe>()),
+      m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
+      m_screenRedraws(m_session == SessionType::wayland ? std::make_unique<WaylandScreenRedraws>()
+                                                        : ScreenRedraws::create()),
+      m_windowConcealer(std::make_unique<WindowConcealer>(
+          *m_screenRedraws, ConcealedWindows::Selection(),
+          m_session == SessionType::wayland ? WindowConcealer::Placement::byTheCompositor
+                                            : WindowConcealer::Placement::byThemselves)),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
@@ -59,6 +71,17 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
       m_frontmostApplication(FrontmostApplication::create())
 {
+    // Where the screen is read through the portal, each selection first takes its picture.
+    if (m_session == SessionType::wayland) {
+        m_portalSelector = std::make_unique<PortalRegionSelector>(*m_displays, *m_overlay);
+        diag(lcApp(), QStringLiteral("🔷 [DesktopServiceFactory] Wayland session: the screen is read through the "
+                                     "desktop portal, toasts are shown as desktop notifications"));
+    }
+}
+
+RegionSelector &DesktopServiceFactory::regionSelector()
+{
+    return m_portalSelector ? *m_portalSelector : static_cast<RegionSelector &>(*m_overlay);
 }
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
@@ -98,15 +121,23 @@ std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()
     return std::make_unique<SettingsStore>(*m_userDefaults, notificationCenter(), *m_loginItem);
 }
 
+ToastFactory DesktopServiceFactory::makeToasts() const
+{
+    // A Wayland window cannot place itself: there the toasts go out as desktop notifications.
+    if (m_session == SessionType::wayland)
+        return [](auto &&...) { return std::unique_ptr<ToastWindow>(); };
+    return toastFactory(*m_displays);
+}
+
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
     return std::make_unique<NotificationService>(notificationCenter(), *m_systemNotifier, *m_soundPlayer,
-                                                 *m_announcer, *m_motionPreference, toastFactory(*m_displays));
+                                                 *m_announcer, *m_motionPreference, makeToasts());
 }
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
 {
-    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, *m_regionSelector,
+    return std::make_unique<ScreenCaptureService>(*m_screenAccessProbe, *m_displays, regionSelector(),
                                                   *m_windowConcealer);
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/service_factory.h"
+#include "core/toast_window.h"
+#include "platform/session_type.h"
 
 #include <memory>
 
@@ -16,7 +18,9 @@ class LoginItem;
 class MotionPreference;
 class Pasteboard;
 class PrivacySettingsOpener;
+class PortalRegionSelector;
 class RegionSelector;
+class SelectionOverlay;
 class SavePanel;
 class ScreenAccessProbe;
 class ScreenRedraws;
@@ -26,7 +30,8 @@ class WindowConcealer;
 
 // The services of the running program, on the desktop session's own facilities: the X11
 // display and key grabs, the session bus's notification server, the sound theme, the
-// clipboard, the tray and the user's XDG folders. Owns those facilities.
+// clipboard, the tray and the user's XDG folders. Owns those facilities. In a Wayland
+// session the screen is read through the desktop portal and toasts become notifications.
 class DesktopServiceFactory : public ServiceFactory {
 public:
     // Opens the facilities at once; must be made after the application object.
@@ -61,6 +66,10 @@ public:
     std::unique_ptr<StatusItem> makeStatusItem() override;
 
 private:
+    RegionSelector &regionSelector();
+    ToastFactory makeToasts() const;
+
+    SessionType m_session;
     std::unique_ptr<UserDefaults> m_userDefaults;
     std::unique_ptr<LoginItem> m_loginItem;
     std::unique_ptr<SystemNotifier> m_systemNotifier;
@@ -69,7 +78,8 @@ private:
     std::unique_ptr<MotionPreference> m_motionPreference;
     std::unique_ptr<DisplayList> m_displays;
     std::unique_ptr<ScreenAccessProbe> m_screenAccessProbe;
-    std::unique_ptr<RegionSelector> m_regionSelector;
+    std::unique_ptr<SelectionOverlay> m_overlay;
+    std::unique_ptr<PortalRegionSelector> m_portalSelector;
     std::unique_ptr<ScreenRedraws> m_screenRedraws;
     std::unique_ptr<WindowConcealer> m_windowConcealer;
     std::unique_ptr<Pasteboard> m_pasteboard;

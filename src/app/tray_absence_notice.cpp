@@ -57,6 +57,11 @@ void TrayAbsenceNotice::showWindow(const QString &body)
 {
     auto *box = new QMessageBox(QMessageBox::Information, title(), title());
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // It says something and blocks nothing: at the first start it comes up with the
+    // onboarding, which floats above other windows. A modal notice beneath it would leave
+    // the onboarding dead to clicks, so the notice floats too and is not modal.
+    box->setWindowModality(Qt::NonModal);
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(body);
     QPushButton *quit = box->addButton(L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"),

@@ -5,7 +5,7 @@
 #include "capture/screen_capture_error.h"
 #include "capture/window_concealer.h"
 #include "core/diagnostics.h"
-#include "platform/region_selector.h"
+#include "platform/portal_region_selector.h"
 #include "platform/screen_access_probe.h"
 
 #include <QPointer>
@@ -41,6 +41,22 @@ void fail(const ResultPromise &promise, const ScreenCaptureError &error)
 QString describe(const QRectF &r)
 {
     return QStringLiteral("(%1, %2, %3 x %4)").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
+ScreenCaptureError errorOf(NoSelection none)
+{
+    switch (none) {
+    case NoSelection::dismissed:
+        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService] Cancelled"));
+        return ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed);
+    case NoSelection::accessDenied:
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop refused the screen's picture"));
+        return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+    case NoSelection::unreadable:
+        break;
+    }
+    diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] No display's pixels could be read"));
+    return ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, QStringLiteral("Could not read the screen"));
 }
 
 bool tooSmall(const QRectF &rect)
@@ -103,31 +119,28 @@ void ScreenCaptureService::beginSelection(const ResultPromise &promise)
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
-    const bool started = m_selector.select(displays, [self, promise, displays](std::optional<RegionSelection> selection) {
+    const bool started = m_selector.select(displays, [self, promise, displays](SelectionOutcome outcome) {
         if (!self) {
             diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                              QStringLiteral("Service deallocated")));
             return;
         }
-        self->finishSelection(promise, displays, std::move(selection));
+        self->finishSelection(promise, displays, std::move(outcome));
     });
-    if (!started) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] No display's pixels could be read"));
-        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                         QStringLiteral("Could not read the screen")));
-    }
+    if (!started)
+        fail(promise, errorOf(NoSelection::unreadable));
 }
 
 void ScreenCaptureService::finishSelection(const ResultPromise &promise,
                                            const QList<DisplayInfo> &displays,
-                                           std::optional<RegionSelection> selection)
+                                           SelectionOutcome outcome)
 {
-    if (!selection) {
-        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Selection cancelled"));
-        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+    if (const NoSelection *none = std::get_if<NoSelection>(&outcome)) {
+        fail(promise, errorOf(*none));
         return;
     }
+    auto selection = std::get_if<RegionSelection>(&outcome);
     const QRectF rect(selection->rect);
     if (tooSmall(rect)) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
@@ -242,11 +255,17 @@ QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, 
     // A pin of the last capture usually lies right over the region it was read from.
     std::shared_ptr<ConcealedWindows> windows =
         m_concealer.windowsOver(rect.toRect().translated(display.bounds.topLeft()));
-    return windows->conceal(kRedrawBound).then(this, [this, rect, id = display.id, windows]() mutable {
-        // Shown again as this step ends, whether it returns or throws.
-        const std::shared_ptr<ConcealedWindows> showAgain = std::move(windows);
-        return grabDisplayRegion(rect, id);
-    });
+    // Where the pixels come from a picture the desktop portal takes, a fresh one is taken
+    // while the windows are hidden.
+    return windows->conceal(kRedrawBound)
+        .then(this, [this] { return m_displays.refresh(); })
+        .unwrap()
+        .onFailed(this, [](const PortalError &error) { throw errorOf(noSelectionFor(error)); })
+        .then(this, [this, rect, id = display.id, windows]() mutable {
+            // Shown again as this step ends, whether it returns or throws.
+            const std::shared_ptr<ConcealedWindows> showAgain = std::move(windows);
+            return grabDisplayRegion(rect, id);
+        });
 }
 
 QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displayID)

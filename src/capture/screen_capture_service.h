@@ -3,6 +3,7 @@
 #include "capture/capture_result.h"
 #include "capture/captured_region.h"
 #include "platform/display_list.h"
+#include "platform/region_selector.h"
 
 #include <QFuture>
 #include <QImage>
@@ -15,10 +16,8 @@
 
 namespace quorvane {
 
-class RegionSelector;
 class ScreenAccessProbe;
 class WindowConcealer;
-struct RegionSelection;
 
 // Obtains the screen pictures the capture workflows recognise: the interactive selection
 // and the silent re-capture of a stored region. It remembers the last selected region and
@@ -60,7 +59,7 @@ private:
     void beginSelection(const std::shared_ptr<QPromise<CaptureResult>> &promise);
     void finishSelection(const std::shared_ptr<QPromise<CaptureResult>> &promise,
                          const QList<DisplayInfo> &displays,
-                         std::optional<RegionSelection> selection);
+                         SelectionOutcome outcome);
     // Rebuilds the stored layout from `displays` (executor only).
     void updateDisplayConfiguration(const QList<DisplayInfo> &displays);
     // The grab itself, on the main thread, after a last access check.

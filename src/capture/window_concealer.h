@@ -12,17 +12,26 @@ class ScreenRedraws;
 // is read, so the read shows what lies beneath them. Main thread only.
 class WindowConcealer {
 public:
+    // Who decides where the program's windows lie.
+    enum class Placement {
+        byThemselves,    // X11: a window is where Qt reports it
+        byTheCompositor, // Wayland: Qt reports only what was asked for, so any may be anywhere
+    };
+
     // `redraws` (which must outlive the concealer) tells when the screen beneath hidden
     // windows has been drawn again; `select` picks the windows to hide, by default every
     // visible top-level window of the program.
-    explicit WindowConcealer(ScreenRedraws &redraws, ConcealedWindows::Selection select = {});
+    explicit WindowConcealer(ScreenRedraws &redraws, ConcealedWindows::Selection select = {},
+                             Placement placement = Placement::byThemselves);
 
-    // The windows over `area` (Qt's global logical coordinates), none hidden yet.
+    // The windows over `area` (Qt's global logical coordinates), none hidden yet; every
+    // window where the compositor places them.
     std::unique_ptr<ConcealedWindows> windowsOver(const QRect &area) const;
 
 private:
     ScreenRedraws &m_redraws;
     ConcealedWindows::Selection m_select;
+    Placement m_placement;
 };
 
 } // namespace quorvane

@@ -130,6 +130,9 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
                 self->handleToastClick(captureID, clickNotification);
         });
 
+    // A factory that makes no toast stands for a desktop where a window cannot place
+    // itself: there the notification is the one way the user hears of it.
+    const bool toastShown = window != nullptr;
     if (m_toastWindow)
         dismissToast();
     if (window) {
@@ -149,9 +152,9 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
 
     announceForVoiceOver(toast.title, toast.message, toast.type);
 
-    if (m_useSystemNotifications) {
-        // The toast has already told the user; a notification that cannot be posted is
-        // simply left out.
+    if (m_useSystemNotifications || !toastShown) {
+        // A notification that cannot be posted is left out: beside a toast it only
+        // repeats it, and without one there is no other way left to show it.
         postSystemNotification(toast.title, toast.message, toast.captureID)
             .onFailed(this, [] {});
     }

@@ -47,7 +47,9 @@ public:
     static inline const QString errorSoundName = QStringLiteral("dialog-error");
 
     // `center` receives the history-opening request; `systemNotifier`'s clicks are
-    // handled for the whole life of the service. Every reference must outlive it.
+    // handled for the whole life of the service. Every reference must outlive it. Where
+    // `makeToast` makes no window (a Wayland session), every toast is posted as a desktop
+    // notification instead.
     NotificationService(NotificationCenter &center, SystemNotifier &systemNotifier,
                         SoundPlayer &sounds, AccessibilityAnnouncer &announcer,
                         MotionPreference &motion, ToastFactory makeToast,

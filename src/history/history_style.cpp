@@ -141,8 +141,11 @@ QPixmap HistoryStyle::symbolPixmap(const QString &name, int size, const QColor &
 {
     if (name == QLatin1String("lasso"))
         return lassoPixmap(size, colour);
-    QPixmap pixmap = symbol(name).pixmap(size, size);
-    if (pixmap.isNull())
+    const QIcon icon = symbol(name);
+    QPixmap pixmap = icon.pixmap(size, size);
+    // Only the theme's symbolic icons are single-colour shapes. The style's fallback (a
+    // desktop without an icon theme) is drawn in colour: flooding it would lose its drawing.
+    if (pixmap.isNull() || icon.name().isEmpty())
         return pixmap;
     // Symbolic icons are single-colour shapes: recolour them like text.
     QPainter painter(&pixmap);

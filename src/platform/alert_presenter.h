@@ -15,7 +15,10 @@ struct Alert {
     Style style = Style::warning;
     QString messageText;     // the bold first line
     QString informativeText; // the explanation below it
-    QStringList buttons;     // in order; the first is the default. None: one "OK" button
+    QStringList buttons;     // in order. None: one "OK" button
+    // The button Return chooses (its index in `buttons`): a destructive question
+    // defaults to its way out.
+    int defaultButton = 0;
     // The button that Escape and the window's close button choose (its index in
     // `buttons`); -1: the alert has no way out but its buttons, unless it has only one.
     int cancelButton = -1;

@@ -1,11 +1,14 @@
 #pragma once
 
+#include <QFuture>
 #include <QImage>
 #include <QList>
 #include <QRect>
 
 #include <memory>
 #include <optional>
+
+class QScreen;
 
 namespace quorvane {
 
@@ -38,12 +41,20 @@ public:
     // resolution, with the image's device pixel ratio set to its scale; a null image when
     // the monitor is gone or its pixels cannot be read.
     virtual QImage grab(quint32 displayId, const QRect &rect) const = 0;
+    // Brings what grab() reads up to date with the screen. Ready at once where grab()
+    // reads the screen itself; where it cuts from a picture taken through the desktop
+    // portal, takes a new one and fails with PortalError when the portal gives none.
+    virtual QFuture<void> refresh();
 
     // The active monitor numbered `displayId`, if there is one.
     std::optional<DisplayInfo> display(quint32 displayId) const;
 
     // The monitors of the running desktop.
     static std::unique_ptr<DisplayList> create();
+
+    // An id for `screen` made from its output's name, maker, model and serial: as stable
+    // as those are, and never 0. The one scheme wherever the desktop gives no id of its own.
+    static quint32 idFromOutput(const QScreen &screen);
 };
 
 } // namespace quorvane

@@ -71,7 +71,8 @@ int MessageBoxAlertPresenter::runModal(const Alert &alert)
     }
     if (buttons.empty())
         buttons.push_back(box->addButton(QMessageBox::Ok));
-    box->setDefaultButton(buttons.front());
+    const bool known = alert.defaultButton >= 0 && size_t(alert.defaultButton) < buttons.size();
+    box->setDefaultButton(buttons[known ? size_t(alert.defaultButton) : 0]);
     box->exec();
 
     if (!box) {

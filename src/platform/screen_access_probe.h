@@ -11,4 +11,11 @@ public:
     virtual bool canReadScreen();
 };
 
+// A Wayland session: the desktop portal asks the user itself when the screen is read, so
+// there is nothing to check beforehand; its refusal arrives as the capture's own error.
+class PortalScreenAccessProbe : public ScreenAccessProbe {
+public:
+    bool canReadScreen() override { return true; }
+};
+
 } // namespace quorvane

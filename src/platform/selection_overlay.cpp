@@ -1,8 +1,11 @@
 #include "platform/selection_overlay.h"
 
 #include "platform/selection_overlay_window.h"
+#include "platform/session_type.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWindow>
 
 namespace quorvane {
@@ -27,7 +30,7 @@ SelectionOverlay::~SelectionOverlay()
 bool SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion done)
 {
     if (m_done || displays.isEmpty()) {
-        done(std::nullopt);
+        done(NoSelection::dismissed);
         return true;
     }
     m_painted = 0;
@@ -53,10 +56,23 @@ bool SelectionOverlay::select(const QList<DisplayInfo> &displays, Completion don
         connect(window, &SelectionOverlayWindow::dismissed, this, [this] { finish(std::nullopt); });
         connect(window, &SelectionOverlayWindow::selected, this,
                 [this, window](const QRect &rect) { finishWithSelection(window, rect); });
-        window->show();
+        showOver(window, f.display.bounds);
     }
     takeKeyboard();
     return true;
+}
+
+void SelectionOverlay::showOver(SelectionOverlayWindow *window, const QRect &bounds)
+{
+    if (currentSessionType() != SessionType::wayland) {
+        window->show();
+        return;
+    }
+    // A Wayland window cannot place itself; a full-screen one covers the whole output the
+    // compositor shows it on, over every other window there.
+    if (QScreen *screen = QGuiApplication::screenAt(bounds.center()))
+        window->setScreen(screen);
+    window->showFullScreen();
 }
 
 void SelectionOverlay::takeKeyboard()
@@ -125,7 +141,10 @@ void SelectionOverlay::finish(std::optional<RegionSelection> selection)
     }
     m_windows.clear();
     m_frozen.clear();
-    done(std::move(selection));
+    if (selection)
+        done(std::move(*selection));
+    else
+        done(NoSelection::dismissed);
 }
 
 } // namespace quorvane

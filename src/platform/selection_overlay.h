@@ -36,6 +36,8 @@ private:
     void finishWithSelection(SelectionOverlayWindow *window, const QRect &rect);
     void finish(std::optional<RegionSelection> selection);
     void takeKeyboard();
+    // Shows `window` over the monitor whose bounds are `bounds`.
+    static void showOver(SelectionOverlayWindow *window, const QRect &bounds);
 
     struct Frozen {
         DisplayInfo display;

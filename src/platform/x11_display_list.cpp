@@ -3,7 +3,6 @@
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
-#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -11,24 +10,8 @@
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
 
-#include <cstring>
 
 namespace quorvane {
-
-namespace {
-
-// Never 0, which stands for "no monitor".
-quint32 fallbackId(const QScreen *screen)
-{
-    const QByteArray key = (screen->name() + u'\n' + screen->manufacturer() + u'\n'
-                            + screen->model() + u'\n' + screen->serialNumber()).toUtf8();
-    const QByteArray digest = QCryptographicHash::hash(key, QCryptographicHash::Sha1);
-    quint32 id = 0;
-    std::memcpy(&id, digest.constData(), sizeof id);
-    return id == 0 ? 1 : id;
-}
-
-} // namespace
 
 std::unique_ptr<DisplayList> DisplayList::create()
 {
@@ -89,7 +72,7 @@ quint32 X11DisplayList::idOf(QScreen *screen) const
     // Qt names an X screen after its RandR output.
     const auto outputs = randrOutputs();
     const auto it = outputs.constFind(screen->name());
-    return it != outputs.constEnd() ? it.value() : fallbackId(screen);
+    return it != outputs.constEnd() ? it.value() : idFromOutput(*screen);
 }
 
 QScreen *X11DisplayList::screenOf(quint32 displayId) const

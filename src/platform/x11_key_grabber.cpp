@@ -2,11 +2,11 @@
 
 #include "platform/key_table.h"
 #include "platform/portal_key_grabber.h"
+#include "platform/session_type.h"
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
 #include <QCoreApplication>
-#include <QGuiApplication>
 
 #include <xcb/xcb_keysyms.h>
 
@@ -194,10 +194,8 @@ void X11KeyGrabber::waitForServer()
 std::unique_ptr<GlobalKeyGrabber> createGlobalKeyGrabber(QObject *parent)
 {
     // Under Wayland an X11 grab (through XWayland) sees no key pressed in a Wayland window.
-    if (QGuiApplication::platformName() == QLatin1String("wayland")
-        || qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland")) {
+    if (currentSessionType() == SessionType::wayland)
         return std::make_unique<PortalKeyGrabber>(QDBusConnection::sessionBus(), parent);
-    }
     xcb_connection_t *connection = x11Connection();
     const xcb_screen_t *screen = x11FirstScreen(connection);
     // Without a screen the root stays none and the grabber grabs nothing.

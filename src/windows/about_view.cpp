@@ -13,6 +13,8 @@
 #include <QPainterPath>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -62,7 +64,6 @@ constexpr int kSpacerGap = 12 + 4 + 12;
 AboutView::AboutView(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("AboutView"));
-    setFixedSize(viewWidth, viewHeight);
 
     // The listed gaps are the whole distance between neighbours; the content sits centred
     // in the fixed frame.
@@ -125,6 +126,10 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
     stack->addLayout(links);
     stack->addSpacing(16);
     stack->addStretch();
+
+    // The frame holds the rows with the design's fonts; taller lines (the desktop's font, a
+    // long translation) make it taller, never make rows overlap.
+    setFixedSize(viewWidth, std::max(viewHeight, stack->totalHeightForWidth(viewWidth)));
 }
 
 QString AboutView::valueOrUnknown(const char *value)

@@ -47,8 +47,9 @@ void AboutWindowController::show()
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new AboutView(window));
-    window->setFixedSize(AboutView::viewWidth, AboutView::viewHeight);
+    auto *view = new AboutView(window);
+    layout->addWidget(view);
+    window->setFixedSize(view->size());
     centreOnScreen(window);
     bringForward(window);
 

@@ -296,6 +296,7 @@ bool HistoryPreferencesView::confirmTrim(int maximum)
                                   "Button that lowers the maximum and deletes captures", {doomed}),
                      L10n::text("preferences.history.trim_confirmation.cancel", "Cancel", "Cancel button")};
     alert.cancelButton = 1;
+    alert.defaultButton = 1;
     alert.window = window();
     return m_alertPresenter.runModal(alert) == 0;
 }
@@ -338,6 +339,7 @@ void HistoryPreferencesView::requestClearAll()
                                   "Delete entries button", {QString::number(m_currentEntryCount)}),
                      L10n::text("preferences.history.clear_confirmation.cancel", "Cancel", "Cancel button")};
     alert.cancelButton = 1;
+    alert.defaultButton = 1;
     alert.window = window();
     if (m_alertPresenter.runModal(alert) == 0)
         clearAll();

@@ -1,4 +1,5 @@
 #include "platform/alert_presenter.h"
+#include "platform/l10n.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/about_window_controller.h"
@@ -113,6 +114,35 @@ TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame
         EXPECT_TRUE(view.rect().contains(label->geometry())) << label->text().toStdString();
         EXPECT_GE(label->height(), label->sizeHint().height()) << label->text().toStdString();
     }
+}
+
+// Taller text than the frame was drawn for (a long translation here; a font with taller
+// lines on the user's desktop) grows the window: no row is drawn over another.
+TEST(AboutWindowTest, RowsNeverOverlapWhenTheTextNeedsMoreThanTheFrame)
+{
+    const QString description = QStringLiteral("Capture text from anywhere on your screen using OCR.");
+    L10n::setTable({{description, QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
+                                                 "in jedem Programm, jedem Video und jedem Dokument, mit der "
+                                                 "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.")}});
+    if (QWidget *open = AboutWindowController::window())
+        open->close(); // a closed window is built anew, in the translation
+    AboutWindowController::show();
+    L10n::setTable({});
+    QWidget *window = AboutWindowController::window();
+    ASSERT_TRUE(window);
+    window->layout()->activate();
+    const QList<QLabel *> rows = window->findChildren<QLabel *>();
+    for (int i = 0; i < rows.size(); ++i) {
+        const QRect area(rows[i]->mapTo(window, QPoint(0, 0)), rows[i]->size());
+        EXPECT_TRUE(window->rect().contains(area)) << rows[i]->text().toStdString();
+        EXPECT_GE(rows[i]->height(), rows[i]->heightForWidth(rows[i]->width())) << rows[i]->text().toStdString();
+        for (int j = i + 1; j < rows.size(); ++j) {
+            const QRect other(rows[j]->mapTo(window, QPoint(0, 0)), rows[j]->size());
+            EXPECT_FALSE(area.intersects(other))
+                << rows[i]->text().toStdString() << " / " << rows[j]->text().toStdString();
+        }
+    }
+    window->close();
 }
 
 TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)

@@ -114,7 +114,7 @@ struct OpenProbe : ScreenAccessProbe {
 struct NoSelector : RegionSelector {
     bool select(const QList<DisplayInfo> &, Completion done) override
     {
-        done(std::nullopt);
+        done(NoSelection::dismissed);
         return true;
     }
 };

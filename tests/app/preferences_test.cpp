@@ -512,6 +512,7 @@ TEST(HistoryPaneTest, OnlyWhereTheSliderStopsAppliesAndTrimmingAsksFirst)
     pane->slider()->setSliderDown(false);
     ASSERT_EQ(rig.alerts.shown.size(), 1);
     EXPECT_EQ(rig.alerts.shown[0].buttons.first(), "Delete 9 Captures");
+    EXPECT_EQ(rig.alerts.shown[0].defaultButton, rig.alerts.shown[0].cancelButton); // Return keeps them
     EXPECT_EQ(pane->slider()->value(), 101);
     EXPECT_EQ(rig.store.settings().maxHistoryEntries, 101);
     pane->slider()->triggerAction(QAbstractSlider::SliderSingleStepSub);

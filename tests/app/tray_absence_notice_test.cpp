@@ -8,6 +8,7 @@
 #include <QPromise>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,18 @@ TEST(TrayAbsenceNoticeTest, WithoutANotificationServerAWindowSaysItAndCanQuit)
             quitButton = qobject_cast<QPushButton *>(button);
     }
     ASSERT_NE(quitButton, nullptr);
+    // It comes up with the first-launch onboarding, a window that floats above others:
+    // the notice stands above it too and leaves it usable.
+    EXPECT_TRUE(window->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QPushButton onboardingButton(QStringLiteral("Next"));
+    onboardingButton.setWindowFlag(Qt::WindowStaysOnTopHint);
+    onboardingButton.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&onboardingButton));
+    QSignalSpy next(&onboardingButton, &QPushButton::clicked);
+    // Through the window, as the X server's click arrives: a modal notice would block it.
+    QTest::mouseClick(onboardingButton.windowHandle(), Qt::LeftButton, {}, onboardingButton.rect().center());
+    EXPECT_EQ(next.size(), 1);
+
     quitButton->click();
     EXPECT_EQ(quit.size(), 1);
     EXPECT_TRUE(waitUntil([&] { return rig.notice.window() == nullptr; }));

@@ -136,7 +136,7 @@ class NoSelector : public RegionSelector {
 public:
     bool select(const QList<DisplayInfo> &, Completion done) override
     {
-        done(std::nullopt);
+        done(NoSelection::dismissed);
         return true;
     }
 };

@@ -1,5 +1,6 @@
 // Which of the program's windows a screen read hides, and which come back after it.
 #include "capture/concealed_windows.h"
+#include "capture/window_concealer.h"
 #include "platform/screen_redraws.h"
 
 #include <QWidget>
@@ -52,4 +53,23 @@ TEST(ConcealedWindowsTest, HidesWindowsOverTheAreaAndShowsThemAgainUnlessClosedM
     }
     EXPECT_TRUE(pin->isVisible());
     EXPECT_FALSE(toast->isVisible());
+}
+
+// On Wayland the compositor places the windows and the program does not learn where: every
+// one of them may lie over the area.
+TEST(ConcealedWindowsTest, WhereTheCompositorPlacesWindowsEveryOneIsHidden)
+{
+    const auto elsewhere = panelAt({900, 700, 100, 100});
+    RecordingRedraws redraws;
+    const WindowConcealer placed(redraws, {}, WindowConcealer::Placement::byThemselves);
+    placed.windowsOver(QRect(0, 0, 50, 50))->conceal(std::chrono::milliseconds(100));
+    EXPECT_TRUE(elsewhere->isVisible());
+
+    const WindowConcealer unknown(redraws, {}, WindowConcealer::Placement::byTheCompositor);
+    {
+        const auto windows = unknown.windowsOver(QRect(0, 0, 50, 50));
+        windows->conceal(std::chrono::milliseconds(100));
+        EXPECT_FALSE(elsewhere->isVisible());
+    }
+    EXPECT_TRUE(elsewhere->isVisible());
 }

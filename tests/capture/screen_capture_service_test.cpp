@@ -284,12 +284,11 @@ TEST_F(ScreenCaptureTest, ReleasingTheServiceDuringASelectionEndsTheWaitWithAnEr
 TEST_F(ScreenCaptureTest, OverlayReleasedDuringASelectionDismissesItAndDeletesItsWindows)
 {
     auto doomed = std::make_unique<SelectionOverlay>(displays);
-    std::optional<std::optional<RegionSelection>> outcome;
-    ASSERT_TRUE(doomed->select(displays.activeDisplays(),
-                               [&outcome](std::optional<RegionSelection> s) { outcome = std::move(s); }));
+    std::optional<SelectionOutcome> outcome;
+    ASSERT_TRUE(doomed->select(displays.activeDisplays(), [&outcome](SelectionOutcome s) { outcome = std::move(s); }));
     doomed.reset();
     ASSERT_TRUE(outcome.has_value());
-    EXPECT_FALSE(outcome->has_value());
+    EXPECT_TRUE(std::holds_alternative<NoSelection>(*outcome));
     for (QWidget *w : QApplication::topLevelWidgets())
         EXPECT_NE(w->objectName(), QLatin1String("SelectionOverlayWindow"));
 }

@@ -285,6 +285,29 @@ TEST_F(ServiceFixture, SystemNotificationsAreOffByDefault)
     EXPECT_TRUE(notifier.posted.empty());
 }
 
+// Where a window cannot place itself (a Wayland session) the program makes no toasts: each
+// one goes out as a desktop notification with the same words and the same click.
+TEST_F(ServiceFixture, WithoutToastsEveryToastBecomesANotification)
+{
+    service = std::make_unique<NotificationService>(
+        center, notifier, sounds, announcer, motion, [](auto &&...) { return std::unique_ptr<ToastWindow>(); },
+        [this] { return now; });
+    const QUuid id = QUuid::createUuid();
+    service->showSuccess(CaptureMode::normal, id, 2);
+    service->showWarning("Careful", "Something to know");
+    ASSERT_EQ(notifier.posted.size(), 2u);
+    EXPECT_EQ(notifier.posted[0].title, "Text Captured");
+    EXPECT_EQ(notifier.posted[0].body, "Copied to clipboard");
+    EXPECT_EQ(notifier.posted[1].title, "Careful");
+    EXPECT_EQ(notifier.posted[1].body, "Something to know");
+    EXPECT_EQ(service->toastWindow(), nullptr);
+    EXPECT_EQ(sounds.played, QStringList{"complete"});
+
+    notifier.click(notifier.posted[0].userInfo);
+    ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
+    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+}
+
 TEST_F(ServiceFixture, DeniedNotificationsFailTypedButToastStillShows)
 {
     notifier.answer = SystemNotifier::Authorization::denied;

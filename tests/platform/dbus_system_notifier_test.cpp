@@ -6,6 +6,7 @@
 #include "platform/x11_display_list.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/fake_notification_server.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -22,50 +23,6 @@ namespace {
 
 const QString kName = QStringLiteral("org.freedesktop.Notifications");
 const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
-
-// A notification server as desktops provide it, recording every Notify call.
-class FakeNotificationServer : public QObject, protected QDBusContext {
-    Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
-public:
-    struct Call {
-        QString appName;
-        QString summary;
-        QString body;
-        QStringList actions;
-        QVariantMap hints;
-    };
-    std::vector<Call> calls;
-    bool reject = false;
-    uint lastID = 0;
-
-public slots:
-    uint Notify(const QString &appName, uint /*replacesID*/, const QString & /*appIcon*/,
-                const QString &summary, const QString &body, const QStringList &actions,
-                const QVariantMap &hints, int /*expireTimeout*/)
-    {
-        if (reject) {
-            sendErrorReply(QStringLiteral("org.freedesktop.Notifications.Error.Refused"),
-                           QStringLiteral("too many notifications"));
-            return 0;
-        }
-        calls.push_back({appName, summary, body, actions, hints});
-        return ++lastID;
-    }
-    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
-    void CloseNotification(uint id) { emit NotificationClosed(id, 3); }
-    QString GetServerInformation(QString &vendor, QString &version, QString &protocolVersion)
-    {
-        vendor = QStringLiteral("test");
-        version = QStringLiteral("1");
-        protocolVersion = QStringLiteral("1.2");
-        return QStringLiteral("fake");
-    }
-
-signals:
-    void ActionInvoked(uint id, const QString &actionKey);
-    void NotificationClosed(uint id, uint reason);
-};
 
 // The service wired to the real D-Bus notifier, with a server on its own connection to
 // the private session bus when `withServer`.
@@ -228,4 +185,3 @@ TEST_F(DBusFixture, WithoutServerNotificationsAreDeniedAndToastsStillShow)
     EXPECT_EQ(announcer.announced, QStringList{"Text Captured. Copied to clipboard"});
 }
 
-#include "dbus_system_notifier_test.moc"

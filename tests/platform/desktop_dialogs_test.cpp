@@ -84,6 +84,13 @@ TEST(MessageBoxAlertPresenterTest, OpensAboveItsWindowShowsPlainTextAndEscapeOrC
     inspectThen([](QMessageBox *box) { box->close(); });
     EXPECT_EQ(presenter.runModal(alert), 1);
     EXPECT_TRUE(seen.contains(alert.informativeText));
+
+    // Return takes the default: the first button unless the alert names another.
+    inspectThen([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(presenter.runModal(alert), 0);
+    alert.defaultButton = 1;
+    inspectThen([](QMessageBox *box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(presenter.runModal(alert), 1);
 }
 
 TEST(DesktopPrivacySettingsOpenerTest, OpensGnomePrivacyPageOnlyOnGnome)

@@ -1,0 +1,15 @@
+#include "platform/session_type.h"
+
+#include <QGuiApplication>
+
+namespace quorvane {
+
+SessionType currentSessionType()
+{
+    // What counts is the connection Qt actually made: under XWayland (QT_QPA_PLATFORM=xcb
+    // in a Wayland session) the program is an X client and its X11 facilities work.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) ? SessionType::wayland
+                                                                                  : SessionType::x11;
+}
+
+} // namespace quorvane

@@ -1,0 +1,19 @@
+#pragma once
+
+namespace quorvane {
+
+// The kind of graphical session the program runs in, which decides how it reads the
+// screen and shows toasts.
+enum class SessionType {
+    // An X server: the program reads the root window, grabs keys and places its windows.
+    x11,
+    // A Wayland compositor: the screen is read through the desktop portal, and a window
+    // cannot place itself.
+    wayland,
+};
+
+// The session of the running application, from the platform Qt runs on ("wayland",
+// "wayland-egl", …). Main thread, after the application object is made.
+SessionType currentSessionType();
+
+} // namespace quorvane
