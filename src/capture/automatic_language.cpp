@@ -216,9 +216,14 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         if (m_localeDataNames.size() == 1)
             candidates.removeAll(m_localeDataNames.first());
         const bool onStrip = scripts == QStringList{localeScript} && !ranking.image.isNull();
-        const size_t parallel = onStrip ? 2 * cores : cores;
+        // Text the locale's languages read poorly is tried a core's worth of languages at
+        // a time, and a round whose first batch reads it poorly too is given up: reading on
+        // would load engine after engine (pushing the useful ones out of the cache) for a
+        // script the text is not in.
+        const size_t parallel = onStrip && sameScript ? 2 * cores : cores;
         double scriptBest = 0;
-        for (qsizetype next = 0; !sure && next < candidates.size() && clock.elapsed() - loading <= kBudgetMs;) {
+        for (qsizetype next = 0; !sure && next < candidates.size() && clock.elapsed() - loading <= kBudgetMs
+                                 && (sameScript || next == 0 || scriptBest >= kSameScript);) {
             std::vector<Read> batch;
             while (next < candidates.size() && batch.size() < parallel) {
                 batch.push_back(onStrip ? Read{candidates[next++], &ranking.image, TesseractEngine::Layout::singleLine}
