@@ -1,5 +1,6 @@
 #include "app/app_delegate.h"
 
+#include "app/app_services.h"
 #include "app/first_launch_manager.h"
 #include "app/first_launch_tooltip.h"
 #include "app/hotkey_registrar.h"
@@ -59,30 +60,8 @@ namespace quorvane {
 
 namespace {
 
-// The maximum of the second attempt when the configured one could not be used.
-constexpr int kFallbackHistoryMaximum = 100;
 // Width of the thumbnail recorded with an imported image, in pixels.
 constexpr int kThumbnailWidth = 256;
-
-QString describe(const std::exception &error)
-{
-    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
-        return localized->localizedDescription();
-    return QString::fromLocal8Bit(error.what());
-}
-
-QString describe(const std::exception_ptr &error)
-{
-    if (!error)
-        return QStringLiteral("ended without a result");
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return describe(e);
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
 
 // The frames of the current call stack, one per line.
 QStringList callStackSymbols()
@@ -106,7 +85,10 @@ QString sizeText(const QImage &image)
 
 } // namespace
 
-AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent) : QObject(parent), m_factory(factory) {}
+AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent)
+    : QObject(parent), m_factory(factory), m_services(factory)
+{
+}
 
 AppDelegate::~AppDelegate()
 {
@@ -131,7 +113,7 @@ void AppDelegate::applicationDidFinishLaunching()
     diag(lcApp(), QStringLiteral("✅ Updater initialized - background check started"));
 
     // The stored choice holds from the first moment, not only once it is switched.
-    const bool showDockIcon = m_settingsStore->settings().showDockIcon;
+    const bool showDockIcon = m_services.settingsStore()->settings().showDockIcon;
     m_factory.activationPolicy().setActivationPolicy(showDockIcon ? ActivationPolicyKind::regular
                                                                   : ActivationPolicyKind::accessory);
     diag(lcApp(), QStringLiteral("ℹ️ [AppDelegate] Activation policy: %1")
@@ -143,7 +125,7 @@ void AppDelegate::applicationDidFinishLaunching()
     setupNotificationObservers();
     checkFirstLaunch();
     // The pin of the previous run comes back where it was.
-    m_pinWidgetManager->restorePin();
+    m_services.pinWidgetManager()->restorePin();
 
     diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
     diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
@@ -158,9 +140,9 @@ void AppDelegate::setupTrayAbsenceNotice()
 {
     m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
         [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
-        [this] { return m_settingsStore->settings().quickZarrowShortcut.displayString(); },
+        [this] { return m_services.settingsStore()->settings().quickZarrowShortcut.displayString(); },
         [this](const QString &title, const QString &body) {
-            return m_notificationService->postSystemNotification(title, body, std::nullopt);
+            return m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
         });
     connect(m_trayAbsenceNotice.get(), &TrayAbsenceNotice::quitRequested, this, &AppDelegate::requestQuit);
     m_trayAbsenceNotice->start();
@@ -193,83 +175,10 @@ void AppDelegate::requestQuit()
 
 void AppDelegate::setupServices()
 {
-    m_settingsStore = m_factory.makeSettingsStore();
-    m_notificationService = m_factory.makeNotificationService();
-    m_screenCaptureService = m_factory.makeScreenCaptureService();
-    m_ocrService = m_factory.makeOCRService();
-    m_codeScanService = m_factory.makeCodeScanService();
-    makeHistoryStore(int(m_settingsStore->settings().maxHistoryEntries));
-    m_permissionManager = m_factory.makePermissionManager();
-    m_clipboardService = m_factory.makeClipboardService();
-    // The coordinator pins through the shared pin manager, so that is taken first.
-    m_pinWidgetManager = &m_factory.pinWidgetManager();
-    m_captureCoordinator = m_factory.makeCaptureCoordinator(
-        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
-         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
-    m_hotkeyManager = m_factory.makeHotkeyManager();
-    m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
-    m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
-    connect(m_hotkeyManager.get(), &HotkeyManager::registrationLost, this,
-            [this](HotkeyAction action, const Shortcut &shortcut) { m_shortcutNotice->report(action, shortcut); });
+    m_services.setup();
     // Images handed over through the import bridge come to this delegate.
     ContinuityManager::shared().bridgeView().setDelegate(this);
-    applyNotificationSettings();
-    if (m_historyInMemory)
-        warnHistoryNotKept();
-    if (const QString aside = m_factory.userDefaults().setAsidePath(); !aside.isEmpty())
-        warnSetAside(L10n::format("notification.settings_set_aside.message",
-                                  "The settings file could not be read, so the defaults are in use. "
-                                  "It was kept as %@.",
-                                  "Warning message when the settings file was set aside", {aside}));
     diag(lcApp(), QStringLiteral("✅ All services initialized"));
-}
-
-void AppDelegate::makeHistoryStore(int configuredMaximum)
-{
-    try {
-        m_historyStore = m_factory.makeHistoryStore(configuredMaximum);
-        return;
-    } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describe(error)));
-    }
-    try {
-        m_historyStore = m_factory.makeHistoryStore(kFallbackHistoryMaximum);
-        return;
-    } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describe(error)));
-    }
-    diagWarning(lcApp(), QStringLiteral("⚠️ CRITICAL: Cannot use the data folder. Using in-memory history store."));
-    diagWarning(lcApp(), QStringLiteral("   History will be lost when app quits."));
-    m_historyStore = m_factory.makeInMemoryHistoryStore(configuredMaximum);
-    m_historyInMemory = true;
-}
-
-void AppDelegate::warnHistoryNotKept()
-{
-    // Said once, at launch: every capture of this session is lost at quit.
-    m_notificationService->showWarning(
-        L10n::text("notification.history_in_memory.title", "History Not Saved",
-                   "Warning title when the capture history cannot be written to disk"),
-        L10n::text("notification.history_in_memory.message",
-                   "Quorvane cannot write to its data folder. Captures will not be kept after you quit.",
-                   "Warning message when the capture history lives only in memory"));
-}
-
-void AppDelegate::warnSetAside(const QString &message)
-{
-    m_notificationService->showWarning(
-        L10n::text("notification.file_set_aside.title", "File Set Aside",
-                   "Warning title when a stored file could not be read and was kept under another name"),
-        message);
-}
-
-void AppDelegate::applyNotificationSettings()
-{
-    if (!m_notificationService || !m_settingsStore)
-        return;
-    const UserSettings &settings = m_settingsStore->settings();
-    m_notificationService->setUseSystemNotifications(settings.useSystemNotifications);
-    m_notificationService->setPlaySounds(settings.playSoundOnCapture);
 }
 
 void AppDelegate::setupMenuBar()
@@ -313,8 +222,8 @@ void AppDelegate::setupMenuBar()
     };
     connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
             [this](const ImageImportError &error) {
-                if (m_notificationService)
-                    m_notificationService->showError(error, std::nullopt);
+                if (m_services.notificationService())
+                    m_services.notificationService()->showError(error, std::nullopt);
             });
     m_menuBarController = std::move(controller);
     applyShortcutTexts();
@@ -322,9 +231,9 @@ void AppDelegate::setupMenuBar()
 
 void AppDelegate::applyShortcutTexts()
 {
-    if (!m_settingsStore)
+    if (!m_services.settingsStore())
         return;
-    const UserSettings &settings = m_settingsStore->settings();
+    const UserSettings &settings = m_services.settingsStore()->settings();
     if (m_menuBarController)
         m_menuBarController->setShortcuts(settings);
     if (m_historyWindow)
@@ -342,7 +251,7 @@ void AppDelegate::setupHotkeys()
         diag(lcApp(), QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
         return;
     }
-    if (!m_hotkeyRegistrar)
+    if (!m_services.hotkeyRegistrar())
         return;
     QPointer<AppDelegate> self(this);
     const auto call = [self](void (AppDelegate::*handler)()) {
@@ -362,17 +271,17 @@ void AppDelegate::setupHotkeys()
          }},
         {HotkeyAction::scanCode, call(&AppDelegate::handleScanCode)},
     };
-    const HotkeyRegistrar::Outcome outcome = m_hotkeyRegistrar->registerAll(callbacks);
+    const HotkeyRegistrar::Outcome outcome = m_services.hotkeyRegistrar()->registerAll(callbacks);
     // Pressing a shortcut that was never taken does nothing: the user is told why.
     if (!outcome.failures.isEmpty()) {
         const HotkeyAction action = outcome.failures.first().first;
-        m_shortcutNotice->report(action, m_settingsStore->settings().shortcut(shortcutAction(action)));
+        m_services.shortcutNotice()->report(action, m_services.settingsStore()->settings().shortcut(shortcutAction(action)));
     }
 }
 
 void AppDelegate::logShortcuts() const
 {
-    const UserSettings &settings = m_settingsStore->settings();
+    const UserSettings &settings = m_services.settingsStore()->settings();
     diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
     diag(lcApp(), QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
     diag(lcApp(), QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
@@ -390,7 +299,7 @@ void AppDelegate::setupNotificationObservers()
     center.addObserver(QString::fromLatin1(SettingsStore::didChangeNotification), this, [this](const QVariantMap &) {
         diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
         logShortcuts();
-        applyNotificationSettings();
+        m_services.applyNotificationSettings();
         if (m_terminating) {
             // The quit-time save: the hotkeys are about to be released for good.
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
@@ -417,7 +326,7 @@ void AppDelegate::setupNotificationObservers()
     // Each unreadable history file is set aside once, by whichever store finds it.
     center.addObserver(QString::fromLatin1(HistoryStore::historyFileSetAsideNotification), this,
                        [this](const QVariantMap &userInfo) {
-                           warnSetAside(L10n::format(
+                           m_services.warnSetAside(L10n::format(
                                "notification.history_set_aside.message",
                                "The history file could not be read and was kept as %@. Captures were "
                                "restored from the backup where there was one.",
@@ -448,13 +357,13 @@ void AppDelegate::handleCaptureText()
     diag(lcApp(), QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
     diag(lcApp(), QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
     diag(lcApp(), QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
-    if (!m_captureCoordinator)
+    if (!m_services.captureCoordinator())
         return;
     diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
-             .arg(m_captureCoordinator->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
-    m_notificationService->dismissToast();
+             .arg(m_services.captureCoordinator()->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
+    m_services.notificationService()->dismissToast();
     finishWorkflow(
-        m_captureCoordinator->performQuickZarrowCapture(),
+        m_services.captureCoordinator()->performQuickZarrowCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("✅ Capture completed successfully!"));
             diag(lcApp(), QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
@@ -469,30 +378,30 @@ void AppDelegate::handleCaptureText()
 void AppDelegate::handleRepeatZarrow()
 {
     diag(lcApp(), QStringLiteral("🔁 Repeat Zarrow requested"));
-    if (!m_captureCoordinator)
+    if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
-        m_captureCoordinator->performRepeatCapture(),
+        m_services.captureCoordinator()->performRepeatCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describeError(error)));
         });
 }
 
 void AppDelegate::handleCodeModeCapture()
 {
     diag(lcApp(), QStringLiteral("💻 Code Mode Capture requested"));
-    if (!m_captureCoordinator)
+    if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
-        m_captureCoordinator->performCodeModeCapture(),
+        m_services.captureCoordinator()->performCodeModeCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describeError(error)));
         });
 }
 
@@ -500,17 +409,17 @@ void AppDelegate::handleScanCode()
 {
     // Worded for the hotkey, also when the menu asked.
     diag(lcApp(), QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
-    if (!m_captureCoordinator)
+    if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
-        m_captureCoordinator->performScanCodeCapture(),
+        m_services.captureCoordinator()->performScanCodeCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
                      .arg(result.duration, 0, 'f', 3)
                      .arg(graphemeCount(result.text)));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describeError(error)));
         });
 }
 
@@ -596,20 +505,20 @@ void AppDelegate::handleImportedImage(const QImage &image)
         diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
         return;
     }
-    if (!m_ocrService || !m_clipboardService || !m_historyStore || !m_settingsStore)
+    if (!m_services.ocrService() || !m_services.clipboardService() || !m_services.historyStore() || !m_services.settingsStore())
         return;
 
-    const UserSettings settings = m_settingsStore->settings();
+    const UserSettings settings = m_services.settingsStore()->settings();
     std::optional<QStringList> languages;
     if (!settings.autoDetectLanguage)
         languages = settings.preferredLanguages;
 
     // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
     QFuture<CaptureHistoryEntry> recorded =
-        m_ocrService->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
+        m_services.ocrService()->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
             .then(&m_tasks,
                   [this, image](const QString &text) {
-                      m_clipboardService->copyText(text);
+                      m_services.clipboardService()->copyText(text);
                       CaptureHistoryEntry entry;
                       entry.id = QUuid::createUuid();
                       entry.timestamp = QDateTime::currentDateTimeUtc();
@@ -619,9 +528,9 @@ void AppDelegate::handleImportedImage(const QImage &image)
                       try {
                           entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
                       } catch (const std::exception &error) {
-                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describe(error)));
+                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describeError(error)));
                       }
-                      return m_historyStore->addEntry(entry).then([entry] { return entry; });
+                      return m_services.historyStore()->addEntry(entry).then([entry] { return entry; });
                   })
             .unwrap();
 
@@ -631,7 +540,7 @@ void AppDelegate::handleImportedImage(const QImage &image)
             importFailed(outcome.error);
             return;
         }
-        m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
+        m_services.notificationService()->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
         diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1").arg(graphemeCount(outcome.value->text)));
     });
 }
@@ -642,11 +551,11 @@ void AppDelegate::importFailed(const std::exception_ptr &error)
         diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: the import ended without a result"));
         return;
     }
-    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describe(error)));
+    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describeError(error)));
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &localized) {
-        m_notificationService->showError(localized, std::nullopt);
+        m_services.notificationService()->showError(localized, std::nullopt);
     } catch (...) {
         // Only the services' own errors have a text for the user.
     }
@@ -699,14 +608,14 @@ void AppDelegate::openHistory(std::optional<QUuid> entry)
     diag(lcApp(), QStringLiteral("📖 Open History requested"));
     // The window always opens on the full list: the toast's record is not selected.
     Q_UNUSED(entry);
-    if (!m_historyStore)
+    if (!m_services.historyStore())
         return;
     // A window closed by the user is on its way out even before it is deleted.
     if (!m_historyWindow || m_historyWindow->isHidden()) {
         NotificationCenter &center = m_factory.notificationCenter();
-        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_historyStore, m_factory.pasteboard(),
+        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_services.historyStore(), m_factory.pasteboard(),
                                                                          m_factory.savePanel(), center),
-                                     *m_pinWidgetManager, m_factory.alertPresenter(), center);
+                                     *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
         view->setAttribute(Qt::WA_DeleteOnClose);
         view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
         view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
@@ -726,16 +635,16 @@ QWidget *AppDelegate::preferencesWindow() const
 void AppDelegate::openPreferences()
 {
     diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
-    if (!m_settingsStore)
+    if (!m_services.settingsStore())
         return;
     if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
         ServiceFactory &factory = m_factory;
         // The panes read and write through the application's own store and its database;
         // the history pane opens its own store over the same history files.
         auto *view = new PreferencesView(PreferencesServices{
-            *m_settingsStore, factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
+            *m_services.settingsStore(), factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
             factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_hotkeyManager.get()});
+            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_services.hotkeyManager()});
         // Titled, closable and minimisable; the view has a fixed size.
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
@@ -789,16 +698,16 @@ void AppDelegate::checkFirstLaunch()
             m_menuBarController->showFirstLaunchTooltip();
     });
     QTimer::singleShot(permissionSummaryDelayMs, this, [this] {
-        if (m_terminating || !m_permissionManager)
+        if (m_terminating || !m_services.permissionManager())
             return;
-        const QList<PermissionType> missing = m_permissionManager->missingPermissions();
+        const QList<PermissionType> missing = m_services.permissionManager()->missingPermissions();
         if (missing.isEmpty())
             return;
         QStringList names;
         for (PermissionType type : missing)
             names << displayName(type);
         diagWarning(lcApp(), QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
-        m_permissionManager->showPermissionSummaryAlert();
+        m_services.permissionManager()->showPermissionSummaryAlert();
     });
 }
 
@@ -866,12 +775,12 @@ void AppDelegate::handleOnboardingWindowClosed()
 
 void AppDelegate::requestPermissionsAfterOnboarding()
 {
-    if (m_terminating || !m_permissionManager)
+    if (m_terminating || !m_services.permissionManager())
         return;
     if (!m_permissionFlow) {
         QPointer<AppDelegate> self(this);
         m_permissionFlow = std::make_unique<PermissionRequestFlow>(
-            *m_permissionManager, m_factory.alertPresenter(), m_factory.privacySettingsOpener(), [self] {
+            *m_services.permissionManager(), m_factory.alertPresenter(), m_factory.privacySettingsOpener(), [self] {
                 if (self)
                     self->setupHotkeys();
             });
@@ -890,18 +799,18 @@ void AppDelegate::applicationWillTerminate()
 
     // Saved here and now, before anything is released: the event loop has stopped, so
     // work queued for later would never run. Its "SettingsDidChange" binds nothing.
-    if (m_settingsStore) {
+    if (m_services.settingsStore()) {
         try {
-            m_settingsStore->save();
+            m_services.settingsStore()->save();
             diag(lcApp(), QStringLiteral("💾 Settings saved"));
         } catch (const std::exception &error) {
-            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describeError(error)));
         }
     }
 
     // Releasing every combination also leaves the hotkey manager disabled.
-    if (m_hotkeyRegistrar)
-        m_hotkeyRegistrar->unregisterAll();
+    if (m_services.hotkeyRegistrar())
+        m_services.hotkeyRegistrar()->unregisterAll();
 
     m_trayAbsenceNotice.reset();
     m_menuBarController.reset(); // takes the icon out of the status area

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/app_services.h"
 #include "app/program_command.h"
 #include "capture/continuity_delegate.h"
 
@@ -135,22 +136,10 @@ public:
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
 
-    // The services; null before `setupServices` (and the controller after shut-down).
-    SettingsStore *settingsStore() const { return m_settingsStore.get(); }
-    NotificationService *notificationService() const { return m_notificationService.get(); }
-    ScreenCaptureService *screenCaptureService() const { return m_screenCaptureService.get(); }
-    OCRService *ocrService() const { return m_ocrService.get(); }
-    CodeScanService *codeScanService() const { return m_codeScanService.get(); }
-    HistoryStore *historyStore() const { return m_historyStore.get(); }
-    PermissionManager *permissionManager() const { return m_permissionManager.get(); }
-    ClipboardService *clipboardService() const { return m_clipboardService.get(); }
-    CaptureCoordinator *captureCoordinator() const { return m_captureCoordinator.get(); }
-    PinWidgetManager *pinWidgetManager() const { return m_pinWidgetManager; }
-    HotkeyManager *hotkeyManager() const { return m_hotkeyManager.get(); }
+    // The services; null before `setupServices`.
+    AppServices &services() { return m_services; }
     MenuBarController *menuBarController() const { return m_menuBarController.get(); }
     SparkleUpdater *sparkleUpdater() const { return m_sparkleUpdater; }
-    // Whether the history lives only in memory because its folder could not be used.
-    bool isHistoryInMemory() const { return m_historyInMemory; }
 
 signals:
     // The user chose to quit; the application should end (and then call
@@ -161,11 +150,6 @@ private:
     void setupTrayAbsenceNotice();
     // The user asked to quit (menu, notice window, command).
     void requestQuit();
-    void makeHistoryStore(int configuredMaximum);
-    // Tells the user once that a stored file could not be read and where it was kept.
-    void warnSetAside(const QString &message);
-    void warnHistoryNotKept();
-    void applyNotificationSettings();
     void logShortcuts() const;
     void importFailed(const std::exception_ptr &error);
     // Prints how a workflow ended and, after a success, refreshes the status menu.
@@ -182,22 +166,8 @@ private:
     ServiceFactory &m_factory;
     bool m_launched = false;
     bool m_terminating = false;
-    bool m_historyInMemory = false;
 
-    // Declared in the order they are made, so they go in reverse: nothing outlives what it uses.
-    std::unique_ptr<SettingsStore> m_settingsStore;
-    std::unique_ptr<NotificationService> m_notificationService;
-    std::unique_ptr<ScreenCaptureService> m_screenCaptureService;
-    std::unique_ptr<OCRService> m_ocrService;
-    std::unique_ptr<CodeScanService> m_codeScanService;
-    std::unique_ptr<HistoryStore> m_historyStore;
-    std::unique_ptr<PermissionManager> m_permissionManager;
-    std::unique_ptr<ClipboardService> m_clipboardService;
-    PinWidgetManager *m_pinWidgetManager = nullptr;
-    std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
-    std::unique_ptr<HotkeyManager> m_hotkeyManager;
-    std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
-    std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;
+    AppServices m_services;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
     std::unique_ptr<PermissionRequestFlow> m_permissionFlow;

@@ -488,13 +488,13 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::accessory);
     ASSERT_NE(delegate.menuBarController(), nullptr);
     EXPECT_EQ(factory.statusItem->menu(), delegate.menuBarController()->menu());
-    const UserSettings &settings = delegate.settingsStore()->settings();
+    const UserSettings &settings = delegate.services().settingsStore()->settings();
     for (HotkeyAction action : kAllHotkeyActions)
         EXPECT_TRUE(holds(factory.grabber, settings.shortcut(shortcutAction(action)))) << rawValue(action).toStdString();
     EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
     EXPECT_EQ(factory.center.observerCount("app.corvantis.accessibilityPermissionChanged"), 1);
     EXPECT_EQ(factory.center.observerCount("app.corvantis.openHistoryWithEntry"), 1);
-    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_FALSE(delegate.services().isHistoryInMemory());
     EXPECT_TRUE(factory.notifications->warnings.isEmpty());
 
     // A second launch call changes nothing.
@@ -516,8 +516,8 @@ TEST(AppDelegateStartUp, StoredChoicesApplyFromTheFirstMoment)
     delegate.applicationDidFinishLaunching();
 
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::regular);
-    EXPECT_FALSE(delegate.notificationService()->playSounds());
-    EXPECT_TRUE(delegate.notificationService()->useSystemNotifications());
+    EXPECT_FALSE(delegate.services().notificationService()->playSounds());
+    EXPECT_TRUE(delegate.services().notificationService()->useSystemNotifications());
     EXPECT_TRUE(factory.made.contains("history(250)"));
 }
 
@@ -531,7 +531,7 @@ TEST(AppDelegateStartUp, HistoryFallsBackToAHundredEntriesBeforeMemory)
     EXPECT_TRUE(factory.made.contains("history(400)"));
     EXPECT_TRUE(factory.made.contains("history(100)"));
     EXPECT_FALSE(factory.made.join(' ').contains("inMemory"));
-    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_FALSE(delegate.services().isHistoryInMemory());
     EXPECT_TRUE(factory.notifications->warnings.isEmpty());
 }
 
@@ -545,13 +545,13 @@ TEST(AppDelegateStartUp, InMemoryHistoryIsAnnouncedOnceWithAWarning)
 
     const int first = int(factory.made.indexOf("history(400)"));
     EXPECT_EQ(factory.made.mid(first, 3), (QStringList{"history(400)", "history(100)", "inMemoryHistory(400)"}));
-    EXPECT_TRUE(delegate.isHistoryInMemory());
-    ASSERT_NE(delegate.historyStore(), nullptr);
+    EXPECT_TRUE(delegate.services().isHistoryInMemory());
+    ASSERT_NE(delegate.services().historyStore(), nullptr);
     ASSERT_EQ(factory.notifications->warnings.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[0].contains("will not be kept"));
 
     // Settings saves later in the session say nothing more.
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->warnings.size(), 1);
 }
@@ -568,14 +568,14 @@ TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
 
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    test::waitFor(delegate.historyStore()->getEntries());
+    test::waitFor(delegate.services().historyStore()->getEntries());
     ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->warnings.size() == 2; }));
     EXPECT_TRUE(factory.notifications->warnings[0].contains("defaults.json.unreadable-"));
     const QStringList corrupted = QDir(factory.dir.filePath("data/Quorvane")).entryList({"history.corrupted.*"});
     ASSERT_EQ(corrupted.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[1].contains(corrupted[0]));
     drainEvents();
-    test::waitFor(delegate.historyStore()->getEntries());
+    test::waitFor(delegate.services().historyStore()->getEntries());
     EXPECT_EQ(factory.notifications->warnings.size(), 2);
 }
 
@@ -617,12 +617,12 @@ TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives
     EXPECT_TRUE(factory.grabber.held.empty());
 
     // The permission manager's own poll notices the grant and announces it.
-    delegate.permissionManager()->refreshPermissionStatus();
+    delegate.services().permissionManager()->refreshPermissionStatus();
     ASSERT_TRUE(test::waitUntil([&] { return factory.grabber.held.size() == 5; }));
 
     // A withdrawn grant leaves the hotkeys bound.
     factory.grabber.permitted = false;
-    delegate.permissionManager()->refreshPermissionStatus();
+    delegate.services().permissionManager()->refreshPermissionStatus();
     drainEvents();
     EXPECT_EQ(factory.grabber.held.size(), 5u);
 }
@@ -632,8 +632,8 @@ TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwi
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    SettingsStore &store = *delegate.settingsStore();
-    NotificationService &notifications = *delegate.notificationService();
+    SettingsStore &store = *delegate.services().settingsStore();
+    NotificationService &notifications = *delegate.services().notificationService();
     ASSERT_TRUE(notifications.playSounds());
     ASSERT_FALSE(notifications.useSystemNotifications());
 
@@ -764,9 +764,9 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
     drainEvents();
 
     // A change whose debounced save has not run yet.
-    UserSettings changed = delegate.settingsStore()->settings();
+    UserSettings changed = delegate.services().settingsStore()->settings();
     changed.maxHistoryEntries = 321;
-    delegate.settingsStore()->setSettings(changed);
+    delegate.services().settingsStore()->setSettings(changed);
 
     QList<size_t> heldAtSave;
     QObject watcher;
@@ -778,7 +778,7 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
     EXPECT_TRUE(delegate.isTerminating());
     EXPECT_EQ(heldAtSave, QList<size_t>{5}); // saved while every hotkey was still bound
     EXPECT_TRUE(factory.grabber.held.empty());
-    EXPECT_FALSE(delegate.hotkeyManager()->isEnabled());
+    EXPECT_FALSE(delegate.services().hotkeyManager()->isEnabled());
     EXPECT_EQ(delegate.menuBarController(), nullptr);
     EXPECT_TRUE(menu.isNull());
 
@@ -790,7 +790,7 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
 
     // The save's notification, and any later one, bind nothing again.
     drainEvents();
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", true}});
     drainEvents();
     EXPECT_TRUE(factory.grabber.held.empty());
@@ -812,7 +812,7 @@ TEST(AppDelegateShutDown, UnregistersEveryActionEvenWhenSomeWereNeverBound)
     delegate.applicationWillTerminate();
     EXPECT_TRUE(factory.grabber.held.empty());
     for (HotkeyAction action : kAllHotkeyActions)
-        EXPECT_FALSE(delegate.hotkeyManager()->registeredShortcut(action).has_value());
+        EXPECT_FALSE(delegate.services().hotkeyManager()->registeredShortcut(action).has_value());
 }
 
 namespace {
@@ -826,7 +826,7 @@ QImage sampleImage(int width = 640, int height = 200)
 
 QList<CaptureHistoryEntry> storedEntries(AppDelegate &delegate)
 {
-    auto entries = delegate.historyStore()->getEntries();
+    auto entries = delegate.services().historyStore()->getEntries();
     EXPECT_TRUE(test::waitFor(entries));
     return entries.result();
 }
@@ -988,7 +988,7 @@ TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
     markOnboardingSeen(factory, true);
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    const UserSettings &settings = delegate.settingsStore()->settings();
+    const UserSettings &settings = delegate.services().settingsStore()->settings();
     ScriptedCoordinator &coordinator = *factory.coordinator;
 
     for (const Shortcut &shortcut : {settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
@@ -1080,7 +1080,7 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         EXPECT_EQ(first->minimumSize(), QSize(800, 500));
 
         // The hotkey finds the window open and only brings it forward.
-        const Shortcut history = delegate.settingsStore()->settings().historyShortcut;
+        const Shortcut history = delegate.services().settingsStore()->settings().historyShortcut;
         factory.grabber.press(history.keyCode, history.modifierFlags);
         drainEvents();
         EXPECT_EQ(delegate.historyWindow(), first.data());
@@ -1189,7 +1189,7 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
                            + ShortcutRefusalNotice::openShortcutsNotification;
     EXPECT_EQ(factory.notifications->actionable, QStringList{notice});
     // Once per run: the next registration, refused again, says nothing more.
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
@@ -1214,7 +1214,7 @@ TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
     ASSERT_NE(subtitle, nullptr);
     EXPECT_EQ(subtitle->text(), "Press Shift+Super+L to zarrow text from your screen");
 
-    delegate.settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
+    delegate.services().settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
     EXPECT_EQ(tooltip->shortcutText(), "Ctrl+Shift+L");
     EXPECT_EQ(subtitle->text(), "Press Ctrl+Shift+L to zarrow text from your screen");
     EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\tCtrl+Shift+L");
