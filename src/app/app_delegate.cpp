@@ -9,10 +9,9 @@
 #include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
-#include "history/history_empty_state_view.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
-#include "app/window_placement.h"
+#include "app/shell_windows.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
@@ -32,19 +31,13 @@
 #include "core/settings_store.h"
 #include "core/text_utils.h"
 #include "history/history_store.h"
-#include "history/history_view.h"
-#include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
-#include "windows/about_window_controller.h"
-#include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
-#include "windows/preferences_services.h"
-#include "windows/preferences_view.h"
 
 #include <QDateTime>
 #include <QMimeData>
@@ -86,15 +79,13 @@ QString sizeText(const QImage &image)
 } // namespace
 
 AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent)
-    : QObject(parent), m_factory(factory), m_services(factory)
+    : QObject(parent), m_factory(factory), m_services(factory), m_windows(factory, m_services)
 {
 }
 
 AppDelegate::~AppDelegate()
 {
     // The windows show the services: they go first.
-    delete m_historyWindow.data();
-    delete m_preferencesWindow.data();
     delete m_onboardingWindow.data();
 }
 
@@ -236,9 +227,7 @@ void AppDelegate::applyShortcutTexts()
     const UserSettings &settings = m_services.settingsStore()->settings();
     if (m_menuBarController)
         m_menuBarController->setShortcuts(settings);
-    if (m_historyWindow)
-        m_historyWindow->emptyState()->setShortcuts(settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
-                                                    settings.codeModeShortcut);
+    m_windows.setShortcuts(settings);
     if (m_onboardingView)
         m_onboardingView->setCaptureShortcut(settings.quickZarrowShortcut);
     if (m_permissionFlow)
@@ -336,7 +325,7 @@ void AppDelegate::setupNotificationObservers()
 
     // A click on the notice of a refused shortcut.
     center.addObserver(ShortcutRefusalNotice::openShortcutsNotification, this,
-                       [this](const QVariantMap &) { openShortcutsPreferences(); });
+                       [this](const QVariantMap &) { m_windows.openShortcutsPreferences(); });
 
     // A click on a success toast.
     center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
@@ -598,85 +587,27 @@ bool AppDelegate::readSelection(const QMimeData &pasteboard)
 
 // --- Windows and first launch ------------------------------------------------------------
 
-QWidget *AppDelegate::historyWindow() const
-{
-    return m_historyWindow.data();
-}
-
 void AppDelegate::openHistory(std::optional<QUuid> entry)
 {
     diag(lcApp(), QStringLiteral("📖 Open History requested"));
     // The window always opens on the full list: the toast's record is not selected.
     Q_UNUSED(entry);
-    if (!m_services.historyStore())
-        return;
-    // A window closed by the user is on its way out even before it is deleted.
-    if (!m_historyWindow || m_historyWindow->isHidden()) {
-        NotificationCenter &center = m_factory.notificationCenter();
-        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_services.historyStore(), m_factory.pasteboard(),
-                                                                         m_factory.savePanel(), center),
-                                     *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
-        view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
-        view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
-        view->resize(900, 600);
-        centerOnScreen(*view);
-        m_historyWindow = view;
-        applyShortcutTexts();
-    }
-    bringToFront(*m_historyWindow);
-}
-
-QWidget *AppDelegate::preferencesWindow() const
-{
-    return m_preferencesWindow.data();
+    m_windows.openHistory();
 }
 
 void AppDelegate::openPreferences()
 {
-    diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
-    if (!m_services.settingsStore())
-        return;
-    if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
-        ServiceFactory &factory = m_factory;
-        // The panes read and write through the application's own store and its database;
-        // the history pane opens its own store over the same history files.
-        auto *view = new PreferencesView(PreferencesServices{
-            *m_services.settingsStore(), factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
-            factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_services.hotkeyManager()});
-        // Titled, closable and minimisable; the view has a fixed size.
-        view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                             | Qt::WindowMinimizeButtonHint);
-        view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
-        centerOnScreen(*view);
-        m_preferencesWindow = view;
-    }
-    bringToFront(*m_preferencesWindow);
-}
-
-void AppDelegate::openShortcutsPreferences()
-{
-    openPreferences();
-    if (auto *preferences = qobject_cast<PreferencesView *>(m_preferencesWindow.data()))
-        preferences->setSelectedTab(PreferencesTab::shortcuts);
+    m_windows.openPreferences();
 }
 
 void AppDelegate::openFeedback()
 {
-    diag(lcApp(), QStringLiteral("📧 Send Feedback dialog opening"));
-    // Closing the window only hides it: the same window comes back, centred again.
-    if (!m_feedbackWindowController)
-        m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
-    QWidget &window = *m_feedbackWindowController->window();
-    centerOnScreen(window);
-    bringToFront(window);
+    m_windows.openFeedback();
 }
 
 void AppDelegate::openAbout()
 {
-    AboutWindowController::show();
+    m_windows.openAbout();
 }
 
 void AppDelegate::checkFirstLaunch()
@@ -720,7 +651,7 @@ void AppDelegate::showOnboarding()
 {
     diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
     if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
-        bringToFront(*m_onboardingWindow);
+        ShellWindows::present(*m_onboardingWindow, ShellWindows::Placement::asItIs);
         return;
     }
     auto *window = new OnboardingWindow;
@@ -738,9 +669,8 @@ void AppDelegate::showOnboarding()
     window->setContent(content);
     m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
-    centerOnScreen(*window);
     m_onboardingWindow = window;
-    bringToFront(*window);
+    ShellWindows::present(*window, ShellWindows::Placement::centred);
 }
 
 void AppDelegate::handleOnboardingCompleted()

@@ -2,6 +2,7 @@
 
 #include "app/app_services.h"
 #include "app/program_command.h"
+#include "app/shell_windows.h"
 #include "capture/continuity_delegate.h"
 
 #include <QFuture>
@@ -126,12 +127,10 @@ public:
     // the flow runs is ignored.
     virtual void requestPermissionsAfterOnboarding();
 
-    // The open windows; null while closed.
-    QWidget *historyWindow() const;
+    // The open onboarding window; null while closed.
     QWidget *onboardingWindow() const;
-    QWidget *preferencesWindow() const;
-    // Kept once made; null before the first request.
-    FeedbackWindowController *feedbackWindowController() const { return m_feedbackWindowController.get(); }
+    // The history, preferences, feedback and about windows.
+    ShellWindows &windows() { return m_windows; }
 
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
@@ -161,7 +160,6 @@ private:
     void refreshMenu();
     // Every text that names a global shortcut shows the user's current one.
     void applyShortcutTexts();
-    void openShortcutsPreferences();
 
     ServiceFactory &m_factory;
     bool m_launched = false;
@@ -177,11 +175,9 @@ private:
     bool m_running = false;
 
     // The windows; they are taken down before the services they show.
-    QPointer<HistoryView> m_historyWindow;
-    QPointer<QWidget> m_preferencesWindow;
+    ShellWindows m_windows;
     QPointer<OnboardingWindow> m_onboardingWindow;
     QPointer<OnboardingView> m_onboardingView;
-    std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
 
     // Context of every continuation of a capture or an import. Declared last, so it goes
     // first: nothing finishing while the services are being taken down reaches the delegate.

@@ -1072,7 +1072,7 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         delegate.applicationDidFinishLaunching();
 
         menuRow(factory, "handleOpenHistory")->trigger();
-        first = delegate.historyWindow();
+        first = delegate.windows().historyWindow();
         ASSERT_NE(first, nullptr);
         EXPECT_TRUE(first->isVisible());
         EXPECT_EQ(first->windowTitle(), "Capture History");
@@ -1083,18 +1083,18 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         const Shortcut history = delegate.services().settingsStore()->settings().historyShortcut;
         factory.grabber.press(history.keyCode, history.modifierFlags);
         drainEvents();
-        EXPECT_EQ(delegate.historyWindow(), first.data());
+        EXPECT_EQ(delegate.windows().historyWindow(), first.data());
         EXPECT_EQ(visibleHistoryWindows(), 1);
 
         // Closed by the user: the next request builds a new window, even before the old
         // one is gone.
         first->close();
         delegate.openHistory();
-        ASSERT_NE(delegate.historyWindow(), nullptr);
-        EXPECT_NE(delegate.historyWindow(), first.data());
+        ASSERT_NE(delegate.windows().historyWindow(), nullptr);
+        EXPECT_NE(delegate.windows().historyWindow(), first.data());
         EXPECT_TRUE(test::waitUntil([&] { return first.isNull(); }));
         EXPECT_EQ(visibleHistoryWindows(), 1);
-        first = delegate.historyWindow();
+        first = delegate.windows().historyWindow();
     }
     // The window does not outlive the store it shows.
     EXPECT_TRUE(first.isNull());
@@ -1109,11 +1109,11 @@ TEST(AppDelegateWindows, ToastClickOpensTheHistoryWindowOnce)
 
     const QVariantMap click{{"captureID", QVariant::fromValue(QUuid::createUuid())}};
     factory.center.post("app.corvantis.openHistoryWithEntry", click);
-    QPointer<QWidget> window = delegate.historyWindow();
+    QPointer<QWidget> window = delegate.windows().historyWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     factory.center.post("app.corvantis.openHistoryWithEntry", click);
-    EXPECT_EQ(delegate.historyWindow(), window.data());
+    EXPECT_EQ(delegate.windows().historyWindow(), window.data());
     EXPECT_EQ(visibleHistoryWindows(), 1);
 }
 
@@ -1125,13 +1125,13 @@ TEST(AppDelegateWindows, FeedbackWindowIsKeptAndAboutWindowReusedWhileOpen)
     delegate.applicationDidFinishLaunching();
 
     menuRow(factory, "handleSendFeedback")->trigger();
-    ASSERT_NE(delegate.feedbackWindowController(), nullptr);
-    QPointer<QWidget> feedback = delegate.feedbackWindowController()->window();
+    ASSERT_NE(delegate.windows().feedbackWindowController(), nullptr);
+    QPointer<QWidget> feedback = delegate.windows().feedbackWindowController()->window();
     EXPECT_TRUE(feedback->isVisible());
     // Closed by the user, it comes back as the same window.
     feedback->close();
     menuRow(factory, "handleSendFeedback")->trigger();
-    EXPECT_EQ(delegate.feedbackWindowController()->window(), feedback.data());
+    EXPECT_EQ(delegate.windows().feedbackWindowController()->window(), feedback.data());
     EXPECT_TRUE(feedback->isVisible());
 
     menuRow(factory, "handleAbout")->trigger();
@@ -1151,13 +1151,13 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
     delegate.applicationDidFinishLaunching();
 
     menuRow(factory, "handleOpenPreferences")->trigger();
-    QPointer<QWidget> window = delegate.preferencesWindow();
+    QPointer<QWidget> window = delegate.windows().preferencesWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Preferences");
     EXPECT_EQ(window->minimumSize(), window->maximumSize()); // not resizable
     delegate.openPreferences();
-    EXPECT_EQ(delegate.preferencesWindow(), window.data());
+    EXPECT_EQ(delegate.windows().preferencesWindow(), window.data());
 
     // The panes write into the very database the settings store keeps, and the history
     // pane opens its store over the application's history folder.
@@ -1168,8 +1168,8 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
 
     window->close();
     delegate.openPreferences();
-    EXPECT_NE(delegate.preferencesWindow(), window.data());
-    EXPECT_TRUE(delegate.preferencesWindow()->isVisible());
+    EXPECT_NE(delegate.windows().preferencesWindow(), window.data());
+    EXPECT_TRUE(delegate.windows().preferencesWindow()->isVisible());
 }
 
 TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensTheShortcutsPane)
@@ -1194,7 +1194,7 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
     factory.center.post(ShortcutRefusalNotice::openShortcutsNotification);
-    auto *preferences = qobject_cast<PreferencesView *>(delegate.preferencesWindow());
+    auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
     ASSERT_NE(preferences, nullptr);
     EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);
 }
@@ -1209,7 +1209,7 @@ TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
     FirstLaunchTooltip *tooltip = delegate.menuBarController()->tooltipPopover();
     EXPECT_EQ(tooltip->shortcutText(), "Shift+Super+L");
     delegate.openHistory();
-    auto *history = static_cast<HistoryView *>(delegate.historyWindow());
+    auto *history = static_cast<HistoryView *>(delegate.windows().historyWindow());
     auto *subtitle = history->emptyState()->findChild<QLabel *>("emptySubtitle");
     ASSERT_NE(subtitle, nullptr);
     EXPECT_EQ(subtitle->text(), "Press Shift+Super+L to zarrow text from your screen");
