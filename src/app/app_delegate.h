@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/app_services.h"
+#include "app/capture_handlers.h"
 #include "app/program_command.h"
 #include "app/shell_windows.h"
 #include "capture/continuity_delegate.h"
@@ -94,17 +95,12 @@ public:
     virtual void handleRepeatZarrow();
     virtual void handleCodeModeCapture();
     virtual void handleScanCode();
-    // Recognises an image brought in from outside the screen, copies its text, records it
-    // and shows the success toast; a failure shows the error toast. Returns at once.
+    // Recognises an image brought in from outside the screen (see CaptureHandlers).
     virtual void handleImportedImage(const QImage &image);
     // An image handed over through the import bridge goes the same way.
     void didReceiveImage(const QImage &image) override;
-    // Whether the delegate takes what another program offers: only an image asked for
-    // without anything sent (`sendType` absent, `returnType` an image type).
-    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
-    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
-    // or else the first of the readable image types whose data decodes. False when none.
-    bool readSelection(const QMimeData &pasteboard);
+    // The capture and import workflows.
+    CaptureHandlers &captures() { return m_captures; }
 
     // The windows. Each is built when none is open and otherwise only brought forward;
     // either way it then takes the focus. They return at once.
@@ -150,14 +146,6 @@ private:
     // The user asked to quit (menu, notice window, command).
     void requestQuit();
     void logShortcuts() const;
-    void importFailed(const std::exception_ptr &error);
-    // Prints how a workflow ended and, after a success, refreshes the status menu.
-    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
-                        std::function<void(const CaptureWorkflowResult &)> reportSuccess,
-                        std::function<void(const std::exception_ptr &)> reportFailure,
-                        std::function<void()> afterMenuRefresh = {});
-    void reportQuickCaptureFailure(const std::exception_ptr &error) const;
-    void refreshMenu();
     // Every text that names a global shortcut shows the user's current one.
     void applyShortcutTexts();
 
@@ -179,9 +167,9 @@ private:
     QPointer<OnboardingWindow> m_onboardingWindow;
     QPointer<OnboardingView> m_onboardingView;
 
-    // Context of every continuation of a capture or an import. Declared last, so it goes
-    // first: nothing finishing while the services are being taken down reaches the delegate.
-    QObject m_tasks;
+    // Declared last, so it goes first: nothing finishing while the services are being
+    // taken down reaches the delegate.
+    CaptureHandlers m_captures;
 };
 
 } // namespace quorvane

@@ -945,10 +945,10 @@ TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
-    EXPECT_TRUE(delegate.validRequestor(std::nullopt, QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.validRequestor(std::nullopt, QStringLiteral("text/plain")));
-    EXPECT_FALSE(delegate.validRequestor(std::nullopt, std::nullopt));
+    EXPECT_TRUE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.captures().validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("text/plain")));
+    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, std::nullopt));
 }
 
 TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
@@ -965,19 +965,19 @@ TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
     QMimeData offered;
     offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
     offered.setData("image/png", png);
-    EXPECT_TRUE(delegate.readSelection(offered));
+    EXPECT_TRUE(delegate.captures().readSelection(offered));
     ASSERT_EQ(factory.ocr->images.size(), 1);
     EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
 
     QMimeData whole;
     whole.setImageData(sampleImage(120, 40));
-    EXPECT_TRUE(delegate.readSelection(whole));
+    EXPECT_TRUE(delegate.captures().readSelection(whole));
     ASSERT_EQ(factory.ocr->images.size(), 2);
     EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
 
     QMimeData text;
     text.setText("no picture here");
-    EXPECT_FALSE(delegate.readSelection(text));
+    EXPECT_FALSE(delegate.captures().readSelection(text));
     EXPECT_EQ(factory.ocr->images.size(), 2);
     ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
 }
