@@ -1,12 +1,8 @@
 #include "app/app_delegate.h"
 
 #include "app/app_services.h"
-#include "app/first_launch_manager.h"
-#include "app/first_launch_tooltip.h"
 #include "app/hotkey_registrar.h"
 #include "app/menu_bar_controller.h"
-#include "app/onboarding_window.h"
-#include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
@@ -27,9 +23,7 @@
 #include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
-#include "windows/onboarding_view.h"
 
-#include <QDateTime>
 #include <QPointer>
 #include <QTimer>
 
@@ -39,6 +33,7 @@ namespace quorvane {
 
 AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent)
     : QObject(parent), m_factory(factory), m_services(factory), m_windows(factory, m_services),
+      m_firstLaunch(factory, m_services, firstLaunchHooks()),
       m_captures(m_services,
                  [this] {
                      if (m_menuBarController)
@@ -47,10 +42,25 @@ AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent)
 {
 }
 
-AppDelegate::~AppDelegate()
+AppDelegate::~AppDelegate() = default;
+
+FirstLaunchFlow::Hooks AppDelegate::firstLaunchHooks()
 {
-    // The windows show the services: they go first.
-    delete m_onboardingWindow.data();
+    QPointer<AppDelegate> self(this);
+    return {
+        [this] { return m_terminating; },
+        [this] { showOnboarding(); },
+        [this] { requestPermissionsAfterOnboarding(); },
+        [this] {
+            if (m_menuBarController)
+                m_menuBarController->showFirstLaunchTooltip();
+        },
+        // The permission flow may outlive a step of the delegate's take-down.
+        [self] {
+            if (self)
+                self->setupHotkeys();
+        },
+    };
 }
 
 // --- Start-up -------------------------------------------------------------------------
@@ -192,10 +202,7 @@ void AppDelegate::applyShortcutTexts()
     if (m_menuBarController)
         m_menuBarController->setShortcuts(settings);
     m_windows.setShortcuts(settings);
-    if (m_onboardingView)
-        m_onboardingView->setCaptureShortcut(settings.quickZarrowShortcut);
-    if (m_permissionFlow)
-        m_permissionFlow->setCaptureShortcut(settings.quickZarrowShortcut);
+    m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
 }
 
 void AppDelegate::setupHotkeys()
@@ -359,111 +366,22 @@ void AppDelegate::openAbout()
 
 void AppDelegate::checkFirstLaunch()
 {
-    UserDefaults &defaults = m_factory.userDefaults();
-    if (!defaults.boolValue(hasSeenOnboardingKey).value_or(false)) {
-        QTimer::singleShot(0, this, [this] {
-            if (!m_terminating)
-                showOnboarding();
-        });
-        return;
-    }
-    if (defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false))
-        return;
-
-    // Onboarding seen, tooltip not yet shown.
-    QTimer::singleShot(firstLaunchTooltipDelayMs, this, [this] {
-        if (!m_terminating && m_menuBarController)
-            m_menuBarController->showFirstLaunchTooltip();
-    });
-    QTimer::singleShot(permissionSummaryDelayMs, this, [this] {
-        if (m_terminating || !m_services.permissionManager())
-            return;
-        const QList<PermissionType> missing = m_services.permissionManager()->missingPermissions();
-        if (missing.isEmpty())
-            return;
-        QStringList names;
-        for (PermissionType type : missing)
-            names << displayName(type);
-        diagWarning(lcApp(), QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
-        m_services.permissionManager()->showPermissionSummaryAlert();
-    });
+    m_firstLaunch.checkFirstLaunch();
 }
 
 QWidget *AppDelegate::onboardingWindow() const
 {
-    return m_onboardingWindow.data();
+    return m_firstLaunch.onboardingWindow();
 }
 
 void AppDelegate::showOnboarding()
 {
-    diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
-    if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
-        ShellWindows::present(*m_onboardingWindow, ShellWindows::Placement::asItIs);
-        return;
-    }
-    auto *window = new OnboardingWindow;
-    window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
-    QPointer<AppDelegate> self(this);
-    // The view writes its flag into the very database the rest of the program reads.
-    auto *content = new OnboardingView(
-        m_factory.userDefaults(),
-        PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
-                                m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
-        [self] {
-            if (self)
-                self->handleOnboardingCompleted();
-        });
-    window->setContent(content);
-    m_onboardingView = content;
-    connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
-    m_onboardingWindow = window;
-    ShellWindows::present(*window, ShellWindows::Placement::centred);
-}
-
-void AppDelegate::handleOnboardingCompleted()
-{
-    // The program's own close: not a skip.
-    if (m_onboardingWindow)
-        m_onboardingWindow->closeAfterCompletion();
-    m_onboardingWindow = nullptr;
-
-    UserDefaults &defaults = m_factory.userDefaults();
-    defaults.setBool(hasSeenOnboardingKey, true);
-    defaults.synchronize();
-
-    QTimer::singleShot(onboardingPermissionFlowDelayMs, this, [this] { requestPermissionsAfterOnboarding(); });
-    QTimer::singleShot(onboardingTooltipDelayMs, this, [this] {
-        if (!m_terminating && m_menuBarController)
-            m_menuBarController->showFirstLaunchTooltip();
-    });
-    diag(lcApp(), QStringLiteral("✅ Onboarding completed"));
-}
-
-void AppDelegate::handleOnboardingWindowClosed()
-{
-    UserDefaults &defaults = m_factory.userDefaults();
-    defaults.setBool(hasSeenOnboardingKey, true);
-    defaults.synchronize();
-    diag(lcApp(), QStringLiteral("⚠️ User skipped onboarding via close button"));
-    m_onboardingWindow = nullptr;
-    // Not from inside the window's close: the flow may show modal alerts.
-    QTimer::singleShot(0, this, [this] { requestPermissionsAfterOnboarding(); });
+    m_firstLaunch.showOnboarding();
 }
 
 void AppDelegate::requestPermissionsAfterOnboarding()
 {
-    if (m_terminating || !m_services.permissionManager())
-        return;
-    if (!m_permissionFlow) {
-        QPointer<AppDelegate> self(this);
-        m_permissionFlow = std::make_unique<PermissionRequestFlow>(
-            *m_services.permissionManager(), m_factory.alertPresenter(), m_factory.privacySettingsOpener(), [self] {
-                if (self)
-                    self->setupHotkeys();
-            });
-        applyShortcutTexts();
-    }
-    m_permissionFlow->start();
+    m_firstLaunch.requestPermissionsAfterOnboarding();
 }
 
 // --- Shut-down ---------------------------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include "app/app_services.h"
 #include "app/capture_handlers.h"
+#include "app/first_launch_flow.h"
 #include "app/program_command.h"
 #include "app/shell_windows.h"
 #include "capture/continuity_delegate.h"
@@ -54,16 +55,6 @@ class TrayAbsenceNotice;
 class AppDelegate : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
-    // User-defaults key: the user has been through (or closed) the onboarding.
-    static inline const QString hasSeenOnboardingKey = QStringLiteral("hasSeenOnboarding");
-    // After a first launch whose onboarding was already seen: when the tooltip and the
-    // summary of missing permissions come, in milliseconds.
-    static constexpr int firstLaunchTooltipDelayMs = 500;
-    static constexpr int permissionSummaryDelayMs = 2000;
-    // After the onboarding was completed: when the permission flow and the tooltip come.
-    static constexpr int onboardingPermissionFlowDelayMs = 500;
-    static constexpr int onboardingTooltipDelayMs = 1000;
-
     // Nothing is made before `applicationDidFinishLaunching`.
     explicit AppDelegate(ServiceFactory &factory, QObject *parent = nullptr);
     ~AppDelegate() override;
@@ -110,17 +101,10 @@ public:
     virtual void openPreferences();
     virtual void openFeedback();
     virtual void openAbout();
-    // Chooses between the onboarding, the first-launch tooltip and nothing.
+    // The first-launch flow (see FirstLaunchFlow); the program's own steps, which it
+    // calls back.
     virtual void checkFirstLaunch();
     virtual void showOnboarding();
-    // The walk-through's pages were finished (or skipped): closes the window, marks the
-    // onboarding as seen, then starts the permission flow and the tooltip a moment later.
-    void handleOnboardingCompleted();
-    // The user closed the walk-through's window: that counts as seen, and the permission
-    // flow starts at once, without the tooltip.
-    void handleOnboardingWindowClosed();
-    // Leads the user through the missing grants (see PermissionRequestFlow); a request while
-    // the flow runs is ignored.
     virtual void requestPermissionsAfterOnboarding();
 
     // The open onboarding window; null while closed.
@@ -142,6 +126,7 @@ signals:
     void terminationRequested();
 
 private:
+    FirstLaunchFlow::Hooks firstLaunchHooks();
     void setupTrayAbsenceNotice();
     // The user asked to quit (menu, notice window, command).
     void requestQuit();
@@ -156,7 +141,6 @@ private:
     AppServices m_services;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
-    std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
     std::unique_ptr<TrayAbsenceNotice> m_trayAbsenceNotice;
     // Commands that came while launching; performed once it is done.
     std::vector<ProgramCommand> m_pendingCommands;
@@ -164,8 +148,7 @@ private:
 
     // The windows; they are taken down before the services they show.
     ShellWindows m_windows;
-    QPointer<OnboardingWindow> m_onboardingWindow;
-    QPointer<OnboardingView> m_onboardingView;
+    FirstLaunchFlow m_firstLaunch;
 
     // Declared last, so it goes first: nothing finishing while the services are being
     // taken down reaches the delegate.

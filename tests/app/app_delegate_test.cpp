@@ -446,7 +446,7 @@ void storeSettings(FakeFactory &factory, const std::function<void(UserSettings &
 
 void markOnboardingSeen(FakeFactory &factory, bool tooltipShown)
 {
-    factory.defaults.setBool(AppDelegate::hasSeenOnboardingKey, true);
+    factory.defaults.setBool(OnboardingView::hasSeenOnboardingKey, true);
     if (tooltipShown)
         factory.defaults.setBool(FirstLaunchManager::hasLaunchedKey, true);
 }
@@ -735,7 +735,7 @@ TEST(AppDelegateFirstLaunch, ClosingTheOnboardingCountsAsSeenAndAsksForMissingGr
     // The permission flow starts at once with the missing key-grab grant.
     ASSERT_TRUE(test::waitUntil([&] { return !factory.alerts.shown.isEmpty(); }));
     EXPECT_EQ(factory.alerts.shown[0].messageText, "Accessibility Permission Required");
-    test::waitUntil([] { return false; }, AppDelegate::onboardingTooltipDelayMs + 300);
+    test::waitUntil([] { return false; }, FirstLaunchFlow::onboardingTooltipDelayMs + 300);
     EXPECT_EQ(delegate.menuBarController()->tooltipPopover(), nullptr);
     EXPECT_FALSE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
 }
