@@ -1,13 +1,11 @@
 #include "app/app_delegate.h"
 
-#include "app/app_services.h"
 #include "app/hotkey_registrar.h"
 #include "app/menu_bar_controller.h"
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
-#include "app/shell_windows.h"
 #include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
@@ -205,6 +203,14 @@ void AppDelegate::applyShortcutTexts()
     m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
 }
 
+void AppDelegate::openHistory(std::optional<QUuid> entry)
+{
+    diag(lcApp(), QStringLiteral("📖 Open History requested"));
+    // The window always opens on the full list: the toast's record is not selected.
+    Q_UNUSED(entry);
+    m_windows.openHistory();
+}
+
 void AppDelegate::setupHotkeys()
 {
     if (m_terminating) {
@@ -305,83 +311,6 @@ void AppDelegate::setupNotificationObservers()
             return;
         openHistory(captureID.value<QUuid>());
     });
-}
-
-// --- Capture handlers ------------------------------------------------------------------
-
-void AppDelegate::handleCaptureText()
-{
-    m_captures.handleCaptureText();
-}
-
-void AppDelegate::handleRepeatZarrow()
-{
-    m_captures.handleRepeatZarrow();
-}
-
-void AppDelegate::handleCodeModeCapture()
-{
-    m_captures.handleCodeModeCapture();
-}
-
-void AppDelegate::handleScanCode()
-{
-    m_captures.handleScanCode();
-}
-
-void AppDelegate::handleImportedImage(const QImage &image)
-{
-    m_captures.handleImportedImage(image);
-}
-
-void AppDelegate::didReceiveImage(const QImage &image)
-{
-    handleImportedImage(image);
-}
-
-// --- Windows and first launch ------------------------------------------------------------
-
-void AppDelegate::openHistory(std::optional<QUuid> entry)
-{
-    diag(lcApp(), QStringLiteral("📖 Open History requested"));
-    // The window always opens on the full list: the toast's record is not selected.
-    Q_UNUSED(entry);
-    m_windows.openHistory();
-}
-
-void AppDelegate::openPreferences()
-{
-    m_windows.openPreferences();
-}
-
-void AppDelegate::openFeedback()
-{
-    m_windows.openFeedback();
-}
-
-void AppDelegate::openAbout()
-{
-    m_windows.openAbout();
-}
-
-void AppDelegate::checkFirstLaunch()
-{
-    m_firstLaunch.checkFirstLaunch();
-}
-
-QWidget *AppDelegate::onboardingWindow() const
-{
-    return m_firstLaunch.onboardingWindow();
-}
-
-void AppDelegate::showOnboarding()
-{
-    m_firstLaunch.showOnboarding();
-}
-
-void AppDelegate::requestPermissionsAfterOnboarding()
-{
-    m_firstLaunch.requestPermissionsAfterOnboarding();
 }
 
 // --- Shut-down ---------------------------------------------------------------------------

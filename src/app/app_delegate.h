@@ -7,51 +7,25 @@
 #include "app/shell_windows.h"
 #include "capture/continuity_delegate.h"
 
-#include <QFuture>
-#include <QImage>
 #include <QObject>
-#include <QPointer>
-#include <QStringList>
 #include <QUuid>
 
-#include <exception>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QMimeData;
-
 namespace quorvane {
 
-struct CaptureWorkflowResult;
-
-class CaptureCoordinator;
-class ClipboardService;
-class CodeScanService;
-class FeedbackWindowController;
-class HistoryStore;
-class HistoryView;
-class HotkeyManager;
-class HotkeyRegistrar;
 class MenuBarController;
-class NotificationService;
-class OCRService;
-class OnboardingView;
-class OnboardingWindow;
-class PermissionManager;
-class PermissionRequestFlow;
-class PinWidgetManager;
-class ScreenCaptureService;
 class ServiceFactory;
-class SettingsStore;
-class ShortcutRefusalNotice;
 class SparkleUpdater;
 class TrayAbsenceNotice;
 
-// The spine of the running program: creates and owns every service, puts the status item
-// up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
-// captures and windows, and takes everything down again at quit. Main thread only.
+// The spine of the running program: has the services made (AppServices), puts the status
+// item up, binds the global hotkeys, and connects menu rows, hotkeys and in-process
+// notifications to the capture handlers (CaptureHandlers), the windows (ShellWindows) and
+// the first-launch flow (FirstLaunchFlow); takes everything down again at quit. Main
+// thread only.
 class AppDelegate : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
@@ -82,14 +56,14 @@ public:
 
     // The capture handlers: each prints its request, runs one capture workflow and, after
     // a success, refreshes the status menu. They return at once.
-    virtual void handleCaptureText();
-    virtual void handleRepeatZarrow();
-    virtual void handleCodeModeCapture();
-    virtual void handleScanCode();
+    virtual void handleCaptureText() { m_captures.handleCaptureText(); }
+    virtual void handleRepeatZarrow() { m_captures.handleRepeatZarrow(); }
+    virtual void handleCodeModeCapture() { m_captures.handleCodeModeCapture(); }
+    virtual void handleScanCode() { m_captures.handleScanCode(); }
     // Recognises an image brought in from outside the screen (see CaptureHandlers).
-    virtual void handleImportedImage(const QImage &image);
+    virtual void handleImportedImage(const QImage &image) { m_captures.handleImportedImage(image); }
     // An image handed over through the import bridge goes the same way.
-    void didReceiveImage(const QImage &image) override;
+    void didReceiveImage(const QImage &image) override { handleImportedImage(image); }
     // The capture and import workflows.
     CaptureHandlers &captures() { return m_captures; }
 
@@ -98,17 +72,17 @@ public:
     // The capture history, always on the full list; `entry` is the record whose toast was
     // clicked, if any.
     virtual void openHistory(std::optional<QUuid> entry = std::nullopt);
-    virtual void openPreferences();
-    virtual void openFeedback();
-    virtual void openAbout();
+    virtual void openPreferences() { m_windows.openPreferences(); }
+    virtual void openFeedback() { m_windows.openFeedback(); }
+    virtual void openAbout() { m_windows.openAbout(); }
     // The first-launch flow (see FirstLaunchFlow); the program's own steps, which it
     // calls back.
-    virtual void checkFirstLaunch();
-    virtual void showOnboarding();
-    virtual void requestPermissionsAfterOnboarding();
+    virtual void checkFirstLaunch() { m_firstLaunch.checkFirstLaunch(); }
+    virtual void showOnboarding() { m_firstLaunch.showOnboarding(); }
+    virtual void requestPermissionsAfterOnboarding() { m_firstLaunch.requestPermissionsAfterOnboarding(); }
 
     // The open onboarding window; null while closed.
-    QWidget *onboardingWindow() const;
+    QWidget *onboardingWindow() const { return m_firstLaunch.onboardingWindow(); }
     // The history, preferences, feedback and about windows.
     ShellWindows &windows() { return m_windows; }
 
