@@ -29,7 +29,6 @@
 #include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
 #include "windows/preferences_view.h"
-#include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
@@ -49,6 +48,7 @@
 #include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
+#include "support/inactive_pin_widget_manager.h"
 #include "support/x_other_client.h"
 #include "updater_fakes.h"
 
