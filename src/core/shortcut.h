@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/json_util.h"
+#include "platform/key_table.h"
 
 #include <QString>
 
@@ -14,10 +15,10 @@ class KeyNames;
 
 // Modifier bits of a stored shortcut. On Linux command is Super, option is Alt.
 namespace ModifierFlag {
-inline constexpr quint32 command = 0x100;
-inline constexpr quint32 shift = 0x200;
-inline constexpr quint32 option = 0x800;
-inline constexpr quint32 control = 0x1000;
+inline constexpr quint32 command = KeyTable::commandFlag;
+inline constexpr quint32 shift = KeyTable::shiftFlag;
+inline constexpr quint32 option = KeyTable::optionFlag;
+inline constexpr quint32 control = KeyTable::controlFlag;
 } // namespace ModifierFlag
 
 // One key combination: a virtual key code (physical key position, "A" = 0, "S" = 1, ...)

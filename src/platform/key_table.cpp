@@ -123,10 +123,10 @@ static_assert(std::is_sorted(kEntries.begin(), kEntries.end(),
                              }));
 
 // Stored modifier bits and the X modifiers they stand for.
-constexpr quint32 kCommand = 0x100;
-constexpr quint32 kShift = 0x200;
-constexpr quint32 kOption = 0x800;
-constexpr quint32 kControl = 0x1000;
+constexpr quint32 kCommand = KeyTable::commandFlag;
+constexpr quint32 kShift = KeyTable::shiftFlag;
+constexpr quint32 kOption = KeyTable::optionFlag;
+constexpr quint32 kControl = KeyTable::controlFlag;
 
 // Each modifier flag and the X modifier that carries it, one table for both directions.
 struct ModifierPair {

@@ -22,6 +22,12 @@ struct KeyTableEntry {
 // Modifiers: command = Super (Mod4), option = Alt (Mod1), control = Ctrl, shift = Shift.
 class KeyTable {
 public:
+    // Stored modifier flags: command (Super), shift, option (Alt), control (Ctrl).
+    static constexpr quint32 commandFlag = 0x100;
+    static constexpr quint32 shiftFlag = 0x200;
+    static constexpr quint32 optionFlag = 0x800;
+    static constexpr quint32 controlFlag = 0x1000;
+
     // X modifier mask bits.
     static constexpr quint16 xShiftMask = 0x0001;
     static constexpr quint16 xLockMask = 0x0002;

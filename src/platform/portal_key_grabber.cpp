@@ -12,11 +12,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr quint32 kCommand = 0x100;
-constexpr quint32 kShift = 0x200;
-constexpr quint32 kOption = 0x800;
-constexpr quint32 kControl = 0x1000;
-
 // The trigger we ask for, in the portal's form; empty when the key has no name.
 QString triggerFor(quint16 keyCode, quint32 modifierBits)
 {
@@ -26,8 +21,9 @@ QString triggerFor(quint16 keyCode, quint32 modifierBits)
     char name[64] = {};
     if (xkb_keysym_get_name(*keysym, name, sizeof name) <= 0)
         return {};
-    return PortalGlobalShortcuts::triggerText(modifierBits & kControl, modifierBits & kOption, modifierBits & kShift,
-                                              modifierBits & kCommand, QString::fromLatin1(name));
+    return PortalGlobalShortcuts::triggerText(modifierBits & KeyTable::controlFlag, modifierBits & KeyTable::optionFlag,
+                                              modifierBits & KeyTable::shiftFlag, modifierBits & KeyTable::commandFlag,
+                                              QString::fromLatin1(name));
 }
 
 } // namespace
