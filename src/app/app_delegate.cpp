@@ -44,7 +44,7 @@ AppDelegate::~AppDelegate() = default;
 
 FirstLaunchFlow::Hooks AppDelegate::firstLaunchHooks()
 {
-    QPointer<AppDelegate> self(this);
+    // The flow is a member: it never calls back into a delegate that is gone.
     return {
         [this] { return m_terminating; },
         [this] { showOnboarding(); },
@@ -53,11 +53,7 @@ FirstLaunchFlow::Hooks AppDelegate::firstLaunchHooks()
             if (m_menuBarController)
                 m_menuBarController->showFirstLaunchTooltip();
         },
-        // The permission flow may outlive a step of the delegate's take-down.
-        [self] {
-            if (self)
-                self->setupHotkeys();
-        },
+        [this] { setupHotkeys(); },
     };
 }
 
