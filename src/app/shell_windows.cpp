@@ -2,7 +2,6 @@
 
 #include "app/app_services.h"
 #include "app/service_factory.h"
-#include "app/window_placement.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
 #include "core/settings_store.h"
@@ -16,6 +15,10 @@
 #include "windows/preferences_services.h"
 #include "windows/preferences_view.h"
 
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
 namespace quorvane {
 
 ShellWindows::ShellWindows(ServiceFactory &factory, AppServices &services) : m_factory(factory), m_services(services) {}
@@ -28,9 +31,25 @@ ShellWindows::~ShellWindows()
 
 void ShellWindows::present(QWidget &window, Placement placement)
 {
-    if (placement == Placement::centred)
-        centerOnScreen(window);
-    bringToFront(window);
+    if (placement == Placement::centred) {
+        // The usable area of the screen under the mouse, else of the primary screen.
+        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(0, 0), window.size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+    }
+    // The program lives in the status area and is not otherwise the active application,
+    // so a window it opens from the menu, a hotkey or a toast asks for the focus itself.
+    if (window.isMinimized())
+        window.showNormal();
+    else
+        window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 QWidget *ShellWindows::historyWindow() const
