@@ -84,6 +84,9 @@ void FirstLaunchFlow::showOnboarding()
             if (self)
                 self->handleOnboardingCompleted();
         });
+    // The welcome page names the capture shortcut: the user's, not the default.
+    if (SettingsStore *settings = m_services.settingsStore())
+        content->setCaptureShortcut(settings->settings().quickZarrowShortcut);
     window->setContent(content);
     m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &FirstLaunchFlow::handleOnboardingWindowClosed);

@@ -1220,6 +1220,23 @@ TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
     EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\tCtrl+Shift+L");
 }
 
+TEST(AppDelegateObservers, OnboardingOpenedLaterNamesTheCurrentCaptureShortcut)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.services().settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
+    delegate.showOnboarding();
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.onboardingWindow() != nullptr; }));
+    QStringList texts;
+    for (const QLabel *label : delegate.onboardingWindow()->findChildren<QLabel *>())
+        texts << label->text();
+    const QString all = texts.join('\n');
+    EXPECT_TRUE(all.contains("Ctrl+Shift+L")) << all.toStdString();
+    EXPECT_FALSE(all.contains("Shift+Super+L")) << all.toStdString();
+}
+
 TEST(AppDelegateCommands, EachCommandReachesItsHandlerOnceTheLaunchHasFinished)
 {
     struct CommandDelegate : RecordingDelegate {
