@@ -13,11 +13,11 @@
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
-#include "pins/inactive_pin_widget_manager.h"
 #include "platform/file_dialog_save_panel.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/notification_center.h"
 #include "platform/system_pasteboard.h"
+#include "support/inactive_pin_widget_manager.h"
 
 #include <QApplication>
 #include <QAbstractScrollArea>

@@ -1,119 +1,60 @@
 #include "app/app_delegate.h"
 
-#include "app/first_launch_manager.h"
-#include "app/first_launch_tooltip.h"
 #include "app/hotkey_registrar.h"
 #include "app/menu_bar_controller.h"
-#include "app/onboarding_window.h"
-#include "app/permission_request_flow.h"
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
-#include "history/history_empty_state_view.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
-#include "app/window_placement.h"
-#include "capture/capture_coordinator.h"
-#include "capture/capture_coordinator_error.h"
-#include "capture/clipboard_service.h"
-#include "capture/code_scan_service.h"
 #include "capture/continuity_manager.h"
-#include "capture/continuity_pasteboard.h"
 #include "capture/continuity_runtime.h"
-#include "capture/ocr_service.h"
-#include "capture/screen_capture_error.h"
-#include "capture/screen_capture_service.h"
 #include "core/diagnostics.h"
-#include "core/future_outcome.h"
 #include "core/hotkey_manager.h"
 #include "core/localized_error.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
-#include "core/text_utils.h"
 #include "history/history_store.h"
-#include "history/history_view.h"
-#include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
-#include "windows/about_window_controller.h"
-#include "windows/feedback_window_controller.h"
-#include "windows/onboarding_view.h"
-#include "windows/preferences_services.h"
-#include "windows/preferences_view.h"
 
-#include <QDateTime>
-#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
-#include <execinfo.h>
-
-#include <cstdlib>
 #include <utility>
 
 namespace quorvane {
 
-namespace {
-
-// The maximum of the second attempt when the configured one could not be used.
-constexpr int kFallbackHistoryMaximum = 100;
-// Width of the thumbnail recorded with an imported image, in pixels.
-constexpr int kThumbnailWidth = 256;
-
-QString describe(const std::exception &error)
+AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent)
+    : QObject(parent), m_factory(factory), m_services(factory), m_windows(factory, m_services),
+      m_firstLaunch(factory, m_services, firstLaunchHooks()),
+      m_captures(m_services,
+                 [this] {
+                     if (m_menuBarController)
+                         m_menuBarController->refreshMenu();
+                 })
 {
-    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
-        return localized->localizedDescription();
-    return QString::fromLocal8Bit(error.what());
 }
 
-QString describe(const std::exception_ptr &error)
+AppDelegate::~AppDelegate() = default;
+
+FirstLaunchFlow::Hooks AppDelegate::firstLaunchHooks()
 {
-    if (!error)
-        return QStringLiteral("ended without a result");
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return describe(e);
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
-
-// The frames of the current call stack, one per line.
-QStringList callStackSymbols()
-{
-    void *frames[64];
-    const int count = ::backtrace(frames, 64);
-    QStringList lines;
-    if (char **symbols = ::backtrace_symbols(frames, count)) {
-        for (int i = 0; i < count; ++i)
-            lines << QString::fromLocal8Bit(symbols[i]);
-        std::free(symbols);
-    }
-    return lines;
-}
-
-QString sizeText(const QImage &image)
-{
-    const QSizeF points = image.deviceIndependentSize();
-    return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
-}
-
-} // namespace
-
-AppDelegate::AppDelegate(ServiceFactory &factory, QObject *parent) : QObject(parent), m_factory(factory) {}
-
-AppDelegate::~AppDelegate()
-{
-    // The windows show the services: they go first.
-    delete m_historyWindow.data();
-    delete m_preferencesWindow.data();
-    delete m_onboardingWindow.data();
+    // The flow is a member: it never calls back into a delegate that is gone.
+    return {
+        [this] { return m_terminating; },
+        [this] { showOnboarding(); },
+        [this] { requestPermissionsAfterOnboarding(); },
+        [this] {
+            if (m_menuBarController)
+                m_menuBarController->showFirstLaunchTooltip();
+        },
+        [this] { setupHotkeys(); },
+    };
 }
 
 // --- Start-up -------------------------------------------------------------------------
@@ -131,7 +72,7 @@ void AppDelegate::applicationDidFinishLaunching()
     diag(lcApp(), QStringLiteral("✅ Updater initialized - background check started"));
 
     // The stored choice holds from the first moment, not only once it is switched.
-    const bool showDockIcon = m_settingsStore->settings().showDockIcon;
+    const bool showDockIcon = m_services.settingsStore()->settings().showDockIcon;
     m_factory.activationPolicy().setActivationPolicy(showDockIcon ? ActivationPolicyKind::regular
                                                                   : ActivationPolicyKind::accessory);
     diag(lcApp(), QStringLiteral("ℹ️ [AppDelegate] Activation policy: %1")
@@ -143,7 +84,7 @@ void AppDelegate::applicationDidFinishLaunching()
     setupNotificationObservers();
     checkFirstLaunch();
     // The pin of the previous run comes back where it was.
-    m_pinWidgetManager->restorePin();
+    m_services.pinWidgetManager()->restorePin();
 
     diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
     diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
@@ -158,9 +99,9 @@ void AppDelegate::setupTrayAbsenceNotice()
 {
     m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
         [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
-        [this] { return m_settingsStore->settings().quickZarrowShortcut.displayString(); },
+        [this] { return m_services.settingsStore()->settings().quickZarrowShortcut.displayString(); },
         [this](const QString &title, const QString &body) {
-            return m_notificationService->postSystemNotification(title, body, std::nullopt);
+            return m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
         });
     connect(m_trayAbsenceNotice.get(), &TrayAbsenceNotice::quitRequested, this, &AppDelegate::requestQuit);
     m_trayAbsenceNotice->start();
@@ -193,83 +134,10 @@ void AppDelegate::requestQuit()
 
 void AppDelegate::setupServices()
 {
-    m_settingsStore = m_factory.makeSettingsStore();
-    m_notificationService = m_factory.makeNotificationService();
-    m_screenCaptureService = m_factory.makeScreenCaptureService();
-    m_ocrService = m_factory.makeOCRService();
-    m_codeScanService = m_factory.makeCodeScanService();
-    makeHistoryStore(int(m_settingsStore->settings().maxHistoryEntries));
-    m_permissionManager = m_factory.makePermissionManager();
-    m_clipboardService = m_factory.makeClipboardService();
-    // The coordinator pins through the shared pin manager, so that is taken first.
-    m_pinWidgetManager = &m_factory.pinWidgetManager();
-    m_captureCoordinator = m_factory.makeCaptureCoordinator(
-        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
-         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
-    m_hotkeyManager = m_factory.makeHotkeyManager();
-    m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
-    m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
-    connect(m_hotkeyManager.get(), &HotkeyManager::registrationLost, this,
-            [this](HotkeyAction action, const Shortcut &shortcut) { m_shortcutNotice->report(action, shortcut); });
+    m_services.setup();
     // Images handed over through the import bridge come to this delegate.
     ContinuityManager::shared().bridgeView().setDelegate(this);
-    applyNotificationSettings();
-    if (m_historyInMemory)
-        warnHistoryNotKept();
-    if (const QString aside = m_factory.userDefaults().setAsidePath(); !aside.isEmpty())
-        warnSetAside(L10n::format("notification.settings_set_aside.message",
-                                  "The settings file could not be read, so the defaults are in use. "
-                                  "It was kept as %@.",
-                                  "Warning message when the settings file was set aside", {aside}));
     diag(lcApp(), QStringLiteral("✅ All services initialized"));
-}
-
-void AppDelegate::makeHistoryStore(int configuredMaximum)
-{
-    try {
-        m_historyStore = m_factory.makeHistoryStore(configuredMaximum);
-        return;
-    } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describe(error)));
-    }
-    try {
-        m_historyStore = m_factory.makeHistoryStore(kFallbackHistoryMaximum);
-        return;
-    } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describe(error)));
-    }
-    diagWarning(lcApp(), QStringLiteral("⚠️ CRITICAL: Cannot use the data folder. Using in-memory history store."));
-    diagWarning(lcApp(), QStringLiteral("   History will be lost when app quits."));
-    m_historyStore = m_factory.makeInMemoryHistoryStore(configuredMaximum);
-    m_historyInMemory = true;
-}
-
-void AppDelegate::warnHistoryNotKept()
-{
-    // Said once, at launch: every capture of this session is lost at quit.
-    m_notificationService->showWarning(
-        L10n::text("notification.history_in_memory.title", "History Not Saved",
-                   "Warning title when the capture history cannot be written to disk"),
-        L10n::text("notification.history_in_memory.message",
-                   "Quorvane cannot write to its data folder. Captures will not be kept after you quit.",
-                   "Warning message when the capture history lives only in memory"));
-}
-
-void AppDelegate::warnSetAside(const QString &message)
-{
-    m_notificationService->showWarning(
-        L10n::text("notification.file_set_aside.title", "File Set Aside",
-                   "Warning title when a stored file could not be read and was kept under another name"),
-        message);
-}
-
-void AppDelegate::applyNotificationSettings()
-{
-    if (!m_notificationService || !m_settingsStore)
-        return;
-    const UserSettings &settings = m_settingsStore->settings();
-    m_notificationService->setUseSystemNotifications(settings.useSystemNotifications);
-    m_notificationService->setPlaySounds(settings.playSoundOnCapture);
 }
 
 void AppDelegate::setupMenuBar()
@@ -313,8 +181,8 @@ void AppDelegate::setupMenuBar()
     };
     connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
             [this](const ImageImportError &error) {
-                if (m_notificationService)
-                    m_notificationService->showError(error, std::nullopt);
+                if (m_services.notificationService())
+                    m_services.notificationService()->showError(error, std::nullopt);
             });
     m_menuBarController = std::move(controller);
     applyShortcutTexts();
@@ -322,18 +190,21 @@ void AppDelegate::setupMenuBar()
 
 void AppDelegate::applyShortcutTexts()
 {
-    if (!m_settingsStore)
+    if (!m_services.settingsStore())
         return;
-    const UserSettings &settings = m_settingsStore->settings();
+    const UserSettings &settings = m_services.settingsStore()->settings();
     if (m_menuBarController)
         m_menuBarController->setShortcuts(settings);
-    if (m_historyWindow)
-        m_historyWindow->emptyState()->setShortcuts(settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
-                                                    settings.codeModeShortcut);
-    if (m_onboardingView)
-        m_onboardingView->setCaptureShortcut(settings.quickZarrowShortcut);
-    if (m_permissionFlow)
-        m_permissionFlow->setCaptureShortcut(settings.quickZarrowShortcut);
+    m_windows.setShortcuts(settings);
+    m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
+}
+
+void AppDelegate::openHistory(std::optional<QUuid> entry)
+{
+    diag(lcApp(), QStringLiteral("📖 Open History requested"));
+    // The window always opens on the full list: the toast's record is not selected.
+    Q_UNUSED(entry);
+    m_windows.openHistory();
 }
 
 void AppDelegate::setupHotkeys()
@@ -342,7 +213,7 @@ void AppDelegate::setupHotkeys()
         diag(lcApp(), QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
         return;
     }
-    if (!m_hotkeyRegistrar)
+    if (!m_services.hotkeyRegistrar())
         return;
     QPointer<AppDelegate> self(this);
     const auto call = [self](void (AppDelegate::*handler)()) {
@@ -362,17 +233,17 @@ void AppDelegate::setupHotkeys()
          }},
         {HotkeyAction::scanCode, call(&AppDelegate::handleScanCode)},
     };
-    const HotkeyRegistrar::Outcome outcome = m_hotkeyRegistrar->registerAll(callbacks);
+    const HotkeyRegistrar::Outcome outcome = m_services.hotkeyRegistrar()->registerAll(callbacks);
     // Pressing a shortcut that was never taken does nothing: the user is told why.
     if (!outcome.failures.isEmpty()) {
         const HotkeyAction action = outcome.failures.first().first;
-        m_shortcutNotice->report(action, m_settingsStore->settings().shortcut(shortcutAction(action)));
+        m_services.shortcutNotice()->report(action, m_services.settingsStore()->settings().shortcut(shortcutAction(action)));
     }
 }
 
 void AppDelegate::logShortcuts() const
 {
-    const UserSettings &settings = m_settingsStore->settings();
+    const UserSettings &settings = m_services.settingsStore()->settings();
     diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
     diag(lcApp(), QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
     diag(lcApp(), QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
@@ -390,7 +261,7 @@ void AppDelegate::setupNotificationObservers()
     center.addObserver(QString::fromLatin1(SettingsStore::didChangeNotification), this, [this](const QVariantMap &) {
         diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
         logShortcuts();
-        applyNotificationSettings();
+        m_services.applyNotificationSettings();
         if (m_terminating) {
             // The quit-time save: the hotkeys are about to be released for good.
             diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
@@ -417,7 +288,7 @@ void AppDelegate::setupNotificationObservers()
     // Each unreadable history file is set aside once, by whichever store finds it.
     center.addObserver(QString::fromLatin1(HistoryStore::historyFileSetAsideNotification), this,
                        [this](const QVariantMap &userInfo) {
-                           warnSetAside(L10n::format(
+                           m_services.warnSetAside(L10n::format(
                                "notification.history_set_aside.message",
                                "The history file could not be read and was kept as %@. Captures were "
                                "restored from the backup where there was one.",
@@ -427,7 +298,7 @@ void AppDelegate::setupNotificationObservers()
 
     // A click on the notice of a refused shortcut.
     center.addObserver(ShortcutRefusalNotice::openShortcutsNotification, this,
-                       [this](const QVariantMap &) { openShortcutsPreferences(); });
+                       [this](const QVariantMap &) { m_windows.openShortcutsPreferences(); });
 
     // A click on a success toast.
     center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
@@ -436,448 +307,6 @@ void AppDelegate::setupNotificationObservers()
             return;
         openHistory(captureID.value<QUuid>());
     });
-}
-
-// --- Capture handlers ------------------------------------------------------------------
-
-// Nothing here checks whether a capture runs: the coordinator refuses an overlapping
-// request itself, and that refusal arrives below as a failure.
-
-void AppDelegate::handleCaptureText()
-{
-    diag(lcApp(), QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
-    diag(lcApp(), QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
-    diag(lcApp(), QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
-    if (!m_captureCoordinator)
-        return;
-    diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
-             .arg(m_captureCoordinator->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
-    m_notificationService->dismissToast();
-    finishWorkflow(
-        m_captureCoordinator->performQuickZarrowCapture(),
-        [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Capture completed successfully!"));
-            diag(lcApp(), QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
-            diag(lcApp(), QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
-            diagText(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
-            diag(lcApp(), QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
-        },
-        [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
-        [] { diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
-}
-
-void AppDelegate::handleRepeatZarrow()
-{
-    diag(lcApp(), QStringLiteral("🔁 Repeat Zarrow requested"));
-    if (!m_captureCoordinator)
-        return;
-    finishWorkflow(
-        m_captureCoordinator->performRepeatCapture(),
-        [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
-        },
-        [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describe(error)));
-        });
-}
-
-void AppDelegate::handleCodeModeCapture()
-{
-    diag(lcApp(), QStringLiteral("💻 Code Mode Capture requested"));
-    if (!m_captureCoordinator)
-        return;
-    finishWorkflow(
-        m_captureCoordinator->performCodeModeCapture(),
-        [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
-        },
-        [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describe(error)));
-        });
-}
-
-void AppDelegate::handleScanCode()
-{
-    // Worded for the hotkey, also when the menu asked.
-    diag(lcApp(), QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
-    if (!m_captureCoordinator)
-        return;
-    finishWorkflow(
-        m_captureCoordinator->performScanCodeCapture(),
-        [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
-                     .arg(result.duration, 0, 'f', 3)
-                     .arg(graphemeCount(result.text)));
-        },
-        [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describe(error)));
-        });
-}
-
-void AppDelegate::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
-                                 std::function<void(const CaptureWorkflowResult &)> reportSuccess,
-                                 std::function<void(const std::exception_ptr &)> reportFailure,
-                                 std::function<void()> afterMenuRefresh)
-{
-    // Whatever the user is told about a failure, the coordinator has told already.
-    whenFinished(workflow, &m_tasks,
-                 [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
-                     const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
-                     if (!outcome.value) {
-                         reportFailure(outcome.error);
-                         return;
-                     }
-                     reportSuccess(*outcome.value);
-                     refreshMenu();
-                     if (afterMenuRefresh)
-                         afterMenuRefresh();
-                 });
-}
-
-void AppDelegate::refreshMenu()
-{
-    if (m_menuBarController)
-        m_menuBarController->refreshMenu();
-}
-
-void AppDelegate::reportQuickCaptureFailure(const std::exception_ptr &error) const
-{
-    QString kind = QStringLiteral("Unexpected Error");
-    QString typeName = QStringLiteral("unknown");
-    QString description = QStringLiteral("The capture ended without a result");
-    QString domainAndCode = QStringLiteral("none");
-    if (error) {
-        try {
-            std::rethrow_exception(error);
-        } catch (const ScreenCaptureError &e) {
-            kind = QStringLiteral("ScreenCaptureError");
-            typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
-            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
-        } catch (const CaptureCoordinatorError &e) {
-            kind = QStringLiteral("CaptureCoordinatorError");
-            typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
-            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
-        } catch (const LocalizedError &e) {
-            typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
-            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
-        } catch (const std::exception &e) {
-            typeName = demangledTypeName(typeid(e));
-            description = QString::fromLocal8Bit(e.what());
-        } catch (...) {
-        }
-    }
-    diagWarning(lcApp(), QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
-    diagWarning(lcApp(), QStringLiteral("   Error type: %1").arg(typeName));
-    diagWarning(lcApp(), QStringLiteral("   Error description: %1").arg(description));
-    diagWarning(lcApp(), QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
-    if (kind == QLatin1String("Unexpected Error")) {
-        diag(lcApp(), QStringLiteral("   Error user info: none"));
-        diag(lcApp(), QStringLiteral("   Call stack symbols:"));
-        for (const QString &symbol : callStackSymbols())
-            diag(lcApp(), QStringLiteral("   %1").arg(symbol));
-    }
-    diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
-}
-
-// --- Imported images ---------------------------------------------------------------------
-
-void AppDelegate::didReceiveImage(const QImage &image)
-{
-    handleImportedImage(image);
-}
-
-void AppDelegate::handleImportedImage(const QImage &image)
-{
-    diag(lcApp(), QStringLiteral("📷 Image import: received image, size=%1").arg(sizeText(image)));
-    if (image.isNull()) {
-        diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
-        return;
-    }
-    if (!m_ocrService || !m_clipboardService || !m_historyStore || !m_settingsStore)
-        return;
-
-    const UserSettings settings = m_settingsStore->settings();
-    std::optional<QStringList> languages;
-    if (!settings.autoDetectLanguage)
-        languages = settings.preferredLanguages;
-
-    // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
-    QFuture<CaptureHistoryEntry> recorded =
-        m_ocrService->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
-            .then(&m_tasks,
-                  [this, image](const QString &text) {
-                      m_clipboardService->copyText(text);
-                      CaptureHistoryEntry entry;
-                      entry.id = QUuid::createUuid();
-                      entry.timestamp = QDateTime::currentDateTimeUtc();
-                      entry.text = text;
-                      entry.sourceRect = QRectF(0, 0, 0, 0);
-                      entry.captureMode = CaptureMode::normal;
-                      try {
-                          entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
-                      } catch (const std::exception &error) {
-                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describe(error)));
-                      }
-                      return m_historyStore->addEntry(entry).then([entry] { return entry; });
-                  })
-            .unwrap();
-
-    whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
-        const FutureOutcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
-        if (!outcome.value) {
-            importFailed(outcome.error);
-            return;
-        }
-        m_notificationService->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
-        diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1").arg(graphemeCount(outcome.value->text)));
-    });
-}
-
-void AppDelegate::importFailed(const std::exception_ptr &error)
-{
-    if (!error) {
-        diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: the import ended without a result"));
-        return;
-    }
-    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describe(error)));
-    try {
-        std::rethrow_exception(error);
-    } catch (const LocalizedError &localized) {
-        m_notificationService->showError(localized, std::nullopt);
-    } catch (...) {
-        // Only the services' own errors have a text for the user.
-    }
-}
-
-bool AppDelegate::validRequestor(const std::optional<QString> &sendType,
-                                 const std::optional<QString> &returnType) const
-{
-    diag(lcApp(), QStringLiteral("📱 AppDelegate.validRequestor(sendType=%1, returnType=%2)")
-             .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
-    if (sendType || !returnType)
-        return false;
-    if (!continuity::imageTypes().contains(*returnType))
-        return false;
-    diag(lcApp(), QStringLiteral("📱 AppDelegate: returning self as valid requestor for image type"));
-    return true;
-}
-
-bool AppDelegate::readSelection(const QMimeData &pasteboard)
-{
-    diag(lcApp(), QStringLiteral("📱 AppDelegate.readSelection called"));
-    diag(lcApp(), QStringLiteral("📱 Clipboard data types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
-
-    if (const QImage image = continuity::imageFromPasteboard(pasteboard); !image.isNull()) {
-        handleImportedImage(image);
-        diag(lcApp(), QStringLiteral("📱 AppDelegate: delivered imported image, size=%1").arg(sizeText(image)));
-        return true;
-    }
-    for (const QString &mimeType : continuity::imageTypes()) {
-        const QImage image = continuity::imageFromData(pasteboard, mimeType);
-        if (image.isNull())
-            continue;
-        handleImportedImage(image);
-        diag(lcApp(), QStringLiteral("📱 AppDelegate: delivered image via data method, type=%1").arg(mimeType));
-        return true;
-    }
-    diagWarning(lcApp(), QStringLiteral("⚠️ AppDelegate: no supported image on the clipboard"));
-    return false;
-}
-
-// --- Windows and first launch ------------------------------------------------------------
-
-QWidget *AppDelegate::historyWindow() const
-{
-    return m_historyWindow.data();
-}
-
-void AppDelegate::openHistory(std::optional<QUuid> entry)
-{
-    diag(lcApp(), QStringLiteral("📖 Open History requested"));
-    // The window always opens on the full list: the toast's record is not selected.
-    Q_UNUSED(entry);
-    if (!m_historyStore)
-        return;
-    // A window closed by the user is on its way out even before it is deleted.
-    if (!m_historyWindow || m_historyWindow->isHidden()) {
-        NotificationCenter &center = m_factory.notificationCenter();
-        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_historyStore, m_factory.pasteboard(),
-                                                                         m_factory.savePanel(), center),
-                                     *m_pinWidgetManager, m_factory.alertPresenter(), center);
-        view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
-        view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
-        view->resize(900, 600);
-        centerOnScreen(*view);
-        m_historyWindow = view;
-        applyShortcutTexts();
-    }
-    bringToFront(*m_historyWindow);
-}
-
-QWidget *AppDelegate::preferencesWindow() const
-{
-    return m_preferencesWindow.data();
-}
-
-void AppDelegate::openPreferences()
-{
-    diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
-    if (!m_settingsStore)
-        return;
-    if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
-        ServiceFactory &factory = m_factory;
-        // The panes read and write through the application's own store and its database;
-        // the history pane opens its own store over the same history files.
-        auto *view = new PreferencesView(PreferencesServices{
-            *m_settingsStore, factory.userDefaults(), factory.notificationCenter(), factory.activationPolicy(),
-            factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_hotkeyManager.get()});
-        // Titled, closable and minimisable; the view has a fixed size.
-        view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                             | Qt::WindowMinimizeButtonHint);
-        view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
-        centerOnScreen(*view);
-        m_preferencesWindow = view;
-    }
-    bringToFront(*m_preferencesWindow);
-}
-
-void AppDelegate::openShortcutsPreferences()
-{
-    openPreferences();
-    if (auto *preferences = qobject_cast<PreferencesView *>(m_preferencesWindow.data()))
-        preferences->setSelectedTab(PreferencesTab::shortcuts);
-}
-
-void AppDelegate::openFeedback()
-{
-    diag(lcApp(), QStringLiteral("📧 Send Feedback dialog opening"));
-    // Closing the window only hides it: the same window comes back, centred again.
-    if (!m_feedbackWindowController)
-        m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
-    QWidget &window = *m_feedbackWindowController->window();
-    centerOnScreen(window);
-    bringToFront(window);
-}
-
-void AppDelegate::openAbout()
-{
-    AboutWindowController::show();
-}
-
-void AppDelegate::checkFirstLaunch()
-{
-    UserDefaults &defaults = m_factory.userDefaults();
-    if (!defaults.boolValue(hasSeenOnboardingKey).value_or(false)) {
-        QTimer::singleShot(0, this, [this] {
-            if (!m_terminating)
-                showOnboarding();
-        });
-        return;
-    }
-    if (defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false))
-        return;
-
-    // Onboarding seen, tooltip not yet shown.
-    QTimer::singleShot(firstLaunchTooltipDelayMs, this, [this] {
-        if (!m_terminating && m_menuBarController)
-            m_menuBarController->showFirstLaunchTooltip();
-    });
-    QTimer::singleShot(permissionSummaryDelayMs, this, [this] {
-        if (m_terminating || !m_permissionManager)
-            return;
-        const QList<PermissionType> missing = m_permissionManager->missingPermissions();
-        if (missing.isEmpty())
-            return;
-        QStringList names;
-        for (PermissionType type : missing)
-            names << displayName(type);
-        diagWarning(lcApp(), QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
-        m_permissionManager->showPermissionSummaryAlert();
-    });
-}
-
-QWidget *AppDelegate::onboardingWindow() const
-{
-    return m_onboardingWindow.data();
-}
-
-void AppDelegate::showOnboarding()
-{
-    diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
-    if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
-        bringToFront(*m_onboardingWindow);
-        return;
-    }
-    auto *window = new OnboardingWindow;
-    window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
-    QPointer<AppDelegate> self(this);
-    // The view writes its flag into the very database the rest of the program reads.
-    auto *content = new OnboardingView(
-        m_factory.userDefaults(),
-        PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
-                                m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
-        [self] {
-            if (self)
-                self->handleOnboardingCompleted();
-        });
-    window->setContent(content);
-    m_onboardingView = content;
-    connect(window, &OnboardingWindow::closedByUser, this, &AppDelegate::handleOnboardingWindowClosed);
-    centerOnScreen(*window);
-    m_onboardingWindow = window;
-    bringToFront(*window);
-}
-
-void AppDelegate::handleOnboardingCompleted()
-{
-    // The program's own close: not a skip.
-    if (m_onboardingWindow)
-        m_onboardingWindow->closeAfterCompletion();
-    m_onboardingWindow = nullptr;
-
-    UserDefaults &defaults = m_factory.userDefaults();
-    defaults.setBool(hasSeenOnboardingKey, true);
-    defaults.synchronize();
-
-    QTimer::singleShot(onboardingPermissionFlowDelayMs, this, [this] { requestPermissionsAfterOnboarding(); });
-    QTimer::singleShot(onboardingTooltipDelayMs, this, [this] {
-        if (!m_terminating && m_menuBarController)
-            m_menuBarController->showFirstLaunchTooltip();
-    });
-    diag(lcApp(), QStringLiteral("✅ Onboarding completed"));
-}
-
-void AppDelegate::handleOnboardingWindowClosed()
-{
-    UserDefaults &defaults = m_factory.userDefaults();
-    defaults.setBool(hasSeenOnboardingKey, true);
-    defaults.synchronize();
-    diag(lcApp(), QStringLiteral("⚠️ User skipped onboarding via close button"));
-    m_onboardingWindow = nullptr;
-    // Not from inside the window's close: the flow may show modal alerts.
-    QTimer::singleShot(0, this, [this] { requestPermissionsAfterOnboarding(); });
-}
-
-void AppDelegate::requestPermissionsAfterOnboarding()
-{
-    if (m_terminating || !m_permissionManager)
-        return;
-    if (!m_permissionFlow) {
-        QPointer<AppDelegate> self(this);
-        m_permissionFlow = std::make_unique<PermissionRequestFlow>(
-            *m_permissionManager, m_factory.alertPresenter(), m_factory.privacySettingsOpener(), [self] {
-                if (self)
-                    self->setupHotkeys();
-            });
-        applyShortcutTexts();
-    }
-    m_permissionFlow->start();
 }
 
 // --- Shut-down ---------------------------------------------------------------------------
@@ -890,18 +319,18 @@ void AppDelegate::applicationWillTerminate()
 
     // Saved here and now, before anything is released: the event loop has stopped, so
     // work queued for later would never run. Its "SettingsDidChange" binds nothing.
-    if (m_settingsStore) {
+    if (m_services.settingsStore()) {
         try {
-            m_settingsStore->save();
+            m_services.settingsStore()->save();
             diag(lcApp(), QStringLiteral("💾 Settings saved"));
         } catch (const std::exception &error) {
-            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describe(error)));
+            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describeError(error)));
         }
     }
 
     // Releasing every combination also leaves the hotkey manager disabled.
-    if (m_hotkeyRegistrar)
-        m_hotkeyRegistrar->unregisterAll();
+    if (m_services.hotkeyRegistrar())
+        m_services.hotkeyRegistrar()->unregisterAll();
 
     m_trayAbsenceNotice.reset();
     m_menuBarController.reset(); // takes the icon out of the status area

@@ -1,66 +1,34 @@
 #pragma once
 
+#include "app/app_services.h"
+#include "app/capture_handlers.h"
+#include "app/first_launch_flow.h"
 #include "app/program_command.h"
+#include "app/shell_windows.h"
 #include "capture/continuity_delegate.h"
 
-#include <QFuture>
-#include <QImage>
 #include <QObject>
-#include <QPointer>
-#include <QStringList>
 #include <QUuid>
 
-#include <exception>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QMimeData;
-
 namespace quorvane {
 
-struct CaptureWorkflowResult;
-
-class CaptureCoordinator;
-class ClipboardService;
-class CodeScanService;
-class FeedbackWindowController;
-class HistoryStore;
-class HistoryView;
-class HotkeyManager;
-class HotkeyRegistrar;
 class MenuBarController;
-class NotificationService;
-class OCRService;
-class OnboardingView;
-class OnboardingWindow;
-class PermissionManager;
-class PermissionRequestFlow;
-class PinWidgetManager;
-class ScreenCaptureService;
 class ServiceFactory;
-class SettingsStore;
-class ShortcutRefusalNotice;
 class SparkleUpdater;
 class TrayAbsenceNotice;
 
-// The spine of the running program: creates and owns every service, puts the status item
-// up, binds the global hotkeys, turns menu rows, hotkeys and in-process notifications into
-// captures and windows, and takes everything down again at quit. Main thread only.
+// The spine of the running program: has the services made (AppServices), puts the status
+// item up, binds the global hotkeys, and connects menu rows, hotkeys and in-process
+// notifications to the capture handlers (CaptureHandlers), the windows (ShellWindows) and
+// the first-launch flow (FirstLaunchFlow); takes everything down again at quit. Main
+// thread only.
 class AppDelegate : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
-    // User-defaults key: the user has been through (or closed) the onboarding.
-    static inline const QString hasSeenOnboardingKey = QStringLiteral("hasSeenOnboarding");
-    // After a first launch whose onboarding was already seen: when the tooltip and the
-    // summary of missing permissions come, in milliseconds.
-    static constexpr int firstLaunchTooltipDelayMs = 500;
-    static constexpr int permissionSummaryDelayMs = 2000;
-    // After the onboarding was completed: when the permission flow and the tooltip come.
-    static constexpr int onboardingPermissionFlowDelayMs = 500;
-    static constexpr int onboardingTooltipDelayMs = 1000;
-
     // Nothing is made before `applicationDidFinishLaunching`.
     explicit AppDelegate(ServiceFactory &factory, QObject *parent = nullptr);
     ~AppDelegate() override;
@@ -88,69 +56,43 @@ public:
 
     // The capture handlers: each prints its request, runs one capture workflow and, after
     // a success, refreshes the status menu. They return at once.
-    virtual void handleCaptureText();
-    virtual void handleRepeatZarrow();
-    virtual void handleCodeModeCapture();
-    virtual void handleScanCode();
-    // Recognises an image brought in from outside the screen, copies its text, records it
-    // and shows the success toast; a failure shows the error toast. Returns at once.
-    virtual void handleImportedImage(const QImage &image);
+    virtual void handleCaptureText() { m_captures.handleCaptureText(); }
+    virtual void handleRepeatZarrow() { m_captures.handleRepeatZarrow(); }
+    virtual void handleCodeModeCapture() { m_captures.handleCodeModeCapture(); }
+    virtual void handleScanCode() { m_captures.handleScanCode(); }
+    // Recognises an image brought in from outside the screen (see CaptureHandlers).
+    virtual void handleImportedImage(const QImage &image) { m_captures.handleImportedImage(image); }
     // An image handed over through the import bridge goes the same way.
-    void didReceiveImage(const QImage &image) override;
-    // Whether the delegate takes what another program offers: only an image asked for
-    // without anything sent (`sendType` absent, `returnType` an image type).
-    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
-    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
-    // or else the first of the readable image types whose data decodes. False when none.
-    bool readSelection(const QMimeData &pasteboard);
+    void didReceiveImage(const QImage &image) override { handleImportedImage(image); }
+    // The capture and import workflows.
+    CaptureHandlers &captures() { return m_captures; }
 
     // The windows. Each is built when none is open and otherwise only brought forward;
     // either way it then takes the focus. They return at once.
     // The capture history, always on the full list; `entry` is the record whose toast was
     // clicked, if any.
     virtual void openHistory(std::optional<QUuid> entry = std::nullopt);
-    virtual void openPreferences();
-    virtual void openFeedback();
-    virtual void openAbout();
-    // Chooses between the onboarding, the first-launch tooltip and nothing.
-    virtual void checkFirstLaunch();
-    virtual void showOnboarding();
-    // The walk-through's pages were finished (or skipped): closes the window, marks the
-    // onboarding as seen, then starts the permission flow and the tooltip a moment later.
-    void handleOnboardingCompleted();
-    // The user closed the walk-through's window: that counts as seen, and the permission
-    // flow starts at once, without the tooltip.
-    void handleOnboardingWindowClosed();
-    // Leads the user through the missing grants (see PermissionRequestFlow); a request while
-    // the flow runs is ignored.
-    virtual void requestPermissionsAfterOnboarding();
+    virtual void openPreferences() { m_windows.openPreferences(); }
+    virtual void openFeedback() { m_windows.openFeedback(); }
+    virtual void openAbout() { m_windows.openAbout(); }
+    // The first-launch flow (see FirstLaunchFlow); the program's own steps, which it
+    // calls back.
+    virtual void checkFirstLaunch() { m_firstLaunch.checkFirstLaunch(); }
+    virtual void showOnboarding() { m_firstLaunch.showOnboarding(); }
+    virtual void requestPermissionsAfterOnboarding() { m_firstLaunch.requestPermissionsAfterOnboarding(); }
 
-    // The open windows; null while closed.
-    QWidget *historyWindow() const;
-    QWidget *onboardingWindow() const;
-    QWidget *preferencesWindow() const;
-    // Kept once made; null before the first request.
-    FeedbackWindowController *feedbackWindowController() const { return m_feedbackWindowController.get(); }
+    // The open onboarding window; null while closed.
+    QWidget *onboardingWindow() const { return m_firstLaunch.onboardingWindow(); }
+    // The history, preferences, feedback and about windows.
+    ShellWindows &windows() { return m_windows; }
 
     // True once shut-down has begun.
     bool isTerminating() const { return m_terminating; }
 
-    // The services; null before `setupServices` (and the controller after shut-down).
-    SettingsStore *settingsStore() const { return m_settingsStore.get(); }
-    NotificationService *notificationService() const { return m_notificationService.get(); }
-    ScreenCaptureService *screenCaptureService() const { return m_screenCaptureService.get(); }
-    OCRService *ocrService() const { return m_ocrService.get(); }
-    CodeScanService *codeScanService() const { return m_codeScanService.get(); }
-    HistoryStore *historyStore() const { return m_historyStore.get(); }
-    PermissionManager *permissionManager() const { return m_permissionManager.get(); }
-    ClipboardService *clipboardService() const { return m_clipboardService.get(); }
-    CaptureCoordinator *captureCoordinator() const { return m_captureCoordinator.get(); }
-    PinWidgetManager *pinWidgetManager() const { return m_pinWidgetManager; }
-    HotkeyManager *hotkeyManager() const { return m_hotkeyManager.get(); }
+    // The services; null before `setupServices`.
+    AppServices &services() { return m_services; }
     MenuBarController *menuBarController() const { return m_menuBarController.get(); }
     SparkleUpdater *sparkleUpdater() const { return m_sparkleUpdater; }
-    // Whether the history lives only in memory because its folder could not be used.
-    bool isHistoryInMemory() const { return m_historyInMemory; }
 
 signals:
     // The user chose to quit; the application should end (and then call
@@ -158,64 +100,33 @@ signals:
     void terminationRequested();
 
 private:
+    FirstLaunchFlow::Hooks firstLaunchHooks();
     void setupTrayAbsenceNotice();
     // The user asked to quit (menu, notice window, command).
     void requestQuit();
-    void makeHistoryStore(int configuredMaximum);
-    // Tells the user once that a stored file could not be read and where it was kept.
-    void warnSetAside(const QString &message);
-    void warnHistoryNotKept();
-    void applyNotificationSettings();
     void logShortcuts() const;
-    void importFailed(const std::exception_ptr &error);
-    // Prints how a workflow ended and, after a success, refreshes the status menu.
-    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
-                        std::function<void(const CaptureWorkflowResult &)> reportSuccess,
-                        std::function<void(const std::exception_ptr &)> reportFailure,
-                        std::function<void()> afterMenuRefresh = {});
-    void reportQuickCaptureFailure(const std::exception_ptr &error) const;
-    void refreshMenu();
     // Every text that names a global shortcut shows the user's current one.
     void applyShortcutTexts();
-    void openShortcutsPreferences();
 
     ServiceFactory &m_factory;
     bool m_launched = false;
     bool m_terminating = false;
-    bool m_historyInMemory = false;
 
-    // Declared in the order they are made, so they go in reverse: nothing outlives what it uses.
-    std::unique_ptr<SettingsStore> m_settingsStore;
-    std::unique_ptr<NotificationService> m_notificationService;
-    std::unique_ptr<ScreenCaptureService> m_screenCaptureService;
-    std::unique_ptr<OCRService> m_ocrService;
-    std::unique_ptr<CodeScanService> m_codeScanService;
-    std::unique_ptr<HistoryStore> m_historyStore;
-    std::unique_ptr<PermissionManager> m_permissionManager;
-    std::unique_ptr<ClipboardService> m_clipboardService;
-    PinWidgetManager *m_pinWidgetManager = nullptr;
-    std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
-    std::unique_ptr<HotkeyManager> m_hotkeyManager;
-    std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
-    std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;
+    AppServices m_services;
     SparkleUpdater *m_sparkleUpdater = nullptr;
     std::unique_ptr<MenuBarController> m_menuBarController;
-    std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
     std::unique_ptr<TrayAbsenceNotice> m_trayAbsenceNotice;
     // Commands that came while launching; performed once it is done.
     std::vector<ProgramCommand> m_pendingCommands;
     bool m_running = false;
 
     // The windows; they are taken down before the services they show.
-    QPointer<HistoryView> m_historyWindow;
-    QPointer<QWidget> m_preferencesWindow;
-    QPointer<OnboardingWindow> m_onboardingWindow;
-    QPointer<OnboardingView> m_onboardingView;
-    std::unique_ptr<FeedbackWindowController> m_feedbackWindowController;
+    ShellWindows m_windows;
+    FirstLaunchFlow m_firstLaunch;
 
-    // Context of every continuation of a capture or an import. Declared last, so it goes
-    // first: nothing finishing while the services are being taken down reaches the delegate.
-    QObject m_tasks;
+    // Declared last, so it goes first: nothing finishing while the services are being
+    // taken down reaches the delegate.
+    CaptureHandlers m_captures;
 };
 
 } // namespace quorvane

@@ -1,6 +1,6 @@
 #include "app/tray_absence_notice.h"
 
-#include "app/window_placement.h"
+#include "app/shell_windows.h"
 #include "platform/l10n.h"
 
 #include <QMessageBox>
@@ -72,8 +72,7 @@ void TrayAbsenceNotice::showWindow(const QString &body)
     connect(quit, &QPushButton::clicked, this, &TrayAbsenceNotice::quitRequested);
     m_window = box;
     box->show();
-    centerOnScreen(*box);
-    bringToFront(*box);
+    ShellWindows::present(*box, ShellWindows::Placement::centred);
 }
 
 } // namespace quorvane

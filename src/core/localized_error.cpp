@@ -28,4 +28,24 @@ const char *LocalizedError::what() const noexcept
     return m_what.c_str();
 }
 
+QString describeError(const std::exception &error)
+{
+    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
+        return localized->localizedDescription();
+    return QString::fromLocal8Bit(error.what());
+}
+
+QString describeError(const std::exception_ptr &error)
+{
+    if (!error)
+        return QStringLiteral("ended without a result");
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return describeError(e);
+    } catch (...) {
+        return QStringLiteral("Unknown error");
+    }
+}
+
 } // namespace quorvane

@@ -52,4 +52,9 @@ private:
     Kind m_kind;
 };
 
+// The user-readable description of `error`: a service error's own text, else what it says.
+QString describeError(const std::exception &error);
+// The same for a stored failure; an absent one "ended without a result".
+QString describeError(const std::exception_ptr &error);
+
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
+#include "core/localized_error.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
 #include "platform/alert_presenter.h"
@@ -28,19 +29,6 @@ namespace {
 
 constexpr int kMinimum = 1;
 constexpr int kMaximum = 1000;
-
-QString describe(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const LocalizedError &e) {
-        return e.localizedDescription();
-    } catch (const std::exception &e) {
-        return QString::fromUtf8(e.what());
-    } catch (...) {
-        return QStringLiteral("unknown error");
-    }
-}
 
 QString integerText(qint64 value)
 {
@@ -215,7 +203,7 @@ void HistoryPreferencesView::openStore()
     try {
         store = m_openHistoryStore(m_maxHistoryEntries);
     } catch (...) {
-        diagWarning(lcHistory(), QStringLiteral("Failed to initialize history store: %1").arg(describe(std::current_exception())));
+        diagWarning(lcHistory(), QStringLiteral("Failed to initialize history store: %1").arg(describeError(std::current_exception())));
         setEntryCount(0);
         return;
     }
@@ -354,7 +342,7 @@ void HistoryPreferencesView::clearAll()
         try {
             done.waitForFinished();
         } catch (...) {
-            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describe(unwrappedException(std::current_exception()))));
+            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describeError(unwrappedException(std::current_exception()))));
             return;
         }
         if (generation == m_storeGeneration)

@@ -1,6 +1,7 @@
 #include "windows/shortcuts_preferences_view.h"
 
 #include "core/diagnostics.h"
+#include "core/localized_error.h"
 #include "core/settings_store.h"
 #include "platform/l10n.h"
 #include "windows/desktop_shortcuts_note.h"
@@ -25,13 +26,6 @@ namespace {
 size_t slot(ShortcutAction action)
 {
     return static_cast<size_t>(action);
-}
-
-QString describe(const std::exception &error)
-{
-    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
-        return localized->localizedDescription();
-    return QString::fromUtf8(error.what());
 }
 
 } // namespace
@@ -193,7 +187,7 @@ void ShortcutsPreferencesView::updateShortcut(const Shortcut &shortcut, Shortcut
         m_settingsStore.updateShortcut(shortcut, action);
         diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
     } catch (const std::exception &error) {
-        diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describe(error)));
+        diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describeError(error)));
     }
 }
 
@@ -213,7 +207,7 @@ void ShortcutsPreferencesView::resetToDefaults()
         try {
             m_settingsStore.updateShortcut(defaultShortcut(action), action);
         } catch (const std::exception &error) {
-            failure = describe(error);
+            failure = describeError(error);
         }
     }
     if (failure) {
@@ -230,7 +224,7 @@ void ShortcutsPreferencesView::resetToDefaults()
             failure.reset();
             diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
         } catch (const std::exception &error) {
-            failure = describe(error);
+            failure = describeError(error);
             diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(*failure));
         }
     }

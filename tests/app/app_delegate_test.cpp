@@ -29,7 +29,6 @@
 #include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
 #include "windows/preferences_view.h"
-#include "pins/inactive_pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
@@ -49,6 +48,7 @@
 #include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
+#include "support/inactive_pin_widget_manager.h"
 #include "support/x_other_client.h"
 #include "updater_fakes.h"
 
@@ -446,7 +446,7 @@ void storeSettings(FakeFactory &factory, const std::function<void(UserSettings &
 
 void markOnboardingSeen(FakeFactory &factory, bool tooltipShown)
 {
-    factory.defaults.setBool(AppDelegate::hasSeenOnboardingKey, true);
+    factory.defaults.setBool(OnboardingView::hasSeenOnboardingKey, true);
     if (tooltipShown)
         factory.defaults.setBool(FirstLaunchManager::hasLaunchedKey, true);
 }
@@ -488,13 +488,13 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::accessory);
     ASSERT_NE(delegate.menuBarController(), nullptr);
     EXPECT_EQ(factory.statusItem->menu(), delegate.menuBarController()->menu());
-    const UserSettings &settings = delegate.settingsStore()->settings();
+    const UserSettings &settings = delegate.services().settingsStore()->settings();
     for (HotkeyAction action : kAllHotkeyActions)
         EXPECT_TRUE(holds(factory.grabber, settings.shortcut(shortcutAction(action)))) << rawValue(action).toStdString();
     EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
     EXPECT_EQ(factory.center.observerCount("app.corvantis.accessibilityPermissionChanged"), 1);
     EXPECT_EQ(factory.center.observerCount("app.corvantis.openHistoryWithEntry"), 1);
-    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_FALSE(delegate.services().isHistoryInMemory());
     EXPECT_TRUE(factory.notifications->warnings.isEmpty());
 
     // A second launch call changes nothing.
@@ -516,8 +516,8 @@ TEST(AppDelegateStartUp, StoredChoicesApplyFromTheFirstMoment)
     delegate.applicationDidFinishLaunching();
 
     EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::regular);
-    EXPECT_FALSE(delegate.notificationService()->playSounds());
-    EXPECT_TRUE(delegate.notificationService()->useSystemNotifications());
+    EXPECT_FALSE(delegate.services().notificationService()->playSounds());
+    EXPECT_TRUE(delegate.services().notificationService()->useSystemNotifications());
     EXPECT_TRUE(factory.made.contains("history(250)"));
 }
 
@@ -531,7 +531,7 @@ TEST(AppDelegateStartUp, HistoryFallsBackToAHundredEntriesBeforeMemory)
     EXPECT_TRUE(factory.made.contains("history(400)"));
     EXPECT_TRUE(factory.made.contains("history(100)"));
     EXPECT_FALSE(factory.made.join(' ').contains("inMemory"));
-    EXPECT_FALSE(delegate.isHistoryInMemory());
+    EXPECT_FALSE(delegate.services().isHistoryInMemory());
     EXPECT_TRUE(factory.notifications->warnings.isEmpty());
 }
 
@@ -545,13 +545,13 @@ TEST(AppDelegateStartUp, InMemoryHistoryIsAnnouncedOnceWithAWarning)
 
     const int first = int(factory.made.indexOf("history(400)"));
     EXPECT_EQ(factory.made.mid(first, 3), (QStringList{"history(400)", "history(100)", "inMemoryHistory(400)"}));
-    EXPECT_TRUE(delegate.isHistoryInMemory());
-    ASSERT_NE(delegate.historyStore(), nullptr);
+    EXPECT_TRUE(delegate.services().isHistoryInMemory());
+    ASSERT_NE(delegate.services().historyStore(), nullptr);
     ASSERT_EQ(factory.notifications->warnings.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[0].contains("will not be kept"));
 
     // Settings saves later in the session say nothing more.
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->warnings.size(), 1);
 }
@@ -568,14 +568,14 @@ TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
 
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    test::waitFor(delegate.historyStore()->getEntries());
+    test::waitFor(delegate.services().historyStore()->getEntries());
     ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->warnings.size() == 2; }));
     EXPECT_TRUE(factory.notifications->warnings[0].contains("defaults.json.unreadable-"));
     const QStringList corrupted = QDir(factory.dir.filePath("data/Quorvane")).entryList({"history.corrupted.*"});
     ASSERT_EQ(corrupted.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[1].contains(corrupted[0]));
     drainEvents();
-    test::waitFor(delegate.historyStore()->getEntries());
+    test::waitFor(delegate.services().historyStore()->getEntries());
     EXPECT_EQ(factory.notifications->warnings.size(), 2);
 }
 
@@ -617,12 +617,12 @@ TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives
     EXPECT_TRUE(factory.grabber.held.empty());
 
     // The permission manager's own poll notices the grant and announces it.
-    delegate.permissionManager()->refreshPermissionStatus();
+    delegate.services().permissionManager()->refreshPermissionStatus();
     ASSERT_TRUE(test::waitUntil([&] { return factory.grabber.held.size() == 5; }));
 
     // A withdrawn grant leaves the hotkeys bound.
     factory.grabber.permitted = false;
-    delegate.permissionManager()->refreshPermissionStatus();
+    delegate.services().permissionManager()->refreshPermissionStatus();
     drainEvents();
     EXPECT_EQ(factory.grabber.held.size(), 5u);
 }
@@ -632,8 +632,8 @@ TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwi
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    SettingsStore &store = *delegate.settingsStore();
-    NotificationService &notifications = *delegate.notificationService();
+    SettingsStore &store = *delegate.services().settingsStore();
+    NotificationService &notifications = *delegate.services().notificationService();
     ASSERT_TRUE(notifications.playSounds());
     ASSERT_FALSE(notifications.useSystemNotifications());
 
@@ -735,7 +735,7 @@ TEST(AppDelegateFirstLaunch, ClosingTheOnboardingCountsAsSeenAndAsksForMissingGr
     // The permission flow starts at once with the missing key-grab grant.
     ASSERT_TRUE(test::waitUntil([&] { return !factory.alerts.shown.isEmpty(); }));
     EXPECT_EQ(factory.alerts.shown[0].messageText, "Accessibility Permission Required");
-    test::waitUntil([] { return false; }, AppDelegate::onboardingTooltipDelayMs + 300);
+    test::waitUntil([] { return false; }, FirstLaunchFlow::onboardingTooltipDelayMs + 300);
     EXPECT_EQ(delegate.menuBarController()->tooltipPopover(), nullptr);
     EXPECT_FALSE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
 }
@@ -764,9 +764,9 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
     drainEvents();
 
     // A change whose debounced save has not run yet.
-    UserSettings changed = delegate.settingsStore()->settings();
+    UserSettings changed = delegate.services().settingsStore()->settings();
     changed.maxHistoryEntries = 321;
-    delegate.settingsStore()->setSettings(changed);
+    delegate.services().settingsStore()->setSettings(changed);
 
     QList<size_t> heldAtSave;
     QObject watcher;
@@ -778,7 +778,7 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
     EXPECT_TRUE(delegate.isTerminating());
     EXPECT_EQ(heldAtSave, QList<size_t>{5}); // saved while every hotkey was still bound
     EXPECT_TRUE(factory.grabber.held.empty());
-    EXPECT_FALSE(delegate.hotkeyManager()->isEnabled());
+    EXPECT_FALSE(delegate.services().hotkeyManager()->isEnabled());
     EXPECT_EQ(delegate.menuBarController(), nullptr);
     EXPECT_TRUE(menu.isNull());
 
@@ -790,7 +790,7 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
 
     // The save's notification, and any later one, bind nothing again.
     drainEvents();
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", true}});
     drainEvents();
     EXPECT_TRUE(factory.grabber.held.empty());
@@ -812,7 +812,7 @@ TEST(AppDelegateShutDown, UnregistersEveryActionEvenWhenSomeWereNeverBound)
     delegate.applicationWillTerminate();
     EXPECT_TRUE(factory.grabber.held.empty());
     for (HotkeyAction action : kAllHotkeyActions)
-        EXPECT_FALSE(delegate.hotkeyManager()->registeredShortcut(action).has_value());
+        EXPECT_FALSE(delegate.services().hotkeyManager()->registeredShortcut(action).has_value());
 }
 
 namespace {
@@ -826,7 +826,7 @@ QImage sampleImage(int width = 640, int height = 200)
 
 QList<CaptureHistoryEntry> storedEntries(AppDelegate &delegate)
 {
-    auto entries = delegate.historyStore()->getEntries();
+    auto entries = delegate.services().historyStore()->getEntries();
     EXPECT_TRUE(test::waitFor(entries));
     return entries.result();
 }
@@ -945,10 +945,10 @@ TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
-    EXPECT_TRUE(delegate.validRequestor(std::nullopt, QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.validRequestor(std::nullopt, QStringLiteral("text/plain")));
-    EXPECT_FALSE(delegate.validRequestor(std::nullopt, std::nullopt));
+    EXPECT_TRUE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.captures().validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
+    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("text/plain")));
+    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, std::nullopt));
 }
 
 TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
@@ -965,19 +965,19 @@ TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
     QMimeData offered;
     offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
     offered.setData("image/png", png);
-    EXPECT_TRUE(delegate.readSelection(offered));
+    EXPECT_TRUE(delegate.captures().readSelection(offered));
     ASSERT_EQ(factory.ocr->images.size(), 1);
     EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
 
     QMimeData whole;
     whole.setImageData(sampleImage(120, 40));
-    EXPECT_TRUE(delegate.readSelection(whole));
+    EXPECT_TRUE(delegate.captures().readSelection(whole));
     ASSERT_EQ(factory.ocr->images.size(), 2);
     EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
 
     QMimeData text;
     text.setText("no picture here");
-    EXPECT_FALSE(delegate.readSelection(text));
+    EXPECT_FALSE(delegate.captures().readSelection(text));
     EXPECT_EQ(factory.ocr->images.size(), 2);
     ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
 }
@@ -988,7 +988,7 @@ TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
     markOnboardingSeen(factory, true);
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    const UserSettings &settings = delegate.settingsStore()->settings();
+    const UserSettings &settings = delegate.services().settingsStore()->settings();
     ScriptedCoordinator &coordinator = *factory.coordinator;
 
     for (const Shortcut &shortcut : {settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
@@ -1072,7 +1072,7 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         delegate.applicationDidFinishLaunching();
 
         menuRow(factory, "handleOpenHistory")->trigger();
-        first = delegate.historyWindow();
+        first = delegate.windows().historyWindow();
         ASSERT_NE(first, nullptr);
         EXPECT_TRUE(first->isVisible());
         EXPECT_EQ(first->windowTitle(), "Capture History");
@@ -1080,21 +1080,21 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         EXPECT_EQ(first->minimumSize(), QSize(800, 500));
 
         // The hotkey finds the window open and only brings it forward.
-        const Shortcut history = delegate.settingsStore()->settings().historyShortcut;
+        const Shortcut history = delegate.services().settingsStore()->settings().historyShortcut;
         factory.grabber.press(history.keyCode, history.modifierFlags);
         drainEvents();
-        EXPECT_EQ(delegate.historyWindow(), first.data());
+        EXPECT_EQ(delegate.windows().historyWindow(), first.data());
         EXPECT_EQ(visibleHistoryWindows(), 1);
 
         // Closed by the user: the next request builds a new window, even before the old
         // one is gone.
         first->close();
         delegate.openHistory();
-        ASSERT_NE(delegate.historyWindow(), nullptr);
-        EXPECT_NE(delegate.historyWindow(), first.data());
+        ASSERT_NE(delegate.windows().historyWindow(), nullptr);
+        EXPECT_NE(delegate.windows().historyWindow(), first.data());
         EXPECT_TRUE(test::waitUntil([&] { return first.isNull(); }));
         EXPECT_EQ(visibleHistoryWindows(), 1);
-        first = delegate.historyWindow();
+        first = delegate.windows().historyWindow();
     }
     // The window does not outlive the store it shows.
     EXPECT_TRUE(first.isNull());
@@ -1109,11 +1109,11 @@ TEST(AppDelegateWindows, ToastClickOpensTheHistoryWindowOnce)
 
     const QVariantMap click{{"captureID", QVariant::fromValue(QUuid::createUuid())}};
     factory.center.post("app.corvantis.openHistoryWithEntry", click);
-    QPointer<QWidget> window = delegate.historyWindow();
+    QPointer<QWidget> window = delegate.windows().historyWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     factory.center.post("app.corvantis.openHistoryWithEntry", click);
-    EXPECT_EQ(delegate.historyWindow(), window.data());
+    EXPECT_EQ(delegate.windows().historyWindow(), window.data());
     EXPECT_EQ(visibleHistoryWindows(), 1);
 }
 
@@ -1125,13 +1125,13 @@ TEST(AppDelegateWindows, FeedbackWindowIsKeptAndAboutWindowReusedWhileOpen)
     delegate.applicationDidFinishLaunching();
 
     menuRow(factory, "handleSendFeedback")->trigger();
-    ASSERT_NE(delegate.feedbackWindowController(), nullptr);
-    QPointer<QWidget> feedback = delegate.feedbackWindowController()->window();
+    ASSERT_NE(delegate.windows().feedbackWindowController(), nullptr);
+    QPointer<QWidget> feedback = delegate.windows().feedbackWindowController()->window();
     EXPECT_TRUE(feedback->isVisible());
     // Closed by the user, it comes back as the same window.
     feedback->close();
     menuRow(factory, "handleSendFeedback")->trigger();
-    EXPECT_EQ(delegate.feedbackWindowController()->window(), feedback.data());
+    EXPECT_EQ(delegate.windows().feedbackWindowController()->window(), feedback.data());
     EXPECT_TRUE(feedback->isVisible());
 
     menuRow(factory, "handleAbout")->trigger();
@@ -1151,13 +1151,13 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
     delegate.applicationDidFinishLaunching();
 
     menuRow(factory, "handleOpenPreferences")->trigger();
-    QPointer<QWidget> window = delegate.preferencesWindow();
+    QPointer<QWidget> window = delegate.windows().preferencesWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->windowTitle(), "Preferences");
     EXPECT_EQ(window->minimumSize(), window->maximumSize()); // not resizable
     delegate.openPreferences();
-    EXPECT_EQ(delegate.preferencesWindow(), window.data());
+    EXPECT_EQ(delegate.windows().preferencesWindow(), window.data());
 
     // The panes write into the very database the settings store keeps, and the history
     // pane opens its store over the application's history folder.
@@ -1168,8 +1168,8 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
 
     window->close();
     delegate.openPreferences();
-    EXPECT_NE(delegate.preferencesWindow(), window.data());
-    EXPECT_TRUE(delegate.preferencesWindow()->isVisible());
+    EXPECT_NE(delegate.windows().preferencesWindow(), window.data());
+    EXPECT_TRUE(delegate.windows().preferencesWindow()->isVisible());
 }
 
 TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensTheShortcutsPane)
@@ -1189,12 +1189,12 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
                            + ShortcutRefusalNotice::openShortcutsNotification;
     EXPECT_EQ(factory.notifications->actionable, QStringList{notice});
     // Once per run: the next registration, refused again, says nothing more.
-    delegate.settingsStore()->save();
+    delegate.services().settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
     factory.center.post(ShortcutRefusalNotice::openShortcutsNotification);
-    auto *preferences = qobject_cast<PreferencesView *>(delegate.preferencesWindow());
+    auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
     ASSERT_NE(preferences, nullptr);
     EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);
 }
@@ -1209,15 +1209,32 @@ TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
     FirstLaunchTooltip *tooltip = delegate.menuBarController()->tooltipPopover();
     EXPECT_EQ(tooltip->shortcutText(), "Shift+Super+L");
     delegate.openHistory();
-    auto *history = static_cast<HistoryView *>(delegate.historyWindow());
+    auto *history = static_cast<HistoryView *>(delegate.windows().historyWindow());
     auto *subtitle = history->emptyState()->findChild<QLabel *>("emptySubtitle");
     ASSERT_NE(subtitle, nullptr);
     EXPECT_EQ(subtitle->text(), "Press Shift+Super+L to zarrow text from your screen");
 
-    delegate.settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
+    delegate.services().settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
     EXPECT_EQ(tooltip->shortcutText(), "Ctrl+Shift+L");
     EXPECT_EQ(subtitle->text(), "Press Ctrl+Shift+L to zarrow text from your screen");
     EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\tCtrl+Shift+L");
+}
+
+TEST(AppDelegateObservers, OnboardingOpenedLaterNamesTheCurrentCaptureShortcut)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    delegate.services().settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
+    delegate.showOnboarding();
+    ASSERT_TRUE(test::waitUntil([&] { return delegate.onboardingWindow() != nullptr; }));
+    QStringList texts;
+    for (const QLabel *label : delegate.onboardingWindow()->findChildren<QLabel *>())
+        texts << label->text();
+    const QString all = texts.join('\n');
+    EXPECT_TRUE(all.contains("Ctrl+Shift+L")) << all.toStdString();
+    EXPECT_FALSE(all.contains("Shift+Super+L")) << all.toStdString();
 }
 
 TEST(AppDelegateCommands, EachCommandReachesItsHandlerOnceTheLaunchHasFinished)

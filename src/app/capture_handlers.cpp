@@ -1,0 +1,295 @@
+#include "app/capture_handlers.h"
+
+#include "app/app_services.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
+#include "capture/clipboard_service.h"
+#include "capture/continuity_pasteboard.h"
+#include "capture/ocr_service.h"
+#include "capture/screen_capture_error.h"
+#include "core/diagnostics.h"
+#include "core/future_outcome.h"
+#include "core/localized_error.h"
+#include "core/notification_service.h"
+#include "core/settings_store.h"
+#include "core/text_utils.h"
+#include "history/history_store.h"
+
+#include <QDateTime>
+#include <QMimeData>
+
+#include <execinfo.h>
+
+#include <cstdlib>
+
+namespace quorvane {
+
+namespace {
+
+// Width of the thumbnail recorded with an imported image, in pixels.
+constexpr int kThumbnailWidth = 256;
+
+// The frames of the current call stack, one per line.
+QStringList callStackSymbols()
+{
+    void *frames[64];
+    const int count = ::backtrace(frames, 64);
+    QStringList lines;
+    if (char **symbols = ::backtrace_symbols(frames, count)) {
+        for (int i = 0; i < count; ++i)
+            lines << QString::fromLocal8Bit(symbols[i]);
+        std::free(symbols);
+    }
+    return lines;
+}
+
+QString sizeText(const QImage &image)
+{
+    const QSizeF points = image.deviceIndependentSize();
+    return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
+}
+
+} // namespace
+
+CaptureHandlers::CaptureHandlers(AppServices &services, std::function<void()> refreshMenu)
+    : m_services(services), m_refreshMenu(std::move(refreshMenu))
+{
+}
+
+// Nothing here checks whether a capture runs: the coordinator refuses an overlapping
+// request itself, and that refusal arrives below as a failure.
+
+void CaptureHandlers::handleCaptureText()
+{
+    diag(lcApp(), QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
+    diag(lcApp(), QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
+    diag(lcApp(), QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    if (!m_services.captureCoordinator())
+        return;
+    diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
+             .arg(m_services.captureCoordinator()->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
+    m_services.notificationService()->dismissToast();
+    finishWorkflow(
+        m_services.captureCoordinator()->performQuickZarrowCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(lcApp(), QStringLiteral("✅ Capture completed successfully!"));
+            diag(lcApp(), QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
+            diagText(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
+            diag(lcApp(), QStringLiteral("   History entry ID: %1").arg(result.historyEntry.id.toString(QUuid::WithoutBraces)));
+        },
+        [this](const std::exception_ptr &error) { reportQuickCaptureFailure(error); },
+        [] { diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (Success) ===")); });
+}
+
+void CaptureHandlers::handleRepeatZarrow()
+{
+    diag(lcApp(), QStringLiteral("🔁 Repeat Zarrow requested"));
+    if (!m_services.captureCoordinator())
+        return;
+    finishWorkflow(
+        m_services.captureCoordinator()->performRepeatCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(lcApp(), QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describeError(error)));
+        });
+}
+
+void CaptureHandlers::handleCodeModeCapture()
+{
+    diag(lcApp(), QStringLiteral("💻 Code Mode Capture requested"));
+    if (!m_services.captureCoordinator())
+        return;
+    finishWorkflow(
+        m_services.captureCoordinator()->performCodeModeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(lcApp(), QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
+        },
+        [](const std::exception_ptr &error) {
+            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describeError(error)));
+        });
+}
+
+void CaptureHandlers::handleScanCode()
+{
+    // Worded for the hotkey, also when the menu asked.
+    diag(lcApp(), QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
+    if (!m_services.captureCoordinator())
+        return;
+    finishWorkflow(
+        m_services.captureCoordinator()->performScanCodeCapture(),
+        [](const CaptureWorkflowResult &result) {
+            diag(lcApp(), QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
+                     .arg(result.duration, 0, 'f', 3)
+                     .arg(graphemeCount(result.text)));
+        },
+        [](const std::exception_ptr &error) {
+            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describeError(error)));
+        });
+}
+
+void CaptureHandlers::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                                 std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                                 std::function<void(const std::exception_ptr &)> reportFailure,
+                                 std::function<void()> afterMenuRefresh)
+{
+    // Whatever the user is told about a failure, the coordinator has told already.
+    whenFinished(workflow, &m_tasks,
+                 [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
+                     const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
+                     if (!outcome.value) {
+                         reportFailure(outcome.error);
+                         return;
+                     }
+                     reportSuccess(*outcome.value);
+                     m_refreshMenu();
+                     if (afterMenuRefresh)
+                         afterMenuRefresh();
+                 });
+}
+
+void CaptureHandlers::reportQuickCaptureFailure(const std::exception_ptr &error) const
+{
+    QString kind = QStringLiteral("Unexpected Error");
+    QString typeName = QStringLiteral("unknown");
+    QString description = QStringLiteral("The capture ended without a result");
+    QString domainAndCode = QStringLiteral("none");
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const ScreenCaptureError &e) {
+            kind = QStringLiteral("ScreenCaptureError");
+            typeName = demangledTypeName(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const CaptureCoordinatorError &e) {
+            kind = QStringLiteral("CaptureCoordinatorError");
+            typeName = demangledTypeName(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
+        } catch (const LocalizedError &e) {
+            typeName = demangledTypeName(typeid(e));
+            description = e.localizedDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
+        } catch (const std::exception &e) {
+            typeName = demangledTypeName(typeid(e));
+            description = QString::fromLocal8Bit(e.what());
+        } catch (...) {
+        }
+    }
+    diagWarning(lcApp(), QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
+    diagWarning(lcApp(), QStringLiteral("   Error type: %1").arg(typeName));
+    diagWarning(lcApp(), QStringLiteral("   Error description: %1").arg(description));
+    diagWarning(lcApp(), QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
+    if (kind == QLatin1String("Unexpected Error")) {
+        diag(lcApp(), QStringLiteral("   Error user info: none"));
+        diag(lcApp(), QStringLiteral("   Call stack symbols:"));
+        for (const QString &symbol : callStackSymbols())
+            diag(lcApp(), QStringLiteral("   %1").arg(symbol));
+    }
+    diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW END (%1) ===").arg(kind));
+}
+
+// --- Imported images ---------------------------------------------------------------------
+
+void CaptureHandlers::handleImportedImage(const QImage &image)
+{
+    diag(lcApp(), QStringLiteral("📷 Image import: received image, size=%1").arg(sizeText(image)));
+    if (image.isNull()) {
+        diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
+        return;
+    }
+    if (!m_services.ocrService() || !m_services.clipboardService() || !m_services.historyStore() || !m_services.settingsStore())
+        return;
+
+    const UserSettings settings = m_services.settingsStore()->settings();
+    std::optional<QStringList> languages;
+    if (!settings.autoDetectLanguage)
+        languages = settings.preferredLanguages;
+
+    // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
+    QFuture<CaptureHistoryEntry> recorded =
+        m_services.ocrService()->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
+            .then(&m_tasks,
+                  [this, image](const QString &text) {
+                      m_services.clipboardService()->copyText(text);
+                      CaptureHistoryEntry entry;
+                      entry.id = QUuid::createUuid();
+                      entry.timestamp = QDateTime::currentDateTimeUtc();
+                      entry.text = text;
+                      entry.sourceRect = QRectF(0, 0, 0, 0);
+                      entry.captureMode = CaptureMode::normal;
+                      try {
+                          entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
+                      } catch (const std::exception &error) {
+                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describeError(error)));
+                      }
+                      return m_services.historyStore()->addEntry(entry).then([entry] { return entry; });
+                  })
+            .unwrap();
+
+    whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
+        const FutureOutcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
+        if (!outcome.value) {
+            importFailed(outcome.error);
+            return;
+        }
+        m_services.notificationService()->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
+        diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1").arg(graphemeCount(outcome.value->text)));
+    });
+}
+
+void CaptureHandlers::importFailed(const std::exception_ptr &error)
+{
+    if (!error) {
+        diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: the import ended without a result"));
+        return;
+    }
+    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describeError(error)));
+    try {
+        std::rethrow_exception(error);
+    } catch (const LocalizedError &localized) {
+        m_services.notificationService()->showError(localized, std::nullopt);
+    } catch (...) {
+        // Only the services' own errors have a text for the user.
+    }
+}
+
+bool CaptureHandlers::validRequestor(const std::optional<QString> &sendType,
+                                 const std::optional<QString> &returnType) const
+{
+    diag(lcApp(), QStringLiteral("📱 CaptureHandlers.validRequestor(sendType=%1, returnType=%2)")
+             .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
+    if (sendType || !returnType)
+        return false;
+    if (!continuity::imageTypes().contains(*returnType))
+        return false;
+    diag(lcApp(), QStringLiteral("📱 CaptureHandlers: returning self as valid requestor for image type"));
+    return true;
+}
+
+bool CaptureHandlers::readSelection(const QMimeData &pasteboard)
+{
+    diag(lcApp(), QStringLiteral("📱 CaptureHandlers.readSelection called"));
+    diag(lcApp(), QStringLiteral("📱 Clipboard data types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
+
+    if (const QImage image = continuity::imageFromPasteboard(pasteboard); !image.isNull()) {
+        handleImportedImage(image);
+        diag(lcApp(), QStringLiteral("📱 CaptureHandlers: delivered imported image, size=%1").arg(sizeText(image)));
+        return true;
+    }
+    for (const QString &mimeType : continuity::imageTypes()) {
+        const QImage image = continuity::imageFromData(pasteboard, mimeType);
+        if (image.isNull())
+            continue;
+        handleImportedImage(image);
+        diag(lcApp(), QStringLiteral("📱 CaptureHandlers: delivered image via data method, type=%1").arg(mimeType));
+        return true;
+    }
+    diagWarning(lcApp(), QStringLiteral("⚠️ CaptureHandlers: no supported image on the clipboard"));
+    return false;
+}
+
+} // namespace quorvane

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QFuture>
+#include <QImage>
+#include <QObject>
+#include <QString>
+
+#include <exception>
+#include <functional>
+#include <optional>
+
+class QMimeData;
+
+namespace quorvane {
+
+class AppServices;
+struct CaptureWorkflowResult;
+
+// Turns a request for a capture, or an image brought in from outside the screen, into one
+// workflow, prints how it went and, after a success, refreshes the status menu. Every
+// handler returns at once and does nothing before the services exist. Main thread only.
+class CaptureHandlers {
+public:
+    CaptureHandlers(AppServices &services, std::function<void()> refreshMenu);
+
+    void handleCaptureText();
+    void handleRepeatZarrow();
+    void handleCodeModeCapture();
+    void handleScanCode();
+    // Recognises the image, copies its text, records it and shows the success toast; a
+    // failure shows the error toast.
+    void handleImportedImage(const QImage &image);
+    // Whether another program's offer is taken: only an image asked for without anything
+    // sent (`sendType` absent, `returnType` an image type).
+    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
+    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
+    // or else the first of the readable image types whose data decodes. False when none.
+    bool readSelection(const QMimeData &pasteboard);
+
+private:
+    void importFailed(const std::exception_ptr &error);
+    // Prints how a workflow ended and, after a success, refreshes the status menu.
+    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+                        std::function<void(const CaptureWorkflowResult &)> reportSuccess,
+                        std::function<void(const std::exception_ptr &)> reportFailure,
+                        std::function<void()> afterMenuRefresh = {});
+    void reportQuickCaptureFailure(const std::exception_ptr &error) const;
+
+    AppServices &m_services;
+    std::function<void()> m_refreshMenu;
+    // Context of every continuation of a capture or an import. Declared last, so it goes
+    // first: nothing finishing while the services are being taken down reaches the handlers.
+    QObject m_tasks;
+};
+
+} // namespace quorvane

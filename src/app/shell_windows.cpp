@@ -1,0 +1,136 @@
+#include "app/shell_windows.h"
+
+#include "app/app_services.h"
+#include "app/service_factory.h"
+#include "core/diagnostics.h"
+#include "core/hotkey_manager.h"
+#include "core/settings_store.h"
+#include "history/history_empty_state_view.h"
+#include "history/history_store.h"
+#include "history/history_view.h"
+#include "history/history_view_model.h"
+#include "platform/l10n.h"
+#include "windows/about_window_controller.h"
+#include "windows/feedback_window_controller.h"
+#include "windows/preferences_services.h"
+#include "windows/preferences_view.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace quorvane {
+
+ShellWindows::ShellWindows(ServiceFactory &factory, AppServices &services) : m_factory(factory), m_services(services) {}
+
+ShellWindows::~ShellWindows()
+{
+    delete m_historyWindow.data();
+    delete m_preferencesWindow.data();
+}
+
+void ShellWindows::present(QWidget &window, Placement placement)
+{
+    if (placement == Placement::centred) {
+        // The usable area of the screen under the mouse, else of the primary screen.
+        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(0, 0), window.size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+    }
+    // The program lives in the status area and is not otherwise the active application,
+    // so a window it opens from the menu, a hotkey or a toast asks for the focus itself.
+    if (window.isMinimized())
+        window.showNormal();
+    else
+        window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+QWidget *ShellWindows::historyWindow() const
+{
+    return m_historyWindow.data();
+}
+
+void ShellWindows::openHistory()
+{
+    if (!m_services.historyStore())
+        return;
+    // A window closed by the user is on its way out even before it is deleted.
+    if (!m_historyWindow || m_historyWindow->isHidden()) {
+        NotificationCenter &center = m_factory.notificationCenter();
+        auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_services.historyStore(), m_factory.pasteboard(),
+                                                                         m_factory.savePanel(), center),
+                                     *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
+        view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
+        view->resize(900, 600);
+        m_historyWindow = view;
+        if (m_services.settingsStore())
+            setShortcuts(m_services.settingsStore()->settings());
+        present(*view, Placement::centred);
+        return;
+    }
+    present(*m_historyWindow, Placement::asItIs);
+}
+
+void ShellWindows::setShortcuts(const UserSettings &settings)
+{
+    if (m_historyWindow)
+        m_historyWindow->emptyState()->setShortcuts(settings.quickZarrowShortcut, settings.repeatZarrowShortcut,
+                                                    settings.codeModeShortcut);
+}
+
+void ShellWindows::openPreferences()
+{
+    diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
+    if (!m_services.settingsStore())
+        return;
+    if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
+        ServiceFactory &factory = m_factory;
+        // The panes read and write through the application's own store and its database;
+        // the history pane opens its own store over the same history files.
+        auto *view = new PreferencesView(PreferencesServices{
+            *m_services.settingsStore(), factory.userDefaults(), factory.notificationCenter(),
+            factory.activationPolicy(), factory.languageManager(), factory.alertPresenter(),
+            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_services.hotkeyManager()});
+        // Titled, closable and minimisable; the view has a fixed size.
+        view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+                             | Qt::WindowMinimizeButtonHint);
+        view->setAttribute(Qt::WA_DeleteOnClose);
+        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
+        m_preferencesWindow = view;
+        present(*view, Placement::centred);
+        return;
+    }
+    present(*m_preferencesWindow, Placement::asItIs);
+}
+
+void ShellWindows::openShortcutsPreferences()
+{
+    openPreferences();
+    if (auto *preferences = qobject_cast<PreferencesView *>(m_preferencesWindow.data()))
+        preferences->setSelectedTab(PreferencesTab::shortcuts);
+}
+
+void ShellWindows::openFeedback()
+{
+    diag(lcApp(), QStringLiteral("📧 Send Feedback dialog opening"));
+    // Closing the window only hides it: the same window comes back, centred again.
+    if (!m_feedbackWindowController)
+        m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
+    present(*m_feedbackWindowController->window(), Placement::centred);
+}
+
+void ShellWindows::openAbout()
+{
+    AboutWindowController::show();
+}
+
+} // namespace quorvane
