@@ -63,6 +63,8 @@ void ShellWindows::openHistory()
         return;
     // A window closed by the user is on its way out even before it is deleted.
     if (!m_historyWindow || m_historyWindow->isHidden()) {
+        // Deleted now for the same reason as a closed preferences window.
+        delete m_historyWindow.data();
         NotificationCenter &center = m_factory.notificationCenter();
         auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_services.historyStore(), m_factory.pasteboard(),
                                                                          m_factory.savePanel(), center),
@@ -93,13 +95,15 @@ void ShellWindows::openPreferences()
     if (!m_services.settingsStore())
         return;
     if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
+        // A closed window is only deleted later; it goes now, so that none of its answers
+        // from the shared history arrives after the services are gone.
+        delete m_preferencesWindow.data();
         ServiceFactory &factory = m_factory;
-        // The panes read and write through the application's own store and its database;
-        // the history pane opens its own store over the same history files.
+        // The panes read and write through the application's own stores and its database.
         auto *view = new PreferencesView(PreferencesServices{
             *m_services.settingsStore(), factory.userDefaults(), factory.notificationCenter(),
             factory.activationPolicy(), factory.languageManager(), factory.alertPresenter(),
-            [&factory](int maxEntries) { return factory.makeHistoryStore(maxEntries); }, m_services.hotkeyManager()});
+            m_services.historyStore(), m_services.hotkeyManager()});
         // Titled, closable and minimisable; the view has a fixed size.
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);

@@ -38,11 +38,11 @@ QString integerText(qint64 value)
 } // namespace
 
 HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qint64 maxHistoryEntries,
-                                               HistoryStoreOpener openHistoryStore, AlertPresenter &alertPresenter,
+                                               HistoryStore *historyStore, AlertPresenter &alertPresenter,
                                                QWidget *parent)
     : QWidget(parent),
       m_settingsStore(settingsStore),
-      m_openHistoryStore(std::move(openHistoryStore)),
+      m_historyStore(historyStore),
       m_alertPresenter(alertPresenter),
       m_maxHistoryEntries(int(std::clamp<qint64>(maxHistoryEntries, kMinimum, kMaximum)))
 {
@@ -189,36 +189,22 @@ int HistoryPreferencesView::snappedToStep(int value)
 void HistoryPreferencesView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    openStore();
+    countOnShow();
 }
 
-void HistoryPreferencesView::openStore()
+void HistoryPreferencesView::countOnShow()
 {
     m_maxHistoryEntries = int(m_settingsStore.settings().maxHistoryEntries);
     showSliderValue();
-
-    // The pane's store keeps as many records as the setting allows, so the count it
-    // reports is the history's.
-    std::unique_ptr<HistoryStore> store;
-    try {
-        store = m_openHistoryStore(m_maxHistoryEntries);
-    } catch (...) {
-        diagWarning(lcHistory(), QStringLiteral("Failed to initialize history store: %1").arg(describeError(std::current_exception())));
+    if (!m_historyStore) {
         setEntryCount(0);
         return;
     }
-    if (!store) {
-        setEntryCount(0);
-        return;
-    }
-    m_historyStore = std::move(store);
-    const quint64 generation = ++m_storeGeneration;
     // Answers come back on the main thread while the pane exists; a pane closed before
-    // its store answers drops them (the store's operations never end cancelled).
-    m_historyStore->ensureLoaded().then(this, [this, generation](QFuture<void>) {
+    // the store answers drops them (the store's operations never end cancelled).
+    m_historyStore->ensureLoaded().then(this, [this](QFuture<void>) {
         // A failed load leaves the store with what it holds (nothing): that is counted.
-        if (generation == m_storeGeneration)
-            recount();
+        recount();
     });
 }
 
@@ -226,10 +212,7 @@ void HistoryPreferencesView::recount()
 {
     if (!m_historyStore)
         return;
-    const quint64 generation = m_storeGeneration;
-    m_historyStore->entries().then(this, [this, generation](QFuture<QList<CaptureHistoryEntry>> done) {
-        if (generation != m_storeGeneration)
-            return;
+    m_historyStore->entries().then(this, [this](QFuture<QList<CaptureHistoryEntry>> done) {
         const FutureOutcome<QList<CaptureHistoryEntry>> outcome = outcomeOf(done);
         if (outcome.value)
             setEntryCount(int(outcome.value->size()));
@@ -305,12 +288,8 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
     showSliderValue();
     if (!m_historyStore)
         return;
-    const quint64 generation = m_storeGeneration;
     // Trims the oldest records when the store holds more than the new maximum.
-    m_historyStore->setMaxEntries(n).then(this, [this, generation](QFuture<void>) {
-        if (generation == m_storeGeneration)
-            recount();
-    });
+    m_historyStore->setMaxEntries(n).then(this, [this](QFuture<void>) { recount(); });
 }
 
 void HistoryPreferencesView::requestClearAll()
@@ -337,16 +316,14 @@ void HistoryPreferencesView::clearAll()
 {
     if (!m_historyStore)
         return;
-    const quint64 generation = m_storeGeneration;
-    m_historyStore->clearAll().then(this, [this, generation](QFuture<void> done) {
+    m_historyStore->clearAll().then(this, [this](QFuture<void> done) {
         try {
             done.waitForFinished();
         } catch (...) {
             diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describeError(unwrappedException(std::current_exception()))));
             return;
         }
-        if (generation == m_storeGeneration)
-            setEntryCount(0);
+        setEntryCount(0);
     });
 }
 

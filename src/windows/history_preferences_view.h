@@ -1,11 +1,8 @@
 #pragma once
 
-#include "windows/preferences_services.h"
-
 #include <QString>
 #include <QWidget>
 
-#include <memory>
 
 class QLabel;
 class QPushButton;
@@ -19,22 +16,23 @@ class SettingsStore;
 
 // The History pane: the maximum number of captures kept (with the disk space that may
 // take), how many are stored now, and deleting them all after a confirmation. Each time it
-// comes on screen it opens a history store of its own over the history files; the maximum
-// goes to the settings and to that store.
+// comes on screen it counts the program's history; the maximum goes to the settings and to
+// that history.
 class HistoryPreferencesView : public QWidget {
     Q_OBJECT
 public:
     static constexpr qint64 bytesPerEntry = 50'000;
     static constexpr int sliderStep = 10;
 
-    // `maxHistoryEntries` seeds the slider until the pane first comes on screen.
-    HistoryPreferencesView(SettingsStore &settingsStore, qint64 maxHistoryEntries, HistoryStoreOpener openHistoryStore,
+    // `maxHistoryEntries` seeds the slider until the pane first comes on screen. Without a
+    // `historyStore` the pane counts nothing and only stores the maximum.
+    HistoryPreferencesView(SettingsStore &settingsStore, qint64 maxHistoryEntries, HistoryStore *historyStore,
                            AlertPresenter &alertPresenter, QWidget *parent = nullptr);
     ~HistoryPreferencesView() override;
 
     int maxHistoryEntries() const { return m_maxHistoryEntries; }
     int currentEntryCount() const { return m_currentEntryCount; }
-    HistoryStore *historyStore() const { return m_historyStore.get(); }
+    HistoryStore *historyStore() const { return m_historyStore; }
 
     // What the slider does when moved to `value`: stores it in the settings and applies it
     // to the pane's store.
@@ -59,14 +57,14 @@ public:
     static int snappedToStep(int value);
 
 signals:
-    // The pane's store has been counted (after opening, a trim or a deletion).
+    // The history has been counted (on coming on screen, after a trim or a deletion).
     void entryCountChanged(int count);
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void openStore();
+    void countOnShow();
     void recount();
     void setEntryCount(int count);
     void showSliderValue();
@@ -77,13 +75,10 @@ private:
     bool confirmTrim(int maximum);
 
     SettingsStore &m_settingsStore;
-    HistoryStoreOpener m_openHistoryStore;
+    HistoryStore *m_historyStore;
     AlertPresenter &m_alertPresenter;
     int m_maxHistoryEntries;
     int m_currentEntryCount = 0;
-    std::unique_ptr<HistoryStore> m_historyStore;
-    // Tells the answers of a replaced store from those of the present one.
-    quint64 m_storeGeneration = 0;
 
     QSlider *m_slider = nullptr;
     QLabel *m_valueLabel = nullptr;

@@ -1,7 +1,6 @@
 #include "windows/preferences_services.h"
 
 #include "core/settings_store.h"
-#include "history/history_store.h"
 #include "platform/login_item.h"
 
 namespace quorvane {
@@ -23,16 +22,6 @@ UserSettings PreferencesServices::storedSettings() const
     UnusedLoginItem loginItem;
     const SettingsStore store(userDefaults, notificationCenter, loginItem);
     return store.settings();
-}
-
-HistoryStoreOpener PreferencesServices::historyStoreOpener() const
-{
-    if (openHistoryStore)
-        return openHistoryStore;
-    NotificationCenter *center = &notificationCenter;
-    return [center](int maxEntries) {
-        return std::make_unique<HistoryStore>(std::nullopt, maxEntries, *center);
-    };
 }
 
 } // namespace quorvane

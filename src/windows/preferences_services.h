@@ -2,8 +2,6 @@
 
 #include "core/user_settings.h"
 
-#include <functional>
-#include <memory>
 
 namespace quorvane {
 
@@ -15,10 +13,6 @@ class LanguageManager;
 class NotificationCenter;
 class SettingsStore;
 class UserDefaults;
-
-// Opens a history store over the history folder, keeping at most `maxEntries` records;
-// throws HistoryStoreError when the folder cannot be used.
-using HistoryStoreOpener = std::function<std::unique_ptr<HistoryStore>(int maxEntries)>;
 
 // What the preferences window and its panes work with. Everything is the application's
 // own instance and outlives the window.
@@ -34,18 +28,15 @@ struct PreferencesServices {
     LanguageManager &languageManager;
     // Asks before the whole history is deleted.
     AlertPresenter &alertPresenter;
-    // The history pane's own store; empty means a store over the default history folder
-    // that posts on `notificationCenter`.
-    HistoryStoreOpener openHistoryStore;
+    // The program's history, which the history pane counts, trims and clears; none when
+    // the program has no history.
+    HistoryStore *historyStore = nullptr;
     // Suspended by the shortcut recorders while they record; none leaves the global
     // shortcuts alone.
     GlobalShortcutGate *globalShortcuts = nullptr;
 
     // The settings as stored, read through a short-lived settings store over
     // `userDefaults`; the panes seed their copies from it before they first show.
-    UserSettings storedSettings() const;
-    // `openHistoryStore`, or the default opener when it is empty.
-    HistoryStoreOpener historyStoreOpener() const;
-};
+    UserSettings storedSettings() const;};
 
 } // namespace quorvane

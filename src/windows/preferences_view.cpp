@@ -32,7 +32,7 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
     m_textFormatting = new TextFormattingPreferencesView(m_services.settingsStore, seed.textProcessing);
     m_languages = new LanguagesPreferencesView(m_services.settingsStore, seed);
     m_history = new HistoryPreferencesView(m_services.settingsStore, seed.maxHistoryEntries,
-                                           m_services.historyStoreOpener(), m_services.alertPresenter);
+                                           m_services.historyStore, m_services.alertPresenter);
 
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);

@@ -28,6 +28,7 @@
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/onboarding_view.h"
+#include "windows/history_preferences_view.h"
 #include "windows/preferences_view.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
@@ -1160,16 +1161,39 @@ TEST(AppDelegateWindows, PreferencesWindowIsReusedAndWorksOnTheApplicationsOwnSe
     EXPECT_EQ(delegate.windows().preferencesWindow(), window.data());
 
     // The panes write into the very database the settings store keeps, and the history
-    // pane opens its store over the application's history folder.
+    // pane works on the application's own history.
     const qsizetype storesBefore = factory.made.filter("history(").size();
     static_cast<PreferencesView *>(window.data())->setSelectedTab(PreferencesTab::history);
     EXPECT_EQ(factory.defaults.integerValue("preferences.selected_tab"), 4);
-    EXPECT_TRUE(test::waitUntil([&] { return factory.made.filter("history(").size() > storesBefore; }));
+    EXPECT_EQ(static_cast<PreferencesView *>(window.data())->historyPane()->historyStore(),
+              delegate.services().historyStore());
+    EXPECT_EQ(factory.made.filter("history(").size(), storesBefore);
 
     window->close();
     delegate.openPreferences();
     EXPECT_NE(delegate.windows().preferencesWindow(), window.data());
     EXPECT_TRUE(delegate.windows().preferencesWindow()->isVisible());
+}
+
+TEST(AppDelegateWindows, HistoryPaneCountsTheHistoryTheProgramKeepsInMemory)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    factory.historyFailures = 2;
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ASSERT_TRUE(delegate.services().isHistoryInMemory());
+    CaptureHistoryEntry entry;
+    entry.id = QUuid::createUuid();
+    entry.timestamp = QDateTime::currentDateTimeUtc();
+    entry.text = QStringLiteral("kept in memory");
+    ASSERT_TRUE(test::waitFor(delegate.services().historyStore()->addEntry(entry)));
+
+    delegate.openPreferences();
+    auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
+    ASSERT_NE(preferences, nullptr);
+    preferences->setSelectedTab(PreferencesTab::history);
+    EXPECT_TRUE(test::waitUntil([&] { return preferences->historyPane()->currentEntryCount() == 1; }));
 }
 
 TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensTheShortcutsPane)

@@ -89,6 +89,7 @@ struct PreferencesRig {
     bool historyUnavailable = false;
     QObject observer;
     int saves = 0;
+    std::unique_ptr<HistoryStore> history; // the program's, kept as the setting allows at its start
     std::unique_ptr<PreferencesView> view;
 
     PreferencesRig()
@@ -99,12 +100,7 @@ struct PreferencesRig {
     PreferencesView &open(std::optional<PreferencesTab> tab = std::nullopt)
     {
         PreferencesServices services{store, defaults, center, policy, languages, alerts,
-                                     [this](int maxEntries) -> std::unique_ptr<HistoryStore> {
-                                         if (historyUnavailable)
-                                             throw HistoryStoreError(HistoryStoreError::Kind::storageAccessFailed,
-                                                                     "no folder");
-                                         return std::make_unique<HistoryStore>(historyFolder, maxEntries, center);
-                                     }};
+                                     historyUnavailable ? nullptr : &programHistory()};
         view = std::make_unique<PreferencesView>(services);
         if (tab)
             view->setSelectedTab(*tab);
@@ -113,9 +109,16 @@ struct PreferencesRig {
         return *view;
     }
 
+    HistoryStore &programHistory()
+    {
+        if (!history)
+            history = std::make_unique<HistoryStore>(historyFolder, int(store.settings().maxHistoryEntries), center);
+        return *history;
+    }
+
     void addCaptures(int count)
     {
-        HistoryStore history(historyFolder, 1000, center);
+        HistoryStore &history = programHistory();
         for (int i = 0; i < count; ++i) {
             CaptureHistoryEntry entry;
             entry.id = QUuid::createUuid();
