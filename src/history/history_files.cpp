@@ -62,12 +62,6 @@ QByteArray nativePath(const QString &path)
     return QFile::encodeName(path);
 }
 
-FileSignature signatureOf(const struct stat &status)
-{
-    return {true, quint64(status.st_dev), quint64(status.st_ino), qint64(status.st_size),
-            qint64(status.st_mtim.tv_sec) * 1'000'000'000 + status.st_mtim.tv_nsec};
-}
-
 void syncFolder(const QString &folder)
 {
     FileDescriptor dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
@@ -150,14 +144,6 @@ QByteArray HistoryFiles::read(const QString &path)
     return bytes;
 }
 
-FileSignature HistoryFiles::signature(const QString &path)
-{
-    struct stat status {};
-    if (::stat(nativePath(path).constData(), &status) != 0)
-        return {};
-    return signatureOf(status);
-}
-
 void HistoryFiles::refreshBackup() const
 {
     const QByteArray history = nativePath(historyPath());
@@ -173,7 +159,7 @@ void HistoryFiles::refreshBackup() const
     QFile::copy(historyPath(), backupPath());
 }
 
-FileSignature HistoryFiles::replaceHistory(const QByteArray &bytes) const
+void HistoryFiles::replaceHistory(const QByteArray &bytes) const
 {
     const QString temporary = temporaryPath();
     const QByteArray nativeTemporary = nativePath(temporary);
@@ -189,7 +175,6 @@ FileSignature HistoryFiles::replaceHistory(const QByteArray &bytes) const
         failWith(QStringLiteral("Cannot move %1 to %2").arg(temporary, historyPath()), error);
     }
     syncFolder(m_folder);
-    return signature(historyPath());
 }
 
 QString HistoryFiles::linkHistoryAside() const

@@ -6,17 +6,6 @@
 
 namespace quorvane {
 
-// Identity of one file at one moment: a replaced or rewritten file compares unequal.
-struct FileSignature {
-    bool exists = false;
-    quint64 device = 0;
-    quint64 inode = 0;
-    qint64 size = 0;
-    qint64 modifiedNs = 0;
-
-    bool operator==(const FileSignature &) const = default;
-};
-
 // The history files of one folder and the file-system steps on them. The history file
 // is only ever replaced by a rename of a complete, synced file, so at every moment the
 // folder holds either the old or the new history in full. Called from one thread at a time.
@@ -46,7 +35,6 @@ public:
     static bool exists(const QString &path);
     // The whole file. Throws HistoryStoreError::storageAccessFailed.
     static QByteArray read(const QString &path);
-    static FileSignature signature(const QString &path);
 
     // Makes "history.backup.json" hold what "history.json" holds now, when that exists.
     // Links the file rather than copying it where the file system allows. Best effort:
@@ -57,8 +45,8 @@ public:
     // afresh (mode 0600, exclusively, never through a link), writes `bytes` and syncs it, renames it over
     // "history.json" in one step and syncs the folder. Throws HistoryStoreError
     // (diskFull when the volume ran out of space, else storageAccessFailed); on failure
-    // "history.json" is untouched. Returns the signature of the new "history.json".
-    FileSignature replaceHistory(const QByteArray &bytes) const;
+    // "history.json" is untouched.
+    void replaceHistory(const QByteArray &bytes) const;
 
     // Keeps what "history.json" holds now under its corrupted name as well (a link, else
     // a copy), leaving "history.json" in place. Returns the new path; empty when it could not.

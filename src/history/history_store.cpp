@@ -12,8 +12,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QMutex>
-#include <QMutexLocker>
 #include <QPromise>
 #include <QSet>
 #include <QStandardPaths>
@@ -29,16 +27,6 @@ namespace quorvane {
 namespace {
 
 constexpr int maximumThumbnailHeight = 32768;
-
-// Stores over one folder (the application's and the preferences pane's) run on executors
-// of their own but share "history.tmp.json" and the history file. Each operation holds
-// this lock from its freshness check to the end of its save, so no store writes into
-// another's temporary file or saves over a change it has not read.
-QMutex &historyFilesLock()
-{
-    static QMutex lock;
-    return lock;
-}
 
 void sortNewestFirst(QList<EncodedEntry> &entries)
 {
@@ -168,8 +156,7 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
         entry.timestamp = QDateTime::currentDateTimeUtc();
     NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, entry = std::move(entry)] {
-               const QMutexLocker lock(&historyFilesLock());
-               ensureLoadedNow();
+                      ensureLoadedNow();
                m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
                saveToDisk();
@@ -180,7 +167,6 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
 {
     return runAsync(m_executor, [this, limit] {
-        const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
         if (!limit || *limit < 1 || *limit >= m_entries.size())
             return recordsOf(m_entries, m_entries.size());
@@ -191,7 +177,6 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> 
 QFuture<void> HistoryStore::deleteEntry(QUuid id)
 {
     return runAsync(m_executor, [this, id] {
-        const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
         if (m_entries.removeIf([&id](const EncodedEntry &e) { return e.entry.id == id; }) == 0)
             throw HistoryStoreError::entryNotFound(id);
@@ -205,8 +190,7 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
     return runAsync(m_executor, [this, maxEntries] {
                if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
                    throw HistoryStoreError::invalidMaxEntries(maxEntries);
-               const QMutexLocker lock(&historyFilesLock());
-               ensureLoadedNow();
+                      ensureLoadedNow();
                m_maxEntries = maxEntries;
                if (m_entries.size() <= m_maxEntries)
                    return false;
@@ -223,7 +207,6 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 QFuture<void> HistoryStore::ensureLoaded()
 {
     return runAsync(m_executor, [this] {
-        const QMutexLocker lock(&historyFilesLock());
         ensureLoadedNow();
     });
 }
@@ -232,8 +215,7 @@ QFuture<void> HistoryStore::clearAll()
 {
     NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this] {
-               const QMutexLocker lock(&historyFilesLock());
-               ensureLoadedNow();
+                      ensureLoadedNow();
                m_entries.clear();
                saveToDisk();
            })
@@ -247,10 +229,7 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
 
 void HistoryStore::ensureLoadedNow()
 {
-    // Another store over the same folder (the preferences pane keeps one) may have
-    // replaced the file; writing our older list over it would undo that change.
-    if (m_inMemory
-        || (m_isLoaded && HistoryFiles::signature(m_files.historyPath()) == m_loadedSignature))
+    if (m_isLoaded)
         return;
     try {
         loadFromDisk();
@@ -265,9 +244,8 @@ void HistoryStore::ensureLoadedNow()
 
 void HistoryStore::loadFromDisk()
 {
-    const FileSignature signature = HistoryFiles::signature(m_files.historyPath());
     QList<EncodedEntry> loaded;
-    if (signature.exists)
+    if (HistoryFiles::exists(m_files.historyPath()))
         loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()));
     else
         setLeftoversAside();
@@ -276,7 +254,6 @@ void HistoryStore::loadFromDisk()
     if (loaded.size() > m_maxEntries)
         loaded.resize(m_maxEntries);
     m_entries = std::move(loaded);
-    m_loadedSignature = signature;
 }
 
 void HistoryStore::setLeftoversAside() const
@@ -353,7 +330,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     if (backup == BackupStep::refresh)
         m_files.refreshBackup();
     try {
-        m_loadedSignature = m_files.replaceHistory(bytes);
+        m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
         diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
         throw;

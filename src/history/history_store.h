@@ -25,9 +25,10 @@ class NotificationCenter;
 // The capture history: records newest first, bounded to a maximum, mirrored in
 // "history.json" of one folder. Every operation runs on the store's own one-thread
 // executor, one at a time, and reports through its future; failures arrive as
-// HistoryStoreError. The file is read on first use and re-read only when another
-// writer has replaced it since; every change rewrites it whole. Stores of this process
-// over one folder take turns at the files, one operation at a time.
+// HistoryStoreError. The file is read on first use; every change rewrites it whole. The
+// program keeps one store over its history folder and hands it to every window that needs it:
+// the store assumes no other writer, so a second store over the same folder would undo
+// the first's changes.
 class HistoryStore {
 public:
     static constexpr int minimumMaxEntries = 1;
@@ -112,7 +113,6 @@ private:
     int m_maxEntries;
     bool m_isLoaded = false;
     bool m_inMemory = false;
-    FileSignature m_loadedSignature; // "history.json" as this store last read or wrote it
 
     QObject m_mainThreadContext; // continuations that must run on the main thread
     QThreadPool m_executor;      // declared last: stopped before anything it uses goes

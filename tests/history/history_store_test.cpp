@@ -163,21 +163,6 @@ TEST_F(HistoryStoreTest, UnreadableFileFailsEveryOperationUntilItCanBeRead)
     EXPECT_TRUE(filesInFolder().filter("corrupted").isEmpty());
 }
 
-TEST_F(HistoryStoreTest, AChangeMadeThroughAnotherStoreIsNotUndone)
-{
-    auto application = makeStore();
-    auto preferences = makeStore();
-    await(application->addEntry(makeEntry("private", at(0))));
-    await(application->addEntry(makeEntry("secret", at(1))));
-    EXPECT_EQ(await(preferences->getEntries()).size(), 2);
-
-    await(preferences->clearAll());
-    EXPECT_TRUE(await(application->getEntries()).isEmpty());
-    await(application->addEntry(makeEntry("after clearing", at(2))));
-    EXPECT_EQ(textsInFile(historyPath()), QStringList{"after clearing"});
-    EXPECT_EQ(textsOf(await(preferences->getEntries())), QStringList{"after clearing"});
-}
-
 // --- saving ---------------------------------------------------------------------------
 
 TEST_F(HistoryStoreTest, FirstAddWritesAPrivateHistoryWithoutBackupAndPostsOnTheMainThread)
@@ -435,19 +420,3 @@ TEST_F(HistoryStoreTest, EntriesShowsMemoryWithoutLoading)
     EXPECT_EQ(await(store->entries()).size(), 3);
 }
 
-TEST_F(HistoryStoreTest, TwoStoresAddingAtOnceLoseNoRecord)
-{
-    // The application's store and the preferences pane's share the folder and run on
-    // executors of their own; neither may write over a change the other just saved.
-    auto application = makeStore(1000);
-    auto preferences = makeStore(1000);
-    QList<QFuture<void>> adds;
-    for (int i = 0; i < 40; ++i) {
-        adds << application->addEntry(makeEntry(QStringLiteral("app %1").arg(i), at(i)));
-        adds << preferences->addEntry(makeEntry(QStringLiteral("pane %1").arg(i), at(i)));
-    }
-    for (const QFuture<void> &add : adds)
-        EXPECT_FALSE(failureOf(add).has_value());
-    EXPECT_EQ(textsInFile(historyPath()).size(), 80);
-    EXPECT_EQ(await(application->getEntries()).size(), 80);
-}
