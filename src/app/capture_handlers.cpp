@@ -3,17 +3,13 @@
 #include "app/app_services.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
-#include "capture/clipboard_service.h"
 #include "capture/continuity_pasteboard.h"
-#include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
 #include "core/localized_error.h"
 #include "core/notification_service.h"
-#include "core/settings_store.h"
 #include "core/text_utils.h"
-#include "history/history_store.h"
 
 #include <QDateTime>
 #include <QMimeData>
@@ -25,9 +21,6 @@
 namespace quorvane {
 
 namespace {
-
-// Width of the thumbnail recorded with an imported image, in pixels.
-constexpr int kThumbnailWidth = 256;
 
 // The frames of the current call stack, one per line.
 QStringList callStackSymbols()
@@ -201,60 +194,21 @@ void CaptureHandlers::handleImportedImage(const QImage &image)
         diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
         return;
     }
-    if (!m_services.ocrService() || !m_services.clipboardService() || !m_services.historyStore() || !m_services.settingsStore())
+    if (!m_services.captureCoordinator())
         return;
-
-    const UserSettings settings = m_services.settingsStore()->settings();
-    std::optional<QStringList> languages;
-    if (!settings.autoDetectLanguage)
-        languages = settings.preferredLanguages;
-
-    // Recognise, copy, record: a failed copy (an empty text, say) records nothing.
-    QFuture<CaptureHistoryEntry> recorded =
-        m_services.ocrService()->recognizeText(image, languages, CaptureMode::normal, settings.textProcessing)
-            .then(&m_tasks,
-                  [this, image](const QString &text) {
-                      m_services.clipboardService()->copyText(text);
-                      CaptureHistoryEntry entry;
-                      entry.id = QUuid::createUuid();
-                      entry.timestamp = QDateTime::currentDateTimeUtc();
-                      entry.text = text;
-                      entry.sourceRect = QRectF(0, 0, 0, 0);
-                      entry.captureMode = CaptureMode::normal;
-                      try {
-                          entry.thumbnailData = HistoryStore::generateThumbnail(image, kThumbnailWidth);
-                      } catch (const std::exception &error) {
-                          diagWarning(lcApp(), QStringLiteral("⚠️ Image import: no thumbnail: %1").arg(describeError(error)));
-                      }
-                      return m_services.historyStore()->addEntry(entry).then([entry] { return entry; });
-                  })
-            .unwrap();
-
-    whenFinished(recorded, &m_tasks, [this](const QFuture<CaptureHistoryEntry> &finished) {
-        const FutureOutcome<CaptureHistoryEntry> outcome = outcomeOf(finished);
-        if (!outcome.value) {
-            importFailed(outcome.error);
-            return;
-        }
-        m_services.notificationService()->showSuccess(CaptureMode::normal, outcome.value->id, std::nullopt);
-        diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1").arg(graphemeCount(outcome.value->text)));
-    });
-}
-
-void CaptureHandlers::importFailed(const std::exception_ptr &error)
-{
-    if (!error) {
-        diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: the import ended without a result"));
-        return;
-    }
-    diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1").arg(describeError(error)));
-    try {
-        std::rethrow_exception(error);
-    } catch (const LocalizedError &localized) {
-        m_services.notificationService()->showError(localized, std::nullopt);
-    } catch (...) {
-        // Only the services' own errors have a text for the user.
-    }
+    // Not a screen capture: the status menu stays as it is, so no finishWorkflow. Whatever
+    // the user is told about a failure, the coordinator has told already.
+    whenFinished(m_services.captureCoordinator()->performImportCapture(image), &m_tasks,
+                 [](const QFuture<CaptureWorkflowResult> &finished) {
+                     const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
+                     if (outcome.value)
+                         diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1")
+                                           .arg(graphemeCount(outcome.value->text)));
+                     else
+                         diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1")
+                                                  .arg(outcome.error ? describeError(outcome.error)
+                                                                     : QStringLiteral("the import ended without a result")));
+                 });
 }
 
 bool CaptureHandlers::validRequestor(const std::optional<QString> &sendType,

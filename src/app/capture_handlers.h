@@ -27,8 +27,8 @@ public:
     void handleRepeatZarrow();
     void handleCodeModeCapture();
     void handleScanCode();
-    // Recognises the image, copies its text, records it and shows the success toast; a
-    // failure shows the error toast.
+    // Hands the image to the coordinator's import workflow (recognise, copy, record, toast),
+    // refused like any capture while another runs.
     void handleImportedImage(const QImage &image);
     // Whether another program's offer is taken: only an image asked for without anything
     // sent (`sendType` absent, `returnType` an image type).
@@ -38,7 +38,6 @@ public:
     bool readSelection(const QMimeData &pasteboard);
 
 private:
-    void importFailed(const std::exception_ptr &error);
     // Prints how a workflow ended and, after a success, refreshes the status menu.
     void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
                         std::function<void(const CaptureWorkflowResult &)> reportSuccess,

@@ -138,6 +138,7 @@ struct CaptureCoordinator::Run {
     const CaptureMode mode;
     QElapsedTimer clock; // from the workflow call
     bool verbose = false;
+    bool imported = false; // an image from outside the screen: no region, display or source
 
     QImage image;
     QRectF rect;
@@ -239,7 +240,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performRepeatCapture()
             })
             .unwrap()
             .then(this, [this, run] { return finish(run); });
-    return settle(run, chain, &CaptureCoordinator::repeatFailure);
+    return settle(run, chain, &CaptureCoordinator::shownFailure);
 }
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
@@ -287,6 +288,27 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
             .unwrap()
             .then(this, [this, run] { return finish(run); });
     return settle(run, chain, &CaptureCoordinator::scanCodeFailure);
+}
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::performImportCapture(const QImage &image)
+{
+    RunPtr run = beginCapture(CaptureMode::normal);
+    if (!run)
+        return refusedRequest();
+    run->imported = true;
+    run->image = image;
+    run->rect = QRectF(0, 0, 0, 0);
+
+    QFuture<CaptureWorkflowResult> chain =
+        recognize(run)
+            .then(this, [this, run](const QString &text) {
+                run->text = text;
+                m_clipboardService.copyText(text);
+                return recordAndStore(run);
+            })
+            .unwrap()
+            .then(this, [this, run] { return finish(run); });
+    return settle(run, chain, &CaptureCoordinator::shownFailure);
 }
 
 // --- Shared steps ---------------------------------------------------------------------
@@ -390,8 +412,10 @@ QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
     entry.timestamp = run->timestamp.value_or(QDateTime::currentDateTimeUtc());
     entry.text = run->text;
     entry.sourceRect = run->rect;
-    entry.displayID = run->displayID;
-    entry.sourceAppBundleID = m_frontmostApplication.bundleIdentifier();
+    if (!run->imported) {
+        entry.displayID = run->displayID;
+        entry.sourceAppBundleID = m_frontmostApplication.bundleIdentifier();
+    }
     entry.thumbnailData = thumbnail;
     entry.captureMode = run->mode;
     run->entry = entry;
@@ -409,11 +433,11 @@ QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
 CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
 {
     run->log(QStringLiteral("🔷 [Step 9] Showing the success toast"));
-    m_notificationService.showSuccess(run->mode, run->entry.id, run->displayID);
+    m_notificationService.showSuccess(run->mode, run->entry.id, run->entry.displayID);
     run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
 
     run->log(QStringLiteral("🔷 [Step 10] Checking whether to pin the capture"));
-    if (m_settingsStore.settings().showPinWidgetAfterCapture) {
+    if (m_settingsStore.settings().showPinWidgetAfterCapture && !run->imported) {
         m_pinWidgetManager.pinCapture(run->entry, run->image, std::nullopt);
         run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
     } else {
@@ -487,9 +511,9 @@ std::exception_ptr CaptureCoordinator::quickFailure(const Run &run, std::excepti
     return std::make_exception_ptr(CaptureCoordinatorError::workflowFailed(descriptionOf(error)));
 }
 
-std::exception_ptr CaptureCoordinator::repeatFailure(const Run &, std::exception_ptr error)
+std::exception_ptr CaptureCoordinator::shownFailure(const Run &, std::exception_ptr error)
 {
-    // A changed display layout has already been turned into the coordinator's own error.
+    // A repeat's changed display layout has already been turned into the coordinator's own error.
     showError(error);
     return error;
 }

@@ -65,6 +65,10 @@ public:
     virtual QFuture<CaptureWorkflowResult> performCodeModeCapture();
     // The best barcode of a selected region; its payload is the text. Failures unchanged.
     virtual QFuture<CaptureWorkflowResult> performScanCodeCapture();
+    // An image brought in from outside the screen: recognition, plain-text copy, record
+    // (with no region, display or source application) and toast; never pinned. Failures
+    // unchanged.
+    virtual QFuture<CaptureWorkflowResult> performImportCapture(const QImage &image);
 
 signals:
     void isCaptureInProgressChanged(bool isCaptureInProgress);
@@ -101,7 +105,8 @@ private:
                                           FailureRule rule);
 
     std::exception_ptr quickFailure(const Run &run, std::exception_ptr error);
-    std::exception_ptr repeatFailure(const Run &run, std::exception_ptr error);
+    // Shows every failure and passes it on unchanged (the repeat and the import).
+    std::exception_ptr shownFailure(const Run &run, std::exception_ptr error);
     std::exception_ptr codeModeFailure(const Run &run, std::exception_ptr error);
     std::exception_ptr scanCodeFailure(const Run &run, std::exception_ptr error);
 

@@ -969,6 +969,8 @@ TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
     EXPECT_TRUE(delegate.captures().readSelection(offered));
     ASSERT_EQ(factory.ocr->images.size(), 1);
     EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
+    // One import at a time, like any capture: the next waits for this one to end.
+    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 1; }));
 
     QMimeData whole;
     whole.setImageData(sampleImage(120, 40));

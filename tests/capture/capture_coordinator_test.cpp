@@ -673,6 +673,27 @@ TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceWithoutToast)
     EXPECT_EQ(flag.size(), 2); // claimed once, released once
 }
 
+TEST_F(CaptureCoordinatorTest, AnImportWhileACaptureRunsIsRefusedLikeAnySecondCapture)
+{
+    Held<CaptureResult> selection;
+    screen.overlay = selection.answer();
+    const QFuture<CaptureWorkflowResult> first = coordinator.performQuickZarrowCapture();
+    ASSERT_TRUE(test::waitUntil([&] { return selection.promise != nullptr; }));
+
+    const QFuture<CaptureWorkflowResult> import = coordinator.performImportCapture(screen.selection.image);
+    ASSERT_TRUE(import.isFinished());
+    const auto error = failureAs<CaptureCoordinatorError>(import);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::captureInProgress);
+    EXPECT_EQ(log, CallLog{"showCaptureOverlay"});
+    EXPECT_TRUE(notifications.errors.isEmpty());
+
+    selection.promise->addResult(screen.selection);
+    selection.promise->finish();
+    ASSERT_TRUE(test::waitFor(first));
+    EXPECT_FALSE(coordinator.isCaptureInProgress());
+}
+
 class FlagClearedTest : public CaptureCoordinatorTest,
                         public ::testing::WithParamInterface<std::tuple<Workflow, int>> {
 };
