@@ -230,16 +230,9 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performRepeatCapture()
             .unwrap()
             .then(this, [this, run](const QImage &image) {
                 run->image = image;
-                return recognize(run);
+                return copyAndRecord(run, recognize(run));
             })
-            .unwrap()
-            .then(this, [this, run](const QString &text) {
-                run->text = text;
-                m_clipboardService.copyText(text);
-                return recordAndStore(run);
-            })
-            .unwrap()
-            .then(this, [this, run] { return finish(run); });
+            .unwrap();
     return settle(run, chain, &CaptureCoordinator::shownFailure);
 }
 
@@ -299,19 +292,22 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performImportCapture(const QI
     run->image = image;
     run->rect = QRectF(0, 0, 0, 0);
 
-    QFuture<CaptureWorkflowResult> chain =
-        recognize(run)
-            .then(this, [this, run](const QString &text) {
-                run->text = text;
-                m_clipboardService.copyText(text);
-                return recordAndStore(run);
-            })
-            .unwrap()
-            .then(this, [this, run] { return finish(run); });
-    return settle(run, chain, &CaptureCoordinator::shownFailure);
+    return settle(run, copyAndRecord(run, recognize(run)), &CaptureCoordinator::shownFailure);
 }
 
 // --- Shared steps ---------------------------------------------------------------------
+
+QFuture<CaptureWorkflowResult> CaptureCoordinator::copyAndRecord(const RunPtr &run, QFuture<QString> recognised)
+{
+    return recognised
+        .then(this, [this, run](const QString &text) {
+            run->text = text;
+            m_clipboardService.copyText(text);
+            return recordAndStore(run);
+        })
+        .unwrap()
+        .then(this, [this, run] { return finish(run); });
+}
 
 CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode)
 {

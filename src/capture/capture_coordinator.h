@@ -97,6 +97,8 @@ private:
     QFuture<QString> recognize(const RunPtr &run);
     // Thumbnail, source application and record; then the record is stored.
     QFuture<void> recordAndStore(const RunPtr &run);
+    // The recognised text copied as plain text, recorded and stored; then `finish`.
+    QFuture<CaptureWorkflowResult> copyAndRecord(const RunPtr &run, QFuture<QString> recognised);
     // Success toast, optional pin, duration; ends the capture.
     CaptureWorkflowResult finish(const RunPtr &run);
     // The workflow's future: the chain's result, or its failure as `rule` decides; the
