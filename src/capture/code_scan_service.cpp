@@ -177,38 +177,56 @@ bool readLinear(const QImage &grey, double scale, QList<Found> &found)
     return anyNew;
 }
 
-// 2D codes. The Aztec and Data Matrix detectors search outwards from the image's centre,
-// so a symbol off to one side (beside text, on a label) is missed; when the whole region
-// shows none, windows of two thirds its size across it are read as well.
-void readMatrix(const QImage &grey, double scale, QList<Found> &found)
+// The 2D codes of `window` of `grey` that are not yet found; whether there were any.
+bool readMatrixIn(const QImage &grey, const QRect &window, double scale, QList<Found> &found)
 {
     const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
-    const auto readIn = [&](const QRect &window) {
-        bool any = false;
-        for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey.copy(window)), hints)) {
-            std::optional<Found> f = foundOf(result, window.topLeft(), scale);
-            if (f && !alreadyFound(found, *f)) {
-                found.append(*f);
-                any = true;
-            }
+    bool any = false;
+    for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey.copy(window)), hints)) {
+        std::optional<Found> f = foundOf(result, window.topLeft(), scale);
+        if (f && !alreadyFound(found, *f)) {
+            found.append(*f);
+            any = true;
         }
-        return any;
-    };
-    if (readIn(grey.rect()))
-        return;
-    const int w = grey.width() * 2 / 3, h = grey.height() * 2 / 3;
-    for (int y = 0; y + h <= grey.height(); y += std::max(1, h / 4)) {
-        for (int x = 0; x + w <= grey.width(); x += std::max(1, w / 4))
-            readIn(QRect(x, y, w, h));
     }
+    return any;
 }
 
-// Every code of `grey`, scaled by `scale` from the captured image.
+// The 2D codes in windows of `size` across `grey`, a quarter of their side apart, the last
+// ones flush with the edges.
+bool readMatrixAcross(const QImage &grey, QSize size, double scale, QList<Found> &found)
+{
+    const auto starts = [](int length, int window) {
+        QList<int> positions;
+        for (int p = 0; p + window < length; p += std::max(1, window / 4))
+            positions.append(p);
+        positions.append(length - window);
+        return positions;
+    };
+    bool any = false;
+    for (int y : starts(grey.height(), size.height())) {
+        for (int x : starts(grey.width(), size.width()))
+            any = readMatrixIn(grey, QRect(QPoint(x, y), size), scale, found) || any;
+    }
+    return any;
+}
+
+// Every code of `grey`, scaled by `scale` from the captured image. The Aztec and Data
+// Matrix detectors search outwards from the image's centre, so a symbol off to one side
+// (beside text, on a label) is missed; when the whole region shows none, windows of two
+// thirds its size across it are read as well, and when no code at all turns up, squares
+// of half its shorter side, which centre on a small symbol beside a long text. Those read
+// the region several times over, so a region with a code does not pay for them.
 QList<Found> readAll(const QImage &grey, double scale)
 {
     QList<Found> found;
-    readMatrix(grey, scale, found);
+    if (!readMatrixIn(grey, grey.rect(), scale, found))
+        readMatrixAcross(grey, grey.size() * 2 / 3, scale, found);
     readLinear(grey, scale, found);
+    if (found.isEmpty()) {
+        const int side = std::max(1, std::min(grey.width(), grey.height()) / 2);
+        readMatrixAcross(grey, QSize(side, side), scale, found);
+    }
     return found;
 }
 

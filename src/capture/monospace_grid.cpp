@@ -98,6 +98,54 @@ std::optional<Grid> gridOf(const QList<const RecognizedLine *> &block)
     return grid;
 }
 
+double median(std::vector<int> values)
+{
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// The engine sometimes gives a line a piece of the next one (the top of a ";" below it
+// read as ":"), its line box stretching down into that line. A character whose box stays
+// clear of the band of the line's own characters, widened by half their height either
+// side (so that "_" and "^" stay), is left out, and the line's box shrinks to the
+// characters kept, so that the cells of the next line's characters do not count as its own.
+RecognizedLine withoutNeighbours(const RecognizedLine &line)
+{
+    std::vector<int> tops, bottoms;
+    for (const RecognizedWord &word : line.words) {
+        for (const QRect &box : word.symbolBoxes) {
+            tops.push_back(box.top());
+            bottoms.push_back(box.bottom());
+        }
+    }
+    if (tops.empty())
+        return line;
+    const double top = median(tops);
+    const double bottom = median(bottoms);
+    const double reach = (bottom - top) / 2;
+    RecognizedLine kept = line;
+    kept.words.clear();
+    int keptTop = INT_MAX, keptBottom = INT_MIN;
+    for (const RecognizedWord &word : line.words) {
+        RecognizedWord keptWord = word;
+        keptWord.symbolBoxes.clear();
+        keptWord.symbols.clear();
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const QRect &box = word.symbolBoxes[i];
+            if (box.bottom() < top - reach || box.top() > bottom + reach)
+                continue;
+            keptWord.symbolBoxes.append(box);
+            keptWord.symbols.append(word.symbols[i]);
+            keptTop = std::min(keptTop, box.top());
+            keptBottom = std::max(keptBottom, box.bottom());
+        }
+        if (!keptWord.symbols.isEmpty())
+            kept.words.append(keptWord);
+    }
+    kept.box = QRect(QPoint(line.box.left(), keptTop), QPoint(line.box.right(), keptBottom));
+    return kept;
+}
+
 // The line's characters at the columns their boxes fall in.
 QString lineFromBoxes(const RecognizedLine &line, const Grid &grid, int firstColumn)
 {
@@ -204,10 +252,13 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
 {
     QStringList output;
     for (qsizetype start = 0; start < lines.size();) {
-        QList<const RecognizedLine *> block;
+        QList<RecognizedLine> kept;
         qsizetype end = start;
         for (; end < lines.size() && lines[end].block == lines[start].block; ++end)
-            block.append(&lines[end]);
+            kept.append(withoutNeighbours(lines[end]));
+        QList<const RecognizedLine *> block;
+        for (const RecognizedLine &line : std::as_const(kept))
+            block.append(&line);
         const std::optional<Grid> grid = gridOf(block);
         if (!grid)
             return std::nullopt;

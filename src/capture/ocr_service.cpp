@@ -12,18 +12,24 @@
 #include "core/diagnostics.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <algorithm>
+#include <chrono>
 #include <vector>
 
 namespace quorvane {
 
 namespace {
 
-// Each cached engine holds its models in memory (about 15 MB). Loading one takes longer
-// than reading a capture with it, and automatic detection compares the languages of a
-// script, up to 17 for Latin, so the cache holds them all with room for code mode.
-constexpr size_t kMaxCachedEngines = 20;
+// Engines kept warm (about 15 MB each): besides the locale's, those of the last few
+// languages the user got a reading in, with and without the dictionary for code mode.
+constexpr size_t kChosenEngines = 4;
+// Between captures in quick succession the candidates of the language search stay too, so
+// that the next capture in another language need not load them again; a session that
+// goes idle for a while drops them.
+constexpr size_t kMostEngines = 20;
+constexpr auto kIdleRelease = std::chrono::seconds(30);
 
 QString joinLines(const QList<RecognizedLine> &lines)
 {
@@ -86,16 +92,31 @@ bool isBlank(const QString &text)
 OCRService::OCRService(QString dataPath, QLocale locale)
     : m_dataPath(std::move(dataPath))
     , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
+    , m_engines(
+          [this](const QStringList &dataNames, bool useCorrection) {
+              auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection);
+              diag(lcRecognition(), QStringLiteral("✅ [OCRService] loaded %1, correction %2")
+                                        .arg(dataNames.join(QLatin1Char('+')))
+                                        .arg(useCorrection));
+              return engine;
+          },
+          kChosenEngines, kMostEngines)
     , m_scriptDetector(std::make_unique<ScriptDetector>(m_dataPath))
     , m_automaticLanguage(
           std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
 {
     m_executor.setMaxThreadCount(1);
     m_executor.setObjectName(QStringLiteral("OCRService"));
+    m_idle.setSingleShot(true);
+    m_idle.setInterval(kIdleRelease);
+    QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
+        runAsync(m_executor, [this] { m_engines.releaseUnchosen(); });
+    });
     // Warm-up: the first capture should not wait for the models to load.
     runAsync(m_executor, [this] {
         try {
-            engineFor(dataNamesFor(std::nullopt), true);
+            m_engines.pin(dataNamesFor(std::nullopt), true);
+            m_engines.engine(dataNamesFor(std::nullopt), true);
         } catch (const OCRError &error) {
             diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
         }
@@ -124,6 +145,12 @@ QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optio
                                            CaptureMode mode, const TextProcessingSettings &options)
 {
     return runAsync(m_executor, [this, image, languages, mode, options] {
+        // Whatever the outcome, the engines of the search are trimmed, and the idle time
+        // counts from the end of the last recognition.
+        const auto endSearch = qScopeGuard([this] {
+            m_engines.endSearch();
+            QMetaObject::invokeMethod(&m_idle, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+        });
         return recognize(image, languages, mode, options);
     });
 }
@@ -168,13 +195,17 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     QList<RecognizedLine> lines;
     if (dataNames.isEmpty()) {
         const auto engine = [&](const QStringList &names) -> TesseractEngine & {
-            return engineFor(names, useCorrection);
+            return m_engines.engine(names, useCorrection);
         };
         // Program text is written in the letters of one language; only its script is chosen.
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
-        lines = m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine).lines;
+        AutomaticLanguage::Reading reading =
+            m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine);
+        m_engines.choose(reading.dataNames, useCorrection);
+        lines = std::move(reading.lines);
     } else {
-        lines = engineFor(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
+        lines = m_engines.engine(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
+        m_engines.choose(dataNames, useCorrection);
     }
 
     qsizetype words = 0;
@@ -231,23 +262,6 @@ QStringList OCRService::installedDataNames() const
             names.append(name);
     }
     return names;
-}
-
-TesseractEngine &OCRService::engineFor(const QStringList &dataNames, bool useCorrection)
-{
-    const QString key = dataNames.join(QLatin1Char('+')) + (useCorrection ? QStringLiteral("|dict") : QString());
-    for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
-        if (it->key == key) {
-            m_engines.splice(m_engines.begin(), m_engines, it);
-            return *m_engines.front().engine;
-        }
-    }
-    auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection);
-    diag(lcRecognition(), QStringLiteral("✅ [OCRService] loaded %1").arg(key));
-    m_engines.push_front({key, std::move(engine)});
-    if (m_engines.size() > kMaxCachedEngines)
-        m_engines.pop_back();
-    return *m_engines.front().engine;
 }
 
 } // namespace quorvane

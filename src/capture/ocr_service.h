@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/engine_cache.h"
 #include "capture/ocr_language.h"
 #include "core/capture_mode.h"
 #include "core/text_processing_settings.h"
@@ -10,8 +11,8 @@
 #include <QString>
 #include <QStringList>
 #include <QThreadPool>
+#include <QTimer>
 
-#include <list>
 #include <memory>
 #include <optional>
 
@@ -23,7 +24,8 @@ class TesseractEngine;
 
 // Turns one captured image into text on the device with Tesseract: plain lines in reading
 // order, or in code mode the indentation-preserving layout, then the text clean-up pass.
-// Recognitions run one at a time on the service's own thread, with warm engines kept there.
+// Recognitions run one at a time on the service's own thread, with warm engines kept there;
+// those of languages the user did not get a reading in are released when it goes idle.
 class OCRService {
 public:
     // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
@@ -51,19 +53,14 @@ private:
                        bool preserveIndentation);
     QStringList dataNamesFor(const std::optional<QStringList> &languages) const;
     QStringList installedDataNames() const;
-    TesseractEngine &engineFor(const QStringList &dataNames, bool useCorrection);
-
-    struct CachedEngine {
-        QString key;
-        std::unique_ptr<TesseractEngine> engine;
-    };
 
     const QString m_dataPath;
     const QStringList m_automaticLanguageIds;
-    std::list<CachedEngine> m_engines;  // most recently used first; executor thread only
+    EngineCache<TesseractEngine> m_engines;  // executor thread only
     std::unique_ptr<ScriptDetector> m_scriptDetector;      // executor thread only
     std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only
     QThreadPool m_executor;
+    QTimer m_idle;  // on the thread that made the service
 };
 
 } // namespace quorvane

@@ -234,3 +234,15 @@ TEST_F(CodeScanServiceTest, TextIsNoCode)
     image.invertPixels();
     EXPECT_TRUE(service->detectCodes(image).result().isEmpty());
 }
+
+TEST_F(CodeScanServiceTest, ReadsASmallAztecCodeBesideText)
+{
+    // Two pixels per module, at the top right of a label whose text fills the left.
+    const QImage aztec = makeCode(BarcodeFormat::Aztec, "AZTEC-2024-ok", 1, 1, 2);
+    QImage label = compose({400, 120}, {{{320, 0}, aztec.scaled(aztec.size() * 2)}});
+    QPainter painter(&label);
+    painter.setFont(test::dejaVuFont("DejaVuSans.ttf", 13));
+    painter.drawText(QRect(12, 8, 280, 100), 0, "Order 10482\nShips in 2 days\nScan to track");
+    painter.end();
+    EXPECT_EQ(service->detectBestCode(label).result().payload, "AZTEC-2024-ok");
+}

@@ -1,0 +1,62 @@
+#include "capture/engine_cache.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace quorvane;
+
+namespace {
+
+struct FakeEngine {
+    QString names;
+};
+
+// Counts the loads of each language set, so a released engine shows as a second load.
+struct Loads {
+    std::map<QString, int> count;
+    EngineCache<FakeEngine>::Load loader()
+    {
+        return [this](const QStringList &names, bool) {
+            ++count[names.join('+')];
+            return std::make_unique<FakeEngine>(FakeEngine{names.join('+')});
+        };
+    }
+};
+
+TEST(EngineCache, KeepsPinnedAndChosenEnginesAndReleasesTheCandidatesBeyondTheBound)
+{
+    Loads loads;
+    EngineCache<FakeEngine> cache(loads.loader(), 2, 4);
+    cache.pin({"eng"}, true);
+    cache.engine({"eng"}, true);
+    // A search loads more candidates than the bound and keeps them all until it ends.
+    const QStringList candidates{"deu", "fra", "spa", "pol", "ces", "tur"};
+    for (const QString &name : candidates)
+        cache.engine({name}, true);
+    EXPECT_EQ(cache.size(), 7u);
+    EXPECT_EQ(&cache.engine({"deu"}, true), &cache.engine({"deu"}, true));
+    cache.choose({"pol"}, true);
+    cache.endSearch();
+    EXPECT_EQ(cache.size(), 4u);
+
+    cache.releaseUnchosen();
+    EXPECT_EQ(cache.size(), 2u);
+    for (const char *name : {"eng", "pol"})
+        cache.engine({name}, true);
+    EXPECT_EQ(loads.count["eng"], 1);
+    EXPECT_EQ(loads.count["pol"], 1);
+    cache.engine({"tur"}, true);
+    EXPECT_EQ(loads.count["tur"], 2);
+
+    // Only the last chosen ones stay; the dictionary switch makes another engine.
+    cache.choose({"tur"}, true);
+    cache.choose({"eng"}, false);
+    cache.engine({"eng"}, false);
+    cache.releaseUnchosen();
+    EXPECT_EQ(cache.size(), 3u);
+    cache.engine({"pol"}, true);
+    EXPECT_EQ(loads.count["pol"], 2);
+}
+
+} // namespace

@@ -1,0 +1,54 @@
+#include "capture/monospace_grid.h"
+
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace quorvane;
+
+namespace {
+
+constexpr int kPitch = 10;
+
+// One character's box in column `column` between the rows `top` and `bottom`, and its ink.
+QRect cell(int column, int top, int bottom)
+{
+    return QRect(QPoint(column * kPitch + 2, top), QPoint(column * kPitch + 7, bottom));
+}
+
+RecognizedWord word(const QString &text, int column, int top, int bottom)
+{
+    RecognizedWord word;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        word.symbolBoxes.append(cell(column + int(i), top, bottom));
+        word.symbols.append(text.mid(i, 1));
+    }
+    word.box = word.symbolBoxes.first().united(word.symbolBoxes.last());
+    word.text = text;
+    return word;
+}
+
+TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
+{
+    // Two lines of a terminal; the engine gives the first the top of the second line's
+    // ";" (a ":"), its box reaching down into that line.
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column = 0; column < 4; ++column)
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+    for (int column = 0; column < 6; ++column)
+        painter.fillRect(cell(column, 32, 46), Qt::black);
+    painter.end();
+
+    RecognizedLine first;
+    first.words = {word("abcd", 0, 10, 24), word(":", 5, 33, 36)};
+    first.box = first.words.first().box.united(first.words.last().box);
+    RecognizedLine second;
+    second.words = {word("efghi;", 0, 32, 46)};
+    second.box = second.words.first().box;
+
+    EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abcd\nefghi;");
+}
+
+} // namespace
