@@ -1,15 +1,15 @@
 // Recognises every PNG of a folder the way a capture does and writes what it read.
 //
-// Usage: recognize [--mode normal|code] [--codes] [--languages SPEC]... [--locale NAME]
+// Usage: recognize [--mode normal|code] [--codes] [--languages CHOICE]... [--locale NAME]
 //                  [--warm] IMAGE_DIR OUTPUT_DIR
 //
 // Text: each image goes through OCRService::recognizeText with the default settings'
 // clean-up options, and NAME.txt receives the text (empty when none was found). The
-// languages are the default settings' unless SPEC says: "auto" detects them, "told" takes
+// languages are the default settings' unless CHOICE says: "auto" detects them, "told" takes
 // the ids in the image's NAME.lang, "cli" runs the tesseract command line told NAME.lang's
 // language, anything else is a comma-separated list of ids. Several --languages compare
 // the choices: each image is read by each of them in turn (so a machine busy with other
-// work slows all of them alike), and each writes to OUTPUT_DIR/SPEC. The locale for
+// work slows all of them alike), and each writes to OUTPUT_DIR/CHOICE. The locale for
 // automatic detection is en_US unless --locale says. --warm reads every image once before
 // the timed round, so the times are those of a session whose engines are loaded. With --codes each image goes through
 // CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a line.
@@ -74,7 +74,7 @@ int main(int argc, char **argv)
     CaptureMode mode = CaptureMode::normal;
     bool codes = false;
     bool warm = false;
-    QStringList specs;
+    QStringList choices;
     QString locale = QStringLiteral("en_US");
     QStringList paths;
     const QStringList args = app.arguments().mid(1);
@@ -92,7 +92,7 @@ int main(int argc, char **argv)
             else
                 return usage();
         } else if (args[i] == "--languages" && i + 1 < args.size()) {
-            specs.append(args[++i]);
+            choices.append(args[++i]);
         } else if (args[i] == "--locale" && i + 1 < args.size()) {
             locale = args[++i];
         } else if (args[i].startsWith("--")) {
@@ -105,11 +105,11 @@ int main(int argc, char **argv)
         return usage();
     const QDir input(paths[0]);
     const QDir output(paths[1]);
-    const bool single = specs.size() <= 1;
-    if (specs.isEmpty())
-        specs.append(QString());
-    for (const QString &spec : specs)
-        QDir().mkpath(single ? output.path() : output.filePath(spec));
+    const bool single = choices.size() <= 1;
+    if (choices.isEmpty())
+        choices.append(QString());
+    for (const QString &choice : choices)
+        QDir().mkpath(single ? output.path() : output.filePath(choice));
 
     const UserSettings &settings = UserSettings::defaults();
     OCRService ocr(OCRService::defaultDataPath(), QLocale(locale));
@@ -126,14 +126,14 @@ int main(int argc, char **argv)
         const QImage image(input.filePath(name));
         const QString base = QFileInfo(name).completeBaseName();
         const QStringList told = bench::readText(input.filePath(base + ".lang")).trimmed().split(',', Qt::SkipEmptyParts);
-        for (const QString &spec : specs) {
+        for (const QString &choice : choices) {
             std::optional<QStringList> languages;
-            if (spec.isEmpty())
+            if (choice.isEmpty())
                 languages = settings.autoDetectLanguage ? std::nullopt : std::optional(settings.preferredLanguages);
-            else if (spec == "told" || spec == "cli")
+            else if (choice == "told" || choice == "cli")
                 languages = told;
-            else if (spec != "auto")
-                languages = spec.split(',');
+            else if (choice != "auto")
+                languages = choice.split(',');
             QString text;
             QString note;
             QElapsedTimer timer;
@@ -144,7 +144,7 @@ int main(int argc, char **argv)
                     for (const DetectedCode &code : scanner.detectCodes(image).result())
                         payloads.append(code.payload);
                     text = payloads.join('\n');
-                } else if (spec == "cli") {
+                } else if (choice == "cli") {
                     text = readWithCli(input.filePath(name), told);
                 } else {
                     text = ocr.recognizeText(image, languages, mode, settings.textProcessing).result();
@@ -155,18 +155,18 @@ int main(int argc, char **argv)
             const double ms = double(timer.nsecsElapsed()) / 1e6;
             if (!timed)
                 continue;
-            times[spec].push_back(ms);
-            bench::writeText((single ? output : QDir(output.filePath(spec))).filePath(base + ".txt"), text);
-            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s\n", qPrintable(name), qPrintable(spec), ms, qPrintable(note));
+            times[choice].push_back(ms);
+            bench::writeText((single ? output : QDir(output.filePath(choice))).filePath(base + ".txt"), text);
+            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s\n", qPrintable(name), qPrintable(choice), ms, qPrintable(note));
         }
     }
     if (names.isEmpty()) {
         std::fprintf(stderr, "no PNG images in %s\n", qPrintable(input.path()));
         return 1;
     }
-    for (const QString &spec : specs) {
-        std::printf("%s%zu images, median %.1f ms per image\n", spec.isEmpty() ? "" : qPrintable(spec + ": "),
-                    times[spec].size(), median(times[spec]));
+    for (const QString &choice : choices) {
+        std::printf("%s%zu images, median %.1f ms per image\n", choice.isEmpty() ? "" : qPrintable(choice + ": "),
+                    times[choice].size(), median(times[choice]));
     }
     return 0;
 }
