@@ -68,8 +68,9 @@ protected:
         QFuture<CaptureResult> future = service.showCaptureOverlay();
         EXPECT_TRUE(waitUntil([&] { return shown || future.isFinished(); }, 10000));
         QObject::disconnect(c);
-        if (shown)
+        if (shown) {
             EXPECT_TRUE(xDrag(from, to));
+        }
         EXPECT_TRUE(waitFor(future, 10000));
         return future;
     }

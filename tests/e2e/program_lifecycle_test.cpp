@@ -101,7 +101,7 @@ QList<ShownWindow> shownWindows()
         return shown;
     const xcb_atom_t utf8Name = [c] {
         xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, 12, "_NET_WM_NAME"), nullptr);
-        const xcb_atom_t atom = reply ? reply->atom : XCB_ATOM_WM_NAME;
+        const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t(XCB_ATOM_WM_NAME);
         std::free(reply);
         return atom;
     }();

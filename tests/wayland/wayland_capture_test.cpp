@@ -278,10 +278,10 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
                                                        << program.output.constData();
 
-    for (const QByteArray &step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"}) {
+    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"}) {
         const int answers = int(pointer.output.count("ok"));
         pointer.send(step);
-        ASSERT_TRUE(waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000)) << step.constData();
+        ASSERT_TRUE(waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000)) << step;
     }
 
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboard()).contains("QUORVANEREADS2468"); }, 30000))
