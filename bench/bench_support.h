@@ -3,9 +3,13 @@
 // Helpers the benchmark programs share: reading and writing the corpus files, and the
 // offscreen platform for programs that only draw.
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 #include <QtGlobal>
+
+#include <cstdio>
+#include <optional>
 
 namespace bench {
 
@@ -15,6 +19,19 @@ inline void useOffscreenPlatformUnlessSet()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The output folder a corpus generator was given as its first argument, created; none,
+// after printing `usage`, when it was not given.
+inline std::optional<QString> outputFolder(int argc, char **argv, const char *usage)
+{
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s\n", usage);
+        return std::nullopt;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    return folder;
 }
 
 inline void writeText(const QString &path, const QString &text)

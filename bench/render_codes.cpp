@@ -104,12 +104,10 @@ int main(int argc, char **argv)
 {
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: render_codes OUTPUT_DIR\n");
+    const std::optional<QString> folder = bench::outputFolder(argc, argv, "render_codes OUTPUT_DIR");
+    if (!folder)
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
-    QDir().mkpath(out);
+    const QString out = *folder;
     int written = 0;
     for (const Symbology &symbology : kSymbologies) {
         const QString payload = QLatin1String(symbology.payload);

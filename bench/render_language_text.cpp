@@ -87,13 +87,11 @@ int main(int argc, char **argv)
 {
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: render_language_text OUTPUT_DIR [SAMPLES_PER_THEME]\n");
+    const std::optional<QString> folder = bench::outputFolder(argc, argv, "render_language_text OUTPUT_DIR [SAMPLES_PER_THEME]");
+    if (!folder)
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = *folder;
     const int perTheme = argc > 2 ? std::max(1, std::atoi(argv[2])) : 2;
-    QDir().mkpath(out);
     int written = 0;
     for (const Language &language : kLanguages) {
         const QString all = language.sentences.join(' ');

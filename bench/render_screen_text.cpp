@@ -131,11 +131,10 @@ int main(int argc, char **argv)
 {
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: render_screen_text OUTPUT_DIR [COUNT]\n");
+    const std::optional<QString> folder = bench::outputFolder(argc, argv, "render_screen_text OUTPUT_DIR [COUNT]");
+    if (!folder)
         return 2;
-    }
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = *folder;
     const int count = argc > 2 ? std::atoi(argv[2]) : 40;
     QDir().mkpath(out + "/text");
     QDir().mkpath(out + "/code");
