@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/feedback_contact_button.h"
@@ -22,12 +21,6 @@
 namespace quorvane {
 
 namespace {
-
-// The view's texts are their own localisation keys.
-QString localized(const char *text)
-{
-    return L10n::text(QString::fromUtf8(text), QString::fromUtf8(text));
-}
 
 // Percent-encodes one header value of a mail link. Characters that would end or split the
 // value ("&", "=", "#", "+", "%") are always encoded, so any text arrives whole.
@@ -85,8 +78,12 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     envelope->setFixedSize(48, 48);
     envelope->setPixmap(symbolPixmap(Symbol::envelopeCircle, 48, accentColour(palette()), devicePixelRatioF()));
     header->addWidget(envelope, 0, Qt::AlignHCenter);
-    header->addWidget(styledLabel(localized("Send Feedback"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
-    header->addWidget(styledLabel(localized("We'd love to hear from you!"), 15, QFont::Normal, TextTone::secondary), 0,
+    //: Heading of the Feedback window
+    //% "Send Feedback"
+    header->addWidget(styledLabel(qtTrId("feedback.title"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
+    //: Subtitle of the Feedback window
+    //% "We'd love to hear from you!"
+    header->addWidget(styledLabel(qtTrId("feedback.subtitle"), 15, QFont::Normal, TextTone::secondary), 0,
                       Qt::AlignHCenter);
     stack->addLayout(header);
     stack->addWidget(divider());
@@ -97,19 +94,25 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *mailSection = new QVBoxLayout;
     mailSection->setSpacing(8);
-    mailSection->addWidget(sectionLabel(localized("Email"),
+    //: Section label for the support e-mail address
+    //% "Email"
+    mailSection->addWidget(sectionLabel(qtTrId("feedback.email"),
                                         symbolPixmap(Symbol::envelope, 13, secondaryColour(palette()), devicePixelRatioF()),
                                         QString()));
     auto *mailRow = new QHBoxLayout;
     mailRow->setSpacing(8);
     m_emailButton = new FeedbackContactButton(emailAddress(), Symbol::externalLink);
     m_emailButton->setObjectName(QStringLiteral("emailButton"));
-    m_emailButton->setToolTip(localized("Click to open email client"));
+    //: Tooltip of the e-mail address button
+    //% "Click to open email client"
+    m_emailButton->setToolTip(qtTrId("feedback.email.open_tooltip"));
     connect(m_emailButton, &QAbstractButton::clicked, this, &FeedbackDialogView::sendEmail);
     mailRow->addWidget(m_emailButton);
     m_copyButton = new FeedbackContactButton(QString(), Symbol::copy);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    m_copyButton->setToolTip(localized("Copy email address"));
+    //: Tooltip of the copy button beside the e-mail address
+    //% "Copy email address"
+    m_copyButton->setToolTip(qtTrId("feedback.email.copy_tooltip"));
     m_copyButton->setAccessibleName(m_copyButton->toolTip());
     connect(m_copyButton, &QAbstractButton::clicked, this, &FeedbackDialogView::copyEmail);
     mailRow->addWidget(m_copyButton);
@@ -118,10 +121,14 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *profileSection = new QVBoxLayout;
     profileSection->setSpacing(8);
-    profileSection->addWidget(sectionLabel(localized("X / Twitter"), QPixmap(), QStringLiteral("#")));
+    //: Section label for the social profile (brand name, usually kept)
+    //% "X / Twitter"
+    profileSection->addWidget(sectionLabel(qtTrId("feedback.twitter"), QPixmap(), QStringLiteral("#")));
     m_twitterButton = new FeedbackContactButton(twitterHandle, Symbol::externalLink);
     m_twitterButton->setObjectName(QStringLiteral("twitterButton"));
-    m_twitterButton->setToolTip(localized("Click to open Twitter profile"));
+    //: Tooltip of the social profile button
+    //% "Click to open Twitter profile"
+    m_twitterButton->setToolTip(qtTrId("feedback.twitter.open_tooltip"));
     connect(m_twitterButton, &QAbstractButton::clicked, this, &FeedbackDialogView::openTwitter);
     profileSection->addWidget(m_twitterButton);
     sections->addLayout(profileSection);
@@ -131,7 +138,9 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(0, 4, 0, 0);
     footer->addStretch();
-    auto *close = new QPushButton(localized("Close"));
+    //: Button that closes the Feedback window
+    //% "Close"
+    auto *close = new QPushButton(qtTrId("feedback.close"));
     close->setObjectName(QStringLiteral("closeButton"));
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(close, &QPushButton::clicked, this, [this] {
