@@ -1725,5 +1725,92 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message id="menubar.tooltip">
+        <source>Quorvane
+Left-click: Menu
+Right-click: Quick Capture</source>
+        <extracomment>Tooltip of the tray icon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.required.title">
+        <source>Permissions Required</source>
+        <extracomment>Title of the alert shown when the user goes on without the permissions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.required.message">
+        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <extracomment>Alert shown when the user goes on without the permissions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.window.title">
+        <source>About Quorvane</source>
+        <extracomment>Title of the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.browser.title">
+        <source>Browser Cannot Handle Email</source>
+        <extracomment>Alert title when e-mail links open in a web browser</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.browser.message">
+        <source>Your system is configured to open email links with a web browser, which cannot handle them properly.
+
+Please either:
+• Use the Copy button (📋) to copy the email address
+• Configure an email application as your default email handler in your desktop&apos;s settings
+
+Email: %1</source>
+        <extracomment>Alert when e-mail links open in a web browser; %1 is the support address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.error">
+        <source>Error</source>
+        <extracomment>Title of an error alert in the Feedback window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.mail_link_failed">
+        <source>Failed to create email URL</source>
+        <extracomment>The e-mail link could not be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.title">
+        <source>Cannot Open Mail</source>
+        <extracomment>Alert title when no e-mail program opened</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.message">
+        <source>Please ensure you have a default email app configured in your desktop&apos;s settings.
+
+You can use the Copy button (📋) to copy: %1</source>
+        <extracomment>Alert when no e-mail program opened; %1 is the support address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.copied.title">
+        <source>Email Copied</source>
+        <extracomment>Alert title after the support address was copied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.copied.message">
+        <source>Email address copied to clipboard:
+
+%1</source>
+        <extracomment>Alert after the support address was copied; %1 is the address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.twitter_link_failed">
+        <source>Failed to open Twitter URL</source>
+        <extracomment>The social profile link could not be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.title">
+        <source>Cannot Open Twitter</source>
+        <extracomment>Alert title when the social profile did not open</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.message">
+        <source>Please visit: %1</source>
+        <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -175,7 +175,9 @@ void MenuBarController::setupStatusItem()
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
-    m_statusItem->setToolTip(QStringLiteral("Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"));
+    //: Tooltip of the tray icon
+    //% "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"
+    m_statusItem->setToolTip(qtTrId("menubar.tooltip"));
 }
 
 QIcon MenuBarController::iconForState(const QIcon &icon, MenuBarIconState state)

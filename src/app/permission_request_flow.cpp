@@ -189,13 +189,20 @@ void PermissionRequestFlow::showScreenRecordingPermissionAlert()
 
 void PermissionRequestFlow::showPermissionsRequiredAlert()
 {
-    // Fixed English, unlike the explanations before it.
     Alert alert;
     alert.style = Alert::Style::informational;
-    alert.messageText = QStringLiteral("Permissions Required");
-    alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
-                                           "You can grant these later in your desktop's privacy settings.");
-    alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open Privacy Settings")};
+    //: Title of the alert shown when the user goes on without the permissions
+    //% "Permissions Required"
+    alert.messageText = qtTrId("permission.required.title");
+    //: Alert shown when the user goes on without the permissions
+    //% "Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop's privacy settings."
+    alert.informativeText = qtTrId("permission.required.message");
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok"),
+                     //: Open Settings button
+                     //% "Open Privacy Settings"
+                     qtTrId("permission.open_settings")};
     alert.cancelButton = 0;
     if (m_alerts.runModal(alert) != 1)
         return;

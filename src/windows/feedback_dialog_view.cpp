@@ -185,12 +185,12 @@ void FeedbackDialogView::sendEmail()
 
     if (!handler.isEmpty() && isWebBrowser(handler)) {
         diag(lcWindows(), QStringLiteral("⚠️ Browser detected as mailto handler"));
-        showAlert(QStringLiteral("Browser Cannot Handle Email"),
-                  QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
-                                 "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
-                                 "email address\n• Configure an email application as your default email handler in "
-                                 "your desktop's settings\n\nEmail: ") +
-                      address);
+        //: Alert title when e-mail links open in a web browser
+        //% "Browser Cannot Handle Email"
+        showAlert(qtTrId("feedback.alert.browser.title"),
+                  //: Alert when e-mail links open in a web browser; %1 is the support address
+                  //% "Your system is configured to open email links with a web browser, which cannot handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the email address\n• Configure an email application as your default email handler in your desktop's settings\n\nEmail: %1"
+                  qtTrId("feedback.alert.browser.message").arg(address));
         return;
     }
 
@@ -200,7 +200,12 @@ void FeedbackDialogView::sendEmail()
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid()) {
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create mailto URL"));
-        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to create email URL"));
+        //: Title of an error alert in the Feedback window
+        //% "Error"
+        showAlert(qtTrId("feedback.alert.error"),
+                  //: The e-mail link could not be made
+                  //% "Failed to create email URL"
+                  qtTrId("feedback.alert.mail_link_failed"));
         return;
     }
 
@@ -212,11 +217,14 @@ void FeedbackDialogView::sendEmail()
             return;
         }
         diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
-        if (self)
-            self->showAlert(QStringLiteral("Cannot Open Mail"),
-                            QStringLiteral("Please ensure you have a default email app configured in your "
-                                           "desktop's settings.\n\nYou can use the Copy button (📋) to copy: ") +
-                                address);
+        if (!self)
+            return;
+        //: Alert title when no e-mail program opened
+        //% "Cannot Open Mail"
+        const QString title = qtTrId("feedback.alert.cannot_open_mail.title");
+        //: Alert when no e-mail program opened; %1 is the support address
+        //% "Please ensure you have a default email app configured in your desktop's settings.\n\nYou can use the Copy button (📋) to copy: %1"
+        self->showAlert(title, qtTrId("feedback.alert.cannot_open_mail.message").arg(address));
     });
 }
 
@@ -226,7 +234,12 @@ void FeedbackDialogView::copyEmail()
     const QString address = emailAddress();
     m_pasteboard.write({{QStringLiteral("text/plain"), address.toUtf8()}});
     diag(lcWindows(), QStringLiteral("✅ Email address copied to clipboard"));
-    showAlert(QStringLiteral("Email Copied"), QStringLiteral("Email address copied to clipboard:\n\n") + address);
+    //: Alert title after the support address was copied
+    //% "Email Copied"
+    showAlert(qtTrId("feedback.alert.copied.title"),
+              //: Alert after the support address was copied; %1 is the address
+              //% "Email address copied to clipboard:\n\n%1"
+              qtTrId("feedback.alert.copied.message").arg(address));
 }
 
 void FeedbackDialogView::openTwitter()
@@ -236,7 +249,12 @@ void FeedbackDialogView::openTwitter()
     const QUrl url(twitterURL, QUrl::StrictMode);
     if (!url.isValid()) {
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create Twitter URL"));
-        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
+        //: Title of an error alert in the Feedback window
+        //% "Error"
+        showAlert(qtTrId("feedback.alert.error"),
+                  //: The social profile link could not be made
+                  //% "Failed to open Twitter URL"
+                  qtTrId("feedback.alert.twitter_link_failed"));
         return;
     }
     m_urlOpener.openUrl(url, [self = QPointer(this)](bool opened) {
@@ -246,8 +264,14 @@ void FeedbackDialogView::openTwitter()
             return;
         }
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
-        if (self)
-            self->showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+        if (!self)
+            return;
+        //: Alert title when the social profile did not open
+        //% "Cannot Open Twitter"
+        const QString title = qtTrId("feedback.alert.cannot_open_twitter.title");
+        //: Alert when the social profile did not open; %1 is its address
+        //% "Please visit: %1"
+        self->showAlert(title, qtTrId("feedback.alert.cannot_open_twitter.message").arg(twitterURL));
     });
 }
 
