@@ -1,0 +1,1834 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name></name>
+    <message id="notification.history_set_aside.message">
+        <source>The history file could not be read and was kept as %1. Captures were restored from the backup where there was one.</source>
+        <extracomment>Warning message when the history file was set aside</extracomment>
+        <translation>Non è stato possibile leggere il file della cronologia, che è stato conservato come %1. Le catture sono state ripristinate dal backup, dove disponibile.</translation>
+    </message>
+    <message id="notification.settings_set_aside.message">
+        <source>The settings file could not be read, so the defaults are in use. It was kept as %1.</source>
+        <extracomment>Warning message when the settings file was set aside</extracomment>
+        <translation>Non è stato possibile leggere il file delle impostazioni, quindi sono in uso i valori predefiniti. Il file è stato conservato come %1.</translation>
+    </message>
+    <message id="notification.history_in_memory.title">
+        <source>History Not Saved</source>
+        <extracomment>Warning title when the capture history cannot be written to disk</extracomment>
+        <translation>Cronologia non salvata</translation>
+    </message>
+    <message id="notification.history_in_memory.message">
+        <source>Quorvane cannot write to its data folder. Captures will not be kept after you quit.</source>
+        <extracomment>Warning message when the capture history lives only in memory</extracomment>
+        <translation>Quorvane non riesce a scrivere nella propria cartella dei dati. Le catture non verranno conservate dopo la chiusura.</translation>
+    </message>
+    <message id="notification.file_set_aside.title">
+        <source>File Set Aside</source>
+        <extracomment>Warning title when a stored file could not be read and was kept under another name</extracomment>
+        <translation>File messo da parte</translation>
+    </message>
+    <message id="updater.available.title">
+        <source>A new version of Quorvane is available!</source>
+        <extracomment>Title of the dialog that announces a new version</extracomment>
+        <translation>È disponibile una nuova versione di Quorvane!</translation>
+    </message>
+    <message id="updater.available.message">
+        <source>Quorvane %1 is now available - you have %2. Would you like to open the download page?</source>
+        <extracomment>Text of the dialog that announces a new version: the new version, then the installed one</extracomment>
+        <translation>È disponibile Quorvane %1; la versione installata è la %2. Vuoi aprire la pagina di download?</translation>
+    </message>
+    <message id="updater.available.download">
+        <source>Open Download Page</source>
+        <extracomment>Button that opens the download page</extracomment>
+        <translation>Apri pagina di download</translation>
+    </message>
+    <message id="updater.available.later">
+        <source>Remind Me Later</source>
+        <extracomment>Button that closes the dialog</extracomment>
+        <translation>Ricordamelo più tardi</translation>
+    </message>
+    <message id="updater.up_to_date.title">
+        <source>You&apos;re up to date!</source>
+        <extracomment>Title of the dialog shown when no newer version exists</extracomment>
+        <translation>Hai già l&apos;ultima versione!</translation>
+    </message>
+    <message id="updater.up_to_date.message">
+        <source>Quorvane %1 is currently the newest version available.</source>
+        <extracomment>Text shown when no newer version exists: the installed version</extracomment>
+        <translation>Quorvane %1 è attualmente la versione più recente disponibile.</translation>
+    </message>
+    <message id="updater.error.title">
+        <source>Update Error!</source>
+        <extracomment>Title of the dialog shown when a check for updates fails</extracomment>
+        <translation>Errore di aggiornamento</translation>
+    </message>
+    <message id="updater.not_configured.title">
+        <source>Updates Are Not Checked by This Build</source>
+        <extracomment>Title of the dialog shown when the build has no update feed</extracomment>
+        <translation>Questa build non controlla gli aggiornamenti</translation>
+    </message>
+    <message id="updater.not_configured.message">
+        <source>This copy of Quorvane was built without an update feed. New versions come with your distribution&apos;s package updates or from where you installed Quorvane.</source>
+        <extracomment>Text shown when the build has no update feed</extracomment>
+        <translation>Questa copia di Quorvane è stata compilata senza un feed degli aggiornamenti. Le nuove versioni arrivano con gli aggiornamenti dei pacchetti della tua distribuzione o dalla fonte da cui hai installato Quorvane.</translation>
+    </message>
+    <message id="onboarding.window.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Onboarding window title</extracomment>
+        <translation>Benvenuto in Quorvane</translation>
+    </message>
+    <message id="first_launch.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
+        <translation>Benvenuto in Quorvane</translation>
+    </message>
+    <message id="first_launch.press">
+        <source>Press</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
+        <translation>Premi</translation>
+    </message>
+    <message id="first_launch.action">
+        <source>to zarrow text</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
+        <translation>per catturare testo</translation>
+    </message>
+    <message id="first_launch.tray_hint">
+        <source>Right-click this icon for quick capture</source>
+        <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
+        <translation>Fai clic destro su questa icona per una cattura rapida</translation>
+    </message>
+    <message id="menubar.capture">
+        <source>Capture Text</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Cattura testo</translation>
+    </message>
+    <message id="menubar.scan_code">
+        <source>Read QR/Bar Code</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Leggi codice QR/a barre</translation>
+    </message>
+    <message id="menubar.import_from_iphone">
+        <source>Import Image…</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Importa immagine…</translation>
+    </message>
+    <message id="menubar.history">
+        <source>Open History</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Apri cronologia</translation>
+    </message>
+    <message id="menubar.preferences">
+        <source>Preferences...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Preferenze…</translation>
+    </message>
+    <message id="menubar.feedback">
+        <source>Send Feedback...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Invia feedback…</translation>
+    </message>
+    <message id="menubar.checkForUpdates">
+        <source>Check for Updates...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Controlla aggiornamenti…</translation>
+    </message>
+    <message id="menubar.about">
+        <source>About Quorvane</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Informazioni su Quorvane</translation>
+    </message>
+    <message id="menubar.quit">
+        <source>Quit Quorvane</source>
+        <extracomment>Tray menu item
+----------
+Quit Quorvane</extracomment>
+        <translation>Esci da Quorvane</translation>
+    </message>
+    <message id="menubar.tooltip">
+        <source>Quorvane
+Left-click: Menu
+Right-click: Quick Capture</source>
+        <extracomment>Tooltip of the tray icon</extracomment>
+        <translation>Quorvane
+Clic sinistro: menu
+Clic destro: cattura rapida</translation>
+    </message>
+    <message id="menubar.panel.capture">
+        <source>Capture</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Cattura</translation>
+    </message>
+    <message id="menubar.panel.history">
+        <source>History</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Cronologia</translation>
+    </message>
+    <message id="menubar.panel.preferences">
+        <source>Preferences</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Preferenze</translation>
+    </message>
+    <message id="permission.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>Apri impostazioni della privacy</translation>
+    </message>
+    <message id="permission.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="permission.accessibility.title">
+        <source>Accessibility Permission Required</source>
+        <extracomment>Accessibility permission dialog title</extracomment>
+        <translation>Autorizzazione di accessibilità necessaria</translation>
+    </message>
+    <message id="permission.accessibility.message">
+        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+
+Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
+        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
+        <translation>Quorvane ha bisogno dell&apos;autorizzazione di accessibilità per registrare le scorciatoie da tastiera globali (%1). In questo modo puoi catturare testo da qualsiasi punto dello schermo.
+
+La tua privacy è protetta: Quorvane controlla solo le scorciatoie che ha registrato.</translation>
+    </message>
+    <message id="permission.screen_recording.title">
+        <source>Screen Recording Permission Required</source>
+        <extracomment>Screen Recording permission dialog title</extracomment>
+        <translation>Autorizzazione di registrazione dello schermo necessaria</translation>
+    </message>
+    <message id="permission.screen_recording.message">
+        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+
+All processing happens on your device - no data is uploaded to the cloud.</source>
+        <extracomment>Screen Recording permission explanation</extracomment>
+        <translation>Quorvane ha bisogno dell&apos;autorizzazione di registrazione dello schermo per catturare testo dallo schermo.
+
+L&apos;elaborazione avviene interamente sul tuo dispositivo: nessun dato viene caricato nel cloud.</translation>
+    </message>
+    <message id="permission.required.title">
+        <source>Permissions Required</source>
+        <extracomment>Title of the alert shown when the user goes on without the permissions</extracomment>
+        <translation>Autorizzazioni necessarie</translation>
+    </message>
+    <message id="permission.required.message">
+        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <extracomment>Alert shown when the user goes on without the permissions</extracomment>
+        <translation>Per funzionare, Quorvane ha bisogno delle autorizzazioni di registrazione dello schermo e di accessibilità. Puoi concederle in seguito nelle impostazioni della privacy del desktop.</translation>
+    </message>
+    <message id="general.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="history.window.title">
+        <source>Capture History</source>
+        <extracomment>History window title</extracomment>
+        <translation>Cronologia catture</translation>
+    </message>
+    <message id="preferences.window.title">
+        <source>Preferences</source>
+        <extracomment>Preferences window title</extracomment>
+        <translation>Preferenze</translation>
+    </message>
+    <message id="notification.shortcut_refused.title">
+        <source>%1 shortcut not available</source>
+        <extracomment>Title when a global shortcut cannot be taken; the action&apos;s name</extracomment>
+        <translation>Scorciatoia per «%1» non disponibile</translation>
+    </message>
+    <message id="notification.shortcut_refused.reserved">
+        <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
+        <translation>%1 è riservata dal desktop. Scegli un&apos;altra scorciatoia nelle Preferenze.</translation>
+    </message>
+    <message id="notification.shortcut_refused.taken">
+        <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
+        <translation>%1 è già usata da un altro programma. Scegli un&apos;altra scorciatoia nelle Preferenze.</translation>
+    </message>
+    <message id="tray_absence.title">
+        <source>Quorvane Is Running</source>
+        <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
+        <translation>Quorvane è in esecuzione</translation>
+    </message>
+    <message id="tray_absence.message">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
+        <translation>Nessuna area di notifica di questo desktop mostra l&apos;icona di Quorvane. Premi %1 per catturare testo. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
+    </message>
+    <message id="error.updater.invalid_feed">
+        <source>The update feed address is not valid: %1</source>
+        <extracomment>Error when the configured update feed address cannot be used</extracomment>
+        <translation>L&apos;indirizzo del feed degli aggiornamenti non è valido: %1</translation>
+    </message>
+    <message id="error.updater.insecure_address">
+        <source>Updates are only fetched over HTTPS: %1</source>
+        <extracomment>Error when an update address is not secure</extracomment>
+        <translation>Gli aggiornamenti vengono scaricati solo tramite HTTPS: %1</translation>
+    </message>
+    <message id="error.updater.download_failed">
+        <source>The update information could not be downloaded: %1</source>
+        <extracomment>Error when the update feed cannot be fetched</extracomment>
+        <translation>Impossibile scaricare le informazioni sull&apos;aggiornamento: %1</translation>
+    </message>
+    <message id="error.updater.malformed_feed">
+        <source>The update information could not be read: %1</source>
+        <extracomment>Error when the update feed is not understood</extracomment>
+        <translation>Impossibile leggere le informazioni sull&apos;aggiornamento: %1</translation>
+    </message>
+    <message id="error.updater.unknown">
+        <source>%1</source>
+        <extracomment>Unknown update error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="updater.reason.too_large">
+        <source>the answer is larger than %1 bytes</source>
+        <extracomment>Why a check for updates failed: the feed is too large</extracomment>
+        <translation>la risposta supera i %1 byte</translation>
+    </message>
+    <message id="updater.reason.host_not_found">
+        <source>the update server could not be found</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>il server degli aggiornamenti non è stato trovato</translation>
+    </message>
+    <message id="updater.reason.refused">
+        <source>the update server refused the connection</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>il server degli aggiornamenti ha rifiutato la connessione</translation>
+    </message>
+    <message id="updater.reason.closed">
+        <source>the update server closed the connection early</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>il server degli aggiornamenti ha chiuso la connessione prima del previsto</translation>
+    </message>
+    <message id="updater.reason.silent">
+        <source>the update server stopped answering</source>
+        <extracomment>Why a check for updates failed: the transfer timed out</extracomment>
+        <translation>il server degli aggiornamenti ha smesso di rispondere</translation>
+    </message>
+    <message id="updater.reason.tls">
+        <source>the update server&apos;s secure connection could not be verified</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>non è stato possibile verificare la connessione sicura del server degli aggiornamenti</translation>
+    </message>
+    <message id="updater.reason.offline">
+        <source>the network is not available</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>la rete non è disponibile</translation>
+    </message>
+    <message id="updater.reason.status">
+        <source>the update server answered with error %1</source>
+        <extracomment>Why a check for updates failed: the HTTP status</extracomment>
+        <translation>il server degli aggiornamenti ha risposto con l&apos;errore %1</translation>
+    </message>
+    <message id="updater.reason.unexpected">
+        <source>the update server sent an answer that is not a feed</source>
+        <extracomment>Why a check for updates failed: an answer that is neither a feed nor an error</extracomment>
+        <translation>il server degli aggiornamenti ha inviato una risposta che non è un feed</translation>
+    </message>
+    <message id="updater.reason.deadline">
+        <source>the update server took too long to answer</source>
+        <extracomment>Why a check for updates failed: the whole check ran out of time</extracomment>
+        <translation>il server degli aggiornamenti ha impiegato troppo tempo a rispondere</translation>
+    </message>
+    <message id="updater.reason.redirects" numerus="yes">
+        <source>the server redirected the request more than %n times</source>
+        <extracomment>Why a check for updates failed: too many redirects</extracomment>
+        <translation>
+            <numerusform>il server ha reindirizzato la richiesta più di %n volta</numerusform>
+            <numerusform>il server ha reindirizzato la richiesta più di %n volte</numerusform>
+        </translation>
+    </message>
+    <message id="updater.reason.page_not_opened">
+        <source>The download page could not be opened. It is at: %1</source>
+        <extracomment>Shown when no program opens the download page: its address</extracomment>
+        <translation>Impossibile aprire la pagina di download. L&apos;indirizzo è: %1</translation>
+    </message>
+    <message id="error.coordinator.permission_required">
+        <source>%1 permission is required to capture text</source>
+        <extracomment>Error when permission is required</extracomment>
+        <translation>Per catturare testo è necessaria l&apos;autorizzazione «%1»</translation>
+    </message>
+    <message id="error.coordinator.workflow_failed">
+        <source>Capture workflow failed: %1</source>
+        <extracomment>Error when workflow fails</extracomment>
+        <translation>Processo di cattura non riuscito: %1</translation>
+    </message>
+    <message id="error.coordinator.in_progress">
+        <source>A capture operation is already in progress</source>
+        <extracomment>Error when capture is already in progress</extracomment>
+        <translation>È già in corso una cattura</translation>
+    </message>
+    <message id="error.coordinator.invalid_region">
+        <source>The selected region is invalid</source>
+        <extracomment>Error when region is invalid</extracomment>
+        <translation>L&apos;area selezionata non è valida</translation>
+    </message>
+    <message id="error.coordinator.no_last_region">
+        <source>No previous capture region available. Please perform a new capture first.</source>
+        <extracomment>Error when no last region exists</extracomment>
+        <translation>Nessuna area di cattura precedente disponibile. Esegui prima una nuova cattura.</translation>
+    </message>
+    <message id="error.coordinator.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display config changed</extracomment>
+        <translation>La configurazione dello schermo è cambiata. Seleziona una nuova area.</translation>
+    </message>
+    <message id="error.clipboard.write_failed">
+        <source>Failed to copy to clipboard: %1</source>
+        <extracomment>Error when clipboard write fails</extracomment>
+        <translation>Impossibile copiare negli appunti: %1</translation>
+    </message>
+    <message id="error.clipboard.unsupported_format">
+        <source>Clipboard format %1 is not supported</source>
+        <extracomment>Error when format is unsupported</extracomment>
+        <translation>Il formato degli appunti %1 non è supportato</translation>
+    </message>
+    <message id="error.clipboard.conversion_failed">
+        <source>Failed to convert text to %1 format</source>
+        <extracomment>Error when format conversion fails</extracomment>
+        <translation>Impossibile convertire il testo nel formato %1</translation>
+    </message>
+    <message id="error.clipboard.empty">
+        <source>Cannot copy empty content to clipboard</source>
+        <extracomment>Error when content is empty</extracomment>
+        <translation>Impossibile copiare un contenuto vuoto negli appunti</translation>
+    </message>
+    <message id="clipboard.format.plain">
+        <source>Plain Text</source>
+        <extracomment>Plain text format</extracomment>
+        <translation>Testo semplice</translation>
+    </message>
+    <message id="clipboard.format.rtf">
+        <source>Rich Text</source>
+        <extracomment>RTF format</extracomment>
+        <translation>Testo formattato</translation>
+    </message>
+    <message id="clipboard.format.markdown">
+        <source>Markdown</source>
+        <extracomment>Markdown format</extracomment>
+        <translation>Markdown</translation>
+    </message>
+    <message id="clipboard.format.html">
+        <source>HTML</source>
+        <extracomment>HTML format</extracomment>
+        <translation>HTML</translation>
+    </message>
+    <message id="code_scan_error.vision_failed">
+        <source>Barcode detection failed: %1</source>
+        <extracomment>The barcode detector reported an error; %1 is its description</extracomment>
+        <translation>Rilevamento del codice a barre non riuscito: %1</translation>
+    </message>
+    <message id="code_scan_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to scan is empty</extracomment>
+        <translation>L&apos;immagine catturata non è valida o è danneggiata</translation>
+    </message>
+    <message id="code_scan_error.no_code">
+        <source>No code was detected in the selected region</source>
+        <extracomment>Scanning found no barcode or QR code</extracomment>
+        <translation>Nessun codice rilevato nell&apos;area selezionata</translation>
+    </message>
+    <message id="continuity.import.file">
+        <source>Choose Image File…</source>
+        <extracomment>Import menu item that opens an image file</extracomment>
+        <translation>Scegli file immagine…</translation>
+    </message>
+    <message id="continuity.import.clipboard">
+        <source>Paste Image from Clipboard</source>
+        <extracomment>Import menu item that takes the clipboard&apos;s image</extracomment>
+        <translation>Incolla immagine dagli appunti</translation>
+    </message>
+    <message id="continuity.import.dialog_title">
+        <source>Import Image</source>
+        <extracomment>Title of the image file chooser</extracomment>
+        <translation>Importa immagine</translation>
+    </message>
+    <message id="continuity.import.filter">
+        <source>Images</source>
+        <extracomment>File type filter name for images</extracomment>
+        <translation>Immagini</translation>
+    </message>
+    <message id="error.import.unreadable_file_reason">
+        <source>“%1” could not be read: %2</source>
+        <extracomment>Error when an imported image file cannot be read: its name, then why</extracomment>
+        <translation>Impossibile leggere «%1»: %2</translation>
+    </message>
+    <message id="error.import.unreadable_file">
+        <source>“%1” could not be read</source>
+        <extracomment>Error when an imported image file cannot be read: its name</extracomment>
+        <translation>Impossibile leggere «%1»</translation>
+    </message>
+    <message id="error.import.unknown">
+        <source>%1</source>
+        <extracomment>Unknown import error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="ocr_error.failed">
+        <source>OCR failed: %1</source>
+        <extracomment>Text recognition failed; %1 is the reason</extracomment>
+        <translation>OCR non riuscito: %1</translation>
+    </message>
+    <message id="ocr_error.unsupported_language">
+        <source>Language &apos;%1&apos; is not supported</source>
+        <extracomment>A requested recognition language is not offered</extracomment>
+        <translation>La lingua «%1» non è supportata</translation>
+    </message>
+    <message id="ocr_error.vision_failed">
+        <source>Recognition failed: %1</source>
+        <extracomment>The recognition engine reported an error; %1 is its description</extracomment>
+        <translation>Riconoscimento non riuscito: %1</translation>
+    </message>
+    <message id="ocr_error.no_text">
+        <source>No text was detected in the selected region</source>
+        <extracomment>Recognition found no text</extracomment>
+        <translation>Nessun testo rilevato nell&apos;area selezionata</translation>
+    </message>
+    <message id="ocr_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to recognise is empty</extracomment>
+        <translation>L&apos;immagine catturata non è valida o è danneggiata</translation>
+    </message>
+    <message id="error.screen_capture.failed">
+        <source>Screen capture failed: %1</source>
+        <extracomment>Error when capture operation fails</extracomment>
+        <translation>Cattura dello schermo non riuscita: %1</translation>
+    </message>
+    <message id="error.screen_capture.permission_denied">
+        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when screen recording permission is denied</extracomment>
+        <translation>È necessaria l&apos;autorizzazione di registrazione dello schermo. Concedi l&apos;accesso nelle impostazioni della privacy del desktop.</translation>
+    </message>
+    <message id="error.screen_capture.invalid_region">
+        <source>The selected region is invalid or too small.</source>
+        <extracomment>Error when capture region is invalid</extracomment>
+        <translation>L&apos;area selezionata non è valida o è troppo piccola.</translation>
+    </message>
+    <message id="error.screen_capture.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display configuration changes</extracomment>
+        <translation>La configurazione dello schermo è cambiata. Seleziona una nuova area.</translation>
+    </message>
+    <message id="error.screen_capture.dismissed">
+        <source>Capture was cancelled.</source>
+        <extracomment>Error when user dismisses capture overlay</extracomment>
+        <translation>La cattura è stata annullata.</translation>
+    </message>
+    <message id="error.screen_capture.no_display">
+        <source>No active display found.</source>
+        <extracomment>Error when no display is available</extracomment>
+        <translation>Nessuno schermo attivo trovato.</translation>
+    </message>
+    <message id="language.system_default">
+        <source>System Default</source>
+        <translation>Predefinita di sistema</translation>
+    </message>
+    <message id="capture_mode.normal">
+        <source>Normal</source>
+        <extracomment>Normal capture mode</extracomment>
+        <translation>Normale</translation>
+    </message>
+    <message id="capture_mode.repeat">
+        <source>Repeat</source>
+        <extracomment>Repeat capture mode</extracomment>
+        <translation>Ripetizione</translation>
+    </message>
+    <message id="capture_mode.code">
+        <source>Code</source>
+        <extracomment>Code capture mode</extracomment>
+        <translation>Codice</translation>
+    </message>
+    <message id="capture_mode.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code capture mode</extracomment>
+        <translation>Scansione codice</translation>
+    </message>
+    <message id="error.hotkey.registration_failed">
+        <source>Failed to register global shortcut: %1</source>
+        <extracomment>Error when hotkey registration fails</extracomment>
+        <translation>Impossibile registrare la scorciatoia globale: %1</translation>
+    </message>
+    <message id="error.hotkey.conflict">
+        <source>Shortcut %1 conflicts with another registered shortcut</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>La scorciatoia %1 è in conflitto con un&apos;altra scorciatoia registrata</translation>
+    </message>
+    <message id="error.hotkey.system_reserved">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Error when shortcut is system reserved</extracomment>
+        <translation>La scorciatoia %1 è riservata dal sistema</translation>
+    </message>
+    <message id="error.hotkey.permission_denied">
+        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when Accessibility permission is denied</extracomment>
+        <translation>Per le scorciatoie globali è necessaria l&apos;autorizzazione di accessibilità. Concedi l&apos;accesso nelle impostazioni della privacy del desktop.</translation>
+    </message>
+    <message id="error.hotkey.invalid">
+        <source>Invalid shortcut configuration</source>
+        <extracomment>Error when shortcut is invalid</extracomment>
+        <translation>Configurazione della scorciatoia non valida</translation>
+    </message>
+    <message id="notification.capture_success.title">
+        <source>Text Captured</source>
+        <extracomment>Success notification title</extracomment>
+        <translation>Testo catturato</translation>
+    </message>
+    <message id="notification.repeat_capture_success.title">
+        <source>Text Re-captured</source>
+        <extracomment>Repeat capture success notification title</extracomment>
+        <translation>Testo catturato di nuovo</translation>
+    </message>
+    <message id="notification.code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Code capture success notification title</extracomment>
+        <translation>Codice catturato</translation>
+    </message>
+    <message id="notification.scan_code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Scan Code capture success notification title</extracomment>
+        <translation>Codice catturato</translation>
+    </message>
+    <message id="notification.capture_success.message">
+        <source>Copied to clipboard</source>
+        <extracomment>Success notification message</extracomment>
+        <translation>Copiato negli appunti</translation>
+    </message>
+    <message id="notification.capture_error.title">
+        <source>Capture Failed</source>
+        <extracomment>Error notification title</extracomment>
+        <translation>Cattura non riuscita</translation>
+    </message>
+    <message id="notification.voiceover.warning">
+        <source>Warning: %1. %2</source>
+        <extracomment>VoiceOver announcement for warning</extracomment>
+        <translation>Avviso: %1. %2</translation>
+    </message>
+    <message id="notification.voiceover.error">
+        <source>Error: %1. %2</source>
+        <extracomment>VoiceOver announcement for error</extracomment>
+        <translation>Errore: %1. %2</translation>
+    </message>
+    <message id="error.notification.configuration_failed">
+        <source>Failed to configure notifications: %1</source>
+        <extracomment>Error when notification configuration fails</extracomment>
+        <translation>Impossibile configurare le notifiche: %1</translation>
+    </message>
+    <message id="error.notification.permission_denied">
+        <source>Notification permission denied</source>
+        <extracomment>Error when notification permission is denied</extracomment>
+        <translation>Autorizzazione alle notifiche negata</translation>
+    </message>
+    <message id="error.notification.display_not_found">
+        <source>Could not determine display for notification</source>
+        <extracomment>Error when display cannot be found</extracomment>
+        <translation>Impossibile determinare lo schermo per la notifica</translation>
+    </message>
+    <message id="permission.summary.title">
+        <source>Permissions Required</source>
+        <extracomment>Permission summary title</extracomment>
+        <translation>Autorizzazioni necessarie</translation>
+    </message>
+    <message id="permission.summary.message">
+        <source>Quorvane requires the following permissions:
+
+%1
+
+Please grant these permissions in your desktop&apos;s privacy settings to use Quorvane.</source>
+        <extracomment>Permission summary message</extracomment>
+        <translation>Quorvane richiede le seguenti autorizzazioni:
+
+%1
+
+Concedile nelle impostazioni della privacy del desktop per usare Quorvane.</translation>
+    </message>
+    <message id="permission.summary.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>Apri impostazioni della privacy</translation>
+    </message>
+    <message id="permission.summary.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="permission.screen_recording">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission</extracomment>
+        <translation>Registrazione dello schermo</translation>
+    </message>
+    <message id="permission.accessibility">
+        <source>Accessibility</source>
+        <extracomment>Accessibility permission</extracomment>
+        <translation>Accessibilità</translation>
+    </message>
+    <message id="error.settings_store.persistence">
+        <source>Failed to save settings: %1</source>
+        <extracomment>Error when settings persistence fails</extracomment>
+        <translation>Impossibile salvare le impostazioni: %1</translation>
+    </message>
+    <message id="error.settings_store.validation">
+        <source>Settings validation failed: %1</source>
+        <extracomment>Error when settings validation fails</extracomment>
+        <translation>Convalida delle impostazioni non riuscita: %1</translation>
+    </message>
+    <message id="error.settings_store.migration">
+        <source>Settings migration failed: %1</source>
+        <extracomment>Error when settings migration fails</extracomment>
+        <translation>Migrazione delle impostazioni non riuscita: %1</translation>
+    </message>
+    <message id="error.settings_store.launch_item">
+        <source>Failed to configure launch at login: %1</source>
+        <extracomment>Error when launch item configuration fails</extracomment>
+        <translation>Impossibile configurare l&apos;avvio all&apos;accesso: %1</translation>
+    </message>
+    <message id="error.settings_store.shortcut_conflict">
+        <source>Shortcut %1 is already in use or conflicts with system shortcuts</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>La scorciatoia %1 è già in uso o è in conflitto con le scorciatoie di sistema</translation>
+    </message>
+    <message id="error.settings_store.invalid_value">
+        <source>Invalid setting value: %1</source>
+        <extracomment>Error when setting value is invalid</extracomment>
+        <translation>Valore dell&apos;impostazione non valido: %1</translation>
+    </message>
+    <message id="shortcut.quick_zarrow">
+        <source>Quick Zarrow</source>
+        <extracomment>Quick Zarrow shortcut</extracomment>
+        <translation>Zarrow rapido</translation>
+    </message>
+    <message id="shortcut.repeat_zarrow">
+        <source>Repeat Zarrow</source>
+        <extracomment>Repeat Zarrow shortcut</extracomment>
+        <translation>Ripeti Zarrow</translation>
+    </message>
+    <message id="shortcut.code_mode">
+        <source>Code Mode</source>
+        <extracomment>Code Mode shortcut</extracomment>
+        <translation>Modalità codice</translation>
+    </message>
+    <message id="shortcut.open_history">
+        <source>Open History</source>
+        <extracomment>Open History shortcut</extracomment>
+        <translation>Apri cronologia</translation>
+    </message>
+    <message id="shortcut.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code shortcut</extracomment>
+        <translation>Scansiona codice</translation>
+    </message>
+    <message id="notification.accessibility.repeat_mode">
+        <source>Repeat mode</source>
+        <extracomment>Accessibility label for repeat mode badge</extracomment>
+        <translation>Modalità ripetizione</translation>
+    </message>
+    <message id="notification.accessibility.code_mode">
+        <source>Code mode</source>
+        <extracomment>Accessibility label for code mode badge</extracomment>
+        <translation>Modalità codice</translation>
+    </message>
+    <message id="notification.accessibility.scan_code_mode">
+        <source>Code scan</source>
+        <extracomment>Accessibility label for scan code mode</extracomment>
+        <translation>Scansione codice</translation>
+    </message>
+    <message id="notification.accessibility.hint">
+        <source>Double-tap to open in history</source>
+        <extracomment>Accessibility hint for toast notification</extracomment>
+        <translation>Tocca due volte per aprire nella cronologia</translation>
+    </message>
+    <message id="history.filter.all">
+        <source>All</source>
+        <extracomment>All time filter</extracomment>
+        <translation>Tutte</translation>
+    </message>
+    <message id="history.filter.today">
+        <source>Today</source>
+        <extracomment>Today filter</extracomment>
+        <translation>Oggi</translation>
+    </message>
+    <message id="history.filter.week">
+        <source>This Week</source>
+        <extracomment>This week filter</extracomment>
+        <translation>Questa settimana</translation>
+    </message>
+    <message id="history.filter.month">
+        <source>This Month</source>
+        <extracomment>This month filter</extracomment>
+        <translation>Questo mese</translation>
+    </message>
+    <message id="history.filter.custom">
+        <source>Custom Range</source>
+        <extracomment>Custom range filter</extracomment>
+        <translation>Intervallo personalizzato</translation>
+    </message>
+    <message id="export.error.pdf_creation">
+        <source>Failed to create PDF document</source>
+        <extracomment>PDF creation error</extracomment>
+        <translation>Impossibile creare il documento PDF</translation>
+    </message>
+    <message id="export.error.write">
+        <source>Failed to write file</source>
+        <extracomment>File write error</extracomment>
+        <translation>Impossibile scrivere il file</translation>
+    </message>
+    <message id="export.format.txt">
+        <source>Plain Text (.txt)</source>
+        <extracomment>TXT export format</extracomment>
+        <translation>Testo semplice (.txt)</translation>
+    </message>
+    <message id="export.format.markdown">
+        <source>Markdown (.md)</source>
+        <extracomment>Markdown export format</extracomment>
+        <translation>Markdown (.md)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF Document (.pdf)</source>
+        <extracomment>PDF export format</extracomment>
+        <translation>Documento PDF (.pdf)</translation>
+    </message>
+    <message id="export.panel.title">
+        <source>Export Capture</source>
+        <extracomment>Export save panel title</extracomment>
+        <translation>Esporta cattura</translation>
+    </message>
+    <message id="export.panel.message">
+        <source>Choose where to save the exported file</source>
+        <extracomment>Export save panel message</extracomment>
+        <translation>Scegli dove salvare il file esportato</translation>
+    </message>
+    <message id="history.filter.custom_title">
+        <source>Custom Date Range</source>
+        <extracomment>Custom date range title</extracomment>
+        <translation>Intervallo di date personalizzato</translation>
+    </message>
+    <message id="history.filter.from">
+        <source>From:</source>
+        <extracomment>From date label</extracomment>
+        <translation>Dal:</translation>
+    </message>
+    <message id="history.filter.to">
+        <source>To:</source>
+        <extracomment>To date label</extracomment>
+        <translation>Al:</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="history.filter.apply">
+        <source>Apply</source>
+        <extracomment>Apply filter button</extracomment>
+        <translation>Applica</translation>
+    </message>
+    <message id="history.detail.dimensions">
+        <source>%1 × %2 pixels</source>
+        <extracomment>Capture dimensions</extracomment>
+        <translation>%1 × %2 pixel</translation>
+    </message>
+    <message id="history.detail.no_selection">
+        <source>Select a capture to view details</source>
+        <extracomment>No selection message</extracomment>
+        <translation>Seleziona una cattura per vederne i dettagli</translation>
+    </message>
+    <message id="history.detail.text_label">
+        <source>Captured Text</source>
+        <extracomment>Captured text label</extracomment>
+        <translation>Testo catturato</translation>
+    </message>
+    <message id="history.detail.copy">
+        <source>Copy</source>
+        <extracomment>Copy button</extracomment>
+        <translation>Copia</translation>
+    </message>
+    <message id="history.detail.pin">
+        <source>Pin</source>
+        <extracomment>Pin to Desktop button</extracomment>
+        <translation>Fissa</translation>
+    </message>
+    <message id="history.detail.pin.tooltip">
+        <source>Pin to desktop as floating widget</source>
+        <extracomment>Pin button tooltip</extracomment>
+        <translation>Fissa sul desktop come riquadro mobile</translation>
+    </message>
+    <message id="history.detail.copy_markdown">
+        <source>Copy as Markdown</source>
+        <extracomment>Copy as markdown button</extracomment>
+        <translation>Copia come Markdown</translation>
+    </message>
+    <message id="history.detail.export">
+        <source>Export as…</source>
+        <extracomment>Export button</extracomment>
+        <translation>Esporta come…</translation>
+    </message>
+    <message id="history.detail.export.tooltip">
+        <source>Export this capture to a file</source>
+        <extracomment>Export button tooltip</extracomment>
+        <translation>Esporta questa cattura in un file</translation>
+    </message>
+    <message id="history.detail.delete">
+        <source>Delete</source>
+        <extracomment>Delete button</extracomment>
+        <translation>Elimina</translation>
+    </message>
+    <message id="history.detail.source_app">
+        <source>From: %1</source>
+        <extracomment>Source app label</extracomment>
+        <translation>Da: %1</translation>
+    </message>
+    <message id="history.detail.character_count" numerus="yes">
+        <source>%n character(s)</source>
+        <extracomment>Character count</extracomment>
+        <translation>
+            <numerusform>%n carattere</numerusform>
+            <numerusform>%n caratteri</numerusform>
+        </translation>
+    </message>
+    <message id="history.empty.title">
+        <source>No captures yet</source>
+        <extracomment>Empty state title</extracomment>
+        <translation>Ancora nessuna cattura</translation>
+    </message>
+    <message id="history.empty.subtitle">
+        <source>Press %1 to zarrow text from your screen</source>
+        <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
+        <translation>Premi %1 per catturare testo dallo schermo</translation>
+    </message>
+    <message id="history.empty.tip_repeat">
+        <source>Use %1 to repeat last capture</source>
+        <extracomment>Repeat capture tip; the repeat shortcut</extracomment>
+        <translation>Usa %1 per ripetere l&apos;ultima cattura</translation>
+    </message>
+    <message id="history.empty.tip_code">
+        <source>Use %1 for code mode</source>
+        <extracomment>Code mode tip; the code mode shortcut</extracomment>
+        <translation>Usa %1 per la modalità codice</translation>
+    </message>
+    <message id="history.filtered_empty.title">
+        <source>No matching captures</source>
+        <extracomment>Filtered empty state title</extracomment>
+        <translation>Nessuna cattura corrispondente</translation>
+    </message>
+    <message id="history.filtered_empty.clear">
+        <source>Clear Filters</source>
+        <extracomment>Clear filters button</extracomment>
+        <translation>Cancella filtri</translation>
+    </message>
+    <message id="history.filtered_empty.search">
+        <source>No captures found matching &quot;%1&quot;</source>
+        <extracomment>No search results message</extracomment>
+        <translation>Nessuna cattura corrisponde a «%1»</translation>
+    </message>
+    <message id="history.filtered_empty.date">
+        <source>No captures found for &quot;%1&quot;</source>
+        <extracomment>No date filter results message</extracomment>
+        <translation>Nessuna cattura trovata per «%1»</translation>
+    </message>
+    <message id="history.list.title">
+        <source>Captures</source>
+        <extracomment>List title</extracomment>
+        <translation>Catture</translation>
+    </message>
+    <message id="history.search.placeholder">
+        <source>Search captures...</source>
+        <extracomment>Search placeholder</extracomment>
+        <translation>Cerca nelle catture…</translation>
+    </message>
+    <message id="history.search.clear_all">
+        <source>Clear All</source>
+        <extracomment>Clear all button</extracomment>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message id="history.filter.custom_range">
+        <source>%1 to %2</source>
+        <extracomment>Custom date range display</extracomment>
+        <translation>Dal %1 al %2</translation>
+    </message>
+    <message id="error.history_store.storage_access">
+        <source>Failed to access history storage: %1</source>
+        <extracomment>Error when storage access fails</extracomment>
+        <translation>Impossibile accedere all&apos;archivio della cronologia: %1</translation>
+    </message>
+    <message id="error.history_store.corrupted">
+        <source>History file is corrupted: %1</source>
+        <extracomment>Error when history file is corrupted</extracomment>
+        <translation>Il file della cronologia è danneggiato: %1</translation>
+    </message>
+    <message id="error.history_store.not_found">
+        <source>History entry not found: %1</source>
+        <extracomment>Error when entry is not found</extracomment>
+        <translation>Voce della cronologia non trovata: %1</translation>
+    </message>
+    <message id="error.history_store.thumbnail">
+        <source>Failed to generate thumbnail: %1</source>
+        <extracomment>Error when thumbnail generation fails</extracomment>
+        <translation>Impossibile generare la miniatura: %1</translation>
+    </message>
+    <message id="error.history_store.invalid_max">
+        <source>Invalid max entries value: %1. Must be between 1 and 1000.</source>
+        <extracomment>Error when max entries value is invalid</extracomment>
+        <translation>Numero massimo di voci non valido: %1. Deve essere compreso tra 1 e 1000.</translation>
+    </message>
+    <message id="error.history_store.disk_full">
+        <source>Not enough disk space to save history entry.</source>
+        <extracomment>Error when disk is full</extracomment>
+        <translation>Spazio su disco insufficiente per salvare la voce della cronologia.</translation>
+    </message>
+    <message id="history.loading">
+        <source>Loading captures...</source>
+        <extracomment>Loading message</extracomment>
+        <translation>Caricamento delle catture…</translation>
+    </message>
+    <message id="history.delete.title">
+        <source>Delete Capture?</source>
+        <extracomment>Delete confirmation title</extracomment>
+        <translation>Eliminare la cattura?</translation>
+    </message>
+    <message id="history.delete.message">
+        <source>This action cannot be undone.</source>
+        <extracomment>Delete confirmation message</extracomment>
+        <translation>Questa azione non può essere annullata.</translation>
+    </message>
+    <message id="history.delete.confirm">
+        <source>Delete</source>
+        <extracomment>Delete confirmation button</extracomment>
+        <translation>Elimina</translation>
+    </message>
+    <message id="history.clear_all.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear all confirmation title</extracomment>
+        <translation>Cancellare tutta la cronologia?</translation>
+    </message>
+    <message id="history.clear_all.message">
+        <source>This will permanently delete all captures. This action cannot be undone.</source>
+        <extracomment>Clear all confirmation message</extracomment>
+        <translation>Tutte le catture verranno eliminate definitivamente. Questa azione non può essere annullata.</translation>
+    </message>
+    <message id="history.clear_all.confirm">
+        <source>Clear All</source>
+        <extracomment>Clear all confirmation button</extracomment>
+        <translation>Cancella tutto</translation>
+    </message>
+    <message id="history.error.title">
+        <source>Error</source>
+        <extracomment>Error alert title</extracomment>
+        <translation>Errore</translation>
+    </message>
+    <message id="history.stats.filtered" numerus="yes">
+        <source>%1 of %n capture(s)</source>
+        <extracomment>Filtered captures count: %1 shown of %n in all</extracomment>
+        <translation>
+            <numerusform>%1 di %n cattura</numerusform>
+            <numerusform>%1 di %n catture</numerusform>
+        </translation>
+    </message>
+    <message id="history.stats.total" numerus="yes">
+        <source>%n capture(s)</source>
+        <extracomment>Total captures count</extracomment>
+        <translation>
+            <numerusform>%n cattura</numerusform>
+            <numerusform>%n catture</numerusform>
+        </translation>
+    </message>
+    <message id="pin_widget.image.accessibility">
+        <source>Captured screenshot</source>
+        <extracomment>Accessibility label for pinned image</extracomment>
+        <translation>Schermata catturata</translation>
+    </message>
+    <message id="pin_widget.image.no_image">
+        <source>No image available</source>
+        <extracomment>Placeholder when no image</extracomment>
+        <translation>Nessuna immagine disponibile</translation>
+    </message>
+    <message id="pin_widget.text.accessibility">
+        <source>Captured text editor</source>
+        <extracomment>Accessibility label for text editor</extracomment>
+        <translation>Editor del testo catturato</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.title">
+        <source>Replace Pin?</source>
+        <extracomment>Title for replace pin confirmation</extracomment>
+        <translation>Sostituire il riquadro fissato?</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.message">
+        <source>The current pin has unsaved edits. Replace it with the new capture?</source>
+        <extracomment>Message for replace pin confirmation</extracomment>
+        <translation>Il riquadro fissato attuale contiene modifiche non salvate. Sostituirlo con la nuova cattura?</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.replace">
+        <source>Replace</source>
+        <extracomment>Replace button</extracomment>
+        <translation>Sostituisci</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.title">
+        <source>Unsaved Edits</source>
+        <extracomment>Title for close pin confirmation</extracomment>
+        <translation>Modifiche non salvate</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.message">
+        <source>The pin has unsaved text edits. What would you like to do?</source>
+        <extracomment>Message for close pin confirmation</extracomment>
+        <translation>Il testo del riquadro fissato contiene modifiche non salvate. Cosa vuoi fare?</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.save_clipboard">
+        <source>Save to Clipboard</source>
+        <extracomment>Save to clipboard button</extracomment>
+        <translation>Salva negli appunti</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.discard">
+        <source>Discard</source>
+        <extracomment>Discard button</extracomment>
+        <translation>Scarta</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.title">
+        <source>Text Not Copied</source>
+        <extracomment>Title when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>Testo non copiato</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.message">
+        <source>The clipboard did not take the pin&apos;s text, so the pin stays open with your edits. Try again, or copy the text from the pin.</source>
+        <extracomment>Message when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>Gli appunti non hanno accettato il testo del riquadro fissato, che quindi resta aperto con le tue modifiche. Riprova oppure copia il testo direttamente dal riquadro.</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="pin_widget.toolbar.opacity_hint">
+        <source>Cycle opacity (30%/60%/100%)</source>
+        <translation>Cambia opacità (30%/60%/100%)</translation>
+    </message>
+    <message id="pin_widget.toolbar.close">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_text">
+        <source>Switch to Text</source>
+        <translation>Passa al testo</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_image">
+        <source>Switch to Image</source>
+        <translation>Passa all&apos;immagine</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size">
+        <source>Font size: %1</source>
+        <translation>Dimensione carattere: %1</translation>
+    </message>
+    <message id="pin_widget.toolbar.unpin">
+        <source>Unpin (allow window to go behind)</source>
+        <translation>Sgancia (consenti alla finestra di finire dietro le altre)</translation>
+    </message>
+    <message id="pin_widget.toolbar.pin">
+        <source>Pin (keep on top)</source>
+        <translation>Fissa (mantieni in primo piano)</translation>
+    </message>
+    <message id="relative_time.seconds" numerus="yes">
+        <source>%n sec.</source>
+        <extracomment>Seconds, short</extracomment>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.minutes" numerus="yes">
+        <source>%n min.</source>
+        <extracomment>Minutes, short</extracomment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.hours" numerus="yes">
+        <source>%n hr.</source>
+        <extracomment>Hours, short</extracomment>
+        <translation>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.day">
+        <source>%1 day</source>
+        <extracomment>One day</extracomment>
+        <translation>%1 giorno</translation>
+    </message>
+    <message id="relative_time.days" numerus="yes">
+        <source>%n days</source>
+        <extracomment>Days</extracomment>
+        <translation>
+            <numerusform>%n giorno</numerusform>
+            <numerusform>%n giorni</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.weeks" numerus="yes">
+        <source>%n wk.</source>
+        <extracomment>Weeks, short</extracomment>
+        <translation>
+            <numerusform>%n sett.</numerusform>
+            <numerusform>%n sett.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.months" numerus="yes">
+        <source>%n mo.</source>
+        <extracomment>Months, short</extracomment>
+        <translation>
+            <numerusform>%n mese</numerusform>
+            <numerusform>%n mesi</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.years" numerus="yes">
+        <source>%n yr.</source>
+        <extracomment>Years, short</extracomment>
+        <translation>
+            <numerusform>%n anno</numerusform>
+            <numerusform>%n anni</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.past">
+        <source>%1 ago</source>
+        <extracomment>Time before now</extracomment>
+        <translation>%1 fa</translation>
+    </message>
+    <message id="relative_time.future">
+        <source>in %1</source>
+        <extracomment>Time after now</extracomment>
+        <translation>tra %1</translation>
+    </message>
+    <message id="about.app_name">
+        <source>Quorvane</source>
+        <extracomment>The program name in the About window (usually kept as is)</extracomment>
+        <translation>Quorvane</translation>
+    </message>
+    <message id="about.subtitle">
+        <source>Screen Text Capture</source>
+        <extracomment>Subtitle under the program name in the About window</extracomment>
+        <translation>Cattura del testo sullo schermo</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1 (Build %2)</source>
+        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
+        <translation>Versione %1 (build %2)</translation>
+    </message>
+    <message id="about.description">
+        <source>Capture text from anywhere on your screen using OCR.</source>
+        <extracomment>One-sentence description in the About window</extracomment>
+        <translation>Cattura testo da qualsiasi punto dello schermo con l&apos;OCR.</translation>
+    </message>
+    <message id="about.legal_notice">
+        <source>© 2025 Corvantis. All rights reserved.</source>
+        <extracomment>Copyright line in the About window</extracomment>
+        <translation>© 2025 Corvantis. Tutti i diritti riservati.</translation>
+    </message>
+    <message id="about.privacy_policy">
+        <source>Privacy Policy</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>Informativa sulla privacy</translation>
+    </message>
+    <message id="about.terms_of_service">
+        <source>Terms of Service</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>Termini di servizio</translation>
+    </message>
+    <message id="about.window.title">
+        <source>About Quorvane</source>
+        <extracomment>Title of the About window</extracomment>
+        <translation>Informazioni su Quorvane</translation>
+    </message>
+    <message id="preferences.shortcuts.copy_command">
+        <source>Copy</source>
+        <extracomment>Button that copies a shortcut command</extracomment>
+        <translation>Copia</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_unavailable">
+        <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
+        <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
+        <translation>Il tuo desktop non consente ai programmi di usare scorciatoie globali. Nelle sue impostazioni della tastiera, aggiungi una scorciatoia personalizzata per ogni comando che vuoi usare:</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_owned">
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
+        <extracomment>Shortcuts pane note when the desktop holds the global shortcuts</extracomment>
+        <translation>Il tuo desktop gestisce queste scorciatoie: potrebbe chiederti di confermarle e puoi modificarle nelle sue impostazioni della tastiera. Riporta:</translation>
+    </message>
+    <message id="preferences.shortcuts.not_bound">
+        <source>Not bound yet</source>
+        <extracomment>A global shortcut the desktop has not bound</extracomment>
+        <translation>Non ancora assegnata</translation>
+    </message>
+    <message id="feedback.title">
+        <source>Send Feedback</source>
+        <extracomment>Heading of the Feedback window</extracomment>
+        <translation>Invia feedback</translation>
+    </message>
+    <message id="feedback.subtitle">
+        <source>We&apos;d love to hear from you!</source>
+        <extracomment>Subtitle of the Feedback window</extracomment>
+        <translation>Ci piacerebbe sentire la tua opinione!</translation>
+    </message>
+    <message id="feedback.email">
+        <source>Email</source>
+        <extracomment>Section label for the support e-mail address</extracomment>
+        <translation>Email</translation>
+    </message>
+    <message id="feedback.email.open_tooltip">
+        <source>Click to open email client</source>
+        <extracomment>Tooltip of the e-mail address button</extracomment>
+        <translation>Fai clic per aprire il client di posta</translation>
+    </message>
+    <message id="feedback.email.copy_tooltip">
+        <source>Copy email address</source>
+        <extracomment>Tooltip of the copy button beside the e-mail address</extracomment>
+        <translation>Copia indirizzo email</translation>
+    </message>
+    <message id="feedback.twitter">
+        <source>X / Twitter</source>
+        <extracomment>Section label for the social profile (brand name, usually kept)</extracomment>
+        <translation>X / Twitter</translation>
+    </message>
+    <message id="feedback.twitter.open_tooltip">
+        <source>Click to open Twitter profile</source>
+        <extracomment>Tooltip of the social profile button</extracomment>
+        <translation>Fai clic per aprire il profilo Twitter</translation>
+    </message>
+    <message id="feedback.close">
+        <source>Close</source>
+        <extracomment>Button that closes the Feedback window</extracomment>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="feedback.alert.browser.title">
+        <source>Browser Cannot Handle Email</source>
+        <extracomment>Alert title when e-mail links open in a web browser</extracomment>
+        <translation>Il browser non può gestire le email</translation>
+    </message>
+    <message id="feedback.alert.browser.message">
+        <source>Your system is configured to open email links with a web browser, which cannot handle them properly.
+
+Please either:
+• Use the Copy button (📋) to copy the email address
+• Configure an email application as your default email handler in your desktop&apos;s settings
+
+Email: %1</source>
+        <extracomment>Alert when e-mail links open in a web browser; %1 is the support address</extracomment>
+        <translation>Il sistema è configurato per aprire i link email con un browser web, che non è in grado di gestirli correttamente.
+
+Puoi:
+• usare il pulsante Copia (📋) per copiare l&apos;indirizzo email
+• impostare un&apos;applicazione di posta come gestore email predefinito nelle impostazioni del desktop
+
+Email: %1</translation>
+    </message>
+    <message id="feedback.alert.error">
+        <source>Error</source>
+        <extracomment>Title of an error alert in the Feedback window</extracomment>
+        <translation>Errore</translation>
+    </message>
+    <message id="feedback.alert.mail_link_failed">
+        <source>Failed to create email URL</source>
+        <extracomment>The e-mail link could not be made</extracomment>
+        <translation>Impossibile creare il link email</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.title">
+        <source>Cannot Open Mail</source>
+        <extracomment>Alert title when no e-mail program opened</extracomment>
+        <translation>Impossibile aprire la posta</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.message">
+        <source>Please ensure you have a default email app configured in your desktop&apos;s settings.
+
+You can use the Copy button (📋) to copy: %1</source>
+        <extracomment>Alert when no e-mail program opened; %1 is the support address</extracomment>
+        <translation>Assicurati di aver configurato un&apos;applicazione di posta predefinita nelle impostazioni del desktop.
+
+Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
+    </message>
+    <message id="feedback.alert.copied.title">
+        <source>Email Copied</source>
+        <extracomment>Alert title after the support address was copied</extracomment>
+        <translation>Indirizzo copiato</translation>
+    </message>
+    <message id="feedback.alert.copied.message">
+        <source>Email address copied to clipboard:
+
+%1</source>
+        <extracomment>Alert after the support address was copied; %1 is the address</extracomment>
+        <translation>Indirizzo email copiato negli appunti:
+
+%1</translation>
+    </message>
+    <message id="feedback.alert.twitter_link_failed">
+        <source>Failed to open Twitter URL</source>
+        <extracomment>The social profile link could not be made</extracomment>
+        <translation>Impossibile aprire il link di Twitter</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.title">
+        <source>Cannot Open Twitter</source>
+        <extracomment>Alert title when the social profile did not open</extracomment>
+        <translation>Impossibile aprire Twitter</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.message">
+        <source>Please visit: %1</source>
+        <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
+        <translation>Visita: %1</translation>
+    </message>
+    <message id="preferences.general.launch_at_login">
+        <source>Launch at login</source>
+        <extracomment>Launch at login toggle</extracomment>
+        <translation>Avvia all&apos;accesso</translation>
+    </message>
+    <message id="preferences.general.launch_at_login.description">
+        <source>Automatically start Quorvane when you log in</source>
+        <extracomment>Launch at login description</extracomment>
+        <translation>Avvia automaticamente Quorvane quando accedi</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon">
+        <source>Show pins in the taskbar</source>
+        <extracomment>Switch that lists pinned captures in the taskbar</extracomment>
+        <translation>Mostra i riquadri fissati nella barra delle applicazioni</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon.description">
+        <source>List pinned captures in the taskbar and window switcher. Windows you open are always listed</source>
+        <extracomment>Description of the switch that lists pinned captures in the taskbar</extracomment>
+        <translation>Mostra le catture fissate nella barra delle applicazioni e nel selettore delle finestre. Le finestre che apri sono sempre elencate</translation>
+    </message>
+    <message id="preferences.general.play_sound">
+        <source>Play sound on capture</source>
+        <extracomment>Play sound toggle</extracomment>
+        <translation>Riproduci un suono alla cattura</translation>
+    </message>
+    <message id="preferences.general.play_sound.description">
+        <source>Play a confirmation sound when text is successfully captured</source>
+        <extracomment>Play sound description</extracomment>
+        <translation>Riproduce un suono di conferma quando il testo viene catturato correttamente</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications">
+        <source>Use system notifications</source>
+        <extracomment>Use system notifications toggle</extracomment>
+        <translation>Usa le notifiche di sistema</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications.description">
+        <source>Announce each result with a desktop notification as well as the toast overlay</source>
+        <extracomment>Use system notifications description</extracomment>
+        <translation>Annuncia ogni risultato con una notifica del desktop, oltre che con l&apos;avviso in sovrimpressione</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget">
+        <source>Show pin widget after capture</source>
+        <extracomment>Show pin widget toggle</extracomment>
+        <translation>Mostra il riquadro fissato dopo la cattura</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.description">
+        <source>Automatically display a floating widget with the captured content after each OCR capture</source>
+        <extracomment>Show pin widget description</extracomment>
+        <translation>Mostra automaticamente un riquadro mobile con il contenuto catturato dopo ogni cattura OCR</translation>
+    </message>
+    <message id="preferences.general.app_language">
+        <source>App Language</source>
+        <extracomment>App language picker label</extracomment>
+        <translation>Lingua dell&apos;applicazione</translation>
+    </message>
+    <message id="preferences.general.app_language.description">
+        <source>Select the display language for Quorvane interface</source>
+        <extracomment>App language description</extracomment>
+        <translation>Seleziona la lingua dell&apos;interfaccia di Quorvane</translation>
+    </message>
+    <message id="preferences.history.header">
+        <source>Configure capture history storage and management</source>
+        <extracomment>History header</extracomment>
+        <translation>Configura l&apos;archiviazione e la gestione della cronologia delle catture</translation>
+    </message>
+    <message id="preferences.history.max_entries">
+        <source>Maximum history entries</source>
+        <extracomment>Max history entries label</extracomment>
+        <translation>Numero massimo di voci nella cronologia</translation>
+    </message>
+    <message id="preferences.history.auto_eviction">
+        <source>Oldest entries are automatically removed when this limit is reached</source>
+        <extracomment>Auto eviction description</extracomment>
+        <translation>Le voci più vecchie vengono rimosse automaticamente al raggiungimento di questo limite</translation>
+    </message>
+    <message id="preferences.history.current_stats">
+        <source>Current History</source>
+        <extracomment>Current stats label</extracomment>
+        <translation>Cronologia attuale</translation>
+    </message>
+    <message id="preferences.history.clear_history">
+        <source>Clear History</source>
+        <extracomment>Clear history section label</extracomment>
+        <translation>Cancella cronologia</translation>
+    </message>
+    <message id="preferences.history.clear_history.description">
+        <source>Permanently delete all capture history entries. This action cannot be undone</source>
+        <extracomment>Clear history description</extracomment>
+        <translation>Elimina definitivamente tutte le voci della cronologia delle catture. Questa azione non può essere annullata</translation>
+    </message>
+    <message id="preferences.history.clear_all_button">
+        <source>Clear All History...</source>
+        <extracomment>Clear all history button</extracomment>
+        <translation>Cancella tutta la cronologia…</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.title">
+        <source>Delete Older Captures?</source>
+        <extracomment>Title when a lower maximum would delete captures</extracomment>
+        <translation>Eliminare le catture più vecchie?</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.message" numerus="yes">
+        <source>Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone.</source>
+        <extracomment>Message when a lower maximum would delete captures: %n the new maximum, %1 how many go</extracomment>
+        <translation>
+            <numerusform>Conservare al massimo %n cattura elimina definitivamente le %1 più vecchie. Questa azione non può essere annullata.</numerusform>
+            <numerusform>Conservare al massimo %n catture elimina definitivamente le %1 più vecchie. Questa azione non può essere annullata.</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.button" numerus="yes">
+        <source>Delete %n Captures</source>
+        <extracomment>Button that lowers the maximum and deletes captures</extracomment>
+        <translation>
+            <numerusform>Elimina %n cattura</numerusform>
+            <numerusform>Elimina %n catture</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear confirmation title</extracomment>
+        <translation>Cancellare tutta la cronologia?</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.message">
+        <source>This will permanently delete all capture history entries. This action cannot be undone.</source>
+        <extracomment>Clear confirmation message</extracomment>
+        <translation>Tutte le voci della cronologia delle catture verranno eliminate definitivamente. Questa azione non può essere annullata.</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.button" numerus="yes">
+        <source>Delete %n Entries</source>
+        <extracomment>Delete entries button</extracomment>
+        <translation>
+            <numerusform>Elimina %n voce</numerusform>
+            <numerusform>Elimina %n voci</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Annulla</translation>
+    </message>
+    <message id="preferences.history.estimated_storage">
+        <source>Estimated storage: %1</source>
+        <extracomment>Estimated storage label</extracomment>
+        <translation>Spazio stimato: %1</translation>
+    </message>
+    <message id="preferences.history.entry_count" numerus="yes">
+        <source>%n entries stored</source>
+        <extracomment>Entry count label</extracomment>
+        <translation>
+            <numerusform>%n voce archiviata</numerusform>
+            <numerusform>%n voci archiviate</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.space_usage">
+        <source>Using %1% of maximum capacity</source>
+        <extracomment>Space usage label</extracomment>
+        <translation>In uso il %1% della capacità massima</translation>
+    </message>
+    <message id="preferences.languages.priority_badge">
+        <source>#%1</source>
+        <extracomment>Badge with the priority number of a recognition language</extracomment>
+        <translation>#%1</translation>
+    </message>
+    <message id="preferences.languages.header">
+        <source>Configure which languages Quorvane should recognize in captured text</source>
+        <extracomment>Languages header</extracomment>
+        <translation>Configura le lingue che Quorvane deve riconoscere nel testo catturato</translation>
+    </message>
+    <message id="preferences.languages.auto_detect">
+        <source>Auto-detect language (recommended)</source>
+        <extracomment>Auto-detect language toggle</extracomment>
+        <translation>Rileva automaticamente la lingua (consigliato)</translation>
+    </message>
+    <message id="preferences.languages.auto_detect.description">
+        <source>Automatically detect the language based on system locale and text content. For best results, enable this option</source>
+        <extracomment>Auto-detect description</extracomment>
+        <translation>Rileva automaticamente la lingua in base alle impostazioni locali del sistema e al contenuto del testo. Per risultati ottimali, attiva questa opzione</translation>
+    </message>
+    <message id="preferences.languages.preferred_languages">
+        <source>Preferred Languages (drag to reorder priority)</source>
+        <extracomment>Preferred languages label</extracomment>
+        <translation>Lingue preferite (trascina per cambiare la priorità)</translation>
+    </message>
+    <message id="preferences.languages.select_all">
+        <source>Select All</source>
+        <extracomment>Select all button</extracomment>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message id="preferences.languages.deselect_all">
+        <source>Deselect All</source>
+        <extracomment>Deselect all button</extracomment>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message id="preferences.languages.selection_count" numerus="yes">
+        <source>%n language(s) selected</source>
+        <extracomment>Language selection count</extracomment>
+        <translation>
+            <numerusform>%n lingua selezionata</numerusform>
+            <numerusform>%n lingue selezionate</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.languages.none_chosen.automatic">
+        <source>Choose at least one language; until then languages are chosen automatically</source>
+        <extracomment>Notice while no language is ticked and detection stays on</extracomment>
+        <translation>Scegli almeno una lingua; nel frattempo le lingue vengono scelte automaticamente</translation>
+    </message>
+    <message id="preferences.languages.none_chosen.stored">
+        <source>Choose at least one language; until then recognition keeps using %1</source>
+        <extracomment>Notice while no language is ticked and the stored languages stay in use</extracomment>
+        <translation>Scegli almeno una lingua; nel frattempo il riconoscimento continua a usare %1</translation>
+    </message>
+    <message id="onboarding.skip">
+        <source>Skip</source>
+        <extracomment>Skip onboarding button</extracomment>
+        <translation>Salta</translation>
+    </message>
+    <message id="onboarding.next">
+        <source>Next</source>
+        <extracomment>Next page button</extracomment>
+        <translation>Avanti</translation>
+    </message>
+    <message id="onboarding.permissions.granted">
+        <source>Granted</source>
+        <extracomment>Status shown beside a permission that is granted</extracomment>
+        <translation>Concessa</translation>
+    </message>
+    <message id="onboarding.permissions.grant">
+        <source>Grant</source>
+        <extracomment>Button that asks for a permission</extracomment>
+        <translation>Concedi</translation>
+    </message>
+    <message id="onboarding.permissions.title">
+        <source>Permissions Required</source>
+        <extracomment>Permissions page title</extracomment>
+        <translation>Autorizzazioni necessarie</translation>
+    </message>
+    <message id="onboarding.permissions.subtitle">
+        <source>Quorvane needs your permission to work</source>
+        <extracomment>Permissions page subtitle</extracomment>
+        <translation>Quorvane ha bisogno della tua autorizzazione per funzionare</translation>
+    </message>
+    <message id="onboarding.permissions.explanation">
+        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <extracomment>Permissions explanation</extracomment>
+        <translation>Per catturare testo dallo schermo, Quorvane ha bisogno dell&apos;autorizzazione di registrazione dello schermo. Questa consente all&apos;applicazione di vedere cosa c&apos;è sullo schermo quando la attivi. L&apos;elaborazione avviene interamente in locale sul tuo dispositivo.</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.title">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission title</extracomment>
+        <translation>Registrazione dello schermo</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.description">
+        <source>Allows Quorvane to capture text from selected screen regions</source>
+        <extracomment>Screen Recording permission description</extracomment>
+        <translation>Consente a Quorvane di catturare testo dalle aree selezionate dello schermo</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.title">
+        <source>Accessibility (Optional)</source>
+        <extracomment>Accessibility permission title</extracomment>
+        <translation>Accessibilità (facoltativa)</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.description">
+        <source>Enables global keyboard shortcuts for quick capture</source>
+        <extracomment>Accessibility permission description</extracomment>
+        <translation>Abilita le scorciatoie da tastiera globali per la cattura rapida</translation>
+    </message>
+    <message id="onboarding.permissions.instructions">
+        <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
+        <extracomment>Permission instructions</extracomment>
+        <translation>Fai clic sul pulsante «Concedi» accanto a ogni autorizzazione per aprire le impostazioni della privacy del desktop. Questa pagina rileverà automaticamente quando concedi le autorizzazioni.</translation>
+    </message>
+    <message id="preferences.tab.general">
+        <source>General</source>
+        <extracomment>General preferences tab</extracomment>
+        <translation>Generale</translation>
+    </message>
+    <message id="preferences.tab.shortcuts">
+        <source>Shortcuts</source>
+        <extracomment>Shortcuts preferences tab</extracomment>
+        <translation>Scorciatoie</translation>
+    </message>
+    <message id="preferences.tab.text_formatting">
+        <source>Text &amp; Formatting</source>
+        <extracomment>Text formatting preferences tab</extracomment>
+        <translation>Testo e formattazione</translation>
+    </message>
+    <message id="preferences.tab.languages">
+        <source>Languages</source>
+        <extracomment>Languages preferences tab</extracomment>
+        <translation>Lingue</translation>
+    </message>
+    <message id="preferences.tab.history">
+        <source>History</source>
+        <extracomment>History preferences tab</extracomment>
+        <translation>Cronologia</translation>
+    </message>
+    <message id="preferences.shortcuts.recording">
+        <source>Press keys... (ESC to cancel)</source>
+        <extracomment>Recording shortcut message</extracomment>
+        <translation>Premi i tasti… (Esc per annullare)</translation>
+    </message>
+    <message id="preferences.shortcuts.error.system_reserved">
+        <source>This shortcut is reserved by the system</source>
+        <extracomment>System reserved shortcut error</extracomment>
+        <translation>Questa scorciatoia è riservata dal sistema</translation>
+    </message>
+    <message id="preferences.shortcuts.error.conflict">
+        <source>This shortcut conflicts with another action</source>
+        <extracomment>Shortcut conflict error</extracomment>
+        <translation>Questa scorciatoia è in conflitto con un&apos;altra azione</translation>
+    </message>
+    <message id="preferences.shortcuts.error.taken">
+        <source>This shortcut is already used by another program</source>
+        <extracomment>Shortcut held by another program error</extracomment>
+        <translation>Questa scorciatoia è già usata da un altro programma</translation>
+    </message>
+    <message id="preferences.shortcuts.error.invalid">
+        <source>Current shortcut is invalid</source>
+        <extracomment>Invalid shortcut error</extracomment>
+        <translation>La scorciatoia attuale non è valida</translation>
+    </message>
+    <message id="preferences.shortcuts.header">
+        <source>Configure global keyboard shortcuts for Quorvane actions</source>
+        <extracomment>Shortcuts header</extracomment>
+        <translation>Configura le scorciatoie da tastiera globali per le azioni di Quorvane</translation>
+    </message>
+    <message id="preferences.shortcuts.quick_zarrow.description">
+        <source>Activate screen capture overlay and select region</source>
+        <extracomment>Quick zarrow shortcut description</extracomment>
+        <translation>Attiva la sovrimpressione di cattura dello schermo per selezionare un&apos;area</translation>
+    </message>
+    <message id="preferences.shortcuts.repeat_zarrow.description">
+        <source>Capture the same region as last time without showing overlay</source>
+        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <translation>Cattura la stessa area dell&apos;ultima volta senza mostrare la sovrimpressione</translation>
+    </message>
+    <message id="preferences.shortcuts.code_mode.description">
+        <source>Capture text in code mode (preserves formatting)</source>
+        <extracomment>Code mode shortcut description</extracomment>
+        <translation>Cattura il testo in modalità codice (mantiene la formattazione)</translation>
+    </message>
+    <message id="preferences.shortcuts.scan_code.description">
+        <source>Scan QR codes and barcodes from the screen</source>
+        <extracomment>Scan Code shortcut description</extracomment>
+        <translation>Scansiona codici QR e codici a barre sullo schermo</translation>
+    </message>
+    <message id="preferences.shortcuts.open_history.description">
+        <source>Open capture history window</source>
+        <extracomment>History shortcut description</extracomment>
+        <translation>Apre la finestra della cronologia delle catture</translation>
+    </message>
+    <message id="preferences.shortcuts.reset">
+        <source>Reset to Defaults</source>
+        <extracomment>Reset shortcuts button</extracomment>
+        <translation>Ripristina predefinite</translation>
+    </message>
+    <message id="preferences.text_formatting.header">
+        <source>Configure how captured text is processed before copying to clipboard</source>
+        <extracomment>Text formatting header</extracomment>
+        <translation>Configura come viene elaborato il testo catturato prima della copia negli appunti</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks">
+        <source>Preserve original line breaks</source>
+        <extracomment>Preserve line breaks toggle</extracomment>
+        <translation>Mantieni gli a capo originali</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks.description">
+        <source>Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines</source>
+        <extracomment>Preserve line breaks description</extracomment>
+        <translation>Mantiene gli a capo così come appaiono nel testo originale. Se disattivata, i paragrafi vengono uniti in righe continue</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes">
+        <source>Avoid smart quotes (convert to ASCII)</source>
+        <extracomment>Avoid smart quotes toggle</extracomment>
+        <translation>Evita le virgolette tipografiche (converti in ASCII)</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes.description">
+        <source>Convert typographic quotes (“”) to plain ASCII quotes (&quot;&quot;). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents</source>
+        <extracomment>Avoid smart quotes description</extracomment>
+        <translation>Converte le virgolette tipografiche (“”) in virgolette ASCII semplici (&quot;&quot;). Converte anche le lineette (—) e i puntini di sospensione (…) nei rispettivi equivalenti ASCII</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces">
+        <source>Collapse multiple spaces into one</source>
+        <extracomment>Collapse spaces toggle</extracomment>
+        <translation>Riduci gli spazi multipli a uno solo</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces.description">
+        <source>Replace consecutive spaces with a single space. Helps clean up OCR results</source>
+        <extracomment>Collapse spaces description</extracomment>
+        <translation>Sostituisce gli spazi consecutivi con uno spazio singolo. Aiuta a ripulire i risultati dell&apos;OCR</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.title">
+        <source>Code Mode Exception</source>
+        <extracomment>Code mode note title</extracomment>
+        <translation>Eccezione della modalità codice</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.description">
+        <source>These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters</source>
+        <extracomment>Code mode note description</extracomment>
+        <translation>Queste impostazioni non si applicano alle catture in modalità codice. La modalità codice mantiene tutta la formattazione originale, compresi spazi, a capo e caratteri speciali</translation>
+    </message>
+    <message id="onboarding.welcome.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Welcome page title</extracomment>
+        <translation>Benvenuto in Quorvane</translation>
+    </message>
+    <message id="onboarding.welcome.subtitle">
+        <source>Capture text from anywhere on your screen</source>
+        <extracomment>Welcome page subtitle</extracomment>
+        <translation>Cattura testo da qualsiasi punto dello schermo</translation>
+    </message>
+    <message id="onboarding.welcome.description">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description</extracomment>
+        <translation>Quorvane semplifica l&apos;estrazione del testo da immagini, video, PDF e qualsiasi contenuto sullo schermo. Basta premere la scorciatoia da tastiera e trascinare per selezionare: il testo viene copiato all&apos;istante negli appunti.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.title">
+        <source>Quick Capture</source>
+        <extracomment>Feature 1 title</extracomment>
+        <translation>Cattura rapida</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.title">
+        <source>Multi-Language Support</source>
+        <extracomment>Feature 2 title</extracomment>
+        <translation>Supporto multilingue</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.description">
+        <source>Recognizes text in 20+ languages</source>
+        <extracomment>Feature 2 description</extracomment>
+        <translation>Riconosce il testo in oltre 20 lingue</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.title">
+        <source>Privacy First</source>
+        <extracomment>Feature 3 title</extracomment>
+        <translation>Privacy al primo posto</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.description">
+        <source>All processing happens on your device</source>
+        <extracomment>Feature 3 description</extracomment>
+        <translation>L&apos;elaborazione avviene interamente sul tuo dispositivo</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description">
+        <source>Press %1 to capture text instantly</source>
+        <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
+        <translation>Premi %1 per catturare testo all&apos;istante</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1818 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja">
+<context>
+    <name></name>
+    <message id="notification.history_set_aside.message">
+        <source>The history file could not be read and was kept as %1. Captures were restored from the backup where there was one.</source>
+        <extracomment>Warning message when the history file was set aside</extracomment>
+        <translation>履歴ファイルを読み取れなかったため、%1 として保管しました。バックアップがある場合は、そこからキャプチャを復元しました。</translation>
+    </message>
+    <message id="notification.settings_set_aside.message">
+        <source>The settings file could not be read, so the defaults are in use. It was kept as %1.</source>
+        <extracomment>Warning message when the settings file was set aside</extracomment>
+        <translation>設定ファイルを読み取れなかったため、既定の設定を使用しています。元のファイルは %1 として保管しました。</translation>
+    </message>
+    <message id="notification.history_in_memory.title">
+        <source>History Not Saved</source>
+        <extracomment>Warning title when the capture history cannot be written to disk</extracomment>
+        <translation>履歴は保存されていません</translation>
+    </message>
+    <message id="notification.history_in_memory.message">
+        <source>Quorvane cannot write to its data folder. Captures will not be kept after you quit.</source>
+        <extracomment>Warning message when the capture history lives only in memory</extracomment>
+        <translation>Quorvane はデータフォルダーに書き込めません。終了するとキャプチャは失われます。</translation>
+    </message>
+    <message id="notification.file_set_aside.title">
+        <source>File Set Aside</source>
+        <extracomment>Warning title when a stored file could not be read and was kept under another name</extracomment>
+        <translation>ファイルを別名で保管しました</translation>
+    </message>
+    <message id="updater.available.title">
+        <source>A new version of Quorvane is available!</source>
+        <extracomment>Title of the dialog that announces a new version</extracomment>
+        <translation>Quorvane の新しいバージョンがあります！</translation>
+    </message>
+    <message id="updater.available.message">
+        <source>Quorvane %1 is now available - you have %2. Would you like to open the download page?</source>
+        <extracomment>Text of the dialog that announces a new version: the new version, then the installed one</extracomment>
+        <translation>Quorvane %1 が利用可能です (現在のバージョンは %2)。ダウンロードページを開きますか？</translation>
+    </message>
+    <message id="updater.available.download">
+        <source>Open Download Page</source>
+        <extracomment>Button that opens the download page</extracomment>
+        <translation>ダウンロードページを開く</translation>
+    </message>
+    <message id="updater.available.later">
+        <source>Remind Me Later</source>
+        <extracomment>Button that closes the dialog</extracomment>
+        <translation>後で通知</translation>
+    </message>
+    <message id="updater.up_to_date.title">
+        <source>You&apos;re up to date!</source>
+        <extracomment>Title of the dialog shown when no newer version exists</extracomment>
+        <translation>最新の状態です！</translation>
+    </message>
+    <message id="updater.up_to_date.message">
+        <source>Quorvane %1 is currently the newest version available.</source>
+        <extracomment>Text shown when no newer version exists: the installed version</extracomment>
+        <translation>Quorvane %1 は現在利用できる最新のバージョンです。</translation>
+    </message>
+    <message id="updater.error.title">
+        <source>Update Error!</source>
+        <extracomment>Title of the dialog shown when a check for updates fails</extracomment>
+        <translation>アップデートエラー！</translation>
+    </message>
+    <message id="updater.not_configured.title">
+        <source>Updates Are Not Checked by This Build</source>
+        <extracomment>Title of the dialog shown when the build has no update feed</extracomment>
+        <translation>このビルドではアップデートを確認しません</translation>
+    </message>
+    <message id="updater.not_configured.message">
+        <source>This copy of Quorvane was built without an update feed. New versions come with your distribution&apos;s package updates or from where you installed Quorvane.</source>
+        <extracomment>Text shown when the build has no update feed</extracomment>
+        <translation>この Quorvane はアップデートフィードなしでビルドされています。新しいバージョンは、ディストリビューションのパッケージ更新か、Quorvane の入手元から提供されます。</translation>
+    </message>
+    <message id="onboarding.window.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Onboarding window title</extracomment>
+        <translation>Quorvane へようこそ</translation>
+    </message>
+    <message id="first_launch.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
+        <translation>Quorvane へようこそ</translation>
+    </message>
+    <message id="first_launch.press">
+        <source>Press</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
+        <translation>ショートカット</translation>
+    </message>
+    <message id="first_launch.action">
+        <source>to zarrow text</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
+        <translation>でテキストをキャプチャ</translation>
+    </message>
+    <message id="first_launch.tray_hint">
+        <source>Right-click this icon for quick capture</source>
+        <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
+        <translation>このアイコンを右クリックするとすばやくキャプチャできます</translation>
+    </message>
+    <message id="menubar.capture">
+        <source>Capture Text</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>テキストをキャプチャ</translation>
+    </message>
+    <message id="menubar.scan_code">
+        <source>Read QR/Bar Code</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>QR コード/バーコードを読み取る</translation>
+    </message>
+    <message id="menubar.import_from_iphone">
+        <source>Import Image…</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>画像を読み込む…</translation>
+    </message>
+    <message id="menubar.history">
+        <source>Open History</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>履歴を開く</translation>
+    </message>
+    <message id="menubar.preferences">
+        <source>Preferences...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>環境設定…</translation>
+    </message>
+    <message id="menubar.feedback">
+        <source>Send Feedback...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>フィードバックを送信…</translation>
+    </message>
+    <message id="menubar.checkForUpdates">
+        <source>Check for Updates...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>アップデートを確認…</translation>
+    </message>
+    <message id="menubar.about">
+        <source>About Quorvane</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Quorvane について</translation>
+    </message>
+    <message id="menubar.quit">
+        <source>Quit Quorvane</source>
+        <extracomment>Tray menu item
+----------
+Quit Quorvane</extracomment>
+        <translation>Quorvane を終了</translation>
+    </message>
+    <message id="menubar.tooltip">
+        <source>Quorvane
+Left-click: Menu
+Right-click: Quick Capture</source>
+        <extracomment>Tooltip of the tray icon</extracomment>
+        <translation>Quorvane
+左クリック: メニュー
+右クリック: クイックキャプチャ</translation>
+    </message>
+    <message id="menubar.panel.capture">
+        <source>Capture</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>キャプチャ</translation>
+    </message>
+    <message id="menubar.panel.history">
+        <source>History</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>履歴</translation>
+    </message>
+    <message id="menubar.panel.preferences">
+        <source>Preferences</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>環境設定</translation>
+    </message>
+    <message id="permission.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>プライバシー設定を開く</translation>
+    </message>
+    <message id="permission.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="permission.accessibility.title">
+        <source>Accessibility Permission Required</source>
+        <extracomment>Accessibility permission dialog title</extracomment>
+        <translation>アクセシビリティの許可が必要です</translation>
+    </message>
+    <message id="permission.accessibility.message">
+        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+
+Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
+        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
+        <translation>Quorvane がグローバルキーボードショートカット (%1) を登録するには、アクセシビリティの許可が必要です。これにより、画面上のどこからでもテキストをキャプチャできるようになります。
+
+プライバシーは保護されます。Quorvane が監視するのは自身が登録したショートカットだけです。</translation>
+    </message>
+    <message id="permission.screen_recording.title">
+        <source>Screen Recording Permission Required</source>
+        <extracomment>Screen Recording permission dialog title</extracomment>
+        <translation>画面収録の許可が必要です</translation>
+    </message>
+    <message id="permission.screen_recording.message">
+        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+
+All processing happens on your device - no data is uploaded to the cloud.</source>
+        <extracomment>Screen Recording permission explanation</extracomment>
+        <translation>Quorvane が画面からテキストをキャプチャするには、画面収録の許可が必要です。
+
+すべての処理はお使いのデバイス上で行われ、データがクラウドにアップロードされることはありません。</translation>
+    </message>
+    <message id="permission.required.title">
+        <source>Permissions Required</source>
+        <extracomment>Title of the alert shown when the user goes on without the permissions</extracomment>
+        <translation>許可が必要です</translation>
+    </message>
+    <message id="permission.required.message">
+        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <extracomment>Alert shown when the user goes on without the permissions</extracomment>
+        <translation>Quorvane の動作には画面収録とアクセシビリティの許可が必要です。これらは後からデスクトップのプライバシー設定で許可できます。</translation>
+    </message>
+    <message id="general.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="history.window.title">
+        <source>Capture History</source>
+        <extracomment>History window title</extracomment>
+        <translation>キャプチャ履歴</translation>
+    </message>
+    <message id="preferences.window.title">
+        <source>Preferences</source>
+        <extracomment>Preferences window title</extracomment>
+        <translation>環境設定</translation>
+    </message>
+    <message id="notification.shortcut_refused.title">
+        <source>%1 shortcut not available</source>
+        <extracomment>Title when a global shortcut cannot be taken; the action&apos;s name</extracomment>
+        <translation>「%1」のショートカットを使用できません</translation>
+    </message>
+    <message id="notification.shortcut_refused.reserved">
+        <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
+        <translation>%1 はデスクトップで予約されています。環境設定で別のショートカットを選択してください。</translation>
+    </message>
+    <message id="notification.shortcut_refused.taken">
+        <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
+        <translation>%1 は別のプログラムで使用されています。環境設定で別のショートカットを選択してください。</translation>
+    </message>
+    <message id="tray_absence.title">
+        <source>Quorvane Is Running</source>
+        <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
+        <translation>Quorvane は実行中です</translation>
+    </message>
+    <message id="tray_absence.message">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
+        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。%1 を押すとテキストをキャプチャできます。環境設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
+    </message>
+    <message id="error.updater.invalid_feed">
+        <source>The update feed address is not valid: %1</source>
+        <extracomment>Error when the configured update feed address cannot be used</extracomment>
+        <translation>アップデートフィードのアドレスが無効です: %1</translation>
+    </message>
+    <message id="error.updater.insecure_address">
+        <source>Updates are only fetched over HTTPS: %1</source>
+        <extracomment>Error when an update address is not secure</extracomment>
+        <translation>アップデートは HTTPS でのみ取得します: %1</translation>
+    </message>
+    <message id="error.updater.download_failed">
+        <source>The update information could not be downloaded: %1</source>
+        <extracomment>Error when the update feed cannot be fetched</extracomment>
+        <translation>アップデート情報をダウンロードできませんでした: %1</translation>
+    </message>
+    <message id="error.updater.malformed_feed">
+        <source>The update information could not be read: %1</source>
+        <extracomment>Error when the update feed is not understood</extracomment>
+        <translation>アップデート情報を読み取れませんでした: %1</translation>
+    </message>
+    <message id="error.updater.unknown">
+        <source>%1</source>
+        <extracomment>Unknown update error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="updater.reason.too_large">
+        <source>the answer is larger than %1 bytes</source>
+        <extracomment>Why a check for updates failed: the feed is too large</extracomment>
+        <translation>応答が %1 バイトを超えています</translation>
+    </message>
+    <message id="updater.reason.host_not_found">
+        <source>the update server could not be found</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>アップデートサーバーが見つかりません</translation>
+    </message>
+    <message id="updater.reason.refused">
+        <source>the update server refused the connection</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>アップデートサーバーが接続を拒否しました</translation>
+    </message>
+    <message id="updater.reason.closed">
+        <source>the update server closed the connection early</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>アップデートサーバーが途中で接続を切断しました</translation>
+    </message>
+    <message id="updater.reason.silent">
+        <source>the update server stopped answering</source>
+        <extracomment>Why a check for updates failed: the transfer timed out</extracomment>
+        <translation>アップデートサーバーが応答しなくなりました</translation>
+    </message>
+    <message id="updater.reason.tls">
+        <source>the update server&apos;s secure connection could not be verified</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>アップデートサーバーのセキュア接続を検証できませんでした</translation>
+    </message>
+    <message id="updater.reason.offline">
+        <source>the network is not available</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>ネットワークを利用できません</translation>
+    </message>
+    <message id="updater.reason.status">
+        <source>the update server answered with error %1</source>
+        <extracomment>Why a check for updates failed: the HTTP status</extracomment>
+        <translation>アップデートサーバーがエラー %1 を返しました</translation>
+    </message>
+    <message id="updater.reason.unexpected">
+        <source>the update server sent an answer that is not a feed</source>
+        <extracomment>Why a check for updates failed: an answer that is neither a feed nor an error</extracomment>
+        <translation>アップデートサーバーの応答がフィードではありません</translation>
+    </message>
+    <message id="updater.reason.deadline">
+        <source>the update server took too long to answer</source>
+        <extracomment>Why a check for updates failed: the whole check ran out of time</extracomment>
+        <translation>アップデートサーバーの応答に時間がかかりすぎました</translation>
+    </message>
+    <message id="updater.reason.redirects" numerus="yes">
+        <source>the server redirected the request more than %n times</source>
+        <extracomment>Why a check for updates failed: too many redirects</extracomment>
+        <translation>
+            <numerusform>サーバーによるリクエストのリダイレクトが %n 回を超えました</numerusform>
+        </translation>
+    </message>
+    <message id="updater.reason.page_not_opened">
+        <source>The download page could not be opened. It is at: %1</source>
+        <extracomment>Shown when no program opens the download page: its address</extracomment>
+        <translation>ダウンロードページを開けませんでした。アドレス: %1</translation>
+    </message>
+    <message id="error.coordinator.permission_required">
+        <source>%1 permission is required to capture text</source>
+        <extracomment>Error when permission is required</extracomment>
+        <translation>テキストをキャプチャするには%1の許可が必要です</translation>
+    </message>
+    <message id="error.coordinator.workflow_failed">
+        <source>Capture workflow failed: %1</source>
+        <extracomment>Error when workflow fails</extracomment>
+        <translation>キャプチャ処理に失敗しました: %1</translation>
+    </message>
+    <message id="error.coordinator.in_progress">
+        <source>A capture operation is already in progress</source>
+        <extracomment>Error when capture is already in progress</extracomment>
+        <translation>キャプチャ処理はすでに実行中です</translation>
+    </message>
+    <message id="error.coordinator.invalid_region">
+        <source>The selected region is invalid</source>
+        <extracomment>Error when region is invalid</extracomment>
+        <translation>選択した領域は無効です</translation>
+    </message>
+    <message id="error.coordinator.no_last_region">
+        <source>No previous capture region available. Please perform a new capture first.</source>
+        <extracomment>Error when no last region exists</extracomment>
+        <translation>前回のキャプチャ領域がありません。先に新しくキャプチャしてください。</translation>
+    </message>
+    <message id="error.coordinator.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display config changed</extracomment>
+        <translation>ディスプレイの構成が変更されました。領域を選択し直してください。</translation>
+    </message>
+    <message id="error.clipboard.write_failed">
+        <source>Failed to copy to clipboard: %1</source>
+        <extracomment>Error when clipboard write fails</extracomment>
+        <translation>クリップボードにコピーできませんでした: %1</translation>
+    </message>
+    <message id="error.clipboard.unsupported_format">
+        <source>Clipboard format %1 is not supported</source>
+        <extracomment>Error when format is unsupported</extracomment>
+        <translation>クリップボードの形式 %1 はサポートされていません</translation>
+    </message>
+    <message id="error.clipboard.conversion_failed">
+        <source>Failed to convert text to %1 format</source>
+        <extracomment>Error when format conversion fails</extracomment>
+        <translation>テキストを %1 形式に変換できませんでした</translation>
+    </message>
+    <message id="error.clipboard.empty">
+        <source>Cannot copy empty content to clipboard</source>
+        <extracomment>Error when content is empty</extracomment>
+        <translation>空の内容はクリップボードにコピーできません</translation>
+    </message>
+    <message id="clipboard.format.plain">
+        <source>Plain Text</source>
+        <extracomment>Plain text format</extracomment>
+        <translation>プレーンテキスト</translation>
+    </message>
+    <message id="clipboard.format.rtf">
+        <source>Rich Text</source>
+        <extracomment>RTF format</extracomment>
+        <translation>リッチテキスト</translation>
+    </message>
+    <message id="clipboard.format.markdown">
+        <source>Markdown</source>
+        <extracomment>Markdown format</extracomment>
+        <translation>Markdown</translation>
+    </message>
+    <message id="clipboard.format.html">
+        <source>HTML</source>
+        <extracomment>HTML format</extracomment>
+        <translation>HTML</translation>
+    </message>
+    <message id="code_scan_error.vision_failed">
+        <source>Barcode detection failed: %1</source>
+        <extracomment>The barcode detector reported an error; %1 is its description</extracomment>
+        <translation>バーコードの検出に失敗しました: %1</translation>
+    </message>
+    <message id="code_scan_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to scan is empty</extracomment>
+        <translation>キャプチャした画像が無効か、破損しています</translation>
+    </message>
+    <message id="code_scan_error.no_code">
+        <source>No code was detected in the selected region</source>
+        <extracomment>Scanning found no barcode or QR code</extracomment>
+        <translation>選択した領域にバーコードまたは QR コードが見つかりませんでした</translation>
+    </message>
+    <message id="continuity.import.file">
+        <source>Choose Image File…</source>
+        <extracomment>Import menu item that opens an image file</extracomment>
+        <translation>画像ファイルを選択…</translation>
+    </message>
+    <message id="continuity.import.clipboard">
+        <source>Paste Image from Clipboard</source>
+        <extracomment>Import menu item that takes the clipboard&apos;s image</extracomment>
+        <translation>クリップボードから画像を貼り付け</translation>
+    </message>
+    <message id="continuity.import.dialog_title">
+        <source>Import Image</source>
+        <extracomment>Title of the image file chooser</extracomment>
+        <translation>画像の読み込み</translation>
+    </message>
+    <message id="continuity.import.filter">
+        <source>Images</source>
+        <extracomment>File type filter name for images</extracomment>
+        <translation>画像</translation>
+    </message>
+    <message id="error.import.unreadable_file_reason">
+        <source>“%1” could not be read: %2</source>
+        <extracomment>Error when an imported image file cannot be read: its name, then why</extracomment>
+        <translation>「%1」を読み取れませんでした: %2</translation>
+    </message>
+    <message id="error.import.unreadable_file">
+        <source>“%1” could not be read</source>
+        <extracomment>Error when an imported image file cannot be read: its name</extracomment>
+        <translation>「%1」を読み取れませんでした</translation>
+    </message>
+    <message id="error.import.unknown">
+        <source>%1</source>
+        <extracomment>Unknown import error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="ocr_error.failed">
+        <source>OCR failed: %1</source>
+        <extracomment>Text recognition failed; %1 is the reason</extracomment>
+        <translation>OCR に失敗しました: %1</translation>
+    </message>
+    <message id="ocr_error.unsupported_language">
+        <source>Language &apos;%1&apos; is not supported</source>
+        <extracomment>A requested recognition language is not offered</extracomment>
+        <translation>言語「%1」はサポートされていません</translation>
+    </message>
+    <message id="ocr_error.vision_failed">
+        <source>Recognition failed: %1</source>
+        <extracomment>The recognition engine reported an error; %1 is its description</extracomment>
+        <translation>認識に失敗しました: %1</translation>
+    </message>
+    <message id="ocr_error.no_text">
+        <source>No text was detected in the selected region</source>
+        <extracomment>Recognition found no text</extracomment>
+        <translation>選択した領域にテキストが見つかりませんでした</translation>
+    </message>
+    <message id="ocr_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to recognise is empty</extracomment>
+        <translation>キャプチャした画像が無効か、破損しています</translation>
+    </message>
+    <message id="error.screen_capture.failed">
+        <source>Screen capture failed: %1</source>
+        <extracomment>Error when capture operation fails</extracomment>
+        <translation>画面のキャプチャに失敗しました: %1</translation>
+    </message>
+    <message id="error.screen_capture.permission_denied">
+        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when screen recording permission is denied</extracomment>
+        <translation>画面収録の許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
+    </message>
+    <message id="error.screen_capture.invalid_region">
+        <source>The selected region is invalid or too small.</source>
+        <extracomment>Error when capture region is invalid</extracomment>
+        <translation>選択した領域が無効か、小さすぎます。</translation>
+    </message>
+    <message id="error.screen_capture.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display configuration changes</extracomment>
+        <translation>ディスプレイの構成が変更されました。領域を選択し直してください。</translation>
+    </message>
+    <message id="error.screen_capture.dismissed">
+        <source>Capture was cancelled.</source>
+        <extracomment>Error when user dismisses capture overlay</extracomment>
+        <translation>キャプチャはキャンセルされました。</translation>
+    </message>
+    <message id="error.screen_capture.no_display">
+        <source>No active display found.</source>
+        <extracomment>Error when no display is available</extracomment>
+        <translation>アクティブなディスプレイが見つかりません。</translation>
+    </message>
+    <message id="language.system_default">
+        <source>System Default</source>
+        <translation>システムの既定</translation>
+    </message>
+    <message id="capture_mode.normal">
+        <source>Normal</source>
+        <extracomment>Normal capture mode</extracomment>
+        <translation>標準</translation>
+    </message>
+    <message id="capture_mode.repeat">
+        <source>Repeat</source>
+        <extracomment>Repeat capture mode</extracomment>
+        <translation>繰り返し</translation>
+    </message>
+    <message id="capture_mode.code">
+        <source>Code</source>
+        <extracomment>Code capture mode</extracomment>
+        <translation>コード</translation>
+    </message>
+    <message id="capture_mode.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code capture mode</extracomment>
+        <translation>コードをスキャン</translation>
+    </message>
+    <message id="error.hotkey.registration_failed">
+        <source>Failed to register global shortcut: %1</source>
+        <extracomment>Error when hotkey registration fails</extracomment>
+        <translation>グローバルショートカットを登録できませんでした: %1</translation>
+    </message>
+    <message id="error.hotkey.conflict">
+        <source>Shortcut %1 conflicts with another registered shortcut</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>ショートカット %1 は登録済みの別のショートカットと競合しています</translation>
+    </message>
+    <message id="error.hotkey.system_reserved">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Error when shortcut is system reserved</extracomment>
+        <translation>ショートカット %1 はシステムで予約されています</translation>
+    </message>
+    <message id="error.hotkey.permission_denied">
+        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when Accessibility permission is denied</extracomment>
+        <translation>グローバルショートカットにはアクセシビリティの許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
+    </message>
+    <message id="error.hotkey.invalid">
+        <source>Invalid shortcut configuration</source>
+        <extracomment>Error when shortcut is invalid</extracomment>
+        <translation>ショートカットの設定が無効です</translation>
+    </message>
+    <message id="notification.capture_success.title">
+        <source>Text Captured</source>
+        <extracomment>Success notification title</extracomment>
+        <translation>テキストをキャプチャしました</translation>
+    </message>
+    <message id="notification.repeat_capture_success.title">
+        <source>Text Re-captured</source>
+        <extracomment>Repeat capture success notification title</extracomment>
+        <translation>テキストを再キャプチャしました</translation>
+    </message>
+    <message id="notification.code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Code capture success notification title</extracomment>
+        <translation>コードをキャプチャしました</translation>
+    </message>
+    <message id="notification.scan_code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Scan Code capture success notification title</extracomment>
+        <translation>コードを読み取りました</translation>
+    </message>
+    <message id="notification.capture_success.message">
+        <source>Copied to clipboard</source>
+        <extracomment>Success notification message</extracomment>
+        <translation>クリップボードにコピーしました</translation>
+    </message>
+    <message id="notification.capture_error.title">
+        <source>Capture Failed</source>
+        <extracomment>Error notification title</extracomment>
+        <translation>キャプチャに失敗しました</translation>
+    </message>
+    <message id="notification.voiceover.warning">
+        <source>Warning: %1. %2</source>
+        <extracomment>VoiceOver announcement for warning</extracomment>
+        <translation>警告: %1。%2</translation>
+    </message>
+    <message id="notification.voiceover.error">
+        <source>Error: %1. %2</source>
+        <extracomment>VoiceOver announcement for error</extracomment>
+        <translation>エラー: %1。%2</translation>
+    </message>
+    <message id="error.notification.configuration_failed">
+        <source>Failed to configure notifications: %1</source>
+        <extracomment>Error when notification configuration fails</extracomment>
+        <translation>通知を設定できませんでした: %1</translation>
+    </message>
+    <message id="error.notification.permission_denied">
+        <source>Notification permission denied</source>
+        <extracomment>Error when notification permission is denied</extracomment>
+        <translation>通知の許可が拒否されました</translation>
+    </message>
+    <message id="error.notification.display_not_found">
+        <source>Could not determine display for notification</source>
+        <extracomment>Error when display cannot be found</extracomment>
+        <translation>通知を表示するディスプレイを特定できませんでした</translation>
+    </message>
+    <message id="permission.summary.title">
+        <source>Permissions Required</source>
+        <extracomment>Permission summary title</extracomment>
+        <translation>許可が必要です</translation>
+    </message>
+    <message id="permission.summary.message">
+        <source>Quorvane requires the following permissions:
+
+%1
+
+Please grant these permissions in your desktop&apos;s privacy settings to use Quorvane.</source>
+        <extracomment>Permission summary message</extracomment>
+        <translation>Quorvane には次の許可が必要です:
+
+%1
+
+Quorvane を使用するには、デスクトップのプライバシー設定でこれらを許可してください。</translation>
+    </message>
+    <message id="permission.summary.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>プライバシー設定を開く</translation>
+    </message>
+    <message id="permission.summary.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="permission.screen_recording">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission</extracomment>
+        <translation>画面収録</translation>
+    </message>
+    <message id="permission.accessibility">
+        <source>Accessibility</source>
+        <extracomment>Accessibility permission</extracomment>
+        <translation>アクセシビリティ</translation>
+    </message>
+    <message id="error.settings_store.persistence">
+        <source>Failed to save settings: %1</source>
+        <extracomment>Error when settings persistence fails</extracomment>
+        <translation>設定を保存できませんでした: %1</translation>
+    </message>
+    <message id="error.settings_store.validation">
+        <source>Settings validation failed: %1</source>
+        <extracomment>Error when settings validation fails</extracomment>
+        <translation>設定の検証に失敗しました: %1</translation>
+    </message>
+    <message id="error.settings_store.migration">
+        <source>Settings migration failed: %1</source>
+        <extracomment>Error when settings migration fails</extracomment>
+        <translation>設定の移行に失敗しました: %1</translation>
+    </message>
+    <message id="error.settings_store.launch_item">
+        <source>Failed to configure launch at login: %1</source>
+        <extracomment>Error when launch item configuration fails</extracomment>
+        <translation>ログイン時の起動を設定できませんでした: %1</translation>
+    </message>
+    <message id="error.settings_store.shortcut_conflict">
+        <source>Shortcut %1 is already in use or conflicts with system shortcuts</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>ショートカット %1 はすでに使用されているか、システムのショートカットと競合しています</translation>
+    </message>
+    <message id="error.settings_store.invalid_value">
+        <source>Invalid setting value: %1</source>
+        <extracomment>Error when setting value is invalid</extracomment>
+        <translation>設定値が無効です: %1</translation>
+    </message>
+    <message id="shortcut.quick_zarrow">
+        <source>Quick Zarrow</source>
+        <extracomment>Quick Zarrow shortcut</extracomment>
+        <translation>クイック Zarrow</translation>
+    </message>
+    <message id="shortcut.repeat_zarrow">
+        <source>Repeat Zarrow</source>
+        <extracomment>Repeat Zarrow shortcut</extracomment>
+        <translation>Zarrow を繰り返す</translation>
+    </message>
+    <message id="shortcut.code_mode">
+        <source>Code Mode</source>
+        <extracomment>Code Mode shortcut</extracomment>
+        <translation>コードモード</translation>
+    </message>
+    <message id="shortcut.open_history">
+        <source>Open History</source>
+        <extracomment>Open History shortcut</extracomment>
+        <translation>履歴を開く</translation>
+    </message>
+    <message id="shortcut.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code shortcut</extracomment>
+        <translation>コードをスキャン</translation>
+    </message>
+    <message id="notification.accessibility.repeat_mode">
+        <source>Repeat mode</source>
+        <extracomment>Accessibility label for repeat mode badge</extracomment>
+        <translation>繰り返しモード</translation>
+    </message>
+    <message id="notification.accessibility.code_mode">
+        <source>Code mode</source>
+        <extracomment>Accessibility label for code mode badge</extracomment>
+        <translation>コードモード</translation>
+    </message>
+    <message id="notification.accessibility.scan_code_mode">
+        <source>Code scan</source>
+        <extracomment>Accessibility label for scan code mode</extracomment>
+        <translation>コードスキャン</translation>
+    </message>
+    <message id="notification.accessibility.hint">
+        <source>Double-tap to open in history</source>
+        <extracomment>Accessibility hint for toast notification</extracomment>
+        <translation>ダブルタップで履歴に表示します</translation>
+    </message>
+    <message id="history.filter.all">
+        <source>All</source>
+        <extracomment>All time filter</extracomment>
+        <translation>すべて</translation>
+    </message>
+    <message id="history.filter.today">
+        <source>Today</source>
+        <extracomment>Today filter</extracomment>
+        <translation>今日</translation>
+    </message>
+    <message id="history.filter.week">
+        <source>This Week</source>
+        <extracomment>This week filter</extracomment>
+        <translation>今週</translation>
+    </message>
+    <message id="history.filter.month">
+        <source>This Month</source>
+        <extracomment>This month filter</extracomment>
+        <translation>今月</translation>
+    </message>
+    <message id="history.filter.custom">
+        <source>Custom Range</source>
+        <extracomment>Custom range filter</extracomment>
+        <translation>期間を指定</translation>
+    </message>
+    <message id="export.error.pdf_creation">
+        <source>Failed to create PDF document</source>
+        <extracomment>PDF creation error</extracomment>
+        <translation>PDF ドキュメントを作成できませんでした</translation>
+    </message>
+    <message id="export.error.write">
+        <source>Failed to write file</source>
+        <extracomment>File write error</extracomment>
+        <translation>ファイルに書き込めませんでした</translation>
+    </message>
+    <message id="export.format.txt">
+        <source>Plain Text (.txt)</source>
+        <extracomment>TXT export format</extracomment>
+        <translation>プレーンテキスト (.txt)</translation>
+    </message>
+    <message id="export.format.markdown">
+        <source>Markdown (.md)</source>
+        <extracomment>Markdown export format</extracomment>
+        <translation>Markdown (.md)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF Document (.pdf)</source>
+        <extracomment>PDF export format</extracomment>
+        <translation>PDF ドキュメント (.pdf)</translation>
+    </message>
+    <message id="export.panel.title">
+        <source>Export Capture</source>
+        <extracomment>Export save panel title</extracomment>
+        <translation>キャプチャの書き出し</translation>
+    </message>
+    <message id="export.panel.message">
+        <source>Choose where to save the exported file</source>
+        <extracomment>Export save panel message</extracomment>
+        <translation>書き出したファイルの保存先を選択してください</translation>
+    </message>
+    <message id="history.filter.custom_title">
+        <source>Custom Date Range</source>
+        <extracomment>Custom date range title</extracomment>
+        <translation>期間を指定</translation>
+    </message>
+    <message id="history.filter.from">
+        <source>From:</source>
+        <extracomment>From date label</extracomment>
+        <translation>開始:</translation>
+    </message>
+    <message id="history.filter.to">
+        <source>To:</source>
+        <extracomment>To date label</extracomment>
+        <translation>終了:</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="history.filter.apply">
+        <source>Apply</source>
+        <extracomment>Apply filter button</extracomment>
+        <translation>適用</translation>
+    </message>
+    <message id="history.detail.dimensions">
+        <source>%1 × %2 pixels</source>
+        <extracomment>Capture dimensions</extracomment>
+        <translation>%1 × %2 ピクセル</translation>
+    </message>
+    <message id="history.detail.no_selection">
+        <source>Select a capture to view details</source>
+        <extracomment>No selection message</extracomment>
+        <translation>キャプチャを選択すると詳細が表示されます</translation>
+    </message>
+    <message id="history.detail.text_label">
+        <source>Captured Text</source>
+        <extracomment>Captured text label</extracomment>
+        <translation>キャプチャしたテキスト</translation>
+    </message>
+    <message id="history.detail.copy">
+        <source>Copy</source>
+        <extracomment>Copy button</extracomment>
+        <translation>コピー</translation>
+    </message>
+    <message id="history.detail.pin">
+        <source>Pin</source>
+        <extracomment>Pin to Desktop button</extracomment>
+        <translation>ピン留め</translation>
+    </message>
+    <message id="history.detail.pin.tooltip">
+        <source>Pin to desktop as floating widget</source>
+        <extracomment>Pin button tooltip</extracomment>
+        <translation>フローティングウィンドウとしてデスクトップにピン留めします</translation>
+    </message>
+    <message id="history.detail.copy_markdown">
+        <source>Copy as Markdown</source>
+        <extracomment>Copy as markdown button</extracomment>
+        <translation>Markdown としてコピー</translation>
+    </message>
+    <message id="history.detail.export">
+        <source>Export as…</source>
+        <extracomment>Export button</extracomment>
+        <translation>書き出し…</translation>
+    </message>
+    <message id="history.detail.export.tooltip">
+        <source>Export this capture to a file</source>
+        <extracomment>Export button tooltip</extracomment>
+        <translation>このキャプチャをファイルに書き出します</translation>
+    </message>
+    <message id="history.detail.delete">
+        <source>Delete</source>
+        <extracomment>Delete button</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message id="history.detail.source_app">
+        <source>From: %1</source>
+        <extracomment>Source app label</extracomment>
+        <translation>取得元: %1</translation>
+    </message>
+    <message id="history.detail.character_count" numerus="yes">
+        <source>%n character(s)</source>
+        <extracomment>Character count</extracomment>
+        <translation>
+            <numerusform>%n 文字</numerusform>
+        </translation>
+    </message>
+    <message id="history.empty.title">
+        <source>No captures yet</source>
+        <extracomment>Empty state title</extracomment>
+        <translation>キャプチャはまだありません</translation>
+    </message>
+    <message id="history.empty.subtitle">
+        <source>Press %1 to zarrow text from your screen</source>
+        <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
+        <translation>%1 を押して画面からテキストをキャプチャします</translation>
+    </message>
+    <message id="history.empty.tip_repeat">
+        <source>Use %1 to repeat last capture</source>
+        <extracomment>Repeat capture tip; the repeat shortcut</extracomment>
+        <translation>%1 で前回のキャプチャを繰り返します</translation>
+    </message>
+    <message id="history.empty.tip_code">
+        <source>Use %1 for code mode</source>
+        <extracomment>Code mode tip; the code mode shortcut</extracomment>
+        <translation>%1 でコードモードを使用します</translation>
+    </message>
+    <message id="history.filtered_empty.title">
+        <source>No matching captures</source>
+        <extracomment>Filtered empty state title</extracomment>
+        <translation>一致するキャプチャはありません</translation>
+    </message>
+    <message id="history.filtered_empty.clear">
+        <source>Clear Filters</source>
+        <extracomment>Clear filters button</extracomment>
+        <translation>フィルターを解除</translation>
+    </message>
+    <message id="history.filtered_empty.search">
+        <source>No captures found matching &quot;%1&quot;</source>
+        <extracomment>No search results message</extracomment>
+        <translation>「%1」に一致するキャプチャは見つかりませんでした</translation>
+    </message>
+    <message id="history.filtered_empty.date">
+        <source>No captures found for &quot;%1&quot;</source>
+        <extracomment>No date filter results message</extracomment>
+        <translation>「%1」のキャプチャは見つかりませんでした</translation>
+    </message>
+    <message id="history.list.title">
+        <source>Captures</source>
+        <extracomment>List title</extracomment>
+        <translation>キャプチャ</translation>
+    </message>
+    <message id="history.search.placeholder">
+        <source>Search captures...</source>
+        <extracomment>Search placeholder</extracomment>
+        <translation>キャプチャを検索…</translation>
+    </message>
+    <message id="history.search.clear_all">
+        <source>Clear All</source>
+        <extracomment>Clear all button</extracomment>
+        <translation>すべて消去</translation>
+    </message>
+    <message id="history.filter.custom_range">
+        <source>%1 to %2</source>
+        <extracomment>Custom date range display</extracomment>
+        <translation>%1～%2</translation>
+    </message>
+    <message id="error.history_store.storage_access">
+        <source>Failed to access history storage: %1</source>
+        <extracomment>Error when storage access fails</extracomment>
+        <translation>履歴の保存領域にアクセスできませんでした: %1</translation>
+    </message>
+    <message id="error.history_store.corrupted">
+        <source>History file is corrupted: %1</source>
+        <extracomment>Error when history file is corrupted</extracomment>
+        <translation>履歴ファイルが破損しています: %1</translation>
+    </message>
+    <message id="error.history_store.not_found">
+        <source>History entry not found: %1</source>
+        <extracomment>Error when entry is not found</extracomment>
+        <translation>履歴の項目が見つかりません: %1</translation>
+    </message>
+    <message id="error.history_store.thumbnail">
+        <source>Failed to generate thumbnail: %1</source>
+        <extracomment>Error when thumbnail generation fails</extracomment>
+        <translation>サムネイルを生成できませんでした: %1</translation>
+    </message>
+    <message id="error.history_store.invalid_max">
+        <source>Invalid max entries value: %1. Must be between 1 and 1000.</source>
+        <extracomment>Error when max entries value is invalid</extracomment>
+        <translation>最大項目数の値が無効です: %1。1～1000 の範囲で指定してください。</translation>
+    </message>
+    <message id="error.history_store.disk_full">
+        <source>Not enough disk space to save history entry.</source>
+        <extracomment>Error when disk is full</extracomment>
+        <translation>ディスクの空き容量が不足しているため、履歴の項目を保存できません。</translation>
+    </message>
+    <message id="history.loading">
+        <source>Loading captures...</source>
+        <extracomment>Loading message</extracomment>
+        <translation>キャプチャを読み込んでいます…</translation>
+    </message>
+    <message id="history.delete.title">
+        <source>Delete Capture?</source>
+        <extracomment>Delete confirmation title</extracomment>
+        <translation>キャプチャを削除しますか？</translation>
+    </message>
+    <message id="history.delete.message">
+        <source>This action cannot be undone.</source>
+        <extracomment>Delete confirmation message</extracomment>
+        <translation>この操作は元に戻せません。</translation>
+    </message>
+    <message id="history.delete.confirm">
+        <source>Delete</source>
+        <extracomment>Delete confirmation button</extracomment>
+        <translation>削除</translation>
+    </message>
+    <message id="history.clear_all.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear all confirmation title</extracomment>
+        <translation>すべての履歴を消去しますか？</translation>
+    </message>
+    <message id="history.clear_all.message">
+        <source>This will permanently delete all captures. This action cannot be undone.</source>
+        <extracomment>Clear all confirmation message</extracomment>
+        <translation>すべてのキャプチャが完全に削除されます。この操作は元に戻せません。</translation>
+    </message>
+    <message id="history.clear_all.confirm">
+        <source>Clear All</source>
+        <extracomment>Clear all confirmation button</extracomment>
+        <translation>すべて消去</translation>
+    </message>
+    <message id="history.error.title">
+        <source>Error</source>
+        <extracomment>Error alert title</extracomment>
+        <translation>エラー</translation>
+    </message>
+    <message id="history.stats.filtered" numerus="yes">
+        <source>%1 of %n capture(s)</source>
+        <extracomment>Filtered captures count: %1 shown of %n in all</extracomment>
+        <translation>
+            <numerusform>%1 / %n 件のキャプチャ</numerusform>
+        </translation>
+    </message>
+    <message id="history.stats.total" numerus="yes">
+        <source>%n capture(s)</source>
+        <extracomment>Total captures count</extracomment>
+        <translation>
+            <numerusform>%n 件のキャプチャ</numerusform>
+        </translation>
+    </message>
+    <message id="pin_widget.image.accessibility">
+        <source>Captured screenshot</source>
+        <extracomment>Accessibility label for pinned image</extracomment>
+        <translation>キャプチャしたスクリーンショット</translation>
+    </message>
+    <message id="pin_widget.image.no_image">
+        <source>No image available</source>
+        <extracomment>Placeholder when no image</extracomment>
+        <translation>画像がありません</translation>
+    </message>
+    <message id="pin_widget.text.accessibility">
+        <source>Captured text editor</source>
+        <extracomment>Accessibility label for text editor</extracomment>
+        <translation>キャプチャしたテキストのエディター</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.title">
+        <source>Replace Pin?</source>
+        <extracomment>Title for replace pin confirmation</extracomment>
+        <translation>ピンを置き換えますか？</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.message">
+        <source>The current pin has unsaved edits. Replace it with the new capture?</source>
+        <extracomment>Message for replace pin confirmation</extracomment>
+        <translation>現在のピンには保存されていない編集があります。新しいキャプチャで置き換えますか？</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.replace">
+        <source>Replace</source>
+        <extracomment>Replace button</extracomment>
+        <translation>置き換える</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.title">
+        <source>Unsaved Edits</source>
+        <extracomment>Title for close pin confirmation</extracomment>
+        <translation>保存されていない編集</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.message">
+        <source>The pin has unsaved text edits. What would you like to do?</source>
+        <extracomment>Message for close pin confirmation</extracomment>
+        <translation>ピンのテキストに保存されていない編集があります。どうしますか？</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.save_clipboard">
+        <source>Save to Clipboard</source>
+        <extracomment>Save to clipboard button</extracomment>
+        <translation>クリップボードに保存</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.discard">
+        <source>Discard</source>
+        <extracomment>Discard button</extracomment>
+        <translation>破棄</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.title">
+        <source>Text Not Copied</source>
+        <extracomment>Title when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>テキストをコピーできませんでした</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.message">
+        <source>The clipboard did not take the pin&apos;s text, so the pin stays open with your edits. Try again, or copy the text from the pin.</source>
+        <extracomment>Message when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>クリップボードがピンのテキストを受け取らなかったため、編集内容を残したままピンを開いておきます。もう一度試すか、ピンからテキストをコピーしてください。</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="pin_widget.toolbar.opacity_hint">
+        <source>Cycle opacity (30%/60%/100%)</source>
+        <translation>不透明度を切り替え (30%/60%/100%)</translation>
+    </message>
+    <message id="pin_widget.toolbar.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_text">
+        <source>Switch to Text</source>
+        <translation>テキストに切り替え</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_image">
+        <source>Switch to Image</source>
+        <translation>画像に切り替え</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size">
+        <source>Font size: %1</source>
+        <translation>フォントサイズ: %1</translation>
+    </message>
+    <message id="pin_widget.toolbar.unpin">
+        <source>Unpin (allow window to go behind)</source>
+        <translation>ピン留めを解除 (ウィンドウを背面に回せるようにする)</translation>
+    </message>
+    <message id="pin_widget.toolbar.pin">
+        <source>Pin (keep on top)</source>
+        <translation>ピン留め (常に手前に表示)</translation>
+    </message>
+    <message id="relative_time.seconds" numerus="yes">
+        <source>%n sec.</source>
+        <extracomment>Seconds, short</extracomment>
+        <translation>
+            <numerusform>%n 秒</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.minutes" numerus="yes">
+        <source>%n min.</source>
+        <extracomment>Minutes, short</extracomment>
+        <translation>
+            <numerusform>%n 分</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.hours" numerus="yes">
+        <source>%n hr.</source>
+        <extracomment>Hours, short</extracomment>
+        <translation>
+            <numerusform>%n 時間</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.day">
+        <source>%1 day</source>
+        <extracomment>One day</extracomment>
+        <translation>%1 日</translation>
+    </message>
+    <message id="relative_time.days" numerus="yes">
+        <source>%n days</source>
+        <extracomment>Days</extracomment>
+        <translation>
+            <numerusform>%n 日</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.weeks" numerus="yes">
+        <source>%n wk.</source>
+        <extracomment>Weeks, short</extracomment>
+        <translation>
+            <numerusform>%n 週間</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.months" numerus="yes">
+        <source>%n mo.</source>
+        <extracomment>Months, short</extracomment>
+        <translation>
+            <numerusform>%n か月</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.years" numerus="yes">
+        <source>%n yr.</source>
+        <extracomment>Years, short</extracomment>
+        <translation>
+            <numerusform>%n 年</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.past">
+        <source>%1 ago</source>
+        <extracomment>Time before now</extracomment>
+        <translation>%1前</translation>
+    </message>
+    <message id="relative_time.future">
+        <source>in %1</source>
+        <extracomment>Time after now</extracomment>
+        <translation>%1後</translation>
+    </message>
+    <message id="about.app_name">
+        <source>Quorvane</source>
+        <extracomment>The program name in the About window (usually kept as is)</extracomment>
+        <translation>Quorvane</translation>
+    </message>
+    <message id="about.subtitle">
+        <source>Screen Text Capture</source>
+        <extracomment>Subtitle under the program name in the About window</extracomment>
+        <translation>画面テキストキャプチャ</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1 (Build %2)</source>
+        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
+        <translation>バージョン %1 (ビルド %2)</translation>
+    </message>
+    <message id="about.description">
+        <source>Capture text from anywhere on your screen using OCR.</source>
+        <extracomment>One-sentence description in the About window</extracomment>
+        <translation>OCR を使って画面上のどこからでもテキストをキャプチャします。</translation>
+    </message>
+    <message id="about.legal_notice">
+        <source>© 2025 Corvantis. All rights reserved.</source>
+        <extracomment>Copyright line in the About window</extracomment>
+        <translation>© 2025 Corvantis. All rights reserved.</translation>
+    </message>
+    <message id="about.privacy_policy">
+        <source>Privacy Policy</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>プライバシーポリシー</translation>
+    </message>
+    <message id="about.terms_of_service">
+        <source>Terms of Service</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>利用規約</translation>
+    </message>
+    <message id="about.window.title">
+        <source>About Quorvane</source>
+        <extracomment>Title of the About window</extracomment>
+        <translation>Quorvane について</translation>
+    </message>
+    <message id="preferences.shortcuts.copy_command">
+        <source>Copy</source>
+        <extracomment>Button that copies a shortcut command</extracomment>
+        <translation>コピー</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_unavailable">
+        <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
+        <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
+        <translation>お使いのデスクトップでは、プログラムがグローバルショートカットを登録できません。デスクトップのキーボード設定で、使用したいコマンドごとにカスタムショートカットを追加してください:</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_owned">
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
+        <extracomment>Shortcuts pane note when the desktop holds the global shortcuts</extracomment>
+        <translation>これらのショートカットはデスクトップが管理しています。確認を求められることがあり、デスクトップのキーボード設定で変更できます。デスクトップからの報告:</translation>
+    </message>
+    <message id="preferences.shortcuts.not_bound">
+        <source>Not bound yet</source>
+        <extracomment>A global shortcut the desktop has not bound</extracomment>
+        <translation>未割り当て</translation>
+    </message>
+    <message id="feedback.title">
+        <source>Send Feedback</source>
+        <extracomment>Heading of the Feedback window</extracomment>
+        <translation>フィードバックを送信</translation>
+    </message>
+    <message id="feedback.subtitle">
+        <source>We&apos;d love to hear from you!</source>
+        <extracomment>Subtitle of the Feedback window</extracomment>
+        <translation>ご意見をお待ちしています！</translation>
+    </message>
+    <message id="feedback.email">
+        <source>Email</source>
+        <extracomment>Section label for the support e-mail address</extracomment>
+        <translation>メール</translation>
+    </message>
+    <message id="feedback.email.open_tooltip">
+        <source>Click to open email client</source>
+        <extracomment>Tooltip of the e-mail address button</extracomment>
+        <translation>クリックしてメールクライアントを開きます</translation>
+    </message>
+    <message id="feedback.email.copy_tooltip">
+        <source>Copy email address</source>
+        <extracomment>Tooltip of the copy button beside the e-mail address</extracomment>
+        <translation>メールアドレスをコピー</translation>
+    </message>
+    <message id="feedback.twitter">
+        <source>X / Twitter</source>
+        <extracomment>Section label for the social profile (brand name, usually kept)</extracomment>
+        <translation>X / Twitter</translation>
+    </message>
+    <message id="feedback.twitter.open_tooltip">
+        <source>Click to open Twitter profile</source>
+        <extracomment>Tooltip of the social profile button</extracomment>
+        <translation>クリックして Twitter のプロフィールを開きます</translation>
+    </message>
+    <message id="feedback.close">
+        <source>Close</source>
+        <extracomment>Button that closes the Feedback window</extracomment>
+        <translation>閉じる</translation>
+    </message>
+    <message id="feedback.alert.browser.title">
+        <source>Browser Cannot Handle Email</source>
+        <extracomment>Alert title when e-mail links open in a web browser</extracomment>
+        <translation>ブラウザーではメールを扱えません</translation>
+    </message>
+    <message id="feedback.alert.browser.message">
+        <source>Your system is configured to open email links with a web browser, which cannot handle them properly.
+
+Please either:
+• Use the Copy button (📋) to copy the email address
+• Configure an email application as your default email handler in your desktop&apos;s settings
+
+Email: %1</source>
+        <extracomment>Alert when e-mail links open in a web browser; %1 is the support address</extracomment>
+        <translation>お使いのシステムはメールのリンクを Web ブラウザーで開くように設定されていますが、ブラウザーではこのリンクを正しく処理できません。
+
+次のいずれかを行ってください:
+• コピーボタン (📋) でメールアドレスをコピーする
+• デスクトップの設定で、メールアプリを既定のメール処理アプリに設定する
+
+メール: %1</translation>
+    </message>
+    <message id="feedback.alert.error">
+        <source>Error</source>
+        <extracomment>Title of an error alert in the Feedback window</extracomment>
+        <translation>エラー</translation>
+    </message>
+    <message id="feedback.alert.mail_link_failed">
+        <source>Failed to create email URL</source>
+        <extracomment>The e-mail link could not be made</extracomment>
+        <translation>メールの URL を作成できませんでした</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.title">
+        <source>Cannot Open Mail</source>
+        <extracomment>Alert title when no e-mail program opened</extracomment>
+        <translation>メールを開けません</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.message">
+        <source>Please ensure you have a default email app configured in your desktop&apos;s settings.
+
+You can use the Copy button (📋) to copy: %1</source>
+        <extracomment>Alert when no e-mail program opened; %1 is the support address</extracomment>
+        <translation>デスクトップの設定で既定のメールアプリが設定されていることを確認してください。
+
+コピーボタン (📋) で次のアドレスをコピーできます: %1</translation>
+    </message>
+    <message id="feedback.alert.copied.title">
+        <source>Email Copied</source>
+        <extracomment>Alert title after the support address was copied</extracomment>
+        <translation>メールアドレスをコピーしました</translation>
+    </message>
+    <message id="feedback.alert.copied.message">
+        <source>Email address copied to clipboard:
+
+%1</source>
+        <extracomment>Alert after the support address was copied; %1 is the address</extracomment>
+        <translation>メールアドレスをクリップボードにコピーしました:
+
+%1</translation>
+    </message>
+    <message id="feedback.alert.twitter_link_failed">
+        <source>Failed to open Twitter URL</source>
+        <extracomment>The social profile link could not be made</extracomment>
+        <translation>Twitter の URL を開けませんでした</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.title">
+        <source>Cannot Open Twitter</source>
+        <extracomment>Alert title when the social profile did not open</extracomment>
+        <translation>Twitter を開けません</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.message">
+        <source>Please visit: %1</source>
+        <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
+        <translation>次のページにアクセスしてください: %1</translation>
+    </message>
+    <message id="preferences.general.launch_at_login">
+        <source>Launch at login</source>
+        <extracomment>Launch at login toggle</extracomment>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message id="preferences.general.launch_at_login.description">
+        <source>Automatically start Quorvane when you log in</source>
+        <extracomment>Launch at login description</extracomment>
+        <translation>ログイン時に Quorvane を自動的に起動します</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon">
+        <source>Show pins in the taskbar</source>
+        <extracomment>Switch that lists pinned captures in the taskbar</extracomment>
+        <translation>ピンをタスクバーに表示</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon.description">
+        <source>List pinned captures in the taskbar and window switcher. Windows you open are always listed</source>
+        <extracomment>Description of the switch that lists pinned captures in the taskbar</extracomment>
+        <translation>ピン留めしたキャプチャをタスクバーとウィンドウスイッチャーに表示します。開いたウィンドウは常に表示されます</translation>
+    </message>
+    <message id="preferences.general.play_sound">
+        <source>Play sound on capture</source>
+        <extracomment>Play sound toggle</extracomment>
+        <translation>キャプチャ時にサウンドを再生</translation>
+    </message>
+    <message id="preferences.general.play_sound.description">
+        <source>Play a confirmation sound when text is successfully captured</source>
+        <extracomment>Play sound description</extracomment>
+        <translation>テキストのキャプチャに成功したときに確認音を鳴らします</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications">
+        <source>Use system notifications</source>
+        <extracomment>Use system notifications toggle</extracomment>
+        <translation>システム通知を使用</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications.description">
+        <source>Announce each result with a desktop notification as well as the toast overlay</source>
+        <extracomment>Use system notifications description</extracomment>
+        <translation>トースト表示に加えて、デスクトップ通知でも各結果をお知らせします</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget">
+        <source>Show pin widget after capture</source>
+        <extracomment>Show pin widget toggle</extracomment>
+        <translation>キャプチャ後にピンを表示</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.description">
+        <source>Automatically display a floating widget with the captured content after each OCR capture</source>
+        <extracomment>Show pin widget description</extracomment>
+        <translation>OCR でキャプチャするたびに、キャプチャした内容をフローティングウィンドウで自動的に表示します</translation>
+    </message>
+    <message id="preferences.general.app_language">
+        <source>App Language</source>
+        <extracomment>App language picker label</extracomment>
+        <translation>アプリの言語</translation>
+    </message>
+    <message id="preferences.general.app_language.description">
+        <source>Select the display language for Quorvane interface</source>
+        <extracomment>App language description</extracomment>
+        <translation>Quorvane のインターフェイスの表示言語を選択します</translation>
+    </message>
+    <message id="preferences.history.header">
+        <source>Configure capture history storage and management</source>
+        <extracomment>History header</extracomment>
+        <translation>キャプチャ履歴の保存と管理を設定します</translation>
+    </message>
+    <message id="preferences.history.max_entries">
+        <source>Maximum history entries</source>
+        <extracomment>Max history entries label</extracomment>
+        <translation>履歴の最大件数</translation>
+    </message>
+    <message id="preferences.history.auto_eviction">
+        <source>Oldest entries are automatically removed when this limit is reached</source>
+        <extracomment>Auto eviction description</extracomment>
+        <translation>この上限に達すると、古い項目から自動的に削除されます</translation>
+    </message>
+    <message id="preferences.history.current_stats">
+        <source>Current History</source>
+        <extracomment>Current stats label</extracomment>
+        <translation>現在の履歴</translation>
+    </message>
+    <message id="preferences.history.clear_history">
+        <source>Clear History</source>
+        <extracomment>Clear history section label</extracomment>
+        <translation>履歴の消去</translation>
+    </message>
+    <message id="preferences.history.clear_history.description">
+        <source>Permanently delete all capture history entries. This action cannot be undone</source>
+        <extracomment>Clear history description</extracomment>
+        <translation>キャプチャ履歴の項目をすべて完全に削除します。この操作は元に戻せません</translation>
+    </message>
+    <message id="preferences.history.clear_all_button">
+        <source>Clear All History...</source>
+        <extracomment>Clear all history button</extracomment>
+        <translation>すべての履歴を消去…</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.title">
+        <source>Delete Older Captures?</source>
+        <extracomment>Title when a lower maximum would delete captures</extracomment>
+        <translation>古いキャプチャを削除しますか？</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.message" numerus="yes">
+        <source>Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone.</source>
+        <extracomment>Message when a lower maximum would delete captures: %n the new maximum, %1 how many go</extracomment>
+        <translation>
+            <numerusform>最大 %n 件に制限すると、古いキャプチャ %1 件が完全に削除されます。この操作は元に戻せません。</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.button" numerus="yes">
+        <source>Delete %n Captures</source>
+        <extracomment>Button that lowers the maximum and deletes captures</extracomment>
+        <translation>
+            <numerusform>%n 件のキャプチャを削除</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear confirmation title</extracomment>
+        <translation>すべての履歴を消去しますか？</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.message">
+        <source>This will permanently delete all capture history entries. This action cannot be undone.</source>
+        <extracomment>Clear confirmation message</extracomment>
+        <translation>キャプチャ履歴の項目がすべて完全に削除されます。この操作は元に戻せません。</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.button" numerus="yes">
+        <source>Delete %n Entries</source>
+        <extracomment>Delete entries button</extracomment>
+        <translation>
+            <numerusform>%n 件の項目を削除</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="preferences.history.estimated_storage">
+        <source>Estimated storage: %1</source>
+        <extracomment>Estimated storage label</extracomment>
+        <translation>推定使用容量: %1</translation>
+    </message>
+    <message id="preferences.history.entry_count" numerus="yes">
+        <source>%n entries stored</source>
+        <extracomment>Entry count label</extracomment>
+        <translation>
+            <numerusform>%n 件の項目を保存済み</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.space_usage">
+        <source>Using %1% of maximum capacity</source>
+        <extracomment>Space usage label</extracomment>
+        <translation>最大容量の %1% を使用中</translation>
+    </message>
+    <message id="preferences.languages.priority_badge">
+        <source>#%1</source>
+        <extracomment>Badge with the priority number of a recognition language</extracomment>
+        <translation>#%1</translation>
+    </message>
+    <message id="preferences.languages.header">
+        <source>Configure which languages Quorvane should recognize in captured text</source>
+        <extracomment>Languages header</extracomment>
+        <translation>キャプチャしたテキストで Quorvane が認識する言語を設定します</translation>
+    </message>
+    <message id="preferences.languages.auto_detect">
+        <source>Auto-detect language (recommended)</source>
+        <extracomment>Auto-detect language toggle</extracomment>
+        <translation>言語を自動検出 (推奨)</translation>
+    </message>
+    <message id="preferences.languages.auto_detect.description">
+        <source>Automatically detect the language based on system locale and text content. For best results, enable this option</source>
+        <extracomment>Auto-detect description</extracomment>
+        <translation>システムのロケールとテキストの内容から言語を自動的に検出します。最良の結果を得るには、このオプションを有効にしてください</translation>
+    </message>
+    <message id="preferences.languages.preferred_languages">
+        <source>Preferred Languages (drag to reorder priority)</source>
+        <extracomment>Preferred languages label</extracomment>
+        <translation>優先する言語 (ドラッグして優先順位を変更)</translation>
+    </message>
+    <message id="preferences.languages.select_all">
+        <source>Select All</source>
+        <extracomment>Select all button</extracomment>
+        <translation>すべて選択</translation>
+    </message>
+    <message id="preferences.languages.deselect_all">
+        <source>Deselect All</source>
+        <extracomment>Deselect all button</extracomment>
+        <translation>すべて選択解除</translation>
+    </message>
+    <message id="preferences.languages.selection_count" numerus="yes">
+        <source>%n language(s) selected</source>
+        <extracomment>Language selection count</extracomment>
+        <translation>
+            <numerusform>%n 言語を選択中</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.languages.none_chosen.automatic">
+        <source>Choose at least one language; until then languages are chosen automatically</source>
+        <extracomment>Notice while no language is ticked and detection stays on</extracomment>
+        <translation>言語を 1 つ以上選択してください。選択するまでは言語が自動的に選ばれます</translation>
+    </message>
+    <message id="preferences.languages.none_chosen.stored">
+        <source>Choose at least one language; until then recognition keeps using %1</source>
+        <extracomment>Notice while no language is ticked and the stored languages stay in use</extracomment>
+        <translation>言語を 1 つ以上選択してください。選択するまでは引き続き %1 で認識します</translation>
+    </message>
+    <message id="onboarding.skip">
+        <source>Skip</source>
+        <extracomment>Skip onboarding button</extracomment>
+        <translation>スキップ</translation>
+    </message>
+    <message id="onboarding.next">
+        <source>Next</source>
+        <extracomment>Next page button</extracomment>
+        <translation>次へ</translation>
+    </message>
+    <message id="onboarding.permissions.granted">
+        <source>Granted</source>
+        <extracomment>Status shown beside a permission that is granted</extracomment>
+        <translation>許可済み</translation>
+    </message>
+    <message id="onboarding.permissions.grant">
+        <source>Grant</source>
+        <extracomment>Button that asks for a permission</extracomment>
+        <translation>許可</translation>
+    </message>
+    <message id="onboarding.permissions.title">
+        <source>Permissions Required</source>
+        <extracomment>Permissions page title</extracomment>
+        <translation>許可が必要です</translation>
+    </message>
+    <message id="onboarding.permissions.subtitle">
+        <source>Quorvane needs your permission to work</source>
+        <extracomment>Permissions page subtitle</extracomment>
+        <translation>Quorvane を動作させるには許可が必要です</translation>
+    </message>
+    <message id="onboarding.permissions.explanation">
+        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <extracomment>Permissions explanation</extracomment>
+        <translation>画面からテキストをキャプチャするには、Quorvane に画面収録の許可が必要です。これにより、アプリを起動したときに画面の内容を読み取れるようになります。すべての処理はお使いのデバイス上で行われます。</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.title">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission title</extracomment>
+        <translation>画面収録</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.description">
+        <source>Allows Quorvane to capture text from selected screen regions</source>
+        <extracomment>Screen Recording permission description</extracomment>
+        <translation>選択した画面領域から Quorvane がテキストをキャプチャできるようにします</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.title">
+        <source>Accessibility (Optional)</source>
+        <extracomment>Accessibility permission title</extracomment>
+        <translation>アクセシビリティ (オプション)</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.description">
+        <source>Enables global keyboard shortcuts for quick capture</source>
+        <extracomment>Accessibility permission description</extracomment>
+        <translation>すばやくキャプチャするためのグローバルキーボードショートカットを有効にします</translation>
+    </message>
+    <message id="onboarding.permissions.instructions">
+        <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
+        <extracomment>Permission instructions</extracomment>
+        <translation>各許可の横にある「許可」ボタンをクリックすると、デスクトップのプライバシー設定が開きます。許可すると、このページで自動的に検出されます。</translation>
+    </message>
+    <message id="preferences.tab.general">
+        <source>General</source>
+        <extracomment>General preferences tab</extracomment>
+        <translation>一般</translation>
+    </message>
+    <message id="preferences.tab.shortcuts">
+        <source>Shortcuts</source>
+        <extracomment>Shortcuts preferences tab</extracomment>
+        <translation>ショートカット</translation>
+    </message>
+    <message id="preferences.tab.text_formatting">
+        <source>Text &amp; Formatting</source>
+        <extracomment>Text formatting preferences tab</extracomment>
+        <translation>テキストと書式</translation>
+    </message>
+    <message id="preferences.tab.languages">
+        <source>Languages</source>
+        <extracomment>Languages preferences tab</extracomment>
+        <translation>言語</translation>
+    </message>
+    <message id="preferences.tab.history">
+        <source>History</source>
+        <extracomment>History preferences tab</extracomment>
+        <translation>履歴</translation>
+    </message>
+    <message id="preferences.shortcuts.recording">
+        <source>Press keys... (ESC to cancel)</source>
+        <extracomment>Recording shortcut message</extracomment>
+        <translation>キーを押してください… (Esc でキャンセル)</translation>
+    </message>
+    <message id="preferences.shortcuts.error.system_reserved">
+        <source>This shortcut is reserved by the system</source>
+        <extracomment>System reserved shortcut error</extracomment>
+        <translation>このショートカットはシステムで予約されています</translation>
+    </message>
+    <message id="preferences.shortcuts.error.conflict">
+        <source>This shortcut conflicts with another action</source>
+        <extracomment>Shortcut conflict error</extracomment>
+        <translation>このショートカットは別の操作と競合しています</translation>
+    </message>
+    <message id="preferences.shortcuts.error.taken">
+        <source>This shortcut is already used by another program</source>
+        <extracomment>Shortcut held by another program error</extracomment>
+        <translation>このショートカットは別のプログラムで使用されています</translation>
+    </message>
+    <message id="preferences.shortcuts.error.invalid">
+        <source>Current shortcut is invalid</source>
+        <extracomment>Invalid shortcut error</extracomment>
+        <translation>現在のショートカットは無効です</translation>
+    </message>
+    <message id="preferences.shortcuts.header">
+        <source>Configure global keyboard shortcuts for Quorvane actions</source>
+        <extracomment>Shortcuts header</extracomment>
+        <translation>Quorvane の操作に使うグローバルキーボードショートカットを設定します</translation>
+    </message>
+    <message id="preferences.shortcuts.quick_zarrow.description">
+        <source>Activate screen capture overlay and select region</source>
+        <extracomment>Quick zarrow shortcut description</extracomment>
+        <translation>画面キャプチャのオーバーレイを表示して領域を選択します</translation>
+    </message>
+    <message id="preferences.shortcuts.repeat_zarrow.description">
+        <source>Capture the same region as last time without showing overlay</source>
+        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <translation>オーバーレイを表示せずに、前回と同じ領域をキャプチャします</translation>
+    </message>
+    <message id="preferences.shortcuts.code_mode.description">
+        <source>Capture text in code mode (preserves formatting)</source>
+        <extracomment>Code mode shortcut description</extracomment>
+        <translation>コードモードでテキストをキャプチャします (書式を保持)</translation>
+    </message>
+    <message id="preferences.shortcuts.scan_code.description">
+        <source>Scan QR codes and barcodes from the screen</source>
+        <extracomment>Scan Code shortcut description</extracomment>
+        <translation>画面上の QR コードやバーコードをスキャンします</translation>
+    </message>
+    <message id="preferences.shortcuts.open_history.description">
+        <source>Open capture history window</source>
+        <extracomment>History shortcut description</extracomment>
+        <translation>キャプチャ履歴ウィンドウを開きます</translation>
+    </message>
+    <message id="preferences.shortcuts.reset">
+        <source>Reset to Defaults</source>
+        <extracomment>Reset shortcuts button</extracomment>
+        <translation>デフォルトに戻す</translation>
+    </message>
+    <message id="preferences.text_formatting.header">
+        <source>Configure how captured text is processed before copying to clipboard</source>
+        <extracomment>Text formatting header</extracomment>
+        <translation>キャプチャしたテキストをクリップボードにコピーする前の処理を設定します</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks">
+        <source>Preserve original line breaks</source>
+        <extracomment>Preserve line breaks toggle</extracomment>
+        <translation>元の改行を保持</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks.description">
+        <source>Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines</source>
+        <extracomment>Preserve line breaks description</extracomment>
+        <translation>元のテキストの改行をそのまま保持します。無効にすると、段落が連続した行に結合されます</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes">
+        <source>Avoid smart quotes (convert to ASCII)</source>
+        <extracomment>Avoid smart quotes toggle</extracomment>
+        <translation>スマート引用符を使わない (ASCII に変換)</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes.description">
+        <source>Convert typographic quotes (“”) to plain ASCII quotes (&quot;&quot;). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents</source>
+        <extracomment>Avoid smart quotes description</extracomment>
+        <translation>印刷用の引用符 (“”) を通常の ASCII 引用符 (&quot;&quot;) に変換します。全角ダッシュ (—) と三点リーダー (…) も ASCII の同等の文字に変換します</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces">
+        <source>Collapse multiple spaces into one</source>
+        <extracomment>Collapse spaces toggle</extracomment>
+        <translation>連続するスペースを 1 つにまとめる</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces.description">
+        <source>Replace consecutive spaces with a single space. Helps clean up OCR results</source>
+        <extracomment>Collapse spaces description</extracomment>
+        <translation>連続するスペースを 1 つのスペースに置き換えます。OCR の結果を整えるのに役立ちます</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.title">
+        <source>Code Mode Exception</source>
+        <extracomment>Code mode note title</extracomment>
+        <translation>コードモードの例外</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.description">
+        <source>These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters</source>
+        <extracomment>Code mode note description</extracomment>
+        <translation>これらの設定はコードモードのキャプチャには適用されません。コードモードでは、スペース、改行、特殊文字を含め、元の書式がすべて保持されます</translation>
+    </message>
+    <message id="onboarding.welcome.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Welcome page title</extracomment>
+        <translation>Quorvane へようこそ</translation>
+    </message>
+    <message id="onboarding.welcome.subtitle">
+        <source>Capture text from anywhere on your screen</source>
+        <extracomment>Welcome page subtitle</extracomment>
+        <translation>画面上のどこからでもテキストをキャプチャ</translation>
+    </message>
+    <message id="onboarding.welcome.description">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description</extracomment>
+        <translation>Quorvane を使えば、画像、動画、PDF など画面上のあらゆるコンテンツから簡単にテキストを抽出できます。キーボードショートカットを押してドラッグで範囲を選択するだけで、テキストがすぐにクリップボードにコピーされます。</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.title">
+        <source>Quick Capture</source>
+        <extracomment>Feature 1 title</extracomment>
+        <translation>クイックキャプチャ</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.title">
+        <source>Multi-Language Support</source>
+        <extracomment>Feature 2 title</extracomment>
+        <translation>多言語対応</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.description">
+        <source>Recognizes text in 20+ languages</source>
+        <extracomment>Feature 2 description</extracomment>
+        <translation>20 以上の言語のテキストを認識</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.title">
+        <source>Privacy First</source>
+        <extracomment>Feature 3 title</extracomment>
+        <translation>プライバシー重視</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.description">
+        <source>All processing happens on your device</source>
+        <extracomment>Feature 3 description</extracomment>
+        <translation>すべての処理をお使いのデバイス上で実行</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description">
+        <source>Press %1 to capture text instantly</source>
+        <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
+        <translation>%1 を押すとすぐにテキストをキャプチャ</translation>
+    </message>
+</context>
+</TS>

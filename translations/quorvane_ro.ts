@@ -1,0 +1,1850 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ro">
+<context>
+    <name></name>
+    <message id="notification.history_set_aside.message">
+        <source>The history file could not be read and was kept as %1. Captures were restored from the backup where there was one.</source>
+        <extracomment>Warning message when the history file was set aside</extracomment>
+        <translation>Fișierul istoricului nu a putut fi citit și a fost păstrat ca %1. Capturile au fost restaurate din copia de rezervă, acolo unde a existat una.</translation>
+    </message>
+    <message id="notification.settings_set_aside.message">
+        <source>The settings file could not be read, so the defaults are in use. It was kept as %1.</source>
+        <extracomment>Warning message when the settings file was set aside</extracomment>
+        <translation>Fișierul de setări nu a putut fi citit, așa că se folosesc valorile implicite. A fost păstrat ca %1.</translation>
+    </message>
+    <message id="notification.history_in_memory.title">
+        <source>History Not Saved</source>
+        <extracomment>Warning title when the capture history cannot be written to disk</extracomment>
+        <translation>Istoricul nu este salvat</translation>
+    </message>
+    <message id="notification.history_in_memory.message">
+        <source>Quorvane cannot write to its data folder. Captures will not be kept after you quit.</source>
+        <extracomment>Warning message when the capture history lives only in memory</extracomment>
+        <translation>Quorvane nu poate scrie în dosarul său de date. Capturile nu vor fi păstrate după ce ieșiți din program.</translation>
+    </message>
+    <message id="notification.file_set_aside.title">
+        <source>File Set Aside</source>
+        <extracomment>Warning title when a stored file could not be read and was kept under another name</extracomment>
+        <translation>Fișier pus deoparte</translation>
+    </message>
+    <message id="updater.available.title">
+        <source>A new version of Quorvane is available!</source>
+        <extracomment>Title of the dialog that announces a new version</extracomment>
+        <translation>Este disponibilă o nouă versiune Quorvane!</translation>
+    </message>
+    <message id="updater.available.message">
+        <source>Quorvane %1 is now available - you have %2. Would you like to open the download page?</source>
+        <extracomment>Text of the dialog that announces a new version: the new version, then the installed one</extracomment>
+        <translation>Quorvane %1 este acum disponibil; aveți versiunea %2. Doriți să deschideți pagina de descărcare?</translation>
+    </message>
+    <message id="updater.available.download">
+        <source>Open Download Page</source>
+        <extracomment>Button that opens the download page</extracomment>
+        <translation>Deschide pagina de descărcare</translation>
+    </message>
+    <message id="updater.available.later">
+        <source>Remind Me Later</source>
+        <extracomment>Button that closes the dialog</extracomment>
+        <translation>Amintește-mi mai târziu</translation>
+    </message>
+    <message id="updater.up_to_date.title">
+        <source>You&apos;re up to date!</source>
+        <extracomment>Title of the dialog shown when no newer version exists</extracomment>
+        <translation>Aveți cea mai recentă versiune!</translation>
+    </message>
+    <message id="updater.up_to_date.message">
+        <source>Quorvane %1 is currently the newest version available.</source>
+        <extracomment>Text shown when no newer version exists: the installed version</extracomment>
+        <translation>Quorvane %1 este în prezent cea mai nouă versiune disponibilă.</translation>
+    </message>
+    <message id="updater.error.title">
+        <source>Update Error!</source>
+        <extracomment>Title of the dialog shown when a check for updates fails</extracomment>
+        <translation>Eroare de actualizare</translation>
+    </message>
+    <message id="updater.not_configured.title">
+        <source>Updates Are Not Checked by This Build</source>
+        <extracomment>Title of the dialog shown when the build has no update feed</extracomment>
+        <translation>Această versiune nu verifică actualizările</translation>
+    </message>
+    <message id="updater.not_configured.message">
+        <source>This copy of Quorvane was built without an update feed. New versions come with your distribution&apos;s package updates or from where you installed Quorvane.</source>
+        <extracomment>Text shown when the build has no update feed</extracomment>
+        <translation>Această copie a Quorvane a fost compilată fără flux de actualizări. Versiunile noi vin odată cu actualizările de pachete ale distribuției dumneavoastră sau de acolo de unde ați instalat Quorvane.</translation>
+    </message>
+    <message id="onboarding.window.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Onboarding window title</extracomment>
+        <translation>Bun venit în Quorvane</translation>
+    </message>
+    <message id="first_launch.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
+        <translation>Bun venit în Quorvane</translation>
+    </message>
+    <message id="first_launch.press">
+        <source>Press</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
+        <translation>Apăsați</translation>
+    </message>
+    <message id="first_launch.action">
+        <source>to zarrow text</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
+        <translation>pentru a captura text</translation>
+    </message>
+    <message id="first_launch.tray_hint">
+        <source>Right-click this icon for quick capture</source>
+        <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
+        <translation>Faceți clic dreapta pe această pictogramă pentru o captură rapidă</translation>
+    </message>
+    <message id="menubar.capture">
+        <source>Capture Text</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Capturează text</translation>
+    </message>
+    <message id="menubar.scan_code">
+        <source>Read QR/Bar Code</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Citește cod QR/de bare</translation>
+    </message>
+    <message id="menubar.import_from_iphone">
+        <source>Import Image…</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Importă imagine…</translation>
+    </message>
+    <message id="menubar.history">
+        <source>Open History</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Deschide istoricul</translation>
+    </message>
+    <message id="menubar.preferences">
+        <source>Preferences...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Preferințe…</translation>
+    </message>
+    <message id="menubar.feedback">
+        <source>Send Feedback...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Trimite feedback…</translation>
+    </message>
+    <message id="menubar.checkForUpdates">
+        <source>Check for Updates...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Caută actualizări…</translation>
+    </message>
+    <message id="menubar.about">
+        <source>About Quorvane</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation>Despre Quorvane</translation>
+    </message>
+    <message id="menubar.quit">
+        <source>Quit Quorvane</source>
+        <extracomment>Tray menu item
+----------
+Quit Quorvane</extracomment>
+        <translation>Ieși din Quorvane</translation>
+    </message>
+    <message id="menubar.tooltip">
+        <source>Quorvane
+Left-click: Menu
+Right-click: Quick Capture</source>
+        <extracomment>Tooltip of the tray icon</extracomment>
+        <translation>Quorvane
+Clic stânga: meniu
+Clic dreapta: captură rapidă</translation>
+    </message>
+    <message id="menubar.panel.capture">
+        <source>Capture</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Capturează</translation>
+    </message>
+    <message id="menubar.panel.history">
+        <source>History</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Istoric</translation>
+    </message>
+    <message id="menubar.panel.preferences">
+        <source>Preferences</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation>Preferințe</translation>
+    </message>
+    <message id="permission.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>Deschide setările de confidențialitate</translation>
+    </message>
+    <message id="permission.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="permission.accessibility.title">
+        <source>Accessibility Permission Required</source>
+        <extracomment>Accessibility permission dialog title</extracomment>
+        <translation>Este necesară permisiunea de accesibilitate</translation>
+    </message>
+    <message id="permission.accessibility.message">
+        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+
+Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
+        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
+        <translation>Quorvane are nevoie de permisiunea de accesibilitate pentru a înregistra scurtături de tastatură globale (%1). Astfel puteți captura text de oriunde de pe ecran.
+
+Confidențialitatea vă este protejată: Quorvane urmărește doar propriile scurtături înregistrate.</translation>
+    </message>
+    <message id="permission.screen_recording.title">
+        <source>Screen Recording Permission Required</source>
+        <extracomment>Screen Recording permission dialog title</extracomment>
+        <translation>Este necesară permisiunea de înregistrare a ecranului</translation>
+    </message>
+    <message id="permission.screen_recording.message">
+        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+
+All processing happens on your device - no data is uploaded to the cloud.</source>
+        <extracomment>Screen Recording permission explanation</extracomment>
+        <translation>Quorvane are nevoie de permisiunea de înregistrare a ecranului pentru a captura text de pe ecran.
+
+Toată procesarea are loc pe dispozitivul dumneavoastră: nicio dată nu este încărcată în cloud.</translation>
+    </message>
+    <message id="permission.required.title">
+        <source>Permissions Required</source>
+        <extracomment>Title of the alert shown when the user goes on without the permissions</extracomment>
+        <translation>Permisiuni necesare</translation>
+    </message>
+    <message id="permission.required.message">
+        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <extracomment>Alert shown when the user goes on without the permissions</extracomment>
+        <translation>Quorvane are nevoie de permisiunile de înregistrare a ecranului și de accesibilitate pentru a funcționa. Le puteți acorda mai târziu în setările de confidențialitate ale mediului desktop.</translation>
+    </message>
+    <message id="general.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="history.window.title">
+        <source>Capture History</source>
+        <extracomment>History window title</extracomment>
+        <translation>Istoricul capturilor</translation>
+    </message>
+    <message id="preferences.window.title">
+        <source>Preferences</source>
+        <extracomment>Preferences window title</extracomment>
+        <translation>Preferințe</translation>
+    </message>
+    <message id="notification.shortcut_refused.title">
+        <source>%1 shortcut not available</source>
+        <extracomment>Title when a global shortcut cannot be taken; the action&apos;s name</extracomment>
+        <translation>Scurtătura pentru „%1” nu este disponibilă</translation>
+    </message>
+    <message id="notification.shortcut_refused.reserved">
+        <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
+        <translation>%1 este rezervată de mediul desktop. Alegeți altă scurtătură în Preferințe.</translation>
+    </message>
+    <message id="notification.shortcut_refused.taken">
+        <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
+        <translation>%1 este deja folosită de alt program. Alegeți altă scurtătură în Preferințe.</translation>
+    </message>
+    <message id="tray_absence.title">
+        <source>Quorvane Is Running</source>
+        <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
+        <translation>Quorvane rulează</translation>
+    </message>
+    <message id="tray_absence.message">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
+        <translation>Nicio zonă de notificare de pe acest desktop nu afișează pictograma Quorvane. Apăsați %1 pentru a captura text. Rulați din nou „quorvane” pentru a deschide preferințele sau „quorvane quit” pentru a ieși.</translation>
+    </message>
+    <message id="error.updater.invalid_feed">
+        <source>The update feed address is not valid: %1</source>
+        <extracomment>Error when the configured update feed address cannot be used</extracomment>
+        <translation>Adresa fluxului de actualizări nu este validă: %1</translation>
+    </message>
+    <message id="error.updater.insecure_address">
+        <source>Updates are only fetched over HTTPS: %1</source>
+        <extracomment>Error when an update address is not secure</extracomment>
+        <translation>Actualizările sunt preluate doar prin HTTPS: %1</translation>
+    </message>
+    <message id="error.updater.download_failed">
+        <source>The update information could not be downloaded: %1</source>
+        <extracomment>Error when the update feed cannot be fetched</extracomment>
+        <translation>Informațiile despre actualizare nu au putut fi descărcate: %1</translation>
+    </message>
+    <message id="error.updater.malformed_feed">
+        <source>The update information could not be read: %1</source>
+        <extracomment>Error when the update feed is not understood</extracomment>
+        <translation>Informațiile despre actualizare nu au putut fi citite: %1</translation>
+    </message>
+    <message id="error.updater.unknown">
+        <source>%1</source>
+        <extracomment>Unknown update error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="updater.reason.too_large">
+        <source>the answer is larger than %1 bytes</source>
+        <extracomment>Why a check for updates failed: the feed is too large</extracomment>
+        <translation>răspunsul este prea mare (limita: %1 octeți)</translation>
+    </message>
+    <message id="updater.reason.host_not_found">
+        <source>the update server could not be found</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>serverul de actualizări nu a fost găsit</translation>
+    </message>
+    <message id="updater.reason.refused">
+        <source>the update server refused the connection</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>serverul de actualizări a refuzat conexiunea</translation>
+    </message>
+    <message id="updater.reason.closed">
+        <source>the update server closed the connection early</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>serverul de actualizări a închis conexiunea prematur</translation>
+    </message>
+    <message id="updater.reason.silent">
+        <source>the update server stopped answering</source>
+        <extracomment>Why a check for updates failed: the transfer timed out</extracomment>
+        <translation>serverul de actualizări nu mai răspunde</translation>
+    </message>
+    <message id="updater.reason.tls">
+        <source>the update server&apos;s secure connection could not be verified</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>conexiunea securizată a serverului de actualizări nu a putut fi verificată</translation>
+    </message>
+    <message id="updater.reason.offline">
+        <source>the network is not available</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation>rețeaua nu este disponibilă</translation>
+    </message>
+    <message id="updater.reason.status">
+        <source>the update server answered with error %1</source>
+        <extracomment>Why a check for updates failed: the HTTP status</extracomment>
+        <translation>serverul de actualizări a răspuns cu eroarea %1</translation>
+    </message>
+    <message id="updater.reason.unexpected">
+        <source>the update server sent an answer that is not a feed</source>
+        <extracomment>Why a check for updates failed: an answer that is neither a feed nor an error</extracomment>
+        <translation>serverul de actualizări a trimis un răspuns care nu este un flux de actualizări</translation>
+    </message>
+    <message id="updater.reason.deadline">
+        <source>the update server took too long to answer</source>
+        <extracomment>Why a check for updates failed: the whole check ran out of time</extracomment>
+        <translation>serverul de actualizări a întârziat prea mult să răspundă</translation>
+    </message>
+    <message id="updater.reason.redirects" numerus="yes">
+        <source>the server redirected the request more than %n times</source>
+        <extracomment>Why a check for updates failed: too many redirects</extracomment>
+        <translation>
+            <numerusform>serverul a redirecționat cererea de mai mult de %n dată</numerusform>
+            <numerusform>serverul a redirecționat cererea de mai mult de %n ori</numerusform>
+            <numerusform>serverul a redirecționat cererea de mai mult de %n de ori</numerusform>
+        </translation>
+    </message>
+    <message id="updater.reason.page_not_opened">
+        <source>The download page could not be opened. It is at: %1</source>
+        <extracomment>Shown when no program opens the download page: its address</extracomment>
+        <translation>Pagina de descărcare nu a putut fi deschisă. Adresa ei este: %1</translation>
+    </message>
+    <message id="error.coordinator.permission_required">
+        <source>%1 permission is required to capture text</source>
+        <extracomment>Error when permission is required</extracomment>
+        <translation>Pentru a captura text este necesară permisiunea „%1”</translation>
+    </message>
+    <message id="error.coordinator.workflow_failed">
+        <source>Capture workflow failed: %1</source>
+        <extracomment>Error when workflow fails</extracomment>
+        <translation>Procesul de captură a eșuat: %1</translation>
+    </message>
+    <message id="error.coordinator.in_progress">
+        <source>A capture operation is already in progress</source>
+        <extracomment>Error when capture is already in progress</extracomment>
+        <translation>O captură este deja în curs</translation>
+    </message>
+    <message id="error.coordinator.invalid_region">
+        <source>The selected region is invalid</source>
+        <extracomment>Error when region is invalid</extracomment>
+        <translation>Regiunea selectată nu este validă</translation>
+    </message>
+    <message id="error.coordinator.no_last_region">
+        <source>No previous capture region available. Please perform a new capture first.</source>
+        <extracomment>Error when no last region exists</extracomment>
+        <translation>Nu există o regiune de captură anterioară. Efectuați mai întâi o captură nouă.</translation>
+    </message>
+    <message id="error.coordinator.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display config changed</extracomment>
+        <translation>Configurația ecranului s-a schimbat. Selectați o regiune nouă.</translation>
+    </message>
+    <message id="error.clipboard.write_failed">
+        <source>Failed to copy to clipboard: %1</source>
+        <extracomment>Error when clipboard write fails</extracomment>
+        <translation>Copierea în clipboard a eșuat: %1</translation>
+    </message>
+    <message id="error.clipboard.unsupported_format">
+        <source>Clipboard format %1 is not supported</source>
+        <extracomment>Error when format is unsupported</extracomment>
+        <translation>Formatul de clipboard %1 nu este acceptat</translation>
+    </message>
+    <message id="error.clipboard.conversion_failed">
+        <source>Failed to convert text to %1 format</source>
+        <extracomment>Error when format conversion fails</extracomment>
+        <translation>Textul nu a putut fi convertit în formatul %1</translation>
+    </message>
+    <message id="error.clipboard.empty">
+        <source>Cannot copy empty content to clipboard</source>
+        <extracomment>Error when content is empty</extracomment>
+        <translation>Nu se poate copia un conținut gol în clipboard</translation>
+    </message>
+    <message id="clipboard.format.plain">
+        <source>Plain Text</source>
+        <extracomment>Plain text format</extracomment>
+        <translation>Text simplu</translation>
+    </message>
+    <message id="clipboard.format.rtf">
+        <source>Rich Text</source>
+        <extracomment>RTF format</extracomment>
+        <translation>Text formatat</translation>
+    </message>
+    <message id="clipboard.format.markdown">
+        <source>Markdown</source>
+        <extracomment>Markdown format</extracomment>
+        <translation>Markdown</translation>
+    </message>
+    <message id="clipboard.format.html">
+        <source>HTML</source>
+        <extracomment>HTML format</extracomment>
+        <translation>HTML</translation>
+    </message>
+    <message id="code_scan_error.vision_failed">
+        <source>Barcode detection failed: %1</source>
+        <extracomment>The barcode detector reported an error; %1 is its description</extracomment>
+        <translation>Detectarea codului de bare a eșuat: %1</translation>
+    </message>
+    <message id="code_scan_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to scan is empty</extracomment>
+        <translation>Imaginea capturată nu este validă sau este coruptă</translation>
+    </message>
+    <message id="code_scan_error.no_code">
+        <source>No code was detected in the selected region</source>
+        <extracomment>Scanning found no barcode or QR code</extracomment>
+        <translation>Nu a fost detectat niciun cod în regiunea selectată</translation>
+    </message>
+    <message id="continuity.import.file">
+        <source>Choose Image File…</source>
+        <extracomment>Import menu item that opens an image file</extracomment>
+        <translation>Alege fișierul imagine…</translation>
+    </message>
+    <message id="continuity.import.clipboard">
+        <source>Paste Image from Clipboard</source>
+        <extracomment>Import menu item that takes the clipboard&apos;s image</extracomment>
+        <translation>Lipește imaginea din clipboard</translation>
+    </message>
+    <message id="continuity.import.dialog_title">
+        <source>Import Image</source>
+        <extracomment>Title of the image file chooser</extracomment>
+        <translation>Importă imagine</translation>
+    </message>
+    <message id="continuity.import.filter">
+        <source>Images</source>
+        <extracomment>File type filter name for images</extracomment>
+        <translation>Imagini</translation>
+    </message>
+    <message id="error.import.unreadable_file_reason">
+        <source>“%1” could not be read: %2</source>
+        <extracomment>Error when an imported image file cannot be read: its name, then why</extracomment>
+        <translation>„%1” nu a putut fi citit: %2</translation>
+    </message>
+    <message id="error.import.unreadable_file">
+        <source>“%1” could not be read</source>
+        <extracomment>Error when an imported image file cannot be read: its name</extracomment>
+        <translation>„%1” nu a putut fi citit</translation>
+    </message>
+    <message id="error.import.unknown">
+        <source>%1</source>
+        <extracomment>Unknown import error</extracomment>
+        <translation>%1</translation>
+    </message>
+    <message id="ocr_error.failed">
+        <source>OCR failed: %1</source>
+        <extracomment>Text recognition failed; %1 is the reason</extracomment>
+        <translation>OCR a eșuat: %1</translation>
+    </message>
+    <message id="ocr_error.unsupported_language">
+        <source>Language &apos;%1&apos; is not supported</source>
+        <extracomment>A requested recognition language is not offered</extracomment>
+        <translation>Limba „%1” nu este acceptată</translation>
+    </message>
+    <message id="ocr_error.vision_failed">
+        <source>Recognition failed: %1</source>
+        <extracomment>The recognition engine reported an error; %1 is its description</extracomment>
+        <translation>Recunoașterea a eșuat: %1</translation>
+    </message>
+    <message id="ocr_error.no_text">
+        <source>No text was detected in the selected region</source>
+        <extracomment>Recognition found no text</extracomment>
+        <translation>Nu a fost detectat niciun text în regiunea selectată</translation>
+    </message>
+    <message id="ocr_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to recognise is empty</extracomment>
+        <translation>Imaginea capturată nu este validă sau este coruptă</translation>
+    </message>
+    <message id="error.screen_capture.failed">
+        <source>Screen capture failed: %1</source>
+        <extracomment>Error when capture operation fails</extracomment>
+        <translation>Captura ecranului a eșuat: %1</translation>
+    </message>
+    <message id="error.screen_capture.permission_denied">
+        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when screen recording permission is denied</extracomment>
+        <translation>Este necesară permisiunea de înregistrare a ecranului. Acordați accesul în setările de confidențialitate ale mediului desktop.</translation>
+    </message>
+    <message id="error.screen_capture.invalid_region">
+        <source>The selected region is invalid or too small.</source>
+        <extracomment>Error when capture region is invalid</extracomment>
+        <translation>Regiunea selectată nu este validă sau este prea mică.</translation>
+    </message>
+    <message id="error.screen_capture.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display configuration changes</extracomment>
+        <translation>Configurația ecranului s-a schimbat. Selectați o regiune nouă.</translation>
+    </message>
+    <message id="error.screen_capture.dismissed">
+        <source>Capture was cancelled.</source>
+        <extracomment>Error when user dismisses capture overlay</extracomment>
+        <translation>Captura a fost anulată.</translation>
+    </message>
+    <message id="error.screen_capture.no_display">
+        <source>No active display found.</source>
+        <extracomment>Error when no display is available</extracomment>
+        <translation>Nu a fost găsit niciun ecran activ.</translation>
+    </message>
+    <message id="language.system_default">
+        <source>System Default</source>
+        <translation>Limba sistemului</translation>
+    </message>
+    <message id="capture_mode.normal">
+        <source>Normal</source>
+        <extracomment>Normal capture mode</extracomment>
+        <translation>Normal</translation>
+    </message>
+    <message id="capture_mode.repeat">
+        <source>Repeat</source>
+        <extracomment>Repeat capture mode</extracomment>
+        <translation>Repetare</translation>
+    </message>
+    <message id="capture_mode.code">
+        <source>Code</source>
+        <extracomment>Code capture mode</extracomment>
+        <translation>Cod</translation>
+    </message>
+    <message id="capture_mode.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code capture mode</extracomment>
+        <translation>Scanare cod</translation>
+    </message>
+    <message id="error.hotkey.registration_failed">
+        <source>Failed to register global shortcut: %1</source>
+        <extracomment>Error when hotkey registration fails</extracomment>
+        <translation>Scurtătura globală nu a putut fi înregistrată: %1</translation>
+    </message>
+    <message id="error.hotkey.conflict">
+        <source>Shortcut %1 conflicts with another registered shortcut</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>Scurtătura %1 intră în conflict cu altă scurtătură înregistrată</translation>
+    </message>
+    <message id="error.hotkey.system_reserved">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Error when shortcut is system reserved</extracomment>
+        <translation>Scurtătura %1 este rezervată de sistem</translation>
+    </message>
+    <message id="error.hotkey.permission_denied">
+        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when Accessibility permission is denied</extracomment>
+        <translation>Pentru scurtăturile globale este necesară permisiunea de accesibilitate. Acordați accesul în setările de confidențialitate ale mediului desktop.</translation>
+    </message>
+    <message id="error.hotkey.invalid">
+        <source>Invalid shortcut configuration</source>
+        <extracomment>Error when shortcut is invalid</extracomment>
+        <translation>Configurație de scurtătură nevalidă</translation>
+    </message>
+    <message id="notification.capture_success.title">
+        <source>Text Captured</source>
+        <extracomment>Success notification title</extracomment>
+        <translation>Text capturat</translation>
+    </message>
+    <message id="notification.repeat_capture_success.title">
+        <source>Text Re-captured</source>
+        <extracomment>Repeat capture success notification title</extracomment>
+        <translation>Text recapturat</translation>
+    </message>
+    <message id="notification.code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Code capture success notification title</extracomment>
+        <translation>Cod capturat</translation>
+    </message>
+    <message id="notification.scan_code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Scan Code capture success notification title</extracomment>
+        <translation>Cod capturat</translation>
+    </message>
+    <message id="notification.capture_success.message">
+        <source>Copied to clipboard</source>
+        <extracomment>Success notification message</extracomment>
+        <translation>Copiat în clipboard</translation>
+    </message>
+    <message id="notification.capture_error.title">
+        <source>Capture Failed</source>
+        <extracomment>Error notification title</extracomment>
+        <translation>Captura a eșuat</translation>
+    </message>
+    <message id="notification.voiceover.warning">
+        <source>Warning: %1. %2</source>
+        <extracomment>VoiceOver announcement for warning</extracomment>
+        <translation>Avertisment: %1. %2</translation>
+    </message>
+    <message id="notification.voiceover.error">
+        <source>Error: %1. %2</source>
+        <extracomment>VoiceOver announcement for error</extracomment>
+        <translation>Eroare: %1. %2</translation>
+    </message>
+    <message id="error.notification.configuration_failed">
+        <source>Failed to configure notifications: %1</source>
+        <extracomment>Error when notification configuration fails</extracomment>
+        <translation>Notificările nu au putut fi configurate: %1</translation>
+    </message>
+    <message id="error.notification.permission_denied">
+        <source>Notification permission denied</source>
+        <extracomment>Error when notification permission is denied</extracomment>
+        <translation>Permisiunea pentru notificări a fost refuzată</translation>
+    </message>
+    <message id="error.notification.display_not_found">
+        <source>Could not determine display for notification</source>
+        <extracomment>Error when display cannot be found</extracomment>
+        <translation>Nu s-a putut determina ecranul pentru notificare</translation>
+    </message>
+    <message id="permission.summary.title">
+        <source>Permissions Required</source>
+        <extracomment>Permission summary title</extracomment>
+        <translation>Permisiuni necesare</translation>
+    </message>
+    <message id="permission.summary.message">
+        <source>Quorvane requires the following permissions:
+
+%1
+
+Please grant these permissions in your desktop&apos;s privacy settings to use Quorvane.</source>
+        <extracomment>Permission summary message</extracomment>
+        <translation>Quorvane necesită următoarele permisiuni:
+
+%1
+
+Acordați aceste permisiuni în setările de confidențialitate ale mediului desktop pentru a folosi Quorvane.</translation>
+    </message>
+    <message id="permission.summary.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation>Deschide setările de confidențialitate</translation>
+    </message>
+    <message id="permission.summary.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="permission.screen_recording">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission</extracomment>
+        <translation>Înregistrarea ecranului</translation>
+    </message>
+    <message id="permission.accessibility">
+        <source>Accessibility</source>
+        <extracomment>Accessibility permission</extracomment>
+        <translation>Accesibilitate</translation>
+    </message>
+    <message id="error.settings_store.persistence">
+        <source>Failed to save settings: %1</source>
+        <extracomment>Error when settings persistence fails</extracomment>
+        <translation>Setările nu au putut fi salvate: %1</translation>
+    </message>
+    <message id="error.settings_store.validation">
+        <source>Settings validation failed: %1</source>
+        <extracomment>Error when settings validation fails</extracomment>
+        <translation>Validarea setărilor a eșuat: %1</translation>
+    </message>
+    <message id="error.settings_store.migration">
+        <source>Settings migration failed: %1</source>
+        <extracomment>Error when settings migration fails</extracomment>
+        <translation>Migrarea setărilor a eșuat: %1</translation>
+    </message>
+    <message id="error.settings_store.launch_item">
+        <source>Failed to configure launch at login: %1</source>
+        <extracomment>Error when launch item configuration fails</extracomment>
+        <translation>Pornirea la autentificare nu a putut fi configurată: %1</translation>
+    </message>
+    <message id="error.settings_store.shortcut_conflict">
+        <source>Shortcut %1 is already in use or conflicts with system shortcuts</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation>Scurtătura %1 este deja folosită sau intră în conflict cu scurtăturile sistemului</translation>
+    </message>
+    <message id="error.settings_store.invalid_value">
+        <source>Invalid setting value: %1</source>
+        <extracomment>Error when setting value is invalid</extracomment>
+        <translation>Valoare de setare nevalidă: %1</translation>
+    </message>
+    <message id="shortcut.quick_zarrow">
+        <source>Quick Zarrow</source>
+        <extracomment>Quick Zarrow shortcut</extracomment>
+        <translation>Zarrow rapid</translation>
+    </message>
+    <message id="shortcut.repeat_zarrow">
+        <source>Repeat Zarrow</source>
+        <extracomment>Repeat Zarrow shortcut</extracomment>
+        <translation>Repetă Zarrow</translation>
+    </message>
+    <message id="shortcut.code_mode">
+        <source>Code Mode</source>
+        <extracomment>Code Mode shortcut</extracomment>
+        <translation>Modul cod</translation>
+    </message>
+    <message id="shortcut.open_history">
+        <source>Open History</source>
+        <extracomment>Open History shortcut</extracomment>
+        <translation>Deschide istoricul</translation>
+    </message>
+    <message id="shortcut.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code shortcut</extracomment>
+        <translation>Scanează cod</translation>
+    </message>
+    <message id="notification.accessibility.repeat_mode">
+        <source>Repeat mode</source>
+        <extracomment>Accessibility label for repeat mode badge</extracomment>
+        <translation>Modul repetare</translation>
+    </message>
+    <message id="notification.accessibility.code_mode">
+        <source>Code mode</source>
+        <extracomment>Accessibility label for code mode badge</extracomment>
+        <translation>Modul cod</translation>
+    </message>
+    <message id="notification.accessibility.scan_code_mode">
+        <source>Code scan</source>
+        <extracomment>Accessibility label for scan code mode</extracomment>
+        <translation>Scanare cod</translation>
+    </message>
+    <message id="notification.accessibility.hint">
+        <source>Double-tap to open in history</source>
+        <extracomment>Accessibility hint for toast notification</extracomment>
+        <translation>Atingeți de două ori pentru a deschide în istoric</translation>
+    </message>
+    <message id="history.filter.all">
+        <source>All</source>
+        <extracomment>All time filter</extracomment>
+        <translation>Toate</translation>
+    </message>
+    <message id="history.filter.today">
+        <source>Today</source>
+        <extracomment>Today filter</extracomment>
+        <translation>Astăzi</translation>
+    </message>
+    <message id="history.filter.week">
+        <source>This Week</source>
+        <extracomment>This week filter</extracomment>
+        <translation>Săptămâna aceasta</translation>
+    </message>
+    <message id="history.filter.month">
+        <source>This Month</source>
+        <extracomment>This month filter</extracomment>
+        <translation>Luna aceasta</translation>
+    </message>
+    <message id="history.filter.custom">
+        <source>Custom Range</source>
+        <extracomment>Custom range filter</extracomment>
+        <translation>Interval personalizat</translation>
+    </message>
+    <message id="export.error.pdf_creation">
+        <source>Failed to create PDF document</source>
+        <extracomment>PDF creation error</extracomment>
+        <translation>Documentul PDF nu a putut fi creat</translation>
+    </message>
+    <message id="export.error.write">
+        <source>Failed to write file</source>
+        <extracomment>File write error</extracomment>
+        <translation>Fișierul nu a putut fi scris</translation>
+    </message>
+    <message id="export.format.txt">
+        <source>Plain Text (.txt)</source>
+        <extracomment>TXT export format</extracomment>
+        <translation>Text simplu (.txt)</translation>
+    </message>
+    <message id="export.format.markdown">
+        <source>Markdown (.md)</source>
+        <extracomment>Markdown export format</extracomment>
+        <translation>Markdown (.md)</translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF Document (.pdf)</source>
+        <extracomment>PDF export format</extracomment>
+        <translation>Document PDF (.pdf)</translation>
+    </message>
+    <message id="export.panel.title">
+        <source>Export Capture</source>
+        <extracomment>Export save panel title</extracomment>
+        <translation>Exportă captura</translation>
+    </message>
+    <message id="export.panel.message">
+        <source>Choose where to save the exported file</source>
+        <extracomment>Export save panel message</extracomment>
+        <translation>Alegeți unde să fie salvat fișierul exportat</translation>
+    </message>
+    <message id="history.filter.custom_title">
+        <source>Custom Date Range</source>
+        <extracomment>Custom date range title</extracomment>
+        <translation>Interval de date personalizat</translation>
+    </message>
+    <message id="history.filter.from">
+        <source>From:</source>
+        <extracomment>From date label</extracomment>
+        <translation>De la:</translation>
+    </message>
+    <message id="history.filter.to">
+        <source>To:</source>
+        <extracomment>To date label</extracomment>
+        <translation>Până la:</translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="history.filter.apply">
+        <source>Apply</source>
+        <extracomment>Apply filter button</extracomment>
+        <translation>Aplică</translation>
+    </message>
+    <message id="history.detail.dimensions">
+        <source>%1 × %2 pixels</source>
+        <extracomment>Capture dimensions</extracomment>
+        <translation>%1 × %2 pixeli</translation>
+    </message>
+    <message id="history.detail.no_selection">
+        <source>Select a capture to view details</source>
+        <extracomment>No selection message</extracomment>
+        <translation>Selectați o captură pentru a vedea detaliile</translation>
+    </message>
+    <message id="history.detail.text_label">
+        <source>Captured Text</source>
+        <extracomment>Captured text label</extracomment>
+        <translation>Text capturat</translation>
+    </message>
+    <message id="history.detail.copy">
+        <source>Copy</source>
+        <extracomment>Copy button</extracomment>
+        <translation>Copiază</translation>
+    </message>
+    <message id="history.detail.pin">
+        <source>Pin</source>
+        <extracomment>Pin to Desktop button</extracomment>
+        <translation>Fixează</translation>
+    </message>
+    <message id="history.detail.pin.tooltip">
+        <source>Pin to desktop as floating widget</source>
+        <extracomment>Pin button tooltip</extracomment>
+        <translation>Fixează pe desktop ca widget flotant</translation>
+    </message>
+    <message id="history.detail.copy_markdown">
+        <source>Copy as Markdown</source>
+        <extracomment>Copy as markdown button</extracomment>
+        <translation>Copiază ca Markdown</translation>
+    </message>
+    <message id="history.detail.export">
+        <source>Export as…</source>
+        <extracomment>Export button</extracomment>
+        <translation>Exportă ca…</translation>
+    </message>
+    <message id="history.detail.export.tooltip">
+        <source>Export this capture to a file</source>
+        <extracomment>Export button tooltip</extracomment>
+        <translation>Exportă această captură într-un fișier</translation>
+    </message>
+    <message id="history.detail.delete">
+        <source>Delete</source>
+        <extracomment>Delete button</extracomment>
+        <translation>Șterge</translation>
+    </message>
+    <message id="history.detail.source_app">
+        <source>From: %1</source>
+        <extracomment>Source app label</extracomment>
+        <translation>Sursă: %1</translation>
+    </message>
+    <message id="history.detail.character_count" numerus="yes">
+        <source>%n character(s)</source>
+        <extracomment>Character count</extracomment>
+        <translation>
+            <numerusform>%n caracter</numerusform>
+            <numerusform>%n caractere</numerusform>
+            <numerusform>%n de caractere</numerusform>
+        </translation>
+    </message>
+    <message id="history.empty.title">
+        <source>No captures yet</source>
+        <extracomment>Empty state title</extracomment>
+        <translation>Nicio captură deocamdată</translation>
+    </message>
+    <message id="history.empty.subtitle">
+        <source>Press %1 to zarrow text from your screen</source>
+        <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
+        <translation>Apăsați %1 pentru a captura text de pe ecran</translation>
+    </message>
+    <message id="history.empty.tip_repeat">
+        <source>Use %1 to repeat last capture</source>
+        <extracomment>Repeat capture tip; the repeat shortcut</extracomment>
+        <translation>Folosiți %1 pentru a repeta ultima captură</translation>
+    </message>
+    <message id="history.empty.tip_code">
+        <source>Use %1 for code mode</source>
+        <extracomment>Code mode tip; the code mode shortcut</extracomment>
+        <translation>Folosiți %1 pentru modul cod</translation>
+    </message>
+    <message id="history.filtered_empty.title">
+        <source>No matching captures</source>
+        <extracomment>Filtered empty state title</extracomment>
+        <translation>Nicio captură potrivită</translation>
+    </message>
+    <message id="history.filtered_empty.clear">
+        <source>Clear Filters</source>
+        <extracomment>Clear filters button</extracomment>
+        <translation>Golește filtrele</translation>
+    </message>
+    <message id="history.filtered_empty.search">
+        <source>No captures found matching &quot;%1&quot;</source>
+        <extracomment>No search results message</extracomment>
+        <translation>Nu s-au găsit capturi care să corespundă cu „%1”</translation>
+    </message>
+    <message id="history.filtered_empty.date">
+        <source>No captures found for &quot;%1&quot;</source>
+        <extracomment>No date filter results message</extracomment>
+        <translation>Nu s-au găsit capturi pentru „%1”</translation>
+    </message>
+    <message id="history.list.title">
+        <source>Captures</source>
+        <extracomment>List title</extracomment>
+        <translation>Capturi</translation>
+    </message>
+    <message id="history.search.placeholder">
+        <source>Search captures...</source>
+        <extracomment>Search placeholder</extracomment>
+        <translation>Căutați în capturi…</translation>
+    </message>
+    <message id="history.search.clear_all">
+        <source>Clear All</source>
+        <extracomment>Clear all button</extracomment>
+        <translation>Golește tot</translation>
+    </message>
+    <message id="history.filter.custom_range">
+        <source>%1 to %2</source>
+        <extracomment>Custom date range display</extracomment>
+        <translation>%1 – %2</translation>
+    </message>
+    <message id="error.history_store.storage_access">
+        <source>Failed to access history storage: %1</source>
+        <extracomment>Error when storage access fails</extracomment>
+        <translation>Nu s-a putut accesa spațiul de stocare al istoricului: %1</translation>
+    </message>
+    <message id="error.history_store.corrupted">
+        <source>History file is corrupted: %1</source>
+        <extracomment>Error when history file is corrupted</extracomment>
+        <translation>Fișierul istoricului este corupt: %1</translation>
+    </message>
+    <message id="error.history_store.not_found">
+        <source>History entry not found: %1</source>
+        <extracomment>Error when entry is not found</extracomment>
+        <translation>Intrarea din istoric nu a fost găsită: %1</translation>
+    </message>
+    <message id="error.history_store.thumbnail">
+        <source>Failed to generate thumbnail: %1</source>
+        <extracomment>Error when thumbnail generation fails</extracomment>
+        <translation>Miniatura nu a putut fi generată: %1</translation>
+    </message>
+    <message id="error.history_store.invalid_max">
+        <source>Invalid max entries value: %1. Must be between 1 and 1000.</source>
+        <extracomment>Error when max entries value is invalid</extracomment>
+        <translation>Valoare nevalidă pentru numărul maxim de intrări: %1. Trebuie să fie între 1 și 1000.</translation>
+    </message>
+    <message id="error.history_store.disk_full">
+        <source>Not enough disk space to save history entry.</source>
+        <extracomment>Error when disk is full</extracomment>
+        <translation>Nu există suficient spațiu pe disc pentru a salva intrarea în istoric.</translation>
+    </message>
+    <message id="history.loading">
+        <source>Loading captures...</source>
+        <extracomment>Loading message</extracomment>
+        <translation>Se încarcă capturile…</translation>
+    </message>
+    <message id="history.delete.title">
+        <source>Delete Capture?</source>
+        <extracomment>Delete confirmation title</extracomment>
+        <translation>Ștergeți captura?</translation>
+    </message>
+    <message id="history.delete.message">
+        <source>This action cannot be undone.</source>
+        <extracomment>Delete confirmation message</extracomment>
+        <translation>Această acțiune nu poate fi anulată.</translation>
+    </message>
+    <message id="history.delete.confirm">
+        <source>Delete</source>
+        <extracomment>Delete confirmation button</extracomment>
+        <translation>Șterge</translation>
+    </message>
+    <message id="history.clear_all.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear all confirmation title</extracomment>
+        <translation>Goliți tot istoricul?</translation>
+    </message>
+    <message id="history.clear_all.message">
+        <source>This will permanently delete all captures. This action cannot be undone.</source>
+        <extracomment>Clear all confirmation message</extracomment>
+        <translation>Toate capturile vor fi șterse definitiv. Această acțiune nu poate fi anulată.</translation>
+    </message>
+    <message id="history.clear_all.confirm">
+        <source>Clear All</source>
+        <extracomment>Clear all confirmation button</extracomment>
+        <translation>Golește tot</translation>
+    </message>
+    <message id="history.error.title">
+        <source>Error</source>
+        <extracomment>Error alert title</extracomment>
+        <translation>Eroare</translation>
+    </message>
+    <message id="history.stats.filtered" numerus="yes">
+        <source>%1 of %n capture(s)</source>
+        <extracomment>Filtered captures count: %1 shown of %n in all</extracomment>
+        <translation>
+            <numerusform>%1 din %n captură</numerusform>
+            <numerusform>%1 din %n capturi</numerusform>
+            <numerusform>%1 din %n de capturi</numerusform>
+        </translation>
+    </message>
+    <message id="history.stats.total" numerus="yes">
+        <source>%n capture(s)</source>
+        <extracomment>Total captures count</extracomment>
+        <translation>
+            <numerusform>%n captură</numerusform>
+            <numerusform>%n capturi</numerusform>
+            <numerusform>%n de capturi</numerusform>
+        </translation>
+    </message>
+    <message id="pin_widget.image.accessibility">
+        <source>Captured screenshot</source>
+        <extracomment>Accessibility label for pinned image</extracomment>
+        <translation>Captură de ecran</translation>
+    </message>
+    <message id="pin_widget.image.no_image">
+        <source>No image available</source>
+        <extracomment>Placeholder when no image</extracomment>
+        <translation>Nicio imagine disponibilă</translation>
+    </message>
+    <message id="pin_widget.text.accessibility">
+        <source>Captured text editor</source>
+        <extracomment>Accessibility label for text editor</extracomment>
+        <translation>Editor pentru textul capturat</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.title">
+        <source>Replace Pin?</source>
+        <extracomment>Title for replace pin confirmation</extracomment>
+        <translation>Înlocuiți fereastra fixată?</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.message">
+        <source>The current pin has unsaved edits. Replace it with the new capture?</source>
+        <extracomment>Message for replace pin confirmation</extracomment>
+        <translation>Fereastra fixată curentă are modificări nesalvate. O înlocuiți cu noua captură?</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.replace">
+        <source>Replace</source>
+        <extracomment>Replace button</extracomment>
+        <translation>Înlocuiește</translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.title">
+        <source>Unsaved Edits</source>
+        <extracomment>Title for close pin confirmation</extracomment>
+        <translation>Modificări nesalvate</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.message">
+        <source>The pin has unsaved text edits. What would you like to do?</source>
+        <extracomment>Message for close pin confirmation</extracomment>
+        <translation>Textul din fereastra fixată are modificări nesalvate. Ce doriți să faceți?</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.save_clipboard">
+        <source>Save to Clipboard</source>
+        <extracomment>Save to clipboard button</extracomment>
+        <translation>Salvează în clipboard</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.discard">
+        <source>Discard</source>
+        <extracomment>Discard button</extracomment>
+        <translation>Renunță</translation>
+    </message>
+    <message id="pin_widget.close_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.title">
+        <source>Text Not Copied</source>
+        <extracomment>Title when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>Textul nu a fost copiat</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.message">
+        <source>The clipboard did not take the pin&apos;s text, so the pin stays open with your edits. Try again, or copy the text from the pin.</source>
+        <extracomment>Message when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation>Clipboardul nu a preluat textul din fereastra fixată, așa că aceasta rămâne deschisă cu modificările dumneavoastră. Încercați din nou sau copiați textul direct din fereastra fixată.</translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation>OK</translation>
+    </message>
+    <message id="pin_widget.toolbar.opacity_hint">
+        <source>Cycle opacity (30%/60%/100%)</source>
+        <translation>Schimbă opacitatea (30%/60%/100%)</translation>
+    </message>
+    <message id="pin_widget.toolbar.close">
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_text">
+        <source>Switch to Text</source>
+        <translation>Comută la text</translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_image">
+        <source>Switch to Image</source>
+        <translation>Comută la imagine</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size">
+        <source>Font size: %1</source>
+        <translation>Dimensiune font: %1</translation>
+    </message>
+    <message id="pin_widget.toolbar.unpin">
+        <source>Unpin (allow window to go behind)</source>
+        <translation>Anulează fixarea (fereastra poate trece în spate)</translation>
+    </message>
+    <message id="pin_widget.toolbar.pin">
+        <source>Pin (keep on top)</source>
+        <translation>Fixează (mereu deasupra)</translation>
+    </message>
+    <message id="relative_time.seconds" numerus="yes">
+        <source>%n sec.</source>
+        <extracomment>Seconds, short</extracomment>
+        <translation>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+            <numerusform>%n s</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.minutes" numerus="yes">
+        <source>%n min.</source>
+        <extracomment>Minutes, short</extracomment>
+        <translation>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+            <numerusform>%n min</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.hours" numerus="yes">
+        <source>%n hr.</source>
+        <extracomment>Hours, short</extracomment>
+        <translation>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+            <numerusform>%n h</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.day">
+        <source>%1 day</source>
+        <extracomment>One day</extracomment>
+        <translation>%1 zi</translation>
+    </message>
+    <message id="relative_time.days" numerus="yes">
+        <source>%n days</source>
+        <extracomment>Days</extracomment>
+        <translation>
+            <numerusform>%n zi</numerusform>
+            <numerusform>%n zile</numerusform>
+            <numerusform>%n de zile</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.weeks" numerus="yes">
+        <source>%n wk.</source>
+        <extracomment>Weeks, short</extracomment>
+        <translation>
+            <numerusform>%n săpt.</numerusform>
+            <numerusform>%n săpt.</numerusform>
+            <numerusform>%n săpt.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.months" numerus="yes">
+        <source>%n mo.</source>
+        <extracomment>Months, short</extracomment>
+        <translation>
+            <numerusform>%n lună</numerusform>
+            <numerusform>%n luni</numerusform>
+            <numerusform>%n de luni</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.years" numerus="yes">
+        <source>%n yr.</source>
+        <extracomment>Years, short</extracomment>
+        <translation>
+            <numerusform>%n an</numerusform>
+            <numerusform>%n ani</numerusform>
+            <numerusform>%n de ani</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.past">
+        <source>%1 ago</source>
+        <extracomment>Time before now</extracomment>
+        <translation>acum %1</translation>
+    </message>
+    <message id="relative_time.future">
+        <source>in %1</source>
+        <extracomment>Time after now</extracomment>
+        <translation>peste %1</translation>
+    </message>
+    <message id="about.app_name">
+        <source>Quorvane</source>
+        <extracomment>The program name in the About window (usually kept as is)</extracomment>
+        <translation>Quorvane</translation>
+    </message>
+    <message id="about.subtitle">
+        <source>Screen Text Capture</source>
+        <extracomment>Subtitle under the program name in the About window</extracomment>
+        <translation>Capturarea textului de pe ecran</translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1 (Build %2)</source>
+        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
+        <translation>Versiunea %1 (compilarea %2)</translation>
+    </message>
+    <message id="about.description">
+        <source>Capture text from anywhere on your screen using OCR.</source>
+        <extracomment>One-sentence description in the About window</extracomment>
+        <translation>Capturați text de oriunde de pe ecran cu ajutorul OCR.</translation>
+    </message>
+    <message id="about.legal_notice">
+        <source>© 2025 Corvantis. All rights reserved.</source>
+        <extracomment>Copyright line in the About window</extracomment>
+        <translation>© 2025 Corvantis. Toate drepturile rezervate.</translation>
+    </message>
+    <message id="about.privacy_policy">
+        <source>Privacy Policy</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>Politica de confidențialitate</translation>
+    </message>
+    <message id="about.terms_of_service">
+        <source>Terms of Service</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation>Termeni și condiții</translation>
+    </message>
+    <message id="about.window.title">
+        <source>About Quorvane</source>
+        <extracomment>Title of the About window</extracomment>
+        <translation>Despre Quorvane</translation>
+    </message>
+    <message id="preferences.shortcuts.copy_command">
+        <source>Copy</source>
+        <extracomment>Button that copies a shortcut command</extracomment>
+        <translation>Copiază</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_unavailable">
+        <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
+        <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
+        <translation>Mediul desktop nu permite programelor să folosească scurtături globale. În setările sale de tastatură, adăugați o scurtătură personalizată pentru fiecare comandă dorită:</translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_owned">
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
+        <extracomment>Shortcuts pane note when the desktop holds the global shortcuts</extracomment>
+        <translation>Mediul desktop gestionează aceste scurtături: vă poate cere să le confirmați și le puteți modifica în setările sale de tastatură. Acesta raportează:</translation>
+    </message>
+    <message id="preferences.shortcuts.not_bound">
+        <source>Not bound yet</source>
+        <extracomment>A global shortcut the desktop has not bound</extracomment>
+        <translation>Neatribuită încă</translation>
+    </message>
+    <message id="feedback.title">
+        <source>Send Feedback</source>
+        <extracomment>Heading of the Feedback window</extracomment>
+        <translation>Trimiteți feedback</translation>
+    </message>
+    <message id="feedback.subtitle">
+        <source>We&apos;d love to hear from you!</source>
+        <extracomment>Subtitle of the Feedback window</extracomment>
+        <translation>Ne-ar face plăcere să aflăm părerea dumneavoastră!</translation>
+    </message>
+    <message id="feedback.email">
+        <source>Email</source>
+        <extracomment>Section label for the support e-mail address</extracomment>
+        <translation>E-mail</translation>
+    </message>
+    <message id="feedback.email.open_tooltip">
+        <source>Click to open email client</source>
+        <extracomment>Tooltip of the e-mail address button</extracomment>
+        <translation>Clic pentru a deschide clientul de e-mail</translation>
+    </message>
+    <message id="feedback.email.copy_tooltip">
+        <source>Copy email address</source>
+        <extracomment>Tooltip of the copy button beside the e-mail address</extracomment>
+        <translation>Copiază adresa de e-mail</translation>
+    </message>
+    <message id="feedback.twitter">
+        <source>X / Twitter</source>
+        <extracomment>Section label for the social profile (brand name, usually kept)</extracomment>
+        <translation>X / Twitter</translation>
+    </message>
+    <message id="feedback.twitter.open_tooltip">
+        <source>Click to open Twitter profile</source>
+        <extracomment>Tooltip of the social profile button</extracomment>
+        <translation>Clic pentru a deschide profilul de Twitter</translation>
+    </message>
+    <message id="feedback.close">
+        <source>Close</source>
+        <extracomment>Button that closes the Feedback window</extracomment>
+        <translation>Închide</translation>
+    </message>
+    <message id="feedback.alert.browser.title">
+        <source>Browser Cannot Handle Email</source>
+        <extracomment>Alert title when e-mail links open in a web browser</extracomment>
+        <translation>Browserul nu poate gestiona e-mailurile</translation>
+    </message>
+    <message id="feedback.alert.browser.message">
+        <source>Your system is configured to open email links with a web browser, which cannot handle them properly.
+
+Please either:
+• Use the Copy button (📋) to copy the email address
+• Configure an email application as your default email handler in your desktop&apos;s settings
+
+Email: %1</source>
+        <extracomment>Alert when e-mail links open in a web browser; %1 is the support address</extracomment>
+        <translation>Sistemul este configurat să deschidă legăturile de e-mail cu un browser web, care nu le poate gestiona corect.
+
+Puteți:
+• să folosiți butonul Copiază (📋) pentru a copia adresa de e-mail
+• să setați o aplicație de e-mail ca aplicație implicită pentru e-mail în setările mediului desktop
+
+E-mail: %1</translation>
+    </message>
+    <message id="feedback.alert.error">
+        <source>Error</source>
+        <extracomment>Title of an error alert in the Feedback window</extracomment>
+        <translation>Eroare</translation>
+    </message>
+    <message id="feedback.alert.mail_link_failed">
+        <source>Failed to create email URL</source>
+        <extracomment>The e-mail link could not be made</extracomment>
+        <translation>Legătura de e-mail nu a putut fi creată</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.title">
+        <source>Cannot Open Mail</source>
+        <extracomment>Alert title when no e-mail program opened</extracomment>
+        <translation>E-mailul nu poate fi deschis</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.message">
+        <source>Please ensure you have a default email app configured in your desktop&apos;s settings.
+
+You can use the Copy button (📋) to copy: %1</source>
+        <extracomment>Alert when no e-mail program opened; %1 is the support address</extracomment>
+        <translation>Asigurați-vă că aveți o aplicație de e-mail implicită configurată în setările mediului desktop.
+
+Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
+    </message>
+    <message id="feedback.alert.copied.title">
+        <source>Email Copied</source>
+        <extracomment>Alert title after the support address was copied</extracomment>
+        <translation>Adresă copiată</translation>
+    </message>
+    <message id="feedback.alert.copied.message">
+        <source>Email address copied to clipboard:
+
+%1</source>
+        <extracomment>Alert after the support address was copied; %1 is the address</extracomment>
+        <translation>Adresa de e-mail a fost copiată în clipboard:
+
+%1</translation>
+    </message>
+    <message id="feedback.alert.twitter_link_failed">
+        <source>Failed to open Twitter URL</source>
+        <extracomment>The social profile link could not be made</extracomment>
+        <translation>Legătura Twitter nu a putut fi deschisă</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.title">
+        <source>Cannot Open Twitter</source>
+        <extracomment>Alert title when the social profile did not open</extracomment>
+        <translation>Twitter nu poate fi deschis</translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.message">
+        <source>Please visit: %1</source>
+        <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
+        <translation>Vizitați: %1</translation>
+    </message>
+    <message id="preferences.general.launch_at_login">
+        <source>Launch at login</source>
+        <extracomment>Launch at login toggle</extracomment>
+        <translation>Pornește la autentificare</translation>
+    </message>
+    <message id="preferences.general.launch_at_login.description">
+        <source>Automatically start Quorvane when you log in</source>
+        <extracomment>Launch at login description</extracomment>
+        <translation>Pornește automat Quorvane când vă autentificați</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon">
+        <source>Show pins in the taskbar</source>
+        <extracomment>Switch that lists pinned captures in the taskbar</extracomment>
+        <translation>Afișează ferestrele fixate în bara de activități</translation>
+    </message>
+    <message id="preferences.general.show_dock_icon.description">
+        <source>List pinned captures in the taskbar and window switcher. Windows you open are always listed</source>
+        <extracomment>Description of the switch that lists pinned captures in the taskbar</extracomment>
+        <translation>Afișează capturile fixate în bara de activități și în comutatorul de ferestre. Ferestrele pe care le deschideți sunt afișate întotdeauna</translation>
+    </message>
+    <message id="preferences.general.play_sound">
+        <source>Play sound on capture</source>
+        <extracomment>Play sound toggle</extracomment>
+        <translation>Redă un sunet la captură</translation>
+    </message>
+    <message id="preferences.general.play_sound.description">
+        <source>Play a confirmation sound when text is successfully captured</source>
+        <extracomment>Play sound description</extracomment>
+        <translation>Redă un sunet de confirmare când textul este capturat cu succes</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications">
+        <source>Use system notifications</source>
+        <extracomment>Use system notifications toggle</extracomment>
+        <translation>Folosește notificările sistemului</translation>
+    </message>
+    <message id="preferences.general.use_system_notifications.description">
+        <source>Announce each result with a desktop notification as well as the toast overlay</source>
+        <extracomment>Use system notifications description</extracomment>
+        <translation>Anunță fiecare rezultat și printr-o notificare pe desktop, pe lângă mesajul suprapus</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget">
+        <source>Show pin widget after capture</source>
+        <extracomment>Show pin widget toggle</extracomment>
+        <translation>Afișează fereastra fixată după captură</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.description">
+        <source>Automatically display a floating widget with the captured content after each OCR capture</source>
+        <extracomment>Show pin widget description</extracomment>
+        <translation>Afișează automat un widget flotant cu conținutul capturat după fiecare captură OCR</translation>
+    </message>
+    <message id="preferences.general.app_language">
+        <source>App Language</source>
+        <extracomment>App language picker label</extracomment>
+        <translation>Limba aplicației</translation>
+    </message>
+    <message id="preferences.general.app_language.description">
+        <source>Select the display language for Quorvane interface</source>
+        <extracomment>App language description</extracomment>
+        <translation>Selectați limba de afișare a interfeței Quorvane</translation>
+    </message>
+    <message id="preferences.history.header">
+        <source>Configure capture history storage and management</source>
+        <extracomment>History header</extracomment>
+        <translation>Configurați stocarea și gestionarea istoricului capturilor</translation>
+    </message>
+    <message id="preferences.history.max_entries">
+        <source>Maximum history entries</source>
+        <extracomment>Max history entries label</extracomment>
+        <translation>Număr maxim de intrări în istoric</translation>
+    </message>
+    <message id="preferences.history.auto_eviction">
+        <source>Oldest entries are automatically removed when this limit is reached</source>
+        <extracomment>Auto eviction description</extracomment>
+        <translation>Cele mai vechi intrări sunt eliminate automat când se atinge această limită</translation>
+    </message>
+    <message id="preferences.history.current_stats">
+        <source>Current History</source>
+        <extracomment>Current stats label</extracomment>
+        <translation>Istoricul curent</translation>
+    </message>
+    <message id="preferences.history.clear_history">
+        <source>Clear History</source>
+        <extracomment>Clear history section label</extracomment>
+        <translation>Golire istoric</translation>
+    </message>
+    <message id="preferences.history.clear_history.description">
+        <source>Permanently delete all capture history entries. This action cannot be undone</source>
+        <extracomment>Clear history description</extracomment>
+        <translation>Șterge definitiv toate intrările din istoricul capturilor. Această acțiune nu poate fi anulată</translation>
+    </message>
+    <message id="preferences.history.clear_all_button">
+        <source>Clear All History...</source>
+        <extracomment>Clear all history button</extracomment>
+        <translation>Golește tot istoricul…</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.title">
+        <source>Delete Older Captures?</source>
+        <extracomment>Title when a lower maximum would delete captures</extracomment>
+        <translation>Ștergeți capturile mai vechi?</translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.message" numerus="yes">
+        <source>Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone.</source>
+        <extracomment>Message when a lower maximum would delete captures: %n the new maximum, %1 how many go</extracomment>
+        <translation>
+            <numerusform>Dacă păstrați cel mult %n captură, cele mai vechi (%1) vor fi șterse definitiv. Această acțiune nu poate fi anulată.</numerusform>
+            <numerusform>Dacă păstrați cel mult %n capturi, cele mai vechi (%1) vor fi șterse definitiv. Această acțiune nu poate fi anulată.</numerusform>
+            <numerusform>Dacă păstrați cel mult %n de capturi, cele mai vechi (%1) vor fi șterse definitiv. Această acțiune nu poate fi anulată.</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.button" numerus="yes">
+        <source>Delete %n Captures</source>
+        <extracomment>Button that lowers the maximum and deletes captures</extracomment>
+        <translation>
+            <numerusform>Șterge %n captură</numerusform>
+            <numerusform>Șterge %n capturi</numerusform>
+            <numerusform>Șterge %n de capturi</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear confirmation title</extracomment>
+        <translation>Goliți tot istoricul?</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.message">
+        <source>This will permanently delete all capture history entries. This action cannot be undone.</source>
+        <extracomment>Clear confirmation message</extracomment>
+        <translation>Toate intrările din istoricul capturilor vor fi șterse definitiv. Această acțiune nu poate fi anulată.</translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.button" numerus="yes">
+        <source>Delete %n Entries</source>
+        <extracomment>Delete entries button</extracomment>
+        <translation>
+            <numerusform>Șterge %n intrare</numerusform>
+            <numerusform>Șterge %n intrări</numerusform>
+            <numerusform>Șterge %n de intrări</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation>Anulează</translation>
+    </message>
+    <message id="preferences.history.estimated_storage">
+        <source>Estimated storage: %1</source>
+        <extracomment>Estimated storage label</extracomment>
+        <translation>Spațiu estimat: %1</translation>
+    </message>
+    <message id="preferences.history.entry_count" numerus="yes">
+        <source>%n entries stored</source>
+        <extracomment>Entry count label</extracomment>
+        <translation>
+            <numerusform>%n intrare stocată</numerusform>
+            <numerusform>%n intrări stocate</numerusform>
+            <numerusform>%n de intrări stocate</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.space_usage">
+        <source>Using %1% of maximum capacity</source>
+        <extracomment>Space usage label</extracomment>
+        <translation>Se folosește %1% din capacitatea maximă</translation>
+    </message>
+    <message id="preferences.languages.priority_badge">
+        <source>#%1</source>
+        <extracomment>Badge with the priority number of a recognition language</extracomment>
+        <translation>#%1</translation>
+    </message>
+    <message id="preferences.languages.header">
+        <source>Configure which languages Quorvane should recognize in captured text</source>
+        <extracomment>Languages header</extracomment>
+        <translation>Configurați ce limbi trebuie să recunoască Quorvane în textul capturat</translation>
+    </message>
+    <message id="preferences.languages.auto_detect">
+        <source>Auto-detect language (recommended)</source>
+        <extracomment>Auto-detect language toggle</extracomment>
+        <translation>Detectează automat limba (recomandat)</translation>
+    </message>
+    <message id="preferences.languages.auto_detect.description">
+        <source>Automatically detect the language based on system locale and text content. For best results, enable this option</source>
+        <extracomment>Auto-detect description</extracomment>
+        <translation>Detectează automat limba pe baza setărilor regionale ale sistemului și a conținutului textului. Pentru rezultate optime, activați această opțiune</translation>
+    </message>
+    <message id="preferences.languages.preferred_languages">
+        <source>Preferred Languages (drag to reorder priority)</source>
+        <extracomment>Preferred languages label</extracomment>
+        <translation>Limbi preferate (trageți pentru a schimba prioritatea)</translation>
+    </message>
+    <message id="preferences.languages.select_all">
+        <source>Select All</source>
+        <extracomment>Select all button</extracomment>
+        <translation>Selectează tot</translation>
+    </message>
+    <message id="preferences.languages.deselect_all">
+        <source>Deselect All</source>
+        <extracomment>Deselect all button</extracomment>
+        <translation>Deselectează tot</translation>
+    </message>
+    <message id="preferences.languages.selection_count" numerus="yes">
+        <source>%n language(s) selected</source>
+        <extracomment>Language selection count</extracomment>
+        <translation>
+            <numerusform>%n limbă selectată</numerusform>
+            <numerusform>%n limbi selectate</numerusform>
+            <numerusform>%n de limbi selectate</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.languages.none_chosen.automatic">
+        <source>Choose at least one language; until then languages are chosen automatically</source>
+        <extracomment>Notice while no language is ticked and detection stays on</extracomment>
+        <translation>Alegeți cel puțin o limbă; până atunci, limbile sunt alese automat</translation>
+    </message>
+    <message id="preferences.languages.none_chosen.stored">
+        <source>Choose at least one language; until then recognition keeps using %1</source>
+        <extracomment>Notice while no language is ticked and the stored languages stay in use</extracomment>
+        <translation>Alegeți cel puțin o limbă; până atunci, recunoașterea folosește în continuare %1</translation>
+    </message>
+    <message id="onboarding.skip">
+        <source>Skip</source>
+        <extracomment>Skip onboarding button</extracomment>
+        <translation>Omite</translation>
+    </message>
+    <message id="onboarding.next">
+        <source>Next</source>
+        <extracomment>Next page button</extracomment>
+        <translation>Înainte</translation>
+    </message>
+    <message id="onboarding.permissions.granted">
+        <source>Granted</source>
+        <extracomment>Status shown beside a permission that is granted</extracomment>
+        <translation>Acordată</translation>
+    </message>
+    <message id="onboarding.permissions.grant">
+        <source>Grant</source>
+        <extracomment>Button that asks for a permission</extracomment>
+        <translation>Acordă</translation>
+    </message>
+    <message id="onboarding.permissions.title">
+        <source>Permissions Required</source>
+        <extracomment>Permissions page title</extracomment>
+        <translation>Permisiuni necesare</translation>
+    </message>
+    <message id="onboarding.permissions.subtitle">
+        <source>Quorvane needs your permission to work</source>
+        <extracomment>Permissions page subtitle</extracomment>
+        <translation>Quorvane are nevoie de permisiunea dumneavoastră pentru a funcționa</translation>
+    </message>
+    <message id="onboarding.permissions.explanation">
+        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <extracomment>Permissions explanation</extracomment>
+        <translation>Pentru a captura text de pe ecran, Quorvane are nevoie de permisiunea de înregistrare a ecranului. Aceasta îi permite aplicației să vadă ce este pe ecran atunci când o activați. Toată procesarea are loc local, pe dispozitivul dumneavoastră.</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.title">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission title</extracomment>
+        <translation>Înregistrarea ecranului</translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.description">
+        <source>Allows Quorvane to capture text from selected screen regions</source>
+        <extracomment>Screen Recording permission description</extracomment>
+        <translation>Permite Quorvane să captureze text din regiunile selectate ale ecranului</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.title">
+        <source>Accessibility (Optional)</source>
+        <extracomment>Accessibility permission title</extracomment>
+        <translation>Accesibilitate (opțional)</translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.description">
+        <source>Enables global keyboard shortcuts for quick capture</source>
+        <extracomment>Accessibility permission description</extracomment>
+        <translation>Activează scurtăturile de tastatură globale pentru captura rapidă</translation>
+    </message>
+    <message id="onboarding.permissions.instructions">
+        <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
+        <extracomment>Permission instructions</extracomment>
+        <translation>Faceți clic pe butonul „Acordă” de lângă fiecare permisiune pentru a deschide setările de confidențialitate ale mediului desktop. Această pagină va detecta automat când acordați permisiunile.</translation>
+    </message>
+    <message id="preferences.tab.general">
+        <source>General</source>
+        <extracomment>General preferences tab</extracomment>
+        <translation>General</translation>
+    </message>
+    <message id="preferences.tab.shortcuts">
+        <source>Shortcuts</source>
+        <extracomment>Shortcuts preferences tab</extracomment>
+        <translation>Scurtături</translation>
+    </message>
+    <message id="preferences.tab.text_formatting">
+        <source>Text &amp; Formatting</source>
+        <extracomment>Text formatting preferences tab</extracomment>
+        <translation>Text și formatare</translation>
+    </message>
+    <message id="preferences.tab.languages">
+        <source>Languages</source>
+        <extracomment>Languages preferences tab</extracomment>
+        <translation>Limbi</translation>
+    </message>
+    <message id="preferences.tab.history">
+        <source>History</source>
+        <extracomment>History preferences tab</extracomment>
+        <translation>Istoric</translation>
+    </message>
+    <message id="preferences.shortcuts.recording">
+        <source>Press keys... (ESC to cancel)</source>
+        <extracomment>Recording shortcut message</extracomment>
+        <translation>Apăsați tastele… (Esc pentru anulare)</translation>
+    </message>
+    <message id="preferences.shortcuts.error.system_reserved">
+        <source>This shortcut is reserved by the system</source>
+        <extracomment>System reserved shortcut error</extracomment>
+        <translation>Această scurtătură este rezervată de sistem</translation>
+    </message>
+    <message id="preferences.shortcuts.error.conflict">
+        <source>This shortcut conflicts with another action</source>
+        <extracomment>Shortcut conflict error</extracomment>
+        <translation>Această scurtătură intră în conflict cu altă acțiune</translation>
+    </message>
+    <message id="preferences.shortcuts.error.taken">
+        <source>This shortcut is already used by another program</source>
+        <extracomment>Shortcut held by another program error</extracomment>
+        <translation>Această scurtătură este deja folosită de alt program</translation>
+    </message>
+    <message id="preferences.shortcuts.error.invalid">
+        <source>Current shortcut is invalid</source>
+        <extracomment>Invalid shortcut error</extracomment>
+        <translation>Scurtătura curentă nu este validă</translation>
+    </message>
+    <message id="preferences.shortcuts.header">
+        <source>Configure global keyboard shortcuts for Quorvane actions</source>
+        <extracomment>Shortcuts header</extracomment>
+        <translation>Configurați scurtăturile de tastatură globale pentru acțiunile Quorvane</translation>
+    </message>
+    <message id="preferences.shortcuts.quick_zarrow.description">
+        <source>Activate screen capture overlay and select region</source>
+        <extracomment>Quick zarrow shortcut description</extracomment>
+        <translation>Activează stratul de captură a ecranului pentru a selecta o regiune</translation>
+    </message>
+    <message id="preferences.shortcuts.repeat_zarrow.description">
+        <source>Capture the same region as last time without showing overlay</source>
+        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <translation>Capturează aceeași regiune ca data trecută, fără a afișa stratul de captură</translation>
+    </message>
+    <message id="preferences.shortcuts.code_mode.description">
+        <source>Capture text in code mode (preserves formatting)</source>
+        <extracomment>Code mode shortcut description</extracomment>
+        <translation>Capturează text în modul cod (păstrează formatarea)</translation>
+    </message>
+    <message id="preferences.shortcuts.scan_code.description">
+        <source>Scan QR codes and barcodes from the screen</source>
+        <extracomment>Scan Code shortcut description</extracomment>
+        <translation>Scanează coduri QR și coduri de bare de pe ecran</translation>
+    </message>
+    <message id="preferences.shortcuts.open_history.description">
+        <source>Open capture history window</source>
+        <extracomment>History shortcut description</extracomment>
+        <translation>Deschide fereastra istoricului capturilor</translation>
+    </message>
+    <message id="preferences.shortcuts.reset">
+        <source>Reset to Defaults</source>
+        <extracomment>Reset shortcuts button</extracomment>
+        <translation>Restabilește valorile implicite</translation>
+    </message>
+    <message id="preferences.text_formatting.header">
+        <source>Configure how captured text is processed before copying to clipboard</source>
+        <extracomment>Text formatting header</extracomment>
+        <translation>Configurați cum este procesat textul capturat înainte de a fi copiat în clipboard</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks">
+        <source>Preserve original line breaks</source>
+        <extracomment>Preserve line breaks toggle</extracomment>
+        <translation>Păstrează rupturile de rând originale</translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks.description">
+        <source>Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines</source>
+        <extracomment>Preserve line breaks description</extracomment>
+        <translation>Păstrează rupturile de rând așa cum apar în textul original. Când opțiunea este dezactivată, paragrafele sunt unite în rânduri continue</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes">
+        <source>Avoid smart quotes (convert to ASCII)</source>
+        <extracomment>Avoid smart quotes toggle</extracomment>
+        <translation>Evită ghilimelele tipografice (conversie în ASCII)</translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes.description">
+        <source>Convert typographic quotes (“”) to plain ASCII quotes (&quot;&quot;). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents</source>
+        <extracomment>Avoid smart quotes description</extracomment>
+        <translation>Convertește ghilimelele tipografice (“”) în ghilimele ASCII simple (&quot;&quot;). Convertește și liniile de pauză (—) și punctele de suspensie (…) în echivalente ASCII</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces">
+        <source>Collapse multiple spaces into one</source>
+        <extracomment>Collapse spaces toggle</extracomment>
+        <translation>Reduce spațiile multiple la unul singur</translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces.description">
+        <source>Replace consecutive spaces with a single space. Helps clean up OCR results</source>
+        <extracomment>Collapse spaces description</extracomment>
+        <translation>Înlocuiește spațiile consecutive cu un singur spațiu. Ajută la curățarea rezultatelor OCR</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.title">
+        <source>Code Mode Exception</source>
+        <extracomment>Code mode note title</extracomment>
+        <translation>Excepție pentru modul cod</translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.description">
+        <source>These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters</source>
+        <extracomment>Code mode note description</extracomment>
+        <translation>Aceste setări nu se aplică capturilor în modul cod. Modul cod păstrează toată formatarea originală, inclusiv spațiile, rupturile de rând și caracterele speciale</translation>
+    </message>
+    <message id="onboarding.welcome.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Welcome page title</extracomment>
+        <translation>Bun venit în Quorvane</translation>
+    </message>
+    <message id="onboarding.welcome.subtitle">
+        <source>Capture text from anywhere on your screen</source>
+        <extracomment>Welcome page subtitle</extracomment>
+        <translation>Capturați text de oriunde de pe ecran</translation>
+    </message>
+    <message id="onboarding.welcome.description">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description</extracomment>
+        <translation>Quorvane vă ajută să extrageți ușor text din imagini, videoclipuri, PDF-uri și orice conținut de pe ecran. Apăsați scurtătura de tastatură, trageți pentru a selecta, iar textul este copiat imediat în clipboard.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.title">
+        <source>Quick Capture</source>
+        <extracomment>Feature 1 title</extracomment>
+        <translation>Captură rapidă</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.title">
+        <source>Multi-Language Support</source>
+        <extracomment>Feature 2 title</extracomment>
+        <translation>Suport pentru mai multe limbi</translation>
+    </message>
+    <message id="onboarding.welcome.feature2.description">
+        <source>Recognizes text in 20+ languages</source>
+        <extracomment>Feature 2 description</extracomment>
+        <translation>Recunoaște text în peste 20 de limbi</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.title">
+        <source>Privacy First</source>
+        <extracomment>Feature 3 title</extracomment>
+        <translation>Confidențialitatea pe primul loc</translation>
+    </message>
+    <message id="onboarding.welcome.feature3.description">
+        <source>All processing happens on your device</source>
+        <extracomment>Feature 3 description</extracomment>
+        <translation>Toată procesarea are loc pe dispozitivul dumneavoastră</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description">
+        <source>Press %1 to capture text instantly</source>
+        <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
+        <translation>Apăsați %1 pentru a captura text instantaneu</translation>
+    </message>
+</context>
+</TS>
