@@ -2,6 +2,7 @@
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
+#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -81,14 +82,39 @@ TEST(LanguageManagerTest, UnknownStoredLanguageFollowsTheSystemAndStaysStored)
     EXPECT_EQ(rig.posts, 0);
 }
 
-TEST(LanguageManagerTest, LanguageWithoutStringTableShowsEnglishNotThePreviousLanguage)
+TEST(LanguageManagerTest, TheChosenLanguagesTableReplacesTheTextsAndEnglishRestoresThem)
 {
     LanguageRig rig;
     rig.defaults.setString("AppLanguage", "fr");
     LanguageManager manager(rig.defaults, rig.center);
+    EXPECT_EQ(qtTrId("general.cancel"), "Annuler");
+    EXPECT_EQ(manager.localizedBundle(), ":/translations/quorvane_fr.qm");
+
+    // Plural texts follow the language's own rules.
+    manager.setLanguage(AppLanguage::ru);
+    EXPECT_EQ(qtTrId("relative_time.days", 21), "21 день");
+    EXPECT_EQ(qtTrId("relative_time.days", 3), "3 дня");
+    EXPECT_EQ(qtTrId("relative_time.days", 5), "5 дней");
+
     manager.setLanguage(AppLanguage::en);
-    EXPECT_EQ(qtTrId("general.ok"), "OK");
+    EXPECT_EQ(qtTrId("general.cancel"), "Cancel");
+    EXPECT_EQ(qtTrId("relative_time.days", 1), "1 day");
     EXPECT_TRUE(manager.localizedBundle().isEmpty());
     EXPECT_EQ(rig.appleLanguages(), QStringList{"en"});
     manager.setCurrentLanguage(AppLanguage::system);
+}
+
+TEST(LanguageManagerTest, AtStartTheStoredChoiceAppliesWithItsLayoutDirection)
+{
+    LanguageRig rig;
+    rig.defaults.setStringList("AppleLanguages", {"ar"});
+    LanguageManager::applyLanguagePreference(rig.defaults);
+    EXPECT_EQ(qtTrId("general.cancel"), "إلغاء");
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+
+    // Without a stored choice the desktop's language (C in the tests) gives English.
+    rig.defaults.remove("AppleLanguages");
+    LanguageManager::applyLanguagePreference(rig.defaults);
+    EXPECT_EQ(qtTrId("general.cancel"), "Cancel");
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
