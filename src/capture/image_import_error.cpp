@@ -8,7 +8,7 @@ ImageImportError::ImageImportError(const QString &fileName, const QString &reaso
 {
     //: Error when an imported image file cannot be read: its name, then why
     //% "“%1” could not be read: %2"
-    setDescription(qtTrId("error.import.unreadable_file_reason").arg(fileName, reason));
+    setDescription({QT_TRID_NOOP("error.import.unreadable_file_reason")}, {fileName, reason});
 }
 
 ErrorText ImageImportError::textOf(Kind kind)

@@ -4,20 +4,29 @@
 namespace quorvane {
 
 LocalizedError::LocalizedError(ErrorText text, QString value)
-    : m_text(text), m_value(std::move(value))
+    : m_text(text), m_value(value), m_descriptionText(text), m_arguments{std::move(value)}
 {
-    const QString pattern = qtTrId(m_text.key);
-    m_description = pattern.contains(QLatin1String("%1")) ? pattern.arg(m_value) : pattern;
 }
 
 QString LocalizedError::localizedDescription() const
 {
-    return m_description;
+    if (!m_untranslated.isEmpty())
+        return m_untranslated;
+    const QString pattern = qtTrId(m_descriptionText.key);
+    if (m_arguments.size() >= 2)
+        return pattern.arg(m_arguments.at(0), m_arguments.at(1));
+    return pattern.contains(QLatin1String("%1")) ? pattern.arg(m_arguments.value(0)) : pattern;
 }
 
-void LocalizedError::setDescription(QString description)
+void LocalizedError::setDescription(ErrorText text, QStringList arguments)
 {
-    m_description = std::move(description);
+    m_descriptionText = text;
+    m_arguments = std::move(arguments);
+}
+
+void LocalizedError::setUntranslatedDescription(QString description)
+{
+    m_untranslated = std::move(description);
 }
 
 const char *LocalizedError::what() const noexcept

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <exception>
 #include <string>
@@ -14,25 +15,31 @@ struct ErrorText {
 };
 
 // Base of every error the services throw: a case with an optional value and a
-// user-readable description in the interface language.
+// user-readable description. The description is looked up when asked for, so an error kept
+// on screen reads in the interface language chosen since.
 class LocalizedError : public std::exception {
 public:
     LocalizedError(ErrorText text, QString value);
 
-    virtual QString localizedDescription() const;
+    QString localizedDescription() const;
     const char *what() const noexcept override;
 
     const QString &value() const { return m_value; }
     const char *key() const { return m_text.key; }
 
 protected:
-    // For errors whose description is not the case text filled with the value.
-    void setDescription(QString description);
+    // For errors whose description is another text than the case's: `text` filled with
+    // `arguments` (at most two).
+    void setDescription(ErrorText text, QStringList arguments);
+    // For errors described in words that are not the program's (the system's own).
+    void setUntranslatedDescription(QString description);
 
 private:
     ErrorText m_text;
     QString m_value;
-    QString m_description;
+    ErrorText m_descriptionText;
+    QStringList m_arguments;
+    QString m_untranslated;
     mutable std::string m_what;
 };
 

@@ -21,7 +21,7 @@ ExportError ExportError::fileSystemFailure(const QString &systemDescription)
 {
     ExportError error(Kind::writeFailure, systemDescription);
     if (!systemDescription.isEmpty())
-        error.setDescription(systemDescription);
+        error.setUntranslatedDescription(systemDescription);
     return error;
 }
 

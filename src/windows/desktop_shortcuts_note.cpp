@@ -5,6 +5,7 @@
 
 #include <QClipboard>
 #include <QFontDatabase>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -54,16 +55,14 @@ DesktopShortcutsNote::DesktopShortcutsNote(GlobalShortcutGate *gate, QWidget *pa
     grid->setVerticalSpacing(4);
     int row = 0;
     for (const ShortcutAction action : kAllShortcutActions) {
-        grid->addWidget(FormStyle::makeLabel(displayName(action), FormStyle::Text::caption, this), row, 0);
+        m_names[slot(action)] = FormStyle::makeLabel(QString(), FormStyle::Text::caption, this);
+        grid->addWidget(m_names[slot(action)], row, 0);
         QLabel *detail = FormStyle::makeLabel(QString(), FormStyle::Text::caption, this);
         detail->setTextFormat(Qt::PlainText);
         detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
         m_details[slot(action)] = detail;
         grid->addWidget(detail, row, 1);
-        auto *copy = new QPushButton(
-            //: Button that copies a shortcut command
-            //% "Copy"
-            qtTrId("preferences.shortcuts.copy_command"), this);
+        auto *copy = new QPushButton(this);
         connect(copy, &QPushButton::clicked, this,
                 [action] { QGuiApplication::clipboard()->setText(command(action)); });
         m_copyButtons[slot(action)] = copy;
@@ -72,7 +71,25 @@ DesktopShortcutsNote::DesktopShortcutsNote(GlobalShortcutGate *gate, QWidget *pa
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
+    retranslate();
+}
+
+void DesktopShortcutsNote::retranslate()
+{
+    for (const ShortcutAction action : kAllShortcutActions) {
+        m_names[slot(action)]->setText(displayName(action));
+        //: Button that copies a shortcut command
+        //% "Copy"
+        m_copyButtons[slot(action)]->setText(qtTrId("preferences.shortcuts.copy_command"));
+    }
     refresh();
+}
+
+void DesktopShortcutsNote::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QLabel *DesktopShortcutsNote::detail(ShortcutAction action) const

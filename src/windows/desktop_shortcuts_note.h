@@ -34,9 +34,15 @@ public:
     QLabel *detail(ShortcutAction action) const;
     QPushButton *copyButton(ShortcutAction action) const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    void retranslate();
+
     GlobalShortcutGate *m_gate;
     QLabel *m_summary;
+    std::array<QLabel *, 5> m_names{};
     std::array<QLabel *, 5> m_details{};
     std::array<QPushButton *, 5> m_copyButtons{};
 };

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QScrollArea>
@@ -50,12 +51,53 @@ public:
         painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText)
                                  : FormStyle::secondaryColor(opt.palette));
         painter->setFont(opt.font);
-        const QRect englishRect = textRect.adjusted(nativeWidth + 6, 0, 0, 0);
-        painter->drawText(englishRect, Qt::AlignVCenter | Qt::AlignLeft,
+        // After the native name in reading order: to its left in a right-to-left layout.
+        const bool rightToLeft = opt.direction == Qt::RightToLeft;
+        const QRect englishRect = rightToLeft ? textRect.adjusted(0, 0, -(nativeWidth + 6), 0)
+                                              : textRect.adjusted(nativeWidth + 6, 0, 0, 0);
+        painter->drawText(englishRect, Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
                           QStringLiteral("(%1)").arg(english));
         painter->restore();
     }
 
+};
+
+// The five switches, in the order of GeneralPreferencesView::Row.
+struct RowText {
+    const char *title;
+    const char *description;
+};
+const RowText kRowTexts[] = {
+    //: Launch at login toggle
+    //% "Launch at login"
+    {QT_TRID_NOOP("preferences.general.launch_at_login"),
+     //: Launch at login description
+     //% "Automatically start Quorvane when you log in"
+     QT_TRID_NOOP("preferences.general.launch_at_login.description")},
+    //: Switch that lists pinned captures in the taskbar
+    //% "Show pins in the taskbar"
+    {QT_TRID_NOOP("preferences.general.show_dock_icon"),
+     //: Description of the switch that lists pinned captures in the taskbar
+     //% "List pinned captures in the taskbar and window switcher. Windows you open are always listed"
+     QT_TRID_NOOP("preferences.general.show_dock_icon.description")},
+    //: Play sound toggle
+    //% "Play sound on capture"
+    {QT_TRID_NOOP("preferences.general.play_sound"),
+     //: Play sound description
+     //% "Play a confirmation sound when text is successfully captured"
+     QT_TRID_NOOP("preferences.general.play_sound.description")},
+    //: Use system notifications toggle
+    //% "Use system notifications"
+    {QT_TRID_NOOP("preferences.general.use_system_notifications"),
+     //: Use system notifications description
+     //% "Announce each result with a desktop notification as well as the toast overlay"
+     QT_TRID_NOOP("preferences.general.use_system_notifications.description")},
+    //: Show pin widget toggle
+    //% "Show pin widget after capture"
+    {QT_TRID_NOOP("preferences.general.show_pin_widget"),
+     //: Show pin widget description
+     //% "Automatically display a floating widget with the captured content after each OCR capture"
+     QT_TRID_NOOP("preferences.general.show_pin_widget.description")},
 };
 
 void ignoreRefusal(const std::function<void()> &update)
@@ -77,43 +119,6 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
       m_languageManager(languageManager),
       m_selectedLanguage(languageManager.currentLanguage())
 {
-    struct RowText {
-        const char *title;
-        const char *description;
-    };
-    static const RowText texts[] = {
-        //: Launch at login toggle
-        //% "Launch at login"
-        {QT_TRID_NOOP("preferences.general.launch_at_login"),
-         //: Launch at login description
-         //% "Automatically start Quorvane when you log in"
-         QT_TRID_NOOP("preferences.general.launch_at_login.description")},
-        //: Switch that lists pinned captures in the taskbar
-        //% "Show pins in the taskbar"
-        {QT_TRID_NOOP("preferences.general.show_dock_icon"),
-         //: Description of the switch that lists pinned captures in the taskbar
-         //% "List pinned captures in the taskbar and window switcher. Windows you open are always listed"
-         QT_TRID_NOOP("preferences.general.show_dock_icon.description")},
-        //: Play sound toggle
-        //% "Play sound on capture"
-        {QT_TRID_NOOP("preferences.general.play_sound"),
-         //: Play sound description
-         //% "Play a confirmation sound when text is successfully captured"
-         QT_TRID_NOOP("preferences.general.play_sound.description")},
-        //: Use system notifications toggle
-        //% "Use system notifications"
-        {QT_TRID_NOOP("preferences.general.use_system_notifications"),
-         //: Use system notifications description
-         //% "Announce each result with a desktop notification as well as the toast overlay"
-         QT_TRID_NOOP("preferences.general.use_system_notifications.description")},
-        //: Show pin widget toggle
-        //% "Show pin widget after capture"
-        {QT_TRID_NOOP("preferences.general.show_pin_widget"),
-         //: Show pin widget description
-         //% "Automatically display a floating widget with the captured content after each OCR capture"
-         QT_TRID_NOOP("preferences.general.show_pin_widget.description")},
-    };
-
     // The pane scrolls when its content is taller than the window.
     auto *scroll = new QScrollArea(this);
     scroll->setWidgetResizable(true);
@@ -134,8 +139,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
 
     auto *section = new FormSection(20, page);
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        const RowText &t = texts[i];
-        m_rows[i] = new SwitchRow(qtTrId(t.title), qtTrId(t.description), section);
+        m_rows[i] = new SwitchRow(QString(), QString(), section);
         section->content()->addWidget(m_rows[i]);
         section->content()->addWidget(FormStyle::makeDivider(section));
     }
@@ -163,6 +167,38 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     // The switches show what the store holds, whoever changed it.
     connect(&m_settingsStore, &SettingsStore::settingsChanged, this, &GeneralPreferencesView::refreshSwitches);
     refreshSwitches();
+    retranslate();
+}
+
+void GeneralPreferencesView::retranslate()
+{
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        m_rows[i]->setTexts(qtTrId(kRowTexts[i].title), qtTrId(kRowTexts[i].description));
+    //: App language picker label
+    //% "App Language"
+    const QString languageLabel = qtTrId("preferences.general.app_language");
+    m_languageLabel->setText(languageLabel);
+    m_languagePicker->setAccessibleName(languageLabel);
+    //: App language description
+    //% "Select the display language for Quorvane interface"
+    m_languageDescription->setText(qtTrId("preferences.general.app_language.description"));
+    // Only the system default's name is in the interface language.
+    const int system = static_cast<int>(AppLanguage::system);
+    const QString systemName = nativeName(AppLanguage::system);
+    m_languagePicker->setItemText(system, systemName);
+    m_languagePicker->setItemData(system, systemName, kNativeNameRole);
+    m_languagePicker->setItemData(system, systemName, Qt::AccessibleTextRole);
+    if (m_launchError) {
+        m_errorMessage = m_launchError->localizedDescription();
+        m_errorBanner->showMessage(m_errorMessage);
+    }
+}
+
+void GeneralPreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QWidget *GeneralPreferencesView::makeLanguageBlock()
@@ -171,11 +207,8 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     auto *layout = new QVBoxLayout(block);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
-    layout->addWidget(FormStyle::makeLabel(
-        //: App language picker label
-        //% "App Language"
-        qtTrId("preferences.general.app_language"),
-        FormStyle::Text::body, block));
+    m_languageLabel = FormStyle::makeLabel(QString(), FormStyle::Text::body, block);
+    layout->addWidget(m_languageLabel);
 
     m_languagePicker = new QComboBox(block);
     m_languagePicker->setFixedWidth(280);
@@ -192,20 +225,12 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
         m_languagePicker->setItemData(index, shown, Qt::AccessibleTextRole);
     }
     m_languagePicker->setCurrentIndex(static_cast<int>(m_selectedLanguage));
-    m_languagePicker->setAccessibleName(
-        //: App language picker label
-        //% "App Language"
-        qtTrId("preferences.general.app_language"));
     connect(m_languagePicker, &QComboBox::currentIndexChanged, this, &GeneralPreferencesView::selectLanguage);
     layout->addWidget(m_languagePicker, 0, Qt::AlignLeft);
 
-    QLabel *description = FormStyle::makeLabel(
-        //: App language description
-        //% "Select the display language for Quorvane interface"
-        qtTrId("preferences.general.app_language.description"),
-        FormStyle::Text::caption, block);
-    FormStyle::makeSecondary(description);
-    layout->addWidget(description);
+    m_languageDescription = FormStyle::makeLabel(QString(), FormStyle::Text::caption, block);
+    FormStyle::makeSecondary(m_languageDescription);
+    layout->addWidget(m_languageDescription);
     return block;
 }
 
@@ -230,7 +255,9 @@ void GeneralPreferencesView::changeLaunchAtLogin(bool enabled)
     try {
         m_settingsStore.setLaunchAtLogin(enabled);
         m_showError = false;
+        m_launchError.reset();
     } catch (const SettingsStoreError &error) {
+        m_launchError = error;
         m_errorMessage = error.localizedDescription();
         m_showError = true;
     }

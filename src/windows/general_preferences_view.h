@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/app_language.h"
+#include "core/settings_store_error.h"
 
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -37,8 +39,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text of the pane in the interface language.
+    void retranslate();
     void refreshSwitches();
     void changeLaunchAtLogin(bool enabled);
     void changeShowDockIcon(bool show);
@@ -51,9 +56,13 @@ private:
     AppLanguage m_selectedLanguage;
     bool m_showError = false;
     QString m_errorMessage;
+    // The failure the banner shows, described anew when the interface language changes.
+    std::optional<SettingsStoreError> m_launchError;
 
     std::array<SwitchRow *, 5> m_rows{};
+    QLabel *m_languageLabel = nullptr;
     QComboBox *m_languagePicker = nullptr;
+    QLabel *m_languageDescription = nullptr;
     ErrorBanner *m_errorBanner = nullptr;
 };
 

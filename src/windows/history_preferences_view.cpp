@@ -10,6 +10,7 @@
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
 
+#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -51,33 +52,22 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
 
     auto *section = new FormSection(20, this);
     auto *content = section->content();
-    QLabel *header = FormStyle::makeLabel(
-        //: History header
-        //% "Configure capture history storage and management"
-        qtTrId("preferences.history.header"),
-        FormStyle::Text::subheadline, section);
-    FormStyle::makeSecondary(header);
-    header->setContentsMargins(0, 0, 0, 8);
-    content->addWidget(header);
+    m_header = FormStyle::makeLabel(QString(), FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(m_header);
+    m_header->setContentsMargins(0, 0, 0, 8);
+    content->addWidget(m_header);
 
     // The maximum.
     auto *maximum = new QVBoxLayout;
     maximum->setSpacing(12);
-    maximum->addWidget(FormStyle::makeLabel(
-        //: Max history entries label
-        //% "Maximum history entries"
-        qtTrId("preferences.history.max_entries"),
-        FormStyle::Text::boldBody, section));
+    m_maximumLabel = FormStyle::makeLabel(QString(), FormStyle::Text::boldBody, section);
+    maximum->addWidget(m_maximumLabel);
     auto *sliderRow = new QHBoxLayout;
     sliderRow->setSpacing(16);
     m_slider = new QSlider(Qt::Horizontal, section);
     m_slider->setRange(kMinimum, kMaximum);
     m_slider->setSingleStep(sliderStep);
     m_slider->setPageStep(10 * sliderStep);
-    m_slider->setAccessibleName(
-        //: Max history entries label
-        //% "Maximum history entries"
-        qtTrId("preferences.history.max_entries"));
     connect(m_slider, &QSlider::valueChanged, this, &HistoryPreferencesView::sliderMoved);
     // A drag passes through every value on its way; only where it ends is the user's choice.
     connect(m_slider, &QSlider::sliderReleased, this, [this] { sliderMoved(m_slider->value()); });
@@ -95,13 +85,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     m_estimateLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
     FormStyle::makeSecondary(m_estimateLabel);
     notes->addWidget(m_estimateLabel);
-    QLabel *eviction = FormStyle::makeLabel(
-        //: Auto eviction description
-        //% "Oldest entries are automatically removed when this limit is reached"
-        qtTrId("preferences.history.auto_eviction"),
-        FormStyle::Text::caption, section);
-    FormStyle::makeSecondary(eviction);
-    notes->addWidget(eviction);
+    m_evictionLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(m_evictionLabel);
+    notes->addWidget(m_evictionLabel);
     maximum->addLayout(notes);
     content->addLayout(maximum);
 
@@ -110,11 +96,8 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     // What is stored now.
     auto *stats = new QVBoxLayout;
     stats->setSpacing(8);
-    stats->addWidget(FormStyle::makeLabel(
-        //: Current stats label
-        //% "Current History"
-        qtTrId("preferences.history.current_stats"),
-        FormStyle::Text::boldBody, section));
+    m_statsLabel = FormStyle::makeLabel(QString(), FormStyle::Text::boldBody, section);
+    stats->addWidget(m_statsLabel);
     auto *statLines = new QVBoxLayout;
     statLines->setSpacing(4);
     m_entryCountLabel = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
@@ -130,23 +113,12 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     // Deleting everything.
     auto *deletion = new QVBoxLayout;
     deletion->setSpacing(8);
-    deletion->addWidget(FormStyle::makeLabel(
-        //: Clear history section label
-        //% "Clear History"
-        qtTrId("preferences.history.clear_history"),
-        FormStyle::Text::boldBody, section));
-    QLabel *deletionNote = FormStyle::makeLabel(
-        //: Clear history description
-        //% "Permanently delete all capture history entries. This action cannot be undone"
-        qtTrId("preferences.history.clear_history.description"),
-        FormStyle::Text::caption, section);
-    FormStyle::makeSecondary(deletionNote);
-    deletion->addWidget(deletionNote);
-    m_clearButton = new QPushButton(
-        paneSymbolIcon(PaneSymbol::trash, FormStyle::errorColor()),
-        //: Clear all history button
-        //% "Clear All History..."
-        qtTrId("preferences.history.clear_all_button"), section);
+    m_clearLabel = FormStyle::makeLabel(QString(), FormStyle::Text::boldBody, section);
+    deletion->addWidget(m_clearLabel);
+    m_clearNote = FormStyle::makeLabel(QString(), FormStyle::Text::caption, section);
+    FormStyle::makeSecondary(m_clearNote);
+    deletion->addWidget(m_clearNote);
+    m_clearButton = new QPushButton(paneSymbolIcon(PaneSymbol::trash, FormStyle::errorColor()), QString(), section);
     QPalette red = m_clearButton->palette();
     red.setColor(QPalette::ButtonText, FormStyle::errorColor());
     m_clearButton->setPalette(red);
@@ -158,10 +130,46 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     form->addStretch(1);
 
     showSliderValue();
-    refresh();
+    retranslate();
 }
 
 HistoryPreferencesView::~HistoryPreferencesView() = default;
+
+void HistoryPreferencesView::retranslate()
+{
+    //: History header
+    //% "Configure capture history storage and management"
+    m_header->setText(qtTrId("preferences.history.header"));
+    //: Max history entries label
+    //% "Maximum history entries"
+    const QString maximum = qtTrId("preferences.history.max_entries");
+    m_maximumLabel->setText(maximum);
+    m_slider->setAccessibleName(maximum);
+    //: Auto eviction description
+    //% "Oldest entries are automatically removed when this limit is reached"
+    m_evictionLabel->setText(qtTrId("preferences.history.auto_eviction"));
+    //: Current stats label
+    //% "Current History"
+    m_statsLabel->setText(qtTrId("preferences.history.current_stats"));
+    //: Clear history section label
+    //% "Clear History"
+    m_clearLabel->setText(qtTrId("preferences.history.clear_history"));
+    //: Clear history description
+    //% "Permanently delete all capture history entries. This action cannot be undone"
+    m_clearNote->setText(qtTrId("preferences.history.clear_history.description"));
+    //: Clear all history button
+    //% "Clear All History..."
+    m_clearButton->setText(qtTrId("preferences.history.clear_all_button"));
+    // The estimate, the count and the usage.
+    refresh();
+}
+
+void HistoryPreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
 
 QString HistoryPreferencesView::storageEstimate(qint64 entries)
 {

@@ -62,8 +62,11 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text of the pane in the interface language.
+    void retranslate();
     void countOnShow();
     void recount();
     void setEntryCount(int count);
@@ -80,6 +83,12 @@ private:
     int m_maxHistoryEntries;
     int m_currentEntryCount = 0;
 
+    QLabel *m_header = nullptr;
+    QLabel *m_maximumLabel = nullptr;
+    QLabel *m_evictionLabel = nullptr;
+    QLabel *m_statsLabel = nullptr;
+    QLabel *m_clearLabel = nullptr;
+    QLabel *m_clearNote = nullptr;
     QSlider *m_slider = nullptr;
     QLabel *m_valueLabel = nullptr;
     QLabel *m_estimateLabel = nullptr;

@@ -9,6 +9,7 @@
 #include "windows/switch_row.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -52,23 +53,12 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     form->setSpacing(12);
 
     auto *section = new FormSection(20, this);
-    QLabel *header = FormStyle::makeLabel(
-        //: Languages header
-        //% "Configure which languages Quorvane should recognize in captured text"
-        qtTrId("preferences.languages.header"),
-        FormStyle::Text::subheadline, section);
-    FormStyle::makeSecondary(header);
-    header->setContentsMargins(0, 0, 0, 8);
-    section->content()->addWidget(header);
+    m_header = FormStyle::makeLabel(QString(), FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(m_header);
+    m_header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(m_header);
 
-    m_autoDetectRow = new SwitchRow(
-        //: Auto-detect language toggle
-        //% "Auto-detect language (recommended)"
-        qtTrId("preferences.languages.auto_detect"),
-        //: Auto-detect description
-        //% "Automatically detect the language based on system locale and text content. For best results, enable this option"
-        qtTrId("preferences.languages.auto_detect.description"),
-        section);
+    m_autoDetectRow = new SwitchRow(QString(), QString(), section);
     connect(m_autoDetectRow, &SwitchRow::toggledByUser, this, &LanguagesPreferencesView::setAutoDetectLanguage);
     section->content()->addWidget(m_autoDetectRow);
 
@@ -81,26 +71,17 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     block->setSpacing(12);
 
     auto *headerRow = new QHBoxLayout;
-    headerRow->addWidget(FormStyle::makeLabel(
-        //: Preferred languages label
-        //% "Preferred Languages (drag to reorder priority)"
-        qtTrId("preferences.languages.preferred_languages"),
-        FormStyle::Text::boldBody, m_languageBlock), 1);
+    m_preferredLabel = FormStyle::makeLabel(QString(), FormStyle::Text::boldBody, m_languageBlock);
+    headerRow->addWidget(m_preferredLabel, 1);
     const QFont caption = FormStyle::font(font(), FormStyle::Text::caption);
-    auto *selectAllButton =
-        //: Select all button
-        //% "Select All"
-        new QPushButton(qtTrId("preferences.languages.select_all"), m_languageBlock);
-    auto *deselectAllButton = new QPushButton(
-        //: Deselect all button
-        //% "Deselect All"
-        qtTrId("preferences.languages.deselect_all"), m_languageBlock);
-    for (QPushButton *button : {selectAllButton, deselectAllButton}) {
+    m_selectAllButton = new QPushButton(m_languageBlock);
+    m_deselectAllButton = new QPushButton(m_languageBlock);
+    for (QPushButton *button : {m_selectAllButton, m_deselectAllButton}) {
         button->setFont(caption);
         headerRow->addWidget(button, 0, Qt::AlignVCenter);
     }
-    connect(selectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::selectAll);
-    connect(deselectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::deselectAll);
+    connect(m_selectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::selectAll);
+    connect(m_deselectAllButton, &QPushButton::clicked, this, &LanguagesPreferencesView::deselectAll);
     block->addLayout(headerRow);
 
     auto *frame = new ListFrame(m_languageBlock);
@@ -136,7 +117,39 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     form->addWidget(section);
     form->addStretch(1);
 
+    retranslate();
+}
+
+void LanguagesPreferencesView::retranslate()
+{
+    //: Languages header
+    //% "Configure which languages Quorvane should recognize in captured text"
+    m_header->setText(qtTrId("preferences.languages.header"));
+    m_autoDetectRow->setTexts(
+        //: Auto-detect language toggle
+        //% "Auto-detect language (recommended)"
+        qtTrId("preferences.languages.auto_detect"),
+        //: Auto-detect description
+        //% "Automatically detect the language based on system locale and text content. For best results, enable this option"
+        qtTrId("preferences.languages.auto_detect.description"));
+    //: Preferred languages label
+    //% "Preferred Languages (drag to reorder priority)"
+    m_preferredLabel->setText(qtTrId("preferences.languages.preferred_languages"));
+    //: Select all button
+    //% "Select All"
+    m_selectAllButton->setText(qtTrId("preferences.languages.select_all"));
+    //: Deselect all button
+    //% "Deselect All"
+    m_deselectAllButton->setText(qtTrId("preferences.languages.deselect_all"));
+    // The count, the badges and the notice.
     refresh();
+}
+
+void LanguagesPreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 LanguageRow *LanguagesPreferencesView::row(const QString &id) const

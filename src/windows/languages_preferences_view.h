@@ -52,8 +52,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text of the pane in the interface language.
+    void retranslate();
     void loadLanguageTable();
     void autoDetectChanged(bool enabled);
     void selectionChanged(const QStringList &languages);
@@ -66,7 +69,11 @@ private:
     QStringList m_selectedLanguages;
     QList<OCRLanguage> m_allLanguages;
 
+    QLabel *m_header = nullptr;
     SwitchRow *m_autoDetectRow = nullptr;
+    QLabel *m_preferredLabel = nullptr;
+    QPushButton *m_selectAllButton = nullptr;
+    QPushButton *m_deselectAllButton = nullptr;
     QWidget *m_languageBlock = nullptr;
     QWidget *m_divider = nullptr;
     QVBoxLayout *m_rowsLayout = nullptr;

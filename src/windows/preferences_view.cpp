@@ -9,6 +9,7 @@
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/text_formatting_preferences_view.h"
 
+#include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -39,12 +40,9 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
     m_tabs->setIconSize(QSize(16, 16));
     const QColor symbolColor = FormStyle::secondaryColor(palette());
     const QList<QWidget *> panes{m_general, m_shortcuts, m_textFormatting, m_languages, m_history};
-    for (PreferencesTab tab : kAllPreferencesTabs) {
-        // "&" would otherwise mark a keyboard mnemonic ("Text & Formatting").
-        QString label = title(tab);
-        label.replace(QLatin1Char('&'), QLatin1String("&&"));
-        m_tabs->addTab(panes.at(rawValue(tab)), paneSymbolIcon(symbol(tab), symbolColor), label);
-    }
+    for (PreferencesTab tab : kAllPreferencesTabs)
+        m_tabs->addTab(panes.at(rawValue(tab)), paneSymbolIcon(symbol(tab), symbolColor), QString());
+    retranslate();
     m_tabs->setCurrentIndex(rawValue(initial));
     // Connected after the initial pane is chosen: opening the window writes nothing.
     connect(m_tabs, &QTabWidget::currentChanged, this, &PreferencesView::storeSelectedTab);
@@ -55,6 +53,23 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
 }
 
 PreferencesView::~PreferencesView() = default;
+
+void PreferencesView::retranslate()
+{
+    for (PreferencesTab tab : kAllPreferencesTabs) {
+        // "&" would otherwise mark a keyboard mnemonic ("Text & Formatting").
+        QString label = title(tab);
+        label.replace(QLatin1Char('&'), QLatin1String("&&"));
+        m_tabs->setTabText(rawValue(tab), label);
+    }
+}
+
+void PreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
 
 PreferencesTab PreferencesView::selectedTab() const
 {

@@ -7,6 +7,7 @@
 #include "windows/pane_symbol.h"
 
 #include <QFontDatabase>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -259,21 +260,37 @@ void ShortcutRecorderView::holdKeyboard(bool hold)
     }
 }
 
-QString ShortcutRecorderView::refusal(const Shortcut &candidate)
+const char *ShortcutRecorderView::refusal(const Shortcut &candidate)
 {
     if (candidate.isSystemReserved())
         //: System reserved shortcut error
         //% "This shortcut is reserved by the system"
-        return qtTrId("preferences.shortcuts.error.system_reserved");
+        return QT_TRID_NOOP("preferences.shortcuts.error.system_reserved");
     if (!m_settingsStore.isShortcutAvailable(candidate, m_action))
         //: Shortcut conflict error
         //% "This shortcut conflicts with another action"
-        return qtTrId("preferences.shortcuts.error.conflict");
+        return QT_TRID_NOOP("preferences.shortcuts.error.conflict");
     if (m_globalShortcuts && m_globalShortcuts->isHeldByAnotherProgram(candidate))
         //: Shortcut held by another program error
         //% "This shortcut is already used by another program"
-        return qtTrId("preferences.shortcuts.error.taken");
-    return {};
+        return QT_TRID_NOOP("preferences.shortcuts.error.taken");
+    return nullptr;
+}
+
+std::optional<QString> ShortcutRecorderView::validationError() const
+{
+    if (!m_validationError)
+        return std::nullopt;
+    return qtTrId(m_validationError);
+}
+
+void ShortcutRecorderView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_field->setAccessibleName(displayName(m_action));
+        refresh();
+    }
+    QWidget::changeEvent(event);
 }
 
 void ShortcutRecorderView::startRecording()
@@ -309,7 +326,7 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
     diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Created newShortcut: %1").arg(candidate.displayString()));
     setRecordingState(ShortcutRecordingState::validating);
 
-    if (const QString refused = refusal(candidate); !refused.isEmpty()) {
+    if (const char *refused = refusal(candidate)) {
         m_isValid = false;
         m_validationError = refused;
         // The user can press another combination at once.
@@ -321,7 +338,7 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
     m_shortcut = candidate;
     diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Shortcut binding set. isValid=true"));
     m_isValid = true;
-    m_validationError.reset();
+    m_validationError = nullptr;
     setRecordingState(ShortcutRecordingState::idle);
     emit shortcutRecorded(candidate);
     return true;
@@ -330,12 +347,9 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
 void ShortcutRecorderView::validateCurrentShortcut()
 {
     m_isValid = m_settingsStore.isShortcutAvailable(m_shortcut, m_action);
-    if (m_isValid)
-        m_validationError.reset();
-    else
-        //: Invalid shortcut error
-        //% "Current shortcut is invalid"
-        m_validationError = qtTrId("preferences.shortcuts.error.invalid");
+    //: Invalid shortcut error
+    //% "Current shortcut is invalid"
+    m_validationError = m_isValid ? nullptr : QT_TRID_NOOP("preferences.shortcuts.error.invalid");
     refresh();
 }
 
@@ -348,8 +362,8 @@ void ShortcutRecorderView::setRecordingState(ShortcutRecordingState state)
 
 void ShortcutRecorderView::refresh()
 {
-    const bool showMessage = !m_isValid && m_validationError.has_value();
-    m_messageLabel->setText(m_validationError.value_or(QString()));
+    const bool showMessage = !m_isValid && m_validationError;
+    m_messageLabel->setText(validationError().value_or(QString()));
     m_messageRow->setVisible(showMessage);
     m_field->setAccessibleDescription(m_recordingState == ShortcutRecordingState::recording
                                           ? KeyCaptureField::recordingPrompt()

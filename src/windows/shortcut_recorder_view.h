@@ -43,7 +43,8 @@ public:
     void setShortcut(const Shortcut &shortcut);
 
     bool isValid() const { return m_isValid; }
-    std::optional<QString> validationError() const { return m_validationError; }
+    // Why the last combination was refused, in the interface language.
+    std::optional<QString> validationError() const;
     ShortcutRecordingState recordingState() const { return m_recordingState; }
     // The field that takes the clicks and, while recording, the key presses.
     QWidget *field() const;
@@ -62,13 +63,15 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setRecordingState(ShortcutRecordingState state);
     // Suspends the global shortcuts and takes the keyboard when recording starts; gives
     // both back when it ends.
     void holdKeyboard(bool hold);
-    QString refusal(const Shortcut &candidate);
+    // The id of the text that says why `candidate` cannot be taken; none when it can.
+    const char *refusal(const Shortcut &candidate);
     void refresh();
 
     SettingsStore &m_settingsStore;
@@ -77,7 +80,7 @@ private:
     const ShortcutAction m_action;
     Shortcut m_shortcut;
     bool m_isValid = true;
-    std::optional<QString> m_validationError;
+    const char *m_validationError = nullptr; // a text id
     ShortcutRecordingState m_recordingState = ShortcutRecordingState::idle;
 
     class KeyCaptureField;

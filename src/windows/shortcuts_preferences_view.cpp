@@ -9,6 +9,7 @@
 #include "windows/form_style.h"
 #include "windows/shortcut_recorder_view.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -27,6 +28,28 @@ size_t slot(ShortcutAction action)
     return static_cast<size_t>(action);
 }
 
+struct RowText {
+    ShortcutAction action;
+    const char *description;
+};
+// Scan Code is shown before Open History.
+const RowText kRows[] = {
+    //: Quick zarrow shortcut description
+    //% "Activate screen capture overlay and select region"
+    {ShortcutAction::quickZarrow, QT_TRID_NOOP("preferences.shortcuts.quick_zarrow.description")},
+    //: Repeat zarrow shortcut description
+    //% "Capture the same region as last time without showing overlay"
+    {ShortcutAction::repeatZarrow, QT_TRID_NOOP("preferences.shortcuts.repeat_zarrow.description")},
+    //: Code mode shortcut description
+    //% "Capture text in code mode (preserves formatting)"
+    {ShortcutAction::codeMode, QT_TRID_NOOP("preferences.shortcuts.code_mode.description")},
+    //: Scan Code shortcut description
+    //% "Scan QR codes and barcodes from the screen"
+    {ShortcutAction::scanCode, QT_TRID_NOOP("preferences.shortcuts.scan_code.description")},
+    //: History shortcut description
+    //% "Open capture history window"
+    {ShortcutAction::openHistory, QT_TRID_NOOP("preferences.shortcuts.open_history.description")},
+};
 } // namespace
 
 Shortcut ShortcutsPreferencesView::defaultShortcut(ShortcutAction action)
@@ -46,41 +69,15 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     form->setSpacing(12);
 
     auto *section = new FormSection(16, this);
-    QLabel *header = FormStyle::makeLabel(
-        //: Shortcuts header
-        //% "Configure global keyboard shortcuts for Quorvane actions"
-        qtTrId("preferences.shortcuts.header"),
-        FormStyle::Text::subheadline, section);
-    FormStyle::makeSecondary(header);
-    header->setContentsMargins(0, 0, 0, 8);
-    section->content()->addWidget(header);
+    m_header = FormStyle::makeLabel(QString(), FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(m_header);
+    m_header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(m_header);
     m_desktopNote = new DesktopShortcutsNote(m_globalShortcuts, section);
     section->content()->addWidget(m_desktopNote);
 
-    struct RowText {
-        ShortcutAction action;
-        const char *description;
-    };
-    // Scan Code is shown before Open History.
-    static const RowText rows[] = {
-        //: Quick zarrow shortcut description
-        //% "Activate screen capture overlay and select region"
-        {ShortcutAction::quickZarrow, QT_TRID_NOOP("preferences.shortcuts.quick_zarrow.description")},
-        //: Repeat zarrow shortcut description
-        //% "Capture the same region as last time without showing overlay"
-        {ShortcutAction::repeatZarrow, QT_TRID_NOOP("preferences.shortcuts.repeat_zarrow.description")},
-        //: Code mode shortcut description
-        //% "Capture text in code mode (preserves formatting)"
-        {ShortcutAction::codeMode, QT_TRID_NOOP("preferences.shortcuts.code_mode.description")},
-        //: Scan Code shortcut description
-        //% "Scan QR codes and barcodes from the screen"
-        {ShortcutAction::scanCode, QT_TRID_NOOP("preferences.shortcuts.scan_code.description")},
-        //: History shortcut description
-        //% "Open capture history window"
-        {ShortcutAction::openHistory, QT_TRID_NOOP("preferences.shortcuts.open_history.description")},
-    };
     bool first = true;
-    for (const RowText &text : rows) {
+    for (const RowText &text : kRows) {
         if (!first)
             section->content()->addWidget(FormStyle::makeDivider(section));
         first = false;
@@ -96,12 +93,12 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
         stack->setContentsMargins(0, 0, 0, 0);
         stack->setSpacing(4);
         // The label is the action's own name.
-        stack->addWidget(FormStyle::makeLabel(displayName(text.action), FormStyle::Text::body, labels));
-        QLabel *description =
-            FormStyle::makeLabel(qtTrId(text.description),
-                                 FormStyle::Text::caption, labels);
+        QLabel *name = FormStyle::makeLabel(QString(), FormStyle::Text::body, labels);
+        stack->addWidget(name);
+        QLabel *description = FormStyle::makeLabel(QString(), FormStyle::Text::caption, labels);
         FormStyle::makeSecondary(description);
         stack->addWidget(description);
+        m_rowLabels[slot(text.action)] = {name, description};
         line->addWidget(labels, 0, Qt::AlignVCenter);
         line->addStretch(1);
 
@@ -119,10 +116,7 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     auto *resetSection = new FormSection(0, this);
     resetSection->content()->setContentsMargins(14, 10, 14, 10);
     auto *resetRow = new QHBoxLayout;
-    //: Reset shortcuts button
-    //% "Reset to Defaults"
-    m_resetButton = new QPushButton(qtTrId("preferences.shortcuts.reset"),
-                                    resetSection);
+    m_resetButton = new QPushButton(resetSection);
     connect(m_resetButton, &QPushButton::clicked, this, &ShortcutsPreferencesView::resetToDefaults);
     resetRow->addWidget(m_resetButton);
     resetRow->addStretch(1);
@@ -131,6 +125,31 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     m_errorBanner = new ErrorBanner(this);
     form->addWidget(m_errorBanner);
     form->addStretch(1);
+    retranslate();
+}
+
+void ShortcutsPreferencesView::retranslate()
+{
+    //: Shortcuts header
+    //% "Configure global keyboard shortcuts for Quorvane actions"
+    m_header->setText(qtTrId("preferences.shortcuts.header"));
+    for (const RowText &text : kRows) {
+        // The label is the action's own name.
+        m_rowLabels[slot(text.action)].name->setText(displayName(text.action));
+        m_rowLabels[slot(text.action)].description->setText(qtTrId(text.description));
+    }
+    //: Reset shortcuts button
+    //% "Reset to Defaults"
+    m_resetButton->setText(qtTrId("preferences.shortcuts.reset"));
+    if (m_failure)
+        m_errorBanner->showMessage(describeError(m_failure));
+}
+
+void ShortcutsPreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 Shortcut ShortcutsPreferencesView::shortcut(ShortcutAction action) const
@@ -207,12 +226,12 @@ void ShortcutsPreferencesView::resetToDefaults()
         m_recorders[slot(action)]->setShortcut(value);
     }
 
-    std::optional<QString> failure;
+    std::exception_ptr failure;
     for (ShortcutAction action : kAllShortcutActions) {
         try {
             m_settingsStore.updateShortcut(defaultShortcut(action), action);
-        } catch (const std::exception &error) {
-            failure = describeError(error);
+        } catch (const std::exception &) {
+            failure = std::current_exception();
         }
     }
     if (failure) {
@@ -226,18 +245,19 @@ void ShortcutsPreferencesView::resetToDefaults()
             if (defaults != m_settingsStore.settings())
                 m_settingsStore.setSettings(defaults);
             m_settingsStore.save();
-            failure.reset();
+            failure = nullptr;
             diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
         } catch (const std::exception &error) {
-            failure = describeError(error);
-            diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(*failure));
+            failure = std::current_exception();
+            diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describeError(error)));
         }
     }
 
+    m_failure = failure;
     if (failure) {
         // Half a reset: the rows show what the store holds, not what was asked of it.
         reloadWithoutStoring();
-        m_errorBanner->showMessage(*failure);
+        m_errorBanner->showMessage(describeError(failure));
         return;
     }
     m_errorBanner->hide();

@@ -5,7 +5,9 @@
 #include <QWidget>
 
 #include <array>
+#include <exception>
 
+class QLabel;
 class QPushButton;
 
 namespace quorvane {
@@ -47,8 +49,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text of the pane in the interface language.
+    void retranslate();
     // Sets the copy of `action`; a different value runs the change handler.
     void setState(ShortcutAction action, const Shortcut &shortcut);
     void stateChanged(ShortcutAction action, const Shortcut &shortcut);
@@ -61,8 +66,16 @@ private:
     std::array<Shortcut, 5> m_shortcuts;
     bool m_isInitialLoad = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};
+    struct RowLabels {
+        QLabel *name = nullptr;
+        QLabel *description = nullptr;
+    };
+    std::array<RowLabels, 5> m_rowLabels{};
+    QLabel *m_header = nullptr;
     QPushButton *m_resetButton = nullptr;
     ErrorBanner *m_errorBanner = nullptr;
+    // The failure the banner shows, described anew in the interface language.
+    std::exception_ptr m_failure;
 };
 
 } // namespace quorvane

@@ -20,17 +20,16 @@ SwitchRow::SwitchRow(const QString &title, const QString &description, QWidget *
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    m_title = FormStyle::makeLabel(title, FormStyle::Text::body, this);
-    QLabel *caption = FormStyle::makeLabel(description, FormStyle::Text::caption, this);
-    FormStyle::makeSecondary(caption);
+    m_title = FormStyle::makeLabel(QString(), FormStyle::Text::body, this);
+    m_description = FormStyle::makeLabel(QString(), FormStyle::Text::caption, this);
+    FormStyle::makeSecondary(m_description);
     texts->addWidget(m_title);
-    texts->addWidget(caption);
+    texts->addWidget(m_description);
     row->addLayout(texts, 1);
 
     m_toggle = new ToggleSwitch(this);
-    m_toggle->setAccessibleName(title);
-    m_toggle->setAccessibleDescription(description);
     row->addWidget(m_toggle, 0, Qt::AlignVCenter);
+    setTexts(title, description);
 
     connect(m_toggle, &ToggleSwitch::clicked, this, &SwitchRow::toggledByUser);
 }
@@ -49,6 +48,19 @@ void SwitchRow::setChecked(bool checked)
 QString SwitchRow::title() const
 {
     return m_title->text();
+}
+
+QString SwitchRow::description() const
+{
+    return m_description->text();
+}
+
+void SwitchRow::setTexts(const QString &title, const QString &description)
+{
+    m_title->setText(title);
+    m_description->setText(description);
+    m_toggle->setAccessibleName(title);
+    m_toggle->setAccessibleDescription(description);
 }
 
 void SwitchRow::mousePressEvent(QMouseEvent *event)

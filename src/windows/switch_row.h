@@ -21,6 +21,9 @@ public:
     void setChecked(bool checked);
     ToggleSwitch *toggle() const { return m_toggle; }
     QString title() const;
+    QString description() const;
+    // Shows other texts (the interface language changed).
+    void setTexts(const QString &title, const QString &description);
 
 signals:
     // The user flipped the switch; `checked` is what it shows now.
@@ -32,6 +35,7 @@ protected:
 
 private:
     QLabel *m_title;
+    QLabel *m_description;
     ToggleSwitch *m_toggle;
 };
 

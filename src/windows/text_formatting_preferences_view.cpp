@@ -6,6 +6,7 @@
 #include "windows/switch_row.h"
 #include "windows/pane_symbol.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -43,39 +44,13 @@ TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &sett
     form->setSpacing(12);
 
     auto *section = new FormSection(20, this);
-    QLabel *header = FormStyle::makeLabel(
-        //: Text formatting header
-        //% "Configure how captured text is processed before copying to clipboard"
-        qtTrId("preferences.text_formatting.header"),
-        FormStyle::Text::subheadline, section);
-    FormStyle::makeSecondary(header);
-    header->setContentsMargins(0, 0, 0, 8);
-    section->content()->addWidget(header);
+    m_header = FormStyle::makeLabel(QString(), FormStyle::Text::subheadline, section);
+    FormStyle::makeSecondary(m_header);
+    m_header->setContentsMargins(0, 0, 0, 8);
+    section->content()->addWidget(m_header);
 
-    m_rows[0] = new SwitchRow(
-        //: Preserve line breaks toggle
-        //% "Preserve original line breaks"
-        qtTrId("preferences.text_formatting.preserve_line_breaks"),
-        //: Preserve line breaks description
-        //% "Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines"
-        qtTrId("preferences.text_formatting.preserve_line_breaks.description"),
-        section);
-    m_rows[1] = new SwitchRow(
-        //: Avoid smart quotes toggle
-        //% "Avoid smart quotes (convert to ASCII)"
-        qtTrId("preferences.text_formatting.avoid_smart_quotes"),
-        //: Avoid smart quotes description
-        //% "Convert typographic quotes (“”) to plain ASCII quotes (\"\"). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents"
-        qtTrId("preferences.text_formatting.avoid_smart_quotes.description"),
-        section);
-    m_rows[2] = new SwitchRow(
-        //: Collapse spaces toggle
-        //% "Collapse multiple spaces into one"
-        qtTrId("preferences.text_formatting.collapse_spaces"),
-        //: Collapse spaces description
-        //% "Replace consecutive spaces with a single space. Helps clean up OCR results"
-        qtTrId("preferences.text_formatting.collapse_spaces.description"),
-        section);
+    for (SwitchRow *&row : m_rows)
+        row = new SwitchRow(QString(), QString(), section);
     for (size_t i = 0; i < m_rows.size(); ++i) {
         section->content()->addWidget(m_rows[i]);
         if (i + 1 < m_rows.size())
@@ -92,6 +67,48 @@ TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &sett
     form->addStretch(1);
 
     showCopy();
+    retranslate();
+}
+
+void TextFormattingPreferencesView::retranslate()
+{
+    //: Text formatting header
+    //% "Configure how captured text is processed before copying to clipboard"
+    m_header->setText(qtTrId("preferences.text_formatting.header"));
+    m_rows[0]->setTexts(
+        //: Preserve line breaks toggle
+        //% "Preserve original line breaks"
+        qtTrId("preferences.text_formatting.preserve_line_breaks"),
+        //: Preserve line breaks description
+        //% "Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines"
+        qtTrId("preferences.text_formatting.preserve_line_breaks.description"));
+    m_rows[1]->setTexts(
+        //: Avoid smart quotes toggle
+        //% "Avoid smart quotes (convert to ASCII)"
+        qtTrId("preferences.text_formatting.avoid_smart_quotes"),
+        //: Avoid smart quotes description
+        //% "Convert typographic quotes (“”) to plain ASCII quotes (\"\"). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents"
+        qtTrId("preferences.text_formatting.avoid_smart_quotes.description"));
+    m_rows[2]->setTexts(
+        //: Collapse spaces toggle
+        //% "Collapse multiple spaces into one"
+        qtTrId("preferences.text_formatting.collapse_spaces"),
+        //: Collapse spaces description
+        //% "Replace consecutive spaces with a single space. Helps clean up OCR results"
+        qtTrId("preferences.text_formatting.collapse_spaces.description"));
+    //: Code mode note title
+    //% "Code Mode Exception"
+    m_noteTitle->setText(qtTrId("preferences.text_formatting.code_mode_note.title"));
+    //: Code mode note description
+    //% "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters"
+    m_noteDescription->setText(qtTrId("preferences.text_formatting.code_mode_note.description"));
+}
+
+void TextFormattingPreferencesView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QWidget *TextFormattingPreferencesView::makeCodeModeNote()
@@ -109,18 +126,11 @@ QWidget *TextFormattingPreferencesView::makeCodeModeNote()
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    texts->addWidget(FormStyle::makeLabel(
-        //: Code mode note title
-        //% "Code Mode Exception"
-        qtTrId("preferences.text_formatting.code_mode_note.title"),
-        FormStyle::Text::boldBody, note));
-    QLabel *description = FormStyle::makeLabel(
-        //: Code mode note description
-        //% "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters"
-        qtTrId("preferences.text_formatting.code_mode_note.description"),
-        FormStyle::Text::caption, note);
-    FormStyle::makeSecondary(description);
-    texts->addWidget(description);
+    m_noteTitle = FormStyle::makeLabel(QString(), FormStyle::Text::boldBody, note);
+    texts->addWidget(m_noteTitle);
+    m_noteDescription = FormStyle::makeLabel(QString(), FormStyle::Text::caption, note);
+    FormStyle::makeSecondary(m_noteDescription);
+    texts->addWidget(m_noteDescription);
     row->addLayout(texts, 1);
     return note;
 }

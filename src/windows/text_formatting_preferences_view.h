@@ -6,6 +6,8 @@
 
 #include <array>
 
+class QLabel;
+
 namespace quorvane {
 
 class SettingsStore;
@@ -28,8 +30,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text of the pane in the interface language.
+    void retranslate();
     void showCopy();
     void changeField(Row row, bool value);
     QWidget *makeCodeModeNote();
@@ -37,6 +42,9 @@ private:
     SettingsStore &m_settingsStore;
     TextProcessingSettings m_textProcessing;
     std::array<SwitchRow *, 3> m_rows{};
+    QLabel *m_header = nullptr;
+    QLabel *m_noteTitle = nullptr;
+    QLabel *m_noteDescription = nullptr;
 };
 
 } // namespace quorvane

@@ -6,6 +6,7 @@
 #include "platform/alert_presenter.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
+#include "platform/interface_translations.h"
 #include "platform/user_defaults.h"
 #include "core/global_shortcut_gate.h"
 #include "windows/desktop_shortcuts_note.h"
@@ -96,6 +97,8 @@ struct PreferencesRig {
     {
         center.addObserver(SettingsStore::didChangeNotification, &observer, [this](const QVariantMap &) { ++saves; });
     }
+    // A language a test picked stays with its test.
+    ~PreferencesRig() { InterfaceTranslations::use(QString()); }
 
     PreferencesView &open(std::optional<PreferencesTab> tab = std::nullopt)
     {
@@ -238,6 +241,36 @@ TEST(GeneralPaneTest, LanguagePickerListsEveryLanguageAndAppliesAChoice)
     picker->setCurrentIndex(6);
     EXPECT_EQ(rig.languages.currentLanguage(), AppLanguage::de);
     EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "de");
+}
+
+TEST(PreferencesViewTest, PickingALanguageRetranslatesTheOpenWindowKeepingItsState)
+{
+    PreferencesRig rig;
+    PreferencesView &view = rig.open(PreferencesTab::textFormatting);
+    GeneralPreferencesView *general = view.generalPane();
+    rig.loginItem.refusal = "read-only";
+    clickSwitch(general->row(GeneralPreferencesView::Row::launchAtLogin));
+    QComboBox *picker = general->languagePicker();
+    const auto collapseSpaces = [&] {
+        return view.textFormattingPane()->row(TextFormattingPreferencesView::Row::collapseSpaces)->title();
+    };
+
+    picker->setCurrentIndex(int(AppLanguage::de));
+    ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "Allgemein"; }));
+    EXPECT_EQ(view.tabWidget()->tabText(2), "Text und Formatierung");
+    EXPECT_EQ(view.selectedTab(), PreferencesTab::textFormatting);
+    EXPECT_EQ(collapseSpaces(), "Mehrere Leerzeichen zu einem zusammenfassen");
+    EXPECT_EQ(general->row(GeneralPreferencesView::Row::launchAtLogin)->title(), "Bei der Anmeldung starten");
+    EXPECT_EQ(general->errorMessage(), "Der Start bei der Anmeldung konnte nicht eingerichtet werden: read-only");
+    EXPECT_EQ(picker->itemText(0), "Systemstandard");
+    EXPECT_EQ(picker->currentIndex(), int(AppLanguage::de));
+
+    picker->setCurrentIndex(int(AppLanguage::en));
+    ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "General"; }));
+    EXPECT_EQ(view.tabWidget()->tabText(2), "Text && Formatting");
+    EXPECT_EQ(collapseSpaces(), "Collapse multiple spaces into one");
+    EXPECT_EQ(picker->itemText(0), "System Default");
+    EXPECT_EQ(general->errorMessage(), "Failed to configure launch at login: read-only");
 }
 
 TEST(TextFormattingPaneTest, SwitchWritesItsFieldAndReturningShowsTheStore)
