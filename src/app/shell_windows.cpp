@@ -9,6 +9,7 @@
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "platform/language_change.h"
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/preferences_services.h"
@@ -69,9 +70,11 @@ void ShellWindows::openHistory()
                                                                          m_factory.savePanel(), center),
                                      *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        //: History window title
-        //% "Capture History"
-        view->setWindowTitle(qtTrId("history.window.title"));
+        onLanguageChange(view, [view] {
+            //: History window title
+            //% "Capture History"
+            view->setWindowTitle(qtTrId("history.window.title"));
+        });
         view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
         view->resize(900, 600);
         m_historyWindow = view;
@@ -109,9 +112,11 @@ void ShellWindows::openPreferences()
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        //: Preferences window title
-        //% "Preferences"
-        view->setWindowTitle(qtTrId("preferences.window.title"));
+        onLanguageChange(view, [view] {
+            //: Preferences window title
+            //% "Preferences"
+            view->setWindowTitle(qtTrId("preferences.window.title"));
+        });
         m_preferencesWindow = view;
         present(*view, Placement::centred);
         return;

@@ -4,6 +4,7 @@
 
 #include "build_config.h"
 
+#include <QEvent>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -34,12 +35,17 @@ QPixmap roundedIcon(const QIcon &icon, int side, qreal radius, qreal devicePixel
     return clipped;
 }
 
+void setLinkText(QLabel *link, const QString &label, const QUrl &target)
+{
+    link->setText(QStringLiteral("<a href=\"%1\">%2</a>")
+                      .arg(target.toString(QUrl::FullyEncoded).toHtmlEscaped(), label.toHtmlEscaped()));
+}
+
 QLabel *link(const QString &label, const QUrl &target, int pixelSize)
 {
     auto *l = new QLabel;
     l->setTextFormat(Qt::RichText);
-    l->setText(QStringLiteral("<a href=\"%1\">%2</a>")
-                   .arg(target.toString(QUrl::FullyEncoded).toHtmlEscaped(), label.toHtmlEscaped()));
+    setLinkText(l, label, target);
     l->setOpenExternalLinks(true);
     l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     QFont font = l->font();
@@ -82,38 +88,28 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
         stack->addSpacing(12);
     }
 
-    //: The program name in the About window (usually kept as is)
-    //% "Quorvane"
-    stack->addWidget(styledLabel(qtTrId("about.app_name"), 24, QFont::DemiBold), 0, Qt::AlignHCenter);
+    m_name = styledLabel(QString(), 24, QFont::DemiBold);
+    stack->addWidget(m_name, 0, Qt::AlignHCenter);
     stack->addSpacing(12);
-    //: Subtitle under the program name in the About window
-    //% "Screen Text Capture"
-    stack->addWidget(styledLabel(qtTrId("about.subtitle"), 13, QFont::Normal, TextTone::secondary), 0,
-                     Qt::AlignHCenter);
+    m_subtitle = styledLabel(QString(), 13, QFont::Normal, TextTone::secondary);
+    stack->addWidget(m_subtitle, 0, Qt::AlignHCenter);
     stack->addSpacing(12);
-    //: Version line in the About window: %1 version number, %2 build number
-    //% "Version %1 (Build %2)"
-    QLabel *version = styledLabel(qtTrId("about.version").arg(appVersion(), buildNumber()), 11,
-                                  QFont::Normal, TextTone::secondary);
-    version->setObjectName(QStringLiteral("versionLabel"));
-    stack->addWidget(version, 0, Qt::AlignHCenter);
+    m_version = styledLabel(QString(), 11, QFont::Normal, TextTone::secondary);
+    m_version->setObjectName(QStringLiteral("versionLabel"));
+    stack->addWidget(m_version, 0, Qt::AlignHCenter);
     // A 4 px spacer between the stack's 12 px gaps on both sides.
     stack->addSpacing(kSpacerGap);
 
-    //: One-sentence description in the About window
-    //% "Capture text from anywhere on your screen using OCR."
-    QLabel *description = styledLabel(qtTrId("about.description"), 12,
-                                      QFont::Normal, TextTone::secondary, true);
-    description->setAlignment(Qt::AlignHCenter);
-    description->setContentsMargins(20, 0, 20, 0);
-    stack->addWidget(description);
+    m_description = styledLabel(QString(), 12, QFont::Normal, TextTone::secondary, true);
+    m_description->setAlignment(Qt::AlignHCenter);
+    m_description->setContentsMargins(20, 0, 20, 0);
+    stack->addWidget(m_description);
     stack->addSpacing(kSpacerGap);
 
     auto *legal = new QVBoxLayout;
     legal->setSpacing(4);
-    //: Copyright line in the About window
-    //% "© 2025 Corvantis. All rights reserved."
-    legal->addWidget(styledLabel(qtTrId("about.legal_notice"), 11, QFont::Normal, TextTone::secondary), 0, Qt::AlignHCenter);
+    m_legalNotice = styledLabel(QString(), 11, QFont::Normal, TextTone::secondary);
+    legal->addWidget(m_legalNotice, 0, Qt::AlignHCenter);
     QLabel *mail = link(supportEmailAddress, QUrl(QStringLiteral("mailto:") + supportEmailAddress), 11);
     mail->setObjectName(QStringLiteral("supportLink"));
     legal->addWidget(mail, 0, Qt::AlignHCenter);
@@ -123,20 +119,50 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
     auto *links = new QHBoxLayout;
     links->setSpacing(16);
     links->addStretch();
-    //: Link in the About window
-    //% "Privacy Policy"
-    links->addWidget(link(qtTrId("about.privacy_policy"), privacyPolicyUrl, 10));
-    //: Link in the About window
-    //% "Terms of Service"
-    links->addWidget(link(qtTrId("about.terms_of_service"), termsOfServiceUrl, 10));
+    m_privacyLink = link(QString(), privacyPolicyUrl, 10);
+    links->addWidget(m_privacyLink);
+    m_termsLink = link(QString(), termsOfServiceUrl, 10);
+    links->addWidget(m_termsLink);
     links->addStretch();
     stack->addLayout(links);
     stack->addSpacing(16);
     stack->addStretch();
+    retranslate();
+}
 
+void AboutView::retranslate()
+{
+    //: The program name in the About window (usually kept as is)
+    //% "Quorvane"
+    m_name->setText(qtTrId("about.app_name"));
+    //: Subtitle under the program name in the About window
+    //% "Screen Text Capture"
+    m_subtitle->setText(qtTrId("about.subtitle"));
+    //: Version line in the About window: %1 version number, %2 build number
+    //% "Version %1 (Build %2)"
+    m_version->setText(qtTrId("about.version").arg(appVersion(), buildNumber()));
+    //: One-sentence description in the About window
+    //% "Capture text from anywhere on your screen using OCR."
+    m_description->setText(qtTrId("about.description"));
+    //: Copyright line in the About window
+    //% "© 2025 Corvantis. All rights reserved."
+    m_legalNotice->setText(qtTrId("about.legal_notice"));
+    //: Link in the About window
+    //% "Privacy Policy"
+    setLinkText(m_privacyLink, qtTrId("about.privacy_policy"), privacyPolicyUrl);
+    //: Link in the About window
+    //% "Terms of Service"
+    setLinkText(m_termsLink, qtTrId("about.terms_of_service"), termsOfServiceUrl);
     // The frame holds the rows with the design's fonts; taller lines (the desktop's font, a
     // long translation) make it taller, never make rows overlap.
-    setFixedSize(viewWidth, std::max(viewHeight, stack->totalHeightForWidth(viewWidth)));
+    setFixedSize(viewWidth, std::max(viewHeight, layout()->totalHeightForWidth(viewWidth)));
+}
+
+void AboutView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QString AboutView::valueOrUnknown(const char *value)

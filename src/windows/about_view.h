@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QWidget>
 
+class QLabel;
+
 namespace quorvane {
 
 // The content of the About window: icon, name, version and build, a description, the legal
@@ -32,6 +34,21 @@ public:
     static QString valueOrUnknown(const char *value);
     // The application icon, or a null icon when the program carries none.
     static QIcon appIcon();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    // Sets every text in the interface language and fits the height to them.
+    void retranslate();
+
+    QLabel *m_name = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_version = nullptr;
+    QLabel *m_description = nullptr;
+    QLabel *m_legalNotice = nullptr;
+    QLabel *m_privacyLink = nullptr;
+    QLabel *m_termsLink = nullptr;
 };
 
 } // namespace quorvane

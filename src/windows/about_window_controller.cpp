@@ -1,5 +1,6 @@
 #include "windows/about_window_controller.h"
 
+#include "platform/language_change.h"
 #include "windows/about_view.h"
 
 #include <QGuiApplication>
@@ -42,16 +43,19 @@ void AboutWindowController::show()
     auto *window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     window->setObjectName(QStringLiteral("AboutWindow"));
-    //: Title of the About window
-    //% "About Quorvane"
-    window->setWindowTitle(qtTrId("about.window.title"));
+    onLanguageChange(window, [window] {
+        //: Title of the About window
+        //% "About Quorvane"
+        window->setWindowTitle(qtTrId("about.window.title"));
+    });
     // Closing only hides the window; the next `show` replaces it.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *view = new AboutView(window);
     layout->addWidget(view);
-    window->setFixedSize(view->size());
+    // The window takes the view's size, which a translation may make taller.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     centreOnScreen(window);
     bringForward(window);
 

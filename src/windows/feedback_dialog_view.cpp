@@ -8,6 +8,7 @@
 #include "windows/feedback_url_opener.h"
 #include "windows/onboarding_style.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -38,7 +39,7 @@ QFrame *divider()
 }
 
 // A section's caption: a small symbol (or glyph) and a word, in the secondary colour.
-QWidget *sectionLabel(const QString &text, const QPixmap &symbol, const QString &glyph)
+QWidget *sectionLabel(QLabel *text, const QPixmap &symbol, const QString &glyph)
 {
     auto *caption = new QWidget;
     auto *row = new QHBoxLayout(caption);
@@ -48,7 +49,7 @@ QWidget *sectionLabel(const QString &text, const QPixmap &symbol, const QString 
     if (glyph.isEmpty())
         icon->setPixmap(symbol);
     row->addWidget(icon);
-    row->addWidget(styledLabel(text, 13, QFont::DemiBold, TextTone::secondary));
+    row->addWidget(text);
     row->addStretch();
     return caption;
 }
@@ -78,13 +79,10 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     envelope->setFixedSize(48, 48);
     envelope->setPixmap(symbolPixmap(Symbol::envelopeCircle, 48, accentColour(palette()), devicePixelRatioF()));
     header->addWidget(envelope, 0, Qt::AlignHCenter);
-    //: Heading of the Feedback window
-    //% "Send Feedback"
-    header->addWidget(styledLabel(qtTrId("feedback.title"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
-    //: Subtitle of the Feedback window
-    //% "We'd love to hear from you!"
-    header->addWidget(styledLabel(qtTrId("feedback.subtitle"), 15, QFont::Normal, TextTone::secondary), 0,
-                      Qt::AlignHCenter);
+    m_title = styledLabel(QString(), 22, QFont::DemiBold);
+    header->addWidget(m_title, 0, Qt::AlignHCenter);
+    m_subtitle = styledLabel(QString(), 15, QFont::Normal, TextTone::secondary);
+    header->addWidget(m_subtitle, 0, Qt::AlignHCenter);
     stack->addLayout(header);
     stack->addWidget(divider());
 
@@ -94,26 +92,18 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *mailSection = new QVBoxLayout;
     mailSection->setSpacing(8);
-    //: Section label for the support e-mail address
-    //% "Email"
-    mailSection->addWidget(sectionLabel(qtTrId("feedback.email"),
+    m_emailLabel = styledLabel(QString(), 13, QFont::DemiBold, TextTone::secondary);
+    mailSection->addWidget(sectionLabel(m_emailLabel,
                                         symbolPixmap(Symbol::envelope, 13, secondaryColour(palette()), devicePixelRatioF()),
                                         QString()));
     auto *mailRow = new QHBoxLayout;
     mailRow->setSpacing(8);
     m_emailButton = new FeedbackContactButton(emailAddress(), Symbol::externalLink);
     m_emailButton->setObjectName(QStringLiteral("emailButton"));
-    //: Tooltip of the e-mail address button
-    //% "Click to open email client"
-    m_emailButton->setToolTip(qtTrId("feedback.email.open_tooltip"));
     connect(m_emailButton, &QAbstractButton::clicked, this, &FeedbackDialogView::sendEmail);
     mailRow->addWidget(m_emailButton);
     m_copyButton = new FeedbackContactButton(QString(), Symbol::copy);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    //: Tooltip of the copy button beside the e-mail address
-    //% "Copy email address"
-    m_copyButton->setToolTip(qtTrId("feedback.email.copy_tooltip"));
-    m_copyButton->setAccessibleName(m_copyButton->toolTip());
     connect(m_copyButton, &QAbstractButton::clicked, this, &FeedbackDialogView::copyEmail);
     mailRow->addWidget(m_copyButton);
     mailSection->addLayout(mailRow);
@@ -121,14 +111,10 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *profileSection = new QVBoxLayout;
     profileSection->setSpacing(8);
-    //: Section label for the social profile (brand name, usually kept)
-    //% "X / Twitter"
-    profileSection->addWidget(sectionLabel(qtTrId("feedback.twitter"), QPixmap(), QStringLiteral("#")));
+    m_twitterLabel = styledLabel(QString(), 13, QFont::DemiBold, TextTone::secondary);
+    profileSection->addWidget(sectionLabel(m_twitterLabel, QPixmap(), QStringLiteral("#")));
     m_twitterButton = new FeedbackContactButton(twitterHandle, Symbol::externalLink);
     m_twitterButton->setObjectName(QStringLiteral("twitterButton"));
-    //: Tooltip of the social profile button
-    //% "Click to open Twitter profile"
-    m_twitterButton->setToolTip(qtTrId("feedback.twitter.open_tooltip"));
     connect(m_twitterButton, &QAbstractButton::clicked, this, &FeedbackDialogView::openTwitter);
     profileSection->addWidget(m_twitterButton);
     sections->addLayout(profileSection);
@@ -138,9 +124,7 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(0, 4, 0, 0);
     footer->addStretch();
-    //: Button that closes the Feedback window
-    //% "Close"
-    auto *close = new QPushButton(qtTrId("feedback.close"));
+    auto *close = new QPushButton;
     close->setObjectName(QStringLiteral("closeButton"));
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(close, &QPushButton::clicked, this, [this] {
@@ -150,6 +134,43 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     footer->addWidget(close);
     m_closeButton = close;
     stack->addLayout(footer);
+    retranslate();
+}
+
+void FeedbackDialogView::retranslate()
+{
+    //: Heading of the Feedback window
+    //% "Send Feedback"
+    m_title->setText(qtTrId("feedback.title"));
+    //: Subtitle of the Feedback window
+    //% "We'd love to hear from you!"
+    m_subtitle->setText(qtTrId("feedback.subtitle"));
+    //: Section label for the support e-mail address
+    //% "Email"
+    m_emailLabel->setText(qtTrId("feedback.email"));
+    //: Tooltip of the e-mail address button
+    //% "Click to open email client"
+    m_emailButton->setToolTip(qtTrId("feedback.email.open_tooltip"));
+    //: Tooltip of the copy button beside the e-mail address
+    //% "Copy email address"
+    m_copyButton->setToolTip(qtTrId("feedback.email.copy_tooltip"));
+    m_copyButton->setAccessibleName(m_copyButton->toolTip());
+    //: Section label for the social profile (brand name, usually kept)
+    //% "X / Twitter"
+    m_twitterLabel->setText(qtTrId("feedback.twitter"));
+    //: Tooltip of the social profile button
+    //% "Click to open Twitter profile"
+    m_twitterButton->setToolTip(qtTrId("feedback.twitter.open_tooltip"));
+    //: Button that closes the Feedback window
+    //% "Close"
+    m_closeButton->setText(qtTrId("feedback.close"));
+}
+
+void FeedbackDialogView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QString FeedbackDialogView::emailAddress()

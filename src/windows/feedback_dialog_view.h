@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class QLabel;
+class QPushButton;
+
 namespace quorvane {
 
 class AlertPresenter;
@@ -48,9 +51,15 @@ public:
     FeedbackContactButton *emailButton() const { return m_emailButton; }
     FeedbackContactButton *copyButton() const { return m_copyButton; }
     FeedbackContactButton *twitterButton() const { return m_twitterButton; }
-    QWidget *closeButton() const { return m_closeButton; }
+    QPushButton *closeButton() const { return m_closeButton; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
     FeedbackUrlOpener &m_urlOpener;
     Pasteboard &m_pasteboard;
     AlertPresenter &m_alerts;
@@ -58,7 +67,11 @@ private:
     FeedbackContactButton *m_emailButton = nullptr;
     FeedbackContactButton *m_copyButton = nullptr;
     FeedbackContactButton *m_twitterButton = nullptr;
-    QWidget *m_closeButton = nullptr;
+    QPushButton *m_closeButton = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_emailLabel = nullptr;
+    QLabel *m_twitterLabel = nullptr;
 };
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #include "windows/feedback_window_controller.h"
 
+#include "platform/language_change.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/pasteboard.h"
 #include "windows/feedback_dialog_view.h"
@@ -24,12 +25,14 @@ FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOp
     m_window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_window->setObjectName(QStringLiteral("FeedbackWindow"));
-    //: Heading of the Feedback window
-    //% "Send Feedback"
-    m_window->setWindowTitle(qtTrId("feedback.title"));
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
 
     QWidget *window = m_window.get();
+    onLanguageChange(window, [window] {
+        //: Heading of the Feedback window
+        //% "Send Feedback"
+        window->setWindowTitle(qtTrId("feedback.title"));
+    });
     m_view = new FeedbackDialogView(*m_urlOpener, *m_pasteboard, *m_alerts, [window] { window->close(); });
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "platform/user_defaults.h"
 #include "windows/welcome_page_view.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
@@ -53,9 +54,7 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(16);
-    //: Skip onboarding button
-    //% "Skip"
-    m_skipButton = new QPushButton(qtTrId("onboarding.skip"));
+    m_skipButton = new QPushButton;
     m_skipButton->setObjectName(QStringLiteral("skipButton"));
     m_skipButton->setMinimumWidth(80);
     // A button's shortcut is dead while the button is hidden: Escape skips on the first
@@ -64,9 +63,7 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
     connect(m_skipButton, &QPushButton::clicked, this, &OnboardingView::skip);
     buttons->addWidget(m_skipButton);
     buttons->addStretch();
-    //: Next page button
-    //% "Next"
-    m_nextButton = new QPushButton(qtTrId("onboarding.next"));
+    m_nextButton = new QPushButton;
     m_nextButton->setObjectName(QStringLiteral("nextButton"));
     m_nextButton->setMinimumWidth(120);
     m_nextButton->setStyleSheet(prominentButtonStyle);
@@ -78,6 +75,24 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
 
     m_shownPage = makePage(m_currentPage);
     m_shownPage->setGeometry(0, 0, viewWidth, pageHeight);
+    retranslate();
+}
+
+void OnboardingView::retranslate()
+{
+    //: Skip onboarding button
+    //% "Skip"
+    m_skipButton->setText(qtTrId("onboarding.skip"));
+    //: Next page button
+    //% "Next"
+    m_nextButton->setText(qtTrId("onboarding.next"));
+}
+
+void OnboardingView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 OnboardingView::~OnboardingView() = default;

@@ -60,7 +60,12 @@ public:
     QPushButton *nextButton() const { return m_nextButton; }
     OnboardingPageDots *pageDots() const { return m_dots; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets the buttons' texts in the interface language.
+    void retranslate();
     void finish();
     void showPage(int index);
     QWidget *makePage(int index);

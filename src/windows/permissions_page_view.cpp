@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "windows/onboarding_style.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -54,8 +55,7 @@ QString boolText(bool value)
 
 // --- PermissionRow ---------------------------------------------------------------------
 
-PermissionRow::PermissionRow(Symbol icon, const QString &title, const QString &description, bool isGranted,
-                             std::function<void()> onGrant, QWidget *parent)
+PermissionRow::PermissionRow(Symbol icon, bool isGranted, std::function<void()> onGrant, QWidget *parent)
     : QWidget(parent), m_icon(icon), m_isGranted(isGranted), m_onGrant(std::move(onGrant))
 {
     auto *row = new QHBoxLayout(this);
@@ -69,22 +69,18 @@ PermissionRow::PermissionRow(Symbol icon, const QString &title, const QString &d
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    QLabel *titleLabel = styledLabel(title, 14, QFont::DemiBold, TextTone::primary, true);
-    titleLabel->setObjectName(QStringLiteral("permissionTitle"));
-    texts->addWidget(titleLabel);
-    texts->addWidget(styledLabel(description, 13, QFont::Normal, TextTone::secondary, true));
+    m_title = styledLabel(QString(), 14, QFont::DemiBold, TextTone::primary, true);
+    m_title->setObjectName(QStringLiteral("permissionTitle"));
+    texts->addWidget(m_title);
+    m_description = styledLabel(QString(), 13, QFont::Normal, TextTone::secondary, true);
+    texts->addWidget(m_description);
     row->addLayout(texts, 1);
 
-    //: Status shown beside a permission that is granted
-    //% "Granted"
-    m_grantedLabel = styledLabel(qtTrId("onboarding.permissions.granted"), 12, QFont::Medium,
-                                 TextTone::green);
+    m_grantedLabel = styledLabel(QString(), 12, QFont::Medium, TextTone::green);
     m_grantedLabel->setObjectName(QStringLiteral("grantedLabel"));
     row->addWidget(m_grantedLabel, 0, Qt::AlignTop);
 
-    //: Button that asks for a permission
-    //% "Grant"
-    m_grantButton = new QPushButton(qtTrId("onboarding.permissions.grant"));
+    m_grantButton = new QPushButton;
     m_grantButton->setObjectName(QStringLiteral("grantButton"));
     QFont small = m_grantButton->font();
     small.setPixelSize(11);
@@ -97,6 +93,18 @@ PermissionRow::PermissionRow(Symbol icon, const QString &title, const QString &d
     row->addWidget(m_grantButton, 0, Qt::AlignTop);
 
     refresh();
+}
+
+void PermissionRow::setTexts(const QString &title, const QString &description)
+{
+    m_title->setText(title);
+    m_description->setText(description);
+    //: Status shown beside a permission that is granted
+    //% "Granted"
+    m_grantedLabel->setText(qtTrId("onboarding.permissions.granted"));
+    //: Button that asks for a permission
+    //% "Grant"
+    m_grantButton->setText(qtTrId("onboarding.permissions.grant"));
 }
 
 void PermissionRow::setGranted(bool granted)
@@ -134,55 +142,27 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     header->addWidget(shield, 0, Qt::AlignHCenter);
     auto *titles = new QVBoxLayout;
     titles->setSpacing(8);
-    titles->addWidget(
-        //: Permissions page title
-        //% "Permissions Required"
-        styledLabel(qtTrId("onboarding.permissions.title"), 28,
-                    QFont::Bold),
-        0, Qt::AlignHCenter);
-    //: Permissions page subtitle
-    //% "Quorvane needs your permission to work"
-    titles->addWidget(styledLabel(qtTrId("onboarding.permissions.subtitle"),
-                                  16, QFont::Normal, TextTone::secondary),
-                      0, Qt::AlignHCenter);
+    m_title = styledLabel(QString(), 28, QFont::Bold);
+    titles->addWidget(m_title, 0, Qt::AlignHCenter);
+    m_subtitle = styledLabel(QString(), 16, QFont::Normal, TextTone::secondary);
+    titles->addWidget(m_subtitle, 0, Qt::AlignHCenter);
     header->addLayout(titles);
     stack->addLayout(header);
     addYieldingGap(stack, 32);
 
-    QLabel *explanation = styledLabel(
-        //: Permissions explanation
-        //% "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what's on your screen when you activate it. All processing happens locally on your device."
-        qtTrId("onboarding.permissions.explanation"),
-        14, QFont::Normal, TextTone::secondary, true);
-    setExtraLineSpacing(explanation, 4);
-    explanation->setAlignment(Qt::AlignHCenter);
-    addCentredColumn(stack, explanation, textColumnWidth);
+    m_explanation = styledLabel(QString(), 14, QFont::Normal, TextTone::secondary, true);
+    m_explanation->setAlignment(Qt::AlignHCenter);
+    addCentredColumn(stack, m_explanation, textColumnWidth);
     addYieldingGap(stack, 32);
 
     auto *rows = new QWidget;
     auto *rowList = new QVBoxLayout(rows);
     rowList->setContentsMargins(0, 0, 0, 0);
     rowList->setSpacing(16);
-    m_screenRecordingRow = new PermissionRow(
-        Symbol::videoCircle,
-        //: Screen Recording permission title
-        //% "Screen Recording"
-        qtTrId("onboarding.permissions.screen_recording.title"),
-        //: Screen Recording permission description
-        //% "Allows Quorvane to capture text from selected screen regions"
-        qtTrId("onboarding.permissions.screen_recording.description"),
-        false, [this] { grantScreenRecording(); });
+    m_screenRecordingRow = new PermissionRow(Symbol::videoCircle, false, [this] { grantScreenRecording(); });
     m_screenRecordingRow->setObjectName(QStringLiteral("screenRecordingRow"));
     rowList->addWidget(m_screenRecordingRow);
-    m_accessibilityRow = new PermissionRow(
-        Symbol::keyboard,
-        //: Accessibility permission title
-        //% "Accessibility (Optional)"
-        qtTrId("onboarding.permissions.accessibility.title"),
-        //: Accessibility permission description
-        //% "Enables global keyboard shortcuts for quick capture"
-        qtTrId("onboarding.permissions.accessibility.description"),
-        false, [this] { grantAccessibility(); });
+    m_accessibilityRow = new PermissionRow(Symbol::keyboard, false, [this] { grantAccessibility(); });
     m_accessibilityRow->setObjectName(QStringLiteral("accessibilityRow"));
     rowList->addWidget(m_accessibilityRow);
     addCentredColumn(stack, rows, textColumnWidth);
@@ -190,15 +170,50 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     m_instructionsGap = new QSpacerItem(0, instructionsGap, QSizePolicy::Minimum, QSizePolicy::Preferred);
     stack->addSpacerItem(m_instructionsGap);
 
-    m_instructions = styledLabel(
-        //: Permission instructions
-        //% "Click the Grant button next to each permission to open your desktop's privacy settings. This page will automatically detect when you grant permissions."
-        qtTrId("onboarding.permissions.instructions"),
-        12, QFont::Normal, TextTone::secondary, true);
+    m_instructions = styledLabel(QString(), 12, QFont::Normal, TextTone::secondary, true);
     m_instructions->setObjectName(QStringLiteral("instructions"));
     m_instructions->setAlignment(Qt::AlignHCenter);
     addCentredColumn(stack, m_instructions, 400);
     stack->addStretch();
+    retranslate();
+}
+
+void PermissionsPageView::retranslate()
+{
+    //: Permissions page title
+    //% "Permissions Required"
+    m_title->setText(qtTrId("onboarding.permissions.title"));
+    //: Permissions page subtitle
+    //% "Quorvane needs your permission to work"
+    m_subtitle->setText(qtTrId("onboarding.permissions.subtitle"));
+    //: Permissions explanation
+    //% "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what's on your screen when you activate it. All processing happens locally on your device."
+    m_explanation->setText(qtTrId("onboarding.permissions.explanation"));
+    setExtraLineSpacing(m_explanation, 4);
+    m_screenRecordingRow->setTexts(
+        //: Screen Recording permission title
+        //% "Screen Recording"
+        qtTrId("onboarding.permissions.screen_recording.title"),
+        //: Screen Recording permission description
+        //% "Allows Quorvane to capture text from selected screen regions"
+        qtTrId("onboarding.permissions.screen_recording.description"));
+    m_accessibilityRow->setTexts(
+        //: Accessibility permission title
+        //% "Accessibility (Optional)"
+        qtTrId("onboarding.permissions.accessibility.title"),
+        //: Accessibility permission description
+        //% "Enables global keyboard shortcuts for quick capture"
+        qtTrId("onboarding.permissions.accessibility.description"));
+    //: Permission instructions
+    //% "Click the Grant button next to each permission to open your desktop's privacy settings. This page will automatically detect when you grant permissions."
+    m_instructions->setText(qtTrId("onboarding.permissions.instructions"));
+}
+
+void PermissionsPageView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 PermissionsPageView::~PermissionsPageView() = default;

@@ -26,9 +26,10 @@ class PermissionRow : public QWidget {
     Q_OBJECT
 public:
     // Without `onGrant` a missing permission shows no button.
-    PermissionRow(Symbol icon, const QString &title, const QString &description, bool isGranted,
-                  std::function<void()> onGrant, QWidget *parent = nullptr);
+    PermissionRow(Symbol icon, bool isGranted, std::function<void()> onGrant, QWidget *parent = nullptr);
 
+    // The permission's name and what it allows, in the interface language.
+    void setTexts(const QString &title, const QString &description);
     bool isGranted() const { return m_isGranted; }
     void setGranted(bool granted);
 
@@ -42,6 +43,8 @@ private:
     bool m_isGranted;
     std::function<void()> m_onGrant;
     QLabel *m_iconLabel = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_description = nullptr;
     QLabel *m_grantedLabel = nullptr;
     QPushButton *m_grantButton = nullptr;
 };
@@ -96,8 +99,12 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
     PermissionsPageServices m_services;
     std::unique_ptr<PermissionManager> m_permissionManager;
     bool m_screenRecordingGranted = false;
@@ -107,6 +114,9 @@ private:
     QTimer *m_permissionCheckTimer = nullptr;
     PermissionRow *m_screenRecordingRow = nullptr;
     PermissionRow *m_accessibilityRow = nullptr;
+    QLabel *m_title = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_explanation = nullptr;
     QLabel *m_instructions = nullptr;
     QSpacerItem *m_instructionsGap = nullptr;
 };

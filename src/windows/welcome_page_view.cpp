@@ -4,6 +4,7 @@
 #include "windows/about_view.h"
 #include "windows/onboarding_style.h"
 
+#include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -18,7 +19,7 @@ constexpr int iconSide = 96;
 
 } // namespace
 
-FeatureRow::FeatureRow(const QString &icon, const QString &title, const QString &description, QWidget *parent)
+FeatureRow::FeatureRow(const QString &icon, QWidget *parent)
     : QWidget(parent)
 {
     auto *row = new QHBoxLayout(this);
@@ -33,18 +34,19 @@ FeatureRow::FeatureRow(const QString &icon, const QString &title, const QString 
 
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
-    QLabel *titleLabel = styledLabel(title, 14, QFont::DemiBold, TextTone::primary, true);
-    titleLabel->setObjectName(QStringLiteral("featureTitle"));
-    texts->addWidget(titleLabel);
-    m_description = styledLabel(description, 13, QFont::Normal, TextTone::secondary, true);
+    m_title = styledLabel(QString(), 14, QFont::DemiBold, TextTone::primary, true);
+    m_title->setObjectName(QStringLiteral("featureTitle"));
+    texts->addWidget(m_title);
+    m_description = styledLabel(QString(), 13, QFont::Normal, TextTone::secondary, true);
     m_description->setObjectName(QStringLiteral("featureDescription"));
     texts->addWidget(m_description);
     // The texts take the row's remaining width and stay on its leading side.
     row->addLayout(texts, 1);
 }
 
-void FeatureRow::setDescription(const QString &description)
+void FeatureRow::setTexts(const QString &title, const QString &description)
 {
+    m_title->setText(title);
     m_description->setText(description);
 }
 
@@ -76,30 +78,19 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
 
     auto *titles = new QVBoxLayout;
     titles->setSpacing(8);
-    //: Welcome page title
-    //% "Welcome to Quorvane"
-    QLabel *title = styledLabel(qtTrId("onboarding.welcome.title"),
-                                28, QFont::Bold);
-    title->setObjectName(QStringLiteral("title"));
-    titles->addWidget(title, 0, Qt::AlignHCenter);
-    //: Welcome page subtitle
-    //% "Capture text from anywhere on your screen"
-    titles->addWidget(styledLabel(qtTrId("onboarding.welcome.subtitle"),
-                                  16, QFont::Normal, TextTone::secondary),
-                      0, Qt::AlignHCenter);
+    m_title = styledLabel(QString(), 28, QFont::Bold);
+    m_title->setObjectName(QStringLiteral("title"));
+    titles->addWidget(m_title, 0, Qt::AlignHCenter);
+    m_subtitle = styledLabel(QString(), 16, QFont::Normal, TextTone::secondary);
+    titles->addWidget(m_subtitle, 0, Qt::AlignHCenter);
     header->addLayout(titles);
     stack->addLayout(header);
     addYieldingGap(stack, 32);
 
-    QLabel *description = styledLabel(
-        //: Welcome page description
-        //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
-        qtTrId("onboarding.welcome.description"),
-        14, QFont::Normal, TextTone::secondary, true);
-    description->setObjectName(QStringLiteral("description"));
-    setExtraLineSpacing(description, 4);
-    description->setAlignment(Qt::AlignHCenter);
-    addCentredColumn(stack, description, textColumnWidth);
+    m_description = styledLabel(QString(), 14, QFont::Normal, TextTone::secondary, true);
+    m_description->setObjectName(QStringLiteral("description"));
+    m_description->setAlignment(Qt::AlignHCenter);
+    addCentredColumn(stack, m_description, textColumnWidth);
     addYieldingGap(stack, 32);
 
     auto *features = new QWidget;
@@ -107,27 +98,11 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     auto *featureList = new QVBoxLayout(features);
     featureList->setContentsMargins(0, 0, 0, 0);
     featureList->setSpacing(16);
-    m_quickCapture = new FeatureRow(
-        //: Feature 1 title
-        //% "Quick Capture"
-        QStringLiteral("⌨️"), qtTrId("onboarding.welcome.feature1.title"),
-        QString());
-    featureList->addWidget(m_quickCapture);
-    featureList->addWidget(new FeatureRow(
-        QStringLiteral("🌍"),
-        //: Feature 2 title
-        //% "Multi-Language Support"
-        qtTrId("onboarding.welcome.feature2.title"),
-        //: Feature 2 description
-        //% "Recognizes text in 20+ languages"
-        qtTrId("onboarding.welcome.feature2.description")));
-    featureList->addWidget(new FeatureRow(
-        //: Feature 3 title
-        //% "Privacy First"
-        QStringLiteral("🔒"), qtTrId("onboarding.welcome.feature3.title"),
-        //: Feature 3 description
-        //% "All processing happens on your device"
-        qtTrId("onboarding.welcome.feature3.description")));
+    m_quickCapture = new FeatureRow(QStringLiteral("⌨️"));
+    m_languages = new FeatureRow(QStringLiteral("🌍"));
+    m_privacy = new FeatureRow(QStringLiteral("🔒"));
+    for (FeatureRow *row : {m_quickCapture, m_languages, m_privacy})
+        featureList->addWidget(row);
     addCentredColumn(stack, features, textColumnWidth);
     stack->addStretch();
     setCaptureShortcut(UserSettings::defaults().quickZarrowShortcut);
@@ -135,9 +110,50 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
 
 void WelcomePageView::setCaptureShortcut(const Shortcut &shortcut)
 {
-    //: Feature 1 description; the quick capture shortcut
-    //% "Press %1 to capture text instantly"
-    m_quickCapture->setDescription(qtTrId("onboarding.welcome.feature1.description").arg(shortcut.displayString()));
+    m_captureShortcut = shortcut;
+    retranslate();
+}
+
+void WelcomePageView::retranslate()
+{
+    //: Welcome page title
+    //% "Welcome to Quorvane"
+    m_title->setText(qtTrId("onboarding.welcome.title"));
+    //: Welcome page subtitle
+    //% "Capture text from anywhere on your screen"
+    m_subtitle->setText(qtTrId("onboarding.welcome.subtitle"));
+    //: Welcome page description
+    //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
+    m_description->setText(qtTrId("onboarding.welcome.description"));
+    setExtraLineSpacing(m_description, 4);
+    m_quickCapture->setTexts(
+        //: Feature 1 title
+        //% "Quick Capture"
+        qtTrId("onboarding.welcome.feature1.title"),
+        //: Feature 1 description; the quick capture shortcut
+        //% "Press %1 to capture text instantly"
+        qtTrId("onboarding.welcome.feature1.description").arg(m_captureShortcut.displayString()));
+    m_languages->setTexts(
+        //: Feature 2 title
+        //% "Multi-Language Support"
+        qtTrId("onboarding.welcome.feature2.title"),
+        //: Feature 2 description
+        //% "Recognizes text in 20+ languages"
+        qtTrId("onboarding.welcome.feature2.description"));
+    m_privacy->setTexts(
+        //: Feature 3 title
+        //% "Privacy First"
+        qtTrId("onboarding.welcome.feature3.title"),
+        //: Feature 3 description
+        //% "All processing happens on your device"
+        qtTrId("onboarding.welcome.feature3.description"));
+}
+
+void WelcomePageView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 } // namespace quorvane

@@ -14,11 +14,12 @@ namespace quorvane {
 class FeatureRow : public QWidget {
     Q_OBJECT
 public:
-    FeatureRow(const QString &icon, const QString &title, const QString &description, QWidget *parent = nullptr);
+    explicit FeatureRow(const QString &icon, QWidget *parent = nullptr);
 
-    void setDescription(const QString &description);
+    void setTexts(const QString &title, const QString &description);
 
 private:
+    QLabel *m_title = nullptr;
     QLabel *m_description = nullptr;
 };
 
@@ -32,8 +33,20 @@ public:
 
     void setCaptureShortcut(const Shortcut &shortcut);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
+    Shortcut m_captureShortcut;
+    QLabel *m_title = nullptr;
+    QLabel *m_subtitle = nullptr;
+    QLabel *m_description = nullptr;
     FeatureRow *m_quickCapture = nullptr;
+    FeatureRow *m_languages = nullptr;
+    FeatureRow *m_privacy = nullptr;
 };
 
 } // namespace quorvane

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <functional>
+
+class QWidget;
+
+namespace quorvane {
+
+// Runs `retranslate` now and again whenever the interface language changes (each
+// QEvent::LanguageChange that reaches `widget`), for as long as `widget` lives. For texts a
+// widget's owner sets from outside: window titles, menus a controller builds.
+void onLanguageChange(QWidget *widget, std::function<void()> retranslate);
+
+} // namespace quorvane
