@@ -4,6 +4,7 @@
 #include "history/history_view_model.h"
 
 #include <QCalendarWidget>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -17,21 +18,17 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
 {
     setWindowModality(Qt::WindowModal);
     setFixedWidth(width);
-    //: Custom date range title
-    //% "Custom Date Range"
-    setWindowTitle(qtTrId("history.filter.custom_title"));
-
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(16);
 
-    auto *title = new QLabel(windowTitle(), this);
-    title->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
-    layout->addWidget(title, 0, Qt::AlignHCenter);
+    m_title = new QLabel(this);
+    m_title->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
+    layout->addWidget(m_title, 0, Qt::AlignHCenter);
 
-    auto picker = [this, layout](const QString &label, const char *objectName) {
+    auto picker = [this, layout](QLabel *label, const char *objectName) {
         auto *row = new QVBoxLayout;
         row->setSpacing(4);
-        row->addWidget(new QLabel(label, this));
+        row->addWidget(label);
         auto *calendar = new QCalendarWidget(this);
         calendar->setObjectName(QLatin1String(objectName));
         calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
@@ -39,12 +36,10 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
         layout->addLayout(row);
         return calendar;
     };
-    //: From date label
-    //% "From:"
-    m_from = picker(qtTrId("history.filter.from"), "fromCalendar");
-    //: To date label
-    //% "To:"
-    m_to = picker(qtTrId("history.filter.to"), "toCalendar");
+    m_fromLabel = new QLabel(this);
+    m_from = picker(m_fromLabel, "fromCalendar");
+    m_toLabel = new QLabel(this);
+    m_to = picker(m_toLabel, "toCalendar");
     // The pickers choose whole days in local time: the range runs from the first moment of
     // the From day to the last moment of the To day, whatever the time of day.
     connect(m_from, &QCalendarWidget::selectionChanged, this,
@@ -55,25 +50,49 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addStretch(1);
-    //: Cancel button
-    //% "Cancel"
-    auto *cancel = new QPushButton(qtTrId("general.cancel"), this);
-    cancel->setObjectName(QStringLiteral("cancelButton"));
-    cancel->setAutoDefault(false);
-    //: Apply filter button
-    //% "Apply"
-    auto *applyButton = new QPushButton(qtTrId("history.filter.apply"), this);
-    applyButton->setObjectName(QStringLiteral("applyButton"));
-    applyButton->setDefault(true);
-    buttons->addWidget(cancel);
-    buttons->addWidget(applyButton);
+    m_cancelButton = new QPushButton(this);
+    m_cancelButton->setObjectName(QStringLiteral("cancelButton"));
+    m_cancelButton->setAutoDefault(false);
+    m_applyButton = new QPushButton(this);
+    m_applyButton->setObjectName(QStringLiteral("applyButton"));
+    m_applyButton->setDefault(true);
+    buttons->addWidget(m_cancelButton);
+    buttons->addWidget(m_applyButton);
     buttons->addStretch(1);
     layout->addSpacing(8);
     layout->addLayout(buttons);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(applyButton, &QPushButton::clicked, this, &HistoryDateRangeSheet::apply);
+    connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_applyButton, &QPushButton::clicked, this, &HistoryDateRangeSheet::apply);
 
+    retranslate();
     reload();
+}
+
+void HistoryDateRangeSheet::retranslate()
+{
+    //: Custom date range title
+    //% "Custom Date Range"
+    setWindowTitle(qtTrId("history.filter.custom_title"));
+    m_title->setText(windowTitle());
+    //: From date label
+    //% "From:"
+    m_fromLabel->setText(qtTrId("history.filter.from"));
+    //: To date label
+    //% "To:"
+    m_toLabel->setText(qtTrId("history.filter.to"));
+    //: Cancel button
+    //% "Cancel"
+    m_cancelButton->setText(qtTrId("general.cancel"));
+    //: Apply filter button
+    //% "Apply"
+    m_applyButton->setText(qtTrId("history.filter.apply"));
+}
+
+void HistoryDateRangeSheet::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
 }
 
 void HistoryDateRangeSheet::reload()

@@ -3,6 +3,8 @@
 #include <QDialog>
 
 class QCalendarWidget;
+class QLabel;
+class QPushButton;
 
 namespace quorvane {
 
@@ -27,10 +29,21 @@ public:
     void reload();
     void apply();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
     HistoryViewModel &m_viewModel;
+    QLabel *m_title;
+    QLabel *m_fromLabel;
     QCalendarWidget *m_from;
+    QLabel *m_toLabel;
     QCalendarWidget *m_to;
+    QPushButton *m_cancelButton;
+    QPushButton *m_applyButton;
 };
 
 } // namespace quorvane

@@ -7,6 +7,7 @@
 #include "pins/pin_widget_manager.h"
 #include "platform/date_text.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -83,6 +84,52 @@ HistoryDetailView::HistoryDetailView(HistoryViewModel &viewModel, PinWidgetManag
     m_pages->addWidget(m_placeholder);
     m_pages->addWidget(m_detail);
     setEntry(std::nullopt);
+    retranslate();
+}
+
+void HistoryDetailView::retranslate()
+{
+    //: No selection message
+    //% "Select a capture to view details"
+    m_placeholderText->setText(qtTrId("history.detail.no_selection"));
+    //: Captured text label
+    //% "Captured Text"
+    m_textLabel->setText(qtTrId("history.detail.text_label"));
+    //: Copy button
+    //% "Copy"
+    m_copyButton->setText(qtTrId("history.detail.copy"));
+    //: Pin to Desktop button
+    //% "Pin"
+    m_pinButton->setText(qtTrId("history.detail.pin"));
+    //: Pin button tooltip
+    //% "Pin to desktop as floating widget"
+    m_pinButton->setToolTip(qtTrId("history.detail.pin.tooltip"));
+    //: Copy as markdown button
+    //% "Copy as Markdown"
+    m_markdownButton->setText(qtTrId("history.detail.copy_markdown"));
+    //: Export button
+    //% "Export as…"
+    m_exportButton->setText(qtTrId("history.detail.export"));
+    //: Export button tooltip
+    //% "Export this capture to a file"
+    m_exportButton->setToolTip(qtTrId("history.detail.export.tooltip"));
+    for (QAction *item : m_exportMenu->actions()) {
+        if (const std::optional<ExportFormat> format = exportFormatFromRawValue(item->data().toString()))
+            item->setText(displayName(*format));
+    }
+    //: Delete button
+    //% "Delete"
+    m_deleteButton->setText(qtTrId("history.detail.delete"));
+    // The record's own lines: its mode, age, source and size.
+    if (m_entry)
+        setEntry(m_entry);
+}
+
+void HistoryDetailView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QWidget *HistoryDetailView::makePlaceholder()
@@ -96,9 +143,8 @@ QWidget *HistoryDetailView::makePlaceholder()
     icon->setPixmap(HistoryStyle::symbolPixmap("sidebar.left", 48, HistoryStyle::secondary(page->palette())));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
-    //: No selection message
-    //% "Select a capture to view details"
-    auto *text = new QLabel(qtTrId("history.detail.no_selection"), page);
+    auto *text = new QLabel(page);
+    m_placeholderText = text;
     text->setFont(HistoryStyle::font(HistoryStyle::TextStyle::title3));
     QPalette pal = text->palette();
     pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
@@ -167,10 +213,8 @@ QWidget *HistoryDetailView::makeDetail()
     auto *textSection = new QVBoxLayout;
     textSection->setSpacing(8);
     auto *textRow = new QHBoxLayout;
-    //: Captured text label
-    //% "Captured Text"
-    auto *textLabel = new QLabel(qtTrId("history.detail.text_label"),
-                                 content);
+    auto *textLabel = new QLabel(content);
+    m_textLabel = textLabel;
     textLabel->setFont(HistoryStyle::font(HistoryStyle::TextStyle::subheadline));
     QPalette secondary = textLabel->palette();
     secondary.setColor(QPalette::WindowText, HistoryStyle::secondary(secondary));
@@ -209,8 +253,8 @@ QWidget *HistoryDetailView::makeActionBar()
     layout->setContentsMargins(padding, padding, padding, padding);
     layout->setSpacing(buttonSpacing);
 
-    auto button = [bar, layout](const char *objectName, const QString &title, const char *symbol) {
-        auto *b = new QPushButton(HistoryStyle::symbol(QLatin1String(symbol)), title, bar);
+    auto button = [bar, layout](const char *objectName, const char *symbol) {
+        auto *b = new QPushButton(HistoryStyle::symbol(QLatin1String(symbol)), QString(), bar);
         b->setObjectName(QLatin1String(objectName));
         b->setMinimumHeight(32);
         b->setAutoDefault(false);
@@ -218,10 +262,8 @@ QWidget *HistoryDetailView::makeActionBar()
         return b;
     };
 
-    //: Copy button
-    //% "Copy"
-    QPushButton *copyButton = button("copyButton", qtTrId("history.detail.copy"),
-                                     "doc.on.doc");
+    QPushButton *copyButton = button("copyButton", "doc.on.doc");
+    m_copyButton = copyButton;
     copyButton->setDefault(true);
     copyButton->setShortcut(QKeySequence(Qt::Key_Return));
     connect(copyButton, &QPushButton::clicked, this, &HistoryDetailView::copy);
@@ -229,31 +271,14 @@ QWidget *HistoryDetailView::makeActionBar()
     auto *enter = new QShortcut(QKeySequence(Qt::Key_Enter), copyButton);
     connect(enter, &QShortcut::activated, copyButton, &QPushButton::click);
 
-    //: Pin to Desktop button
-    //% "Pin"
-    QPushButton *pinButton = button("pinButton", qtTrId("history.detail.pin"),
-                                    "pin");
-    //: Pin button tooltip
-    //% "Pin to desktop as floating widget"
-    pinButton->setToolTip(qtTrId("history.detail.pin.tooltip"));
-    connect(pinButton, &QPushButton::clicked, this, &HistoryDetailView::pin);
+    m_pinButton = button("pinButton", "pin");
+    connect(m_pinButton, &QPushButton::clicked, this, &HistoryDetailView::pin);
 
-    QPushButton *markdownButton = button("copyMarkdownButton",
-                                         //: Copy as markdown button
-                                         //% "Copy as Markdown"
-                                         qtTrId("history.detail.copy_markdown"),
-                                         "doc.text");
-    connect(markdownButton, &QPushButton::clicked, this, &HistoryDetailView::copyAsMarkdown);
+    m_markdownButton = button("copyMarkdownButton", "doc.text");
+    connect(m_markdownButton, &QPushButton::clicked, this, &HistoryDetailView::copyAsMarkdown);
 
-    QPushButton *exportButton = button("exportButton",
-                                       //: Export button
-                                       //% "Export as…"
-                                       qtTrId("history.detail.export"),
-                                       "square.and.arrow.up");
-    //: Export button tooltip
-    //% "Export this capture to a file"
-    exportButton->setToolTip(qtTrId("history.detail.export.tooltip"));
-    m_exportMenu = new QMenu(exportButton);
+    m_exportButton = button("exportButton", "square.and.arrow.up");
+    m_exportMenu = new QMenu(m_exportButton);
     for (ExportFormat format : kAllExportFormats) {
         const char *symbol = format == ExportFormat::txt        ? "doc.plaintext"
                              : format == ExportFormat::markdown ? "doc.richtext"
@@ -262,14 +287,12 @@ QWidget *HistoryDetailView::makeActionBar()
         item->setData(rawValue(format));
         connect(item, &QAction::triggered, this, [this, format] { exportAs(format); });
     }
-    exportButton->setMenu(m_exportMenu);
+    m_exportButton->setMenu(m_exportMenu);
 
     layout->addStretch(1);
 
-    QPushButton *deleteButton = button("deleteButton",
-                                       //: Delete button
-                                       //% "Delete"
-                                       qtTrId("history.detail.delete"), "trash");
+    QPushButton *deleteButton = button("deleteButton", "trash");
+    m_deleteButton = deleteButton;
     QPalette destructive = deleteButton->palette();
     destructive.setColor(QPalette::ButtonText, QColor(0xD7, 0x26, 0x1E));
     deleteButton->setPalette(destructive);

@@ -50,7 +50,12 @@ public:
 
     QMenu *exportMenu() const { return m_exportMenu; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets every text in the interface language, the shown record's lines included.
+    void retranslate();
     QWidget *makeDetail();
     QWidget *makePlaceholder();
     QWidget *makeActionBar();
@@ -71,6 +76,13 @@ private:
     QLabel *m_characterCount;
     QPlainTextEdit *m_text;
     QMenu *m_exportMenu;
+    QLabel *m_placeholderText;
+    QLabel *m_textLabel;
+    QPushButton *m_copyButton;
+    QPushButton *m_pinButton;
+    QPushButton *m_markdownButton;
+    QPushButton *m_exportButton;
+    QPushButton *m_deleteButton;
 };
 
 } // namespace quorvane

@@ -4,6 +4,7 @@
 #include "history/history_style.h"
 
 #include <QHBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -54,14 +55,12 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
     icon->setPixmap(HistoryStyle::symbolPixmap("lasso", iconSize, HistoryStyle::secondary(palette())));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    //: Empty state title
-    //% "No captures yet"
-    auto *title = new QLabel(qtTrId("history.empty.title"), this);
+    m_title = new QLabel(this);
     QFont titleFont = HistoryStyle::font(HistoryStyle::TextStyle::title2);
     titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
-    title->setObjectName(QStringLiteral("emptyTitle"));
-    layout->addWidget(title, 0, Qt::AlignHCenter);
+    m_title->setFont(titleFont);
+    m_title->setObjectName(QStringLiteral("emptyTitle"));
+    layout->addWidget(m_title, 0, Qt::AlignHCenter);
 
     auto *hints = new QVBoxLayout;
     hints->setSpacing(8);
@@ -88,15 +87,31 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
 
 void HistoryEmptyStateView::setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode)
 {
+    m_shortcuts = {capture, repeat, codeMode};
+    retranslate();
+}
+
+void HistoryEmptyStateView::retranslate()
+{
+    //: Empty state title
+    //% "No captures yet"
+    m_title->setText(qtTrId("history.empty.title"));
     //: Empty state subtitle; the quick capture shortcut
     //% "Press %1 to zarrow text from your screen"
-    m_subtitle->setText(qtTrId("history.empty.subtitle").arg(capture.displayString()));
+    m_subtitle->setText(qtTrId("history.empty.subtitle").arg(m_shortcuts[0].displayString()));
     //: Repeat capture tip; the repeat shortcut
     //% "Use %1 to repeat last capture"
-    m_repeatTip->setText(qtTrId("history.empty.tip_repeat").arg(repeat.displayString()));
+    m_repeatTip->setText(qtTrId("history.empty.tip_repeat").arg(m_shortcuts[1].displayString()));
     //: Code mode tip; the code mode shortcut
     //% "Use %1 for code mode"
-    m_codeTip->setText(qtTrId("history.empty.tip_code").arg(codeMode.displayString()));
+    m_codeTip->setText(qtTrId("history.empty.tip_code").arg(m_shortcuts[2].displayString()));
+}
+
+void HistoryEmptyStateView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 } // namespace quorvane

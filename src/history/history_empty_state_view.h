@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class QLabel;
 
 namespace quorvane {
@@ -19,7 +21,16 @@ public:
     // The shortcuts of quick capture, repeat capture and code mode that the hints name.
     void setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
+    // The quick capture, repeat and code mode shortcuts the hints name.
+    std::array<Shortcut, 3> m_shortcuts;
+    QLabel *m_title = nullptr;
     QLabel *m_subtitle = nullptr;
     QLabel *m_repeatTip = nullptr;
     QLabel *m_codeTip = nullptr;

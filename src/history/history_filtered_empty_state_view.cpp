@@ -2,6 +2,7 @@
 
 #include "history/history_style.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -21,14 +22,11 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
     icon->setPixmap(HistoryStyle::symbolPixmap("magnifyingglass", 60, secondary));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    //: Filtered empty state title
-    //% "No matching captures"
-    auto *title = new QLabel(qtTrId("history.filtered_empty.title"),
-                             this);
+    m_title = new QLabel(this);
     QFont titleFont = HistoryStyle::font(HistoryStyle::TextStyle::title3);
     titleFont.setWeight(QFont::DemiBold);
-    title->setFont(titleFont);
-    layout->addWidget(title, 0, Qt::AlignHCenter);
+    m_title->setFont(titleFont);
+    layout->addWidget(m_title, 0, Qt::AlignHCenter);
 
     m_reason = new QLabel(this);
     m_reason->setObjectName(QStringLiteral("filteredReason"));
@@ -41,10 +39,8 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
     m_reason->setPalette(pal);
     layout->addWidget(m_reason);
 
-    //: Clear filters button
-    //% "Clear Filters"
-    auto *clear = new QPushButton(qtTrId("history.filtered_empty.clear"),
-                                  this);
+    auto *clear = new QPushButton(this);
+    m_clearButton = clear;
     clear->setObjectName(QStringLiteral("clearFiltersButton"));
     clear->setMinimumHeight(36);
     clear->setAutoDefault(false);
@@ -58,9 +54,29 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
 
 void HistoryFilteredEmptyStateView::setFilters(const QString &searchQuery, DateFilter dateFilter)
 {
-    const QString reason = reasonText(searchQuery, dateFilter);
+    m_searchQuery = searchQuery;
+    m_dateFilter = dateFilter;
+    retranslate();
+}
+
+void HistoryFilteredEmptyStateView::retranslate()
+{
+    //: Filtered empty state title
+    //% "No matching captures"
+    m_title->setText(qtTrId("history.filtered_empty.title"));
+    //: Clear filters button
+    //% "Clear Filters"
+    m_clearButton->setText(qtTrId("history.filtered_empty.clear"));
+    const QString reason = reasonText(m_searchQuery, m_dateFilter);
     m_reason->setText(reason);
     m_reason->setVisible(!reason.isEmpty());
+}
+
+void HistoryFilteredEmptyStateView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 QString HistoryFilteredEmptyStateView::reasonText(const QString &searchQuery, DateFilter dateFilter)

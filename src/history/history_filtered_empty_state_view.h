@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class QLabel;
+class QPushButton;
 
 namespace quorvane {
 
@@ -27,8 +28,18 @@ signals:
     // The Clear Filters button was pressed.
     void clearFiltersRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // Sets every text in the interface language.
+    void retranslate();
+
+    QString m_searchQuery;
+    DateFilter m_dateFilter = DateFilter::all;
+    QLabel *m_title;
     QLabel *m_reason;
+    QPushButton *m_clearButton;
 };
 
 } // namespace quorvane

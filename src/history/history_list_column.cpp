@@ -4,6 +4,7 @@
 #include "history/history_list_model.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
+#include "platform/language_change.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -54,9 +55,12 @@ HistoryListColumn::HistoryListColumn(HistoryViewModel &viewModel, QWidget *paren
     auto *header = new QWidget(this);
     auto *headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(12, 8, 12, 8);
-    //: List title
-    //% "Captures"
-    auto *title = new QLabel(qtTrId("history.list.title"), header);
+    auto *title = new QLabel(header);
+    onLanguageChange(title, [title] {
+        //: List title
+        //% "Captures"
+        title->setText(qtTrId("history.list.title"));
+    });
     title->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
     headerLayout->addWidget(title);
     headerLayout->addStretch(1);

@@ -44,9 +44,6 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     m_searchField = new QLineEdit(field);
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setFrame(false);
-    //: Search placeholder
-    //% "Search captures..."
-    m_searchField->setPlaceholderText(qtTrId("history.search.placeholder"));
     m_searchField->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     fieldLayout->addWidget(m_searchField, 1);
     m_clearSearch = new QToolButton(field);
@@ -89,10 +86,7 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     m_stats->setPalette(statsPalette);
     layout->addWidget(m_stats);
 
-    m_clearAll = new QPushButton(HistoryStyle::symbol("trash"),
-                                 //: Clear all button
-                                 //% "Clear All"
-                                 qtTrId("history.search.clear_all"), this);
+    m_clearAll = new QPushButton(HistoryStyle::symbol("trash"), QString(), this);
     m_clearAll->setObjectName(QStringLiteral("clearAllButton"));
     m_clearAll->setFlat(true);
     m_clearAll->setAutoDefault(false);
@@ -107,7 +101,30 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     for (auto signal : {&HistoryViewModel::searchQueryChanged, &HistoryViewModel::dateFilterChanged,
                         &HistoryViewModel::customDateRangeChanged, &HistoryViewModel::entriesChanged})
         connect(&m_viewModel, signal, this, &HistorySearchBar::refresh);
+    retranslate();
+}
+
+void HistorySearchBar::retranslate()
+{
+    //: Search placeholder
+    //% "Search captures..."
+    m_searchField->setPlaceholderText(qtTrId("history.search.placeholder"));
+    //: Clear all button
+    //% "Clear All"
+    m_clearAll->setText(qtTrId("history.search.clear_all"));
+    for (QAction *item : m_filterMenu->actions()) {
+        if (const std::optional<DateFilter> filter = dateFilterFromRawValue(item->data().toString()))
+            item->setText(displayName(*filter));
+    }
+    // The filter's name, the range and the counts.
     refresh();
+}
+
+void HistorySearchBar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 bool HistorySearchBar::eventFilter(QObject *watched, QEvent *event)
@@ -154,7 +171,7 @@ void HistorySearchBar::refresh()
 void HistorySearchBar::buildFilterMenu()
 {
     for (DateFilter filter : kAllDateFilters) {
-        QAction *item = m_filterMenu->addAction(displayName(filter));
+        QAction *item = m_filterMenu->addAction(QString());
         item->setData(rawValue(filter));
         connect(item, &QAction::triggered, this, [this, filter] {
             // The custom range takes effect only through the sheet's Apply.

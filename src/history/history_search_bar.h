@@ -35,8 +35,11 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Sets every text in the interface language.
+    void retranslate();
     void refresh();
     void buildFilterMenu();
     void updateFilterMenu();

@@ -10,6 +10,7 @@
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/alert_presenter.h"
+#include "platform/language_change.h"
 #include "platform/notification_center.h"
 
 #include <QFrame>
@@ -35,9 +36,12 @@ QWidget *makeLoadingView(QWidget *parent)
     progress->setTextVisible(false);
     progress->setFixedSize(96, 12);
     layout->addWidget(progress, 0, Qt::AlignHCenter);
-    //: Loading message
-    //% "Loading captures..."
-    auto *text = new QLabel(qtTrId("history.loading"), view);
+    auto *text = new QLabel(view);
+    onLanguageChange(text, [text] {
+        //: Loading message
+        //% "Loading captures..."
+        text->setText(qtTrId("history.loading"));
+    });
     QPalette pal = text->palette();
     pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
     text->setPalette(pal);
