@@ -2,6 +2,7 @@
 
 #include "pins/pin_style.h"
 #include "pins/pin_symbol.h"
+#include "platform/language_change.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -14,9 +15,11 @@ namespace quorvane {
 PinImageView::PinImageView(QImage image, DragSource onDragImage, QWidget *parent)
     : QWidget(parent), m_onDragImage(std::move(onDragImage))
 {
-    //: Accessibility label for pinned image
-    //% "Captured screenshot"
-    setAccessibleName(qtTrId("pin_widget.image.accessibility"));
+    onLanguageChange(this, [this] {
+        //: Accessibility label for pinned image
+        //% "Captured screenshot"
+        setAccessibleName(qtTrId("pin_widget.image.accessibility"));
+    });
     setImage(std::move(image));
 }
 

@@ -1,5 +1,6 @@
 #include "pins/pin_text_editor_view.h"
 
+#include "platform/language_change.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -26,9 +27,11 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
     m_editor->setBackgroundVisible(false);
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
-    //: Accessibility label for text editor
-    //% "Captured text editor"
-    m_editor->setAccessibleName(qtTrId("pin_widget.text.accessibility"));
+    onLanguageChange(m_editor, [editor = m_editor] {
+        //: Accessibility label for text editor
+        //% "Captured text editor"
+        editor->setAccessibleName(qtTrId("pin_widget.text.accessibility"));
+    });
     m_editor->document()->setDocumentMargin(0);
     m_editor->setPlainText(m_text);
     applyFont();

@@ -2,6 +2,7 @@
 
 #include "pins/circle_toolbar_button.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 
 
@@ -55,11 +56,7 @@ PinWidgetToolbar::PinWidgetToolbar(const MotionPreference &motion, QWidget *pare
     layout->addWidget(m_pin);
     layout->addWidget(m_close);
 
-    //% "Cycle opacity (30%/60%/100%)"
-    describe(m_opacity, qtTrId("pin_widget.toolbar.opacity_hint"));
     m_close->setContent(PinSymbol::xmark);
-    //% "Close"
-    describe(m_close, qtTrId("pin_widget.toolbar.close"));
 
     connect(m_viewMode, &QAbstractButton::clicked, this, &PinWidgetToolbar::toggleViewModeRequested);
     connect(m_opacity, &QAbstractButton::clicked, this, &PinWidgetToolbar::cycleOpacityRequested);
@@ -70,8 +67,21 @@ PinWidgetToolbar::PinWidgetToolbar(const MotionPreference &motion, QWidget *pare
     setState(PinViewMode::text, 1.0, true, PinFontSize::medium);
 }
 
+void PinWidgetToolbar::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setState(m_state.viewMode, m_state.opacity, m_state.isPinned, m_state.fontSize);
+    QWidget::changeEvent(event);
+}
+
 void PinWidgetToolbar::setState(PinViewMode viewMode, double opacity, bool isPinned, PinFontSize fontSize)
 {
+    m_state = {viewMode, opacity, isPinned, fontSize};
+    //% "Cycle opacity (30%/60%/100%)"
+    describe(m_opacity, qtTrId("pin_widget.toolbar.opacity_hint"));
+    //% "Close"
+    describe(m_close, qtTrId("pin_widget.toolbar.close"));
+
     // The symbol shows the current mode; the tooltip names the other one.
     if (viewMode == PinViewMode::image) {
         m_viewMode->setContent(PinSymbol::photo);

@@ -38,7 +38,17 @@ signals:
     void cycleFontSizeRequested();
     void closeRequested();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
+    // What setState showed last, told again in another language.
+    struct State {
+        PinViewMode viewMode;
+        double opacity;
+        bool isPinned;
+        PinFontSize fontSize;
+    } m_state{};
     CircleToolbarButton *m_viewMode;
     CircleToolbarButton *m_opacity;
     CircleToolbarButton *m_fontSize;
