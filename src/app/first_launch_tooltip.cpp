@@ -1,5 +1,6 @@
 #include "app/first_launch_tooltip.h"
 
+#include "platform/language_change.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -53,9 +54,8 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     QLabel *hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
     hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
     title->addWidget(hand);
-    //: Title of the tooltip shown beside the tray icon at first start
-    //% "Welcome to Quorvane"
-    title->addWidget(label(qtTrId("first_launch.title"), 1.1, QPalette::WindowText, 1.0, true));
+    QLabel *heading = label(QString(), 1.1, QPalette::WindowText, 1.0, true);
+    title->addWidget(heading);
     title->addStretch();
     stack->addLayout(title);
 
@@ -63,9 +63,8 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     body->setSpacing(6);
     auto *pressRow = new QHBoxLayout;
     pressRow->setSpacing(6);
-    //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys
-    //% "Press"
-    pressRow->addWidget(label(qtTrId("first_launch.press"), 0.95, QPalette::WindowText, 0.7));
+    QLabel *press = label(QString(), 0.95, QPalette::WindowText, 0.7);
+    pressRow->addWidget(press);
     m_keyCap = new QLabel(shortcutText);
     QFont capFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     capFont.setWeight(QFont::DemiBold);
@@ -74,15 +73,26 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     m_keyCap->setStyleSheet(QStringLiteral(
         "QLabel#keyCap { background: rgba(128, 128, 128, 0.18); border-radius: 6px; padding: 4px 8px; }"));
     pressRow->addWidget(m_keyCap);
-    //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys
-    //% "to zarrow text"
-    pressRow->addWidget(label(qtTrId("first_launch.action"), 0.95, QPalette::WindowText, 0.7));
+    QLabel *action = label(QString(), 0.95, QPalette::WindowText, 0.7);
+    pressRow->addWidget(action);
     pressRow->addStretch();
     body->addLayout(pressRow);
-    //: Line in the first-start tooltip about the tray icon
-    //% "Right-click this icon for quick capture"
-    body->addWidget(label(qtTrId("first_launch.tray_hint"),
-                          0.85, QPalette::WindowText, 0.5));
+    QLabel *hint = label(QString(), 0.85, QPalette::WindowText, 0.5);
+    body->addWidget(hint);
+    onLanguageChange(this, [heading, press, action, hint] {
+        //: Title of the tooltip shown beside the tray icon at first start
+        //% "Welcome to Quorvane"
+        heading->setText(qtTrId("first_launch.title"));
+        //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys
+        //% "Press"
+        press->setText(qtTrId("first_launch.press"));
+        //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys
+        //% "to zarrow text"
+        action->setText(qtTrId("first_launch.action"));
+        //: Line in the first-start tooltip about the tray icon
+        //% "Right-click this icon for quick capture"
+        hint->setText(qtTrId("first_launch.tray_hint"));
+    });
     stack->addLayout(body);
 
     qApp->installEventFilter(this);

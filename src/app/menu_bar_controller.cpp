@@ -71,6 +71,11 @@ QAction *MenuBarController::addRow(QString title, std::optional<Shortcut> keys,
 
 bool MenuBarController::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_menu.get() && event->type() == QEvent::LanguageChange) {
+        // Every window hears of a new interface language; the menu's is the tray's cue.
+        retranslate();
+        return false;
+    }
     if (watched != m_menu.get() || event->type() != QEvent::KeyPress)
         return QObject::eventFilter(watched, event);
     const std::optional<KeyEvent> key = KeyEvent::from(*static_cast<QKeyEvent *>(event));
@@ -175,9 +180,21 @@ void MenuBarController::setupStatusItem()
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
+    setToolTip();
+}
+
+void MenuBarController::setToolTip()
+{
     //: Tooltip of the tray icon
     //% "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"
     m_statusItem->setToolTip(qtTrId("menubar.tooltip"));
+}
+
+void MenuBarController::retranslate()
+{
+    refreshMenu();
+    if (m_statusItem)
+        setToolTip();
 }
 
 QIcon MenuBarController::iconForState(const QIcon &icon, MenuBarIconState state)

@@ -85,6 +85,9 @@ public:
 
 private:
     void setupMenu();
+    void setToolTip();
+    // The menu and the tooltip in the interface language.
+    void retranslate();
     void setupStatusItem();
     void updateStatusIcon(MenuBarIconState state);
     QAction *addRow(QString title, std::optional<Shortcut> keys, void (MenuBarController::*handler)());

@@ -4,6 +4,7 @@
 #include "app/modern_menu_bar_button.h"
 #include "core/user_settings.h"
 
+#include <QEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
@@ -31,17 +32,11 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     // The keys are the status menu's; the English titles here are shorter. The hints name
     // the default shortcuts and the status menu's Super+, and Super+Q.
     const UserSettings &defaults = UserSettings::defaults();
-    //: Row of the tray panel
-    //% "Capture"
-    addRow("viewfinder", qtTrId("menubar.panel.capture"), defaults.quickZarrowShortcut, true,
+    addRow("viewfinder", QString(), defaults.quickZarrowShortcut, true,
            std::move(actions.onCaptureText));
-    //: Row of the tray panel
-    //% "History"
-    addRow("clock.arrow.circlepath", qtTrId("menubar.panel.history"), defaults.historyShortcut, false,
+    addRow("clock.arrow.circlepath", QString(), defaults.historyShortcut, false,
            std::move(actions.onOpenHistory));
-    //: Row of the tray panel
-    //% "Preferences"
-    addRow("gear", qtTrId("menubar.panel.preferences"), MenuBarController::preferencesKeys, false,
+    addRow("gear", QString(), MenuBarController::preferencesKeys, false,
            std::move(actions.onOpenPreferences));
 
     stack->addSpacing(6 - stack->spacing());
@@ -52,9 +47,7 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     stack->addWidget(divider);
     stack->addSpacing(6 - stack->spacing());
 
-    //: Quit Quorvane
-    //% "Quit Quorvane"
-    addRow("power", qtTrId("menubar.quit"), MenuBarController::quitKeys, false,
+    addRow("power", QString(), MenuBarController::quitKeys, false,
            std::move(actions.onQuit));
 
     auto *shadow = new QGraphicsDropShadowEffect(this);
@@ -62,9 +55,33 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     shadow->setBlurRadius(shadowRadius);
     shadow->setOffset(0, shadowOffsetY);
     setGraphicsEffect(shadow);
+    retranslate();
 }
 
 MenuBarPanelView::~MenuBarPanelView() = default;
+
+void MenuBarPanelView::retranslate()
+{
+    //: Row of the tray panel
+    //% "Capture"
+    m_rows[0]->setText(qtTrId("menubar.panel.capture"));
+    //: Row of the tray panel
+    //% "History"
+    m_rows[1]->setText(qtTrId("menubar.panel.history"));
+    //: Row of the tray panel
+    //% "Preferences"
+    m_rows[2]->setText(qtTrId("menubar.panel.preferences"));
+    //: Quit Quorvane
+    //% "Quit Quorvane"
+    m_rows[3]->setText(qtTrId("menubar.quit"));
+}
+
+void MenuBarPanelView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
 
 void MenuBarPanelView::showEvent(QShowEvent *event)
 {

@@ -41,8 +41,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // The rows' titles in the interface language.
+    void retranslate();
     void setFocusedIndex(std::optional<int> index);
 
     std::optional<int> m_focusedIndex;

@@ -2,9 +2,10 @@
 
 #include "core/json_util.h"
 #include "core/localized_error.h"
-#include "core/text_utils.h"
 #include "core/notification_service_error.h"
+#include "core/text_utils.h"
 #include "platform/accessibility_announcer.h"
+#include "platform/language_change.h"
 #include "platform/motion_preference.h"
 #include "platform/notification_center.h"
 #include "platform/sound_player.h"
@@ -74,22 +75,27 @@ QString NotificationService::successTitle(CaptureMode mode)
 void NotificationService::showSuccess(CaptureMode mode, const QUuid &captureID,
                                       std::optional<quint32> displayID)
 {
-    const QString message =
-        //: Success notification message
-        //% "Copied to clipboard"
-        qtTrId("notification.capture_success.message");
-    present({successTitle(mode), message, ToastType::success, mode, captureID}, displayID,
-            m_successSound);
+    const auto texts = [mode] {
+        return std::pair{successTitle(mode),
+                         //: Success notification message
+                         //% "Copied to clipboard"
+                         qtTrId("notification.capture_success.message")};
+    };
+    const auto [title, message] = texts();
+    present({title, message, ToastType::success, mode, captureID, std::nullopt, texts}, displayID, m_successSound);
 }
 
 void NotificationService::showError(const LocalizedError &error, std::optional<quint32> displayID)
 {
-    const QString title =
-        //: Error notification title
-        //% "Capture Failed"
-        qtTrId("notification.capture_error.title");
-    present({title, error.localizedDescription(), ToastType::error, std::nullopt, std::nullopt},
-            displayID, m_errorSound);
+    // The error's own description is looked up again in each language.
+    const auto texts = [error = LocalizedError(error)] {
+        return std::pair{//: Error notification title
+                         //% "Capture Failed"
+                         qtTrId("notification.capture_error.title"), error.localizedDescription()};
+    };
+    const auto [title, message] = texts();
+    present({title, message, ToastType::error, std::nullopt, std::nullopt, std::nullopt, texts}, displayID,
+            m_errorSound);
 }
 
 void NotificationService::showWarning(const QString &title, const QString &message,
@@ -142,6 +148,13 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
     if (m_toastWindow)
         dismissToast();
     if (window) {
+        if (toast.texts) {
+            ToastWindow *shown = window.get();
+            onLanguageChange(shown, [shown, texts = toast.texts] {
+                const auto [title, message] = texts();
+                shown->setTexts(title, message);
+            });
+        }
         m_toastWindow = window.get();
         m_liveToasts.push_back(std::move(window));
         m_toastWindow->show(!m_motion.reduceMotion());

@@ -103,6 +103,9 @@ private:
         std::optional<CaptureMode> captureMode;
         std::optional<QUuid> captureID;
         std::optional<QString> clickNotification = std::nullopt; // what a click posts
+        // The title and message in the interface language of the moment, for toasts whose
+        // texts are the program's own; a shown toast changes language with the interface.
+        std::function<std::pair<QString, QString>()> texts = nullptr;
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);

@@ -162,9 +162,18 @@ ToastContentView::ToastContentView(QString title, QString message, ToastType typ
     Q_UNUSED(factoryInstalled);
 
     setAttribute(Qt::WA_TranslucentBackground);
+    setTexts(m_title, m_message);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ToastContentView::setTexts(QString title, QString message)
+{
+    m_title = std::move(title);
+    m_message = std::move(message);
     setAccessibleName(toastAccessibilityLabel(m_title, m_message, m_captureMode));
     setAccessibleDescription(accessibilityHint());
-    setCursor(Qt::PointingHandCursor);
+    updateGeometry();
+    update();
 }
 
 QString ToastContentView::displayedMessage(const QString &message)

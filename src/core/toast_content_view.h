@@ -25,6 +25,8 @@ public:
     const QString &message() const { return m_message; }
     ToastType type() const { return m_type; }
     std::optional<CaptureMode> captureMode() const { return m_captureMode; }
+    // Shows other texts (the interface language changed).
+    void setTexts(QString title, QString message);
 
     // The message as the card shows it: from 201 user-perceived characters on, the first
     // 197 followed by "...".

@@ -53,6 +53,15 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     connect(m_fadeOut, &QPropertyAnimation::finished, this, &ToastWindow::finishHiding);
 }
 
+void ToastWindow::setTexts(const QString &title, const QString &message)
+{
+    m_content->setTexts(title, message);
+    // Still as tall as the whole message needs, keeping its top edge.
+    QRect frame = geometry();
+    frame.setHeight(m_content->heightForWidth(kWidth));
+    setGeometry(frame);
+}
+
 std::optional<DisplayInfo> ToastWindow::screenForDisplayID(const DisplayList &displays,
                                                            std::optional<quint32> displayID)
 {

@@ -40,6 +40,8 @@ public:
 
     std::optional<QUuid> captureID() const { return m_captureID; }
     ToastContentView *contentView() const { return m_content; }
+    // Shows other texts (the interface language changed), as tall as they need.
+    void setTexts(const QString &title, const QString &message);
 
     // Brings the panel to the front without activating it, fading in over 0.2 s when
     // `animated`. Does nothing once the toast was hidden.
