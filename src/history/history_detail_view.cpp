@@ -6,6 +6,7 @@
 #include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/date_text.h"
+#include "platform/language_change.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -97,7 +98,7 @@ void HistoryDetailView::retranslate()
     m_textLabel->setText(qtTrId("history.detail.text_label"));
     //: Copy button
     //% "Copy"
-    m_copyButton->setText(qtTrId("history.detail.copy"));
+    setTextKeepingShortcut(m_copyButton, qtTrId("history.detail.copy"));
     //: Pin to Desktop button
     //% "Pin"
     m_pinButton->setText(qtTrId("history.detail.pin"));
@@ -119,7 +120,7 @@ void HistoryDetailView::retranslate()
     }
     //: Delete button
     //% "Delete"
-    m_deleteButton->setText(qtTrId("history.detail.delete"));
+    setTextKeepingShortcut(m_deleteButton, qtTrId("history.detail.delete"));
     // The record's own lines: its mode, age, source and size.
     if (m_entry)
         setEntry(m_entry);

@@ -1,5 +1,6 @@
 #include "platform/language_change.h"
 
+#include <QAbstractButton>
 #include <QEvent>
 #include <QWidget>
 
@@ -33,6 +34,13 @@ void onLanguageChange(QWidget *widget, std::function<void()> retranslate)
 {
     retranslate();
     new LanguageChangeFilter(widget, std::move(retranslate)); // owned by `widget`
+}
+
+void setTextKeepingShortcut(QAbstractButton *button, const QString &text)
+{
+    const QKeySequence keys = button->shortcut();
+    button->setText(text);
+    button->setShortcut(keys);
 }
 
 } // namespace quorvane

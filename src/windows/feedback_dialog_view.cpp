@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "platform/alert_presenter.h"
+#include "platform/language_change.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/feedback_contact_button.h"
@@ -163,7 +164,7 @@ void FeedbackDialogView::retranslate()
     m_twitterButton->setToolTip(qtTrId("feedback.twitter.open_tooltip"));
     //: Button that closes the Feedback window
     //% "Close"
-    m_closeButton->setText(qtTrId("feedback.close"));
+    setTextKeepingShortcut(m_closeButton, qtTrId("feedback.close"));
 }
 
 void FeedbackDialogView::changeEvent(QEvent *event)

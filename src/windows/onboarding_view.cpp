@@ -1,6 +1,7 @@
 #include "windows/onboarding_view.h"
 
 #include "core/user_settings.h"
+#include "platform/language_change.h"
 #include "platform/user_defaults.h"
 #include "windows/welcome_page_view.h"
 
@@ -82,10 +83,10 @@ void OnboardingView::retranslate()
 {
     //: Skip onboarding button
     //% "Skip"
-    m_skipButton->setText(qtTrId("onboarding.skip"));
+    setTextKeepingShortcut(m_skipButton, qtTrId("onboarding.skip"));
     //: Next page button
     //% "Next"
-    m_nextButton->setText(qtTrId("onboarding.next"));
+    setTextKeepingShortcut(m_nextButton, qtTrId("onboarding.next"));
 }
 
 void OnboardingView::changeEvent(QEvent *event)
