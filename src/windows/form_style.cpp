@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace quorvane::FormStyle {
@@ -107,6 +109,22 @@ void makeSecondary(QLabel *label)
 QWidget *makeDivider(QWidget *parent)
 {
     return new Divider(parent);
+}
+
+QWidget *makeScrollingPage(QWidget *pane)
+{
+    auto *scroll = new QScrollArea(pane);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto *page = new QWidget;
+    scroll->setWidget(page);
+    page->setAutoFillBackground(false);
+    scroll->viewport()->setAutoFillBackground(false);
+    auto *outer = new QVBoxLayout(pane);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    return page;
 }
 
 } // namespace quorvane::FormStyle

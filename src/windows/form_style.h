@@ -41,6 +41,9 @@ QLabel *makeLabel(const QString &text, Text style, QWidget *parent, QColor color
 void makeSecondary(QLabel *label);
 // A one-pixel horizontal divider line.
 QWidget *makeDivider(QWidget *parent);
+// Fills `pane` with a borderless vertical scroll area and returns the page inside it, for
+// panes whose content may grow taller than the window (long translations).
+QWidget *makeScrollingPage(QWidget *pane);
 
 } // namespace FormStyle
 

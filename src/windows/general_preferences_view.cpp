@@ -13,7 +13,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -120,18 +119,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
       m_selectedLanguage(languageManager.currentLanguage())
 {
     // The pane scrolls when its content is taller than the window.
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    auto *page = new QWidget;
-    scroll->setWidget(page);
-    page->setAutoFillBackground(false);
-    scroll->viewport()->setAutoFillBackground(false);
-
-    auto *outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(scroll);
+    QWidget *page = FormStyle::makeScrollingPage(this);
 
     auto *form = new QVBoxLayout(page);
     form->setContentsMargins(20, 16, 20, 16);

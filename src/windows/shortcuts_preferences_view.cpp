@@ -64,11 +64,13 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     for (ShortcutAction action : kAllShortcutActions)
         m_shortcuts[slot(action)] = defaultShortcut(action);
 
-    auto *form = new QVBoxLayout(this);
+    // Long translations of the descriptions may need more than the window's height.
+    QWidget *page = FormStyle::makeScrollingPage(this);
+    auto *form = new QVBoxLayout(page);
     form->setContentsMargins(20, 16, 20, 16);
     form->setSpacing(12);
 
-    auto *section = new FormSection(16, this);
+    auto *section = new FormSection(16, page);
     m_header = FormStyle::makeLabel(QString(), FormStyle::Text::subheadline, section);
     FormStyle::makeSecondary(m_header);
     m_header->setContentsMargins(0, 0, 0, 8);
@@ -113,7 +115,7 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     }
     form->addWidget(section);
 
-    auto *resetSection = new FormSection(0, this);
+    auto *resetSection = new FormSection(0, page);
     resetSection->content()->setContentsMargins(14, 10, 14, 10);
     auto *resetRow = new QHBoxLayout;
     m_resetButton = new QPushButton(resetSection);
@@ -122,7 +124,7 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     resetRow->addStretch(1);
     resetSection->content()->addLayout(resetRow);
     form->addWidget(resetSection);
-    m_errorBanner = new ErrorBanner(this);
+    m_errorBanner = new ErrorBanner(page);
     form->addWidget(m_errorBanner);
     form->addStretch(1);
     retranslate();

@@ -3,6 +3,7 @@
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
 #include "core/user_settings.h"
+#include "platform/interface_translations.h"
 #include "platform/key_table.h"
 #include "platform/user_defaults.h"
 
@@ -114,6 +115,22 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     }
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture");
+}
+
+TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
+{
+    Rig rig;
+    rig.wireAll();
+    InterfaceTranslations::use("de");
+    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Text erfassen\tShift+Super+L"; }));
+    EXPECT_EQ(rig.row(11)->text(), "Quorvane beenden\tSuper+Q");
+    EXPECT_EQ(rig.item->menu(), rig.controller->menu());
+    EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLinksklick: Menü\nRechtsklick: Schnellerfassung");
+    rig.row(0)->trigger();
+    EXPECT_EQ(rig.calls, QStringList{"capture"});
+
+    InterfaceTranslations::use(QString());
+    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Capture Text\tShift+Super+L"; }));
 }
 
 TEST(MenuBarControllerTest, EachRowReachesItsCallbackOrFixedPlace)

@@ -273,6 +273,75 @@ TEST(PreferencesViewTest, PickingALanguageRetranslatesTheOpenWindowKeepingItsSta
     EXPECT_EQ(general->errorMessage(), "Failed to configure launch at login: read-only");
 }
 
+// Texts on screen that do not fit their label or button, or that lie on top of each other.
+QStringList crowdedTexts(const QWidget &root)
+{
+    struct Shown {
+        const QWidget *widget;
+        QString text;
+        QRect area;
+    };
+    QList<Shown> shown;
+    for (const QWidget *w : root.findChildren<QWidget *>()) {
+        if (!w->isVisibleTo(&root) || w->visibleRegion().isEmpty())
+            continue;
+        const auto *label = qobject_cast<const QLabel *>(w);
+        const auto *button = qobject_cast<const QPushButton *>(w);
+        const QString text = label ? label->text() : button ? button->text() : QString();
+        if (text.isEmpty())
+            continue;
+        const bool fits = label && label->wordWrap() ? label->heightForWidth(w->width()) <= w->height()
+                                                     : w->sizeHint().width() <= w->width();
+        if (!fits)
+            shown.append({w, QStringLiteral("clipped: ") + text, {}});
+        shown.append({w, text, QRect(w->mapTo(&root, QPoint(0, 0)), w->size())});
+    }
+    QStringList crowded;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i].area.isNull()) {
+            crowded << shown[i].text;
+            continue;
+        }
+        for (qsizetype j = i + 1; j < shown.size(); ++j) {
+            if (!shown[j].area.isNull() && shown[i].area.intersects(shown[j].area))
+                crowded << shown[i].text + QStringLiteral(" / ") + shown[j].text;
+        }
+    }
+    return crowded;
+}
+
+TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverlap)
+{
+    PreferencesRig rig;
+    PreferencesView &view = rig.open();
+    // Hindi has the longest texts of the thirty.
+    view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::hi));
+    ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "सामान्य"; }));
+    for (PreferencesTab tab : kAllPreferencesTabs) {
+        view.setSelectedTab(tab);
+        idle();
+        EXPECT_TRUE(crowdedTexts(*view.tabWidget()->currentWidget()).isEmpty()) << rawValue(tab);
+    }
+
+    view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::ar));
+    ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "عام"; }));
+    EXPECT_EQ(view.layoutDirection(), Qt::RightToLeft);
+    for (PreferencesTab tab : kAllPreferencesTabs) {
+        view.setSelectedTab(tab);
+        idle();
+        EXPECT_TRUE(crowdedTexts(*view.tabWidget()->currentWidget()).isEmpty()) << rawValue(tab);
+    }
+    // Reading from the right: a switch's title before its toggle.
+    view.setSelectedTab(PreferencesTab::general);
+    SwitchRow *row = view.generalPane()->row(GeneralPreferencesView::Row::playSound);
+    const auto titleLeadsToggle = [row] { return row->findChild<QLabel *>()->x() < row->toggle()->x(); };
+    ASSERT_TRUE(test::waitUntil([&] { return !titleLeadsToggle(); }));
+
+    view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::en));
+    ASSERT_TRUE(test::waitUntil(titleLeadsToggle));
+    EXPECT_EQ(view.layoutDirection(), Qt::LeftToRight);
+}
+
 TEST(TextFormattingPaneTest, SwitchWritesItsFieldAndReturningShowsTheStore)
 {
     PreferencesRig rig;

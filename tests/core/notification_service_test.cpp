@@ -2,6 +2,7 @@
 #include "core/notification_service.h"
 #include "core/notification_service_error.h"
 #include "core/toast_content_view.h"
+#include "platform/interface_translations.h"
 #include "platform/notification_center.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
@@ -108,6 +109,24 @@ TEST_F(ServiceFixture, ErrorToastCarriesDescriptionAndNoRecord)
     EXPECT_EQ(sounds.played, QStringList{"dialog-error"});
     EXPECT_EQ(announcer.announced,
               QStringList{"Error: Capture Failed. Failed to configure notifications: no bus"});
+}
+
+TEST_F(ServiceFixture, ShownToastsChangeLanguageWithTheInterface)
+{
+    NotificationService &s = make();
+    s.showError(NotificationServiceError(NotificationServiceErrorKind::configurationFailed, "no bus"));
+    ToastWindow *error = s.toastWindow();
+    InterfaceTranslations::use("de");
+    ASSERT_TRUE(waitUntil([&] { return titleOf(error) == "Erfassung fehlgeschlagen"; }));
+    EXPECT_EQ(error->contentView()->message(), "Die Benachrichtigungen konnten nicht eingerichtet werden: no bus");
+
+    now = now.addSecs(10);
+    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ToastWindow *success = s.toastWindow();
+    EXPECT_EQ(titleOf(success), "Text erfasst");
+    InterfaceTranslations::use(QString());
+    ASSERT_TRUE(waitUntil([&] { return titleOf(success) == "Text Captured"; }));
+    EXPECT_EQ(success->contentView()->message(), "Copied to clipboard");
 }
 
 TEST_F(ServiceFixture, SoundsStaySilentWhenTurnedOffOrMissing)
