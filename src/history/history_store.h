@@ -103,6 +103,8 @@ private:
     void recoverFromCorruption();
     void setLeftoversAside() const;
     void announceSetAside(const QString &path);
+    // Saves, or puts `previous` back when the save fails.
+    void saveOrUndo(QList<EncodedEntry> previous);
     void trimToMaximum();
 
     HistoryFiles m_files;
