@@ -6,8 +6,6 @@
 #include "core/json_util.h"
 #include "platform/notification_center.h"
 
-#include <utility>
-
 #include <QBuffer>
 #include <QColorSpace>
 #include <QCoreApplication>
@@ -23,6 +21,7 @@
 #include <cmath>
 #include <exception>
 #include <type_traits>
+#include <utility>
 
 namespace quorvane {
 
