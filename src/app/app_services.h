@@ -17,6 +17,7 @@ class OCRService;
 class PermissionManager;
 class PinWidgetManager;
 class ScreenCaptureService;
+struct ServiceAdapters;
 class ServiceFactory;
 class SettingsStore;
 class ShortcutRefusalNotice;
@@ -70,6 +71,8 @@ private:
     std::unique_ptr<PermissionManager> m_permissionManager;
     std::unique_ptr<ClipboardService> m_clipboardService;
     PinWidgetManager *m_pinWidgetManager = nullptr;
+    // The services above in the roles the coordinator asks for.
+    std::unique_ptr<ServiceAdapters> m_serviceAdapters;
     std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
     // Outlives the hotkey manager, whose lost registrations it reports.
     std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;

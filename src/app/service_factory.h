@@ -9,8 +9,13 @@ namespace quorvane {
 class ActivationPolicy;
 class AlertPresenter;
 class CaptureCoordinator;
+class CapturePinner;
+class CaptureRecorder;
+class CaptureSettings;
+class CaptureToasts;
 class ClipboardService;
 class CodeScanService;
+class CodeScanner;
 class ContinuityRuntime;
 class HistoryStore;
 class HotkeyManager;
@@ -24,22 +29,26 @@ class PinWidgetManager;
 class PrivacySettingsOpener;
 class SavePanel;
 class ScreenCaptureService;
+class ScreenRecordingPermission;
+class ScreenSource;
 class SettingsStore;
 class SparkleUpdater;
 class StatusItem;
+class TextClipboard;
+class TextRecognizer;
 class UserDefaults;
 
-// The services a capture coordinator works with.
+// What a capture coordinator works with, one collaborator per role.
 struct CaptureServices {
-    ScreenCaptureService &screenCapture;
-    OCRService &ocr;
-    CodeScanService &codeScan;
-    HistoryStore &history;
-    SettingsStore &settings;
-    ClipboardService &clipboard;
-    NotificationService &notifications;
-    PermissionManager &permissions;
-    PinWidgetManager &pins;
+    ScreenSource &screenSource;
+    TextRecognizer &textRecognizer;
+    CodeScanner &codeScanner;
+    CaptureRecorder &recorder;
+    CaptureSettings &settings;
+    TextClipboard &clipboard;
+    CaptureToasts &toasts;
+    ScreenRecordingPermission &permission;
+    CapturePinner &pinner;
 };
 
 // Makes the services and shell pieces the application delegate owns. The delegate decides

@@ -182,8 +182,8 @@ struct NoFrontmostApplication : FrontmostApplication {
 struct ScriptedCoordinator : CaptureCoordinator {
     ScriptedCoordinator(const CaptureServices &s, FrontmostApplication &frontmost,
                         std::function<int()> dismissals)
-        : CaptureCoordinator(s.screenCapture, s.ocr, s.codeScan, s.history, s.settings, s.clipboard,
-                             s.notifications, s.permissions, s.pins, frontmost),
+        : CaptureCoordinator(s.screenSource, s.textRecognizer, s.codeScanner, s.recorder, s.settings, s.clipboard,
+                             s.toasts, s.permission, s.pinner, frontmost),
           toastsDismissed(std::move(dismissals))
     {
     }
