@@ -141,7 +141,7 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
                                                   *m_windowConcealer);
 }
 
-std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()
+std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
 {
     return std::make_unique<OCRService>();
 }

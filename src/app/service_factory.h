@@ -22,7 +22,6 @@ class HotkeyManager;
 class LanguageManager;
 class NotificationCenter;
 class NotificationService;
-class OCRService;
 class Pasteboard;
 class PermissionManager;
 class PinWidgetManager;
@@ -78,7 +77,7 @@ public:
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;
     virtual std::unique_ptr<NotificationService> makeNotificationService() = 0;
     virtual std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() = 0;
-    virtual std::unique_ptr<OCRService> makeOCRService() = 0;
+    virtual std::unique_ptr<TextRecognizer> makeOCRService() = 0;
     virtual std::unique_ptr<CodeScanService> makeCodeScanService() = 0;
     // A store in the default history folder; throws HistoryStoreError when that folder
     // cannot be found or made.

@@ -14,7 +14,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
 #include "capture/ocr_error.h"
-#include "capture/ocr_service.h"
+#include "capture/text_recognizer.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
 #include "core/language_manager.h"
@@ -156,8 +156,7 @@ struct NoSavePanel : SavePanel {
 };
 
 // Answers every recognition with `text` (or `failure`) and notes what it was asked.
-struct ScriptedOCR : OCRService {
-    ScriptedOCR() : OCRService(QStringLiteral("/nonexistent/tessdata")) {}
+struct ScriptedOCR : TextRecognizer {
     QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
                                    const TextProcessingSettings &options) override
     {
@@ -316,7 +315,7 @@ struct FakeFactory : ServiceFactory {
         made << "screenCapture";
         return std::make_unique<ScreenCaptureService>(probe, displays, selector, concealer);
     }
-    std::unique_ptr<OCRService> makeOCRService() override
+    std::unique_ptr<TextRecognizer> makeOCRService() override
     {
         made << "ocr";
         auto service = std::make_unique<ScriptedOCR>();
