@@ -1,6 +1,6 @@
-// The capture workflows against stand-ins for each of the coordinator's roles: the order of the calls, the
-// one-capture-at-a-time guard, the in-progress flag on every exit, and which toast each
-// failure shows and which error it throws.
+// The capture workflows against stand-ins for each of the coordinator's roles: the order
+// of the calls, the one-capture-at-a-time guard, the in-progress flag on every exit, and
+// which toast each failure shows and which error it throws.
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/capture_pinner.h"
