@@ -9,7 +9,6 @@
 #include "core/diagnostics.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "platform/user_defaults.h"
 #include "windows/onboarding_view.h"
 
@@ -73,7 +72,9 @@ void FirstLaunchFlow::showOnboarding()
         return;
     }
     auto *window = new OnboardingWindow;
-    window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
+    //: Onboarding window title
+    //% "Welcome to Quorvane"
+    window->setWindowTitle(qtTrId("onboarding.window.title"));
     QPointer<FirstLaunchFlow> self(this);
     // The view writes its flag into the very database the rest of the program reads.
     auto *content = new OnboardingView(

@@ -9,7 +9,6 @@
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
-#include "platform/l10n.h"
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/preferences_services.h"
@@ -70,7 +69,9 @@ void ShellWindows::openHistory()
                                                                          m_factory.savePanel(), center),
                                      *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
+        //: History window title
+        //% "Capture History"
+        view->setWindowTitle(qtTrId("history.window.title"));
         view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
         view->resize(900, 600);
         m_historyWindow = view;
@@ -108,7 +109,9 @@ void ShellWindows::openPreferences()
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
+        //: Preferences window title
+        //% "Preferences"
+        view->setWindowTitle(qtTrId("preferences.window.title"));
         m_preferencesWindow = view;
         present(*view, Placement::centred);
         return;

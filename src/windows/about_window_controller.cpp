@@ -42,7 +42,9 @@ void AboutWindowController::show()
     auto *window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     window->setObjectName(QStringLiteral("AboutWindow"));
-    window->setWindowTitle(QStringLiteral("About Quorvane"));
+    //: Title of the About window
+    //% "About Quorvane"
+    window->setWindowTitle(qtTrId("about.window.title"));
     // Closing only hides the window; the next `show` replaces it.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     auto *layout = new QVBoxLayout(window);

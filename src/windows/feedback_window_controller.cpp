@@ -24,7 +24,9 @@ FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOp
     m_window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_window->setObjectName(QStringLiteral("FeedbackWindow"));
-    m_window->setWindowTitle(QStringLiteral("Send Feedback"));
+    //: Heading of the Feedback window
+    //% "Send Feedback"
+    m_window->setWindowTitle(qtTrId("feedback.title"));
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
 
     QWidget *window = m_window.get();

@@ -379,7 +379,7 @@ TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
     EXPECT_FALSE(pane->row("de-DE")->priority());
     EXPECT_FALSE(pane->row("en-US")->showsNativeName());
     EXPECT_TRUE(pane->row("de-DE")->showsNativeName());
-    EXPECT_EQ(pane->countLabel()->text(), "2 language(s) selected");
+    EXPECT_EQ(pane->countLabel()->text(), "2 languages selected");
 
     pane->row("de-DE")->checkBox()->click();
     pane->row("fr-FR")->checkBox()->click();
@@ -392,7 +392,7 @@ TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
 
     // With detection off the store never takes an empty list.
     pane->deselectAll();
-    EXPECT_EQ(pane->countLabel()->text(), "0 language(s) selected");
+    EXPECT_EQ(pane->countLabel()->text(), "0 languages selected");
     EXPECT_EQ(rig.store.settings().preferredLanguages.size(), 25);
     EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
 
