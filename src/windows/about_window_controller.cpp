@@ -1,40 +1,18 @@
 #include "windows/about_window_controller.h"
 
+#include "platform/window_presenter.h"
 #include "windows/about_view.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace quorvane {
 
 QPointer<QWidget> AboutWindowController::s_window;
 
-namespace {
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-void bringForward(QWidget *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 void AboutWindowController::show()
 {
     if (s_window && s_window->isVisible()) {
-        bringForward(s_window);
+        presentWindow(*s_window, WindowPlacement::asItIs);
         return;
     }
 
@@ -52,8 +30,7 @@ void AboutWindowController::show()
     auto *view = new AboutView(window);
     layout->addWidget(view);
     window->setFixedSize(view->size());
-    centreOnScreen(window);
-    bringForward(window);
+    presentWindow(*window, WindowPlacement::centred);
 
     if (s_window)
         s_window->deleteLater();
