@@ -8,6 +8,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
+#include "capture/service_adapters.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
 #include "core/localized_error.h"
@@ -41,9 +42,12 @@ void AppServices::setup()
     m_clipboardService = m_factory.makeClipboardService();
     // The coordinator pins through the shared pin manager, so that is taken first.
     m_pinWidgetManager = &m_factory.pinWidgetManager();
+    m_serviceAdapters = std::make_unique<ServiceAdapters>(*m_historyStore, *m_pinWidgetManager, *m_notificationService,
+                                                          *m_permissionManager, *m_settingsStore);
     m_captureCoordinator = m_factory.makeCaptureCoordinator(
-        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
-         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
+        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, m_serviceAdapters->recorder,
+         m_serviceAdapters->settings, *m_clipboardService, m_serviceAdapters->toasts,
+         m_serviceAdapters->permission, m_serviceAdapters->pinner});
     m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);

@@ -11,6 +11,7 @@
 #include "core/settings_store.h"
 #include "platform/user_defaults.h"
 #include "windows/onboarding_view.h"
+#include "platform/window_presenter.h"
 
 #include <QTimer>
 
@@ -68,7 +69,7 @@ void FirstLaunchFlow::showOnboarding()
 {
     diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
     if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
-        ShellWindows::present(*m_onboardingWindow, ShellWindows::Placement::asItIs);
+        presentWindow(*m_onboardingWindow, WindowPlacement::asItIs);
         return;
     }
     auto *window = new OnboardingWindow;
@@ -92,7 +93,7 @@ void FirstLaunchFlow::showOnboarding()
     m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &FirstLaunchFlow::handleOnboardingWindowClosed);
     m_onboardingWindow = window;
-    ShellWindows::present(*window, ShellWindows::Placement::centred);
+    presentWindow(*window, WindowPlacement::centred);
 }
 
 void FirstLaunchFlow::markOnboardingSeen()

@@ -1,6 +1,7 @@
 #include "app/tray_absence_notice.h"
 
 #include "app/shell_windows.h"
+#include "platform/window_presenter.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -72,7 +73,7 @@ void TrayAbsenceNotice::showWindow(const QString &body)
     connect(quit, &QPushButton::clicked, this, &TrayAbsenceNotice::quitRequested);
     m_window = box;
     box->show();
-    ShellWindows::present(*box, ShellWindows::Placement::centred);
+    presentWindow(*box, WindowPlacement::centred);
 }
 
 } // namespace quorvane

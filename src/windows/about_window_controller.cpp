@@ -1,41 +1,19 @@
 #include "windows/about_window_controller.h"
 
 #include "platform/language_change.h"
+#include "platform/window_presenter.h"
 #include "windows/about_view.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace quorvane {
 
 QPointer<QWidget> AboutWindowController::s_window;
 
-namespace {
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-void bringForward(QWidget *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 void AboutWindowController::show()
 {
     if (s_window && s_window->isVisible()) {
-        bringForward(s_window);
+        presentWindow(*s_window, WindowPlacement::asItIs);
         return;
     }
 
@@ -56,8 +34,8 @@ void AboutWindowController::show()
     layout->addWidget(view);
     // The window takes the view's size, which a translation may make taller.
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    centreOnScreen(window);
-    bringForward(window);
+    layout->activate();
+    presentWindow(*window, WindowPlacement::centred);
 
     if (s_window)
         s_window->deleteLater();

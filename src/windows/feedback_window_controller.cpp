@@ -6,8 +6,6 @@
 #include "windows/feedback_dialog_view.h"
 #include "windows/feedback_url_opener.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -38,12 +36,6 @@ FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOp
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     m_window->setFixedSize(windowWidth, windowHeight);
-
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = m_window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
 }
 
 FeedbackWindowController::FeedbackWindowController(QObject *parent)

@@ -228,6 +228,21 @@ void HistoryPreferencesView::countOnShow()
     });
 }
 
+void HistoryPreferencesView::showFailure(const QString &reason)
+{
+    Alert alert;
+    alert.style = Alert::Style::critical;
+    //: Error alert title
+    //% "Error"
+    alert.messageText = qtTrId("history.error.title");
+    alert.informativeText = reason;
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok")};
+    alert.window = window();
+    m_alertPresenter.runModal(alert);
+}
+
 void HistoryPreferencesView::recount()
 {
     if (!m_historyStore)
@@ -312,7 +327,16 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
     if (!m_historyStore)
         return;
     // Trims the oldest records when the store holds more than the new maximum.
-    m_historyStore->setMaxEntries(n).then(this, [this](QFuture<void>) { recount(); });
+    m_historyStore->setMaxEntries(n).then(this, [this](QFuture<void> done) {
+        try {
+            done.waitForFinished();
+        } catch (...) {
+            const QString reason = describeError(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to trim history: %1").arg(reason));
+            showFailure(reason);
+        }
+        recount();
+    });
 }
 
 void HistoryPreferencesView::requestClearAll()
@@ -347,7 +371,10 @@ void HistoryPreferencesView::clearAll()
         try {
             done.waitForFinished();
         } catch (...) {
-            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describeError(unwrappedException(std::current_exception()))));
+            const QString reason = describeError(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(reason));
+            showFailure(reason);
+            recount();
             return;
         }
         setEntryCount(0);

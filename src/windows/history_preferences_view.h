@@ -69,6 +69,7 @@ private:
     void retranslate();
     void countOnShow();
     void recount();
+    void showFailure(const QString &reason);
     void setEntryCount(int count);
     void showSliderValue();
     void refresh();

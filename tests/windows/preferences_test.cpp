@@ -652,6 +652,24 @@ TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)
     EXPECT_FALSE(pane->usageLabel()->isVisible());
 }
 
+TEST(HistoryPaneTest, AFailedClearIsToldAndTheCountStays)
+{
+    PreferencesRig rig;
+    rig.addCaptures(2);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
+    ASSERT_TRUE(QDir().mkpath(rig.historyFolder + "/history.tmp.json")); // the new file cannot be written
+
+    rig.alerts.answer = 0;
+    pane->clearButton()->click();
+    ASSERT_TRUE(test::waitUntil([&] { return rig.alerts.shown.size() == 2; }));
+    EXPECT_EQ(rig.alerts.shown[1].messageText, "Error");
+    EXPECT_TRUE(rig.alerts.shown[1].informativeText.contains("history storage"))
+        << rig.alerts.shown[1].informativeText.toStdString();
+    EXPECT_EQ(pane->currentEntryCount(), 2);
+    EXPECT_TRUE(pane->clearButton()->isEnabled());
+}
+
 TEST(HistoryPaneTest, UnavailableHistoryCountsNothingButTheSliderStillReachesTheSettings)
 {
     PreferencesRig rig;
