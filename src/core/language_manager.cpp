@@ -69,27 +69,34 @@ QString LanguageManager::loadStringTable(const QString &code)
     return InterfaceTranslations::use(code) ? InterfaceTranslations::tablePath(code) : QString();
 }
 
-void LanguageManager::loadSystemLanguage()
+QString LanguageManager::systemLanguageCode(const QStringList &uiLanguages)
 {
-    // "de-DE" is offered as "de-DE" and "de"; "zh-Hans-CN" as "zh-Hans".
-    for (const QString &tag : QLocale::system().uiLanguages()) {
-        const QStringList parts = tag.split(QLatin1Char('-'));
+    for (const QString &tag : uiLanguages) {
+        const QLocale locale(tag);
+        if (locale.language() == QLocale::C || locale.language() == QLocale::AnyLanguage)
+            continue;
+        // "de-DE" is offered as "de"; "zh-CN" as "zh-Hans", "zh-HK" as "zh-Hant"; "no" is
+        // Bokmål ("nb"); "pt-BR" matches as a whole.
+        const QString language = QLocale::languageToCode(locale.language());
         QStringList candidates{tag};
-        if (parts.size() > 2)
-            candidates << parts.mid(0, 2).join(QLatin1Char('-'));
-        if (parts.size() > 1)
-            candidates << parts.first();
+        if (locale.script() == QLocale::SimplifiedHanScript)
+            candidates << language + QStringLiteral("-Hans");
+        else if (locale.script() == QLocale::TraditionalHanScript)
+            candidates << language + QStringLiteral("-Hant");
+        candidates << language + QLatin1Char('-') + QLocale::territoryToCode(locale.territory()) << language;
         for (const QString &candidate : candidates) {
-            const std::optional<AppLanguage> language = appLanguageFromRawValue(candidate);
-            if (!language || language == AppLanguage::system)
-                continue;
-            if (language == AppLanguage::en || InterfaceTranslations::hasTable(candidate)) {
-                loadStringTable(candidate);
-                return;
-            }
+            const std::optional<AppLanguage> found = appLanguageFromRawValue(candidate);
+            if (found && found != AppLanguage::system
+                && (found == AppLanguage::en || InterfaceTranslations::hasTable(candidate)))
+                return candidate;
         }
     }
-    InterfaceTranslations::use(QString());
+    return QStringLiteral("en");
+}
+
+void LanguageManager::loadSystemLanguage()
+{
+    loadStringTable(systemLanguageCode(QLocale::system().uiLanguages()));
 }
 
 void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)

@@ -40,6 +40,9 @@ public:
     // What start-up does before anything is shown: loads the string table of the first
     // language under "AppleLanguages", or of the desktop's languages when none is stored.
     static void applyLanguagePreference(const UserDefaults &userDefaults);
+    // The language the system default shows: of the desktop's preferred languages
+    // (QLocale::uiLanguages, most wanted first) the first that has a table; "en" when none has.
+    static QString systemLanguageCode(const QStringList &uiLanguages);
 
 signals:
     void currentLanguageChanged(quorvane::AppLanguage language);

@@ -118,3 +118,17 @@ TEST(LanguageManagerTest, AtStartTheStoredChoiceAppliesWithItsLayoutDirection)
     EXPECT_EQ(qtTrId("general.cancel"), "Cancel");
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
 }
+
+TEST(LanguageManagerTest, TheSystemDefaultIsTheFirstDesktopLanguageWithATable)
+{
+    using Languages = QStringList;
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"de-DE", "en-US"}), "de");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"pt-PT", "pt-BR"}), "pt-BR");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"zh-CN"}), "zh-Hans");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"zh-Hant-TW"}), "zh-Hant");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"zh-HK"}), "zh-Hant");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"no-NO"}), "nb");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"xx", "fr-CA"}), "fr");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{"C", "eo"}), "en");
+    EXPECT_EQ(LanguageManager::systemLanguageCode(Languages{}), "en");
+}
