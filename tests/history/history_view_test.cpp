@@ -9,6 +9,7 @@
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "platform/interface_translations.h"
 #include "support/foreign_wording.h"
 
 #include <QBuffer>
@@ -353,4 +354,33 @@ TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
     model().setSelectedEntry(std::nullopt);
     EXPECT_FALSE(child<QWidget>("detailActionBar")->isVisible());
     EXPECT_TRUE(child<QWidget>("detailPlaceholder")->isVisible());
+}
+
+TEST_F(HistoryViewTest, AnotherInterfaceLanguageRetranslatesTheOpenWindowKeepingSearchAndSelection)
+{
+    CaptureHistoryEntry viewed = entryWith("alpha two", 20);
+    viewed.sourceAppBundleID = QString("org.example.Viewer");
+    open({entryWith("alpha one", 10), viewed, entryWith("beta", 30)});
+    auto *field = child<QLineEdit>("searchField");
+    QTest::keyClicks(field, "alpha");
+    model().setSelectedEntry(viewed);
+    auto *copy = child<QPushButton>("copyButton");
+
+    InterfaceTranslations::use("de");
+    ASSERT_TRUE(waitUntil([&] { return copy->text() == "Kopieren"; }));
+    EXPECT_EQ(field->placeholderText(), "Erfassungen durchsuchen …");
+    EXPECT_EQ(child<QLabel>("statsLabel")->text(), "2 von 3 Erfassungen");
+    EXPECT_EQ(child<QLabel>("detailSource")->text(), "Aus: org.example.Viewer");
+    EXPECT_EQ(child<QPushButton>("dateFilterButton")->text(), "Alle");
+    EXPECT_EQ(field->text(), "alpha");
+    EXPECT_EQ(model().selectedEntry()->text, "alpha two");
+    // Return still copies the selection.
+    QListView *list = view->listColumn()->listView();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(waitUntil([&] { return pasteboard.text() == "alpha two"; }));
+
+    InterfaceTranslations::use(QString());
+    ASSERT_TRUE(waitUntil([&] { return copy->text() == "Copy"; }));
+    EXPECT_EQ(child<QLabel>("statsLabel")->text(), "2 of 3 captures");
 }
