@@ -1,5 +1,6 @@
 #include "support/scoped_translation.h"
 #include "platform/alert_presenter.h"
+#include "platform/interface_translations.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/about_window_controller.h"
@@ -76,6 +77,15 @@ struct FeedbackRig {
 
 const QString address = FeedbackDialogView::emailAddress();
 
+QLabel *labelWithText(const QWidget &root, const QString &text)
+{
+    for (QLabel *label : root.findChildren<QLabel *>()) {
+        if (label->text() == text)
+            return label;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 TEST(AboutWindowTest, ShowsTheConfiguredVersionOrUnknown)
@@ -120,16 +130,17 @@ TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame
 // lines on the user's desktop) grows the window: no row is drawn over another.
 TEST(AboutWindowTest, RowsNeverOverlapWhenTheTextNeedsMoreThanTheFrame)
 {
-    if (QWidget *open = AboutWindowController::window())
-        open->close(); // a closed window is built anew, in the translation
-    test::ScopedTranslation german(
-        {{"about.description", QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
-                                              "in jedem Programm, jedem Video und jedem Dokument, mit der "
-                                              "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.")}});
     AboutWindowController::show();
     QWidget *window = AboutWindowController::window();
     ASSERT_TRUE(window);
+    // The open window changes language and grows with the longer text.
+    const QString longer = QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
+                                          "in jedem Programm, jedem Video und jedem Dokument, mit der "
+                                          "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.");
+    test::ScopedTranslation german({{"about.description", longer}, {"about.window.title", "Über Quorvane"}});
+    ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == "Über Quorvane"; }));
     window->layout()->activate();
+    ASSERT_NE(labelWithText(*window, longer), nullptr);
     const QList<QLabel *> rows = window->findChildren<QLabel *>();
     for (int i = 0; i < rows.size(); ++i) {
         const QRect area(rows[i]->mapTo(window, QPoint(0, 0)), rows[i]->size());
@@ -293,8 +304,13 @@ TEST(FeedbackWindowTest, EscapeHidesTheFixedSizeWindowForReuse)
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    // In another language too.
+    InterfaceTranslations::use("de");
+    ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == "Feedback senden"; }));
+    EXPECT_EQ(rig.view.closeButton()->text(), "Schließen");
     QTest::keyClick(window, Qt::Key_Escape);
     ASSERT_TRUE(test::waitUntil([&] { return !window->isVisible(); }));
+    InterfaceTranslations::use(QString());
     EXPECT_EQ(rig.controller.window(), window);
     window->show();
     EXPECT_TRUE(window->isVisible());

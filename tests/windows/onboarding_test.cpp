@@ -1,4 +1,5 @@
 #include "platform/alert_presenter.h"
+#include "platform/interface_translations.h"
 #include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
@@ -17,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <utility>
 
@@ -76,6 +78,12 @@ bool buttonShown(const QPushButton *button)
     return button && button->isVisibleTo(button->window());
 }
 
+bool labelShowing(const QWidget &root, const QString &text)
+{
+    const QList<QLabel *> labels = root.findChildren<QLabel *>();
+    return std::any_of(labels.begin(), labels.end(), [&](const QLabel *label) { return label->text() == text; });
+}
+
 } // namespace
 
 TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
@@ -121,10 +129,17 @@ TEST(OnboardingViewTest, ReturnActsAsNextAndEscapeAsSkipOnTheWelcomePageOnly)
     rig.view->show();
     rig.view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.view.get()));
+    // The keys stay with their buttons in another language.
+    InterfaceTranslations::use("de");
+    auto *next = rig.view->findChild<QPushButton *>("nextButton");
+    ASSERT_TRUE(test::waitUntil([&] { return next->text() == "Weiter"; }));
+    EXPECT_EQ(rig.view->findChild<QPushButton *>("skipButton")->text(), "Überspringen");
+    EXPECT_TRUE(labelShowing(*rig.view, "Willkommen bei Quorvane"));
 
     // A shortcut presses its button visibly first, so the click comes a moment later.
     QTest::keyClick(rig.view.get(), Qt::Key_Return);
     ASSERT_TRUE(test::waitUntil([&] { return rig.view->currentPage() == 1; }));
+    InterfaceTranslations::use(QString());
     // Skip is gone on the last page, and with it Escape; Return now finishes.
     QTest::keyClick(rig.view.get(), Qt::Key_Escape);
     QTest::keyClick(rig.view.get(), Qt::Key_Return);
