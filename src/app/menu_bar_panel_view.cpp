@@ -3,8 +3,8 @@
 #include "app/menu_bar_controller.h"
 #include "app/modern_menu_bar_button.h"
 #include "core/user_settings.h"
+#include "platform/language_change.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QPainter>
@@ -55,7 +55,7 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     shadow->setBlurRadius(shadowRadius);
     shadow->setOffset(0, shadowOffsetY);
     setGraphicsEffect(shadow);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 MenuBarPanelView::~MenuBarPanelView() = default;
@@ -74,13 +74,6 @@ void MenuBarPanelView::retranslate()
     //: Quit Quorvane
     //% "Quit Quorvane"
     m_rows[3]->setText(qtTrId("menubar.quit"));
-}
-
-void MenuBarPanelView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 void MenuBarPanelView::showEvent(QShowEvent *event)

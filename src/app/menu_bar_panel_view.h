@@ -41,7 +41,6 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // The rows' titles in the interface language.

@@ -2,9 +2,9 @@
 
 #include "history/history_style.h"
 #include "history/history_view_model.h"
+#include "platform/language_change.h"
 
 #include <QCalendarWidget>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -64,7 +64,7 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
     connect(m_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_applyButton, &QPushButton::clicked, this, &HistoryDateRangeSheet::apply);
 
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
     reload();
 }
 
@@ -86,13 +86,6 @@ void HistoryDateRangeSheet::retranslate()
     //: Apply filter button
     //% "Apply"
     m_applyButton->setText(qtTrId("history.filter.apply"));
-}
-
-void HistoryDateRangeSheet::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QDialog::changeEvent(event);
 }
 
 void HistoryDateRangeSheet::reload()

@@ -29,9 +29,6 @@ public:
     void reload();
     void apply();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language.
     void retranslate();

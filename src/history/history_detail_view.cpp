@@ -8,7 +8,6 @@
 #include "platform/date_text.h"
 #include "platform/language_change.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -85,7 +84,7 @@ HistoryDetailView::HistoryDetailView(HistoryViewModel &viewModel, PinWidgetManag
     m_pages->addWidget(m_placeholder);
     m_pages->addWidget(m_detail);
     setEntry(std::nullopt);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void HistoryDetailView::retranslate()
@@ -124,13 +123,6 @@ void HistoryDetailView::retranslate()
     // The record's own lines: its mode, age, source and size.
     if (m_entry)
         setEntry(m_entry);
-}
-
-void HistoryDetailView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QWidget *HistoryDetailView::makePlaceholder()

@@ -50,9 +50,6 @@ public:
 
     QMenu *exportMenu() const { return m_exportMenu; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language, the shown record's lines included.
     void retranslate();

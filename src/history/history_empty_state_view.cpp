@@ -2,9 +2,9 @@
 
 #include "core/user_settings.h"
 #include "history/history_style.h"
+#include "platform/language_change.h"
 
 #include <QHBoxLayout>
-#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -82,6 +82,7 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
     layout->addStretch(1);
 
     const UserSettings defaults = UserSettings::defaults();
+    onLanguageChange(this, [this] { retranslate(); });
     setShortcuts(defaults.quickZarrowShortcut, defaults.repeatZarrowShortcut, defaults.codeModeShortcut);
 }
 
@@ -105,13 +106,6 @@ void HistoryEmptyStateView::retranslate()
     //: Code mode tip; the code mode shortcut
     //% "Use %1 for code mode"
     m_codeTip->setText(qtTrId("history.empty.tip_code").arg(m_shortcuts[2].displayString()));
-}
-
-void HistoryEmptyStateView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 } // namespace quorvane

@@ -21,9 +21,6 @@ public:
     // The shortcuts of quick capture, repeat capture and code mode that the hints name.
     void setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language.
     void retranslate();

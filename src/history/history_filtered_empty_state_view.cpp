@@ -1,8 +1,8 @@
 #include "history/history_filtered_empty_state_view.h"
 
 #include "history/history_style.h"
+#include "platform/language_change.h"
 
-#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -49,6 +49,7 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
     connect(clear, &QPushButton::clicked, this, &HistoryFilteredEmptyStateView::clearFiltersRequested);
     layout->addStretch(1);
 
+    onLanguageChange(this, [this] { retranslate(); });
     setFilters(searchQuery, dateFilter);
 }
 
@@ -70,13 +71,6 @@ void HistoryFilteredEmptyStateView::retranslate()
     const QString reason = reasonText(m_searchQuery, m_dateFilter);
     m_reason->setText(reason);
     m_reason->setVisible(!reason.isEmpty());
-}
-
-void HistoryFilteredEmptyStateView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QString HistoryFilteredEmptyStateView::reasonText(const QString &searchQuery, DateFilter dateFilter)

@@ -28,9 +28,6 @@ signals:
     // The Clear Filters button was pressed.
     void clearFiltersRequested();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language.
     void retranslate();

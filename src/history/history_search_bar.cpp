@@ -5,6 +5,7 @@
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/date_text.h"
+#include "platform/language_change.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -101,7 +102,7 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     for (auto signal : {&HistoryViewModel::searchQueryChanged, &HistoryViewModel::dateFilterChanged,
                         &HistoryViewModel::customDateRangeChanged, &HistoryViewModel::entriesChanged})
         connect(&m_viewModel, signal, this, &HistorySearchBar::refresh);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void HistorySearchBar::retranslate()
@@ -118,13 +119,6 @@ void HistorySearchBar::retranslate()
     }
     // The filter's name, the range and the counts.
     refresh();
-}
-
-void HistorySearchBar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 bool HistorySearchBar::eventFilter(QObject *watched, QEvent *event)

@@ -35,7 +35,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Sets every text in the interface language.

@@ -1,10 +1,9 @@
 #include "pins/pin_widget_toolbar.h"
 
 #include "pins/circle_toolbar_button.h"
+#include "platform/language_change.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
-
 
 namespace quorvane {
 
@@ -65,13 +64,7 @@ PinWidgetToolbar::PinWidgetToolbar(const MotionPreference &motion, QWidget *pare
     connect(m_close, &QAbstractButton::clicked, this, &PinWidgetToolbar::closeRequested);
 
     setState(PinViewMode::text, 1.0, true, PinFontSize::medium);
-}
-
-void PinWidgetToolbar::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        setState(m_state.viewMode, m_state.opacity, m_state.isPinned, m_state.fontSize);
-    QWidget::changeEvent(event);
+    onLanguageChange(this, [this] { setState(m_state.viewMode, m_state.opacity, m_state.isPinned, m_state.fontSize); });
 }
 
 void PinWidgetToolbar::setState(PinViewMode viewMode, double opacity, bool isPinned, PinFontSize fontSize)

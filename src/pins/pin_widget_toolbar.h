@@ -38,9 +38,6 @@ signals:
     void cycleFontSizeRequested();
     void closeRequested();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // What setState showed last, told again in another language.
     struct State {

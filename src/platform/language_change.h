@@ -9,8 +9,9 @@ class QWidget;
 namespace quorvane {
 
 // Runs `retranslate` now and again whenever the interface language changes (each
-// QEvent::LanguageChange that reaches `widget`), for as long as `widget` lives. For texts a
-// widget's owner sets from outside: window titles, menus a controller builds.
+// QEvent::LanguageChange that reaches `widget`), for as long as `widget` lives. Every view
+// sets its texts this way, from one function that sets them all; so do owners that set a
+// widget's texts from outside (window titles, a tray menu).
 void onLanguageChange(QWidget *widget, std::function<void()> retranslate);
 
 // Sets a button's text without losing its key shortcut, which QAbstractButton::setText

@@ -1,10 +1,9 @@
 #include "windows/about_view.h"
 
+#include "build_config.h"
+#include "platform/language_change.h"
 #include "windows/onboarding_style.h"
 
-#include "build_config.h"
-
-#include <QEvent>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
@@ -127,7 +126,7 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
     stack->addLayout(links);
     stack->addSpacing(16);
     stack->addStretch();
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void AboutView::retranslate()
@@ -156,13 +155,6 @@ void AboutView::retranslate()
     // The frame holds the rows with the design's fonts; taller lines (the desktop's font, a
     // long translation) make it taller, never make rows overlap.
     setFixedSize(viewWidth, std::max(viewHeight, layout()->totalHeightForWidth(viewWidth)));
-}
-
-void AboutView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QString AboutView::valueOrUnknown(const char *value)

@@ -35,9 +35,6 @@ public:
     // The application icon, or a null icon when the program carries none.
     static QIcon appIcon();
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language and fits the height to them.
     void retranslate();

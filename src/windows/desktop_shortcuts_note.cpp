@@ -1,11 +1,11 @@
 #include "windows/desktop_shortcuts_note.h"
 
 #include "core/global_shortcut_gate.h"
+#include "platform/language_change.h"
 #include "windows/form_style.h"
 
 #include <QClipboard>
 #include <QFontDatabase>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -71,7 +71,7 @@ DesktopShortcutsNote::DesktopShortcutsNote(GlobalShortcutGate *gate, QWidget *pa
     }
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void DesktopShortcutsNote::retranslate()
@@ -83,13 +83,6 @@ void DesktopShortcutsNote::retranslate()
         m_copyButtons[slot(action)]->setText(qtTrId("preferences.shortcuts.copy_command"));
     }
     refresh();
-}
-
-void DesktopShortcutsNote::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QLabel *DesktopShortcutsNote::detail(ShortcutAction action) const

@@ -34,9 +34,6 @@ public:
     QLabel *detail(ShortcutAction action) const;
     QPushButton *copyButton(ShortcutAction action) const;
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     void retranslate();
 

@@ -9,7 +9,6 @@
 #include "windows/feedback_url_opener.h"
 #include "windows/onboarding_style.h"
 
-#include <QEvent>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -135,7 +134,7 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     footer->addWidget(close);
     m_closeButton = close;
     stack->addLayout(footer);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void FeedbackDialogView::retranslate()
@@ -165,13 +164,6 @@ void FeedbackDialogView::retranslate()
     //: Button that closes the Feedback window
     //% "Close"
     setTextKeepingShortcut(m_closeButton, qtTrId("feedback.close"));
-}
-
-void FeedbackDialogView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QString FeedbackDialogView::emailAddress()

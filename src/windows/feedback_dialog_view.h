@@ -53,9 +53,6 @@ public:
     FeedbackContactButton *twitterButton() const { return m_twitterButton; }
     QPushButton *closeButton() const { return m_closeButton; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language.
     void retranslate();

@@ -3,6 +3,7 @@
 #include "core/language_manager.h"
 #include "core/settings_store.h"
 #include "platform/activation_policy.h"
+#include "platform/language_change.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
@@ -10,7 +11,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QSignalBlocker>
@@ -155,7 +155,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     // The switches show what the store holds, whoever changed it.
     connect(&m_settingsStore, &SettingsStore::settingsChanged, this, &GeneralPreferencesView::refreshSwitches);
     refreshSwitches();
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void GeneralPreferencesView::retranslate()
@@ -180,13 +180,6 @@ void GeneralPreferencesView::retranslate()
         m_errorMessage = m_launchError->localizedDescription();
         m_errorBanner->showMessage(m_errorMessage);
     }
-}
-
-void GeneralPreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QWidget *GeneralPreferencesView::makeLanguageBlock()

@@ -39,7 +39,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Sets every text of the pane in the interface language.

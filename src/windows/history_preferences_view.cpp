@@ -6,11 +6,11 @@
 #include "core/settings_store.h"
 #include "history/history_store.h"
 #include "platform/alert_presenter.h"
+#include "platform/language_change.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
 
-#include <QEvent>
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -130,7 +130,7 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     form->addStretch(1);
 
     showSliderValue();
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 HistoryPreferencesView::~HistoryPreferencesView() = default;
@@ -162,13 +162,6 @@ void HistoryPreferencesView::retranslate()
     m_clearButton->setText(qtTrId("preferences.history.clear_all_button"));
     // The estimate, the count and the usage.
     refresh();
-}
-
-void HistoryPreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QString HistoryPreferencesView::storageEstimate(qint64 entries)

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-
 class QLabel;
 class QPushButton;
 class QSlider;
@@ -62,7 +61,6 @@ signals:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Sets every text of the pane in the interface language.

@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "core/settings_store.h"
+#include "platform/language_change.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/language_drop_delegate.h"
@@ -9,7 +10,6 @@
 #include "windows/switch_row.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -117,7 +117,7 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     form->addWidget(section);
     form->addStretch(1);
 
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void LanguagesPreferencesView::retranslate()
@@ -143,13 +143,6 @@ void LanguagesPreferencesView::retranslate()
     m_deselectAllButton->setText(qtTrId("preferences.languages.deselect_all"));
     // The count, the badges and the notice.
     refresh();
-}
-
-void LanguagesPreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 LanguageRow *LanguagesPreferencesView::row(const QString &id) const

@@ -5,7 +5,6 @@
 #include "platform/user_defaults.h"
 #include "windows/welcome_page_view.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QParallelAnimationGroup>
 #include <QPropertyAnimation>
@@ -76,7 +75,7 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
 
     m_shownPage = makePage(m_currentPage);
     m_shownPage->setGeometry(0, 0, viewWidth, pageHeight);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void OnboardingView::retranslate()
@@ -87,13 +86,6 @@ void OnboardingView::retranslate()
     //: Next page button
     //% "Next"
     setTextKeepingShortcut(m_nextButton, qtTrId("onboarding.next"));
-}
-
-void OnboardingView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 OnboardingView::~OnboardingView() = default;

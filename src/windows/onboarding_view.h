@@ -60,9 +60,6 @@ public:
     QPushButton *nextButton() const { return m_nextButton; }
     OnboardingPageDots *pageDots() const { return m_dots; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets the buttons' texts in the interface language.
     void retranslate();

@@ -1,9 +1,9 @@
 #include "windows/permissions_page_view.h"
 
 #include "core/diagnostics.h"
+#include "platform/language_change.h"
 #include "windows/onboarding_style.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -175,7 +175,7 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     m_instructions->setAlignment(Qt::AlignHCenter);
     addCentredColumn(stack, m_instructions, 400);
     stack->addStretch();
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void PermissionsPageView::retranslate()
@@ -207,13 +207,6 @@ void PermissionsPageView::retranslate()
     //: Permission instructions
     //% "Click the Grant button next to each permission to open your desktop's privacy settings. This page will automatically detect when you grant permissions."
     m_instructions->setText(qtTrId("onboarding.permissions.instructions"));
-}
-
-void PermissionsPageView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 PermissionsPageView::~PermissionsPageView() = default;

@@ -99,7 +99,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Sets every text in the interface language.

@@ -1,6 +1,7 @@
 #include "windows/preferences_view.h"
 
 #include "core/settings_store.h"
+#include "platform/language_change.h"
 #include "platform/user_defaults.h"
 #include "windows/form_style.h"
 #include "windows/general_preferences_view.h"
@@ -9,7 +10,6 @@
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/text_formatting_preferences_view.h"
 
-#include <QEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -42,7 +42,7 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
     const QList<QWidget *> panes{m_general, m_shortcuts, m_textFormatting, m_languages, m_history};
     for (PreferencesTab tab : kAllPreferencesTabs)
         m_tabs->addTab(panes.at(rawValue(tab)), paneSymbolIcon(symbol(tab), symbolColor), QString());
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
     m_tabs->setCurrentIndex(rawValue(initial));
     // Connected after the initial pane is chosen: opening the window writes nothing.
     connect(m_tabs, &QTabWidget::currentChanged, this, &PreferencesView::storeSelectedTab);
@@ -62,13 +62,6 @@ void PreferencesView::retranslate()
         label.replace(QLatin1Char('&'), QLatin1String("&&"));
         m_tabs->setTabText(rawValue(tab), label);
     }
-}
-
-void PreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 PreferencesTab PreferencesView::selectedTab() const

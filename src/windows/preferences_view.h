@@ -39,9 +39,6 @@ public:
     LanguagesPreferencesView *languagesPane() const { return m_languages; }
     HistoryPreferencesView *historyPane() const { return m_history; }
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     void retranslate();
     void storeSelectedTab(int index);

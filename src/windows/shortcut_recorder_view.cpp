@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/global_shortcut_gate.h"
 #include "core/settings_store.h"
+#include "platform/language_change.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
 
@@ -192,7 +193,6 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
     stack->setSpacing(4);
 
     m_field = new KeyCaptureField(*this, this);
-    m_field->setAccessibleName(displayName(action));
     stack->addWidget(m_field);
 
     m_messageRow = new QWidget(this);
@@ -209,7 +209,7 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
     message->addWidget(m_messageLabel, 1, Qt::AlignVCenter);
     stack->addWidget(m_messageRow);
 
-    refresh();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 ShortcutRecorderView::~ShortcutRecorderView()
@@ -284,13 +284,11 @@ std::optional<QString> ShortcutRecorderView::validationError() const
     return qtTrId(m_validationError);
 }
 
-void ShortcutRecorderView::changeEvent(QEvent *event)
+void ShortcutRecorderView::retranslate()
 {
-    if (event->type() == QEvent::LanguageChange) {
-        m_field->setAccessibleName(displayName(m_action));
-        refresh();
-    }
-    QWidget::changeEvent(event);
+    m_field->setAccessibleName(displayName(m_action));
+    // The refusal, named anew.
+    refresh();
 }
 
 void ShortcutRecorderView::startRecording()

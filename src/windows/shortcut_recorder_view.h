@@ -63,7 +63,6 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void hideEvent(QHideEvent *event) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     void setRecordingState(ShortcutRecordingState state);
@@ -73,6 +72,8 @@ private:
     // The id of the text that says why `candidate` cannot be taken; none when it can.
     const char *refusal(const Shortcut &candidate);
     void refresh();
+    // The field's name and the refusal in the interface language.
+    void retranslate();
 
     SettingsStore &m_settingsStore;
     GlobalShortcutGate *m_globalShortcuts;

@@ -3,13 +3,13 @@
 #include "core/diagnostics.h"
 #include "core/localized_error.h"
 #include "core/settings_store.h"
+#include "platform/language_change.h"
 #include "windows/desktop_shortcuts_note.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/shortcut_recorder_view.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -127,7 +127,7 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     m_errorBanner = new ErrorBanner(page);
     form->addWidget(m_errorBanner);
     form->addStretch(1);
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void ShortcutsPreferencesView::retranslate()
@@ -145,13 +145,6 @@ void ShortcutsPreferencesView::retranslate()
     m_resetButton->setText(qtTrId("preferences.shortcuts.reset"));
     if (m_failure)
         m_errorBanner->showMessage(describeError(m_failure));
-}
-
-void ShortcutsPreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 Shortcut ShortcutsPreferencesView::shortcut(ShortcutAction action) const

@@ -1,12 +1,12 @@
 #include "windows/text_formatting_preferences_view.h"
 
 #include "core/settings_store.h"
+#include "platform/language_change.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
-#include "windows/switch_row.h"
 #include "windows/pane_symbol.h"
+#include "windows/switch_row.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -67,7 +67,7 @@ TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &sett
     form->addStretch(1);
 
     showCopy();
-    retranslate();
+    onLanguageChange(this, [this] { retranslate(); });
 }
 
 void TextFormattingPreferencesView::retranslate()
@@ -102,13 +102,6 @@ void TextFormattingPreferencesView::retranslate()
     //: Code mode note description
     //% "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters"
     m_noteDescription->setText(qtTrId("preferences.text_formatting.code_mode_note.description"));
-}
-
-void TextFormattingPreferencesView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 QWidget *TextFormattingPreferencesView::makeCodeModeNote()

@@ -1,10 +1,10 @@
 #include "windows/welcome_page_view.h"
 
 #include "core/user_settings.h"
+#include "platform/language_change.h"
 #include "windows/about_view.h"
 #include "windows/onboarding_style.h"
 
-#include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -105,6 +105,7 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
         featureList->addWidget(row);
     addCentredColumn(stack, features, textColumnWidth);
     stack->addStretch();
+    onLanguageChange(this, [this] { retranslate(); });
     setCaptureShortcut(UserSettings::defaults().quickZarrowShortcut);
 }
 
@@ -147,13 +148,6 @@ void WelcomePageView::retranslate()
         //: Feature 3 description
         //% "All processing happens on your device"
         qtTrId("onboarding.welcome.feature3.description"));
-}
-
-void WelcomePageView::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    QWidget::changeEvent(event);
 }
 
 } // namespace quorvane

@@ -33,9 +33,6 @@ public:
 
     void setCaptureShortcut(const Shortcut &shortcut);
 
-protected:
-    void changeEvent(QEvent *event) override;
-
 private:
     // Sets every text in the interface language.
     void retranslate();
