@@ -295,7 +295,9 @@ void FeedbackDialogView::showAlert(const QString &title, const QString &message)
     alert.style = Alert::Style::informational;
     alert.messageText = title;
     alert.informativeText = message;
-    alert.buttons = {QStringLiteral("OK")};
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok")};
     alert.window = window();
     m_alerts.runModal(alert);
 }

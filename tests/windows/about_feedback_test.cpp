@@ -304,10 +304,12 @@ TEST(FeedbackWindowTest, EscapeHidesTheFixedSizeWindowForReuse)
     window->show();
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    // In another language too.
-    InterfaceTranslations::use("de");
-    ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == "Feedback senden"; }));
-    EXPECT_EQ(rig.view.closeButton()->text(), "Schließen");
+    // In another language too, its notices included.
+    InterfaceTranslations::use("es");
+    ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == "Enviar comentarios"; }));
+    EXPECT_EQ(rig.view.closeButton()->text(), "Cerrar");
+    rig.view.copyEmail();
+    EXPECT_EQ(rig.alerts->shown.back().buttons, QStringList{"Aceptar"});
     QTest::keyClick(window, Qt::Key_Escape);
     ASSERT_TRUE(test::waitUntil([&] { return !window->isVisible(); }));
     InterfaceTranslations::use(QString());
