@@ -3,11 +3,11 @@
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
 #include "core/user_settings.h"
-#include "platform/interface_translations.h"
 #include "platform/key_table.h"
 #include "platform/user_defaults.h"
 
 #include "support/event_loop.h"
+#include "support/scoped_interface_language.h"
 #include "updater_fakes.h"
 
 #include <QAction>
@@ -121,7 +121,7 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
 {
     Rig rig;
     rig.wireAll();
-    InterfaceTranslations::use("de");
+    test::ScopedInterfaceLanguage language("de");
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Text erfassen\tShift+Super+L"; }));
     EXPECT_EQ(rig.row(11)->text(), "Quorvane beenden\tSuper+Q");
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
@@ -129,7 +129,7 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
     rig.row(0)->trigger();
     EXPECT_EQ(rig.calls, QStringList{"capture"});
 
-    InterfaceTranslations::use(QString());
+    language.english();
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Capture Text\tShift+Super+L"; }));
 }
 

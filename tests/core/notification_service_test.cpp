@@ -2,10 +2,10 @@
 #include "core/notification_service.h"
 #include "core/notification_service_error.h"
 #include "core/toast_content_view.h"
-#include "platform/interface_translations.h"
 #include "platform/notification_center.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/scoped_interface_language.h"
 
 #include <QPointer>
 #include <QTest>
@@ -116,7 +116,7 @@ TEST_F(ServiceFixture, ShownToastsChangeLanguageWithTheInterface)
     NotificationService &s = make();
     s.showError(NotificationServiceError(NotificationServiceErrorKind::configurationFailed, "no bus"));
     ToastWindow *error = s.toastWindow();
-    InterfaceTranslations::use("de");
+    test::ScopedInterfaceLanguage language("de");
     ASSERT_TRUE(waitUntil([&] { return titleOf(error) == "Erfassung fehlgeschlagen"; }));
     EXPECT_EQ(error->contentView()->message(), "Die Benachrichtigungen konnten nicht eingerichtet werden: no bus");
 
@@ -124,7 +124,7 @@ TEST_F(ServiceFixture, ShownToastsChangeLanguageWithTheInterface)
     s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
     ToastWindow *success = s.toastWindow();
     EXPECT_EQ(titleOf(success), "Text erfasst");
-    InterfaceTranslations::use(QString());
+    language.english();
     ASSERT_TRUE(waitUntil([&] { return titleOf(success) == "Text Captured"; }));
     EXPECT_EQ(success->contentView()->message(), "Copied to clipboard");
 }

@@ -9,8 +9,8 @@
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
-#include "platform/interface_translations.h"
 #include "support/foreign_wording.h"
+#include "support/scoped_interface_language.h"
 
 #include <QBuffer>
 #include <QCalendarWidget>
@@ -366,7 +366,7 @@ TEST_F(HistoryViewTest, AnotherInterfaceLanguageRetranslatesTheOpenWindowKeeping
     model().setSelectedEntry(viewed);
     auto *copy = child<QPushButton>("copyButton");
 
-    InterfaceTranslations::use("de");
+    test::ScopedInterfaceLanguage language("de");
     ASSERT_TRUE(waitUntil([&] { return copy->text() == "Kopieren"; }));
     EXPECT_EQ(field->placeholderText(), "Erfassungen durchsuchen …");
     EXPECT_EQ(child<QLabel>("statsLabel")->text(), "2 von 3 Erfassungen");
@@ -380,7 +380,7 @@ TEST_F(HistoryViewTest, AnotherInterfaceLanguageRetranslatesTheOpenWindowKeeping
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(waitUntil([&] { return pasteboard.text() == "alpha two"; }));
 
-    InterfaceTranslations::use(QString());
+    language.english();
     ASSERT_TRUE(waitUntil([&] { return copy->text() == "Copy"; }));
     EXPECT_EQ(child<QLabel>("statsLabel")->text(), "2 of 3 captures");
 }

@@ -1,6 +1,4 @@
-#include "support/scoped_translation.h"
 #include "platform/alert_presenter.h"
-#include "platform/interface_translations.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/about_window_controller.h"
@@ -11,6 +9,8 @@
 
 #include "support/event_loop.h"
 #include "support/scoped_env.h"
+#include "support/scoped_interface_language.h"
+#include "support/scoped_translation.h"
 
 #include "build_config.h"
 
@@ -305,14 +305,14 @@ TEST(FeedbackWindowTest, EscapeHidesTheFixedSizeWindowForReuse)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
     // In another language too, its notices included.
-    InterfaceTranslations::use("es");
+    test::ScopedInterfaceLanguage language("es");
     ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == "Enviar comentarios"; }));
     EXPECT_EQ(rig.view.closeButton()->text(), "Cerrar");
     rig.view.copyEmail();
     EXPECT_EQ(rig.alerts->shown.back().buttons, QStringList{"Aceptar"});
     QTest::keyClick(window, Qt::Key_Escape);
     ASSERT_TRUE(test::waitUntil([&] { return !window->isVisible(); }));
-    InterfaceTranslations::use(QString());
+    language.english();
     EXPECT_EQ(rig.controller.window(), window);
     window->show();
     EXPECT_TRUE(window->isVisible());

@@ -1,5 +1,4 @@
 #include "platform/alert_presenter.h"
-#include "platform/interface_translations.h"
 #include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
@@ -9,6 +8,7 @@
 
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
+#include "support/scoped_interface_language.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -130,7 +130,7 @@ TEST(OnboardingViewTest, ReturnActsAsNextAndEscapeAsSkipOnTheWelcomePageOnly)
     rig.view->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(rig.view.get()));
     // The keys stay with their buttons in another language.
-    InterfaceTranslations::use("de");
+    test::ScopedInterfaceLanguage language("de");
     auto *next = rig.view->findChild<QPushButton *>("nextButton");
     ASSERT_TRUE(test::waitUntil([&] { return next->text() == "Weiter"; }));
     EXPECT_EQ(rig.view->findChild<QPushButton *>("skipButton")->text(), "Überspringen");
@@ -139,7 +139,7 @@ TEST(OnboardingViewTest, ReturnActsAsNextAndEscapeAsSkipOnTheWelcomePageOnly)
     // A shortcut presses its button visibly first, so the click comes a moment later.
     QTest::keyClick(rig.view.get(), Qt::Key_Return);
     ASSERT_TRUE(test::waitUntil([&] { return rig.view->currentPage() == 1; }));
-    InterfaceTranslations::use(QString());
+    language.english();
     // Skip is gone on the last page, and with it Escape; Return now finishes.
     QTest::keyClick(rig.view.get(), Qt::Key_Escape);
     QTest::keyClick(rig.view.get(), Qt::Key_Return);

@@ -6,7 +6,6 @@
 #include "platform/alert_presenter.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
-#include "platform/interface_translations.h"
 #include "platform/user_defaults.h"
 #include "core/global_shortcut_gate.h"
 #include "windows/desktop_shortcuts_note.h"
@@ -25,6 +24,7 @@
 
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
+#include "support/scoped_interface_language.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -97,8 +97,8 @@ struct PreferencesRig {
     {
         center.addObserver(SettingsStore::didChangeNotification, &observer, [this](const QVariantMap &) { ++saves; });
     }
-    // A language a test picked stays with its test.
-    ~PreferencesRig() { InterfaceTranslations::use(QString()); }
+    // A language a test picks stays with its test.
+    test::ScopedInterfaceLanguage language{"en"};
 
     PreferencesView &open(std::optional<PreferencesTab> tab = std::nullopt)
     {
