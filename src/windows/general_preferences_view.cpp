@@ -37,14 +37,16 @@ public:
         QStyleOptionViewItem opt = option;
         initStyleOption(&opt, index);
         const QString english = index.data(kEnglishNameRole).toString();
+        // The entry as the style draws it, but with the native name alone (the base class
+        // would take the whole text from the index again).
         opt.text = index.data(kNativeNameRole).toString();
-        QStyledItemDelegate::paint(painter, opt, index);
+        const QWidget *widget = option.widget;
+        const QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
         if (english.isEmpty())
             return;
-        const QWidget *widget = option.widget;
-        const QRect textRect = (widget ? widget->style() : QApplication::style())
-                                   ->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
-        const int nativeWidth = opt.fontMetrics.horizontalAdvance(opt.text);
+        // Where the style put the native name (as wide as the name, aligned in the row).
+        const QRect nativeRect = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
         painter->save();
         const bool selected = opt.state & QStyle::State_Selected;
         painter->setPen(selected ? opt.palette.color(QPalette::HighlightedText)
@@ -52,8 +54,9 @@ public:
         painter->setFont(opt.font);
         // After the native name in reading order: to its left in a right-to-left layout.
         const bool rightToLeft = opt.direction == Qt::RightToLeft;
-        const QRect englishRect = rightToLeft ? textRect.adjusted(0, 0, -(nativeWidth + 6), 0)
-                                              : textRect.adjusted(nativeWidth + 6, 0, 0, 0);
+        const QRect englishRect =
+            rightToLeft ? QRect(QPoint(opt.rect.left(), nativeRect.top()), QPoint(nativeRect.left() - 6, nativeRect.bottom()))
+                        : QRect(QPoint(nativeRect.right() + 6, nativeRect.top()), QPoint(opt.rect.right(), nativeRect.bottom()));
         painter->drawText(englishRect, Qt::AlignVCenter | (rightToLeft ? Qt::AlignRight : Qt::AlignLeft),
                           QStringLiteral("(%1)").arg(english));
         painter->restore();

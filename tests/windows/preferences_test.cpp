@@ -34,6 +34,9 @@
 #include <QDragEnterEvent>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
+#include <QStyleOptionViewItem>
+#include <QAbstractItemView>
 #include <QPushButton>
 #include <QSlider>
 #include <QTabWidget>
@@ -340,6 +343,45 @@ TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverl
     view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::en));
     ASSERT_TRUE(test::waitUntil(titleLeadsToggle));
     EXPECT_EQ(view.layoutDirection(), Qt::LeftToRight);
+}
+
+TEST(GeneralPaneTest, PickerEntriesShowTheEnglishNameAfterTheNativeOneInReadingOrder)
+{
+    PreferencesRig rig;
+    QComboBox *picker = rig.open().generalPane()->languagePicker();
+    // The native name in the text colour (blue here), the English one in the secondary
+    // colour (red here): ink columns of each, for "Deutsch (German)".
+    QStyleOptionViewItem option;
+    option.initFrom(picker->view());
+    option.rect = QRect(0, 0, 280, 24);
+    option.widget = picker->view();
+    option.palette.setColor(QPalette::Text, Qt::blue);
+    option.palette.setColor(QPalette::WindowText, Qt::red);
+    option.palette.setColor(QPalette::Window, Qt::red);
+    const auto inkColumns = [&](Qt::LayoutDirection direction) {
+        option.direction = direction;
+        QImage entry(option.rect.size(), QImage::Format_ARGB32);
+        entry.fill(Qt::transparent);
+        QPainter painter(&entry);
+        picker->itemDelegate()->paint(&painter, option, picker->model()->index(int(AppLanguage::de), 0));
+        painter.end();
+        QList<int> native, english;
+        for (int x = 0; x < entry.width(); ++x) {
+            for (int y = 0; y < entry.height(); ++y) {
+                const QRgb pixel = entry.pixel(x, y);
+                if (qAlpha(pixel) > 128)
+                    (qBlue(pixel) > qRed(pixel) ? native : english).append(x);
+            }
+        }
+        return std::pair{native, english};
+    };
+    const auto [ltrNative, ltrEnglish] = inkColumns(Qt::LeftToRight);
+    ASSERT_FALSE(ltrNative.isEmpty() || ltrEnglish.isEmpty());
+    EXPECT_LT(*std::max_element(ltrNative.begin(), ltrNative.end()), *std::min_element(ltrEnglish.begin(), ltrEnglish.end()));
+    const auto [rtlNative, rtlEnglish] = inkColumns(Qt::RightToLeft);
+    ASSERT_FALSE(rtlNative.isEmpty() || rtlEnglish.isEmpty());
+    EXPECT_LT(*std::max_element(rtlEnglish.begin(), rtlEnglish.end()), *std::min_element(rtlNative.begin(), rtlNative.end()));
+    EXPECT_GT(*std::min_element(rtlEnglish.begin(), rtlEnglish.end()), option.rect.width() / 2);
 }
 
 TEST(TextFormattingPaneTest, SwitchWritesItsFieldAndReturningShowsTheStore)
