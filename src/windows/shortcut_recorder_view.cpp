@@ -51,14 +51,18 @@ public:
     // Wide enough for the recording prompt beside its spinner, and for the shortcut.
     QSize sizeHint() const override
     {
-        const QFontMetrics metrics(shortcutFont());
-        const int height = qMax(metrics.height(), QFontMetrics(font()).height()) + 2 * kPadding;
         const int prompt = QFontMetrics(font()).horizontalAdvance(recordingPrompt()) + kSpinnerSize + kSpinnerGap;
-        const int shown = metrics.horizontalAdvance(m_recorder.shortcut().displayString());
-        return QSize(qMax(minimumFieldWidth, qMax(prompt, shown) + 2 * kPadding + 2), height);
+        return QSize(qMax(minimumSizeHint().width(), prompt + 2 * kPadding + 2), minimumSizeHint().height());
     }
 
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    // Always wide enough for the shortcut; a long prompt (in some languages) is shortened.
+    QSize minimumSizeHint() const override
+    {
+        const QFontMetrics metrics(shortcutFont());
+        const int height = qMax(metrics.height(), QFontMetrics(font()).height()) + 2 * kPadding;
+        const int shown = metrics.horizontalAdvance(m_recorder.shortcut().displayString());
+        return QSize(qMax(minimumFieldWidth, shown + 2 * kPadding + 2), height);
+    }
 
     static QString recordingPrompt()
     {
@@ -137,7 +141,8 @@ protected:
             content.setRight(spinner.left() - kSpinnerGap);
             p.setPen(FormStyle::secondaryColor(pal));
             p.setFont(font());
-            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft, recordingPrompt());
+            p.drawText(content, Qt::AlignVCenter | Qt::AlignLeft,
+                       p.fontMetrics().elidedText(recordingPrompt(), Qt::ElideRight, content.width()));
         } else {
             p.setPen(pal.color(QPalette::Text));
             p.setFont(shortcutFont());

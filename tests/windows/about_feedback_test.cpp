@@ -7,6 +7,7 @@
 #include "windows/feedback_url_opener.h"
 #include "windows/feedback_window_controller.h"
 
+#include "support/crowded_texts.h"
 #include "support/event_loop.h"
 #include "support/scoped_env.h"
 #include "support/scoped_interface_language.h"
@@ -176,6 +177,18 @@ TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(first.isNull());
     AboutWindowController::window()->close();
+}
+
+TEST(FeedbackWindowTest, LongTranslationsFitTheFixedWindow)
+{
+    FeedbackRig rig;
+    QWidget *window = rig.controller.window();
+    window->show();
+    for (const char *code : {"hi", "ro", "hr"}) {
+        test::ScopedInterfaceLanguage language(code);
+        ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == qtTrId("feedback.title"); }));
+        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*window), "") << code;
+    }
 }
 
 TEST(FeedbackMailTest, LinkEncodesSubjectAndBodyButNotTheAddress)

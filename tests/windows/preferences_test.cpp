@@ -22,6 +22,7 @@
 #include "windows/text_formatting_preferences_view.h"
 #include "windows/toggle_switch.h"
 
+#include "support/crowded_texts.h"
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
@@ -276,43 +277,6 @@ TEST(PreferencesViewTest, PickingALanguageRetranslatesTheOpenWindowKeepingItsSta
     EXPECT_EQ(general->errorMessage(), "Failed to configure launch at login: read-only");
 }
 
-// Texts on screen that do not fit their label or button, or that lie on top of each other.
-QStringList crowdedTexts(const QWidget &root)
-{
-    struct Shown {
-        const QWidget *widget;
-        QString text;
-        QRect area;
-    };
-    QList<Shown> shown;
-    for (const QWidget *w : root.findChildren<QWidget *>()) {
-        if (!w->isVisibleTo(&root) || w->visibleRegion().isEmpty())
-            continue;
-        const auto *label = qobject_cast<const QLabel *>(w);
-        const auto *button = qobject_cast<const QPushButton *>(w);
-        const QString text = label ? label->text() : button ? button->text() : QString();
-        if (text.isEmpty())
-            continue;
-        const bool fits = label && label->wordWrap() ? label->heightForWidth(w->width()) <= w->height()
-                                                     : w->sizeHint().width() <= w->width();
-        if (!fits)
-            shown.append({w, QStringLiteral("clipped: ") + text, {}});
-        shown.append({w, text, QRect(w->mapTo(&root, QPoint(0, 0)), w->size())});
-    }
-    QStringList crowded;
-    for (qsizetype i = 0; i < shown.size(); ++i) {
-        if (shown[i].area.isNull()) {
-            crowded << shown[i].text;
-            continue;
-        }
-        for (qsizetype j = i + 1; j < shown.size(); ++j) {
-            if (!shown[j].area.isNull() && shown[i].area.intersects(shown[j].area))
-                crowded << shown[i].text + QStringLiteral(" / ") + shown[j].text;
-        }
-    }
-    return crowded;
-}
-
 TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverlap)
 {
     PreferencesRig rig;
@@ -322,8 +286,7 @@ TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverl
     ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "सामान्य"; }));
     for (PreferencesTab tab : kAllPreferencesTabs) {
         view.setSelectedTab(tab);
-        idle();
-        EXPECT_TRUE(crowdedTexts(*view.tabWidget()->currentWidget()).isEmpty()) << rawValue(tab);
+        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*view.tabWidget()->currentWidget()), "") << rawValue(tab);
     }
 
     view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::ar));
@@ -331,8 +294,7 @@ TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverl
     EXPECT_EQ(view.layoutDirection(), Qt::RightToLeft);
     for (PreferencesTab tab : kAllPreferencesTabs) {
         view.setSelectedTab(tab);
-        idle();
-        EXPECT_TRUE(crowdedTexts(*view.tabWidget()->currentWidget()).isEmpty()) << rawValue(tab);
+        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*view.tabWidget()->currentWidget()), "") << rawValue(tab);
     }
     // Reading from the right: a switch's title before its toggle.
     view.setSelectedTab(PreferencesTab::general);
