@@ -79,12 +79,9 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     envelope->setFixedSize(48, 48);
     envelope->setPixmap(symbolPixmap(Symbol::envelopeCircle, 48, accentColour(palette()), devicePixelRatioF()));
     header->addWidget(envelope, 0, Qt::AlignHCenter);
-    // Centred, and on two lines where a translation needs them.
-    m_title = styledLabel(QString(), 22, QFont::DemiBold, TextTone::primary, true);
-    m_title->setAlignment(Qt::AlignHCenter);
+    m_title = centredHeading(22, QFont::DemiBold);
     header->addWidget(m_title);
-    m_subtitle = styledLabel(QString(), 15, QFont::Normal, TextTone::secondary, true);
-    m_subtitle->setAlignment(Qt::AlignHCenter);
+    m_subtitle = centredHeading(15, QFont::Normal, TextTone::secondary);
     header->addWidget(m_subtitle);
     stack->addLayout(header);
     stack->addWidget(divider());

@@ -62,6 +62,13 @@ QLabel *styledLabel(const QString &text, int pixelSize, QFont::Weight weight, Te
     return label;
 }
 
+QLabel *centredHeading(int pixelSize, QFont::Weight weight, TextTone tone)
+{
+    QLabel *label = styledLabel(QString(), pixelSize, weight, tone, true);
+    label->setAlignment(Qt::AlignHCenter);
+    return label;
+}
+
 void addYieldingGap(QBoxLayout *layout, int size)
 {
     layout->addSpacerItem(new QSpacerItem(0, size, QSizePolicy::Minimum, QSizePolicy::Preferred));

@@ -28,6 +28,9 @@ QColor toneColour(TextTone tone, const QPalette &palette);
 // it breaks onto as many lines as it needs and always gets the height for them.
 QLabel *styledLabel(const QString &text, int pixelSize, QFont::Weight weight = QFont::Normal,
                     TextTone tone = TextTone::primary, bool wrap = false, QWidget *parent = nullptr);
+// A centred heading: a wrapping styled label, on as many centred lines as a translation
+// needs. Added to a layout without an alignment, so that it may take the whole width.
+QLabel *centredHeading(int pixelSize, QFont::Weight weight, TextTone tone = TextTone::primary);
 
 // Adds a gap of `size` pixels to `layout` that gives way, down to nothing, before any
 // text would be cut when a page's content is taller than the page.
