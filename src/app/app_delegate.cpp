@@ -6,7 +6,6 @@
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
-#include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
@@ -135,8 +134,6 @@ void AppDelegate::requestQuit()
 void AppDelegate::setupServices()
 {
     m_services.setup();
-    // Images handed over through the import bridge come to this delegate.
-    ContinuityManager::shared().bridgeView().setDelegate(this);
     diag(lcApp(), QStringLiteral("✅ All services initialized"));
 }
 
@@ -179,7 +176,7 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
-    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
+    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::importFailed, this,
             [this](const ImageImportError &error) {
                 if (m_services.notificationService())
                     m_services.notificationService()->showError(error, std::nullopt);

@@ -69,7 +69,8 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_savePanel(std::make_unique<FileDialogSavePanel>()),
       m_keyGrabber(createGlobalKeyGrabber()),
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
-      m_frontmostApplication(FrontmostApplication::create())
+      m_frontmostApplication(FrontmostApplication::create()),
+      m_continuityRuntime(std::make_unique<ContinuityRuntime>())
 {
     // Where the screen is read through the portal, each selection first takes its picture.
     if (m_session == SessionType::wayland) {
@@ -216,7 +217,7 @@ ActivationPolicy &DesktopServiceFactory::activationPolicy()
 
 ContinuityRuntime &DesktopServiceFactory::continuityRuntime()
 {
-    return ContinuityRuntime::shared();
+    return *m_continuityRuntime;
 }
 
 std::unique_ptr<StatusItem> DesktopServiceFactory::makeStatusItem()

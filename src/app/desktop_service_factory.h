@@ -9,6 +9,7 @@
 namespace quorvane {
 
 class AccessibilityAnnouncer;
+class ContinuityRuntime;
 class AlertPresenter;
 class DisplayList;
 class FrontmostApplication;
@@ -90,6 +91,7 @@ private:
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<FrontmostApplication> m_frontmostApplication;
     std::unique_ptr<LanguageManager> m_languageManager;
+    std::unique_ptr<ContinuityRuntime> m_continuityRuntime;
 };
 
 } // namespace quorvane

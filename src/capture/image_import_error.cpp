@@ -18,6 +18,9 @@ ErrorText ImageImportError::textOf(Kind kind)
     case ImageImportErrorKind::unreadableFile:
         return {"error.import.unreadable_file", "“%@” could not be read",
                 "Error when an imported image file cannot be read: its name"};
+    case ImageImportErrorKind::unreadableClipboard:
+        return {"error.import.unreadable_clipboard", "The image on the clipboard could not be read",
+                "Error when the clipboard offers no image that can be decoded"};
     }
     return {"error.import.unknown", "%@", "Unknown import error"};
 }

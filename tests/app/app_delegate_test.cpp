@@ -7,7 +7,6 @@
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
-#include "capture/continuity_manager.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
@@ -55,15 +54,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace quorvane;
 
@@ -100,7 +99,6 @@ using test::CountingUpdater;
 
 struct IdleRuntime : ContinuityRuntime {
     void showContinuityItem(ImageHandler handler, std::optional<QPoint>) override { kept = std::move(handler); }
-    void appendDebugLog(const QString &, const QString &) override {}
     ImageHandler kept;
 };
 
@@ -870,15 +868,20 @@ TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
     EXPECT_EQ(factory.statusItem->menusAttached, menusBefore);
 }
 
-TEST(AppDelegateImport, ImagesHandedToTheImportBridgeReachTheDelegate)
+TEST(AppDelegateImport, ImagesFromTheTrayImportMenuReachTheImportWorkflow)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
 
-    QMimeData offered;
-    offered.setImageData(sampleImage());
-    ASSERT_TRUE(ContinuityManager::shared().bridgeView().readSelection(offered));
+    const QList<QAction *> rows = delegate.menuBarController()->menu()->actions();
+    const auto importRow = std::find_if(rows.begin(), rows.end(), [](QAction *row) {
+        return row->objectName() == QStringLiteral("handleImportFromiPhone");
+    });
+    ASSERT_NE(importRow, rows.end());
+    (*importRow)->trigger();
+    ASSERT_TRUE(factory.runtime.kept);
+    factory.runtime.kept(sampleImage());
     ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
     EXPECT_EQ(storedEntries(delegate).value(0).text, "Imported words");
 }
@@ -920,14 +923,17 @@ TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
 }
 
-TEST(AppDelegateImport, UnreadableImageFileShowsAnErrorNamingIt)
+TEST(AppDelegateImport, UnreadableImageFileOrClipboardShowsAnError)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    const ImageImportError error("scan.tiff", "Unsupported image format");
-    emit factory.runtime.imageFileUnreadable(error);
-    EXPECT_EQ(factory.notifications->errors, QStringList{error.localizedDescription()});
+    const ImageImportError file("scan.tiff", "Unsupported image format");
+    const ImageImportError clipboard(ImageImportErrorKind::unreadableClipboard);
+    emit factory.runtime.importFailed(file);
+    emit factory.runtime.importFailed(clipboard);
+    EXPECT_EQ(factory.notifications->errors,
+              (QStringList{file.localizedDescription(), clipboard.localizedDescription()}));
 }
 
 TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
@@ -940,49 +946,6 @@ TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
     EXPECT_TRUE(factory.ocr->asked.isEmpty());
     EXPECT_TRUE(factory.notifications->errors.isEmpty());
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
-}
-
-TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
-{
-    FakeFactory factory;
-    RecordingDelegate delegate(factory);
-    EXPECT_TRUE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.captures().validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("text/plain")));
-    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, std::nullopt));
-}
-
-TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
-{
-    FakeFactory factory;
-    RecordingDelegate delegate(factory);
-    delegate.applicationDidFinishLaunching();
-
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    sampleImage(300, 90).save(&buffer, "PNG");
-
-    QMimeData offered;
-    offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
-    offered.setData("image/png", png);
-    EXPECT_TRUE(delegate.captures().readSelection(offered));
-    ASSERT_EQ(factory.ocr->images.size(), 1);
-    EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
-    // One import at a time, like any capture: the next waits for this one to end.
-    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 1; }));
-
-    QMimeData whole;
-    whole.setImageData(sampleImage(120, 40));
-    EXPECT_TRUE(delegate.captures().readSelection(whole));
-    ASSERT_EQ(factory.ocr->images.size(), 2);
-    EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
-
-    QMimeData text;
-    text.setText("no picture here");
-    EXPECT_FALSE(delegate.captures().readSelection(text));
-    EXPECT_EQ(factory.ocr->images.size(), 2);
-    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
 }
 
 TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
