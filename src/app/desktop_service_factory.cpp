@@ -25,7 +25,6 @@
 #include "platform/global_key_grabber.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 #include "platform/portal_region_selector.h"
 #include "platform/privacy_settings_opener.h"
@@ -87,11 +86,6 @@ RegionSelector &DesktopServiceFactory::regionSelector()
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
 
-NotificationCenter &DesktopServiceFactory::notificationCenter()
-{
-    return NotificationCenter::defaultCenter();
-}
-
 UserDefaults &DesktopServiceFactory::userDefaults()
 {
     return *m_userDefaults;
@@ -119,7 +113,7 @@ PrivacySettingsOpener &DesktopServiceFactory::privacySettingsOpener()
 
 std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()
 {
-    return std::make_unique<SettingsStore>(*m_userDefaults, notificationCenter(), *m_loginItem);
+    return std::make_unique<SettingsStore>(*m_userDefaults, *m_loginItem);
 }
 
 ToastFactory DesktopServiceFactory::makeToasts() const
@@ -132,7 +126,7 @@ ToastFactory DesktopServiceFactory::makeToasts() const
 
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
-    return std::make_unique<NotificationService>(notificationCenter(), *m_systemNotifier, *m_soundPlayer,
+    return std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer,
                                                  *m_announcer, *m_motionPreference, makeToasts());
 }
 
@@ -154,12 +148,12 @@ std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()
 
 std::unique_ptr<HistoryStore> DesktopServiceFactory::makeHistoryStore(int maxEntries)
 {
-    return std::make_unique<HistoryStore>(std::nullopt, maxEntries, notificationCenter());
+    return std::make_unique<HistoryStore>(std::nullopt, maxEntries);
 }
 
 std::unique_ptr<HistoryStore> DesktopServiceFactory::makeInMemoryHistoryStore(int maxEntries)
 {
-    return HistoryStore::makeInMemory(maxEntries, notificationCenter());
+    return HistoryStore::makeInMemory(maxEntries);
 }
 
 PermissionChecks DesktopServiceFactory::permissionChecks()
@@ -172,13 +166,13 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
 LanguageManager &DesktopServiceFactory::languageManager()
 {
     if (!m_languageManager)
-        m_languageManager = std::make_unique<LanguageManager>(*m_userDefaults, notificationCenter());
+        m_languageManager = std::make_unique<LanguageManager>(*m_userDefaults);
     return *m_languageManager;
 }
 
 std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()
 {
-    return std::make_unique<PermissionManager>(permissionChecks(), notificationCenter(), *m_privacySettings,
+    return std::make_unique<PermissionManager>(permissionChecks(), *m_privacySettings,
                                                *m_alerts);
 }
 
@@ -197,7 +191,7 @@ std::unique_ptr<CaptureCoordinator> DesktopServiceFactory::makeCaptureCoordinato
 
 std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()
 {
-    return std::make_unique<HotkeyManager>(*m_keyGrabber, notificationCenter());
+    return std::make_unique<HotkeyManager>(*m_keyGrabber);
 }
 
 PinWidgetManager &DesktopServiceFactory::pinWidgetManager()

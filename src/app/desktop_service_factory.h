@@ -39,7 +39,6 @@ public:
     DesktopServiceFactory();
     ~DesktopServiceFactory() override;
 
-    NotificationCenter &notificationCenter() override;
     UserDefaults &userDefaults() override;
     Pasteboard &pasteboard() override;
     AlertPresenter &alertPresenter() override;

@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "platform/l10n.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include <QFile>
@@ -10,9 +9,8 @@
 
 namespace quorvane {
 
-LanguageManager::LanguageManager(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
-                                 QObject *parent)
-    : QObject(parent), m_userDefaults(userDefaults), m_notificationCenter(notificationCenter)
+LanguageManager::LanguageManager(UserDefaults &userDefaults, QObject *parent)
+    : QObject(parent), m_userDefaults(userDefaults)
 {
     const std::optional<QString> stored = m_userDefaults.stringValue(QString::fromLatin1(userDefaultsKey));
     if (stored)
@@ -35,7 +33,7 @@ void LanguageManager::setLanguage(AppLanguage language)
         return;
     m_userDefaults.setString(QString::fromLatin1(userDefaultsKey), rawValue(language));
     setCurrentLanguage(language);
-    m_notificationCenter.post(QString::fromLatin1(didChangeNotification));
+    emit languageDidChange();
 }
 
 void LanguageManager::applyLanguage()

@@ -5,7 +5,6 @@
 #include "platform/atomic_save.h"
 #include "platform/date_text.h"
 #include "platform/l10n.h"
-#include "platform/notification_center.h"
 #include "platform/save_panel.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -115,8 +114,7 @@ QList<QList<PlacedLine>> linesByPage(const QTextDocument &document, qreal pageHe
 
 } // namespace
 
-ExportService::ExportService(SavePanel &savePanel, NotificationCenter &notificationCenter)
-    : m_savePanel(savePanel), m_notificationCenter(notificationCenter)
+ExportService::ExportService(SavePanel &savePanel, QObject *parent) : QObject(parent), m_savePanel(savePanel)
 {
 }
 
@@ -136,18 +134,16 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
         }
     } catch (const LocalizedError &error) {
         diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
-        m_notificationCenter.post(exportFailedNotification, {{"error", error.localizedDescription()}});
+        emit exportFailed(error.localizedDescription());
         return false;
     } catch (const std::exception &error) {
         const QString description = QString::fromUtf8(error.what());
         diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(description));
-        m_notificationCenter.post(exportFailedNotification, {{"error", description}});
+        emit exportFailed(description);
         return false;
     }
     diag(lcHistory(), QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
-    m_notificationCenter.post(exportSucceededNotification,
-                              {{"url", QUrl::fromLocalFile(*destination)},
-                               {"format", displayName(format)}});
+    emit exportSucceeded(QUrl::fromLocalFile(*destination), displayName(format));
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include "core/diagnostics.h"
 #include "core/json_util.h"
-#include "platform/notification_center.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -60,7 +59,6 @@ QList<CaptureHistoryEntry> recordsOf(const QList<EncodedEntry> &entries, qsizety
 } // namespace
 
 HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
-                           NotificationCenter &notificationCenter,
                            std::shared_ptr<const FreeSpaceSource> freeSpace)
     : m_files([&folder] {
           if (folder)
@@ -71,7 +69,6 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
                   QStringLiteral("Cannot access the data folder"));
           return base;
       }()),
-      m_notificationCenter(notificationCenter),
       m_freeSpace(freeSpace ? std::move(freeSpace) : std::make_shared<StorageInfoFreeSpaceSource>()),
       m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries))
 {
@@ -94,9 +91,8 @@ QString HistoryStore::defaultFolder()
     return base + QStringLiteral("/Quorvane");
 }
 
-HistoryStore::HistoryStore(InMemory, int maxEntries, NotificationCenter &notificationCenter)
+HistoryStore::HistoryStore(InMemory, int maxEntries)
     : m_files(QString()),
-      m_notificationCenter(notificationCenter),
       m_freeSpace(std::make_shared<StorageInfoFreeSpaceSource>()),
       m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries)),
       m_isLoaded(true),
@@ -107,10 +103,9 @@ HistoryStore::HistoryStore(InMemory, int maxEntries, NotificationCenter &notific
     m_executor.setMaxThreadCount(1);
 }
 
-std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
-                                                         NotificationCenter &notificationCenter)
+std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries)
 {
-    return std::unique_ptr<HistoryStore>(new HistoryStore(InMemory{}, maxEntries, notificationCenter));
+    return std::unique_ptr<HistoryStore>(new HistoryStore(InMemory{}, maxEntries));
 }
 
 QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
@@ -154,14 +149,13 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
     // launch; the record was just made, so now is its time.
     if (!json::parseIsoDate(json::isoDateString(entry.timestamp)))
         entry.timestamp = QDateTime::currentDateTimeUtc();
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, entry = std::move(entry)] {
                       ensureLoadedNow();
                m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
                saveToDisk();
            })
-        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+        .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
 }
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
@@ -186,7 +180,6 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
 
 QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 {
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, maxEntries] {
                if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
                    throw HistoryStoreError::invalidMaxEntries(maxEntries);
@@ -198,9 +191,9 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
                saveToDisk();
                return true;
            })
-        .then(&m_mainThreadContext, [&center](bool trimmed) {
+        .then(&m_mainThreadContext, [this](bool trimmed) {
             if (trimmed)
-                center.post(historyDidChangeNotification);
+                emit historyDidChange();
         });
 }
 
@@ -213,13 +206,12 @@ QFuture<void> HistoryStore::ensureLoaded()
 
 QFuture<void> HistoryStore::clearAll()
 {
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this] {
                       ensureLoadedNow();
                m_entries.clear();
                saveToDisk();
            })
-        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+        .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
 }
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
@@ -311,10 +303,7 @@ void HistoryStore::recoverFromCorruption()
 
 void HistoryStore::announceSetAside(const QString &path)
 {
-    NotificationCenter &center = m_notificationCenter;
-    QMetaObject::invokeMethod(&m_mainThreadContext, [&center, path] {
-        center.post(historyFileSetAsideNotification, {{QStringLiteral("path"), path}});
-    });
+    QMetaObject::invokeMethod(&m_mainThreadContext, [this, path] { emit historyFileSetAside(path); });
 }
 
 void HistoryStore::saveToDisk(BackupStep backup)

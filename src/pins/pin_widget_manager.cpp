@@ -5,7 +5,6 @@
 #include "platform/l10n.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
 #include <QBuffer>
@@ -88,13 +87,12 @@ struct PinWidgetManager::DesktopFacilities {
 };
 
 PinWidgetManager::PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
-                                   NotificationCenter &notificationCenter, const MotionPreference &motion,
+                                   const MotionPreference &motion,
                                    QObject *parent)
     : QObject(parent),
       m_storageFolder(std::move(storageFolder)),
       m_alerts(&alerts),
       m_pasteboard(&pasteboard),
-      m_notificationCenter(&notificationCenter),
       m_motion(&motion)
 {
 }
@@ -106,7 +104,6 @@ PinWidgetManager::PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop)
       m_storageFolder(PinnedCapture::storageDirectory()),
       m_alerts(&m_desktop->alerts),
       m_pasteboard(m_desktop->pasteboard.get()),
-      m_notificationCenter(&NotificationCenter::defaultCenter()),
       m_motion(m_desktop->motion.get())
 {
 }
@@ -198,7 +195,7 @@ void PinWidgetManager::publishNewPin(PinnedCapture pin, QImage image)
     setCurrentPin(std::move(pin));
     setThumbnailImage(std::move(image));
     showPinWindow();
-    m_notificationCenter->post(pinWidgetCreated);
+    emit pinWidgetCreated();
 }
 
 void PinWidgetManager::toggleViewMode()
@@ -271,7 +268,7 @@ void PinWidgetManager::commitChange(PinnedCapture changed)
     } catch (const PinStorageError &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
     }
-    m_notificationCenter->post(pinWidgetUpdated);
+    emit pinWidgetUpdated();
 }
 
 void PinWidgetManager::hidePin()
@@ -283,7 +280,7 @@ void PinWidgetManager::hidePin()
         panel->deleteLater();
     }
     setVisible(false);
-    m_notificationCenter->post(pinWidgetClosed);
+    emit pinWidgetClosed();
 }
 
 bool PinWidgetManager::closePin(bool confirm)

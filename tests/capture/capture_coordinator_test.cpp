@@ -19,7 +19,6 @@
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/region_selector.h"
@@ -225,8 +224,8 @@ private:
 
 class FakeHistory : public HistoryStore {
 public:
-    FakeHistory(CallLog &log, const QString &folder, NotificationCenter &center)
-        : HistoryStore(folder, 100, center), m_log(log)
+    FakeHistory(CallLog &log, const QString &folder)
+        : HistoryStore(folder, 100), m_log(log)
     {
     }
 
@@ -279,10 +278,10 @@ private:
 
 class FakeNotifications : public NotificationService {
 public:
-    FakeNotifications(CallLog &log, NotificationCenter &center, test::FakeSystemNotifier &notifier,
+    FakeNotifications(CallLog &log, test::FakeSystemNotifier &notifier,
                       test::FakeSoundPlayer &sounds, test::FakeAnnouncer &announcer,
                       test::FakeMotionPreference &motion)
-        : NotificationService(center, notifier, sounds, announcer, motion,
+        : NotificationService(notifier, sounds, announcer, motion,
                               [](auto &&...) { return std::unique_ptr<ToastWindow>(); }),
           m_log(log)
     {
@@ -319,9 +318,9 @@ using test::NoOpener;
 
 class FakePermissions : public PermissionManager {
 public:
-    FakePermissions(CallLog &log, bool &screenGranted, NotificationCenter &center, PrivacySettingsOpener &opener,
+    FakePermissions(CallLog &log, bool &screenGranted, PrivacySettingsOpener &opener,
                     AlertPresenter &alerts)
-        : PermissionManager({[&screenGranted] { return screenGranted; }, [] { return true; }}, center, opener,
+        : PermissionManager({[&screenGranted] { return screenGranted; }, [] { return true; }}, opener,
                             alerts),
           m_log(log)
     {
@@ -430,7 +429,6 @@ protected:
 
     CallLog log;
     QTemporaryDir folder;
-    NotificationCenter center;
 
     ScreenAccessProbe probe;
     test::FakeDisplayList displays;
@@ -438,11 +436,11 @@ protected:
     FakeScreenCapture screen{log, probe, displays, selector};
     FakeOCR ocr{log};
     FakeCodeScan scanner{log};
-    FakeHistory history{log, folder.filePath(QStringLiteral("history")), center};
+    FakeHistory history{log, folder.filePath(QStringLiteral("history"))};
 
     UserDefaults defaults{folder.filePath(QStringLiteral("defaults.json"))};
     NoLoginItem loginItem;
-    SettingsStore settings{defaults, center, loginItem};
+    SettingsStore settings{defaults, loginItem};
 
     NullPasteboard pasteboard;
     FakeClipboard clipboard{log, pasteboard};
@@ -451,12 +449,12 @@ protected:
     test::FakeSoundPlayer sounds;
     test::FakeAnnouncer announcer;
     test::FakeMotionPreference motion;
-    FakeNotifications notifications{log, center, notifier, sounds, announcer, motion};
+    FakeNotifications notifications{log, notifier, sounds, announcer, motion};
 
     bool screenGranted = true;
     NoOpener opener;
     NoAlerts alerts;
-    FakePermissions permissions{log, screenGranted, center, opener, alerts};
+    FakePermissions permissions{log, screenGranted, opener, alerts};
 
     FakePins pins{log};
     FakeFrontmost frontmost;
