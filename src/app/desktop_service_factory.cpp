@@ -41,6 +41,9 @@
 #include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace quorvane {
 
 DesktopServiceFactory::DesktopServiceFactory()
@@ -138,7 +141,12 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
 
 std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()
 {
-    return std::make_unique<OCRService>();
+    // How long recognition engines may go unused before they are released; a setting
+    // without a control, so that a measurement need not wait the full ten minutes.
+    const qint64 releaseSeconds =
+        m_userDefaults->integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
+    return std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale::system(),
+                                        std::chrono::seconds(std::max<qint64>(1, releaseSeconds)));
 }
 
 std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()

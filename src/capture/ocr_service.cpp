@@ -18,6 +18,8 @@
 #include <chrono>
 #include <vector>
 
+#include <malloc.h>
+
 namespace quorvane {
 
 namespace {
@@ -87,9 +89,16 @@ bool isBlank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
+// A released engine's models go back to the allocator, which keeps the pages unless told:
+// without this the program's resident size would not shrink at all.
+void returnFreedMemory()
+{
+    malloc_trim(0);
+}
+
 } // namespace
 
-OCRService::OCRService(QString dataPath, QLocale locale)
+OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::milliseconds engineRelease)
     : m_dataPath(std::move(dataPath))
     , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
     , m_engines(
@@ -100,7 +109,7 @@ OCRService::OCRService(QString dataPath, QLocale locale)
                                         .arg(useCorrection));
               return engine;
           },
-          kChosenEngines, kMostEngines)
+          kChosenEngines, kMostEngines, engineRelease)
     , m_scriptDetector(std::make_unique<ScriptDetector>(m_dataPath))
     , m_automaticLanguage(
           std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
@@ -110,16 +119,34 @@ OCRService::OCRService(QString dataPath, QLocale locale)
     m_idle.setSingleShot(true);
     m_idle.setInterval(kIdleRelease);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
-        runAsync(m_executor, [this] { m_engines.releaseUnchosen(); });
+        runAsync(m_executor, [this] {
+            m_engines.releaseUnchosen();
+            returnFreedMemory();
+        });
     });
-    // Warm-up: the first capture should not wait for the models to load.
-    runAsync(m_executor, [this] {
+    m_unused.setSingleShot(true);
+    m_unused.setInterval(engineRelease);
+    QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
+        runAsync(m_executor, [this] {
+            m_engines.releaseUnused();
+            returnFreedMemory();
+            diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
+        });
+    });
+    // The locale's engine is the one automatic detection starts with: kept once loaded.
+    m_engines.pin(dataNamesFor(std::nullopt), true);
+}
+
+void OCRService::prepare(const std::optional<QStringList> &languages, CaptureMode mode)
+{
+    runAsync(m_executor, [this, languages, mode] {
         try {
-            m_engines.pin(dataNamesFor(std::nullopt), true);
-            m_engines.engine(dataNamesFor(std::nullopt), true);
+            m_engines.engine(dataNamesFor(languages), mode != CaptureMode::code);
         } catch (const OCRError &error) {
-            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
+            // The recognition that follows meets the same failure and reports it.
+            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.prepare] %1").arg(error.localizedDescription()));
         }
+        QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
     });
 }
 
@@ -150,6 +177,7 @@ QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optio
         const auto endSearch = qScopeGuard([this] {
             m_engines.endSearch();
             QMetaObject::invokeMethod(&m_idle, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
         });
         return recognize(image, languages, mode, options);
     });

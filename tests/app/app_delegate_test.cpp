@@ -155,6 +155,7 @@ struct NoSavePanel : SavePanel {
 // Answers every recognition with `text` (or `failure`) and notes what it was asked.
 struct ScriptedOCR : OCRService {
     ScriptedOCR() : OCRService(QStringLiteral("/nonexistent/tessdata")) {}
+    void prepare(const std::optional<QStringList> &, CaptureMode) override {}
     QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
                                    const TextProcessingSettings &options) override
     {
