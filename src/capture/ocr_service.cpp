@@ -89,10 +89,12 @@ bool isBlank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
-// A released engine's models go back to the allocator, which keeps the pages unless told:
-// without this the program's resident size would not shrink at all.
+// A released engine's dictionaries stay in Tesseract's process-wide cache, and its models
+// go back to the allocator, which keeps the pages unless told: without both the program's
+// resident size would hardly shrink.
 void returnFreedMemory()
 {
+    TesseractEngine::releaseUnusedDictionaries();
     malloc_trim(0);
 }
 
@@ -129,6 +131,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
         runAsync(m_executor, [this] {
             m_engines.releaseUnused();
+            m_scriptDetector->release();
             returnFreedMemory();
             diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
         });
