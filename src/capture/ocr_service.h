@@ -2,6 +2,7 @@
 
 #include "capture/engine_cache.h"
 #include "capture/ocr_language.h"
+#include "capture/text_recognizer.h"
 #include "core/capture_mode.h"
 #include "core/text_processing_settings.h"
 
@@ -29,23 +30,21 @@ class TesseractEngine;
 // those of languages the user did not get a reading in are released when it goes idle, and
 // all of them once none was used for `engineRelease`. No engine is loaded before a capture
 // asks for one (`prepare`), so an idle program holds no models.
-class OCRService {
+class OCRService : public TextRecognizer {
 public:
     // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
     // languages of automatic detection.
     explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system(),
                         std::chrono::milliseconds engineRelease = std::chrono::minutes(10));
-    virtual ~OCRService();
+    ~OCRService() override;
     OCRService(const OCRService &) = delete;
     OCRService &operator=(const OCRService &) = delete;
 
     // The recognised and cleaned text. `languages` are OCRLanguage ids in the order to
     // try; none or an empty list detects automatically. Fails with OCRError.
-    virtual QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
-                                           CaptureMode mode, const TextProcessingSettings &options);
-    // A capture that will be read with `languages` in `mode` has begun: the engine it
-    // needs first starts loading now, while the user still selects the region.
-    virtual void prepare(const std::optional<QStringList> &languages, CaptureMode mode);
+    QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
+                                   CaptureMode mode, const TextProcessingSettings &options) override;
+    void prepare(const std::optional<QStringList> &languages, CaptureMode mode) override;
 
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();
