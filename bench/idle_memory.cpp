@@ -18,6 +18,7 @@
 #include "core/user_settings.h"
 #include "platform/login_item.h"
 #include "platform/user_defaults.h"
+#include "support/program_environment.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -131,14 +132,7 @@ QProcessEnvironment prepareHome(const QString &home, int releaseSeconds)
     }
     QDir().mkpath(home + "/runtime");
     QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", home + "/runtime");
-    env.insert("XDG_CONFIG_HOME", home + "/config");
-    env.insert("XDG_DATA_HOME", home + "/data");
-    env.insert("XDG_STATE_HOME", home + "/state");
-    env.insert("XDG_CACHE_HOME", home + "/cache");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    return env;
+    return test::programEnvironment(home);
 }
 
 } // namespace
