@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <vector>
 
 #include <malloc.h>
@@ -91,10 +92,13 @@ bool isBlank(const QString &text)
 
 // A released engine's dictionaries stay in Tesseract's process-wide cache, and its models
 // go back to the allocator, which keeps the pages unless told: without both the program's
-// resident size would hardly shrink.
+// resident size would hardly shrink. Runs on the recognition thread. malloc_trim gives back
+// the free pages inside every arena but not the free end of this thread's arena; that end
+// is cut back whenever a block of 64 KiB or more is freed here, so one is.
 void returnFreedMemory()
 {
     TesseractEngine::releaseUnusedDictionaries();
+    std::free(std::malloc(64 * 1024));
     malloc_trim(0);
 }
 
@@ -117,6 +121,9 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
           std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
 {
     m_executor.setMaxThreadCount(1);
+    // One thread for the service's life: the memory its engines took is given back within
+    // that thread's own allocator arena, not left behind in an exited thread's.
+    m_executor.setExpiryTimeout(-1);
     m_executor.setObjectName(QStringLiteral("OCRService"));
     m_idle.setSingleShot(true);
     m_idle.setInterval(kIdleRelease);
@@ -128,6 +135,8 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     });
     m_unused.setSingleShot(true);
     m_unused.setInterval(engineRelease);
+    // A coarse timer may fire up to 5 % early, before the last engine counts as unused.
+    m_unused.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
         runAsync(m_executor, [this] {
             m_engines.releaseUnused();
