@@ -1894,5 +1894,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>اضغط %1 لالتقاط النص فورًا</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>تعذّرت قراءة الصورة الموجودة في الحافظة</translation>
+    </message>
 </context>
 </TS>

@@ -1846,5 +1846,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Stisknutím %1 okamžitě zachytíte text</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Obrázek ve schránce nelze přečíst</translation>
+    </message>
 </context>
 </TS>

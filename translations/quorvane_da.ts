@@ -1830,5 +1830,10 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Tryk på %1 for at fange tekst med det samme</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Billedet i udklipsholderen kunne ikke læses</translation>
+    </message>
 </context>
 </TS>

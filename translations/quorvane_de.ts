@@ -1830,5 +1830,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Drücken Sie %1, um Text sofort zu erfassen</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Das Bild in der Zwischenablage konnte nicht gelesen werden</translation>
+    </message>
 </context>
 </TS>

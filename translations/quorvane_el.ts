@@ -1830,5 +1830,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Πατήστε %1 για να καταγράψετε κείμενο αμέσως</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Δεν ήταν δυνατή η ανάγνωση της εικόνας από το πρόχειρο</translation>
+    </message>
 </context>
 </TS>

@@ -1832,5 +1832,10 @@ You can use the Copy button (📋) to copy: %1</translation>
         <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
         <translation>Please visit: %1</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>The image on the clipboard could not be read</translation>
+    </message>
 </context>
 </TS>

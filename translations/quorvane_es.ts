@@ -1830,5 +1830,10 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Pulse %1 para capturar texto al instante</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>No se pudo leer la imagen del portapapeles</translation>
+    </message>
 </context>
 </TS>

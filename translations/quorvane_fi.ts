@@ -1830,5 +1830,10 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Kaappaa tekstiä heti painamalla %1</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Leikepöydällä olevaa kuvaa ei voitu lukea</translation>
+    </message>
 </context>
 </TS>

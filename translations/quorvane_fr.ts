@@ -1830,5 +1830,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Appuyez sur %1 pour capturer du texte instantanément</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Impossible de lire l’image du presse-papiers</translation>
+    </message>
 </context>
 </TS>

@@ -1830,5 +1830,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>तुरंत टेक्स्ट कैप्चर करने के लिए %1 दबाएँ</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>क्लिपबोर्ड पर मौजूद छवि को पढ़ा नहीं जा सका</translation>
+    </message>
 </context>
 </TS>

@@ -1846,5 +1846,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Pritisnite %1 za trenutačno snimanje teksta</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Slika u međuspremniku ne može se pročitati</translation>
+    </message>
 </context>
 </TS>

@@ -1814,5 +1814,10 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Azonnali szövegrögzítés: %1</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>A vágólapon lévő kép nem olvasható be</translation>
+    </message>
 </context>
 </TS>

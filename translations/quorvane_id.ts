@@ -1814,5 +1814,10 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Tekan %1 untuk menangkap teks seketika</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Gambar di papan klip tidak dapat dibaca</translation>
+    </message>
 </context>
 </TS>

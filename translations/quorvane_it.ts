@@ -1830,5 +1830,10 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Premi %1 per catturare testo all&apos;istante</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Impossibile leggere l’immagine negli appunti</translation>
+    </message>
 </context>
 </TS>

@@ -1814,5 +1814,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>%1 키를 눌러 즉시 텍스트 캡처</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>클립보드의 이미지를 읽을 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1830,5 +1830,10 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Trykk %1 for å fange tekst umiddelbart</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Bildet på utklippstavlen kunne ikke leses</translation>
+    </message>
 </context>
 </TS>

@@ -1830,5 +1830,10 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Druk op %1 om direct tekst vast te leggen</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>De afbeelding op het klembord kon niet worden gelezen</translation>
+    </message>
 </context>
 </TS>

@@ -1846,5 +1846,10 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Naciśnij %1, aby natychmiast przechwycić tekst</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Nie udało się odczytać obrazu ze schowka</translation>
+    </message>
 </context>
 </TS>

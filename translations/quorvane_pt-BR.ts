@@ -1830,5 +1830,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Pressione %1 para capturar texto instantaneamente</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Não foi possível ler a imagem da área de transferência</translation>
+    </message>
 </context>
 </TS>

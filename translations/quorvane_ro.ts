@@ -1846,5 +1846,10 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Apăsați %1 pentru a captura text instantaneu</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Imaginea din clipboard nu a putut fi citită</translation>
+    </message>
 </context>
 </TS>

@@ -1846,5 +1846,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Stlačením %1 okamžite zachytíte text</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Obrázok v schránke sa nepodarilo prečítať</translation>
+    </message>
 </context>
 </TS>

@@ -1830,5 +1830,10 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Tryck på %1 för att fånga text direkt</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Bilden i urklipp kunde inte läsas</translation>
+    </message>
 </context>
 </TS>

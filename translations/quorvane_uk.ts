@@ -1846,5 +1846,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Натисніть %1, щоб миттєво захопити текст</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Не вдалося прочитати зображення з буфера обміну</translation>
+    </message>
 </context>
 </TS>

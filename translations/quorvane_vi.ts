@@ -1814,5 +1814,10 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
         <translation>Nhấn %1 để chụp văn bản ngay lập tức</translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation>Không thể đọc hình ảnh trong bảng tạm</translation>
+    </message>
 </context>
 </TS>

@@ -16,8 +16,14 @@ ScriptDetector::ScriptDetector(QString dataPath)
 
 ScriptDetector::~ScriptDetector()
 {
+    release();
+}
+
+void ScriptDetector::release()
+{
     if (m_api)
         m_api->End();
+    m_api.reset();
 }
 
 std::optional<QString> ScriptDetector::detect(const QImage &grey, int resolution)

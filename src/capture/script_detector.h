@@ -25,6 +25,8 @@ public:
     // The script of `grey` (Grayscale8, dark on light, `resolution` pixels per inch) as
     // TesseractLanguageMap::script names it, or none when the detection has no answer.
     std::optional<QString> detect(const QImage &grey, int resolution);
+    // Frees the detection data; the next detection loads it again.
+    void release();
 
 private:
     const QString m_dataPath;

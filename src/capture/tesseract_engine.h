@@ -51,6 +51,10 @@ public:
     // image's pixels per inch. Throws OCRError(visionRequestFailed) when the engine fails.
     QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout);
 
+    // Frees the word dictionaries Tesseract keeps for the whole process beyond the engines
+    // that loaded them, unless a loaded engine still uses them.
+    static void releaseUnusedDictionaries();
+
 private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
 };
