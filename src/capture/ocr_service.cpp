@@ -5,7 +5,6 @@
 #include "capture/monospace_grid.h"
 #include "capture/ocr_error.h"
 #include "capture/recognition_image.h"
-#include "capture/script_detector.h"
 #include "capture/tesseract_engine.h"
 #include "capture/tesseract_language_map.h"
 #include "core/async_run.h"
@@ -101,9 +100,7 @@ OCRService::OCRService(QString dataPath, QLocale locale)
               return engine;
           },
           kChosenEngines, kMostEngines)
-    , m_scriptDetector(std::make_unique<ScriptDetector>(m_dataPath))
-    , m_automaticLanguage(
-          std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
+    , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
     m_executor.setMaxThreadCount(1);
     m_executor.setObjectName(QStringLiteral("OCRService"));
@@ -201,7 +198,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
         AutomaticLanguage::Reading reading =
             m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine);
-        m_engines.choose(reading.dataNames, useCorrection);
+        for (const QStringList &reader : reading.readers)
+            m_engines.choose(reader, useCorrection);
         lines = std::move(reading.lines);
     } else {
         lines = m_engines.engine(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);

@@ -7,6 +7,7 @@
 
 #include <omp.h>
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <string>
@@ -72,7 +73,22 @@ TesseractEngine::~TesseractEngine()
     m_api->End();
 }
 
-QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolution, Layout layout)
+QList<QRect> TesseractEngine::lineBoxes(const QImage &grey, int resolution)
+{
+    Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
+    m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
+    m_api->SetSourceResolution(resolution);
+    QList<QRect> boxes;
+    const std::unique_ptr<tesseract::PageIterator> it(m_api->AnalyseLayout());
+    for (bool more = it && !it->Empty(tesseract::RIL_TEXTLINE); more; more = it->Next(tesseract::RIL_TEXTLINE))
+        boxes.append(boxAt(*it, tesseract::RIL_TEXTLINE));
+    m_api->Clear();
+    return boxes;
+}
+
+QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolution, Layout layout,
+                                                 const std::atomic_bool *cancelled)
 {
     Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
     // Tesseract splits each step of its networks over OpenMP threads. The steps are tiny,
@@ -86,7 +102,14 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     }
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
     m_api->SetSourceResolution(resolution);
-    const int status = m_api->Recognize(nullptr);
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void *flag, int) { return static_cast<const std::atomic_bool *>(flag)->load(); };
+    monitor.cancel_this = const_cast<std::atomic_bool *>(cancelled);
+    const int status = m_api->Recognize(cancelled ? &monitor : nullptr);
+    if (cancelled && *cancelled) {
+        m_api->Clear();
+        return {};
+    }
     if (status != 0) {
         m_api->Clear();
         throw OCRError(OCRErrorKind::visionRequestFailed,

@@ -147,6 +147,18 @@ TEST_F(OCRServiceTest, AutomaticLanguageReadsOtherLanguagesThanTheLocales)
     }
 }
 
+TEST_F(OCRServiceTest, AutomaticLanguageChoosesForEachTextBlock)
+{
+    // A Cyrillic paragraph above a Latin one, under the English locale: each reads in its
+    // own language, whether the Latin one is in the locale's language or not.
+    const QString russian = QStringLiteral("Ваши изменения сохранены в общей папке.");
+    for (const QString &latin : {QStringLiteral("Your changes have been saved to the shared folder."),
+                                 QStringLiteral("Größenänderung für Fußgänger ist jetzt möglich.")}) {
+        const QImage image = renderText({russian, QString(), QString(), latin}, test::dejaVuFont("DejaVuSans.ttf", 14), kLight);
+        EXPECT_EQ(recognize(image).toStdString(), (russian + '\n' + latin).toStdString());
+    }
+}
+
 TEST_F(OCRServiceTest, NormalModeAppliesTheCleanUpPass)
 {
     const QImage image = renderText({"first line of text", "second line of text"}, "DejaVu Sans", 13, kLight);
