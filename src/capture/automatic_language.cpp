@@ -33,11 +33,15 @@ constexpr double kOtherScript = 85;
 // least certain words, a few letters' worth, set side by side as one line: reading it costs
 // a fraction of reading the text. Words of one or two characters tell little and come last.
 constexpr qsizetype kRankingCharacters = 8;
+constexpr qsizetype kTieCharacters = 16;
 // Text in another script than the locale's is ranked on the start of its widest line, this
-// many line heights long: a dozen characters of an ideographic script, more of an alphabet.
-// (The engine's own script detection takes as long as reading the text, and misnames the
-// script of short Thai, Chinese and Korean text more often than not.)
-constexpr int kRankingLineHeights = 12;
+// many line heights long: half a dozen characters of an ideographic script, more of an
+// alphabet. (The engine's own script detection takes as long as reading the text, and
+// misnames the script of short Thai, Chinese and Korean text more often than not.)
+constexpr int kRankingLineHeights = 6;
+// Whether the locale's script reads the text fairly well is told on twice that, as a few
+// letters the locale's languages lack make a short piece read poorly.
+constexpr int kProbeLineHeights = 12;
 // The best in the ranking is read whole, and so are those that ranked almost as well (up
 // to a few): a few words do not decide between near neighbours. The best whole reading wins
 // when it reads better than the locale's languages did.
@@ -52,7 +56,7 @@ struct RankingImage {
 };
 
 // The words of `lines` the reading was least sure of, set side by side on one line.
-RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &lines)
+RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &lines, qsizetype wanted)
 {
     struct Word {
         const RecognizedLine *line;
@@ -70,7 +74,7 @@ RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &
     });
     qsizetype characters = 0;
     size_t count = 0;
-    while (count < words.size() && characters < kRankingCharacters)
+    while (count < words.size() && characters < wanted)
         characters += words[count++].word->text.size();
     words.resize(count);
 
@@ -107,7 +111,7 @@ RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &
 }
 
 // The start of the widest of the lines in `boxes`.
-QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes)
+QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights)
 {
     const auto widest = std::max_element(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) {
         return a.width() < b.width();
@@ -117,7 +121,7 @@ QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes)
     const QRect &line = *widest;
     const int pad = std::max(2, line.height() / 4);
     return grey.copy(QRect(line.left() - pad, line.top() - pad,
-                           std::min(line.width(), kRankingLineHeights * line.height()) + 2 * pad, line.height() + 2 * pad)
+                           std::min(line.width(), lineHeights * line.height()) + 2 * pad, line.height() + 2 * pad)
                          .intersected(grey.rect()));
 }
 
@@ -315,7 +319,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
 {
     const double localeConfidence = meanConfidence(region.lines);
     const auto inLocaleScript = [&] {
-        const RankingImage strip = leastCertainWords(choosing.grey, region.lines);
+        const RankingImage strip = leastCertainWords(choosing.grey, region.lines, kRankingCharacters);
         return search(region, true, strip.image, strip.confidence, localeConfidence, choosing);
     };
     if (localeConfidence >= kSameScript) {
@@ -326,7 +330,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     // Short text with many letters the locale's languages lack reads poorly in them too,
     // and the languages of the ideographic scripts read Latin letters fairly well: unless
     // another script reads the text well, the locale's script is tried too.
-    const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines));
+    const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
     std::optional<Reading> other = search(region, false, piece, localeConfidence, localeConfidence, choosing);
     if (other && meanConfidence(other->lines) >= kOtherScript)
         return other;
@@ -347,11 +351,12 @@ AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QFuture<Q
     TesseractEngine &probe = choosing.engineFor({sameScript.first()});
     if (localeDone())
         return std::nullopt;
-    const QImage piece = startOfWidestLine(choosing.grey, probe.lineBoxes(choosing.grey, choosing.resolution));
+    const QList<QRect> lines = probe.lineBoxes(choosing.grey, choosing.resolution);
+    const QImage piece = startOfWidestLine(choosing.grey, lines, kRankingLineHeights);
     if (piece.isNull())
         return std::nullopt;
-    const double confidence =
-        meanConfidence(probe.recognize(piece, choosing.resolution, TesseractEngine::Layout::singleLine));
+    const double confidence = meanConfidence(probe.recognize(startOfWidestLine(choosing.grey, lines, kProbeLineHeights),
+                                                             choosing.resolution, TesseractEngine::Layout::singleLine));
     if (confidence >= kSameScript || localeDone())
         return std::nullopt;
     const std::optional<Reading> chosen =
@@ -427,6 +432,20 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
             finalists.append(name);
     }
 
+    // Near neighbours of the locale's script are told apart on a longer strip, which costs
+    // less than reading the text whole with each.
+    if (localeScript && finalists.size() > 1) {
+        const QImage longer = leastCertainWords(choosing.grey, region.lines, kTieCharacters).image;
+        const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine) {
+            return engine.recognize(longer, choosing.resolution, TesseractEngine::Layout::singleLine);
+        });
+        qsizetype best = 0;
+        for (size_t i = 1; i < again.size(); ++i) {
+            if (meanConfidence(again[i]) > meanConfidence(again[size_t(best)]))
+                best = qsizetype(i);
+        }
+        finalists = {finalists[best]};
+    }
     // Reading on beside the locale's languages pays only when a language of another
     // script reads the piece well; then their reading is stopped, as it no longer counts.
     if (stopLocale) {
