@@ -268,8 +268,12 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         return locale.recognize(grey, resolution, layout, &stopped);
     });
     const auto join = qScopeGuard([&] { waitFor(localeReading); });
-    if (std::optional<Reading> early = readInAnotherScript(choosing, localeReading, stopped))
-        return *early;
+    // Program text is seldom in another script, and finding its lines takes about as long
+    // as reading it as one block.
+    if (choice == Choice::language) {
+        if (std::optional<Reading> early = readInAnotherScript(choosing, localeReading, stopped))
+            return *early;
+    }
     Reading first{localeReading.result(), {m_localeDataNames}};
     // The locale's reading was stopped for a choice among other scripts that fell through.
     if (stopped)
