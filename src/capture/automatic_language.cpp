@@ -33,6 +33,7 @@ constexpr double kOtherScript = 85;
 // least certain words, a few letters' worth, set side by side as one line: reading it costs
 // a fraction of reading the text. Words of one or two characters tell little and come last.
 constexpr qsizetype kRankingCharacters = 8;
+// Those that rank almost as well as the best are told apart on twice as many letters.
 constexpr qsizetype kTieCharacters = 16;
 // Text in another script than the locale's is ranked on the start of its widest line, this
 // many line heights long: half a dozen characters of an ideographic script, more of an
@@ -42,9 +43,10 @@ constexpr int kRankingLineHeights = 6;
 // Whether the locale's script reads the text fairly well is told on twice that, as a few
 // letters the locale's languages lack make a short piece read poorly.
 constexpr int kProbeLineHeights = 12;
-// The best in the ranking is read whole, and so are those that ranked almost as well (up
-// to a few): a few words do not decide between near neighbours. The best whole reading wins
-// when it reads better than the locale's languages did.
+// The best in the ranking is read whole; of another script, so are those of its script that
+// ranked fairly near (up to a few), as a piece of a line tells the script surely but the
+// language within it poorly. The best whole reading wins when it reads better than the
+// locale's languages did.
 constexpr size_t kFinalists = 3;
 constexpr double kNear = 2;
 constexpr double kNearInScript = 15;
