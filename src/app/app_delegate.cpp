@@ -17,7 +17,6 @@
 #include "history/history_store.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
@@ -288,12 +287,9 @@ void AppDelegate::setupNotificationObservers()
     // Each unreadable history file is set aside once, by whichever store finds it.
     center.addObserver(QString::fromLatin1(HistoryStore::historyFileSetAsideNotification), this,
                        [this](const QVariantMap &userInfo) {
-                           m_services.warnSetAside(L10n::format(
-                               "notification.history_set_aside.message",
-                               "The history file could not be read and was kept as %@. Captures were "
-                               "restored from the backup where there was one.",
-                               "Warning message when the history file was set aside",
-                               {userInfo.value(QStringLiteral("path")).toString()}));
+                           //: Warning message when the history file was set aside
+                           //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
+                           m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(userInfo.value(QStringLiteral("path")).toString()));
                        });
 
     // A click on the notice of a refused shortcut.

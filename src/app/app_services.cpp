@@ -8,6 +8,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
+#include "capture/service_adapters.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
 #include "core/localized_error.h"
@@ -16,7 +17,6 @@
 #include "core/settings_store.h"
 #include "history/history_store.h"
 #include "pins/pin_widget_manager.h"
-#include "platform/l10n.h"
 #include "platform/user_defaults.h"
 
 namespace quorvane {
@@ -42,9 +42,12 @@ void AppServices::setup()
     m_clipboardService = m_factory.makeClipboardService();
     // The coordinator pins through the shared pin manager, so that is taken first.
     m_pinWidgetManager = &m_factory.pinWidgetManager();
+    m_serviceAdapters = std::make_unique<ServiceAdapters>(*m_historyStore, *m_pinWidgetManager, *m_notificationService,
+                                                          *m_permissionManager, *m_settingsStore);
     m_captureCoordinator = m_factory.makeCaptureCoordinator(
-        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, *m_historyStore, *m_settingsStore,
-         *m_clipboardService, *m_notificationService, *m_permissionManager, *m_pinWidgetManager});
+        {*m_screenCaptureService, *m_ocrService, *m_codeScanService, m_serviceAdapters->recorder,
+         m_serviceAdapters->settings, *m_clipboardService, m_serviceAdapters->toasts,
+         m_serviceAdapters->permission, m_serviceAdapters->pinner});
     m_shortcutNotice = std::make_unique<ShortcutRefusalNotice>(*m_notificationService);
     m_hotkeyManager = m_factory.makeHotkeyManager();
     m_hotkeyRegistrar = std::make_unique<HotkeyRegistrar>(*m_hotkeyManager, *m_settingsStore);
@@ -56,10 +59,9 @@ void AppServices::setup()
     if (m_historyInMemory)
         warnHistoryNotKept();
     if (const QString aside = m_factory.userDefaults().setAsidePath(); !aside.isEmpty())
-        warnSetAside(L10n::format("notification.settings_set_aside.message",
-                                  "The settings file could not be read, so the defaults are in use. "
-                                  "It was kept as %@.",
-                                  "Warning message when the settings file was set aside", {aside}));
+        //: Warning message when the settings file was set aside
+        //% "The settings file could not be read, so the defaults are in use. It was kept as %1."
+        warnSetAside(qtTrId("notification.settings_set_aside.message").arg(aside));
 }
 
 void AppServices::makeHistoryStore(int configuredMaximum)
@@ -86,18 +88,20 @@ void AppServices::warnHistoryNotKept()
 {
     // Said once, at launch: every capture of this session is lost at quit.
     m_notificationService->showWarning(
-        L10n::text("notification.history_in_memory.title", "History Not Saved",
-                   "Warning title when the capture history cannot be written to disk"),
-        L10n::text("notification.history_in_memory.message",
-                   "Quorvane cannot write to its data folder. Captures will not be kept after you quit.",
-                   "Warning message when the capture history lives only in memory"));
+        //: Warning title when the capture history cannot be written to disk
+        //% "History Not Saved"
+        qtTrId("notification.history_in_memory.title"),
+        //: Warning message when the capture history lives only in memory
+        //% "Quorvane cannot write to its data folder. Captures will not be kept after you quit."
+        qtTrId("notification.history_in_memory.message"));
 }
 
 void AppServices::warnSetAside(const QString &message)
 {
     m_notificationService->showWarning(
-        L10n::text("notification.file_set_aside.title", "File Set Aside",
-                   "Warning title when a stored file could not be read and was kept under another name"),
+        //: Warning title when a stored file could not be read and was kept under another name
+        //% "File Set Aside"
+        qtTrId("notification.file_set_aside.title"),
         message);
 }
 

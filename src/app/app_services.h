@@ -13,12 +13,13 @@ class HistoryStore;
 class HotkeyManager;
 class HotkeyRegistrar;
 class NotificationService;
-class OCRService;
 class PermissionManager;
 class PinWidgetManager;
 class ScreenCaptureService;
+struct ServiceAdapters;
 class ServiceFactory;
 class SettingsStore;
+class TextRecognizer;
 class ShortcutRefusalNotice;
 
 // Creates the program's services from the factory, hands each the ones it uses, and
@@ -40,7 +41,7 @@ public:
     SettingsStore *settingsStore() const { return m_settingsStore.get(); }
     NotificationService *notificationService() const { return m_notificationService.get(); }
     ScreenCaptureService *screenCaptureService() const { return m_screenCaptureService.get(); }
-    OCRService *ocrService() const { return m_ocrService.get(); }
+    TextRecognizer *ocrService() const { return m_ocrService.get(); }
     CodeScanService *codeScanService() const { return m_codeScanService.get(); }
     HistoryStore *historyStore() const { return m_historyStore.get(); }
     PermissionManager *permissionManager() const { return m_permissionManager.get(); }
@@ -64,12 +65,14 @@ private:
     std::unique_ptr<SettingsStore> m_settingsStore;
     std::unique_ptr<NotificationService> m_notificationService;
     std::unique_ptr<ScreenCaptureService> m_screenCaptureService;
-    std::unique_ptr<OCRService> m_ocrService;
+    std::unique_ptr<TextRecognizer> m_ocrService;
     std::unique_ptr<CodeScanService> m_codeScanService;
     std::unique_ptr<HistoryStore> m_historyStore;
     std::unique_ptr<PermissionManager> m_permissionManager;
     std::unique_ptr<ClipboardService> m_clipboardService;
     PinWidgetManager *m_pinWidgetManager = nullptr;
+    // The services above in the roles the coordinator asks for.
+    std::unique_ptr<ServiceAdapters> m_serviceAdapters;
     std::unique_ptr<CaptureCoordinator> m_captureCoordinator;
     // Outlives the hotkey manager, whose lost registrations it reports.
     std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;

@@ -141,7 +141,7 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
                                                   *m_windowConcealer);
 }
 
-std::unique_ptr<OCRService> DesktopServiceFactory::makeOCRService()
+std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
 {
     return std::make_unique<OCRService>();
 }
@@ -188,10 +188,10 @@ std::unique_ptr<ClipboardService> DesktopServiceFactory::makeClipboardService()
 
 std::unique_ptr<CaptureCoordinator> DesktopServiceFactory::makeCaptureCoordinator(const CaptureServices &services)
 {
-    return std::make_unique<CaptureCoordinator>(services.screenCapture, services.ocr, services.codeScan,
-                                                services.history, services.settings, services.clipboard,
-                                                services.notifications, services.permissions, services.pins,
-                                                *m_frontmostApplication);
+    return std::make_unique<CaptureCoordinator>(services.screenSource, services.textRecognizer,
+                                                services.codeScanner, services.recorder, services.settings,
+                                                services.clipboard, services.toasts, services.permission,
+                                                services.pinner, *m_frontmostApplication);
 }
 
 std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()

@@ -50,7 +50,7 @@ public:
     std::unique_ptr<SettingsStore> makeSettingsStore() override;
     std::unique_ptr<NotificationService> makeNotificationService() override;
     std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override;
-    std::unique_ptr<OCRService> makeOCRService() override;
+    std::unique_ptr<TextRecognizer> makeOCRService() override;
     std::unique_ptr<CodeScanService> makeCodeScanService() override;
     std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) override;
     std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override;

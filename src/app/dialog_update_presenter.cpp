@@ -1,6 +1,5 @@
 #include "app/dialog_update_presenter.h"
 
-#include "platform/l10n.h"
 
 #include <utility>
 
@@ -25,15 +24,19 @@ bool DialogUpdatePresenter::offerUpdate(const AppcastItem &item, const QString &
 {
     Alert alert = alertOf(
         Alert::Style::informational,
-        L10n::text("updater.available.title", "A new version of Quorvane is available!",
-                   "Title of the dialog that announces a new version"),
-        L10n::format("updater.available.message",
-                     "Quorvane %@ is now available - you have %@. Would you like to open the download page?",
-                     "Text of the dialog that announces a new version: the new version, then the installed one",
-                     {item.displayVersion(), currentVersion}));
+        //: Title of the dialog that announces a new version
+        //% "A new version of Quorvane is available!"
+        qtTrId("updater.available.title"),
+        //: Text of the dialog that announces a new version: the new version, then the installed one
+        //% "Quorvane %1 is now available - you have %2. Would you like to open the download page?"
+        qtTrId("updater.available.message").arg(item.displayVersion(), currentVersion));
     alert.buttons = {
-        L10n::text("updater.available.download", "Open Download Page", "Button that opens the download page"),
-        L10n::text("updater.available.later", "Remind Me Later", "Button that closes the dialog")};
+        //: Button that opens the download page
+        //% "Open Download Page"
+        qtTrId("updater.available.download"),
+        //: Button that closes the dialog
+        //% "Remind Me Later"
+        qtTrId("updater.available.later")};
     alert.cancelButton = 1;
     return m_alerts->runModal(alert) == 0;
 }
@@ -41,19 +44,20 @@ bool DialogUpdatePresenter::offerUpdate(const AppcastItem &item, const QString &
 void DialogUpdatePresenter::showUpToDate(const QString &currentVersion)
 {
     m_alerts->runModal(alertOf(Alert::Style::informational,
-                               L10n::text("updater.up_to_date.title", "You're up to date!",
-                                          "Title of the dialog shown when no newer version exists"),
-                               L10n::format("updater.up_to_date.message",
-                                            "Quorvane %@ is currently the newest version available.",
-                                            "Text shown when no newer version exists: the installed version",
-                                            {currentVersion})));
+                               //: Title of the dialog shown when no newer version exists
+                               //% "You're up to date!"
+                               qtTrId("updater.up_to_date.title"),
+                               //: Text shown when no newer version exists: the installed version
+                               //% "Quorvane %1 is currently the newest version available."
+                               qtTrId("updater.up_to_date.message").arg(currentVersion)));
 }
 
 void DialogUpdatePresenter::showCheckFailed(const QString &reason)
 {
     m_alerts->runModal(alertOf(Alert::Style::warning,
-                               L10n::text("updater.error.title", "Update Error!",
-                                          "Title of the dialog shown when a check for updates fails"),
+                               //: Title of the dialog shown when a check for updates fails
+                               //% "Update Error!"
+                               qtTrId("updater.error.title"),
                                reason));
 }
 
@@ -61,12 +65,12 @@ void DialogUpdatePresenter::showNotConfigured()
 {
     m_alerts->runModal(alertOf(
         Alert::Style::informational,
-        L10n::text("updater.not_configured.title", "Updates Are Not Checked by This Build",
-                   "Title of the dialog shown when the build has no update feed"),
-        L10n::text("updater.not_configured.message",
-                   "This copy of Quorvane was built without an update feed. New versions come with your "
-                   "distribution's package updates or from where you installed Quorvane.",
-                   "Text shown when the build has no update feed")));
+        //: Title of the dialog shown when the build has no update feed
+        //% "Updates Are Not Checked by This Build"
+        qtTrId("updater.not_configured.title"),
+        //: Text shown when the build has no update feed
+        //% "This copy of Quorvane was built without an update feed. New versions come with your distribution's package updates or from where you installed Quorvane."
+        qtTrId("updater.not_configured.message")));
 }
 
 } // namespace quorvane

@@ -9,9 +9,9 @@
 #include "core/diagnostics.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "platform/user_defaults.h"
 #include "windows/onboarding_view.h"
+#include "platform/window_presenter.h"
 
 #include <QTimer>
 
@@ -69,11 +69,13 @@ void FirstLaunchFlow::showOnboarding()
 {
     diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
     if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
-        ShellWindows::present(*m_onboardingWindow, ShellWindows::Placement::asItIs);
+        presentWindow(*m_onboardingWindow, WindowPlacement::asItIs);
         return;
     }
     auto *window = new OnboardingWindow;
-    window->setWindowTitle(L10n::text("onboarding.window.title", "Welcome to Quorvane", "Onboarding window title"));
+    //: Onboarding window title
+    //% "Welcome to Quorvane"
+    window->setWindowTitle(qtTrId("onboarding.window.title"));
     QPointer<FirstLaunchFlow> self(this);
     // The view writes its flag into the very database the rest of the program reads.
     auto *content = new OnboardingView(
@@ -91,7 +93,7 @@ void FirstLaunchFlow::showOnboarding()
     m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &FirstLaunchFlow::handleOnboardingWindowClosed);
     m_onboardingWindow = window;
-    ShellWindows::present(*window, ShellWindows::Placement::centred);
+    presentWindow(*window, WindowPlacement::centred);
 }
 
 void FirstLaunchFlow::markOnboardingSeen()

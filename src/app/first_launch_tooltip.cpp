@@ -1,6 +1,5 @@
 #include "app/first_launch_tooltip.h"
 
-#include "platform/l10n.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -54,7 +53,9 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     QLabel *hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
     hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
     title->addWidget(hand);
-    title->addWidget(label(L10n::text("Welcome to Quorvane", "Welcome to Quorvane"), 1.1, QPalette::WindowText, 1.0, true));
+    //: Title of the tooltip shown beside the tray icon at first start
+    //% "Welcome to Quorvane"
+    title->addWidget(label(qtTrId("first_launch.title"), 1.1, QPalette::WindowText, 1.0, true));
     title->addStretch();
     stack->addLayout(title);
 
@@ -62,7 +63,9 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     body->setSpacing(6);
     auto *pressRow = new QHBoxLayout;
     pressRow->setSpacing(6);
-    pressRow->addWidget(label(L10n::text("Press", "Press"), 0.95, QPalette::WindowText, 0.7));
+    //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys
+    //% "Press"
+    pressRow->addWidget(label(qtTrId("first_launch.press"), 0.95, QPalette::WindowText, 0.7));
     m_keyCap = new QLabel(shortcutText);
     QFont capFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     capFont.setWeight(QFont::DemiBold);
@@ -71,10 +74,14 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     m_keyCap->setStyleSheet(QStringLiteral(
         "QLabel#keyCap { background: rgba(128, 128, 128, 0.18); border-radius: 6px; padding: 4px 8px; }"));
     pressRow->addWidget(m_keyCap);
-    pressRow->addWidget(label(L10n::text("to zarrow text", "to zarrow text"), 0.95, QPalette::WindowText, 0.7));
+    //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys
+    //% "to zarrow text"
+    pressRow->addWidget(label(qtTrId("first_launch.action"), 0.95, QPalette::WindowText, 0.7));
     pressRow->addStretch();
     body->addLayout(pressRow);
-    body->addWidget(label(L10n::text("Right-click this icon for quick capture", "Right-click this icon for quick capture"),
+    //: Line in the first-start tooltip about the tray icon
+    //% "Right-click this icon for quick capture"
+    body->addWidget(label(qtTrId("first_launch.tray_hint"),
                           0.85, QPalette::WindowText, 0.5));
     stack->addLayout(body);
 

@@ -5,6 +5,7 @@
 #include "app/desktop_service_factory.h"
 #include "core/diagnostics.h"
 #include "core/language_manager.h"
+#include "platform/interface_translations.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 
@@ -152,6 +153,8 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    // Texts are looked up by id: without the English table they would read as their ids.
+    quorvane::InterfaceTranslations::installEnglish();
     setIdentity();
     QApplication::setDesktopFileName(QStringLiteral("com.corvantis.Quorvane"));
     // The program lives in the status area: closing its last window never ends it.

@@ -6,7 +6,6 @@
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
 #include "core/user_settings.h"
-#include "platform/l10n.h"
 #include "platform/key_table.h"
 #include "windows/key_event.h"
 
@@ -54,10 +53,9 @@ MenuBarController::~MenuBarController()
     m_statusItem.reset(); // removes the icon from the status area
 }
 
-QAction *MenuBarController::addRow(const char *key, const char *english, const char *comment,
-                                   std::optional<Shortcut> keys, void (MenuBarController::*handler)())
+QAction *MenuBarController::addRow(QString title, std::optional<Shortcut> keys,
+                                   void (MenuBarController::*handler)())
 {
-    QString title = L10n::text(key, english, comment);
     if (keys) {
         // The menu shows what follows a tab as the row's key combination, in our own
         // naming; a QKeySequence would read "Meta+Shift+L" and would not fire while the
@@ -108,32 +106,50 @@ void MenuBarController::setupMenu()
     m_menu->installEventFilter(this);
     m_keyEquivalents.clear();
 
-    addRow("menubar.capture", "Capture Text", "Capture Text", m_captureShortcut,
+    //: Tray menu item
+    //% "Capture Text"
+    addRow(qtTrId("menubar.capture"), m_captureShortcut,
            &MenuBarController::handleCaptureText)
         ->setObjectName(QStringLiteral("handleCaptureText"));
-    addRow("menubar.scan_code", "Read QR/Bar Code", "Read QR/Bar Code menu item", m_scanCodeShortcut,
+    //: Tray menu item
+    //% "Read QR/Bar Code"
+    addRow(qtTrId("menubar.scan_code"), m_scanCodeShortcut,
            &MenuBarController::handleScanCode)
         ->setObjectName(QStringLiteral("handleScanCode"));
-    m_importAction = addRow("menubar.import_from_iphone", "Import Image…", "Import Image menu item", std::nullopt,
+    //: Tray menu item
+    //% "Import Image…"
+    m_importAction = addRow(qtTrId("menubar.import_from_iphone"), std::nullopt,
                             &MenuBarController::handleImportFromiPhone);
     m_importAction->setObjectName(QStringLiteral("handleImportFromiPhone"));
     m_menu->addSeparator();
-    addRow("menubar.history", "Open History", "Open History", m_historyShortcut,
+    //: Tray menu item
+    //% "Open History"
+    addRow(qtTrId("menubar.history"), m_historyShortcut,
            &MenuBarController::handleOpenHistory)
         ->setObjectName(QStringLiteral("handleOpenHistory"));
     m_menu->addSeparator();
-    addRow("menubar.preferences", "Preferences...", "Preferences", preferencesKeys,
+    //: Tray menu item
+    //% "Preferences..."
+    addRow(qtTrId("menubar.preferences"), preferencesKeys,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
-    addRow("menubar.feedback", "Send Feedback...", "Send Feedback", std::nullopt, &MenuBarController::handleSendFeedback)
+    //: Tray menu item
+    //% "Send Feedback..."
+    addRow(qtTrId("menubar.feedback"), std::nullopt, &MenuBarController::handleSendFeedback)
         ->setObjectName(QStringLiteral("handleSendFeedback"));
-    addRow("menubar.checkForUpdates", "Check for Updates...", "Check for Updates", std::nullopt,
+    //: Tray menu item
+    //% "Check for Updates..."
+    addRow(qtTrId("menubar.checkForUpdates"), std::nullopt,
            &MenuBarController::handleCheckForUpdates)
         ->setObjectName(QStringLiteral("handleCheckForUpdates"));
     m_menu->addSeparator();
-    addRow("menubar.about", "About Quorvane", "About Quorvane", std::nullopt, &MenuBarController::handleAbout)
+    //: Tray menu item
+    //% "About Quorvane"
+    addRow(qtTrId("menubar.about"), std::nullopt, &MenuBarController::handleAbout)
         ->setObjectName(QStringLiteral("handleAbout"));
-    addRow("menubar.quit", "Quit Quorvane", "Quit Quorvane", quitKeys,
+    //: Tray menu item
+    //% "Quit Quorvane"
+    addRow(qtTrId("menubar.quit"), quitKeys,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
 
@@ -159,7 +175,9 @@ void MenuBarController::setupStatusItem()
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
-    m_statusItem->setToolTip(QStringLiteral("Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"));
+    //: Tooltip of the tray icon
+    //% "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"
+    m_statusItem->setToolTip(qtTrId("menubar.tooltip"));
 }
 
 QIcon MenuBarController::iconForState(const QIcon &icon, MenuBarIconState state)

@@ -87,8 +87,7 @@ private:
     void setupMenu();
     void setupStatusItem();
     void updateStatusIcon(MenuBarIconState state);
-    QAction *addRow(const char *key, const char *english, const char *comment,
-                    std::optional<Shortcut> keys, void (MenuBarController::*handler)());
+    QAction *addRow(QString title, std::optional<Shortcut> keys, void (MenuBarController::*handler)());
     bool eventFilter(QObject *watched, QEvent *event) override;
 
     void handleCaptureText();

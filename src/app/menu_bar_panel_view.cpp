@@ -3,7 +3,6 @@
 #include "app/menu_bar_controller.h"
 #include "app/modern_menu_bar_button.h"
 #include "core/user_settings.h"
-#include "platform/l10n.h"
 
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -32,11 +31,17 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     // The keys are the status menu's; the English titles here are shorter. The hints name
     // the default shortcuts and the status menu's Super+, and Super+Q.
     const UserSettings &defaults = UserSettings::defaults();
-    addRow("viewfinder", L10n::text("menubar.capture", "Capture", "Capture Text"), defaults.quickZarrowShortcut, true,
+    //: Row of the tray panel
+    //% "Capture"
+    addRow("viewfinder", qtTrId("menubar.panel.capture"), defaults.quickZarrowShortcut, true,
            std::move(actions.onCaptureText));
-    addRow("clock.arrow.circlepath", L10n::text("menubar.history", "History", "Open History"), defaults.historyShortcut, false,
+    //: Row of the tray panel
+    //% "History"
+    addRow("clock.arrow.circlepath", qtTrId("menubar.panel.history"), defaults.historyShortcut, false,
            std::move(actions.onOpenHistory));
-    addRow("gear", L10n::text("menubar.preferences", "Preferences", "Preferences…"), MenuBarController::preferencesKeys, false,
+    //: Row of the tray panel
+    //% "Preferences"
+    addRow("gear", qtTrId("menubar.panel.preferences"), MenuBarController::preferencesKeys, false,
            std::move(actions.onOpenPreferences));
 
     stack->addSpacing(6 - stack->spacing());
@@ -47,7 +52,9 @@ MenuBarPanelView::MenuBarPanelView(Actions actions, QWidget *parent) : QWidget(p
     stack->addWidget(divider);
     stack->addSpacing(6 - stack->spacing());
 
-    addRow("power", L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"), MenuBarController::quitKeys, false,
+    //: Quit Quorvane
+    //% "Quit Quorvane"
+    addRow("power", qtTrId("menubar.quit"), MenuBarController::quitKeys, false,
            std::move(actions.onQuit));
 
     auto *shadow = new QGraphicsDropShadowEffect(this);

@@ -5,7 +5,6 @@
 #include "core/permission_manager.h"
 #include "core/user_settings.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -155,8 +154,12 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
     alert.style = Alert::Style::informational;
     alert.messageText = title;
     alert.informativeText = message;
-    alert.buttons = {L10n::text("permission.open_settings", "Open Privacy Settings", "Open Settings button"),
-                     L10n::text("permission.cancel", "Cancel", "Cancel button")};
+    //: Open Settings button
+    //% "Open Privacy Settings"
+    alert.buttons = {qtTrId("permission.open_settings"),
+                     //: Cancel button
+                     //% "Cancel"
+                     qtTrId("permission.cancel")};
     alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)
         PermissionManager::openSystemSettings(type, m_opener);
@@ -165,36 +168,41 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
 void PermissionRequestFlow::showAccessibilityPermissionAlert()
 {
     showExplanation(PermissionType::accessibility,
-                    L10n::text("permission.accessibility.title", "Accessibility Permission Required",
-                               "Accessibility permission dialog title"),
-                    L10n::format("permission.accessibility.message",
-                                 "Quorvane needs Accessibility permission to register global keyboard shortcuts "
-                                 "(%@). This allows you to capture text from anywhere on your screen.\n\nYour privacy "
-                                 "is protected - Quorvane only monitors its own registered shortcuts.",
-                                 "Accessibility permission explanation; the quick capture shortcut",
-                                 {m_captureShortcut.displayString()}));
+                    //: Accessibility permission dialog title
+                    //% "Accessibility Permission Required"
+                    qtTrId("permission.accessibility.title"),
+                    //: Accessibility permission explanation; the quick capture shortcut
+                    //% "Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.\n\nYour privacy is protected - Quorvane only monitors its own registered shortcuts."
+                    qtTrId("permission.accessibility.message").arg(m_captureShortcut.displayString()));
 }
 
 void PermissionRequestFlow::showScreenRecordingPermissionAlert()
 {
     showExplanation(PermissionType::screenRecording,
-                    L10n::text("permission.screen_recording.title", "Screen Recording Permission Required",
-                               "Screen Recording permission dialog title"),
-                    L10n::text("permission.screen_recording.message",
-                               "Quorvane needs Screen Recording permission to capture text from your screen.\n\nAll "
-                               "processing happens on your device - no data is uploaded to the cloud.",
-                               "Screen Recording permission explanation"));
+                    //: Screen Recording permission dialog title
+                    //% "Screen Recording Permission Required"
+                    qtTrId("permission.screen_recording.title"),
+                    //: Screen Recording permission explanation
+                    //% "Quorvane needs Screen Recording permission to capture text from your screen.\n\nAll processing happens on your device - no data is uploaded to the cloud."
+                    qtTrId("permission.screen_recording.message"));
 }
 
 void PermissionRequestFlow::showPermissionsRequiredAlert()
 {
-    // Fixed English, unlike the explanations before it.
     Alert alert;
     alert.style = Alert::Style::informational;
-    alert.messageText = QStringLiteral("Permissions Required");
-    alert.informativeText = QStringLiteral("Quorvane needs Screen Recording and Accessibility permissions to work. "
-                                           "You can grant these later in your desktop's privacy settings.");
-    alert.buttons = {QStringLiteral("OK"), QStringLiteral("Open Privacy Settings")};
+    //: Title of the alert shown when the user goes on without the permissions
+    //% "Permissions Required"
+    alert.messageText = qtTrId("permission.required.title");
+    //: Alert shown when the user goes on without the permissions
+    //% "Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop's privacy settings."
+    alert.informativeText = qtTrId("permission.required.message");
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok"),
+                     //: Open Settings button
+                     //% "Open Privacy Settings"
+                     qtTrId("permission.open_settings")};
     alert.cancelButton = 0;
     if (m_alerts.runModal(alert) != 1)
         return;

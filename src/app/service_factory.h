@@ -9,37 +9,45 @@ namespace quorvane {
 class ActivationPolicy;
 class AlertPresenter;
 class CaptureCoordinator;
+class CapturePinner;
+class CaptureRecorder;
+class CaptureSettings;
+class CaptureToasts;
 class ClipboardService;
 class CodeScanService;
+class CodeScanner;
 class ContinuityRuntime;
 class HistoryStore;
 class HotkeyManager;
 class LanguageManager;
 class NotificationCenter;
 class NotificationService;
-class OCRService;
 class Pasteboard;
 class PermissionManager;
 class PinWidgetManager;
 class PrivacySettingsOpener;
 class SavePanel;
 class ScreenCaptureService;
+class ScreenRecordingPermission;
+class ScreenSource;
 class SettingsStore;
 class SparkleUpdater;
 class StatusItem;
+class TextClipboard;
+class TextRecognizer;
 class UserDefaults;
 
-// The services a capture coordinator works with.
+// What a capture coordinator works with, one collaborator per role.
 struct CaptureServices {
-    ScreenCaptureService &screenCapture;
-    OCRService &ocr;
-    CodeScanService &codeScan;
-    HistoryStore &history;
-    SettingsStore &settings;
-    ClipboardService &clipboard;
-    NotificationService &notifications;
-    PermissionManager &permissions;
-    PinWidgetManager &pins;
+    ScreenSource &screenSource;
+    TextRecognizer &textRecognizer;
+    CodeScanner &codeScanner;
+    CaptureRecorder &recorder;
+    CaptureSettings &settings;
+    TextClipboard &clipboard;
+    CaptureToasts &toasts;
+    ScreenRecordingPermission &permission;
+    CapturePinner &pinner;
 };
 
 // Makes the services and shell pieces the application delegate owns. The delegate decides
@@ -69,7 +77,7 @@ public:
     virtual std::unique_ptr<SettingsStore> makeSettingsStore() = 0;
     virtual std::unique_ptr<NotificationService> makeNotificationService() = 0;
     virtual std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() = 0;
-    virtual std::unique_ptr<OCRService> makeOCRService() = 0;
+    virtual std::unique_ptr<TextRecognizer> makeOCRService() = 0;
     virtual std::unique_ptr<CodeScanService> makeCodeScanService() = 0;
     // A store in the default history folder; throws HistoryStoreError when that folder
     // cannot be found or made.

@@ -9,15 +9,12 @@
 #include "history/history_store.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
-#include "platform/l10n.h"
+#include "platform/window_presenter.h"
 #include "windows/about_window_controller.h"
 #include "windows/feedback_window_controller.h"
 #include "windows/preferences_services.h"
 #include "windows/preferences_view.h"
 
-#include <QCursor>
-#include <QGuiApplication>
-#include <QScreen>
 
 namespace quorvane {
 
@@ -27,29 +24,6 @@ ShellWindows::~ShellWindows()
 {
     delete m_historyWindow.data();
     delete m_preferencesWindow.data();
-}
-
-void ShellWindows::present(QWidget &window, Placement placement)
-{
-    if (placement == Placement::centred) {
-        // The usable area of the screen under the mouse, else of the primary screen.
-        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
-        if (!screen)
-            screen = QGuiApplication::primaryScreen();
-        if (screen) {
-            QRect frame(QPoint(0, 0), window.size());
-            frame.moveCenter(screen->availableGeometry().center());
-            window.move(frame.topLeft());
-        }
-    }
-    // The program lives in the status area and is not otherwise the active application,
-    // so a window it opens from the menu, a hotkey or a toast asks for the focus itself.
-    if (window.isMinimized())
-        window.showNormal();
-    else
-        window.show();
-    window.raise();
-    window.activateWindow();
 }
 
 QWidget *ShellWindows::historyWindow() const
@@ -70,16 +44,18 @@ void ShellWindows::openHistory()
                                                                          m_factory.savePanel(), center),
                                      *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("history.window.title", "Capture History", "History window title"));
+        //: History window title
+        //% "Capture History"
+        view->setWindowTitle(qtTrId("history.window.title"));
         view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
         view->resize(900, 600);
         m_historyWindow = view;
         if (m_services.settingsStore())
             setShortcuts(m_services.settingsStore()->settings());
-        present(*view, Placement::centred);
+        presentWindow(*view, WindowPlacement::centred);
         return;
     }
-    present(*m_historyWindow, Placement::asItIs);
+    presentWindow(*m_historyWindow, WindowPlacement::asItIs);
 }
 
 void ShellWindows::setShortcuts(const UserSettings &settings)
@@ -108,12 +84,14 @@ void ShellWindows::openPreferences()
         view->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
                              | Qt::WindowMinimizeButtonHint);
         view->setAttribute(Qt::WA_DeleteOnClose);
-        view->setWindowTitle(L10n::text("preferences.window.title", "Preferences", "Preferences window title"));
+        //: Preferences window title
+        //% "Preferences"
+        view->setWindowTitle(qtTrId("preferences.window.title"));
         m_preferencesWindow = view;
-        present(*view, Placement::centred);
+        presentWindow(*view, WindowPlacement::centred);
         return;
     }
-    present(*m_preferencesWindow, Placement::asItIs);
+    presentWindow(*m_preferencesWindow, WindowPlacement::asItIs);
 }
 
 void ShellWindows::openShortcutsPreferences()
@@ -129,7 +107,7 @@ void ShellWindows::openFeedback()
     // Closing the window only hides it: the same window comes back, centred again.
     if (!m_feedbackWindowController)
         m_feedbackWindowController = std::make_unique<FeedbackWindowController>();
-    present(*m_feedbackWindowController->window(), Placement::centred);
+    presentWindow(*m_feedbackWindowController->window(), WindowPlacement::centred);
 }
 
 void ShellWindows::openAbout()

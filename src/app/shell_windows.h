@@ -22,11 +22,6 @@ public:
     // The windows show the services: they go before them.
     ~ShellWindows();
 
-    enum class Placement { asItIs, centred };
-    // Every window the program opens comes forward this way: centred on the screen under
-    // the mouse when asked, shown (restored when minimised), raised and focused.
-    static void present(QWidget &window, Placement placement);
-
     // The capture history, always on the full list. Does nothing before the services exist.
     void openHistory();
     void openPreferences();

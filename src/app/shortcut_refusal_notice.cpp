@@ -1,7 +1,6 @@
 #include "app/shortcut_refusal_notice.h"
 
 #include "core/notification_service.h"
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -17,22 +16,21 @@ void ShortcutRefusalNotice::report(HotkeyAction action, const Shortcut &shortcut
 
 QString ShortcutRefusalNotice::title(HotkeyAction action)
 {
-    return L10n::format("notification.shortcut_refused.title", "%@ shortcut not available",
-                        "Title when a global shortcut cannot be taken; the action's name",
-                        {displayName(shortcutAction(action))});
+    //: Title when a global shortcut cannot be taken; the action's name
+    //% "%1 shortcut not available"
+    return qtTrId("notification.shortcut_refused.title").arg(displayName(shortcutAction(action)));
 }
 
 QString ShortcutRefusalNotice::message(const Shortcut &shortcut)
 {
     // A stored shortcut from before the reserved list grew is refused before the display is asked.
     if (shortcut.isSystemReserved())
-        return L10n::format("notification.shortcut_refused.reserved",
-                            "%@ is reserved by the desktop. Choose another shortcut in Preferences.",
-                            "Message when a global shortcut is reserved; the shortcut", {shortcut.displayString()});
-    return L10n::format("notification.shortcut_refused.taken",
-                        "%@ is already used by another program. Choose another shortcut in Preferences.",
-                        "Message when another program holds a global shortcut; the shortcut",
-                        {shortcut.displayString()});
+        //: Message when a global shortcut is reserved; the shortcut
+        //% "%1 is reserved by the desktop. Choose another shortcut in Preferences."
+        return qtTrId("notification.shortcut_refused.reserved").arg(shortcut.displayString());
+    //: Message when another program holds a global shortcut; the shortcut
+    //% "%1 is already used by another program. Choose another shortcut in Preferences."
+    return qtTrId("notification.shortcut_refused.taken").arg(shortcut.displayString());
 }
 
 } // namespace quorvane

@@ -1,7 +1,7 @@
 #include "app/tray_absence_notice.h"
 
 #include "app/shell_windows.h"
-#include "platform/l10n.h"
+#include "platform/window_presenter.h"
 
 #include <QMessageBox>
 #include <QPushButton>
@@ -32,17 +32,16 @@ void TrayAbsenceNotice::start()
 
 QString TrayAbsenceNotice::title()
 {
-    return L10n::text("tray_absence.title", "Quorvane Is Running", "Title of the notice shown when no system tray shows the icon");
+    //: Title of the notice shown when no system tray shows the icon
+    //% "Quorvane Is Running"
+    return qtTrId("tray_absence.title");
 }
 
 QString TrayAbsenceNotice::message(const QString &captureShortcut)
 {
-    return L10n::fill(L10n::text("tray_absence.message",
-                                 "No system tray on this desktop shows Quorvane's icon. Press %@ to capture text. "
-                                 "Run \u201Cquorvane\u201D again to open the preferences, or \u201Cquorvane quit\u201D "
-                                 "to quit.",
-                                 "Notice shown when no system tray shows the icon; %@ is the capture shortcut"),
-                      {captureShortcut});
+    //: Notice shown when no system tray shows the icon; %1 is the capture shortcut
+    //% "No system tray on this desktop shows Quorvane's icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit."
+    return qtTrId("tray_absence.message").arg(captureShortcut);
 }
 
 void TrayAbsenceNotice::check()
@@ -64,7 +63,9 @@ void TrayAbsenceNotice::showWindow(const QString &body)
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
     box->setTextFormat(Qt::PlainText);
     box->setInformativeText(body);
-    QPushButton *quit = box->addButton(L10n::text("menubar.quit", "Quit Quorvane", "Quit Quorvane"),
+    //: Quit Quorvane
+    //% "Quit Quorvane"
+    QPushButton *quit = box->addButton(qtTrId("menubar.quit"),
                                        QMessageBox::DestructiveRole);
     box->addButton(QMessageBox::Ok);
     box->setEscapeButton(QMessageBox::Ok);
@@ -72,7 +73,7 @@ void TrayAbsenceNotice::showWindow(const QString &body)
     connect(quit, &QPushButton::clicked, this, &TrayAbsenceNotice::quitRequested);
     m_window = box;
     box->show();
-    ShellWindows::present(*box, ShellWindows::Placement::centred);
+    presentWindow(*box, WindowPlacement::centred);
 }
 
 } // namespace quorvane

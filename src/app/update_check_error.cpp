@@ -6,19 +6,25 @@ ErrorText UpdateCheckError::textOf(UpdateCheckErrorKind kind)
 {
     switch (kind) {
     case UpdateCheckErrorKind::invalidFeedAddress:
-        return {"error.updater.invalid_feed", "The update feed address is not valid: %@",
-                "Error when the configured update feed address cannot be used"};
+        //: Error when the configured update feed address cannot be used
+        //% "The update feed address is not valid: %1"
+        return {QT_TRID_NOOP("error.updater.invalid_feed")};
     case UpdateCheckErrorKind::insecureAddress:
-        return {"error.updater.insecure_address", "Updates are only fetched over HTTPS: %@",
-                "Error when an update address is not secure"};
+        //: Error when an update address is not secure
+        //% "Updates are only fetched over HTTPS: %1"
+        return {QT_TRID_NOOP("error.updater.insecure_address")};
     case UpdateCheckErrorKind::downloadFailed:
-        return {"error.updater.download_failed", "The update information could not be downloaded: %@",
-                "Error when the update feed cannot be fetched"};
+        //: Error when the update feed cannot be fetched
+        //% "The update information could not be downloaded: %1"
+        return {QT_TRID_NOOP("error.updater.download_failed")};
     case UpdateCheckErrorKind::malformedFeed:
-        return {"error.updater.malformed_feed", "The update information could not be read: %@",
-                "Error when the update feed is not understood"};
+        //: Error when the update feed is not understood
+        //% "The update information could not be read: %1"
+        return {QT_TRID_NOOP("error.updater.malformed_feed")};
     }
-    return {"error.updater.unknown", "%@", "Unknown update error"};
+    //: Unknown update error
+    //% "%1"
+    return {QT_TRID_NOOP("error.updater.unknown")};
 }
 
 } // namespace quorvane

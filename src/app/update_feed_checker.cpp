@@ -3,7 +3,6 @@
 #include "app/update_check_error.h"
 #include "app/version_comparator.h"
 #include "core/diagnostics.h"
-#include "platform/l10n.h"
 
 #include <QHostAddress>
 #include <QNetworkReply>
@@ -22,9 +21,9 @@ constexpr double minimumCheckInterval = 3600.0;
 
 QString tooLargeReason()
 {
-    return L10n::format("updater.reason.too_large", "the answer is larger than %d bytes",
-                        "Why a check for updates failed: the feed is too large",
-                        {QString::number(UpdateFeedChecker::maximumFeedSize)});
+    //: Why a check for updates failed: the feed is too large
+    //% "the answer is larger than %1 bytes"
+    return qtTrId("updater.reason.too_large").arg(QString::number(UpdateFeedChecker::maximumFeedSize));
 }
 
 // The failure of a fetch in words, the HTTP status only where the server gave one that
@@ -33,36 +32,44 @@ QString failureReason(QNetworkReply::NetworkError error, int status)
 {
     switch (error) {
     case QNetworkReply::HostNotFoundError:
-        return L10n::text("updater.reason.host_not_found", "the update server could not be found",
-                          "Why a check for updates failed");
+        //: Why a check for updates failed
+        //% "the update server could not be found"
+        return qtTrId("updater.reason.host_not_found");
     case QNetworkReply::ConnectionRefusedError:
-        return L10n::text("updater.reason.refused", "the update server refused the connection",
-                          "Why a check for updates failed");
+        //: Why a check for updates failed
+        //% "the update server refused the connection"
+        return qtTrId("updater.reason.refused");
     case QNetworkReply::RemoteHostClosedError:
-        return L10n::text("updater.reason.closed", "the update server closed the connection early",
-                          "Why a check for updates failed");
+        //: Why a check for updates failed
+        //% "the update server closed the connection early"
+        return qtTrId("updater.reason.closed");
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
-        return L10n::text("updater.reason.silent", "the update server stopped answering",
-                          "Why a check for updates failed: the transfer timed out");
+        //: Why a check for updates failed: the transfer timed out
+        //% "the update server stopped answering"
+        return qtTrId("updater.reason.silent");
     case QNetworkReply::SslHandshakeFailedError:
-        return L10n::text("updater.reason.tls", "the update server's secure connection could not be verified",
-                          "Why a check for updates failed");
+        //: Why a check for updates failed
+        //% "the update server's secure connection could not be verified"
+        return qtTrId("updater.reason.tls");
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
-        return L10n::text("updater.reason.offline", "the network is not available",
-                          "Why a check for updates failed");
+        //: Why a check for updates failed
+        //% "the network is not available"
+        return qtTrId("updater.reason.offline");
     default:
         break;
     }
     if (status >= 400)
-        return L10n::format("updater.reason.status", "the update server answered with error %d",
-                            "Why a check for updates failed: the HTTP status", {QString::number(status)});
-    return L10n::text("updater.reason.unexpected", "the update server sent an answer that is not a feed",
-                      "Why a check for updates failed: an answer that is neither a feed nor an error");
+        //: Why a check for updates failed: the HTTP status
+        //% "the update server answered with error %1"
+        return qtTrId("updater.reason.status").arg(QString::number(status));
+    //: Why a check for updates failed: an answer that is neither a feed nor an error
+    //% "the update server sent an answer that is not a feed"
+    return qtTrId("updater.reason.unexpected");
 }
 
 } // namespace
@@ -79,8 +86,9 @@ UpdateFeedChecker::UpdateFeedChecker(QString feedAddress, QString currentVersion
     m_deadline.setSingleShot(true);
     connect(&m_deadline, &QTimer::timeout, this, [this] {
         abandon(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
-                                 L10n::text("updater.reason.deadline", "the update server took too long to answer",
-                                            "Why a check for updates failed: the whole check ran out of time")));
+                                 //: Why a check for updates failed: the whole check ran out of time
+                                 //% "the update server took too long to answer"
+                                 qtTrId("updater.reason.deadline")));
     });
     m_scheduleTimer.setTimerType(Qt::VeryCoarseTimer);
     connect(&m_scheduleTimer, &QTimer::timeout, this, [this] { checkForUpdatesInBackground(); });
@@ -263,10 +271,9 @@ bool UpdateFeedChecker::followRedirect(QNetworkReply &reply)
     }
     if (m_redirects >= maximumRedirects) {
         fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
-                              L10n::format("updater.reason.redirects",
-                                           "the server redirected the request more than %d times",
-                                           "Why a check for updates failed: too many redirects",
-                                           {QString::number(maximumRedirects)})));
+                              //: Why a check for updates failed: too many redirects
+                              //% "the server redirected the request more than %n times"
+                              qtTrId("updater.reason.redirects", maximumRedirects)));
         return false;
     }
     ++m_redirects;
@@ -305,10 +312,9 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
         if (!m_openUrl || !m_openUrl(page)) {
             diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
             // The user asked for the page: they get its address to open themselves.
-            m_presenter->showCheckFailed(L10n::format("updater.reason.page_not_opened",
-                                                      "The download page could not be opened. It is at: %@",
-                                                      "Shown when no program opens the download page: its address",
-                                                      {page.toDisplayString()}));
+            //: Shown when no program opens the download page: its address
+            //% "The download page could not be opened. It is at: %1"
+            m_presenter->showCheckFailed(qtTrId("updater.reason.page_not_opened").arg(page.toDisplayString()));
         }
     }
     emit checkFinished(outcome);

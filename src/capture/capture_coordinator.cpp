@@ -1,23 +1,25 @@
 #include "capture/capture_coordinator.h"
 
 #include "capture/capture_coordinator_error.h"
+#include "capture/capture_pinner.h"
+#include "capture/capture_recorder.h"
+#include "capture/capture_settings.h"
+#include "capture/capture_toasts.h"
 #include "capture/clipboard_error.h"
-#include "capture/clipboard_service.h"
 #include "capture/code_scan_error.h"
-#include "capture/code_scan_service.h"
+#include "capture/code_scanner.h"
 #include "capture/ocr_error.h"
-#include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
-#include "capture/screen_capture_service.h"
+#include "capture/screen_recording_permission.h"
+#include "capture/screen_source.h"
+#include "capture/text_clipboard.h"
+#include "capture/text_recognizer.h"
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
-#include "core/notification_service.h"
-#include "core/permission_manager.h"
-#include "core/settings_store.h"
+#include "core/localized_error.h"
 #include "core/text_utils.h"
 #include "history/history_store.h"
 #include "history/history_store_error.h"
-#include "pins/pin_widget_manager.h"
 #include "platform/frontmost_application.h"
 
 #include <QElapsedTimer>
@@ -149,23 +151,21 @@ struct CaptureCoordinator::Run {
     CaptureHistoryEntry entry;
 };
 
-CaptureCoordinator::CaptureCoordinator(ScreenCaptureService &screenCaptureService, OCRService &ocrService,
-                                       CodeScanService &codeScanService, HistoryStore &historyStore,
-                                       SettingsStore &settingsStore, ClipboardService &clipboardService,
-                                       NotificationService &notificationService,
-                                       PermissionManager &permissionManager,
-                                       PinWidgetManager &pinWidgetManager,
+CaptureCoordinator::CaptureCoordinator(ScreenSource &screenSource, TextRecognizer &textRecognizer,
+                                       CodeScanner &codeScanner, CaptureRecorder &recorder, CaptureSettings &settings,
+                                       TextClipboard &clipboard, CaptureToasts &toasts,
+                                       ScreenRecordingPermission &permission, CapturePinner &pinner,
                                        FrontmostApplication &frontmostApplication, QObject *parent)
     : QObject(parent),
-      m_screenCaptureService(screenCaptureService),
-      m_ocrService(ocrService),
-      m_codeScanService(codeScanService),
-      m_historyStore(historyStore),
-      m_settingsStore(settingsStore),
-      m_clipboardService(clipboardService),
-      m_notificationService(notificationService),
-      m_permissionManager(permissionManager),
-      m_pinWidgetManager(pinWidgetManager),
+      m_screenSource(screenSource),
+      m_textRecognizer(textRecognizer),
+      m_codeScanner(codeScanner),
+      m_recorder(recorder),
+      m_settings(settings),
+      m_clipboard(clipboard),
+      m_toasts(toasts),
+      m_permission(permission),
+      m_pinner(pinner),
       m_frontmostApplication(frontmostApplication)
 {
 }
@@ -193,7 +193,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
             .then(this, [this, run](const QString &text) {
                 run->text = text;
                 run->log(QStringLiteral("🔷 [Step 6] Copying the text to the clipboard"));
-                m_clipboardService.copyText(text);
+                m_clipboard.copyText(text);
                 run->log(QStringLiteral("✅ [Step 6] Text copied"));
                 return recordAndStore(run);
             })
@@ -208,26 +208,8 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performRepeatCapture()
     if (!run)
         return refusedRequest();
 
-    // A repeat never asks for the grant: it only trusts what is already known.
-    QFuture<void> permitted =
-        m_permissionManager.hasScreenRecordingPermission()
-            ? QtFuture::makeReadyFuture()
-            : QtFuture::makeExceptionalFuture<void>(std::make_exception_ptr(
-                  CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording)));
-
     QFuture<CaptureWorkflowResult> chain =
-        permitted.then(this, [this] { return m_screenCaptureService.lastCapturedRegion(); })
-            .unwrap()
-            .then(this, [this, run](const std::optional<CapturedRegion> &region) {
-                if (!region)
-                    throw CaptureCoordinatorError::noLastRegion();
-                run->rect = region->rect;
-                run->displayID = region->displayID;
-                return m_screenCaptureService.captureRegion(region->rect, region->displayID);
-            })
-            .unwrap()
-            .then(this, [this](QFuture<QImage> captured) { return forgetRegionIfDisplaysChanged(captured); })
-            .unwrap()
+        recaptureLastRegion(run)
             .then(this, [this, run](const QImage &image) {
                 run->image = image;
                 return copyAndRecord(run, recognize(run));
@@ -250,7 +232,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
             .unwrap()
             .then(this, [this, run](const QString &text) {
                 run->text = text;
-                m_clipboardService.copyTextInFormats(text, {ClipboardFormat::plainText});
+                m_clipboard.copyTextInFormats(text, {ClipboardFormat::plainText});
                 return recordAndStore(run);
             })
             .unwrap()
@@ -269,13 +251,13 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
         ensureScreenRecordingPermission(run)
             .then(this, [this, run] { return selectRegion(run); })
             .unwrap()
-            .then(this, [this, run] { return m_codeScanService.detectBestCode(run->image); })
+            .then(this, [this, run] { return m_codeScanner.detectBestCode(run->image); })
             .unwrap()
             .then(this, [this, run](const DetectedCode &code) {
                 // The payload goes out exactly as detected: no clean-up pass.
                 run->text = code.payload;
                 run->symbology = code.symbology;
-                m_clipboardService.copyText(code.payload);
+                m_clipboard.copyText(code.payload);
                 return recordAndStore(run);
             })
             .unwrap()
@@ -302,7 +284,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::copyAndRecord(const RunPtr &r
     return recognised
         .then(this, [this, run](const QString &text) {
             run->text = text;
-            m_clipboardService.copyText(text);
+            m_clipboard.copyText(text);
             return recordAndStore(run);
         })
         .unwrap()
@@ -330,12 +312,12 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::refusedRequest()
 QFuture<void> CaptureCoordinator::ensureScreenRecordingPermission(const RunPtr &run)
 {
     run->log(QStringLiteral("🔷 [Step 1] Checking Screen Recording permission"));
-    if (m_permissionManager.hasScreenRecordingPermission()) {
+    if (m_permission.hasScreenRecordingPermission()) {
         run->log(QStringLiteral("✅ [Step 1] Screen Recording permission granted"));
         return QtFuture::makeReadyFuture();
     }
     run->log(QStringLiteral("⚠️ [Step 1] Screen Recording permission missing; requesting it"));
-    return m_permissionManager.requestScreenRecordingPermission().then(this, [run](bool granted) {
+    return m_permission.requestScreenRecordingPermission().then(this, [run](bool granted) {
         if (!granted) {
             run->log(QStringLiteral("❌ [Step 1] Screen Recording permission refused"));
             throw CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording);
@@ -347,7 +329,7 @@ QFuture<void> CaptureCoordinator::ensureScreenRecordingPermission(const RunPtr &
 QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
 {
     run->log(QStringLiteral("🔷 [Steps 2-4] Showing the capture overlay"));
-    return m_screenCaptureService.showCaptureOverlay().then(this, [run](const CaptureResult &capture) {
+    return m_screenSource.showCaptureOverlay().then(this, [run](const CaptureResult &capture) {
         run->image = capture.image;
         run->rect = capture.rect;
         run->displayID = capture.displayID;
@@ -361,28 +343,44 @@ QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
     });
 }
 
-QFuture<QImage> CaptureCoordinator::forgetRegionIfDisplaysChanged(QFuture<QImage> captured)
+QFuture<QImage> CaptureCoordinator::recaptureLastRegion(const RunPtr &run)
 {
-    const std::exception_ptr error = failureOf(captured);
-    if (!error || caseOf<ScreenCaptureError>(error) != ScreenCaptureErrorKind::displayConfigurationChanged)
-        return captured;
-    // The stored region belongs to a layout that no longer exists: forget it, so the next
-    // repeat asks for a new selection instead of failing the same way again.
-    return m_screenCaptureService.clearLastCapturedRegion().then(this, [](QFuture<void>) -> QImage {
-        throw CaptureCoordinatorError::displayConfigurationChanged();
-    });
+    // A repeat never asks for the grant: it only trusts what is already known.
+    if (!m_permission.hasScreenRecordingPermission())
+        return QtFuture::makeExceptionalFuture<QImage>(std::make_exception_ptr(
+            CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording)));
+    const std::optional<CapturedRegion> region = m_screenSource.lastCapturedRegion();
+    if (!region)
+        return QtFuture::makeExceptionalFuture<QImage>(
+            std::make_exception_ptr(CaptureCoordinatorError::noLastRegion()));
+    run->rect = region->rect;
+    run->displayID = region->displayID;
+    // The whole future is passed on, not its result: a re-capture that was dropped has
+    // neither a result nor an error to read (and `onFailed` would read a result).
+    return m_screenSource.captureRegion(region->rect, region->displayID)
+        .then(this, [this](QFuture<QImage> captured) {
+            const std::exception_ptr error = failureOf(captured);
+            if (error && caseOf<ScreenCaptureError>(error) == ScreenCaptureErrorKind::displayConfigurationChanged) {
+                // The stored region belongs to a layout that no longer exists: forget it, so
+                // the next repeat asks for a new selection instead of failing the same way again.
+                m_screenSource.clearLastCapturedRegion();
+                throw CaptureCoordinatorError::displayConfigurationChanged();
+            }
+            return captured;
+        })
+        .unwrap();
 }
 
 QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
 {
-    const UserSettings &settings = m_settingsStore.settings();
+    const UserSettings &settings = m_settings.settings();
     std::optional<QStringList> languages;
     if (!settings.autoDetectLanguage)
         languages = settings.preferredLanguages;
     run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));
-    return m_ocrService.recognizeText(run->image, languages, run->mode, settings.textProcessing)
+    return m_textRecognizer.recognizeText(run->image, languages, run->mode, settings.textProcessing)
         .then(this, [run](const QString &text) {
             run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters").arg(graphemeCount(text)));
             if (run->verbose)
@@ -421,7 +419,7 @@ QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
                  .arg(entry.sourceAppBundleID.value_or(QStringLiteral("none"))));
 
     run->log(QStringLiteral("🔷 [Step 8] Storing the record"));
-    return m_historyStore.addEntry(entry).then(this, [run] {
+    return m_recorder.addEntry(entry).then(this, [run] {
         run->log(QStringLiteral("✅ [Step 8] Record stored"));
     });
 }
@@ -429,12 +427,12 @@ QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
 CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
 {
     run->log(QStringLiteral("🔷 [Step 9] Showing the success toast"));
-    m_notificationService.showSuccess(run->mode, run->entry.id, run->entry.displayID);
+    m_toasts.showSuccess(run->mode, run->entry.id, run->entry.displayID);
     run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
 
     run->log(QStringLiteral("🔷 [Step 10] Checking whether to pin the capture"));
-    if (m_settingsStore.settings().showPinWidgetAfterCapture && !run->imported) {
-        m_pinWidgetManager.pinCapture(run->entry, run->image, std::nullopt);
+    if (m_settings.settings().showPinWidgetAfterCapture && !run->imported) {
+        m_pinner.pinCapture(run->entry, run->image, std::nullopt);
         run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
     } else {
         run->log(QStringLiteral("✅ [Step 10] Pin not requested"));
@@ -545,10 +543,10 @@ void CaptureCoordinator::showError(const std::exception_ptr &error)
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
-        m_notificationService.showError(e, std::nullopt);
+        m_toasts.showError(e, std::nullopt);
     } catch (...) {
         // Not one of the program's errors: show what it says about itself.
-        m_notificationService.showError(CaptureCoordinatorError::workflowFailed(descriptionOf(error)),
+        m_toasts.showError(CaptureCoordinatorError::workflowFailed(descriptionOf(error)),
                                         std::nullopt);
     }
 }

@@ -13,16 +13,16 @@
 
 namespace quorvane {
 
-class ClipboardService;
-class CodeScanService;
+class CaptureRecorder;
+class CapturePinner;
+class CaptureSettings;
+class CaptureToasts;
+class CodeScanner;
 class FrontmostApplication;
-class HistoryStore;
-class NotificationService;
-class OCRService;
-class PermissionManager;
-class PinWidgetManager;
-class ScreenCaptureService;
-class SettingsStore;
+class ScreenRecordingPermission;
+class ScreenSource;
+class TextClipboard;
+class TextRecognizer;
 
 // Runs every capture from request to result: one at a time, each workflow a chain of
 // service calls continued on the main thread. Every toast a capture shows is shown here;
@@ -33,14 +33,11 @@ class CaptureCoordinator : public QObject {
     Q_PROPERTY(bool isCaptureInProgress READ isCaptureInProgress NOTIFY isCaptureInProgressChanged)
     Q_PROPERTY(double lastCaptureDuration READ lastCaptureDuration NOTIFY lastCaptureDurationChanged)
 public:
-    // The services are held by reference and must outlive the coordinator. `pinWidgetManager`
-    // is the process's shared pin manager; `frontmostApplication` names the application a
-    // capture came from.
-    CaptureCoordinator(ScreenCaptureService &screenCaptureService, OCRService &ocrService,
-                       CodeScanService &codeScanService, HistoryStore &historyStore,
-                       SettingsStore &settingsStore, ClipboardService &clipboardService,
-                       NotificationService &notificationService,
-                       PermissionManager &permissionManager, PinWidgetManager &pinWidgetManager,
+    // One collaborator per role, each held by reference; all must outlive the coordinator.
+    // `frontmostApplication` names the application a capture came from.
+    CaptureCoordinator(ScreenSource &screenSource, TextRecognizer &textRecognizer, CodeScanner &codeScanner,
+                       CaptureRecorder &recorder, CaptureSettings &settings, TextClipboard &clipboard,
+                       CaptureToasts &toasts, ScreenRecordingPermission &permission, CapturePinner &pinner,
                        FrontmostApplication &frontmostApplication, QObject *parent = nullptr);
     ~CaptureCoordinator() override;
 
@@ -90,9 +87,10 @@ private:
     QFuture<void> ensureScreenRecordingPermission(const RunPtr &run);
     // The interactive selection; keeps its image, rectangle, display and time in `run`.
     QFuture<void> selectRegion(const RunPtr &run);
-    // A re-capture refused because the displays changed becomes our own
-    // displayConfigurationChanged, after the stored region has been forgotten.
-    QFuture<QImage> forgetRegionIfDisplaysChanged(QFuture<QImage> captured);
+    // The stored region read again, kept in `run`. Fails with permissionRequired without
+    // the grant (never asked for), noLastRegion without a region, and displayConfigurationChanged
+    // (the region forgotten) when the displays changed since it was selected.
+    QFuture<QImage> recaptureLastRegion(const RunPtr &run);
     // Recognition of `run`'s image with the languages and text options of the current settings.
     QFuture<QString> recognize(const RunPtr &run);
     // Thumbnail, source application and record; then the record is stored.
@@ -115,15 +113,15 @@ private:
     void showError(const std::exception_ptr &error);
     void setCaptureInProgress(bool value);
 
-    ScreenCaptureService &m_screenCaptureService;
-    OCRService &m_ocrService;
-    CodeScanService &m_codeScanService;
-    HistoryStore &m_historyStore;
-    SettingsStore &m_settingsStore;
-    ClipboardService &m_clipboardService;
-    NotificationService &m_notificationService;
-    PermissionManager &m_permissionManager;
-    PinWidgetManager &m_pinWidgetManager;
+    ScreenSource &m_screenSource;
+    TextRecognizer &m_textRecognizer;
+    CodeScanner &m_codeScanner;
+    CaptureRecorder &m_recorder;
+    CaptureSettings &m_settings;
+    TextClipboard &m_clipboard;
+    CaptureToasts &m_toasts;
+    ScreenRecordingPermission &m_permission;
+    CapturePinner &m_pinner;
     FrontmostApplication &m_frontmostApplication;
 
     bool m_isCaptureInProgress = false;

@@ -6,27 +6,33 @@ ErrorText CaptureCoordinatorError::textOf(CaptureCoordinatorErrorKind kind)
 {
     switch (kind) {
     case CaptureCoordinatorErrorKind::permissionRequired:
-        return {"error.coordinator.permission_required", "%@ permission is required to capture text",
-                "Error when permission is required"};
+        //: Error when permission is required
+        //% "%1 permission is required to capture text"
+        return {QT_TRID_NOOP("error.coordinator.permission_required")};
     case CaptureCoordinatorErrorKind::workflowFailed:
-        return {"error.coordinator.workflow_failed", "Capture workflow failed: %@",
-                "Error when workflow fails"};
+        //: Error when workflow fails
+        //% "Capture workflow failed: %1"
+        return {QT_TRID_NOOP("error.coordinator.workflow_failed")};
     case CaptureCoordinatorErrorKind::captureInProgress:
-        return {"error.coordinator.in_progress", "A capture operation is already in progress",
-                "Error when capture is already in progress"};
+        //: Error when capture is already in progress
+        //% "A capture operation is already in progress"
+        return {QT_TRID_NOOP("error.coordinator.in_progress")};
     case CaptureCoordinatorErrorKind::invalidRegion:
-        return {"error.coordinator.invalid_region", "The selected region is invalid",
-                "Error when region is invalid"};
+        //: Error when region is invalid
+        //% "The selected region is invalid"
+        return {QT_TRID_NOOP("error.coordinator.invalid_region")};
     case CaptureCoordinatorErrorKind::noLastRegion:
-        return {"error.coordinator.no_last_region",
-                "No previous capture region available. Please perform a new capture first.",
-                "Error when no last region exists"};
+        //: Error when no last region exists
+        //% "No previous capture region available. Please perform a new capture first."
+        return {QT_TRID_NOOP("error.coordinator.no_last_region")};
     case CaptureCoordinatorErrorKind::displayConfigurationChanged:
-        return {"error.coordinator.display_changed",
-                "Display configuration has changed. Please select a new region.",
-                "Error when display config changed"};
+        //: Error when display config changed
+        //% "Display configuration has changed. Please select a new region."
+        return {QT_TRID_NOOP("error.coordinator.display_changed")};
     }
-    return {"error.coordinator.workflow_failed", "Capture workflow failed: %@", "Error when workflow fails"};
+    //: Error when workflow fails
+    //% "Capture workflow failed: %1"
+    return {QT_TRID_NOOP("error.coordinator.workflow_failed")};
 }
 
 CaptureCoordinatorError CaptureCoordinatorError::permissionRequired(PermissionType permission)

@@ -12,20 +12,25 @@ ErrorText ClipboardError::textOf(ClipboardErrorKind kind)
 {
     switch (kind) {
     case ClipboardErrorKind::writeFailed:
-        return {"error.clipboard.write_failed", "Failed to copy to clipboard: %@",
-                "Error when clipboard write fails"};
+        //: Error when clipboard write fails
+        //% "Failed to copy to clipboard: %1"
+        return {QT_TRID_NOOP("error.clipboard.write_failed")};
     case ClipboardErrorKind::unsupportedFormat:
-        return {"error.clipboard.unsupported_format", "Clipboard format %@ is not supported",
-                "Error when format is unsupported"};
+        //: Error when format is unsupported
+        //% "Clipboard format %1 is not supported"
+        return {QT_TRID_NOOP("error.clipboard.unsupported_format")};
     case ClipboardErrorKind::conversionFailed:
-        return {"error.clipboard.conversion_failed", "Failed to convert text to %@ format",
-                "Error when format conversion fails"};
+        //: Error when format conversion fails
+        //% "Failed to convert text to %1 format"
+        return {QT_TRID_NOOP("error.clipboard.conversion_failed")};
     case ClipboardErrorKind::emptyContent:
-        return {"error.clipboard.empty", "Cannot copy empty content to clipboard",
-                "Error when content is empty"};
+        //: Error when content is empty
+        //% "Cannot copy empty content to clipboard"
+        return {QT_TRID_NOOP("error.clipboard.empty")};
     }
-    return {"error.clipboard.write_failed", "Failed to copy to clipboard: %@",
-            "Error when clipboard write fails"};
+    //: Error when clipboard write fails
+    //% "Failed to copy to clipboard: %1"
+    return {QT_TRID_NOOP("error.clipboard.write_failed")};
 }
 
 } // namespace quorvane

@@ -1,6 +1,5 @@
 #include "capture/clipboard_format.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -8,13 +7,21 @@ QString displayName(ClipboardFormat format)
 {
     switch (format) {
     case ClipboardFormat::plainText:
-        return L10n::text("clipboard.format.plain", "Plain Text", "Plain text format");
+        //: Plain text format
+        //% "Plain Text"
+        return qtTrId("clipboard.format.plain");
     case ClipboardFormat::rtf:
-        return L10n::text("clipboard.format.rtf", "Rich Text", "RTF format");
+        //: RTF format
+        //% "Rich Text"
+        return qtTrId("clipboard.format.rtf");
     case ClipboardFormat::markdown:
-        return L10n::text("clipboard.format.markdown", "Markdown", "Markdown format");
+        //: Markdown format
+        //% "Markdown"
+        return qtTrId("clipboard.format.markdown");
     case ClipboardFormat::html:
-        return L10n::text("clipboard.format.html", "HTML", "HTML format");
+        //: HTML format
+        //% "HTML"
+        return qtTrId("clipboard.format.html");
     }
     return {};
 }

@@ -6,16 +6,20 @@ ErrorText CodeScanError::textOf(Kind kind)
 {
     switch (kind) {
     case Kind::visionRequestFailed:
-        return {"code_scan_error.vision_failed", "Barcode detection failed: %@",
-                "The barcode detector reported an error; %@ is its description"};
+        //: The barcode detector reported an error; %1 is its description
+        //% "Barcode detection failed: %1"
+        return {QT_TRID_NOOP("code_scan_error.vision_failed")};
     case Kind::invalidImage:
-        return {"code_scan_error.invalid_image", "The captured image is invalid or corrupted",
-                "The image to scan is empty"};
+        //: The image to scan is empty
+        //% "The captured image is invalid or corrupted"
+        return {QT_TRID_NOOP("code_scan_error.invalid_image")};
     case Kind::noCodeDetected:
-        return {"code_scan_error.no_code", "No code was detected in the selected region",
-                "Scanning found no barcode or QR code"};
+        //: Scanning found no barcode or QR code
+        //% "No code was detected in the selected region"
+        return {QT_TRID_NOOP("code_scan_error.no_code")};
     }
-    return {"code_scan_error.vision_failed", "Barcode detection failed: %@", ""};
+    //% "Barcode detection failed: %1"
+    return {QT_TRID_NOOP("code_scan_error.vision_failed")};
 }
 
 } // namespace quorvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/code_scanner.h"
 #include "capture/detected_code.h"
 
 #include <QFuture>
@@ -11,20 +12,20 @@ namespace quorvane {
 
 // Reads the barcodes and QR codes in a captured image with zxing-cpp, one image at a time
 // on the service's own thread.
-class CodeScanService {
+class CodeScanService : public CodeScanner {
 public:
     CodeScanService();
-    virtual ~CodeScanService();
+    ~CodeScanService() override;
     CodeScanService(const CodeScanService &) = delete;
     CodeScanService &operator=(const CodeScanService &) = delete;
 
     // Every code with a text payload, in reading order (top to bottom, then left to
     // right); possibly none. Fails with CodeScanError.
-    virtual QFuture<QList<DetectedCode>> detectCodes(const QImage &image);
+    QFuture<QList<DetectedCode>> detectCodes(const QImage &image);
 
     // The code with the highest confidence, the earliest on ties. Fails with
     // CodeScanError, noCodeDetected when there is none.
-    virtual QFuture<DetectedCode> detectBestCode(const QImage &image);
+    QFuture<DetectedCode> detectBestCode(const QImage &image) override;
 
 private:
     QThreadPool m_executor;

@@ -2,7 +2,6 @@
 
 #include "capture/image_file_reader.h"
 #include "core/diagnostics.h"
-#include "platform/l10n.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -75,10 +74,12 @@ void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<Q
 void ContinuityRuntime::presentImportMenu(const QPoint &point)
 {
     QMenu menu;
-    QAction *fromFile = menu.addAction(L10n::text("continuity.import.file", "Choose Image File…",
-                                                  "Import menu item that opens an image file"));
-    QAction *fromClipboard = menu.addAction(L10n::text("continuity.import.clipboard", "Paste Image from Clipboard",
-                                                       "Import menu item that takes the clipboard's image"));
+    //: Import menu item that opens an image file
+    //% "Choose Image File…"
+    QAction *fromFile = menu.addAction(qtTrId("continuity.import.file"));
+    //: Import menu item that takes the clipboard's image
+    //% "Paste Image from Clipboard"
+    QAction *fromClipboard = menu.addAction(qtTrId("continuity.import.clipboard"));
     const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
     fromClipboard->setEnabled(clipboard && clipboard->hasImage());
 
@@ -103,10 +104,14 @@ QString ContinuityRuntime::chooseImageFile()
 {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
     return QFileDialog::getOpenFileName(
-        nullptr, L10n::text("continuity.import.dialog_title", "Import Image", "Title of the image file chooser"),
+        //: Title of the image file chooser
+        //% "Import Image"
+        nullptr, qtTrId("continuity.import.dialog_title"),
         folder,
         ImageFileReader::fileFilter(
-            L10n::text("continuity.import.filter", "Images", "File type filter name for images")));
+            //: File type filter name for images
+            //% "Images"
+            qtTrId("continuity.import.filter")));
 }
 
 void ContinuityRuntime::importChosenFile()

@@ -1,25 +1,27 @@
 #include "capture/image_import_error.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
 ImageImportError::ImageImportError(const QString &fileName, const QString &reason)
     : CaseError(ImageImportErrorKind::unreadableFile, fileName)
 {
-    setDescription(L10n::format("error.import.unreadable_file_reason", "“%@” could not be read: %@",
-                                "Error when an imported image file cannot be read: its name, then why",
-                                {fileName, reason}));
+    //: Error when an imported image file cannot be read: its name, then why
+    //% "“%1” could not be read: %2"
+    setDescription(qtTrId("error.import.unreadable_file_reason").arg(fileName, reason));
 }
 
 ErrorText ImageImportError::textOf(Kind kind)
 {
     switch (kind) {
     case ImageImportErrorKind::unreadableFile:
-        return {"error.import.unreadable_file", "“%@” could not be read",
-                "Error when an imported image file cannot be read: its name"};
+        //: Error when an imported image file cannot be read: its name
+        //% "“%1” could not be read"
+        return {QT_TRID_NOOP("error.import.unreadable_file")};
     }
-    return {"error.import.unknown", "%@", "Unknown import error"};
+    //: Unknown import error
+    //% "%1"
+    return {QT_TRID_NOOP("error.import.unknown")};
 }
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "capture/engine_cache.h"
 #include "capture/ocr_language.h"
+#include "capture/text_recognizer.h"
 #include "core/capture_mode.h"
 #include "core/text_processing_settings.h"
 
@@ -25,19 +26,19 @@ class TesseractEngine;
 // order, or in code mode the indentation-preserving layout, then the text clean-up pass.
 // Recognitions run one at a time on the service's own thread, with warm engines kept there;
 // those of languages the user did not get a reading in are released when it goes idle.
-class OCRService {
+class OCRService : public TextRecognizer {
 public:
     // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
     // languages of automatic detection. Starts loading the automatic languages at once.
     explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system());
-    virtual ~OCRService();
+    ~OCRService() override;
     OCRService(const OCRService &) = delete;
     OCRService &operator=(const OCRService &) = delete;
 
     // The recognised and cleaned text. `languages` are OCRLanguage ids in the order to
     // try; none or an empty list detects automatically. Fails with OCRError.
-    virtual QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
-                                           CaptureMode mode, const TextProcessingSettings &options);
+    QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
+                                   CaptureMode mode, const TextProcessingSettings &options) override;
 
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();

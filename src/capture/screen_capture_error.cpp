@@ -6,28 +6,33 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
 {
     switch (kind) {
     case ScreenCaptureErrorKind::captureFailed:
-        return {"error.screen_capture.failed", "Screen capture failed: %@",
-                "Error when capture operation fails"};
+        //: Error when capture operation fails
+        //% "Screen capture failed: %1"
+        return {QT_TRID_NOOP("error.screen_capture.failed")};
     case ScreenCaptureErrorKind::permissionDenied:
-        return {"error.screen_capture.permission_denied",
-                "Screen Recording permission is required. Please grant access in your desktop's privacy settings.",
-                "Error when screen recording permission is denied"};
+        //: Error when screen recording permission is denied
+        //% "Screen Recording permission is required. Please grant access in your desktop's privacy settings."
+        return {QT_TRID_NOOP("error.screen_capture.permission_denied")};
     case ScreenCaptureErrorKind::invalidRegion:
-        return {"error.screen_capture.invalid_region", "The selected region is invalid or too small.",
-                "Error when capture region is invalid"};
+        //: Error when capture region is invalid
+        //% "The selected region is invalid or too small."
+        return {QT_TRID_NOOP("error.screen_capture.invalid_region")};
     case ScreenCaptureErrorKind::displayConfigurationChanged:
-        return {"error.screen_capture.display_changed",
-                "Display configuration has changed. Please select a new region.",
-                "Error when display configuration changes"};
+        //: Error when display configuration changes
+        //% "Display configuration has changed. Please select a new region."
+        return {QT_TRID_NOOP("error.screen_capture.display_changed")};
     case ScreenCaptureErrorKind::overlayDismissed:
-        return {"error.screen_capture.dismissed", "Capture was cancelled.",
-                "Error when user dismisses capture overlay"};
+        //: Error when user dismisses capture overlay
+        //% "Capture was cancelled."
+        return {QT_TRID_NOOP("error.screen_capture.dismissed")};
     case ScreenCaptureErrorKind::noActiveDisplay:
-        return {"error.screen_capture.no_display", "No active display found.",
-                "Error when no display is available"};
+        //: Error when no display is available
+        //% "No active display found."
+        return {QT_TRID_NOOP("error.screen_capture.no_display")};
     }
-    return {"error.screen_capture.failed", "Screen capture failed: %@",
-            "Error when capture operation fails"};
+    //: Error when capture operation fails
+    //% "Screen capture failed: %1"
+    return {QT_TRID_NOOP("error.screen_capture.failed")};
 }
 
 bool ScreenCaptureError::operator==(const ScreenCaptureError &other) const

@@ -1,7 +1,5 @@
 #include "capture/screen_capture_service.h"
 
-#include "core/async_run.h"
-
 #include "capture/screen_capture_error.h"
 #include "capture/window_concealer.h"
 #include "core/diagnostics.h"
@@ -9,7 +7,6 @@
 #include "platform/screen_access_probe.h"
 
 #include <QPointer>
-#include <QtConcurrent>
 
 #include <chrono>
 #include <exception>
@@ -75,8 +72,6 @@ ScreenCaptureService::ScreenCaptureService(ScreenAccessProbe &probe, DisplayList
     , m_selector(selector)
     , m_concealer(concealer)
 {
-    m_executor.setMaxThreadCount(1);
-    m_executor.setObjectName(QStringLiteral("ScreenCaptureService"));
 }
 
 ScreenCaptureService::~ScreenCaptureService() = default;
@@ -91,18 +86,10 @@ QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
     auto promise = std::make_shared<QPromise<CaptureResult>>();
     promise->start();
     QFuture<CaptureResult> result = promise->future();
-    runAsync(m_executor, [granted] {
-        if (!granted)
-            throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
-    }).then(this, [this, promise](QFuture<void> check) {
-        try {
-            check.waitForFinished();
-        } catch (...) {
-            fail(promise, std::current_exception());
-            return;
-        }
+    if (granted)
         beginSelection(promise);
-    });
+    else
+        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied));
     return result;
 }
 
@@ -165,23 +152,12 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
 
     // The region and the layout it was selected on are stored together, before the
     // caller sees the result.
-    const CapturedRegion region{rect, selection->displayId, selection->scale};
-    runAsync(m_executor, [this, region, displays] {
-        m_lastCapturedRegion = region;
-        updateDisplayConfiguration(displays);
-    }).then(this, [promise, selection = std::move(*selection)](QFuture<void> stored) {
-        try {
-            stored.waitForFinished();
-        } catch (...) {
-            fail(promise, std::current_exception());
-            return;
-        }
-        CaptureResult result{selection.image, QRectF(selection.rect), selection.displayId,
-                             QDateTime::currentDateTime(), selection.scale};
-        diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
-        promise->addResult(std::move(result));
-        promise->finish();
-    });
+    m_lastCapturedRegion = CapturedRegion{rect, selection->displayId, selection->scale};
+    updateDisplayConfiguration(displays);
+    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
+    promise->addResult(CaptureResult{selection->image, rect, selection->displayId, QDateTime::currentDateTime(),
+                                     selection->scale});
+    promise->finish();
 }
 
 void ScreenCaptureService::updateDisplayConfiguration(const QList<DisplayInfo> &displays)
@@ -195,48 +171,46 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
 {
     diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
              .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
-    const bool granted = m_probe.canReadScreen();
-    if (!granted)
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
-    // Monitors are read on the main thread; the executor compares them with the stored layout.
-    const QList<DisplayInfo> current = m_displays.activeDisplays();
-    return runAsync(m_executor, [this, granted, rect, displayID, current] {
-               if (!granted)
-                   throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
-               if (tooSmall(rect)) {
-                   diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
-                            .arg(describe(rect)));
-                   throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
-               }
-               if (!displayID)
-                   return;
-               const auto stored = m_lastDisplayConfiguration.constFind(*displayID);
-               if (stored == m_lastDisplayConfiguration.constEnd())
-                   return;
-               // A monitor that is gone has no bounds, which differ from any stored ones.
-               QRectF now;
-               for (const DisplayInfo &display : current) {
-                   if (display.id == *displayID)
-                       now = QRectF(display.bounds);
-               }
-               if (now != stored.value()) {
-                   diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
-                            .arg(*displayID)
-                            .arg(describe(stored.value()), describe(now)));
-                   throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
-               }
-           })
-        .then(this, [this, rect, displayID] { return performRegionCapture(rect, displayID); })
-        .unwrap();
+    try {
+        checkRecapture(rect, displayID);
+        return grabBeneathOwnWindows(rect, recaptureDisplay(displayID));
+    } catch (const ScreenCaptureError &error) {
+        return QtFuture::makeExceptionalFuture<QImage>(std::make_exception_ptr(error));
+    }
 }
 
-QFuture<QImage> ScreenCaptureService::performRegionCapture(const QRectF &rect, std::optional<quint32> displayID)
+void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quint32> displayID) const
 {
-    // The last check before any pixels are read.
     if (!m_probe.canReadScreen()) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
         throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
     }
+    if (tooSmall(rect)) {
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
+                 .arg(describe(rect)));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
+    }
+    if (!displayID)
+        return;
+    const auto stored = m_lastDisplayConfiguration.constFind(*displayID);
+    if (stored == m_lastDisplayConfiguration.constEnd())
+        return;
+    // A monitor that is gone has no bounds, which differ from any stored ones.
+    QRectF now;
+    for (const DisplayInfo &display : m_displays.activeDisplays()) {
+        if (display.id == *displayID)
+            now = QRectF(display.bounds);
+    }
+    if (now != stored.value()) {
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
+                 .arg(*displayID)
+                 .arg(describe(stored.value()), describe(now)));
+        throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
+    }
+}
+
+DisplayInfo ScreenCaptureService::recaptureDisplay(std::optional<quint32> displayID) const
+{
     const quint32 id = displayID ? *displayID : m_displays.mainDisplayId();
     if (id == 0)
         throw ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay);
@@ -247,7 +221,7 @@ QFuture<QImage> ScreenCaptureService::performRegionCapture(const QRectF &rect, s
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                  QStringLiteral("Could not find matching display"));
     }
-    return grabBeneathOwnWindows(rect, *display);
+    return *display;
 }
 
 QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, const DisplayInfo &display)
@@ -264,6 +238,12 @@ QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, 
         .then(this, [this, rect, id = display.id, windows]() mutable {
             // Shown again as this step ends, whether it returns or throws.
             const std::shared_ptr<ConcealedWindows> showAgain = std::move(windows);
+            // Access may have gone while the windows were hidden: the last check before any
+            // pixels are read.
+            if (!m_probe.canReadScreen()) {
+                diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+                throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+            }
             return grabDisplayRegion(rect, id);
         });
 }
@@ -282,22 +262,10 @@ QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displ
     return image;
 }
 
-QFuture<std::optional<CapturedRegion>> ScreenCaptureService::lastCapturedRegion()
+void ScreenCaptureService::clearLastCapturedRegion()
 {
-    return runAsync(m_executor, [this] { return m_lastCapturedRegion; });
-}
-
-QFuture<DisplayConfiguration> ScreenCaptureService::lastDisplayConfiguration()
-{
-    return runAsync(m_executor, [this] { return m_lastDisplayConfiguration; });
-}
-
-QFuture<void> ScreenCaptureService::clearLastCapturedRegion()
-{
-    return runAsync(m_executor, [this] {
-        m_lastCapturedRegion.reset();
-        m_lastDisplayConfiguration.clear();
-    });
+    m_lastCapturedRegion.reset();
+    m_lastDisplayConfiguration.clear();
 }
 
 } // namespace quorvane

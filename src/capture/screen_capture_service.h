@@ -2,6 +2,7 @@
 
 #include "capture/capture_result.h"
 #include "capture/captured_region.h"
+#include "capture/screen_source.h"
 #include "platform/display_list.h"
 #include "platform/region_selector.h"
 
@@ -9,7 +10,6 @@
 #include <QImage>
 #include <QObject>
 #include <QPromise>
-#include <QThreadPool>
 
 #include <memory>
 #include <optional>
@@ -22,9 +22,9 @@ class WindowConcealer;
 // Obtains the screen pictures the capture workflows recognise: the interactive selection
 // and the silent re-capture of a stored region. It remembers the last selected region and
 // the monitors' layout at that moment, so a re-capture refuses to run after the layout
-// changed. Its state lives on its own executor (one operation at a time); screen reads
-// and the overlay run on the main thread. Failures arrive as `ScreenCaptureError`.
-class ScreenCaptureService : public QObject {
+// changed. Main thread only: its state, the overlay and the screen reads all live there.
+// Failures arrive as `ScreenCaptureError`.
+class ScreenCaptureService : public QObject, public ScreenSource {
     Q_OBJECT
 public:
     // `probe` checks screen access, `displays` lists and reads the monitors, `selector`
@@ -39,31 +39,34 @@ public:
     // monitor layout) before the result arrives. Fails with `permissionDenied`,
     // `overlayDismissed` (Escape, right click), `invalidRegion` (under 10 x 10 points) or
     // `captureFailed`; a failure leaves the stored region and layout as they were.
-    virtual QFuture<CaptureResult> showCaptureOverlay();
+    QFuture<CaptureResult> showCaptureOverlay() override;
 
     // Pixels of `rect` (points, relative to the monitor's top left) on the monitor
     // `displayID`, or on the main monitor when it is absent, as they show with this
     // program's own windows (pins, toasts, other windows) taken away. Fails with
     // `permissionDenied`, `invalidRegion`, `displayConfigurationChanged` (that monitor's
     // bounds differ from those stored with the last region) or `captureFailed`.
-    virtual QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID);
+    QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID) override;
 
     // The region of the last successful selection; none before the first.
-    virtual QFuture<std::optional<CapturedRegion>> lastCapturedRegion();
+    std::optional<CapturedRegion> lastCapturedRegion() const override { return m_lastCapturedRegion; }
     // The monitor layout stored with that region; empty before the first.
-    virtual QFuture<DisplayConfiguration> lastDisplayConfiguration();
+    const DisplayConfiguration &lastDisplayConfiguration() const { return m_lastDisplayConfiguration; }
     // Forgets the stored region and its monitor layout in one step.
-    virtual QFuture<void> clearLastCapturedRegion();
+    void clearLastCapturedRegion() override;
 
 private:
     void beginSelection(const std::shared_ptr<QPromise<CaptureResult>> &promise);
     void finishSelection(const std::shared_ptr<QPromise<CaptureResult>> &promise,
                          const QList<DisplayInfo> &displays,
                          SelectionOutcome outcome);
-    // Rebuilds the stored layout from `displays` (executor only).
+    // Rebuilds the stored layout from `displays`.
     void updateDisplayConfiguration(const QList<DisplayInfo> &displays);
-    // The grab itself, on the main thread, after a last access check.
-    QFuture<QImage> performRegionCapture(const QRectF &rect, std::optional<quint32> displayID);
+    // Throws the ScreenCaptureError that refuses a re-capture of `rect` before anything is
+    // hidden or read: no access, too small, or the monitor's bounds changed since the selection.
+    void checkRecapture(const QRectF &rect, std::optional<quint32> displayID) const;
+    // The monitor a re-capture reads: `displayID`, or else the main one.
+    DisplayInfo recaptureDisplay(std::optional<quint32> displayID) const;
     // Hides this program's windows over the region, waits until what lay beneath them has
     // been drawn again, reads the pixels and shows the windows again.
     QFuture<QImage> grabBeneathOwnWindows(const QRectF &rect, const DisplayInfo &display);
@@ -74,12 +77,8 @@ private:
     RegionSelector &m_selector;
     WindowConcealer &m_concealer;
 
-    // Touched only on the executor.
     std::optional<CapturedRegion> m_lastCapturedRegion;
     DisplayConfiguration m_lastDisplayConfiguration;
-
-    // Declared last: destroyed first, so no executor task outlives the state above.
-    QThreadPool m_executor;
 };
 
 } // namespace quorvane

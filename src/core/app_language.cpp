@@ -1,6 +1,5 @@
 #include "core/app_language.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -86,7 +85,8 @@ QString displayName(AppLanguage language)
 QString nativeName(AppLanguage language)
 {
     if (language == AppLanguage::system)
-        return L10n::text("language.system_default", "System Default", "");
+        //% "System Default"
+        return qtTrId("language.system_default");
     return QString::fromUtf8(namesOf(language).native);
 }
 

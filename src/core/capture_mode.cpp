@@ -1,6 +1,5 @@
 #include "core/capture_mode.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -27,11 +26,19 @@ std::optional<CaptureMode> captureModeFromRawValue(const QString &raw)
 QString displayName(CaptureMode mode)
 {
     switch (mode) {
-    case CaptureMode::normal: return L10n::text("capture_mode.normal", "Normal", "Normal capture mode");
-    case CaptureMode::repeat: return L10n::text("capture_mode.repeat", "Repeat", "Repeat capture mode");
-    case CaptureMode::code: return L10n::text("capture_mode.code", "Code", "Code capture mode");
+    //: Normal capture mode
+    //% "Normal"
+    case CaptureMode::normal: return qtTrId("capture_mode.normal");
+    //: Repeat capture mode
+    //% "Repeat"
+    case CaptureMode::repeat: return qtTrId("capture_mode.repeat");
+    //: Code capture mode
+    //% "Code"
+    case CaptureMode::code: return qtTrId("capture_mode.code");
     case CaptureMode::scanCode:
-        return L10n::text("capture_mode.scan_code", "Scan Code", "Scan Code capture mode");
+        //: Scan Code capture mode
+        //% "Scan Code"
+        return qtTrId("capture_mode.scan_code");
     }
     return {};
 }

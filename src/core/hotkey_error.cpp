@@ -6,23 +6,29 @@ ErrorText HotkeyError::textOf(Kind kind)
 {
     switch (kind) {
     case Kind::registrationFailed:
-        return {"error.hotkey.registration_failed", "Failed to register global shortcut: %@",
-                "Error when hotkey registration fails"};
+        //: Error when hotkey registration fails
+        //% "Failed to register global shortcut: %1"
+        return {QT_TRID_NOOP("error.hotkey.registration_failed")};
     case Kind::hotkeyConflict:
-        return {"error.hotkey.conflict", "Shortcut %@ conflicts with another registered shortcut",
-                "Error when shortcut conflicts"};
+        //: Error when shortcut conflicts
+        //% "Shortcut %1 conflicts with another registered shortcut"
+        return {QT_TRID_NOOP("error.hotkey.conflict")};
     case Kind::systemReservedShortcut:
-        return {"error.hotkey.system_reserved", "Shortcut %@ is reserved by the system",
-                "Error when shortcut is system reserved"};
+        //: Error when shortcut is system reserved
+        //% "Shortcut %1 is reserved by the system"
+        return {QT_TRID_NOOP("error.hotkey.system_reserved")};
     case Kind::accessibilityPermissionDenied:
-        return {"error.hotkey.permission_denied",
-                "Accessibility permission is required for global shortcuts. Please grant access in your "
-                "desktop's privacy settings.",
-                "Error when Accessibility permission is denied"};
+        //: Error when Accessibility permission is denied
+        //% "Accessibility permission is required for global shortcuts. Please grant access in your desktop's privacy settings."
+        return {QT_TRID_NOOP("error.hotkey.permission_denied")};
     case Kind::invalidShortcut:
-        return {"error.hotkey.invalid", "Invalid shortcut configuration", "Error when shortcut is invalid"};
+        //: Error when shortcut is invalid
+        //% "Invalid shortcut configuration"
+        return {QT_TRID_NOOP("error.hotkey.invalid")};
     }
-    return {"error.hotkey.invalid", "Invalid shortcut configuration", "Error when shortcut is invalid"};
+    //: Error when shortcut is invalid
+    //% "Invalid shortcut configuration"
+    return {QT_TRID_NOOP("error.hotkey.invalid")};
 }
 
 } // namespace quorvane

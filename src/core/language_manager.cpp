@@ -1,11 +1,10 @@
 #include "core/language_manager.h"
 
 #include "core/diagnostics.h"
-#include "platform/l10n.h"
+#include "platform/interface_translations.h"
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
-#include <QFile>
 #include <QLocale>
 
 namespace quorvane {
@@ -60,19 +59,14 @@ void LanguageManager::setLocalizedBundle(const QString &bundle)
     emit localizedBundleChanged(bundle);
 }
 
-QString LanguageManager::stringTablePath(const QString &code)
-{
-    return QStringLiteral(":/strings/%1.json").arg(code);
-}
-
 QString LanguageManager::loadStringTable(const QString &code)
 {
-    const QString path = stringTablePath(code);
-    if (QFile::exists(path) && L10n::loadLanguage(code))
-        return path;
-    // Whatever table was active before belongs to another language.
-    L10n::setTable({});
-    return QString();
+    if (code == QLatin1String("en") || !InterfaceTranslations::hasTable(code)) {
+        // Whatever table was active before belongs to another language.
+        InterfaceTranslations::use(QString());
+        return QString();
+    }
+    return InterfaceTranslations::use(code) ? InterfaceTranslations::tablePath(code) : QString();
 }
 
 void LanguageManager::loadSystemLanguage()
@@ -89,13 +83,13 @@ void LanguageManager::loadSystemLanguage()
             const std::optional<AppLanguage> language = appLanguageFromRawValue(candidate);
             if (!language || language == AppLanguage::system)
                 continue;
-            if (language == AppLanguage::en || QFile::exists(stringTablePath(candidate))) {
+            if (language == AppLanguage::en || InterfaceTranslations::hasTable(candidate)) {
                 loadStringTable(candidate);
                 return;
             }
         }
     }
-    L10n::setTable({});
+    InterfaceTranslations::use(QString());
 }
 
 void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)
@@ -105,7 +99,7 @@ void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)
     if (preferred && !preferred->isEmpty()) {
         const QString path = loadStringTable(preferred->first());
         diag(lcSettings(), QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
-                 .arg(preferred->first(), path.isEmpty() ? QStringLiteral("built-in English texts") : path));
+                 .arg(preferred->first(), path.isEmpty() ? QStringLiteral("English texts") : path));
         return;
     }
     loadSystemLanguage();

@@ -34,14 +34,12 @@ public:
     // "AppLanguage", applies it and posts "LanguageDidChange"; otherwise does nothing.
     virtual void setLanguage(AppLanguage language);
 
-    // The string table in use: its resource path, or empty for the built-in English texts.
+    // The text table in use: its resource path, or empty for English.
     QString localizedBundle() const { return m_localizedBundle; }
 
     // What start-up does before anything is shown: loads the string table of the first
     // language under "AppleLanguages", or of the desktop's languages when none is stored.
     static void applyLanguagePreference(const UserDefaults &userDefaults);
-    // ":/strings/<code>.json".
-    static QString stringTablePath(const QString &code);
 
 signals:
     void currentLanguageChanged(quorvane::AppLanguage language);

@@ -1,14 +1,13 @@
 #include "core/localized_error.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
 LocalizedError::LocalizedError(ErrorText text, QString value)
     : m_text(text), m_value(std::move(value))
 {
-    const QString pattern = L10n::text(m_text.key, m_text.englishDefault, m_text.comment);
-    m_description = L10n::fill(pattern, {m_value});
+    const QString pattern = qtTrId(m_text.key);
+    m_description = pattern.contains(QLatin1String("%1")) ? pattern.arg(m_value) : pattern;
 }
 
 QString LocalizedError::localizedDescription() const

@@ -7,12 +7,10 @@
 
 namespace quorvane {
 
-// Text of one error case: its localisation key, English default (with at most one
-// "%@" or "%d" that receives the case's value) and translator's comment.
+// Text of one error case: the id of its translatable text, which holds at most one "%1"
+// that receives the case's value.
 struct ErrorText {
     const char *key;
-    const char *englishDefault;
-    const char *comment;
 };
 
 // Base of every error the services throw: a case with an optional value and a

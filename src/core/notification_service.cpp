@@ -5,7 +5,6 @@
 #include "core/text_utils.h"
 #include "core/notification_service_error.h"
 #include "platform/accessibility_announcer.h"
-#include "platform/l10n.h"
 #include "platform/motion_preference.h"
 #include "platform/notification_center.h"
 #include "platform/sound_player.h"
@@ -53,17 +52,21 @@ QString NotificationService::successTitle(CaptureMode mode)
 {
     switch (mode) {
     case CaptureMode::normal:
-        return L10n::text("notification.capture_success.title", "Text Captured",
-                          "Success notification title");
+        //: Success notification title
+        //% "Text Captured"
+        return qtTrId("notification.capture_success.title");
     case CaptureMode::repeat:
-        return L10n::text("notification.repeat_capture_success.title", "Text Re-captured",
-                          "Repeat capture success notification title");
+        //: Repeat capture success notification title
+        //% "Text Re-captured"
+        return qtTrId("notification.repeat_capture_success.title");
     case CaptureMode::code:
-        return L10n::text("notification.code_capture_success.title", "Code Captured",
-                          "Code capture success notification title");
+        //: Code capture success notification title
+        //% "Code Captured"
+        return qtTrId("notification.code_capture_success.title");
     case CaptureMode::scanCode:
-        return L10n::text("notification.scan_code_capture_success.title", "Code Captured",
-                          "Scan Code capture success notification title");
+        //: Scan Code capture success notification title
+        //% "Code Captured"
+        return qtTrId("notification.scan_code_capture_success.title");
     }
     return {};
 }
@@ -72,8 +75,9 @@ void NotificationService::showSuccess(CaptureMode mode, const QUuid &captureID,
                                       std::optional<quint32> displayID)
 {
     const QString message =
-        L10n::text("notification.capture_success.message", "Copied to clipboard",
-                   "Success notification message");
+        //: Success notification message
+        //% "Copied to clipboard"
+        qtTrId("notification.capture_success.message");
     present({successTitle(mode), message, ToastType::success, mode, captureID}, displayID,
             m_successSound);
 }
@@ -81,7 +85,9 @@ void NotificationService::showSuccess(CaptureMode mode, const QUuid &captureID,
 void NotificationService::showError(const LocalizedError &error, std::optional<quint32> displayID)
 {
     const QString title =
-        L10n::text("notification.capture_error.title", "Capture Failed", "Error notification title");
+        //: Error notification title
+        //% "Capture Failed"
+        qtTrId("notification.capture_error.title");
     present({title, error.localizedDescription(), ToastType::error, std::nullopt, std::nullopt},
             displayID, m_errorSound);
 }
@@ -259,12 +265,14 @@ void NotificationService::announceForVoiceOver(const QString &title, const QStri
         text = title + QStringLiteral(". ") + message;
         break;
     case ToastType::warning:
-        text = L10n::format("notification.voiceover.warning", "Warning: %@. %@",
-                            "VoiceOver announcement for warning", {title, message});
+        //: VoiceOver announcement for warning
+        //% "Warning: %1. %2"
+        text = qtTrId("notification.voiceover.warning").arg(title, message);
         break;
     case ToastType::error:
-        text = L10n::format("notification.voiceover.error", "Error: %@. %@",
-                            "VoiceOver announcement for error", {title, message});
+        //: VoiceOver announcement for error
+        //% "Error: %1. %2"
+        text = qtTrId("notification.voiceover.error").arg(title, message);
         break;
     }
     m_announcer.announce(text);

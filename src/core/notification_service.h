@@ -57,11 +57,11 @@ public:
     ~NotificationService() override;
 
     // Also post a desktop notification for every toast (off at first).
-    virtual bool useSystemNotifications() const { return m_useSystemNotifications; }
-    virtual void setUseSystemNotifications(bool on) { m_useSystemNotifications = on; }
+    bool useSystemNotifications() const { return m_useSystemNotifications; }
+    void setUseSystemNotifications(bool on) { m_useSystemNotifications = on; }
     // Play the success and error sounds, and let desktop notifications sound (on at first).
-    virtual bool playSounds() const { return m_playSounds; }
-    virtual void setPlaySounds(bool on) { m_playSounds = on; }
+    bool playSounds() const { return m_playSounds; }
+    void setPlaySounds(bool on) { m_playSounds = on; }
 
     // The success toast of a capture of `mode` that made the record `captureID`, on the
     // monitor `displayID` (the main one when none).
@@ -82,8 +82,8 @@ public:
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
     // when no notification server is available, or with the server's SystemNotificationError.
-    virtual QFuture<void> postSystemNotification(const QString &title, const QString &body,
-                                                 std::optional<QUuid> captureID);
+    QFuture<void> postSystemNotification(const QString &title, const QString &body,
+                                         std::optional<QUuid> captureID);
 
     // The current toast (an older one may still be fading out); null when none.
     ToastWindow *toastWindow() const { return m_toastWindow; }

@@ -6,17 +6,20 @@ ErrorText NotificationServiceError::textOf(NotificationServiceErrorKind kind)
 {
     switch (kind) {
     case NotificationServiceErrorKind::configurationFailed:
-        return {"error.notification.configuration_failed", "Failed to configure notifications: %@",
-                "Error when notification configuration fails"};
+        //: Error when notification configuration fails
+        //% "Failed to configure notifications: %1"
+        return {QT_TRID_NOOP("error.notification.configuration_failed")};
     case NotificationServiceErrorKind::permissionDenied:
-        return {"error.notification.permission_denied", "Notification permission denied",
-                "Error when notification permission is denied"};
+        //: Error when notification permission is denied
+        //% "Notification permission denied"
+        return {QT_TRID_NOOP("error.notification.permission_denied")};
     case NotificationServiceErrorKind::displayNotFound:
-        return {"error.notification.display_not_found",
-                "Could not determine display for notification",
-                "Error when display cannot be found"};
+        //: Error when display cannot be found
+        //% "Could not determine display for notification"
+        return {QT_TRID_NOOP("error.notification.display_not_found")};
     }
-    return {"", "", ""};
+    //% ""
+    return {QT_TRID_NOOP("")};
 }
 
 } // namespace quorvane

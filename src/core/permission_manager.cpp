@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 
@@ -65,15 +64,19 @@ void PermissionManager::showPermissionSummaryAlert()
 
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("permission.summary.title", "Permissions Required", "Permission summary title");
-    alert.informativeText = L10n::format(
-        "permission.summary.message",
-        "Quorvane requires the following permissions:\n\n%@\n\nPlease grant these permissions in your "
-        "desktop's privacy settings to use Quorvane.",
-        "Permission summary message", {lines.join(u'\n')});
+    //: Permission summary title
+    //% "Permissions Required"
+    alert.messageText = qtTrId("permission.summary.title");
+    //: Permission summary message
+    //% "Quorvane requires the following permissions:\n\n%1\n\nPlease grant these permissions in your desktop's privacy settings to use Quorvane."
+    alert.informativeText = qtTrId("permission.summary.message").arg(lines.join(u'\n'));
     alert.buttons = {
-        L10n::text("permission.summary.open_settings", "Open Privacy Settings", "Open Settings button"),
-        L10n::text("permission.summary.ok", "OK", "OK button"),
+        //: Open Settings button
+        //% "Open Privacy Settings"
+        qtTrId("permission.summary.open_settings"),
+        //: OK button
+        //% "OK"
+        qtTrId("permission.summary.ok"),
     };
     alert.cancelButton = 1;
     if (m_alerts.runModal(alert) == 0)

@@ -49,16 +49,16 @@ public:
 
     // Checks the screen grant again; when it is missing, checks once more and sends the user
     // to the privacy settings. The future is finished on return; false means still missing.
-    virtual QFuture<bool> requestScreenRecordingPermission();
+    QFuture<bool> requestScreenRecordingPermission();
     // Screen recording then accessibility, each when its stored flag is false.
-    virtual QList<PermissionType> missingPermissions() const;
+    QList<PermissionType> missingPermissions() const;
     // A modal summary of the missing grants whose first button opens the privacy settings.
     // Shows nothing when nothing is missing.
-    virtual void showPermissionSummaryAlert();
+    void showPermissionSummaryAlert();
     // One tick of the poll: reads both grants and posts a notification for each that changed.
-    virtual void refreshPermissionStatus();
+    void refreshPermissionStatus();
     // (Re)starts the repeating status poll.
-    virtual void startStatusMonitoring();
+    void startStatusMonitoring();
 
     // Opens the desktop's privacy settings for `type`; usable without a manager.
     // Failures are written to the diagnostics only.

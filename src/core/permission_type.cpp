@@ -1,6 +1,5 @@
 #include "core/permission_type.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -17,9 +16,13 @@ QString displayName(PermissionType type)
 {
     switch (type) {
     case PermissionType::screenRecording:
-        return L10n::text("permission.screen_recording", "Screen Recording", "Screen Recording permission");
+        //: Screen Recording permission
+        //% "Screen Recording"
+        return qtTrId("permission.screen_recording");
     case PermissionType::accessibility:
-        return L10n::text("permission.accessibility", "Accessibility", "Accessibility permission");
+        //: Accessibility permission
+        //% "Accessibility"
+        return qtTrId("permission.accessibility");
     }
     return {};
 }

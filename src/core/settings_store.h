@@ -36,17 +36,17 @@ public:
     ~SettingsStore() override;
 
     // The current record.
-    virtual const UserSettings &settings() const;
+    const UserSettings &settings() const;
     // Replaces the whole record as an interface binding does: no validation, and the
     // debounced save restarts.
-    virtual void setSettings(const UserSettings &settings);
+    void setSettings(const UserSettings &settings);
     // The pending debounced save, or null when none is pending.
-    virtual const QTimer *saveDebouncer() const;
+    const QTimer *saveDebouncer() const;
     // True once the record has been loaded or defaulted.
-    virtual bool isLoaded() const;
+    bool isLoaded() const;
 
     // Saves now; throws SettingsStoreError (persistenceFailed) when nothing could be written.
-    virtual void save();
+    void save();
 
     // Field updates: sanitise, refuse a record with a duplicated shortcut
     // (shortcutConflict), then publish and schedule a save.
@@ -60,18 +60,18 @@ public:
 
     // Validates `shortcut` for the slot of `action`, stores it and saves at once.
     // Throws validationFailed (reserved), shortcutConflict or persistenceFailed.
-    virtual void updateShortcut(const Shortcut &shortcut, ShortcutAction action);
+    void updateShortcut(const Shortcut &shortcut, ShortcutAction action);
     // Whether `updateShortcut` would accept `shortcut` for the slot; no side effects.
-    virtual bool isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const;
+    bool isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const;
     // Throws invalidValue outside 1...1000.
-    virtual void setMaxHistoryEntries(qint64 value);
+    void setMaxHistoryEntries(qint64 value);
     // Registers or removes the login item, then stores the field; throws
     // launchItemConfigurationFailed. The field and the login item never disagree.
-    virtual void setLaunchAtLogin(bool enabled);
+    void setLaunchAtLogin(bool enabled);
     // Restarts the half-second wait before the next save.
-    virtual void scheduleSave();
+    void scheduleSave();
     // Reads the stored schema version; run once, on the event loop, after creation.
-    virtual void checkSchemaVersion();
+    void checkSchemaVersion();
 
     // `maxHistoryEntries` clamped to 1...1000; `autoDetectLanguage` forced on when no
     // language is chosen.

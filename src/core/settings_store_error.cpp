@@ -11,27 +11,33 @@ ErrorText SettingsStoreError::textOf(SettingsStoreErrorKind kind)
 {
     switch (kind) {
     case Kind::persistenceFailed:
-        return {"error.settings_store.persistence", "Failed to save settings: %@",
-                "Error when settings persistence fails"};
+        //: Error when settings persistence fails
+        //% "Failed to save settings: %1"
+        return {QT_TRID_NOOP("error.settings_store.persistence")};
     case Kind::validationFailed:
-        return {"error.settings_store.validation", "Settings validation failed: %@",
-                "Error when settings validation fails"};
+        //: Error when settings validation fails
+        //% "Settings validation failed: %1"
+        return {QT_TRID_NOOP("error.settings_store.validation")};
     case Kind::migrationFailed:
-        return {"error.settings_store.migration", "Settings migration failed: %@",
-                "Error when settings migration fails"};
+        //: Error when settings migration fails
+        //% "Settings migration failed: %1"
+        return {QT_TRID_NOOP("error.settings_store.migration")};
     case Kind::launchItemConfigurationFailed:
-        return {"error.settings_store.launch_item", "Failed to configure launch at login: %@",
-                "Error when launch item configuration fails"};
+        //: Error when launch item configuration fails
+        //% "Failed to configure launch at login: %1"
+        return {QT_TRID_NOOP("error.settings_store.launch_item")};
     case Kind::shortcutConflict:
-        return {"error.settings_store.shortcut_conflict",
-                "Shortcut %@ is already in use or conflicts with system shortcuts",
-                "Error when shortcut conflicts"};
+        //: Error when shortcut conflicts
+        //% "Shortcut %1 is already in use or conflicts with system shortcuts"
+        return {QT_TRID_NOOP("error.settings_store.shortcut_conflict")};
     case Kind::invalidValue:
-        return {"error.settings_store.invalid_value", "Invalid setting value: %@",
-                "Error when setting value is invalid"};
+        //: Error when setting value is invalid
+        //% "Invalid setting value: %1"
+        return {QT_TRID_NOOP("error.settings_store.invalid_value")};
     }
-    return {"error.settings_store.invalid_value", "Invalid setting value: %@",
-            "Error when setting value is invalid"};
+    //: Error when setting value is invalid
+    //% "Invalid setting value: %1"
+    return {QT_TRID_NOOP("error.settings_store.invalid_value")};
 }
 
 } // namespace quorvane

@@ -1,7 +1,6 @@
 #include "core/shortcut.h"
 
 #include "platform/key_names.h"
-#include "platform/l10n.h"
 
 #include <QStringList>
 
@@ -94,15 +93,25 @@ QString displayName(ShortcutAction action)
 {
     switch (action) {
     case ShortcutAction::quickZarrow:
-        return L10n::text("shortcut.quick_zarrow", "Quick Zarrow", "Quick Zarrow shortcut");
+        //: Quick Zarrow shortcut
+        //% "Quick Zarrow"
+        return qtTrId("shortcut.quick_zarrow");
     case ShortcutAction::repeatZarrow:
-        return L10n::text("shortcut.repeat_zarrow", "Repeat Zarrow", "Repeat Zarrow shortcut");
+        //: Repeat Zarrow shortcut
+        //% "Repeat Zarrow"
+        return qtTrId("shortcut.repeat_zarrow");
     case ShortcutAction::codeMode:
-        return L10n::text("shortcut.code_mode", "Code Mode", "Code Mode shortcut");
+        //: Code Mode shortcut
+        //% "Code Mode"
+        return qtTrId("shortcut.code_mode");
     case ShortcutAction::openHistory:
-        return L10n::text("shortcut.open_history", "Open History", "Open History shortcut");
+        //: Open History shortcut
+        //% "Open History"
+        return qtTrId("shortcut.open_history");
     case ShortcutAction::scanCode:
-        return L10n::text("shortcut.scan_code", "Scan Code", "Scan Code shortcut");
+        //: Scan Code shortcut
+        //% "Scan Code"
+        return qtTrId("shortcut.scan_code");
     }
     return {};
 }

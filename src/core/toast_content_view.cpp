@@ -1,7 +1,6 @@
 #include "core/toast_content_view.h"
 
 #include "core/text_utils.h"
-#include "platform/l10n.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -191,14 +190,17 @@ QString ToastContentView::captureModeAccessibilityLabel(std::optional<CaptureMod
     switch (*mode) {
     case CaptureMode::normal: return {};
     case CaptureMode::repeat:
-        return L10n::text("notification.accessibility.repeat_mode", "Repeat mode",
-                          "Accessibility label for repeat mode badge");
+        //: Accessibility label for repeat mode badge
+        //% "Repeat mode"
+        return qtTrId("notification.accessibility.repeat_mode");
     case CaptureMode::code:
-        return L10n::text("notification.accessibility.code_mode", "Code mode",
-                          "Accessibility label for code mode badge");
+        //: Accessibility label for code mode badge
+        //% "Code mode"
+        return qtTrId("notification.accessibility.code_mode");
     case CaptureMode::scanCode:
-        return L10n::text("notification.accessibility.scan_code_mode", "Code scan",
-                          "Accessibility label for scan code mode");
+        //: Accessibility label for scan code mode
+        //% "Code scan"
+        return qtTrId("notification.accessibility.scan_code_mode");
     }
     return {};
 }
@@ -215,8 +217,9 @@ QString ToastContentView::toastAccessibilityLabel(const QString &title, const QS
 
 QString ToastContentView::accessibilityHint()
 {
-    return L10n::text("notification.accessibility.hint", "Double-tap to open in history",
-                      "Accessibility hint for toast notification");
+    //: Accessibility hint for toast notification
+    //% "Double-tap to open in history"
+    return qtTrId("notification.accessibility.hint");
 }
 
 void ToastContentView::click()

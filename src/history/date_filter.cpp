@@ -1,6 +1,5 @@
 #include "history/date_filter.h"
 
-#include "platform/l10n.h"
 
 #include <QLocale>
 #include <QTimeZone>
@@ -31,13 +30,23 @@ std::optional<DateFilter> dateFilterFromRawValue(const QString &raw)
 QString displayName(DateFilter filter)
 {
     switch (filter) {
-    case DateFilter::all: return L10n::text("history.filter.all", "All", "All time filter");
-    case DateFilter::today: return L10n::text("history.filter.today", "Today", "Today filter");
-    case DateFilter::thisWeek: return L10n::text("history.filter.week", "This Week", "This week filter");
+    //: All time filter
+    //% "All"
+    case DateFilter::all: return qtTrId("history.filter.all");
+    //: Today filter
+    //% "Today"
+    case DateFilter::today: return qtTrId("history.filter.today");
+    //: This week filter
+    //% "This Week"
+    case DateFilter::thisWeek: return qtTrId("history.filter.week");
     case DateFilter::thisMonth:
-        return L10n::text("history.filter.month", "This Month", "This month filter");
+        //: This month filter
+        //% "This Month"
+        return qtTrId("history.filter.month");
     case DateFilter::customRange:
-        return L10n::text("history.filter.custom", "Custom Range", "Custom range filter");
+        //: Custom range filter
+        //% "Custom Range"
+        return qtTrId("history.filter.custom");
     }
     return {};
 }

@@ -6,11 +6,15 @@ ErrorText ExportError::textOf(ExportErrorKind kind)
 {
     switch (kind) {
     case ExportErrorKind::pdfCreationFailed:
-        return {"export.error.pdf_creation", "Failed to create PDF document", "PDF creation error"};
+        //: PDF creation error
+        //% "Failed to create PDF document"
+        return {QT_TRID_NOOP("export.error.pdf_creation")};
     case ExportErrorKind::writeFailure:
         break;
     }
-    return {"export.error.write", "Failed to write file", "File write error"};
+    //: File write error
+    //% "Failed to write file"
+    return {QT_TRID_NOOP("export.error.write")};
 }
 
 ExportError ExportError::fileSystemFailure(const QString &systemDescription)

@@ -1,6 +1,5 @@
 #include "history/export_format.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -27,11 +26,17 @@ QString displayName(ExportFormat format)
 {
     switch (format) {
     case ExportFormat::txt:
-        return L10n::text("export.format.txt", "Plain Text (.txt)", "TXT export format");
+        //: TXT export format
+        //% "Plain Text (.txt)"
+        return qtTrId("export.format.txt");
     case ExportFormat::markdown:
-        return L10n::text("export.format.markdown", "Markdown (.md)", "Markdown export format");
+        //: Markdown export format
+        //% "Markdown (.md)"
+        return qtTrId("export.format.markdown");
     case ExportFormat::pdf:
-        return L10n::text("export.format.pdf", "PDF Document (.pdf)", "PDF export format");
+        //: PDF export format
+        //% "PDF Document (.pdf)"
+        return qtTrId("export.format.pdf");
     }
     return {};
 }

@@ -4,7 +4,6 @@
 #include "history/export_error.h"
 #include "platform/atomic_save.h"
 #include "platform/date_text.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/save_panel.h"
 
@@ -154,9 +153,12 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
 std::optional<QString> ExportService::showSavePanel(const QString &defaultFilename, ExportFormat format)
 {
     SavePanelRequest request;
-    request.title = L10n::text("export.panel.title", "Export Capture", "Export save panel title");
-    request.message = L10n::text("export.panel.message", "Choose where to save the exported file",
-                                 "Export save panel message");
+    //: Export save panel title
+    //% "Export Capture"
+    request.title = qtTrId("export.panel.title");
+    //: Export save panel message
+    //% "Choose where to save the exported file"
+    request.message = qtTrId("export.panel.message");
     request.defaultFileName = defaultFilename;
     request.mimeType = mimeType(format);
     return m_savePanel.run(request);

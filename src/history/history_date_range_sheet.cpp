@@ -2,7 +2,6 @@
 
 #include "history/history_style.h"
 #include "history/history_view_model.h"
-#include "platform/l10n.h"
 
 #include <QCalendarWidget>
 #include <QHBoxLayout>
@@ -18,7 +17,9 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
 {
     setWindowModality(Qt::WindowModal);
     setFixedWidth(width);
-    setWindowTitle(L10n::text("history.filter.custom_title", "Custom Date Range", "Custom date range title"));
+    //: Custom date range title
+    //% "Custom Date Range"
+    setWindowTitle(qtTrId("history.filter.custom_title"));
 
     auto *layout = new QVBoxLayout(this);
     layout->setSpacing(16);
@@ -38,8 +39,12 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
         layout->addLayout(row);
         return calendar;
     };
-    m_from = picker(L10n::text("history.filter.from", "From:", "From date label"), "fromCalendar");
-    m_to = picker(L10n::text("history.filter.to", "To:", "To date label"), "toCalendar");
+    //: From date label
+    //% "From:"
+    m_from = picker(qtTrId("history.filter.from"), "fromCalendar");
+    //: To date label
+    //% "To:"
+    m_to = picker(qtTrId("history.filter.to"), "toCalendar");
     // The pickers choose whole days in local time: the range runs from the first moment of
     // the From day to the last moment of the To day, whatever the time of day.
     connect(m_from, &QCalendarWidget::selectionChanged, this,
@@ -50,10 +55,14 @@ HistoryDateRangeSheet::HistoryDateRangeSheet(HistoryViewModel &viewModel, QWidge
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(12);
     buttons->addStretch(1);
-    auto *cancel = new QPushButton(L10n::text("general.cancel", "Cancel", "Cancel button"), this);
+    //: Cancel button
+    //% "Cancel"
+    auto *cancel = new QPushButton(qtTrId("general.cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
-    auto *applyButton = new QPushButton(L10n::text("history.filter.apply", "Apply", "Apply filter button"), this);
+    //: Apply filter button
+    //% "Apply"
+    auto *applyButton = new QPushButton(qtTrId("history.filter.apply"), this);
     applyButton->setObjectName(QStringLiteral("applyButton"));
     applyButton->setDefault(true);
     buttons->addWidget(cancel);

@@ -6,7 +6,6 @@
 #include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/date_text.h"
-#include "platform/l10n.h"
 
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
@@ -66,11 +65,10 @@ QPixmap roundedPixmap(const QImage &image, const QSize &size, qreal ratio)
 QString dimensionsText(const QRectF &rect)
 {
     const QRectF standard = rect.normalized();
-    // The pattern's numbers are printf-style; this program's filler knows "%@".
-    QString pattern = L10n::text("history.detail.dimensions", "%.0f × %.0f pixels", "Capture dimensions");
-    pattern.replace(QStringLiteral("%.0f"), QStringLiteral("%@"));
-    return L10n::fill(pattern, {QString::number(standard.width(), 'f', 0),
-                                QString::number(standard.height(), 'f', 0)});
+    //: Capture dimensions
+    //% "%1 × %2 pixels"
+    return qtTrId("history.detail.dimensions")
+        .arg(QString::number(standard.width(), 'f', 0), QString::number(standard.height(), 'f', 0));
 }
 
 } // namespace
@@ -98,8 +96,9 @@ QWidget *HistoryDetailView::makePlaceholder()
     icon->setPixmap(HistoryStyle::symbolPixmap("sidebar.left", 48, HistoryStyle::secondary(page->palette())));
     icon->setAlignment(Qt::AlignCenter);
     layout->addWidget(icon);
-    auto *text = new QLabel(L10n::text("history.detail.no_selection", "Select a capture to view details",
-                                       "No selection message"), page);
+    //: No selection message
+    //% "Select a capture to view details"
+    auto *text = new QLabel(qtTrId("history.detail.no_selection"), page);
     text->setFont(HistoryStyle::font(HistoryStyle::TextStyle::title3));
     QPalette pal = text->palette();
     pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
@@ -168,7 +167,9 @@ QWidget *HistoryDetailView::makeDetail()
     auto *textSection = new QVBoxLayout;
     textSection->setSpacing(8);
     auto *textRow = new QHBoxLayout;
-    auto *textLabel = new QLabel(L10n::text("history.detail.text_label", "Captured Text", "Captured text label"),
+    //: Captured text label
+    //% "Captured Text"
+    auto *textLabel = new QLabel(qtTrId("history.detail.text_label"),
                                  content);
     textLabel->setFont(HistoryStyle::font(HistoryStyle::TextStyle::subheadline));
     QPalette secondary = textLabel->palette();
@@ -217,7 +218,9 @@ QWidget *HistoryDetailView::makeActionBar()
         return b;
     };
 
-    QPushButton *copyButton = button("copyButton", L10n::text("history.detail.copy", "Copy", "Copy button"),
+    //: Copy button
+    //% "Copy"
+    QPushButton *copyButton = button("copyButton", qtTrId("history.detail.copy"),
                                      "doc.on.doc");
     copyButton->setDefault(true);
     copyButton->setShortcut(QKeySequence(Qt::Key_Return));
@@ -226,23 +229,30 @@ QWidget *HistoryDetailView::makeActionBar()
     auto *enter = new QShortcut(QKeySequence(Qt::Key_Enter), copyButton);
     connect(enter, &QShortcut::activated, copyButton, &QPushButton::click);
 
-    QPushButton *pinButton = button("pinButton", L10n::text("history.detail.pin", "Pin", "Pin to Desktop button"),
+    //: Pin to Desktop button
+    //% "Pin"
+    QPushButton *pinButton = button("pinButton", qtTrId("history.detail.pin"),
                                     "pin");
-    pinButton->setToolTip(L10n::text("history.detail.pin.tooltip", "Pin to desktop as floating widget",
-                                     "Pin button tooltip"));
+    //: Pin button tooltip
+    //% "Pin to desktop as floating widget"
+    pinButton->setToolTip(qtTrId("history.detail.pin.tooltip"));
     connect(pinButton, &QPushButton::clicked, this, &HistoryDetailView::pin);
 
     QPushButton *markdownButton = button("copyMarkdownButton",
-                                         L10n::text("history.detail.copy_markdown", "Copy as Markdown",
-                                                    "Copy as markdown button"),
+                                         //: Copy as markdown button
+                                         //% "Copy as Markdown"
+                                         qtTrId("history.detail.copy_markdown"),
                                          "doc.text");
     connect(markdownButton, &QPushButton::clicked, this, &HistoryDetailView::copyAsMarkdown);
 
     QPushButton *exportButton = button("exportButton",
-                                       L10n::text("history.detail.export", "Export as…", "Export button"),
+                                       //: Export button
+                                       //% "Export as…"
+                                       qtTrId("history.detail.export"),
                                        "square.and.arrow.up");
-    exportButton->setToolTip(L10n::text("history.detail.export.tooltip", "Export this capture to a file",
-                                        "Export button tooltip"));
+    //: Export button tooltip
+    //% "Export this capture to a file"
+    exportButton->setToolTip(qtTrId("history.detail.export.tooltip"));
     m_exportMenu = new QMenu(exportButton);
     for (ExportFormat format : kAllExportFormats) {
         const char *symbol = format == ExportFormat::txt        ? "doc.plaintext"
@@ -257,7 +267,9 @@ QWidget *HistoryDetailView::makeActionBar()
     layout->addStretch(1);
 
     QPushButton *deleteButton = button("deleteButton",
-                                       L10n::text("history.detail.delete", "Delete", "Delete button"), "trash");
+                                       //: Delete button
+                                       //% "Delete"
+                                       qtTrId("history.detail.delete"), "trash");
     QPalette destructive = deleteButton->palette();
     destructive.setColor(QPalette::ButtonText, QColor(0xD7, 0x26, 0x1E));
     deleteButton->setPalette(destructive);
@@ -290,8 +302,9 @@ void HistoryDetailView::setEntry(const std::optional<CaptureHistoryEntry> &entry
     m_relativeLabel->setText(DateText::relative(entry->timestamp, m_viewModel.now()));
     m_sourceLabel->setVisible(entry->sourceAppBundleID.has_value());
     if (entry->sourceAppBundleID) {
-        m_sourceLabel->setText(L10n::format("history.detail.source_app", "From: %@", "Source app label",
-                                            {*entry->sourceAppBundleID}));
+        //: Source app label
+        //% "From: %1"
+        m_sourceLabel->setText(qtTrId("history.detail.source_app").arg(*entry->sourceAppBundleID));
     }
     m_dimensionsLabel->setText(dimensionsText(entry->sourceRect));
 
@@ -303,8 +316,9 @@ void HistoryDetailView::setEntry(const std::optional<CaptureHistoryEntry> &entry
         m_thumbnail->setFixedSize(shown + QSize(0, 8));
     }
 
-    m_characterCount->setText(L10n::format("history.detail.character_count", "%d characters", "Character count",
-                                           {QString::number(graphemeCount(entry->text))}));
+    //: Character count
+    //% "%n character(s)"
+    m_characterCount->setText(qtTrId("history.detail.character_count", int(graphemeCount(entry->text))));
     m_text->setFont(HistoryStyle::font(HistoryStyle::TextStyle::body, entry->captureMode == CaptureMode::code));
     if (m_text->toPlainText() != entry->text)
         m_text->setPlainText(entry->text);

@@ -2,7 +2,6 @@
 
 #include "core/user_settings.h"
 #include "history/history_style.h"
-#include "platform/l10n.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,7 +54,9 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
     icon->setPixmap(HistoryStyle::symbolPixmap("lasso", iconSize, HistoryStyle::secondary(palette())));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    auto *title = new QLabel(L10n::text("history.empty.title", "No captures yet", "Empty state title"), this);
+    //: Empty state title
+    //% "No captures yet"
+    auto *title = new QLabel(qtTrId("history.empty.title"), this);
     QFont titleFont = HistoryStyle::font(HistoryStyle::TextStyle::title2);
     titleFont.setWeight(QFont::DemiBold);
     title->setFont(titleFont);
@@ -87,12 +88,15 @@ HistoryEmptyStateView::HistoryEmptyStateView(int iconSize, int spacing, QWidget 
 
 void HistoryEmptyStateView::setShortcuts(const Shortcut &capture, const Shortcut &repeat, const Shortcut &codeMode)
 {
-    m_subtitle->setText(L10n::format("history.empty.subtitle", "Press %@ to zarrow text from your screen",
-                                     "Empty state subtitle; the quick capture shortcut", {capture.displayString()}));
-    m_repeatTip->setText(L10n::format("history.empty.tip_repeat", "Use %@ to repeat last capture",
-                                      "Repeat capture tip; the repeat shortcut", {repeat.displayString()}));
-    m_codeTip->setText(L10n::format("history.empty.tip_code", "Use %@ for code mode",
-                                    "Code mode tip; the code mode shortcut", {codeMode.displayString()}));
+    //: Empty state subtitle; the quick capture shortcut
+    //% "Press %1 to zarrow text from your screen"
+    m_subtitle->setText(qtTrId("history.empty.subtitle").arg(capture.displayString()));
+    //: Repeat capture tip; the repeat shortcut
+    //% "Use %1 to repeat last capture"
+    m_repeatTip->setText(qtTrId("history.empty.tip_repeat").arg(repeat.displayString()));
+    //: Code mode tip; the code mode shortcut
+    //% "Use %1 for code mode"
+    m_codeTip->setText(qtTrId("history.empty.tip_code").arg(codeMode.displayString()));
 }
 
 } // namespace quorvane

@@ -1,7 +1,6 @@
 #include "history/history_filtered_empty_state_view.h"
 
 #include "history/history_style.h"
-#include "platform/l10n.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -22,8 +21,9 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
     icon->setPixmap(HistoryStyle::symbolPixmap("magnifyingglass", 60, secondary));
     layout->addWidget(icon, 0, Qt::AlignHCenter);
 
-    auto *title = new QLabel(L10n::text("history.filtered_empty.title", "No matching captures",
-                                        "Filtered empty state title"),
+    //: Filtered empty state title
+    //% "No matching captures"
+    auto *title = new QLabel(qtTrId("history.filtered_empty.title"),
                              this);
     QFont titleFont = HistoryStyle::font(HistoryStyle::TextStyle::title3);
     titleFont.setWeight(QFont::DemiBold);
@@ -41,7 +41,9 @@ HistoryFilteredEmptyStateView::HistoryFilteredEmptyStateView(const QString &sear
     m_reason->setPalette(pal);
     layout->addWidget(m_reason);
 
-    auto *clear = new QPushButton(L10n::text("history.filtered_empty.clear", "Clear Filters", "Clear filters button"),
+    //: Clear filters button
+    //% "Clear Filters"
+    auto *clear = new QPushButton(qtTrId("history.filtered_empty.clear"),
                                   this);
     clear->setObjectName(QStringLiteral("clearFiltersButton"));
     clear->setMinimumHeight(36);
@@ -64,12 +66,14 @@ void HistoryFilteredEmptyStateView::setFilters(const QString &searchQuery, DateF
 QString HistoryFilteredEmptyStateView::reasonText(const QString &searchQuery, DateFilter dateFilter)
 {
     if (!searchQuery.isEmpty()) {
-        return L10n::format("history.filtered_empty.search", "No captures found matching \"%@\"",
-                            "No search results message", {searchQuery});
+        //: No search results message
+        //% "No captures found matching \"%1\""
+        return qtTrId("history.filtered_empty.search").arg(searchQuery);
     }
     if (dateFilter != DateFilter::all) {
-        return L10n::format("history.filtered_empty.date", "No captures found for \"%@\"",
-                            "No date filter results message", {displayName(dateFilter).toLower()});
+        //: No date filter results message
+        //% "No captures found for \"%1\""
+        return qtTrId("history.filtered_empty.date").arg(displayName(dateFilter).toLower());
     }
     return {};
 }

@@ -4,7 +4,6 @@
 #include "history/history_list_model.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
-#include "platform/l10n.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -55,7 +54,9 @@ HistoryListColumn::HistoryListColumn(HistoryViewModel &viewModel, QWidget *paren
     auto *header = new QWidget(this);
     auto *headerLayout = new QHBoxLayout(header);
     headerLayout->setContentsMargins(12, 8, 12, 8);
-    auto *title = new QLabel(L10n::text("history.list.title", "Captures", "List title"), header);
+    //: List title
+    //% "Captures"
+    auto *title = new QLabel(qtTrId("history.list.title"), header);
     title->setFont(HistoryStyle::font(HistoryStyle::TextStyle::headline));
     headerLayout->addWidget(title);
     headerLayout->addStretch(1);

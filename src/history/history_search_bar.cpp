@@ -5,7 +5,6 @@
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/date_text.h"
-#include "platform/l10n.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
@@ -45,8 +44,9 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     m_searchField = new QLineEdit(field);
     m_searchField->setObjectName(QStringLiteral("searchField"));
     m_searchField->setFrame(false);
-    m_searchField->setPlaceholderText(L10n::text("history.search.placeholder", "Search captures...",
-                                                 "Search placeholder"));
+    //: Search placeholder
+    //% "Search captures..."
+    m_searchField->setPlaceholderText(qtTrId("history.search.placeholder"));
     m_searchField->setStyleSheet(QStringLiteral("QLineEdit { background: transparent; }"));
     fieldLayout->addWidget(m_searchField, 1);
     m_clearSearch = new QToolButton(field);
@@ -90,7 +90,9 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
     layout->addWidget(m_stats);
 
     m_clearAll = new QPushButton(HistoryStyle::symbol("trash"),
-                                 L10n::text("history.search.clear_all", "Clear All", "Clear all button"), this);
+                                 //: Clear all button
+                                 //% "Clear All"
+                                 qtTrId("history.search.clear_all"), this);
     m_clearAll->setObjectName(QStringLiteral("clearAllButton"));
     m_clearAll->setFlat(true);
     m_clearAll->setAutoDefault(false);
@@ -185,10 +187,10 @@ void HistorySearchBar::updateFilterMenu()
             item->setIcon(item->data().toString() == rawValue(current) ? checkmark : QIcon());
     }
     m_rangeItem->setVisible(current == DateFilter::customRange);
-    m_rangeLabel->setText(L10n::format(
-        "history.filter.custom_range", "%@ to %@", "Custom date range display",
-        {DateText::shortDate(m_viewModel.customDateFrom().toLocalTime().date()),
-         DateText::shortDate(m_viewModel.customDateTo().toLocalTime().date())}));
+    //: Custom date range display
+    //% "%1 to %2"
+    m_rangeLabel->setText(qtTrId("history.filter.custom_range").arg(DateText::shortDate(m_viewModel.customDateFrom().toLocalTime().date()),
+         DateText::shortDate(m_viewModel.customDateTo().toLocalTime().date())));
 }
 
 } // namespace quorvane

@@ -21,6 +21,7 @@
 #include <cmath>
 #include <exception>
 #include <type_traits>
+#include <utility>
 
 namespace quorvane {
 
@@ -178,9 +179,10 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
 {
     return runAsync(m_executor, [this, id] {
         ensureLoadedNow();
+        QList<EncodedEntry> previous = m_entries;
         if (m_entries.removeIf([&id](const EncodedEntry &e) { return e.entry.id == id; }) == 0)
             throw HistoryStoreError::entryNotFound(id);
-        saveToDisk();
+        saveOrUndo(std::move(previous));
     });
 }
 
@@ -194,8 +196,9 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
                m_maxEntries = maxEntries;
                if (m_entries.size() <= m_maxEntries)
                    return false;
+               QList<EncodedEntry> previous = m_entries;
                trimToMaximum();
-               saveToDisk();
+               saveOrUndo(std::move(previous));
                return true;
            })
         .then(&m_mainThreadContext, [&center](bool trimmed) {
@@ -215,9 +218,9 @@ QFuture<void> HistoryStore::clearAll()
 {
     NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this] {
-                      ensureLoadedNow();
-               m_entries.clear();
-               saveToDisk();
+               ensureLoadedNow();
+               QList<EncodedEntry> previous = std::exchange(m_entries, {});
+               saveOrUndo(std::move(previous));
            })
         .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
 }
@@ -333,6 +336,18 @@ void HistoryStore::saveToDisk(BackupStep backup)
         m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
         diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
+        throw;
+    }
+}
+
+void HistoryStore::saveOrUndo(QList<EncodedEntry> previous)
+{
+    // A removal the file did not take is undone: otherwise the list would show it, the next
+    // save would carry it out after the user was told it failed, and a restart would undo it.
+    try {
+        saveToDisk();
+    } catch (...) {
+        m_entries = std::move(previous);
         throw;
     }
 }

@@ -75,21 +75,21 @@ public:
     // oldest beyond the maximum, saves, then posts "historyDidChange" on the main
     // thread; the future finishes after the post. When the save fails the entry stays
     // in memory and nothing is posted.
-    virtual QFuture<void> addEntry(CaptureHistoryEntry entry);
+    QFuture<void> addEntry(CaptureHistoryEntry entry);
     // The records newest first; all of them when `limit` is absent or below 1.
     virtual QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit = std::nullopt);
     // Removes the first record with `id` and saves; entryNotFound when there is none.
     virtual QFuture<void> deleteEntry(QUuid id);
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
     // beyond the new maximum; only then saves and posts "historyDidChange".
-    virtual QFuture<void> setMaxEntries(int maxEntries);
+    QFuture<void> setMaxEntries(int maxEntries);
     // Reads the history file (recovering a corrupted one) unless already read.
-    virtual QFuture<void> ensureLoaded();
+    QFuture<void> ensureLoaded();
     // Empties the history, saves and posts "historyDidChange". The previous history
     // stays in "history.backup.json".
-    virtual QFuture<void> clearAll();
+    QFuture<void> clearAll();
     // The records held in memory now, without loading.
-    virtual QFuture<QList<CaptureHistoryEntry>> entries();
+    QFuture<QList<CaptureHistoryEntry>> entries();
 
 private:
     enum class BackupStep { refresh, keep };
@@ -103,6 +103,8 @@ private:
     void recoverFromCorruption();
     void setLeftoversAside() const;
     void announceSetAside(const QString &path);
+    // Saves, or puts `previous` back when the save fails.
+    void saveOrUndo(QList<EncodedEntry> previous);
     void trimToMaximum();
 
     HistoryFiles m_files;

@@ -8,27 +8,33 @@ ErrorText HistoryStoreError::textOf(HistoryStoreErrorKind kind)
 {
     switch (kind) {
     case HistoryStoreErrorKind::storageAccessFailed:
-        return {"error.history_store.storage_access", "Failed to access history storage: %@",
-                "Error when storage access fails"};
+        //: Error when storage access fails
+        //% "Failed to access history storage: %1"
+        return {QT_TRID_NOOP("error.history_store.storage_access")};
     case HistoryStoreErrorKind::corruptedFile:
-        return {"error.history_store.corrupted", "History file is corrupted: %@",
-                "Error when history file is corrupted"};
+        //: Error when history file is corrupted
+        //% "History file is corrupted: %1"
+        return {QT_TRID_NOOP("error.history_store.corrupted")};
     case HistoryStoreErrorKind::entryNotFound:
-        return {"error.history_store.not_found", "History entry not found: %@",
-                "Error when entry is not found"};
+        //: Error when entry is not found
+        //% "History entry not found: %1"
+        return {QT_TRID_NOOP("error.history_store.not_found")};
     case HistoryStoreErrorKind::thumbnailGenerationFailed:
-        return {"error.history_store.thumbnail", "Failed to generate thumbnail: %@",
-                "Error when thumbnail generation fails"};
+        //: Error when thumbnail generation fails
+        //% "Failed to generate thumbnail: %1"
+        return {QT_TRID_NOOP("error.history_store.thumbnail")};
     case HistoryStoreErrorKind::invalidMaxEntries:
-        return {"error.history_store.invalid_max",
-                "Invalid max entries value: %d. Must be between 1 and 1000.",
-                "Error when max entries value is invalid"};
+        //: Error when max entries value is invalid
+        //% "Invalid max entries value: %1. Must be between 1 and 1000."
+        return {QT_TRID_NOOP("error.history_store.invalid_max")};
     case HistoryStoreErrorKind::diskFull:
-        return {"error.history_store.disk_full", "Not enough disk space to save history entry.",
-                "Error when disk is full"};
+        //: Error when disk is full
+        //% "Not enough disk space to save history entry."
+        return {QT_TRID_NOOP("error.history_store.disk_full")};
     }
-    return {"error.history_store.storage_access", "Failed to access history storage: %@",
-            "Error when storage access fails"};
+    //: Error when storage access fails
+    //% "Failed to access history storage: %1"
+    return {QT_TRID_NOOP("error.history_store.storage_access")};
 }
 
 HistoryStoreError HistoryStoreError::storageAccessFailed(const QString &description)

@@ -10,7 +10,6 @@
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 
 #include <QFrame>
@@ -36,7 +35,9 @@ QWidget *makeLoadingView(QWidget *parent)
     progress->setTextVisible(false);
     progress->setFixedSize(96, 12);
     layout->addWidget(progress, 0, Qt::AlignHCenter);
-    auto *text = new QLabel(L10n::text("history.loading", "Loading captures...", "Loading message"), view);
+    //: Loading message
+    //% "Loading captures..."
+    auto *text = new QLabel(qtTrId("history.loading"), view);
     QPalette pal = text->palette();
     pal.setColor(QPalette::WindowText, HistoryStyle::secondary(pal));
     text->setPalette(pal);
@@ -183,11 +184,18 @@ void HistoryView::presentDeleteConfirmation()
         return;
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("history.delete.title", "Delete Capture?", "Delete confirmation title");
-    alert.informativeText = L10n::text("history.delete.message", "This action cannot be undone.",
-                                       "Delete confirmation message");
-    alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
-                     L10n::text("history.delete.confirm", "Delete", "Delete confirmation button")};
+    //: Delete confirmation title
+    //% "Delete Capture?"
+    alert.messageText = qtTrId("history.delete.title");
+    //: Delete confirmation message
+    //% "This action cannot be undone."
+    alert.informativeText = qtTrId("history.delete.message");
+    //: Cancel button
+    //% "Cancel"
+    alert.buttons = {qtTrId("general.cancel"),
+                     //: Delete confirmation button
+                     //% "Delete"
+                     qtTrId("history.delete.confirm")};
     alert.cancelButton = 0;
     alert.window = window();
     const int choice = m_alerts.runModal(alert);
@@ -206,12 +214,18 @@ void HistoryView::presentClearAllConfirmation()
         return;
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("history.clear_all.title", "Clear All History?", "Clear all confirmation title");
-    alert.informativeText = L10n::text("history.clear_all.message",
-                                       "This will permanently delete all captures. This action cannot be undone.",
-                                       "Clear all confirmation message");
-    alert.buttons = {L10n::text("general.cancel", "Cancel", "Cancel button"),
-                     L10n::text("history.clear_all.confirm", "Clear All", "Clear all confirmation button")};
+    //: Clear all confirmation title
+    //% "Clear All History?"
+    alert.messageText = qtTrId("history.clear_all.title");
+    //: Clear all confirmation message
+    //% "This will permanently delete all captures. This action cannot be undone."
+    alert.informativeText = qtTrId("history.clear_all.message");
+    //: Cancel button
+    //% "Cancel"
+    alert.buttons = {qtTrId("general.cancel"),
+                     //: Clear all confirmation button
+                     //% "Clear All"
+                     qtTrId("history.clear_all.confirm")};
     alert.cancelButton = 0;
     alert.window = window();
     const int choice = m_alerts.runModal(alert);
@@ -224,9 +238,13 @@ void HistoryView::presentError(const QString &message)
 {
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("history.error.title", "Error", "Error alert title");
+    //: Error alert title
+    //% "Error"
+    alert.messageText = qtTrId("history.error.title");
     alert.informativeText = message;
-    alert.buttons = {L10n::text("general.ok", "OK", "OK button")};
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok")};
     alert.window = window();
     m_alerts.runModal(alert);
 }

@@ -2,7 +2,6 @@
 
 #include "core/localized_error.h"
 #include "history/history_store.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
@@ -235,13 +234,14 @@ QString HistoryViewModel::statsText() const
 {
     const qsizetype shown = m_entries.size();
     const qsizetype total = m_allEntries.size();
-    const QString plural = total == 1 ? QString() : QStringLiteral("s");
     if (shown != total) {
-        return L10n::format("history.stats.filtered", "%d of %d capture%@", "Filtered captures count",
-                            {QString::number(shown), QString::number(total), plural});
+        //: Filtered captures count: %1 shown of %n in all
+        //% "%1 of %n capture(s)"
+        return qtTrId("history.stats.filtered", int(total)).arg(shown);
     }
-    return L10n::format("history.stats.total", "%d capture%@", "Total captures count",
-                        {QString::number(total), plural});
+    //: Total captures count
+    //% "%n capture(s)"
+    return qtTrId("history.stats.total", int(total));
 }
 
 void HistoryViewModel::copyEntryText(const CaptureHistoryEntry &entry)

@@ -2,7 +2,6 @@
 
 #include "pins/pin_style.h"
 #include "pins/pin_symbol.h"
-#include "platform/l10n.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -15,8 +14,9 @@ namespace quorvane {
 PinImageView::PinImageView(QImage image, DragSource onDragImage, QWidget *parent)
     : QWidget(parent), m_onDragImage(std::move(onDragImage))
 {
-    setAccessibleName(L10n::text("pin_widget.image.accessibility", "Captured screenshot",
-                                 "Accessibility label for pinned image"));
+    //: Accessibility label for pinned image
+    //% "Captured screenshot"
+    setAccessibleName(qtTrId("pin_widget.image.accessibility"));
     setImage(std::move(image));
 }
 
@@ -60,7 +60,9 @@ void PinImageView::paintEvent(QPaintEvent *)
 // The photo symbol at 40 points over a caption, centred together.
 void PinImageView::paintPlaceholder(QPainter &painter)
 {
-    const QString caption = L10n::text("pin_widget.image.no_image", "No image available", "Placeholder when no image");
+    //: Placeholder when no image
+    //% "No image available"
+    const QString caption = qtTrId("pin_widget.image.no_image");
     QFont captionFont = font();
     captionFont.setPointSizeF(std::max<qreal>(captionFont.pointSizeF() * 0.85, 6));
     const QFontMetrics metrics(captionFont);

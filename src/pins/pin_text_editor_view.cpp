@@ -1,6 +1,5 @@
 #include "pins/pin_text_editor_view.h"
 
-#include "platform/l10n.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -27,8 +26,9 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
     m_editor->setBackgroundVisible(false);
     m_editor->viewport()->setAutoFillBackground(false);
     m_editor->setStyleSheet(QStringLiteral("QPlainTextEdit { background: transparent; }"));
-    m_editor->setAccessibleName(L10n::text("pin_widget.text.accessibility", "Captured text editor",
-                                           "Accessibility label for text editor"));
+    //: Accessibility label for text editor
+    //% "Captured text editor"
+    m_editor->setAccessibleName(qtTrId("pin_widget.text.accessibility"));
     m_editor->document()->setDocumentMargin(0);
     m_editor->setPlainText(m_text);
     applyFont();

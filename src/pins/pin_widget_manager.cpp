@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "pins/pin_widget_window.h"
-#include "platform/l10n.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
 #include "platform/notification_center.h"
@@ -364,13 +363,18 @@ bool PinWidgetManager::confirmReplace()
 {
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("pin_widget.replace_confirmation.title", "Replace Pin?",
-                                   "Title for replace pin confirmation");
-    alert.informativeText = L10n::text("pin_widget.replace_confirmation.message",
-                                       "The current pin has unsaved edits. Replace it with the new capture?",
-                                       "Message for replace pin confirmation");
-    alert.buttons = {L10n::text("pin_widget.replace_confirmation.replace", "Replace", "Replace button"),
-                     L10n::text("pin_widget.replace_confirmation.cancel", "Cancel", "Cancel button")};
+    //: Title for replace pin confirmation
+    //% "Replace Pin?"
+    alert.messageText = qtTrId("pin_widget.replace_confirmation.title");
+    //: Message for replace pin confirmation
+    //% "The current pin has unsaved edits. Replace it with the new capture?"
+    alert.informativeText = qtTrId("pin_widget.replace_confirmation.message");
+    //: Replace button
+    //% "Replace"
+    alert.buttons = {qtTrId("pin_widget.replace_confirmation.replace"),
+                     //: Cancel button
+                     //% "Cancel"
+                     qtTrId("pin_widget.replace_confirmation.cancel")};
     alert.cancelButton = 1;
     alert.window = m_window.data();
     return m_alerts->runModal(alert) == 0;
@@ -380,15 +384,22 @@ PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
 {
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("pin_widget.close_confirmation.title", "Unsaved Edits",
-                                   "Title for close pin confirmation");
-    alert.informativeText = L10n::text("pin_widget.close_confirmation.message",
-                                       "The pin has unsaved text edits. What would you like to do?",
-                                       "Message for close pin confirmation");
+    //: Title for close pin confirmation
+    //% "Unsaved Edits"
+    alert.messageText = qtTrId("pin_widget.close_confirmation.title");
+    //: Message for close pin confirmation
+    //% "The pin has unsaved text edits. What would you like to do?"
+    alert.informativeText = qtTrId("pin_widget.close_confirmation.message");
     alert.buttons = {
-        L10n::text("pin_widget.close_confirmation.save_clipboard", "Save to Clipboard", "Save to clipboard button"),
-        L10n::text("pin_widget.close_confirmation.discard", "Discard", "Discard button"),
-        L10n::text("pin_widget.close_confirmation.cancel", "Cancel", "Cancel button")};
+        //: Save to clipboard button
+        //% "Save to Clipboard"
+        qtTrId("pin_widget.close_confirmation.save_clipboard"),
+        //: Discard button
+        //% "Discard"
+        qtTrId("pin_widget.close_confirmation.discard"),
+        //: Cancel button
+        //% "Cancel"
+        qtTrId("pin_widget.close_confirmation.cancel")};
     alert.cancelButton = 2;
     alert.window = m_window.data();
     switch (m_alerts->runModal(alert)) {
@@ -402,13 +413,15 @@ void PinWidgetManager::reportClipboardRefused()
 {
     Alert alert;
     alert.style = Alert::Style::critical;
-    alert.messageText = L10n::text("pin_widget.clipboard_failed.title", "Text Not Copied",
-                                   "Title when the pin's text could not be put on the clipboard");
-    alert.informativeText = L10n::text("pin_widget.clipboard_failed.message",
-                                       "The clipboard did not take the pin's text, so the pin stays open "
-                                       "with your edits. Try again, or copy the text from the pin.",
-                                       "Message when the pin's text could not be put on the clipboard");
-    alert.buttons = {L10n::text("pin_widget.clipboard_failed.ok", "OK", "OK button")};
+    //: Title when the pin's text could not be put on the clipboard
+    //% "Text Not Copied"
+    alert.messageText = qtTrId("pin_widget.clipboard_failed.title");
+    //: Message when the pin's text could not be put on the clipboard
+    //% "The clipboard did not take the pin's text, so the pin stays open with your edits. Try again, or copy the text from the pin."
+    alert.informativeText = qtTrId("pin_widget.clipboard_failed.message");
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("pin_widget.clipboard_failed.ok")};
     alert.window = m_window.data();
     m_alerts->runModal(alert);
 }

@@ -66,21 +66,21 @@ public:
 
     // The toolbar's actions; each changes the pin, saves it and posts pinWidgetUpdated,
     // and does nothing without a pin.
-    virtual void toggleViewMode();
-    virtual void cycleOpacity();     // 0.3, 0.6, 1.0, 0.3, ...
-    virtual void togglePinned();     // stay on top or not
-    virtual void cycleFontSize();    // small, medium, large, small, ...
+    void toggleViewMode();
+    void cycleOpacity();     // 0.3, 0.6, 1.0, 0.3, ...
+    void togglePinned();     // stay on top or not
+    void cycleFontSize();    // small, medium, large, small, ...
     // Takes the panel down without touching the pin or its files; posts pinWidgetClosed.
-    virtual void hidePin();
+    void hidePin();
     // Removes the pin and its files. With `confirm` and unsaved edits the user chooses
     // first: copy the text to the clipboard, discard it, or cancel (false, nothing changes).
     // When the clipboard refuses the text the user is told and the pin stays (false).
-    virtual bool closePin(bool confirm = true);
+    bool closePin(bool confirm = true);
     // Shows the pin stored by an earlier run, if any; posts nothing.
     virtual void restorePin();
     // Makes the panel when needed and shows it with the pin's frame (kept wholly on the
     // screen it opens on), opacity (at least 0.3 for the panel) and level.
-    virtual void showPinWindow();
+    void showPinWindow();
 
     // The text pane's whole new text.
     void updateEditedText(const QString &text);

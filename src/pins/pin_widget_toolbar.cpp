@@ -1,7 +1,6 @@
 #include "pins/pin_widget_toolbar.h"
 
 #include "pins/circle_toolbar_button.h"
-#include "platform/l10n.h"
 
 #include <QHBoxLayout>
 
@@ -56,9 +55,11 @@ PinWidgetToolbar::PinWidgetToolbar(const MotionPreference &motion, QWidget *pare
     layout->addWidget(m_pin);
     layout->addWidget(m_close);
 
-    describe(m_opacity, L10n::text("pin_widget.toolbar.opacity_hint", "Cycle opacity (30%/60%/100%)", ""));
+    //% "Cycle opacity (30%/60%/100%)"
+    describe(m_opacity, qtTrId("pin_widget.toolbar.opacity_hint"));
     m_close->setContent(PinSymbol::xmark);
-    describe(m_close, L10n::text("pin_widget.toolbar.close", "Close", ""));
+    //% "Close"
+    describe(m_close, qtTrId("pin_widget.toolbar.close"));
 
     connect(m_viewMode, &QAbstractButton::clicked, this, &PinWidgetToolbar::toggleViewModeRequested);
     connect(m_opacity, &QAbstractButton::clicked, this, &PinWidgetToolbar::cycleOpacityRequested);
@@ -74,10 +75,12 @@ void PinWidgetToolbar::setState(PinViewMode viewMode, double opacity, bool isPin
     // The symbol shows the current mode; the tooltip names the other one.
     if (viewMode == PinViewMode::image) {
         m_viewMode->setContent(PinSymbol::photo);
-        describe(m_viewMode, L10n::text("pin_widget.toolbar.switch_to_text", "Switch to Text", ""));
+        //% "Switch to Text"
+        describe(m_viewMode, qtTrId("pin_widget.toolbar.switch_to_text"));
     } else {
         m_viewMode->setContent(PinSymbol::textAlignLeft);
-        describe(m_viewMode, L10n::text("pin_widget.toolbar.switch_to_image", "Switch to Image", ""));
+        //% "Switch to Image"
+        describe(m_viewMode, qtTrId("pin_widget.toolbar.switch_to_image"));
     }
 
     m_opacity->setContent(CircleToolbarButton::OpacityDots{opacityLevel(opacity)});
@@ -85,12 +88,18 @@ void PinWidgetToolbar::setState(PinViewMode viewMode, double opacity, bool isPin
     // Left out, not disabled, in image mode: the stretch then follows the opacity button.
     m_fontSize->setVisible(viewMode == PinViewMode::text);
     m_fontSize->setContent(sizeSymbol(fontSize));
-    describe(m_fontSize, L10n::format("pin_widget.toolbar.font_size", "Font size: %@", "", {sizeName(fontSize)}));
+    //% "Font size: %1"
+    describe(m_fontSize, qtTrId("pin_widget.toolbar.font_size").arg(sizeName(fontSize)));
 
     m_pin->setContent(isPinned ? PinSymbol::pinFill : PinSymbol::pinSlash);
     m_pin->setActive(isPinned);
-    describe(m_pin, isPinned ? L10n::text("pin_widget.toolbar.unpin", "Unpin (allow window to go behind)", "")
-                             : L10n::text("pin_widget.toolbar.pin", "Pin (keep on top)", ""));
+    if (isPinned) {
+        //% "Unpin (allow window to go behind)"
+        describe(m_pin, qtTrId("pin_widget.toolbar.unpin"));
+    } else {
+        //% "Pin (keep on top)"
+        describe(m_pin, qtTrId("pin_widget.toolbar.pin"));
+    }
 }
 
 int PinWidgetToolbar::opacityLevel(double opacity)

@@ -1,6 +1,5 @@
 #include "platform/date_text.h"
 
-#include "platform/l10n.h"
 
 #include <QRegularExpression>
 
@@ -64,27 +63,47 @@ QString DateText::relative(const QDateTime &instant, const QDateTime &now)
     constexpr qint64 minute = 60, hour = 60 * minute, day = 24 * hour, week = 7 * day,
                      month = 30 * day, year = 365 * day;
     QString amount;
-    auto count = [span](qint64 unit) { return QString::number(span / unit); };
+    auto count = [span](qint64 unit) { return int(span / unit); };
     if (span < minute) {
-        amount = L10n::fill(L10n::text("relative_time.seconds", "%d sec.", "Seconds, short"), {count(1)});
+        //: Seconds, short
+        //% "%n sec."
+        amount = qtTrId("relative_time.seconds", count(1));
     } else if (span < hour) {
-        amount = L10n::fill(L10n::text("relative_time.minutes", "%d min.", "Minutes, short"), {count(minute)});
+        //: Minutes, short
+        //% "%n min."
+        amount = qtTrId("relative_time.minutes", count(minute));
     } else if (span < day) {
-        amount = L10n::fill(L10n::text("relative_time.hours", "%d hr.", "Hours, short"), {count(hour)});
+        //: Hours, short
+        //% "%n hr."
+        amount = qtTrId("relative_time.hours", count(hour));
     } else if (span < week) {
         amount = span / day == 1
-                     ? L10n::fill(L10n::text("relative_time.day", "%d day", "One day"), {count(day)})
-                     : L10n::fill(L10n::text("relative_time.days", "%d days", "Days"), {count(day)});
+                     //: One day
+                     //% "%1 day"
+                     ? qtTrId("relative_time.day").arg(1)
+                     //: Days
+                     //% "%n days"
+                     : qtTrId("relative_time.days", count(day));
     } else if (span < month) {
-        amount = L10n::fill(L10n::text("relative_time.weeks", "%d wk.", "Weeks, short"), {count(week)});
+        //: Weeks, short
+        //% "%n wk."
+        amount = qtTrId("relative_time.weeks", count(week));
     } else if (span < year) {
-        amount = L10n::fill(L10n::text("relative_time.months", "%d mo.", "Months, short"), {count(month)});
+        //: Months, short
+        //% "%n mo."
+        amount = qtTrId("relative_time.months", count(month));
     } else {
-        amount = L10n::fill(L10n::text("relative_time.years", "%d yr.", "Years, short"), {count(year)});
+        //: Years, short
+        //% "%n yr."
+        amount = qtTrId("relative_time.years", count(year));
     }
     if (seconds >= 0)
-        return L10n::fill(L10n::text("relative_time.past", "%@ ago", "Time before now"), {amount});
-    return L10n::fill(L10n::text("relative_time.future", "in %@", "Time after now"), {amount});
+        //: Time before now
+        //% "%1 ago"
+        return qtTrId("relative_time.past").arg(amount);
+    //: Time after now
+    //% "in %1"
+    return qtTrId("relative_time.future").arg(amount);
 }
 
 } // namespace quorvane

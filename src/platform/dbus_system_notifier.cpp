@@ -1,6 +1,5 @@
 #include "platform/dbus_system_notifier.h"
 
-#include "platform/l10n.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -59,7 +58,9 @@ QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
         hints.insert(QStringLiteral("suppress-sound"), true);
     const QStringList actions{
         kDefaultAction,
-        L10n::text("shortcut.open_history", "Open History", "Open History shortcut")};
+        //: Open History shortcut
+        //% "Open History"
+        qtTrId("shortcut.open_history")};
 
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
                                                        QStringLiteral("Notify"));

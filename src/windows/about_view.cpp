@@ -1,6 +1,5 @@
 #include "windows/about_view.h"
 
-#include "platform/l10n.h"
 #include "windows/onboarding_style.h"
 
 #include "build_config.h"
@@ -18,12 +17,6 @@
 namespace quorvane {
 
 namespace {
-
-// The texts of this view are their own localisation keys.
-QString localized(const char *text)
-{
-    return L10n::text(QString::fromUtf8(text), QString::fromUtf8(text));
-}
 
 QPixmap roundedIcon(const QIcon &icon, int side, qreal radius, qreal devicePixelRatio)
 {
@@ -89,19 +82,27 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
         stack->addSpacing(12);
     }
 
-    stack->addWidget(styledLabel(localized("Quorvane"), 24, QFont::DemiBold), 0, Qt::AlignHCenter);
+    //: The program name in the About window (usually kept as is)
+    //% "Quorvane"
+    stack->addWidget(styledLabel(qtTrId("about.app_name"), 24, QFont::DemiBold), 0, Qt::AlignHCenter);
     stack->addSpacing(12);
-    stack->addWidget(styledLabel(localized("Screen Text Capture"), 13, QFont::Normal, TextTone::secondary), 0,
+    //: Subtitle under the program name in the About window
+    //% "Screen Text Capture"
+    stack->addWidget(styledLabel(qtTrId("about.subtitle"), 13, QFont::Normal, TextTone::secondary), 0,
                      Qt::AlignHCenter);
     stack->addSpacing(12);
-    QLabel *version = styledLabel(L10n::fill(localized("Version %@ (Build %@)"), {appVersion(), buildNumber()}), 11,
+    //: Version line in the About window: %1 version number, %2 build number
+    //% "Version %1 (Build %2)"
+    QLabel *version = styledLabel(qtTrId("about.version").arg(appVersion(), buildNumber()), 11,
                                   QFont::Normal, TextTone::secondary);
     version->setObjectName(QStringLiteral("versionLabel"));
     stack->addWidget(version, 0, Qt::AlignHCenter);
     // A 4 px spacer between the stack's 12 px gaps on both sides.
     stack->addSpacing(kSpacerGap);
 
-    QLabel *description = styledLabel(localized("Capture text from anywhere on your screen using OCR."), 12,
+    //: One-sentence description in the About window
+    //% "Capture text from anywhere on your screen using OCR."
+    QLabel *description = styledLabel(qtTrId("about.description"), 12,
                                       QFont::Normal, TextTone::secondary, true);
     description->setAlignment(Qt::AlignHCenter);
     description->setContentsMargins(20, 0, 20, 0);
@@ -110,7 +111,9 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
 
     auto *legal = new QVBoxLayout;
     legal->setSpacing(4);
-    legal->addWidget(styledLabel(L10n::text(legalNotice, legalNotice), 11, QFont::Normal, TextTone::secondary), 0, Qt::AlignHCenter);
+    //: Copyright line in the About window
+    //% "© 2025 Corvantis. All rights reserved."
+    legal->addWidget(styledLabel(qtTrId("about.legal_notice"), 11, QFont::Normal, TextTone::secondary), 0, Qt::AlignHCenter);
     QLabel *mail = link(supportEmailAddress, QUrl(QStringLiteral("mailto:") + supportEmailAddress), 11);
     mail->setObjectName(QStringLiteral("supportLink"));
     legal->addWidget(mail, 0, Qt::AlignHCenter);
@@ -120,8 +123,12 @@ AboutView::AboutView(QWidget *parent) : QWidget(parent)
     auto *links = new QHBoxLayout;
     links->setSpacing(16);
     links->addStretch();
-    links->addWidget(link(localized("Privacy Policy"), privacyPolicyUrl, 10));
-    links->addWidget(link(localized("Terms of Service"), termsOfServiceUrl, 10));
+    //: Link in the About window
+    //% "Privacy Policy"
+    links->addWidget(link(qtTrId("about.privacy_policy"), privacyPolicyUrl, 10));
+    //: Link in the About window
+    //% "Terms of Service"
+    links->addWidget(link(qtTrId("about.terms_of_service"), termsOfServiceUrl, 10));
     links->addStretch();
     stack->addLayout(links);
     stack->addSpacing(16);

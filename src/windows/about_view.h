@@ -17,7 +17,6 @@ public:
 
     // Where the maker answers users; also the feedback window's recipient.
     static inline const QString supportEmailAddress = QStringLiteral("support@corvantis.app");
-    static inline const QString legalNotice = QStringLiteral("© 2025 Corvantis. All rights reserved.");
     static inline const QUrl privacyPolicyUrl{QStringLiteral("https://corvantis.app/quorvane/privacy")};
     static inline const QUrl termsOfServiceUrl{QStringLiteral("https://corvantis.app/quorvane/terms")};
     // The application icon among the program's resources.

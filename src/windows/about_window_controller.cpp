@@ -1,40 +1,18 @@
 #include "windows/about_window_controller.h"
 
+#include "platform/window_presenter.h"
 #include "windows/about_view.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace quorvane {
 
 QPointer<QWidget> AboutWindowController::s_window;
 
-namespace {
-
-void centreOnScreen(QWidget *window)
-{
-    QScreen *screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-void bringForward(QWidget *window)
-{
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
-} // namespace
-
 void AboutWindowController::show()
 {
     if (s_window && s_window->isVisible()) {
-        bringForward(s_window);
+        presentWindow(*s_window, WindowPlacement::asItIs);
         return;
     }
 
@@ -42,7 +20,9 @@ void AboutWindowController::show()
     auto *window = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                             Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     window->setObjectName(QStringLiteral("AboutWindow"));
-    window->setWindowTitle(QStringLiteral("About Quorvane"));
+    //: Title of the About window
+    //% "About Quorvane"
+    window->setWindowTitle(qtTrId("about.window.title"));
     // Closing only hides the window; the next `show` replaces it.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     auto *layout = new QVBoxLayout(window);
@@ -50,8 +30,7 @@ void AboutWindowController::show()
     auto *view = new AboutView(window);
     layout->addWidget(view);
     window->setFixedSize(view->size());
-    centreOnScreen(window);
-    bringForward(window);
+    presentWindow(*window, WindowPlacement::centred);
 
     if (s_window)
         s_window->deleteLater();

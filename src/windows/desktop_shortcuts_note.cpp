@@ -1,7 +1,6 @@
 #include "windows/desktop_shortcuts_note.h"
 
 #include "core/global_shortcut_gate.h"
-#include "platform/l10n.h"
 #include "windows/form_style.h"
 
 #include <QClipboard>
@@ -62,7 +61,9 @@ DesktopShortcutsNote::DesktopShortcutsNote(GlobalShortcutGate *gate, QWidget *pa
         m_details[slot(action)] = detail;
         grid->addWidget(detail, row, 1);
         auto *copy = new QPushButton(
-            L10n::text("preferences.shortcuts.copy_command", "Copy", "Button that copies a shortcut command"), this);
+            //: Button that copies a shortcut command
+            //% "Copy"
+            qtTrId("preferences.shortcuts.copy_command"), this);
         connect(copy, &QPushButton::clicked, this,
                 [action] { QGuiApplication::clipboard()->setText(command(action)); });
         m_copyButtons[slot(action)] = copy;
@@ -92,16 +93,15 @@ void DesktopShortcutsNote::refresh()
         return;
 
     const bool unavailable = ownership == ShortcutOwnership::unavailable;
-    m_summary->setText(
-        unavailable
-            ? L10n::text("preferences.shortcuts.desktop_unavailable",
-                         "Your desktop does not let programs take global shortcuts. In its keyboard settings, "
-                         "add a custom shortcut for each command you want:",
-                         "Shortcuts pane note when the desktop offers no global shortcuts")
-            : L10n::text("preferences.shortcuts.desktop_owned",
-                         "Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change "
-                         "them in its keyboard settings. It reports:",
-                         "Shortcuts pane note when the desktop holds the global shortcuts"));
+    if (unavailable) {
+        //: Shortcuts pane note when the desktop offers no global shortcuts
+        //% "Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:"
+        m_summary->setText(qtTrId("preferences.shortcuts.desktop_unavailable"));
+    } else {
+        //: Shortcuts pane note when the desktop holds the global shortcuts
+        //% "Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:"
+        m_summary->setText(qtTrId("preferences.shortcuts.desktop_owned"));
+    }
     const QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     for (const ShortcutAction action : kAllShortcutActions) {
         QLabel *detail = m_details[slot(action)];
@@ -115,8 +115,9 @@ void DesktopShortcutsNote::refresh()
         const std::optional<QString> trigger = m_gate->desktopTrigger(action);
         detail->setText(trigger && !trigger->isEmpty()
                             ? *trigger
-                            : L10n::text("preferences.shortcuts.not_bound", "Not bound yet",
-                                         "A global shortcut the desktop has not bound"));
+                            //: A global shortcut the desktop has not bound
+                            //% "Not bound yet"
+                            : qtTrId("preferences.shortcuts.not_bound"));
     }
 }
 

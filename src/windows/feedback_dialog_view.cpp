@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/feedback_contact_button.h"
@@ -22,12 +21,6 @@
 namespace quorvane {
 
 namespace {
-
-// The view's texts are their own localisation keys.
-QString localized(const char *text)
-{
-    return L10n::text(QString::fromUtf8(text), QString::fromUtf8(text));
-}
 
 // Percent-encodes one header value of a mail link. Characters that would end or split the
 // value ("&", "=", "#", "+", "%") are always encoded, so any text arrives whole.
@@ -85,8 +78,12 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     envelope->setFixedSize(48, 48);
     envelope->setPixmap(symbolPixmap(Symbol::envelopeCircle, 48, accentColour(palette()), devicePixelRatioF()));
     header->addWidget(envelope, 0, Qt::AlignHCenter);
-    header->addWidget(styledLabel(localized("Send Feedback"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
-    header->addWidget(styledLabel(localized("We'd love to hear from you!"), 15, QFont::Normal, TextTone::secondary), 0,
+    //: Heading of the Feedback window
+    //% "Send Feedback"
+    header->addWidget(styledLabel(qtTrId("feedback.title"), 22, QFont::DemiBold), 0, Qt::AlignHCenter);
+    //: Subtitle of the Feedback window
+    //% "We'd love to hear from you!"
+    header->addWidget(styledLabel(qtTrId("feedback.subtitle"), 15, QFont::Normal, TextTone::secondary), 0,
                       Qt::AlignHCenter);
     stack->addLayout(header);
     stack->addWidget(divider());
@@ -97,19 +94,25 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *mailSection = new QVBoxLayout;
     mailSection->setSpacing(8);
-    mailSection->addWidget(sectionLabel(localized("Email"),
+    //: Section label for the support e-mail address
+    //% "Email"
+    mailSection->addWidget(sectionLabel(qtTrId("feedback.email"),
                                         symbolPixmap(Symbol::envelope, 13, secondaryColour(palette()), devicePixelRatioF()),
                                         QString()));
     auto *mailRow = new QHBoxLayout;
     mailRow->setSpacing(8);
     m_emailButton = new FeedbackContactButton(emailAddress(), Symbol::externalLink);
     m_emailButton->setObjectName(QStringLiteral("emailButton"));
-    m_emailButton->setToolTip(localized("Click to open email client"));
+    //: Tooltip of the e-mail address button
+    //% "Click to open email client"
+    m_emailButton->setToolTip(qtTrId("feedback.email.open_tooltip"));
     connect(m_emailButton, &QAbstractButton::clicked, this, &FeedbackDialogView::sendEmail);
     mailRow->addWidget(m_emailButton);
     m_copyButton = new FeedbackContactButton(QString(), Symbol::copy);
     m_copyButton->setObjectName(QStringLiteral("copyButton"));
-    m_copyButton->setToolTip(localized("Copy email address"));
+    //: Tooltip of the copy button beside the e-mail address
+    //% "Copy email address"
+    m_copyButton->setToolTip(qtTrId("feedback.email.copy_tooltip"));
     m_copyButton->setAccessibleName(m_copyButton->toolTip());
     connect(m_copyButton, &QAbstractButton::clicked, this, &FeedbackDialogView::copyEmail);
     mailRow->addWidget(m_copyButton);
@@ -118,10 +121,14 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
 
     auto *profileSection = new QVBoxLayout;
     profileSection->setSpacing(8);
-    profileSection->addWidget(sectionLabel(localized("X / Twitter"), QPixmap(), QStringLiteral("#")));
+    //: Section label for the social profile (brand name, usually kept)
+    //% "X / Twitter"
+    profileSection->addWidget(sectionLabel(qtTrId("feedback.twitter"), QPixmap(), QStringLiteral("#")));
     m_twitterButton = new FeedbackContactButton(twitterHandle, Symbol::externalLink);
     m_twitterButton->setObjectName(QStringLiteral("twitterButton"));
-    m_twitterButton->setToolTip(localized("Click to open Twitter profile"));
+    //: Tooltip of the social profile button
+    //% "Click to open Twitter profile"
+    m_twitterButton->setToolTip(qtTrId("feedback.twitter.open_tooltip"));
     connect(m_twitterButton, &QAbstractButton::clicked, this, &FeedbackDialogView::openTwitter);
     profileSection->addWidget(m_twitterButton);
     sections->addLayout(profileSection);
@@ -131,7 +138,9 @@ FeedbackDialogView::FeedbackDialogView(FeedbackUrlOpener &urlOpener, Pasteboard 
     auto *footer = new QHBoxLayout;
     footer->setContentsMargins(0, 4, 0, 0);
     footer->addStretch();
-    auto *close = new QPushButton(localized("Close"));
+    //: Button that closes the Feedback window
+    //% "Close"
+    auto *close = new QPushButton(qtTrId("feedback.close"));
     close->setObjectName(QStringLiteral("closeButton"));
     close->setShortcut(QKeySequence(Qt::Key_Escape));
     connect(close, &QPushButton::clicked, this, [this] {
@@ -176,12 +185,12 @@ void FeedbackDialogView::sendEmail()
 
     if (!handler.isEmpty() && isWebBrowser(handler)) {
         diag(lcWindows(), QStringLiteral("⚠️ Browser detected as mailto handler"));
-        showAlert(QStringLiteral("Browser Cannot Handle Email"),
-                  QStringLiteral("Your system is configured to open email links with a web browser, which cannot "
-                                 "handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the "
-                                 "email address\n• Configure an email application as your default email handler in "
-                                 "your desktop's settings\n\nEmail: ") +
-                      address);
+        //: Alert title when e-mail links open in a web browser
+        //% "Browser Cannot Handle Email"
+        showAlert(qtTrId("feedback.alert.browser.title"),
+                  //: Alert when e-mail links open in a web browser; %1 is the support address
+                  //% "Your system is configured to open email links with a web browser, which cannot handle them properly.\n\nPlease either:\n• Use the Copy button (📋) to copy the email address\n• Configure an email application as your default email handler in your desktop's settings\n\nEmail: %1"
+                  qtTrId("feedback.alert.browser.message").arg(address));
         return;
     }
 
@@ -191,7 +200,12 @@ void FeedbackDialogView::sendEmail()
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid()) {
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create mailto URL"));
-        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to create email URL"));
+        //: Title of an error alert in the Feedback window
+        //% "Error"
+        showAlert(qtTrId("feedback.alert.error"),
+                  //: The e-mail link could not be made
+                  //% "Failed to create email URL"
+                  qtTrId("feedback.alert.mail_link_failed"));
         return;
     }
 
@@ -203,11 +217,14 @@ void FeedbackDialogView::sendEmail()
             return;
         }
         diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
-        if (self)
-            self->showAlert(QStringLiteral("Cannot Open Mail"),
-                            QStringLiteral("Please ensure you have a default email app configured in your "
-                                           "desktop's settings.\n\nYou can use the Copy button (📋) to copy: ") +
-                                address);
+        if (!self)
+            return;
+        //: Alert title when no e-mail program opened
+        //% "Cannot Open Mail"
+        const QString title = qtTrId("feedback.alert.cannot_open_mail.title");
+        //: Alert when no e-mail program opened; %1 is the support address
+        //% "Please ensure you have a default email app configured in your desktop's settings.\n\nYou can use the Copy button (📋) to copy: %1"
+        self->showAlert(title, qtTrId("feedback.alert.cannot_open_mail.message").arg(address));
     });
 }
 
@@ -217,7 +234,12 @@ void FeedbackDialogView::copyEmail()
     const QString address = emailAddress();
     m_pasteboard.write({{QStringLiteral("text/plain"), address.toUtf8()}});
     diag(lcWindows(), QStringLiteral("✅ Email address copied to clipboard"));
-    showAlert(QStringLiteral("Email Copied"), QStringLiteral("Email address copied to clipboard:\n\n") + address);
+    //: Alert title after the support address was copied
+    //% "Email Copied"
+    showAlert(qtTrId("feedback.alert.copied.title"),
+              //: Alert after the support address was copied; %1 is the address
+              //% "Email address copied to clipboard:\n\n%1"
+              qtTrId("feedback.alert.copied.message").arg(address));
 }
 
 void FeedbackDialogView::openTwitter()
@@ -227,7 +249,12 @@ void FeedbackDialogView::openTwitter()
     const QUrl url(twitterURL, QUrl::StrictMode);
     if (!url.isValid()) {
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create Twitter URL"));
-        showAlert(QStringLiteral("Error"), QStringLiteral("Failed to open Twitter URL"));
+        //: Title of an error alert in the Feedback window
+        //% "Error"
+        showAlert(qtTrId("feedback.alert.error"),
+                  //: The social profile link could not be made
+                  //% "Failed to open Twitter URL"
+                  qtTrId("feedback.alert.twitter_link_failed"));
         return;
     }
     m_urlOpener.openUrl(url, [self = QPointer(this)](bool opened) {
@@ -237,8 +264,14 @@ void FeedbackDialogView::openTwitter()
             return;
         }
         diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
-        if (self)
-            self->showAlert(QStringLiteral("Cannot Open Twitter"), QStringLiteral("Please visit: ") + twitterURL);
+        if (!self)
+            return;
+        //: Alert title when the social profile did not open
+        //% "Cannot Open Twitter"
+        const QString title = qtTrId("feedback.alert.cannot_open_twitter.title");
+        //: Alert when the social profile did not open; %1 is its address
+        //% "Please visit: %1"
+        self->showAlert(title, qtTrId("feedback.alert.cannot_open_twitter.message").arg(twitterURL));
     });
 }
 

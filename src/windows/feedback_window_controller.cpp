@@ -5,8 +5,6 @@
 #include "windows/feedback_dialog_view.h"
 #include "windows/feedback_url_opener.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -24,7 +22,9 @@ FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOp
     m_window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     m_window->setObjectName(QStringLiteral("FeedbackWindow"));
-    m_window->setWindowTitle(QStringLiteral("Send Feedback"));
+    //: Heading of the Feedback window
+    //% "Send Feedback"
+    m_window->setWindowTitle(qtTrId("feedback.title"));
     m_window->setAttribute(Qt::WA_DeleteOnClose, false);
 
     QWidget *window = m_window.get();
@@ -33,12 +33,6 @@ FeedbackWindowController::FeedbackWindowController(std::unique_ptr<FeedbackUrlOp
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_view);
     m_window->setFixedSize(windowWidth, windowHeight);
-
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = m_window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        m_window->move(frame.topLeft());
-    }
 }
 
 FeedbackWindowController::FeedbackWindowController(QObject *parent)

@@ -3,7 +3,6 @@
 #include "core/language_manager.h"
 #include "core/settings_store.h"
 #include "platform/activation_policy.h"
-#include "platform/l10n.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
@@ -79,27 +78,40 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
       m_selectedLanguage(languageManager.currentLanguage())
 {
     struct RowText {
-        const char *key;
         const char *title;
-        const char *titleComment;
         const char *description;
-        const char *descriptionComment;
     };
     static const RowText texts[] = {
-        {"preferences.general.launch_at_login", "Launch at login", "Launch at login toggle",
-         "Automatically start Quorvane when you log in", "Launch at login description"},
-        {"preferences.general.show_dock_icon", "Show pins in the taskbar", "Show dock icon toggle",
-         "List pinned captures in the taskbar and window switcher. Windows you open are always listed",
-         "Show dock icon description"},
-        {"preferences.general.play_sound", "Play sound on capture", "Play sound toggle",
-         "Play a confirmation sound when text is successfully captured", "Play sound description"},
-        {"preferences.general.use_system_notifications", "Use system notifications",
-         "Use system notifications toggle",
-         "Announce each result with a desktop notification as well as the toast overlay",
-         "Use system notifications description"},
-        {"preferences.general.show_pin_widget", "Show pin widget after capture", "Show pin widget toggle",
-         "Automatically display a floating widget with the captured content after each OCR capture",
-         "Show pin widget description"},
+        //: Launch at login toggle
+        //% "Launch at login"
+        {QT_TRID_NOOP("preferences.general.launch_at_login"),
+         //: Launch at login description
+         //% "Automatically start Quorvane when you log in"
+         QT_TRID_NOOP("preferences.general.launch_at_login.description")},
+        //: Switch that lists pinned captures in the taskbar
+        //% "Show pins in the taskbar"
+        {QT_TRID_NOOP("preferences.general.show_dock_icon"),
+         //: Description of the switch that lists pinned captures in the taskbar
+         //% "List pinned captures in the taskbar and window switcher. Windows you open are always listed"
+         QT_TRID_NOOP("preferences.general.show_dock_icon.description")},
+        //: Play sound toggle
+        //% "Play sound on capture"
+        {QT_TRID_NOOP("preferences.general.play_sound"),
+         //: Play sound description
+         //% "Play a confirmation sound when text is successfully captured"
+         QT_TRID_NOOP("preferences.general.play_sound.description")},
+        //: Use system notifications toggle
+        //% "Use system notifications"
+        {QT_TRID_NOOP("preferences.general.use_system_notifications"),
+         //: Use system notifications description
+         //% "Announce each result with a desktop notification as well as the toast overlay"
+         QT_TRID_NOOP("preferences.general.use_system_notifications.description")},
+        //: Show pin widget toggle
+        //% "Show pin widget after capture"
+        {QT_TRID_NOOP("preferences.general.show_pin_widget"),
+         //: Show pin widget description
+         //% "Automatically display a floating widget with the captured content after each OCR capture"
+         QT_TRID_NOOP("preferences.general.show_pin_widget.description")},
     };
 
     // The pane scrolls when its content is taller than the window.
@@ -123,10 +135,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     auto *section = new FormSection(20, page);
     for (size_t i = 0; i < m_rows.size(); ++i) {
         const RowText &t = texts[i];
-        const QByteArray descriptionKey = QByteArray(t.key) + ".description";
-        m_rows[i] = new SwitchRow(L10n::text(t.key, t.title, t.titleComment),
-                                  L10n::text(descriptionKey.constData(), t.description, t.descriptionComment),
-                                  section);
+        m_rows[i] = new SwitchRow(qtTrId(t.title), qtTrId(t.description), section);
         section->content()->addWidget(m_rows[i]);
         section->content()->addWidget(FormStyle::makeDivider(section));
     }
@@ -163,7 +172,9 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(8);
     layout->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.general.app_language", "App Language", "App language picker label"),
+        //: App language picker label
+        //% "App Language"
+        qtTrId("preferences.general.app_language"),
         FormStyle::Text::body, block));
 
     m_languagePicker = new QComboBox(block);
@@ -182,13 +193,16 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     }
     m_languagePicker->setCurrentIndex(static_cast<int>(m_selectedLanguage));
     m_languagePicker->setAccessibleName(
-        L10n::text("preferences.general.app_language", "App Language", "App language picker label"));
+        //: App language picker label
+        //% "App Language"
+        qtTrId("preferences.general.app_language"));
     connect(m_languagePicker, &QComboBox::currentIndexChanged, this, &GeneralPreferencesView::selectLanguage);
     layout->addWidget(m_languagePicker, 0, Qt::AlignLeft);
 
     QLabel *description = FormStyle::makeLabel(
-        L10n::text("preferences.general.app_language.description", "Select the display language for Quorvane interface",
-                   "App language description"),
+        //: App language description
+        //% "Select the display language for Quorvane interface"
+        qtTrId("preferences.general.app_language.description"),
         FormStyle::Text::caption, block);
     FormStyle::makeSecondary(description);
     layout->addWidget(description);

@@ -6,7 +6,6 @@
 #include "core/settings_store.h"
 #include "history/history_store.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
@@ -32,7 +31,7 @@ constexpr int kMaximum = 1000;
 
 QString integerText(qint64 value)
 {
-    return L10n::text(QStringLiteral("%lld"), QStringLiteral("%lld")).replace(QLatin1String("%lld"), QString::number(value));
+    return QLocale().toString(value);
 }
 
 } // namespace
@@ -53,7 +52,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     auto *section = new FormSection(20, this);
     auto *content = section->content();
     QLabel *header = FormStyle::makeLabel(
-        L10n::text("preferences.history.header", "Configure capture history storage and management", "History header"),
+        //: History header
+        //% "Configure capture history storage and management"
+        qtTrId("preferences.history.header"),
         FormStyle::Text::subheadline, section);
     FormStyle::makeSecondary(header);
     header->setContentsMargins(0, 0, 0, 8);
@@ -63,7 +64,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     auto *maximum = new QVBoxLayout;
     maximum->setSpacing(12);
     maximum->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.history.max_entries", "Maximum history entries", "Max history entries label"),
+        //: Max history entries label
+        //% "Maximum history entries"
+        qtTrId("preferences.history.max_entries"),
         FormStyle::Text::boldBody, section));
     auto *sliderRow = new QHBoxLayout;
     sliderRow->setSpacing(16);
@@ -72,7 +75,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     m_slider->setSingleStep(sliderStep);
     m_slider->setPageStep(10 * sliderStep);
     m_slider->setAccessibleName(
-        L10n::text("preferences.history.max_entries", "Maximum history entries", "Max history entries label"));
+        //: Max history entries label
+        //% "Maximum history entries"
+        qtTrId("preferences.history.max_entries"));
     connect(m_slider, &QSlider::valueChanged, this, &HistoryPreferencesView::sliderMoved);
     // A drag passes through every value on its way; only where it ends is the user's choice.
     connect(m_slider, &QSlider::sliderReleased, this, [this] { sliderMoved(m_slider->value()); });
@@ -91,8 +96,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     FormStyle::makeSecondary(m_estimateLabel);
     notes->addWidget(m_estimateLabel);
     QLabel *eviction = FormStyle::makeLabel(
-        L10n::text("preferences.history.auto_eviction", "Oldest entries are automatically removed when this limit is reached",
-                   "Auto eviction description"),
+        //: Auto eviction description
+        //% "Oldest entries are automatically removed when this limit is reached"
+        qtTrId("preferences.history.auto_eviction"),
         FormStyle::Text::caption, section);
     FormStyle::makeSecondary(eviction);
     notes->addWidget(eviction);
@@ -105,7 +111,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     auto *stats = new QVBoxLayout;
     stats->setSpacing(8);
     stats->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.history.current_stats", "Current History", "Current stats label"),
+        //: Current stats label
+        //% "Current History"
+        qtTrId("preferences.history.current_stats"),
         FormStyle::Text::boldBody, section));
     auto *statLines = new QVBoxLayout;
     statLines->setSpacing(4);
@@ -123,18 +131,22 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     auto *deletion = new QVBoxLayout;
     deletion->setSpacing(8);
     deletion->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.history.clear_history", "Clear History", "Clear history section label"),
+        //: Clear history section label
+        //% "Clear History"
+        qtTrId("preferences.history.clear_history"),
         FormStyle::Text::boldBody, section));
     QLabel *deletionNote = FormStyle::makeLabel(
-        L10n::text("preferences.history.clear_history.description",
-                   "Permanently delete all capture history entries. This action cannot be undone",
-                   "Clear history description"),
+        //: Clear history description
+        //% "Permanently delete all capture history entries. This action cannot be undone"
+        qtTrId("preferences.history.clear_history.description"),
         FormStyle::Text::caption, section);
     FormStyle::makeSecondary(deletionNote);
     deletion->addWidget(deletionNote);
     m_clearButton = new QPushButton(
         paneSymbolIcon(PaneSymbol::trash, FormStyle::errorColor()),
-        L10n::text("preferences.history.clear_all_button", "Clear All History...", "Clear all history button"), section);
+        //: Clear all history button
+        //% "Clear All History..."
+        qtTrId("preferences.history.clear_all_button"), section);
     QPalette red = m_clearButton->palette();
     red.setColor(QPalette::ButtonText, FormStyle::errorColor());
     m_clearButton->setPalette(red);
@@ -208,6 +220,21 @@ void HistoryPreferencesView::countOnShow()
     });
 }
 
+void HistoryPreferencesView::showFailure(const QString &reason)
+{
+    Alert alert;
+    alert.style = Alert::Style::critical;
+    //: Error alert title
+    //% "Error"
+    alert.messageText = qtTrId("history.error.title");
+    alert.informativeText = reason;
+    //: OK button
+    //% "OK"
+    alert.buttons = {qtTrId("general.ok")};
+    alert.window = window();
+    m_alertPresenter.runModal(alert);
+}
+
 void HistoryPreferencesView::recount()
 {
     if (!m_historyStore)
@@ -254,18 +281,21 @@ void HistoryPreferencesView::sliderMoved(int value)
 
 bool HistoryPreferencesView::confirmTrim(int maximum)
 {
-    const QString doomed = QString::number(m_currentEntryCount - maximum);
+    const int doomed = int(m_currentEntryCount - maximum);
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("preferences.history.trim_confirmation.title", "Delete Older Captures?",
-                                   "Title when a lower maximum would delete captures");
-    alert.informativeText = L10n::format(
-        "preferences.history.trim_confirmation.message",
-        "Keeping at most %@ captures permanently deletes the %@ oldest. This action cannot be undone.",
-        "Message when a lower maximum would delete captures", {QString::number(maximum), doomed});
-    alert.buttons = {L10n::format("preferences.history.trim_confirmation.button", "Delete %@ Captures",
-                                  "Button that lowers the maximum and deletes captures", {doomed}),
-                     L10n::text("preferences.history.trim_confirmation.cancel", "Cancel", "Cancel button")};
+    //: Title when a lower maximum would delete captures
+    //% "Delete Older Captures?"
+    alert.messageText = qtTrId("preferences.history.trim_confirmation.title");
+    //: Message when a lower maximum would delete captures: %n the new maximum, %1 how many go
+    //% "Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone."
+    alert.informativeText = qtTrId("preferences.history.trim_confirmation.message", maximum).arg(doomed);
+    //: Button that lowers the maximum and deletes captures
+    //% "Delete %n Captures"
+    alert.buttons = {qtTrId("preferences.history.trim_confirmation.button", doomed),
+                     //: Cancel button
+                     //% "Cancel"
+                     qtTrId("preferences.history.trim_confirmation.cancel")};
     alert.cancelButton = 1;
     alert.defaultButton = 1;
     alert.window = window();
@@ -289,22 +319,35 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
     if (!m_historyStore)
         return;
     // Trims the oldest records when the store holds more than the new maximum.
-    m_historyStore->setMaxEntries(n).then(this, [this](QFuture<void>) { recount(); });
+    m_historyStore->setMaxEntries(n).then(this, [this](QFuture<void> done) {
+        try {
+            done.waitForFinished();
+        } catch (...) {
+            const QString reason = describeError(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to trim history: %1").arg(reason));
+            showFailure(reason);
+        }
+        recount();
+    });
 }
 
 void HistoryPreferencesView::requestClearAll()
 {
     Alert alert;
     alert.style = Alert::Style::warning;
-    alert.messageText = L10n::text("preferences.history.clear_confirmation.title", "Clear All History?",
-                                   "Clear confirmation title");
+    //: Clear confirmation title
+    //% "Clear All History?"
+    alert.messageText = qtTrId("preferences.history.clear_confirmation.title");
     alert.informativeText =
-        L10n::text("preferences.history.clear_confirmation.message",
-                   "This will permanently delete all capture history entries. This action cannot be undone.",
-                   "Clear confirmation message");
-    alert.buttons = {L10n::format("preferences.history.clear_confirmation.button", "Delete %d Entries",
-                                  "Delete entries button", {QString::number(m_currentEntryCount)}),
-                     L10n::text("preferences.history.clear_confirmation.cancel", "Cancel", "Cancel button")};
+        //: Clear confirmation message
+        //% "This will permanently delete all capture history entries. This action cannot be undone."
+        qtTrId("preferences.history.clear_confirmation.message");
+    //: Delete entries button
+    //% "Delete %n Entries"
+    alert.buttons = {qtTrId("preferences.history.clear_confirmation.button", int(m_currentEntryCount)),
+                     //: Cancel button
+                     //% "Cancel"
+                     qtTrId("preferences.history.clear_confirmation.cancel")};
     alert.cancelButton = 1;
     alert.defaultButton = 1;
     alert.window = window();
@@ -320,7 +363,10 @@ void HistoryPreferencesView::clearAll()
         try {
             done.waitForFinished();
         } catch (...) {
-            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(describeError(unwrappedException(std::current_exception()))));
+            const QString reason = describeError(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(reason));
+            showFailure(reason);
+            recount();
             return;
         }
         setEntryCount(0);
@@ -332,14 +378,16 @@ void HistoryPreferencesView::refresh()
     // While the slider is held, the labels follow it; nothing is applied yet.
     const int shown = m_slider->isSliderDown() ? snappedToStep(m_slider->value()) : m_maxHistoryEntries;
     m_valueLabel->setText(integerText(shown));
-    m_estimateLabel->setText(L10n::format("preferences.history.estimated_storage", "Estimated storage: %@",
-                                          "Estimated storage label", {storageEstimate(shown)}));
-    m_entryCountLabel->setText(L10n::format("preferences.history.entry_count", "%d entries stored", "Entry count label",
-                                            {QString::number(m_currentEntryCount)}));
+    //: Estimated storage label
+    //% "Estimated storage: %1"
+    m_estimateLabel->setText(qtTrId("preferences.history.estimated_storage").arg(storageEstimate(shown)));
+    //: Entry count label
+    //% "%n entries stored"
+    m_entryCountLabel->setText(qtTrId("preferences.history.entry_count", int(m_currentEntryCount)));
     m_usageLabel->setVisible(m_currentEntryCount >= 1);
-    m_usageLabel->setText(L10n::format("preferences.history.space_usage", "Using %d%% of maximum capacity",
-                                       "Space usage label",
-                                       {QString::number(usagePercentage(m_currentEntryCount, shown))}));
+    //: Space usage label
+    //% "Using %1% of maximum capacity"
+    m_usageLabel->setText(qtTrId("preferences.history.space_usage").arg(QString::number(usagePercentage(m_currentEntryCount, shown))));
     m_clearButton->setEnabled(m_currentEntryCount > 0);
 }
 

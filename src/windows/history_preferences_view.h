@@ -66,6 +66,7 @@ protected:
 private:
     void countOnShow();
     void recount();
+    void showFailure(const QString &reason);
     void setEntryCount(int count);
     void showSliderValue();
     void refresh();

@@ -1,6 +1,5 @@
 #include "windows/language_row.h"
 
-#include "platform/l10n.h"
 #include "windows/form_style.h"
 #include "windows/language_drop_delegate.h"
 #include "windows/pane_symbol.h"
@@ -81,8 +80,9 @@ LanguageRow::LanguageRow(OCRLanguage language, QWidget *parent) : QWidget(parent
 
 QString LanguageRow::badgeText(int priority)
 {
-    return L10n::text(QStringLiteral("#%lld"), QStringLiteral("#%lld"))
-        .replace(QLatin1String("%lld"), QString::number(priority));
+    //: Badge with the priority number of a recognition language
+    //% "#%1"
+    return qtTrId("preferences.languages.priority_badge").arg(priority);
 }
 
 bool LanguageRow::showsNativeName() const

@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/language_drop_delegate.h"
@@ -54,19 +53,21 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
 
     auto *section = new FormSection(20, this);
     QLabel *header = FormStyle::makeLabel(
-        L10n::text("preferences.languages.header", "Configure which languages Quorvane should recognize in captured text",
-                   "Languages header"),
+        //: Languages header
+        //% "Configure which languages Quorvane should recognize in captured text"
+        qtTrId("preferences.languages.header"),
         FormStyle::Text::subheadline, section);
     FormStyle::makeSecondary(header);
     header->setContentsMargins(0, 0, 0, 8);
     section->content()->addWidget(header);
 
     m_autoDetectRow = new SwitchRow(
-        L10n::text("preferences.languages.auto_detect", "Auto-detect language (recommended)", "Auto-detect language toggle"),
-        L10n::text("preferences.languages.auto_detect.description",
-                   "Automatically detect the language based on system locale and text content. For best results, "
-                   "enable this option",
-                   "Auto-detect description"),
+        //: Auto-detect language toggle
+        //% "Auto-detect language (recommended)"
+        qtTrId("preferences.languages.auto_detect"),
+        //: Auto-detect description
+        //% "Automatically detect the language based on system locale and text content. For best results, enable this option"
+        qtTrId("preferences.languages.auto_detect.description"),
         section);
     connect(m_autoDetectRow, &SwitchRow::toggledByUser, this, &LanguagesPreferencesView::setAutoDetectLanguage);
     section->content()->addWidget(m_autoDetectRow);
@@ -81,14 +82,19 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
 
     auto *headerRow = new QHBoxLayout;
     headerRow->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.languages.preferred_languages", "Preferred Languages (drag to reorder priority)",
-                   "Preferred languages label"),
+        //: Preferred languages label
+        //% "Preferred Languages (drag to reorder priority)"
+        qtTrId("preferences.languages.preferred_languages"),
         FormStyle::Text::boldBody, m_languageBlock), 1);
     const QFont caption = FormStyle::font(font(), FormStyle::Text::caption);
     auto *selectAllButton =
-        new QPushButton(L10n::text("preferences.languages.select_all", "Select All", "Select all button"), m_languageBlock);
+        //: Select all button
+        //% "Select All"
+        new QPushButton(qtTrId("preferences.languages.select_all"), m_languageBlock);
     auto *deselectAllButton = new QPushButton(
-        L10n::text("preferences.languages.deselect_all", "Deselect All", "Deselect all button"), m_languageBlock);
+        //: Deselect all button
+        //% "Deselect All"
+        qtTrId("preferences.languages.deselect_all"), m_languageBlock);
     for (QPushButton *button : {selectAllButton, deselectAllButton}) {
         button->setFont(caption);
         headerRow->addWidget(button, 0, Qt::AlignVCenter);
@@ -260,9 +266,9 @@ void LanguagesPreferencesView::refresh()
         const qsizetype position = m_selectedLanguages.indexOf(r->language().id);
         r->setPriority(position < 0 ? std::nullopt : std::optional<int>(int(position) + 1));
     }
-    m_countLabel->setText(L10n::format("preferences.languages.selection_count", "%d language(s) selected",
-                                       "Language selection count",
-                                       {QString::number(m_selectedLanguages.size())}));
+    //: Language selection count
+    //% "%n language(s) selected"
+    m_countLabel->setText(qtTrId("preferences.languages.selection_count", int(m_selectedLanguages.size())));
     // The switch may show off while nothing is ticked, but the store never keeps detection
     // off without a language: the pane says what recognition goes on using.
     const bool nothingTicked = !m_autoDetectLanguage && m_selectedLanguages.isEmpty();
@@ -275,9 +281,9 @@ QString LanguagesPreferencesView::inForceText() const
 {
     const UserSettings &stored = m_settingsStore.settings();
     if (stored.autoDetectLanguage || stored.preferredLanguages.isEmpty()) {
-        return L10n::text("preferences.languages.none_chosen.automatic",
-                          "Choose at least one language; until then languages are chosen automatically",
-                          "Notice while no language is ticked and detection stays on");
+        //: Notice while no language is ticked and detection stays on
+        //% "Choose at least one language; until then languages are chosen automatically"
+        return qtTrId("preferences.languages.none_chosen.automatic");
     }
     QStringList names;
     for (const QString &id : stored.preferredLanguages) {
@@ -285,10 +291,9 @@ QString LanguagesPreferencesView::inForceText() const
                                         [&id](const OCRLanguage &language) { return language.id == id; });
         names << (found != m_allLanguages.cend() ? found->displayName : id);
     }
-    return L10n::format("preferences.languages.none_chosen.stored",
-                        "Choose at least one language; until then recognition keeps using %@",
-                        "Notice while no language is ticked and the stored languages stay in use",
-                        {names.join(QStringLiteral(", "))});
+    //: Notice while no language is ticked and the stored languages stay in use
+    //% "Choose at least one language; until then recognition keeps using %1"
+    return qtTrId("preferences.languages.none_chosen.stored").arg(names.join(QStringLiteral(", ")));
 }
 
 } // namespace quorvane

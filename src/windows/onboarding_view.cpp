@@ -1,7 +1,6 @@
 #include "windows/onboarding_view.h"
 
 #include "core/user_settings.h"
-#include "platform/l10n.h"
 #include "platform/user_defaults.h"
 #include "windows/welcome_page_view.h"
 
@@ -54,7 +53,9 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
 
     auto *buttons = new QHBoxLayout;
     buttons->setSpacing(16);
-    m_skipButton = new QPushButton(L10n::text("onboarding.skip", "Skip", "Skip onboarding button"));
+    //: Skip onboarding button
+    //% "Skip"
+    m_skipButton = new QPushButton(qtTrId("onboarding.skip"));
     m_skipButton->setObjectName(QStringLiteral("skipButton"));
     m_skipButton->setMinimumWidth(80);
     // A button's shortcut is dead while the button is hidden: Escape skips on the first
@@ -63,7 +64,9 @@ OnboardingView::OnboardingView(UserDefaults &userDefaults, PermissionsPageServic
     connect(m_skipButton, &QPushButton::clicked, this, &OnboardingView::skip);
     buttons->addWidget(m_skipButton);
     buttons->addStretch();
-    m_nextButton = new QPushButton(L10n::text("onboarding.next", "Next", "Next page button"));
+    //: Next page button
+    //% "Next"
+    m_nextButton = new QPushButton(qtTrId("onboarding.next"));
     m_nextButton->setObjectName(QStringLiteral("nextButton"));
     m_nextButton->setMinimumWidth(120);
     m_nextButton->setStyleSheet(prominentButtonStyle);

@@ -1,7 +1,6 @@
 #include "windows/permissions_page_view.h"
 
 #include "core/diagnostics.h"
-#include "platform/l10n.h"
 #include "windows/onboarding_style.h"
 
 #include <QHBoxLayout>
@@ -76,12 +75,16 @@ PermissionRow::PermissionRow(Symbol icon, const QString &title, const QString &d
     texts->addWidget(styledLabel(description, 13, QFont::Normal, TextTone::secondary, true));
     row->addLayout(texts, 1);
 
-    m_grantedLabel = styledLabel(L10n::text(QStringLiteral("Granted"), QStringLiteral("Granted")), 12, QFont::Medium,
+    //: Status shown beside a permission that is granted
+    //% "Granted"
+    m_grantedLabel = styledLabel(qtTrId("onboarding.permissions.granted"), 12, QFont::Medium,
                                  TextTone::green);
     m_grantedLabel->setObjectName(QStringLiteral("grantedLabel"));
     row->addWidget(m_grantedLabel, 0, Qt::AlignTop);
 
-    m_grantButton = new QPushButton(L10n::text(QStringLiteral("Grant"), QStringLiteral("Grant")));
+    //: Button that asks for a permission
+    //% "Grant"
+    m_grantButton = new QPushButton(qtTrId("onboarding.permissions.grant"));
     m_grantButton->setObjectName(QStringLiteral("grantButton"));
     QFont small = m_grantButton->font();
     small.setPixelSize(11);
@@ -132,11 +135,14 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     auto *titles = new QVBoxLayout;
     titles->setSpacing(8);
     titles->addWidget(
-        styledLabel(L10n::text("onboarding.permissions.title", "Permissions Required", "Permissions page title"), 28,
+        //: Permissions page title
+        //% "Permissions Required"
+        styledLabel(qtTrId("onboarding.permissions.title"), 28,
                     QFont::Bold),
         0, Qt::AlignHCenter);
-    titles->addWidget(styledLabel(L10n::text("onboarding.permissions.subtitle",
-                                             "Quorvane needs your permission to work", "Permissions page subtitle"),
+    //: Permissions page subtitle
+    //% "Quorvane needs your permission to work"
+    titles->addWidget(styledLabel(qtTrId("onboarding.permissions.subtitle"),
                                   16, QFont::Normal, TextTone::secondary),
                       0, Qt::AlignHCenter);
     header->addLayout(titles);
@@ -144,11 +150,9 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     addYieldingGap(stack, 32);
 
     QLabel *explanation = styledLabel(
-        L10n::text("onboarding.permissions.explanation",
-                   "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the "
-                   "app to see what's on your screen when you activate it. All processing happens locally on your "
-                   "device.",
-                   "Permissions explanation"),
+        //: Permissions explanation
+        //% "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what's on your screen when you activate it. All processing happens locally on your device."
+        qtTrId("onboarding.permissions.explanation"),
         14, QFont::Normal, TextTone::secondary, true);
     setExtraLineSpacing(explanation, 4);
     explanation->setAlignment(Qt::AlignHCenter);
@@ -161,20 +165,23 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     rowList->setSpacing(16);
     m_screenRecordingRow = new PermissionRow(
         Symbol::videoCircle,
-        L10n::text("onboarding.permissions.screen_recording.title", "Screen Recording",
-                   "Screen Recording permission title"),
-        L10n::text("onboarding.permissions.screen_recording.description",
-                   "Allows Quorvane to capture text from selected screen regions",
-                   "Screen Recording permission description"),
+        //: Screen Recording permission title
+        //% "Screen Recording"
+        qtTrId("onboarding.permissions.screen_recording.title"),
+        //: Screen Recording permission description
+        //% "Allows Quorvane to capture text from selected screen regions"
+        qtTrId("onboarding.permissions.screen_recording.description"),
         false, [this] { grantScreenRecording(); });
     m_screenRecordingRow->setObjectName(QStringLiteral("screenRecordingRow"));
     rowList->addWidget(m_screenRecordingRow);
     m_accessibilityRow = new PermissionRow(
         Symbol::keyboard,
-        L10n::text("onboarding.permissions.accessibility.title", "Accessibility (Optional)",
-                   "Accessibility permission title"),
-        L10n::text("onboarding.permissions.accessibility.description",
-                   "Enables global keyboard shortcuts for quick capture", "Accessibility permission description"),
+        //: Accessibility permission title
+        //% "Accessibility (Optional)"
+        qtTrId("onboarding.permissions.accessibility.title"),
+        //: Accessibility permission description
+        //% "Enables global keyboard shortcuts for quick capture"
+        qtTrId("onboarding.permissions.accessibility.description"),
         false, [this] { grantAccessibility(); });
     m_accessibilityRow->setObjectName(QStringLiteral("accessibilityRow"));
     rowList->addWidget(m_accessibilityRow);
@@ -184,10 +191,9 @@ PermissionsPageView::PermissionsPageView(PermissionsPageServices services, QWidg
     stack->addSpacerItem(m_instructionsGap);
 
     m_instructions = styledLabel(
-        L10n::text("onboarding.permissions.instructions",
-                   "Click the Grant button next to each permission to open your desktop's privacy settings. This page will "
-                   "automatically detect when you grant permissions.",
-                   "Permission instructions"),
+        //: Permission instructions
+        //% "Click the Grant button next to each permission to open your desktop's privacy settings. This page will automatically detect when you grant permissions."
+        qtTrId("onboarding.permissions.instructions"),
         12, QFont::Normal, TextTone::secondary, true);
     m_instructions->setObjectName(QStringLiteral("instructions"));
     m_instructions->setAlignment(Qt::AlignHCenter);

@@ -1,6 +1,5 @@
 #include "windows/preferences_tab.h"
 
-#include "platform/l10n.h"
 
 namespace quorvane {
 
@@ -22,15 +21,25 @@ QString title(PreferencesTab tab)
 {
     switch (tab) {
     case PreferencesTab::general:
-        return L10n::text("preferences.tab.general", "General", "General preferences tab");
+        //: General preferences tab
+        //% "General"
+        return qtTrId("preferences.tab.general");
     case PreferencesTab::shortcuts:
-        return L10n::text("preferences.tab.shortcuts", "Shortcuts", "Shortcuts preferences tab");
+        //: Shortcuts preferences tab
+        //% "Shortcuts"
+        return qtTrId("preferences.tab.shortcuts");
     case PreferencesTab::textFormatting:
-        return L10n::text("preferences.tab.text_formatting", "Text & Formatting", "Text formatting preferences tab");
+        //: Text formatting preferences tab
+        //% "Text & Formatting"
+        return qtTrId("preferences.tab.text_formatting");
     case PreferencesTab::languages:
-        return L10n::text("preferences.tab.languages", "Languages", "Languages preferences tab");
+        //: Languages preferences tab
+        //% "Languages"
+        return qtTrId("preferences.tab.languages");
     case PreferencesTab::history:
-        return L10n::text("preferences.tab.history", "History", "History preferences tab");
+        //: History preferences tab
+        //% "History"
+        return qtTrId("preferences.tab.history");
     }
     return {};
 }

@@ -3,7 +3,6 @@
 #include "core/diagnostics.h"
 #include "core/global_shortcut_gate.h"
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
 
@@ -61,8 +60,9 @@ public:
 
     static QString recordingPrompt()
     {
-        return L10n::text("preferences.shortcuts.recording", "Press keys... (ESC to cancel)",
-                          "Recording shortcut message");
+        //: Recording shortcut message
+        //% "Press keys... (ESC to cancel)"
+        return qtTrId("preferences.shortcuts.recording");
     }
 
 protected:
@@ -262,14 +262,17 @@ void ShortcutRecorderView::holdKeyboard(bool hold)
 QString ShortcutRecorderView::refusal(const Shortcut &candidate)
 {
     if (candidate.isSystemReserved())
-        return L10n::text("preferences.shortcuts.error.system_reserved", "This shortcut is reserved by the system",
-                          "System reserved shortcut error");
+        //: System reserved shortcut error
+        //% "This shortcut is reserved by the system"
+        return qtTrId("preferences.shortcuts.error.system_reserved");
     if (!m_settingsStore.isShortcutAvailable(candidate, m_action))
-        return L10n::text("preferences.shortcuts.error.conflict", "This shortcut conflicts with another action",
-                          "Shortcut conflict error");
+        //: Shortcut conflict error
+        //% "This shortcut conflicts with another action"
+        return qtTrId("preferences.shortcuts.error.conflict");
     if (m_globalShortcuts && m_globalShortcuts->isHeldByAnotherProgram(candidate))
-        return L10n::text("preferences.shortcuts.error.taken", "This shortcut is already used by another program",
-                          "Shortcut held by another program error");
+        //: Shortcut held by another program error
+        //% "This shortcut is already used by another program"
+        return qtTrId("preferences.shortcuts.error.taken");
     return {};
 }
 
@@ -330,8 +333,9 @@ void ShortcutRecorderView::validateCurrentShortcut()
     if (m_isValid)
         m_validationError.reset();
     else
-        m_validationError = L10n::text("preferences.shortcuts.error.invalid", "Current shortcut is invalid",
-                                       "Invalid shortcut error");
+        //: Invalid shortcut error
+        //% "Current shortcut is invalid"
+        m_validationError = qtTrId("preferences.shortcuts.error.invalid");
     refresh();
 }
 

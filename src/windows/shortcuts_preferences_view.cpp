@@ -3,7 +3,6 @@
 #include "core/diagnostics.h"
 #include "core/localized_error.h"
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "windows/desktop_shortcuts_note.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
@@ -48,8 +47,9 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
 
     auto *section = new FormSection(16, this);
     QLabel *header = FormStyle::makeLabel(
-        L10n::text("preferences.shortcuts.header", "Configure global keyboard shortcuts for Quorvane actions",
-                   "Shortcuts header"),
+        //: Shortcuts header
+        //% "Configure global keyboard shortcuts for Quorvane actions"
+        qtTrId("preferences.shortcuts.header"),
         FormStyle::Text::subheadline, section);
     FormStyle::makeSecondary(header);
     header->setContentsMargins(0, 0, 0, 8);
@@ -59,22 +59,25 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
 
     struct RowText {
         ShortcutAction action;
-        const char *descriptionKey;
         const char *description;
-        const char *comment;
     };
     // Scan Code is shown before Open History.
     static const RowText rows[] = {
-        {ShortcutAction::quickZarrow, "preferences.shortcuts.quick_zarrow.description",
-         "Activate screen capture overlay and select region", "Quick zarrow shortcut description"},
-        {ShortcutAction::repeatZarrow, "preferences.shortcuts.repeat_zarrow.description",
-         "Capture the same region as last time without showing overlay", "Repeat zarrow shortcut description"},
-        {ShortcutAction::codeMode, "preferences.shortcuts.code_mode.description",
-         "Capture text in code mode (preserves formatting)", "Code mode shortcut description"},
-        {ShortcutAction::scanCode, "preferences.shortcuts.scan_code.description",
-         "Scan QR codes and barcodes from the screen", "Scan Code shortcut description"},
-        {ShortcutAction::openHistory, "preferences.shortcuts.open_history.description", "Open capture history window",
-         "History shortcut description"},
+        //: Quick zarrow shortcut description
+        //% "Activate screen capture overlay and select region"
+        {ShortcutAction::quickZarrow, QT_TRID_NOOP("preferences.shortcuts.quick_zarrow.description")},
+        //: Repeat zarrow shortcut description
+        //% "Capture the same region as last time without showing overlay"
+        {ShortcutAction::repeatZarrow, QT_TRID_NOOP("preferences.shortcuts.repeat_zarrow.description")},
+        //: Code mode shortcut description
+        //% "Capture text in code mode (preserves formatting)"
+        {ShortcutAction::codeMode, QT_TRID_NOOP("preferences.shortcuts.code_mode.description")},
+        //: Scan Code shortcut description
+        //% "Scan QR codes and barcodes from the screen"
+        {ShortcutAction::scanCode, QT_TRID_NOOP("preferences.shortcuts.scan_code.description")},
+        //: History shortcut description
+        //% "Open capture history window"
+        {ShortcutAction::openHistory, QT_TRID_NOOP("preferences.shortcuts.open_history.description")},
     };
     bool first = true;
     for (const RowText &text : rows) {
@@ -95,7 +98,7 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
         // The label is the action's own name.
         stack->addWidget(FormStyle::makeLabel(displayName(text.action), FormStyle::Text::body, labels));
         QLabel *description =
-            FormStyle::makeLabel(L10n::text(text.descriptionKey, text.description, text.comment),
+            FormStyle::makeLabel(qtTrId(text.description),
                                  FormStyle::Text::caption, labels);
         FormStyle::makeSecondary(description);
         stack->addWidget(description);
@@ -116,7 +119,9 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     auto *resetSection = new FormSection(0, this);
     resetSection->content()->setContentsMargins(14, 10, 14, 10);
     auto *resetRow = new QHBoxLayout;
-    m_resetButton = new QPushButton(L10n::text("preferences.shortcuts.reset", "Reset to Defaults", "Reset shortcuts button"),
+    //: Reset shortcuts button
+    //% "Reset to Defaults"
+    m_resetButton = new QPushButton(qtTrId("preferences.shortcuts.reset"),
                                     resetSection);
     connect(m_resetButton, &QPushButton::clicked, this, &ShortcutsPreferencesView::resetToDefaults);
     resetRow->addWidget(m_resetButton);

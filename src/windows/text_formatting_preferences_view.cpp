@@ -1,7 +1,6 @@
 #include "windows/text_formatting_preferences_view.h"
 
 #include "core/settings_store.h"
-#include "platform/l10n.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/switch_row.h"
@@ -45,35 +44,37 @@ TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &sett
 
     auto *section = new FormSection(20, this);
     QLabel *header = FormStyle::makeLabel(
-        L10n::text("preferences.text_formatting.header",
-                   "Configure how captured text is processed before copying to clipboard", "Text formatting header"),
+        //: Text formatting header
+        //% "Configure how captured text is processed before copying to clipboard"
+        qtTrId("preferences.text_formatting.header"),
         FormStyle::Text::subheadline, section);
     FormStyle::makeSecondary(header);
     header->setContentsMargins(0, 0, 0, 8);
     section->content()->addWidget(header);
 
     m_rows[0] = new SwitchRow(
-        L10n::text("preferences.text_formatting.preserve_line_breaks", "Preserve original line breaks",
-                   "Preserve line breaks toggle"),
-        L10n::text("preferences.text_formatting.preserve_line_breaks.description",
-                   "Keep line breaks as they appear in the original text. When disabled, paragraphs are merged "
-                   "into continuous lines",
-                   "Preserve line breaks description"),
+        //: Preserve line breaks toggle
+        //% "Preserve original line breaks"
+        qtTrId("preferences.text_formatting.preserve_line_breaks"),
+        //: Preserve line breaks description
+        //% "Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines"
+        qtTrId("preferences.text_formatting.preserve_line_breaks.description"),
         section);
     m_rows[1] = new SwitchRow(
-        L10n::text("preferences.text_formatting.avoid_smart_quotes", "Avoid smart quotes (convert to ASCII)",
-                   "Avoid smart quotes toggle"),
-        L10n::text("preferences.text_formatting.avoid_smart_quotes.description",
-                   "Convert typographic quotes (“”) to plain ASCII quotes (\"\"). Also converts em-dashes (—) and "
-                   "ellipses (…) to ASCII equivalents",
-                   "Avoid smart quotes description"),
+        //: Avoid smart quotes toggle
+        //% "Avoid smart quotes (convert to ASCII)"
+        qtTrId("preferences.text_formatting.avoid_smart_quotes"),
+        //: Avoid smart quotes description
+        //% "Convert typographic quotes (“”) to plain ASCII quotes (\"\"). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents"
+        qtTrId("preferences.text_formatting.avoid_smart_quotes.description"),
         section);
     m_rows[2] = new SwitchRow(
-        L10n::text("preferences.text_formatting.collapse_spaces", "Collapse multiple spaces into one",
-                   "Collapse spaces toggle"),
-        L10n::text("preferences.text_formatting.collapse_spaces.description",
-                   "Replace consecutive spaces with a single space. Helps clean up OCR results",
-                   "Collapse spaces description"),
+        //: Collapse spaces toggle
+        //% "Collapse multiple spaces into one"
+        qtTrId("preferences.text_formatting.collapse_spaces"),
+        //: Collapse spaces description
+        //% "Replace consecutive spaces with a single space. Helps clean up OCR results"
+        qtTrId("preferences.text_formatting.collapse_spaces.description"),
         section);
     for (size_t i = 0; i < m_rows.size(); ++i) {
         section->content()->addWidget(m_rows[i]);
@@ -109,13 +110,14 @@ QWidget *TextFormattingPreferencesView::makeCodeModeNote()
     auto *texts = new QVBoxLayout;
     texts->setSpacing(4);
     texts->addWidget(FormStyle::makeLabel(
-        L10n::text("preferences.text_formatting.code_mode_note.title", "Code Mode Exception", "Code mode note title"),
+        //: Code mode note title
+        //% "Code Mode Exception"
+        qtTrId("preferences.text_formatting.code_mode_note.title"),
         FormStyle::Text::boldBody, note));
     QLabel *description = FormStyle::makeLabel(
-        L10n::text("preferences.text_formatting.code_mode_note.description",
-                   "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, "
-                   "including spaces, line breaks, and special characters",
-                   "Code mode note description"),
+        //: Code mode note description
+        //% "These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters"
+        qtTrId("preferences.text_formatting.code_mode_note.description"),
         FormStyle::Text::caption, note);
     FormStyle::makeSecondary(description);
     texts->addWidget(description);

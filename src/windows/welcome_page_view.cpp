@@ -1,7 +1,6 @@
 #include "windows/welcome_page_view.h"
 
 #include "core/user_settings.h"
-#include "platform/l10n.h"
 #include "windows/about_view.h"
 #include "windows/onboarding_style.h"
 
@@ -77,12 +76,15 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
 
     auto *titles = new QVBoxLayout;
     titles->setSpacing(8);
-    QLabel *title = styledLabel(L10n::text("onboarding.welcome.title", "Welcome to Quorvane", "Welcome page title"),
+    //: Welcome page title
+    //% "Welcome to Quorvane"
+    QLabel *title = styledLabel(qtTrId("onboarding.welcome.title"),
                                 28, QFont::Bold);
     title->setObjectName(QStringLiteral("title"));
     titles->addWidget(title, 0, Qt::AlignHCenter);
-    titles->addWidget(styledLabel(L10n::text("onboarding.welcome.subtitle", "Capture text from anywhere on your screen",
-                                             "Welcome page subtitle"),
+    //: Welcome page subtitle
+    //% "Capture text from anywhere on your screen"
+    titles->addWidget(styledLabel(qtTrId("onboarding.welcome.subtitle"),
                                   16, QFont::Normal, TextTone::secondary),
                       0, Qt::AlignHCenter);
     header->addLayout(titles);
@@ -90,11 +92,9 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     addYieldingGap(stack, 32);
 
     QLabel *description = styledLabel(
-        L10n::text("onboarding.welcome.description",
-                   "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your "
-                   "screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to "
-                   "your clipboard.",
-                   "Welcome page description"),
+        //: Welcome page description
+        //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
+        qtTrId("onboarding.welcome.description"),
         14, QFont::Normal, TextTone::secondary, true);
     description->setObjectName(QStringLiteral("description"));
     setExtraLineSpacing(description, 4);
@@ -108,18 +108,26 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     featureList->setContentsMargins(0, 0, 0, 0);
     featureList->setSpacing(16);
     m_quickCapture = new FeatureRow(
-        QStringLiteral("⌨️"), L10n::text("onboarding.welcome.feature1.title", "Quick Capture", "Feature 1 title"),
+        //: Feature 1 title
+        //% "Quick Capture"
+        QStringLiteral("⌨️"), qtTrId("onboarding.welcome.feature1.title"),
         QString());
     featureList->addWidget(m_quickCapture);
     featureList->addWidget(new FeatureRow(
         QStringLiteral("🌍"),
-        L10n::text("onboarding.welcome.feature2.title", "Multi-Language Support", "Feature 2 title"),
-        L10n::text("onboarding.welcome.feature2.description", "Recognizes text in 20+ languages",
-                   "Feature 2 description")));
+        //: Feature 2 title
+        //% "Multi-Language Support"
+        qtTrId("onboarding.welcome.feature2.title"),
+        //: Feature 2 description
+        //% "Recognizes text in 20+ languages"
+        qtTrId("onboarding.welcome.feature2.description")));
     featureList->addWidget(new FeatureRow(
-        QStringLiteral("🔒"), L10n::text("onboarding.welcome.feature3.title", "Privacy First", "Feature 3 title"),
-        L10n::text("onboarding.welcome.feature3.description", "All processing happens on your device",
-                   "Feature 3 description")));
+        //: Feature 3 title
+        //% "Privacy First"
+        QStringLiteral("🔒"), qtTrId("onboarding.welcome.feature3.title"),
+        //: Feature 3 description
+        //% "All processing happens on your device"
+        qtTrId("onboarding.welcome.feature3.description")));
     addCentredColumn(stack, features, textColumnWidth);
     stack->addStretch();
     setCaptureShortcut(UserSettings::defaults().quickZarrowShortcut);
@@ -127,10 +135,9 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
 
 void WelcomePageView::setCaptureShortcut(const Shortcut &shortcut)
 {
-    m_quickCapture->setDescription(L10n::format("onboarding.welcome.feature1.description",
-                                                "Press %@ to capture text instantly",
-                                                "Feature 1 description; the quick capture shortcut",
-                                                {shortcut.displayString()}));
+    //: Feature 1 description; the quick capture shortcut
+    //% "Press %1 to capture text instantly"
+    m_quickCapture->setDescription(qtTrId("onboarding.welcome.feature1.description").arg(shortcut.displayString()));
 }
 
 } // namespace quorvane

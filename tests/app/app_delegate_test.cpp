@@ -14,7 +14,7 @@
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
 #include "capture/ocr_error.h"
-#include "capture/ocr_service.h"
+#include "capture/text_recognizer.h"
 #include "capture/screen_capture_service.h"
 #include "core/hotkey_manager.h"
 #include "core/language_manager.h"
@@ -156,8 +156,7 @@ struct NoSavePanel : SavePanel {
 };
 
 // Answers every recognition with `text` (or `failure`) and notes what it was asked.
-struct ScriptedOCR : OCRService {
-    ScriptedOCR() : OCRService(QStringLiteral("/nonexistent/tessdata")) {}
+struct ScriptedOCR : TextRecognizer {
     QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
                                    const TextProcessingSettings &options) override
     {
@@ -182,8 +181,8 @@ struct NoFrontmostApplication : FrontmostApplication {
 struct ScriptedCoordinator : CaptureCoordinator {
     ScriptedCoordinator(const CaptureServices &s, FrontmostApplication &frontmost,
                         std::function<int()> dismissals)
-        : CaptureCoordinator(s.screenCapture, s.ocr, s.codeScan, s.history, s.settings, s.clipboard,
-                             s.notifications, s.permissions, s.pins, frontmost),
+        : CaptureCoordinator(s.screenSource, s.textRecognizer, s.codeScanner, s.recorder, s.settings, s.clipboard,
+                             s.toasts, s.permission, s.pinner, frontmost),
           toastsDismissed(std::move(dismissals))
     {
     }
@@ -316,7 +315,7 @@ struct FakeFactory : ServiceFactory {
         made << "screenCapture";
         return std::make_unique<ScreenCaptureService>(probe, displays, selector, concealer);
     }
-    std::unique_ptr<OCRService> makeOCRService() override
+    std::unique_ptr<TextRecognizer> makeOCRService() override
     {
         made << "ocr";
         auto service = std::make_unique<ScriptedOCR>();

@@ -9,13 +9,13 @@
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
+#include "capture/service_adapters.h"
 #include "core/json_util.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "core/toast_content_view.h"
 #include "history/history_store.h"
-#include "pins/pin_widget_manager.h"
 #include "platform/alert_presenter.h"
 #include "platform/login_item.h"
 #include "platform/notification_center.h"
@@ -72,14 +72,13 @@ using test::NoLoginItem;
 using test::NoOpener;
 
 // The pin widgets are not part of this run; the hand-off to them is recorded.
-class RecordingPins : public PinWidgetManager {
+class RecordingPins : public CapturePinner {
 public:
     QList<CaptureHistoryEntry> pinned;
     void pinCapture(const CaptureHistoryEntry &entry, const QImage &, std::optional<QPoint>) override
     {
         pinned.append(entry);
     }
-    bool pinHistoryEntry(const CaptureHistoryEntry &, std::optional<QPoint>) override { return false; }
 };
 
 bool screenShowsWhite(const QRect &area)
@@ -120,8 +119,12 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
                                   center, opener, alerts};
     RecordingPins pins;
     X11FrontmostApplication frontmost;
-    CaptureCoordinator coordinator{screen, ocr, scanner, history, settings, clipboard,
-                                   notifications, permissions, pins, frontmost};
+    HistoryRecorder recorder{history};
+    SettingsStoreSettings captureSettings{settings};
+    NotificationToasts toasts{notifications};
+    PermissionManagerGrant permission{permissions};
+    CaptureCoordinator coordinator{screen, ocr, scanner, recorder, captureSettings, clipboard,
+                                   toasts, permission, pins, frontmost};
 
     TextWindow window;
     window.show();

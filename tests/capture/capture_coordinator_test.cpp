@@ -1,41 +1,30 @@
-// The capture workflows against stand-ins for every service: the order of the calls, the
-// one-capture-at-a-time guard, the in-progress flag on every exit, and which toast each
-// failure shows and which error it throws.
+// The capture workflows against stand-ins for each of the coordinator's roles: the order
+// of the calls, the one-capture-at-a-time guard, the in-progress flag on every exit, and
+// which toast each failure shows and which error it throws.
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
+#include "capture/capture_pinner.h"
+#include "capture/capture_recorder.h"
+#include "capture/capture_settings.h"
+#include "capture/capture_toasts.h"
 #include "capture/clipboard_error.h"
-#include "capture/clipboard_service.h"
 #include "capture/code_scan_error.h"
-#include "capture/code_scan_service.h"
+#include "capture/code_scanner.h"
 #include "capture/ocr_error.h"
-#include "capture/ocr_service.h"
 #include "capture/screen_capture_error.h"
-#include "capture/screen_capture_service.h"
-#include "core/notification_service.h"
-#include "core/permission_manager.h"
-#include "core/settings_store.h"
-#include "history/history_store.h"
-#include "pins/pin_widget_manager.h"
-#include "platform/alert_presenter.h"
+#include "capture/screen_recording_permission.h"
+#include "capture/screen_source.h"
+#include "capture/text_clipboard.h"
+#include "capture/text_recognizer.h"
+#include "history/history_store_error.h"
 #include "platform/frontmost_application.h"
-#include "platform/login_item.h"
-#include "platform/notification_center.h"
-#include "platform/pasteboard.h"
-#include "platform/privacy_settings_opener.h"
-#include "platform/region_selector.h"
-#include "platform/screen_access_probe.h"
-#include "platform/user_defaults.h"
-#include "support/conceal_nothing.h"
 #include "support/event_loop.h"
-#include "support/fake_notification_platform.h"
 #include "support/log_capture.h"
-#include "quiet_desktop.h"
 
 #include <QBuffer>
 #include <QImageReader>
 #include <QPromise>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -127,26 +116,14 @@ QImage filledImage(int width, int height)
     return image;
 }
 
-// ---- Stand-ins for the services -------------------------------------------------------
+// ---- Stand-ins for the coordinator's collaborators ------------------------------------
 
 // Every call any stand-in receives, in order.
 using CallLog = QStringList;
 
-class NoSelector : public RegionSelector {
+class FakeScreen : public ScreenSource {
 public:
-    bool select(const QList<DisplayInfo> &, Completion done) override
-    {
-        done(NoSelection::dismissed);
-        return true;
-    }
-};
-
-class FakeScreenCapture : public ScreenCaptureService {
-public:
-    FakeScreenCapture(CallLog &log, ScreenAccessProbe &probe, DisplayList &displays, RegionSelector &selector)
-        : ScreenCaptureService(probe, displays, selector, m_concealer), m_log(log)
-    {
-    }
+    explicit FakeScreen(CallLog &log) : m_log(log) {}
 
     CaptureResult selection{filledImage(300, 200), QRectF(40, 60, 300, 200), 7,
                             QDateTime(QDate(2026, 3, 4), QTime(5, 6, 7), Qt::UTC), 1.0};
@@ -166,26 +143,24 @@ public:
         recaptures.append({rect, displayID});
         return recapture();
     }
-    QFuture<std::optional<CapturedRegion>> lastCapturedRegion() override
+    std::optional<CapturedRegion> lastCapturedRegion() const override
     {
         m_log << "lastCapturedRegion";
-        return later(storedRegion)();
+        return storedRegion;
     }
-    QFuture<void> clearLastCapturedRegion() override
+    void clearLastCapturedRegion() override
     {
         m_log << "clearLastCapturedRegion";
         storedRegion.reset();
-        return laterDone()();
     }
 
 private:
-    test::ConcealNothing m_concealer;
     CallLog &m_log;
 };
 
-class FakeOCR : public OCRService {
+class FakeOCR : public TextRecognizer {
 public:
-    explicit FakeOCR(CallLog &log) : OCRService(QStringLiteral("/nonexistent/tessdata")), m_log(log) {}
+    explicit FakeOCR(CallLog &log) : m_log(log) {}
 
     Answer<QString> answer = later(QStringLiteral("Hello capture"));
     std::optional<QStringList> languages;
@@ -206,7 +181,7 @@ private:
     CallLog &m_log;
 };
 
-class FakeCodeScan : public CodeScanService {
+class FakeCodeScan : public CodeScanner {
 public:
     explicit FakeCodeScan(CallLog &log) : m_log(log) {}
 
@@ -223,12 +198,9 @@ private:
     CallLog &m_log;
 };
 
-class FakeHistory : public HistoryStore {
+class FakeHistory : public CaptureRecorder {
 public:
-    FakeHistory(CallLog &log, const QString &folder, NotificationCenter &center)
-        : HistoryStore(folder, 100, center), m_log(log)
-    {
-    }
+    explicit FakeHistory(CallLog &log) : m_log(log) {}
 
     Answer<void> answer = laterDone();
     QList<CaptureHistoryEntry> added;
@@ -244,14 +216,18 @@ private:
     CallLog &m_log;
 };
 
-class NullPasteboard : public Pasteboard {
+class FakeSettings : public CaptureSettings {
 public:
-    QStringList write(const QList<Representation> &) override { return {}; }
+    const UserSettings &settings() const override { return m_record; }
+    void setSettings(const UserSettings &record) { m_record = record; }
+
+private:
+    UserSettings m_record;
 };
 
-class FakeClipboard : public ClipboardService {
+class FakeClipboard : public TextClipboard {
 public:
-    FakeClipboard(CallLog &log, Pasteboard &pasteboard) : ClipboardService(pasteboard), m_log(log) {}
+    explicit FakeClipboard(CallLog &log) : m_log(log) {}
 
     std::optional<ClipboardError> failure;
     QStringList copied;
@@ -277,16 +253,9 @@ private:
     CallLog &m_log;
 };
 
-class FakeNotifications : public NotificationService {
+class FakeNotifications : public CaptureToasts {
 public:
-    FakeNotifications(CallLog &log, NotificationCenter &center, test::FakeSystemNotifier &notifier,
-                      test::FakeSoundPlayer &sounds, test::FakeAnnouncer &announcer,
-                      test::FakeMotionPreference &motion)
-        : NotificationService(center, notifier, sounds, announcer, motion,
-                              [](auto &&...) { return std::unique_ptr<ToastWindow>(); }),
-          m_log(log)
-    {
-    }
+    explicit FakeNotifications(CallLog &log) : m_log(log) {}
 
     struct Success {
         CaptureMode mode;
@@ -313,22 +282,14 @@ private:
     CallLog &m_log;
 };
 
-using test::NoAlerts;
-using test::NoLoginItem;
-using test::NoOpener;
-
-class FakePermissions : public PermissionManager {
+class FakePermissions : public ScreenRecordingPermission {
 public:
-    FakePermissions(CallLog &log, bool &screenGranted, NotificationCenter &center, PrivacySettingsOpener &opener,
-                    AlertPresenter &alerts)
-        : PermissionManager({[&screenGranted] { return screenGranted; }, [] { return true; }}, center, opener,
-                            alerts),
-          m_log(log)
-    {
-    }
+    explicit FakePermissions(CallLog &log) : m_log(log) {}
 
+    bool granted = true;
     Answer<bool> answer = later(true);
 
+    bool hasScreenRecordingPermission() const override { return granted; }
     QFuture<bool> requestScreenRecordingPermission() override
     {
         m_log << "requestScreenRecordingPermission";
@@ -339,7 +300,7 @@ private:
     CallLog &m_log;
 };
 
-class FakePins : public PinWidgetManager {
+class FakePins : public CapturePinner {
 public:
     explicit FakePins(CallLog &log) : m_log(log) {}
 
@@ -355,7 +316,6 @@ public:
         m_log << "pinCapture";
         pins.append({entry, image, center});
     }
-    bool pinHistoryEntry(const CaptureHistoryEntry &, std::optional<QPoint>) override { return false; }
 
 private:
     CallLog &m_log;
@@ -422,42 +382,17 @@ protected:
         return future;
     }
 
-    void setScreenRecordingGranted(bool granted)
-    {
-        screenGranted = granted;
-        permissions.refreshPermissionStatus();
-    }
+    void setScreenRecordingGranted(bool granted) { permissions.granted = granted; }
 
     CallLog log;
-    QTemporaryDir folder;
-    NotificationCenter center;
-
-    ScreenAccessProbe probe;
-    test::FakeDisplayList displays;
-    NoSelector selector;
-    FakeScreenCapture screen{log, probe, displays, selector};
+    FakeScreen screen{log};
     FakeOCR ocr{log};
     FakeCodeScan scanner{log};
-    FakeHistory history{log, folder.filePath(QStringLiteral("history")), center};
-
-    UserDefaults defaults{folder.filePath(QStringLiteral("defaults.json"))};
-    NoLoginItem loginItem;
-    SettingsStore settings{defaults, center, loginItem};
-
-    NullPasteboard pasteboard;
-    FakeClipboard clipboard{log, pasteboard};
-
-    test::FakeSystemNotifier notifier;
-    test::FakeSoundPlayer sounds;
-    test::FakeAnnouncer announcer;
-    test::FakeMotionPreference motion;
-    FakeNotifications notifications{log, center, notifier, sounds, announcer, motion};
-
-    bool screenGranted = true;
-    NoOpener opener;
-    NoAlerts alerts;
-    FakePermissions permissions{log, screenGranted, center, opener, alerts};
-
+    FakeHistory history{log};
+    FakeSettings settings;
+    FakeClipboard clipboard{log};
+    FakeNotifications notifications{log};
+    FakePermissions permissions{log};
     FakePins pins{log};
     FakeFrontmost frontmost;
 

@@ -1,6 +1,6 @@
+#include "support/scoped_translation.h"
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"
-#include "platform/l10n.h"
 #include "support/event_loop.h"
 #include "support/test_fonts.h"
 
@@ -196,10 +196,9 @@ TEST(CodeScanErrorText, DetectorFailureFillsItsDescriptionAfterTranslation)
               "Barcode detection failed: out of memory");
     EXPECT_EQ(CodeScanError(CodeScanErrorKind::noCodeDetected).localizedDescription(),
               "No code was detected in the selected region");
-    L10n::setTable({{"code_scan_error.vision_failed", "Erkennung fehlgeschlagen: %@"}});
+    test::ScopedTranslation german({{"code_scan_error.vision_failed", "Erkennung fehlgeschlagen: %1"}});
     EXPECT_EQ(CodeScanError(CodeScanErrorKind::visionRequestFailed, "out of memory").localizedDescription(),
               "Erkennung fehlgeschlagen: out of memory");
-    L10n::setTable({});
 }
 
 TEST_F(CodeScanServiceTest, ReadsALightOnDarkCode)

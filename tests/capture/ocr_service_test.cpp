@@ -1,6 +1,6 @@
+#include "support/scoped_translation.h"
 #include "capture/ocr_error.h"
 #include "capture/ocr_service.h"
-#include "platform/l10n.h"
 #include "support/event_loop.h"
 #include "support/test_fonts.h"
 
@@ -260,15 +260,14 @@ TEST(OCRServiceData, MissingLanguageDataNamesThePackageToInstall)
               "Automatic languages fall back to English");
 }
 
-TEST(OCRErrorText, TranslationReplacesTheWholeSentence)
+TEST(OCRErrorText, TheReasonIsFilledIntoTheTranslatedSentence)
 {
     EXPECT_EQ(OCRError(OCRErrorKind::ocrFailed, "disk error").localizedDescription(), "OCR failed: disk error");
     EXPECT_EQ(OCRError(OCRErrorKind::visionRequestFailed, "bad image").localizedDescription(),
               "Recognition failed: bad image");
     EXPECT_EQ(OCRError(OCRErrorKind::noTextDetected).localizedDescription(),
               "No text was detected in the selected region");
-    L10n::setTable({{"ocr_error.unsupported_language", "Sprache wird nicht unterstützt"}});
+    test::ScopedTranslation german({{"ocr_error.unsupported_language", "Sprache „%1“ wird nicht unterstützt"}});
     EXPECT_EQ(OCRError(OCRErrorKind::unsupportedLanguage, "xx").localizedDescription(),
-              "Sprache wird nicht unterstützt");
-    L10n::setTable({});
+              "Sprache „xx“ wird nicht unterstützt");
 }

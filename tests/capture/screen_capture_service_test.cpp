@@ -180,10 +180,10 @@ TEST_F(ScreenCaptureTest, DragReturnsSelectedPixelsRectDisplayAndStoresTheRegion
     EXPECT_LE(result.timestamp, QDateTime::currentDateTime());
     EXPECT_EQ(firstDifference(result.image, patternAt(QRect(100, 120, 300, 200))), QString());
 
-    const std::optional<CapturedRegion> stored = valueOf(service.lastCapturedRegion());
+    const std::optional<CapturedRegion> stored = service.lastCapturedRegion();
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(*stored, (CapturedRegion{QRectF(100, 120, 300, 200), result.displayID, 1.0}));
-    const DisplayConfiguration layout = valueOf(service.lastDisplayConfiguration());
+    const DisplayConfiguration layout = service.lastDisplayConfiguration();
     EXPECT_EQ(layout, (DisplayConfiguration{{result.displayID, QRectF(QGuiApplication::primaryScreen()->geometry())}}));
     EXPECT_TRUE(visibleOverlayWindows().isEmpty());
 }
@@ -210,18 +210,18 @@ TEST_F(ScreenCaptureTest, SelectionIsCutFromWhatTheScreenShowedAtTheRequest)
 TEST_F(ScreenCaptureTest, EscapeAndRightClickDismissAndKeepThePreviousRegion)
 {
     valueOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xDrag({50, 60}, {250, 160})); }));
-    const auto first = valueOf(service.lastCapturedRegion());
+    const auto first = service.lastCapturedRegion();
     ASSERT_TRUE(first.has_value());
 
     auto escaped = errorOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xKey("Escape")); }));
     ASSERT_TRUE(escaped.has_value());
     EXPECT_EQ(escaped->kind(), ScreenCaptureErrorKind::overlayDismissed);
-    EXPECT_EQ(valueOf(service.lastCapturedRegion()), first);
+    EXPECT_EQ(service.lastCapturedRegion(), first);
 
     auto rightClicked = errorOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xClick(3, {500, 500})); }));
     ASSERT_TRUE(rightClicked.has_value());
     EXPECT_EQ(rightClicked->kind(), ScreenCaptureErrorKind::overlayDismissed);
-    EXPECT_EQ(valueOf(service.lastCapturedRegion()), first);
+    EXPECT_EQ(service.lastCapturedRegion(), first);
     EXPECT_TRUE(waitUntil([] { return visibleOverlayWindows().isEmpty(); }));
 }
 
@@ -230,15 +230,15 @@ TEST_F(ScreenCaptureTest, SelectionUnderTenPointsIsInvalidAndStoresNothing)
     auto error = errorOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xDrag({300, 300}, {309, 400})); }));
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(error->kind(), ScreenCaptureErrorKind::invalidRegion);
-    EXPECT_FALSE(valueOf(service.lastCapturedRegion()).has_value());
-    EXPECT_TRUE(valueOf(service.lastDisplayConfiguration()).isEmpty());
+    EXPECT_FALSE(service.lastCapturedRegion().has_value());
+    EXPECT_TRUE(service.lastDisplayConfiguration().isEmpty());
 }
 
 TEST_F(ScreenCaptureTest, RecaptureOfTheStoredRegionReturnsTheSamePixels)
 {
     const CaptureResult selected =
         valueOf(runOverlay(service, overlay, [] { ASSERT_TRUE(xDrag({700, 410}, {1013, 650})); }));
-    const auto region = valueOf(service.lastCapturedRegion());
+    const auto region = service.lastCapturedRegion();
     ASSERT_TRUE(region.has_value());
     ASSERT_TRUE(waitForScreenToShow(pattern));
 
@@ -299,7 +299,9 @@ TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
     denied.otherwise = false;
     ScreenCaptureService refusing(denied, displays, overlay, concealer);
 
+    // Refused on the spot: the service decides on the main thread, without a hop elsewhere.
     QFuture<CaptureResult> selection = refusing.showCaptureOverlay();
+    EXPECT_TRUE(selection.isFinished());
     EXPECT_FALSE(overlay.isActive());
     auto error = errorOf(selection);
     ASSERT_TRUE(error.has_value());
@@ -307,7 +309,9 @@ TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
     EXPECT_FALSE(overlay.isActive());
     EXPECT_TRUE(visibleOverlayWindows().isEmpty());
 
-    auto capture = errorOf(refusing.captureRegion(QRectF(0, 0, 100, 100), std::nullopt));
+    QFuture<QImage> recapture = refusing.captureRegion(QRectF(0, 0, 100, 100), std::nullopt);
+    EXPECT_TRUE(recapture.isFinished());
+    auto capture = errorOf(recapture);
     ASSERT_TRUE(capture.has_value());
     EXPECT_EQ(capture->kind(), ScreenCaptureErrorKind::permissionDenied);
 }
@@ -344,8 +348,8 @@ TEST_F(CarvedScreenCaptureTest, OverlayCoversEveryMonitorAndReportsTheOneSelecte
     EXPECT_EQ(result.displayID, 22u);
     EXPECT_EQ(result.rect, QRectF(100, 120, 300, 200));
     EXPECT_EQ(firstDifference(result.image, patternAt(QRect(half + 100, 120, 300, 200))), QString());
-    EXPECT_EQ(valueOf(service.lastCapturedRegion()), std::nullopt);
-    EXPECT_EQ(valueOf(carvedService.lastDisplayConfiguration()).keys(), (QList<quint32>{11, 22}));
+    EXPECT_EQ(service.lastCapturedRegion(), std::nullopt);
+    EXPECT_EQ(carvedService.lastDisplayConfiguration().keys(), (QList<quint32>{11, 22}));
 }
 
 TEST_F(CarvedScreenCaptureTest, DragPastTheMonitorEdgeStaysOnThatMonitor)
@@ -374,7 +378,7 @@ TEST_F(CarvedScreenCaptureTest, RecaptureFindsTheMonitorByIdAmongMonitorsOfOneSi
 TEST_F(CarvedScreenCaptureTest, MovedMonitorRefusesRecaptureUntilTheRegionIsCleared)
 {
     valueOf(runOverlay(carvedService, carvedOverlay, [&] { ASSERT_TRUE(xDrag({half + 50, 50}, {half + 150, 150})); }));
-    const auto region = valueOf(carvedService.lastCapturedRegion());
+    const auto region = carvedService.lastCapturedRegion();
     ASSERT_TRUE(region.has_value());
     ASSERT_TRUE(waitForScreenToShow(pattern));
 
@@ -396,19 +400,19 @@ TEST_F(CarvedScreenCaptureTest, MovedMonitorRefusesRecaptureUntilTheRegionIsClea
     ASSERT_TRUE(small.has_value());
     EXPECT_EQ(small->kind(), ScreenCaptureErrorKind::invalidRegion);
 
-    valueOf(carvedService.clearLastCapturedRegion());
-    EXPECT_FALSE(valueOf(carvedService.lastCapturedRegion()).has_value());
-    EXPECT_TRUE(valueOf(carvedService.lastDisplayConfiguration()).isEmpty());
+    carvedService.clearLastCapturedRegion();
+    EXPECT_FALSE(carvedService.lastCapturedRegion().has_value());
+    EXPECT_TRUE(carvedService.lastDisplayConfiguration().isEmpty());
     EXPECT_FALSE(valueOf(carvedService.captureRegion(region->rect, region->displayID)).isNull());
 }
 
 TEST_F(CarvedScreenCaptureTest, CancelledSelectionKeepsTheStoredLayout)
 {
     valueOf(runOverlay(carvedService, carvedOverlay, [&] { ASSERT_TRUE(xDrag({60, 60}, {160, 160})); }));
-    const DisplayConfiguration layout = valueOf(carvedService.lastDisplayConfiguration());
+    const DisplayConfiguration layout = carvedService.lastDisplayConfiguration();
     carved.setBounds(11, QRect(0, 0, half - 100, 800));
     errorOf(runOverlay(carvedService, carvedOverlay, [] { ASSERT_TRUE(xKey("Escape")); }));
-    EXPECT_EQ(valueOf(carvedService.lastDisplayConfiguration()), layout);
+    EXPECT_EQ(carvedService.lastDisplayConfiguration(), layout);
 }
 
 TEST_F(CarvedScreenCaptureTest, RegionSizeMustBeAtLeastTenPointsEachWay)
@@ -436,8 +440,8 @@ TEST_F(CarvedScreenCaptureTest, NoMonitorAtAllIsReportedAsSuch)
 TEST_F(CarvedScreenCaptureTest, UnreadableMonitorsFailTheSelectionInsteadOfCancellingIt)
 {
     valueOf(runOverlay(carvedService, carvedOverlay, [] { ASSERT_TRUE(xDrag({60, 60}, {160, 160})); }));
-    const auto region = valueOf(carvedService.lastCapturedRegion());
-    const DisplayConfiguration layout = valueOf(carvedService.lastDisplayConfiguration());
+    const auto region = carvedService.lastCapturedRegion();
+    const DisplayConfiguration layout = carvedService.lastDisplayConfiguration();
 
     carved.unreadable = true;
     auto error = errorOf(carvedService.showCaptureOverlay());
@@ -445,8 +449,8 @@ TEST_F(CarvedScreenCaptureTest, UnreadableMonitorsFailTheSelectionInsteadOfCance
     EXPECT_EQ(*error, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, "Could not read the screen"));
     EXPECT_FALSE(carvedOverlay.isActive());
     EXPECT_TRUE(visibleOverlayWindows().isEmpty());
-    EXPECT_EQ(valueOf(carvedService.lastCapturedRegion()), region);
-    EXPECT_EQ(valueOf(carvedService.lastDisplayConfiguration()), layout);
+    EXPECT_EQ(carvedService.lastCapturedRegion(), region);
+    EXPECT_EQ(carvedService.lastDisplayConfiguration(), layout);
 }
 
 // On a screen of scale 2 the selection is in points and the pixels at full resolution.
@@ -486,7 +490,7 @@ TEST(ScreenCaptureHiDpi, SelectionIsInPointsAndPixelsAtFullResolution)
     EXPECT_EQ(result.scaleFactor, 2.0);
     EXPECT_EQ(result.image.size(), QSize(600, 400));
     EXPECT_EQ(firstDifference(result.image, pattern.picture().copy(200, 240, 600, 400)), QString());
-    EXPECT_EQ(valueOf(service.lastCapturedRegion())->scaleFactor, 2.0);
+    EXPECT_EQ(service.lastCapturedRegion()->scaleFactor, 2.0);
 
     ASSERT_TRUE(waitForScreenToShow(pattern));
     const QImage again = valueOf(service.captureRegion(result.rect, result.displayID));

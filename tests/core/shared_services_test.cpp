@@ -1,7 +1,7 @@
+#include "support/scoped_translation.h"
 #include "core/json_util.h"
 #include "core/localized_error.h"
 #include "core/text_utils.h"
-#include "platform/l10n.h"
 #include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
@@ -13,25 +13,22 @@
 
 using namespace quorvane;
 
-TEST(L10nFill, FillsPlaceholdersInOnePass)
+TEST(InterfaceTexts, ATranslationOverridesEnglishAndMissingIdsFallBackToEnglish)
 {
-    EXPECT_EQ(L10n::fill("Shortcut %@ is taken", {"⇧⌘L"}), "Shortcut ⇧⌘L is taken");
-    EXPECT_EQ(L10n::fill("%d of %@", {"3", "five"}), "3 of five");
-    // An inserted value that looks like a placeholder is never filled again.
-    EXPECT_EQ(L10n::fill("a %@ b %@", {"%@", "x"}), "a %@ b x");
-    EXPECT_EQ(L10n::fill("100%% of %@", {"it"}), "100% of it");
-    EXPECT_EQ(L10n::fill("missing %@", {}), "missing %@");
-    EXPECT_EQ(L10n::fill("trailing %", {"x"}), "trailing %");
+    EXPECT_EQ(qtTrId("general.ok"), "OK");
+    {
+        test::ScopedTranslation spanish({{"general.ok", "Vale"}});
+        EXPECT_EQ(qtTrId("general.ok"), "Vale");
+        EXPECT_EQ(qtTrId("general.cancel"), "Cancel");
+    }
+    EXPECT_EQ(qtTrId("general.ok"), "OK");
 }
 
-TEST(L10nText, TableOverridesEnglishAndFallsBack)
+TEST(InterfaceTexts, CountsTakeTheirPluralForm)
 {
-    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "OK");
-    L10n::setTable({{"general.ok", "Vale"}});
-    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "Vale");
-    EXPECT_EQ(L10n::text("general.cancel", "Cancel", "button"), "Cancel");
-    L10n::setTable({});
-    EXPECT_EQ(L10n::text("general.ok", "OK", "button"), "OK");
+    EXPECT_EQ(qtTrId("history.stats.total", 1), "1 capture");
+    EXPECT_EQ(qtTrId("history.stats.total", 2), "2 captures");
+    EXPECT_EQ(qtTrId("preferences.history.trim_confirmation.button", 1), "Delete 1 Capture");
 }
 
 namespace {
@@ -39,14 +36,14 @@ struct SampleError : CaseError<SampleError, int> {
     using CaseError::CaseError;
     static ErrorText textOf(int kind)
     {
-        return kind == 0 ? ErrorText{"error.sample.a", "Failed: %@", "a"}
-                         : ErrorText{"error.sample.b", "Plain failure", "b"};
+        return kind == 0 ? ErrorText{"error.sample.a"} : ErrorText{"error.sample.b"};
     }
 };
 } // namespace
 
 TEST(LocalizedErrorTest, DescribesCaseWithValue)
 {
+    test::ScopedTranslation texts({{"error.sample.a", "Failed: %1"}, {"error.sample.b", "Plain failure"}});
     const SampleError a(0, "disk full");
     EXPECT_EQ(a.kind(), 0);
     EXPECT_EQ(a.localizedDescription(), "Failed: disk full");

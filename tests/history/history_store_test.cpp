@@ -237,6 +237,27 @@ TEST_F(HistoryStoreTest, FailedWriteLeavesTheHistoryFileUntouched)
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"later", "unsaved", "safe"}));
 }
 
+// A removal the file did not take is told and undone: the list shown stays what the next
+// start reads, and a later save does not carry out the refused removal behind the user's back.
+TEST_F(HistoryStoreTest, FailedRemovalsLeaveTheEntriesInPlace)
+{
+    auto store = makeStore();
+    for (int i = 0; i < 3; ++i)
+        await(store->addEntry(makeEntry(QString("entry %1").arg(i), at(i))));
+    const QStringList all{"entry 2", "entry 1", "entry 0"};
+    ASSERT_TRUE(QDir().mkdir(temporaryPath()));
+
+    EXPECT_TRUE(failureOf(store->clearAll()));
+    EXPECT_TRUE(failureOf(store->deleteEntry(await(store->getEntries()).at(1).id)));
+    EXPECT_TRUE(failureOf(store->setMaxEntries(1)));
+    EXPECT_EQ(textsOf(await(store->getEntries())), all);
+
+    QDir().rmdir(temporaryPath());
+    await(store->setMaxEntries(100));
+    await(store->addEntry(makeEntry("entry 3", at(3))));
+    EXPECT_EQ(textsInFile(historyPath()), (QStringList{"entry 3"} + all));
+}
+
 TEST_F(HistoryStoreTest, LeftoverTemporaryFileIsReplacedAndNotLeftBehind)
 {
     seedHistory({makeEntry("old", at(0))});

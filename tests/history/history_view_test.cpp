@@ -320,7 +320,7 @@ TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
     emoji.thumbnailData = png(100, 50);
     open({emoji});
     HistoryDetailView *detail = view->detailView();
-    EXPECT_EQ(child<QLabel>("detailCharacterCount")->text(), "1 characters");
+    EXPECT_EQ(child<QLabel>("detailCharacterCount")->text(), "1 character");
     EXPECT_EQ(child<QLabel>("detailThumbnail")->pixmap().deviceIndependentSize().toSize(), QSize(100, 50));
 
     child<QPushButton>("copyButton")->click();

@@ -2,6 +2,8 @@
 // user's folders point at a temporary directory so no test reads or writes the real
 // configuration, and nothing of the desktop the tests happen to be started from (its
 // locale, fonts, theme, session type) changes what they see.
+#include "platform/interface_translations.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -59,5 +61,6 @@ int main(int argc, char **argv)
     isolateEnvironment(home.path());
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
+    quorvane::InterfaceTranslations::installEnglish();
     return RUN_ALL_TESTS();
 }

@@ -379,7 +379,7 @@ TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
     EXPECT_FALSE(pane->row("de-DE")->priority());
     EXPECT_FALSE(pane->row("en-US")->showsNativeName());
     EXPECT_TRUE(pane->row("de-DE")->showsNativeName());
-    EXPECT_EQ(pane->countLabel()->text(), "2 language(s) selected");
+    EXPECT_EQ(pane->countLabel()->text(), "2 languages selected");
 
     pane->row("de-DE")->checkBox()->click();
     pane->row("fr-FR")->checkBox()->click();
@@ -392,7 +392,7 @@ TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
 
     // With detection off the store never takes an empty list.
     pane->deselectAll();
-    EXPECT_EQ(pane->countLabel()->text(), "0 language(s) selected");
+    EXPECT_EQ(pane->countLabel()->text(), "0 languages selected");
     EXPECT_EQ(rig.store.settings().preferredLanguages.size(), 25);
     EXPECT_FALSE(rig.store.settings().autoDetectLanguage);
 
@@ -548,6 +548,24 @@ TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)
     EXPECT_EQ(rig.capturesInFile(), 0);
     EXPECT_FALSE(pane->clearButton()->isEnabled());
     EXPECT_FALSE(pane->usageLabel()->isVisible());
+}
+
+TEST(HistoryPaneTest, AFailedClearIsToldAndTheCountStays)
+{
+    PreferencesRig rig;
+    rig.addCaptures(2);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
+    ASSERT_TRUE(QDir().mkpath(rig.historyFolder + "/history.tmp.json")); // the new file cannot be written
+
+    rig.alerts.answer = 0;
+    pane->clearButton()->click();
+    ASSERT_TRUE(test::waitUntil([&] { return rig.alerts.shown.size() == 2; }));
+    EXPECT_EQ(rig.alerts.shown[1].messageText, "Error");
+    EXPECT_TRUE(rig.alerts.shown[1].informativeText.contains("history storage"))
+        << rig.alerts.shown[1].informativeText.toStdString();
+    EXPECT_EQ(pane->currentEntryCount(), 2);
+    EXPECT_TRUE(pane->clearButton()->isEnabled());
 }
 
 TEST(HistoryPaneTest, UnavailableHistoryCountsNothingButTheSliderStillReachesTheSettings)

@@ -1,5 +1,5 @@
+#include "support/scoped_translation.h"
 #include "platform/alert_presenter.h"
-#include "platform/l10n.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
 #include "windows/about_window_controller.h"
@@ -105,7 +105,7 @@ TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame
     };
     const QLabel *version = view.findChild<QLabel *>(QStringLiteral("versionLabel"));
     const QLabel *description = labelWith(QStringLiteral("Capture text from anywhere on your screen using OCR."));
-    const QLabel *legal = labelWith(AboutView::legalNotice);
+    const QLabel *legal = labelWith(qtTrId("about.legal_notice"));
     ASSERT_TRUE(version && description && legal);
     // The stack's 12 on both sides of the 4 px spacer.
     EXPECT_EQ(description->geometry().top() - version->geometry().bottom() - 1, 12 + 4 + 12);
@@ -120,14 +120,13 @@ TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame
 // lines on the user's desktop) grows the window: no row is drawn over another.
 TEST(AboutWindowTest, RowsNeverOverlapWhenTheTextNeedsMoreThanTheFrame)
 {
-    const QString description = QStringLiteral("Capture text from anywhere on your screen using OCR.");
-    L10n::setTable({{description, QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
-                                                 "in jedem Programm, jedem Video und jedem Dokument, mit der "
-                                                 "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.")}});
     if (QWidget *open = AboutWindowController::window())
         open->close(); // a closed window is built anew, in the translation
+    test::ScopedTranslation german(
+        {{"about.description", QStringLiteral("Erfassen Sie Text von jeder beliebigen Stelle Ihres Bildschirms, "
+                                              "in jedem Programm, jedem Video und jedem Dokument, mit der "
+                                              "Texterkennung, die vollständig auf Ihrem Gerät arbeitet.")}});
     AboutWindowController::show();
-    L10n::setTable({});
     QWidget *window = AboutWindowController::window();
     ASSERT_TRUE(window);
     window->layout()->activate();

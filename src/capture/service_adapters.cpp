@@ -1,0 +1,46 @@
+#include "capture/service_adapters.h"
+
+#include "core/notification_service.h"
+#include "core/permission_manager.h"
+#include "core/settings_store.h"
+#include "history/history_store.h"
+#include "pins/pin_widget_manager.h"
+
+namespace quorvane {
+
+QFuture<void> HistoryRecorder::addEntry(CaptureHistoryEntry entry)
+{
+    return m_store.addEntry(std::move(entry));
+}
+
+void PinManagerPinner::pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center)
+{
+    m_manager.pinCapture(entry, image, center);
+}
+
+void NotificationToasts::showSuccess(CaptureMode mode, const QUuid &captureID, std::optional<quint32> displayID)
+{
+    m_service.showSuccess(mode, captureID, displayID);
+}
+
+void NotificationToasts::showError(const LocalizedError &error, std::optional<quint32> displayID)
+{
+    m_service.showError(error, displayID);
+}
+
+bool PermissionManagerGrant::hasScreenRecordingPermission() const
+{
+    return m_manager.hasScreenRecordingPermission();
+}
+
+QFuture<bool> PermissionManagerGrant::requestScreenRecordingPermission()
+{
+    return m_manager.requestScreenRecordingPermission();
+}
+
+const UserSettings &SettingsStoreSettings::settings() const
+{
+    return m_store.settings();
+}
+
+} // namespace quorvane

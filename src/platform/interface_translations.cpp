@@ -1,0 +1,95 @@
+#include "platform/interface_translations.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QGuiApplication>
+#include <QTranslator>
+
+#include <memory>
+
+namespace quorvane::InterfaceTranslations {
+
+namespace {
+
+const QString english = QStringLiteral("en");
+
+// The application keeps plain pointers to installed translators: these own them for as long
+// as the process runs.
+struct Installed {
+    std::unique_ptr<QTranslator> english;
+    std::unique_ptr<QTranslator> chosen;
+    QString chosenCode = QStringLiteral("en");
+};
+
+Installed &installed()
+{
+    static Installed tables;
+    return tables;
+}
+
+Qt::LayoutDirection directionOf(const QString &code)
+{
+    static const QStringList rightToLeft{QStringLiteral("ar"), QStringLiteral("he"), QStringLiteral("fa"),
+                                         QStringLiteral("ur")};
+    return rightToLeft.contains(code.section(QLatin1Char('-'), 0, 0)) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+void setDirection(const QString &code)
+{
+    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        QGuiApplication::setLayoutDirection(directionOf(code));
+}
+
+} // namespace
+
+QString tablePath(const QString &code)
+{
+    return QStringLiteral(":/translations/quorvane_%1.qm").arg(code);
+}
+
+bool hasTable(const QString &code)
+{
+    return !code.isEmpty() && QFile::exists(tablePath(code));
+}
+
+void installEnglish()
+{
+    Installed &tables = installed();
+    if (tables.english)
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(tablePath(english)))
+        qFatal("The English interface texts are missing from the program's resources");
+    QCoreApplication::installTranslator(translator.get());
+    tables.english = std::move(translator);
+}
+
+bool use(const QString &code)
+{
+    installEnglish();
+    Installed &tables = installed();
+    if (code == tables.chosenCode)
+        return true;
+    std::unique_ptr<QTranslator> next;
+    if (!code.isEmpty() && code != english && hasTable(code)) {
+        next = std::make_unique<QTranslator>();
+        if (!next->load(tablePath(code)))
+            next.reset();
+    }
+    const bool found = next || code.isEmpty() || code == english;
+    if (tables.chosen)
+        QCoreApplication::removeTranslator(tables.chosen.get());
+    tables.chosen = std::move(next);
+    tables.chosenCode = tables.chosen ? code : english;
+    setDirection(tables.chosenCode);
+    if (tables.chosen)
+        QCoreApplication::installTranslator(tables.chosen.get());
+    return found;
+}
+
+QString current()
+{
+    return installed().chosenCode;
+}
+
+} // namespace quorvane::InterfaceTranslations

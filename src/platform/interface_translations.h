@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+namespace quorvane::InterfaceTranslations {
+
+// Every text of the interface is looked up by id (qtTrId); the tables are compiled into the
+// program as ":/translations/quorvane_<code>.qm", where <code> is a language's raw value
+// ("de", "zh-Hans", "pt-BR"). English ("en") holds the source texts and their plural forms
+// and is always installed beneath the chosen language, so an id the chosen table lacks
+// still reads in English and never as its id.
+
+// The table of `code` (":/translations/quorvane_<code>.qm").
+QString tablePath(const QString &code);
+bool hasTable(const QString &code);
+
+// Installs the English texts into the running application (once; later calls do nothing).
+// Needs a QCoreApplication.
+void installEnglish();
+
+// Makes `code` the interface language: its table replaces the previously chosen one and the
+// layout direction follows the language (right to left for Arabic). An empty code, "en" or
+// a code without a table leaves English alone. Installing or removing a table sends every
+// widget a QEvent::LanguageChange. Returns whether `code`'s table is now in use (true for
+// English). Main thread only; lookups from other threads stay safe while it runs, since the
+// application guards its list of tables.
+bool use(const QString &code);
+
+// The code whose table is in use; "en" when only English is.
+QString current();
+
+} // namespace quorvane::InterfaceTranslations

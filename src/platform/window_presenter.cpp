@@ -1,0 +1,30 @@
+#include "platform/window_presenter.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+
+namespace quorvane {
+
+void presentWindow(QWidget &window, WindowPlacement placement)
+{
+    if (placement == WindowPlacement::centred) {
+        QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen) {
+            QRect frame(QPoint(0, 0), window.size());
+            frame.moveCenter(screen->availableGeometry().center());
+            window.move(frame.topLeft());
+        }
+    }
+    if (window.isMinimized())
+        window.showNormal();
+    else
+        window.show();
+    window.raise();
+    window.activateWindow();
+}
+
+} // namespace quorvane

@@ -1,0 +1,1816 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name></name>
+    <message id="notification.history_set_aside.message">
+        <source>The history file could not be read and was kept as %1. Captures were restored from the backup where there was one.</source>
+        <extracomment>Warning message when the history file was set aside</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.settings_set_aside.message">
+        <source>The settings file could not be read, so the defaults are in use. It was kept as %1.</source>
+        <extracomment>Warning message when the settings file was set aside</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.history_in_memory.title">
+        <source>History Not Saved</source>
+        <extracomment>Warning title when the capture history cannot be written to disk</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.history_in_memory.message">
+        <source>Quorvane cannot write to its data folder. Captures will not be kept after you quit.</source>
+        <extracomment>Warning message when the capture history lives only in memory</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.file_set_aside.title">
+        <source>File Set Aside</source>
+        <extracomment>Warning title when a stored file could not be read and was kept under another name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.available.title">
+        <source>A new version of Quorvane is available!</source>
+        <extracomment>Title of the dialog that announces a new version</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.available.message">
+        <source>Quorvane %1 is now available - you have %2. Would you like to open the download page?</source>
+        <extracomment>Text of the dialog that announces a new version: the new version, then the installed one</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.available.download">
+        <source>Open Download Page</source>
+        <extracomment>Button that opens the download page</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.available.later">
+        <source>Remind Me Later</source>
+        <extracomment>Button that closes the dialog</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.up_to_date.title">
+        <source>You&apos;re up to date!</source>
+        <extracomment>Title of the dialog shown when no newer version exists</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.up_to_date.message">
+        <source>Quorvane %1 is currently the newest version available.</source>
+        <extracomment>Text shown when no newer version exists: the installed version</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.error.title">
+        <source>Update Error!</source>
+        <extracomment>Title of the dialog shown when a check for updates fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.not_configured.title">
+        <source>Updates Are Not Checked by This Build</source>
+        <extracomment>Title of the dialog shown when the build has no update feed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.not_configured.message">
+        <source>This copy of Quorvane was built without an update feed. New versions come with your distribution&apos;s package updates or from where you installed Quorvane.</source>
+        <extracomment>Text shown when the build has no update feed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.window.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Onboarding window title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.capture">
+        <source>Capture Text</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.scan_code">
+        <source>Read QR/Bar Code</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.import_from_iphone">
+        <source>Import Image…</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.history">
+        <source>Open History</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.preferences">
+        <source>Preferences...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.feedback">
+        <source>Send Feedback...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.checkForUpdates">
+        <source>Check for Updates...</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.about">
+        <source>About Quorvane</source>
+        <extracomment>Tray menu item</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.quit">
+        <source>Quit Quorvane</source>
+        <extracomment>Tray menu item
+----------
+Quit Quorvane</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.panel.capture">
+        <source>Capture</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.panel.history">
+        <source>History</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.panel.preferences">
+        <source>Preferences</source>
+        <extracomment>Row of the tray panel</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.accessibility.title">
+        <source>Accessibility Permission Required</source>
+        <extracomment>Accessibility permission dialog title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.accessibility.message">
+        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+
+Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
+        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.screen_recording.title">
+        <source>Screen Recording Permission Required</source>
+        <extracomment>Screen Recording permission dialog title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.screen_recording.message">
+        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+
+All processing happens on your device - no data is uploaded to the cloud.</source>
+        <extracomment>Screen Recording permission explanation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.window.title">
+        <source>Capture History</source>
+        <extracomment>History window title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.window.title">
+        <source>Preferences</source>
+        <extracomment>Preferences window title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.shortcut_refused.title">
+        <source>%1 shortcut not available</source>
+        <extracomment>Title when a global shortcut cannot be taken; the action&apos;s name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.shortcut_refused.reserved">
+        <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.shortcut_refused.taken">
+        <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
+        <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="tray_absence.title">
+        <source>Quorvane Is Running</source>
+        <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="tray_absence.message">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.updater.invalid_feed">
+        <source>The update feed address is not valid: %1</source>
+        <extracomment>Error when the configured update feed address cannot be used</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.updater.insecure_address">
+        <source>Updates are only fetched over HTTPS: %1</source>
+        <extracomment>Error when an update address is not secure</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.updater.download_failed">
+        <source>The update information could not be downloaded: %1</source>
+        <extracomment>Error when the update feed cannot be fetched</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.updater.malformed_feed">
+        <source>The update information could not be read: %1</source>
+        <extracomment>Error when the update feed is not understood</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.updater.unknown">
+        <source>%1</source>
+        <extracomment>Unknown update error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.too_large">
+        <source>the answer is larger than %1 bytes</source>
+        <extracomment>Why a check for updates failed: the feed is too large</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.host_not_found">
+        <source>the update server could not be found</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.refused">
+        <source>the update server refused the connection</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.closed">
+        <source>the update server closed the connection early</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.silent">
+        <source>the update server stopped answering</source>
+        <extracomment>Why a check for updates failed: the transfer timed out</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.tls">
+        <source>the update server&apos;s secure connection could not be verified</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.offline">
+        <source>the network is not available</source>
+        <extracomment>Why a check for updates failed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.status">
+        <source>the update server answered with error %1</source>
+        <extracomment>Why a check for updates failed: the HTTP status</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.unexpected">
+        <source>the update server sent an answer that is not a feed</source>
+        <extracomment>Why a check for updates failed: an answer that is neither a feed nor an error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.deadline">
+        <source>the update server took too long to answer</source>
+        <extracomment>Why a check for updates failed: the whole check ran out of time</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="updater.reason.redirects" numerus="yes">
+        <source>the server redirected the request more than %n times</source>
+        <extracomment>Why a check for updates failed: too many redirects</extracomment>
+        <translation>
+            <numerusform>the server redirected the request more than %n time</numerusform>
+            <numerusform>the server redirected the request more than %n times</numerusform>
+        </translation>
+    </message>
+    <message id="updater.reason.page_not_opened">
+        <source>The download page could not be opened. It is at: %1</source>
+        <extracomment>Shown when no program opens the download page: its address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.permission_required">
+        <source>%1 permission is required to capture text</source>
+        <extracomment>Error when permission is required</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.workflow_failed">
+        <source>Capture workflow failed: %1</source>
+        <extracomment>Error when workflow fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.in_progress">
+        <source>A capture operation is already in progress</source>
+        <extracomment>Error when capture is already in progress</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.invalid_region">
+        <source>The selected region is invalid</source>
+        <extracomment>Error when region is invalid</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.no_last_region">
+        <source>No previous capture region available. Please perform a new capture first.</source>
+        <extracomment>Error when no last region exists</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.coordinator.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display config changed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.clipboard.write_failed">
+        <source>Failed to copy to clipboard: %1</source>
+        <extracomment>Error when clipboard write fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.clipboard.unsupported_format">
+        <source>Clipboard format %1 is not supported</source>
+        <extracomment>Error when format is unsupported</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.clipboard.conversion_failed">
+        <source>Failed to convert text to %1 format</source>
+        <extracomment>Error when format conversion fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.clipboard.empty">
+        <source>Cannot copy empty content to clipboard</source>
+        <extracomment>Error when content is empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="clipboard.format.plain">
+        <source>Plain Text</source>
+        <extracomment>Plain text format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="clipboard.format.rtf">
+        <source>Rich Text</source>
+        <extracomment>RTF format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="clipboard.format.markdown">
+        <source>Markdown</source>
+        <extracomment>Markdown format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="clipboard.format.html">
+        <source>HTML</source>
+        <extracomment>HTML format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="code_scan_error.vision_failed">
+        <source>Barcode detection failed: %1</source>
+        <extracomment>The barcode detector reported an error; %1 is its description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="code_scan_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to scan is empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="code_scan_error.no_code">
+        <source>No code was detected in the selected region</source>
+        <extracomment>Scanning found no barcode or QR code</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="continuity.import.file">
+        <source>Choose Image File…</source>
+        <extracomment>Import menu item that opens an image file</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="continuity.import.clipboard">
+        <source>Paste Image from Clipboard</source>
+        <extracomment>Import menu item that takes the clipboard&apos;s image</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="continuity.import.dialog_title">
+        <source>Import Image</source>
+        <extracomment>Title of the image file chooser</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="continuity.import.filter">
+        <source>Images</source>
+        <extracomment>File type filter name for images</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.import.unreadable_file_reason">
+        <source>“%1” could not be read: %2</source>
+        <extracomment>Error when an imported image file cannot be read: its name, then why</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.import.unreadable_file">
+        <source>“%1” could not be read</source>
+        <extracomment>Error when an imported image file cannot be read: its name</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.import.unknown">
+        <source>%1</source>
+        <extracomment>Unknown import error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ocr_error.failed">
+        <source>OCR failed: %1</source>
+        <extracomment>Text recognition failed; %1 is the reason</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ocr_error.unsupported_language">
+        <source>Language &apos;%1&apos; is not supported</source>
+        <extracomment>A requested recognition language is not offered</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ocr_error.vision_failed">
+        <source>Recognition failed: %1</source>
+        <extracomment>The recognition engine reported an error; %1 is its description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ocr_error.no_text">
+        <source>No text was detected in the selected region</source>
+        <extracomment>Recognition found no text</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="ocr_error.invalid_image">
+        <source>The captured image is invalid or corrupted</source>
+        <extracomment>The image to recognise is empty</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.failed">
+        <source>Screen capture failed: %1</source>
+        <extracomment>Error when capture operation fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.permission_denied">
+        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when screen recording permission is denied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.invalid_region">
+        <source>The selected region is invalid or too small.</source>
+        <extracomment>Error when capture region is invalid</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.display_changed">
+        <source>Display configuration has changed. Please select a new region.</source>
+        <extracomment>Error when display configuration changes</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.dismissed">
+        <source>Capture was cancelled.</source>
+        <extracomment>Error when user dismisses capture overlay</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.screen_capture.no_display">
+        <source>No active display found.</source>
+        <extracomment>Error when no display is available</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="language.system_default">
+        <source>System Default</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="capture_mode.normal">
+        <source>Normal</source>
+        <extracomment>Normal capture mode</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="capture_mode.repeat">
+        <source>Repeat</source>
+        <extracomment>Repeat capture mode</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="capture_mode.code">
+        <source>Code</source>
+        <extracomment>Code capture mode</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="capture_mode.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code capture mode</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.hotkey.registration_failed">
+        <source>Failed to register global shortcut: %1</source>
+        <extracomment>Error when hotkey registration fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.hotkey.conflict">
+        <source>Shortcut %1 conflicts with another registered shortcut</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.hotkey.system_reserved">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Error when shortcut is system reserved</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.hotkey.permission_denied">
+        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when Accessibility permission is denied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.hotkey.invalid">
+        <source>Invalid shortcut configuration</source>
+        <oldsource>Invalid shortcut configurationInvalid shortcut configuration</oldsource>
+        <extracomment>Error when shortcut is invalid</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.capture_success.title">
+        <source>Text Captured</source>
+        <extracomment>Success notification title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.repeat_capture_success.title">
+        <source>Text Re-captured</source>
+        <extracomment>Repeat capture success notification title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Code capture success notification title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.scan_code_capture_success.title">
+        <source>Code Captured</source>
+        <extracomment>Scan Code capture success notification title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.capture_success.message">
+        <source>Copied to clipboard</source>
+        <extracomment>Success notification message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.capture_error.title">
+        <source>Capture Failed</source>
+        <extracomment>Error notification title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.voiceover.warning">
+        <source>Warning: %1. %2</source>
+        <extracomment>VoiceOver announcement for warning</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.voiceover.error">
+        <source>Error: %1. %2</source>
+        <extracomment>VoiceOver announcement for error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.notification.configuration_failed">
+        <source>Failed to configure notifications: %1</source>
+        <extracomment>Error when notification configuration fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.notification.permission_denied">
+        <source>Notification permission denied</source>
+        <extracomment>Error when notification permission is denied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.notification.display_not_found">
+        <source>Could not determine display for notification</source>
+        <extracomment>Error when display cannot be found</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.summary.title">
+        <source>Permissions Required</source>
+        <extracomment>Permission summary title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.summary.message">
+        <source>Quorvane requires the following permissions:
+
+%1
+
+Please grant these permissions in your desktop&apos;s privacy settings to use Quorvane.</source>
+        <extracomment>Permission summary message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.summary.open_settings">
+        <source>Open Privacy Settings</source>
+        <extracomment>Open Settings button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.summary.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.screen_recording">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.accessibility">
+        <source>Accessibility</source>
+        <extracomment>Accessibility permission</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.persistence">
+        <source>Failed to save settings: %1</source>
+        <extracomment>Error when settings persistence fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.validation">
+        <source>Settings validation failed: %1</source>
+        <extracomment>Error when settings validation fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.migration">
+        <source>Settings migration failed: %1</source>
+        <extracomment>Error when settings migration fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.launch_item">
+        <source>Failed to configure launch at login: %1</source>
+        <extracomment>Error when launch item configuration fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.shortcut_conflict">
+        <source>Shortcut %1 is already in use or conflicts with system shortcuts</source>
+        <extracomment>Error when shortcut conflicts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.settings_store.invalid_value">
+        <source>Invalid setting value: %1</source>
+        <oldsource>Invalid setting value: %1Invalid setting value: %1</oldsource>
+        <extracomment>Error when setting value is invalid</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="shortcut.quick_zarrow">
+        <source>Quick Zarrow</source>
+        <extracomment>Quick Zarrow shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="shortcut.repeat_zarrow">
+        <source>Repeat Zarrow</source>
+        <extracomment>Repeat Zarrow shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="shortcut.code_mode">
+        <source>Code Mode</source>
+        <extracomment>Code Mode shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="shortcut.open_history">
+        <source>Open History</source>
+        <extracomment>Open History shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="shortcut.scan_code">
+        <source>Scan Code</source>
+        <extracomment>Scan Code shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.accessibility.repeat_mode">
+        <source>Repeat mode</source>
+        <extracomment>Accessibility label for repeat mode badge</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.accessibility.code_mode">
+        <source>Code mode</source>
+        <extracomment>Accessibility label for code mode badge</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.accessibility.scan_code_mode">
+        <source>Code scan</source>
+        <extracomment>Accessibility label for scan code mode</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="notification.accessibility.hint">
+        <source>Double-tap to open in history</source>
+        <extracomment>Accessibility hint for toast notification</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.all">
+        <source>All</source>
+        <extracomment>All time filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.today">
+        <source>Today</source>
+        <extracomment>Today filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.week">
+        <source>This Week</source>
+        <extracomment>This week filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.month">
+        <source>This Month</source>
+        <extracomment>This month filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.custom">
+        <source>Custom Range</source>
+        <extracomment>Custom range filter</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.error.pdf_creation">
+        <source>Failed to create PDF document</source>
+        <extracomment>PDF creation error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.error.write">
+        <source>Failed to write file</source>
+        <extracomment>File write error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.format.txt">
+        <source>Plain Text (.txt)</source>
+        <extracomment>TXT export format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.format.markdown">
+        <source>Markdown (.md)</source>
+        <extracomment>Markdown export format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.format.pdf">
+        <source>PDF Document (.pdf)</source>
+        <extracomment>PDF export format</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.panel.title">
+        <source>Export Capture</source>
+        <extracomment>Export save panel title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="export.panel.message">
+        <source>Choose where to save the exported file</source>
+        <extracomment>Export save panel message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.custom_title">
+        <source>Custom Date Range</source>
+        <extracomment>Custom date range title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.from">
+        <source>From:</source>
+        <extracomment>From date label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.to">
+        <source>To:</source>
+        <extracomment>To date label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="general.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.apply">
+        <source>Apply</source>
+        <extracomment>Apply filter button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.dimensions">
+        <source>%1 × %2 pixels</source>
+        <extracomment>Capture dimensions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.no_selection">
+        <source>Select a capture to view details</source>
+        <extracomment>No selection message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.text_label">
+        <source>Captured Text</source>
+        <extracomment>Captured text label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.copy">
+        <source>Copy</source>
+        <extracomment>Copy button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.pin">
+        <source>Pin</source>
+        <extracomment>Pin to Desktop button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.pin.tooltip">
+        <source>Pin to desktop as floating widget</source>
+        <extracomment>Pin button tooltip</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.copy_markdown">
+        <source>Copy as Markdown</source>
+        <extracomment>Copy as markdown button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.export">
+        <source>Export as…</source>
+        <extracomment>Export button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.export.tooltip">
+        <source>Export this capture to a file</source>
+        <extracomment>Export button tooltip</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.delete">
+        <source>Delete</source>
+        <extracomment>Delete button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.source_app">
+        <source>From: %1</source>
+        <extracomment>Source app label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.detail.character_count" numerus="yes">
+        <source>%n character(s)</source>
+        <extracomment>Character count</extracomment>
+        <translation>
+            <numerusform>%n character</numerusform>
+            <numerusform>%n characters</numerusform>
+        </translation>
+    </message>
+    <message id="history.empty.title">
+        <source>No captures yet</source>
+        <extracomment>Empty state title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.empty.subtitle">
+        <source>Press %1 to zarrow text from your screen</source>
+        <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.empty.tip_repeat">
+        <source>Use %1 to repeat last capture</source>
+        <extracomment>Repeat capture tip; the repeat shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.empty.tip_code">
+        <source>Use %1 for code mode</source>
+        <extracomment>Code mode tip; the code mode shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filtered_empty.title">
+        <source>No matching captures</source>
+        <extracomment>Filtered empty state title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filtered_empty.clear">
+        <source>Clear Filters</source>
+        <extracomment>Clear filters button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filtered_empty.search">
+        <source>No captures found matching &quot;%1&quot;</source>
+        <extracomment>No search results message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filtered_empty.date">
+        <source>No captures found for &quot;%1&quot;</source>
+        <extracomment>No date filter results message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.list.title">
+        <source>Captures</source>
+        <extracomment>List title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.search.placeholder">
+        <source>Search captures...</source>
+        <extracomment>Search placeholder</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.search.clear_all">
+        <source>Clear All</source>
+        <extracomment>Clear all button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.filter.custom_range">
+        <source>%1 to %2</source>
+        <extracomment>Custom date range display</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.storage_access">
+        <source>Failed to access history storage: %1</source>
+        <extracomment>Error when storage access fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.corrupted">
+        <source>History file is corrupted: %1</source>
+        <extracomment>Error when history file is corrupted</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.not_found">
+        <source>History entry not found: %1</source>
+        <extracomment>Error when entry is not found</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.thumbnail">
+        <source>Failed to generate thumbnail: %1</source>
+        <extracomment>Error when thumbnail generation fails</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.invalid_max">
+        <source>Invalid max entries value: %1. Must be between 1 and 1000.</source>
+        <extracomment>Error when max entries value is invalid</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="error.history_store.disk_full">
+        <source>Not enough disk space to save history entry.</source>
+        <extracomment>Error when disk is full</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.loading">
+        <source>Loading captures...</source>
+        <extracomment>Loading message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.delete.title">
+        <source>Delete Capture?</source>
+        <extracomment>Delete confirmation title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.delete.message">
+        <source>This action cannot be undone.</source>
+        <extracomment>Delete confirmation message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.delete.confirm">
+        <source>Delete</source>
+        <extracomment>Delete confirmation button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.clear_all.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear all confirmation title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.clear_all.message">
+        <source>This will permanently delete all captures. This action cannot be undone.</source>
+        <extracomment>Clear all confirmation message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.clear_all.confirm">
+        <source>Clear All</source>
+        <extracomment>Clear all confirmation button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.error.title">
+        <source>Error</source>
+        <extracomment>Error alert title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="general.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="history.stats.filtered" numerus="yes">
+        <source>%1 of %n capture(s)</source>
+        <extracomment>Filtered captures count: %1 shown of %n in all</extracomment>
+        <translation>
+            <numerusform>%1 of %n capture</numerusform>
+            <numerusform>%1 of %n captures</numerusform>
+        </translation>
+    </message>
+    <message id="history.stats.total" numerus="yes">
+        <source>%n capture(s)</source>
+        <extracomment>Total captures count</extracomment>
+        <translation>
+            <numerusform>%n capture</numerusform>
+            <numerusform>%n captures</numerusform>
+        </translation>
+    </message>
+    <message id="pin_widget.image.accessibility">
+        <source>Captured screenshot</source>
+        <extracomment>Accessibility label for pinned image</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.image.no_image">
+        <source>No image available</source>
+        <extracomment>Placeholder when no image</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.text.accessibility">
+        <source>Captured text editor</source>
+        <extracomment>Accessibility label for text editor</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.title">
+        <source>Replace Pin?</source>
+        <extracomment>Title for replace pin confirmation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.message">
+        <source>The current pin has unsaved edits. Replace it with the new capture?</source>
+        <extracomment>Message for replace pin confirmation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.replace">
+        <source>Replace</source>
+        <extracomment>Replace button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.replace_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.close_confirmation.title">
+        <source>Unsaved Edits</source>
+        <extracomment>Title for close pin confirmation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.close_confirmation.message">
+        <source>The pin has unsaved text edits. What would you like to do?</source>
+        <extracomment>Message for close pin confirmation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.close_confirmation.save_clipboard">
+        <source>Save to Clipboard</source>
+        <extracomment>Save to clipboard button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.close_confirmation.discard">
+        <source>Discard</source>
+        <extracomment>Discard button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.close_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.title">
+        <source>Text Not Copied</source>
+        <extracomment>Title when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.message">
+        <source>The clipboard did not take the pin&apos;s text, so the pin stays open with your edits. Try again, or copy the text from the pin.</source>
+        <extracomment>Message when the pin&apos;s text could not be put on the clipboard</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.clipboard_failed.ok">
+        <source>OK</source>
+        <extracomment>OK button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.opacity_hint">
+        <source>Cycle opacity (30%/60%/100%)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.close">
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_text">
+        <source>Switch to Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.switch_to_image">
+        <source>Switch to Image</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size">
+        <source>Font size: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.unpin">
+        <source>Unpin (allow window to go behind)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="pin_widget.toolbar.pin">
+        <source>Pin (keep on top)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="relative_time.seconds" numerus="yes">
+        <source>%n sec.</source>
+        <extracomment>Seconds, short</extracomment>
+        <translation>
+            <numerusform>%n sec.</numerusform>
+            <numerusform>%n sec.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.minutes" numerus="yes">
+        <source>%n min.</source>
+        <extracomment>Minutes, short</extracomment>
+        <translation>
+            <numerusform>%n min.</numerusform>
+            <numerusform>%n min.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.hours" numerus="yes">
+        <source>%n hr.</source>
+        <extracomment>Hours, short</extracomment>
+        <translation>
+            <numerusform>%n hr.</numerusform>
+            <numerusform>%n hr.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.day">
+        <source>%1 day</source>
+        <extracomment>One day</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="relative_time.days" numerus="yes">
+        <source>%n days</source>
+        <extracomment>Days</extracomment>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.weeks" numerus="yes">
+        <source>%n wk.</source>
+        <extracomment>Weeks, short</extracomment>
+        <translation>
+            <numerusform>%n wk.</numerusform>
+            <numerusform>%n wk.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.months" numerus="yes">
+        <source>%n mo.</source>
+        <extracomment>Months, short</extracomment>
+        <translation>
+            <numerusform>%n mo.</numerusform>
+            <numerusform>%n mo.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.years" numerus="yes">
+        <source>%n yr.</source>
+        <extracomment>Years, short</extracomment>
+        <translation>
+            <numerusform>%n yr.</numerusform>
+            <numerusform>%n yr.</numerusform>
+        </translation>
+    </message>
+    <message id="relative_time.past">
+        <source>%1 ago</source>
+        <extracomment>Time before now</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="relative_time.future">
+        <source>in %1</source>
+        <extracomment>Time after now</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.app_name">
+        <source>Quorvane</source>
+        <extracomment>The program name in the About window (usually kept as is)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.subtitle">
+        <source>Screen Text Capture</source>
+        <extracomment>Subtitle under the program name in the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.version">
+        <source>Version %1 (Build %2)</source>
+        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.description">
+        <source>Capture text from anywhere on your screen using OCR.</source>
+        <extracomment>One-sentence description in the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.legal_notice">
+        <source>© 2025 Corvantis. All rights reserved.</source>
+        <extracomment>Copyright line in the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.privacy_policy">
+        <source>Privacy Policy</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.terms_of_service">
+        <source>Terms of Service</source>
+        <extracomment>Link in the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.copy_command">
+        <source>Copy</source>
+        <extracomment>Button that copies a shortcut command</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_unavailable">
+        <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
+        <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.desktop_owned">
+        <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
+        <extracomment>Shortcuts pane note when the desktop holds the global shortcuts</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.not_bound">
+        <source>Not bound yet</source>
+        <extracomment>A global shortcut the desktop has not bound</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.title">
+        <source>Send Feedback</source>
+        <extracomment>Heading of the Feedback window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.subtitle">
+        <source>We&apos;d love to hear from you!</source>
+        <extracomment>Subtitle of the Feedback window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.email">
+        <source>Email</source>
+        <extracomment>Section label for the support e-mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.email.open_tooltip">
+        <source>Click to open email client</source>
+        <extracomment>Tooltip of the e-mail address button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.email.copy_tooltip">
+        <source>Copy email address</source>
+        <extracomment>Tooltip of the copy button beside the e-mail address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.twitter">
+        <source>X / Twitter</source>
+        <extracomment>Section label for the social profile (brand name, usually kept)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.twitter.open_tooltip">
+        <source>Click to open Twitter profile</source>
+        <extracomment>Tooltip of the social profile button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.close">
+        <source>Close</source>
+        <extracomment>Button that closes the Feedback window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.launch_at_login">
+        <source>Launch at login</source>
+        <extracomment>Launch at login toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.launch_at_login.description">
+        <source>Automatically start Quorvane when you log in</source>
+        <extracomment>Launch at login description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.show_dock_icon">
+        <source>Show pins in the taskbar</source>
+        <extracomment>Switch that lists pinned captures in the taskbar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.show_dock_icon.description">
+        <source>List pinned captures in the taskbar and window switcher. Windows you open are always listed</source>
+        <extracomment>Description of the switch that lists pinned captures in the taskbar</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.play_sound">
+        <source>Play sound on capture</source>
+        <extracomment>Play sound toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.play_sound.description">
+        <source>Play a confirmation sound when text is successfully captured</source>
+        <extracomment>Play sound description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.use_system_notifications">
+        <source>Use system notifications</source>
+        <extracomment>Use system notifications toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.use_system_notifications.description">
+        <source>Announce each result with a desktop notification as well as the toast overlay</source>
+        <extracomment>Use system notifications description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.show_pin_widget">
+        <source>Show pin widget after capture</source>
+        <extracomment>Show pin widget toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.description">
+        <source>Automatically display a floating widget with the captured content after each OCR capture</source>
+        <extracomment>Show pin widget description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.app_language">
+        <source>App Language</source>
+        <extracomment>App language picker label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.general.app_language.description">
+        <source>Select the display language for Quorvane interface</source>
+        <extracomment>App language description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.header">
+        <source>Configure capture history storage and management</source>
+        <extracomment>History header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.max_entries">
+        <source>Maximum history entries</source>
+        <extracomment>Max history entries label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.auto_eviction">
+        <source>Oldest entries are automatically removed when this limit is reached</source>
+        <extracomment>Auto eviction description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.current_stats">
+        <source>Current History</source>
+        <extracomment>Current stats label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_history">
+        <source>Clear History</source>
+        <extracomment>Clear history section label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_history.description">
+        <source>Permanently delete all capture history entries. This action cannot be undone</source>
+        <extracomment>Clear history description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_all_button">
+        <source>Clear All History...</source>
+        <extracomment>Clear all history button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.title">
+        <source>Delete Older Captures?</source>
+        <extracomment>Title when a lower maximum would delete captures</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.message" numerus="yes">
+        <source>Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone.</source>
+        <extracomment>Message when a lower maximum would delete captures: %n the new maximum, %1 how many go</extracomment>
+        <translation>
+            <numerusform>Keeping at most %n capture permanently deletes the %1 oldest. This action cannot be undone.</numerusform>
+            <numerusform>Keeping at most %n captures permanently deletes the %1 oldest. This action cannot be undone.</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.button" numerus="yes">
+        <source>Delete %n Captures</source>
+        <extracomment>Button that lowers the maximum and deletes captures</extracomment>
+        <translation>
+            <numerusform>Delete %n Capture</numerusform>
+            <numerusform>Delete %n Captures</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.trim_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.title">
+        <source>Clear All History?</source>
+        <extracomment>Clear confirmation title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.message">
+        <source>This will permanently delete all capture history entries. This action cannot be undone.</source>
+        <extracomment>Clear confirmation message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.button" numerus="yes">
+        <source>Delete %n Entries</source>
+        <extracomment>Delete entries button</extracomment>
+        <translation>
+            <numerusform>Delete %n Entry</numerusform>
+            <numerusform>Delete %n Entries</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.clear_confirmation.cancel">
+        <source>Cancel</source>
+        <extracomment>Cancel button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.estimated_storage">
+        <source>Estimated storage: %1</source>
+        <extracomment>Estimated storage label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.history.entry_count" numerus="yes">
+        <source>%n entries stored</source>
+        <extracomment>Entry count label</extracomment>
+        <translation>
+            <numerusform>%n entry stored</numerusform>
+            <numerusform>%n entries stored</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.space_usage">
+        <source>Using %1% of maximum capacity</source>
+        <extracomment>Space usage label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.priority_badge">
+        <source>#%1</source>
+        <extracomment>Badge with the priority number of a recognition language</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.header">
+        <source>Configure which languages Quorvane should recognize in captured text</source>
+        <extracomment>Languages header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.auto_detect">
+        <source>Auto-detect language (recommended)</source>
+        <extracomment>Auto-detect language toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.auto_detect.description">
+        <source>Automatically detect the language based on system locale and text content. For best results, enable this option</source>
+        <extracomment>Auto-detect description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.preferred_languages">
+        <source>Preferred Languages (drag to reorder priority)</source>
+        <extracomment>Preferred languages label</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.select_all">
+        <source>Select All</source>
+        <extracomment>Select all button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.deselect_all">
+        <source>Deselect All</source>
+        <extracomment>Deselect all button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.selection_count" numerus="yes">
+        <source>%n language(s) selected</source>
+        <extracomment>Language selection count</extracomment>
+        <translation>
+            <numerusform>%n language selected</numerusform>
+            <numerusform>%n languages selected</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.languages.none_chosen.automatic">
+        <source>Choose at least one language; until then languages are chosen automatically</source>
+        <extracomment>Notice while no language is ticked and detection stays on</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.languages.none_chosen.stored">
+        <source>Choose at least one language; until then recognition keeps using %1</source>
+        <extracomment>Notice while no language is ticked and the stored languages stay in use</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.skip">
+        <source>Skip</source>
+        <extracomment>Skip onboarding button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.next">
+        <source>Next</source>
+        <extracomment>Next page button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.granted">
+        <source>Granted</source>
+        <extracomment>Status shown beside a permission that is granted</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.grant">
+        <source>Grant</source>
+        <extracomment>Button that asks for a permission</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.title">
+        <source>Permissions Required</source>
+        <extracomment>Permissions page title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.subtitle">
+        <source>Quorvane needs your permission to work</source>
+        <extracomment>Permissions page subtitle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.explanation">
+        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <extracomment>Permissions explanation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.title">
+        <source>Screen Recording</source>
+        <extracomment>Screen Recording permission title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.screen_recording.description">
+        <source>Allows Quorvane to capture text from selected screen regions</source>
+        <extracomment>Screen Recording permission description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.title">
+        <source>Accessibility (Optional)</source>
+        <extracomment>Accessibility permission title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.accessibility.description">
+        <source>Enables global keyboard shortcuts for quick capture</source>
+        <extracomment>Accessibility permission description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.permissions.instructions">
+        <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
+        <extracomment>Permission instructions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.tab.general">
+        <source>General</source>
+        <extracomment>General preferences tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.tab.shortcuts">
+        <source>Shortcuts</source>
+        <extracomment>Shortcuts preferences tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.tab.text_formatting">
+        <source>Text &amp; Formatting</source>
+        <extracomment>Text formatting preferences tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.tab.languages">
+        <source>Languages</source>
+        <extracomment>Languages preferences tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.tab.history">
+        <source>History</source>
+        <extracomment>History preferences tab</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.recording">
+        <source>Press keys... (ESC to cancel)</source>
+        <extracomment>Recording shortcut message</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.error.system_reserved">
+        <source>This shortcut is reserved by the system</source>
+        <extracomment>System reserved shortcut error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.error.conflict">
+        <source>This shortcut conflicts with another action</source>
+        <extracomment>Shortcut conflict error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.error.taken">
+        <source>This shortcut is already used by another program</source>
+        <extracomment>Shortcut held by another program error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.error.invalid">
+        <source>Current shortcut is invalid</source>
+        <extracomment>Invalid shortcut error</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.header">
+        <source>Configure global keyboard shortcuts for Quorvane actions</source>
+        <extracomment>Shortcuts header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.quick_zarrow.description">
+        <source>Activate screen capture overlay and select region</source>
+        <extracomment>Quick zarrow shortcut description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.repeat_zarrow.description">
+        <source>Capture the same region as last time without showing overlay</source>
+        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.code_mode.description">
+        <source>Capture text in code mode (preserves formatting)</source>
+        <extracomment>Code mode shortcut description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.scan_code.description">
+        <source>Scan QR codes and barcodes from the screen</source>
+        <extracomment>Scan Code shortcut description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.open_history.description">
+        <source>Open capture history window</source>
+        <extracomment>History shortcut description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.shortcuts.reset">
+        <source>Reset to Defaults</source>
+        <extracomment>Reset shortcuts button</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.header">
+        <source>Configure how captured text is processed before copying to clipboard</source>
+        <extracomment>Text formatting header</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks">
+        <source>Preserve original line breaks</source>
+        <extracomment>Preserve line breaks toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.preserve_line_breaks.description">
+        <source>Keep line breaks as they appear in the original text. When disabled, paragraphs are merged into continuous lines</source>
+        <extracomment>Preserve line breaks description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes">
+        <source>Avoid smart quotes (convert to ASCII)</source>
+        <extracomment>Avoid smart quotes toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.avoid_smart_quotes.description">
+        <source>Convert typographic quotes (“”) to plain ASCII quotes (&quot;&quot;). Also converts em-dashes (—) and ellipses (…) to ASCII equivalents</source>
+        <extracomment>Avoid smart quotes description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces">
+        <source>Collapse multiple spaces into one</source>
+        <extracomment>Collapse spaces toggle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.collapse_spaces.description">
+        <source>Replace consecutive spaces with a single space. Helps clean up OCR results</source>
+        <extracomment>Collapse spaces description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.title">
+        <source>Code Mode Exception</source>
+        <extracomment>Code mode note title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="preferences.text_formatting.code_mode_note.description">
+        <source>These settings do not apply to Code Mode captures. Code Mode preserves all original formatting, including spaces, line breaks, and special characters</source>
+        <extracomment>Code mode note description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Welcome page title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.subtitle">
+        <source>Capture text from anywhere on your screen</source>
+        <extracomment>Welcome page subtitle</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.description">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature1.title">
+        <source>Quick Capture</source>
+        <extracomment>Feature 1 title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature2.title">
+        <source>Multi-Language Support</source>
+        <extracomment>Feature 2 title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature2.description">
+        <source>Recognizes text in 20+ languages</source>
+        <extracomment>Feature 2 description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature3.title">
+        <source>Privacy First</source>
+        <extracomment>Feature 3 title</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature3.description">
+        <source>All processing happens on your device</source>
+        <extracomment>Feature 3 description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description">
+        <source>Press %1 to capture text instantly</source>
+        <extracomment>Feature 1 description; the quick capture shortcut</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="first_launch.title">
+        <source>Welcome to Quorvane</source>
+        <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="first_launch.press">
+        <source>Press</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="first_launch.action">
+        <source>to zarrow text</source>
+        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="first_launch.tray_hint">
+        <source>Right-click this icon for quick capture</source>
+        <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="menubar.tooltip">
+        <source>Quorvane
+Left-click: Menu
+Right-click: Quick Capture</source>
+        <extracomment>Tooltip of the tray icon</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.required.title">
+        <source>Permissions Required</source>
+        <extracomment>Title of the alert shown when the user goes on without the permissions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="permission.required.message">
+        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <extracomment>Alert shown when the user goes on without the permissions</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="about.window.title">
+        <source>About Quorvane</source>
+        <extracomment>Title of the About window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.browser.title">
+        <source>Browser Cannot Handle Email</source>
+        <extracomment>Alert title when e-mail links open in a web browser</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.browser.message">
+        <source>Your system is configured to open email links with a web browser, which cannot handle them properly.
+
+Please either:
+• Use the Copy button (📋) to copy the email address
+• Configure an email application as your default email handler in your desktop&apos;s settings
+
+Email: %1</source>
+        <extracomment>Alert when e-mail links open in a web browser; %1 is the support address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.error">
+        <source>Error</source>
+        <extracomment>Title of an error alert in the Feedback window</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.mail_link_failed">
+        <source>Failed to create email URL</source>
+        <extracomment>The e-mail link could not be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.title">
+        <source>Cannot Open Mail</source>
+        <extracomment>Alert title when no e-mail program opened</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_mail.message">
+        <source>Please ensure you have a default email app configured in your desktop&apos;s settings.
+
+You can use the Copy button (📋) to copy: %1</source>
+        <extracomment>Alert when no e-mail program opened; %1 is the support address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.copied.title">
+        <source>Email Copied</source>
+        <extracomment>Alert title after the support address was copied</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.copied.message">
+        <source>Email address copied to clipboard:
+
+%1</source>
+        <extracomment>Alert after the support address was copied; %1 is the address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.twitter_link_failed">
+        <source>Failed to open Twitter URL</source>
+        <extracomment>The social profile link could not be made</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.title">
+        <source>Cannot Open Twitter</source>
+        <extracomment>Alert title when the social profile did not open</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message id="feedback.alert.cannot_open_twitter.message">
+        <source>Please visit: %1</source>
+        <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+</TS>
