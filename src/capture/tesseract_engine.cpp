@@ -17,11 +17,17 @@ namespace quorvane {
 
 namespace {
 
-// Owns a string the engine allocated with new[].
+// Owns a string the engine allocated with new[]. The engine writes the Thai and Lao vowel
+// sign AM as the two signs it looks like (NIKHAHIT and AA), which no normalisation joins
+// again and which match the same word typed nowhere: they are joined here.
 QString takeText(char *text)
 {
     const std::unique_ptr<char[]> owner(text);
-    return text ? QString::fromUtf8(text) : QString();
+    if (!text)
+        return {};
+    return QString::fromUtf8(text)
+        .replace(QStringLiteral(u"\u0E4D\u0E32"), QStringLiteral(u"\u0E33"))
+        .replace(QStringLiteral(u"\u0ECD\u0EB2"), QStringLiteral(u"\u0EB3"));
 }
 
 QRect boxAt(const tesseract::PageIterator &it, tesseract::PageIteratorLevel level)

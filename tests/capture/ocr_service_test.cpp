@@ -175,6 +175,15 @@ TEST_F(OCRServiceTest, ReadsTheRequestedLanguagesInOrder)
     EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{"fr-FR", "en-US"}), french.join('\n'));
 }
 
+TEST_F(OCRServiceTest, ThaiSaraAmComesAsOneCharacter)
+{
+    // The engine gives the vowel sign AM as NIKHAHIT and SARA AA, which look alike but do
+    // not match the text anywhere else.
+    const QString thai = QStringLiteral("คลิกดำเนินการต่อ");
+    const QImage image = renderText({thai}, test::notoFont("NotoSansThai-Regular.ttf", 16), kLight);
+    EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{"th-TH"}).toStdString(), thai.toStdString());
+}
+
 TEST_F(OCRServiceTest, EmptyLanguageListDetectsAutomatically)
 {
     const QImage image = renderText({"Automatic language detection"}, "DejaVu Sans", 13, kLight);
