@@ -20,13 +20,14 @@ namespace quorvane {
 // the highest mean word confidence wins. Text the locale's languages read fairly well is in
 // their script, and its candidates are the installed languages of that script, ranked on a
 // strip of the words the locale's languages were least sure of; other text is ranked by
-// the languages of every other script on a piece of its first line. Where the text blocks
-// of an image differ (one in the locale's language or script, another not), each kind of
-// block is chosen for on its own.
+// the languages of every other script on a piece of its widest line. Whether text is in
+// another script is told while the locale's languages still read it, so that such text
+// need not wait for their reading. Where the text blocks of an image differ (one in the
+// locale's language or script, another not), each kind of block is chosen for on its own.
 class AutomaticLanguage {
 public:
     // The loaded engine of the data names. Loading takes longer than reading, but only
-    // once per session.
+    // once per session. Called on the thread that called read() only.
     using EngineFor = std::function<TesseractEngine &(const QStringList &dataNames)>;
 
     // What is chosen: the script only (for program text, whose words are not a language's
