@@ -229,6 +229,14 @@ AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList in
     m_threads.setExpiryTimeout(kThreadsKept);
 }
 
+QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
+{
+    QList<QStringList> engines{m_localeDataNames};
+    if (const QString probe = candidatesFor(true).value(0); !probe.isEmpty())
+        engines.append({probe});
+    return engines;
+}
+
 double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
 {
     double sum = 0;
@@ -351,10 +359,10 @@ AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QFuture<Q
                                        std::atomic_bool &stopped) const
 {
     const auto localeDone = [&] { return localeReading.isFinished(); };
-    const QStringList sameScript = candidatesFor(true);
-    if (sameScript.isEmpty())
+    const QList<QStringList> engines = everyReadingsEngines();
+    if (engines.size() < 2)
         return std::nullopt;
-    TesseractEngine &probe = choosing.engineFor({sameScript.first()});
+    TesseractEngine &probe = choosing.engineFor(engines[1]);
     if (localeDone())
         return std::nullopt;
     const QList<QRect> lines = probe.lineBoxes(choosing.grey, choosing.resolution);

@@ -48,6 +48,10 @@ public:
     Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
                  const EngineFor &engineFor) const;
 
+    // The engines every reading of text uses: the locale's languages, and the language of
+    // their script that tells whether the text is in another.
+    QList<QStringList> everyReadingsEngines() const;
+
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);
 

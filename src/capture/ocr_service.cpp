@@ -112,8 +112,10 @@ OCRService::OCRService(QString dataPath, QLocale locale)
     // Warm-up: the first capture should not wait for the models to load.
     runAsync(m_executor, [this] {
         try {
-            m_engines.pin(dataNamesFor(std::nullopt), true);
-            m_engines.engine(dataNamesFor(std::nullopt), true);
+            for (const QStringList &names : m_automaticLanguage->everyReadingsEngines()) {
+                m_engines.pin(names, true);
+                m_engines.engine(names, true);
+            }
         } catch (const OCRError &error) {
             diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
         }
