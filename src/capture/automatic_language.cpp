@@ -468,7 +468,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
         *stopLocale = true;
     }
     // The finalists read the region: the whole image, or each of its blocks on its own.
-    const std::vector<QList<RecognizedLine>> wholes = readAll(finalists, [&](TesseractEngine &engine) {
+    const auto readRegion = [&](TesseractEngine &engine) {
         if (region.blocks.empty())
             return engine.recognize(choosing.grey, choosing.resolution, choosing.layout);
         QList<RecognizedLine> lines;
@@ -476,15 +476,30 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
             lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout),
                                box.topLeft(), number);
         return lines;
-    });
+    };
     std::optional<Reading> best;
     double bestConfidence = localeConfidence;
-    for (size_t i = 0; i < wholes.size(); ++i) {
-        const double confidence = score(wholes[i], finalists[qsizetype(i)]);
-        if (confidence > bestConfidence) {
-            bestConfidence = confidence;
-            best = Reading{wholes[i], {{finalists[qsizetype(i)]}}};
+    const auto readWhole = [&](const QStringList &names) {
+        const std::vector<QList<RecognizedLine>> wholes = readAll(names, readRegion);
+        for (size_t i = 0; i < wholes.size(); ++i) {
+            const double confidence = score(wholes[i], names[qsizetype(i)]);
+            if (confidence > bestConfidence) {
+                bestConfidence = confidence;
+                best = Reading{wholes[i], {{names[qsizetype(i)]}}};
+            }
         }
+    };
+    readWhole(finalists);
+    // A few words may favour a neighbour whose letters they happen to share: when the
+    // chosen language does not read the text surely, the next best of the ranking read it
+    // whole too.
+    if (localeScript && bestConfidence < kSure) {
+        QStringList next;
+        for (const auto &[confidence, name] : scores) {
+            if (confidence > rankingConfidence && !finalists.contains(name) && size_t(next.size()) < kFinalists)
+                next.append(name);
+        }
+        readWhole(next);
     }
     diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] the locale's script read %1 % of %2 blocks, ranked %3 "
                                          "languages, chose %4 (%5 %) after %6 ms")
