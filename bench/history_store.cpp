@@ -6,7 +6,6 @@
 #include "core/capture_history_entry.h"
 #include "core/json_util.h"
 #include "history/history_store.h"
-#include "platform/notification_center.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -141,12 +140,11 @@ int main(int argc, char **argv)
     std::printf("   file: %.1f MB, mean thumbnail %lld bytes\n", fileBytes.size() / 1e6,
                 static_cast<long long>(thumbnailBytes / recordCount));
 
-    NotificationCenter center;
 
     // Loading and searching, with a new store each time as a new launch would.
     std::vector<double> loadMs, searchMs;
     for (int round = 0; round < rounds; ++round) {
-        HistoryStore store(folder, recordCount, center);
+        HistoryStore store(folder, recordCount);
         QElapsedTimer timer;
         timer.start();
         const QList<CaptureHistoryEntry> loaded = await(store.getEntries());
@@ -169,7 +167,7 @@ int main(int argc, char **argv)
     // Adding one record to the full history, against writing and syncing its bytes once.
     std::vector<double> addMs, syncMs;
     {
-        HistoryStore store(folder, recordCount, center);
+        HistoryStore store(folder, recordCount);
         await(store.ensureLoaded());
         for (int round = 0; round < rounds; ++round) {
             const CaptureHistoryEntry entry = makeRecord(recordCount + round, random);

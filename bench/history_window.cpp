@@ -15,7 +15,6 @@
 #include "history/history_view_model.h"
 #include "platform/file_dialog_save_panel.h"
 #include "platform/message_box_alert_presenter.h"
-#include "platform/notification_center.h"
 #include "platform/system_pasteboard.h"
 #include "support/inactive_pin_widget_manager.h"
 
@@ -151,7 +150,6 @@ public:
 };
 
 struct Services {
-    NotificationCenter center;
     SystemPasteboard pasteboard{QGuiApplication::clipboard()};
     FileDialogSavePanel savePanel;
     MessageBoxAlertPresenter alerts;
@@ -161,8 +159,8 @@ struct Services {
 std::unique_ptr<HistoryView> openWindow(HistoryStore &store, Services &services)
 {
     auto view = std::make_unique<HistoryView>(
-        std::make_unique<HistoryViewModel>(store, services.pasteboard, services.savePanel, services.center),
-        services.pins, services.alerts, services.center);
+        std::make_unique<HistoryViewModel>(store, services.pasteboard, services.savePanel),
+        services.pins, services.alerts);
     view->resize(900, 600);
     view->show();
     waitFor([&] { return !view->viewModel().isLoading() && view->content() == HistoryView::Content::list; });
@@ -216,7 +214,7 @@ int main(int argc, char **argv)
     }
 
     Services services;
-    TimedDeleteStore store(folder, recordCount, services.center);
+    TimedDeleteStore store(folder, recordCount);
     waitFor([future = store.ensureLoaded()] { return future.isFinished(); });
     // The typed letters: the start of the first record's first word.
     const QString query = words.front().left(5);

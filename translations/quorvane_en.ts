@@ -1812,5 +1812,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Alert when the social profile did not open; %1 is its address</extracomment>
         <translation type="unfinished"></translation>
     </message>
+    <message id="error.import.unreadable_clipboard">
+        <source>The image on the clipboard could not be read</source>
+        <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>

@@ -6,7 +6,6 @@
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
 #include "app/tray_absence_notice.h"
-#include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
 #include "core/hotkey_manager.h"
@@ -17,7 +16,6 @@
 #include "history/history_store.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
-#include "platform/notification_center.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
 
@@ -134,8 +132,6 @@ void AppDelegate::requestQuit()
 void AppDelegate::setupServices()
 {
     m_services.setup();
-    // Images handed over through the import bridge come to this delegate.
-    ContinuityManager::shared().bridgeView().setDelegate(this);
     diag(lcApp(), QStringLiteral("✅ All services initialized"));
 }
 
@@ -178,7 +174,7 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
-    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::imageFileUnreadable, this,
+    connect(&m_factory.continuityRuntime(), &ContinuityRuntime::importFailed, this,
             [this](const ImageImportError &error) {
                 if (m_services.notificationService())
                     m_services.notificationService()->showError(error, std::nullopt);
@@ -253,11 +249,9 @@ void AppDelegate::logShortcuts() const
 
 void AppDelegate::setupNotificationObservers()
 {
-    NotificationCenter &center = m_factory.notificationCenter();
-
     // Every save re-binds the five hotkeys, whatever changed, and hands the two
     // notification switches to the notification service so they work at once.
-    center.addObserver(QString::fromLatin1(SettingsStore::didChangeNotification), this, [this](const QVariantMap &) {
+    connect(m_services.settingsStore(), &SettingsStore::settingsDidChange, this, [this] {
         diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
         logShortcuts();
         m_services.applyNotificationSettings();
@@ -276,33 +270,26 @@ void AppDelegate::setupNotificationObservers()
 
     // A grant made while the program runs binds the hotkeys without a restart; a
     // withdrawn grant leaves them as they are.
-    center.addObserver(QString::fromLatin1(PermissionManager::accessibilityPermissionChangedNotification), this,
-                       [this](const QVariantMap &userInfo) {
-                           const QVariant granted = userInfo.value(QString::fromLatin1(PermissionManager::grantedKey));
-                           if (granted.typeId() != QMetaType::Bool || !granted.toBool())
-                               return;
-                           QTimer::singleShot(0, this, [this] { setupHotkeys(); });
-                       });
+    connect(m_services.permissionManager(), &PermissionManager::accessibilityPermissionChanged, this,
+            [this](bool granted) {
+                if (granted)
+                    QTimer::singleShot(0, this, [this] { setupHotkeys(); });
+            });
 
-    // Each unreadable history file is set aside once, by whichever store finds it.
-    center.addObserver(QString::fromLatin1(HistoryStore::historyFileSetAsideNotification), this,
-                       [this](const QVariantMap &userInfo) {
-                           //: Warning message when the history file was set aside
-                           //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
-                           m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(userInfo.value(QStringLiteral("path")).toString()));
-                       });
+    // Each unreadable history file is set aside once.
+    connect(m_services.historyStore(), &HistoryStore::historyFileSetAside, this, [this](const QString &path) {
+        //: Warning message when the history file was set aside
+        //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
+        m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
+    });
 
     // A click on the notice of a refused shortcut.
-    center.addObserver(ShortcutRefusalNotice::openShortcutsNotification, this,
-                       [this](const QVariantMap &) { m_windows.openShortcutsPreferences(); });
+    connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,
+            [this] { m_windows.openShortcutsPreferences(); });
 
     // A click on a success toast.
-    center.addObserver(NotificationService::openHistoryWithEntryNotification, this, [this](const QVariantMap &userInfo) {
-        const QVariant captureID = userInfo.value(NotificationService::captureIDKey);
-        if (captureID.typeId() != QMetaType::QUuid)
-            return;
-        openHistory(captureID.value<QUuid>());
-    });
+    connect(m_services.notificationService(), &NotificationService::openHistoryWithEntry, this,
+            [this](const QUuid &captureID) { openHistory(captureID); });
 }
 
 // --- Shut-down ---------------------------------------------------------------------------

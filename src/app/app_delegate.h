@@ -5,7 +5,6 @@
 #include "app/first_launch_flow.h"
 #include "app/program_command.h"
 #include "app/shell_windows.h"
-#include "capture/continuity_delegate.h"
 
 #include <QObject>
 #include <QUuid>
@@ -26,7 +25,7 @@ class TrayAbsenceNotice;
 // notifications to the capture handlers (CaptureHandlers), the windows (ShellWindows) and
 // the first-launch flow (FirstLaunchFlow); takes everything down again at quit. Main
 // thread only.
-class AppDelegate : public QObject, public ContinuityDelegate {
+class AppDelegate : public QObject {
     Q_OBJECT
 public:
     // Nothing is made before `applicationDidFinishLaunching`.
@@ -62,8 +61,6 @@ public:
     virtual void handleScanCode() { m_captures.handleScanCode(); }
     // Recognises an image brought in from outside the screen (see CaptureHandlers).
     virtual void handleImportedImage(const QImage &image) { m_captures.handleImportedImage(image); }
-    // An image handed over through the import bridge goes the same way.
-    void didReceiveImage(const QImage &image) override { handleImportedImage(image); }
     // The capture and import workflows.
     CaptureHandlers &captures() { return m_captures; }
 

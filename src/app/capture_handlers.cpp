@@ -3,7 +3,6 @@
 #include "app/app_services.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
-#include "capture/continuity_pasteboard.h"
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
@@ -12,7 +11,6 @@
 #include "core/text_utils.h"
 
 #include <QDateTime>
-#include <QMimeData>
 
 #include <execinfo.h>
 
@@ -209,41 +207,6 @@ void CaptureHandlers::handleImportedImage(const QImage &image)
                                                   .arg(outcome.error ? describeError(outcome.error)
                                                                      : QStringLiteral("the import ended without a result")));
                  });
-}
-
-bool CaptureHandlers::validRequestor(const std::optional<QString> &sendType,
-                                 const std::optional<QString> &returnType) const
-{
-    diag(lcApp(), QStringLiteral("📱 CaptureHandlers.validRequestor(sendType=%1, returnType=%2)")
-             .arg(sendType.value_or(QStringLiteral("nil")), returnType.value_or(QStringLiteral("nil"))));
-    if (sendType || !returnType)
-        return false;
-    if (!continuity::imageTypes().contains(*returnType))
-        return false;
-    diag(lcApp(), QStringLiteral("📱 CaptureHandlers: returning self as valid requestor for image type"));
-    return true;
-}
-
-bool CaptureHandlers::readSelection(const QMimeData &pasteboard)
-{
-    diag(lcApp(), QStringLiteral("📱 CaptureHandlers.readSelection called"));
-    diag(lcApp(), QStringLiteral("📱 Clipboard data types: %1").arg(pasteboard.formats().join(QStringLiteral(", "))));
-
-    if (const QImage image = continuity::imageFromPasteboard(pasteboard); !image.isNull()) {
-        handleImportedImage(image);
-        diag(lcApp(), QStringLiteral("📱 CaptureHandlers: delivered imported image, size=%1").arg(sizeText(image)));
-        return true;
-    }
-    for (const QString &mimeType : continuity::imageTypes()) {
-        const QImage image = continuity::imageFromData(pasteboard, mimeType);
-        if (image.isNull())
-            continue;
-        handleImportedImage(image);
-        diag(lcApp(), QStringLiteral("📱 CaptureHandlers: delivered image via data method, type=%1").arg(mimeType));
-        return true;
-    }
-    diagWarning(lcApp(), QStringLiteral("⚠️ CaptureHandlers: no supported image on the clipboard"));
-    return false;
 }
 
 } // namespace quorvane

@@ -7,9 +7,6 @@
 
 #include <exception>
 #include <functional>
-#include <optional>
-
-class QMimeData;
 
 namespace quorvane {
 
@@ -30,12 +27,6 @@ public:
     // Hands the image to the coordinator's import workflow (recognise, copy, record, toast),
     // refused like any capture while another runs.
     void handleImportedImage(const QImage &image);
-    // Whether another program's offer is taken: only an image asked for without anything
-    // sent (`sendType` absent, `returnType` an image type).
-    bool validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType) const;
-    // Takes an image offered as `pasteboard` into `handleImportedImage`: the image itself,
-    // or else the first of the readable image types whose data decodes. False when none.
-    bool readSelection(const QMimeData &pasteboard);
 
 private:
     // Prints how a workflow ended and, after a success, refreshes the status menu.

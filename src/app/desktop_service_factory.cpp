@@ -25,7 +25,6 @@
 #include "platform/global_key_grabber.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 #include "platform/portal_region_selector.h"
 #include "platform/privacy_settings_opener.h"
@@ -41,6 +40,9 @@
 #include "platform/wayland_display_list.h"
 #include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
+
+#include <algorithm>
+#include <chrono>
 
 namespace quorvane {
 
@@ -69,7 +71,8 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_savePanel(std::make_unique<FileDialogSavePanel>()),
       m_keyGrabber(createGlobalKeyGrabber()),
       m_activationPolicy(std::make_unique<ActivationPolicy>(TaskbarPresence::create())),
-      m_frontmostApplication(FrontmostApplication::create())
+      m_frontmostApplication(FrontmostApplication::create()),
+      m_continuityRuntime(std::make_unique<ContinuityRuntime>())
 {
     // Where the screen is read through the portal, each selection first takes its picture.
     if (m_session == SessionType::wayland) {
@@ -85,11 +88,6 @@ RegionSelector &DesktopServiceFactory::regionSelector()
 }
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
-
-NotificationCenter &DesktopServiceFactory::notificationCenter()
-{
-    return NotificationCenter::defaultCenter();
-}
 
 UserDefaults &DesktopServiceFactory::userDefaults()
 {
@@ -118,7 +116,7 @@ PrivacySettingsOpener &DesktopServiceFactory::privacySettingsOpener()
 
 std::unique_ptr<SettingsStore> DesktopServiceFactory::makeSettingsStore()
 {
-    return std::make_unique<SettingsStore>(*m_userDefaults, notificationCenter(), *m_loginItem);
+    return std::make_unique<SettingsStore>(*m_userDefaults, *m_loginItem);
 }
 
 ToastFactory DesktopServiceFactory::makeToasts() const
@@ -131,7 +129,7 @@ ToastFactory DesktopServiceFactory::makeToasts() const
 
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
-    return std::make_unique<NotificationService>(notificationCenter(), *m_systemNotifier, *m_soundPlayer,
+    return std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer,
                                                  *m_announcer, *m_motionPreference, makeToasts());
 }
 
@@ -143,7 +141,12 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
 
 std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
 {
-    return std::make_unique<OCRService>();
+    // How long recognition engines may go unused before they are released; a setting
+    // without a control, so that a measurement need not wait the full ten minutes.
+    const qint64 releaseSeconds =
+        m_userDefaults->integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
+    return std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale::system(),
+                                        std::chrono::seconds(std::max<qint64>(1, releaseSeconds)));
 }
 
 std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()
@@ -153,12 +156,12 @@ std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()
 
 std::unique_ptr<HistoryStore> DesktopServiceFactory::makeHistoryStore(int maxEntries)
 {
-    return std::make_unique<HistoryStore>(std::nullopt, maxEntries, notificationCenter());
+    return std::make_unique<HistoryStore>(std::nullopt, maxEntries);
 }
 
 std::unique_ptr<HistoryStore> DesktopServiceFactory::makeInMemoryHistoryStore(int maxEntries)
 {
-    return HistoryStore::makeInMemory(maxEntries, notificationCenter());
+    return HistoryStore::makeInMemory(maxEntries);
 }
 
 PermissionChecks DesktopServiceFactory::permissionChecks()
@@ -171,13 +174,13 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
 LanguageManager &DesktopServiceFactory::languageManager()
 {
     if (!m_languageManager)
-        m_languageManager = std::make_unique<LanguageManager>(*m_userDefaults, notificationCenter());
+        m_languageManager = std::make_unique<LanguageManager>(*m_userDefaults);
     return *m_languageManager;
 }
 
 std::unique_ptr<PermissionManager> DesktopServiceFactory::makePermissionManager()
 {
-    return std::make_unique<PermissionManager>(permissionChecks(), notificationCenter(), *m_privacySettings,
+    return std::make_unique<PermissionManager>(permissionChecks(), *m_privacySettings,
                                                *m_alerts);
 }
 
@@ -196,7 +199,7 @@ std::unique_ptr<CaptureCoordinator> DesktopServiceFactory::makeCaptureCoordinato
 
 std::unique_ptr<HotkeyManager> DesktopServiceFactory::makeHotkeyManager()
 {
-    return std::make_unique<HotkeyManager>(*m_keyGrabber, notificationCenter());
+    return std::make_unique<HotkeyManager>(*m_keyGrabber);
 }
 
 PinWidgetManager &DesktopServiceFactory::pinWidgetManager()
@@ -216,7 +219,7 @@ ActivationPolicy &DesktopServiceFactory::activationPolicy()
 
 ContinuityRuntime &DesktopServiceFactory::continuityRuntime()
 {
-    return ContinuityRuntime::shared();
+    return *m_continuityRuntime;
 }
 
 std::unique_ptr<StatusItem> DesktopServiceFactory::makeStatusItem()

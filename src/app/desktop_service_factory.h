@@ -9,6 +9,7 @@
 namespace quorvane {
 
 class AccessibilityAnnouncer;
+class ContinuityRuntime;
 class AlertPresenter;
 class DisplayList;
 class FrontmostApplication;
@@ -38,7 +39,6 @@ public:
     DesktopServiceFactory();
     ~DesktopServiceFactory() override;
 
-    NotificationCenter &notificationCenter() override;
     UserDefaults &userDefaults() override;
     Pasteboard &pasteboard() override;
     AlertPresenter &alertPresenter() override;
@@ -90,6 +90,7 @@ private:
     std::unique_ptr<ActivationPolicy> m_activationPolicy;
     std::unique_ptr<FrontmostApplication> m_frontmostApplication;
     std::unique_ptr<LanguageManager> m_languageManager;
+    std::unique_ptr<ContinuityRuntime> m_continuityRuntime;
 };
 
 } // namespace quorvane

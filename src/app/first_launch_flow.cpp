@@ -80,8 +80,7 @@ void FirstLaunchFlow::showOnboarding()
     // The view writes its flag into the very database the rest of the program reads.
     auto *content = new OnboardingView(
         m_factory.userDefaults(),
-        PermissionsPageServices{m_factory.permissionChecks(), m_factory.notificationCenter(),
-                                m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
+        PermissionsPageServices{m_factory.permissionChecks(), m_factory.privacySettingsOpener(), m_factory.alertPresenter()},
         [self] {
             if (self)
                 self->handleOnboardingCompleted();

@@ -20,6 +20,8 @@
 
 #include <cstdio>
 
+#include <malloc.h>
+
 namespace {
 
 using quorvane::CommandClient;
@@ -151,6 +153,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "Quorvane needs a graphical desktop session: no DISPLAY is set.\n");
         return 1;
     }
+
+    // Recognition loads and frees hundreds of megabytes of models on its own thread. The
+    // allocator gives the free end of a thread's memory back only above its trim threshold,
+    // which it raises by itself up to 64 MB once large blocks were freed: released engines
+    // would then stay resident. A fixed threshold lets the program shrink back when idle.
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
 
     QApplication app(argc, argv);
     // Texts are looked up by id: without the English table they would read as their ids.

@@ -10,12 +10,10 @@
 #include "windows/key_event.h"
 
 #include <QAction>
-#include <QDateTime>
 #include <QFile>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QThreadPool>
 
 namespace quorvane {
 
@@ -311,11 +309,6 @@ void MenuBarController::restoreMenu()
 void MenuBarController::handleImportFromiPhone()
 {
     diag(lcApp(), QStringLiteral("📱 Import Image requested"));
-    const QString line = QStringLiteral("📱 handleImportFromiPhone called at %1\n")
-                             .arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs));
-    ContinuityRuntime *runtime = &m_continuity;
-    QThreadPool::globalInstance()->start(
-        [runtime, line] { runtime->appendDebugLog(line, ContinuityRuntime::debugLogPath()); });
 
     // Anchor the import menu under the middle of the icon when the desktop says where it is.
     std::optional<QPoint> anchor;

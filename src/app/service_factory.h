@@ -20,7 +20,6 @@ class ContinuityRuntime;
 class HistoryStore;
 class HotkeyManager;
 class LanguageManager;
-class NotificationCenter;
 class NotificationService;
 class Pasteboard;
 class PermissionManager;
@@ -58,8 +57,6 @@ class ServiceFactory {
 public:
     virtual ~ServiceFactory() = default;
 
-    // The in-process notification centre every service posts to.
-    virtual NotificationCenter &notificationCenter() = 0;
     // The user's preferences database. Everything that reads or writes settings uses this
     // one object: a second database over the same file would write over its changes.
     virtual UserDefaults &userDefaults() = 0;

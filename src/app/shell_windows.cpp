@@ -39,10 +39,9 @@ void ShellWindows::openHistory()
     if (!m_historyWindow || m_historyWindow->isHidden()) {
         // Deleted now for the same reason as a closed preferences window.
         delete m_historyWindow.data();
-        NotificationCenter &center = m_factory.notificationCenter();
         auto *view = new HistoryView(std::make_unique<HistoryViewModel>(*m_services.historyStore(), m_factory.pasteboard(),
-                                                                         m_factory.savePanel(), center),
-                                     *m_services.pinWidgetManager(), m_factory.alertPresenter(), center);
+                                                                         m_factory.savePanel()),
+                                     *m_services.pinWidgetManager(), m_factory.alertPresenter());
         view->setAttribute(Qt::WA_DeleteOnClose);
         //: History window title
         //% "Capture History"
@@ -77,7 +76,7 @@ void ShellWindows::openPreferences()
         ServiceFactory &factory = m_factory;
         // The panes read and write through the application's own stores and its database.
         auto *view = new PreferencesView(PreferencesServices{
-            *m_services.settingsStore(), factory.userDefaults(), factory.notificationCenter(),
+            *m_services.settingsStore(), factory.userDefaults(),
             factory.activationPolicy(), factory.languageManager(), factory.alertPresenter(),
             m_services.historyStore(), m_services.hotkeyManager()});
         // Titled, closable and minimisable; the view has a fixed size.

@@ -4,14 +4,21 @@
 
 namespace quorvane {
 
-ShortcutRefusalNotice::ShortcutRefusalNotice(NotificationService &notifications) : m_notifications(notifications) {}
+ShortcutRefusalNotice::ShortcutRefusalNotice(NotificationService &notifications, QObject *parent)
+    : QObject(parent), m_notifications(notifications)
+{
+    connect(&m_notifications, &NotificationService::warningClicked, this, [this](const QString &action) {
+        if (action == clickAction)
+            emit openShortcutsPreferences();
+    });
+}
 
 void ShortcutRefusalNotice::report(HotkeyAction action, const Shortcut &shortcut)
 {
     if (m_reported)
         return;
     m_reported = true;
-    m_notifications.showActionableWarning(title(action), message(shortcut), openShortcutsNotification);
+    m_notifications.showActionableWarning(title(action), message(shortcut), clickAction);
 }
 
 QString ShortcutRefusalNotice::title(HotkeyAction action)

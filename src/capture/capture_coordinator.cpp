@@ -183,6 +183,8 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
         return refusedRequest();
     }
     run->verbose = true;
+    // The engine loads while the user selects the region.
+    m_textRecognizer.prepare(recognitionLanguages(), CaptureMode::normal);
 
     QFuture<CaptureWorkflowResult> chain =
         ensureScreenRecordingPermission(run)
@@ -223,6 +225,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
     RunPtr run = beginCapture(CaptureMode::code);
     if (!run)
         return refusedRequest();
+    m_textRecognizer.prepare(recognitionLanguages(), CaptureMode::code);
 
     QFuture<CaptureWorkflowResult> chain =
         ensureScreenRecordingPermission(run)
@@ -371,12 +374,18 @@ QFuture<QImage> CaptureCoordinator::recaptureLastRegion(const RunPtr &run)
         .unwrap();
 }
 
+std::optional<QStringList> CaptureCoordinator::recognitionLanguages() const
+{
+    const UserSettings &settings = m_settings.settings();
+    if (settings.autoDetectLanguage)
+        return std::nullopt;
+    return settings.preferredLanguages;
+}
+
 QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
 {
     const UserSettings &settings = m_settings.settings();
-    std::optional<QStringList> languages;
-    if (!settings.autoDetectLanguage)
-        languages = settings.preferredLanguages;
+    const std::optional<QStringList> languages = recognitionLanguages();
     run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));

@@ -93,6 +93,8 @@ private:
     QFuture<QImage> recaptureLastRegion(const RunPtr &run);
     // Recognition of `run`'s image with the languages and text options of the current settings.
     QFuture<QString> recognize(const RunPtr &run);
+    // The languages the settings ask recognition for; none for automatic detection.
+    std::optional<QStringList> recognitionLanguages() const;
     // Thumbnail, source application and record; then the record is stored.
     QFuture<void> recordAndStore(const RunPtr &run);
     // The recognised text copied as plain text, recorded and stored; then `finish`.

@@ -5,10 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
-#include <QFile>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -20,33 +17,7 @@
 
 namespace quorvane {
 
-ContinuityRuntime::ContinuityRuntime(QObject *parent) : QObject(parent)
-{
-    m_wrapper.setDelegate(this);
-}
-
-ContinuityRuntime &ContinuityRuntime::shared()
-{
-    static ContinuityRuntime *const instance = new ContinuityRuntime(QCoreApplication::instance());
-    return *instance;
-}
-
-QString ContinuityRuntime::debugLogPath()
-{
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty())
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/Quorvane/continuity-debug.log");
-}
-
-void ContinuityRuntime::appendDebugLog(const QString &text, const QString &path)
-{
-    QMutexLocker lock(&m_logLock);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Append))
-        file.write(text.toUtf8());
-}
+ContinuityRuntime::ContinuityRuntime(QObject *parent) : QObject(parent) {}
 
 void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<QPoint> point)
 {
@@ -87,17 +58,21 @@ void ContinuityRuntime::presentImportMenu(const QPoint &point)
     if (chosen == fromFile) {
         importChosenFile();
     } else if (chosen == fromClipboard) {
-        if (const QMimeData *offer = QGuiApplication::clipboard()->mimeData())
-            readChosen(*offer);
+        importClipboardImage();
     } else {
         diag(lcImport(), QStringLiteral("ℹ️ [ContinuityRuntime] Import menu closed without a choice"));
     }
 }
 
-void ContinuityRuntime::readChosen(const QMimeData &pasteboard)
+void ContinuityRuntime::importClipboardImage()
 {
-    if (!m_wrapper.readSelection(pasteboard))
-        diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The chosen source holds no readable image"));
+    // The clipboard may have changed since the menu was built, or offer an image type
+    // whose data does not decode.
+    const QMimeData *offer = QGuiApplication::clipboard()->mimeData();
+    if (offer && m_wrapper.readSelection(*offer))
+        return;
+    diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The clipboard holds no readable image"));
+    emit importFailed(ImageImportError(ImageImportErrorKind::unreadableClipboard));
 }
 
 QString ContinuityRuntime::chooseImageFile()
@@ -124,13 +99,11 @@ void ContinuityRuntime::importChosenFile()
         image = ImageFileReader::read(path);
     } catch (const ImageImportError &error) {
         diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
-        emit imageFileUnreadable(error);
+        emit importFailed(error);
         return;
     }
-    // Offered as a decoded image, so the orientation read above is kept.
-    QMimeData offer;
-    offer.setImageData(image);
-    readChosen(offer);
+    // Handed on decoded, so the orientation read above is kept.
+    didReceiveImage(image);
 }
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)

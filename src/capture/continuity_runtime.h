@@ -6,7 +6,6 @@
 
 #include <QImage>
 #include <QMimeData>
-#include <QMutex>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -18,17 +17,14 @@ namespace quorvane {
 
 // Brings an image from outside the screen into the program: a small menu offers the
 // images this machine can hand over (an image file, an image on the clipboard); the
-// chosen source is read by the runtime's requestor, which hands the image back to the
-// runtime as its delegate, and the runtime passes it to the caller's handler.
+// chosen source is read by the runtime's wrapper, which hands the image back to the
+// runtime as its delegate, and the runtime passes it to the caller's handler. Main thread.
 class ContinuityRuntime : public QObject, public ContinuityDelegate {
     Q_OBJECT
 public:
     using ImageHandler = std::function<void(const QImage &image)>;
 
     explicit ContinuityRuntime(QObject *parent = nullptr);
-
-    // The process's runtime, made on first use (on the main thread).
-    static ContinuityRuntime &shared();
 
     // Shows the import menu at `point` (global coordinates), or just below the top centre
     // of the primary screen, 0.05 s from now. `handler` replaces any earlier one and gets
@@ -39,38 +35,29 @@ public:
     // An image that arrives with no handler is dropped.
     void didReceiveImage(const QImage &image) override;
 
-    // Appends `text` to the file at `path`, creating it (and its folder) when missing.
-    // Safe from any thread.
-    virtual void appendDebugLog(const QString &text, const QString &path);
-    // "$XDG_STATE_HOME/Quorvane/continuity-debug.log".
-    static QString debugLogPath();
-
     // True from an accepted request until its menu has closed or an image arrived.
     bool isImportPending() const { return m_pending; }
     bool hasHandler() const { return bool(m_handler); }
-    ContinuityWrapperController &wrapper() { return m_wrapper; }
 
 signals:
-    // The image file the user chose could not be read; `error` names it and says why.
-    void imageFileUnreadable(const quorvane::ImageImportError &error);
+    // The chosen source held no image that could be read; `error` says which and why.
+    void importFailed(const quorvane::ImageImportError &error);
 
 protected:
-    // Shows the menu at `point` and hands the chosen source to `readChosen`; returns when
-    // the menu has closed.
+    // Shows the menu at `point` and reads the chosen source; returns when the menu has
+    // closed.
     virtual void presentImportMenu(const QPoint &point);
-    // Has the requestor read the chosen source's offer; its image comes back through
-    // `didReceiveImage`.
-    void readChosen(const QMimeData &pasteboard);
-    // Asks for an image file and has it read; a file that cannot be read is reported
-    // through `imageFileUnreadable`.
+    // Asks for an image file and has it read.
     void importChosenFile();
+    // Has the clipboard's image read.
+    void importClipboardImage();
     // The image file the user picks; empty when they cancel.
     virtual QString chooseImageFile();
 
-    ContinuityWrapperController m_wrapper;
+private:
+    ContinuityWrapperController m_wrapper{*this};
     ImageHandler m_handler;
     bool m_pending = false;
-    QMutex m_logLock;
 };
 
 } // namespace quorvane

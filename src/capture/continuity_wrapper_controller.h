@@ -4,29 +4,20 @@
 
 #include <QMimeData>
 
-#include <optional>
-
 namespace quorvane {
 
-// The requestor of the import menu: reads the image the chosen import source offers and
-// passes it to its delegate (the continuity runtime).
-class ContinuityWrapperController : public QObject {
-    Q_OBJECT
+// Reads the image an import source offers (the clipboard, a chosen file) and passes it to
+// its delegate, which outlives it.
+class ContinuityWrapperController {
 public:
-    explicit ContinuityWrapperController(QObject *parent = nullptr);
+    explicit ContinuityWrapperController(ContinuityDelegate &delegate);
 
-    // Weak: none when made.
-    ContinuityDelegate *delegate() const { return m_delegate.get(); }
-    void setDelegate(ContinuityDelegate *delegate) { m_delegate = delegate; }
-
-    // The controller itself for any image return type, whatever is sent; otherwise none.
-    QObject *validRequestor(const std::optional<QString> &sendType, const std::optional<QString> &returnType);
-    // Prefers PNG, then JPEG, then PDF data, then the image as a whole. True once an image
-    // was read, even when the delegate is gone; false when there is none.
+    // Prefers PNG, then JPEG data, then the image as a whole. True once an image was read
+    // and passed on; false when the offer holds no image that decodes.
     bool readSelection(const QMimeData &pasteboard);
 
 private:
-    ContinuityDelegateRef m_delegate;
+    ContinuityDelegate &m_delegate;
 };
 
 } // namespace quorvane

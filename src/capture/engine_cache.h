@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <list>
@@ -19,18 +20,26 @@ namespace quorvane {
 // Engines of pinned languages (the locale's) and the last few chosen ones (those whose
 // reading the user got) stay loaded. Within a search nothing is released, so that the
 // search never loads an engine twice; when it ends the cache shrinks to `most` engines,
-// and when the session goes idle to the pinned and chosen ones alone. Not thread-safe.
+// and when the session goes idle to the pinned and chosen ones alone. An engine that goes
+// unused for longer still (ten minutes unless told) is released too, pinned or chosen: a
+// program that sits in the tray all day holds no models it does not use. Not thread-safe.
 template <typename Engine>
 class EngineCache {
 public:
     using Load = std::function<std::unique_ptr<Engine>(const QStringList &dataNames, bool useCorrection)>;
+    using Clock = std::function<std::chrono::steady_clock::time_point()>;
 
     // `chosen`: how many of the last chosen engines stay loaded; `most`: how many engines
-    // stay loaded between searches.
-    EngineCache(Load load, std::size_t chosen, std::size_t most)
+    // stay loaded between searches; `unusedLimit`: how long an engine stays unused before
+    // `releaseUnused` drops it.
+    EngineCache(Load load, std::size_t chosen, std::size_t most,
+                std::chrono::milliseconds unusedLimit = std::chrono::minutes(10),
+                Clock clock = &std::chrono::steady_clock::now)
         : m_load(std::move(load))
         , m_chosenLimit(chosen)
         , m_most(most)
+        , m_unusedLimit(unusedLimit)
+        , m_clock(std::move(clock))
     {
     }
 
@@ -39,13 +48,14 @@ public:
     {
         const QString key = keyOf(dataNames, useCorrection);
         for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
-            if (it->first == key) {
+            if (it->key == key) {
                 m_engines.splice(m_engines.begin(), m_engines, it);
-                return *m_engines.front().second;
+                m_engines.front().lastUsed = m_clock();
+                return *m_engines.front().engine;
             }
         }
-        m_engines.emplace_front(key, m_load(dataNames, useCorrection));
-        return *m_engines.front().second;
+        m_engines.push_front({key, m_load(dataNames, useCorrection), m_clock()});
+        return *m_engines.front().engine;
     }
 
     // Keeps the engine loaded for the whole session.
@@ -68,6 +78,15 @@ public:
     // The session went idle: only pinned and chosen engines stay.
     void releaseUnchosen() { release(0); }
 
+    // Releases every engine not used for `unusedLimit`, pinned and chosen ones too; each
+    // loads again when next asked for.
+    void releaseUnused()
+    {
+        const auto cutoff = m_clock() - m_unusedLimit;
+        m_engines.remove_if([&](const Entry &entry) { return entry.lastUsed <= cutoff; });
+    }
+    std::chrono::milliseconds unusedLimit() const { return m_unusedLimit; }
+
     std::size_t size() const { return m_engines.size(); }
 
 private:
@@ -80,17 +99,25 @@ private:
     {
         for (auto it = m_engines.end(); it != m_engines.begin() && m_engines.size() > most;) {
             --it;
-            if (!m_pinned.contains(it->first) && !m_chosen.contains(it->first))
+            if (!m_pinned.contains(it->key) && !m_chosen.contains(it->key))
                 it = m_engines.erase(it);
         }
     }
 
+    struct Entry {
+        QString key;
+        std::unique_ptr<Engine> engine;
+        std::chrono::steady_clock::time_point lastUsed;
+    };
+
     const Load m_load;
     const std::size_t m_chosenLimit;
     const std::size_t m_most;
+    const std::chrono::milliseconds m_unusedLimit;
+    const Clock m_clock;
     QStringList m_pinned;
     QStringList m_chosen;  // most recent first
-    std::list<std::pair<QString, std::unique_ptr<Engine>>> m_engines;  // most recently used first
+    std::list<Entry> m_engines;  // most recently used first
 };
 
 } // namespace quorvane

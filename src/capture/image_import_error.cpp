@@ -18,6 +18,10 @@ ErrorText ImageImportError::textOf(Kind kind)
         //: Error when an imported image file cannot be read: its name
         //% "“%1” could not be read"
         return {QT_TRID_NOOP("error.import.unreadable_file")};
+    case ImageImportErrorKind::unreadableClipboard:
+        //: Error when the clipboard offers no image that can be decoded
+        //% "The image on the clipboard could not be read"
+        return {QT_TRID_NOOP("error.import.unreadable_clipboard")};
     }
     //: Unknown import error
     //% "%1"

@@ -5,12 +5,14 @@
 namespace quorvane {
 
 enum class ImageImportErrorKind {
-    unreadableFile, // value: the file's name
+    unreadableFile,      // value: the file's name
+    unreadableClipboard, // the clipboard holds no image that decodes
 };
 
 // Failure of reading an image the user chose to import.
 class ImageImportError : public CaseError<ImageImportError, ImageImportErrorKind> {
 public:
+    using CaseError::CaseError;
     // `fileName` could not be read, for `reason` (the image reader's own words).
     ImageImportError(const QString &fileName, const QString &reason);
 

@@ -15,7 +15,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <vector>
+
+#include <malloc.h>
 
 namespace quorvane {
 
@@ -86,9 +89,21 @@ bool isBlank(const QString &text)
     return text.trimmed().isEmpty();
 }
 
+// A released engine's dictionaries stay in Tesseract's process-wide cache, and its models
+// go back to the allocator, which keeps the pages unless told: without both the program's
+// resident size would hardly shrink. Runs on the recognition thread. malloc_trim gives back
+// the free pages inside every arena but not the free end of this thread's arena; that end
+// is cut back whenever a block of 64 KiB or more is freed here, so one is.
+void returnFreedMemory()
+{
+    TesseractEngine::releaseUnusedDictionaries();
+    std::free(std::malloc(64 * 1024));
+    malloc_trim(0);
+}
+
 } // namespace
 
-OCRService::OCRService(QString dataPath, QLocale locale)
+OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::milliseconds engineRelease)
     : m_dataPath(std::move(dataPath))
     , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
     , m_engines(
@@ -99,26 +114,57 @@ OCRService::OCRService(QString dataPath, QLocale locale)
                                         .arg(useCorrection));
               return engine;
           },
-          kChosenEngines, kMostEngines)
+          kChosenEngines, kMostEngines, engineRelease)
     , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
     m_executor.setMaxThreadCount(1);
+    // One thread for the service's life: the memory its engines took is given back within
+    // that thread's own allocator arena, not left behind in an exited thread's.
+    m_executor.setExpiryTimeout(-1);
     m_executor.setObjectName(QStringLiteral("OCRService"));
     m_idle.setSingleShot(true);
     m_idle.setInterval(kIdleRelease);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
-        runAsync(m_executor, [this] { m_engines.releaseUnchosen(); });
+        runAsync(m_executor, [this] {
+            m_engines.releaseUnchosen();
+            returnFreedMemory();
+        });
     });
-    // Warm-up: the first capture should not wait for the models to load.
-    runAsync(m_executor, [this] {
+    m_unused.setSingleShot(true);
+    m_unused.setInterval(engineRelease);
+    // A coarse timer may fire up to 5 % early, before the last engine counts as unused.
+    m_unused.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
+        runAsync(m_executor, [this] {
+            m_engines.releaseUnused();
+            returnFreedMemory();
+            diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
+        });
+    });
+    // The engines automatic detection starts with, the locale's and the one that probes
+    // for another script beside it: kept once loaded.
+    for (const QStringList &names : m_automaticLanguage->everyReadingsEngines())
+        m_engines.pin(names, true);
+}
+
+void OCRService::prepare(const std::optional<QStringList> &languages, CaptureMode mode)
+{
+    runAsync(m_executor, [this, languages, mode] {
         try {
-            for (const QStringList &names : m_automaticLanguage->everyReadingsEngines()) {
-                m_engines.pin(names, true);
-                m_engines.engine(names, true);
+            // Automatic detection of text reads with the locale's engine and probes with
+            // another of its script at the same time.
+            const bool automatic = !languages || languages->isEmpty();
+            if (automatic && mode != CaptureMode::code) {
+                for (const QStringList &names : m_automaticLanguage->everyReadingsEngines())
+                    m_engines.engine(names, true);
+            } else {
+                m_engines.engine(dataNamesFor(languages), mode != CaptureMode::code);
             }
         } catch (const OCRError &error) {
-            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.warmUp] %1").arg(error.localizedDescription()));
+            // The recognition that follows meets the same failure and reports it.
+            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.prepare] %1").arg(error.localizedDescription()));
         }
+        QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
     });
 }
 
@@ -149,6 +195,7 @@ QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optio
         const auto endSearch = qScopeGuard([this] {
             m_engines.endSearch();
             QMetaObject::invokeMethod(&m_idle, qOverload<>(&QTimer::start), Qt::QueuedConnection);
+            QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
         });
         return recognize(image, languages, mode, options);
     });

@@ -14,6 +14,7 @@
 #include <QThreadPool>
 #include <QTimer>
 
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -25,12 +26,15 @@ class TesseractEngine;
 // Turns one captured image into text on the device with Tesseract: plain lines in reading
 // order, or in code mode the indentation-preserving layout, then the text clean-up pass.
 // Recognitions run one at a time on the service's own thread, with warm engines kept there;
-// those of languages the user did not get a reading in are released when it goes idle.
+// those of languages the user did not get a reading in are released when it goes idle, and
+// all of them once none was used for `engineRelease`. No engine is loaded before a capture
+// asks for one (`prepare`), so an idle program holds no models.
 class OCRService : public TextRecognizer {
 public:
     // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
-    // languages of automatic detection. Starts loading the automatic languages at once.
-    explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system());
+    // languages of automatic detection.
+    explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system(),
+                        std::chrono::milliseconds engineRelease = std::chrono::minutes(10));
     ~OCRService() override;
     OCRService(const OCRService &) = delete;
     OCRService &operator=(const OCRService &) = delete;
@@ -39,6 +43,7 @@ public:
     // try; none or an empty list detects automatically. Fails with OCRError.
     QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
                                    CaptureMode mode, const TextProcessingSettings &options) override;
+    void prepare(const std::optional<QStringList> &languages, CaptureMode mode) override;
 
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();
@@ -59,7 +64,8 @@ private:
     EngineCache<TesseractEngine> m_engines;  // executor thread only
     std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only
     QThreadPool m_executor;
-    QTimer m_idle;  // on the thread that made the service
+    QTimer m_idle;    // on the thread that made the service
+    QTimer m_unused;  // likewise; runs out when no engine was used for `engineRelease`
 };
 
 } // namespace quorvane

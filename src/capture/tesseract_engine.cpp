@@ -160,5 +160,9 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     return lines;
 }
 
-} // namespace quorvane
+void TesseractEngine::releaseUnusedDictionaries()
+{
+    tesseract::TessBaseAPI::ClearPersistentCache();
+}
 
+} // namespace quorvane

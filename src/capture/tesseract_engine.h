@@ -59,6 +59,10 @@ public:
     // part of the reading's time.
     QList<QRect> lineBoxes(const QImage &grey, int resolution);
 
+    // Frees the word dictionaries Tesseract keeps for the whole process beyond the engines
+    // that loaded them, unless a loaded engine still uses them.
+    static void releaseUnusedDictionaries();
+
 private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
 };

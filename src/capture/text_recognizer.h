@@ -21,6 +21,9 @@ public:
     // order to try; none or an empty list detects them. Fails with OCRError.
     virtual QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
                                            CaptureMode mode, const TextProcessingSettings &options) = 0;
+    // A capture that will be read with `languages` in `mode` has begun: what recognition
+    // needs first may start loading now, while the user still selects the region.
+    virtual void prepare(const std::optional<QStringList> &languages, CaptureMode mode) = 0;
 };
 
 } // namespace quorvane

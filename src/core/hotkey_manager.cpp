@@ -5,7 +5,6 @@
 #include "core/user_settings.h"
 #include "platform/global_key_grabber.h"
 #include "platform/key_table.h"
-#include "platform/notification_center.h"
 
 #include <QTimer>
 
@@ -32,8 +31,8 @@ QString grabFailureText(const GrabError &error, const Shortcut &shortcut)
 
 } // namespace
 
-HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &center, QObject *parent)
-    : QObject(parent), m_grabber(grabber), m_center(center)
+HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, QObject *parent)
+    : QObject(parent), m_grabber(grabber)
 {
     connect(&m_grabber, &GlobalKeyGrabber::pressed, this, &HotkeyManager::handlePress);
     setAccessibility(m_grabber.canGrab());
@@ -108,7 +107,7 @@ void HotkeyManager::checkAccessibilityPermission()
     const bool had = m_hasAccessibilityPermission;
     setAccessibility(m_grabber.canGrab());
     if (m_hasAccessibilityPermission && !had)
-        m_center.post(QString::fromLatin1(accessibilityPermissionGrantedNotification));
+        emit accessibilityPermissionGranted();
 }
 
 void HotkeyManager::startPermissionMonitoring()

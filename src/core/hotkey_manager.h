@@ -15,7 +15,6 @@ class QTimer;
 namespace quorvane {
 
 class GlobalKeyGrabber;
-class NotificationCenter;
 struct UserSettings;
 
 // Makes the five actions reachable from any application through global shortcuts.
@@ -30,12 +29,10 @@ public:
     using Callback = std::function<void()>;
 
     static constexpr int permissionPollIntervalMs = 5000;
-    static constexpr const char *accessibilityPermissionGrantedNotification =
-        "app.corvantis.accessibilityPermissionGranted";
 
     // `grabber` takes the combinations, and its `canGrab` is the permission check.
     // Reads the permission once and starts watching it.
-    HotkeyManager(GlobalKeyGrabber &grabber, NotificationCenter &center, QObject *parent = nullptr);
+    explicit HotkeyManager(GlobalKeyGrabber &grabber, QObject *parent = nullptr);
     // Releases every combination still held.
     ~HotkeyManager() override;
 
@@ -73,12 +70,14 @@ public:
     bool isSuspended() const { return m_suspensions > 0; }
 
     // One tick of the permission watch: reads the permission and posts
-    // "app.corvantis.accessibilityPermissionGranted" when it has just been granted.
+    // Emits `accessibilityPermissionGranted` when it has just been granted.
     virtual void checkAccessibilityPermission();
 
 signals:
     void isEnabledChanged(bool enabled);
     void hasAccessibilityPermissionChanged(bool granted);
+    // The permission to take global keys turned granted.
+    void accessibilityPermissionGranted();
     // `action` lost its combination `shortcut` when the suspension ended; `reason` says why.
     void registrationLost(quorvane::HotkeyAction action, const quorvane::Shortcut &shortcut, const QString &reason);
 
@@ -93,7 +92,6 @@ private:
     void setAccessibility(bool granted);
 
     GlobalKeyGrabber &m_grabber;
-    NotificationCenter &m_center;
     std::map<HotkeyAction, Shortcut> m_grabs;
     std::map<HotkeyAction, Callback> m_actionCallbacks;
     bool m_isEnabled = false;

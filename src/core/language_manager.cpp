@@ -2,16 +2,14 @@
 
 #include "core/diagnostics.h"
 #include "platform/interface_translations.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include <QLocale>
 
 namespace quorvane {
 
-LanguageManager::LanguageManager(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
-                                 QObject *parent)
-    : QObject(parent), m_userDefaults(userDefaults), m_notificationCenter(notificationCenter)
+LanguageManager::LanguageManager(UserDefaults &userDefaults, QObject *parent)
+    : QObject(parent), m_userDefaults(userDefaults)
 {
     const std::optional<QString> stored = m_userDefaults.stringValue(QString::fromLatin1(userDefaultsKey));
     if (stored)
@@ -34,7 +32,7 @@ void LanguageManager::setLanguage(AppLanguage language)
         return;
     m_userDefaults.setString(QString::fromLatin1(userDefaultsKey), rawValue(language));
     setCurrentLanguage(language);
-    m_notificationCenter.post(QString::fromLatin1(didChangeNotification));
+    emit languageDidChange();
 }
 
 void LanguageManager::applyLanguage()

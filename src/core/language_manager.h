@@ -8,30 +8,27 @@
 
 namespace quorvane {
 
-class NotificationCenter;
 class UserDefaults;
 
 // Keeps the interface language the user chose: remembers it under "AppLanguage", points
 // "AppleLanguages" (what start-up reads to pick the string table) at it, loads its string
-// table for everything shown from now on, and posts "LanguageDidChange" after a choice.
+// table for everything shown from now on, and announces a choice (`languageDidChange`).
 // Main thread only.
 class LanguageManager : public QObject {
     Q_OBJECT
 public:
     static constexpr const char *userDefaultsKey = "AppLanguage";
     static constexpr const char *appleLanguagesKey = "AppleLanguages";
-    static constexpr const char *didChangeNotification = "LanguageDidChange";
 
     // Reads the stored choice ("system" when absent or unknown; an unknown value stays
     // stored) and applies it once.
-    LanguageManager(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
-                    QObject *parent = nullptr);
+    explicit LanguageManager(UserDefaults &userDefaults, QObject *parent = nullptr);
 
     AppLanguage currentLanguage() const { return m_currentLanguage; }
     // Applies `language` when it differs from the current one; stores nothing, posts nothing.
     virtual void setCurrentLanguage(AppLanguage language);
     // The user's choice: when it differs from the current one, stores it under
-    // "AppLanguage", applies it and posts "LanguageDidChange"; otherwise does nothing.
+    // "AppLanguage", applies it and emits `languageDidChange`; otherwise does nothing.
     virtual void setLanguage(AppLanguage language);
 
     // The text table in use: its resource path, or empty for English.
@@ -44,6 +41,8 @@ public:
 signals:
     void currentLanguageChanged(quorvane::AppLanguage language);
     void localizedBundleChanged(const QString &bundle);
+    // The user chose another language (`setLanguage`).
+    void languageDidChange();
 
 private:
     void applyLanguage();
@@ -55,7 +54,6 @@ private:
     static void loadSystemLanguage();
 
     UserDefaults &m_userDefaults;
-    NotificationCenter &m_notificationCenter;
     AppLanguage m_currentLanguage = AppLanguage::system;
     QString m_localizedBundle;
 };

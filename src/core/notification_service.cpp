@@ -6,7 +6,6 @@
 #include "core/notification_service_error.h"
 #include "platform/accessibility_announcer.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
 
@@ -17,12 +16,11 @@
 
 namespace quorvane {
 
-NotificationService::NotificationService(NotificationCenter &center,
-                                         SystemNotifier &systemNotifier, SoundPlayer &sounds,
+NotificationService::NotificationService(SystemNotifier &systemNotifier, SoundPlayer &sounds,
                                          AccessibilityAnnouncer &announcer,
                                          MotionPreference &motion, ToastFactory makeToast,
                                          Clock clock, QObject *parent)
-    : QObject(parent), m_center(center), m_systemNotifier(systemNotifier), m_sounds(sounds),
+    : QObject(parent), m_systemNotifier(systemNotifier), m_sounds(sounds),
       m_announcer(announcer), m_motion(motion), m_makeToast(std::move(makeToast)),
       m_clock(std::move(clock))
 {
@@ -99,9 +97,9 @@ void NotificationService::showWarning(const QString &title, const QString &messa
 }
 
 void NotificationService::showActionableWarning(const QString &title, const QString &message,
-                                                const QString &clickNotification)
+                                                const QString &clickAction)
 {
-    const Toast toast{title, message, ToastType::warning, std::nullopt, std::nullopt, clickNotification};
+    const Toast toast{title, message, ToastType::warning, std::nullopt, std::nullopt, clickAction};
     if (m_systemNotifier.authorization() != SystemNotifier::Authorization::granted) {
         present(toast, std::nullopt, std::nullopt);
         return;
@@ -111,7 +109,7 @@ void NotificationService::showActionableWarning(const QString &title, const QStr
     notification.title = title;
     notification.body = message;
     notification.playSound = false;
-    notification.userInfo.insert(clickNotificationKey, clickNotification);
+    notification.userInfo.insert(clickActionKey, clickAction);
     QPointer<NotificationService> self(this);
     // A server that refuses it leaves the toast to tell the user.
     m_systemNotifier.post(notification).onFailed(this, [self, toast] {
@@ -131,9 +129,9 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
     QPointer<NotificationService> self(this);
     std::unique_ptr<ToastWindow> window = m_makeToast(
         toast.title, toast.message, toast.type, toast.captureMode, toast.captureID, displayID,
-        [self, clickNotification = toast.clickNotification](std::optional<QUuid> captureID) {
+        [self, clickAction = toast.clickAction](std::optional<QUuid> captureID) {
             if (self)
-                self->handleToastClick(captureID, clickNotification);
+                self->handleToastClick(captureID, clickAction);
         });
 
     // A factory that makes no toast stands for a desktop where a window cannot place
@@ -195,18 +193,17 @@ void NotificationService::release(ToastWindow *toast)
 }
 
 void NotificationService::handleToastClick(std::optional<QUuid> captureID,
-                                           const std::optional<QString> &clickNotification)
+                                           const std::optional<QString> &clickAction)
 {
-    if (clickNotification) {
+    if (clickAction) {
         dismissToast();
-        m_center.post(*clickNotification);
+        emit warningClicked(*clickAction);
         return;
     }
     if (!captureID)
         return;
     dismissToast();
-    m_center.post(openHistoryWithEntryNotification,
-                  {{captureIDKey, QVariant::fromValue(*captureID)}});
+    emit openHistoryWithEntry(*captureID);
 }
 
 QFuture<void> NotificationService::postSystemNotification(const QString &title,
@@ -236,9 +233,9 @@ QFuture<void> NotificationService::postSystemNotification(const QString &title,
 
 void NotificationService::handleNotificationResponse(const QVariantMap &userInfo)
 {
-    if (const QVariant click = userInfo.value(clickNotificationKey); click.userType() == QMetaType::QString) {
+    if (const QVariant click = userInfo.value(clickActionKey); click.userType() == QMetaType::QString) {
         QMetaObject::invokeMethod(
-            this, [this, name = click.toString()] { m_center.post(name); }, Qt::QueuedConnection);
+            this, [this, action = click.toString()] { emit warningClicked(action); }, Qt::QueuedConnection);
         return;
     }
     const QVariant value = userInfo.value(captureIDKey);
@@ -249,10 +246,7 @@ void NotificationService::handleNotificationResponse(const QVariantMap &userInfo
         return;
     QMetaObject::invokeMethod(
         this,
-        [this, id = *captureID] {
-            m_center.post(openHistoryWithEntryNotification,
-                          {{captureIDKey, QVariant::fromValue(id)}});
-        },
+        [this, id = *captureID] { emit openHistoryWithEntry(id); },
         Qt::QueuedConnection);
 }
 

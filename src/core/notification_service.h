@@ -20,14 +20,13 @@ namespace quorvane {
 class AccessibilityAnnouncer;
 class LocalizedError;
 class MotionPreference;
-class NotificationCenter;
 class SoundPlayer;
 class SystemNotifier;
 
 // Tells the user how a capture ended: a toast on the captured monitor for 1.5 s, an event
 // sound, a screen-reader announcement and, when asked for, a desktop notification.
-// Clicking a success toast or its notification posts "app.corvantis.openHistoryWithEntry"
-// with the record's id under "captureID". Main thread only.
+// Clicking a success toast or its notification asks for the history (`openHistoryWithEntry`).
+// Main thread only.
 class NotificationService : public QObject {
     Q_OBJECT
 public:
@@ -38,19 +37,16 @@ public:
     static constexpr int kReadingMsPerCharacter = 70;
     static constexpr int kLongestToastMs = 12000;
     static constexpr int kThrottleMs = 2000;   // a toast younger than this is replaced at once
-    static inline const QString openHistoryWithEntryNotification =
-        QStringLiteral("app.corvantis.openHistoryWithEntry");
     static inline const QString captureIDKey = QStringLiteral("captureID");
-    // User-info key of an actionable warning's notification: what its click posts.
-    static inline const QString clickNotificationKey = QStringLiteral("clickNotification");
+    // User-info key of an actionable warning's notification: the action its click names.
+    static inline const QString clickActionKey = QStringLiteral("clickAction");
     static inline const QString successSoundName = QStringLiteral("complete");
     static inline const QString errorSoundName = QStringLiteral("dialog-error");
 
-    // `center` receives the history-opening request; `systemNotifier`'s clicks are
-    // handled for the whole life of the service. Every reference must outlive it. Where
+    // `systemNotifier`'s clicks are handled for the whole life of the service. Every reference must outlive it. Where
     // `makeToast` makes no window (a Wayland session), every toast is posted as a desktop
     // notification instead.
-    NotificationService(NotificationCenter &center, SystemNotifier &systemNotifier,
+    NotificationService(SystemNotifier &systemNotifier,
                         SoundPlayer &sounds, AccessibilityAnnouncer &announcer,
                         MotionPreference &motion, ToastFactory makeToast,
                         Clock clock = &QDateTime::currentDateTimeUtc, QObject *parent = nullptr);
@@ -75,9 +71,9 @@ public:
                              std::optional<quint32> displayID = std::nullopt);
     // A warning that asks the user to act: a desktop notification, which stays until the
     // user dismisses it, or a warning toast when no notification server runs. A click on
-    // either posts `clickNotification` on the notification centre.
+    // either emits `warningClicked(clickAction)`.
     virtual void showActionableWarning(const QString &title, const QString &message,
-                                       const QString &clickNotification);
+                                       const QString &clickAction);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -95,6 +91,12 @@ public:
     // The success toast's title for `mode`.
     static QString successTitle(CaptureMode mode);
 
+signals:
+    // A success toast or its notification was clicked; `captureID` is its record.
+    void openHistoryWithEntry(const QUuid &captureID);
+    // An actionable warning was clicked; `clickAction` is what it was shown with.
+    void warningClicked(const QString &clickAction);
+
 private:
     struct Toast {
         QString title;
@@ -102,17 +104,16 @@ private:
         ToastType type;
         std::optional<CaptureMode> captureMode;
         std::optional<QUuid> captureID;
-        std::optional<QString> clickNotification = std::nullopt; // what a click posts
+        std::optional<QString> clickAction = std::nullopt; // what a click names
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
-    void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickNotification);
+    void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickAction);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);
     void loadSounds();
     void release(ToastWindow *toast);
 
-    NotificationCenter &m_center;
     SystemNotifier &m_systemNotifier;
     SoundPlayer &m_sounds;
     AccessibilityAnnouncer &m_announcer;

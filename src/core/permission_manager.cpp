@@ -2,16 +2,14 @@
 
 #include "core/diagnostics.h"
 #include "platform/alert_presenter.h"
-#include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 
 #include <QTimer>
 
 namespace quorvane {
 
-PermissionManager::PermissionManager(PermissionChecks checks, NotificationCenter &center,
-                                     PrivacySettingsOpener &opener, AlertPresenter &alerts, QObject *parent)
-    : QObject(parent), m_checks(std::move(checks)), m_center(center), m_opener(opener), m_alerts(alerts)
+PermissionManager::PermissionManager(PermissionChecks checks, PrivacySettingsOpener &opener, AlertPresenter &alerts, QObject *parent)
+    : QObject(parent), m_checks(std::move(checks)), m_opener(opener), m_alerts(alerts)
 {
     // Read the grants now rather than waiting for the first poll, so nothing reports a
     // granted permission as missing in the meantime. No notification: nothing changed.
@@ -95,14 +93,10 @@ void PermissionManager::refreshPermissionStatus()
     setScreenRecording(screenRecording);
     setAccessibility(accessibility);
 
-    if (m_hasScreenRecordingPermission != hadScreenRecording) {
-        m_center.post(QString::fromLatin1(screenRecordingPermissionChangedNotification),
-                      {{QString::fromLatin1(grantedKey), m_hasScreenRecordingPermission}});
-    }
-    if (m_hasAccessibilityPermission != hadAccessibility) {
-        m_center.post(QString::fromLatin1(accessibilityPermissionChangedNotification),
-                      {{QString::fromLatin1(grantedKey), m_hasAccessibilityPermission}});
-    }
+    if (m_hasScreenRecordingPermission != hadScreenRecording)
+        emit screenRecordingPermissionChanged(m_hasScreenRecordingPermission);
+    if (m_hasAccessibilityPermission != hadAccessibility)
+        emit accessibilityPermissionChanged(m_hasAccessibilityPermission);
 }
 
 void PermissionManager::startStatusMonitoring()

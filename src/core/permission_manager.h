@@ -14,7 +14,6 @@ class QTimer;
 namespace quorvane {
 
 class AlertPresenter;
-class NotificationCenter;
 class PrivacySettingsOpener;
 
 // How the program asks the desktop for its grants. Neither check prompts the user.
@@ -26,20 +25,14 @@ struct PermissionChecks {
 };
 
 // The last known state of both grants, re-checked every three seconds; a change is
-// announced on the notification centre. Main thread only.
+// announced by a signal. Main thread only.
 class PermissionManager : public QObject {
     Q_OBJECT
 public:
     static constexpr int statusPollIntervalMs = 3000;
-    static constexpr const char *screenRecordingPermissionChangedNotification =
-        "app.corvantis.screenRecordingPermissionChanged";
-    static constexpr const char *accessibilityPermissionChangedNotification =
-        "app.corvantis.accessibilityPermissionChanged";
-    // User-info key of both notifications; a Bool, the new state.
-    static constexpr const char *grantedKey = "granted";
 
     // Reads both grants once (posting nothing), then starts the status poll.
-    PermissionManager(PermissionChecks checks, NotificationCenter &center, PrivacySettingsOpener &opener,
+    PermissionManager(PermissionChecks checks, PrivacySettingsOpener &opener,
                       AlertPresenter &alerts, QObject *parent = nullptr);
     ~PermissionManager() override;
 
@@ -55,7 +48,7 @@ public:
     // A modal summary of the missing grants whose first button opens the privacy settings.
     // Shows nothing when nothing is missing.
     void showPermissionSummaryAlert();
-    // One tick of the poll: reads both grants and posts a notification for each that changed.
+    // One tick of the poll: reads both grants and announces each that changed.
     void refreshPermissionStatus();
     // (Re)starts the repeating status poll.
     void startStatusMonitoring();
@@ -70,6 +63,9 @@ signals:
     // Emitted on every write of the flag, changed or not.
     void hasScreenRecordingPermissionChanged(bool granted);
     void hasAccessibilityPermissionChanged(bool granted);
+    // A poll found the grant changed; `granted` is the new state.
+    void screenRecordingPermissionChanged(bool granted);
+    void accessibilityPermissionChanged(bool granted);
 
 private:
     bool checkScreenRecording() const;
@@ -82,7 +78,6 @@ private:
     PermissionChecks m_checks;
     // A check may wait for its answer while the next poll's check runs to its end.
     CheckSequence m_checkOrder;
-    NotificationCenter &m_center;
     PrivacySettingsOpener &m_opener;
     AlertPresenter &m_alerts;
     bool m_hasScreenRecordingPermission = false;

@@ -2,7 +2,6 @@
 
 #include "core/diagnostics.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include <algorithm>
@@ -20,11 +19,9 @@ QString describe(const std::exception &error)
 }
 } // namespace
 
-SettingsStore::SettingsStore(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
-                             LoginItem &loginItem, QObject *parent)
+SettingsStore::SettingsStore(UserDefaults &userDefaults, LoginItem &loginItem, QObject *parent)
     : QObject(parent),
       m_userDefaults(userDefaults),
-      m_notificationCenter(notificationCenter),
       m_loginItem(loginItem)
 {
     m_saveDebouncer.setSingleShot(true);
@@ -156,7 +153,7 @@ void SettingsStore::save()
 
     if (toStore != m_settings)
         publish(toStore);
-    m_notificationCenter.post(QString::fromLatin1(didChangeNotification));
+    emit settingsDidChange();
 }
 
 void SettingsStore::throwOnDuplicatedShortcut(const UserSettings &candidate)

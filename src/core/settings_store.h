@@ -11,13 +11,12 @@
 namespace quorvane {
 
 class LoginItem;
-class NotificationCenter;
 class UserDefaults;
 
 // The one owner of the current `UserSettings`: loads them from the user defaults,
 // validates and applies changes field by field, saves them (half a second after the
-// last ordinary change, at once after a shortcut change) and posts "SettingsDidChange"
-// after every save. Main thread only.
+// last ordinary change, at once after a shortcut change) and announces every save
+// (`settingsDidChange`). Main thread only.
 class SettingsStore : public QObject {
     Q_OBJECT
 public:
@@ -27,12 +26,9 @@ public:
     static constexpr const char *unreadableSettingsKey = "com.corvantis.user_settings.unreadable";
     static constexpr qint64 currentSchemaVersion = 1;
     static constexpr int saveDebounceMs = 500;
-    // Posted on the notification centre, with no user info, after every successful save.
-    static constexpr const char *didChangeNotification = "SettingsDidChange";
 
     // Loads the stored record (or the defaults); writes nothing.
-    SettingsStore(UserDefaults &userDefaults, NotificationCenter &notificationCenter,
-                  LoginItem &loginItem, QObject *parent = nullptr);
+    SettingsStore(UserDefaults &userDefaults, LoginItem &loginItem, QObject *parent = nullptr);
     ~SettingsStore() override;
 
     // The current record.
@@ -82,6 +78,8 @@ signals:
     void settingsWillChange(const quorvane::UserSettings &newSettings);
     // Emitted once `settings()` returns the new record.
     void settingsChanged(const quorvane::UserSettings &settings);
+    // Emitted after every successful save.
+    void settingsDidChange();
 
 private:
     void load();
@@ -93,7 +91,6 @@ private:
     void storeShortcut(ShortcutAction action, const Shortcut &shortcut);
 
     UserDefaults &m_userDefaults;
-    NotificationCenter &m_notificationCenter;
     LoginItem &m_loginItem;
     UserSettings m_settings;
     QTimer m_saveDebouncer;

@@ -4,7 +4,6 @@
 #include "history/export_error.h"
 #include "platform/atomic_save.h"
 #include "platform/date_text.h"
-#include "platform/notification_center.h"
 #include "platform/save_panel.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -114,8 +113,7 @@ QList<QList<PlacedLine>> linesByPage(const QTextDocument &document, qreal pageHe
 
 } // namespace
 
-ExportService::ExportService(SavePanel &savePanel, NotificationCenter &notificationCenter)
-    : m_savePanel(savePanel), m_notificationCenter(notificationCenter)
+ExportService::ExportService(SavePanel &savePanel, QObject *parent) : QObject(parent), m_savePanel(savePanel)
 {
 }
 
@@ -135,18 +133,16 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
         }
     } catch (const LocalizedError &error) {
         diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
-        m_notificationCenter.post(exportFailedNotification, {{"error", error.localizedDescription()}});
+        emit exportFailed(error.localizedDescription());
         return false;
     } catch (const std::exception &error) {
         const QString description = QString::fromUtf8(error.what());
         diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(description));
-        m_notificationCenter.post(exportFailedNotification, {{"error", description}});
+        emit exportFailed(description);
         return false;
     }
     diag(lcHistory(), QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
-    m_notificationCenter.post(exportSucceededNotification,
-                              {{"url", QUrl::fromLocalFile(*destination)},
-                               {"format", displayName(format)}});
+    emit exportSucceeded(QUrl::fromLocalFile(*destination), displayName(format));
     return true;
 }
 

@@ -3,7 +3,9 @@
 #include "core/capture_history_entry.h"
 #include "history/export_format.h"
 
+#include <QObject>
 #include <QString>
+#include <QUrl>
 
 #include <memory>
 #include <optional>
@@ -12,23 +14,20 @@ class QTextDocument;
 
 namespace quorvane {
 
-class NotificationCenter;
 class SavePanel;
 
 // Writes one capture to a file the user chooses, as plain text, Markdown or PDF, and
-// announces the outcome on the notification centre. Main thread; holds no state.
-class ExportService {
+// announces the outcome. Main thread; holds no state.
+class ExportService : public QObject {
+    Q_OBJECT
 public:
-    static constexpr const char *exportSucceededNotification = "ExportSucceeded";
-    static constexpr const char *exportFailedNotification = "ExportFailed";
-
-    // Both must outlive the service.
-    ExportService(SavePanel &savePanel, NotificationCenter &notificationCenter);
-    virtual ~ExportService();
+    // Must outlive the service.
+    explicit ExportService(SavePanel &savePanel, QObject *parent = nullptr);
+    ~ExportService() override;
 
     // Proposes a file name, asks where to save and writes the file. True when written;
-    // false when the user cancelled (nothing posted) or writing failed ("ExportFailed"
-    // with "error"). Success posts "ExportSucceeded" with "url" and "format". Never throws.
+    // false when the user cancelled (nothing emitted) or writing failed (`exportFailed`).
+    // Success emits `exportSucceeded`. Never throws.
     virtual bool exportEntry(const CaptureHistoryEntry &entry, ExportFormat format);
 
     // The chosen path, or none when the user cancelled.
@@ -46,9 +45,14 @@ public:
     // The styled text a PDF export lays out: title, metadata, separator, captured text.
     static std::unique_ptr<QTextDocument> makePDFAttributedString(const CaptureHistoryEntry &entry);
 
+signals:
+    // The capture was written to `url` as `format` (its display name).
+    void exportSucceeded(const QUrl &url, const QString &format);
+    // Writing failed; `error` says why, in the user's words.
+    void exportFailed(const QString &error);
+
 private:
     SavePanel &m_savePanel;
-    NotificationCenter &m_notificationCenter;
 };
 
 } // namespace quorvane

@@ -4,7 +4,6 @@
 
 #include "core/diagnostics.h"
 #include "core/json_util.h"
-#include "platform/notification_center.h"
 
 #include <QBuffer>
 #include <QColorSpace>
@@ -61,7 +60,6 @@ QList<CaptureHistoryEntry> recordsOf(const QList<EncodedEntry> &entries, qsizety
 } // namespace
 
 HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
-                           NotificationCenter &notificationCenter,
                            std::shared_ptr<const FreeSpaceSource> freeSpace)
     : m_files([&folder] {
           if (folder)
@@ -72,7 +70,6 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
                   QStringLiteral("Cannot access the data folder"));
           return base;
       }()),
-      m_notificationCenter(notificationCenter),
       m_freeSpace(freeSpace ? std::move(freeSpace) : std::make_shared<StorageInfoFreeSpaceSource>()),
       m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries))
 {
@@ -95,9 +92,8 @@ QString HistoryStore::defaultFolder()
     return base + QStringLiteral("/Quorvane");
 }
 
-HistoryStore::HistoryStore(InMemory, int maxEntries, NotificationCenter &notificationCenter)
+HistoryStore::HistoryStore(InMemory, int maxEntries)
     : m_files(QString()),
-      m_notificationCenter(notificationCenter),
       m_freeSpace(std::make_shared<StorageInfoFreeSpaceSource>()),
       m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries)),
       m_isLoaded(true),
@@ -108,10 +104,9 @@ HistoryStore::HistoryStore(InMemory, int maxEntries, NotificationCenter &notific
     m_executor.setMaxThreadCount(1);
 }
 
-std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries,
-                                                         NotificationCenter &notificationCenter)
+std::unique_ptr<HistoryStore> HistoryStore::makeInMemory(int maxEntries)
 {
-    return std::unique_ptr<HistoryStore>(new HistoryStore(InMemory{}, maxEntries, notificationCenter));
+    return std::unique_ptr<HistoryStore>(new HistoryStore(InMemory{}, maxEntries));
 }
 
 QByteArray HistoryStore::generateThumbnail(const QImage &image, int width)
@@ -155,14 +150,13 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
     // launch; the record was just made, so now is its time.
     if (!json::parseIsoDate(json::isoDateString(entry.timestamp)))
         entry.timestamp = QDateTime::currentDateTimeUtc();
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, entry = std::move(entry)] {
                       ensureLoadedNow();
                m_entries.prepend(EncodedEntry{entry, {}});
                trimToMaximum();
                saveToDisk();
            })
-        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+        .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
 }
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> limit)
@@ -188,7 +182,6 @@ QFuture<void> HistoryStore::deleteEntry(QUuid id)
 
 QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
 {
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this, maxEntries] {
                if (maxEntries < minimumMaxEntries || maxEntries > maximumMaxEntries)
                    throw HistoryStoreError::invalidMaxEntries(maxEntries);
@@ -201,9 +194,9 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
                saveOrUndo(std::move(previous));
                return true;
            })
-        .then(&m_mainThreadContext, [&center](bool trimmed) {
+        .then(&m_mainThreadContext, [this](bool trimmed) {
             if (trimmed)
-                center.post(historyDidChangeNotification);
+                emit historyDidChange();
         });
 }
 
@@ -216,13 +209,12 @@ QFuture<void> HistoryStore::ensureLoaded()
 
 QFuture<void> HistoryStore::clearAll()
 {
-    NotificationCenter &center = m_notificationCenter;
     return runAsync(m_executor, [this] {
                ensureLoadedNow();
                QList<EncodedEntry> previous = std::exchange(m_entries, {});
                saveOrUndo(std::move(previous));
            })
-        .then(&m_mainThreadContext, [&center] { center.post(historyDidChangeNotification); });
+        .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
 }
 
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
@@ -314,10 +306,7 @@ void HistoryStore::recoverFromCorruption()
 
 void HistoryStore::announceSetAside(const QString &path)
 {
-    NotificationCenter &center = m_notificationCenter;
-    QMetaObject::invokeMethod(&m_mainThreadContext, [&center, path] {
-        center.post(historyFileSetAsideNotification, {{QStringLiteral("path"), path}});
-    });
+    QMetaObject::invokeMethod(&m_mainThreadContext, [this, path] { emit historyFileSetAside(path); });
 }
 
 void HistoryStore::saveToDisk(BackupStep backup)

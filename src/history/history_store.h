@@ -20,8 +20,6 @@
 
 namespace quorvane {
 
-class NotificationCenter;
-
 // The capture history: records newest first, bounded to a maximum, mirrored in
 // "history.json" of one folder. Every operation runs on the store's own one-thread
 // executor, one at a time, and reports through its future; failures arrive as
@@ -29,28 +27,24 @@ class NotificationCenter;
 // program keeps one store over its history folder and hands it to every window that needs it:
 // the store assumes no other writer, so a second store over the same folder would undo
 // the first's changes.
-class HistoryStore {
+class HistoryStore : public QObject {
+    Q_OBJECT
 public:
     static constexpr int minimumMaxEntries = 1;
     static constexpr int maximumMaxEntries = 1000;
     // A save is refused when the volume has less free space than this.
     static constexpr qint64 requiredFreeBytes = 10'000'000;
-    static constexpr const char *historyDidChangeNotification = "historyDidChange";
-    // Posted once for every file that could not be read (or held captures deleted by hand)
-    // and was kept under a new name; user info "path" is that name.
-    static constexpr const char *historyFileSetAsideNotification = "historyFileSetAside";
 
     // `folder` absent means the default folder (defaultFolder()). `maxEntries` is clamped
     // to 1...1000. Creates the folder (mode 0700); reads nothing. Throws
     // HistoryStoreError::storageAccessFailed when the folder cannot be found or made.
-    // Notifications go to `notificationCenter` on the application's main thread, so a
-    // caller waiting there must keep its event loop running.
+    // Its signals are emitted on the application's main thread, so a caller waiting there
+    // must keep its event loop running.
     HistoryStore(std::optional<QString> folder, int maxEntries,
-                 NotificationCenter &notificationCenter,
                  std::shared_ptr<const FreeSpaceSource> freeSpace =
                      std::make_shared<StorageInfoFreeSpaceSource>());
     // Waits for the operations already handed to the executor.
-    virtual ~HistoryStore();
+    ~HistoryStore() override;
 
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
@@ -60,8 +54,7 @@ public:
 
     // A store that keeps its records in memory only: it reads and writes no file and
     // needs no folder (storageFolder() is empty), so nothing is left after exit. Does not fail.
-    static std::unique_ptr<HistoryStore> makeInMemory(int maxEntries,
-                                                      NotificationCenter &notificationCenter);
+    static std::unique_ptr<HistoryStore> makeInMemory(int maxEntries);
 
     // PNG of `image` scaled to `width` pixels, height in proportion (1 to 32768 pixels).
     // Thread-safe. Throws HistoryStoreError::thumbnailGenerationFailed.
@@ -72,29 +65,36 @@ public:
     QString backupFilePath() const { return m_files.backupPath(); }
 
     // Stores `entry` first (stamped now when its time cannot be written), drops the
-    // oldest beyond the maximum, saves, then posts "historyDidChange" on the main
-    // thread; the future finishes after the post. When the save fails the entry stays
-    // in memory and nothing is posted.
+    // oldest beyond the maximum, saves, then emits `historyDidChange` on the main
+    // thread; the future finishes after that. When the save fails the entry stays
+    // in memory and nothing is emitted.
     QFuture<void> addEntry(CaptureHistoryEntry entry);
     // The records newest first; all of them when `limit` is absent or below 1.
     virtual QFuture<QList<CaptureHistoryEntry>> getEntries(std::optional<int> limit = std::nullopt);
     // Removes the first record with `id` and saves; entryNotFound when there is none.
     virtual QFuture<void> deleteEntry(QUuid id);
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
-    // beyond the new maximum; only then saves and posts "historyDidChange".
+    // beyond the new maximum; only then saves and emits `historyDidChange`.
     QFuture<void> setMaxEntries(int maxEntries);
     // Reads the history file (recovering a corrupted one) unless already read.
     QFuture<void> ensureLoaded();
-    // Empties the history, saves and posts "historyDidChange". The previous history
+    // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
     QFuture<void> clearAll();
     // The records held in memory now, without loading.
     QFuture<QList<CaptureHistoryEntry>> entries();
 
+signals:
+    // The records changed (added, trimmed or cleared).
+    void historyDidChange();
+    // Emitted once for every file that could not be read (or held captures deleted by
+    // hand) and was kept under a new name, `path`.
+    void historyFileSetAside(const QString &path);
+
 private:
     enum class BackupStep { refresh, keep };
     struct InMemory {};
-    HistoryStore(InMemory, int maxEntries, NotificationCenter &notificationCenter);
+    HistoryStore(InMemory, int maxEntries);
 
     // The steps below run on the executor thread only.
     void ensureLoadedNow();
@@ -108,7 +108,6 @@ private:
     void trimToMaximum();
 
     HistoryFiles m_files;
-    NotificationCenter &m_notificationCenter;
     std::shared_ptr<const FreeSpaceSource> m_freeSpace;
 
     QList<EncodedEntry> m_entries; // newest first, each with its text in the file

@@ -10,7 +10,6 @@
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "platform/alert_presenter.h"
-#include "platform/notification_center.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -49,7 +48,7 @@ QWidget *makeLoadingView(QWidget *parent)
 } // namespace
 
 HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetManager &pinManager,
-                         AlertPresenter &alerts, NotificationCenter &notificationCenter, QWidget *parent)
+                         AlertPresenter &alerts, QWidget *parent)
     : QWidget(parent), m_viewModel(std::move(viewModel)), m_alerts(alerts)
 {
     setMinimumSize(windowMinWidth, windowMinHeight);
@@ -115,15 +114,12 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
         }
     });
 
-    notificationCenter.addObserver(HistoryStore::historyDidChangeNotification, this,
-                                   [this](const QVariantMap &) { reload(); });
-    notificationCenter.addObserver(refreshHistoryNotification, this, [this](const QVariantMap &) { reload(); });
+    connect(&m_viewModel->historyStore(), &HistoryStore::historyDidChange, this, &HistoryView::reload);
     // Without this a failed export would end in silence: no file and no word of why.
-    notificationCenter.addObserver(ExportService::exportFailedNotification, this, [this](const QVariantMap &info) {
-        QMetaObject::invokeMethod(this, [this, message = info.value(QStringLiteral("error")).toString()] {
-            presentError(message);
-        }, Qt::QueuedConnection);
-    });
+    connect(&m_viewModel->exportService(), &ExportService::exportFailed, this,
+            [this](const QString &message) {
+                QMetaObject::invokeMethod(this, [this, message] { presentError(message); }, Qt::QueuedConnection);
+            });
 
     updateContent();
 }

@@ -17,7 +17,6 @@ class HistoryFilteredEmptyStateView;
 class HistoryListColumn;
 class HistorySearchBar;
 class HistoryViewModel;
-class NotificationCenter;
 class PinWidgetManager;
 
 // The content of the history window: the search bar above either the loading view, one
@@ -33,15 +32,13 @@ public:
     static constexpr int detailMinWidth = 400;
     static constexpr int windowMinWidth = 800;
     static constexpr int windowMinHeight = 500;
-    static constexpr const char *refreshHistoryNotification = "RefreshHistory";
 
     // What the main area shows.
     enum class Content { loading, empty, filteredEmpty, list };
 
     // The references must outlive the view.
     HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetManager &pinManager,
-                AlertPresenter &alerts, NotificationCenter &notificationCenter,
-                QWidget *parent = nullptr);
+                AlertPresenter &alerts, QWidget *parent = nullptr);
     ~HistoryView() override;
 
     HistoryViewModel &viewModel() const { return *m_viewModel; }

@@ -2,7 +2,6 @@
 
 #include "core/localized_error.h"
 #include "history/history_store.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
 #include <QLocale>
@@ -36,14 +35,12 @@ QString searchForm(const QString &text)
 } // namespace
 
 HistoryViewModel::HistoryViewModel(HistoryStore &historyStore, Pasteboard &pasteboard,
-                                   SavePanel &savePanel, NotificationCenter &notificationCenter,
-                                   Clock clock, QObject *parent)
+                                   SavePanel &savePanel, Clock clock, QObject *parent)
     : QObject(parent),
       m_historyStore(historyStore),
       m_pasteboard(pasteboard),
-      m_notificationCenter(notificationCenter),
       m_clock(clock ? std::move(clock) : Clock(&QDateTime::currentDateTime)),
-      m_exportService(savePanel, notificationCenter)
+      m_exportService(savePanel)
 {
     const QDateTime now = m_clock();
     const QDateTime weekAgo = now.addDays(-7);
@@ -260,7 +257,7 @@ void HistoryViewModel::copyEntryAsMarkdown(const CaptureHistoryEntry &entry)
 void HistoryViewModel::copy(const QString &text)
 {
     m_pasteboard.write({{QStringLiteral("text/plain"), text.toUtf8()}});
-    m_notificationCenter.post(textCopiedNotification, {{"text", text}});
+    emit textCopied(text);
 }
 
 } // namespace quorvane

@@ -16,7 +16,6 @@
 namespace quorvane {
 
 class HistoryStore;
-class NotificationCenter;
 class Pasteboard;
 class SavePanel;
 
@@ -28,14 +27,12 @@ class HistoryViewModel : public QObject {
     Q_OBJECT
 public:
     using Clock = std::function<QDateTime()>;
-    static constexpr const char *textCopiedNotification = "TextCopied";
 
     // Everything given must outlive the view model. `clock` tells the date filters what
     // "now" is (the system clock when empty); `savePanel` serves the export service the
     // view model owns.
     HistoryViewModel(HistoryStore &historyStore, Pasteboard &pasteboard, SavePanel &savePanel,
-                     NotificationCenter &notificationCenter, Clock clock = {},
-                     QObject *parent = nullptr);
+                     Clock clock = {}, QObject *parent = nullptr);
     ~HistoryViewModel() override;
 
     // The records shown, newest first.
@@ -73,6 +70,7 @@ public:
     void setEntryToDelete(const std::optional<CaptureHistoryEntry> &entry);
 
     ExportService &exportService() { return m_exportService; }
+    HistoryStore &historyStore() const { return m_historyStore; }
     QDateTime now() const { return m_clock(); }
 
     // Reads the whole history and filters it; on failure both lists empty and `error` set.
@@ -103,6 +101,8 @@ signals:
     void errorChanged();
     void showDeleteConfirmationChanged();
     void showClearAllConfirmationChanged();
+    // A copy operation put `text` on the clipboard.
+    void textCopied(const QString &text);
 
 private:
     void setLoading(bool loading);
@@ -112,7 +112,6 @@ private:
 
     HistoryStore &m_historyStore;
     Pasteboard &m_pasteboard;
-    NotificationCenter &m_notificationCenter;
     Clock m_clock;
     ExportService m_exportService;
 

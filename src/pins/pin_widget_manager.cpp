@@ -4,7 +4,6 @@
 #include "pins/pin_widget_window.h"
 #include "platform/message_box_alert_presenter.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
 #include <QBuffer>
@@ -87,13 +86,12 @@ struct PinWidgetManager::DesktopFacilities {
 };
 
 PinWidgetManager::PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
-                                   NotificationCenter &notificationCenter, const MotionPreference &motion,
+                                   const MotionPreference &motion,
                                    QObject *parent)
     : QObject(parent),
       m_storageFolder(std::move(storageFolder)),
       m_alerts(&alerts),
       m_pasteboard(&pasteboard),
-      m_notificationCenter(&notificationCenter),
       m_motion(&motion)
 {
 }
@@ -105,7 +103,6 @@ PinWidgetManager::PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop)
       m_storageFolder(PinnedCapture::storageDirectory()),
       m_alerts(&m_desktop->alerts),
       m_pasteboard(m_desktop->pasteboard.get()),
-      m_notificationCenter(&NotificationCenter::defaultCenter()),
       m_motion(m_desktop->motion.get())
 {
 }
@@ -197,7 +194,7 @@ void PinWidgetManager::publishNewPin(PinnedCapture pin, QImage image)
     setCurrentPin(std::move(pin));
     setThumbnailImage(std::move(image));
     showPinWindow();
-    m_notificationCenter->post(pinWidgetCreated);
+    emit pinWidgetCreated();
 }
 
 void PinWidgetManager::toggleViewMode()
@@ -270,7 +267,7 @@ void PinWidgetManager::commitChange(PinnedCapture changed)
     } catch (const PinStorageError &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
     }
-    m_notificationCenter->post(pinWidgetUpdated);
+    emit pinWidgetUpdated();
 }
 
 void PinWidgetManager::hidePin()
@@ -282,7 +279,7 @@ void PinWidgetManager::hidePin()
         panel->deleteLater();
     }
     setVisible(false);
-    m_notificationCenter->post(pinWidgetClosed);
+    emit pinWidgetClosed();
 }
 
 bool PinWidgetManager::closePin(bool confirm)

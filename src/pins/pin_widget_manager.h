@@ -16,7 +16,6 @@ namespace quorvane {
 
 class AlertPresenter;
 class MotionPreference;
-class NotificationCenter;
 class Pasteboard;
 class PinWidgetWindow;
 
@@ -28,14 +27,9 @@ class PinWidgetWindow;
 class PinWidgetManager : public QObject {
     Q_OBJECT
 public:
-    // Posted on the notification centre, without user information.
-    static inline const QString pinWidgetCreated = QStringLiteral("app.corvantis.pinWidgetCreated");
-    static inline const QString pinWidgetUpdated = QStringLiteral("app.corvantis.pinWidgetUpdated");
-    static inline const QString pinWidgetClosed = QStringLiteral("app.corvantis.pinWidgetClosed");
-
     // A manager whose pin lives in `storageFolder`. The services must outlive it.
     PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
-                     NotificationCenter &notificationCenter, const MotionPreference &motion,
+                     const MotionPreference &motion,
                      QObject *parent = nullptr);
     ~PinWidgetManager() override;
 
@@ -64,19 +58,19 @@ public:
     // the old pin, true once the record is pinned.
     virtual bool pinHistoryEntry(const CaptureHistoryEntry &entry, std::optional<QPoint> center);
 
-    // The toolbar's actions; each changes the pin, saves it and posts pinWidgetUpdated,
+    // The toolbar's actions; each changes the pin, saves it and emits pinWidgetUpdated,
     // and does nothing without a pin.
     void toggleViewMode();
     void cycleOpacity();     // 0.3, 0.6, 1.0, 0.3, ...
     void togglePinned();     // stay on top or not
     void cycleFontSize();    // small, medium, large, small, ...
-    // Takes the panel down without touching the pin or its files; posts pinWidgetClosed.
+    // Takes the panel down without touching the pin or its files; emits pinWidgetClosed.
     void hidePin();
     // Removes the pin and its files. With `confirm` and unsaved edits the user chooses
     // first: copy the text to the clipboard, discard it, or cancel (false, nothing changes).
     // When the clipboard refuses the text the user is told and the pin stays (false).
     bool closePin(bool confirm = true);
-    // Shows the pin stored by an earlier run, if any; posts nothing.
+    // Shows the pin stored by an earlier run, if any; emits none of the three.
     virtual void restorePin();
     // Makes the panel when needed and shows it with the pin's frame (kept wholly on the
     // screen it opens on), opacity (at least 0.3 for the panel) and level.
@@ -91,6 +85,10 @@ signals:
     void currentPinChanged();
     void thumbnailImageChanged();
     void visibilityChanged(bool visible);
+    // A pin was made, changed by its toolbar, or taken down.
+    void pinWidgetCreated();
+    void pinWidgetUpdated();
+    void pinWidgetClosed();
 
 protected:
     // A manager over the desktop's facilities and the default pin folder.
@@ -121,7 +119,6 @@ private:
     QString m_storageFolder;
     AlertPresenter *m_alerts;
     Pasteboard *m_pasteboard;
-    NotificationCenter *m_notificationCenter;
     const MotionPreference *m_motion;
 
     std::optional<PinnedCapture> m_currentPin;

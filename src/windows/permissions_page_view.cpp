@@ -209,7 +209,7 @@ void PermissionsPageView::showEvent(QShowEvent *event)
     // The page's own manager lives from its first showing to its end.
     if (!m_permissionManager) {
         m_permissionManager = std::make_unique<PermissionManager>(
-            m_services.checks, m_services.notificationCenter, m_services.privacySettings, m_services.alerts);
+            m_services.checks, m_services.privacySettings, m_services.alerts);
     }
     checkPermissionStatus();
     startPermissionPolling();

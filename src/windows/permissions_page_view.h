@@ -17,7 +17,6 @@ class QTimer;
 namespace quorvane {
 
 class AlertPresenter;
-class NotificationCenter;
 class PrivacySettingsOpener;
 
 // One permission on the permissions page: its symbol (green with a tick badge once
@@ -50,7 +49,6 @@ private:
 // is made of (the same kinds of services as the application's manager).
 struct PermissionsPageServices {
     PermissionChecks checks;
-    NotificationCenter &notificationCenter;
     PrivacySettingsOpener &privacySettings;
     AlertPresenter &alerts;
 };

@@ -20,7 +20,7 @@ public:
 UserSettings PreferencesServices::storedSettings() const
 {
     UnusedLoginItem loginItem;
-    const SettingsStore store(userDefaults, notificationCenter, loginItem);
+    const SettingsStore store(userDefaults, loginItem);
     return store.settings();
 }
 

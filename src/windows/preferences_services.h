@@ -10,7 +10,6 @@ class AlertPresenter;
 class GlobalShortcutGate;
 class HistoryStore;
 class LanguageManager;
-class NotificationCenter;
 class SettingsStore;
 class UserDefaults;
 
@@ -22,7 +21,6 @@ struct PreferencesServices {
     // The very object the shared store keeps its record in: a second database over the
     // same file would write over the store's changes.
     UserDefaults &userDefaults;
-    NotificationCenter &notificationCenter;
     // Switched by the Dock-icon setting.
     ActivationPolicy &activationPolicy;
     LanguageManager &languageManager;

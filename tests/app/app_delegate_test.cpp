@@ -7,7 +7,6 @@
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
-#include "capture/continuity_manager.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
 #include "capture/clipboard_service.h"
@@ -35,7 +34,6 @@
 #include "platform/frontmost_application.h"
 #include "platform/global_key_grabber.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/region_selector.h"
@@ -55,15 +53,15 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QLabel>
 #include <QMenu>
-#include <QMimeData>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace quorvane;
 
@@ -100,7 +98,6 @@ using test::CountingUpdater;
 
 struct IdleRuntime : ContinuityRuntime {
     void showContinuityItem(ImageHandler handler, std::optional<QPoint>) override { kept = std::move(handler); }
-    void appendDebugLog(const QString &, const QString &) override {}
     ImageHandler kept;
 };
 
@@ -167,6 +164,7 @@ struct ScriptedOCR : TextRecognizer {
             return QtFuture::makeExceptionalFuture<QString>(std::make_exception_ptr(*failure));
         return QtFuture::makeReadyFuture(text);
     }
+    void prepare(const std::optional<QStringList> &, CaptureMode) override {}
     QString text = QStringLiteral("Imported words");
     std::optional<OCRError> failure;
     QList<QImage> images;
@@ -221,10 +219,10 @@ struct ScriptedCoordinator : CaptureCoordinator {
 
 // Records toasts instead of showing them.
 struct RecordingNotificationService : NotificationService {
-    RecordingNotificationService(NotificationCenter &center, test::FakeSystemNotifier &notifier,
+    RecordingNotificationService(test::FakeSystemNotifier &notifier,
                                  test::FakeSoundPlayer &sounds, test::FakeAnnouncer &announcer,
                                  test::FakeMotionPreference &motion)
-        : NotificationService(center, notifier, sounds, announcer, motion,
+        : NotificationService(notifier, sounds, announcer, motion,
                               [](auto &&...) { return std::unique_ptr<ToastWindow>(); })
     {
     }
@@ -286,7 +284,6 @@ struct FakeFactory : ServiceFactory {
         grabber.log = &made;
     }
 
-    NotificationCenter &notificationCenter() override { return center; }
     UserDefaults &userDefaults() override { return defaults; }
     Pasteboard &pasteboard() override { return clipboard; }
     AlertPresenter &alertPresenter() override { return alerts; }
@@ -301,12 +298,12 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<SettingsStore> makeSettingsStore() override
     {
         made << "settings";
-        return std::make_unique<SettingsStore>(defaults, center, loginItem);
+        return std::make_unique<SettingsStore>(defaults, loginItem);
     }
     std::unique_ptr<NotificationService> makeNotificationService() override
     {
         made << "notifications";
-        auto service = std::make_unique<RecordingNotificationService>(center, notifier, sounds, announcer, motion);
+        auto service = std::make_unique<RecordingNotificationService>(notifier, sounds, announcer, motion);
         notifications = service.get();
         return service;
     }
@@ -334,17 +331,17 @@ struct FakeFactory : ServiceFactory {
             --historyFailures;
             throw HistoryStoreError::storageAccessFailed(QStringLiteral("read-only disk"));
         }
-        return std::make_unique<HistoryStore>(dir.filePath("data/Quorvane"), maxEntries, center);
+        return std::make_unique<HistoryStore>(dir.filePath("data/Quorvane"), maxEntries);
     }
     std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override
     {
         made << QStringLiteral("inMemoryHistory(%1)").arg(maxEntries);
-        return HistoryStore::makeInMemory(maxEntries, center);
+        return HistoryStore::makeInMemory(maxEntries);
     }
     std::unique_ptr<PermissionManager> makePermissionManager() override
     {
         made << "permissions";
-        return std::make_unique<PermissionManager>(permissionChecks(), center, privacy, alerts);
+        return std::make_unique<PermissionManager>(permissionChecks(), privacy, alerts);
     }
     std::unique_ptr<ClipboardService> makeClipboardService() override
     {
@@ -367,7 +364,7 @@ struct FakeFactory : ServiceFactory {
     std::unique_ptr<HotkeyManager> makeHotkeyManager() override
     {
         made << "hotkeys";
-        return std::make_unique<HotkeyManager>(displayGrabber ? *displayGrabber : grabber, center);
+        return std::make_unique<HotkeyManager>(displayGrabber ? *displayGrabber : grabber);
     }
     SparkleUpdater &sparkleUpdater() override
     {
@@ -390,8 +387,7 @@ struct FakeFactory : ServiceFactory {
 
     QTemporaryDir dir;
     UserDefaults defaults;
-    NotificationCenter center;
-    LanguageManager languages{defaults, center};
+    LanguageManager languages{defaults};
     NoLoginItem loginItem;
     LoggingGrabber grabber;
     // When set, the hotkeys take their keys on the real display instead.
@@ -437,7 +433,7 @@ struct RecordingDelegate : AppDelegate {
 // Settings written to the factory's defaults before the delegate starts, as a previous run would.
 void storeSettings(FakeFactory &factory, const std::function<void(UserSettings &)> &change)
 {
-    SettingsStore store(factory.defaults, factory.center, factory.loginItem);
+    SettingsStore store(factory.defaults, factory.loginItem);
     UserSettings settings = store.settings();
     change(settings);
     store.setSettings(settings);
@@ -491,16 +487,12 @@ TEST(AppDelegateStartUp, MakesTheServicesInOrderThenUpdaterPolicyMenuAndHotkeys)
     const UserSettings &settings = delegate.services().settingsStore()->settings();
     for (HotkeyAction action : kAllHotkeyActions)
         EXPECT_TRUE(holds(factory.grabber, settings.shortcut(shortcutAction(action)))) << rawValue(action).toStdString();
-    EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
-    EXPECT_EQ(factory.center.observerCount("app.corvantis.accessibilityPermissionChanged"), 1);
-    EXPECT_EQ(factory.center.observerCount("app.corvantis.openHistoryWithEntry"), 1);
     EXPECT_FALSE(delegate.services().isHistoryInMemory());
     EXPECT_TRUE(factory.notifications->warnings.isEmpty());
 
     // A second launch call changes nothing.
     delegate.applicationDidFinishLaunching();
     EXPECT_EQ(factory.updater.backgroundChecks, 1);
-    EXPECT_EQ(factory.center.observerCount("SettingsDidChange"), 1);
 }
 
 TEST(AppDelegateStartUp, StoredChoicesApplyFromTheFirstMoment)
@@ -608,11 +600,9 @@ TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives
     delegate.applicationDidFinishLaunching();
     EXPECT_TRUE(factory.grabber.held.empty());
 
-    // Anything but a Boolean true is not a grant.
+    // A withdrawal is not a grant.
     factory.grabber.permitted = true;
-    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", false}});
-    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", "true"}});
-    factory.center.post("app.corvantis.accessibilityPermissionChanged", {});
+    emit delegate.services().permissionManager()->accessibilityPermissionChanged(false);
     drainEvents();
     EXPECT_TRUE(factory.grabber.held.empty());
 
@@ -651,20 +641,14 @@ TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwi
     EXPECT_TRUE(notifications.useSystemNotifications());
 }
 
-TEST(AppDelegateObservers, ToastClickOpensHistoryOnlyForARecordIdentifier)
+TEST(AppDelegateObservers, ToastClickOpensHistory)
 {
     FakeFactory factory;
     markOnboardingSeen(factory, true);
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
     const QUuid id = QUuid::createUuid();
-
-    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", id.toString()}});
-    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", 42}});
-    factory.center.post("app.corvantis.openHistoryWithEntry", {});
-    EXPECT_TRUE(delegate.opened.isEmpty());
-
-    factory.center.post("app.corvantis.openHistoryWithEntry", {{"captureID", QVariant::fromValue(id)}});
+    emit delegate.services().notificationService()->openHistoryWithEntry(id);
     EXPECT_EQ(delegate.opened, QStringList{id.toString()});
 }
 
@@ -769,9 +753,8 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
     delegate.services().settingsStore()->setSettings(changed);
 
     QList<size_t> heldAtSave;
-    QObject watcher;
-    factory.center.addObserver("SettingsDidChange", &watcher,
-                               [&](const QVariantMap &) { heldAtSave.append(factory.grabber.held.size()); });
+    QObject::connect(delegate.services().settingsStore(), &SettingsStore::settingsDidChange,
+                     [&] { heldAtSave.append(factory.grabber.held.size()); });
     QPointer<QMenu> menu = factory.statusItem->menu();
 
     delegate.applicationWillTerminate();
@@ -784,14 +767,13 @@ TEST(AppDelegateShutDown, SavesBeforeReleasingHotkeysThenRemovesTheIcon)
 
     // Written to disk at once: a fresh reader finds the change.
     UserDefaults reread(factory.defaults.filePath());
-    NotificationCenter quiet;
     NoLoginItem noLogin;
-    EXPECT_EQ(SettingsStore(reread, quiet, noLogin).settings().maxHistoryEntries, 321);
+    EXPECT_EQ(SettingsStore(reread, noLogin).settings().maxHistoryEntries, 321);
 
     // The save's notification, and any later one, bind nothing again.
     drainEvents();
     delegate.services().settingsStore()->save();
-    factory.center.post("app.corvantis.accessibilityPermissionChanged", {{"granted", true}});
+    emit delegate.services().permissionManager()->accessibilityPermissionChanged(true);
     drainEvents();
     EXPECT_TRUE(factory.grabber.held.empty());
 
@@ -869,15 +851,20 @@ TEST(AppDelegateImport, ImportedImageIsRecognisedCopiedRecordedAndAnnounced)
     EXPECT_EQ(factory.statusItem->menusAttached, menusBefore);
 }
 
-TEST(AppDelegateImport, ImagesHandedToTheImportBridgeReachTheDelegate)
+TEST(AppDelegateImport, ImagesFromTheTrayImportMenuReachTheImportWorkflow)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
 
-    QMimeData offered;
-    offered.setImageData(sampleImage());
-    ASSERT_TRUE(ContinuityManager::shared().bridgeView().readSelection(offered));
+    const QList<QAction *> rows = delegate.menuBarController()->menu()->actions();
+    const auto importRow = std::find_if(rows.begin(), rows.end(), [](QAction *row) {
+        return row->objectName() == QStringLiteral("handleImportFromiPhone");
+    });
+    ASSERT_NE(importRow, rows.end());
+    (*importRow)->trigger();
+    ASSERT_TRUE(factory.runtime.kept);
+    factory.runtime.kept(sampleImage());
     ASSERT_TRUE(test::waitUntil([&] { return !factory.notifications->successes.isEmpty(); }));
     EXPECT_EQ(storedEntries(delegate).value(0).text, "Imported words");
 }
@@ -919,14 +906,17 @@ TEST(AppDelegateImport, RecognitionFailureShowsItsOwnError)
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
 }
 
-TEST(AppDelegateImport, UnreadableImageFileShowsAnErrorNamingIt)
+TEST(AppDelegateImport, UnreadableImageFileOrClipboardShowsAnError)
 {
     FakeFactory factory;
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
-    const ImageImportError error("scan.tiff", "Unsupported image format");
-    emit factory.runtime.imageFileUnreadable(error);
-    EXPECT_EQ(factory.notifications->errors, QStringList{error.localizedDescription()});
+    const ImageImportError file("scan.tiff", "Unsupported image format");
+    const ImageImportError clipboard(ImageImportErrorKind::unreadableClipboard);
+    emit factory.runtime.importFailed(file);
+    emit factory.runtime.importFailed(clipboard);
+    EXPECT_EQ(factory.notifications->errors,
+              (QStringList{file.localizedDescription(), clipboard.localizedDescription()}));
 }
 
 TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
@@ -939,49 +929,6 @@ TEST(AppDelegateImport, ImageWithoutPixelsEndsQuietly)
     EXPECT_TRUE(factory.ocr->asked.isEmpty());
     EXPECT_TRUE(factory.notifications->errors.isEmpty());
     EXPECT_TRUE(storedEntries(delegate).isEmpty());
-}
-
-TEST(AppDelegateImport, OfferedImagesAreTakenOnlyWhenAskedForWithoutSending)
-{
-    FakeFactory factory;
-    RecordingDelegate delegate(factory);
-    EXPECT_TRUE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.captures().validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")));
-    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, QStringLiteral("text/plain")));
-    EXPECT_FALSE(delegate.captures().validRequestor(std::nullopt, std::nullopt));
-}
-
-TEST(AppDelegateImport, OfferedDataIsDecodedByTheFirstImageTypeThatReadsIt)
-{
-    FakeFactory factory;
-    RecordingDelegate delegate(factory);
-    delegate.applicationDidFinishLaunching();
-
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    sampleImage(300, 90).save(&buffer, "PNG");
-
-    QMimeData offered;
-    offered.setData("image/bmp", "not a bitmap"); // comes first and does not decode
-    offered.setData("image/png", png);
-    EXPECT_TRUE(delegate.captures().readSelection(offered));
-    ASSERT_EQ(factory.ocr->images.size(), 1);
-    EXPECT_EQ(factory.ocr->images[0].size(), QSize(300, 90));
-    // One import at a time, like any capture: the next waits for this one to end.
-    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 1; }));
-
-    QMimeData whole;
-    whole.setImageData(sampleImage(120, 40));
-    EXPECT_TRUE(delegate.captures().readSelection(whole));
-    ASSERT_EQ(factory.ocr->images.size(), 2);
-    EXPECT_EQ(factory.ocr->images[1].size(), QSize(120, 40));
-
-    QMimeData text;
-    text.setText("no picture here");
-    EXPECT_FALSE(delegate.captures().readSelection(text));
-    EXPECT_EQ(factory.ocr->images.size(), 2);
-    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->successes.size() == 2; }));
 }
 
 TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
@@ -1109,12 +1056,13 @@ TEST(AppDelegateWindows, ToastClickOpensTheHistoryWindowOnce)
     AppDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
 
-    const QVariantMap click{{"captureID", QVariant::fromValue(QUuid::createUuid())}};
-    factory.center.post("app.corvantis.openHistoryWithEntry", click);
+    NotificationService &notifications = *delegate.services().notificationService();
+    const QUuid click = QUuid::createUuid();
+    emit notifications.openHistoryWithEntry(click);
     QPointer<QWidget> window = delegate.windows().historyWindow();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
-    factory.center.post("app.corvantis.openHistoryWithEntry", click);
+    emit notifications.openHistoryWithEntry(click);
     EXPECT_EQ(delegate.windows().historyWindow(), window.data());
     EXPECT_EQ(visibleHistoryWindows(), 1);
 }
@@ -1211,14 +1159,14 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
 
     const QString notice = "Quick Zarrow shortcut not available: Shift+Super+L is already used by another program. "
                            "Choose another shortcut in Preferences. -> "
-                           + ShortcutRefusalNotice::openShortcutsNotification;
+                           + ShortcutRefusalNotice::clickAction;
     EXPECT_EQ(factory.notifications->actionable, QStringList{notice});
     // Once per run: the next registration, refused again, says nothing more.
     delegate.services().settingsStore()->save();
     drainEvents();
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
-    factory.center.post(ShortcutRefusalNotice::openShortcutsNotification);
+    emit delegate.services().notificationService()->warningClicked(ShortcutRefusalNotice::clickAction);
     auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
     ASSERT_NE(preferences, nullptr);
     EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);

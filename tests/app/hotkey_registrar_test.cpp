@@ -1,7 +1,6 @@
 #include "app/hotkey_registrar.h"
 #include "core/settings_store.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include "support/event_loop.h"
@@ -25,8 +24,8 @@ struct NoLoginItem : LoginItem {
 struct Rig {
     Rig()
         : defaults(dir.filePath("defaults.json")),
-          store(defaults, center, loginItem),
-          manager(grabber, center),
+          store(defaults, loginItem),
+          manager(grabber),
           registrar(manager, store)
     {
     }
@@ -41,7 +40,6 @@ struct Rig {
 
     QTemporaryDir dir;
     UserDefaults defaults;
-    NotificationCenter center;
     NoLoginItem loginItem;
     SettingsStore store;
     test::FakeKeyGrabber grabber;

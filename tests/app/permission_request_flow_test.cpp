@@ -2,7 +2,6 @@
 #include "app/permission_request_flow.h"
 #include "core/permission_manager.h"
 #include "platform/alert_presenter.h"
-#include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 
 #include "support/event_loop.h"
@@ -44,7 +43,6 @@ struct Fixture {
     bool screen = false;
     bool keys = false;
     int hotkeyRegistrations = 0;
-    NotificationCenter center;
     CountingPrivacyPage privacy;
     ScriptedAlerts alerts;
     std::unique_ptr<PermissionManager> permissions;
@@ -54,7 +52,7 @@ struct Fixture {
         : screen(screenGranted), keys(keysGranted)
     {
         permissions = std::make_unique<PermissionManager>(
-            PermissionChecks{[this] { return screen; }, [this] { return keys; }}, center, privacy, alerts);
+            PermissionChecks{[this] { return screen; }, [this] { return keys; }}, privacy, alerts);
         flow = std::make_unique<PermissionRequestFlow>(*permissions, alerts, privacy,
                                                        [this] { ++hotkeyRegistrations; },
                                                        PermissionRequestFlow::Timing{10, timeoutSeconds});

@@ -18,7 +18,6 @@
 #include "history/history_store.h"
 #include "platform/alert_presenter.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/screen_access_probe.h"
@@ -93,7 +92,6 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    NotificationCenter center;
 
     ScreenAccessProbe probe;
     X11DisplayList displays;
@@ -102,21 +100,21 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
     ScreenCaptureService screen{probe, displays, overlay, concealer};
     OCRService ocr;
     CodeScanService scanner;
-    HistoryStore history{folder.filePath(QStringLiteral("Quorvane")), 100, center};
+    HistoryStore history{folder.filePath(QStringLiteral("Quorvane")), 100};
     UserDefaults defaults{folder.filePath(QStringLiteral("defaults.json"))};
     NoLoginItem loginItem;
-    SettingsStore settings{defaults, center, loginItem};
+    SettingsStore settings{defaults, loginItem};
     std::unique_ptr<Pasteboard> pasteboard = Pasteboard::createSystem();
     ClipboardService clipboard{*pasteboard};
     FakeSystemNotifier notifier;
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
     FakeMotionPreference motion;
-    NotificationService notifications{center, notifier, sounds, announcer, motion, toastFactory(displays)};
+    NotificationService notifications{notifier, sounds, announcer, motion, toastFactory(displays)};
     NoOpener opener;
     NoAlerts alerts;
     PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }},
-                                  center, opener, alerts};
+                                  opener, alerts};
     RecordingPins pins;
     X11FrontmostApplication frontmost;
     HistoryRecorder recorder{history};

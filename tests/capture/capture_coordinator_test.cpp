@@ -176,6 +176,7 @@ public:
         this->options = options;
         return answer();
     }
+    void prepare(const std::optional<QStringList> &, CaptureMode mode) override { m_log << "prepare " + rawValue(mode); }
 
 private:
     CallLog &m_log;
@@ -407,7 +408,7 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureRunsItsStepsInOrderAndRecordsTheSelec
     const QFuture<CaptureWorkflowResult> future = run(&CaptureCoordinator::performQuickZarrowCapture);
     ASSERT_FALSE(failed(future));
 
-    EXPECT_EQ(log, (CallLog{"showCaptureOverlay", "recognizeText normal", "copyText", "addEntry",
+    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay", "recognizeText normal", "copyText", "addEntry",
                             "showSuccess normal", "pinCapture"}));
     const CaptureWorkflowResult result = future.result();
     EXPECT_EQ(result.text, "Hello capture");
@@ -467,7 +468,7 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureAsksForAMissingGrantBeforeSelecting)
     setScreenRecordingGranted(false);
     const QFuture<CaptureWorkflowResult> future = run(&CaptureCoordinator::performQuickZarrowCapture);
     ASSERT_FALSE(failed(future));
-    EXPECT_EQ(log.mid(0, 2), (CallLog{"requestScreenRecordingPermission", "showCaptureOverlay"}));
+    EXPECT_EQ(log.mid(0, 3), (CallLog{"prepare normal", "requestScreenRecordingPermission", "showCaptureOverlay"}));
     EXPECT_TRUE(notifications.errors.isEmpty());
 }
 
@@ -475,7 +476,7 @@ TEST_F(CaptureCoordinatorTest, CodeModeCopiesPlainTextOnlyThroughTheMultiFormatC
 {
     const QFuture<CaptureWorkflowResult> future = run(&CaptureCoordinator::performCodeModeCapture);
     ASSERT_FALSE(failed(future));
-    EXPECT_EQ(log, (CallLog{"showCaptureOverlay", "recognizeText code", "copyTextInFormats", "addEntry",
+    EXPECT_EQ(log, (CallLog{"prepare code", "showCaptureOverlay", "recognizeText code", "copyTextInFormats", "addEntry",
                             "showSuccess code", "pinCapture"}));
     EXPECT_EQ(clipboard.formats, (QList<QList<ClipboardFormat>>{{ClipboardFormat::plainText}}));
     EXPECT_EQ(history.added.first().captureMode, CaptureMode::code);
@@ -597,7 +598,7 @@ TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceWithoutToast)
         EXPECT_EQ(error->localizedDescription(), "A capture operation is already in progress");
         EXPECT_TRUE(coordinator.isCaptureInProgress());
     }
-    EXPECT_EQ(log, CallLog{"showCaptureOverlay"}); // the refused requests touched nothing
+    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay"})); // the refused requests touched nothing
     EXPECT_TRUE(notifications.errors.isEmpty());
 
     selection.promise->addResult(screen.selection);
@@ -620,7 +621,7 @@ TEST_F(CaptureCoordinatorTest, AnImportWhileACaptureRunsIsRefusedLikeAnySecondCa
     const auto error = failureAs<CaptureCoordinatorError>(import);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::captureInProgress);
-    EXPECT_EQ(log, CallLog{"showCaptureOverlay"});
+    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay"}));
     EXPECT_TRUE(notifications.errors.isEmpty());
 
     selection.promise->addResult(screen.selection);

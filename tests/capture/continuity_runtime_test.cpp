@@ -1,10 +1,10 @@
-#include "capture/continuity_manager.h"
 #include "capture/continuity_runtime.h"
 #include "capture/image_file_reader.h"
 
 #include "support/event_loop.h"
 
 #include <QBuffer>
+#include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -33,8 +33,16 @@ QByteArray encoded(const QImage &image, const char *format)
     return bytes;
 }
 
-// A runtime whose menu answers at once: a source offering `answer` as PNG data, or no
-// choice at all when it is null.
+// Puts `data` on the clipboard as `type`.
+void offerOnClipboard(const char *type, const QByteArray &data)
+{
+    auto *offer = new QMimeData; // the clipboard takes it
+    offer->setData(type, data);
+    QGuiApplication::clipboard()->setMimeData(offer);
+}
+
+// A runtime whose menu answers at once: "Paste Image from Clipboard" with `answer` there as
+// PNG data, or no choice at all when it is null.
 struct ScriptedRuntime : ContinuityRuntime {
     QImage answer;
     QList<QPoint> presentedAt;
@@ -44,13 +52,12 @@ struct ScriptedRuntime : ContinuityRuntime {
         presentedAt.append(point);
         if (answer.isNull())
             return;
-        QMimeData offer;
-        offer.setData("image/png", encoded(answer, "PNG"));
-        readChosen(offer);
+        offerOnClipboard("image/png", encoded(answer, "PNG"));
+        importClipboardImage();
     }
 };
 
-struct Receiver : QObject, ContinuityDelegate {
+struct Receiver : ContinuityDelegate {
     QList<QSize> sizes;
     void didReceiveImage(const QImage &image) override { sizes << image.size(); }
 };
@@ -114,73 +121,52 @@ TEST(ContinuityRuntimeTest, PictureArrivingAfterTheMenuClosedReachesTheKeptHandl
     runtime.showContinuityItem([&](const QImage &image) { sizes << image.size(); }, QPoint(5, 5));
     ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
 
-    QMimeData offer;
-    offer.setImageData(photo(QSize(30, 20)));
-    EXPECT_TRUE(runtime.wrapper().readSelection(offer));
-    EXPECT_TRUE(runtime.wrapper().readSelection(offer)); // no handler left: dropped
+    runtime.didReceiveImage(photo(QSize(30, 20)));
+    runtime.didReceiveImage(photo(QSize(30, 20))); // no handler left: dropped
     EXPECT_EQ(sizes, QList<QSize>{QSize(30, 20)});
 }
 
-TEST(ContinuityRequestorTest, WrapperPrefersPngAndAnswersTrueWhenItsDelegateIsGone)
+TEST(ContinuityRequestorTest, WrapperPrefersPngThenTheWholeImageAndRefusesWhatDoesNotDecode)
 {
-    ContinuityWrapperController wrapper;
+    Receiver receiver;
+    ContinuityWrapperController wrapper(receiver);
     QMimeData offer;
     offer.setData("image/jpeg", encoded(photo(QSize(10, 10)), "JPEG"));
     offer.setData("image/png", encoded(photo(QSize(20, 20)), "PNG"));
-    {
-        Receiver receiver;
-        wrapper.setDelegate(&receiver);
-        EXPECT_TRUE(wrapper.readSelection(offer));
-        EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(20, 20)});
-    }
-    EXPECT_EQ(wrapper.delegate(), nullptr);
     EXPECT_TRUE(wrapper.readSelection(offer));
+
+    QMimeData whole;
+    whole.setData("image/png", "truncated");
+    whole.setImageData(photo(QSize(12, 8)));
+    EXPECT_TRUE(wrapper.readSelection(whole));
+    EXPECT_EQ(receiver.sizes, (QList<QSize>{QSize(20, 20), QSize(12, 8)}));
 
     QMimeData text;
     text.setText("no picture");
     EXPECT_FALSE(wrapper.readSelection(text));
-
-    // With something sent the wrapper still asks for images; the bridge view does not.
-    ContinuityBridgeView view;
-    EXPECT_EQ(wrapper.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")), &wrapper);
-    EXPECT_EQ(view.validRequestor(QStringLiteral("text/plain"), QStringLiteral("image/png")), nullptr);
-    EXPECT_EQ(view.validRequestor(std::nullopt, QStringLiteral("image/png")), &view);
-    EXPECT_EQ(view.validRequestor(std::nullopt, QStringLiteral("text/plain")), nullptr);
-}
-
-TEST(ContinuityRequestorTest, BridgeViewDeliversTheFirstImageTypeThatDecodes)
-{
-    ContinuityBridgeView view;
-    Receiver receiver;
-    view.setDelegate(&receiver);
-    QMimeData offer;
-    offer.setData("image/bmp", "not a bitmap");
-    offer.setData("image/png", encoded(photo(QSize(12, 8)), "PNG"));
-    EXPECT_TRUE(view.readSelection(offer));
-    EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(12, 8)});
-
     QMimeData broken;
     broken.setData("image/png", "truncated");
-    EXPECT_FALSE(view.readSelection(broken));
-    EXPECT_EQ(receiver.sizes.size(), 1);
+    EXPECT_FALSE(wrapper.readSelection(broken));
+    EXPECT_EQ(receiver.sizes.size(), 2);
 }
 
-TEST(ContinuityManagerTest, BridgeViewSitsInAHiddenHelperPanelAndReachesItsDelegate)
+TEST(ContinuityRuntimeTest, UnreadableClipboardImageIsReportedNotHandled)
 {
-    ContinuityManager manager;
-    EXPECT_TRUE(manager.servicesRegistered());
-    EXPECT_TRUE(manager.registeredReturnTypes().contains("image/png"));
-    ASSERT_NE(manager.helperPanel(), nullptr);
-    EXPECT_EQ(manager.bridgeView().parentWidget(), manager.helperPanel());
-    EXPECT_FALSE(manager.helperPanel()->isVisible());
-    EXPECT_EQ(manager.bridgeView().delegate(), nullptr);
-
-    Receiver receiver;
-    manager.bridgeView().setDelegate(&receiver);
-    QMimeData offer;
-    offer.setImageData(photo());
-    EXPECT_TRUE(manager.bridgeView().readSelection(offer));
-    EXPECT_EQ(receiver.sizes, QList<QSize>{QSize(64, 48)});
+    struct ClipboardRuntime : ContinuityRuntime {
+        void presentImportMenu(const QPoint &) override
+        {
+            offerOnClipboard("image/png", "\x89PNG\r\n\x1a\n but the rest is gone");
+            importClipboardImage();
+        }
+    } runtime;
+    QList<ImageImportErrorKind> reported;
+    QObject::connect(&runtime, &ContinuityRuntime::importFailed,
+                     [&](const ImageImportError &error) { reported << error.kind(); });
+    bool handled = false;
+    runtime.showContinuityItem([&](const QImage &) { handled = true; }, QPoint(1, 1));
+    ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
+    EXPECT_FALSE(handled);
+    EXPECT_EQ(reported, QList<ImageImportErrorKind>{ImageImportErrorKind::unreadableClipboard});
 }
 
 namespace {
@@ -206,7 +192,7 @@ TEST(ContinuityRuntimeTest, UnreadableChosenFileIsReportedByNameAndReason)
     broken.close();
 
     QStringList reported;
-    QObject::connect(&runtime, &ContinuityRuntime::imageFileUnreadable,
+    QObject::connect(&runtime, &ContinuityRuntime::importFailed,
                      [&](const ImageImportError &error) { reported << error.localizedDescription(); });
     bool handled = false;
     runtime.showContinuityItem([&](const QImage &) { handled = true; }, QPoint(1, 1));
@@ -243,17 +229,4 @@ TEST(ImageFileReaderTest, PhotoBeyondQtsDefaultLimitIsReadScaledForRecognition)
     EXPECT_LE(qint64(read.width()) * read.height(), ImageFileReader::maximumPixels);
     EXPECT_GT(qint64(read.width()) * read.height(), ImageFileReader::maximumPixels * 9 / 10);
     EXPECT_EQ(read.width(), read.height());
-}
-
-TEST(ContinuityRuntimeTest, DebugLogIsCreatedWithItsFolderAndAppendedTo)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath("deep/er/continuity-debug.log");
-    ContinuityRuntime runtime;
-    runtime.appendDebugLog("one\n", path);
-    runtime.appendDebugLog("two\n", path);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), "one\ntwo\n");
-    EXPECT_TRUE(ContinuityRuntime::debugLogPath().endsWith("/Quorvane/continuity-debug.log"));
 }

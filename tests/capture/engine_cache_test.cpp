@@ -60,3 +60,28 @@ TEST(EngineCache, KeepsPinnedAndChosenEnginesAndReleasesTheCandidatesBeyondTheBo
 }
 
 } // namespace
+
+TEST(EngineCache, EnginesUnusedForTheLimitAreReleasedPinnedAndChosenToo)
+{
+    Loads loads;
+    auto now = std::chrono::steady_clock::time_point();
+    EngineCache<FakeEngine> cache(loads.loader(), 2, 4, std::chrono::minutes(10), [&] { return now; });
+    cache.pin({"eng"}, true);
+    cache.engine({"eng"}, true);
+    cache.engine({"deu"}, true);
+    cache.choose({"deu"}, true);
+    now += std::chrono::minutes(6);
+    cache.engine({"eng"}, true);
+    now += std::chrono::minutes(4);
+    cache.releaseUnused();
+    EXPECT_EQ(cache.size(), 1u); // "deu" was last used ten minutes ago, "eng" four
+    now += std::chrono::minutes(6);
+    cache.releaseUnused();
+    EXPECT_EQ(cache.size(), 0u);
+
+    // Released engines load again when asked for, and stay pinned.
+    cache.engine({"eng"}, true);
+    EXPECT_EQ(loads.count["eng"], 2);
+    cache.releaseUnchosen();
+    EXPECT_EQ(cache.size(), 1u);
+}

@@ -1,7 +1,6 @@
 #include "core/hotkey_error.h"
 #include "core/hotkey_manager.h"
 #include "core/user_settings.h"
-#include "platform/notification_center.h"
 #include "support/fake_key_grabber.h"
 
 #include <QCoreApplication>
@@ -27,7 +26,6 @@ void drainEvents()
 class HotkeyManagerTest : public ::testing::Test {
 protected:
     test::FakeKeyGrabber grabber;
-    NotificationCenter center;
     std::map<HotkeyAction, int> runs;
 
     HotkeyManager::Callback counting(HotkeyAction action)
@@ -52,7 +50,7 @@ protected:
 TEST_F(HotkeyManagerTest, WithoutPermissionEveryRegistrationIsRefusedFirst)
 {
     grabber.permitted = false;
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     EXPECT_FALSE(manager.hasAccessibilityPermission());
     // Even a reserved shortcut reports the missing permission, which is checked first.
     EXPECT_EQ(registrationError(manager, kCommandQ, HotkeyAction::codeMode),
@@ -65,7 +63,7 @@ TEST_F(HotkeyManagerTest, WithoutPermissionEveryRegistrationIsRefusedFirst)
 
 TEST_F(HotkeyManagerTest, ReservedShortcutKeepsTheEarlierRegistration)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
     try {
         manager.registerHotkey(kCommandQ, HotkeyAction::quickZarrowCapture, {});
@@ -83,7 +81,7 @@ TEST_F(HotkeyManagerTest, ReservedShortcutKeepsTheEarlierRegistration)
 
 TEST_F(HotkeyManagerTest, RegisteringAgainReplacesCombinationAndCallback)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     int first = 0;
     int second = 0;
     manager.registerHotkey(kShiftCommandL, HotkeyAction::scanCode, [&] { ++first; });
@@ -103,7 +101,7 @@ TEST_F(HotkeyManagerTest, RegisteringAgainReplacesCombinationAndCallback)
 
 TEST_F(HotkeyManagerTest, CombinationTakenElsewhereLeavesTheActionUnregistered)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kOptionCommandH, HotkeyAction::openHistory, counting(HotkeyAction::openHistory));
     grabber.takenElsewhere.insert({37, 0x300});
     try {
@@ -122,7 +120,7 @@ TEST_F(HotkeyManagerTest, CombinationTakenElsewhereLeavesTheActionUnregistered)
 
 TEST_F(HotkeyManagerTest, PressRunsCallbackAfterTheKeyEventNotDuringIt)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
     grabber.press(37, 0x300);
     EXPECT_EQ(runs[HotkeyAction::quickZarrowCapture], 0);
@@ -132,7 +130,7 @@ TEST_F(HotkeyManagerTest, PressRunsCallbackAfterTheKeyEventNotDuringIt)
 
 TEST_F(HotkeyManagerTest, ExtraFlagBitsDoNotStopTheShortcutFromFiring)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(Shortcut{37, 0x300 | 0x400}, HotkeyAction::codeMode, counting(HotkeyAction::codeMode));
     grabber.press(37, 0x300);
     drainEvents();
@@ -141,7 +139,7 @@ TEST_F(HotkeyManagerTest, ExtraFlagBitsDoNotStopTheShortcutFromFiring)
 
 TEST_F(HotkeyManagerTest, EachOfFiveActionsRunsOnlyItsOwnCallback)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     const UserSettings &defaults = UserSettings::defaults();
     std::map<HotkeyAction, HotkeyManager::Callback> callbacks;
     for (HotkeyAction action : kAllHotkeyActions)
@@ -164,7 +162,7 @@ TEST_F(HotkeyManagerTest, EachOfFiveActionsRunsOnlyItsOwnCallback)
 
 TEST_F(HotkeyManagerTest, RegisterAllAcceptsSwappedShortcuts)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     UserSettings swapped = UserSettings::defaults();
     swapped.quickZarrowShortcut = kOptionCommandL;
     swapped.repeatZarrowShortcut = kShiftCommandL;
@@ -178,7 +176,7 @@ TEST_F(HotkeyManagerTest, RegisterAllAcceptsSwappedShortcuts)
 
 TEST_F(HotkeyManagerTest, RegisterAllStopsAtTheFirstFailure)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     const UserSettings &defaults = UserSettings::defaults();
     grabber.takenElsewhere.insert({defaults.codeModeShortcut.keyCode, defaults.codeModeShortcut.modifierFlags});
     EXPECT_THROW(manager.registerAll(defaults, {}), HotkeyError);
@@ -190,7 +188,7 @@ TEST_F(HotkeyManagerTest, RegisterAllStopsAtTheFirstFailure)
 
 TEST_F(HotkeyManagerTest, UnregisteringEverythingDisablesAndReleases)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, {});
     manager.registerHotkey(kOptionCommandH, HotkeyAction::openHistory, {});
     manager.unregisterHotkey(HotkeyAction::quickZarrowCapture);
@@ -204,7 +202,7 @@ TEST_F(HotkeyManagerTest, UnregisteringEverythingDisablesAndReleases)
 
 TEST_F(HotkeyManagerTest, PressQueuedBeforeUnregisteringRunsNothing)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
     grabber.press(37, 0x300);
     manager.unregisterHotkey(HotkeyAction::quickZarrowCapture);
@@ -214,7 +212,7 @@ TEST_F(HotkeyManagerTest, PressQueuedBeforeUnregisteringRunsNothing)
 
 TEST_F(HotkeyManagerTest, CallbackMayRegisterItsOwnActionAgain)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     int runsSeen = 0;
     std::function<void()> reRegister = [&] {
         ++runsSeen;
@@ -231,7 +229,7 @@ TEST_F(HotkeyManagerTest, CallbackMayRegisterItsOwnActionAgain)
 TEST_F(HotkeyManagerTest, DestructionReleasesEveryCombination)
 {
     {
-        HotkeyManager manager(grabber, center);
+        HotkeyManager manager(grabber);
         manager.registerAll(UserSettings::defaults(), {});
         EXPECT_EQ(grabber.held.size(), 5u);
     }
@@ -241,15 +239,13 @@ TEST_F(HotkeyManagerTest, DestructionReleasesEveryCombination)
 TEST_F(HotkeyManagerTest, PermissionWatchAnnouncesAGrantOnce)
 {
     grabber.permitted = false;
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     ASSERT_NE(manager.permissionMonitorTimer(), nullptr);
     EXPECT_TRUE(manager.permissionMonitorTimer()->isActive());
     EXPECT_EQ(manager.permissionMonitorTimer()->interval(), 5000);
 
     int granted = 0;
-    QObject observer;
-    center.addObserver("app.corvantis.accessibilityPermissionGranted", &observer,
-                       [&](const QVariantMap &) { ++granted; });
+    QObject::connect(&manager, &HotkeyManager::accessibilityPermissionGranted, [&] { ++granted; });
     manager.checkAccessibilityPermission();
     EXPECT_EQ(granted, 0);
     grabber.permitted = true;
@@ -272,7 +268,7 @@ TEST(HotkeyErrorTest, DescriptionsCarryTheirValue)
 
 TEST_F(HotkeyManagerTest, SuspensionGivesTheCombinationsBackUntilTheLastResume)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
     manager.suspend();
     manager.suspend();
@@ -297,7 +293,7 @@ TEST_F(HotkeyManagerTest, SuspensionGivesTheCombinationsBackUntilTheLastResume)
 
 TEST_F(HotkeyManagerTest, ACombinationTakenWhileSuspendedIsReportedLost)
 {
-    HotkeyManager manager(grabber, center);
+    HotkeyManager manager(grabber);
     manager.registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(HotkeyAction::quickZarrowCapture));
     manager.suspend();
     grabber.takenElsewhere.insert({kShiftCommandL.keyCode, kShiftCommandL.modifierFlags});

@@ -1,5 +1,4 @@
 #include "core/language_manager.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include <QTemporaryDir>
@@ -13,13 +12,12 @@ namespace {
 struct LanguageRig {
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath("defaults.json")};
-    NotificationCenter center;
-    QObject observer;
     int posts = 0;
 
-    LanguageRig()
+    // Counts the choices `manager` announces.
+    void watch(LanguageManager &manager)
     {
-        center.addObserver(LanguageManager::didChangeNotification, &observer, [this](const QVariantMap &) { ++posts; });
+        QObject::connect(&manager, &LanguageManager::languageDidChange, [this] { ++posts; });
     }
     std::optional<QStringList> appleLanguages() const { return defaults.stringListValue("AppleLanguages"); }
 };
@@ -46,7 +44,8 @@ TEST(AppLanguageTest, ListsThirtyOneLanguagesSystemFirstAndMatchesRawValuesExact
 TEST(LanguageManagerTest, ChoosingALanguageStoresItPointsAppleLanguagesAtItAndPostsOnce)
 {
     LanguageRig rig;
-    LanguageManager manager(rig.defaults, rig.center);
+    LanguageManager manager(rig.defaults);
+    rig.watch(manager);
     EXPECT_EQ(manager.currentLanguage(), AppLanguage::system);
 
     manager.setLanguage(AppLanguage::ptBR);
@@ -74,7 +73,8 @@ TEST(LanguageManagerTest, UnknownStoredLanguageFollowsTheSystemAndStaysStored)
     LanguageRig rig;
     rig.defaults.setString("AppLanguage", "xx");
     rig.defaults.setStringList("AppleLanguages", {"fr"});
-    LanguageManager manager(rig.defaults, rig.center);
+    LanguageManager manager(rig.defaults);
+    rig.watch(manager);
     EXPECT_EQ(manager.currentLanguage(), AppLanguage::system);
     EXPECT_FALSE(rig.appleLanguages());
     EXPECT_EQ(rig.defaults.stringValue("AppLanguage"), "xx");
@@ -85,7 +85,8 @@ TEST(LanguageManagerTest, LanguageWithoutStringTableShowsEnglishNotThePreviousLa
 {
     LanguageRig rig;
     rig.defaults.setString("AppLanguage", "fr");
-    LanguageManager manager(rig.defaults, rig.center);
+    LanguageManager manager(rig.defaults);
+    rig.watch(manager);
     manager.setLanguage(AppLanguage::en);
     EXPECT_EQ(qtTrId("general.ok"), "OK");
     EXPECT_TRUE(manager.localizedBundle().isEmpty());

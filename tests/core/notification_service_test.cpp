@@ -2,7 +2,6 @@
 #include "core/notification_service.h"
 #include "core/notification_service_error.h"
 #include "core/toast_content_view.h"
-#include "platform/notification_center.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
 
@@ -18,7 +17,6 @@ namespace {
 
 // A service on fakes, with a clock the test moves and a record of every toast made.
 struct ServiceFixture : ::testing::Test {
-    NotificationCenter center;
     FakeSystemNotifier notifier;
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
@@ -26,8 +24,7 @@ struct ServiceFixture : ::testing::Test {
     FakeDisplayList displays;
     QDateTime now = QDateTime(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
     std::vector<QPointer<ToastWindow>> made;
-    std::vector<QVariantMap> openRequests;
-    QObject observer;
+    std::vector<QUuid> openRequests;
     std::unique_ptr<NotificationService> service;
 
     ServiceFixture()
@@ -35,21 +32,27 @@ struct ServiceFixture : ::testing::Test {
         displays.all = {{.id = 1, .bounds = QRect(0, 0, 1920, 1080), .availableGeometry = QRect(0, 0, 1920, 1080)},
                         {.id = 2, .bounds = QRect(1920, 0, 1280, 1024), .availableGeometry = QRect(1920, 0, 1280, 1024)}};
         displays.mainID = 1;
-        center.addObserver(NotificationService::openHistoryWithEntryNotification, &observer,
-                           [this](const QVariantMap &info) { openRequests.push_back(info); });
+    }
+
+    // Records what `s` asks to open.
+    void watch(NotificationService &s)
+    {
+        QObject::connect(&s, &NotificationService::openHistoryWithEntry,
+                         [this](const QUuid &captureID) { openRequests.push_back(captureID); });
     }
 
     NotificationService &make()
     {
         ToastFactory real = toastFactory(displays);
         service = std::make_unique<NotificationService>(
-            center, notifier, sounds, announcer, motion,
+            notifier, sounds, announcer, motion,
             [this, real](auto &&...args) {
                 auto toast = real(std::forward<decltype(args)>(args)...);
                 made.emplace_back(toast.get());
                 return toast;
             },
             [this] { return now; });
+        watch(*service);
         return *service;
     }
 
@@ -170,10 +173,7 @@ TEST_F(ServiceFixture, ClickingASuccessToastOpensHistoryOnItsRecord)
     s.showSuccess(CaptureMode::normal, id, std::nullopt);
     s.toastWindow()->contentView()->click();
 
-    ASSERT_EQ(openRequests.size(), 1u);
-    const QVariant captureID = openRequests[0].value("captureID");
-    EXPECT_EQ(captureID.userType(), qMetaTypeId<QUuid>());  // the id itself, not its text
-    EXPECT_EQ(captureID.value<QUuid>(), id);
+    EXPECT_EQ(openRequests, std::vector<QUuid>{id});
     EXPECT_FALSE(s.isDismissScheduled());
     EXPECT_TRUE(waitUntil([&] { return s.toastWindow() == nullptr; }));
 }
@@ -290,8 +290,9 @@ TEST_F(ServiceFixture, SystemNotificationsAreOffByDefault)
 TEST_F(ServiceFixture, WithoutToastsEveryToastBecomesANotification)
 {
     service = std::make_unique<NotificationService>(
-        center, notifier, sounds, announcer, motion, [](auto &&...) { return std::unique_ptr<ToastWindow>(); },
+        notifier, sounds, announcer, motion, [](auto &&...) { return std::unique_ptr<ToastWindow>(); },
         [this] { return now; });
+    watch(*service);
     const QUuid id = QUuid::createUuid();
     service->showSuccess(CaptureMode::normal, id, 2);
     service->showWarning("Careful", "Something to know");
@@ -305,7 +306,7 @@ TEST_F(ServiceFixture, WithoutToastsEveryToastBecomesANotification)
 
     notifier.click(notifier.posted[0].userInfo);
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
-    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+    EXPECT_EQ(openRequests[0], id);
 }
 
 TEST_F(ServiceFixture, DeniedNotificationsFailTypedButToastStillShows)
@@ -350,7 +351,7 @@ TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
     const QUuid id = QUuid::createUuid();
     notifier.click({{"captureID", json::uuidString(id).toLower()}});
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
-    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+    EXPECT_EQ(openRequests[0], id);
 
     openRequests.clear();
     notifier.click({});
@@ -362,14 +363,17 @@ TEST_F(ServiceFixture, NotificationClickOpensHistoryOnlyForAValidIdentifier)
     notifier.click({{"captureID", json::uuidString(marker).toLower()}});
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
     ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), marker);
+    EXPECT_EQ(openRequests[0], marker);
 }
 
 TEST_F(ServiceFixture, ActionableWarningIsANotificationOrAToastAndItsClickPostsTheAction)
 {
     NotificationService &s = make();
     int clicks = 0;
-    center.addObserver("app.test.fix", &observer, [&](const QVariantMap &) { ++clicks; });
+    QObject::connect(&s, &NotificationService::warningClicked, [&](const QString &action) {
+        EXPECT_EQ(action, "app.test.fix");
+        ++clicks;
+    });
 
     // With a notification server: a notification that stays, silent, no toast.
     s.showActionableWarning("Shortcut not available", "Choose another", "app.test.fix");

@@ -1,6 +1,5 @@
 #include "core/permission_manager.h"
 #include "platform/alert_presenter.h"
-#include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 
 #include <QTimer>
@@ -50,22 +49,9 @@ protected:
     int screenChecks = 0;
     // Runs inside a screen check, after it read the grant and before it answers.
     std::function<void()> whileScreenCheckWaits;
-    NotificationCenter center;
     FakeOpener opener;
     FakeAlerts alerts;
     std::vector<Posted> posted;
-    QObject observer;
-
-    void SetUp() override
-    {
-        for (const char *name : {PermissionManager::screenRecordingPermissionChangedNotification,
-                                 PermissionManager::accessibilityPermissionChangedNotification}) {
-            const QString n = QString::fromLatin1(name);
-            center.addObserver(n, &observer, [this, n](const QVariantMap &info) {
-                posted.push_back({n, info.value("granted").toBool()});
-            });
-        }
-    }
 
     std::unique_ptr<PermissionManager> makeManager()
     {
@@ -77,7 +63,12 @@ protected:
                                     return answer;
                                 },
                                 [this] { return accessGranted; }};
-        return std::make_unique<PermissionManager>(checks, center, opener, alerts);
+        auto manager = std::make_unique<PermissionManager>(checks, opener, alerts);
+        QObject::connect(manager.get(), &PermissionManager::screenRecordingPermissionChanged,
+                         [this](bool granted) { posted.push_back({"screenRecordingPermissionChanged", granted}); });
+        QObject::connect(manager.get(), &PermissionManager::accessibilityPermissionChanged,
+                         [this](bool granted) { posted.push_back({"accessibilityPermissionChanged", granted}); });
+        return manager;
     }
 };
 
@@ -115,9 +106,9 @@ TEST_F(PermissionManagerTest, PollAnnouncesOnlyChangesScreenRecordingFirst)
     accessGranted = true;
     manager->refreshPermissionStatus();
     ASSERT_EQ(posted.size(), 2u);
-    EXPECT_EQ(posted[0].name, "app.corvantis.screenRecordingPermissionChanged");
+    EXPECT_EQ(posted[0].name, "screenRecordingPermissionChanged");
     EXPECT_TRUE(posted[0].granted);
-    EXPECT_EQ(posted[1].name, "app.corvantis.accessibilityPermissionChanged");
+    EXPECT_EQ(posted[1].name, "accessibilityPermissionChanged");
     EXPECT_TRUE(posted[1].granted);
 
     manager->refreshPermissionStatus();
@@ -127,7 +118,7 @@ TEST_F(PermissionManagerTest, PollAnnouncesOnlyChangesScreenRecordingFirst)
     accessGranted = false;
     manager->refreshPermissionStatus();
     ASSERT_EQ(posted.size(), 3u);
-    EXPECT_EQ(posted[2].name, "app.corvantis.accessibilityPermissionChanged");
+    EXPECT_EQ(posted[2].name, "accessibilityPermissionChanged");
     EXPECT_FALSE(posted[2].granted);
     EXPECT_FALSE(manager->hasAccessibilityPermission());
     EXPECT_EQ(manager->missingPermissions(), QList<PermissionType>{PermissionType::accessibility});

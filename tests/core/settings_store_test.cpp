@@ -1,6 +1,5 @@
 #include "core/settings_store.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 #include "platform/xdg_autostart_login_item.h"
 #include "support/child_process.h"
@@ -70,9 +69,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        center.addObserver(SettingsStore::didChangeNotification, &context, [this](const QVariantMap &info) {
+    }
+
+    // Counts the saves `s` announces.
+    void watch(SettingsStore &s)
+    {
+        QObject::connect(&s, &SettingsStore::settingsDidChange, &context, [this] {
             ++posts;
-            EXPECT_TRUE(info.isEmpty());
             if (onPost)
                 onPost();
         });
@@ -91,7 +94,8 @@ protected:
     {
         store.reset();
         defaults = std::make_unique<UserDefaults>(path());
-        store = std::make_unique<SettingsStore>(*defaults, center, loginItem);
+        store = std::make_unique<SettingsStore>(*defaults, loginItem);
+        watch(*store);
         return *store;
     }
 
@@ -108,7 +112,6 @@ protected:
     }
 
     QTemporaryDir dir;
-    NotificationCenter center;
     FakeLoginItem loginItem;
     QObject context;
     int posts = 0;
@@ -248,7 +251,8 @@ TEST_F(SettingsStoreTest, WriteThatNeverReachesTheDiskIsAFailure)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     UserDefaults unwritable(dir.filePath("blocked/defaults.json"));
-    SettingsStore s(unwritable, center, loginItem);
+    SettingsStore s(unwritable, loginItem);
+    watch(s);
     s.setShowDockIcon(true);
 
     const SettingsStoreError error = errorOf([&] { s.save(); });
@@ -407,7 +411,7 @@ TEST_F(SettingsStoreTest, LaunchAtLoginWritesAndRemovesTheAutostartEntry)
     const QString entry = dir.filePath("autostart/quorvane.desktop");
     XdgAutostartLoginItem autostart(entry, "/usr/bin/quorvane");
     UserDefaults userDefaults(path());
-    SettingsStore s(userDefaults, center, autostart);
+    SettingsStore s(userDefaults, autostart);
 
     s.setLaunchAtLogin(true);
     EXPECT_TRUE(QFile::exists(entry));

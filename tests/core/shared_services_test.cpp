@@ -2,7 +2,6 @@
 #include "core/json_util.h"
 #include "core/localized_error.h"
 #include "core/text_utils.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 
 #include <QDir>
@@ -102,40 +101,6 @@ TEST(StrictJson, DatesAndUuids)
     EXPECT_EQ(parseUuid(text.toLower()), id);
     EXPECT_FALSE(parseUuid("{" + text + "}").has_value());
     EXPECT_FALSE(parseUuid("not-a-uuid").has_value());
-}
-
-TEST(NotificationCenterTest, DeliversUntilContextIsDestroyed)
-{
-    NotificationCenter center;
-    int calls = 0;
-    QVariantMap seen;
-    {
-        QObject context;
-        center.addObserver("SettingsDidChange", &context, [&](const QVariantMap &info) {
-            ++calls;
-            seen = info;
-        });
-        center.post("SettingsDidChange", {{"granted", true}});
-        center.post("Other");
-        EXPECT_EQ(calls, 1);
-        EXPECT_TRUE(seen.value("granted").toBool());
-    }
-    center.post("SettingsDidChange");
-    EXPECT_EQ(calls, 1);
-    EXPECT_EQ(center.observerCount("SettingsDidChange"), 0);
-}
-
-TEST(NotificationCenterTest, ObserverMayRemoveItselfWhileDelivering)
-{
-    NotificationCenter center;
-    QObject first, second;
-    int secondCalls = 0;
-    center.addObserver("n", &first, [&](const QVariantMap &) { center.removeObserver(&first); });
-    center.addObserver("n", &second, [&](const QVariantMap &) { ++secondCalls; });
-    center.post("n");
-    center.post("n");
-    EXPECT_EQ(secondCalls, 2);
-    EXPECT_EQ(center.observerCount("n"), 1);
 }
 
 TEST(UserDefaultsTest, RoundTripsTypedValuesThroughTheFile)

@@ -4,6 +4,7 @@
 // the captured words.
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
+#include "support/program_environment.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,13 +114,7 @@ struct Program {
         QDir().mkpath(home + "/runtime");
         QFile::setPermissions(home + "/runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                                      QFileDevice::ExeOwner);
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", home + "/runtime");
-        env.insert("XDG_CONFIG_HOME", home + "/config");
-        env.insert("XDG_DATA_HOME", home + "/data");
-        env.insert("XDG_STATE_HOME", home + "/state");
-        env.insert("XDG_CACHE_HOME", home + "/cache");
-        env.insert("QT_QPA_PLATFORM", "xcb");
+        QProcessEnvironment env = quorvane::test::programEnvironment(home);
         // Every informational line on, so the test can follow the program; the captured
         // text still has no place in them.
         env.insert("QT_LOGGING_RULES", "quorvane.*.info=true");

@@ -2,6 +2,7 @@
 // takes commands over the session bus, the notice where no tray shows the icon, and a
 // clean exit on SIGTERM.
 #include "support/event_loop.h"
+#include "support/program_environment.h"
 
 #include "build_config.h"
 
@@ -25,6 +26,7 @@
 
 namespace {
 
+using quorvane::test::programEnvironment;
 using quorvane::test::waitUntil;
 
 const QString busName = QStringLiteral("com.corvantis.Quorvane");
@@ -32,19 +34,6 @@ const QString busName = QStringLiteral("com.corvantis.Quorvane");
 QString programPath()
 {
     return QStringLiteral(QUORVANE_BINARY_DIR) + QStringLiteral("/src/app/quorvane");
-}
-
-// The program's environment, with its own runtime and configuration folders.
-QProcessEnvironment programEnvironment(const QString &home)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("XDG_RUNTIME_DIR", home + "/runtime");
-    env.insert("XDG_CONFIG_HOME", home + "/config");
-    env.insert("XDG_DATA_HOME", home + "/data");
-    env.insert("XDG_STATE_HOME", home + "/state");
-    env.insert("XDG_CACHE_HOME", home + "/cache");
-    env.insert("QT_QPA_PLATFORM", "xcb");
-    return env;
 }
 
 std::unique_ptr<QProcess> startProgram(const QProcessEnvironment &env, const QStringList &arguments = {})

@@ -61,8 +61,7 @@ protected:
 
     QTemporaryDir dir;
     FakeSavePanel savePanel;
-    NotificationCenter center;
-    ExportService service{savePanel, center};
+    ExportService service{savePanel};
 };
 
 } // namespace
@@ -184,10 +183,13 @@ TEST_F(ExportServiceTest, PdfOfEmptyTextIsOnePageWithTitleAndMetadata)
 
 TEST_F(ExportServiceTest, ExportAnnouncesOutcomeAndStaysSilentOnCancel)
 {
-    QList<std::pair<QString, QVariantMap>> posts;
-    QObject context;
-    for (const char *name : {"ExportSucceeded", "ExportFailed"})
-        center.addObserver(name, &context, [&posts, name](const QVariantMap &info) { posts.append({name, info}); });
+    // Each announcement: which one, then the URL and format, or the error.
+    QList<QStringList> posts;
+    QObject::connect(&service, &ExportService::exportSucceeded, [&](const QUrl &url, const QString &format) {
+        posts.append({"ExportSucceeded", url.toString(), format});
+    });
+    QObject::connect(&service, &ExportService::exportFailed,
+                     [&](const QString &error) { posts.append({"ExportFailed", error}); });
 
     EXPECT_FALSE(service.exportEntry(record("x"), ExportFormat::pdf));
     EXPECT_TRUE(posts.isEmpty());
@@ -199,15 +201,13 @@ TEST_F(ExportServiceTest, ExportAnnouncesOutcomeAndStaysSilentOnCancel)
     savePanel.answer = path("out.md");
     EXPECT_TRUE(service.exportEntry(record("x"), ExportFormat::markdown));
     ASSERT_EQ(posts.size(), 1);
-    EXPECT_EQ(posts[0].first, "ExportSucceeded");
-    EXPECT_EQ(posts[0].second["url"].toUrl(), QUrl::fromLocalFile(path("out.md")));
-    EXPECT_EQ(posts[0].second["format"].toString(), "Markdown (.md)");
+    EXPECT_EQ(posts[0], (QStringList{"ExportSucceeded", QUrl::fromLocalFile(path("out.md")).toString(), "Markdown (.md)"}));
 
     for (ExportFormat format : {ExportFormat::txt, ExportFormat::pdf}) {
         savePanel.answer = path("missing-folder/out");
         EXPECT_FALSE(service.exportEntry(record("x"), format));
-        EXPECT_EQ(posts.last().first, "ExportFailed");
-        EXPECT_FALSE(posts.last().second["error"].toString().isEmpty());
+        EXPECT_EQ(posts.last().value(0), "ExportFailed");
+        EXPECT_FALSE(posts.last().value(1).isEmpty());
     }
-    EXPECT_EQ(posts.last().second["error"].toString(), "Failed to write file");
+    EXPECT_EQ(posts.last().value(1), "Failed to write file");
 }

@@ -73,8 +73,7 @@ TEST_F(HistoryCrashTest, EveryAddThatReturnedSurvivesAKillAtAnyMoment)
         // Reload as the next launch would, with a store that writes nothing while reading.
         ASSERT_TRUE(QFile::exists(historyPath())) << "round " << round;
         EXPECT_NO_THROW(json::parse(readFile(historyPath()))) << "round " << round;
-        NotificationCenter center;
-        HistoryStore reader(folder(), HistoryStore::maximumMaxEntries, center, freeSpace);
+        HistoryStore reader(folder(), HistoryStore::maximumMaxEntries, freeSpace);
         QSet<QString> present;
         for (const CaptureHistoryEntry &entry : await(reader.getEntries()))
             present.insert(json::uuidString(entry.id));

@@ -25,10 +25,8 @@ TEST_F(HistoryRecoveryTest, CorruptFileIsSetAsideAndTheBackupRestoredWithoutLosi
     writeFile(backupPath(), backup);
 
     QStringList announced;
-    QObject context;
-    center.addObserver(HistoryStore::historyFileSetAsideNotification, &context,
-                       [&](const QVariantMap &info) { announced << info.value("path").toString(); });
     auto store = makeStore(2); // recovery keeps every record of the backup
+    QObject::connect(store.get(), &HistoryStore::historyFileSetAside, [&](const QString &path) { announced << path; });
     EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"b2", "b1", "b0"}));
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"b2", "b1", "b0"}));
     EXPECT_EQ(readFile(backupPath()), backup) << "the good copy must survive recovery";

@@ -27,8 +27,8 @@ protected:
         seedHistory(entries);
         store = makeStore();
         view = std::make_unique<HistoryView>(
-            std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, center, [] { return kNow; }), pins,
-            alerts, center);
+            std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, [] { return kNow; }), pins,
+            alerts);
         view->show();
         view->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));

@@ -39,7 +39,7 @@ class HistoryStoreTest : public HistoryFolderTest {};
 TEST_F(HistoryStoreTest, CreationMakesPrivateFolderAndReadsNothing)
 {
     const QString nested = folder() + QStringLiteral("/deeper/Quorvane");
-    HistoryStore store(nested, 100, center, freeSpace);
+    HistoryStore store(nested, 100, freeSpace);
     EXPECT_TRUE(QFileInfo(nested).isDir());
     EXPECT_EQ(modeOf(nested), mode_t(0700));
     EXPECT_TRUE(QDir(nested).entryList(QDir::Files).isEmpty());
@@ -52,7 +52,7 @@ TEST_F(HistoryStoreTest, DefaultFolderIsQuorvaneInTheUserDataFolder)
 {
     const QString expected =
         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Quorvane";
-    HistoryStore store(std::nullopt, 100, center, freeSpace);
+    HistoryStore store(std::nullopt, 100, freeSpace);
     EXPECT_EQ(store.storageFolder(), expected);
     EXPECT_TRUE(QFileInfo(expected).isDir());
 }
@@ -62,7 +62,7 @@ TEST_F(HistoryStoreTest, CreationFailsWhenFolderCannotBeMade)
     QDir().mkpath(folder());
     writeFile(path("blocker"), "x");
     try {
-        HistoryStore store(path("blocker") + "/Quorvane", 100, center, freeSpace);
+        HistoryStore store(path("blocker") + "/Quorvane", 100, freeSpace);
         FAIL() << "creation under a regular file succeeded";
     } catch (const HistoryStoreError &error) {
         EXPECT_EQ(error.kind(), HistoryStoreErrorKind::storageAccessFailed);
@@ -87,8 +87,7 @@ TEST(HistoryStoreFallback, InMemoryHistoryWritesNoFileAndNeedsNoTemporaryFolder)
     const QByteArray previous = qgetenv("TMPDIR");
     for (const QString &tmpdir : {tmp.path(), tmp.path() + "/not-a-folder"}) {
         qputenv("TMPDIR", QFile::encodeName(tmpdir));
-        NotificationCenter center;
-        const auto store = HistoryStore::makeInMemory(2, center);
+        const auto store = HistoryStore::makeInMemory(2);
         await(store->addEntry(makeEntry("a", at(0))));
         await(store->addEntry(makeEntry("b", at(1))));
         await(store->addEntry(makeEntry("kept for this run", at(2))));
@@ -167,12 +166,12 @@ TEST_F(HistoryStoreTest, UnreadableFileFailsEveryOperationUntilItCanBeRead)
 
 TEST_F(HistoryStoreTest, FirstAddWritesAPrivateHistoryWithoutBackupAndPostsOnTheMainThread)
 {
-    ChangeCounter changes(center);
     auto store = makeStore();
+    ChangeCounter changes(*store);
     QFuture<void> added = store->addEntry(makeEntry("hello", at(0)));
     bool finishedBeforePost = true;
-    center.addObserver(HistoryStore::historyDidChangeNotification, &changes.context,
-                       [&](const QVariantMap &) { finishedBeforePost = added.isFinished(); });
+    QObject::connect(store.get(), &HistoryStore::historyDidChange, &changes.context,
+                     [&] { finishedBeforePost = added.isFinished(); });
     await(added);
 
     EXPECT_EQ(filesInFolder(), QStringList{"history.json"});
@@ -219,8 +218,8 @@ TEST_F(HistoryStoreTest, FileIsASortedPrettyArrayWithDatesInWholeSeconds)
 
 TEST_F(HistoryStoreTest, FailedWriteLeavesTheHistoryFileUntouched)
 {
-    ChangeCounter changes(center);
     auto store = makeStore();
+    ChangeCounter changes(*store);
     await(store->addEntry(makeEntry("safe", at(0))));
     const QByteArray before = readFile(historyPath());
     ASSERT_TRUE(QDir().mkdir(temporaryPath())); // the temporary file cannot be created
@@ -272,8 +271,8 @@ TEST_F(HistoryStoreTest, LeftoverTemporaryFileIsReplacedAndNotLeftBehind)
 
 TEST_F(HistoryStoreTest, NearlyFullDiskRefusesTheSaveButKeepsTheRecordInMemory)
 {
-    ChangeCounter changes(center);
     auto store = makeStore();
+    ChangeCounter changes(*store);
     await(store->addEntry(makeEntry("saved", at(0))));
     const QByteArray before = readFile(historyPath());
 
@@ -296,7 +295,7 @@ TEST_F(HistoryStoreTest, NearlyFullDiskRefusesTheSaveButKeepsTheRecordInMemory)
 
 TEST_F(HistoryStoreTest, UnknownFreeSpaceDoesNotStopTheSave)
 {
-    auto store = std::make_unique<HistoryStore>(folder(), 100, center,
+    auto store = std::make_unique<HistoryStore>(folder(), 100,
                                                 std::make_shared<FakeFreeSpace>(std::nullopt));
     await(store->addEntry(makeEntry("saved", at(0))));
     EXPECT_EQ(textsInFile(historyPath()), QStringList{"saved"});
@@ -329,10 +328,10 @@ TEST_F(HistoryStoreTest, AddingBeyondTheMaximumDropsTheOldest)
 
 TEST_F(HistoryStoreTest, DeleteRemovesTheRecordAndUnknownIdsLeaveTheFileAlone)
 {
-    ChangeCounter changes(center);
     const QList<CaptureHistoryEntry> seeded = numberedEntries(3);
     seedHistory(seeded);
     auto store = makeStore();
+    ChangeCounter changes(*store);
     await(store->deleteEntry(seeded[1].id));
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"2", "0"}));
 
@@ -393,9 +392,9 @@ TEST_F(HistoryStoreTest, MaximumOutsideItsRangeIsRejectedAndChangesNothing)
 
 TEST_F(HistoryStoreTest, LoweringTheMaximumTrimsSavesAndTellsObservers)
 {
-    ChangeCounter changes(center);
     seedHistory(numberedEntries(80));
     auto store = makeStore(100);
+    ChangeCounter changes(*store);
     await(store->setMaxEntries(50));
     const QStringList texts = textsInFile(historyPath());
     ASSERT_EQ(texts.size(), 50);
@@ -407,10 +406,10 @@ TEST_F(HistoryStoreTest, LoweringTheMaximumTrimsSavesAndTellsObservers)
 
 TEST_F(HistoryStoreTest, RaisingTheMaximumWritesNothing)
 {
-    ChangeCounter changes(center);
     seedHistory(numberedEntries(30));
     const QByteArray before = readFile(historyPath());
     auto store = makeStore(100);
+    ChangeCounter changes(*store);
     await(store->setMaxEntries(50));
     EXPECT_EQ(readFile(historyPath()), before);
     EXPECT_FALSE(QFile::exists(backupPath()));
@@ -421,10 +420,10 @@ TEST_F(HistoryStoreTest, RaisingTheMaximumWritesNothing)
 
 TEST_F(HistoryStoreTest, ClearAllEmptiesTheFileKeepsTheBackupAndTellsObservers)
 {
-    ChangeCounter changes(center);
     seedHistory(numberedEntries(4));
     const QByteArray before = readFile(historyPath());
     auto store = makeStore();
+    ChangeCounter changes(*store);
     await(store->clearAll());
     EXPECT_TRUE(await(store->getEntries()).isEmpty());
     EXPECT_TRUE(json::parse(readFile(historyPath())).empty());

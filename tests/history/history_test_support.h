@@ -4,7 +4,6 @@
 #include "core/json_util.h"
 #include "history/free_space_source.h"
 #include "history/history_store.h"
-#include "platform/notification_center.h"
 #include "support/event_loop.h"
 
 #include <QCoreApplication>
@@ -121,16 +120,15 @@ std::optional<HistoryStoreError> failureOf(QFuture<T> future)
     return std::nullopt;
 }
 
-// Counts posts of "historyDidChange" and where they arrived.
+// Counts a store's `historyDidChange` signals and where they arrived.
 class ChangeCounter {
 public:
-    explicit ChangeCounter(NotificationCenter &center)
+    explicit ChangeCounter(HistoryStore &store)
     {
-        center.addObserver(HistoryStore::historyDidChangeNotification, &context,
-                           [this](const QVariantMap &) {
-                               ++count;
-                               onMainThread = QThread::currentThread() == qApp->thread();
-                           });
+        QObject::connect(&store, &HistoryStore::historyDidChange, &context, [this] {
+            ++count;
+            onMainThread = QThread::currentThread() == qApp->thread();
+        });
     }
     QObject context; // ties further observers of a test to this counter's lifetime
     int count = 0;
@@ -148,7 +146,7 @@ protected:
 
     std::unique_ptr<HistoryStore> makeStore(int maxEntries = 100)
     {
-        return std::make_unique<HistoryStore>(folder(), maxEntries, center, freeSpace);
+        return std::make_unique<HistoryStore>(folder(), maxEntries, freeSpace);
     }
     // Prepares a folder holding `entries` as its history file.
     void seedHistory(const QList<CaptureHistoryEntry> &entries)
@@ -162,7 +160,6 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    NotificationCenter center;
     std::shared_ptr<FakeFreeSpace> freeSpace = std::make_shared<FakeFreeSpace>();
 };
 

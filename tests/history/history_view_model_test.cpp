@@ -37,7 +37,7 @@ protected:
     {
         seedHistory(entries);
         store = makeStore();
-        model = std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, center, [] { return kNow; });
+        model = std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, [] { return kNow; });
         await(model->loadEntries());
         return *model;
     }
@@ -217,8 +217,8 @@ TEST_F(HistoryViewModelTest, FailedLoadEmptiesBothListsAndShowsTheStoreError)
     ASSERT_EQ(vm.entries().size(), 1);
     vm.setSelectedEntry(vm.entries().front());
 
-    UnreadableStore unreadable(folder(), 100, center, freeSpace);
-    HistoryViewModel failing(unreadable, pasteboard, savePanel, center, [] { return kNow; });
+    UnreadableStore unreadable(folder(), 100, freeSpace);
+    HistoryViewModel failing(unreadable, pasteboard, savePanel, [] { return kNow; });
     failing.setSelectedEntry(vm.entries().front());
     await(failing.loadEntries());
     EXPECT_EQ(failing.error(), std::optional<QString>("Failed to access history storage: Permission denied"));
@@ -232,8 +232,7 @@ TEST_F(HistoryViewModelTest, CopyPutsPlainTextAndAnnouncesIt)
 {
     HistoryViewModel &vm = loaded({});
     QStringList announced;
-    QObject context;
-    center.addObserver("TextCopied", &context, [&](const QVariantMap &info) { announced << info["text"].toString(); });
+    QObject::connect(&vm, &HistoryViewModel::textCopied, [&](const QString &text) { announced << text; });
 
     CaptureHistoryEntry code = makeEntry("a\nb", kNow);
     code.captureMode = CaptureMode::code;

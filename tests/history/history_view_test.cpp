@@ -67,9 +67,9 @@ protected:
     HistoryView &open(const QList<CaptureHistoryEntry> &entries)
     {
         seedHistory(entries);
-        store = std::make_unique<GatedStore>(folder(), 100, center, freeSpace);
+        store = std::make_unique<GatedStore>(folder(), 100, freeSpace);
         view = std::make_unique<HistoryView>(
-            std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel, center), pins, alerts, center);
+            std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel), pins, alerts);
         view->resize(900, 600);
         view->show();
         EXPECT_TRUE(waitUntil([&] { return !model().isLoading(); }));
@@ -331,9 +331,9 @@ TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
 
     // Export as PDF, cancelled in the panel: nothing written, nothing announced.
     int announcements = 0;
-    QObject context;
-    for (const char *name : {"ExportSucceeded", "ExportFailed"})
-        center.addObserver(name, &context, [&](const QVariantMap &) { ++announcements; });
+    ExportService &exports = view->viewModel().exportService();
+    QObject::connect(&exports, &ExportService::exportSucceeded, [&] { ++announcements; });
+    QObject::connect(&exports, &ExportService::exportFailed, [&] { ++announcements; });
     detail->exportMenu()->actions().at(2)->trigger();
     ASSERT_TRUE(waitUntil([&] { return savePanel.requests.size() == 1; }));
     EXPECT_EQ(savePanel.requests[0].mimeType, "application/pdf");

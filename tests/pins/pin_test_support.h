@@ -3,7 +3,6 @@
 #include "pins/pin_widget_manager.h"
 #include "platform/alert_presenter.h"
 #include "platform/motion_preference.h"
-#include "platform/notification_center.h"
 #include "platform/pasteboard.h"
 
 #include <QImage>
@@ -47,22 +46,18 @@ struct PinRig {
     ScriptedAlerts alerts;
     RecordingPasteboard pasteboard;
     FixedMotion motion;
-    NotificationCenter center;
-    QObject observer;
+    // What every manager made here announced.
     int created = 0;
     int updated = 0;
     int closed = 0;
 
-    PinRig()
-    {
-        center.addObserver(PinWidgetManager::pinWidgetCreated, &observer, [this](const QVariantMap &) { ++created; });
-        center.addObserver(PinWidgetManager::pinWidgetUpdated, &observer, [this](const QVariantMap &) { ++updated; });
-        center.addObserver(PinWidgetManager::pinWidgetClosed, &observer, [this](const QVariantMap &) { ++closed; });
-    }
-
     std::unique_ptr<PinWidgetManager> makeManager()
     {
-        return std::make_unique<PinWidgetManager>(folder, alerts, pasteboard, center, motion);
+        auto manager = std::make_unique<PinWidgetManager>(folder, alerts, pasteboard, motion);
+        QObject::connect(manager.get(), &PinWidgetManager::pinWidgetCreated, [this] { ++created; });
+        QObject::connect(manager.get(), &PinWidgetManager::pinWidgetUpdated, [this] { ++updated; });
+        QObject::connect(manager.get(), &PinWidgetManager::pinWidgetClosed, [this] { ++closed; });
+        return manager;
     }
 
     QString path(const char *fileName) const { return folder + QLatin1Char('/') + QLatin1String(fileName); }

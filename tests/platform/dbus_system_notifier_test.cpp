@@ -2,7 +2,6 @@
 #include "core/notification_service.h"
 #include "core/notification_service_error.h"
 #include "platform/dbus_system_notifier.h"
-#include "platform/notification_center.h"
 #include "platform/x11_display_list.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
@@ -29,9 +28,7 @@ const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
 struct DBusFixture : ::testing::Test {
     QDBusConnection serverBus{QStringLiteral("unused")};
     FakeNotificationServer server;
-    NotificationCenter center;
-    QObject observer;
-    std::vector<QVariantMap> openRequests;
+    std::vector<QUuid> openRequests;
     FakeSoundPlayer sounds;
     FakeAnnouncer announcer;
     FakeMotionPreference motion;
@@ -43,8 +40,6 @@ struct DBusFixture : ::testing::Test {
     {
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected())
             << "needs a session bus: run under dbus-run-session";
-        center.addObserver(NotificationService::openHistoryWithEntryNotification, &observer,
-                           [this](const QVariantMap &info) { openRequests.push_back(info); });
     }
 
     void startServer()
@@ -60,9 +55,11 @@ struct DBusFixture : ::testing::Test {
     void makeService()
     {
         notifier = std::make_unique<DBusSystemNotifier>(QDBusConnection::sessionBus());
-        service = std::make_unique<NotificationService>(center, *notifier, sounds, announcer,
+        service = std::make_unique<NotificationService>(*notifier, sounds, announcer,
                                                         motion, toastFactory(displays));
         service->setUseSystemNotifications(true);
+        QObject::connect(service.get(), &NotificationService::openHistoryWithEntry,
+                         [this](const QUuid &captureID) { openRequests.push_back(captureID); });
     }
 
     // Signals from the server arrive in the order it sent them, so once a click that does
@@ -76,7 +73,7 @@ struct DBusFixture : ::testing::Test {
         emit server.ActionInvoked(server.lastID, QStringLiteral("default"));
         ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
         ASSERT_EQ(openRequests.size(), 1u);
-        EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), marker);
+        EXPECT_EQ(openRequests[0], marker);
     }
 
     void TearDown() override
@@ -118,7 +115,7 @@ TEST_F(DBusFixture, SuccessNotificationReachesServerAndItsClickOpensHistory)
     emit server.ActionInvoked(server.lastID, QStringLiteral("default"));
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
     ASSERT_EQ(openRequests.size(), 1u);
-    EXPECT_EQ(openRequests[0].value("captureID").value<QUuid>(), id);
+    EXPECT_EQ(openRequests[0], id);
 }
 
 TEST_F(DBusFixture, ErrorNotificationIsSilentWhenAskedAndItsClickOpensNothing)

@@ -4,7 +4,6 @@
 #include "core/hotkey_manager.h"
 #include "platform/global_key_grabber.h"
 #include "platform/key_table.h"
-#include "platform/notification_center.h"
 #include "support/event_loop.h"
 #include "support/x_other_client.h"
 
@@ -37,7 +36,7 @@ protected:
             GTEST_SKIP() << "needs an X server";
         grabber = createGlobalKeyGrabber();
         ASSERT_TRUE(grabber->canGrab());
-        manager = std::make_unique<HotkeyManager>(*grabber, center);
+        manager = std::make_unique<HotkeyManager>(*grabber);
         ASSERT_TRUE(manager->hasAccessibilityPermission());
     }
 
@@ -52,7 +51,6 @@ protected:
         return [&counter] { ++counter; };
     }
 
-    NotificationCenter center;
     std::unique_ptr<GlobalKeyGrabber> grabber;
     std::unique_ptr<HotkeyManager> manager;
     OtherClient keyboard;

@@ -1,5 +1,4 @@
 #include "platform/alert_presenter.h"
-#include "platform/notification_center.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
 #include "windows/onboarding_view.h"
@@ -42,7 +41,6 @@ struct NoAlerts : AlertPresenter {
 struct Rig {
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath("defaults.json")};
-    NotificationCenter center;
     CountingOpener opener;
     NoAlerts alerts;
     bool screenGranted = false;
@@ -65,7 +63,7 @@ struct Rig {
                 waiting();
             return answer;
         };
-        return {{screen, [this] { return keysGranted; }}, center, opener, alerts};
+        return {{screen, [this] { return keysGranted; }}, opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }

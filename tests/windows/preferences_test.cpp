@@ -5,7 +5,6 @@
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 #include "core/global_shortcut_gate.h"
 #include "windows/desktop_shortcuts_note.h"
@@ -79,27 +78,25 @@ void idle(int ms = 50)
 struct PreferencesRig {
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath("defaults.json")};
-    NotificationCenter center;
     FakeLoginItem loginItem;
-    SettingsStore store{defaults, center, loginItem};
+    SettingsStore store{defaults, loginItem};
     ActivationPolicy policy{std::make_unique<NoTaskbar>()};
-    LanguageManager languages{defaults, center};
+    LanguageManager languages{defaults};
     ScriptedAlerts alerts;
     QString historyFolder = dir.filePath("history");
     bool historyUnavailable = false;
-    QObject observer;
     int saves = 0;
     std::unique_ptr<HistoryStore> history; // the program's, kept as the setting allows at its start
     std::unique_ptr<PreferencesView> view;
 
     PreferencesRig()
     {
-        center.addObserver(SettingsStore::didChangeNotification, &observer, [this](const QVariantMap &) { ++saves; });
+        QObject::connect(&store, &SettingsStore::settingsDidChange, [this] { ++saves; });
     }
 
     PreferencesView &open(std::optional<PreferencesTab> tab = std::nullopt)
     {
-        PreferencesServices services{store, defaults, center, policy, languages, alerts,
+        PreferencesServices services{store, defaults, policy, languages, alerts,
                                      historyUnavailable ? nullptr : &programHistory()};
         view = std::make_unique<PreferencesView>(services);
         if (tab)
@@ -112,7 +109,7 @@ struct PreferencesRig {
     HistoryStore &programHistory()
     {
         if (!history)
-            history = std::make_unique<HistoryStore>(historyFolder, int(store.settings().maxHistoryEntries), center);
+            history = std::make_unique<HistoryStore>(historyFolder, int(store.settings().maxHistoryEntries));
         return *history;
     }
 
@@ -130,7 +127,7 @@ struct PreferencesRig {
 
     int capturesInFile()
     {
-        HistoryStore history(historyFolder, 1000, center);
+        HistoryStore history(historyFolder, 1000);
         auto entries = history.getEntries();
         EXPECT_TRUE(test::waitFor(entries));
         return int(entries.result().size());
@@ -339,7 +336,7 @@ TEST(ShortcutsPaneTest, ResetStoresTheDefaultsEvenWhenTwoActionsHoldEachOthers)
         EXPECT_EQ(rig.store.settings().shortcut(action), UserSettings::defaults().shortcut(action));
         EXPECT_EQ(pane->shortcut(action), UserSettings::defaults().shortcut(action));
     }
-    SettingsStore reloaded(rig.defaults, rig.center, rig.loginItem);
+    SettingsStore reloaded(rig.defaults, rig.loginItem);
     EXPECT_EQ(reloaded.settings().quickZarrowShortcut, (Shortcut{37, 0x300}));
 }
 

@@ -3,7 +3,6 @@
 #include "platform/global_key_grabber.h"
 #include "platform/key_table.h"
 #include "platform/login_item.h"
-#include "platform/notification_center.h"
 #include "platform/user_defaults.h"
 #include "windows/key_event.h"
 #include "windows/shortcut_recorder_view.h"
@@ -41,9 +40,8 @@ constexpr quint16 kKeyA = 0;
 struct RecorderRig {
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath("defaults.json")};
-    NotificationCenter center;
     NoLoginItem loginItem;
-    SettingsStore store{defaults, center, loginItem};
+    SettingsStore store{defaults, loginItem};
     ShortcutRecorderView recorder{store, ShortcutAction::repeatZarrow, store.settings().repeatZarrowShortcut};
     QSignalSpy recorded{&recorder, &ShortcutRecorderView::shortcutRecorded};
 
@@ -173,11 +171,10 @@ struct LiveRecorderRig {
 
     QTemporaryDir dir;
     UserDefaults defaults{dir.filePath("defaults.json")};
-    NotificationCenter center;
     NoLoginItem loginItem;
-    SettingsStore store{defaults, center, loginItem};
+    SettingsStore store{defaults, loginItem};
     std::unique_ptr<GlobalKeyGrabber> grabber = createGlobalKeyGrabber();
-    HotkeyManager manager{*grabber, center};
+    HotkeyManager manager{*grabber};
     int actionsRun = 0;
     QWidget window;
     ShortcutRecorderView *recorder = new ShortcutRecorderView(store, ShortcutAction::repeatZarrow,

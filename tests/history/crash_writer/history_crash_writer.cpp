@@ -2,7 +2,6 @@
 // prints "ADDED <id>", so whoever kills it knows which records must have survived.
 // Usage: quorvane_history_crash_writer <folder> <first number>
 #include "history/history_store.h"
-#include "platform/notification_center.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -22,8 +21,7 @@ int main(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const int first = QString::fromLatin1(argv[2]).toInt();
 
-    NotificationCenter center;
-    HistoryStore store(folder, HistoryStore::maximumMaxEntries, center);
+    HistoryStore store(folder, HistoryStore::maximumMaxEntries);
     std::printf("READY\n");
     std::fflush(stdout);
 
