@@ -27,6 +27,8 @@ constexpr double kSameScript = 65;
 // Read in its own language, text in another script than the locale's scores above this;
 // read in a language of another script, below it.
 constexpr double kOtherScript = 85;
+// Read in its own language, text in the locale's script scores above this.
+constexpr double kUnsure = 90;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -491,12 +493,12 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
     };
     readWhole(finalists);
     // A few words may favour a neighbour whose letters they happen to share: when the
-    // chosen language does not read the text surely, the next best of the ranking read it
-    // whole too.
-    if (localeScript && bestConfidence < kSure) {
+    // chosen language reads the text poorly for its own, the next best of the ranking
+    // reads it whole too.
+    if (localeScript && bestConfidence < kUnsure) {
         QStringList next;
         for (const auto &[confidence, name] : scores) {
-            if (confidence > rankingConfidence && !finalists.contains(name) && size_t(next.size()) < kFinalists)
+            if (confidence > rankingConfidence && !finalists.contains(name) && next.isEmpty())
                 next.append(name);
         }
         readWhole(next);
