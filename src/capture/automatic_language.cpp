@@ -52,6 +52,7 @@ constexpr int kProbeLineHeights = 12;
 constexpr size_t kFinalists = 3;
 constexpr double kNear = 2;
 constexpr double kNearInScript = 15;
+constexpr int kThreadsKept = 30'000;  // ms
 
 struct RankingImage {
     QImage image;           // Grayscale8, dark on light
@@ -224,11 +225,11 @@ AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList in
     : m_localeDataNames(std::move(localeDataNames))
     , m_installed(std::move(installed))
 {
-    // Threads of its own, kept for its life: the engine reads several milliseconds slower
-    // on a thread new to it, and the memory read with is given back within the arenas of
-    // the same threads each time.
+    // Threads of its own, kept between captures in quick succession: the engine reads
+    // several milliseconds slower on a thread new to it. An idle program drops them, and
+    // with them the stack the engine used on each.
     m_threads.setMaxThreadCount(2 * std::max(1, QThread::idealThreadCount()) + 1);
-    m_threads.setExpiryTimeout(-1);
+    m_threads.setExpiryTimeout(kThreadsKept);
 }
 
 QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
