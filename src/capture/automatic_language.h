@@ -2,28 +2,32 @@
 
 #include "capture/tesseract_engine.h"
 
+#include <QFuture>
 #include <QImage>
 #include <QList>
 #include <QStringList>
+#include <QThreadPool>
 
+#include <atomic>
 #include <functional>
+#include <optional>
 
 namespace quorvane {
 
-class ScriptDetector;
-
 // Chooses the recognition languages for text whose language the user left to the program.
-// Text in the locale's languages is read once, as before. Text the locale's languages read
-// poorly is given to the script detection, and the installed languages of that script are
-// tried first (then those of every other script, the locale's last); within the locale's
-// script they are ranked on the few words the locale's languages were least sure of, and
-// the best is read whole. The reading with the highest mean word confidence wins, within a
-// time budget.
+// Text in the locale's languages is read once, as before. Otherwise the candidate languages
+// are ranked on a small part of the text and the best few read it whole; the reading with
+// the highest mean word confidence wins. Text the locale's languages read fairly well is in
+// their script, and its candidates are the installed languages of that script, ranked on a
+// strip of the words the locale's languages were least sure of; other text is ranked by
+// the languages of every other script on a piece of its widest line. Whether text is in
+// another script is told while the locale's languages still read it, so that such text
+// need not wait for their reading. Where the text blocks of an image differ (one in the
+// locale's language or script, another not), each kind of block is chosen for on its own.
 class AutomaticLanguage {
 public:
     // The loaded engine of the data names. Loading takes longer than reading, but only
-    // once per session; the time budget counts reading only, so that a first search in a
-    // new language is not cut short for good.
+    // once per session. Called on the thread that called read() only.
     using EngineFor = std::function<TesseractEngine &(const QStringList &dataNames)>;
 
     // What is chosen: the script only (for program text, whose words are not a language's
@@ -32,27 +36,48 @@ public:
 
     struct Reading {
         QList<RecognizedLine> lines;
-        QStringList dataNames;  // the languages that read them
+        QList<QStringList> readers;  // the engines whose readings the lines come from
     };
 
     // `localeDataNames`: the locale's languages plus English, the fallback. `installed`:
     // every installed recognition language's data name, in table order.
-    AutomaticLanguage(QStringList localeDataNames, QStringList installed, ScriptDetector &detector);
+    AutomaticLanguage(QStringList localeDataNames, QStringList installed);
 
     // Reads `grey` (Grayscale8, dark on light, `resolution` pixels per inch) in `layout`.
-    // Candidate languages are read a few at a time on threads of their own.
+    // Candidate languages are read on threads of their own.
     Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
                  const EngineFor &engineFor) const;
+
+    // The engines every reading of text uses: the locale's languages, and the language of
+    // their script that tells whether the text is in another.
+    QList<QStringList> everyReadingsEngines() const;
 
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);
 
 private:
-    QStringList candidatesFor(const QStringList &scripts) const;
+    struct Region;
+    struct Choosing;
+    std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing) const;
+    // While the locale's languages read the text: when a language of their script reads a
+    // piece of its widest line poorly and one of another script reads it well, the text is
+    // read in that script at once and `stopped` set to stop the locale's reading.
+    std::optional<Reading> readInAnotherScript(const Choosing &choosing,
+                                               const QFuture<QList<RecognizedLine>> &localeReading,
+                                               std::atomic_bool &stopped) const;
+    // The best reading of `region` by the languages of the locale's script or of the
+    // others, ranked on `ranking` (which the locale's languages read with
+    // `rankingConfidence`), when one reads the region better than `localeConfidence`.
+    // With `stopLocale`, gives up unless another script reads the ranking image well, and
+    // otherwise sets it before reading whole.
+    std::optional<Reading> search(const Region &region, bool localeScript, const QImage &ranking,
+                                  double rankingConfidence, double localeConfidence, const Choosing &choosing,
+                                  std::atomic_bool *stopLocale = nullptr) const;
+    QStringList candidatesFor(bool localeScript) const;
 
     const QStringList m_localeDataNames;
     const QStringList m_installed;
-    ScriptDetector &m_detector;
+    mutable QThreadPool m_threads;
 };
 
 } // namespace quorvane

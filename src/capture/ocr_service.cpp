@@ -5,7 +5,6 @@
 #include "capture/monospace_grid.h"
 #include "capture/ocr_error.h"
 #include "capture/recognition_image.h"
-#include "capture/script_detector.h"
 #include "capture/tesseract_engine.h"
 #include "capture/tesseract_language_map.h"
 #include "core/async_run.h"
@@ -116,9 +115,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
               return engine;
           },
           kChosenEngines, kMostEngines, engineRelease)
-    , m_scriptDetector(std::make_unique<ScriptDetector>(m_dataPath))
-    , m_automaticLanguage(
-          std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames(), *m_scriptDetector))
+    , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
     m_executor.setMaxThreadCount(1);
     // One thread for the service's life: the memory its engines took is given back within
@@ -140,20 +137,29 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
         runAsync(m_executor, [this] {
             m_engines.releaseUnused();
-            m_scriptDetector->release();
             returnFreedMemory();
             diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
         });
     });
-    // The locale's engine is the one automatic detection starts with: kept once loaded.
-    m_engines.pin(dataNamesFor(std::nullopt), true);
+    // The engines automatic detection starts with, the locale's and the one that probes
+    // for another script beside it: kept once loaded.
+    for (const QStringList &names : m_automaticLanguage->everyReadingsEngines())
+        m_engines.pin(names, true);
 }
 
 void OCRService::prepare(const std::optional<QStringList> &languages, CaptureMode mode)
 {
     runAsync(m_executor, [this, languages, mode] {
         try {
-            m_engines.engine(dataNamesFor(languages), mode != CaptureMode::code);
+            // Automatic detection of text reads with the locale's engine and probes with
+            // another of its script at the same time.
+            const bool automatic = !languages || languages->isEmpty();
+            if (automatic && mode != CaptureMode::code) {
+                for (const QStringList &names : m_automaticLanguage->everyReadingsEngines())
+                    m_engines.engine(names, true);
+            } else {
+                m_engines.engine(dataNamesFor(languages), mode != CaptureMode::code);
+            }
         } catch (const OCRError &error) {
             // The recognition that follows meets the same failure and reports it.
             diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.prepare] %1").arg(error.localizedDescription()));
@@ -241,7 +247,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
         AutomaticLanguage::Reading reading =
             m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine);
-        m_engines.choose(reading.dataNames, useCorrection);
+        for (const QStringList &reader : reading.readers)
+            m_engines.choose(reader, useCorrection);
         lines = std::move(reading.lines);
     } else {
         lines = m_engines.engine(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);

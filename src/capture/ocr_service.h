@@ -21,7 +21,6 @@
 namespace quorvane {
 
 class AutomaticLanguage;
-class ScriptDetector;
 class TesseractEngine;
 
 // Turns one captured image into text on the device with Tesseract: plain lines in reading
@@ -63,7 +62,6 @@ private:
     const QString m_dataPath;
     const QStringList m_automaticLanguageIds;
     EngineCache<TesseractEngine> m_engines;  // executor thread only
-    std::unique_ptr<ScriptDetector> m_scriptDetector;      // executor thread only
     std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only
     QThreadPool m_executor;
     QTimer m_idle;    // on the thread that made the service

@@ -7,6 +7,7 @@
 
 #include <omp.h>
 #include <tesseract/baseapi.h>
+#include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <string>
@@ -16,11 +17,17 @@ namespace quorvane {
 
 namespace {
 
-// Owns a string the engine allocated with new[].
+// Owns a string the engine allocated with new[]. The engine writes the Thai and Lao vowel
+// sign AM as the two signs it looks like (NIKHAHIT and AA), which no normalisation joins
+// again and which match the same word typed nowhere: they are joined here.
 QString takeText(char *text)
 {
     const std::unique_ptr<char[]> owner(text);
-    return text ? QString::fromUtf8(text) : QString();
+    if (!text)
+        return {};
+    return QString::fromUtf8(text)
+        .replace(QStringLiteral(u"\u0E4D\u0E32"), QStringLiteral(u"\u0E33"))
+        .replace(QStringLiteral(u"\u0ECD\u0EB2"), QStringLiteral(u"\u0EB3"));
 }
 
 QRect boxAt(const tesseract::PageIterator &it, tesseract::PageIteratorLevel level)
@@ -72,7 +79,22 @@ TesseractEngine::~TesseractEngine()
     m_api->End();
 }
 
-QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolution, Layout layout)
+QList<QRect> TesseractEngine::lineBoxes(const QImage &grey, int resolution)
+{
+    Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
+    m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
+    m_api->SetSourceResolution(resolution);
+    QList<QRect> boxes;
+    const std::unique_ptr<tesseract::PageIterator> it(m_api->AnalyseLayout());
+    for (bool more = it && !it->Empty(tesseract::RIL_TEXTLINE); more; more = it->Next(tesseract::RIL_TEXTLINE))
+        boxes.append(boxAt(*it, tesseract::RIL_TEXTLINE));
+    m_api->Clear();
+    return boxes;
+}
+
+QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolution, Layout layout,
+                                                 const std::atomic_bool *cancelled)
 {
     Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
     // Tesseract splits each step of its networks over OpenMP threads. The steps are tiny,
@@ -86,7 +108,14 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     }
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
     m_api->SetSourceResolution(resolution);
-    const int status = m_api->Recognize(nullptr);
+    tesseract::ETEXT_DESC monitor;
+    monitor.cancel = [](void *flag, int) { return static_cast<const std::atomic_bool *>(flag)->load(); };
+    monitor.cancel_this = const_cast<std::atomic_bool *>(cancelled);
+    const int status = m_api->Recognize(cancelled ? &monitor : nullptr);
+    if (cancelled && *cancelled) {
+        m_api->Clear();
+        return {};
+    }
     if (status != 0) {
         m_api->Clear();
         throw OCRError(OCRErrorKind::visionRequestFailed,

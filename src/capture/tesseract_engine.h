@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <memory>
 
 namespace tesseract {
@@ -49,7 +50,14 @@ public:
 
     // Reads a Grayscale8 image of dark text on a light background. `resolution` is the
     // image's pixels per inch. Throws OCRError(visionRequestFailed) when the engine fails.
-    QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout);
+    // When `cancelled` is given and turns true on another thread, reading stops at the next
+    // word and nothing is returned.
+    QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout,
+                                    const std::atomic_bool *cancelled = nullptr);
+
+    // The boxes of the text lines the engine finds in `grey` before reading it, a small
+    // part of the reading's time.
+    QList<QRect> lineBoxes(const QImage &grey, int resolution);
 
     // Frees the word dictionaries Tesseract keeps for the whole process beyond the engines
     // that loaded them, unless a loaded engine still uses them.

@@ -49,14 +49,6 @@ QString script(const QString &dataName)
     return scripts.value(dataName, QStringLiteral("Latin"));
 }
 
-QString scriptOfDetection(const QString &detectedScript)
-{
-    static const QHash<QString, QString> scripts{
-        {"Japanese", "Han"}, {"Katakana", "Han"}, {"Hiragana", "Han"}, {"Korean", "Hangul"},
-    };
-    return scripts.value(detectedScript, detectedScript);
-}
-
 QString packageName(const QString &dataName)
 {
     QString suffix = dataName;

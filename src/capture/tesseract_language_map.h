@@ -16,13 +16,9 @@ QString dataName(const QString &languageId);
 QString packageName(const QString &dataName);
 
 // The writing system a data name is written in ("deu" -> "Latin", "jpn" -> "Han"): the
-// languages the script detection chooses among. Chinese and Japanese share "Han", as
-// the detection often tells one from the other wrongly.
+// automatic language choice ranks the languages of the locale's script against one another
+// on a few words, and those of the other scripts on a piece of a line.
 QString script(const QString &dataName);
-
-// The script of `script()` that a name of the engine's script detection stands for
-// ("Japanese", "Katakana" -> "Han"; "Korean" -> "Hangul"); the name itself otherwise.
-QString scriptOfDetection(const QString &detectedScript);
 
 // Languages used when the user asks for automatic detection: the supported languages
 // of `locale`'s interface languages, in the locale's order, then English; no repeats.

@@ -147,6 +147,22 @@ TEST_F(OCRServiceTest, AutomaticLanguageReadsOtherLanguagesThanTheLocales)
     }
 }
 
+TEST_F(OCRServiceTest, AutomaticLanguageChoosesForEachTextBlock)
+{
+    // A Cyrillic paragraph above a Latin one, under the English locale: each reads in its
+    // own language, whether the Latin one is in the locale's language or not, and whether
+    // the Cyrillic or the Latin line is the wider.
+    for (const QString &russian : {QStringLiteral("Ваши изменения сохранены в общей папке."),
+                                   QStringLiteral("Ваши изменения сохранены в общей папке, проверьте настройки сети.")}) {
+        for (const QString &latin : {QStringLiteral("Your changes have been saved to the shared folder."),
+                                     QStringLiteral("Größenänderung für Fußgänger ist jetzt möglich.")}) {
+            const QImage image =
+                renderText({russian, QString(), QString(), latin}, test::dejaVuFont("DejaVuSans.ttf", 14), kLight);
+            EXPECT_EQ(recognize(image).toStdString(), (russian + '\n' + latin).toStdString());
+        }
+    }
+}
+
 TEST_F(OCRServiceTest, NormalModeAppliesTheCleanUpPass)
 {
     const QImage image = renderText({"first line of text", "second line of text"}, "DejaVu Sans", 13, kLight);
@@ -161,6 +177,15 @@ TEST_F(OCRServiceTest, ReadsTheRequestedLanguagesInOrder)
     const QStringList french{"Déjà vu : le garçon lève la tête à côté de l'église."};
     const QImage image = renderText(french, "DejaVu Sans", 14, kLight);
     EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{"fr-FR", "en-US"}), french.join('\n'));
+}
+
+TEST_F(OCRServiceTest, ThaiSaraAmComesAsOneCharacter)
+{
+    // The engine gives the vowel sign AM as NIKHAHIT and SARA AA, which look alike but do
+    // not match the text anywhere else.
+    const QString thai = QStringLiteral("คลิกดำเนินการต่อ");
+    const QImage image = renderText({thai}, test::notoFont("NotoSansThai-Regular.ttf", 16), kLight);
+    EXPECT_EQ(recognize(image, CaptureMode::normal, QStringList{"th-TH"}).toStdString(), thai.toStdString());
 }
 
 TEST_F(OCRServiceTest, EmptyLanguageListDetectsAutomatically)
