@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QTranslator>
 
 #include <memory>
@@ -18,6 +20,9 @@ const QString english = QStringLiteral("en");
 struct Installed {
     std::unique_ptr<QTranslator> english;
     std::unique_ptr<QTranslator> chosen;
+    // Qt's own texts in the chosen language: standard buttons, file dialogs, text fields'
+    // context menus. Absent when the desktop has no Qt translations installed.
+    std::unique_ptr<QTranslator> toolkit;
     QString chosenCode = QStringLiteral("en");
 };
 
@@ -32,6 +37,15 @@ Qt::LayoutDirection directionOf(const QString &code)
     static const QStringList rightToLeft{QStringLiteral("ar"), QStringLiteral("he"), QStringLiteral("fa"),
                                          QStringLiteral("ur")};
     return rightToLeft.contains(code.section(QLatin1Char('-'), 0, 0)) ? Qt::RightToLeft : Qt::LeftToRight;
+}
+
+std::unique_ptr<QTranslator> toolkitTableOf(const QString &code)
+{
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(code), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return nullptr;
+    return translator;
 }
 
 void setDirection(const QString &code)
@@ -79,9 +93,14 @@ bool use(const QString &code)
     const bool found = next || code.isEmpty() || code == english;
     if (tables.chosen)
         QCoreApplication::removeTranslator(tables.chosen.get());
+    if (tables.toolkit)
+        QCoreApplication::removeTranslator(tables.toolkit.get());
     tables.chosen = std::move(next);
     tables.chosenCode = tables.chosen ? code : english;
+    tables.toolkit = tables.chosen ? toolkitTableOf(code) : nullptr;
     setDirection(tables.chosenCode);
+    if (tables.toolkit)
+        QCoreApplication::installTranslator(tables.toolkit.get());
     if (tables.chosen)
         QCoreApplication::installTranslator(tables.chosen.get());
     return found;

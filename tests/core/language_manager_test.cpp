@@ -1,6 +1,7 @@
 #include "core/language_manager.h"
 #include "platform/user_defaults.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 
@@ -90,6 +91,8 @@ TEST(LanguageManagerTest, TheChosenLanguagesTableReplacesTheTextsAndEnglishResto
     rig.watch(manager);
     EXPECT_EQ(qtTrId("general.cancel"), "Annuler");
     EXPECT_EQ(manager.localizedBundle(), ":/translations/quorvane_fr.qm");
+    // Qt's own texts (standard buttons, file dialogs) come in the same language.
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Annuler");
 
     // Plural texts follow the language's own rules.
     manager.setLanguage(AppLanguage::ru);
@@ -99,6 +102,7 @@ TEST(LanguageManagerTest, TheChosenLanguagesTableReplacesTheTextsAndEnglishResto
 
     manager.setLanguage(AppLanguage::en);
     EXPECT_EQ(qtTrId("general.cancel"), "Cancel");
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), "Cancel");
     EXPECT_EQ(qtTrId("relative_time.days", 1), "1 day");
     EXPECT_TRUE(manager.localizedBundle().isEmpty());
     EXPECT_EQ(rig.appleLanguages(), QStringList{"en"});
