@@ -3,6 +3,7 @@
 #include "history/export_service.h"
 #include "history/history_detail_view.h"
 #include "history/history_empty_state_view.h"
+#include "history/history_error_alert.h"
 #include "history/history_filtered_empty_state_view.h"
 #include "history/history_list_column.h"
 #include "history/history_search_bar.h"
@@ -236,17 +237,7 @@ void HistoryView::presentClearAllConfirmation()
 
 void HistoryView::presentError(const QString &message)
 {
-    Alert alert;
-    alert.style = Alert::Style::warning;
-    //: Error alert title
-    //% "Error"
-    alert.messageText = qtTrId("history.error.title");
-    alert.informativeText = message;
-    //: OK button
-    //% "OK"
-    alert.buttons = {qtTrId("general.ok")};
-    alert.window = window();
-    m_alerts.runModal(alert);
+    m_alerts.runModal(historyErrorAlert(message, window()));
 }
 
 } // namespace quorvane

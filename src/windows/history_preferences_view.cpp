@@ -4,6 +4,7 @@
 #include "core/future_outcome.h"
 #include "core/localized_error.h"
 #include "core/settings_store.h"
+#include "history/history_error_alert.h"
 #include "history/history_store.h"
 #include "platform/alert_presenter.h"
 #include "platform/language_change.h"
@@ -223,17 +224,7 @@ void HistoryPreferencesView::countOnShow()
 
 void HistoryPreferencesView::showFailure(const QString &reason)
 {
-    Alert alert;
-    alert.style = Alert::Style::critical;
-    //: Error alert title
-    //% "Error"
-    alert.messageText = qtTrId("history.error.title");
-    alert.informativeText = reason;
-    //: OK button
-    //% "OK"
-    alert.buttons = {qtTrId("general.ok")};
-    alert.window = window();
-    m_alertPresenter.runModal(alert);
+    m_alertPresenter.runModal(historyErrorAlert(reason, window()));
 }
 
 void HistoryPreferencesView::recount()

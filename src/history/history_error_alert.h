@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/alert_presenter.h"
+
+class QWidget;
+
+namespace quorvane {
+
+// The alert that tells a failed history operation: "Error", the reason, and OK, on `window`.
+Alert historyErrorAlert(const QString &reason, QWidget *window);
+
+} // namespace quorvane
