@@ -492,7 +492,31 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
             }
         }
     };
-    readWhole(finalists);
+    // Of another script, the finalists are neighbours (Russian and Ukrainian, say): the
+    // best of the ranking reads the text whole, and only when it reads it less than surely
+    // are the others told apart from it on the words it was least sure of; one that reads
+    // those better reads whole too.
+    if (!localeScript && finalists.size() > 1) {
+        readWhole(finalists.mid(0, 1));
+        QStringList rest = finalists.mid(1);
+        if (best && bestConfidence >= kSure) {
+            rest.clear();
+        } else if (best) {
+            const QImage strip = leastCertainWords(choosing.grey, best->lines, kTieCharacters).image;
+            const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine) {
+                return engine.recognize(strip, choosing.resolution, TesseractEngine::Layout::singleLine);
+            });
+            size_t strongest = 0;
+            for (size_t i = 1; i < again.size(); ++i) {
+                if (score(again[i], finalists[qsizetype(i)]) > score(again[strongest], finalists[qsizetype(strongest)]))
+                    strongest = i;
+            }
+            rest = strongest ? QStringList{finalists[qsizetype(strongest)]} : QStringList{};
+        }
+        readWhole(rest);
+    } else {
+        readWhole(finalists);
+    }
     // A few words may favour a neighbour whose letters they happen to share: when the
     // chosen language reads the text poorly for its own, the next best of the ranking
     // reads it whole too.
