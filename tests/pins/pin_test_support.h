@@ -5,6 +5,7 @@
 #include "platform/motion_preference.h"
 #include "platform/pasteboard.h"
 
+#include <QBuffer>
 #include <QImage>
 #include <QList>
 #include <QTemporaryDir>
@@ -12,6 +13,15 @@
 #include <memory>
 
 namespace quorvane::test {
+
+inline QByteArray pngOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
 
 // Answers each alert with the next scripted button (-1 once the script runs out).
 struct ScriptedAlerts : AlertPresenter {

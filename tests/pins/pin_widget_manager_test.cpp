@@ -28,15 +28,6 @@ using namespace quorvane::test;
 
 namespace {
 
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 CaptureHistoryEntry record(const QString &text, QSize thumbnail = {16, 8}, CaptureMode mode = CaptureMode::normal)
 {
     CaptureHistoryEntry entry;

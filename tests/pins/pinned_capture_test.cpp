@@ -63,15 +63,6 @@ int storedNumber(const QString &folder)
     return whole ? n.toInt() : -1;
 }
 
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
-}
-
 void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -181,7 +172,7 @@ TEST(PinnedCapture, FilesAreOwnerOnlyAndAnEmptyFullImageFallsBackToTheThumbnail)
 {
     QTemporaryDir home;
     const QString folder = home.path() + QStringLiteral("/a/b/PinnedCapture");
-    const QByteArray thumbnail = pngOf(test::solidImage(16, 8, Qt::red));
+    const QByteArray thumbnail = test::pngOf(test::solidImage(16, 8, Qt::red));
     samplePin().saveWithImages(folder, thumbnail, QByteArray());
 
     EXPECT_EQ(QFileInfo(folder).permissions() & 0x0077, 0);
@@ -194,7 +185,7 @@ TEST(PinnedCapture, FilesAreOwnerOnlyAndAnEmptyFullImageFallsBackToTheThumbnail)
     EXPECT_EQ(QFileInfo(folder + QStringLiteral("/pin-fullimage.png")).size(), 0);
     EXPECT_EQ(PinnedCapture::loadFullImage(folder).size(), QSize(16, 8));
 
-    writeFile(folder + QStringLiteral("/pin-fullimage.png"), pngOf(test::solidImage(40, 20, Qt::blue)));
+    writeFile(folder + QStringLiteral("/pin-fullimage.png"), test::pngOf(test::solidImage(40, 20, Qt::blue)));
     EXPECT_EQ(PinnedCapture::loadFullImage(folder).size(), QSize(40, 20));
 
     PinnedCapture::deleteStoredFiles(folder);
