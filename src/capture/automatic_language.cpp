@@ -6,12 +6,15 @@
 
 #include <QElapsedTimer>
 #include <QHash>
+#include <QMutex>
 #include <QScopeGuard>
 #include <QThread>
+#include <QWaitCondition>
 
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <exception>
 #include <map>
 #include <vector>
 
@@ -205,6 +208,101 @@ Kind kindOf(double confidence)
     return confidence >= kSure ? Kind::sure : confidence >= kSameScript ? Kind::localeScript : Kind::otherScript;
 }
 
+// Whether languages of the two scripts may read the same text in their own letters: those
+// of the ideographic scripts share the Han characters.
+bool rivalScripts(const QString &a, const QString &b)
+{
+    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
+    return a == b || (ideographic.contains(a) && ideographic.contains(b));
+}
+
+using Readings = std::vector<std::optional<QList<RecognizedLine>>>;
+
+// Engines reading side by side, each on a thread of `threads`; the readings that have
+// ended can be taken before the others have. Whoever owns it may stop the others; they
+// have ended when it is gone, as they use what the reading function refers to.
+class ParallelReadings {
+public:
+    using Read = std::function<QList<RecognizedLine>(TesseractEngine &, const std::atomic_bool *cancelled)>;
+
+    ParallelReadings(QThreadPool &threads, const std::vector<TesseractEngine *> &engines, Read read)
+        : m_state(std::make_shared<State>())
+    {
+        m_state->read = std::move(read);
+        m_state->readings.resize(engines.size());
+        m_state->running = engines.size();
+        for (size_t i = 0; i < engines.size(); ++i) {
+            threads.start([state = m_state, engine = engines[i], i] {
+                std::optional<QList<RecognizedLine>> lines;
+                std::exception_ptr failure;
+                try {
+                    lines = state->read(*engine, &state->stopped);
+                } catch (...) {
+                    failure = std::current_exception();
+                }
+                const QMutexLocker lock(&state->mutex);
+                if (!state->stopped)
+                    state->readings[i] = std::move(lines);
+                if (failure && !state->failure)
+                    state->failure = failure;
+                --state->running;
+                state->changed.wakeAll();
+            });
+        }
+    }
+
+    ~ParallelReadings()
+    {
+        stop();
+        QMutexLocker lock(&m_state->mutex);
+        while (m_state->running > 0)
+            m_state->changed.wait(&m_state->mutex);
+    }
+    ParallelReadings(const ParallelReadings &) = delete;
+    ParallelReadings &operator=(const ParallelReadings &) = delete;
+
+    // The readings so far, in the order of the engines, once `enough` holds for them or all
+    // have ended. Throws the first failure of any.
+    Readings readings(const std::function<bool(const Readings &)> &enough = {})
+    {
+        QMutexLocker lock(&m_state->mutex);
+        while (m_state->running > 0 && !m_state->failure && !(enough && enough(m_state->readings)))
+            m_state->changed.wait(&m_state->mutex);
+        if (m_state->failure)
+            std::rethrow_exception(m_state->failure);
+        return m_state->readings;
+    }
+
+    // Those still reading stop at their next word; their readings are left out.
+    void stop() { m_state->stopped = true; }
+
+private:
+    struct State {
+        Read read;
+        QMutex mutex;
+        QWaitCondition changed;
+        Readings readings;
+        size_t running = 0;
+        std::exception_ptr failure;
+        std::atomic_bool stopped = false;
+    };
+    std::shared_ptr<State> m_state;
+};
+
+// `read` by the engine of each of `names` side by side; those not loaded yet load first.
+std::unique_ptr<ParallelReadings> readSideBySide(QThreadPool &threads, const QStringList &names,
+                                                 AutomaticLanguage::Engines &source, ParallelReadings::Read read)
+{
+    QList<QStringList> each;
+    for (const QString &name : names)
+        each.append({name});
+    source.load(each);
+    std::vector<TesseractEngine *> engines;
+    for (const QStringList &dataNames : each)
+        engines.push_back(&source.engine(dataNames));
+    return std::make_unique<ParallelReadings>(threads, engines, std::move(read));
+}
+
 } // namespace
 
 // Text chosen for as one: the whole image, or some of its text blocks.
@@ -218,7 +316,21 @@ struct AutomaticLanguage::Choosing {
     int resolution;
     TesseractEngine::Layout layout;
     Choice choice;
-    const EngineFor &engineFor;
+    Engines &engines;
+};
+
+// Candidate languages reading the ranking image side by side.
+struct AutomaticLanguage::Ranking {
+    QStringList candidates;
+    bool localeScript = false;
+    QImage image;
+    std::unique_ptr<ParallelReadings> readings;
+};
+
+// Another script's reading of the whole image, made while the locale's languages read it.
+struct AutomaticLanguage::Early {
+    std::optional<Reading> reading;
+    bool taken = false;  // it reads the text well: the locale's reading was stopped
 };
 
 AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList installed)
@@ -272,10 +384,10 @@ QStringList AutomaticLanguage::candidatesFor(bool localeScript) const
 
 AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resolution,
                                                    TesseractEngine::Layout layout, Choice choice,
-                                                   const EngineFor &engineFor) const
+                                                   Engines &engines) const
 {
-    const Choosing choosing{grey, resolution, layout, choice, engineFor};
-    TesseractEngine &locale = engineFor(m_localeDataNames);
+    const Choosing choosing{grey, resolution, layout, choice, engines};
+    TesseractEngine &locale = engines.engine(m_localeDataNames);
     std::atomic_bool stopped = false;
     QFuture<QList<RecognizedLine>> localeReading = runAsync(m_threads, [&] {
         return locale.recognize(grey, resolution, layout, &stopped);
@@ -283,9 +395,12 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     const auto join = qScopeGuard([&] { waitFor(localeReading); });
     // Program text is seldom in another script, and finding its lines takes about as long
     // as reading it as one block.
+    std::optional<Reading> otherScript;
     if (choice == Choice::language) {
-        if (std::optional<Reading> early = readInAnotherScript(choosing, localeReading, stopped))
-            return *early;
+        Early early = readInAnotherScript(choosing, localeReading, stopped);
+        if (early.taken)
+            return std::move(*early.reading);
+        otherScript = std::move(early.reading);
     }
     Reading first{localeReading.result(), {m_localeDataNames}};
     // The locale's reading was stopped for a choice among other scripts that fell through.
@@ -306,7 +421,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     }
     // Text whose blocks the locale's languages read alike is chosen for as a whole.
     if (regions.size() == 1)
-        return chooseFor(Region{first.lines, {}}, choosing).value_or(first);
+        return chooseFor(Region{first.lines, {}}, choosing, otherScript).value_or(first);
 
     // Otherwise the blocks they read surely keep that reading, and the others are chosen
     // for by kind, each kind on its own blocks.
@@ -314,7 +429,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     for (auto &[kind, region] : regions) {
         std::optional<Reading> chosen;
         if (kind != Kind::sure)
-            chosen = chooseFor(region, choosing);
+            chosen = chooseFor(region, choosing, std::nullopt);
         if (chosen) {
             for (const auto &[number, box] : region.blocks)
                 blocks[number].clear();
@@ -331,13 +446,14 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     return reading;
 }
 
-std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region,
-                                                                       const Choosing &choosing) const
+std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, const Choosing &choosing,
+                                                                       const std::optional<Reading> &otherScript) const
 {
     const double localeConfidence = meanConfidence(region.lines);
     const auto inLocaleScript = [&] {
         const RankingImage strip = leastCertainWords(choosing.grey, region.lines, kRankingCharacters);
-        return search(region, true, strip.image, strip.confidence, localeConfidence, choosing);
+        Ranking ranking = rank(true, strip.image, choosing);
+        return choose(ranking, region, strip.confidence, localeConfidence, choosing);
     };
     if (localeConfidence >= kSameScript) {
         if (choosing.choice == Choice::script)
@@ -347,8 +463,15 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     // Short text with many letters the locale's languages lack reads poorly in them too,
     // and the languages of the ideographic scripts read Latin letters fairly well: unless
     // another script reads the text well, the locale's script is tried too.
-    const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
-    std::optional<Reading> other = search(region, false, piece, localeConfidence, localeConfidence, choosing);
+    std::optional<Reading> other;
+    if (otherScript) {
+        if (meanConfidence(otherScript->lines) > localeConfidence)
+            other = otherScript;
+    } else {
+        const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
+        Ranking ranking = rank(false, piece, choosing);
+        other = choose(ranking, region, localeConfidence, localeConfidence, choosing);
+    }
     if (other && meanConfidence(other->lines) >= kOtherScript)
         return other;
     std::optional<Reading> same = choosing.choice == Choice::script ? std::nullopt : inLocaleScript();
@@ -357,103 +480,154 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     return other;
 }
 
-std::optional<AutomaticLanguage::Reading>
-AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QFuture<QList<RecognizedLine>> &localeReading,
-                                       std::atomic_bool &stopped) const
+AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing,
+                                                                const QFuture<QList<RecognizedLine>> &localeReading,
+                                                                std::atomic_bool &stopped) const
 {
     const auto localeDone = [&] { return localeReading.isFinished(); };
     const QList<QStringList> engines = everyReadingsEngines();
-    if (engines.size() < 2)
-        return std::nullopt;
-    TesseractEngine &probe = choosing.engineFor(engines[1]);
-    if (localeDone())
-        return std::nullopt;
+    const QStringList others = candidatesFor(false);
+    if (engines.size() < 2 || others.isEmpty())
+        return {};
+    TesseractEngine &probe = choosing.engines.engine(engines[1]);
     const QList<QRect> lines = probe.lineBoxes(choosing.grey, choosing.resolution);
     const QImage piece = startOfWidestLine(choosing.grey, lines, kRankingLineHeights);
-    if (piece.isNull())
-        return std::nullopt;
+    if (piece.isNull() || localeDone())
+        return {};
     const double confidence = meanConfidence(probe.recognize(startOfWidestLine(choosing.grey, lines, kProbeLineHeights),
                                                              choosing.resolution, TesseractEngine::Layout::singleLine));
     if (confidence >= kSameScript || localeDone())
-        return std::nullopt;
-    const std::optional<Reading> chosen =
-        search(Region{}, false, piece, confidence, confidence, choosing, &stopped);
+        return {};
+    Ranking ranking = rank(false, piece, choosing);
+    // When another script reads the piece well, the locale's reading no longer counts and
+    // is stopped; otherwise it reads on beside the best of the ranking, to be compared
+    // with it when it ends.
+    std::optional<Reading> chosen = choose(ranking, Region{}, confidence, confidence, choosing, &stopped);
     if (!chosen)
-        return std::nullopt;
-    // Every block must read fairly well: a block in the locale's script, say, needs the
-    // locale's reading and a choice of its own.
+        return {};
+    // It is taken when it reads the text well, every block fairly well: a block in the
+    // locale's script, say, needs the locale's reading and a choice of its own. Otherwise
+    // the choice waits for the locale's reading, and for a reading of theirs if stopped.
     std::map<int, QList<RecognizedLine>> blocks;
     for (const RecognizedLine &line : chosen->lines)
         blocks[line.block].append(line);
-    for (const auto &[number, lines] : blocks) {
-        if (meanConfidence(lines) < kSameScript)
-            return std::nullopt;
-    }
-    return chosen;
+    const bool everyBlockReads = std::all_of(blocks.begin(), blocks.end(), [](const auto &block) {
+        return meanConfidence(block.second) >= kSameScript;
+    });
+    if (!everyBlockReads || (!stopped && meanConfidence(chosen->lines) < kOtherScript))
+        return {std::move(chosen), false};
+    stopped = true;
+    return {std::move(chosen), true};
 }
 
-std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region &region, bool localeScript,
-                                                                    const QImage &ranking, double rankingConfidence,
-                                                                    double localeConfidence, const Choosing &choosing,
+AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QImage &image,
+                                                   const Choosing &choosing) const
+{
+    Ranking ranking{candidatesFor(localeScript), localeScript, image, nullptr};
+    if (!ranking.candidates.isEmpty() && !image.isNull()) {
+        ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
+            return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
+        });
+    }
+    return ranking;
+}
+
+std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ranking, const Region &region,
+                                                                    double rankingConfidence, double localeConfidence,
+                                                                    const Choosing &choosing,
                                                                     std::atomic_bool *stopLocale) const
 {
     QElapsedTimer clock;
     clock.start();
-    const QStringList candidates = candidatesFor(localeScript);
-    if (candidates.isEmpty() || ranking.isNull())
+    if (!ranking.readings)
         return std::nullopt;
-
-    // Engines are loaded here, one at a time, as the cache of engines is not shared; each
-    // then reads on a thread of its own, twice as many at a time as there are cores for
-    // the short ranking image.
-    const auto readAll = [&](const QStringList &names, const std::function<QList<RecognizedLine>(TesseractEngine &)> &read) {
-        const qsizetype parallel = 2 * std::max(1, QThread::idealThreadCount());
-        std::vector<QList<RecognizedLine>> lines;
-        for (qsizetype start = 0; start < names.size(); start += parallel) {
-            std::vector<TesseractEngine *> engines;
-            for (const QString &name : names.mid(start, parallel))
-                engines.push_back(&choosing.engineFor({name}));
-            std::vector<QFuture<QList<RecognizedLine>>> jobs;
-            for (TesseractEngine *engine : engines)
-                jobs.push_back(runAsync(m_threads, [engine, &read] { return read(*engine); }));
-            // Every job ends before the first failure is passed on, as they use `read`.
-            for (auto &job : jobs)
-                waitFor(job);
-            for (auto &job : jobs)
-                lines.push_back(job.result());
-        }
-        return lines;
-    };
-
-    const std::vector<QList<RecognizedLine>> ranked = readAll(candidates, [&](TesseractEngine &engine) {
-        return engine.recognize(ranking, choosing.resolution, TesseractEngine::Layout::singleLine);
-    });
+    const QStringList &candidates = ranking.candidates;
+    const bool localeScript = ranking.localeScript;
     // The languages of the ideographic scripts know Latin letters too, and read Latin text
     // confidently: a language of another script counts only when most of what it read is
     // in its own script.
     const auto score = [&](const QList<RecognizedLine> &lines, const QString &name) {
         return localeScript || mostlyInScriptOf(lines, name) ? meanConfidence(lines) : 0.0;
     };
+    // A language of another script that reads the image well is the likely choice once the
+    // others that could read it in their own letters have ended.
+    const auto settled = [&](const Readings &readings) {
+        qsizetype best = -1;
+        double bestScore = 0;
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            if (readings[size_t(i)] && score(*readings[size_t(i)], candidates[i]) > bestScore) {
+                bestScore = score(*readings[size_t(i)], candidates[i]);
+                best = i;
+            }
+        }
+        if (best < 0 || bestScore < kOtherScript)
+            return false;
+        const QString script = TesseractLanguageMap::script(candidates[best]);
+        for (qsizetype i = 0; i < candidates.size(); ++i) {
+            if (!readings[size_t(i)] && rivalScripts(script, TesseractLanguageMap::script(candidates[i])))
+                return false;
+        }
+        return true;
+    };
+    // The ranking, best first, and the finalists: a piece of a line tells the script
+    // surely but the language within it poorly, so of another script the languages of the
+    // best one's script that ranked fairly near read whole too.
     std::vector<std::pair<double, QString>> scores;
-    for (size_t i = 0; i < ranked.size(); ++i)
-        scores.emplace_back(score(ranked[i], candidates[qsizetype(i)]), candidates[qsizetype(i)]);
-    std::stable_sort(scores.begin(), scores.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-    // A piece of a line tells the script surely but the language within it poorly: there
-    // the languages of the best one's script that ranked fairly near are read whole too.
-    const QString script = TesseractLanguageMap::script(scores.front().second);
-    const double near = localeScript ? kNear : kNearInScript;
     QStringList finalists;
-    for (const auto &[confidence, name] : scores) {
-        if (confidence > rankingConfidence && confidence >= scores.front().first - near
-            && TesseractLanguageMap::script(name) == script && size_t(finalists.size()) < kFinalists)
-            finalists.append(name);
+    const auto rankBy = [&](const Readings &ranked) {
+        scores.clear();
+        finalists.clear();
+        for (size_t i = 0; i < ranked.size(); ++i) {
+            if (ranked[i])
+                scores.emplace_back(score(*ranked[i], candidates[qsizetype(i)]), candidates[qsizetype(i)]);
+        }
+        std::stable_sort(scores.begin(), scores.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        const QString script = scores.empty() ? QString() : TesseractLanguageMap::script(scores.front().second);
+        const double near = localeScript ? kNear : kNearInScript;
+        for (const auto &[confidence, name] : scores) {
+            if (confidence > rankingConfidence && confidence >= scores.front().first - near
+                && TesseractLanguageMap::script(name) == script && size_t(finalists.size()) < kFinalists)
+                finalists.append(name);
+        }
+    };
+    // The finalists read the region: the whole image, or each of its blocks on its own.
+    const auto readRegion = [&](TesseractEngine &engine, const std::atomic_bool *stop) {
+        if (region.blocks.empty())
+            return engine.recognize(choosing.grey, choosing.resolution, choosing.layout, stop);
+        QList<RecognizedLine> lines;
+        for (const auto &[number, box] : region.blocks)
+            lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout, stop),
+                               box.topLeft(), number);
+        return lines;
+    };
+    // Once a language of another script reads the ranking image well and those that could
+    // read it in their own letters have ended, it reads the region whole while the others
+    // end: when they leave it first, as they almost always do, its reading stands.
+    using Enough = std::function<bool(const Readings &)>;
+    rankBy(ranking.readings->readings(localeScript ? Enough() : Enough(settled)));
+    std::unique_ptr<ParallelReadings> early;
+    QString earlyReader;
+    if (!finalists.isEmpty() && qsizetype(scores.size()) < candidates.size()) {
+        earlyReader = finalists.first();
+        early = readSideBySide(m_threads, {earlyReader}, choosing.engines, readRegion);
+        rankBy(ranking.readings->readings());
+        if (finalists.value(0) != earlyReader)
+            early.reset();
     }
+    if (scores.empty())
+        return std::nullopt;
+    const auto readAll = [&](const QStringList &names, ParallelReadings::Read read) {
+        std::vector<QList<RecognizedLine>> lines;
+        for (auto &reading : readSideBySide(m_threads, names, choosing.engines, std::move(read))->readings())
+            lines.push_back(reading.value_or(QList<RecognizedLine>{}));
+        return lines;
+    };
 
     // Near neighbours of the locale's script are told apart on a longer strip, which costs
     // less than reading the text whole with each.
     if (localeScript && finalists.size() > 1) {
         const QImage longer = leastCertainWords(choosing.grey, region.lines, kTieCharacters).image;
-        const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine) {
+        const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine, const std::atomic_bool *) {
             return engine.recognize(longer, choosing.resolution, TesseractEngine::Layout::singleLine);
         });
         qsizetype best = 0;
@@ -463,27 +637,18 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
         }
         finalists = {finalists[best]};
     }
-    // Reading on beside the locale's languages pays only when a language of another
-    // script reads the piece well; then their reading is stopped, as it no longer counts.
-    if (stopLocale) {
-        if (finalists.isEmpty() || scores.front().first < kOtherScript)
-            return std::nullopt;
+    // Reading on beside the locale's languages: when a language of another script reads
+    // the piece well, their reading is stopped, as it no longer counts.
+    if (stopLocale && !finalists.isEmpty() && scores.front().first >= kOtherScript)
         *stopLocale = true;
-    }
-    // The finalists read the region: the whole image, or each of its blocks on its own.
-    const auto readRegion = [&](TesseractEngine &engine) {
-        if (region.blocks.empty())
-            return engine.recognize(choosing.grey, choosing.resolution, choosing.layout);
-        QList<RecognizedLine> lines;
-        for (const auto &[number, box] : region.blocks)
-            lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout),
-                               box.topLeft(), number);
-        return lines;
-    };
     std::optional<Reading> best;
     double bestConfidence = localeConfidence;
     const auto readWhole = [&](const QStringList &names) {
-        const std::vector<QList<RecognizedLine>> wholes = readAll(names, readRegion);
+        std::vector<QList<RecognizedLine>> wholes;
+        if (early && names == QStringList{earlyReader})
+            wholes.push_back(early->readings().front().value_or(QList<RecognizedLine>{}));
+        else
+            wholes = readAll(names, readRegion);
         for (size_t i = 0; i < wholes.size(); ++i) {
             const double confidence = score(wholes[i], names[qsizetype(i)]);
             if (confidence > bestConfidence) {
@@ -503,7 +668,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
             rest.clear();
         } else if (best) {
             const QImage strip = leastCertainWords(choosing.grey, best->lines, kTieCharacters).image;
-            const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine) {
+            const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine, const std::atomic_bool *) {
                 return engine.recognize(strip, choosing.resolution, TesseractEngine::Layout::singleLine);
             });
             size_t strongest = 0;
@@ -529,9 +694,10 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::search(const Region
         readWhole(next);
     }
     diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] the locale's script read %1 % of %2 blocks, ranked %3 "
-                                         "languages, chose %4 (%5 %) after %6 ms")
+                                         "of %4 languages, chose %5 (%6 %) after %7 ms")
                               .arg(localeConfidence, 0, 'f', 1)
                               .arg(region.blocks.empty() ? QStringLiteral("all") : QString::number(region.blocks.size()))
+                              .arg(scores.size())
                               .arg(candidates.size())
                               .arg(best ? best->readers.first().join(QLatin1Char('+')) : QStringLiteral("the locale's"))
                               .arg(bestConfidence, 0, 'f', 1)

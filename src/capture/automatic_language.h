@@ -23,13 +23,22 @@ namespace quorvane {
 // strip of the words the locale's languages were least sure of; other text is ranked by
 // the languages of every other script on a piece of its widest line. Whether text is in
 // another script is told while the locale's languages still read it, so that such text
-// need not wait for their reading. Where the text blocks of an image differ (one in the
-// locale's language or script, another not), each kind of block is chosen for on its own.
+// need not wait for their reading; a language that reads the piece well reads the text
+// whole while the rest of the ranking ends, which almost always confirms it. Where the
+// text blocks of an image differ (one in the locale's language or script, another not),
+// each kind of block is chosen for on its own.
 class AutomaticLanguage {
 public:
-    // The loaded engine of the data names. Loading takes longer than reading, but only
-    // once per session. Called on the thread that called read() only.
-    using EngineFor = std::function<TesseractEngine &(const QStringList &dataNames)>;
+    // The engines it reads with, kept loaded between readings: loading one takes longer
+    // than reading with it. Used on the thread that called read() only.
+    class Engines {
+    public:
+        virtual ~Engines() = default;
+        // The engine of the data names, loaded first if need be. Throws what loading throws.
+        virtual TesseractEngine &engine(const QStringList &dataNames) = 0;
+        // Loads the engines of those of `dataNames` not loaded yet, side by side.
+        virtual void load(const QList<QStringList> &dataNames) = 0;
+    };
 
     // What is chosen: the script only (for program text, whose words are not a language's
     // words), or the script and the language within it.
@@ -47,7 +56,7 @@ public:
     // Reads `grey` (Grayscale8, dark on light, `resolution` pixels per inch) in `layout`.
     // Candidate languages are read on threads of their own.
     Reading read(const QImage &grey, int resolution, TesseractEngine::Layout layout, Choice choice,
-                 const EngineFor &engineFor) const;
+                 Engines &engines) const;
 
     // The engines every reading of text uses: the locale's languages, and the language of
     // their script that tells whether the text is in another.
@@ -59,20 +68,27 @@ public:
 private:
     struct Region;
     struct Choosing;
-    std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing) const;
+    struct Ranking;
+    struct Early;
+    // The best reading of `region`, or none when the locale's reading stands.
+    // `otherScript`: the reading of another script readInAnotherScript() made, if any.
+    std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing,
+                                     const std::optional<Reading> &otherScript) const;
     // While the locale's languages read the text: when a language of their script reads a
-    // piece of its widest line poorly and one of another script reads it well, the text is
-    // read in that script at once and `stopped` set to stop the locale's reading.
-    std::optional<Reading> readInAnotherScript(const Choosing &choosing,
-                                               const QFuture<QList<RecognizedLine>> &localeReading,
-                                               std::atomic_bool &stopped) const;
-    // The best reading of `region` by the languages of the locale's script or of the
-    // others, ranked on `ranking` (which the locale's languages read with
-    // `rankingConfidence`), when one reads the region better than `localeConfidence`.
-    // With `stopLocale`, gives up unless another script reads the ranking image well, and
-    // otherwise sets it before reading whole.
-    std::optional<Reading> search(const Region &region, bool localeScript, const QImage &ranking,
-                                  double rankingConfidence, double localeConfidence, const Choosing &choosing,
+    // piece of its widest line poorly, the languages of the other scripts rank that piece
+    // and the best reads the text whole. When it reads the piece well, `stopped` is set to
+    // stop the locale's reading; when it reads the text well, its reading is taken.
+    Early readInAnotherScript(const Choosing &choosing, const QFuture<QList<RecognizedLine>> &localeReading,
+                              std::atomic_bool &stopped) const;
+    // The languages of the locale's script (but the locale's own) or of the others,
+    // starting to read `image` side by side.
+    Ranking rank(bool localeScript, const QImage &image, const Choosing &choosing) const;
+    // The best reading of `region` by the languages `ranking` puts first, when one reads
+    // the region better than `localeConfidence` (the locale's languages read the ranking
+    // image with `rankingConfidence`). With `stopLocale`, sets it before reading whole
+    // when a language of another script reads the ranking image well.
+    std::optional<Reading> choose(Ranking &ranking, const Region &region, double rankingConfidence,
+                                  double localeConfidence, const Choosing &choosing,
                                   std::atomic_bool *stopLocale = nullptr) const;
     QStringList candidatesFor(bool localeScript) const;
 

@@ -3,12 +3,16 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <chrono>
 #include <cstddef>
+#include <exception>
+#include <future>
 #include <functional>
 #include <list>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace quorvane {
 
@@ -22,7 +26,8 @@ namespace quorvane {
 // search never loads an engine twice; when it ends the cache shrinks to `most` engines,
 // and when the session goes idle to the pinned and chosen ones alone. An engine that goes
 // unused for longer still (ten minutes unless told) is released too, pinned or chosen: a
-// program that sits in the tray all day holds no models it does not use. Not thread-safe.
+// program that sits in the tray all day holds no models it does not use. Not thread-safe,
+// but `Load` must be: `load` calls it on several threads at once.
 template <typename Engine>
 class EngineCache {
 public:
@@ -56,6 +61,38 @@ public:
         }
         m_engines.push_front({key, m_load(dataNames, useCorrection), m_clock()});
         return *m_engines.front().engine;
+    }
+
+    // Loads the engines of those of `dataNames` not loaded yet, each on a thread of its
+    // own: loading is mostly unpacking the models, which engines do apart from one another.
+    // Those that load are kept when another fails; the first failure is thrown.
+    void load(const QList<QStringList> &dataNames, bool useCorrection)
+    {
+        std::vector<std::pair<QString, std::future<std::unique_ptr<Engine>>>> loading;
+        for (const QStringList &names : dataNames) {
+            const QString key = keyOf(names, useCorrection);
+            if (!contains(names, useCorrection)
+                && std::none_of(loading.begin(), loading.end(), [&](const auto &l) { return l.first == key; }))
+                loading.emplace_back(key, std::async(std::launch::async, m_load, names, useCorrection));
+        }
+        std::exception_ptr failure;
+        for (auto &[key, engine] : loading) {
+            try {
+                m_engines.push_front({key, engine.get(), m_clock()});
+            } catch (...) {
+                if (!failure)
+                    failure = std::current_exception();
+            }
+        }
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+
+    // Whether the engine is loaded.
+    bool contains(const QStringList &dataNames, bool useCorrection) const
+    {
+        const QString key = keyOf(dataNames, useCorrection);
+        return std::any_of(m_engines.begin(), m_engines.end(), [&](const Entry &entry) { return entry.key == key; });
     }
 
     // Keeps the engine loaded for the whole session.

@@ -84,6 +84,23 @@ QList<TextObservation> codeObservations(const QList<RecognizedLine> &lines, cons
     return observations;
 }
 
+// The session's engines as automatic detection asks for them: with the dictionaries, or
+// without them for program text.
+class CachedEngines : public AutomaticLanguage::Engines {
+public:
+    CachedEngines(EngineCache<TesseractEngine> &cache, bool useCorrection)
+        : m_cache(cache)
+        , m_useCorrection(useCorrection)
+    {
+    }
+    TesseractEngine &engine(const QStringList &dataNames) override { return m_cache.engine(dataNames, m_useCorrection); }
+    void load(const QList<QStringList> &dataNames) override { m_cache.load(dataNames, m_useCorrection); }
+
+private:
+    EngineCache<TesseractEngine> &m_cache;
+    const bool m_useCorrection;
+};
+
 bool isBlank(const QString &text)
 {
     return text.trimmed().isEmpty();
@@ -240,13 +257,11 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     const auto layout = preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic;
     QList<RecognizedLine> lines;
     if (dataNames.isEmpty()) {
-        const auto engine = [&](const QStringList &names) -> TesseractEngine & {
-            return m_engines.engine(names, useCorrection);
-        };
         // Program text is written in the letters of one language; only its script is chosen.
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
+        CachedEngines engines(m_engines, useCorrection);
         AutomaticLanguage::Reading reading =
-            m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engine);
+            m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engines);
         for (const QStringList &reader : reading.readers)
             m_engines.choose(reader, useCorrection);
         lines = std::move(reading.lines);

@@ -26,6 +26,30 @@ QImage renderLine(const QString &text)
     return image;
 }
 
+// Engines loaded on first use, counting how often each is asked for.
+struct Engines : AutomaticLanguage::Engines {
+    std::map<QStringList, std::unique_ptr<TesseractEngine>> loaded;
+    std::map<QStringList, int> uses;
+
+    TesseractEngine &engine(const QStringList &names) override
+    {
+        ++uses[names];
+        auto &engine = loaded[names];
+        if (!engine)
+            engine = std::make_unique<TesseractEngine>("/usr/share/tesseract-ocr/5/tessdata", names, true);
+        return *engine;
+    }
+    void load(const QList<QStringList> &) override {}
+};
+
+AutomaticLanguage::Reading readAutomatically(const QString &text, const QStringList &installed, Engines &engines)
+{
+    const RecognitionImage prepared(renderLine(text));
+    const AutomaticLanguage automatic({"eng"}, installed);
+    return automatic.read(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
+                          AutomaticLanguage::Choice::language, engines);
+}
+
 } // namespace
 
 TEST(AutomaticLanguage, NeighboursOfAnotherScriptDoNotReadWhatTheBestReadsSurely)
@@ -33,24 +57,25 @@ TEST(AutomaticLanguage, NeighboursOfAnotherScriptDoNotReadWhatTheBestReadsSurely
     // Russian and Ukrainian rank near each other on a piece of a Russian line; Russian
     // reads the line surely, so Ukrainian need not read it whole as well.
     const QString russian = QStringLiteral("Ваши изменения сохранены в общей папке.");
-    const RecognitionImage prepared(renderLine(russian));
-    std::map<QStringList, std::unique_ptr<TesseractEngine>> engines;
-    std::map<QStringList, int> uses;
-    const AutomaticLanguage::EngineFor engineFor = [&](const QStringList &names) -> TesseractEngine & {
-        ++uses[names];
-        auto &engine = engines[names];
-        if (!engine)
-            engine = std::make_unique<TesseractEngine>("/usr/share/tesseract-ocr/5/tessdata", names, true);
-        return *engine;
-    };
-    const AutomaticLanguage automatic({"eng"}, {"eng", "rus", "ukr"});
-    const AutomaticLanguage::Reading reading =
-        automatic.read(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
-                       AutomaticLanguage::Choice::language, engineFor);
+    Engines engines;
+    const AutomaticLanguage::Reading reading = readAutomatically(russian, {"eng", "rus", "ukr"}, engines);
     ASSERT_EQ(reading.lines.size(), 1);
     EXPECT_EQ(reading.lines.first().text.toStdString(), russian.toStdString());
     EXPECT_EQ(reading.readers, QList<QStringList>{{"rus"}});
     // Once each for the ranking; Russian once more for the whole reading.
-    EXPECT_EQ(uses[QStringList{"ukr"}], 1);
-    EXPECT_EQ(uses[QStringList{"rus"}], 2);
+    EXPECT_EQ(engines.uses[QStringList{"ukr"}], 1);
+    EXPECT_EQ(engines.uses[QStringList{"rus"}], 2);
+}
+
+TEST(AutomaticLanguage, TextInTheLocalesScriptLoadsNoEngineOfAnotherScript)
+{
+    // Loading the engines of other scripts for every capture of English text would cost
+    // more than the reading.
+    const QString english = QStringLiteral("Your changes have been saved to the shared folder.");
+    Engines engines;
+    const AutomaticLanguage::Reading reading = readAutomatically(english, {"eng", "deu", "rus", "ara"}, engines);
+    ASSERT_EQ(reading.lines.size(), 1);
+    EXPECT_EQ(reading.lines.first().text.toStdString(), english.toStdString());
+    EXPECT_EQ(engines.loaded.count({"rus"}), 0u);
+    EXPECT_EQ(engines.loaded.count({"ara"}), 0u);
 }

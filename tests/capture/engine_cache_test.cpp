@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <map>
+#include <mutex>
+#include <stdexcept>
 
 using namespace quorvane;
 
@@ -84,4 +88,39 @@ TEST(EngineCache, EnginesUnusedForTheLimitAreReleasedPinnedAndChosenToo)
     EXPECT_EQ(loads.count["eng"], 2);
     cache.releaseUnchosen();
     EXPECT_EQ(cache.size(), 1u);
+}
+
+TEST(EngineCache, LoadsMissingEnginesSideBySideAndKeepsThoseThatLoad)
+{
+    // Each load waits until the three are under way: loaded one after another, the first
+    // would give up waiting.
+    std::mutex mutex;
+    std::condition_variable started;
+    int loading = 0;
+    bool together = false;  // whether loads wait for one another
+    std::map<QString, int> loads;
+    EngineCache<FakeEngine> cache(
+        [&](const QStringList &names, bool) {
+            std::unique_lock lock(mutex);
+            ++loads[names.join('+')];
+            ++loading;
+            started.notify_all();
+            if (together && !started.wait_for(lock, std::chrono::seconds(20), [&] { return loading >= 3; }))
+                throw std::runtime_error("loaded one after another");
+            if (names == QStringList{"xxx"})
+                throw std::runtime_error("not loaded");
+            return std::make_unique<FakeEngine>(FakeEngine{names.join('+')});
+        },
+        2, 4);
+    cache.engine({"eng"}, true);
+    loading = 0;
+    together = true;
+
+    EXPECT_THROW(cache.load({{"eng"}, {"rus"}, {"xxx"}, {"ara"}, {"rus"}}, true), std::runtime_error);
+    EXPECT_TRUE(cache.contains({"rus"}, true));
+    EXPECT_TRUE(cache.contains({"ara"}, true));
+    EXPECT_FALSE(cache.contains({"xxx"}, true));
+    EXPECT_FALSE(cache.contains({"rus"}, false));
+    EXPECT_EQ(loads["eng"], 1);
+    EXPECT_EQ(loads["rus"], 1);
 }
