@@ -323,7 +323,6 @@ struct AutomaticLanguage::Choosing {
 struct AutomaticLanguage::Ranking {
     QStringList candidates;
     bool localeScript = false;
-    QImage image;
     std::unique_ptr<ParallelReadings> readings;
 };
 
@@ -523,7 +522,7 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
 AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QImage &image,
                                                    const Choosing &choosing) const
 {
-    Ranking ranking{candidatesFor(localeScript), localeScript, image, nullptr};
+    Ranking ranking{candidatesFor(localeScript), localeScript, nullptr};
     if (!ranking.candidates.isEmpty() && !image.isNull()) {
         ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
@@ -555,8 +554,9 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         qsizetype best = -1;
         double bestScore = 0;
         for (qsizetype i = 0; i < candidates.size(); ++i) {
-            if (readings[size_t(i)] && score(*readings[size_t(i)], candidates[i]) > bestScore) {
-                bestScore = score(*readings[size_t(i)], candidates[i]);
+            const double read = readings[size_t(i)] ? score(*readings[size_t(i)], candidates[i]) : 0.0;
+            if (read > bestScore) {
+                bestScore = read;
                 best = i;
             }
         }
