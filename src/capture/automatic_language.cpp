@@ -55,6 +55,8 @@ constexpr int kProbeLineHeights = 12;
 constexpr size_t kFinalists = 3;
 constexpr double kNear = 2;
 constexpr double kNearInScript = 15;
+// The best of another script than the best one's that ranked this near reads whole too.
+constexpr double kRival = 10;
 constexpr int kThreadsKept = 30'000;  // ms
 
 struct RankingImage {
@@ -571,23 +573,42 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
     };
     // The ranking, best first, and the finalists: a piece of a line tells the script
     // surely but the language within it poorly, so of another script the languages of the
-    // best one's script that ranked fairly near read whole too.
+    // best one's script that ranked fairly near read whole too. It tells the script less
+    // surely than that when the best of another script ranked near as well (the Thai
+    // engine reads a piece of Cyrillic about as confidently as the Russian one, and now
+    // and then more): that rival reads whole beside the best.
     std::vector<std::pair<double, QString>> scores;
     QStringList finalists;
+    QString rival;
+    const double near = localeScript ? kNear : kNearInScript;
+    const auto nearestOf = [&](const QString &script) {
+        QStringList names;
+        double top = -1;
+        for (const auto &[confidence, name] : scores) {
+            if (TesseractLanguageMap::script(name) != script)
+                continue;
+            top = std::max(top, confidence);
+            if (confidence > rankingConfidence && confidence >= top - near && size_t(names.size()) < kFinalists)
+                names.append(name);
+        }
+        return names;
+    };
     const auto rankBy = [&](const Readings &ranked) {
         scores.clear();
-        finalists.clear();
         for (size_t i = 0; i < ranked.size(); ++i) {
             if (ranked[i])
                 scores.emplace_back(score(*ranked[i], candidates[qsizetype(i)]), candidates[qsizetype(i)]);
         }
         std::stable_sort(scores.begin(), scores.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
         const QString script = scores.empty() ? QString() : TesseractLanguageMap::script(scores.front().second);
-        const double near = localeScript ? kNear : kNearInScript;
+        finalists = nearestOf(script);
+        rival.clear();
         for (const auto &[confidence, name] : scores) {
-            if (confidence > rankingConfidence && confidence >= scores.front().first - near
-                && TesseractLanguageMap::script(name) == script && size_t(finalists.size()) < kFinalists)
-                finalists.append(name);
+            if (!localeScript && !finalists.isEmpty() && TesseractLanguageMap::script(name) != script) {
+                if (confidence > rankingConfidence && confidence >= scores.front().first - kRival)
+                    rival = name;
+                break;
+            }
         }
     };
     // The finalists read the region: the whole image, or each of its blocks on its own.
@@ -611,7 +632,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         earlyReader = finalists.first();
         early = readSideBySide(m_threads, {earlyReader}, choosing.engines, readRegion);
         rankBy(ranking.readings->readings());
-        if (finalists.value(0) != earlyReader)
+        if (finalists.value(0) != earlyReader && rival != earlyReader)
             early.reset();
     }
     if (scores.empty())
@@ -643,42 +664,70 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         *stopLocale = true;
     std::optional<Reading> best;
     double bestConfidence = localeConfidence;
-    const auto readWhole = [&](const QStringList &names) {
-        std::vector<QList<RecognizedLine>> wholes;
-        if (early && names == QStringList{earlyReader})
-            wholes.push_back(early->readings().front().value_or(QList<RecognizedLine>{}));
-        else
-            wholes = readAll(names, readRegion);
-        for (size_t i = 0; i < wholes.size(); ++i) {
-            const double confidence = score(wholes[i], names[qsizetype(i)]);
-            if (confidence > bestConfidence) {
-                bestConfidence = confidence;
-                best = Reading{wholes[i], {{names[qsizetype(i)]}}};
-            }
+    std::map<QString, QList<RecognizedLine>> wholes;  // by language
+    const auto consider = [&](const QList<RecognizedLine> &whole, const QString &name) {
+        wholes[name] = whole;
+        const double confidence = score(whole, name);
+        if (confidence > bestConfidence) {
+            bestConfidence = confidence;
+            best = Reading{whole, {{name}}};
         }
     };
-    // Of another script, the finalists are neighbours (Russian and Ukrainian, say): the
-    // best of the ranking reads the text whole, and only when it reads it less than surely
-    // are the others told apart from it on the words it was least sure of; one that reads
-    // those better reads whole too.
-    if (!localeScript && finalists.size() > 1) {
-        readWhole(finalists.mid(0, 1));
-        QStringList rest = finalists.mid(1);
-        if (best && bestConfidence >= kSure) {
-            rest.clear();
-        } else if (best) {
-            const QImage strip = leastCertainWords(choosing.grey, best->lines, kTieCharacters).image;
-            const std::vector<QList<RecognizedLine>> again = readAll(finalists, [&](TesseractEngine &engine, const std::atomic_bool *) {
-                return engine.recognize(strip, choosing.resolution, TesseractEngine::Layout::singleLine);
-            });
-            size_t strongest = 0;
-            for (size_t i = 1; i < again.size(); ++i) {
-                if (score(again[i], finalists[qsizetype(i)]) > score(again[strongest], finalists[qsizetype(strongest)]))
-                    strongest = i;
-            }
-            rest = strongest ? QStringList{finalists[qsizetype(strongest)]} : QStringList{};
+    const auto readWhole = [&](const QStringList &names) {
+        if (early && names == QStringList{earlyReader}) {
+            consider(early->readings().front().value_or(QList<RecognizedLine>{}), earlyReader);
+            return;
         }
-        readWhole(rest);
+        const std::vector<QList<RecognizedLine>> read = readAll(names, readRegion);
+        for (size_t i = 0; i < read.size(); ++i)
+            consider(read[i], names[qsizetype(i)]);
+    };
+    // The best of another script reads whole beside its rival, which is stopped when the
+    // best reads the text surely.
+    const auto readBesideRival = [&] {
+        const auto start = [&](const QString &name) {
+            return early && name == earlyReader ? std::move(early) : readSideBySide(m_threads, {name}, choosing.engines, readRegion);
+        };
+        std::unique_ptr<ParallelReadings> first = start(finalists.first());
+        std::unique_ptr<ParallelReadings> second = start(rival);
+        consider(first->readings().front().value_or(QList<RecognizedLine>{}), finalists.first());
+        if (bestConfidence < kSure)
+            consider(second->readings().front().value_or(QList<RecognizedLine>{}), rival);
+    };
+    // Neighbours of another script (Russian and Ukrainian, say), the first of which read
+    // whole: unless some reading is sure, the others are told apart from it on the words
+    // it was least sure of, and one that reads those better reads whole too.
+    const auto tellApart = [&](const QStringList &neighbours) {
+        const auto first = wholes.find(neighbours.value(0));
+        if (neighbours.size() < 2 || first == wholes.end() || bestConfidence >= kSure)
+            return;
+        if (score(first->second, neighbours.first()) <= localeConfidence) {
+            readWhole(neighbours.mid(1));
+            return;
+        }
+        const QImage strip = leastCertainWords(choosing.grey, first->second, kTieCharacters).image;
+        const std::vector<QList<RecognizedLine>> again = readAll(neighbours, [&](TesseractEngine &engine, const std::atomic_bool *) {
+            return engine.recognize(strip, choosing.resolution, TesseractEngine::Layout::singleLine);
+        });
+        size_t strongest = 0;
+        for (size_t i = 1; i < again.size(); ++i) {
+            if (score(again[i], neighbours[qsizetype(i)]) > score(again[strongest], neighbours[qsizetype(strongest)]))
+                strongest = i;
+        }
+        if (strongest)
+            readWhole({neighbours[qsizetype(strongest)]});
+    };
+    // Of another script, the best of the ranking reads the text whole, beside its rival
+    // if any, and then its neighbours (and the rival's) as above.
+    if (!localeScript && !finalists.isEmpty()) {
+        if (rival.isEmpty()) {
+            readWhole(finalists.mid(0, 1));
+        } else {
+            readBesideRival();
+        }
+        tellApart(finalists);
+        if (wholes.count(rival))
+            tellApart(nearestOf(TesseractLanguageMap::script(rival)));
     } else {
         readWhole(finalists);
     }

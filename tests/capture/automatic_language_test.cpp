@@ -13,16 +13,28 @@ using namespace quorvane;
 
 namespace {
 
-QImage renderLine(const QString &text)
+struct Theme {
+    QColor background;
+    QColor text;
+};
+const Theme kLight{QColor("#ffffff"), QColor("#1d1d1f")};
+const Theme kDark{QColor("#1e1e1e"), QColor("#d4d4d4")};
+
+QImage renderLines(const QStringList &lines, const Theme &theme = kLight, int pixelSize = 14)
 {
-    const QFont font = test::dejaVuFont("DejaVuSans.ttf", 14);
+    const QFont font = test::dejaVuFont("DejaVuSans.ttf", pixelSize);
     const QFontMetrics metrics(font);
-    QImage image(metrics.horizontalAdvance(text) + 24, metrics.height() + 24, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    int width = 0;
+    for (const QString &line : lines)
+        width = std::max(width, metrics.horizontalAdvance(line));
+    const int lineHeight = qRound(metrics.height() * 1.3);
+    QImage image(width + 24, 24 + lineHeight * int(lines.size()), QImage::Format_RGB32);
+    image.fill(theme.background);
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(QColor("#1d1d1f"));
-    painter.drawText(12, 12 + metrics.ascent(), text);
+    painter.setPen(theme.text);
+    for (int i = 0; i < lines.size(); ++i)
+        painter.drawText(QRect(12, 12 + i * lineHeight, width, lineHeight), Qt::AlignVCenter | Qt::AlignLeft, lines[i]);
     return image;
 }
 
@@ -42,9 +54,9 @@ struct Engines : AutomaticLanguage::Engines {
     void load(const QList<QStringList> &) override {}
 };
 
-AutomaticLanguage::Reading readAutomatically(const QString &text, const QStringList &installed, Engines &engines)
+AutomaticLanguage::Reading readAutomatically(const QImage &image, const QStringList &installed, Engines &engines)
 {
-    const RecognitionImage prepared(renderLine(text));
+    const RecognitionImage prepared(image);
     const AutomaticLanguage automatic({"eng"}, installed);
     return automatic.read(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
                           AutomaticLanguage::Choice::language, engines);
@@ -58,7 +70,7 @@ TEST(AutomaticLanguage, NeighboursOfAnotherScriptDoNotReadWhatTheBestReadsSurely
     // reads the line surely, so Ukrainian need not read it whole as well.
     const QString russian = QStringLiteral("Ваши изменения сохранены в общей папке.");
     Engines engines;
-    const AutomaticLanguage::Reading reading = readAutomatically(russian, {"eng", "rus", "ukr"}, engines);
+    const AutomaticLanguage::Reading reading = readAutomatically(renderLines({russian}), {"eng", "rus", "ukr"}, engines);
     ASSERT_EQ(reading.lines.size(), 1);
     EXPECT_EQ(reading.lines.first().text.toStdString(), russian.toStdString());
     EXPECT_EQ(reading.readers, QList<QStringList>{{"rus"}});
@@ -67,15 +79,42 @@ TEST(AutomaticLanguage, NeighboursOfAnotherScriptDoNotReadWhatTheBestReadsSurely
     EXPECT_EQ(engines.uses[QStringList{"rus"}], 2);
 }
 
+TEST(AutomaticLanguage, AnotherScriptThatRanksNearTheBestReadsWholeToo)
+{
+    // The Thai engine reads pieces of Cyrillic lines about as confidently as the Cyrillic
+    // languages do. On the first sample it ranks first; on the second Russian does, but
+    // Thai reads the whole text more confidently than Russian, and only Ukrainian reads it
+    // better than both.
+    const QString saved = QStringLiteral("Ваші зміни збережено в спільній теці.");
+    const QString install = QStringLiteral("Натисніть «Продовжити», щоб встановити оновлення.");
+    const QString offline = QStringLiteral("Не вдалося під'єднатися; перевірте налаштування мережі.");
+    const struct {
+        QStringList lines;
+        Theme theme;
+        int pixelSize;
+    } samples[] = {{{saved, install}, kLight, 15}, {{offline, saved}, kDark, 11}};
+    for (const auto &sample : samples) {
+        Engines engines;
+        const AutomaticLanguage::Reading reading =
+            readAutomatically(renderLines(sample.lines, sample.theme, sample.pixelSize), {"eng", "rus", "ukr", "tha"}, engines);
+        QStringList texts;
+        for (const RecognizedLine &line : reading.lines)
+            texts.append(line.text);
+        EXPECT_EQ(texts.join('\n').toStdString(), sample.lines.join('\n').toStdString());
+        EXPECT_EQ(reading.readers, QList<QStringList>{{"ukr"}});
+    }
+}
+
 TEST(AutomaticLanguage, TextInTheLocalesScriptLoadsNoEngineOfAnotherScript)
 {
     // Loading the engines of other scripts for every capture of English text would cost
     // more than the reading.
     const QString english = QStringLiteral("Your changes have been saved to the shared folder.");
     Engines engines;
-    const AutomaticLanguage::Reading reading = readAutomatically(english, {"eng", "deu", "rus", "ara"}, engines);
+    const AutomaticLanguage::Reading reading = readAutomatically(renderLines({english}), {"eng", "deu", "rus", "ara"}, engines);
     ASSERT_EQ(reading.lines.size(), 1);
     EXPECT_EQ(reading.lines.first().text.toStdString(), english.toStdString());
     EXPECT_EQ(engines.loaded.count({"rus"}), 0u);
     EXPECT_EQ(engines.loaded.count({"ara"}), 0u);
 }
+
