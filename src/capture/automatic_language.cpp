@@ -142,12 +142,10 @@ QList<QRect> lineBoxesOf(const QList<RecognizedLine> &lines)
     return boxes;
 }
 
-// `lines` read from the part of an image at `offset`, as lines of text block `block` of
-// the image.
-QList<RecognizedLine> movedInto(QList<RecognizedLine> lines, QPoint offset, int block)
+// `lines` read from the part of an image at `offset`, in the image's pixels.
+QList<RecognizedLine> moved(QList<RecognizedLine> lines, QPoint offset)
 {
     for (RecognizedLine &line : lines) {
-        line.block = block;
         line.box.translate(offset);
         for (RecognizedWord &word : line.words) {
             word.box.translate(offset);
@@ -156,6 +154,41 @@ QList<RecognizedLine> movedInto(QList<RecognizedLine> lines, QPoint offset, int 
         }
     }
     return lines;
+}
+
+// `lines` read from the part of an image at `offset`, as lines of text block `block` of
+// the image.
+QList<RecognizedLine> movedInto(QList<RecognizedLine> lines, QPoint offset, int block)
+{
+    lines = moved(std::move(lines), offset);
+    for (RecognizedLine &line : lines)
+        line.block = block;
+    return lines;
+}
+
+// The row that parts text in one column into an upper and a lower half of about as many
+// letters each, midway between two lines; none for a single line, or for lines side by
+// side (columns), whose reading order a part across them would change.
+std::optional<int> rowBetweenHalves(QList<QRect> lines)
+{
+    std::sort(lines.begin(), lines.end(), [](const QRect &a, const QRect &b) { return a.top() < b.top(); });
+    qint64 letters = 0;  // a line's letters go with its width
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0 && lines[i].top() <= lines[i - 1].bottom())
+            return std::nullopt;
+        letters += lines[i].width();
+    }
+    std::optional<int> row;
+    qint64 above = 0;
+    qint64 fromHalf = letters;
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        above += lines[i].width();
+        if (std::abs(2 * above - letters) < fromHalf) {
+            fromHalf = std::abs(2 * above - letters);
+            row = (lines[i].bottom() + lines[i + 1].top() + 1) / 2;
+        }
+    }
+    return row;
 }
 
 QRect boxOf(const QList<RecognizedLine> &lines)
@@ -311,6 +344,7 @@ std::unique_ptr<ParallelReadings> readSideBySide(QThreadPool &threads, const QSt
 struct AutomaticLanguage::Region {
     QList<RecognizedLine> lines;         // the locale's reading of it
     std::map<int, QRect> blocks;         // its blocks' boxes by number; none for the whole image
+    QList<QRect> lineBoxes;              // where the whole image's lines are
 };
 
 struct AutomaticLanguage::Choosing {
@@ -422,7 +456,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     }
     // Text whose blocks the locale's languages read alike is chosen for as a whole.
     if (regions.size() == 1)
-        return chooseFor(Region{first.lines, {}}, choosing, otherScript).value_or(first);
+        return chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, choosing, otherScript).value_or(first);
 
     // Otherwise the blocks they read surely keep that reading, and the others are chosen
     // for by kind, each kind on its own blocks.
@@ -503,7 +537,7 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
     // When another script reads the piece well, the locale's reading no longer counts and
     // is stopped; otherwise it reads on beside the best of the ranking, to be compared
     // with it when it ends.
-    std::optional<Reading> chosen = choose(ranking, Region{}, confidence, confidence, choosing, &stopped);
+    std::optional<Reading> chosen = choose(ranking, Region{{}, {}, lines}, confidence, confidence, choosing, &stopped);
     if (!chosen)
         return {};
     // It is taken when it reads the text well, every block fairly well: a block in the
@@ -612,7 +646,39 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         }
     };
     // The finalists read the region: the whole image, or each of its blocks on its own.
-    const auto readRegion = [&](TesseractEngine &engine, const std::atomic_bool *stop) {
+    // With a twin, the upper and the lower half of text in one column read side by side:
+    // each takes a little over half the time of the whole. (Program text keeps its blocks,
+    // as its character grid is found per block.)
+    const std::optional<int> halves = region.blocks.empty() && choosing.layout == TesseractEngine::Layout::automatic
+                                          ? rowBetweenHalves(region.lineBoxes)
+                                          : std::nullopt;
+    // A half of a single line reads as one: alone in an image, a line's first word may
+    // otherwise be taken for a block of its own.
+    const auto halfLayout = [&](bool upper) {
+        const auto inHalf = [&](const QRect &line) { return (line.top() < *halves) == upper; };
+        return std::count_if(region.lineBoxes.begin(), region.lineBoxes.end(), inHalf) == 1
+                   ? TesseractEngine::Layout::singleLine
+                   : choosing.layout;
+    };
+    const auto readRegion = [&](TesseractEngine &engine, TesseractEngine *twin, const std::atomic_bool *stop) {
+        if (region.blocks.empty() && twin && halves) {
+            const QImage &grey = choosing.grey;
+            const QImage lower = grey.copy(0, *halves, grey.width(), grey.height() - *halves);
+            QFuture<QList<RecognizedLine>> lowerReading = runAsync(m_threads, [&] {
+                return twin->recognize(lower, choosing.resolution, halfLayout(false), stop);
+            });
+            const auto join = qScopeGuard([&] { waitFor(lowerReading); });
+            QList<RecognizedLine> lines =
+                engine.recognize(grey.copy(0, 0, grey.width(), *halves), choosing.resolution, halfLayout(true), stop);
+            int blocksAbove = 0;
+            for (const RecognizedLine &line : lines)
+                blocksAbove = std::max(blocksAbove, line.block + 1);
+            for (RecognizedLine &line : moved(lowerReading.result(), QPoint(0, *halves))) {
+                line.block += blocksAbove;
+                lines.append(std::move(line));
+            }
+            return lines;
+        }
         if (region.blocks.empty())
             return engine.recognize(choosing.grey, choosing.resolution, choosing.layout, stop);
         QList<RecognizedLine> lines;
@@ -620,6 +686,13 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout, stop),
                                box.topLeft(), number);
         return lines;
+    };
+    // `name` starting to read the region whole, with its twin if it has one.
+    const auto startWhole = [&](const QString &name) {
+        TesseractEngine *twin = halves ? choosing.engines.twin({name}) : nullptr;
+        return readSideBySide(m_threads, {name}, choosing.engines, [&, twin](TesseractEngine &engine, const std::atomic_bool *stop) {
+            return readRegion(engine, twin, stop);
+        });
     };
     // Once a language of another script reads the ranking image well and those that could
     // read it in their own letters have ended, it reads the region whole while the others
@@ -630,7 +703,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
     QString earlyReader;
     if (!finalists.isEmpty() && qsizetype(scores.size()) < candidates.size()) {
         earlyReader = finalists.first();
-        early = readSideBySide(m_threads, {earlyReader}, choosing.engines, readRegion);
+        early = startWhole(earlyReader);
         rankBy(ranking.readings->readings());
         if (finalists.value(0) != earlyReader && rival != earlyReader)
             early.reset();
@@ -678,15 +751,17 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             consider(early->readings().front().value_or(QList<RecognizedLine>{}), earlyReader);
             return;
         }
-        const std::vector<QList<RecognizedLine>> read = readAll(names, readRegion);
-        for (size_t i = 0; i < read.size(); ++i)
-            consider(read[i], names[qsizetype(i)]);
+        std::vector<std::unique_ptr<ParallelReadings>> reading;
+        for (const QString &name : names)
+            reading.push_back(startWhole(name));
+        for (size_t i = 0; i < reading.size(); ++i)
+            consider(reading[i]->readings().front().value_or(QList<RecognizedLine>{}), names[qsizetype(i)]);
     };
     // The best of another script reads whole beside its rival, which is stopped when the
     // best reads the text surely.
     const auto readBesideRival = [&] {
         const auto start = [&](const QString &name) {
-            return early && name == earlyReader ? std::move(early) : readSideBySide(m_threads, {name}, choosing.engines, readRegion);
+            return early && name == earlyReader ? std::move(early) : startWhole(name);
         };
         std::unique_ptr<ParallelReadings> first = start(finalists.first());
         std::unique_ptr<ParallelReadings> second = start(rival);

@@ -38,6 +38,9 @@ public:
         virtual TesseractEngine &engine(const QStringList &dataNames) = 0;
         // Loads the engines of those of `dataNames` not loaded yet, side by side.
         virtual void load(const QList<QStringList> &dataNames) = 0;
+        // A second engine of a loaded one, to read two halves of a text side by side, or
+        // null while there is none. Never waits for loading one.
+        virtual TesseractEngine *twin(const QStringList &dataNames) = 0;
     };
 
     // What is chosen: the script only (for program text, whose words are not a language's

@@ -59,7 +59,7 @@ public:
                 return *m_engines.front().engine;
             }
         }
-        m_engines.push_front({key, m_load(dataNames, useCorrection), m_clock()});
+        m_engines.push_front({key, m_load(dataNames, useCorrection), m_clock(), nullptr, {}, false});
         return *m_engines.front().engine;
     }
 
@@ -78,7 +78,7 @@ public:
         std::exception_ptr failure;
         for (auto &[key, engine] : loading) {
             try {
-                m_engines.push_front({key, engine.get(), m_clock()});
+                m_engines.push_front({key, engine.get(), m_clock(), nullptr, {}, false});
             } catch (...) {
                 if (!failure)
                     failure = std::current_exception();
@@ -86,6 +86,29 @@ public:
         }
         if (failure)
             std::rethrow_exception(failure);
+    }
+
+    // A second engine of a loaded one, for reading two parts of an image side by side, or
+    // null while there is none. The first ask starts loading it on a thread of its own, so
+    // that no reading waits for it; it is kept as long as its engine, but not while the
+    // session is idle. Null for an engine not loaded, and once its twin failed to load.
+    Engine *twin(const QStringList &dataNames, bool useCorrection)
+    {
+        const QString key = keyOf(dataNames, useCorrection);
+        const auto entry = std::find_if(m_engines.begin(), m_engines.end(), [&](const Entry &e) { return e.key == key; });
+        if (entry == m_engines.end())
+            return nullptr;
+        if (!entry->twin && entry->twinLoading.valid()
+            && entry->twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+            try {
+                entry->twin = entry->twinLoading.get();
+            } catch (...) {
+                entry->twinFailed = true;
+            }
+        } else if (!entry->twin && !entry->twinLoading.valid() && !entry->twinFailed) {
+            entry->twinLoading = std::async(std::launch::async, m_load, dataNames, useCorrection);
+        }
+        return entry->twin.get();
     }
 
     // Whether the engine is loaded.
@@ -112,8 +135,16 @@ public:
     // pinned or chosen.
     void endSearch() { release(m_most); }
 
-    // The session went idle: only pinned and chosen engines stay.
-    void releaseUnchosen() { release(0); }
+    // The session went idle: only pinned and chosen engines stay, without their twins.
+    void releaseUnchosen()
+    {
+        release(0);
+        for (Entry &entry : m_engines) {
+            entry.twinLoading = {};
+            entry.twin.reset();
+            entry.twinFailed = false;
+        }
+    }
 
     // Releases every engine not used for `unusedLimit`, pinned and chosen ones too; each
     // loads again when next asked for.
@@ -145,6 +176,9 @@ private:
         QString key;
         std::unique_ptr<Engine> engine;
         std::chrono::steady_clock::time_point lastUsed;
+        std::unique_ptr<Engine> twin;
+        std::future<std::unique_ptr<Engine>> twinLoading;  // ends (waits) with the entry
+        bool twinFailed = false;
     };
 
     const Load m_load;

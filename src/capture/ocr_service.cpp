@@ -95,6 +95,7 @@ public:
     }
     TesseractEngine &engine(const QStringList &dataNames) override { return m_cache.engine(dataNames, m_useCorrection); }
     void load(const QList<QStringList> &dataNames) override { m_cache.load(dataNames, m_useCorrection); }
+    TesseractEngine *twin(const QStringList &dataNames) override { return m_cache.twin(dataNames, m_useCorrection); }
 
 private:
     EngineCache<TesseractEngine> &m_cache;

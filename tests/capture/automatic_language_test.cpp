@@ -52,6 +52,18 @@ struct Engines : AutomaticLanguage::Engines {
         return *engine;
     }
     void load(const QList<QStringList> &) override {}
+
+    // Twins load at once here.
+    std::map<QStringList, std::unique_ptr<TesseractEngine>> twins;
+    int twinsAskedFor = 0;
+    TesseractEngine *twin(const QStringList &names) override
+    {
+        ++twinsAskedFor;
+        auto &twin = twins[names];
+        if (!twin)
+            twin = std::make_unique<TesseractEngine>("/usr/share/tesseract-ocr/5/tessdata", names, true);
+        return twin.get();
+    }
 };
 
 AutomaticLanguage::Reading readAutomatically(const QImage &image, const QStringList &installed, Engines &engines)
@@ -103,6 +115,55 @@ TEST(AutomaticLanguage, AnotherScriptThatRanksNearTheBestReadsWholeToo)
         EXPECT_EQ(texts.join('\n').toStdString(), sample.lines.join('\n').toStdString());
         EXPECT_EQ(reading.readers, QList<QStringList>{{"ukr"}});
     }
+}
+
+TEST(AutomaticLanguage, TextInOneColumnReadsInTwoHalvesSideBySide)
+{
+    const QStringList russian{QStringLiteral("Привет, как дела?"), QStringLiteral("Ваши изменения сохранены в общей папке."),
+                              QStringLiteral("Не удалось подключиться; проверьте настройки сети.")};
+    Engines engines;
+    const AutomaticLanguage::Reading reading = readAutomatically(renderLines(russian), {"eng", "rus", "ukr"}, engines);
+    EXPECT_EQ(reading.readers, QList<QStringList>{{"rus"}});
+    EXPECT_EQ(engines.twins.count({"rus"}), 1u);
+    // The lower half's lines come after the upper's, in the image's pixels and blocks of
+    // their own.
+    ASSERT_EQ(reading.lines.size(), 3);
+    for (qsizetype i = 0; i < 3; ++i) {
+        EXPECT_EQ(reading.lines[i].text.toStdString(), russian[i].toStdString());
+        if (i > 0) {
+            EXPECT_GT(reading.lines[i].box.top(), reading.lines[i - 1].box.bottom());
+            EXPECT_GE(reading.lines[i].block, reading.lines[i - 1].block);
+        }
+    }
+    EXPECT_GT(reading.lines[2].block, reading.lines[0].block);
+}
+
+TEST(AutomaticLanguage, LinesSideBySideReadWhole)
+{
+    // Two columns whose lines are not level with one another: parted across both, the
+    // text would come back in another order than the engine reads it whole.
+    const QImage left = renderLines({QStringLiteral("Ваши изменения"), QStringLiteral("сохранены в папке."), QStringLiteral("Привет, как дела?")});
+    const QImage right = renderLines({QStringLiteral("Не удалось"), QStringLiteral("подключиться к сети."), QStringLiteral("Проверьте настройки.")});
+    QImage image(left.width() + right.width() + 200, left.height() + 12, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.drawImage(0, 0, left);
+    painter.drawImage(left.width() + 200, 12, right);
+    painter.end();
+
+    Engines engines;
+    const AutomaticLanguage::Reading reading = readAutomatically(image, {"eng", "rus"}, engines);
+    EXPECT_EQ(engines.twinsAskedFor, 0);
+    const RecognitionImage prepared(image);
+    const QList<RecognizedLine> whole =
+        engines.engine({"rus"}).recognize(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic);
+    QStringList texts;
+    for (const RecognizedLine &line : reading.lines)
+        texts.append(line.text);
+    QStringList wholeTexts;
+    for (const RecognizedLine &line : whole)
+        wholeTexts.append(line.text);
+    EXPECT_EQ(texts.join('\n').toStdString(), wholeTexts.join('\n').toStdString());
 }
 
 TEST(AutomaticLanguage, TextInTheLocalesScriptLoadsNoEngineOfAnotherScript)

@@ -7,6 +7,7 @@
 #include <map>
 #include <mutex>
 #include <stdexcept>
+#include <thread>
 
 using namespace quorvane;
 
@@ -123,4 +124,66 @@ TEST(EngineCache, LoadsMissingEnginesSideBySideAndKeepsThoseThatLoad)
     EXPECT_FALSE(cache.contains({"rus"}, false));
     EXPECT_EQ(loads["eng"], 1);
     EXPECT_EQ(loads["rus"], 1);
+}
+
+TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
+{
+    std::mutex mutex;
+    std::condition_variable released;
+    bool holdLoads = false;
+    std::map<QString, int> loads;
+    EngineCache<FakeEngine> cache(
+        [&](const QStringList &names, bool) {
+            std::unique_lock lock(mutex);
+            ++loads[names.join('+')];
+            released.wait(lock, [&] { return !holdLoads; });
+            if (names == QStringList{"xxx"} && loads["xxx"] > 1)
+                throw std::runtime_error("not loaded");
+            return std::make_unique<FakeEngine>(FakeEngine{names.join('+')});
+        },
+        2, 4);
+    const auto loadsOf = [&](const QString &name) {
+        const std::lock_guard lock(mutex);
+        return loads[name];
+    };
+    const auto twinLoaded = [&](const QStringList &names) {
+        FakeEngine *twin = nullptr;
+        while (!(twin = cache.twin(names, true)))
+            std::this_thread::yield();
+        return twin;
+    };
+    EXPECT_EQ(cache.twin({"rus"}, true), nullptr);  // no engine, no twin
+    FakeEngine &russian = cache.engine({"rus"}, true);
+    cache.choose({"rus"}, true);
+
+    // Asking does not wait while the twin loads.
+    {
+        const std::lock_guard lock(mutex);
+        holdLoads = true;
+    }
+    EXPECT_EQ(cache.twin({"rus"}, true), nullptr);
+    EXPECT_EQ(cache.twin({"rus"}, true), nullptr);
+    {
+        const std::lock_guard lock(mutex);
+        holdLoads = false;
+    }
+    released.notify_all();
+    FakeEngine *twin = twinLoaded({"rus"});
+    EXPECT_NE(twin, &russian);
+    EXPECT_EQ(cache.twin({"rus"}, true), twin);
+    EXPECT_EQ(loadsOf("rus"), 2);
+
+    // An idle session keeps the chosen engine but not its twin, which loads again.
+    cache.releaseUnchosen();
+    EXPECT_EQ(&cache.engine({"rus"}, true), &russian);
+    twinLoaded({"rus"});
+    EXPECT_EQ(loadsOf("rus"), 3);
+
+    // A twin that fails to load is not loaded again on every ask.
+    cache.engine({"xxx"}, true);
+    for (int ask = 0; ask < 1000 && loadsOf("xxx") < 3; ++ask) {
+        EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
+        std::this_thread::yield();
+    }
+    EXPECT_EQ(loadsOf("xxx"), 2);
 }
