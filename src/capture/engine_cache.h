@@ -88,15 +88,16 @@ public:
             std::rethrow_exception(failure);
     }
 
-    // A second engine of a loaded one, for reading two parts of an image side by side, or
-    // null while there is none. The first ask starts loading it on a thread of its own, so
-    // that no reading waits for it; it is kept as long as its engine, but not while the
-    // session is idle. Null for an engine not loaded, and once its twin failed to load.
+    // A second engine of a chosen one, for reading two parts of an image side by side, or
+    // null while there is none: the languages the user reads in get one, candidates that
+    // may never be chosen do not. The first ask starts loading it on a thread of its own,
+    // so that no reading waits for it; it is kept while its engine is chosen, but not while
+    // the session is idle. Null too once a twin failed to load.
     Engine *twin(const QStringList &dataNames, bool useCorrection)
     {
         const QString key = keyOf(dataNames, useCorrection);
         const auto entry = std::find_if(m_engines.begin(), m_engines.end(), [&](const Entry &e) { return e.key == key; });
-        if (entry == m_engines.end())
+        if (entry == m_engines.end() || !m_chosen.contains(key))
             return nullptr;
         if (!entry->twin && entry->twinLoading.valid()
             && entry->twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
@@ -169,6 +170,14 @@ private:
             --it;
             if (!m_pinned.contains(it->key) && !m_chosen.contains(it->key))
                 it = m_engines.erase(it);
+        }
+        // Twins of engines no longer chosen go, unless still loading: that is not waited for.
+        for (Entry &entry : m_engines) {
+            if (m_chosen.contains(entry.key))
+                continue;
+            entry.twin.reset();
+            if (entry.twinLoading.valid() && entry.twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+                entry.twinLoading = {};
         }
     }
 

@@ -154,6 +154,8 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     };
     EXPECT_EQ(cache.twin({"rus"}, true), nullptr);  // no engine, no twin
     FakeEngine &russian = cache.engine({"rus"}, true);
+    EXPECT_EQ(cache.twin({"rus"}, true), nullptr);  // a candidate, not chosen
+    EXPECT_EQ(loadsOf("rus"), 1);
     cache.choose({"rus"}, true);
 
     // Asking does not wait while the twin loads.
@@ -179,8 +181,22 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     twinLoaded({"rus"});
     EXPECT_EQ(loadsOf("rus"), 3);
 
+    // Once others are chosen, the engine may stay for a while but its twin goes when the
+    // search ends, and loads again when it is chosen again.
+    for (const char *name : {"ukr", "bel"}) {
+        cache.engine({name}, true);
+        cache.choose({name}, true);
+    }
+    cache.endSearch();
+    EXPECT_EQ(&cache.engine({"rus"}, true), &russian);
+    EXPECT_EQ(cache.twin({"rus"}, true), nullptr);
+    cache.choose({"rus"}, true);
+    twinLoaded({"rus"});
+    EXPECT_EQ(loadsOf("rus"), 4);
+
     // A twin that fails to load is not loaded again on every ask.
     cache.engine({"xxx"}, true);
+    cache.choose({"xxx"}, true);
     for (int ask = 0; ask < 1000 && loadsOf("xxx") < 3; ++ask) {
         EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
         std::this_thread::yield();
