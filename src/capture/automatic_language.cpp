@@ -54,6 +54,10 @@ constexpr int kProbeLineHeights = 12;
 // locale's languages did.
 constexpr size_t kFinalists = 3;
 constexpr double kNear = 2;
+// How many of the next best of the ranking read whole when the best reads less than surely:
+// on a few words the ranking is rough, and a language with letters the locale's lack
+// (Turkish, Vietnamese) may rank as low as seventh.
+constexpr size_t kNextBest = 6;
 constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
@@ -771,7 +775,9 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
     };
     // Neighbours of another script (Russian and Ukrainian, say), the first of which read
     // whole: unless some reading is sure, the others are told apart from it on the words
-    // it was least sure of, and one that reads those better reads whole too.
+    // it was least sure of, and one that reads those better reads whole too; when none
+    // does and the first reads the text poorly for its own, all of them do (the
+    // Traditional Chinese engine reads Simplified text fairly well, in its own characters).
     const auto tellApart = [&](const QStringList &neighbours) {
         const auto first = wholes.find(neighbours.value(0));
         if (neighbours.size() < 2 || first == wholes.end() || bestConfidence >= kSure)
@@ -791,6 +797,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         }
         if (strongest)
             readWhole({neighbours[qsizetype(strongest)]});
+        else if (bestConfidence < kUnsure)
+            readWhole(neighbours.mid(1));
     };
     // Of another script, the best of the ranking reads the text whole, beside its rival
     // if any, and then its neighbours (and the rival's) as above.
@@ -806,13 +814,13 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
     } else {
         readWhole(finalists);
     }
-    // A few words may favour a neighbour whose letters they happen to share: when the
-    // chosen language reads the text poorly for its own, the next best of the ranking
-    // reads it whole too.
-    if (localeScript && bestConfidence < kUnsure) {
+    // A few words may favour a neighbour whose letters they happen to share: unless the
+    // chosen language reads the text surely, the next best of the ranking read it whole
+    // too (Italian reads Turkish at 91 %, its dotless i as i).
+    if (localeScript && bestConfidence < kSure) {
         QStringList next;
         for (const auto &[confidence, name] : scores) {
-            if (confidence > rankingConfidence && !finalists.contains(name) && next.isEmpty())
+            if (confidence > rankingConfidence && !finalists.contains(name) && size_t(next.size()) < kNextBest)
                 next.append(name);
         }
         readWhole(next);
