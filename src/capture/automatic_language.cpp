@@ -665,7 +665,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
                    : choosing.layout;
     };
     const auto readRegion = [&](TesseractEngine &engine, TesseractEngine *twin, const std::atomic_bool *stop) {
-        if (region.blocks.empty() && twin && halves) {
+        if (twin && halves) {
             const QImage &grey = choosing.grey;
             const QImage lower = grey.copy(0, *halves, grey.width(), grey.height() - *halves);
             QFuture<QList<RecognizedLine>> lowerReading = runAsync(m_threads, [&] {

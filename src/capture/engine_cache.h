@@ -52,14 +52,12 @@ public:
     Engine &engine(const QStringList &dataNames, bool useCorrection)
     {
         const QString key = keyOf(dataNames, useCorrection);
-        for (auto it = m_engines.begin(); it != m_engines.end(); ++it) {
-            if (it->key == key) {
-                m_engines.splice(m_engines.begin(), m_engines, it);
-                m_engines.front().lastUsed = m_clock();
-                return *m_engines.front().engine;
-            }
+        if (const auto it = find(key); it != m_engines.end()) {
+            m_engines.splice(m_engines.begin(), m_engines, it);
+            m_engines.front().lastUsed = m_clock();
+            return *m_engines.front().engine;
         }
-        m_engines.push_front({key, m_load(dataNames, useCorrection), m_clock(), nullptr, {}, false});
+        m_engines.emplace_front(key, m_load(dataNames, useCorrection), m_clock());
         return *m_engines.front().engine;
     }
 
@@ -78,7 +76,7 @@ public:
         std::exception_ptr failure;
         for (auto &[key, engine] : loading) {
             try {
-                m_engines.push_front({key, engine.get(), m_clock(), nullptr, {}, false});
+                m_engines.emplace_front(key, engine.get(), m_clock());
             } catch (...) {
                 if (!failure)
                     failure = std::current_exception();
@@ -96,7 +94,7 @@ public:
     Engine *twin(const QStringList &dataNames, bool useCorrection)
     {
         const QString key = keyOf(dataNames, useCorrection);
-        const auto entry = std::find_if(m_engines.begin(), m_engines.end(), [&](const Entry &e) { return e.key == key; });
+        const auto entry = find(key);
         if (entry == m_engines.end() || !m_chosen.contains(key))
             return nullptr;
         if (!entry->twin && entry->twinLoading.valid()
@@ -182,6 +180,12 @@ private:
     }
 
     struct Entry {
+        Entry(QString key, std::unique_ptr<Engine> engine, std::chrono::steady_clock::time_point lastUsed)
+            : key(std::move(key))
+            , engine(std::move(engine))
+            , lastUsed(lastUsed)
+        {
+        }
         QString key;
         std::unique_ptr<Engine> engine;
         std::chrono::steady_clock::time_point lastUsed;
@@ -198,6 +202,11 @@ private:
     QStringList m_pinned;
     QStringList m_chosen;  // most recent first
     std::list<Entry> m_engines;  // most recently used first
+
+    typename std::list<Entry>::iterator find(const QString &key)
+    {
+        return std::find_if(m_engines.begin(), m_engines.end(), [&](const Entry &entry) { return entry.key == key; });
+    }
 };
 
 } // namespace quorvane

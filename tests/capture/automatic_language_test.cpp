@@ -42,27 +42,26 @@ QImage renderLines(const QStringList &lines, const Theme &theme = kLight, int pi
 struct Engines : AutomaticLanguage::Engines {
     std::map<QStringList, std::unique_ptr<TesseractEngine>> loaded;
     std::map<QStringList, int> uses;
+    std::map<QStringList, std::unique_ptr<TesseractEngine>> twins;  // load at once here
+    int twinsAskedFor = 0;
 
-    TesseractEngine &engine(const QStringList &names) override
+    static TesseractEngine &loadedIn(std::map<QStringList, std::unique_ptr<TesseractEngine>> &engines, const QStringList &names)
     {
-        ++uses[names];
-        auto &engine = loaded[names];
+        auto &engine = engines[names];
         if (!engine)
             engine = std::make_unique<TesseractEngine>("/usr/share/tesseract-ocr/5/tessdata", names, true);
         return *engine;
     }
+    TesseractEngine &engine(const QStringList &names) override
+    {
+        ++uses[names];
+        return loadedIn(loaded, names);
+    }
     void load(const QList<QStringList> &) override {}
-
-    // Twins load at once here.
-    std::map<QStringList, std::unique_ptr<TesseractEngine>> twins;
-    int twinsAskedFor = 0;
     TesseractEngine *twin(const QStringList &names) override
     {
         ++twinsAskedFor;
-        auto &twin = twins[names];
-        if (!twin)
-            twin = std::make_unique<TesseractEngine>("/usr/share/tesseract-ocr/5/tessdata", names, true);
-        return twin.get();
+        return &loadedIn(twins, names);
     }
 };
 
