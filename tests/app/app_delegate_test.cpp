@@ -641,17 +641,6 @@ TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwi
     EXPECT_TRUE(notifications.useSystemNotifications());
 }
 
-TEST(AppDelegateObservers, ToastClickOpensHistory)
-{
-    FakeFactory factory;
-    markOnboardingSeen(factory, true);
-    RecordingDelegate delegate(factory);
-    delegate.applicationDidFinishLaunching();
-    const QUuid id = QUuid::createUuid();
-    emit delegate.services().notificationService()->openHistoryWithEntry(id);
-    EXPECT_EQ(delegate.opened, QStringList{id.toString()});
-}
-
 TEST(AppDelegateMenu, RowsReachTheDelegateAndQuitAsksToTerminate)
 {
     FakeFactory factory;

@@ -138,18 +138,6 @@ TEST(MenuBarControllerTest, EachRowReachesItsCallbackOrFixedPlace)
     EXPECT_EQ(rig.runtime.points.size(), 1);
 }
 
-TEST(MenuBarControllerTest, RowsWithoutCallbacksDoNothing)
-{
-    Rig rig;
-    for (QAction *action : rig.controller->menu()->actions()) {
-        if (!action->isSeparator() && action->objectName() != "handleImportFromiPhone")
-            action->trigger();
-    }
-    emit rig.item->rightClicked();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(rig.calls.isEmpty());
-}
-
 TEST(MenuBarControllerTest, RightClickStartsOneCaptureAndDetachesTheMenuBriefly)
 {
     Rig rig;
