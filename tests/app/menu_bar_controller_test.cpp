@@ -220,7 +220,6 @@ TEST(MenuBarControllerTest, FirstLaunchTooltipIsShownOncePerUserAcrossRestarts)
     QTemporaryDir dir;
     const QString path = dir.filePath("defaults.json");
     {
-        Rig rig;
         UserDefaults defaults(path);
         CountingUpdater updater;
         RecordingRuntime runtime;
