@@ -571,27 +571,6 @@ TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
     EXPECT_EQ(factory.notifications->warnings.size(), 2);
 }
 
-TEST(AppDelegateHotkeys, ARefusedShortcutLeavesTheOtherFourBoundAndWorking)
-{
-    FakeFactory factory;
-    const UserSettings defaults = UserSettings::defaults();
-    factory.grabber.takenElsewhere.insert({defaults.repeatZarrowShortcut.keyCode, 0x900});
-    markOnboardingSeen(factory, true);
-    RecordingDelegate delegate(factory);
-    delegate.applicationDidFinishLaunching();
-
-    EXPECT_TRUE(holds(factory.grabber, defaults.quickZarrowShortcut));
-    EXPECT_FALSE(holds(factory.grabber, defaults.repeatZarrowShortcut));
-    EXPECT_TRUE(holds(factory.grabber, defaults.codeModeShortcut));
-    EXPECT_TRUE(holds(factory.grabber, defaults.historyShortcut));
-    EXPECT_TRUE(holds(factory.grabber, defaults.scanCodeShortcut));
-
-    // The history hotkey, bound after the refused one, reaches the delegate.
-    factory.grabber.press(defaults.historyShortcut.keyCode, defaults.historyShortcut.modifierFlags);
-    ASSERT_TRUE(test::waitUntil([&] { return !delegate.opened.isEmpty(); }));
-    EXPECT_EQ(delegate.opened, QStringList{"history"});
-}
-
 TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives)
 {
     FakeFactory factory;
@@ -639,17 +618,6 @@ TEST(AppDelegateObservers, SettingsSaveRebindsHotkeysAndRefreshesNotificationSwi
     store.save();
     EXPECT_FALSE(notifications.playSounds());
     EXPECT_TRUE(notifications.useSystemNotifications());
-}
-
-TEST(AppDelegateObservers, ToastClickOpensHistory)
-{
-    FakeFactory factory;
-    markOnboardingSeen(factory, true);
-    RecordingDelegate delegate(factory);
-    delegate.applicationDidFinishLaunching();
-    const QUuid id = QUuid::createUuid();
-    emit delegate.services().notificationService()->openHistoryWithEntry(id);
-    EXPECT_EQ(delegate.opened, QStringList{id.toString()});
 }
 
 TEST(AppDelegateMenu, RowsReachTheDelegateAndQuitAsksToTerminate)
@@ -948,6 +916,9 @@ TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
         coordinator.pending.reset();
     }
     ASSERT_EQ(coordinator.calls.size(), 4);
+    factory.grabber.press(settings.historyShortcut.keyCode, settings.historyShortcut.modifierFlags);
+    ASSERT_TRUE(test::waitUntil([&] { return !delegate.opened.isEmpty(); }));
+    EXPECT_EQ(delegate.opened, QStringList{"history"});
     menuRow(factory, "handleCaptureText")->trigger();
     menuRow(factory, "handleScanCode")->trigger();
     emit factory.statusItem->rightClicked();

@@ -6,20 +6,17 @@
 
 using namespace quorvane;
 
-TEST(OCRLanguageTable, HoldsTheTwentyFiveLanguagesInPreferenceOrder)
+// Settings store languages by id, and the languages pane shows each row's own name beside
+// the English one. (Which rows, in which order: LanguagesPaneTest.)
+TEST(OCRLanguageTable, EveryRowHasItsOwnIdAndANativeName)
 {
     const QList<OCRLanguage> &table = OCRLanguage::supportedLanguages();
-    ASSERT_EQ(table.size(), 25);
-    EXPECT_EQ(table.first(), (OCRLanguage{"en-US", "English", QString("English")}));
-    EXPECT_EQ(table.last(), (OCRLanguage{"ms-MY", "Malay", QString("Bahasa Melayu")}));
-    EXPECT_EQ(table[13].id, "zh-Hans");
-    EXPECT_EQ(table[14].nativeName, QString("繁體中文"));
     QSet<QString> ids;
     for (const OCRLanguage &row : table) {
         EXPECT_TRUE(row.nativeName.has_value()) << row.id.toStdString();
         ids.insert(row.id);
     }
-    EXPECT_EQ(ids.size(), 25) << "ids are unique";
+    EXPECT_EQ(ids.size(), table.size());
 }
 
 TEST(OCRLanguageTable, AcceptsOnlyExactIds)

@@ -7,80 +7,42 @@
 
 using namespace quorvane;
 
-TEST(KeyTable, EveryKeyHasANameAnXKeyAndMapsBack)
+// The grabber turns a stored key into an X keycode and the recorder turns that keycode
+// back: a key that does not come back is recorded as another key or as none, and two
+// keys sharing an X keycode would be grabbed together. The portal names keys by keysym,
+// so those are distinct too. (That every X keycode is the key its keysym says is checked
+// against the X server's own keymap in GlobalHotkeyTest.)
+TEST(KeyTable, EveryNamedKeyIsGrabbedAndRecordedAsItselfAndNoOtherIs)
 {
+    std::set<quint32> keysyms;
     int named = 0;
     for (quint16 code = 0; code < 256; ++code) {
-        if (UsKeyNames().name(code).isEmpty())
+        const auto xKeycode = KeyTable::xKeycode(code);
+        ASSERT_EQ(xKeycode.has_value(), !UsKeyNames().name(code).isEmpty()) << "key code " << code;
+        if (!xKeycode)
             continue;
         ++named;
-        const auto xKeycode = KeyTable::xKeycode(code);
-        ASSERT_TRUE(xKeycode.has_value()) << "key code " << code;
         EXPECT_EQ(KeyTable::keyCodeForXKeycode(*xKeycode), code);
-        const auto keysym = KeyTable::keysym(code);
-        ASSERT_TRUE(keysym.has_value());
-        EXPECT_EQ(KeyTable::keyCodeForKeysym(*keysym), code);
+        EXPECT_TRUE(keysyms.insert(KeyTable::keysym(code).value_or(0)).second) << "key code " << code;
     }
-    // Every key the recorder accepts can be named.
     EXPECT_EQ(named, int(KeyTable::entries().size()));
-}
-
-TEST(KeyTable, XKeycodesAndKeysymsAreUnique)
-{
-    std::set<quint8> xKeycodes;
-    std::set<quint32> keysyms;
-    for (const KeyTableEntry &e : KeyTable::entries()) {
-        EXPECT_TRUE(xKeycodes.insert(e.xKeycode).second) << "X keycode " << int(e.xKeycode);
-        EXPECT_TRUE(keysyms.insert(e.keysym).second) << "keysym " << e.keysym;
-    }
-}
-
-TEST(KeyTable, MapsPhysicalPositionsToEvdevKeycodes)
-{
-    // Positions, not characters: these are the X keycodes of a standard PC keyboard.
-    EXPECT_EQ(KeyTable::xKeycode(37), 46);  // L
-    EXPECT_EQ(KeyTable::xKeycode(0), 38);   // A
-    EXPECT_EQ(KeyTable::xKeycode(12), 24);  // Q
-    EXPECT_EQ(KeyTable::xKeycode(29), 19);  // 0
-    EXPECT_EQ(KeyTable::xKeycode(36), 36);  // Return
-    EXPECT_EQ(KeyTable::xKeycode(49), 65);  // Space
-    EXPECT_EQ(KeyTable::xKeycode(51), 22);  // Delete (backspace)
-    EXPECT_EQ(KeyTable::xKeycode(53), 9);   // Escape
-    EXPECT_EQ(KeyTable::xKeycode(123), 113); // left arrow
-    EXPECT_EQ(KeyTable::xKeycode(126), 111); // up arrow
-    EXPECT_EQ(KeyTable::xKeycode(122), 67);  // F1
-    EXPECT_EQ(KeyTable::xKeycode(111), 96);  // F12
-    EXPECT_EQ(KeyTable::xKeycode(83), 87);   // keypad 1
-    EXPECT_EQ(KeyTable::xKeycode(76), 104);  // keypad Enter
-}
-
-TEST(KeyTable, KeysOutsideTheTableHaveNoMapping)
-{
-    for (quint16 code : {quint16(52), quint16(54), quint16(55), quint16(56), quint16(59), quint16(127),
-                         quint16(0xffff)})
-        EXPECT_FALSE(KeyTable::xKeycode(code).has_value()) << code;
-    EXPECT_FALSE(KeyTable::keyCodeForXKeycode(50).has_value()); // left Shift
+    // Modifier keys pressed on their own are no key to record.
+    EXPECT_FALSE(KeyTable::keyCodeForXKeycode(50).has_value());  // left Shift
     EXPECT_FALSE(KeyTable::keyCodeForXKeycode(133).has_value()); // left Super
-    EXPECT_FALSE(KeyTable::keyCodeForKeysym(0xffe1).has_value()); // Shift_L
 }
 
-TEST(KeyTable, UpperCaseLetterKeysymsFindTheirKey)
+TEST(KeyTable, EveryModifierCombinationComesBackWhateverTheLocks)
 {
-    EXPECT_EQ(KeyTable::keyCodeForKeysym(0x4c), 37); // "L"
-    EXPECT_EQ(KeyTable::keyCodeForKeysym(0x6c), 37); // "l"
-    EXPECT_EQ(KeyTable::keysym(37), 0x6cu);
-}
-
-TEST(KeyTable, TranslatesModifiersBothWays)
-{
-    EXPECT_EQ(KeyTable::xModifiers(0x300), KeyTable::xShiftMask | KeyTable::xMod4Mask);
-    EXPECT_EQ(KeyTable::xModifiers(0x1800), KeyTable::xControlMask | KeyTable::xMod1Mask);
-    // Bits that are no modifier are dropped.
-    EXPECT_EQ(KeyTable::xModifiers(0x400 | 0x10000), 0);
-
-    const quint16 lockedState = KeyTable::xShiftMask | KeyTable::xMod4Mask | KeyTable::xLockMask
-        | KeyTable::xMod2Mask;
-    EXPECT_EQ(KeyTable::modifierFlags(lockedState), 0x300u);
-    EXPECT_EQ(KeyTable::modifierFlags(KeyTable::xModifiers(0x1B00)), 0x1B00u);
-    EXPECT_EQ(KeyTable::modifierBits(0xFFFFFFFF), 0x1B00u);
+    const quint32 flags[] = {KeyTable::commandFlag, KeyTable::shiftFlag, KeyTable::optionFlag, KeyTable::controlFlag};
+    const quint16 locks = KeyTable::xLockMask | KeyTable::xMod2Mask; // Caps Lock and Num Lock
+    for (int combination = 0; combination < 16; ++combination) {
+        quint32 bits = 0;
+        for (int i = 0; i < 4; ++i)
+            bits |= combination & (1 << i) ? flags[i] : 0;
+        // Bits of the stored word that are no modifier are neither grabbed nor compared.
+        const quint16 state = KeyTable::xModifiers(bits | 0x10400);
+        EXPECT_EQ(state & locks, 0) << combination;
+        EXPECT_EQ(KeyTable::modifierFlags(state | locks), bits) << combination;
+        EXPECT_EQ(KeyTable::modifierBits(bits | 0x10400), bits) << combination;
+    }
 }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -26,21 +27,20 @@ struct LanguageRig {
 
 } // namespace
 
-TEST(AppLanguageTest, ListsThirtyOneLanguagesSystemFirstAndMatchesRawValuesExactly)
+// A stored choice must come back as itself at the next start (two languages under one
+// code would not), and the picker must tell its entries apart. How many the picker lists,
+// and in which order, GeneralPaneTest checks.
+TEST(AppLanguageTest, EveryLanguageIsReadBackFromItsStoredCodeAndHasItsOwnName)
 {
-    ASSERT_EQ(kAllAppLanguages.size(), 31u);
-    EXPECT_EQ(kAllAppLanguages.front(), AppLanguage::system);
-    EXPECT_EQ(kAllAppLanguages.back(), AppLanguage::el);
-    for (AppLanguage language : kAllAppLanguages)
-        EXPECT_EQ(appLanguageFromRawValue(rawValue(language)), language);
-
-    EXPECT_EQ(appLanguageFromRawValue("zh-Hans"), AppLanguage::zhHans);
+    QSet<QString> names;
+    for (AppLanguage language : kAllAppLanguages) {
+        EXPECT_EQ(appLanguageFromRawValue(rawValue(language)), language) << rawValue(language).toStdString();
+        names.insert(nativeName(language));
+    }
+    EXPECT_EQ(names.size(), int(kAllAppLanguages.size()));
+    // Only the exact stored text counts.
     EXPECT_FALSE(appLanguageFromRawValue("zh_Hans"));
     EXPECT_FALSE(appLanguageFromRawValue("pt-br"));
-    EXPECT_EQ(nativeName(AppLanguage::system), "System Default");
-    EXPECT_EQ(nativeName(AppLanguage::ptBR), "Português (Brasil)");
-    EXPECT_EQ(displayName(AppLanguage::nb), "Norwegian");
-    EXPECT_FALSE(languageCode(AppLanguage::system));
 }
 
 TEST(LanguageManagerTest, ChoosingALanguageStoresItPointsAppleLanguagesAtItAndPostsOnce)

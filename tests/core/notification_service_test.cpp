@@ -297,13 +297,6 @@ TEST_F(ServiceFixture, SystemNotificationCarriesRecordIdentifierAndSoundChoice)
     EXPECT_FALSE(failure.playSound);
 }
 
-TEST_F(ServiceFixture, SystemNotificationsAreOffByDefault)
-{
-    NotificationService &s = make();
-    s.showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
-    EXPECT_TRUE(notifier.posted.empty());
-}
-
 // Where a window cannot place itself (a Wayland session) the program makes no toasts: each
 // one goes out as a desktop notification with the same words and the same click.
 TEST_F(ServiceFixture, WithoutToastsEveryToastBecomesANotification)

@@ -8,8 +8,6 @@
 #include "support/x_other_client.h"
 
 #include <QGuiApplication>
-#include <QProcess>
-#include <QStandardPaths>
 
 #include <xcb/xcb.h>
 #include <xcb/xcb_keysyms.h>
@@ -57,16 +55,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(GlobalHotkeyTest, XdotoolKeyPressFiresTheRegisteredAction)
-{
-    if (QStandardPaths::findExecutable("xdotool").isEmpty())
-        GTEST_SKIP() << "xdotool is not installed";
-    int quick = 0;
-    manager->registerHotkey(kShiftCommandL, HotkeyAction::quickZarrowCapture, counting(quick));
-    ASSERT_EQ(QProcess::execute("xdotool", {"key", "super+shift+l"}), 0);
-    EXPECT_TRUE(test::waitUntil([&] { return quick == 1; }));
-}
 
 TEST_F(GlobalHotkeyTest, EachRegisteredCombinationFiresItsOwnAction)
 {
