@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include <functional>
+#include <utility>
 
 namespace quorvane {
 
@@ -157,6 +158,20 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     });
     // The switches show what the store holds, whoever changed it.
     connect(&m_settingsStore, &SettingsStore::settingsChanged, this, &GeneralPreferencesView::refreshSwitches);
+    // The switches save half a second after a change, when nobody waits for the answer:
+    // a change that will not outlive this session says so here, until a save succeeds.
+    connect(&m_settingsStore, &SettingsStore::saveFailed, this, [this](const QString &reason) {
+        m_saveFailure = reason;
+        m_errorBanner->showMessage(reason);
+    });
+    connect(&m_settingsStore, &SettingsStore::settingsDidChange, this, [this] {
+        if (!std::exchange(m_saveFailure, std::nullopt))
+            return;
+        if (m_showError)
+            m_errorBanner->showMessage(m_errorMessage);
+        else
+            m_errorBanner->hide();
+    });
     refreshSwitches();
     onLanguageChange(this, [this] { retranslate(); });
 }
@@ -198,14 +213,15 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     m_languagePicker->setFixedWidth(280);
     m_languagePicker->setItemDelegate(new LanguageEntryDelegate(m_languagePicker));
     for (AppLanguage language : kAllAppLanguages) {
-        const bool isSystem = language == AppLanguage::system;
+        // A language whose own name is its English name is named once ("English").
+        const bool nativeOnly = language == AppLanguage::system || nativeName(language) == displayName(language);
         // The closed picker shows the entry as one text.
-        const QString shown = isSystem ? nativeName(language)
-                                       : QStringLiteral("%1 (%2)").arg(nativeName(language), displayName(language));
+        const QString shown = nativeOnly ? nativeName(language)
+                                         : QStringLiteral("%1 (%2)").arg(nativeName(language), displayName(language));
         m_languagePicker->addItem(shown, rawValue(language));
         const int index = m_languagePicker->count() - 1;
         m_languagePicker->setItemData(index, nativeName(language), kNativeNameRole);
-        m_languagePicker->setItemData(index, isSystem ? QString() : displayName(language), kEnglishNameRole);
+        m_languagePicker->setItemData(index, nativeOnly ? QString() : displayName(language), kEnglishNameRole);
         m_languagePicker->setItemData(index, shown, Qt::AccessibleTextRole);
     }
     m_languagePicker->setCurrentIndex(static_cast<int>(m_selectedLanguage));
@@ -247,7 +263,7 @@ void GeneralPreferencesView::changeLaunchAtLogin(bool enabled)
     }
     if (m_showError)
         m_errorBanner->showMessage(m_errorMessage);
-    else
+    else if (!m_saveFailure)
         m_errorBanner->hide();
     refreshSwitches();
 }
