@@ -327,7 +327,10 @@ void PinWidgetManager::showPinWindow()
     if (!m_window)
         m_window = new PinWidgetWindow(this, m_currentPin->frame.toAlignedRect());
     // New or restored, the pin stands wholly on one screen, and remembers that place.
-    const QRect frame = onItsScreen(m_currentPin->frame, m_window->minimumSize());
+    QRect frame = onItsScreen(m_currentPin->frame, m_window->minimumSize());
+    // A toast on screen stays readable: the pin opens beside it rather than over it.
+    if (const QScreen *screen = screenFor(QRectF(frame)))
+        frame = NonActivatingPanel::keptClear(frame, m_window->otherPanelFrames(), screen->availableGeometry());
     m_currentPin->frame = QRectF(frame);
     m_window->setGeometry(frame);
     m_window->setWindowOpacity(visibleOpacity(m_currentPin->opacity));

@@ -7,6 +7,8 @@
 #include "pins/pin_widget_window.h"
 
 #include "pin_test_support.h"
+#include "core/toast_window.h"
+#include "support/fake_notification_platform.h"
 #include "support/event_loop.h"
 
 #include <QApplication>
@@ -298,6 +300,39 @@ TEST(PinWidgetManager, EveryPinOpensWhollyOnOneScreenAndCanBeSeen)
         EXPECT_TRUE(screen.contains(restored->window()->geometry())) << frame.x() << " " << frame.width();
         EXPECT_GT(restored->window()->windowOpacity(), 0.29); // X keeps 8 bits of it
     }
+}
+
+TEST(PinWidgetManager, PinAndToastAfterACaptureAtTheTopNeverCoverEachOther)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    test::FakeDisplayList displays;
+    displays.all = {{.id = 1, .bounds = screen->geometry(), .availableGeometry = area}};
+    displays.mainID = 1;
+    const auto successToast = [&] {
+        return std::make_unique<ToastWindow>("Text Captured", "Copied to clipboard", ToastType::success,
+                                             std::nullopt, std::nullopt, std::nullopt, ToastWindow::ClickHandler{},
+                                             displays);
+    };
+    PinRig rig;
+    auto manager = rig.makeManager();
+
+    // The success toast comes first, then the pin, centred where the drag ended.
+    auto toast = successToast();
+    toast->show(false);
+    manager->pinCapture(record(QStringLiteral("top")), solidImage(40, 20, Qt::blue),
+                        QPoint(area.center().x(), area.top() + 40));
+    const QRect pin = manager->window()->geometry();
+    EXPECT_FALSE(pin.intersects(toast->geometry())) << pin.y() << " " << toast->geometry().bottom();
+    EXPECT_TRUE(area.contains(pin));
+    toast->hide(false);
+
+    // A toast shown while the pin stands where toasts go keeps clear of it too.
+    manager->window()->move(toast->geometry().topLeft());
+    auto next = successToast();
+    next->show(false);
+    EXPECT_FALSE(next->geometry().intersects(manager->window()->geometry()));
+    EXPECT_TRUE(area.contains(next->geometry()));
 }
 
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
