@@ -33,6 +33,7 @@
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
 #include "platform/global_key_grabber.h"
+#include "capture/screen_capture_error.h"
 #include "platform/login_item.h"
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
@@ -45,6 +46,7 @@
 
 #include "support/conceal_nothing.h"
 #include "support/event_loop.h"
+#include "support/log_capture.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
 #include "support/inactive_pin_widget_manager.h"
@@ -984,6 +986,32 @@ TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenu)
     }
     // The failures' toasts are the coordinator's: the delegate shows none of its own.
     EXPECT_TRUE(factory.notifications->errors.isEmpty());
+}
+
+TEST(AppDelegateCaptures, ACancelledSelectionIsLoggedAsCancelledNotAsAFailure)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    ScriptedCoordinator &coordinator = *factory.coordinator;
+    const std::vector<void (AppDelegate::*)()> handlers{&AppDelegate::handleCaptureText, &AppDelegate::handleRepeatZarrow,
+                                                        &AppDelegate::handleCodeModeCapture, &AppDelegate::handleScanCode};
+    for (auto handler : handlers) {
+        {
+            test::LogCapture quiet; // the program's default rules
+            (delegate.*handler)();
+            coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+            drainEvents();
+            EXPECT_TRUE(quiet.messages().isEmpty()) << quiet.messages().join('\n').toStdString();
+        }
+        test::LogCapture info(QStringLiteral("quorvane.*.info=true"));
+        (delegate.*handler)();
+        coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+        drainEvents();
+        EXPECT_EQ(info.quoting("cancelled").size(), 1) << info.messages().join('\n').toStdString();
+        EXPECT_TRUE(info.quoting("FAILED").isEmpty() && info.quoting("failed").isEmpty());
+    }
 }
 
 TEST(AppDelegateCaptures, QuickCaptureClearsALeftoverToastFirst)
