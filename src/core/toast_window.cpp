@@ -97,9 +97,12 @@ void ToastWindow::show(bool animated)
 {
     if (m_closed)
         return;
-    // A pin on screen where the toast would go keeps both readable: the toast goes beside it.
-    if (!isVisible())
-        setGeometry(keptClear(geometry(), otherPanelFrames(), m_area));
+    // A pin on screen where the toast would go keeps both readable: the toast goes beside
+    // it. A toast still fading out is replaced, not avoided.
+    if (!isVisible()) {
+        const auto isToast = [](const QWidget &panel) { return qobject_cast<const ToastWindow *>(&panel) != nullptr; };
+        setGeometry(keptClear(geometry(), otherPanelFrames(isToast), m_area));
+    }
     if (!animated) {
         m_fadeIn->stop();
         orderFront();

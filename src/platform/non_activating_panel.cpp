@@ -32,11 +32,12 @@ void NonActivatingPanel::orderFront()
     raise();
 }
 
-QList<QRect> NonActivatingPanel::otherPanelFrames() const
+QList<QRect> NonActivatingPanel::otherPanelFrames(const std::function<bool(const QWidget &)> &ignored) const
 {
     QList<QRect> frames;
     for (QWidget *widget : QApplication::topLevelWidgets()) {
-        if (widget != this && widget->isVisible() && qobject_cast<NonActivatingPanel *>(widget))
+        if (widget != this && widget->isVisible() && qobject_cast<NonActivatingPanel *>(widget)
+            && !(ignored && ignored(*widget)))
             frames.append(widget->frameGeometry());
     }
     return frames;

@@ -6,6 +6,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
+
 class QWindow;
 
 namespace quorvane {
@@ -23,9 +25,9 @@ public:
     // Shows the panel above other windows without activating it.
     void orderFront();
 
-    // Where the other panels on screen are: both float above everything, so whichever
-    // maps last would hide the other. Pass to keptClear().
-    QList<QRect> otherPanelFrames() const;
+    // Where the other panels on screen are, but those `ignored`: both float above
+    // everything, so whichever maps last would hide the other. Pass to keptClear().
+    QList<QRect> otherPanelFrames(const std::function<bool(const QWidget &)> &ignored = {}) const;
     // `frame`, or where it is nearest to that and overlaps none of `occupied` inside
     // `area`: below, above, right of or left of what it overlapped, `gap` apart. `frame`
     // itself when no such place exists.

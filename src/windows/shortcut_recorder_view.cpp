@@ -368,6 +368,11 @@ void ShortcutRecorderView::validateCurrentShortcut()
     //: Invalid shortcut error
     //% "Current shortcut is invalid"
     m_validationError = m_isValid ? nullptr : QT_TRID_NOOP("preferences.shortcuts.error.invalid");
+    // A shortcut the program could not take does nothing when pressed.
+    if (m_isValid && m_globalShortcuts && m_globalShortcuts->wasRefused(m_action)) {
+        m_isValid = false;
+        m_validationError = QT_TRID_NOOP("preferences.shortcuts.error.taken");
+    }
     refresh();
 }
 

@@ -29,6 +29,8 @@
 #include "windows/onboarding_view.h"
 #include "windows/history_preferences_view.h"
 #include "windows/preferences_view.h"
+#include "windows/shortcuts_preferences_view.h"
+#include "windows/shortcut_recorder_view.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
@@ -1194,10 +1196,18 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
     drainEvents();
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
+    // Its menu row and its field in the pane are marked; the others are not.
+    EXPECT_FALSE(menuRow(factory, "handleCaptureText")->icon().isNull());
+    EXPECT_TRUE(menuRow(factory, "handleOpenHistory")->icon().isNull());
+
     emit delegate.services().notificationService()->warningClicked(ShortcutRefusalNotice::clickAction);
     auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
     ASSERT_NE(preferences, nullptr);
     EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);
+    ShortcutRecorderView *quick = preferences->shortcutsPane()->recorder(ShortcutAction::quickZarrow);
+    ASSERT_TRUE(test::waitUntil([&] { return !quick->isValid(); }));
+    EXPECT_EQ(quick->validationError(), "This shortcut is already used by another program");
+    EXPECT_TRUE(preferences->shortcutsPane()->recorder(ShortcutAction::openHistory)->isValid());
 }
 
 TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
