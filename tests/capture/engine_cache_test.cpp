@@ -197,6 +197,13 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     // A twin that fails to load is not loaded again on every ask.
     cache.engine({"xxx"}, true);
     cache.choose({"xxx"}, true);
+    // Its one attempt runs in the background, however long a busy machine takes to start it.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (loadsOf("xxx") < 2 && std::chrono::steady_clock::now() < deadline) {
+        EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
+        std::this_thread::yield();
+    }
+    ASSERT_EQ(loadsOf("xxx"), 2);
     for (int ask = 0; ask < 1000 && loadsOf("xxx") < 3; ++ask) {
         EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
         std::this_thread::yield();
