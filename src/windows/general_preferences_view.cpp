@@ -7,6 +7,7 @@
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
+#include "windows/save_failure_banner.h"
 #include "windows/switch_row.h"
 
 #include <QApplication>
@@ -18,7 +19,6 @@
 #include <QVBoxLayout>
 
 #include <functional>
-#include <utility>
 
 namespace quorvane {
 
@@ -140,6 +140,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
 
     m_errorBanner = new ErrorBanner(page);
     form->addWidget(m_errorBanner);
+    form->addWidget(new SaveFailureBanner(m_settingsStore, page));
     form->addStretch(1);
 
     connect(row(Row::launchAtLogin), &SwitchRow::toggledByUser, this, &GeneralPreferencesView::changeLaunchAtLogin);
@@ -158,20 +159,6 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     });
     // The switches show what the store holds, whoever changed it.
     connect(&m_settingsStore, &SettingsStore::settingsChanged, this, &GeneralPreferencesView::refreshSwitches);
-    // The switches save half a second after a change, when nobody waits for the answer:
-    // a change that will not outlive this session says so here, until a save succeeds.
-    connect(&m_settingsStore, &SettingsStore::saveFailed, this, [this](const QString &reason) {
-        m_saveFailure = reason;
-        m_errorBanner->showMessage(reason);
-    });
-    connect(&m_settingsStore, &SettingsStore::settingsDidChange, this, [this] {
-        if (!std::exchange(m_saveFailure, std::nullopt))
-            return;
-        if (m_showError)
-            m_errorBanner->showMessage(m_errorMessage);
-        else
-            m_errorBanner->hide();
-    });
     refreshSwitches();
     onLanguageChange(this, [this] { retranslate(); });
 }
@@ -263,7 +250,7 @@ void GeneralPreferencesView::changeLaunchAtLogin(bool enabled)
     }
     if (m_showError)
         m_errorBanner->showMessage(m_errorMessage);
-    else if (!m_saveFailure)
+    else
         m_errorBanner->hide();
     refreshSwitches();
 }

@@ -55,7 +55,6 @@ private:
     AppLanguage m_selectedLanguage;
     bool m_showError = false;
     QString m_errorMessage;
-    std::optional<QString> m_saveFailure; // why the last save wrote nothing, until one succeeds
     // The failure the banner shows, described anew when the interface language changes.
     std::optional<SettingsStoreError> m_launchError;
 

@@ -15,6 +15,7 @@
 #include "windows/language_row.h"
 #include "windows/languages_preferences_view.h"
 #include "windows/preferences_view.h"
+#include "windows/save_failure_banner.h"
 #include "windows/shortcut_recorder_view.h"
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/switch_row.h"
@@ -507,15 +508,22 @@ TEST(GeneralPaneTest, ASwitchWhoseDelayedSaveFailsSaysSoUntilASaveSucceeds)
     ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")) || !QFile::exists(rig.dir.filePath("defaults.json")));
     ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json"))); // cannot be written
 
+    // Every pane whose changes save that way says so.
+    auto *general = pane->findChild<SaveFailureBanner *>();
+    auto *textFormatting = rig.view->textFormattingPane()->findChild<SaveFailureBanner *>();
+    auto *languages = rig.view->languagesPane()->findChild<SaveFailureBanner *>();
     clickSwitch(pane->row(GeneralPreferencesView::Row::playSound));
     ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
-    EXPECT_TRUE(pane->findChild<ErrorBanner *>()->isVisible());
-    EXPECT_TRUE(pane->findChild<ErrorBanner *>()->message().startsWith("Failed to save settings: "));
+    EXPECT_TRUE(general->isVisible());
+    EXPECT_TRUE(general->message().startsWith("Failed to save settings: "));
+    EXPECT_FALSE(textFormatting->isHidden());
+    EXPECT_FALSE(languages->isHidden());
 
     ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
     clickSwitch(pane->row(GeneralPreferencesView::Row::playSound));
     ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
-    EXPECT_FALSE(pane->findChild<ErrorBanner *>()->isVisible());
+    EXPECT_FALSE(general->isVisible());
+    EXPECT_TRUE(textFormatting->isHidden());
 }
 
 TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
