@@ -181,6 +181,20 @@ void AppDelegate::setupMenuBar()
             });
     m_menuBarController = std::move(controller);
     applyShortcutTexts();
+    applyRefusedShortcuts();
+    if (HotkeyManager *hotkeys = m_services.hotkeyManager())
+        connect(hotkeys, &HotkeyManager::refusalsChanged, this, &AppDelegate::applyRefusedShortcuts, Qt::UniqueConnection);
+}
+
+void AppDelegate::applyRefusedShortcuts()
+{
+    HotkeyManager *hotkeys = m_services.hotkeyManager();
+    if (!m_menuBarController || !hotkeys)
+        return;
+    QList<ShortcutAction> refused;
+    for (const HotkeyAction action : hotkeys->refusedActions())
+        refused << shortcutAction(action);
+    m_menuBarController->setRefusedShortcuts(refused);
 }
 
 void AppDelegate::applyShortcutTexts()

@@ -104,6 +104,8 @@ private:
     void logShortcuts() const;
     // Every text that names a global shortcut shows the user's current one.
     void applyShortcutTexts();
+    // Marks the menu rows whose shortcut could not be taken.
+    void applyRefusedShortcuts();
 
     ServiceFactory &m_factory;
     bool m_launched = false;

@@ -40,6 +40,20 @@ QString sizeText(const QImage &image)
     return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
 }
 
+// Escape or a click without a drag ended the selection.
+bool isDismissedSelection(const std::exception_ptr &error)
+{
+    if (!error)
+        return false;
+    try {
+        std::rethrow_exception(error);
+    } catch (const ScreenCaptureError &e) {
+        return e.kind() == ScreenCaptureErrorKind::overlayDismissed;
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
 CaptureHandlers::CaptureHandlers(AppServices &services, std::function<void()> refreshMenu)
@@ -131,6 +145,11 @@ void CaptureHandlers::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
                  [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
                      const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
                      if (!outcome.value) {
+                         // What the user asked for, not a failure.
+                         if (isDismissedSelection(outcome.error)) {
+                             diag(lcApp(), QStringLiteral("🔷 Capture cancelled by the user"));
+                             return;
+                         }
                          reportFailure(outcome.error);
                          return;
                      }

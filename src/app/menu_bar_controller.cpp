@@ -7,6 +7,7 @@
 #include "core/diagnostics.h"
 #include "core/user_settings.h"
 #include "platform/key_table.h"
+#include "platform/theme_icon.h"
 #include "windows/key_event.h"
 
 #include <QAction>
@@ -102,6 +103,29 @@ void MenuBarController::setShortcuts(const UserSettings &settings)
         m_tooltipPopover->setShortcutText(m_captureShortcut.displayString());
 }
 
+void MenuBarController::setRefusedShortcuts(const QList<ShortcutAction> &refused)
+{
+    if (refused == m_refusedShortcuts)
+        return;
+    m_refusedShortcuts = refused;
+    refreshMenu();
+}
+
+void MenuBarController::markRefusedRows()
+{
+    // A row whose shortcut could not be taken says so with a warning sign: pressing the
+    // combination shown there does nothing.
+    const std::pair<const char *, ShortcutAction> rows[] = {{"handleCaptureText", ShortcutAction::quickZarrow},
+                                                            {"handleScanCode", ShortcutAction::scanCode},
+                                                            {"handleOpenHistory", ShortcutAction::openHistory}};
+    for (const auto &[name, slot] : rows) {
+        for (QAction *action : m_menu->actions()) {
+            if (action->objectName() == QLatin1String(name) && m_refusedShortcuts.contains(slot))
+                action->setIcon(themeIcon({QStringLiteral("dialog-warning")}, QStyle::SP_MessageBoxWarning));
+        }
+    }
+}
+
 void MenuBarController::setupMenu()
 {
     std::unique_ptr<QMenu> previous = std::move(m_menu);
@@ -155,6 +179,8 @@ void MenuBarController::setupMenu()
     addRow(qtTrId("menubar.quit"), quitKeys,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
+
+    markRefusedRows();
 
     connect(m_menu.get(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
     connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(lcApp(), QStringLiteral("📱 Menu closed")); });

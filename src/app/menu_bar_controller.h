@@ -69,6 +69,8 @@ public:
     // The user's global shortcuts changed (or are first known): the rows and the
     // first-launch tooltip show them from now on.
     void setShortcuts(const UserSettings &settings);
+    // The slots whose shortcut could not be taken: their rows are marked.
+    void setRefusedShortcuts(const QList<ShortcutAction> &refused);
     // Shows the first-launch tooltip under the icon, once per user.
     void showFirstLaunchTooltip();
     // Closes the tooltip.
@@ -84,6 +86,7 @@ public:
     static QIcon iconForState(const QIcon &icon, MenuBarIconState state);
 
 private:
+    void markRefusedRows();
     void setupMenu();
     void setToolTip();
     // The menu and the tooltip in the interface language.
@@ -122,6 +125,7 @@ private:
     Shortcut m_captureShortcut;
     Shortcut m_scanCodeShortcut;
     Shortcut m_historyShortcut;
+    QList<ShortcutAction> m_refusedShortcuts;
     // Each row's combination, for presses while the menu is open.
     std::vector<std::pair<Shortcut, QAction *>> m_keyEquivalents;
 };

@@ -58,6 +58,7 @@ QFuture<void> ConcealedWindows::conceal(std::chrono::milliseconds bound)
         window->hide();
         m_hidden.append(window);
     }
+    m_redraws.ownChangesRequested();
     return redrawn;
 }
 

@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
@@ -75,9 +77,17 @@ void ContinuityRuntime::importClipboardImage()
     emit importFailed(ImageImportError(ImageImportErrorKind::unreadableClipboard));
 }
 
+QString ContinuityRuntime::chooserFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QFileInfo(pictures).isDir())
+        return pictures;
+    return QDir::homePath();
+}
+
 QString ContinuityRuntime::chooseImageFile()
 {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString folder = chooserFolder();
     return QFileDialog::getOpenFileName(
         //: Title of the image file chooser
         //% "Import Image"

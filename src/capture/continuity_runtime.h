@@ -54,6 +54,11 @@ protected:
     // The image file the user picks; empty when they cancel.
     virtual QString chooseImageFile();
 
+public:
+    // The folder the file chooser opens in: the pictures folder, or the home folder when
+    // that does not exist (a missing folder would end up as a file name in the chooser).
+    static QString chooserFolder();
+
 private:
     ContinuityWrapperController m_wrapper{*this};
     ImageHandler m_handler;

@@ -25,6 +25,9 @@ public:
     virtual bool isHeldByAnotherProgram(const Shortcut &shortcut) = 0;
     // Whether this program, the desktop or nobody holds the shortcuts.
     virtual ShortcutOwnership ownership() const { return ShortcutOwnership::program; }
+    // Whether the slot's shortcut could not be taken when last registered (another
+    // program holds it), so pressing it does nothing.
+    virtual bool wasRefused(ShortcutAction) const { return false; }
     // Where the desktop holds them: how it says the slot's shortcut is triggered.
     virtual std::optional<QString> desktopTrigger(ShortcutAction) const { return std::nullopt; }
 };

@@ -8,6 +8,8 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quorvane {
 
 namespace {
@@ -141,6 +143,7 @@ void HotkeyManager::resume()
             m_grabs.erase(action);
             m_actionCallbacks.erase(action);
             setEnabled(!m_grabs.empty());
+            setRefused(action, true);
             emit registrationLost(action, shortcut, reason);
         }
     }
@@ -167,8 +170,10 @@ void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction a
     if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, purposeOf(action))) {
         const QString reason = grabFailureText(*failure, shortcut);
         diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
+        setRefused(action, true);
         throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
     }
+    setRefused(action, false);
     m_grabs[action] = shortcut;
 }
 
@@ -180,6 +185,24 @@ GrabPurpose HotkeyManager::purposeOf(HotkeyAction action)
 ShortcutOwnership HotkeyManager::ownership() const
 {
     return m_grabber.ownership();
+}
+
+bool HotkeyManager::wasRefused(ShortcutAction slot) const
+{
+    return std::any_of(m_refused.begin(), m_refused.end(),
+                       [slot](HotkeyAction action) { return shortcutAction(action) == slot; });
+}
+
+QList<HotkeyAction> HotkeyManager::refusedActions() const
+{
+    return QList<HotkeyAction>(m_refused.begin(), m_refused.end());
+}
+
+void HotkeyManager::setRefused(HotkeyAction action, bool refused)
+{
+    const bool changed = refused ? m_refused.insert(action).second : m_refused.erase(action) > 0;
+    if (changed)
+        emit refusalsChanged();
 }
 
 std::optional<QString> HotkeyManager::desktopTrigger(ShortcutAction slot) const

@@ -4,10 +4,12 @@
 #include "core/hotkey_action.h"
 #include "core/shortcut.h"
 
+#include <QList>
 #include <QObject>
 
 #include <functional>
 #include <map>
+#include <set>
 #include <optional>
 
 class QTimer;
@@ -67,6 +69,9 @@ public:
     bool isHeldByAnotherProgram(const Shortcut &shortcut) override;
     ShortcutOwnership ownership() const override;
     std::optional<QString> desktopTrigger(ShortcutAction slot) const override;
+    bool wasRefused(ShortcutAction slot) const override;
+    // The actions whose combination was refused by the last attempt to take it.
+    QList<HotkeyAction> refusedActions() const;
     bool isSuspended() const { return m_suspensions > 0; }
 
     // One tick of the permission watch: reads the permission and posts
@@ -80,6 +85,8 @@ signals:
     void accessibilityPermissionGranted();
     // `action` lost its combination `shortcut` when the suspension ended; `reason` says why.
     void registrationLost(quorvane::HotkeyAction action, const quorvane::Shortcut &shortcut, const QString &reason);
+    // `refusedActions` changed.
+    void refusalsChanged();
 
 private:
     void startPermissionMonitoring();
@@ -90,10 +97,12 @@ private:
     static GrabPurpose purposeOf(HotkeyAction action);
     void setEnabled(bool enabled);
     void setAccessibility(bool granted);
+    void setRefused(HotkeyAction action, bool refused);
 
     GlobalKeyGrabber &m_grabber;
     std::map<HotkeyAction, Shortcut> m_grabs;
     std::map<HotkeyAction, Callback> m_actionCallbacks;
+    std::set<HotkeyAction> m_refused;
     bool m_isEnabled = false;
     bool m_hasAccessibilityPermission = false;
     int m_suspensions = 0;

@@ -139,7 +139,9 @@ void SettingsStore::save()
         record = toStore.toJson();
     } catch (const std::exception &error) {
         diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
-        throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, describe(error));
+        const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, describe(error));
+        emit saveFailed(failure.localizedDescription());
+        throw failure;
     }
 
     m_userDefaults.setObject(settingsKey, record);
@@ -148,7 +150,9 @@ void SettingsStore::save()
     if (!m_userDefaults.synchronize()) {
         const QString reason = m_userDefaults.lastError();
         diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot write the settings: %1").arg(reason));
-        throw SettingsStoreError(SettingsStoreError::Kind::persistenceFailed, reason);
+        const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, reason);
+        emit saveFailed(failure.localizedDescription());
+        throw failure;
     }
 
     if (toStore != m_settings)
@@ -237,8 +241,16 @@ void SettingsStore::updateShortcut(const Shortcut &shortcut, ShortcutAction acti
     candidate.setShortcut(action, shortcut);
     if (candidate.hasConflict(shortcut))
         throw SettingsStoreError(shortcut);
+    const Shortcut previous = m_settings.shortcut(action);
     storeShortcut(action, shortcut);
-    save();
+    try {
+        save();
+    } catch (const SettingsStoreError &) {
+        // The global shortcuts follow saved settings only, so the old one stays active:
+        // the slot holds it again, and everything showing the slot says so.
+        storeShortcut(action, previous);
+        throw;
+    }
 }
 
 bool SettingsStore::isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const

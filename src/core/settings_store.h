@@ -55,7 +55,8 @@ public:
     void setPreferredLanguages(const QStringList &value);
 
     // Validates `shortcut` for the slot of `action`, stores it and saves at once.
-    // Throws validationFailed (reserved), shortcutConflict or persistenceFailed.
+    // Throws validationFailed (reserved), shortcutConflict or persistenceFailed; after
+    // persistenceFailed the slot holds its previous shortcut again.
     void updateShortcut(const Shortcut &shortcut, ShortcutAction action);
     // Whether `updateShortcut` would accept `shortcut` for the slot; no side effects.
     bool isShortcutAvailable(const Shortcut &shortcut, ShortcutAction action) const;
@@ -80,6 +81,9 @@ signals:
     void settingsChanged(const quorvane::UserSettings &settings);
     // Emitted after every successful save.
     void settingsDidChange();
+    // A save, also a delayed one nobody waits for, wrote nothing: `reason` says why, in
+    // the interface language. The settings in memory stay in force for this session.
+    void saveFailed(const QString &reason);
 
 private:
     void load();

@@ -2,6 +2,7 @@
 
 #include "platform/key_names.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -16,13 +17,16 @@ QString Shortcut::displayString() const
 
 QString Shortcut::displayString(const KeyNames &names) const
 {
+    // The modifiers as the toolkit's table of the interface language names them ("Strg",
+    // "Umschalt" in German), as every Qt program on the desktop shows them. That table
+    // has no Super (Qt says Meta), which desktops leave untranslated.
     QStringList parts;
     if (modifierFlags & ModifierFlag::control)
-        parts << QStringLiteral("Ctrl");
+        parts << QCoreApplication::translate("QShortcut", "Ctrl");
     if (modifierFlags & ModifierFlag::option)
-        parts << QStringLiteral("Alt");
+        parts << QCoreApplication::translate("QShortcut", "Alt");
     if (modifierFlags & ModifierFlag::shift)
-        parts << QStringLiteral("Shift");
+        parts << QCoreApplication::translate("QShortcut", "Shift");
     if (modifierFlags & ModifierFlag::command)
         parts << QStringLiteral("Super");
     if (const QString key = names.name(keyCode); !key.isEmpty())

@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "core/toast_content_view.h"
+#include "platform/activation_policy.h"
 
 #include <QEasingCurve>
 #include <QPropertyAnimation>
@@ -26,6 +27,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
                          const DisplayList &displays)
     : m_captureID(captureID), m_onClick(std::move(onClick))
 {
+    ActivationPolicy::keepUnlisted(*this);
     m_content = new ToastContentView(title, message, type, captureMode, this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -35,6 +37,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     // As tall as the whole message needs.
     const int height = m_content->heightForWidth(kWidth);
     if (const std::optional<DisplayInfo> display = screenForDisplayID(displays, displayID)) {
+        m_area = display->availableGeometry;
         setGeometry(frameOn(*display, height));
     } else {
         diagWarning(lcNotifications(), QStringLiteral("⚠️ WARNING: No screens available for toast positioning - using default frame"));
@@ -94,6 +97,12 @@ void ToastWindow::show(bool animated)
 {
     if (m_closed)
         return;
+    // A pin on screen where the toast would go keeps both readable: the toast goes beside
+    // it. A toast still fading out is replaced, not avoided.
+    if (!isVisible()) {
+        const auto isToast = [](const QWidget &panel) { return qobject_cast<const ToastWindow *>(&panel) != nullptr; };
+        setGeometry(keptClear(geometry(), otherPanelFrames(isToast), m_area));
+    }
     if (!animated) {
         m_fadeIn->stop();
         orderFront();

@@ -68,6 +68,7 @@ protected:
 private:
     void finishHiding();
 
+    QRect m_area; // the available area of the toast's monitor
     std::optional<QUuid> m_captureID;
     ClickHandler m_onClick;
     ToastContentView *m_content = nullptr;

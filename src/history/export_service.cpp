@@ -71,6 +71,9 @@ QFont systemFont(QFontDatabase::SystemFont kind, qreal points, QFont::Weight wei
     QFont font = QFontDatabase::systemFont(kind);
     font.setPointSizeF(points);
     font.setWeight(weight);
+    // Ligatures ("ﬁ") would reach the file's text layer as single characters, so a search
+    // for "fi" would miss them. Scripts that need shaping to be read are still shaped.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 

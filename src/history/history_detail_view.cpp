@@ -291,6 +291,10 @@ QWidget *HistoryDetailView::makeActionBar()
     deleteButton->setPalette(destructive);
     // Command-Delete: the Super key stands for Command, Backspace is the Delete key.
     deleteButton->setShortcut(QKeySequence(Qt::META | Qt::Key_Backspace));
+    // And the key a Linux file manager or mail program deletes with. A text field with the
+    // focus keeps it for its own text.
+    auto *deleteKey = new QShortcut(QKeySequence(QKeySequence::Delete), deleteButton);
+    connect(deleteKey, &QShortcut::activated, deleteButton, &QPushButton::animateClick);
     connect(deleteButton, &QPushButton::clicked, this, &HistoryDetailView::requestDelete);
     return bar;
 }

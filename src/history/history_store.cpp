@@ -217,6 +217,17 @@ QFuture<void> HistoryStore::clearAll()
         .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
 }
 
+QFuture<void> HistoryStore::deleteEntries(const QList<QUuid> &ids)
+{
+    return runAsync(m_executor, [this, ids] {
+               ensureLoadedNow();
+               QList<EncodedEntry> previous = m_entries;
+               m_entries.removeIf([&ids](const EncodedEntry &e) { return ids.contains(e.entry.id); });
+               saveOrUndo(std::move(previous));
+           })
+        .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
+}
+
 QFuture<QList<CaptureHistoryEntry>> HistoryStore::entries()
 {
     return runAsync(m_executor, [this] { return recordsOf(m_entries, m_entries.size()); });

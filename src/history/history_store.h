@@ -81,6 +81,9 @@ public:
     // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
     QFuture<void> clearAll();
+    // Removes the records with these `ids` (those already gone are skipped), saves and
+    // emits `historyDidChange`. The previous history stays in "history.backup.json".
+    QFuture<void> deleteEntries(const QList<QUuid> &ids);
     // The records held in memory now, without loading.
     QFuture<QList<CaptureHistoryEntry>> entries();
 

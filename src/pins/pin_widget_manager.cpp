@@ -33,8 +33,8 @@ double nextOpacity(double opacity)
     return 0.3;
 }
 
-// The panel's alpha: a stored opacity outside the toolbar's range (or no number) would
-// leave an invisible or barely visible window on top of everything.
+// The frame's alpha: a stored opacity outside the toolbar's range (or no number) would
+// leave an invisible or barely visible panel on top of everything.
 double visibleOpacity(double opacity)
 {
     return std::isfinite(opacity) ? std::clamp(opacity, 0.3, 1.0) : 1.0;
@@ -213,8 +213,11 @@ void PinWidgetManager::cycleOpacity()
     PinnedCapture changed = *m_currentPin;
     changed.opacity = nextOpacity(changed.opacity);
     commitChange(std::move(changed));
-    if (m_window)
-        m_window->setWindowOpacity(m_currentPin->opacity);
+}
+
+double PinWidgetManager::panelOpacity() const
+{
+    return m_currentPin ? visibleOpacity(m_currentPin->opacity) : 1.0;
 }
 
 void PinWidgetManager::togglePinned()
@@ -327,10 +330,12 @@ void PinWidgetManager::showPinWindow()
     if (!m_window)
         m_window = new PinWidgetWindow(this, m_currentPin->frame.toAlignedRect());
     // New or restored, the pin stands wholly on one screen, and remembers that place.
-    const QRect frame = onItsScreen(m_currentPin->frame, m_window->minimumSize());
+    QRect frame = onItsScreen(m_currentPin->frame, m_window->minimumSize());
+    // A toast on screen stays readable: the pin opens beside it rather than over it.
+    if (const QScreen *screen = screenFor(QRectF(frame)))
+        frame = NonActivatingPanel::keptClear(frame, m_window->otherPanelFrames(), screen->availableGeometry());
     m_currentPin->frame = QRectF(frame);
     m_window->setGeometry(frame);
-    m_window->setWindowOpacity(visibleOpacity(m_currentPin->opacity));
     m_window->setStaysOnTop(m_currentPin->isPinned);
     m_window->orderFront();
     setVisible(true);

@@ -38,6 +38,8 @@ public:
     static PinWidgetManager &shared();
 
     const std::optional<PinnedCapture> &currentPin() const { return m_currentPin; }
+    // How opaque the pin's frame is drawn (0.3 to 1): its chosen opacity, kept visible.
+    double panelOpacity() const;
     // Whether the panel is shown.
     bool isVisible() const { return m_isVisible; }
     // What the image pane shows; null when there is nothing to show.

@@ -81,6 +81,7 @@ void PinWidgetView::refresh()
 {
     if (!m_manager)
         return;
+    update(); // the frame's opacity may have changed
     const auto &pin = m_manager->currentPin();
     if (pin)
         m_toolbar->setState(pin->viewMode, pin->opacity, pin->isPinned, pin->fontSize);
@@ -116,17 +117,30 @@ std::unique_ptr<QMimeData> PinWidgetView::imageDragData() const
     return data;
 }
 
-// A translucent card with rounded corners and a faint light outline.
+// A translucent card with rounded corners and a faint light outline. The chosen opacity
+// applies to the frame only: a compositor shows what lies beneath without blurring it, so
+// beneath the text the card stays nearly opaque and the text readable.
 void PinWidgetView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF card = QRectF(rect()).adjusted(0.25, 0.25, -0.25, -0.25);
+    const qreal frameOpacity = m_manager ? m_manager->panelOpacity() : 1.0;
     QColor material = palette().color(QPalette::Window);
-    material.setAlphaF(0.86f);
+    material.setAlphaF(float(kMaterialAlpha * frameOpacity));
     painter.setPen(QPen(QColor(255, 255, 255, int(255 * 0.2)), 0.5));
     painter.setBrush(material);
     painter.drawRoundedRect(card, kCornerRadius, kCornerRadius);
+
+    if (m_body->currentWidget() != m_textPane)
+        return;
+    QPainterPath textBacking;
+    textBacking.addRoundedRect(card, kCornerRadius, kCornerRadius);
+    QPainterPath below;
+    below.addRect(QRectF(m_textPane->geometry()));
+    material.setAlphaF(float(kTextBackingAlpha));
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillPath(textBacking.intersected(below), material);
 }
 
 } // namespace quorvane

@@ -25,6 +25,9 @@ class PinWidgetView : public QWidget {
     Q_OBJECT
 public:
     static constexpr qreal kCornerRadius = 16;
+    // The card's alpha at full opacity, and beneath the text at any opacity.
+    static constexpr qreal kMaterialAlpha = 0.86;
+    static constexpr qreal kTextBackingAlpha = 0.94;
 
     explicit PinWidgetView(PinWidgetManager &manager, QWidget *parent = nullptr);
 

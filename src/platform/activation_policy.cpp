@@ -6,9 +6,16 @@
 #include <QGuiApplication>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <QWindow>
 
 namespace quorvane {
+
+namespace {
+
+constexpr char kKeptUnlisted[] = "quorvaneKeptUnlisted";
+
+} // namespace
 
 ActivationPolicy::ActivationPolicy(std::unique_ptr<TaskbarPresence> presence, QObject *parent)
     : QObject(parent), m_presence(std::move(presence))
@@ -42,21 +49,38 @@ bool ActivationPolicy::followsPolicy(const QWindow *window)
     return window->type() == Qt::Tool;
 }
 
+void ActivationPolicy::keepUnlisted(QWidget &panel)
+{
+    panel.winId();
+    panel.windowHandle()->setProperty(kKeptUnlisted, true);
+}
+
+bool ActivationPolicy::isKeptUnlisted(const QWindow *window)
+{
+    return window->property(kKeptUnlisted).toBool();
+}
+
+bool ActivationPolicy::listsPanel(const QWindow *window) const
+{
+    return m_policy == ActivationPolicyKind::regular && !isKeptUnlisted(window);
+}
+
 void ActivationPolicy::applyTo(QWindow *window)
 {
-    m_presence->setListed(window, m_policy == ActivationPolicyKind::regular);
+    m_presence->setListed(window, listsPanel(window));
 }
 
 bool ActivationPolicy::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::Show && m_policy != ActivationPolicyKind::regular) {
+    if (event->type() == QEvent::Show) {
         auto *window = qobject_cast<QWindow *>(watched);
-        if (window && followsPolicy(window)) {
+        // A window the window manager lists anyway needs no request.
+        if (window && followsPolicy(window) && !listsPanel(window)) {
             // The window manager takes the hint once the window is mapped, which happens
             // right after the show event.
             QPointer<QWindow> guard(window);
             QTimer::singleShot(0, this, [this, guard] {
-                if (guard && guard->isVisible() && m_policy != ActivationPolicyKind::regular)
+                if (guard && guard->isVisible() && !listsPanel(guard))
                     applyTo(guard);
             });
         }

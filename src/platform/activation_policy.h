@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class QWidget;
 class QWindow;
 
 namespace quorvane {
@@ -28,6 +29,10 @@ public:
     explicit ActivationPolicy(std::unique_ptr<TaskbarPresence> presence, QObject *parent = nullptr);
     ~ActivationPolicy() override;
 
+    // Keeps `panel` out of the taskbar and pager whatever the policy: a passing notice is
+    // no window to switch to. Creates the panel's native window.
+    static void keepUnlisted(QWidget &panel);
+
     // Records `policy` and applies it to every visible top-level window; returns true.
     virtual bool setActivationPolicy(ActivationPolicyKind policy);
     ActivationPolicyKind activationPolicy() const { return m_policy; }
@@ -41,6 +46,8 @@ protected:
 private:
     // Whether the policy decides `window`'s listing: tool windows only.
     static bool followsPolicy(const QWindow *window);
+    static bool isKeptUnlisted(const QWindow *window);
+    bool listsPanel(const QWindow *window) const;
     void applyTo(QWindow *window);
 
     std::unique_ptr<TaskbarPresence> m_presence;

@@ -3,6 +3,7 @@
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QPlatformSurfaceEvent>
 #include <QRegion>
@@ -10,6 +11,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace quorvane {
@@ -28,6 +30,45 @@ void NonActivatingPanel::orderFront()
     if (!isVisible())
         show();
     raise();
+}
+
+QList<QRect> NonActivatingPanel::otherPanelFrames(const std::function<bool(const QWidget &)> &ignored) const
+{
+    QList<QRect> frames;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget != this && widget->isVisible() && qobject_cast<NonActivatingPanel *>(widget)
+            && !(ignored && ignored(*widget)))
+            frames.append(widget->frameGeometry());
+    }
+    return frames;
+}
+
+QRect NonActivatingPanel::keptClear(const QRect &frame, const QList<QRect> &occupied, const QRect &area, int gap)
+{
+    const auto clear = [&](const QRect &candidate) {
+        return area.contains(candidate)
+            && std::none_of(occupied.begin(), occupied.end(),
+                            [&](const QRect &taken) { return taken.intersects(candidate); });
+    };
+    if (clear(frame) || area.isEmpty())
+        return frame;
+    QList<QRect> candidates;
+    for (const QRect &taken : occupied) {
+        if (!taken.intersects(frame))
+            continue;
+        candidates << frame.translated(0, taken.bottom() + 1 + gap - frame.top())
+                   << frame.translated(0, taken.top() - gap - 1 - frame.bottom())
+                   << frame.translated(taken.right() + 1 + gap - frame.left(), 0)
+                   << frame.translated(taken.left() - gap - 1 - frame.right(), 0);
+    }
+    const auto distance = [&](const QRect &candidate) { return (candidate.center() - frame.center()).manhattanLength(); };
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [&](const QRect &a, const QRect &b) { return distance(a) < distance(b); });
+    for (const QRect &candidate : candidates) {
+        if (clear(candidate))
+            return candidate;
+    }
+    return frame;
 }
 
 void NonActivatingPanel::showEvent(QShowEvent *event)

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QList>
 #include <QPainterPath>
+#include <QRect>
 #include <QPointer>
 #include <QWidget>
+
+#include <functional>
 
 class QWindow;
 
@@ -20,6 +24,14 @@ public:
 
     // Shows the panel above other windows without activating it.
     void orderFront();
+
+    // Where the other panels on screen are, but those `ignored`: both float above
+    // everything, so whichever maps last would hide the other. Pass to keptClear().
+    QList<QRect> otherPanelFrames(const std::function<bool(const QWidget &)> &ignored = {}) const;
+    // `frame`, or where it is nearest to that and overlaps none of `occupied` inside
+    // `area`: below, above, right of or left of what it overlapped, `gap` apart. `frame`
+    // itself when no such place exists.
+    static QRect keptClear(const QRect &frame, const QList<QRect> &occupied, const QRect &area, int gap = 8);
 
 protected:
     // What the panel paints, in its own coordinates; empty (the default): all of it.

@@ -17,6 +17,11 @@ public:
     // on the screen after this call, by whichever program owns what shows there, or after
     // `bound` when that does not happen; at once where the desktop cannot tell.
     virtual QFuture<void> whenRedrawn(const QRegion &area, std::chrono::milliseconds bound) = 0;
+    // The program has asked for its own changes to the screen since the waits began (it
+    // hid its windows): what the display server draws for them, such as filling an
+    // uncovered window with its background colour, is no drawing by the owner, so the
+    // pending waits count only what is drawn after these changes.
+    virtual void ownChangesRequested() {}
 
     // The screen of the running desktop.
     static std::unique_ptr<ScreenRedraws> create();

@@ -13,6 +13,8 @@
 #include <xcb/damage.h>
 #include <xcb/xcb.h>
 
+#include <optional>
+
 namespace quorvane {
 
 namespace {
@@ -46,6 +48,11 @@ struct X11ScreenRedraws::Watch {
     // The server reports the whole root as drawn when the watch is made: reports carrying
     // the sequence number of that request are not drawings.
     quint16 createdBy = 0;
+    // Reports up to the request sent after the program's own changes are the server's
+    // doing for them: each report carries the sequence number of the last request of this
+    // connection the server had handled when it drew, and the server handles the
+    // changes, fills included, before that request.
+    std::optional<quint16> drawingsFrom;
     QRegion undrawn;
     QPromise<void> promise;
 };
@@ -109,6 +116,20 @@ QFuture<void> X11ScreenRedraws::whenRedrawn(const QRegion &area, std::chrono::mi
     return future;
 }
 
+void X11ScreenRedraws::ownChangesRequested()
+{
+    if (!m_connection || m_watches.empty())
+        return;
+    // Any request with a sequence number will do; its reply is not needed.
+    const unsigned int marker = xcb_get_input_focus(m_connection).sequence;
+    xcb_discard_reply(m_connection, marker);
+    xcb_flush(m_connection);
+    for (const auto &watch : m_watches) {
+        if (!watch->drawingsFrom)
+            watch->drawingsFrom = quint16(marker);
+    }
+}
+
 bool X11ScreenRedraws::nativeEventFilter(const QByteArray &eventType, void *message, qintptr *)
 {
     if (eventType != "xcb_generic_event_t" || m_watches.empty())
@@ -120,7 +141,11 @@ bool X11ScreenRedraws::nativeEventFilter(const QByteArray &eventType, void *mess
     for (const auto &watch : m_watches) {
         if (watch->damage != notify->damage)
             continue;
-        if (notify->sequence != watch->createdBy) {
+        // Sequence numbers wrap at 16 bits: "at or after" is a small forward distance.
+        const bool drawnByOwner = watch->drawingsFrom
+            ? qint16(quint16(notify->sequence - *watch->drawingsFrom)) >= 0
+            : notify->sequence != watch->createdBy;
+        if (drawnByOwner) {
             watch->undrawn -= QRect(notify->area.x, notify->area.y, notify->area.width, notify->area.height);
             if (watch->undrawn.isEmpty())
                 finish(*watch);

@@ -13,7 +13,7 @@ struct xcb_connection_t;
 namespace quorvane {
 
 // Watches the root window with the X Damage extension, which reports every drawing on the
-// screen, whoever draws. Reports arrive through Qt's native event filter on the main
+// screen, whoever draws, the server's own background fills of uncovered windows included. Reports arrive through Qt's native event filter on the main
 // thread. Without an X connection or the extension every wait resolves at once.
 class X11ScreenRedraws : public QObject, public ScreenRedraws, public QAbstractNativeEventFilter {
 public:
@@ -21,6 +21,7 @@ public:
     ~X11ScreenRedraws() override;
 
     QFuture<void> whenRedrawn(const QRegion &area, std::chrono::milliseconds bound) override;
+    void ownChangesRequested() override;
 
     bool nativeEventFilter(const QByteArray &eventType, void *message, qintptr *result) override;
 

@@ -4,6 +4,7 @@
 #include "platform/window_presenter.h"
 #include "windows/about_view.h"
 
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace quorvane {
@@ -28,6 +29,9 @@ void AboutWindowController::show()
     });
     // Closing only hides the window; the next `show` replaces it.
     window->setAttribute(Qt::WA_DeleteOnClose, false);
+    // Like any dialog with a close button only: Escape closes it.
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), window);
+    QObject::connect(escape, &QShortcut::activated, window, &QWidget::close);
     auto *layout = new QVBoxLayout(window);
     layout->setContentsMargins(0, 0, 0, 0);
     auto *view = new AboutView(window);

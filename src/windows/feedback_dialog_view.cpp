@@ -183,7 +183,11 @@ QString FeedbackDialogView::mailtoLink(const QString &address, const QString &ve
 bool FeedbackDialogView::isWebBrowser(const QString &location)
 {
     const QString name = QFileInfo(location).fileName().toLower();
-    for (const char *browser : {"chrome", "safari", "firefox", "edge"}) {
+    // Matched against the desktop entry's name, which for the browsers Debian ships reads
+    // e.g. "chromium.desktop", "org.gnome.Epiphany.desktop" or "kfmclient_html.desktop".
+    for (const char *browser : {"chrome", "chromium", "safari", "firefox", "edge", "epiphany", "brave", "vivaldi",
+                                "falkon", "konqueror", "kfmclient", "qutebrowser", "opera", "midori", "librewolf",
+                                "torbrowser", "netsurf", "dillo"}) {
         if (name.contains(QLatin1String(browser)))
             return true;
     }

@@ -7,6 +7,7 @@
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
+#include "windows/save_failure_banner.h"
 #include "windows/switch_row.h"
 
 #include <QApplication>
@@ -139,6 +140,7 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
 
     m_errorBanner = new ErrorBanner(page);
     form->addWidget(m_errorBanner);
+    form->addWidget(new SaveFailureBanner(m_settingsStore, page));
     form->addStretch(1);
 
     connect(row(Row::launchAtLogin), &SwitchRow::toggledByUser, this, &GeneralPreferencesView::changeLaunchAtLogin);
@@ -198,14 +200,15 @@ QWidget *GeneralPreferencesView::makeLanguageBlock()
     m_languagePicker->setFixedWidth(280);
     m_languagePicker->setItemDelegate(new LanguageEntryDelegate(m_languagePicker));
     for (AppLanguage language : kAllAppLanguages) {
-        const bool isSystem = language == AppLanguage::system;
+        // A language whose own name is its English name is named once ("English").
+        const bool nativeOnly = language == AppLanguage::system || nativeName(language) == displayName(language);
         // The closed picker shows the entry as one text.
-        const QString shown = isSystem ? nativeName(language)
-                                       : QStringLiteral("%1 (%2)").arg(nativeName(language), displayName(language));
+        const QString shown = nativeOnly ? nativeName(language)
+                                         : QStringLiteral("%1 (%2)").arg(nativeName(language), displayName(language));
         m_languagePicker->addItem(shown, rawValue(language));
         const int index = m_languagePicker->count() - 1;
         m_languagePicker->setItemData(index, nativeName(language), kNativeNameRole);
-        m_languagePicker->setItemData(index, isSystem ? QString() : displayName(language), kEnglishNameRole);
+        m_languagePicker->setItemData(index, nativeOnly ? QString() : displayName(language), kEnglishNameRole);
         m_languagePicker->setItemData(index, shown, Qt::AccessibleTextRole);
     }
     m_languagePicker->setCurrentIndex(static_cast<int>(m_selectedLanguage));

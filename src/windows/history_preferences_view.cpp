@@ -132,6 +132,9 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
 
     showSliderValue();
     onLanguageChange(this, [this] { retranslate(); });
+    // A capture, a trim or a clear elsewhere while the pane is open.
+    if (m_historyStore)
+        connect(m_historyStore, &HistoryStore::historyDidChange, this, &HistoryPreferencesView::recount);
 }
 
 HistoryPreferencesView::~HistoryPreferencesView() = default;
@@ -211,7 +214,7 @@ void HistoryPreferencesView::countOnShow()
     m_maxHistoryEntries = int(m_settingsStore.settings().maxHistoryEntries);
     showSliderValue();
     if (!m_historyStore) {
-        setEntryCount(0);
+        setCounted({});
         return;
     }
     // Answers come back on the main thread while the pane exists; a pane closed before
@@ -233,16 +236,22 @@ void HistoryPreferencesView::recount()
         return;
     m_historyStore->entries().then(this, [this](QFuture<QList<CaptureHistoryEntry>> done) {
         const FutureOutcome<QList<CaptureHistoryEntry>> outcome = outcomeOf(done);
-        if (outcome.value)
-            setEntryCount(int(outcome.value->size()));
+        if (!outcome.value)
+            return;
+        QList<QUuid> ids;
+        ids.reserve(outcome.value->size());
+        for (const CaptureHistoryEntry &entry : *outcome.value)
+            ids.append(entry.id);
+        setCounted(std::move(ids));
     });
 }
 
-void HistoryPreferencesView::setEntryCount(int count)
+void HistoryPreferencesView::setCounted(QList<QUuid> ids)
 {
-    m_currentEntryCount = count;
+    m_countedIds = std::move(ids);
+    m_currentEntryCount = int(m_countedIds.size());
     refresh();
-    emit entryCountChanged(count);
+    emit entryCountChanged(m_currentEntryCount);
 }
 
 void HistoryPreferencesView::showSliderValue()
@@ -325,6 +334,7 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
 
 void HistoryPreferencesView::requestClearAll()
 {
+    const QList<QUuid> named = m_countedIds;
     Alert alert;
     alert.style = Alert::Style::warning;
     //: Clear confirmation title
@@ -336,7 +346,7 @@ void HistoryPreferencesView::requestClearAll()
         qtTrId("preferences.history.clear_confirmation.message");
     //: Delete entries button
     //% "Delete %n Entries"
-    alert.buttons = {qtTrId("preferences.history.clear_confirmation.button", int(m_currentEntryCount)),
+    alert.buttons = {qtTrId("preferences.history.clear_confirmation.button", int(named.size())),
                      //: Cancel button
                      //% "Cancel"
                      qtTrId("preferences.history.clear_confirmation.cancel")};
@@ -344,24 +354,22 @@ void HistoryPreferencesView::requestClearAll()
     alert.defaultButton = 1;
     alert.window = window();
     if (m_alertPresenter.runModal(alert) == 0)
-        clearAll();
+        deleteCaptures(named);
 }
 
-void HistoryPreferencesView::clearAll()
+void HistoryPreferencesView::deleteCaptures(const QList<QUuid> &ids)
 {
     if (!m_historyStore)
         return;
-    m_historyStore->clearAll().then(this, [this](QFuture<void> done) {
+    m_historyStore->deleteEntries(ids).then(this, [this](QFuture<void> done) {
         try {
             done.waitForFinished();
         } catch (...) {
             const QString reason = describeError(unwrappedException(std::current_exception()));
             diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(reason));
             showFailure(reason);
-            recount();
-            return;
         }
-        setEntryCount(0);
+        recount();
     });
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QUuid>
 #include <QWidget>
 
 class QLabel;
@@ -14,9 +16,9 @@ class HistoryStore;
 class SettingsStore;
 
 // The History pane: the maximum number of captures kept (with the disk space that may
-// take), how many are stored now, and deleting them all after a confirmation. Each time it
-// comes on screen it counts the program's history; the maximum goes to the settings and to
-// that history.
+// take), how many are stored now, and deleting them all after a confirmation. It counts the
+// program's history each time it comes on screen and whenever that history changes; the
+// maximum goes to the settings and to that history.
 class HistoryPreferencesView : public QWidget {
     Q_OBJECT
 public:
@@ -36,10 +38,9 @@ public:
     // What the slider does when moved to `value`: stores it in the settings and applies it
     // to the pane's store.
     void setMaxHistoryEntries(int value);
-    // What the "Clear All History..." button does: asks, then deletes.
+    // What the "Clear All History..." button does: asks, then deletes the captures the
+    // question counted (not those that arrive while it is asked).
     void requestClearAll();
-    // Deletes every capture through the pane's store.
-    void clearAll();
 
     QSlider *slider() const { return m_slider; }
     QLabel *valueLabel() const { return m_valueLabel; }
@@ -68,7 +69,8 @@ private:
     void countOnShow();
     void recount();
     void showFailure(const QString &reason);
-    void setEntryCount(int count);
+    void setCounted(QList<QUuid> ids);
+    void deleteCaptures(const QList<QUuid> &ids);
     void showSliderValue();
     void refresh();
     // Applies a slider value, unless the slider is still held; asks first when the new
@@ -81,6 +83,7 @@ private:
     AlertPresenter &m_alertPresenter;
     int m_maxHistoryEntries;
     int m_currentEntryCount = 0;
+    QList<QUuid> m_countedIds; // the captures counted last
 
     QLabel *m_header = nullptr;
     QLabel *m_maximumLabel = nullptr;

@@ -4,6 +4,7 @@
 #include "core/settings_store.h"
 #include "platform/language_change.h"
 #include "windows/form_section.h"
+#include "windows/save_failure_banner.h"
 #include "windows/form_style.h"
 #include "windows/language_drop_delegate.h"
 #include "windows/language_row.h"
@@ -115,6 +116,7 @@ LanguagesPreferencesView::LanguagesPreferencesView(SettingsStore &settingsStore,
     section->content()->addWidget(m_languageBlock);
 
     form->addWidget(section);
+    form->addWidget(new SaveFailureBanner(m_settingsStore, this));
     form->addStretch(1);
 
     onLanguageChange(this, [this] { retranslate(); });

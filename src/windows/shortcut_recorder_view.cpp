@@ -104,6 +104,15 @@ protected:
 
     void keyReleaseEvent(QKeyEvent *event) override { event->accept(); }
 
+    // Another window or another field took the keyboard: what the user types now is meant
+    // for it. A menu popping up over the window is no such change.
+    void focusOutEvent(QFocusEvent *event) override
+    {
+        QWidget::focusOutEvent(event);
+        if (event->reason() != Qt::PopupFocusReason)
+            m_recorder.cancelRecording();
+    }
+
     void mousePressEvent(QMouseEvent *event) override { event->accept(); }
 
     void mouseReleaseEvent(QMouseEvent *event) override
@@ -219,7 +228,7 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
 
 ShortcutRecorderView::~ShortcutRecorderView()
 {
-    holdKeyboard(false);
+    suspendShortcuts(false);
 }
 
 QWidget *ShortcutRecorderView::field() const
@@ -242,27 +251,24 @@ void ShortcutRecorderView::showEvent(QShowEvent *event)
 
 void ShortcutRecorderView::hideEvent(QHideEvent *event)
 {
-    // A recorder that is off screen must not keep the keyboard or the shortcuts.
-    if (m_recordingState != ShortcutRecordingState::idle)
-        setRecordingState(ShortcutRecordingState::idle);
+    // A recorder that is off screen must not keep the shortcuts suspended.
+    cancelRecording();
     QWidget::hideEvent(event);
 }
 
-void ShortcutRecorderView::holdKeyboard(bool hold)
+void ShortcutRecorderView::suspendShortcuts(bool hold)
 {
-    if (hold == m_holdsKeyboard)
+    if (hold == m_suspendsShortcuts)
         return;
-    m_holdsKeyboard = hold;
-    if (hold) {
-        if (m_globalShortcuts)
-            m_globalShortcuts->suspend();
-        if (m_field->isVisible())
-            m_field->grabKeyboard();
-    } else {
-        m_field->releaseKeyboard();
-        if (m_globalShortcuts)
-            m_globalShortcuts->resume();
-    }
+    m_suspendsShortcuts = hold;
+    // No keyboard grab: the keys reach the field only while it has the focus, so other
+    // programs keep theirs and a click elsewhere ends recording.
+    if (!m_globalShortcuts)
+        return;
+    if (hold)
+        m_globalShortcuts->suspend();
+    else
+        m_globalShortcuts->resume();
 }
 
 const char *ShortcutRecorderView::refusal(const Shortcut &candidate)
@@ -315,7 +321,7 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
     }
     if (event.keyCode == escapeKeyCode) {
         diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] ESC pressed, canceling recording"));
-        setRecordingState(ShortcutRecordingState::idle);
+        cancelRecording();
         return true;
     }
     const quint32 modifiers = event.modifierFlags & (ModifierFlag::command | ModifierFlag::shift |
@@ -347,19 +353,33 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
     return true;
 }
 
+void ShortcutRecorderView::cancelRecording()
+{
+    if (m_recordingState == ShortcutRecordingState::idle)
+        return;
+    setRecordingState(ShortcutRecordingState::idle);
+    // A refused candidate's message goes with it; what stays is about the shortcut kept.
+    validateCurrentShortcut();
+}
+
 void ShortcutRecorderView::validateCurrentShortcut()
 {
     m_isValid = m_settingsStore.isShortcutAvailable(m_shortcut, m_action);
     //: Invalid shortcut error
     //% "Current shortcut is invalid"
     m_validationError = m_isValid ? nullptr : QT_TRID_NOOP("preferences.shortcuts.error.invalid");
+    // A shortcut the program could not take does nothing when pressed.
+    if (m_isValid && m_globalShortcuts && m_globalShortcuts->wasRefused(m_action)) {
+        m_isValid = false;
+        m_validationError = QT_TRID_NOOP("preferences.shortcuts.error.taken");
+    }
     refresh();
 }
 
 void ShortcutRecorderView::setRecordingState(ShortcutRecordingState state)
 {
     m_recordingState = state;
-    holdKeyboard(state != ShortcutRecordingState::idle);
+    suspendShortcuts(state != ShortcutRecordingState::idle);
     refresh();
 }
 

@@ -21,10 +21,10 @@ class SettingsStore;
 // and the settings store is asked whether the slot may take it. An accepted candidate
 // becomes the shortcut (reported through `shortcutRecorded`; the recorder itself saves
 // nothing); a refused one leaves the shortcut alone and shows why under the field.
-// Escape ends recording without a change.
-// While it records, the program's global shortcuts are suspended and the field holds the
-// keyboard, so every combination reaches it, also one another program holds; such a
-// combination is refused as taken.
+// Escape, or the focus going to another field or window, ends recording without a change.
+// While it records, the program's global shortcuts are suspended so that their
+// combinations reach the field; the field never grabs the keyboard, so a combination
+// another program holds goes to that program (and is refused as taken should it arrive).
 class ShortcutRecorderView : public QWidget {
     Q_OBJECT
 public:
@@ -51,6 +51,8 @@ public:
 
     // What a click on the field does.
     void startRecording();
+    // Ends recording without a change, if it records.
+    void cancelRecording();
     // One key press reaching the field; true exactly when the recorder was recording.
     bool handleKeyDown(const KeyEvent &event);
     // Whether the present shortcut may stay in its slot; run whenever the view comes on screen.
@@ -66,9 +68,8 @@ protected:
 
 private:
     void setRecordingState(ShortcutRecordingState state);
-    // Suspends the global shortcuts and takes the keyboard when recording starts; gives
-    // both back when it ends.
-    void holdKeyboard(bool hold);
+    // Suspends the global shortcuts when recording starts; resumes them when it ends.
+    void suspendShortcuts(bool hold);
     // The id of the text that says why `candidate` cannot be taken; none when it can.
     const char *refusal(const Shortcut &candidate);
     void refresh();
@@ -77,7 +78,7 @@ private:
 
     SettingsStore &m_settingsStore;
     GlobalShortcutGate *m_globalShortcuts;
-    bool m_holdsKeyboard = false;
+    bool m_suspendsShortcuts = false;
     const ShortcutAction m_action;
     Shortcut m_shortcut;
     bool m_isValid = true;

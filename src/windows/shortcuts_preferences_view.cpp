@@ -207,7 +207,14 @@ void ShortcutsPreferencesView::updateShortcut(const Shortcut &shortcut, Shortcut
         diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
     } catch (const std::exception &error) {
         diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describeError(error)));
+        // The field shows the shortcut still in force, and the banner why.
+        m_failure = std::current_exception();
+        reloadWithoutStoring();
+        m_errorBanner->showMessage(describeError(m_failure));
+        return;
     }
+    m_failure = nullptr;
+    m_errorBanner->hide();
 }
 
 void ShortcutsPreferencesView::resetToDefaults()

@@ -3,6 +3,7 @@
 #include "core/settings_store.h"
 #include "platform/language_change.h"
 #include "windows/form_section.h"
+#include "windows/save_failure_banner.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
 #include "windows/switch_row.h"
@@ -64,6 +65,7 @@ TextFormattingPreferencesView::TextFormattingPreferencesView(SettingsStore &sett
     noteSection->content()->setContentsMargins(10, 10, 10, 10);
     noteSection->content()->addWidget(makeCodeModeNote());
     form->addWidget(noteSection);
+    form->addWidget(new SaveFailureBanner(m_settingsStore, this));
     form->addStretch(1);
 
     showCopy();

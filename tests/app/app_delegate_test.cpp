@@ -29,10 +29,13 @@
 #include "windows/onboarding_view.h"
 #include "windows/history_preferences_view.h"
 #include "windows/preferences_view.h"
+#include "windows/shortcuts_preferences_view.h"
+#include "windows/shortcut_recorder_view.h"
 #include "platform/activation_policy.h"
 #include "platform/alert_presenter.h"
 #include "platform/frontmost_application.h"
 #include "platform/global_key_grabber.h"
+#include "capture/screen_capture_error.h"
 #include "platform/login_item.h"
 #include "platform/pasteboard.h"
 #include "platform/privacy_settings_opener.h"
@@ -45,6 +48,7 @@
 
 #include "support/conceal_nothing.h"
 #include "support/event_loop.h"
+#include "support/log_capture.h"
 #include "support/fake_key_grabber.h"
 #include "support/fake_notification_platform.h"
 #include "support/inactive_pin_widget_manager.h"
@@ -926,7 +930,7 @@ TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
     EXPECT_EQ(coordinator.calls, (QStringList{"quick", "repeat", "code", "scan", "quick", "scan", "quick"}));
 }
 
-TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenu)
+TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenuAndACancelIsNoFailure)
 {
     FakeFactory factory;
     markOnboardingSeen(factory, true);
@@ -946,6 +950,17 @@ TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenu)
         (delegate.*handler)();
         coordinator.pending->finish(); // dropped without a result
         drainEvents();
+        EXPECT_EQ(factory.statusItem->menusAttached, menus);
+
+        // A dismissed selection is no failure: silent by default, "cancelled" at info level.
+        for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")}) {
+            test::LogCapture log(rules);
+            (delegate.*handler)();
+            coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+            drainEvents();
+            EXPECT_EQ(log.quoting("cancelled").size(), rules.isEmpty() ? 0 : 1) << log.messages().join('\n').toStdString();
+            EXPECT_EQ(log.messages().filter("fail", Qt::CaseInsensitive).size(), 0);
+        }
         EXPECT_EQ(factory.statusItem->menusAttached, menus);
 
         (delegate.*handler)();
@@ -1137,10 +1152,18 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
     drainEvents();
     EXPECT_EQ(factory.notifications->actionable.size(), 1);
 
+    // Its menu row and its field in the pane are marked; the others are not.
+    EXPECT_FALSE(menuRow(factory, "handleCaptureText")->icon().isNull());
+    EXPECT_TRUE(menuRow(factory, "handleOpenHistory")->icon().isNull());
+
     emit delegate.services().notificationService()->warningClicked(ShortcutRefusalNotice::clickAction);
     auto *preferences = qobject_cast<PreferencesView *>(delegate.windows().preferencesWindow());
     ASSERT_NE(preferences, nullptr);
     EXPECT_EQ(preferences->selectedTab(), PreferencesTab::shortcuts);
+    ShortcutRecorderView *quick = preferences->shortcutsPane()->recorder(ShortcutAction::quickZarrow);
+    ASSERT_TRUE(test::waitUntil([&] { return !quick->isValid(); }));
+    EXPECT_EQ(quick->validationError(), "This shortcut is already used by another program");
+    EXPECT_TRUE(preferences->shortcutsPane()->recorder(ShortcutAction::openHistory)->isValid());
 }
 
 TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)

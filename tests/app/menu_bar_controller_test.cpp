@@ -113,7 +113,7 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
     Rig rig;
     rig.wireAll();
     test::ScopedInterfaceLanguage language("de");
-    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Text erfassen\tShift+Super+L"; }));
+    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Text erfassen\tUmschalt+Super+L"; }));
     EXPECT_EQ(rig.row(11)->text(), "Quorvane beenden\tSuper+Q");
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLinksklick: Menü\nRechtsklick: Schnellerfassung");

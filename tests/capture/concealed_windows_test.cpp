@@ -2,8 +2,20 @@
 #include "capture/concealed_windows.h"
 #include "capture/window_concealer.h"
 #include "platform/screen_redraws.h"
+#include "platform/x11_connection.h"
+#include "platform/x11_screen_redraws.h"
 
+#include "support/event_loop.h"
+#include "support/x_other_client.h"
+
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
+
+#include <cstring>
+
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -72,4 +84,77 @@ TEST(ConcealedWindowsTest, WhereTheCompositorPlacesWindowsEveryOneIsHidden)
         EXPECT_FALSE(elsewhere->isVisible());
     }
     EXPECT_TRUE(elsewhere->isVisible());
+}
+
+namespace {
+
+// Tells when an event the program itself caused on the X server has come back to it:
+// every event the server sent before it has then been through Qt's native filters.
+class EventsCaughtUp : public QAbstractNativeEventFilter {
+public:
+    EventsCaughtUp()
+    {
+        m_window.winId();
+        xcb_connection_t *connection = x11Connection();
+        static const char name[] = "_QUORVANE_TEST_MARKER";
+        auto *reply = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+        m_atom = reply->atom;
+        std::free(reply);
+        QCoreApplication::instance()->installNativeEventFilter(this);
+    }
+    ~EventsCaughtUp() override { QCoreApplication::instance()->removeNativeEventFilter(this); }
+
+    bool wait()
+    {
+        m_seen = false;
+        xcb_connection_t *connection = x11Connection();
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, xcb_window_t(m_window.winId()), m_atom,
+                            XCB_ATOM_CARDINAL, 32, 1, &m_atom);
+        xcb_flush(connection);
+        return test::waitUntil([&] { return m_seen; });
+    }
+
+    bool nativeEventFilter(const QByteArray &, void *message, qintptr *) override
+    {
+        const auto *event = static_cast<const xcb_generic_event_t *>(message);
+        if ((event->response_type & 0x7f) == XCB_PROPERTY_NOTIFY
+            && reinterpret_cast<const xcb_property_notify_event_t *>(event)->atom == m_atom)
+            m_seen = true;
+        return false;
+    }
+
+private:
+    QWidget m_window;
+    xcb_atom_t m_atom = 0;
+    bool m_seen = false;
+};
+
+} // namespace
+
+// Without a compositor the server fills what a hidden window uncovers with the background
+// of the window beneath at once; the program owning that window draws later.
+TEST(ConcealedWindowsTest, TheScreenIsReadOnlyOnceTheWindowBeneathHasDrawnItself)
+{
+    ASSERT_NE(x11Connection(), nullptr) << "needs the xcb platform";
+    ASSERT_FALSE(x11CompositingActive(x11Connection()));
+    const QRect area(200, 200, 160, 120);
+    test::SlowDrawingWindow beneath({int16_t(area.x()), int16_t(area.y()), uint16_t(area.width()),
+                                     uint16_t(area.height())});
+    ASSERT_TRUE(test::waitUntil([&] { return beneath.exposed(); }));
+    beneath.draw();
+    const auto pin = panelAt(area);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pin.get()));
+    EventsCaughtUp events;
+
+    X11ScreenRedraws redraws;
+    ConcealedWindows windows(area, [](const QWidget &) { return true; }, redraws);
+    QFuture<void> redrawn = windows.conceal(std::chrono::seconds(20));
+    ASSERT_TRUE(events.wait());
+    EXPECT_FALSE(redrawn.isFinished()) << "the background fill counted as the window's drawing";
+
+    ASSERT_TRUE(test::waitUntil([&] { return beneath.exposed(); }));
+    beneath.draw();
+    ASSERT_TRUE(test::waitUntil([&] { return redrawn.isFinished(); }, 10000));
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    EXPECT_EQ(qGray(shown.pixel(shown.rect().center())), 0);
 }

@@ -5,6 +5,9 @@
 
 #include <QBuffer>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
@@ -179,6 +182,17 @@ struct FileChoosingRuntime : ContinuityRuntime {
 };
 
 } // namespace
+
+TEST(ContinuityRuntimeTest, ChooserOpensInAnExistingFolder)
+{
+    // The test home has no pictures folder: the chooser opens in the home folder.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    ASSERT_FALSE(QFileInfo::exists(pictures));
+    EXPECT_EQ(ContinuityRuntime::chooserFolder(), QDir::homePath());
+    ASSERT_TRUE(QDir().mkpath(pictures));
+    EXPECT_EQ(ContinuityRuntime::chooserFolder(), pictures);
+    QDir(pictures).removeRecursively();
+}
 
 TEST(ContinuityRuntimeTest, UnreadableChosenFileIsReportedByNameAndReason)
 {

@@ -6,6 +6,11 @@
 
 #include <QSet>
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
 #include <gtest/gtest.h>
 
 using namespace quorvane;
@@ -183,6 +188,18 @@ TEST(ShortcutDisplay, LinuxNamesModifiersInFixedOrderThenKey)
     EXPECT_EQ((Shortcut{83, 0x800}.displayString()), "Alt+Keypad 1");
     EXPECT_EQ((Shortcut{12, 0x500}.displayString()), "Super+Q");
     EXPECT_EQ((Shortcut{200, 0x100}.displayString()), "Super");
+}
+
+TEST(ShortcutDisplay, ModifiersAreNamedInTheInterfaceLanguage)
+{
+    // The toolkit's German table, as the interface language installs it.
+    QTranslator german;
+    ASSERT_TRUE(german.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
+    QCoreApplication::installTranslator(&german);
+    EXPECT_EQ((Shortcut{37, 0x1000 | 0x800 | 0x200 | 0x100}.displayString()), "Strg+Alt+Umschalt+Super+L");
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ((Shortcut{37, 0x1200}.displayString()), "Ctrl+Shift+L");
 }
 
 TEST(ShortcutReserved, RefusesWhatTheDesktopAndEveryProgramUse)

@@ -146,6 +146,15 @@ TEST_F(ExportServiceTest, PdfPagesFollowEachOtherWithoutRepeatingText)
     }
 }
 
+TEST_F(ExportServiceTest, PdfTextIsFoundAsTypedWithoutLigatures)
+{
+    for (CaptureMode mode : {CaptureMode::normal, CaptureMode::code}) {
+        service.exportAsPDF(record("The office staff find five flat files", mode), path("words.pdf"));
+        const QString text = readPdf(path("words.pdf")).text;
+        EXPECT_TRUE(text.contains("office staff find five flat files")) << text.toStdString();
+    }
+}
+
 TEST_F(ExportServiceTest, PdfShowsEveryLineOfAParagraphAcrossPageBreaksOnce)
 {
     // One paragraph each, many pages long: Latin words, words too long for a line, and

@@ -218,13 +218,27 @@ TEST_F(HistoryViewTest, ListCentresTheSelectionAndAnswersTheKeyboard)
     EXPECT_LT(bar->value(), bar->maximum());
     EXPECT_EQ(model().selectedEntry()->text, "record 0");
 
-    // With the list focused, Return copies the selected capture and Super+Backspace asks to delete it.
+    // With the list focused, Return copies the selected capture; Super+Backspace and
+    // Delete ask to delete it.
     QTest::keyClick(list, Qt::Key_Return);
     EXPECT_TRUE(waitUntil([&] { return pasteboard.text() == "record 0"; })); // the button's click animates
     QTest::keyClick(list, Qt::Key_Backspace, Qt::MetaModifier);
     ASSERT_TRUE(waitUntil([&] { return !alerts.shown.empty(); }));
     EXPECT_EQ(alerts.shown[0].messageText, "Delete Capture?");
     EXPECT_EQ(model().allEntries().size(), 40); // cancelled
+    QTest::keyClick(list, Qt::Key_Delete);
+    ASSERT_TRUE(waitUntil([&] { return alerts.shown.size() == 2; }));
+    EXPECT_EQ(alerts.shown[1].messageText, "Delete Capture?");
+    EXPECT_EQ(model().allEntries().size(), 40); // cancelled
+    // In the search field Delete deletes a character instead.
+    auto *field = child<QLineEdit>("searchField");
+    field->setText("record");
+    field->setFocus();
+    field->setCursorPosition(0);
+    QTest::keyClick(field, Qt::Key_Delete);
+    EXPECT_EQ(field->text(), "ecord");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(alerts.shown.size(), 2u);
 }
 
 TEST_F(HistoryViewTest, DeleteAndClearAllAskFirst)

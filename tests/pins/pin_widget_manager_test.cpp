@@ -7,6 +7,8 @@
 #include "pins/pin_widget_window.h"
 
 #include "pin_test_support.h"
+#include "core/toast_window.h"
+#include "support/fake_notification_platform.h"
 #include "support/event_loop.h"
 
 #include <QApplication>
@@ -199,7 +201,8 @@ TEST(PinWidgetManager, ToolbarActionsChangeSaveAndAnnounceThePinOnce)
     for (double opacity : expected) {
         manager->cycleOpacity();
         EXPECT_EQ(stored().opacity, opacity);
-        EXPECT_NEAR(panel->windowOpacity(), opacity, 0.01);
+        EXPECT_EQ(manager->panelOpacity(), opacity);
+        EXPECT_EQ(panel->windowOpacity(), 1.0); // the text never fades with the frame
     }
     EXPECT_EQ(rig.updated, 6);
 
@@ -296,8 +299,61 @@ TEST(PinWidgetManager, EveryPinOpensWhollyOnOneScreenAndCanBeSeen)
         restored->restorePin();
         ASSERT_TRUE(restored->window());
         EXPECT_TRUE(screen.contains(restored->window()->geometry())) << frame.x() << " " << frame.width();
-        EXPECT_GT(restored->window()->windowOpacity(), 0.29); // X keeps 8 bits of it
+        EXPECT_GE(restored->panelOpacity(), 0.3);
     }
+}
+
+TEST(PinWidgetManager, PinAndToastAfterACaptureAtTheTopNeverCoverEachOther)
+{
+    QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen->availableGeometry();
+    test::FakeDisplayList displays;
+    displays.all = {{.id = 1, .bounds = screen->geometry(), .availableGeometry = area}};
+    displays.mainID = 1;
+    const auto successToast = [&] {
+        return std::make_unique<ToastWindow>("Text Captured", "Copied to clipboard", ToastType::success,
+                                             std::nullopt, std::nullopt, std::nullopt, ToastWindow::ClickHandler{},
+                                             displays);
+    };
+    PinRig rig;
+    auto manager = rig.makeManager();
+
+    // The success toast comes first, then the pin, centred where the drag ended.
+    auto toast = successToast();
+    toast->show(false);
+    manager->pinCapture(record(QStringLiteral("top")), solidImage(40, 20, Qt::blue),
+                        QPoint(area.center().x(), area.top() + 40));
+    const QRect pin = manager->window()->geometry();
+    EXPECT_FALSE(pin.intersects(toast->geometry())) << pin.y() << " " << toast->geometry().bottom();
+    EXPECT_TRUE(area.contains(pin));
+    toast->hide(false);
+
+    // A toast shown while the pin stands where toasts go keeps clear of it too.
+    manager->window()->move(toast->geometry().topLeft());
+    auto next = successToast();
+    next->show(false);
+    EXPECT_FALSE(next->geometry().intersects(manager->window()->geometry()));
+    EXPECT_TRUE(area.contains(next->geometry()));
+}
+
+TEST(PinWidgetView, ALowOpacityShowsThroughTheFrameButNotBeneathTheText)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QString()), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    manager->cycleOpacity(); // 0.3
+    ASSERT_EQ(manager->panelOpacity(), 0.3);
+    PinWidgetView *view = manager->window()->content();
+
+    // What a compositor blends over the windows beneath: the view's own alpha.
+    QImage drawn(view->size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    view->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QPoint frame(view->width() / 2, view->toolbar()->height() / 2);
+    const QPoint text = view->body()->geometry().center();
+    EXPECT_LT(qAlpha(drawn.pixel(frame)), 128);
+    EXPECT_GE(qAlpha(drawn.pixel(text)), 235);
+    EXPECT_EQ(manager->window()->windowOpacity(), 1.0);
 }
 
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)

@@ -1,5 +1,8 @@
 #include "platform/activation_policy.h"
 #include "platform/taskbar_presence.h"
+#include "core/toast_window.h"
+
+#include "support/fake_notification_platform.h"
 
 #include "support/event_loop.h"
 
@@ -96,6 +99,25 @@ TEST(ActivationPolicyTest, SwitchingPolicyReappliesToVisibleWindowsAndIsAnnounce
     later.show();
     QCoreApplication::processEvents();
     EXPECT_TRUE(calls.isEmpty());
+}
+
+TEST(ActivationPolicyTest, ToastsStayOutOfTheTaskbarWhateverThePolicy)
+{
+    QList<RecordingPresence::Call> calls;
+    ActivationPolicy policy(std::make_unique<RecordingPresence>(&calls));
+    test::FakeDisplayList displays;
+    displays.all = {{.id = 1, .bounds = QRect(0, 0, 800, 600), .availableGeometry = QRect(0, 0, 800, 600)}};
+    displays.mainID = 1;
+    ToastWindow toast("Text Captured", "Copied to clipboard", ToastType::success, std::nullopt, std::nullopt,
+                      std::nullopt, {}, displays);
+    toast.show(false);
+    ASSERT_TRUE(test::waitUntil([&] { return contains(calls, toast.windowHandle(), false); }));
+
+    calls.clear();
+    policy.setActivationPolicy(ActivationPolicyKind::accessory);
+    policy.setActivationPolicy(ActivationPolicyKind::regular);
+    EXPECT_FALSE(contains(calls, toast.windowHandle(), true));
+    EXPECT_TRUE(contains(calls, toast.windowHandle(), false));
 }
 
 TEST(X11TaskbarPresenceTest, SendsTheSkipTaskbarAndPagerStateRequestToTheRootWindow)

@@ -122,5 +122,51 @@ private:
     xcb_key_symbols_t *m_symbols;
 };
 
+// Another X client's window with a white background that draws its content (black) only
+// when told: slow to redraw what an Expose asks for, as a busy program is.
+class SlowDrawingWindow {
+public:
+    explicit SlowDrawingWindow(xcb_rectangle_t area) : m_area(area)
+    {
+        m_connection = xcb_connect(nullptr, nullptr);
+        const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data;
+        m_window = xcb_generate_id(m_connection);
+        const uint32_t values[] = {screen->white_pixel, 1, XCB_EVENT_MASK_EXPOSURE};
+        xcb_create_window(m_connection, XCB_COPY_FROM_PARENT, m_window, screen->root, area.x, area.y, area.width,
+                          area.height, 0, XCB_WINDOW_CLASS_INPUT_OUTPUT, screen->root_visual,
+                          XCB_CW_BACK_PIXEL | XCB_CW_OVERRIDE_REDIRECT | XCB_CW_EVENT_MASK, values);
+        m_gc = xcb_generate_id(m_connection);
+        const uint32_t black[] = {screen->black_pixel};
+        xcb_create_gc(m_connection, m_gc, m_window, XCB_GC_FOREGROUND, black);
+        xcb_map_window(m_connection, m_window);
+        sync();
+    }
+    ~SlowDrawingWindow() { xcb_disconnect(m_connection); }
+
+    // Whether an Expose has arrived since the last call.
+    bool exposed()
+    {
+        bool seen = false;
+        while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
+            seen = seen || (event->response_type & 0x7f) == XCB_EXPOSE;
+            std::free(event);
+        }
+        return seen;
+    }
+    void draw()
+    {
+        const xcb_rectangle_t whole{0, 0, m_area.width, m_area.height};
+        xcb_poly_fill_rectangle(m_connection, m_window, m_gc, 1, &whole);
+        sync();
+    }
+
+private:
+    void sync() { std::free(xcb_get_input_focus_reply(m_connection, xcb_get_input_focus(m_connection), nullptr)); }
+
+    xcb_rectangle_t m_area;
+    xcb_connection_t *m_connection;
+    xcb_window_t m_window;
+    xcb_gcontext_t m_gc;
+};
 
 } // namespace quorvane::test

@@ -169,7 +169,11 @@ TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)
     AboutWindowController::show();
     EXPECT_EQ(AboutWindowController::window(), first.data());
 
-    first->close();
+    // Escape closes it like the close button.
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    QTest::keyClick(first, Qt::Key_Escape);
+    EXPECT_FALSE(first->isVisible());
     AboutWindowController::show();
     EXPECT_NE(AboutWindowController::window(), first.data());
     EXPECT_TRUE(AboutWindowController::window()->isVisible());
@@ -226,7 +230,14 @@ TEST(FeedbackMailTest, BrowserAsMailHandlerIsRefusedWhileCopyStillWorks)
     EXPECT_TRUE(FeedbackDialogView::isWebBrowser("/usr/share/applications/Firefox-ESR.desktop"));
     EXPECT_TRUE(FeedbackDialogView::isWebBrowser("google-chrome.desktop"));
     EXPECT_TRUE(FeedbackDialogView::isWebBrowser("/usr/share/applications/microsoft-edge.desktop"));
+    for (const char *debianBrowser :
+         {"chromium.desktop", "org.gnome.Epiphany.desktop", "brave-browser.desktop", "vivaldi-stable.desktop",
+          "firefox-esr.desktop", "org.kde.falkon.desktop", "org.kde.konqueror.desktop", "kfmclient_html.desktop",
+          "org.qutebrowser.qutebrowser.desktop"})
+        EXPECT_TRUE(FeedbackDialogView::isWebBrowser(QString::fromLatin1(debianBrowser))) << debianBrowser;
     EXPECT_FALSE(FeedbackDialogView::isWebBrowser("/usr/share/applications/thunderbird.desktop"));
+    EXPECT_FALSE(FeedbackDialogView::isWebBrowser("org.kde.kmail2.desktop"));
+    EXPECT_FALSE(FeedbackDialogView::isWebBrowser("org.gnome.Evolution.desktop"));
     // Only the entry's own name counts, not the folder it lies in.
     EXPECT_FALSE(FeedbackDialogView::isWebBrowser("/opt/chrome/apps/mutt.desktop"));
 

@@ -15,6 +15,7 @@
 #include "windows/language_row.h"
 #include "windows/languages_preferences_view.h"
 #include "windows/preferences_view.h"
+#include "windows/save_failure_banner.h"
 #include "windows/shortcut_recorder_view.h"
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/switch_row.h"
@@ -44,6 +45,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+
 using namespace quorvane;
 
 namespace {
@@ -68,9 +72,12 @@ struct NoTaskbar : TaskbarPresence {
 struct ScriptedAlerts : AlertPresenter {
     int answer = 1;
     QList<Alert> shown;
+    std::function<void()> whileAsking; // what happens while the question is open
     int runModal(const Alert &alert) override
     {
         shown.append(alert);
+        if (whileAsking)
+            std::exchange(whileAsking, {})();
         return answer;
     }
 };
@@ -237,6 +244,7 @@ TEST(GeneralPaneTest, LanguagePickerListsEveryLanguageAndAppliesAChoice)
     QComboBox *picker = rig.open().generalPane()->languagePicker();
     ASSERT_EQ(picker->count(), 31);
     EXPECT_EQ(picker->itemText(0), "System Default");
+    EXPECT_EQ(picker->itemText(1), "English"); // named once, not "English (English)"
     EXPECT_EQ(picker->itemText(6), "Deutsch (German)");
 
     picker->setCurrentIndex(6);
@@ -468,6 +476,56 @@ TEST(ShortcutsPaneTest, ResetThatCannotBeSavedShowsTheErrorAndWhatTheStoreHolds)
     EXPECT_FALSE(pane->errorBanner()->isVisible());
 }
 
+TEST(ShortcutsPaneTest, ARecordedShortcutThatCannotBeSavedShowsTheOneStillInForce)
+{
+    PreferencesRig rig;
+    ShortcutsPreferencesView *pane = rig.open(PreferencesTab::shortcuts).shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    const Shortcut inForce = rig.store.settings().repeatZarrowShortcut;
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json"))); // cannot be written
+
+    ShortcutRecorderView *recorder = pane->recorder(ShortcutAction::repeatZarrow);
+    recorder->startRecording();
+    EXPECT_TRUE(recorder->handleKeyDown({96, 0x1800})); // Ctrl+Alt+F5
+    EXPECT_TRUE(pane->errorBanner()->isVisible());
+    EXPECT_TRUE(pane->errorBanner()->message().startsWith("Failed to save settings: "));
+    EXPECT_EQ(recorder->shortcut(), inForce);
+    EXPECT_EQ(pane->shortcut(ShortcutAction::repeatZarrow), inForce);
+    EXPECT_EQ(rig.store.settings().repeatZarrowShortcut, inForce);
+
+    ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
+    recorder->startRecording();
+    EXPECT_TRUE(recorder->handleKeyDown({96, 0x1800}));
+    EXPECT_FALSE(pane->errorBanner()->isVisible());
+    EXPECT_EQ(rig.store.settings().repeatZarrowShortcut, (Shortcut{96, 0x1800}));
+}
+
+TEST(GeneralPaneTest, ASwitchWhoseDelayedSaveFailsSaysSoUntilASaveSucceeds)
+{
+    PreferencesRig rig;
+    GeneralPreferencesView *pane = rig.open(PreferencesTab::general).generalPane();
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")) || !QFile::exists(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json"))); // cannot be written
+
+    // Every pane whose changes save that way says so.
+    auto *general = pane->findChild<SaveFailureBanner *>();
+    auto *textFormatting = rig.view->textFormattingPane()->findChild<SaveFailureBanner *>();
+    auto *languages = rig.view->languagesPane()->findChild<SaveFailureBanner *>();
+    clickSwitch(pane->row(GeneralPreferencesView::Row::playSound));
+    ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
+    EXPECT_TRUE(general->isVisible());
+    EXPECT_TRUE(general->message().startsWith("Failed to save settings: "));
+    EXPECT_FALSE(textFormatting->isHidden());
+    EXPECT_FALSE(languages->isHidden());
+
+    ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
+    clickSwitch(pane->row(GeneralPreferencesView::Row::playSound));
+    ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
+    EXPECT_FALSE(general->isVisible());
+    EXPECT_TRUE(textFormatting->isHidden());
+}
+
 TEST(LanguagesPaneTest, ListsEveryLanguageAndKeepsChosenOnesInPriorityOrder)
 {
     PreferencesRig rig;
@@ -651,6 +709,28 @@ TEST(HistoryPaneTest, ClearingAsksFirstAndEmptiesTheHistoryOnlyWhenConfirmed)
     EXPECT_EQ(rig.capturesInFile(), 0);
     EXPECT_FALSE(pane->clearButton()->isEnabled());
     EXPECT_FALSE(pane->usageLabel()->isVisible());
+}
+
+TEST(HistoryPaneTest, CountFollowsTheHistoryAndClearingDeletesOnlyWhatWasNamed)
+{
+    PreferencesRig rig;
+    rig.addCaptures(1);
+    HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 1; }));
+
+    // A capture arrives while the pane is open.
+    rig.addCaptures(1);
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
+    EXPECT_EQ(pane->entryCountLabel()->text(), "2 entries stored");
+
+    // And one while the question is asked: it is kept.
+    rig.alerts.answer = 0;
+    rig.alerts.whileAsking = [&] { rig.addCaptures(1); };
+    pane->clearButton()->click();
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_EQ(rig.alerts.shown[0].buttons.first(), "Delete 2 Entries");
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 1; }));
+    EXPECT_EQ(rig.capturesInFile(), 1);
 }
 
 TEST(HistoryPaneTest, AFailedClearIsToldAndTheCountStays)
