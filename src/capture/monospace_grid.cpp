@@ -2,6 +2,8 @@
 
 #include "core/diagnostics.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -50,22 +52,34 @@ std::optional<Grid> gridOf(const QList<const RecognizedLine *> &block)
     if (grid.pitch < 1)
         return std::nullopt;
 
-    double sumDk = 0, sumKk = 0;
-    for (const RecognizedLine *line : block) {
-        if (line->words.isEmpty() || line->words.first().symbolBoxes.isEmpty())
-            continue;
-        const double first = centreOf(line->words.first().symbolBoxes.first());
-        for (const RecognizedWord &word : line->words) {
-            for (const QRect &box : word.symbolBoxes) {
-                const double distance = centreOf(box) - first;
-                const double k = std::round(distance / grid.pitch);
-                sumDk += distance * k;
-                sumKk += k * k;
+    // Whole pixel boxes make the first estimate off by a few hundredths of a pixel, enough
+    // to count a character forty columns out one column too far; so the fit reaches out
+    // step by step, each step's pitch counting the columns of the next.
+    for (double reach = 8; ; reach *= 2) {
+        double sumDk = 0, sumKk = 0;
+        bool beyond = false;
+        for (const RecognizedLine *line : block) {
+            if (line->words.isEmpty() || line->words.first().symbolBoxes.isEmpty())
+                continue;
+            const double first = centreOf(line->words.first().symbolBoxes.first());
+            for (const RecognizedWord &word : line->words) {
+                for (const QRect &box : word.symbolBoxes) {
+                    const double distance = centreOf(box) - first;
+                    const double k = std::round(distance / grid.pitch);
+                    if (std::abs(k) > reach) {
+                        beyond = true;
+                        continue;
+                    }
+                    sumDk += distance * k;
+                    sumKk += k * k;
+                }
             }
         }
+        if (sumKk > 0)
+            grid.pitch = sumDk / sumKk;
+        if (!beyond)
+            break;
     }
-    if (sumKk > 0)
-        grid.pitch = sumDk / sumKk;
 
     // The columns' phase: the circular mean of every centre's position within its column.
     double sine = 0, cosine = 0;
@@ -130,12 +144,14 @@ RecognizedLine withoutNeighbours(const RecognizedLine &line)
         RecognizedWord keptWord = word;
         keptWord.symbolBoxes.clear();
         keptWord.symbols.clear();
+        keptWord.alternatives.clear();
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
             if (box.bottom() < top - reach || box.top() > bottom + reach)
                 continue;
             keptWord.symbolBoxes.append(box);
             keptWord.symbols.append(word.symbols[i]);
+            keptWord.alternatives.append(word.alternatives.value(i));
             keptTop = std::min(keptTop, box.top());
             keptBottom = std::max(keptBottom, box.bottom());
         }
@@ -146,31 +162,60 @@ RecognizedLine withoutNeighbours(const RecognizedLine &line)
     return kept;
 }
 
-// The line's characters at the columns their boxes fall in.
-QString lineFromBoxes(const RecognizedLine &line, const Grid &grid, int firstColumn)
+bool isHexDigit(const QString &symbol)
 {
-    QString text;
-    int cursor = firstColumn;
-    bool firstWord = true;
-    for (const RecognizedWord &word : line.words) {
-        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
-            const QRect &box = word.symbolBoxes[i];
-            const int column = grid.columnOf(centreOf(box));
-            if (column > cursor) {
-                text += QString(column - cursor, QLatin1Char(' '));
-                cursor = column;
-            } else if (i == 0 && !firstWord) {
-                // The engine saw a gap between words that the grid does not show.
-                text += QLatin1Char(' ');
-                ++cursor;
-            }
-            text += word.symbols[i];
-            // A wide character (an ideograph in a comment) takes two columns.
-            cursor += std::max(1, int(std::lround(box.width() / grid.pitch)));
+    if (symbol.size() != 1)
+        return false;
+    const char16_t c = symbol[0].unicode();
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+// A run of hexadecimal digits (a commit hash, an address, a colour) is no word a dictionary
+// could correct, and the engine, reading letters around its digits, takes its "1" for an
+// "l" and its "0" for an "O". A run of letters and digits that is mostly hexadecimal
+// digits, at least two of them decimal ones, and whose every other character the engine
+// also weighed as a hexadecimal digit, is read as hexadecimal throughout.
+void readHexadecimalRuns(RecognizedWord &word)
+{
+    constexpr qsizetype kShortestRun = 6;
+    const auto hexAlternative = [&](qsizetype i) -> QString {
+        for (const QString &alternative : word.alternatives.value(i)) {
+            if (isHexDigit(alternative))
+                return alternative;
         }
-        firstWord = false;
+        return {};
+    };
+    const auto inRun = [&](qsizetype i) {
+        const QString &symbol = word.symbols[i];
+        return (symbol.size() == 1 && symbol[0].isLetterOrNumber()) || !hexAlternative(i).isEmpty();
+    };
+    for (qsizetype start = 0; start < word.symbols.size();) {
+        if (!inRun(start)) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < word.symbols.size() && inRun(end))
+            ++end;
+        qsizetype hex = 0, decimal = 0;
+        bool everyOtherHasOne = true;
+        for (qsizetype i = start; i < end; ++i) {
+            if (isHexDigit(word.symbols[i])) {
+                ++hex;
+                decimal += word.symbols[i][0].isDigit();
+            } else {
+                everyOtherHasOne = everyOtherHasOne && !hexAlternative(i).isEmpty();
+            }
+        }
+        const qsizetype length = end - start;
+        if (length >= kShortestRun && hex < length && 3 * hex >= 2 * length && decimal >= 2 && everyOtherHasOne) {
+            for (qsizetype i = start; i < end; ++i) {
+                if (!isHexDigit(word.symbols[i]))
+                    word.symbols[i] = hexAlternative(i);
+            }
+        }
+        start = end;
     }
-    return text;
 }
 
 // Whether the middle of a cell holds ink: the cell of a space holds none. The cell's
@@ -190,6 +235,116 @@ bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBo
         }
     }
     return false;
+}
+
+// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only, so
+// its opening "O" is a zero and each letter after the "x" that is no hexadecimal digit is
+// the likeliest one the engine weighed for it. Anything else after the "x" (a letter the
+// engine saw no digit in) leaves the word as read.
+void readHexadecimalLiterals(RecognizedWord &word)
+{
+    const auto isAlphanumeric = [&](qsizetype i) { return word.symbols[i].size() == 1 && word.symbols[i][0].isLetterOrNumber(); };
+    const auto hexAlternative = [&](qsizetype i) -> QString {
+        for (const QString &alternative : word.alternatives.value(i)) {
+            if (isHexDigit(alternative))
+                return alternative;
+        }
+        return {};
+    };
+    for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
+        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o")};
+        if (!zeros.contains(word.symbols[i]) || word.symbols[i + 1] != QLatin1String("x") || (i > 0 && isAlphanumeric(i - 1)))
+            continue;
+        qsizetype end = i + 2;
+        bool hex = true;
+        for (; end < word.symbols.size() && isAlphanumeric(end); ++end)
+            hex = hex && (isHexDigit(word.symbols[end]) || !hexAlternative(end).isEmpty());
+        if (!hex || end == i + 2)
+            continue;
+        word.symbols[i] = QStringLiteral("0");
+        for (qsizetype j = i + 2; j < end; ++j) {
+            if (!isHexDigit(word.symbols[j]))
+                word.symbols[j] = hexAlternative(j);
+        }
+    }
+}
+
+// A line that holds straight quotes beside typographic ones of the same kind shows program
+// text whose straight quotes the engine took for typographic ones: they are all straight.
+// A line of typographic quotes only (a compiler's message) keeps them.
+QString withStraightQuotes(QString line)
+{
+    static const QRegularExpression curlyDouble(QStringLiteral("[\u201C\u201D\u201E]"));
+    static const QRegularExpression curlySingle(QStringLiteral("[\u2018\u2019\u201A]"));
+    if (line.contains(QLatin1Char('"')))
+        line.replace(curlyDouble, QStringLiteral("\""));
+    if (line.contains(QLatin1Char('\'')))
+        line.replace(curlySingle, QStringLiteral("'"));
+    return line;
+}
+
+// The line's characters at the columns their boxes fall in.
+QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+{
+    QString text;
+    int cursor = firstColumn;
+    bool firstWord = true;
+    for (const RecognizedWord &word : line.words) {
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const QRect &box = word.symbolBoxes[i];
+            const int column = grid.columnOf(centreOf(box));
+            if (column > cursor) {
+                text += QString(column - cursor, QLatin1Char(' '));
+                cursor = column;
+            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, line.box)) {
+                // The engine saw a gap between words where the boxes crowd together; a
+                // blank cell makes it a space, but not the narrow stroke of a "." or "_".
+                text += QLatin1Char(' ');
+                ++cursor;
+            }
+            text += word.symbols[i];
+            // A wide character (an ideograph in a comment) takes two columns.
+            cursor += std::max(1, int(std::lround(box.width() / grid.pitch)));
+        }
+        firstWord = false;
+    }
+    return text;
+}
+
+
+// Whether the cell holds an underscore, which the engine tends to take for the gap
+// between two words: a thin stroke across the cell's whole middle along the bottom of the
+// line, or just below it, with no other ink.
+bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.3 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.3 * grid.pitch)));
+    const int top = std::max(0, lineBox.top());
+    const int bottom = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 4);
+    const int low = lineBox.top() + int(0.7 * lineBox.height());
+    const int thickest = std::max(2, lineBox.height() / 6);
+    // A thin stroke of small text is drawn faint: ink here is anything clearly darker than
+    // the paper around it.
+    int paper = 0;
+    for (int y = top; y <= bottom; ++y)
+        paper = std::max(paper, int(*std::max_element(grey.constScanLine(y) + left, grey.constScanLine(y) + right + 1)));
+    const int inkBelow = std::max(int(kInk), paper - 40);
+    int first = -1, last = -1;
+    bool across = false;
+    for (int y = top; y <= bottom; ++y) {
+        const uchar *row = grey.constScanLine(y);
+        const auto ink = std::count_if(row + left, row + right + 1, [&](uchar v) { return v < inkBelow; });
+        if (ink == 0)
+            continue;
+        // Ink higher up, apart from the stroke or thicker than one is some other glyph.
+        if (y < low || (last >= 0 && last != y - 1) || y - (first < 0 ? y : first) >= thickest)
+            return false;
+        first = first < 0 ? y : first;
+        last = y;
+        across = across || ink == right - left + 1;
+    }
+    return across;
 }
 
 // The engine reads the characters of program text well but places the spaces between
@@ -218,6 +373,15 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
         if (inked(grey, grid, column, line.box))
             cells.push_back(column);
     }
+    // A cell inside the line that no character was read in may hold an underscore.
+    for (int column = firstColumn; column <= lastColumn; ++column) {
+        const auto at = std::find_if(read.begin(), read.end(), [&](const Read &r) { return r.column >= column; });
+        if (at == read.end() || at->column == column || !underscoreIn(grey, grid, column, line.box))
+            continue;
+        read.insert(at, Read{QStringLiteral("_"), column, 0});
+        cells.insert(std::lower_bound(cells.begin(), cells.end(), column), column);
+        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
+    }
     QStringList characters;
     for (const Read &r : read)
         characters.append(r.text);
@@ -235,7 +399,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     if (qsizetype(cells.size()) != characters.size())
         characters = onInk;
     if (qsizetype(cells.size()) != characters.size())
-        return lineFromBoxes(line, grid, firstColumn);
+        return lineFromBoxes(line, grey, grid, firstColumn);
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -248,14 +412,39 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
 
 } // namespace
 
+// The blank lines between the engine's lines, which it does not report: where two lines
+// lie further apart than the lines of the text usually do, one line apart for each
+// further line pitch.
+QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
+{
+    QList<int> blanks(lines.size(), 0);
+    std::vector<int> distances;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        distances.push_back(lines[i].box.center().y() - lines[i - 1].box.center().y());
+    if (distances.size() < 2)
+        return blanks;
+    const double pitch = median(distances);
+    if (pitch < 1)
+        return blanks;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        blanks[i] = std::max(0, int(std::lround(distances[size_t(i - 1)] / pitch)) - 1);
+    return blanks;
+}
+
 std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey)
 {
+    const QList<int> blanks = blankLinesBetween(lines);
     QStringList output;
     for (qsizetype start = 0; start < lines.size();) {
         QList<RecognizedLine> kept;
         qsizetype end = start;
-        for (; end < lines.size() && lines[end].block == lines[start].block; ++end)
+        for (; end < lines.size() && lines[end].block == lines[start].block; ++end) {
             kept.append(withoutNeighbours(lines[end]));
+            for (RecognizedWord &word : kept.last().words) {
+                readHexadecimalRuns(word);
+                readHexadecimalLiterals(word);
+            }
+        }
         QList<const RecognizedLine *> block;
         for (const RecognizedLine &line : std::as_const(kept))
             block.append(&line);
@@ -271,8 +460,11 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
                     firstColumn = std::min(firstColumn, grid->columnOf(centreOf(box)));
             }
         }
-        for (const RecognizedLine *line : block)
-            output.append(lineOnGrid(*line, grey, *grid, firstColumn));
+        for (qsizetype i = 0; i < block.size(); ++i) {
+            for (int blank = 0; blank < blanks[start + i]; ++blank)
+                output.append(QString());
+            output.append(withStraightQuotes(lineOnGrid(*block[i], grey, *grid, firstColumn)));
+        }
         start = end;
     }
     return output.join(QLatin1Char('\n'));
