@@ -314,37 +314,42 @@ QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid
 
 // Whether the cell holds an underscore, which the engine tends to take for the gap
 // between two words: a thin stroke across the cell's whole middle along the bottom of the
-// line, or just below it, with no other ink.
+// line, or just below it, with nothing above it and a blank row under it (the top bar of
+// a letter of the next line goes on into its stem).
 bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
 {
     const double centre = grid.origin + column * grid.pitch;
     const int left = std::max(0, int(std::lround(centre - 0.3 * grid.pitch)));
     const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.3 * grid.pitch)));
     const int top = std::max(0, lineBox.top());
-    const int bottom = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 4);
     const int low = lineBox.top() + int(0.7 * lineBox.height());
+    const int lowest = lineBox.bottom() + lineBox.height() / 8;
+    const int end = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 2);
     const int thickest = std::max(2, lineBox.height() / 6);
     // A thin stroke of small text is drawn faint: ink here is anything clearly darker than
     // the paper around it.
     int paper = 0;
-    for (int y = top; y <= bottom; ++y)
+    for (int y = top; y <= end; ++y)
         paper = std::max(paper, int(*std::max_element(grey.constScanLine(y) + left, grey.constScanLine(y) + right + 1)));
     const int inkBelow = std::max(int(kInk), paper - 40);
-    int first = -1, last = -1;
+    int first = -1;
     bool across = false;
-    for (int y = top; y <= bottom; ++y) {
+    for (int y = top; y <= end; ++y) {
         const uchar *row = grey.constScanLine(y);
         const auto ink = std::count_if(row + left, row + right + 1, [&](uchar v) { return v < inkBelow; });
-        if (ink == 0)
+        if (ink == 0) {
+            if (first >= 0)
+                return across;
             continue;
-        // Ink higher up, apart from the stroke or thicker than one is some other glyph.
-        if (y < low || (last >= 0 && last != y - 1) || y - (first < 0 ? y : first) >= thickest)
+        }
+        if (first < 0 && (y < low || y > lowest))
             return false;
         first = first < 0 ? y : first;
-        last = y;
+        if (y - first >= thickest)
+            return false;
         across = across || ink == right - left + 1;
     }
-    return across;
+    return false;
 }
 
 // The engine reads the characters of program text well but places the spaces between
@@ -373,18 +378,36 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
         if (inked(grey, grid, column, line.box))
             cells.push_back(column);
     }
-    // A cell inside the line that no character was read in may hold an underscore.
-    for (int column = firstColumn; column <= lastColumn; ++column) {
-        const auto at = std::find_if(read.begin(), read.end(), [&](const Read &r) { return r.column >= column; });
-        if (at == read.end() || at->column == column || !underscoreIn(grey, grid, column, line.box))
-            continue;
-        read.insert(at, Read{QStringLiteral("_"), column, 0});
-        cells.insert(std::lower_bound(cells.begin(), cells.end(), column), column);
-        cells.erase(std::unique(cells.begin(), cells.end()), cells.end());
-    }
     QStringList characters;
     for (const Read &r : read)
         characters.append(r.text);
+    // More cells than characters: the engine may have taken underscores for gaps. When
+    // giving each underscore cell an underscore the engine did not read there makes the
+    // characters fill the other cells, that is the line.
+    if (qsizetype(cells.size()) != characters.size() && !read.isEmpty()) {
+        std::vector<int> withUnderscores;
+        std::vector<bool> underscore;
+        for (int column = read.first().column; column <= lastColumn; ++column) {
+            const bool stroke = underscoreIn(grey, grid, column, line.box);
+            if (stroke || std::binary_search(cells.begin(), cells.end(), column)) {
+                withUnderscores.push_back(column);
+                underscore.push_back(stroke);
+            }
+        }
+        QStringList filled;
+        qsizetype next = 0;
+        for (size_t i = 0; i < withUnderscores.size(); ++i) {
+            if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
+                filled.append(QStringLiteral("_"));
+            else if (next < characters.size())
+                filled.append(characters[next++]);
+        }
+        if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
+            && withUnderscores.front() == cells.front()) {
+            cells = withUnderscores;
+            characters = filled;
+        }
+    }
     // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
     // in the cell of a bigger one.
     QStringList onInk;
@@ -423,11 +446,15 @@ QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
         distances.push_back(lines[i].box.center().y() - lines[i - 1].box.center().y());
     if (distances.size() < 2)
         return blanks;
-    const double pitch = median(distances);
+    // The lower median: with three lines and a blank one the upper is twice the pitch.
+    std::nth_element(distances.begin(), distances.begin() + (distances.size() - 1) / 2, distances.end());
+    const double pitch = distances[(distances.size() - 1) / 2];
     if (pitch < 1)
         return blanks;
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        blanks[i] = std::max(0, int(std::lround(distances[size_t(i - 1)] / pitch)) - 1);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int distance = lines[i].box.center().y() - lines[i - 1].box.center().y();
+        blanks[i] = std::max(0, int(std::lround(distance / pitch)) - 1);
+    }
     return blanks;
 }
 
