@@ -269,6 +269,56 @@ void readHexadecimalLiterals(RecognizedWord &word)
     }
 }
 
+// A line of one to three characters after an unclosed "{" most often closes it ("}",
+// "};", "},"), and the engine reads such a lone brace, without a word around it, as a
+// "t", "y" or "3". When the engine also weighed "}" for its first character, that is what
+// it is, and an "i", "j" or ":" after it is the ";" that ends the statement.
+void readClosingLine(RecognizedLine &line, qsizetype unclosedBraces)
+{
+    qsizetype count = 0;
+    for (const RecognizedWord &word : line.words)
+        count += word.symbols.size();
+    if (unclosedBraces < 1 || count < 1 || count > 3)
+        return;
+    RecognizedWord &first = line.words.first();
+    if (first.symbols.first() == QLatin1String("}") || !first.alternatives.value(0).contains(QStringLiteral("}")))
+        return;
+    first.symbols.first() = QStringLiteral("}");
+    static const QStringList semicolonLike{QStringLiteral("i"), QStringLiteral("j"), QStringLiteral(":")};
+    for (RecognizedWord &word : line.words) {
+        for (QString &symbol : word.symbols) {
+            if (&symbol != &first.symbols.first() && semicolonLike.contains(symbol))
+                symbol = QStringLiteral(";");
+        }
+    }
+}
+
+qsizetype unclosedBraces(const QStringList &lines)
+{
+    qsizetype open = 0;
+    for (const QString &line : lines)
+        open += line.count(QLatin1Char('{')) - line.count(QLatin1Char('}'));
+    return open;
+}
+
+// "x<O" or "x<@": an "O" or "@" written against an operator, with no letter or digit
+// beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
+// weighed a zero for it, it is a zero.
+void readLoneZeros(RecognizedWord &word)
+{
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    const auto isAlphanumeric = [&](qsizetype i) {
+        return i >= 0 && i < word.symbols.size() && word.symbols[i].size() == 1 && word.symbols[i][0].isLetterOrNumber();
+    };
+    for (qsizetype i = 0; i < word.symbols.size(); ++i) {
+        if (!zeroLike.contains(word.symbols[i]) || !word.alternatives.value(i).contains(QStringLiteral("0")))
+            continue;
+        const bool besideOperator = (i > 0 && !isAlphanumeric(i - 1)) || (i + 1 < word.symbols.size() && !isAlphanumeric(i + 1));
+        if (besideOperator && !isAlphanumeric(i - 1) && !isAlphanumeric(i + 1))
+            word.symbols[i] = QStringLiteral("0");
+    }
+}
+
 // A line that holds straight quotes beside typographic ones of the same kind shows program
 // text whose straight quotes the engine took for typographic ones: they are all straight.
 // A line of typographic quotes only (a compiler's message) keeps them.
@@ -352,6 +402,63 @@ bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect 
     return false;
 }
 
+// "14:02" read as "14302": a wide character read where the cell's ink is only a narrow
+// stroke is the narrow punctuation the engine also weighed for it, if it did.
+QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
+                      int column, const QRect &lineBox)
+{
+    static const QString narrow = QStringLiteral(":;.,'|!");
+    static const QString narrowLetters = QStringLiteral("iIl1jJtf()[]{}");
+    if (symbol.size() != 1 || narrow.contains(symbol) || narrowLetters.contains(symbol))
+        return symbol;
+    const auto punctuation = std::find_if(alternatives.begin(), alternatives.end(),
+                                          [](const QString &a) { return a.size() == 1 && narrow.contains(a); });
+    if (punctuation == alternatives.end())
+        return symbol;
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
+    int inkLeft = INT_MAX, inkRight = INT_MIN;
+    for (int y = std::max(0, lineBox.top()); y <= std::min(grey.height() - 1, lineBox.bottom()); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    }
+    if (inkLeft > inkRight || inkRight - inkLeft + 1 > 0.3 * grid.pitch)
+        return symbol;
+    if (*punctuation != QLatin1String(":") && *punctuation != QLatin1String(";"))
+        return *punctuation;
+    // The lower mark tells them apart: the dot of ":" is about as tall as wide, the comma of
+    // ";" reaches further down.
+    int markBottom = -1, markTop = -1, markLeft = INT_MAX, markRight = INT_MIN;
+    for (int y = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 8); y >= std::max(0, lineBox.top()); --y) {
+        const uchar *row = grey.constScanLine(y);
+        int rowLeft = INT_MAX, rowRight = INT_MIN;
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                rowLeft = std::min(rowLeft, x);
+                rowRight = std::max(rowRight, x);
+            }
+        }
+        if (rowLeft > rowRight) {
+            if (markBottom >= 0)
+                break;
+            continue;
+        }
+        markBottom = markBottom < 0 ? y : markBottom;
+        markTop = y;
+        markLeft = std::min(markLeft, rowLeft);
+        markRight = std::max(markRight, rowRight);
+    }
+    if (markBottom < 0)
+        return *punctuation;
+    return markBottom - markTop + 1 > 1.6 * (markRight - markLeft + 1) ? QStringLiteral(";") : QStringLiteral(":");
+}
+
 // The engine reads the characters of program text well but places the spaces between
 // them poorly, merging "b = b," into one word and spreading its character boxes. The
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
@@ -369,7 +476,9 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     for (const RecognizedWord &word : line.words) {
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
-            read.append({word.symbols[i], grid.columnOf(centreOf(box)), box.width() * box.height()});
+            const int column = grid.columnOf(centreOf(box));
+            read.append({narrowIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, line.box), column,
+                         box.width() * box.height()});
             lastColumn = std::max(lastColumn, read.last().column);
         }
     }
@@ -470,6 +579,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
             for (RecognizedWord &word : kept.last().words) {
                 readHexadecimalRuns(word);
                 readHexadecimalLiterals(word);
+                readLoneZeros(word);
             }
         }
         QList<const RecognizedLine *> block;
@@ -490,7 +600,9 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         for (qsizetype i = 0; i < block.size(); ++i) {
             for (int blank = 0; blank < blanks[start + i]; ++blank)
                 output.append(QString());
-            output.append(withStraightQuotes(lineOnGrid(*block[i], grey, *grid, firstColumn)));
+            RecognizedLine line = *block[i];
+            readClosingLine(line, unclosedBraces(output));
+            output.append(withStraightQuotes(lineOnGrid(line, grey, *grid, firstColumn)));
         }
         start = end;
     }

@@ -51,4 +51,30 @@ TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
     EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abcd\nefghi;");
 }
 
+TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
+{
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column = 0; column < 3; ++column)
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+    for (int column = 0; column < 2; ++column)
+        painter.fillRect(cell(column, 32, 46), Qt::black);
+    painter.end();
+
+    RecognizedLine opening;
+    opening.words = {word("a{b", 0, 10, 24)};
+    opening.box = opening.words.first().box;
+    // "};" read as "yi", the engine having weighed "}" for the "y".
+    RecognizedLine closing;
+    closing.words = {word("yi", 0, 32, 46)};
+    closing.words.first().alternatives = {{"v", "}"}, {"l"}};
+    closing.box = closing.words.first().box;
+
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+    // Without an open block the letters stay.
+    opening.words = {word("abc", 0, 10, 24)};
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "abc\nyi");
+}
+
 } // namespace
