@@ -409,7 +409,7 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
 {
     static const QString narrow = QStringLiteral(":;.,'|!");
     static const QString narrowLetters = QStringLiteral("iIl1jJtf()[]{}");
-    if (symbol.size() != 1 || narrow.contains(symbol) || narrowLetters.contains(symbol))
+    if (symbol.size() != 1 || !symbol[0].isLetterOrNumber() || narrowLetters.contains(symbol))
         return symbol;
     const auto punctuation = std::find_if(alternatives.begin(), alternatives.end(),
                                           [](const QString &a) { return a.size() == 1 && narrow.contains(a); });
@@ -490,13 +490,14 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     QStringList characters;
     for (const Read &r : read)
         characters.append(r.text);
-    // More cells than characters: the engine may have taken underscores for gaps. When
-    // giving each underscore cell an underscore the engine did not read there makes the
-    // characters fill the other cells, that is the line.
-    if (qsizetype(cells.size()) != characters.size() && !read.isEmpty()) {
+    // The engine may have taken underscores for gaps, and an underscore may lie below the
+    // line's box, its cell counting as blank. When giving each underscore cell an
+    // underscore the engine did not read there makes the characters fill the other cells,
+    // that is the line.
+    if (!read.isEmpty()) {
         std::vector<int> withUnderscores;
         std::vector<bool> underscore;
-        for (int column = read.first().column; column <= lastColumn; ++column) {
+        for (int column = firstColumn; column <= lastColumn; ++column) {
             const bool stroke = underscoreIn(grey, grid, column, line.box);
             if (stroke || std::binary_search(cells.begin(), cells.end(), column)) {
                 withUnderscores.push_back(column);
@@ -512,7 +513,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
                 filled.append(characters[next++]);
         }
         if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
-            && withUnderscores.front() == cells.front()) {
+            && (cells.empty() || cells.back() <= lastColumn)) {
             cells = withUnderscores;
             characters = filled;
         }
