@@ -152,7 +152,7 @@ int renderHardCases(const QString &out)
     std::mt19937 random(20261207);
     int written = 0;
     const auto write = [&](const QString &name, const QImage &image, const QString &payload) {
-        save(out, name, image, {payload});
+        save(out, name, image, payload.isEmpty() ? QStringList() : QStringList{payload});
         ++written;
     };
     const Symbology compactAztec{"aztec", BarcodeFormat::Aztec, "", false};
@@ -193,12 +193,22 @@ int renderHardCases(const QString &out)
                                   {"ean8", BarcodeFormat::EAN8, "96385074", true}};
     for (const Symbology &symbology : retail) {
         const QString payload = QLatin1String(symbology.payload);
-        for (int i = 0; i < 4; ++i) {
-            const double blur = 1.0 + 0.5 * i;
+        for (int i = 0; i < 8; ++i) {
+            const double blur = 1.0 + 0.25 * i;
             write(QStringLiteral("%1-photo-%2-%3").arg(QLatin1String(symbology.name), payload).arg(i),
-                  photographed(codeImage(symbology, payload, 3), random, 0.03 + 0.01 * i, blur), payload);
+                  photographed(codeImage(symbology, payload, 3 + i % 2), random, 0.03 + 0.006 * i, blur), payload);
         }
     }
+    // Photographed labels without a code: text, and stripes like a barcode's.
+    QImage label = textImage({460, 100}, {"Best before 2026-12-31", "Lot 4006381 333931", "||| ||| III lll 111"});
+    write(QStringLiteral("none-photo-text"), photographed(label, random, 0.03, 1.5), QString());
+    QImage stripes = canvas({300, 120});
+    {
+        QPainter painter(&stripes);
+        for (int x = 30; x < 270; x += 6)
+            painter.fillRect(x, 10, 2 + x % 4, 100, Qt::black);
+    }
+    write(QStringLiteral("none-photo-stripes"), photographed(stripes, random, 0.03, 2.0), QString());
     return written;
 }
 

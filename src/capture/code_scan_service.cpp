@@ -177,7 +177,9 @@ bool bandsAgree(const QImage &grey, const QRect &box, int orientation, const Det
     const int margin = std::max(8, bars.width() / 6);
     const int left = std::max(0, bars.left() - margin);
     const int right = std::min(upright.width() - 1, bars.right() + margin);
-    const int height = std::max(4, bars.width() / 60);
+    // Tall enough for two scan lines to agree in a blurred photo, short enough for four
+    // bands across the bars of a code of one pixel per module.
+    constexpr int height = 10;
     const int middle = bars.center().y() - height / 2;
     const auto hints = ZXing::DecodeHints()
                            .setFormats(kLinearFormats)
