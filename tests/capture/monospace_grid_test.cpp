@@ -28,18 +28,25 @@ RecognizedWord word(const QString &text, int column, int top, int bottom)
     return word;
 }
 
+// Ink in the first `upper` cells of a line between rows 10 and 24 and the first `lower`
+// cells of one between rows 32 and 46.
+QImage twoLinesOfInk(int upper, int lower)
+{
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column = 0; column < upper; ++column)
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+    for (int column = 0; column < lower; ++column)
+        painter.fillRect(cell(column, 32, 46), Qt::black);
+    return grey;
+}
+
 TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
 {
     // Two lines of a terminal; the engine gives the first the top of the second line's
     // ";" (a ":"), its box reaching down into that line.
-    QImage grey(120, 60, QImage::Format_Grayscale8);
-    grey.fill(255);
-    QPainter painter(&grey);
-    for (int column = 0; column < 4; ++column)
-        painter.fillRect(cell(column, 10, 24), Qt::black);
-    for (int column = 0; column < 6; ++column)
-        painter.fillRect(cell(column, 32, 46), Qt::black);
-    painter.end();
+    const QImage grey = twoLinesOfInk(4, 6);
 
     RecognizedLine first;
     first.words = {word("abcd", 0, 10, 24), word(":", 5, 33, 36)};
@@ -53,14 +60,7 @@ TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
 
 TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
 {
-    QImage grey(120, 60, QImage::Format_Grayscale8);
-    grey.fill(255);
-    QPainter painter(&grey);
-    for (int column = 0; column < 3; ++column)
-        painter.fillRect(cell(column, 10, 24), Qt::black);
-    for (int column = 0; column < 2; ++column)
-        painter.fillRect(cell(column, 32, 46), Qt::black);
-    painter.end();
+    const QImage grey = twoLinesOfInk(3, 2);
 
     RecognizedLine opening;
     opening.words = {word("a{b", 0, 10, 24)};
