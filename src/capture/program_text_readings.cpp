@@ -21,9 +21,14 @@ bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
     return i >= 0 && i < word.symbols.size() && word.symbols[i].size() == 1 && word.symbols[i][0].isLetterOrNumber();
 }
 
-// The likeliest hexadecimal digit the engine weighed for the word's character at `i`.
+// The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
+// "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
+// DejaVu Sans Mono), is a zero whatever else the engine weighed.
 QString hexAlternative(const RecognizedWord &word, qsizetype i)
 {
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    if (zeroLike.contains(word.symbols.value(i)))
+        return QStringLiteral("0");
     for (const QString &alternative : word.alternatives.value(i)) {
         if (isHexDigit(alternative))
             return alternative;
@@ -33,7 +38,7 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
 
 // A run of hexadecimal digits (a commit hash, an address, a colour) is no word a dictionary
 // could correct, and the engine, reading letters around its digits, takes its "1" for an
-// "l" and its "0" for an "O". A run of letters and digits that is mostly hexadecimal
+// "l" and its "0" for an "O". A run of letters and digits that is half or more hexadecimal
 // digits, at least two of them decimal ones, and whose every other character the engine
 // also weighed as a hexadecimal digit, is read as hexadecimal throughout.
 void readHexadecimalRuns(RecognizedWord &word)
@@ -62,7 +67,7 @@ void readHexadecimalRuns(RecognizedWord &word)
             }
         }
         const qsizetype length = end - start;
-        if (length >= kShortestRun && hex < length && 3 * hex >= 2 * length && decimal >= 2 && everyOtherHasOne) {
+        if (length >= kShortestRun && hex < length && 2 * hex >= length && decimal >= 2 && everyOtherHasOne) {
             for (qsizetype i = start; i < end; ++i) {
                 if (!isHexDigit(word.symbols[i]))
                     word.symbols[i] = hexAlternative(word, i);
