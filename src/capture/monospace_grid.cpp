@@ -251,6 +251,37 @@ bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect 
     return false;
 }
 
+// Whether two cells of a line hold the same ink: the same character, as a monospaced
+// font draws every copy of it alike (up to a pixel of rounding either way).
+bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const QRect &lineBox)
+{
+    const int half = int(0.45 * grid.pitch);
+    const int a = int(std::lround(grid.origin + first * grid.pitch));
+    const int top = std::max(0, lineBox.top());
+    const int bottom = std::min(grey.height() - 1, lineBox.bottom());
+    double best = 1;
+    for (int shift = -1; shift <= 1; ++shift) {
+        const int b = int(std::lround(grid.origin + second * grid.pitch)) + shift;
+        if (a - half < 0 || b + half >= grey.width())
+            continue;
+        // Compared where either cell has ink, so that the paper does not make any two alike.
+        double difference = 0;
+        qsizetype inked = 0;
+        for (int y = top; y <= bottom; ++y) {
+            const uchar *row = grey.constScanLine(y);
+            for (int x = -half; x <= half; ++x) {
+                if (std::min(row[a + x], row[b + x]) < kInk) {
+                    difference += std::abs(int(row[a + x]) - int(row[b + x]));
+                    ++inked;
+                }
+            }
+        }
+        if (inked >= 4)
+            best = std::min(best, difference / (255.0 * double(inked)));
+    }
+    return best < 0.15;
+}
+
 // "14:02" read as "14302": a wide character read where the cell's ink is only a narrow
 // stroke is the narrow punctuation the engine also weighed for it, if it did.
 QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
@@ -340,31 +371,42 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     for (const Read &r : read)
         characters.append(r.text);
     // The engine may have taken underscores for gaps, and an underscore may lie below the
-    // line's box, its cell counting as blank. When giving each underscore cell an
-    // underscore the engine did not read there makes the characters fill the other cells,
-    // that is the line.
+    // line's box, its cell counting as blank; it also reads a doubled operator ("&&", "||")
+    // as one. When giving each underscore cell an underscore, and each cell inked like the
+    // one before it that cell's character, where the engine did not read them, makes the
+    // characters fill the other cells, that is the line.
     if (!read.isEmpty()) {
         std::vector<int> withUnderscores;
-        std::vector<bool> underscore;
+        std::vector<bool> underscore, repeated;
         for (int column = firstColumn; column <= lastColumn; ++column) {
             const bool stroke = underscoreIn(grey, grid, column, line.box);
-            if (stroke || std::binary_search(cells.begin(), cells.end(), column)) {
+            const bool ink = std::binary_search(cells.begin(), cells.end(), column);
+            if (stroke || ink) {
+                repeated.push_back(ink && !withUnderscores.empty() && withUnderscores.back() == column - 1
+                                   && sameInk(grey, grid, column - 1, column, line.box));
                 withUnderscores.push_back(column);
                 underscore.push_back(stroke);
             }
         }
-        QStringList filled;
-        qsizetype next = 0;
-        for (size_t i = 0; i < withUnderscores.size(); ++i) {
-            if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
-                filled.append(QStringLiteral("_"));
-            else if (next < characters.size())
-                filled.append(characters[next++]);
-        }
-        if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
-            && (cells.empty() || cells.back() <= lastColumn)) {
-            cells = withUnderscores;
-            characters = filled;
+        // Repeats are tried only when underscores alone do not fill the line.
+        for (bool repeats : {false, true}) {
+            QStringList filled;
+            qsizetype next = 0;
+            for (size_t i = 0; i < withUnderscores.size(); ++i) {
+                if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
+                    filled.append(QStringLiteral("_"));
+                else if (repeats && repeated[i] && !filled.isEmpty()
+                         && (next >= characters.size() || characters[next] != filled.last()))
+                    filled.append(filled.last());
+                else if (next < characters.size())
+                    filled.append(characters[next++]);
+            }
+            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
+                && (cells.empty() || cells.back() <= lastColumn)) {
+                cells = withUnderscores;
+                characters = filled;
+                break;
+            }
         }
     }
     // The engine's inventions: a character in a blank cell, or a small one (a stray dot)

@@ -77,4 +77,26 @@ TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "abc\nyi");
 }
 
+TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
+{
+    // "a&&b" drawn with a distinct mark per letter; the engine read one "&".
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    painter.fillRect(cell(0, 10, 24), Qt::black);
+    for (int column : {1, 2}) {
+        painter.fillRect(cell(column, 10, 13), Qt::black);
+        painter.fillRect(cell(column, 18, 24).adjusted(2, 0, 0, 0), Qt::black);
+    }
+    painter.fillRect(cell(3, 16, 24), Qt::black);
+    painter.end();
+
+    RecognizedLine line;
+    RecognizedWord read = word("a&", 0, 10, 24);
+    RecognizedWord b = word("b", 3, 10, 24);
+    line.words = {read, b};
+    line.box = read.box.united(b.box);
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "a&&b");
+}
+
 } // namespace
