@@ -72,6 +72,17 @@ const QList<QStringList> kPrograms{
      "n=len(xs)-1   # last index", "total = 0      # running sum"},
     {"const int width  = 640;   // pixels", "const int height = 480;   // pixels", "x += dx*2; y -= dy/2;",
      "if (x<0 || x>=width) dx = -dx;", "return {x, y};"},
+    // What else terminals show: commit logs with hashes, stack traces, JSON.
+    {"commit a1b2c3d4e5f60718293a4b5c6d7e8f9012345678", "Author: Maria Lopez <maria@example.com>",
+     "Date:   Mon Dec 7 14:02:11 2026 +0100", "", "    Fix overflow in merge_sorted when i == n",
+     "0c1d2e3 Merge branch 'fix/timeout'", "9f8e7d6 clearTimeout(timer); before retry"},
+    {"Traceback (most recent call last):", "  File \"app/main.py\", line 42, in <module>",
+     "    main(sys.argv[1:])", "  File \"app/cache.py\", line 17, in get", "    return self.items[key]",
+     "KeyError: 'user_id'"},
+    {"{", "  \"id\": \"5f3a9c0e\",", "  \"count\": 12,", "  \"tags\": [\"fast\", \"small\"],",
+     "  \"ratio\": 0.75,", "  \"next\": null", "};"},
+    {"void merge_sorted(std::vector<int> &overflow) {", "    for (size_t i = 1; i < n; i += 2)",
+     "        overflow.push_back(items[i]);", "    clearTimeout(timer);", "    if (a &&   b) z = 0x1f;", "};"},
 };
 
 struct Theme {

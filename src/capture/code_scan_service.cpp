@@ -9,11 +9,14 @@
 
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTransform>
 #include <QtMath>
 
+#include <ZXing/GTIN.h>
 #include <ZXing/ReadBarcode.h>
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace quorvane {
@@ -124,6 +127,89 @@ void readFullAscii(const QImage &crop, Found &found)
         found.code = DetectedCode{payload, CodeSymbology::code39FullASCII, 1.0f};
 }
 
+// Whether the payload's check digit holds, for the symbologies that end in one. The
+// readers check it themselves; this keeps a wrong payload out should one ever slip through.
+bool checkDigitHolds(CodeSymbology symbology, const QString &payload)
+{
+    const auto gtinHolds = [](const QString &digits) {
+        if (digits.size() < 2 || !std::all_of(digits.begin(), digits.end(), [](QChar c) { return c.isDigit(); }))
+            return false;
+        return ZXing::GTIN::IsCheckDigitValid(digits.toStdString());
+    };
+    switch (symbology) {
+    case CodeSymbology::ean8:
+    case CodeSymbology::ean13:
+    case CodeSymbology::itf14: return gtinHolds(payload);
+    case CodeSymbology::upce: {
+        // UPC-E is checked as the UPC-A number it stands for.
+        if (payload.size() != 8 || (payload[0] != QLatin1Char('0') && payload[0] != QLatin1Char('1')))
+            return false;
+        const QString system = payload.left(1), d = payload.mid(1, 6), check = payload.right(1);
+        QString upca;
+        switch (d[5].digitValue()) {
+        case 0:
+        case 1:
+        case 2: upca = d.left(2) + d[5] + QStringLiteral("0000") + d.mid(2, 3); break;
+        case 3: upca = d.left(3) + QStringLiteral("00000") + d.mid(3, 2); break;
+        case 4: upca = d.left(4) + QStringLiteral("00000") + d[4]; break;
+        default: upca = d.left(5) + QStringLiteral("0000") + d[5]; break;
+        }
+        return gtinHolds(system + upca + check);
+    }
+    default: return true;
+    }
+}
+
+// In a photo a scan line across blurred or skewed bars can decode to another valid payload
+// than the one printed, and two neighbouring lines agree on it as easily as on the right
+// one. A linear code therefore counts only when thin bands across its bars, walked up and
+// down from where it was found until the bars end, read its payload in at least two bands
+// and none reads anything else.
+bool bandsAgree(const QImage &grey, const QRect &box, int orientation, const DetectedCode &code,
+                ZXing::Binarizer binarizer)
+{
+    constexpr int kMaxBandsEachWay = 40;
+    // Turned so that the bars stand upright.
+    const int quarterTurns = int((std::lround(orientation / 90.0) % 4 + 4) % 4);
+    const QTransform turn = QTransform().rotate(-90 * quarterTurns);
+    const QImage upright = quarterTurns ? grey.transformed(turn) : grey;
+    const QRect bars = quarterTurns ? QImage::trueMatrix(turn, grey.width(), grey.height()).mapRect(box) : box;
+    const int margin = std::max(8, bars.width() / 6);
+    const int left = std::max(0, bars.left() - margin);
+    const int right = std::min(upright.width() - 1, bars.right() + margin);
+    // Tall enough for two scan lines to agree in a blurred photo, short enough for four
+    // bands across the bars of a code of one pixel per module.
+    constexpr int height = 10;
+    const int middle = bars.center().y() - height / 2;
+    const auto hints = ZXing::DecodeHints()
+                           .setFormats(kLinearFormats)
+                           .setMaxNumberOfSymbols(1)
+                           .setTryRotate(false)
+                           .setTryDownscale(false)
+                           .setBinarizer(binarizer);
+    int agreeing = 0;
+    for (int direction : {-1, 1}) {
+        int misses = 0;
+        for (int i = direction < 0 ? 0 : 1; i <= kMaxBandsEachWay && misses < 2; ++i) {
+            const int top = middle + direction * i * height;
+            if (top < 0 || top + height > upright.height())
+                break;
+            const QImage band = upright.copy(QRect(left, top, right - left + 1, height));
+            const ZXing::Results results = ZXing::ReadBarcodes(viewOf(band), hints);
+            if (results.empty() || !results.front().isValid()) {
+                ++misses;
+                continue;
+            }
+            misses = 0;
+            const QString payload = QString::fromStdString(results.front().text());
+            if (payload != code.payload || symbologyOf(results.front(), payload) != code.symbology)
+                return false;
+            ++agreeing;
+        }
+    }
+    return agreeing >= 2;
+}
+
 // The same code read again in another band: same content, overlapping columns.
 bool alreadyFound(const QList<Found> &found, const Found &candidate)
 {
@@ -139,11 +225,12 @@ bool alreadyFound(const QList<Found> &found, const Found &candidate)
 // height while the last round found something new, and in each band a code once read is
 // blanked out so that the next read finds the one beside it. Returns whether any new code
 // was found.
-bool readLinear(const QImage &grey, double scale, QList<Found> &found)
+bool readLinear(const QImage &grey, double scale, QList<Found> &found,
+                ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage)
 {
     constexpr int kMinBandHeight = 24;
     constexpr int kMaxCodesPerBand = 4;
-    const auto hints = ZXing::DecodeHints().setFormats(kLinearFormats).setMaxNumberOfSymbols(1);
+    const auto hints = ZXing::DecodeHints().setFormats(kLinearFormats).setMaxNumberOfSymbols(1).setBinarizer(binarizer);
     bool anyNew = false;
     for (int bandHeight = grey.height(); bandHeight >= std::min(kMinBandHeight, grey.height()); bandHeight /= 2) {
         bool newInRound = false;
@@ -158,6 +245,9 @@ bool readLinear(const QImage &grey, double scale, QList<Found> &found)
                 const ZXing::Result &result = results.front();
                 const QRect local = boundsOf(result.position());
                 std::optional<Found> f = foundOf(result, band.topLeft(), scale);
+                if (f && !(checkDigitHolds(f->code.symbology, f->code.payload)
+                           && bandsAgree(grey, local.translated(band.topLeft()), result.orientation(), f->code, binarizer)))
+                    f.reset();
                 if (f) {
                     readFullAscii(crop, *f);
                     if (!alreadyFound(found, *f)) {
@@ -242,10 +332,13 @@ QList<Found> readEveryWay(const QImage &grey)
         scales.append(2.0);
     if (std::min(grey.width(), grey.height()) >= kLargeSide)
         scales.append(0.5);
+    const auto scaledBy = [&](double scale) {
+        return scale == 1.0 ? grey
+                            : grey.scaled(qRound(grey.width() * scale), qRound(grey.height() * scale),
+                                          Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
     for (double scale : scales) {
-        QImage scaled = scale == 1.0 ? grey
-                                     : grey.scaled(qRound(grey.width() * scale), qRound(grey.height() * scale),
-                                                   Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QImage scaled = scaledBy(scale);
         for (int inverted = 0; inverted < 2; ++inverted) {
             if (inverted)
                 scaled.invertPixels();
@@ -253,6 +346,15 @@ QList<Found> readEveryWay(const QImage &grey)
             if (!found.isEmpty())
                 return found;
         }
+    }
+    // A label photographed on a dark table: the reader's threshold for each scan line falls
+    // between the table and the paper rather than between the bars and the paper, and a
+    // blurred code is lost. Black bars stay below mid grey on paper in any light.
+    for (double scale : scales) {
+        QList<Found> found;
+        readLinear(scaledBy(scale), scale, found, ZXing::Binarizer::FixedThreshold);
+        if (!found.isEmpty())
+            return found;
     }
     return {};
 }

@@ -1,6 +1,9 @@
 #include "capture/monospace_grid.h"
 
+#include "capture/program_text_readings.h"
+
 #include "core/diagnostics.h"
+
 
 #include <algorithm>
 #include <climits>
@@ -50,22 +53,34 @@ std::optional<Grid> gridOf(const QList<const RecognizedLine *> &block)
     if (grid.pitch < 1)
         return std::nullopt;
 
-    double sumDk = 0, sumKk = 0;
-    for (const RecognizedLine *line : block) {
-        if (line->words.isEmpty() || line->words.first().symbolBoxes.isEmpty())
-            continue;
-        const double first = centreOf(line->words.first().symbolBoxes.first());
-        for (const RecognizedWord &word : line->words) {
-            for (const QRect &box : word.symbolBoxes) {
-                const double distance = centreOf(box) - first;
-                const double k = std::round(distance / grid.pitch);
-                sumDk += distance * k;
-                sumKk += k * k;
+    // Whole pixel boxes make the first estimate off by a few hundredths of a pixel, enough
+    // to count a character forty columns out one column too far; so the fit reaches out
+    // step by step, each step's pitch counting the columns of the next.
+    for (double reach = 8; ; reach *= 2) {
+        double sumDk = 0, sumKk = 0;
+        bool beyond = false;
+        for (const RecognizedLine *line : block) {
+            if (line->words.isEmpty() || line->words.first().symbolBoxes.isEmpty())
+                continue;
+            const double first = centreOf(line->words.first().symbolBoxes.first());
+            for (const RecognizedWord &word : line->words) {
+                for (const QRect &box : word.symbolBoxes) {
+                    const double distance = centreOf(box) - first;
+                    const double k = std::round(distance / grid.pitch);
+                    if (std::abs(k) > reach) {
+                        beyond = true;
+                        continue;
+                    }
+                    sumDk += distance * k;
+                    sumKk += k * k;
+                }
             }
         }
+        if (sumKk > 0)
+            grid.pitch = sumDk / sumKk;
+        if (!beyond)
+            break;
     }
-    if (sumKk > 0)
-        grid.pitch = sumDk / sumKk;
 
     // The columns' phase: the circular mean of every centre's position within its column.
     double sine = 0, cosine = 0;
@@ -130,12 +145,14 @@ RecognizedLine withoutNeighbours(const RecognizedLine &line)
         RecognizedWord keptWord = word;
         keptWord.symbolBoxes.clear();
         keptWord.symbols.clear();
+        keptWord.alternatives.clear();
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
             if (box.bottom() < top - reach || box.top() > bottom + reach)
                 continue;
             keptWord.symbolBoxes.append(box);
             keptWord.symbols.append(word.symbols[i]);
+            keptWord.alternatives.append(word.alternatives.value(i));
             keptTop = std::min(keptTop, box.top());
             keptBottom = std::max(keptBottom, box.bottom());
         }
@@ -144,33 +161,6 @@ RecognizedLine withoutNeighbours(const RecognizedLine &line)
     }
     kept.box = QRect(QPoint(line.box.left(), keptTop), QPoint(line.box.right(), keptBottom));
     return kept;
-}
-
-// The line's characters at the columns their boxes fall in.
-QString lineFromBoxes(const RecognizedLine &line, const Grid &grid, int firstColumn)
-{
-    QString text;
-    int cursor = firstColumn;
-    bool firstWord = true;
-    for (const RecognizedWord &word : line.words) {
-        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
-            const QRect &box = word.symbolBoxes[i];
-            const int column = grid.columnOf(centreOf(box));
-            if (column > cursor) {
-                text += QString(column - cursor, QLatin1Char(' '));
-                cursor = column;
-            } else if (i == 0 && !firstWord) {
-                // The engine saw a gap between words that the grid does not show.
-                text += QLatin1Char(' ');
-                ++cursor;
-            }
-            text += word.symbols[i];
-            // A wide character (an ideograph in a comment) takes two columns.
-            cursor += std::max(1, int(std::lround(box.width() / grid.pitch)));
-        }
-        firstWord = false;
-    }
-    return text;
 }
 
 // Whether the middle of a cell holds ink: the cell of a space holds none. The cell's
@@ -192,6 +182,163 @@ bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBo
     return false;
 }
 
+// The line's characters at the columns their boxes fall in.
+QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+{
+    QString text;
+    int cursor = firstColumn;
+    bool firstWord = true;
+    for (const RecognizedWord &word : line.words) {
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const QRect &box = word.symbolBoxes[i];
+            const int column = grid.columnOf(centreOf(box));
+            if (column > cursor) {
+                text += QString(column - cursor, QLatin1Char(' '));
+                cursor = column;
+            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, line.box)) {
+                // The engine saw a gap between words where the boxes crowd together; a
+                // blank cell makes it a space, but not the narrow stroke of a "." or "_".
+                text += QLatin1Char(' ');
+                ++cursor;
+            }
+            text += word.symbols[i];
+            // A wide character (an ideograph in a comment) takes two columns.
+            cursor += std::max(1, int(std::lround(box.width() / grid.pitch)));
+        }
+        firstWord = false;
+    }
+    return text;
+}
+
+
+// Whether the cell holds an underscore, which the engine tends to take for the gap
+// between two words: a thin stroke across the cell's whole middle along the bottom of the
+// line, or just below it, with nothing above it and a blank row under it (the top bar of
+// a letter of the next line goes on into its stem).
+bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.3 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.3 * grid.pitch)));
+    const int top = std::max(0, lineBox.top());
+    const int low = lineBox.top() + int(0.7 * lineBox.height());
+    const int lowest = lineBox.bottom() + lineBox.height() / 8;
+    const int end = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 2);
+    const int thickest = std::max(2, lineBox.height() / 6);
+    // A thin stroke of small text is drawn faint: ink here is anything clearly darker than
+    // the paper around it.
+    int paper = 0;
+    for (int y = top; y <= end; ++y)
+        paper = std::max(paper, int(*std::max_element(grey.constScanLine(y) + left, grey.constScanLine(y) + right + 1)));
+    const int inkBelow = std::max(int(kInk), paper - 40);
+    int first = -1;
+    bool across = false;
+    for (int y = top; y <= end; ++y) {
+        const uchar *row = grey.constScanLine(y);
+        const auto ink = std::count_if(row + left, row + right + 1, [&](uchar v) { return v < inkBelow; });
+        if (ink == 0) {
+            if (first >= 0)
+                return across;
+            continue;
+        }
+        if (first < 0 && (y < low || y > lowest))
+            return false;
+        first = first < 0 ? y : first;
+        if (y - first >= thickest)
+            return false;
+        across = across || ink == right - left + 1;
+    }
+    return false;
+}
+
+// Whether two cells of a line hold the same ink: the same character, as a monospaced
+// font draws every copy of it alike (up to a pixel of rounding either way).
+bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const QRect &lineBox)
+{
+    const int half = int(0.45 * grid.pitch);
+    const int a = int(std::lround(grid.origin + first * grid.pitch));
+    const int top = std::max(0, lineBox.top());
+    const int bottom = std::min(grey.height() - 1, lineBox.bottom());
+    double best = 1;
+    for (int shift = -1; shift <= 1; ++shift) {
+        const int b = int(std::lround(grid.origin + second * grid.pitch)) + shift;
+        if (a - half < 0 || b + half >= grey.width())
+            continue;
+        // Compared where either cell has ink, so that the paper does not make any two alike.
+        double difference = 0;
+        qsizetype inked = 0;
+        for (int y = top; y <= bottom; ++y) {
+            const uchar *row = grey.constScanLine(y);
+            for (int x = -half; x <= half; ++x) {
+                if (std::min(row[a + x], row[b + x]) < kInk) {
+                    difference += std::abs(int(row[a + x]) - int(row[b + x]));
+                    ++inked;
+                }
+            }
+        }
+        if (inked >= 4)
+            best = std::min(best, difference / (255.0 * double(inked)));
+    }
+    return best < 0.15;
+}
+
+// "14:02" read as "14302": a wide character read where the cell's ink is only a narrow
+// stroke is the narrow punctuation the engine also weighed for it, if it did.
+QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
+                      int column, const QRect &lineBox)
+{
+    static const QString narrow = QStringLiteral(":;.,'|!");
+    static const QString narrowLetters = QStringLiteral("iIl1jJtf()[]{}");
+    if (symbol.size() != 1 || !symbol[0].isLetterOrNumber() || narrowLetters.contains(symbol))
+        return symbol;
+    const auto punctuation = std::find_if(alternatives.begin(), alternatives.end(),
+                                          [](const QString &a) { return a.size() == 1 && narrow.contains(a); });
+    if (punctuation == alternatives.end())
+        return symbol;
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
+    int inkLeft = INT_MAX, inkRight = INT_MIN;
+    for (int y = std::max(0, lineBox.top()); y <= std::min(grey.height() - 1, lineBox.bottom()); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                inkLeft = std::min(inkLeft, x);
+                inkRight = std::max(inkRight, x);
+            }
+        }
+    }
+    if (inkLeft > inkRight || inkRight - inkLeft + 1 > 0.3 * grid.pitch)
+        return symbol;
+    if (*punctuation != QLatin1String(":") && *punctuation != QLatin1String(";"))
+        return *punctuation;
+    // The lower mark tells them apart: the dot of ":" is about as tall as wide, the comma of
+    // ";" reaches further down.
+    int markBottom = -1, markTop = -1, markLeft = INT_MAX, markRight = INT_MIN;
+    for (int y = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 8); y >= std::max(0, lineBox.top()); --y) {
+        const uchar *row = grey.constScanLine(y);
+        int rowLeft = INT_MAX, rowRight = INT_MIN;
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                rowLeft = std::min(rowLeft, x);
+                rowRight = std::max(rowRight, x);
+            }
+        }
+        if (rowLeft > rowRight) {
+            if (markBottom >= 0)
+                break;
+            continue;
+        }
+        markBottom = markBottom < 0 ? y : markBottom;
+        markTop = y;
+        markLeft = std::min(markLeft, rowLeft);
+        markRight = std::max(markRight, rowRight);
+    }
+    if (markBottom < 0)
+        return *punctuation;
+    return markBottom - markTop + 1 > 1.6 * (markRight - markLeft + 1) ? QStringLiteral(";") : QStringLiteral(":");
+}
+
 // The engine reads the characters of program text well but places the spaces between
 // them poorly, merging "b = b," into one word and spreading its character boxes. The
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
@@ -209,7 +356,9 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     for (const RecognizedWord &word : line.words) {
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
-            read.append({word.symbols[i], grid.columnOf(centreOf(box)), box.width() * box.height()});
+            const int column = grid.columnOf(centreOf(box));
+            read.append({narrowIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, line.box), column,
+                         box.width() * box.height()});
             lastColumn = std::max(lastColumn, read.last().column);
         }
     }
@@ -221,6 +370,45 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     QStringList characters;
     for (const Read &r : read)
         characters.append(r.text);
+    // The engine may have taken underscores for gaps, and an underscore may lie below the
+    // line's box, its cell counting as blank; it also reads a doubled operator ("&&", "||")
+    // as one. When giving each underscore cell an underscore, and each cell inked like the
+    // one before it that cell's character, where the engine did not read them, makes the
+    // characters fill the other cells, that is the line.
+    if (!read.isEmpty()) {
+        std::vector<int> withUnderscores;
+        std::vector<bool> underscore, repeated;
+        for (int column = firstColumn; column <= lastColumn; ++column) {
+            const bool stroke = underscoreIn(grey, grid, column, line.box);
+            const bool ink = std::binary_search(cells.begin(), cells.end(), column);
+            if (stroke || ink) {
+                repeated.push_back(ink && !withUnderscores.empty() && withUnderscores.back() == column - 1
+                                   && sameInk(grey, grid, column - 1, column, line.box));
+                withUnderscores.push_back(column);
+                underscore.push_back(stroke);
+            }
+        }
+        // Repeats are tried only when underscores alone do not fill the line.
+        for (bool repeats : {false, true}) {
+            QStringList filled;
+            qsizetype next = 0;
+            for (size_t i = 0; i < withUnderscores.size(); ++i) {
+                if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
+                    filled.append(QStringLiteral("_"));
+                else if (repeats && repeated[i] && !filled.isEmpty()
+                         && (next >= characters.size() || characters[next] != filled.last()))
+                    filled.append(filled.last());
+                else if (next < characters.size())
+                    filled.append(characters[next++]);
+            }
+            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
+                && (cells.empty() || cells.back() <= lastColumn)) {
+                cells = withUnderscores;
+                characters = filled;
+                break;
+            }
+        }
+    }
     // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
     // in the cell of a bigger one.
     QStringList onInk;
@@ -235,7 +423,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     if (qsizetype(cells.size()) != characters.size())
         characters = onInk;
     if (qsizetype(cells.size()) != characters.size())
-        return lineFromBoxes(line, grid, firstColumn);
+        return lineFromBoxes(line, grey, grid, firstColumn);
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -248,14 +436,41 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
 
 } // namespace
 
+// The blank lines between the engine's lines, which it does not report: where two lines
+// lie further apart than the lines of the text usually do, one line apart for each
+// further line pitch.
+QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
+{
+    QList<int> blanks(lines.size(), 0);
+    std::vector<int> distances;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        distances.push_back(lines[i].box.center().y() - lines[i - 1].box.center().y());
+    if (distances.size() < 2)
+        return blanks;
+    // The lower median: with three lines and a blank one the upper is twice the pitch.
+    std::nth_element(distances.begin(), distances.begin() + (distances.size() - 1) / 2, distances.end());
+    const double pitch = distances[(distances.size() - 1) / 2];
+    if (pitch < 1)
+        return blanks;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const int distance = lines[i].box.center().y() - lines[i - 1].box.center().y();
+        blanks[i] = std::max(0, int(std::lround(distance / pitch)) - 1);
+    }
+    return blanks;
+}
+
 std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey)
 {
+    const QList<int> blanks = blankLinesBetween(lines);
     QStringList output;
     for (qsizetype start = 0; start < lines.size();) {
         QList<RecognizedLine> kept;
         qsizetype end = start;
-        for (; end < lines.size() && lines[end].block == lines[start].block; ++end)
+        for (; end < lines.size() && lines[end].block == lines[start].block; ++end) {
             kept.append(withoutNeighbours(lines[end]));
+            for (RecognizedWord &word : kept.last().words)
+                readProgramWord(word);
+        }
         QList<const RecognizedLine *> block;
         for (const RecognizedLine &line : std::as_const(kept))
             block.append(&line);
@@ -271,8 +486,13 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
                     firstColumn = std::min(firstColumn, grid->columnOf(centreOf(box)));
             }
         }
-        for (const RecognizedLine *line : block)
-            output.append(lineOnGrid(*line, grey, *grid, firstColumn));
+        for (qsizetype i = 0; i < block.size(); ++i) {
+            for (int blank = 0; blank < blanks[start + i]; ++blank)
+                output.append(QString());
+            RecognizedLine line = *block[i];
+            readClosingLine(line, unclosedBraces(output));
+            output.append(withStraightQuotes(lineOnGrid(line, grey, *grid, firstColumn)));
+        }
         start = end;
     }
     return output.join(QLatin1Char('\n'));

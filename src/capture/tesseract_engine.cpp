@@ -10,6 +10,7 @@
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,27 @@ QRect boxAt(const tesseract::PageIterator &it, tesseract::PageIteratorLevel leve
     if (!it.BoundingBox(level, &left, &top, &right, &bottom))
         return {};
     return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+// The readings the engine weighed for the symbol at `it` other than `best`, likeliest
+// first (none unless the engine was told to keep them).
+QStringList alternativesAt(const tesseract::ResultIterator &it, const QString &best)
+{
+    std::vector<std::pair<float, QString>> choices;
+    tesseract::ChoiceIterator choice(it);
+    do {
+        const char *text = choice.GetUTF8Text();
+        const QString reading = text ? QString::fromUtf8(text) : QString();
+        if (!reading.isEmpty() && reading != best)
+            choices.emplace_back(choice.Confidence(), reading);
+    } while (choice.Next());
+    std::stable_sort(choices.begin(), choices.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    QStringList alternatives;
+    for (const auto &[confidence, reading] : choices) {
+        if (!alternatives.contains(reading))
+            alternatives.append(reading);
+    }
+    return alternatives;
 }
 
 } // namespace
@@ -72,6 +94,10 @@ TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dat
     }
     // The caller already turned light-on-dark text around; trying both costs time.
     m_api->SetVariable("tessedit_do_invert", "0");
+    // Without a dictionary nothing tells "1" from "l" in a hash; the caller weighs the
+    // network's other readings of each character instead.
+    if (!languageCorrection)
+        m_api->SetVariable("lstm_choice_mode", "2");
 }
 
 TesseractEngine::~TesseractEngine()
@@ -148,6 +174,7 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
             do {
                 word.symbolBoxes.append(boxAt(*it, kSymbol));
                 word.symbols.append(takeText(it->GetUTF8Text(kSymbol)));
+                word.alternatives.append(alternativesAt(*it, word.symbols.last()));
                 more = it->Next(kSymbol);
             } while (more && !it->IsAtBeginningOf(kWord));
             if (!word.text.isEmpty())

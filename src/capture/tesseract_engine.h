@@ -21,6 +21,9 @@ struct RecognizedWord {
     QString text;
     QList<QRect> symbolBoxes;  // one per recognised character, left to right
     QStringList symbols;       // the text of each of those characters
+    // Per character, the other readings the engine weighed for it, likeliest first; only
+    // engines without the dictionaries (program text) keep them.
+    QList<QStringList> alternatives;
     float confidence = 0;      // the engine's certainty, 0 to 100
     QString language;          // the data name whose model read it
 };

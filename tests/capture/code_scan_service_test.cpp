@@ -220,6 +220,19 @@ TEST_F(CodeScanServiceTest, ReadsEveryLinearCodeOfAStackTopFirst)
     EXPECT_EQ(service->detectBestCode(stack).result().payload, "UPPER-1");
 }
 
+TEST_F(CodeScanServiceTest, ACodeWhoseBandsDisagreeGivesNoPayload)
+{
+    // The bars of one EAN-13 above those of another, with nothing between: each scan line
+    // reads a valid code, but not the same one.
+    const QImage upper = makeCode(BarcodeFormat::EAN13, "4006381333931", 300, 50);
+    const QImage lower = makeCode(BarcodeFormat::EAN13, "5901234123457", 300, 50);
+    const QImage image = compose({340, 140}, {{{20, 20}, upper}, {{20, 70}, lower}});
+    EXPECT_TRUE(service->detectCodes(image).result().isEmpty());
+    // Apart, each is read.
+    const QImage apart = compose({340, 200}, {{{20, 20}, upper}, {{20, 130}, lower}});
+    EXPECT_EQ(service->detectCodes(apart).result().size(), 2);
+}
+
 TEST_F(CodeScanServiceTest, TextIsNoCode)
 {
     QImage image(420, 120, QImage::Format_RGB32);

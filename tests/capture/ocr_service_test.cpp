@@ -138,6 +138,23 @@ TEST_F(OCRServiceTest, CodeModeKeepsTheSpacesInsideLines)
     }
 }
 
+TEST_F(OCRServiceTest, CodeModeReadsHashesUnderscoresAndBlankLines)
+{
+    const QStringList log{
+        "commit a1b2c3d4e5f60718293a4b5c6d7e8f9012345678",
+        "0c1d2e3 Merge branch 'fix/timeout'",
+        "",
+        "a1b2c3d Fix merge_sorted(size_t n)",
+    };
+    for (const Theme &theme : {kLight, kDark}) {
+        for (int size : {13, 16}) {
+            SCOPED_TRACE(size);
+            const QImage image = renderText(log, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
+            EXPECT_EQ(recognize(image, CaptureMode::code, QStringList{"en-US"}).toStdString(), log.join('\n').toStdString());
+        }
+    }
+}
+
 TEST_F(OCRServiceTest, AutomaticLanguageReadsOtherLanguagesThanTheLocales)
 {
     // The service's locale is English; no list and an empty one both detect.

@@ -1,0 +1,175 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "capture/program_text_readings.h"
+
+#include <QRegularExpression>
+
+namespace quorvane {
+
+namespace {
+
+bool isHexDigit(const QString &symbol)
+{
+    if (symbol.size() != 1)
+        return false;
+    const char16_t c = symbol[0].unicode();
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
+}
+
+// Whether the word's character at `i`, if there is one, is a letter or digit.
+bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
+{
+    return i >= 0 && i < word.symbols.size() && word.symbols[i].size() == 1 && word.symbols[i][0].isLetterOrNumber();
+}
+
+// The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
+// "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
+// DejaVu Sans Mono), is a zero whatever else the engine weighed.
+QString hexAlternative(const RecognizedWord &word, qsizetype i)
+{
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    if (zeroLike.contains(word.symbols.value(i)))
+        return QStringLiteral("0");
+    for (const QString &alternative : word.alternatives.value(i)) {
+        if (isHexDigit(alternative))
+            return alternative;
+    }
+    return {};
+}
+
+// A run of hexadecimal digits (a commit hash, an address, a colour) is no word a dictionary
+// could correct, and the engine, reading letters around its digits, takes its "1" for an
+// "l" and its "0" for an "O". A run of letters and digits that is half or more hexadecimal
+// digits, at least two of them decimal ones, and whose every other character the engine
+// also weighed as a hexadecimal digit, is read as hexadecimal throughout.
+void readHexadecimalRuns(RecognizedWord &word)
+{
+    constexpr qsizetype kShortestRun = 6;
+    const auto inRun = [&](qsizetype i) {
+        const QString &symbol = word.symbols[i];
+        return (symbol.size() == 1 && symbol[0].isLetterOrNumber()) || !hexAlternative(word, i).isEmpty();
+    };
+    for (qsizetype start = 0; start < word.symbols.size();) {
+        if (!inRun(start)) {
+            ++start;
+            continue;
+        }
+        qsizetype end = start;
+        while (end < word.symbols.size() && inRun(end))
+            ++end;
+        qsizetype hex = 0, decimal = 0;
+        bool everyOtherHasOne = true;
+        for (qsizetype i = start; i < end; ++i) {
+            if (isHexDigit(word.symbols[i])) {
+                ++hex;
+                decimal += word.symbols[i][0].isDigit();
+            } else {
+                everyOtherHasOne = everyOtherHasOne && !hexAlternative(word, i).isEmpty();
+            }
+        }
+        const qsizetype length = end - start;
+        if (length >= kShortestRun && hex < length && 2 * hex >= length && decimal >= 2 && everyOtherHasOne) {
+            for (qsizetype i = start; i < end; ++i) {
+                if (!isHexDigit(word.symbols[i]))
+                    word.symbols[i] = hexAlternative(word, i);
+            }
+        }
+        start = end;
+    }
+}
+
+// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only, so
+// its opening "O" is a zero and each letter after the "x" that is no hexadecimal digit is
+// the likeliest one the engine weighed for it. Anything else after the "x" (a letter the
+// engine saw no digit in) leaves the word as read.
+void readHexadecimalLiterals(RecognizedWord &word)
+{
+    for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
+        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o")};
+        if (!zeros.contains(word.symbols[i]) || word.symbols[i + 1] != QLatin1String("x") || (i > 0 && isAlphanumeric(word, i - 1)))
+            continue;
+        qsizetype end = i + 2;
+        bool hex = true;
+        for (; end < word.symbols.size() && isAlphanumeric(word, end); ++end)
+            hex = hex && (isHexDigit(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
+        if (!hex || end == i + 2)
+            continue;
+        word.symbols[i] = QStringLiteral("0");
+        for (qsizetype j = i + 2; j < end; ++j) {
+            if (!isHexDigit(word.symbols[j]))
+                word.symbols[j] = hexAlternative(word, j);
+        }
+    }
+}
+
+// "x<O" or "x<@": an "O" or "@" written against an operator, with no letter or digit
+// beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
+// weighed a zero for it, it is a zero.
+void readLoneZeros(RecognizedWord &word)
+{
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    for (qsizetype i = 0; i < word.symbols.size(); ++i) {
+        if (!zeroLike.contains(word.symbols[i]) || !word.alternatives.value(i).contains(QStringLiteral("0")))
+            continue;
+        // Its neighbours in the word, if any, are operators.
+        if (word.symbols.size() > 1 && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
+            word.symbols[i] = QStringLiteral("0");
+    }
+}
+
+} // namespace
+
+void readProgramWord(RecognizedWord &word)
+{
+    readHexadecimalRuns(word);
+    readHexadecimalLiterals(word);
+    readLoneZeros(word);
+}
+
+// A line of one to three characters after an unclosed "{" most often closes it ("}",
+// "};", "},"), and the engine reads such a lone brace, without a word around it, as a
+// "t", "y" or "3". When the engine also weighed "}" for its first character, that is what
+// it is, and an "i", "j" or ":" after it is the ";" that ends the statement.
+void readClosingLine(RecognizedLine &line, qsizetype openBraces)
+{
+    qsizetype count = 0;
+    for (const RecognizedWord &word : line.words)
+        count += word.symbols.size();
+    if (openBraces < 1 || count < 1 || count > 3)
+        return;
+    RecognizedWord &first = line.words.first();
+    if (first.symbols.first() == QLatin1String("}") || !first.alternatives.value(0).contains(QStringLiteral("}")))
+        return;
+    first.symbols.first() = QStringLiteral("}");
+    static const QStringList semicolonLike{QStringLiteral("i"), QStringLiteral("j"), QStringLiteral(":")};
+    for (RecognizedWord &word : line.words) {
+        for (QString &symbol : word.symbols) {
+            if (&symbol != &first.symbols.first() && semicolonLike.contains(symbol))
+                symbol = QStringLiteral(";");
+        }
+    }
+}
+
+qsizetype unclosedBraces(const QStringList &lines)
+{
+    qsizetype open = 0;
+    for (const QString &line : lines)
+        open += line.count(QLatin1Char('{')) - line.count(QLatin1Char('}'));
+    return open;
+}
+
+// A line that holds straight quotes beside typographic ones of the same kind shows program
+// text whose straight quotes the engine took for typographic ones: they are all straight.
+// A line of typographic quotes only (a compiler's message) keeps them.
+QString withStraightQuotes(QString line)
+{
+    static const QRegularExpression curlyDouble(QStringLiteral("[\u201C\u201D\u201E]"));
+    static const QRegularExpression curlySingle(QStringLiteral("[\u2018\u2019\u201A]"));
+    if (line.contains(QLatin1Char('"')))
+        line.replace(curlyDouble, QStringLiteral("\""));
+    if (line.contains(QLatin1Char('\'')))
+        line.replace(curlySingle, QStringLiteral("'"));
+    return line;
+}
+
+
+} // namespace quorvane

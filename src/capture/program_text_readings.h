@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "capture/tesseract_engine.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+// Program text read without a dictionary: its hashes, literals and lone braces are no
+// words, and the engine reads them as letters would be. These corrections weigh the other
+// readings the engine kept for each character (RecognizedWord::alternatives).
+
+// Hexadecimal runs ("alb2c3d" -> "a1b2c3d"), 0x literals ("Oxif" -> "0x1f") and lone
+// zeros against operators ("x<O" -> "x<0") of one word, in place.
+void readProgramWord(RecognizedWord &word);
+
+// A line of one to three characters after `openBraces` open "{" that the engine read
+// as letters ("yi") but weighed "}" for: the closing brace, and ";" after it.
+void readClosingLine(RecognizedLine &line, qsizetype openBraces);
+
+// How many "{" of `lines` are not closed by a "}".
+qsizetype unclosedBraces(const QStringList &lines);
+
+// The line with straight quotes for typographic ones when it holds both kinds.
+QString withStraightQuotes(QString line);
+
+} // namespace quorvane
