@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Willkommen bei Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Drücken Sie</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>zum Erfassen von Text</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Rechtsklick: Schnellerfassung</translation>
         <translation>Abbrechen</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Berechtigung für Barrierefreiheit erforderlich</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Berechtigung für globale Tastenkürzel erforderlich</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane benötigt die Berechtigung für Barrierefreiheit, um globale Tastenkürzel (%1) zu registrieren. So können Sie Text von überall auf Ihrem Bildschirm erfassen.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane benötigt die Berechtigung, globale Tastenkürzel (%1) zu verwenden. So können Sie Text von überall auf Ihrem Bildschirm erfassen.
 
 Ihre Privatsphäre bleibt geschützt – Quorvane überwacht nur die eigenen registrierten Tastenkürzel.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Berechtigung für Bildschirmaufnahme erforderlich</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Berechtigung für Bildschirmzugriff erforderlich</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane benötigt die Berechtigung für Bildschirmaufnahme, um Text von Ihrem Bildschirm zu erfassen.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane benötigt Zugriff auf den Bildschirm, um Text von Ihrem Bildschirm zu erfassen.
 
 Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in die Cloud hochgeladen.</translation>
     </message>
@@ -213,9 +203,9 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
         <translation>Berechtigungen erforderlich</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane benötigt die Berechtigungen für Bildschirmaufnahme und Barrierefreiheit, um zu funktionieren. Sie können sie später in den Datenschutzeinstellungen Ihrer Arbeitsumgebung erteilen.</translation>
+        <translation>Quorvane benötigt Bildschirmzugriff und globale Tastenkürzel, um zu funktionieren. Sie können sie später in den Datenschutzeinstellungen Ihrer Arbeitsumgebung erteilen.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
         <translation>Die Bildschirmaufnahme ist fehlgeschlagen: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Die Berechtigung für Bildschirmaufnahme ist erforderlich. Bitte erteilen Sie den Zugriff in den Datenschutzeinstellungen Ihrer Arbeitsumgebung.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Bildschirmzugriff ist erforderlich. Bitte erteilen Sie den Zugriff in den Datenschutzeinstellungen Ihrer Arbeitsumgebung.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
         <translation>Das Tastenkürzel %1 ist vom System reserviert</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Für globale Tastenkürzel ist die Berechtigung für Barrierefreiheit erforderlich. Bitte erteilen Sie den Zugriff in den Datenschutzeinstellungen Ihrer Arbeitsumgebung.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Die Berechtigung für globale Tastenkürzel ist erforderlich. Bitte erteilen Sie den Zugriff in den Datenschutzeinstellungen Ihrer Arbeitsumgebung.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Bildschirmaufnahme</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Bildschirmzugriff</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Barrierefreiheit</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globale Tastenkürzel</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>Ungültiger Einstellungswert: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Schnell-Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Schnellerfassung</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow wiederholen</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Erfassung wiederholen</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,8 +723,8 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>Code-Scan</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
         <translation>Doppelklicken, um im Verlauf zu öffnen</translation>
     </message>
     <message id="history.filter.all">
@@ -891,7 +881,7 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>Noch keine Erfassungen</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Drücken Sie %1, um Text vom Bildschirm zu erfassen</translation>
     </message>
@@ -1157,11 +1147,6 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
             <numerusform>%n Std.</numerusform>
             <numerusform>%n Std.</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 Tag</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1611,14 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <translation>Quorvane benötigt Ihre Erlaubnis, um zu funktionieren</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Um Text von Ihrem Bildschirm zu erfassen, benötigt Quorvane die Berechtigung für Bildschirmaufnahme. Damit kann die Anwendung sehen, was auf Ihrem Bildschirm angezeigt wird, wenn Sie sie aktivieren. Die gesamte Verarbeitung erfolgt lokal auf Ihrem Gerät.</translation>
+        <translation>Um Text von Ihrem Bildschirm zu erfassen, benötigt Quorvane Zugriff auf den Bildschirm. Damit kann die Anwendung sehen, was auf Ihrem Bildschirm angezeigt wird, wenn Sie sie aktivieren. Die gesamte Verarbeitung erfolgt lokal auf Ihrem Gerät.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Bildschirmaufnahme</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Bildschirmzugriff</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1626,9 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <translation>Erlaubt Quorvane, Text aus ausgewählten Bildschirmbereichen zu erfassen</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Barrierefreiheit (optional)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globale Tastenkürzel (optional)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1697,12 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Auswahlüberlagerung einblenden und einen Bereich auswählen</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Denselben Bereich wie beim letzten Mal ohne Überlagerung erfassen</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1819,11 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Das Bild in der Zwischenablage konnte nicht gelesen werden</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Drücken Sie %1, um Text zu erfassen</translation>
     </message>
 </context>
 </TS>

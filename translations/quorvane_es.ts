@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Bienvenido a Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Pulse</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>para capturar texto</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Clic derecho: captura rápida</translation>
         <translation>Cancelar</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Se necesita el permiso de accesibilidad</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Se requiere permiso para atajos globales</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane necesita el permiso de accesibilidad para registrar atajos de teclado globales (%1). Esto le permite capturar texto desde cualquier parte de la pantalla.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane necesita permiso para usar atajos de teclado globales (%1). Esto le permite capturar texto desde cualquier parte de la pantalla.
 
 Su privacidad está protegida: Quorvane solo supervisa sus propios atajos registrados.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Se necesita el permiso de grabación de pantalla</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Se requiere permiso de acceso a la pantalla</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane necesita el permiso de grabación de pantalla para capturar texto de la pantalla.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane necesita acceso a la pantalla para capturar texto de la pantalla.
 
 Todo el procesamiento se realiza en su dispositivo: no se sube ningún dato a la nube.</translation>
     </message>
@@ -213,9 +203,9 @@ Todo el procesamiento se realiza en su dispositivo: no se sube ningún dato a la
         <translation>Permisos necesarios</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane necesita los permisos de grabación de pantalla y de accesibilidad para funcionar. Puede concederlos más tarde en la configuración de privacidad de su escritorio.</translation>
+        <translation>Quorvane necesita acceso a la pantalla y atajos globales para funcionar. Puede concederlos más tarde en la configuración de privacidad de su escritorio.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ Todo el procesamiento se realiza en su dispositivo: no se sube ningún dato a la
         <translation>Falló la captura de pantalla: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Se necesita el permiso de grabación de pantalla. Conceda el acceso en la configuración de privacidad de su escritorio.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Se necesita acceso a la pantalla. Conceda el acceso en la configuración de privacidad de su escritorio.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ Todo el procesamiento se realiza en su dispositivo: no se sube ningún dato a la
         <translation>El atajo %1 está reservado por el sistema</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Se necesita el permiso de accesibilidad para los atajos globales. Conceda el acceso en la configuración de privacidad de su escritorio.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Se necesita el permiso para los atajos globales. Conceda el acceso en la configuración de privacidad de su escritorio.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>Aceptar</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Grabación de pantalla</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Acceso a la pantalla</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Accesibilidad</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Atajos globales</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>Valor de configuración no válido: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Zarrow rápido</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Captura rápida</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Repetir Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Repetir captura</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,9 +723,9 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>Escaneo de código</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Toque dos veces para abrir en el historial</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Haga doble clic para abrir en el historial</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -891,7 +881,7 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>Aún no hay capturas</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Pulse %1 para capturar texto de la pantalla</translation>
     </message>
@@ -1157,11 +1147,6 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
             <numerusform>%n h</numerusform>
             <numerusform>%n h</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 día</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1611,14 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <translation>Quorvane necesita su permiso para funcionar</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Para capturar texto de la pantalla, Quorvane necesita el permiso de grabación de pantalla. Esto permite a la aplicación ver lo que hay en la pantalla cuando usted la activa. Todo el procesamiento se realiza localmente en su dispositivo.</translation>
+        <translation>Para capturar texto de la pantalla, Quorvane necesita acceso a la pantalla. Esto permite a la aplicación ver lo que hay en la pantalla cuando usted la activa. Todo el procesamiento se realiza localmente en su dispositivo.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Grabación de pantalla</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Acceso a la pantalla</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1626,9 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <translation>Permite a Quorvane capturar texto de las regiones de la pantalla seleccionadas</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Accesibilidad (opcional)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Atajos globales (opcional)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1697,12 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Muestra la capa de captura de pantalla para seleccionar una región</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Captura la misma región que la última vez sin mostrar la capa</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1819,11 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>No se pudo leer la imagen del portapapeles</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Pulse %1 para capturar texto</translation>
     </message>
 </context>
 </TS>

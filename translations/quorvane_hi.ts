@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Quorvane में आपका स्वागत है</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>शॉर्टकट</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>दबाकर टेक्स्ट कैप्चर करें</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>रद्द करें</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>सुलभता अनुमति आवश्यक है</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>वैश्विक शॉर्टकट की अनुमति आवश्यक है</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>वैश्विक कीबोर्ड शॉर्टकट (%1) पंजीकृत करने के लिए Quorvane को सुलभता अनुमति चाहिए। इससे आप अपनी स्क्रीन पर कहीं से भी टेक्स्ट कैप्चर कर सकते हैं।
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>वैश्विक कीबोर्ड शॉर्टकट (%1) उपयोग करने के लिए Quorvane को अनुमति चाहिए। इससे आप अपनी स्क्रीन पर कहीं से भी टेक्स्ट कैप्चर कर सकते हैं।
 
 आपकी गोपनीयता सुरक्षित है - Quorvane केवल अपने पंजीकृत शॉर्टकट पर नज़र रखता है।</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>स्क्रीन रिकॉर्डिंग अनुमति आवश्यक है</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>स्क्रीन एक्सेस की अनुमति आवश्यक है</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>आपकी स्क्रीन से टेक्स्ट कैप्चर करने के लिए Quorvane को स्क्रीन रिकॉर्डिंग अनुमति चाहिए।
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>आपकी स्क्रीन से टेक्स्ट कैप्चर करने के लिए Quorvane को स्क्रीन एक्सेस की अनुमति चाहिए।
 
 सारी प्रोसेसिंग आपके डिवाइस पर होती है - कोई डेटा क्लाउड पर अपलोड नहीं किया जाता।</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>अनुमतियाँ आवश्यक हैं</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>काम करने के लिए Quorvane को स्क्रीन रिकॉर्डिंग और सुलभता अनुमतियाँ चाहिए। आप ये अनुमतियाँ बाद में अपने डेस्कटॉप की गोपनीयता सेटिंग्स में दे सकते हैं।</translation>
+        <translation>काम करने के लिए Quorvane को स्क्रीन एक्सेस और वैश्विक शॉर्टकट की अनुमतियाँ चाहिए। आप ये अनुमतियाँ बाद में अपने डेस्कटॉप की गोपनीयता सेटिंग्स में दे सकते हैं।</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>स्क्रीन कैप्चर विफल रहा: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>स्क्रीन रिकॉर्डिंग अनुमति आवश्यक है। कृपया अपने डेस्कटॉप की गोपनीयता सेटिंग्स में पहुँच की अनुमति दें।</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>स्क्रीन एक्सेस की अनुमति आवश्यक है। कृपया अपने डेस्कटॉप की गोपनीयता सेटिंग्स में पहुँच की अनुमति दें।</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>शॉर्टकट %1 सिस्टम द्वारा आरक्षित है</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>वैश्विक शॉर्टकट के लिए सुलभता अनुमति आवश्यक है। कृपया अपने डेस्कटॉप की गोपनीयता सेटिंग्स में पहुँच की अनुमति दें।</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>वैश्विक शॉर्टकट के लिए अनुमति आवश्यक है। कृपया अपने डेस्कटॉप की गोपनीयता सेटिंग्स में पहुँच की अनुमति दें।</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>ठीक है</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>स्क्रीन रिकॉर्डिंग</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>स्क्रीन एक्सेस</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>सुलभता</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>वैश्विक शॉर्टकट</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>सेटिंग का मान अमान्य है: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>त्वरित Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>त्वरित कैप्चर</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow दोहराएँ</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>कैप्चर दोहराएँ</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,9 +723,9 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>कोड स्कैन</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>इतिहास में खोलने के लिए दो बार टैप करें</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>इतिहास में खोलने के लिए डबल-क्लिक करें</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -891,7 +881,7 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>अभी तक कोई कैप्चर नहीं</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>अपनी स्क्रीन से टेक्स्ट कैप्चर करने के लिए %1 दबाएँ</translation>
     </message>
@@ -1157,11 +1147,6 @@ Quorvane का उपयोग करने के लिए कृपया �
             <numerusform>%n घंटे</numerusform>
             <numerusform>%n घंटे</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 दिन</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1611,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>काम करने के लिए Quorvane को आपकी अनुमति चाहिए</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>आपकी स्क्रीन से टेक्स्ट कैप्चर करने के लिए Quorvane को स्क्रीन रिकॉर्डिंग अनुमति चाहिए। इससे ऐप, आपके सक्रिय करने पर, देख सकता है कि आपकी स्क्रीन पर क्या है। सारी प्रोसेसिंग आपके डिवाइस पर ही होती है।</translation>
+        <translation>आपकी स्क्रीन से टेक्स्ट कैप्चर करने के लिए Quorvane को स्क्रीन एक्सेस की अनुमति चाहिए। इससे ऐप, आपके सक्रिय करने पर, देख सकता है कि आपकी स्क्रीन पर क्या है। सारी प्रोसेसिंग आपके डिवाइस पर ही होती है।</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>स्क्रीन रिकॉर्डिंग</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>स्क्रीन एक्सेस</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1626,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane को चुने गए स्क्रीन क्षेत्रों से टेक्स्ट कैप्चर करने देता है</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>सुलभता (वैकल्पिक)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>वैश्विक शॉर्टकट (वैकल्पिक)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1697,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>स्क्रीन कैप्चर ओवरले सक्रिय करें और क्षेत्र चुनें</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>ओवरले दिखाए बिना पिछली बार वाला ही क्षेत्र कैप्चर करें</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1819,11 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>क्लिपबोर्ड पर मौजूद छवि को पढ़ा नहीं जा सका</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>टेक्स्ट कैप्चर करने के लिए %1 दबाएँ</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Välkommen till Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Tryck på</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>för att fånga text</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Högerklick: snabbfångst</translation>
         <translation>Avbryt</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Behörighet för hjälpmedel krävs</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Behörighet för globala kortkommandon krävs</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane behöver behörighet för hjälpmedel för att registrera globala kortkommandon (%1). Då kan du fånga text var som helst på skärmen.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane behöver behörighet att använda globala kortkommandon (%1). Då kan du fånga text var som helst på skärmen.
 
 Din integritet skyddas – Quorvane övervakar endast sina egna registrerade kortkommandon.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Behörighet för skärminspelning krävs</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Behörighet för skärmåtkomst krävs</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane behöver behörighet för skärminspelning för att fånga text från skärmen.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane behöver åtkomst till skärmen för att fånga text från skärmen.
 
 All bearbetning sker på din enhet – inga data laddas upp till molnet.</translation>
     </message>
@@ -213,9 +203,9 @@ All bearbetning sker på din enhet – inga data laddas upp till molnet.</transl
         <translation>Behörigheter krävs</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane behöver behörighet för skärminspelning och hjälpmedel för att fungera. Du kan bevilja dem senare i skrivbordsmiljöns integritetsinställningar.</translation>
+        <translation>Quorvane behöver skärmåtkomst och globala kortkommandon för att fungera. Du kan bevilja dem senare i skrivbordsmiljöns integritetsinställningar.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ All bearbetning sker på din enhet – inga data laddas upp till molnet.</transl
         <translation>Skärmfångsten misslyckades: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Behörighet för skärminspelning krävs. Ge åtkomst i skrivbordsmiljöns integritetsinställningar.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Skärmåtkomst krävs. Ge åtkomst i skrivbordsmiljöns integritetsinställningar.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ All bearbetning sker på din enhet – inga data laddas upp till molnet.</transl
         <translation>Kortkommandot %1 är reserverat av systemet</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Behörighet för hjälpmedel krävs för globala kortkommandon. Ge åtkomst i skrivbordsmiljöns integritetsinställningar.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Behörighet för globala kortkommandon krävs. Ge åtkomst i skrivbordsmiljöns integritetsinställningar.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Skärminspelning</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Skärmåtkomst</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Hjälpmedel</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globala kortkommandon</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>Ogiltigt inställningsvärde: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Snabb-Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Snabbfångst</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Upprepa Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Upprepa fångst</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,8 +723,8 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>Kodskanning</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
         <translation>Dubbelklicka för att öppna i historiken</translation>
     </message>
     <message id="history.filter.all">
@@ -891,7 +881,7 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>Inga fångster än</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Tryck på %1 för att fånga text från skärmen</translation>
     </message>
@@ -1157,11 +1147,6 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
             <numerusform>%n tim</numerusform>
             <numerusform>%n tim</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 dag</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1611,14 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <translation>Quorvane behöver din tillåtelse för att fungera</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>För att fånga text från skärmen behöver Quorvane behörighet för skärminspelning. Då kan programmet se vad som visas på skärmen när du aktiverar det. All bearbetning sker lokalt på din enhet.</translation>
+        <translation>För att fånga text från skärmen behöver Quorvane åtkomst till skärmen. Då kan programmet se vad som visas på skärmen när du aktiverar det. All bearbetning sker lokalt på din enhet.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Skärminspelning</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Skärmåtkomst</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1626,9 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <translation>Låter Quorvane fånga text från markerade delar av skärmen</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Hjälpmedel (valfritt)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globala kortkommandon (valfritt)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1697,12 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Visa markeringslagret och markera ett område</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Fånga samma område som förra gången utan att visa markeringslagret</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1819,11 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Bilden i urklipp kunde inte läsas</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Tryck på %1 för att fånga text</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "windows/welcome_page_view.h"
 
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "platform/language_change.h"
 #include "windows/about_view.h"
@@ -133,7 +134,7 @@ void WelcomePageView::retranslate()
         qtTrId("onboarding.welcome.feature1.title"),
         //: Feature 1 description; the quick capture shortcut
         //% "Press %1 to capture text instantly"
-        qtTrId("onboarding.welcome.feature1.description").arg(m_captureShortcut.displayString()));
+        qtTrId("onboarding.welcome.feature1.description").arg(leftToRightRun(m_captureShortcut.displayString())));
     m_languages->setTexts(
         //: Feature 2 title
         //% "Multi-Language Support"

@@ -218,7 +218,7 @@ TEST(ShortcutActions, RawValuesAndLabels)
 {
     EXPECT_EQ(shortcutActionFromRawValue("openHistory"), ShortcutAction::openHistory);
     EXPECT_FALSE(shortcutActionFromRawValue("OpenHistory").has_value());
-    EXPECT_EQ(displayName(ShortcutAction::quickZarrow), "Quick Zarrow");
+    EXPECT_EQ(displayName(ShortcutAction::quickZarrow), "Quick Capture");
     EXPECT_EQ(captureModeFromRawValue("scanCode"), CaptureMode::scanCode);
     EXPECT_FALSE(captureModeFromRawValue("Normal").has_value());
     EXPECT_EQ(displayName(CaptureMode::scanCode), "Scan Code");
