@@ -56,7 +56,7 @@
     <message id="updater.up_to_date.message">
         <source>Quorvane %1 is currently the newest version available.</source>
         <extracomment>Text shown when no newer version exists: the installed version</extracomment>
-        <translation>Quorvane %1 هو أحدث إصدار متاح حاليًا.</translation>
+        <translation>‏Quorvane %1 هو أحدث إصدار متاح حاليًا.</translation>
     </message>
     <message id="updater.error.title">
         <source>Update Error!</source>
@@ -140,7 +140,7 @@ Quit Quorvane</extracomment>
 Left-click: Menu
 Right-click: Quick Capture</source>
         <extracomment>Tooltip of the tray icon</extracomment>
-        <translation>Quorvane
+        <translation>‏Quorvane
 النقر بالزر الأيسر: القائمة
 النقر بالزر الأيمن: التقاط سريع</translation>
     </message>
@@ -240,7 +240,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="tray_absence.title">
         <source>Quorvane Is Running</source>
         <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
-        <translation>Quorvane قيد التشغيل</translation>
+        <translation>‏Quorvane قيد التشغيل</translation>
     </message>
     <message id="tray_absence.message">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
@@ -1257,7 +1257,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="about.legal_notice">
         <source>© 2025 Corvantis. All rights reserved.</source>
         <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. جميع الحقوق محفوظة.</translation>
+        <translation>‏© 2025 Corvantis. جميع الحقوق محفوظة.</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
