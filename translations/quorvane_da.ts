@@ -1825,5 +1825,33 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
         <translation>Tryk på %1 for at fange tekst</translation>
     </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR mislykkedes: Tesseract-sprogdata %1 er ikke installeret (installer %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
 </context>
 </TS>

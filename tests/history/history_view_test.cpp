@@ -177,7 +177,7 @@ TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)
     auto *reason = child<QLabel>("filteredReason");
     model().setDateFilter(DateFilter::today);
     EXPECT_EQ(view->content(), HistoryView::Content::filteredEmpty);
-    EXPECT_EQ(reason->text(), "No captures found for \"today\"");
+    EXPECT_EQ(reason->text(), "No captures found for \"Today\"");
     model().setSearchQuery(" Zz ");
     EXPECT_EQ(reason->text(), "No captures found matching \" Zz \"");
 

@@ -594,6 +594,11 @@ TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
 
     EXPECT_EQ(HistoryPreferencesView::storageEstimate(1), "50 KB");
     EXPECT_EQ(HistoryPreferencesView::storageEstimate(1000), "50 MB");
+    {
+        test::ScopedInterfaceLanguage russian("ru");
+        EXPECT_EQ(HistoryPreferencesView::storageEstimate(1000), "50 МБ");
+        EXPECT_EQ(HistoryPreferencesView::storageEstimate(0), "0 байт");
+    }
     EXPECT_EQ(HistoryPreferencesView::usagePercentage(1, 1000), 0);
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(1000), 1000);
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(57), 61);
