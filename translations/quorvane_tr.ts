@@ -76,12 +76,12 @@
     <message id="onboarding.window.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Onboarding window title</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="first_launch.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
@@ -1757,7 +1757,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="onboarding.welcome.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Welcome page title</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="onboarding.welcome.subtitle">
         <source>Capture text from anywhere on your screen</source>

@@ -29,7 +29,8 @@ FeatureRow::FeatureRow(const QString &icon, QWidget *parent)
 
     QLabel *glyph = styledLabel(icon, 24);
     glyph->setObjectName(QStringLiteral("featureIcon"));
-    glyph->setFixedSize(32, 32);
+    // A colour emoji can be drawn a little wider than its nominal size: never cut it.
+    glyph->setFixedSize(glyph->sizeHint().expandedTo(QSize(32, 32)));
     glyph->setAlignment(Qt::AlignCenter);
     row->addWidget(glyph, 0, Qt::AlignTop);
 
