@@ -1128,10 +1128,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>التبديل إلى الصورة</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>حجم الخط: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>إلغاء التثبيت (السماح للنافذة بالرجوع خلف غيرها)</translation>
@@ -1920,6 +1916,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 ج.ب</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: صغير</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: متوسط</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: كبير</translation>
     </message>
 </context>
 </TS>

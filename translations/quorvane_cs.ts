@@ -1116,10 +1116,6 @@ Chcete-li Quorvane používat, udělte tato oprávnění v nastavení soukromí 
         <source>Switch to Image</source>
         <translation>Přepnout na obrázek</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Velikost písma: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Odepnout (okno může být překryto jinými)</translation>
@@ -1869,6 +1865,21 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Velikost písma: Malá</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Velikost písma: Střední</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Velikost písma: Velká</translation>
     </message>
 </context>
 </TS>

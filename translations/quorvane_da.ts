@@ -1112,10 +1112,6 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <source>Switch to Image</source>
         <translation>Skift til billede</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Skriftstørrelse: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Frigør (vinduet må gå bag andre)</translation>
@@ -1852,6 +1848,21 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Lille</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Mellem</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Stor</translation>
     </message>
 </context>
 </TS>

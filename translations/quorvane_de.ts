@@ -1112,10 +1112,6 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <source>Switch to Image</source>
         <translation>Zu Bild wechseln</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Schriftgröße: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Lösen (Fenster darf in den Hintergrund)</translation>
@@ -1852,6 +1848,21 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Schriftgröße: Klein</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Schriftgröße: Mittel</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Schriftgröße: Groß</translation>
     </message>
 </context>
 </TS>

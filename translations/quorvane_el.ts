@@ -1112,10 +1112,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>Εναλλαγή σε εικόνα</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Μέγεθος γραμματοσειράς: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Ξεκαρφίτσωμα (το παράθυρο μπορεί να πάει πίσω από άλλα)</translation>
@@ -1852,6 +1848,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μικρό</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μεσαίο</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μεγάλο</translation>
     </message>
 </context>
 </TS>

@@ -1112,10 +1112,6 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <source>Switch to Image</source>
         <translation>Cambiar a imagen</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Tamaño de letra: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Desanclar (permitir que la ventana quede detrás)</translation>
@@ -1852,6 +1848,21 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamaño de letra: Pequeño</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamaño de letra: Mediano</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamaño de letra: Grande</translation>
     </message>
 </context>
 </TS>

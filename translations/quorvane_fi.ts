@@ -1112,10 +1112,6 @@ Myönnä nämä luvat työpöytäympäristösi yksityisyysasetuksissa, jotta voi
         <source>Switch to Image</source>
         <translation>Vaihda kuvaan</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Fonttikoko: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Irrota (ikkuna voi jäädä muiden taakse)</translation>
@@ -1852,6 +1848,21 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 Gt</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Fonttikoko: Pieni</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Fonttikoko: Keskikokoinen</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Fonttikoko: Suuri</translation>
     </message>
 </context>
 </TS>

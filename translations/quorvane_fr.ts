@@ -1112,10 +1112,6 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <source>Switch to Image</source>
         <translation>Afficher l’image</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Taille de police&#xa0;: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Détacher (la fenêtre peut passer en arrière-plan)</translation>
@@ -1852,6 +1848,21 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 Go</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police : Petite</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police : Moyenne</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police : Grande</translation>
     </message>
 </context>
 </TS>

@@ -1112,10 +1112,6 @@ Quorvane का उपयोग करने के लिए कृपया �
         <source>Switch to Image</source>
         <translation>छवि पर जाएँ</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>फ़ॉन्ट आकार: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>अनपिन करें (विंडो को पीछे जाने दें)</translation>
@@ -1852,6 +1848,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>फ़ॉन्ट आकार: छोटा</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>फ़ॉन्ट आकार: मध्यम</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>फ़ॉन्ट आकार: बड़ा</translation>
     </message>
 </context>
 </TS>

@@ -1116,10 +1116,6 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <source>Switch to Image</source>
         <translation>Prebaci na sliku</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Veličina fonta: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Otkvači (prozor može ići iza drugih)</translation>
@@ -1869,6 +1865,21 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Mala</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Srednja</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Velika</translation>
     </message>
 </context>
 </TS>

@@ -1108,10 +1108,6 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <source>Switch to Image</source>
         <translation>Váltás képre</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Betűméret: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Kitűzés feloldása (az ablak más ablakok mögé kerülhet)</translation>
@@ -1835,6 +1831,21 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Kicsi</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Közepes</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Nagy</translation>
     </message>
 </context>
 </TS>

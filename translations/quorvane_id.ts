@@ -1108,10 +1108,6 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <source>Switch to Image</source>
         <translation>Beralih ke Gambar</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Ukuran fonta: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Lepas sematan (izinkan jendela berada di belakang)</translation>
@@ -1835,6 +1831,21 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Kecil</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Sedang</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Besar</translation>
     </message>
 </context>
 </TS>

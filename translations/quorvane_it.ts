@@ -1112,10 +1112,6 @@ Concedile nelle impostazioni della privacy del desktop per usare Quorvane.</tran
         <source>Switch to Image</source>
         <translation>Passa all&apos;immagine</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Dimensione carattere: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Sgancia (consenti alla finestra di finire dietro le altre)</translation>
@@ -1852,6 +1848,21 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensione carattere: Piccola</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensione carattere: Media</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensione carattere: Grande</translation>
     </message>
 </context>
 </TS>

@@ -1108,10 +1108,6 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <source>Switch to Image</source>
         <translation>画像に切り替え</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>フォントサイズ: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>ピン留めを解除 (ウィンドウを背面に回せるようにする)</translation>
@@ -1835,6 +1831,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 小</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 中</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 大</translation>
     </message>
 </context>
 </TS>

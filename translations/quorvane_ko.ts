@@ -1108,10 +1108,6 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <source>Switch to Image</source>
         <translation>이미지로 전환</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>글꼴 크기: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>고정 해제 (다른 창 뒤로 갈 수 있음)</translation>
@@ -1835,6 +1831,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 작게</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 보통</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 크게</translation>
     </message>
 </context>
 </TS>

@@ -1112,10 +1112,6 @@ Gi disse tillatelsene i personverninnstillingene i skrivebordsmiljøet for å br
         <source>Switch to Image</source>
         <translation>Bytt til bilde</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Skriftstørrelse: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Løsne (vinduet kan havne bak andre)</translation>
@@ -1852,6 +1848,21 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Liten</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Middels</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Stor</translation>
     </message>
 </context>
 </TS>

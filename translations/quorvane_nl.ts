@@ -1112,10 +1112,6 @@ Verleen deze toestemmingen in de privacyinstellingen van uw werkomgeving om Quor
         <source>Switch to Image</source>
         <translation>Naar afbeelding wisselen</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Lettergrootte: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Losmaken (venster mag naar achteren)</translation>
@@ -1852,6 +1848,21 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Lettergrootte: Klein</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Lettergrootte: Middel</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Lettergrootte: Groot</translation>
     </message>
 </context>
 </TS>

@@ -1116,10 +1116,6 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <source>Switch to Image</source>
         <translation>Przełącz na obraz</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Rozmiar czcionki: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Odepnij (okno może znaleźć się pod innymi)</translation>
@@ -1869,6 +1865,21 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Mała</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Średnia</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Duża</translation>
     </message>
 </context>
 </TS>

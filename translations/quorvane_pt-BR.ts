@@ -1112,10 +1112,6 @@ Conceda essas permissões nas configurações de privacidade do seu ambiente de 
         <source>Switch to Image</source>
         <translation>Mudar para imagem</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Tamanho da fonte: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Desafixar (permitir que a janela fique atrás)</translation>
@@ -1852,6 +1848,21 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamanho da fonte: Pequeno</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamanho da fonte: Médio</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Tamanho da fonte: Grande</translation>
     </message>
 </context>
 </TS>

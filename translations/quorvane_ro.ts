@@ -1116,10 +1116,6 @@ Acordați aceste permisiuni în setările de confidențialitate ale mediului des
         <source>Switch to Image</source>
         <translation>Comută la imagine</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Dimensiune font: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Anulează fixarea (fereastra poate trece în spate)</translation>
@@ -1869,6 +1865,21 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensiune font: Mică</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensiune font: Medie</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Dimensiune font: Mare</translation>
     </message>
 </context>
 </TS>

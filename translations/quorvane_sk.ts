@@ -1116,10 +1116,6 @@ Ak chcete Quorvane používať, udeľte tieto povolenia v nastaveniach súkromia
         <source>Switch to Image</source>
         <translation>Prepnúť na obrázok</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Veľkosť písma: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Odopnúť (okno môže byť prekryté inými)</translation>
@@ -1869,6 +1865,21 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veľkosť písma: Malá</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veľkosť písma: Stredná</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veľkosť písma: Veľká</translation>
     </message>
 </context>
 </TS>

@@ -1112,10 +1112,6 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <source>Switch to Image</source>
         <translation>Växla till bild</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Teckenstorlek: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Lossa (fönstret kan hamna bakom andra)</translation>
@@ -1852,6 +1848,21 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Teckenstorlek: Liten</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Teckenstorlek: Mellan</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Teckenstorlek: Stor</translation>
     </message>
 </context>
 </TS>

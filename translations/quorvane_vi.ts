@@ -1108,10 +1108,6 @@ Vui lòng cấp các quyền này trong cài đặt quyền riêng tư của mô
         <source>Switch to Image</source>
         <translation>Chuyển sang hình ảnh</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Cỡ chữ: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Bỏ ghim (cho phép cửa sổ nằm phía sau)</translation>
@@ -1835,6 +1831,21 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <source>%1 GB</source>
         <extracomment>A size in gigabytes; %1 is the number</extracomment>
         <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Cỡ chữ: Nhỏ</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Cỡ chữ: Vừa</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Cỡ chữ: Lớn</translation>
     </message>
 </context>
 </TS>
