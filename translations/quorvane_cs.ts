@@ -1881,5 +1881,30 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Velikost písma: Velká</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Text se nepodařilo vložit do schránky</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Do schránky není co vložit</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Do schránky se nepodařilo vložit žádnou položku</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Odpovídající displej nebyl nalezen</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Zachycený obrázek má nulové rozměry</translation>
+    </message>
 </context>
 </TS>

@@ -1864,5 +1864,30 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Schriftgröße: Groß</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Der Text konnte nicht in die Zwischenablage gelegt werden</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Es gibt nichts, was in die Zwischenablage gelegt werden könnte</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Keines der Elemente konnte in die Zwischenablage gelegt werden</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Der passende Bildschirm wurde nicht gefunden</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Das aufgenommene Bild hat keine Abmessungen</translation>
+    </message>
 </context>
 </TS>

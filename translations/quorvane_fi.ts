@@ -1864,5 +1864,30 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Fonttikoko: Suuri</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Tekstiä ei voitu siirtää leikepöydälle</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Leikepöydälle ei ole mitään siirrettävää</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Mitään kohteita ei voitu siirtää leikepöydälle</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Vastaavaa näyttöä ei löytynyt</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Kaapatulla kuvalla ei ole kokoa</translation>
+    </message>
 </context>
 </TS>

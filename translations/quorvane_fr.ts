@@ -1852,17 +1852,42 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
     <message id="pin_widget.toolbar.font_size.small">
         <source>Font size: Small</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Taille de police : Petite</translation>
+        <translation>Taille de police&#xa0;: Petite</translation>
     </message>
     <message id="pin_widget.toolbar.font_size.medium">
         <source>Font size: Medium</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Taille de police : Moyenne</translation>
+        <translation>Taille de police&#xa0;: Moyenne</translation>
     </message>
     <message id="pin_widget.toolbar.font_size.large">
         <source>Font size: Large</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Taille de police : Grande</translation>
+        <translation>Taille de police&#xa0;: Grande</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Impossible de placer le texte dans le presse-papiers</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Aucun élément à placer dans le presse-papiers</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Impossible de placer le moindre élément dans le presse-papiers</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Impossible de trouver l’écran correspondant</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>L’image capturée n’a aucune dimension</translation>
     </message>
 </context>
 </TS>

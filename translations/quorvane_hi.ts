@@ -1864,5 +1864,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>फ़ॉन्ट आकार: बड़ा</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>टेक्स्ट क्लिपबोर्ड पर नहीं रखा जा सका</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>क्लिपबोर्ड पर रखने के लिए कुछ नहीं है</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>क्लिपबोर्ड पर कोई भी आइटम नहीं रखा जा सका</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>मेल खाता डिस्प्ले नहीं मिला</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>कैप्चर की गई छवि का कोई आकार नहीं है</translation>
+    </message>
 </context>
 </TS>

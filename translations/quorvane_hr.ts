@@ -1881,5 +1881,30 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Veličina fonta: Velika</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Tekst nije moguće staviti u međuspremnik</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Nema stavki za stavljanje u međuspremnik</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Nijednu stavku nije moguće staviti u međuspremnik</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Odgovarajući zaslon nije pronađen</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Snimljena slika nema dimenzije</translation>
+    </message>
 </context>
 </TS>

@@ -1847,5 +1847,30 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Ukuran fonta: Besar</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Teks tidak dapat ditaruh di papan klip</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Tidak ada item untuk ditaruh di papan klip</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Tidak satu item pun dapat ditaruh di papan klip</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Layar yang cocok tidak ditemukan</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Gambar yang ditangkap tidak berukuran</translation>
+    </message>
 </context>
 </TS>

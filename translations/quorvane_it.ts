@@ -1864,5 +1864,30 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>Dimensione carattere: Grande</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Impossibile inserire il testo negli appunti</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Nessun elemento da inserire negli appunti</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Impossibile inserire alcun elemento negli appunti</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Impossibile trovare lo schermo corrispondente</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>L’immagine catturata non ha dimensioni</translation>
+    </message>
 </context>
 </TS>

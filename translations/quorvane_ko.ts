@@ -1847,5 +1847,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>글꼴 크기: 크게</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>텍스트를 클립보드에 넣지 못했습니다</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>클립보드에 넣을 항목이 없습니다</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>클립보드에 어떤 항목도 넣지 못했습니다</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>일치하는 디스플레이를 찾을 수 없습니다</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>캡처한 이미지의 크기가 0입니다</translation>
+    </message>
 </context>
 </TS>

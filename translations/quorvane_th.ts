@@ -1847,5 +1847,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
         <translation>ขนาดแบบอักษร: ใหญ่</translation>
     </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>ไม่สามารถวางข้อความลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>ไม่มีรายการที่จะวางลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>ไม่สามารถวางรายการใดลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>ไม่พบจอแสดงผลที่ตรงกัน</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>ภาพที่จับได้ไม่มีขนาด</translation>
+    </message>
 </context>
 </TS>
