@@ -1957,5 +1957,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>الصورة الملتقطة بلا أبعاد</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>الاختصار %1 محجوز للنظام</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>يجب أن يكون الحد الأقصى لعناصر السجل بين 1 و1000، والقيمة المعطاة %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>‏%1 موجود وليس مجلدًا</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>تعذّر الوصول إلى مجلد البيانات</translation>
+    </message>
 </context>
 </TS>

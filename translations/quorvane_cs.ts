@@ -1906,5 +1906,30 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>Zachycený obrázek má nulové rozměry</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Zkratka %1 je vyhrazena systémem</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Nejvyšší počet položek historie musí být mezi 1 a 1000, zadáno %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 existuje, ale není to složka</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Složku %1 nelze vytvořit</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>K datové složce nelze přistoupit</translation>
+    </message>
 </context>
 </TS>

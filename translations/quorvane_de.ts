@@ -1889,5 +1889,30 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>Das aufgenommene Bild hat keine Abmessungen</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Das Tastenkürzel %1 ist vom System reserviert</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Die Höchstzahl der Verlaufseinträge muss zwischen 1 und 1000 liegen, erhalten: %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 existiert, ist aber kein Ordner</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Auf den Datenordner kann nicht zugegriffen werden</translation>
+    </message>
 </context>
 </TS>

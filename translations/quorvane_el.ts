@@ -1889,5 +1889,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>Η εικόνα που καταγράφηκε δεν έχει διαστάσεις</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Η συντόμευση %1 είναι δεσμευμένη από το σύστημα</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Ο μέγιστος αριθμός καταχωρίσεων ιστορικού πρέπει να είναι από 1 έως 1000, δόθηκε %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Το %1 υπάρχει και δεν είναι φάκελος</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Δεν είναι δυνατή η δημιουργία του φακέλου %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Δεν είναι δυνατή η πρόσβαση στον φάκελο δεδομένων</translation>
+    </message>
 </context>
 </TS>

@@ -1889,5 +1889,30 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>La imagen capturada no tiene dimensiones</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>El atajo %1 está reservado por el sistema</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>El número máximo de entradas del historial debe estar entre 1 y 1000; se recibió %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 existe y no es una carpeta</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>No se puede acceder a la carpeta de datos</translation>
+    </message>
 </context>
 </TS>

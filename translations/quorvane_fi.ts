@@ -1889,5 +1889,30 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>Kaapatulla kuvalla ei ole kokoa</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Pikanäppäin %1 on järjestelmän varaama</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Historiamerkintöjen enimmäismäärän on oltava 1–1000, saatiin %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 on olemassa, mutta se ei ole kansio</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Kansiota %1 ei voi luoda</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Datakansioon ei päästä</translation>
+    </message>
 </context>
 </TS>

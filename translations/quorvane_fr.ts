@@ -1889,5 +1889,30 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>L’image capturée n’a aucune dimension</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Le raccourci %1 est réservé par le système</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Le nombre maximal d’entrées de l’historique doit être compris entre 1 et 1000 (reçu : %1)</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 existe et n’est pas un dossier</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Impossible d’accéder au dossier de données</translation>
+    </message>
 </context>
 </TS>

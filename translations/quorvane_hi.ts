@@ -1889,5 +1889,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>कैप्चर की गई छवि का कोई आकार नहीं है</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>शॉर्टकट %1 सिस्टम के लिए आरक्षित है</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>इतिहास की अधिकतम प्रविष्टियाँ 1 से 1000 के बीच होनी चाहिए, मिला %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 मौजूद है पर फ़ोल्डर नहीं है</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>फ़ोल्डर %1 नहीं बनाया जा सका</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>डेटा फ़ोल्डर तक पहुँच नहीं हो सकी</translation>
+    </message>
 </context>
 </TS>

@@ -1872,5 +1872,30 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>A rögzített kép mérete nulla</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>A(z) %1 billentyűparancsot a rendszer foglalja</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Az előzmények legnagyobb száma 1 és 1000 között lehet, kapott érték: %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 létezik, de nem mappa</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>A(z) %1 mappa nem hozható létre</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Az adatmappa nem érhető el</translation>
+    </message>
 </context>
 </TS>

@@ -1872,5 +1872,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
         <translation>캡처한 이미지의 크기가 0입니다</translation>
     </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>%1 단축키는 시스템에서 예약되어 있습니다</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>기록 최대 항목 수는 1에서 1000 사이여야 합니다(받은 값: %1)</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1이(가) 있지만 폴더가 아닙니다</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>데이터 폴더에 접근할 수 없습니다</translation>
+    </message>
 </context>
 </TS>
