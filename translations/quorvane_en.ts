@@ -152,7 +152,6 @@ Quit Quorvane</extracomment>
     </message>
     <message id="permission.accessibility.title">
         <source>Global Shortcuts Permission Required</source>
-        <oldsource>Accessibility Permission Required</oldsource>
         <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
         <translation>Global Shortcuts Permission Required</translation>
     </message>
@@ -160,9 +159,6 @@ Quit Quorvane</extracomment>
         <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
 Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
-        <oldsource>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
-
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</oldsource>
         <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
         <translation>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
@@ -170,7 +166,6 @@ Your privacy is protected - Quorvane only listens for its own shortcuts.</transl
     </message>
     <message id="permission.screen_recording.title">
         <source>Screen Access Permission Required</source>
-        <oldsource>Screen Recording Permission Required</oldsource>
         <extracomment>Title of the dialog asking for the screen access permission</extracomment>
         <translation>Screen Access Permission Required</translation>
     </message>
@@ -178,9 +173,6 @@ Your privacy is protected - Quorvane only listens for its own shortcuts.</transl
         <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <oldsource>Quorvane needs Screen Recording permission to capture text from your screen.
-
-All processing happens on your device - no data is uploaded to the cloud.</oldsource>
         <extracomment>Screen access permission explanation</extracomment>
         <translation>Quorvane needs access to your screen to capture text from it.
 
@@ -461,7 +453,6 @@ All processing happens on your device - no data is uploaded to the cloud.</trans
     </message>
     <message id="error.screen_capture.permission_denied">
         <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <oldsource>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</oldsource>
         <extracomment>Error when the screen access permission is denied</extracomment>
         <translation>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</translation>
     </message>
@@ -526,7 +517,6 @@ All processing happens on your device - no data is uploaded to the cloud.</trans
     </message>
     <message id="error.hotkey.permission_denied">
         <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <oldsource>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</oldsource>
         <extracomment>Error when the global shortcuts permission is denied</extracomment>
         <translation>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</translation>
     </message>
@@ -621,13 +611,11 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="permission.screen_recording">
         <source>Screen Access</source>
-        <oldsource>Screen Recording</oldsource>
         <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
         <translation>Screen Access</translation>
     </message>
     <message id="permission.accessibility">
         <source>Global Shortcuts</source>
-        <oldsource>Accessibility</oldsource>
         <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
         <translation>Global Shortcuts</translation>
     </message>
@@ -664,13 +652,11 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="shortcut.quick_zarrow">
         <source>Quick Capture</source>
-        <oldsource>Quick Zarrow</oldsource>
         <extracomment>Name of the shortcut that starts a text capture</extracomment>
         <translation>Quick Capture</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
         <source>Repeat Capture</source>
-        <oldsource>Repeat Zarrow</oldsource>
         <extracomment>Name of the shortcut that captures the last region again</extracomment>
         <translation>Repeat Capture</translation>
     </message>
@@ -706,7 +692,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="notification.accessibility.hint">
         <source>Double-click to open in history</source>
-        <oldsource>Double-tap to open in history</oldsource>
         <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
         <translation>Double-click to open in history</translation>
     </message>
@@ -865,7 +850,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="history.empty.subtitle">
         <source>Press %1 to capture text from your screen</source>
-        <oldsource>Press %1 to zarrow text from your screen</oldsource>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Press %1 to capture text from your screen</translation>
     </message>
@@ -1517,13 +1501,11 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="onboarding.permissions.explanation">
         <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
-        <oldsource>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</oldsource>
         <extracomment>Permissions explanation</extracomment>
         <translation>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
         <source>Screen Access</source>
-        <oldsource>Screen Recording</oldsource>
         <extracomment>Title of the screen access permission</extracomment>
         <translation>Screen Access</translation>
     </message>
@@ -1534,7 +1516,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="onboarding.permissions.accessibility.title">
         <source>Global Shortcuts (Optional)</source>
-        <oldsource>Accessibility (Optional)</oldsource>
         <extracomment>Title of the global shortcuts permission</extracomment>
         <translation>Global Shortcuts (Optional)</translation>
     </message>
@@ -1749,7 +1730,6 @@ Right-click: Quick Capture</translation>
     </message>
     <message id="permission.required.message">
         <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
-        <oldsource>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</oldsource>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
         <translation>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</translation>
     </message>
