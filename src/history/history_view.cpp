@@ -59,6 +59,8 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
                          AlertPresenter &alerts, QWidget *parent)
     : QWidget(parent), m_viewModel(std::move(viewModel)), m_alerts(alerts)
 {
+    // Widened, if the texts need it, once they are all set.
+    setMinimumSize(windowMinWidth, windowMinHeight);
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
