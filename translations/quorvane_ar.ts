@@ -56,7 +56,7 @@
     <message id="updater.up_to_date.message">
         <source>Quorvane %1 is currently the newest version available.</source>
         <extracomment>Text shown when no newer version exists: the installed version</extracomment>
-        <translation>Quorvane %1 هو أحدث إصدار متاح حاليًا.</translation>
+        <translation>‏Quorvane %1 هو أحدث إصدار متاح حاليًا.</translation>
     </message>
     <message id="updater.error.title">
         <source>Update Error!</source>
@@ -82,16 +82,6 @@
         <source>Welcome to Quorvane</source>
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>مرحبًا بك في Quorvane</translation>
-    </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>اضغط</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>لالتقاط النص</translation>
     </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
@@ -150,7 +140,7 @@ Quit Quorvane</extracomment>
 Left-click: Menu
 Right-click: Quick Capture</source>
         <extracomment>Tooltip of the tray icon</extracomment>
-        <translation>Quorvane
+        <translation>‏Quorvane
 النقر بالزر الأيسر: القائمة
 النقر بالزر الأيمن: التقاط سريع</translation>
     </message>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>إلغاء</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>يلزم إذن إمكانية الوصول</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>يلزم إذن الاختصارات العامة</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>يحتاج Quorvane إلى إذن إمكانية الوصول لتسجيل اختصارات لوحة المفاتيح العامة (%1). يتيح لك هذا التقاط النص من أي مكان على شاشتك.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>يحتاج Quorvane إلى إذن لاستخدام اختصارات لوحة المفاتيح العامة (%1). يتيح لك هذا التقاط النص من أي مكان على شاشتك.
 
 خصوصيتك محمية؛ إذ لا يراقب Quorvane إلا الاختصارات التي سجّلها بنفسه.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>يلزم إذن تسجيل الشاشة</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>يلزم إذن الوصول إلى الشاشة</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>يحتاج Quorvane إلى إذن تسجيل الشاشة لالتقاط النص من شاشتك.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>يحتاج Quorvane إلى إذن الوصول إلى الشاشة لالتقاط النص من شاشتك.
 
 تتم كل المعالجة على جهازك، ولا تُرفع أي بيانات إلى السحابة.</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>الأذونات المطلوبة</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>يحتاج Quorvane إلى إذني تسجيل الشاشة وإمكانية الوصول ليعمل. يمكنك منحهما لاحقًا من إعدادات الخصوصية في سطح المكتب.</translation>
+        <translation>يحتاج Quorvane إلى إذني الوصول إلى الشاشة والاختصارات العامة ليعمل. يمكنك منحهما لاحقًا من إعدادات الخصوصية في سطح المكتب.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -250,7 +240,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="tray_absence.title">
         <source>Quorvane Is Running</source>
         <extracomment>Title of the notice shown when no system tray shows the icon</extracomment>
-        <translation>Quorvane قيد التشغيل</translation>
+        <translation>‏Quorvane قيد التشغيل</translation>
     </message>
     <message id="tray_absence.message">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
@@ -500,9 +490,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>فشل التقاط الشاشة: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>يلزم إذن تسجيل الشاشة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>يلزم إذن الوصول إلى الشاشة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -564,9 +554,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>الاختصار %1 محجوز للنظام</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>يلزم إذن إمكانية الوصول للاختصارات العامة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>يلزم إذن الاختصارات العامة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -657,14 +647,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>موافق</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>تسجيل الشاشة</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>الوصول إلى الشاشة</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>إمكانية الوصول</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>الاختصارات العامة</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -697,14 +687,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>قيمة إعداد غير صالحة: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Zarrow السريع</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>التقاط سريع</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>إعادة Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>تكرار الالتقاط</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -737,8 +727,8 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>مسح الرمز</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
         <translation>انقر نقرًا مزدوجًا للفتح في السجل</translation>
     </message>
     <message id="history.filter.all">
@@ -899,7 +889,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>لا توجد لقطات بعد</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>اضغط %1 لالتقاط النص من شاشتك</translation>
     </message>
@@ -1138,10 +1128,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>التبديل إلى الصورة</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>حجم الخط: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>إلغاء التثبيت (السماح للنافذة بالرجوع خلف غيرها)</translation>
@@ -1155,7 +1141,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Seconds, short</extracomment>
         <translation>
             <numerusform>%n ثانية</numerusform>
-            <numerusform>ثانية واحدة</numerusform>
+            <numerusform>ثانية</numerusform>
             <numerusform>ثانيتين</numerusform>
             <numerusform>%n ثوانٍ</numerusform>
             <numerusform>%n ثانية</numerusform>
@@ -1167,7 +1153,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Minutes, short</extracomment>
         <translation>
             <numerusform>%n دقيقة</numerusform>
-            <numerusform>دقيقة واحدة</numerusform>
+            <numerusform>دقيقة</numerusform>
             <numerusform>دقيقتين</numerusform>
             <numerusform>%n دقائق</numerusform>
             <numerusform>%n دقيقة</numerusform>
@@ -1179,24 +1165,19 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Hours, short</extracomment>
         <translation>
             <numerusform>%n ساعة</numerusform>
-            <numerusform>ساعة واحدة</numerusform>
+            <numerusform>ساعة</numerusform>
             <numerusform>ساعتين</numerusform>
             <numerusform>%n ساعات</numerusform>
             <numerusform>%n ساعة</numerusform>
             <numerusform>%n ساعة</numerusform>
         </translation>
     </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 يوم</translation>
-    </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
         <extracomment>Days</extracomment>
         <translation>
             <numerusform>%n يوم</numerusform>
-            <numerusform>يوم واحد</numerusform>
+            <numerusform>يوم</numerusform>
             <numerusform>يومين</numerusform>
             <numerusform>%n أيام</numerusform>
             <numerusform>%n يومًا</numerusform>
@@ -1208,7 +1189,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Weeks, short</extracomment>
         <translation>
             <numerusform>%n أسبوع</numerusform>
-            <numerusform>أسبوع واحد</numerusform>
+            <numerusform>أسبوع</numerusform>
             <numerusform>أسبوعين</numerusform>
             <numerusform>%n أسابيع</numerusform>
             <numerusform>%n أسبوعًا</numerusform>
@@ -1220,7 +1201,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Months, short</extracomment>
         <translation>
             <numerusform>%n شهر</numerusform>
-            <numerusform>شهر واحد</numerusform>
+            <numerusform>شهر</numerusform>
             <numerusform>شهرين</numerusform>
             <numerusform>%n أشهر</numerusform>
             <numerusform>%n شهرًا</numerusform>
@@ -1232,7 +1213,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Years, short</extracomment>
         <translation>
             <numerusform>%n سنة</numerusform>
-            <numerusform>سنة واحدة</numerusform>
+            <numerusform>سنة</numerusform>
             <numerusform>سنتين</numerusform>
             <numerusform>%n سنوات</numerusform>
             <numerusform>%n سنة</numerusform>
@@ -1272,7 +1253,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="about.legal_notice">
         <source>© 2025 Corvantis. All rights reserved.</source>
         <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. جميع الحقوق محفوظة.</translation>
+        <translation>‏© 2025 Corvantis. جميع الحقوق محفوظة.</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1690,14 +1671,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>يحتاج Quorvane إلى إذنك ليعمل</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>لالتقاط النص من شاشتك، يحتاج Quorvane إلى إذن تسجيل الشاشة. يتيح هذا للبرنامج رؤية ما على شاشتك عند تفعيله. تتم كل المعالجة محليًا على جهازك.</translation>
+        <translation>لالتقاط النص من شاشتك، يحتاج Quorvane إلى إذن الوصول إلى الشاشة. يتيح هذا للبرنامج رؤية ما على شاشتك عند تفعيله. تتم كل المعالجة محليًا على جهازك.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>تسجيل الشاشة</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>الوصول إلى الشاشة</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1705,9 +1686,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>يتيح لـ Quorvane التقاط النص من مناطق الشاشة المحددة</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>إمكانية الوصول (اختياري)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>الاختصارات العامة (اختياري)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1776,12 +1757,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>تفعيل طبقة التقاط الشاشة وتحديد منطقة</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>التقاط المنطقة نفسها التي التُقطت آخر مرة دون إظهار طبقة التحديد</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1898,6 +1879,108 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>تعذّرت قراءة الصورة الموجودة في الحافظة</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>اضغط %1 لالتقاط النص</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>فشل التعرف الضوئي على النص: بيانات لغة Tesseract ‏%1 غير مثبتة (ثبّت %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+            <numerusform>%n بايت</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 ك.ب</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 م.ب</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 ج.ب</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: صغير</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: متوسط</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>حجم الخط: كبير</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>تعذّر وضع النص في الحافظة</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>لا توجد عناصر لوضعها في الحافظة</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>تعذّر وضع أي عنصر في الحافظة</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>تعذّر العثور على الشاشة المطابقة</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>الصورة الملتقطة بلا أبعاد</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>الاختصار %1 محجوز للنظام</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>يجب أن يكون الحد الأقصى لعناصر السجل بين 1 و1000، والقيمة المعطاة %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>‏%1 موجود وليس مجلدًا</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>تعذّر الوصول إلى مجلد البيانات</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Velkommen til Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Tryk på</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>for at fange tekst</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Højreklik: Hurtig fangst</translation>
         <translation>Annuller</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Tilladelse til tilgængelighed kræves</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Tilladelse til globale genveje kræves</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane skal have tilladelse til tilgængelighed for at registrere globale tastaturgenveje (%1). Så kan du fange tekst hvor som helst på skærmen.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane skal have tilladelse til at bruge globale tastaturgenveje (%1). Så kan du fange tekst hvor som helst på skærmen.
 
 Dit privatliv er beskyttet – Quorvane overvåger kun sine egne registrerede genveje.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Tilladelse til skærmoptagelse kræves</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Tilladelse til skærmadgang kræves</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane skal have tilladelse til skærmoptagelse for at fange tekst fra skærmen.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane skal have adgang til skærmen for at fange tekst fra skærmen.
 
 Al behandling foregår på din enhed – ingen data uploades til skyen.</translation>
     </message>
@@ -213,9 +203,9 @@ Al behandling foregår på din enhed – ingen data uploades til skyen.</transla
         <translation>Tilladelser kræves</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane skal have tilladelse til skærmoptagelse og tilgængelighed for at fungere. Du kan give tilladelserne senere i skrivebordsmiljøets indstillinger for privatliv.</translation>
+        <translation>Quorvane skal have skærmadgang og globale genveje for at fungere. Du kan give tilladelserne senere i skrivebordsmiljøets indstillinger for privatliv.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ Al behandling foregår på din enhed – ingen data uploades til skyen.</transla
         <translation>Skærmfangsten mislykkedes: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Tilladelse til skærmoptagelse kræves. Giv adgang i skrivebordsmiljøets indstillinger for privatliv.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Skærmadgang kræves. Giv adgang i skrivebordsmiljøets indstillinger for privatliv.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ Al behandling foregår på din enhed – ingen data uploades til skyen.</transla
         <translation>Genvejen %1 er reserveret af systemet</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Tilladelse til tilgængelighed kræves for globale genveje. Giv adgang i skrivebordsmiljøets indstillinger for privatliv.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Tilladelse til globale genveje kræves. Giv adgang i skrivebordsmiljøets indstillinger for privatliv.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Skærmoptagelse</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Skærmadgang</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Tilgængelighed</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globale genveje</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>Ugyldig indstillingsværdi: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Hurtig-Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Hurtig optagelse</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Gentag Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Gentag optagelse</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,8 +723,8 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>Kodescanning</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
         <translation>Dobbeltklik for at åbne i historikken</translation>
     </message>
     <message id="history.filter.all">
@@ -891,7 +881,7 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>Ingen fangster endnu</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Tryk på %1 for at fange tekst fra skærmen</translation>
     </message>
@@ -1122,10 +1112,6 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <source>Switch to Image</source>
         <translation>Skift til billede</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Skriftstørrelse: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Frigør (vinduet må gå bag andre)</translation>
@@ -1157,11 +1143,6 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
             <numerusform>%n t.</numerusform>
             <numerusform>%n t.</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 dag</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1607,14 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <translation>Quorvane skal have din tilladelse for at fungere</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>For at fange tekst fra skærmen skal Quorvane have tilladelse til skærmoptagelse. Så kan programmet se, hvad der er på skærmen, når du aktiverer det. Al behandling foregår lokalt på din enhed.</translation>
+        <translation>For at fange tekst fra skærmen skal Quorvane have adgang til skærmen. Så kan programmet se, hvad der er på skærmen, når du aktiverer det. Al behandling foregår lokalt på din enhed.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Skærmoptagelse</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Skærmadgang</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1622,9 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <translation>Giver Quorvane mulighed for at fange tekst fra markerede områder af skærmen</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Tilgængelighed (valgfrit)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globale genveje (valgfrit)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1693,12 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Vis markeringslaget og markér et område</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Fang det samme område som sidst uden at vise markeringslaget</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1815,104 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Billedet i udklipsholderen kunne ikke læses</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Tryk på %1 for at fange tekst</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR mislykkedes: Tesseract-sprogdata %1 er ikke installeret (installer %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Lille</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Mellem</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Skriftstørrelse: Stor</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Teksten kunne ikke lægges i udklipsholderen</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Der er intet at lægge i udklipsholderen</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Ingen elementer kunne lægges i udklipsholderen</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Den tilsvarende skærm blev ikke fundet</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Det optagne billede har ingen størrelse</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Genvejen %1 er reserveret af systemet</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Det højeste antal historikposter skal være mellem 1 og 1000, fik %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 findes, men er ikke en mappe</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Mappen %1 kan ikke oprettes</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Der er ikke adgang til datamappen</translation>
     </message>
 </context>
 </TS>

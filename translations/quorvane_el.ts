@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Καλώς ήρθατε στο Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Πατήστε</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>για να καταγράψετε κείμενο</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>Ακύρωση</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Απαιτείται άδεια προσβασιμότητας</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Απαιτείται άδεια για καθολικές συντομεύσεις</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Το Quorvane χρειάζεται άδεια προσβασιμότητας για να καταχωρίσει καθολικές συντομεύσεις πληκτρολογίου (%1). Έτσι μπορείτε να καταγράφετε κείμενο από οπουδήποτε στην οθόνη σας.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Το Quorvane χρειάζεται άδεια για να χρησιμοποιεί καθολικές συντομεύσεις πληκτρολογίου (%1). Έτσι μπορείτε να καταγράφετε κείμενο από οπουδήποτε στην οθόνη σας.
 
 Το απόρρητό σας προστατεύεται: το Quorvane παρακολουθεί μόνο τις δικές του καταχωρισμένες συντομεύσεις.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Απαιτείται άδεια εγγραφής οθόνης</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Απαιτείται άδεια πρόσβασης στην οθόνη</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Το Quorvane χρειάζεται άδεια εγγραφής οθόνης για να καταγράφει κείμενο από την οθόνη σας.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Το Quorvane χρειάζεται πρόσβαση στην οθόνη για να καταγράφει κείμενο από την οθόνη σας.
 
 Όλη η επεξεργασία γίνεται στη συσκευή σας: κανένα δεδομένο δεν αποστέλλεται στο cloud.</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>Απαιτούμενες άδειες</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Το Quorvane χρειάζεται τις άδειες εγγραφής οθόνης και προσβασιμότητας για να λειτουργήσει. Μπορείτε να τις παραχωρήσετε αργότερα στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
+        <translation>Το Quorvane χρειάζεται πρόσβαση στην οθόνη και καθολικές συντομεύσεις για να λειτουργήσει. Μπορείτε να τις παραχωρήσετε αργότερα στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>Η καταγραφή οθόνης απέτυχε: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Απαιτείται άδεια εγγραφής οθόνης. Παραχωρήστε πρόσβαση στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Απαιτείται πρόσβαση στην οθόνη. Παραχωρήστε πρόσβαση στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>Η συντόμευση %1 είναι δεσμευμένη από το σύστημα</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Απαιτείται άδεια προσβασιμότητας για τις καθολικές συντομεύσεις. Παραχωρήστε πρόσβαση στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Απαιτείται άδεια για τις καθολικές συντομεύσεις. Παραχωρήστε πρόσβαση στις ρυθμίσεις απορρήτου της επιφάνειας εργασίας σας.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Εντάξει</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Εγγραφή οθόνης</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Πρόσβαση στην οθόνη</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Προσβασιμότητα</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Καθολικές συντομεύσεις</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Μη έγκυρη τιμή ρύθμισης: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Γρήγορο Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Γρήγορη καταγραφή</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Επανάληψη Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Επανάληψη καταγραφής</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,9 +723,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Σάρωση κώδικα</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Πατήστε δύο φορές για άνοιγμα στο ιστορικό</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Κάντε διπλό κλικ για άνοιγμα στο ιστορικό</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -891,7 +881,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Δεν υπάρχουν ακόμη καταγραφές</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Πατήστε %1 για να καταγράψετε κείμενο από την οθόνη σας</translation>
     </message>
@@ -1122,10 +1112,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>Εναλλαγή σε εικόνα</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Μέγεθος γραμματοσειράς: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Ξεκαρφίτσωμα (το παράθυρο μπορεί να πάει πίσω από άλλα)</translation>
@@ -1157,11 +1143,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
             <numerusform>%n ώρα</numerusform>
             <numerusform>%n ώρες</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 ημέρα</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1607,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Το Quorvane χρειάζεται την άδειά σας για να λειτουργήσει</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Για να καταγράφει κείμενο από την οθόνη σας, το Quorvane χρειάζεται άδεια εγγραφής οθόνης. Έτσι η εφαρμογή μπορεί να βλέπει τι υπάρχει στην οθόνη σας όταν την ενεργοποιείτε. Όλη η επεξεργασία γίνεται τοπικά στη συσκευή σας.</translation>
+        <translation>Για να καταγράφει κείμενο από την οθόνη σας, το Quorvane χρειάζεται πρόσβαση στην οθόνη. Έτσι η εφαρμογή μπορεί να βλέπει τι υπάρχει στην οθόνη σας όταν την ενεργοποιείτε. Όλη η επεξεργασία γίνεται τοπικά στη συσκευή σας.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Εγγραφή οθόνης</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Πρόσβαση στην οθόνη</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1622,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Επιτρέπει στο Quorvane να καταγράφει κείμενο από επιλεγμένες περιοχές της οθόνης</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Προσβασιμότητα (προαιρετικά)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Καθολικές συντομεύσεις (προαιρετικά)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1693,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Ενεργοποιεί την επικάλυψη καταγραφής οθόνης για επιλογή περιοχής</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Καταγράφει την ίδια περιοχή με την προηγούμενη φορά χωρίς να εμφανίζει την επικάλυψη</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1815,104 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Δεν ήταν δυνατή η ανάγνωση της εικόνας από το πρόχειρο</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Πατήστε %1 για καταγραφή κειμένου</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>Η OCR απέτυχε: τα γλωσσικά δεδομένα %1 του Tesseract δεν είναι εγκατεστημένα (εγκαταστήστε το %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μικρό</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μεσαίο</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Μέγεθος γραμματοσειράς: Μεγάλο</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Δεν ήταν δυνατή η τοποθέτηση του κειμένου στο πρόχειρο</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Δεν υπάρχουν στοιχεία για το πρόχειρο</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Δεν ήταν δυνατή η τοποθέτηση κανενός στοιχείου στο πρόχειρο</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Δεν βρέθηκε η αντίστοιχη οθόνη</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Η εικόνα που καταγράφηκε δεν έχει διαστάσεις</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Η συντόμευση %1 είναι δεσμευμένη από το σύστημα</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Ο μέγιστος αριθμός καταχωρίσεων ιστορικού πρέπει να είναι από 1 έως 1000, δόθηκε %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Το %1 υπάρχει και δεν είναι φάκελος</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Δεν είναι δυνατή η δημιουργία του φακέλου %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Δεν είναι δυνατή η πρόσβαση στον φάκελο δεδομένων</translation>
     </message>
 </context>
 </TS>

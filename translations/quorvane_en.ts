@@ -151,30 +151,30 @@ Quit Quorvane</extracomment>
         <translation>Cancel</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Accessibility Permission Required</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Global Shortcuts Permission Required</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</translation>
+Your privacy is protected - Quorvane only listens for its own shortcuts.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Screen Recording Permission Required</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Screen Access Permission Required</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane needs Screen Recording permission to capture text from your screen.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</translation>
     </message>
@@ -452,9 +452,9 @@ All processing happens on your device - no data is uploaded to the cloud.</trans
         <translation>Screen capture failed: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -516,9 +516,9 @@ All processing happens on your device - no data is uploaded to the cloud.</trans
         <translation>Shortcut %1 is reserved by the system</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -610,14 +610,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Screen Recording</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Screen Access</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Accessibility</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Global Shortcuts</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -651,14 +651,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Invalid setting value: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Quick Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Quick Capture</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Repeat Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Repeat Capture</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -691,9 +691,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Code scan</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Double-tap to open in history</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Double-click to open in history</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -849,9 +849,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>No captures yet</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
-        <translation>Press %1 to zarrow text from your screen</translation>
+        <translation>Press %1 to capture text from your screen</translation>
     </message>
     <message id="history.empty.tip_repeat">
         <source>Use %1 to repeat last capture</source>
@@ -1085,10 +1085,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>Switch to Image</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Font size: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Unpin (allow window to go behind)</translation>
@@ -1120,11 +1116,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
             <numerusform>%n hr.</numerusform>
             <numerusform>%n hr.</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 day</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1509,14 +1500,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Quorvane needs your permission to work</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</translation>
+        <translation>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Screen Recording</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Screen Access</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1524,9 +1515,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Allows Quorvane to capture text from selected screen regions</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Accessibility (Optional)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Global Shortcuts (Optional)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1595,12 +1586,12 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Activate screen capture overlay and select region</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Capture the same region as last time without showing overlay</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1718,16 +1709,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Welcome to Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Press</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>to zarrow text</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -1748,9 +1729,9 @@ Right-click: Quick Capture</translation>
         <translation>Permissions Required</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</translation>
+        <translation>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</translation>
     </message>
     <message id="about.window.title">
         <source>About Quorvane</source>
@@ -1836,6 +1817,104 @@ You can use the Copy button (📋) to copy: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>The image on the clipboard could not be read</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Press %1 to capture text</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR failed: the Tesseract language data %1 is not installed (install %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+            <numerusform>%n bytes</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Font size: Small</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Font size: Medium</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Font size: Large</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Failed to put the text on the clipboard</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>No items to put on the clipboard</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Failed to put any items on the clipboard</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Could not find matching display</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Captured image has zero dimensions</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Shortcut %1 is reserved by the system</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Max history entries must be between 1 and 1000, got %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 exists and is not a folder</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Cannot create folder %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Cannot access the data folder</translation>
     </message>
 </context>
 </TS>

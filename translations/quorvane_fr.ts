@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Bienvenue dans Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Appuyez sur</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>pour capturer du texte</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Clic droit&#xa0;: capture rapide</translation>
         <translation>Annuler</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Autorisation d’accessibilité requise</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Autorisation requise pour les raccourcis globaux</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane a besoin de l’autorisation d’accessibilité pour enregistrer des raccourcis clavier globaux (%1). Vous pourrez ainsi capturer du texte n’importe où sur votre écran.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane a besoin de l’autorisation d’utiliser des raccourcis clavier globaux (%1). Vous pourrez ainsi capturer du texte n’importe où sur votre écran.
 
 Votre vie privée est protégée&#xa0;: Quorvane ne surveille que ses propres raccourcis.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Autorisation d’enregistrement de l’écran requise</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Autorisation d’accès à l’écran requise</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane a besoin de l’autorisation d’enregistrement de l’écran pour capturer du texte à l’écran.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane a besoin d’accéder à votre écran pour capturer du texte à l’écran.
 
 Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoyée dans le cloud.</translation>
     </message>
@@ -213,9 +203,9 @@ Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoy
         <translation>Autorisations requises</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane a besoin des autorisations d’enregistrement de l’écran et d’accessibilité pour fonctionner. Vous pourrez les accorder plus tard dans les paramètres de confidentialité de votre bureau.</translation>
+        <translation>Quorvane a besoin de l’accès à l’écran et des raccourcis globaux pour fonctionner. Vous pourrez les accorder plus tard dans les paramètres de confidentialité de votre bureau.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -496,9 +486,9 @@ Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoy
         <translation>Échec de la capture d’écran&#xa0;: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>L’autorisation d’enregistrement de l’écran est requise. Veuillez l’accorder dans les paramètres de confidentialité de votre bureau.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>L’accès à l’écran est requis. Veuillez l’accorder dans les paramètres de confidentialité de votre bureau.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -560,9 +550,9 @@ Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoy
         <translation>Le raccourci %1 est réservé par le système</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>L’autorisation d’accessibilité est requise pour les raccourcis globaux. Veuillez l’accorder dans les paramètres de confidentialité de votre bureau.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>L’autorisation pour les raccourcis globaux est requise. Veuillez l’accorder dans les paramètres de confidentialité de votre bureau.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -653,14 +643,14 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Enregistrement de l’écran</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Accès à l’écran</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Accessibilité</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Raccourcis globaux</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -693,14 +683,14 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Valeur de paramètre non valide&#xa0;: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Zarrow rapide</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Capture rapide</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Répéter le Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Répéter la capture</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -733,9 +723,9 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Lecture de code</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Touchez deux fois pour ouvrir dans l’historique</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Double-cliquez pour ouvrir dans l’historique</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -891,7 +881,7 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Aucune capture pour le moment</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Appuyez sur %1 pour capturer du texte à l’écran</translation>
     </message>
@@ -1122,10 +1112,6 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <source>Switch to Image</source>
         <translation>Afficher l’image</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Taille de police&#xa0;: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Détacher (la fenêtre peut passer en arrière-plan)</translation>
@@ -1157,11 +1143,6 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
             <numerusform>%n h</numerusform>
             <numerusform>%n h</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 jour</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1626,14 +1607,14 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <translation>Quorvane a besoin de votre autorisation pour fonctionner</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Pour capturer du texte à l’écran, Quorvane a besoin de l’autorisation d’enregistrement de l’écran. Elle permet à l’application de voir ce qui est affiché lorsque vous l’activez. Tout le traitement a lieu localement sur votre appareil.</translation>
+        <translation>Pour capturer du texte à l’écran, Quorvane a besoin d’accéder à votre écran. Il permet à l’application de voir ce qui est affiché lorsque vous l’activez. Tout le traitement a lieu localement sur votre appareil.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Enregistrement de l’écran</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Accès à l’écran</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1641,9 +1622,9 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <translation>Permet à Quorvane de capturer du texte dans les zones de l’écran sélectionnées</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Accessibilité (facultatif)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Raccourcis globaux (facultatif)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1712,12 +1693,12 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Affiche le calque de capture d’écran pour sélectionner une zone</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Capture la même zone que la dernière fois sans afficher le calque</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1834,6 +1815,104 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Impossible de lire l’image du presse-papiers</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Appuyez sur %1 pour capturer du texte</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>Échec de l’OCR : les données de langue Tesseract %1 ne sont pas installées (installez %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n octet</numerusform>
+            <numerusform>%n octets</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 Ko</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 Mo</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 Go</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police&#xa0;: Petite</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police&#xa0;: Moyenne</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Taille de police&#xa0;: Grande</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Impossible de placer le texte dans le presse-papiers</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Aucun élément à placer dans le presse-papiers</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Impossible de placer le moindre élément dans le presse-papiers</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Impossible de trouver l’écran correspondant</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>L’image capturée n’a aucune dimension</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Le raccourci %1 est réservé par le système</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Le nombre maximal d’entrées de l’historique doit être compris entre 1 et 1000 (reçu : %1)</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 existe et n’est pas un dossier</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Impossible d’accéder au dossier de données</translation>
     </message>
 </context>
 </TS>

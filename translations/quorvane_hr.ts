@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Dobro došli u Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Pritisnite</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>za snimanje teksta</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Desni klik: brzo snimanje</translation>
         <translation>Odustani</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Potrebna je dozvola za pristupačnost</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Potrebno je dopuštenje za globalne prečace</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane treba dozvolu za pristupačnost kako bi registrirao globalne tipkovničke prečace (%1). Tako možete snimati tekst s bilo kojeg mjesta na zaslonu.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane treba dozvolu za korištenje globalne tipkovničke prečace (%1). Tako možete snimati tekst s bilo kojeg mjesta na zaslonu.
 
 Vaša je privatnost zaštićena – Quorvane prati samo vlastite registrirane prečace.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Potrebna je dozvola za snimanje zaslona</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Potrebno je dopuštenje za pristup zaslonu</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane treba dozvolu za snimanje zaslona kako bi mogao snimati tekst sa zaslona.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane treba pristup zaslonu kako bi mogao snimati tekst sa zaslona.
 
 Sva se obrada odvija na vašem uređaju – nikakvi se podaci ne šalju u oblak.</translation>
     </message>
@@ -213,9 +203,9 @@ Sva se obrada odvija na vašem uređaju – nikakvi se podaci ne šalju u oblak.
         <translation>Potrebne su dozvole</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Za rad programa Quorvane potrebne su dozvole za snimanje zaslona i pristupačnost. Možete ih dodijeliti kasnije u postavkama privatnosti radne površine.</translation>
+        <translation>Za rad programa Quorvane potrebni su pristup zaslonu i globalni prečaci. Možete ih dodijeliti kasnije u postavkama privatnosti radne površine.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -497,9 +487,9 @@ Sva se obrada odvija na vašem uređaju – nikakvi se podaci ne šalju u oblak.
         <translation>Snimanje zaslona nije uspjelo: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Potrebna je dozvola za snimanje zaslona. Dodijelite pristup u postavkama privatnosti radne površine.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Potrebna je dozvola za pristup zaslonu. Dodijelite pristup u postavkama privatnosti radne površine.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -561,9 +551,9 @@ Sva se obrada odvija na vašem uređaju – nikakvi se podaci ne šalju u oblak.
         <translation>Prečac %1 rezerviran je za sustav</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Za globalne prečace potrebna je dozvola za pristupačnost. Dodijelite pristup u postavkama privatnosti radne površine.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Za globalne prečace potrebna je dozvola. Dodijelite pristup u postavkama privatnosti radne površine.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -654,14 +644,14 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>U redu</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Snimanje zaslona</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Pristup zaslonu</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Pristupačnost</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globalni prečaci</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -694,14 +684,14 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Neispravna vrijednost postavke: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Brzi Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Brzo snimanje</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Ponovljeni Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Ponovi snimanje</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -734,9 +724,9 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Skeniranje koda</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Dvaput dodirnite za otvaranje u povijesti</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Dvaput kliknite za otvaranje u povijesti</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -893,7 +883,7 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Još nema snimaka</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Pritisnite %1 za snimanje teksta sa zaslona</translation>
     </message>
@@ -1126,10 +1116,6 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <source>Switch to Image</source>
         <translation>Prebaci na sliku</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Veličina fonta: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Otkvači (prozor može ići iza drugih)</translation>
@@ -1164,11 +1150,6 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
             <numerusform>%n h</numerusform>
             <numerusform>%n h</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 dan</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1642,14 +1623,14 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <translation>Quorvane treba vašu dozvolu za rad</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Za snimanje teksta sa zaslona Quorvane treba dozvolu za snimanje zaslona. Ona programu omogućuje da vidi što je na zaslonu kad ga pokrenete. Sva se obrada odvija lokalno na vašem uređaju.</translation>
+        <translation>Za snimanje teksta sa zaslona Quorvane treba pristup zaslonu. On programu omogućuje da vidi što je na zaslonu kad ga pokrenete. Sva se obrada odvija lokalno na vašem uređaju.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Snimanje zaslona</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Pristup zaslonu</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1657,9 +1638,9 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <translation>Omogućuje programu Quorvane snimanje teksta iz odabranih područja zaslona</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Pristupačnost (neobavezno)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globalni prečaci (neobavezno)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1728,12 +1709,12 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Pokreće sloj za snimanje zaslona i odabir područja</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Snima isto područje kao prošli put bez prikazivanja sloja za odabir</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1850,6 +1831,105 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Slika u međuspremniku ne može se pročitati</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Pritisnite %1 za snimanje teksta</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR nije uspio: jezični podaci Tesseracta %1 nisu instalirani (instalirajte %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajta</numerusform>
+            <numerusform>%n bajtova</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Mala</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Srednja</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Veličina fonta: Velika</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Tekst nije moguće staviti u međuspremnik</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Nema stavki za stavljanje u međuspremnik</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Nijednu stavku nije moguće staviti u međuspremnik</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Odgovarajući zaslon nije pronađen</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Snimljena slika nema dimenzije</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Prečac %1 rezerviran je za sustav</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Najveći broj unosa povijesti mora biti između 1 i 1000, dobiveno %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 postoji, ali nije mapa</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Nije moguće stvoriti mapu %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Nije moguće pristupiti mapi podataka</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Üdvözli a Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Nyomja meg</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>a szöveg rögzítéséhez</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Jobb kattintás: gyors rögzítés</translation>
         <translation>Mégse</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Akadálymentesítési engedély szükséges</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Engedély szükséges a globális billentyűparancsokhoz</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>A Quorvane-nek akadálymentesítési engedélyre van szüksége a globális gyorsbillentyűk (%1) regisztrálásához. Így a képernyő bármely részéről rögzíthet szöveget.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>A Quorvane-nek engedélyre van szüksége a globális gyorsbillentyűk (%1) használatához. Így a képernyő bármely részéről rögzíthet szöveget.
 
 Adatai biztonságban vannak – a Quorvane csak a saját regisztrált gyorsbillentyűit figyeli.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Képernyőfelvételi engedély szükséges</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Képernyőhozzáférési engedély szükséges</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>A Quorvane-nek képernyőfelvételi engedélyre van szüksége ahhoz, hogy szöveget rögzítsen a képernyőről.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>A Quorvane-nek képernyőhozzáférésre van szüksége ahhoz, hogy szöveget rögzítsen a képernyőről.
 
 Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül feltöltésre a felhőbe.</translation>
     </message>
@@ -213,9 +203,9 @@ Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül f
         <translation>Engedélyek szükségesek</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>A Quorvane működéséhez képernyőfelvételi és akadálymentesítési engedély szükséges. Ezeket később is megadhatja az asztali környezet adatvédelmi beállításaiban.</translation>
+        <translation>A Quorvane működéséhez képernyőhozzáférés és globális billentyűparancsok szükségesek. Ezeket később is megadhatja az asztali környezet adatvédelmi beállításaiban.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -495,9 +485,9 @@ Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül f
         <translation>A képernyő rögzítése sikertelen: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Képernyőfelvételi engedély szükséges. Adja meg a hozzáférést az asztali környezet adatvédelmi beállításaiban.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Képernyőhozzáférés szükséges. Adja meg a hozzáférést az asztali környezet adatvédelmi beállításaiban.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül f
         <translation>A gyorsbillentyűt (%1) a rendszer lefoglalta</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>A globális gyorsbillentyűkhöz akadálymentesítési engedély szükséges. Adja meg a hozzáférést az asztali környezet adatvédelmi beállításaiban.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>A globális gyorsbillentyűkhöz engedély szükséges. Adja meg a hozzáférést az asztali környezet adatvédelmi beállításaiban.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Képernyőfelvétel</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Képernyőhozzáférés</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Akadálymentesítés</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globális billentyűparancsok</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>Érvénytelen beállítási érték: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Gyors Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Gyors rögzítés</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow ismétlése</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Rögzítés ismétlése</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>Kódbeolvasás</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Dupla kattintással megnyitható az előzményekben</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Kattintson duplán a megnyitáshoz az előzményekben</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>Még nincsenek rögzítések</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>A képernyőn lévő szöveg rögzítéséhez nyomja meg a következőt: %1</translation>
     </message>
@@ -1118,10 +1108,6 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <source>Switch to Image</source>
         <translation>Váltás képre</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Betűméret: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Kitűzés feloldása (az ablak más ablakok mögé kerülhet)</translation>
@@ -1150,11 +1136,6 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>
             <numerusform>%n óra</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 nap</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <translation>A Quorvane működéséhez az Ön engedélye szükséges</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>A képernyőn lévő szöveg rögzítéséhez a Quorvane-nek képernyőfelvételi engedélyre van szüksége. Ennek segítségével az alkalmazás látja, mi van a képernyőn, amikor Ön aktiválja. Minden feldolgozás helyben, az Ön eszközén történik.</translation>
+        <translation>A képernyőn lévő szöveg rögzítéséhez a Quorvane-nek képernyőhozzáférésre van szüksége. Ennek segítségével az alkalmazás látja, mi van a képernyőn, amikor Ön aktiválja. Minden feldolgozás helyben, az Ön eszközén történik.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Képernyőfelvétel</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Képernyőhozzáférés</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <translation>Lehetővé teszi, hogy a Quorvane szöveget rögzítsen a képernyő kijelölt területeiről</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Akadálymentesítés (nem kötelező)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globális billentyűparancsok (nem kötelező)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>A kijelölő réteg megjelenítése és terület kijelölése</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Ugyanannak a területnek a rögzítése, mint legutóbb, a kijelölő réteg megjelenítése nélkül</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1818,6 +1799,103 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>A vágólapon lévő kép nem olvasható be</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Szöveg rögzítéséhez nyomja meg: %1</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>Az OCR sikertelen: a Tesseract %1 nyelvi adatai nincsenek telepítve (telepítse: %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n bájt</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 kB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Kicsi</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Közepes</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Betűméret: Nagy</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>A szöveget nem sikerült a vágólapra helyezni</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Nincs mit a vágólapra helyezni</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Egyetlen elemet sem sikerült a vágólapra helyezni</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Nem található a megfelelő kijelző</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>A rögzített kép mérete nulla</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>A(z) %1 billentyűparancsot a rendszer foglalja</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Az előzmények legnagyobb száma 1 és 1000 között lehet, kapott érték: %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 létezik, de nem mappa</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>A(z) %1 mappa nem hozható létre</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Az adatmappa nem érhető el</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Selamat Datang di Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Tekan</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>untuk menangkap teks</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Klik kanan: Tangkapan Cepat</translation>
         <translation>Batal</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Izin Aksesibilitas Diperlukan</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Izin Pintasan Global Diperlukan</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane memerlukan izin Aksesibilitas untuk mendaftarkan pintasan papan ketik global (%1). Dengan begitu Anda dapat menangkap teks dari mana saja di layar.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane memerlukan izin untuk menggunakan pintasan papan ketik global (%1). Dengan begitu Anda dapat menangkap teks dari mana saja di layar.
 
 Privasi Anda terlindungi - Quorvane hanya memantau pintasan yang didaftarkannya sendiri.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Izin Perekaman Layar Diperlukan</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Izin Akses Layar Diperlukan</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane memerlukan izin Perekaman Layar untuk menangkap teks dari layar Anda.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane memerlukan akses ke layar untuk menangkap teks dari layar Anda.
 
 Semua pemrosesan dilakukan di perangkat Anda - tidak ada data yang diunggah ke cloud.</translation>
     </message>
@@ -213,9 +203,9 @@ Semua pemrosesan dilakukan di perangkat Anda - tidak ada data yang diunggah ke c
         <translation>Izin Diperlukan</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane memerlukan izin Perekaman Layar dan Aksesibilitas agar dapat bekerja. Anda dapat memberikannya nanti di pengaturan privasi desktop Anda.</translation>
+        <translation>Quorvane memerlukan akses layar dan pintasan global agar dapat bekerja. Anda dapat memberikannya nanti di pengaturan privasi desktop Anda.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -495,9 +485,9 @@ Semua pemrosesan dilakukan di perangkat Anda - tidak ada data yang diunggah ke c
         <translation>Penangkapan layar gagal: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Izin Perekaman Layar diperlukan. Silakan berikan akses di pengaturan privasi desktop Anda.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Akses layar diperlukan. Silakan berikan akses di pengaturan privasi desktop Anda.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ Semua pemrosesan dilakukan di perangkat Anda - tidak ada data yang diunggah ke c
         <translation>Pintasan %1 dicadangkan oleh sistem</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Izin Aksesibilitas diperlukan untuk pintasan global. Silakan berikan akses di pengaturan privasi desktop Anda.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Izin pintasan global diperlukan. Silakan berikan akses di pengaturan privasi desktop Anda.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Perekaman Layar</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Akses Layar</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Aksesibilitas</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Pintasan Global</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>Nilai pengaturan tidak valid: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Zarrow Cepat</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Tangkap Cepat</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Ulangi Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Ulangi Tangkapan</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>Pindai kode</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Ketuk dua kali untuk membuka di riwayat</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Klik dua kali untuk membuka di riwayat</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>Belum ada tangkapan</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Tekan %1 untuk menangkap teks dari layar Anda</translation>
     </message>
@@ -1118,10 +1108,6 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <source>Switch to Image</source>
         <translation>Beralih ke Gambar</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Ukuran fonta: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Lepas sematan (izinkan jendela berada di belakang)</translation>
@@ -1150,11 +1136,6 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>
             <numerusform>%n jam</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 hari</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <translation>Quorvane memerlukan izin Anda agar dapat bekerja</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Untuk menangkap teks dari layar, Quorvane memerlukan izin Perekaman Layar. Izin ini memungkinkan aplikasi melihat isi layar Anda saat Anda mengaktifkannya. Semua pemrosesan dilakukan secara lokal di perangkat Anda.</translation>
+        <translation>Untuk menangkap teks dari layar, Quorvane memerlukan akses ke layar. Izin ini memungkinkan aplikasi melihat isi layar Anda saat Anda mengaktifkannya. Semua pemrosesan dilakukan secara lokal di perangkat Anda.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Perekaman Layar</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Akses Layar</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <translation>Memungkinkan Quorvane menangkap teks dari area layar yang dipilih</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Aksesibilitas (Opsional)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Pintasan Global (Opsional)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Aktifkan lapisan tangkapan layar dan pilih area</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Tangkap area yang sama seperti sebelumnya tanpa menampilkan lapisan</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1818,6 +1799,103 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Gambar di papan klip tidak dapat dibaca</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Tekan %1 untuk menangkap teks</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR gagal: data bahasa Tesseract %1 belum terpasang (pasang %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n byte</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Kecil</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Sedang</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Ukuran fonta: Besar</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Teks tidak dapat ditaruh di papan klip</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Tidak ada item untuk ditaruh di papan klip</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Tidak satu item pun dapat ditaruh di papan klip</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Layar yang cocok tidak ditemukan</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Gambar yang ditangkap tidak berukuran</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Pintasan %1 dicadangkan oleh sistem</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Jumlah maksimum entri riwayat harus antara 1 dan 1000, didapat %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 ada tetapi bukan folder</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Folder %1 tidak dapat dibuat</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Folder data tidak dapat diakses</translation>
     </message>
 </context>
 </TS>

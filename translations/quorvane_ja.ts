@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Quorvane へようこそ</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>ショートカット</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>でテキストをキャプチャ</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -121,7 +111,7 @@
     <message id="menubar.preferences">
         <source>Preferences...</source>
         <extracomment>Tray menu item</extracomment>
-        <translation>環境設定…</translation>
+        <translation>設定…</translation>
     </message>
     <message id="menubar.feedback">
         <source>Send Feedback...</source>
@@ -167,7 +157,7 @@ Right-click: Quick Capture</source>
     <message id="menubar.panel.preferences">
         <source>Preferences</source>
         <extracomment>Row of the tray panel</extracomment>
-        <translation>環境設定</translation>
+        <translation>設定</translation>
     </message>
     <message id="permission.open_settings">
         <source>Open Privacy Settings</source>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>キャンセル</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>アクセシビリティの許可が必要です</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>グローバルショートカットの許可が必要です</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane がグローバルキーボードショートカット (%1) を登録するには、アクセシビリティの許可が必要です。これにより、画面上のどこからでもテキストをキャプチャできるようになります。
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane がグローバルキーボードショートカット (%1) を使用するには、許可が必要です。これにより、画面上のどこからでもテキストをキャプチャできるようになります。
 
 プライバシーは保護されます。Quorvane が監視するのは自身が登録したショートカットだけです。</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>画面収録の許可が必要です</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>画面へのアクセス許可が必要です</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane が画面からテキストをキャプチャするには、画面収録の許可が必要です。
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane が画面からテキストをキャプチャするには、画面へのアクセスの許可が必要です。
 
 すべての処理はお使いのデバイス上で行われ、データがクラウドにアップロードされることはありません。</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>許可が必要です</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane の動作には画面収録とアクセシビリティの許可が必要です。これらは後からデスクトップのプライバシー設定で許可できます。</translation>
+        <translation>Quorvane の動作には画面へのアクセスとグローバルショートカットの許可が必要です。これらは後からデスクトップのプライバシー設定で許可できます。</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -230,7 +220,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="preferences.window.title">
         <source>Preferences</source>
         <extracomment>Preferences window title</extracomment>
-        <translation>環境設定</translation>
+        <translation>設定</translation>
     </message>
     <message id="notification.shortcut_refused.title">
         <source>%1 shortcut not available</source>
@@ -240,12 +230,12 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="notification.shortcut_refused.reserved">
         <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
         <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
-        <translation>%1 はデスクトップで予約されています。環境設定で別のショートカットを選択してください。</translation>
+        <translation>%1 はデスクトップで予約されています。設定で別のショートカットを選択してください。</translation>
     </message>
     <message id="notification.shortcut_refused.taken">
         <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
         <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
-        <translation>%1 は別のプログラムで使用されています。環境設定で別のショートカットを選択してください。</translation>
+        <translation>%1 は別のプログラムで使用されています。設定で別のショートカットを選択してください。</translation>
     </message>
     <message id="tray_absence.title">
         <source>Quorvane Is Running</source>
@@ -255,7 +245,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="tray_absence.message">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
-        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。%1 を押すとテキストをキャプチャできます。環境設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
+        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。%1 を押すとテキストをキャプチャできます。設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
     </message>
     <message id="error.updater.invalid_feed">
         <source>The update feed address is not valid: %1</source>
@@ -495,9 +485,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>画面のキャプチャに失敗しました: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>画面収録の許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>画面へのアクセスの許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>ショートカット %1 はシステムで予約されています</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>グローバルショートカットにはアクセシビリティの許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>グローバルショートカットには許可が必要です。デスクトップのプライバシー設定でアクセスを許可してください。</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>画面収録</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>画面へのアクセス</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>アクセシビリティ</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>グローバルショートカット</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>設定値が無効です: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>クイック Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>クイックキャプチャ</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow を繰り返す</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>キャプチャを繰り返す</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>コードスキャン</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>ダブルタップで履歴に表示します</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>ダブルクリックで履歴に開きます</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>キャプチャはまだありません</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>%1 を押して画面からテキストをキャプチャします</translation>
     </message>
@@ -1118,10 +1108,6 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <source>Switch to Image</source>
         <translation>画像に切り替え</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>フォントサイズ: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>ピン留めを解除 (ウィンドウを背面に回せるようにする)</translation>
@@ -1150,11 +1136,6 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>
             <numerusform>%n 時間</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 日</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane を動作させるには許可が必要です</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>画面からテキストをキャプチャするには、Quorvane に画面収録の許可が必要です。これにより、アプリを起動したときに画面の内容を読み取れるようになります。すべての処理はお使いのデバイス上で行われます。</translation>
+        <translation>画面からテキストをキャプチャするには、Quorvane に画面へのアクセスの許可が必要です。これにより、アプリを起動したときに画面の内容を読み取れるようになります。すべての処理はお使いのデバイス上で行われます。</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>画面収録</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>画面へのアクセス</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>選択した画面領域から Quorvane がテキストをキャプチャできるようにします</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>アクセシビリティ (オプション)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>グローバルショートカット (オプション)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>画面キャプチャのオーバーレイを表示して領域を選択します</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>オーバーレイを表示せずに、前回と同じ領域をキャプチャします</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1818,6 +1799,103 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>クリップボードの画像を読み取れませんでした</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>%1 を押してテキストをキャプチャ</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR に失敗しました: Tesseract の言語データ %1 がインストールされていません (%2 をインストールしてください)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n バイト</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 小</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 中</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>フォントサイズ: 大</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>テキストをクリップボードに置けませんでした</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>クリップボードに置く項目がありません</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>クリップボードに項目を置けませんでした</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>対応するディスプレイが見つかりません</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>キャプチャした画像のサイズが 0 です</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>ショートカット %1 はシステムで予約されています</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>履歴の最大件数は 1〜1000 の範囲で指定してください (指定値: %1)</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 は存在しますがフォルダーではありません</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>データフォルダーにアクセスできません</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Quorvane에 오신 것을 환영합니다</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>단축키</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>를 눌러 텍스트 캡처</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -121,7 +111,7 @@
     <message id="menubar.preferences">
         <source>Preferences...</source>
         <extracomment>Tray menu item</extracomment>
-        <translation>환경설정…</translation>
+        <translation>기본 설정…</translation>
     </message>
     <message id="menubar.feedback">
         <source>Send Feedback...</source>
@@ -167,7 +157,7 @@ Right-click: Quick Capture</source>
     <message id="menubar.panel.preferences">
         <source>Preferences</source>
         <extracomment>Row of the tray panel</extracomment>
-        <translation>환경설정</translation>
+        <translation>기본 설정</translation>
     </message>
     <message id="permission.open_settings">
         <source>Open Privacy Settings</source>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>취소</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>접근성 권한 필요</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>전역 단축키 권한 필요</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane이 전역 키보드 단축키(%1)를 등록하려면 접근성 권한이 필요합니다. 이 권한이 있으면 화면 어디에서나 텍스트를 캡처할 수 있습니다.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane이 전역 키보드 단축키(%1)를 사용하려면 권한이 필요합니다. 이 권한이 있으면 화면 어디에서나 텍스트를 캡처할 수 있습니다.
 
 개인 정보는 보호됩니다. Quorvane은 자신이 등록한 단축키만 감지합니다.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>화면 녹화 권한 필요</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>화면 접근 권한 필요</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane이 화면에서 텍스트를 캡처하려면 화면 녹화 권한이 필요합니다.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane이 화면에서 텍스트를 캡처하려면 화면 접근 권한이 필요합니다.
 
 모든 처리는 기기에서 이루어지며, 어떤 데이터도 클라우드에 업로드되지 않습니다.</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>권한 필요</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane이 작동하려면 화면 녹화 및 접근성 권한이 필요합니다. 나중에 데스크톱의 개인 정보 설정에서 허용할 수 있습니다.</translation>
+        <translation>Quorvane이 작동하려면 화면 접근 및 전역 단축키 권한이 필요합니다. 나중에 데스크톱의 개인 정보 설정에서 허용할 수 있습니다.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -230,7 +220,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="preferences.window.title">
         <source>Preferences</source>
         <extracomment>Preferences window title</extracomment>
-        <translation>환경설정</translation>
+        <translation>기본 설정</translation>
     </message>
     <message id="notification.shortcut_refused.title">
         <source>%1 shortcut not available</source>
@@ -240,12 +230,12 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="notification.shortcut_refused.reserved">
         <source>%1 is reserved by the desktop. Choose another shortcut in Preferences.</source>
         <extracomment>Message when a global shortcut is reserved; the shortcut</extracomment>
-        <translation>%1 키는 데스크톱에서 예약되어 있습니다. 환경설정에서 다른 단축키를 선택하세요.</translation>
+        <translation>%1 키는 데스크톱에서 예약되어 있습니다. 기본 설정에서 다른 단축키를 선택하세요.</translation>
     </message>
     <message id="notification.shortcut_refused.taken">
         <source>%1 is already used by another program. Choose another shortcut in Preferences.</source>
         <extracomment>Message when another program holds a global shortcut; the shortcut</extracomment>
-        <translation>%1 키는 다른 프로그램에서 이미 사용 중입니다. 환경설정에서 다른 단축키를 선택하세요.</translation>
+        <translation>%1 키는 다른 프로그램에서 이미 사용 중입니다. 기본 설정에서 다른 단축키를 선택하세요.</translation>
     </message>
     <message id="tray_absence.title">
         <source>Quorvane Is Running</source>
@@ -255,7 +245,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="tray_absence.message">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon; %1 is the capture shortcut</extracomment>
-        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. %1 키를 눌러 텍스트를 캡처하세요. 환경설정을 열려면 “quorvane” 명령을 다시 실행하고, 종료하려면 “quorvane quit” 명령을 실행하세요.</translation>
+        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. %1 키를 눌러 텍스트를 캡처하세요. 기본 설정을 열려면 “quorvane” 명령을 다시 실행하고, 종료하려면 “quorvane quit” 명령을 실행하세요.</translation>
     </message>
     <message id="error.updater.invalid_feed">
         <source>The update feed address is not valid: %1</source>
@@ -495,9 +485,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>화면 캡처에 실패했습니다: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>화면 녹화 권한이 필요합니다. 데스크톱의 개인 정보 설정에서 접근을 허용하세요.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>화면 접근 권한이 필요합니다. 데스크톱의 개인 정보 설정에서 접근을 허용하세요.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>단축키 %1은(는) 시스템에서 예약되어 있습니다</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>전역 단축키를 사용하려면 접근성 권한이 필요합니다. 데스크톱의 개인 정보 설정에서 접근을 허용하세요.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>전역 단축키를 사용하려면 권한이 필요합니다. 데스크톱의 개인 정보 설정에서 접근을 허용하세요.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>확인</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>화면 녹화</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>화면 접근</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>접근성</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>전역 단축키</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>설정 값이 올바르지 않습니다: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>빠른 Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>빠른 캡처</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow 반복</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>캡처 반복</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>코드 스캔</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>두 번 탭하여 기록에서 열기</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>두 번 클릭하면 기록에서 엽니다</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>아직 캡처가 없습니다</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>%1 키를 눌러 화면에서 텍스트를 캡처하세요</translation>
     </message>
@@ -1118,10 +1108,6 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <source>Switch to Image</source>
         <translation>이미지로 전환</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>글꼴 크기: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>고정 해제 (다른 창 뒤로 갈 수 있음)</translation>
@@ -1150,11 +1136,6 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>
             <numerusform>%n시간</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1일</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane이 작동하려면 권한이 필요합니다</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>화면에서 텍스트를 캡처하려면 Quorvane에 화면 녹화 권한이 필요합니다. 이 권한이 있으면 앱을 실행했을 때 화면에 있는 내용을 볼 수 있습니다. 모든 처리는 기기에서 로컬로 이루어집니다.</translation>
+        <translation>화면에서 텍스트를 캡처하려면 Quorvane에 화면 접근 권한이 필요합니다. 이 권한이 있으면 앱을 실행했을 때 화면에 있는 내용을 볼 수 있습니다. 모든 처리는 기기에서 로컬로 이루어집니다.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>화면 녹화</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>화면 접근</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane이 선택한 화면 영역에서 텍스트를 캡처할 수 있도록 허용합니다</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>접근성 (선택 사항)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>전역 단축키 (선택 사항)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>화면 캡처 오버레이를 띄우고 영역을 선택합니다</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>오버레이 없이 지난번과 같은 영역을 캡처합니다</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1818,6 +1799,103 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>클립보드의 이미지를 읽을 수 없습니다</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>%1 키를 눌러 텍스트 캡처</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR 실패: Tesseract 언어 데이터 %1이(가) 설치되어 있지 않습니다(%2 설치 필요)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n바이트</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 작게</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 보통</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>글꼴 크기: 크게</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>텍스트를 클립보드에 넣지 못했습니다</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>클립보드에 넣을 항목이 없습니다</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>클립보드에 어떤 항목도 넣지 못했습니다</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>일치하는 디스플레이를 찾을 수 없습니다</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>캡처한 이미지의 크기가 0입니다</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>%1 단축키는 시스템에서 예약되어 있습니다</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>기록 최대 항목 수는 1에서 1000 사이여야 합니다(받은 값: %1)</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1이(가) 있지만 폴더가 아닙니다</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 폴더를 만들 수 없습니다</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>데이터 폴더에 접근할 수 없습니다</translation>
     </message>
 </context>
 </TS>

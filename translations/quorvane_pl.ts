@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>Witaj w Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Naciśnij</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>aby przechwycić tekst</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Prawy przycisk: szybkie przechwytywanie</translation>
         <translation>Anuluj</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Wymagane uprawnienie „Ułatwienia dostępu”</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Wymagane uprawnienie do globalnych skrótów klawiszowych</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane potrzebuje uprawnienia „Ułatwienia dostępu”, aby zarejestrować globalne skróty klawiszowe (%1). Dzięki temu możesz przechwytywać tekst z dowolnego miejsca na ekranie.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane potrzebuje uprawnienia, aby używać globalnych skrótów klawiszowych (%1). Dzięki temu możesz przechwytywać tekst z dowolnego miejsca na ekranie.
 
 Twoja prywatność jest chroniona – Quorvane monitoruje wyłącznie własne zarejestrowane skróty.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Wymagane uprawnienie „Nagrywanie ekranu”</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Wymagane uprawnienie dostępu do ekranu</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane potrzebuje uprawnienia „Nagrywanie ekranu”, aby przechwytywać tekst z ekranu.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane potrzebuje dostępu do ekranu, aby przechwytywać tekst z ekranu.
 
 Całe przetwarzanie odbywa się na twoim urządzeniu – żadne dane nie są wysyłane do chmury.</translation>
     </message>
@@ -213,9 +203,9 @@ Całe przetwarzanie odbywa się na twoim urządzeniu – żadne dane nie są wys
         <translation>Wymagane uprawnienia</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Do działania Quorvane potrzebuje uprawnień „Nagrywanie ekranu” i „Ułatwienia dostępu”. Możesz ich udzielić później w ustawieniach prywatności pulpitu.</translation>
+        <translation>Do działania Quorvane potrzebuje dostępu do ekranu i globalnych skrótów klawiszowych. Możesz ich udzielić później w ustawieniach prywatności pulpitu.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -497,9 +487,9 @@ Całe przetwarzanie odbywa się na twoim urządzeniu – żadne dane nie są wys
         <translation>Przechwytywanie ekranu nie powiodło się: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Wymagane jest uprawnienie „Nagrywanie ekranu”. Udziel dostępu w ustawieniach prywatności pulpitu.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Wymagany jest dostęp do ekranu. Udziel dostępu w ustawieniach prywatności pulpitu.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -561,9 +551,9 @@ Całe przetwarzanie odbywa się na twoim urządzeniu – żadne dane nie są wys
         <translation>Skrót %1 jest zarezerwowany przez system</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Globalne skróty wymagają uprawnienia „Ułatwienia dostępu”. Udziel dostępu w ustawieniach prywatności pulpitu.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Wymagane jest uprawnienie do globalnych skrótów klawiszowych. Udziel dostępu w ustawieniach prywatności pulpitu.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -654,14 +644,14 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>OK</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Nagrywanie ekranu</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Dostęp do ekranu</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Ułatwienia dostępu</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Globalne skróty klawiszowe</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -694,14 +684,14 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>Nieprawidłowa wartość ustawienia: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Szybki Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Szybkie przechwytywanie</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Ponowny Zarrow</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Powtórz przechwytywanie</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -734,9 +724,9 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>Skanowanie kodu</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Stuknij dwukrotnie, aby otworzyć w historii</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Kliknij dwukrotnie, aby otworzyć w historii</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -893,7 +883,7 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>Brak przechwyceń</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Naciśnij %1, aby przechwycić tekst z ekranu</translation>
     </message>
@@ -1126,10 +1116,6 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <source>Switch to Image</source>
         <translation>Przełącz na obraz</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Rozmiar czcionki: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Odepnij (okno może znaleźć się pod innymi)</translation>
@@ -1164,11 +1150,6 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
             <numerusform>%n godz.</numerusform>
             <numerusform>%n godz.</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 dzień</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1642,14 +1623,14 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <translation>Quorvane potrzebuje twojej zgody, aby działać</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Aby przechwytywać tekst z ekranu, Quorvane potrzebuje uprawnienia „Nagrywanie ekranu”. Pozwala ono programowi widzieć zawartość ekranu, gdy go wywołasz. Całe przetwarzanie odbywa się lokalnie na twoim urządzeniu.</translation>
+        <translation>Aby przechwytywać tekst z ekranu, Quorvane potrzebuje dostępu do ekranu. Pozwala on programowi widzieć zawartość ekranu, gdy go wywołasz. Całe przetwarzanie odbywa się lokalnie na twoim urządzeniu.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Nagrywanie ekranu</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Dostęp do ekranu</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1657,9 +1638,9 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <translation>Pozwala Quorvane przechwytywać tekst z zaznaczonych obszarów ekranu</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Ułatwienia dostępu (opcjonalnie)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Globalne skróty klawiszowe (opcjonalnie)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1728,12 +1709,12 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Włącza nakładkę przechwytywania ekranu i zaznaczanie obszaru</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Przechwytuje ten sam obszar co ostatnio bez wyświetlania nakładki</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1850,6 +1831,105 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Nie udało się odczytać obrazu ze schowka</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Naciśnij %1, aby przechwycić tekst</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR nie powiodło się: dane językowe Tesseract %1 nie są zainstalowane (zainstaluj %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n bajt</numerusform>
+            <numerusform>%n bajty</numerusform>
+            <numerusform>%n bajtów</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Mała</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Średnia</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Rozmiar czcionki: Duża</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Nie udało się umieścić tekstu w schowku</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Brak elementów do umieszczenia w schowku</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Nie udało się umieścić w schowku żadnego elementu</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Nie znaleziono odpowiedniego ekranu</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Przechwycony obraz nie ma wymiarów</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>Skrót %1 jest zarezerwowany przez system</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Maksymalna liczba wpisów historii musi wynosić od 1 do 1000, otrzymano %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 istnieje, ale nie jest folderem</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Nie można utworzyć folderu %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Brak dostępu do folderu danych</translation>
     </message>
 </context>
 </TS>

@@ -83,16 +83,6 @@
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
         <translation>ยินดีต้อนรับสู่ Quorvane</translation>
     </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>กด</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>เพื่อจับข้อความ</translation>
-    </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
         <extracomment>Line in the first-start tooltip about the tray icon</extracomment>
@@ -180,30 +170,30 @@ Right-click: Quick Capture</source>
         <translation>ยกเลิก</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>ต้องใช้สิทธิ์การช่วยการเข้าถึง</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>ต้องได้รับอนุญาตให้ใช้ปุ่มลัดส่วนกลาง</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane ต้องใช้สิทธิ์การช่วยการเข้าถึงเพื่อลงทะเบียนปุ่มลัดแป้นพิมพ์ส่วนกลาง (%1) ซึ่งช่วยให้คุณจับข้อความจากที่ใดก็ได้บนหน้าจอ
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane ต้องใช้สิทธิ์เพื่อใช้ปุ่มลัดแป้นพิมพ์ส่วนกลาง (%1) ซึ่งช่วยให้คุณจับข้อความจากที่ใดก็ได้บนหน้าจอ
 
 ความเป็นส่วนตัวของคุณได้รับการปกป้อง - Quorvane ตรวจจับเฉพาะปุ่มลัดที่ตัวเองลงทะเบียนไว้เท่านั้น</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>ต้องใช้สิทธิ์การบันทึกหน้าจอ</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>ต้องได้รับอนุญาตให้เข้าถึงหน้าจอ</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane ต้องใช้สิทธิ์การบันทึกหน้าจอเพื่อจับข้อความจากหน้าจอของคุณ
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane ต้องใช้สิทธิ์การเข้าถึงหน้าจอเพื่อจับข้อความจากหน้าจอของคุณ
 
 การประมวลผลทั้งหมดเกิดขึ้นบนอุปกรณ์ของคุณ - ไม่มีการอัปโหลดข้อมูลใดๆ ขึ้นคลาวด์</translation>
     </message>
@@ -213,9 +203,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>ต้องได้รับสิทธิ์</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane ต้องใช้สิทธิ์การบันทึกหน้าจอและสิทธิ์การช่วยการเข้าถึงจึงจะทำงานได้ คุณสามารถให้สิทธิ์เหล่านี้ภายหลังได้ในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
+        <translation>Quorvane ต้องใช้สิทธิ์การเข้าถึงหน้าจอและปุ่มลัดส่วนกลางจึงจะทำงานได้ คุณสามารถให้สิทธิ์เหล่านี้ภายหลังได้ในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -495,9 +485,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>การจับภาพหน้าจอล้มเหลว: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>ต้องใช้สิทธิ์การบันทึกหน้าจอ โปรดอนุญาตการเข้าถึงในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>ต้องใช้สิทธิ์การเข้าถึงหน้าจอ โปรดอนุญาตการเข้าถึงในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <translation>ปุ่มลัด %1 ถูกสงวนไว้โดยระบบ</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>ปุ่มลัดส่วนกลางต้องใช้สิทธิ์การช่วยการเข้าถึง โปรดอนุญาตการเข้าถึงในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>ปุ่มลัดส่วนกลางต้องใช้สิทธิ์ โปรดอนุญาตการเข้าถึงในการตั้งค่าความเป็นส่วนตัวของเดสก์ท็อป</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>ตกลง</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>การบันทึกหน้าจอ</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>การเข้าถึงหน้าจอ</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>การช่วยการเข้าถึง</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>ปุ่มลัดส่วนกลาง</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>ค่าการตั้งค่าไม่ถูกต้อง: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Zarrow ด่วน</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>จับภาพด่วน</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow ซ้ำ</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>จับภาพซ้ำ</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>สแกนโค้ด</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>แตะสองครั้งเพื่อเปิดในประวัติ</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>ดับเบิลคลิกเพื่อเปิดในประวัติ</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>ยังไม่มีการจับภาพ</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>กด %1 เพื่อจับข้อความจากหน้าจอ</translation>
     </message>
@@ -1118,10 +1108,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <source>Switch to Image</source>
         <translation>สลับเป็นภาพ</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>ขนาดแบบอักษร: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>เลิกปักหมุด (ให้หน้าต่างไปอยู่ด้านหลังได้)</translation>
@@ -1150,11 +1136,6 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>
             <numerusform>%n ชม.</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 วัน</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane ต้องได้รับอนุญาตจากคุณจึงจะทำงานได้</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>เพื่อจับข้อความจากหน้าจอ Quorvane ต้องใช้สิทธิ์การบันทึกหน้าจอ ซึ่งช่วยให้แอปเห็นสิ่งที่อยู่บนหน้าจอเมื่อคุณเรียกใช้งาน การประมวลผลทั้งหมดเกิดขึ้นภายในอุปกรณ์ของคุณ</translation>
+        <translation>เพื่อจับข้อความจากหน้าจอ Quorvane ต้องใช้สิทธิ์การเข้าถึงหน้าจอ ซึ่งช่วยให้แอปเห็นสิ่งที่อยู่บนหน้าจอเมื่อคุณเรียกใช้งาน การประมวลผลทั้งหมดเกิดขึ้นภายในอุปกรณ์ของคุณ</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>การบันทึกหน้าจอ</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>การเข้าถึงหน้าจอ</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>อนุญาตให้ Quorvane จับข้อความจากบริเวณหน้าจอที่เลือก</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>การช่วยการเข้าถึง (ไม่บังคับ)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>ปุ่มลัดส่วนกลาง (ไม่บังคับ)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>เปิดชั้นซ้อนทับสำหรับจับภาพหน้าจอและเลือกบริเวณ</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>จับภาพบริเวณเดิมเหมือนครั้งก่อนโดยไม่แสดงชั้นซ้อนทับ</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1818,6 +1799,103 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>ไม่สามารถอ่านรูปภาพในคลิปบอร์ดได้</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>กด %1 เพื่อจับข้อความ</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR ล้มเหลว: ไม่ได้ติดตั้งข้อมูลภาษา Tesseract %1 (ติดตั้ง %2)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n ไบต์</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>ขนาดแบบอักษร: เล็ก</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>ขนาดแบบอักษร: กลาง</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>ขนาดแบบอักษร: ใหญ่</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>ไม่สามารถวางข้อความลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>ไม่มีรายการที่จะวางลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>ไม่สามารถวางรายการใดลงในคลิปบอร์ด</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>ไม่พบจอแสดงผลที่ตรงกัน</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>ภาพที่จับได้ไม่มีขนาด</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>ปุ่มลัด %1 ถูกสงวนไว้โดยระบบ</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>จำนวนรายการประวัติสูงสุดต้องอยู่ระหว่าง 1 ถึง 1000 แต่ได้รับ %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 มีอยู่แต่ไม่ใช่โฟลเดอร์</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>ไม่สามารถสร้างโฟลเดอร์ %1</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>ไม่สามารถเข้าถึงโฟลเดอร์ข้อมูล</translation>
     </message>
 </context>
 </TS>

@@ -76,22 +76,12 @@
     <message id="onboarding.window.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Onboarding window title</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="first_launch.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Title of the tooltip shown beside the tray icon at first start</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
-    </message>
-    <message id="first_launch.press">
-        <source>Press</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys</extracomment>
-        <translation>Metin yakalamak için</translation>
-    </message>
-    <message id="first_launch.action">
-        <source>to zarrow text</source>
-        <extracomment>First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys</extracomment>
-        <translation>tuşlarına basın</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="first_launch.tray_hint">
         <source>Right-click this icon for quick capture</source>
@@ -180,30 +170,30 @@ Sağ tık: Hızlı yakalama</translation>
         <translation>İptal</translation>
     </message>
     <message id="permission.accessibility.title">
-        <source>Accessibility Permission Required</source>
-        <extracomment>Accessibility permission dialog title</extracomment>
-        <translation>Erişilebilirlik izni gerekli</translation>
+        <source>Global Shortcuts Permission Required</source>
+        <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
+        <translation>Genel Kısayollar İzni Gerekli</translation>
     </message>
     <message id="permission.accessibility.message">
-        <source>Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
+        <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
-Your privacy is protected - Quorvane only monitors its own registered shortcuts.</source>
-        <extracomment>Accessibility permission explanation; the quick capture shortcut</extracomment>
-        <translation>Quorvane, genel klavye kısayollarını (%1) kaydedebilmek için Erişilebilirlik iznine ihtiyaç duyuyor. Bu sayede ekranınızın herhangi bir yerinden metin yakalayabilirsiniz.
+Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
+        <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
+        <translation>Quorvane, genel klavye kısayollarını (%1) kullanabilmek için izne ihtiyaç duyuyor. Bu sayede ekranınızın herhangi bir yerinden metin yakalayabilirsiniz.
 
 Gizliliğiniz korunur: Quorvane yalnızca kendi kaydettiği kısayolları izler.</translation>
     </message>
     <message id="permission.screen_recording.title">
-        <source>Screen Recording Permission Required</source>
-        <extracomment>Screen Recording permission dialog title</extracomment>
-        <translation>Ekran kaydı izni gerekli</translation>
+        <source>Screen Access Permission Required</source>
+        <extracomment>Title of the dialog asking for the screen access permission</extracomment>
+        <translation>Ekran Erişimi İzni Gerekli</translation>
     </message>
     <message id="permission.screen_recording.message">
-        <source>Quorvane needs Screen Recording permission to capture text from your screen.
+        <source>Quorvane needs access to your screen to capture text from it.
 
 All processing happens on your device - no data is uploaded to the cloud.</source>
-        <extracomment>Screen Recording permission explanation</extracomment>
-        <translation>Quorvane, ekranınızdan metin yakalayabilmek için Ekran Kaydı iznine ihtiyaç duyuyor.
+        <extracomment>Screen access permission explanation</extracomment>
+        <translation>Quorvane, ekranınızdan metin yakalayabilmek için ekran erişimine ihtiyaç duyuyor.
 
 Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</translation>
     </message>
@@ -213,9 +203,9 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
         <translation>Gerekli izinler</translation>
     </message>
     <message id="permission.required.message">
-        <source>Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop&apos;s privacy settings.</source>
+        <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane çalışmak için Ekran Kaydı ve Erişilebilirlik izinlerine ihtiyaç duyuyor. Bu izinleri daha sonra masaüstünüzün gizlilik ayarlarından verebilirsiniz.</translation>
+        <translation>Quorvane çalışmak için ekran erişimine ve genel kısayollara ihtiyaç duyuyor. Bu izinleri daha sonra masaüstünüzün gizlilik ayarlarından verebilirsiniz.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -495,9 +485,9 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
         <translation>Ekran yakalama başarısız oldu: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
-        <source>Screen Recording permission is required. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when screen recording permission is denied</extracomment>
-        <translation>Ekran Kaydı izni gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
+        <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the screen access permission is denied</extracomment>
+        <translation>Ekran erişimi gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
     </message>
     <message id="error.screen_capture.invalid_region">
         <source>The selected region is invalid or too small.</source>
@@ -559,9 +549,9 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
         <translation>%1 kısayolu sistem tarafından ayrılmış</translation>
     </message>
     <message id="error.hotkey.permission_denied">
-        <source>Accessibility permission is required for global shortcuts. Please grant access in your desktop&apos;s privacy settings.</source>
-        <extracomment>Error when Accessibility permission is denied</extracomment>
-        <translation>Genel kısayollar için Erişilebilirlik izni gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
+        <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
+        <extracomment>Error when the global shortcuts permission is denied</extracomment>
+        <translation>Genel kısayollar için izin gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -652,14 +642,14 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Tamam</translation>
     </message>
     <message id="permission.screen_recording">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission</extracomment>
-        <translation>Ekran Kaydı</translation>
+        <source>Screen Access</source>
+        <extracomment>Name of the permission to read the screen (the desktop&apos;s screenshot access)</extracomment>
+        <translation>Ekran Erişimi</translation>
     </message>
     <message id="permission.accessibility">
-        <source>Accessibility</source>
-        <extracomment>Accessibility permission</extracomment>
-        <translation>Erişilebilirlik</translation>
+        <source>Global Shortcuts</source>
+        <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
+        <translation>Genel Kısayollar</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -692,14 +682,14 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Geçersiz ayar değeri: %1</translation>
     </message>
     <message id="shortcut.quick_zarrow">
-        <source>Quick Zarrow</source>
-        <extracomment>Quick Zarrow shortcut</extracomment>
-        <translation>Hızlı Zarrow</translation>
+        <source>Quick Capture</source>
+        <extracomment>Name of the shortcut that starts a text capture</extracomment>
+        <translation>Hızlı Yakalama</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
-        <source>Repeat Zarrow</source>
-        <extracomment>Repeat Zarrow shortcut</extracomment>
-        <translation>Zarrow tekrarı</translation>
+        <source>Repeat Capture</source>
+        <extracomment>Name of the shortcut that captures the last region again</extracomment>
+        <translation>Yakalamayı Yinele</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -732,9 +722,9 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Kod tarama</translation>
     </message>
     <message id="notification.accessibility.hint">
-        <source>Double-tap to open in history</source>
-        <extracomment>Accessibility hint for toast notification</extracomment>
-        <translation>Geçmişte açmak için iki kez dokunun</translation>
+        <source>Double-click to open in history</source>
+        <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
+        <translation>Geçmişte açmak için çift tıklayın</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -889,7 +879,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Henüz yakalama yok</translation>
     </message>
     <message id="history.empty.subtitle">
-        <source>Press %1 to zarrow text from your screen</source>
+        <source>Press %1 to capture text from your screen</source>
         <extracomment>Empty state subtitle; the quick capture shortcut</extracomment>
         <translation>Ekranınızdan metin yakalamak için %1 tuşlarına basın</translation>
     </message>
@@ -1080,7 +1070,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
     <message id="pin_widget.close_confirmation.discard">
         <source>Discard</source>
         <extracomment>Discard button</extracomment>
-        <translation>Vazgeç</translation>
+        <translation>Değişiklikleri at</translation>
     </message>
     <message id="pin_widget.close_confirmation.cancel">
         <source>Cancel</source>
@@ -1118,10 +1108,6 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <source>Switch to Image</source>
         <translation>Görüntüye geç</translation>
     </message>
-    <message id="pin_widget.toolbar.font_size">
-        <source>Font size: %1</source>
-        <translation>Yazı tipi boyutu: %1</translation>
-    </message>
     <message id="pin_widget.toolbar.unpin">
         <source>Unpin (allow window to go behind)</source>
         <translation>Sabitlemeyi kaldır (pencere arkada kalabilir)</translation>
@@ -1150,11 +1136,6 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>
             <numerusform>%n sa</numerusform>
         </translation>
-    </message>
-    <message id="relative_time.day">
-        <source>%1 day</source>
-        <extracomment>One day</extracomment>
-        <translation>%1 gün</translation>
     </message>
     <message id="relative_time.days" numerus="yes">
         <source>%n days</source>
@@ -1610,14 +1591,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Quorvane çalışmak için izninize ihtiyaç duyuyor</translation>
     </message>
     <message id="onboarding.permissions.explanation">
-        <source>To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
+        <source>To capture text from your screen, Quorvane needs access to it. This allows the app to see what&apos;s on your screen when you activate it. All processing happens locally on your device.</source>
         <extracomment>Permissions explanation</extracomment>
-        <translation>Quorvane, ekranınızdan metin yakalayabilmek için Ekran Kaydı iznine ihtiyaç duyar. Bu izin sayesinde uygulama, onu etkinleştirdiğinizde ekranınızda ne olduğunu görebilir. Tüm işlemler yerel olarak cihazınızda yapılır.</translation>
+        <translation>Quorvane, ekranınızdan metin yakalayabilmek için ekran erişimine ihtiyaç duyar. Bu izin sayesinde uygulama, onu etkinleştirdiğinizde ekranınızda ne olduğunu görebilir. Tüm işlemler yerel olarak cihazınızda yapılır.</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.title">
-        <source>Screen Recording</source>
-        <extracomment>Screen Recording permission title</extracomment>
-        <translation>Ekran kaydı</translation>
+        <source>Screen Access</source>
+        <extracomment>Title of the screen access permission</extracomment>
+        <translation>Ekran Erişimi</translation>
     </message>
     <message id="onboarding.permissions.screen_recording.description">
         <source>Allows Quorvane to capture text from selected screen regions</source>
@@ -1625,9 +1606,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Seçilen ekran bölgelerinden Quorvane ile metin yakalamaya izin verir</translation>
     </message>
     <message id="onboarding.permissions.accessibility.title">
-        <source>Accessibility (Optional)</source>
-        <extracomment>Accessibility permission title</extracomment>
-        <translation>Erişilebilirlik (isteğe bağlı)</translation>
+        <source>Global Shortcuts (Optional)</source>
+        <extracomment>Title of the global shortcuts permission</extracomment>
+        <translation>Genel Kısayollar (isteğe bağlı)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1696,12 +1677,12 @@ You can use the Copy button (📋) to copy: %1</source>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
-        <extracomment>Quick zarrow shortcut description</extracomment>
+        <extracomment>Quick capture shortcut description</extracomment>
         <translation>Ekran yakalama katmanını açarak bir bölge seçmenizi sağlar</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
-        <extracomment>Repeat zarrow shortcut description</extracomment>
+        <extracomment>Repeat capture shortcut description</extracomment>
         <translation>Katmanı göstermeden son seferdeki bölgenin aynısını yakalar</translation>
     </message>
     <message id="preferences.shortcuts.code_mode.description">
@@ -1772,7 +1753,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="onboarding.welcome.title">
         <source>Welcome to Quorvane</source>
         <extracomment>Welcome page title</extracomment>
-        <translation>Quorvane uygulamasına hoş geldiniz</translation>
+        <translation>Quorvane&apos;a hoş geldiniz</translation>
     </message>
     <message id="onboarding.welcome.subtitle">
         <source>Capture text from anywhere on your screen</source>
@@ -1818,6 +1799,103 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>The image on the clipboard could not be read</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Panodaki görüntü okunamadı</translation>
+    </message>
+    <message id="first_launch.press_to_capture">
+        <source>Press %1 to capture text</source>
+        <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>
+        <translation>Metin yakalamak için %1 tuşlarına basın</translation>
+    </message>
+    <message id="ocr_error.language_data_missing">
+        <source>OCR failed: the Tesseract language data %1 is not installed (install %2)</source>
+        <extracomment>Recognition cannot start; %1 names the missing Tesseract language data (such as &quot;tha&quot;), %2 the Debian packages that hold it (such as &quot;tesseract-ocr-tha&quot;)</extracomment>
+        <translation>OCR başarısız: Tesseract %1 dil verileri yüklü değil (%2 paketini yükleyin)</translation>
+    </message>
+    <message id="preferences.history.size.bytes" numerus="yes">
+        <source>%n bytes</source>
+        <extracomment>A size in bytes</extracomment>
+        <translation>
+            <numerusform>%n bayt</numerusform>
+        </translation>
+    </message>
+    <message id="preferences.history.size.kilobytes">
+        <source>%1 KB</source>
+        <extracomment>A size in kilobytes (1000 bytes); %1 is the number</extracomment>
+        <translation>%1 KB</translation>
+    </message>
+    <message id="preferences.history.size.megabytes">
+        <source>%1 MB</source>
+        <extracomment>A size in megabytes; %1 is the number</extracomment>
+        <translation>%1 MB</translation>
+    </message>
+    <message id="preferences.history.size.gigabytes">
+        <source>%1 GB</source>
+        <extracomment>A size in gigabytes; %1 is the number</extracomment>
+        <translation>%1 GB</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.small">
+        <source>Font size: Small</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Yazı tipi boyutu: Küçük</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.medium">
+        <source>Font size: Medium</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Yazı tipi boyutu: Orta</translation>
+    </message>
+    <message id="pin_widget.toolbar.font_size.large">
+        <source>Font size: Large</source>
+        <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
+        <translation>Yazı tipi boyutu: Büyük</translation>
+    </message>
+    <message id="error.clipboard.reason.text_not_written">
+        <source>Failed to put the text on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the text</extracomment>
+        <translation>Metin panoya konamadı</translation>
+    </message>
+    <message id="error.clipboard.reason.nothing_to_write">
+        <source>No items to put on the clipboard</source>
+        <extracomment>Why copying failed: there was nothing to copy</extracomment>
+        <translation>Panoya konacak öğe yok</translation>
+    </message>
+    <message id="error.clipboard.reason.items_not_written">
+        <source>Failed to put any items on the clipboard</source>
+        <extracomment>Why copying failed: the desktop took none of the items</extracomment>
+        <translation>Panoya hiçbir öğe konamadı</translation>
+    </message>
+    <message id="error.screen_capture.reason.no_display">
+        <source>Could not find matching display</source>
+        <extracomment>Why a screen capture failed: the monitor of the selection is gone</extracomment>
+        <translation>Eşleşen ekran bulunamadı</translation>
+    </message>
+    <message id="error.screen_capture.reason.empty_image">
+        <source>Captured image has zero dimensions</source>
+        <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
+        <translation>Yakalanan görüntünün boyutu yok</translation>
+    </message>
+    <message id="error.settings_store.reason.reserved_shortcut">
+        <source>Shortcut %1 is reserved by the system</source>
+        <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
+        <translation>%1 kısayolu sistem tarafından ayrılmış</translation>
+    </message>
+    <message id="error.settings_store.reason.history_size">
+        <source>Max history entries must be between 1 and 1000, got %1</source>
+        <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
+        <translation>Geçmişteki en fazla kayıt sayısı 1 ile 1000 arasında olmalı, alınan: %1</translation>
+    </message>
+    <message id="error.history.reason.not_a_folder">
+        <source>%1 exists and is not a folder</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 var ancak bir klasör değil</translation>
+    </message>
+    <message id="error.history.reason.cannot_create_folder">
+        <source>Cannot create folder %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1 klasörü oluşturulamıyor</translation>
+    </message>
+    <message id="error.history.reason.no_data_folder">
+        <source>Cannot access the data folder</source>
+        <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
+        <translation>Veri klasörüne erişilemiyor</translation>
     </message>
 </context>
 </TS>

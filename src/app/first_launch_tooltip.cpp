@@ -83,12 +83,17 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
         //: Title of the tooltip shown beside the tray icon at first start
         //% "Welcome to Quorvane"
         heading->setText(qtTrId("first_launch.title"));
-        //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part before the keys
-        //% "Press"
-        press->setText(qtTrId("first_launch.press"));
-        //: First-start tooltip reads: “Press” [shortcut keys] “to zarrow text”; this is the part after the keys
-        //% "to zarrow text"
-        action->setText(qtTrId("first_launch.action"));
+        //: Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap
+        //: between the words before and after it (either may be empty)
+        //% "Press %1 to capture text"
+        const QString sentence = qtTrId("first_launch.press_to_capture");
+        const qsizetype keys = sentence.indexOf(QLatin1String("%1"));
+        const QString before = keys < 0 ? sentence : sentence.left(keys).trimmed();
+        const QString after = keys < 0 ? QString() : sentence.mid(keys + 2).trimmed();
+        press->setText(before);
+        press->setVisible(!before.isEmpty());
+        action->setText(after);
+        action->setVisible(!after.isEmpty());
         //: Line in the first-start tooltip about the tray icon
         //% "Right-click this icon for quick capture"
         hint->setText(qtTrId("first_launch.tray_hint"));

@@ -5,6 +5,7 @@
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
 #include "core/diagnostics.h"
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "platform/key_table.h"
 #include "platform/theme_icon.h"
@@ -59,7 +60,7 @@ QAction *MenuBarController::addRow(QString title, std::optional<Shortcut> keys,
         // The menu shows what follows a tab as the row's key combination, in our own
         // naming; a QKeySequence would read "Meta+Shift+L" and would not fire while the
         // menu holds the keyboard.
-        title += QLatin1Char('\t') + keys->displayString();
+        title += QLatin1Char('\t') + leftToRightRun(keys->displayString());
     }
     QAction *action = m_menu->addAction(title);
     if (keys)

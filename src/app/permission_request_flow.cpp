@@ -3,6 +3,7 @@
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
 #include "core/permission_manager.h"
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "platform/alert_presenter.h"
 
@@ -168,22 +169,22 @@ void PermissionRequestFlow::showExplanation(PermissionType type, const QString &
 void PermissionRequestFlow::showAccessibilityPermissionAlert()
 {
     showExplanation(PermissionType::accessibility,
-                    //: Accessibility permission dialog title
-                    //% "Accessibility Permission Required"
+                    //: Title of the dialog asking for the global shortcuts permission
+                    //% "Global Shortcuts Permission Required"
                     qtTrId("permission.accessibility.title"),
-                    //: Accessibility permission explanation; the quick capture shortcut
-                    //% "Quorvane needs Accessibility permission to register global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.\n\nYour privacy is protected - Quorvane only monitors its own registered shortcuts."
-                    qtTrId("permission.accessibility.message").arg(m_captureShortcut.displayString()));
+                    //: Global shortcuts permission explanation; %1 is the quick capture shortcut
+                    //% "Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.\n\nYour privacy is protected - Quorvane only listens for its own shortcuts."
+                    qtTrId("permission.accessibility.message").arg(leftToRightRun(m_captureShortcut.displayString())));
 }
 
 void PermissionRequestFlow::showScreenRecordingPermissionAlert()
 {
     showExplanation(PermissionType::screenRecording,
-                    //: Screen Recording permission dialog title
-                    //% "Screen Recording Permission Required"
+                    //: Title of the dialog asking for the screen access permission
+                    //% "Screen Access Permission Required"
                     qtTrId("permission.screen_recording.title"),
-                    //: Screen Recording permission explanation
-                    //% "Quorvane needs Screen Recording permission to capture text from your screen.\n\nAll processing happens on your device - no data is uploaded to the cloud."
+                    //: Screen access permission explanation
+                    //% "Quorvane needs access to your screen to capture text from it.\n\nAll processing happens on your device - no data is uploaded to the cloud."
                     qtTrId("permission.screen_recording.message"));
 }
 
@@ -195,7 +196,7 @@ void PermissionRequestFlow::showPermissionsRequiredAlert()
     //% "Permissions Required"
     alert.messageText = qtTrId("permission.required.title");
     //: Alert shown when the user goes on without the permissions
-    //% "Quorvane needs Screen Recording and Accessibility permissions to work. You can grant these later in your desktop's privacy settings."
+    //% "Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop's privacy settings."
     alert.informativeText = qtTrId("permission.required.message");
     //: OK button
     //% "OK"

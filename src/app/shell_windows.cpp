@@ -49,7 +49,6 @@ void ShellWindows::openHistory()
             //% "Capture History"
             view->setWindowTitle(qtTrId("history.window.title"));
         });
-        view->setMinimumSize(HistoryView::windowMinWidth, HistoryView::windowMinHeight);
         view->resize(900, 600);
         m_historyWindow = view;
         if (m_services.settingsStore())

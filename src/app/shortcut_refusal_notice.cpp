@@ -1,6 +1,7 @@
 #include "app/shortcut_refusal_notice.h"
 
 #include "core/notification_service.h"
+#include "core/text_utils.h"
 
 namespace quorvane {
 
@@ -34,10 +35,10 @@ QString ShortcutRefusalNotice::message(const Shortcut &shortcut)
     if (shortcut.isSystemReserved())
         //: Message when a global shortcut is reserved; the shortcut
         //% "%1 is reserved by the desktop. Choose another shortcut in Preferences."
-        return qtTrId("notification.shortcut_refused.reserved").arg(shortcut.displayString());
+        return qtTrId("notification.shortcut_refused.reserved").arg(leftToRightRun(shortcut.displayString()));
     //: Message when another program holds a global shortcut; the shortcut
     //% "%1 is already used by another program. Choose another shortcut in Preferences."
-    return qtTrId("notification.shortcut_refused.taken").arg(shortcut.displayString());
+    return qtTrId("notification.shortcut_refused.taken").arg(leftToRightRun(shortcut.displayString()));
 }
 
 } // namespace quorvane

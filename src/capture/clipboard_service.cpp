@@ -93,7 +93,9 @@ void ClipboardService::copyText(const QString &text)
         throw ClipboardError(ClipboardErrorKind::emptyContent);
     if (m_pasteboard.write({{kPlainText, text.toUtf8()}}).isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("Failed to put the text on the clipboard"));
+                             //: Why copying failed: the desktop took none of the text
+                             //% "Failed to put the text on the clipboard"
+                             qtTrId("error.clipboard.reason.text_not_written"));
     countOperation();
 }
 
@@ -141,10 +143,14 @@ void ClipboardService::copyTextInFormats(const QString &text, const QList<Clipbo
     }
     if (representations.isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("No items to put on the clipboard"));
+                             //: Why copying failed: there was nothing to copy
+                             //% "No items to put on the clipboard"
+                             qtTrId("error.clipboard.reason.nothing_to_write"));
     if (m_pasteboard.write(representations).isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
-                             QStringLiteral("Failed to put any items on the clipboard"));
+                             //: Why copying failed: the desktop took none of the items
+                             //% "Failed to put any items on the clipboard"
+                             qtTrId("error.clipboard.reason.items_not_written"));
     countOperation();
 }
 

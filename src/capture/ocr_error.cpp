@@ -7,6 +7,17 @@ OCRError::OCRError(Kind kind, QString value)
 {
 }
 
+OCRError OCRError::missingLanguageData(const QString &names, const QString &packages)
+{
+    OCRError error(Kind::ocrFailed,
+                   QStringLiteral("the Tesseract language data %1 is not installed (install %2)").arg(names, packages));
+    //: Recognition cannot start; %1 names the missing Tesseract language data (such as
+    //: "tha"), %2 the Debian packages that hold it (such as "tesseract-ocr-tha")
+    //% "OCR failed: the Tesseract language data %1 is not installed (install %2)"
+    error.setDescription({QT_TRID_NOOP("ocr_error.language_data_missing")}, {names, packages});
+    return error;
+}
+
 ErrorText OCRError::textOf(Kind kind)
 {
     switch (kind) {

@@ -19,6 +19,9 @@ public:
     OCRError(Kind kind, QString value = {});
 
     static ErrorText textOf(Kind kind);
+    // Recognition cannot start: the Tesseract data `names` ("tha, jpn") are missing; the
+    // Debian `packages` hold them. Described in the interface language as a whole.
+    static OCRError missingLanguageData(const QString &names, const QString &packages);
 };
 
 } // namespace quorvane

@@ -10,8 +10,8 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
         //% "Screen capture failed: %1"
         return {QT_TRID_NOOP("error.screen_capture.failed")};
     case ScreenCaptureErrorKind::permissionDenied:
-        //: Error when screen recording permission is denied
-        //% "Screen Recording permission is required. Please grant access in your desktop's privacy settings."
+        //: Error when the screen access permission is denied
+        //% "Screen access is required. Please grant access in your desktop's privacy settings."
         return {QT_TRID_NOOP("error.screen_capture.permission_denied")};
     case ScreenCaptureErrorKind::invalidRegion:
         //: Error when capture region is invalid

@@ -219,7 +219,9 @@ DisplayInfo ScreenCaptureService::recaptureDisplay(std::optional<quint32> displa
     if (!display) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(id));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                 QStringLiteral("Could not find matching display"));
+                                 //: Why a screen capture failed: the monitor of the selection is gone
+                                 //% "Could not find matching display"
+                                 qtTrId("error.screen_capture.reason.no_display"));
     }
     return *display;
 }
@@ -254,7 +256,9 @@ QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displ
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                 QStringLiteral("Captured image has zero dimensions"));
+                                 //: Why a screen capture failed: the picture taken is empty
+                                 //% "Captured image has zero dimensions"
+                                 qtTrId("error.screen_capture.reason.empty_image"));
     }
     diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.captureRegion] Captured %1 x %2 px")
              .arg(image.width())

@@ -75,9 +75,7 @@ TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dat
         }
     }
     if (!missing.isEmpty()) {
-        throw OCRError(OCRErrorKind::ocrFailed,
-                       QStringLiteral("the Tesseract language data %1 is not installed (install %2)")
-                           .arg(missing.join(QStringLiteral(", ")), packages.join(QStringLiteral(", "))));
+        throw OCRError::missingLanguageData(missing.join(QStringLiteral(", ")), packages.join(QStringLiteral(", ")));
     }
 
     // Dictionaries are read at load time only, so the switch is part of the engine.

@@ -18,8 +18,8 @@ ErrorText HotkeyError::textOf(Kind kind)
         //% "Shortcut %1 is reserved by the system"
         return {QT_TRID_NOOP("error.hotkey.system_reserved")};
     case Kind::accessibilityPermissionDenied:
-        //: Error when Accessibility permission is denied
-        //% "Accessibility permission is required for global shortcuts. Please grant access in your desktop's privacy settings."
+        //: Error when the global shortcuts permission is denied
+        //% "Permission for global shortcuts is required. Please grant access in your desktop's privacy settings."
         return {QT_TRID_NOOP("error.hotkey.permission_denied")};
     case Kind::invalidShortcut:
         //: Error when shortcut is invalid

@@ -11,9 +11,7 @@ namespace quorvane {
 LanguageManager::LanguageManager(UserDefaults &userDefaults, QObject *parent)
     : QObject(parent), m_userDefaults(userDefaults)
 {
-    const std::optional<QString> stored = m_userDefaults.stringValue(QString::fromLatin1(userDefaultsKey));
-    if (stored)
-        m_currentLanguage = appLanguageFromRawValue(*stored).value_or(AppLanguage::system);
+    m_currentLanguage = storedLanguage(m_userDefaults).value_or(AppLanguage::system);
     applyLanguage();
 }
 
@@ -31,22 +29,30 @@ void LanguageManager::setLanguage(AppLanguage language)
     if (language == m_currentLanguage)
         return;
     m_userDefaults.setString(QString::fromLatin1(userDefaultsKey), rawValue(language));
+    m_userDefaults.remove(QString::fromLatin1(appleLanguagesKey));
     setCurrentLanguage(language);
     emit languageDidChange();
 }
 
 void LanguageManager::applyLanguage()
 {
-    const QString appleLanguages = QString::fromLatin1(appleLanguagesKey);
     const std::optional<QString> code = languageCode(m_currentLanguage);
     if (!code) {
-        m_userDefaults.remove(appleLanguages);
         loadSystemLanguage();
         setLocalizedBundle(QString());
         return;
     }
     setLocalizedBundle(loadStringTable(*code));
-    m_userDefaults.setStringList(appleLanguages, {*code});
+}
+
+std::optional<AppLanguage> LanguageManager::storedLanguage(const UserDefaults &userDefaults)
+{
+    if (const std::optional<QString> chosen = userDefaults.stringValue(QString::fromLatin1(userDefaultsKey)))
+        return appLanguageFromRawValue(*chosen).value_or(AppLanguage::system);
+    const std::optional<QStringList> older = userDefaults.stringListValue(QString::fromLatin1(appleLanguagesKey));
+    if (older && !older->isEmpty())
+        return appLanguageFromRawValue(older->first()).value_or(AppLanguage::system);
+    return std::nullopt;
 }
 
 void LanguageManager::setLocalizedBundle(const QString &bundle)
@@ -99,15 +105,14 @@ void LanguageManager::loadSystemLanguage()
 
 void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)
 {
-    const std::optional<QStringList> preferred =
-        userDefaults.stringListValue(QString::fromLatin1(appleLanguagesKey));
-    if (preferred && !preferred->isEmpty()) {
-        const QString path = loadStringTable(preferred->first());
-        diag(lcSettings(), QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
-                 .arg(preferred->first(), path.isEmpty() ? QStringLiteral("English texts") : path));
+    const std::optional<QString> code = languageCode(storedLanguage(userDefaults).value_or(AppLanguage::system));
+    if (!code) {
+        loadSystemLanguage();
         return;
     }
-    loadSystemLanguage();
+    const QString path = loadStringTable(*code);
+    diag(lcSettings(), QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
+             .arg(*code, path.isEmpty() ? QStringLiteral("English texts") : path));
 }
 
 } // namespace quorvane

@@ -6,18 +6,21 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace quorvane {
 
 class UserDefaults;
 
-// Keeps the interface language the user chose: remembers it under "AppLanguage", points
-// "AppleLanguages" (what start-up reads to pick the string table) at it, loads its string
-// table for everything shown from now on, and announces a choice (`languageDidChange`).
-// Main thread only.
+// Keeps the interface language the user chose: remembers it under "AppLanguage" (the one
+// key start-up reads too), loads its string table for everything shown from now on, and
+// announces a choice (`languageDidChange`). Files of older versions that hold only
+// "AppleLanguages" keep their language until the user chooses another. Main thread only.
 class LanguageManager : public QObject {
     Q_OBJECT
 public:
     static constexpr const char *userDefaultsKey = "AppLanguage";
+    // Read only when "AppLanguage" is absent; a choice removes it.
     static constexpr const char *appleLanguagesKey = "AppleLanguages";
 
     // Reads the stored choice ("system" when absent or unknown; an unknown value stays
@@ -28,15 +31,19 @@ public:
     // Applies `language` when it differs from the current one; stores nothing, posts nothing.
     virtual void setCurrentLanguage(AppLanguage language);
     // The user's choice: when it differs from the current one, stores it under
-    // "AppLanguage", applies it and emits `languageDidChange`; otherwise does nothing.
+    // "AppLanguage" (dropping an older file's "AppleLanguages"), applies it and emits
+    // `languageDidChange`; otherwise does nothing.
     virtual void setLanguage(AppLanguage language);
 
     // The text table in use: its resource path, or empty for English.
     QString localizedBundle() const { return m_localizedBundle; }
 
-    // What start-up does before anything is shown: loads the string table of the first
-    // language under "AppleLanguages", or of the desktop's languages when none is stored.
+    // What start-up does before anything is shown: loads the string table of the stored
+    // choice, or of the desktop's languages for "system" or none.
     static void applyLanguagePreference(const UserDefaults &userDefaults);
+    // The stored choice: "AppLanguage" ("system" when unknown), else the first language
+    // of an older file's "AppleLanguages"; none when neither is stored.
+    static std::optional<AppLanguage> storedLanguage(const UserDefaults &userDefaults);
     // The language the system default shows: of the desktop's preferred languages
     // (QLocale::uiLanguages, most wanted first) the first that has a table; "en" when none has.
     static QString systemLanguageCode(const QStringList &uiLanguages);

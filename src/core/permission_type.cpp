@@ -16,12 +16,12 @@ QString displayName(PermissionType type)
 {
     switch (type) {
     case PermissionType::screenRecording:
-        //: Screen Recording permission
-        //% "Screen Recording"
+        //: Name of the permission to read the screen (the desktop's screenshot access)
+        //% "Screen Access"
         return qtTrId("permission.screen_recording");
     case PermissionType::accessibility:
-        //: Accessibility permission
-        //% "Accessibility"
+        //: Name of the permission to use keyboard shortcuts that work in every program
+        //% "Global Shortcuts"
         return qtTrId("permission.accessibility");
     }
     return {};

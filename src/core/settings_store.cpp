@@ -234,7 +234,9 @@ void SettingsStore::updateShortcut(const Shortcut &shortcut, ShortcutAction acti
              .arg(displayName(action), shortcut.displayString()));
     if (shortcut.isSystemReserved()) {
         throw SettingsStoreError(SettingsStoreError::Kind::validationFailed,
-                                 QStringLiteral("Shortcut %1 is reserved by the system")
+                                 //: Why a shortcut cannot be stored; %1 is the key combination
+                                 //% "Shortcut %1 is reserved by the system"
+                                 qtTrId("error.settings_store.reason.reserved_shortcut")
                                      .arg(shortcut.displayString()));
     }
     UserSettings candidate = m_settings;
@@ -266,8 +268,9 @@ void SettingsStore::setMaxHistoryEntries(qint64 value)
 {
     if (value < kMinHistoryEntries || value > kMaxHistoryEntries) {
         throw SettingsStoreError(SettingsStoreError::Kind::invalidValue,
-                                 QStringLiteral("Max history entries must be between 1 and 1000, got %1")
-                                     .arg(value));
+                                 //: Why a history size cannot be stored; %1 is the number asked for
+                                 //% "Max history entries must be between 1 and 1000, got %1"
+                                 qtTrId("error.settings_store.reason.history_size").arg(value));
     }
     storeMaxHistoryEntries(value);
 }

@@ -97,12 +97,12 @@ QString displayName(ShortcutAction action)
 {
     switch (action) {
     case ShortcutAction::quickZarrow:
-        //: Quick Zarrow shortcut
-        //% "Quick Zarrow"
+        //: Name of the shortcut that starts a text capture
+        //% "Quick Capture"
         return qtTrId("shortcut.quick_zarrow");
     case ShortcutAction::repeatZarrow:
-        //: Repeat Zarrow shortcut
-        //% "Repeat Zarrow"
+        //: Name of the shortcut that captures the last region again
+        //% "Repeat Capture"
         return qtTrId("shortcut.repeat_zarrow");
     case ShortcutAction::codeMode:
         //: Code Mode shortcut

@@ -30,4 +30,9 @@ QString graphemePrefix(const QString &text, int count)
     return text.left(end);
 }
 
+QString leftToRightRun(const QString &text)
+{
+    return QChar(0x2066) + text + QChar(0x2069);
+}
+
 } // namespace quorvane

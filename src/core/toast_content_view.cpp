@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QTextLayout>
 #include <QtMath>
 
@@ -226,8 +227,8 @@ QString ToastContentView::toastAccessibilityLabel(const QString &title, const QS
 
 QString ToastContentView::accessibilityHint()
 {
-    //: Accessibility hint for toast notification
-    //% "Double-tap to open in history"
+    //: Screen reader hint of the notice shown after a capture
+    //% "Double-click to open in history"
     return qtTrId("notification.accessibility.hint");
 }
 
@@ -355,10 +356,16 @@ void ToastContentView::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);  // a hairline, so inside and centred strokes look alike
 
+    // Laid out left to right, then mirrored for a right-to-left language: icon at the
+    // start, title and message aligned to it.
+    const auto visual = [this](const QRectF &r) {
+        return isRightToLeft() ? QRectF(width() - r.right(), r.top(), r.width(), r.height()) : r;
+    };
+    const Qt::Alignment leading = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft);
     const QRectF content = card.adjusted(kInnerPadding, 0, -kInnerPadding, 0);
     const QRectF iconFrame(content.left(), card.center().y() - kIconFrame / 2.0, kIconFrame,
                            kIconFrame);
-    paintIcon(painter, iconFrame, m_type);
+    paintIcon(painter, visual(iconFrame), m_type);
 
     const qreal textLeft = iconFrame.right() + kIconSpacing;
     const qreal textWidth = textWidthIn(card);
@@ -369,11 +376,11 @@ void ToastContentView::paintEvent(QPaintEvent *)
     painter.setPen(primary);
     const QRectF titleRect(textLeft, y + (block.titleRowHeight - block.titleBounds.height()) / 2,
                            block.titleBounds.width(), block.titleBounds.height());
-    painter.drawText(titleRect, Qt::TextWordWrap, m_title);
+    painter.drawText(visual(titleRect), Qt::TextWordWrap | leading, m_title);
     if (!block.badge.isEmpty()) {
-        const QRectF badgeRect(titleRect.right() + kBadgeSpacing,
-                               y + (block.titleRowHeight - block.badgeSize.height()) / 2,
-                               block.badgeSize.width(), block.badgeSize.height());
+        const QRectF badgeRect = visual(QRectF(titleRect.right() + kBadgeSpacing,
+                                               y + (block.titleRowHeight - block.badgeSize.height()) / 2,
+                                               block.badgeSize.width(), block.badgeSize.height()));
         QColor fill = secondary;
         fill.setAlphaF(secondary.alphaF() * 0.2);
         painter.setPen(Qt::NoPen);
@@ -389,8 +396,8 @@ void ToastContentView::paintEvent(QPaintEvent *)
     painter.setFont(block.messageFont);
     painter.setPen(secondary);
     for (const QString &line : block.messageLines) {
-        painter.drawText(QRectF(textLeft, y, textWidth, block.messageLineHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, line);
+        painter.drawText(visual(QRectF(textLeft, y, textWidth, block.messageLineHeight)),
+                         leading | Qt::AlignVCenter, line);
         y += block.messageLineHeight;
     }
 }

@@ -11,6 +11,7 @@
 #include <QFrame>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
+
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -22,6 +23,8 @@
 #include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvane {
 
@@ -123,6 +126,14 @@ void HistoryDetailView::retranslate()
     // The record's own lines: its mode, age, source and size.
     if (m_entry)
         setEntry(m_entry);
+}
+
+QSize HistoryDetailView::minimumSizeHint() const
+{
+    // The bar's own layout knows its buttons' new texts at once; the layouts above it
+    // learn of them a few event loop turns later.
+    const int bar = m_actionBar->layout()->minimumSize().width();
+    return QWidget::minimumSizeHint().expandedTo(QSize(std::max(minWidth, bar), 0));
 }
 
 QWidget *HistoryDetailView::makePlaceholder()
@@ -234,7 +245,8 @@ QWidget *HistoryDetailView::makeDetail()
     scroll->setWidget(content);
     outer->addWidget(scroll, 1);
     outer->addWidget(divider(page));
-    outer->addWidget(makeActionBar());
+    m_actionBar = makeActionBar();
+    outer->addWidget(m_actionBar);
     return page;
 }
 

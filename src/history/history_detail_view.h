@@ -50,6 +50,11 @@ public:
 
     QMenu *exportMenu() const { return m_exportMenu; }
 
+    // At least 400 wide, and as wide as the action bar needs to show every button's text
+    // whole in the interface language.
+    QSize minimumSizeHint() const override;
+    static constexpr int minWidth = 400;
+
 private:
     // Sets every text in the interface language, the shown record's lines included.
     void retranslate();
@@ -64,6 +69,7 @@ private:
     QStackedLayout *m_pages;
     QWidget *m_placeholder;
     QWidget *m_detail;
+    QWidget *m_actionBar = nullptr;
     QLabel *m_dateLabel;
     QLabel *m_badge;
     QLabel *m_relativeLabel;

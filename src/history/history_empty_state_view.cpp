@@ -1,5 +1,6 @@
 #include "history/history_empty_state_view.h"
 
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "history/history_style.h"
 #include "platform/language_change.h"
@@ -98,14 +99,14 @@ void HistoryEmptyStateView::retranslate()
     //% "No captures yet"
     m_title->setText(qtTrId("history.empty.title"));
     //: Empty state subtitle; the quick capture shortcut
-    //% "Press %1 to zarrow text from your screen"
-    m_subtitle->setText(qtTrId("history.empty.subtitle").arg(m_shortcuts[0].displayString()));
+    //% "Press %1 to capture text from your screen"
+    m_subtitle->setText(qtTrId("history.empty.subtitle").arg(leftToRightRun(m_shortcuts[0].displayString())));
     //: Repeat capture tip; the repeat shortcut
     //% "Use %1 to repeat last capture"
-    m_repeatTip->setText(qtTrId("history.empty.tip_repeat").arg(m_shortcuts[1].displayString()));
+    m_repeatTip->setText(qtTrId("history.empty.tip_repeat").arg(leftToRightRun(m_shortcuts[1].displayString())));
     //: Code mode tip; the code mode shortcut
     //% "Use %1 for code mode"
-    m_codeTip->setText(qtTrId("history.empty.tip_code").arg(m_shortcuts[2].displayString()));
+    m_codeTip->setText(qtTrId("history.empty.tip_code").arg(leftToRightRun(m_shortcuts[2].displayString())));
 }
 
 } // namespace quorvane

@@ -83,16 +83,18 @@ void HistoryFiles::createFolder(const QString &folder)
         return;
     if (info.exists())
         throw HistoryStoreError::storageAccessFailed(
-            QStringLiteral("%1 exists and is not a folder").arg(folder));
+            //: Why the history cannot be kept; %1 is a path
+            //% "%1 exists and is not a folder"
+            qtTrId("error.history.reason.not_a_folder").arg(folder));
     const QString parent = info.absoluteDir().absolutePath();
     if (!QDir().mkpath(parent))
-        throw HistoryStoreError::storageAccessFailed(
-            QStringLiteral("Cannot create folder %1").arg(parent));
+        //: Why the history cannot be kept; %1 is a path
+        //% "Cannot create folder %1"
+        throw HistoryStoreError::storageAccessFailed(qtTrId("error.history.reason.cannot_create_folder").arg(parent));
     if (::mkdir(nativePath(folder).constData(), 0700) != 0 && errno != EEXIST)
-        failWith(QStringLiteral("Cannot create folder %1").arg(folder), errno);
+        failWith(qtTrId("error.history.reason.cannot_create_folder").arg(folder), errno);
     if (!QFileInfo(folder).isDir())
-        throw HistoryStoreError::storageAccessFailed(
-            QStringLiteral("Cannot create folder %1").arg(folder));
+        throw HistoryStoreError::storageAccessFailed(qtTrId("error.history.reason.cannot_create_folder").arg(folder));
 }
 
 QString HistoryFiles::corruptedFileName(double secondsSince1970)

@@ -83,7 +83,9 @@ QString HistoryFilteredEmptyStateView::reasonText(const QString &searchQuery, Da
     if (dateFilter != DateFilter::all) {
         //: No date filter results message
         //% "No captures found for \"%1\""
-        return qtTrId("history.filtered_empty.date").arg(displayName(dateFilter).toLower());
+        // The filter's name as the translation writes it: lower-casing it would break
+        // languages that capitalise nouns ("Diese Woche").
+        return qtTrId("history.filtered_empty.date").arg(displayName(dateFilter));
     }
     return {};
 }

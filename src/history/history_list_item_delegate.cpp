@@ -8,6 +8,7 @@
 #include <QHelpEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
 #include <QTextLayout>
 #include <QToolTip>
 
@@ -145,7 +146,13 @@ HistoryListItemDelegate::Geometry HistoryListItemDelegate::geometry(const QRect 
 void HistoryListItemDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                     const QModelIndex &index) const
 {
-    const Geometry g = geometry(option.rect, index);
+    // Laid out for left to right, then mirrored for a right-to-left window.
+    Geometry g = geometry(option.rect, index);
+    QRect timeText = g.timeLine.adjusted(0, 0, -(badgeSize + kBadgeGap), 0);
+    for (QRect *area : {&g.row, &g.thumbnail, &g.badge, &g.timeLine, &g.title, &timeText}) {
+        if (!area->isEmpty())
+            *area = QStyle::visualRect(option.direction, option.rect, *area);
+    }
     const QPalette &pal = option.palette;
     const CaptureMode mode = modeOf(index);
     painter->save();
@@ -165,7 +172,7 @@ void HistoryListItemDelegate::paint(QPainter *painter, const QStyleOptionViewIte
 
     painter->setFont(HistoryStyle::font(HistoryStyle::TextStyle::caption));
     painter->setPen(HistoryStyle::secondary(pal));
-    painter->drawText(g.timeLine.adjusted(0, 0, -(badgeSize + kBadgeGap), 0), Qt::AlignLeft | Qt::AlignVCenter,
+    painter->drawText(timeText, QStyle::visualAlignment(option.direction, Qt::AlignLeft | Qt::AlignVCenter),
                       index.data(HistoryListModel::timeTextRole).toString());
 
     if (const QString badge = badgeText(mode); !badge.isEmpty()) {
@@ -181,9 +188,15 @@ void HistoryListItemDelegate::paint(QPainter *painter, const QStyleOptionViewIte
     painter->setFont(font);
     painter->setPen(HistoryStyle::primary(pal));
     const int lineSpacing = QFontMetrics(font).lineSpacing();
+    // The title reads in its own script's direction (an English capture in an Arabic
+    // window keeps its words in order and its ellipsis at the end) and stands at the
+    // window's reading start.
+    QTextOption text(QStyle::visualAlignment(option.direction, Qt::AlignLeft | Qt::AlignVCenter));
+    text.setTextDirection(g.titleLines.join(QLatin1Char(' ')).isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    text.setWrapMode(QTextOption::NoWrap);
     for (int i = 0; i < g.titleLines.size(); ++i) {
-        painter->drawText(QRect(g.title.left(), g.title.top() + i * lineSpacing, g.title.width(), lineSpacing),
-                          Qt::AlignLeft | Qt::AlignVCenter, g.titleLines[i]);
+        painter->drawText(QRectF(g.title.left(), g.title.top() + i * lineSpacing, g.title.width(), lineSpacing),
+                          g.titleLines[i], text);
     }
     painter->restore();
 }

@@ -67,7 +67,9 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
           const QString base = defaultFolder();
           if (base.isEmpty())
               throw HistoryStoreError::storageAccessFailed(
-                  QStringLiteral("Cannot access the data folder"));
+                  //: Why the history cannot be kept: no data folder is known
+                  //% "Cannot access the data folder"
+                  qtTrId("error.history.reason.no_data_folder"));
           return base;
       }()),
       m_freeSpace(freeSpace ? std::move(freeSpace) : std::make_shared<StorageInfoFreeSpaceSource>()),

@@ -19,7 +19,10 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvane {
 
@@ -56,8 +59,8 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
                          AlertPresenter &alerts, QWidget *parent)
     : QWidget(parent), m_viewModel(std::move(viewModel)), m_alerts(alerts)
 {
+    // Widened, if the texts need it, once they are all set.
     setMinimumSize(windowMinWidth, windowMinHeight);
-
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(0, 0, 0, 0);
     root->setSpacing(0);
@@ -83,7 +86,6 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
     m_listColumn->setMinimumWidth(listMinWidth);
     m_listColumn->setMaximumWidth(listMaxWidth);
     m_detailView = new HistoryDetailView(*m_viewModel, pinManager, m_split);
-    m_detailView->setMinimumWidth(detailMinWidth);
     m_split->addWidget(m_listColumn);
     m_split->addWidget(m_detailView);
     m_split->setStretchFactor(0, 0);
@@ -127,6 +129,15 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
             });
 
     updateContent();
+    // After every view of the window has taken the new texts (they all hear the change at once).
+    onLanguageChange(this, [this] { QTimer::singleShot(0, this, &HistoryView::fitToContent); });
+}
+
+void HistoryView::fitToContent()
+{
+    const int width = m_listColumn->minimumWidth() + m_split->handleWidth() + m_detailView->minimumSizeHint().width();
+    setMinimumSize(std::max(windowMinWidth, width), windowMinHeight);
+    m_split->refresh();
 }
 
 HistoryView::~HistoryView()

@@ -23,13 +23,13 @@ class PinWidgetManager;
 // of the two empty states, or the split of the capture list and the detail pane. It
 // reloads the history each time it is shown and whenever "historyDidChange" or
 // "RefreshHistory" is posted, and asks for confirmation before deleting one capture or
-// clearing them all. All list state lives in its view model.
+// clearing them all. All list state lives in its view model. Its minimum size is 800 by 500,
+// or wider where the interface language's action labels need it.
 class HistoryView : public QWidget {
     Q_OBJECT
 public:
     static constexpr int listMinWidth = 280;
     static constexpr int listMaxWidth = 400;
-    static constexpr int detailMinWidth = 400;
     static constexpr int windowMinWidth = 800;
     static constexpr int windowMinHeight = 500;
 
@@ -53,6 +53,9 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // Widens the window's minimum to what the detail pane's texts need in the interface
+    // language, so that no action's label is cut.
+    void fitToContent();
     void reload();
     void updateContent();
     void presentDeleteConfirmation();

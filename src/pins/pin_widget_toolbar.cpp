@@ -8,13 +8,22 @@
 namespace quorvane {
 
 namespace {
-// The size names stand in the tooltip as they are, untranslated.
-QString sizeName(PinFontSize size)
+// The font size button's tooltip, a whole text for each size.
+QString sizeDescription(PinFontSize size)
 {
     switch (size) {
-    case PinFontSize::small: return QStringLiteral("Small");
-    case PinFontSize::medium: return QStringLiteral("Medium");
-    case PinFontSize::large: return QStringLiteral("Large");
+    case PinFontSize::small:
+        //: Tooltip of the pinned capture's font size button
+        //% "Font size: Small"
+        return qtTrId("pin_widget.toolbar.font_size.small");
+    case PinFontSize::medium:
+        //: Tooltip of the pinned capture's font size button
+        //% "Font size: Medium"
+        return qtTrId("pin_widget.toolbar.font_size.medium");
+    case PinFontSize::large:
+        //: Tooltip of the pinned capture's font size button
+        //% "Font size: Large"
+        return qtTrId("pin_widget.toolbar.font_size.large");
     }
     return {};
 }
@@ -91,8 +100,7 @@ void PinWidgetToolbar::setState(PinViewMode viewMode, double opacity, bool isPin
     // Left out, not disabled, in image mode: the stretch then follows the opacity button.
     m_fontSize->setVisible(viewMode == PinViewMode::text);
     m_fontSize->setContent(sizeSymbol(fontSize));
-    //% "Font size: %1"
-    describe(m_fontSize, qtTrId("pin_widget.toolbar.font_size").arg(sizeName(fontSize)));
+    describe(m_fontSize, sizeDescription(fontSize));
 
     m_pin->setContent(isPinned ? PinSymbol::pinFill : PinSymbol::pinSlash);
     m_pin->setActive(isPinned);

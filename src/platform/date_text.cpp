@@ -77,13 +77,11 @@ QString DateText::relative(const QDateTime &instant, const QDateTime &now)
         //% "%n hr."
         amount = qtTrId("relative_time.hours", count(hour));
     } else if (span < week) {
-        amount = span / day == 1
-                     //: One day
-                     //% "%1 day"
-                     ? qtTrId("relative_time.day").arg(1)
-                     //: Days
-                     //% "%n days"
-                     : qtTrId("relative_time.days", count(day));
+        // One day too takes the plural text: languages name a single unit without the
+        // number ("منذ يوم").
+        //: Days
+        //% "%n days"
+        amount = qtTrId("relative_time.days", count(day));
     } else if (span < month) {
         //: Weeks, short
         //% "%n wk."

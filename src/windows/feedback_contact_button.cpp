@@ -4,6 +4,8 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyle>
+#include <QTextOption>
 
 namespace quorvane {
 
@@ -72,11 +74,17 @@ void FeedbackContactButton::paintEvent(QPaintEvent *)
     const QRect content = rect().adjusted(rowPaddingX, rowPaddingY, -rowPaddingX, -rowPaddingY);
     p.setPen(accent);
     p.setFont(font());
-    const QRect textArea = content.adjusted(0, 0, -(arrowSize + 8), 0);
-    p.drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter,
-               QFontMetrics(font()).elidedText(text(), Qt::ElideRight, textArea.width()));
+    // The arrow at the end of the reading direction; the address or handle itself always
+    // reads left to right ("@corvantis", never "corvantis@").
+    const QRect textArea = QStyle::visualRect(layoutDirection(), content, content.adjusted(0, 0, -(arrowSize + 8), 0));
+    QTextOption option(QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft | Qt::AlignVCenter));
+    option.setTextDirection(Qt::LeftToRight);
+    p.drawText(QRectF(textArea), QFontMetrics(font()).elidedText(text(), Qt::ElideRight, textArea.width()), option);
     const QPixmap arrow = symbolPixmap(m_symbol, arrowSize, secondaryColour(palette()), ratio);
-    p.drawPixmap(QPointF(content.right() + 1 - arrowSize, content.center().y() - arrowSize / 2.0 + 0.5), arrow);
+    const QRect arrowArea(content.right() + 1 - arrowSize, content.top(), arrowSize, content.height());
+    p.drawPixmap(QPointF(QStyle::visualRect(layoutDirection(), content, arrowArea).left(),
+                         content.center().y() - arrowSize / 2.0 + 0.5),
+                 arrow);
 }
 
 } // namespace quorvane

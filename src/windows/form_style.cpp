@@ -114,6 +114,7 @@ QWidget *makeDivider(QWidget *parent)
 QWidget *makeScrollingPage(QWidget *pane)
 {
     auto *scroll = new QScrollArea(pane);
+    scroll->setObjectName(QStringLiteral("formPageScroll"));
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -42,7 +42,8 @@ void makeSecondary(QLabel *label);
 // A one-pixel horizontal divider line.
 QWidget *makeDivider(QWidget *parent);
 // Fills `pane` with a borderless vertical scroll area and returns the page inside it, for
-// panes whose content may grow taller than the window (long translations).
+// panes whose content may grow taller than the window (long translations). The scroll area
+// is named "formPageScroll", so the window can grow to spare it its scrollbar.
 QWidget *makeScrollingPage(QWidget *pane);
 
 } // namespace FormStyle

@@ -182,12 +182,20 @@ QString HistoryPreferencesView::storageEstimate(qint64 entries)
         return text;
     };
     if (bytes < 1000)
-        return QStringLiteral("%1 bytes").arg(bytes);
+        //: A size in bytes
+        //% "%n bytes"
+        return qtTrId("preferences.history.size.bytes", int(bytes));
     if (bytes < 1'000'000)
-        return QStringLiteral("%1 KB").arg(trimmed(std::round(bytes / 1e3), 0));
+        //: A size in kilobytes (1000 bytes); %1 is the number
+        //% "%1 KB"
+        return qtTrId("preferences.history.size.kilobytes").arg(trimmed(std::round(bytes / 1e3), 0));
     if (bytes < 1'000'000'000)
-        return QStringLiteral("%1 MB").arg(trimmed(bytes / 1e6, 1));
-    return QStringLiteral("%1 GB").arg(trimmed(bytes / 1e9, 2));
+        //: A size in megabytes; %1 is the number
+        //% "%1 MB"
+        return qtTrId("preferences.history.size.megabytes").arg(trimmed(bytes / 1e6, 1));
+    //: A size in gigabytes; %1 is the number
+    //% "%1 GB"
+    return qtTrId("preferences.history.size.gigabytes").arg(trimmed(bytes / 1e9, 2));
 }
 
 int HistoryPreferencesView::usagePercentage(int count, int maximum)

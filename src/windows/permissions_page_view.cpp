@@ -187,19 +187,19 @@ void PermissionsPageView::retranslate()
     //% "Quorvane needs your permission to work"
     m_subtitle->setText(qtTrId("onboarding.permissions.subtitle"));
     //: Permissions explanation
-    //% "To capture text from your screen, Quorvane needs Screen Recording permission. This allows the app to see what's on your screen when you activate it. All processing happens locally on your device."
+    //% "To capture text from your screen, Quorvane needs access to it. This allows the app to see what's on your screen when you activate it. All processing happens locally on your device."
     m_explanation->setText(qtTrId("onboarding.permissions.explanation"));
     setExtraLineSpacing(m_explanation, 4);
     m_screenRecordingRow->setTexts(
-        //: Screen Recording permission title
-        //% "Screen Recording"
+        //: Title of the screen access permission
+        //% "Screen Access"
         qtTrId("onboarding.permissions.screen_recording.title"),
         //: Screen Recording permission description
         //% "Allows Quorvane to capture text from selected screen regions"
         qtTrId("onboarding.permissions.screen_recording.description"));
     m_accessibilityRow->setTexts(
-        //: Accessibility permission title
-        //% "Accessibility (Optional)"
+        //: Title of the global shortcuts permission
+        //% "Global Shortcuts (Optional)"
         qtTrId("onboarding.permissions.accessibility.title"),
         //: Accessibility permission description
         //% "Enables global keyboard shortcuts for quick capture"

@@ -10,8 +10,12 @@
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/text_formatting_preferences_view.h"
 
+#include <QScrollArea>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace quorvane {
 
@@ -38,6 +42,9 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
     m_tabs = new QTabWidget(this);
     m_tabs->setDocumentMode(true);
     m_tabs->setIconSize(QSize(16, 16));
+    // Every tab whole: the window widens for long titles instead.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     const QColor symbolColor = FormStyle::secondaryColor(palette());
     const QList<QWidget *> panes{m_general, m_shortcuts, m_textFormatting, m_languages, m_history};
     for (PreferencesTab tab : kAllPreferencesTabs)
@@ -62,6 +69,35 @@ void PreferencesView::retranslate()
         label.replace(QLatin1Char('&'), QLatin1String("&&"));
         m_tabs->setTabText(rawValue(tab), label);
     }
+    // After every view has taken its new texts (they all hear the change in one go).
+    QTimer::singleShot(0, this, &PreferencesView::fitToContent);
+}
+
+void PreferencesView::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    QTimer::singleShot(0, this, &PreferencesView::fitToContent);
+}
+
+void PreferencesView::fitToContent()
+{
+    if (!isVisible())
+        return;
+    // The pane shown is laid out; what the tab bar and margins take around it stays the
+    // same for every size.
+    layout()->activate();
+    const QWidget *shown = m_tabs->currentWidget();
+    const QSize chrome = size() - shown->size();
+    const int width = std::max(viewWidth, m_tabs->minimumSizeHint().width() + layout()->contentsMargins().left()
+                                              + layout()->contentsMargins().right());
+    const int paneWidth = width - chrome.width();
+    int paneHeight = viewHeight - chrome.height();
+    for (const QScrollArea *scroll : findChildren<QScrollArea *>(QStringLiteral("formPageScroll"))) {
+        const QWidget *page = scroll->widget();
+        const int needed = page->hasHeightForWidth() ? page->heightForWidth(paneWidth) : page->sizeHint().height();
+        paneHeight = std::max(paneHeight, needed);
+    }
+    setFixedSize(width, paneHeight + chrome.height());
 }
 
 PreferencesTab PreferencesView::selectedTab() const

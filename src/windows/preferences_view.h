@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QShowEvent;
 class QTabWidget;
 
 namespace quorvane {
@@ -15,8 +16,9 @@ class LanguagesPreferencesView;
 class ShortcutsPreferencesView;
 class TextFormattingPreferencesView;
 
-// The preferences: five panes behind a tab bar, 600 by 580 points. Opens on the pane last
-// chosen (stored under "preferences.selected_tab") and stores every change of pane at
+// The preferences: five panes behind a tab bar, 600 by 580 points, or as much more as the
+// interface language's tabs and longest pane need (it is never resized by hand, and never
+// scrolls a pane or hides a tab behind arrows). Opens on the pane last chosen (stored under "preferences.selected_tab") and stores every change of pane at
 // once. The host makes it a window: title, centring, closing.
 class PreferencesView : public QWidget {
     Q_OBJECT
@@ -39,8 +41,13 @@ public:
     LanguagesPreferencesView *languagesPane() const { return m_languages; }
     HistoryPreferencesView *historyPane() const { return m_history; }
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     void retranslate();
+    // Sizes the window to its tabs and its tallest pane, for the texts now shown.
+    void fitToContent();
     void storeSelectedTab(int index);
 
     PreferencesServices m_services;

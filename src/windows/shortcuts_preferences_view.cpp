@@ -34,10 +34,10 @@ struct RowText {
 };
 // Scan Code is shown before Open History.
 const RowText kRows[] = {
-    //: Quick zarrow shortcut description
+    //: Quick capture shortcut description
     //% "Activate screen capture overlay and select region"
     {ShortcutAction::quickZarrow, QT_TRID_NOOP("preferences.shortcuts.quick_zarrow.description")},
-    //: Repeat zarrow shortcut description
+    //: Repeat capture shortcut description
     //% "Capture the same region as last time without showing overlay"
     {ShortcutAction::repeatZarrow, QT_TRID_NOOP("preferences.shortcuts.repeat_zarrow.description")},
     //: Code mode shortcut description

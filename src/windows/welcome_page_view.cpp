@@ -1,5 +1,6 @@
 #include "windows/welcome_page_view.h"
 
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "platform/language_change.h"
 #include "windows/about_view.h"
@@ -28,7 +29,8 @@ FeatureRow::FeatureRow(const QString &icon, QWidget *parent)
 
     QLabel *glyph = styledLabel(icon, 24);
     glyph->setObjectName(QStringLiteral("featureIcon"));
-    glyph->setFixedSize(32, 32);
+    // A colour emoji can be drawn a little wider than its nominal size: never cut it.
+    glyph->setFixedSize(glyph->sizeHint().expandedTo(QSize(32, 32)));
     glyph->setAlignment(Qt::AlignCenter);
     row->addWidget(glyph, 0, Qt::AlignTop);
 
@@ -133,7 +135,7 @@ void WelcomePageView::retranslate()
         qtTrId("onboarding.welcome.feature1.title"),
         //: Feature 1 description; the quick capture shortcut
         //% "Press %1 to capture text instantly"
-        qtTrId("onboarding.welcome.feature1.description").arg(m_captureShortcut.displayString()));
+        qtTrId("onboarding.welcome.feature1.description").arg(leftToRightRun(m_captureShortcut.displayString())));
     m_languages->setTexts(
         //: Feature 2 title
         //% "Multi-Language Support"

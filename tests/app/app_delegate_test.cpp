@@ -20,6 +20,7 @@
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
+#include "core/text_utils.h"
 #include "history/history_store.h"
 #include "history/history_empty_state_view.h"
 #include "history/history_view.h"
@@ -690,7 +691,7 @@ TEST(AppDelegateFirstLaunch, ClosingTheOnboardingCountsAsSeenAndAsksForMissingGr
     EXPECT_TRUE(factory.defaults.boolValue("hasSeenOnboarding").value_or(false));
     // The permission flow starts at once with the missing key-grab grant.
     ASSERT_TRUE(test::waitUntil([&] { return !factory.alerts.shown.isEmpty(); }));
-    EXPECT_EQ(factory.alerts.shown[0].messageText, "Accessibility Permission Required");
+    EXPECT_EQ(factory.alerts.shown[0].messageText, "Global Shortcuts Permission Required");
     test::waitUntil([] { return false; }, FirstLaunchFlow::onboardingTooltipDelayMs + 300);
     EXPECT_EQ(delegate.menuBarController()->tooltipPopover(), nullptr);
     EXPECT_FALSE(factory.defaults.boolValue(FirstLaunchManager::hasLaunchedKey).value_or(false));
@@ -1143,8 +1144,8 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
     AppDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
 
-    const QString notice = "Quick Zarrow shortcut not available: Shift+Super+L is already used by another program. "
-                           "Choose another shortcut in Preferences. -> "
+    const QString notice = "Quick Capture shortcut not available: " + leftToRightRun("Shift+Super+L")
+                           + " is already used by another program. Choose another shortcut in Preferences. -> "
                            + ShortcutRefusalNotice::clickAction;
     EXPECT_EQ(factory.notifications->actionable, QStringList{notice});
     // Once per run: the next registration, refused again, says nothing more.
@@ -1179,12 +1180,12 @@ TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
     auto *history = static_cast<HistoryView *>(delegate.windows().historyWindow());
     auto *subtitle = history->emptyState()->findChild<QLabel *>("emptySubtitle");
     ASSERT_NE(subtitle, nullptr);
-    EXPECT_EQ(subtitle->text(), "Press Shift+Super+L to zarrow text from your screen");
+    EXPECT_EQ(subtitle->text(), "Press " + leftToRightRun("Shift+Super+L") + " to capture text from your screen");
 
     delegate.services().settingsStore()->updateShortcut({37, 0x1200}, ShortcutAction::quickZarrow);
     EXPECT_EQ(tooltip->shortcutText(), "Ctrl+Shift+L");
-    EXPECT_EQ(subtitle->text(), "Press Ctrl+Shift+L to zarrow text from your screen");
-    EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\tCtrl+Shift+L");
+    EXPECT_EQ(subtitle->text(), "Press " + leftToRightRun("Ctrl+Shift+L") + " to capture text from your screen");
+    EXPECT_EQ(menuRow(factory, "handleCaptureText")->text(), "Capture Text\t" + leftToRightRun("Ctrl+Shift+L"));
 }
 
 TEST(AppDelegateObservers, OnboardingOpenedLaterNamesTheCurrentCaptureShortcut)

@@ -2,6 +2,7 @@
 #include "app/menu_bar_controller.h"
 #include "app/sparkle_updater.h"
 #include "capture/continuity_runtime.h"
+#include "core/text_utils.h"
 #include "core/user_settings.h"
 #include "platform/key_table.h"
 #include "platform/user_defaults.h"
@@ -12,6 +13,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -22,6 +24,12 @@
 using namespace quorvane;
 
 namespace {
+
+// A menu row's text: its title, and after a tab its keys as a left-to-right run.
+QString keyed(const QString &title, const QString &keys)
+{
+    return title + '\t' + leftToRightRun(keys);
+}
 
 struct FakeStatusItem : StatusItem {
     bool button = true;
@@ -93,10 +101,10 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     const QList<QAction *> actions = rig.controller->menu()->actions();
     ASSERT_EQ(actions.size(), 12);
     // The key column (after the tab) names the default shortcuts the Linux way.
-    const QStringList titles = {"Capture Text\tShift+Super+L", "Read QR/Bar Code\tShift+Super+C",
-                                "Import Image…", "", "Open History\tAlt+Super+H", "",
-                                "Preferences...\tSuper+,", "Send Feedback...", "Check for Updates...", "",
-                                "About Quorvane", "Quit Quorvane\tSuper+Q"};
+    const QStringList titles = {keyed("Capture Text", "Shift+Super+L"), keyed("Read QR/Bar Code", "Shift+Super+C"),
+                                "Import Image…", "", keyed("Open History", "Alt+Super+H"), "",
+                                keyed("Preferences...", "Super+,"), "Send Feedback...", "Check for Updates...", "",
+                                "About Quorvane", keyed("Quit Quorvane", "Super+Q")};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), titles[i].isEmpty()) << i;
         if (!titles[i].isEmpty()) {
@@ -113,15 +121,15 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
     Rig rig;
     rig.wireAll();
     test::ScopedInterfaceLanguage language("de");
-    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Text erfassen\tUmschalt+Super+L"; }));
-    EXPECT_EQ(rig.row(11)->text(), "Quorvane beenden\tSuper+Q");
+    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Text erfassen", "Umschalt+Super+L"); }));
+    EXPECT_EQ(rig.row(11)->text(), keyed("Quorvane beenden", "Super+Q"));
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLinksklick: Menü\nRechtsklick: Schnellerfassung");
     rig.row(0)->trigger();
     EXPECT_EQ(rig.calls, QStringList{"capture"});
 
     language.english();
-    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == "Capture Text\tShift+Super+L"; }));
+    ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Capture Text", "Shift+Super+L"); }));
 }
 
 TEST(MenuBarControllerTest, EachRowReachesItsCallbackOrFixedPlace)
@@ -315,9 +323,34 @@ TEST(MenuBarControllerTest, KeyEquivalentsRunTheirRowWhileTheMenuIsOpenAndFollow
     UserSettings settings = UserSettings::defaults();
     settings.quickZarrowShortcut = {37, 0x1200}; // Ctrl+Shift+L
     rig.controller->setShortcuts(settings);
-    EXPECT_EQ(rig.row(0)->text(), "Capture Text\tCtrl+Shift+L");
+    EXPECT_EQ(rig.row(0)->text(), keyed("Capture Text", "Ctrl+Shift+L"));
     rig.calls.clear();
     press(37, shift | super);
     press(37, control | shift);
     EXPECT_EQ(rig.calls, QStringList{"capture"});
+}
+
+TEST(FirstLaunchTooltipTest, TheKeyCapStandsWhereTheLanguagesSentencePutsIt)
+{
+    FirstLaunchTooltip tooltip("Shift+Super+L");
+    tooltip.show();
+    // The texts of the key cap's line, left to right.
+    const auto line = [&] {
+        const auto *cap = tooltip.findChild<QLabel *>("keyCap");
+        QList<const QLabel *> shown;
+        for (const QLabel *label : tooltip.findChildren<QLabel *>()) {
+            if (label->isVisible() && label->geometry().contains(label->x() + 1, cap->geometry().center().y()))
+                shown << label;
+        }
+        std::sort(shown.begin(), shown.end(), [](auto *a, auto *b) { return a->x() < b->x(); });
+        QStringList texts;
+        for (const QLabel *label : shown)
+            texts << label->text();
+        return texts;
+    };
+    EXPECT_TRUE(test::waitUntil([&] { return line() == QStringList{"Press", "Shift+Super+L", "to capture text"}; }))
+        << line().join(" | ").toStdString();
+    test::ScopedInterfaceLanguage japanese("ja");
+    EXPECT_TRUE(test::waitUntil([&] { return line() == QStringList{"Shift+Super+L", "を押してテキストをキャプチャ"}; }))
+        << line().join(" | ").toStdString();
 }

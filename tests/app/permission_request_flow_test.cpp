@@ -83,7 +83,7 @@ TEST(PermissionRequestFlow, RefusedGrantsAreExplainedAwaitedAndFinallyNamed)
     // Cancel, Cancel, then "Open Privacy Settings" in the final alert.
     f.alerts.answers = {1, 1, 1};
     ASSERT_TRUE(f.run());
-    EXPECT_EQ(f.alerts.titles, (QStringList{"Accessibility Permission Required", "Screen Recording Permission Required",
+    EXPECT_EQ(f.alerts.titles, (QStringList{"Global Shortcuts Permission Required", "Screen Access Permission Required",
                                             "Permissions Required"}));
     // Asking for the screen grant opens the settings once, the final alert's button once more.
     EXPECT_EQ(f.privacy.opened, 2);
@@ -102,7 +102,7 @@ TEST(PermissionRequestFlow, AGrantDuringTheWaitEndsItAndBindsTheHotkeys)
     f.alerts.answers = {1};
     f.alerts.onShown = [&] { QTimer::singleShot(30, [&] { f.keys = true; }); };
     ASSERT_TRUE(f.run());
-    EXPECT_EQ(f.alerts.titles, QStringList{"Accessibility Permission Required"});
+    EXPECT_EQ(f.alerts.titles, QStringList{"Global Shortcuts Permission Required"});
     EXPECT_TRUE(f.permissions->hasAccessibilityPermission());
     EXPECT_EQ(f.hotkeyRegistrations, 1);
 }

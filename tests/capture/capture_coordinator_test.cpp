@@ -723,10 +723,10 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureRefusedGrantIsShownAndThrownAsWorkflo
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performQuickZarrowCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::workflowFailed);
-    EXPECT_EQ(error->value(), "Screen Recording permission is required to capture text");
+    EXPECT_EQ(error->value(), "Screen Access permission is required to capture text");
     EXPECT_EQ(error->localizedDescription(),
-              "Capture workflow failed: Screen Recording permission is required to capture text");
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Recording permission is required to capture text"});
+              "Capture workflow failed: Screen Access permission is required to capture text");
+    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
     EXPECT_EQ(notifications.errorDisplays.first(), std::nullopt);
     EXPECT_FALSE(log.contains("showCaptureOverlay"));
 }
@@ -749,7 +749,7 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchang
     ASSERT_TRUE(screenError);
     EXPECT_EQ(screenError->kind(), ScreenCaptureErrorKind::permissionDenied);
     EXPECT_EQ(notifications.errors,
-              QStringList{"Screen Recording permission is required. Please grant access in your desktop's privacy settings."});
+              QStringList{"Screen access is required. Please grant access in your desktop's privacy settings."});
 
     screen.overlay = later(screen.selection);
     ocr.answer = laterFail<QString>(OCRError(OCRErrorKind::noTextDetected));
@@ -825,7 +825,7 @@ TEST_F(CaptureCoordinatorTest, RepeatCaptureOnlyReadsTheGrant)
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performRepeatCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::permissionRequired);
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Recording permission is required to capture text"});
+    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
     EXPECT_TRUE(log.filter("requestScreenRecordingPermission").isEmpty());
     EXPECT_TRUE(log.filter("captureRegion").isEmpty());
 }
@@ -869,7 +869,7 @@ TEST_F(CaptureCoordinatorTest, RepeatCaptureOtherErrorsPassUnchanged)
     const auto clipboardError = failureAs<ClipboardError>(run(&CaptureCoordinator::performRepeatCapture));
     ASSERT_TRUE(clipboardError);
     EXPECT_EQ(notifications.errors,
-              (QStringList{"Screen Recording permission is required. Please grant access in your desktop's privacy settings.",
+              (QStringList{"Screen access is required. Please grant access in your desktop's privacy settings.",
                            "Failed to copy to clipboard: refused"}));
 }
 
@@ -882,8 +882,8 @@ TEST_F(CaptureCoordinatorTest, CodeModeRefusedGrantIsThrownUnwrapped)
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performCodeModeCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::permissionRequired);
-    EXPECT_EQ(error->localizedDescription(), "Screen Recording permission is required to capture text");
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Recording permission is required to capture text"});
+    EXPECT_EQ(error->localizedDescription(), "Screen Access permission is required to capture text");
+    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
 }
 
 TEST_F(CaptureCoordinatorTest, CodeModeFailuresPassUnchangedAndACancelShowsNothing)

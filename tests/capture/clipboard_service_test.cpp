@@ -6,6 +6,7 @@
 #include "capture/clipboard_service.h"
 #include "platform/pasteboard.h"
 #include "platform/system_pasteboard.h"
+#include "support/scoped_interface_language.h"
 
 #include <QClipboard>
 #include <QSignalSpy>
@@ -157,6 +158,12 @@ TEST_F(ClipboardServiceTest, RefusedWritesFailAndAreNotCounted)
     EXPECT_EQ(formats->localizedDescription(),
               "Failed to copy to clipboard: Failed to put any items on the clipboard");
     EXPECT_EQ(service.operationCount(), 3);
+
+    // The reason is the program's own: in German, the whole message is German.
+    test::ScopedInterfaceLanguage german("de");
+    EXPECT_EQ(clipboardErrorOf([&] { service.copyText("six"); })->localizedDescription(),
+              "Kopieren in die Zwischenablage fehlgeschlagen: Der Text konnte nicht in die Zwischenablage gelegt werden");
+    german.english();
 }
 
 TEST_F(ClipboardServiceTest, HtmlEscapesEveryMarkupCharacterOnceInsideThePreBlock)

@@ -1,3 +1,4 @@
+#include "support/scoped_interface_language.h"
 #include "support/scoped_translation.h"
 #include "capture/ocr_error.h"
 #include "capture/ocr_service.h"
@@ -285,6 +286,11 @@ TEST(OCRServiceData, MissingLanguageDataNamesThePackageToInstall)
     EXPECT_TRUE(french.localizedDescription().startsWith("OCR failed: "));
     EXPECT_TRUE(french.localizedDescription().contains("tesseract-ocr-fra")) << french.what();
     EXPECT_TRUE(failure({"zh-Hans"}).localizedDescription().contains("tesseract-ocr-chi-sim"));
+    // The reason is the program's own: it reads in the interface language, whole.
+    test::ScopedInterfaceLanguage german("de");
+    EXPECT_EQ(french.localizedDescription(), "OCR fehlgeschlagen: Die Tesseract-Sprachdaten fra sind nicht installiert "
+                                             "(installieren Sie tesseract-ocr-fra)");
+    german.english();
 
     // German data is missing too, but automatic detection only uses what is installed.
     EXPECT_EQ(service.recognizeText(image, std::nullopt, CaptureMode::normal, kDefaults).result(),

@@ -504,7 +504,7 @@ TEST(ScreenCaptureErrorText, DescribesEveryCaseAndComparesMessages)
     EXPECT_EQ(ScreenCaptureError(K::captureFailed, "No pixels").localizedDescription(),
               "Screen capture failed: No pixels");
     EXPECT_EQ(ScreenCaptureError(K::permissionDenied).localizedDescription(),
-              "Screen Recording permission is required. Please grant access in your desktop's privacy settings.");
+              "Screen access is required. Please grant access in your desktop's privacy settings.");
     EXPECT_EQ(ScreenCaptureError(K::invalidRegion).localizedDescription(),
               "The selected region is invalid or too small.");
     EXPECT_EQ(ScreenCaptureError(K::displayConfigurationChanged).localizedDescription(),

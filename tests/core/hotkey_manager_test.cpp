@@ -262,7 +262,7 @@ TEST(HotkeyErrorTest, DescriptionsCarryTheirValue)
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::hotkeyConflict, Shortcut{4, 0x900}).localizedDescription(),
               "Shortcut Alt+Super+H conflicts with another registered shortcut");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::accessibilityPermissionDenied).localizedDescription(),
-              "Accessibility permission is required for global shortcuts. Please grant access in your desktop's privacy settings.");
+              "Permission for global shortcuts is required. Please grant access in your desktop's privacy settings.");
     EXPECT_EQ(HotkeyError(HotkeyErrorKind::invalidShortcut).localizedDescription(), "Invalid shortcut configuration");
 }
 

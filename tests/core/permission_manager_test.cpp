@@ -186,7 +186,7 @@ TEST_F(PermissionManagerTest, SummaryListsMissingGrantsAndOpensTheFirst)
     EXPECT_EQ(alert.style, Alert::Style::warning);
     EXPECT_EQ(alert.messageText, "Permissions Required");
     EXPECT_EQ(alert.informativeText,
-              "Quorvane requires the following permissions:\n\n• Accessibility\n\nPlease grant these "
+              "Quorvane requires the following permissions:\n\n• Global Shortcuts\n\nPlease grant these "
               "permissions in your desktop's privacy settings to use Quorvane.");
     EXPECT_EQ(alert.buttons, (QStringList{"Open Privacy Settings", "OK"}));
     EXPECT_EQ(opener.opens, 1);
@@ -198,7 +198,7 @@ TEST_F(PermissionManagerTest, SummaryListsBothInOrderAndOkOpensNothing)
     alerts.answer = 1;
     manager->showPermissionSummaryAlert();
     ASSERT_EQ(alerts.shown.size(), 1u);
-    EXPECT_TRUE(alerts.shown.front().informativeText.contains("• Screen Recording\n• Accessibility\n"));
+    EXPECT_TRUE(alerts.shown.front().informativeText.contains("• Screen Access\n• Global Shortcuts\n"));
     EXPECT_EQ(opener.opens, 0);
 }
 

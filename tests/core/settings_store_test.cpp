@@ -4,6 +4,7 @@
 #include "platform/xdg_autostart_login_item.h"
 #include "support/child_process.h"
 #include "support/event_loop.h"
+#include "support/scoped_interface_language.h"
 
 #include <QDir>
 #include <QFile>
@@ -321,6 +322,11 @@ TEST_F(SettingsStoreTest, ShortcutUpdatesAreValidatedAndSavedAtOnce)
     const SettingsStoreError reserved = errorOf([&] { s.updateShortcut({13, 0x100}, ShortcutAction::quickZarrow); });
     EXPECT_EQ(reserved.kind(), Kind::validationFailed);
     EXPECT_EQ(reserved.localizedDescription(), "Settings validation failed: Shortcut Super+W is reserved by the system");
+    {
+        test::ScopedInterfaceLanguage german("de");
+        EXPECT_EQ(errorOf([&] { s.updateShortcut({13, 0x100}, ShortcutAction::quickZarrow); }).localizedDescription(),
+                  "Die Überprüfung der Einstellungen ist fehlgeschlagen: Das Tastenkürzel Super+W ist vom System reserviert");
+    }
 
     const SettingsStoreError taken = errorOf([&] { s.updateShortcut(kOptionCommandL, ShortcutAction::quickZarrow); });
     EXPECT_EQ(taken.kind(), Kind::shortcutConflict);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,27 @@ TEST(Graphemes, CountsUserPerceivedCharacters)
     EXPECT_EQ(graphemePrefix(QString::fromUtf8("🇫🇷🇩🇪x"), 1), QString::fromUtf8("🇫🇷"));
     EXPECT_EQ(graphemePrefix("ab", 5), "ab");
     EXPECT_EQ(graphemePrefix("ab", 0), "");
+}
+
+TEST(Graphemes, ALeftToRightRunKeepsItsOrderInsideRightToLeftText)
+{
+    // Where the characters of "Super+," stand in a right-to-left line ("open: Super+,"):
+    // the cursor before each, inside the run, where it is not ambiguous.
+    const auto xOf = [](const QString &keys, QChar c) {
+        const QString text = QString::fromUtf8("فتح: ") + keys;
+        QTextLayout layout(text, QFont());
+        QTextOption option;
+        option.setTextDirection(Qt::RightToLeft);
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        layout.endLayout();
+        return line.cursorToX(text.lastIndexOf(c));
+    };
+    const QString run = leftToRightRun("Super+,");
+    EXPECT_LT(xOf(run, 'p'), xOf(run, '+'));
+    EXPECT_LT(xOf(run, '+'), xOf(run, ','));
+    EXPECT_EQ(run.mid(1, 7), "Super+,");
 }
 
 TEST(StrictJson, RefusesSilentConversions)

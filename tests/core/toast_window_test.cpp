@@ -88,7 +88,7 @@ TEST(ToastContent, IsOneAccessibleButtonThatClicks)
     ASSERT_NE(accessible, nullptr);
     EXPECT_EQ(accessible->role(), QAccessible::Button);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Capture Failed. Disk full");
-    EXPECT_EQ(accessible->text(QAccessible::Description), "Double-tap to open in history");
+    EXPECT_EQ(accessible->text(QAccessible::Description), "Double-click to open in history");
     EXPECT_EQ(accessible->childCount(), 0);
 
     int clicks = 0;
@@ -97,6 +97,38 @@ TEST(ToastContent, IsOneAccessibleButtonThatClicks)
     ASSERT_NE(actions, nullptr);
     actions->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks, 1);
+}
+
+TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
+{
+    ToastContentView view("Capture Failed", "Disk full", ToastType::error, std::nullopt);
+    view.resize(360, view.heightForWidth(360));
+    // The columns of the icon's colour and of the dark text, as painted.
+    const auto ink = [&](Qt::LayoutDirection direction) {
+        view.setLayoutDirection(direction);
+        const QImage image = view.grab().toImage();
+        int iconLeft = image.width(), textLeft = image.width(), textRight = 0;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.saturation() > 150 && c.value() > 120)
+                    iconLeft = std::min(iconLeft, x);
+                else if (c.alpha() > 200 && c.value() < 90) {
+                    textLeft = std::min(textLeft, x);
+                    textRight = std::max(textRight, x);
+                }
+            }
+        }
+        return std::tuple{iconLeft, textLeft, textRight};
+    };
+    const auto [ltrIcon, ltrTextLeft, ltrTextRight] = ink(Qt::LeftToRight);
+    const auto [rtlIcon, rtlTextLeft, rtlTextRight] = ink(Qt::RightToLeft);
+    EXPECT_LT(ltrIcon, view.width() / 4);
+    EXPECT_GT(rtlIcon, view.width() * 3 / 4);
+    // The text starts beside the icon: at the right end, its short lines reach the icon.
+    EXPECT_LT(ltrTextLeft, view.width() / 4);
+    EXPECT_GT(rtlTextLeft, view.width() / 4);
+    EXPECT_GT(rtlTextRight, ltrTextRight);
 }
 
 TEST(ToastPlacement, CentresBelowTopOfAvailableAreaInQtCoordinates)

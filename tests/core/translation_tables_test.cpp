@@ -4,6 +4,7 @@
 
 #include <QDirIterator>
 #include <QFile>
+#include <QLocale>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
@@ -120,6 +121,14 @@ TEST(TranslationTablesTest, EveryLanguageTranslatesEveryTextKeepingItsPlaceholde
             // The last form stands for "many" and must show the number.
             if (it->plural) {
                 EXPECT_TRUE(entry.forms.value(entry.forms.size() - 1).contains("%n")) << id;
+            }
+            // A right-to-left sentence that opens with a Latin name ("Quorvane ...") would be
+            // laid out left to right from its first letter: it starts with a right-to-left mark.
+            for (QString form : entry.forms) {
+                form.replace(QRegularExpression(QStringLiteral("%[n1-9]")), QStringLiteral("1"));
+                if (QLocale(code).textDirection() == Qt::RightToLeft && !form.isRightToLeft()
+                    && form.contains(QRegularExpression(QStringLiteral("\\p{Arabic}"))))
+                    ADD_FAILURE() << id << " reads left to right: " << form.toStdString();
             }
         }
         for (auto it = table.cbegin(); it != table.cend(); ++it)

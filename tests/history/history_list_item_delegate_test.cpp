@@ -50,10 +50,11 @@ protected:
         return item->index();
     }
     // The row painted alone on the background colour, as the list would give it 320 pixels.
-    QImage paint(const QModelIndex &index)
+    QImage paint(const QModelIndex &index, Qt::LayoutDirection direction = Qt::LeftToRight)
     {
         QStyleOptionViewItem option;
         option.palette = palette;
+        option.direction = direction;
         option.rect = QRect(QPoint(0, 0), QSize(320, delegate.sizeHint(option, index).height()));
         QImage image(option.rect.size(), QImage::Format_ARGB32_Premultiplied);
         image.fill(background);
@@ -125,6 +126,36 @@ TEST_F(HistoryListItemDelegateTest, PaintsThumbnailOrPlaceholderBadgeAndTwoLineT
                                         g.row.bottom() - long_.title.bottom()),
                         background));
     EXPECT_EQ(geometry(code).titleLines, QStringList{"int main();"});
+}
+
+TEST_F(HistoryListItemDelegateTest, RightToLeftMirrorsTheRowAndKeepsALatinTitleInOrder)
+{
+    const QModelIndex index = addRow("The quick brown fox jumps over the lazy dog near the river bank while the sun "
+                                     "sets slowly behind the hills of the valley",
+                                     CaptureMode::normal, png({50, 50}, Qt::red));
+    const QImage ltr = paint(index), rtl = paint(index, Qt::RightToLeft);
+    const HistoryListItemDelegate::Geometry g = geometry(index);
+    const auto mirrored = [&](const QRect &r) { return QRect(ltr.width() - 1 - r.right(), r.top(), r.width(), r.height()); };
+    EXPECT_EQ(rtl.pixel(mirrored(g.thumbnail).center()), qRgb(255, 0, 0));
+    EXPECT_NE(rtl.pixel(g.thumbnail.center()), qRgb(255, 0, 0));
+    // The elided title line holds the same words in both directions, moved as a block: the
+    // English words keep their order and the ellipsis its place at their end; only the
+    // line's place moves to the reading start. Compared by the columns that hold ink.
+    const QRect line(g.title.left(), g.title.top() + g.title.height() / 2, g.title.width(), g.title.height() / 2);
+    const auto inkedColumns = [](const QImage &image, const QRect &area) {
+        QString columns;
+        for (int x = area.left(); x <= area.right(); ++x) {
+            bool ink = false;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                ink = ink || qGray(image.pixel(x, y)) < 140;
+            columns += ink ? '#' : '.';
+        }
+        return columns;
+    };
+    const QString ltrColumns = inkedColumns(ltr, line), rtlColumns = inkedColumns(rtl, mirrored(line));
+    const QString words = ltrColumns.mid(ltrColumns.indexOf('#'), ltrColumns.lastIndexOf('#') - ltrColumns.indexOf('#') + 1);
+    ASSERT_GT(words.size(), 100);
+    EXPECT_TRUE(rtlColumns.contains(words)) << ltrColumns.toStdString() << "\n" << rtlColumns.toStdString();
 }
 
 TEST(HistoryThumbnailCacheTest, DecodesEachThumbnailOnceWithinItsBound)

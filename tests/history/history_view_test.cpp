@@ -9,6 +9,7 @@
 #include "history/history_date_range_sheet.h"
 #include "history/history_view.h"
 #include "history/history_view_model.h"
+#include "support/crowded_texts.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
 
@@ -176,7 +177,7 @@ TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)
     auto *reason = child<QLabel>("filteredReason");
     model().setDateFilter(DateFilter::today);
     EXPECT_EQ(view->content(), HistoryView::Content::filteredEmpty);
-    EXPECT_EQ(reason->text(), "No captures found for \"today\"");
+    EXPECT_EQ(reason->text(), "No captures found for \"Today\"");
     model().setSearchQuery(" Zz ");
     EXPECT_EQ(reason->text(), "No captures found matching \" Zz \"");
 
@@ -397,4 +398,26 @@ TEST_F(HistoryViewTest, AnotherInterfaceLanguageRetranslatesTheOpenWindowKeeping
     language.english();
     ASSERT_TRUE(waitUntil([&] { return copy->text() == "Copy"; }));
     EXPECT_EQ(child<QLabel>("statsLabel")->text(), "2 of 3 captures");
+}
+
+TEST_F(HistoryViewTest, EveryTranslationFitsTheWindowAndArabicMirrorsIt)
+{
+    CaptureHistoryEntry viewed = entryWith("The quick brown fox jumps over the lazy dog near the river bank", 90000);
+    viewed.sourceAppBundleID = QString("org.example.Viewer");
+    open({viewed, entryWith("beta", 30)});
+    model().setSelectedEntry(viewed);
+    auto *copy = child<QPushButton>("copyButton");
+    for (const QString &code : everyInterfaceLanguage()) {
+        test::ScopedInterfaceLanguage language(code);
+        ASSERT_TRUE(waitUntil([&] { return copy->text() == qtTrId("history.detail.copy"); })) << code.toStdString();
+        EXPECT_EQ(crowdedTextsOnceLaidOut(*view), "") << code.toStdString();
+        // The window grows to what its texts need, on a screen of the usual size.
+        EXPECT_LE(view->width(), 1280) << code.toStdString();
+    }
+
+    test::ScopedInterfaceLanguage arabic("ar");
+    ASSERT_TRUE(waitUntil([&] { return view->isRightToLeft() && copy->text() == qtTrId("history.detail.copy"); }));
+    const auto left = [&](const QWidget *w) { return w->mapTo(view.get(), QPoint(0, 0)).x(); };
+    EXPECT_TRUE(waitUntil([&] { return left(view->listColumn()) > left(view->detailView()); }));
+    EXPECT_GT(left(copy), left(child<QPushButton>("deleteButton")));
 }

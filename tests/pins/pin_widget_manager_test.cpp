@@ -10,6 +10,7 @@
 #include "core/toast_window.h"
 #include "support/fake_notification_platform.h"
 #include "support/event_loop.h"
+#include "support/scoped_interface_language.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -416,6 +417,11 @@ TEST(PinWidgetView, WithoutAPinShowsTheDefaultsAndTypingChangesNothing)
     EXPECT_EQ(std::get<CircleToolbarButton::OpacityDots>(toolbar->opacityButton()->content()).level, 3);
     EXPECT_FALSE(toolbar->fontSizeButton()->isHidden());
     EXPECT_EQ(toolbar->fontSizeButton()->toolTip(), QStringLiteral("Font size: Medium"));
+    {
+        test::ScopedInterfaceLanguage german("de");
+        EXPECT_TRUE(test::waitUntil([&] { return toolbar->fontSizeButton()->toolTip() == "Schriftgröße: Mittel"; }));
+    }
+    ASSERT_TRUE(test::waitUntil([&] { return toolbar->fontSizeButton()->toolTip() == "Font size: Medium"; }));
     EXPECT_EQ(std::get<PinSymbol>(toolbar->pinButton()->content()), PinSymbol::pinFill);
     EXPECT_TRUE(toolbar->pinButton()->isActive());
     EXPECT_EQ(toolbar->pinButton()->toolTip(), QStringLiteral("Unpin (allow window to go behind)"));

@@ -174,7 +174,7 @@ TEST_F(DesktopPortalTest, KeyGrabsBecomeOneBindingOfTheActionsAndPressesComeBack
     EXPECT_TRUE(grabber.canGrab());
     QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
 
-    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Capture")}));
     EXPECT_FALSE(grabber.grab(kH, kAltSuper, {QStringLiteral("openHistory"), QStringLiteral("Open History")}));
     // Asking whether a combination is free binds nothing.
     EXPECT_FALSE(grabber.grab(kL, 0x1000 | 0x200, {}));
@@ -183,7 +183,7 @@ TEST_F(DesktopPortalTest, KeyGrabsBecomeOneBindingOfTheActionsAndPressesComeBack
     ASSERT_EQ(portal.shortcuts->lastBound.size(), 2);
     const PortalShortcut &capture = portal.shortcuts->lastBound[1]; // ids in order
     EXPECT_EQ(capture.id, "quickZarrowCapture");
-    EXPECT_EQ(capture.properties.value("description"), "Quick Zarrow");
+    EXPECT_EQ(capture.properties.value("description"), "Quick Capture");
     EXPECT_EQ(capture.properties.value("preferred_trigger"), "SHIFT+LOGO+l");
     EXPECT_EQ(grabber.ownership(), ShortcutOwnership::desktop);
     EXPECT_EQ(grabber.desktopTriggers().value("quickZarrowCapture"), "Press SHIFT+LOGO+l");
@@ -201,7 +201,7 @@ TEST_F(DesktopPortalTest, KeyGrabsBecomeOneBindingOfTheActionsAndPressesComeBack
     portal.shortcuts->press(QStringLiteral("openHistory"), portal.shortcuts->sessionPath);
     ASSERT_TRUE(waitUntil([&] { return pressed.size() == 2; }));
     EXPECT_EQ(pressed[1][0].toUInt(), kH);
-    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Capture")}));
     // A changed combination is bound anew; had the line above asked too, this would be the third.
     EXPECT_FALSE(grabber.grab(kH, kShiftSuper, {QStringLiteral("openHistory"), QStringLiteral("Open History")}));
     ASSERT_TRUE(waitUntil([&] { return portal.shortcuts->bindCalls == 2; }));
@@ -215,7 +215,7 @@ TEST_F(DesktopPortalTest, WithoutDesktopShortcutsTheGrabberSaysSoAndStillAccepts
     FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
     PortalKeyGrabber grabber;
     QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
-    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Capture")}));
     ASSERT_TRUE(waitUntil([&] { return !changed.isEmpty(); }));
     EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
     EXPECT_TRUE(grabber.desktopTriggers().isEmpty());

@@ -2,17 +2,35 @@
 
 #include "support/event_loop.h"
 
+#include "core/app_language.h"
+
 #include <QAbstractButton>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStringList>
+#include <QTabBar>
+#include <QToolButton>
 #include <QWidget>
 
 #include <string>
 
 namespace quorvane::test {
 
-// The texts shown under `root` (labels and buttons) that do not fit their widget, lie
-// outside `root`, or lie on top of one another; empty when every text has its own room.
+// The raw values of the thirty interface languages, English first.
+inline QStringList everyInterfaceLanguage()
+{
+    QStringList codes;
+    for (AppLanguage language : kAllAppLanguages) {
+        if (language != AppLanguage::system)
+            codes << rawValue(language);
+    }
+    return codes;
+}
+
+// The texts shown under `root` (labels, buttons and tabs) that do not fit their widget, lie
+// outside `root`, or lie on top of one another, and the form pages that need a scrollbar to
+// show all they hold; empty when every text has its own room.
 inline QStringList crowdedTexts(const QWidget &root)
 {
     struct Shown {
@@ -21,6 +39,25 @@ inline QStringList crowdedTexts(const QWidget &root)
     };
     QList<Shown> shown;
     QStringList crowded;
+    for (const QTabBar *bar : root.findChildren<QTabBar *>()) {
+        if (!bar->isVisibleTo(&root))
+            continue;
+        // Scroll arrows or elided tabs: a tab the bar cannot show whole.
+        bool arrows = false;
+        for (const QWidget *arrow : bar->findChildren<QToolButton *>())
+            arrows = arrows || arrow->isVisibleTo(bar);
+        for (int i = 0; i < bar->count(); ++i) {
+            const QRect tab = bar->tabRect(i);
+            const int content = bar->fontMetrics().horizontalAdvance(bar->tabText(i).replace(QLatin1String("&&"), QLatin1String("&")))
+                                + bar->iconSize().width();
+            if (arrows || !bar->rect().contains(tab) || tab.width() < content)
+                crowded << QStringLiteral("clipped tab: ") + bar->tabText(i);
+        }
+    }
+    for (const QScrollArea *page : root.findChildren<QScrollArea *>(QStringLiteral("formPageScroll"))) {
+        if (page->isVisibleTo(&root) && page->verticalScrollBar()->isVisibleTo(&root))
+            crowded << QStringLiteral("scrolls: ") + page->parentWidget()->objectName();
+    }
     for (const QWidget *w : root.findChildren<QWidget *>()) {
         if (!w->isVisibleTo(&root) || w->visibleRegion().isEmpty())
             continue;

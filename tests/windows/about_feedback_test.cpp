@@ -183,16 +183,20 @@ TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)
     AboutWindowController::window()->close();
 }
 
-TEST(FeedbackWindowTest, LongTranslationsFitTheFixedWindow)
+TEST(FeedbackWindowTest, EveryTranslationFitsTheFeedbackAndAboutWindows)
 {
     FeedbackRig rig;
     QWidget *window = rig.controller.window();
     window->show();
-    for (const char *code : {"hi", "ro", "hr"}) {
+    AboutWindowController::show();
+    QWidget *about = AboutWindowController::window();
+    for (const QString &code : test::everyInterfaceLanguage()) {
         test::ScopedInterfaceLanguage language(code);
         ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == qtTrId("feedback.title"); }));
-        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*window), "") << code;
+        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*window), "") << code.toStdString();
+        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*about), "") << code.toStdString();
     }
+    about->close();
 }
 
 TEST(FeedbackMailTest, LinkEncodesSubjectAndBodyButNotTheAddress)

@@ -5,6 +5,7 @@
 #include "windows/permissions_page_view.h"
 #include "windows/welcome_page_view.h"
 
+#include "support/crowded_texts.h"
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
@@ -242,4 +243,21 @@ TEST(PermissionsPageTest, GrantButtonsOpenTheSettingsEvenWhenAlreadyGranted)
     EXPECT_EQ(rig.opener.opens, 2);
     // Asking changes no row: only the next check does.
     EXPECT_FALSE(page->screenRecordingRow()->isGranted());
+}
+
+TEST(OnboardingViewTest, EveryTranslationFitsBothPages)
+{
+    Rig rig;
+    rig.view->show();
+    const auto checkEveryLanguage = [&](const char *page) {
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            ASSERT_TRUE(test::waitUntil([&] { return rig.view->nextButton()->text() != QString(); }));
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(*rig.view), "") << code.toStdString() << " " << page;
+        }
+    };
+    checkEveryLanguage("welcome");
+    rig.view->nextButton()->click();
+    ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
+    checkEveryLanguage("permissions");
 }

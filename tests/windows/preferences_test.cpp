@@ -282,25 +282,26 @@ TEST(PreferencesViewTest, PickingALanguageRetranslatesTheOpenWindowKeepingItsSta
     EXPECT_EQ(general->errorMessage(), "Failed to configure launch at login: read-only");
 }
 
-TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverlap)
+TEST(PreferencesViewTest, EveryTranslationFitsTheTabBarAndEveryPaneWithoutOverlapOrScrolling)
 {
     PreferencesRig rig;
     PreferencesView &view = rig.open();
-    // Hindi has the longest texts of the thirty.
-    view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::hi));
-    ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "सामान्य"; }));
-    for (PreferencesTab tab : kAllPreferencesTabs) {
-        view.setSelectedTab(tab);
-        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*view.tabWidget()->currentWidget()), "") << rawValue(tab);
+    for (const QString &code : test::everyInterfaceLanguage()) {
+        const auto language = appLanguageFromRawValue(code);
+        ASSERT_TRUE(language) << code.toStdString();
+        view.generalPane()->languagePicker()->setCurrentIndex(int(*language));
+        ASSERT_TRUE(test::waitUntil([&] {
+            return view.tabWidget()->tabText(0) == QString(title(PreferencesTab::general)).replace("&", "&&");
+        })) << code.toStdString();
+        for (PreferencesTab tab : kAllPreferencesTabs) {
+            view.setSelectedTab(tab);
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(view), "") << code.toStdString() << " " << rawValue(tab);
+        }
     }
 
     view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::ar));
     ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "عام"; }));
     EXPECT_EQ(view.layoutDirection(), Qt::RightToLeft);
-    for (PreferencesTab tab : kAllPreferencesTabs) {
-        view.setSelectedTab(tab);
-        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*view.tabWidget()->currentWidget()), "") << rawValue(tab);
-    }
     // Reading from the right: a switch's title before its toggle.
     view.setSelectedTab(PreferencesTab::general);
     SwitchRow *row = view.generalPane()->row(GeneralPreferencesView::Row::playSound);
@@ -310,6 +311,10 @@ TEST(PreferencesViewTest, LongAndRightToLeftTranslationsFitEveryPaneWithoutOverl
     view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::en));
     ASSERT_TRUE(test::waitUntil(titleLeadsToggle));
     EXPECT_EQ(view.layoutDirection(), Qt::LeftToRight);
+    // Back in English, the window is its usual size again.
+    EXPECT_TRUE(test::waitUntil([&] {
+        return view.size() == QSize(PreferencesView::viewWidth, PreferencesView::viewHeight);
+    }));
 }
 
 TEST(GeneralPaneTest, PickerEntriesShowTheEnglishNameAfterTheNativeOneInReadingOrder)
@@ -647,6 +652,11 @@ TEST(HistoryPaneTest, ShowsCountUsageAndEstimateForTheSlidersValue)
 
     EXPECT_EQ(HistoryPreferencesView::storageEstimate(1), "50 KB");
     EXPECT_EQ(HistoryPreferencesView::storageEstimate(1000), "50 MB");
+    {
+        test::ScopedInterfaceLanguage russian("ru");
+        EXPECT_EQ(HistoryPreferencesView::storageEstimate(1000), "50 МБ");
+        EXPECT_EQ(HistoryPreferencesView::storageEstimate(0), "0 байт");
+    }
     EXPECT_EQ(HistoryPreferencesView::usagePercentage(1, 1000), 0);
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(1000), 1000);
     EXPECT_EQ(HistoryPreferencesView::snappedToStep(57), 61);
