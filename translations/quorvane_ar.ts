@@ -1899,5 +1899,35 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>تعذّرت قراءة الصورة الموجودة في الحافظة</translation>
     </message>
+    <message id="notification.settings_salvaged.message">
+        <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
+        <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>
+        <translation>كان ملف الإعدادات تالفًا وتم الاحتفاظ به باسم %1. الإعدادات التي بقيت فيه قيد الاستخدام.</translation>
+    </message>
+    <message id="notification.settings_reset.message">
+        <source>These settings could not be read and are back to their defaults: %1. Every other setting was kept.</source>
+        <extracomment>Warning message naming the settings whose stored values could not be read; %1 lists their names</extracomment>
+        <translation>تعذّرت قراءة هذه الإعدادات فأُعيدت إلى قيمها الافتراضية: %1. احتُفظ بكل الإعدادات الأخرى.</translation>
+    </message>
+    <message id="notification.settings_reset.title">
+        <source>Settings Reset</source>
+        <extracomment>Warning title when some stored settings could not be read</extracomment>
+        <translation>إعادة تعيين الإعدادات</translation>
+    </message>
+    <message id="error.import.reason.not_a_file">
+        <source>it is not a regular file</source>
+        <extracomment>Why an image file could not be imported: the path names a folder, device or pipe</extracomment>
+        <translation>ليس ملفًا عاديًا</translation>
+    </message>
+    <message id="error.import.reason.too_large">
+        <source>it is larger than %1 MB</source>
+        <extracomment>Why an image file could not be imported; %1 is the largest size in megabytes</extracomment>
+        <translation>حجمه أكبر من %1 ميغابايت</translation>
+    </message>
+    <message id="error.import.reason.format">
+        <source>its format cannot be imported</source>
+        <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
+        <translation>لا يمكن استيراد هذه الصيغة</translation>
+    </message>
 </context>
 </TS>

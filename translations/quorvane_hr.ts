@@ -1851,5 +1851,35 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Slika u međuspremniku ne može se pročitati</translation>
     </message>
+    <message id="notification.settings_salvaged.message">
+        <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
+        <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>
+        <translation>Datoteka postavki bila je oštećena i spremljena je kao %1. Koriste se postavke koje je još sadržavala.</translation>
+    </message>
+    <message id="notification.settings_reset.message">
+        <source>These settings could not be read and are back to their defaults: %1. Every other setting was kept.</source>
+        <extracomment>Warning message naming the settings whose stored values could not be read; %1 lists their names</extracomment>
+        <translation>Ove postavke nije bilo moguće pročitati pa su vraćene na zadane vrijednosti: %1. Sve ostale postavke su zadržane.</translation>
+    </message>
+    <message id="notification.settings_reset.title">
+        <source>Settings Reset</source>
+        <extracomment>Warning title when some stored settings could not be read</extracomment>
+        <translation>Postavke vraćene</translation>
+    </message>
+    <message id="error.import.reason.not_a_file">
+        <source>it is not a regular file</source>
+        <extracomment>Why an image file could not be imported: the path names a folder, device or pipe</extracomment>
+        <translation>nije obična datoteka</translation>
+    </message>
+    <message id="error.import.reason.too_large">
+        <source>it is larger than %1 MB</source>
+        <extracomment>Why an image file could not be imported; %1 is the largest size in megabytes</extracomment>
+        <translation>veća je od %1 MB</translation>
+    </message>
+    <message id="error.import.reason.format">
+        <source>its format cannot be imported</source>
+        <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
+        <translation>njezin format nije moguće uvesti</translation>
+    </message>
 </context>
 </TS>

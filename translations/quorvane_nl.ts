@@ -1835,5 +1835,35 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>De afbeelding op het klembord kon niet worden gelezen</translation>
     </message>
+    <message id="notification.settings_salvaged.message">
+        <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
+        <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>
+        <translation>Het instellingenbestand was beschadigd en is bewaard als %1. De instellingen die er nog in stonden, worden gebruikt.</translation>
+    </message>
+    <message id="notification.settings_reset.message">
+        <source>These settings could not be read and are back to their defaults: %1. Every other setting was kept.</source>
+        <extracomment>Warning message naming the settings whose stored values could not be read; %1 lists their names</extracomment>
+        <translation>Deze instellingen konden niet worden gelezen en staan weer op hun standaardwaarde: %1. Alle andere instellingen zijn behouden.</translation>
+    </message>
+    <message id="notification.settings_reset.title">
+        <source>Settings Reset</source>
+        <extracomment>Warning title when some stored settings could not be read</extracomment>
+        <translation>Instellingen hersteld</translation>
+    </message>
+    <message id="error.import.reason.not_a_file">
+        <source>it is not a regular file</source>
+        <extracomment>Why an image file could not be imported: the path names a folder, device or pipe</extracomment>
+        <translation>het is geen gewoon bestand</translation>
+    </message>
+    <message id="error.import.reason.too_large">
+        <source>it is larger than %1 MB</source>
+        <extracomment>Why an image file could not be imported; %1 is the largest size in megabytes</extracomment>
+        <translation>het is groter dan %1 MB</translation>
+    </message>
+    <message id="error.import.reason.format">
+        <source>its format cannot be imported</source>
+        <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
+        <translation>de indeling kan niet worden geïmporteerd</translation>
+    </message>
 </context>
 </TS>
