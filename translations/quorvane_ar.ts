@@ -1929,5 +1929,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>لا يمكن استيراد هذه الصيغة</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>استغرقت قراءة الصورة وقتًا طويلًا فأُوقفت. جرّب تحديد منطقة أصغر حول النص.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>تم إلغاء التعرّف على النص</translation>
+    </message>
 </context>
 </TS>

@@ -1881,5 +1881,15 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>tento formát nelze importovat</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Čtení obrázku trvalo příliš dlouho, a proto bylo zastaveno. Zkuste vybrat menší oblast kolem textu.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Rozpoznávání textu bylo zrušeno</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>dens format kan ikke importeres</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Det tog for lang tid at læse billedet, så det blev stoppet. Prøv at markere et mindre område omkring teksten.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Tekstgenkendelsen blev annulleret</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>ihr Format kann nicht importiert werden</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Das Lesen des Bildes hat zu lange gedauert und wurde abgebrochen. Wählen Sie einen kleineren Bereich um den Text aus.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Die Texterkennung wurde abgebrochen</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>η μορφή του δεν μπορεί να εισαχθεί</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Η ανάγνωση της εικόνας διήρκεσε πολύ και διακόπηκε. Δοκιμάστε να επιλέξετε μικρότερη περιοχή γύρω από το κείμενο.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Η αναγνώριση κειμένου ακυρώθηκε</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>su formato no se puede importar</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Leer la imagen estaba tardando demasiado y se detuvo. Prueba a seleccionar una zona más pequeña alrededor del texto.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Se canceló el reconocimiento de texto</translation>
+    </message>
 </context>
 </TS>

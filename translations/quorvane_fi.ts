@@ -1865,5 +1865,15 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>sen muotoa ei voi tuoda</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Kuvan lukeminen kesti liian kauan, joten se keskeytettiin. Yritä valita pienempi alue tekstin ympäriltä.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Tekstintunnistus peruttiin</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>son format ne peut pas être importé</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>La lecture de l’image prenait trop de temps et a été arrêtée. Essayez de sélectionner une zone plus petite autour du texte.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>La reconnaissance du texte a été annulée</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>इसका प्रारूप आयात नहीं किया जा सकता</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>छवि पढ़ने में बहुत समय लग रहा था, इसलिए इसे रोक दिया गया। टेक्स्ट के आसपास छोटा क्षेत्र चुनकर देखें।</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>टेक्स्ट पहचान रद्द कर दी गई</translation>
+    </message>
 </context>
 </TS>

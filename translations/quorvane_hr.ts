@@ -1881,5 +1881,15 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>njezin format nije moguće uvesti</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Čitanje slike trajalo je predugo pa je zaustavljeno. Pokušajte odabrati manje područje oko teksta.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Prepoznavanje teksta je otkazano</translation>
+    </message>
 </context>
 </TS>

@@ -1849,5 +1849,15 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>a formátuma nem importálható</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>A kép beolvasása túl sokáig tartott, ezért leállt. Próbáljon kisebb területet kijelölni a szöveg körül.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>A szövegfelismerés megszakítva</translation>
+    </message>
 </context>
 </TS>

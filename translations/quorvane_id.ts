@@ -1849,5 +1849,15 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>formatnya tidak dapat diimpor</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Membaca gambar terlalu lama sehingga dihentikan. Coba pilih area yang lebih kecil di sekitar teks.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Pengenalan teks dibatalkan</translation>
+    </message>
 </context>
 </TS>

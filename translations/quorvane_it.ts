@@ -1865,5 +1865,15 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>il suo formato non può essere importato</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>La lettura dell’immagine richiedeva troppo tempo ed è stata interrotta. Prova a selezionare un’area più piccola intorno al testo.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Il riconoscimento del testo è stato annullato</translation>
+    </message>
 </context>
 </TS>

@@ -1849,5 +1849,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>この形式は読み込めません</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>画像の読み取りに時間がかかりすぎたため中止しました。テキストの周りをより小さく選択してください。</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>文字認識をキャンセルしました</translation>
+    </message>
 </context>
 </TS>

@@ -1849,5 +1849,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>이 형식은 가져올 수 없습니다</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>이미지를 읽는 데 시간이 너무 오래 걸려 중단했습니다. 텍스트 주변을 더 작게 선택해 보세요.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>텍스트 인식이 취소되었습니다</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>formatet kan ikke importeres</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Det tok for lang tid å lese bildet, så det ble stoppet. Prøv å merke et mindre område rundt teksten.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Tekstgjenkjenningen ble avbrutt</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>de indeling kan niet worden geïmporteerd</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Het lezen van de afbeelding duurde te lang en is gestopt. Selecteer een kleiner gebied rond de tekst.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Tekstherkenning is geannuleerd</translation>
+    </message>
 </context>
 </TS>

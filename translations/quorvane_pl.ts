@@ -1881,5 +1881,15 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>tego formatu nie można zaimportować</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Odczytywanie obrazu trwało zbyt długo, więc zostało przerwane. Spróbuj zaznaczyć mniejszy obszar wokół tekstu.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Anulowano rozpoznawanie tekstu</translation>
+    </message>
 </context>
 </TS>

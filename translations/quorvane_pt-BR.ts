@@ -1865,5 +1865,15 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>o formato não pode ser importado</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>A leitura da imagem demorou demais e foi interrompida. Tente selecionar uma área menor ao redor do texto.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>O reconhecimento de texto foi cancelado</translation>
+    </message>
 </context>
 </TS>

@@ -1881,5 +1881,15 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>formatul său nu poate fi importat</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Citirea imaginii dura prea mult, așa că a fost oprită. Încercați să selectați o zonă mai mică în jurul textului.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Recunoașterea textului a fost anulată</translation>
+    </message>
 </context>
 </TS>

@@ -1865,5 +1865,15 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>formatet kan inte importeras</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Det tog för lång tid att läsa bilden, så den stoppades. Försök att markera ett mindre område runt texten.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Textigenkänningen avbröts</translation>
+    </message>
 </context>
 </TS>

@@ -1849,5 +1849,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>ไม่สามารถนำเข้ารูปแบบนี้ได้</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>การอ่านภาพใช้เวลานานเกินไปจึงถูกหยุด ลองเลือกพื้นที่รอบข้อความให้เล็กลง</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>ยกเลิกการรู้จำข้อความแล้ว</translation>
+    </message>
 </context>
 </TS>

@@ -1849,5 +1849,15 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
         <translation>không thể nhập định dạng này</translation>
     </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Việc đọc hình ảnh mất quá nhiều thời gian nên đã dừng lại. Hãy thử chọn vùng nhỏ hơn quanh văn bản.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Đã hủy nhận dạng văn bản</translation>
+    </message>
 </context>
 </TS>
