@@ -311,6 +311,10 @@ void AppDelegate::applicationWillTerminate()
         }
     }
 
+    // A pin change still waiting for its pause is written before the program ends.
+    if (m_services.pinWidgetManager())
+        m_services.pinWidgetManager()->flushPendingSave();
+
     // Releasing every combination also leaves the hotkey manager disabled.
     if (m_services.hotkeyRegistrar())
         m_services.hotkeyRegistrar()->unregisterAll();

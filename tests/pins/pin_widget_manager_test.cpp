@@ -136,6 +136,7 @@ TEST(PinWidgetManager, ReplacingAPinWithUnsavedEditsNeedsTheUsersConsent)
     manager->cycleFontSize();
     manager->updateEditedText(QStringLiteral("old text, edited"));
     ASSERT_TRUE(manager->hasUnsavedEdits());
+    manager->flushPendingSave();
     const QByteArray storedBefore = contents(rig.path(PinnedCapture::metadataFileName));
     const int updatesBefore = rig.updated;
 
@@ -176,7 +177,10 @@ TEST(PinWidgetManager, ToolbarActionsChangeSaveAndAnnounceThePinOnce)
     manager->pinCapture(record(QStringLiteral("text")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
     PinWidgetWindow *panel = manager->window();
     PinWidgetView *view = panel->content();
-    const auto stored = [&] { return PinnedCapture::loadSaved(rig.folder).value(); };
+    const auto stored = [&] {
+        manager->flushPendingSave();
+        return PinnedCapture::loadSaved(rig.folder).value();
+    };
 
     manager->toggleViewMode();
     EXPECT_EQ(stored().viewMode, PinViewMode::image);
@@ -274,6 +278,7 @@ TEST(PinWidgetManager, TextTheClipboardRefusedKeepsThePinAndSaysSo)
     ASSERT_EQ(rig.alerts.shown.size(), 2);
     EXPECT_EQ(rig.alerts.shown[1].style, Alert::Style::critical);
     EXPECT_TRUE(manager->window() && manager->window()->isVisible());
+    manager->flushPendingSave();
     EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig + mine"));
     EXPECT_EQ(rig.closed, 0);
 }
@@ -300,6 +305,26 @@ TEST(PinWidgetManager, EveryPinOpensWhollyOnOneScreenAndCanBeSeen)
     }
 }
 
+TEST(PinWidgetManager, EditsAndMovesAreWrittenOnceThePinRestsAndBeforeTheManagerGoes)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    const QByteArray first = contents(rig.path(PinnedCapture::metadataFileName));
+    // A burst of keystrokes and moves writes nothing while it lasts.
+    for (const char *text : {"o", "or", "ori", "orig!"})
+        manager->updateEditedText(QString::fromLatin1(text));
+    manager->window()->move(321, 234);
+    EXPECT_EQ(contents(rig.path(PinnedCapture::metadataFileName)), first);
+    ASSERT_TRUE(waitUntil([&] { return contents(rig.path(PinnedCapture::metadataFileName)) != first; }));
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig!"));
+
+    // A change still waiting when the manager goes is written all the same.
+    manager->updateEditedText(QStringLiteral("last words"));
+    manager.reset();
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("last words"));
+}
+
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
 {
     PinRig rig;
@@ -312,6 +337,7 @@ TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); // in case the quit is refused
     QCoreApplication::exec();
     QCoreApplication::processEvents();
+    manager->flushPendingSave(); // as the program does when it quits
 
     EXPECT_TRUE(rig.alerts.shown.isEmpty());
     EXPECT_TRUE(manager->currentPin());
@@ -379,7 +405,7 @@ TEST(PinWidgetView, WithoutAPinShowsTheDefaultsAndTypingChangesNothing)
     EXPECT_EQ(PinWidgetToolbar::opacityLevel(-1), 3);
 }
 
-TEST(PinWidgetView, TypingIsSavedAtOnceAndDraggingOffersThePicture)
+TEST(PinWidgetView, TypingIsSavedOnceItPausesAndDraggingOffersThePicture)
 {
     PinRig rig;
     auto manager = rig.makeManager();
@@ -391,7 +417,7 @@ TEST(PinWidgetView, TypingIsSavedAtOnceAndDraggingOffersThePicture)
     editor->insertPlainText(QStringLiteral("!"));
     // The no-break space the user did not touch stays as it was.
     EXPECT_EQ(manager->currentPin()->editedText, QStringLiteral("a\u00A0b!"));
-    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("a\u00A0b!"));
+    EXPECT_TRUE(waitUntil([&] { return PinnedCapture::loadSaved(rig.folder)->editedText == QStringLiteral("a\u00A0b!"); }));
     EXPECT_TRUE(manager->hasUnsavedEdits());
     EXPECT_EQ(rig.updated, 1);
 
