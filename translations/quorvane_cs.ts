@@ -1891,5 +1891,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Rozpoznávání textu bylo zrušeno</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Připnutý záznam nešlo přečíst a byl uložen jako %1.</translation>
+    </message>
 </context>
 </TS>

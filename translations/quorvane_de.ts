@@ -1875,5 +1875,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Die Texterkennung wurde abgebrochen</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Die angeheftete Aufnahme konnte nicht gelesen werden und wurde als %1 aufbewahrt.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Se canceló el reconocimiento de texto</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>No se pudo leer la captura fijada y se ha guardado como %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Tekstintunnistus peruttiin</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Kiinnitettyä kaappausta ei voitu lukea, ja se säilytettiin nimellä %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>La reconnaissance du texte a été annulée</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>La capture épinglée n’a pas pu être lue et a été conservée sous %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>टेक्स्ट पहचान रद्द कर दी गई</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>पिन किया गया कैप्चर पढ़ा नहीं जा सका और %1 के रूप में रखा गया है।</translation>
+    </message>
 </context>
 </TS>

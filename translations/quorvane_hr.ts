@@ -1891,5 +1891,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Prepoznavanje teksta je otkazano</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Prikvačeni snimak nije bilo moguće pročitati pa je spremljen kao %1.</translation>
+    </message>
 </context>
 </TS>

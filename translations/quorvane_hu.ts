@@ -1859,5 +1859,10 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>A szövegfelismerés megszakítva</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>A rögzített felvételt nem sikerült beolvasni, ezért %1 néven megőriztük.</translation>
+    </message>
 </context>
 </TS>

@@ -1859,5 +1859,10 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Pengenalan teks dibatalkan</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Tangkapan yang disematkan tidak dapat dibaca dan disimpan sebagai %1.</translation>
+    </message>
 </context>
 </TS>

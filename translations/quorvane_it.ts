@@ -1875,5 +1875,10 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Il riconoscimento del testo è stato annullato</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Non è stato possibile leggere la cattura fissata, che è stata conservata come %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1859,5 +1859,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>文字認識をキャンセルしました</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>ピン留めしたキャプチャを読み取れなかったため、%1 として保管しました。</translation>
+    </message>
 </context>
 </TS>

@@ -1859,5 +1859,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>텍스트 인식이 취소되었습니다</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>고정된 캡처를 읽을 수 없어 %1(으)로 보관했습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Tekstgjenkjenningen ble avbrutt</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Det festede opptaket kunne ikke leses og er tatt vare på som %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Tekstherkenning is geannuleerd</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>De vastgezette opname kon niet worden gelezen en is bewaard als %1.</translation>
+    </message>
 </context>
 </TS>

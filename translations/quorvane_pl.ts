@@ -1891,5 +1891,10 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Anulowano rozpoznawanie tekstu</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Nie udało się odczytać przypiętego zrzutu, więc zachowano go jako %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1875,5 +1875,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>O reconhecimento de texto foi cancelado</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Não foi possível ler a captura fixada, que foi guardada como %1.</translation>
+    </message>
 </context>
 </TS>

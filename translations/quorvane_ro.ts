@@ -1891,5 +1891,10 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Recunoașterea textului a fost anulată</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Captura fixată nu a putut fi citită și a fost păstrată ca %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1891,5 +1891,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Rozpoznávanie textu bolo zrušené</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Pripnutý záznam sa nepodarilo prečítať, a preto bol uložený ako %1.</translation>
+    </message>
 </context>
 </TS>

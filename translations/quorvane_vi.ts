@@ -1859,5 +1859,10 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>Đã hủy nhận dạng văn bản</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Không đọc được ảnh chụp đã ghim nên đã giữ lại dưới tên %1.</translation>
+    </message>
 </context>
 </TS>

@@ -1859,5 +1859,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>The user stopped a running recognition</extracomment>
         <translation>已取消文字识别</translation>
     </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>无法读取固定的截图，已保存为 %1。</translation>
+    </message>
 </context>
 </TS>

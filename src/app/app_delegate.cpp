@@ -283,6 +283,13 @@ void AppDelegate::setupNotificationObservers()
         m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
     });
 
+    // An unreadable pin is set aside once, at the start.
+    connect(m_services.pinWidgetManager(), &PinWidgetManager::pinFileSetAside, this, [this](const QString &path) {
+        //: Warning message when the stored pinned capture could not be read; %1 is where it was kept
+        //% "The pinned capture could not be read and was kept as %1."
+        m_services.warnSetAside(qtTrId("notification.pin_set_aside.message").arg(path));
+    });
+
     // A click on the notice of a refused shortcut.
     connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,
             [this] { m_windows.openShortcutsPreferences(); });

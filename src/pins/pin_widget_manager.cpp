@@ -351,7 +351,10 @@ bool PinWidgetManager::closePin(bool confirm)
 
 void PinWidgetManager::restorePin()
 {
-    std::optional<PinnedCapture> pin = PinnedCapture::loadSaved(m_storageFolder);
+    QString setAside;
+    std::optional<PinnedCapture> pin = PinnedCapture::loadSaved(m_storageFolder, &setAside);
+    if (!setAside.isEmpty())
+        emit pinFileSetAside(setAside);
     if (!pin)
         return;
     m_hasUnsavedEdits = pin->editedText != pin->originalText;

@@ -92,6 +92,8 @@ public:
     void updateFrame(const PinWidgetWindow &panel);
 
 signals:
+    // The stored pin could not be read at restorePin and was kept under `path`.
+    void pinFileSetAside(const QString &path);
     void currentPinChanged();
     void thumbnailImageChanged();
     void visibilityChanged(bool visible);

@@ -325,6 +325,23 @@ TEST(PinWidgetManager, EditsAndMovesAreWrittenOnceThePinRestsAndBeforeTheManager
     EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("last words"));
 }
 
+TEST(PinWidgetManager, AnUnreadablePinIsSetAsideAndToldAtRestore)
+{
+    PinRig rig;
+    ASSERT_TRUE(QDir().mkpath(rig.folder));
+    QFile broken(rig.path(PinnedCapture::metadataFileName));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{ not a pin");
+    broken.close();
+    auto manager = rig.makeManager();
+    QStringList told;
+    QObject::connect(manager.get(), &PinWidgetManager::pinFileSetAside, [&](const QString &path) { told << path; });
+    manager->restorePin();
+    EXPECT_FALSE(manager->currentPin());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(contents(told[0]), QByteArray("{ not a pin"));
+}
+
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
 {
     PinRig rig;
@@ -449,6 +466,22 @@ TEST(PinTextEditorView, ReportsEveryChangeButNotTheFirstTextOrAFontChange)
     pane.setText(QStringLiteral("from the owner"));
     pane.setText(QStringLiteral("from the owner"));
     EXPECT_EQ(reported, QStringList{QStringLiteral("from the owner")});
+}
+
+TEST(PinTextEditorView, TextWithoutPlacesToBreakWrapsAnywhereAndWordsStayWhole)
+{
+    // Word wrapping searches a run without a break to its end for every line it makes.
+    const QString unbroken(5000, QLatin1Char('x'));
+    PinTextEditorView words(QStringLiteral("a few short words"), false, PinFontSize::medium, {});
+    EXPECT_EQ(words.editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    PinTextEditorView base64(unbroken, false, PinFontSize::medium, {});
+    EXPECT_EQ(base64.editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+
+    words.editor()->moveCursor(QTextCursor::End);
+    words.editor()->insertPlainText(unbroken);
+    EXPECT_EQ(words.editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+    base64.setText(QStringLiteral("words again"));
+    EXPECT_EQ(base64.editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST(CircleToolbarButton, HighlightFadesInUnlessMotionIsReduced)
