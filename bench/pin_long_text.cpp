@@ -23,25 +23,25 @@ int main(int argc, char **argv)
             sizes << QString::fromLatin1(argv[i]).toLongLong();
     }
     for (const qsizetype size : sizes) {
-      for (const bool unbroken : {false, true}) {
-        QString line;
-        line.reserve(size);
-        while (line.size() < size)
-            line += QStringLiteral(unbroken ? "word%1" : "word%1 ").arg(line.size() % 97);
-        line.truncate(size);
-        for (const bool monospace : {false, true}) {
-            QElapsedTimer clock;
-            clock.start();
-            PinTextEditorView view(line, monospace, PinFontSize::medium, {});
-            view.resize(400, 300);
-            view.show();
-            view.repaint();
-            QApplication::processEvents();
-            std::printf("%9lld characters, %s, %s: %6lld ms\n", static_cast<long long>(size),
-                        unbroken ? "no spaces " : "with words", monospace ? "monospace   " : "proportional",
-                        static_cast<long long>(clock.elapsed()));
+        for (const bool unbroken : {false, true}) {
+            QString line;
+            line.reserve(size);
+            while (line.size() < size)
+                line += QString::fromLatin1(unbroken ? "word%1" : "word%1 ").arg(line.size() % 97);
+            line.truncate(size);
+            for (const bool monospace : {false, true}) {
+                QElapsedTimer clock;
+                clock.start();
+                PinTextEditorView view(line, monospace, PinFontSize::medium, {});
+                view.resize(400, 300);
+                view.show();
+                view.repaint();
+                QApplication::processEvents();
+                std::printf("%9lld characters, %s, %s: %6lld ms\n", static_cast<long long>(size),
+                            unbroken ? "no spaces " : "with words", monospace ? "monospace   " : "proportional",
+                            static_cast<long long>(clock.elapsed()));
+            }
         }
-      }
     }
     return 0;
 }
