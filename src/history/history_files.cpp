@@ -145,9 +145,11 @@ bool HistoryFiles::exists(const QString &path)
     return ::stat(nativePath(path).constData(), &status) == 0;
 }
 
-QByteArray HistoryFiles::read(const QString &path)
+QByteArray HistoryFiles::read(const QString &path, bool *forGood)
 {
     BoundedRead file = readStoredFile(path, maxFileBytes);
+    if (forGood)
+        *forGood = file.failsForGood();
     if (!file.ok())
         throw HistoryStoreError::storageAccessFailed(file.error().reason);
     return std::move(std::get<QByteArray>(file.result));

@@ -40,8 +40,9 @@ public:
 
     static bool exists(const QString &path);
     // The whole file when it is a regular file of at most maxFileBytes. Throws
-    // HistoryStoreError::storageAccessFailed.
-    static QByteArray read(const QString &path);
+    // HistoryStoreError::storageAccessFailed; `forGood` then says whether no later
+    // attempt can read it either (see BoundedRead::failsForGood).
+    static QByteArray read(const QString &path, bool *forGood = nullptr);
 
     // Makes "history.backup.json" hold what "history.json" holds now, when that exists.
     // Links the file rather than copying it where the file system allows. Best effort:

@@ -238,7 +238,7 @@ void HistoryStore::ensureLoadedNow()
         diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
         if (error.kind() == HistoryStoreErrorKind::corruptedFile)
             recoverFromCorruption();
-        else if (error.kind() == HistoryStoreErrorKind::storageAccessFailed)
+        else if (m_historyUnreadableForGood)
             recoverFromUnreadableFile();
         else
             throw;
@@ -250,7 +250,7 @@ void HistoryStore::loadFromDisk()
 {
     QList<EncodedEntry> loaded;
     if (HistoryFiles::exists(m_files.historyPath()))
-        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()));
+        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath(), &m_historyUnreadableForGood));
     else
         setLeftoversAside();
     sortNewestFirst(loaded);

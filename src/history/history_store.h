@@ -77,8 +77,10 @@ public:
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
     // beyond the new maximum; only then saves and emits `historyDidChange`.
     QFuture<void> setMaxEntries(int maxEntries);
-    // Reads the history file unless already read. A corrupted file, or one that cannot be
-    // opened, is set aside (`historyFileSetAside`) and the backup takes its place.
+    // Reads the history file unless already read. A corrupted file, or one that can never
+    // be read (no regular file, too large, not this user's to read), is set aside
+    // (`historyFileSetAside`) and the backup takes its place; a read that may work later
+    // fails with storageAccessFailed.
     QFuture<void> ensureLoaded();
     // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
@@ -119,6 +121,7 @@ private:
     int m_maxEntries;
     bool m_isLoaded = false;
     bool m_inMemory = false;
+    bool m_historyUnreadableForGood = false; // set by the last load that could not read the file
 
     QObject m_mainThreadContext; // continuations that must run on the main thread
     QThreadPool m_executor;      // declared last: stopped before anything it uses goes

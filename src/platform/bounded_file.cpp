@@ -13,9 +13,9 @@
 namespace quorvane {
 
 namespace {
-BoundedRead failed(BoundedRead::Failure failure, const QString &reason)
+BoundedRead failed(BoundedRead::Failure failure, const QString &reason, int systemError = 0)
 {
-    return {BoundedRead::Error{failure, reason}};
+    return {BoundedRead::Error{failure, reason, systemError}};
 }
 
 QString systemError(int error)
@@ -23,6 +23,23 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 } // namespace
+
+bool BoundedRead::failsForGood() const
+{
+    if (ok())
+        return false;
+    switch (error().failure) {
+    case Failure::notRegularFile:
+    case Failure::tooLarge:
+        return true;
+    case Failure::unreadable:
+        return error().systemError == EACCES || error().systemError == EPERM || error().systemError == ELOOP
+               || error().systemError == EISDIR;
+    case Failure::missing:
+        break;
+    }
+    return false;
+}
 
 BoundedRead readStoredFile(const QString &path, qint64 maxBytes)
 {
@@ -32,7 +49,7 @@ BoundedRead readStoredFile(const QString &path, qint64 maxBytes)
     if (fd < 0) {
         const int error = errno;
         return failed(error == ENOENT || error == ENOTDIR ? Failure::missing : Failure::unreadable,
-                      QStringLiteral("%1: %2").arg(path, systemError(error)));
+                      QStringLiteral("%1: %2").arg(path, systemError(error)), error);
     }
     struct Closer {
         int fd;
@@ -55,7 +72,8 @@ BoundedRead readStoredFile(const QString &path, qint64 maxBytes)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            return failed(Failure::unreadable, QStringLiteral("%1: %2").arg(path, systemError(errno)));
+            const int error = errno;
+            return failed(Failure::unreadable, QStringLiteral("%1: %2").arg(path, systemError(error)), error);
         }
         if (n == 0)
             break;
