@@ -174,15 +174,24 @@ void captureWords(Program &program)
                          "390", "mouseup", "1"}));
 }
 
+// Known words shown where the captures drag, before the program starts.
+class CaptureRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (toolsMissing())
+            GTEST_SKIP() << "xdotool or xclip is not installed";
+        showWords(words);
+        ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
+    }
+
+    QLabel words{QStringLiteral("Quorvane reads 2468")};
+};
+
 } // namespace
 
-TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
+TEST_F(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
 {
-    if (toolsMissing())
-        GTEST_SKIP() << "xdotool or xclip is not installed";
-    QLabel words(QStringLiteral("Quorvane reads 2468"));
-    showWords(words);
-    ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
 
     QTemporaryDir home;
     Program program(home.path());
@@ -236,14 +245,8 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     EXPECT_TRUE(QFile::exists(pinFile));
 }
 
-TEST(CaptureRoundTrip, OneUnreadableSettingCostsNoCapture)
+TEST_F(CaptureRoundTrip, OneUnreadableSettingCostsNoCapture)
 {
-    if (toolsMissing())
-        GTEST_SKIP() << "xdotool or xclip is not installed";
-    QLabel words(QStringLiteral("Quorvane reads 2468"));
-    showWords(words);
-    ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
-
     // 300 captures kept under a maximum of 1000 that was then stored as text: the maximum
     // falls back to its default of 100, the captures must not.
     QTemporaryDir home;
