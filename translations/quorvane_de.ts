@@ -1816,6 +1816,51 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Das Bild in der Zwischenablage konnte nicht gelesen werden</translation>
     </message>
+    <message id="notification.settings_salvaged.message">
+        <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
+        <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>
+        <translation>Die Einstellungsdatei war beschädigt und wurde als %1 aufbewahrt. Die Einstellungen, die sie noch enthielt, werden verwendet.</translation>
+    </message>
+    <message id="notification.settings_reset.message">
+        <source>These settings could not be read and are back to their defaults: %1. Every other setting was kept.</source>
+        <extracomment>Warning message naming the settings whose stored values could not be read; %1 lists their names</extracomment>
+        <translation>Diese Einstellungen konnten nicht gelesen werden und stehen wieder auf ihren Standardwerten: %1. Alle anderen Einstellungen wurden beibehalten.</translation>
+    </message>
+    <message id="notification.settings_reset.title">
+        <source>Settings Reset</source>
+        <extracomment>Warning title when some stored settings could not be read</extracomment>
+        <translation>Einstellungen zurückgesetzt</translation>
+    </message>
+    <message id="error.import.reason.not_a_file">
+        <source>it is not a regular file</source>
+        <extracomment>Why an image file could not be imported: the path names a folder, device or pipe</extracomment>
+        <translation>es ist keine normale Datei</translation>
+    </message>
+    <message id="error.import.reason.too_large">
+        <source>it is larger than %1 MB</source>
+        <extracomment>Why an image file could not be imported; %1 is the largest size in megabytes</extracomment>
+        <translation>sie ist größer als %1 MB</translation>
+    </message>
+    <message id="error.import.reason.format">
+        <source>its format cannot be imported</source>
+        <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
+        <translation>ihr Format kann nicht importiert werden</translation>
+    </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Das Lesen des Bildes hat zu lange gedauert und wurde abgebrochen. Wählen Sie einen kleineren Bereich um den Text aus.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>Die Texterkennung wurde abgebrochen</translation>
+    </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>Die angeheftete Aufnahme konnte nicht gelesen werden und wurde als %1 aufbewahrt.</translation>
+    </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
         <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>

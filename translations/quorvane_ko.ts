@@ -1800,6 +1800,51 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>클립보드의 이미지를 읽을 수 없습니다</translation>
     </message>
+    <message id="notification.settings_salvaged.message">
+        <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
+        <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>
+        <translation>설정 파일이 손상되어 %1(으)로 보관했습니다. 파일에 남아 있던 설정을 사용합니다.</translation>
+    </message>
+    <message id="notification.settings_reset.message">
+        <source>These settings could not be read and are back to their defaults: %1. Every other setting was kept.</source>
+        <extracomment>Warning message naming the settings whose stored values could not be read; %1 lists their names</extracomment>
+        <translation>다음 설정을 읽을 수 없어 기본값으로 되돌렸습니다: %1. 다른 설정은 모두 유지되었습니다.</translation>
+    </message>
+    <message id="notification.settings_reset.title">
+        <source>Settings Reset</source>
+        <extracomment>Warning title when some stored settings could not be read</extracomment>
+        <translation>설정 재설정됨</translation>
+    </message>
+    <message id="error.import.reason.not_a_file">
+        <source>it is not a regular file</source>
+        <extracomment>Why an image file could not be imported: the path names a folder, device or pipe</extracomment>
+        <translation>일반 파일이 아닙니다</translation>
+    </message>
+    <message id="error.import.reason.too_large">
+        <source>it is larger than %1 MB</source>
+        <extracomment>Why an image file could not be imported; %1 is the largest size in megabytes</extracomment>
+        <translation>%1MB보다 큽니다</translation>
+    </message>
+    <message id="error.import.reason.format">
+        <source>its format cannot be imported</source>
+        <extracomment>Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF</extracomment>
+        <translation>이 형식은 가져올 수 없습니다</translation>
+    </message>
+    <message id="ocr_error.timed_out">
+        <source>Reading the image took too long, so it was stopped. Try selecting a smaller region around the text.</source>
+        <extracomment>Recognition gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>이미지를 읽는 데 시간이 너무 오래 걸려 중단했습니다. 텍스트 주변을 더 작게 선택해 보세요.</translation>
+    </message>
+    <message id="ocr_error.cancelled">
+        <source>Text recognition was cancelled</source>
+        <extracomment>The user stopped a running recognition</extracomment>
+        <translation>텍스트 인식이 취소되었습니다</translation>
+    </message>
+    <message id="notification.pin_set_aside.message">
+        <source>The pinned capture could not be read and was kept as %1.</source>
+        <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
+        <translation>고정된 캡처를 읽을 수 없어 %1(으)로 보관했습니다.</translation>
+    </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
         <extracomment>Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap between the words before and after it (either may be empty)</extracomment>

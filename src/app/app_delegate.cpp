@@ -297,6 +297,13 @@ void AppDelegate::setupNotificationObservers()
         m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
     });
 
+    // An unreadable pin is set aside once, at the start.
+    connect(m_services.pinWidgetManager(), &PinWidgetManager::pinFileSetAside, this, [this](const QString &path) {
+        //: Warning message when the stored pinned capture could not be read; %1 is where it was kept
+        //% "The pinned capture could not be read and was kept as %1."
+        m_services.warnSetAside(qtTrId("notification.pin_set_aside.message").arg(path));
+    });
+
     // A click on the notice of a refused shortcut.
     connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,
             [this] { m_windows.openShortcutsPreferences(); });
@@ -324,6 +331,10 @@ void AppDelegate::applicationWillTerminate()
             diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describeError(error)));
         }
     }
+
+    // A pin change still waiting for its pause is written before the program ends.
+    if (m_services.pinWidgetManager())
+        m_services.pinWidgetManager()->flushPendingSave();
 
     // Releasing every combination also leaves the hotkey manager disabled.
     if (m_services.hotkeyRegistrar())

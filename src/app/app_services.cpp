@@ -2,6 +2,7 @@
 
 #include "app/hotkey_registrar.h"
 #include "app/service_factory.h"
+#include "app/settings_reset_notice.h"
 #include "app/shortcut_refusal_notice.h"
 #include "capture/capture_coordinator.h"
 #include "capture/clipboard_service.h"
@@ -58,10 +59,29 @@ void AppServices::setup()
     applyNotificationSettings();
     if (m_historyInMemory)
         warnHistoryNotKept();
-    if (const QString aside = m_factory.userDefaults().setAsidePath(); !aside.isEmpty())
+    warnSettingsNotRead();
+}
+
+void AppServices::warnSettingsNotRead()
+{
+    // One notice, whether the file was set aside, some of its values were reset, or both.
+    const UserDefaults &userDefaults = m_factory.userDefaults();
+    const QStringList reset = m_settingsStore->resetKeys();
+    const QString aside = userDefaults.setAsidePath();
+    if (!aside.isEmpty() && userDefaults.wasSalvaged()) {
+        //: Warning message when the settings file was damaged but some settings could still be read from it
+        //% "The settings file was damaged and was kept as %1. The settings it still held are in use."
+        QString message = qtTrId("notification.settings_salvaged.message").arg(aside);
+        if (!reset.isEmpty())
+            message += QLatin1Char(' ') + settingsResetMessage(reset);
+        warnSetAside(message);
+    } else if (!aside.isEmpty()) {
         //: Warning message when the settings file was set aside
         //% "The settings file could not be read, so the defaults are in use. It was kept as %1."
         warnSetAside(qtTrId("notification.settings_set_aside.message").arg(aside));
+    } else if (!reset.isEmpty()) {
+        m_notificationService->showWarning(settingsResetTitle(), settingsResetMessage(reset));
+    }
 }
 
 void AppServices::makeHistoryStore(int configuredMaximum)

@@ -30,7 +30,8 @@ public:
     ~AppServices();
 
     // Makes every service, in dependency order, then tells the user once about a history
-    // that lives only in memory and about a settings file that was set aside. Called once.
+    // that lives only in memory, about a settings file that was set aside and about
+    // settings whose stored values were reset. Called once.
     void setup();
 
     // Hands the two notification switches of the settings to the notification service.
@@ -57,6 +58,7 @@ public:
 private:
     void makeHistoryStore(int configuredMaximum);
     void warnHistoryNotKept();
+    void warnSettingsNotRead();
 
     ServiceFactory &m_factory;
     bool m_historyInMemory = false;

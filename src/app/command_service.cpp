@@ -36,6 +36,13 @@ bool CommandService::publish(QDBusConnection bus, const QString &name)
     return true;
 }
 
+void CommandService::deliver(ProgramCommand command)
+{
+    if (const auto reason = m_refusal ? m_refusal(command) : std::nullopt; reason && calledFromDBus())
+        sendErrorReply(QStringLiteral("com.corvantis.Quorvane.Error.Refused"), *reason);
+    emit commandReceived(command);
+}
+
 void CommandService::withdraw()
 {
     if (!m_bus)
@@ -47,27 +54,27 @@ void CommandService::withdraw()
 
 void CommandService::QuickCapture()
 {
-    emit commandReceived(ProgramCommand::capture);
+    deliver(ProgramCommand::capture);
 }
 
 void CommandService::RepeatCapture()
 {
-    emit commandReceived(ProgramCommand::repeat);
+    deliver(ProgramCommand::repeat);
 }
 
 void CommandService::CodeCapture()
 {
-    emit commandReceived(ProgramCommand::code);
+    deliver(ProgramCommand::code);
 }
 
 void CommandService::ScanCode()
 {
-    emit commandReceived(ProgramCommand::scan);
+    deliver(ProgramCommand::scan);
 }
 
 void CommandService::OpenHistory()
 {
-    emit commandReceived(ProgramCommand::history);
+    deliver(ProgramCommand::history);
 }
 
 void CommandService::OpenPreferences()

@@ -3,9 +3,11 @@
 #include "app/program_command.h"
 
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quorvane {
@@ -13,7 +15,7 @@ namespace quorvane {
 // The running program's command interface on the session bus: one method per action
 // that the desktop's shortcut settings, a script or `quorvane <command>` may ask for.
 // Owning its bus name is what makes a copy of the program the running one.
-class CommandService : public QObject {
+class CommandService : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "com.corvantis.Quorvane")
 public:
@@ -28,6 +30,12 @@ public:
     // Exports the interface on `bus`, then claims `name`. False when the bus is not
     // connected or another copy owns the name; nothing stays published then.
     bool publish(QDBusConnection bus, const QString &name = serviceName);
+
+    // Why the program cannot take `command` now (a capture already runs), or nothing.
+    using Refusal = std::function<std::optional<QString>(ProgramCommand command)>;
+    // A refused command is still delivered (the program tells the user, or cancels the
+    // running capture when it is the same one), and its caller gets the reason as an error.
+    void setRefusal(Refusal refusal) { m_refusal = std::move(refusal); }
 
 public slots:
     Q_SCRIPTABLE void QuickCapture();
@@ -44,9 +52,11 @@ signals:
 
 private:
     void withdraw();
+    void deliver(ProgramCommand command);
 
     std::optional<QDBusConnection> m_bus;
     QString m_name;
+    Refusal m_refusal;
 };
 
 // Hands commands to the running program over the session bus.

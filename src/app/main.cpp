@@ -3,6 +3,8 @@
 #include "app/command_line.h"
 #include "app/command_service.h"
 #include "app/desktop_service_factory.h"
+#include "capture/capture_coordinator.h"
+#include "capture/capture_coordinator_error.h"
 #include "core/diagnostics.h"
 #include "core/language_manager.h"
 #include "platform/interface_translations.h"
@@ -206,6 +208,13 @@ int main(int argc, char **argv)
     // alert that waits for the user.
     QObject::connect(&commands, &quorvane::CommandService::commandReceived, &delegate,
                      &quorvane::AppDelegate::perform, Qt::QueuedConnection);
+    // A script that asks for a capture while one runs learns it was not started.
+    commands.setRefusal([&delegate](quorvane::ProgramCommand command) -> std::optional<QString> {
+        const quorvane::CaptureCoordinator *coordinator = delegate.services().captureCoordinator();
+        if (!coordinator || !coordinator->isCaptureInProgress() || !quorvane::isCaptureCommand(command))
+            return std::nullopt;
+        return quorvane::CaptureCoordinatorError::captureInProgress().localizedDescription();
+    });
     // The command this start was given runs once the program is up.
     if (command)
         delegate.perform(*command);

@@ -45,6 +45,12 @@ const QList<ProgramCommand> &allProgramCommands()
     return all;
 }
 
+bool isCaptureCommand(ProgramCommand command)
+{
+    return command == ProgramCommand::capture || command == ProgramCommand::repeat || command == ProgramCommand::code
+           || command == ProgramCommand::scan;
+}
+
 QString commandVerb(ProgramCommand command)
 {
     return QString::fromLatin1(names(command).verb);

@@ -13,6 +13,8 @@ enum class ProgramCommand { capture, repeat, code, scan, history, preferences, q
 
 // Every command, in the order `--help` lists them.
 const QList<ProgramCommand> &allProgramCommands();
+// Whether `command` starts a capture (and is refused while one runs).
+bool isCaptureCommand(ProgramCommand command);
 // The command-line verb ("capture", "repeat", …).
 QString commandVerb(ProgramCommand command);
 std::optional<ProgramCommand> commandFromVerb(const QString &verb);

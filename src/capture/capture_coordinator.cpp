@@ -270,7 +270,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performImportCapture(const QImage &image)
 {
-    RunPtr run = beginCapture(CaptureMode::normal);
+    RunPtr run = beginCapture(CaptureMode::normal, Request::imported);
     if (!run)
         return refusedRequest();
     run->imported = true;
@@ -294,20 +294,29 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::copyAndRecord(const RunPtr &r
         .then(this, [this, run] { return finish(run); });
 }
 
-CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode)
+CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Request request)
 {
     auto run = std::make_shared<Run>(mode);
     // The check and the claim happen in one turn of the main thread: two requests can
     // never both pass.
-    if (m_isCaptureInProgress)
+    if (m_isCaptureInProgress) {
+        if (request == Request::fromScreen && mode == m_runningMode) {
+            // The same request again is how a slow recognition is called off.
+            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its recognition"));
+            m_textRecognizer.cancelRecognition();
+        } else {
+            m_toasts.showError(CaptureCoordinatorError::captureInProgress(), std::nullopt);
+        }
         return nullptr;
+    }
+    m_runningMode = mode;
     setCaptureInProgress(true);
     return run;
 }
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::refusedRequest()
 {
-    // The running capture keeps the flag; this request changes nothing and shows nothing.
+    // The running capture keeps the flag; `beginCapture` has told the user.
     return QtFuture::makeExceptionalFuture<CaptureWorkflowResult>(
         std::make_exception_ptr(CaptureCoordinatorError::captureInProgress()));
 }

@@ -48,7 +48,9 @@ public:
 
     // Each workflow returns a future that finishes on the main thread with the result or
     // with the failure as an exception. A request while another capture runs fails at once
-    // with CaptureCoordinatorError::captureInProgress and shows nothing.
+    // with CaptureCoordinatorError::captureInProgress: a request of the running workflow's
+    // own kind cancels its recognition (OCRError::cancelled ends it), any other shows that
+    // error.
 
     // Selection, recognition, plain-text copy, record, toast, optional pin. Failures:
     // ScreenCaptureError and OCRError unchanged, anything else as workflowFailed.
@@ -78,9 +80,10 @@ private:
     // that the workflow throws.
     using FailureRule = std::exception_ptr (CaptureCoordinator::*)(const Run &, std::exception_ptr);
 
+    enum class Request { fromScreen, imported };
     // Start and capture guard: claims the flag and starts the clock; null when a capture
     // already runs.
-    RunPtr beginCapture(CaptureMode mode);
+    RunPtr beginCapture(CaptureMode mode, Request request = Request::fromScreen);
     // The answer to a request made while a capture runs.
     static QFuture<CaptureWorkflowResult> refusedRequest();
     // Asks for the grant when it is missing; fails with permissionRequired when refused.
@@ -127,6 +130,7 @@ private:
     FrontmostApplication &m_frontmostApplication;
 
     bool m_isCaptureInProgress = false;
+    CaptureMode m_runningMode = CaptureMode::normal;
     double m_lastCaptureDuration = 0;
 };
 

@@ -8,18 +8,23 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
 namespace quorvane {
 
-ContinuityRuntime::ContinuityRuntime(QObject *parent) : QObject(parent) {}
+ContinuityRuntime::ContinuityRuntime(QObject *parent, FileReader readFile)
+    : QObject(parent), m_readFile(readFile ? std::move(readFile) : FileReader(&ImageFileReader::read))
+{
+}
 
 void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<QPoint> point)
 {
@@ -104,16 +109,31 @@ void ContinuityRuntime::importChosenFile()
     const QString path = chooseImageFile();
     if (path.isEmpty())
         return;
-    QImage image;
-    try {
-        image = ImageFileReader::read(path);
-    } catch (const ImageImportError &error) {
-        diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
-        emit importFailed(error);
-        return;
-    }
-    // Handed on decoded, so the orientation read above is kept.
-    didReceiveImage(image);
+    // A large photo takes seconds to decode; the program keeps answering meanwhile.
+    m_reading = true;
+    struct Outcome {
+        QImage image;
+        std::optional<ImageImportError> error;
+    };
+    QtConcurrent::run([read = m_readFile, path] {
+        try {
+            return Outcome{read(path), std::nullopt};
+        } catch (const ImageImportError &error) {
+            return Outcome{QImage(), error};
+        } catch (...) {
+            // Out of memory, most likely: said like any other file that cannot be read.
+            return Outcome{QImage(), ImageImportError(ImageImportErrorKind::unreadableFile, QFileInfo(path).fileName())};
+        }
+    }).then(this, [this](const Outcome &outcome) {
+        m_reading = false;
+        if (outcome.error) {
+            diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
+            emit importFailed(*outcome.error);
+            return;
+        }
+        // Handed on decoded, so the orientation read above is kept.
+        didReceiveImage(outcome.image);
+    });
 }
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)

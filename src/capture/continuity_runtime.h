@@ -24,7 +24,11 @@ class ContinuityRuntime : public QObject, public ContinuityDelegate {
 public:
     using ImageHandler = std::function<void(const QImage &image)>;
 
-    explicit ContinuityRuntime(QObject *parent = nullptr);
+    // Decodes an image file; runs on a worker thread, so it must not use the runtime.
+    using FileReader = std::function<QImage(const QString &path)>;
+
+    // `readFile` absent means ImageFileReader::read.
+    explicit ContinuityRuntime(QObject *parent = nullptr, FileReader readFile = {});
 
     // Shows the import menu at `point` (global coordinates), or just below the top centre
     // of the primary screen, 0.05 s from now. `handler` replaces any earlier one and gets
@@ -35,8 +39,9 @@ public:
     // An image that arrives with no handler is dropped.
     void didReceiveImage(const QImage &image) override;
 
-    // True from an accepted request until its menu has closed or an image arrived.
-    bool isImportPending() const { return m_pending; }
+    // True from an accepted request until its menu has closed and the chosen file, if
+    // any, has been read.
+    bool isImportPending() const { return m_pending || m_reading; }
     bool hasHandler() const { return bool(m_handler); }
 
 signals:
@@ -62,7 +67,9 @@ public:
 private:
     ContinuityWrapperController m_wrapper{*this};
     ImageHandler m_handler;
+    FileReader m_readFile;
     bool m_pending = false;
+    bool m_reading = false;
 };
 
 } // namespace quorvane

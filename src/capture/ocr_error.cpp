@@ -41,6 +41,14 @@ ErrorText OCRError::textOf(Kind kind)
         //: The image to recognise is empty
         //% "The captured image is invalid or corrupted"
         return {QT_TRID_NOOP("ocr_error.invalid_image")};
+    case Kind::timedOut:
+        //: Recognition gave up on an image that took too long (noise, or a large photo)
+        //% "Reading the image took too long, so it was stopped. Try selecting a smaller region around the text."
+        return {QT_TRID_NOOP("ocr_error.timed_out")};
+    case Kind::cancelled:
+        //: The user stopped a running recognition
+        //% "Text recognition was cancelled"
+        return {QT_TRID_NOOP("ocr_error.cancelled")};
     }
     //% "OCR failed: %1"
     return {QT_TRID_NOOP("ocr_error.failed")};

@@ -10,6 +10,8 @@ enum class OCRErrorKind {
     visionRequestFailed,  // value: the engine's description of its failure
     noTextDetected,
     invalidImage,
+    timedOut,             // the image took longer than its time limit
+    cancelled,            // the user called the recognition off
 };
 
 // Failure of text recognition. Cases with a value carry the finished English sentence,

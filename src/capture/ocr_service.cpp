@@ -121,12 +121,14 @@ void returnFreedMemory()
 
 } // namespace
 
-OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::milliseconds engineRelease)
+OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::milliseconds engineRelease,
+                       std::chrono::milliseconds perMegapixel)
     : m_dataPath(std::move(dataPath))
+    , m_perMegapixel(perMegapixel)
     , m_automaticLanguageIds(TesseractLanguageMap::automaticLanguageIds(locale))
     , m_engines(
           [this](const QStringList &dataNames, bool useCorrection) {
-              auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection);
+              auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection, &m_limit);
               diag(lcRecognition(), QStringLiteral("✅ [OCRService] loaded %1, correction %2")
                                         .arg(dataNames.join(QLatin1Char('+')))
                                         .arg(useCorrection));
@@ -207,7 +209,8 @@ QString OCRService::defaultDataPath()
 QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optional<QStringList> &languages,
                                            CaptureMode mode, const TextProcessingSettings &options)
 {
-    return runAsync(m_executor, [this, image, languages, mode, options] {
+    const quint64 ticket = m_limit.issue();
+    return runAsync(m_executor, [this, ticket, image, languages, mode, options] {
         // Whatever the outcome, the engines of the search are trimmed, and the idle time
         // counts from the end of the last recognition.
         const auto endSearch = qScopeGuard([this] {
@@ -215,11 +218,16 @@ QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optio
             QMetaObject::invokeMethod(&m_idle, qOverload<>(&QTimer::start), Qt::QueuedConnection);
             QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
         });
-        return recognize(image, languages, mode, options);
+        return recognize(ticket, image, languages, mode, options);
     });
 }
 
-QString OCRService::recognize(const QImage &image, const std::optional<QStringList> &languages,
+void OCRService::cancelRecognition()
+{
+    m_limit.cancel();
+}
+
+QString OCRService::recognize(quint64 ticket, const QImage &image, const std::optional<QStringList> &languages,
                               CaptureMode mode, const TextProcessingSettings &options)
 {
     if (image.width() < 1 || image.height() < 1)
@@ -247,6 +255,7 @@ QString OCRService::recognize(const QImage &image, const std::optional<QStringLi
                   languages && !languages->isEmpty() ? QString() : QStringLiteral(" (automatic)")));
 
     const bool automatic = !languages || languages->isEmpty();
+    m_limit.start(ticket, RecognitionLimit::budgetFor(image.size(), m_perMegapixel));
     const QString text = performOCR(image, automatic ? QStringList() : dataNames, useCorrection, preserveIndentation);
     return options.process(text, mode);
 }

@@ -2,6 +2,7 @@
 
 #include "capture/engine_cache.h"
 #include "capture/ocr_language.h"
+#include "capture/recognition_limit.h"
 #include "capture/text_recognizer.h"
 #include "core/capture_mode.h"
 #include "core/text_processing_settings.h"
@@ -33,8 +34,11 @@ class OCRService : public TextRecognizer {
 public:
     // `dataPath` is the folder of Tesseract's *.traineddata files; `locale` decides the
     // languages of automatic detection.
+    // A recognition stops with OCRError(timedOut) after `perMegapixel` for each megapixel
+    // of the image (two at least).
     explicit OCRService(QString dataPath = defaultDataPath(), QLocale locale = QLocale::system(),
-                        std::chrono::milliseconds engineRelease = std::chrono::minutes(10));
+                        std::chrono::milliseconds engineRelease = std::chrono::minutes(10),
+                        std::chrono::milliseconds perMegapixel = std::chrono::seconds(8));
     ~OCRService() override;
     OCRService(const OCRService &) = delete;
     OCRService &operator=(const OCRService &) = delete;
@@ -44,6 +48,8 @@ public:
     QFuture<QString> recognizeText(const QImage &image, const std::optional<QStringList> &languages,
                                    CaptureMode mode, const TextProcessingSettings &options) override;
     void prepare(const std::optional<QStringList> &languages, CaptureMode mode) override;
+    // The running recognition ends with OCRError(cancelled) at its next word. Any thread.
+    void cancelRecognition() override;
 
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();
@@ -52,7 +58,7 @@ public:
     static QString defaultDataPath();
 
 private:
-    QString recognize(const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
+    QString recognize(quint64 ticket, const QImage &image, const std::optional<QStringList> &languages, CaptureMode mode,
                       const TextProcessingSettings &options);
     QString performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
                        bool preserveIndentation);
@@ -60,6 +66,8 @@ private:
     QStringList installedDataNames() const;
 
     const QString m_dataPath;
+    const std::chrono::milliseconds m_perMegapixel;
+    RecognitionLimit m_limit;  // before the engines, which consult it
     const QStringList m_automaticLanguageIds;
     EngineCache<TesseractEngine> m_engines;  // executor thread only
     std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only

@@ -1,5 +1,7 @@
 #include "capture/tesseract_engine.h"
 
+#include "capture/recognition_limit.h"
+
 #include "capture/ocr_error.h"
 #include "capture/tesseract_language_map.h"
 
@@ -63,8 +65,8 @@ QStringList alternativesAt(const tesseract::ResultIterator &it, const QString &b
 } // namespace
 
 TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dataNames,
-                                 bool languageCorrection)
-    : m_api(std::make_unique<tesseract::TessBaseAPI>())
+                                 bool languageCorrection, const RecognitionLimit *limit)
+    : m_api(std::make_unique<tesseract::TessBaseAPI>()), m_limit(limit)
 {
     QStringList missing;
     QStringList packages;
@@ -132,10 +134,19 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     }
     m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
     m_api->SetSourceResolution(resolution);
+    struct Stop {
+        const std::atomic_bool *cancelled;
+        const RecognitionLimit *limit;
+        bool now() const { return (cancelled && *cancelled) || (limit && limit->stopped()); }
+    } stop{cancelled, m_limit};
     tesseract::ETEXT_DESC monitor;
-    monitor.cancel = [](void *flag, int) { return static_cast<const std::atomic_bool *>(flag)->load(); };
-    monitor.cancel_this = const_cast<std::atomic_bool *>(cancelled);
-    const int status = m_api->Recognize(cancelled ? &monitor : nullptr);
+    monitor.cancel = [](void *stop, int) { return static_cast<const Stop *>(stop)->now(); };
+    monitor.cancel_this = &stop;
+    const int status = m_api->Recognize(&monitor);
+    if (m_limit && m_limit->stopped()) {
+        m_api->Clear();
+        throw OCRError(m_limit->wasCancelled() ? OCRErrorKind::cancelled : OCRErrorKind::timedOut);
+    }
     if (cancelled && *cancelled) {
         m_api->Clear();
         return {};

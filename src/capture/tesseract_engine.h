@@ -15,6 +15,8 @@ class TessBaseAPI;
 
 namespace quorvane {
 
+class RecognitionLimit;
+
 // One word as the engine read it, in the pixels of the image it was given.
 struct RecognizedWord {
     QRect box;
@@ -46,7 +48,10 @@ public:
     // Loads `dataNames` ("eng", "deu", ...; the first is the primary language) from
     // `dataPath`. `languageCorrection` loads the word dictionaries. Throws
     // OCRError(ocrFailed) naming the package to install when a data file is missing.
-    TesseractEngine(const QString &dataPath, const QStringList &dataNames, bool languageCorrection);
+    // `limit`, when given, must outlive the engine: every reading stops once it has
+    // stopped (see `recognize`).
+    TesseractEngine(const QString &dataPath, const QStringList &dataNames, bool languageCorrection,
+                    const RecognitionLimit *limit = nullptr);
     ~TesseractEngine();
     TesseractEngine(const TesseractEngine &) = delete;
     TesseractEngine &operator=(const TesseractEngine &) = delete;
@@ -54,7 +59,8 @@ public:
     // Reads a Grayscale8 image of dark text on a light background. `resolution` is the
     // image's pixels per inch. Throws OCRError(visionRequestFailed) when the engine fails.
     // When `cancelled` is given and turns true on another thread, reading stops at the next
-    // word and nothing is returned.
+    // word and nothing is returned. When the engine's limit stops, reading stops the same
+    // way and OCRError (timedOut or cancelled) is thrown.
     QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout,
                                     const std::atomic_bool *cancelled = nullptr);
 
@@ -68,6 +74,7 @@ public:
 
 private:
     std::unique_ptr<tesseract::TessBaseAPI> m_api;
+    const RecognitionLimit *m_limit;
 };
 
 } // namespace quorvane

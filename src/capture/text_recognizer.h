@@ -24,6 +24,8 @@ public:
     // A capture that will be read with `languages` in `mode` has begun: what recognition
     // needs first may start loading now, while the user still selects the region.
     virtual void prepare(const std::optional<QStringList> &languages, CaptureMode mode) = 0;
+    // Ends the recognition running now with OCRError(cancelled); nothing when none runs.
+    virtual void cancelRecognition() {}
 };
 
 } // namespace quorvane

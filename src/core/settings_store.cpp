@@ -73,6 +73,8 @@ UserSettings SettingsStore::sanitized(UserSettings settings)
 void SettingsStore::load()
 {
     UserSettings loaded = UserSettings::defaults();
+    QStringList resetKeys;
+    std::optional<json::Json> decoded;
     if (m_userDefaults.contains(settingsKey)) {
         // The record is a plain object; earlier versions kept it as base64 data, and a
         // value of another type is no record either but its text is worth keeping.
@@ -80,32 +82,57 @@ void SettingsStore::load()
         const std::optional<json::Json> object =
             data ? std::nullopt : m_userDefaults.objectValue(settingsKey);
         std::optional<QByteArray> kept = data;
-        if (!data && !object) {
+        if (object)
+            kept = json::dump(*object);
+        else if (!data) {
             if (const auto text = m_userDefaults.stringValue(settingsKey))
                 kept = text->toUtf8();
         }
         try {
             if (data)
-                loaded = sanitized(UserSettings::fromJson(json::parse(*data)));
+                decoded = json::parse(*data);
             else if (object)
-                loaded = sanitized(UserSettings::fromJson(*object));
+                decoded = *object;
             else
                 throw json::DecodeError("the stored value is not a record");
+            loaded = sanitized(UserSettings::fromJsonKeepingGoodValues(*decoded, resetKeys));
         } catch (const std::exception &error) {
-            // The defaults take over, but the next save must not destroy every setting the
-            // user had: the undecodable bytes stay under their own key.
-            if (object)
-                kept = json::dump(*object);
-            if (kept)
-                m_userDefaults.setData(unreadableSettingsKey, *kept);
-            diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1); "
-                                "using the defaults, the stored bytes are kept under %2")
-                     .arg(describe(error), QString::fromLatin1(unreadableSettingsKey)));
+            diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1)")
+                                          .arg(describe(error)));
+            decoded.reset();
             loaded = UserSettings::defaults();
         }
+        if (!decoded)
+            resetKeys = recordKeys();
+        // The next save drops what could not be read; the user may want to see what it was.
+        if (!resetKeys.isEmpty() && kept)
+            m_userDefaults.setData(unreadableSettingsKey, *kept);
     }
+    // A damaged file kept only what came before the damage: whatever is missing was lost
+    // with it, not left out by an older version.
+    if (m_userDefaults.wasSalvaged()) {
+        for (const QString &key : recordKeys()) {
+            if (!resetKeys.contains(key) && (!decoded || !json::member(*decoded, key.toStdString())))
+                resetKeys << key;
+        }
+    }
+    if (!resetKeys.isEmpty())
+        diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Settings reset to their defaults: %1; "
+                                                 "the stored record is kept under %2")
+                                      .arg(resetKeys.join(QStringLiteral(", ")),
+                                           QString::fromLatin1(unreadableSettingsKey)));
+    m_resetKeys = resetKeys;
     // Nothing is written at start-up, so the record is set without scheduling a save.
     m_settings = loaded;
+}
+
+QStringList SettingsStore::recordKeys()
+{
+    QStringList keys;
+    const json::Json record = UserSettings::defaults().toJson();
+    for (const auto &[key, value] : record.items())
+        keys << QString::fromStdString(key);
+    return keys;
 }
 
 void SettingsStore::checkSchemaVersion()

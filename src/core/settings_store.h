@@ -40,6 +40,9 @@ public:
     const QTimer *saveDebouncer() const;
     // True once the record has been loaded or defaulted.
     bool isLoaded() const;
+    // The record's keys ("maxHistoryEntries", ...) whose stored values could not be read
+    // at load and took their defaults; empty when every stored value was kept.
+    const QStringList &resetKeys() const { return m_resetKeys; }
 
     // Saves now; throws SettingsStoreError (persistenceFailed) when nothing could be written.
     void save();
@@ -87,6 +90,8 @@ signals:
 
 private:
     void load();
+    // Every member name of the stored record.
+    static QStringList recordKeys();
     void publish(const UserSettings &settings);
     void applyFieldUpdate(const std::function<void(UserSettings &)> &change);
     static void throwOnDuplicatedShortcut(const UserSettings &candidate);
@@ -99,6 +104,7 @@ private:
     UserSettings m_settings;
     QTimer m_saveDebouncer;
     bool m_isLoaded = false;
+    QStringList m_resetKeys;
 };
 
 } // namespace quorvane

@@ -66,18 +66,41 @@ json::Json UserSettings::toJson() const
 
 UserSettings UserSettings::fromJson(const json::Json &object)
 {
+    json::requireObject(object, "settings");
+    return decode(object, [](const char *, const json::DecodeError &error) { throw error; });
+}
+
+UserSettings UserSettings::fromJsonKeepingGoodValues(const json::Json &object, QStringList &resetKeys)
+{
+    json::requireObject(object, "settings");
+    return decode(object, [&resetKeys](const char *key, const json::DecodeError &) {
+        resetKeys << QString::fromLatin1(key);
+    });
+}
+
+UserSettings UserSettings::decode(const json::Json &object,
+                                  const std::function<void(const char *, const json::DecodeError &)> &onBadValue)
+{
     using namespace json;
-    requireObject(object, "settings");
     UserSettings s = defaults();
     // Every member is optional: a missing or null one keeps the default, which is how
-    // records written by older versions gain the fields added since.
+    // records written by older versions gain the fields added since. Each member is read
+    // on its own, so a malformed one need not take the others with it.
+    auto read = [&](const char *name, auto &&assign) {
+        const Json *v = member(object, name);
+        if (!v)
+            return;
+        try {
+            assign(*v);
+        } catch (const DecodeError &error) {
+            onBadValue(name, error);
+        }
+    };
     auto readFlag = [&](const char *name, bool &field) {
-        if (const Json *v = member(object, name))
-            field = readBool(*v, name);
+        read(name, [&](const Json &v) { field = readBool(v, name); });
     };
     auto readShortcut = [&](const char *name, Shortcut &field) {
-        if (const Json *v = member(object, name))
-            field = Shortcut::fromJson(*v);
+        read(name, [&](const Json &v) { field = Shortcut::fromJson(v); });
     };
     readFlag("launchAtLogin", s.launchAtLogin);
     readFlag("showDockIcon", s.showDockIcon);
@@ -87,13 +110,14 @@ UserSettings UserSettings::fromJson(const json::Json &object)
     readShortcut("codeModeShortcut", s.codeModeShortcut);
     readShortcut("historyShortcut", s.historyShortcut);
     readShortcut("scanCodeShortcut", s.scanCodeShortcut);
-    if (const Json *v = member(object, "textProcessing"))
-        s.textProcessing = TextProcessingSettings::fromJson(*v);
+    read("textProcessing", [&](const Json &v) { s.textProcessing = TextProcessingSettings::fromJson(v); });
     readFlag("autoDetectLanguage", s.autoDetectLanguage);
-    if (const Json *v = member(object, "preferredLanguages"))
-        s.preferredLanguages = readStringList(*v, "preferredLanguages");
-    if (const Json *v = member(object, "maxHistoryEntries"))
-        s.maxHistoryEntries = readInteger(*v, INT64_MIN, INT64_MAX, "maxHistoryEntries");
+    read("preferredLanguages", [&](const Json &v) {
+        s.preferredLanguages = readStringList(v, "preferredLanguages");
+    });
+    read("maxHistoryEntries", [&](const Json &v) {
+        s.maxHistoryEntries = readInteger(v, INT64_MIN, INT64_MAX, "maxHistoryEntries");
+    });
     readFlag("useSystemNotifications", s.useSystemNotifications);
     readFlag("showPinWidgetAfterCapture", s.showPinWidgetAfterCapture);
     return s;

@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 namespace quorvane {
 
 // Every user preference. A plain value: the settings store owns the current copy.
@@ -40,6 +42,13 @@ struct UserSettings {
     json::Json toJson() const;
     // Missing or null members take the defaults; a malformed member throws json::DecodeError.
     static UserSettings fromJson(const json::Json &object);
+    // Like fromJson, but a malformed member keeps its default and its key is added to
+    // `resetKeys`, so one bad value costs only itself. Throws only when `object` is no object.
+    static UserSettings fromJsonKeepingGoodValues(const json::Json &object, QStringList &resetKeys);
+
+private:
+    static UserSettings decode(const json::Json &object,
+                               const std::function<void(const char *, const json::DecodeError &)> &onBadValue);
 };
 
 } // namespace quorvane

@@ -265,8 +265,7 @@ void ExportService::exportAsPDF(const CaptureHistoryEntry &entry, const QString 
     if (pdf.data().isEmpty())
         throw ExportError(ExportErrorKind::pdfCreationFailed);
 
-    if (saveAtomically(destination, pdf.data()))
-        throw ExportError(ExportErrorKind::writeFailure);
+    writeAtomically(destination, pdf.data());
 }
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "history/history_store_error.h"
 #include "platform/atomic_save.h"
+#include "platform/bounded_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,6 +98,17 @@ void HistoryFiles::createFolder(const QString &folder)
         throw HistoryStoreError::storageAccessFailed(qtTrId("error.history.reason.cannot_create_folder").arg(folder));
 }
 
+void HistoryFiles::checkWritable(const QString &folder)
+{
+    QByteArray probe = nativePath(folder + QStringLiteral("/.write-check-XXXXXX"));
+    FileDescriptor file(::mkstemp(probe.data()));
+    // A full disk may have room again by the next capture; that save says so itself.
+    if (file.get() < 0 && errno != ENOSPC && errno != EDQUOT)
+        failWith(QStringLiteral("Cannot write to %1").arg(folder), errno);
+    if (file.get() >= 0)
+        ::unlink(probe.constData());
+}
+
 QString HistoryFiles::corruptedFileName(double secondsSince1970)
 {
     return asideFileName("corrupted", secondsSince1970);
@@ -135,15 +147,14 @@ bool HistoryFiles::exists(const QString &path)
     return ::stat(nativePath(path).constData(), &status) == 0;
 }
 
-QByteArray HistoryFiles::read(const QString &path)
+QByteArray HistoryFiles::read(const QString &path, bool *forGood)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw HistoryStoreError::storageAccessFailed(file.errorString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw HistoryStoreError::storageAccessFailed(file.errorString());
-    return bytes;
+    BoundedRead file = readStoredFile(path, maxFileBytes);
+    if (forGood)
+        *forGood = file.failsForGood();
+    if (!file.ok())
+        throw HistoryStoreError::storageAccessFailed(file.error().reason);
+    return std::move(std::get<QByteArray>(file.result));
 }
 
 void HistoryFiles::refreshBackup() const

@@ -20,6 +20,9 @@ public:
     // Creates `folder` (mode 0700) and any missing parents (default mode); an existing
     // folder is fine. Throws HistoryStoreError::storageAccessFailed.
     static void createFolder(const QString &folder);
+    // Creates and removes a file in `folder`. Throws HistoryStoreError::storageAccessFailed
+    // when that cannot be done.
+    static void checkWritable(const QString &folder);
 
     // "history.corrupted.<seconds>.json", seconds in the shortest decimal form that reads
     // back to the same double, always with a fractional part.
@@ -32,9 +35,14 @@ public:
     QString backupPath() const;
     QString temporaryPath() const;
 
+    // Far above a full history with its thumbnails; a larger file is not one of ours.
+    static constexpr qint64 maxFileBytes = qint64(512) << 20;
+
     static bool exists(const QString &path);
-    // The whole file. Throws HistoryStoreError::storageAccessFailed.
-    static QByteArray read(const QString &path);
+    // The whole file when it is a regular file of at most maxFileBytes. Throws
+    // HistoryStoreError::storageAccessFailed; `forGood` then says whether no later
+    // attempt can read it either (see BoundedRead::failsForGood).
+    static QByteArray read(const QString &path, bool *forGood = nullptr);
 
     // Makes "history.backup.json" hold what "history.json" holds now, when that exists.
     // Links the file rather than copying it where the file system allows. Best effort:

@@ -76,6 +76,9 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
       m_maxEntries(std::clamp(maxEntries, minimumMaxEntries, maximumMaxEntries))
 {
     HistoryFiles::createFolder(m_files.folder());
+    // A folder that exists but cannot be written would fail every capture later; the
+    // caller can still fall back to a history in memory now.
+    HistoryFiles::checkWritable(m_files.folder());
     if (QCoreApplication *app = QCoreApplication::instance())
         m_mainThreadContext.moveToThread(app->thread());
     m_executor.setMaxThreadCount(1);
@@ -154,8 +157,11 @@ QFuture<void> HistoryStore::addEntry(CaptureHistoryEntry entry)
         entry.timestamp = QDateTime::currentDateTimeUtc();
     return runAsync(m_executor, [this, entry = std::move(entry)] {
                       ensureLoadedNow();
+               // A history above its maximum (one set lower elsewhere, or reset because its
+               // stored value was unreadable) is trimmed only when the user lowers it.
+               const int limit = m_entries.size() > m_maxEntries ? maximumMaxEntries : m_maxEntries;
                m_entries.prepend(EncodedEntry{entry, {}});
-               trimToMaximum();
+               trimTo(limit);
                saveToDisk();
            })
         .then(&m_mainThreadContext, [this] { emit historyDidChange(); });
@@ -192,7 +198,7 @@ QFuture<void> HistoryStore::setMaxEntries(int maxEntries)
                if (m_entries.size() <= m_maxEntries)
                    return false;
                QList<EncodedEntry> previous = m_entries;
-               trimToMaximum();
+               trimTo(m_maxEntries);
                saveOrUndo(std::move(previous));
                return true;
            })
@@ -242,10 +248,13 @@ void HistoryStore::ensureLoadedNow()
     try {
         loadFromDisk();
     } catch (const HistoryStoreError &error) {
-        if (error.kind() != HistoryStoreErrorKind::corruptedFile)
-            throw;
         diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
-        recoverFromCorruption();
+        if (error.kind() == HistoryStoreErrorKind::corruptedFile)
+            recoverFromCorruption();
+        else if (m_historyUnreadableForGood)
+            recoverFromUnreadableFile();
+        else
+            throw;
     }
     m_isLoaded = true;
 }
@@ -254,13 +263,15 @@ void HistoryStore::loadFromDisk()
 {
     QList<EncodedEntry> loaded;
     if (HistoryFiles::exists(m_files.historyPath()))
-        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath()));
+        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath(), &m_historyUnreadableForGood));
     else
         setLeftoversAside();
     sortNewestFirst(loaded);
     dropRepeatedIds(loaded);
-    if (loaded.size() > m_maxEntries)
-        loaded.resize(m_maxEntries);
+    // Loading never trims to the configured maximum: that may have been reset for being
+    // unreadable, and the captures it would drop are the user's.
+    if (loaded.size() > maximumMaxEntries)
+        loaded.resize(maximumMaxEntries);
     m_entries = std::move(loaded);
 }
 
@@ -279,6 +290,18 @@ void HistoryStore::setLeftoversAside() const
     }
 }
 
+void HistoryStore::recoverFromUnreadableFile()
+{
+    // A file this user cannot open (owned by another, or no file at all) cannot be kept by
+    // a link or a copy; it is moved aside whole, so the saves that follow can replace it.
+    const QString aside = m_files.moveAside(m_files.historyPath(), "unreadable");
+    if (aside.isEmpty())
+        throw HistoryStoreError::storageAccessFailed(
+            QStringLiteral("Cannot read or move %1").arg(m_files.historyPath()));
+    recoverFromBackup();
+    announceSetAside(aside);
+}
+
 void HistoryStore::recoverFromCorruption()
 {
     // Keep the corrupt file under its dated name but leave it in place until the recovered
@@ -289,6 +312,19 @@ void HistoryStore::recoverFromCorruption()
         diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not keep the "
                             "corrupted history aside"));
 
+    try {
+        recoverFromBackup();
+    } catch (const HistoryStoreError &) {
+        if (!aside.isEmpty())
+            QFile::remove(aside);
+        throw;
+    }
+    if (!aside.isEmpty())
+        announceSetAside(aside);
+}
+
+void HistoryStore::recoverFromBackup()
+{
     std::optional<QList<EncodedEntry>> recovered;
     if (HistoryFiles::exists(m_files.backupPath())) {
         try {
@@ -303,18 +339,10 @@ void HistoryStore::recoverFromCorruption()
         dropRepeatedIds(*recovered);
     }
     m_entries = recovered.value_or(QList<EncodedEntry>());
-    try {
-        saveToDisk(BackupStep::keep);
-    } catch (const HistoryStoreError &) {
-        if (!aside.isEmpty())
-            QFile::remove(aside);
-        throw;
-    }
-    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Restored %1 records from the "
+    saveToDisk(BackupStep::keep);
+    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromBackup] Restored %1 records from the "
                         "backup")
              .arg(m_entries.size()));
-    if (!aside.isEmpty())
-        announceSetAside(aside);
 }
 
 void HistoryStore::announceSetAside(const QString &path)
@@ -334,6 +362,12 @@ void HistoryStore::saveToDisk(BackupStep backup)
     }
     if (backup == BackupStep::refresh)
         m_files.refreshBackup();
+    // A folder (or anything else that cannot simply be removed) where the temporary file
+    // goes would fail every save: it is kept under a dated name and the user told.
+    if (QFileInfo tmp(m_files.temporaryPath()); tmp.isDir() && !tmp.isSymLink()) {
+        if (const QString aside = m_files.moveAside(m_files.temporaryPath(), "tmp.set-aside"); !aside.isEmpty())
+            announceSetAside(aside);
+    }
     try {
         m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
@@ -354,10 +388,10 @@ void HistoryStore::saveOrUndo(QList<EncodedEntry> previous)
     }
 }
 
-void HistoryStore::trimToMaximum()
+void HistoryStore::trimTo(int limit)
 {
-    if (m_entries.size() > m_maxEntries)
-        m_entries.resize(m_maxEntries);
+    if (m_entries.size() > limit)
+        m_entries.resize(limit);
 }
 
 } // namespace quorvane

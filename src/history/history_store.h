@@ -37,7 +37,7 @@ public:
 
     // `folder` absent means the default folder (defaultFolder()). `maxEntries` is clamped
     // to 1...1000. Creates the folder (mode 0700); reads nothing. Throws
-    // HistoryStoreError::storageAccessFailed when the folder cannot be found or made.
+    // HistoryStoreError::storageAccessFailed when the folder cannot be found, made or written.
     // Its signals are emitted on the application's main thread, so a caller waiting there
     // must keep its event loop running.
     HistoryStore(std::optional<QString> folder, int maxEntries,
@@ -65,7 +65,8 @@ public:
     QString backupFilePath() const { return m_files.backupPath(); }
 
     // Stores `entry` first (stamped now when its time cannot be written), drops the
-    // oldest beyond the maximum, saves, then emits `historyDidChange` on the main
+    // oldest beyond the maximum (unless the history already held more, which only a
+    // lower maximum set by `setMaxEntries` trims), saves, then emits `historyDidChange` on the main
     // thread; the future finishes after that. When the save fails the entry stays
     // in memory and nothing is emitted.
     QFuture<void> addEntry(CaptureHistoryEntry entry);
@@ -76,7 +77,10 @@ public:
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
     // beyond the new maximum; only then saves and emits `historyDidChange`.
     QFuture<void> setMaxEntries(int maxEntries);
-    // Reads the history file (recovering a corrupted one) unless already read.
+    // Reads the history file unless already read. A corrupted file, or one that can never
+    // be read (no regular file, too large, not this user's to read), is set aside
+    // (`historyFileSetAside`) and the backup takes its place; a read that may work later
+    // fails with storageAccessFailed.
     QFuture<void> ensureLoaded();
     // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
@@ -104,11 +108,14 @@ private:
     void loadFromDisk();
     void saveToDisk(BackupStep backup = BackupStep::refresh);
     void recoverFromCorruption();
+    void recoverFromUnreadableFile();
+    // Replaces the records with those of the backup (none without one) and saves them.
+    void recoverFromBackup();
     void setLeftoversAside() const;
     void announceSetAside(const QString &path);
     // Saves, or puts `previous` back when the save fails.
     void saveOrUndo(QList<EncodedEntry> previous);
-    void trimToMaximum();
+    void trimTo(int limit);
 
     HistoryFiles m_files;
     std::shared_ptr<const FreeSpaceSource> m_freeSpace;
@@ -117,6 +124,7 @@ private:
     int m_maxEntries;
     bool m_isLoaded = false;
     bool m_inMemory = false;
+    bool m_historyUnreadableForGood = false; // set by the last load that could not read the file
 
     QObject m_mainThreadContext; // continuations that must run on the main thread
     QThreadPool m_executor;      // declared last: stopped before anything it uses goes

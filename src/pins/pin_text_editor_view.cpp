@@ -9,6 +9,23 @@
 
 namespace quorvane {
 
+namespace {
+// Longer runs without a place to break make the word-wrapping layout search the whole
+// rest of the run for every line it makes: a megabyte of base64 took minutes.
+constexpr qsizetype kLongestUnbrokenRun = 2000;
+
+bool hasLongUnbrokenRun(const QString &text)
+{
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        run = c.isSpace() || c.isPunct() ? 0 : run + 1;
+        if (run > kLongestUnbrokenRun)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSize fontSize,
                                      TextChangeHandler onTextChange, QWidget *parent)
     : QWidget(parent),
@@ -33,6 +50,7 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
         editor->setAccessibleName(qtTrId("pin_widget.text.accessibility"));
     });
     m_editor->document()->setDocumentMargin(0);
+    applyWrapMode(m_text);
     m_editor->setPlainText(m_text);
     applyFont();
     connect(m_editor, &QPlainTextEdit::textChanged, this, &PinTextEditorView::editorTextChanged);
@@ -44,6 +62,7 @@ void PinTextEditorView::setText(const QString &text)
         return;
     m_text = text;
     m_settingText = true;
+    applyWrapMode(text);
     m_editor->setPlainText(text);
     m_settingText = false;
     // The owner's own text is reported, not the editor's rendering of it.
@@ -78,6 +97,13 @@ void PinTextEditorView::applyFont()
     m_editor->setFont(font);
 }
 
+void PinTextEditorView::applyWrapMode(const QString &text)
+{
+    // Such text has no words to keep whole; breaking anywhere lays it out in linear time.
+    m_editor->setWordWrapMode(hasLongUnbrokenRun(text) ? QTextOption::WrapAnywhere
+                                                       : QTextOption::WrapAtWordBoundaryOrAnywhere);
+}
+
 void PinTextEditorView::editorTextChanged()
 {
     if (m_settingText)
@@ -86,6 +112,9 @@ void PinTextEditorView::editorTextChanged()
     if (text == m_text)
         return;
     m_text = text;
+    // A long unbroken run may have been pasted in.
+    if (m_editor->wordWrapMode() != QTextOption::WrapAnywhere && hasLongUnbrokenRun(text))
+        m_editor->setWordWrapMode(QTextOption::WrapAnywhere);
     if (m_onTextChange)
         m_onTextChange(m_text);
 }

@@ -36,6 +36,7 @@ public:
 
 private:
     void applyFont();
+    void applyWrapMode(const QString &text);
     void editorTextChanged();
     QString editorText() const;
 

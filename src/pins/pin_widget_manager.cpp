@@ -94,6 +94,7 @@ PinWidgetManager::PinWidgetManager(QString storageFolder, AlertPresenter &alerts
       m_pasteboard(&pasteboard),
       m_motion(&motion)
 {
+    setUpSaving();
 }
 
 PinWidgetManager::PinWidgetManager() : PinWidgetManager(std::make_unique<DesktopFacilities>()) {}
@@ -105,10 +106,49 @@ PinWidgetManager::PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop)
       m_pasteboard(m_desktop->pasteboard.get()),
       m_motion(m_desktop->motion.get())
 {
+    setUpSaving();
+}
+
+void PinWidgetManager::setUpSaving()
+{
+    m_saveDelay.setSingleShot(true);
+    m_saveDelay.setInterval(kSaveDelayMs);
+    connect(&m_saveDelay, &QTimer::timeout, this, &PinWidgetManager::startSave);
+    // One save at a time, in order: each replaces the pin's files as a whole.
+    m_saver.setMaxThreadCount(1);
+}
+
+void PinWidgetManager::startSave()
+{
+    if (!m_currentPin)
+        return;
+    m_saver.start([pin = *m_currentPin, folder = m_storageFolder] {
+        try {
+            pin.saveMetadata(folder);
+        } catch (const PinStorageError &error) {
+            diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
+        }
+    });
+}
+
+void PinWidgetManager::flushPendingSave()
+{
+    if (m_saveDelay.isActive()) {
+        m_saveDelay.stop();
+        startSave();
+    }
+    m_saver.waitForDone();
+}
+
+void PinWidgetManager::dropPendingSave()
+{
+    m_saveDelay.stop();
+    m_saver.waitForDone();
 }
 
 PinWidgetManager::~PinWidgetManager()
 {
+    flushPendingSave();
     // Once the application object is gone its windows can no longer be destroyed safely;
     // the process is ending then anyway.
     if (m_window && QCoreApplication::instance())
@@ -138,6 +178,7 @@ void PinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage
         return;
     PinnedCapture pin = makePin(entry, center);
     const QByteArray png = pngData(image).value_or(QByteArray());
+    dropPendingSave();
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, png);
     } catch (const PinStorageError &error) {
@@ -152,6 +193,7 @@ bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::op
         return false;
     PinnedCapture pin = makePin(entry, center);
     // Without a full image of its own: an earlier capture's must not pass for this record's picture.
+    dropPendingSave();
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, std::nullopt);
     } catch (const PinStorageError &error) {
@@ -265,11 +307,8 @@ void PinWidgetManager::commitChange(PinnedCapture changed)
         return;
     changed.modifiedAt = QDateTime::currentDateTimeUtc();
     setCurrentPin(std::move(changed));
-    try {
-        m_currentPin->saveMetadata(m_storageFolder);
-    } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
-    }
+    // Typing and dragging change the pin many times a second; it is written once they pause.
+    m_saveDelay.start();
     emit pinWidgetUpdated();
 }
 
@@ -305,6 +344,7 @@ bool PinWidgetManager::closePin(bool confirm)
         }
     }
     hidePin();
+    dropPendingSave();
     PinnedCapture::deleteStoredFiles(m_storageFolder);
     m_hasUnsavedEdits = false;
     setCurrentPin(std::nullopt);
@@ -314,7 +354,10 @@ bool PinWidgetManager::closePin(bool confirm)
 
 void PinWidgetManager::restorePin()
 {
-    std::optional<PinnedCapture> pin = PinnedCapture::loadSaved(m_storageFolder);
+    QString setAside;
+    std::optional<PinnedCapture> pin = PinnedCapture::loadSaved(m_storageFolder, &setAside);
+    if (!setAside.isEmpty())
+        emit pinFileSetAside(setAside);
     if (!pin)
         return;
     m_hasUnsavedEdits = pin->editedText != pin->originalText;

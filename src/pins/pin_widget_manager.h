@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QPointer>
 #include <QString>
+#include <QThreadPool>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -22,8 +24,9 @@ class PinWidgetWindow;
 // Keeps one capture floating on the screen. The capture workflows hand each new capture
 // to it when the user asked for a pin after every capture; the history's detail pane hands
 // it a stored record; the pin's panel and views call its operations for the toolbar's
-// actions, text edits, moves and resizes. Every change is written to the pin's files at
-// once, and restorePin brings the pin back at the next launch. Main thread only.
+// actions, text edits, moves and resizes. Changes are written to the pin's files half a
+// second after the last one, on a thread of the manager's own, and restorePin brings the
+// pin back at the next launch. Main thread only.
 class PinWidgetManager : public QObject {
     Q_OBJECT
 public:
@@ -31,7 +34,14 @@ public:
     PinWidgetManager(QString storageFolder, AlertPresenter &alerts, Pasteboard &pasteboard,
                      const MotionPreference &motion,
                      QObject *parent = nullptr);
+    // Writes a change still waiting for its pause.
     ~PinWidgetManager() override;
+
+    // How long the pin waits after a change before it is written.
+    static constexpr int kSaveDelayMs = 500;
+    // Writes a change still waiting for its pause now and returns once every write has
+    // ended; the program calls it before it quits.
+    void flushPendingSave();
 
     // The process's one manager, over the desktop's facilities and the pin folder
     // PinnedCapture::storageDirectory(). Made on first use (a QApplication must exist).
@@ -84,6 +94,8 @@ public:
     void updateFrame(const PinWidgetWindow &panel);
 
 signals:
+    // The stored pin could not be read at restorePin and was kept under `path`.
+    void pinFileSetAside(const QString &path);
     void currentPinChanged();
     void thumbnailImageChanged();
     void visibilityChanged(bool visible);
@@ -101,6 +113,12 @@ private:
     struct DesktopFacilities;
     explicit PinWidgetManager(std::unique_ptr<DesktopFacilities> desktop);
 
+    void setUpSaving();
+    // Writes the current pin's metadata on the saving thread.
+    void startSave();
+    // Forgets a change waiting for its pause and waits for the writes under way: the
+    // pin's files are about to be replaced or removed as a whole.
+    void dropPendingSave();
     bool confirmReplace();
     CloseChoice confirmClose();
     void reportClipboardRefused();
@@ -130,6 +148,8 @@ private:
     // window can have no QObject parent here).
     QPointer<PinWidgetWindow> m_window;
     bool m_hasUnsavedEdits = false;
+    QTimer m_saveDelay;
+    QThreadPool m_saver; // declared last: stopped before anything it uses goes
 };
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "core/diagnostics.h"
 #include "platform/atomic_save.h"
+#include "platform/bounded_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -60,18 +61,21 @@ QRectF readFrame(const json::Json &object)
     return QRectF(side("x", 100), side("y", 100), side("width", 400), side("height", 300));
 }
 
-// Reads a whole file; none when it does not exist, PinStorageError when it cannot be read.
-std::optional<QByteArray> readFile(const QString &path)
+// Far above any recognised text; a larger file is not a pin of ours.
+constexpr qint64 kMaxMetadataBytes = 16 << 20;
+// Far above a full-screen capture of the largest screens.
+constexpr qint64 kMaxImageBytes = qint64(256) << 20;
+
+// Reads a whole regular file of at most `maxBytes`; none when it does not exist,
+// PinStorageError when it cannot be read or is something else (a FIFO, a device).
+std::optional<QByteArray> readFile(const QString &path, qint64 maxBytes = kMaxImageBytes)
 {
-    QFile file(path);
-    if (!file.exists())
+    BoundedRead file = readStoredFile(path, maxBytes);
+    if (file.ok())
+        return std::move(std::get<QByteArray>(file.result));
+    if (file.error().failure == BoundedRead::Failure::missing)
         return std::nullopt;
-    if (!file.open(QIODevice::ReadOnly))
-        throw PinStorageError(file.errorString().toStdString());
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw PinStorageError(file.errorString().toStdString());
-    return bytes;
+    throw PinStorageError(file.error().reason.toStdString());
 }
 
 constexpr const char *kStagingInfix = ".new-";
@@ -296,19 +300,27 @@ void PinnedCapture::replaceFolder(const QString &folder,
         ::unlink(from.constData());
 }
 
-std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder)
+std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder, QString *setAsidePath)
 {
+    const QString path = pathIn(folder, metadataFileName);
     try {
-        const std::optional<QByteArray> bytes = readFile(pathIn(folder, metadataFileName));
+        const std::optional<QByteArray> bytes = readFile(path, kMaxMetadataBytes);
         if (!bytes)
             return std::nullopt;
-        // Far above any recognised text; a larger file is not a pin of ours.
-        constexpr qsizetype maxMetadataBytes = 16 << 20;
-        return fromJson(json::parse(*bytes, maxMetadataBytes));
+        return fromJson(json::parse(*bytes, kMaxMetadataBytes));
     } catch (const std::exception &error) {
         diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
-        return std::nullopt;
     }
+    if (setAsidePath) {
+        // Kept for whoever wants to look at it, beside the pin's folder: the next save
+        // replaces that folder whole.
+        const QString aside = QFileInfo(folder).absolutePath() + QStringLiteral("/pin-metadata.unreadable-")
+                              + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"))
+                              + QStringLiteral(".json");
+        if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) == 0)
+            *setAsidePath = aside;
+    }
+    return std::nullopt;
 }
 
 QImage PinnedCapture::loadFullImage(const QString &folder)

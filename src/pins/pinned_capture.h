@@ -66,8 +66,10 @@ struct PinnedCapture {
     void saveWithImages(const QString &folder, const QByteArray &thumbnail,
                         const std::optional<QByteArray> &fullImage) const;
 
-    // The stored record; none when there is no file or it cannot be read (printed).
-    static std::optional<PinnedCapture> loadSaved(const QString &folder);
+    // The stored record; none when there is no file or it cannot be read (printed). A file
+    // that cannot be read is moved aside when `setAsidePath` is given, which then names
+    // where it went.
+    static std::optional<PinnedCapture> loadSaved(const QString &folder, QString *setAsidePath = nullptr);
     // The full image, or else the thumbnail; a null image when neither reads.
     static QImage loadFullImage(const QString &folder);
     // The thumbnail; a null image when it is missing or no image.

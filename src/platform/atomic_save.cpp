@@ -4,6 +4,7 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,9 +16,17 @@ std::optional<QString> saveAtomically(const QString &path, const QByteArray &byt
                                       std::optional<QFileDevice::Permissions> permissions)
 {
     QSaveFile file(path);
+    errno = 0;
     const auto failure = [&](const char *step) {
-        const QString reason = QStringLiteral("Cannot %1 %2: %3")
-                                   .arg(QLatin1String(step), path, file.errorString());
+        // A short write that the file device did not take for an error leaves it saying
+        // "Unknown error"; the system's own reason is still in errno.
+        const int systemError = errno;
+        QString cause = file.error() != QFileDevice::NoError ? file.errorString() : QString();
+        if (systemError != 0 && (cause.isEmpty() || cause == QSaveFile().errorString()))
+            cause = QString::fromLocal8Bit(std::strerror(systemError));
+        if (cause.isEmpty())
+            cause = QStringLiteral("only %1 of %2 bytes were written").arg(file.size()).arg(bytes.size());
+        const QString reason = QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(step), path, cause);
         file.cancelWriting();
         return std::optional<QString>(reason);
     };

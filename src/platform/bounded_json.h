@@ -15,4 +15,10 @@ inline constexpr int kMaxStoredJsonDepth = 64;
 // discarded (`is_discarded()`). Parsing itself never recurses.
 nlohmann::json parseBoundedJson(const QByteArray &text, qsizetype maxBytes);
 
+// What can still be had from an object whose text was cut short or damaged (a full disk,
+// a crash of another writer): every member read before the fault, and the objects that
+// were open there closed with the members they had. An unfinished array or scalar is
+// dropped. Discarded when the text does not begin with an object; same bounds as above.
+nlohmann::json salvageBoundedJsonObject(const QByteArray &text, qsizetype maxBytes);
+
 } // namespace quorvane

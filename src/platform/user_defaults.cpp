@@ -1,6 +1,7 @@
 #include "platform/user_defaults.h"
 
 #include "platform/atomic_save.h"
+#include "platform/bounded_file.h"
 #include "platform/bounded_json.h"
 #include "platform/log_categories.h"
 
@@ -40,22 +41,25 @@ QString UserDefaults::standardFilePath()
 
 void UserDefaults::load()
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return;
+    const BoundedRead file = readStoredFile(m_path, kMaxFileBytes);
     QString problem;
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = file.errorString();
+    if (!file.ok()) {
+        if (file.error().failure == BoundedRead::Failure::missing)
+            return;
+        problem = file.error().reason;
     } else {
-        const QByteArray bytes = file.readAll();
-        file.close();
-        nlohmann::json parsed = parseBoundedJson(bytes, kMaxFileBytes);
+        nlohmann::json parsed = parseBoundedJson(file.bytes(), kMaxFileBytes);
         if (!parsed.is_discarded() && parsed.is_object()) {
             m_values = std::move(parsed);
             return;
         }
-        problem = bytes.size() > kMaxFileBytes ? QStringLiteral("larger than %1 bytes").arg(kMaxFileBytes)
-                                               : QStringLiteral("not a JSON object of bounded depth");
+        problem = QStringLiteral("not a JSON object of bounded depth");
+        // The file stays set aside as it is; what it still holds is not lost meanwhile.
+        nlohmann::json salvaged = salvageBoundedJsonObject(file.bytes(), kMaxFileBytes);
+        if (!salvaged.is_discarded() && !salvaged.empty()) {
+            m_values = std::move(salvaged);
+            m_salvaged = true;
+        }
     }
     // Keep the bytes for whoever wants to look at them; start afresh beside them.
     const QString aside = m_path + QStringLiteral(".unreadable-")

@@ -18,8 +18,9 @@ class UserDefaults : public QObject {
     Q_OBJECT
 public:
     // Opens (or starts) the database at `filePath`. An unreadable file (also one too large
-    // or too deeply nested) is moved aside to "<file>.unreadable-<time>" and the database
-    // starts empty; `loadProblem` says so.
+    // or too deeply nested, or not a regular file) is moved aside to
+    // "<file>.unreadable-<time>" and the database starts with what could still be read
+    // from it (`wasSalvaged`), else empty; `loadProblem` says so.
     explicit UserDefaults(const QString &filePath, QObject *parent = nullptr);
     ~UserDefaults() override;
 
@@ -55,6 +56,8 @@ public:
     QString loadProblem() const { return m_loadProblem; }
     // Where an unreadable file was moved at creation; empty when none was.
     QString setAsidePath() const { return m_setAsidePath; }
+    // True when the file was damaged and the values read before the damage were kept.
+    bool wasSalvaged() const { return m_salvaged; }
 
 private:
     void load();
@@ -69,6 +72,7 @@ private:
     QString m_lastError;
     QString m_loadProblem;
     QString m_setAsidePath;
+    bool m_salvaged = false;
 };
 
 } // namespace quorvane

@@ -576,6 +576,20 @@ TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
     EXPECT_EQ(factory.notifications->warnings.size(), 2);
 }
 
+TEST(AppDelegateStartUp, AnUnreadableSettingIsNamedOnceAndTheOthersApply)
+{
+    FakeFactory factory(R"({"com.corvantis.user_settings": {"maxHistoryEntries": "1000", "showDockIcon": true}})");
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+
+    EXPECT_EQ(factory.policy.activationPolicy(), ActivationPolicyKind::regular);
+    EXPECT_TRUE(factory.made.contains("history(100)"));
+    drainEvents();
+    ASSERT_EQ(factory.notifications->warnings.size(), 1);
+    EXPECT_TRUE(factory.notifications->warnings[0].contains("Maximum history entries"));
+    EXPECT_FALSE(factory.notifications->warnings[0].contains("Show pins")) << "only what was reset is named";
+}
+
 TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives)
 {
     FakeFactory factory;

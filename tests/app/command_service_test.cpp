@@ -63,3 +63,21 @@ TEST(CommandLineTest, VerbsNameTheirCommandsAndAnythingElseIsRefused)
     EXPECT_EQ(parseCommandLine({"quorvane", "--bogus"}).kind, CommandLineRequest::Kind::invalid);
     EXPECT_EQ(parseCommandLine({"quorvane", "history", "--help"}).kind, CommandLineRequest::Kind::help);
 }
+
+TEST(CommandServiceTest, ARefusedCommandStillArrivesAndItsCallerHearsWhy)
+{
+    CallerConnection caller;
+    const CommandClient client(caller.bus, testName);
+    CommandService service;
+    QList<ProgramCommand> received;
+    QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand c) { received << c; });
+    service.setRefusal([](ProgramCommand command) -> std::optional<QString> {
+        if (command == ProgramCommand::capture)
+            return QStringLiteral("A capture operation is already in progress");
+        return std::nullopt;
+    });
+    ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
+    EXPECT_EQ(client.send(ProgramCommand::capture), QStringLiteral("A capture operation is already in progress"));
+    EXPECT_EQ(client.send(ProgramCommand::history), std::nullopt);
+    EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::history}));
+}

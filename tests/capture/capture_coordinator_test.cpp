@@ -177,6 +177,7 @@ public:
         return answer();
     }
     void prepare(const std::optional<QStringList> &, CaptureMode mode) override { m_log << "prepare " + rawValue(mode); }
+    void cancelRecognition() override { m_log << "cancelRecognition"; }
 
 private:
     CallLog &m_log;
@@ -577,7 +578,7 @@ TEST_F(CaptureCoordinatorTest, AThumbnailThatCannotBeMadeStillGivesARecord)
 
 // ---- One capture at a time ----------------------------------------------------------
 
-TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceWithoutToast)
+TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceToldOrCancellingTheSameKind)
 {
     Held<CaptureResult> selection;
     screen.overlay = selection.answer();
@@ -598,8 +599,10 @@ TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceWithoutToast)
         EXPECT_EQ(error->localizedDescription(), "A capture operation is already in progress");
         EXPECT_TRUE(coordinator.isCaptureInProgress());
     }
-    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay"})); // the refused requests touched nothing
-    EXPECT_TRUE(notifications.errors.isEmpty());
+    // The same request again calls the running recognition off; the others are told.
+    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay", "cancelRecognition", "showError", "showError",
+                            "showError"}));
+    EXPECT_EQ(notifications.errors, QStringList(3, "A capture operation is already in progress"));
 
     selection.promise->addResult(screen.selection);
     selection.promise->finish();
@@ -621,8 +624,8 @@ TEST_F(CaptureCoordinatorTest, AnImportWhileACaptureRunsIsRefusedLikeAnySecondCa
     const auto error = failureAs<CaptureCoordinatorError>(import);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::captureInProgress);
-    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay"}));
-    EXPECT_TRUE(notifications.errors.isEmpty());
+    EXPECT_EQ(log, (CallLog{"prepare normal", "showCaptureOverlay", "showError"}));
+    EXPECT_EQ(notifications.errors, QStringList{"A capture operation is already in progress"});
 
     selection.promise->addResult(screen.selection);
     selection.promise->finish();

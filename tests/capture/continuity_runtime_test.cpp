@@ -13,6 +13,11 @@
 #include <QImageReader>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QThread>
+
+#include <functional>
+
+#include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +181,7 @@ namespace {
 
 // A runtime whose menu picks "Choose Image File…" and whose chooser answers `path`.
 struct FileChoosingRuntime : ContinuityRuntime {
+    using ContinuityRuntime::ContinuityRuntime;
     QString path;
     void presentImportMenu(const QPoint &) override { importChosenFile(); }
     QString chooseImageFile() override { return path; }
@@ -198,23 +204,57 @@ TEST(ContinuityRuntimeTest, UnreadableChosenFileIsReportedByNameAndReason)
 {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    FileChoosingRuntime runtime;
-    runtime.path = folder.filePath("holiday.png");
-    QFile broken(runtime.path);
-    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
-    broken.write("\x89PNG\r\n\x1a\n but the rest is gone");
-    broken.close();
+    const QByteArray svg = R"(<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64"><rect width="64" height="64"/></svg>)";
+    struct Case {
+        const char *name;
+        std::function<void(const QString &)> make;
+    };
+    const auto write = [](const QByteArray &bytes) {
+        return [bytes](const QString &path) {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+    };
+    // A vector image may unfold into gigabytes whatever its name; a FIFO would hold the
+    // read until some writer came.
+    for (const Case &c : {Case{"holiday.png", write("\x89PNG\r\n\x1a\n but the rest is gone")},
+                          Case{"drawing.png", write(svg)}, Case{"drawing.svg", write(svg)},
+                          Case{"pipe.png", [](const QString &path) {
+                                   ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+                               }},
+                          Case{"folder.png", [](const QString &path) { ASSERT_TRUE(QDir().mkpath(path)); }}}) {
+        FileChoosingRuntime runtime;
+        runtime.path = folder.filePath(c.name);
+        c.make(runtime.path);
+        QStringList reported;
+        QObject::connect(&runtime, &ContinuityRuntime::importFailed,
+                         [&](const ImageImportError &error) { reported << error.localizedDescription(); });
+        bool handled = false;
+        runtime.showContinuityItem([&](const QImage &) { handled = true; }, QPoint(1, 1));
+        ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); })) << c.name;
+        EXPECT_FALSE(handled) << c.name;
+        ASSERT_EQ(reported.size(), 1) << c.name;
+        const QString start = QStringLiteral("“%1” could not be read: ").arg(c.name);
+        EXPECT_TRUE(reported[0].startsWith(start)) << reported[0].toStdString();
+        EXPECT_GT(reported[0].size(), start.size());
+    }
+}
 
-    QStringList reported;
-    QObject::connect(&runtime, &ContinuityRuntime::importFailed,
-                     [&](const ImageImportError &error) { reported << error.localizedDescription(); });
-    bool handled = false;
-    runtime.showContinuityItem([&](const QImage &) { handled = true; }, QPoint(1, 1));
+TEST(ContinuityRuntimeTest, ChosenFileIsDecodedOffTheMainThread)
+{
+    QThread *decodedOn = nullptr;
+    FileChoosingRuntime runtime(nullptr, [&decodedOn](const QString &) {
+        decodedOn = QThread::currentThread();
+        return photo();
+    });
+    runtime.path = QStringLiteral("/any/photo.jpg");
+    QList<QSize> handled;
+    runtime.showContinuityItem([&](const QImage &image) { handled << image.size(); }, QPoint(1, 1));
     ASSERT_TRUE(test::waitUntil([&] { return !runtime.isImportPending(); }));
-    EXPECT_FALSE(handled);
-    ASSERT_EQ(reported.size(), 1);
-    EXPECT_TRUE(reported[0].startsWith("“holiday.png” could not be read: ")) << reported[0].toStdString();
-    EXPECT_GT(reported[0].size(), QString("“holiday.png” could not be read: ").size());
+    EXPECT_EQ(handled, QList<QSize>{photo().size()});
+    EXPECT_NE(decodedOn, nullptr);
+    EXPECT_NE(decodedOn, QThread::currentThread());
 }
 
 TEST(ImageFileReaderTest, ChooserOffersTheFormatsThisMachineReads)
@@ -224,7 +264,10 @@ TEST(ImageFileReaderTest, ChooserOffersTheFormatsThisMachineReads)
     // The image-format plugins that scripts/install-deps installs.
     for (const char *extension : {"*.png", "*.jpg", "*.jpeg", "*.webp", "*.tif", "*.tiff"})
         EXPECT_TRUE(filter.contains(extension)) << extension;
-    EXPECT_EQ(filter.contains("*.heic"), QImageReader::supportedImageFormats().contains("heic"));
+    for (const char *extension : {"*.bmp", "*.gif"})
+        EXPECT_TRUE(filter.contains(extension)) << extension;
+    for (const char *extension : {"*.svg", "*.svgz", "*.heic"})
+        EXPECT_FALSE(filter.contains(extension)) << extension;
 }
 
 TEST(ImageFileReaderTest, PhotoBeyondQtsDefaultLimitIsReadScaledForRecognition)

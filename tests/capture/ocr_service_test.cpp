@@ -271,6 +271,27 @@ TEST_F(OCRServiceTest, TypedErrorReachesAContinuationOnTheMainThread)
     EXPECT_EQ(seen, OCRErrorKind::invalidImage);
 }
 
+TEST(OCRServiceLimit, ARecognitionPastItsTimeOrCalledOffStopsAndSaysWhy)
+{
+    const QImage text = renderText({"Several words on one line", "and more words below them"}, "DejaVu Sans", 16, kLight);
+    // No time at all: stopped at its first word, in every way of reading.
+    OCRService hurried(OCRService::defaultDataPath(), QLocale("en_US"), std::chrono::minutes(10), std::chrono::milliseconds(0));
+    for (const auto &languages : {std::optional<QStringList>(QStringList{"en-US"}), std::optional<QStringList>()}) {
+        for (CaptureMode mode : {CaptureMode::normal, CaptureMode::code})
+            EXPECT_EQ(errorOf(hurried.recognizeText(text, languages, mode, kDefaults)).kind(), OCRErrorKind::timedOut);
+    }
+
+    // A cancel reaches the recognition asked for before it, however soon it starts.
+    OCRService patient(OCRService::defaultDataPath(), QLocale("en_US"));
+    QFuture<QString> called = patient.recognizeText(text, QStringList{"en-US"}, CaptureMode::normal, kDefaults);
+    patient.cancelRecognition();
+    const OCRError error = errorOf(called);
+    EXPECT_EQ(error.kind(), OCRErrorKind::cancelled);
+    EXPECT_EQ(error.localizedDescription(), "Text recognition was cancelled");
+    EXPECT_EQ(patient.recognizeText(text, QStringList{"en-US"}, CaptureMode::normal, kDefaults).result(),
+              "Several words on one line\nand more words below them");
+}
+
 TEST(OCRServiceData, MissingLanguageDataNamesThePackageToInstall)
 {
     QTemporaryDir data;

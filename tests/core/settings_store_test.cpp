@@ -8,12 +8,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace quorvane;
 using Kind = SettingsStoreError::Kind;
@@ -151,13 +154,11 @@ TEST_F(SettingsStoreTest, LoadSanitisesWithoutWritingUntilTheNextSave)
 
 TEST_F(SettingsStoreTest, UndecodableRecordIsKeptAsideBeforeDefaultsTakeOver)
 {
-    for (const QByteArray &bad : {QByteArray("not json at all"),
-                                  QByteArray(R"({"showDockIcon": "yes", "maxHistoryEntries": 42})"),
-                                  QByteArray(R"({"quickZarrowShortcut": {"keyCode": 37}})"),
-                                  QByteArray("[1, 2]")}) {
+    for (const QByteArray &bad : {QByteArray("not json at all"), QByteArray("[1, 2]")}) {
         storeBytes(bad);
         SettingsStore &s = openStore();
         EXPECT_EQ(s.settings(), UserSettings::defaults()) << bad.constData();
+        EXPECT_EQ(s.resetKeys().size(), 14) << "every setting was reset, and each is named";
         EXPECT_TRUE(test::waitUntil([&] { return storedData(SettingsStore::unreadableSettingsKey) == bad; }));
 
         // The next save replaces the record but never the kept bytes.
@@ -175,6 +176,64 @@ TEST_F(SettingsStoreTest, UndecodableRecordIsKeptAsideBeforeDefaultsTakeOver)
     }
     EXPECT_EQ(openStore().settings(), UserSettings::defaults());
     EXPECT_TRUE(test::waitUntil([&] { return storedData(SettingsStore::unreadableSettingsKey) == text; }));
+}
+
+TEST_F(SettingsStoreTest, OneBadValueTakesItsDefaultAloneAndIsNamed)
+{
+    const QByteArray good = R"("showDockIcon": true, "codeModeShortcut": {"keyCode": 9, "modifierFlags": 768})";
+    struct Case {
+        QByteArray bad;
+        QString key;
+    };
+    for (const Case &c : {Case{R"("maxHistoryEntries": "1000")", "maxHistoryEntries"},
+                          Case{R"("quickZarrowShortcut": {"keyCode": -1, "modifierFlags": 768})", "quickZarrowShortcut"},
+                          Case{R"("quickZarrowShortcut": {"keyCode": 37})", "quickZarrowShortcut"},
+                          Case{R"("textProcessing": {"collapseSpaces": 1})", "textProcessing"},
+                          Case{R"("preferredLanguages": ["eng", 7])", "preferredLanguages"},
+                          Case{R"("playSoundOnCapture": "yes")", "playSoundOnCapture"}}) {
+        const QByteArray record = "{" + good + ", " + c.bad + "}";
+        storeBytes(record);
+        SettingsStore &s = openStore();
+        EXPECT_EQ(s.resetKeys(), QStringList{c.key}) << record.constData();
+        EXPECT_TRUE(s.settings().showDockIcon) << record.constData();
+        EXPECT_EQ(s.settings().codeModeShortcut, (Shortcut{9, 0x300})) << record.constData();
+        EXPECT_EQ(UserSettings::defaults().toJson()[c.key.toStdString()],
+                  s.settings().toJson()[c.key.toStdString()]);
+        EXPECT_TRUE(test::waitUntil([&] { return storedData(SettingsStore::unreadableSettingsKey) == record; }));
+    }
+
+    storeBytes(R"({"maxHistoryEntries": 1000})");
+    EXPECT_TRUE(openStore().resetKeys().isEmpty());
+}
+
+TEST_F(SettingsStoreTest, CutShortFileKeepsWhatItHeldBeforeTheCutAndNamesTheRest)
+{
+    {
+        UserDefaults writer(path());
+        UserSettings settings;
+        settings.maxHistoryEntries = 700;
+        settings.preferredLanguages = {"deu"};
+        settings.autoDetectLanguage = false;
+        writer.setObject(SettingsStore::settingsKey, settings.toJson());
+        ASSERT_TRUE(writer.synchronize());
+    }
+    const QByteArray whole = fileBytes();
+    // Members are sorted: the cut falls inside "quickZarrowShortcut", after "maxHistoryEntries".
+    const qsizetype cut = whole.indexOf("\"keyCode\"", whole.indexOf("quickZarrowShortcut"));
+    ASSERT_GT(cut, 0);
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(whole.left(cut));
+    file.close();
+
+    SettingsStore &s = openStore();
+    EXPECT_FALSE(defaults->setAsidePath().isEmpty()) << "the damaged file is kept as it was";
+    EXPECT_EQ(s.settings().maxHistoryEntries, 700);
+    EXPECT_EQ(s.settings().preferredLanguages, QStringList{"deu"});
+    EXPECT_FALSE(s.settings().autoDetectLanguage);
+    EXPECT_EQ(s.resetKeys(), (QStringList{"quickZarrowShortcut", "repeatZarrowShortcut", "scanCodeShortcut",
+                                          "showDockIcon", "showPinWidgetAfterCapture", "textProcessing",
+                                          "useSystemNotifications"}));
 }
 
 TEST_F(SettingsStoreTest, SaveWritesRecordAndVersionBeforeAnnouncingIt)
@@ -479,5 +538,22 @@ TEST_F(SettingsStoreTest, FilesTooDeepOrTooLargeAreSetAsideLikeUnreadableOnes)
         userDefaults.setBool("key", true);
         EXPECT_TRUE(userDefaults.synchronize());
         EXPECT_EQ(QDir(dir.path()).entryList({"defaults.json.unreadable-*"}).size(), bytes == deep ? 1 : 2);
+    }
+}
+
+TEST_F(SettingsStoreTest, FilesThatAreNoRegularFileAreSetAsideUnread)
+{
+    // A link to an endless device would grow the program until the kernel stops it, and
+    // a FIFO would hold the start until some writer came.
+    for (const bool fifo : {false, true}) {
+        if (fifo)
+            ASSERT_EQ(::mkfifo(QFile::encodeName(path()).constData(), 0600), 0);
+        else
+            ASSERT_TRUE(QFile::link("/dev/zero", path()));
+        UserDefaults userDefaults(path());
+        EXPECT_FALSE(userDefaults.loadProblem().isEmpty());
+        EXPECT_FALSE(userDefaults.setAsidePath().isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(path()) || QFileInfo(path()).isSymLink());
+        QFile::remove(userDefaults.setAsidePath());
     }
 }

@@ -2,6 +2,8 @@
 // window showing known words, the words on the clipboard and in the history file, the
 // repeat shortcut over the same region, then a clean quit on SIGTERM; its log never quotes
 // the captured words.
+#include "core/capture_history_entry.h"
+#include "core/json_util.h"
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 #include "support/program_environment.h"
@@ -139,27 +141,57 @@ struct Program {
     QByteArray output;
 };
 
-} // namespace
-
-TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
+bool toolsMissing()
 {
     for (const char *tool : {"xdotool", "xclip"}) {
         if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
-            GTEST_SKIP() << tool << " is not installed";
+            return true;
     }
+    return false;
+}
 
-    // Large dark words on white, where no window manager moves them.
-    QLabel words(QStringLiteral("Quorvane reads 2468"), nullptr,
-                 Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowStaysOnTopHint);
+// Large dark words on white, where no window manager moves them.
+void showWords(QLabel &words)
+{
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(64);
+    words.setWindowFlags(Qt::FramelessWindowHint | Qt::BypassWindowManagerHint | Qt::WindowStaysOnTopHint);
     words.setFont(font);
     words.setAlignment(Qt::AlignCenter);
     words.setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
     words.setGeometry(200, 200, 1000, 200);
     words.show();
+}
+
+// Quick capture: the overlay freezes and dims the screen, then a drag selects the words.
+void captureWords(Program &program)
+{
     const QPoint inside(230, 230); // white, inside the window, outside the words
-    ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
+    ASSERT_TRUE(xdotool({"key", "super+shift+l"}));
+    ASSERT_TRUE(waitUntil([&] { return screenPixel(inside) != 0xffffff; }, 10000))
+        << "the selection overlay never came up\n" << program.output.constData();
+    ASSERT_TRUE(xdotool({"mousemove", "210", "210", "mousedown", "1", "mousemove", "700", "300", "mousemove", "1190",
+                         "390", "mouseup", "1"}));
+}
+
+// Known words shown where the captures drag, before the program starts.
+class CaptureRoundTrip : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (toolsMissing())
+            GTEST_SKIP() << "xdotool or xclip is not installed";
+        showWords(words);
+        ASSERT_TRUE(waitUntil([&] { return screenShows(words); }));
+    }
+
+    QLabel words{QStringLiteral("Quorvane reads 2468")};
+};
+
+} // namespace
+
+TEST_F(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
+{
 
     QTemporaryDir home;
     Program program(home.path());
@@ -168,12 +200,9 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     ASSERT_TRUE(program.output.contains("Global hotkeys registered successfully")) << program.output.constData();
     const QString historyPath = home.filePath("data/Quorvane/history.json");
 
-    // Quick capture: the overlay freezes and dims the screen, then the drag selects the words.
-    ASSERT_TRUE(xdotool({"key", "super+shift+l"}));
-    ASSERT_TRUE(waitUntil([&] { return screenPixel(inside) != 0xffffff; }, 10000))
-        << "the selection overlay never came up\n" << program.output.constData();
-    ASSERT_TRUE(xdotool({"mousemove", "210", "210", "mousedown", "1", "mousemove", "700", "300", "mousemove", "1190",
-                         "390", "mouseup", "1"}));
+    captureWords(program);
+    if (HasFatalFailure())
+        return;
 
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboardText()).contains("QUORVANEREADS2468"); }, 30000))
         << "clipboard: " << clipboardText().toStdString() << "\n" << program.output.constData();
@@ -214,4 +243,42 @@ TEST(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     ASSERT_TRUE(defaults.open(QIODevice::ReadOnly));
     EXPECT_TRUE(defaults.readAll().contains("com.corvantis.user_settings"));
     EXPECT_TRUE(QFile::exists(pinFile));
+}
+
+TEST_F(CaptureRoundTrip, OneUnreadableSettingCostsNoCapture)
+{
+    // 300 captures kept under a maximum of 1000 that was then stored as text: the maximum
+    // falls back to its default of 100, the captures must not.
+    QTemporaryDir home;
+    const QString historyPath = home.filePath("data/Quorvane/history.json");
+    ASSERT_TRUE(QDir().mkpath(home.filePath("data/Quorvane")));
+    {
+        quorvane::json::Json records = quorvane::json::Json::array();
+        for (int i = 0; i < 300; ++i) {
+            quorvane::CaptureHistoryEntry entry;
+            entry.text = QStringLiteral("earlier capture %1").arg(i);
+            entry.timestamp = QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5), Qt::UTC).addSecs(i);
+            records.push_back(entry.toJson());
+        }
+        QFile file(historyPath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(quorvane::json::dump(records));
+        quorvane::UserDefaults defaults(home.filePath("config/Quorvane/defaults.json"));
+        defaults.setObject("com.corvantis.user_settings",
+                           {{"maxHistoryEntries", "1000"}, {"showPinWidgetAfterCapture", false}});
+        ASSERT_TRUE(defaults.synchronize());
+    }
+
+    Program program(home.path());
+    ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
+    EXPECT_TRUE(program.output.contains("maxHistoryEntries")) << program.output.constData();
+    captureWords(program);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 301; }, 30000))
+        << historyRecords(historyPath).size() << "\n" << program.output.constData();
+    ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
+    ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 302; }, 30000))
+        << historyRecords(historyPath).size() << "\n" << program.output.constData();
+    EXPECT_EQ(historyRecords(home.filePath("data/Quorvane/history.backup.json")).size(), 301);
 }

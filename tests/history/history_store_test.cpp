@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 #include <sys/stat.h>
@@ -108,8 +109,10 @@ TEST_F(HistoryStoreTest, MissingFileGivesEmptyHistoryAndWritesNothing)
     EXPECT_TRUE(filesInFolder().isEmpty());
 }
 
-TEST_F(HistoryStoreTest, LoadingSortsNewestFirstAndKeepsOnlyTheMaximumInMemory)
+TEST_F(HistoryStoreTest, AHistoryAboveItsMaximumIsTrimmedOnlyWhenTheMaximumIsLowered)
 {
+    // The maximum may be the default that replaced an unreadable stored one: loading and
+    // adding never drop the user's captures for it.
     QList<CaptureHistoryEntry> shuffled = numberedEntries(150);
     std::shuffle(shuffled.begin(), shuffled.end(), std::mt19937(7));
     seedHistory(shuffled);
@@ -117,10 +120,21 @@ TEST_F(HistoryStoreTest, LoadingSortsNewestFirstAndKeepsOnlyTheMaximumInMemory)
 
     auto store = makeStore(100);
     const QList<CaptureHistoryEntry> entries = await(store->getEntries());
-    ASSERT_EQ(entries.size(), 100);
-    for (int i = 0; i < 100; ++i)
+    ASSERT_EQ(entries.size(), 150);
+    for (int i = 0; i < 150; ++i)
         EXPECT_EQ(entries[i].text, QString::number(149 - i));
     EXPECT_EQ(readFile(historyPath()), before) << "loading must not rewrite the file";
+
+    await(store->addEntry(makeEntry("150", at(150))));
+    await(store->addEntry(makeEntry("151", at(151))));
+    EXPECT_EQ(textsInFile(historyPath()).size(), 152);
+
+    await(store->setMaxEntries(120));
+    EXPECT_EQ(textsInFile(historyPath()).size(), 120);
+    await(store->addEntry(makeEntry("152", at(152))));
+    const QStringList texts = textsInFile(historyPath());
+    ASSERT_EQ(texts.size(), 120);
+    EXPECT_EQ(texts.first(), "152");
 }
 
 TEST_F(HistoryStoreTest, RecordsOfEqualTimeKeepTheirFileOrder)
@@ -142,24 +156,57 @@ TEST_F(HistoryStoreTest, GetEntriesLimitCountsOnlyWhenPositive)
     EXPECT_EQ(textsOf(await(store->getEntries(1))), QStringList{"1"});
 }
 
-TEST_F(HistoryStoreTest, UnreadableFileFailsEveryOperationUntilItCanBeRead)
+TEST_F(HistoryStoreTest, AFileThatCannotBeReadIsSetAsideAndTheBackupTakesItsPlace)
 {
-    // A folder where the file should be cannot be read, even by the superuser.
-    QDir().mkpath(historyPath());
-    auto store = makeStore();
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        const auto error = failureOf(store->getEntries());
-        ASSERT_TRUE(error);
-        EXPECT_EQ(error->kind(), HistoryStoreErrorKind::storageAccessFailed);
+    // A folder cannot be read even by the superuser; a FIFO would block the read and a
+    // link to an endless device would never end. None is read; each is moved aside.
+    const QList<std::function<void()>> plants = {
+        [&] { QDir().mkpath(historyPath()); },
+        [&] { ASSERT_EQ(::mkfifo(QFile::encodeName(historyPath()).constData(), 0600), 0); },
+        [&] { ASSERT_TRUE(QFile::link("/dev/zero", historyPath())); },
+    };
+    for (const auto &plant : plants) {
+        QDir(folder()).removeRecursively();
+        seedHistory({});
+        QFile::remove(historyPath());
+        plant();
+        writeFile(backupPath(), historyJson(numberedEntries(3)));
+        auto store = makeStore();
+        QStringList announced;
+        QObject::connect(store.get(), &HistoryStore::historyFileSetAside,
+                         [&](const QString &aside) { announced << aside; });
+        EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"2", "1", "0"}));
+        await(store->addEntry(makeEntry("new", at(9))));
+        EXPECT_EQ(textsInFile(historyPath()), (QStringList{"new", "2", "1", "0"}));
+        ASSERT_TRUE(waitUntil([&] { return announced.size() == 1; }));
+        EXPECT_TRUE(announced[0].contains("history.unreadable.")) << announced[0].toStdString();
     }
-    const auto addError = failureOf(store->addEntry(makeEntry("new", at(9))));
-    ASSERT_TRUE(addError);
-    EXPECT_EQ(addError->kind(), HistoryStoreErrorKind::storageAccessFailed);
+}
 
-    QDir().rmdir(historyPath());
-    writeFile(historyPath(), historyJson(numberedEntries(3)));
-    EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"2", "1", "0"}));
-    EXPECT_TRUE(filesInFolder().filter("corrupted").isEmpty());
+TEST_F(HistoryStoreTest, CreationFailsWhenTheFolderCannotBeWritten)
+{
+    // Not even the superuser can make a file in a process's folder under /proc.
+    if (!QFileInfo(QStringLiteral("/proc/self")).isDir())
+        GTEST_SKIP() << "no /proc";
+    try {
+        HistoryStore store(QStringLiteral("/proc/self"), 100, freeSpace);
+        FAIL() << "an unwritable folder was taken";
+    } catch (const HistoryStoreError &error) {
+        EXPECT_EQ(error.kind(), HistoryStoreErrorKind::storageAccessFailed);
+    }
+}
+
+TEST_F(HistoryStoreTest, AFolderWhereTheTemporaryFileGoesIsSetAsideAndTheSaveGoesOn)
+{
+    seedHistory({});
+    auto store = makeStore();
+    QDir().mkpath(temporaryPath() + "/inside");
+    QStringList announced;
+    QObject::connect(store.get(), &HistoryStore::historyFileSetAside, [&](const QString &aside) { announced << aside; });
+    await(store->addEntry(makeEntry("kept", at(1))));
+    EXPECT_EQ(textsInFile(historyPath()), QStringList{"kept"});
+    ASSERT_TRUE(waitUntil([&] { return announced.size() == 1; }));
+    EXPECT_TRUE(QFileInfo(announced[0] + "/inside").isDir());
 }
 
 // --- saving ---------------------------------------------------------------------------
@@ -221,17 +268,19 @@ TEST_F(HistoryStoreTest, FailedWriteLeavesTheHistoryFileUntouched)
     auto store = makeStore();
     ChangeCounter changes(*store);
     await(store->addEntry(makeEntry("safe", at(0))));
-    const QByteArray before = readFile(historyPath());
-    ASSERT_TRUE(QDir().mkdir(temporaryPath())); // the temporary file cannot be created
+    // The finished temporary file cannot take the place of a folder, even the superuser's.
+    QFile::remove(historyPath());
+    ASSERT_TRUE(QDir().mkpath(historyPath() + "/inside"));
 
     const auto error = failureOf(store->addEntry(makeEntry("unsaved", at(1))));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), HistoryStoreErrorKind::storageAccessFailed);
-    EXPECT_EQ(readFile(historyPath()), before);
+    EXPECT_TRUE(QFileInfo(historyPath() + "/inside").isDir());
+    EXPECT_FALSE(QFile::exists(temporaryPath()));
     EXPECT_EQ(changes.count, 1) << "a failed add posts nothing";
     EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"unsaved", "safe"}));
 
-    QDir().rmdir(temporaryPath());
+    QDir(historyPath()).removeRecursively();
     await(store->addEntry(makeEntry("later", at(2))));
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"later", "unsaved", "safe"}));
 }
@@ -244,14 +293,14 @@ TEST_F(HistoryStoreTest, FailedRemovalsLeaveTheEntriesInPlace)
     for (int i = 0; i < 3; ++i)
         await(store->addEntry(makeEntry(QString("entry %1").arg(i), at(i))));
     const QStringList all{"entry 2", "entry 1", "entry 0"};
-    ASSERT_TRUE(QDir().mkdir(temporaryPath()));
+    freeSpace->set(0);
 
     EXPECT_TRUE(failureOf(store->clearAll()));
     EXPECT_TRUE(failureOf(store->deleteEntry(await(store->getEntries()).at(1).id)));
     EXPECT_TRUE(failureOf(store->setMaxEntries(1)));
     EXPECT_EQ(textsOf(await(store->getEntries())), all);
 
-    QDir().rmdir(temporaryPath());
+    freeSpace->set(HistoryStore::requiredFreeBytes);
     await(store->setMaxEntries(100));
     await(store->addEntry(makeEntry("entry 3", at(3))));
     EXPECT_EQ(textsInFile(historyPath()), (QStringList{"entry 3"} + all));

@@ -139,6 +139,7 @@ TEST(PinWidgetManager, ReplacingAPinWithUnsavedEditsNeedsTheUsersConsent)
     manager->cycleFontSize();
     manager->updateEditedText(QStringLiteral("old text, edited"));
     ASSERT_TRUE(manager->hasUnsavedEdits());
+    manager->flushPendingSave();
     const QByteArray storedBefore = contents(rig.path(PinnedCapture::metadataFileName));
     const int updatesBefore = rig.updated;
 
@@ -179,7 +180,10 @@ TEST(PinWidgetManager, ToolbarActionsChangeSaveAndAnnounceThePinOnce)
     manager->pinCapture(record(QStringLiteral("text")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
     PinWidgetWindow *panel = manager->window();
     PinWidgetView *view = panel->content();
-    const auto stored = [&] { return PinnedCapture::loadSaved(rig.folder).value(); };
+    const auto stored = [&] {
+        manager->flushPendingSave();
+        return PinnedCapture::loadSaved(rig.folder).value();
+    };
 
     manager->toggleViewMode();
     EXPECT_EQ(stored().viewMode, PinViewMode::image);
@@ -278,6 +282,7 @@ TEST(PinWidgetManager, TextTheClipboardRefusedKeepsThePinAndSaysSo)
     ASSERT_EQ(rig.alerts.shown.size(), 2);
     EXPECT_EQ(rig.alerts.shown[1].style, Alert::Style::critical);
     EXPECT_TRUE(manager->window() && manager->window()->isVisible());
+    manager->flushPendingSave();
     EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig + mine"));
     EXPECT_EQ(rig.closed, 0);
 }
@@ -357,6 +362,43 @@ TEST(PinWidgetView, ALowOpacityShowsThroughTheFrameButNotBeneathTheText)
     EXPECT_EQ(manager->window()->windowOpacity(), 1.0);
 }
 
+TEST(PinWidgetManager, EditsAndMovesAreWrittenOnceThePinRestsAndBeforeTheManagerGoes)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    const QByteArray first = contents(rig.path(PinnedCapture::metadataFileName));
+    // A burst of keystrokes and moves writes nothing while it lasts.
+    for (const char *text : {"o", "or", "ori", "orig!"})
+        manager->updateEditedText(QString::fromLatin1(text));
+    manager->window()->move(321, 234);
+    EXPECT_EQ(contents(rig.path(PinnedCapture::metadataFileName)), first);
+    ASSERT_TRUE(waitUntil([&] { return contents(rig.path(PinnedCapture::metadataFileName)) != first; }));
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig!"));
+
+    // A change still waiting when the manager goes is written all the same.
+    manager->updateEditedText(QStringLiteral("last words"));
+    manager.reset();
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("last words"));
+}
+
+TEST(PinWidgetManager, AnUnreadablePinIsSetAsideAndToldAtRestore)
+{
+    PinRig rig;
+    ASSERT_TRUE(QDir().mkpath(rig.folder));
+    QFile broken(rig.path(PinnedCapture::metadataFileName));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("{ not a pin");
+    broken.close();
+    auto manager = rig.makeManager();
+    QStringList told;
+    QObject::connect(manager.get(), &PinWidgetManager::pinFileSetAside, [&](const QString &path) { told << path; });
+    manager->restorePin();
+    EXPECT_FALSE(manager->currentPin());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(contents(told[0]), QByteArray("{ not a pin"));
+}
+
 TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
 {
     PinRig rig;
@@ -369,6 +411,7 @@ TEST(PinWidgetManager, QuittingTheProgramLeavesThePinForTheNextRun)
     QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); }); // in case the quit is refused
     QCoreApplication::exec();
     QCoreApplication::processEvents();
+    manager->flushPendingSave(); // as the program does when it quits
 
     EXPECT_TRUE(rig.alerts.shown.isEmpty());
     EXPECT_TRUE(manager->currentPin());
@@ -441,7 +484,7 @@ TEST(PinWidgetView, WithoutAPinShowsTheDefaultsAndTypingChangesNothing)
     EXPECT_EQ(PinWidgetToolbar::opacityLevel(-1), 3);
 }
 
-TEST(PinWidgetView, TypingIsSavedAtOnceAndDraggingOffersThePicture)
+TEST(PinWidgetView, TypingIsSavedOnceItPausesAndDraggingOffersThePicture)
 {
     PinRig rig;
     auto manager = rig.makeManager();
@@ -453,7 +496,7 @@ TEST(PinWidgetView, TypingIsSavedAtOnceAndDraggingOffersThePicture)
     editor->insertPlainText(QStringLiteral("!"));
     // The no-break space the user did not touch stays as it was.
     EXPECT_EQ(manager->currentPin()->editedText, QStringLiteral("a\u00A0b!"));
-    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("a\u00A0b!"));
+    EXPECT_TRUE(waitUntil([&] { return PinnedCapture::loadSaved(rig.folder)->editedText == QStringLiteral("a\u00A0b!"); }));
     EXPECT_TRUE(manager->hasUnsavedEdits());
     EXPECT_EQ(rig.updated, 1);
 
@@ -485,6 +528,22 @@ TEST(PinTextEditorView, ReportsEveryChangeButNotTheFirstTextOrAFontChange)
     pane.setText(QStringLiteral("from the owner"));
     pane.setText(QStringLiteral("from the owner"));
     EXPECT_EQ(reported, QStringList{QStringLiteral("from the owner")});
+}
+
+TEST(PinTextEditorView, TextWithoutPlacesToBreakWrapsAnywhereAndWordsStayWhole)
+{
+    // Word wrapping searches a run without a break to its end for every line it makes.
+    const QString unbroken(5000, QLatin1Char('x'));
+    PinTextEditorView words(QStringLiteral("a few short words"), false, PinFontSize::medium, {});
+    EXPECT_EQ(words.editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+    PinTextEditorView base64(unbroken, false, PinFontSize::medium, {});
+    EXPECT_EQ(base64.editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+
+    words.editor()->moveCursor(QTextCursor::End);
+    words.editor()->insertPlainText(unbroken);
+    EXPECT_EQ(words.editor()->wordWrapMode(), QTextOption::WrapAnywhere);
+    base64.setText(QStringLiteral("words again"));
+    EXPECT_EQ(base64.editor()->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
 }
 
 TEST(CircleToolbarButton, HighlightFadesInUnlessMotionIsReduced)

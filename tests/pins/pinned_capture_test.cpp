@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <functional>
+
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -166,6 +170,32 @@ TEST(PinnedCapture, ReadingAcceptsDefaultsAndRejectsAnythingMalformed)
     writeFile(folder.path() + QStringLiteral("/pin-metadata.json"), deep);
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path()));
     EXPECT_FALSE(PinnedCapture::loadSaved(folder.path() + QStringLiteral("/missing")));
+}
+
+TEST(PinnedCapture, AStoredFileThatIsNoPinIsSetAsideUnreadAndTheImagesAreNotRead)
+{
+    QTemporaryDir home;
+    const QString folder = home.path() + QStringLiteral("/PinnedCapture");
+    // A link to an endless device would never end, a FIFO would never begin.
+    const QList<std::function<void(const QString &)>> plants = {
+        [](const QString &path) { writeFile(path, "{ not json"); },
+        [](const QString &path) { ASSERT_TRUE(QFile::link("/dev/zero", path)); },
+        [](const QString &path) { ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0); },
+    };
+    for (const auto &plant : plants) {
+        QDir(folder).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(folder));
+        plant(folder + "/pin-metadata.json");
+        QString aside;
+        EXPECT_FALSE(PinnedCapture::loadSaved(folder, &aside));
+        ASSERT_FALSE(aside.isEmpty());
+        EXPECT_FALSE(aside.startsWith(folder + "/")) << "the next save replaces the pin's folder whole";
+        EXPECT_TRUE(QFileInfo(aside).isSymLink() || QFileInfo::exists(aside));
+        EXPECT_FALSE(QFileInfo::exists(folder + "/pin-metadata.json"));
+        QFile::remove(aside);
+    }
+    ASSERT_TRUE(QFile::link("/dev/zero", folder + "/pin-fullimage.png"));
+    EXPECT_TRUE(PinnedCapture::loadFullImage(folder).isNull());
 }
 
 TEST(PinnedCapture, FilesAreOwnerOnlyAndAnEmptyFullImageFallsBackToTheThumbnail)

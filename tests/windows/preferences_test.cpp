@@ -749,7 +749,9 @@ TEST(HistoryPaneTest, AFailedClearIsToldAndTheCountStays)
     rig.addCaptures(2);
     HistoryPreferencesView *pane = rig.open(PreferencesTab::history).historyPane();
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
-    ASSERT_TRUE(QDir().mkpath(rig.historyFolder + "/history.tmp.json")); // the new file cannot be written
+    // The new file cannot take the place of a folder, even the superuser's.
+    ASSERT_TRUE(QFile::remove(rig.historyFolder + "/history.json"));
+    ASSERT_TRUE(QDir().mkpath(rig.historyFolder + "/history.json/inside"));
 
     rig.alerts.answer = 0;
     pane->clearButton()->click();
