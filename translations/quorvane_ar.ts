@@ -1899,5 +1899,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>تعذّرت قراءة الصورة الموجودة في الحافظة</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>لا يوفّر سطح المكتب هذا خدمة لقطات شاشة لقراءة الشاشة. ثبّت %1، ثم سجّل الخروج وادخل من جديد.</translation>
+    </message>
 </context>
 </TS>

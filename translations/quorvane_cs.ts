@@ -1851,5 +1851,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Obrázek ve schránce nelze přečíst</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Toto prostředí nenabízí žádnou službu snímků obrazovky, kterou by šlo obrazovku přečíst. Nainstalujte %1 a pak se odhlaste a znovu přihlaste.</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Billedet i udklipsholderen kunne ikke læses</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Dette skrivebord tilbyder ingen skærmbilledtjeneste til at læse skærmen med. Installer %1, og log derefter ud og ind igen.</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Das Bild in der Zwischenablage konnte nicht gelesen werden</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Diese Arbeitsumgebung bietet keinen Bildschirmfoto-Dienst, mit dem sich der Bildschirm lesen lässt. Installieren Sie %1 und melden Sie sich danach ab und wieder an.</translation>
+    </message>
 </context>
 </TS>

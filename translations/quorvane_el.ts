@@ -1835,5 +1835,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Δεν ήταν δυνατή η ανάγνωση της εικόνας από το πρόχειρο</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Αυτή η επιφάνεια εργασίας δεν προσφέρει υπηρεσία στιγμιότυπων για την ανάγνωση της οθόνης. Εγκαταστήστε το %1 και έπειτα αποσυνδεθείτε και συνδεθείτε ξανά.</translation>
+    </message>
 </context>
 </TS>

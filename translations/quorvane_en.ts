@@ -1837,5 +1837,10 @@ You can use the Copy button (📋) to copy: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>The image on the clipboard could not be read</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>No se pudo leer la imagen del portapapeles</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Este escritorio no ofrece ningún servicio de capturas de pantalla con el que leer la pantalla. Instala %1 y después cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
 </context>
 </TS>

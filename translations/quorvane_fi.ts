@@ -1835,5 +1835,10 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Leikepöydällä olevaa kuvaa ei voitu lukea</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Tämä työpöytä ei tarjoa kuvakaappauspalvelua näytön lukemiseen. Asenna %1 ja kirjaudu sitten ulos ja takaisin sisään.</translation>
+    </message>
 </context>
 </TS>

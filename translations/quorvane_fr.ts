@@ -1835,5 +1835,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Impossible de lire l’image du presse-papiers</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Ce bureau n’offre aucun service de capture d’écran pour lire l’écran. Installez %1, puis fermez la session et rouvrez-la.</translation>
+    </message>
 </context>
 </TS>

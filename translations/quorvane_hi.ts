@@ -1835,5 +1835,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>क्लिपबोर्ड पर मौजूद छवि को पढ़ा नहीं जा सका</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>यह डेस्कटॉप स्क्रीन पढ़ने के लिए कोई स्क्रीनशॉट सेवा नहीं देता। %1 इंस्टॉल करें, फिर लॉग आउट करके दोबारा लॉग इन करें।</translation>
+    </message>
 </context>
 </TS>

@@ -1851,5 +1851,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Slika u međuspremniku ne može se pročitati</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Ova radna površina ne nudi uslugu snimki zaslona kojom bi se zaslon mogao pročitati. Instalirajte %1, a zatim se odjavite i ponovno prijavite.</translation>
+    </message>
 </context>
 </TS>

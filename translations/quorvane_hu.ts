@@ -1819,5 +1819,10 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>A vágólapon lévő kép nem olvasható be</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Ez az asztali környezet nem kínál képernyőkép-szolgáltatást a képernyő olvasásához. Telepítse ezt: %1, majd jelentkezzen ki és be újra.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Gambar di papan klip tidak dapat dibaca</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Desktop ini tidak menyediakan layanan tangkapan layar untuk membaca layar. Pasang %1, lalu keluar dan masuk kembali.</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Impossibile leggere l’immagine negli appunti</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Questo desktop non offre alcun servizio di schermate con cui leggere lo schermo. Installa %1, poi esci dalla sessione e rientra.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>클립보드의 이미지를 읽을 수 없습니다</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>이 데스크톱에는 화면을 읽을 스크린샷 서비스가 없습니다. %1을(를) 설치한 다음 로그아웃했다가 다시 로그인하세요.</translation>
+    </message>
 </context>
 </TS>

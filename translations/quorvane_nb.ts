@@ -1835,5 +1835,10 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Bildet på utklippstavlen kunne ikke leses</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Dette skrivebordet tilbyr ingen skjermbildetjeneste som kan lese skjermen. Installer %1, og logg deretter ut og inn igjen.</translation>
+    </message>
 </context>
 </TS>

@@ -1835,5 +1835,10 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>De afbeelding op het klembord kon niet worden gelezen</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Deze desktop biedt geen schermafdrukdienst om het scherm mee te lezen. Installeer %1 en meld je daarna af en opnieuw aan.</translation>
+    </message>
 </context>
 </TS>

@@ -1851,5 +1851,10 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Nie udało się odczytać obrazu ze schowka</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>To środowisko nie oferuje usługi zrzutów ekranu, którą można odczytać ekran. Zainstaluj %1, a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
 </context>
 </TS>

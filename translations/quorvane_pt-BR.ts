@@ -1835,5 +1835,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Não foi possível ler a imagem da área de transferência</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Este desktop não oferece nenhum serviço de captura de tela para ler a tela. Instale %1 e depois encerre a sessão e entre novamente.</translation>
+    </message>
 </context>
 </TS>

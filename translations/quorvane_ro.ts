@@ -1851,5 +1851,10 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Imaginea din clipboard nu a putut fi citită</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Acest desktop nu oferă niciun serviciu de capturi de ecran cu care să fie citit ecranul. Instalați %1, apoi deconectați-vă și conectați-vă din nou.</translation>
+    </message>
 </context>
 </TS>

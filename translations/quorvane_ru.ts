@@ -1851,5 +1851,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Не удалось прочитать изображение из буфера обмена</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Эта рабочая среда не предоставляет службу снимков экрана, чтобы считать экран. Установите %1, затем выйдите из сеанса и войдите снова.</translation>
+    </message>
 </context>
 </TS>

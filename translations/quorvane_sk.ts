@@ -1851,5 +1851,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Obrázok v schránke sa nepodarilo prečítať</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Toto prostredie neposkytuje službu snímok obrazovky, ktorou by sa dala obrazovka prečítať. Nainštalujte %1 a potom sa odhláste a znova prihláste.</translation>
+    </message>
 </context>
 </TS>

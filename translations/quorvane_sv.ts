@@ -1835,5 +1835,10 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Bilden i urklipp kunde inte läsas</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Det här skrivbordet erbjuder ingen skärmbildstjänst att läsa skärmen med. Installera %1 och logga sedan ut och in igen.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>ไม่สามารถอ่านรูปภาพในคลิปบอร์ดได้</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>เดสก์ท็อปนี้ไม่มีบริการภาพหน้าจอสำหรับอ่านหน้าจอ ติดตั้ง %1 แล้วออกจากระบบและเข้าสู่ระบบใหม่</translation>
+    </message>
 </context>
 </TS>

@@ -1851,5 +1851,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Не вдалося прочитати зображення з буфера обміну</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Це стільничне середовище не надає служби знімків екрана, щоб зчитати екран. Установіть %1, потім вийдіть із сеансу й увійдіть знову.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Không thể đọc hình ảnh trong bảng tạm</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Màn hình nền này không cung cấp dịch vụ chụp màn hình để đọc màn hình. Hãy cài đặt %1, sau đó đăng xuất và đăng nhập lại.</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>无法读取剪贴板中的图像</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>此桌面没有可用于读取屏幕的截图服务。请安装 %1，然后注销并重新登录。</translation>
+    </message>
 </context>
 </TS>

@@ -1819,5 +1819,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>無法讀取剪貼簿中的影像</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>此桌面沒有可用來讀取螢幕的截圖服務。請安裝 %1，然後登出再重新登入。</translation>
+    </message>
 </context>
 </TS>

@@ -24,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <unistd.h>
 
@@ -79,16 +80,13 @@ protected:
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 GTEST_SKIP() << tool.toStdString() << " is not installed (scripts/install-deps installs it)";
         }
-        for (const QString &file : {portalProgram, wlrProgram, wlrPortalFile}) {
+        for (const QString &file : {portalProgram, wlrProgram, gtkProgram, gtkPortalFile}) {
             if (!QFile::exists(file))
                 GTEST_SKIP() << file.toStdString() << " is missing (scripts/install-deps installs it)";
         }
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(base.isValid());
         startCompositor();
-        if (HasFatalFailure())
-            return;
-        startPortal();
     }
 
     void startCompositor()
@@ -138,30 +136,41 @@ protected:
         session.remove(QStringLiteral("DISPLAY"));
     }
 
-    void startPortal()
+    // The portal with the backends a user's sway session has from scripts/install-deps:
+    // the wlroots one takes the pictures, the GTK one offers the Access dialogs without
+    // which xdg-desktop-portal 1.16 offers no Screenshot. Without `screenshots` the wlroots
+    // one is missing, as on a desktop where it is not installed: the portal reads only the
+    // GTK backend's own file.
+    void startPortal(bool screenshots)
     {
-        // The wlroots backend does not start without a PipeWire daemon (for screencasts).
-        pipewire = std::make_unique<Child>(QStringLiteral("pipewire"), QStringList(), session);
-        const QString pipewireSocket = session.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/pipewire-0");
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(pipewireSocket); }, 10000))
-            << "PipeWire did not start: " << pipewire->output.constData();
-        wlr = std::make_unique<Child>(wlrProgram, QStringList(), session);
-        ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.wlr")); }, 10000))
-            << "the wlroots portal backend did not start: " << wlr->output.constData();
-
-        // xdg-desktop-portal 1.16 offers Screenshot only where some backend also offers
-        // Access (the desktop's permission dialogs), which the wlroots one does not; a
-        // declared one stands in. A screenshot that is not interactive never calls it.
-        const QString portals = base.filePath(QStringLiteral("portals"));
-        ASSERT_TRUE(QDir().mkpath(portals));
-        ASSERT_TRUE(QFile::copy(wlrPortalFile, portals + QStringLiteral("/wlr.portal")));
-        QFile access(portals + QStringLiteral("/test-access.portal"));
-        ASSERT_TRUE(access.open(QIODevice::WriteOnly));
-        access.write("[portal]\nDBusName=com.corvantis.QuorvaneTest.Access\n"
-                     "Interfaces=org.freedesktop.impl.portal.Access;\nUseIn=sway;\n");
-        access.close();
+        if (!gtk) {
+            gtk = std::make_unique<Child>(gtkProgram, QStringList(), session);
+            ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.gtk")); },
+                                  10000))
+                << "the GTK portal backend did not start: " << gtk->output.constData();
+        }
         QProcessEnvironment env = session;
-        env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
+        if (screenshots) {
+            // The wlroots backend does not start without a PipeWire daemon (for screencasts).
+            pipewire = std::make_unique<Child>(QStringLiteral("pipewire"), QStringList(), session);
+            const QString pipewireSocket =
+                session.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/pipewire-0");
+            ASSERT_TRUE(waitUntil([&] { return QFile::exists(pipewireSocket); }, 10000))
+                << "PipeWire did not start: " << pipewire->output.constData();
+            wlr = std::make_unique<Child>(wlrProgram, QStringList(), session);
+            ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.wlr")); },
+                                  10000))
+                << "the wlroots portal backend did not start: " << wlr->output.constData();
+        } else {
+            const QString portals = base.filePath(QStringLiteral("gtk-only"));
+            ASSERT_TRUE(QDir().mkpath(portals));
+            ASSERT_TRUE(QFile::copy(gtkPortalFile, portals + QStringLiteral("/gtk.portal")));
+            env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
+        }
+        if (portal) {
+            portal.reset();
+            ASSERT_TRUE(waitUntil([] { return !busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000));
+        }
         portal = std::make_unique<Child>(portalProgram, QStringList(), env);
         ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000))
             << "xdg-desktop-portal did not start: " << portal->output.constData();
@@ -173,6 +182,7 @@ protected:
         clients.clear();
         portal.reset();
         wlr.reset();
+        gtk.reset();
         pipewire.reset();
         compositor.reset();
     }
@@ -216,10 +226,11 @@ protected:
 
     const QString portalProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal");
     const QString wlrProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-wlr");
-    const QString wlrPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/wlr.portal");
+    const QString gtkProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-gtk");
+    const QString gtkPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/gtk.portal");
     QTemporaryDir base;
     QProcessEnvironment session;
-    std::unique_ptr<Child> compositor, pipewire, wlr, portal;
+    std::unique_ptr<Child> compositor, pipewire, wlr, gtk, portal;
     std::vector<std::unique_ptr<Child>> clients;
 };
 
@@ -234,7 +245,7 @@ QJsonArray historyRecords(const QString &path)
 
 } // namespace
 
-TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
+TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithItTheDragPutsTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
     startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Quorvane reads 2468")}, session);
@@ -265,10 +276,34 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     ASSERT_TRUE(notificationBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications,
                                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
     ASSERT_TRUE(notificationBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    // First the session lacks the wlroots backend: the portal runs but takes no pictures.
+    startPortal(false);
+    if (HasFatalFailure())
+        return;
     const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
     Child &program = startClient(quorvane, {}, env);
     ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
     ASSERT_TRUE(program.output.contains("Wayland session")) << program.output.constData();
+    EXPECT_TRUE(program.printed("offers no screenshots; install xdg-desktop-portal-wlr, xdg-desktop-portal-gtk"))
+        << program.output.constData();
+
+    // A capture says what is missing and what to install, rather than that the screen
+    // could not be read.
+    {
+        Child command(quorvane, {QStringLiteral("capture")}, env);
+        ASSERT_TRUE(waitUntil([&] {
+            return std::any_of(notifications.calls.begin(), notifications.calls.end(), [](const auto &call) {
+                return call.body.contains(QStringLiteral("Install xdg-desktop-portal-wlr, xdg-desktop-portal-gtk"));
+            });
+        }, 10000)) << program.output.constData();
+        ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 10000));
+        notifications.calls.clear();
+    }
+
+    // With the packages scripts/install-deps installs, the same session captures.
+    startPortal(true);
+    if (HasFatalFailure())
+        return;
 
     // The command a desktop shortcut runs; the overlay comes up over the portal's frozen
     // picture, dimmed.
@@ -291,10 +326,13 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"));
     // The success toast came as a desktop notification, clickable to open the record.
-    ASSERT_TRUE(waitUntil([&] { return !notifications.calls.empty(); }, 10000));
-    EXPECT_EQ(notifications.calls[0].summary, QStringLiteral("Text Captured"));
-    EXPECT_EQ(notifications.calls[0].body, QStringLiteral("Copied to clipboard"));
-    EXPECT_TRUE(notifications.calls[0].actions.contains(QStringLiteral("default")));
+    const auto captured = [&] {
+        return std::find_if(notifications.calls.begin(), notifications.calls.end(),
+                            [](const auto &call) { return call.summary == QStringLiteral("Text Captured"); });
+    };
+    ASSERT_TRUE(waitUntil([&] { return captured() != notifications.calls.end(); }, 10000));
+    EXPECT_EQ(captured()->body, QStringLiteral("Copied to clipboard"));
+    EXPECT_TRUE(captured()->actions.contains(QStringLiteral("default")));
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
