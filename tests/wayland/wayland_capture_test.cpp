@@ -333,6 +333,9 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     ASSERT_TRUE(waitUntil([&] { return captured() != notifications.calls.end(); }, 10000));
     EXPECT_EQ(captured()->body, QStringLiteral("Copied to clipboard"));
     EXPECT_TRUE(captured()->actions.contains(QStringLiteral("default")));
+    // It stands in for a toast: it goes when the toast would have, out of the history.
+    EXPECT_GT(captured()->expireTimeout, 0);
+    EXPECT_EQ(captured()->hints.value(QStringLiteral("transient")), QVariant(true));
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
