@@ -1,7 +1,8 @@
-// The program in a real Wayland session: a headless sway, xdg-desktop-portal with its
-// wlroots backend and PipeWire (which that backend needs) on the test's private bus, a
-// window showing known words, the program as a Wayland client, and a pointer the
-// compositor drives. `quorvane capture` freezes the desktop through the portal, the drag
+// The program in a real Wayland session: a headless sway with two monitors,
+// xdg-desktop-portal with the GTK backend and then also the wlroots one and PipeWire (which
+// that backend needs) on the test's private bus, a window showing known words, the program
+// as a Wayland client, and a pointer the compositor drives. Without the wlroots backend a
+// capture says what to install; with it, `quorvane capture` freezes the desktop through the portal, the drag
 // selects the words on the program's own overlay, and the words reach the Wayland
 // clipboard (read with wl-paste) and the history; `quorvane repeat` reads them again from
 // beneath the program's own pin.
@@ -96,7 +97,10 @@ protected:
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile config(base.filePath(QStringLiteral("sway.conf")));
         ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        // Two monitors side by side; the window titled "Beside" goes to the second.
         config.write(QStringLiteral("output HEADLESS-1 resolution %1x%2 position 0 0\n"
+                                    "output HEADLESS-2 resolution %1x%2 position %1 0\n"
+                                    "for_window [title=\"^Beside\"] move container to output HEADLESS-2\n"
                                     "default_border none\nxwayland disable\n")
                          .arg(kOutput.width())
                          .arg(kOutput.height())
@@ -108,6 +112,7 @@ protected:
         env.insert(QStringLiteral("HOME"), base.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+        env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("2"));
         env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
         env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
         QString program = QStringLiteral("sway");
@@ -248,13 +253,24 @@ QJsonArray historyRecords(const QString &path)
 TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithItTheDragPutsTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
+    // Another fills a second monitor: the wlroots backend's picture holds both, and the
+    // selection still finds the words on the first.
     startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Quorvane reads 2468")}, session);
     const QPoint blank(640, 100);
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff)) << "the words never reached the screen";
+    startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Beside")}, session);
+    const QPoint besideBlank(kOutput.width() + 640, 100);
+    ASSERT_TRUE(screenShowsAt(besideBlank, 0xffffff)) << "the second monitor's words never reached the screen";
 
     Child pointer(QStringLiteral(QUORVANE_VIRTUAL_POINTER),
-                  {QString::number(kOutput.width()), QString::number(kOutput.height())}, session);
+                  {QString::number(2 * kOutput.width()), QString::number(kOutput.height())}, session);
     ASSERT_TRUE(pointer.printed("ready")) << pointer.output.constData();
+    const auto point = [&](const char *step) {
+        const int answers = int(pointer.output.count("ok"));
+        pointer.send(step);
+        return waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000);
+    };
+    ASSERT_TRUE(point("move 20 250"));
 
     // The program with its own folders, as a user past the first run.
     const QString home = base.filePath(QStringLiteral("home"));
@@ -313,11 +329,8 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
                                                        << program.output.constData();
 
-    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"}) {
-        const int answers = int(pointer.output.count("ok"));
-        pointer.send(step);
-        ASSERT_TRUE(waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000)) << step;
-    }
+    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
+        ASSERT_TRUE(point(step)) << step;
 
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboard()).contains("QUORVANEREADS2468"); }, 30000))
         << "clipboard: " << clipboard().toStdString() << "\n" << program.output.constData();
