@@ -1,5 +1,7 @@
 #include "platform/window_presenter.h"
 
+#include "platform/tiling_float.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -19,6 +21,7 @@ void presentWindow(QWidget &window, WindowPlacement placement)
             window.move(frame.topLeft());
         }
     }
+    floatWhenShown(window);
     if (window.isMinimized())
         window.showNormal();
     else

@@ -26,6 +26,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -219,6 +220,33 @@ protected:
         }, 15000);
     }
 
+    // The titles of the program's windows the compositor floats rather than tiles.
+    QStringList floatingWindows()
+    {
+        QProcess tree;
+        QProcessEnvironment env = session;
+        const QDir runtime(session.value(QStringLiteral("XDG_RUNTIME_DIR")));
+        const QStringList sockets = runtime.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        if (sockets.isEmpty())
+            return {};
+        env.insert(QStringLiteral("SWAYSOCK"), runtime.filePath(sockets.first()));
+        tree.setProcessEnvironment(env);
+        tree.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree"), QStringLiteral("-r")});
+        if (!tree.waitForFinished(10000))
+            return {};
+        QStringList titles;
+        std::function<void(const QJsonObject &, bool)> walk = [&](const QJsonObject &node, bool floating) {
+            if (floating && node.value(QStringLiteral("app_id")).toString() == QStringLiteral("com.corvantis.Quorvane"))
+                titles.append(node.value(QStringLiteral("name")).toString());
+            for (const QJsonValue &child : node.value(QStringLiteral("nodes")).toArray())
+                walk(child.toObject(), floating);
+            for (const QJsonValue &child : node.value(QStringLiteral("floating_nodes")).toArray())
+                walk(child.toObject(), true);
+        };
+        walk(QJsonDocument::fromJson(tree.readAllStandardOutput()).object(), false);
+        return titles;
+    }
+
     QString clipboard()
     {
         QProcess paste;
@@ -352,10 +380,11 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
-    // The capture's pin now shares the output with the words, and the tiling compositor
-    // has squeezed them. A repeat takes the program's own windows away first, so the
-    // words fill the output again when the portal's new picture is taken.
-    ASSERT_TRUE(screenShowsAt(QPoint(1270, 710), 0xffffff, false)) << "no pin came up";
+    // The capture's pin floats over the words rather than being tiled beside them. A
+    // repeat takes the program's own windows away first, so that the portal's new picture
+    // shows the words beneath.
+    ASSERT_TRUE(waitUntil([&] { return !floatingWindows().isEmpty(); }, 10000))
+        << "no floating pin came up: " << floatingWindows().join(u',').toStdString();
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
     ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
@@ -363,6 +392,11 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"))
         << historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString().toStdString();
+
+    // The history window floats too.
+    Child openHistory(quorvane, {QStringLiteral("history")}, env);
+    EXPECT_TRUE(waitUntil([&] { return floatingWindows().contains(QStringLiteral("Capture History")); }, 10000))
+        << floatingWindows().join(u',').toStdString();
 
     // Recognised text is counted in the program's output, never quoted.
     EXPECT_FALSE(squeezed(QString::fromUtf8(program.output)).contains("READS2468")) << program.output.constData();
