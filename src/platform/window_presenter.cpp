@@ -1,5 +1,6 @@
 #include "platform/window_presenter.h"
 
+#include "platform/log_categories.h"
 #include "platform/tiling_float.h"
 
 #include <QCursor>
@@ -8,6 +9,13 @@
 #include <QWidget>
 
 namespace quorvane {
+
+void useActivationToken(const QString &token)
+{
+    // Qt's Wayland shell reads it when a window asks for the focus, and clears it.
+    qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    qCInfo(lcPlatform) << "An activation token came with a command";
+}
 
 void presentWindow(QWidget &window, WindowPlacement placement)
 {
