@@ -188,8 +188,10 @@ void AppDelegate::applyShortcutTexts()
     if (!m_services.settingsStore())
         return;
     const UserSettings &settings = m_services.settingsStore()->settings();
+    const HotkeyManager *hotkeys = m_services.hotkeyManager();
     if (m_menuBarController)
-        m_menuBarController->setShortcuts(settings);
+        m_menuBarController->setShortcuts(settings,
+                                          !hotkeys || hotkeys->ownership() != ShortcutOwnership::unavailable);
     m_windows.setShortcuts(settings);
     m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
 }
@@ -282,6 +284,11 @@ void AppDelegate::setupNotificationObservers()
         //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
         m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
     });
+
+    // Where the desktop turns out to offer no shortcuts, the menu stops promising them.
+    if (m_services.hotkeyManager())
+        connect(m_services.hotkeyManager(), &HotkeyManager::desktopShortcutsChanged, this,
+                [this] { applyShortcutTexts(); });
 
     // A click on the notice of a refused shortcut.
     connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,
