@@ -232,8 +232,11 @@ TEST_F(DesktopPortalTest, WithoutDesktopShortcutsTheGrabberSaysSoAndStillAccepts
     FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
     PortalKeyGrabber grabber;
     QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
-    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    // Known from the start, before any shortcut is asked for.
     ASSERT_TRUE(waitUntil([&] { return !changed.isEmpty(); }));
+    EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Zarrow")}));
+    ASSERT_TRUE(waitUntil([&] { return changed.size() == 2; }));
     EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
     EXPECT_TRUE(grabber.desktopTriggers().isEmpty());
     // Not a permission the user could grant: the shortcuts pane explains instead.
