@@ -1904,5 +1904,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>لا يوفّر سطح المكتب هذا خدمة لقطات شاشة لقراءة الشاشة. ثبّت %1، ثم سجّل الخروج وادخل من جديد.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>لا يعرض أي شريط نظام على سطح المكتب هذا أيقونة Quorvane. لالتقاط النص، اربط الأمر «quorvane capture» بمفتاح في إعدادات لوحة المفاتيح لسطح المكتب. شغّل «quorvane» مرة أخرى لفتح التفضيلات، أو «quorvane quit» للإنهاء.</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Toto prostředí nenabízí žádnou službu snímků obrazovky, kterou by šlo obrazovku přečíst. Nainstalujte %1 a pak se odhlaste a znovu přihlaste.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Žádná oznamovací oblast v tomto prostředí nezobrazuje ikonu Quorvane. Chcete-li zachytit text, přiřaďte příkaz „quorvane capture“ klávese v nastavení klávesnice svého prostředí. Spusťte „quorvane“ znovu pro otevření předvoleb, nebo „quorvane quit“ pro ukončení.</translation>
+    </message>
 </context>
 </TS>

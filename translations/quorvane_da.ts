@@ -1840,5 +1840,10 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Dette skrivebord tilbyder ingen skærmbilledtjeneste til at læse skærmen med. Installer %1, og log derefter ud og ind igen.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ingen statusbjælke på dette skrivebord viser Quorvanes ikon. For at hente tekst skal du knytte kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger. Kør »quorvane« igen for at åbne indstillingerne, eller »quorvane quit« for at afslutte.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Diese Arbeitsumgebung bietet keinen Bildschirmfoto-Dienst, mit dem sich der Bildschirm lesen lässt. Installieren Sie %1 und melden Sie sich danach ab und wieder an.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Kein Systembereich dieser Arbeitsumgebung zeigt das Symbol von Quorvane. Um Text zu erfassen, legen Sie den Befehl „quorvane capture“ in den Tastatureinstellungen Ihrer Arbeitsumgebung auf eine Taste. Führen Sie „quorvane“ erneut aus, um die Einstellungen zu öffnen, oder „quorvane quit“, um das Programm zu beenden.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,10 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Tämä työpöytä ei tarjoa kuvakaappauspalvelua näytön lukemiseen. Asenna %1 ja kirjaudu sitten ulos ja takaisin sisään.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Mikään tämän työpöydän ilmoitusalue ei näytä Quorvanen kuvaketta. Kaapataksesi tekstiä liitä komento ”quorvane capture” näppäimeen työpöydän näppäimistöasetuksissa. Suorita ”quorvane” uudelleen avataksesi asetukset tai ”quorvane quit” lopettaaksesi.</translation>
+    </message>
 </context>
 </TS>

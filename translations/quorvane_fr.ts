@@ -1840,5 +1840,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Ce bureau n’offre aucun service de capture d’écran pour lire l’écran. Installez %1, puis fermez la session et rouvrez-la.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Aucune zone de notification de ce bureau n’affiche l’icône de Quorvane. Pour capturer du texte, associez la commande «&#xa0;quorvane capture&#xa0;» à une touche dans les réglages du clavier de votre bureau. Exécutez à nouveau «&#xa0;quorvane&#xa0;» pour ouvrir les préférences, ou «&#xa0;quorvane quit&#xa0;» pour quitter.</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Ova radna površina ne nudi uslugu snimki zaslona kojom bi se zaslon mogao pročitati. Instalirajte %1, a zatim se odjavite i ponovno prijavite.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Nijedna traka sustava na ovoj radnoj površini ne prikazuje ikonu Quorvanea. Za snimanje teksta dodijelite naredbu „quorvane capture” tipki u postavkama tipkovnice svoje radne površine. Ponovno pokrenite „quorvane” za otvaranje postavki ili „quorvane quit” za izlaz.</translation>
+    </message>
 </context>
 </TS>

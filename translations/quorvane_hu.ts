@@ -1824,5 +1824,10 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Ez az asztali környezet nem kínál képernyőkép-szolgáltatást a képernyő olvasásához. Telepítse ezt: %1, majd jelentkezzen ki és be újra.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ezen az asztali környezeten egyetlen értesítési terület sem mutatja a Quorvane ikonját. Szöveg rögzítéséhez rendelje a „quorvane capture” parancsot egy billentyűhöz az asztali környezet billentyűzetbeállításaiban. Futtassa újra a „quorvane” parancsot a beállítások megnyitásához, vagy a „quorvane quit” parancsot a kilépéshez.</translation>
+    </message>
 </context>
 </TS>

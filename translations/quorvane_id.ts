@@ -1824,5 +1824,10 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Desktop ini tidak menyediakan layanan tangkapan layar untuk membaca layar. Pasang %1, lalu keluar dan masuk kembali.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Tidak ada baki sistem di desktop ini yang menampilkan ikon Quorvane. Untuk menangkap teks, tetapkan perintah “quorvane capture” ke sebuah tombol di pengaturan papan ketik desktop Anda. Jalankan “quorvane” lagi untuk membuka preferensi, atau “quorvane quit” untuk keluar.</translation>
+    </message>
 </context>
 </TS>

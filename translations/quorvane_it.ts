@@ -1840,5 +1840,10 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Questo desktop non offre alcun servizio di schermate con cui leggere lo schermo. Installa %1, poi esci dalla sessione e rientra.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Nessuna area di notifica di questo desktop mostra l’icona di Quorvane. Per acquisire testo, associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
+    </message>
 </context>
 </TS>

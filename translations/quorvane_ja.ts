@@ -1824,5 +1824,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>このデスクトップには画面を読み取るためのスクリーンショットサービスがありません。%1 をインストールしてから、ログアウトして再度ログインしてください。</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。テキストを取り込むには、デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当ててください。設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
+    </message>
 </context>
 </TS>

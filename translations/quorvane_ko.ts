@@ -1824,5 +1824,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>이 데스크톱에는 화면을 읽을 스크린샷 서비스가 없습니다. %1을(를) 설치한 다음 로그아웃했다가 다시 로그인하세요.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. 텍스트를 캡처하려면 데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하세요. 환경설정을 열려면 “quorvane”을 다시 실행하고, 종료하려면 “quorvane quit”을 실행하세요.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,10 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Dette skrivebordet tilbyr ingen skjermbildetjeneste som kan lese skjermen. Installer %1, og logg deretter ut og inn igjen.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ingen systemkurv på dette skrivebordet viser Quorvane-ikonet. For å hente tekst knytter du kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger. Kjør «quorvane» igjen for å åpne innstillingene, eller «quorvane quit» for å avslutte.</translation>
+    </message>
 </context>
 </TS>

@@ -1840,5 +1840,10 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Deze desktop biedt geen schermafdrukdienst om het scherm mee te lezen. Installeer %1 en meld je daarna af en opnieuw aan.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Geen systeemvak op deze desktop toont het pictogram van Quorvane. Koppel om tekst vast te leggen de opdracht ‘quorvane capture’ aan een toets in de toetsenbordinstellingen van je desktop. Voer ‘quorvane’ opnieuw uit om de voorkeuren te openen, of ‘quorvane quit’ om af te sluiten.</translation>
+    </message>
 </context>
 </TS>

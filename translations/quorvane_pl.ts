@@ -1856,5 +1856,10 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>To środowisko nie oferuje usługi zrzutów ekranu, którą można odczytać ekran. Zainstaluj %1, a następnie wyloguj się i zaloguj ponownie.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Żaden zasobnik systemowy w tym środowisku nie pokazuje ikony Quorvane. Aby przechwycić tekst, przypisz polecenie „quorvane capture” do klawisza w ustawieniach klawiatury swojego środowiska. Uruchom ponownie „quorvane”, aby otworzyć preferencje, lub „quorvane quit”, aby zakończyć.</translation>
+    </message>
 </context>
 </TS>

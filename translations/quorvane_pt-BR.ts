@@ -1840,5 +1840,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Este desktop não oferece nenhum serviço de captura de tela para ler a tela. Instale %1 e depois encerre a sessão e entre novamente.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Nenhuma bandeja do sistema neste desktop mostra o ícone do Quorvane. Para capturar texto, associe o comando “quorvane capture” a uma tecla nas configurações de teclado do desktop. Execute “quorvane” novamente para abrir as preferências, ou “quorvane quit” para sair.</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,10 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Acest desktop nu oferă niciun serviciu de capturi de ecran cu care să fie citit ecranul. Instalați %1, apoi deconectați-vă și conectați-vă din nou.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Nicio zonă de notificare de pe acest desktop nu afișează pictograma Quorvane. Pentru a captura text, asociați comanda „quorvane capture” unei taste din setările de tastatură ale desktopului. Rulați din nou „quorvane” pentru a deschide preferințele sau „quorvane quit” pentru a ieși.</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Эта рабочая среда не предоставляет службу снимков экрана, чтобы считать экран. Установите %1, затем выйдите из сеанса и войдите снова.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ни один системный лоток в этой рабочей среде не показывает значок Quorvane. Чтобы распознать текст, назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды. Запустите «quorvane» снова, чтобы открыть настройки, или «quorvane quit», чтобы выйти.</translation>
+    </message>
 </context>
 </TS>

@@ -1856,5 +1856,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Toto prostredie neposkytuje službu snímok obrazovky, ktorou by sa dala obrazovka prečítať. Nainštalujte %1 a potom sa odhláste a znova prihláste.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Žiadna oblasť oznámení v tomto prostredí nezobrazuje ikonu Quorvane. Ak chcete zachytiť text, priraďte príkaz „quorvane capture“ klávese v nastaveniach klávesnice svojho prostredia. Spustite „quorvane“ znova na otvorenie predvolieb alebo „quorvane quit“ na ukončenie.</translation>
+    </message>
 </context>
 </TS>

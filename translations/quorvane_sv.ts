@@ -1840,5 +1840,10 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Det här skrivbordet erbjuder ingen skärmbildstjänst att läsa skärmen med. Installera %1 och logga sedan ut och in igen.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Inget systemfält på det här skrivbordet visar Quorvanes ikon. För att fånga text binder du kommandot ”quorvane capture” till en tangent i skrivbordets tangentbordsinställningar. Kör ”quorvane” igen för att öppna inställningarna, eller ”quorvane quit” för att avsluta.</translation>
+    </message>
 </context>
 </TS>

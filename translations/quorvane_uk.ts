@@ -1856,5 +1856,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
         <translation>Це стільничне середовище не надає служби знімків екрана, щоб зчитати екран. Установіть %1, потім вийдіть із сеансу й увійдіть знову.</translation>
     </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Жоден системний лоток у цьому середовищі не показує значок Quorvane. Щоб розпізнати текст, призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища. Запустіть «quorvane» знову, щоб відкрити налаштування, або «quorvane quit», щоб вийти.</translation>
+    </message>
 </context>
 </TS>

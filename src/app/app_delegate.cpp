@@ -96,7 +96,12 @@ void AppDelegate::setupTrayAbsenceNotice()
 {
     m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
         [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
-        [this] { return m_services.settingsStore()->settings().quickZarrowShortcut.displayString(); },
+        [this] {
+            const HotkeyManager *hotkeys = m_services.hotkeyManager();
+            if (hotkeys && hotkeys->ownership() == ShortcutOwnership::unavailable)
+                return QString();
+            return m_services.settingsStore()->settings().quickZarrowShortcut.displayString();
+        },
         [this](const QString &title, const QString &body) {
             return m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
         });

@@ -341,7 +341,6 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
             });
         }, 10000)) << program.output.constData();
         ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 10000));
-        notifications.calls.clear();
     }
 
     // With the packages scripts/install-deps installs, the same session captures.
@@ -397,6 +396,16 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     Child openHistory(quorvane, {QStringLiteral("history")}, env);
     EXPECT_TRUE(waitUntil([&] { return floatingWindows().contains(QStringLiteral("Capture History")); }, 10000))
         << floatingWindows().join(u',').toStdString();
+
+    // No tray shows the icon and sway offers no global shortcuts: the notice that says so
+    // names the command to bind rather than a shortcut that does nothing.
+    const auto notice = [&] {
+        return std::find_if(notifications.calls.begin(), notifications.calls.end(),
+                            [](const auto &call) { return call.summary == QStringLiteral("Quorvane Is Running"); });
+    };
+    ASSERT_TRUE(waitUntil([&] { return notice() != notifications.calls.end(); }, 10000));
+    EXPECT_TRUE(notice()->body.contains(QStringLiteral("\u201Cquorvane capture\u201D"))) << notice()->body.toStdString();
+    EXPECT_FALSE(notice()->body.contains(QStringLiteral("Press"))) << notice()->body.toStdString();
 
     // Recognised text is counted in the program's output, never quoted.
     EXPECT_FALSE(squeezed(QString::fromUtf8(program.output)).contains("READS2468")) << program.output.constData();
