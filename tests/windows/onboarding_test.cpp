@@ -47,6 +47,7 @@ struct Rig {
     NoAlerts alerts;
     bool screenGranted = false;
     bool keysGranted = false;
+    bool screenServiceMissing = false;
     // Runs inside a screen check, after it read the grant and before it answers.
     std::function<void()> whileScreenCheckWaits;
     int completions = 0;
@@ -65,7 +66,7 @@ struct Rig {
                 waiting();
             return answer;
         };
-        return {{screen, [this] { return keysGranted; }}, opener, alerts};
+        return {{screen, [this] { return keysGranted; }, [this] { return screenServiceMissing; }}, opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
@@ -183,6 +184,12 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     // The instructions follow Screen Recording only; the optional row offers its button again.
     EXPECT_FALSE(page->accessibilityRow()->isGranted());
     EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
+
+    // Where the desktop lacks the service that reads the screen, the page says what to install.
+    rig.screenGranted = false;
+    rig.screenServiceMissing = true;
+    ASSERT_TRUE(test::waitUntil([&] { return !page->screenRecordingRow()->isGranted(); }));
+    EXPECT_TRUE(page->instructionsLabel()->text().contains("xdg-desktop-portal")) << page->instructionsLabel()->text().toStdString();
 }
 
 TEST(PermissionsPageTest, AnOlderSlowerCheckNeverOverwritesANewerResult)
