@@ -1909,5 +1909,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>لا يعرض أي شريط نظام على سطح المكتب هذا أيقونة Quorvane. لالتقاط النص، اربط الأمر «quorvane capture» بمفتاح في إعدادات لوحة المفاتيح لسطح المكتب. شغّل «quorvane» مرة أخرى لفتح التفضيلات، أو «quorvane quit» للإنهاء.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>اربط الأمر «quorvane capture» بمفتاح في إعدادات لوحة المفاتيح لسطح المكتب لالتقاط النص فورًا</translation>
+    </message>
 </context>
 </TS>

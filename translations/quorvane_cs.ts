@@ -1861,5 +1861,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Žádná oznamovací oblast v tomto prostředí nezobrazuje ikonu Quorvane. Chcete-li zachytit text, přiřaďte příkaz „quorvane capture“ klávese v nastavení klávesnice svého prostředí. Spusťte „quorvane“ znovu pro otevření předvoleb, nebo „quorvane quit“ pro ukončení.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Přiřaďte příkaz „quorvane capture“ klávese v nastavení klávesnice svého prostředí a zachytávejte text okamžitě</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Ingen statusbjælke på dette skrivebord viser Quorvanes ikon. For at hente tekst skal du knytte kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger. Kør »quorvane« igen for at åbne indstillingerne, eller »quorvane quit« for at afslutte.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Knyt kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger for at hente tekst med det samme</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Kein Systembereich dieser Arbeitsumgebung zeigt das Symbol von Quorvane. Um Text zu erfassen, legen Sie den Befehl „quorvane capture“ in den Tastatureinstellungen Ihrer Arbeitsumgebung auf eine Taste. Führen Sie „quorvane“ erneut aus, um die Einstellungen zu öffnen, oder „quorvane quit“, um das Programm zu beenden.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Legen Sie den Befehl „quorvane capture“ in den Tastatureinstellungen Ihrer Arbeitsumgebung auf eine Taste, um Text sofort zu erfassen</translation>
+    </message>
 </context>
 </TS>

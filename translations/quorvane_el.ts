@@ -1845,5 +1845,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Καμία περιοχή συστήματος σε αυτή την επιφάνεια εργασίας δεν εμφανίζει το εικονίδιο του Quorvane. Για να καταγράψετε κείμενο, αντιστοιχίστε την εντολή «quorvane capture» σε ένα πλήκτρο στις ρυθμίσεις πληκτρολογίου της επιφάνειας εργασίας. Εκτελέστε ξανά «quorvane» για να ανοίξετε τις προτιμήσεις ή «quorvane quit» για έξοδο.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Αντιστοιχίστε την εντολή «quorvane capture» σε ένα πλήκτρο στις ρυθμίσεις πληκτρολογίου της επιφάνειας εργασίας για άμεση καταγραφή κειμένου</translation>
+    </message>
 </context>
 </TS>

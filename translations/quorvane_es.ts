@@ -1845,5 +1845,10 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Ninguna bandeja del sistema de este escritorio muestra el icono de Quorvane. Para capturar texto, asigna el comando «quorvane capture» a una tecla en los ajustes de teclado del escritorio. Ejecuta «quorvane» de nuevo para abrir las preferencias o «quorvane quit» para salir.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Asigna el comando «quorvane capture» a una tecla en los ajustes de teclado del escritorio para capturar texto al instante</translation>
+    </message>
 </context>
 </TS>

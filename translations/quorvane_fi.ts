@@ -1845,5 +1845,10 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Mikään tämän työpöydän ilmoitusalue ei näytä Quorvanen kuvaketta. Kaapataksesi tekstiä liitä komento ”quorvane capture” näppäimeen työpöydän näppäimistöasetuksissa. Suorita ”quorvane” uudelleen avataksesi asetukset tai ”quorvane quit” lopettaaksesi.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Liitä komento ”quorvane capture” näppäimeen työpöydän näppäimistöasetuksissa, niin voit kaapata tekstiä heti</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Aucune zone de notification de ce bureau n’affiche l’icône de Quorvane. Pour capturer du texte, associez la commande «&#xa0;quorvane capture&#xa0;» à une touche dans les réglages du clavier de votre bureau. Exécutez à nouveau «&#xa0;quorvane&#xa0;» pour ouvrir les préférences, ou «&#xa0;quorvane quit&#xa0;» pour quitter.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Associez la commande «&#xa0;quorvane capture&#xa0;» à une touche dans les réglages du clavier de votre bureau pour capturer du texte instantanément</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>इस डेस्कटॉप पर कोई सिस्टम ट्रे Quorvane का आइकन नहीं दिखाती। टेक्स्ट कैप्चर करने के लिए, अपने डेस्कटॉप की कीबोर्ड सेटिंग्स में “quorvane capture” कमांड को किसी कुंजी से जोड़ें। प्राथमिकताएँ खोलने के लिए “quorvane” फिर से चलाएँ, या बंद करने के लिए “quorvane quit”।</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>तुरंत टेक्स्ट कैप्चर करने के लिए अपने डेस्कटॉप की कीबोर्ड सेटिंग्स में “quorvane capture” कमांड को किसी कुंजी से जोड़ें</translation>
+    </message>
 </context>
 </TS>

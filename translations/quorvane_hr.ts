@@ -1861,5 +1861,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Nijedna traka sustava na ovoj radnoj površini ne prikazuje ikonu Quorvanea. Za snimanje teksta dodijelite naredbu „quorvane capture” tipki u postavkama tipkovnice svoje radne površine. Ponovno pokrenite „quorvane” za otvaranje postavki ili „quorvane quit” za izlaz.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Dodijelite naredbu „quorvane capture” tipki u postavkama tipkovnice svoje radne površine za trenutno snimanje teksta</translation>
+    </message>
 </context>
 </TS>

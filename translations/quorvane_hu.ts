@@ -1829,5 +1829,10 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Ezen az asztali környezeten egyetlen értesítési terület sem mutatja a Quorvane ikonját. Szöveg rögzítéséhez rendelje a „quorvane capture” parancsot egy billentyűhöz az asztali környezet billentyűzetbeállításaiban. Futtassa újra a „quorvane” parancsot a beállítások megnyitásához, vagy a „quorvane quit” parancsot a kilépéshez.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Rendelje a „quorvane capture” parancsot egy billentyűhöz az asztali környezet billentyűzetbeállításaiban, és azonnal rögzíthet szöveget</translation>
+    </message>
 </context>
 </TS>

@@ -1829,5 +1829,10 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Tidak ada baki sistem di desktop ini yang menampilkan ikon Quorvane. Untuk menangkap teks, tetapkan perintah “quorvane capture” ke sebuah tombol di pengaturan papan ketik desktop Anda. Jalankan “quorvane” lagi untuk membuka preferensi, atau “quorvane quit” untuk keluar.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Tetapkan perintah “quorvane capture” ke sebuah tombol di pengaturan papan ketik desktop Anda untuk menangkap teks seketika</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Nessuna area di notifica di questo desktop mostra l’icona di Quorvane. Per acquisire testo, associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop per acquisire testo all’istante</translation>
+    </message>
 </context>
 </TS>

@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。テキストを取り込むには、デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当ててください。設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当てると、すぐにテキストを取り込めます</translation>
+    </message>
 </context>
 </TS>

@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. 텍스트를 캡처하려면 데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하세요. 환경설정을 열려면 “quorvane”을 다시 실행하고, 종료하려면 “quorvane quit”을 실행하세요.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하면 텍스트를 바로 캡처할 수 있습니다</translation>
+    </message>
 </context>
 </TS>

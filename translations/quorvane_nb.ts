@@ -1845,5 +1845,10 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Ingen systemkurv på dette skrivebordet viser Quorvane-ikonet. For å hente tekst knytter du kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger. Kjør «quorvane» igjen for å åpne innstillingene, eller «quorvane quit» for å avslutte.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Knytt kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger for å hente tekst med en gang</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Geen systeemvak op deze desktop toont het pictogram van Quorvane. Koppel om tekst vast te leggen de opdracht ‘quorvane capture’ aan een toets in de toetsenbordinstellingen van je desktop. Voer ‘quorvane’ opnieuw uit om de voorkeuren te openen, of ‘quorvane quit’ om af te sluiten.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Koppel de opdracht ‘quorvane capture’ aan een toets in de toetsenbordinstellingen van je desktop om direct tekst vast te leggen</translation>
+    </message>
 </context>
 </TS>

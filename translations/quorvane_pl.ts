@@ -1861,5 +1861,10 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Żaden zasobnik systemowy w tym środowisku nie pokazuje ikony Quorvane. Aby przechwycić tekst, przypisz polecenie „quorvane capture” do klawisza w ustawieniach klawiatury swojego środowiska. Uruchom ponownie „quorvane”, aby otworzyć preferencje, lub „quorvane quit”, aby zakończyć.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Przypisz polecenie „quorvane capture” do klawisza w ustawieniach klawiatury swojego środowiska, aby od razu przechwytywać tekst</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Nenhuma bandeja do sistema neste desktop mostra o ícone do Quorvane. Para capturar texto, associe o comando “quorvane capture” a uma tecla nas configurações de teclado do desktop. Execute “quorvane” novamente para abrir as preferências, ou “quorvane quit” para sair.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Associe o comando “quorvane capture” a uma tecla nas configurações de teclado do desktop para capturar texto na hora</translation>
+    </message>
 </context>
 </TS>

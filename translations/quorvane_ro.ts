@@ -1861,5 +1861,10 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Nicio zonă de notificare de pe acest desktop nu afișează pictograma Quorvane. Pentru a captura text, asociați comanda „quorvane capture” unei taste din setările de tastatură ale desktopului. Rulați din nou „quorvane” pentru a deschide preferințele sau „quorvane quit” pentru a ieși.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Asociați comanda „quorvane capture” unei taste din setările de tastatură ale desktopului pentru a captura text instantaneu</translation>
+    </message>
 </context>
 </TS>

@@ -1861,5 +1861,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Ни один системный лоток в этой рабочей среде не показывает значок Quorvane. Чтобы распознать текст, назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды. Запустите «quorvane» снова, чтобы открыть настройки, или «quorvane quit», чтобы выйти.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды, чтобы мгновенно распознавать текст</translation>
+    </message>
 </context>
 </TS>

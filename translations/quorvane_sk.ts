@@ -1861,5 +1861,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Žiadna oblasť oznámení v tomto prostredí nezobrazuje ikonu Quorvane. Ak chcete zachytiť text, priraďte príkaz „quorvane capture“ klávese v nastaveniach klávesnice svojho prostredia. Spustite „quorvane“ znova na otvorenie predvolieb alebo „quorvane quit“ na ukončenie.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Priraďte príkaz „quorvane capture“ klávese v nastaveniach klávesnice svojho prostredia a zachytávajte text okamžite</translation>
+    </message>
 </context>
 </TS>

@@ -1845,5 +1845,10 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Inget systemfält på det här skrivbordet visar Quorvanes ikon. För att fånga text binder du kommandot ”quorvane capture” till en tangent i skrivbordets tangentbordsinställningar. Kör ”quorvane” igen för att öppna inställningarna, eller ”quorvane quit” för att avsluta.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Bind kommandot ”quorvane capture” till en tangent i skrivbordets tangentbordsinställningar för att fånga text direkt</translation>
+    </message>
 </context>
 </TS>

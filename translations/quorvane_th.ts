@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>ไม่มีถาดระบบบนเดสก์ท็อปนี้ที่แสดงไอคอนของ Quorvane หากต้องการจับข้อความ ให้ผูกคำสั่ง “quorvane capture” กับปุ่มในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อป เรียกใช้ “quorvane” อีกครั้งเพื่อเปิดการตั้งค่า หรือ “quorvane quit” เพื่อออก</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>ผูกคำสั่ง “quorvane capture” กับปุ่มในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อปเพื่อจับข้อความได้ทันที</translation>
+    </message>
 </context>
 </TS>

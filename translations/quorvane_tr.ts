@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Bu masaüstündeki hiçbir sistem tepsisi Quorvane simgesini göstermiyor. Metin yakalamak için masaüstünüzün klavye ayarlarında “quorvane capture” komutunu bir tuşa atayın. Tercihleri açmak için “quorvane” komutunu yeniden çalıştırın veya çıkmak için “quorvane quit” komutunu kullanın.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Metni anında yakalamak için masaüstünüzün klavye ayarlarında “quorvane capture” komutunu bir tuşa atayın</translation>
+    </message>
 </context>
 </TS>

@@ -1861,5 +1861,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Жоден системний лоток у цьому середовищі не показує значок Quorvane. Щоб розпізнати текст, призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища. Запустіть «quorvane» знову, щоб відкрити налаштування, або «quorvane quit», щоб вийти.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища, щоб миттєво розпізнавати текст</translation>
+    </message>
 </context>
 </TS>

@@ -1829,5 +1829,10 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>Không có khay hệ thống nào trên màn hình nền này hiển thị biểu tượng của Quorvane. Để chụp văn bản, hãy gán lệnh “quorvane capture” cho một phím trong cài đặt bàn phím của màn hình nền. Chạy lại “quorvane” để mở tùy chọn, hoặc “quorvane quit” để thoát.</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Gán lệnh “quorvane capture” cho một phím trong cài đặt bàn phím của màn hình nền để chụp văn bản ngay lập tức</translation>
+    </message>
 </context>
 </TS>

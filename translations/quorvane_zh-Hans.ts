@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>此桌面上没有系统托盘显示 Quorvane 的图标。要捕获文字，请在桌面的键盘设置中将命令“quorvane capture”绑定到一个按键。再次运行“quorvane”可打开偏好设置，运行“quorvane quit”可退出。</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>在桌面的键盘设置中将命令“quorvane capture”绑定到一个按键，即可立即捕获文字</translation>
+    </message>
 </context>
 </TS>

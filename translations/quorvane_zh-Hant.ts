@@ -1829,5 +1829,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
         <translation>此桌面上沒有系統匣顯示 Quorvane 的圖示。若要擷取文字，請在桌面的鍵盤設定中將指令「quorvane capture」綁定到一個按鍵。再次執行「quorvane」可開啟偏好設定，執行「quorvane quit」可結束。</translation>
     </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>在桌面的鍵盤設定中將指令「quorvane capture」綁定到一個按鍵，即可立即擷取文字</translation>
+    </message>
 </context>
 </TS>

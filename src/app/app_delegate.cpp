@@ -194,11 +194,11 @@ void AppDelegate::applyShortcutTexts()
         return;
     const UserSettings &settings = m_services.settingsStore()->settings();
     const HotkeyManager *hotkeys = m_services.hotkeyManager();
+    const bool offered = !hotkeys || hotkeys->ownership() != ShortcutOwnership::unavailable;
     if (m_menuBarController)
-        m_menuBarController->setShortcuts(settings,
-                                          !hotkeys || hotkeys->ownership() != ShortcutOwnership::unavailable);
+        m_menuBarController->setShortcuts(settings, offered);
     m_windows.setShortcuts(settings);
-    m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
+    m_firstLaunch.setCaptureShortcut(offered ? std::optional(settings.quickZarrowShortcut) : std::nullopt);
 }
 
 void AppDelegate::openHistory(std::optional<QUuid> entry)

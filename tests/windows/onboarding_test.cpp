@@ -88,6 +88,12 @@ bool labelShowing(const QWidget &root, const QString &text)
 TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
 {
     Rig rig;
+    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    // Where the desktop offers programs no shortcuts, the page names the command to bind.
+    rig.view->setCaptureShortcut(std::nullopt);
+    EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Bind the command \u201Cquorvane capture\u201D to a key in "
+                                                      "your desktop's keyboard settings to capture text instantly"));
     EXPECT_EQ(rig.view->currentPage(), 0);
     EXPECT_EQ(rig.view->pageDots()->currentIndex(), 0);
     EXPECT_TRUE(buttonShown(rig.view->skipButton()));
