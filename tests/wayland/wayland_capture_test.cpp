@@ -18,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -88,6 +89,10 @@ protected:
         }
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(base.isValid());
+        // The wlroots backend writes every picture to /tmp/out.png, whatever session asks:
+        // sessions of this test on one machine take turns.
+        machineTurn.setStaleLockTime(0); // stale only when its holder is gone
+        ASSERT_TRUE(machineTurn.lock());
         startCompositor();
     }
 
@@ -261,6 +266,7 @@ protected:
     const QString wlrProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-wlr");
     const QString gtkProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-gtk");
     const QString gtkPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/gtk.portal");
+    QLockFile machineTurn{QStringLiteral("/tmp/quorvane-wayland-test.lock")};
     QTemporaryDir base;
     QProcessEnvironment session;
     std::unique_ptr<Child> compositor, pipewire, wlr, gtk, portal;
