@@ -1816,6 +1816,21 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Billedet i udklipsholderen kunne ikke læses</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Dette skrivebord tilbyder ingen skærmbilledtjeneste til at læse skærmen med. Installer %1, og log derefter ud og ind igen.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ingen statusbjælke på dette skrivebord viser Quorvanes ikon. For at hente tekst skal du knytte kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger. Kør »quorvane« igen for at åbne indstillingerne, eller »quorvane quit« for at afslutte.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Knyt kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger for at hente tekst med det samme</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

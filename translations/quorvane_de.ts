@@ -1816,6 +1816,21 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Das Bild in der Zwischenablage konnte nicht gelesen werden</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Diese Arbeitsumgebung bietet keinen Bildschirmfoto-Dienst, mit dem sich der Bildschirm lesen lässt. Installieren Sie %1 und melden Sie sich danach ab und wieder an.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Kein Systembereich dieser Arbeitsumgebung zeigt das Symbol von Quorvane. Um Text zu erfassen, legen Sie den Befehl „quorvane capture“ in den Tastatureinstellungen Ihrer Arbeitsumgebung auf eine Taste. Führen Sie „quorvane“ erneut aus, um die Einstellungen zu öffnen, oder „quorvane quit“, um das Programm zu beenden.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Legen Sie den Befehl „quorvane capture“ in den Tastatureinstellungen Ihrer Arbeitsumgebung auf eine Taste, um Text sofort zu erfassen</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

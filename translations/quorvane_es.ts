@@ -1816,6 +1816,21 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>No se pudo leer la imagen del portapapeles</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Este escritorio no ofrece ningún servicio de capturas de pantalla con el que leer la pantalla. Instala %1 y después cierra la sesión y vuelve a iniciarla.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ninguna bandeja del sistema de este escritorio muestra el icono de Quorvane. Para capturar texto, asigna el comando «quorvane capture» a una tecla en los ajustes de teclado del escritorio. Ejecuta «quorvane» de nuevo para abrir las preferencias o «quorvane quit» para salir.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Asigna el comando «quorvane capture» a una tecla en los ajustes de teclado del escritorio para capturar texto al instante</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

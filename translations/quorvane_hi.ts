@@ -1816,6 +1816,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>क्लिपबोर्ड पर मौजूद छवि को पढ़ा नहीं जा सका</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>यह डेस्कटॉप स्क्रीन पढ़ने के लिए कोई स्क्रीनशॉट सेवा नहीं देता। %1 इंस्टॉल करें, फिर लॉग आउट करके दोबारा लॉग इन करें।</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>इस डेस्कटॉप पर कोई सिस्टम ट्रे Quorvane का आइकन नहीं दिखाती। टेक्स्ट कैप्चर करने के लिए, अपने डेस्कटॉप की कीबोर्ड सेटिंग्स में “quorvane capture” कमांड को किसी कुंजी से जोड़ें। प्राथमिकताएँ खोलने के लिए “quorvane” फिर से चलाएँ, या बंद करने के लिए “quorvane quit”।</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>तुरंत टेक्स्ट कैप्चर करने के लिए अपने डेस्कटॉप की कीबोर्ड सेटिंग्स में “quorvane capture” कमांड को किसी कुंजी से जोड़ें</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

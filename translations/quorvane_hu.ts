@@ -1800,6 +1800,21 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>A vágólapon lévő kép nem olvasható be</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Ez az asztali környezet nem kínál képernyőkép-szolgáltatást a képernyő olvasásához. Telepítse ezt: %1, majd jelentkezzen ki és be újra.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Ezen az asztali környezeten egyetlen értesítési terület sem mutatja a Quorvane ikonját. Szöveg rögzítéséhez rendelje a „quorvane capture” parancsot egy billentyűhöz az asztali környezet billentyűzetbeállításaiban. Futtassa újra a „quorvane” parancsot a beállítások megnyitásához, vagy a „quorvane quit” parancsot a kilépéshez.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Rendelje a „quorvane capture” parancsot egy billentyűhöz az asztali környezet billentyűzetbeállításaiban, és azonnal rögzíthet szöveget</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

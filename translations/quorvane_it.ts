@@ -1816,6 +1816,21 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Impossibile leggere l’immagine negli appunti</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Questo desktop non offre alcun servizio di schermate con cui leggere lo schermo. Installa %1, poi esci dalla sessione e rientra.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Nessuna area di notifica di questo desktop mostra l’icona di Quorvane. Per acquisire testo, associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop per acquisire testo all’istante</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

@@ -1800,6 +1800,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>클립보드의 이미지를 읽을 수 없습니다</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>이 데스크톱에는 화면을 읽을 스크린샷 서비스가 없습니다. %1을(를) 설치한 다음 로그아웃했다가 다시 로그인하세요.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. 텍스트를 캡처하려면 데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하세요. 환경설정을 열려면 “quorvane”을 다시 실행하고, 종료하려면 “quorvane quit”을 실행하세요.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하면 텍스트를 바로 캡처할 수 있습니다</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

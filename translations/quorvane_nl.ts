@@ -1816,6 +1816,21 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>De afbeelding op het klembord kon niet worden gelezen</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Deze desktop biedt geen schermafdrukdienst om het scherm mee te lezen. Installeer %1 en meld je daarna af en opnieuw aan.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Geen systeemvak op deze desktop toont het pictogram van Quorvane. Koppel om tekst vast te leggen de opdracht ‘quorvane capture’ aan een toets in de toetsenbordinstellingen van je desktop. Voer ‘quorvane’ opnieuw uit om de voorkeuren te openen, of ‘quorvane quit’ om af te sluiten.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Koppel de opdracht ‘quorvane capture’ aan een toets in de toetsenbordinstellingen van je desktop om direct tekst vast te leggen</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

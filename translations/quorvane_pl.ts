@@ -1832,6 +1832,21 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Nie udało się odczytać obrazu ze schowka</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>To środowisko nie oferuje usługi zrzutów ekranu, którą można odczytać ekran. Zainstaluj %1, a następnie wyloguj się i zaloguj ponownie.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Żaden zasobnik systemowy w tym środowisku nie pokazuje ikony Quorvane. Aby przechwycić tekst, przypisz polecenie „quorvane capture” do klawisza w ustawieniach klawiatury swojego środowiska. Uruchom ponownie „quorvane”, aby otworzyć preferencje, lub „quorvane quit”, aby zakończyć.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Przypisz polecenie „quorvane capture” do klawisza w ustawieniach klawiatury swojego środowiska, aby od razu przechwytywać tekst</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

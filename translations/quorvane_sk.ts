@@ -1832,6 +1832,21 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Obrázok v schránke sa nepodarilo prečítať</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Toto prostredie neposkytuje službu snímok obrazovky, ktorou by sa dala obrazovka prečítať. Nainštalujte %1 a potom sa odhláste a znova prihláste.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Žiadna oblasť oznámení v tomto prostredí nezobrazuje ikonu Quorvane. Ak chcete zachytiť text, priraďte príkaz „quorvane capture“ klávese v nastaveniach klávesnice svojho prostredia. Spustite „quorvane“ znova na otvorenie predvolieb alebo „quorvane quit“ na ukončenie.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Priraďte príkaz „quorvane capture“ klávese v nastaveniach klávesnice svojho prostredia a zachytávajte text okamžite</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

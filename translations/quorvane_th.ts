@@ -1800,6 +1800,21 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>ไม่สามารถอ่านรูปภาพในคลิปบอร์ดได้</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>เดสก์ท็อปนี้ไม่มีบริการภาพหน้าจอสำหรับอ่านหน้าจอ ติดตั้ง %1 แล้วออกจากระบบและเข้าสู่ระบบใหม่</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>ไม่มีถาดระบบบนเดสก์ท็อปนี้ที่แสดงไอคอนของ Quorvane หากต้องการจับข้อความ ให้ผูกคำสั่ง “quorvane capture” กับปุ่มในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อป เรียกใช้ “quorvane” อีกครั้งเพื่อเปิดการตั้งค่า หรือ “quorvane quit” เพื่อออก</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>ผูกคำสั่ง “quorvane capture” กับปุ่มในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อปเพื่อจับข้อความได้ทันที</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

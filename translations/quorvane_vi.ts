@@ -1800,6 +1800,21 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Không thể đọc hình ảnh trong bảng tạm</translation>
     </message>
+    <message id="error.screen_capture.portal_missing">
+        <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
+        <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
+        <translation>Màn hình nền này không cung cấp dịch vụ chụp màn hình để đọc màn hình. Hãy cài đặt %1, sau đó đăng xuất và đăng nhập lại.</translation>
+    </message>
+    <message id="tray_absence.message_without_shortcuts">
+        <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
+        <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
+        <translation>Không có khay hệ thống nào trên màn hình nền này hiển thị biểu tượng của Quorvane. Để chụp văn bản, hãy gán lệnh “quorvane capture” cho một phím trong cài đặt bàn phím của màn hình nền. Chạy lại “quorvane” để mở tùy chọn, hoặc “quorvane quit” để thoát.</translation>
+    </message>
+    <message id="onboarding.welcome.feature1.description_without_shortcuts">
+        <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
+        <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
+        <translation>Gán lệnh “quorvane capture” cho một phím trong cài đặt bàn phím của màn hình nền để chụp văn bản ngay lập tức</translation>
+    </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
         <extracomment>Warning message when the settings file was damaged but some settings could still be read from it</extracomment>

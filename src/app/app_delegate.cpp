@@ -96,7 +96,12 @@ void AppDelegate::setupTrayAbsenceNotice()
 {
     m_trayAbsenceNotice = std::make_unique<TrayAbsenceNotice>(
         [this] { return m_menuBarController && m_menuBarController->statusItem()->hasButton(); },
-        [this] { return m_services.settingsStore()->settings().quickZarrowShortcut.displayString(); },
+        [this] {
+            const HotkeyManager *hotkeys = m_services.hotkeyManager();
+            if (hotkeys && hotkeys->ownership() == ShortcutOwnership::unavailable)
+                return QString();
+            return m_services.settingsStore()->settings().quickZarrowShortcut.displayString();
+        },
         [this](const QString &title, const QString &body) {
             return m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
         });
@@ -202,10 +207,12 @@ void AppDelegate::applyShortcutTexts()
     if (!m_services.settingsStore())
         return;
     const UserSettings &settings = m_services.settingsStore()->settings();
+    const HotkeyManager *hotkeys = m_services.hotkeyManager();
+    const bool offered = !hotkeys || hotkeys->ownership() != ShortcutOwnership::unavailable;
     if (m_menuBarController)
-        m_menuBarController->setShortcuts(settings);
+        m_menuBarController->setShortcuts(settings, offered);
     m_windows.setShortcuts(settings);
-    m_firstLaunch.setCaptureShortcut(settings.quickZarrowShortcut);
+    m_firstLaunch.setCaptureShortcut(offered ? std::optional(settings.quickZarrowShortcut) : std::nullopt);
 }
 
 void AppDelegate::openHistory(std::optional<QUuid> entry)
@@ -303,6 +310,11 @@ void AppDelegate::setupNotificationObservers()
         //% "The pinned capture could not be read and was kept as %1."
         m_services.warnSetAside(qtTrId("notification.pin_set_aside.message").arg(path));
     });
+
+    // Where the desktop turns out to offer no shortcuts, the menu stops promising them.
+    if (m_services.hotkeyManager())
+        connect(m_services.hotkeyManager(), &HotkeyManager::desktopShortcutsChanged, this,
+                [this] { applyShortcutTexts(); });
 
     // A click on the notice of a refused shortcut.
     connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,

@@ -9,6 +9,7 @@ namespace {
 
 // A command only starts an action or opens a window, so a longer wait means a hung program.
 constexpr int kReplyTimeoutMs = 10000;
+const QString kActivationToken = QStringLiteral("activation-token");
 
 } // namespace
 
@@ -87,6 +88,49 @@ void CommandService::Quit()
     emit commandReceived(ProgramCommand::quit);
 }
 
+void CommandService::receive(ProgramCommand command, const QVariantMap &platformData)
+{
+    const QString token = platformData.value(kActivationToken).toString();
+    if (!token.isEmpty())
+        emit activationTokenReceived(token);
+    deliver(command);
+}
+
+void CommandService::QuickCapture(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::capture, platformData);
+}
+
+void CommandService::RepeatCapture(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::repeat, platformData);
+}
+
+void CommandService::CodeCapture(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::code, platformData);
+}
+
+void CommandService::ScanCode(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::scan, platformData);
+}
+
+void CommandService::OpenHistory(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::history, platformData);
+}
+
+void CommandService::OpenPreferences(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::preferences, platformData);
+}
+
+void CommandService::Quit(const QVariantMap &platformData)
+{
+    receive(ProgramCommand::quit, platformData);
+}
+
 CommandClient::CommandClient(QDBusConnection bus, QString service) : m_bus(std::move(bus)), m_service(std::move(service))
 {
 }
@@ -96,17 +140,32 @@ bool CommandClient::isProgramRunning() const
     return m_bus.isConnected() && m_bus.interface() && m_bus.interface()->isServiceRegistered(m_service).value();
 }
 
-std::optional<QString> CommandClient::send(ProgramCommand command) const
+std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData) const
 {
     if (!m_bus.isConnected())
         return QStringLiteral("no session bus is available");
-    const QDBusMessage call = QDBusMessage::createMethodCall(m_service, CommandService::objectPath,
-                                                             CommandService::interfaceName, commandMethod(command));
+    QDBusMessage call = QDBusMessage::createMethodCall(m_service, CommandService::objectPath,
+                                                       CommandService::interfaceName, commandMethod(command));
+    if (!platformData.isEmpty())
+        call << platformData;
     // Keeps serving events while waiting, so a service in this same process can answer.
-    const QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, kReplyTimeoutMs);
+    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, kReplyTimeoutMs);
+    // A copy from before platform data still takes the command itself.
+    if (reply.type() == QDBusMessage::ErrorMessage && !platformData.isEmpty()
+        && (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")
+            || reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs")))
+        return send(command);
     if (reply.type() == QDBusMessage::ReplyMessage)
         return std::nullopt;
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
+}
+
+QVariantMap CommandClient::platformDataFromEnvironment()
+{
+    const QString token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+    if (token.isEmpty())
+        return {};
+    return {{kActivationToken, token}};
 }
 
 } // namespace quorvane

@@ -6,6 +6,7 @@
 #include <QDBusContext>
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 
 #include <functional>
 #include <optional>
@@ -45,14 +46,28 @@ public slots:
     Q_SCRIPTABLE void OpenHistory();
     Q_SCRIPTABLE void OpenPreferences();
     Q_SCRIPTABLE void Quit();
+    // The same, with what the desktop handed the caller to pass on (as
+    // org.freedesktop.Application's platform data): "activation-token" is the caller's
+    // XDG_ACTIVATION_TOKEN, with which a window the command brings up may take the focus.
+    Q_SCRIPTABLE void QuickCapture(const QVariantMap &platformData);
+    Q_SCRIPTABLE void RepeatCapture(const QVariantMap &platformData);
+    Q_SCRIPTABLE void CodeCapture(const QVariantMap &platformData);
+    Q_SCRIPTABLE void ScanCode(const QVariantMap &platformData);
+    Q_SCRIPTABLE void OpenHistory(const QVariantMap &platformData);
+    Q_SCRIPTABLE void OpenPreferences(const QVariantMap &platformData);
+    Q_SCRIPTABLE void Quit(const QVariantMap &platformData);
 
 signals:
+    // The desktop's token for activating a window came with the next command; delivered
+    // on the main thread, before that command.
+    void activationTokenReceived(const QString &token);
     // A caller on the bus asked for `command`; delivered on the main thread.
     void commandReceived(quorvane::ProgramCommand command);
 
 private:
     void withdraw();
     void deliver(ProgramCommand command);
+    void receive(ProgramCommand command, const QVariantMap &platformData);
 
     std::optional<QDBusConnection> m_bus;
     QString m_name;
@@ -67,8 +82,12 @@ public:
     // Whether a copy of the program owns the command interface's name.
     bool isProgramRunning() const;
     // Asks that copy to perform `command` and waits for its answer: nothing when it took
-    // the command, otherwise why it did not.
-    std::optional<QString> send(ProgramCommand command) const;
+    // the command, otherwise why it did not. `platformData` (see CommandService) goes with
+    // it where there is any.
+    std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {}) const;
+
+    // What the desktop handed this process for the running copy: its activation token.
+    static QVariantMap platformDataFromEnvironment();
 
 private:
     QDBusConnection m_bus;

@@ -168,7 +168,8 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
 {
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
-    return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); }};
+    return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); },
+            [probe] { return probe->serviceMissing(); }};
 }
 
 LanguageManager &DesktopServiceFactory::languageManager()

@@ -87,7 +87,8 @@ void FirstLaunchFlow::showOnboarding()
         });
     // The welcome page names the capture shortcut: the user's, not the default.
     if (SettingsStore *settings = m_services.settingsStore())
-        content->setCaptureShortcut(settings->settings().quickZarrowShortcut);
+        content->setCaptureShortcut(m_shortcutsOffered ? std::optional(settings->settings().quickZarrowShortcut)
+                                                       : std::nullopt);
     window->setContent(content);
     m_onboardingView = content;
     connect(window, &OnboardingWindow::closedByUser, this, &FirstLaunchFlow::handleOnboardingWindowClosed);
@@ -142,12 +143,13 @@ void FirstLaunchFlow::requestPermissionsAfterOnboarding()
     m_permissionFlow->start();
 }
 
-void FirstLaunchFlow::setCaptureShortcut(const Shortcut &shortcut)
+void FirstLaunchFlow::setCaptureShortcut(const std::optional<Shortcut> &shortcut)
 {
+    m_shortcutsOffered = shortcut.has_value();
     if (m_onboardingView)
         m_onboardingView->setCaptureShortcut(shortcut);
-    if (m_permissionFlow)
-        m_permissionFlow->setCaptureShortcut(shortcut);
+    if (m_permissionFlow && shortcut)
+        m_permissionFlow->setCaptureShortcut(*shortcut);
 }
 
 } // namespace quorvane

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace quorvane {
 
@@ -51,8 +52,9 @@ public:
     // Leads the user through the missing grants (see PermissionRequestFlow); a request while
     // the flow runs is ignored.
     void requestPermissionsAfterOnboarding();
-    // The texts that name the capture shortcut show the user's current one.
-    void setCaptureShortcut(const Shortcut &shortcut);
+    // The texts that name the capture shortcut show the user's current one; none where the
+    // desktop offers programs no global shortcuts.
+    void setCaptureShortcut(const std::optional<Shortcut> &shortcut);
 
     // The open onboarding window; null while closed.
     QWidget *onboardingWindow() const;
@@ -72,6 +74,8 @@ private:
     std::unique_ptr<PermissionRequestFlow> m_permissionFlow;
     QPointer<OnboardingWindow> m_onboardingWindow;
     QPointer<OnboardingView> m_onboardingView;
+    // Whether the desktop lets programs take global shortcuts, as last told.
+    bool m_shortcutsOffered = true;
 };
 
 } // namespace quorvane

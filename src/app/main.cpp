@@ -10,6 +10,7 @@
 #include "platform/interface_translations.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/window_presenter.h"
 
 #include "build_config.h"
 
@@ -69,7 +70,7 @@ void printTo(std::FILE *stream, const QString &text)
 int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 {
     const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
-    if (const std::optional<QString> problem = client.send(sent)) {
+    if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment())) {
         printTo(stderr, QStringLiteral("Quorvane is running but did not take the command \"%1\": %2")
                             .arg(quorvane::commandVerb(sent), *problem));
         return 1;
@@ -206,6 +207,8 @@ int main(int argc, char **argv)
     QObject::connect(&app, &QApplication::aboutToQuit, &delegate, &quorvane::AppDelegate::applicationWillTerminate);
     // Queued: the caller's answer goes out at once, even when the command opens a modal
     // alert that waits for the user.
+    QObject::connect(&commands, &quorvane::CommandService::activationTokenReceived, &delegate,
+                     &quorvane::useActivationToken, Qt::QueuedConnection);
     QObject::connect(&commands, &quorvane::CommandService::commandReceived, &delegate,
                      &quorvane::AppDelegate::perform, Qt::QueuedConnection);
     // A script that asks for a capture while one runs learns it was not started.

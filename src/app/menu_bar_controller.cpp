@@ -91,11 +91,17 @@ bool MenuBarController::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-void MenuBarController::setShortcuts(const UserSettings &settings)
+std::optional<Shortcut> MenuBarController::rowKeys(const Shortcut &shortcut) const
+{
+    return m_shortcutsShown ? std::optional(shortcut) : std::nullopt;
+}
+
+void MenuBarController::setShortcuts(const UserSettings &settings, bool shown)
 {
     if (m_captureShortcut == settings.quickZarrowShortcut && m_scanCodeShortcut == settings.scanCodeShortcut
-        && m_historyShortcut == settings.historyShortcut)
+        && m_historyShortcut == settings.historyShortcut && m_shortcutsShown == shown)
         return;
+    m_shortcutsShown = shown;
     m_captureShortcut = settings.quickZarrowShortcut;
     m_scanCodeShortcut = settings.scanCodeShortcut;
     m_historyShortcut = settings.historyShortcut;
@@ -136,12 +142,12 @@ void MenuBarController::setupMenu()
 
     //: Tray menu item
     //% "Capture Text"
-    addRow(qtTrId("menubar.capture"), m_captureShortcut,
+    addRow(qtTrId("menubar.capture"), rowKeys(m_captureShortcut),
            &MenuBarController::handleCaptureText)
         ->setObjectName(QStringLiteral("handleCaptureText"));
     //: Tray menu item
     //% "Read QR/Bar Code"
-    addRow(qtTrId("menubar.scan_code"), m_scanCodeShortcut,
+    addRow(qtTrId("menubar.scan_code"), rowKeys(m_scanCodeShortcut),
            &MenuBarController::handleScanCode)
         ->setObjectName(QStringLiteral("handleScanCode"));
     //: Tray menu item
@@ -152,7 +158,7 @@ void MenuBarController::setupMenu()
     m_menu->addSeparator();
     //: Tray menu item
     //% "Open History"
-    addRow(qtTrId("menubar.history"), m_historyShortcut,
+    addRow(qtTrId("menubar.history"), rowKeys(m_historyShortcut),
            &MenuBarController::handleOpenHistory)
         ->setObjectName(QStringLiteral("handleOpenHistory"));
     m_menu->addSeparator();

@@ -67,8 +67,9 @@ public:
     // Builds a new menu and hands it to the status item.
     void refreshMenu();
     // The user's global shortcuts changed (or are first known): the rows and the
-    // first-launch tooltip show them from now on.
-    void setShortcuts(const UserSettings &settings);
+    // first-launch tooltip show them from now on. Without `shown` (the desktop lets no
+    // program take shortcuts) the rows show none.
+    void setShortcuts(const UserSettings &settings, bool shown = true);
     // The slots whose shortcut could not be taken: their rows are marked.
     void setRefusedShortcuts(const QList<ShortcutAction> &refused);
     // Shows the first-launch tooltip under the icon, once per user.
@@ -126,6 +127,9 @@ private:
     Shortcut m_scanCodeShortcut;
     Shortcut m_historyShortcut;
     QList<ShortcutAction> m_refusedShortcuts;
+    bool m_shortcutsShown = true;
+    // A row's key combination, none while the shortcuts are not shown.
+    std::optional<Shortcut> rowKeys(const Shortcut &shortcut) const;
     // Each row's combination, for presses while the menu is open.
     std::vector<std::pair<Shortcut, QAction *>> m_keyEquivalents;
 };

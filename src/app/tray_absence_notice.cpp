@@ -39,6 +39,11 @@ QString TrayAbsenceNotice::title()
 
 QString TrayAbsenceNotice::message(const QString &captureShortcut)
 {
+    if (captureShortcut.isEmpty()) {
+        //: Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts
+        //% "No system tray on this desktop shows Quorvane's icon. To capture text, bind the command “quorvane capture” to a key in your desktop's keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit."
+        return qtTrId("tray_absence.message_without_shortcuts");
+    }
     //: Notice shown when no system tray shows the icon; %1 is the capture shortcut
     //% "No system tray on this desktop shows Quorvane's icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit."
     return qtTrId("tray_absence.message").arg(captureShortcut);

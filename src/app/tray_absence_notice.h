@@ -26,6 +26,7 @@ public:
     static constexpr int kDelayMs = 3000;
 
     using TrayShown = std::function<bool()>;
+    // The capture shortcut's text; empty where the desktop offers programs no shortcuts.
     using ShortcutText = std::function<QString()>;
     // Posts a desktop notification; the future fails when no server takes it.
     using Notify = std::function<QFuture<void>(const QString &title, const QString &body)>;

@@ -1,5 +1,7 @@
 #include "capture/screen_capture_error.h"
 
+#include "platform/portal_interfaces.h"
+
 namespace quorvane {
 
 ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
@@ -29,10 +31,20 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
         //: Error when no display is available
         //% "No active display found."
         return {QT_TRID_NOOP("error.screen_capture.no_display")};
+    case ScreenCaptureErrorKind::portalMissing:
+        //: Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names
+        //% "This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again."
+        return {QT_TRID_NOOP("error.screen_capture.portal_missing")};
     }
     //: Error when capture operation fails
     //% "Screen capture failed: %1"
     return {QT_TRID_NOOP("error.screen_capture.failed")};
+}
+
+ScreenCaptureError ScreenCaptureError::portalMissing()
+{
+    return ScreenCaptureError(ScreenCaptureErrorKind::portalMissing,
+                              screenshotPortalPackages(qEnvironmentVariable("XDG_CURRENT_DESKTOP")));
 }
 
 bool ScreenCaptureError::operator==(const ScreenCaptureError &other) const

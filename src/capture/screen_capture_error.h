@@ -11,6 +11,7 @@ enum class ScreenCaptureErrorKind {
     displayConfigurationChanged,
     overlayDismissed,
     noActiveDisplay,
+    portalMissing, // carries the packages that would provide it
 };
 
 // Failures of the screen capture service. The value is the message of `captureFailed`.
@@ -18,6 +19,8 @@ class ScreenCaptureError : public CaseError<ScreenCaptureError, ScreenCaptureErr
 public:
     using CaseError::CaseError;
     static ErrorText textOf(ScreenCaptureErrorKind kind);
+    // The desktop's portal offers no screenshots: names what to install on this desktop.
+    static ScreenCaptureError portalMissing();
 
     // Same case and, for `captureFailed`, the same message.
     bool operator==(const ScreenCaptureError &other) const;

@@ -49,6 +49,9 @@ ScreenCaptureError errorOf(NoSelection none)
     case NoSelection::accessDenied:
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop refused the screen's picture"));
         return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+    case NoSelection::noPortal:
+        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop portal offers no screenshots"));
+        return ScreenCaptureError::portalMissing();
     case NoSelection::unreadable:
         break;
     }
@@ -89,7 +92,7 @@ QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
     if (granted)
         beginSelection(promise);
     else
-        fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied));
+        fail(promise, refusal());
     return result;
 }
 
@@ -160,6 +163,12 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
     promise->finish();
 }
 
+ScreenCaptureError ScreenCaptureService::refusal() const
+{
+    return m_probe.serviceMissing() ? ScreenCaptureError::portalMissing()
+                                    : ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+}
+
 void ScreenCaptureService::updateDisplayConfiguration(const QList<DisplayInfo> &displays)
 {
     m_lastDisplayConfiguration.clear();
@@ -183,7 +192,7 @@ void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quin
 {
     if (!m_probe.canReadScreen()) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
-        throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+        throw refusal();
     }
     if (tooSmall(rect)) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
@@ -244,7 +253,7 @@ QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, 
             // pixels are read.
             if (!m_probe.canReadScreen()) {
                 diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
-                throw ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+                throw refusal();
             }
             return grabDisplayRegion(rect, id);
         });

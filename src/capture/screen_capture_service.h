@@ -17,6 +17,7 @@
 namespace quorvane {
 
 class ScreenAccessProbe;
+class ScreenCaptureError;
 class WindowConcealer;
 
 // Obtains the screen pictures the capture workflows recognise: the interactive selection
@@ -36,7 +37,8 @@ public:
 
     // Lets the user drag out a region over frozen pictures of every monitor and returns
     // its pixels, its rectangle, monitor and scale; stores that region (with the current
-    // monitor layout) before the result arrives. Fails with `permissionDenied`,
+    // monitor layout) before the result arrives. Fails with `permissionDenied` (`portalMissing`
+    // where the desktop has no service to read the screen with),
     // `overlayDismissed` (Escape, right click), `invalidRegion` (under 10 x 10 points) or
     // `captureFailed`; a failure leaves the stored region and layout as they were.
     QFuture<CaptureResult> showCaptureOverlay() override;
@@ -44,7 +46,7 @@ public:
     // Pixels of `rect` (points, relative to the monitor's top left) on the monitor
     // `displayID`, or on the main monitor when it is absent, as they show with this
     // program's own windows (pins, toasts, other windows) taken away. Fails with
-    // `permissionDenied`, `invalidRegion`, `displayConfigurationChanged` (that monitor's
+    // `permissionDenied` (or `portalMissing`), `invalidRegion`, `displayConfigurationChanged` (that monitor's
     // bounds differ from those stored with the last region) or `captureFailed`.
     QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID) override;
 
@@ -60,6 +62,8 @@ private:
     void finishSelection(const std::shared_ptr<QPromise<CaptureResult>> &promise,
                          const QList<DisplayInfo> &displays,
                          SelectionOutcome outcome);
+    // Why the screen may not be read: no access, or no service on this desktop to read it.
+    ScreenCaptureError refusal() const;
     // Rebuilds the stored layout from `displays`.
     void updateDisplayConfiguration(const QList<DisplayInfo> &displays);
     // Throws the ScreenCaptureError that refuses a re-capture of `rect` before anything is

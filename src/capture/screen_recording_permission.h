@@ -11,7 +11,8 @@ public:
 
     // The last known state of the grant; asks nothing.
     virtual bool hasScreenRecordingPermission() const = 0;
-    // Asks for the grant when it is missing; true when it is there afterwards.
+    // Asks for the grant when it is missing; true when it is there afterwards. Fails with
+    // ScreenCaptureError (`portalMissing`) where no grant could help.
     virtual QFuture<bool> requestScreenRecordingPermission() = 0;
 };
 

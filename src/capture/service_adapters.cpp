@@ -1,5 +1,6 @@
 #include "capture/service_adapters.h"
 
+#include "capture/screen_capture_error.h"
 #include "core/notification_service.h"
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
@@ -35,7 +36,12 @@ bool PermissionManagerGrant::hasScreenRecordingPermission() const
 
 QFuture<bool> PermissionManagerGrant::requestScreenRecordingPermission()
 {
-    return m_manager.requestScreenRecordingPermission();
+    // A refusal for want of the desktop's screenshot service says what to install instead.
+    return m_manager.requestScreenRecordingPermission().then([&manager = m_manager](bool granted) {
+        if (!granted && manager.screenServiceMissing())
+            throw ScreenCaptureError::portalMissing();
+        return granted;
+    });
 }
 
 const UserSettings &SettingsStoreSettings::settings() const

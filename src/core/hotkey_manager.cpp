@@ -37,6 +37,7 @@ HotkeyManager::HotkeyManager(GlobalKeyGrabber &grabber, QObject *parent)
     : QObject(parent), m_grabber(grabber)
 {
     connect(&m_grabber, &GlobalKeyGrabber::pressed, this, &HotkeyManager::handlePress);
+    connect(&m_grabber, &GlobalKeyGrabber::desktopShortcutsChanged, this, &HotkeyManager::desktopShortcutsChanged);
     setAccessibility(m_grabber.canGrab());
     startPermissionMonitoring();
 }

@@ -80,6 +80,8 @@ public:
 
 signals:
     void isEnabledChanged(bool enabled);
+    // `ownership()` or the desktop's triggers changed.
+    void desktopShortcutsChanged();
     void hasAccessibilityPermissionChanged(bool granted);
     // The permission to take global keys turned granted.
     void accessibilityPermissionGranted();

@@ -17,6 +17,24 @@
 
 namespace quorvane {
 
+namespace {
+
+// The freedesktop "category" hint: a class of our own, as the specification allows.
+QString toastCategory(ToastType type)
+{
+    switch (type) {
+    case ToastType::success:
+        return QStringLiteral("x-quorvane.capture.success");
+    case ToastType::warning:
+        return QStringLiteral("x-quorvane.warning");
+    case ToastType::error:
+        break;
+    }
+    return QStringLiteral("x-quorvane.capture.error");
+}
+
+} // namespace
+
 NotificationService::NotificationService(SystemNotifier &systemNotifier, SoundPlayer &sounds,
                                          AccessibilityAnnouncer &announcer,
                                          MotionPreference &motion, ToastFactory makeToast,
@@ -160,9 +178,9 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
 
     // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
     const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
-    m_dismissTimer.start(std::min(kLongestToastMs,
-                                  kToastDisplayMs
-                                      + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters)));
+    const int shownMs = std::min(kLongestToastMs,
+                                 kToastDisplayMs + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters));
+    m_dismissTimer.start(shownMs);
 
     if (m_playSounds && sound)
         m_sounds.play(*sound);
@@ -172,8 +190,11 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
     if (m_useSystemNotifications || !toastShown) {
         // A notification that cannot be posted is left out: beside a toast it only
         // repeats it, and without one there is no other way left to show it.
-        postSystemNotification(toast.title, toast.message, toast.captureID)
-            .onFailed(this, [] {});
+        SystemNotification notification = systemNotification(toast.title, toast.message, toast.captureID);
+        notification.category = toastCategory(toast.type);
+        if (!toastShown)
+            notification.toastMs = shownMs;
+        post(notification).onFailed(this, [] {});
     }
 }
 
@@ -223,14 +244,12 @@ QFuture<void> NotificationService::postSystemNotification(const QString &title,
                                                           const QString &body,
                                                           std::optional<QUuid> captureID)
 {
-    if (m_systemNotifier.authorization() != SystemNotifier::Authorization::granted) {
-        QPromise<void> refused;
-        refused.start();
-        refused.setException(std::make_exception_ptr(
-            NotificationServiceError(NotificationServiceErrorKind::permissionDenied)));
-        refused.finish();
-        return refused.future();
-    }
+    return post(systemNotification(title, body, captureID));
+}
+
+SystemNotification NotificationService::systemNotification(const QString &title, const QString &body,
+                                                           std::optional<QUuid> captureID) const
+{
     SystemNotification notification;
     notification.title = title;
     notification.body = body;
@@ -240,6 +259,19 @@ QFuture<void> NotificationService::postSystemNotification(const QString &title,
         notification.userInfo.insert(captureIDKey, notification.identifier);
     } else {
         notification.identifier = json::uuidString(QUuid::createUuid());
+    }
+    return notification;
+}
+
+QFuture<void> NotificationService::post(const SystemNotification &notification)
+{
+    if (m_systemNotifier.authorization() != SystemNotifier::Authorization::granted) {
+        QPromise<void> refused;
+        refused.start();
+        refused.setException(std::make_exception_ptr(
+            NotificationServiceError(NotificationServiceErrorKind::permissionDenied)));
+        refused.finish();
+        return refused.future();
     }
     return m_systemNotifier.post(notification);
 }

@@ -3,6 +3,7 @@
 #include "core/capture_mode.h"
 #include "core/toast_type.h"
 #include "core/toast_window.h"
+#include "platform/system_notifier.h"
 
 #include <QDateTime>
 #include <QFuture>
@@ -111,6 +112,10 @@ private:
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
+    SystemNotification systemNotification(const QString &title, const QString &body,
+                                          std::optional<QUuid> captureID) const;
+    // Fails as postSystemNotification does.
+    QFuture<void> post(const SystemNotification &notification);
     void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickAction);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);

@@ -27,8 +27,15 @@ QFuture<bool> PermissionManager::requestScreenRecordingPermission()
     // There is no grant to ask the desktop for: look once more, then point the user at the
     // settings whatever the answer, as a prompt would have.
     const bool granted = recheckScreenRecording();
-    openSystemSettings(PermissionType::screenRecording, m_opener);
+    // No privacy setting installs a missing desktop service.
+    if (!granted && !screenServiceMissing())
+        openSystemSettings(PermissionType::screenRecording, m_opener);
     return QtFuture::makeReadyFuture(granted);
+}
+
+bool PermissionManager::screenServiceMissing() const
+{
+    return m_checks.screenServiceMissing && m_checks.screenServiceMissing();
 }
 
 bool PermissionManager::recheckScreenRecording()

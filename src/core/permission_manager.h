@@ -22,6 +22,9 @@ struct PermissionChecks {
     std::function<bool()> screenRecording;
     // May it take global key combinations? (On X11: there is a connection that can grab keys.)
     std::function<bool()> accessibility;
+    // When the screen may not be read: is it because the desktop lacks the service that
+    // reads it (no grant would help)? Absent where there is no such service to lack.
+    std::function<bool()> screenServiceMissing;
 };
 
 // The last known state of both grants, re-checked every three seconds; a change is
@@ -45,6 +48,8 @@ public:
     QFuture<bool> requestScreenRecordingPermission();
     // Screen recording then accessibility, each when its stored flag is false.
     QList<PermissionType> missingPermissions() const;
+    // Asks now whether the screen cannot be read for want of a desktop service.
+    bool screenServiceMissing() const;
     // A modal summary of the missing grants whose first button opens the privacy settings.
     // Shows nothing when nothing is missing.
     void showPermissionSummaryAlert();

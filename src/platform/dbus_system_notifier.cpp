@@ -51,11 +51,36 @@ QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
     auto promise = std::make_shared<QPromise<void>>();
     promise->start();
     QFuture<void> future = promise->future();
+    if (!notification.toastMs) {
+        send(notification, promise);
+        return future;
+    }
+    // A stand-in replaces the one before it, whose number the server may not have given yet.
+    QFuture<void> before = m_toastPosted;
+    m_toastPosted = future;
+    if (before.isFinished())
+        send(notification, promise);
+    else
+        before.then(this, [this, notification, promise] { send(notification, promise); })
+            .onFailed(this, [this, notification, promise] { send(notification, promise); });
+    return future;
+}
 
+void DBusSystemNotifier::send(const SystemNotification &notification, const std::shared_ptr<QPromise<void>> &promise)
+{
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), QStringLiteral("com.corvantis.Quorvane"));
     if (!notification.playSound)
         hints.insert(QStringLiteral("suppress-sound"), true);
+    if (!notification.category.isEmpty())
+        hints.insert(QStringLiteral("category"), notification.category);
+    uint replaces = 0;
+    int expireMs = -1; // the server's default
+    if (notification.toastMs) {
+        hints.insert(QStringLiteral("transient"), true);
+        replaces = m_toastServerID;
+        expireMs = *notification.toastMs;
+    }
     const QStringList actions{
         kDefaultAction,
         //: Open History shortcut
@@ -64,13 +89,14 @@ QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
 
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kInterface,
                                                        QStringLiteral("Notify"));
-    call << QStringLiteral("Quorvane") << uint(0) << QString() << notification.title
-         << notification.body << actions << hints << int(-1);
+    call << QStringLiteral("Quorvane") << replaces << QString() << notification.title
+         << notification.body << actions << hints << expireMs;
 
     auto *watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call), this);
     const QVariantMap userInfo = notification.userInfo;
+    const bool standsIn = notification.toastMs.has_value();
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, promise, userInfo](QDBusPendingCallWatcher *finished) {
+            [this, promise, userInfo, standsIn](QDBusPendingCallWatcher *finished) {
                 finished->deleteLater();
                 const QDBusPendingReply<uint> reply = *finished;
                 if (reply.isError()) {
@@ -78,10 +104,11 @@ QFuture<void> DBusSystemNotifier::post(const SystemNotification &notification)
                         reply.error().name() + QStringLiteral(": ") + reply.error().message()));
                 } else {
                     m_userInfoByServerID.insert(reply.value(), userInfo);
+                    if (standsIn)
+                        m_toastServerID = reply.value();
                 }
                 promise->finish();
             });
-    return future;
 }
 
 void DBusSystemNotifier::onActionInvoked(uint serverID, const QString &actionKey)
@@ -95,6 +122,8 @@ void DBusSystemNotifier::onActionInvoked(uint serverID, const QString &actionKey
 void DBusSystemNotifier::onNotificationClosed(uint serverID, uint /*reason*/)
 {
     m_userInfoByServerID.remove(serverID);
+    if (serverID == m_toastServerID)
+        m_toastServerID = 0;
 }
 
 std::unique_ptr<SystemNotifier> createSystemNotifier()

@@ -1,5 +1,6 @@
 #include "platform/non_activating_panel.h"
 
+#include "platform/tiling_float.h"
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
 
@@ -27,8 +28,10 @@ NonActivatingPanel::NonActivatingPanel(QWidget *parent)
 
 void NonActivatingPanel::orderFront()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        floatWhenShown(*this);
         show();
+    }
     raise();
 }
 

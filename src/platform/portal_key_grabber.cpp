@@ -2,6 +2,7 @@
 
 #include "platform/key_table.h"
 #include "platform/log_categories.h"
+#include "platform/portal_interfaces.h"
 #include "platform/portal_request.h"
 
 #include <QTimer>
@@ -37,6 +38,17 @@ PortalKeyGrabber::PortalKeyGrabber(QDBusConnection bus, QObject *parent)
             m_triggers.insert(s.id, s.properties.value(QStringLiteral("trigger_description")).toString());
         emit desktopShortcutsChanged();
     });
+    // Known from the start, before any shortcut is asked for: whether the desktop offers them.
+    PortalInterfaces(m_bus)
+        .versionLater(PortalInterfaces::globalShortcuts)
+        .then(this, [](uint version) { qCInfo(lcHotkeys) << "The desktop portal offers global shortcuts, version" << version; })
+        .onFailed(this, [this](const PortalError &error) {
+            qCInfo(lcHotkeys) << "The desktop portal offers no global shortcuts";
+            if (error.kind() == PortalError::Kind::missing && m_bound.empty()) {
+                setOwnership(ShortcutOwnership::unavailable);
+                emit desktopShortcutsChanged();
+            }
+        });
 }
 
 bool PortalKeyGrabber::canGrab() const

@@ -9,6 +9,8 @@ NoSelection noSelectionFor(const PortalError &error)
         return NoSelection::dismissed;
     case PortalError::Kind::denied:
         return NoSelection::accessDenied;
+    case PortalError::Kind::missing:
+        return NoSelection::noPortal;
     case PortalError::Kind::unavailable:
         break;
     }

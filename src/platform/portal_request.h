@@ -14,6 +14,7 @@ class PortalError : public std::exception {
 public:
     enum class Kind {
         unavailable, // no portal answers on the bus, or it lacks the interface or method
+        missing,     // asked beforehand: the portal or the interface is not there
         cancelled,   // the user dismissed the portal's dialog
         denied,      // the portal or the user refused, or the request ended another way
     };

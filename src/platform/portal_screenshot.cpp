@@ -1,5 +1,6 @@
 #include "platform/portal_screenshot.h"
 
+#include "platform/portal_interfaces.h"
 #include "platform/portal_request.h"
 
 #include <QFile>
@@ -12,9 +13,15 @@ PortalScreenshot::PortalScreenshot(QDBusConnection bus) : m_bus(std::move(bus)) 
 
 QFuture<QImage> PortalScreenshot::take() const
 {
-    const QVariantMap options{{QStringLiteral("interactive"), false}, {QStringLiteral("modal"), true}};
-    return PortalRequest::call(m_bus, QStringLiteral("org.freedesktop.portal.Screenshot"),
-                               QStringLiteral("Screenshot"), {QString()}, options)
+    // Asked first, so that a portal without screenshots is told apart from one that failed.
+    return PortalInterfaces(m_bus)
+        .versionLater(PortalInterfaces::screenshot)
+        .then([bus = m_bus](uint) {
+            const QVariantMap options{{QStringLiteral("interactive"), false}, {QStringLiteral("modal"), true}};
+            return PortalRequest::call(bus, PortalInterfaces::screenshot, QStringLiteral("Screenshot"), {QString()},
+                                       options);
+        })
+        .unwrap()
         .then(QtFuture::Launch::Async, [](const QVariantMap &results) {
             const QUrl uri(results.value(QStringLiteral("uri")).toString());
             if (!uri.isLocalFile())

@@ -15,7 +15,7 @@ public:
 
     // One picture of the whole desktop at full resolution. The portal's file is read and
     // then removed: it is only the carrier of the picture, and the user did not ask for a
-    // screenshot to be kept. Fails with PortalError (unavailable, cancelled, denied).
+    // screenshot to be kept. Fails with PortalError (missing, unavailable, cancelled, denied).
     QFuture<QImage> take() const;
 
 private:

@@ -25,6 +25,7 @@ struct RegionSelection {
 enum class NoSelection {
     dismissed,    // the user dismissed the overlay, or the desktop's own screenshot dialog
     accessDenied, // the desktop refused to give the screen's picture
+    noPortal,     // the desktop's portal offers no screenshots (a backend is not installed)
     unreadable,   // the screen's picture could not be had for another reason
 };
 

@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 namespace quorvane {
 
@@ -17,6 +18,11 @@ struct SystemNotification {
     QString body;
     bool playSound = true;   // false asks the server to stay silent
     QVariantMap userInfo;    // handed back unchanged when the user clicks the notification
+    QString category;        // the freedesktop "category" hint; none when empty
+    // Where it stands in for a toast that cannot be shown: how long that toast would have
+    // stayed. It then replaces the last stand-in still open, expires when the toast would
+    // have, and is transient (kept out of the desktop's notification history).
+    std::optional<int> toastMs;
 };
 
 // Why the notification server refused or failed a notification.

@@ -1,5 +1,7 @@
 #include "platform/tray_status_item.h"
 
+#include "platform/tiling_float.h"
+
 #include <QCursor>
 #include <QMenu>
 
@@ -62,8 +64,12 @@ void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (m_menu)
+        if (m_menu) {
+            // Without a window of ours to hang from, a Wayland compositor gets the menu as a
+            // window of its own: floated, not tiled.
+            floatWhenShown(*m_menu);
             m_menu->popup(QCursor::pos());
+        }
         emit leftClicked();
         break;
     case QSystemTrayIcon::Context:

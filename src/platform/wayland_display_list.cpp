@@ -43,9 +43,8 @@ QImage WaylandDisplayList::grab(quint32 displayId, const QRect &rect) const
     if (area.isEmpty())
         return {};
     // The portal gives one picture of the bounding box of all monitors at its own
-    // resolution; the logical layout, stretched to that picture, says where each lies. A
-    // picture of another shape (a portal that shows only one monitor of several) cannot
-    // be placed.
+    // resolution (the wlroots, GNOME and KDE backends alike); the logical layout, stretched
+    // to that picture, says where each lies. A picture of another shape cannot be placed.
     const qreal pictureScale = qreal(m_desktop.width()) / desktop.width();
     if (std::abs(m_desktop.height() - desktop.height() * pictureScale) > pictureScale + 1)
         return {};

@@ -1,11 +1,21 @@
 #include "platform/window_presenter.h"
 
+#include "platform/log_categories.h"
+#include "platform/tiling_float.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
 namespace quorvane {
+
+void useActivationToken(const QString &token)
+{
+    // Qt's Wayland shell reads it when a window asks for the focus, and clears it.
+    qputenv("XDG_ACTIVATION_TOKEN", token.toUtf8());
+    qCInfo(lcPlatform) << "An activation token came with a command";
+}
 
 void presentWindow(QWidget &window, WindowPlacement placement)
 {
@@ -19,6 +29,7 @@ void presentWindow(QWidget &window, WindowPlacement placement)
             window.move(frame.topLeft());
         }
     }
+    floatWhenShown(window);
     if (window.isMinimized())
         window.showNormal();
     else

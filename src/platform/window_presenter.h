@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace quorvane {
@@ -11,5 +12,10 @@ enum class WindowPlacement { asItIs, centred };
 // toast must ask itself. `centred` places it in the middle of the usable area of the screen
 // under the mouse (else the primary screen); a minimised window is restored.
 void presentWindow(QWidget &window, WindowPlacement placement);
+
+// The token the desktop gave the command that asked for the next window (Wayland's
+// xdg-activation): the next window that asks for the focus hands it to the compositor,
+// which then brings that window forward instead of only marking it as wanting attention.
+void useActivationToken(const QString &token);
 
 } // namespace quorvane

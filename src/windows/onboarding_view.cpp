@@ -118,7 +118,7 @@ void OnboardingView::finish()
         callback();
 }
 
-void OnboardingView::setCaptureShortcut(const Shortcut &shortcut)
+void OnboardingView::setCaptureShortcut(const std::optional<Shortcut> &shortcut)
 {
     m_captureShortcut = shortcut;
     if (m_welcomePage)

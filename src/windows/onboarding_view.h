@@ -44,8 +44,9 @@ public:
     // depends on it.
     bool areRequiredPermissionsGranted() const { return m_areRequiredPermissionsGranted; }
 
-    // The quick capture shortcut the welcome page names.
-    void setCaptureShortcut(const Shortcut &shortcut);
+    // The quick capture shortcut the welcome page names; none where the desktop offers
+    // programs no global shortcuts.
+    void setCaptureShortcut(const std::optional<Shortcut> &shortcut);
 
     // The button actions.
     void skip();
@@ -72,7 +73,7 @@ private:
     std::function<void()> m_onComplete;
     int m_currentPage = 0;
     bool m_areRequiredPermissionsGranted = false;
-    Shortcut m_captureShortcut;
+    std::optional<Shortcut> m_captureShortcut;
 
     QWidget *m_pageArea = nullptr;
     WelcomePageView *m_welcomePage = nullptr;

@@ -1,5 +1,6 @@
 #include "windows/permissions_page_view.h"
 
+#include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
 #include "platform/language_change.h"
 #include "windows/onboarding_style.h"
@@ -204,9 +205,14 @@ void PermissionsPageView::retranslate()
         //: Accessibility permission description
         //% "Enables global keyboard shortcuts for quick capture"
         qtTrId("onboarding.permissions.accessibility.description"));
+    m_instructions->setText(instructionsText());
+}
+
+QString PermissionsPageView::instructionsText()
+{
     //: Permission instructions
     //% "Click the Grant button next to each permission to open your desktop's privacy settings. This page will automatically detect when you grant permissions."
-    m_instructions->setText(qtTrId("onboarding.permissions.instructions"));
+    return qtTrId("onboarding.permissions.instructions");
 }
 
 PermissionsPageView::~PermissionsPageView() = default;
@@ -258,6 +264,11 @@ void PermissionsPageView::checkPermissionStatus()
 
     m_screenRecordingRow->setGranted(m_screenRecordingGranted);
     m_accessibilityRow->setGranted(m_accessibilityGranted);
+    // No privacy setting helps where the desktop lacks the service that reads the screen.
+    const bool serviceMissing = !m_screenRecordingGranted && m_services.checks.screenServiceMissing
+        && m_services.checks.screenServiceMissing();
+    m_instructions->setText(serviceMissing ? ScreenCaptureError::portalMissing().localizedDescription()
+                                           : instructionsText());
     // The instructions follow the required permission only.
     if (m_instructions->isHidden() != m_screenRecordingGranted) {
         m_instructions->setVisible(!m_screenRecordingGranted);

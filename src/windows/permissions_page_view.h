@@ -72,6 +72,7 @@ public:
     void checkPermissionStatus();
     // May the program read the screen?
     bool checkScreenRecordingPermission();
+    static QString instructionsText();
     // (Re)starts the once-a-second check.
     void startPermissionPolling();
     void stopPermissionPolling();

@@ -1,6 +1,7 @@
 #include "windows/shortcuts_preferences_view.h"
 
 #include "core/diagnostics.h"
+#include "core/global_shortcut_gate.h"
 #include "core/localized_error.h"
 #include "core/settings_store.h"
 #include "platform/language_change.h"
@@ -160,6 +161,12 @@ ShortcutRecorderView *ShortcutsPreferencesView::recorder(ShortcutAction action) 
 void ShortcutsPreferencesView::showEvent(QShowEvent *event)
 {
     m_desktopNote->refresh();
+    // Where the desktop lets no program take shortcuts, recording one would promise what
+    // cannot be: the note above says why and which commands to bind instead.
+    const bool recordable = !m_globalShortcuts || m_globalShortcuts->ownership() != ShortcutOwnership::unavailable;
+    for (ShortcutRecorderView *recorder : m_recorders)
+        recorder->setEnabled(recordable);
+    m_resetButton->setEnabled(recordable);
     loadShortcuts();
     // The changes the load itself makes are not sent back to the store; from the next
     // turn of the event loop on, every change is.

@@ -111,7 +111,7 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     setCaptureShortcut(UserSettings::defaults().quickZarrowShortcut);
 }
 
-void WelcomePageView::setCaptureShortcut(const Shortcut &shortcut)
+void WelcomePageView::setCaptureShortcut(const std::optional<Shortcut> &shortcut)
 {
     m_captureShortcut = shortcut;
     retranslate();
@@ -129,13 +129,20 @@ void WelcomePageView::retranslate()
     //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
     m_description->setText(qtTrId("onboarding.welcome.description"));
     setExtraLineSpacing(m_description, 4);
+    QString quickCapture;
+    if (m_captureShortcut) {
+        //: Feature 1 description; the quick capture shortcut
+        //% "Press %1 to capture text instantly"
+        quickCapture = qtTrId("onboarding.welcome.feature1.description").arg(leftToRightRun(m_captureShortcut->displayString()));
+    } else {
+        //: Feature 1 description where the desktop offers programs no global shortcuts
+        //% "Bind the command “quorvane capture” to a key in your desktop's keyboard settings to capture text instantly"
+        quickCapture = qtTrId("onboarding.welcome.feature1.description_without_shortcuts");
+    }
     m_quickCapture->setTexts(
         //: Feature 1 title
         //% "Quick Capture"
-        qtTrId("onboarding.welcome.feature1.title"),
-        //: Feature 1 description; the quick capture shortcut
-        //% "Press %1 to capture text instantly"
-        qtTrId("onboarding.welcome.feature1.description").arg(leftToRightRun(m_captureShortcut.displayString())));
+        qtTrId("onboarding.welcome.feature1.title"), quickCapture);
     m_languages->setTexts(
         //: Feature 2 title
         //% "Multi-Language Support"

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 class QLabel;
 
 namespace quorvane {
@@ -25,19 +27,21 @@ private:
 
 // The first onboarding page: the application's icon, a greeting, what the program does
 // and three of its features, the first naming the quick capture shortcut (the default
-// until `setCaptureShortcut` says otherwise). It has no controls.
+// until `setCaptureShortcut` says otherwise), or the command to bind where the desktop
+// offers programs no shortcuts. It has no controls.
 class WelcomePageView : public QWidget {
     Q_OBJECT
 public:
     explicit WelcomePageView(QWidget *parent = nullptr);
 
-    void setCaptureShortcut(const Shortcut &shortcut);
+    // None: the desktop offers programs no global shortcuts.
+    void setCaptureShortcut(const std::optional<Shortcut> &shortcut);
 
 private:
     // Sets every text in the interface language.
     void retranslate();
 
-    Shortcut m_captureShortcut;
+    std::optional<Shortcut> m_captureShortcut;
     QLabel *m_title = nullptr;
     QLabel *m_subtitle = nullptr;
     QLabel *m_description = nullptr;

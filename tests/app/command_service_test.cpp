@@ -31,9 +31,11 @@ TEST(CommandServiceTest, EveryCommandArrivesAsSentAndTheNameKeepsOneOwner)
     EXPECT_TRUE(client.send(ProgramCommand::capture).has_value()); // nobody to take it
 
     QList<ProgramCommand> received;
+    QStringList tokens;
     {
         CommandService service;
         QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand c) { received << c; });
+        QObject::connect(&service, &CommandService::activationTokenReceived, [&](const QString &t) { tokens << t; });
         ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
         EXPECT_TRUE(client.isProgramRunning());
 
@@ -43,8 +45,15 @@ TEST(CommandServiceTest, EveryCommandArrivesAsSentAndTheNameKeepsOneOwner)
 
         for (ProgramCommand command : allProgramCommands())
             EXPECT_EQ(client.send(command), std::nullopt) << commandVerb(command).toStdString();
+        // With the desktop's activation token for the window it brings up.
+        qputenv("XDG_ACTIVATION_TOKEN", "token-1");
+        EXPECT_EQ(client.send(ProgramCommand::preferences, CommandClient::platformDataFromEnvironment()), std::nullopt);
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+        EXPECT_TRUE(CommandClient::platformDataFromEnvironment().isEmpty());
+        EXPECT_EQ(client.send(ProgramCommand::history, {{"other", 1}}), std::nullopt);
     }
-    EXPECT_EQ(received, allProgramCommands());
+    EXPECT_EQ(received, allProgramCommands() + QList<ProgramCommand>({ProgramCommand::preferences, ProgramCommand::history}));
+    EXPECT_EQ(tokens, QStringList{"token-1"});
     // Gone with the service.
     EXPECT_FALSE(client.isProgramRunning());
 }

@@ -114,6 +114,11 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     }
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.item->toolTip(), "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture");
+
+    // Where the desktop lets no program take shortcuts, the rows promise none.
+    rig.controller->setShortcuts(UserSettings::defaults(), false);
+    EXPECT_EQ(rig.controller->menu()->actions()[0]->text(), "Capture Text");
+    EXPECT_EQ(rig.controller->menu()->actions()[4]->text(), "Open History");
 }
 
 TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)

@@ -62,6 +62,11 @@ TEST(TrayAbsenceNoticeTest, NotificationExplainsTheShortcutAndHowToQuit)
     EXPECT_TRUE(rig.notified.first().contains("\u201Cquorvane quit\u201D"));
     drainEvents();
     EXPECT_EQ(rig.notice.window(), nullptr);
+
+    // Where the desktop offers no shortcuts, it says which command to bind instead.
+    const QString without = TrayAbsenceNotice::message(QString());
+    EXPECT_FALSE(without.contains("Press"));
+    EXPECT_TRUE(without.contains("\u201Cquorvane capture\u201D")) << without.toStdString();
 }
 
 TEST(TrayAbsenceNoticeTest, WithoutANotificationServerAWindowSaysItAndCanQuit)

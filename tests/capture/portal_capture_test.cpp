@@ -135,11 +135,11 @@ TEST_F(PortalCaptureTest, ThePortalsRefusalAndCancelBecomeTheCapturesErrors)
     EXPECT_FALSE(service.lastCapturedRegion().has_value());
 }
 
-TEST(PortalCaptureWithoutPortal, NoPortalOnTheBusFailsTheCaptureInsteadOfShowingNothing)
+TEST(PortalCaptureWithoutPortal, NoPortalOnTheBusFailsTheCaptureSayingWhatToInstall)
 {
     PortalCapture capture;
     ScreenCaptureService &service = capture.service;
-    EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::captureFailed);
+    EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::portalMissing);
     EXPECT_EQ(failureOf(service.captureRegion(QRectF(0, 0, 50, 50), std::nullopt)),
-              ScreenCaptureErrorKind::captureFailed);
+              ScreenCaptureErrorKind::portalMissing);
 }

@@ -30,7 +30,10 @@ class ScriptedProbe : public ScreenAccessProbe {
 public:
     std::deque<bool> answers;
     bool otherwise = true;
+    bool missing = false;
     int calls = 0;
+
+    bool serviceMissing() override { return missing; }
 
     bool canReadScreen() override
     {
@@ -314,6 +317,16 @@ TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
     auto capture = errorOf(recapture);
     ASSERT_TRUE(capture.has_value());
     EXPECT_EQ(capture->kind(), ScreenCaptureErrorKind::permissionDenied);
+
+    // Where the desktop lacks the service that reads the screen, both say what to install.
+    denied.missing = true;
+    for (const auto &missing : {errorOf(refusing.showCaptureOverlay()),
+                                errorOf(refusing.captureRegion(QRectF(0, 0, 100, 100), std::nullopt))}) {
+        ASSERT_TRUE(missing.has_value());
+        EXPECT_EQ(missing->kind(), ScreenCaptureErrorKind::portalMissing);
+        EXPECT_TRUE(missing->localizedDescription().contains(QStringLiteral("xdg-desktop-portal"))) << missing->what();
+    }
+    EXPECT_FALSE(overlay.isActive());
 }
 
 TEST_F(ScreenCaptureTest, AccessIsCheckedAgainJustBeforeThePixelsAreRead)

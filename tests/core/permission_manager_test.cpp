@@ -46,6 +46,7 @@ class PermissionManagerTest : public ::testing::Test {
 protected:
     bool screenGranted = false;
     bool accessGranted = false;
+    bool screenServiceMissing = false;
     int screenChecks = 0;
     // Runs inside a screen check, after it read the grant and before it answers.
     std::function<void()> whileScreenCheckWaits;
@@ -62,7 +63,7 @@ protected:
                                         waiting();
                                     return answer;
                                 },
-                                [this] { return accessGranted; }};
+                                [this] { return accessGranted; }, [this] { return screenServiceMissing; }};
         auto manager = std::make_unique<PermissionManager>(checks, opener, alerts);
         QObject::connect(manager.get(), &PermissionManager::screenRecordingPermissionChanged,
                          [this](bool granted) { posted.push_back({"screenRecordingPermissionChanged", granted}); });
@@ -154,6 +155,15 @@ TEST_F(PermissionManagerTest, ScreenRequestWhenMissingOpensSettingsAndAnswersFal
     EXPECT_FALSE(manager->hasScreenRecordingPermission());
     // The request itself announces nothing; the poll compares against what it stored.
     EXPECT_TRUE(posted.empty());
+}
+
+TEST_F(PermissionManagerTest, ScreenRequestForWantOfADesktopServiceOpensNoSettings)
+{
+    screenServiceMissing = true;
+    auto manager = makeManager();
+    EXPECT_FALSE(manager->requestScreenRecordingPermission().result());
+    EXPECT_TRUE(manager->screenServiceMissing());
+    EXPECT_EQ(opener.opens, 0);
 }
 
 TEST_F(PermissionManagerTest, ScreenRequestStoresTheGrantSoThePollDoesNotAnnounceItAgain)

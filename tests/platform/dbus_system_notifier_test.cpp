@@ -52,11 +52,11 @@ struct DBusFixture : ::testing::Test {
         ASSERT_TRUE(serverBus.registerService(kName));
     }
 
-    void makeService()
+    void makeService(ToastFactory toasts = nullptr)
     {
         notifier = std::make_unique<DBusSystemNotifier>(QDBusConnection::sessionBus());
-        service = std::make_unique<NotificationService>(*notifier, sounds, announcer,
-                                                        motion, toastFactory(displays));
+        service = std::make_unique<NotificationService>(*notifier, sounds, announcer, motion,
+                                                        toasts ? std::move(toasts) : toastFactory(displays));
         service->setUseSystemNotifications(true);
         QObject::connect(service.get(), &NotificationService::openHistoryWithEntry,
                          [this](const QUuid &captureID) { openRequests.push_back(captureID); });
@@ -109,6 +109,9 @@ TEST_F(DBusFixture, SuccessNotificationReachesServerAndItsClickOpensHistory)
     EXPECT_EQ(call.body, "Copied to clipboard");
     EXPECT_EQ(call.actions, (QStringList{"default", "Open History"}));
     EXPECT_FALSE(call.hints.contains("suppress-sound"));
+    // Beside a toast it is no stand-in: it stays as long as the server keeps notifications.
+    EXPECT_FALSE(call.hints.contains("transient"));
+    EXPECT_EQ(call.expireTimeout, -1);
     // Servers find the name and icon through the installed desktop entry.
     EXPECT_EQ(call.hints.value("desktop-entry"), QVariant("com.corvantis.Quorvane"));
 
@@ -116,6 +119,29 @@ TEST_F(DBusFixture, SuccessNotificationReachesServerAndItsClickOpensHistory)
     ASSERT_TRUE(waitUntil([&] { return !openRequests.empty(); }));
     ASSERT_EQ(openRequests.size(), 1u);
     EXPECT_EQ(openRequests[0], id);
+}
+
+TEST_F(DBusFixture, NotificationsStandingInForToastsReplaceEachOtherAndExpireLikeTheToast)
+{
+    startServer();
+    // A desktop where a window cannot place itself (Wayland) gets no toast windows.
+    makeService([](auto &&...) { return std::unique_ptr<ToastWindow>(); });
+    service->setUseSystemNotifications(false);
+    service->showSuccess(CaptureMode::normal, QUuid::createUuid(), std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return server.calls.size() == 1; }));
+    const uint first = server.lastID;
+    service->showError(NotificationServiceError(NotificationServiceErrorKind::permissionDenied));
+    ASSERT_TRUE(waitUntil([&] { return server.calls.size() == 2; }));
+    for (const FakeNotificationServer::Call &call : server.calls) {
+        EXPECT_EQ(call.hints.value("transient"), QVariant(true)) << call.summary.toStdString();
+        // As long as the toast would have stayed: at a glance, and not beyond the longest.
+        EXPECT_GE(call.expireTimeout, NotificationService::kToastDisplayMs);
+        EXPECT_LE(call.expireTimeout, NotificationService::kLongestToastMs);
+    }
+    EXPECT_EQ(server.calls[0].replacesID, 0u);
+    EXPECT_EQ(server.calls[1].replacesID, first);
+    EXPECT_EQ(server.calls[0].hints.value("category"), QVariant("x-quorvane.capture.success"));
+    EXPECT_EQ(server.calls[1].hints.value("category"), QVariant("x-quorvane.capture.error"));
 }
 
 TEST_F(DBusFixture, ErrorNotificationIsSilentWhenAskedAndItsClickOpensNothing)

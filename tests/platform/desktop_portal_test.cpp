@@ -1,7 +1,9 @@
 #include "platform/portal_global_shortcuts.h"
+#include "platform/portal_interfaces.h"
 #include "platform/portal_key_grabber.h"
 #include "platform/portal_request.h"
 #include "platform/portal_screenshot.h"
+#include "platform/screen_access_probe.h"
 
 #include "support/event_loop.h"
 #include "support/fake_desktop_portal.h"
@@ -76,6 +78,9 @@ TEST_F(DesktopPortalTest, CancelRefusalAndAMissingPortalAreTellingFailures)
 {
     {
         FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
+        EXPECT_EQ(PortalInterfaces().version(PortalInterfaces::screenshot), 2u);
+        EXPECT_TRUE(PortalScreenAccessProbe().canReadScreen());
+        EXPECT_FALSE(PortalScreenAccessProbe().serviceMissing());
         portal.screenshots->responseCode = 1;
         auto error = failureOf(PortalScreenshot().take());
         ASSERT_TRUE(error);
@@ -90,18 +95,30 @@ TEST_F(DesktopPortalTest, CancelRefusalAndAMissingPortalAreTellingFailures)
         return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
     }));
     {
-        // A portal without the Screenshot interface (only shortcuts) and then none at all.
+        // A portal without the Screenshot interface (only shortcuts) and then none at all:
+        // the screen is not readable, for want of a service rather than of a grant.
         FakeDesktopPortal portal(FakeDesktopPortal::globalShortcuts);
+        EXPECT_EQ(PortalInterfaces().version(PortalInterfaces::globalShortcuts), 1u);
+        EXPECT_EQ(PortalInterfaces().version(PortalInterfaces::screenshot), std::nullopt);
+        EXPECT_FALSE(PortalScreenAccessProbe().canReadScreen());
+        EXPECT_TRUE(PortalScreenAccessProbe().serviceMissing());
         auto error = failureOf(PortalScreenshot().take());
         ASSERT_TRUE(error);
-        EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+        EXPECT_EQ(error->kind(), PortalError::Kind::missing);
+        EXPECT_EQ(portal.screenshots, nullptr);
     }
     ASSERT_TRUE(waitUntil([] {
         return !QDBusConnection::sessionBus().interface()->isServiceRegistered(PortalRequest::service).value();
     }));
+    EXPECT_TRUE(PortalScreenAccessProbe().serviceMissing());
     auto error = failureOf(PortalScreenshot().take());
     ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind(), PortalError::Kind::unavailable);
+    EXPECT_EQ(error->kind(), PortalError::Kind::missing);
+
+    // What to install depends on the desktop.
+    EXPECT_EQ(screenshotPortalPackages(QStringLiteral("sway")), "xdg-desktop-portal-wlr, xdg-desktop-portal-gtk");
+    EXPECT_EQ(screenshotPortalPackages(QStringLiteral("ubuntu:GNOME")), "xdg-desktop-portal-gnome");
+    EXPECT_EQ(screenshotPortalPackages(QStringLiteral("KDE")), "xdg-desktop-portal-kde");
 }
 
 TEST_F(DesktopPortalTest, ShortcutsAreBoundInOneSessionAndTheirPressesArrive)
@@ -215,8 +232,11 @@ TEST_F(DesktopPortalTest, WithoutDesktopShortcutsTheGrabberSaysSoAndStillAccepts
     FakeDesktopPortal portal(FakeDesktopPortal::screenshot);
     PortalKeyGrabber grabber;
     QSignalSpy changed(&grabber, &GlobalKeyGrabber::desktopShortcutsChanged);
-    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Capture")}));
+    // Known from the start, before any shortcut is asked for.
     ASSERT_TRUE(waitUntil([&] { return !changed.isEmpty(); }));
+    EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
+    EXPECT_FALSE(grabber.grab(kL, kShiftSuper, {QStringLiteral("quickZarrowCapture"), QStringLiteral("Quick Capture")}));
+    ASSERT_TRUE(waitUntil([&] { return changed.size() == 2; }));
     EXPECT_EQ(grabber.ownership(), ShortcutOwnership::unavailable);
     EXPECT_TRUE(grabber.desktopTriggers().isEmpty());
     // Not a permission the user could grant: the shortcuts pane explains instead.

@@ -37,9 +37,11 @@ inline QDBusObjectPath respond(QDBusConnection &bus, const QDBusMessage &call, c
 class FakeScreenshotAdaptor : public QDBusAbstractAdaptor {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version READ version)
 public:
     FakeScreenshotAdaptor(QObject *portal, QDBusConnection &bus) : QDBusAbstractAdaptor(portal), m_bus(bus) {}
 
+    uint version() const { return 2; }
     uint responseCode = 0;
     QImage picture;
     QVariantMap lastOptions;

@@ -22,23 +22,26 @@ public:
         QString body;
         QStringList actions;
         QVariantMap hints;
+        uint replacesID = 0;
+        int expireTimeout = -1;
     };
     std::vector<Call> calls;
     bool reject = false;
     uint lastID = 0;
 
 public slots:
-    uint Notify(const QString &appName, uint /*replacesID*/, const QString & /*appIcon*/,
+    uint Notify(const QString &appName, uint replacesID, const QString & /*appIcon*/,
                 const QString &summary, const QString &body, const QStringList &actions,
-                const QVariantMap &hints, int /*expireTimeout*/)
+                const QVariantMap &hints, int expireTimeout)
     {
         if (reject) {
             sendErrorReply(QStringLiteral("org.freedesktop.Notifications.Error.Refused"),
                            QStringLiteral("too many notifications"));
             return 0;
         }
-        calls.push_back({appName, summary, body, actions, hints});
-        return ++lastID;
+        calls.push_back({appName, summary, body, actions, hints, replacesID, expireTimeout});
+        // A replaced notification keeps its number, as the protocol asks.
+        return replacesID != 0 && replacesID <= lastID ? replacesID : ++lastID;
     }
     QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
     void CloseNotification(uint id) { emit NotificationClosed(id, 3); }

@@ -1,7 +1,8 @@
-// The program in a real Wayland session: a headless sway, xdg-desktop-portal with its
-// wlroots backend and PipeWire (which that backend needs) on the test's private bus, a
-// window showing known words, the program as a Wayland client, and a pointer the
-// compositor drives. `quorvane capture` freezes the desktop through the portal, the drag
+// The program in a real Wayland session: a headless sway with two monitors,
+// xdg-desktop-portal with the GTK backend and then also the wlroots one and PipeWire (which
+// that backend needs) on the test's private bus, a window showing known words, the program
+// as a Wayland client, and a pointer the compositor drives. Without the wlroots backend a
+// capture says what to install; with it, `quorvane capture` freezes the desktop through the portal, the drag
 // selects the words on the program's own overlay, and the words reach the Wayland
 // clipboard (read with wl-paste) and the history; `quorvane repeat` reads them again from
 // beneath the program's own pin.
@@ -17,6 +18,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -24,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <memory>
 #include <unistd.h>
 
@@ -79,16 +83,17 @@ protected:
             if (QStandardPaths::findExecutable(tool).isEmpty())
                 GTEST_SKIP() << tool.toStdString() << " is not installed (scripts/install-deps installs it)";
         }
-        for (const QString &file : {portalProgram, wlrProgram, wlrPortalFile}) {
+        for (const QString &file : {portalProgram, wlrProgram, gtkProgram, gtkPortalFile}) {
             if (!QFile::exists(file))
                 GTEST_SKIP() << file.toStdString() << " is missing (scripts/install-deps installs it)";
         }
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
         ASSERT_TRUE(base.isValid());
+        // The wlroots backend writes every picture to /tmp/out.png, whatever session asks:
+        // sessions of this test on one machine take turns.
+        machineTurn.setStaleLockTime(0); // stale only when its holder is gone
+        ASSERT_TRUE(machineTurn.lock());
         startCompositor();
-        if (HasFatalFailure())
-            return;
-        startPortal();
     }
 
     void startCompositor()
@@ -98,7 +103,10 @@ protected:
         QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QFile config(base.filePath(QStringLiteral("sway.conf")));
         ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+        // Two monitors side by side; the window titled "Beside" goes to the second.
         config.write(QStringLiteral("output HEADLESS-1 resolution %1x%2 position 0 0\n"
+                                    "output HEADLESS-2 resolution %1x%2 position %1 0\n"
+                                    "for_window [title=\"^Beside\"] move container to output HEADLESS-2\n"
                                     "default_border none\nxwayland disable\n")
                          .arg(kOutput.width())
                          .arg(kOutput.height())
@@ -110,6 +118,7 @@ protected:
         env.insert(QStringLiteral("HOME"), base.path());
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
         env.insert(QStringLiteral("WLR_BACKENDS"), QStringLiteral("headless"));
+        env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("2"));
         env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
         env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
         QString program = QStringLiteral("sway");
@@ -138,30 +147,41 @@ protected:
         session.remove(QStringLiteral("DISPLAY"));
     }
 
-    void startPortal()
+    // The portal with the backends a user's sway session has from scripts/install-deps:
+    // the wlroots one takes the pictures, the GTK one offers the Access dialogs without
+    // which xdg-desktop-portal 1.16 offers no Screenshot. Without `screenshots` the wlroots
+    // one is missing, as on a desktop where it is not installed: the portal reads only the
+    // GTK backend's own file.
+    void startPortal(bool screenshots)
     {
-        // The wlroots backend does not start without a PipeWire daemon (for screencasts).
-        pipewire = std::make_unique<Child>(QStringLiteral("pipewire"), QStringList(), session);
-        const QString pipewireSocket = session.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/pipewire-0");
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(pipewireSocket); }, 10000))
-            << "PipeWire did not start: " << pipewire->output.constData();
-        wlr = std::make_unique<Child>(wlrProgram, QStringList(), session);
-        ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.wlr")); }, 10000))
-            << "the wlroots portal backend did not start: " << wlr->output.constData();
-
-        // xdg-desktop-portal 1.16 offers Screenshot only where some backend also offers
-        // Access (the desktop's permission dialogs), which the wlroots one does not; a
-        // declared one stands in. A screenshot that is not interactive never calls it.
-        const QString portals = base.filePath(QStringLiteral("portals"));
-        ASSERT_TRUE(QDir().mkpath(portals));
-        ASSERT_TRUE(QFile::copy(wlrPortalFile, portals + QStringLiteral("/wlr.portal")));
-        QFile access(portals + QStringLiteral("/test-access.portal"));
-        ASSERT_TRUE(access.open(QIODevice::WriteOnly));
-        access.write("[portal]\nDBusName=com.corvantis.QuorvaneTest.Access\n"
-                     "Interfaces=org.freedesktop.impl.portal.Access;\nUseIn=sway;\n");
-        access.close();
+        if (!gtk) {
+            gtk = std::make_unique<Child>(gtkProgram, QStringList(), session);
+            ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.gtk")); },
+                                  10000))
+                << "the GTK portal backend did not start: " << gtk->output.constData();
+        }
         QProcessEnvironment env = session;
-        env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
+        if (screenshots) {
+            // The wlroots backend does not start without a PipeWire daemon (for screencasts).
+            pipewire = std::make_unique<Child>(QStringLiteral("pipewire"), QStringList(), session);
+            const QString pipewireSocket =
+                session.value(QStringLiteral("XDG_RUNTIME_DIR")) + QStringLiteral("/pipewire-0");
+            ASSERT_TRUE(waitUntil([&] { return QFile::exists(pipewireSocket); }, 10000))
+                << "PipeWire did not start: " << pipewire->output.constData();
+            wlr = std::make_unique<Child>(wlrProgram, QStringList(), session);
+            ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.impl.portal.desktop.wlr")); },
+                                  10000))
+                << "the wlroots portal backend did not start: " << wlr->output.constData();
+        } else {
+            const QString portals = base.filePath(QStringLiteral("gtk-only"));
+            ASSERT_TRUE(QDir().mkpath(portals));
+            ASSERT_TRUE(QFile::copy(gtkPortalFile, portals + QStringLiteral("/gtk.portal")));
+            env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
+        }
+        if (portal) {
+            portal.reset();
+            ASSERT_TRUE(waitUntil([] { return !busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000));
+        }
         portal = std::make_unique<Child>(portalProgram, QStringList(), env);
         ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000))
             << "xdg-desktop-portal did not start: " << portal->output.constData();
@@ -173,6 +193,7 @@ protected:
         clients.clear();
         portal.reset();
         wlr.reset();
+        gtk.reset();
         pipewire.reset();
         compositor.reset();
     }
@@ -204,6 +225,33 @@ protected:
         }, 15000);
     }
 
+    // The titles of the program's windows the compositor floats rather than tiles.
+    QStringList floatingWindows()
+    {
+        QProcess tree;
+        QProcessEnvironment env = session;
+        const QDir runtime(session.value(QStringLiteral("XDG_RUNTIME_DIR")));
+        const QStringList sockets = runtime.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System);
+        if (sockets.isEmpty())
+            return {};
+        env.insert(QStringLiteral("SWAYSOCK"), runtime.filePath(sockets.first()));
+        tree.setProcessEnvironment(env);
+        tree.start(QStringLiteral("swaymsg"), {QStringLiteral("-t"), QStringLiteral("get_tree"), QStringLiteral("-r")});
+        if (!tree.waitForFinished(10000))
+            return {};
+        QStringList titles;
+        std::function<void(const QJsonObject &, bool)> walk = [&](const QJsonObject &node, bool floating) {
+            if (floating && node.value(QStringLiteral("app_id")).toString() == QStringLiteral("com.corvantis.Quorvane"))
+                titles.append(node.value(QStringLiteral("name")).toString());
+            for (const QJsonValue &child : node.value(QStringLiteral("nodes")).toArray())
+                walk(child.toObject(), floating);
+            for (const QJsonValue &child : node.value(QStringLiteral("floating_nodes")).toArray())
+                walk(child.toObject(), true);
+        };
+        walk(QJsonDocument::fromJson(tree.readAllStandardOutput()).object(), false);
+        return titles;
+    }
+
     QString clipboard()
     {
         QProcess paste;
@@ -216,10 +264,12 @@ protected:
 
     const QString portalProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal");
     const QString wlrProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-wlr");
-    const QString wlrPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/wlr.portal");
+    const QString gtkProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-gtk");
+    const QString gtkPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/gtk.portal");
+    QLockFile machineTurn{QStringLiteral("/tmp/quorvane-wayland-test.lock")};
     QTemporaryDir base;
     QProcessEnvironment session;
-    std::unique_ptr<Child> compositor, pipewire, wlr, portal;
+    std::unique_ptr<Child> compositor, pipewire, wlr, gtk, portal;
     std::vector<std::unique_ptr<Child>> clients;
 };
 
@@ -234,16 +284,27 @@ QJsonArray historyRecords(const QString &path)
 
 } // namespace
 
-TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
+TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithItTheDragPutsTheWordsOnTheClipboardAndInTheHistoryAndARepeatReadsBeneathThePin)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
+    // Another fills a second monitor: the wlroots backend's picture holds both, and the
+    // selection still finds the words on the first.
     startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Quorvane reads 2468")}, session);
     const QPoint blank(640, 100);
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff)) << "the words never reached the screen";
+    startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {QStringLiteral("Beside")}, session);
+    const QPoint besideBlank(kOutput.width() + 640, 100);
+    ASSERT_TRUE(screenShowsAt(besideBlank, 0xffffff)) << "the second monitor's words never reached the screen";
 
     Child pointer(QStringLiteral(QUORVANE_VIRTUAL_POINTER),
-                  {QString::number(kOutput.width()), QString::number(kOutput.height())}, session);
+                  {QString::number(2 * kOutput.width()), QString::number(kOutput.height())}, session);
     ASSERT_TRUE(pointer.printed("ready")) << pointer.output.constData();
+    const auto point = [&](const char *step) {
+        const int answers = int(pointer.output.count("ok"));
+        pointer.send(step);
+        return waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000);
+    };
+    ASSERT_TRUE(point("move 20 250"));
 
     // The program with its own folders, as a user past the first run.
     const QString home = base.filePath(QStringLiteral("home"));
@@ -265,10 +326,33 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     ASSERT_TRUE(notificationBus.registerObject(QStringLiteral("/org/freedesktop/Notifications"), &notifications,
                                                QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals));
     ASSERT_TRUE(notificationBus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    // First the session lacks the wlroots backend: the portal runs but takes no pictures.
+    startPortal(false);
+    if (HasFatalFailure())
+        return;
     const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
     Child &program = startClient(quorvane, {}, env);
     ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
     ASSERT_TRUE(program.output.contains("Wayland session")) << program.output.constData();
+    EXPECT_TRUE(program.printed("offers no screenshots; install xdg-desktop-portal-wlr, xdg-desktop-portal-gtk"))
+        << program.output.constData();
+
+    // A capture says what is missing and what to install, rather than that the screen
+    // could not be read.
+    {
+        Child command(quorvane, {QStringLiteral("capture")}, env);
+        ASSERT_TRUE(waitUntil([&] {
+            return std::any_of(notifications.calls.begin(), notifications.calls.end(), [](const auto &call) {
+                return call.body.contains(QStringLiteral("Install xdg-desktop-portal-wlr, xdg-desktop-portal-gtk"));
+            });
+        }, 10000)) << program.output.constData();
+        ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 10000));
+    }
+
+    // With the packages scripts/install-deps installs, the same session captures.
+    startPortal(true);
+    if (HasFatalFailure())
+        return;
 
     // The command a desktop shortcut runs; the overlay comes up over the portal's frozen
     // picture, dimmed.
@@ -278,11 +362,8 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
                                                        << program.output.constData();
 
-    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"}) {
-        const int answers = int(pointer.output.count("ok"));
-        pointer.send(step);
-        ASSERT_TRUE(waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000)) << step;
-    }
+    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
+        ASSERT_TRUE(point(step)) << step;
 
     ASSERT_TRUE(waitUntil([&] { return squeezed(clipboard()).contains("QUORVANEREADS2468"); }, 30000))
         << "clipboard: " << clipboard().toStdString() << "\n" << program.output.constData();
@@ -291,17 +372,24 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"));
     // The success toast came as a desktop notification, clickable to open the record.
-    ASSERT_TRUE(waitUntil([&] { return !notifications.calls.empty(); }, 10000));
-    EXPECT_EQ(notifications.calls[0].summary, QStringLiteral("Text Captured"));
-    EXPECT_EQ(notifications.calls[0].body, QStringLiteral("Copied to clipboard"));
-    EXPECT_TRUE(notifications.calls[0].actions.contains(QStringLiteral("default")));
+    const auto captured = [&] {
+        return std::find_if(notifications.calls.begin(), notifications.calls.end(),
+                            [](const auto &call) { return call.summary == QStringLiteral("Text Captured"); });
+    };
+    ASSERT_TRUE(waitUntil([&] { return captured() != notifications.calls.end(); }, 10000));
+    EXPECT_EQ(captured()->body, QStringLiteral("Copied to clipboard"));
+    EXPECT_TRUE(captured()->actions.contains(QStringLiteral("default")));
+    // It stands in for a toast: it goes when the toast would have, out of the history.
+    EXPECT_GT(captured()->expireTimeout, 0);
+    EXPECT_EQ(captured()->hints.value(QStringLiteral("transient")), QVariant(true));
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
-    // The capture's pin now shares the output with the words, and the tiling compositor
-    // has squeezed them. A repeat takes the program's own windows away first, so the
-    // words fill the output again when the portal's new picture is taken.
-    ASSERT_TRUE(screenShowsAt(QPoint(1270, 710), 0xffffff, false)) << "no pin came up";
+    // The capture's pin floats over the words rather than being tiled beside them. A
+    // repeat takes the program's own windows away first, so that the portal's new picture
+    // shows the words beneath.
+    ASSERT_TRUE(waitUntil([&] { return !floatingWindows().isEmpty(); }, 10000))
+        << "no floating pin came up: " << floatingWindows().join(u',').toStdString();
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
     ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 10000));
     EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
@@ -309,6 +397,21 @@ TEST_F(WaylandSession, CaptureCommandAndDragPutTheWordsOnTheClipboardAndInTheHis
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
                     .contains("QUORVANEREADS2468"))
         << historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString().toStdString();
+
+    // The history window floats too.
+    Child openHistory(quorvane, {QStringLiteral("history")}, env);
+    EXPECT_TRUE(waitUntil([&] { return floatingWindows().contains(QStringLiteral("Capture History")); }, 10000))
+        << floatingWindows().join(u',').toStdString();
+
+    // No tray shows the icon and sway offers no global shortcuts: the notice that says so
+    // names the command to bind rather than a shortcut that does nothing.
+    const auto notice = [&] {
+        return std::find_if(notifications.calls.begin(), notifications.calls.end(),
+                            [](const auto &call) { return call.summary == QStringLiteral("Quorvane Is Running"); });
+    };
+    ASSERT_TRUE(waitUntil([&] { return notice() != notifications.calls.end(); }, 10000));
+    EXPECT_TRUE(notice()->body.contains(QStringLiteral("\u201Cquorvane capture\u201D"))) << notice()->body.toStdString();
+    EXPECT_FALSE(notice()->body.contains(QStringLiteral("Press"))) << notice()->body.toStdString();
 
     // Recognised text is counted in the program's output, never quoted.
     EXPECT_FALSE(squeezed(QString::fromUtf8(program.output)).contains("READS2468")) << program.output.constData();

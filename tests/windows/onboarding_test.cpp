@@ -48,6 +48,7 @@ struct Rig {
     NoAlerts alerts;
     bool screenGranted = false;
     bool keysGranted = false;
+    bool screenServiceMissing = false;
     // Runs inside a screen check, after it read the grant and before it answers.
     std::function<void()> whileScreenCheckWaits;
     int completions = 0;
@@ -66,7 +67,7 @@ struct Rig {
                 waiting();
             return answer;
         };
-        return {{screen, [this] { return keysGranted; }}, opener, alerts};
+        return {{screen, [this] { return keysGranted; }, [this] { return screenServiceMissing; }}, opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
@@ -88,6 +89,12 @@ bool labelShowing(const QWidget &root, const QString &text)
 TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
 {
     Rig rig;
+    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    // Where the desktop offers programs no shortcuts, the page names the command to bind.
+    rig.view->setCaptureShortcut(std::nullopt);
+    EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Bind the command \u201Cquorvane capture\u201D to a key in "
+                                                      "your desktop's keyboard settings to capture text instantly"));
     EXPECT_EQ(rig.view->currentPage(), 0);
     EXPECT_EQ(rig.view->pageDots()->currentIndex(), 0);
     EXPECT_TRUE(buttonShown(rig.view->skipButton()));
@@ -184,6 +191,12 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     // The instructions follow Screen Recording only; the optional row offers its button again.
     EXPECT_FALSE(page->accessibilityRow()->isGranted());
     EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
+
+    // Where the desktop lacks the service that reads the screen, the page says what to install.
+    rig.screenGranted = false;
+    rig.screenServiceMissing = true;
+    ASSERT_TRUE(test::waitUntil([&] { return !page->screenRecordingRow()->isGranted(); }));
+    EXPECT_TRUE(page->instructionsLabel()->text().contains("xdg-desktop-portal")) << page->instructionsLabel()->text().toStdString();
 }
 
 TEST(PermissionsPageTest, AnOlderSlowerCheckNeverOverwritesANewerResult)

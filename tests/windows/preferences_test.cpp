@@ -430,11 +430,16 @@ TEST(ShortcutsPaneTest, SaysWhenTheDesktopHoldsTheShortcutsOrWhichCommandsToBind
     EXPECT_EQ(note->detail(ShortcutAction::quickZarrow)->text(), "Shift+Logo+L");
     EXPECT_EQ(note->detail(ShortcutAction::scanCode)->text(), "Not bound yet");
     EXPECT_TRUE(note->copyButton(ShortcutAction::quickZarrow)->isHidden());
+    EXPECT_TRUE(pane.recorder(ShortcutAction::quickZarrow)->isEnabled());
 
     gate.owner = ShortcutOwnership::unavailable;
     pane.hide();
     pane.show();
     EXPECT_TRUE(note->summary()->text().contains("keyboard settings"));
+    // Nothing could be recorded: the recorders are off, the note beside them says why.
+    for (ShortcutAction action : kAllShortcutActions)
+        EXPECT_FALSE(pane.recorder(action)->isEnabled());
+    EXPECT_FALSE(pane.resetButton()->isEnabled());
     EXPECT_EQ(note->detail(ShortcutAction::repeatZarrow)->text(), "quorvane repeat");
     note->copyButton(ShortcutAction::scanCode)->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "quorvane scan");

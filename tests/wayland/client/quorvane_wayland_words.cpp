@@ -15,6 +15,7 @@ int main(int argc, char **argv)
     words.setFont(font);
     words.setAlignment(Qt::AlignCenter);
     words.setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
+    words.setWindowTitle(QApplication::arguments().at(1)); // for the compositor's window rules
     words.show(); // tiled: alone on its output, it fills it
     return QApplication::exec();
 }
