@@ -130,13 +130,21 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
 
     updateContent();
     // After every view of the window has taken the new texts (they all hear the change at once).
+    // Fitted at once, so that a window shown right away (and held at its first size until a
+    // tiling compositor has placed it) is not resized under it by a queued fit.
+    fitToContent();
     onLanguageChange(this, [this] { QTimer::singleShot(0, this, &HistoryView::fitToContent); });
 }
 
 void HistoryView::fitToContent()
 {
+    ensurePolished(); // the style's fonts and margins, which a window not yet shown lacks
     const int width = m_listColumn->minimumWidth() + m_split->handleWidth() + m_detailView->minimumSizeHint().width();
-    setMinimumSize(std::max(windowMinWidth, width), windowMinHeight);
+    const QSize fitted(std::max(windowMinWidth, width), windowMinHeight);
+    if (fitted != m_fittedMinimum) {
+        m_fittedMinimum = fitted;
+        setMinimumSize(fitted);
+    }
     m_split->refresh();
 }
 

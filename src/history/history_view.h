@@ -73,6 +73,7 @@ private:
     QSplitter *m_split;
     HistoryListColumn *m_listColumn;
     HistoryDetailView *m_detailView;
+    QSize m_fittedMinimum;
 };
 
 } // namespace quorvane

@@ -1027,7 +1027,9 @@ TEST(AppDelegateWindows, HistoryWindowIsReusedWhileOpenAndBuiltAfreshOnceClosed)
         EXPECT_TRUE(first->isVisible());
         EXPECT_EQ(first->windowTitle(), "Capture History");
         EXPECT_EQ(first->size(), QSize(900, 600));
-        EXPECT_EQ(first->minimumSize(), QSize(800, 500));
+        // At least the floor, and wide enough for the detail pane's actions from the start.
+        EXPECT_EQ(first->minimumHeight(), 500);
+        EXPECT_GE(first->minimumWidth(), 800);
 
         // The hotkey finds the window open and only brings it forward.
         const Shortcut history = delegate.services().settingsStore()->settings().historyShortcut;

@@ -1,3 +1,4 @@
+#include "core/text_utils.h"
 #include "platform/alert_presenter.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
@@ -89,10 +90,11 @@ bool labelShowing(const QWidget &root, const QString &text)
 TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
 {
     Rig rig;
-    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    const QString pressKeys = "Press " + leftToRightRun("Shift+Super+L") + " to capture text instantly";
+    EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), pressKeys));
     // Where the desktop offers programs no shortcuts, the page names the command to bind.
     rig.view->setCaptureShortcut(std::nullopt);
-    EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), "Press Shift+Super+L to capture text instantly"));
+    EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), pressKeys));
     EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Bind the command \u201Cquorvane capture\u201D to a key in "
                                                       "your desktop's keyboard settings to capture text instantly"));
     EXPECT_EQ(rig.view->currentPage(), 0);
