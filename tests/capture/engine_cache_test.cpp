@@ -1,5 +1,7 @@
 #include "capture/engine_cache.h"
 
+#include <QScopeGuard>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -132,11 +134,16 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     std::condition_variable released;
     bool holdLoads = false;
     std::map<QString, int> loads;
+    std::map<QString, int> ended;  // loads that returned or threw
     EngineCache<FakeEngine> cache(
         [&](const QStringList &names, bool) {
             std::unique_lock lock(mutex);
             ++loads[names.join('+')];
             released.wait(lock, [&] { return !holdLoads; });
+            const auto end = qScopeGuard([&] {
+                ++ended[names.join('+')];
+                released.notify_all();
+            });
             if (names == QStringList{"xxx"} && loads["xxx"] > 1)
                 throw std::runtime_error("not loaded");
             return std::make_unique<FakeEngine>(FakeEngine{names.join('+')});
@@ -197,6 +204,11 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     // A twin that fails to load is not loaded again on every ask.
     cache.engine({"xxx"}, true);
     cache.choose({"xxx"}, true);
+    EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
+    {
+        std::unique_lock lock(mutex);
+        released.wait(lock, [&] { return ended["xxx"] == 2; });
+    }
     for (int ask = 0; ask < 1000 && loadsOf("xxx") < 3; ++ask) {
         EXPECT_EQ(cache.twin({"xxx"}, true), nullptr);
         std::this_thread::yield();
