@@ -15,7 +15,8 @@
 namespace quorvane {
 
 // Chooses the recognition languages for text whose language the user left to the program.
-// Text in the locale's languages is read once, as before. Otherwise the candidate languages
+// Text in the locale's languages is read once, as before: read surely, or fairly well with
+// nearly every word in their word lists. Otherwise the candidate languages
 // are ranked on a small part of the text and the best reads it whole (its near neighbours
 // too, when it reads the text less than surely, and the best of another script when that
 // ranked near it); the reading with the highest mean word confidence wins. Text the
@@ -31,7 +32,7 @@ namespace quorvane {
 class AutomaticLanguage {
 public:
     // The engines it reads with, kept loaded between readings: loading one takes longer
-    // than reading with it. Used on the thread that called read() only.
+    // than reading with it. Used by one thread at a time.
     class Engines {
     public:
         virtual ~Engines() = default;
@@ -82,7 +83,7 @@ private:
     // piece of its widest line poorly, the languages of the other scripts rank that piece
     // and the best reads the text whole. When it reads the piece well, `stopped` is set to
     // stop the locale's reading; when it reads the text well, its reading is taken.
-    Early readInAnotherScript(const Choosing &choosing, const QFuture<QList<RecognizedLine>> &localeReading,
+    Early readInAnotherScript(const Choosing &choosing, const std::atomic_bool &localeEnded,
                               std::atomic_bool &stopped) const;
     // The languages of the locale's script (but the locale's own) or of the others,
     // starting to read `image` side by side.

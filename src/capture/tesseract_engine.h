@@ -22,6 +22,7 @@ struct RecognizedWord {
     QList<QRect> symbolBoxes;  // one per recognised character, left to right
     QStringList symbols;       // the text of each of those characters
     float confidence = 0;      // the engine's certainty, 0 to 100
+    bool inDictionary = false; // a word of the model's word list (only when it loads them)
     QString language;          // the data name whose model read it
 };
 
