@@ -412,6 +412,14 @@ struct AutomaticLanguage::Ranking {
     std::unique_ptr<ParallelReadings> readings;
 };
 
+// What the locale's reading and the probe beside it tell one another.
+struct AutomaticLanguage::Probing {
+    QMutex mutex;
+    std::atomic_bool localeEnded = false;
+    QSemaphore ended;      // released when the locale's reading ends
+    bool ranking = false;  // the probe read poorly and went on to rank other scripts
+};
+
 // Another script's reading of the whole image, made while the locale's languages read it.
 struct AutomaticLanguage::Early {
     std::optional<Reading> reading;
@@ -473,34 +481,59 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
 {
     const Choosing choosing{grey, resolution, layout, choice, engines};
     TesseractEngine &locale = engines.engine(m_localeDataNames);
+    // A probe the last reading left to end on its own reads with an engine of this one.
+    waitFor(m_lastProbe);
     std::atomic_bool stopped = false;
-    std::atomic_bool localeEnded = false;
-    QSemaphore ended;
-    const auto end = [&] {
-        if (!localeEnded.exchange(true))
-            ended.release();
-    };
     // Whether the text is in another script is told beside the locale's reading, which is
     // made on this thread: the engine reads slower on a thread it has not read on lately.
     // Most captures are a line or a few of interface text, which the locale's languages
     // read in less time than telling that takes: it is told only of text they take longer
     // over. Program text is seldom in another script, and finding its lines takes about as
     // long as reading it as one block.
+    const QList<QStringList> everyReading = everyReadingsEngines();
+    const auto probing = std::make_shared<Probing>();
     std::optional<QFuture<Early>> early;
-    if (choice == Choice::language) {
-        early = runAsync(m_threads, [&] {
-            return ended.tryAcquire(1, kQuickReading) ? Early{} : readInAnotherScript(choosing, localeEnded, stopped);
+    if (choice == Choice::language && everyReading.size() > 1 && !candidatesFor(false).isEmpty()) {
+        TesseractEngine *probe = &engines.engine(everyReading[1]);
+        early = runAsync(m_threads, [this, &choosing, &stopped, probing, probe, grey, resolution]() -> Early {
+            Probing &state = *probing;
+            if (state.ended.tryAcquire(1, kQuickReading))
+                return {};
+            // Until it ranks other scripts, the probe uses nothing of the reading's: once
+            // the locale's reading has ended, it is not waited for.
+            const QList<QRect> lines = probe->lineBoxes(grey, resolution);
+            if (state.localeEnded.load())
+                return {};
+            const double confidence = meanConfidence(probe->recognize(
+                startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
+                &state.localeEnded));
+            {
+                const QMutexLocker lock(&state.mutex);
+                if (state.localeEnded.load() || confidence >= kSameScript)
+                    return {};
+                state.ranking = true;
+            }
+            return readInAnotherScript(choosing, lines, confidence, state.localeEnded, stopped);
         });
     }
+    // Ends the probe's part in this reading; whether it ranks other scripts and is waited for.
+    const auto endLocale = [&] {
+        const QMutexLocker lock(&probing->mutex);
+        if (!probing->localeEnded.exchange(true))
+            probing->ended.release();
+        return probing->ranking;
+    };
     const auto join = qScopeGuard([&] {
-        end();
-        if (early)
+        if (!early)
+            return;
+        if (endLocale())
             waitFor(*early);
+        else
+            m_lastProbe = QFuture<void>(*early);
     });
     Reading first{locale.recognize(grey, resolution, layout, &stopped), {m_localeDataNames}};
-    end();
     std::optional<Reading> otherScript;
-    if (early) {
+    if (early && endLocale()) {
         Early other = early->result();
         if (other.taken)
             return std::move(*other.reading);
@@ -583,25 +616,12 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     return other;
 }
 
-AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing,
-                                                                const std::atomic_bool &localeEnded,
+AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines,
+                                                                double confidence, const std::atomic_bool &localeEnded,
                                                                 std::atomic_bool &stopped) const
 {
-    const auto localeDone = [&] { return localeEnded.load(); };
-    const QList<QStringList> engines = everyReadingsEngines();
-    const QStringList others = candidatesFor(false);
-    if (engines.size() < 2 || others.isEmpty() || localeDone())
-        return {};
-    TesseractEngine &probe = choosing.engines.engine(engines[1]);
-    const QList<QRect> lines = probe.lineBoxes(choosing.grey, choosing.resolution);
     const QImage piece = startOfWidestLine(choosing.grey, lines, kRankingLineHeights);
-    if (piece.isNull() || localeDone())
-        return {};
-    // Once the locale's reading has ended, it is no longer of use: the probe stops.
-    const double confidence = meanConfidence(probe.recognize(startOfWidestLine(choosing.grey, lines, kProbeLineHeights),
-                                                             choosing.resolution, TesseractEngine::Layout::singleLine,
-                                                             &localeEnded));
-    if (confidence >= kSameScript || localeDone())
+    if (piece.isNull() || localeEnded)
         return {};
     Ranking ranking = rank(false, piece, choosing);
     // When another script reads the piece well, the locale's reading no longer counts and

@@ -75,6 +75,7 @@ private:
     struct Choosing;
     struct Ranking;
     struct Early;
+    struct Probing;
     // The best reading of `region`, or none when the locale's reading stands.
     // `otherScript`: the reading of another script readInAnotherScript() made, if any.
     std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing,
@@ -83,8 +84,9 @@ private:
     // piece of its widest line poorly, the languages of the other scripts rank that piece
     // and the best reads the text whole. When it reads the piece well, `stopped` is set to
     // stop the locale's reading; when it reads the text well, its reading is taken.
-    Early readInAnotherScript(const Choosing &choosing, const std::atomic_bool &localeEnded,
-                              std::atomic_bool &stopped) const;
+    // `lines`: where the text's lines are; `confidence`: how the probe read the widest.
+    Early readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines, double confidence,
+                              const std::atomic_bool &localeEnded, std::atomic_bool &stopped) const;
     // The languages of the locale's script (but the locale's own) or of the others,
     // starting to read `image` side by side.
     Ranking rank(bool localeScript, const QImage &image, const Choosing &choosing) const;
@@ -100,6 +102,9 @@ private:
     const QStringList m_localeDataNames;
     const QStringList m_installed;
     mutable QThreadPool m_threads;
+    // A probe the last reading left to end on its own; the next waits for it. (The pool
+    // waits for it when this goes, before the engines go.)
+    mutable QFuture<void> m_lastProbe;
 };
 
 } // namespace quorvane
