@@ -37,6 +37,7 @@
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <numeric>
 #include <vector>
 
 using namespace quorvane;
@@ -198,8 +199,9 @@ int main(int argc, char **argv)
         return 1;
     }
     for (const QString &choice : choices) {
-        std::printf("%s%zu images, median %.1f ms per image\n", choice.isEmpty() ? "" : qPrintable(choice + ": "),
-                    times[choice].size(), median(times[choice]));
+        std::printf("%s%zu images, median %.1f ms per image, %.0f ms in all\n",
+                    choice.isEmpty() ? "" : qPrintable(choice + ": "), times[choice].size(), median(times[choice]),
+                    std::accumulate(times[choice].begin(), times[choice].end(), 0.0));
     }
     if (!ratios.empty()) {
         std::printf("%s against %s per image: median %.2fx, 90th percentile %.2fx, largest %.2fx\n", qPrintable(choices[0]),

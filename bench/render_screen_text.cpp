@@ -253,9 +253,9 @@ std::pair<QImage, QString> renderInterface(int kind, int variant, const QFont &f
     if (kind == 0) {  // a single line: a status text or a notification
         const QString text = kInterfaceLines[variant % kInterfaceLines.size()];
         canvas(metrics.horizontalAdvance(text) + 2 * line, 2 * line, [&](QPainter &painter) {
-        painter.setFont(font);
-        painter.setPen(theme.text);
-        painter.drawText(line, line / 2 + metrics.ascent(), text);
+            painter.setFont(font);
+            painter.setPen(theme.text);
+            painter.drawText(line, line / 2 + metrics.ascent(), text);
         });
         lines.append(text);
     } else if (kind == 1) {  // a menu: rows with a separator
@@ -287,30 +287,31 @@ std::pair<QImage, QString> renderInterface(int kind, int variant, const QFont &f
         const int width = std::max(QFontMetrics(bold).horizontalAdvance(dialog.title), 26 * line) + 4 * line;
         const QStringList message = wrap({dialog.message}, metrics, width - 4 * line);
         const int buttonHeight = 2 * line;
-        canvas(width, 3 * line + qRound(1.4 * line) * int(message.size() + 1) + buttonHeight + 2 * line, [&](QPainter &painter) {
-        painter.setPen(theme.text);
-        painter.setFont(bold);
-        int y = 2 * line;
-        painter.drawText(2 * line, y + metrics.ascent(), dialog.title);
-        painter.setFont(font);
-        y += qRound(1.4 * line) + line / 2;
-        for (const QString &text : message) {
-            painter.drawText(2 * line, y + metrics.ascent(), text);
-            y += qRound(1.4 * line);
-        }
-        y += line;
-        int x = width - 2 * line;
-        for (qsizetype i = dialog.buttons.size() - 1; i >= 0; --i) {
-            const int buttonWidth = metrics.horizontalAdvance(dialog.buttons[i]) + 2 * line;
-            x -= buttonWidth;
-            const QRect button(x, y, buttonWidth, buttonHeight);
-            painter.setPen(frame);
-            painter.setRenderHint(QPainter::Antialiasing);
-            painter.drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+        const int height = 3 * line + qRound(1.4 * line) * int(message.size() + 1) + buttonHeight + 2 * line;
+        canvas(width, height, [&](QPainter &painter) {
             painter.setPen(theme.text);
-            painter.drawText(button, Qt::AlignCenter, dialog.buttons[i]);
-            x -= line / 2;
-        }
+            painter.setFont(bold);
+            int y = 2 * line;
+            painter.drawText(2 * line, y + metrics.ascent(), dialog.title);
+            painter.setFont(font);
+            y += qRound(1.4 * line) + line / 2;
+            for (const QString &text : message) {
+                painter.drawText(2 * line, y + metrics.ascent(), text);
+                y += qRound(1.4 * line);
+            }
+            y += line;
+            int x = width - 2 * line;
+            for (qsizetype i = dialog.buttons.size() - 1; i >= 0; --i) {
+                const int buttonWidth = metrics.horizontalAdvance(dialog.buttons[i]) + 2 * line;
+                x -= buttonWidth;
+                const QRect button(x, y, buttonWidth, buttonHeight);
+                painter.setPen(frame);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+                painter.setPen(theme.text);
+                painter.drawText(button, Qt::AlignCenter, dialog.buttons[i]);
+                x -= line / 2;
+            }
         });
         lines = QStringList{dialog.title} + message + QStringList{dialog.buttons.join(' ')};
     } else {  // a paragraph: help text or a description

@@ -445,6 +445,11 @@ QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
     return engines;
 }
 
+void AutomaticLanguage::waitForProbe() const
+{
+    waitFor(m_lastProbe);
+}
+
 double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
 {
     double sum = 0;
@@ -481,8 +486,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
 {
     const Choosing choosing{grey, resolution, layout, choice, engines};
     TesseractEngine &locale = engines.engine(m_localeDataNames);
-    // A probe the last reading left to end on its own reads with an engine of this one.
-    waitFor(m_lastProbe);
+    waitForProbe();
     std::atomic_bool stopped = false;
     // Whether the text is in another script is told beside the locale's reading, which is
     // made on this thread: the engine reads slower on a thread it has not read on lately.
@@ -523,13 +527,14 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             probing->ended.release();
         return probing->ranking;
     };
+    bool leaveProbe = false;
     const auto join = qScopeGuard([&] {
         if (!early)
             return;
-        if (endLocale())
-            waitFor(*early);
-        else
+        if (leaveProbe && !endLocale())
             m_lastProbe = QFuture<void>(*early);
+        else
+            waitFor(*early);
     });
     Reading first{locale.recognize(grey, resolution, layout, &stopped), {m_localeDataNames}};
     std::optional<Reading> otherScript;
@@ -542,8 +547,14 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     // The locale's reading was stopped for a choice among other scripts that fell through.
     if (stopped)
         first.lines = locale.recognize(grey, resolution, layout);
-    if (first.lines.isEmpty() || readAsLocale(first.lines, m_localeDataNames.first()))
+    // The locale's reading stands: the probe, if still reading, is left to end on its own.
+    // Otherwise other languages of its script may read next, the probe's among them.
+    if (first.lines.isEmpty() || readAsLocale(first.lines, m_localeDataNames.first())) {
+        leaveProbe = true;
         return first;
+    }
+    if (early)
+        waitFor(*early);
 
     std::map<int, QList<RecognizedLine>> blocks;
     for (const RecognizedLine &line : first.lines)

@@ -67,6 +67,12 @@ public:
     // their script that tells whether the text is in another.
     QList<QStringList> everyReadingsEngines() const;
 
+    // When the locale's languages read text as their own, the probe for another script may
+    // still be reading: read() returns without waiting for it, and it ends within a line's
+    // reading. Waits for it; call before the probe's engine (the second of
+    // everyReadingsEngines()) is used or released elsewhere. Same thread as read().
+    void waitForProbe() const;
+
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);
 
@@ -102,8 +108,8 @@ private:
     const QStringList m_localeDataNames;
     const QStringList m_installed;
     mutable QThreadPool m_threads;
-    // A probe the last reading left to end on its own; the next waits for it. (The pool
-    // waits for it when this goes, before the engines go.)
+    // A probe the last reading left to end on its own. (The pool waits for it when this
+    // goes, before the engines do.)
     mutable QFuture<void> m_lastProbe;
 };
 

@@ -151,6 +151,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     m_idle.setInterval(kIdleRelease);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
         runAsync(m_executor, [this] {
+            m_automaticLanguage->waitForProbe();
             m_engines.releaseUnchosen();
             returnFreedMemory();
         });
@@ -161,6 +162,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     m_unused.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
         runAsync(m_executor, [this] {
+            m_automaticLanguage->waitForProbe();
             m_engines.releaseUnused();
             returnFreedMemory();
             diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
@@ -274,6 +276,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
             m_engines.choose(reader, useCorrection);
         lines = std::move(reading.lines);
     } else {
+        if (m_automaticLanguage->everyReadingsEngines().contains(dataNames))
+            m_automaticLanguage->waitForProbe();
         lines = m_engines.engine(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
         m_engines.choose(dataNames, useCorrection);
     }
