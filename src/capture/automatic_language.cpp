@@ -531,7 +531,8 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     const auto join = qScopeGuard([&] {
         if (!early)
             return;
-        if (leaveProbe && !endLocale())
+        const bool ranking = endLocale();
+        if (leaveProbe && !ranking)
             m_lastProbe = QFuture<void>(*early);
         else
             waitFor(*early);
