@@ -17,30 +17,39 @@ rm -rf "$work/samples" "$work/quorvane" "$work/cli" "$work/code"
 "$bin/render_screen_text" "$work/samples" 60 >/dev/null
 mkdir -p "$work/cli"
 
-# Median wall time per image of the tesseract command line over the text samples.
+# Median and total wall time per image of the tesseract command line over the samples
+# of the folders given (text: prose and interface text; code: program text).
 run_cli() {
-  for image in "$work"/samples/text/*.png; do
-    name=$(basename "$image" .png)
-    start=$(date +%s%N)
-    tesseract "$image" "$work/cli/$name" >/dev/null 2>&1
-    end=$(date +%s%N)
-    echo $(( (end - start) / 1000 ))
-  done | sort -n | awk '{t[NR]=$1} END {m = NR % 2 ? t[(NR+1)/2] : (t[NR/2] + t[NR/2+1]) / 2; printf "%d images, median %.1f ms per image\n", NR, m / 1000}'
+  for folder in "$@"; do
+    for image in "$work"/samples/$folder/*.png; do
+      name=$(basename "$image" .png)
+      start=$(date +%s%N)
+      tesseract "$image" "$work/cli/$name" >/dev/null 2>&1
+      end=$(date +%s%N)
+      echo $(( (end - start) / 1000 ))
+    done
+  done | sort -n | awk '{t[NR]=$1; s+=$1} END {m = NR % 2 ? t[(NR+1)/2] : (t[NR/2] + t[NR/2+1]) / 2; printf "%d images, median %.1f ms per image, %.0f ms in all\n", NR, m / 1000, s / 1000}'
 }
 
-echo "== tesseract command line (default settings)"
-run_cli
+echo "== tesseract command line (default settings): prose and interface text, then all with program text"
+run_cli text
 "$bin/score_text" "$work/samples/text" "$work/cli" | tail -1
+run_cli text code
 # Its OpenMP threads slow it down badly on a busy machine; one thread shows its own speed.
 echo "== tesseract command line, OMP_THREAD_LIMIT=1"
-OMP_THREAD_LIMIT=1 run_cli
+OMP_THREAD_LIMIT=1 run_cli text
 
-echo "== Quorvane"
-"$bin/recognize" "$work/samples/text" "$work/quorvane" 2>/dev/null | grep median
-"$bin/score_text" "$work/samples/text" "$work/quorvane" | tail -1
+# Default settings (automatic language) against the engine told the locale's language,
+# image by image in one process.
+echo "== Quorvane, prose and interface text: default settings against told English"
+"$bin/recognize" --warm --languages auto --languages en-US "$work/samples/text" "$work/quorvane" 2>/dev/null \
+  | grep -E 'median|percentile|engines'
+for choice in auto en-US; do
+  echo "$choice: $("$bin/score_text" "$work/samples/text" "$work/quorvane/$choice" | tail -1)"
+done
 
 echo "== Quorvane, code mode (white space counts)"
-"$bin/recognize" --mode code "$work/samples/code" "$work/code" 2>/dev/null | grep median
+"$bin/recognize" --warm --mode code "$work/samples/code" "$work/code" 2>/dev/null | grep median
 "$bin/score_text" --exact "$work/samples/code" "$work/code" | tail -1
 # Automatic language against the language told, on text in the 25 languages under an
 # English locale. The three choices read each image in turn in one process, so other load

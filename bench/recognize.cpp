@@ -13,7 +13,11 @@
 // automatic detection is en_US unless --locale says. --warm reads every image once before
 // the timed round, so the times are those of a session whose engines are loaded. With --codes each image goes through
 // CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a line.
-// Prints the time of each image and the median per choice.
+// Prints the time of each image and the median per choice; with several choices, also
+// each image's time of the first choice against the second's (say, automatic language
+// against the engine told the locale's language) and that ratio's median, 90th percentile
+// and largest value. Ends with the number of engines the program keeps loaded between
+// searches and the memory that number was chosen on.
 #include "bench_support.h"
 
 #include "capture/code_scan_service.h"
@@ -29,9 +33,11 @@
 #include <QProcess>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <map>
+#include <numeric>
 #include <vector>
 
 using namespace quorvane;
@@ -52,6 +58,14 @@ double median(std::vector<double> times)
     return n % 2 ? times[n / 2] : (times[n / 2 - 1] + times[n / 2]) / 2;
 }
 
+// The value below which `share` of `values` lie (nearest rank).
+double percentile(std::vector<double> values, double share)
+{
+    std::sort(values.begin(), values.end());
+    const size_t rank = size_t(std::ceil(share * double(values.size())));
+    return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
+}
+
 // The tesseract command line at its default settings, told the language of the image.
 QString readWithCli(const QString &image, const QStringList &ids)
 {
@@ -62,6 +76,19 @@ QString readWithCli(const QString &image, const QStringList &ids)
     process.start(QStringLiteral("tesseract"), {image, QStringLiteral("-"), QStringLiteral("-l"), names.join('+')});
     process.waitForFinished(-1);
     return QString::fromUtf8(process.readAllStandardOutput()).remove(QChar(0x0C)).trimmed();
+}
+
+// The process's resident memory, now ("VmRSS:") or at its peak ("VmHWM:"), in MB.
+double residentMegabytes(const QByteArray &field)
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
 }
 
 } // namespace
@@ -116,6 +143,7 @@ int main(int argc, char **argv)
     CodeScanService scanner;
 
     std::map<QString, std::vector<double>> times;
+    std::vector<double> ratios;  // per image, the first choice's time over the second's
     const QStringList names = input.entryList({"*.png"}, QDir::Files, QDir::Name);
     QStringList rounds = names;
     if (warm)
@@ -157,7 +185,13 @@ int main(int argc, char **argv)
                 continue;
             times[choice].push_back(ms);
             bench::writeText((single ? output : QDir(output.filePath(choice))).filePath(base + ".txt"), text);
-            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s\n", qPrintable(name), qPrintable(choice), ms, qPrintable(note));
+            QString ratio;
+            if (choices.size() > 1 && choice == choices[1]) {
+                ratios.push_back(times[choices[0]].back() / ms);
+                ratio = QStringLiteral("%1/%2 %3x").arg(choices[0], choices[1]).arg(ratios.back(), 0, 'f', 2);
+            }
+            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s%s\n", qPrintable(name), qPrintable(choice), ms, qPrintable(ratio),
+                         qPrintable(note));
         }
     }
     if (names.isEmpty()) {
@@ -165,8 +199,16 @@ int main(int argc, char **argv)
         return 1;
     }
     for (const QString &choice : choices) {
-        std::printf("%s%zu images, median %.1f ms per image\n", choice.isEmpty() ? "" : qPrintable(choice + ": "),
-                    times[choice].size(), median(times[choice]));
+        std::printf("%s%zu images, median %.1f ms per image, %.0f ms in all\n",
+                    choice.isEmpty() ? "" : qPrintable(choice + ": "), times[choice].size(), median(times[choice]),
+                    std::accumulate(times[choice].begin(), times[choice].end(), 0.0));
     }
+    if (!ratios.empty()) {
+        std::printf("%s against %s per image: median %.2fx, 90th percentile %.2fx, largest %.2fx\n", qPrintable(choices[0]),
+                    qPrintable(choices[1]), median(ratios), percentile(ratios, 0.9),
+                    *std::max_element(ratios.begin(), ratios.end()));
+    }
+    std::printf("engines kept between searches: %zu; resident now %.0f MB, at most %.0f MB\n", ocr.enginesKept(),
+                residentMegabytes("VmRSS:"), residentMegabytes("VmHWM:"));
     return 0;
 }

@@ -1,8 +1,12 @@
-// Renders screen-like text samples for the recognition benchmarks: PNG images of UI and
-// prose text at 1x (11-16 px fonts, light and dark themes) and of indented program text,
-// each with its true text beside it as NAME.gt.txt.
+// Renders screen-like text samples for the recognition benchmarks: PNG images of prose
+// (11-16 px fonts, light and dark themes), of interface text as Debian desktops draw it
+// (single lines, menus, dialogs and paragraphs at 10-16 px in Cantarell, DejaVu Sans,
+// Liberation Sans and Noto Sans, with the desktops' hinting, greyscale or subpixel
+// anti-aliasing, light and dark) and of indented program text, each with its true text
+// beside it as NAME.gt.txt.
 //
-// Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code)
+// Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code;
+// the interface samples, as many as COUNT, go to OUTPUT_DIR/text as ui-*.png)
 #include "bench_support.h"
 
 #include <QDir>
@@ -16,6 +20,8 @@
 #include <QTextStream>
 
 #include <cstdio>
+#include <algorithm>
+#include <functional>
 #include <random>
 
 namespace {
@@ -85,6 +91,55 @@ const QList<QStringList> kPrograms{
      "        overflow.push_back(items[i]);", "    clearTimeout(timer);", "    if (a &&   b) z = 0x1f;", "};"},
 };
 
+// Interface text: what windows, menus and dialogs of a desktop say.
+const QStringList kInterfaceLines{
+    "Your changes have been saved.",
+    "No results found for this search.",
+    "Connected to Home-WiFi, signal strength good",
+    "3 items selected (1.2 MB)",
+    "Software Updates Available",
+    "Battery at 14%, plug in soon",
+    "Do not disturb until 09:00",
+    "Last synced 5 minutes ago",
+    "Printer is offline",
+    "Show hidden files",
+    "Downloads folder is almost full",
+    "Screen lock turns on after 5 minutes",
+    "New message from Anna Schmidt",
+    "Bluetooth is turned off",
+    "Files will be moved to the Trash",
+};
+const QList<QStringList> kMenus{
+    {"New Window", "New Private Window", "Open File...", "Open Recent", "Save", "Save As...", "Print...", "Close", "Quit"},
+    {"Undo", "Redo", "Cut", "Copy", "Paste", "Select All", "Find...", "Find and Replace...", "Preferences"},
+    {"Zoom In", "Zoom Out", "Reset Zoom", "Full Screen", "Show Sidebar", "Show Toolbar", "Show Status Bar"},
+    {"Open With Other Application", "Copy to...", "Move to...", "Rename...", "Compress...", "Move to Trash", "Properties"},
+    {"Settings", "Keyboard Shortcuts", "Help", "About Files", "Send Feedback", "Check for Updates"},
+};
+struct Dialog {
+    QString title;
+    QString message;
+    QStringList buttons;
+};
+const QList<Dialog> kDialogs{
+    {"Save changes to document before closing?",
+     "If you don't save, changes from the last 4 minutes will be permanently lost.", {"Close without Saving", "Cancel", "Save"}},
+    {"Authentication Required", "Authentication is needed to change the system settings of this computer.",
+     {"Cancel", "Authenticate"}},
+    {"Replace file \"notes.txt\"?", "Another file with the same name already exists in \"Documents\". Replacing it will overwrite its content.",
+     {"Skip", "Cancel", "Replace"}},
+    {"Unable to mount Backup Drive", "The disk contains an unrecognized file system. Check that the cable is connected and try again.",
+     {"OK"}},
+    {"Empty all items from Trash?", "All items in the Trash will be permanently deleted.", {"Cancel", "Empty Trash"}},
+    {"Install 12 updates?", "The computer will restart to finish installing. Save your work before you go on.",
+     {"Later", "Restart and Install"}},
+};
+const QStringList kInterfaceFonts{"Cantarell", "DejaVu Sans", "Liberation Sans", "Noto Sans"};
+// Hinting as desktops set it: slight (the fontconfig default of GNOME and KDE), full,
+// vertical only, none.
+const QList<QFont::HintingPreference> kHinting{QFont::PreferDefaultHinting, QFont::PreferFullHinting,
+                                               QFont::PreferVerticalHinting, QFont::PreferNoHinting};
+
 struct Theme {
     QColor background;
     QColor text;
@@ -98,6 +153,16 @@ const QList<Theme> kThemes{
     {QColor("#2b2d30"), QColor("#f0f0f0"), "dark"},
     {QColor("#ffffff"), QColor("#6e6e73"), "light"},
     {QColor("#252526"), QColor("#9d9d9d"), "dark"},
+};
+
+// Window colours of the desktops' themes: Adwaita, Breeze, light and dark.
+const QList<Theme> kInterfaceThemes{
+    {QColor("#fafafa"), QColor("#2e3436"), "light"},
+    {QColor("#ffffff"), QColor("#000000"), "light"},
+    {QColor("#eff0f1"), QColor("#232627"), "light"},
+    {QColor("#242424"), QColor("#ffffff"), "dark"},
+    {QColor("#303030"), QColor("#eeeeec"), "dark"},
+    {QColor("#31363b"), QColor("#eff0f1"), "dark"},
 };
 
 // Wraps sentences into lines no wider than `width` pixels.
@@ -136,6 +201,170 @@ QImage render(const QStringList &lines, const QFont &font, const Theme &theme, i
     return image;
 }
 
+QColor mixed(const QColor &a, const QColor &b, double share)
+{
+    return QColor::fromRgbF(float(a.redF() * (1 - share) + b.redF() * share), float(a.greenF() * (1 - share) + b.greenF() * share),
+                            float(a.blueF() * (1 - share) + b.blueF() * share));
+}
+
+// The image as subpixel (RGB) anti-aliasing draws it, as KDE and older GNOME set it up:
+// `draw` paints at three times the width (Qt anti-aliases only in grey on an image), and
+// each pixel's red, green and blue take the subpixels of their thirds, through the light
+// filter FreeType applies by default.
+QImage withSubpixels(int width, int height, const std::function<void(QPainter &)> &draw)
+{
+    QImage wide(3 * width, height, QImage::Format_RGB32);
+    QPainter painter(&wide);
+    painter.scale(3, 1);
+    draw(painter);
+    painter.end();
+    static const int filter[5] = {8, 77, 86, 77, 8};
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        const QRgb *in = reinterpret_cast<const QRgb *>(wide.constScanLine(y));
+        QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            int channels[3] = {0, 0, 0};
+            for (int c = 0; c < 3; ++c) {
+                for (int k = 0; k < 5; ++k) {
+                    const int sub = std::clamp(3 * x + c + k - 2, 0, 3 * width - 1);
+                    const int value = c == 0 ? qRed(in[sub]) : c == 1 ? qGreen(in[sub]) : qBlue(in[sub]);
+                    channels[c] += filter[k] * value;
+                }
+            }
+            out[x] = qRgb(std::min(255, channels[0] / 256), std::min(255, channels[1] / 256), std::min(255, channels[2] / 256));
+        }
+    }
+    return image;
+}
+
+// One interface sample of the given kind: a single line, a menu, a dialog or a paragraph.
+// Returns the image and its text.
+std::pair<QImage, QString> renderInterface(int kind, int variant, const QFont &font, const Theme &theme, bool subpixel)
+{
+    const QFontMetrics metrics(font);
+    const int line = metrics.height();
+    const QColor frame = mixed(theme.background, theme.text, 0.25);
+    QStringList lines;
+    QImage image;
+    // Draws on a canvas of the size, in grey or with subpixels.
+    const auto canvas = [&](int width, int height, const std::function<void(QPainter &)> &draw) {
+        const auto drawOnBackground = [&](QPainter &painter) {
+            painter.fillRect(QRect(0, 0, width, height), theme.background);
+            draw(painter);
+        };
+        if (subpixel) {
+            image = withSubpixels(width, height, drawOnBackground);
+            return;
+        }
+        image = QImage(width, height, QImage::Format_RGB32);
+        QPainter painter(&image);
+        drawOnBackground(painter);
+    };
+    if (kind == 0) {  // a single line: a status text or a notification
+        const QString text = kInterfaceLines[variant % kInterfaceLines.size()];
+        canvas(metrics.horizontalAdvance(text) + 2 * line, 2 * line, [&](QPainter &painter) {
+            painter.setFont(font);
+            painter.setPen(theme.text);
+            painter.drawText(line, line / 2 + metrics.ascent(), text);
+        });
+        lines.append(text);
+    } else if (kind == 1) {  // a menu: rows with a separator
+        const QStringList &items = kMenus[variant % kMenus.size()];
+        const int row = qRound(line * 1.9);
+        int width = 0;
+        for (const QString &item : items)
+            width = std::max(width, metrics.horizontalAdvance(item));
+        const QRect menu(0, 0, width + 4 * line, row * int(items.size()) + line);
+        canvas(menu.width(), menu.height(), [&](QPainter &painter) {
+            painter.setFont(font);
+            painter.setPen(frame);
+            painter.drawRect(menu.adjusted(0, 0, -1, -1));
+            for (int i = 0; i < items.size(); ++i) {
+                const int top = line / 2 + i * row;
+                if (i == 3) {
+                    painter.setPen(frame);
+                    painter.drawLine(line / 2, top, menu.width() - line / 2, top);
+                }
+                painter.setPen(theme.text);
+                painter.drawText(2 * line, top + (row - line) / 2 + metrics.ascent(), items[i]);
+            }
+        });
+        lines = items;
+    } else if (kind == 2) {  // a dialog: a bold title, a message, buttons in a row
+        const Dialog &dialog = kDialogs[variant % kDialogs.size()];
+        QFont bold = font;
+        bold.setBold(true);
+        const int width = std::max(QFontMetrics(bold).horizontalAdvance(dialog.title), 26 * line) + 4 * line;
+        const QStringList message = wrap({dialog.message}, metrics, width - 4 * line);
+        const int buttonHeight = 2 * line;
+        const int height = 3 * line + qRound(1.4 * line) * int(message.size() + 1) + buttonHeight + 2 * line;
+        canvas(width, height, [&](QPainter &painter) {
+            painter.setPen(theme.text);
+            painter.setFont(bold);
+            int y = 2 * line;
+            painter.drawText(2 * line, y + metrics.ascent(), dialog.title);
+            painter.setFont(font);
+            y += qRound(1.4 * line) + line / 2;
+            for (const QString &text : message) {
+                painter.drawText(2 * line, y + metrics.ascent(), text);
+                y += qRound(1.4 * line);
+            }
+            y += line;
+            int x = width - 2 * line;
+            for (qsizetype i = dialog.buttons.size() - 1; i >= 0; --i) {
+                const int buttonWidth = metrics.horizontalAdvance(dialog.buttons[i]) + 2 * line;
+                x -= buttonWidth;
+                const QRect button(x, y, buttonWidth, buttonHeight);
+                painter.setPen(frame);
+                painter.setRenderHint(QPainter::Antialiasing);
+                painter.drawRoundedRect(QRectF(button).adjusted(0.5, 0.5, -0.5, -0.5), 4, 4);
+                painter.setPen(theme.text);
+                painter.drawText(button, Qt::AlignCenter, dialog.buttons[i]);
+                x -= line / 2;
+            }
+        });
+        lines = QStringList{dialog.title} + message + QStringList{dialog.buttons.join(' ')};
+    } else {  // a paragraph: help text or a description
+        QStringList sentences;
+        for (int s = 0; s < 3; ++s)
+            sentences.append(kSentences[(variant * 7 + s * 11) % kSentences.size()]);
+        lines = wrap(sentences, metrics, 30 * line);
+        while (lines.size() > 4)
+            lines.removeLast();
+        const int lineHeight = qRound(line * 1.3);
+        canvas(32 * line, 2 * line + lineHeight * int(lines.size()), [&](QPainter &painter) {
+            painter.setFont(font);
+            painter.setPen(theme.text);
+            for (int i = 0; i < lines.size(); ++i)
+                painter.drawText(line, line + i * lineHeight + metrics.ascent(), lines[i]);
+        });
+    }
+    return {image, lines.join('\n')};
+}
+
+// Writes `count` interface samples to `folder`.
+void writeInterfaceSamples(const QString &folder, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const bool subpixel = (i + i / 4) % 2 == 1;
+        const int kind = i % 4;
+        const Theme &theme = kInterfaceThemes[(i / 4) % kInterfaceThemes.size()];
+        QFont font(kInterfaceFonts[(i + i / 4) % kInterfaceFonts.size()]);
+        font.setPixelSize(10 + (3 * i + i / 4) % 7);
+        font.setHintingPreference(kHinting[(i / 3) % kHinting.size()]);
+        const auto [image, text] = renderInterface(kind, i / 4, font, theme, subpixel);
+        static const char *const kinds[] = {"line", "menu", "dialog", "paragraph"};
+        const QString name = QStringLiteral("ui-%1-%2-%3-%4px-%5")
+                                 .arg(i, 2, 10, QLatin1Char('0'))
+                                 .arg(kinds[kind], theme.name)
+                                 .arg(font.pixelSize())
+                                 .arg(subpixel ? "rgb" : "grey");
+        image.save(folder + "/" + name + ".png");
+        bench::writeText(folder + "/" + name + ".gt.txt", text);
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -167,6 +396,7 @@ int main(int argc, char **argv)
         render(lines, font, theme, width, 12).save(out + "/text/" + name + ".png");
         bench::writeText(out + "/text/" + name + ".gt.txt", lines.join('\n'));
     }
+    writeInterfaceSamples(out + "/text", count);
     for (int i = 0; i < kPrograms.size() * 4; ++i) {
         const Theme &theme = kThemes[(i + 1) % kThemes.size()];
         QFont font(kMonospaceFonts[i % kMonospaceFonts.size()]);
@@ -179,7 +409,7 @@ int main(int argc, char **argv)
         render(lines, font, theme, width + 32, 16).save(out + "/code/" + name + ".png");
         bench::writeText(out + "/code/" + name + ".gt.txt", lines.join('\n'));
     }
-    std::printf("wrote %d text and %d code samples to %s\n", count, int(kPrograms.size() * 4),
+    std::printf("wrote %d text, %d interface and %d code samples to %s\n", count, count, int(kPrograms.size() * 4),
                 qPrintable(out));
     return 0;
 }

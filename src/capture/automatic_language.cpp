@@ -8,6 +8,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QScopeGuard>
+#include <QSemaphore>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -32,6 +33,10 @@ constexpr double kSameScript = 65;
 constexpr double kOtherScript = 85;
 // Read in its own language, text in the locale's script scores above this.
 constexpr double kUnsure = 90;
+// Text the locale's languages read at least this well is theirs when this share of its
+// words is in their word lists.
+constexpr double kLocaleWords = 80;
+constexpr double kKnownWords = 0.9;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -62,6 +67,7 @@ constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
 constexpr int kThreadsKept = 30'000;  // ms
+constexpr int kQuickReading = 25;  // ms
 
 struct RankingImage {
     QImage image;           // Grayscale8, dark on light
@@ -123,13 +129,24 @@ RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &
     return strip;
 }
 
-// The start of the widest of the lines in `boxes`.
+// The start of the widest of the lines in `boxes`. Of an interface, the engine takes the
+// frame of a menu or a button, or a separator, for a line too: only lines about as high as
+// most are taken.
 QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights)
 {
-    const auto widest = std::max_element(boxes.begin(), boxes.end(), [](const QRect &a, const QRect &b) {
-        return a.width() < b.width();
-    });
-    if (widest == boxes.end() || widest->isEmpty())
+    std::vector<int> heights;
+    for (const QRect &box : boxes)
+        heights.push_back(box.height());
+    if (heights.empty())
+        return {};
+    std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
+    const int usual = heights[heights.size() / 2];
+    const QRect *widest = nullptr;
+    for (const QRect &box : boxes) {
+        if (2 * box.height() >= usual && box.height() <= 2 * usual && (!widest || box.width() > widest->width()))
+            widest = &box;
+    }
+    if (!widest || widest->isEmpty())
         return {};
     const QRect &line = *widest;
     const int pad = std::max(2, line.height() / 4);
@@ -239,12 +256,41 @@ bool mostlyInScriptOf(const QList<RecognizedLine> &lines, const QString &dataNam
     return 2 * inOwn > letters;
 }
 
+// Whether the locale's languages read `lines` as their own text. Small interface text,
+// hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
+// 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
+// reading is right. Their words are in the locale's word list, all of them or nearly;
+// text in another language of its script is not, whatever its score (French read in
+// English: 76-82 % of its words, Spanish 57-71 %, German, Italian, Indonesian or Danish
+// about half). A reading of program text (no word list) never passes.
+bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
+{
+    if (AutomaticLanguage::meanConfidence(lines) >= kSure)
+        return true;
+    qsizetype words = 0;
+    qsizetype known = 0;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            // Numbers, initials and signs tell nothing of the language.
+            if (std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); }) < 2)
+                continue;
+            ++words;
+            known += word.inDictionary ? 1 : 0;
+        }
+    }
+    return words > 0 && AutomaticLanguage::meanConfidence(lines) >= kLocaleWords
+           && double(known) >= kKnownWords * double(words) && mostlyInScriptOf(lines, localeDataName);
+}
+
 // How the locale's languages read a text block.
 enum class Kind { sure, localeScript, otherScript };
 
-Kind kindOf(double confidence)
+Kind kindOf(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
-    return confidence >= kSure ? Kind::sure : confidence >= kSameScript ? Kind::localeScript : Kind::otherScript;
+    const double confidence = AutomaticLanguage::meanConfidence(lines);
+    return readAsLocale(lines, localeDataName) ? Kind::sure
+           : confidence >= kSameScript         ? Kind::localeScript
+                                               : Kind::otherScript;
 }
 
 // Whether languages of the two scripts may read the same text in their own letters: those
@@ -366,6 +412,14 @@ struct AutomaticLanguage::Ranking {
     std::unique_ptr<ParallelReadings> readings;
 };
 
+// What the locale's reading and the probe beside it tell one another.
+struct AutomaticLanguage::Probing {
+    QMutex mutex;
+    std::atomic_bool localeEnded = false;
+    QSemaphore ended;      // released when the locale's reading ends
+    bool ranking = false;  // the probe read poorly and went on to rank other scripts
+};
+
 // Another script's reading of the whole image, made while the locale's languages read it.
 struct AutomaticLanguage::Early {
     std::optional<Reading> reading;
@@ -389,6 +443,11 @@ QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
     if (const QString probe = candidatesFor(true).value(0); !probe.isEmpty())
         engines.append({probe});
     return engines;
+}
+
+void AutomaticLanguage::waitForProbe() const
+{
+    waitFor(m_lastProbe);
 }
 
 double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
@@ -427,33 +486,83 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
 {
     const Choosing choosing{grey, resolution, layout, choice, engines};
     TesseractEngine &locale = engines.engine(m_localeDataNames);
+    waitForProbe();
     std::atomic_bool stopped = false;
-    QFuture<QList<RecognizedLine>> localeReading = runAsync(m_threads, [&] {
-        return locale.recognize(grey, resolution, layout, &stopped);
-    });
-    const auto join = qScopeGuard([&] { waitFor(localeReading); });
-    // Program text is seldom in another script, and finding its lines takes about as long
-    // as reading it as one block.
-    std::optional<Reading> otherScript;
-    if (choice == Choice::language) {
-        Early early = readInAnotherScript(choosing, localeReading, stopped);
-        if (early.taken)
-            return std::move(*early.reading);
-        otherScript = std::move(early.reading);
+    // Whether the text is in another script is told beside the locale's reading, which is
+    // made on this thread: the engine reads slower on a thread it has not read on lately.
+    // Most captures are a line or a few of interface text, which the locale's languages
+    // read in less time than telling that takes: it is told only of text they take longer
+    // over. Program text is seldom in another script, and finding its lines takes about as
+    // long as reading it as one block.
+    const QList<QStringList> everyReading = everyReadingsEngines();
+    const auto probing = std::make_shared<Probing>();
+    std::optional<QFuture<Early>> early;
+    if (choice == Choice::language && everyReading.size() > 1 && !candidatesFor(false).isEmpty()) {
+        TesseractEngine *probe = &engines.engine(everyReading[1]);
+        early = runAsync(m_threads, [this, &choosing, &stopped, probing, probe, grey, resolution]() -> Early {
+            Probing &state = *probing;
+            if (state.ended.tryAcquire(1, kQuickReading))
+                return {};
+            // Until it ranks other scripts, the probe uses nothing of the reading's: once
+            // the locale's reading has ended, it is not waited for.
+            const QList<QRect> lines = probe->lineBoxes(grey, resolution);
+            if (state.localeEnded.load())
+                return {};
+            const double confidence = meanConfidence(probe->recognize(
+                startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
+                &state.localeEnded));
+            {
+                const QMutexLocker lock(&state.mutex);
+                if (state.localeEnded.load() || confidence >= kSameScript)
+                    return {};
+                state.ranking = true;
+            }
+            return readInAnotherScript(choosing, lines, confidence, state.localeEnded, stopped);
+        });
     }
-    Reading first{localeReading.result(), {m_localeDataNames}};
+    // Ends the probe's part in this reading; whether it ranks other scripts and is waited for.
+    const auto endLocale = [&] {
+        const QMutexLocker lock(&probing->mutex);
+        if (!probing->localeEnded.exchange(true))
+            probing->ended.release();
+        return probing->ranking;
+    };
+    bool leaveProbe = false;
+    const auto join = qScopeGuard([&] {
+        if (!early)
+            return;
+        const bool ranking = endLocale();
+        if (leaveProbe && !ranking)
+            m_lastProbe = QFuture<void>(*early);
+        else
+            waitFor(*early);
+    });
+    Reading first{locale.recognize(grey, resolution, layout, &stopped), {m_localeDataNames}};
+    std::optional<Reading> otherScript;
+    if (early && endLocale()) {
+        Early other = early->result();
+        if (other.taken)
+            return std::move(*other.reading);
+        otherScript = std::move(other.reading);
+    }
     // The locale's reading was stopped for a choice among other scripts that fell through.
     if (stopped)
         first.lines = locale.recognize(grey, resolution, layout);
-    if (first.lines.isEmpty() || meanConfidence(first.lines) >= kSure)
+    // The locale's reading stands: the probe, if still reading, is left to end on its own.
+    // Otherwise other languages of its script may read next, the probe's among them.
+    if (first.lines.isEmpty() || readAsLocale(first.lines, m_localeDataNames.first())) {
+        leaveProbe = true;
         return first;
+    }
+    if (early)
+        waitFor(*early);
 
     std::map<int, QList<RecognizedLine>> blocks;
     for (const RecognizedLine &line : first.lines)
         blocks[line.block].append(line);
     std::map<Kind, Region> regions;
     for (const auto &[number, lines] : blocks) {
-        Region &region = regions[kindOf(meanConfidence(lines))];
+        Region &region = regions[kindOf(lines, m_localeDataNames.first())];
         region.lines += lines;
         const int pad = std::max(2, lines.first().box.height() / 2);
         region.blocks[number] = boxOf(lines).adjusted(-pad, -pad, pad, pad).intersected(grey.rect());
@@ -519,23 +628,12 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     return other;
 }
 
-AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing,
-                                                                const QFuture<QList<RecognizedLine>> &localeReading,
+AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines,
+                                                                double confidence, const std::atomic_bool &localeEnded,
                                                                 std::atomic_bool &stopped) const
 {
-    const auto localeDone = [&] { return localeReading.isFinished(); };
-    const QList<QStringList> engines = everyReadingsEngines();
-    const QStringList others = candidatesFor(false);
-    if (engines.size() < 2 || others.isEmpty())
-        return {};
-    TesseractEngine &probe = choosing.engines.engine(engines[1]);
-    const QList<QRect> lines = probe.lineBoxes(choosing.grey, choosing.resolution);
     const QImage piece = startOfWidestLine(choosing.grey, lines, kRankingLineHeights);
-    if (piece.isNull() || localeDone())
-        return {};
-    const double confidence = meanConfidence(probe.recognize(startOfWidestLine(choosing.grey, lines, kProbeLineHeights),
-                                                             choosing.resolution, TesseractEngine::Layout::singleLine));
-    if (confidence >= kSameScript || localeDone())
+    if (piece.isNull() || localeEnded)
         return {};
     Ranking ranking = rank(false, piece, choosing);
     // When another script reads the piece well, the locale's reading no longer counts and

@@ -15,7 +15,8 @@
 namespace quorvane {
 
 // Chooses the recognition languages for text whose language the user left to the program.
-// Text in the locale's languages is read once, as before. Otherwise the candidate languages
+// Text in the locale's languages is read once, as before: read surely, or fairly well with
+// nearly every word in their word lists. Otherwise the candidate languages
 // are ranked on a small part of the text and the best reads it whole (its near neighbours
 // too, when it reads the text less than surely, and the best of another script when that
 // ranked near it); the reading with the highest mean word confidence wins. Text the
@@ -31,7 +32,7 @@ namespace quorvane {
 class AutomaticLanguage {
 public:
     // The engines it reads with, kept loaded between readings: loading one takes longer
-    // than reading with it. Used on the thread that called read() only.
+    // than reading with it. Used by one thread at a time.
     class Engines {
     public:
         virtual ~Engines() = default;
@@ -66,6 +67,12 @@ public:
     // their script that tells whether the text is in another.
     QList<QStringList> everyReadingsEngines() const;
 
+    // When the locale's languages read text as their own, the probe for another script may
+    // still be reading: read() returns without waiting for it, and it ends within a line's
+    // reading. Waits for it; call before the probe's engine (the second of
+    // everyReadingsEngines()) is used or released elsewhere. Same thread as read().
+    void waitForProbe() const;
+
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);
 
@@ -74,6 +81,7 @@ private:
     struct Choosing;
     struct Ranking;
     struct Early;
+    struct Probing;
     // The best reading of `region`, or none when the locale's reading stands.
     // `otherScript`: the reading of another script readInAnotherScript() made, if any.
     std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing,
@@ -82,8 +90,9 @@ private:
     // piece of its widest line poorly, the languages of the other scripts rank that piece
     // and the best reads the text whole. When it reads the piece well, `stopped` is set to
     // stop the locale's reading; when it reads the text well, its reading is taken.
-    Early readInAnotherScript(const Choosing &choosing, const QFuture<QList<RecognizedLine>> &localeReading,
-                              std::atomic_bool &stopped) const;
+    // `lines`: where the text's lines are; `confidence`: how the probe read the widest.
+    Early readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines, double confidence,
+                              const std::atomic_bool &localeEnded, std::atomic_bool &stopped) const;
     // The languages of the locale's script (but the locale's own) or of the others,
     // starting to read `image` side by side.
     Ranking rank(bool localeScript, const QImage &image, const Choosing &choosing) const;
@@ -99,6 +108,9 @@ private:
     const QStringList m_localeDataNames;
     const QStringList m_installed;
     mutable QThreadPool m_threads;
+    // A probe the last reading left to end on its own. (The pool waits for it when this
+    // goes, before the engines do.)
+    mutable QFuture<void> m_lastProbe;
 };
 
 } // namespace quorvane

@@ -29,8 +29,15 @@ namespace {
 constexpr size_t kChosenEngines = 4;
 // Between captures in quick succession the candidates of the language search stay too, so
 // that the next capture in another language need not load them again; a session that
-// goes idle for a while drops them.
-constexpr size_t kMostEngines = 20;
+// goes idle for a while drops them. A search can load one engine for each installed
+// language and the locale's own: all of them stay, or text in another script than the
+// last capture's reloads five or six engines (measured with the 25 languages: an engine
+// takes 9-17 MB, a Chinese or Japanese one 34-47 MB, the 25 together 375 MB, held during a
+// search anyway and for at most `kIdleRelease` after it).
+size_t enginesKeptFor(qsizetype installedLanguages)
+{
+    return size_t(installedLanguages) + 1;
+}
 constexpr auto kIdleRelease = std::chrono::seconds(30);
 
 QString joinLines(const QList<RecognizedLine> &lines)
@@ -134,7 +141,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
                                         .arg(useCorrection));
               return engine;
           },
-          kChosenEngines, kMostEngines, engineRelease)
+          kChosenEngines, enginesKeptFor(installedDataNames().size()), engineRelease)
     , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
     m_executor.setMaxThreadCount(1);
@@ -146,6 +153,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     m_idle.setInterval(kIdleRelease);
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
         runAsync(m_executor, [this] {
+            m_automaticLanguage->waitForProbe();
             m_engines.releaseUnchosen();
             returnFreedMemory();
         });
@@ -156,6 +164,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     m_unused.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_unused, &QTimer::timeout, &m_unused, [this] {
         runAsync(m_executor, [this] {
+            m_automaticLanguage->waitForProbe();
             m_engines.releaseUnused();
             returnFreedMemory();
             diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
@@ -276,6 +285,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
             m_engines.choose(reader, useCorrection);
         lines = std::move(reading.lines);
     } else {
+        if (m_automaticLanguage->everyReadingsEngines().contains(dataNames))
+            m_automaticLanguage->waitForProbe();
         lines = m_engines.engine(dataNames, useCorrection).recognize(prepared.pixels(), prepared.resolution(), layout);
         m_engines.choose(dataNames, useCorrection);
     }
@@ -323,6 +334,11 @@ QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages
             names.append(name);
     }
     return names;
+}
+
+std::size_t OCRService::enginesKept() const
+{
+    return enginesKeptFor(installedDataNames().size());
 }
 
 QStringList OCRService::installedDataNames() const

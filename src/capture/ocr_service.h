@@ -54,6 +54,9 @@ public:
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();
 
+    // How many engines stay loaded between searches for a language.
+    std::size_t enginesKept() const;
+
     // $TESSDATA_PREFIX when set, otherwise the system's Tesseract data folder.
     static QString defaultDataPath();
 

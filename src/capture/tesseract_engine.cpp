@@ -179,6 +179,7 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
             word.box = boxAt(*it, kWord);
             word.text = takeText(it->GetUTF8Text(kWord));
             word.confidence = it->Confidence(kWord);
+            word.inDictionary = it->WordIsFromDictionary();
             word.language = QString::fromUtf8(it->WordRecognitionLanguage());
             do {
                 word.symbolBoxes.append(boxAt(*it, kSymbol));

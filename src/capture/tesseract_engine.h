@@ -27,6 +27,7 @@ struct RecognizedWord {
     // engines without the dictionaries (program text) keep them.
     QList<QStringList> alternatives;
     float confidence = 0;      // the engine's certainty, 0 to 100
+    bool inDictionary = false; // a word of the model's word list (only when it loads them)
     QString language;          // the data name whose model read it
 };
 
