@@ -89,7 +89,7 @@ void CaptureHandlers::handleCaptureText()
 
 void CaptureHandlers::handleRepeatZarrow()
 {
-    diag(lcApp(), QStringLiteral("🔁 Repeat Zarrow requested"));
+    diag(lcApp(), QStringLiteral("🔁 Repeat capture requested"));
     if (!m_services.captureCoordinator())
         return;
     finishWorkflow(

@@ -62,7 +62,7 @@ void PermissionRequestFlow::requestAccessibility()
     // The desktop has no prompt for key grabbing: asking is checking again.
     m_permissions.refreshPermissionStatus();
     const bool granted = m_permissions.hasAccessibilityPermission();
-    diag(lcPermissions(), QStringLiteral("🔐 Triggered Accessibility permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("🔐 Triggered global shortcuts permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         requestScreenRecording();
         return;
@@ -85,7 +85,7 @@ void PermissionRequestFlow::requestScreenRecording()
 
 void PermissionRequestFlow::screenRecordingAnswered(bool granted)
 {
-    diag(lcPermissions(), QStringLiteral("🔐 Triggered Screen Recording permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("🔐 Triggered screen access permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         finish();
         return;

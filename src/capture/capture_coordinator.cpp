@@ -323,18 +323,18 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::refusedRequest()
 
 QFuture<void> CaptureCoordinator::ensureScreenRecordingPermission(const RunPtr &run)
 {
-    run->log(QStringLiteral("🔷 [Step 1] Checking Screen Recording permission"));
+    run->log(QStringLiteral("🔷 [Step 1] Checking screen access"));
     if (m_permission.hasScreenRecordingPermission()) {
-        run->log(QStringLiteral("✅ [Step 1] Screen Recording permission granted"));
+        run->log(QStringLiteral("✅ [Step 1] Screen access granted"));
         return QtFuture::makeReadyFuture();
     }
-    run->log(QStringLiteral("⚠️ [Step 1] Screen Recording permission missing; requesting it"));
+    run->log(QStringLiteral("⚠️ [Step 1] Screen access missing; requesting it"));
     return m_permission.requestScreenRecordingPermission().then(this, [run](bool granted) {
         if (!granted) {
-            run->log(QStringLiteral("❌ [Step 1] Screen Recording permission refused"));
+            run->log(QStringLiteral("❌ [Step 1] Screen access refused"));
             throw CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording);
         }
-        run->log(QStringLiteral("✅ [Step 1] Screen Recording permission granted on request"));
+        run->log(QStringLiteral("✅ [Step 1] Screen access granted on request"));
     });
 }
 

@@ -14,7 +14,7 @@ inline constexpr std::array<PermissionType, 2> kAllPermissionTypes{PermissionTyp
 
 // The case name: "screenRecording", "accessibility".
 QString caseName(PermissionType type);
-// The localised name ("Screen Recording", "Accessibility"), looked up on every call.
+// The localised name ("Screen Access", "Global Shortcuts"), looked up on every call.
 QString displayName(PermissionType type);
 
 } // namespace quorvane

@@ -54,7 +54,7 @@ inline constexpr std::array<ShortcutAction, 5> kAllShortcutActions{
 // The case name: "quickZarrow", "repeatZarrow", "codeMode", "openHistory", "scanCode".
 QString rawValue(ShortcutAction action);
 std::optional<ShortcutAction> shortcutActionFromRawValue(const QString &raw);
-// The localised label ("Quick Zarrow", ...).
+// The localised label ("Quick Capture", ...).
 QString displayName(ShortcutAction action);
 
 } // namespace quorvane

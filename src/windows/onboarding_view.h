@@ -40,7 +40,7 @@ public:
     ~OnboardingView() override;
 
     int currentPage() const { return m_currentPage; }
-    // Kept equal to the Screen Recording state by the permissions page; nothing here
+    // Kept equal to the screen access state by the permissions page; nothing here
     // depends on it.
     bool areRequiredPermissionsGranted() const { return m_areRequiredPermissionsGranted; }
 

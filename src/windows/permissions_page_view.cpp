@@ -279,8 +279,8 @@ void PermissionsPageView::checkPermissionStatus()
     emit areRequiredPermissionsGrantedChanged(m_screenRecordingGranted);
 
     diag(lcPermissions(), QStringLiteral("🔐 Permission status checked:"));
-    diag(lcPermissions(), QStringLiteral("   Screen Recording: ") + grantedText(m_screenRecordingGranted));
-    diag(lcPermissions(), QStringLiteral("   Accessibility: ") + grantedText(m_accessibilityGranted));
+    diag(lcPermissions(), QStringLiteral("   Screen access: ") + grantedText(m_screenRecordingGranted));
+    diag(lcPermissions(), QStringLiteral("   Global shortcuts: ") + grantedText(m_accessibilityGranted));
 }
 
 bool PermissionsPageView::checkScreenRecordingPermission()

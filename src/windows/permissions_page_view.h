@@ -56,7 +56,7 @@ struct PermissionsPageServices {
     AlertPresenter &alerts;
 };
 
-// The second onboarding page: Screen Recording (required) and Accessibility (optional),
+// The second onboarding page: screen access (required) and global shortcuts (optional),
 // each live. While the page is on screen it re-checks both once a second, so a grant made
 // elsewhere shows up by itself; the Grant buttons send the user to the desktop's settings.
 // Main thread only.
@@ -68,7 +68,7 @@ public:
     explicit PermissionsPageView(PermissionsPageServices services, QWidget *parent = nullptr);
     ~PermissionsPageView() override;
 
-    // Checks both grants, updates the rows and reports the Screen Recording state.
+    // Checks both grants, updates the rows and reports the screen access state.
     void checkPermissionStatus();
     // May the program read the screen?
     bool checkScreenRecordingPermission();
@@ -92,7 +92,7 @@ public:
     QLabel *instructionsLabel() const { return m_instructions; }
 
 signals:
-    // After every check: whether the required permission (Screen Recording) is granted.
+    // After every check: whether the required permission (screen access) is granted.
     void areRequiredPermissionsGrantedChanged(bool granted);
 
 protected:

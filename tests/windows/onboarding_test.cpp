@@ -190,7 +190,7 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     EXPECT_FALSE(buttonShown(page->screenRecordingRow()->grantButton()));
     EXPECT_FALSE(page->instructionsLabel()->isVisibleTo(page));
     EXPECT_TRUE(rig.view->areRequiredPermissionsGranted());
-    // The instructions follow Screen Recording only; the optional row offers its button again.
+    // The instructions follow screen access only; the optional row offers its button again.
     EXPECT_FALSE(page->accessibilityRow()->isGranted());
     EXPECT_TRUE(buttonShown(page->accessibilityRow()->grantButton()));
 
