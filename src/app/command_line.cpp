@@ -12,7 +12,7 @@ QString commandsHelp()
     QString text = QStringLiteral("\nCommands (sent to the running Quorvane, which is started first when none runs):\n");
     for (ProgramCommand command : allProgramCommands())
         text += QStringLiteral("  %1%2\n").arg(commandVerb(command), -14).arg(commandSummary(command));
-    text += QStringLiteral("Without a command, Quorvane starts; when it already runs, its preferences open.\n");
+    text += QStringLiteral("Without a command, Quorvane starts; when it already runs, its preferences open.");
     return text;
 }
 
@@ -26,27 +26,35 @@ QString verbList()
 
 } // namespace
 
-CommandLineRequest parseCommandLine(const QStringList &arguments)
+void describeCommandLine(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Turns any region of the screen into text."));
+    // The commands come with the description, so that Qt's own --help-all lists them too.
+    parser.setApplicationDescription(QStringLiteral("Turns any region of the screen into text.\n") + commandsHelp());
     // Qt's own "-platform xcb" style, which a session manager's restart line may carry.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.addHelpOption();
+    parser.addVersionOption();
     for (const char *qtOption : {"platform", "session", "display", "style"}) {
         QCommandLineOption option(QString::fromLatin1(qtOption), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
                                  QStringLiteral("[command]"));
+}
+
+CommandLineRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
 
     if (!parser.parse(arguments))
         return {CommandLineRequest::Kind::invalid, std::nullopt, parser.errorText()};
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineRequest::Kind::help, std::nullopt, parser.helpText() + commandsHelp()};
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("help-all")))
+        return {CommandLineRequest::Kind::helpWithQtOptions, std::nullopt, {}};
+    if (parser.isSet(QStringLiteral("help")))
+        return {CommandLineRequest::Kind::help, std::nullopt, parser.helpText()};
+    if (parser.isSet(QStringLiteral("version"))) {
         return {CommandLineRequest::Kind::version, std::nullopt,
                 QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                               QCoreApplication::applicationVersion())};

@@ -7,6 +7,8 @@
 
 #include <optional>
 
+class QCommandLineParser;
+
 namespace quorvane {
 
 // What the command line asks for.
@@ -14,6 +16,7 @@ struct CommandLineRequest {
     enum class Kind {
         run,      // start the program, or hand `command` to the copy that runs
         help,     // print `text` and end
+        helpWithQtOptions,  // print the help with Qt's own options (see describeCommandLine) and end
         version,  // print `text` and end
         invalid,  // print `text` (why the line was refused) and end with a failure
     };
@@ -21,6 +24,10 @@ struct CommandLineRequest {
     std::optional<ProgramCommand> command;
     QString text;
 };
+
+// Gives `parser` the program's options, commands and description. Qt adds its own options
+// (platform, window geometry and the like) to --help-all when a QGuiApplication runs.
+void describeCommandLine(QCommandLineParser &parser);
 
 // Reads `arguments` (the program name first). Needs an application object for the
 // program's name and version, not a display.

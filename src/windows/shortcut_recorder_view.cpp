@@ -229,6 +229,10 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
 ShortcutRecorderView::~ShortcutRecorderView()
 {
     suspendShortcuts(false);
+    // The field asks this view for its state on every event, and a window that is shown
+    // while it is destroyed still sends its children hide events after this destructor.
+    delete m_field;
+    m_field = nullptr;
 }
 
 QWidget *ShortcutRecorderView::field() const

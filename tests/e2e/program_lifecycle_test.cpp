@@ -23,6 +23,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -162,9 +163,13 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
         env.remove(name);
     QByteArray output;
-    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0) << output.constData();
-    for (const char *verb : {"capture", "repeat", "code", "scan", "history", "preferences", "quit"})
-        EXPECT_TRUE(output.contains(QByteArray("  ") + verb + " ")) << verb << "\n" << output.constData();
+    for (const char *help : {"--help", "--help-all"}) {
+        EXPECT_EQ(runCommand(env, {help}, &output), 0) << output.constData();
+        for (const char *verb : {"capture", "repeat", "code", "scan", "history", "preferences", "quit"})
+            EXPECT_TRUE(output.contains(QByteArray("  ") + verb + " ")) << verb << "\n" << output.constData();
+        // Qt's own options only in the longer help.
+        EXPECT_EQ(output.contains("--qwindowgeometry"), help == std::string_view("--help-all")) << output.constData();
+    }
     EXPECT_EQ(runCommand(env, {"--version"}, &output), 0);
     EXPECT_EQ(output.trimmed(), QByteArray("Quorvane " QUORVANE_VERSION));
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
