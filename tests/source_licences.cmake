@@ -6,6 +6,11 @@ foreach(folder src tests bench)
   file(GLOB_RECURSE files LIST_DIRECTORIES false
        ${SOURCE_DIR}/${folder}/*.cpp ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.h.in
        ${SOURCE_DIR}/${folder}/*.cmake ${SOURCE_DIR}/${folder}/CMakeLists.txt ${SOURCE_DIR}/${folder}/*.sh)
+  if(folder STREQUAL "src")
+    # The build's and the helper scripts' own sources, which have no extension to glob by.
+    file(GLOB scripts LIST_DIRECTORIES false ${SOURCE_DIR}/scripts/* ${SOURCE_DIR}/cmake/*.cmake ${SOURCE_DIR}/.ci/run)
+    list(APPEND files ${SOURCE_DIR}/CMakeLists.txt ${scripts})
+  endif()
   foreach(file ${files})
     file(STRINGS ${file} head LIMIT_COUNT 3)
     if(NOT head MATCHES "SPDX-License-Identifier: GPL-3\\.0-or-later")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/about_view.h"
 
 #include "build_commit.h"

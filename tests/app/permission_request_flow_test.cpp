@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk-through of the two grants over a real permission manager with scripted checks.
 #include "app/permission_request_flow.h"
 #include "core/permission_manager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick capture with the real services on a real X server: a window shows a known
 // line of text, the overlay is driven with a real drag, and the recognised text is read
 // back from the X clipboard (through another program), from the history file and from

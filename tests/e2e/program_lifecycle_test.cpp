@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program: the command line without a display, one copy per session that
 // takes commands over the session bus, the notice where no tray shows the icon, and a
 // clean exit on SIGTERM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/alert_presenter.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
