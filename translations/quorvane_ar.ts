@@ -1888,7 +1888,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;نص;لقطة شاشة;التقاط;رمز شريطي;QR;الحافظة;</translation>
+        <translation>نص;لقطة شاشة;التقاط;رمز شريطي;الحافظة;OCR;QR;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
