@@ -20,7 +20,7 @@ namespace quorvane {
 
 namespace {
 
-// The freedesktop "category" hint: a class of our own, as the specification allows.
+// The freedesktop "category" hint: a vendor class of our own ("x-" prefix), which notification servers accept beside the standard ones.
 QString toastCategory(ToastType type)
 {
     switch (type) {
