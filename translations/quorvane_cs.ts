@@ -1991,5 +1991,20 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>K datové složce nelze přistoupit</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Čtení textu…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Klikněte sem nebo stiskněte Esc pro zrušení.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Klikněte sem nebo znovu použijte stejnou zkratku pro zrušení.</translation>
+    </message>
 </context>
 </TS>

@@ -1974,5 +1974,20 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Auf den Datenordner kann nicht zugegriffen werden</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Text wird gelesen …</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Hier klicken oder Esc drücken, um abzubrechen.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Hier klicken oder dasselbe Tastenkürzel erneut verwenden, um abzubrechen.</translation>
+    </message>
 </context>
 </TS>

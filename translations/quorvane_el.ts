@@ -1974,5 +1974,20 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Δεν είναι δυνατή η πρόσβαση στον φάκελο δεδομένων</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Ανάγνωση κειμένου…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Κάντε κλικ εδώ ή πατήστε Esc για ακύρωση.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Κάντε κλικ εδώ ή χρησιμοποιήστε ξανά την ίδια συντόμευση για ακύρωση.</translation>
+    </message>
 </context>
 </TS>

@@ -1974,5 +1974,20 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>No se puede acceder a la carpeta de datos</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Leyendo el texto…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Haga clic aquí o pulse Esc para cancelar.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Haga clic aquí o use de nuevo el mismo atajo para cancelar.</translation>
+    </message>
 </context>
 </TS>

@@ -1974,5 +1974,20 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Datakansioon ei päästä</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Luetaan tekstiä…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Peruuta napsauttamalla tätä tai painamalla Esc.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Peruuta napsauttamalla tätä tai käyttämällä samaa pikanäppäintä uudelleen.</translation>
+    </message>
 </context>
 </TS>

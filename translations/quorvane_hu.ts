@@ -1957,5 +1957,20 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Az adatmappa nem érhető el</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Szöveg olvasása…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>A megszakításhoz kattintson ide, vagy nyomja meg az Esc billentyűt.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>A megszakításhoz kattintson ide, vagy használja újra ugyanazt a billentyűparancsot.</translation>
+    </message>
 </context>
 </TS>

@@ -1957,5 +1957,20 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>ไม่สามารถเข้าถึงโฟลเดอร์ข้อมูล</translation>
     </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>กำลังอ่านข้อความ…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>คลิกที่นี่หรือกด Esc เพื่อยกเลิก</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>คลิกที่นี่หรือใช้ปุ่มลัดเดิมอีกครั้งเพื่อยกเลิก</translation>
+    </message>
 </context>
 </TS>

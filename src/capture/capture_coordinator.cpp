@@ -303,7 +303,7 @@ CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Re
         if (request == Request::fromScreen && mode == m_runningMode) {
             // The same request again is how a slow recognition is called off.
             diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its recognition"));
-            m_textRecognizer.cancelRecognition();
+            cancelRecognition();
         } else {
             m_toasts.showError(CaptureCoordinatorError::captureInProgress(), std::nullopt);
         }
@@ -398,7 +398,12 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
     run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));
+    setRecognitionRunning(true);
     return m_textRecognizer.recognizeText(run->image, languages, run->mode, settings.textProcessing)
+        .then(this, [this](QFuture<QString> done) {
+            setRecognitionRunning(false);
+            return done.result(); // a failure goes on as it came
+        })
         .then(this, [run](const QString &text) {
             run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters").arg(graphemeCount(text)));
             if (run->verbose)
@@ -511,6 +516,10 @@ std::exception_ptr CaptureCoordinator::quickFailure(const Run &run, std::excepti
         }
         return error;
     }
+    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled) {
+        run.log(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Recognition cancelled by the user"));
+        return error;
+    }
     if (caseOf<OCRError>(error)) {
         showError(error);
         run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Recognition failed: %1")
@@ -556,8 +565,16 @@ std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::excepti
     return error;
 }
 
+void CaptureCoordinator::cancelRecognition()
+{
+    m_textRecognizer.cancelRecognition();
+}
+
 void CaptureCoordinator::showError(const std::exception_ptr &error)
 {
+    // The user called it off and knows.
+    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled)
+        return;
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
@@ -569,8 +586,19 @@ void CaptureCoordinator::showError(const std::exception_ptr &error)
     }
 }
 
+void CaptureCoordinator::setRecognitionRunning(bool value)
+{
+    if (m_isRecognitionRunning == value)
+        return;
+    m_isRecognitionRunning = value;
+    emit recognitionRunningChanged(value);
+}
+
 void CaptureCoordinator::setCaptureInProgress(bool value)
 {
+    // However a capture ends, its recognition has ended too.
+    if (!value)
+        setRecognitionRunning(false);
     if (m_isCaptureInProgress == value)
         return;
     m_isCaptureInProgress = value;

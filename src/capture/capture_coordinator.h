@@ -69,8 +69,14 @@ public:
     // unchanged.
     virtual QFuture<CaptureWorkflowResult> performImportCapture(const QImage &image);
 
+    // Calls off the recognition running now (the capture then fails with OCRError
+    // cancelled, shown to no one); nothing when none runs.
+    void cancelRecognition();
+
 signals:
     void isCaptureInProgressChanged(bool isCaptureInProgress);
+    // A capture's text recognition began (true) or ended, however it ended (false).
+    void recognitionRunningChanged(bool running);
     void lastCaptureDurationChanged(double lastCaptureDuration);
 
 private:
@@ -117,6 +123,7 @@ private:
 
     void showError(const std::exception_ptr &error);
     void setCaptureInProgress(bool value);
+    void setRecognitionRunning(bool value);
 
     ScreenSource &m_screenSource;
     TextRecognizer &m_textRecognizer;
@@ -130,6 +137,7 @@ private:
     FrontmostApplication &m_frontmostApplication;
 
     bool m_isCaptureInProgress = false;
+    bool m_isRecognitionRunning = false;
     CaptureMode m_runningMode = CaptureMode::normal;
     double m_lastCaptureDuration = 0;
 };

@@ -745,6 +745,32 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureCancelledSelectionShowsNoToast)
     EXPECT_TRUE(history.added.isEmpty());
 }
 
+TEST_F(CaptureCoordinatorTest, ARecognitionCalledOffEndsItsPhaseAndShowsNoToast)
+{
+    setScreenRecordingGranted(true);
+    for (Workflow workflow : {&CaptureCoordinator::performQuickZarrowCapture, &CaptureCoordinator::performRepeatCapture,
+                              &CaptureCoordinator::performCodeModeCapture}) {
+        QSignalSpy phase(&coordinator, &CaptureCoordinator::recognitionRunningChanged);
+        ocr.answer = laterFail<QString>(OCRError(OCRErrorKind::cancelled));
+        const auto error = failureAs<OCRError>(run(workflow));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), OCRErrorKind::cancelled);
+        ASSERT_EQ(phase.size(), 2);
+        EXPECT_TRUE(phase.at(0).at(0).toBool());
+        EXPECT_FALSE(phase.at(1).at(0).toBool());
+    }
+    EXPECT_TRUE(notifications.errors.isEmpty());
+    EXPECT_TRUE(clipboard.copied.isEmpty());
+
+    // A scan reads no text: no recognition phase.
+    QSignalSpy phase(&coordinator, &CaptureCoordinator::recognitionRunningChanged);
+    ASSERT_FALSE(failed(run(&CaptureCoordinator::performScanCodeCapture)));
+    EXPECT_TRUE(phase.isEmpty());
+    log.clear();
+    coordinator.cancelRecognition();
+    EXPECT_EQ(log, CallLog{"cancelRecognition"});
+}
+
 TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchanged)
 {
     screen.overlay = laterFail<CaptureResult>(ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied));
