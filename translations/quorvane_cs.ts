@@ -2006,5 +2006,15 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Klikněte sem nebo znovu použijte stejnou zkratku pro zrušení.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Hledání kódu trvalo příliš dlouho, a proto bylo zastaveno. Zkuste vybrat menší oblast kolem kódu.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Skenování kódu bylo zrušeno</translation>
+    </message>
 </context>
 </TS>

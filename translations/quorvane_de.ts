@@ -1989,5 +1989,15 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Hier klicken oder dasselbe Tastenkürzel erneut verwenden, um abzubrechen.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Die Suche nach einem Code hat zu lange gedauert und wurde abgebrochen. Wählen Sie einen kleineren Bereich um den Code aus.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Die Code-Suche wurde abgebrochen</translation>
+    </message>
 </context>
 </TS>

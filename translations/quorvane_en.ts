@@ -1991,5 +1991,15 @@ You can use the Copy button (📋) to copy: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Click here or use the same shortcut again to cancel.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Code scanning was cancelled</translation>
+    </message>
 </context>
 </TS>

@@ -1989,5 +1989,15 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Haga clic aquí o use de nuevo el mismo atajo para cancelar.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>La búsqueda de un código tardaba demasiado y se detuvo. Intente seleccionar una región más pequeña alrededor del código.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Se canceló la búsqueda de códigos</translation>
+    </message>
 </context>
 </TS>

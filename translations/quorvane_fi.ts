@@ -1989,5 +1989,15 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Peruuta napsauttamalla tätä tai käyttämällä samaa pikanäppäintä uudelleen.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Koodin etsiminen kesti liian kauan, joten se lopetettiin. Yritä valita pienempi alue koodin ympäriltä.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Koodin lukeminen peruttiin</translation>
+    </message>
 </context>
 </TS>

@@ -1989,5 +1989,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>रद्द करने के लिए यहाँ क्लिक करें या वही शॉर्टकट फिर से इस्तेमाल करें।</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>कोड खोजने में बहुत समय लगा, इसलिए इसे रोक दिया गया। कोड के आसपास छोटा क्षेत्र चुनकर देखें।</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>कोड स्कैन करना रद्द कर दिया गया</translation>
+    </message>
 </context>
 </TS>

@@ -2006,5 +2006,15 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Kliknite ovdje ili ponovno upotrijebite isti prečac za odustajanje.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Traženje koda trajalo je predugo pa je zaustavljeno. Pokušajte odabrati manje područje oko koda.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Skeniranje koda je otkazano</translation>
+    </message>
 </context>
 </TS>

@@ -1972,5 +1972,15 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>A megszakításhoz kattintson ide, vagy használja újra ugyanazt a billentyűparancsot.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>A kód keresése túl sokáig tartott, ezért leállt. Próbáljon kisebb területet kijelölni a kód körül.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>A kód beolvasása megszakítva</translation>
+    </message>
 </context>
 </TS>

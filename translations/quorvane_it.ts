@@ -1989,5 +1989,15 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Fai clic qui o usa di nuovo la stessa scorciatoia per annullare.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>La ricerca di un codice richiedeva troppo tempo ed è stata interrotta. Prova a selezionare un’area più piccola intorno al codice.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>La scansione del codice è stata annullata</translation>
+    </message>
 </context>
 </TS>

@@ -1972,5 +1972,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>キャンセルするには、ここをクリックするか同じショートカットをもう一度使ってください。</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>バーコードまたは QR コードの検出に時間がかかりすぎたため中止しました。コードの周りをより小さく選択してください。</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>コードのスキャンをキャンセルしました</translation>
+    </message>
 </context>
 </TS>

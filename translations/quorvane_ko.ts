@@ -1972,5 +1972,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>취소하려면 여기를 클릭하거나 같은 단축키를 다시 사용하세요.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>코드를 찾는 데 시간이 너무 오래 걸려 중지했습니다. 코드 주변을 더 작게 선택해 보세요.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>코드 스캔이 취소되었습니다</translation>
+    </message>
 </context>
 </TS>

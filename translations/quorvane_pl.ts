@@ -2006,5 +2006,15 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Kliknij tutaj lub użyj ponownie tego samego skrótu, aby anulować.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Wyszukiwanie kodu trwało zbyt długo i zostało zatrzymane. Spróbuj zaznaczyć mniejszy obszar wokół kodu.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Skanowanie kodu zostało anulowane</translation>
+    </message>
 </context>
 </TS>

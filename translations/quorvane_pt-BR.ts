@@ -1989,5 +1989,15 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Clique aqui ou use o mesmo atalho novamente para cancelar.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>A busca por um código demorou demais e foi interrompida. Tente selecionar uma região menor ao redor do código.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>A leitura de código foi cancelada</translation>
+    </message>
 </context>
 </TS>

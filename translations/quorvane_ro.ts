@@ -2006,5 +2006,15 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Faceți clic aici sau folosiți din nou aceeași scurtătură pentru a anula.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Căutarea unui cod a durat prea mult și a fost oprită. Încercați să selectați o zonă mai mică în jurul codului.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Scanarea codului a fost anulată</translation>
+    </message>
 </context>
 </TS>

@@ -2006,5 +2006,15 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Kliknite sem alebo znova použite tú istú skratku na zrušenie.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Hľadanie kódu trvalo príliš dlho, preto bolo zastavené. Skúste vybrať menšiu oblasť okolo kódu.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Skenovanie kódu bolo zrušené</translation>
+    </message>
 </context>
 </TS>

@@ -1972,5 +1972,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>İptal etmek için buraya tıklayın veya aynı kısayolu yeniden kullanın.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Kod arama çok uzun sürdüğü için durduruldu. Kodun çevresinde daha küçük bir alan seçmeyi deneyin.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Kod tarama iptal edildi</translation>
+    </message>
 </context>
 </TS>

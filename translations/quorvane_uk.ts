@@ -2006,5 +2006,15 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Натисніть тут або знову скористайтеся тим самим сполученням клавіш, щоб скасувати.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Пошук коду тривав занадто довго, тому його зупинено. Спробуйте виділити меншу область навколо коду.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Сканування коду скасовано</translation>
+    </message>
 </context>
 </TS>

@@ -1972,5 +1972,15 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
         <translation>Nhấp vào đây hoặc dùng lại cùng phím tắt để hủy.</translation>
     </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>Việc tìm mã mất quá nhiều thời gian nên đã dừng. Hãy thử chọn vùng nhỏ hơn quanh mã.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Đã hủy quét mã</translation>
+    </message>
 </context>
 </TS>

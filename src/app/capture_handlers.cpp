@@ -3,6 +3,7 @@
 #include "app/app_services.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
+#include "capture/code_scan_error.h"
 #include "capture/ocr_error.h"
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
@@ -53,6 +54,8 @@ bool isCancelledByUser(const std::exception_ptr &error)
         return e.kind() == ScreenCaptureErrorKind::overlayDismissed;
     } catch (const OCRError &e) {
         return e.kind() == OCRErrorKind::cancelled;
+    } catch (const CodeScanError &e) {
+        return e.kind() == CodeScanErrorKind::cancelled;
     } catch (...) {
         return false;
     }

@@ -302,7 +302,7 @@ CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Re
     if (m_isCaptureInProgress) {
         if (request == Request::fromScreen && mode == m_runningMode) {
             // The same request again is how a slow recognition is called off.
-            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its recognition"));
+            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its reading"));
             cancelRecognition();
         } else {
             m_toasts.showError(CaptureCoordinatorError::captureInProgress(), std::nullopt);
@@ -548,7 +548,9 @@ std::exception_ptr CaptureCoordinator::codeModeFailure(const Run &, std::excepti
 
 std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::exception_ptr error)
 {
-    if (caseOf<CodeScanError>(error)) {
+    if (caseOf<CodeScanError>(error) == CodeScanErrorKind::cancelled) {
+        diag(lcCapture(), QStringLiteral("🔷 Scan Code cancelled by the user"));
+    } else if (caseOf<CodeScanError>(error)) {
         diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
         showError(error);
     } else if (const auto screen = caseOf<ScreenCaptureError>(error)) {
@@ -567,13 +569,17 @@ std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::excepti
 
 void CaptureCoordinator::cancelRecognition()
 {
-    m_textRecognizer.cancelRecognition();
+    // Either service forgets a cancel when nothing of its own runs.
+    if (m_isCaptureInProgress && m_runningMode == CaptureMode::scanCode)
+        m_codeScanner.cancelScan();
+    else
+        m_textRecognizer.cancelRecognition();
 }
 
 void CaptureCoordinator::showError(const std::exception_ptr &error)
 {
     // The user called it off and knows.
-    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled)
+    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled || caseOf<CodeScanError>(error) == CodeScanErrorKind::cancelled)
         return;
     try {
         std::rethrow_exception(error);

@@ -49,7 +49,7 @@ public:
     // Each workflow returns a future that finishes on the main thread with the result or
     // with the failure as an exception. A request while another capture runs fails at once
     // with CaptureCoordinatorError::captureInProgress: a request of the running workflow's
-    // own kind cancels its recognition (OCRError::cancelled ends it), any other shows that
+    // own kind cancels its reading (OCRError or CodeScanError cancelled ends it), any other shows that
     // error.
 
     // Selection, recognition, plain-text copy, record, toast, optional pin. Failures:
@@ -69,8 +69,9 @@ public:
     // unchanged.
     virtual QFuture<CaptureWorkflowResult> performImportCapture(const QImage &image);
 
-    // Calls off the recognition running now (the capture then fails with OCRError
-    // cancelled, shown to no one); nothing when none runs.
+    // Calls off the text recognition or code scan running now (the capture then fails with
+    // OCRError or CodeScanError cancelled, shown to no one). A cancel while nothing runs
+    // reaches no later reading.
     void cancelRecognition();
 
 signals:

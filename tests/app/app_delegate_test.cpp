@@ -13,6 +13,7 @@
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
+#include "capture/code_scan_error.h"
 #include "capture/ocr_error.h"
 #include "capture/text_recognizer.h"
 #include "capture/screen_capture_service.h"
@@ -977,16 +978,18 @@ TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenuAndACancelIsNoFa
         drainEvents();
         EXPECT_EQ(factory.statusItem->menusAttached, menus);
 
-        // A dismissed selection or a recognition called off is no failure: silent by
+        // A dismissed selection, or a recognition or scan called off, is no failure: silent by
         // default, "cancelled" at info level.
         for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")})
-        for (const bool inSelection : {true, false}) {
+        for (const int step : {0, 1, 2}) {
             test::LogCapture log(rules);
             (delegate.*handler)();
-            if (inSelection)
+            if (step == 0)
                 coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
-            else
+            else if (step == 1)
                 coordinator.fail(OCRError(OCRErrorKind::cancelled));
+            else
+                coordinator.fail(CodeScanError(CodeScanErrorKind::cancelled));
             drainEvents();
             EXPECT_EQ(log.quoting("cancelled").size(), rules.isEmpty() ? 0 : 1) << log.messages().join('\n').toStdString();
             EXPECT_EQ(log.messages().filter("fail", Qt::CaseInsensitive).size(), 0);

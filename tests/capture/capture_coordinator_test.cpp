@@ -195,6 +195,7 @@ public:
         m_log << "detectBestCode";
         return answer();
     }
+    void cancelScan() override { m_log << "cancelScan"; }
 
 private:
     CallLog &m_log;
@@ -745,7 +746,7 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureCancelledSelectionShowsNoToast)
     EXPECT_TRUE(history.added.isEmpty());
 }
 
-TEST_F(CaptureCoordinatorTest, ARecognitionCalledOffEndsItsPhaseAndShowsNoToast)
+TEST_F(CaptureCoordinatorTest, AReadingCalledOffEndsItsPhaseAndShowsNoToast)
 {
     setScreenRecordingGranted(true);
     for (Workflow workflow : {&CaptureCoordinator::performQuickZarrowCapture, &CaptureCoordinator::performRepeatCapture,
@@ -762,13 +763,27 @@ TEST_F(CaptureCoordinatorTest, ARecognitionCalledOffEndsItsPhaseAndShowsNoToast)
     EXPECT_TRUE(notifications.errors.isEmpty());
     EXPECT_TRUE(clipboard.copied.isEmpty());
 
-    // A scan reads no text: no recognition phase.
+    // A scan reads no text: no recognition phase; called off, it shows nothing either.
     QSignalSpy phase(&coordinator, &CaptureCoordinator::recognitionRunningChanged);
     ASSERT_FALSE(failed(run(&CaptureCoordinator::performScanCodeCapture)));
+    scanner.answer = laterFail<DetectedCode>(CodeScanError(CodeScanErrorKind::cancelled));
+    ASSERT_TRUE(failureAs<CodeScanError>(run(&CaptureCoordinator::performScanCodeCapture)));
     EXPECT_TRUE(phase.isEmpty());
+    EXPECT_TRUE(notifications.errors.isEmpty());
     log.clear();
     coordinator.cancelRecognition();
-    EXPECT_EQ(log, CallLog{"cancelRecognition"});
+    EXPECT_EQ(log, CallLog{"cancelRecognition"}); // the scan is over
+
+    // A scan asked for again calls the scan off.
+    Held<CaptureResult> selection;
+    screen.overlay = selection.answer();
+    const QFuture<CaptureWorkflowResult> scan = coordinator.performScanCodeCapture();
+    ASSERT_TRUE(test::waitUntil([&] { return selection.promise != nullptr; }));
+    ASSERT_TRUE(failed(coordinator.performScanCodeCapture()));
+    EXPECT_EQ(log.last(), "cancelScan");
+    selection.promise->addResult(screen.selection);
+    selection.promise->finish();
+    ASSERT_TRUE(test::waitFor(scan));
 }
 
 TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchanged)
