@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a code scan takes to give up on an image without a code: noise, the
 // worst case for the readers, at screen and photo sizes. Target: no more than a few
 // seconds for a 12 MP image. Usage: scan_noise [megapixels...]

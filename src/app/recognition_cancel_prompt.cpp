@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/recognition_cancel_prompt.h"
 
 #include "core/diagnostics.h"
