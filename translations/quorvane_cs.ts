@@ -1991,5 +1991,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>K datové složce nelze přistoupit</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Toto prostředí ji nenabízí</translation>
+    </message>
 </context>
 </TS>

@@ -1974,5 +1974,10 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Auf den Datenordner kann nicht zugegriffen werden</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Von dieser Arbeitsumgebung nicht angeboten</translation>
+    </message>
 </context>
 </TS>

@@ -1976,5 +1976,10 @@ You can use the Copy button (📋) to copy: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Cannot access the data folder</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Not offered by this desktop</translation>
+    </message>
 </context>
 </TS>

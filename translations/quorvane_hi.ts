@@ -1974,5 +1974,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>डेटा फ़ोल्डर तक पहुँच नहीं हो सकी</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>यह डेस्कटॉप इसे उपलब्ध नहीं कराता</translation>
+    </message>
 </context>
 </TS>

@@ -1991,5 +1991,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Nije moguće pristupiti mapi podataka</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Ova radna površina to ne nudi</translation>
+    </message>
 </context>
 </TS>

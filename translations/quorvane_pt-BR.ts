@@ -1974,5 +1974,10 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Não é possível acessar a pasta de dados</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Não oferecido por este ambiente de trabalho</translation>
+    </message>
 </context>
 </TS>

@@ -1991,5 +1991,10 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>K priečinku údajov nie je prístup</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Toto prostredie ju neponúka</translation>
+    </message>
 </context>
 </TS>

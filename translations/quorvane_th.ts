@@ -1957,5 +1957,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>ไม่สามารถเข้าถึงโฟลเดอร์ข้อมูล</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>เดสก์ท็อปนี้ไม่มีให้ใช้</translation>
+    </message>
 </context>
 </TS>
