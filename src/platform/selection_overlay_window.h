@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 
 namespace quorvane {
@@ -17,6 +19,9 @@ class SelectionOverlayWindow : public QWidget {
 public:
     // `bounds` in global points; `picture` what the monitor showed, at device resolution.
     SelectionOverlayWindow(const QRect &bounds, const QImage &picture);
+
+    // Draws the whole window again on every frame until `duration` after its first paint.
+    void redrawEveryFrameFor(std::chrono::milliseconds duration);
 
 signals:
     // The first paint reached the screen.
@@ -43,6 +48,8 @@ private:
     std::optional<QPoint> m_anchor;
     QPoint m_current;
     bool m_paintedOnce = false;
+    std::chrono::milliseconds m_redrawSpan{0};
+    QDeadlineTimer m_redrawUntil;
 };
 
 } // namespace quorvane
