@@ -2102,6 +2102,11 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>تعذّر الوصول إلى مجلد البيانات</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>لا يوفّرها سطح المكتب هذا</translation>
+    </message>
     <message id="notification.recognition_running.title">
         <source>Reading Text…</source>
         <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>

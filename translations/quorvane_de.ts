@@ -2034,6 +2034,11 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Auf den Datenordner kann nicht zugegriffen werden</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Von dieser Arbeitsumgebung nicht angeboten</translation>
+    </message>
     <message id="notification.recognition_running.title">
         <source>Reading Text…</source>
         <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>

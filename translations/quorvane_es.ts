@@ -2034,6 +2034,11 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>No se puede acceder a la carpeta de datos</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>No disponible en este escritorio</translation>
+    </message>
     <message id="notification.recognition_running.title">
         <source>Reading Text…</source>
         <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>

@@ -2034,6 +2034,11 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Impossible d’accéder au dossier de données</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Non proposé par ce bureau</translation>
+    </message>
     <message id="notification.recognition_running.title">
         <source>Reading Text…</source>
         <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>

@@ -2051,6 +2051,11 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Nije moguće pristupiti mapi podataka</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>Ova radna površina to ne nudi</translation>
+    </message>
     <message id="notification.recognition_running.title">
         <source>Reading Text…</source>
         <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
