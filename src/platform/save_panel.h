@@ -17,7 +17,7 @@ struct SavePanelRequest {
     QString mimeType;        // the one kind of file the panel offers to save
     // The window the panel belongs to: it opens above it as its dialog, which tiling
     // compositors float. None: it stands alone.
-    QPointer<QWidget> window;
+    QPointer<QWidget> window = {};
 };
 
 // Asks the user where to save a file. Behind an interface so code under test never

@@ -309,7 +309,7 @@ struct FakeFactory : ServiceFactory {
     LanguageManager &languageManager() override { return languages; }
     PermissionChecks permissionChecks() override
     {
-        return {[this] { return screenGranted; }, [this] { return grabber.permitted; }, {}};
+        return {[this] { return screenGranted; }, [this] { return grabber.permitted; }};
     }
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override

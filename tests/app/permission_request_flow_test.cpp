@@ -53,7 +53,7 @@ struct Fixture {
         : screen(screenGranted), keys(keysGranted)
     {
         permissions = std::make_unique<PermissionManager>(
-            PermissionChecks{[this] { return screen; }, [this] { return keys; }, {}}, privacy, alerts);
+            PermissionChecks{[this] { return screen; }, [this] { return keys; }}, privacy, alerts);
         flow = std::make_unique<PermissionRequestFlow>(*permissions, alerts, privacy,
                                                        [this] { ++hotkeyRegistrations; },
                                                        PermissionRequestFlow::Timing{10, timeoutSeconds});

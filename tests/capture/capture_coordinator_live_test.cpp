@@ -114,7 +114,7 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
     NotificationService notifications{notifier, sounds, announcer, motion, toastFactory(displays)};
     NoOpener opener;
     NoAlerts alerts;
-    PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }, {}},
+    PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }},
                                   opener, alerts};
     RecordingPins pins;
     X11FrontmostApplication frontmost;
