@@ -183,7 +183,8 @@ bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBo
 }
 
 // The line's characters at the columns their boxes fall in.
-QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+QString lineFromBoxes(const RecognizedLine &line, const QRect &ownRows, const QImage &grey, const Grid &grid,
+                      int firstColumn)
 {
     QString text;
     int cursor = firstColumn;
@@ -195,7 +196,7 @@ QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid
             if (column > cursor) {
                 text += QString(column - cursor, QLatin1Char(' '));
                 cursor = column;
-            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, line.box)) {
+            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, ownRows)) {
                 // The engine saw a gap between words where the boxes crowd together; a
                 // blank cell makes it a space, but not the narrow stroke of a "." or "_".
                 text += QLatin1Char(' ');
@@ -344,7 +345,9 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
 // as the engine read characters, each character takes the next inked cell; so too when
 // it does once the engine's inventions in a wide gap are left out. Otherwise (a misread, or a wide character) the boxes place them.
-QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+// Cells count as inked in `ownRows` only, the rows of the line's box no other line's box takes.
+QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImage &grey, const Grid &grid,
+                   int firstColumn)
 {
     struct Read {
         QString text;
@@ -364,7 +367,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     }
     std::vector<int> cells;
     for (int column = firstColumn; column <= lastColumn + 1; ++column) {
-        if (inked(grey, grid, column, line.box))
+        if (inked(grey, grid, column, ownRows))
             cells.push_back(column);
     }
     QStringList characters;
@@ -423,7 +426,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     if (qsizetype(cells.size()) != characters.size())
         characters = onInk;
     if (qsizetype(cells.size()) != characters.size())
-        return lineFromBoxes(line, grey, grid, firstColumn);
+        return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -432,6 +435,20 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
         cursor = cells[size_t(i)] + 1;
     }
     return text;
+}
+
+// The rows of a line's box that the boxes of the lines above and below it leave free. With
+// no spacing between a terminal's lines, the descender of a "(" and the top of a "b" below
+// it share a row, which would ink the blank cells either side of them. Lines whose boxes
+// overlap by more than that (the engine's misplaced lines) keep their whole box.
+QRect ownRows(const QList<const RecognizedLine *> &block, qsizetype i)
+{
+    QRect rows = block[i]->box;
+    if (i > 0)
+        rows.setTop(std::max(rows.top(), block[i - 1]->box.bottom() + 1));
+    if (i + 1 < block.size())
+        rows.setBottom(std::min(rows.bottom(), block[i + 1]->box.top() - 1));
+    return rows.height() > block[i]->box.height() / 2 ? rows : block[i]->box;
 }
 
 } // namespace
@@ -491,7 +508,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
                 output.append(QString());
             RecognizedLine line = *block[i];
             readClosingLine(line, unclosedBraces(output));
-            output.append(withStraightQuotes(lineOnGrid(line, grey, *grid, firstColumn)));
+            output.append(withStraightQuotes(lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn)));
         }
         start = end;
     }

@@ -58,6 +58,32 @@ TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
     EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abcd\nefghi;");
 }
 
+TEST(MonospaceGrid, TheTopOfATallCharacterBelowLeavesTheCellAboveItBlank)
+{
+    // Lines without spacing between them: the "(" of the second reaches up into the last
+    // row of the first, below the blank cell after "abc". The engine put the "c" a column
+    // too far right.
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column = 0; column < 3; ++column) {
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+        painter.fillRect(cell(column, 26, 38), Qt::black);
+    }
+    painter.fillRect(cell(3, 24, 40), Qt::black);
+    painter.end();
+
+    RecognizedLine first;
+    first.words = {word("ab", 0, 10, 24), word("c", 3, 10, 24)};
+    first.box = first.words.first().box.united(first.words.last().box);
+    RecognizedLine second;
+    second.words = {word("xyz(", 0, 26, 38)};
+    second.words.first().symbolBoxes.last() = cell(3, 24, 40);
+    second.box = second.words.first().symbolBoxes.first().united(cell(3, 24, 40));
+
+    EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abc\nxyz(");
+}
+
 TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
 {
     const QImage grey = twoLinesOfInk(3, 2);
