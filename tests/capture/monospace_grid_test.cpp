@@ -103,6 +103,25 @@ TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "abc\nyi");
 }
 
+TEST(MonospaceGrid, AMarkTheEngineLeftOutAfterTheLastCharacterIsToldByItsInk)
+{
+    QImage grey = twoLinesOfInk(3, 1);
+    QPainter painter(&grey);
+    // After the "}" below, a dot above the line's middle and a taller comma below it.
+    painter.fillRect(QRect(14, 34, 2, 3), Qt::black);
+    painter.fillRect(QRect(14, 41, 2, 7), Qt::black);
+    painter.end();
+
+    RecognizedLine opening;
+    opening.words = {word("a{b", 0, 10, 24)};
+    opening.box = opening.words.first().box;
+    RecognizedLine closing;
+    closing.words = {word("}", 0, 32, 46)};
+    closing.box = closing.words.first().box;
+
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+}
+
 TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
 {
     // "a&&b" drawn with a distinct mark per letter; the engine read one "&".
