@@ -98,6 +98,10 @@ TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
     closing.box = closing.words.first().box;
 
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+    // So too after a brace the engine read as one.
+    closing.words.first().symbols.first() = "}";
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+    closing.words.first().symbols.first() = "y";
     // Without an open block the letters stay.
     opening.words = {word("abc", 0, 10, 24)};
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "abc\nyi");
