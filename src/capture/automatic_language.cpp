@@ -67,18 +67,7 @@ constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
 constexpr int kThreadsKept = 30'000;  // ms
-// The locale's engine reads its own interface text in 0.3 to 0.9 ms per thousand pixels
-// of the image it is given, so on a large image a reading still going after 25 ms says
-// nothing of its language; the probe starting beside it only slows it down. It starts
-// once the reading has taken longer than a small image's, or a third of a millisecond per
-// thousand pixels, whichever is later.
 constexpr int kQuickReading = 25;  // ms
-constexpr double kPixelsPerQuickMs = 3000;
-
-int quickReadingMs(const QImage &grey)
-{
-    return std::max(kQuickReading, int(double(grey.width()) * double(grey.height()) / kPixelsPerQuickMs));
-}
 
 struct RankingImage {
     QImage image;           // Grayscale8, dark on light
@@ -512,7 +501,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         TesseractEngine *probe = &engines.engine(everyReading[1]);
         early = runAsync(m_threads, [this, &choosing, &stopped, probing, probe, grey, resolution]() -> Early {
             Probing &state = *probing;
-            if (state.ended.tryAcquire(1, quickReadingMs(grey)))
+            if (state.ended.tryAcquire(1, kQuickReading))
                 return {};
             // Until it ranks other scripts, the probe uses nothing of the reading's: once
             // the locale's reading has ended, it is not waited for.
