@@ -623,7 +623,12 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     }
     if (other && meanConfidence(other->lines) >= kOtherScript)
         return other;
-    std::optional<Reading> same = choosing.choice == Choice::script ? std::nullopt : inLocaleScript();
+    // Program text the locale's script reads poorly (hashes, signs, letters it lacks) is
+    // still in its script: text in another script reads well in its own, and a language of
+    // another script that reads the text only fairly turns it into that script's letters.
+    if (choosing.choice == Choice::script)
+        return std::nullopt;
+    std::optional<Reading> same = inLocaleScript();
     if (same && (!other || meanConfidence(same->lines) > meanConfidence(other->lines)))
         return same;
     return other;

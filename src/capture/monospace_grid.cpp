@@ -184,7 +184,8 @@ bool inked(const QImage &grey, const Grid &grid, int column, const QRect &lineBo
 }
 
 // The line's characters at the columns their boxes fall in.
-QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+QString lineFromBoxes(const RecognizedLine &line, const QRect &ownRows, const QImage &grey, const Grid &grid,
+                      int firstColumn)
 {
     QString text;
     int cursor = firstColumn;
@@ -196,7 +197,7 @@ QString lineFromBoxes(const RecognizedLine &line, const QImage &grey, const Grid
             if (column > cursor) {
                 text += QString(column - cursor, QLatin1Char(' '));
                 cursor = column;
-            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, line.box)) {
+            } else if (i == 0 && !firstWord && !inked(grey, grid, cursor, ownRows)) {
                 // The engine saw a gap between words where the boxes crowd together; a
                 // blank cell makes it a space, but not the narrow stroke of a "." or "_".
                 text += QLatin1Char(' ');
@@ -283,6 +284,62 @@ bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const 
     return best < 0.15;
 }
 
+// The marks of ink in a cell, bottom first: runs of inked rows, from a little below the
+// line's box up.
+struct Mark {
+    int top = 0, bottom = 0, left = INT_MAX, right = INT_MIN;
+    int height() const { return bottom - top + 1; }
+    int width() const { return right - left + 1; }
+};
+
+QList<Mark> inkMarks(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
+    QList<Mark> marks;
+    bool inMark = false;
+    for (int y = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 8); y >= std::max(0, lineBox.top()); --y) {
+        const uchar *row = grey.constScanLine(y);
+        int rowLeft = INT_MAX, rowRight = INT_MIN;
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                rowLeft = std::min(rowLeft, x);
+                rowRight = std::max(rowRight, x);
+            }
+        }
+        if (rowLeft > rowRight) {
+            inMark = false;
+            continue;
+        }
+        if (!inMark)
+            marks.append({y, y});
+        inMark = true;
+        Mark &mark = marks.last();
+        mark.top = y;
+        mark.left = std::min(mark.left, rowLeft);
+        mark.right = std::max(mark.right, rowRight);
+    }
+    return marks;
+}
+
+// The width of all the marks together.
+int inkWidth(const QList<Mark> &marks)
+{
+    int left = INT_MAX, right = INT_MIN;
+    for (const Mark &mark : marks) {
+        left = std::min(left, mark.left);
+        right = std::max(right, mark.right);
+    }
+    return right - left + 1;
+}
+
+// The dot of ":" or "." is about as tall as wide; the comma of ";" or "," reaches further down.
+bool isComma(const Mark &mark)
+{
+    return mark.height() > 1.6 * mark.width();
+}
+
 // "14:02" read as "14302": a wide character read where the cell's ink is only a narrow
 // stroke is the narrow punctuation the engine also weighed for it, if it did.
 QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
@@ -296,48 +353,32 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
                                           [](const QString &a) { return a.size() == 1 && narrow.contains(a); });
     if (punctuation == alternatives.end())
         return symbol;
-    const double centre = grid.origin + column * grid.pitch;
-    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
-    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
-    int inkLeft = INT_MAX, inkRight = INT_MIN;
-    for (int y = std::max(0, lineBox.top()); y <= std::min(grey.height() - 1, lineBox.bottom()); ++y) {
-        const uchar *row = grey.constScanLine(y);
-        for (int x = left; x <= right; ++x) {
-            if (row[x] < kInk) {
-                inkLeft = std::min(inkLeft, x);
-                inkRight = std::max(inkRight, x);
-            }
-        }
-    }
-    if (inkLeft > inkRight || inkRight - inkLeft + 1 > 0.3 * grid.pitch)
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    if (marks.isEmpty() || inkWidth(marks) > 0.3 * grid.pitch)
         return symbol;
     if (*punctuation != QLatin1String(":") && *punctuation != QLatin1String(";"))
         return *punctuation;
-    // The lower mark tells them apart: the dot of ":" is about as tall as wide, the comma of
-    // ";" reaches further down.
-    int markBottom = -1, markTop = -1, markLeft = INT_MAX, markRight = INT_MIN;
-    for (int y = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 8); y >= std::max(0, lineBox.top()); --y) {
-        const uchar *row = grey.constScanLine(y);
-        int rowLeft = INT_MAX, rowRight = INT_MIN;
-        for (int x = left; x <= right; ++x) {
-            if (row[x] < kInk) {
-                rowLeft = std::min(rowLeft, x);
-                rowRight = std::max(rowRight, x);
-            }
-        }
-        if (rowLeft > rowRight) {
-            if (markBottom >= 0)
-                break;
-            continue;
-        }
-        markBottom = markBottom < 0 ? y : markBottom;
-        markTop = y;
-        markLeft = std::min(markLeft, rowLeft);
-        markRight = std::max(markRight, rowRight);
-    }
-    if (markBottom < 0)
-        return *punctuation;
-    return markBottom - markTop + 1 > 1.6 * (markRight - markLeft + 1) ? QStringLiteral(";") : QStringLiteral(":");
+    return isComma(marks.first()) ? QStringLiteral(";") : QStringLiteral(":");
+}
+
+// The engine often leaves out the mark that ends a line (the ";" after "}", a ","). Told by
+// its ink alone: a mark in the lower half of the line is "." or ","; one above it as well,
+// ":" or ";". Empty when the cell holds anything else. A comma's tail leans, so each mark
+// is held to a stroke's width on its own, give or take an anti-aliased pixel.
+QString endingMark(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    const int middle = lineBox.top() + lineBox.height() / 2;
+    const bool strokes =
+        std::all_of(marks.begin(), marks.end(), [&](const Mark &mark) { return mark.width() <= 0.3 * grid.pitch + 1; });
+    if (marks.isEmpty() || marks.size() > 2 || !strokes || marks.first().top < middle)
+        return {};
+    if (marks.size() == 1)
+        return isComma(marks.first()) ? QStringLiteral(",") : QStringLiteral(".");
+    if (marks.last().bottom > middle)
+        return {};
+    // Beside the dot above it, a comma is clearly the taller.
+    return marks.first().height() > 1.4 * marks.last().height() ? QStringLiteral(";") : QStringLiteral(":");
 }
 
 // The engine reads the characters of program text well but places the spaces between
@@ -345,7 +386,9 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
 // as the engine read characters, each character takes the next inked cell; so too when
 // it does once the engine's inventions in a wide gap are left out. Otherwise (a misread, or a wide character) the boxes place them.
-QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &grid, int firstColumn)
+// Cells count as inked in `ownRows` only, the rows of the line's box no other line's box takes.
+QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImage &grey, const Grid &grid,
+                   int firstColumn)
 {
     struct Read {
         QString text;
@@ -365,7 +408,7 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     }
     std::vector<int> cells;
     for (int column = firstColumn; column <= lastColumn + 1; ++column) {
-        if (inked(grey, grid, column, line.box))
+        if (inked(grey, grid, column, ownRows))
             cells.push_back(column);
     }
     QStringList characters;
@@ -423,8 +466,21 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
     }
     if (qsizetype(cells.size()) != characters.size())
         characters = onInk;
+    // A mark the engine left out after the last character it read, each of which it placed
+    // in its own inked cell.
+    const bool placed = qsizetype(cells.size()) == read.size() + 1
+                        && std::equal(read.begin(), read.end(), cells.begin(), [](const Read &r, int c) { return r.column == c; });
+    if (placed) {
+        const QString mark = endingMark(grey, grid, cells.back(), ownRows);
+        if (!mark.isEmpty()) {
+            characters.clear();
+            for (const Read &r : read)
+                characters.append(r.text);
+            characters.append(mark);
+        }
+    }
     if (qsizetype(cells.size()) != characters.size())
-        return lineFromBoxes(line, grey, grid, firstColumn);
+        return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
@@ -433,6 +489,20 @@ QString lineOnGrid(const RecognizedLine &line, const QImage &grey, const Grid &g
         cursor = cells[size_t(i)] + 1;
     }
     return text;
+}
+
+// The rows of a line's box that the boxes of the lines above and below it leave free. With
+// no spacing between a terminal's lines, the descender of a "(" and the top of a "b" below
+// it share a row, which would ink the blank cells either side of them. Lines whose boxes
+// overlap by more than that (the engine's misplaced lines) keep their whole box.
+QRect ownRows(const QList<const RecognizedLine *> &block, qsizetype i)
+{
+    QRect rows = block[i]->box;
+    if (i > 0)
+        rows.setTop(std::max(rows.top(), block[i - 1]->box.bottom() + 1));
+    if (i + 1 < block.size())
+        rows.setBottom(std::min(rows.bottom(), block[i + 1]->box.top() - 1));
+    return rows.height() > block[i]->box.height() / 2 ? rows : block[i]->box;
 }
 
 } // namespace
@@ -492,7 +562,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
                 output.append(QString());
             RecognizedLine line = *block[i];
             readClosingLine(line, unclosedBraces(output));
-            output.append(withStraightQuotes(lineOnGrid(line, grey, *grid, firstColumn)));
+            output.append(withStraightQuotes(lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn)));
         }
         start = end;
     }

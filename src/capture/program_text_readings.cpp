@@ -128,7 +128,7 @@ void readProgramWord(RecognizedWord &word)
 // A line of one to three characters after an unclosed "{" most often closes it ("}",
 // "};", "},"), and the engine reads such a lone brace, without a word around it, as a
 // "t", "y" or "3". When the engine also weighed "}" for its first character, that is what
-// it is, and an "i", "j" or ":" after it is the ";" that ends the statement.
+// it is, and an "i", "j" or ":" after the brace is the ";" that ends the statement.
 void readClosingLine(RecognizedLine &line, qsizetype openBraces)
 {
     qsizetype count = 0;
@@ -137,7 +137,7 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces)
     if (openBraces < 1 || count < 1 || count > 3)
         return;
     RecognizedWord &first = line.words.first();
-    if (first.symbols.first() == QLatin1String("}") || !first.alternatives.value(0).contains(QStringLiteral("}")))
+    if (first.symbols.first() != QLatin1String("}") && !first.alternatives.value(0).contains(QStringLiteral("}")))
         return;
     first.symbols.first() = QStringLiteral("}");
     static const QStringList semicolonLike{QStringLiteral("i"), QStringLiteral("j"), QStringLiteral(":")};

@@ -59,6 +59,32 @@ TEST(MonospaceGrid, ThePieceOfTheNextLineTheEngineGivesALineIsLeftOut)
     EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abcd\nefghi;");
 }
 
+TEST(MonospaceGrid, TheTopOfATallCharacterBelowLeavesTheCellAboveItBlank)
+{
+    // Lines without spacing between them: the "(" of the second reaches up into the last
+    // row of the first, below the blank cell after "abc". The engine put the "c" a column
+    // too far right.
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column = 0; column < 3; ++column) {
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+        painter.fillRect(cell(column, 26, 38), Qt::black);
+    }
+    painter.fillRect(cell(3, 24, 40), Qt::black);
+    painter.end();
+
+    RecognizedLine first;
+    first.words = {word("ab", 0, 10, 24), word("c", 3, 10, 24)};
+    first.box = first.words.first().box.united(first.words.last().box);
+    RecognizedLine second;
+    second.words = {word("xyz(", 0, 26, 38)};
+    second.words.first().symbolBoxes.last() = cell(3, 24, 40);
+    second.box = second.words.first().symbolBoxes.first().united(cell(3, 24, 40));
+
+    EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abc\nxyz(");
+}
+
 TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
 {
     const QImage grey = twoLinesOfInk(3, 2);
@@ -73,9 +99,32 @@ TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
     closing.box = closing.words.first().box;
 
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+    // So too after a brace the engine read as one.
+    closing.words.first().symbols.first() = "}";
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
+    closing.words.first().symbols.first() = "y";
     // Without an open block the letters stay.
     opening.words = {word("abc", 0, 10, 24)};
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "abc\nyi");
+}
+
+TEST(MonospaceGrid, AMarkTheEngineLeftOutAfterTheLastCharacterIsToldByItsInk)
+{
+    QImage grey = twoLinesOfInk(3, 1);
+    QPainter painter(&grey);
+    // After the "}" below, a dot above the line's middle and a taller comma below it.
+    painter.fillRect(QRect(14, 34, 2, 3), Qt::black);
+    painter.fillRect(QRect(14, 41, 2, 7), Qt::black);
+    painter.end();
+
+    RecognizedLine opening;
+    opening.words = {word("a{b", 0, 10, 24)};
+    opening.box = opening.words.first().box;
+    RecognizedLine closing;
+    closing.words = {word("}", 0, 32, 46)};
+    closing.box = closing.words.first().box;
+
+    EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
 }
 
 TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)

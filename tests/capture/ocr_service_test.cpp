@@ -157,6 +157,18 @@ TEST_F(OCRServiceTest, CodeModeReadsHashesUnderscoresAndBlankLines)
     }
 }
 
+TEST_F(OCRServiceTest, CodeModeKeepsTheLocalesScriptForTextItReadsPoorly)
+{
+    // Turkish, which the English engine without word lists reads below 65 here, and the
+    // Thai one at about 80 in Thai letters.
+    const QStringList lines{"Değişiklikleriniz paylaşılan klasöre kaydedildi.",
+                            "En son güncellemeyi yüklemek için Devam'a tıklayın."};
+    const QImage image = renderText(lines, test::dejaVuFont("DejaVuSans.ttf", 13), kDark);
+    const QString text = recognize(image, CaptureMode::code);
+    EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](QChar c) { return c.script() <= QChar::Script_Latin; }))
+        << text.toStdString();
+}
+
 TEST_F(OCRServiceTest, AutomaticLanguageReadsOtherLanguagesThanTheLocales)
 {
     // The service's locale is English; no list and an empty one both detect.
