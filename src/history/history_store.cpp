@@ -181,12 +181,13 @@ QFuture<QList<CaptureHistoryEntry>> HistoryStore::getEntries(std::optional<int> 
 QFuture<void> HistoryStore::deleteEntry(QUuid id)
 {
     return runAsync(m_executor, [this, id] {
-        ensureLoadedNow();
-        QList<EncodedEntry> previous = m_entries;
-        if (m_entries.removeIf([&id](const EncodedEntry &e) { return e.entry.id == id; }) == 0)
-            throw HistoryStoreError::entryNotFound(id);
-        saveOrUndo(std::move(previous));
-    });
+               ensureLoadedNow();
+               QList<EncodedEntry> previous = m_entries;
+               if (m_entries.removeIf([&id](const EncodedEntry &e) { return e.entry.id == id; }) == 0)
+                   throw HistoryStoreError::entryNotFound(id);
+               saveOrUndo(std::move(previous));
+           })
+        .then(&m_mainThreadContext, [this] { emit entryDeleted(); });
 }
 
 QFuture<void> HistoryStore::setMaxEntries(int maxEntries)

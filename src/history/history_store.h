@@ -95,6 +95,9 @@ public:
 signals:
     // The records changed (added, trimmed or cleared).
     void historyDidChange();
+    // One record was deleted. Apart from the change above: the History window, which made
+    // the deletion itself, keeps its list, while counts elsewhere follow.
+    void entryDeleted();
     // Emitted once for every file that could not be read (or held captures deleted by
     // hand) and was kept under a new name, `path`.
     void historyFileSetAside(const QString &path);

@@ -133,9 +133,11 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
 
     showSliderValue();
     onLanguageChange(this, [this] { retranslate(); });
-    // A capture, a trim or a clear elsewhere while the pane is open.
-    if (m_historyStore)
+    // A capture, a trim, a clear or a deletion elsewhere while the pane is open.
+    if (m_historyStore) {
         connect(m_historyStore, &HistoryStore::historyDidChange, this, &HistoryPreferencesView::recount);
+        connect(m_historyStore, &HistoryStore::entryDeleted, this, &HistoryPreferencesView::recount);
+    }
 }
 
 HistoryPreferencesView::~HistoryPreferencesView() = default;

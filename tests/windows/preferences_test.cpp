@@ -739,6 +739,14 @@ TEST(HistoryPaneTest, CountFollowsTheHistoryAndClearingDeletesOnlyWhatWasNamed)
     ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
     EXPECT_EQ(pane->entryCountLabel()->text(), "2 entries stored");
 
+    // One deleted in the History window.
+    auto entries = rig.programHistory().getEntries();
+    ASSERT_TRUE(test::waitFor(entries));
+    ASSERT_TRUE(test::waitFor(rig.programHistory().deleteEntry(entries.result().first().id)));
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 1; }));
+    rig.addCaptures(1);
+    ASSERT_TRUE(test::waitUntil([&] { return pane->currentEntryCount() == 2; }));
+
     // And one while the question is asked: it is kept.
     rig.alerts.answer = 0;
     rig.alerts.whileAsking = [&] { rig.addCaptures(1); };
