@@ -2042,5 +2042,75 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>تعذّر الوصول إلى مجلد البيانات</translation>
     </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>الأوامر (تُرسل إلى Quorvane قيد التشغيل، ويُشغَّل أولًا إن لم يكن يعمل):</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>دون أمر، يبدأ Quorvane؛ وإن كان يعمل بالفعل، تُفتح تفضيلاته.</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>يحوّل أي منطقة من الشاشة إلى نص.</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands below.</source>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
+        <translation>أحد الأوامر أدناه.</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>أعطِ أمرًا واحدًا في كل مرة.</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>أمر غير معروف «%1»؛ الأوامر هي %2.</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>راجع «%1».</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>تحديد منطقة من الشاشة ونسخ نصها</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>التقاط آخر منطقة مرة أخرى</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>التقاط النص مع الحفاظ على المسافات البادئة (وضع الشيفرة)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>تحديد منطقة وقراءة رمز QR أو الرمز الشريطي فيها</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>فتح سجل اللقطات</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>فتح التفضيلات</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>إنهاء البرنامج قيد التشغيل</translation>
+    </message>
 </context>
 </TS>

@@ -1974,5 +1974,75 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Auf den Datenordner kann nicht zugegriffen werden</translation>
     </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>Befehle (an das laufende Quorvane gesendet, das zuerst gestartet wird, wenn es nicht läuft):</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>Ohne Befehl startet Quorvane; läuft es bereits, öffnen sich seine Einstellungen.</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>Wandelt jeden Bereich des Bildschirms in Text um.</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands below.</source>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
+        <translation>Einer der unten genannten Befehle.</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>Bitte nur einen Befehl auf einmal angeben.</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>Unbekannter Befehl „%1“; die Befehle sind %2.</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>Siehe „%1“.</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>Einen Bildschirmbereich auswählen und seinen Text kopieren</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>Den letzten Bereich erneut erfassen</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>Text mit seinen Einrückungen erfassen (Code-Modus)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>Einen Bereich auswählen und den QR-Code oder Barcode darin lesen</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>Den Erfassungsverlauf öffnen</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>Die Einstellungen öffnen</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>Das laufende Programm beenden</translation>
+    </message>
 </context>
 </TS>

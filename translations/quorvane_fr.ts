@@ -1974,5 +1974,75 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>Impossible d’accéder au dossier de données</translation>
     </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>Commandes (envoyées au Quorvane en cours d’exécution, qui est d’abord lancé s’il ne tourne pas) :</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>Sans commande, Quorvane démarre ; s’il est déjà lancé, ses préférences s’ouvrent.</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>Transforme n’importe quelle zone de l’écran en texte.</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands below.</source>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
+        <translation>L’une des commandes ci-dessous.</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>Donnez une seule commande à la fois.</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>Commande inconnue « %1 » ; les commandes sont %2.</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>Voir « %1 ».</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>Sélectionner une zone de l’écran et copier son texte</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>Capturer à nouveau la dernière zone</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>Capturer du texte en gardant son indentation (mode code)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>Sélectionner une zone et lire le code QR ou le code-barres qu’elle contient</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>Ouvrir l’historique des captures</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>Ouvrir les préférences</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>Quitter le programme en cours</translation>
+    </message>
 </context>
 </TS>

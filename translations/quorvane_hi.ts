@@ -1974,5 +1974,75 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>डेटा फ़ोल्डर तक पहुँच नहीं हो सकी</translation>
     </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>कमांड (चल रहे Quorvane को भेजे जाते हैं; यदि वह नहीं चल रहा, तो पहले उसे शुरू किया जाता है):</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>कमांड के बिना Quorvane शुरू होता है; यदि वह पहले से चल रहा है, तो उसकी प्राथमिकताएँ खुलती हैं।</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>स्क्रीन के किसी भी हिस्से को टेक्स्ट में बदलता है।</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands below.</source>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
+        <translation>नीचे दिए गए कमांड में से एक।</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>एक बार में एक ही कमांड दें।</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>अज्ञात कमांड &quot;%1&quot;; कमांड ये हैं: %2।</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>&quot;%1&quot; देखें।</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>स्क्रीन का कोई हिस्सा चुनें और उसका टेक्स्ट कॉपी करें</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>पिछला हिस्सा फिर से कैप्चर करें</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>इंडेंटेशन बनाए रखते हुए टेक्स्ट कैप्चर करें (कोड मोड)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>कोई हिस्सा चुनें और उसमें मौजूद QR कोड या बारकोड पढ़ें</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>कैप्चर इतिहास खोलें</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>प्राथमिकताएँ खोलें</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>चल रहे प्रोग्राम को बंद करें</translation>
+    </message>
 </context>
 </TS>

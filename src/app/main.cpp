@@ -10,6 +10,7 @@
 #include "platform/interface_translations.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/user_defaults.h"
 #include "platform/window_presenter.h"
 
 #include "build_config.h"
@@ -84,6 +85,12 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
 {
     QCoreApplication app(argc, argv);
     setIdentity();
+    {
+        // The help speaks the interface language, as the program's windows will.
+        const quorvane::UserDefaults stored(quorvane::UserDefaults::standardFilePath(),
+                                            quorvane::UserDefaults::LookOnly{});
+        quorvane::LanguageManager::applyLanguagePreference(stored);
+    }
     const quorvane::CommandLineRequest request = quorvane::parseCommandLine(app.arguments());
     switch (request.kind) {
     case quorvane::CommandLineRequest::Kind::help:
@@ -91,7 +98,9 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
         printTo(stdout, request.text);
         return 0;
     case quorvane::CommandLineRequest::Kind::invalid:
-        printTo(stderr, request.text + QStringLiteral("\nSee \"quorvane --help\"."));
+        //: The line below a refused command line; %1 is the command that shows the help
+        //% "See \"%1\"."
+        printTo(stderr, request.text + QLatin1Char('\n') + qtTrId("command_line.see_help").arg(QStringLiteral("quorvane --help")));
         return 2;
     case quorvane::CommandLineRequest::Kind::run:
         break;
