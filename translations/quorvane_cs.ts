@@ -336,11 +336,6 @@ Veškeré zpracování probíhá ve vašem zařízení – žádná data se nena
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Stránku ke stažení se nepodařilo otevřít. Její adresa je: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>K zachycení textu je vyžadováno oprávnění %1</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2060,6 +2055,16 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Ukončit běžící program</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globální klávesové zkratky je nejprve nutné povolit</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>K zachycení textu je vyžadován přístup k obrazovce</translation>
     </message>
 </context>
 </TS>

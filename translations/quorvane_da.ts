@@ -335,11 +335,6 @@ Al behandling foregår på din enhed – ingen data uploades til skyen.</transla
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Downloadsiden kunne ikke åbnes. Den findes på: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Tilladelse til %1 kræves for at fange tekst</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Afslut det kørende program</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globale genveje skal først tillades</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Skærmadgang kræves for at fange tekst</translation>
     </message>
 </context>
 </TS>

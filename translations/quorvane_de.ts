@@ -335,11 +335,6 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Die Download-Seite konnte nicht geöffnet werden. Sie ist hier zu finden: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Zum Erfassen von Text ist die Berechtigung „%1“ erforderlich</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Das laufende Programm beenden</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globale Tastenkürzel müssen zuerst erlaubt werden</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Zum Erfassen von Text ist Bildschirmzugriff erforderlich</translation>
     </message>
 </context>
 </TS>

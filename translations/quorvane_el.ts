@@ -335,11 +335,6 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Δεν ήταν δυνατό το άνοιγμα της σελίδας λήψης. Η διεύθυνσή της είναι: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Απαιτείται η άδεια «%1» για την καταγραφή κειμένου</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Τερματισμός του προγράμματος που εκτελείται</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Οι καθολικές συντομεύσεις πρέπει πρώτα να επιτραπούν</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Απαιτείται πρόσβαση στην οθόνη για την καταγραφή κειμένου</translation>
     </message>
 </context>
 </TS>

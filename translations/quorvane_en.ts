@@ -301,11 +301,6 @@ All processing happens on your device - no data is uploaded to the cloud.</trans
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>The download page could not be opened. It is at: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>%1 permission is required to capture text</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2045,6 +2040,16 @@ You can use the Copy button (📋) to copy: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Quit the running program</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Global shortcuts need your permission first</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Screen access is required to capture text</translation>
     </message>
 </context>
 </TS>

@@ -335,11 +335,6 @@ Todo el procesamiento se realiza en su dispositivo: no se sube ningún dato a la
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>No se pudo abrir la página de descarga. Su dirección es: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Se necesita el permiso «%1» para capturar texto</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Salir del programa en ejecución</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Primero hay que permitir los atajos globales</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Se necesita acceso a la pantalla para capturar texto</translation>
     </message>
 </context>
 </TS>

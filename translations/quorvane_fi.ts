@@ -335,11 +335,6 @@ Kaikki käsittely tapahtuu laitteellasi – tietoja ei lähetetä pilveen.</tran
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Latussivua ei voitu avata. Sen osoite on: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Tekstin kaappaamiseen tarvitaan lupa: %1</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Lopeta käynnissä oleva ohjelma</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Yleiset pikanäppäimet on ensin sallittava</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Tekstin kaappaamiseen tarvitaan näytön käyttö</translation>
     </message>
 </context>
 </TS>

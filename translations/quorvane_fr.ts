@@ -335,11 +335,6 @@ Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoy
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Impossible d’ouvrir la page de téléchargement. Son adresse&#xa0;: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>L’autorisation «&#xa0;%1&#xa0;» est requise pour capturer du texte</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Quitter le programme en cours</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Les raccourcis globaux doivent d’abord être autorisés</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>L’accès à l’écran est requis pour capturer du texte</translation>
     </message>
 </context>
 </TS>

@@ -335,11 +335,6 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>डाउनलोड पेज नहीं खोला जा सका। इसका पता है: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>टेक्स्ट कैप्चर करने के लिए %1 अनुमति आवश्यक है</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>चल रहे प्रोग्राम को बंद करें</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>पहले वैश्विक शॉर्टकट की अनुमति देनी होगी</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>टेक्स्ट कैप्चर करने के लिए स्क्रीन एक्सेस आवश्यक है</translation>
     </message>
 </context>
 </TS>

@@ -336,11 +336,6 @@ Sva se obrada odvija na vašem uređaju – nikakvi se podaci ne šalju u oblak.
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Stranica za preuzimanje nije se mogla otvoriti. Njezina adresa: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Za snimanje teksta potrebna je dozvola „%1”</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2060,6 +2055,16 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Zatvori pokrenuti program</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globalni prečaci najprije moraju biti dopušteni</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Za snimanje teksta potreban je pristup zaslonu</translation>
     </message>
 </context>
 </TS>

@@ -334,11 +334,6 @@ Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül f
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Nem sikerült megnyitni a letöltési oldalt. Címe: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>A szöveg rögzítéséhez a következő engedély szükséges: %1</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>A futó program bezárása</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Előbb engedélyezni kell a globális billentyűparancsokat</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>A szöveg rögzítéséhez képernyőhozzáférés szükséges</translation>
     </message>
 </context>
 </TS>

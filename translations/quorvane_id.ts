@@ -334,11 +334,6 @@ Semua pemrosesan dilakukan di perangkat Anda - tidak ada data yang diunggah ke c
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Halaman unduhan tidak dapat dibuka. Alamatnya: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Izin %1 diperlukan untuk menangkap teks</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Keluar dari program yang sedang berjalan</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Pintasan global perlu diizinkan terlebih dahulu</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Akses layar diperlukan untuk menangkap teks</translation>
     </message>
 </context>
 </TS>

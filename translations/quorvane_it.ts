@@ -335,11 +335,6 @@ L&apos;elaborazione avviene interamente sul tuo dispositivo: nessun dato viene c
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Impossibile aprire la pagina di download. L&apos;indirizzo è: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Per catturare testo è necessaria l&apos;autorizzazione «%1»</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Chiudere il programma in esecuzione</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Le scorciatoie globali devono prima essere consentite</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Per catturare testo è necessario l’accesso allo schermo</translation>
     </message>
 </context>
 </TS>

@@ -334,11 +334,6 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>다운로드 페이지를 열 수 없습니다. 주소: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>텍스트를 캡처하려면 %1 권한이 필요합니다</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>실행 중인 프로그램 종료</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>먼저 전역 단축키를 허용해야 합니다</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>텍스트를 캡처하려면 화면 접근이 필요합니다</translation>
     </message>
 </context>
 </TS>

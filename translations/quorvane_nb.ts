@@ -335,11 +335,6 @@ All behandling skjer på enheten din – ingen data lastes opp til skyen.</trans
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Kunne ikke åpne nedlastingssiden. Den finnes på: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Tillatelse for %1 kreves for å fange tekst</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Avslutt programmet som kjører</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globale hurtigtaster må tillates først</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Skjermtilgang kreves for å fange tekst</translation>
     </message>
 </context>
 </TS>

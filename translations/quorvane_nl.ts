@@ -335,11 +335,6 @@ Alle verwerking vindt plaats op uw apparaat; er worden geen gegevens naar de clo
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>De downloadpagina kon niet worden geopend. U vindt deze op: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Toestemming voor %1 is vereist om tekst vast te leggen</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Het draaiende programma afsluiten</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globale sneltoetsen moeten eerst worden toegestaan</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Schermtoegang is vereist om tekst vast te leggen</translation>
     </message>
 </context>
 </TS>

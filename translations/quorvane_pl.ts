@@ -336,11 +336,6 @@ Całe przetwarzanie odbywa się na twoim urządzeniu – żadne dane nie są wys
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Nie udało się otworzyć strony pobierania. Jej adres: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Do przechwytywania tekstu wymagane jest uprawnienie „%1”</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2060,6 +2055,16 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Zakończ działający program</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Najpierw trzeba zezwolić na globalne skróty klawiszowe</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Do przechwytywania tekstu wymagany jest dostęp do ekranu</translation>
     </message>
 </context>
 </TS>

@@ -335,11 +335,6 @@ Todo o processamento acontece no seu dispositivo: nenhum dado é enviado para a 
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Não foi possível abrir a página de download. O endereço é: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>A permissão “%1” é necessária para capturar texto</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Sair do programa em execução</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Os atalhos globais precisam ser permitidos primeiro</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>É necessário acesso à tela para capturar texto</translation>
     </message>
 </context>
 </TS>

@@ -336,11 +336,6 @@ Toată procesarea are loc pe dispozitivul dumneavoastră: nicio dată nu este î
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Pagina de descărcare nu a putut fi deschisă. Adresa ei este: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Pentru a captura text este necesară permisiunea „%1”</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2060,6 +2055,16 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Închide programul care rulează</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Scurtăturile globale trebuie mai întâi permise</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Pentru a captura text este necesar accesul la ecran</translation>
     </message>
 </context>
 </TS>

@@ -335,11 +335,6 @@ All bearbetning sker på din enhet – inga data laddas upp till molnet.</transl
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Det gick inte att öppna hämtningssidan. Den finns på: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Behörighet för %1 krävs för att fånga text</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2043,6 +2038,16 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Avsluta programmet som körs</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globala kortkommandon måste tillåtas först</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Skärmåtkomst krävs för att fånga text</translation>
     </message>
 </context>
 </TS>

@@ -334,11 +334,6 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>ไม่สามารถเปิดหน้าดาวน์โหลดได้ ที่อยู่ของหน้าคือ: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>ต้องใช้สิทธิ์%1เพื่อจับข้อความ</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>ออกจากโปรแกรมที่ทำงานอยู่</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>ต้องอนุญาตปุ่มลัดส่วนกลางก่อน</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>ต้องมีการเข้าถึงหน้าจอเพื่อจับข้อความ</translation>
     </message>
 </context>
 </TS>

@@ -334,11 +334,6 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>İndirme sayfası açılamadı. Sayfanın adresi: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Metin yakalamak için “%1” izni gerekiyor</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Çalışan programdan çık</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Önce genel kısayollara izin verilmesi gerekiyor</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Metin yakalamak için ekran erişimi gerekiyor</translation>
     </message>
 </context>
 </TS>

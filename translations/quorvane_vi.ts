@@ -334,11 +334,6 @@ Mọi xử lý đều diễn ra trên thiết bị của bạn - không có dữ
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Không thể mở trang tải xuống. Địa chỉ của trang: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Cần quyền %1 để chụp văn bản</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2026,6 +2021,16 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <source>Quit the running program</source>
         <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
         <translation>Thoát chương trình đang chạy</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Cần cho phép phím tắt toàn cục trước</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Cần quyền truy cập màn hình để chụp văn bản</translation>
     </message>
 </context>
 </TS>
