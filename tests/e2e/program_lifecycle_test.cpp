@@ -184,6 +184,16 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
         EXPECT_TRUE(german.contains(QString::fromUtf8(text))) << text << "\n" << output.constData();
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
     EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Unbekannter Befehl „snapshot“"))) << output.constData();
+
+    // A damaged settings file stays where it is, for the program to set aside and tell of.
+    QFile damaged(home.filePath("config/Quorvane/defaults.json"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(R"({"AppLanguage": "de", )");
+    damaged.close();
+    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0);
+    // What it still holds is read, as the program reads it.
+    EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Wandelt jeden Bereich"))) << output.constData();
+    EXPECT_EQ(QDir(home.filePath("config/Quorvane")).entryList(QDir::Files).join(" ").toStdString(), "defaults.json");
 }
 
 TEST(ProgramLifecycleTest, CommandsStartTheProgramThenReachItOverTheBusAndQuitEndsIt)
