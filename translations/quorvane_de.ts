@@ -2049,5 +2049,25 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>Zum Erfassen von Text ist Bildschirmzugriff erforderlich</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane läuft, hat den Befehl „%1“ aber nicht angenommen: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane läuft nicht.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane läuft bereits (Prozess %1); ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane läuft bereits; ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
+    </message>
 </context>
 </TS>

@@ -2049,5 +2049,25 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>Tekstin kaappaamiseen tarvitaan näytön käyttö</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane on käynnissä, mutta se ei ottanut vastaan komentoa ”%1”: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane ei ole käynnissä.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane on jo käynnissä (prosessi %1); ilman istuntoväylää sille ei voi lähettää komentoja.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane on jo käynnissä; ilman istuntoväylää sille ei voi lähettää komentoja.</translation>
+    </message>
 </context>
 </TS>

@@ -2049,5 +2049,25 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>टेक्स्ट कैप्चर करने के लिए स्क्रीन एक्सेस आवश्यक है</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane चल रहा है, पर उसने कमांड &quot;%1&quot; स्वीकार नहीं किया: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane नहीं चल रहा है।</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane पहले से चल रहा है (प्रोसेस %1); सेशन बस के बिना उसे कमांड नहीं भेजा जा सकता।</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane पहले से चल रहा है; सेशन बस के बिना उसे कमांड नहीं भेजा जा सकता।</translation>
+    </message>
 </context>
 </TS>

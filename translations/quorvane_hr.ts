@@ -2066,5 +2066,25 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>Za snimanje teksta potreban je pristup zaslonu</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane je pokrenut, ali nije prihvatio naredbu „%1”: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane nije pokrenut.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane je već pokrenut (proces %1); bez sabirnice sesije ne može mu se poslati naredba.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane je već pokrenut; bez sabirnice sesije ne može mu se poslati naredba.</translation>
+    </message>
 </context>
 </TS>

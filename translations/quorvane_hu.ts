@@ -2032,5 +2032,25 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>A szöveg rögzítéséhez képernyőhozzáférés szükséges</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>A Quorvane fut, de nem fogadta el a(z) „%1” parancsot: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>A Quorvane nem fut.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>A Quorvane már fut (%1. folyamat); munkamenetbusz nélkül nem lehet neki parancsot küldeni.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>A Quorvane már fut; munkamenetbusz nélkül nem lehet neki parancsot küldeni.</translation>
+    </message>
 </context>
 </TS>

@@ -2032,5 +2032,25 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>Akses layar diperlukan untuk menangkap teks</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane sedang berjalan tetapi tidak menerima perintah &quot;%1&quot;: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane tidak sedang berjalan.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane sudah berjalan (proses %1); tanpa bus sesi, perintah tidak dapat dikirim kepadanya.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane sudah berjalan; tanpa bus sesi, perintah tidak dapat dikirim kepadanya.</translation>
+    </message>
 </context>
 </TS>

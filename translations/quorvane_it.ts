@@ -2049,5 +2049,25 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>Per catturare testo è necessario l’accesso allo schermo</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane è in esecuzione ma non ha accettato il comando «%1»: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane non è in esecuzione.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane è già in esecuzione (processo %1); senza un bus di sessione non gli si possono inviare comandi.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane è già in esecuzione; senza un bus di sessione non gli si possono inviare comandi.</translation>
+    </message>
 </context>
 </TS>

@@ -2032,5 +2032,25 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>テキストをキャプチャするには画面へのアクセスが必要です</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane は実行中ですが、コマンド「%1」を受け付けませんでした: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane は実行されていません。</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane はすでに実行中です (プロセス %1)。セッションバスがないため、コマンドを送れません。</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane はすでに実行中です。セッションバスがないため、コマンドを送れません。</translation>
+    </message>
 </context>
 </TS>

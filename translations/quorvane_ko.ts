@@ -2032,5 +2032,25 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
         <translation>텍스트를 캡처하려면 화면 접근이 필요합니다</translation>
     </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane이 실행 중이지만 &quot;%1&quot; 명령을 받아들이지 않았습니다: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane이 실행 중이 아닙니다.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane이 이미 실행 중입니다(프로세스 %1). 세션 버스가 없어 명령을 보낼 수 없습니다.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane이 이미 실행 중입니다. 세션 버스가 없어 명령을 보낼 수 없습니다.</translation>
+    </message>
 </context>
 </TS>

@@ -72,8 +72,9 @@ int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 {
     const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
     if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment())) {
-        printTo(stderr, QStringLiteral("Quorvane is running but did not take the command \"%1\": %2")
-                            .arg(quorvane::commandVerb(sent), *problem));
+        //: The running copy refused a command given on the command line; %1 is the command, %2 why
+        //% "Quorvane is running but did not take the command \"%1\": %2"
+        printTo(stderr, qtTrId("command_line.command_refused").arg(quorvane::commandVerb(sent), *problem));
         return 1;
     }
     return 0;
@@ -117,7 +118,9 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
     }
     QDBusConnection::disconnectFromBus(connectionName);
     if (!result && command == ProgramCommand::quit) {
-        printTo(stderr, QStringLiteral("Quorvane is not running."));
+        //: The command line asked a copy to quit, and none runs
+        //% "Quorvane is not running."
+        printTo(stderr, qtTrId("command_line.not_running"));
         result = 1;
     }
     return result;
@@ -131,9 +134,15 @@ bool holdLock(quorvane::SingleInstanceGuard &lock)
         return true;
     case quorvane::SingleInstanceGuard::Result::heldByAnother: {
         const qint64 owner = lock.ownerProcessId();
-        printTo(stderr, QStringLiteral("Quorvane is already running%1; without a session bus it cannot be sent "
-                                       "a command.")
-                            .arg(owner > 0 ? QStringLiteral(" (process %1)").arg(owner) : QString()));
+        if (owner > 0) {
+            //: A second start without a session bus; %1 is the number of the process that runs
+            //% "Quorvane is already running (process %1); without a session bus it cannot be sent a command."
+            printTo(stderr, qtTrId("command_line.already_running_process").arg(owner));
+        } else {
+            //: A second start without a session bus
+            //% "Quorvane is already running; without a session bus it cannot be sent a command."
+            printTo(stderr, qtTrId("command_line.already_running"));
+        }
         return false;
     }
     case quorvane::SingleInstanceGuard::Result::unsafeFolder: {
