@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the screen-text samples, reads them with Quorvane (bench/recognize) and with the
 # tesseract command line at its default settings, and prints both median times per image
 # and both character error rates; then checks that code mode keeps indentation, compares

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a rectangle of the X screen as a PNG, for benchmark corpora of real windows.
 //
 // Usage: grab_screen X Y WIDTH HEIGHT OUTPUT.png   (run with DISPLAY set)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the history store against its targets on a 1000-record history with 256-pixel
 // thumbnails:
 //   - adding one record costs at most twice writing and syncing the file's bytes once;

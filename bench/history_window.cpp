@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the history window at its largest, 1000 records with 256-pixel thumbnails,
 // against its targets:
 //   - opening the window (built, loaded, first frame painted) under 100 ms;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures the memory of the real program as a tray tool spends most of its life: idle.
 // Starts the built program on the caller's X display and session bus, with folders of
 // its own, and prints its resident (RSS) and proportional (PSS, from smaps_rollup) size

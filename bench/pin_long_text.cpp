@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long a pin's text pane takes to show one long line, the way a pin whose
 // edited text is a pasted log line, a minified file or base64 opens at start. Target: a
 // 1 MB line shown (built, laid out, first frame painted) in about a second, growing no

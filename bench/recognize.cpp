@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Recognises every PNG of a folder the way a capture does and writes what it read.
 //
 // Usage: recognize [--mode normal|code] [--codes] [--languages CHOICE]... [--locale NAME]

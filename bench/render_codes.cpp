@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the code-scanning corpus: every symbology the scanner reads at module sizes of
 // 1 to 4 pixels, dark on light and light on dark, at 0 and 90 degrees; stacks of two
 // linear codes; codes beside text; and images with text or interface lines but no code.

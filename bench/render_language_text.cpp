@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders screen-like text in each of the recognition languages, light and dark, for the
 // automatic-language benchmark: OUTPUT_DIR/ID-N-THEME.png with its true text beside it as
 // .gt.txt and its language id as .lang. Languages without an installed font are skipped.

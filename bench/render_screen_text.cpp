@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders screen-like text samples for the recognition benchmarks: PNG images of prose
 // (11-16 px fonts, light and dark themes), of interface text as Debian desktops draw it
 // (single lines, menus, dialogs and paragraphs at 10-16 px in Cantarell, DejaVu Sans,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read rate and false positives of the code scanner against the code corpus.
 //
 // Usage: score_codes TRUTH_DIR RESULT_DIR

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character error rate of recognised text against the true text.
 //
 // Usage: score_text [--exact] TRUTH_DIR RESULT_DIR

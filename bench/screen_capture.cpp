@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the two screen operations whose speed the user feels:
 //  - from the request of an interactive selection until the overlay is painted on
 //    every monitor (target: within 100 ms on a 1920 x 1080 screen);

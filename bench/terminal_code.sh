@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in real terminal windows: shows each program of the code corpus in xterm
 # under a private Xvfb (DejaVu Sans Mono at 11 to 16 px, light and dark), grabs the
 # window's text area, and reads it in code mode; prints the character error rate

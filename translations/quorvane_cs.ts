@@ -1203,9 +1203,9 @@ Chcete-li Quorvane používat, udělte tato oprávnění v nastavení soukromí 
         <translation>Zachytávání textu z obrazovky</translation>
     </message>
     <message id="about.version">
-        <source>Version %1 (Build %2)</source>
-        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
-        <translation>Verze %1 (sestavení %2)</translation>
+        <source>Version %1</source>
+        <extracomment>Version line in the About window: %1 version number</extracomment>
+        <translation>Verze %1</translation>
     </message>
     <message id="about.description">
         <source>Capture text from anywhere on your screen using OCR.</source>
@@ -1213,9 +1213,9 @@ Chcete-li Quorvane používat, udělte tato oprávnění v nastavení soukromí 
         <translation>Zachyťte text odkudkoli na obrazovce pomocí OCR.</translation>
     </message>
     <message id="about.legal_notice">
-        <source>© 2025 Corvantis. All rights reserved.</source>
-        <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. Všechna práva vyhrazena.</translation>
+        <source>© 2025 Corvantis. Licence: GPL-3.0-or-later</source>
+        <extracomment>Copyright and licence line in the About window; GPL-3.0-or-later is the licence&apos;s identifier and stays as is</extracomment>
+        <translation>© 2025 Corvantis. Licence: GPL-3.0-or-later</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1827,6 +1827,66 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Obrázek ve schránce nelze přečíst</translation>
     </message>
+    <message id="desktop.comment">
+        <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
+        <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
+        <translation>Převede libovolnou oblast obrazovky na text, čte čárové kódy a uchovává historii zachycení</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
+        <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
+        <translation>OCR;text;snímek obrazovky;zachycení;čárový kód;QR;schránka;</translation>
+    </message>
+    <message id="desktop.action.repeat">
+        <source>Repeat Last Capture</source>
+        <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
+        <translation>Zopakovat poslední zachycení</translation>
+    </message>
+    <message id="desktop.action.code">
+        <source>Capture Code</source>
+        <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
+        <translation>Zachytit kód</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn any region of the screen into text</source>
+        <extracomment>One-line summary in software centres</extracomment>
+        <translation>Převede libovolnou oblast obrazovky na text</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
+        <extracomment>Description paragraph in software centres</extracomment>
+        <translation>Quorvane sídlí v oznamovací oblasti. Stiskněte jeho klávesovou zkratku, táhněte přes oblast obrazovky a text v ní se rozpozná na tomto počítači a zkopíruje do schránky.</translation>
+    </message>
+    <message id="metainfo.feature.repeat">
+        <source>Repeat a capture of the last region with one shortcut</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Opakované zachycení poslední oblasti jedinou zkratkou</translation>
+    </message>
+    <message id="metainfo.feature.code">
+        <source>Keep the indentation of code in code mode</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Zachování odsazení kódu v režimu kódu</translation>
+    </message>
+    <message id="metainfo.feature.codes">
+        <source>Read QR codes and barcodes</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Čtení QR kódů a čárových kódů</translation>
+    </message>
+    <message id="metainfo.feature.history">
+        <source>Find earlier captures in a searchable history</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Vyhledání dřívějších zachycení v prohledávatelné historii</translation>
+    </message>
+    <message id="metainfo.feature.command">
+        <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
+        <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
+        <translation>Spouštění zachycení z nastavení klávesových zkratek prostředí nebo ze skriptu příkazem quorvane capture</translation>
+    </message>
+    <message id="about.version_with_commit">
+        <source>Version %1 (%2)</source>
+        <extracomment>Version line in the About window of a program built from a development copy: %1 version number, %2 the short identifier of the source revision (such as a1b2c3d)</extracomment>
+        <translation>Verze %1 (%2)</translation>
+    </message>
     <message id="error.screen_capture.portal_missing">
         <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
@@ -2002,9 +2062,10 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <translation>Převede libovolnou oblast obrazovky na text.</translation>
     </message>
     <message id="command_line.command_argument">
-        <source>One of the commands below.</source>
-        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
-        <translation>Jeden z příkazů uvedených níže.</translation>
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>Jeden z příkazů uvedených výše.</translation>
     </message>
     <message id="command_line.one_command">
         <source>Give one command at a time.</source>

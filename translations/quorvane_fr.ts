@@ -1192,9 +1192,9 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Capture de texte à l’écran</translation>
     </message>
     <message id="about.version">
-        <source>Version %1 (Build %2)</source>
-        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
-        <translation>Version %1 (build %2)</translation>
+        <source>Version %1</source>
+        <extracomment>Version line in the About window: %1 version number</extracomment>
+        <translation>Version %1</translation>
     </message>
     <message id="about.description">
         <source>Capture text from anywhere on your screen using OCR.</source>
@@ -1202,9 +1202,9 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Capturez du texte n’importe où sur votre écran grâce à l’OCR.</translation>
     </message>
     <message id="about.legal_notice">
-        <source>© 2025 Corvantis. All rights reserved.</source>
-        <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. Tous droits réservés.</translation>
+        <source>© 2025 Corvantis. Licence: GPL-3.0-or-later</source>
+        <extracomment>Copyright and licence line in the About window; GPL-3.0-or-later is the licence&apos;s identifier and stays as is</extracomment>
+        <translation>© 2025 Corvantis. Licence&#xa0;: GPL-3.0-or-later</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1811,6 +1811,66 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Impossible de lire l’image du presse-papiers</translation>
     </message>
+    <message id="desktop.comment">
+        <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
+        <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
+        <translation>Transformer n&apos;importe quelle zone de l&apos;écran en texte, lire les codes-barres et garder un historique des captures</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
+        <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
+        <translation>OCR;texte;capture d’écran;capture;code-barres;QR;presse-papiers;</translation>
+    </message>
+    <message id="desktop.action.repeat">
+        <source>Repeat Last Capture</source>
+        <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
+        <translation>Répéter la dernière capture</translation>
+    </message>
+    <message id="desktop.action.code">
+        <source>Capture Code</source>
+        <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
+        <translation>Capturer du code</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn any region of the screen into text</source>
+        <extracomment>One-line summary in software centres</extracomment>
+        <translation>Transformer n&apos;importe quelle zone de l&apos;écran en texte</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
+        <extracomment>Description paragraph in software centres</extracomment>
+        <translation>Quorvane se loge dans la zone de notification. Appuyez sur son raccourci, faites glisser la souris sur une zone de l&apos;écran : le texte qu&apos;elle contient est reconnu sur cet ordinateur et copié dans le presse-papiers.</translation>
+    </message>
+    <message id="metainfo.feature.repeat">
+        <source>Repeat a capture of the last region with one shortcut</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Recapturer la dernière zone avec un seul raccourci</translation>
+    </message>
+    <message id="metainfo.feature.code">
+        <source>Keep the indentation of code in code mode</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Conserver l&apos;indentation du code en mode code</translation>
+    </message>
+    <message id="metainfo.feature.codes">
+        <source>Read QR codes and barcodes</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Lire les codes QR et les codes-barres</translation>
+    </message>
+    <message id="metainfo.feature.history">
+        <source>Find earlier captures in a searchable history</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Retrouver les captures précédentes dans un historique consultable</translation>
+    </message>
+    <message id="metainfo.feature.command">
+        <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
+        <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
+        <translation>Lancer des captures depuis les réglages de raccourcis du bureau ou un script avec la commande quorvane capture</translation>
+    </message>
+    <message id="about.version_with_commit">
+        <source>Version %1 (%2)</source>
+        <extracomment>Version line in the About window of a program built from a development copy: %1 version number, %2 the short identifier of the source revision (such as a1b2c3d)</extracomment>
+        <translation>Version %1 (%2)</translation>
+    </message>
     <message id="error.screen_capture.portal_missing">
         <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
@@ -1985,9 +2045,10 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <translation>Transforme n’importe quelle zone de l’écran en texte.</translation>
     </message>
     <message id="command_line.command_argument">
-        <source>One of the commands below.</source>
-        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
-        <translation>L’une des commandes ci-dessous.</translation>
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>L’une des commandes ci-dessus.</translation>
     </message>
     <message id="command_line.one_command">
         <source>Give one command at a time.</source>

@@ -1192,9 +1192,9 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>स्क्रीन टेक्स्ट कैप्चर</translation>
     </message>
     <message id="about.version">
-        <source>Version %1 (Build %2)</source>
-        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
-        <translation>संस्करण %1 (बिल्ड %2)</translation>
+        <source>Version %1</source>
+        <extracomment>Version line in the About window: %1 version number</extracomment>
+        <translation>संस्करण %1</translation>
     </message>
     <message id="about.description">
         <source>Capture text from anywhere on your screen using OCR.</source>
@@ -1202,9 +1202,9 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>OCR की मदद से अपनी स्क्रीन पर कहीं से भी टेक्स्ट कैप्चर करें।</translation>
     </message>
     <message id="about.legal_notice">
-        <source>© 2025 Corvantis. All rights reserved.</source>
-        <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. सर्वाधिकार सुरक्षित।</translation>
+        <source>© 2025 Corvantis. Licence: GPL-3.0-or-later</source>
+        <extracomment>Copyright and licence line in the About window; GPL-3.0-or-later is the licence&apos;s identifier and stays as is</extracomment>
+        <translation>© 2025 Corvantis. लाइसेंस: GPL-3.0-or-later</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1811,6 +1811,66 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>क्लिपबोर्ड पर मौजूद छवि को पढ़ा नहीं जा सका</translation>
     </message>
+    <message id="desktop.comment">
+        <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
+        <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
+        <translation>स्क्रीन के किसी भी हिस्से को टेक्स्ट में बदलें, बारकोड स्कैन करें और कैप्चर का इतिहास रखें</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
+        <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
+        <translation>OCR;टेक्स्ट;स्क्रीनशॉट;कैप्चर;बारकोड;QR;क्लिपबोर्ड;</translation>
+    </message>
+    <message id="desktop.action.repeat">
+        <source>Repeat Last Capture</source>
+        <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
+        <translation>पिछला कैप्चर दोहराएँ</translation>
+    </message>
+    <message id="desktop.action.code">
+        <source>Capture Code</source>
+        <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
+        <translation>कोड कैप्चर करें</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn any region of the screen into text</source>
+        <extracomment>One-line summary in software centres</extracomment>
+        <translation>स्क्रीन के किसी भी हिस्से को टेक्स्ट में बदलें</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
+        <extracomment>Description paragraph in software centres</extracomment>
+        <translation>Quorvane सिस्टम ट्रे में रहता है। उसका शॉर्टकट दबाएँ, स्क्रीन के किसी हिस्से पर खींचें, और उसके अंदर का टेक्स्ट इसी कंप्यूटर पर पहचाना जाकर क्लिपबोर्ड पर कॉपी हो जाता है।</translation>
+    </message>
+    <message id="metainfo.feature.repeat">
+        <source>Repeat a capture of the last region with one shortcut</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>एक ही शॉर्टकट से पिछले हिस्से का कैप्चर दोहराएँ</translation>
+    </message>
+    <message id="metainfo.feature.code">
+        <source>Keep the indentation of code in code mode</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>कोड मोड में कोड का इंडेंटेशन बनाए रखें</translation>
+    </message>
+    <message id="metainfo.feature.codes">
+        <source>Read QR codes and barcodes</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>QR कोड और बारकोड पढ़ें</translation>
+    </message>
+    <message id="metainfo.feature.history">
+        <source>Find earlier captures in a searchable history</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>पिछले कैप्चर खोजने योग्य इतिहास में ढूँढें</translation>
+    </message>
+    <message id="metainfo.feature.command">
+        <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
+        <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
+        <translation>डेस्कटॉप की शॉर्टकट सेटिंग्स से या स्क्रिप्ट में quorvane capture कमांड से कैप्चर शुरू करें</translation>
+    </message>
+    <message id="about.version_with_commit">
+        <source>Version %1 (%2)</source>
+        <extracomment>Version line in the About window of a program built from a development copy: %1 version number, %2 the short identifier of the source revision (such as a1b2c3d)</extracomment>
+        <translation>संस्करण %1 (%2)</translation>
+    </message>
     <message id="error.screen_capture.portal_missing">
         <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
@@ -1985,9 +2045,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>स्क्रीन के किसी भी हिस्से को टेक्स्ट में बदलता है।</translation>
     </message>
     <message id="command_line.command_argument">
-        <source>One of the commands below.</source>
-        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
-        <translation>नीचे दिए गए कमांड में से एक।</translation>
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>ऊपर दिए गए कमांड में से एक।</translation>
     </message>
     <message id="command_line.one_command">
         <source>Give one command at a time.</source>

@@ -1203,9 +1203,9 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Snimanje teksta sa zaslona</translation>
     </message>
     <message id="about.version">
-        <source>Version %1 (Build %2)</source>
-        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
-        <translation>Inačica %1 (izgradnja %2)</translation>
+        <source>Version %1</source>
+        <extracomment>Version line in the About window: %1 version number</extracomment>
+        <translation>Inačica %1</translation>
     </message>
     <message id="about.description">
         <source>Capture text from anywhere on your screen using OCR.</source>
@@ -1213,9 +1213,9 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Snimajte tekst s bilo kojeg mjesta na zaslonu pomoću OCR-a.</translation>
     </message>
     <message id="about.legal_notice">
-        <source>© 2025 Corvantis. All rights reserved.</source>
-        <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. Sva prava pridržana.</translation>
+        <source>© 2025 Corvantis. Licence: GPL-3.0-or-later</source>
+        <extracomment>Copyright and licence line in the About window; GPL-3.0-or-later is the licence&apos;s identifier and stays as is</extracomment>
+        <translation>© 2025 Corvantis. Licenca: GPL-3.0-or-later</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1827,6 +1827,66 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>Slika u međuspremniku ne može se pročitati</translation>
     </message>
+    <message id="desktop.comment">
+        <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
+        <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
+        <translation>Pretvara bilo koji dio zaslona u tekst, čita crtične kodove i vodi povijest snimanja</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
+        <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
+        <translation>OCR;tekst;snimka zaslona;snimanje;crtični kod;QR;međuspremnik;</translation>
+    </message>
+    <message id="desktop.action.repeat">
+        <source>Repeat Last Capture</source>
+        <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
+        <translation>Ponovi zadnje snimanje</translation>
+    </message>
+    <message id="desktop.action.code">
+        <source>Capture Code</source>
+        <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
+        <translation>Snimi kôd</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn any region of the screen into text</source>
+        <extracomment>One-line summary in software centres</extracomment>
+        <translation>Pretvara bilo koji dio zaslona u tekst</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
+        <extracomment>Description paragraph in software centres</extracomment>
+        <translation>Quorvane živi u sistemskoj traci. Pritisnite njegov prečac, povucite preko dijela zaslona i tekst u njemu bit će prepoznat na ovom računalu i kopiran u međuspremnik.</translation>
+    </message>
+    <message id="metainfo.feature.repeat">
+        <source>Repeat a capture of the last region with one shortcut</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Ponovno snimanje zadnjeg područja jednim prečacem</translation>
+    </message>
+    <message id="metainfo.feature.code">
+        <source>Keep the indentation of code in code mode</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Zadržavanje uvlaka koda u načinu za kôd</translation>
+    </message>
+    <message id="metainfo.feature.codes">
+        <source>Read QR codes and barcodes</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Čitanje QR kodova i crtičnih kodova</translation>
+    </message>
+    <message id="metainfo.feature.history">
+        <source>Find earlier captures in a searchable history</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>Pronalaženje ranijih snimanja u pretraživoj povijesti</translation>
+    </message>
+    <message id="metainfo.feature.command">
+        <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
+        <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
+        <translation>Pokretanje snimanja iz postavki prečaca radne površine ili iz skripte naredbom quorvane capture</translation>
+    </message>
+    <message id="about.version_with_commit">
+        <source>Version %1 (%2)</source>
+        <extracomment>Version line in the About window of a program built from a development copy: %1 version number, %2 the short identifier of the source revision (such as a1b2c3d)</extracomment>
+        <translation>Inačica %1 (%2)</translation>
+    </message>
     <message id="error.screen_capture.portal_missing">
         <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
@@ -2002,9 +2062,10 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <translation>Pretvara bilo koje područje zaslona u tekst.</translation>
     </message>
     <message id="command_line.command_argument">
-        <source>One of the commands below.</source>
-        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
-        <translation>Jedna od naredbi u nastavku.</translation>
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>Jedna od gore navedenih naredbi.</translation>
     </message>
     <message id="command_line.one_command">
         <source>Give one command at a time.</source>

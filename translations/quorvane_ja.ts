@@ -1181,9 +1181,9 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>画面テキストキャプチャ</translation>
     </message>
     <message id="about.version">
-        <source>Version %1 (Build %2)</source>
-        <extracomment>Version line in the About window: %1 version number, %2 build number</extracomment>
-        <translation>バージョン %1 (ビルド %2)</translation>
+        <source>Version %1</source>
+        <extracomment>Version line in the About window: %1 version number</extracomment>
+        <translation>バージョン %1</translation>
     </message>
     <message id="about.description">
         <source>Capture text from anywhere on your screen using OCR.</source>
@@ -1191,9 +1191,9 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>OCR を使って画面上のどこからでもテキストをキャプチャします。</translation>
     </message>
     <message id="about.legal_notice">
-        <source>© 2025 Corvantis. All rights reserved.</source>
-        <extracomment>Copyright line in the About window</extracomment>
-        <translation>© 2025 Corvantis. All rights reserved.</translation>
+        <source>© 2025 Corvantis. Licence: GPL-3.0-or-later</source>
+        <extracomment>Copyright and licence line in the About window; GPL-3.0-or-later is the licence&apos;s identifier and stays as is</extracomment>
+        <translation>© 2025 Corvantis. ライセンス：GPL-3.0-or-later</translation>
     </message>
     <message id="about.privacy_policy">
         <source>Privacy Policy</source>
@@ -1795,6 +1795,66 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>Error when the clipboard offers no image that can be decoded</extracomment>
         <translation>クリップボードの画像を読み取れませんでした</translation>
     </message>
+    <message id="desktop.comment">
+        <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
+        <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
+        <translation>画面の任意の範囲をテキストに変換し、バーコードを読み取り、キャプチャの履歴を残します</translation>
+    </message>
+    <message id="desktop.keywords">
+        <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
+        <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
+        <translation>OCR;テキスト;スクリーンショット;キャプチャ;バーコード;QR;クリップボード;</translation>
+    </message>
+    <message id="desktop.action.repeat">
+        <source>Repeat Last Capture</source>
+        <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
+        <translation>前回のキャプチャを繰り返す</translation>
+    </message>
+    <message id="desktop.action.code">
+        <source>Capture Code</source>
+        <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
+        <translation>コードをキャプチャ</translation>
+    </message>
+    <message id="metainfo.summary">
+        <source>Turn any region of the screen into text</source>
+        <extracomment>One-line summary in software centres</extracomment>
+        <translation>画面の任意の範囲をテキストに変換</translation>
+    </message>
+    <message id="metainfo.description">
+        <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
+        <extracomment>Description paragraph in software centres</extracomment>
+        <translation>Quorvane はシステムトレイに常駐します。ショートカットを押して画面の範囲をドラッグすると、その中のテキストがこのコンピューター上で認識され、クリップボードにコピーされます。</translation>
+    </message>
+    <message id="metainfo.feature.repeat">
+        <source>Repeat a capture of the last region with one shortcut</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>ショートカット一つで前回の範囲を再キャプチャ</translation>
+    </message>
+    <message id="metainfo.feature.code">
+        <source>Keep the indentation of code in code mode</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>コードモードでコードのインデントを保持</translation>
+    </message>
+    <message id="metainfo.feature.codes">
+        <source>Read QR codes and barcodes</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>QR コードとバーコードを読み取り</translation>
+    </message>
+    <message id="metainfo.feature.history">
+        <source>Find earlier captures in a searchable history</source>
+        <extracomment>Feature list item in software centres</extracomment>
+        <translation>検索できる履歴で過去のキャプチャを探す</translation>
+    </message>
+    <message id="metainfo.feature.command">
+        <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
+        <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
+        <translation>デスクトップのショートカット設定やスクリプトから quorvane capture コマンドでキャプチャを開始</translation>
+    </message>
+    <message id="about.version_with_commit">
+        <source>Version %1 (%2)</source>
+        <extracomment>Version line in the About window of a program built from a development copy: %1 version number, %2 the short identifier of the source revision (such as a1b2c3d)</extracomment>
+        <translation>バージョン %1 (%2)</translation>
+    </message>
     <message id="error.screen_capture.portal_missing">
         <source>This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again.</source>
         <extracomment>Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names</extracomment>
@@ -1968,9 +2028,10 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>画面の任意の領域をテキストに変換します。</translation>
     </message>
     <message id="command_line.command_argument">
-        <source>One of the commands below.</source>
-        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is</extracomment>
-        <translation>下記のコマンドのいずれか。</translation>
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>上記のコマンドのいずれか。</translation>
     </message>
     <message id="command_line.one_command">
         <source>Give one command at a time.</source>

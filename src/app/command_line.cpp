@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
 #include <QCommandLineParser>
@@ -16,7 +17,7 @@ QString commandsHelp()
         text += QStringLiteral("  %1%2\n").arg(commandVerb(command), -14).arg(commandSummary(command));
     //: The command line's help: the line below the list of commands
     //% "Without a command, Quorvane starts; when it already runs, its preferences open."
-    text += qtTrId("command_line.without_command") + QLatin1Char('\n');
+    text += qtTrId("command_line.without_command");
     return text;
 }
 
@@ -30,16 +31,16 @@ QString verbList()
 
 } // namespace
 
-CommandLineRequest parseCommandLine(const QStringList &arguments)
+void describeCommandLine(QCommandLineParser &parser)
 {
-    QCommandLineParser parser;
+    // The commands come with the description, so that Qt's own --help-all lists them too.
     //: The command line's help: what the program does, in one sentence
     //% "Turns any region of the screen into text."
-    parser.setApplicationDescription(qtTrId("command_line.description"));
+    parser.setApplicationDescription(qtTrId("command_line.description") + QLatin1Char('\n') + commandsHelp());
     // Qt's own "-platform xcb" style, which a session manager's restart line may carry.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.addHelpOption();
+    parser.addVersionOption();
     for (const char *qtOption : {"platform", "session", "display", "style"}) {
         QCommandLineOption option(QString::fromLatin1(qtOption), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
@@ -47,15 +48,23 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     }
     // The argument's name stays as typed; only what it means is translated.
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 //: The command line's help: what the optional argument "command" is
-                                 //% "One of the commands below."
+                                 //: The command line's help: what the optional argument "command" is; the list of commands stands above it
+                                 //% "One of the commands above."
                                  qtTrId("command_line.command_argument"), QStringLiteral("[command]"));
+}
+
+CommandLineRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
 
     if (!parser.parse(arguments))
         return {CommandLineRequest::Kind::invalid, std::nullopt, parser.errorText()};
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineRequest::Kind::help, std::nullopt, parser.helpText() + commandsHelp()};
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("help-all")))
+        return {CommandLineRequest::Kind::helpWithQtOptions, std::nullopt, {}};
+    if (parser.isSet(QStringLiteral("help")))
+        return {CommandLineRequest::Kind::help, std::nullopt, parser.helpText()};
+    if (parser.isSet(QStringLiteral("version"))) {
         return {CommandLineRequest::Kind::version, std::nullopt,
                 QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
                                               QCoreApplication::applicationVersion())};

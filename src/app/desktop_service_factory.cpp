@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/desktop_service_factory.h"
 
 #include "app/sparkle_updater.h"

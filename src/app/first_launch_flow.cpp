@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/first_launch_flow.h"
 
 #include "app/app_services.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/first_launch_tooltip.h"
 
 #include "platform/language_change.h"

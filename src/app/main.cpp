@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_delegate.h"
 #include "app/app_resources.h"
 #include "app/command_line.h"
@@ -16,6 +17,7 @@
 #include "build_config.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QEvent>
 #include <QFileInfo>
@@ -81,8 +83,10 @@ int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 }
 
 // What is answered before any window: the command line, and a copy that already runs.
-// Needs no display. Sets `command` to the command to perform once started.
-std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<ProgramCommand> &command)
+// Needs no display. Sets `command` to the command to perform once started, and
+// `helpWithQtOptions` when the help is to list Qt's options, which needs another application object.
+std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<ProgramCommand> &command,
+                                         bool &helpWithQtOptions)
 {
     QCoreApplication app(argc, argv);
     setIdentity();
@@ -94,6 +98,9 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
     }
     const quorvane::CommandLineRequest request = quorvane::parseCommandLine(app.arguments());
     switch (request.kind) {
+    case quorvane::CommandLineRequest::Kind::helpWithQtOptions:
+        helpWithQtOptions = true;
+        return std::nullopt;
     case quorvane::CommandLineRequest::Kind::help:
     case quorvane::CommandLineRequest::Kind::version:
         printTo(stdout, request.text);
@@ -161,13 +168,32 @@ bool holdLock(quorvane::SingleInstanceGuard &lock)
     return false;
 }
 
+// Qt's own options are known only to a graphical application object; one on no screen at
+// all answers without a display.
+int printHelpWithQtOptions(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    // The interface language the command line applied goes with it into this application object.
+    quorvane::InterfaceTranslations::installEnglish();
+    setIdentity();
+    QCommandLineParser parser;
+    quorvane::describeCommandLine(parser);
+    parser.process(app);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
     std::optional<ProgramCommand> command;
-    if (const std::optional<int> answered = answerWithoutStarting(argc, argv, command))
+    bool helpWithQtOptions = false;
+    if (const std::optional<int> answered = answerWithoutStarting(argc, argv, command, helpWithQtOptions))
         return *answered;
+    if (helpWithQtOptions)
+        return printHelpWithQtOptions(argc, argv);
 
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
         && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/menu_bar_panel_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/modern_menu_bar_button.h"
 #include "platform/theme_icon.h"
 

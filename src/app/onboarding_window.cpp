@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/onboarding_window.h"
 
 #include <QApplication>

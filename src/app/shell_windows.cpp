@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shell_windows.h"
 
 #include "app/app_services.h"

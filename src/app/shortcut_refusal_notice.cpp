@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/shortcut_refusal_notice.h"
 
 #include "core/notification_service.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/sparkle_updater.h"
 
 #include "app/dialog_update_presenter.h"

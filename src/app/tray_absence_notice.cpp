@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/tray_absence_notice.h"
 
 #include "app/shell_windows.h"

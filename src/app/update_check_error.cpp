@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/update_check_error.h"
 
 namespace quorvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/automatic_language.h"
 
 #include "capture/tesseract_language_map.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/capture_coordinator_error.h"
 
 namespace quorvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/clipboard_service.h"
 
 #include "capture/clipboard_error.h"

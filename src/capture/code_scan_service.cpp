@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #define ZX_USE_UTF8 1
 
 #include "capture/code_scan_service.h"

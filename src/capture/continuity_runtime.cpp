@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/continuity_runtime.h"
 
 #include "capture/image_file_reader.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/continuity_wrapper_controller.h"
 
 namespace quorvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/recognition_image.h"
 
 #include "capture/grey_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/service_adapters.h"
 
 #include "capture/screen_capture_error.h"

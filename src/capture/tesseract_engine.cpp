@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/tesseract_engine.h"
 
 #include "capture/recognition_limit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/capture_history_entry.h"
 
 #include "core/text_utils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/json_util.h"
 
 #include "platform/bounded_json.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/permission_manager.h"
 
 #include "core/diagnostics.h"

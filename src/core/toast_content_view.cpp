@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/toast_content_view.h"
 
 #include "core/text_utils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/free_space_source.h"
 
 #include <QStorageInfo>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_date_range_sheet.h"
 
 #include "history/history_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_files.h"
 
 #include "history/history_store_error.h"

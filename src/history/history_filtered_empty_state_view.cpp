@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_filtered_empty_state_view.h"
 
 #include "history/history_style.h"

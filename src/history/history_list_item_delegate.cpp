@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_list_item_delegate.h"
 
 #include "history/history_list_model.h"

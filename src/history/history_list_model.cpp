@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_list_model.h"
 
 #include "history/history_view_model.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_search_bar.h"
 
 #include "history/date_filter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_store_error.h"
 
 #include "core/json_util.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/circle_toolbar_button.h"
 
 #include "pins/pin_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/pin_image_view.h"
 
 #include "pins/pin_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/pin_text_editor_view.h"
 
 #include "platform/language_change.h"

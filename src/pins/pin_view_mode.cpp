@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/pin_view_mode.h"
 
 namespace quorvane {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/pin_widget_manager.h"
 
 #include "core/diagnostics.h"

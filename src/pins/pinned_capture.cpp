@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pins/pinned_capture.h"
 
 #include "core/diagnostics.h"

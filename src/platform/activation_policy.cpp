@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/activation_policy.h"
 
 #include "platform/log_categories.h"

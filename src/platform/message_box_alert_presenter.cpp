@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/message_box_alert_presenter.h"
 
 #include <QLabel>

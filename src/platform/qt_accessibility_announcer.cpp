@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/qt_accessibility_announcer.h"
 
 #include <QAccessible>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tray_status_item.h"
 
 #include "platform/tiling_float.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11_key_grabber.h"
 
 #include "platform/key_table.h"

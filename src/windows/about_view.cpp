@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/about_view.h"
 
+#include "build_commit.h"
 #include "build_config.h"
 #include "platform/language_change.h"
 #include "windows/onboarding_style.h"
@@ -137,14 +139,12 @@ void AboutView::retranslate()
     //: Subtitle under the program name in the About window
     //% "Screen Text Capture"
     m_subtitle->setText(qtTrId("about.subtitle"));
-    //: Version line in the About window: %1 version number, %2 build number
-    //% "Version %1 (Build %2)"
-    m_version->setText(qtTrId("about.version").arg(appVersion(), buildNumber()));
+    m_version->setText(versionLine(appVersion(), sourceCommit()));
     //: One-sentence description in the About window
     //% "Capture text from anywhere on your screen using OCR."
     m_description->setText(qtTrId("about.description"));
-    //: Copyright line in the About window
-    //% "© 2025 Corvantis. All rights reserved."
+    //: Copyright and licence line in the About window; GPL-3.0-or-later is the licence's identifier and stays as is
+    //% "© 2025 Corvantis. Licence: GPL-3.0-or-later"
     m_legalNotice->setText(qtTrId("about.legal_notice"));
     //: Link in the About window
     //% "Privacy Policy"
@@ -173,16 +173,29 @@ QString AboutView::appVersion()
 #endif
 }
 
+QString AboutView::sourceCommit()
+{
+    return QStringLiteral(QUORVANE_COMMIT);
+}
+
 QString AboutView::buildNumber()
 {
-    // The build configuration carries one number: the version is also the build.
-#if defined(QUORVANE_BUILD_NUMBER)
-    return valueOrUnknown(QUORVANE_BUILD_NUMBER);
-#elif defined(QUORVANE_VERSION)
-    return valueOrUnknown(QUORVANE_VERSION);
-#else
-    return valueOrUnknown(nullptr);
-#endif
+    // A build from git is told apart by its commit; a release's build is its version.
+    const QString commit = sourceCommit();
+    return commit.isEmpty() ? appVersion() : commit;
+}
+
+QString AboutView::versionLine(const QString &version, const QString &commit)
+{
+    if (commit.isEmpty()) {
+        //: Version line in the About window: %1 version number
+        //% "Version %1"
+        return qtTrId("about.version").arg(version);
+    }
+    //: Version line in the About window of a program built from a development copy: %1 version
+    //: number, %2 the short identifier of the source revision (such as a1b2c3d)
+    //% "Version %1 (%2)"
+    return qtTrId("about.version_with_commit").arg(version, commit);
 }
 
 QIcon AboutView::appIcon()

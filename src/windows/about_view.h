@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include <QIcon>
@@ -26,10 +27,14 @@ public:
 
     explicit AboutView(QWidget *parent = nullptr);
 
-    // The application's version and build as configured at build time; "Unknown" when the
-    // build left them out.
+    // The application's version as configured at build time; "Unknown" when the build left
+    // it out. The build is the commit when built from git, otherwise the version.
     static QString appVersion();
     static QString buildNumber();
+    // The short commit id the program was built from; empty outside a git checkout.
+    static QString sourceCommit();
+    // The About window's version line: the version, and the commit when there is one.
+    static QString versionLine(const QString &version, const QString &commit);
     // `value` as text, or "Unknown" when it is null or empty.
     static QString valueOrUnknown(const char *value);
     // The application icon, or a null icon when the program carries none.

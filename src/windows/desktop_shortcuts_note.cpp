@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/desktop_shortcuts_note.h"
 
 #include "core/global_shortcut_gate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/error_banner.h"
 
 #include "windows/form_style.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/feedback_contact_button.h"
 
 #include "windows/onboarding_style.h"

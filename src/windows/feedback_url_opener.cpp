@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/feedback_url_opener.h"
 
 #include <QProcess>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/feedback_window_controller.h"
 
 #include "platform/language_change.h"

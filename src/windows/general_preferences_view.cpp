@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/general_preferences_view.h"
 
 #include "core/language_manager.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/key_event.h"
 
 #include "platform/key_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/language_drop_delegate.h"
 
 #include <QMimeData>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/languages_preferences_view.h"
 
 #include "core/diagnostics.h"

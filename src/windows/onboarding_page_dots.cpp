@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/onboarding_page_dots.h"
 
 #include "windows/onboarding_style.h"

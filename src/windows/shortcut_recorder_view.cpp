@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/shortcut_recorder_view.h"
 
 #include "core/diagnostics.h"
@@ -229,6 +230,10 @@ ShortcutRecorderView::ShortcutRecorderView(SettingsStore &settingsStore, Shortcu
 ShortcutRecorderView::~ShortcutRecorderView()
 {
     suspendShortcuts(false);
+    // The field asks this view for its state on every event, and a window that is shown
+    // while it is destroyed still sends its children hide events after this destructor.
+    delete m_field;
+    m_field = nullptr;
 }
 
 QWidget *ShortcutRecorderView::field() const

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/welcome_page_view.h"
 
 #include "core/text_utils.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application delegate over a factory of fakes: real settings store, hotkey manager,
 // permission manager, history store and status menu; fake desktop underneath.
 #include "app/app_delegate.h"
@@ -297,7 +298,7 @@ struct FakeFactory : ServiceFactory {
     LanguageManager &languageManager() override { return languages; }
     PermissionChecks permissionChecks() override
     {
-        return {[this] { return screenGranted; }, [this] { return grabber.permitted; }};
+        return {[this] { return screenGranted; }, [this] { return grabber.permitted; }, {}};
     }
 
     std::unique_ptr<SettingsStore> makeSettingsStore() override

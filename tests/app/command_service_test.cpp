@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command interface on the test's private session bus, reached the way another
 // process reaches it (its own connection), and the command line that feeds it.
 #include "app/command_line.h"

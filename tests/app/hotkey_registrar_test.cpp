@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/hotkey_registrar.h"
 #include "core/settings_store.h"
 #include "platform/login_item.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/first_launch_tooltip.h"
 #include "app/menu_bar_controller.h"
 #include "app/sparkle_updater.h"

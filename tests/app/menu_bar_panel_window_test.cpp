@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dormant menu-bar panel: its rows, and the two watches it keeps while shown.
 #include "app/menu_bar_panel_window.h"
 #include "app/modern_menu_bar_button.h"

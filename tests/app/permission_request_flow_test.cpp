@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The walk-through of the two grants over a real permission manager with scripted checks.
 #include "app/permission_request_flow.h"
 #include "core/permission_manager.h"
@@ -52,7 +53,7 @@ struct Fixture {
         : screen(screenGranted), keys(keysGranted)
     {
         permissions = std::make_unique<PermissionManager>(
-            PermissionChecks{[this] { return screen; }, [this] { return keys; }}, privacy, alerts);
+            PermissionChecks{[this] { return screen; }, [this] { return keys; }, {}}, privacy, alerts);
         flow = std::make_unique<PermissionRequestFlow>(*permissions, alerts, privacy,
                                                        [this] { ++hotkeyRegistrations; },
                                                        PermissionRequestFlow::Timing{10, timeoutSeconds});

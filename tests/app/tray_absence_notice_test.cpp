@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notice shown when no system tray shows the icon: nothing while a tray does, a
 // desktop notification where a server takes it, otherwise a window that can quit.
 #include "app/tray_absence_notice.h"

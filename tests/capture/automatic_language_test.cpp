@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/automatic_language.h"
 #include "capture/recognition_image.h"
 #include "support/test_fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick capture with the real services on a real X server: a window shows a known
 // line of text, the overlay is driven with a real drag, and the recognised text is read
 // back from the X clipboard (through another program), from the history file and from
@@ -113,7 +114,7 @@ TEST(CaptureCoordinatorLive, QuickCaptureCopiesRecordsAndAnnouncesTheRecognisedT
     NotificationService notifications{notifier, sounds, announcer, motion, toastFactory(displays)};
     NoOpener opener;
     NoAlerts alerts;
-    PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }},
+    PermissionManager permissions{{[&probe] { return probe.canReadScreen(); }, [] { return true; }, {}},
                                   opener, alerts};
     RecordingPins pins;
     X11FrontmostApplication frontmost;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capture workflows against stand-ins for each of the coordinator's roles: the order
 // of the calls, the one-capture-at-a-time guard, the in-progress flag on every exit, and
 // which toast each failure shows and which error it throws.

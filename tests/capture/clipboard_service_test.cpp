@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The clipboard service: its conversions and failure rules against a recording
 // pasteboard, and what another program (xclip) reads from the real X clipboard.
 #include "x_display_test_tools.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/code_layout.h"
 #include "support/log_capture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scoped_translation.h"
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"

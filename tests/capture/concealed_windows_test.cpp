@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which of the program's windows a screen read hides, and which come back after it.
 #include "capture/concealed_windows.h"
 #include "capture/window_concealer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scoped_interface_language.h"
 #include "support/scoped_translation.h"
 #include "capture/ocr_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen capture the way a Wayland session does it: the desktop portal (a fake one on the
 // test bus) gives a picture of the whole desktop, the real overlay runs over it with real
 // pointer events, and what comes back is cut from the portal's picture, never from the

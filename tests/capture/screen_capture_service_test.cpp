@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen capture service against a real X server: a known picture is on screen, the
 // overlay is driven with real pointer and key events, and the pixels that come back are
 // compared with the picture.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for tests that run against a real X server: a window that shows a known
 // picture, external X tools run while the event loop keeps serving, and a check that the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/hotkey_error.h"
 #include "core/hotkey_manager.h"
 #include "core/user_settings.h"

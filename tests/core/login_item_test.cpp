@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/xdg_autostart_login_item.h"
 #include "support/child_process.h"
 

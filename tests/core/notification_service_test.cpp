@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/json_util.h"
 #include "core/notification_service.h"
 #include "core/notification_service_error.h"

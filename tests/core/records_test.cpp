@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/capture_history_entry.h"
 #include "core/shortcut.h"
 #include "core/text_processing_settings.h"

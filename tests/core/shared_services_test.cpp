@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/scoped_translation.h"
 #include "core/json_util.h"
 #include "core/localized_error.h"

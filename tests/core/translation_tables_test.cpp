@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The interface's translation files as translators and lupdate leave them: every text of the
 // program translated into every language the picker offers, finished, with its placeholders.
 #include "core/app_language.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 facilities on a platform without an X connection (this binary runs offscreen):
 // each must stand down rather than reach for a connection that is not there.
 #include "platform/global_key_grabber.h"

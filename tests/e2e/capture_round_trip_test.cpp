@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program on the test's X server: the quick-capture shortcut, a drag over a
 // window showing known words, the words on the clipboard and in the history file, the
 // repeat shortcut over the same region, then a clean quit on SIGTERM; its log never quotes

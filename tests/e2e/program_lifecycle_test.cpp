@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real program: the command line without a display, one copy per session that
 // takes commands over the session bus, the notice where no tray shows the icon, and a
 // clean exit on SIGTERM.
@@ -23,6 +24,7 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
@@ -164,9 +166,13 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
     for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"})
         env.remove(name);
     QByteArray output;
-    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0) << output.constData();
-    for (const char *verb : {"capture", "repeat", "code", "scan", "history", "preferences", "quit"})
-        EXPECT_TRUE(output.contains(QByteArray("  ") + verb + " ")) << verb << "\n" << output.constData();
+    for (const char *help : {"--help", "--help-all"}) {
+        EXPECT_EQ(runCommand(env, {help}, &output), 0) << output.constData();
+        for (const char *verb : {"capture", "repeat", "code", "scan", "history", "preferences", "quit"})
+            EXPECT_TRUE(output.contains(QByteArray("  ") + verb + " ")) << verb << "\n" << output.constData();
+        // Qt's own options only in the longer help.
+        EXPECT_EQ(output.contains("--qwindowgeometry"), help == std::string_view("--help-all")) << output.constData();
+    }
     EXPECT_EQ(runCommand(env, {"--version"}, &output), 0);
     EXPECT_EQ(output.trimmed(), QByteArray("Quorvane " QUORVANE_VERSION));
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
@@ -176,12 +182,14 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
     QTemporaryDir home;
     seenFirstRun(home.path(), "de");
     env.insert("XDG_CONFIG_HOME", home.filePath("config"));
-    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0);
-    const QString german = QString::fromUtf8(output);
-    for (const char *text : {"Wandelt jeden Bereich des Bildschirms in Text um.", "Befehle (an das laufende Quorvane",
-                             "  capture       Einen Bildschirmbereich auswählen und seinen Text kopieren",
-                             "Zeigt Hilfe zu den Kommandozeilenoptionen an.", "Aufruf:"})
-        EXPECT_TRUE(german.contains(QString::fromUtf8(text))) << text << "\n" << output.constData();
+    for (const char *help : {"--help", "--help-all"}) {
+        EXPECT_EQ(runCommand(env, {help}, &output), 0);
+        const QString german = QString::fromUtf8(output);
+        for (const char *text : {"Wandelt jeden Bereich des Bildschirms in Text um.", "Befehle (an das laufende Quorvane",
+                                 "  capture       Einen Bildschirmbereich auswählen und seinen Text kopieren",
+                                 "Zeigt Hilfe zu den", "Aufruf:"})
+            EXPECT_TRUE(german.contains(QString::fromUtf8(text))) << help << " " << text << "\n" << output.constData();
+    }
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
     EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Unbekannter Befehl „snapshot“"))) << output.constData();
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history_test_support.h"
 
 #include "history/history_codec.h"

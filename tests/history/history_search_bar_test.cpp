@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The search bar and its date-range sheet inside a shown history window.
 #include "history_test_support.h"
 #include "history_window_fakes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/portal_global_shortcuts.h"
 #include "platform/portal_interfaces.h"
 #include "platform/portal_key_grabber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Global shortcuts on a real X server: key presses are injected with XTest from a
 // separate client, as a user's keyboard would produce them.
 #include "core/hotkey_error.h"

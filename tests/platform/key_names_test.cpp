@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/shortcut.h"
 #include "platform/key_names.h"
 #include "platform/key_table.h"

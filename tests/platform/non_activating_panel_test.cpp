@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/non_activating_panel.h"
 #include "platform/x11_connection.h"
 #include "core/toast_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/screen_access_probe.h"
 
 #include <QGuiApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
 

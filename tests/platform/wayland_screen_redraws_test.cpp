@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The wait after the program's windows are taken off a Wayland screen.
 #include "platform/wayland_screen_redraws.h"
 

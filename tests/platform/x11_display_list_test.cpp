@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The X11 display list on a real X server.
 #include "platform/x11_display_list.h"
 

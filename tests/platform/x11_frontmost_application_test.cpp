@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/x11_frontmost_application.h"
 
 #include <xcb/xcb.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Small stand-ins for the desktop facilities the notification service uses, shared by

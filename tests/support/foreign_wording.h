@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Finds texts a Linux user would not understand: the names of another desktop system's

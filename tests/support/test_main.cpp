@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs every test of one binary inside a QApplication, in an environment of its own: the
 // user's folders point at a temporary directory so no test reads or writes the real
 // configuration, and nothing of the desktop the tests happen to be started from (its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program in a real Wayland session: a headless sway with two monitors,
 // xdg-desktop-portal with the GTK backend and then also the wlroots one and PipeWire (which
 // that backend needs) on the test's private bus, a window showing known words, the program

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/alert_presenter.h"
 #include "platform/pasteboard.h"
 #include "windows/about_view.h"
@@ -96,11 +97,19 @@ TEST(AboutWindowTest, ShowsTheConfiguredVersionOrUnknown)
     EXPECT_EQ(AboutView::valueOrUnknown("2.1"), "2.1");
     EXPECT_EQ(AboutView::appVersion(), QStringLiteral(QUORVANE_VERSION));
 
+    // The version once, and the commit only for a build from git.
+    EXPECT_EQ(AboutView::versionLine("0.1.0", ""), "Version 0.1.0");
+    EXPECT_EQ(AboutView::versionLine("0.1.0", "a1b2c3d"), "Version 0.1.0 (a1b2c3d)");
+    EXPECT_EQ(AboutView::buildNumber(),
+              AboutView::sourceCommit().isEmpty() ? AboutView::appVersion() : AboutView::sourceCommit());
     AboutView view;
     const auto *version = view.findChild<QLabel *>(QStringLiteral("versionLabel"));
     ASSERT_NE(version, nullptr);
-    EXPECT_EQ(version->text(),
-              QStringLiteral("Version %1 (Build %2)").arg(AboutView::appVersion(), AboutView::buildNumber()));
+    EXPECT_EQ(version->text(), AboutView::versionLine(AboutView::appVersion(), AboutView::sourceCommit()));
+    // This test is built from the project's own checkout.
+    if (QFileInfo::exists(QStringLiteral(QUORVANE_SOURCE_DIR "/.git"))) {
+        EXPECT_EQ(AboutView::sourceCommit().size(), 7);
+    }
 }
 
 TEST(AboutWindowTest, VersionDescriptionAndLegalLinesKeepTheirGapsInsideTheFrame)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/text_utils.h"
 #include "platform/alert_presenter.h"
 #include "platform/privacy_settings_opener.h"

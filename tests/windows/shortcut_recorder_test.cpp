@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/hotkey_manager.h"
 #include "core/settings_store.h"
 #include "platform/global_key_grabber.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Adds history records in a loop until it is killed. After each add has returned it
 // prints "ADDED <id>", so whoever kills it knows which records must have survived.
 // Usage: quorvane_history_crash_writer <folder> <first number>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pointer for a compositor that has no input devices (a headless one): it creates a
 // virtual pointer through wlroots' zwlr_virtual_pointer_manager_v1, which gives the seat
 // a pointer, so clients get real pointer events with the serials that, for instance,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Wayland client of the Wayland end-to-end test: a window showing its one argument in
 // large dark letters on white.
 #include <QApplication>
