@@ -1883,7 +1883,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;نص;لقطة شاشة;التقاط;رمز شريطي;QR;الحافظة;</translation>
+        <translation>نص;لقطة شاشة;التقاط;رمز شريطي;الحافظة;OCR;QR;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
@@ -2096,6 +2096,36 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Cannot access the data folder</source>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>تعذّر الوصول إلى مجلد البيانات</translation>
+    </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>لا يوفّرها سطح المكتب هذا</translation>
+    </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>جارٍ قراءة النص…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>انقر هنا أو اضغط Esc للإلغاء.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>انقر هنا أو استخدم الاختصار نفسه مرة أخرى للإلغاء.</translation>
+    </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>استغرق البحث عن رمز وقتًا طويلًا جدًا فأُوقف. جرّب تحديد منطقة أصغر حول الرمز.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>أُلغي مسح الرمز</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>

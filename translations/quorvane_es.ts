@@ -2029,6 +2029,36 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>Why the history cannot be kept: no data folder is known</extracomment>
         <translation>No se puede acceder a la carpeta de datos</translation>
     </message>
+    <message id="onboarding.permissions.unavailable">
+        <source>Not offered by this desktop</source>
+        <extracomment>Status shown beside a permission the desktop does not offer at all</extracomment>
+        <translation>No disponible en este escritorio</translation>
+    </message>
+    <message id="notification.recognition_running.title">
+        <source>Reading Text…</source>
+        <extracomment>Title of the notice shown while text recognition takes more than a moment</extracomment>
+        <translation>Leyendo el texto…</translation>
+    </message>
+    <message id="notification.recognition_running.escape">
+        <source>Click here or press Escape to cancel.</source>
+        <extracomment>Message while text recognition runs, when Escape cancels it from any window</extracomment>
+        <translation>Haga clic aquí o pulse Esc para cancelar.</translation>
+    </message>
+    <message id="notification.recognition_running.click">
+        <source>Click here or use the same shortcut again to cancel.</source>
+        <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
+        <translation>Haga clic aquí o use de nuevo el mismo atajo para cancelar.</translation>
+    </message>
+    <message id="code_scan_error.timed_out">
+        <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
+        <extracomment>Scanning gave up on an image that took too long (noise, or a large photo)</extracomment>
+        <translation>La búsqueda de un código tardaba demasiado y se detuvo. Intente seleccionar una región más pequeña alrededor del código.</translation>
+    </message>
+    <message id="code_scan_error.cancelled">
+        <source>Code scanning was cancelled</source>
+        <extracomment>The user stopped a running code scan</extracomment>
+        <translation>Se canceló la búsqueda de códigos</translation>
+    </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
         <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>

@@ -17,6 +17,7 @@
 #include "history/history_store.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
+#include "platform/session_type.h"
 #include "platform/status_item.h"
 #include "platform/user_defaults.h"
 
@@ -180,6 +181,12 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->handleImportedImage(image);
     };
+    if (currentSessionType() == SessionType::wayland) {
+        controller->onFirstLaunchNote = [self](const QString &title, const QString &body) {
+            if (self && self->m_services.notificationService())
+                self->m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
+        };
+    }
     connect(&m_factory.continuityRuntime(), &ContinuityRuntime::importFailed, this,
             [this](const ImageImportError &error) {
                 if (m_services.notificationService())

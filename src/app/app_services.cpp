@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_services.h"
 
+#include "app/recognition_cancel_prompt.h"
+
 #include "app/hotkey_registrar.h"
+#include "app/recognition_cancel_prompt.h"
 #include "app/service_factory.h"
 #include "app/settings_reset_notice.h"
 #include "app/shortcut_refusal_notice.h"
@@ -57,6 +60,11 @@ void AppServices::setup()
                      [notice = m_shortcutNotice.get()](HotkeyAction action, const Shortcut &shortcut) {
                          notice->report(action, shortcut);
                      });
+    CaptureCoordinator *coordinator = m_captureCoordinator.get();
+    m_cancelPrompt = std::make_unique<RecognitionCancelPrompt>(*m_notificationService, *m_hotkeyManager,
+                                                               [coordinator] { coordinator->cancelRecognition(); });
+    QObject::connect(coordinator, &CaptureCoordinator::recognitionRunningChanged, m_cancelPrompt.get(),
+                     &RecognitionCancelPrompt::setRecognitionRunning);
     applyNotificationSettings();
     if (m_historyInMemory)
         warnHistoryNotKept();

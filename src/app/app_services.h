@@ -21,6 +21,7 @@ struct ServiceAdapters;
 class ServiceFactory;
 class SettingsStore;
 class TextRecognizer;
+class RecognitionCancelPrompt;
 class ShortcutRefusalNotice;
 
 // Creates the program's services from the factory, hands each the ones it uses, and
@@ -53,6 +54,7 @@ public:
     HotkeyManager *hotkeyManager() const { return m_hotkeyManager.get(); }
     HotkeyRegistrar *hotkeyRegistrar() const { return m_hotkeyRegistrar.get(); }
     ShortcutRefusalNotice *shortcutNotice() const { return m_shortcutNotice.get(); }
+    RecognitionCancelPrompt *cancelPrompt() const { return m_cancelPrompt.get(); }
     // Whether the history lives only in memory because its folder could not be used.
     bool isHistoryInMemory() const { return m_historyInMemory; }
 
@@ -81,6 +83,7 @@ private:
     std::unique_ptr<ShortcutRefusalNotice> m_shortcutNotice;
     std::unique_ptr<HotkeyManager> m_hotkeyManager;
     std::unique_ptr<HotkeyRegistrar> m_hotkeyRegistrar;
+    std::unique_ptr<RecognitionCancelPrompt> m_cancelPrompt;
 };
 
 } // namespace quorvane

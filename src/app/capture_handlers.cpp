@@ -4,6 +4,8 @@
 #include "app/app_services.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_coordinator_error.h"
+#include "capture/code_scan_error.h"
+#include "capture/ocr_error.h"
 #include "capture/screen_capture_error.h"
 #include "core/diagnostics.h"
 #include "core/future_outcome.h"
@@ -41,8 +43,9 @@ QString sizeText(const QImage &image)
     return QStringLiteral("%1x%2").arg(points.width()).arg(points.height());
 }
 
-// Escape or a click without a drag ended the selection.
-bool isDismissedSelection(const std::exception_ptr &error)
+// Escape or a click without a drag ended the selection, or the user called the
+// recognition off.
+bool isCancelledByUser(const std::exception_ptr &error)
 {
     if (!error)
         return false;
@@ -50,6 +53,10 @@ bool isDismissedSelection(const std::exception_ptr &error)
         std::rethrow_exception(error);
     } catch (const ScreenCaptureError &e) {
         return e.kind() == ScreenCaptureErrorKind::overlayDismissed;
+    } catch (const OCRError &e) {
+        return e.kind() == OCRErrorKind::cancelled;
+    } catch (const CodeScanError &e) {
+        return e.kind() == CodeScanErrorKind::cancelled;
     } catch (...) {
         return false;
     }
@@ -147,7 +154,7 @@ void CaptureHandlers::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
                      const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
                      if (!outcome.value) {
                          // What the user asked for, not a failure.
-                         if (isDismissedSelection(outcome.error)) {
+                         if (isCancelledByUser(outcome.error)) {
                              diag(lcApp(), QStringLiteral("🔷 Capture cancelled by the user"));
                              return;
                          }

@@ -170,7 +170,8 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
     return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); },
-            [probe] { return probe->serviceMissing(); }};
+            [probe] { return probe->serviceMissing(); },
+            [grabber] { return grabber->ownership() == ShortcutOwnership::unavailable; }};
 }
 
 LanguageManager &DesktopServiceFactory::languageManager()

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/first_launch_tooltip.h"
 
+#include "core/text_utils.h"
 #include "platform/language_change.h"
+#include "windows/welcome_page_view.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -50,19 +52,21 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     stack->setContentsMargins(16, 16, 16, 16);
     stack->setSpacing(12);
 
-    auto *title = new QHBoxLayout;
-    title->setSpacing(8);
+    auto *titleRow = new QHBoxLayout;
+    titleRow->setSpacing(8);
     QLabel *hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
     hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
-    title->addWidget(hand);
+    titleRow->addWidget(hand);
     QLabel *heading = label(QString(), 1.1, QPalette::WindowText, 1.0, true);
-    title->addWidget(heading);
-    title->addStretch();
-    stack->addLayout(title);
+    titleRow->addWidget(heading);
+    titleRow->addStretch();
+    stack->addLayout(titleRow);
 
     auto *body = new QVBoxLayout;
     body->setSpacing(6);
-    auto *pressRow = new QHBoxLayout;
+    m_pressRow = new QWidget;
+    auto *pressRow = new QHBoxLayout(m_pressRow);
+    pressRow->setContentsMargins(0, 0, 0, 0);
     pressRow->setSpacing(6);
     QLabel *press = label(QString(), 0.95, QPalette::WindowText, 0.7);
     pressRow->addWidget(press);
@@ -77,17 +81,15 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     QLabel *action = label(QString(), 0.95, QPalette::WindowText, 0.7);
     pressRow->addWidget(action);
     pressRow->addStretch();
-    body->addLayout(pressRow);
+    body->addWidget(m_pressRow);
+    m_bindLabel = label(QString(), 0.95, QPalette::WindowText, 0.7);
+    m_bindLabel->setWordWrap(true);
+    body->addWidget(m_bindLabel);
     QLabel *hint = label(QString(), 0.85, QPalette::WindowText, 0.5);
     body->addWidget(hint);
-    onLanguageChange(this, [heading, press, action, hint] {
-        //: Title of the tooltip shown beside the tray icon at first start
-        //% "Welcome to Quorvane"
-        heading->setText(qtTrId("first_launch.title"));
-        //: Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap
-        //: between the words before and after it (either may be empty)
-        //% "Press %1 to capture text"
-        const QString sentence = qtTrId("first_launch.press_to_capture");
+    onLanguageChange(this, [this, heading, press, action, hint] {
+        heading->setText(title());
+        const QString sentence = pressSentence();
         const qsizetype keys = sentence.indexOf(QLatin1String("%1"));
         const QString before = keys < 0 ? sentence : sentence.left(keys).trimmed();
         const QString after = keys < 0 ? QString() : sentence.mid(keys + 2).trimmed();
@@ -98,8 +100,10 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
         //: Line in the first-start tooltip about the tray icon
         //% "Right-click this icon for quick capture"
         hint->setText(qtTrId("first_launch.tray_hint"));
+        m_bindLabel->setText(WelcomePageView::captureBindingHint());
     });
     stack->addLayout(body);
+    showShortcutOrBinding();
 
     qApp->installEventFilter(this);
 }
@@ -114,8 +118,36 @@ QString FirstLaunchTooltip::shortcutText() const
 void FirstLaunchTooltip::setShortcutText(const QString &text)
 {
     m_keyCap->setText(text);
+    showShortcutOrBinding();
     if (isVisible())
         adjustSize();
+}
+
+void FirstLaunchTooltip::showShortcutOrBinding()
+{
+    const bool keys = !m_keyCap->text().isEmpty();
+    m_pressRow->setVisible(keys);
+    m_bindLabel->setVisible(!keys);
+}
+
+QString FirstLaunchTooltip::title()
+{
+    //: Title of the tooltip shown beside the tray icon at first start
+    //% "Welcome to Quorvane"
+    return qtTrId("first_launch.title");
+}
+
+QString FirstLaunchTooltip::pressSentence()
+{
+    //: Sentence of the first-start tooltip; %1 is the capture shortcut, drawn as a key cap
+    //: between the words before and after it (either may be empty)
+    //% "Press %1 to capture text"
+    return qtTrId("first_launch.press_to_capture");
+}
+
+QString FirstLaunchTooltip::captureSentence(const QString &shortcutText)
+{
+    return shortcutText.isEmpty() ? WelcomePageView::captureBindingHint() : pressSentence().arg(leftToRightRun(shortcutText));
 }
 
 QRect FirstLaunchTooltip::placement(const QRect &anchor, const QSize &size, const QRect &available)

@@ -16,7 +16,8 @@ class FirstLaunchTooltip : public QWidget {
 public:
     static constexpr int fixedWidth = 320;
 
-    // `shortcutText` is the quick capture shortcut as the key cap shows it.
+    // `shortcutText` is the quick capture shortcut as the key cap shows it; empty where the
+    // desktop offers programs no shortcuts, and the note says how to bind the command instead.
     explicit FirstLaunchTooltip(const QString &shortcutText, QWidget *parent = nullptr);
     ~FirstLaunchTooltip() override;
 
@@ -27,6 +28,10 @@ public:
     // anchor's screen; with an empty anchor, at the top right of the primary screen.
     void showRelativeTo(const QRect &anchor);
 
+    static QString title();
+    // The note's capture sentence as one line of text, as a notification carries it.
+    static QString captureSentence(const QString &shortcutText);
+
     // Where the note goes for `anchor` on a screen whose usable area is `available`.
     static QRect placement(const QRect &anchor, const QSize &size, const QRect &available);
 
@@ -35,7 +40,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    static QString pressSentence();
+    void showShortcutOrBinding();
+
+    QWidget *m_pressRow = nullptr;
     QLabel *m_keyCap = nullptr;
+    QLabel *m_bindLabel = nullptr;
 };
 
 } // namespace quorvane

@@ -108,7 +108,12 @@ void MenuBarController::setShortcuts(const UserSettings &settings, bool shown)
     m_historyShortcut = settings.historyShortcut;
     refreshMenu();
     if (m_tooltipPopover)
-        m_tooltipPopover->setShortcutText(m_captureShortcut.displayString());
+        m_tooltipPopover->setShortcutText(tooltipShortcutText());
+}
+
+QString MenuBarController::tooltipShortcutText() const
+{
+    return m_shortcutsShown ? m_captureShortcut.displayString() : QString();
 }
 
 void MenuBarController::setRefusedShortcuts(const QList<ShortcutAction> &refused)
@@ -387,12 +392,18 @@ void MenuBarController::showFirstLaunchTooltip()
         return;
     if (!m_statusItem || !m_statusItem->hasButton())
         return; // the flag stays unset, so a later call may still show it
+    if (onFirstLaunchNote) {
+        onFirstLaunchNote(FirstLaunchTooltip::title(), FirstLaunchTooltip::captureSentence(tooltipShortcutText()));
+        m_firstLaunchManager.markLaunched();
+        diag(lcApp(), QStringLiteral("✅ First launch note posted"));
+        return;
+    }
     m_tooltipTimer.stop();
     if (m_tooltipPopover) {
         m_tooltipPopover->hide();
         m_tooltipPopover->deleteLater();
     }
-    auto *popover = new FirstLaunchTooltip(m_captureShortcut.displayString());
+    auto *popover = new FirstLaunchTooltip(tooltipShortcutText());
     popover->showRelativeTo(m_statusItem->buttonGeometry());
     m_tooltipPopover = popover;
     m_tooltipTimer.start(tooltipDurationMs);

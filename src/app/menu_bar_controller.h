@@ -64,6 +64,10 @@ public:
     std::function<void()> onScanCode;
     std::function<void()> onAbout;
     std::function<void(const QImage &image)> onImageFromiPhone;
+    // Where a window cannot place itself beside the icon (Wayland), the first-launch
+    // tooltip would float far from it: when set, its title and capture sentence go here
+    // instead (the shell posts them as a notification).
+    std::function<void(const QString &title, const QString &body)> onFirstLaunchNote;
 
     // Builds a new menu and hands it to the status item.
     void refreshMenu();
@@ -129,6 +133,8 @@ private:
     Shortcut m_historyShortcut;
     QList<ShortcutAction> m_refusedShortcuts;
     bool m_shortcutsShown = true;
+    // The capture shortcut as the tooltip shows it; empty while the shortcuts are not shown.
+    QString tooltipShortcutText() const;
     // A row's key combination, none while the shortcuts are not shown.
     std::optional<Shortcut> rowKeys(const Shortcut &shortcut) const;
     // Each row's combination, for presses while the menu is open.

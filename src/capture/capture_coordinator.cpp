@@ -303,8 +303,8 @@ CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Re
     if (m_isCaptureInProgress) {
         if (request == Request::fromScreen && mode == m_runningMode) {
             // The same request again is how a slow recognition is called off.
-            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its recognition"));
-            m_textRecognizer.cancelRecognition();
+            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its reading"));
+            cancelRecognition();
         } else {
             m_toasts.showError(CaptureCoordinatorError::captureInProgress(), std::nullopt);
         }
@@ -399,7 +399,12 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
     run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));
+    setRecognitionRunning(true);
     return m_textRecognizer.recognizeText(run->image, languages, run->mode, settings.textProcessing)
+        .then(this, [this](QFuture<QString> done) {
+            setRecognitionRunning(false);
+            return done.result(); // a failure goes on as it came
+        })
         .then(this, [run](const QString &text) {
             run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters").arg(graphemeCount(text)));
             if (run->verbose)
@@ -512,6 +517,10 @@ std::exception_ptr CaptureCoordinator::quickFailure(const Run &run, std::excepti
         }
         return error;
     }
+    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled) {
+        run.log(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Recognition cancelled by the user"));
+        return error;
+    }
     if (caseOf<OCRError>(error)) {
         showError(error);
         run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Recognition failed: %1")
@@ -540,7 +549,9 @@ std::exception_ptr CaptureCoordinator::codeModeFailure(const Run &, std::excepti
 
 std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::exception_ptr error)
 {
-    if (caseOf<CodeScanError>(error)) {
+    if (caseOf<CodeScanError>(error) == CodeScanErrorKind::cancelled) {
+        diag(lcCapture(), QStringLiteral("🔷 Scan Code cancelled by the user"));
+    } else if (caseOf<CodeScanError>(error)) {
         diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
         showError(error);
     } else if (const auto screen = caseOf<ScreenCaptureError>(error)) {
@@ -557,8 +568,20 @@ std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::excepti
     return error;
 }
 
+void CaptureCoordinator::cancelRecognition()
+{
+    // Either service forgets a cancel when nothing of its own runs.
+    if (m_isCaptureInProgress && m_runningMode == CaptureMode::scanCode)
+        m_codeScanner.cancelScan();
+    else
+        m_textRecognizer.cancelRecognition();
+}
+
 void CaptureCoordinator::showError(const std::exception_ptr &error)
 {
+    // The user called it off and knows.
+    if (caseOf<OCRError>(error) == OCRErrorKind::cancelled || caseOf<CodeScanError>(error) == CodeScanErrorKind::cancelled)
+        return;
     try {
         std::rethrow_exception(error);
     } catch (const LocalizedError &e) {
@@ -570,8 +593,19 @@ void CaptureCoordinator::showError(const std::exception_ptr &error)
     }
 }
 
+void CaptureCoordinator::setRecognitionRunning(bool value)
+{
+    if (m_isRecognitionRunning == value)
+        return;
+    m_isRecognitionRunning = value;
+    emit recognitionRunningChanged(value);
+}
+
 void CaptureCoordinator::setCaptureInProgress(bool value)
 {
+    // However a capture ends, its recognition has ended too.
+    if (!value)
+        setRecognitionRunning(false);
     if (m_isCaptureInProgress == value)
         return;
     m_isCaptureInProgress = value;

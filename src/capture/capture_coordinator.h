@@ -50,7 +50,7 @@ public:
     // Each workflow returns a future that finishes on the main thread with the result or
     // with the failure as an exception. A request while another capture runs fails at once
     // with CaptureCoordinatorError::captureInProgress: a request of the running workflow's
-    // own kind cancels its recognition (OCRError::cancelled ends it), any other shows that
+    // own kind cancels its reading (OCRError or CodeScanError cancelled ends it), any other shows that
     // error.
 
     // Selection, recognition, plain-text copy, record, toast, optional pin. Failures:
@@ -70,8 +70,15 @@ public:
     // unchanged.
     virtual QFuture<CaptureWorkflowResult> performImportCapture(const QImage &image);
 
+    // Calls off the text recognition or code scan running now (the capture then fails with
+    // OCRError or CodeScanError cancelled, shown to no one). A cancel while nothing runs
+    // reaches no later reading.
+    void cancelRecognition();
+
 signals:
     void isCaptureInProgressChanged(bool isCaptureInProgress);
+    // A capture's text recognition began (true) or ended, however it ended (false).
+    void recognitionRunningChanged(bool running);
     void lastCaptureDurationChanged(double lastCaptureDuration);
 
 private:
@@ -118,6 +125,7 @@ private:
 
     void showError(const std::exception_ptr &error);
     void setCaptureInProgress(bool value);
+    void setRecognitionRunning(bool value);
 
     ScreenSource &m_screenSource;
     TextRecognizer &m_textRecognizer;
@@ -131,6 +139,7 @@ private:
     FrontmostApplication &m_frontmostApplication;
 
     bool m_isCaptureInProgress = false;
+    bool m_isRecognitionRunning = false;
     CaptureMode m_runningMode = CaptureMode::normal;
     double m_lastCaptureDuration = 0;
 };

@@ -9,6 +9,8 @@ enum class CodeScanErrorKind {
     visionRequestFailed,  // value: the detector's description of its failure
     invalidImage,
     noCodeDetected,
+    timedOut,   // the image took longer than its time limit
+    cancelled,  // the user called the scan off
 };
 
 // Failure of barcode scanning.

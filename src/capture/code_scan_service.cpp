@@ -110,17 +110,28 @@ ZXing::ImageView viewOf(const QImage &grey)
                             int(grey.bytesPerLine()));
 }
 
+// Ends a scan whose limit has stopped, between two reads: one read of the readers cannot
+// be interrupted, and the scan makes many.
+struct ScanStopped {};
+
+ZXing::Results readBarcodes(const RecognitionLimit &limit, const ZXing::ImageView &view, const ZXing::DecodeHints &hints)
+{
+    if (limit.stopped())
+        throw ScanStopped{};
+    return ZXing::ReadBarcodes(view, hints);
+}
+
 // Full ASCII Code 39 writes lower case and punctuation as pairs such as "+H" or "/A". The
 // reader's extended mode drops a plain Code 39 whose text merely contains such a character
 // ("A+1"), so it only reads again, as full ASCII, the code that has one.
-void readFullAscii(const QImage &crop, Found &found)
+void readFullAscii(const RecognitionLimit &limit, const QImage &crop, Found &found)
 {
     static const QRegularExpression shiftPair(QStringLiteral("[$%/+][A-Z]"));
     if (found.code.symbology != CodeSymbology::code39 || !found.code.payload.contains(shiftPair))
         return;
     const auto hints =
         ZXing::DecodeHints().setFormats(BarcodeFormat::Code39).setMaxNumberOfSymbols(1).setTryCode39ExtendedMode(true);
-    const ZXing::Results extended = ZXing::ReadBarcodes(viewOf(crop), hints);
+    const ZXing::Results extended = readBarcodes(limit, viewOf(crop), hints);
     if (extended.empty() || !extended.front().isValid())
         return;
     const QString payload = QString::fromStdString(extended.front().text());
@@ -166,7 +177,7 @@ bool checkDigitHolds(CodeSymbology symbology, const QString &payload)
 // one. A linear code therefore counts only when thin bands across its bars, walked up and
 // down from where it was found until the bars end, read its payload in at least two bands
 // and none reads anything else.
-bool bandsAgree(const QImage &grey, const QRect &box, int orientation, const DetectedCode &code,
+bool bandsAgree(const RecognitionLimit &limit, const QImage &grey, const QRect &box, int orientation, const DetectedCode &code,
                 ZXing::Binarizer binarizer)
 {
     constexpr int kMaxBandsEachWay = 40;
@@ -196,7 +207,7 @@ bool bandsAgree(const QImage &grey, const QRect &box, int orientation, const Det
             if (top < 0 || top + height > upright.height())
                 break;
             const QImage band = upright.copy(QRect(left, top, right - left + 1, height));
-            const ZXing::Results results = ZXing::ReadBarcodes(viewOf(band), hints);
+            const ZXing::Results results = readBarcodes(limit, viewOf(band), hints);
             if (results.empty() || !results.front().isValid()) {
                 ++misses;
                 continue;
@@ -226,7 +237,7 @@ bool alreadyFound(const QList<Found> &found, const Found &candidate)
 // height while the last round found something new, and in each band a code once read is
 // blanked out so that the next read finds the one beside it. Returns whether any new code
 // was found.
-bool readLinear(const QImage &grey, double scale, QList<Found> &found,
+bool readLinear(const RecognitionLimit &limit, const QImage &grey, double scale, QList<Found> &found,
                 ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage)
 {
     constexpr int kMinBandHeight = 24;
@@ -240,17 +251,17 @@ bool readLinear(const QImage &grey, double scale, QList<Found> &found,
             const QRect band(0, top, grey.width(), std::min(bandHeight, grey.height() - top));
             QImage crop = grey.copy(band);
             for (int i = 0; i < kMaxCodesPerBand; ++i) {
-                const ZXing::Results results = ZXing::ReadBarcodes(viewOf(crop), hints);
+                const ZXing::Results results = readBarcodes(limit, viewOf(crop), hints);
                 if (results.empty())
                     break;
                 const ZXing::Result &result = results.front();
                 const QRect local = boundsOf(result.position());
                 std::optional<Found> f = foundOf(result, band.topLeft(), scale);
                 if (f && !(checkDigitHolds(f->code.symbology, f->code.payload)
-                           && bandsAgree(grey, local.translated(band.topLeft()), result.orientation(), f->code, binarizer)))
+                           && bandsAgree(limit, grey, local.translated(band.topLeft()), result.orientation(), f->code, binarizer)))
                     f.reset();
                 if (f) {
-                    readFullAscii(crop, *f);
+                    readFullAscii(limit, crop, *f);
                     if (!alreadyFound(found, *f)) {
                         found.append(*f);
                         newInRound = true;
@@ -269,11 +280,11 @@ bool readLinear(const QImage &grey, double scale, QList<Found> &found,
 }
 
 // The 2D codes of `window` of `grey` that are not yet found; whether there were any.
-bool readMatrixIn(const QImage &grey, const QRect &window, double scale, QList<Found> &found)
+bool readMatrixIn(const RecognitionLimit &limit, const QImage &grey, const QRect &window, double scale, QList<Found> &found)
 {
     const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
     bool any = false;
-    for (const ZXing::Result &result : ZXing::ReadBarcodes(viewOf(grey.copy(window)), hints)) {
+    for (const ZXing::Result &result : readBarcodes(limit, viewOf(grey.copy(window)), hints)) {
         std::optional<Found> f = foundOf(result, window.topLeft(), scale);
         if (f && !alreadyFound(found, *f)) {
             found.append(*f);
@@ -285,7 +296,7 @@ bool readMatrixIn(const QImage &grey, const QRect &window, double scale, QList<F
 
 // The 2D codes in windows of `size` across `grey`, a quarter of their side apart, the last
 // ones flush with the edges.
-bool readMatrixAcross(const QImage &grey, QSize size, double scale, QList<Found> &found)
+bool readMatrixAcross(const RecognitionLimit &limit, const QImage &grey, QSize size, double scale, QList<Found> &found)
 {
     const auto starts = [](int length, int window) {
         QList<int> positions;
@@ -297,7 +308,7 @@ bool readMatrixAcross(const QImage &grey, QSize size, double scale, QList<Found>
     bool any = false;
     for (int y : starts(grey.height(), size.height())) {
         for (int x : starts(grey.width(), size.width()))
-            any = readMatrixIn(grey, QRect(QPoint(x, y), size), scale, found) || any;
+            any = readMatrixIn(limit, grey, QRect(QPoint(x, y), size), scale, found) || any;
     }
     return any;
 }
@@ -308,15 +319,15 @@ bool readMatrixAcross(const QImage &grey, QSize size, double scale, QList<Found>
 // thirds its size across it are read as well, and when no code at all turns up, squares
 // of half its shorter side, which centre on a small symbol beside a long text. Those read
 // the region several times over, so a region with a code does not pay for them.
-QList<Found> readAll(const QImage &grey, double scale)
+QList<Found> readAll(const RecognitionLimit &limit, const QImage &grey, double scale)
 {
     QList<Found> found;
-    if (!readMatrixIn(grey, grey.rect(), scale, found))
-        readMatrixAcross(grey, grey.size() * 2 / 3, scale, found);
-    readLinear(grey, scale, found);
+    if (!readMatrixIn(limit, grey, grey.rect(), scale, found))
+        readMatrixAcross(limit, grey, grey.size() * 2 / 3, scale, found);
+    readLinear(limit, grey, scale, found);
     if (found.isEmpty()) {
         const int side = std::max(1, std::min(grey.width(), grey.height()) / 2);
-        readMatrixAcross(grey, QSize(side, side), scale, found);
+        readMatrixAcross(limit, grey, QSize(side, side), scale, found);
     }
     return found;
 }
@@ -324,7 +335,7 @@ QList<Found> readAll(const QImage &grey, double scale)
 // The region as it is, then light-on-dark turned around, then, for symbols too small or
 // too large for the readers, scaled up or down; the first that finds anything wins, so a
 // code is never read twice and an image without one is read every way before giving up.
-QList<Found> readEveryWay(const QImage &grey)
+QList<Found> readEveryWay(const RecognitionLimit &limit, const QImage &grey)
 {
     constexpr int kLargeSide = 600;
     constexpr int kMaxUpscaledSide = 4000;
@@ -343,7 +354,7 @@ QList<Found> readEveryWay(const QImage &grey)
         for (int inverted = 0; inverted < 2; ++inverted) {
             if (inverted)
                 scaled.invertPixels();
-            QList<Found> found = readAll(scaled, scale);
+            QList<Found> found = readAll(limit, scaled, scale);
             if (!found.isEmpty())
                 return found;
         }
@@ -353,21 +364,28 @@ QList<Found> readEveryWay(const QImage &grey)
     // blurred code is lost. Black bars stay below mid grey on paper in any light.
     for (double scale : scales) {
         QList<Found> found;
-        readLinear(scaledBy(scale), scale, found, ZXing::Binarizer::FixedThreshold);
+        readLinear(limit, scaledBy(scale), scale, found, ZXing::Binarizer::FixedThreshold);
         if (!found.isEmpty())
             return found;
     }
     return {};
 }
 
-QList<DetectedCode> scan(const QImage &image)
+QList<DetectedCode> scan(RecognitionLimit &limit, quint64 ticket, std::chrono::milliseconds perMegapixel,
+                         const QImage &image)
 {
     if (image.width() < 1 || image.height() < 1)
         throw CodeScanError(CodeScanErrorKind::invalidImage);
 
     QList<Found> found;
+    limit.start(ticket, RecognitionLimit::budgetFor(image.size(), perMegapixel));
     try {
-        found = readEveryWay(greyOnWhite(image));
+        found = readEveryWay(limit, greyOnWhite(image));
+    } catch (const ScanStopped &) {
+        const bool cancelled = limit.wasCancelled();
+        diag(lcRecognition(), QStringLiteral("🔷 [CodeScanService.detectCodes] Stopped: %1")
+                                  .arg(cancelled ? QStringLiteral("cancelled") : QStringLiteral("time limit reached")));
+        throw CodeScanError(cancelled ? CodeScanErrorKind::cancelled : CodeScanErrorKind::timedOut);
     } catch (const std::exception &error) {
         diagWarning(lcRecognition(), QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));
@@ -398,7 +416,7 @@ DetectedCode best(const QList<DetectedCode> &codes)
 
 } // namespace
 
-CodeScanService::CodeScanService()
+CodeScanService::CodeScanService(std::chrono::milliseconds perMegapixel) : m_perMegapixel(perMegapixel)
 {
     m_executor.setMaxThreadCount(1);
     m_executor.setObjectName(QStringLiteral("CodeScanService"));
@@ -411,12 +429,14 @@ CodeScanService::~CodeScanService()
 
 QFuture<QList<DetectedCode>> CodeScanService::detectCodes(const QImage &image)
 {
-    return runAsync(m_executor, [image] { return scan(image); });
+    const quint64 ticket = m_limit.issue();
+    return runAsync(m_executor, [this, ticket, image] { return scan(m_limit, ticket, m_perMegapixel, image); });
 }
 
 QFuture<DetectedCode> CodeScanService::detectBestCode(const QImage &image)
 {
-    return runAsync(m_executor, [image] { return best(scan(image)); });
+    const quint64 ticket = m_limit.issue();
+    return runAsync(m_executor, [this, ticket, image] { return best(scan(m_limit, ticket, m_perMegapixel, image)); });
 }
 
 } // namespace quorvane

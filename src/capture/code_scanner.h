@@ -16,6 +16,8 @@ public:
     // The code with the highest confidence in `image`. Fails with CodeScanError,
     // noCodeDetected when there is none.
     virtual QFuture<DetectedCode> detectBestCode(const QImage &image) = 0;
+    // Ends the scan running now with CodeScanError(cancelled); nothing when none runs.
+    virtual void cancelScan() {}
 };
 
 } // namespace quorvane

@@ -49,6 +49,28 @@ HotkeyManager::~HotkeyManager()
         return; // nothing is held
     for (const auto &[action, shortcut] : m_grabs)
         m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
+    releaseHeldKey();
+}
+
+bool HotkeyManager::holdKey(const Shortcut &shortcut, Callback callback)
+{
+    releaseHeldKey();
+    if (isSuspended() || m_grabber.ownership() != ShortcutOwnership::program || !m_grabber.canGrab())
+        return false;
+    if (const std::optional<GrabError> error = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, {})) {
+        diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] %1 not held: %2").arg(shortcut.displayString(), grabFailureText(*error, shortcut)));
+        return false;
+    }
+    m_held.emplace(shortcut, std::move(callback));
+    return true;
+}
+
+void HotkeyManager::releaseHeldKey()
+{
+    if (!m_held)
+        return;
+    m_grabber.release(m_held->first.keyCode, m_held->first.modifierFlags);
+    m_held.reset();
 }
 
 void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action, Callback callback)
@@ -222,6 +244,10 @@ std::optional<QString> HotkeyManager::desktopTrigger(ShortcutAction slot) const
 
 void HotkeyManager::handlePress(quint16 keyCode, quint32 modifierBits)
 {
+    if (m_held && m_held->first.keyCode == keyCode && KeyTable::modifierBits(m_held->first.modifierFlags) == modifierBits) {
+        QMetaObject::invokeMethod(this, m_held->second, Qt::QueuedConnection);
+        return;
+    }
     for (const auto &[action, shortcut] : m_grabs) {
         if (shortcut.keyCode == keyCode && KeyTable::modifierBits(shortcut.modifierFlags) == modifierBits) {
             // Never inside the key event's handling: the callback may open windows or

@@ -71,6 +71,13 @@ public:
     ShortcutOwnership ownership() const override;
     std::optional<QString> desktopTrigger(ShortcutAction slot) const override;
     bool wasRefused(ShortcutAction slot) const override;
+    // Takes `shortcut` for a passing task, on top of the actions' combinations; each press
+    // runs `callback` as an action's press does. Only where this program takes keys itself
+    // (a desktop that binds shortcuts would list it as one of the program's own) and not
+    // while suspended; false when it is not taken. One at a time: a second replaces the first.
+    bool holdKey(const Shortcut &shortcut, Callback callback);
+    // Gives back what `holdKey` took; nothing when it holds nothing.
+    void releaseHeldKey();
     // The actions whose combination was refused by the last attempt to take it.
     QList<HotkeyAction> refusedActions() const;
     bool isSuspended() const { return m_suspensions > 0; }
@@ -106,6 +113,7 @@ private:
     std::map<HotkeyAction, Shortcut> m_grabs;
     std::map<HotkeyAction, Callback> m_actionCallbacks;
     std::set<HotkeyAction> m_refused;
+    std::optional<std::pair<Shortcut, Callback>> m_held;  // see holdKey
     bool m_isEnabled = false;
     bool m_hasAccessibilityPermission = false;
     int m_suspensions = 0;

@@ -20,7 +20,7 @@ namespace quorvane {
 
 namespace {
 
-// The freedesktop "category" hint: a class of our own, as the specification allows.
+// The freedesktop "category" hint: a vendor class of our own ("x-" prefix), which notification servers accept beside the standard ones.
 QString toastCategory(ToastType type)
 {
     switch (type) {
@@ -143,6 +143,20 @@ void NotificationService::showActionableWarning(const QString &title, const QStr
     });
 }
 
+void NotificationService::showProgress(const QString &title, const QString &message, const QString &clickAction)
+{
+    Toast toast{title, message, ToastType::warning, std::nullopt, std::nullopt, clickAction};
+    toast.lasting = true;
+    present(toast, std::nullopt, std::nullopt);
+}
+
+void NotificationService::endProgress()
+{
+    if (m_progressToast && m_progressToast == m_toastWindow)
+        dismissToast();
+    m_progressToast = nullptr;
+}
+
 void NotificationService::present(const Toast &toast, std::optional<quint32> displayID,
                                   const std::optional<QString> &sound)
 {
@@ -176,12 +190,16 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         m_liveToasts.push_back(std::move(window));
         m_toastWindow->show(!m_motion.reduceMotion());
     }
+    m_progressToast = toast.lasting ? m_toastWindow : nullptr;
 
     // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
     const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
     const int shownMs = std::min(kLongestToastMs,
                                  kToastDisplayMs + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters));
-    m_dismissTimer.start(shownMs);
+    if (toast.lasting)
+        m_dismissTimer.stop();
+    else
+        m_dismissTimer.start(shownMs);
 
     if (m_playSounds && sound)
         m_sounds.play(*sound);
@@ -193,8 +211,12 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         // repeats it, and without one there is no other way left to show it.
         SystemNotification notification = systemNotification(toast.title, toast.message, toast.captureID);
         notification.category = toastCategory(toast.type);
+        if (toast.clickAction)
+            notification.userInfo.insert(clickActionKey, *toast.clickAction);
+        // The server cannot be asked to close a stand-in: a lasting one expires at the
+        // longest toast's time unless the next toast replaces it first.
         if (!toastShown)
-            notification.toastMs = shownMs;
+            notification.toastMs = toast.lasting ? kLongestToastMs : shownMs;
         post(notification).onFailed(this, [] {});
     }
 }

@@ -76,6 +76,12 @@ public:
     // either emits `warningClicked(clickAction)`.
     virtual void showActionableWarning(const QString &title, const QString &message,
                                        const QString &clickAction);
+    // A toast for work that is still running: it stays until `endProgress` or a newer toast
+    // replaces it, and a click on it (or on the desktop notification that stands in for it
+    // where no toast can be shown) emits `warningClicked(clickAction)`.
+    virtual void showProgress(const QString &title, const QString &message, const QString &clickAction);
+    // Removes the toast `showProgress` showed, unless another toast has replaced it.
+    virtual void endProgress();
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -110,6 +116,7 @@ private:
         // The title and message in the interface language of the moment, for toasts whose
         // texts are the program's own; a shown toast changes language with the interface.
         std::function<std::pair<QString, QString>()> texts = nullptr;
+        bool lasting = false; // stays until it is removed or replaced
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
@@ -131,6 +138,7 @@ private:
     Clock m_clock;
 
     ToastWindow *m_toastWindow = nullptr;
+    ToastWindow *m_progressToast = nullptr;  // the current toast when it is a progress toast
     std::vector<std::unique_ptr<ToastWindow>> m_liveToasts;  // shown or still fading out
     QTimer m_dismissTimer;
     std::optional<QDateTime> m_lastToastTimestamp;

@@ -26,6 +26,9 @@ struct PermissionChecks {
     // When the screen may not be read: is it because the desktop lacks the service that
     // reads it (no grant would help)? Absent where there is no such service to lack.
     std::function<bool()> screenServiceMissing;
+    // Does the desktop offer programs no global shortcuts at all (no grant would help; the
+    // user binds the commands in its keyboard settings)? Absent: it offers them.
+    std::function<bool()> shortcutsUnavailable;
 };
 
 // The last known state of both grants, re-checked every three seconds; a change is

@@ -20,14 +20,16 @@ QString Shortcut::displayString(const KeyNames &names) const
 {
     // The modifiers as the toolkit's table of the interface language names them ("Strg",
     // "Umschalt" in German), as every Qt program on the desktop shows them. That table
-    // has no Super (Qt says Meta), which desktops leave untranslated.
+    // has no Super (Qt says Meta), which desktops leave untranslated. The names go through
+    // a helper so that our own translation files do not gather Qt's texts.
+    const auto qtName = [](const char *name) { return QCoreApplication::translate("QShortcut", name); };
     QStringList parts;
     if (modifierFlags & ModifierFlag::control)
-        parts << QCoreApplication::translate("QShortcut", "Ctrl");
+        parts << qtName("Ctrl");
     if (modifierFlags & ModifierFlag::option)
-        parts << QCoreApplication::translate("QShortcut", "Alt");
+        parts << qtName("Alt");
     if (modifierFlags & ModifierFlag::shift)
-        parts << QCoreApplication::translate("QShortcut", "Shift");
+        parts << qtName("Shift");
     if (modifierFlags & ModifierFlag::command)
         parts << QStringLiteral("Super");
     if (const QString key = names.name(keyCode); !key.isEmpty())

@@ -123,10 +123,10 @@ ExportService::ExportService(SavePanel &savePanel, QObject *parent) : QObject(pa
 
 ExportService::~ExportService() = default;
 
-bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat format)
+bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat format, QWidget *window)
 {
     const QString filename = makeDefaultFilename(entry, format);
-    const std::optional<QString> destination = showSavePanel(filename, format);
+    const std::optional<QString> destination = showSavePanel(filename, format, window);
     if (!destination)
         return false;
     try {
@@ -150,7 +150,8 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
     return true;
 }
 
-std::optional<QString> ExportService::showSavePanel(const QString &defaultFilename, ExportFormat format)
+std::optional<QString> ExportService::showSavePanel(const QString &defaultFilename, ExportFormat format,
+                                                   QWidget *window)
 {
     SavePanelRequest request;
     //: Export save panel title
@@ -161,6 +162,7 @@ std::optional<QString> ExportService::showSavePanel(const QString &defaultFilena
     request.message = qtTrId("export.panel.message");
     request.defaultFileName = defaultFilename;
     request.mimeType = mimeType(format);
+    request.window = window;
     return m_savePanel.run(request);
 }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 #include <memory>
 #include <optional>
 
@@ -29,10 +31,12 @@ public:
     // Proposes a file name, asks where to save and writes the file. True when written;
     // false when the user cancelled (nothing emitted) or writing failed (`exportFailed`).
     // Success emits `exportSucceeded`. Never throws.
-    virtual bool exportEntry(const CaptureHistoryEntry &entry, ExportFormat format);
+    // The save panel opens as a dialog of `window` when one is given.
+    virtual bool exportEntry(const CaptureHistoryEntry &entry, ExportFormat format, QWidget *window = nullptr);
 
     // The chosen path, or none when the user cancelled.
-    virtual std::optional<QString> showSavePanel(const QString &defaultFilename, ExportFormat format);
+    virtual std::optional<QString> showSavePanel(const QString &defaultFilename, ExportFormat format,
+                                                 QWidget *window = nullptr);
 
     // "Quorvane_<yyyy-MM-dd_HHmmss>[_<first three title words>].<extension>", local time,
     // the words reduced to ASCII letters, digits, "_" and "-".

@@ -10,6 +10,7 @@
 #include "platform/language_change.h"
 
 #include <QFrame>
+#include <QPointer>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 
@@ -382,9 +383,10 @@ void HistoryDetailView::exportAs(ExportFormat format)
     if (!m_entry)
         return;
     // After the menu has closed; the task keeps its own copy of the record.
-    QTimer::singleShot(0, &m_viewModel, [service = &m_viewModel.exportService(), entry = *m_entry, format] {
-        service->exportEntry(entry, format);
-    });
+    QTimer::singleShot(0, &m_viewModel,
+                       [service = &m_viewModel.exportService(), entry = *m_entry, format, window = QPointer(window())] {
+                           service->exportEntry(entry, format, window);
+                       });
 }
 
 void HistoryDetailView::requestDelete()

@@ -14,7 +14,7 @@ namespace quorvane {
 std::optional<QString> FileDialogSavePanel::run(const SavePanelRequest &request)
 {
     // QFileDialog has no place for a message, so it is embedded below a label.
-    QDialog panel;
+    QDialog panel(request.window ? request.window->window() : nullptr);
     panel.setWindowTitle(request.title);
     auto *layout = new QVBoxLayout(&panel);
     auto *message = new QLabel(request.message, &panel);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPointer>
 #include <QString>
+#include <QWidget>
 
 #include <optional>
 
@@ -13,6 +15,9 @@ struct SavePanelRequest {
     QString message;         // one line above the file browser
     QString defaultFileName; // proposed name, extension included
     QString mimeType;        // the one kind of file the panel offers to save
+    // The window the panel belongs to: it opens above it as its dialog, which tiling
+    // compositors float. None: it stands alone.
+    QPointer<QWidget> window;
 };
 
 // Asks the user where to save a file. Behind an interface so code under test never

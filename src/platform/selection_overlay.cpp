@@ -11,6 +11,12 @@
 
 namespace quorvane {
 
+namespace {
+
+constexpr std::chrono::milliseconds waylandRedrawSpan{500};
+
+} // namespace
+
 SelectionOverlay::SelectionOverlay(DisplayList &displays, QObject *parent)
     : QObject(parent)
     , m_displays(displays)
@@ -73,6 +79,11 @@ void SelectionOverlay::showOver(SelectionOverlayWindow *window, const QRect &bou
     // compositor shows it on, over every other window there.
     if (QScreen *screen = QGuiApplication::screenAt(bounds.center()))
         window->setScreen(screen);
+    // sway sends the full-screen window on a monitor without the pointer its final
+    // configuration late, and draws that monitor only once the window commits a frame
+    // after acknowledging it; Qt commits nothing for a configuration that changes no size.
+    // Drawing every frame for a while answers whenever it comes.
+    window->redrawEveryFrameFor(waylandRedrawSpan);
     window->showFullScreen();
 }
 

@@ -28,6 +28,11 @@ SelectionOverlayWindow::SelectionOverlayWindow(const QRect &bounds, const QImage
     setGeometry(bounds);
 }
 
+void SelectionOverlayWindow::redrawEveryFrameFor(std::chrono::milliseconds duration)
+{
+    m_redrawSpan = duration;
+}
+
 QPoint SelectionOverlayWindow::clamped(const QPointF &position) const
 {
     // A point on the right or bottom edge is allowed so a selection can reach the edge.
@@ -58,6 +63,13 @@ void SelectionOverlayWindow::paintEvent(QPaintEvent *)
         painter.setPen(QPen(QColor(80, 160, 255), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(QRectF(selected).adjusted(-0.5, -0.5, 0.5, 0.5));
+    }
+    if (!m_paintedOnce && m_redrawSpan.count() > 0)
+        m_redrawUntil = QDeadlineTimer(m_redrawSpan, Qt::PreciseTimer);
+    if (!m_redrawUntil.hasExpired()) {
+        // Queued: an update asked for during a paint would be lost. On Wayland it waits
+        // for the compositor's next frame.
+        QMetaObject::invokeMethod(this, qOverload<>(&QWidget::update), Qt::QueuedConnection);
     }
     if (!m_paintedOnce) {
         m_paintedOnce = true;

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
 #include <QWidget>
 
+#include <chrono>
 #include <optional>
 
 namespace quorvane {
@@ -18,6 +20,9 @@ class SelectionOverlayWindow : public QWidget {
 public:
     // `bounds` in global points; `picture` what the monitor showed, at device resolution.
     SelectionOverlayWindow(const QRect &bounds, const QImage &picture);
+
+    // Draws the whole window again on every frame until `duration` after its first paint.
+    void redrawEveryFrameFor(std::chrono::milliseconds duration);
 
 signals:
     // The first paint reached the screen.
@@ -44,6 +49,8 @@ private:
     std::optional<QPoint> m_anchor;
     QPoint m_current;
     bool m_paintedOnce = false;
+    std::chrono::milliseconds m_redrawSpan{0};
+    QDeadlineTimer m_redrawUntil;
 };
 
 } // namespace quorvane

@@ -5,6 +5,7 @@
 #include "core/diagnostics.h"
 #include "platform/language_change.h"
 #include "windows/onboarding_style.h"
+#include "windows/welcome_page_view.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -81,6 +82,9 @@ PermissionRow::PermissionRow(Symbol icon, bool isGranted, std::function<void()> 
     m_grantedLabel = styledLabel(QString(), 12, QFont::Medium, TextTone::green);
     m_grantedLabel->setObjectName(QStringLiteral("grantedLabel"));
     row->addWidget(m_grantedLabel, 0, Qt::AlignTop);
+    m_unavailableLabel = styledLabel(QString(), 12, QFont::Medium, TextTone::secondary);
+    m_unavailableLabel->setObjectName(QStringLiteral("unavailableLabel"));
+    row->addWidget(m_unavailableLabel, 0, Qt::AlignTop);
 
     m_grantButton = new QPushButton;
     m_grantButton->setObjectName(QStringLiteral("grantButton"));
@@ -107,6 +111,9 @@ void PermissionRow::setTexts(const QString &title, const QString &description)
     //: Button that asks for a permission
     //% "Grant"
     m_grantButton->setText(qtTrId("onboarding.permissions.grant"));
+    //: Status shown beside a permission the desktop does not offer at all
+    //% "Not offered by this desktop"
+    m_unavailableLabel->setText(qtTrId("onboarding.permissions.unavailable"));
 }
 
 void PermissionRow::setGranted(bool granted)
@@ -117,11 +124,21 @@ void PermissionRow::setGranted(bool granted)
     refresh();
 }
 
+void PermissionRow::setUnavailable(bool unavailable)
+{
+    if (unavailable == m_isUnavailable)
+        return;
+    m_isUnavailable = unavailable;
+    refresh();
+}
+
 void PermissionRow::refresh()
 {
-    m_iconLabel->setPixmap(rowIcon(m_icon, m_isGranted, palette(), devicePixelRatioF()));
-    m_grantedLabel->setVisible(m_isGranted);
-    m_grantButton->setVisible(!m_isGranted && m_onGrant);
+    const bool granted = m_isGranted && !m_isUnavailable;
+    m_iconLabel->setPixmap(rowIcon(m_icon, granted, palette(), devicePixelRatioF()));
+    m_grantedLabel->setVisible(granted);
+    m_unavailableLabel->setVisible(m_isUnavailable);
+    m_grantButton->setVisible(!m_isGranted && !m_isUnavailable && m_onGrant);
 }
 
 // --- PermissionsPageView ---------------------------------------------------------------
@@ -203,9 +220,10 @@ void PermissionsPageView::retranslate()
         //: Title of the global shortcuts permission
         //% "Global Shortcuts (Optional)"
         qtTrId("onboarding.permissions.accessibility.title"),
-        //: Accessibility permission description
-        //% "Enables global keyboard shortcuts for quick capture"
-        qtTrId("onboarding.permissions.accessibility.description"));
+        m_shortcutsUnavailable ? WelcomePageView::captureBindingHint() :
+                               //: Accessibility permission description
+                               //% "Enables global keyboard shortcuts for quick capture"
+                               qtTrId("onboarding.permissions.accessibility.description"));
     m_instructions->setText(instructionsText());
 }
 
@@ -257,11 +275,18 @@ void PermissionsPageView::checkPermissionStatus()
 {
     const quint64 check = m_checkOrder.start();
     const bool screenRecording = checkScreenRecordingPermission();
-    const bool accessibility = m_services.checks.accessibility && m_services.checks.accessibility();
+    // The portal's grabber can always ask, so only the desktop's answer tells the truth.
+    const bool unavailable = m_services.checks.shortcutsUnavailable && m_services.checks.shortcutsUnavailable();
+    const bool accessibility = !unavailable && m_services.checks.accessibility && m_services.checks.accessibility();
     if (!m_checkOrder.mayShow(check))
         return;
     m_screenRecordingGranted = screenRecording;
     m_accessibilityGranted = accessibility;
+    if (unavailable != m_shortcutsUnavailable) {
+        m_shortcutsUnavailable = unavailable;
+        m_accessibilityRow->setUnavailable(unavailable);
+        retranslate();
+    }
 
     m_screenRecordingRow->setGranted(m_screenRecordingGranted);
     m_accessibilityRow->setGranted(m_accessibilityGranted);
@@ -281,7 +306,8 @@ void PermissionsPageView::checkPermissionStatus()
 
     diag(lcPermissions(), QStringLiteral("🔐 Permission status checked:"));
     diag(lcPermissions(), QStringLiteral("   Screen access: ") + grantedText(m_screenRecordingGranted));
-    diag(lcPermissions(), QStringLiteral("   Global shortcuts: ") + grantedText(m_accessibilityGranted));
+    diag(lcPermissions(), QStringLiteral("   Global shortcuts: ")
+                              + (unavailable ? QStringLiteral("— not offered") : grantedText(m_accessibilityGranted)));
 }
 
 bool PermissionsPageView::checkScreenRecordingPermission()

@@ -32,20 +32,26 @@ public:
     void setTexts(const QString &title, const QString &description);
     bool isGranted() const { return m_isGranted; }
     void setGranted(bool granted);
+    // Where the desktop does not offer the permission at all: neither "Granted" nor a
+    // Grant button, but a note that says so.
+    void setUnavailable(bool unavailable);
 
     QPushButton *grantButton() const { return m_grantButton; }
     QLabel *grantedLabel() const { return m_grantedLabel; }
+    QLabel *unavailableLabel() const { return m_unavailableLabel; }
 
 private:
     void refresh();
 
     Symbol m_icon;
     bool m_isGranted;
+    bool m_isUnavailable = false;
     std::function<void()> m_onGrant;
     QLabel *m_iconLabel = nullptr;
     QLabel *m_title = nullptr;
     QLabel *m_description = nullptr;
     QLabel *m_grantedLabel = nullptr;
+    QLabel *m_unavailableLabel = nullptr;
     QPushButton *m_grantButton = nullptr;
 };
 
@@ -58,7 +64,8 @@ struct PermissionsPageServices {
 };
 
 // The second onboarding page: screen access (required) and global shortcuts (optional),
-// each live. While the page is on screen it re-checks both once a second, so a grant made
+// each live; where the desktop offers no global shortcuts, their row says so and how to
+// bind the capture command instead. While the page is on screen it re-checks both once a second, so a grant made
 // elsewhere shows up by itself; the Grant buttons send the user to the desktop's settings.
 // Main thread only.
 class PermissionsPageView : public QWidget {
@@ -108,6 +115,8 @@ private:
     std::unique_ptr<PermissionManager> m_permissionManager;
     bool m_screenRecordingGranted = false;
     bool m_accessibilityGranted = false;
+    // The desktop offers programs no global shortcuts: the row says how to bind the command.
+    bool m_shortcutsUnavailable = false;
     // A check may wait for its answer while the next tick's check runs to its end.
     CheckSequence m_checkOrder;
     QTimer *m_permissionCheckTimer = nullptr;

@@ -118,6 +118,13 @@ void WelcomePageView::setCaptureShortcut(const std::optional<Shortcut> &shortcut
     retranslate();
 }
 
+QString WelcomePageView::captureBindingHint()
+{
+    //: Feature 1 description where the desktop offers programs no global shortcuts
+    //% "Bind the command “quorvane capture” to a key in your desktop's keyboard settings to capture text instantly"
+    return qtTrId("onboarding.welcome.feature1.description_without_shortcuts");
+}
+
 void WelcomePageView::retranslate()
 {
     //: Welcome page title
@@ -136,9 +143,7 @@ void WelcomePageView::retranslate()
         //% "Press %1 to capture text instantly"
         quickCapture = qtTrId("onboarding.welcome.feature1.description").arg(leftToRightRun(m_captureShortcut->displayString()));
     } else {
-        //: Feature 1 description where the desktop offers programs no global shortcuts
-        //% "Bind the command “quorvane capture” to a key in your desktop's keyboard settings to capture text instantly"
-        quickCapture = qtTrId("onboarding.welcome.feature1.description_without_shortcuts");
+        quickCapture = captureBindingHint();
     }
     m_quickCapture->setTexts(
         //: Feature 1 title

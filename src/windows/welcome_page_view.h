@@ -37,6 +37,9 @@ public:
 
     // None: the desktop offers programs no global shortcuts.
     void setCaptureShortcut(const std::optional<Shortcut> &shortcut);
+    // Where the desktop offers programs no global shortcuts: how to capture with a key
+    // anyway, wherever the program would otherwise name its shortcut.
+    static QString captureBindingHint();
 
 private:
     // Sets every text in the interface language.

@@ -5,6 +5,7 @@
 #include "app/first_launch_manager.h"
 #include "app/first_launch_tooltip.h"
 #include "app/menu_bar_controller.h"
+#include "app/recognition_cancel_prompt.h"
 #include "app/service_factory.h"
 #include "app/shortcut_refusal_notice.h"
 #include "app/sparkle_updater.h"
@@ -13,6 +14,7 @@
 #include "capture/clipboard_service.h"
 #include "capture/code_scan_service.h"
 #include "capture/continuity_runtime.h"
+#include "capture/code_scan_error.h"
 #include "capture/ocr_error.h"
 #include "capture/text_recognizer.h"
 #include "capture/screen_capture_service.h"
@@ -171,7 +173,9 @@ struct ScriptedOCR : TextRecognizer {
         return QtFuture::makeReadyFuture(text);
     }
     void prepare(const std::optional<QStringList> &, CaptureMode) override {}
+    void cancelRecognition() override { ++cancels; }
     QString text = QStringLiteral("Imported words");
+    int cancels = 0;
     std::optional<OCRError> failure;
     QList<QImage> images;
     QList<std::pair<std::optional<QStringList>, CaptureMode>> asked;
@@ -250,8 +254,15 @@ struct RecordingNotificationService : NotificationService {
         actionable.append(title + QStringLiteral(": ") + message + QStringLiteral(" -> ") + click);
     }
     void dismissToast() override { ++dismissals; }
+    void showProgress(const QString &title, const QString &message, const QString &click) override
+    {
+        progress.append(title + QStringLiteral(": ") + message + QStringLiteral(" -> ") + click);
+    }
+    void endProgress() override { ++progressEnded; }
 
     QList<std::pair<CaptureMode, QUuid>> successes;
+    QStringList progress;
+    int progressEnded = 0;
     QStringList actionable;
     QStringList errors;
     QStringList warnings;
@@ -968,11 +979,18 @@ TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenuAndACancelIsNoFa
         drainEvents();
         EXPECT_EQ(factory.statusItem->menusAttached, menus);
 
-        // A dismissed selection is no failure: silent by default, "cancelled" at info level.
-        for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")}) {
+        // A dismissed selection, or a recognition or scan called off, is no failure: silent by
+        // default, "cancelled" at info level.
+        for (const QString &rules : {QString(), QStringLiteral("quorvane.*.info=true")})
+        for (const int step : {0, 1, 2}) {
             test::LogCapture log(rules);
             (delegate.*handler)();
-            coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+            if (step == 0)
+                coordinator.fail(ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed));
+            else if (step == 1)
+                coordinator.fail(OCRError(OCRErrorKind::cancelled));
+            else
+                coordinator.fail(CodeScanError(CodeScanErrorKind::cancelled));
             drainEvents();
             EXPECT_EQ(log.quoting("cancelled").size(), rules.isEmpty() ? 0 : 1) << log.messages().join('\n').toStdString();
             EXPECT_EQ(log.messages().filter("fail", Qt::CaseInsensitive).size(), 0);
@@ -986,6 +1004,72 @@ TEST(AppDelegateCaptures, OnlyASuccessfulCaptureRefreshesTheMenuAndACancelIsNoFa
     }
     // The failures' toasts are the coordinator's: the delegate shows none of its own.
     EXPECT_TRUE(factory.notifications->errors.isEmpty());
+}
+
+TEST(AppDelegateCaptures, ASlowRecognitionOffersEscapeAndAToastThatCallItOff)
+{
+    FakeFactory factory;
+    markOnboardingSeen(factory, true);
+    RecordingDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    RecordingNotificationService &notifications = *factory.notifications;
+    CaptureCoordinator &coordinator = *factory.coordinator;
+    const QString shown = "Reading Text…: Click here or press Escape to cancel. -> " + RecognitionCancelPrompt::clickAction;
+
+    // A recognition that ends within its moment shows nothing and takes no key.
+    emit coordinator.recognitionRunningChanged(true);
+    emit coordinator.recognitionRunningChanged(false);
+    EXPECT_FALSE(factory.grabber.holds(53, 0));
+
+    emit coordinator.recognitionRunningChanged(true);
+    ASSERT_TRUE(test::waitUntil([&] { return !notifications.progress.isEmpty(); }));
+    EXPECT_EQ(notifications.progress, QStringList{shown});
+    ASSERT_TRUE(factory.grabber.holds(53, 0));
+    factory.grabber.press(53, 0);
+    emit notifications.warningClicked(RecognitionCancelPrompt::clickAction);
+    ASSERT_TRUE(test::waitUntil([&] { return factory.ocr->cancels == 2; }));
+
+    // Escape goes back to the windows, the toast goes, and a late click cancels nothing.
+    emit coordinator.recognitionRunningChanged(false);
+    EXPECT_FALSE(factory.grabber.holds(53, 0));
+    EXPECT_EQ(notifications.progressEnded, 1);
+    emit notifications.warningClicked(RecognitionCancelPrompt::clickAction);
+    drainEvents();
+    EXPECT_EQ(factory.ocr->cancels, 2);
+}
+
+// A desktop that binds shortcuts itself (a Wayland portal) would list Escape as one of
+// the program's shortcuts: it is never asked for there.
+struct DesktopOwnedGrabber : test::FakeKeyGrabber {
+    ShortcutOwnership ownership() const override { return ShortcutOwnership::desktop; }
+};
+
+TEST(RecognitionCancelPrompt, WhereEscapeCannotBeTakenTheToastSaysHowElseToCancel)
+{
+    test::FakeSystemNotifier notifier;
+    test::FakeSoundPlayer sounds;
+    test::FakeAnnouncer announcer;
+    test::FakeMotionPreference motion;
+    test::FakeKeyGrabber taken;
+    taken.takenElsewhere.insert({53, 0});
+    DesktopOwnedGrabber desktop;
+    for (test::FakeKeyGrabber *grabber : {&taken, static_cast<test::FakeKeyGrabber *>(&desktop)}) {
+        RecordingNotificationService notifications(notifier, sounds, announcer, motion);
+        HotkeyManager hotkeys(*grabber);
+        int cancels = 0;
+        RecognitionCancelPrompt prompt(notifications, hotkeys, [&] { ++cancels; }, std::chrono::milliseconds(0));
+
+        prompt.setRecognitionRunning(true);
+        ASSERT_TRUE(test::waitUntil([&] { return prompt.isShown(); }));
+        EXPECT_EQ(notifications.progress, QStringList{"Reading Text…: Click here or use the same shortcut again to cancel. -> "
+                                                      + RecognitionCancelPrompt::clickAction});
+        EXPECT_TRUE(grabber->held.empty());
+        emit notifications.warningClicked(RecognitionCancelPrompt::clickAction);
+        EXPECT_EQ(cancels, 1);
+        prompt.setRecognitionRunning(false);
+        EXPECT_EQ(notifications.progressEnded, 1);
+    }
+    EXPECT_EQ(desktop.grabCalls, 0);
 }
 
 TEST(AppDelegateCaptures, QuickCaptureClearsALeftoverToastFirst)

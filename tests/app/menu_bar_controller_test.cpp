@@ -311,6 +311,37 @@ TEST(MenuBarControllerTest, TooltipWithoutStatusButtonShowsNothingAndLeavesTheFl
     EXPECT_NE(rig.controller->tooltipPopover(), nullptr);
 }
 
+TEST(MenuBarControllerTest, WithoutDesktopShortcutsTheTooltipSaysHowToBindAndCanBeANoteInstead)
+{
+    Rig rig;
+    rig.controller->setShortcuts(UserSettings::defaults(), false);
+    rig.controller->showFirstLaunchTooltip();
+    FirstLaunchTooltip *tooltip = rig.controller->tooltipPopover();
+    ASSERT_NE(tooltip, nullptr);
+    QStringList shown;
+    for (const QLabel *label : tooltip->findChildren<QLabel *>()) {
+        if (label->isVisibleTo(tooltip))
+            shown << label->text();
+    }
+    const QString text = shown.join('\n');
+    EXPECT_TRUE(text.contains("“quorvane capture”")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Super")) << text.toStdString();
+    rig.controller->setShortcuts(UserSettings::defaults(), true);
+    EXPECT_TRUE(tooltip->findChild<QLabel *>("keyCap")->isVisibleTo(tooltip));
+
+    // Where a window cannot place itself by the icon, the welcome goes to the note.
+    Rig wayland;
+    wayland.controller->setShortcuts(UserSettings::defaults(), false);
+    QStringList notes;
+    wayland.controller->onFirstLaunchNote = [&](const QString &title, const QString &body) { notes << title << body; };
+    wayland.controller->showFirstLaunchTooltip();
+    EXPECT_EQ(wayland.controller->tooltipPopover(), nullptr);
+    ASSERT_EQ(notes.size(), 2);
+    EXPECT_EQ(notes[0], "Welcome to Quorvane");
+    EXPECT_TRUE(notes[1].contains("“quorvane capture”")) << notes[1].toStdString();
+    EXPECT_TRUE(wayland.controller->firstLaunchManager().hasLaunchedBefore());
+}
+
 TEST(MenuBarControllerTest, ClickingTheTooltipClosesIt)
 {
     Rig rig;

@@ -196,6 +196,7 @@ public:
         m_log << "detectBestCode";
         return answer();
     }
+    void cancelScan() override { m_log << "cancelScan"; }
 
 private:
     CallLog &m_log;
@@ -744,6 +745,46 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureCancelledSelectionShowsNoToast)
     EXPECT_TRUE(notifications.errors.isEmpty());
     EXPECT_TRUE(clipboard.copied.isEmpty());
     EXPECT_TRUE(history.added.isEmpty());
+}
+
+TEST_F(CaptureCoordinatorTest, AReadingCalledOffEndsItsPhaseAndShowsNoToast)
+{
+    setScreenRecordingGranted(true);
+    for (Workflow workflow : {&CaptureCoordinator::performQuickZarrowCapture, &CaptureCoordinator::performRepeatCapture,
+                              &CaptureCoordinator::performCodeModeCapture}) {
+        QSignalSpy phase(&coordinator, &CaptureCoordinator::recognitionRunningChanged);
+        ocr.answer = laterFail<QString>(OCRError(OCRErrorKind::cancelled));
+        const auto error = failureAs<OCRError>(run(workflow));
+        ASSERT_TRUE(error);
+        EXPECT_EQ(error->kind(), OCRErrorKind::cancelled);
+        ASSERT_EQ(phase.size(), 2);
+        EXPECT_TRUE(phase.at(0).at(0).toBool());
+        EXPECT_FALSE(phase.at(1).at(0).toBool());
+    }
+    EXPECT_TRUE(notifications.errors.isEmpty());
+    EXPECT_TRUE(clipboard.copied.isEmpty());
+
+    // A scan reads no text: no recognition phase; called off, it shows nothing either.
+    QSignalSpy phase(&coordinator, &CaptureCoordinator::recognitionRunningChanged);
+    ASSERT_FALSE(failed(run(&CaptureCoordinator::performScanCodeCapture)));
+    scanner.answer = laterFail<DetectedCode>(CodeScanError(CodeScanErrorKind::cancelled));
+    ASSERT_TRUE(failureAs<CodeScanError>(run(&CaptureCoordinator::performScanCodeCapture)));
+    EXPECT_TRUE(phase.isEmpty());
+    EXPECT_TRUE(notifications.errors.isEmpty());
+    log.clear();
+    coordinator.cancelRecognition();
+    EXPECT_EQ(log, CallLog{"cancelRecognition"}); // the scan is over
+
+    // A scan asked for again calls the scan off.
+    Held<CaptureResult> selection;
+    screen.overlay = selection.answer();
+    const QFuture<CaptureWorkflowResult> scan = coordinator.performScanCodeCapture();
+    ASSERT_TRUE(test::waitUntil([&] { return selection.promise != nullptr; }));
+    ASSERT_TRUE(failed(coordinator.performScanCodeCapture()));
+    EXPECT_EQ(log.last(), "cancelScan");
+    selection.promise->addResult(screen.selection);
+    selection.promise->finish();
+    ASSERT_TRUE(test::waitFor(scan));
 }
 
 TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchanged)

@@ -191,6 +191,23 @@ TEST_F(CodeScanServiceTest, TypedErrorReachesAContinuationOnTheMainThread)
     EXPECT_EQ(seen, CodeScanErrorKind::invalidImage);
 }
 
+TEST(CodeScanServiceLimit, AScanPastItsTimeOrCalledOffStopsBetweenReadsAndSaysWhy)
+{
+    const QImage qr = makeCode(BarcodeFormat::QRCode, "https://example.org/limit", 300, 300);
+    // No time at all: stopped before its first read.
+    CodeScanService hurried(std::chrono::milliseconds(0));
+    EXPECT_EQ(errorOf(hurried.detectBestCode(qr)), CodeScanErrorKind::timedOut);
+    EXPECT_EQ(CodeScanError(CodeScanErrorKind::timedOut).localizedDescription(),
+              "Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.");
+
+    // A cancel reaches the scan asked for before it, however soon it starts; the next one reads.
+    CodeScanService patient;
+    const QFuture<DetectedCode> called = patient.detectBestCode(qr);
+    patient.cancelScan();
+    EXPECT_EQ(errorOf(called), CodeScanErrorKind::cancelled);
+    EXPECT_EQ(patient.detectBestCode(qr).result().payload, "https://example.org/limit");
+}
+
 TEST(CodeScanErrorText, DetectorFailureFillsItsDescriptionAfterTranslation)
 {
     EXPECT_EQ(CodeScanError(CodeScanErrorKind::visionRequestFailed, "out of memory").localizedDescription(),

@@ -226,6 +226,39 @@ TEST_F(ServiceFixture, WarningToastIsSilentAndOpensNothing)
     EXPECT_TRUE(openRequests.empty());
 }
 
+TEST_F(ServiceFixture, AProgressToastStaysUntilEndedAndItsClickOrNotificationNamesItsAction)
+{
+    NotificationService &s = make();
+    QStringList actions;
+    QObject::connect(&s, &NotificationService::warningClicked, [&](const QString &action) { actions << action; });
+    s.showProgress("Reading Text…", "Click here to cancel.", "cancel");
+    ToastWindow *toast = s.toastWindow();
+    ASSERT_NE(toast, nullptr);
+    EXPECT_FALSE(s.isDismissScheduled());
+    toast->contentView()->click();
+    EXPECT_EQ(actions, QStringList{"cancel"});
+
+    // Ending it leaves a toast shown after it alone.
+    s.showProgress("Reading Text…", "Click here to cancel.", "cancel");
+    s.showWarning("Careful", "Something to know");
+    ToastWindow *after = s.toastWindow();
+    s.endProgress();
+    EXPECT_EQ(s.toastWindow(), after);
+    EXPECT_TRUE(after->isVisible());
+    s.showProgress("Reading Text…", "Click here to cancel.", "cancel");
+    s.endProgress();
+    EXPECT_TRUE(waitUntil([&] { return s.toastWindow() == nullptr; }));
+
+    // Without toasts, the notification that stands in for it carries the action.
+    service.reset();
+    NotificationService bare(notifier, sounds, announcer, motion, [](auto &&...) { return std::unique_ptr<ToastWindow>(); });
+    QObject::connect(&bare, &NotificationService::warningClicked, [&](const QString &action) { actions << action; });
+    bare.showProgress("Reading Text…", "Click here to cancel.", "cancel");
+    ASSERT_EQ(notifier.posted.size(), 1u);
+    notifier.click(notifier.posted[0].userInfo);
+    ASSERT_TRUE(waitUntil([&] { return actions.size() == 2; }));
+}
+
 TEST_F(ServiceFixture, LongToastFitsItsMessageAndStaysLongEnoughToRead)
 {
     const QString message = "Quorvane cannot write to its data folder. Captures will not be kept after you quit.";

@@ -354,6 +354,7 @@ TEST_F(HistoryViewTest, DetailActionsReachClipboardPinsAndExport)
     detail->exportMenu()->actions().at(2)->trigger();
     ASSERT_TRUE(waitUntil([&] { return savePanel.requests.size() == 1; }));
     EXPECT_EQ(savePanel.requests[0].mimeType, "application/pdf");
+    EXPECT_EQ(savePanel.requests[0].window, detail->window()); // its dialog, floated above it
     EXPECT_EQ(announcements, 0);
     EXPECT_TRUE(alerts.shown.empty());
 

@@ -151,4 +151,25 @@ TEST(FileDialogSavePanelTest, ReturnsTheChosenPathWithTheExtensionOrNoneOnCancel
 
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->findChild<QFileDialog *>()->reject(); });
     EXPECT_EQ(panel.run(request), std::nullopt);
+
+    // Asked from a window (History's export), the panel is that window's dialog, so a tiling
+    // compositor floats it above the window instead of tiling it beside.
+    QWidget history;
+    history.resize(300, 200);
+    history.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&history));
+    SavePanelRequest fromWindow = request;
+    fromWindow.window = &history;
+    QWidget *parent = nullptr;
+    QWindow *transientParent = nullptr;
+    QTimer::singleShot(0, [&] {
+        QWidget *dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+        parent = dialog->parentWidget();
+        transientParent = dialog->windowHandle()->transientParent();
+        dialog->findChild<QFileDialog *>()->reject();
+    });
+    EXPECT_EQ(panel.run(fromWindow), std::nullopt);
+    EXPECT_EQ(parent, &history);
+    EXPECT_EQ(transientParent, history.windowHandle());
 }

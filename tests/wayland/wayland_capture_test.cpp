@@ -362,6 +362,8 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     EXPECT_EQ(command.process.exitCode(), 0) << command.output.constData();
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
                                                        << program.output.constData();
+    // The second monitor is frozen and dimmed at once too, while the pointer stays on the first.
+    EXPECT_TRUE(screenShowsAt(besideBlank, 0xffffff, false)) << "the second monitor shows the live desktop";
 
     for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
         ASSERT_TRUE(point(step)) << step;

@@ -51,6 +51,7 @@ struct Rig {
     bool screenGranted = false;
     bool keysGranted = false;
     bool screenServiceMissing = false;
+    bool shortcutsUnavailable = false;
     // Runs inside a screen check, after it read the grant and before it answers.
     std::function<void()> whileScreenCheckWaits;
     int completions = 0;
@@ -69,7 +70,9 @@ struct Rig {
                 waiting();
             return answer;
         };
-        return {{screen, [this] { return keysGranted; }, [this] { return screenServiceMissing; }}, opener, alerts};
+        return {{screen, [this] { return keysGranted; }, [this] { return screenServiceMissing; },
+                 [this] { return shortcutsUnavailable; }},
+                opener, alerts};
     }
 
     bool seen() const { return defaults.boolValue(OnboardingView::hasSeenOnboardingKey).value_or(false); }
@@ -200,6 +203,20 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     rig.screenServiceMissing = true;
     ASSERT_TRUE(test::waitUntil([&] { return !page->screenRecordingRow()->isGranted(); }));
     EXPECT_TRUE(page->instructionsLabel()->text().contains("xdg-desktop-portal")) << page->instructionsLabel()->text().toStdString();
+
+    // A desktop without global shortcuts: the grabber could still ask, yet nothing is granted
+    // and nothing to grant; the row tells how to bind the command instead.
+    rig.keysGranted = true;
+    rig.shortcutsUnavailable = true;
+    ASSERT_TRUE(test::waitUntil([&] { return page->accessibilityRow()->unavailableLabel()->isVisibleTo(page); }));
+    EXPECT_FALSE(page->accessibilityGranted());
+    EXPECT_FALSE(page->accessibilityRow()->grantedLabel()->isVisibleTo(page));
+    EXPECT_FALSE(buttonShown(page->accessibilityRow()->grantButton()));
+    EXPECT_TRUE(labelShowing(*page, WelcomePageView::captureBindingHint()));
+    // Where the desktop offers them (KDE's portal) the row is granted again.
+    rig.shortcutsUnavailable = false;
+    ASSERT_TRUE(test::waitUntil([&] { return page->accessibilityRow()->grantedLabel()->isVisibleTo(page); }));
+    EXPECT_FALSE(page->accessibilityRow()->unavailableLabel()->isVisibleTo(page));
 }
 
 TEST(PermissionsPageTest, AnOlderSlowerCheckNeverOverwritesANewerResult)
