@@ -335,11 +335,6 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Die Download-Seite konnte nicht geöffnet werden. Sie ist hier zu finden: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>Zum Erfassen von Text ist die Berechtigung „%1“ erforderlich</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2063,6 +2058,107 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
         <translation>Die Code-Suche wurde abgebrochen</translation>
+    </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>Befehle (an das laufende Quorvane gesendet, das zuerst gestartet wird, wenn es nicht läuft):</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>Ohne Befehl startet Quorvane; läuft es bereits, öffnen sich seine Einstellungen.</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>Wandelt jeden Bereich des Bildschirms in Text um.</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>Einer der oben genannten Befehle.</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>Bitte nur einen Befehl auf einmal angeben.</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>Unbekannter Befehl „%1“; die Befehle sind %2.</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>Siehe „%1“.</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>Einen Bildschirmbereich auswählen und seinen Text kopieren</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>Den letzten Bereich erneut erfassen</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>Text mit seinen Einrückungen erfassen (Code-Modus)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>Einen Bereich auswählen und den QR-Code oder Barcode darin lesen</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>Den Erfassungsverlauf öffnen</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>Die Einstellungen öffnen</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>Das laufende Programm beenden</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Globale Tastenkürzel müssen zuerst erlaubt werden</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>Zum Erfassen von Text ist Bildschirmzugriff erforderlich</translation>
+    </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane läuft, hat den Befehl „%1“ aber nicht angenommen: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane läuft nicht.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane läuft bereits (Prozess %1); ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane läuft bereits; ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
     </message>
 </context>
 </TS>

@@ -335,11 +335,6 @@ Tout le traitement a lieu sur votre appareil&#xa0;: aucune donnée n’est envoy
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>Impossible d’ouvrir la page de téléchargement. Son adresse&#xa0;: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>L’autorisation «&#xa0;%1&#xa0;» est requise pour capturer du texte</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2063,6 +2058,107 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
         <translation>La recherche de code a été annulée</translation>
+    </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>Commandes (envoyées au Quorvane en cours d’exécution, qui est d’abord lancé s’il ne tourne pas) :</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>Sans commande, Quorvane démarre ; s’il est déjà lancé, ses préférences s’ouvrent.</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>Transforme n’importe quelle zone de l’écran en texte.</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>L’une des commandes ci-dessus.</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>Donnez une seule commande à la fois.</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>Commande inconnue « %1 » ; les commandes sont %2.</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>Voir « %1 ».</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>Sélectionner une zone de l’écran et copier son texte</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>Capturer à nouveau la dernière zone</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>Capturer du texte en gardant son indentation (mode code)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>Sélectionner une zone et lire le code QR ou le code-barres qu’elle contient</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>Ouvrir l’historique des captures</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>Ouvrir les préférences</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>Quitter le programme en cours</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>Les raccourcis globaux doivent d’abord être autorisés</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>L’accès à l’écran est requis pour capturer du texte</translation>
+    </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane est lancé mais n’a pas accepté la commande « %1 » : %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane n’est pas lancé.</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane est déjà lancé (processus %1) ; sans bus de session, aucune commande ne peut lui être envoyée.</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane est déjà lancé ; sans bus de session, aucune commande ne peut lui être envoyée.</translation>
     </message>
 </context>
 </TS>

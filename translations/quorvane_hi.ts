@@ -335,11 +335,6 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
         <extracomment>Shown when no program opens the download page: its address</extracomment>
         <translation>डाउनलोड पेज नहीं खोला जा सका। इसका पता है: %1</translation>
     </message>
-    <message id="error.coordinator.permission_required">
-        <source>%1 permission is required to capture text</source>
-        <extracomment>Error when permission is required</extracomment>
-        <translation>टेक्स्ट कैप्चर करने के लिए %1 अनुमति आवश्यक है</translation>
-    </message>
     <message id="error.coordinator.workflow_failed">
         <source>Capture workflow failed: %1</source>
         <extracomment>Error when workflow fails</extracomment>
@@ -2063,6 +2058,107 @@ You can use the Copy button (📋) to copy: %1</source>
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
         <translation>कोड स्कैन करना रद्द कर दिया गया</translation>
+    </message>
+    <message id="command_line.commands_heading">
+        <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
+        <extracomment>The command line&apos;s help: the heading above the list of commands</extracomment>
+        <translation>कमांड (चल रहे Quorvane को भेजे जाते हैं; यदि वह नहीं चल रहा, तो पहले उसे शुरू किया जाता है):</translation>
+    </message>
+    <message id="command_line.without_command">
+        <source>Without a command, Quorvane starts; when it already runs, its preferences open.</source>
+        <extracomment>The command line&apos;s help: the line below the list of commands</extracomment>
+        <translation>कमांड के बिना Quorvane शुरू होता है; यदि वह पहले से चल रहा है, तो उसकी प्राथमिकताएँ खुलती हैं।</translation>
+    </message>
+    <message id="command_line.description">
+        <source>Turns any region of the screen into text.</source>
+        <extracomment>The command line&apos;s help: what the program does, in one sentence</extracomment>
+        <translation>स्क्रीन के किसी भी हिस्से को टेक्स्ट में बदलता है।</translation>
+    </message>
+    <message id="command_line.command_argument">
+        <source>One of the commands above.</source>
+        <oldsource>One of the commands below.</oldsource>
+        <extracomment>The command line&apos;s help: what the optional argument &quot;command&quot; is; the list of commands stands above it</extracomment>
+        <translation>ऊपर दिए गए कमांड में से एक।</translation>
+    </message>
+    <message id="command_line.one_command">
+        <source>Give one command at a time.</source>
+        <extracomment>The command line was given more than one command</extracomment>
+        <translation>एक बार में एक ही कमांड दें।</translation>
+    </message>
+    <message id="command_line.unknown_command">
+        <source>Unknown command &quot;%1&quot;; the commands are %2.</source>
+        <extracomment>The command line was given a word that is no command; %1 is that word, %2 lists the commands</extracomment>
+        <translation>अज्ञात कमांड &quot;%1&quot;; कमांड ये हैं: %2।</translation>
+    </message>
+    <message id="command_line.see_help">
+        <source>See &quot;%1&quot;.</source>
+        <extracomment>The line below a refused command line; %1 is the command that shows the help</extracomment>
+        <translation>&quot;%1&quot; देखें।</translation>
+    </message>
+    <message id="command_line.command.capture">
+        <source>Select a region of the screen and copy its text</source>
+        <extracomment>The command line&apos;s help: what the command &quot;capture&quot; does</extracomment>
+        <translation>स्क्रीन का कोई हिस्सा चुनें और उसका टेक्स्ट कॉपी करें</translation>
+    </message>
+    <message id="command_line.command.repeat">
+        <source>Capture the last region again</source>
+        <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
+        <translation>पिछला हिस्सा फिर से कैप्चर करें</translation>
+    </message>
+    <message id="command_line.command.code">
+        <source>Capture text keeping its indentation (code mode)</source>
+        <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
+        <translation>इंडेंटेशन बनाए रखते हुए टेक्स्ट कैप्चर करें (कोड मोड)</translation>
+    </message>
+    <message id="command_line.command.scan">
+        <source>Select a region and read the QR code or barcode in it</source>
+        <extracomment>The command line&apos;s help: what the command &quot;scan&quot; does</extracomment>
+        <translation>कोई हिस्सा चुनें और उसमें मौजूद QR कोड या बारकोड पढ़ें</translation>
+    </message>
+    <message id="command_line.command.history">
+        <source>Open the capture history</source>
+        <extracomment>The command line&apos;s help: what the command &quot;history&quot; does</extracomment>
+        <translation>कैप्चर इतिहास खोलें</translation>
+    </message>
+    <message id="command_line.command.preferences">
+        <source>Open the preferences</source>
+        <extracomment>The command line&apos;s help: what the command &quot;preferences&quot; does</extracomment>
+        <translation>प्राथमिकताएँ खोलें</translation>
+    </message>
+    <message id="command_line.command.quit">
+        <source>Quit the running program</source>
+        <extracomment>The command line&apos;s help: what the command &quot;quit&quot; does</extracomment>
+        <translation>चल रहे प्रोग्राम को बंद करें</translation>
+    </message>
+    <message id="error.coordinator.global_shortcuts_required">
+        <source>Global shortcuts need your permission first</source>
+        <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
+        <translation>पहले वैश्विक शॉर्टकट की अनुमति देनी होगी</translation>
+    </message>
+    <message id="error.coordinator.screen_access_required">
+        <source>Screen access is required to capture text</source>
+        <extracomment>Error when the desktop has not allowed Quorvane to read the screen</extracomment>
+        <translation>टेक्स्ट कैप्चर करने के लिए स्क्रीन एक्सेस आवश्यक है</translation>
+    </message>
+    <message id="command_line.command_refused">
+        <source>Quorvane is running but did not take the command &quot;%1&quot;: %2</source>
+        <extracomment>The running copy refused a command given on the command line; %1 is the command, %2 why</extracomment>
+        <translation>Quorvane चल रहा है, पर उसने कमांड &quot;%1&quot; स्वीकार नहीं किया: %2</translation>
+    </message>
+    <message id="command_line.not_running">
+        <source>Quorvane is not running.</source>
+        <extracomment>The command line asked a copy to quit, and none runs</extracomment>
+        <translation>Quorvane नहीं चल रहा है।</translation>
+    </message>
+    <message id="command_line.already_running_process">
+        <source>Quorvane is already running (process %1); without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus; %1 is the number of the process that runs</extracomment>
+        <translation>Quorvane पहले से चल रहा है (प्रोसेस %1); सेशन बस के बिना उसे कमांड नहीं भेजा जा सकता।</translation>
+    </message>
+    <message id="command_line.already_running">
+        <source>Quorvane is already running; without a session bus it cannot be sent a command.</source>
+        <extracomment>A second start without a session bus</extracomment>
+        <translation>Quorvane पहले से चल रहा है; सेशन बस के बिना उसे कमांड नहीं भेजा जा सकता।</translation>
     </message>
 </context>
 </TS>

@@ -10,10 +10,14 @@ namespace {
 
 QString commandsHelp()
 {
-    QString text = QStringLiteral("\nCommands (sent to the running Quorvane, which is started first when none runs):\n");
+    //: The command line's help: the heading above the list of commands
+    //% "Commands (sent to the running Quorvane, which is started first when none runs):"
+    QString text = QLatin1Char('\n') + qtTrId("command_line.commands_heading") + QLatin1Char('\n');
     for (ProgramCommand command : allProgramCommands())
         text += QStringLiteral("  %1%2\n").arg(commandVerb(command), -14).arg(commandSummary(command));
-    text += QStringLiteral("Without a command, Quorvane starts; when it already runs, its preferences open.");
+    //: The command line's help: the line below the list of commands
+    //% "Without a command, Quorvane starts; when it already runs, its preferences open."
+    text += qtTrId("command_line.without_command");
     return text;
 }
 
@@ -30,7 +34,9 @@ QString verbList()
 void describeCommandLine(QCommandLineParser &parser)
 {
     // The commands come with the description, so that Qt's own --help-all lists them too.
-    parser.setApplicationDescription(QStringLiteral("Turns any region of the screen into text.\n") + commandsHelp());
+    //: The command line's help: what the program does, in one sentence
+    //% "Turns any region of the screen into text."
+    parser.setApplicationDescription(qtTrId("command_line.description") + QLatin1Char('\n') + commandsHelp());
     // Qt's own "-platform xcb" style, which a session manager's restart line may carry.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.addHelpOption();
@@ -40,8 +46,11 @@ void describeCommandLine(QCommandLineParser &parser)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands above."),
-                                 QStringLiteral("[command]"));
+    // The argument's name stays as typed; only what it means is translated.
+    parser.addPositionalArgument(QStringLiteral("command"),
+                                 //: The command line's help: what the optional argument "command" is; the list of commands stands above it
+                                 //% "One of the commands above."
+                                 qtTrId("command_line.command_argument"), QStringLiteral("[command]"));
 }
 
 CommandLineRequest parseCommandLine(const QStringList &arguments)
@@ -65,11 +74,16 @@ CommandLineRequest parseCommandLine(const QStringList &arguments)
     if (positional.isEmpty())
         return {};
     if (positional.size() > 1)
-        return {CommandLineRequest::Kind::invalid, std::nullopt, QStringLiteral("Give one command at a time.")};
+        return {CommandLineRequest::Kind::invalid, std::nullopt,
+                //: The command line was given more than one command
+                //% "Give one command at a time."
+                qtTrId("command_line.one_command")};
     const std::optional<ProgramCommand> command = commandFromVerb(positional.first());
     if (!command) {
         return {CommandLineRequest::Kind::invalid, std::nullopt,
-                QStringLiteral("Unknown command \"%1\"; the commands are %2.").arg(positional.first(), verbList())};
+                //: The command line was given a word that is no command; %1 is that word, %2 lists the commands
+                //% "Unknown command \"%1\"; the commands are %2."
+                qtTrId("command_line.unknown_command").arg(positional.first(), verbList())};
     }
     return {CommandLineRequest::Kind::run, command, {}};
 }

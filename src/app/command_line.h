@@ -31,7 +31,8 @@ struct CommandLineRequest {
 void describeCommandLine(QCommandLineParser &parser);
 
 // Reads `arguments` (the program name first). Needs an application object for the
-// program's name and version, not a display.
+// program's name and version, not a display; its texts come in the interface language,
+// so the caller applies that first.
 CommandLineRequest parseCommandLine(const QStringList &arguments);
 
 } // namespace quorvane

@@ -11,6 +11,7 @@
 #include "platform/interface_translations.h"
 #include "platform/single_instance_guard.h"
 #include "platform/termination_signals.h"
+#include "platform/user_defaults.h"
 #include "platform/window_presenter.h"
 
 #include "build_config.h"
@@ -73,8 +74,9 @@ int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 {
     const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
     if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment())) {
-        printTo(stderr, QStringLiteral("Quorvane is running but did not take the command \"%1\": %2")
-                            .arg(quorvane::commandVerb(sent), *problem));
+        //: The running copy refused a command given on the command line; %1 is the command, %2 why
+        //% "Quorvane is running but did not take the command \"%1\": %2"
+        printTo(stderr, qtTrId("command_line.command_refused").arg(quorvane::commandVerb(sent), *problem));
         return 1;
     }
     return 0;
@@ -88,6 +90,12 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
 {
     QCoreApplication app(argc, argv);
     setIdentity();
+    {
+        // The help speaks the interface language, as the program's windows will.
+        const quorvane::UserDefaults stored(quorvane::UserDefaults::standardFilePath(),
+                                            quorvane::UserDefaults::LookOnly{});
+        quorvane::LanguageManager::applyLanguagePreference(stored);
+    }
     const quorvane::CommandLineRequest request = quorvane::parseCommandLine(app.arguments());
     switch (request.kind) {
     case quorvane::CommandLineRequest::Kind::helpWithQtOptions:
@@ -98,7 +106,9 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
         printTo(stdout, request.text);
         return 0;
     case quorvane::CommandLineRequest::Kind::invalid:
-        printTo(stderr, request.text + QStringLiteral("\nSee \"quorvane --help\"."));
+        //: The line below a refused command line; %1 is the command that shows the help
+        //% "See \"%1\"."
+        printTo(stderr, request.text + QLatin1Char('\n') + qtTrId("command_line.see_help").arg(QStringLiteral("quorvane --help")));
         return 2;
     case quorvane::CommandLineRequest::Kind::run:
         break;
@@ -115,7 +125,9 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
     }
     QDBusConnection::disconnectFromBus(connectionName);
     if (!result && command == ProgramCommand::quit) {
-        printTo(stderr, QStringLiteral("Quorvane is not running."));
+        //: The command line asked a copy to quit, and none runs
+        //% "Quorvane is not running."
+        printTo(stderr, qtTrId("command_line.not_running"));
         result = 1;
     }
     return result;
@@ -129,9 +141,15 @@ bool holdLock(quorvane::SingleInstanceGuard &lock)
         return true;
     case quorvane::SingleInstanceGuard::Result::heldByAnother: {
         const qint64 owner = lock.ownerProcessId();
-        printTo(stderr, QStringLiteral("Quorvane is already running%1; without a session bus it cannot be sent "
-                                       "a command.")
-                            .arg(owner > 0 ? QStringLiteral(" (process %1)").arg(owner) : QString()));
+        if (owner > 0) {
+            //: A second start without a session bus; %1 is the number of the process that runs
+            //% "Quorvane is already running (process %1); without a session bus it cannot be sent a command."
+            printTo(stderr, qtTrId("command_line.already_running_process").arg(owner));
+        } else {
+            //: A second start without a session bus
+            //% "Quorvane is already running; without a session bus it cannot be sent a command."
+            printTo(stderr, qtTrId("command_line.already_running"));
+        }
         return false;
     }
     case quorvane::SingleInstanceGuard::Result::unsafeFolder: {
@@ -157,6 +175,8 @@ int printHelpWithQtOptions(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    // The interface language the command line applied goes with it into this application object.
+    quorvane::InterfaceTranslations::installEnglish();
     setIdentity();
     QCommandLineParser parser;
     quorvane::describeCommandLine(parser);

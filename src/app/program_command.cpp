@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program_command.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace quorvane {
@@ -11,17 +13,38 @@ struct CommandNames {
     ProgramCommand command;
     const char *verb;
     const char *method;
-    const char *summary;
+    const char *summaryId;
 };
 
 constexpr std::array kCommands{
-    CommandNames{ProgramCommand::capture, "capture", "QuickCapture", "Select a region of the screen and copy its text"},
-    CommandNames{ProgramCommand::repeat, "repeat", "RepeatCapture", "Capture the last region again"},
-    CommandNames{ProgramCommand::code, "code", "CodeCapture", "Capture text keeping its indentation (code mode)"},
-    CommandNames{ProgramCommand::scan, "scan", "ScanCode", "Select a region and read the QR or barcode in it"},
-    CommandNames{ProgramCommand::history, "history", "OpenHistory", "Open the capture history"},
-    CommandNames{ProgramCommand::preferences, "preferences", "OpenPreferences", "Open the preferences"},
-    CommandNames{ProgramCommand::quit, "quit", "Quit", "Quit the running program"},
+    CommandNames{ProgramCommand::capture, "capture", "QuickCapture",
+                 //: The command line's help: what the command "capture" does
+                 //% "Select a region of the screen and copy its text"
+                 QT_TRID_NOOP("command_line.command.capture")},
+    CommandNames{ProgramCommand::repeat, "repeat", "RepeatCapture",
+                 //: The command line's help: what the command "repeat" does
+                 //% "Capture the last region again"
+                 QT_TRID_NOOP("command_line.command.repeat")},
+    CommandNames{ProgramCommand::code, "code", "CodeCapture",
+                 //: The command line's help: what the command "code" does
+                 //% "Capture text keeping its indentation (code mode)"
+                 QT_TRID_NOOP("command_line.command.code")},
+    CommandNames{ProgramCommand::scan, "scan", "ScanCode",
+                 //: The command line's help: what the command "scan" does
+                 //% "Select a region and read the QR code or barcode in it"
+                 QT_TRID_NOOP("command_line.command.scan")},
+    CommandNames{ProgramCommand::history, "history", "OpenHistory",
+                 //: The command line's help: what the command "history" does
+                 //% "Open the capture history"
+                 QT_TRID_NOOP("command_line.command.history")},
+    CommandNames{ProgramCommand::preferences, "preferences", "OpenPreferences",
+                 //: The command line's help: what the command "preferences" does
+                 //% "Open the preferences"
+                 QT_TRID_NOOP("command_line.command.preferences")},
+    CommandNames{ProgramCommand::quit, "quit", "Quit",
+                 //: The command line's help: what the command "quit" does
+                 //% "Quit the running program"
+                 QT_TRID_NOOP("command_line.command.quit")},
 };
 
 const CommandNames &names(ProgramCommand command)
@@ -73,7 +96,7 @@ QString commandMethod(ProgramCommand command)
 
 QString commandSummary(ProgramCommand command)
 {
-    return QString::fromLatin1(names(command).summary);
+    return qtTrId(names(command).summaryId);
 }
 
 } // namespace quorvane

@@ -21,7 +21,7 @@ QString commandVerb(ProgramCommand command);
 std::optional<ProgramCommand> commandFromVerb(const QString &verb);
 // The method of the program's D-Bus interface ("QuickCapture", …).
 QString commandMethod(ProgramCommand command);
-// One line saying what the verb does, for `--help`.
+// One line saying what the verb does, for `--help`, in the interface language.
 QString commandSummary(ProgramCommand command);
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 #include "app/tray_absence_notice.h"
 
 #include "app/shell_windows.h"
+#include "core/text_utils.h"
 #include "platform/window_presenter.h"
 
 #include <QMessageBox>
@@ -47,7 +48,7 @@ QString TrayAbsenceNotice::message(const QString &captureShortcut)
     }
     //: Notice shown when no system tray shows the icon; %1 is the capture shortcut
     //% "No system tray on this desktop shows Quorvane's icon. Press %1 to capture text. Run “quorvane” again to open the preferences, or “quorvane quit” to quit."
-    return qtTrId("tray_absence.message").arg(captureShortcut);
+    return qtTrId("tray_absence.message").arg(leftToRightRun(captureShortcut));
 }
 
 void TrayAbsenceNotice::check()

@@ -3,13 +3,33 @@
 
 namespace quorvane {
 
+namespace {
+
+// A whole sentence per permission: a name joined into one sentence reads wrong in many
+// languages.
+ErrorText permissionRequiredText(PermissionType permission)
+{
+    switch (permission) {
+    case PermissionType::screenRecording:
+        break;
+    case PermissionType::accessibility:
+        //: Error when the desktop has not allowed Quorvane's global shortcuts
+        //% "Global shortcuts need your permission first"
+        return {QT_TRID_NOOP("error.coordinator.global_shortcuts_required")};
+    }
+    //: Error when the desktop has not allowed Quorvane to read the screen
+    //% "Screen access is required to capture text"
+    return {QT_TRID_NOOP("error.coordinator.screen_access_required")};
+}
+
+} // namespace
+
 ErrorText CaptureCoordinatorError::textOf(CaptureCoordinatorErrorKind kind)
 {
     switch (kind) {
     case CaptureCoordinatorErrorKind::permissionRequired:
-        //: Error when permission is required
-        //% "%1 permission is required to capture text"
-        return {QT_TRID_NOOP("error.coordinator.permission_required")};
+        // The permission a capture asks for; `permissionRequired` names each.
+        return permissionRequiredText(PermissionType::screenRecording);
     case CaptureCoordinatorErrorKind::workflowFailed:
         //: Error when workflow fails
         //% "Capture workflow failed: %1"
@@ -38,8 +58,9 @@ ErrorText CaptureCoordinatorError::textOf(CaptureCoordinatorErrorKind kind)
 
 CaptureCoordinatorError CaptureCoordinatorError::permissionRequired(PermissionType permission)
 {
-    return CaptureCoordinatorError(CaptureCoordinatorErrorKind::permissionRequired,
-                                   displayName(permission));
+    CaptureCoordinatorError error(CaptureCoordinatorErrorKind::permissionRequired, displayName(permission));
+    error.setDescription(permissionRequiredText(permission), {});
+    return error;
 }
 
 CaptureCoordinatorError CaptureCoordinatorError::workflowFailed(const QString &message)

@@ -7,7 +7,7 @@
 namespace quorvane {
 
 enum class CaptureCoordinatorErrorKind {
-    permissionRequired,          // value: the permission's display name
+    permissionRequired,          // value: the permission's display name, for logs; the text names it whole
     workflowFailed,              // value: what went wrong, already readable
     captureInProgress,           // no value
     invalidRegion,               // no value

@@ -327,6 +327,74 @@ QStringList ToastContentView::messageLines() const
     return textBlock(textWidthIn(cardIn(rect()))).messageLines;
 }
 
+struct ToastContentView::Placement {
+    TextBlock block;
+    Qt::Alignment leading;
+    QRectF icon;
+    QRectF title;
+    QRectF badge;
+    // Each as wide as the text column; the ink starts at its leading edge.
+    QList<QRectF> messageLines;
+};
+
+ToastContentView::Placement ToastContentView::placement() const
+{
+    // Laid out left to right, then mirrored for a right-to-left language: icon at the
+    // start, title and message aligned to it.
+    const auto visual = [this](const QRectF &r) {
+        return isRightToLeft() ? QRectF(width() - r.right(), r.top(), r.width(), r.height()) : r;
+    };
+    const QRectF card = cardIn(rect());
+    const QRectF content = card.adjusted(kInnerPadding, 0, -kInnerPadding, 0);
+    const QRectF iconFrame(content.left(), card.center().y() - kIconFrame / 2.0, kIconFrame, kIconFrame);
+    const qreal textLeft = iconFrame.right() + kIconSpacing;
+    const qreal textWidth = textWidthIn(card);
+
+    Placement placed{textBlock(textWidth), QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft),
+                     visual(iconFrame), {}, {}, {}};
+    const TextBlock &block = placed.block;
+    qreal y = card.center().y() - block.height() / 2;
+    const QRectF titleRect(textLeft, y + (block.titleRowHeight - block.titleBounds.height()) / 2,
+                           block.titleBounds.width(), block.titleBounds.height());
+    placed.title = visual(titleRect);
+    if (!block.badge.isEmpty()) {
+        placed.badge = visual(QRectF(titleRect.right() + kBadgeSpacing,
+                                     y + (block.titleRowHeight - block.badgeSize.height()) / 2,
+                                     block.badgeSize.width(), block.badgeSize.height()));
+    }
+    y += block.titleRowHeight + kTitleSpacing;
+    for (qsizetype i = 0; i < block.messageLines.size(); ++i) {
+        placed.messageLines.append(visual(QRectF(textLeft, y, textWidth, block.messageLineHeight)));
+        y += block.messageLineHeight;
+    }
+    return placed;
+}
+
+QRectF ToastContentView::iconArea() const
+{
+    return placement().icon;
+}
+
+QList<ToastContentView::ShownText> ToastContentView::shownTexts() const
+{
+    const Placement placed = placement();
+    QList<ShownText> shown{{m_title, placed.title}};
+    if (!placed.block.badge.isEmpty())
+        shown.append({placed.block.badge, placed.badge});
+    const QFontMetricsF metrics(placed.block.messageFont);
+    for (qsizetype i = 0; i < placed.messageLines.size(); ++i) {
+        const QString &line = placed.block.messageLines[i];
+        QRectF ink = placed.messageLines[i];
+        const qreal inkWidth = metrics.horizontalAdvance(line);
+        if (isRightToLeft())
+            ink.setLeft(ink.right() - inkWidth);
+        else
+            ink.setWidth(inkWidth);
+        shown.append({line, ink});
+    }
+    return shown;
+}
+
 void ToastContentView::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -357,50 +425,26 @@ void ToastContentView::paintEvent(QPaintEvent *)
     painter.setBrush(Qt::NoBrush);
     painter.drawPath(shape);  // a hairline, so inside and centred strokes look alike
 
-    // Laid out left to right, then mirrored for a right-to-left language: icon at the
-    // start, title and message aligned to it.
-    const auto visual = [this](const QRectF &r) {
-        return isRightToLeft() ? QRectF(width() - r.right(), r.top(), r.width(), r.height()) : r;
-    };
-    const Qt::Alignment leading = QStyle::visualAlignment(layoutDirection(), Qt::AlignLeft);
-    const QRectF content = card.adjusted(kInnerPadding, 0, -kInnerPadding, 0);
-    const QRectF iconFrame(content.left(), card.center().y() - kIconFrame / 2.0, kIconFrame,
-                           kIconFrame);
-    paintIcon(painter, visual(iconFrame), m_type);
-
-    const qreal textLeft = iconFrame.right() + kIconSpacing;
-    const qreal textWidth = textWidthIn(card);
-    const TextBlock block = textBlock(textWidth);
-    qreal y = card.center().y() - block.height() / 2;
-
-    painter.setFont(block.titleFont);
+    const Placement placed = placement();
+    paintIcon(painter, placed.icon, m_type);
+    painter.setFont(placed.block.titleFont);
     painter.setPen(primary);
-    const QRectF titleRect(textLeft, y + (block.titleRowHeight - block.titleBounds.height()) / 2,
-                           block.titleBounds.width(), block.titleBounds.height());
-    painter.drawText(visual(titleRect), Qt::TextWordWrap | leading, m_title);
-    if (!block.badge.isEmpty()) {
-        const QRectF badgeRect = visual(QRectF(titleRect.right() + kBadgeSpacing,
-                                               y + (block.titleRowHeight - block.badgeSize.height()) / 2,
-                                               block.badgeSize.width(), block.badgeSize.height()));
+    painter.drawText(placed.title, Qt::TextWordWrap | placed.leading, m_title);
+    if (!placed.block.badge.isEmpty()) {
         QColor fill = secondary;
         fill.setAlphaF(secondary.alphaF() * 0.2);
         painter.setPen(Qt::NoPen);
         painter.setBrush(fill);
-        painter.drawRoundedRect(badgeRect, 4, 4);
-        painter.setFont(block.badgeFont);
+        painter.drawRoundedRect(placed.badge, 4, 4);
+        painter.setFont(placed.block.badgeFont);
         painter.setPen(secondary);
         // Centre the glyph's ink, not its line box: symbols sit off the text baseline.
-        painter.drawText(badgeRect.center() - block.badgeInk.center(), block.badge);
+        painter.drawText(placed.badge.center() - placed.block.badgeInk.center(), placed.block.badge);
     }
-    y += block.titleRowHeight + kTitleSpacing;
-
-    painter.setFont(block.messageFont);
+    painter.setFont(placed.block.messageFont);
     painter.setPen(secondary);
-    for (const QString &line : block.messageLines) {
-        painter.drawText(visual(QRectF(textLeft, y, textWidth, block.messageLineHeight)),
-                         leading | Qt::AlignVCenter, line);
-        y += block.messageLineHeight;
-    }
+    for (qsizetype i = 0; i < placed.messageLines.size(); ++i)
+        painter.drawText(placed.messageLines[i], placed.leading | Qt::AlignVCenter, placed.block.messageLines[i]);
 }
 
 } // namespace quorvane

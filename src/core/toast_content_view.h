@@ -41,6 +41,14 @@ public:
     int heightForWidth(int width) const override;
     // The message's lines as drawn at the view's current width.
     QStringList messageLines() const;
+    // Where the card paints its icon and each of its texts (title, badge, message lines),
+    // in the view's coordinates, each text as wide as its own ink.
+    struct ShownText {
+        QString text;
+        QRectF area;
+    };
+    QRectF iconArea() const;
+    QList<ShownText> shownTexts() const;
     // "↻" for a repeat capture, "</>" for a code capture, empty (no badge) otherwise.
     static QString captureModeBadge(std::optional<CaptureMode> mode);
     // What a screen reader says for the mode; empty for normal captures and no mode.
@@ -66,6 +74,9 @@ private:
     // Where the title, badge and message go within a card of `textWidth`.
     struct TextBlock;
     TextBlock textBlock(qreal textWidth) const;
+    // The block placed in the card at the view's size, mirrored for right to left.
+    struct Placement;
+    Placement placement() const;
 
     QString m_title;
     QString m_message;

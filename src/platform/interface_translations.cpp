@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QTranslator>
 
 #include <memory>
@@ -25,6 +26,9 @@ struct Installed {
     // context menus. Absent when the desktop has no Qt translations installed.
     std::unique_ptr<QTranslator> toolkit;
     QString chosenCode = QStringLiteral("en");
+    // The application object the tables went into. The command line is read under an
+    // application object of its own, which is gone before the program's one exists.
+    QPointer<QCoreApplication> application;
 };
 
 Installed &installed()
@@ -55,6 +59,20 @@ void setDirection(const QString &code)
         QGuiApplication::setLayoutDirection(directionOf(code));
 }
 
+// A new application object starts without translators: the tables in use go in again.
+void followApplication()
+{
+    Installed &tables = installed();
+    if (tables.application == QCoreApplication::instance())
+        return;
+    tables.application = QCoreApplication::instance();
+    for (const std::unique_ptr<QTranslator> *table : {&tables.english, &tables.toolkit, &tables.chosen}) {
+        if (*table)
+            QCoreApplication::installTranslator(table->get());
+    }
+    setDirection(tables.chosenCode);
+}
+
 } // namespace
 
 QString tablePath(const QString &code)
@@ -69,6 +87,7 @@ bool hasTable(const QString &code)
 
 void installEnglish()
 {
+    followApplication();
     Installed &tables = installed();
     if (tables.english)
         return;

@@ -16,7 +16,8 @@ QString tablePath(const QString &code);
 bool hasTable(const QString &code);
 
 // Installs the English texts into the running application (once; later calls do nothing).
-// Needs a QCoreApplication.
+// Needs a QCoreApplication. A later application object, made after the first is gone, gets
+// the tables in use again at its first call here.
 void installEnglish();
 
 // Makes `code` the interface language: its table replaces the previously chosen one and the

@@ -25,7 +25,12 @@ constexpr qsizetype kMaxFileBytes = 4 << 20;
 UserDefaults::UserDefaults(const QString &filePath, QObject *parent)
     : QObject(parent), m_path(filePath)
 {
-    load();
+    load(true);
+}
+
+UserDefaults::UserDefaults(const QString &filePath, LookOnly) : m_path(filePath)
+{
+    load(false);
 }
 
 UserDefaults::~UserDefaults()
@@ -40,7 +45,7 @@ QString UserDefaults::standardFilePath()
            + QStringLiteral("/Quorvane/defaults.json");
 }
 
-void UserDefaults::load()
+void UserDefaults::load(bool setAside)
 {
     const BoundedRead file = readStoredFile(m_path, kMaxFileBytes);
     QString problem;
@@ -62,6 +67,8 @@ void UserDefaults::load()
             m_salvaged = true;
         }
     }
+    if (!setAside)
+        return;
     // Keep the bytes for whoever wants to look at them; start afresh beside them.
     const QString aside = m_path + QStringLiteral(".unreadable-")
                           + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddThhmmsszzz"));

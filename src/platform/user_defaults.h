@@ -23,6 +23,10 @@ public:
     // "<file>.unreadable-<time>" and the database starts with what could still be read
     // from it (`wasSalvaged`), else empty; `loadProblem` says so.
     explicit UserDefaults(const QString &filePath, QObject *parent = nullptr);
+    // A look at the values only, for a reader that runs before or beside the program: an
+    // unreadable file stays where it is, for the program to set aside and tell of.
+    struct LookOnly {};
+    UserDefaults(const QString &filePath, LookOnly);
     ~UserDefaults() override;
 
     // "$XDG_CONFIG_HOME/Quorvane/defaults.json".
@@ -61,7 +65,8 @@ public:
     bool wasSalvaged() const { return m_salvaged; }
 
 private:
-    void load();
+    // Reads the file; an unreadable one is moved aside when `setAside` is true.
+    void load(bool setAside);
     void store(const QString &key, nlohmann::json value);
     void markDirty();
     const nlohmann::json *find(const QString &key) const;

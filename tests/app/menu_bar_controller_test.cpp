@@ -9,14 +9,18 @@
 #include "platform/user_defaults.h"
 
 #include "support/event_loop.h"
+#include "support/crowded_texts.h"
 #include "support/scoped_interface_language.h"
 #include "updater_fakes.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -50,6 +54,30 @@ struct FakeStatusItem : StatusItem {
 };
 
 using test::CountingUpdater;
+
+// The rows of `menu`, at the size it opens with, whose title and keys do not fit side by
+// side, that lie outside the menu, or a menu wider than the screen; empty when all fit.
+QStringList crowdedRows(QMenu &menu)
+{
+    menu.adjustSize();
+    QStringList crowded;
+    if (menu.width() > QGuiApplication::primaryScreen()->availableGeometry().width())
+        crowded << QStringLiteral("wider than the screen");
+    const QFontMetrics metrics(menu.font());
+    for (QAction *action : menu.actions()) {
+        if (action->isSeparator())
+            continue;
+        QString title = action->text().section('\t', 0, 0);
+        title.remove(QRegularExpression(QStringLiteral("&(?!&)"))).replace("&&", "&");
+        const QString keys = action->text().section('\t', 1);
+        const int needed = metrics.horizontalAdvance(title)
+                           + (keys.isEmpty() ? 0 : metrics.horizontalAdvance(QLatin1Char(' ') + keys));
+        const QRect row = menu.actionGeometry(action);
+        if (!menu.rect().contains(row) || row.width() < needed)
+            crowded << QStringLiteral("clipped: ") + action->text();
+    }
+    return crowded;
+}
 
 struct RecordingRuntime : ContinuityRuntime {
     void showContinuityItem(ImageHandler handler, std::optional<QPoint> point) override
@@ -136,6 +164,23 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
 
     language.english();
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Capture Text", "Shift+Super+L"); }));
+}
+
+TEST(MenuBarControllerTest, EveryTranslationFitsTheRowsAndArabicMirrorsThem)
+{
+    Rig rig;
+    for (const QString &code : test::everyInterfaceLanguage()) {
+        test::ScopedInterfaceLanguage language(code);
+        ASSERT_TRUE(test::waitUntil([&] {
+            return rig.row(11)->text().startsWith(qtTrId("menubar.quit") + '\t');
+        })) << code.toStdString();
+        QMenu &menu = *rig.controller->menu();
+        EXPECT_EQ(crowdedRows(menu).join(" | ").toStdString(), "") << code.toStdString();
+        EXPECT_EQ(menu.isRightToLeft(), code == "ar") << code.toStdString();
+        // The keys keep their order beside a right-to-left title.
+        EXPECT_TRUE(rig.row(6)->text().endsWith(leftToRightRun(Shortcut{43, 0x100}.displayString())))
+            << code.toStdString();
+    }
 }
 
 TEST(MenuBarControllerTest, EachRowReachesItsCallbackOrFixedPlace)

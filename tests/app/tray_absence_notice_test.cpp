@@ -59,7 +59,9 @@ TEST(TrayAbsenceNoticeTest, NotificationExplainsTheShortcutAndHowToQuit)
     Rig rig;
     rig.notice.start();
     ASSERT_TRUE(waitUntil([&] { return !rig.notified.isEmpty(); }));
-    EXPECT_TRUE(rig.notified.first().contains("Press Shift+Super+L to capture text"));
+    // The keys stay in their order inside a right-to-left sentence.
+    EXPECT_TRUE(rig.notified.first().contains("Press \u2066Shift+Super+L\u2069 to capture text"))
+        << rig.notified.first().toStdString();
     EXPECT_TRUE(rig.notified.first().contains("\u201Cquorvane quit\u201D"));
     drainEvents();
     EXPECT_EQ(rig.notice.window(), nullptr);

@@ -728,10 +728,10 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureRefusedGrantIsShownAndThrownAsWorkflo
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performQuickZarrowCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::workflowFailed);
-    EXPECT_EQ(error->value(), "Screen Access permission is required to capture text");
+    EXPECT_EQ(error->value(), "Screen access is required to capture text");
     EXPECT_EQ(error->localizedDescription(),
-              "Capture workflow failed: Screen Access permission is required to capture text");
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
+              "Capture workflow failed: Screen access is required to capture text");
+    EXPECT_EQ(notifications.errors, QStringList{"Screen access is required to capture text"});
     EXPECT_EQ(notifications.errorDisplays.first(), std::nullopt);
     EXPECT_FALSE(log.contains("showCaptureOverlay"));
 }
@@ -870,7 +870,7 @@ TEST_F(CaptureCoordinatorTest, RepeatCaptureOnlyReadsTheGrant)
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performRepeatCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::permissionRequired);
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
+    EXPECT_EQ(notifications.errors, QStringList{"Screen access is required to capture text"});
     EXPECT_TRUE(log.filter("requestScreenRecordingPermission").isEmpty());
     EXPECT_TRUE(log.filter("captureRegion").isEmpty());
 }
@@ -927,8 +927,8 @@ TEST_F(CaptureCoordinatorTest, CodeModeRefusedGrantIsThrownUnwrapped)
     const auto error = failureAs<CaptureCoordinatorError>(run(&CaptureCoordinator::performCodeModeCapture));
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind(), CaptureCoordinatorErrorKind::permissionRequired);
-    EXPECT_EQ(error->localizedDescription(), "Screen Access permission is required to capture text");
-    EXPECT_EQ(notifications.errors, QStringList{"Screen Access permission is required to capture text"});
+    EXPECT_EQ(error->localizedDescription(), "Screen access is required to capture text");
+    EXPECT_EQ(notifications.errors, QStringList{"Screen access is required to capture text"});
 }
 
 TEST_F(CaptureCoordinatorTest, CodeModeFailuresPassUnchangedAndACancelShowsNothing)

@@ -2,11 +2,15 @@
 #include "core/toast_content_view.h"
 #include "core/toast_window.h"
 #include "platform/x11_display_list.h"
+#include "core/notification_service.h"
+#include "support/crowded_texts.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/scoped_interface_language.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QTest>
 
@@ -35,6 +39,36 @@ FakeDisplayList twoMonitors()
                     {.id = 9, .bounds = QRect(1440, 0, 1920, 1080), .availableGeometry = QRect(1440, 0, 1920, 1050)}};
     displays.mainID = 7;
     return displays;
+}
+
+// The card's texts that leave the card, lie on one another or on the icon, or (for right
+// to left) do not stand at the right beside an icon on the right; empty when all is well.
+QStringList crowdedToastTexts(const ToastContentView &view)
+{
+    QStringList crowded;
+    const QRectF card = ToastContentView::cardShape(view.rect()).boundingRect();
+    const QRectF icon = view.iconArea();
+    const QList<ToastContentView::ShownText> texts = view.shownTexts();
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        const ToastContentView::ShownText &text = texts[i];
+        if (!card.contains(text.area))
+            crowded << QStringLiteral("outside: ") + text.text;
+        if (text.area.intersects(icon))
+            crowded << QStringLiteral("on the icon: ") + text.text;
+        for (qsizetype j = i + 1; j < texts.size(); ++j) {
+            if (text.area.intersects(texts[j].area))
+                crowded << text.text + QStringLiteral(" / ") + texts[j].text;
+        }
+        // Title and message lines start at the icon's side; the badge follows the title.
+        const bool line = i == 0 || text.text != ToastContentView::captureModeBadge(view.captureMode());
+        const qreal start = view.isRightToLeft() ? text.area.right() : text.area.left();
+        const qreal titleStart = view.isRightToLeft() ? texts[0].area.right() : texts[0].area.left();
+        if (line && qAbs(start - titleStart) > 1)
+            crowded << QStringLiteral("not aligned: ") + text.text;
+        if (view.isRightToLeft() ? icon.left() < text.area.right() : icon.right() > text.area.left())
+            crowded << QStringLiteral("not mirrored: ") + text.text;
+    }
+    return crowded;
 }
 
 } // namespace
@@ -130,6 +164,33 @@ TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
     EXPECT_LT(ltrTextLeft, view.width() / 4);
     EXPECT_GT(rtlTextLeft, view.width() / 4);
     EXPECT_GT(rtlTextRight, ltrTextRight);
+}
+
+TEST(ToastContent, EveryTranslationFitsTheCardAndArabicMirrorsIt)
+{
+    FakeDisplayList displays = twoMonitors();
+    for (const QString &code : test::everyInterfaceLanguage()) {
+        test::ScopedInterfaceLanguage language(code);
+        // The success toast of each capture, and the longest error a capture gives.
+        std::vector<std::unique_ptr<ToastWindow>> toasts;
+        for (CaptureMode mode : {CaptureMode::normal, CaptureMode::repeat, CaptureMode::code, CaptureMode::scanCode}) {
+            toasts.push_back(std::make_unique<ToastWindow>(NotificationService::successTitle(mode),
+                                                           qtTrId("notification.capture_success.message"),
+                                                           ToastType::success, mode, QUuid::createUuid(), 7,
+                                                           ToastWindow::ClickHandler{}, displays));
+        }
+        toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.capture_error.title"),
+                                                       qtTrId("error.coordinator.no_last_region"), ToastType::error,
+                                                       std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
+                                                       displays));
+        for (const auto &toast : toasts) {
+            toast->layout()->activate();
+            const ToastContentView &view = *toast->contentView();
+            EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
+            EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
+                << code.toStdString() << " " << view.title().toStdString();
+        }
+    }
 }
 
 TEST(ToastPlacement, CentresBelowTopOfAvailableAreaInQtCoordinates)

@@ -147,13 +147,15 @@ void rightClick()
     xcb_flush(c);
 }
 
-// A home whose user has been through the first run: no onboarding window.
-void seenFirstRun(const QString &home)
+// A home whose user has been through the first run (no onboarding window) and chose the
+// interface language `language`.
+void seenFirstRun(const QString &home, const QByteArray &language = "system")
 {
     QDir().mkpath(home + "/config/Quorvane");
     QFile defaults(home + "/config/Quorvane/defaults.json");
     defaults.open(QIODevice::WriteOnly);
-    defaults.write(R"({"hasSeenOnboarding": true, "com.corvantis.hasLaunchedBefore": true})");
+    defaults.write(R"({"hasSeenOnboarding": true, "com.corvantis.hasLaunchedBefore": true, "AppLanguage": ")"
+                   + language + "\"}");
 }
 
 } // namespace
@@ -175,6 +177,31 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
     EXPECT_EQ(output.trimmed(), QByteArray("Quorvane " QUORVANE_VERSION));
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
     EXPECT_TRUE(output.contains("Unknown command"));
+
+    // The interface language chosen in Preferences: the program's texts and Qt's own.
+    QTemporaryDir home;
+    seenFirstRun(home.path(), "de");
+    env.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    for (const char *help : {"--help", "--help-all"}) {
+        EXPECT_EQ(runCommand(env, {help}, &output), 0);
+        const QString german = QString::fromUtf8(output);
+        for (const char *text : {"Wandelt jeden Bereich des Bildschirms in Text um.", "Befehle (an das laufende Quorvane",
+                                 "  capture       Einen Bildschirmbereich auswählen und seinen Text kopieren",
+                                 "Zeigt Hilfe zu den", "Aufruf:"})
+            EXPECT_TRUE(german.contains(QString::fromUtf8(text))) << help << " " << text << "\n" << output.constData();
+    }
+    EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
+    EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Unbekannter Befehl „snapshot“"))) << output.constData();
+
+    // A damaged settings file stays where it is, for the program to set aside and tell of.
+    QFile damaged(home.filePath("config/Quorvane/defaults.json"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(R"({"AppLanguage": "de", )");
+    damaged.close();
+    EXPECT_EQ(runCommand(env, {"--help"}, &output), 0);
+    // What it still holds is read, as the program reads it.
+    EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Wandelt jeden Bereich"))) << output.constData();
+    EXPECT_EQ(QDir(home.filePath("config/Quorvane")).entryList(QDir::Files).join(" ").toStdString(), "defaults.json");
 }
 
 TEST(ProgramLifecycleTest, CommandsStartTheProgramThenReachItOverTheBusAndQuitEndsIt)
@@ -220,10 +247,12 @@ TEST(ProgramLifecycleTest, WithoutATrayANoticeExplainsCaptureAndQuitAndTermEndsC
     QDBusConnection refusingServer =
         QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("refusing-notification-server"));
     ASSERT_TRUE(refusingServer.registerService(QStringLiteral("org.freedesktop.Notifications")));
+    // In German: the command line's reading of the language leaves the program's own
+    // application object its tables.
     QTemporaryDir home;
-    seenFirstRun(home.path());
+    seenFirstRun(home.path(), "de");
     auto program = startProgram(programEnvironment(home.path()));
-    ASSERT_TRUE(waitUntil([] { return showsWindowTitled("Quorvane Is Running"); }, 20000));
+    ASSERT_TRUE(waitUntil([] { return showsWindowTitled(QStringLiteral("Quorvane läuft")); }, 20000));
 
     ::kill(static_cast<pid_t>(program->processId()), SIGTERM);
     ASSERT_TRUE(waitUntil([&] { return program->state() == QProcess::NotRunning; }, 15000));
