@@ -64,14 +64,19 @@ FutureOutcome<T> outcomeOf(QFuture<T> finished)
 template <typename T, typename Handler>
 void whenFinished(QFuture<T> future, QObject *context, Handler handler)
 {
-    // Qt cancels a continuation when its context is destroyed and then runs the
-    // cancellation handler during that destruction; the guard is already cleared by then.
+    // Qt 6.4 asserts that a continuation's context still lives when the future ends (later
+    // versions cancel the continuation instead), and a capture can end while the program
+    // takes its services down: the continuation runs where the future ends and crosses to
+    // the context itself, only while it lives.
     QPointer<QObject> guard(context);
-    future.then(context, [handler](QFuture<T> finished) { handler(finished); })
-        .onCanceled(context, [handler, future, guard] {
-            if (guard)
-                handler(future);
-        });
+    const auto deliver = [guard, handler, future] {
+        if (QObject *target = guard.data())
+            QMetaObject::invokeMethod(target, [guard, handler, future] {
+                if (guard)
+                    handler(future);
+            });
+    };
+    future.then(QtFuture::Launch::Sync, [deliver](const QFuture<T> &) { deliver(); }).onCanceled(deliver);
 }
 
 } // namespace quorvane

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+// Qt's own checks stay on in release builds here: one of them is what a continuation
+// whose context has gone trips.
+#define QT_FORCE_ASSERTS
 #include "support/scoped_translation.h"
+#include "core/future_outcome.h"
 #include "core/json_util.h"
 #include "core/localized_error.h"
 #include "core/text_utils.h"
@@ -7,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QPromise>
 #include <QTemporaryDir>
 #include <QTextLayout>
 
@@ -41,6 +46,35 @@ struct SampleError : CaseError<SampleError, int> {
     }
 };
 } // namespace
+
+TEST(WhenFinished, CallsItsHandlerForEveryEndButNotOnceItsContextIsGone)
+{
+    int calls = 0;
+    const auto count = [&calls](const QFuture<int> &) { ++calls; };
+    QObject context;
+    for (const bool cancel : {false, true}) {
+        QPromise<int> promise;
+        promise.start();
+        whenFinished(promise.future(), &context, count);
+        if (cancel)
+            promise.future().cancel();
+        else
+            promise.addResult(1);
+        promise.finish();
+    }
+    EXPECT_EQ(calls, 2);
+
+    // A capture that ends while the program is being taken down.
+    QPromise<int> promise;
+    promise.start();
+    {
+        QObject gone;
+        whenFinished(promise.future(), &gone, count);
+    }
+    promise.addResult(1);
+    promise.finish();
+    EXPECT_EQ(calls, 2);
+}
 
 TEST(LocalizedErrorTest, DescribesCaseWithValue)
 {
