@@ -2228,5 +2228,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>يعمل Quorvane بالفعل؛ ولا يمكن إرسال أمر إليه دون ناقل جلسة.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>‏يحتاج Quorvane إلى جلسة سطح مكتب رسومية: لم يُضبط DISPLAY.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>‏لا يمكن تشغيل Quorvane: ‏%1، لذا قد يمنعه مستخدم آخر من العمل. اجعل المجلد خاصًا بك وحدك (chmod 700) أو اضبط XDG_RUNTIME_DIR على مجلد كذلك.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>‏%1 ليس مجلدًا</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>‏%1 يخص مستخدمًا آخر</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>يمكن لمستخدمين آخرين الكتابة في %1</translation>
+    </message>
 </context>
 </TS>

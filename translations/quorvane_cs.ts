@@ -2177,5 +2177,30 @@ Tlačítkem Kopírovat (📋) můžete zkopírovat: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane už běží; bez sběrnice sezení mu nelze poslat příkaz.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane potřebuje grafické sezení pracovního prostředí: proměnná DISPLAY není nastavena.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane nelze spustit: %1, takže jiný uživatel by mu mohl zabránit v běhu. Nastavte složku jen pro sebe (chmod 700) nebo nastavte XDG_RUNTIME_DIR na takovou složku.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 není složka</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 patří jinému uživateli</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>do %1 mohou zapisovat jiní uživatelé</translation>
+    </message>
 </context>
 </TS>

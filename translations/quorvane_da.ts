@@ -2160,5 +2160,30 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane kører allerede; uden en sessionsbus kan der ikke sendes kommandoer til det.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane kræver en grafisk skrivebordssession: DISPLAY er ikke sat.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane kan ikke starte: %1, så en anden bruger kunne forhindre det i at køre. Gør mappen til din alene (chmod 700), eller sæt XDG_RUNTIME_DIR til en mappe, der er det.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 er ikke en mappe</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 tilhører en anden bruger</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>andre brugere kan skrive i %1</translation>
+    </message>
 </context>
 </TS>

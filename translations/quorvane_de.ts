@@ -2160,5 +2160,30 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane läuft bereits; ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane braucht eine grafische Arbeitsumgebung: DISPLAY ist nicht gesetzt.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane kann nicht starten: %1, daher könnte ein anderer Benutzer den Start verhindern. Machen Sie den Ordner nur für Sie zugänglich (chmod 700) oder setzen Sie XDG_RUNTIME_DIR auf einen solchen Ordner.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>andere Benutzer können in %1 schreiben</translation>
+    </message>
 </context>
 </TS>

@@ -2160,5 +2160,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Το Quorvane εκτελείται ήδη· χωρίς δίαυλο συνεδρίας δεν μπορεί να του σταλεί εντολή.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Το Quorvane χρειάζεται γραφική συνεδρία επιφάνειας εργασίας: η DISPLAY δεν έχει οριστεί.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Το Quorvane δεν μπορεί να ξεκινήσει: %1, οπότε άλλος χρήστης θα μπορούσε να εμποδίσει τη λειτουργία του. Κάντε τον φάκελο μόνο δικό σας (chmod 700) ή ορίστε το XDG_RUNTIME_DIR σε έναν τέτοιο φάκελο.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>το %1 δεν είναι φάκελος</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>το %1 ανήκει σε άλλον χρήστη</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>άλλοι χρήστες μπορούν να γράψουν στο %1</translation>
+    </message>
 </context>
 </TS>

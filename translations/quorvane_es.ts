@@ -2160,5 +2160,30 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane ya se está ejecutando; sin un bus de sesión no se le pueden enviar órdenes.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane necesita una sesión de escritorio gráfica: DISPLAY no está definida.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane no puede iniciarse: %1, así que otro usuario podría impedir que funcione. Haga que la carpeta sea solo suya (chmod 700) o defina XDG_RUNTIME_DIR con una carpeta que lo sea.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 no es una carpeta</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 pertenece a otro usuario</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>otros usuarios pueden escribir en %1</translation>
+    </message>
 </context>
 </TS>

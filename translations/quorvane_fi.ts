@@ -2160,5 +2160,30 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane on jo käynnissä; ilman istuntoväylää sille ei voi lähettää komentoja.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane tarvitsee graafisen työpöytäistunnon: DISPLAY-muuttujaa ei ole asetettu.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane ei voi käynnistyä: %1, joten toinen käyttäjä voisi estää sen toiminnan. Tee kansiosta vain omasi (chmod 700) tai aseta XDG_RUNTIME_DIR osoittamaan tällaiseen kansioon.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 ei ole kansio</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 kuuluu toiselle käyttäjälle</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>muut käyttäjät voivat kirjoittaa kansioon %1</translation>
+    </message>
 </context>
 </TS>

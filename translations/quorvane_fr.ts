@@ -2160,5 +2160,30 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane est déjà lancé ; sans bus de session, aucune commande ne peut lui être envoyée.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane a besoin d’une session de bureau graphique : DISPLAY n’est pas défini.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane ne peut pas démarrer : %1, un autre utilisateur pourrait donc l’empêcher de fonctionner. Réservez ce dossier à votre seul usage (chmod 700) ou définissez XDG_RUNTIME_DIR vers un dossier qui l’est.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 n’est pas un dossier</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 appartient à un autre utilisateur</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>d’autres utilisateurs peuvent écrire dans %1</translation>
+    </message>
 </context>
 </TS>

@@ -2160,5 +2160,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane पहले से चल रहा है; सेशन बस के बिना उसे कमांड नहीं भेजा जा सकता।</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane को ग्राफ़िकल डेस्कटॉप सत्र चाहिए: DISPLAY सेट नहीं है।</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane शुरू नहीं हो सकता: %1, इसलिए कोई दूसरा उपयोगकर्ता इसे चलने से रोक सकता है। फ़ोल्डर को केवल अपना बनाएँ (chmod 700) या XDG_RUNTIME_DIR को ऐसे फ़ोल्डर पर सेट करें।</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 फ़ोल्डर नहीं है</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 किसी दूसरे उपयोगकर्ता का है</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,30 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane je već pokrenut; bez sabirnice sesije ne može mu se poslati naredba.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane treba grafičku sesiju radne površine: DISPLAY nije postavljen.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane se ne može pokrenuti: %1, pa bi ga drugi korisnik mogao spriječiti u radu. Učinite mapu samo svojom (chmod 700) ili postavite XDG_RUNTIME_DIR na takvu mapu.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 nije mapa</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 pripada drugom korisniku</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>drugi korisnici mogu pisati u %1</translation>
+    </message>
 </context>
 </TS>

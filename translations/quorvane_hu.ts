@@ -2143,5 +2143,30 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>A Quorvane már fut; munkamenetbusz nélkül nem lehet neki parancsot küldeni.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>A Quorvane-nak grafikus asztali munkamenet kell: a DISPLAY nincs beállítva.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>A Quorvane nem indulhat el: %1, így egy másik felhasználó megakadályozhatná a futását. Tegye a mappát csak a sajátjává (chmod 700), vagy állítsa az XDG_RUNTIME_DIR változót egy ilyen mappára.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 nem mappa</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 egy másik felhasználóé</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>más felhasználók is írhatnak ide: %1</translation>
+    </message>
 </context>
 </TS>

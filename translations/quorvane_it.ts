@@ -2160,5 +2160,30 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane è già in esecuzione; senza un bus di sessione non gli si possono inviare comandi.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane richiede una sessione desktop grafica: DISPLAY non è impostata.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane non può avviarsi: %1, quindi un altro utente potrebbe impedirne l’esecuzione. Rendi la cartella accessibile solo a te (chmod 700) o imposta XDG_RUNTIME_DIR su una cartella che lo sia.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 non è una cartella</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 appartiene a un altro utente</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>altri utenti possono scrivere in %1</translation>
+    </message>
 </context>
 </TS>

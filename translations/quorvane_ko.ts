@@ -2143,5 +2143,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane이 이미 실행 중입니다. 세션 버스가 없어 명령을 보낼 수 없습니다.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane은 그래픽 데스크톱 세션이 필요합니다: DISPLAY가 설정되지 않았습니다.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane을 시작할 수 없습니다: %1. 따라서 다른 사용자가 실행을 막을 수 있습니다. 폴더를 본인 전용으로 만들거나(chmod 700) XDG_RUNTIME_DIR을 그런 폴더로 설정하세요.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1은(는) 폴더가 아닙니다</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1은(는) 다른 사용자의 소유입니다</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>다른 사용자가 %1에 쓸 수 있습니다</translation>
+    </message>
 </context>
 </TS>

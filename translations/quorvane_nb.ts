@@ -2160,5 +2160,30 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane kjører allerede; uten øktbuss kan det ikke sendes kommandoer til det.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane trenger en grafisk skrivebordsøkt: DISPLAY er ikke satt.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane kan ikke starte: %1, så en annen bruker kan hindre det i å kjøre. Gjør mappen til din alene (chmod 700), eller sett XDG_RUNTIME_DIR til en mappe som er det.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 er ikke en mappe</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 tilhører en annen bruker</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>andre brukere kan skrive til %1</translation>
+    </message>
 </context>
 </TS>

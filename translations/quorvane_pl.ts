@@ -2177,5 +2177,30 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane już działa; bez magistrali sesji nie można wysłać do niego polecenia.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane wymaga graficznej sesji pulpitu: zmienna DISPLAY nie jest ustawiona.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Nie można uruchomić Quorvane: %1, więc inny użytkownik mógłby uniemożliwić jego działanie. Ustaw folder tylko dla siebie (chmod 700) lub ustaw XDG_RUNTIME_DIR na taki folder.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 nie jest folderem</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 należy do innego użytkownika</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>inni użytkownicy mogą zapisywać w %1</translation>
+    </message>
 </context>
 </TS>

@@ -2160,5 +2160,30 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>O Quorvane já está em execução; sem um barramento de sessão, não é possível enviar comandos a ele.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>O Quorvane precisa de uma sessão gráfica: DISPLAY não está definida.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>O Quorvane não pode iniciar: %1, então outro usuário poderia impedir que ele funcione. Deixe a pasta só para você (chmod 700) ou defina XDG_RUNTIME_DIR como uma pasta que seja.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 não é uma pasta</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 pertence a outro usuário</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>outros usuários podem gravar em %1</translation>
+    </message>
 </context>
 </TS>

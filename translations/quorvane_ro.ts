@@ -2177,5 +2177,30 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane rulează deja; fără o magistrală de sesiune nu i se pot trimite comenzi.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane are nevoie de o sesiune grafică de desktop: DISPLAY nu este setată.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane nu poate porni: %1, deci alt utilizator l-ar putea împiedica să ruleze. Faceți dosarul doar al dumneavoastră (chmod 700) sau setați XDG_RUNTIME_DIR la un dosar care este astfel.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 nu este un dosar</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 aparține altui utilizator</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>alți utilizatori pot scrie în %1</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane уже запущен; без сеансовой шины ему нельзя отправить команду.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane нужен графический сеанс рабочего стола: переменная DISPLAY не задана.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane не может запуститься: %1, поэтому другой пользователь мог бы помешать его работе. Сделайте папку доступной только вам (chmod 700) или укажите в XDG_RUNTIME_DIR такую папку.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 — не папка</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 принадлежит другому пользователю</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>другие пользователи могут записывать в %1</translation>
+    </message>
 </context>
 </TS>

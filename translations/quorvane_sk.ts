@@ -2177,5 +2177,30 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane už beží; bez zbernice relácie mu nemožno poslať príkaz.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane potrebuje grafickú reláciu pracovného prostredia: premenná DISPLAY nie je nastavená.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane sa nedá spustiť: %1, takže iný používateľ by mu mohol zabrániť v behu. Nastavte priečinok len pre seba (chmod 700) alebo nastavte XDG_RUNTIME_DIR na taký priečinok.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 nie je priečinok</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 patrí inému používateľovi</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>do %1 môžu zapisovať iní používatelia</translation>
+    </message>
 </context>
 </TS>

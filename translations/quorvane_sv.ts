@@ -2160,5 +2160,30 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane körs redan; utan sessionsbuss kan inga kommandon skickas till det.</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane behöver en grafisk skrivbordssession: DISPLAY är inte satt.</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane kan inte starta: %1, så en annan användare skulle kunna hindra det från att köras. Gör mappen till bara din (chmod 700) eller sätt XDG_RUNTIME_DIR till en mapp som är det.</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 är ingen mapp</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 tillhör en annan användare</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>andra användare kan skriva i %1</translation>
+    </message>
 </context>
 </TS>

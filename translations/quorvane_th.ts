@@ -2143,5 +2143,30 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane ทำงานอยู่แล้ว หากไม่มีบัสของเซสชันจะส่งคำสั่งไปให้ไม่ได้</translation>
     </message>
+    <message id="command_line.no_display">
+        <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
+        <extracomment>Started where there is no screen, e.g. over ssh</extracomment>
+        <translation>Quorvane ต้องใช้เซสชันเดสก์ท็อปแบบกราฟิก: ไม่ได้ตั้งค่า DISPLAY</translation>
+    </message>
+    <message id="command_line.unsafe_folder">
+        <source>Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is.</source>
+        <extracomment>The program will not start; %1 says what is wrong with the folder of its lock file</extracomment>
+        <translation>Quorvane เริ่มทำงานไม่ได้: %1 ผู้ใช้อื่นจึงอาจขัดขวางไม่ให้โปรแกรมทำงาน ทำให้โฟลเดอร์เป็นของคุณเพียงผู้เดียว (chmod 700) หรือตั้งค่า XDG_RUNTIME_DIR เป็นโฟลเดอร์ที่เป็นเช่นนั้น</translation>
+    </message>
+    <message id="single_instance.folder_missing">
+        <source>%1 is not a folder</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 ไม่ใช่โฟลเดอร์</translation>
+    </message>
+    <message id="single_instance.folder_foreign">
+        <source>%1 belongs to another user</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>%1 เป็นของผู้ใช้อื่น</translation>
+    </message>
+    <message id="single_instance.folder_shared">
+        <source>other users may write to %1</source>
+        <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
+        <translation>ผู้ใช้อื่นเขียนลงใน %1 ได้</translation>
+    </message>
 </context>
 </TS>

@@ -130,6 +130,13 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
         printTo(stderr, qtTrId("command_line.not_running"));
         result = 1;
     }
+    if (!result && qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+        && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {
+        //: Started where there is no screen, e.g. over ssh
+        //% "Quorvane needs a graphical desktop session: no DISPLAY is set."
+        printTo(stderr, qtTrId("command_line.no_display"));
+        result = 1;
+    }
     return result;
 }
 
@@ -154,9 +161,9 @@ bool holdLock(quorvane::SingleInstanceGuard &lock)
     }
     case quorvane::SingleInstanceGuard::Result::unsafeFolder: {
         const QString folder = QFileInfo(lock.lockPath()).absolutePath();
-        const QString text = QStringLiteral("Quorvane cannot start: %1, so another user could keep it from "
-                                            "running. Make the folder yours alone (chmod 700) or set "
-                                            "XDG_RUNTIME_DIR to a folder that is.")
+        //: The program will not start; %1 says what is wrong with the folder of its lock file
+        //% "Quorvane cannot start: %1, so another user could keep it from running. Make the folder yours alone (chmod 700) or set XDG_RUNTIME_DIR to a folder that is."
+        const QString text = qtTrId("command_line.unsafe_folder")
                                  .arg(quorvane::SingleInstanceGuard::folderProblem(folder).value_or(folder));
         printTo(stderr, text);
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Quorvane"), text);
@@ -194,12 +201,6 @@ int main(int argc, char **argv)
         return *answered;
     if (helpWithQtOptions)
         return printHelpWithQtOptions(argc, argv);
-
-    if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
-        && qEnvironmentVariable("QT_QPA_PLATFORM") != QLatin1String("offscreen")) {
-        std::fprintf(stderr, "Quorvane needs a graphical desktop session: no DISPLAY is set.\n");
-        return 1;
-    }
 
     // Recognition loads and frees hundreds of megabytes of models on its own thread. The
     // allocator gives the free end of a thread's memory back only above its trim threshold,

@@ -59,11 +59,17 @@ std::optional<QString> SingleInstanceGuard::folderProblem(const QString &folder)
 {
     const QFileInfo info(folder);
     if (!info.exists() || !info.isDir())
-        return QStringLiteral("%1 is not a folder").arg(folder);
+        //: Why the program cannot keep its lock file in a folder; %1 is the folder
+        //% "%1 is not a folder"
+        return qtTrId("single_instance.folder_missing").arg(folder);
     if (info.isSymLink() || info.ownerId() != ::geteuid())
-        return QStringLiteral("%1 belongs to another user").arg(folder);
+        //: Why the program cannot keep its lock file in a folder; %1 is the folder
+        //% "%1 belongs to another user"
+        return qtTrId("single_instance.folder_foreign").arg(folder);
     if (info.permissions() & (QFileDevice::WriteGroup | QFileDevice::WriteOther))
-        return QStringLiteral("other users may write to %1").arg(folder);
+        //: Why the program cannot keep its lock file in a folder; %1 is the folder
+        //% "other users may write to %1"
+        return qtTrId("single_instance.folder_shared").arg(folder);
     return std::nullopt;
 }
 

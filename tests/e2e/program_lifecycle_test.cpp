@@ -192,6 +192,9 @@ TEST(ProgramLifecycleTest, HelpAndVersionAnswerWithoutADisplay)
     }
     EXPECT_EQ(runCommand(env, {"snapshot"}, &output), 2);
     EXPECT_TRUE(QString::fromUtf8(output).contains(QStringLiteral("Unbekannter Befehl „snapshot“"))) << output.constData();
+    // Started with no screen at all, it says so in the same language.
+    EXPECT_EQ(runCommand(env, {}, &output), 1);
+    EXPECT_TRUE(output.contains("Quorvane braucht eine grafische Arbeitsumgebung")) << output.constData();
 
     // A damaged settings file stays where it is, for the program to set aside and tell of.
     QFile damaged(home.filePath("config/Quorvane/defaults.json"));
