@@ -6,6 +6,7 @@
 #include "support/test_fonts.h"
 
 #include <QPainter>
+#include <QTransform>
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
@@ -275,4 +276,35 @@ TEST_F(CodeScanServiceTest, ReadsASmallAztecCodeBesideText)
     painter.drawText(QRect(12, 8, 280, 100), 0, "Order 10482\nShips in 2 days\nScan to track");
     painter.end();
     EXPECT_EQ(service->detectBestCode(label).result().payload, "AZTEC-2024-ok");
+}
+
+TEST_F(CodeScanServiceTest, ReadsATinyDataMatrixAndAnAztecLabelSeenAtAnAngle)
+{
+    // One pixel per module, light on dark as a page in a dark theme shows it.
+    QImage tiny = makeCode(BarcodeFormat::DataMatrix, "LOT 7781 EXP 2026", 1, 1);
+    tiny.invertPixels();
+    EXPECT_EQ(service->detectBestCode(tiny).result().payload, "LOT 7781 EXP 2026");
+
+    // A full-range Aztec symbol on a label lying on a dark table, photographed at an angle
+    // and a little out of focus.
+    const std::string text = "Shipment 4711-0815 from Lyon to Tromso, 14 parcels, handle with care; contact +33 4 72 00 00 00 "
+                             "or logistics@example.org";
+    const QImage aztec = makeCode(BarcodeFormat::Aztec, text, 1, 1);
+    const QImage label = compose(aztec.size() * 4 + QSize(80, 80), {{{40, 40}, aztec.scaled(aztec.size() * 4)}});
+    const double w = label.width(), h = label.height();
+    QTransform angle;
+    QTransform::quadToQuad(QPolygonF({QPointF(0, 0), QPointF(w, 0), QPointF(w, h), QPointF(0, h)}),
+                           QPolygonF({QPointF(0.06 * w, 0), QPointF(w, 0.02 * h), QPointF(0.98 * w, h), QPointF(0, 0.94 * h)}),
+                           angle);
+    QImage photo(label.size() + QSize(60, 60), QImage::Format_RGB32);
+    photo.fill(QColor(90, 84, 76));
+    QPainter painter(&photo);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.translate(30, 30);
+    painter.setTransform(angle, true);
+    painter.drawImage(0, 0, label);
+    painter.end();
+    photo = photo.scaled(photo.size() / 1.5, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    EXPECT_EQ(service->detectBestCode(photo).result().payload, QString::fromStdString(text));
 }
