@@ -430,6 +430,15 @@ int renderHardCases(const QString &out)
     for (int module : {4, 6})
         write(QStringLiteral("qr-dense-m%1").arg(module), codeImage(qr, dense, module), dense);
     write(QStringLiteral("qr-dense-photo"), photographed(codeImage(qr, dense, 6), random, 0.02, 1.3), dense);
+    // Version 40, the largest (177 modules), up to 1576 pixels across; its photo from a
+    // generator of its own so that the samples after it stay as they were.
+    while (dense.size() < 2900)
+        dense += QStringLiteral("row %1: lorem ipsum dolor sit amet; ").arg(dense.size());
+    dense.truncate(2900);
+    for (int module : {3, 8})
+        write(QStringLiteral("qr-v40-m%1").arg(module), codeImage(qr, dense, module), dense);
+    std::mt19937 largest(177);
+    write(QStringLiteral("qr-v40-photo"), photographed(codeImage(qr, dense, 6), largest, 0.015, 1.3), dense);
 
     const QList<Symbology> retail{{"ean13", BarcodeFormat::EAN13, "5030159003930", true},
                                   {"ean13", BarcodeFormat::EAN13, "4006381333931", true},
