@@ -284,9 +284,10 @@ bool readLinear(const RecognitionLimit &limit, const QImage &grey, double scale,
 }
 
 // The 2D codes of `window` of `grey` that are not yet found; whether there were any.
-bool readMatrixIn(const RecognitionLimit &limit, const QImage &grey, const QRect &window, double scale, QList<Found> &found)
+bool readMatrixIn(const RecognitionLimit &limit, const QImage &grey, const QRect &window, double scale, QList<Found> &found,
+                  ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage)
 {
-    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
+    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats).setBinarizer(binarizer);
     bool any = false;
     for (const ZXing::Result &result : readBarcodes(limit, viewOf(grey.copy(window)), hints)) {
         std::optional<Found> f = foundOf(result, window.topLeft(), scale);
@@ -326,7 +327,11 @@ bool readMatrixAcross(const RecognitionLimit &limit, const QImage &grey, QSize s
 QList<Found> readAll(const RecognitionLimit &limit, const QImage &grey, double scale)
 {
     QList<Found> found;
-    if (!readMatrixIn(limit, grey, grey.rect(), scale, found))
+    // In a blurred photo with sensor noise the threshold of each small neighbourhood can
+    // break a dense symbol's modules apart where one threshold for the whole region keeps
+    // them.
+    if (!readMatrixIn(limit, grey, grey.rect(), scale, found)
+        && !readMatrixIn(limit, grey, grey.rect(), scale, found, ZXing::Binarizer::GlobalHistogram))
         readMatrixAcross(limit, grey, grey.size() * 2 / 3, scale, found);
     readLinear(limit, grey, scale, found);
     if (found.isEmpty()) {

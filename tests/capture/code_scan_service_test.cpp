@@ -6,6 +6,7 @@
 #include "support/test_fonts.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTransform>
 
 #include <ZXing/BitMatrix.h>
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quorvane;
@@ -278,33 +280,57 @@ TEST_F(CodeScanServiceTest, ReadsASmallAztecCodeBesideText)
     EXPECT_EQ(service->detectBestCode(label).result().payload, "AZTEC-2024-ok");
 }
 
-TEST_F(CodeScanServiceTest, ReadsATinyDataMatrixAndAnAztecLabelSeenAtAnAngle)
+TEST_F(CodeScanServiceTest, ReadsATinyDataMatrixAndPhotographedLabels)
 {
     // One pixel per module, light on dark as a page in a dark theme shows it.
     QImage tiny = makeCode(BarcodeFormat::DataMatrix, "LOT 7781 EXP 2026", 1, 1);
     tiny.invertPixels();
     EXPECT_EQ(service->detectBestCode(tiny).result().payload, "LOT 7781 EXP 2026");
 
-    // A full-range Aztec symbol on a label lying on a dark table, photographed at an angle
-    // and a little out of focus.
+    // A code at `module` pixels per module on a label lying on a dark table, seen with its
+    // corners at `corners` (fractions of its width and height) and turned by `degrees`, out
+    // of focus by `blur` (1 is sharp).
+    const auto photographed = [](const QImage &code, int module, const QPolygonF &corners, double degrees, double blur) {
+        const QImage label = code.scaled(code.size() * module);
+        const QTransform size = QTransform::fromScale(label.width(), label.height());
+        QTransform view;
+        const QPolygonF square({QPointF(0, 0), QPointF(1, 0), QPointF(1, 1), QPointF(0, 1)});
+        QTransform::quadToQuad(size.map(square), size.map(corners), view);
+        view *= QTransform().rotate(degrees);
+        const QRectF bounds = view.mapRect(QRectF(label.rect()));
+        QImage photo(bounds.size().toSize() + QSize(60, 60), QImage::Format_RGB32);
+        photo.fill(QColor(90, 84, 76));
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(30 - bounds.left(), 30 - bounds.top());
+        painter.setTransform(view, true);
+        painter.drawImage(0, 0, label);
+        painter.end();
+        return photo.scaled(photo.size() / blur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+            .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    };
+
+    // A full-range Aztec symbol seen at an angle.
     const std::string text = "Shipment 4711-0815 from Lyon to Tromso, 14 parcels, handle with care; contact +33 4 72 00 00 00 "
                              "or logistics@example.org";
-    const QImage aztec = makeCode(BarcodeFormat::Aztec, text, 1, 1);
-    const QImage label = compose(aztec.size() * 4 + QSize(80, 80), {{{40, 40}, aztec.scaled(aztec.size() * 4)}});
-    const double w = label.width(), h = label.height();
-    QTransform angle;
-    QTransform::quadToQuad(QPolygonF({QPointF(0, 0), QPointF(w, 0), QPointF(w, h), QPointF(0, h)}),
-                           QPolygonF({QPointF(0.06 * w, 0), QPointF(w, 0.02 * h), QPointF(0.98 * w, h), QPointF(0, 0.94 * h)}),
-                           angle);
-    QImage photo(label.size() + QSize(60, 60), QImage::Format_RGB32);
-    photo.fill(QColor(90, 84, 76));
-    QPainter painter(&photo);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.translate(30, 30);
-    painter.setTransform(angle, true);
-    painter.drawImage(0, 0, label);
-    painter.end();
-    photo = photo.scaled(photo.size() / 1.5, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    EXPECT_EQ(service->detectBestCode(photo).result().payload, QString::fromStdString(text));
+    const QImage aztec = photographed(makeCode(BarcodeFormat::Aztec, text, 1, 1, 20), 4,
+                                     QPolygonF({QPointF(0.06, 0), QPointF(1, 0.02), QPointF(0.98, 1), QPointF(0, 0.94)}), 0, 1.5);
+    EXPECT_EQ(service->detectBestCode(aztec).result().payload, QString::fromStdString(text));
+
+    // A QR code of the largest version, turned, in light falling off to one side and with
+    // sensor noise.
+    std::string dense;
+    while (dense.size() < 2900)
+        dense += "row " + std::to_string(dense.size()) + ": lorem ipsum dolor sit amet; ";
+    dense.resize(2900);
+    QImage qr = photographed(makeCode(BarcodeFormat::QRCode, dense, 1, 1), 6,
+                              QPolygonF({QPointF(0.02, 0), QPointF(1, 0.01), QPointF(1, 1), QPointF(0, 0.98)}), -6, 1.3)
+                    .convertToFormat(QImage::Format_Grayscale8);
+    QRandomGenerator noise(7);
+    for (int y = 0; y < qr.height(); ++y) {
+        uchar *row = qr.scanLine(y);
+        for (int x = 0; x < qr.width(); ++x)
+            row[x] = uchar(std::clamp(int(row[x] * (0.7 + 0.3 * x / qr.width())) + int(noise.bounded(13)) - 6, 0, 255));
+    }
+    EXPECT_EQ(service->detectBestCode(qr).result().payload, QString::fromStdString(dense));
 }
