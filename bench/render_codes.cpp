@@ -12,6 +12,7 @@
 //
 // Usage: render_codes OUTPUT_DIR
 #include "bench_support.h"
+#include "support/photographed_label.h"
 
 #include <QDir>
 #include <QFile>
@@ -354,21 +355,7 @@ QImage photographed(const QImage &code, std::mt19937 &random, double skew, doubl
     QTransform warp;
     QTransform::quadToQuad(from, to, warp);
     warp *= QTransform().rotate(std::uniform_real_distribution<double>(-6, 6)(random));
-    const QRectF bounds = warp.mapRect(QRectF(0, 0, w, h));
-    QImage photo(bounds.size().toSize() + QSize(80, 80), QImage::Format_RGB32);
-    photo.fill(QColor(90, 84, 76));
-    {
-        QPainter painter(&photo);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.translate(40 - bounds.left(), 40 - bounds.top());
-        painter.setTransform(warp, true);
-        painter.drawImage(0, 0, code);
-    }
-    if (blur > 1) {
-        const QSize size = photo.size();
-        photo = photo.scaled(size / blur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    QImage photo = quorvane::test::photographedLabel(code, warp, 40, blur);
     std::normal_distribution<double> noise(0, 6);
     const double lightFrom = std::uniform_real_distribution<double>(0.7, 1.0)(random);
     for (int y = 0; y < photo.height(); ++y) {

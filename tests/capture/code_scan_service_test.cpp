@@ -3,6 +3,7 @@
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"
 #include "support/event_loop.h"
+#include "support/photographed_label.h"
 #include "support/test_fonts.h"
 
 #include <QPainter>
@@ -287,27 +288,16 @@ TEST_F(CodeScanServiceTest, ReadsATinyDataMatrixAndPhotographedLabels)
     tiny.invertPixels();
     EXPECT_EQ(service->detectBestCode(tiny).result().payload, "LOT 7781 EXP 2026");
 
-    // A code at `module` pixels per module on a label lying on a dark table, seen with its
-    // corners at `corners` (fractions of its width and height) and turned by `degrees`, out
-    // of focus by `blur` (1 is sharp).
+    // A code at `module` pixels per module on a label on a dark table, seen with its corners
+    // at `corners` (fractions of its width and height) and turned by `degrees`, out of focus
+    // by `blur`.
     const auto photographed = [](const QImage &code, int module, const QPolygonF &corners, double degrees, double blur) {
         const QImage label = code.scaled(code.size() * module);
         const QTransform size = QTransform::fromScale(label.width(), label.height());
-        QTransform view;
         const QPolygonF square({QPointF(0, 0), QPointF(1, 0), QPointF(1, 1), QPointF(0, 1)});
+        QTransform view;
         QTransform::quadToQuad(size.map(square), size.map(corners), view);
-        view *= QTransform().rotate(degrees);
-        const QRectF bounds = view.mapRect(QRectF(label.rect()));
-        QImage photo(bounds.size().toSize() + QSize(60, 60), QImage::Format_RGB32);
-        photo.fill(QColor(90, 84, 76));
-        QPainter painter(&photo);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.translate(30 - bounds.left(), 30 - bounds.top());
-        painter.setTransform(view, true);
-        painter.drawImage(0, 0, label);
-        painter.end();
-        return photo.scaled(photo.size() / blur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-            .scaled(photo.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        return test::photographedLabel(label, view * QTransform().rotate(degrees), 30, blur);
     };
 
     // A full-range Aztec symbol seen at an angle.
