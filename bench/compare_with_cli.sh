@@ -69,4 +69,7 @@ rm -rf "$work/codes" "$work/codes-out"
 "$bin/render_codes" "$work/codes" >/dev/null
 "$bin/recognize" --codes "$work/codes" "$work/codes-out" 2>/dev/null | grep median
 "$bin/score_codes" "$work/codes" "$work/codes-out" | grep -v ' read$'
+echo "== codes, harder cases: Aztec, small and distorted Data Matrix, dense QR, QR model 1, photos"
+"$bin/recognize" --codes "$work/codes/hard" "$work/codes-out/hard" 2>/dev/null | grep median
+"$bin/score_codes" "$work/codes/hard" "$work/codes-out/hard"
 echo "results in $work"

@@ -6,11 +6,13 @@
 // (empty for the images without a code).
 //
 // OUTPUT_DIR/hard holds the harder cases: compact and full-range Aztec, small and distorted
-// Data Matrix, dense QR at high resolution, and EAN/UPC photographed (perspective, blur,
-// noise, uneven light). zxing-cpp 1.4 neither writes nor reads QR model 1, so it has none.
+// Data Matrix, dense QR at high resolution, EAN/UPC photographed (perspective, blur,
+// noise, uneven light), QR Code model 1 and Aztec runes (drawn here: zxing-cpp's writer
+// makes neither).
 //
 // Usage: render_codes OUTPUT_DIR
 #include "bench_support.h"
+#include "support/photographed_label.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,9 +25,11 @@
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <random>
+#include <vector>
 
 namespace {
 
@@ -66,17 +70,249 @@ QImage symbolOf(const Symbology &symbology, const QString &payload)
     return image;
 }
 
-// The symbol at `module` pixels per module with a quiet zone of ten modules.
-QImage codeImage(const Symbology &symbology, const QString &payload, int module)
+// `symbol` at `module` pixels per module with a quiet zone of ten modules; a linear
+// symbol stretched to 24 modules and 20 pixels high.
+QImage scaledWithQuietZone(const QImage &symbol, int module, bool linear = false)
 {
-    const QImage symbol = symbolOf(symbology, payload);
-    const int height = symbology.linear ? 24 * module + 20 : symbol.height() * module;
+    const int height = linear ? 24 * module + 20 : symbol.height() * module;
     const QImage scaled = symbol.scaled(symbol.width() * module, height, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const int quiet = 10 * module;
     QImage image(scaled.width() + 2 * quiet, scaled.height() + 2 * quiet, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter(&image).drawImage(quiet, quiet, scaled);
     return image;
+}
+
+// The symbol at `module` pixels per module with a quiet zone of ten modules.
+QImage codeImage(const Symbology &symbology, const QString &payload, int module)
+{
+    return scaledWithQuietZone(symbolOf(symbology, payload), module, symbology.linear);
+}
+
+// Arithmetic in GF(2^m) built on the primitive polynomial `polynomial`.
+class GaloisField {
+public:
+    GaloisField(int polynomial, int size) : m_exp(size), m_log(size)
+    {
+        for (int i = 0, x = 1; i < size - 1; ++i) {
+            m_exp[i] = x;
+            m_log[x] = i;
+            x <<= 1;
+            if (x >= size)
+                x ^= polynomial;
+        }
+    }
+    int power(int n) const { return m_exp[n % (int(m_exp.size()) - 1)]; }
+    int times(int a, int b) const
+    {
+        return a && b ? power(m_log[a] + m_log[b]) : 0;
+    }
+
+private:
+    std::vector<int> m_exp, m_log;
+};
+
+// The `count` Reed-Solomon check words of `data`, the generator's roots being alpha^first
+// to alpha^(first + count - 1).
+QList<int> checkWords(const GaloisField &field, const QList<int> &data, int count, int first)
+{
+    QList<int> generator{1};  // highest power first
+    for (int i = 0; i < count; ++i) {
+        QList<int> product(generator.size() + 1, 0);
+        for (qsizetype j = 0; j < generator.size(); ++j) {
+            product[j] ^= generator[j];
+            product[j + 1] ^= field.times(generator[j], field.power(first + i));
+        }
+        generator = product;
+    }
+    QList<int> remainder(count, 0);
+    for (int word : data) {
+        const int factor = word ^ remainder.takeFirst();
+        remainder.append(0);
+        for (int j = 0; j < count; ++j)
+            remainder[j] ^= field.times(generator[j + 1], factor);
+    }
+    return remainder;
+}
+
+// A module grid, light until set; drawn at one pixel per module.
+class Modules {
+public:
+    explicit Modules(int size) : m_size(size), m_dark(size * size, false) {}
+    int size() const { return m_size; }
+    void set(int x, int y, bool dark = true) { m_dark[y * m_size + x] = dark; }
+    QImage image() const
+    {
+        QImage image(m_size, m_size, QImage::Format_Grayscale8);
+        for (int y = 0; y < m_size; ++y) {
+            for (int x = 0; x < m_size; ++x)
+                image.scanLine(y)[x] = m_dark[y * m_size + x] ? 0 : 255;
+        }
+        return image;
+    }
+
+private:
+    int m_size;
+    std::vector<bool> m_dark;
+};
+
+// A QR Code model 1 symbol (the form printed before 1997) of version 1 or 2 (21 or 25
+// modules) at error correction level M in one block, its payload in byte mode. Model 1
+// has no alignment patterns; its format information is masked with 0x2825 instead of
+// model 2's 0x5412, its bit stream starts with four zero bits, and its codewords are
+// placed as 2 x 4 module blocks up the two rightmost column pairs and the four leftmost
+// ones (between the finders), and as 4 x 2 blocks up the columns between. Version 2 and
+// above leave some blocks along the right and bottom edges to extension patterns, which
+// readers skip; they are drawn here as solid blocks.
+QImage qrModel1Symbol(const QByteArray &payload, int version, int mask)
+{
+    const int size = 17 + 4 * version;
+    const int dataWords = version == 1 ? 16 : 30;
+    const int checkCount = version == 1 ? 10 : 16;
+    Modules modules(size);
+
+    for (const QPoint corner : {QPoint(0, 0), QPoint(size - 7, 0), QPoint(0, size - 7)}) {
+        for (int y = 0; y < 7; ++y) {
+            for (int x = 0; x < 7; ++x)
+                modules.set(corner.x() + x, corner.y() + y, std::max(std::abs(x - 3), std::abs(y - 3)) != 2);
+        }
+    }
+    for (int i = 8; i < size - 8; ++i) {
+        modules.set(i, 6, i % 2 == 0);
+        modules.set(6, i, i % 2 == 0);
+    }
+    modules.set(8, size - 8);
+
+    // Level M is 00; BCH(15,5) with generator 0x537.
+    const int formatData = mask;
+    int remainder = formatData << 10;
+    for (int bit = 14; bit >= 10; --bit) {
+        if (remainder & (1 << bit))
+            remainder ^= 0x537 << (bit - 10);
+    }
+    const int format = ((formatData << 10) | remainder) ^ 0x2825;
+    const auto formatBit = [&](int i) { return bool((format >> i) & 1); };
+    for (int i = 0; i < 6; ++i) {
+        modules.set(i, 8, formatBit(14 - i));
+        modules.set(8, 5 - i, formatBit(5 - i));
+    }
+    modules.set(7, 8, formatBit(8));
+    modules.set(8, 8, formatBit(7));
+    modules.set(8, 7, formatBit(6));
+    for (int i = 0; i < 7; ++i)
+        modules.set(8, size - 1 - i, formatBit(14 - i));
+    for (int i = 0; i < 8; ++i)
+        modules.set(size - 8 + i, 8, formatBit(7 - i));
+
+    QList<bool> bits;
+    const auto append = [&](int value, int count) {
+        for (int i = count - 1; i >= 0; --i)
+            bits.append((value >> i) & 1);
+    };
+    append(0, 4);
+    append(0b0100, 4);
+    append(int(payload.size()), 8);
+    for (char c : payload)
+        append(uchar(c), 8);
+    Q_ASSERT(bits.size() <= dataWords * 8);
+    append(0, std::min<int>(4, dataWords * 8 - int(bits.size())));
+    while (bits.size() % 8)
+        bits.append(false);
+    QList<int> words;
+    for (qsizetype i = 0; i < bits.size(); i += 8) {
+        int word = 0;
+        for (int b = 0; b < 8; ++b)
+            word = word << 1 | bits[i + b];
+        words.append(word);
+    }
+    for (int pad = 0; words.size() < dataWords; ++pad)
+        words.append(pad % 2 ? 0x11 : 0xEC);
+    words += checkWords(GaloisField(0x11D, 256), words, checkCount, 0);
+
+    const auto masked = [mask](int x, int y) {
+        switch (mask) {
+        case 0: return (x + y) % 2 == 0;
+        case 1: return y % 2 == 0;
+        case 2: return x % 3 == 0;
+        case 3: return (x + y) % 3 == 0;
+        case 4: return (y / 2 + x / 3) % 2 == 0;
+        case 5: return (x * y) % 2 + (x * y) % 3 == 0;
+        case 6: return ((x * y) % 2 + (x * y) % 3) % 2 == 0;
+        default: return ((x + y) % 2 + (x * y) % 3) % 2 == 0;
+        }
+    };
+    qsizetype next = 0;
+    // A block whose bottom right module is (x, y), `width` modules wide, filled with the
+    // next codeword from its bottom right, row by row upwards; or an extension pattern.
+    const auto block = [&](int x, int y, int width, bool extension) {
+        const int word = extension ? 0xFF : words.value(next++);
+        for (int b = 0; b < 8; ++b) {
+            const int mx = x - b % width, my = y - b / width;
+            const bool bit = (word >> (7 - b)) & 1;
+            modules.set(mx, my, extension ? bit : bit != masked(mx, my));
+        }
+    };
+    const int columns = size / 4 + 3;
+    for (int j = 0; j < 2; ++j) {
+        const int rows = (size - 8) / 4;
+        for (int i = 0; i < rows; ++i)
+            block(size - 1 - 2 * j, size - 1 - 4 * i, 2, j == 0 && i % 2 == 0 && i > 0 && i < rows - 1);
+    }
+    for (int j = 2; j < columns - 4; ++j) {
+        const int rows = size / 2;
+        for (int i = 0; i < rows; ++i) {
+            if (j == 2 && i >= rows - 4)
+                continue;  // the top right finder
+            // Rows above the timing pattern sit one module higher.
+            block(size - 5 - 4 * (j - 2), size - 1 - 2 * i - (i >= rows - 3), 4,
+                  i == 0 && j % 2 == 1 && j + 1 != columns - 4);
+        }
+    }
+    for (int j = columns - 4; j < columns; ++j) {
+        const int fromLeft = columns - j;  // 4 to 1
+        for (int i = 0; i < (size - 16) / 4; ++i)
+            block(2 * fromLeft - 1 + (fromLeft == 4), size - 9 - 4 * i, 2, false);
+    }
+    Q_ASSERT(next == words.size());
+    return modules.image();
+}
+
+// An Aztec rune: the 11 x 11 core of a compact Aztec symbol, with no data layers, whose
+// mode message carries one byte. The byte is two 4-bit words followed by five
+// Reed-Solomon check words over GF(16) (x^4 + x + 1, roots from alpha^1), as a compact
+// symbol's mode message, with every other bit inverted (each word XOR 1010) so that no
+// reader takes it for one. Readers report the byte as three decimal digits.
+QImage aztecRune(int value)
+{
+    constexpr int size = 11, centre = 5;
+    Modules modules(size);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            const int ring = std::max(std::abs(x - centre), std::abs(y - centre));
+            modules.set(x, y, ring <= 4 && ring % 2 == 0);
+        }
+    }
+    // Orientation marks: three modules at the top left corner, two at the top right, one
+    // at the bottom right.
+    for (const QPoint mark : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(10, 0), QPoint(10, 1), QPoint(10, 9)})
+        modules.set(mark.x(), mark.y());
+    QList<int> words{value >> 4, value & 0xF};
+    words += checkWords(GaloisField(0x13, 16), words, 5, 1);
+    QList<bool> bits;
+    for (int word : words) {
+        for (int b = 3; b >= 0; --b)
+            bits.append(((word ^ 0b1010) >> b) & 1);
+    }
+    // Clockwise from the top left: along the top, down the right, back along the bottom
+    // and up the left side, seven modules each between the orientation marks.
+    for (int i = 0; i < 7; ++i) {
+        const int offset = centre - 3 + i;
+        modules.set(offset, 0, bits[i]);
+        modules.set(10, offset, bits[7 + i]);
+        modules.set(offset, 10, bits[20 - i]);
+        modules.set(0, offset, bits[27 - i]);
+    }
+    return modules.image();
 }
 
 QImage canvas(QSize size)
@@ -119,21 +355,7 @@ QImage photographed(const QImage &code, std::mt19937 &random, double skew, doubl
     QTransform warp;
     QTransform::quadToQuad(from, to, warp);
     warp *= QTransform().rotate(std::uniform_real_distribution<double>(-6, 6)(random));
-    const QRectF bounds = warp.mapRect(QRectF(0, 0, w, h));
-    QImage photo(bounds.size().toSize() + QSize(80, 80), QImage::Format_RGB32);
-    photo.fill(QColor(90, 84, 76));
-    {
-        QPainter painter(&photo);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.translate(40 - bounds.left(), 40 - bounds.top());
-        painter.setTransform(warp, true);
-        painter.drawImage(0, 0, code);
-    }
-    if (blur > 1) {
-        const QSize size = photo.size();
-        photo = photo.scaled(size / blur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                    .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    }
+    QImage photo = quorvane::test::photographedLabel(code, warp, 40, blur);
     std::normal_distribution<double> noise(0, 6);
     const double lightFrom = std::uniform_real_distribution<double>(0.7, 1.0)(random);
     for (int y = 0; y < photo.height(); ++y) {
@@ -170,6 +392,14 @@ int renderHardCases(const QString &out)
         write(QStringLiteral("aztec-full-m%1").arg(module), codeImage(compactAztec, longText, module), longText);
     write(QStringLiteral("aztec-full-photo"), photographed(codeImage(compactAztec, longText, 4), random, 0.04, 1.5),
           longText);
+    // More of them, seen at angles from slight to steep, from a generator of their own so
+    // that the samples after them stay as they were.
+    std::mt19937 angles(4711);
+    for (int i = 0; i < 8; ++i) {
+        write(QStringLiteral("aztec-full-angled-%1").arg(i),
+              photographed(codeImage(compactAztec, longText, 3 + i % 3), angles, 0.02 + 0.005 * (i % 5), 1.0 + 0.25 * (i % 3)),
+              longText);
+    }
 
     const Symbology dataMatrix{"datamatrix", BarcodeFormat::DataMatrix, "", false};
     const QString lots[] = {"LOT 7781", "SN 00412-7781-A", "GTIN 04006381333931 EXP 261231"};
@@ -187,6 +417,15 @@ int renderHardCases(const QString &out)
     for (int module : {4, 6})
         write(QStringLiteral("qr-dense-m%1").arg(module), codeImage(qr, dense, module), dense);
     write(QStringLiteral("qr-dense-photo"), photographed(codeImage(qr, dense, 6), random, 0.02, 1.3), dense);
+    // Version 40, the largest (177 modules), up to 1576 pixels across; its photo from a
+    // generator of its own so that the samples after it stay as they were.
+    while (dense.size() < 2900)
+        dense += QStringLiteral("row %1: lorem ipsum dolor sit amet; ").arg(dense.size());
+    dense.truncate(2900);
+    for (int module : {3, 8})
+        write(QStringLiteral("qr-v40-m%1").arg(module), codeImage(qr, dense, module), dense);
+    std::mt19937 largest(177);
+    write(QStringLiteral("qr-v40-photo"), photographed(codeImage(qr, dense, 6), largest, 0.015, 1.3), dense);
 
     const QList<Symbology> retail{{"ean13", BarcodeFormat::EAN13, "5030159003930", true},
                                   {"ean13", BarcodeFormat::EAN13, "4006381333931", true},
@@ -200,6 +439,14 @@ int renderHardCases(const QString &out)
                   photographed(codeImage(symbology, payload, 3 + i % 2), random, 0.03 + 0.006 * i, blur), payload);
         }
     }
+    // Symbols zxing-cpp's writer cannot make: QR Code model 1 and Aztec runes.
+    write(QStringLiteral("qrmodel1-v1-m3"), scaledWithQuietZone(qrModel1Symbol("QR MODEL 1 v1", 1, 2), 3),
+          QStringLiteral("QR MODEL 1 v1"));
+    write(QStringLiteral("qrmodel1-v2-m3"), scaledWithQuietZone(qrModel1Symbol("Model 1, version 2: 25x25", 2, 5), 3),
+          QStringLiteral("Model 1, version 2: 25x25"));
+    for (int value : {25, 200})
+        write(QStringLiteral("aztecrune-%1-m4").arg(value), scaledWithQuietZone(aztecRune(value), 4),
+              QStringLiteral("%1").arg(value, 3, 10, QLatin1Char('0')));
     // Photographed labels without a code: text, and stripes like a barcode's.
     QImage label = textImage({460, 100}, {"Best before 2026-12-31", "Lot 4006381 333931", "||| ||| III lll 111"});
     write(QStringLiteral("none-photo-text"), photographed(label, random, 0.03, 1.5), QString());

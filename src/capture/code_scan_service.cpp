@@ -5,10 +5,13 @@
 
 #include "capture/code_scan_error.h"
 #include "capture/grey_image.h"
+#include "capture/ink_outline.h"
 #include "core/async_run.h"
 #include "core/diagnostics.h"
 
+#include <QLineF>
 #include <QPainter>
+#include <QPolygonF>
 #include <QRegularExpression>
 #include <QTransform>
 #include <QtMath>
@@ -19,6 +22,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -280,9 +284,10 @@ bool readLinear(const RecognitionLimit &limit, const QImage &grey, double scale,
 }
 
 // The 2D codes of `window` of `grey` that are not yet found; whether there were any.
-bool readMatrixIn(const RecognitionLimit &limit, const QImage &grey, const QRect &window, double scale, QList<Found> &found)
+bool readMatrixIn(const RecognitionLimit &limit, const QImage &grey, const QRect &window, double scale, QList<Found> &found,
+                  ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage)
 {
-    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats);
+    const auto hints = ZXing::DecodeHints().setFormats(kMatrixFormats).setBinarizer(binarizer);
     bool any = false;
     for (const ZXing::Result &result : readBarcodes(limit, viewOf(grey.copy(window)), hints)) {
         std::optional<Found> f = foundOf(result, window.topLeft(), scale);
@@ -322,7 +327,11 @@ bool readMatrixAcross(const RecognitionLimit &limit, const QImage &grey, QSize s
 QList<Found> readAll(const RecognitionLimit &limit, const QImage &grey, double scale)
 {
     QList<Found> found;
-    if (!readMatrixIn(limit, grey, grey.rect(), scale, found))
+    // In a blurred photo with sensor noise the threshold of each small neighbourhood can
+    // break a dense symbol's modules apart where one threshold for the whole region keeps
+    // them.
+    if (!readMatrixIn(limit, grey, grey.rect(), scale, found)
+        && !readMatrixIn(limit, grey, grey.rect(), scale, found, ZXing::Binarizer::GlobalHistogram))
         readMatrixAcross(limit, grey, grey.size() * 2 / 3, scale, found);
     readLinear(limit, grey, scale, found);
     if (found.isEmpty()) {
@@ -330,6 +339,68 @@ QList<Found> readAll(const RecognitionLimit &limit, const QImage &grey, double s
         readMatrixAcross(limit, grey, QSize(side, side), scale, found);
     }
     return found;
+}
+
+// A 2D code photographed at an angle: zxing-cpp 1.4 lays the grid of an Aztec symbol out
+// from its bull's eye, and across a large symbol seen in perspective the grid drifts off
+// the modules. The largest patch of ink that light surrounds is drawn square, as if seen
+// from the front, and read again. The outline, taken from the ink, can miss a light corner
+// by part of a module, and whether the detector then still finds the symbol's grid depends
+// on the module size and on where its search starts: the square is read at one and a half
+// and twice its size, each within a quiet zone of an eighth and of a quarter of its side.
+bool readStraightened(const RecognitionLimit &limit, const QImage &grey, QList<Found> &found)
+{
+    constexpr double kMaxExtent = 2000;
+    std::optional<QPolygonF> outline = inkOutline(grey);
+    if (!outline)
+        return false;
+    QPolygonF &corners = *outline;
+    double side = 0, area = 0;
+    for (int i = 0; i < 4; ++i) {
+        const QPointF a = corners[i], b = corners[(i + 1) % 4];
+        side = std::max(side, QLineF(a, b).length());
+        area += a.x() * b.y() - b.x() * a.y();
+    }
+    // Corners in the square's turning direction, or the symbol would be mirrored.
+    if (area < 0)
+        std::swap(corners[1], corners[3]);
+    // How much larger the square is drawn than the outline, and its quiet zone beside it.
+    constexpr std::pair<double, double> kViews[]{{1.5, 0.125}, {2.0, 0.125}, {1.5, 0.25}, {2.0, 0.25}};
+    for (const auto &[enlarge, quiet] : kViews) {
+        const double square = std::min(side * enlarge, kMaxExtent / (1 + 2 * quiet));
+        const double margin = square * quiet;
+        QTransform straighten;
+        if (!QTransform::quadToQuad(corners,
+                                    QPolygonF{QPointF(margin, margin), QPointF(margin + square, margin),
+                                              QPointF(margin + square, margin + square), QPointF(margin, margin + square)},
+                                    straighten))
+            return false;
+        const int extent = qCeil(square + 2 * margin);
+        QImage straight(extent, extent, QImage::Format_Grayscale8);
+        straight.fill(Qt::white);
+        {
+            QPainter painter(&straight);
+            painter.setRenderHint(QPainter::SmoothPixmapTransform);
+            painter.setTransform(straighten);
+            painter.drawImage(0, 0, grey);
+        }
+        const QTransform back = straighten.inverted();
+        bool any = false;
+        for (const ZXing::Result &result :
+             readBarcodes(limit, viewOf(straight), ZXing::DecodeHints().setFormats(kMatrixFormats))) {
+            std::optional<Found> f = foundOf(result, QPoint(), 1.0);
+            if (!f)
+                continue;
+            f->bounds = back.mapRect(QRectF(f->bounds)).toAlignedRect();
+            if (!alreadyFound(found, *f)) {
+                found.append(*f);
+                any = true;
+            }
+        }
+        if (any)
+            return true;
+    }
+    return false;
 }
 
 // The region as it is, then light-on-dark turned around, then, for symbols too small or
@@ -368,7 +439,22 @@ QList<Found> readEveryWay(const RecognitionLimit &limit, const QImage &grey)
         if (!found.isEmpty())
             return found;
     }
-    return {};
+    QImage inverted = grey;
+    inverted.invertPixels();
+    // A Data Matrix of one pixel per module: scaled up smoothly its edges turn grey and
+    // its finder's edges are no longer found; each pixel doubled, the symbol stays sharp.
+    if (scales.contains(2.0)) {
+        for (const QImage &image : {grey, inverted}) {
+            const QImage sharp = image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            QList<Found> found;
+            if (readMatrixIn(limit, sharp, sharp.rect(), 2.0, found))
+                return found;
+        }
+    }
+    // Photographed labels are printed dark on light.
+    QList<Found> found;
+    readStraightened(limit, grey, found);
+    return found;
 }
 
 QList<DetectedCode> scan(RecognitionLimit &limit, quint64 ticket, std::chrono::milliseconds perMegapixel,

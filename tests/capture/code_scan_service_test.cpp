@@ -3,15 +3,19 @@
 #include "capture/code_scan_error.h"
 #include "capture/code_scan_service.h"
 #include "support/event_loop.h"
+#include "support/photographed_label.h"
 #include "support/test_fonts.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
+#include <QTransform>
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 using namespace quorvane;
@@ -275,4 +279,48 @@ TEST_F(CodeScanServiceTest, ReadsASmallAztecCodeBesideText)
     painter.drawText(QRect(12, 8, 280, 100), 0, "Order 10482\nShips in 2 days\nScan to track");
     painter.end();
     EXPECT_EQ(service->detectBestCode(label).result().payload, "AZTEC-2024-ok");
+}
+
+TEST_F(CodeScanServiceTest, ReadsATinyDataMatrixAndPhotographedLabels)
+{
+    // One pixel per module, light on dark as a page in a dark theme shows it.
+    QImage tiny = makeCode(BarcodeFormat::DataMatrix, "LOT 7781 EXP 2026", 1, 1);
+    tiny.invertPixels();
+    EXPECT_EQ(service->detectBestCode(tiny).result().payload, "LOT 7781 EXP 2026");
+
+    // A code at `module` pixels per module on a label on a dark table, seen with its corners
+    // at `corners` (fractions of its width and height) and turned by `degrees`, out of focus
+    // by `blur`.
+    const auto photographed = [](const QImage &code, int module, const QPolygonF &corners, double degrees, double blur) {
+        const QImage label = code.scaled(code.size() * module);
+        const QTransform size = QTransform::fromScale(label.width(), label.height());
+        const QPolygonF square({QPointF(0, 0), QPointF(1, 0), QPointF(1, 1), QPointF(0, 1)});
+        QTransform view;
+        QTransform::quadToQuad(size.map(square), size.map(corners), view);
+        return test::photographedLabel(label, view * QTransform().rotate(degrees), 30, blur);
+    };
+
+    // A full-range Aztec symbol seen at an angle.
+    const std::string text = "Shipment 4711-0815 from Lyon to Tromso, 14 parcels, handle with care; contact +33 4 72 00 00 00 "
+                             "or logistics@example.org";
+    const QImage aztec = photographed(makeCode(BarcodeFormat::Aztec, text, 1, 1, 20), 4,
+                                     QPolygonF({QPointF(0.06, 0), QPointF(1, 0.02), QPointF(0.98, 1), QPointF(0, 0.94)}), 0, 1.5);
+    EXPECT_EQ(service->detectBestCode(aztec).result().payload, QString::fromStdString(text));
+
+    // A QR code of the largest version, turned, in light falling off to one side and with
+    // sensor noise.
+    std::string dense;
+    while (dense.size() < 2900)
+        dense += "row " + std::to_string(dense.size()) + ": lorem ipsum dolor sit amet; ";
+    dense.resize(2900);
+    QImage qr = photographed(makeCode(BarcodeFormat::QRCode, dense, 1, 1), 6,
+                              QPolygonF({QPointF(0.02, 0), QPointF(1, 0.01), QPointF(1, 1), QPointF(0, 0.98)}), -6, 1.3)
+                    .convertToFormat(QImage::Format_Grayscale8);
+    QRandomGenerator noise(7);
+    for (int y = 0; y < qr.height(); ++y) {
+        uchar *row = qr.scanLine(y);
+        for (int x = 0; x < qr.width(); ++x)
+            row[x] = uchar(std::clamp(int(row[x] * (0.7 + 0.3 * x / qr.width())) + int(noise.bounded(13)) - 6, 0, 255));
+    }
+    EXPECT_EQ(service->detectBestCode(qr).result().payload, QString::fromStdString(dense));
 }
