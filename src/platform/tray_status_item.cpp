@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tray_status_item.h"
 
+#include "platform/session_type.h"
 #include "platform/tiling_float.h"
 
 #include <QCursor>
@@ -8,8 +9,11 @@
 
 namespace quorvane {
 
-TrayStatusItem::TrayStatusItem(QObject *parent) : StatusItem(parent)
+TrayStatusItem::TrayStatusItem(QObject *parent)
+    : StatusItem(parent), m_trayDrawsMenu(currentSessionType() == SessionType::wayland)
 {
+    if (m_trayDrawsMenu)
+        m_tray.setContextMenu(&m_exported);
     connect(&m_tray, &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
 }
 
@@ -49,6 +53,12 @@ QString TrayStatusItem::toolTip() const
 void TrayStatusItem::setMenu(QMenu *menu)
 {
     m_menu = menu;
+    if (!m_trayDrawsMenu)
+        return;
+    // Shared, not copied: the rows' texts, states and triggers stay the controller's.
+    m_exported.clear();
+    if (menu)
+        m_exported.addActions(menu->actions());
 }
 
 QMenu *TrayStatusItem::menu() const
@@ -61,24 +71,44 @@ QRect TrayStatusItem::buttonGeometry() const
     return m_tray.geometry();
 }
 
+bool TrayStatusItem::trayDrawsMenu() const
+{
+    return m_trayDrawsMenu;
+}
+
 void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (m_menu) {
-            // Without a window of ours to hang from, a Wayland compositor gets the menu as a
-            // window of its own: floated, not tiled.
-            floatWhenShown(*m_menu);
-            m_menu->popup(QCursor::pos());
+        if (m_trayDrawsMenu) {
+            emit plainClicked();
+            break;
         }
-        emit leftClicked();
+        popUpMenu();
+        emit menuClicked();
         break;
     case QSystemTrayIcon::Context:
-        emit rightClicked();
+        // Under Wayland only from a host that asks for the menu rather than drawing it.
+        if (m_trayDrawsMenu) {
+            popUpMenu();
+            emit menuClicked();
+            break;
+        }
+        emit plainClicked();
         break;
     default:
         break;
     }
+}
+
+void TrayStatusItem::popUpMenu()
+{
+    if (!m_menu)
+        return;
+    // Without a window of ours to hang from, a Wayland compositor gets the menu as a
+    // window of its own: floated, not tiled.
+    floatWhenShown(*m_menu);
+    m_menu->popup(QCursor::pos());
 }
 
 } // namespace quorvane

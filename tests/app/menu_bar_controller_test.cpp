@@ -201,7 +201,7 @@ TEST(MenuBarControllerTest, RightClickStartsOneCaptureAndDetachesTheMenuBriefly)
 {
     Rig rig;
     rig.wireAll();
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
     EXPECT_EQ(rig.item->menu(), nullptr); // a left click now opens nothing
     EXPECT_TRUE(rig.calls.isEmpty());     // the capture starts on the next turn of the loop
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
@@ -215,8 +215,8 @@ TEST(MenuBarControllerTest, SecondRightClickWithinThePauseNeverLosesTheMenu)
     rig.wireAll();
     // Back to back, with no turn of the loop between: the second click surely falls
     // inside the first one's pause.
-    emit rig.item->rightClicked();
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
+    emit rig.item->plainClicked();
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.calls, (QStringList{"capture", "capture"}));
@@ -237,7 +237,7 @@ TEST(MenuBarControllerTest, RefreshReplacesTheMenuAndKeepsTwelveItems)
 TEST(MenuBarControllerTest, RefreshDuringThePauseBringsBackTheNewestMenu)
 {
     Rig rig;
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
     rig.controller->refreshMenu();
     EXPECT_EQ(rig.item->menu(), nullptr);
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
