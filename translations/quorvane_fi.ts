@@ -2160,5 +2160,14 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane on jo käynnissä; ilman istuntoväylää sille ei voi lähettää komentoja.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Vasen napsautus: pikakaappaus
+Oikea napsautus: valikko</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,14 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane już działa; bez magistrali sesji nie można wysłać do niego polecenia.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Lewy przycisk: szybkie przechwytywanie
+Prawy przycisk: menu</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,14 @@ You can use the Copy button (📋) to copy: %1</source>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane уже запущен; без сеансовой шины ему нельзя отправить команду.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Левый щелчок: быстрый захват
+Правый щелчок: меню</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,14 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane už beží; bez zbernice relácie mu nemožno poslať príkaz.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Ľavé tlačidlo: rýchle zachytenie
+Pravé tlačidlo: ponuka</translation>
+    </message>
 </context>
 </TS>

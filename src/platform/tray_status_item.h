@@ -3,9 +3,13 @@
 
 #include "platform/status_item.h"
 
+#include <QDBusServiceWatcher>
+#include <QIcon>
 #include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
+
+#include <memory>
 
 namespace quorvane {
 
@@ -16,7 +20,7 @@ namespace quorvane {
 // AppIndicator extension), which draw an exported menu at the icon on a right click and
 // never hand that click on, while a menu of the program's own could only open as a window
 // the compositor places: there the menu is exported and a left click is the plain one.
-// The icon stays registered while no tray runs and appears once one starts.
+// The icon appears once a tray runs, also when the tray starts after the program.
 class TrayStatusItem : public StatusItem {
     Q_OBJECT
 public:
@@ -33,16 +37,24 @@ public:
     QRect buttonGeometry() const override;
     bool trayDrawsMenu() const override;
 
+private slots:
+    // Makes the icon once a StatusNotifierItem host has registered with the bus's watcher.
+    void checkForTray();
+
 private:
+    void createTray();
     void activated(QSystemTrayIcon::ActivationReason reason);
     void popUpMenu();
 
     const bool m_trayDrawsMenu;
+    QIcon m_icon;
+    QString m_toolTip;
     QPointer<QMenu> m_menu;
     // What the tray draws: the rows of m_menu, whose actions it shares. One menu for the
     // item's life, so that a host keeps reading the same exported object.
     QMenu m_exported;
-    QSystemTrayIcon m_tray;
+    QDBusServiceWatcher m_trayWatcher;
+    std::unique_ptr<QSystemTrayIcon> m_tray;
 };
 
 } // namespace quorvane

@@ -42,6 +42,7 @@ struct FakeStatusItem : StatusItem {
     QIcon shownIcon;
     QString tip;
     QPointer<QMenu> attached;
+    bool drawsMenu = false;
 
     bool hasButton() const override { return button; }
     void setIcon(const QIcon &icon) override { shownIcon = icon; }
@@ -51,6 +52,7 @@ struct FakeStatusItem : StatusItem {
     void setMenu(QMenu *menu) override { attached = menu; }
     QMenu *menu() const override { return attached; }
     QRect buttonGeometry() const override { return geometry; }
+    bool trayDrawsMenu() const override { return drawsMenu; }
 };
 
 using test::CountingUpdater;
@@ -91,9 +93,10 @@ struct RecordingRuntime : ContinuityRuntime {
 
 // A controller over fakes, with every callback counting into `calls`.
 struct Rig {
-    Rig() : defaults(dir.filePath("defaults.json"))
+    explicit Rig(bool trayDrawsMenu = false) : defaults(dir.filePath("defaults.json"))
     {
         auto owned = std::make_unique<FakeStatusItem>();
+        owned->drawsMenu = trayDrawsMenu;
         item = owned.get();
         controller = std::make_unique<MenuBarController>(std::move(owned), defaults, updater, runtime);
     }
@@ -164,6 +167,10 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
 
     language.english();
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Capture Text", "Shift+Super+L"); }));
+
+    // Where the tray opens the menu on a right click, the left one captures.
+    Rig reversed(true);
+    EXPECT_EQ(reversed.item->toolTip(), "Quorvane\nLeft-click: Quick Capture\nRight-click: Menu");
 }
 
 TEST(MenuBarControllerTest, EveryTranslationFitsTheRowsAndArabicMirrorsThem)
