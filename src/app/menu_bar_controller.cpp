@@ -145,6 +145,9 @@ void MenuBarController::setupMenu()
     m_menu = std::make_unique<QMenu>();
     m_menu->installEventFilter(this);
     m_keyEquivalents.clear();
+    // These keys work only while the program's own menu holds the keyboard; a menu the
+    // tray draws never hands them on, so it shows none.
+    const bool ownMenu = !m_statusItem || !m_statusItem->trayDrawsMenu();
 
     //: Tray menu item
     //% "Capture Text"
@@ -170,7 +173,7 @@ void MenuBarController::setupMenu()
     m_menu->addSeparator();
     //: Tray menu item
     //% "Preferences..."
-    addRow(qtTrId("menubar.preferences"), preferencesKeys,
+    addRow(qtTrId("menubar.preferences"), ownMenu ? std::optional(preferencesKeys) : std::nullopt,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
     //: Tray menu item
@@ -189,7 +192,7 @@ void MenuBarController::setupMenu()
         ->setObjectName(QStringLiteral("handleAbout"));
     //: Tray menu item
     //% "Quit Quorvane"
-    addRow(qtTrId("menubar.quit"), quitKeys,
+    addRow(qtTrId("menubar.quit"), ownMenu ? std::optional(quitKeys) : std::nullopt,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
 

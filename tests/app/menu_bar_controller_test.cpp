@@ -168,9 +168,12 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
     language.english();
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Capture Text", "Shift+Super+L"); }));
 
-    // Where the tray opens the menu on a right click, the left one captures.
+    // Where the tray opens the menu on a right click, the left one captures, and the
+    // rows name no keys that only the program's own menu would hear.
     Rig reversed(true);
     EXPECT_EQ(reversed.item->toolTip(), "Quorvane\nLeft-click: Quick Capture\nRight-click: Menu");
+    EXPECT_EQ(reversed.row(6)->text(), "Preferences...");
+    EXPECT_EQ(reversed.row(11)->text(), "Quit Quorvane");
 }
 
 TEST(MenuBarControllerTest, EveryTranslationFitsTheRowsAndArabicMirrorsThem)
