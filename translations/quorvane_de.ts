@@ -2160,6 +2160,15 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane läuft bereits; ohne Sitzungsbus kann ihm kein Befehl gesendet werden.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Linksklick: Schnellerfassung
+Rechtsklick: Menü</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2160,6 +2160,15 @@ You can use the Copy button (📋) to copy: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane is already running; without a session bus it cannot be sent a command.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

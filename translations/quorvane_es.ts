@@ -2160,6 +2160,15 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane ya se está ejecutando; sin un bus de sesión no se le pueden enviar órdenes.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Clic izquierdo: captura rápida
+Clic derecho: menú</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

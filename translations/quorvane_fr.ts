@@ -2160,6 +2160,15 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane est déjà lancé ; sans bus de session, aucune commande ne peut lui être envoyée.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Clic gauche&#xa0;: capture rapide
+Clic droit&#xa0;: menu</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2143,6 +2143,15 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>A Quorvane már fut; munkamenetbusz nélkül nem lehet neki parancsot küldeni.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Bal kattintás: gyors rögzítés
+Jobb kattintás: menü</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2160,6 +2160,15 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane è già in esecuzione; senza un bus di sessione non gli si possono inviare comandi.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Clic sinistro: cattura rapida
+Clic destro: menu</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2160,6 +2160,15 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>O Quorvane já está em execução; sem um barramento de sessão, não é possível enviar comandos a ele.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Clique esquerdo: captura rápida
+Clique direito: menu</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2177,6 +2177,15 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane rulează deja; fără o magistrală de sesiune nu i se pot trimite comenzi.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Clic stânga: captură rapidă
+Clic dreapta: meniu</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -2177,6 +2177,15 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane už beží; bez zbernice relácie mu nemožno poslať príkaz.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Ľavé tlačidlo: rýchle zachytenie
+Pravé tlačidlo: ponuka</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

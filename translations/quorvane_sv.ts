@@ -2160,6 +2160,15 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <extracomment>A second start without a session bus</extracomment>
         <translation>Quorvane körs redan; utan sessionsbuss kan inga kommandon skickas till det.</translation>
     </message>
+    <message id="menubar.tooltip_tray_menu">
+        <source>Quorvane
+Left-click: Quick Capture
+Right-click: Menu</source>
+        <extracomment>Tooltip of the tray icon where the desktop&apos;s tray opens the menu on a right click</extracomment>
+        <translation>Quorvane
+Vänsterklick: snabbfångst
+Högerklick: meny</translation>
+    </message>
     <message id="command_line.no_display">
         <source>Quorvane needs a graphical desktop session: no DISPLAY is set.</source>
         <extracomment>Started where there is no screen, e.g. over ssh</extracomment>

@@ -145,6 +145,9 @@ void MenuBarController::setupMenu()
     m_menu = std::make_unique<QMenu>();
     m_menu->installEventFilter(this);
     m_keyEquivalents.clear();
+    // These keys work only while the program's own menu holds the keyboard; a menu the
+    // tray draws never hands them on, so it shows none.
+    const bool ownMenu = !m_statusItem || !m_statusItem->trayDrawsMenu();
 
     //: Tray menu item
     //% "Capture Text"
@@ -170,7 +173,7 @@ void MenuBarController::setupMenu()
     m_menu->addSeparator();
     //: Tray menu item
     //% "Preferences..."
-    addRow(qtTrId("menubar.preferences"), preferencesKeys,
+    addRow(qtTrId("menubar.preferences"), ownMenu ? std::optional(preferencesKeys) : std::nullopt,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
     //: Tray menu item
@@ -189,7 +192,7 @@ void MenuBarController::setupMenu()
         ->setObjectName(QStringLiteral("handleAbout"));
     //: Tray menu item
     //% "Quit Quorvane"
-    addRow(qtTrId("menubar.quit"), quitKeys,
+    addRow(qtTrId("menubar.quit"), ownMenu ? std::optional(quitKeys) : std::nullopt,
            &MenuBarController::handleQuit)
         ->setObjectName(QStringLiteral("handleQuit"));
 
@@ -202,10 +205,12 @@ void MenuBarController::setupMenu()
     if (previous)
         previous.release()->deleteLater();
 
-    diag(lcApp(), QStringLiteral("✅ Tray menu ready: left click opens the menu, right click captures"));
+    const bool reversed = m_statusItem && m_statusItem->trayDrawsMenu();
+    diag(lcApp(), reversed ? QStringLiteral("✅ Tray menu ready: the tray draws it on a right click, a left click captures")
+                           : QStringLiteral("✅ Tray menu ready: left click opens the menu, right click captures"));
     diag(lcApp(), QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
-    diag(lcApp(), QStringLiteral("   Left-click: Show menu"));
-    diag(lcApp(), QStringLiteral("   Right-click: Quick capture"));
+    diag(lcApp(), reversed ? QStringLiteral("   Right-click: Show menu") : QStringLiteral("   Left-click: Show menu"));
+    diag(lcApp(), reversed ? QStringLiteral("   Left-click: Quick capture") : QStringLiteral("   Right-click: Quick capture"));
 }
 
 void MenuBarController::setupStatusItem()
@@ -215,13 +220,19 @@ void MenuBarController::setupStatusItem()
     if (!m_statusItem->hasButton())
         diagWarning(lcApp(), QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
     updateStatusIcon(MenuBarIconState::normal);
-    connect(m_statusItem.get(), &StatusItem::rightClicked, this, &MenuBarController::handleRightClickGesture);
+    connect(m_statusItem.get(), &StatusItem::plainClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
     setToolTip();
 }
 
 void MenuBarController::setToolTip()
 {
+    if (m_statusItem->trayDrawsMenu()) {
+        //: Tooltip of the tray icon where the desktop's tray opens the menu on a right click
+        //% "Quorvane\nLeft-click: Quick Capture\nRight-click: Menu"
+        m_statusItem->setToolTip(qtTrId("menubar.tooltip_tray_menu"));
+        return;
+    }
     //: Tooltip of the tray icon
     //% "Quorvane\nLeft-click: Menu\nRight-click: Quick Capture"
     m_statusItem->setToolTip(qtTrId("menubar.tooltip"));

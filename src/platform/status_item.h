@@ -23,17 +23,22 @@ public:
     virtual QIcon icon() const = 0;
     virtual void setToolTip(const QString &text) = 0;
     virtual QString toolTip() const = 0;
-    // The menu a left click opens; none: a left click opens nothing. Not owned.
+    // The menu a left click opens (where the tray draws it, its menu click); none: that
+    // click opens nothing. Not owned.
     virtual void setMenu(QMenu *menu) = 0;
     virtual QMenu *menu() const = 0;
     // Where the item is on screen, in global coordinates; empty when the desktop does not say.
     virtual QRect buttonGeometry() const = 0;
+    // True where the tray draws the menu itself, at the icon, on its right click, and hands
+    // the program the left click alone: the item's clicks are then the other way round.
+    virtual bool trayDrawsMenu() const { return false; }
 
 signals:
-    // A left click, after the item's menu (if any) has been opened.
-    void leftClicked();
-    // A right click; it opens no menu.
-    void rightClicked();
+    // The click that opens the item's menu, after the menu (if any) has been opened.
+    void menuClicked();
+    // The click that opens no menu: the right one, or the left one where the tray draws
+    // the menu.
+    void plainClicked();
 };
 
 } // namespace quorvane

@@ -1,54 +1,119 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tray_status_item.h"
 
+#include "platform/session_type.h"
 #include "platform/tiling_float.h"
 
 #include <QCursor>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QMenu>
 
 namespace quorvane {
 
-TrayStatusItem::TrayStatusItem(QObject *parent) : StatusItem(parent)
+namespace {
+
+const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
+const QString kWatcherPath = QStringLiteral("/StatusNotifierWatcher");
+
+} // namespace
+
+TrayStatusItem::TrayStatusItem(QObject *parent)
+    : StatusItem(parent), m_trayDrawsMenu(currentSessionType() == SessionType::wayland)
 {
-    connect(&m_tray, &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
+    if (!m_trayDrawsMenu) {
+        createTray();
+        return;
+    }
+    // Qt decides once per process, when the first tray icon is made, between a
+    // StatusNotifierItem and an XEmbed icon, by whether a host is registered then. Under
+    // Wayland an XEmbed icon shows nowhere, so a program started before the desktop's bar
+    // would never get an icon: the icon is made when a host is there.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    m_trayWatcher.setConnection(bus);
+    m_trayWatcher.addWatchedService(kWatcherService);
+    m_trayWatcher.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+    connect(&m_trayWatcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayStatusItem::checkForTray);
+    bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
+                SLOT(checkForTray()));
+    checkForTray();
 }
 
 TrayStatusItem::~TrayStatusItem()
 {
-    m_tray.hide();
+    if (m_tray)
+        m_tray->hide();
+}
+
+void TrayStatusItem::checkForTray()
+{
+    if (m_tray)
+        return;
+    QDBusMessage ask = QDBusMessage::createMethodCall(kWatcherService, kWatcherPath,
+                                                      QStringLiteral("org.freedesktop.DBus.Properties"),
+                                                      QStringLiteral("Get"));
+    ask << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage reply = QDBusConnection::sessionBus().call(ask);
+    if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
+        && reply.arguments().first().value<QDBusVariant>().variant().toBool())
+        createTray();
+}
+
+void TrayStatusItem::createTray()
+{
+    m_tray = std::make_unique<QSystemTrayIcon>();
+    connect(m_tray.get(), &QSystemTrayIcon::activated, this, &TrayStatusItem::activated);
+    if (m_trayDrawsMenu)
+        m_tray->setContextMenu(&m_exported);
+    m_tray->setToolTip(m_toolTip);
+    m_tray->setIcon(m_icon);
+    // Shown once it has something to show; Qt keeps it registered until a tray appears.
+    if (!m_icon.isNull())
+        m_tray->show();
 }
 
 bool TrayStatusItem::hasButton() const
 {
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    return m_tray && QSystemTrayIcon::isSystemTrayAvailable();
 }
 
 void TrayStatusItem::setIcon(const QIcon &icon)
 {
-    m_tray.setIcon(icon);
-    // Shown once it has something to show; Qt keeps it registered until a tray appears.
+    m_icon = icon;
+    if (!m_tray)
+        return;
+    m_tray->setIcon(icon);
     if (!icon.isNull())
-        m_tray.show();
+        m_tray->show();
 }
 
 QIcon TrayStatusItem::icon() const
 {
-    return m_tray.icon();
+    return m_icon;
 }
 
 void TrayStatusItem::setToolTip(const QString &text)
 {
-    m_tray.setToolTip(text);
+    m_toolTip = text;
+    if (m_tray)
+        m_tray->setToolTip(text);
 }
 
 QString TrayStatusItem::toolTip() const
 {
-    return m_tray.toolTip();
+    return m_toolTip;
 }
 
 void TrayStatusItem::setMenu(QMenu *menu)
 {
     m_menu = menu;
+    if (!m_trayDrawsMenu)
+        return;
+    // Shared, not copied: the rows' texts, states and triggers stay the controller's.
+    m_exported.clear();
+    if (menu)
+        m_exported.addActions(menu->actions());
 }
 
 QMenu *TrayStatusItem::menu() const
@@ -58,27 +123,47 @@ QMenu *TrayStatusItem::menu() const
 
 QRect TrayStatusItem::buttonGeometry() const
 {
-    return m_tray.geometry();
+    return m_tray ? m_tray->geometry() : QRect();
+}
+
+bool TrayStatusItem::trayDrawsMenu() const
+{
+    return m_trayDrawsMenu;
 }
 
 void TrayStatusItem::activated(QSystemTrayIcon::ActivationReason reason)
 {
     switch (reason) {
     case QSystemTrayIcon::Trigger:
-        if (m_menu) {
-            // Without a window of ours to hang from, a Wayland compositor gets the menu as a
-            // window of its own: floated, not tiled.
-            floatWhenShown(*m_menu);
-            m_menu->popup(QCursor::pos());
+        if (m_trayDrawsMenu) {
+            emit plainClicked();
+            break;
         }
-        emit leftClicked();
+        popUpMenu();
+        emit menuClicked();
         break;
     case QSystemTrayIcon::Context:
-        emit rightClicked();
+        // Under Wayland only from a host that asks for the menu rather than drawing it.
+        if (m_trayDrawsMenu) {
+            popUpMenu();
+            emit menuClicked();
+            break;
+        }
+        emit plainClicked();
         break;
     default:
         break;
     }
+}
+
+void TrayStatusItem::popUpMenu()
+{
+    if (!m_menu)
+        return;
+    // Without a window of ours to hang from, a Wayland compositor gets the menu as a
+    // window of its own: floated, not tiled.
+    floatWhenShown(*m_menu);
+    m_menu->popup(QCursor::pos());
 }
 
 } // namespace quorvane

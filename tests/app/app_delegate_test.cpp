@@ -952,7 +952,7 @@ TEST(AppDelegateCaptures, HotkeysRowsAndRightClickReachTheirWorkflows)
     EXPECT_EQ(delegate.opened, QStringList{"history"});
     menuRow(factory, "handleCaptureText")->trigger();
     menuRow(factory, "handleScanCode")->trigger();
-    emit factory.statusItem->rightClicked();
+    emit factory.statusItem->plainClicked();
     ASSERT_TRUE(test::waitUntil([&] { return coordinator.calls.size() == 7; }));
     EXPECT_EQ(coordinator.calls, (QStringList{"quick", "repeat", "code", "scan", "quick", "scan", "quick"}));
 }

@@ -42,6 +42,7 @@ struct FakeStatusItem : StatusItem {
     QIcon shownIcon;
     QString tip;
     QPointer<QMenu> attached;
+    bool drawsMenu = false;
 
     bool hasButton() const override { return button; }
     void setIcon(const QIcon &icon) override { shownIcon = icon; }
@@ -51,6 +52,7 @@ struct FakeStatusItem : StatusItem {
     void setMenu(QMenu *menu) override { attached = menu; }
     QMenu *menu() const override { return attached; }
     QRect buttonGeometry() const override { return geometry; }
+    bool trayDrawsMenu() const override { return drawsMenu; }
 };
 
 using test::CountingUpdater;
@@ -91,9 +93,10 @@ struct RecordingRuntime : ContinuityRuntime {
 
 // A controller over fakes, with every callback counting into `calls`.
 struct Rig {
-    Rig() : defaults(dir.filePath("defaults.json"))
+    explicit Rig(bool trayDrawsMenu = false) : defaults(dir.filePath("defaults.json"))
     {
         auto owned = std::make_unique<FakeStatusItem>();
+        owned->drawsMenu = trayDrawsMenu;
         item = owned.get();
         controller = std::make_unique<MenuBarController>(std::move(owned), defaults, updater, runtime);
     }
@@ -164,6 +167,13 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
 
     language.english();
     ASSERT_TRUE(test::waitUntil([&] { return rig.row(0)->text() == keyed("Capture Text", "Shift+Super+L"); }));
+
+    // Where the tray opens the menu on a right click, the left one captures, and the
+    // rows name no keys that only the program's own menu would hear.
+    Rig reversed(true);
+    EXPECT_EQ(reversed.item->toolTip(), "Quorvane\nLeft-click: Quick Capture\nRight-click: Menu");
+    EXPECT_EQ(reversed.row(6)->text(), "Preferences...");
+    EXPECT_EQ(reversed.row(11)->text(), "Quit Quorvane");
 }
 
 TEST(MenuBarControllerTest, EveryTranslationFitsTheRowsAndArabicMirrorsThem)
@@ -201,7 +211,7 @@ TEST(MenuBarControllerTest, RightClickStartsOneCaptureAndDetachesTheMenuBriefly)
 {
     Rig rig;
     rig.wireAll();
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
     EXPECT_EQ(rig.item->menu(), nullptr); // a left click now opens nothing
     EXPECT_TRUE(rig.calls.isEmpty());     // the capture starts on the next turn of the loop
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
@@ -215,8 +225,8 @@ TEST(MenuBarControllerTest, SecondRightClickWithinThePauseNeverLosesTheMenu)
     rig.wireAll();
     // Back to back, with no turn of the loop between: the second click surely falls
     // inside the first one's pause.
-    emit rig.item->rightClicked();
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
+    emit rig.item->plainClicked();
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));
     EXPECT_EQ(rig.item->menu(), rig.controller->menu());
     EXPECT_EQ(rig.calls, (QStringList{"capture", "capture"}));
@@ -237,7 +247,7 @@ TEST(MenuBarControllerTest, RefreshReplacesTheMenuAndKeepsTwelveItems)
 TEST(MenuBarControllerTest, RefreshDuringThePauseBringsBackTheNewestMenu)
 {
     Rig rig;
-    emit rig.item->rightClicked();
+    emit rig.item->plainClicked();
     rig.controller->refreshMenu();
     EXPECT_EQ(rig.item->menu(), nullptr);
     ASSERT_TRUE(test::waitUntil([&] { return rig.item->menu() != nullptr; }, 3000));

@@ -4,7 +4,7 @@
 // a pointer, so clients get real pointer events with the serials that, for instance,
 // setting the clipboard needs. Reads lines from standard input:
 //   move X Y    the pointer to X, Y of a desktop WIDTH x HEIGHT (the arguments)
-//   press       / release: the left button
+//   press       / release: the left button; "press right" / "release right": the right one
 // and answers each with "ok" once the compositor has handled it. Ends at end of input.
 #include <wayland-client.h>
 
@@ -41,6 +41,7 @@ const wl_interface managerInterface = {"zwlr_virtual_pointer_manager_v1", 1, 2, 
 
 enum Request : uint32_t { motionAbsolute = 1, button = 2, frame = 4 };
 constexpr uint32_t leftButton = 0x110; // BTN_LEFT
+constexpr uint32_t rightButton = 0x111; // BTN_RIGHT
 
 struct Globals {
     wl_seat *seat = nullptr;
@@ -100,9 +101,9 @@ int main(int argc, char **argv)
         if (std::sscanf(line, "move %u %u", &x, &y) == 2)
             wl_proxy_marshal_flags(pointer, motionAbsolute, nullptr, 1, 0, now(), x, y, width, height);
         else if (std::strncmp(line, "press", 5) == 0)
-            wl_proxy_marshal_flags(pointer, button, nullptr, 1, 0, now(), leftButton, 1u);
+            wl_proxy_marshal_flags(pointer, button, nullptr, 1, 0, now(), std::strstr(line, "right") ? rightButton : leftButton, 1u);
         else if (std::strncmp(line, "release", 7) == 0)
-            wl_proxy_marshal_flags(pointer, button, nullptr, 1, 0, now(), leftButton, 0u);
+            wl_proxy_marshal_flags(pointer, button, nullptr, 1, 0, now(), std::strstr(line, "right") ? rightButton : leftButton, 0u);
         else
             continue;
         wl_proxy_marshal_flags(pointer, frame, nullptr, 1, 0);
