@@ -404,6 +404,7 @@ struct AutomaticLanguage::Choosing {
     TesseractEngine::Layout layout;
     Choice choice;
     Engines &engines;
+    std::atomic_bool &searched;  // other languages than the locale's read
 };
 
 // Candidate languages reading the ranking image side by side.
@@ -485,7 +486,13 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
                                                    TesseractEngine::Layout layout, Choice choice,
                                                    Engines &engines) const
 {
-    const Choosing choosing{grey, resolution, layout, choice, engines};
+    std::atomic_bool searched = false;
+    const Choosing choosing{grey, resolution, layout, choice, engines, searched};
+    // Counted once the probe has ended, or was left to end without reading other languages.
+    const auto countSearch = qScopeGuard([&] {
+        if (searched)
+            ++m_searches;
+    });
     TesseractEngine &locale = engines.engine(m_localeDataNames);
     waitForProbe();
     std::atomic_bool stopped = false;
@@ -504,6 +511,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             Probing &state = *probing;
             if (state.ended.tryAcquire(1, kQuickReading))
                 return {};
+            ++m_probes;
             // Until it ranks other scripts, the probe uses nothing of the reading's: once
             // the locale's reading has ended, it is not waited for.
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
@@ -668,6 +676,7 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
 {
     Ranking ranking{candidatesFor(localeScript), localeScript, nullptr};
     if (!ranking.candidates.isEmpty() && !image.isNull()) {
+        choosing.searched = true;
         ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
         });
