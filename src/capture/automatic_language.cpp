@@ -69,6 +69,9 @@ constexpr double kNearInScript = 15;
 constexpr double kRival = 10;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
+// A reading that has read this share of the text's lines by then (in percent) ends about
+// when the probe could tell anything (short menus and dialogs): it is not probed.
+constexpr int kHalf = 50;
 
 struct RankingImage {
     QImage image;           // Grayscale8, dark on light
@@ -419,6 +422,7 @@ struct AutomaticLanguage::Probing {
     QMutex mutex;
     std::atomic_bool localeEnded = false;
     QSemaphore ended;      // released when the locale's reading ends
+    std::atomic_int progress = 0;  // how much of the text the locale's reading has read, in percent
     bool ranking = false;  // the probe read poorly and went on to rank other scripts
 };
 
@@ -509,7 +513,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         TesseractEngine *probe = &engines.engine(everyReading[1]);
         early = runAsync(m_threads, [this, &choosing, &stopped, probing, probe, grey, resolution]() -> Early {
             Probing &state = *probing;
-            if (state.ended.tryAcquire(1, kQuickReading))
+            if (state.ended.tryAcquire(1, kQuickReading) || state.progress >= kHalf)
                 return {};
             ++m_probes;
             // Until it ranks other scripts, the probe uses nothing of the reading's: once
@@ -546,7 +550,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         else
             waitFor(*early);
     });
-    Reading first{locale.recognize(grey, resolution, layout, &stopped), {m_localeDataNames}};
+    Reading first{locale.recognize(grey, resolution, layout, &stopped, &probing->progress), {m_localeDataNames}};
     std::optional<Reading> otherScript;
     if (early && endLocale()) {
         Early other = early->result();
