@@ -2,7 +2,7 @@
 // Recognises every PNG of a folder the way a capture does and writes what it read.
 //
 // Usage: recognize [--mode normal|code] [--codes] [--languages CHOICE]... [--locale NAME]
-//                  [--warm] IMAGE_DIR OUTPUT_DIR
+//                  [--warm] [--repeat N] IMAGE_DIR OUTPUT_DIR
 //
 // Text: each image goes through OCRService::recognizeText with the default settings'
 // clean-up options, and NAME.txt receives the text (empty when none was found). The
@@ -12,12 +12,18 @@
 // the choices: each image is read by each of them in turn (so a machine busy with other
 // work slows all of them alike), and each writes to OUTPUT_DIR/CHOICE. The locale for
 // automatic detection is en_US unless --locale says. --warm reads every image once before
-// the timed round, so the times are those of a session whose engines are loaded. With --codes each image goes through
-// CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a line.
-// Prints the time of each image and the median per choice; with several choices, also
-// each image's time of the first choice against the second's (say, automatic language
+// the timed rounds, so the times are those of a session whose engines are loaded. --repeat
+// reads the whole folder N times (one round after another, the choices' order reversed
+// every other round so that none always reads after another) and keeps each image's
+// fastest time per choice: other work on the machine only ever adds time, so the fastest
+// of several is the steadiest estimate of the program's own. With --codes each image goes
+// through CodeScanService::detectCodes instead and NAME.txt receives the payloads, one a
+// line. Prints the time of each image and the median per choice; with several choices,
+// also each image's time of the first choice against the second's (say, automatic language
 // against the engine told the locale's language) and that ratio's median, 90th percentile
-// and largest value. Ends with the number of engines the program keeps loaded between
+// and largest value; for automatic language, on how many images it started the probe for
+// another script and on how many it searched among other languages, which do not depend on
+// the machine's load. Ends with the number of engines the program keeps loaded between
 // searches and the memory that number was chosen on.
 #include "bench_support.h"
 
@@ -48,7 +54,7 @@ namespace {
 int usage()
 {
     std::fprintf(stderr, "usage: recognize [--mode normal|code] [--codes] [--languages auto|told|cli|LIST]... "
-                         "[--locale NAME] [--warm] IMAGE_DIR OUTPUT_DIR\n");
+                         "[--locale NAME] [--warm] [--repeat N] IMAGE_DIR OUTPUT_DIR\n");
     return 2;
 }
 
@@ -102,6 +108,7 @@ int main(int argc, char **argv)
     CaptureMode mode = CaptureMode::normal;
     bool codes = false;
     bool warm = false;
+    int repeat = 1;
     QStringList choices;
     QString locale = QStringLiteral("en_US");
     QStringList paths;
@@ -121,6 +128,8 @@ int main(int argc, char **argv)
                 return usage();
         } else if (args[i] == "--languages" && i + 1 < args.size()) {
             choices.append(args[++i]);
+        } else if (args[i] == "--repeat" && i + 1 < args.size()) {
+            repeat = std::max(1, args[++i].toInt());
         } else if (args[i] == "--locale" && i + 1 < args.size()) {
             locale = args[++i];
         } else if (args[i].startsWith("--")) {
@@ -143,71 +152,127 @@ int main(int argc, char **argv)
     OCRService ocr(OCRService::defaultDataPath(), QLocale(locale));
     CodeScanService scanner;
 
-    std::map<QString, std::vector<double>> times;
-    std::vector<double> ratios;  // per image, the first choice's time over the second's
     const QStringList names = input.entryList({"*.png"}, QDir::Files, QDir::Name);
-    QStringList rounds = names;
-    if (warm)
-        rounds = names + names;
-    for (qsizetype round = 0; round < rounds.size(); ++round) {
-        const QString &name = rounds[round];
-        const bool timed = round >= rounds.size() - names.size();
-        const QImage image(input.filePath(name));
-        const QString base = QFileInfo(name).completeBaseName();
-        const QStringList told = bench::readText(input.filePath(base + ".lang")).trimmed().split(',', Qt::SkipEmptyParts);
-        for (const QString &choice : choices) {
-            std::optional<QStringList> languages;
-            if (choice.isEmpty())
-                languages = settings.autoDetectLanguage ? std::nullopt : std::optional(settings.preferredLanguages);
-            else if (choice == "told" || choice == "cli")
-                languages = told;
-            else if (choice != "auto")
-                languages = choice.split(',');
-            QString text;
-            QString note;
-            QElapsedTimer timer;
-            timer.start();
-            try {
-                if (codes) {
-                    QStringList payloads;
-                    for (const DetectedCode &code : scanner.detectCodes(image).result())
-                        payloads.append(code.payload);
-                    text = payloads.join('\n');
-                } else if (choice == "cli") {
-                    text = readWithCli(input.filePath(name), told);
-                } else {
-                    text = ocr.recognizeText(image, languages, mode, settings.textProcessing).result();
-                }
-            } catch (const std::exception &error) {
-                note = QString::fromUtf8(error.what());
-            }
-            const double ms = double(timer.nsecsElapsed()) / 1e6;
-            if (!timed)
-                continue;
-            times[choice].push_back(ms);
-            bench::writeText((single ? output : QDir(output.filePath(choice))).filePath(base + ".txt"), text);
-            QString ratio;
-            if (choices.size() > 1 && choice == choices[1]) {
-                ratios.push_back(times[choices[0]].back() / ms);
-                ratio = QStringLiteral("%1/%2 %3x").arg(choices[0], choices[1]).arg(ratios.back(), 0, 'f', 2);
-            }
-            std::fprintf(stderr, "%-40s %-8s %8.1f ms %s%s\n", qPrintable(name), qPrintable(choice), ms, qPrintable(ratio),
-                         qPrintable(note));
-        }
-    }
     if (names.isEmpty()) {
         std::fprintf(stderr, "no PNG images in %s\n", qPrintable(input.path()));
         return 1;
+    }
+    // Per choice, each image's times in the timed rounds; for automatic detection, in how
+    // many of its readings the probe started and the search ran.
+    struct Image {
+        std::vector<double> times;
+        size_t probes = 0;
+        size_t searches = 0;
+    };
+    std::map<QString, std::vector<Image>> results;
+    for (const QString &choice : choices)
+        results[choice].resize(size_t(names.size()));
+    const int rounds = repeat + (warm ? 1 : 0);
+    for (int round = 0; round < rounds; ++round) {
+        const bool timed = round >= rounds - repeat;
+        QStringList order = choices;
+        if (round % 2)
+            std::reverse(order.begin(), order.end());
+        for (qsizetype index = 0; index < names.size(); ++index) {
+            const QString &name = names[index];
+            const QImage image(input.filePath(name));
+            const QString base = QFileInfo(name).completeBaseName();
+            const QStringList told = bench::readText(input.filePath(base + ".lang")).trimmed().split(',', Qt::SkipEmptyParts);
+            for (const QString &choice : order) {
+                std::optional<QStringList> languages;
+                if (choice.isEmpty())
+                    languages = settings.autoDetectLanguage ? std::nullopt : std::optional(settings.preferredLanguages);
+                else if (choice == "told" || choice == "cli")
+                    languages = told;
+                else if (choice != "auto")
+                    languages = choice.split(',');
+                QString text;
+                QString note;
+                const AutomaticLanguage::Tally before = ocr.automaticLanguageTally();
+                QElapsedTimer timer;
+                timer.start();
+                try {
+                    if (codes) {
+                        QStringList payloads;
+                        for (const DetectedCode &code : scanner.detectCodes(image).result())
+                            payloads.append(code.payload);
+                        text = payloads.join('\n');
+                    } else if (choice == "cli") {
+                        text = readWithCli(input.filePath(name), told);
+                    } else {
+                        text = ocr.recognizeText(image, languages, mode, settings.textProcessing).result();
+                    }
+                } catch (const std::exception &error) {
+                    note = QString::fromUtf8(error.what());
+                }
+                const double ms = double(timer.nsecsElapsed()) / 1e6;
+                if (!timed)
+                    continue;
+                const AutomaticLanguage::Tally after = ocr.automaticLanguageTally();
+                Image &result = results[choice][size_t(index)];
+                result.times.push_back(ms);
+                result.probes += after.probes - before.probes;
+                result.searches += after.searches - before.searches;
+                if (result.times.size() == 1)
+                    bench::writeText((single ? output : QDir(output.filePath(choice))).filePath(base + ".txt"), text);
+                if (!note.isEmpty())
+                    std::fprintf(stderr, "%-40s %-8s %s\n", qPrintable(name), qPrintable(choice), qPrintable(note));
+            }
+        }
+    }
+
+    std::map<QString, std::vector<double>> times;  // per choice, each image's fastest time
+    std::vector<double> ratios;  // per image, the first choice's time over the second's
+    std::vector<double> typicalRatios;  // the same of each choice's median time of the rounds
+    for (qsizetype index = 0; index < names.size(); ++index) {
+        QString line = QStringLiteral("%1").arg(names[index], -40);
+        for (const QString &choice : choices) {
+            const Image &result = results[choice][size_t(index)];
+            times[choice].push_back(*std::min_element(result.times.begin(), result.times.end()));
+            line += QStringLiteral(" %1 %2 ms").arg(choice, -8).arg(times[choice].back(), 8, 'f', 1);
+            if (result.probes || result.searches)
+                line += QStringLiteral(" (probe %1, search %2 of %3)").arg(result.probes).arg(result.searches).arg(repeat);
+        }
+        if (choices.size() > 1) {
+            ratios.push_back(times[choices[0]].back() / times[choices[1]].back());
+            typicalRatios.push_back(median(results[choices[0]][size_t(index)].times)
+                                    / median(results[choices[1]][size_t(index)].times));
+            line += QStringLiteral(" %1/%2 %3x").arg(choices[0], choices[1]).arg(ratios.back(), 0, 'f', 2);
+        }
+        std::fprintf(stderr, "%s\n", qPrintable(line));
+    }
+    if (repeat > 1) {
+        std::printf("each image read %d times by each choice, in turn, the order reversed every other round; "
+                    "its fastest time kept\n",
+                    repeat);
     }
     for (const QString &choice : choices) {
         std::printf("%s%zu images, median %.1f ms per image, %.0f ms in all\n",
                     choice.isEmpty() ? "" : qPrintable(choice + ": "), times[choice].size(), median(times[choice]),
                     std::accumulate(times[choice].begin(), times[choice].end(), 0.0));
+        const std::vector<Image> &images = results[choice];
+        const auto count = [&](size_t Image::*field) {
+            return std::count_if(images.begin(), images.end(), [&](const Image &image) { return image.*field > 0; });
+        };
+        if (count(&Image::probes) || count(&Image::searches)) {
+            std::printf("%s%ld images started the probe for another script (in all rounds: %ld), "
+                        "%ld went through the language search (in all rounds: %ld)\n",
+                        choice.isEmpty() ? "" : qPrintable(choice + ": "), long(count(&Image::probes)),
+                        long(std::count_if(images.begin(), images.end(), [&](const Image &image) { return image.probes == size_t(repeat); })),
+                        long(count(&Image::searches)),
+                        long(std::count_if(images.begin(), images.end(), [&](const Image &image) { return image.searches == size_t(repeat); })));
+        }
     }
     if (!ratios.empty()) {
         std::printf("%s against %s per image: median %.2fx, 90th percentile %.2fx, largest %.2fx\n", qPrintable(choices[0]),
                     qPrintable(choices[1]), median(ratios), percentile(ratios, 0.9),
                     *std::max_element(ratios.begin(), ratios.end()));
+        if (repeat > 1) {
+            std::printf("the same of each image's median time of the rounds (load shows here): median %.2fx, "
+                        "90th percentile %.2fx, largest %.2fx\n",
+                        median(typicalRatios), percentile(typicalRatios, 0.9),
+                        *std::max_element(typicalRatios.begin(), typicalRatios.end()));
+        }
     }
     std::printf("engines kept between searches: %zu; resident now %.0f MB, at most %.0f MB\n", ocr.enginesKept(),
                 residentMegabytes("VmRSS:"), residentMegabytes("VmHWM:"));

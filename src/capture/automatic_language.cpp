@@ -69,6 +69,9 @@ constexpr double kNearInScript = 15;
 constexpr double kRival = 10;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
+// A reading that has read this share of the text's lines by then (in percent) ends about
+// when the probe could tell anything (short menus and dialogs): it is not probed.
+constexpr int kHalf = 50;
 
 struct RankingImage {
     QImage image;           // Grayscale8, dark on light
@@ -404,6 +407,7 @@ struct AutomaticLanguage::Choosing {
     TesseractEngine::Layout layout;
     Choice choice;
     Engines &engines;
+    std::atomic_bool &searched;  // other languages than the locale's read
 };
 
 // Candidate languages reading the ranking image side by side.
@@ -418,6 +422,7 @@ struct AutomaticLanguage::Probing {
     QMutex mutex;
     std::atomic_bool localeEnded = false;
     QSemaphore ended;      // released when the locale's reading ends
+    std::atomic_int progress = 0;  // how much of the text the locale's reading has read, in percent
     bool ranking = false;  // the probe read poorly and went on to rank other scripts
 };
 
@@ -485,7 +490,13 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
                                                    TesseractEngine::Layout layout, Choice choice,
                                                    Engines &engines) const
 {
-    const Choosing choosing{grey, resolution, layout, choice, engines};
+    std::atomic_bool searched = false;
+    const Choosing choosing{grey, resolution, layout, choice, engines, searched};
+    // Counted once the probe has ended, or was left to end without reading other languages.
+    const auto countSearch = qScopeGuard([&] {
+        if (searched)
+            ++m_searches;
+    });
     TesseractEngine &locale = engines.engine(m_localeDataNames);
     waitForProbe();
     std::atomic_bool stopped = false;
@@ -502,8 +513,9 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         TesseractEngine *probe = &engines.engine(everyReading[1]);
         early = runAsync(m_threads, [this, &choosing, &stopped, probing, probe, grey, resolution]() -> Early {
             Probing &state = *probing;
-            if (state.ended.tryAcquire(1, kQuickReading))
+            if (state.ended.tryAcquire(1, kQuickReading) || state.progress >= kHalf)
                 return {};
+            ++m_probes;
             // Until it ranks other scripts, the probe uses nothing of the reading's: once
             // the locale's reading has ended, it is not waited for.
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
@@ -538,7 +550,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         else
             waitFor(*early);
     });
-    Reading first{locale.recognize(grey, resolution, layout, &stopped), {m_localeDataNames}};
+    Reading first{locale.recognize(grey, resolution, layout, &stopped, &probing->progress), {m_localeDataNames}};
     std::optional<Reading> otherScript;
     if (early && endLocale()) {
         Early other = early->result();
@@ -668,6 +680,7 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
 {
     Ranking ranking{candidatesFor(localeScript), localeScript, nullptr};
     if (!ranking.candidates.isEmpty() && !image.isNull()) {
+        choosing.searched = true;
         ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
         });

@@ -10,6 +10,7 @@
 #include <QThreadPool>
 
 #include <atomic>
+#include <cstddef>
 #include <functional>
 #include <optional>
 
@@ -77,6 +78,15 @@ public:
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);
 
+    // How many readings of text so far started the probe for another script, and how
+    // many went on to read with other languages than the locale's: neither depends on how
+    // busy the machine is, unlike the time these take. Any thread.
+    struct Tally {
+        std::size_t probes = 0;
+        std::size_t searches = 0;
+    };
+    Tally tally() const { return {m_probes.load(), m_searches.load()}; }
+
 private:
     struct Region;
     struct Choosing;
@@ -112,6 +122,8 @@ private:
     // A probe the last reading left to end on its own. (The pool waits for it when this
     // goes, before the engines do.)
     mutable QFuture<void> m_lastProbe;
+    mutable std::atomic_size_t m_probes = 0;
+    mutable std::atomic_size_t m_searches = 0;
 };
 
 } // namespace quorvane

@@ -342,6 +342,11 @@ std::size_t OCRService::enginesKept() const
     return enginesKeptFor(installedDataNames().size());
 }
 
+AutomaticLanguage::Tally OCRService::automaticLanguageTally() const
+{
+    return m_automaticLanguage->tally();
+}
+
 QStringList OCRService::installedDataNames() const
 {
     QStringList names;

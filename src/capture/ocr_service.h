@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "capture/automatic_language.h"
 #include "capture/engine_cache.h"
 #include "capture/ocr_language.h"
 #include "capture/recognition_limit.h"
@@ -22,7 +23,6 @@
 
 namespace quorvane {
 
-class AutomaticLanguage;
 class TesseractEngine;
 
 // Turns one captured image into text on the device with Tesseract: plain lines in reading
@@ -57,6 +57,8 @@ public:
 
     // How many engines stay loaded between searches for a language.
     std::size_t enginesKept() const;
+    // What automatic detection did so far. Any thread.
+    AutomaticLanguage::Tally automaticLanguageTally() const;
 
     // $TESSDATA_PREFIX when set, otherwise the system's Tesseract data folder.
     static QString defaultDataPath();

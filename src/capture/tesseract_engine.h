@@ -62,9 +62,11 @@ public:
     // image's pixels per inch. Throws OCRError(visionRequestFailed) when the engine fails.
     // When `cancelled` is given and turns true on another thread, reading stops at the next
     // word and nothing is returned. When the engine's limit stops, reading stops the same
-    // way and OCRError (timedOut or cancelled) is thrown.
+    // way and OCRError (timedOut or cancelled) is thrown. `progress`, when given, follows
+    // the share of the text read so far, in percent (the networks read it line by line),
+    // from any thread.
     QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout,
-                                    const std::atomic_bool *cancelled = nullptr);
+                                    const std::atomic_bool *cancelled = nullptr, std::atomic_int *progress = nullptr);
 
     // The boxes of the text lines the engine finds in `grey` before reading it, a small
     // part of the reading's time.

@@ -3,12 +3,14 @@
 #include "capture/recognition_image.h"
 #include "support/test_fonts.h"
 
+#include <QDir>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <thread>
 
 using namespace quorvane;
 
@@ -234,4 +236,28 @@ TEST(AutomaticLanguage, SmallInterfaceTextInTheLocalesLanguageIsReadWithoutTheSe
         EXPECT_EQ(engines.uses.count({"fra"}), 0u);
         EXPECT_EQ(engines.loaded.count({"rus"}), 0u);
     }
+}
+
+TEST(TesseractEngine, ReadsOnTheCallingThreadAloneAndTellsItsProgress)
+{
+    // Tesseract splits each step of its networks over OpenMP threads, which mostly wait on
+    // one another and, beside a second reading (the probe for another script), take its
+    // cores. A reading past half its lines is not probed.
+    const RecognitionImage prepared(renderLines({QStringLiteral("Your changes have been saved."),
+                                                 QStringLiteral("Open the shared folder")}));
+    TesseractEngine engine("/usr/share/tesseract-ocr/5/tessdata", {"eng"}, true);
+    const auto threads = [] { return QDir(QStringLiteral("/proc/self/task")).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(); };
+    qsizetype threadsBefore = 0;
+    qsizetype threadsAfter = 0;
+    QList<RecognizedLine> lines;
+    std::atomic_int progress = -1;
+    std::thread([&] {
+        threadsBefore = threads();
+        lines = engine.recognize(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
+                                 nullptr, &progress);
+        threadsAfter = threads();
+    }).join();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_LE(threadsAfter, threadsBefore);
+    EXPECT_EQ(progress, 100);
 }
