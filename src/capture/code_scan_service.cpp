@@ -439,13 +439,13 @@ QList<Found> readEveryWay(const RecognitionLimit &limit, const QImage &grey)
         if (!found.isEmpty())
             return found;
     }
-    QImage inverted = grey;
-    inverted.invertPixels();
     // A Data Matrix of one pixel per module: scaled up smoothly its edges turn grey and
     // its finder's edges are no longer found; each pixel doubled, the symbol stays sharp.
     if (scales.contains(2.0)) {
-        for (const QImage &image : {grey, inverted}) {
-            const QImage sharp = image.scaled(image.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QImage sharp = grey.scaled(grey.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        for (int inverted = 0; inverted < 2; ++inverted) {
+            if (inverted)
+                sharp.invertPixels();
             QList<Found> found;
             if (readMatrixIn(limit, sharp, sharp.rect(), 2.0, found))
                 return found;
