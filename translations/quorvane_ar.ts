@@ -109,17 +109,17 @@
         <translation>فتح السجل</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>التفضيلات…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>إرسال ملاحظات…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>التحقق من وجود تحديثات…</translation>
     </message>
@@ -172,14 +172,14 @@ Right-click: Quick Capture</source>
     <message id="permission.accessibility.title">
         <source>Global Shortcuts Permission Required</source>
         <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
-        <translation>يلزم إذن الاختصارات العامة</translation>
+        <translation>يلزم إذن الاختصارات الشاملة</translation>
     </message>
     <message id="permission.accessibility.message">
         <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
 Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
         <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
-        <translation>يحتاج Quorvane إلى إذن لاستخدام اختصارات لوحة المفاتيح العامة (%1). يتيح لك هذا التقاط النص من أي مكان على شاشتك.
+        <translation>يحتاج Quorvane إلى إذن لاستخدام اختصارات لوحة المفاتيح الشاملة (%1). يتيح لك هذا التقاط النص من أي مكان على شاشتك.
 
 خصوصيتك محمية؛ إذ لا يراقب Quorvane إلا الاختصارات التي سجّلها بنفسه.</translation>
     </message>
@@ -205,7 +205,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="permission.required.message">
         <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>يحتاج Quorvane إلى إذني الوصول إلى الشاشة والاختصارات العامة ليعمل. يمكنك منحهما لاحقًا من إعدادات الخصوصية في سطح المكتب.</translation>
+        <translation>يحتاج Quorvane إلى إذني الوصول إلى الشاشة والاختصارات الشاملة ليعمل. يمكنك منحهما لاحقًا من إعدادات الخصوصية في سطح المكتب.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -531,12 +531,12 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="capture_mode.scan_code">
         <source>Scan Code</source>
         <extracomment>Scan Code capture mode</extracomment>
-        <translation>مسح رمز</translation>
+        <translation>قراءة رمز</translation>
     </message>
     <message id="error.hotkey.registration_failed">
         <source>Failed to register global shortcut: %1</source>
         <extracomment>Error when hotkey registration fails</extracomment>
-        <translation>تعذّر تسجيل الاختصار العام: %1</translation>
+        <translation>تعذّر تسجيل الاختصار الشامل: %1</translation>
     </message>
     <message id="error.hotkey.conflict">
         <source>Shortcut %1 conflicts with another registered shortcut</source>
@@ -551,7 +551,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="error.hotkey.permission_denied">
         <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
         <extracomment>Error when the global shortcuts permission is denied</extracomment>
-        <translation>يلزم إذن الاختصارات العامة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
+        <translation>يلزم إذن الاختصارات الشاملة. يُرجى منح الوصول من إعدادات الخصوصية في سطح المكتب.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -649,7 +649,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="permission.accessibility">
         <source>Global Shortcuts</source>
         <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
-        <translation>الاختصارات العامة</translation>
+        <translation>الاختصارات الشاملة</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -704,7 +704,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="shortcut.scan_code">
         <source>Scan Code</source>
         <extracomment>Scan Code shortcut</extracomment>
-        <translation>مسح رمز</translation>
+        <translation>قراءة رمز</translation>
     </message>
     <message id="notification.accessibility.repeat_mode">
         <source>Repeat mode</source>
@@ -719,7 +719,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="notification.accessibility.scan_code_mode">
         <source>Code scan</source>
         <extracomment>Accessibility label for scan code mode</extracomment>
-        <translation>مسح الرمز</translation>
+        <translation>قراءة الرمز</translation>
     </message>
     <message id="notification.accessibility.hint">
         <source>Double-click to open in history</source>
@@ -924,7 +924,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>اللقطات</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>ابحث في اللقطات…</translation>
     </message>
@@ -969,7 +969,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>لا توجد مساحة كافية على القرص لحفظ إدخال السجل.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>جارٍ تحميل اللقطات…</translation>
     </message>
@@ -1273,7 +1273,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="preferences.shortcuts.desktop_unavailable">
         <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
         <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
-        <translation>لا تسمح بيئة سطح المكتب لديك للبرامج بحجز اختصارات عامة. أضف في إعدادات لوحة المفاتيح الخاصة بها اختصارًا مخصصًا لكل أمر تريده:</translation>
+        <translation>لا تسمح بيئة سطح المكتب لديك للبرامج بحجز اختصارات شاملة. أضف في إعدادات لوحة المفاتيح الخاصة بها اختصارًا مخصصًا لكل أمر تريده:</translation>
     </message>
     <message id="preferences.shortcuts.desktop_owned">
         <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
@@ -1491,7 +1491,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>حذف كل إدخالات سجل اللقطات نهائيًا. لا يمكن التراجع عن هذا الإجراء</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>مسح السجل كله…</translation>
     </message>
@@ -1683,12 +1683,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="onboarding.permissions.accessibility.title">
         <source>Global Shortcuts (Optional)</source>
         <extracomment>Title of the global shortcuts permission</extracomment>
-        <translation>الاختصارات العامة (اختياري)</translation>
+        <translation>الاختصارات الشاملة (اختياري)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
         <extracomment>Accessibility permission description</extracomment>
-        <translation>يفعّل اختصارات لوحة المفاتيح العامة للالتقاط السريع</translation>
+        <translation>يفعّل اختصارات لوحة المفاتيح الشاملة للالتقاط السريع</translation>
     </message>
     <message id="onboarding.permissions.instructions">
         <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
@@ -1721,7 +1721,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>السجل</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>اضغط المفاتيح… (Esc للإلغاء)</translation>
     </message>
@@ -1748,7 +1748,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="preferences.shortcuts.header">
         <source>Configure global keyboard shortcuts for Quorvane actions</source>
         <extracomment>Shortcuts header</extracomment>
-        <translation>اضبط اختصارات لوحة المفاتيح العامة لإجراءات Quorvane</translation>
+        <translation>اضبط اختصارات لوحة المفاتيح الشاملة لإجراءات Quorvane</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
@@ -1768,7 +1768,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="preferences.shortcuts.scan_code.description">
         <source>Scan QR codes and barcodes from the screen</source>
         <extracomment>Scan Code shortcut description</extracomment>
-        <translation>مسح رموز QR والرموز الشريطية من الشاشة</translation>
+        <translation>قراءة رموز QR والرموز الشريطية من الشاشة</translation>
     </message>
     <message id="preferences.shortcuts.open_history.description">
         <source>Open capture history window</source>
@@ -2125,7 +2125,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="code_scan_error.cancelled">
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
-        <translation>أُلغي مسح الرمز</translation>
+        <translation>أُلغيت قراءة الرمز</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
@@ -2201,7 +2201,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="error.coordinator.global_shortcuts_required">
         <source>Global shortcuts need your permission first</source>
         <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
-        <translation>يجب السماح بالاختصارات العامة أولًا</translation>
+        <translation>يجب السماح بالاختصارات الشاملة أولًا</translation>
     </message>
     <message id="error.coordinator.screen_access_required">
         <source>Screen access is required to capture text</source>
@@ -2261,6 +2261,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>يمكن لمستخدمين آخرين الكتابة في %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>لا يذكر التحديث صفحة تنزيل</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>انتهت العملية دون نتيجة</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>خطأ غير معروف</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Åbn historik</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Indstillinger …</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Send feedback …</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Søg efter opdateringer …</translation>
     </message>
@@ -680,12 +680,12 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
     <message id="shortcut.quick_zarrow">
         <source>Quick Capture</source>
         <extracomment>Name of the shortcut that starts a text capture</extracomment>
-        <translation>Hurtig optagelse</translation>
+        <translation>Hurtig fangst</translation>
     </message>
     <message id="shortcut.repeat_zarrow">
         <source>Repeat Capture</source>
         <extracomment>Name of the shortcut that captures the last region again</extracomment>
-        <translation>Gentag optagelse</translation>
+        <translation>Gentag fangst</translation>
     </message>
     <message id="shortcut.code_mode">
         <source>Code Mode</source>
@@ -916,7 +916,7 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>Fangster</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Søg i fangster …</translation>
     </message>
@@ -961,7 +961,7 @@ Giv disse tilladelser i skrivebordsmiljøets indstillinger for privatliv for at 
         <translation>Der er ikke nok diskplads til at gemme historikposten.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Indlæser fangster …</translation>
     </message>
@@ -1447,7 +1447,7 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <translation>Slet alle poster i fangsthistorikken permanent. Denne handling kan ikke fortrydes</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Ryd hele historikken …</translation>
     </message>
@@ -1657,7 +1657,7 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
         <translation>Historik</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Tryk på taster … (Esc for at annullere)</translation>
     </message>
@@ -1814,22 +1814,22 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="desktop.comment">
         <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
         <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
-        <translation>Gør ethvert område af skærmen til tekst, læser stregkoder og gemmer en historik over optagelser</translation>
+        <translation>Gør ethvert område af skærmen til tekst, læser stregkoder og gemmer en historik over fangster</translation>
     </message>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;tekst;skærmbillede;optag;stregkode;QR;udklipsholder;</translation>
+        <translation>OCR;tekst;skærmbillede;fang;stregkode;QR;udklipsholder;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
         <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
-        <translation>Gentag seneste optagelse</translation>
+        <translation>Gentag seneste fangst</translation>
     </message>
     <message id="desktop.action.code">
         <source>Capture Code</source>
         <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
-        <translation>Optag kode</translation>
+        <translation>Fang kode</translation>
     </message>
     <message id="metainfo.summary">
         <source>Turn any region of the screen into text</source>
@@ -1844,7 +1844,7 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Optag det seneste område igen med én genvej</translation>
+        <translation>Fang det seneste område igen med én genvej</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1859,12 +1859,12 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="metainfo.feature.history">
         <source>Find earlier captures in a searchable history</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Find tidligere optagelser i en søgbar historik</translation>
+        <translation>Find tidligere fangster i en søgbar historik</translation>
     </message>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Start optagelser fra skrivebordets genvejsindstillinger eller et script med kommandoen quorvane capture</translation>
+        <translation>Start fangster fra skrivebordets genvejsindstillinger eller et script med kommandoen quorvane capture</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1879,12 +1879,12 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>Ingen statusbjælke på dette skrivebord viser Quorvanes ikon. For at hente tekst skal du knytte kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger. Kør »quorvane« igen for at åbne indstillingerne, eller »quorvane quit« for at afslutte.</translation>
+        <translation>Ingen statusbjælke på dette skrivebord viser Quorvanes ikon. For at fange tekst skal du knytte kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger. Kør »quorvane« igen for at åbne indstillingerne, eller »quorvane quit« for at afslutte.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>Knyt kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger for at hente tekst med det samme</translation>
+        <translation>Knyt kommandoen »quorvane capture« til en tast i skrivebordets tastaturindstillinger for at fange tekst med det samme</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -1929,7 +1929,7 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Den fastgjorte optagelse kunne ikke læses og er gemt som %1.</translation>
+        <translation>Den fastgjorte fangst kunne ikke læses og er gemt som %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2002,7 +2002,7 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="error.screen_capture.reason.empty_image">
         <source>Captured image has zero dimensions</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
-        <translation>Det optagne billede har ingen størrelse</translation>
+        <translation>Det fangede billede har ingen størrelse</translation>
     </message>
     <message id="error.settings_store.reason.reserved_shortcut">
         <source>Shortcut %1 is reserved by the system</source>
@@ -2103,12 +2103,12 @@ Du kan bruge knappen Kopiér (📋) til at kopiere: %1</translation>
     <message id="command_line.command.repeat">
         <source>Capture the last region again</source>
         <extracomment>The command line&apos;s help: what the command &quot;repeat&quot; does</extracomment>
-        <translation>Optag det sidste område igen</translation>
+        <translation>Fang det sidste område igen</translation>
     </message>
     <message id="command_line.command.code">
         <source>Capture text keeping its indentation (code mode)</source>
         <extracomment>The command line&apos;s help: what the command &quot;code&quot; does</extracomment>
-        <translation>Optag tekst med bevaret indrykning (kodetilstand)</translation>
+        <translation>Fang tekst med bevaret indrykning (kodetilstand)</translation>
     </message>
     <message id="command_line.command.scan">
         <source>Select a region and read the QR code or barcode in it</source>
@@ -2193,6 +2193,21 @@ Højreklik: Menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andre brugere kan skrive i %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>opdateringen angiver ingen downloadside</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Handlingen sluttede uden et resultat</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Ukendt fejl</translation>
     </message>
 </context>
 </TS>

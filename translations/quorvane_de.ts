@@ -109,17 +109,17 @@
         <translation>Verlauf öffnen</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Einstellungen …</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Feedback senden …</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Nach Updates suchen …</translation>
     </message>
@@ -478,7 +478,7 @@ Die gesamte Verarbeitung erfolgt auf Ihrem Gerät – es werden keine Daten in d
     <message id="error.screen_capture.failed">
         <source>Screen capture failed: %1</source>
         <extracomment>Error when capture operation fails</extracomment>
-        <translation>Die Bildschirmaufnahme ist fehlgeschlagen: %1</translation>
+        <translation>Die Bildschirmerfassung ist fehlgeschlagen: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
         <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
@@ -898,7 +898,7 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
     <message id="history.filtered_empty.clear">
         <source>Clear Filters</source>
         <extracomment>Clear filters button</extracomment>
-        <translation>Filter zurücksetzen</translation>
+        <translation>Filter löschen</translation>
     </message>
     <message id="history.filtered_empty.search">
         <source>No captures found matching &quot;%1&quot;</source>
@@ -916,7 +916,7 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>Erfassungen</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Erfassungen durchsuchen …</translation>
     </message>
@@ -961,7 +961,7 @@ Bitte erteilen Sie diese Berechtigungen in den Datenschutzeinstellungen Ihrer Ar
         <translation>Nicht genügend Speicherplatz, um den Verlaufseintrag zu speichern.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Erfassungen werden geladen …</translation>
     </message>
@@ -1447,7 +1447,7 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <translation>Alle Einträge des Erfassungsverlaufs endgültig löschen. Diese Aktion kann nicht rückgängig gemacht werden</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Gesamten Verlauf löschen …</translation>
     </message>
@@ -1657,7 +1657,7 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
         <translation>Verlauf</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Tasten drücken … (Esc zum Abbrechen)</translation>
     </message>
@@ -1929,7 +1929,7 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Die angeheftete Aufnahme konnte nicht gelesen werden und wurde als %1 aufbewahrt.</translation>
+        <translation>Die angeheftete Erfassung konnte nicht gelesen werden und wurde als %1 aufbewahrt.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2002,7 +2002,7 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
     <message id="error.screen_capture.reason.empty_image">
         <source>Captured image has zero dimensions</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
-        <translation>Das aufgenommene Bild hat keine Abmessungen</translation>
+        <translation>Das erfasste Bild hat keine Abmessungen</translation>
     </message>
     <message id="error.settings_store.reason.reserved_shortcut">
         <source>Shortcut %1 is reserved by the system</source>
@@ -2057,7 +2057,7 @@ Mit der Schaltfläche „Kopieren“ (📋) können Sie Folgendes kopieren: %1</
     <message id="code_scan_error.cancelled">
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
-        <translation>Die Code-Suche wurde abgebrochen</translation>
+        <translation>Der Code-Scan wurde abgebrochen</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
@@ -2193,6 +2193,21 @@ Rechtsklick: Menü</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andere Benutzer können in %1 schreiben</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>das Update nennt keine Downloadseite</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Der Vorgang endete ohne Ergebnis</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Άνοιγμα ιστορικού</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Προτιμήσεις…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Αποστολή σχολίων…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Έλεγχος για ενημερώσεις…</translation>
     </message>
@@ -916,7 +916,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Καταγραφές</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Αναζήτηση καταγραφών…</translation>
     </message>
@@ -961,7 +961,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Δεν υπάρχει αρκετός χώρος στον δίσκο για την αποθήκευση της καταχώρισης ιστορικού.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Φόρτωση καταγραφών…</translation>
     </message>
@@ -1447,7 +1447,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Οριστική διαγραφή όλων των καταχωρίσεων του ιστορικού καταγραφών. Αυτή η ενέργεια δεν μπορεί να αναιρεθεί</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Απαλοιφή όλου του ιστορικού…</translation>
     </message>
@@ -1657,7 +1657,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Ιστορικό</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Πατήστε πλήκτρα… (Esc για ακύρωση)</translation>
     </message>
@@ -1929,7 +1929,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Η καρφιτσωμένη λήψη δεν ήταν δυνατό να διαβαστεί και φυλάχτηκε ως %1.</translation>
+        <translation>Η καρφιτσωμένη καταγραφή δεν ήταν δυνατό να διαβαστεί και φυλάχτηκε ως %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2193,6 +2193,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>άλλοι χρήστες μπορούν να γράψουν στο %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>η ενημέρωση δεν αναφέρει σελίδα λήψης</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Η λειτουργία ολοκληρώθηκε χωρίς αποτέλεσμα</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Άγνωστο σφάλμα</translation>
     </message>
 </context>
 </TS>

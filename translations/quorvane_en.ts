@@ -99,19 +99,19 @@
         <translation>Open History</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
-        <translation>Preferences...</translation>
+        <translation>Preferences…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
-        <translation>Send Feedback...</translation>
+        <translation>Send Feedback…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
-        <translation>Check for Updates...</translation>
+        <translation>Check for Updates…</translation>
     </message>
     <message id="menubar.about">
         <source>About Quorvane</source>
@@ -882,9 +882,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Captures</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>Search captures...</translation>
+        <translation>Search captures…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -927,9 +927,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Not enough disk space to save history entry.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>Loading captures...</translation>
+        <translation>Loading captures…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1338,9 +1338,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Permanently delete all capture history entries. This action cannot be undone</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>Clear All History...</translation>
+        <translation>Clear All History…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1548,9 +1548,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>History</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>Press keys... (ESC to cancel)</translation>
+        <translation>Press keys… (ESC to cancel)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -2193,6 +2193,21 @@ Right-click: Menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>other users may write to %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>the update names no download page</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>The operation ended without a result</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Unknown error</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Abrir historial</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferencias…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Enviar comentarios…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Buscar actualizaciones…</translation>
     </message>
@@ -916,7 +916,7 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>Capturas</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Buscar capturas…</translation>
     </message>
@@ -961,7 +961,7 @@ Conceda estos permisos en la configuración de privacidad de su escritorio para 
         <translation>No hay suficiente espacio en disco para guardar la entrada del historial.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Cargando capturas…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <translation>Elimina permanentemente todas las entradas del historial de capturas. Esta acción no se puede deshacer</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Borrar todo el historial…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
         <translation>Historial</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Pulse las teclas… (Esc para cancelar)</translation>
     </message>
@@ -1929,7 +1929,7 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>No se pudo leer la captura fijada y se ha guardado como %1.</translation>
+        <translation>No se pudo leer la captura anclada y se ha guardado como %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2057,7 +2057,7 @@ Puede usar el botón Copiar (📋) para copiar: %1</translation>
     <message id="code_scan_error.cancelled">
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
-        <translation>Se canceló la búsqueda de códigos</translation>
+        <translation>Se canceló el escaneo de código</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
@@ -2193,6 +2193,21 @@ Clic derecho: menú</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>otros usuarios pueden escribir en %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>la actualización no indica ninguna página de descarga</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>La operación terminó sin resultado</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 </TS>

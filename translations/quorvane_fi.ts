@@ -109,17 +109,17 @@
         <translation>Avaa historia</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Asetukset…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Lähetä palautetta…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Tarkista päivitykset…</translation>
     </message>
@@ -172,14 +172,14 @@ Oikea napsautus: pikakaappaus</translation>
     <message id="permission.accessibility.title">
         <source>Global Shortcuts Permission Required</source>
         <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
-        <translation>Yleisten pikanäppäinten käyttöoikeus vaaditaan</translation>
+        <translation>Globaalien pikanäppäinten käyttöoikeus vaaditaan</translation>
     </message>
     <message id="permission.accessibility.message">
         <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
 Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
         <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
-        <translation>Quorvane tarvitsee luvan käyttääkseen yleisiä pikanäppäimiä (%1). Näin voit kaapata tekstiä mistä tahansa näytöltä.
+        <translation>Quorvane tarvitsee luvan käyttääkseen globaaleja pikanäppäimiä (%1). Näin voit kaapata tekstiä mistä tahansa näytöltä.
 
 Yksityisyytesi on suojattu – Quorvane seuraa vain omia rekisteröityjä pikanäppäimiään.</translation>
     </message>
@@ -205,7 +205,7 @@ Kaikki käsittely tapahtuu laitteellasi – tietoja ei lähetetä pilveen.</tran
     <message id="permission.required.message">
         <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane tarvitsee toimiakseen näytön käytön ja yleiset pikanäppäimet. Voit myöntää ne myöhemmin työpöytäympäristösi yksityisyysasetuksissa.</translation>
+        <translation>Quorvane tarvitsee toimiakseen näytön käytön ja globaalit pikanäppäimet. Voit myöntää ne myöhemmin työpöytäympäristösi yksityisyysasetuksissa.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -532,7 +532,7 @@ Kaikki käsittely tapahtuu laitteellasi – tietoja ei lähetetä pilveen.</tran
     <message id="error.hotkey.registration_failed">
         <source>Failed to register global shortcut: %1</source>
         <extracomment>Error when hotkey registration fails</extracomment>
-        <translation>Yleisen pikanäppäimen rekisteröinti epäonnistui: %1</translation>
+        <translation>Globaalin pikanäppäimen rekisteröinti epäonnistui: %1</translation>
     </message>
     <message id="error.hotkey.conflict">
         <source>Shortcut %1 conflicts with another registered shortcut</source>
@@ -547,7 +547,7 @@ Kaikki käsittely tapahtuu laitteellasi – tietoja ei lähetetä pilveen.</tran
     <message id="error.hotkey.permission_denied">
         <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
         <extracomment>Error when the global shortcuts permission is denied</extracomment>
-        <translation>Yleisten pikanäppäinten käyttöoikeus tarvitaan. Myönnä käyttöoikeus työpöytäympäristösi yksityisyysasetuksissa.</translation>
+        <translation>Globaalien pikanäppäinten käyttöoikeus tarvitaan. Myönnä käyttöoikeus työpöytäympäristösi yksityisyysasetuksissa.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -645,7 +645,7 @@ Myönnä nämä luvat työpöytäympäristösi yksityisyysasetuksissa, jotta voi
     <message id="permission.accessibility">
         <source>Global Shortcuts</source>
         <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
-        <translation>Yleiset pikanäppäimet</translation>
+        <translation>Globaalit pikanäppäimet</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -916,7 +916,7 @@ Myönnä nämä luvat työpöytäympäristösi yksityisyysasetuksissa, jotta voi
         <translation>Kaappaukset</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Hae kaappauksista…</translation>
     </message>
@@ -961,7 +961,7 @@ Myönnä nämä luvat työpöytäympäristösi yksityisyysasetuksissa, jotta voi
         <translation>Levytila ei riitä historiamerkinnän tallentamiseen.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Ladataan kaappauksia…</translation>
     </message>
@@ -1229,7 +1229,7 @@ Myönnä nämä luvat työpöytäympäristösi yksityisyysasetuksissa, jotta voi
     <message id="preferences.shortcuts.desktop_unavailable">
         <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
         <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
-        <translation>Työpöytäympäristösi ei salli ohjelmien käyttää yleisiä pikanäppäimiä. Lisää sen näppäimistöasetuksissa oma pikanäppäin jokaiselle haluamallesi komennolle:</translation>
+        <translation>Työpöytäympäristösi ei salli ohjelmien käyttää globaaleja pikanäppäimiä. Lisää sen näppäimistöasetuksissa oma pikanäppäin jokaiselle haluamallesi komennolle:</translation>
     </message>
     <message id="preferences.shortcuts.desktop_owned">
         <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
@@ -1447,7 +1447,7 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <translation>Poista kaikki kaappaushistorian merkinnät pysyvästi. Tätä toimintoa ei voi kumota</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Tyhjennä koko historia…</translation>
     </message>
@@ -1619,12 +1619,12 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
     <message id="onboarding.permissions.accessibility.title">
         <source>Global Shortcuts (Optional)</source>
         <extracomment>Title of the global shortcuts permission</extracomment>
-        <translation>Yleiset pikanäppäimet (valinnainen)</translation>
+        <translation>Globaalit pikanäppäimet (valinnainen)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
         <extracomment>Accessibility permission description</extracomment>
-        <translation>Ottaa käyttöön yleiset pikanäppäimet pikakaappausta varten</translation>
+        <translation>Ottaa käyttöön globaalit pikanäppäimet pikakaappausta varten</translation>
     </message>
     <message id="onboarding.permissions.instructions">
         <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
@@ -1657,7 +1657,7 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
         <translation>Historia</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Paina näppäimiä… (Esc peruu)</translation>
     </message>
@@ -1684,7 +1684,7 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
     <message id="preferences.shortcuts.header">
         <source>Configure global keyboard shortcuts for Quorvane actions</source>
         <extracomment>Shortcuts header</extracomment>
-        <translation>Määritä yleiset pikanäppäimet Quorvanen toiminnoille</translation>
+        <translation>Määritä globaalit pikanäppäimet Quorvanen toiminnoille</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
@@ -2057,7 +2057,7 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
     <message id="code_scan_error.cancelled">
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
-        <translation>Koodin lukeminen peruttiin</translation>
+        <translation>Koodin skannaus peruttiin</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
@@ -2133,7 +2133,7 @@ Voit kopioida Kopioi-painikkeella (📋) osoitteen: %1</translation>
     <message id="error.coordinator.global_shortcuts_required">
         <source>Global shortcuts need your permission first</source>
         <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
-        <translation>Yleiset pikanäppäimet on ensin sallittava</translation>
+        <translation>Globaalit pikanäppäimet on ensin sallittava</translation>
     </message>
     <message id="error.coordinator.screen_access_required">
         <source>Screen access is required to capture text</source>
@@ -2193,6 +2193,21 @@ Oikea napsautus: valikko</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>muut käyttäjät voivat kirjoittaa kansioon %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>päivitys ei nimeä lataussivua</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Toiminto päättyi ilman tulosta</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Tuntematon virhe</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Ouvrir l’historique</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Préférences…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Envoyer des commentaires…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Rechercher des mises à jour…</translation>
     </message>
@@ -916,7 +916,7 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Captures</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Rechercher dans les captures…</translation>
     </message>
@@ -961,7 +961,7 @@ Veuillez les accorder dans les paramètres de confidentialité de votre bureau p
         <translation>Espace disque insuffisant pour enregistrer l’entrée d’historique.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Chargement des captures…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <translation>Supprime définitivement toutes les entrées de l’historique des captures. Cette action est irréversible</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Effacer tout l’historique…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
         <translation>Historique</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Appuyez sur des touches… (Échap pour annuler)</translation>
     </message>
@@ -2057,7 +2057,7 @@ Vous pouvez utiliser le bouton Copier (📋) pour copier&#xa0;: %1</translation>
     <message id="code_scan_error.cancelled">
         <source>Code scanning was cancelled</source>
         <extracomment>The user stopped a running code scan</extracomment>
-        <translation>La recherche de code a été annulée</translation>
+        <translation>La lecture de code a été annulée</translation>
     </message>
     <message id="command_line.commands_heading">
         <source>Commands (sent to the running Quorvane, which is started first when none runs):</source>
@@ -2193,6 +2193,21 @@ Clic droit&#xa0;: menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>d’autres utilisateurs peuvent écrire dans %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>la mise à jour n’indique aucune page de téléchargement</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>L’opération s’est terminée sans résultat</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>इतिहास खोलें</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>प्राथमिकताएँ…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>प्रतिक्रिया भेजें…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>अपडेट की जाँच करें…</translation>
     </message>
@@ -916,9 +916,9 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>कैप्चर</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>कैप्चर खोजें...</translation>
+        <translation>कैप्चर खोजें…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -961,9 +961,9 @@ Quorvane का उपयोग करने के लिए कृपया �
         <translation>इतिहास प्रविष्टि सहेजने के लिए डिस्क में पर्याप्त स्थान नहीं है।</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>कैप्चर लोड हो रहे हैं...</translation>
+        <translation>कैप्चर लोड हो रहे हैं…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1447,9 +1447,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>कैप्चर इतिहास की सभी प्रविष्टियाँ स्थायी रूप से हटाएँ। यह क्रिया पूर्ववत नहीं की जा सकती</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>पूरा इतिहास साफ़ करें...</translation>
+        <translation>पूरा इतिहास साफ़ करें…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1657,9 +1657,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>इतिहास</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>कुंजियाँ दबाएँ... (रद्द करने के लिए Esc)</translation>
+        <translation>कुंजियाँ दबाएँ… (रद्द करने के लिए Esc)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -2193,6 +2193,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>अपडेट में कोई डाउनलोड पेज नहीं बताया गया है</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>कार्रवाई बिना किसी परिणाम के समाप्त हुई</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>अज्ञात त्रुटि</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Otvori povijest</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Postavke…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Pošalji povratne informacije…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Provjeri nadopune…</translation>
     </message>
@@ -918,7 +918,7 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Snimke</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Pretraži snimke…</translation>
     </message>
@@ -963,7 +963,7 @@ Dodijelite te dozvole u postavkama privatnosti radne površine kako biste mogli 
         <translation>Nema dovoljno prostora na disku za spremanje unosa povijesti.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Učitavanje snimaka…</translation>
     </message>
@@ -1458,7 +1458,7 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <translation>Trajno briše sve unose povijesti snimaka. Ova se radnja ne može poništiti</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Očisti cijelu povijest…</translation>
     </message>
@@ -1673,7 +1673,7 @@ Gumbom „Kopiraj” (📋) možete kopirati: %1</translation>
         <translation>Povijest</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Pritisnite tipke… (Esc za odustajanje)</translation>
     </message>
@@ -2210,6 +2210,21 @@ Desni klik: izbornik</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>drugi korisnici mogu pisati u %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>ažuriranje ne navodi stranicu za preuzimanje</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Radnja je završila bez rezultata</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Nepoznata pogreška</translation>
     </message>
 </context>
 </TS>

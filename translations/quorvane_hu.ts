@@ -109,17 +109,17 @@
         <translation>Előzmények megnyitása</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Beállítások…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Visszajelzés küldése…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Frissítések keresése…</translation>
     </message>
@@ -172,7 +172,7 @@ Jobb kattintás: gyors rögzítés</translation>
     <message id="permission.accessibility.title">
         <source>Global Shortcuts Permission Required</source>
         <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
-        <translation>Engedély szükséges a globális billentyűparancsokhoz</translation>
+        <translation>Engedély szükséges a globális gyorsbillentyűkhöz</translation>
     </message>
     <message id="permission.accessibility.message">
         <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
@@ -205,7 +205,7 @@ Minden feldolgozás az Ön eszközén történik – semmilyen adat nem kerül f
     <message id="permission.required.message">
         <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>A Quorvane működéséhez képernyőhozzáférés és globális billentyűparancsok szükségesek. Ezeket később is megadhatja az asztali környezet adatvédelmi beállításaiban.</translation>
+        <translation>A Quorvane működéséhez képernyőhozzáférés és globális gyorsbillentyűk szükségesek. Ezeket később is megadhatja az asztali környezet adatvédelmi beállításaiban.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -644,7 +644,7 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
     <message id="permission.accessibility">
         <source>Global Shortcuts</source>
         <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
-        <translation>Globális billentyűparancsok</translation>
+        <translation>Globális gyorsbillentyűk</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -914,7 +914,7 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>Rögzítések</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Keresés a rögzítések között…</translation>
     </message>
@@ -959,7 +959,7 @@ A Quorvane használatához adja meg ezeket az engedélyeket az asztali környeze
         <translation>Nincs elég szabad lemezterület az előzménybejegyzés mentéséhez.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Rögzítések betöltése…</translation>
     </message>
@@ -1436,7 +1436,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <translation>Az összes rögzítési előzmény végleges törlése. Ez a művelet nem vonható vissza</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Teljes előzmény törlése…</translation>
     </message>
@@ -1603,7 +1603,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="onboarding.permissions.accessibility.title">
         <source>Global Shortcuts (Optional)</source>
         <extracomment>Title of the global shortcuts permission</extracomment>
-        <translation>Globális billentyűparancsok (nem kötelező)</translation>
+        <translation>Globális gyorsbillentyűk (nem kötelező)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
@@ -1641,7 +1641,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
         <translation>Előzmények</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Nyomja le a billentyűket… (megszakítás: Esc)</translation>
     </message>
@@ -1823,12 +1823,12 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="metainfo.description">
         <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
         <extracomment>Description paragraph in software centres</extracomment>
-        <translation>A Quorvane a tálcán lakik. Nyomja meg a billentyűparancsát, húzzon ki egy területet a képernyőn, és a benne lévő szöveget ez a számítógép felismeri és a vágólapra másolja.</translation>
+        <translation>A Quorvane a tálcán lakik. Nyomja meg a gyorsbillentyűjét, húzzon ki egy területet a képernyőn, és a benne lévő szöveget ez a számítógép felismeri és a vágólapra másolja.</translation>
     </message>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Az utolsó terület újbóli rögzítése egyetlen billentyűparanccsal</translation>
+        <translation>Az utolsó terület újbóli rögzítése egyetlen gyorsbillentyűvel</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1848,7 +1848,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Rögzítés indítása az asztali környezet billentyűparancs-beállításaiból vagy szkriptből a quorvane capture paranccsal</translation>
+        <translation>Rögzítés indítása az asztali környezet gyorsbillentyű-beállításaiból vagy szkriptből a quorvane capture paranccsal</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1913,7 +1913,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>A rögzített felvételt nem sikerült beolvasni, ezért %1 néven megőriztük.</translation>
+        <translation>A kitűzött rögzítést nem sikerült beolvasni, ezért %1 néven megőriztük.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -1990,7 +1990,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="error.settings_store.reason.reserved_shortcut">
         <source>Shortcut %1 is reserved by the system</source>
         <extracomment>Why a shortcut cannot be stored; %1 is the key combination</extracomment>
-        <translation>A(z) %1 billentyűparancsot a rendszer foglalja</translation>
+        <translation>A(z) %1 gyorsbillentyűt a rendszer foglalja</translation>
     </message>
     <message id="error.settings_store.reason.history_size">
         <source>Max history entries must be between 1 and 1000, got %1</source>
@@ -2030,7 +2030,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="notification.recognition_running.click">
         <source>Click here or use the same shortcut again to cancel.</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
-        <translation>A megszakításhoz kattintson ide, vagy használja újra ugyanazt a billentyűparancsot.</translation>
+        <translation>A megszakításhoz kattintson ide, vagy használja újra ugyanazt a gyorsbillentyűt.</translation>
     </message>
     <message id="code_scan_error.timed_out">
         <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
@@ -2116,7 +2116,7 @@ A Másolás gombbal (📋) kimásolhatja a következőt: %1</translation>
     <message id="error.coordinator.global_shortcuts_required">
         <source>Global shortcuts need your permission first</source>
         <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
-        <translation>Előbb engedélyezni kell a globális billentyűparancsokat</translation>
+        <translation>Előbb engedélyezni kell a globális gyorsbillentyűket</translation>
     </message>
     <message id="error.coordinator.screen_access_required">
         <source>Screen access is required to capture text</source>
@@ -2176,6 +2176,21 @@ Jobb kattintás: menü</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>más felhasználók is írhatnak ide: %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>a frissítés nem ad meg letöltési oldalt</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>A művelet eredmény nélkül ért véget</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Ismeretlen hiba</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Buka Riwayat</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferensi…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Kirim Masukan…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Periksa Pembaruan…</translation>
     </message>
@@ -914,9 +914,9 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>Tangkapan</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>Cari tangkapan...</translation>
+        <translation>Cari tangkapan…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -959,9 +959,9 @@ Silakan berikan izin ini di pengaturan privasi desktop Anda untuk menggunakan Qu
         <translation>Ruang disk tidak cukup untuk menyimpan entri riwayat.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>Memuat tangkapan...</translation>
+        <translation>Memuat tangkapan…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1436,9 +1436,9 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <translation>Hapus semua entri riwayat tangkapan secara permanen. Tindakan ini tidak dapat dibatalkan</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>Hapus Semua Riwayat...</translation>
+        <translation>Hapus Semua Riwayat…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1641,9 +1641,9 @@ Anda dapat menggunakan tombol Salin (📋) untuk menyalin: %1</translation>
         <translation>Riwayat</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>Tekan tombol... (Esc untuk membatalkan)</translation>
+        <translation>Tekan tombol… (Esc untuk membatalkan)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -2176,6 +2176,21 @@ Klik kanan: Menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>pengguna lain dapat menulis ke %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>pembaruan tidak menyebutkan halaman unduhan</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Operasi berakhir tanpa hasil</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Kesalahan tidak dikenal</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Apri cronologia</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferenze…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Invia feedback…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Controlla aggiornamenti…</translation>
     </message>
@@ -916,7 +916,7 @@ Concedile nelle impostazioni della privacy del desktop per usare Quorvane.</tran
         <translation>Catture</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Cerca nelle catture…</translation>
     </message>
@@ -961,7 +961,7 @@ Concedile nelle impostazioni della privacy del desktop per usare Quorvane.</tran
         <translation>Spazio su disco insufficiente per salvare la voce della cronologia.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Caricamento delle catture…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <translation>Elimina definitivamente tutte le voci della cronologia delle catture. Questa azione non può essere annullata</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Cancella tutta la cronologia…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
         <translation>Cronologia</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Premi i tasti… (Esc per annullare)</translation>
     </message>
@@ -1814,22 +1814,22 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
     <message id="desktop.comment">
         <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
         <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
-        <translation>Trasforma qualsiasi area dello schermo in testo, legge i codici a barre e conserva una cronologia delle acquisizioni</translation>
+        <translation>Trasforma qualsiasi area dello schermo in testo, legge i codici a barre e conserva una cronologia delle catture</translation>
     </message>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;testo;screenshot;acquisizione;codice a barre;QR;appunti;</translation>
+        <translation>OCR;testo;screenshot;cattura;codice a barre;QR;appunti;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
         <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
-        <translation>Ripeti l&apos;ultima acquisizione</translation>
+        <translation>Ripeti l&apos;ultima cattura</translation>
     </message>
     <message id="desktop.action.code">
         <source>Capture Code</source>
         <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
-        <translation>Acquisisci codice</translation>
+        <translation>Cattura codice</translation>
     </message>
     <message id="metainfo.summary">
         <source>Turn any region of the screen into text</source>
@@ -1844,7 +1844,7 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Ripeti l&apos;acquisizione dell&apos;ultima area con una sola scorciatoia</translation>
+        <translation>Ripeti la cattura dell&apos;ultima area con una sola scorciatoia</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1859,12 +1859,12 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
     <message id="metainfo.feature.history">
         <source>Find earlier captures in a searchable history</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Trova le acquisizioni precedenti in una cronologia ricercabile</translation>
+        <translation>Trova le catture precedenti in una cronologia ricercabile</translation>
     </message>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Avvia le acquisizioni dalle impostazioni delle scorciatoie del desktop o da uno script con il comando quorvane capture</translation>
+        <translation>Avvia le catture dalle impostazioni delle scorciatoie del desktop o da uno script con il comando quorvane capture</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1879,12 +1879,12 @@ Puoi usare il pulsante Copia (📋) per copiare: %1</translation>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>Nessuna area di notifica di questo desktop mostra l’icona di Quorvane. Per acquisire testo, associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
+        <translation>Nessuna area di notifica di questo desktop mostra l’icona di Quorvane. Per catturare testo, associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop. Esegui di nuovo «quorvane» per aprire le preferenze, oppure «quorvane quit» per uscire.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>Associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop per acquisire testo all’istante</translation>
+        <translation>Associa il comando «quorvane capture» a un tasto nelle impostazioni della tastiera del desktop per catturare testo all’istante</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -2193,6 +2193,21 @@ Clic destro: menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>altri utenti possono scrivere in %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>l’aggiornamento non indica alcuna pagina di download</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>L’operazione è terminata senza un risultato</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Errore sconosciuto</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>履歴を開く</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>設定…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>フィードバックを送信…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>アップデートを確認…</translation>
     </message>
@@ -896,7 +896,7 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
     <message id="history.filtered_empty.clear">
         <source>Clear Filters</source>
         <extracomment>Clear filters button</extracomment>
-        <translation>フィルターを解除</translation>
+        <translation>フィルターを消去</translation>
     </message>
     <message id="history.filtered_empty.search">
         <source>No captures found matching &quot;%1&quot;</source>
@@ -914,7 +914,7 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>キャプチャ</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>キャプチャを検索…</translation>
     </message>
@@ -959,7 +959,7 @@ Quorvane を使用するには、デスクトップのプライバシー設定�
         <translation>ディスクの空き容量が不足しているため、履歴の項目を保存できません。</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>キャプチャを読み込んでいます…</translation>
     </message>
@@ -1436,7 +1436,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>キャプチャ履歴の項目をすべて完全に削除します。この操作は元に戻せません</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>すべての履歴を消去…</translation>
     </message>
@@ -1641,7 +1641,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>履歴</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>キーを押してください… (Esc でキャンセル)</translation>
     </message>
@@ -1863,12 +1863,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。テキストを取り込むには、デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当ててください。設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
+        <translation>このデスクトップには Quorvane のアイコンを表示するシステムトレイがありません。テキストをキャプチャするには、デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当ててください。設定を開くにはもう一度「quorvane」を、終了するには「quorvane quit」を実行してください。</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当てると、すぐにテキストを取り込めます</translation>
+        <translation>デスクトップのキーボード設定でコマンド「quorvane capture」をキーに割り当てると、すぐにテキストをキャプチャできます</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -2176,6 +2176,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>ほかのユーザーが %1 に書き込めます</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>アップデートにダウンロードページが指定されていません</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>操作は結果を返さずに終了しました</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>不明なエラー</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>기록 열기</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>기본 설정…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>피드백 보내기…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>업데이트 확인…</translation>
     </message>
@@ -417,7 +417,7 @@ All processing happens on your device - no data is uploaded to the cloud.</sourc
     <message id="continuity.import.file">
         <source>Choose Image File…</source>
         <extracomment>Import menu item that opens an image file</extracomment>
-        <translation>이미지 파일 선택...</translation>
+        <translation>이미지 파일 선택…</translation>
     </message>
     <message id="continuity.import.clipboard">
         <source>Paste Image from Clipboard</source>
@@ -844,7 +844,7 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
     <message id="history.detail.export">
         <source>Export as…</source>
         <extracomment>Export button</extracomment>
-        <translation>내보내기...</translation>
+        <translation>내보내기…</translation>
     </message>
     <message id="history.detail.export.tooltip">
         <source>Export this capture to a file</source>
@@ -914,9 +914,9 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>캡처</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>캡처 검색...</translation>
+        <translation>캡처 검색…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -959,9 +959,9 @@ Quorvane을 사용하려면 데스크톱의 개인 정보 설정에서 이 권�
         <translation>디스크 공간이 부족하여 기록 항목을 저장할 수 없습니다.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>캡처를 불러오는 중...</translation>
+        <translation>캡처를 불러오는 중…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1436,9 +1436,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>모든 캡처 기록 항목을 영구적으로 삭제합니다. 이 작업은 되돌릴 수 없습니다</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>모든 기록 지우기...</translation>
+        <translation>모든 기록 지우기…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1641,9 +1641,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>기록</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>키를 누르세요... (취소하려면 Esc)</translation>
+        <translation>키를 누르세요… (취소하려면 Esc)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -1863,7 +1863,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. 텍스트를 캡처하려면 데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하세요. 환경설정을 열려면 “quorvane”을 다시 실행하고, 종료하려면 “quorvane quit”을 실행하세요.</translation>
+        <translation>이 데스크톱에는 Quorvane 아이콘을 표시하는 시스템 트레이가 없습니다. 텍스트를 캡처하려면 데스크톱의 키보드 설정에서 “quorvane capture” 명령을 키에 지정하세요. 기본 설정을 열려면 “quorvane”을 다시 실행하고, 종료하려면 “quorvane quit”을 실행하세요.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
@@ -2176,6 +2176,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>다른 사용자가 %1에 쓸 수 있습니다</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>업데이트에 다운로드 페이지가 없습니다</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>작업이 결과 없이 끝났습니다</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>알 수 없는 오류</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Åpne historikk</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Innstillinger …</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Send tilbakemelding …</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Se etter oppdateringer …</translation>
     </message>
@@ -916,7 +916,7 @@ Gi disse tillatelsene i personverninnstillingene i skrivebordsmiljøet for å br
         <translation>Fangster</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Søk i fangster …</translation>
     </message>
@@ -961,7 +961,7 @@ Gi disse tillatelsene i personverninnstillingene i skrivebordsmiljøet for å br
         <translation>Det er ikke nok diskplass til å lagre historikkoppføringen.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Laster inn fangster …</translation>
     </message>
@@ -1447,7 +1447,7 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <translation>Slett alle oppføringer i fangsthistorikken permanent. Denne handlingen kan ikke angres</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Tøm hele historikken …</translation>
     </message>
@@ -1657,7 +1657,7 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
         <translation>Historikk</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Trykk taster … (Esc for å avbryte)</translation>
     </message>
@@ -1814,22 +1814,22 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="desktop.comment">
         <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
         <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
-        <translation>Gjør et hvilket som helst område av skjermen om til tekst, leser strekkoder og tar vare på en logg over opptak</translation>
+        <translation>Gjør et hvilket som helst område av skjermen om til tekst, leser strekkoder og tar vare på en historikk over fangster</translation>
     </message>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;tekst;skjermbilde;ta opp;strekkode;QR;utklippstavle;</translation>
+        <translation>OCR;tekst;skjermbilde;fang;strekkode;QR;utklippstavle;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
         <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
-        <translation>Gjenta siste opptak</translation>
+        <translation>Gjenta siste fangst</translation>
     </message>
     <message id="desktop.action.code">
         <source>Capture Code</source>
         <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
-        <translation>Ta opp kode</translation>
+        <translation>Fang kode</translation>
     </message>
     <message id="metainfo.summary">
         <source>Turn any region of the screen into text</source>
@@ -1839,12 +1839,12 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="metainfo.description">
         <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
         <extracomment>Description paragraph in software centres</extracomment>
-        <translation>Quorvane bor i systemkurven. Trykk på snarveien, dra over et område av skjermen, så blir teksten i det gjenkjent på denne datamaskinen og kopiert til utklippstavlen.</translation>
+        <translation>Quorvane bor i systemkurven. Trykk på hurtigtasten, dra over et område av skjermen, så blir teksten i det gjenkjent på denne datamaskinen og kopiert til utklippstavlen.</translation>
     </message>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Ta opp det siste området på nytt med én snarvei</translation>
+        <translation>Fang det siste området på nytt med én hurtigtast</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1859,12 +1859,12 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="metainfo.feature.history">
         <source>Find earlier captures in a searchable history</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Finn tidligere opptak i en søkbar logg</translation>
+        <translation>Finn tidligere fangster i en søkbar historikk</translation>
     </message>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Start opptak fra skrivebordets snarveisinnstillinger eller et skript med kommandoen quorvane capture</translation>
+        <translation>Start fangster fra skrivebordets hurtigtastinnstillinger eller et skript med kommandoen quorvane capture</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1879,12 +1879,12 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>Ingen systemkurv på dette skrivebordet viser Quorvane-ikonet. For å hente tekst knytter du kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger. Kjør «quorvane» igjen for å åpne innstillingene, eller «quorvane quit» for å avslutte.</translation>
+        <translation>Ingen systemkurv på dette skrivebordet viser Quorvane-ikonet. For å fange tekst knytter du kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger. Kjør «quorvane» igjen for å åpne innstillingene, eller «quorvane quit» for å avslutte.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>Knytt kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger for å hente tekst med en gang</translation>
+        <translation>Knytt kommandoen «quorvane capture» til en tast i skrivebordets tastaturinnstillinger for å fange tekst med en gang</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -1929,7 +1929,7 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Det festede opptaket kunne ikke leses og er tatt vare på som %1.</translation>
+        <translation>Den festede fangsten kunne ikke leses og er tatt vare på som %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2002,7 +2002,7 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="error.screen_capture.reason.empty_image">
         <source>Captured image has zero dimensions</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
-        <translation>Det tatte bildet har ingen størrelse</translation>
+        <translation>Det fangede bildet har ingen størrelse</translation>
     </message>
     <message id="error.settings_store.reason.reserved_shortcut">
         <source>Shortcut %1 is reserved by the system</source>
@@ -2047,7 +2047,7 @@ Du kan bruke Kopier-knappen (📋) for å kopiere: %1</translation>
     <message id="notification.recognition_running.click">
         <source>Click here or use the same shortcut again to cancel.</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
-        <translation>Klikk her eller bruk den samme snarveien igjen for å avbryte.</translation>
+        <translation>Klikk her eller bruk den samme hurtigtasten igjen for å avbryte.</translation>
     </message>
     <message id="code_scan_error.timed_out">
         <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
@@ -2193,6 +2193,21 @@ Høyreklikk: Meny</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andre brukere kan skrive til %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>oppdateringen oppgir ingen nedlastingsside</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Handlingen ble avsluttet uten resultat</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Ukjent feil</translation>
     </message>
 </context>
 </TS>

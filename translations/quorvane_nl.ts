@@ -109,17 +109,17 @@
         <translation>Geschiedenis openen</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Voorkeuren…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Feedback sturen…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Controleren op updates…</translation>
     </message>
@@ -478,7 +478,7 @@ Alle verwerking vindt plaats op uw apparaat; er worden geen gegevens naar de clo
     <message id="error.screen_capture.failed">
         <source>Screen capture failed: %1</source>
         <extracomment>Error when capture operation fails</extracomment>
-        <translation>Schermopname mislukt: %1</translation>
+        <translation>Vastleggen van het scherm mislukt: %1</translation>
     </message>
     <message id="error.screen_capture.permission_denied">
         <source>Screen access is required. Please grant access in your desktop&apos;s privacy settings.</source>
@@ -916,7 +916,7 @@ Verleen deze toestemmingen in de privacyinstellingen van uw werkomgeving om Quor
         <translation>Vastleggingen</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Vastleggingen doorzoeken…</translation>
     </message>
@@ -961,7 +961,7 @@ Verleen deze toestemmingen in de privacyinstellingen van uw werkomgeving om Quor
         <translation>Onvoldoende schijfruimte om het geschiedenisitem op te slaan.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Vastleggingen laden…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <translation>Alle items in de vastleggingsgeschiedenis definitief verwijderen. Deze actie kan niet ongedaan worden gemaakt</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Hele geschiedenis wissen…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
         <translation>Geschiedenis</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Druk op toetsen… (Esc om te annuleren)</translation>
     </message>
@@ -1689,7 +1689,7 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
         <extracomment>Quick capture shortcut description</extracomment>
-        <translation>Selectielaag voor schermopname tonen en een gebied selecteren</translation>
+        <translation>Selectielaag voor vastleggen tonen en een gebied selecteren</translation>
     </message>
     <message id="preferences.shortcuts.repeat_zarrow.description">
         <source>Capture the same region as last time without showing overlay</source>
@@ -1814,22 +1814,22 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
     <message id="desktop.comment">
         <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
         <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
-        <translation>Zet elk deel van het scherm om in tekst, scan barcodes en bewaar een geschiedenis van opnames</translation>
+        <translation>Zet elk deel van het scherm om in tekst, scan barcodes en bewaar een geschiedenis van vastleggingen</translation>
     </message>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
         <extracomment>Search words of the desktop entry: words users type to find the program, each followed by a semicolon</extracomment>
-        <translation>OCR;tekst;schermafbeelding;opnemen;barcode;QR;klembord;</translation>
+        <translation>OCR;tekst;schermafbeelding;vastleggen;barcode;QR;klembord;</translation>
     </message>
     <message id="desktop.action.repeat">
         <source>Repeat Last Capture</source>
         <extracomment>Launcher action of the desktop entry (shown in the dock or menu): capture the region captured last again</extracomment>
-        <translation>Laatste opname herhalen</translation>
+        <translation>Laatste vastlegging herhalen</translation>
     </message>
     <message id="desktop.action.code">
         <source>Capture Code</source>
         <extracomment>Launcher action of the desktop entry: capture text keeping the indentation of code</extracomment>
-        <translation>Code opnemen</translation>
+        <translation>Code vastleggen</translation>
     </message>
     <message id="metainfo.summary">
         <source>Turn any region of the screen into text</source>
@@ -1844,7 +1844,7 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Het laatste gebied opnieuw opnemen met één sneltoets</translation>
+        <translation>Het laatste gebied opnieuw vastleggen met één sneltoets</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1859,12 +1859,12 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
     <message id="metainfo.feature.history">
         <source>Find earlier captures in a searchable history</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Eerdere opnames terugvinden in een doorzoekbare geschiedenis</translation>
+        <translation>Eerdere vastleggingen terugvinden in een doorzoekbare geschiedenis</translation>
     </message>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Opnames starten vanuit de sneltoetsinstellingen van de werkomgeving of een script met het commando quorvane capture</translation>
+        <translation>Vastleggingen starten vanuit de sneltoetsinstellingen van de werkomgeving of een script met het commando quorvane capture</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1929,7 +1929,7 @@ Met de knop Kopiëren (📋) kunt u het volgende kopiëren: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>De vastgezette opname kon niet worden gelezen en is bewaard als %1.</translation>
+        <translation>De vastgezette vastlegging kon niet worden gelezen en is bewaard als %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2193,6 +2193,21 @@ Rechtsklikken: menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andere gebruikers kunnen schrijven in %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>de update noemt geen downloadpagina</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>De bewerking is zonder resultaat beëindigd</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 </TS>

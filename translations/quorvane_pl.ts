@@ -109,17 +109,17 @@
         <translation>Otwórz historię</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferencje…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Wyślij opinię…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Sprawdź aktualizacje…</translation>
     </message>
@@ -918,7 +918,7 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>Przechwycenia</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Szukaj przechwyceń…</translation>
     </message>
@@ -963,7 +963,7 @@ Udziel tych uprawnień w ustawieniach prywatności pulpitu, aby korzystać z Quo
         <translation>Za mało miejsca na dysku, aby zapisać wpis historii.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Wczytywanie przechwyceń…</translation>
     </message>
@@ -1458,7 +1458,7 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <translation>Trwale usuwa wszystkie wpisy historii przechwyceń. Tej operacji nie można cofnąć</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Wyczyść całą historię…</translation>
     </message>
@@ -1673,7 +1673,7 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
         <translation>Historia</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Naciśnij klawisze… (Esc, aby anulować)</translation>
     </message>
@@ -1945,7 +1945,7 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Nie udało się odczytać przypiętego zrzutu, więc zachowano go jako %1.</translation>
+        <translation>Nie udało się odczytać przypiętego przechwycenia, więc zachowano je jako %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -1984,17 +1984,17 @@ Możesz użyć przycisku „Kopiuj” (📋), aby skopiować: %1</translation>
     <message id="pin_widget.toolbar.font_size.small">
         <source>Font size: Small</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Rozmiar czcionki: Mała</translation>
+        <translation>Rozmiar czcionki: Mały</translation>
     </message>
     <message id="pin_widget.toolbar.font_size.medium">
         <source>Font size: Medium</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Rozmiar czcionki: Średnia</translation>
+        <translation>Rozmiar czcionki: Średni</translation>
     </message>
     <message id="pin_widget.toolbar.font_size.large">
         <source>Font size: Large</source>
         <extracomment>Tooltip of the pinned capture&apos;s font size button</extracomment>
-        <translation>Rozmiar czcionki: Duża</translation>
+        <translation>Rozmiar czcionki: Duży</translation>
     </message>
     <message id="error.clipboard.reason.text_not_written">
         <source>Failed to put the text on the clipboard</source>
@@ -2210,6 +2210,21 @@ Prawy przycisk: menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>inni użytkownicy mogą zapisywać w %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>aktualizacja nie podaje strony pobierania</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Operacja zakończyła się bez wyniku</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Abrir histórico</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferências…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Enviar comentários…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Verificar atualizações…</translation>
     </message>
@@ -527,7 +527,7 @@ Todo o processamento acontece no seu dispositivo: nenhum dado é enviado para a 
     <message id="capture_mode.scan_code">
         <source>Scan Code</source>
         <extracomment>Scan Code capture mode</extracomment>
-        <translation>Escanear código</translation>
+        <translation>Ler código</translation>
     </message>
     <message id="error.hotkey.registration_failed">
         <source>Failed to register global shortcut: %1</source>
@@ -700,7 +700,7 @@ Conceda essas permissões nas configurações de privacidade do seu ambiente de 
     <message id="shortcut.scan_code">
         <source>Scan Code</source>
         <extracomment>Scan Code shortcut</extracomment>
-        <translation>Escanear código</translation>
+        <translation>Ler código</translation>
     </message>
     <message id="notification.accessibility.repeat_mode">
         <source>Repeat mode</source>
@@ -916,7 +916,7 @@ Conceda essas permissões nas configurações de privacidade do seu ambiente de 
         <translation>Capturas</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Pesquisar capturas…</translation>
     </message>
@@ -961,7 +961,7 @@ Conceda essas permissões nas configurações de privacidade do seu ambiente de 
         <translation>Não há espaço em disco suficiente para salvar a entrada do histórico.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Carregando capturas…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <translation>Exclui permanentemente todas as entradas do histórico de capturas. Esta ação não pode ser desfeita</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Limpar todo o histórico…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Você pode usar o botão Copiar (📋) para copiar: %1</translation>
         <translation>Histórico</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Pressione as teclas… (Esc para cancelar)</translation>
     </message>
@@ -2193,6 +2193,21 @@ Clique direito: menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>outros usuários podem gravar em %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>a atualização não indica uma página de download</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>A operação terminou sem resultado</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Deschide istoricul</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Preferințe…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Trimite feedback…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Caută actualizări…</translation>
     </message>
@@ -918,7 +918,7 @@ Acordați aceste permisiuni în setările de confidențialitate ale mediului des
         <translation>Capturi</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Căutați în capturi…</translation>
     </message>
@@ -963,7 +963,7 @@ Acordați aceste permisiuni în setările de confidențialitate ale mediului des
         <translation>Nu există suficient spațiu pe disc pentru a salva intrarea în istoric.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Se încarcă capturile…</translation>
     </message>
@@ -1458,7 +1458,7 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <translation>Șterge definitiv toate intrările din istoricul capturilor. Această acțiune nu poate fi anulată</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Golește tot istoricul…</translation>
     </message>
@@ -1673,7 +1673,7 @@ Puteți folosi butonul Copiază (📋) pentru a copia: %1</translation>
         <translation>Istoric</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Apăsați tastele… (Esc pentru anulare)</translation>
     </message>
@@ -2210,6 +2210,21 @@ Clic dreapta: meniu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>alți utilizatori pot scrie în %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>actualizarea nu indică nicio pagină de descărcare</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Operațiunea s-a încheiat fără rezultat</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Eroare necunoscută</translation>
     </message>
 </context>
 </TS>

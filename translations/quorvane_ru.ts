@@ -109,17 +109,17 @@
         <translation>Открыть историю</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Параметры…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Отправить отзыв…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Проверить обновления…</translation>
     </message>
@@ -721,7 +721,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="notification.accessibility.hint">
         <source>Double-click to open in history</source>
         <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
-        <translation>Дважды щёлкните, чтобы открыть в журнале</translation>
+        <translation>Дважды щёлкните, чтобы открыть в истории</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -900,7 +900,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="history.filtered_empty.clear">
         <source>Clear Filters</source>
         <extracomment>Clear filters button</extracomment>
-        <translation>Сбросить фильтры</translation>
+        <translation>Очистить фильтры</translation>
     </message>
     <message id="history.filtered_empty.search">
         <source>No captures found matching &quot;%1&quot;</source>
@@ -918,7 +918,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Снимки</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Поиск снимков…</translation>
     </message>
@@ -963,7 +963,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Недостаточно места на диске для сохранения записи истории.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Загрузка снимков…</translation>
     </message>
@@ -1458,7 +1458,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Безвозвратно удалить все записи истории снимков. Это действие нельзя отменить</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Очистить всю историю…</translation>
     </message>
@@ -1673,7 +1673,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>История</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Нажмите клавиши… (Esc — отмена)</translation>
     </message>
@@ -1855,12 +1855,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="metainfo.description">
         <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
         <extracomment>Description paragraph in software centres</extracomment>
-        <translation>Quorvane живёт в системном лотке. Нажмите сочетание клавиш, выделите область экрана — и текст в ней будет распознан на этом компьютере и скопирован в буфер обмена.</translation>
+        <translation>Quorvane живёт в системном лотке. Нажмите комбинацию клавиш, выделите область экрана — и текст в ней будет распознан на этом компьютере и скопирован в буфер обмена.</translation>
     </message>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>Повтор захвата последней области одним сочетанием клавиш</translation>
+        <translation>Повтор захвата последней области одной комбинацией клавиш</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1880,7 +1880,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>Запуск захвата из настроек сочетаний клавиш рабочего стола или из скрипта командой quorvane capture</translation>
+        <translation>Запуск захвата из настроек комбинаций клавиш рабочего стола или из скрипта командой quorvane capture</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -1895,12 +1895,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>Ни один системный лоток в этой рабочей среде не показывает значок Quorvane. Чтобы распознать текст, назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды. Запустите «quorvane» снова, чтобы открыть настройки, или «quorvane quit», чтобы выйти.</translation>
+        <translation>Ни один системный лоток в этой рабочей среде не показывает значок Quorvane. Чтобы захватить текст, назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды. Запустите «quorvane» снова, чтобы открыть параметры, или «quorvane quit», чтобы выйти.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>Назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды, чтобы мгновенно распознавать текст</translation>
+        <translation>Назначьте команду «quorvane capture» клавише в настройках клавиатуры вашей рабочей среды, чтобы мгновенно захватывать текст</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -2029,7 +2029,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="error.settings_store.reason.history_size">
         <source>Max history entries must be between 1 and 1000, got %1</source>
         <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
-        <translation>Максимальное число записей журнала должно быть от 1 до 1000, получено %1</translation>
+        <translation>Максимальное число записей истории должно быть от 1 до 1000, получено %1</translation>
     </message>
     <message id="error.history.reason.not_a_folder">
         <source>%1 exists and is not a folder</source>
@@ -2064,7 +2064,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="notification.recognition_running.click">
         <source>Click here or use the same shortcut again to cancel.</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
-        <translation>Нажмите здесь или снова используйте то же сочетание клавиш, чтобы отменить.</translation>
+        <translation>Нажмите здесь или снова используйте ту же комбинацию клавиш, чтобы отменить.</translation>
     </message>
     <message id="code_scan_error.timed_out">
         <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
@@ -2210,6 +2210,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>другие пользователи могут записывать в %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>в обновлении не указана страница загрузки</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Операция завершилась без результата</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Otvoriť históriu</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Nastavenia…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Odoslať spätnú väzbu…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Skontrolovať aktualizácie…</translation>
     </message>
@@ -900,7 +900,7 @@ Ak chcete Quorvane používať, udeľte tieto povolenia v nastaveniach súkromia
     <message id="history.filtered_empty.clear">
         <source>Clear Filters</source>
         <extracomment>Clear filters button</extracomment>
-        <translation>Zrušiť filtre</translation>
+        <translation>Vymazať filtre</translation>
     </message>
     <message id="history.filtered_empty.search">
         <source>No captures found matching &quot;%1&quot;</source>
@@ -918,7 +918,7 @@ Ak chcete Quorvane používať, udeľte tieto povolenia v nastaveniach súkromia
         <translation>Snímky</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Hľadať snímky…</translation>
     </message>
@@ -963,7 +963,7 @@ Ak chcete Quorvane používať, udeľte tieto povolenia v nastaveniach súkromia
         <translation>Na disku nie je dosť miesta na uloženie záznamu histórie.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Načítavajú sa snímky…</translation>
     </message>
@@ -1458,7 +1458,7 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <translation>Natrvalo odstrániť všetky záznamy histórie snímok. Túto akciu nie je možné vrátiť späť</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Vymazať celú históriu…</translation>
     </message>
@@ -1673,7 +1673,7 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
         <translation>História</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Stlačte klávesy… (Esc na zrušenie)</translation>
     </message>
@@ -1945,7 +1945,7 @@ Tlačidlom Kopírovať (📋) môžete skopírovať: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Pripnutý záznam sa nepodarilo prečítať, a preto bol uložený ako %1.</translation>
+        <translation>Pripnutý snímok sa nepodarilo prečítať, a preto bol uložený ako %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2210,6 +2210,21 @@ Pravé tlačidlo: ponuka</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>do %1 môžu zapisovať iní používatelia</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>aktualizácia neuvádza stránku na stiahnutie</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Operácia skončila bez výsledku</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Neznáma chyba</translation>
     </message>
 </context>
 </TS>

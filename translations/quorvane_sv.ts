@@ -109,17 +109,17 @@
         <translation>Öppna historik</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Inställningar…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Skicka återkoppling…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Sök efter uppdateringar…</translation>
     </message>
@@ -916,7 +916,7 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>Fångster</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Sök bland fångster…</translation>
     </message>
@@ -961,7 +961,7 @@ Bevilja behörigheterna i skrivbordsmiljöns integritetsinställningar för att 
         <translation>Det finns inte tillräckligt med diskutrymme för att spara historikposten.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Läser in fångster…</translation>
     </message>
@@ -1447,7 +1447,7 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <translation>Ta bort alla poster i fångsthistoriken permanent. Den här åtgärden kan inte ångras</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Rensa hela historiken…</translation>
     </message>
@@ -1657,7 +1657,7 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
         <translation>Historik</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Tryck på tangenter… (Esc för att avbryta)</translation>
     </message>
@@ -1929,7 +1929,7 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>Den fästa bilden kunde inte läsas och har sparats som %1.</translation>
+        <translation>Den fästa fångsten kunde inte läsas och har sparats som %1.</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2002,7 +2002,7 @@ Du kan använda knappen Kopiera (📋) för att kopiera: %1</translation>
     <message id="error.screen_capture.reason.empty_image">
         <source>Captured image has zero dimensions</source>
         <extracomment>Why a screen capture failed: the picture taken is empty</extracomment>
-        <translation>Den tagna bilden saknar storlek</translation>
+        <translation>Den fångade bilden saknar storlek</translation>
     </message>
     <message id="error.settings_store.reason.reserved_shortcut">
         <source>Shortcut %1 is reserved by the system</source>
@@ -2193,6 +2193,21 @@ Högerklick: meny</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andra användare kan skriva i %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>uppdateringen anger ingen nedladdningssida</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Åtgärden avslutades utan resultat</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Okänt fel</translation>
     </message>
 </context>
 </TS>

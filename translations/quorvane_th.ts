@@ -109,17 +109,17 @@
         <translation>เปิดประวัติ</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>การตั้งค่า…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>ส่งความคิดเห็น…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>ตรวจหาอัปเดต…</translation>
     </message>
@@ -914,9 +914,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>การจับภาพ</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>ค้นหาการจับภาพ...</translation>
+        <translation>ค้นหาการจับภาพ…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -959,9 +959,9 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>พื้นที่ดิสก์ไม่พอสำหรับบันทึกรายการประวัติ</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>กำลังโหลดการจับภาพ...</translation>
+        <translation>กำลังโหลดการจับภาพ…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1436,9 +1436,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>ลบรายการประวัติการจับภาพทั้งหมดอย่างถาวร การกระทำนี้ไม่สามารถเลิกทำได้</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>ล้างประวัติทั้งหมด...</translation>
+        <translation>ล้างประวัติทั้งหมด…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1641,9 +1641,9 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>ประวัติ</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>กดปุ่ม... (Esc เพื่อยกเลิก)</translation>
+        <translation>กดปุ่ม… (Esc เพื่อยกเลิก)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -1913,7 +1913,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>อ่านภาพที่ปักหมุดไว้ไม่ได้ จึงเก็บไว้เป็น %1</translation>
+        <translation>อ่านการจับภาพที่ปักหมุดไว้ไม่ได้ จึงเก็บไว้เป็น %1</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2176,6 +2176,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>ผู้ใช้อื่นเขียนลงใน %1 ได้</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>การอัปเดตไม่ได้ระบุหน้าดาวน์โหลด</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>การดำเนินการสิ้นสุดลงโดยไม่มีผลลัพธ์</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>ข้อผิดพลาดที่ไม่รู้จัก</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Geçmişi aç</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Tercihler…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Geri bildirim gönder…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Güncellemeleri denetle…</translation>
     </message>
@@ -172,14 +172,14 @@ Sağ tık: Hızlı yakalama</translation>
     <message id="permission.accessibility.title">
         <source>Global Shortcuts Permission Required</source>
         <extracomment>Title of the dialog asking for the global shortcuts permission</extracomment>
-        <translation>Genel Kısayollar İzni Gerekli</translation>
+        <translation>Küresel Kısayollar İzni Gerekli</translation>
     </message>
     <message id="permission.accessibility.message">
         <source>Quorvane needs permission to use global keyboard shortcuts (%1). This allows you to capture text from anywhere on your screen.
 
 Your privacy is protected - Quorvane only listens for its own shortcuts.</source>
         <extracomment>Global shortcuts permission explanation; %1 is the quick capture shortcut</extracomment>
-        <translation>Quorvane, genel klavye kısayollarını (%1) kullanabilmek için izne ihtiyaç duyuyor. Bu sayede ekranınızın herhangi bir yerinden metin yakalayabilirsiniz.
+        <translation>Quorvane, küresel klavye kısayollarını (%1) kullanabilmek için izne ihtiyaç duyuyor. Bu sayede ekranınızın herhangi bir yerinden metin yakalayabilirsiniz.
 
 Gizliliğiniz korunur: Quorvane yalnızca kendi kaydettiği kısayolları izler.</translation>
     </message>
@@ -205,7 +205,7 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
     <message id="permission.required.message">
         <source>Quorvane needs screen access and global shortcuts to work. You can grant these later in your desktop&apos;s privacy settings.</source>
         <extracomment>Alert shown when the user goes on without the permissions</extracomment>
-        <translation>Quorvane çalışmak için ekran erişimine ve genel kısayollara ihtiyaç duyuyor. Bu izinleri daha sonra masaüstünüzün gizlilik ayarlarından verebilirsiniz.</translation>
+        <translation>Quorvane çalışmak için ekran erişimine ve küresel kısayollara ihtiyaç duyuyor. Bu izinleri daha sonra masaüstünüzün gizlilik ayarlarından verebilirsiniz.</translation>
     </message>
     <message id="general.ok">
         <source>OK</source>
@@ -531,7 +531,7 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
     <message id="error.hotkey.registration_failed">
         <source>Failed to register global shortcut: %1</source>
         <extracomment>Error when hotkey registration fails</extracomment>
-        <translation>Genel kısayol kaydedilemedi: %1</translation>
+        <translation>Küresel kısayol kaydedilemedi: %1</translation>
     </message>
     <message id="error.hotkey.conflict">
         <source>Shortcut %1 conflicts with another registered shortcut</source>
@@ -546,7 +546,7 @@ Tüm işlemler cihazınızda yapılır; hiçbir veri buluta yüklenmez.</transla
     <message id="error.hotkey.permission_denied">
         <source>Permission for global shortcuts is required. Please grant access in your desktop&apos;s privacy settings.</source>
         <extracomment>Error when the global shortcuts permission is denied</extracomment>
-        <translation>Genel kısayollar için izin gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
+        <translation>Küresel kısayollar için izin gerekiyor. Lütfen masaüstünüzün gizlilik ayarlarından erişim izni verin.</translation>
     </message>
     <message id="error.hotkey.invalid">
         <source>Invalid shortcut configuration</source>
@@ -644,7 +644,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
     <message id="permission.accessibility">
         <source>Global Shortcuts</source>
         <extracomment>Name of the permission to use keyboard shortcuts that work in every program</extracomment>
-        <translation>Genel Kısayollar</translation>
+        <translation>Küresel Kısayollar</translation>
     </message>
     <message id="error.settings_store.persistence">
         <source>Failed to save settings: %1</source>
@@ -914,7 +914,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Yakalamalar</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Yakalamalarda ara…</translation>
     </message>
@@ -959,7 +959,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
         <translation>Geçmiş kaydını kaydetmek için yeterli disk alanı yok.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Yakalamalar yükleniyor…</translation>
     </message>
@@ -1218,7 +1218,7 @@ Quorvane uygulamasını kullanmak için lütfen bu izinleri masaüstünüzün gi
     <message id="preferences.shortcuts.desktop_unavailable">
         <source>Your desktop does not let programs take global shortcuts. In its keyboard settings, add a custom shortcut for each command you want:</source>
         <extracomment>Shortcuts pane note when the desktop offers no global shortcuts</extracomment>
-        <translation>Masaüstünüz, programların genel kısayol almasına izin vermiyor. Masaüstünüzün klavye ayarlarında, istediğiniz her komut için özel bir kısayol ekleyin:</translation>
+        <translation>Masaüstünüz, programların küresel kısayol almasına izin vermiyor. Masaüstünüzün klavye ayarlarında, istediğiniz her komut için özel bir kısayol ekleyin:</translation>
     </message>
     <message id="preferences.shortcuts.desktop_owned">
         <source>Your desktop keeps these shortcuts: it may ask you to confirm them, and you can change them in its keyboard settings. It reports:</source>
@@ -1436,7 +1436,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Tüm yakalama geçmişi kayıtlarını kalıcı olarak siler. Bu işlem geri alınamaz</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Tüm geçmişi temizle…</translation>
     </message>
@@ -1603,12 +1603,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="onboarding.permissions.accessibility.title">
         <source>Global Shortcuts (Optional)</source>
         <extracomment>Title of the global shortcuts permission</extracomment>
-        <translation>Genel Kısayollar (isteğe bağlı)</translation>
+        <translation>Küresel Kısayollar (isteğe bağlı)</translation>
     </message>
     <message id="onboarding.permissions.accessibility.description">
         <source>Enables global keyboard shortcuts for quick capture</source>
         <extracomment>Accessibility permission description</extracomment>
-        <translation>Hızlı yakalama için genel klavye kısayollarını etkinleştirir</translation>
+        <translation>Hızlı yakalama için küresel klavye kısayollarını etkinleştirir</translation>
     </message>
     <message id="onboarding.permissions.instructions">
         <source>Click the Grant button next to each permission to open your desktop&apos;s privacy settings. This page will automatically detect when you grant permissions.</source>
@@ -1641,7 +1641,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Geçmiş</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Tuşlara basın… (iptal için Esc)</translation>
     </message>
@@ -1668,7 +1668,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="preferences.shortcuts.header">
         <source>Configure global keyboard shortcuts for Quorvane actions</source>
         <extracomment>Shortcuts header</extracomment>
-        <translation>Quorvane eylemleri için genel klavye kısayollarını yapılandırın</translation>
+        <translation>Quorvane eylemleri için küresel klavye kısayollarını yapılandırın</translation>
     </message>
     <message id="preferences.shortcuts.quick_zarrow.description">
         <source>Activate screen capture overlay and select region</source>
@@ -2116,7 +2116,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="error.coordinator.global_shortcuts_required">
         <source>Global shortcuts need your permission first</source>
         <extracomment>Error when the desktop has not allowed Quorvane&apos;s global shortcuts</extracomment>
-        <translation>Önce genel kısayollara izin verilmesi gerekiyor</translation>
+        <translation>Önce küresel kısayollara izin verilmesi gerekiyor</translation>
     </message>
     <message id="error.coordinator.screen_access_required">
         <source>Screen access is required to capture text</source>
@@ -2176,6 +2176,21 @@ Sağ tık: Menü</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>diğer kullanıcılar %1 klasörüne yazabilir</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>güncelleme bir indirme sayfası belirtmiyor</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>İşlem bir sonuç vermeden sona erdi</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Bilinmeyen hata</translation>
     </message>
 </context>
 </TS>

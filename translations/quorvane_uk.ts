@@ -109,17 +109,17 @@
         <translation>Відкрити історію</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Налаштування…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Надіслати відгук…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Перевірити оновлення…</translation>
     </message>
@@ -721,7 +721,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="notification.accessibility.hint">
         <source>Double-click to open in history</source>
         <extracomment>Screen reader hint of the notice shown after a capture</extracomment>
-        <translation>Двічі клацніть, щоб відкрити в журналі</translation>
+        <translation>Двічі клацніть, щоб відкрити в історії</translation>
     </message>
     <message id="history.filter.all">
         <source>All</source>
@@ -900,7 +900,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
     <message id="history.filtered_empty.clear">
         <source>Clear Filters</source>
         <extracomment>Clear filters button</extracomment>
-        <translation>Скинути фільтри</translation>
+        <translation>Очистити фільтри</translation>
     </message>
     <message id="history.filtered_empty.search">
         <source>No captures found matching &quot;%1&quot;</source>
@@ -918,7 +918,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Знімки</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>Пошук знімків…</translation>
     </message>
@@ -963,7 +963,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>Недостатньо місця на диску, щоб зберегти запис історії.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>Завантаження знімків…</translation>
     </message>
@@ -1458,7 +1458,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Остаточно видалити всі записи історії знімків. Цю дію неможливо скасувати</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>Очистити всю історію…</translation>
     </message>
@@ -1673,7 +1673,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>Історія</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>Натисніть клавіші… (Esc — скасувати)</translation>
     </message>
@@ -1895,12 +1895,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>Жоден системний лоток у цьому середовищі не показує значок Quorvane. Щоб розпізнати текст, призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища. Запустіть «quorvane» знову, щоб відкрити налаштування, або «quorvane quit», щоб вийти.</translation>
+        <translation>Жоден системний лоток у цьому середовищі не показує значок Quorvane. Щоб захопити текст, призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища. Запустіть «quorvane» знову, щоб відкрити налаштування, або «quorvane quit», щоб вийти.</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
         <extracomment>Feature 1 description where the desktop offers programs no global shortcuts</extracomment>
-        <translation>Призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища, щоб миттєво розпізнавати текст</translation>
+        <translation>Призначте команду «quorvane capture» клавіші в налаштуваннях клавіатури вашого середовища, щоб миттєво захоплювати текст</translation>
     </message>
     <message id="notification.settings_salvaged.message">
         <source>The settings file was damaged and was kept as %1. The settings it still held are in use.</source>
@@ -2029,7 +2029,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="error.settings_store.reason.history_size">
         <source>Max history entries must be between 1 and 1000, got %1</source>
         <extracomment>Why a history size cannot be stored; %1 is the number asked for</extracomment>
-        <translation>Максимальна кількість записів журналу має бути від 1 до 1000, отримано %1</translation>
+        <translation>Максимальна кількість записів історії має бути від 1 до 1000, отримано %1</translation>
     </message>
     <message id="error.history.reason.not_a_folder">
         <source>%1 exists and is not a folder</source>
@@ -2064,7 +2064,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="notification.recognition_running.click">
         <source>Click here or use the same shortcut again to cancel.</source>
         <extracomment>Message while text recognition runs where the desktop lets no program take the Escape key</extracomment>
-        <translation>Натисніть тут або знову скористайтеся тим самим сполученням клавіш, щоб скасувати.</translation>
+        <translation>Натисніть тут або знову скористайтеся тією самою комбінацією клавіш, щоб скасувати.</translation>
     </message>
     <message id="code_scan_error.timed_out">
         <source>Looking for a code took too long, so it was stopped. Try selecting a smaller region around the code.</source>
@@ -2210,6 +2210,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>інші користувачі можуть записувати до %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>в оновленні не вказано сторінку завантаження</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Операція завершилася без результату</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Невідома помилка</translation>
     </message>
 </context>
 </TS>

@@ -109,17 +109,17 @@
         <translation>Mở lịch sử</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Tùy chọn…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Gửi phản hồi…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>Kiểm tra cập nhật…</translation>
     </message>
@@ -914,9 +914,9 @@ Vui lòng cấp các quyền này trong cài đặt quyền riêng tư của mô
         <translation>Bản chụp</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
-        <translation>Tìm bản chụp...</translation>
+        <translation>Tìm bản chụp…</translation>
     </message>
     <message id="history.search.clear_all">
         <source>Clear All</source>
@@ -959,9 +959,9 @@ Vui lòng cấp các quyền này trong cài đặt quyền riêng tư của mô
         <translation>Không đủ dung lượng đĩa để lưu mục lịch sử.</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
-        <translation>Đang tải bản chụp...</translation>
+        <translation>Đang tải bản chụp…</translation>
     </message>
     <message id="history.delete.title">
         <source>Delete Capture?</source>
@@ -1436,9 +1436,9 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <translation>Xóa vĩnh viễn tất cả mục trong lịch sử chụp. Không thể hoàn tác thao tác này</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
-        <translation>Xóa toàn bộ lịch sử...</translation>
+        <translation>Xóa toàn bộ lịch sử…</translation>
     </message>
     <message id="preferences.history.trim_confirmation.title">
         <source>Delete Older Captures?</source>
@@ -1641,9 +1641,9 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
         <translation>Lịch sử</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
-        <translation>Nhấn phím... (Esc để hủy)</translation>
+        <translation>Nhấn phím… (Esc để hủy)</translation>
     </message>
     <message id="preferences.shortcuts.error.system_reserved">
         <source>This shortcut is reserved by the system</source>
@@ -1965,17 +1965,17 @@ Bạn có thể dùng nút Sao chép (📋) để sao chép: %1</translation>
     <message id="error.clipboard.reason.text_not_written">
         <source>Failed to put the text on the clipboard</source>
         <extracomment>Why copying failed: the desktop took none of the text</extracomment>
-        <translation>Không thể đưa văn bản vào bảng nhớ tạm</translation>
+        <translation>Không thể đưa văn bản vào bảng tạm</translation>
     </message>
     <message id="error.clipboard.reason.nothing_to_write">
         <source>No items to put on the clipboard</source>
         <extracomment>Why copying failed: there was nothing to copy</extracomment>
-        <translation>Không có mục nào để đưa vào bảng nhớ tạm</translation>
+        <translation>Không có mục nào để đưa vào bảng tạm</translation>
     </message>
     <message id="error.clipboard.reason.items_not_written">
         <source>Failed to put any items on the clipboard</source>
         <extracomment>Why copying failed: the desktop took none of the items</extracomment>
-        <translation>Không thể đưa mục nào vào bảng nhớ tạm</translation>
+        <translation>Không thể đưa mục nào vào bảng tạm</translation>
     </message>
     <message id="error.screen_capture.reason.no_display">
         <source>Could not find matching display</source>
@@ -2176,6 +2176,21 @@ Nhấp chuột phải: Menu</translation>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>người dùng khác có thể ghi vào %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>bản cập nhật không nêu trang tải xuống</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>Thao tác kết thúc mà không có kết quả</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>Lỗi không xác định</translation>
     </message>
 </context>
 </TS>

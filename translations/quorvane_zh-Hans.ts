@@ -109,17 +109,17 @@
         <translation>打开历史记录</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>首选项…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>发送反馈…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>检查更新…</translation>
     </message>
@@ -914,7 +914,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>捕获记录</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>搜索捕获记录…</translation>
     </message>
@@ -959,7 +959,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>磁盘空间不足，无法保存历史记录条目。</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>正在加载捕获记录…</translation>
     </message>
@@ -1436,7 +1436,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>永久删除所有捕获历史记录条目。此操作无法撤销</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>清除全部历史记录…</translation>
     </message>
@@ -1641,7 +1641,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>历史记录</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>请按下按键…（按 Esc 取消）</translation>
     </message>
@@ -1863,7 +1863,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="tray_absence.message_without_shortcuts">
         <source>No system tray on this desktop shows Quorvane&apos;s icon. To capture text, bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings. Run “quorvane” again to open the preferences, or “quorvane quit” to quit.</source>
         <extracomment>Notice shown when no system tray shows the icon and the desktop offers programs no global shortcuts</extracomment>
-        <translation>此桌面上没有系统托盘显示 Quorvane 的图标。要捕获文字，请在桌面的键盘设置中将命令“quorvane capture”绑定到一个按键。再次运行“quorvane”可打开偏好设置，运行“quorvane quit”可退出。</translation>
+        <translation>此桌面上没有系统托盘显示 Quorvane 的图标。要捕获文字，请在桌面的键盘设置中将命令“quorvane capture”绑定到一个按键。再次运行“quorvane”可打开首选项，运行“quorvane quit”可退出。</translation>
     </message>
     <message id="onboarding.welcome.feature1.description_without_shortcuts">
         <source>Bind the command “quorvane capture” to a key in your desktop&apos;s keyboard settings to capture text instantly</source>
@@ -1913,7 +1913,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="notification.pin_set_aside.message">
         <source>The pinned capture could not be read and was kept as %1.</source>
         <extracomment>Warning message when the stored pinned capture could not be read; %1 is where it was kept</extracomment>
-        <translation>无法读取固定的截图，已保存为 %1。</translation>
+        <translation>无法读取贴图中的捕获内容，已保存为 %1。</translation>
     </message>
     <message id="first_launch.press_to_capture">
         <source>Press %1 to capture text</source>
@@ -2176,6 +2176,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>其他用户可以写入 %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>更新未指明下载页面</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>操作结束，但没有结果</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>未知错误</translation>
     </message>
 </context>
 </TS>

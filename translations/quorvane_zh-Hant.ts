@@ -109,17 +109,17 @@
         <translation>開啟歷史記錄</translation>
     </message>
     <message id="menubar.preferences">
-        <source>Preferences...</source>
+        <source>Preferences…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>偏好設定…</translation>
     </message>
     <message id="menubar.feedback">
-        <source>Send Feedback...</source>
+        <source>Send Feedback…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>傳送意見回饋…</translation>
     </message>
     <message id="menubar.checkForUpdates">
-        <source>Check for Updates...</source>
+        <source>Check for Updates…</source>
         <extracomment>Tray menu item</extracomment>
         <translation>檢查更新…</translation>
     </message>
@@ -914,7 +914,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>擷取記錄</translation>
     </message>
     <message id="history.search.placeholder">
-        <source>Search captures...</source>
+        <source>Search captures…</source>
         <extracomment>Search placeholder</extracomment>
         <translation>搜尋擷取記錄…</translation>
     </message>
@@ -959,7 +959,7 @@ Please grant these permissions in your desktop&apos;s privacy settings to use Qu
         <translation>磁碟空間不足，無法儲存歷史記錄項目。</translation>
     </message>
     <message id="history.loading">
-        <source>Loading captures...</source>
+        <source>Loading captures…</source>
         <extracomment>Loading message</extracomment>
         <translation>正在載入擷取記錄…</translation>
     </message>
@@ -1436,7 +1436,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>永久刪除所有擷取歷史記錄項目。此動作無法復原</translation>
     </message>
     <message id="preferences.history.clear_all_button">
-        <source>Clear All History...</source>
+        <source>Clear All History…</source>
         <extracomment>Clear all history button</extracomment>
         <translation>清除所有歷史記錄…</translation>
     </message>
@@ -1641,7 +1641,7 @@ You can use the Copy button (📋) to copy: %1</source>
         <translation>歷史記錄</translation>
     </message>
     <message id="preferences.shortcuts.recording">
-        <source>Press keys... (ESC to cancel)</source>
+        <source>Press keys… (ESC to cancel)</source>
         <extracomment>Recording shortcut message</extracomment>
         <translation>請按下按鍵…（按 Esc 取消）</translation>
     </message>
@@ -1798,7 +1798,7 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="desktop.comment">
         <source>Turn any region of the screen into text, scan barcodes and keep a capture history</source>
         <extracomment>Comment of the desktop entry (a menu&apos;s tooltip): what the program does, one sentence</extracomment>
-        <translation>將螢幕上的任意區域轉換為文字、掃描條碼，並保存擷取記錄</translation>
+        <translation>將螢幕上的任意區域轉換為文字、掃描條碼，並保存擷取歷史記錄</translation>
     </message>
     <message id="desktop.keywords">
         <source>OCR;text;screenshot;capture;barcode;QR;clipboard;</source>
@@ -1823,12 +1823,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="metainfo.description">
         <source>Quorvane lives in the system tray. Press its shortcut, drag over a region of the screen, and the text inside it is recognised on this computer and copied to the clipboard.</source>
         <extracomment>Description paragraph in software centres</extracomment>
-        <translation>Quorvane 常駐於系統匣中。按下快捷鍵，在螢幕上拖曳選取一個區域，其中的文字就會在這台電腦上辨識並複製到剪貼簿。</translation>
+        <translation>Quorvane 常駐於系統匣中。按下快速鍵，在螢幕上拖曳選取一個區域，其中的文字就會在這台電腦上辨識並複製到剪貼簿。</translation>
     </message>
     <message id="metainfo.feature.repeat">
         <source>Repeat a capture of the last region with one shortcut</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>一個快捷鍵即可重複擷取上次的區域</translation>
+        <translation>一個快速鍵即可重複擷取上次的區域</translation>
     </message>
     <message id="metainfo.feature.code">
         <source>Keep the indentation of code in code mode</source>
@@ -1843,12 +1843,12 @@ You can use the Copy button (📋) to copy: %1</source>
     <message id="metainfo.feature.history">
         <source>Find earlier captures in a searchable history</source>
         <extracomment>Feature list item in software centres</extracomment>
-        <translation>在可搜尋的記錄中查找先前的擷取</translation>
+        <translation>在可搜尋的歷史記錄中查找先前的擷取</translation>
     </message>
     <message id="metainfo.feature.command">
         <source>Start captures from the desktop&apos;s own shortcut settings or a script with the quorvane capture command</source>
         <extracomment>Feature list item in software centres; &quot;quorvane capture&quot; is a command and stays as is</extracomment>
-        <translation>透過桌面的快捷鍵設定或指令稿中的 quorvane capture 指令開始擷取</translation>
+        <translation>透過桌面的快速鍵設定或指令稿中的 quorvane capture 指令開始擷取</translation>
     </message>
     <message id="about.version_with_commit">
         <source>Version %1 (%2)</source>
@@ -2176,6 +2176,21 @@ Right-click: Menu</source>
         <source>other users may write to %1</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>其他使用者可以寫入 %1</translation>
+    </message>
+    <message id="updater.reason.no_download_page">
+        <source>the update names no download page</source>
+        <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>
+        <translation>更新未指明下載頁面</translation>
+    </message>
+    <message id="error.no_result">
+        <source>The operation ended without a result</source>
+        <extracomment>Shown when an operation finished but handed back neither a result nor an error</extracomment>
+        <translation>操作已結束，但沒有結果</translation>
+    </message>
+    <message id="error.unknown">
+        <source>Unknown error</source>
+        <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
+        <translation>未知的錯誤</translation>
     </message>
 </context>
 </TS>

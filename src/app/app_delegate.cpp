@@ -68,7 +68,7 @@ void AppDelegate::applicationDidFinishLaunching()
 
     m_sparkleUpdater = &m_factory.sparkleUpdater();
     m_sparkleUpdater->checkForUpdatesInBackground();
-    diag(lcApp(), QStringLiteral("✅ Updater initialized - background check started"));
+    diag(lcApp(), QStringLiteral("Updater initialized - background check started"));
 
     // The stored choice holds from the first moment, not only once it is switched.
     const bool showDockIcon = m_services.settingsStore()->settings().showDockIcon;
@@ -85,9 +85,9 @@ void AppDelegate::applicationDidFinishLaunching()
     // The pin of the previous run comes back where it was.
     m_services.pinWidgetManager()->restorePin();
 
-    diag(lcApp(), QStringLiteral("✅ Quorvane launched successfully"));
-    diag(lcApp(), QStringLiteral("   Services: ✓ ScreenCapture ✓ OCR ✓ CodeScan ✓ History ✓ Settings ✓ Notifications "
-                        "✓ Permissions ✓ Clipboard ✓ CaptureCoordinator"));
+    diag(lcApp(), QStringLiteral("Quorvane launched successfully"));
+    diag(lcApp(), QStringLiteral("   Services: ScreenCapture, OCR, CodeScan, History, Settings, Notifications, "
+                        "Permissions, Clipboard, CaptureCoordinator"));
 
     m_running = true;
     for (ProgramCommand command : std::exchange(m_pendingCommands, {}))
@@ -132,14 +132,14 @@ void AppDelegate::perform(ProgramCommand command)
 
 void AppDelegate::requestQuit()
 {
-    diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    diag(lcApp(), QStringLiteral("Quit requested"));
     emit terminationRequested();
 }
 
 void AppDelegate::setupServices()
 {
     m_services.setup();
-    diag(lcApp(), QStringLiteral("✅ All services initialized"));
+    diag(lcApp(), QStringLiteral("All services initialized"));
 }
 
 void AppDelegate::setupMenuBar()
@@ -225,7 +225,7 @@ void AppDelegate::applyShortcutTexts()
 
 void AppDelegate::openHistory(std::optional<QUuid> entry)
 {
-    diag(lcApp(), QStringLiteral("📖 Open History requested"));
+    diag(lcApp(), QStringLiteral("Open History requested"));
     // The window always opens on the full list: the toast's record is not selected.
     Q_UNUSED(entry);
     m_windows.openHistory();
@@ -234,7 +234,7 @@ void AppDelegate::openHistory(std::optional<QUuid> entry)
 void AppDelegate::setupHotkeys()
 {
     if (m_terminating) {
-        diag(lcApp(), QStringLiteral("⌨️ [setupHotkeys] Quitting - no hotkey is registered"));
+        diag(lcApp(), QStringLiteral("[setupHotkeys] Quitting - no hotkey is registered"));
         return;
     }
     if (!m_services.hotkeyRegistrar())
@@ -268,7 +268,7 @@ void AppDelegate::setupHotkeys()
 void AppDelegate::logShortcuts() const
 {
     const UserSettings &settings = m_services.settingsStore()->settings();
-    diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Current settings shortcuts:"));
+    diag(lcApp(), QStringLiteral("[QuorvaneApp] Current settings shortcuts:"));
     diag(lcApp(), QStringLiteral("   - quickZarrowShortcut: %1").arg(settings.quickZarrowShortcut.displayString()));
     diag(lcApp(), QStringLiteral("   - repeatZarrowShortcut: %1").arg(settings.repeatZarrowShortcut.displayString()));
     diag(lcApp(), QStringLiteral("   - codeModeShortcut: %1").arg(settings.codeModeShortcut.displayString()));
@@ -281,19 +281,19 @@ void AppDelegate::setupNotificationObservers()
     // Every save re-binds the five hotkeys, whatever changed, and hands the two
     // notification switches to the notification service so they work at once.
     connect(m_services.settingsStore(), &SettingsStore::settingsDidChange, this, [this] {
-        diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] SettingsDidChange notification received"));
+        diag(lcApp(), QStringLiteral("[QuorvaneApp] SettingsDidChange notification received"));
         logShortcuts();
         m_services.applyNotificationSettings();
         if (m_terminating) {
             // The quit-time save: the hotkeys are about to be released for good.
-            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Quitting - hotkeys are not registered again"));
+            diag(lcApp(), QStringLiteral("[QuorvaneApp] Quitting - hotkeys are not registered again"));
             return;
         }
         applyShortcutTexts();
         QTimer::singleShot(0, this, [this] {
-            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
+            diag(lcApp(), QStringLiteral("[QuorvaneApp] Calling setupHotkeys() to re-register with fresh callbacks..."));
             setupHotkeys();
-            diag(lcApp(), QStringLiteral("⌨️ [QuorvaneApp] setupHotkeys() completed"));
+            diag(lcApp(), QStringLiteral("[QuorvaneApp] setupHotkeys() completed"));
         });
     });
 
@@ -346,9 +346,9 @@ void AppDelegate::applicationWillTerminate()
     if (m_services.settingsStore()) {
         try {
             m_services.settingsStore()->save();
-            diag(lcApp(), QStringLiteral("💾 Settings saved"));
+            diag(lcApp(), QStringLiteral("Settings saved"));
         } catch (const std::exception &error) {
-            diagWarning(lcApp(), QStringLiteral("⚠️ Settings not saved at quit: %1").arg(describeError(error)));
+            diagWarning(lcApp(), QStringLiteral("Settings not saved at quit: %1").arg(logDescription(error)));
         }
     }
 
@@ -362,7 +362,7 @@ void AppDelegate::applicationWillTerminate()
 
     m_trayAbsenceNotice.reset();
     m_menuBarController.reset(); // takes the icon out of the status area
-    diag(lcApp(), QStringLiteral("👋 Quorvane terminated"));
+    diag(lcApp(), QStringLiteral("Quorvane terminated"));
 }
 
 } // namespace quorvane

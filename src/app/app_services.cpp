@@ -99,15 +99,15 @@ void AppServices::makeHistoryStore(int configuredMaximum)
         m_historyStore = m_factory.makeHistoryStore(configuredMaximum);
         return;
     } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Failed to initialize history store: %1. Using defaults.").arg(describeError(error)));
+        diagWarning(lcApp(), QStringLiteral("Failed to initialize history store: %1. Using defaults.").arg(logDescription(error)));
     }
     try {
         m_historyStore = m_factory.makeHistoryStore(kFallbackHistoryMaximum);
         return;
     } catch (const std::exception &error) {
-        diagWarning(lcApp(), QStringLiteral("⚠️ Second history store attempt failed: %1").arg(describeError(error)));
+        diagWarning(lcApp(), QStringLiteral("Second history store attempt failed: %1").arg(logDescription(error)));
     }
-    diagWarning(lcApp(), QStringLiteral("⚠️ CRITICAL: Cannot use the data folder. Using in-memory history store."));
+    diagWarning(lcApp(), QStringLiteral("CRITICAL: Cannot use the data folder. Using in-memory history store."));
     diagWarning(lcApp(), QStringLiteral("   History will be lost when app quits."));
     m_historyStore = m_factory.makeInMemoryHistoryStore(configuredMaximum);
     m_historyInMemory = true;

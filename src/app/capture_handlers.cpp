@@ -74,9 +74,9 @@ CaptureHandlers::CaptureHandlers(AppServices &services, std::function<void()> re
 
 void CaptureHandlers::handleCaptureText()
 {
-    diag(lcApp(), QStringLiteral("🎯 === CAPTURE WORKFLOW START ==="));
-    diag(lcApp(), QStringLiteral("📍 Location: QuorvaneApp.handleCaptureText()"));
-    diag(lcApp(), QStringLiteral("⏰ Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
+    diag(lcApp(), QStringLiteral("=== CAPTURE WORKFLOW START ==="));
+    diag(lcApp(), QStringLiteral("Location: QuorvaneApp.handleCaptureText()"));
+    diag(lcApp(), QStringLiteral("Timestamp: %1").arg(QDateTime::currentDateTime().toString(Qt::ISODateWithMs)));
     if (!m_services.captureCoordinator())
         return;
     diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
@@ -85,7 +85,7 @@ void CaptureHandlers::handleCaptureText()
     finishWorkflow(
         m_services.captureCoordinator()->performQuickZarrowCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Capture completed successfully!"));
+            diag(lcApp(), QStringLiteral("Capture completed successfully!"));
             diag(lcApp(), QStringLiteral("   Duration: %1s").arg(result.duration, 0, 'f', 3));
             diag(lcApp(), QStringLiteral("   Text length: %1 characters").arg(graphemeCount(result.text)));
             diagText(QStringLiteral("   Text preview: \"%1...\"").arg(graphemePrefix(result.text, 50)));
@@ -97,49 +97,49 @@ void CaptureHandlers::handleCaptureText()
 
 void CaptureHandlers::handleRepeatZarrow()
 {
-    diag(lcApp(), QStringLiteral("🔁 Repeat capture requested"));
+    diag(lcApp(), QStringLiteral("Repeat capture requested"));
     if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
         m_services.captureCoordinator()->performRepeatCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Repeat capture failed: %1").arg(describeError(error)));
+            diagWarning(lcApp(), QStringLiteral("Repeat capture failed: %1").arg(logDescription(error)));
         });
 }
 
 void CaptureHandlers::handleCodeModeCapture()
 {
-    diag(lcApp(), QStringLiteral("💻 Code Mode Capture requested"));
+    diag(lcApp(), QStringLiteral("Code Mode Capture requested"));
     if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
         m_services.captureCoordinator()->performCodeModeCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
+            diag(lcApp(), QStringLiteral("Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Code capture failed: %1").arg(describeError(error)));
+            diagWarning(lcApp(), QStringLiteral("Code capture failed: %1").arg(logDescription(error)));
         });
 }
 
 void CaptureHandlers::handleScanCode()
 {
     // Worded for the hotkey, also when the menu asked.
-    diag(lcApp(), QStringLiteral("🔍 Scan Code capture requested (hotkey)"));
+    diag(lcApp(), QStringLiteral("Scan Code capture requested (hotkey)"));
     if (!m_services.captureCoordinator())
         return;
     finishWorkflow(
         m_services.captureCoordinator()->performScanCodeCapture(),
         [](const CaptureWorkflowResult &result) {
-            diag(lcApp(), QStringLiteral("✅ Scan Code capture completed in %1s with payload length %2")
+            diag(lcApp(), QStringLiteral("Scan Code capture completed in %1s with payload length %2")
                      .arg(result.duration, 0, 'f', 3)
                      .arg(graphemeCount(result.text)));
         },
         [](const std::exception_ptr &error) {
-            diagWarning(lcApp(), QStringLiteral("❌ Scan Code capture failed: %1").arg(describeError(error)));
+            diagWarning(lcApp(), QStringLiteral("Scan Code capture failed: %1").arg(logDescription(error)));
         });
 }
 
@@ -155,7 +155,7 @@ void CaptureHandlers::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
                      if (!outcome.value) {
                          // What the user asked for, not a failure.
                          if (isCancelledByUser(outcome.error)) {
-                             diag(lcApp(), QStringLiteral("🔷 Capture cancelled by the user"));
+                             diag(lcApp(), QStringLiteral("Capture cancelled by the user"));
                              return;
                          }
                          reportFailure(outcome.error);
@@ -180,24 +180,24 @@ void CaptureHandlers::reportQuickCaptureFailure(const std::exception_ptr &error)
         } catch (const ScreenCaptureError &e) {
             kind = QStringLiteral("ScreenCaptureError");
             typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
+            description = e.englishDescription();
             domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
         } catch (const CaptureCoordinatorError &e) {
             kind = QStringLiteral("CaptureCoordinatorError");
             typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
+            description = e.englishDescription();
             domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key())).arg(int(e.kind()));
         } catch (const LocalizedError &e) {
             typeName = demangledTypeName(typeid(e));
-            description = e.localizedDescription();
-            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.value());
+            description = e.englishDescription();
+            domainAndCode = QStringLiteral("%1 / %2").arg(QString::fromLatin1(e.key()), e.englishValue());
         } catch (const std::exception &e) {
             typeName = demangledTypeName(typeid(e));
             description = QString::fromLocal8Bit(e.what());
         } catch (...) {
         }
     }
-    diagWarning(lcApp(), QStringLiteral("❌ CAPTURE FAILED: %1").arg(kind));
+    diagWarning(lcApp(), QStringLiteral("CAPTURE FAILED: %1").arg(kind));
     diagWarning(lcApp(), QStringLiteral("   Error type: %1").arg(typeName));
     diagWarning(lcApp(), QStringLiteral("   Error description: %1").arg(description));
     diagWarning(lcApp(), QStringLiteral("   Error domain / code: %1").arg(domainAndCode));
@@ -214,9 +214,9 @@ void CaptureHandlers::reportQuickCaptureFailure(const std::exception_ptr &error)
 
 void CaptureHandlers::handleImportedImage(const QImage &image)
 {
-    diag(lcApp(), QStringLiteral("📷 Image import: received image, size=%1").arg(sizeText(image)));
+    diag(lcApp(), QStringLiteral("Image import: received image, size=%1").arg(sizeText(image)));
     if (image.isNull()) {
-        diagWarning(lcApp(), QStringLiteral("❌ Image import: the image is empty"));
+        diagWarning(lcApp(), QStringLiteral("Image import: the image is empty"));
         return;
     }
     if (!m_services.captureCoordinator())
@@ -227,11 +227,11 @@ void CaptureHandlers::handleImportedImage(const QImage &image)
                  [](const QFuture<CaptureWorkflowResult> &finished) {
                      const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
                      if (outcome.value)
-                         diag(lcApp(), QStringLiteral("✅ Image import recognition completed, text length=%1")
+                         diag(lcApp(), QStringLiteral("Image import recognition completed, text length=%1")
                                            .arg(graphemeCount(outcome.value->text)));
                      else
-                         diagWarning(lcApp(), QStringLiteral("❌ Image import recognition failed: %1")
-                                                  .arg(outcome.error ? describeError(outcome.error)
+                         diagWarning(lcApp(), QStringLiteral("Image import recognition failed: %1")
+                                                  .arg(outcome.error ? logDescription(outcome.error)
                                                                      : QStringLiteral("the import ended without a result")));
                  });
 }

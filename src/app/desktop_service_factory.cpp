@@ -78,7 +78,7 @@ DesktopServiceFactory::DesktopServiceFactory()
     // Where the screen is read through the portal, each selection first takes its picture.
     if (m_session == SessionType::wayland) {
         m_portalSelector = std::make_unique<PortalRegionSelector>(*m_displays, *m_overlay);
-        diag(lcApp(), QStringLiteral("🔷 [DesktopServiceFactory] Wayland session: the screen is read through the "
+        diag(lcApp(), QStringLiteral("[DesktopServiceFactory] Wayland session: the screen is read through the "
                                      "desktop portal, toasts are shown as desktop notifications"));
     }
 }

@@ -56,7 +56,7 @@ void FirstLaunchFlow::checkFirstLaunch()
         QStringList names;
         for (PermissionType type : missing)
             names << displayName(type);
-        diagWarning(lcApp(), QStringLiteral("⚠️ Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
+        diagWarning(lcApp(), QStringLiteral("Missing permissions: %1").arg(names.join(QStringLiteral(", "))));
         permissions->showPermissionSummaryAlert();
     });
 }
@@ -68,7 +68,7 @@ QWidget *FirstLaunchFlow::onboardingWindow() const
 
 void FirstLaunchFlow::showOnboarding()
 {
-    diag(lcApp(), QStringLiteral("📱 Showing onboarding flow"));
+    diag(lcApp(), QStringLiteral("Showing onboarding flow"));
     if (m_onboardingWindow && !m_onboardingWindow->isHidden()) {
         presentWindow(*m_onboardingWindow, WindowPlacement::asItIs);
         return;
@@ -117,13 +117,13 @@ void FirstLaunchFlow::handleOnboardingCompleted()
         if (!m_hooks.isTerminating())
             m_hooks.showTooltip();
     });
-    diag(lcApp(), QStringLiteral("✅ Onboarding completed"));
+    diag(lcApp(), QStringLiteral("Onboarding completed"));
 }
 
 void FirstLaunchFlow::handleOnboardingWindowClosed()
 {
     markOnboardingSeen();
-    diag(lcApp(), QStringLiteral("⚠️ User skipped onboarding via close button"));
+    diag(lcApp(), QStringLiteral("User skipped onboarding via close button"));
     m_onboardingWindow = nullptr;
     // Not from inside the window's close: the flow may show modal alerts.
     QTimer::singleShot(0, this, [this] { m_hooks.requestPermissions(); });

@@ -35,12 +35,12 @@ HotkeyRegistrar::Outcome HotkeyRegistrar::registerAll(const Callbacks &callbacks
             outcome.registered.append(action);
         } catch (const LocalizedError &error) {
             outcome.failures.append({action, error.localizedDescription()});
-            diagWarning(lcHotkeys(), QStringLiteral("⚠️ Failed to register hotkeys: %1 (%2)")
-                     .arg(error.localizedDescription(), rawValue(action)));
+            diagWarning(lcHotkeys(), QStringLiteral("Failed to register hotkeys: %1 (%2)")
+                     .arg(error.englishDescription(), rawValue(action)));
         }
     }
     if (outcome.failures.isEmpty())
-        diag(lcHotkeys(), QStringLiteral("⌨️ Global hotkeys registered successfully"));
+        diag(lcHotkeys(), QStringLiteral("Global hotkeys registered successfully"));
     return outcome;
 }
 

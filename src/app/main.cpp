@@ -239,7 +239,7 @@ int main(int argc, char **argv)
     quorvane::TerminationSignals termination;
     QObject::connect(&termination, &quorvane::TerminationSignals::terminationRequested, &app,
                      [endRun](int signalNumber) {
-                         quorvane::diag(quorvane::lcApp(), QStringLiteral("🛑 Signal %1 received - quitting").arg(signalNumber));
+                         quorvane::diag(quorvane::lcApp(), QStringLiteral("Signal %1 received - quitting").arg(signalNumber));
                          endRun();
                      });
 
@@ -268,6 +268,6 @@ int main(int argc, char **argv)
         delegate.perform(*command);
     delegate.applicationDidFinishLaunching();
 
-    quorvane::diag(quorvane::lcApp(), QStringLiteral("🔷 [main] Quorvane started (process %1)").arg(QApplication::applicationPid()));
+    quorvane::diag(quorvane::lcApp(), QStringLiteral("[main] Quorvane started (process %1)").arg(QApplication::applicationPid()));
     return app.exec();
 }

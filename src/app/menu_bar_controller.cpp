@@ -172,16 +172,16 @@ void MenuBarController::setupMenu()
         ->setObjectName(QStringLiteral("handleOpenHistory"));
     m_menu->addSeparator();
     //: Tray menu item
-    //% "Preferences..."
+    //% "Preferences…"
     addRow(qtTrId("menubar.preferences"), ownMenu ? std::optional(preferencesKeys) : std::nullopt,
            &MenuBarController::handleOpenPreferences)
         ->setObjectName(QStringLiteral("handleOpenPreferences"));
     //: Tray menu item
-    //% "Send Feedback..."
+    //% "Send Feedback…"
     addRow(qtTrId("menubar.feedback"), std::nullopt, &MenuBarController::handleSendFeedback)
         ->setObjectName(QStringLiteral("handleSendFeedback"));
     //: Tray menu item
-    //% "Check for Updates..."
+    //% "Check for Updates…"
     addRow(qtTrId("menubar.checkForUpdates"), std::nullopt,
            &MenuBarController::handleCheckForUpdates)
         ->setObjectName(QStringLiteral("handleCheckForUpdates"));
@@ -199,15 +199,15 @@ void MenuBarController::setupMenu()
     markRefusedRows();
 
     connect(m_menu.get(), &QMenu::aboutToShow, this, &MenuBarController::menuAboutToShow);
-    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(lcApp(), QStringLiteral("📱 Menu closed")); });
+    connect(m_menu.get(), &QMenu::aboutToHide, this, [] { diag(lcApp(), QStringLiteral("Menu closed")); });
 
     // The previous menu may be on screen right now: let it finish its event first.
     if (previous)
         previous.release()->deleteLater();
 
     const bool reversed = m_statusItem && m_statusItem->trayDrawsMenu();
-    diag(lcApp(), reversed ? QStringLiteral("✅ Tray menu ready: the tray draws it on a right click, a left click captures")
-                           : QStringLiteral("✅ Tray menu ready: left click opens the menu, right click captures"));
+    diag(lcApp(), reversed ? QStringLiteral("Tray menu ready: the tray draws it on a right click, a left click captures")
+                           : QStringLiteral("Tray menu ready: left click opens the menu, right click captures"));
     diag(lcApp(), QStringLiteral("   Menu items: %1").arg(m_menu->actions().size()));
     diag(lcApp(), reversed ? QStringLiteral("   Right-click: Show menu") : QStringLiteral("   Left-click: Show menu"));
     diag(lcApp(), reversed ? QStringLiteral("   Left-click: Quick capture") : QStringLiteral("   Right-click: Quick capture"));
@@ -218,7 +218,7 @@ void MenuBarController::setupStatusItem()
     // Set up whether or not a tray runs now: at login the program may start before the
     // desktop's tray, and the icon then appears as soon as the tray does.
     if (!m_statusItem->hasButton())
-        diagWarning(lcApp(), QStringLiteral("⚠️ [MenuBarController] No system tray is running yet - the icon appears when one starts"));
+        diagWarning(lcApp(), QStringLiteral("[MenuBarController] No system tray is running yet - the icon appears when one starts"));
     updateStatusIcon(MenuBarIconState::normal);
     connect(m_statusItem.get(), &StatusItem::plainClicked, this, &MenuBarController::handleRightClickGesture);
     m_statusItem->setMenu(m_menu.get());
@@ -273,7 +273,7 @@ void MenuBarController::updateStatusIcon(MenuBarIconState state)
     if (QFile::exists(m_iconPath))
         icon = QIcon(m_iconPath);
     if (icon.isNull() || icon.pixmap(22).isNull()) { // also when SVG cannot be drawn
-        diagWarning(lcApp(), QStringLiteral("⚠️ Tray icon asset not found, using the theme's fallback icon"));
+        diagWarning(lcApp(), QStringLiteral("Tray icon asset not found, using the theme's fallback icon"));
         icon = QIcon::fromTheme(QStringLiteral("edit-find"));
         if (icon.isNull())
             return;
@@ -290,7 +290,7 @@ void MenuBarController::refreshMenu()
     // when that short pause ends.
     if (m_statusItem && !m_menuRestoreTimer.isActive())
         m_statusItem->setMenu(m_menu.get());
-    diag(lcApp(), QStringLiteral("🔄 [MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
+    diag(lcApp(), QStringLiteral("[MenuBarController] Menu refreshed with %1 items").arg(m_menu ? m_menu->actions().size() : 0));
 }
 
 void MenuBarController::menuAboutToShow()
@@ -298,9 +298,9 @@ void MenuBarController::menuAboutToShow()
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;
-        diag(lcApp(), QStringLiteral("📱 validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
+        diag(lcApp(), QStringLiteral("validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
         if (action == m_importAction)
-            diag(lcApp(), QStringLiteral("📱 ✅ Import Image item is enabled"));
+            diag(lcApp(), QStringLiteral("Import Image item is enabled"));
     }
 }
 
@@ -330,14 +330,14 @@ void MenuBarController::handleOpenPreferences()
 
 void MenuBarController::handleSendFeedback()
 {
-    diag(lcApp(), QStringLiteral("📧 Send Feedback requested"));
+    diag(lcApp(), QStringLiteral("Send Feedback requested"));
     if (onSendFeedback)
         onSendFeedback();
 }
 
 void MenuBarController::handleCheckForUpdates()
 {
-    diag(lcApp(), QStringLiteral("🔄 Check for Updates requested"));
+    diag(lcApp(), QStringLiteral("Check for Updates requested"));
     m_updater.checkForUpdates();
 }
 
@@ -356,7 +356,7 @@ void MenuBarController::handleQuit()
 
 void MenuBarController::handleRightClickGesture()
 {
-    diag(lcApp(), QStringLiteral("🖱️ Right-click gesture detected - triggering quick capture"));
+    diag(lcApp(), QStringLiteral("Right-click gesture detected - triggering quick capture"));
     m_statusItem->setMenu(nullptr);
     QTimer::singleShot(0, this, [this] {
         if (onCaptureText)
@@ -375,14 +375,14 @@ void MenuBarController::restoreMenu()
 
 void MenuBarController::handleImportFromiPhone()
 {
-    diag(lcApp(), QStringLiteral("📱 Import Image requested"));
+    diag(lcApp(), QStringLiteral("Import Image requested"));
 
     // Anchor the import menu under the middle of the icon when the desktop says where it is.
     std::optional<QPoint> anchor;
     const QRect button = m_statusItem->buttonGeometry();
     if (!button.isEmpty())
         anchor = QPoint(button.center().x(), button.y() + button.height());
-    diag(lcApp(), QStringLiteral("📱 Import anchor: %1")
+    diag(lcApp(), QStringLiteral("Import anchor: %1")
              .arg(anchor ? QStringLiteral("%1,%2").arg(anchor->x()).arg(anchor->y()) : QStringLiteral("none")));
 
     QPointer<MenuBarController> self(this);
@@ -390,7 +390,7 @@ void MenuBarController::handleImportFromiPhone()
         [self](const QImage &image) {
             if (!self)
                 return;
-            diag(lcApp(), QStringLiteral("📱 Image received for import: %1x%2").arg(image.width()).arg(image.height()));
+            diag(lcApp(), QStringLiteral("Image received for import: %1x%2").arg(image.width()).arg(image.height()));
             if (self->onImageFromiPhone)
                 self->onImageFromiPhone(image);
         },
@@ -406,7 +406,7 @@ void MenuBarController::showFirstLaunchTooltip()
     if (onFirstLaunchNote) {
         onFirstLaunchNote(FirstLaunchTooltip::title(), FirstLaunchTooltip::captureSentence(tooltipShortcutText()));
         m_firstLaunchManager.markLaunched();
-        diag(lcApp(), QStringLiteral("✅ First launch note posted"));
+        diag(lcApp(), QStringLiteral("First launch note posted"));
         return;
     }
     m_tooltipTimer.stop();
@@ -419,7 +419,7 @@ void MenuBarController::showFirstLaunchTooltip()
     m_tooltipPopover = popover;
     m_tooltipTimer.start(tooltipDurationMs);
     m_firstLaunchManager.markLaunched();
-    diag(lcApp(), QStringLiteral("✅ First launch tooltip shown"));
+    diag(lcApp(), QStringLiteral("First launch tooltip shown"));
 }
 
 void MenuBarController::dismissFirstLaunchTooltip()

@@ -63,7 +63,7 @@ void PermissionRequestFlow::requestAccessibility()
     // The desktop has no prompt for key grabbing: asking is checking again.
     m_permissions.refreshPermissionStatus();
     const bool granted = m_permissions.hasAccessibilityPermission();
-    diag(lcPermissions(), QStringLiteral("🔐 Triggered global shortcuts permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("Triggered global shortcuts permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         requestScreenRecording();
         return;
@@ -86,7 +86,7 @@ void PermissionRequestFlow::requestScreenRecording()
 
 void PermissionRequestFlow::screenRecordingAnswered(bool granted)
 {
-    diag(lcPermissions(), QStringLiteral("🔐 Triggered screen access permission request, currently granted: %1").arg(yesNo(granted)));
+    diag(lcPermissions(), QStringLiteral("Triggered screen access permission request, currently granted: %1").arg(yesNo(granted)));
     if (granted) {
         finish();
         return;
@@ -99,12 +99,12 @@ void PermissionRequestFlow::finish()
 {
     m_permissions.refreshPermissionStatus();
     if (m_permissions.hasAccessibilityPermission()) {
-        diag(lcPermissions(), QStringLiteral("⌨️ Re-registering hotkeys after permissions granted"));
+        diag(lcPermissions(), QStringLiteral("Re-registering hotkeys after permissions granted"));
         if (m_registerHotkeys)
             m_registerHotkeys();
     }
     if (m_permissions.hasScreenRecordingPermission() && m_permissions.hasAccessibilityPermission())
-        diag(lcPermissions(), QStringLiteral("✅ All permissions granted - Quorvane is ready to use!"));
+        diag(lcPermissions(), QStringLiteral("All permissions granted - Quorvane is ready to use!"));
     else
         showPermissionsRequiredAlert();
     m_running = false;
@@ -121,7 +121,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
 {
     const qint64 limitMs = qint64(timeoutSeconds * 1000);
     const auto timedOut = [type, done] {
-        diag(lcPermissions(), QStringLiteral("⏱️ Timeout waiting for %1 permission").arg(displayName(type)));
+        diag(lcPermissions(), QStringLiteral("Timeout waiting for %1 permission").arg(displayName(type)));
         done();
     };
     if (limitMs <= 0) {
@@ -141,7 +141,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
         poll->stop();
         poll->deleteLater();
         if (granted) {
-            diag(lcPermissions(), QStringLiteral("✅ %1 permission granted!").arg(displayName(type)));
+            diag(lcPermissions(), QStringLiteral("%1 permission granted!").arg(displayName(type)));
             done();
         } else {
             timedOut();

@@ -56,7 +56,7 @@ void RecognitionCancelPrompt::cancel()
     // A click on a stand-in notification can arrive after its recognition ended.
     if (!m_shown)
         return;
-    diag(lcApp(), QStringLiteral("🔷 Recognition cancelled by the user"));
+    diag(lcApp(), QStringLiteral("Recognition cancelled by the user"));
     m_cancel();
 }
 

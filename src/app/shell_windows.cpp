@@ -69,7 +69,7 @@ void ShellWindows::setShortcuts(const UserSettings &settings)
 
 void ShellWindows::openPreferences()
 {
-    diag(lcApp(), QStringLiteral("⚙️ Open Preferences requested"));
+    diag(lcApp(), QStringLiteral("Open Preferences requested"));
     if (!m_services.settingsStore())
         return;
     if (!m_preferencesWindow || m_preferencesWindow->isHidden()) {
@@ -107,7 +107,7 @@ void ShellWindows::openShortcutsPreferences()
 
 void ShellWindows::openFeedback()
 {
-    diag(lcApp(), QStringLiteral("📧 Send Feedback dialog opening"));
+    diag(lcApp(), QStringLiteral("Send Feedback dialog opening"));
     // Closing the window only hides it: the same window comes back, centred again.
     if (!m_feedbackWindowController)
         m_feedbackWindowController = std::make_unique<FeedbackWindowController>();

@@ -19,7 +19,7 @@ SparkleUpdater::SparkleUpdater(std::unique_ptr<UpdateFeedChecker> updaterControl
       m_currentVersion(std::move(currentVersion)),
       m_currentBuild(std::move(currentBuild))
 {
-    diag(lcUpdater(), QStringLiteral("✅ Updater initialized"));
+    diag(lcUpdater(), QStringLiteral("Updater initialized"));
     diag(lcUpdater(), QStringLiteral("   Current version: %1 (%2)").arg(m_currentVersion, m_currentBuild));
 }
 
@@ -43,14 +43,14 @@ SparkleUpdater &SparkleUpdater::shared()
 
 void SparkleUpdater::checkForUpdatesInBackground()
 {
-    diag(lcUpdater(), QStringLiteral("🔄 Checking for updates in background..."));
+    diag(lcUpdater(), QStringLiteral("Checking for updates in background..."));
     m_updaterController->checkForUpdatesInBackground();
     noteCheckStarted();
 }
 
 void SparkleUpdater::checkForUpdates()
 {
-    diag(lcUpdater(), QStringLiteral("🔄 Checking for updates..."));
+    diag(lcUpdater(), QStringLiteral("Checking for updates..."));
     setChecking(true);
     m_updaterController->checkForUpdates();
     noteCheckStarted();

@@ -20,39 +20,39 @@ constexpr int maximumRedirects = 5;
 constexpr int transferTimeoutMs = 30000;
 constexpr double minimumCheckInterval = 3600.0;
 
-QString tooLargeReason()
+Phrase tooLargeReason()
 {
     //: Why a check for updates failed: the feed is too large
     //% "the answer is larger than %1 bytes"
-    return qtTrId("updater.reason.too_large").arg(QString::number(UpdateFeedChecker::maximumFeedSize));
+    return Phrase::text(QT_TRID_NOOP("updater.reason.too_large"), {QString::number(UpdateFeedChecker::maximumFeedSize)});
 }
 
 // The failure of a fetch in words, the HTTP status only where the server gave one that
 // explains it.
-QString failureReason(QNetworkReply::NetworkError error, int status)
+Phrase failureReason(QNetworkReply::NetworkError error, int status)
 {
     switch (error) {
     case QNetworkReply::HostNotFoundError:
         //: Why a check for updates failed
         //% "the update server could not be found"
-        return qtTrId("updater.reason.host_not_found");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.host_not_found"));
     case QNetworkReply::ConnectionRefusedError:
         //: Why a check for updates failed
         //% "the update server refused the connection"
-        return qtTrId("updater.reason.refused");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.refused"));
     case QNetworkReply::RemoteHostClosedError:
         //: Why a check for updates failed
         //% "the update server closed the connection early"
-        return qtTrId("updater.reason.closed");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.closed"));
     case QNetworkReply::TimeoutError:
     case QNetworkReply::OperationCanceledError:
         //: Why a check for updates failed: the transfer timed out
         //% "the update server stopped answering"
-        return qtTrId("updater.reason.silent");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.silent"));
     case QNetworkReply::SslHandshakeFailedError:
         //: Why a check for updates failed
         //% "the update server's secure connection could not be verified"
-        return qtTrId("updater.reason.tls");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.tls"));
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
     case QNetworkReply::ProxyConnectionRefusedError:
@@ -60,17 +60,17 @@ QString failureReason(QNetworkReply::NetworkError error, int status)
     case QNetworkReply::ProxyTimeoutError:
         //: Why a check for updates failed
         //% "the network is not available"
-        return qtTrId("updater.reason.offline");
+        return Phrase::text(QT_TRID_NOOP("updater.reason.offline"));
     default:
         break;
     }
     if (status >= 400)
         //: Why a check for updates failed: the HTTP status
         //% "the update server answered with error %1"
-        return qtTrId("updater.reason.status").arg(QString::number(status));
+        return Phrase::text(QT_TRID_NOOP("updater.reason.status"), {QString::number(status)});
     //: Why a check for updates failed: an answer that is neither a feed nor an error
     //% "the update server sent an answer that is not a feed"
-    return qtTrId("updater.reason.unexpected");
+    return Phrase::text(QT_TRID_NOOP("updater.reason.unexpected"));
 }
 
 } // namespace
@@ -89,7 +89,7 @@ UpdateFeedChecker::UpdateFeedChecker(QString feedAddress, QString currentVersion
         abandon(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
                                  //: Why a check for updates failed: the whole check ran out of time
                                  //% "the update server took too long to answer"
-                                 qtTrId("updater.reason.deadline")));
+                                 Phrase::text(QT_TRID_NOOP("updater.reason.deadline"))));
     });
     m_scheduleTimer.setTimerType(Qt::VeryCoarseTimer);
     connect(&m_scheduleTimer, &QTimer::timeout, this, [this] { checkForUpdatesInBackground(); });
@@ -186,7 +186,7 @@ void UpdateFeedChecker::start(CheckKind kind)
 
 void UpdateFeedChecker::fetch(const QUrl &url)
 {
-    diag(lcUpdater(), QStringLiteral("🔄 [UpdateFeedChecker] Fetching %1").arg(url.toDisplayString()));
+    diag(lcUpdater(), QStringLiteral("[UpdateFeedChecker] Fetching %1").arg(url.toDisplayString()));
     QNetworkRequest request(url);
     // Redirects are followed here, one checked hop at a time: Qt's own following loses
     // the status of a second hop.
@@ -274,7 +274,7 @@ bool UpdateFeedChecker::followRedirect(QNetworkReply &reply)
         fail(UpdateCheckError(UpdateCheckErrorKind::downloadFailed,
                               //: Why a check for updates failed: too many redirects
                               //% "the server redirected the request more than %n times"
-                              qtTrId("updater.reason.redirects", maximumRedirects)));
+                              Phrase::text(QT_TRID_N_NOOP("updater.reason.redirects"), {}, maximumRedirects)));
         return false;
     }
     ++m_redirects;
@@ -290,7 +290,7 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
         && VersionComparator::compare(outcome.newest->displayVersion(), m_currentVersion) > 0;
     if (!newer) {
         outcome.kind = Outcome::Kind::upToDate;
-        diag(lcUpdater(), QStringLiteral("✅ [UpdateFeedChecker] Quorvane %1 is up to date (newest listed: %2)")
+        diag(lcUpdater(), QStringLiteral("[UpdateFeedChecker] Quorvane %1 is up to date (newest listed: %2)")
                  .arg(m_currentVersion, outcome.newest ? outcome.newest->displayVersion() : QStringLiteral("none")));
         if (m_kind == CheckKind::userInitiated)
             m_presenter->showUpToDate(m_currentVersion);
@@ -303,15 +303,19 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
     if (!isPermittedAddress(page) || page.scheme().toLower() != QLatin1String("https")) {
         // An address we would not fetch ourselves is not handed to the browser either.
         fail(UpdateCheckError(UpdateCheckErrorKind::insecureAddress,
-                              page.isEmpty() ? QStringLiteral("no download page") : page.toDisplayString()));
+                              page.isEmpty() ? Phrase::text(
+                                                   //: Why an update is refused: the feed names no page to get it from
+                                                   //% "the update names no download page"
+                                                   QT_TRID_NOOP("updater.reason.no_download_page"))
+                                             : Phrase(page.toDisplayString())));
         return;
     }
     outcome.kind = Outcome::Kind::updateAvailable;
-    diag(lcUpdater(), QStringLiteral("🔷 [UpdateFeedChecker] Quorvane %1 is available (running %2)")
+    diag(lcUpdater(), QStringLiteral("[UpdateFeedChecker] Quorvane %1 is available (running %2)")
              .arg(outcome.newest->displayVersion(), m_currentVersion));
     if (m_presenter->offerUpdate(*outcome.newest, m_currentVersion)) {
         if (!m_openUrl || !m_openUrl(page)) {
-            diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
+            diagWarning(lcUpdater(), QStringLiteral("[UpdateFeedChecker] Could not open %1").arg(page.toDisplayString()));
             // The user asked for the page: they get its address to open themselves.
             //: Shown when no program opens the download page: its address
             //% "The download page could not be opened. It is at: %1"
@@ -323,7 +327,7 @@ void UpdateFeedChecker::finish(const std::vector<AppcastItem> &items)
 
 void UpdateFeedChecker::fail(const UpdateCheckError &error)
 {
-    diagWarning(lcUpdater(), QStringLiteral("❌ [UpdateFeedChecker] Check failed: %1").arg(error.localizedDescription()));
+    diagWarning(lcUpdater(), QStringLiteral("[UpdateFeedChecker] Check failed: %1").arg(error.englishDescription()));
     Outcome outcome;
     outcome.kind = Outcome::Kind::failed;
     outcome.message = error.localizedDescription();

@@ -50,20 +50,6 @@ std::optional<typename Error::Kind> caseOf(const std::exception_ptr &error)
     }
 }
 
-// What the user reads about `error`.
-QString descriptionOf(const std::exception_ptr &error)
-{
-    try {
-        std::rethrow_exception(error);
-    } catch (const LocalizedError &e) {
-        return e.localizedDescription();
-    } catch (const std::exception &e) {
-        return QString::fromLocal8Bit(e.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
-
 // The case number of `error` among its type's cases, for the errors a workflow can meet.
 std::optional<int> caseCodeOf(const std::exception_ptr &error)
 {
@@ -90,8 +76,8 @@ QString detailsOf(const std::exception_ptr &error)
         const QString type = demangledTypeName(typeid(e));
         const std::optional<int> code = caseCodeOf(error);
         return QStringLiteral("type %1, description \"%2\", domain %1, code %3, user info {key: %4, value: \"%5\"}")
-            .arg(type, e.localizedDescription(), code ? QString::number(*code) : QStringLiteral("unknown"),
-                 QString::fromLatin1(e.key()), e.value());
+            .arg(type, e.englishDescription(), code ? QString::number(*code) : QStringLiteral("unknown"),
+                 QString::fromLatin1(e.key()), e.englishValue());
     } catch (const std::exception &e) {
         return QStringLiteral("type %1, description \"%2\"")
             .arg(demangledTypeName(typeid(e)), QString::fromLocal8Bit(e.what()));
@@ -177,10 +163,10 @@ CaptureCoordinator::~CaptureCoordinator() = default;
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
 {
-    diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Quick capture started"));
+    diag(lcCapture(), QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Quick capture started"));
     RunPtr run = beginCapture(CaptureMode::normal);
     if (!run) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Refused: a capture is already in progress"));
+        diagWarning(lcCapture(), QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Refused: a capture is already in progress"));
         return refusedRequest();
     }
     run->verbose = true;
@@ -195,9 +181,9 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
             .unwrap()
             .then(this, [this, run](const QString &text) {
                 run->text = text;
-                run->log(QStringLiteral("🔷 [Step 6] Copying the text to the clipboard"));
+                run->log(QStringLiteral("[Step 6] Copying the text to the clipboard"));
                 m_clipboard.copyText(text);
-                run->log(QStringLiteral("✅ [Step 6] Text copied"));
+                run->log(QStringLiteral("[Step 6] Text copied"));
                 return recordAndStore(run);
             })
             .unwrap()
@@ -246,7 +232,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
 
 QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
 {
-    diag(lcCapture(), QStringLiteral("🔍 Scan Code capture requested"));
+    diag(lcCapture(), QStringLiteral("Scan Code capture requested"));
     RunPtr run = beginCapture(CaptureMode::scanCode);
     if (!run)
         return refusedRequest();
@@ -303,7 +289,7 @@ CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Re
     if (m_isCaptureInProgress) {
         if (request == Request::fromScreen && mode == m_runningMode) {
             // The same request again is how a slow recognition is called off.
-            diag(lcCapture(), QStringLiteral("🔷 [CaptureCoordinator] The running capture was asked for again: cancelling its reading"));
+            diag(lcCapture(), QStringLiteral("[CaptureCoordinator] The running capture was asked for again: cancelling its reading"));
             cancelRecognition();
         } else {
             m_toasts.showError(CaptureCoordinatorError::captureInProgress(), std::nullopt);
@@ -324,30 +310,30 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::refusedRequest()
 
 QFuture<void> CaptureCoordinator::ensureScreenRecordingPermission(const RunPtr &run)
 {
-    run->log(QStringLiteral("🔷 [Step 1] Checking screen access"));
+    run->log(QStringLiteral("[Step 1] Checking screen access"));
     if (m_permission.hasScreenRecordingPermission()) {
-        run->log(QStringLiteral("✅ [Step 1] Screen access granted"));
+        run->log(QStringLiteral("[Step 1] Screen access granted"));
         return QtFuture::makeReadyFuture();
     }
-    run->log(QStringLiteral("⚠️ [Step 1] Screen access missing; requesting it"));
+    run->log(QStringLiteral("[Step 1] Screen access missing; requesting it"));
     return m_permission.requestScreenRecordingPermission().then(this, [run](bool granted) {
         if (!granted) {
-            run->log(QStringLiteral("❌ [Step 1] Screen access refused"));
+            run->log(QStringLiteral("[Step 1] Screen access refused"));
             throw CaptureCoordinatorError::permissionRequired(PermissionType::screenRecording);
         }
-        run->log(QStringLiteral("✅ [Step 1] Screen access granted on request"));
+        run->log(QStringLiteral("[Step 1] Screen access granted on request"));
     });
 }
 
 QFuture<void> CaptureCoordinator::selectRegion(const RunPtr &run)
 {
-    run->log(QStringLiteral("🔷 [Steps 2-4] Showing the capture overlay"));
+    run->log(QStringLiteral("[Steps 2-4] Showing the capture overlay"));
     return m_screenSource.showCaptureOverlay().then(this, [run](const CaptureResult &capture) {
         run->image = capture.image;
         run->rect = capture.rect;
         run->displayID = capture.displayID;
         run->timestamp = capture.timestamp;
-        run->log(QStringLiteral("✅ [Steps 2-4] Captured %1 x %2 px, rect %3, display %4, scale %5")
+        run->log(QStringLiteral("[Steps 2-4] Captured %1 x %2 px, rect %3, display %4, scale %5")
                      .arg(capture.image.width())
                      .arg(capture.image.height())
                      .arg(rectText(capture.rect))
@@ -396,7 +382,7 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
 {
     const UserSettings &settings = m_settings.settings();
     const std::optional<QStringList> languages = recognitionLanguages();
-    run->log(QStringLiteral("🔷 [Step 5] Recognising text, languages: %1")
+    run->log(QStringLiteral("[Step 5] Recognising text, languages: %1")
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));
     setRecognitionRunning(true);
@@ -406,7 +392,7 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
             return done.result(); // a failure goes on as it came
         })
         .then(this, [run](const QString &text) {
-            run->log(QStringLiteral("✅ [Step 5] Recognised %1 characters").arg(graphemeCount(text)));
+            run->log(QStringLiteral("[Step 5] Recognised %1 characters").arg(graphemeCount(text)));
             if (run->verbose)
                 diagText(QStringLiteral("   [Step 5] Text: \"%1\"")
                              .arg(graphemePrefix(text, kTextPreviewLength).replace(QLatin1Char('\n'), QStringLiteral("\\n"))));
@@ -416,13 +402,13 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
 
 QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
 {
-    run->log(QStringLiteral("🔷 [Step 7] Building the history record"));
+    run->log(QStringLiteral("[Step 7] Building the history record"));
     QByteArray thumbnail;
     try {
         thumbnail = HistoryStore::generateThumbnail(run->image, kThumbnailWidth);
     } catch (const std::exception &e) {
         // A record without a picture is still a record.
-        run->log(QStringLiteral("⚠️ [Step 7] No thumbnail: %1").arg(QString::fromLocal8Bit(e.what())));
+        run->log(QStringLiteral("[Step 7] No thumbnail: %1").arg(QString::fromLocal8Bit(e.what())));
     }
 
     CaptureHistoryEntry entry;
@@ -437,38 +423,38 @@ QFuture<void> CaptureCoordinator::recordAndStore(const RunPtr &run)
     entry.thumbnailData = thumbnail;
     entry.captureMode = run->mode;
     run->entry = entry;
-    run->log(QStringLiteral("✅ [Step 7] Record %1, thumbnail %2 bytes, source application %3")
+    run->log(QStringLiteral("[Step 7] Record %1, thumbnail %2 bytes, source application %3")
                  .arg(entry.id.toString(QUuid::WithoutBraces).toUpper())
                  .arg(thumbnail.size())
                  .arg(entry.sourceAppBundleID.value_or(QStringLiteral("none"))));
 
-    run->log(QStringLiteral("🔷 [Step 8] Storing the record"));
+    run->log(QStringLiteral("[Step 8] Storing the record"));
     return m_recorder.addEntry(entry).then(this, [run] {
-        run->log(QStringLiteral("✅ [Step 8] Record stored"));
+        run->log(QStringLiteral("[Step 8] Record stored"));
     });
 }
 
 CaptureWorkflowResult CaptureCoordinator::finish(const RunPtr &run)
 {
-    run->log(QStringLiteral("🔷 [Step 9] Showing the success toast"));
+    run->log(QStringLiteral("[Step 9] Showing the success toast"));
     m_toasts.showSuccess(run->mode, run->entry.id, run->entry.displayID);
-    run->log(QStringLiteral("✅ [Step 9] Success toast shown"));
+    run->log(QStringLiteral("[Step 9] Success toast shown"));
 
-    run->log(QStringLiteral("🔷 [Step 10] Checking whether to pin the capture"));
+    run->log(QStringLiteral("[Step 10] Checking whether to pin the capture"));
     if (m_settings.settings().showPinWidgetAfterCapture && !run->imported) {
         m_pinner.pinCapture(run->entry, run->image, std::nullopt);
-        run->log(QStringLiteral("✅ [Step 10] Capture pinned"));
+        run->log(QStringLiteral("[Step 10] Capture pinned"));
     } else {
-        run->log(QStringLiteral("✅ [Step 10] Pin not requested"));
+        run->log(QStringLiteral("[Step 10] Pin not requested"));
     }
 
     const double duration = double(run->clock.nsecsElapsed()) / 1e9;
     m_lastCaptureDuration = duration;
     emit lastCaptureDurationChanged(duration);
-    run->log(QStringLiteral("✅ [CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
+    run->log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Quick capture succeeded in %1s")
                  .arg(duration, 0, 'f', 3));
     if (run->symbology)
-        diag(lcCapture(), QStringLiteral("✅ Scan Code capture completed in %1s (%2)")
+        diag(lcCapture(), QStringLiteral("Scan Code capture completed in %1s (%2)")
                  .arg(duration, 0, 'f', 3)
                  .arg(symbologyName(*run->symbology)));
 
@@ -491,7 +477,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::settle(const RunPtr &run,
         } else if (finished.isCanceled()) {
             // A service dropped its work without an answer; nothing to show, but the
             // capture is over.
-            diagWarning(lcCapture(), QStringLiteral("❌ [CaptureCoordinator] Capture (%1) ended without a result")
+            diagWarning(lcCapture(), QStringLiteral("[CaptureCoordinator] Capture (%1) ended without a result")
                      .arg(rawValue(run->mode)));
             setCaptureInProgress(false);
             promise->future().cancel();
@@ -509,28 +495,28 @@ std::exception_ptr CaptureCoordinator::quickFailure(const Run &run, std::excepti
 {
     if (const auto screen = caseOf<ScreenCaptureError>(error)) {
         if (*screen == ScreenCaptureErrorKind::overlayDismissed) {
-            run.log(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Selection cancelled by the user"));
+            run.log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Selection cancelled by the user"));
         } else {
             showError(error);
-            run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Screen capture failed: %1")
-                        .arg(descriptionOf(error)));
+            run.log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Screen capture failed: %1")
+                        .arg(logDescription(error)));
         }
         return error;
     }
     if (caseOf<OCRError>(error) == OCRErrorKind::cancelled) {
-        run.log(QStringLiteral("🔷 [CaptureCoordinator.performQuickZarrowCapture] Recognition cancelled by the user"));
+        run.log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Recognition cancelled by the user"));
         return error;
     }
     if (caseOf<OCRError>(error)) {
         showError(error);
-        run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Recognition failed: %1")
-                    .arg(descriptionOf(error)));
+        run.log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Recognition failed: %1")
+                    .arg(logDescription(error)));
         return error;
     }
     showError(error);
-    run.log(QStringLiteral("❌ [CaptureCoordinator.performQuickZarrowCapture] Workflow failed: %1")
+    run.log(QStringLiteral("[CaptureCoordinator.performQuickZarrowCapture] Workflow failed: %1")
                 .arg(detailsOf(error)));
-    return std::make_exception_ptr(CaptureCoordinatorError::workflowFailed(descriptionOf(error)));
+    return std::make_exception_ptr(CaptureCoordinatorError::workflowFailed(errorPhrase(error)));
 }
 
 std::exception_ptr CaptureCoordinator::shownFailure(const Run &, std::exception_ptr error)
@@ -550,19 +536,19 @@ std::exception_ptr CaptureCoordinator::codeModeFailure(const Run &, std::excepti
 std::exception_ptr CaptureCoordinator::scanCodeFailure(const Run &, std::exception_ptr error)
 {
     if (caseOf<CodeScanError>(error) == CodeScanErrorKind::cancelled) {
-        diag(lcCapture(), QStringLiteral("🔷 Scan Code cancelled by the user"));
+        diag(lcCapture(), QStringLiteral("Scan Code cancelled by the user"));
     } else if (caseOf<CodeScanError>(error)) {
-        diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, code scan error: %1").arg(descriptionOf(error)));
+        diagWarning(lcCapture(), QStringLiteral("Scan Code failed, code scan error: %1").arg(logDescription(error)));
         showError(error);
     } else if (const auto screen = caseOf<ScreenCaptureError>(error)) {
         if (*screen == ScreenCaptureErrorKind::overlayDismissed) {
-            diag(lcCapture(), QStringLiteral("🔷 Scan Code cancelled by the user"));
+            diag(lcCapture(), QStringLiteral("Scan Code cancelled by the user"));
         } else {
-            diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed, screen capture error: %1").arg(descriptionOf(error)));
+            diagWarning(lcCapture(), QStringLiteral("Scan Code failed, screen capture error: %1").arg(logDescription(error)));
             showError(error);
         }
     } else {
-        diagWarning(lcCapture(), QStringLiteral("❌ Scan Code failed: %1").arg(detailsOf(error)));
+        diagWarning(lcCapture(), QStringLiteral("Scan Code failed: %1").arg(detailsOf(error)));
         showError(error);
     }
     return error;
@@ -588,7 +574,7 @@ void CaptureCoordinator::showError(const std::exception_ptr &error)
         m_toasts.showError(e, std::nullopt);
     } catch (...) {
         // Not one of the program's errors: show what it says about itself.
-        m_toasts.showError(CaptureCoordinatorError::workflowFailed(descriptionOf(error)),
+        m_toasts.showError(CaptureCoordinatorError::workflowFailed(errorPhrase(error)),
                                         std::nullopt);
     }
 }

@@ -63,7 +63,7 @@ CaptureCoordinatorError CaptureCoordinatorError::permissionRequired(PermissionTy
     return error;
 }
 
-CaptureCoordinatorError CaptureCoordinatorError::workflowFailed(const QString &message)
+CaptureCoordinatorError CaptureCoordinatorError::workflowFailed(const Phrase &message)
 {
     return CaptureCoordinatorError(CaptureCoordinatorErrorKind::workflowFailed, message);
 }

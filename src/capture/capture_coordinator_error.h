@@ -24,7 +24,7 @@ public:
     static ErrorText textOf(CaptureCoordinatorErrorKind kind);
 
     static CaptureCoordinatorError permissionRequired(PermissionType permission);
-    static CaptureCoordinatorError workflowFailed(const QString &message);
+    static CaptureCoordinatorError workflowFailed(const Phrase &message);
     static CaptureCoordinatorError captureInProgress();
     static CaptureCoordinatorError noLastRegion();
     static CaptureCoordinatorError displayConfigurationChanged();

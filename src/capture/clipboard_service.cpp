@@ -96,7 +96,7 @@ void ClipboardService::copyText(const QString &text)
         throw ClipboardError(ClipboardErrorKind::writeFailed,
                              //: Why copying failed: the desktop took none of the text
                              //% "Failed to put the text on the clipboard"
-                             qtTrId("error.clipboard.reason.text_not_written"));
+                             Phrase::text(QT_TRID_NOOP("error.clipboard.reason.text_not_written")));
     countOperation();
 }
 
@@ -146,12 +146,12 @@ void ClipboardService::copyTextInFormats(const QString &text, const QList<Clipbo
         throw ClipboardError(ClipboardErrorKind::writeFailed,
                              //: Why copying failed: there was nothing to copy
                              //% "No items to put on the clipboard"
-                             qtTrId("error.clipboard.reason.nothing_to_write"));
+                             Phrase::text(QT_TRID_NOOP("error.clipboard.reason.nothing_to_write")));
     if (m_pasteboard.write(representations).isEmpty())
         throw ClipboardError(ClipboardErrorKind::writeFailed,
                              //: Why copying failed: the desktop took none of the items
                              //% "Failed to put any items on the clipboard"
-                             qtTrId("error.clipboard.reason.items_not_written"));
+                             Phrase::text(QT_TRID_NOOP("error.clipboard.reason.items_not_written")));
     countOperation();
 }
 

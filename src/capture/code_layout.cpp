@@ -83,7 +83,7 @@ QString extractTextWithIndentation(const QList<TextObservation> &observations)
         globalMinX = std::min(globalMinX, minX(o));
     const double charWidth = meanCharacterWidth(observations);
 
-    diag(lcRecognition(), QStringLiteral("🔷 [CodeLayout] %1 boxes, %2 lines, mean height %3, tolerance %4, margin %5, "
+    diag(lcRecognition(), QStringLiteral("[CodeLayout] %1 boxes, %2 lines, mean height %3, tolerance %4, margin %5, "
                         "char width %6")
              .arg(observations.size())
              .arg(lines.size())

@@ -469,11 +469,11 @@ QList<DetectedCode> scan(RecognitionLimit &limit, quint64 ticket, std::chrono::m
         found = readEveryWay(limit, greyOnWhite(image));
     } catch (const ScanStopped &) {
         const bool cancelled = limit.wasCancelled();
-        diag(lcRecognition(), QStringLiteral("🔷 [CodeScanService.detectCodes] Stopped: %1")
+        diag(lcRecognition(), QStringLiteral("[CodeScanService.detectCodes] Stopped: %1")
                                   .arg(cancelled ? QStringLiteral("cancelled") : QStringLiteral("time limit reached")));
         throw CodeScanError(cancelled ? CodeScanErrorKind::cancelled : CodeScanErrorKind::timedOut);
     } catch (const std::exception &error) {
-        diagWarning(lcRecognition(), QStringLiteral("❌ [CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
+        diagWarning(lcRecognition(), QStringLiteral("[CodeScanService.detectCodes] %1").arg(QString::fromUtf8(error.what())));
         throw CodeScanError(CodeScanErrorKind::visionRequestFailed, QString::fromUtf8(error.what()));
     }
     sortInReadingOrder(found);
@@ -481,7 +481,7 @@ QList<DetectedCode> scan(RecognitionLimit &limit, quint64 ticket, std::chrono::m
     QList<DetectedCode> codes;
     for (const Found &f : found)
         codes.append(f.code);
-    diag(lcRecognition(), QStringLiteral("✅ [CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
+    diag(lcRecognition(), QStringLiteral("[CodeScanService.detectCodes] %1 code(s) in %2 x %3 px")
              .arg(codes.size())
              .arg(image.width())
              .arg(image.height()));

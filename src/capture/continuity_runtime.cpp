@@ -30,12 +30,12 @@ ContinuityRuntime::ContinuityRuntime(QObject *parent, FileReader readFile)
 void ContinuityRuntime::showContinuityItem(ImageHandler handler, std::optional<QPoint> point)
 {
     if (m_pending) {
-        diag(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] An import is already pending - ignoring this request"));
+        diag(lcImport(), QStringLiteral("[ContinuityRuntime] An import is already pending - ignoring this request"));
         return;
     }
     m_pending = true;
     m_handler = std::move(handler);
-    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Import requested"));
+    diag(lcImport(), QStringLiteral("[ContinuityRuntime] Import requested"));
     QPoint at;
     if (point) {
         at = *point;
@@ -79,7 +79,7 @@ void ContinuityRuntime::importClipboardImage()
     const QMimeData *offer = QGuiApplication::clipboard()->mimeData();
     if (offer && m_wrapper.readSelection(*offer))
         return;
-    diagWarning(lcImport(), QStringLiteral("⚠️ [ContinuityRuntime] The clipboard holds no readable image"));
+    diagWarning(lcImport(), QStringLiteral("[ContinuityRuntime] The clipboard holds no readable image"));
     emit importFailed(ImageImportError(ImageImportErrorKind::unreadableClipboard));
 }
 
@@ -128,7 +128,7 @@ void ContinuityRuntime::importChosenFile()
     }).then(this, [this](const Outcome &outcome) {
         m_reading = false;
         if (outcome.error) {
-            diagWarning(lcImport(), QStringLiteral("❌ [ContinuityRuntime] Could not read the chosen file"));
+            diagWarning(lcImport(), QStringLiteral("[ContinuityRuntime] Could not read the chosen file"));
             emit importFailed(*outcome.error);
             return;
         }
@@ -139,7 +139,7 @@ void ContinuityRuntime::importChosenFile()
 
 void ContinuityRuntime::didReceiveImage(const QImage &image)
 {
-    diag(lcImport(), QStringLiteral("📱 [ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
+    diag(lcImport(), QStringLiteral("[ContinuityRuntime] Received image, size=%1x%2").arg(image.width()).arg(image.height()));
     // Taken out first: a handler that starts the next import keeps its own handler.
     const ImageHandler handler = std::exchange(m_handler, nullptr);
     m_pending = false;

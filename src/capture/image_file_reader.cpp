@@ -44,11 +44,11 @@ QImage ImageFileReader::read(const QString &path)
     if (!file.isFile())
         //: Why an image file could not be imported: the path names a folder, device or pipe
         //% "it is not a regular file"
-        throw ImageImportError(name, qtTrId("error.import.reason.not_a_file"));
+        throw ImageImportError(name, Phrase::text(QT_TRID_NOOP("error.import.reason.not_a_file")));
     if (file.size() > maximumFileBytes)
         //: Why an image file could not be imported; %1 is the largest size in megabytes
         //% "it is larger than %1 MB"
-        throw ImageImportError(name, qtTrId("error.import.reason.too_large").arg(maximumFileBytes >> 20));
+        throw ImageImportError(name, Phrase::text(QT_TRID_NOOP("error.import.reason.too_large"), {QString::number(maximumFileBytes >> 20)}));
 
     QImageReader reader(path);
     // The content decides, not the name: a compressed SVG named .png is still refused.
@@ -56,7 +56,7 @@ QImage ImageFileReader::read(const QString &path)
     if (!importableFormats().contains(reader.format().toLower()))
         //: Why an image file could not be imported: not PNG, JPEG, WebP, TIFF, BMP or GIF
         //% "its format cannot be imported"
-        throw ImageImportError(name, qtTrId("error.import.reason.format"));
+        throw ImageImportError(name, Phrase::text(QT_TRID_NOOP("error.import.reason.format")));
     reader.setAutoTransform(true); // photos carry their orientation in EXIF
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > maximumPixels) {

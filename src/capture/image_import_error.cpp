@@ -4,7 +4,7 @@
 
 namespace quorvane {
 
-ImageImportError::ImageImportError(const QString &fileName, const QString &reason)
+ImageImportError::ImageImportError(const QString &fileName, const Phrase &reason)
     : CaseError(ImageImportErrorKind::unreadableFile, fileName)
 {
     //: Error when an imported image file cannot be read: its name, then why

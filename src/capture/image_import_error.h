@@ -15,7 +15,7 @@ class ImageImportError : public CaseError<ImageImportError, ImageImportErrorKind
 public:
     using CaseError::CaseError;
     // `fileName` could not be read, for `reason` (the image reader's own words).
-    ImageImportError(const QString &fileName, const QString &reason);
+    ImageImportError(const QString &fileName, const Phrase &reason);
 
     static ErrorText textOf(Kind kind);
 };

@@ -137,7 +137,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     , m_engines(
           [this](const QStringList &dataNames, bool useCorrection) {
               auto engine = std::make_unique<TesseractEngine>(m_dataPath, dataNames, useCorrection, &m_limit);
-              diag(lcRecognition(), QStringLiteral("✅ [OCRService] loaded %1, correction %2")
+              diag(lcRecognition(), QStringLiteral("[OCRService] loaded %1, correction %2")
                                         .arg(dataNames.join(QLatin1Char('+')))
                                         .arg(useCorrection));
               return engine;
@@ -168,7 +168,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
             m_automaticLanguage->waitForProbe();
             m_engines.releaseUnused();
             returnFreedMemory();
-            diag(lcRecognition(), QStringLiteral("🔷 [OCRService] unused engines released, %1 kept").arg(m_engines.size()));
+            diag(lcRecognition(), QStringLiteral("[OCRService] unused engines released, %1 kept").arg(m_engines.size()));
         });
     });
     // The engines automatic detection starts with, the locale's and the one that probes
@@ -192,7 +192,7 @@ void OCRService::prepare(const std::optional<QStringList> &languages, CaptureMod
             }
         } catch (const OCRError &error) {
             // The recognition that follows meets the same failure and reports it.
-            diagWarning(lcRecognition(), QStringLiteral("⚠️ [OCRService.prepare] %1").arg(error.localizedDescription()));
+            diagWarning(lcRecognition(), QStringLiteral("[OCRService.prepare] %1").arg(error.englishDescription()));
         }
         QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
     });
@@ -254,7 +254,7 @@ QString OCRService::recognize(quint64 ticket, const QImage &image, const std::op
         }
     }
     const QStringList dataNames = dataNamesFor(languages);
-    diag(lcRecognition(), QStringLiteral("🔷 [OCRService.recognizeText] mode %1, %2 x %3 px, correction %4, indentation %5, "
+    diag(lcRecognition(), QStringLiteral("[OCRService.recognizeText] mode %1, %2 x %3 px, correction %4, indentation %5, "
                         "languages %6%7")
              .arg(rawValue(mode))
              .arg(image.width())
@@ -308,10 +308,10 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     // White space alone is no text, in code mode as in every other.
     if (isBlank(*text)) {
-        diag(lcRecognition(), QStringLiteral("⚠️ [OCRService.performOCR] no text detected"));
+        diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] no text detected"));
         throw OCRError(OCRErrorKind::noTextDetected);
     }
-    diag(lcRecognition(), QStringLiteral("✅ [OCRService.performOCR] %1 characters").arg(text->size()));
+    diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] %1 characters").arg(text->size()));
     return *text;
 }
 

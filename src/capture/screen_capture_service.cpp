@@ -45,18 +45,18 @@ ScreenCaptureError errorOf(NoSelection none)
 {
     switch (none) {
     case NoSelection::dismissed:
-        diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService] Cancelled"));
+        diag(lcCapture(), QStringLiteral("[ScreenCaptureService] Cancelled"));
         return ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed);
     case NoSelection::accessDenied:
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop refused the screen's picture"));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] The desktop refused the screen's picture"));
         return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
     case NoSelection::noPortal:
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop portal offers no screenshots"));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] The desktop portal offers no screenshots"));
         return ScreenCaptureError::portalMissing();
     case NoSelection::unreadable:
         break;
     }
-    diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] No display's pixels could be read"));
+    diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] No display's pixels could be read"));
     return ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, QStringLiteral("Could not read the screen"));
 }
 
@@ -82,10 +82,10 @@ ScreenCaptureService::~ScreenCaptureService() = default;
 
 QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 {
-    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
     const bool granted = m_probe.canReadScreen();
-    diag(lcCapture(), granted ? QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Screen access granted")
-                 : QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Screen access denied"));
+    diag(lcCapture(), granted ? QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Screen access granted")
+                 : QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Screen access denied"));
 
     auto promise = std::make_shared<QPromise<CaptureResult>>();
     promise->start();
@@ -100,19 +100,19 @@ QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 void ScreenCaptureService::beginSelection(const ResultPromise &promise)
 {
     const QList<DisplayInfo> displays = m_displays.activeDisplays();
-    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Active displays: %1")
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Active displays: %1")
              .arg(displays.size()));
     if (displays.isEmpty()) {
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::noActiveDisplay));
         return;
     }
-    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Showing the selection overlay"));
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Showing the selection overlay"));
     // Held weakly: a service released during the selection ends the wait with an error
     // instead of being kept alive by it.
     QPointer<ScreenCaptureService> self(this);
     const bool started = m_selector.select(displays, [self, promise, displays](SelectionOutcome outcome) {
         if (!self) {
-            diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Service deallocated"));
+            diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Service deallocated"));
             fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                              QStringLiteral("Service deallocated")));
             return;
@@ -134,22 +134,22 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
     auto selection = std::get_if<RegionSelection>(&outcome);
     const QRectF rect(selection->rect);
     if (tooSmall(rect)) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Selection %1 is too small")
                  .arg(describe(rect)));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion));
         return;
     }
     if (selection->image.isNull() || selection->image.width() < 1 || selection->image.height() < 1) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                          QStringLiteral("Captured image has zero dimensions")));
         return;
     }
-    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")
              .arg(describe(rect))
              .arg(selection->displayId)
              .arg(selection->scale));
-    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Picture format %1, %2 x %3 px")
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Picture format %1, %2 x %3 px")
              .arg(int(selection->image.format()))
              .arg(selection->image.width())
              .arg(selection->image.height()));
@@ -158,7 +158,7 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
     // caller sees the result.
     m_lastCapturedRegion = CapturedRegion{rect, selection->displayId, selection->scale};
     updateDisplayConfiguration(displays);
-    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Capture succeeded"));
     promise->addResult(CaptureResult{selection->image, rect, selection->displayId, QDateTime::currentDateTime(),
                                      selection->scale});
     promise->finish();
@@ -179,7 +179,7 @@ void ScreenCaptureService::updateDisplayConfiguration(const QList<DisplayInfo> &
 
 QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::optional<quint32> displayID)
 {
-    diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.captureRegion] Capturing %1 on display %2")
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Capturing %1 on display %2")
              .arg(describe(rect), displayID ? QString::number(*displayID) : QStringLiteral("main")));
     try {
         checkRecapture(rect, displayID);
@@ -192,11 +192,11 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
 void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quint32> displayID) const
 {
     if (!m_probe.canReadScreen()) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Screen access denied"));
         throw refusal();
     }
     if (tooSmall(rect)) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Region %1 is too small")
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Region %1 is too small")
                  .arg(describe(rect)));
         throw ScreenCaptureError(ScreenCaptureErrorKind::invalidRegion);
     }
@@ -212,7 +212,7 @@ void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quin
             now = QRectF(display.bounds);
     }
     if (now != stored.value()) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Display %1 was %2, now %3")
                  .arg(*displayID)
                  .arg(describe(stored.value()), describe(now)));
         throw ScreenCaptureError(ScreenCaptureErrorKind::displayConfigurationChanged);
@@ -227,11 +227,11 @@ DisplayInfo ScreenCaptureService::recaptureDisplay(std::optional<quint32> displa
     // The monitor is found by its id: two monitors of one size are still two monitors.
     const std::optional<DisplayInfo> display = m_displays.display(id);
     if (!display) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] No display %1").arg(id));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] No display %1").arg(id));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                  //: Why a screen capture failed: the monitor of the selection is gone
                                  //% "Could not find matching display"
-                                 qtTrId("error.screen_capture.reason.no_display"));
+                                 Phrase::text(QT_TRID_NOOP("error.screen_capture.reason.no_display")));
     }
     return *display;
 }
@@ -253,7 +253,7 @@ QFuture<QImage> ScreenCaptureService::grabBeneathOwnWindows(const QRectF &rect, 
             // Access may have gone while the windows were hidden: the last check before any
             // pixels are read.
             if (!m_probe.canReadScreen()) {
-                diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
+                diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Screen access denied"));
                 throw refusal();
             }
             return grabDisplayRegion(rect, id);
@@ -264,13 +264,13 @@ QImage ScreenCaptureService::grabDisplayRegion(const QRectF &rect, quint32 displ
 {
     const QImage image = m_displays.grab(displayID, rect.toRect());
     if (image.isNull() || image.width() < 1 || image.height() < 1) {
-        diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
+        diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Captured image has zero dimensions"));
         throw ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
                                  //: Why a screen capture failed: the picture taken is empty
                                  //% "Captured image has zero dimensions"
-                                 qtTrId("error.screen_capture.reason.empty_image"));
+                                 Phrase::text(QT_TRID_NOOP("error.screen_capture.reason.empty_image")));
     }
-    diag(lcCapture(), QStringLiteral("✅ [ScreenCaptureService.captureRegion] Captured %1 x %2 px")
+    diag(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Captured %1 x %2 px")
              .arg(image.width())
              .arg(image.height()));
     return image;

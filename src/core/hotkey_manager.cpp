@@ -58,7 +58,7 @@ bool HotkeyManager::holdKey(const Shortcut &shortcut, Callback callback)
     if (isSuspended() || m_grabber.ownership() != ShortcutOwnership::program || !m_grabber.canGrab())
         return false;
     if (const std::optional<GrabError> error = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, {})) {
-        diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] %1 not held: %2").arg(shortcut.displayString(), grabFailureText(*error, shortcut)));
+        diag(lcHotkeys(), QStringLiteral("[HotkeyManager] %1 not held: %2").arg(shortcut.displayString(), grabFailureText(*error, shortcut)));
         return false;
     }
     m_held.emplace(shortcut, std::move(callback));
@@ -77,11 +77,11 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
 {
     setAccessibility(m_grabber.canGrab());
     if (!m_hasAccessibilityPermission) {
-        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] No permission to take global shortcuts"));
+        diagWarning(lcHotkeys(), QStringLiteral("[HotkeyManager.register] No permission to take global shortcuts"));
         throw HotkeyError(HotkeyError::Kind::accessibilityPermissionDenied);
     }
     if (shortcut.isSystemReserved()) {
-        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
+        diagWarning(lcHotkeys(), QStringLiteral("[HotkeyManager.register] %1 is reserved").arg(shortcut.displayString()));
         throw HotkeyError(HotkeyError::Kind::systemReservedShortcut, shortcut);
     }
     // The old registration goes first, so a failed registration leaves the action with none.
@@ -89,7 +89,7 @@ void HotkeyManager::registerHotkey(const Shortcut &shortcut, HotkeyAction action
     registerWithKeyGrab(shortcut, action);
     m_actionCallbacks[action] = std::move(callback);
     setEnabled(true);
-    diag(lcHotkeys(), QStringLiteral("✅ [HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
+    diag(lcHotkeys(), QStringLiteral("[HotkeyManager.register] %1 on %2").arg(rawValue(action), shortcut.displayString()));
 }
 
 void HotkeyManager::unregisterHotkey(HotkeyAction action)
@@ -151,19 +151,19 @@ void HotkeyManager::suspend()
         return;
     for (const auto &[action, shortcut] : m_grabs)
         m_grabber.release(shortcut.keyCode, shortcut.modifierFlags);
-    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts suspended"));
+    diag(lcHotkeys(), QStringLiteral("[HotkeyManager] Global shortcuts suspended"));
 }
 
 void HotkeyManager::resume()
 {
     if (m_suspensions == 0 || --m_suspensions > 0)
         return;
-    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] Global shortcuts resumed"));
+    diag(lcHotkeys(), QStringLiteral("[HotkeyManager] Global shortcuts resumed"));
     const std::map<HotkeyAction, Shortcut> registrations = m_grabs;
     for (const auto &[action, shortcut] : registrations) {
         if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, purposeOf(action))) {
             const QString reason = grabFailureText(*failure, shortcut);
-            diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager] %1 not taken back: %2").arg(rawValue(action), reason));
+            diagWarning(lcHotkeys(), QStringLiteral("[HotkeyManager] %1 not taken back: %2").arg(rawValue(action), reason));
             m_grabs.erase(action);
             m_actionCallbacks.erase(action);
             setEnabled(!m_grabs.empty());
@@ -193,7 +193,7 @@ void HotkeyManager::registerWithKeyGrab(const Shortcut &shortcut, HotkeyAction a
     }
     if (const auto failure = m_grabber.grab(shortcut.keyCode, shortcut.modifierFlags, purposeOf(action))) {
         const QString reason = grabFailureText(*failure, shortcut);
-        diagWarning(lcHotkeys(), QStringLiteral("❌ [HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
+        diagWarning(lcHotkeys(), QStringLiteral("[HotkeyManager.register] %1: %2").arg(rawValue(action), reason));
         setRefused(action, true);
         throw HotkeyError(HotkeyError::Kind::registrationFailed, reason);
     }
@@ -263,10 +263,10 @@ void HotkeyManager::runAction(HotkeyAction action)
 {
     const auto it = m_actionCallbacks.find(action);
     if (it == m_actionCallbacks.end() || !it->second) {
-        diagWarning(lcHotkeys(), QStringLiteral("⚠️ [HotkeyManager] No callback for %1").arg(rawValue(action)));
+        diagWarning(lcHotkeys(), QStringLiteral("[HotkeyManager] No callback for %1").arg(rawValue(action)));
         return;
     }
-    diag(lcHotkeys(), QStringLiteral("⌨️ [HotkeyManager] %1 pressed").arg(rawValue(action)));
+    diag(lcHotkeys(), QStringLiteral("[HotkeyManager] %1 pressed").arg(rawValue(action)));
     // A copy: the callback may register the action again and replace the stored one.
     const Callback callback = it->second;
     callback();

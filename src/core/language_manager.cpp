@@ -112,7 +112,7 @@ void LanguageManager::applyLanguagePreference(const UserDefaults &userDefaults)
         return;
     }
     const QString path = loadStringTable(*code);
-    diag(lcSettings(), QStringLiteral("🌐 [LanguageManager] Interface language %1 (%2)")
+    diag(lcSettings(), QStringLiteral("[LanguageManager] Interface language %1 (%2)")
              .arg(*code, path.isEmpty() ? QStringLiteral("English texts") : path));
 }
 

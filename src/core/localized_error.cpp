@@ -1,60 +1,107 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/localized_error.h"
 
+#include "platform/interface_translations.h"
 
 namespace quorvane {
 
-LocalizedError::LocalizedError(ErrorText text, QString value)
-    : m_text(text), m_value(value), m_descriptionText(text), m_arguments{std::move(value)}
+Phrase Phrase::text(const char *id, std::vector<Phrase> arguments, int count)
 {
+    Phrase phrase;
+    phrase.m_id = id;
+    phrase.m_arguments = std::move(arguments);
+    phrase.m_count = count;
+    return phrase;
 }
 
-QString LocalizedError::localizedDescription() const
+Phrase Phrase::filled(QString pattern, std::vector<Phrase> arguments)
 {
-    if (!m_untranslated.isEmpty())
-        return m_untranslated;
-    const QString pattern = qtTrId(m_descriptionText.key);
+    Phrase phrase(std::move(pattern));
+    phrase.m_arguments = std::move(arguments);
+    return phrase;
+}
+
+QString Phrase::render(bool english) const
+{
+    if (!m_id && m_arguments.empty())
+        return m_plain;
+    const QString pattern = !m_id ? m_plain
+                            : english ? InterfaceTranslations::englishText(m_id, m_count)
+                                      : qtTrId(m_id, m_count);
+    const auto argument = [&](std::size_t i) { return english ? m_arguments[i].english() : m_arguments[i].translated(); };
+    // Both values in one pass, so that a "%2" inside the first value stays as it is.
     if (m_arguments.size() >= 2)
-        return pattern.arg(m_arguments.at(0), m_arguments.at(1));
-    return pattern.contains(QLatin1String("%1")) ? pattern.arg(m_arguments.value(0)) : pattern;
+        return pattern.arg(argument(0), argument(1));
+    if (m_arguments.size() == 1 && pattern.contains(QLatin1String("%1")))
+        return pattern.arg(argument(0));
+    return pattern;
 }
 
-void LocalizedError::setDescription(ErrorText text, QStringList arguments)
+LocalizedError::LocalizedError(ErrorText text, Phrase value)
+    : m_text(text), m_value(value), m_description(Phrase::text(text.key, {std::move(value)}))
 {
-    m_descriptionText = text;
-    m_arguments = std::move(arguments);
+}
+
+void LocalizedError::setDescription(ErrorText text, std::vector<Phrase> arguments)
+{
+    m_description = Phrase::text(text.key, std::move(arguments));
 }
 
 void LocalizedError::setUntranslatedDescription(QString description)
 {
-    m_untranslated = std::move(description);
+    m_description = Phrase(std::move(description));
 }
 
 const char *LocalizedError::what() const noexcept
 {
     if (m_what.empty())
-        m_what = localizedDescription().toStdString();
+        m_what = englishDescription().toStdString();
     return m_what.c_str();
+}
+
+Phrase errorPhrase(const std::exception &error)
+{
+    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
+        return localized->description();
+    return QString::fromLocal8Bit(error.what());
+}
+
+Phrase errorPhrase(const std::exception_ptr &error)
+{
+    if (!error) {
+        //: Shown when an operation finished but handed back neither a result nor an error
+        //% "The operation ended without a result"
+        return Phrase::text(QT_TRID_NOOP("error.no_result"));
+    }
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception &e) {
+        return errorPhrase(e);
+    } catch (...) {
+        //: Shown when an operation failed in a way the program cannot describe
+        //% "Unknown error"
+        return Phrase::text(QT_TRID_NOOP("error.unknown"));
+    }
 }
 
 QString describeError(const std::exception &error)
 {
-    if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
-        return localized->localizedDescription();
-    return QString::fromLocal8Bit(error.what());
+    return errorPhrase(error).translated();
 }
 
 QString describeError(const std::exception_ptr &error)
 {
-    if (!error)
-        return QStringLiteral("ended without a result");
-    try {
-        std::rethrow_exception(error);
-    } catch (const std::exception &e) {
-        return describeError(e);
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
+    return errorPhrase(error).translated();
+}
+
+QString logDescription(const std::exception &error)
+{
+    return errorPhrase(error).english();
+}
+
+QString logDescription(const std::exception_ptr &error)
+{
+    return errorPhrase(error).english();
 }
 
 } // namespace quorvane

@@ -120,15 +120,15 @@ void PermissionManager::startStatusMonitoring()
 void PermissionManager::openSystemSettings(PermissionType type, PrivacySettingsOpener &opener)
 {
     if (!opener.hasPrivacyPage()) {
-        diagWarning(lcPermissions(), QStringLiteral("❌ Failed to find the desktop's privacy settings for ") + caseName(type));
+        diagWarning(lcPermissions(), QStringLiteral("Failed to find the desktop's privacy settings for ") + caseName(type));
         return;
     }
     const QString failure = opener.openPrivacyPage();
     if (!failure.isEmpty()) {
-        diagWarning(lcPermissions(), QStringLiteral("⚠️ Failed to open the desktop's privacy settings: ") + failure);
+        diagWarning(lcPermissions(), QStringLiteral("Failed to open the desktop's privacy settings: ") + failure);
         return;
     }
-    diag(lcPermissions(), QStringLiteral("✅ Desktop privacy settings opened for ") + displayName(type));
+    diag(lcPermissions(), QStringLiteral("Desktop privacy settings opened for ") + displayName(type));
 }
 
 void PermissionManager::openSystemSettings(PermissionType type)

@@ -13,11 +13,6 @@ namespace quorvane {
 namespace {
 constexpr qint64 kMinHistoryEntries = 1;
 constexpr qint64 kMaxHistoryEntries = 1000;
-
-QString describe(const std::exception &error)
-{
-    return QString::fromUtf8(error.what());
-}
 } // namespace
 
 SettingsStore::SettingsStore(UserDefaults &userDefaults, LoginItem &loginItem, QObject *parent)
@@ -98,8 +93,8 @@ void SettingsStore::load()
                 throw json::DecodeError("the stored value is not a record");
             loaded = sanitized(UserSettings::fromJsonKeepingGoodValues(*decoded, resetKeys));
         } catch (const std::exception &error) {
-            diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Stored settings cannot be read (%1)")
-                                          .arg(describe(error)));
+            diagWarning(lcSettings(), QStringLiteral("[SettingsStore.load] Stored settings cannot be read (%1)")
+                                          .arg(logDescription(error)));
             decoded.reset();
             loaded = UserSettings::defaults();
         }
@@ -118,7 +113,7 @@ void SettingsStore::load()
         }
     }
     if (!resetKeys.isEmpty())
-        diagWarning(lcSettings(), QStringLiteral("⚠️ [SettingsStore.load] Settings reset to their defaults: %1; "
+        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.load] Settings reset to their defaults: %1; "
                                                  "the stored record is kept under %2")
                                       .arg(resetKeys.join(QStringLiteral(", ")),
                                            QString::fromLatin1(unreadableSettingsKey)));
@@ -166,8 +161,8 @@ void SettingsStore::save()
     try {
         record = toStore.toJson();
     } catch (const std::exception &error) {
-        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot encode the settings: %1").arg(describe(error)));
-        const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, describe(error));
+        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.save] Cannot encode the settings: %1").arg(logDescription(error)));
+        const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, errorPhrase(error));
         emit saveFailed(failure.localizedDescription());
         throw failure;
     }
@@ -177,7 +172,7 @@ void SettingsStore::save()
     // A write that never reached the disk is a failure, not a save.
     if (!m_userDefaults.synchronize()) {
         const QString reason = m_userDefaults.lastError();
-        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.save] Cannot write the settings: %1").arg(reason));
+        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.save] Cannot write the settings: %1").arg(reason));
         const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, reason);
         emit saveFailed(failure.localizedDescription());
         throw failure;
@@ -258,14 +253,14 @@ void SettingsStore::storeShortcut(ShortcutAction action, const Shortcut &shortcu
 
 void SettingsStore::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
 {
-    diag(lcSettings(), QStringLiteral("🔷 [SettingsStore.updateShortcut] %1: %2")
+    diag(lcSettings(), QStringLiteral("[SettingsStore.updateShortcut] %1: %2")
              .arg(displayName(action), shortcut.displayString()));
     if (shortcut.isSystemReserved()) {
         throw SettingsStoreError(SettingsStoreError::Kind::validationFailed,
                                  //: Why a shortcut cannot be stored; %1 is the key combination
                                  //% "Shortcut %1 is reserved by the system"
-                                 qtTrId("error.settings_store.reason.reserved_shortcut")
-                                     .arg(shortcut.displayString()));
+                                 Phrase::text(QT_TRID_NOOP("error.settings_store.reason.reserved_shortcut"),
+                                              {shortcut.displayString()}));
     }
     UserSettings candidate = m_settings;
     candidate.setShortcut(action, shortcut);
@@ -298,7 +293,7 @@ void SettingsStore::setMaxHistoryEntries(qint64 value)
         throw SettingsStoreError(SettingsStoreError::Kind::invalidValue,
                                  //: Why a history size cannot be stored; %1 is the number asked for
                                  //% "Max history entries must be between 1 and 1000, got %1"
-                                 qtTrId("error.settings_store.reason.history_size").arg(value));
+                                 Phrase::text(QT_TRID_NOOP("error.settings_store.reason.history_size"), {QString::number(value)}));
     }
     storeMaxHistoryEntries(value);
 }
@@ -314,7 +309,7 @@ void SettingsStore::setLaunchAtLogin(bool enabled)
     try {
         throwOnDuplicatedShortcut(sanitized(candidate));
     } catch (const SettingsStoreError &error) {
-        throw SettingsStoreError(Kind::launchItemConfigurationFailed, error.localizedDescription());
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, error.description());
     }
 
     const bool registered = m_loginItem.status() == LoginItem::Status::enabled;
@@ -328,8 +323,8 @@ void SettingsStore::setLaunchAtLogin(bool enabled)
             changedItem = true;
         }
     } catch (const std::exception &error) {
-        diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] %1").arg(describe(error)));
-        throw SettingsStoreError(Kind::launchItemConfigurationFailed, describe(error));
+        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.setLaunchAtLogin] %1").arg(logDescription(error)));
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, errorPhrase(error));
     }
 
     try {
@@ -343,11 +338,11 @@ void SettingsStore::setLaunchAtLogin(bool enabled)
                 else
                     m_loginItem.registerItem();
             } catch (const std::exception &undoError) {
-                diagWarning(lcSettings(), QStringLiteral("❌ [SettingsStore.setLaunchAtLogin] Cannot restore the login item: %1")
-                         .arg(describe(undoError)));
+                diagWarning(lcSettings(), QStringLiteral("[SettingsStore.setLaunchAtLogin] Cannot restore the login item: %1")
+                         .arg(logDescription(undoError)));
             }
         }
-        throw SettingsStoreError(Kind::launchItemConfigurationFailed, describe(error));
+        throw SettingsStoreError(Kind::launchItemConfigurationFailed, errorPhrase(error));
     }
 }
 

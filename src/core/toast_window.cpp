@@ -41,7 +41,7 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
         m_area = display->availableGeometry;
         setGeometry(frameOn(*display, height));
     } else {
-        diagWarning(lcNotifications(), QStringLiteral("⚠️ WARNING: No screens available for toast positioning - using default frame"));
+        diagWarning(lcNotifications(), QStringLiteral("WARNING: No screens available for toast positioning - using default frame"));
         setGeometry(0, 0, kWidth, height);
     }
 

@@ -136,16 +136,16 @@ bool ExportService::exportEntry(const CaptureHistoryEntry &entry, ExportFormat f
         case ExportFormat::pdf: exportAsPDF(entry, *destination); break;
         }
     } catch (const LocalizedError &error) {
-        diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(error.localizedDescription()));
+        diagWarning(lcHistory(), QStringLiteral("[ExportService.export] %1").arg(error.englishDescription()));
         emit exportFailed(error.localizedDescription());
         return false;
     } catch (const std::exception &error) {
         const QString description = QString::fromUtf8(error.what());
-        diagWarning(lcHistory(), QStringLiteral("❌ [ExportService.export] %1").arg(description));
+        diagWarning(lcHistory(), QStringLiteral("[ExportService.export] %1").arg(description));
         emit exportFailed(description);
         return false;
     }
-    diag(lcHistory(), QStringLiteral("✅ [ExportService.export] %1").arg(*destination));
+    diag(lcHistory(), QStringLiteral("[ExportService.export] %1").arg(*destination));
     emit exportSucceeded(QUrl::fromLocalFile(*destination), displayName(format));
     return true;
 }

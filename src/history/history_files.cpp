@@ -27,11 +27,11 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
-[[noreturn]] void failWith(const QString &what, int error)
+[[noreturn]] void failWith(const Phrase &what, int error)
 {
     if (error == ENOSPC || error == EDQUOT)
         throw HistoryStoreError::diskFull();
-    throw HistoryStoreError::storageAccessFailed(what + QStringLiteral(": ") + systemError(error));
+    throw HistoryStoreError::storageAccessFailed(Phrase::filled(QStringLiteral("%1: %2"), {what, systemError(error)}));
 }
 
 // Closes a descriptor on every path out of a scope.
@@ -87,16 +87,16 @@ void HistoryFiles::createFolder(const QString &folder)
         throw HistoryStoreError::storageAccessFailed(
             //: Why the history cannot be kept; %1 is a path
             //% "%1 exists and is not a folder"
-            qtTrId("error.history.reason.not_a_folder").arg(folder));
+            Phrase::text(QT_TRID_NOOP("error.history.reason.not_a_folder"), {folder}));
     const QString parent = info.absoluteDir().absolutePath();
     if (!QDir().mkpath(parent))
         //: Why the history cannot be kept; %1 is a path
         //% "Cannot create folder %1"
-        throw HistoryStoreError::storageAccessFailed(qtTrId("error.history.reason.cannot_create_folder").arg(parent));
+        throw HistoryStoreError::storageAccessFailed(Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_create_folder"), {parent}));
     if (::mkdir(nativePath(folder).constData(), 0700) != 0 && errno != EEXIST)
-        failWith(qtTrId("error.history.reason.cannot_create_folder").arg(folder), errno);
+        failWith(Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_create_folder"), {folder}), errno);
     if (!QFileInfo(folder).isDir())
-        throw HistoryStoreError::storageAccessFailed(qtTrId("error.history.reason.cannot_create_folder").arg(folder));
+        throw HistoryStoreError::storageAccessFailed(Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_create_folder"), {folder}));
 }
 
 void HistoryFiles::checkWritable(const QString &folder)

@@ -109,7 +109,7 @@ HistorySearchBar::HistorySearchBar(HistoryViewModel &viewModel, QWidget *parent)
 void HistorySearchBar::retranslate()
 {
     //: Search placeholder
-    //% "Search captures..."
+    //% "Search captures…"
     m_searchField->setPlaceholderText(qtTrId("history.search.placeholder"));
     //: Clear all button
     //% "Clear All"

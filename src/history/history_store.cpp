@@ -70,7 +70,7 @@ HistoryStore::HistoryStore(std::optional<QString> folder, int maxEntries,
               throw HistoryStoreError::storageAccessFailed(
                   //: Why the history cannot be kept: no data folder is known
                   //% "Cannot access the data folder"
-                  qtTrId("error.history.reason.no_data_folder"));
+                  Phrase::text(QT_TRID_NOOP("error.history.reason.no_data_folder")));
           return base;
       }()),
       m_freeSpace(freeSpace ? std::move(freeSpace) : std::make_shared<StorageInfoFreeSpaceSource>()),
@@ -250,7 +250,7 @@ void HistoryStore::ensureLoadedNow()
     try {
         loadFromDisk();
     } catch (const HistoryStoreError &error) {
-        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.ensureLoaded] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("[HistoryStore.ensureLoaded] ") + error.englishDescription());
         if (error.kind() == HistoryStoreErrorKind::corruptedFile)
             recoverFromCorruption();
         else if (m_historyUnreadableForGood)
@@ -287,7 +287,7 @@ void HistoryStore::setLeftoversAside() const
         if (!HistoryFiles::exists(path))
             continue;
         if (m_files.moveAside(path, label).isEmpty())
-            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] Could not set %1 aside")
+            diagWarning(lcHistory(), QStringLiteral("[HistoryStore.loadFromDisk] Could not set %1 aside")
                      .arg(QFileInfo(path).fileName()));
     }
 }
@@ -311,7 +311,7 @@ void HistoryStore::recoverFromCorruption()
     // backup instead of finding no history at all. The save keeps the backup as it is.
     const QString aside = m_files.linkHistoryAside();
     if (aside.isEmpty())
-        diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Could not keep the "
+        diagWarning(lcHistory(), QStringLiteral("[HistoryStore.recoverFromCorruption] Could not keep the "
                             "corrupted history aside"));
 
     try {
@@ -332,8 +332,8 @@ void HistoryStore::recoverFromBackup()
         try {
             recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
         } catch (const HistoryStoreError &error) {
-            diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromCorruption] Backup unusable: ")
-                 + error.localizedDescription());
+            diagWarning(lcHistory(), QStringLiteral("[HistoryStore.recoverFromCorruption] Backup unusable: ")
+                 + error.englishDescription());
         }
     }
     if (recovered) {
@@ -342,7 +342,7 @@ void HistoryStore::recoverFromBackup()
     }
     m_entries = recovered.value_or(QList<EncodedEntry>());
     saveToDisk(BackupStep::keep);
-    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.recoverFromBackup] Restored %1 records from the "
+    diagWarning(lcHistory(), QStringLiteral("[HistoryStore.recoverFromBackup] Restored %1 records from the "
                         "backup")
              .arg(m_entries.size()));
 }
@@ -359,7 +359,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     const QByteArray bytes = HistoryCodec::encode(m_entries);
     const std::optional<qint64> available = m_freeSpace->bytesAvailable(m_files.folder());
     if (available && *available < requiredFreeBytes) {
-        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
+        diagWarning(lcHistory(), QStringLiteral("[HistoryStore.saveToDisk] Only %1 bytes free").arg(*available));
         throw HistoryStoreError::diskFull();
     }
     if (backup == BackupStep::refresh)
@@ -373,7 +373,7 @@ void HistoryStore::saveToDisk(BackupStep backup)
     try {
         m_files.replaceHistory(bytes);
     } catch (const HistoryStoreError &error) {
-        diagWarning(lcHistory(), QStringLiteral("❌ [HistoryStore.saveToDisk] ") + error.localizedDescription());
+        diagWarning(lcHistory(), QStringLiteral("[HistoryStore.saveToDisk] ") + error.englishDescription());
         throw;
     }
 }

@@ -38,7 +38,7 @@ ErrorText HistoryStoreError::textOf(HistoryStoreErrorKind kind)
     return {QT_TRID_NOOP("error.history_store.storage_access")};
 }
 
-HistoryStoreError HistoryStoreError::storageAccessFailed(const QString &description)
+HistoryStoreError HistoryStoreError::storageAccessFailed(const Phrase &description)
 {
     return HistoryStoreError(Kind::storageAccessFailed, description);
 }

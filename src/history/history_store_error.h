@@ -23,7 +23,7 @@ public:
 
     static ErrorText textOf(HistoryStoreErrorKind kind);
 
-    static HistoryStoreError storageAccessFailed(const QString &description);
+    static HistoryStoreError storageAccessFailed(const Phrase &description);
     static HistoryStoreError corruptedFile(const QString &description);
     static HistoryStoreError entryNotFound(const QUuid &id);
     static HistoryStoreError thumbnailGenerationFailed(const QString &message);

@@ -43,7 +43,7 @@ QWidget *makeLoadingView(QWidget *parent)
     auto *text = new QLabel(view);
     onLanguageChange(text, [text] {
         //: Loading message
-        //% "Loading captures..."
+        //% "Loading captures…"
         text->setText(qtTrId("history.loading"));
     });
     QPalette pal = text->palette();

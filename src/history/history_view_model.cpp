@@ -13,20 +13,6 @@ namespace quorvane {
 
 namespace {
 
-// What a failed store operation tells the user.
-QString describe(std::exception_ptr failure)
-{
-    try {
-        std::rethrow_exception(failure);
-    } catch (const LocalizedError &error) {
-        return error.localizedDescription();
-    } catch (const std::exception &error) {
-        return QString::fromUtf8(error.what());
-    } catch (...) {
-        return QStringLiteral("Unknown error");
-    }
-}
-
 // Lower case and composed, so that canonically equivalent texts compare alike.
 QString searchForm(const QString &text)
 {
@@ -147,7 +133,7 @@ QFuture<void> HistoryViewModel::loadEntries()
                 m_allEntries = read.result();
                 applyFilters();
             } catch (...) {
-                setError(describe(std::current_exception()));
+                setError(describeError(std::current_exception()));
                 m_allEntries.clear();
                 m_entries.clear();
                 emit entriesChanged();
@@ -171,7 +157,7 @@ QFuture<void> HistoryViewModel::confirmDelete()
             if (m_selectedEntry && m_selectedEntry->id == id)
                 selectFirstListed();
         } catch (...) {
-            setError(describe(std::current_exception()));
+            setError(describeError(std::current_exception()));
         }
         setLoading(false);
         m_entryToDelete.reset();
@@ -190,7 +176,7 @@ QFuture<void> HistoryViewModel::clearAllHistory()
             emit entriesChanged();
             setSelectedEntry(std::nullopt);
         } catch (...) {
-            setError(describe(std::current_exception()));
+            setError(describeError(std::current_exception()));
         }
         setLoading(false);
     });

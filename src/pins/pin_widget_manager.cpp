@@ -127,7 +127,7 @@ void PinWidgetManager::startSave()
         try {
             pin.saveMetadata(folder);
         } catch (const PinStorageError &error) {
-            diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
+            diagWarning(lcPins(), QStringLiteral("Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
         }
     });
 }
@@ -183,7 +183,7 @@ void PinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, png);
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("Failed to save pin: ") + QString::fromUtf8(error.what()));
     }
     publishNewPin(std::move(pin), png.isEmpty() ? QImage::fromData(entry.thumbnailData) : image);
 }
@@ -198,7 +198,7 @@ bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::op
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, std::nullopt);
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("Failed to save pin: ") + QString::fromUtf8(error.what()));
     }
     publishNewPin(std::move(pin), QImage::fromData(entry.thumbnailData));
     return true;

@@ -310,7 +310,7 @@ std::optional<PinnedCapture> PinnedCapture::loadSaved(const QString &folder, QSt
             return std::nullopt;
         return fromJson(json::parse(*bytes, kMaxMetadataBytes));
     } catch (const std::exception &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("Failed to load pin metadata: ") + QString::fromUtf8(error.what()));
     }
     if (setAsidePath) {
         // Kept for whoever wants to look at it, beside the pin's folder: the next save
@@ -333,7 +333,7 @@ QImage PinnedCapture::loadFullImage(const QString &folder)
                 return image;
         }
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin full image: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("Failed to load pin full image: ") + QString::fromUtf8(error.what()));
     }
     return loadThumbnail(folder);
 }
@@ -344,7 +344,7 @@ QImage PinnedCapture::loadThumbnail(const QString &folder)
         if (const std::optional<QByteArray> bytes = readFile(pathIn(folder, thumbnailFileName)))
             return QImage::fromData(*bytes);
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to load pin thumbnail: ") + QString::fromUtf8(error.what()));
+        diagWarning(lcPins(), QStringLiteral("Failed to load pin thumbnail: ") + QString::fromUtf8(error.what()));
     }
     return {};
 }

@@ -31,7 +31,7 @@ bool ActivationPolicy::setActivationPolicy(ActivationPolicyKind policy)
 {
     const bool changed = policy != m_policy;
     m_policy = policy;
-    qCInfo(lcPlatform) << "🔷 [ActivationPolicy]"
+    qCInfo(lcPlatform) << "[ActivationPolicy]"
                        << (policy == ActivationPolicyKind::regular ? "regular: floating panels listed in the taskbar"
                                                                    : "accessory: floating panels kept out of the taskbar");
     for (QWindow *window : QGuiApplication::topLevelWindows()) {

@@ -131,4 +131,21 @@ QString current()
     return installed().chosenCode;
 }
 
+QString englishText(const char *id, int count)
+{
+    // A table of its own rather than the installed one, which follows the application object.
+    static const std::unique_ptr<QTranslator> table = [] {
+        auto translator = std::make_unique<QTranslator>();
+        if (!translator->load(tablePath(english)))
+            qFatal("The English interface texts are missing from the program's resources");
+        return translator;
+    }();
+    QString text = table->translate(nullptr, id, nullptr, count);
+    if (text.isEmpty())
+        text = QString::fromUtf8(id);
+    if (count >= 0)
+        text.replace(QLatin1String("%n"), QString::number(count));
+    return text;
+}
+
 } // namespace quorvane::InterfaceTranslations

@@ -31,4 +31,9 @@ bool use(const QString &code);
 // The code whose table is in use; "en" when only English is.
 QString current();
 
+// The English text of `id` whatever the interface language, `count` in place of "%n" for a
+// plural text; the id itself when the English table lacks it. Any thread, no application
+// object needed.
+QString englishText(const char *id, int count = -1);
+
 } // namespace quorvane::InterfaceTranslations

@@ -78,7 +78,7 @@ void UserDefaults::load(bool setAside)
     m_loadProblem = moved
         ? QStringLiteral("%1 could not be read (%2); it was moved to %3").arg(m_path, problem, aside)
         : QStringLiteral("%1 could not be read (%2) and could not be moved aside").arg(m_path, problem);
-    qCWarning(lcSettings).noquote() << "⚠️ [UserDefaults]" << m_loadProblem;
+    qCWarning(lcSettings).noquote() << "[UserDefaults]" << m_loadProblem;
 }
 
 const nlohmann::json *UserDefaults::find(const QString &key) const
@@ -220,7 +220,7 @@ bool UserDefaults::synchronize()
     if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
                                             QFile::ReadOwner | QFile::WriteOwner)) {
         m_lastError = *failure;
-        qCWarning(lcSettings).noquote() << "❌ [UserDefaults] could not write" << m_path << ":" << m_lastError;
+        qCWarning(lcSettings).noquote() << "[UserDefaults] could not write" << m_path << ":" << m_lastError;
         return false;
     }
     m_lastError.clear();

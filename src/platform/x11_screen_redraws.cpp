@@ -107,7 +107,7 @@ QFuture<void> X11ScreenRedraws::whenRedrawn(const QRegion &area, std::chrono::mi
     QTimer::singleShot(bound, this, [this, serial = watch.serial] {
         for (const auto &pending : m_watches) {
             if (pending->serial == serial) {
-                qCInfo(lcPlatform) << "🔷 [ScreenRedraws] part of the screen was not drawn again in time:"
+                qCInfo(lcPlatform) << "[ScreenRedraws] part of the screen was not drawn again in time:"
                                    << pending->undrawn.boundingRect();
                 finish(*pending);
                 return;

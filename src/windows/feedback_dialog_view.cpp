@@ -197,13 +197,13 @@ bool FeedbackDialogView::isWebBrowser(const QString &location)
 
 void FeedbackDialogView::sendEmail()
 {
-    diag(lcWindows(), QStringLiteral("📧 sendEmail() called"));
+    diag(lcWindows(), QStringLiteral("sendEmail() called"));
     const QString address = emailAddress();
     const QString handler = m_urlOpener.mailHandlerLocation();
-    diag(lcWindows(), QStringLiteral("📧 mailto handler: ") + (handler.isEmpty() ? QStringLiteral("none") : handler));
+    diag(lcWindows(), QStringLiteral("mailto handler: ") + (handler.isEmpty() ? QStringLiteral("none") : handler));
 
     if (!handler.isEmpty() && isWebBrowser(handler)) {
-        diag(lcWindows(), QStringLiteral("⚠️ Browser detected as mailto handler"));
+        diag(lcWindows(), QStringLiteral("Browser detected as mailto handler"));
         //: Alert title when e-mail links open in a web browser
         //% "Browser Cannot Handle Email"
         showAlert(qtTrId("feedback.alert.browser.title"),
@@ -215,10 +215,10 @@ void FeedbackDialogView::sendEmail()
 
     const QString link = mailtoLink(address, AboutView::appVersion(), AboutView::buildNumber(),
                                     QSysInfo::prettyProductName());
-    diag(lcWindows(), QStringLiteral("📧 mailto URL: ") + link);
+    diag(lcWindows(), QStringLiteral("mailto URL: ") + link);
     const QUrl url(link, QUrl::StrictMode);
     if (!url.isValid()) {
-        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create mailto URL"));
+        diagWarning(lcWindows(), QStringLiteral("Failed to create mailto URL"));
         //: Title of an error alert in the Feedback window
         //% "Error"
         showAlert(qtTrId("feedback.alert.error"),
@@ -228,14 +228,14 @@ void FeedbackDialogView::sendEmail()
         return;
     }
 
-    diag(lcWindows(), QStringLiteral("📧 Opening the mail link..."));
+    diag(lcWindows(), QStringLiteral("Opening the mail link..."));
     m_urlOpener.openUrl(url, [self = QPointer(this), address](bool opened) {
-        diag(lcWindows(), QStringLiteral("📧 Opening the mail link returned: ") + boolText(opened));
+        diag(lcWindows(), QStringLiteral("Opening the mail link returned: ") + boolText(opened));
         if (opened) {
-            diag(lcWindows(), QStringLiteral("✅ Email client opened successfully"));
+            diag(lcWindows(), QStringLiteral("Email client opened successfully"));
             return;
         }
-        diagWarning(lcWindows(), QStringLiteral("⚠️ Opening the mail link failed"));
+        diagWarning(lcWindows(), QStringLiteral("Opening the mail link failed"));
         if (!self)
             return;
         //: Alert title when no e-mail program opened
@@ -249,10 +249,10 @@ void FeedbackDialogView::sendEmail()
 
 void FeedbackDialogView::copyEmail()
 {
-    diag(lcWindows(), QStringLiteral("📋 copyEmail() called"));
+    diag(lcWindows(), QStringLiteral("copyEmail() called"));
     const QString address = emailAddress();
     m_pasteboard.write({{QStringLiteral("text/plain"), address.toUtf8()}});
-    diag(lcWindows(), QStringLiteral("✅ Email address copied to clipboard"));
+    diag(lcWindows(), QStringLiteral("Email address copied to clipboard"));
     //: Alert title after the support address was copied
     //% "Email Copied"
     showAlert(qtTrId("feedback.alert.copied.title"),
@@ -263,11 +263,11 @@ void FeedbackDialogView::copyEmail()
 
 void FeedbackDialogView::openTwitter()
 {
-    diag(lcWindows(), QStringLiteral("🐦 openTwitter() called"));
-    diag(lcWindows(), QStringLiteral("🐦 Twitter URL: ") + twitterURL);
+    diag(lcWindows(), QStringLiteral("openTwitter() called"));
+    diag(lcWindows(), QStringLiteral("Twitter URL: ") + twitterURL);
     const QUrl url(twitterURL, QUrl::StrictMode);
     if (!url.isValid()) {
-        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to create Twitter URL"));
+        diagWarning(lcWindows(), QStringLiteral("Failed to create Twitter URL"));
         //: Title of an error alert in the Feedback window
         //% "Error"
         showAlert(qtTrId("feedback.alert.error"),
@@ -277,12 +277,12 @@ void FeedbackDialogView::openTwitter()
         return;
     }
     m_urlOpener.openUrl(url, [self = QPointer(this)](bool opened) {
-        diag(lcWindows(), QStringLiteral("🐦 Opening the profile link returned: ") + boolText(opened));
+        diag(lcWindows(), QStringLiteral("Opening the profile link returned: ") + boolText(opened));
         if (opened) {
-            diag(lcWindows(), QStringLiteral("✅ Twitter profile opened successfully"));
+            diag(lcWindows(), QStringLiteral("Twitter profile opened successfully"));
             return;
         }
-        diagWarning(lcWindows(), QStringLiteral("⚠️ Failed to open Twitter URL"));
+        diagWarning(lcWindows(), QStringLiteral("Failed to open Twitter URL"));
         if (!self)
             return;
         //: Alert title when the social profile did not open

@@ -165,7 +165,7 @@ void HistoryPreferencesView::retranslate()
     //% "Permanently delete all capture history entries. This action cannot be undone"
     m_clearNote->setText(qtTrId("preferences.history.clear_history.description"));
     //: Clear all history button
-    //% "Clear All History..."
+    //% "Clear All History…"
     m_clearButton->setText(qtTrId("preferences.history.clear_all_button"));
     // The estimate, the count and the usage.
     refresh();

@@ -46,7 +46,7 @@ QPixmap rowIcon(Symbol icon, bool granted, const QPalette &palette, qreal device
 
 QString grantedText(bool granted)
 {
-    return granted ? QStringLiteral("✅ GRANTED") : QStringLiteral("❌ DENIED");
+    return granted ? QStringLiteral("GRANTED") : QStringLiteral("DENIED");
 }
 
 QString boolText(bool value)
@@ -256,7 +256,7 @@ void PermissionsPageView::hideEvent(QHideEvent *event)
 
 void PermissionsPageView::startPermissionPolling()
 {
-    diag(lcPermissions(), QStringLiteral("🔄 Starting permission polling (every 1 second)..."));
+    diag(lcPermissions(), QStringLiteral("Starting permission polling (every 1 second)..."));
     delete m_permissionCheckTimer;
     m_permissionCheckTimer = new QTimer(this);
     m_permissionCheckTimer->setInterval(pollIntervalMs);
@@ -266,7 +266,7 @@ void PermissionsPageView::startPermissionPolling()
 
 void PermissionsPageView::stopPermissionPolling()
 {
-    diag(lcPermissions(), QStringLiteral("⏹️ Stopping permission polling"));
+    diag(lcPermissions(), QStringLiteral("Stopping permission polling"));
     delete m_permissionCheckTimer;
     m_permissionCheckTimer = nullptr;
 }
@@ -304,7 +304,7 @@ void PermissionsPageView::checkPermissionStatus()
     }
     emit areRequiredPermissionsGrantedChanged(m_screenRecordingGranted);
 
-    diag(lcPermissions(), QStringLiteral("🔐 Permission status checked:"));
+    diag(lcPermissions(), QStringLiteral("Permission status checked:"));
     diag(lcPermissions(), QStringLiteral("   Screen access: ") + grantedText(m_screenRecordingGranted));
     diag(lcPermissions(), QStringLiteral("   Global shortcuts: ")
                               + (unavailable ? QStringLiteral("— not offered") : grantedText(m_accessibilityGranted)));
@@ -319,7 +319,7 @@ void PermissionsPageView::grantScreenRecording()
 {
     // X11 has no grant to ask for: the request is one more look at the screen.
     const bool granted = checkScreenRecordingPermission();
-    diag(lcPermissions(), QStringLiteral("🔐 Screen access requested, granted: ") + boolText(granted));
+    diag(lcPermissions(), QStringLiteral("Screen access requested, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::screenRecording, m_services.privacySettings);
 }
 
@@ -327,7 +327,7 @@ void PermissionsPageView::grantAccessibility()
 {
     // Nor is there a trust prompt: the request is one more look at the key-grab connection.
     const bool granted = m_services.checks.accessibility && m_services.checks.accessibility();
-    diag(lcPermissions(), QStringLiteral("🔐 Keyboard access requested, granted: ") + boolText(granted));
+    diag(lcPermissions(), QStringLiteral("Keyboard access requested, granted: ") + boolText(granted));
     PermissionManager::openSystemSettings(PermissionType::accessibility, m_services.privacySettings);
 }
 

@@ -68,7 +68,7 @@ public:
     static QString recordingPrompt()
     {
         //: Recording shortcut message
-        //% "Press keys... (ESC to cancel)"
+        //% "Press keys… (ESC to cancel)"
         return qtTrId("preferences.shortcuts.recording");
     }
 
@@ -94,13 +94,13 @@ protected:
         const std::optional<KeyEvent> key = KeyEvent::from(*event);
         if (!key)
             return; // a modifier alone, or a key no shortcut can hold
-        diag(lcHotkeys(), QStringLiteral("🎹 [KeyEventHandlerNSView] keyDown received: keyCode=%1, modifiers=%2")
+        diag(lcHotkeys(), QStringLiteral("[KeyEventHandlerNSView] keyDown received: keyCode=%1, modifiers=%2")
                  .arg(key->keyCode)
                  .arg(key->modifierFlags));
         if (m_recorder.handleKeyDown(*key))
-            diag(lcHotkeys(), QStringLiteral("🎹 [KeyEventHandlerNSView] Event handled by handler"));
+            diag(lcHotkeys(), QStringLiteral("[KeyEventHandlerNSView] Event handled by handler"));
         else
-            diag(lcHotkeys(), QStringLiteral("🎹 [KeyEventHandlerNSView] Event NOT handled (no handler or handler returned false)"));
+            diag(lcHotkeys(), QStringLiteral("[KeyEventHandlerNSView] Event NOT handled (no handler or handler returned false)"));
     }
 
     void keyReleaseEvent(QKeyEvent *event) override { event->accept(); }
@@ -309,35 +309,35 @@ void ShortcutRecorderView::retranslate()
 
 void ShortcutRecorderView::startRecording()
 {
-    diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] startRecording() called for %1").arg(displayName(m_action)));
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] startRecording() called for %1").arg(displayName(m_action)));
     setRecordingState(ShortcutRecordingState::recording);
     m_field->setFocus(Qt::MouseFocusReason);
 }
 
 bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
 {
-    diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] handleKeyDown: keyCode=%1, modifiers=%2, recordingState=%3")
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] handleKeyDown: keyCode=%1, modifiers=%2, recordingState=%3")
              .arg(event.keyCode)
              .arg(event.modifierFlags)
              .arg(rawValue(m_recordingState)));
     if (m_recordingState != ShortcutRecordingState::recording) {
-        diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Not recording, ignoring key event"));
+        diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] Not recording, ignoring key event"));
         return false;
     }
     if (event.keyCode == escapeKeyCode) {
-        diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] ESC pressed, canceling recording"));
+        diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] ESC pressed, canceling recording"));
         cancelRecording();
         return true;
     }
     const quint32 modifiers = event.modifierFlags & (ModifierFlag::command | ModifierFlag::shift |
                                                      ModifierFlag::option | ModifierFlag::control);
     if (modifiers == 0) {
-        diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] No modifier keys, ignoring"));
+        diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] No modifier keys, ignoring"));
         return true;
     }
 
     const Shortcut candidate{event.keyCode, modifiers};
-    diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Created newShortcut: %1").arg(candidate.displayString()));
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] Created newShortcut: %1").arg(candidate.displayString()));
     setRecordingState(ShortcutRecordingState::validating);
 
     if (const char *refused = refusal(candidate)) {
@@ -348,9 +348,9 @@ bool ShortcutRecorderView::handleKeyDown(const KeyEvent &event)
         return true;
     }
 
-    diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Shortcut valid! Setting shortcut binding..."));
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] Shortcut valid! Setting shortcut binding..."));
     m_shortcut = candidate;
-    diag(lcHotkeys(), QStringLiteral("🎹 [ShortcutRecorderView] Shortcut binding set. isValid=true"));
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] Shortcut binding set. isValid=true"));
     m_isValid = true;
     m_validationError = nullptr;
     setRecordingState(ShortcutRecordingState::idle);

@@ -194,13 +194,13 @@ void ShortcutsPreferencesView::setState(ShortcutAction action, const Shortcut &s
 void ShortcutsPreferencesView::stateChanged(ShortcutAction action, const Shortcut &shortcut)
 {
     if (action == ShortcutAction::quickZarrow) {
-        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] onChange quickZarrowShortcut: %1, isInitialLoad=%2")
+        diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] onChange quickZarrowShortcut: %1, isInitialLoad=%2")
                  .arg(shortcut.displayString(), m_isInitialLoad ? QStringLiteral("true") : QStringLiteral("false")));
         if (m_isInitialLoad) {
-            diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Skipping - initial load"));
+            diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] Skipping - initial load"));
             return;
         }
-        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Calling updateShortcut for quickZarrow..."));
+        diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] Calling updateShortcut for quickZarrow..."));
     }
     if (!m_isInitialLoad)
         updateShortcut(shortcut, action);
@@ -208,13 +208,13 @@ void ShortcutsPreferencesView::stateChanged(ShortcutAction action, const Shortcu
 
 void ShortcutsPreferencesView::updateShortcut(const Shortcut &shortcut, ShortcutAction action)
 {
-    diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] updateShortcut called: %1 for %2")
+    diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] updateShortcut called: %1 for %2")
              .arg(shortcut.displayString(), displayName(action)));
     try {
         m_settingsStore.updateShortcut(shortcut, action);
-        diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
+        diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] settingsStore.updateShortcut succeeded"));
     } catch (const std::exception &error) {
-        diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to update shortcut: %1").arg(describeError(error)));
+        diagWarning(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] Failed to update shortcut: %1").arg(logDescription(error)));
         // The field shows the shortcut still in force, and the banner why.
         m_failure = std::current_exception();
         reloadWithoutStoring();
@@ -256,10 +256,10 @@ void ShortcutsPreferencesView::resetToDefaults()
                 m_settingsStore.setSettings(defaults);
             m_settingsStore.save();
             failure = nullptr;
-            diag(lcHotkeys(), QStringLiteral("⌨️ [ShortcutsPreferencesView] Stored the five default shortcuts together"));
+            diag(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] Stored the five default shortcuts together"));
         } catch (const std::exception &error) {
             failure = std::current_exception();
-            diagWarning(lcHotkeys(), QStringLiteral("❌ [ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(describeError(error)));
+            diagWarning(lcHotkeys(), QStringLiteral("[ShortcutsPreferencesView] Failed to reset shortcuts: %1").arg(logDescription(error)));
         }
     }
 

@@ -135,7 +135,7 @@ TEST(MenuBarControllerTest, MenuHasTwelveRowsWithFixedTitlesAndKeys)
     // The key column (after the tab) names the default shortcuts the Linux way.
     const QStringList titles = {keyed("Capture Text", "Shift+Super+L"), keyed("Read QR/Bar Code", "Shift+Super+C"),
                                 "Import Image…", "", keyed("Open History", "Alt+Super+H"), "",
-                                keyed("Preferences...", "Super+,"), "Send Feedback...", "Check for Updates...", "",
+                                keyed("Preferences…", "Super+,"), "Send Feedback…", "Check for Updates…", "",
                                 "About Quorvane", keyed("Quit Quorvane", "Super+Q")};
     for (int i = 0; i < 12; ++i) {
         EXPECT_EQ(actions[i]->isSeparator(), titles[i].isEmpty()) << i;
@@ -172,7 +172,7 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
     // rows name no keys that only the program's own menu would hear.
     Rig reversed(true);
     EXPECT_EQ(reversed.item->toolTip(), "Quorvane\nLeft-click: Quick Capture\nRight-click: Menu");
-    EXPECT_EQ(reversed.row(6)->text(), "Preferences...");
+    EXPECT_EQ(reversed.row(6)->text(), "Preferences…");
     EXPECT_EQ(reversed.row(11)->text(), "Quit Quorvane");
 }
 

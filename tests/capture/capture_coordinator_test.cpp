@@ -21,6 +21,7 @@
 #include "platform/frontmost_application.h"
 #include "support/event_loop.h"
 #include "support/log_capture.h"
+#include "support/scoped_interface_language.h"
 
 #include <QBuffer>
 #include <QImageReader>
@@ -805,6 +806,27 @@ TEST_F(CaptureCoordinatorTest, QuickCaptureScreenAndRecognitionErrorsPassUnchang
     EXPECT_TRUE(clipboard.copied.isEmpty());
     EXPECT_TRUE(history.added.isEmpty());
     EXPECT_TRUE(notifications.successes.isEmpty());
+}
+
+TEST_F(CaptureCoordinatorTest, FailuresAreLoggedInEnglishWithoutSymbolsUnderAGermanInterface)
+{
+    test::ScopedInterfaceLanguage german("de");
+    test::LogCapture logs(QStringLiteral("quorvane.*.debug=true"));
+    clipboard.failure = ClipboardError(ClipboardErrorKind::writeFailed,
+                                       Phrase::text(QT_TRID_NOOP("error.clipboard.reason.text_not_written")));
+    ASSERT_TRUE(failed(run(&CaptureCoordinator::performScanCodeCapture)));
+
+    // The toast speaks German, the reason inside it too.
+    EXPECT_EQ(notifications.errors, QStringList{"Kopieren in die Zwischenablage fehlgeschlagen: Der Text konnte nicht "
+                                                "in die Zwischenablage gelegt werden"});
+    // The log says the same in English, reason included, and nothing else in German.
+    EXPECT_FALSE(logs.quoting("Failed to copy to clipboard: Failed to put the text on the clipboard").isEmpty());
+    EXPECT_EQ(logs.quoting("Zwischenablage"), QStringList());
+    for (const QString &line : logs.messages()) {
+        for (const char32_t c : line.toUcs4())
+            EXPECT_FALSE((c >= 0x2600 && c <= 0x27BF) || (c >= 0x1F300 && c <= 0x1FAFF) || c == 0xFE0F)
+                << line.toStdString();
+    }
 }
 
 TEST_F(CaptureCoordinatorTest, QuickCaptureClipboardAndStorageErrorsAreWrapped)

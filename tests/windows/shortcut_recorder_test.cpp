@@ -264,5 +264,5 @@ TEST(ShortcutRecorderTest, ThePromptFitsTheField)
     rig.recorder.startRecording();
     const QFontMetrics metrics(rig.recorder.field()->font());
     // Padding, the prompt and the spinner beside it.
-    EXPECT_GE(rig.recorder.field()->width(), metrics.horizontalAdvance("Press keys... (ESC to cancel)") + 2 * 8 + 16 + 6);
+    EXPECT_GE(rig.recorder.field()->width(), metrics.horizontalAdvance("Press keys… (ESC to cancel)") + 2 * 8 + 16 + 6);
 }
