@@ -2226,5 +2226,25 @@ Desni klik: izbornik</translation>
         <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
         <translation>Nepoznata pogreška</translation>
     </message>
+    <message id="error.screen_capture.reason.unreadable">
+        <source>Could not read the screen</source>
+        <extracomment>Why a screen capture failed: no monitor&apos;s picture could be taken</extracomment>
+        <translation>Zaslon nije moguće očitati</translation>
+    </message>
+    <message id="ocr_error.reason.unreadable_image">
+        <source>Tesseract could not read the %1 x %2 pixel image</source>
+        <extracomment>Why recognition failed: the engine refused the picture; %1 x %2 is its size</extracomment>
+        <translation>Tesseract nije mogao pročitati sliku od %1 × %2 piksela</translation>
+    </message>
+    <message id="error.history.reason.cannot_write">
+        <source>Cannot write %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Nije moguće pisati u %1</translation>
+    </message>
+    <message id="error.history.reason.cannot_set_aside">
+        <source>Cannot read or move %1</source>
+        <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
+        <translation>%1 nije moguće pročitati ni premjestiti</translation>
+    </message>
 </context>
 </TS>

@@ -2192,5 +2192,25 @@ Right-click: Menu</source>
         <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
         <translation>알 수 없는 오류</translation>
     </message>
+    <message id="error.screen_capture.reason.unreadable">
+        <source>Could not read the screen</source>
+        <extracomment>Why a screen capture failed: no monitor&apos;s picture could be taken</extracomment>
+        <translation>화면을 읽을 수 없습니다</translation>
+    </message>
+    <message id="ocr_error.reason.unreadable_image">
+        <source>Tesseract could not read the %1 x %2 pixel image</source>
+        <extracomment>Why recognition failed: the engine refused the picture; %1 x %2 is its size</extracomment>
+        <translation>Tesseract가 %1 × %2 픽셀 이미지를 읽지 못했습니다</translation>
+    </message>
+    <message id="error.history.reason.cannot_write">
+        <source>Cannot write %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>%1에 쓸 수 없습니다</translation>
+    </message>
+    <message id="error.history.reason.cannot_set_aside">
+        <source>Cannot read or move %1</source>
+        <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
+        <translation>%1을(를) 읽거나 옮길 수 없습니다</translation>
+    </message>
 </context>
 </TS>

@@ -2209,5 +2209,25 @@ Clique direito: menu</translation>
         <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
         <translation>Erro desconhecido</translation>
     </message>
+    <message id="error.screen_capture.reason.unreadable">
+        <source>Could not read the screen</source>
+        <extracomment>Why a screen capture failed: no monitor&apos;s picture could be taken</extracomment>
+        <translation>Não foi possível ler a tela</translation>
+    </message>
+    <message id="ocr_error.reason.unreadable_image">
+        <source>Tesseract could not read the %1 x %2 pixel image</source>
+        <extracomment>Why recognition failed: the engine refused the picture; %1 x %2 is its size</extracomment>
+        <translation>O Tesseract não conseguiu ler a imagem de %1 × %2 pixels</translation>
+    </message>
+    <message id="error.history.reason.cannot_write">
+        <source>Cannot write %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>Não é possível gravar em %1</translation>
+    </message>
+    <message id="error.history.reason.cannot_set_aside">
+        <source>Cannot read or move %1</source>
+        <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
+        <translation>Não é possível ler nem mover %1</translation>
+    </message>
 </context>
 </TS>

@@ -2192,5 +2192,25 @@ Right-click: Menu</source>
         <extracomment>Shown when an operation failed in a way the program cannot describe</extracomment>
         <translation>未知的錯誤</translation>
     </message>
+    <message id="error.screen_capture.reason.unreadable">
+        <source>Could not read the screen</source>
+        <extracomment>Why a screen capture failed: no monitor&apos;s picture could be taken</extracomment>
+        <translation>無法讀取螢幕</translation>
+    </message>
+    <message id="ocr_error.reason.unreadable_image">
+        <source>Tesseract could not read the %1 x %2 pixel image</source>
+        <extracomment>Why recognition failed: the engine refused the picture; %1 x %2 is its size</extracomment>
+        <translation>Tesseract 無法讀取這張 %1 × %2 像素的影像</translation>
+    </message>
+    <message id="error.history.reason.cannot_write">
+        <source>Cannot write %1</source>
+        <extracomment>Why the history cannot be kept; %1 is a path</extracomment>
+        <translation>無法寫入 %1</translation>
+    </message>
+    <message id="error.history.reason.cannot_set_aside">
+        <source>Cannot read or move %1</source>
+        <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
+        <translation>無法讀取或移動 %1</translation>
+    </message>
 </context>
 </TS>

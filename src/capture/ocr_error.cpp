@@ -3,7 +3,7 @@
 
 namespace quorvane {
 
-OCRError::OCRError(Kind kind, QString value)
+OCRError::OCRError(Kind kind, Phrase value)
     : CaseError(kind, std::move(value))
 {
 }

@@ -19,7 +19,7 @@ enum class OCRErrorKind {
 // value included, as the default of their key, so a translation replaces the whole sentence.
 class OCRError : public CaseError<OCRError, OCRErrorKind> {
 public:
-    OCRError(Kind kind, QString value = {});
+    OCRError(Kind kind, Phrase value = {});
 
     static ErrorText textOf(Kind kind);
     // Recognition cannot start: the Tesseract data `names` ("tha, jpn") are missing; the

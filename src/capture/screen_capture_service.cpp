@@ -57,7 +57,10 @@ ScreenCaptureError errorOf(NoSelection none)
         break;
     }
     diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] No display's pixels could be read"));
-    return ScreenCaptureError(ScreenCaptureErrorKind::captureFailed, QStringLiteral("Could not read the screen"));
+    return ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
+                              //: Why a screen capture failed: no monitor's picture could be taken
+                              //% "Could not read the screen"
+                              Phrase::text(QT_TRID_NOOP("error.screen_capture.reason.unreadable")));
 }
 
 bool tooSmall(const QRectF &rect)
@@ -142,7 +145,7 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
     if (selection->image.isNull() || selection->image.width() < 1 || selection->image.height() < 1) {
         diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Selection has no pixels"));
         fail(promise, ScreenCaptureError(ScreenCaptureErrorKind::captureFailed,
-                                         QStringLiteral("Captured image has zero dimensions")));
+                                         Phrase::text(QT_TRID_NOOP("error.screen_capture.reason.empty_image"))));
         return;
     }
     diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Selection completed: %1 on display %2, scale %3")

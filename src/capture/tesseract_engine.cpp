@@ -168,9 +168,10 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     if (status != 0) {
         m_api->Clear();
         throw OCRError(OCRErrorKind::visionRequestFailed,
-                       QStringLiteral("Tesseract could not read the %1 x %2 pixel image")
-                           .arg(grey.width())
-                           .arg(grey.height()));
+                       //: Why recognition failed: the engine refused the picture; %1 x %2 is its size
+                       //% "Tesseract could not read the %1 x %2 pixel image"
+                       Phrase::text(QT_TRID_NOOP("ocr_error.reason.unreadable_image"),
+                                    {QString::number(grey.width()), QString::number(grey.height())}));
     }
 
     QList<RecognizedLine> lines;

@@ -27,6 +27,14 @@ QString systemError(int error)
     return QString::fromLocal8Bit(std::strerror(error));
 }
 
+// Why the history cannot be kept: `path` cannot be written.
+Phrase cannotWrite(const QString &path)
+{
+    //: Why the history cannot be kept; %1 is a path
+    //% "Cannot write %1"
+    return Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_write"), {path});
+}
+
 [[noreturn]] void failWith(const Phrase &what, int error)
 {
     if (error == ENOSPC || error == EDQUOT)
@@ -68,10 +76,10 @@ void syncFolder(const QString &folder)
 {
     FileDescriptor dir(::open(nativePath(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (dir.get() < 0)
-        failWith(QStringLiteral("Cannot open %1").arg(folder), errno);
+        failWith(cannotWrite(folder), errno);
     // Some file systems cannot sync a directory (EINVAL); the rename itself has happened.
     if (::fsync(dir.get()) != 0 && errno != EINVAL && errno != EROFS)
-        failWith(QStringLiteral("Cannot sync %1").arg(folder), errno);
+        failWith(cannotWrite(folder), errno);
 }
 
 } // namespace
@@ -105,7 +113,7 @@ void HistoryFiles::checkWritable(const QString &folder)
     FileDescriptor file(::mkstemp(probe.data()));
     // A full disk may have room again by the next capture; that save says so itself.
     if (file.get() < 0 && errno != ENOSPC && errno != EDQUOT)
-        failWith(QStringLiteral("Cannot write to %1").arg(folder), errno);
+        failWith(cannotWrite(folder), errno);
     if (file.get() >= 0)
         ::unlink(probe.constData());
 }
@@ -180,13 +188,13 @@ void HistoryFiles::replaceHistory(const QByteArray &bytes) const
     // A leftover of an interrupted save, or anything planted there, goes first: the new
     // file is only ever created afresh, never through a link.
     if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT)
-        failWith(QStringLiteral("Cannot remove %1").arg(temporary), errno);
+        failWith(cannotWrite(temporary), errno);
     if (const int error = writeNewFileSynced(temporary, bytes, 0600); error != 0)
-        failWith(QStringLiteral("Cannot write %1").arg(temporary), error);
+        failWith(cannotWrite(temporary), error);
     if (::rename(nativeTemporary.constData(), nativePath(historyPath()).constData()) != 0) {
         const int error = errno;
         ::unlink(nativeTemporary.constData());
-        failWith(QStringLiteral("Cannot move %1 to %2").arg(temporary, historyPath()), error);
+        failWith(cannotWrite(historyPath()), error);
     }
     syncFolder(m_folder);
 }

@@ -299,7 +299,9 @@ void HistoryStore::recoverFromUnreadableFile()
     const QString aside = m_files.moveAside(m_files.historyPath(), "unreadable");
     if (aside.isEmpty())
         throw HistoryStoreError::storageAccessFailed(
-            QStringLiteral("Cannot read or move %1").arg(m_files.historyPath()));
+            //: Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path
+            //% "Cannot read or move %1"
+            Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_set_aside"), {m_files.historyPath()}));
     recoverFromBackup();
     announceSetAside(aside);
 }
