@@ -298,7 +298,7 @@ void MenuBarController::menuAboutToShow()
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;
-        diag(lcApp(), QStringLiteral("validateMenuItem: '%1' action=%2").arg(action->text(), action->objectName()));
+        diag(lcApp(), QStringLiteral("validateMenuItem: action=%1").arg(action->objectName()));
         if (action == m_importAction)
             diag(lcApp(), QStringLiteral("Import Image item is enabled"));
     }

@@ -121,7 +121,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
 {
     const qint64 limitMs = qint64(timeoutSeconds * 1000);
     const auto timedOut = [type, done] {
-        diag(lcPermissions(), QStringLiteral("Timeout waiting for %1 permission").arg(displayName(type)));
+        diag(lcPermissions(), QStringLiteral("Timeout waiting for %1 permission").arg(caseName(type)));
         done();
     };
     if (limitMs <= 0) {
@@ -141,7 +141,7 @@ void PermissionRequestFlow::waitForPermission(PermissionType type, double timeou
         poll->stop();
         poll->deleteLater();
         if (granted) {
-            diag(lcPermissions(), QStringLiteral("%1 permission granted!").arg(displayName(type)));
+            diag(lcPermissions(), QStringLiteral("%1 permission granted!").arg(caseName(type)));
             done();
         } else {
             timedOut();

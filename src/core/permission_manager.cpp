@@ -128,7 +128,7 @@ void PermissionManager::openSystemSettings(PermissionType type, PrivacySettingsO
         diagWarning(lcPermissions(), QStringLiteral("Failed to open the desktop's privacy settings: ") + failure);
         return;
     }
-    diag(lcPermissions(), QStringLiteral("Desktop privacy settings opened for ") + displayName(type));
+    diag(lcPermissions(), QStringLiteral("Desktop privacy settings opened for ") + caseName(type));
 }
 
 void PermissionManager::openSystemSettings(PermissionType type)

@@ -335,9 +335,9 @@ void HistoryPreferencesView::setMaxHistoryEntries(int value)
         try {
             done.waitForFinished();
         } catch (...) {
-            const QString reason = describeError(unwrappedException(std::current_exception()));
-            diagWarning(lcHistory(), QStringLiteral("Failed to trim history: %1").arg(reason));
-            showFailure(reason);
+            const Phrase reason = errorPhrase(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to trim history: %1").arg(reason.english()));
+            showFailure(reason.translated());
         }
         recount();
     });
@@ -376,9 +376,9 @@ void HistoryPreferencesView::deleteCaptures(const QList<QUuid> &ids)
         try {
             done.waitForFinished();
         } catch (...) {
-            const QString reason = describeError(unwrappedException(std::current_exception()));
-            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(reason));
-            showFailure(reason);
+            const Phrase reason = errorPhrase(unwrappedException(std::current_exception()));
+            diagWarning(lcHistory(), QStringLiteral("Failed to clear history: %1").arg(reason.english()));
+            showFailure(reason.translated());
         }
         recount();
     });

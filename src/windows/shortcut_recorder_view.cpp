@@ -309,7 +309,7 @@ void ShortcutRecorderView::retranslate()
 
 void ShortcutRecorderView::startRecording()
 {
-    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] startRecording() called for %1").arg(displayName(m_action)));
+    diag(lcHotkeys(), QStringLiteral("[ShortcutRecorderView] startRecording() called for %1").arg(rawValue(m_action)));
     setRecordingState(ShortcutRecordingState::recording);
     m_field->setFocus(Qt::MouseFocusReason);
 }
