@@ -28,7 +28,9 @@ QString Phrase::render(bool english) const
     const QString pattern = !m_id ? m_plain
                             : english ? InterfaceTranslations::englishText(m_id, m_count)
                                       : qtTrId(m_id, m_count);
-    const auto argument = [&](std::size_t i) { return english ? m_arguments[i].english() : m_arguments[i].translated(); };
+    const auto argument = [&](std::size_t i) {
+        return english ? m_arguments[i].english() : m_arguments[i].translated();
+    };
     // Both values in one pass, so that a "%2" inside the first value stays as it is.
     if (m_arguments.size() >= 2)
         return pattern.arg(argument(0), argument(1));
