@@ -2212,5 +2212,20 @@ Right-click: Menu</source>
         <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
         <translation>%1 を読み取ることも移動することもできません</translation>
     </message>
+    <message id="error.file.cannot_save">
+        <source>Cannot save %1: %2</source>
+        <extracomment>Why a file of the program could not be saved; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 を保存できません: %2</translation>
+    </message>
+    <message id="error.file.short_write">
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved: the disk took only part of it; %1 and %2 count bytes</extracomment>
+        <translation>%2 バイト中 %1 バイトしか書き込まれませんでした</translation>
+    </message>
+    <message id="error.file.cannot_remove">
+        <source>Cannot remove %1: %2</source>
+        <extracomment>Why a file of the program could not be removed; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>%1 を削除できません: %2</translation>
+    </message>
 </context>
 </TS>

@@ -2212,5 +2212,20 @@ Right-click: Menu</source>
         <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
         <translation>%1을(를) 읽거나 옮길 수 없습니다</translation>
     </message>
+    <message id="error.file.cannot_save">
+        <source>Cannot save %1: %2</source>
+        <extracomment>Why a file of the program could not be saved; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>%1을(를) 저장할 수 없습니다: %2</translation>
+    </message>
+    <message id="error.file.short_write">
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved: the disk took only part of it; %1 and %2 count bytes</extracomment>
+        <translation>%2바이트 중 %1바이트만 기록되었습니다</translation>
+    </message>
+    <message id="error.file.cannot_remove">
+        <source>Cannot remove %1: %2</source>
+        <extracomment>Why a file of the program could not be removed; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>%1을(를) 제거할 수 없습니다: %2</translation>
+    </message>
 </context>
 </TS>

@@ -2229,5 +2229,20 @@ Rechtsklikken: menu</translation>
         <extracomment>Why the history cannot be kept: its file can neither be read nor set aside; %1 is its path</extracomment>
         <translation>Kan %1 niet lezen of verplaatsen</translation>
     </message>
+    <message id="error.file.cannot_save">
+        <source>Cannot save %1: %2</source>
+        <extracomment>Why a file of the program could not be saved; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>Kan %1 niet opslaan: %2</translation>
+    </message>
+    <message id="error.file.short_write">
+        <source>only %1 of %2 bytes were written</source>
+        <extracomment>Why a file could not be saved: the disk took only part of it; %1 and %2 count bytes</extracomment>
+        <translation>slechts %1 van %2 bytes zijn geschreven</translation>
+    </message>
+    <message id="error.file.cannot_remove">
+        <source>Cannot remove %1: %2</source>
+        <extracomment>Why a file of the program could not be removed; %1 is its path, %2 the system&apos;s reason</extracomment>
+        <translation>Kan %1 niet verwijderen: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1,43 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/localized_error.h"
 
-#include "platform/interface_translations.h"
-
 namespace quorvane {
-
-Phrase Phrase::text(const char *id, std::vector<Phrase> arguments, int count)
-{
-    Phrase phrase;
-    phrase.m_id = id;
-    phrase.m_arguments = std::move(arguments);
-    phrase.m_count = count;
-    return phrase;
-}
-
-Phrase Phrase::filled(QString pattern, std::vector<Phrase> arguments)
-{
-    Phrase phrase(std::move(pattern));
-    phrase.m_arguments = std::move(arguments);
-    return phrase;
-}
-
-QString Phrase::render(bool english) const
-{
-    if (!m_id && m_arguments.empty())
-        return m_plain;
-    const QString pattern = !m_id ? m_plain
-                            : english ? InterfaceTranslations::englishText(m_id, m_count)
-                                      : qtTrId(m_id, m_count);
-    const auto argument = [&](std::size_t i) {
-        return english ? m_arguments[i].english() : m_arguments[i].translated();
-    };
-    // Both values in one pass, so that a "%2" inside the first value stays as it is.
-    if (m_arguments.size() >= 2)
-        return pattern.arg(argument(0), argument(1));
-    if (m_arguments.size() == 1 && pattern.contains(QLatin1String("%1")))
-        return pattern.arg(argument(0));
-    return pattern;
-}
 
 LocalizedError::LocalizedError(ErrorText text, Phrase value)
     : m_text(text), m_value(value), m_description(Phrase::text(text.key, {std::move(value)}))
@@ -49,9 +13,9 @@ void LocalizedError::setDescription(ErrorText text, std::vector<Phrase> argument
     m_description = Phrase::text(text.key, std::move(arguments));
 }
 
-void LocalizedError::setUntranslatedDescription(QString description)
+void LocalizedError::setOwnDescription(Phrase description)
 {
-    m_description = Phrase(std::move(description));
+    m_description = std::move(description);
 }
 
 const char *LocalizedError::what() const noexcept
@@ -65,6 +29,8 @@ Phrase errorPhrase(const std::exception &error)
 {
     if (const auto *localized = dynamic_cast<const LocalizedError *>(&error))
         return localized->description();
+    if (const auto *phrased = dynamic_cast<const PhraseError *>(&error))
+        return phrased->reason();
     return QString::fromLocal8Bit(error.what());
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/phrase.h"
+
 #include <QString>
 
 #include <exception>
@@ -13,32 +15,6 @@ namespace quorvane {
 // that receives the case's value.
 struct ErrorText {
     const char *key;
-};
-
-// A text of the program with its values, put together when it is read: in the interface
-// language for the user, in English for the logs, so that a log attached to a report reads
-// the same whatever language its writer uses. Made from a plain string it holds words that
-// are not the program's (a path, the system's own description) and reads alike both ways.
-class Phrase {
-public:
-    Phrase() = default;
-    Phrase(QString plain) : m_plain(std::move(plain)) {}
-    Phrase(const char *plain) : m_plain(QString::fromUtf8(plain)) {}
-    // The text `id` (a qtTrId id) filled with `arguments` (%1, %2) and, for a plural text, `count` (%n).
-    static Phrase text(const char *id, std::vector<Phrase> arguments = {}, int count = -1);
-    // Words that are not the program's holding phrases that are: `pattern` filled with `arguments`.
-    static Phrase filled(QString pattern, std::vector<Phrase> arguments);
-
-    QString translated() const { return render(false); }
-    QString english() const { return render(true); }
-
-private:
-    QString render(bool english) const;
-
-    const char *m_id = nullptr;
-    std::vector<Phrase> m_arguments;
-    int m_count = -1;
-    QString m_plain;
 };
 
 // Base of every error the services throw: a case with an optional value and a
@@ -63,8 +39,8 @@ protected:
     // For errors whose description is another text than the case's: `text` filled with
     // `arguments` (at most two).
     void setDescription(ErrorText text, std::vector<Phrase> arguments);
-    // For errors described in words that are not the program's (the system's own).
-    void setUntranslatedDescription(QString description);
+    // For errors that a phrase of their own describes whole (a file's failure, say).
+    void setOwnDescription(Phrase description);
 
 private:
     ErrorText m_text;

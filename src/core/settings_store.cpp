@@ -171,8 +171,8 @@ void SettingsStore::save()
     m_userDefaults.setInteger(versionKey, currentSchemaVersion);
     // A write that never reached the disk is a failure, not a save.
     if (!m_userDefaults.synchronize()) {
-        const QString reason = m_userDefaults.lastError();
-        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.save] Cannot write the settings: %1").arg(reason));
+        const Phrase reason = m_userDefaults.lastError();
+        diagWarning(lcSettings(), QStringLiteral("[SettingsStore.save] Cannot write the settings: %1").arg(reason.english()));
         const SettingsStoreError failure(SettingsStoreError::Kind::persistenceFailed, reason);
         emit saveFailed(failure.localizedDescription());
         throw failure;

@@ -18,11 +18,10 @@ ErrorText ExportError::textOf(ExportErrorKind kind)
     return {QT_TRID_NOOP("export.error.write")};
 }
 
-ExportError ExportError::fileSystemFailure(const QString &systemDescription)
+ExportError ExportError::fileSystemFailure(const Phrase &reason)
 {
-    ExportError error(Kind::writeFailure, systemDescription);
-    if (!systemDescription.isEmpty())
-        error.setUntranslatedDescription(systemDescription);
+    ExportError error(Kind::writeFailure, reason);
+    error.setOwnDescription(reason);
     return error;
 }
 

@@ -17,8 +17,8 @@ public:
 
     static ErrorText textOf(ExportErrorKind kind);
 
-    // A write refused by the file system, described in the file system's own words.
-    static ExportError fileSystemFailure(const QString &systemDescription);
+    // A write refused by the file system, described by `reason` (which names the file).
+    static ExportError fileSystemFailure(const Phrase &reason);
 };
 
 } // namespace quorvane

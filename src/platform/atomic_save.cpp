@@ -13,36 +13,57 @@
 
 namespace quorvane {
 
-std::optional<QString> saveAtomically(const QString &path, const QByteArray &bytes,
+namespace {
+
+Phrase cannotSave(const QString &path, Phrase cause)
+{
+    //: Why a file of the program could not be saved; %1 is its path, %2 the system's reason
+    //% "Cannot save %1: %2"
+    return Phrase::text(QT_TRID_NOOP("error.file.cannot_save"), {path, std::move(cause)});
+}
+
+Phrase shortWrite(qint64 written, qint64 total)
+{
+    //: Why a file could not be saved: the disk took only part of it; %1 and %2 count bytes
+    //% "only %1 of %2 bytes were written"
+    return Phrase::text(QT_TRID_NOOP("error.file.short_write"), {QString::number(written), QString::number(total)});
+}
+
+} // namespace
+
+Phrase cannotCreateFolder(const QString &folder)
+{
+    return Phrase::text(QT_TRID_NOOP("error.history.reason.cannot_create_folder"), {folder});
+}
+
+std::optional<Phrase> saveAtomically(const QString &path, const QByteArray &bytes,
                                       std::optional<QFileDevice::Permissions> permissions)
 {
     QSaveFile file(path);
     errno = 0;
-    const auto failure = [&](const char *step) {
+    const auto failure = [&] {
         // A short write that the file device did not take for an error leaves it saying
         // "Unknown error"; the system's own reason is still in errno.
         const int systemError = errno;
         QString cause = file.error() != QFileDevice::NoError ? file.errorString() : QString();
         if (systemError != 0 && (cause.isEmpty() || cause == QSaveFile().errorString()))
             cause = QString::fromLocal8Bit(std::strerror(systemError));
-        if (cause.isEmpty())
-            cause = QStringLiteral("only %1 of %2 bytes were written").arg(file.size()).arg(bytes.size());
-        const QString reason = QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(step), path, cause);
+        Phrase reason = cannotSave(path, cause.isEmpty() ? shortWrite(file.size(), bytes.size()) : Phrase(cause));
         file.cancelWriting();
-        return std::optional<QString>(reason);
+        return std::optional<Phrase>(std::move(reason));
     };
     if (!file.open(QIODevice::WriteOnly))
-        return failure("create");
+        return failure();
     if (permissions && !file.setPermissions(*permissions))
-        return failure("restrict access to");
+        return failure();
     if (file.write(bytes) != bytes.size())
-        return failure("write");
+        return failure();
     // The bytes still in the buffer reach the file only here; commit() would not notice
     // that they never arrived.
     if (!file.flush() || file.size() != bytes.size() || file.error() != QFileDevice::NoError)
-        return failure("write");
+        return failure();
     if (!file.commit())
-        return QStringLiteral("Cannot replace %1: %2").arg(path, file.errorString());
+        return cannotSave(path, file.errorString());
     return std::nullopt;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QByteArray>
 #include <QFileDevice>
+#include "platform/phrase.h"
+
 #include <QString>
 
 #include <optional>
@@ -14,8 +16,11 @@ namespace quorvane {
 // stays exactly as it was: QSaveFile alone renames a short temporary file into place when
 // the disk filled up under its buffer. `permissions`, when given, are set on the new file
 // before it takes the name. Returns the reason (naming the file) when nothing was replaced.
-std::optional<QString> saveAtomically(const QString &path, const QByteArray &bytes,
+std::optional<Phrase> saveAtomically(const QString &path, const QByteArray &bytes,
                                       std::optional<QFileDevice::Permissions> permissions = std::nullopt);
+
+// Why a folder of the program could not be made; the same words wherever it happens.
+Phrase cannotCreateFolder(const QString &folder);
 
 // Creates `path` exclusively (never through a link or over an existing file) with `mode`,
 // writes `bytes` and syncs them to the disk. Returns 0 or the errno of the failing step;

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <stdexcept>
+#include "platform/phrase.h"
 
 namespace quorvane {
 
 // A login item failed to change; `what()` is a readable reason.
-class LoginItemError : public std::runtime_error {
+class LoginItemError : public PhraseError {
 public:
-    using std::runtime_error::runtime_error;
+    using PhraseError::PhraseError;
 };
 
 // Whether the program starts when the user logs in.

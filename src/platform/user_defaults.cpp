@@ -213,17 +213,17 @@ bool UserDefaults::synchronize()
     // The settings name the user's shortcuts and languages: theirs alone, like the data folder.
     if (!QDir().mkpath(folder)
         || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        m_lastError = QStringLiteral("cannot create folder %1").arg(folder);
+        m_lastError = cannotCreateFolder(folder);
         return false;
     }
     const std::string text = m_values.dump(2) + "\n";
     if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
                                             QFile::ReadOwner | QFile::WriteOwner)) {
         m_lastError = *failure;
-        qCWarning(lcSettings).noquote() << "[UserDefaults] could not write" << m_path << ":" << m_lastError;
+        qCWarning(lcSettings).noquote() << "[UserDefaults] could not write" << m_path << ":" << m_lastError.english();
         return false;
     }
-    m_lastError.clear();
+    m_lastError = {};
     m_dirty = false;
     return true;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/phrase.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
@@ -56,7 +58,7 @@ public:
     // False when the file could not be written in full; the file on disk is then as it
     // was, `lastError` says why and the changes stay pending.
     bool synchronize();
-    QString lastError() const { return m_lastError; }
+    const Phrase &lastError() const { return m_lastError; }
     // Non-empty when the file existed but could not be read at creation.
     QString loadProblem() const { return m_loadProblem; }
     // Where an unreadable file was moved at creation; empty when none was.
@@ -75,7 +77,7 @@ private:
     nlohmann::json m_values = nlohmann::json::object();
     bool m_dirty = false;
     bool m_flushScheduled = false;
-    QString m_lastError;
+    Phrase m_lastError;
     QString m_loadProblem;
     QString m_setAsidePath;
     bool m_salvaged = false;

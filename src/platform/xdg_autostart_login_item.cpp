@@ -118,9 +118,9 @@ void XdgAutostartLoginItem::registerItem()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     if (!QDir().mkpath(folder))
-        throw LoginItemError(QStringLiteral("Cannot create the folder %1").arg(folder).toStdString());
+        throw LoginItemError(cannotCreateFolder(folder));
     if (const auto failure = saveAtomically(m_path, desktopEntry()))
-        throw LoginItemError(failure->toStdString());
+        throw LoginItemError(*failure);
     if (!m_formerPath.isEmpty())
         removeEntry(m_formerPath);
 }
@@ -138,8 +138,9 @@ void XdgAutostartLoginItem::removeEntry(const QString &path)
     if (!file.exists())
         return;
     if (!file.remove()) {
-        throw LoginItemError(
-            QStringLiteral("Cannot remove %1: %2").arg(path, file.errorString()).toStdString());
+        //: Why a file of the program could not be removed; %1 is its path, %2 the system's reason
+        //% "Cannot remove %1: %2"
+        throw LoginItemError(Phrase::text(QT_TRID_NOOP("error.file.cannot_remove"), {path, file.errorString()}));
     }
 }
 

@@ -37,7 +37,7 @@ public:
     {
         calls << "register";
         if (failure)
-            throw LoginItemError(*failure);
+            throw LoginItemError(QString::fromStdString(*failure));
         current = Status::enabled;
         if (whileRegistering)
             whileRegistering();

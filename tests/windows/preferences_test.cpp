@@ -60,7 +60,7 @@ struct FakeLoginItem : LoginItem {
     void registerItem() override
     {
         if (refusal)
-            throw LoginItemError(*refusal);
+            throw LoginItemError(QString::fromStdString(*refusal));
         current = Status::enabled;
     }
     void unregisterItem() override { current = Status::notRegistered; }
