@@ -2,6 +2,7 @@
 // Qt's own checks stay on in release builds here: one of them is what a continuation
 // whose context has gone trips.
 #define QT_FORCE_ASSERTS
+#include "support/scoped_interface_language.h"
 #include "support/scoped_translation.h"
 #include "core/future_outcome.h"
 #include "core/json_util.h"
@@ -83,6 +84,17 @@ TEST(LocalizedErrorTest, DescribesCaseWithValue)
     EXPECT_EQ(a.kind(), 0);
     EXPECT_EQ(a.localizedDescription(), "Failed: disk full");
     EXPECT_EQ(SampleError(1).localizedDescription(), "Plain failure");
+}
+
+// A nested, plural reason reads whole in the interface language and whole in English.
+TEST(LocalizedErrorTest, PhrasesReadInTheInterfaceLanguageAndInEnglish)
+{
+    test::ScopedInterfaceLanguage german("de");
+    const Phrase reason = Phrase::filled(QStringLiteral("%1 (%2)"),
+                                         {Phrase::text(QT_TRID_N_NOOP("updater.reason.redirects"), {}, 5), "/tmp/feed"});
+    EXPECT_EQ(reason.english(), "the server redirected the request more than 5 times (/tmp/feed)");
+    EXPECT_TRUE(reason.translated().contains("5")) << reason.translated().toStdString();
+    EXPECT_FALSE(reason.translated().contains("redirected")) << reason.translated().toStdString();
 }
 
 TEST(Graphemes, CountsUserPerceivedCharacters)
