@@ -4,6 +4,7 @@
 #include "platform/x11_display_list.h"
 #include "core/notification_service.h"
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
 #include "support/scoped_interface_language.h"
@@ -169,26 +170,35 @@ TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
 TEST(ToastContent, EveryTranslationFitsTheCardAndArabicMirrorsIt)
 {
     FakeDisplayList displays = twoMonitors();
-    for (const QString &code : test::everyInterfaceLanguage()) {
-        test::ScopedInterfaceLanguage language(code);
-        // The success toast of each capture, and the longest error a capture gives.
-        std::vector<std::unique_ptr<ToastWindow>> toasts;
-        for (CaptureMode mode : {CaptureMode::normal, CaptureMode::repeat, CaptureMode::code, CaptureMode::scanCode}) {
-            toasts.push_back(std::make_unique<ToastWindow>(NotificationService::successTitle(mode),
-                                                           qtTrId("notification.capture_success.message"),
-                                                           ToastType::success, mode, QUuid::createUuid(), 7,
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            // The success toast of each capture, the longest error a capture gives, and the
+            // one shown while the text is read.
+            std::vector<std::unique_ptr<ToastWindow>> toasts;
+            for (CaptureMode mode : {CaptureMode::normal, CaptureMode::repeat, CaptureMode::code, CaptureMode::scanCode}) {
+                toasts.push_back(std::make_unique<ToastWindow>(NotificationService::successTitle(mode),
+                                                               qtTrId("notification.capture_success.message"),
+                                                               ToastType::success, mode, QUuid::createUuid(), 7,
+                                                               ToastWindow::ClickHandler{}, displays));
+            }
+            toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.capture_error.title"),
+                                                           qtTrId("error.coordinator.no_last_region"), ToastType::error,
+                                                           std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
+                                                           displays));
+            toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.recognition_running.title"),
+                                                           qtTrId("notification.recognition_running.click"),
+                                                           ToastType::warning, std::nullopt, std::nullopt, 7,
                                                            ToastWindow::ClickHandler{}, displays));
-        }
-        toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.capture_error.title"),
-                                                       qtTrId("error.coordinator.no_last_region"), ToastType::error,
-                                                       std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
-                                                       displays));
-        for (const auto &toast : toasts) {
-            toast->layout()->activate();
-            const ToastContentView &view = *toast->contentView();
-            EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
-            EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
-                << code.toStdString() << " " << view.title().toStdString();
+            for (const auto &toast : toasts) {
+                toast->layout()->activate();
+                const ToastContentView &view = *toast->contentView();
+                EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
+                EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
+                    << code.toStdString() << " " << view.title().toStdString() << " " << test::fontName(font);
+            }
         }
     }
 }

@@ -8,6 +8,7 @@
 #include "windows/welcome_page_view.h"
 
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
@@ -280,17 +281,22 @@ TEST(PermissionsPageTest, GrantButtonsOpenTheSettingsEvenWhenAlreadyGranted)
 
 TEST(OnboardingViewTest, EveryTranslationFitsBothPages)
 {
-    Rig rig;
-    rig.view->show();
-    const auto checkEveryLanguage = [&](const char *page) {
-        for (const QString &code : test::everyInterfaceLanguage()) {
-            test::ScopedInterfaceLanguage language(code);
-            ASSERT_TRUE(test::waitUntil([&] { return rig.view->nextButton()->text() != QString(); }));
-            EXPECT_EQ(test::crowdedTextsOnceLaidOut(*rig.view), "") << code.toStdString() << " " << page;
-        }
-    };
-    checkEveryLanguage("welcome");
-    rig.view->nextButton()->click();
-    ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
-    checkEveryLanguage("permissions");
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        Rig rig;
+        rig.view->show();
+        const auto checkEveryLanguage = [&](const char *page) {
+            for (const QString &code : test::everyInterfaceLanguage()) {
+                test::ScopedInterfaceLanguage language(code);
+                ASSERT_TRUE(test::waitUntil([&] { return rig.view->nextButton()->text() != QString(); }));
+                EXPECT_EQ(test::crowdedTextsOnceLaidOut(*rig.view), "")
+                    << code.toStdString() << " " << page << " " << test::fontName(font);
+            }
+        };
+        checkEveryLanguage("welcome");
+        rig.view->nextButton()->click();
+        ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
+        checkEveryLanguage("permissions");
+    }
 }
