@@ -2,6 +2,7 @@
 #include "core/toast_content_view.h"
 
 #include "core/text_utils.h"
+#include "platform/theme_icon.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -123,6 +124,22 @@ void paintIcon(QPainter &painter, const QRectF &frame, ToastType type)
                                             -0.32 * glyph.width(), -0.32 * glyph.height());
         painter.drawLine(cross.topLeft(), cross.bottomRight());
         painter.drawLine(cross.topRight(), cross.bottomLeft());
+        break;
+    }
+    case ToastType::progress: {
+        // Work under way: the desktop's "loading" symbol, or three dots on a disc.
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        const QPixmap themed = themeSymbolPixmap({QStringLiteral("content-loading"), QStringLiteral("view-more-horizontal")},
+                                                 kIconSize, colour, ratio);
+        if (!themed.isNull()) {
+            painter.drawPixmap(box.topLeft(), themed);
+            break;
+        }
+        painter.drawEllipse(glyph);
+        painter.setBrush(Qt::white);
+        const qreal dot = 0.075 * glyph.width();
+        for (const qreal x : {0.3, 0.5, 0.7})
+            painter.drawEllipse(QPointF(glyph.left() + x * glyph.width(), glyph.center().y()), dot, dot);
         break;
     }
     }

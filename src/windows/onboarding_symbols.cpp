@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/onboarding_symbols.h"
 
+#include "platform/theme_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -155,10 +157,59 @@ void drawExternalLink(QPainter &p, const QColor &colour)
     p.drawPath(head);
 }
 
+// The icon theme's names for `symbol`, and whether it stands cut out of a filled disc
+// (theme symbols come without one).
+struct ThemeSource {
+    QStringList names;
+    bool onDisc = false;
+};
+
+ThemeSource themeSource(Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::shieldChecked: return {{QStringLiteral("security-high")}};
+    case Symbol::videoCircle: return {{QStringLiteral("camera-video"), QStringLiteral("camera-web")}, true};
+    case Symbol::keyboard: return {{QStringLiteral("input-keyboard")}};
+    case Symbol::checkmarkCircle: return {{QStringLiteral("object-select"), QStringLiteral("emblem-ok")}, true};
+    case Symbol::envelopeCircle: return {{QStringLiteral("mail-unread"), QStringLiteral("mail-message-new")}, true};
+    case Symbol::envelope: return {{QStringLiteral("mail-unread"), QStringLiteral("mail-message-new")}};
+    case Symbol::copy: return {{QStringLiteral("edit-copy")}};
+    case Symbol::externalLink: return {{QStringLiteral("external-link"), QStringLiteral("adw-external-link")}};
+    }
+    return {};
+}
+
+// `symbol` from the icon theme, or a null pixmap where the theme lacks it.
+QPixmap themedSymbol(Symbol symbol, int size, const QColor &colour, qreal devicePixelRatio)
+{
+    const ThemeSource source = themeSource(symbol);
+    if (!source.onDisc)
+        return themeSymbolPixmap(source.names, size, colour, devicePixelRatio);
+    // The symbol at a little over half the disc's size, cut out of it.
+    const int inner = qMax(1, qRound(size * 0.56));
+    const QPixmap glyph = themeSymbolPixmap(source.names, inner, Qt::black, devicePixelRatio);
+    if (glyph.isNull())
+        return {};
+    QPixmap pixmap(qMax(1, qRound(size * devicePixelRatio)), qMax(1, qRound(size * devicePixelRatio)));
+    pixmap.fill(Qt::transparent);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(0.02 * size, 0.02 * size, 0.96 * size, 0.96 * size));
+    p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    const qreal offset = (size - inner) / 2.0;
+    p.drawPixmap(QPointF(offset, offset), glyph);
+    return pixmap;
+}
+
 } // namespace
 
 QPixmap symbolPixmap(Symbol symbol, int size, const QColor &colour, qreal devicePixelRatio)
 {
+    if (QPixmap themed = themedSymbol(symbol, size, colour, devicePixelRatio); !themed.isNull())
+        return themed;
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);

@@ -6,9 +6,9 @@
 
 namespace quorvane {
 
-// The small one-colour pictograms of the onboarding and help windows. They are drawn
-// here rather than taken from the icon theme, because a bare X session has no theme with
-// them and the pages must look the same everywhere.
+// The small one-colour pictograms of the onboarding and help windows: the desktop icon
+// theme's symbols where it has them, so they match the rest of the desktop; drawn here
+// where it has not (a bare X session has no theme).
 enum class Symbol {
     shieldChecked,   // a chequered shield
     videoCircle,     // a camera in a filled circle

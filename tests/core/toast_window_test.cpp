@@ -11,6 +11,7 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
 #include <QScreen>
 #include <QTest>
@@ -135,6 +136,36 @@ TEST(ToastContent, IsOneAccessibleButtonThatClicks)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(ToastContent, ProgressHasANeutralSymbolOfItsOwnWhereFailuresKeepTheWarningSign)
+{
+    // The hue of the icon's ink (saturated, bright pixels), as painted: with the icon
+    // theme's symbol and without a theme.
+    const auto iconHue = [](ToastType type) {
+        ToastContentView view("Reading Text…", "Click here or press Escape to cancel.", type, std::nullopt);
+        view.resize(360, view.heightForWidth(360));
+        const QImage image = view.grab().toImage();
+        const QRect icon = view.iconArea().toAlignedRect();
+        QList<int> hues;
+        for (int x = icon.left(); x <= icon.right(); ++x) {
+            for (int y = icon.top(); y <= icon.bottom(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.saturation() > 150 && c.value() > 120)
+                    hues << c.hue();
+            }
+        }
+        std::sort(hues.begin(), hues.end());
+        return hues.isEmpty() ? -1 : hues.at(hues.size() / 2);
+    };
+    const QString theme = QIcon::themeName();
+    for (const QString &name : {QStringLiteral("Adwaita"), QStringLiteral("quorvane-test-no-such-theme")}) {
+        QIcon::setThemeName(name);
+        // Blue for work under way; orange stays the warning's.
+        EXPECT_NEAR(iconHue(ToastType::progress), iconColor(ToastType::progress).hue(), 8) << name.toStdString();
+        EXPECT_NEAR(iconHue(ToastType::warning), iconColor(ToastType::warning).hue(), 8) << name.toStdString();
+    }
+    QIcon::setThemeName(theme);
+}
+
 TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
 {
     ToastContentView view("Capture Failed", "Disk full", ToastType::error, std::nullopt);
@@ -190,7 +221,7 @@ TEST(ToastContent, EveryTranslationFitsTheCardAndArabicMirrorsIt)
                                                            displays));
             toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.recognition_running.title"),
                                                            qtTrId("notification.recognition_running.click"),
-                                                           ToastType::warning, std::nullopt, std::nullopt, 7,
+                                                           ToastType::progress, std::nullopt, std::nullopt, 7,
                                                            ToastWindow::ClickHandler{}, displays));
             for (const auto &toast : toasts) {
                 toast->layout()->activate();

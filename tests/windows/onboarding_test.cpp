@@ -3,7 +3,10 @@
 #include "platform/alert_presenter.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
+#include "platform/theme_icon.h"
+#include "windows/onboarding_symbols.h"
 #include "windows/onboarding_view.h"
+#include "windows/pane_symbol.h"
 #include "windows/permissions_page_view.h"
 #include "windows/welcome_page_view.h"
 
@@ -13,6 +16,7 @@
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -299,4 +303,41 @@ TEST(OnboardingViewTest, EveryTranslationFitsBothPages)
         ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
         checkEveryLanguage("permissions");
     }
+}
+
+TEST(OnboardingSymbolsTest, TheIconThemesSymbolsInTheColourAskedForAndDrawnOnesWithoutATheme)
+{
+    const QString theme = QIcon::themeName();
+    const QColor blue(0x0A, 0x84, 0xFF);
+    const auto image = [](const QPixmap &pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+    const QImage themedKeyboard = image(symbolPixmap(Symbol::keyboard, 24, blue));
+    const QImage themedLock = image(symbolPixmap(Symbol::shieldChecked, 24, blue));
+    const QImage themedGear = image(paneSymbolPixmap(PaneSymbol::gearshape, blue, 24));
+    EXPECT_EQ(themedKeyboard, image(themeSymbolPixmap({"input-keyboard"}, 24, blue)));
+    EXPECT_EQ(themedLock, image(themeSymbolPixmap({"security-high"}, 24, blue)));
+    EXPECT_EQ(themedGear, image(themeSymbolPixmap({"preferences-system"}, 24, blue)));
+    // Every inked pixel in the colour asked for, as text beside it would be.
+    int inked = 0;
+    for (int y = 0; y < themedKeyboard.height(); ++y) {
+        for (int x = 0; x < themedKeyboard.width(); ++x) {
+            const QColor c = themedKeyboard.pixelColor(x, y);
+            if (c.alpha() > 200) {
+                ++inked;
+                EXPECT_EQ(c.rgb(), blue.rgb()) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(inked, 20);
+    // A disc symbol keeps its disc, with the theme's camera cut out of it.
+    const QImage disc = image(symbolPixmap(Symbol::videoCircle, 24, blue));
+    EXPECT_EQ(qAlpha(disc.pixel(12, 2)), 255);
+
+    // Where the desktop has no theme with them, they are drawn.
+    QIcon::setThemeName(QStringLiteral("quorvane-test-no-such-theme"));
+    EXPECT_TRUE(themeSymbolPixmap({"input-keyboard"}, 24, blue).isNull());
+    EXPECT_NE(image(symbolPixmap(Symbol::keyboard, 24, blue)), themedKeyboard);
+    EXPECT_NE(image(paneSymbolPixmap(PaneSymbol::gearshape, blue, 24)), themedGear);
+    EXPECT_FALSE(image(symbolPixmap(Symbol::keyboard, 24, blue)).isNull());
+    QIcon::setThemeName(theme);
 }
