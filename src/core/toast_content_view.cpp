@@ -2,6 +2,7 @@
 #include "core/toast_content_view.h"
 
 #include "core/text_utils.h"
+#include "platform/phrase_breaks.h"
 #include "platform/theme_icon.h"
 
 #include <QAccessibleWidget>
@@ -73,10 +74,10 @@ QStringList wrappedLines(const QString &text, const QFont &font, qreal width, in
         line.setLineWidth(width);
         if (lines.size() == maxLines - 1) {
             const QString rest = text.mid(line.textStart());
-            lines.append(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width));
+            lines.append(withoutLineBreakJoiners(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width)));
             break;
         }
-        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+        lines.append(withoutLineBreakJoiners(text.mid(line.textStart(), line.textLength()).trimmed()));
     }
     layout.endLayout();
     return lines;
@@ -317,10 +318,10 @@ ToastContentView::TextBlock ToastContentView::textBlock(qreal textWidth) const
     const qreal titleWidth =
         qMax<qreal>(1, textWidth - (block.badge.isEmpty() ? 0 : block.badgeSize.width() + kBadgeSpacing));
     block.titleBounds = QFontMetricsF(block.titleFont).boundingRect(QRectF(0, 0, titleWidth, 1000),
-                                                                    Qt::TextWordWrap, m_title);
+                                                                    Qt::TextWordWrap, withInterfaceLineBreaks(m_title));
     block.titleRowHeight = qMax(block.titleBounds.height(), block.badgeSize.height());
     block.messageLines =
-        wrappedLines(displayedMessage(m_message), block.messageFont, qMax<qreal>(1, textWidth), kMessageMaxLines);
+        wrappedLines(withInterfaceLineBreaks(displayedMessage(m_message)), block.messageFont, qMax<qreal>(1, textWidth), kMessageMaxLines);
     block.messageLineHeight = QFontMetricsF(block.messageFont).lineSpacing();
     return block;
 }
@@ -446,7 +447,7 @@ void ToastContentView::paintEvent(QPaintEvent *)
     paintIcon(painter, placed.icon, m_type);
     painter.setFont(placed.block.titleFont);
     painter.setPen(primary);
-    painter.drawText(placed.title, Qt::TextWordWrap | placed.leading, m_title);
+    painter.drawText(placed.title, Qt::TextWordWrap | placed.leading, withInterfaceLineBreaks(m_title));
     if (!placed.block.badge.isEmpty()) {
         QColor fill = secondary;
         fill.setAlphaF(secondary.alphaF() * 0.2);

@@ -7,6 +7,7 @@
 #include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/line_breaks.h"
 #include "support/scoped_interface_language.h"
 
 #include <QAccessible>
@@ -219,16 +220,20 @@ TEST(ToastContent, EveryTranslationFitsTheCardAndArabicMirrorsIt)
                                                            qtTrId("error.coordinator.no_last_region"), ToastType::error,
                                                            std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
                                                            displays));
-            toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.recognition_running.title"),
-                                                           qtTrId("notification.recognition_running.click"),
-                                                           ToastType::progress, std::nullopt, std::nullopt, 7,
-                                                           ToastWindow::ClickHandler{}, displays));
+            for (const char *message : {"notification.recognition_running.escape", "notification.recognition_running.click"}) {
+                toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.recognition_running.title"),
+                                                               qtTrId(message), ToastType::progress, std::nullopt,
+                                                               std::nullopt, 7, ToastWindow::ClickHandler{}, displays));
+            }
             for (const auto &toast : toasts) {
                 toast->layout()->activate();
                 const ToastContentView &view = *toast->contentView();
                 EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
                 EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
                     << code.toStdString() << " " << view.title().toStdString() << " " << test::fontName(font);
+                // Japanese wraps between phrases, never inside a word ("Esc" / "キー").
+                EXPECT_EQ(test::breaksTheLanguageForbids(view.messageLines(), code).join(" ").toStdString(), "")
+                    << code.toStdString() << " " << test::fontName(font);
             }
         }
     }
