@@ -175,6 +175,8 @@ ThemeSource themeSource(Symbol symbol)
     case Symbol::envelope: return {{QStringLiteral("mail-unread"), QStringLiteral("mail-message-new")}};
     case Symbol::copy: return {{QStringLiteral("edit-copy")}};
     case Symbol::externalLink: return {{QStringLiteral("external-link"), QStringLiteral("adw-external-link")}};
+    case Symbol::globe: return {{QStringLiteral("globe")}};
+    case Symbol::padlock: return {{QStringLiteral("changes-prevent"), QStringLiteral("system-lock-screen")}};
     }
     return {};
 }
@@ -202,6 +204,38 @@ QPixmap themedSymbol(Symbol symbol, int size, const QColor &colour, qreal device
     const qreal offset = (size - inner) / 2.0;
     p.drawPixmap(QPointF(offset, offset), glyph);
     return pixmap;
+}
+
+void drawGlobe(QPainter &p, const QColor &colour)
+{
+    QPen pen = strokePen(0.07);
+    pen.setColor(colour);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(0.1, 0.1, 0.8, 0.8));
+    p.drawEllipse(QRectF(0.32, 0.1, 0.36, 0.8));
+    p.drawLine(QPointF(0.1, 0.5), QPointF(0.9, 0.5));
+}
+
+void drawPadlock(QPainter &p, const QColor &colour)
+{
+    QPen shackle = strokePen(0.09);
+    shackle.setColor(colour);
+    shackle.setCapStyle(Qt::FlatCap);
+    p.setPen(shackle);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bow;
+    bow.moveTo(0.3, 0.46);
+    bow.lineTo(0.3, 0.32);
+    bow.arcTo(QRectF(0.3, 0.1, 0.4, 0.44), 180, -180);
+    bow.lineTo(0.7, 0.46);
+    p.drawPath(bow);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(0.16, 0.42, 0.68, 0.5), 0.08, 0.08);
+    startCutting(p);
+    p.drawEllipse(QRectF(0.44, 0.56, 0.12, 0.12));
+    p.drawRect(QRectF(0.475, 0.62, 0.05, 0.16));
 }
 
 } // namespace
@@ -243,6 +277,12 @@ QPixmap symbolPixmap(Symbol symbol, int size, const QColor &colour, qreal device
         break;
     case Symbol::externalLink:
         drawExternalLink(p, colour);
+        break;
+    case Symbol::globe:
+        drawGlobe(p, colour);
+        break;
+    case Symbol::padlock:
+        drawPadlock(p, colour);
         break;
     }
     return pixmap;

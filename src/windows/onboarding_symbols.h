@@ -18,6 +18,8 @@ enum class Symbol {
     envelope,        // a filled letter
     copy,            // two stacked sheets
     externalLink,    // an arrow leaving a square
+    globe,           // a globe with a meridian and the equator
+    padlock,         // a closed padlock
 };
 
 // `symbol` drawn in `colour` on a transparent square of `size` logical pixels, sharp on a

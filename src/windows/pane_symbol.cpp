@@ -132,7 +132,7 @@ QStringList themeNames(PaneSymbol symbol)
     case PaneSymbol::gearshape: return {QStringLiteral("preferences-system"), QStringLiteral("emblem-system")};
     case PaneSymbol::keyboard: return {QStringLiteral("input-keyboard")};
     case PaneSymbol::textAlignLeft: return {QStringLiteral("format-justify-left")};
-    case PaneSymbol::globe: return {QStringLiteral("globe"), QStringLiteral("web-browser")};
+    case PaneSymbol::globe: return {QStringLiteral("globe")};
     case PaneSymbol::clock: return {QStringLiteral("document-open-recent"), QStringLiteral("alarm")};
     case PaneSymbol::exclamationTriangleFill: return {QStringLiteral("dialog-warning")};
     case PaneSymbol::exclamationCircleFill: return {QStringLiteral("dialog-error")};

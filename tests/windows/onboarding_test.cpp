@@ -317,6 +317,7 @@ TEST(OnboardingSymbolsTest, TheIconThemesSymbolsInTheColourAskedForAndDrawnOnesW
     EXPECT_EQ(themedKeyboard, image(themeSymbolPixmap({"input-keyboard"}, 24, blue)));
     EXPECT_EQ(themedLock, image(themeSymbolPixmap({"security-high"}, 24, blue)));
     EXPECT_EQ(themedGear, image(themeSymbolPixmap({"preferences-system"}, 24, blue)));
+    EXPECT_EQ(image(symbolPixmap(Symbol::padlock, 24, blue)), image(themeSymbolPixmap({"changes-prevent"}, 24, blue)));
     // Every inked pixel in the colour asked for, as text beside it would be.
     int inked = 0;
     for (int y = 0; y < themedKeyboard.height(); ++y) {
@@ -340,4 +341,23 @@ TEST(OnboardingSymbolsTest, TheIconThemesSymbolsInTheColourAskedForAndDrawnOnesW
     EXPECT_NE(image(paneSymbolPixmap(PaneSymbol::gearshape, blue, 24)), themedGear);
     EXPECT_FALSE(image(symbolPixmap(Symbol::keyboard, 24, blue)).isNull());
     QIcon::setThemeName(theme);
+}
+
+TEST(OnboardingViewTest, WelcomeFeaturesShowSymbolsLevelWithTheirTitles)
+{
+    Rig rig;
+    rig.view->show();
+    const QList<QLabel *> icons = rig.view->welcomePage()->findChildren<QLabel *>("featureIcon");
+    const QList<QLabel *> titles = rig.view->welcomePage()->findChildren<QLabel *>("featureTitle");
+    ASSERT_EQ(icons.size(), 3);
+    ASSERT_EQ(titles.size(), 3);
+    ASSERT_TRUE(test::waitUntil([&] { return !titles[0]->text().isEmpty() && icons[0]->isVisible(); }));
+    for (qsizetype i = 0; i < icons.size(); ++i) {
+        // A drawn symbol, not an emoji whose size and baseline vary from one to the next.
+        EXPECT_TRUE(icons[i]->text().isEmpty());
+        EXPECT_FALSE(icons[i]->pixmap().isNull());
+        const auto top = [&](const QWidget *w) { return w->mapTo(rig.view.get(), QPoint(0, 0)).y(); };
+        EXPECT_EQ(top(icons[i]) - top(titles[i]), top(icons[0]) - top(titles[0])) << i;
+        EXPECT_EQ(icons[i]->size(), icons[0]->size());
+    }
 }
