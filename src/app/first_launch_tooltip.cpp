@@ -44,7 +44,6 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
 {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_DeleteOnClose, false);
-    setFixedWidth(fixedWidth);
     setAutoFillBackground(true);
     setObjectName(QStringLiteral("FirstLaunchTooltip"));
 
@@ -54,12 +53,11 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
 
     auto *titleRow = new QHBoxLayout;
     titleRow->setSpacing(8);
-    QLabel *hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
-    hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
-    titleRow->addWidget(hand);
-    QLabel *heading = label(QString(), 1.1, QPalette::WindowText, 1.0, true);
-    titleRow->addWidget(heading);
-    titleRow->addStretch();
+    m_hand = label(QStringLiteral("☝"), 1.6, QPalette::WindowText, 1.0);
+    m_hand->setStyleSheet(QStringLiteral("color: #0a84ff;"));
+    titleRow->addWidget(m_hand, 0, Qt::AlignTop);
+    m_heading = label(QString(), 1.1, QPalette::WindowText, 1.0, true);
+    titleRow->addWidget(m_heading, 1);
     stack->addLayout(titleRow);
 
     auto *body = new QVBoxLayout;
@@ -68,8 +66,8 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     auto *pressRow = new QHBoxLayout(m_pressRow);
     pressRow->setContentsMargins(0, 0, 0, 0);
     pressRow->setSpacing(6);
-    QLabel *press = label(QString(), 0.95, QPalette::WindowText, 0.7);
-    pressRow->addWidget(press);
+    m_press = label(QString(), 0.95, QPalette::WindowText, 0.7);
+    pressRow->addWidget(m_press);
     m_keyCap = new QLabel(shortcutText);
     QFont capFont = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     capFont.setWeight(QFont::DemiBold);
@@ -78,29 +76,31 @@ FirstLaunchTooltip::FirstLaunchTooltip(const QString &shortcutText, QWidget *par
     m_keyCap->setStyleSheet(QStringLiteral(
         "QLabel#keyCap { background: rgba(128, 128, 128, 0.18); border-radius: 6px; padding: 4px 8px; }"));
     pressRow->addWidget(m_keyCap);
-    QLabel *action = label(QString(), 0.95, QPalette::WindowText, 0.7);
-    pressRow->addWidget(action);
+    m_action = label(QString(), 0.95, QPalette::WindowText, 0.7);
+    pressRow->addWidget(m_action);
     pressRow->addStretch();
     body->addWidget(m_pressRow);
     m_bindLabel = label(QString(), 0.95, QPalette::WindowText, 0.7);
     m_bindLabel->setWordWrap(true);
     body->addWidget(m_bindLabel);
-    QLabel *hint = label(QString(), 0.85, QPalette::WindowText, 0.5);
-    body->addWidget(hint);
-    onLanguageChange(this, [this, heading, press, action, hint] {
-        heading->setText(title());
+    m_hint = label(QString(), 0.85, QPalette::WindowText, 0.5);
+    m_hint->setWordWrap(true);
+    body->addWidget(m_hint);
+    onLanguageChange(this, [this] {
+        m_heading->setText(title());
         const QString sentence = pressSentence();
         const qsizetype keys = sentence.indexOf(QLatin1String("%1"));
         const QString before = keys < 0 ? sentence : sentence.left(keys).trimmed();
         const QString after = keys < 0 ? QString() : sentence.mid(keys + 2).trimmed();
-        press->setText(before);
-        press->setVisible(!before.isEmpty());
-        action->setText(after);
-        action->setVisible(!after.isEmpty());
+        m_press->setText(before);
+        m_press->setVisible(!before.isEmpty());
+        m_action->setText(after);
+        m_action->setVisible(!after.isEmpty());
         //: Line in the first-start tooltip about the tray icon
         //% "Right-click this icon for quick capture"
-        hint->setText(qtTrId("first_launch.tray_hint"));
+        m_hint->setText(qtTrId("first_launch.tray_hint"));
         m_bindLabel->setText(WelcomePageView::captureBindingHint());
+        fitToContent();
     });
     stack->addLayout(body);
     showShortcutOrBinding();
@@ -119,8 +119,7 @@ void FirstLaunchTooltip::setShortcutText(const QString &text)
 {
     m_keyCap->setText(text);
     showShortcutOrBinding();
-    if (isVisible())
-        adjustSize();
+    fitToContent();
 }
 
 void FirstLaunchTooltip::showShortcutOrBinding()
@@ -167,15 +166,84 @@ QRect FirstLaunchTooltip::placement(const QRect &anchor, const QSize &size, cons
     return frame;
 }
 
-void FirstLaunchTooltip::showRelativeTo(const QRect &anchor)
+namespace {
+
+// How wide `label` is with its text on one line.
+int oneLineWidth(const QLabel *label)
 {
-    adjustSize();
-    const QScreen *screen = anchor.isEmpty() ? QGuiApplication::primaryScreen()
-                                             : QGuiApplication::screenAt(anchor.center());
+    const QMargins margins = label->contentsMargins();
+    return label->fontMetrics().horizontalAdvance(label->text()) + margins.left() + margins.right() + 2 * label->margin();
+}
+
+} // namespace
+
+void FirstLaunchTooltip::fitToContent()
+{
+    // A polished note measures with the style's fonts and the key cap's padding.
+    ensurePolished();
+    auto *stack = static_cast<QBoxLayout *>(layout());
+    const QMargins margins = stack->contentsMargins();
+    const QScreen *shownOn = screen() ? screen() : QGuiApplication::primaryScreen();
+    const int screenWidth = shownOn ? shownOn->availableGeometry().width() - 2 * anchorGap : 1024;
+    // About fifty characters a line: wider lines are hard to read at a glance.
+    const int readable = std::min(screenWidth, std::max(minimumWidth, 50 * fontMetrics().averageCharWidth()));
+    const int room = readable - margins.left() - margins.right();
+
+    const int titleLine = m_hand->sizeHint().width() + 8 + oneLineWidth(m_heading);
+    int pressLine = 0;
+    if (!m_pressRow->isHidden()) {
+        int parts = 0;
+        for (const QLabel *part : {m_press, m_keyCap, m_action}) {
+            if (part->isHidden())
+                continue;
+            pressLine += part == m_keyCap ? part->sizeHint().width() : oneLineWidth(part);
+            ++parts;
+        }
+        pressLine += 6 * std::max(0, parts - 1);
+    }
+    // The words around the key cap wrap beside it only when the line cannot be whole.
+    const bool wrapPress = pressLine > room;
+    m_press->setWordWrap(wrapPress);
+    m_action->setWordWrap(wrapPress);
+    m_heading->setWordWrap(titleLine > room);
+    const int hintLine = std::max(oneLineWidth(m_hint), m_bindLabel->isHidden() ? 0 : oneLineWidth(m_bindLabel));
+
+    const int content = std::min(room, std::max({titleLine, pressLine, hintLine}));
+    const int width = std::max(minimumWidth, content + margins.left() + margins.right());
+    stack->invalidate();
+    stack->activate();
+    const QSize size(width, stack->totalHeightForWidth(width));
+    if (size == this->size() && minimumSize() == size)
+        return;
+    setFixedSize(size);
+    if (isVisible())
+        place();
+}
+
+void FirstLaunchTooltip::place()
+{
+    const QScreen *screen = m_anchor.isEmpty() ? QGuiApplication::primaryScreen()
+                                               : QGuiApplication::screenAt(m_anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1920, 1080);
-    setGeometry(placement(anchor, size(), available));
+    setGeometry(placement(m_anchor, size(), available));
+}
+
+bool FirstLaunchTooltip::event(QEvent *event)
+{
+    const bool handled = QWidget::event(event);
+    // A text or font that changes after the note was shown gets the room it needs.
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitToContent();
+    return handled;
+}
+
+void FirstLaunchTooltip::showRelativeTo(const QRect &anchor)
+{
+    m_anchor = anchor;
+    fitToContent();
+    place();
     show();
     raise();
 }

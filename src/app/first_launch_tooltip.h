@@ -14,7 +14,8 @@ namespace quorvane {
 class FirstLaunchTooltip : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int fixedWidth = 320;
+    // The note is this wide at least, and wider as far as its texts need (see fitToContent).
+    static constexpr int minimumWidth = 320;
 
     // `shortcutText` is the quick capture shortcut as the key cap shows it; empty where the
     // desktop offers programs no shortcuts, and the note says how to bind the command instead.
@@ -36,16 +37,28 @@ public:
     static QRect placement(const QRect &anchor, const QSize &size, const QRect &available);
 
 protected:
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     static QString pressSentence();
     void showShortcutOrBinding();
+    // Sizes the note to its texts in the language and font of the moment: each line whole
+    // where that stays within a readable width, wrapped where not.
+    void fitToContent();
+    // Below (or above) the anchor, whole on its screen.
+    void place();
 
+    QLabel *m_hand = nullptr;
+    QLabel *m_heading = nullptr;
     QWidget *m_pressRow = nullptr;
+    QLabel *m_press = nullptr;
     QLabel *m_keyCap = nullptr;
+    QLabel *m_action = nullptr;
     QLabel *m_bindLabel = nullptr;
+    QLabel *m_hint = nullptr;
+    QRect m_anchor;
 };
 
 } // namespace quorvane

@@ -28,6 +28,8 @@ QString toastCategory(ToastType type)
         return QStringLiteral("x-quorvane.capture.success");
     case ToastType::warning:
         return QStringLiteral("x-quorvane.warning");
+    case ToastType::progress:
+        return QStringLiteral("x-quorvane.progress");
     case ToastType::error:
         break;
     }
@@ -145,7 +147,7 @@ void NotificationService::showActionableWarning(const QString &title, const QStr
 
 void NotificationService::showProgress(const QString &title, const QString &message, const QString &clickAction)
 {
-    Toast toast{title, message, ToastType::warning, std::nullopt, std::nullopt, clickAction};
+    Toast toast{title, message, ToastType::progress, std::nullopt, std::nullopt, clickAction};
     toast.lasting = true;
     present(toast, std::nullopt, std::nullopt);
 }
@@ -324,6 +326,7 @@ void NotificationService::announceForVoiceOver(const QString &title, const QStri
     QString text;
     switch (type) {
     case ToastType::success:
+    case ToastType::progress:
         text = title + QStringLiteral(". ") + message;
         break;
     case ToastType::warning:

@@ -2,6 +2,8 @@
 #include "core/toast_content_view.h"
 
 #include "core/text_utils.h"
+#include "platform/phrase_breaks.h"
+#include "platform/theme_icon.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>
@@ -72,10 +74,10 @@ QStringList wrappedLines(const QString &text, const QFont &font, qreal width, in
         line.setLineWidth(width);
         if (lines.size() == maxLines - 1) {
             const QString rest = text.mid(line.textStart());
-            lines.append(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width));
+            lines.append(withoutLineBreakJoiners(QFontMetricsF(font).elidedText(rest, Qt::ElideRight, width)));
             break;
         }
-        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+        lines.append(withoutLineBreakJoiners(text.mid(line.textStart(), line.textLength()).trimmed()));
     }
     layout.endLayout();
     return lines;
@@ -123,6 +125,22 @@ void paintIcon(QPainter &painter, const QRectF &frame, ToastType type)
                                             -0.32 * glyph.width(), -0.32 * glyph.height());
         painter.drawLine(cross.topLeft(), cross.bottomRight());
         painter.drawLine(cross.topRight(), cross.bottomLeft());
+        break;
+    }
+    case ToastType::progress: {
+        // Work under way: the desktop's "loading" symbol, or three dots on a disc.
+        const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+        const QPixmap themed = themeSymbolPixmap({QStringLiteral("content-loading"), QStringLiteral("view-more-horizontal")},
+                                                 kIconSize, colour, ratio);
+        if (!themed.isNull()) {
+            painter.drawPixmap(box.topLeft(), themed);
+            break;
+        }
+        painter.drawEllipse(glyph);
+        painter.setBrush(Qt::white);
+        const qreal dot = 0.075 * glyph.width();
+        for (const qreal x : {0.3, 0.5, 0.7})
+            painter.drawEllipse(QPointF(glyph.left() + x * glyph.width(), glyph.center().y()), dot, dot);
         break;
     }
     }
@@ -300,10 +318,10 @@ ToastContentView::TextBlock ToastContentView::textBlock(qreal textWidth) const
     const qreal titleWidth =
         qMax<qreal>(1, textWidth - (block.badge.isEmpty() ? 0 : block.badgeSize.width() + kBadgeSpacing));
     block.titleBounds = QFontMetricsF(block.titleFont).boundingRect(QRectF(0, 0, titleWidth, 1000),
-                                                                    Qt::TextWordWrap, m_title);
+                                                                    Qt::TextWordWrap, withInterfaceLineBreaks(m_title));
     block.titleRowHeight = qMax(block.titleBounds.height(), block.badgeSize.height());
     block.messageLines =
-        wrappedLines(displayedMessage(m_message), block.messageFont, qMax<qreal>(1, textWidth), kMessageMaxLines);
+        wrappedLines(withInterfaceLineBreaks(displayedMessage(m_message)), block.messageFont, qMax<qreal>(1, textWidth), kMessageMaxLines);
     block.messageLineHeight = QFontMetricsF(block.messageFont).lineSpacing();
     return block;
 }
@@ -429,7 +447,7 @@ void ToastContentView::paintEvent(QPaintEvent *)
     paintIcon(painter, placed.icon, m_type);
     painter.setFont(placed.block.titleFont);
     painter.setPen(primary);
-    painter.drawText(placed.title, Qt::TextWordWrap | placed.leading, m_title);
+    painter.drawText(placed.title, Qt::TextWordWrap | placed.leading, withInterfaceLineBreaks(m_title));
     if (!placed.block.badge.isEmpty()) {
         QColor fill = secondary;
         fill.setAlphaF(secondary.alphaF() * 0.2);

@@ -9,6 +9,7 @@ QColor iconColor(ToastType type)
     case ToastType::success: return QColor(0x34, 0xC7, 0x59);
     case ToastType::warning: return QColor(0xFF, 0x95, 0x00);
     case ToastType::error: return QColor(0xFF, 0x3B, 0x30);
+    case ToastType::progress: return QColor(0x0A, 0x84, 0xFF);
     }
     return {};
 }

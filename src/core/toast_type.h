@@ -6,9 +6,10 @@
 namespace quorvane {
 
 // The kind of a toast; it picks the icon, its colour and how the toast is announced.
-enum class ToastType { success, warning, error };
+// A progress toast says that something is under way, and is neither good news nor bad.
+enum class ToastType { success, warning, error, progress };
 
-// Green for success, orange for warning, red for error.
+// Green for success, orange for warning, red for error, a neutral blue for progress.
 QColor iconColor(ToastType type);
 
 } // namespace quorvane

@@ -4,6 +4,7 @@
 #include "build_commit.h"
 #include "build_config.h"
 #include "platform/language_change.h"
+#include "platform/phrase_breaks.h"
 #include "windows/onboarding_style.h"
 
 #include <QFile>
@@ -142,7 +143,7 @@ void AboutView::retranslate()
     m_version->setText(versionLine(appVersion(), sourceCommit()));
     //: One-sentence description in the About window
     //% "Capture text from anywhere on your screen using OCR."
-    m_description->setText(qtTrId("about.description"));
+    m_description->setText(withInterfaceLineBreaks(qtTrId("about.description")));
     //: Copyright and licence line in the About window; GPL-3.0-or-later is the licence's identifier and stays as is
     //% "© 2025 Corvantis. Licence: GPL-3.0-or-later"
     m_legalNotice->setText(qtTrId("about.legal_notice"));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/onboarding_symbols.h"
 
+#include "platform/theme_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 
@@ -155,10 +157,93 @@ void drawExternalLink(QPainter &p, const QColor &colour)
     p.drawPath(head);
 }
 
+// The icon theme's names for `symbol`, and whether it stands cut out of a filled disc
+// (theme symbols come without one).
+struct ThemeSource {
+    QStringList names;
+    bool onDisc = false;
+};
+
+ThemeSource themeSource(Symbol symbol)
+{
+    switch (symbol) {
+    case Symbol::shieldChecked: return {{QStringLiteral("security-high")}};
+    case Symbol::videoCircle: return {{QStringLiteral("camera-video"), QStringLiteral("camera-web")}, true};
+    case Symbol::keyboard: return {{QStringLiteral("input-keyboard")}};
+    case Symbol::checkmarkCircle: return {{QStringLiteral("object-select"), QStringLiteral("emblem-ok")}, true};
+    case Symbol::envelopeCircle: return {{QStringLiteral("mail-unread"), QStringLiteral("mail-message-new")}, true};
+    case Symbol::envelope: return {{QStringLiteral("mail-unread"), QStringLiteral("mail-message-new")}};
+    case Symbol::copy: return {{QStringLiteral("edit-copy")}};
+    case Symbol::externalLink: return {{QStringLiteral("external-link"), QStringLiteral("adw-external-link")}};
+    case Symbol::globe: return {{QStringLiteral("globe")}};
+    case Symbol::padlock: return {{QStringLiteral("changes-prevent"), QStringLiteral("system-lock-screen")}};
+    }
+    return {};
+}
+
+// `symbol` from the icon theme, or a null pixmap where the theme lacks it.
+QPixmap themedSymbol(Symbol symbol, int size, const QColor &colour, qreal devicePixelRatio)
+{
+    const ThemeSource source = themeSource(symbol);
+    if (!source.onDisc)
+        return themeSymbolPixmap(source.names, size, colour, devicePixelRatio);
+    // The symbol at a little over half the disc's size, cut out of it.
+    const int inner = qMax(1, qRound(size * 0.56));
+    const QPixmap glyph = themeSymbolPixmap(source.names, inner, Qt::black, devicePixelRatio);
+    if (glyph.isNull())
+        return {};
+    QPixmap pixmap(qMax(1, qRound(size * devicePixelRatio)), qMax(1, qRound(size * devicePixelRatio)));
+    pixmap.fill(Qt::transparent);
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(0.02 * size, 0.02 * size, 0.96 * size, 0.96 * size));
+    p.setCompositionMode(QPainter::CompositionMode_DestinationOut);
+    const qreal offset = (size - inner) / 2.0;
+    p.drawPixmap(QPointF(offset, offset), glyph);
+    return pixmap;
+}
+
+void drawGlobe(QPainter &p, const QColor &colour)
+{
+    QPen pen = strokePen(0.07);
+    pen.setColor(colour);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(QRectF(0.1, 0.1, 0.8, 0.8));
+    p.drawEllipse(QRectF(0.32, 0.1, 0.36, 0.8));
+    p.drawLine(QPointF(0.1, 0.5), QPointF(0.9, 0.5));
+}
+
+void drawPadlock(QPainter &p, const QColor &colour)
+{
+    QPen shackle = strokePen(0.09);
+    shackle.setColor(colour);
+    shackle.setCapStyle(Qt::FlatCap);
+    p.setPen(shackle);
+    p.setBrush(Qt::NoBrush);
+    QPainterPath bow;
+    bow.moveTo(0.3, 0.46);
+    bow.lineTo(0.3, 0.32);
+    bow.arcTo(QRectF(0.3, 0.1, 0.4, 0.44), 180, -180);
+    bow.lineTo(0.7, 0.46);
+    p.drawPath(bow);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawRoundedRect(QRectF(0.16, 0.42, 0.68, 0.5), 0.08, 0.08);
+    startCutting(p);
+    p.drawEllipse(QRectF(0.44, 0.56, 0.12, 0.12));
+    p.drawRect(QRectF(0.475, 0.62, 0.05, 0.16));
+}
+
 } // namespace
 
 QPixmap symbolPixmap(Symbol symbol, int size, const QColor &colour, qreal devicePixelRatio)
 {
+    if (QPixmap themed = themedSymbol(symbol, size, colour, devicePixelRatio); !themed.isNull())
+        return themed;
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);
@@ -192,6 +277,12 @@ QPixmap symbolPixmap(Symbol symbol, int size, const QColor &colour, qreal device
         break;
     case Symbol::externalLink:
         drawExternalLink(p, colour);
+        break;
+    case Symbol::globe:
+        drawGlobe(p, colour);
+        break;
+    case Symbol::padlock:
+        drawPadlock(p, colour);
         break;
     }
     return pixmap;

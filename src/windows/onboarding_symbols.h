@@ -6,9 +6,9 @@
 
 namespace quorvane {
 
-// The small one-colour pictograms of the onboarding and help windows. They are drawn
-// here rather than taken from the icon theme, because a bare X session has no theme with
-// them and the pages must look the same everywhere.
+// The small one-colour pictograms of the onboarding and help windows: the desktop icon
+// theme's symbols where it has them, so they match the rest of the desktop; drawn here
+// where it has not (a bare X session has no theme).
 enum class Symbol {
     shieldChecked,   // a chequered shield
     videoCircle,     // a camera in a filled circle
@@ -18,6 +18,8 @@ enum class Symbol {
     envelope,        // a filled letter
     copy,            // two stacked sheets
     externalLink,    // an arrow leaving a square
+    globe,           // a globe with a meridian and the equator
+    padlock,         // a closed padlock
 };
 
 // `symbol` drawn in `colour` on a transparent square of `size` logical pixels, sharp on a

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/pane_symbol.h"
 
+#include "platform/theme_icon.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
@@ -123,10 +125,31 @@ void draw(QPainter &p, PaneSymbol symbol, const QColor &color)
     }
 }
 
+// The icon theme's names for `symbol`, best first.
+QStringList themeNames(PaneSymbol symbol)
+{
+    switch (symbol) {
+    case PaneSymbol::gearshape: return {QStringLiteral("preferences-system"), QStringLiteral("emblem-system")};
+    case PaneSymbol::keyboard: return {QStringLiteral("input-keyboard")};
+    case PaneSymbol::textAlignLeft: return {QStringLiteral("format-justify-left")};
+    case PaneSymbol::globe: return {QStringLiteral("globe")};
+    case PaneSymbol::clock: return {QStringLiteral("document-open-recent"), QStringLiteral("alarm")};
+    case PaneSymbol::exclamationTriangleFill: return {QStringLiteral("dialog-warning")};
+    case PaneSymbol::exclamationCircleFill: return {QStringLiteral("dialog-error")};
+    case PaneSymbol::infoCircleFill: return {QStringLiteral("dialog-information")};
+    case PaneSymbol::trash: return {QStringLiteral("user-trash")};
+    case PaneSymbol::line3Horizontal: return {QStringLiteral("open-menu")};
+    }
+    return {};
+}
+
 } // namespace
 
 QPixmap paneSymbolPixmap(PaneSymbol symbol, const QColor &color, int size, qreal devicePixelRatio)
 {
+    // The desktop's own symbol where its icon theme has one; drawn here where not.
+    if (QPixmap themed = themeSymbolPixmap(themeNames(symbol), size, color, devicePixelRatio); !themed.isNull())
+        return themed;
     const int pixels = qMax(1, qRound(size * devicePixelRatio));
     QPixmap out(pixels, pixels);
     out.fill(Qt::transparent);

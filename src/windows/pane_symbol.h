@@ -7,8 +7,9 @@
 
 namespace quorvane {
 
-// The small line symbols the preference panes show beside titles and messages, drawn in
-// one colour so they can take the colour of the text they stand by.
+// The small line symbols the preference panes show beside titles and messages, in one
+// colour so they can take the colour of the text they stand by: the icon theme's where it
+// has them, drawn here where not.
 enum class PaneSymbol {
     gearshape,
     keyboard,

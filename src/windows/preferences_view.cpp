@@ -11,7 +11,9 @@
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/text_formatting_preferences_view.h"
 
+#include <QEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -58,6 +60,9 @@ PreferencesView::PreferencesView(PreferencesServices services, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 6, 0, 0);
     layout->addWidget(m_tabs);
+
+    for (const QScrollArea *scroll : findChildren<QScrollArea *>(QStringLiteral("formPageScroll")))
+        scroll->widget()->installEventFilter(this);
 }
 
 PreferencesView::~PreferencesView() = default;
@@ -70,14 +75,39 @@ void PreferencesView::retranslate()
         label.replace(QLatin1Char('&'), QLatin1String("&&"));
         m_tabs->setTabText(rawValue(tab), label);
     }
-    // After every view has taken its new texts (they all hear the change in one go).
-    QTimer::singleShot(0, this, &PreferencesView::fitToContent);
+    scheduleFit();
 }
 
 void PreferencesView::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
-    QTimer::singleShot(0, this, &PreferencesView::fitToContent);
+    scheduleFit();
+}
+
+void PreferencesView::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        scheduleFit();
+}
+
+bool PreferencesView::eventFilter(QObject *watched, QEvent *event)
+{
+    // A page's content changed what it needs: a banner or message shown or hidden.
+    if (event->type() == QEvent::LayoutRequest)
+        scheduleFit();
+    return QWidget::eventFilter(watched, event);
+}
+
+void PreferencesView::scheduleFit()
+{
+    if (m_fitScheduled)
+        return;
+    m_fitScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        m_fitScheduled = false;
+        fitToContent();
+    });
 }
 
 void PreferencesView::fitToContent()
@@ -93,10 +123,20 @@ void PreferencesView::fitToContent()
                                               + layout()->contentsMargins().right());
     const int paneWidth = width - chrome.width();
     int paneHeight = viewHeight - chrome.height();
-    for (const QScrollArea *scroll : findChildren<QScrollArea *>(QStringLiteral("formPageScroll"))) {
-        const QWidget *page = scroll->widget();
-        const int needed = page->hasHeightForWidth() ? page->heightForWidth(paneWidth) : page->sizeHint().height();
-        paneHeight = std::max(paneHeight, needed);
+    for (int i = 0; i < m_tabs->count(); ++i) {
+        QWidget *pane = m_tabs->widget(i);
+        if (pane->layout())
+            pane->layout()->activate();
+        for (const QScrollArea *scroll : pane->findChildren<QScrollArea *>(QStringLiteral("formPageScroll"))) {
+            // What the pane puts around its page (margins, the scroll area's frame) takes
+            // the same room at every size. A scroll area that shows its bar measures the page
+            // at the width left beside it, and keeps the bar unless the page fits there.
+            const QSize around = pane->size() - scroll->maximumViewportSize();
+            const QWidget *page = scroll->widget();
+            const int pageWidth = paneWidth - around.width() - scroll->verticalScrollBar()->sizeHint().width();
+            const int needed = page->hasHeightForWidth() ? page->heightForWidth(pageWidth) : page->sizeHint().height();
+            paneHeight = std::max(paneHeight, needed + around.height());
+        }
     }
     setFixedSize(width, paneHeight + chrome.height());
 }

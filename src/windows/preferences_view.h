@@ -44,11 +44,17 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void retranslate();
     // Sizes the window to its tabs and its tallest pane, for the texts now shown.
     void fitToContent();
+    // The same on the next turn of the event loop, once for any number of calls: after every
+    // view has taken a change that reaches them all in one go (a language, a font), and when
+    // a pane grows while shown (a banner that appears).
+    void scheduleFit();
     void storeSelectedTab(int index);
 
     PreferencesServices m_services;
@@ -58,6 +64,7 @@ private:
     TextFormattingPreferencesView *m_textFormatting = nullptr;
     LanguagesPreferencesView *m_languages = nullptr;
     HistoryPreferencesView *m_history = nullptr;
+    bool m_fitScheduled = false;
 };
 
 } // namespace quorvane

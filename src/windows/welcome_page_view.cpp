@@ -21,18 +21,20 @@ constexpr int iconSide = 96;
 
 } // namespace
 
-FeatureRow::FeatureRow(const QString &icon, QWidget *parent)
+FeatureRow::FeatureRow(Symbol symbol, QWidget *parent)
     : QWidget(parent)
 {
     auto *row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(12);
 
-    QLabel *glyph = styledLabel(icon, 24);
+    // A symbol of one size and colour in every row, level with the title: emoji differ in
+    // size and sit on the baseline each in its own way.
+    auto *glyph = new QLabel;
     glyph->setObjectName(QStringLiteral("featureIcon"));
-    // A colour emoji can be drawn a little wider than its nominal size: never cut it.
-    glyph->setFixedSize(glyph->sizeHint().expandedTo(QSize(32, 32)));
+    glyph->setFixedSize(32, 32);
     glyph->setAlignment(Qt::AlignCenter);
+    glyph->setPixmap(symbolPixmap(symbol, 24, accentColour(palette()), devicePixelRatioF()));
     row->addWidget(glyph, 0, Qt::AlignTop);
 
     auto *texts = new QVBoxLayout;
@@ -101,9 +103,9 @@ WelcomePageView::WelcomePageView(QWidget *parent) : QWidget(parent)
     auto *featureList = new QVBoxLayout(features);
     featureList->setContentsMargins(0, 0, 0, 0);
     featureList->setSpacing(16);
-    m_quickCapture = new FeatureRow(QStringLiteral("⌨️"));
-    m_languages = new FeatureRow(QStringLiteral("🌍"));
-    m_privacy = new FeatureRow(QStringLiteral("🔒"));
+    m_quickCapture = new FeatureRow(Symbol::keyboard);
+    m_languages = new FeatureRow(Symbol::globe);
+    m_privacy = new FeatureRow(Symbol::padlock);
     for (FeatureRow *row : {m_quickCapture, m_languages, m_privacy})
         featureList->addWidget(row);
     addCentredColumn(stack, features, textColumnWidth);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/shortcut.h"
+#include "windows/onboarding_symbols.h"
 
 #include <QString>
 #include <QWidget>
@@ -12,12 +13,12 @@ class QLabel;
 
 namespace quorvane {
 
-// One line of the welcome page: an emoji, a bold title and a description beside it.
+// One line of the welcome page: a symbol, a bold title and a description beside it.
 // Both texts arrive localised.
 class FeatureRow : public QWidget {
     Q_OBJECT
 public:
-    explicit FeatureRow(const QString &icon, QWidget *parent = nullptr);
+    explicit FeatureRow(Symbol symbol, QWidget *parent = nullptr);
 
     void setTexts(const QString &title, const QString &description);
 

@@ -10,6 +10,7 @@
 
 #include "support/event_loop.h"
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/scoped_interface_language.h"
 #include "updater_fakes.h"
 
@@ -178,18 +179,46 @@ TEST(MenuBarControllerTest, MenuAndTooltipFollowTheInterfaceLanguage)
 
 TEST(MenuBarControllerTest, EveryTranslationFitsTheRowsAndArabicMirrorsThem)
 {
-    Rig rig;
-    for (const QString &code : test::everyInterfaceLanguage()) {
-        test::ScopedInterfaceLanguage language(code);
-        ASSERT_TRUE(test::waitUntil([&] {
-            return rig.row(11)->text().startsWith(qtTrId("menubar.quit") + '\t');
-        })) << code.toStdString();
-        QMenu &menu = *rig.controller->menu();
-        EXPECT_EQ(crowdedRows(menu).join(" | ").toStdString(), "") << code.toStdString();
-        EXPECT_EQ(menu.isRightToLeft(), code == "ar") << code.toStdString();
-        // The keys keep their order beside a right-to-left title.
-        EXPECT_TRUE(rig.row(6)->text().endsWith(leftToRightRun(Shortcut{43, 0x100}.displayString())))
-            << code.toStdString();
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        Rig rig;
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            ASSERT_TRUE(test::waitUntil([&] {
+                return rig.row(11)->text().startsWith(qtTrId("menubar.quit") + '\t');
+            })) << code.toStdString();
+            QMenu &menu = *rig.controller->menu();
+            EXPECT_EQ(crowdedRows(menu).join(" | ").toStdString(), "") << code.toStdString() << " " << test::fontName(font);
+            EXPECT_EQ(menu.isRightToLeft(), code == "ar") << code.toStdString();
+            // The keys keep their order beside a right-to-left title.
+            EXPECT_TRUE(rig.row(6)->text().endsWith(leftToRightRun(Shortcut{43, 0x100}.displayString())))
+                << code.toStdString();
+        }
+    }
+}
+
+TEST(FirstLaunchTooltipTest, EveryTranslationFitsTheNoteInEveryDesktopFont)
+{
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        FirstLaunchTooltip note(UserSettings::defaults().quickZarrowShortcut.displayString());
+        note.showRelativeTo(QRect(1800, 0, 24, 24));
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            // The key cap as the desktop's keyboard names it in this language.
+            note.setShortcutText(UserSettings::defaults().quickZarrowShortcut.displayString());
+            ASSERT_TRUE(test::waitUntil([&] {
+                const auto labels = note.findChildren<QLabel *>();
+                return std::any_of(labels.begin(), labels.end(),
+                                   [](const QLabel *l) { return l->text() == FirstLaunchTooltip::title(); });
+            })) << code.toStdString();
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(note), "") << code.toStdString() << " " << test::fontName(font);
+            // Still whole on the screen.
+            EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(note.geometry()))
+                << code.toStdString() << " " << test::fontName(font);
+        }
     }
 }
 

@@ -234,6 +234,7 @@ TEST_F(ServiceFixture, AProgressToastStaysUntilEndedAndItsClickOrNotificationNam
     s.showProgress("Reading Text…", "Click here to cancel.", "cancel");
     ToastWindow *toast = s.toastWindow();
     ASSERT_NE(toast, nullptr);
+    EXPECT_EQ(toast->contentView()->type(), ToastType::progress); // nothing has gone wrong
     EXPECT_FALSE(s.isDismissScheduled());
     toast->contentView()->click();
     EXPECT_EQ(actions, QStringList{"cancel"});

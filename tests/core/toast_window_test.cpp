@@ -4,12 +4,15 @@
 #include "platform/x11_display_list.h"
 #include "core/notification_service.h"
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_platform.h"
+#include "support/line_breaks.h"
 #include "support/scoped_interface_language.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QLayout>
 #include <QScreen>
 #include <QTest>
@@ -134,6 +137,36 @@ TEST(ToastContent, IsOneAccessibleButtonThatClicks)
     EXPECT_EQ(clicks, 1);
 }
 
+TEST(ToastContent, ProgressHasANeutralSymbolOfItsOwnWhereFailuresKeepTheWarningSign)
+{
+    // The hue of the icon's ink (saturated, bright pixels), as painted: with the icon
+    // theme's symbol and without a theme.
+    const auto iconHue = [](ToastType type) {
+        ToastContentView view("Reading Text…", "Click here or press Escape to cancel.", type, std::nullopt);
+        view.resize(360, view.heightForWidth(360));
+        const QImage image = view.grab().toImage();
+        const QRect icon = view.iconArea().toAlignedRect();
+        QList<int> hues;
+        for (int x = icon.left(); x <= icon.right(); ++x) {
+            for (int y = icon.top(); y <= icon.bottom(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.saturation() > 150 && c.value() > 120)
+                    hues << c.hue();
+            }
+        }
+        std::sort(hues.begin(), hues.end());
+        return hues.isEmpty() ? -1 : hues.at(hues.size() / 2);
+    };
+    const QString theme = QIcon::themeName();
+    for (const QString &name : {QStringLiteral("Adwaita"), QStringLiteral("quorvane-test-no-such-theme")}) {
+        QIcon::setThemeName(name);
+        // Blue for work under way; orange stays the warning's.
+        EXPECT_NEAR(iconHue(ToastType::progress), iconColor(ToastType::progress).hue(), 8) << name.toStdString();
+        EXPECT_NEAR(iconHue(ToastType::warning), iconColor(ToastType::warning).hue(), 8) << name.toStdString();
+    }
+    QIcon::setThemeName(theme);
+}
+
 TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
 {
     ToastContentView view("Capture Failed", "Disk full", ToastType::error, std::nullopt);
@@ -169,26 +202,39 @@ TEST(ToastContent, RightToLeftMirrorsTheIconAndTheText)
 TEST(ToastContent, EveryTranslationFitsTheCardAndArabicMirrorsIt)
 {
     FakeDisplayList displays = twoMonitors();
-    for (const QString &code : test::everyInterfaceLanguage()) {
-        test::ScopedInterfaceLanguage language(code);
-        // The success toast of each capture, and the longest error a capture gives.
-        std::vector<std::unique_ptr<ToastWindow>> toasts;
-        for (CaptureMode mode : {CaptureMode::normal, CaptureMode::repeat, CaptureMode::code, CaptureMode::scanCode}) {
-            toasts.push_back(std::make_unique<ToastWindow>(NotificationService::successTitle(mode),
-                                                           qtTrId("notification.capture_success.message"),
-                                                           ToastType::success, mode, QUuid::createUuid(), 7,
-                                                           ToastWindow::ClickHandler{}, displays));
-        }
-        toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.capture_error.title"),
-                                                       qtTrId("error.coordinator.no_last_region"), ToastType::error,
-                                                       std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
-                                                       displays));
-        for (const auto &toast : toasts) {
-            toast->layout()->activate();
-            const ToastContentView &view = *toast->contentView();
-            EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
-            EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
-                << code.toStdString() << " " << view.title().toStdString();
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            // The success toast of each capture, the longest error a capture gives, and the
+            // one shown while the text is read.
+            std::vector<std::unique_ptr<ToastWindow>> toasts;
+            for (CaptureMode mode : {CaptureMode::normal, CaptureMode::repeat, CaptureMode::code, CaptureMode::scanCode}) {
+                toasts.push_back(std::make_unique<ToastWindow>(NotificationService::successTitle(mode),
+                                                               qtTrId("notification.capture_success.message"),
+                                                               ToastType::success, mode, QUuid::createUuid(), 7,
+                                                               ToastWindow::ClickHandler{}, displays));
+            }
+            toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.capture_error.title"),
+                                                           qtTrId("error.coordinator.no_last_region"), ToastType::error,
+                                                           std::nullopt, std::nullopt, 7, ToastWindow::ClickHandler{},
+                                                           displays));
+            for (const char *message : {"notification.recognition_running.escape", "notification.recognition_running.click"}) {
+                toasts.push_back(std::make_unique<ToastWindow>(qtTrId("notification.recognition_running.title"),
+                                                               qtTrId(message), ToastType::progress, std::nullopt,
+                                                               std::nullopt, 7, ToastWindow::ClickHandler{}, displays));
+            }
+            for (const auto &toast : toasts) {
+                toast->layout()->activate();
+                const ToastContentView &view = *toast->contentView();
+                EXPECT_EQ(view.isRightToLeft(), code == "ar") << code.toStdString();
+                EXPECT_EQ(crowdedToastTexts(view).join(" | ").toStdString(), "")
+                    << code.toStdString() << " " << view.title().toStdString() << " " << test::fontName(font);
+                // Japanese wraps between phrases, never inside a word ("Esc" / "キー").
+                EXPECT_EQ(test::breaksTheLanguageForbids(view.messageLines(), code).join(" ").toStdString(), "")
+                    << code.toStdString() << " " << test::fontName(font);
+            }
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "history/history_view.h"
 #include "history/history_view_model.h"
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
 
@@ -409,12 +410,17 @@ TEST_F(HistoryViewTest, EveryTranslationFitsTheWindowAndArabicMirrorsIt)
     open({viewed, entryWith("beta", 30)});
     model().setSelectedEntry(viewed);
     auto *copy = child<QPushButton>("copyButton");
-    for (const QString &code : everyInterfaceLanguage()) {
-        test::ScopedInterfaceLanguage language(code);
-        ASSERT_TRUE(waitUntil([&] { return copy->text() == qtTrId("history.detail.copy"); })) << code.toStdString();
-        EXPECT_EQ(crowdedTextsOnceLaidOut(*view), "") << code.toStdString();
-        // The window grows to what its texts need, on a screen of the usual size.
-        EXPECT_LE(view->width(), 1280) << code.toStdString();
+    for (const QFont &font : desktopFonts()) {
+        // The desktop's font applied to the open window, as a change of its settings is.
+        ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << fontName(font);
+        for (const QString &code : everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            ASSERT_TRUE(waitUntil([&] { return copy->text() == qtTrId("history.detail.copy"); })) << code.toStdString();
+            EXPECT_EQ(crowdedTextsOnceLaidOut(*view), "") << code.toStdString() << " " << fontName(font);
+            // The window grows to what its texts need, on a screen of the usual size.
+            EXPECT_LE(view->width(), 1280) << code.toStdString() << " " << fontName(font);
+        }
     }
 
     test::ScopedInterfaceLanguage arabic("ar");

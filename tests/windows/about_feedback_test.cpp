@@ -9,6 +9,8 @@
 #include "windows/feedback_window_controller.h"
 
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
+#include "support/line_breaks.h"
 #include "support/event_loop.h"
 #include "support/scoped_env.h"
 #include "support/scoped_interface_language.h"
@@ -194,18 +196,31 @@ TEST(AboutWindowTest, ReusesTheOpenWindowAndBuildsANewOneAfterClose)
 
 TEST(FeedbackWindowTest, EveryTranslationFitsTheFeedbackAndAboutWindows)
 {
-    FeedbackRig rig;
-    QWidget *window = rig.controller.window();
-    window->show();
-    AboutWindowController::show();
-    QWidget *about = AboutWindowController::window();
-    for (const QString &code : test::everyInterfaceLanguage()) {
-        test::ScopedInterfaceLanguage language(code);
-        ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == qtTrId("feedback.title"); }));
-        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*window), "") << code.toStdString();
-        EXPECT_EQ(test::crowdedTextsOnceLaidOut(*about), "") << code.toStdString();
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        FeedbackRig rig;
+        QWidget *window = rig.controller.window();
+        window->show();
+        AboutWindowController::show();
+        QWidget *about = AboutWindowController::window();
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            test::ScopedInterfaceLanguage language(code);
+            ASSERT_TRUE(test::waitUntil([&] { return window->windowTitle() == qtTrId("feedback.title"); }));
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(*window), "") << code.toStdString() << " " << test::fontName(font);
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(*about), "") << code.toStdString() << " " << test::fontName(font);
+            // The description wraps only where the language allows ("キャプ" / "チャ" is a word cut).
+            for (const QLabel *label : about->findChildren<QLabel *>()) {
+                if (!label->wordWrap() || label->text().isEmpty())
+                    continue;
+                const QStringList lines = test::wrappedAt(label->text(), label->font(), label->contentsRect().width());
+                EXPECT_EQ(test::breaksTheLanguageForbids(lines, code).join(" ").toStdString(), "")
+                    << code.toStdString() << " " << test::fontName(font);
+            }
+        }
+        // Closed, so that the next font's window is built anew, as at a start with that font.
+        about->close();
     }
-    about->close();
 }
 
 TEST(FeedbackMailTest, LinkEncodesSubjectAndBodyButNotTheAddress)

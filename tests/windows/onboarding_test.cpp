@@ -3,15 +3,20 @@
 #include "platform/alert_presenter.h"
 #include "platform/privacy_settings_opener.h"
 #include "platform/user_defaults.h"
+#include "platform/theme_icon.h"
+#include "windows/onboarding_symbols.h"
 #include "windows/onboarding_view.h"
+#include "windows/pane_symbol.h"
 #include "windows/permissions_page_view.h"
 #include "windows/welcome_page_view.h"
 
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
 
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -280,17 +285,79 @@ TEST(PermissionsPageTest, GrantButtonsOpenTheSettingsEvenWhenAlreadyGranted)
 
 TEST(OnboardingViewTest, EveryTranslationFitsBothPages)
 {
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        Rig rig;
+        rig.view->show();
+        const auto checkEveryLanguage = [&](const char *page) {
+            for (const QString &code : test::everyInterfaceLanguage()) {
+                test::ScopedInterfaceLanguage language(code);
+                ASSERT_TRUE(test::waitUntil([&] { return rig.view->nextButton()->text() != QString(); }));
+                EXPECT_EQ(test::crowdedTextsOnceLaidOut(*rig.view), "")
+                    << code.toStdString() << " " << page << " " << test::fontName(font);
+            }
+        };
+        checkEveryLanguage("welcome");
+        rig.view->nextButton()->click();
+        ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
+        checkEveryLanguage("permissions");
+    }
+}
+
+TEST(OnboardingSymbolsTest, TheIconThemesSymbolsInTheColourAskedForAndDrawnOnesWithoutATheme)
+{
+    const QString theme = QIcon::themeName();
+    const QColor blue(0x0A, 0x84, 0xFF);
+    const auto image = [](const QPixmap &pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); };
+    QIcon::setThemeName(QStringLiteral("Adwaita"));
+    const QImage themedKeyboard = image(symbolPixmap(Symbol::keyboard, 24, blue));
+    const QImage themedLock = image(symbolPixmap(Symbol::shieldChecked, 24, blue));
+    const QImage themedGear = image(paneSymbolPixmap(PaneSymbol::gearshape, blue, 24));
+    EXPECT_EQ(themedKeyboard, image(themeSymbolPixmap({"input-keyboard"}, 24, blue)));
+    EXPECT_EQ(themedLock, image(themeSymbolPixmap({"security-high"}, 24, blue)));
+    EXPECT_EQ(themedGear, image(themeSymbolPixmap({"preferences-system"}, 24, blue)));
+    EXPECT_EQ(image(symbolPixmap(Symbol::padlock, 24, blue)), image(themeSymbolPixmap({"changes-prevent"}, 24, blue)));
+    // Every inked pixel in the colour asked for, as text beside it would be.
+    int inked = 0;
+    for (int y = 0; y < themedKeyboard.height(); ++y) {
+        for (int x = 0; x < themedKeyboard.width(); ++x) {
+            const QColor c = themedKeyboard.pixelColor(x, y);
+            if (c.alpha() > 200) {
+                ++inked;
+                EXPECT_EQ(c.rgb(), blue.rgb()) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_GT(inked, 20);
+    // A disc symbol keeps its disc, with the theme's camera cut out of it.
+    const QImage disc = image(symbolPixmap(Symbol::videoCircle, 24, blue));
+    EXPECT_EQ(qAlpha(disc.pixel(12, 2)), 255);
+
+    // Where the desktop has no theme with them, they are drawn.
+    QIcon::setThemeName(QStringLiteral("quorvane-test-no-such-theme"));
+    EXPECT_TRUE(themeSymbolPixmap({"input-keyboard"}, 24, blue).isNull());
+    EXPECT_NE(image(symbolPixmap(Symbol::keyboard, 24, blue)), themedKeyboard);
+    EXPECT_NE(image(paneSymbolPixmap(PaneSymbol::gearshape, blue, 24)), themedGear);
+    EXPECT_FALSE(image(symbolPixmap(Symbol::keyboard, 24, blue)).isNull());
+    QIcon::setThemeName(theme);
+}
+
+TEST(OnboardingViewTest, WelcomeFeaturesShowSymbolsLevelWithTheirTitles)
+{
     Rig rig;
     rig.view->show();
-    const auto checkEveryLanguage = [&](const char *page) {
-        for (const QString &code : test::everyInterfaceLanguage()) {
-            test::ScopedInterfaceLanguage language(code);
-            ASSERT_TRUE(test::waitUntil([&] { return rig.view->nextButton()->text() != QString(); }));
-            EXPECT_EQ(test::crowdedTextsOnceLaidOut(*rig.view), "") << code.toStdString() << " " << page;
-        }
-    };
-    checkEveryLanguage("welcome");
-    rig.view->nextButton()->click();
-    ASSERT_TRUE(test::waitUntil([&] { return rig.view->welcomePage()->isHidden(); }));
-    checkEveryLanguage("permissions");
+    const QList<QLabel *> icons = rig.view->welcomePage()->findChildren<QLabel *>("featureIcon");
+    const QList<QLabel *> titles = rig.view->welcomePage()->findChildren<QLabel *>("featureTitle");
+    ASSERT_EQ(icons.size(), 3);
+    ASSERT_EQ(titles.size(), 3);
+    ASSERT_TRUE(test::waitUntil([&] { return !titles[0]->text().isEmpty() && icons[0]->isVisible(); }));
+    for (qsizetype i = 0; i < icons.size(); ++i) {
+        // A drawn symbol, not an emoji whose size and baseline vary from one to the next.
+        EXPECT_TRUE(icons[i]->text().isEmpty());
+        EXPECT_FALSE(icons[i]->pixmap().isNull());
+        const auto top = [&](const QWidget *w) { return w->mapTo(rig.view.get(), QPoint(0, 0)).y(); };
+        EXPECT_EQ(top(icons[i]) - top(titles[i]), top(icons[0]) - top(titles[0])) << i;
+        EXPECT_EQ(icons[i]->size(), icons[0]->size());
+    }
 }

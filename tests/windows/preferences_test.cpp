@@ -17,6 +17,7 @@
 #include "windows/languages_preferences_view.h"
 #include "windows/preferences_view.h"
 #include "windows/save_failure_banner.h"
+#include "core/settings_store_error.h"
 #include "windows/shortcut_recorder_view.h"
 #include "windows/shortcuts_preferences_view.h"
 #include "windows/switch_row.h"
@@ -24,6 +25,7 @@
 #include "windows/toggle_switch.h"
 
 #include "support/crowded_texts.h"
+#include "support/desktop_fonts.h"
 #include "support/event_loop.h"
 #include "support/foreign_wording.h"
 #include "support/scoped_interface_language.h"
@@ -285,20 +287,39 @@ TEST(PreferencesViewTest, PickingALanguageRetranslatesTheOpenWindowKeepingItsSta
 
 TEST(PreferencesViewTest, EveryTranslationFitsTheTabBarAndEveryPaneWithoutOverlapOrScrolling)
 {
-    PreferencesRig rig;
-    PreferencesView &view = rig.open();
-    for (const QString &code : test::everyInterfaceLanguage()) {
-        const auto language = appLanguageFromRawValue(code);
-        ASSERT_TRUE(language) << code.toStdString();
-        view.generalPane()->languagePicker()->setCurrentIndex(int(*language));
-        ASSERT_TRUE(test::waitUntil([&] {
-            return view.tabWidget()->tabText(0) == QString(title(PreferencesTab::general)).replace("&", "&&");
-        })) << code.toStdString();
-        for (PreferencesTab tab : kAllPreferencesTabs) {
-            view.setSelectedTab(tab);
-            EXPECT_EQ(test::crowdedTextsOnceLaidOut(view), "") << code.toStdString() << " " << rawValue(tab);
+    for (const QFont &font : test::desktopFonts()) {
+        test::ScopedApplicationFont desktop(font);
+        ASSERT_TRUE(desktop.fontIsInstalled()) << test::fontName(font);
+        PreferencesRig rig;
+        PreferencesView &view = rig.open();
+        auto *saveFailure = view.generalPane()->findChild<SaveFailureBanner *>();
+        for (const QString &code : test::everyInterfaceLanguage()) {
+            const auto language = appLanguageFromRawValue(code);
+            ASSERT_TRUE(language) << code.toStdString();
+            view.generalPane()->languagePicker()->setCurrentIndex(int(*language));
+            ASSERT_TRUE(test::waitUntil([&] {
+                return view.tabWidget()->tabText(0) == QString(title(PreferencesTab::general)).replace("&", "&&");
+            })) << code.toStdString();
+            for (PreferencesTab tab : kAllPreferencesTabs) {
+                view.setSelectedTab(tab);
+                EXPECT_EQ(test::crowdedTextsOnceLaidOut(view), "")
+                    << code.toStdString() << " " << rawValue(tab) << " " << test::fontName(font);
+            }
+            // A save that fails while General is open: its banner appears in the shown window.
+            view.setSelectedTab(PreferencesTab::general);
+            emit rig.store.saveFailed(
+                SettingsStoreError(SettingsStoreError::Kind::persistenceFailed,
+                                   "Could not write /home/user/.config/quorvane/defaults.json: No space left on device")
+                    .localizedDescription());
+            ASSERT_TRUE(saveFailure->isVisible());
+            EXPECT_EQ(test::crowdedTextsOnceLaidOut(view), "")
+                << code.toStdString() << " general with the save failure " << test::fontName(font);
+            saveFailure->hide();
         }
     }
+
+    PreferencesRig rig;
+    PreferencesView &view = rig.open();
 
     view.generalPane()->languagePicker()->setCurrentIndex(int(AppLanguage::ar));
     ASSERT_TRUE(test::waitUntil([&] { return view.tabWidget()->tabText(0) == "عام"; }));
