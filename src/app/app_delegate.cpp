@@ -15,6 +15,7 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "history/set_aside_message.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/session_type.h"
@@ -306,11 +307,24 @@ void AppDelegate::setupNotificationObservers()
             });
 
     // Each unreadable history file is set aside once.
-    connect(m_services.historyStore(), &HistoryStore::historyFileSetAside, this, [this](const QString &path) {
-        //: Warning message when the history file was set aside
-        //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
-        m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
+    // A desktop notification stays until dismissed and opens the History window, whose
+    // banner keeps saying it after any toast that would replace this one.
+    static const QString openHistoryAction = QStringLiteral("app.corvantis.openHistory");
+    const auto warnHistorySetAside = [this](const HistoryStore::SetAside &setAside) {
+        m_services.notificationService()->showActionableWarning(AppServices::setAsideTitle(),
+                                                                setAsideMessage(setAside), openHistoryAction);
+    };
+    connect(m_services.historyStore(), &HistoryStore::historyFileSetAside, this, [warnHistorySetAside](const QString &path) {
+        warnHistorySetAside({HistoryStore::SetAsideKind::file, path});
     });
+    connect(m_services.historyStore(), &HistoryStore::recordsSetAside, this, [warnHistorySetAside](const QString &path) {
+        warnHistorySetAside({HistoryStore::SetAsideKind::records, path});
+    });
+    connect(m_services.notificationService(), &NotificationService::warningClicked, this,
+            [this](const QString &action) {
+                if (action == openHistoryAction)
+                    openHistory(std::nullopt);
+            });
 
     // An unreadable pin is set aside once, at the start.
     connect(m_services.pinWidgetManager(), &PinWidgetManager::pinFileSetAside, this, [this](const QString &path) {
