@@ -144,10 +144,13 @@ std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
 {
     // How long recognition engines may go unused before they are released; a setting
     // without a control, so that a measurement need not wait the full ten minutes.
+    // Bounded before it becomes a duration: a huge value would overflow on the way to
+    // milliseconds.
     const qint64 releaseSeconds =
         m_userDefaults->integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
-    return std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale::system(),
-                                        std::chrono::seconds(std::max<qint64>(1, releaseSeconds)));
+    return std::make_unique<OCRService>(
+        OCRService::defaultDataPath(), QLocale::system(),
+        std::chrono::seconds(std::clamp<qint64>(releaseSeconds, 1, SettingsStore::maxEngineReleaseSeconds)));
 }
 
 std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()

@@ -20,6 +20,9 @@ QString settingDisplayName(const QString &key)
         {"autoDetectLanguage", "preferences.languages.auto_detect"},
         {"preferredLanguages", "preferences.tab.languages"},
         {"maxHistoryEntries", "preferences.history.max_entries"},
+        {"AppLanguage", "preferences.general.app_language"},
+        {"AppleLanguages", "preferences.general.app_language"},
+        {"hasSeenOnboarding", "onboarding.window.title"},
     };
     for (const auto &[name, id] : labels) {
         if (key == QLatin1String(name))
