@@ -2194,5 +2194,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>άλλοι χρήστες μπορούν να γράψουν στο %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Ορισμένες εγγραφές του ιστορικού δεν ήταν δυνατό να διαβαστούν και φυλάχτηκαν ως %1. Όλες οι άλλες λήψεις βρίσκονται στο ιστορικό.</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,10 @@ Right-click: Menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>other users may write to %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Some history records could not be read and were kept as %1. Every other capture is in the history.</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,10 @@ Oikea napsautus: valikko</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>muut käyttäjät voivat kirjoittaa kansioon %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Joitakin historiatietueita ei voitu lukea, ja ne säilytettiin nimellä %1. Kaikki muut kaappaukset ovat historiassa.</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,10 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>d’autres utilisateurs peuvent écrire dans %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Certains éléments de l’historique n’ont pas pu être lus et ont été conservés sous %1. Toutes les autres captures sont dans l’historique.</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>इतिहास के कुछ रिकॉर्ड पढ़े नहीं जा सके और उन्हें %1 के रूप में रखा गया। बाकी सभी कैप्चर इतिहास में हैं।</translation>
+    </message>
 </context>
 </TS>

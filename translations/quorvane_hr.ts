@@ -2211,5 +2211,10 @@ Desni klik: izbornik</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>drugi korisnici mogu pisati u %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Neki zapisi povijesti nisu se mogli pročitati pa su spremljeni kao %1. Sva ostala snimanja nalaze se u povijesti.</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Jobb kattintás: menü</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>más felhasználók is írhatnak ide: %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Néhány előzménybejegyzés nem olvasható, ezért %1 néven megőriztük. Minden más rögzítés az előzmények között van.</translation>
+    </message>
 </context>
 </TS>

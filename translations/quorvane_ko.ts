@@ -2177,5 +2177,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>다른 사용자가 %1에 쓸 수 있습니다</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>일부 기록 항목을 읽을 수 없어 %1(으)로 보관했습니다. 다른 모든 캡처는 기록에 있습니다.</translation>
+    </message>
 </context>
 </TS>

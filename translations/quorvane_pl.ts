@@ -2211,5 +2211,10 @@ Prawy przycisk: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>inni użytkownicy mogą zapisywać w %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Nie udało się odczytać niektórych wpisów historii; zachowano je jako %1. Wszystkie pozostałe przechwycenia są w historii.</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,10 @@ Clic dreapta: meniu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>alți utilizatori pot scrie în %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Unele înregistrări din istoric nu au putut fi citite și au fost păstrate ca %1. Toate celelalte capturi sunt în istoric.</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>другие пользователи могут записывать в %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Некоторые записи истории не удалось прочитать, они сохранены как %1. Все остальные снимки есть в истории.</translation>
+    </message>
 </context>
 </TS>

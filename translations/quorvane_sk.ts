@@ -2211,5 +2211,10 @@ Pravé tlačidlo: ponuka</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>do %1 môžu zapisovať iní používatelia</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Niektoré záznamy histórie sa nepodarilo prečítať a boli uložené ako %1. Všetky ostatné záznamy sú v histórii.</translation>
+    </message>
 </context>
 </TS>

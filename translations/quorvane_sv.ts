@@ -2194,5 +2194,10 @@ Högerklick: meny</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andra användare kan skriva i %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Några historikposter kunde inte läsas och sparades som %1. Alla andra skärmklipp finns i historiken.</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>ผู้ใช้อื่นเขียนลงใน %1 ได้</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>อ่านบันทึกประวัติบางรายการไม่ได้ จึงเก็บไว้เป็น %1 การจับภาพอื่นทั้งหมดอยู่ในประวัติ</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Sağ tık: Menü</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>diğer kullanıcılar %1 klasörüne yazabilir</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Bazı geçmiş kayıtları okunamadı ve %1 olarak saklandı. Diğer tüm yakalamalar geçmişte.</translation>
+    </message>
 </context>
 </TS>

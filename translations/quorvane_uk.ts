@@ -2211,5 +2211,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>інші користувачі можуть записувати до %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Деякі записи історії не вдалося прочитати, їх збережено як %1. Усі інші знімки є в історії.</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Nhấp chuột phải: Menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>người dùng khác có thể ghi vào %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Không đọc được một số bản ghi lịch sử nên chúng được giữ lại thành %1. Mọi ảnh chụp khác đều có trong lịch sử.</translation>
+    </message>
 </context>
 </TS>

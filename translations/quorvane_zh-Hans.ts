@@ -2177,5 +2177,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>其他用户可以写入 %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>部分历史记录无法读取，已保存为 %1。其他所有捕获都在历史记录中。</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>其他使用者可以寫入 %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>部分歷史記錄無法讀取，已保存為 %1。其他所有擷取都在歷史記錄中。</translation>
+    </message>
 </context>
 </TS>

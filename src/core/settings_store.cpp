@@ -199,7 +199,6 @@ void SettingsStore::checkOtherKeys(QStringList &resetKeys)
         {"AppLanguage", Type::text},
         {"AppleLanguages", Type::texts},
         {"RecognitionEngineReleaseSeconds", Type::integer, 1, maxEngineReleaseSeconds},
-        {"preferences.selected_tab", Type::integer, 0, 64},
         {versionKey, Type::integer, 0, INT32_MAX},
     };
     std::optional<json::Json> kept = m_userDefaults.objectValue(unreadableValuesKey);

@@ -460,7 +460,6 @@ TEST_F(SettingsStoreTest, EveryValueResetOrBoundedBesideTheRecordIsNamed)
                                "RecognitionEngineReleaseSeconds"},
                           Case{R"({"RecognitionEngineReleaseSeconds": 0})", "RecognitionEngineReleaseSeconds"},
                           Case{R"({"RecognitionEngineReleaseSeconds": "600"})", "RecognitionEngineReleaseSeconds"},
-                          Case{R"({"preferences.selected_tab": -3})", "preferences.selected_tab"},
                           Case{R"({"com.corvantis.user_settings": {"maxHistoryEntries": -1}})", "maxHistoryEntries"},
                           Case{R"({"com.corvantis.user_settings": {"maxHistoryEntries": 5000}})", "maxHistoryEntries"}}) {
         QFile file(path());
