@@ -18,6 +18,7 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -562,4 +563,41 @@ TEST(CircleToolbarButton, HighlightFadesInUnlessMotionIsReduced)
     QApplication::sendEvent(&button, &leave);
     EXPECT_FALSE(button.isHovered());
     EXPECT_EQ(button.hoverProgress(), 0.0);
+}
+
+TEST(PinWidgetManager, AHugeRestoredPinOpensShowingAPartAndKeepsAllItsText)
+{
+    PinRig rig;
+    // One line of ten million characters, and one paragraph of words.
+    for (const bool words : {false, true}) {
+        QString text;
+        text.reserve(10'000'000);
+        while (text.size() < 10'000'000)
+            text += words ? QStringLiteral("word ") : QStringLiteral("base64AB");
+        text.truncate(10'000'000);
+        storePin(rig, 1.0, text);
+        auto manager = rig.makeManager();
+        manager->restorePin();
+        ASSERT_TRUE(manager->currentPin());
+        PinTextEditorView *pane = manager->window()->content()->textPane();
+        // Only a part is laid out; the note says so, and nothing of it can be typed over.
+        EXPECT_TRUE(pane->showsPart());
+        EXPECT_LE(pane->editor()->document()->characterCount(), PinTextEditorView::kLongestShownText + 1);
+        EXPECT_TRUE(pane->editor()->isReadOnly());
+        EXPECT_FALSE(pane->partNote()->isHidden());
+        EXPECT_EQ(pane->text().size(), text.size());
+        EXPECT_EQ(manager->currentPin()->editedText, text);
+
+        // Saving it back never cuts it.
+        manager->window()->move(333, 222);
+        manager->flushPendingSave();
+        manager.reset();
+        EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, text);
+    }
+
+    // A text that fits is shown whole and can be edited.
+    PinTextEditorView small(QStringLiteral("short"), false, PinFontSize::medium, {});
+    EXPECT_FALSE(small.showsPart());
+    EXPECT_TRUE(small.partNote()->isHidden());
+    EXPECT_FALSE(small.editor()->isReadOnly());
 }
