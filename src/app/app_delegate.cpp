@@ -134,6 +134,11 @@ void AppDelegate::perform(ProgramCommand command)
 void AppDelegate::requestQuit()
 {
     diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    // A pin the disk did not take lives only in memory: the user decides whether it goes.
+    if (m_services.pinWidgetManager() && !m_services.pinWidgetManager()->mayQuit()) {
+        diag(lcApp(), QStringLiteral("🛑 Quit cancelled: the pin is not saved"));
+        return;
+    }
     emit terminationRequested();
 }
 
@@ -367,8 +372,12 @@ void AppDelegate::applicationWillTerminate()
     }
 
     // A pin change still waiting for its pause is written before the program ends.
-    if (m_services.pinWidgetManager())
+    if (m_services.pinWidgetManager()) {
         m_services.pinWidgetManager()->flushPendingSave();
+        if (m_services.pinWidgetManager()->isUnwritten())
+            diagWarning(lcApp(), QStringLiteral("⚠️ The pin's latest changes could not be written: %1")
+                                     .arg(m_services.pinWidgetManager()->unwrittenReason()));
+    }
 
     // Releasing every combination also leaves the hotkey manager disabled.
     if (m_services.hotkeyRegistrar())
