@@ -2,6 +2,7 @@
 #include "core/settings_store.h"
 
 #include "core/diagnostics.h"
+#include "core/language_manager.h"
 #include "platform/login_item.h"
 #include "platform/user_defaults.h"
 
@@ -196,12 +197,13 @@ void SettingsStore::checkOtherKeys(QStringList &resetKeys)
     static const Key keys[] = {
         {"hasSeenOnboarding", Type::flag},
         {"com.corvantis.hasLaunchedBefore", Type::flag},
-        {"AppLanguage", Type::text},
-        {"AppleLanguages", Type::texts},
+        {LanguageManager::userDefaultsKey, Type::text},
+        {LanguageManager::appleLanguagesKey, Type::texts},
         {"RecognitionEngineReleaseSeconds", Type::integer, 1, maxEngineReleaseSeconds},
         {versionKey, Type::integer, 0, INT32_MAX},
     };
     std::optional<json::Json> kept = m_userDefaults.objectValue(unreadableValuesKey);
+    bool added = false;
     for (const Key &key : keys) {
         const QString name = QString::fromLatin1(key.name);
         if (!m_userDefaults.contains(name))
@@ -222,10 +224,11 @@ void SettingsStore::checkOtherKeys(QStringList &resetKeys)
         if (!kept)
             kept = json::Json::object();
         (*kept)[key.name] = m_userDefaults.rawValue(name);
+        added = true;
         m_userDefaults.remove(name);
         resetKeys << name;
     }
-    if (kept)
+    if (added)
         m_userDefaults.setObject(unreadableValuesKey, *kept);
 }
 
