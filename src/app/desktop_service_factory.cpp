@@ -140,17 +140,18 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
                                                   *m_windowConcealer);
 }
 
-std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
+std::chrono::milliseconds DesktopServiceFactory::engineRelease(const UserDefaults &userDefaults)
 {
-    // How long recognition engines may go unused before they are released; a setting
-    // without a control, so that a measurement need not wait the full ten minutes.
     // Bounded before it becomes a duration: a huge value would overflow on the way to
     // milliseconds.
-    const qint64 releaseSeconds =
-        m_userDefaults->integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
-    return std::make_unique<OCRService>(
-        OCRService::defaultDataPath(), QLocale::system(),
-        std::chrono::seconds(std::clamp<qint64>(releaseSeconds, 1, SettingsStore::maxEngineReleaseSeconds)));
+    const qint64 seconds = userDefaults.integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
+    return std::chrono::seconds(std::clamp<qint64>(seconds, 1, SettingsStore::maxEngineReleaseSeconds));
+}
+
+std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
+{
+    return std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale::system(),
+                                        engineRelease(*m_userDefaults));
 }
 
 std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()

@@ -22,7 +22,6 @@ QString settingDisplayName(const QString &key)
         {"maxHistoryEntries", "preferences.history.max_entries"},
         {"AppLanguage", "preferences.general.app_language"},
         {"AppleLanguages", "preferences.general.app_language"},
-        {"hasSeenOnboarding", "onboarding.window.title"},
     };
     for (const auto &[name, id] : labels) {
         if (key == QLatin1String(name))

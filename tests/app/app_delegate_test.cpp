@@ -48,6 +48,7 @@
 #include "platform/screen_access_probe.h"
 #include "platform/status_item.h"
 #include "platform/taskbar_presence.h"
+#include "app/desktop_service_factory.h"
 #include "platform/user_defaults.h"
 
 #include "support/conceal_nothing.h"
@@ -605,6 +606,21 @@ TEST(AppDelegateStartUp, AnUnreadableSettingIsNamedOnceAndTheOthersApply)
     ASSERT_EQ(factory.notifications->warnings.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[0].contains("Maximum history entries"));
     EXPECT_FALSE(factory.notifications->warnings[0].contains("Show pins")) << "only what was reset is named";
+
+    // Values beside the record are named too, and a number is bounded before any arithmetic.
+    FakeFactory beside(R"({"hasSeenOnboarding": "yes", "AppLanguage": 7,
+                           "RecognitionEngineReleaseSeconds": 9223372036854775807})");
+    const UserDefaults stored(beside.defaults.filePath(), UserDefaults::LookOnly{});
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(stored), std::chrono::days(7));
+    RecordingDelegate started(beside);
+    started.applicationDidFinishLaunching();
+    drainEvents();
+    ASSERT_EQ(beside.notifications->warnings.size(), 1);
+    for (const char *name : {"hasSeenOnboarding", "App Language", "RecognitionEngineReleaseSeconds"})
+        EXPECT_TRUE(beside.notifications->warnings[0].contains(name)) << name;
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(beside.defaults), std::chrono::minutes(10));
+    beside.defaults.setInteger("RecognitionEngineReleaseSeconds", -5);
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(beside.defaults), std::chrono::seconds(1));
 }
 
 TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives)
