@@ -79,10 +79,11 @@ public:
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
     // beyond the new maximum; only then saves and emits `historyDidChange`.
     QFuture<void> setMaxEntries(int maxEntries);
-    // Reads the history file unless already read. A corrupted file, or one that can never
-    // be read (no regular file, too large, not this user's to read), is set aside
-    // (`historyFileSetAside`) and the backup takes its place; a read that may work later
-    // fails with storageAccessFailed.
+    // Reads the history file unless already read. A record that does not decode is
+    // written, as it stood, to a file of its own (`recordsSetAside`) and the others load;
+    // a file that is no JSON array, or one that can never be read (no regular file, too
+    // large, not this user's to read), is set aside (`historyFileSetAside`) and the backup
+    // takes its place; a read that may work later fails with storageAccessFailed.
     QFuture<void> ensureLoaded();
     // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
