@@ -6,6 +6,7 @@
 // its first part is laid out. Run it on a display (xvfb-run works). Usage: pin_long_text [bytes...]
 #include "pins/pin_font_size.h"
 #include "pins/pin_text_editor_view.h"
+#include "platform/interface_translations.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -18,6 +19,7 @@ using namespace quorvane;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    InterfaceTranslations::installEnglish(); // the note on a long text reads as it does in the program
     QList<qsizetype> sizes{10'000, 100'000, 1'000'000};
     if (argc > 1) {
         sizes.clear();
