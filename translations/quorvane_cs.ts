@@ -2211,6 +2211,36 @@ Pravé tlačítko: nabídka</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>do %1 mohou zapisovat jiní uživatelé</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Některé záznamy historie nebylo možné přečíst a byly uloženy jako %1. Všechny ostatní záznamy jsou v historii.</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>Zobrazeno je jen prvních %1 z %2 znaků a text zde nelze upravovat. Kopírování vezme celý text.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>Připnuté okno není uloženo</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>Poslední změny připnutého okna nebylo možné zapsat (%1), takže se po ukončení Quorvane ztratí. Zkopírujte text z okna, nebo uvolněte místo na disku a ukončete program znovu.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>Přesto ukončit</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>Neuloženo: %1. Připnuté okno si vaše změny ponechá a zkusí to znovu.</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

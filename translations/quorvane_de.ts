@@ -2194,6 +2194,36 @@ Rechtsklick: Menü</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andere Benutzer können in %1 schreiben</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Einige Verlaufseinträge konnten nicht gelesen werden und wurden als %1 aufbewahrt. Alle anderen Aufnahmen sind im Verlauf.</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>Nur die ersten %1 von %2 Zeichen werden angezeigt, und der Text kann hier nicht bearbeitet werden. Kopieren übernimmt den ganzen Text.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>Der Pin ist nicht gespeichert</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>Die letzten Änderungen am Pin konnten nicht geschrieben werden (%1) und gehen beim Beenden von Quorvane verloren. Kopieren Sie den Text aus dem Pin, oder schaffen Sie Platz auf dem Datenträger und beenden Sie erneut.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>Trotzdem beenden</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>Nicht gespeichert: %1. Der Pin behält Ihre Änderungen und versucht es erneut.</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

@@ -2194,6 +2194,36 @@ Oikea napsautus: valikko</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>muut käyttäjät voivat kirjoittaa kansioon %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Joitakin historiatietueita ei voitu lukea, ja ne säilytettiin nimellä %1. Kaikki muut kaappaukset ovat historiassa.</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>Vain ensimmäiset %1/%2 merkkiä näytetään, eikä tekstiä voi muokata tässä. Kopiointi ottaa koko tekstin.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>Kiinnitystä ei ole tallennettu</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>Kiinnityksen viimeisimpiä muutoksia ei voitu kirjoittaa (%1), joten ne katoavat, kun Quorvane suljetaan. Kopioi teksti kiinnityksestä tai vapauta levytilaa ja sulje uudelleen.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>Sulje silti</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>Ei tallennettu: %1. Kiinnitys säilyttää muutoksesi ja yrittää uudelleen.</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

@@ -2194,6 +2194,36 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>इतिहास के कुछ रिकॉर्ड पढ़े नहीं जा सके और उन्हें %1 के रूप में रखा गया। बाकी सभी कैप्चर इतिहास में हैं।</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>केवल पहले %1 (कुल %2) अक्षर दिखाए गए हैं, और टेक्स्ट यहाँ संपादित नहीं किया जा सकता। कॉपी पूरा टेक्स्ट लेता है।</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>पिन सहेजा नहीं गया है</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>पिन के नवीनतम बदलाव लिखे नहीं जा सके (%1), इसलिए Quorvane बंद होने पर वे खो जाएँगे। पिन से टेक्स्ट कॉपी करें, या डिस्क पर कुछ जगह खाली करके फिर से बंद करें।</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>फिर भी बंद करें</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>सहेजा नहीं गया: %1। पिन आपके बदलाव रखता है और फिर से कोशिश करता है।</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

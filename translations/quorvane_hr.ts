@@ -2211,6 +2211,36 @@ Desni klik: izbornik</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>drugi korisnici mogu pisati u %1</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>Neki zapisi povijesti nisu se mogli pročitati pa su spremljeni kao %1. Sva ostala snimanja nalaze se u povijesti.</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>Prikazano je samo prvih %1 od %2 znakova i tekst se ovdje ne može uređivati. Kopiranje uzima cijeli tekst.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>Prikvačeni prozorčić nije spremljen</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>Najnovije izmjene prikvačenog prozorčića nisu se mogle zapisati (%1), pa će se izgubiti kada se Quorvane zatvori. Kopirajte tekst iz prozorčića ili oslobodite prostor na disku i ponovno zatvorite program.</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>Ipak zatvori</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>Nije spremljeno: %1. Prozorčić zadržava vaše izmjene i pokušava ponovno.</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

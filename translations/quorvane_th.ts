@@ -2177,6 +2177,36 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>ผู้ใช้อื่นเขียนลงใน %1 ได้</translation>
     </message>
+    <message id="notification.history_records_set_aside.message">
+        <source>Some history records could not be read and were kept as %1. Every other capture is in the history.</source>
+        <extracomment>Warning message when some history records could not be read; %1 is the file they were kept in</extracomment>
+        <translation>อ่านบันทึกประวัติบางรายการไม่ได้ จึงเก็บไว้เป็น %1 การจับภาพอื่นทั้งหมดอยู่ในประวัติ</translation>
+    </message>
+    <message id="pin_widget.text.part_shown">
+        <source>Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text.</source>
+        <extracomment>Note under a pin&apos;s text that is too long to show whole; %1 and %2 are numbers of characters</extracomment>
+        <translation>แสดงเพียง %1 อักขระแรกจากทั้งหมด %2 อักขระ และแก้ไขข้อความที่นี่ไม่ได้ การคัดลอกจะได้ข้อความทั้งหมด</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.title">
+        <source>The Pin Is Not Saved</source>
+        <extracomment>Title when the program is asked to quit while the pin could not be saved</extracomment>
+        <translation>หน้าต่างปักหมุดยังไม่ได้บันทึก</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.message">
+        <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
+        <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
+        <translation>เขียนการเปลี่ยนแปลงล่าสุดของหน้าต่างปักหมุดไม่ได้ (%1) การเปลี่ยนแปลงจะหายไปเมื่อ Quorvane ปิด คัดลอกข้อความจากหน้าต่างปักหมุด หรือเพิ่มพื้นที่ว่างในดิสก์แล้วปิดอีกครั้ง</translation>
+    </message>
+    <message id="pin_widget.quit_unwritten.quit">
+        <source>Quit Anyway</source>
+        <extracomment>Button that quits although the pin&apos;s changes will be lost</extracomment>
+        <translation>ปิดต่อไป</translation>
+    </message>
+    <message id="pin_widget.unwritten.note">
+        <source>Not saved: %1. The pin keeps your changes and tries again.</source>
+        <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
+        <translation>ยังไม่ได้บันทึก: %1 หน้าต่างปักหมุดเก็บการเปลี่ยนแปลงของคุณไว้และจะลองอีกครั้ง</translation>
+    </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>
         <extracomment>Why an update is refused: the feed names no page to get it from</extracomment>

@@ -15,6 +15,7 @@
 #include "core/permission_manager.h"
 #include "core/settings_store.h"
 #include "history/history_store.h"
+#include "history/set_aside_message.h"
 #include "pins/pin_widget_manager.h"
 #include "platform/activation_policy.h"
 #include "platform/session_type.h"
@@ -132,7 +133,12 @@ void AppDelegate::perform(ProgramCommand command)
 
 void AppDelegate::requestQuit()
 {
-    diag(lcApp(), QStringLiteral("Quit requested"));
+    diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    // A pin the disk did not take lives only in memory: the user decides whether it goes.
+    if (m_services.pinWidgetManager() && !m_services.pinWidgetManager()->mayQuit()) {
+        diag(lcApp(), QStringLiteral("🛑 Quit cancelled: the pin is not saved"));
+        return;
+    }
     emit terminationRequested();
 }
 
@@ -306,11 +312,24 @@ void AppDelegate::setupNotificationObservers()
             });
 
     // Each unreadable history file is set aside once.
-    connect(m_services.historyStore(), &HistoryStore::historyFileSetAside, this, [this](const QString &path) {
-        //: Warning message when the history file was set aside
-        //% "The history file could not be read and was kept as %1. Captures were restored from the backup where there was one."
-        m_services.warnSetAside(qtTrId("notification.history_set_aside.message").arg(path));
+    // A desktop notification stays until dismissed and opens the History window, whose
+    // banner keeps saying it after any toast that would replace this one.
+    static const QString openHistoryAction = QStringLiteral("app.corvantis.openHistory");
+    const auto warnHistorySetAside = [this](const HistoryStore::SetAside &setAside) {
+        m_services.notificationService()->showActionableWarning(AppServices::setAsideTitle(),
+                                                                setAsideMessage(setAside), openHistoryAction);
+    };
+    connect(m_services.historyStore(), &HistoryStore::historyFileSetAside, this, [warnHistorySetAside](const QString &path) {
+        warnHistorySetAside({HistoryStore::SetAsideKind::file, path});
     });
+    connect(m_services.historyStore(), &HistoryStore::recordsSetAside, this, [warnHistorySetAside](const QString &path) {
+        warnHistorySetAside({HistoryStore::SetAsideKind::records, path});
+    });
+    connect(m_services.notificationService(), &NotificationService::warningClicked, this,
+            [this](const QString &action) {
+                if (action == openHistoryAction)
+                    openHistory(std::nullopt);
+            });
 
     // An unreadable pin is set aside once, at the start.
     connect(m_services.pinWidgetManager(), &PinWidgetManager::pinFileSetAside, this, [this](const QString &path) {
@@ -353,8 +372,12 @@ void AppDelegate::applicationWillTerminate()
     }
 
     // A pin change still waiting for its pause is written before the program ends.
-    if (m_services.pinWidgetManager())
+    if (m_services.pinWidgetManager()) {
         m_services.pinWidgetManager()->flushPendingSave();
+        if (m_services.pinWidgetManager()->isUnwritten())
+            diagWarning(lcApp(), QStringLiteral("⚠️ The pin's latest changes could not be written: %1")
+                                     .arg(m_services.pinWidgetManager()->unwrittenReason()));
+    }
 
     // Releasing every combination also leaves the hotkey manager disabled.
     if (m_services.hotkeyRegistrar())

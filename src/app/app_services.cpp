@@ -125,13 +125,16 @@ void AppServices::warnHistoryNotKept()
         qtTrId("notification.history_in_memory.message"));
 }
 
+QString AppServices::setAsideTitle()
+{
+    //: Warning title when a stored file could not be read and was kept under another name
+    //% "File Set Aside"
+    return qtTrId("notification.file_set_aside.title");
+}
+
 void AppServices::warnSetAside(const QString &message)
 {
-    m_notificationService->showWarning(
-        //: Warning title when a stored file could not be read and was kept under another name
-        //% "File Set Aside"
-        qtTrId("notification.file_set_aside.title"),
-        message);
+    m_notificationService->showWarning(setAsideTitle(), message);
 }
 
 void AppServices::applyNotificationSettings()

@@ -40,6 +40,7 @@ public:
     void applyNotificationSettings();
     // Tells the user once that a stored file could not be read and where it was kept.
     void warnSetAside(const QString &message);
+    static QString setAsideTitle();
 
     SettingsStore *settingsStore() const { return m_settingsStore.get(); }
     NotificationService *notificationService() const { return m_notificationService.get(); }

@@ -140,14 +140,18 @@ std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureSe
                                                   *m_windowConcealer);
 }
 
+std::chrono::milliseconds DesktopServiceFactory::engineRelease(const UserDefaults &userDefaults)
+{
+    // Bounded before it becomes a duration: a huge value would overflow on the way to
+    // milliseconds.
+    const qint64 seconds = userDefaults.integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
+    return std::chrono::seconds(std::clamp<qint64>(seconds, 1, SettingsStore::maxEngineReleaseSeconds));
+}
+
 std::unique_ptr<TextRecognizer> DesktopServiceFactory::makeOCRService()
 {
-    // How long recognition engines may go unused before they are released; a setting
-    // without a control, so that a measurement need not wait the full ten minutes.
-    const qint64 releaseSeconds =
-        m_userDefaults->integerValue(QStringLiteral("RecognitionEngineReleaseSeconds")).value_or(600);
     return std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale::system(),
-                                        std::chrono::seconds(std::max<qint64>(1, releaseSeconds)));
+                                        engineRelease(*m_userDefaults));
 }
 
 std::unique_ptr<CodeScanService> DesktopServiceFactory::makeCodeScanService()

@@ -5,6 +5,7 @@
 #include "core/toast_window.h"
 #include "platform/session_type.h"
 
+#include <chrono>
 #include <memory>
 
 namespace quorvane {
@@ -52,6 +53,10 @@ public:
     std::unique_ptr<NotificationService> makeNotificationService() override;
     std::unique_ptr<ScreenCaptureService> makeScreenCaptureService() override;
     std::unique_ptr<TextRecognizer> makeOCRService() override;
+    // How long recognition engines may go unused before they are released: the stored
+    // "RecognitionEngineReleaseSeconds" (a setting without a control, so that a measurement
+    // need not wait the full ten minutes), bounded to 1 second...7 days.
+    static std::chrono::milliseconds engineRelease(const UserDefaults &userDefaults);
     std::unique_ptr<CodeScanService> makeCodeScanService() override;
     std::unique_ptr<HistoryStore> makeHistoryStore(int maxEntries) override;
     std::unique_ptr<HistoryStore> makeInMemoryHistoryStore(int maxEntries) override;

@@ -20,6 +20,8 @@ QString settingDisplayName(const QString &key)
         {"autoDetectLanguage", "preferences.languages.auto_detect"},
         {"preferredLanguages", "preferences.tab.languages"},
         {"maxHistoryEntries", "preferences.history.max_entries"},
+        {"AppLanguage", "preferences.general.app_language"},
+        {"AppleLanguages", "preferences.general.app_language"},
     };
     for (const auto &[name, id] : labels) {
         if (key == QLatin1String(name))

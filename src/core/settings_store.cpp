@@ -2,6 +2,7 @@
 #include "core/settings_store.h"
 
 #include "core/diagnostics.h"
+#include "core/language_manager.h"
 #include "platform/login_item.h"
 #include "platform/user_defaults.h"
 
@@ -91,7 +92,11 @@ void SettingsStore::load()
                 decoded = *object;
             else
                 throw json::DecodeError("the stored value is not a record");
-            loaded = sanitized(UserSettings::fromJsonKeepingGoodValues(*decoded, resetKeys));
+            loaded = UserSettings::fromJsonKeepingGoodValues(*decoded, resetKeys);
+            // Clamped below, and said: the user did not choose the bound it takes.
+            if (loaded.maxHistoryEntries < kMinHistoryEntries || loaded.maxHistoryEntries > kMaxHistoryEntries)
+                resetKeys << QStringLiteral("maxHistoryEntries");
+            loaded = sanitized(loaded);
         } catch (const std::exception &error) {
             diagWarning(lcSettings(), QStringLiteral("[SettingsStore.load] Stored settings cannot be read (%1)")
                                           .arg(logDescription(error)));
@@ -112,6 +117,8 @@ void SettingsStore::load()
                 resetKeys << key;
         }
     }
+    resolveDuplicatedShortcuts(loaded, resetKeys);
+    checkOtherKeys(resetKeys);
     if (!resetKeys.isEmpty())
         diagWarning(lcSettings(), QStringLiteral("[SettingsStore.load] Settings reset to their defaults: %1; "
                                                  "the stored record is kept under %2")
@@ -120,6 +127,104 @@ void SettingsStore::load()
     m_resetKeys = resetKeys;
     // Nothing is written at start-up, so the record is set without scheduling a save.
     m_settings = loaded;
+}
+
+QString SettingsStore::shortcutKey(ShortcutAction action)
+{
+    switch (action) {
+    case ShortcutAction::quickZarrow: return QStringLiteral("quickZarrowShortcut");
+    case ShortcutAction::repeatZarrow: return QStringLiteral("repeatZarrowShortcut");
+    case ShortcutAction::codeMode: return QStringLiteral("codeModeShortcut");
+    case ShortcutAction::openHistory: return QStringLiteral("historyShortcut");
+    case ShortcutAction::scanCode: return QStringLiteral("scanCodeShortcut");
+    }
+    return {};
+}
+
+void SettingsStore::resolveDuplicatedShortcuts(UserSettings &settings, QStringList &resetKeys)
+{
+    const auto holder = [&settings](const Shortcut &shortcut, ShortcutAction except) {
+        for (const ShortcutAction other : kAllShortcutActions) {
+            if (other != except && settings.shortcut(other) == shortcut)
+                return std::optional<ShortcutAction>(other);
+        }
+        return std::optional<ShortcutAction>();
+    };
+    // A slot that was reset gives way to one the user set; else the later slot does.
+    const auto givesWay = [&](ShortcutAction a, ShortcutAction b) {
+        const bool aReset = resetKeys.contains(shortcutKey(a));
+        const bool bReset = resetKeys.contains(shortcutKey(b));
+        if (aReset != bReset)
+            return aReset ? a : b;
+        return a < b ? b : a;
+    };
+    for (const ShortcutAction action : kAllShortcutActions) {
+        const std::optional<ShortcutAction> other = holder(settings.shortcut(action), action);
+        if (!other)
+            continue;
+        const ShortcutAction moved = givesWay(action, *other);
+        const auto first = std::find(kAllShortcutActions.begin(), kAllShortcutActions.end(), moved);
+        for (std::size_t i = 0; i < kAllShortcutActions.size(); ++i) {
+            const ShortcutAction source =
+                kAllShortcutActions[(std::size_t(first - kAllShortcutActions.begin()) + i) % kAllShortcutActions.size()];
+            const Shortcut candidate = UserSettings::defaults().shortcut(source);
+            if (!holder(candidate, moved)) {
+                settings.setShortcut(moved, candidate);
+                break;
+            }
+        }
+        if (!resetKeys.contains(shortcutKey(moved)))
+            resetKeys << shortcutKey(moved);
+    }
+}
+
+void SettingsStore::checkOtherKeys(QStringList &resetKeys)
+{
+    // Read by other parts of the program with a default for a missing value: one of the
+    // wrong type or out of range would fall back to it silently.
+    enum class Type { flag, text, texts, integer };
+    struct Key {
+        const char *name;
+        Type type;
+        qint64 minimum = 0;
+        qint64 maximum = 0;
+    };
+    static const Key keys[] = {
+        {"hasSeenOnboarding", Type::flag},
+        {"com.corvantis.hasLaunchedBefore", Type::flag},
+        {LanguageManager::userDefaultsKey, Type::text},
+        {LanguageManager::appleLanguagesKey, Type::texts},
+        {"RecognitionEngineReleaseSeconds", Type::integer, 1, maxEngineReleaseSeconds},
+        {versionKey, Type::integer, 0, INT32_MAX},
+    };
+    std::optional<json::Json> kept = m_userDefaults.objectValue(unreadableValuesKey);
+    bool added = false;
+    for (const Key &key : keys) {
+        const QString name = QString::fromLatin1(key.name);
+        if (!m_userDefaults.contains(name))
+            continue;
+        bool readable = false;
+        switch (key.type) {
+        case Type::flag: readable = m_userDefaults.boolValue(name).has_value(); break;
+        case Type::text: readable = m_userDefaults.stringValue(name).has_value(); break;
+        case Type::texts: readable = m_userDefaults.stringListValue(name).has_value(); break;
+        case Type::integer: {
+            const std::optional<qint64> value = m_userDefaults.integerValue(name);
+            readable = value && *value >= key.minimum && *value <= key.maximum;
+            break;
+        }
+        }
+        if (readable)
+            continue;
+        if (!kept)
+            kept = json::Json::object();
+        (*kept)[key.name] = m_userDefaults.rawValue(name);
+        added = true;
+        m_userDefaults.remove(name);
+        resetKeys << name;
+    }
+    if (added)
+        m_userDefaults.setObject(unreadableValuesKey, *kept);
 }
 
 QStringList SettingsStore::recordKeys()
@@ -183,11 +288,13 @@ void SettingsStore::save()
     emit settingsDidChange();
 }
 
-void SettingsStore::throwOnDuplicatedShortcut(const UserSettings &candidate)
+void SettingsStore::throwOnDuplicatedShortcut(const UserSettings &candidate) const
 {
+    // Only a shortcut being changed can be refused: a clash the record already held must
+    // not make every other change fail where nothing says why.
     for (const ShortcutAction action : kAllShortcutActions) {
         const Shortcut shortcut = candidate.shortcut(action);
-        if (candidate.hasConflict(shortcut))
+        if (shortcut != m_settings.shortcut(action) && candidate.hasConflict(shortcut))
             throw SettingsStoreError(shortcut);
     }
 }

@@ -41,8 +41,10 @@ public:
     const QTimer *saveDebouncer() const;
     // True once the record has been loaded or defaulted.
     bool isLoaded() const;
-    // The record's keys ("maxHistoryEntries", ...) whose stored values could not be read
-    // at load and took their defaults; empty when every stored value was kept.
+    // The record's keys ("maxHistoryEntries", ...), and the other keys of the user
+    // defaults ("hasSeenOnboarding", ...), whose stored values could not be read or were
+    // out of range at load and took their defaults, and the shortcuts that took another
+    // default so that no two slots share one; empty when every stored value was kept.
     const QStringList &resetKeys() const { return m_resetKeys; }
 
     // Saves now; throws SettingsStoreError (persistenceFailed) when nothing could be written.
@@ -77,6 +79,19 @@ public:
     // `maxHistoryEntries` clamped to 1...1000; `autoDetectLanguage` forced on when no
     // language is chosen.
     static UserSettings sanitized(UserSettings settings);
+    // Gives every slot that shares its shortcut with an earlier one (a slot in `resetKeys`
+    // gives way first) the first default, from its own on, that no other slot holds;
+    // there always is one, as there are as many defaults as slots. The key of each slot
+    // changed is added to `resetKeys`.
+    static void resolveDuplicatedShortcuts(UserSettings &settings, QStringList &resetKeys);
+    // The record's member name for a shortcut slot ("quickZarrowShortcut", ...).
+    static QString shortcutKey(ShortcutAction action);
+
+    // Stored beside the record, read by other parts of the program: a value of another
+    // type, or a number out of its range, is removed (kept under unreadableValuesKey) and
+    // named in `resetKeys`, so every reader sees the default.
+    static constexpr const char *unreadableValuesKey = "com.corvantis.unreadable_values";
+    static constexpr qint64 maxEngineReleaseSeconds = 7 * 24 * 3600;
 
 signals:
     // Emitted with the new record before `settings()` returns it.
@@ -91,11 +106,14 @@ signals:
 
 private:
     void load();
+    void checkOtherKeys(QStringList &resetKeys);
     // Every member name of the stored record.
     static QStringList recordKeys();
     void publish(const UserSettings &settings);
     void applyFieldUpdate(const std::function<void(UserSettings &)> &change);
-    static void throwOnDuplicatedShortcut(const UserSettings &candidate);
+    // Refuses a candidate in which a shortcut that differs from the current record's is
+    // shared by two slots.
+    void throwOnDuplicatedShortcut(const UserSettings &candidate) const;
     void storeLaunchAtLogin(bool value);
     void storeMaxHistoryEntries(qint64 value);
     void storeShortcut(ShortcutAction action, const Shortcut &shortcut);

@@ -99,6 +99,7 @@ QList<std::string_view> splitArray(std::string_view text)
 struct DecodedElement {
     std::optional<EncodedEntry> encoded;
     QString error;
+    std::string_view text;
 };
 
 DecodedElement decodeElement(std::string_view text)
@@ -123,13 +124,13 @@ DecodedElement decodeElement(std::string_view text)
                 QByteArray::fromRawData(thumbnail.data(), qsizetype(thumbnail.size())),
                 QByteArray::AbortOnBase64DecodingErrors);
             if (!bytes)
-                return {std::nullopt, QStringLiteral("thumbnailData: not Base64")};
+                return {std::nullopt, QStringLiteral("thumbnailData: not Base64"), text};
             entry.thumbnailData = *bytes;
             entry.thumbnailData.detach(); // own the bytes; `thumbnail` dies here
         }
-        return {EncodedEntry{std::move(entry), {}}, {}};
+        return {EncodedEntry{std::move(entry), {}}, {}, text};
     } catch (const std::exception &error) {
-        return {std::nullopt, QString::fromUtf8(error.what())};
+        return {std::nullopt, QString::fromUtf8(error.what()), text};
     }
 }
 
@@ -180,7 +181,7 @@ QByteArray HistoryCodec::encode(QList<EncodedEntry> &entries)
     return bytes;
 }
 
-QList<EncodedEntry> HistoryCodec::decode(const QByteArray &bytes)
+QList<EncodedEntry> HistoryCodec::decode(const QByteArray &bytes, QList<QByteArray> *rejected)
 {
     const QList<std::string_view> elements =
         splitArray(std::string_view(bytes.constData(), std::size_t(bytes.size())));
@@ -188,11 +189,28 @@ QList<EncodedEntry> HistoryCodec::decode(const QByteArray &bytes)
     QList<EncodedEntry> entries;
     entries.reserve(decoded.size());
     for (const DecodedElement &element : decoded) {
-        if (!element.encoded)
+        if (element.encoded) {
+            entries.append(*element.encoded);
+        } else if (rejected) {
+            rejected->append(QByteArray(element.text.data(), qsizetype(element.text.size())));
+        } else {
             throw HistoryStoreError::corruptedFile(element.error);
-        entries.append(*element.encoded);
+        }
     }
     return entries;
+}
+
+QByteArray HistoryCodec::joinRejected(const QList<QByteArray> &rejected)
+{
+    QByteArray bytes("[\n");
+    for (qsizetype i = 0; i < rejected.size(); ++i) {
+        if (i > 0)
+            bytes.append(",\n");
+        bytes.append(elementIndent.data(), qsizetype(elementIndent.size()));
+        bytes.append(rejected[i]);
+    }
+    bytes.append("\n]");
+    return bytes;
 }
 
 } // namespace quorvane

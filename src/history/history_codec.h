@@ -24,9 +24,14 @@ public:
     // yet and keeps their text for the next call.
     static QByteArray encode(QList<EncodedEntry> &entries);
     // Every record of the file, in file order, not yet encoded. Throws
-    // HistoryStoreError::corruptedFile when the bytes are not a JSON array of
-    // well-formed records.
-    static QList<EncodedEntry> decode(const QByteArray &bytes);
+    // HistoryStoreError::corruptedFile when the bytes are not a JSON array, or when one of
+    // its elements is not a well-formed record and `rejected` is null. Otherwise such an
+    // element (a newer version's mode, a mistyped member, a byte that is not UTF-8) is
+    // left out and its text, exactly as it stood in the file, appended to `rejected`.
+    static QList<EncodedEntry> decode(const QByteArray &bytes, QList<QByteArray> *rejected = nullptr);
+    // The elements `decode` rejected, as one array in the file's layout, so that each can
+    // be mended by hand and put back.
+    static QByteArray joinRejected(const QList<QByteArray> &rejected);
 };
 
 } // namespace quorvane

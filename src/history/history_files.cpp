@@ -208,6 +208,15 @@ QString HistoryFiles::linkHistoryAside() const
     return {};
 }
 
+QString HistoryFiles::writeAside(const QByteArray &bytes, const char *label) const
+{
+    const QString aside = asidePath(label);
+    if (writeNewFileSynced(aside, bytes, 0600) != 0)
+        return {};
+    syncFolder(m_folder);
+    return aside;
+}
+
 QString HistoryFiles::moveAside(const QString &path, const char *label) const
 {
     const QString aside = asidePath(label);

@@ -60,6 +60,9 @@ public:
     // Keeps what "history.json" holds now under its corrupted name as well (a link, else
     // a copy), leaving "history.json" in place. Returns the new path; empty when it could not.
     QString linkHistoryAside() const;
+    // Writes `bytes` to a new file "history.<label>.<seconds>.json" (mode 0600, synced).
+    // Returns its path; empty when it could not.
+    QString writeAside(const QByteArray &bytes, const char *label) const;
     // Moves the file at `path` to "history.<label>.<seconds>.json". Returns the new path;
     // empty when it could not.
     QString moveAside(const QString &path, const char *label) const;

@@ -264,8 +264,10 @@ void HistoryStore::ensureLoadedNow()
 void HistoryStore::loadFromDisk()
 {
     QList<EncodedEntry> loaded;
+    QList<QByteArray> rejected;
     if (HistoryFiles::exists(m_files.historyPath()))
-        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath(), &m_historyUnreadableForGood));
+        loaded = HistoryCodec::decode(HistoryFiles::read(m_files.historyPath(), &m_historyUnreadableForGood),
+                                      &rejected);
     else
         setLeftoversAside();
     sortNewestFirst(loaded);
@@ -275,6 +277,30 @@ void HistoryStore::loadFromDisk()
     if (loaded.size() > maximumMaxEntries)
         loaded.resize(maximumMaxEntries);
     m_entries = std::move(loaded);
+    if (!rejected.isEmpty())
+        keepRejectedAside(rejected);
+}
+
+void HistoryStore::keepRejectedAside(const QList<QByteArray> &rejected)
+{
+    // A record this version cannot read costs only itself: it is written out exactly as it
+    // stood, and the history is saved without it so that the next start does not keep it
+    // aside a second time. The backup made by that save still holds the file as it was.
+    const QString aside = m_files.writeAside(HistoryCodec::joinRejected(rejected), "rejected");
+    if (aside.isEmpty()) {
+        m_entries.clear();
+        throw HistoryStoreError::storageAccessFailed(
+            QStringLiteral("Cannot keep %1 unreadable records aside").arg(rejected.size()));
+    }
+    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] %1 unreadable records kept as %2")
+                                 .arg(rejected.size())
+                                 .arg(aside));
+    try {
+        saveToDisk();
+    } catch (const HistoryStoreError &) {
+        // Kept aside already; the next change saves the history.
+    }
+    announceSetAside(aside, SetAsideKind::records);
 }
 
 void HistoryStore::setLeftoversAside() const
@@ -332,7 +358,13 @@ void HistoryStore::recoverFromBackup()
     std::optional<QList<EncodedEntry>> recovered;
     if (HistoryFiles::exists(m_files.backupPath())) {
         try {
-            recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()));
+            QList<QByteArray> rejected;
+            recovered = HistoryCodec::decode(HistoryFiles::read(m_files.backupPath()), &rejected);
+            if (!rejected.isEmpty()) {
+                if (const QString aside = m_files.writeAside(HistoryCodec::joinRejected(rejected), "rejected");
+                    !aside.isEmpty())
+                    announceSetAside(aside, SetAsideKind::records);
+            }
         } catch (const HistoryStoreError &error) {
             diagWarning(lcHistory(), QStringLiteral("[HistoryStore.recoverFromCorruption] Backup unusable: ")
                  + error.englishDescription());
@@ -349,9 +381,24 @@ void HistoryStore::recoverFromBackup()
              .arg(m_entries.size()));
 }
 
-void HistoryStore::announceSetAside(const QString &path)
+void HistoryStore::announceSetAside(const QString &path, SetAsideKind kind)
 {
-    QMetaObject::invokeMethod(&m_mainThreadContext, [this, path] { emit historyFileSetAside(path); });
+    {
+        QMutexLocker lock(&m_setAsideMutex);
+        m_setAside.append({kind, path});
+    }
+    QMetaObject::invokeMethod(&m_mainThreadContext, [this, path, kind] {
+        if (kind == SetAsideKind::records)
+            emit recordsSetAside(path);
+        else
+            emit historyFileSetAside(path);
+    });
+}
+
+QList<HistoryStore::SetAside> HistoryStore::setAsideSoFar() const
+{
+    QMutexLocker lock(&m_setAsideMutex);
+    return m_setAside;
 }
 
 void HistoryStore::saveToDisk(BackupStep backup)

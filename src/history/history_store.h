@@ -11,6 +11,7 @@
 #include <QFuture>
 #include <QImage>
 #include <QList>
+#include <QMutex>
 #include <QObject>
 #include <QString>
 #include <QThreadPool>
@@ -78,10 +79,11 @@ public:
     // Outside 1...1000: invalidMaxEntries, nothing changes. Drops the oldest records
     // beyond the new maximum; only then saves and emits `historyDidChange`.
     QFuture<void> setMaxEntries(int maxEntries);
-    // Reads the history file unless already read. A corrupted file, or one that can never
-    // be read (no regular file, too large, not this user's to read), is set aside
-    // (`historyFileSetAside`) and the backup takes its place; a read that may work later
-    // fails with storageAccessFailed.
+    // Reads the history file unless already read. A record that does not decode is
+    // written, as it stood, to a file of its own (`recordsSetAside`) and the others load;
+    // a file that is no JSON array, or one that can never be read (no regular file, too
+    // large, not this user's to read), is set aside (`historyFileSetAside`) and the backup
+    // takes its place; a read that may work later fails with storageAccessFailed.
     QFuture<void> ensureLoaded();
     // Empties the history, saves and emits `historyDidChange`. The previous history
     // stays in "history.backup.json".
@@ -92,6 +94,16 @@ public:
     // The records held in memory now, without loading.
     QFuture<QList<CaptureHistoryEntry>> entries();
 
+    // What a load kept aside: the whole file, or only records that could not be read.
+    enum class SetAsideKind { file, records };
+    struct SetAside {
+        SetAsideKind kind;
+        QString path;
+    };
+    // Everything this store has kept aside so far, oldest first, so that a window opened
+    // later can still say so. Thread-safe.
+    QList<SetAside> setAsideSoFar() const;
+
 signals:
     // The records changed (added, trimmed or cleared).
     void historyDidChange();
@@ -101,6 +113,10 @@ signals:
     // Emitted once for every file that could not be read (or held captures deleted by
     // hand) and was kept under a new name, `path`.
     void historyFileSetAside(const QString &path);
+    // Emitted once for every load that found records it could not read (a newer
+    // version's, or damaged by hand): they were written, as they stood, to `path`, and
+    // every other record was loaded.
+    void recordsSetAside(const QString &path);
 
 private:
     enum class BackupStep { refresh, keep };
@@ -116,7 +132,10 @@ private:
     // Replaces the records with those of the backup (none without one) and saves them.
     void recoverFromBackup();
     void setLeftoversAside() const;
-    void announceSetAside(const QString &path);
+    // Writes `rejected` to a file of its own and saves the history without them, so
+    // that they are kept aside once. Throws storageAccessFailed when they cannot be kept.
+    void keepRejectedAside(const QList<QByteArray> &rejected);
+    void announceSetAside(const QString &path, SetAsideKind kind = SetAsideKind::file);
     // Saves, or puts `previous` back when the save fails.
     void saveOrUndo(QList<EncodedEntry> previous);
     void trimTo(int limit);
@@ -129,6 +148,8 @@ private:
     bool m_isLoaded = false;
     bool m_inMemory = false;
     bool m_historyUnreadableForGood = false; // set by the last load that could not read the file
+    mutable QMutex m_setAsideMutex;
+    QList<SetAside> m_setAside; // guarded by m_setAsideMutex
 
     QObject m_mainThreadContext; // continuations that must run on the main thread
     QThreadPool m_executor;      // declared last: stopped before anything it uses goes

@@ -11,6 +11,7 @@
 #include "history/history_store.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
+#include "history/set_aside_message.h"
 #include "platform/alert_presenter.h"
 #include "platform/language_change.h"
 
@@ -71,6 +72,20 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
     divider->setFrameShape(QFrame::HLine);
     divider->setFrameShadow(QFrame::Sunken);
     root->addWidget(divider);
+    m_setAsideBanner = new QLabel(this);
+    m_setAsideBanner->setWordWrap(true);
+    m_setAsideBanner->setTextFormat(Qt::PlainText);
+    m_setAsideBanner->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_setAsideBanner->setContentsMargins(12, 8, 12, 8);
+    m_setAsideBanner->setAutoFillBackground(true);
+    {
+        QPalette pal = m_setAsideBanner->palette();
+        pal.setColor(QPalette::Window, pal.color(QPalette::ToolTipBase));
+        pal.setColor(QPalette::WindowText, pal.color(QPalette::ToolTipText));
+        m_setAsideBanner->setPalette(pal);
+    }
+    m_setAsideBanner->hide();
+    root->addWidget(m_setAsideBanner);
 
     m_content = new QStackedWidget(this);
     m_loadingView = makeLoadingView(m_content);
@@ -102,6 +117,8 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
     for (auto signal : {&HistoryViewModel::entriesChanged, &HistoryViewModel::isLoadingChanged,
                         &HistoryViewModel::searchQueryChanged, &HistoryViewModel::dateFilterChanged})
         connect(model, signal, this, &HistoryView::updateContent);
+    connect(model, &HistoryViewModel::entriesChanged, this, &HistoryView::updateSetAsideBanner);
+    onLanguageChange(m_setAsideBanner, [this] { updateSetAsideBanner(); });
     for (auto signal : {&HistoryViewModel::entriesChanged, &HistoryViewModel::selectedEntryChanged})
         connect(model, signal, this, [this] { m_detailView->setEntry(m_viewModel->selectedEntry()); });
 
@@ -258,6 +275,15 @@ void HistoryView::presentClearAllConfirmation()
 void HistoryView::presentError(const QString &message)
 {
     m_alerts.runModal(historyErrorAlert(message, window()));
+}
+
+void HistoryView::updateSetAsideBanner()
+{
+    QStringList messages;
+    for (const HistoryStore::SetAside &setAside : m_viewModel->historyStore().setAsideSoFar())
+        messages << setAsideMessage(setAside);
+    m_setAsideBanner->setText(messages.join(QLatin1Char('\n')));
+    m_setAsideBanner->setVisible(!messages.isEmpty());
 }
 
 } // namespace quorvane

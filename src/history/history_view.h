@@ -9,6 +9,8 @@ class QShowEvent;
 class QSplitter;
 class QStackedWidget;
 
+class QLabel;
+
 namespace quorvane {
 
 class AlertPresenter;
@@ -49,6 +51,8 @@ public:
     HistoryDetailView *detailView() const { return m_detailView; }
     HistoryFilteredEmptyStateView *filteredEmptyState() const { return m_filteredEmptyState; }
     HistoryEmptyStateView *emptyState() const { return m_emptyState; }
+    // Says what the history store kept aside in this run; hidden when nothing was.
+    QLabel *setAsideBanner() const { return m_setAsideBanner; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -59,6 +63,7 @@ private:
     void fitToContent();
     void reload();
     void updateContent();
+    void updateSetAsideBanner();
     void presentDeleteConfirmation();
     void presentClearAllConfirmation();
     void presentError(const QString &message);
@@ -67,6 +72,7 @@ private:
     AlertPresenter &m_alerts;
 
     HistorySearchBar *m_searchBar;
+    QLabel *m_setAsideBanner;
     QStackedWidget *m_content;
     QWidget *m_loadingView;
     HistoryEmptyStateView *m_emptyState;

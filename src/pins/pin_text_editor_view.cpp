@@ -4,6 +4,8 @@
 #include "platform/language_change.h"
 
 #include <QFontDatabase>
+#include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -31,6 +33,7 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
                                      TextChangeHandler onTextChange, QWidget *parent)
     : QWidget(parent),
       m_editor(new QPlainTextEdit(this)),
+      m_partNote(new QLabel(this)),
       m_text(std::move(text)),
       m_usesMonospace(usesMonospace),
       m_fontSize(fontSize),
@@ -39,6 +42,10 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(kPadding, kPadding, kPadding, kPadding);
     layout->addWidget(m_editor);
+    m_partNote->setWordWrap(true);
+    m_partNote->setTextFormat(Qt::PlainText);
+    m_partNote->hide();
+    layout->addWidget(m_partNote);
 
     // Clear, so the panel's own background shows through.
     m_editor->setFrameShape(QFrame::NoFrame);
@@ -50,9 +57,9 @@ PinTextEditorView::PinTextEditorView(QString text, bool usesMonospace, PinFontSi
         //% "Captured text editor"
         editor->setAccessibleName(qtTrId("pin_widget.text.accessibility"));
     });
+    onLanguageChange(m_partNote, [this] { updatePartNote(); });
     m_editor->document()->setDocumentMargin(0);
-    applyWrapMode(m_text);
-    m_editor->setPlainText(m_text);
+    showText();
     applyFont();
     connect(m_editor, &QPlainTextEdit::textChanged, this, &PinTextEditorView::editorTextChanged);
 }
@@ -63,12 +70,46 @@ void PinTextEditorView::setText(const QString &text)
         return;
     m_text = text;
     m_settingText = true;
-    applyWrapMode(text);
-    m_editor->setPlainText(text);
+    showText();
     m_settingText = false;
     // The owner's own text is reported, not the editor's rendering of it.
     if (m_onTextChange)
         m_onTextChange(m_text);
+}
+
+void PinTextEditorView::showText()
+{
+    m_showsPart = m_text.size() > kLongestShownText;
+    if (!m_showsPart) {
+        m_editor->setReadOnly(false);
+        applyWrapMode(m_text);
+        m_editor->setPlainText(m_text);
+        updatePartNote();
+        return;
+    }
+    qsizetype cut = kLongestShownText;
+    if (m_text.at(cut - 1).isHighSurrogate())
+        --cut;
+    m_shownLength = cut;
+    const QString part = m_text.left(cut);
+    // An edit of the part could not be told from a cut of the rest.
+    m_editor->setReadOnly(true);
+    applyWrapMode(part);
+    m_editor->setPlainText(part);
+    updatePartNote();
+}
+
+void PinTextEditorView::updatePartNote()
+{
+    m_partNote->setVisible(m_showsPart);
+    if (!m_showsPart)
+        return;
+    const QLocale locale;
+    //: Note under a pin's text that is too long to show whole; %1 and %2 are numbers of characters
+    //% "Only the first %1 of %2 characters are shown, and the text cannot be edited here. Copy takes the whole text."
+    m_partNote->setText(qtTrId("pin_widget.text.part_shown")
+                            .arg(locale.toString(m_shownLength),
+                                 locale.toString(m_text.size())));
 }
 
 void PinTextEditorView::setUsesMonospace(bool usesMonospace)
@@ -107,7 +148,7 @@ void PinTextEditorView::applyWrapMode(const QString &text)
 
 void PinTextEditorView::editorTextChanged()
 {
-    if (m_settingText)
+    if (m_settingText || m_showsPart)
         return;
     const QString text = editorText();
     if (text == m_text)

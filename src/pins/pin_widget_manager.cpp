@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 
 namespace quorvane {
@@ -115,6 +116,9 @@ void PinWidgetManager::setUpSaving()
     m_saveDelay.setSingleShot(true);
     m_saveDelay.setInterval(kSaveDelayMs);
     connect(&m_saveDelay, &QTimer::timeout, this, &PinWidgetManager::startSave);
+    m_retryDelay.setSingleShot(true);
+    m_retryDelay.setInterval(kRetryDelayMs);
+    connect(&m_retryDelay, &QTimer::timeout, this, &PinWidgetManager::startSave);
     // One save at a time, in order: each replaces the pin's files as a whole.
     m_saver.setMaxThreadCount(1);
 }
@@ -123,13 +127,68 @@ void PinWidgetManager::startSave()
 {
     if (!m_currentPin)
         return;
-    m_saver.start([pin = *m_currentPin, folder = m_storageFolder] {
+    m_retryDelay.stop();
+    const quint64 generation = ++m_saveGeneration;
+    m_saver.start([this, generation, pin = *m_currentPin, folder = m_storageFolder, images = m_unwrittenImages] {
+        SaveOutcome outcome{generation, std::nullopt, images.has_value()};
         try {
-            pin.saveMetadata(folder);
+            // A new pin whose images never reached the disk is written whole.
+            if (images)
+                pin.saveWithImages(folder, images->thumbnail, images->fullImage);
+            else
+                pin.saveMetadata(folder);
         } catch (const PinStorageError &error) {
-            diagWarning(lcPins(), QStringLiteral("Failed to save pin metadata: ") + QString::fromUtf8(error.what()));
+            outcome.failure = QString::fromUtf8(error.what());
+            diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + *outcome.failure);
         }
+        {
+            QMutexLocker lock(&m_outcomeMutex);
+            m_outcome = outcome;
+        }
+        QMetaObject::invokeMethod(this, &PinWidgetManager::applySaveOutcome, Qt::QueuedConnection);
     });
+}
+
+void PinWidgetManager::applySaveOutcome()
+{
+    std::optional<SaveOutcome> outcome;
+    {
+        QMutexLocker lock(&m_outcomeMutex);
+        outcome = std::exchange(m_outcome, std::nullopt);
+    }
+    // An earlier write's outcome says nothing of the pin a later one is writing.
+    if (!outcome || outcome->generation != m_saveGeneration)
+        return;
+    if (!outcome->failure) {
+        if (outcome->withImages)
+            m_unwrittenImages.reset();
+    } else if (!m_saveDelay.isActive()) {
+        m_retryDelay.start();
+    }
+    setUnwritten(outcome->failure);
+}
+
+void PinWidgetManager::newPinWritten(std::optional<QString> failure, const QByteArray &thumbnail,
+                                     const std::optional<QByteArray> &fullImage)
+{
+    ++m_saveGeneration; // outcomes of the previous pin's writes no longer count
+    m_retryDelay.stop();
+    if (failure) {
+        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + *failure);
+        m_unwrittenImages = Images{thumbnail, fullImage};
+        m_retryDelay.start();
+    } else {
+        m_unwrittenImages.reset();
+    }
+    setUnwritten(std::move(failure));
+}
+
+void PinWidgetManager::setUnwritten(std::optional<QString> reason)
+{
+    if (reason == m_unwrittenReason)
+        return;
+    m_unwrittenReason = std::move(reason);
+    emit unwrittenChanged();
 }
 
 void PinWidgetManager::flushPendingSave()
@@ -139,12 +198,26 @@ void PinWidgetManager::flushPendingSave()
         startSave();
     }
     m_saver.waitForDone();
+    applySaveOutcome();
+}
+
+bool PinWidgetManager::mayQuit()
+{
+    if (m_currentPin && (isUnwritten() || m_retryDelay.isActive())) {
+        m_saveDelay.stop();
+        startSave();
+    }
+    flushPendingSave();
+    return !isUnwritten() || confirmQuitUnwritten();
 }
 
 void PinWidgetManager::dropPendingSave()
 {
     m_saveDelay.stop();
+    m_retryDelay.stop();
     m_saver.waitForDone();
+    QMutexLocker lock(&m_outcomeMutex);
+    m_outcome.reset();
 }
 
 PinWidgetManager::~PinWidgetManager()
@@ -180,11 +253,13 @@ void PinWidgetManager::pinCapture(const CaptureHistoryEntry &entry, const QImage
     PinnedCapture pin = makePin(entry, center);
     const QByteArray png = pngData(image).value_or(QByteArray());
     dropPendingSave();
+    std::optional<QString> failure;
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, png);
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("Failed to save pin: ") + QString::fromUtf8(error.what()));
+        failure = QString::fromUtf8(error.what());
     }
+    newPinWritten(std::move(failure), entry.thumbnailData, png);
     publishNewPin(std::move(pin), png.isEmpty() ? QImage::fromData(entry.thumbnailData) : image);
 }
 
@@ -195,11 +270,13 @@ bool PinWidgetManager::pinHistoryEntry(const CaptureHistoryEntry &entry, std::op
     PinnedCapture pin = makePin(entry, center);
     // Without a full image of its own: an earlier capture's must not pass for this record's picture.
     dropPendingSave();
+    std::optional<QString> failure;
     try {
         pin.saveWithImages(m_storageFolder, entry.thumbnailData, std::nullopt);
     } catch (const PinStorageError &error) {
-        diagWarning(lcPins(), QStringLiteral("Failed to save pin: ") + QString::fromUtf8(error.what()));
+        failure = QString::fromUtf8(error.what());
     }
+    newPinWritten(std::move(failure), entry.thumbnailData, std::nullopt);
     publishNewPin(std::move(pin), QImage::fromData(entry.thumbnailData));
     return true;
 }
@@ -347,6 +424,9 @@ bool PinWidgetManager::closePin(bool confirm)
     hidePin();
     dropPendingSave();
     PinnedCapture::deleteStoredFiles(m_storageFolder);
+    ++m_saveGeneration;
+    m_unwrittenImages.reset();
+    setUnwritten(std::nullopt);
     m_hasUnsavedEdits = false;
     setCurrentPin(std::nullopt);
     setThumbnailImage(QImage());
@@ -453,6 +533,27 @@ PinWidgetManager::CloseChoice PinWidgetManager::confirmClose()
     case 1: return CloseChoice::discard;
     default: return CloseChoice::cancel;
     }
+}
+
+bool PinWidgetManager::confirmQuitUnwritten()
+{
+    Alert alert;
+    alert.style = Alert::Style::warning;
+    //: Title when the program is asked to quit while the pin could not be saved
+    //% "The Pin Is Not Saved"
+    alert.messageText = qtTrId("pin_widget.quit_unwritten.title");
+    //: Message when the program is asked to quit while the pin could not be saved; %1 is why
+    //% "The pin's latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again."
+    alert.informativeText = qtTrId("pin_widget.quit_unwritten.message").arg(unwrittenReason());
+    alert.buttons = {
+        //: Button that quits although the pin's changes will be lost
+        //% "Quit Anyway"
+        qtTrId("pin_widget.quit_unwritten.quit"),
+        qtTrId("pin_widget.close_confirmation.cancel")};
+    alert.defaultButton = 1;
+    alert.cancelButton = 1;
+    alert.window = m_window.data();
+    return m_alerts->runModal(alert) == 0;
 }
 
 void PinWidgetManager::reportClipboardRefused()

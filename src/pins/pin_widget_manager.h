@@ -5,6 +5,7 @@
 #include "pins/pinned_capture.h"
 
 #include <QImage>
+#include <QMutex>
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
@@ -40,9 +41,19 @@ public:
 
     // How long the pin waits after a change before it is written.
     static constexpr int kSaveDelayMs = 500;
+    // How long a pin that could not be written waits before it is written again.
+    static constexpr int kRetryDelayMs = 5000;
     // Writes a change still waiting for its pause now and returns once every write has
     // ended; the program calls it before it quits.
     void flushPendingSave();
+    // Whether the pin as shown could not be written (a full disk): it is kept in memory
+    // and written again every kRetryDelayMs until a write succeeds.
+    bool isUnwritten() const { return m_unwrittenReason.has_value(); }
+    // Why the last write failed; empty while the pin is written.
+    QString unwrittenReason() const { return m_unwrittenReason.value_or(QString()); }
+    // Before the program quits: writes what waits, tries once more a pin that could not
+    // be written, and when it still cannot, asks whether to quit anyway (false: stay).
+    bool mayQuit();
 
     // The process's one manager, over the desktop's facilities and the pin folder
     // PinnedCapture::storageDirectory(). Made on first use (a QApplication must exist).
@@ -104,6 +115,8 @@ signals:
     void pinWidgetCreated();
     void pinWidgetUpdated();
     void pinWidgetClosed();
+    // isUnwritten() or unwrittenReason() changed.
+    void unwrittenChanged();
 
 protected:
     // A manager over the desktop's facilities and the default pin folder.
@@ -120,6 +133,13 @@ private:
     // Forgets a change waiting for its pause and waits for the writes under way: the
     // pin's files are about to be replaced or removed as a whole.
     void dropPendingSave();
+    // Takes the outcome of the latest write the saving thread finished.
+    void applySaveOutcome();
+    // A new pin's write failed (`failure`) or succeeded: images kept for the retry or dropped.
+    void newPinWritten(std::optional<QString> failure, const QByteArray &thumbnail,
+                       const std::optional<QByteArray> &fullImage);
+    void setUnwritten(std::optional<QString> reason);
+    bool confirmQuitUnwritten();
     bool confirmReplace();
     CloseChoice confirmClose();
     void reportClipboardRefused();
@@ -150,6 +170,23 @@ private:
     QPointer<PinWidgetWindow> m_window;
     bool m_hasUnsavedEdits = false;
     QTimer m_saveDelay;
+    QTimer m_retryDelay;
+    std::optional<QString> m_unwrittenReason;
+    // A new pin's images that could not be written, for the next write to carry.
+    struct Images {
+        QByteArray thumbnail;
+        std::optional<QByteArray> fullImage;
+    };
+    std::optional<Images> m_unwrittenImages;
+    // What the saving thread reports; written there, read on the main thread.
+    struct SaveOutcome {
+        quint64 generation = 0;
+        std::optional<QString> failure;
+        bool withImages = false;
+    };
+    QMutex m_outcomeMutex;
+    std::optional<SaveOutcome> m_outcome; // guarded by m_outcomeMutex
+    quint64 m_saveGeneration = 0;         // of the latest write started
     QThreadPool m_saver; // declared last: stopped before anything it uses goes
 };
 

@@ -6,7 +6,10 @@
 #include "pins/pin_widget_manager.h"
 #include "pins/pin_widget_toolbar.h"
 
+#include "platform/language_change.h"
+
 #include <QBuffer>
+#include <QLabel>
 #include <QMimeData>
 #include <QPainter>
 #include <QPainterPath>
@@ -47,6 +50,14 @@ PinWidgetView::PinWidgetView(PinWidgetManager &manager, QWidget *parent)
     m_body->addWidget(m_textPane);
     m_body->addWidget(m_imagePane);
     layout->addLayout(m_body, 1);
+    m_unwrittenNote = new QLabel(this);
+    m_unwrittenNote->setWordWrap(true);
+    m_unwrittenNote->setTextFormat(Qt::PlainText);
+    m_unwrittenNote->setContentsMargins(8, 4, 8, 6);
+    m_unwrittenNote->hide();
+    layout->addWidget(m_unwrittenNote);
+    onLanguageChange(m_unwrittenNote, [this] { refreshUnwrittenNote(); });
+    connect(&manager, &PinWidgetManager::unwrittenChanged, this, &PinWidgetView::refreshUnwrittenNote);
 
     connect(m_toolbar, &PinWidgetToolbar::toggleViewModeRequested, this, [this] {
         if (m_manager)
@@ -71,6 +82,17 @@ PinWidgetView::PinWidgetView(PinWidgetManager &manager, QWidget *parent)
     connect(&manager, &PinWidgetManager::currentPinChanged, this, &PinWidgetView::refresh);
     connect(&manager, &PinWidgetManager::thumbnailImageChanged, this, &PinWidgetView::refresh);
     refresh();
+}
+
+void PinWidgetView::refreshUnwrittenNote()
+{
+    const bool unwritten = m_manager && m_manager->isUnwritten();
+    m_unwrittenNote->setVisible(unwritten);
+    if (!unwritten)
+        return;
+    //: Note on a pin whose changes could not be written; %1 is why
+    //% "Not saved: %1. The pin keeps your changes and tries again."
+    m_unwrittenNote->setText(qtTrId("pin_widget.unwritten.note").arg(m_manager->unwrittenReason()));
 }
 
 QWidget *PinWidgetView::body() const

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QMimeData;
+class QLabel;
 class QStackedLayout;
 
 namespace quorvane {
@@ -35,6 +36,8 @@ public:
     PinWidgetToolbar *toolbar() const { return m_toolbar; }
     PinImageView *imagePane() const { return m_imagePane; }
     PinTextEditorView *textPane() const { return m_textPane; }
+    // Says that the pin could not be written; hidden while it is.
+    QLabel *unwrittenNote() const { return m_unwrittenNote; }
     // The pane on show: the image pane for a pin in image mode, else the text pane.
     QWidget *body() const;
 
@@ -47,11 +50,14 @@ protected:
 private:
     void refresh();
 
+    void refreshUnwrittenNote();
+
     QPointer<PinWidgetManager> m_manager;
     PinWidgetToolbar *m_toolbar;
     PinImageView *m_imagePane;
     PinTextEditorView *m_textPane;
     QStackedLayout *m_body;
+    QLabel *m_unwrittenNote;
     std::optional<QUuid> m_shownPinID;
 };
 

@@ -27,4 +27,10 @@ Phrase cannotCreateFolder(const QString &folder);
 // a failed file is removed again.
 int writeNewFileSynced(const QString &path, const QByteArray &bytes, unsigned mode = 0600);
 
+// Replaces whatever is at `path` (a file, or a link, which is replaced itself rather than
+// written through) with a new file of `bytes` and `mode`: written beside it under
+// "<path>.tmp", synced, then renamed over it in one step. Returns the reason (naming the
+// file) when nothing was replaced.
+std::optional<QString> replaceWithNewFile(const QString &path, const QByteArray &bytes, unsigned mode = 0600);
+
 } // namespace quorvane

@@ -158,6 +158,12 @@ std::optional<nlohmann::json> UserDefaults::objectValue(const QString &key) cons
     return *v;
 }
 
+nlohmann::json UserDefaults::rawValue(const QString &key) const
+{
+    const auto *v = find(key);
+    return v ? *v : nlohmann::json();
+}
+
 void UserDefaults::setBool(const QString &key, bool value) { store(key, value); }
 void UserDefaults::setInteger(const QString &key, qint64 value) { store(key, value); }
 void UserDefaults::setString(const QString &key, const QString &value) { store(key, value.toStdString()); }
@@ -217,8 +223,9 @@ bool UserDefaults::synchronize()
         return false;
     }
     const std::string text = m_values.dump(2) + "\n";
-    if (const auto failure = saveAtomically(m_path, QByteArray::fromStdString(text),
-                                            QFile::ReadOwner | QFile::WriteOwner)) {
+    // A link at the file's place is replaced, never written through: it could point at
+    // any file of the user's.
+    if (const auto failure = replaceWithNewFile(m_path, QByteArray::fromStdString(text), 0600)) {
         m_lastError = *failure;
         qCWarning(lcSettings).noquote() << "[UserDefaults] could not write" << m_path << ":" << m_lastError.english();
         return false;

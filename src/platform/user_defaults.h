@@ -45,6 +45,8 @@ public:
     std::optional<QStringList> stringListValue(const QString &key) const;
     // A JSON object kept as it is, so the file stays readable and editable by hand.
     std::optional<nlohmann::json> objectValue(const QString &key) const;
+    // The value as stored, whatever its type; null when the key is missing.
+    nlohmann::json rawValue(const QString &key) const;
 
     void setBool(const QString &key, bool value);
     void setInteger(const QString &key, qint64 value);

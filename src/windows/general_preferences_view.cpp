@@ -104,15 +104,6 @@ const RowText kRowTexts[] = {
      QT_TRID_NOOP("preferences.general.show_pin_widget.description")},
 };
 
-void ignoreRefusal(const std::function<void()> &update)
-{
-    try {
-        update();
-    } catch (const SettingsStoreError &) {
-        // The store keeps its value; the switch shows it again.
-    }
-}
-
 } // namespace
 
 GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, ActivationPolicy &activationPolicy,
@@ -147,15 +138,15 @@ GeneralPreferencesView::GeneralPreferencesView(SettingsStore &settingsStore, Act
     connect(row(Row::launchAtLogin), &SwitchRow::toggledByUser, this, &GeneralPreferencesView::changeLaunchAtLogin);
     connect(row(Row::showDockIcon), &SwitchRow::toggledByUser, this, &GeneralPreferencesView::changeShowDockIcon);
     connect(row(Row::playSound), &SwitchRow::toggledByUser, this, [this](bool on) {
-        ignoreRefusal([&] { m_settingsStore.setPlaySoundOnCapture(on); });
+        applyOrShowRefusal([&] { m_settingsStore.setPlaySoundOnCapture(on); });
         refreshSwitches();
     });
     connect(row(Row::useSystemNotifications), &SwitchRow::toggledByUser, this, [this](bool on) {
-        ignoreRefusal([&] { m_settingsStore.setUseSystemNotifications(on); });
+        applyOrShowRefusal([&] { m_settingsStore.setUseSystemNotifications(on); });
         refreshSwitches();
     });
     connect(row(Row::showPinWidget), &SwitchRow::toggledByUser, this, [this](bool on) {
-        ignoreRefusal([&] { m_settingsStore.setShowPinWidgetAfterCapture(on); });
+        applyOrShowRefusal([&] { m_settingsStore.setShowPinWidgetAfterCapture(on); });
         refreshSwitches();
     });
     // The switches show what the store holds, whoever changed it.
@@ -256,10 +247,22 @@ void GeneralPreferencesView::changeLaunchAtLogin(bool enabled)
     refreshSwitches();
 }
 
+void GeneralPreferencesView::applyOrShowRefusal(const std::function<void()> &update)
+{
+    try {
+        update();
+    } catch (const SettingsStoreError &error) {
+        // The store keeps its value and the switch shows it again; the banner says why.
+        m_errorMessage = error.localizedDescription();
+        m_showError = true;
+        m_errorBanner->showMessage(m_errorMessage);
+    }
+}
+
 void GeneralPreferencesView::changeShowDockIcon(bool show)
 {
     // The taskbar entry follows the stored setting, so a refused change leaves it as it is.
-    ignoreRefusal([&] {
+    applyOrShowRefusal([&] {
         m_settingsStore.setShowDockIcon(show);
         m_activationPolicy.setActivationPolicy(show ? ActivationPolicyKind::regular : ActivationPolicyKind::accessory);
     });

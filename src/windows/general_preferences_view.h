@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <functional>
+
 #include "core/app_language.h"
 #include "core/settings_store_error.h"
 
@@ -46,6 +48,8 @@ private:
     void retranslate();
     void refreshSwitches();
     void changeLaunchAtLogin(bool enabled);
+    // Runs `update`; a refusal is said in the pane's banner, where the change was made.
+    void applyOrShowRefusal(const std::function<void()> &update);
     void changeShowDockIcon(bool show);
     void selectLanguage(int index);
     QWidget *makeLanguageBlock();

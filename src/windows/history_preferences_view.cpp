@@ -205,7 +205,9 @@ int HistoryPreferencesView::usagePercentage(int count, int maximum)
 {
     if (maximum <= 0)
         return 0;
-    return int(double(count) / double(maximum) * 100.0);
+    // A history above its maximum (one reset for being unreadable, or while a lower one
+    // waits to be confirmed) is full, not fuller.
+    return int(std::min(100.0, double(count) / double(maximum) * 100.0));
 }
 
 int HistoryPreferencesView::snappedToStep(int value)

@@ -48,6 +48,7 @@
 #include "platform/screen_access_probe.h"
 #include "platform/status_item.h"
 #include "platform/taskbar_presence.h"
+#include "app/desktop_service_factory.h"
 #include "platform/user_defaults.h"
 
 #include "support/conceal_nothing.h"
@@ -578,14 +579,19 @@ TEST(AppDelegateStartUp, FilesSetAsideAreToldOnceWithWhereTheyWent)
     RecordingDelegate delegate(factory);
     delegate.applicationDidFinishLaunching();
     test::waitFor(delegate.services().historyStore()->getEntries());
-    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->warnings.size() == 2; }));
+    // The history's notice stays until dismissed (a desktop notification) and opens the
+    // History window, which keeps saying it after any later toast.
+    ASSERT_TRUE(test::waitUntil([&] { return factory.notifications->actionable.size() == 1; }));
+    ASSERT_EQ(factory.notifications->warnings.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[0].contains("defaults.json.unreadable-"));
     const QStringList corrupted = QDir(factory.dir.filePath("data/Quorvane")).entryList({"history.corrupted.*"});
     ASSERT_EQ(corrupted.size(), 1);
-    EXPECT_TRUE(factory.notifications->warnings[1].contains(corrupted[0]));
+    EXPECT_TRUE(factory.notifications->actionable[0].contains(corrupted[0]));
+    EXPECT_TRUE(factory.notifications->actionable[0].endsWith("app.corvantis.openHistory"));
     drainEvents();
     test::waitFor(delegate.services().historyStore()->getEntries());
-    EXPECT_EQ(factory.notifications->warnings.size(), 2);
+    EXPECT_EQ(factory.notifications->warnings.size(), 1);
+    EXPECT_EQ(factory.notifications->actionable.size(), 1);
 }
 
 TEST(AppDelegateStartUp, AnUnreadableSettingIsNamedOnceAndTheOthersApply)
@@ -600,6 +606,21 @@ TEST(AppDelegateStartUp, AnUnreadableSettingIsNamedOnceAndTheOthersApply)
     ASSERT_EQ(factory.notifications->warnings.size(), 1);
     EXPECT_TRUE(factory.notifications->warnings[0].contains("Maximum history entries"));
     EXPECT_FALSE(factory.notifications->warnings[0].contains("Show pins")) << "only what was reset is named";
+
+    // Values beside the record are named too, and a number is bounded before any arithmetic.
+    FakeFactory beside(R"({"hasSeenOnboarding": "yes", "AppLanguage": 7,
+                           "RecognitionEngineReleaseSeconds": 9223372036854775807})");
+    const UserDefaults stored(beside.defaults.filePath(), UserDefaults::LookOnly{});
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(stored), std::chrono::days(7));
+    RecordingDelegate started(beside);
+    started.applicationDidFinishLaunching();
+    drainEvents();
+    ASSERT_EQ(beside.notifications->warnings.size(), 1);
+    for (const char *name : {"hasSeenOnboarding", "App Language", "RecognitionEngineReleaseSeconds"})
+        EXPECT_TRUE(beside.notifications->warnings[0].contains(name)) << name;
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(beside.defaults), std::chrono::minutes(10));
+    beside.defaults.setInteger("RecognitionEngineReleaseSeconds", -5);
+    EXPECT_EQ(DesktopServiceFactory::engineRelease(beside.defaults), std::chrono::seconds(1));
 }
 
 TEST(AppDelegateHotkeys, WithoutGrabPermissionNothingIsBoundUntilTheGrantArrives)

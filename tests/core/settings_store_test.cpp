@@ -411,7 +411,7 @@ TEST_F(SettingsStoreTest, ShortcutUpdatesAreValidatedAndSavedAtOnce)
     EXPECT_TRUE(s.isShortcutAvailable({12, 0x700}, ShortcutAction::scanCode));  // Shift+Super+Q, another flag bit
 }
 
-TEST_F(SettingsStoreTest, StoredDuplicateShortcutsBlockFieldUpdatesUntilResolved)
+TEST_F(SettingsStoreTest, StoredDuplicateShortcutsAreResolvedAtLoadAndNamed)
 {
     // Repeat and scan share one combination, code mode and history another.
     UserSettings broken = UserSettings::defaults();
@@ -419,23 +419,68 @@ TEST_F(SettingsStoreTest, StoredDuplicateShortcutsBlockFieldUpdatesUntilResolved
     broken.historyShortcut = broken.codeModeShortcut;
     storeBytes(json::dump(broken.toJson()));
     SettingsStore &s = openStore();
-    ASSERT_EQ(s.settings(), broken);
+    // The later slot of each pair gives way and takes its own default, which is free.
+    EXPECT_EQ(s.settings(), UserSettings::defaults());
+    EXPECT_EQ(s.resetKeys(), (QStringList{"scanCodeShortcut", "historyShortcut"}));
 
-    const SettingsStoreError first = errorOf([&] { s.setShowDockIcon(true); });
-    EXPECT_EQ(first.kind(), Kind::shortcutConflict);
-    EXPECT_EQ(first.shortcut(), broken.repeatZarrowShortcut); // the first duplicate in slot order
+    // A slot reset for an unreadable value gives way to one the user set, taking the next
+    // default nobody holds: here the user moved quick capture onto repeat's default.
+    UserSettings chosen = UserSettings::defaults();
+    chosen.quickZarrowShortcut = UserSettings::defaults().repeatZarrowShortcut;
+    json::Json record = chosen.toJson();
+    record["repeatZarrowShortcut"] = "unreadable";
+    storeBytes(json::dump(record));
+    SettingsStore &reset = openStore();
+    EXPECT_EQ(reset.settings().quickZarrowShortcut, UserSettings::defaults().repeatZarrowShortcut);
+    EXPECT_EQ(reset.settings().repeatZarrowShortcut, UserSettings::defaults().quickZarrowShortcut);
+    EXPECT_EQ(reset.resetKeys(), QStringList{"repeatZarrowShortcut"});
+    for (const ShortcutAction action : kAllShortcutActions)
+        EXPECT_FALSE(reset.settings().hasConflict(reset.settings().shortcut(action)));
 
-    // Freeing the scan slot still leaves code mode and history sharing theirs.
-    const SettingsStoreError second = errorOf([&] { s.updateShortcut(kShiftCommandC, ShortcutAction::scanCode); });
-    EXPECT_EQ(second.shortcut(), broken.codeModeShortcut);
-    EXPECT_EQ(s.settings(), broken);
-    EXPECT_EQ(posts, 0);
+    // Every other change goes through.
+    reset.setShowDockIcon(true);
+    EXPECT_TRUE(reset.settings().showDockIcon);
+    // Launch at login is refused before the login item is touched only for a clash it
+    // would itself bring, which it never does.
+    reset.setLaunchAtLogin(true);
+    EXPECT_TRUE(reset.settings().launchAtLogin);
+}
 
-    // Launch at login is refused before the login item is touched.
-    const SettingsStoreError login = errorOf([&] { s.setLaunchAtLogin(true); });
-    EXPECT_EQ(login.kind(), Kind::launchItemConfigurationFailed);
-    EXPECT_TRUE(login.localizedDescription().contains("Alt+Super+L is already in use"));
-    EXPECT_TRUE(loginItem.calls.isEmpty());
+TEST_F(SettingsStoreTest, EveryValueResetOrBoundedBesideTheRecordIsNamed)
+{
+    struct Case {
+        QByteArray json;
+        QString key;
+    };
+    for (const Case &c : {Case{R"({"hasSeenOnboarding": "yes"})", "hasSeenOnboarding"},
+                          Case{R"({"com.corvantis.hasLaunchedBefore": 1})", "com.corvantis.hasLaunchedBefore"},
+                          Case{R"({"AppLanguage": 7})", "AppLanguage"},
+                          Case{R"({"AppleLanguages": "de"})", "AppleLanguages"},
+                          Case{R"({"RecognitionEngineReleaseSeconds": 9223372036854775807})",
+                               "RecognitionEngineReleaseSeconds"},
+                          Case{R"({"RecognitionEngineReleaseSeconds": 0})", "RecognitionEngineReleaseSeconds"},
+                          Case{R"({"RecognitionEngineReleaseSeconds": "600"})", "RecognitionEngineReleaseSeconds"},
+                          Case{R"({"com.corvantis.user_settings": {"maxHistoryEntries": -1}})", "maxHistoryEntries"},
+                          Case{R"({"com.corvantis.user_settings": {"maxHistoryEntries": 5000}})", "maxHistoryEntries"}}) {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.json);
+        file.close();
+        SettingsStore &s = openStore();
+        EXPECT_EQ(s.resetKeys(), QStringList{c.key}) << c.json.constData();
+        EXPECT_GE(s.settings().maxHistoryEntries, 1);
+        EXPECT_LE(s.settings().maxHistoryEntries, 1000);
+        if (c.key != "maxHistoryEntries") {
+            // Every reader sees the default; the value is kept for whoever looks.
+            EXPECT_FALSE(defaults->contains(c.key)) << c.json.constData();
+            EXPECT_TRUE(defaults->objectValue(SettingsStore::unreadableValuesKey)->contains(c.key.toStdString()));
+        }
+    }
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(R"({"hasSeenOnboarding": true, "AppLanguage": "de", "RecognitionEngineReleaseSeconds": 5})");
+    file.close();
+    EXPECT_TRUE(openStore().resetKeys().isEmpty());
 }
 
 TEST_F(SettingsStoreTest, LaunchAtLoginChangesTheLoginItemOnlyWhenNeeded)
@@ -456,20 +501,20 @@ TEST_F(SettingsStoreTest, LaunchAtLoginChangesTheLoginItemOnlyWhenNeeded)
     EXPECT_FALSE(s.settings().launchAtLogin);
 }
 
-TEST_F(SettingsStoreTest, LoginItemIsRestoredWhenStoringTheFieldFails)
+TEST_F(SettingsStoreTest, LoginItemAndFieldAgreeWhenAClashAppearsWhileRegistering)
 {
     SettingsStore &s = openStore();
-    // While registering, something writes a record with a duplicated shortcut, so the
-    // field can no longer be stored.
+    // While registering, something writes a record with a duplicated shortcut: a clash
+    // this change did not bring, so the field is still stored.
     loginItem.whileRegistering = [&] {
         UserSettings broken = s.settings();
         broken.scanCodeShortcut = broken.historyShortcut;
         s.setSettings(broken);
     };
-    EXPECT_EQ(errorOf([&] { s.setLaunchAtLogin(true); }).kind(), Kind::launchItemConfigurationFailed);
-    EXPECT_EQ(loginItem.calls, (QStringList{"register", "unregister"}));
-    EXPECT_EQ(loginItem.current, LoginItem::Status::notRegistered);
-    EXPECT_FALSE(s.settings().launchAtLogin);
+    s.setLaunchAtLogin(true);
+    EXPECT_EQ(loginItem.calls, QStringList{"register"});
+    EXPECT_EQ(loginItem.current, LoginItem::Status::enabled);
+    EXPECT_TRUE(s.settings().launchAtLogin);
 }
 
 TEST_F(SettingsStoreTest, LaunchAtLoginWritesAndRemovesTheAutostartEntry)
@@ -557,4 +602,25 @@ TEST_F(SettingsStoreTest, FilesThatAreNoRegularFileAreSetAsideUnread)
         EXPECT_FALSE(QFileInfo::exists(path()) || QFileInfo(path()).isSymLink());
         QFile::remove(userDefaults.setAsidePath());
     }
+}
+
+TEST_F(SettingsStoreTest, ALinkAtTheSettingsFileIsReplacedNeverWrittenThrough)
+{
+    const QString target = dir.filePath("elsewhere.json");
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(R"({"hasSeenOnboarding": true})");
+    }
+    ASSERT_TRUE(QFile::link(target, path()));
+    UserDefaults userDefaults(path());
+    EXPECT_EQ(userDefaults.boolValue("hasSeenOnboarding"), true);
+    userDefaults.setBool("key", true);
+    ASSERT_TRUE(userDefaults.synchronize()) << userDefaults.lastError().toStdString();
+    EXPECT_FALSE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(UserDefaults(path()).boolValue("key"), true);
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), R"({"hasSeenOnboarding": true})");
+    EXPECT_EQ(QFile::permissions(path()), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
 }

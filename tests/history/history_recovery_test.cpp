@@ -52,17 +52,64 @@ TEST_F(HistoryRecoveryTest, CorruptFileWithoutBackupStartsAnEmptyHistory)
     EXPECT_EQ(readFile(path("") + aside.first()), notJson);
 }
 
-TEST_F(HistoryRecoveryTest, ARecordThatDoesNotDecodeMakesTheFileCorrupt)
+TEST_F(HistoryRecoveryTest, ARecordThatDoesNotDecodeIsKeptAsideAndCostsOnlyItself)
 {
-    seedHistory({makeEntry("fine", at(0))});
-    QByteArray bytes = readFile(historyPath());
-    bytes.replace("\"normal\"", "\"sideways\"");
-    writeFile(historyPath(), bytes);
-    writeFile(backupPath(), historyJson({makeEntry("from backup", at(0))}));
+    // Each way one record can go bad: how its text is changed in the file.
+    const QList<std::pair<const char *, std::pair<QByteArray, QByteArray>>> kinds = {
+        {"text given as a number", {"\"text\": \"BAD\"", "\"text\": 42"}},
+        {"an unparseable date", {"\"timestamp\": \"2026-01-02T03:04:06Z\"", "\"timestamp\": \"yesterday\""}},
+        {"a newer version's mode", {"\"captureMode\": \"normal\"", "\"captureMode\": \"sideways\""}},
+        {"a byte that is not UTF-8", {"\"text\": \"BAD\"", "\"text\": \"B\xff" "D\""}},
+        {"a NUL", {"\"text\": \"BAD\"", QByteArray("\"text\": \"B\0D\"", 13)}},
+    };
+    for (const auto &[kind, change] : kinds) {
+        SCOPED_TRACE(kind);
+        m_dir.remove();
+        ASSERT_TRUE(QDir().mkpath(folder()));
+        QByteArray file = "[\n";
+        const QList<CaptureHistoryEntry> records{makeEntry("new", at(2)), makeEntry("BAD", at(1)),
+                                                 makeEntry("old", at(0))};
+        QByteArray badElement;
+        for (const CaptureHistoryEntry &record : records) {
+            QByteArray element = QByteArray::fromStdString(record.toJson().dump(2));
+            if (record.text == "BAD") {
+                ASSERT_TRUE(element.contains(change.first)) << element.toStdString();
+                element.replace(change.first, change.second);
+                badElement = element;
+            }
+            file += element + (record.text == "old" ? "\n]" : ",\n");
+        }
+        writeFile(historyPath(), file);
+        // The backup holds the same record, and is not thrown away for it.
+        writeFile(backupPath(), file);
 
-    auto store = makeStore();
-    EXPECT_EQ(textsOf(await(store->getEntries())), QStringList{"from backup"});
-    EXPECT_EQ(corruptedFiles().size(), 1);
+        auto store = makeStore();
+        QStringList announced;
+        QObject::connect(store.get(), &HistoryStore::recordsSetAside, [&](const QString &aside) { announced << aside; });
+        EXPECT_EQ(textsOf(await(store->getEntries())), (QStringList{"new", "old"}));
+        EXPECT_TRUE(corruptedFiles().isEmpty());
+        const QStringList rejected = filesInFolder().filter(QRegularExpression(R"(^history\.rejected\.\d+\.\d+\.json$)"));
+        ASSERT_EQ(rejected.size(), 1) << filesInFolder().join(' ').toStdString();
+        EXPECT_TRUE(readFile(path("") + rejected.first()).contains(badElement)) << "kept exactly as it stood";
+        EXPECT_TRUE(waitUntil([&] { return !announced.isEmpty(); }));
+        EXPECT_EQ(announced, QStringList{path("") + rejected.first()});
+        ASSERT_EQ(store->setAsideSoFar().size(), 1);
+        EXPECT_EQ(store->setAsideSoFar().first().kind, HistoryStore::SetAsideKind::records);
+        // Kept aside once: the history is saved without it, the backup still holds it.
+        EXPECT_EQ(textsInFile(historyPath()), (QStringList{"new", "old"}));
+        EXPECT_EQ(readFile(backupPath()), file);
+        store.reset();
+        EXPECT_EQ(textsOf(await(makeStore()->getEntries())), (QStringList{"new", "old"}));
+        EXPECT_EQ(filesInFolder().filter("rejected").size(), 1);
+
+        // A history that does not decode at all falls back to that backup: its other
+        // records are restored, not "Restored 0 records".
+        writeFile(historyPath(), notJson);
+        auto recovering = makeStore();
+        EXPECT_EQ(textsOf(await(recovering->getEntries())), (QStringList{"new", "old"}));
+        EXPECT_EQ(filesInFolder().filter("rejected").size(), 2);
+        EXPECT_EQ(corruptedFiles().size(), 1);
+    }
 }
 
 TEST_F(HistoryRecoveryTest, CorruptBackupFallsThroughToAnEmptyHistory)

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -150,6 +151,30 @@ TEST_F(HistoryViewTest, ListsRecordsAndDetailShowsTheSelectedOne)
     ASSERT_EQ(inserted.size(), 1);
     EXPECT_EQ(inserted[0].mid(1), (QVariantList{0, 0}));
     EXPECT_TRUE(reset.isEmpty());
+}
+
+TEST_F(HistoryViewTest, BannerSaysWhichRecordsWereKeptAside)
+{
+    EXPECT_FALSE(open({entryWith("fine", 5)}).setAsideBanner()->isVisible());
+    view.reset();
+    store.reset();
+
+    seedHistory({entryWith("fine", 5), entryWith("bad", 6)});
+    QByteArray bytes = readFile(historyPath());
+    bytes.replace(QRegularExpression(R"("text"\s*:\s*"bad")").match(QString::fromUtf8(bytes)).captured().toUtf8(),
+                  "\"text\": 7");
+    writeFile(historyPath(), bytes);
+    store = std::make_unique<GatedStore>(folder(), 100, freeSpace);
+    view = std::make_unique<HistoryView>(std::make_unique<HistoryViewModel>(*store, pasteboard, savePanel), pins,
+                                         alerts);
+    view->show();
+    ASSERT_TRUE(waitUntil([&] { return !model().isLoading(); }));
+    EXPECT_EQ(rowTitles(), QStringList{"fine"});
+    // A toast would be gone in a second; the window says it for as long as it is open.
+    ASSERT_TRUE(view->setAsideBanner()->isVisible());
+    const QString aside = store->setAsideSoFar().value(0).path;
+    EXPECT_TRUE(aside.contains("history.rejected."));
+    EXPECT_TRUE(view->setAsideBanner()->text().contains(aside)) << view->setAsideBanner()->text().toStdString();
 }
 
 TEST_F(HistoryViewTest, ShowsLoadingEmptyAndFilteredStates)

@@ -18,6 +18,7 @@
 #include <QEnterEvent>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -562,4 +563,96 @@ TEST(CircleToolbarButton, HighlightFadesInUnlessMotionIsReduced)
     QApplication::sendEvent(&button, &leave);
     EXPECT_FALSE(button.isHovered());
     EXPECT_EQ(button.hoverProgress(), 0.0);
+}
+
+TEST(PinWidgetManager, AHugeRestoredPinOpensShowingAPartAndKeepsAllItsText)
+{
+    PinRig rig;
+    // One line of ten million characters, and one paragraph of words.
+    for (const bool words : {false, true}) {
+        QString text;
+        text.reserve(10'000'000);
+        while (text.size() < 10'000'000)
+            text += words ? QStringLiteral("word ") : QStringLiteral("base64AB");
+        text.truncate(10'000'000);
+        storePin(rig, 1.0, text);
+        auto manager = rig.makeManager();
+        manager->restorePin();
+        ASSERT_TRUE(manager->currentPin());
+        PinTextEditorView *pane = manager->window()->content()->textPane();
+        // Only a part is laid out; the note says so, and nothing of it can be typed over.
+        EXPECT_TRUE(pane->showsPart());
+        EXPECT_LE(pane->editor()->document()->characterCount(), PinTextEditorView::kLongestShownText + 1);
+        EXPECT_TRUE(pane->editor()->isReadOnly());
+        EXPECT_FALSE(pane->partNote()->isHidden());
+        EXPECT_EQ(pane->text().size(), text.size());
+        EXPECT_EQ(manager->currentPin()->editedText, text);
+
+        // Saving it back never cuts it.
+        manager->window()->move(333, 222);
+        manager->flushPendingSave();
+        manager.reset();
+        EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, text);
+    }
+
+    // A text that fits is shown whole and can be edited.
+    PinTextEditorView small(QStringLiteral("short"), false, PinFontSize::medium, {});
+    EXPECT_FALSE(small.showsPart());
+    EXPECT_TRUE(small.partNote()->isHidden());
+    EXPECT_FALSE(small.editor()->isReadOnly());
+}
+
+TEST(PinWidgetManager, AChangeTheDiskDoesNotTakeIsShownKeptRetriedAndAskedAboutAtQuit)
+{
+    PinRig rig;
+    auto manager = rig.makeManager();
+    manager->pinCapture(record(QStringLiteral("orig")), solidImage(40, 20, Qt::blue), QPoint(500, 400));
+    PinWidgetView *view = manager->window()->content();
+    EXPECT_FALSE(manager->isUnwritten());
+    EXPECT_TRUE(view->unwrittenNote()->isHidden());
+
+    // A file takes the folder's place: no write can succeed, as on a full disk.
+    const QString kept = rig.folder + QStringLiteral(".kept");
+    const auto block = [&] {
+        ASSERT_TRUE(QDir().rename(rig.folder, kept));
+        QFile file(rig.folder);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    };
+    const auto unblock = [&] {
+        ASSERT_TRUE(QFile::remove(rig.folder));
+        ASSERT_TRUE(QDir().rename(kept, rig.folder));
+    };
+    block();
+    manager->updateEditedText(QStringLiteral("orig + mine"));
+    ASSERT_TRUE(waitUntil([&] { return manager->isUnwritten(); }));
+    EXPECT_FALSE(view->unwrittenNote()->isHidden());
+    EXPECT_TRUE(view->unwrittenNote()->text().contains(manager->unwrittenReason()));
+    EXPECT_EQ(manager->currentPin()->editedText, QStringLiteral("orig + mine"));
+
+    // Quitting says so; the user may stay.
+    rig.alerts.answers = {1}; // Cancel
+    EXPECT_FALSE(manager->mayQuit());
+    ASSERT_EQ(rig.alerts.shown.size(), 1);
+    EXPECT_TRUE(manager->isUnwritten());
+
+    // Once the disk takes it again, the retry writes it and the note goes.
+    unblock();
+    ASSERT_TRUE(waitUntil([&] { return !manager->isUnwritten(); }, 4 * PinWidgetManager::kRetryDelayMs));
+    EXPECT_TRUE(view->unwrittenNote()->isHidden());
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("orig + mine"));
+    EXPECT_TRUE(manager->mayQuit());
+    EXPECT_EQ(rig.alerts.shown.size(), 1);
+
+    // A new pin the disk did not take keeps its images for the write that succeeds.
+    block();
+    rig.alerts.answers = {1}; // keep nothing: the edited pin is replaced
+    manager->closePin(false);
+    manager->pinCapture(record(QStringLiteral("second")), solidImage(40, 20, Qt::green), QPoint(500, 400));
+    EXPECT_TRUE(manager->isUnwritten());
+    unblock();
+    EXPECT_TRUE(manager->mayQuit()); // tries once more before it asks
+    EXPECT_FALSE(manager->isUnwritten());
+    EXPECT_EQ(PinnedCapture::loadSaved(rig.folder)->editedText, QStringLiteral("second"));
+    EXPECT_FALSE(PinnedCapture::loadFullImage(rig.folder).isNull());
+    EXPECT_EQ(rig.alerts.shown.size(), 1);
 }
