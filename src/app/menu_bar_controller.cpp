@@ -295,6 +295,8 @@ void MenuBarController::refreshMenu()
 
 void MenuBarController::menuAboutToShow()
 {
+    if (onMenuOpening)
+        onMenuOpening();
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;

@@ -18,7 +18,10 @@ std::optional<QString> saveAtomically(const QString &path, const QByteArray &byt
 {
     QSaveFile file(path);
     errno = 0;
-    const auto failure = [&](const char *step) {
+    // What could not be done, in the interface language: the file's path and the system's
+    // reason fill it in.
+    enum class Step { create, restrict, write };
+    const auto failure = [&](Step step) {
         // A short write that the file device did not take for an error leaves it saying
         // "Unknown error"; the system's own reason is still in errno.
         const int systemError = errno;
@@ -26,23 +29,43 @@ std::optional<QString> saveAtomically(const QString &path, const QByteArray &byt
         if (systemError != 0 && (cause.isEmpty() || cause == QSaveFile().errorString()))
             cause = QString::fromLocal8Bit(std::strerror(systemError));
         if (cause.isEmpty())
-            cause = QStringLiteral("only %1 of %2 bytes were written").arg(file.size()).arg(bytes.size());
-        const QString reason = QStringLiteral("Cannot %1 %2: %3").arg(QLatin1String(step), path, cause);
+            cause = QStringLiteral("%1/%2 B").arg(file.size()).arg(bytes.size());
+        QString reason;
+        switch (step) {
+        case Step::create:
+            //: Saving a file failed; %1 is the file's path, %2 the system's reason
+            //% "Cannot create %1: %2"
+            reason = qtTrId("file_save.cannot_create");
+            break;
+        case Step::restrict:
+            //: Saving a file failed: it could not be made readable by its owner alone; %1 is the file's path, %2 the system's reason
+            //% "Cannot restrict access to %1: %2"
+            reason = qtTrId("file_save.cannot_restrict");
+            break;
+        case Step::write:
+            //: Saving a file failed while writing; %1 is the file's path, %2 the system's reason
+            //% "Cannot write %1: %2"
+            reason = qtTrId("file_save.cannot_write");
+            break;
+        }
         file.cancelWriting();
-        return std::optional<QString>(reason);
+        return std::optional<QString>(reason.arg(path, cause));
     };
     if (!file.open(QIODevice::WriteOnly))
-        return failure("create");
+        return failure(Step::create);
     if (permissions && !file.setPermissions(*permissions))
-        return failure("restrict access to");
+        return failure(Step::restrict);
     if (file.write(bytes) != bytes.size())
-        return failure("write");
+        return failure(Step::write);
     // The bytes still in the buffer reach the file only here; commit() would not notice
     // that they never arrived.
     if (!file.flush() || file.size() != bytes.size() || file.error() != QFileDevice::NoError)
-        return failure("write");
-    if (!file.commit())
-        return QStringLiteral("Cannot replace %1: %2").arg(path, file.errorString());
+        return failure(Step::write);
+    if (!file.commit()) {
+        //: Saving a file failed at the end, where the new file takes the old one's place; %1 is the file's path, %2 the system's reason
+        //% "Cannot replace %1: %2"
+        return qtTrId("file_save.cannot_replace").arg(path, file.errorString());
+    }
     return std::nullopt;
 }
 

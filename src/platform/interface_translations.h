@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace quorvane::InterfaceTranslations {
@@ -30,5 +31,9 @@ bool use(const QString &code);
 
 // The code whose table is in use; "en" when only English is.
 QString current();
+
+// The conventions dates and numbers are written in: the interface language's, with the
+// system's region where the system speaks that language (its date order, its clock).
+QLocale locale();
 
 } // namespace quorvane::InterfaceTranslations

@@ -423,3 +423,34 @@ TEST_F(HistoryViewTest, EveryTranslationFitsTheWindowAndArabicMirrorsIt)
     EXPECT_TRUE(waitUntil([&] { return left(view->listColumn()) > left(view->detailView()); }));
     EXPECT_GT(left(copy), left(child<QPushButton>("deleteButton")));
 }
+
+TEST_F(HistoryViewTest, ClosesFromTheKeyboardAndTheDetailPaneScrollsAsOne)
+{
+    QStringList lines;
+    for (int i = 0; i < 120; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    open({entryWith(lines.join('\n'), 60)});
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+
+    // The whole text stands in the pane, which alone scrolls.
+    auto *text = child<QPlainTextEdit>("detailText");
+    ASSERT_TRUE(waitUntil([&] { return text->toPlainText().startsWith("line 0"); }));
+    EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(text->verticalScrollBar()->isVisible());
+    QList<QScrollBar *> shown;
+    for (QScrollBar *bar : view->detailView()->findChildren<QScrollBar *>()) {
+        if (bar->isVisible() && bar->orientation() == Qt::Vertical)
+            shown << bar;
+    }
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_GT(shown.first()->maximum(), 0);
+
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    EXPECT_TRUE(view->isHidden());
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QTest::keyClick(text, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(view->isHidden());
+}
