@@ -3,6 +3,7 @@
 
 #include "core/text_utils.h"
 #include "history/export_service.h"
+#include "history/history_action_button.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
@@ -302,7 +303,7 @@ QWidget *HistoryDetailView::makeActionBar()
     layout->setSpacing(buttonSpacing);
 
     auto button = [bar, layout](const char *objectName, const char *symbol) {
-        auto *b = new QPushButton(HistoryStyle::symbol(QLatin1String(symbol)), QString(), bar);
+        auto *b = new HistoryActionButton(HistoryStyle::symbol(QLatin1String(symbol)), bar);
         b->setObjectName(QLatin1String(objectName));
         b->setMinimumHeight(32);
         b->setAutoDefault(false);
