@@ -487,6 +487,10 @@ TEST_F(HistoryViewTest, RightToLeftDrawsLatinTitlesAndButtonLabelsWhole)
         EXPECT_LE(rightmostInk, title.right()) << "line " << line;
     }
 
+    // The capture's date in the interface language too.
+    const QString englishMonth = QLocale(QLocale::English).monthName(QDate::currentDate().month(), QLocale::ShortFormat);
+    EXPECT_FALSE(child<QLabel>("detailDate")->text().contains(englishMonth)) << child<QLabel>("detailDate")->text().toStdString();
+
     // A button's label keeps the button's margin, however the bar shares its width.
     for (const char *name : {"copyButton", "pinButton", "copyMarkdownButton", "exportButton", "deleteButton"}) {
         auto *button = child<QPushButton>(name);
