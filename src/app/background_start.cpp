@@ -30,6 +30,12 @@ std::optional<QString> startProgramInBackground(const QDBusConnection &bus, cons
     process.setStandardInputFile(QProcess::nullDevice());
     process.setStandardOutputFile(QProcess::nullDevice());
     process.setStandardErrorFile(QProcess::nullDevice());
+    // The desktop's activation token is for the window the command opens; it goes with the
+    // command, not with the start.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_ACTIVATION_TOKEN"));
+    environment.remove(QStringLiteral("DESKTOP_STARTUP_ID"));
+    process.setProcessEnvironment(environment);
     qint64 processId = 0;
     if (!process.startDetached(&processId)) {
         //: A command was given while Quorvane did not run, and it could not be started; %1 says why
