@@ -4,7 +4,7 @@
 # AppStream metadata in every interface language, the icon at the theme's sizes, a program
 # without symbols, and a service file that lets the session bus start the program.
 # Needs SOURCE_DIR, BUILD_DIR, PREFIX, the install folders BINDIR, DATADIR, MANDIR and the tools
-# READELF, DESKTOP_FILE_VALIDATE, APPSTREAMCLI.
+# READELF, DESKTOP_FILE_VALIDATE, APPSTREAMCLI, GROFF.
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX} --strip
                 RESULT_VARIABLE result OUTPUT_QUIET)
@@ -24,6 +24,13 @@ foreach(file ${program} ${entry} ${metainfo} ${services}/com.corvantis.Quorvane.
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+
+# The man page formats without a warning (groff's own checks, as man runs them).
+execute_process(COMMAND ${GROFF} -man -ww -z ${PREFIX}/${MANDIR}/man1/quorvane.1
+                RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0 OR NOT output STREQUAL "")
+  message(FATAL_ERROR "groff finds faults in the man page:\n${output}")
+endif()
 
 file(READ ${SOURCE_DIR}/LICENSE licence)
 if(NOT licence MATCHES "GNU GENERAL PUBLIC LICENSE[ \n]+Version 3, 29 June 2007")

@@ -179,6 +179,11 @@ void AppDelegate::setupMenuBar()
         if (self)
             self->openFeedback();
     };
+    // Where the user looks at the shortcuts, one another program held may be free by now.
+    controller->onMenuOpening = [self] {
+        if (self)
+            self->retryRefusedShortcuts();
+    };
     controller->onAbout = [self] {
         if (self)
             self->openAbout();
@@ -271,6 +276,19 @@ void AppDelegate::setupHotkeys()
     }
 }
 
+void AppDelegate::retryRefusedShortcuts()
+{
+    const HotkeyManager *hotkeys = m_services.hotkeyManager();
+    if (hotkeys && !hotkeys->refusedActions().isEmpty())
+        setupHotkeys();
+}
+
+void AppDelegate::openPreferences()
+{
+    retryRefusedShortcuts();
+    m_windows.openPreferences();
+}
+
 void AppDelegate::logShortcuts() const
 {
     const UserSettings &settings = m_services.settingsStore()->settings();
@@ -345,7 +363,10 @@ void AppDelegate::setupNotificationObservers()
 
     // A click on the notice of a refused shortcut.
     connect(m_services.shortcutNotice(), &ShortcutRefusalNotice::openShortcutsPreferences, this,
-            [this] { m_windows.openShortcutsPreferences(); });
+            [this] {
+                retryRefusedShortcuts();
+                m_windows.openShortcutsPreferences();
+            });
 
     // A click on a success toast.
     connect(m_services.notificationService(), &NotificationService::openHistoryWithEntry, this,

@@ -52,6 +52,9 @@ public:
     void setupServices();
     void setupMenuBar();
     void setupHotkeys();
+    // Registers the hotkeys again when one was refused (another program held it, and may
+    // have let it go since).
+    void retryRefusedShortcuts();
     void setupNotificationObservers();
 
     // The capture handlers: each prints its request, runs one capture workflow and, after
@@ -70,7 +73,8 @@ public:
     // The capture history, always on the full list; `entry` is the record whose toast was
     // clicked, if any.
     virtual void openHistory(std::optional<QUuid> entry = std::nullopt);
-    virtual void openPreferences() { m_windows.openPreferences(); }
+    // Tries the shortcuts another program held once more first: the user is about to see them.
+    virtual void openPreferences();
     virtual void openFeedback() { m_windows.openFeedback(); }
     virtual void openAbout() { m_windows.openAbout(); }
     // The first-launch flow (see FirstLaunchFlow); the program's own steps, which it

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/app_delegate.h"
 #include "app/app_resources.h"
+#include "app/background_start.h"
 #include "app/command_line.h"
 #include "app/command_service.h"
 #include "app/desktop_service_factory.h"
@@ -136,6 +137,25 @@ std::optional<int> answerWithoutStarting(int argc, char **argv, std::optional<Pr
         //% "Quorvane needs a graphical desktop session: no DISPLAY is set."
         printTo(stderr, qtTrId("command_line.no_display"));
         result = 1;
+    }
+    // A command, as from a script or a terminal, returns with its answer: the program it
+    // needs is started apart and handed the command as a running copy would be. Without
+    // a session bus nothing could reach that copy, and this start becomes the program.
+    if (!result && command) {
+        const QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connectionName);
+        if (bus.isConnected()) {
+            // Qt's own options ("-platform xcb") go with it; the command goes over the bus.
+            QStringList options = app.arguments().mid(1);
+            options.removeAt(options.lastIndexOf(quorvane::commandVerb(*command)));
+            if (const std::optional<QString> problem =
+                    quorvane::startProgramInBackground(bus, options, std::chrono::seconds(30))) {
+                printTo(stderr, *problem);
+                result = 1;
+            } else {
+                result = handOver(CommandClient(bus), command);
+            }
+        }
+        QDBusConnection::disconnectFromBus(connectionName);
     }
     return result;
 }

@@ -180,11 +180,12 @@ void MenuBarController::setupMenu()
     //% "Send Feedback…"
     addRow(qtTrId("menubar.feedback"), std::nullopt, &MenuBarController::handleSendFeedback)
         ->setObjectName(QStringLiteral("handleSendFeedback"));
-    //: Tray menu item
-    //% "Check for Updates…"
-    addRow(qtTrId("menubar.checkForUpdates"), std::nullopt,
-           &MenuBarController::handleCheckForUpdates)
-        ->setObjectName(QStringLiteral("handleCheckForUpdates"));
+    if (m_updater.hasFeed()) {
+        //: Tray menu item
+        //% "Check for Updates…"
+        addRow(qtTrId("menubar.checkForUpdates"), std::nullopt, &MenuBarController::handleCheckForUpdates)
+            ->setObjectName(QStringLiteral("handleCheckForUpdates"));
+    }
     m_menu->addSeparator();
     //: Tray menu item
     //% "About Quorvane"
@@ -295,6 +296,8 @@ void MenuBarController::refreshMenu()
 
 void MenuBarController::menuAboutToShow()
 {
+    if (onMenuOpening)
+        onMenuOpening();
     for (QAction *action : m_menu->actions()) {
         if (action->isSeparator())
             continue;

@@ -64,6 +64,8 @@ public:
     std::function<void()> onScanCode;
     std::function<void()> onAbout;
     std::function<void(const QImage &image)> onImageFromiPhone;
+    // The menu is about to open, before its rows show.
+    std::function<void()> onMenuOpening;
     // Where a window cannot place itself beside the icon (Wayland), the first-launch
     // tooltip would float far from it: when set, its title and capture sentence go here
     // instead (the shell posts them as a notification).

@@ -32,6 +32,8 @@ public:
     virtual void checkForUpdatesInBackground();
     // The check the user asked for from the menu.
     virtual void checkForUpdates();
+    // Whether there is anything to check: a build without a feed offers no check.
+    virtual bool hasFeed() const { return m_updaterController->hasFeed(); }
 
     // Nothing in the program sets it: it stays false.
     bool updateAvailable() const { return m_updateAvailable; }

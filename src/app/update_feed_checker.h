@@ -52,6 +52,9 @@ public:
     virtual void checkForUpdates();
     // A silent check: the user hears of it only when a newer release exists.
     virtual void checkForUpdatesInBackground();
+    // Whether the build names a feed to check (distributions' builds update the program
+    // themselves and name none).
+    bool hasFeed() const { return !m_feedAddress.isEmpty(); }
     // True while the feed is being fetched.
     bool isFetching() const { return m_reply != nullptr; }
 

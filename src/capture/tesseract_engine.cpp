@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/tesseract_engine.h"
 
+#include "build_config.h"
+
 #include "capture/recognition_limit.h"
 
 #include "capture/ocr_error.h"
@@ -8,7 +10,9 @@
 
 #include <QFileInfo>
 
+#if QUORVANE_HAVE_OPENMP
 #include <omp.h>
+#endif
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
@@ -127,7 +131,9 @@ QList<RecognizedLine> TesseractEngine::recognize(const QImage &grey, int resolut
     // Tesseract splits each step of its networks over OpenMP threads. The steps are tiny,
     // so the threads mostly wait on one another, and on a busy machine a recognition took
     // several times as long as on one thread. The limit holds for the calling thread only.
+#if QUORVANE_HAVE_OPENMP
     omp_set_max_active_levels(0);
+#endif
     switch (layout) {
     case Layout::automatic: m_api->SetPageSegMode(tesseract::PSM_AUTO); break;
     case Layout::singleBlock: m_api->SetPageSegMode(tesseract::PSM_SINGLE_BLOCK); break;

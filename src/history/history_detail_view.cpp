@@ -3,6 +3,7 @@
 
 #include "core/text_utils.h"
 #include "history/export_service.h"
+#include "history/history_action_button.h"
 #include "history/history_style.h"
 #include "history/history_view_model.h"
 #include "pins/pin_widget_manager.h"
@@ -18,7 +19,10 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QtMath>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QShortcut>
@@ -161,6 +165,46 @@ QWidget *HistoryDetailView::makePlaceholder()
     return page;
 }
 
+namespace {
+
+// The captured text at its full height: the pane around it scrolls, so that one scroll bar
+// moves the header, the picture and the text together, never a second one inside.
+class WholeTextEdit : public QPlainTextEdit {
+public:
+    static constexpr int minimumHeight = 200;
+
+    explicit WholeTextEdit(QWidget *parent) : QPlainTextEdit(parent)
+    {
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        setFixedHeight(minimumHeight);
+        // The plain text layout counts its size in lines, wrapped ones included.
+        connect(document()->documentLayout(), &QAbstractTextDocumentLayout::documentSizeChanged, this,
+                &WholeTextEdit::fit);
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QPlainTextEdit::resizeEvent(event);
+        fit();
+    }
+
+private:
+    void fit()
+    {
+        const qreal lines = document()->documentLayout()->documentSize().height();
+        // One line more than counted: the view scrolls as soon as its last line is cut at all.
+        const int text = qCeil((lines + 1) * fontMetrics().lineSpacing() + 2 * document()->documentMargin());
+        // The frame, the padding and the border around the text.
+        const int chrome = height() - viewport()->height();
+        setFixedHeight(std::max(minimumHeight, text + chrome));
+    }
+};
+
+} // namespace
+
 QWidget *HistoryDetailView::makeDetail()
 {
     auto *page = new QWidget(this);
@@ -230,12 +274,10 @@ QWidget *HistoryDetailView::makeDetail()
     m_characterCount = captionLabel(content, "detailCharacterCount");
     textRow->addWidget(m_characterCount);
     textSection->addLayout(textRow);
-    m_text = new QPlainTextEdit(content);
+    m_text = new WholeTextEdit(content);
     m_text->setObjectName(QStringLiteral("detailText"));
     m_text->setReadOnly(true);
     m_text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_text->setMinimumHeight(200);
-    m_text->setMaximumHeight(400);
     const QColor outline = HistoryStyle::withOpacity(HistoryStyle::secondary(palette()), 0.2);
     m_text->setStyleSheet(QStringLiteral("QPlainTextEdit { background: palette(base); padding: 8px;"
                                          " border: 1px solid rgba(%1, %2, %3, %4); border-radius: 6px; }")
@@ -261,7 +303,7 @@ QWidget *HistoryDetailView::makeActionBar()
     layout->setSpacing(buttonSpacing);
 
     auto button = [bar, layout](const char *objectName, const char *symbol) {
-        auto *b = new QPushButton(HistoryStyle::symbol(QLatin1String(symbol)), QString(), bar);
+        auto *b = new HistoryActionButton(HistoryStyle::symbol(QLatin1String(symbol)), bar);
         b->setObjectName(QLatin1String(objectName));
         b->setMinimumHeight(32);
         b->setAutoDefault(false);

@@ -61,7 +61,12 @@ QStringList titleLines(const QString &title, const QFont &font, int width)
             lines << QFontMetrics(font).elidedText(title.mid(line.textStart()), Qt::ElideRight, width);
             break;
         }
-        lines << title.mid(line.textStart(), line.textLength());
+        // The space a line breaks after is not part of it: drawn against the reading
+        // start of a right-to-left window, it would push the words off their edge.
+        QString text = title.mid(line.textStart(), line.textLength());
+        while (!text.isEmpty() && text.back().isSpace())
+            text.chop(1);
+        lines << text;
     }
     layout.endLayout();
     if (lines.isEmpty())

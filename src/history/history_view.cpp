@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QShowEvent>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTimer>
@@ -61,6 +62,10 @@ HistoryView::HistoryView(std::unique_ptr<HistoryViewModel> viewModel, PinWidgetM
                          AlertPresenter &alerts, QWidget *parent)
     : QWidget(parent), m_viewModel(std::move(viewModel)), m_alerts(alerts)
 {
+    // Closed from the keyboard as any document window is.
+    auto *close = new QShortcut(this);
+    close->setKeys({QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)});
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     // Widened, if the texts need it, once they are all set.
     setMinimumSize(windowMinWidth, windowMinHeight);
     auto *root = new QVBoxLayout(this);

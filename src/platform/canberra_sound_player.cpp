@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/canberra_sound_player.h"
 
+#include "build_config.h"
+
+#if QUORVANE_HAVE_CANBERRA
 #include <canberra.h>
+#endif
 
 namespace quorvane {
+
+#if QUORVANE_HAVE_CANBERRA
 
 CanberraSoundPlayer::CanberraSoundPlayer()
 {
@@ -44,5 +50,26 @@ std::unique_ptr<SoundPlayer> createSoundPlayer()
 {
     return std::make_unique<CanberraSoundPlayer>();
 }
+
+#else
+
+namespace {
+
+// A build without libcanberra plays no sound; the switch for sounds still shows, and the
+// README says why it stays silent.
+class SilentSoundPlayer : public SoundPlayer {
+public:
+    bool canPlay(const QString &) const override { return false; }
+    void play(const QString &) override {}
+};
+
+} // namespace
+
+std::unique_ptr<SoundPlayer> createSoundPlayer()
+{
+    return std::make_unique<SilentSoundPlayer>();
+}
+
+#endif
 
 } // namespace quorvane

@@ -148,4 +148,17 @@ QString englishText(const char *id, int count)
     return text;
 }
 
+QLocale locale()
+{
+    // The system's, unless the program set another.
+    const QLocale usual;
+    const QLocale language(installed().chosenCode);
+    if (usual.language() == language.language() && usual.script() == language.script())
+        return usual;
+    // An English interface on an unconfigured system keeps the plain conventions.
+    if (language.language() == QLocale::English && usual.language() == QLocale::C)
+        return usual;
+    return language;
+}
+
 } // namespace quorvane::InterfaceTranslations

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QLocale>
 #include <QString>
 
 namespace quorvane::InterfaceTranslations {
@@ -35,5 +36,9 @@ QString current();
 // plural text; the id itself when the English table lacks it. Any thread, no application
 // object needed.
 QString englishText(const char *id, int count = -1);
+
+// The conventions dates and numbers are written in: the interface language's, with the
+// system's region where the system speaks that language (its date order, its clock).
+QLocale locale();
 
 } // namespace quorvane::InterfaceTranslations

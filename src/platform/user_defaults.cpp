@@ -13,6 +13,11 @@
 #include <QStandardPaths>
 #include <QTimer>
 
+#include <cerrno>
+#include <cstring>
+
+#include <unistd.h>
+
 namespace quorvane {
 
 namespace {
@@ -217,9 +222,22 @@ bool UserDefaults::synchronize()
         return true;
     const QString folder = QFileInfo(m_path).absolutePath();
     // The settings name the user's shortcuts and languages: theirs alone, like the data folder.
-    if (!QDir().mkpath(folder)
-        || !QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+    if (!QDir().mkpath(folder)) {
         m_lastError = cannotCreateFolder(folder);
+        return false;
+    }
+    if (!QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
+        const int systemError = errno;
+        // Typically a folder made by a run as another user (sudo): it is there, but not ours.
+        const QFileInfo info(folder);
+        m_lastError = info.ownerId() != ::getuid()
+                          //: The settings could not be saved; %1 is their folder, %2 the name of the user who owns it
+                          //% "The folder %1 belongs to the user %2, so Quorvane cannot keep its settings there private."
+                          ? Phrase::text(QT_TRID_NOOP("settings_file.folder_of_another_user"), {folder, info.owner()})
+                          //: The settings could not be saved; %1 is their folder, %2 the system's reason
+                          //% "Cannot make the folder %1 private: %2"
+                          : Phrase::text(QT_TRID_NOOP("settings_file.cannot_restrict_folder"),
+                                         {folder, QString::fromLocal8Bit(std::strerror(systemError))});
         return false;
     }
     const std::string text = m_values.dump(2) + "\n";

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 
 namespace quorvane {
@@ -44,6 +45,24 @@ QString escapeStringValue(const QString &value)
     return escaped;
 }
 
+// The program an Exec line starts: its first argument, unquoted.
+QString execProgram(const QString &exec)
+{
+    const QString line = exec.trimmed();
+    if (!line.startsWith(u'"'))
+        return line.section(u' ', 0, 0);
+    QString program;
+    for (qsizetype i = 1; i < line.size(); ++i) {
+        if (line[i] == u'\\' && i + 1 < line.size())
+            program += line[++i];
+        else if (line[i] == u'"')
+            break;
+        else
+            program += line[i];
+    }
+    return program;
+}
+
 } // namespace
 
 XdgAutostartLoginItem::XdgAutostartLoginItem(QString desktopFilePath, QString executable, QString formerFilePath)
@@ -70,17 +89,19 @@ QString XdgAutostartLoginItem::formerStandardFilePath()
 
 LoginItem::Status XdgAutostartLoginItem::status() const
 {
-    if (!m_formerPath.isEmpty() && entryStatus(m_formerPath) == Status::enabled)
-        return Status::enabled;
+    for (const QString &older : olderEntries()) {
+        if (entryStatus(older) == Status::enabled)
+            return Status::enabled;
+    }
     return entryStatus(m_path);
 }
 
-LoginItem::Status XdgAutostartLoginItem::entryStatus(const QString &path)
+QHash<QString, QString> XdgAutostartLoginItem::mainGroup(const QString &path)
 {
+    QHash<QString, QString> values;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return Status::notRegistered;
-    // Desktops honour these two switches inside an entry that is otherwise present.
+        return values;
     bool inMainGroup = false;
     while (!file.atEnd()) {
         const QString line = QString::fromUtf8(file.readLine()).trimmed();
@@ -89,16 +110,42 @@ LoginItem::Status XdgAutostartLoginItem::entryStatus(const QString &path)
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (!inMainGroup || equals < 0)
-            continue;
-        const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
-        if (key == QStringLiteral("Hidden") && value == QStringLiteral("true"))
-            return Status::notRegistered;
-        if (key == QStringLiteral("X-GNOME-Autostart-enabled") && value == QStringLiteral("false"))
-            return Status::notRegistered;
+        if (inMainGroup && equals >= 0)
+            values.insert(line.left(equals).trimmed(), line.mid(equals + 1).trimmed());
     }
+    return values;
+}
+
+LoginItem::Status XdgAutostartLoginItem::entryStatus(const QString &path)
+{
+    if (!QFile::exists(path))
+        return Status::notRegistered;
+    // Desktops honour these two switches inside an entry that is otherwise present.
+    const QHash<QString, QString> values = mainGroup(path);
+    if (values.value(QStringLiteral("Hidden")) == QStringLiteral("true")
+        || values.value(QStringLiteral("X-GNOME-Autostart-enabled")) == QStringLiteral("false"))
+        return Status::notRegistered;
     return Status::enabled;
+}
+
+QStringList XdgAutostartLoginItem::olderEntries() const
+{
+    QStringList older;
+    if (!m_formerPath.isEmpty() && QFile::exists(m_formerPath))
+        older << QFileInfo(m_formerPath).absoluteFilePath();
+    // Entries made by hand or by a desktop's startup settings, under any name, that start
+    // the same program: they would start it a second time.
+    const QFileInfo own(m_path);
+    const QString program = QFileInfo(m_executable).fileName();
+    const QFileInfoList entries = own.absoluteDir().entryInfoList({QStringLiteral("*.desktop")}, QDir::Files);
+    for (const QFileInfo &entry : entries) {
+        const QString path = entry.absoluteFilePath();
+        if (path == own.absoluteFilePath() || older.contains(path))
+            continue;
+        if (QFileInfo(execProgram(mainGroup(path).value(QStringLiteral("Exec")))).fileName() == program)
+            older << path;
+    }
+    return older;
 }
 
 QByteArray XdgAutostartLoginItem::desktopEntry() const
@@ -121,15 +168,15 @@ void XdgAutostartLoginItem::registerItem()
         throw LoginItemError(cannotCreateFolder(folder));
     if (const auto failure = saveAtomically(m_path, desktopEntry()))
         throw LoginItemError(*failure);
-    if (!m_formerPath.isEmpty())
-        removeEntry(m_formerPath);
+    for (const QString &older : olderEntries())
+        removeEntry(older);
 }
 
 void XdgAutostartLoginItem::unregisterItem()
 {
     removeEntry(m_path);
-    if (!m_formerPath.isEmpty())
-        removeEntry(m_formerPath);
+    for (const QString &older : olderEntries())
+        removeEntry(older);
 }
 
 void XdgAutostartLoginItem::removeEntry(const QString &path)

@@ -3,7 +3,9 @@
 
 #include "platform/login_item.h"
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 namespace quorvane {
 
@@ -23,15 +25,18 @@ public:
     // "$XDG_CONFIG_HOME/autostart/quorvane.desktop", the name earlier versions wrote.
     static QString formerStandardFilePath();
 
-    // Enabled when the entry (or the one under the former name) exists and is not
+    // Enabled when the entry (or an older one, see `olderEntries`) exists and is not
     // switched off inside the file ("Hidden=true" or "X-GNOME-Autostart-enabled=false").
     Status status() const override;
     // Writes the entry atomically, creating the autostart folder when needed, and
-    // removes the one under the former name, so the program is not started twice.
+    // removes the older ones, so the program is not started twice.
     void registerItem() override;
-    // Removes the entry and the one under the former name; an entry that is already
-    // gone is not an error.
+    // Removes the entry and the older ones; an entry that is already gone is not an error.
     void unregisterItem() override;
+
+    // The other entries of the autostart folder that start this program: the one under
+    // the former name and any whose Exec line runs an executable of the same name.
+    QStringList olderEntries() const;
 
     QString desktopFilePath() const { return m_path; }
     // The contents written by `registerItem`.
@@ -39,6 +44,8 @@ public:
 
 private:
     static Status entryStatus(const QString &path);
+    // The keys of an entry's [Desktop Entry] group with their raw values.
+    static QHash<QString, QString> mainGroup(const QString &path);
     static void removeEntry(const QString &path);
 
     QString m_path;

@@ -12,6 +12,7 @@
 #include "windows/form_section.h"
 #include "windows/form_style.h"
 #include "windows/pane_symbol.h"
+#include "windows/save_failure_banner.h"
 
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -129,6 +130,8 @@ HistoryPreferencesView::HistoryPreferencesView(SettingsStore &settingsStore, qin
     content->addLayout(deletion);
 
     form->addWidget(section);
+    // The maximum is saved as every other setting is, and may fail as they may.
+    form->addWidget(new SaveFailureBanner(m_settingsStore, this));
     form->addStretch(1);
 
     showSliderValue();

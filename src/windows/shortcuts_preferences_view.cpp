@@ -5,6 +5,7 @@
 #include "core/global_shortcut_gate.h"
 #include "core/localized_error.h"
 #include "core/settings_store.h"
+#include "core/settings_store_error.h"
 #include "platform/language_change.h"
 #include "windows/desktop_shortcuts_note.h"
 #include "windows/error_banner.h"
@@ -22,6 +23,25 @@
 #include <optional>
 
 namespace quorvane {
+
+namespace {
+
+// A shortcut the store refused stays refused after another change is saved; a failed save
+// does not.
+bool isRefusedShortcut(const std::exception_ptr &failure)
+{
+    if (!failure)
+        return false;
+    try {
+        std::rethrow_exception(failure);
+    } catch (const SettingsStoreError &error) {
+        return error.kind() != SettingsStoreError::Kind::persistenceFailed;
+    } catch (...) {
+        return true;
+    }
+}
+
+} // namespace
 
 namespace {
 
@@ -128,6 +148,18 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
     form->addWidget(resetSection);
     m_errorBanner = new ErrorBanner(page);
     form->addWidget(m_errorBanner);
+    // The pane's shortcuts are saved with the whole record: a save made from any pane
+    // says whether they are stored too.
+    connect(&m_settingsStore, &SettingsStore::saveFailed, this, [this](const QString &reason) {
+        m_failure = nullptr;
+        m_errorBanner->showMessage(reason);
+    });
+    connect(&m_settingsStore, &SettingsStore::settingsDidChange, this, [this] {
+        if (isRefusedShortcut(m_failure))
+            return;
+        m_failure = nullptr;
+        m_errorBanner->hide();
+    });
     form->addStretch(1);
     onLanguageChange(this, [this] { retranslate(); });
 }

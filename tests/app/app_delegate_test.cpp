@@ -1289,6 +1289,45 @@ TEST(AppDelegateHotkeys, AShortcutAnotherProgramHoldsIsToldOnceAndItsClickOpensT
     EXPECT_TRUE(preferences->shortcutsPane()->recorder(ShortcutAction::openHistory)->isValid());
 }
 
+TEST(AppDelegateHotkeys, AShortcutAnotherProgramLetGoIsTakenWhenTheMenuOrPreferencesOpen)
+{
+    test::OtherClient other;
+    const quint16 shiftSuper = KeyTable::xShiftMask | KeyTable::xMod4Mask;
+    const xcb_keycode_t capture = *KeyTable::xKeycode(37); // the default quick capture, Shift+Super+L
+    const xcb_keycode_t history = *KeyTable::xKeycode(4);  // the default history, Alt+Super+H
+    const quint16 altSuper = KeyTable::xMod1Mask | KeyTable::xMod4Mask;
+    ASSERT_TRUE(other.grab(capture, shiftSuper));
+    ASSERT_TRUE(other.grab(history, altSuper));
+    std::unique_ptr<GlobalKeyGrabber> display = createGlobalKeyGrabber();
+    FakeFactory factory;
+    factory.displayGrabber = display.get();
+    markOnboardingSeen(factory, true);
+    AppDelegate delegate(factory);
+    delegate.applicationDidFinishLaunching();
+    HotkeyManager &hotkeys = *delegate.services().hotkeyManager();
+    ASSERT_EQ(hotkeys.refusedActions(), (QList{HotkeyAction::quickZarrowCapture, HotkeyAction::openHistory}));
+
+    // Still held: opening Preferences changes nothing.
+    delegate.openPreferences();
+    drainEvents();
+    EXPECT_EQ(hotkeys.refusedActions().size(), 2);
+
+    other.ungrab(history, altSuper);
+    delegate.openPreferences();
+    drainEvents();
+    EXPECT_EQ(hotkeys.refusedActions(), QList{HotkeyAction::quickZarrowCapture});
+
+    other.ungrab(capture, shiftSuper);
+    emit factory.statusItem->menu()->aboutToShow();
+    drainEvents();
+    EXPECT_TRUE(hotkeys.refusedActions().isEmpty());
+    EXPECT_TRUE(menuRow(factory, "handleCaptureText")->icon().isNull());
+    // Taken for good: the other program cannot have it back.
+    EXPECT_FALSE(other.grab(capture, shiftSuper));
+    // Said once, at the start.
+    EXPECT_EQ(factory.notifications->actionable.size(), 1);
+}
+
 TEST(AppDelegateObservers, TextsNamingTheCaptureShortcutFollowAChange)
 {
     FakeFactory factory;

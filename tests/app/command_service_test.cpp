@@ -3,9 +3,14 @@
 // process reaches it (its own connection), and the command line that feeds it.
 #include "app/command_line.h"
 #include "app/command_service.h"
+#include "platform/log_categories.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QFile>
+#include <QMetaMethod>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +95,39 @@ TEST(CommandServiceTest, ARefusedCommandStillArrivesAndItsCallerHearsWhy)
     EXPECT_EQ(client.send(ProgramCommand::capture), QStringLiteral("A capture operation is already in progress"));
     EXPECT_EQ(client.send(ProgramCommand::history), std::nullopt);
     EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::history}));
+}
+
+// The man page is the reference: it names every command, every method of the bus interface
+// in each of its forms, and every log category the program writes in.
+TEST(CommandServiceTest, TheManPageDescribesEveryCommandMethodAndLogCategory)
+{
+    QFile file(QStringLiteral(QUORVANE_SOURCE_DIR "/resources/quorvane.1"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString page = QString::fromUtf8(file.readAll());
+
+    for (ProgramCommand command : allProgramCommands())
+        EXPECT_TRUE(page.contains(QStringLiteral("\n.B %1\n").arg(commandVerb(command)))) << commandVerb(command).toStdString();
+
+    const QMetaObject &interface = CommandService::staticMetaObject;
+    int methods = 0;
+    for (int i = interface.methodOffset(); i < interface.methodCount(); ++i) {
+        const QMetaMethod method = interface.method(i);
+        if (!(method.attributes() & QMetaMethod::Scriptable))
+            continue;
+        ++methods;
+        const QString name = QString::fromLatin1(method.name());
+        const QString form = method.parameterCount() == 0 ? QStringLiteral(".BR %1 \"(), \"").arg(name)
+                                                          : QStringLiteral("%1 \"(a{sv} platform_data)\"").arg(name);
+        EXPECT_EQ(method.parameterCount() == 0 || method.parameterMetaType(0) == QMetaType::fromType<QVariantMap>(), true)
+            << name.toStdString();
+        EXPECT_TRUE(page.contains(form)) << form.toStdString();
+    }
+    EXPECT_EQ(methods, 2 * allProgramCommands().size());
+
+    for (const QLoggingCategory &category :
+         {std::cref(lcApp()), std::cref(lcCapture()), std::cref(lcRecognition()), std::cref(lcImport()),
+          std::cref(lcHistory()), std::cref(lcPins()), std::cref(lcHotkeys()), std::cref(lcPermissions()),
+          std::cref(lcSettings()), std::cref(lcNotifications()), std::cref(lcUpdater()), std::cref(lcWindows()),
+          std::cref(lcPlatform()), std::cref(lcText())})
+        EXPECT_TRUE(page.contains(QString::fromLatin1(category.categoryName()))) << category.categoryName();
 }

@@ -94,8 +94,9 @@ struct RecordingRuntime : ContinuityRuntime {
 
 // A controller over fakes, with every callback counting into `calls`.
 struct Rig {
-    explicit Rig(bool trayDrawsMenu = false) : defaults(dir.filePath("defaults.json"))
+    explicit Rig(bool trayDrawsMenu = false, bool updateFeed = true) : defaults(dir.filePath("defaults.json"))
     {
+        updater.feed = updateFeed;
         auto owned = std::make_unique<FakeStatusItem>();
         owned->drawsMenu = trayDrawsMenu;
         item = owned.get();
@@ -474,4 +475,15 @@ TEST(FirstLaunchTooltipTest, TheKeyCapStandsWhereTheLanguagesSentencePutsIt)
     test::ScopedInterfaceLanguage japanese("ja");
     EXPECT_TRUE(test::waitUntil([&] { return line() == QStringList{"Shift+Super+L", "を押してテキストをキャプチャ"}; }))
         << line().join(" | ").toStdString();
+}
+
+TEST(MenuBarControllerTest, ABuildWithoutAnUpdateFeedOffersNoCheck)
+{
+    Rig rig(false, false);
+    QStringList rows;
+    for (const QAction *action : rig.controller->menu()->actions())
+        rows << (action->isSeparator() ? QString("-") : action->objectName());
+    EXPECT_EQ(rows, (QStringList{"handleCaptureText", "handleScanCode", "handleImportFromiPhone", "-",
+                                 "handleOpenHistory", "-", "handleOpenPreferences", "handleSendFeedback", "-",
+                                 "handleAbout", "handleQuit"}));
 }

@@ -27,6 +27,9 @@ struct CountingUpdater : SparkleUpdater {
     }
     void checkForUpdatesInBackground() override { ++backgroundChecks; }
     void checkForUpdates() override { ++userChecks; }
+    // As a build that names a feed, without one to fetch.
+    bool hasFeed() const override { return feed; }
+    bool feed = true;
     int backgroundChecks = 0;
     int userChecks = 0;
 };

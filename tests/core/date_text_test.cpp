@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/date_text.h"
 
+#include "support/scoped_interface_language.h"
+
 #include <gtest/gtest.h>
 
 using namespace quorvane;
@@ -29,4 +31,17 @@ TEST(DateTextTest, DateStylesDropTheWeekdayAndTimesDropSeconds)
     EXPECT_EQ(DateText::shortTime(QTime(9, 30, 5), english), "9:30 AM");
     EXPECT_EQ(DateText::shortTime(QTime(9, 30, 5), QLocale::c()), "09:30");
     EXPECT_EQ(DateText::longDate(day, QLocale(QLocale::German, QLocale::Germany)), QString::fromUtf8("14. März 2025"));
+}
+
+TEST(DateTextTest, DatesFollowTheInterfaceLanguageWhateverTheSystemSpeaks)
+{
+    const QDate day(2025, 3, 14);
+    {
+        const test::ScopedInterfaceLanguage german("de");
+        EXPECT_EQ(DateText::mediumDate(day), QString::fromUtf8("14. März 2025"));
+        EXPECT_TRUE(DateText::mediumDateShortTime(QDateTime(day, QTime(9, 30)))
+                        .startsWith(QString::fromUtf8("14. März 2025, 09:30")));
+    }
+    const test::ScopedInterfaceLanguage arabic("ar");
+    EXPECT_FALSE(DateText::longDate(day).contains(QStringLiteral("March")));
 }

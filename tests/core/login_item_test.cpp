@@ -83,6 +83,29 @@ TEST_F(AutostartTest, EntryOfAnEarlierVersionCountsAndIsReplacedNotDoubled)
     EXPECT_EQ(item.status(), Status::notRegistered);
 }
 
+TEST_F(AutostartTest, AnyOlderEntryStartingTheProgramIsReplacedAndOthersAreLeftAlone)
+{
+    const QString autostart = configHome.path() + "/autostart/";
+    writeEntry("[Desktop Entry]\nName=Quorvane\nExec=\"/usr/local/bin/quorvane\" --old\n", autostart + "Quorvane OCR.desktop");
+    writeEntry("[Desktop Entry]\nExec=quorvane\n", formerEntryPath());
+    writeEntry("[Desktop Entry]\nExec=/usr/bin/quorvane-helper\n", autostart + "helper.desktop");
+    writeEntry("[Desktop Entry]\nName=quorvane\nExec=firefox\n", autostart + "browser.desktop");
+    XdgAutostartLoginItem item(entryPath(), "/usr/bin/quorvane", formerEntryPath());
+    EXPECT_EQ(item.olderEntries().size(), 2);
+
+    item.registerItem();
+    EXPECT_EQ(QDir(autostart).entryList(QDir::Files, QDir::Name),
+              (QStringList{"browser.desktop", "com.corvantis.Quorvane.desktop", "helper.desktop"}));
+    EXPECT_EQ(item.status(), Status::enabled);
+
+    // Switched off, none is left to start it.
+    writeEntry("[Desktop Entry]\nExec=/opt/quorvane/quorvane\n", autostart + "manual.desktop");
+    EXPECT_EQ(item.status(), Status::enabled);
+    item.unregisterItem();
+    EXPECT_EQ(QDir(autostart).entryList(QDir::Files, QDir::Name), (QStringList{"browser.desktop", "helper.desktop"}));
+    EXPECT_EQ(item.status(), Status::notRegistered);
+}
+
 TEST_F(AutostartTest, EntrySwitchedOffByTheDesktopIsNotEnabledUntilRegisteredAgain)
 {
     XdgAutostartLoginItem item(entryPath(), "/usr/bin/quorvane");

@@ -2,6 +2,7 @@
 #include "history_test_support.h"
 #include "history_window_fakes.h"
 
+#include "history/history_list_item_delegate.h"
 #include "history/history_detail_view.h"
 #include "history/history_filtered_empty_state_view.h"
 #include "history/history_list_column.h"
@@ -20,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStyleOptionButton>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -453,4 +455,93 @@ TEST_F(HistoryViewTest, EveryTranslationFitsTheWindowAndArabicMirrorsIt)
     const auto left = [&](const QWidget *w) { return w->mapTo(view.get(), QPoint(0, 0)).x(); };
     EXPECT_TRUE(waitUntil([&] { return left(view->listColumn()) > left(view->detailView()); }));
     EXPECT_GT(left(copy), left(child<QPushButton>("deleteButton")));
+}
+
+TEST_F(HistoryViewTest, ClosesFromTheKeyboardAndTheDetailPaneScrollsAsOne)
+{
+    QStringList lines;
+    for (int i = 0; i < 120; ++i)
+        lines << QStringLiteral("line %1").arg(i);
+    open({entryWith(lines.join('\n'), 60)});
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+
+    // The whole text stands in the pane, which alone scrolls.
+    auto *text = child<QPlainTextEdit>("detailText");
+    ASSERT_TRUE(waitUntil([&] { return text->toPlainText().startsWith("line 0"); }));
+    EXPECT_EQ(text->verticalScrollBar()->maximum(), 0);
+    EXPECT_FALSE(text->verticalScrollBar()->isVisible());
+    QList<QScrollBar *> shown;
+    for (QScrollBar *bar : view->detailView()->findChildren<QScrollBar *>()) {
+        if (bar->isVisible() && bar->orientation() == Qt::Vertical)
+            shown << bar;
+    }
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_GT(shown.first()->maximum(), 0);
+
+    QTest::keyClick(view.get(), Qt::Key_Escape);
+    EXPECT_TRUE(view->isHidden());
+    view->show();
+    view->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
+    QTest::keyClick(text, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(view->isHidden());
+}
+
+TEST_F(HistoryViewTest, RightToLeftDrawsLatinTitlesAndButtonLabelsWhole)
+{
+    const QString latin = QStringLiteral("Markdown notes about everything the meeting decided");
+    open({entryWith(latin, 60)});
+    test::ScopedInterfaceLanguage arabic("ar");
+    ASSERT_TRUE(waitUntil([&] { return view->isRightToLeft() && view->detailView()->isRightToLeft(); }));
+    QCoreApplication::processEvents();
+
+    // Each title line ends at the reading start, the title's right edge, with no space
+    // before it.
+    QListView *list = view->listColumn()->listView();
+    const QModelIndex row = rows().index(0);
+    const QRect item = list->visualRect(row);
+    const HistoryListItemDelegate::Geometry g = HistoryListItemDelegate::geometry(item, row);
+    ASSERT_EQ(g.titleLines.size(), 2);
+    const QRect title = QStyle::visualRect(Qt::RightToLeft, item, g.title);
+    const QImage shot = list->viewport()->grab().toImage();
+    const int lineHeight = title.height() / 2;
+    for (int line = 0; line < 2; ++line) {
+        int rightmostInk = -1;
+        for (int y = title.top() + line * lineHeight; y < title.top() + (line + 1) * lineHeight; ++y) {
+            for (int x = title.left(); x <= title.right() + 4; ++x) {
+                if (qGray(shot.pixel(x, y)) < 128)
+                    rightmostInk = std::max(rightmostInk, x);
+            }
+        }
+        EXPECT_GE(rightmostInk, title.right() - 2) << "line " << line;
+        EXPECT_LE(rightmostInk, title.right()) << "line " << line;
+    }
+
+    // The capture's date in the interface language too.
+    const QString englishMonth = QLocale(QLocale::English).monthName(QDate::currentDate().month(), QLocale::ShortFormat);
+    EXPECT_FALSE(child<QLabel>("detailDate")->text().contains(englishMonth)) << child<QLabel>("detailDate")->text().toStdString();
+
+    // A button's label keeps the button's margin, however the bar shares its width.
+    for (const char *name : {"copyButton", "pinButton", "copyMarkdownButton", "exportButton", "deleteButton"}) {
+        auto *button = child<QPushButton>(name);
+        QPalette red = button->palette();
+        red.setColor(QPalette::ButtonText, Qt::red);
+        button->setPalette(red);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        const QRect contents = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        const QImage image = button->grab().toImage();
+        int leftmostInk = image.width();
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.red() > 160 && c.green() < 90 && c.blue() < 90)
+                    leftmostInk = std::min(leftmostInk, x);
+            }
+        }
+        ASSERT_LT(leftmostInk, image.width()) << name;
+        const int margin = button->style()->pixelMetric(QStyle::PM_ButtonMargin, &option, button) / 2;
+        EXPECT_GT(leftmostInk, contents.left() + margin) << name << " " << button->text().toStdString();
+    }
 }

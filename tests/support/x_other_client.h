@@ -106,6 +106,13 @@ public:
         return error == nullptr;
     }
 
+    // Lets one grabbed combination go, as the other program does when it quits.
+    void ungrab(xcb_keycode_t xKeycode, quint16 modifiers)
+    {
+        xcb_ungrab_key(m_connection, xKeycode, m_root, modifiers);
+        sync();
+    }
+
     xcb_key_symbols_t *symbols() const { return m_symbols; }
 
 private:

@@ -533,6 +533,45 @@ TEST(ShortcutsPaneTest, ARecordedShortcutThatCannotBeSavedShowsTheOneStillInForc
     EXPECT_EQ(rig.store.settings().repeatZarrowShortcut, (Shortcut{96, 0x1800}));
 }
 
+TEST(ShortcutsPaneTest, AFailedSaveSaysWhyInTheInterfaceLanguageUntilASaveFromAnyPaneSucceeds)
+{
+    PreferencesRig rig;
+    test::ScopedInterfaceLanguage german("de");
+    PreferencesView &view = rig.open(PreferencesTab::shortcuts);
+    ShortcutsPreferencesView *pane = view.shortcutsPane();
+    ASSERT_TRUE(test::waitUntil([&] { return !pane->isInitialLoad(); }));
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json"))); // cannot be written
+
+    ShortcutRecorderView *recorder = pane->recorder(ShortcutAction::repeatZarrow);
+    recorder->startRecording();
+    EXPECT_TRUE(recorder->handleKeyDown({96, 0x1800})); // Ctrl+Alt+F5
+    const QString message = pane->errorBanner()->message();
+    EXPECT_TRUE(pane->errorBanner()->isVisible());
+    // The whole sentence in German, naming the file that could not be written.
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Die Einstellungen konnten nicht gespeichert werden: ")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(rig.dir.filePath("defaults.json"))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QStringLiteral("Cannot")) || message.contains(QStringLiteral("folder")))
+        << message.toStdString();
+
+    // A save made from another pane stores the shortcuts too.
+    ASSERT_TRUE(QDir().rmdir(rig.dir.filePath("defaults.json")));
+    view.setSelectedTab(PreferencesTab::general);
+    clickSwitch(view.generalPane()->row(GeneralPreferencesView::Row::playSound));
+    ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
+    EXPECT_TRUE(pane->errorBanner()->isHidden());
+    // While a delayed save from another pane fails, this pane says so as well, and the
+    // History pane, whose maximum is saved the same way.
+    ASSERT_TRUE(QFile::remove(rig.dir.filePath("defaults.json")));
+    ASSERT_TRUE(QDir().mkdir(rig.dir.filePath("defaults.json")));
+    clickSwitch(view.generalPane()->row(GeneralPreferencesView::Row::playSound));
+    ASSERT_TRUE(test::waitUntil([&] { return !rig.store.saveDebouncer(); }));
+    EXPECT_FALSE(pane->errorBanner()->isHidden());
+    ASSERT_NE(view.historyPane()->findChild<SaveFailureBanner *>(), nullptr);
+    EXPECT_FALSE(view.historyPane()->findChild<SaveFailureBanner *>()->isHidden());
+}
+
 TEST(GeneralPaneTest, ASwitchWhoseDelayedSaveFailsSaysSoUntilASaveSucceeds)
 {
     PreferencesRig rig;
