@@ -2194,5 +2194,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>άλλοι χρήστες μπορούν να γράψουν στο %1</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>Η καταγραφή σε εξέλιξη ακυρώθηκε.</translation>
+    </message>
 </context>
 </TS>

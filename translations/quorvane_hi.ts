@@ -2194,5 +2194,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>चल रहा कैप्चर रद्द कर दिया गया।</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,10 @@ Jobb kattintás: menü</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>más felhasználók is írhatnak ide: %1</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>A folyamatban lévő rögzítés megszakadt.</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,10 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>другие пользователи могут записывать в %1</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>Выполнявшийся захват отменён.</translation>
+    </message>
 </context>
 </TS>

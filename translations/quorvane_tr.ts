@@ -2177,5 +2177,10 @@ Sağ tık: Menü</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>diğer kullanıcılar %1 klasörüne yazabilir</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>Devam eden yakalama işlemi iptal edildi.</translation>
+    </message>
 </context>
 </TS>

@@ -71,8 +71,21 @@ const QList<ProgramCommand> &allProgramCommands()
 
 bool isCaptureCommand(ProgramCommand command)
 {
-    return command == ProgramCommand::capture || command == ProgramCommand::repeat || command == ProgramCommand::code
-           || command == ProgramCommand::scan;
+    return captureModeOf(command).has_value();
+}
+
+std::optional<CaptureMode> captureModeOf(ProgramCommand command)
+{
+    switch (command) {
+    case ProgramCommand::capture: return CaptureMode::normal;
+    case ProgramCommand::repeat: return CaptureMode::repeat;
+    case ProgramCommand::code: return CaptureMode::code;
+    case ProgramCommand::scan: return CaptureMode::scanCode;
+    case ProgramCommand::history:
+    case ProgramCommand::preferences:
+    case ProgramCommand::quit: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QString commandVerb(ProgramCommand command)

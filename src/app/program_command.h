@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/capture_mode.h"
+
 #include <QList>
 #include <QString>
 
@@ -16,6 +18,8 @@ enum class ProgramCommand { capture, repeat, code, scan, history, preferences, q
 const QList<ProgramCommand> &allProgramCommands();
 // Whether `command` starts a capture (and is refused while one runs).
 bool isCaptureCommand(ProgramCommand command);
+// The kind of capture `command` starts, if it starts one.
+std::optional<CaptureMode> captureModeOf(ProgramCommand command);
 // The command-line verb ("capture", "repeat", …).
 QString commandVerb(ProgramCommand command);
 std::optional<ProgramCommand> commandFromVerb(const QString &verb);
