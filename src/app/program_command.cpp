@@ -69,11 +69,6 @@ const QList<ProgramCommand> &allProgramCommands()
     return all;
 }
 
-bool isCaptureCommand(ProgramCommand command)
-{
-    return captureModeOf(command).has_value();
-}
-
 std::optional<CaptureMode> captureModeOf(ProgramCommand command)
 {
     switch (command) {

@@ -16,8 +16,9 @@ public:
     virtual ~ScreenRedraws() = default;
 
     // Resolves once every point of `area` (Qt's global logical coordinates) has been drawn
-    // on the screen after this call, by whichever program owns what shows there, or after
-    // `bound` when that does not happen; at once where the desktop cannot tell.
+    // on the screen after this call, by whichever program owns what shows there (the
+    // server's fills count as makeOwnChanges says), or after `bound` when that does not
+    // happen; at once where the desktop cannot tell.
     virtual QFuture<void> whenRedrawn(const QRegion &area, std::chrono::milliseconds bound) = 0;
     // Runs `changes`, the program's own changes to the screen (hiding its windows), for
     // the pending waits. What the display server draws for them, such as filling an

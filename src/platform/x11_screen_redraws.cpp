@@ -38,17 +38,17 @@ QRegion toDevicePixels(const QRegion &area)
     return native;
 }
 
+// Sequence numbers wrap at 16 bits: "at or after" is a small forward distance.
+bool atOrAfter(quint16 sequence, quint16 mark)
+{
+    return qint16(quint16(sequence - mark)) >= 0;
+}
+
 } // namespace
 
 std::unique_ptr<ScreenRedraws> ScreenRedraws::create()
 {
     return std::make_unique<X11ScreenRedraws>();
-}
-
-// Sequence numbers wrap at 16 bits: "at or after" is a small forward distance.
-bool atOrAfter(quint16 sequence, quint16 mark)
-{
-    return qint16(quint16(sequence - mark)) >= 0;
 }
 
 struct X11ScreenRedraws::Watch {
