@@ -2194,6 +2194,11 @@ Høyreklikk: Meny</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andre brukere kan skrive til %1</translation>
     </message>
+    <message id="command.capture_cancelled">
+        <source>The running capture was cancelled.</source>
+        <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>
+        <translation>Fangsten som pågikk, ble avbrutt.</translation>
+    </message>
     <message id="command_line.start_failed">
         <source>Quorvane could not be started: %1</source>
         <extracomment>A command was given while Quorvane did not run, and it could not be started; %1 says why</extracomment>

@@ -64,6 +64,25 @@ bool isCancelledByUser(const std::exception_ptr &error)
 
 } // namespace
 
+std::optional<CommandService::Answer> captureCommandAnswer(const CaptureCoordinator *coordinator,
+                                                           ProgramCommand command)
+{
+    const std::optional<CaptureMode> mode = captureModeOf(command);
+    if (!coordinator || !mode)
+        return std::nullopt;
+    switch (coordinator->effectOfRequest(*mode)) {
+    case CaptureCoordinator::RequestEffect::starts:
+        return std::nullopt;
+    case CaptureCoordinator::RequestEffect::cancelsReading:
+        //: What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture
+        //% "The running capture was cancelled."
+        return CommandService::Answer{true, qtTrId("command.capture_cancelled")};
+    case CaptureCoordinator::RequestEffect::refused:
+        break;
+    }
+    return CommandService::Answer{false, CaptureCoordinatorError::captureInProgress().localizedDescription()};
+}
+
 CaptureHandlers::CaptureHandlers(AppServices &services, std::function<void()> refreshMenu)
     : m_services(services), m_refreshMenu(std::move(refreshMenu))
 {

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/command_service.h"
+#include "app/program_command.h"
+
 #include <QFuture>
 #include <QImage>
 #include <QObject>
@@ -8,11 +11,19 @@
 
 #include <exception>
 #include <functional>
+#include <optional>
 
 namespace quorvane {
 
 class AppServices;
+class CaptureCoordinator;
 struct CaptureWorkflowResult;
+
+// How `command`, given from outside now, is taken other than as asked: refused while a
+// capture runs, or taken as the cancel of the running capture's reading; nothing when it is
+// simply performed (also without a coordinator).
+std::optional<CommandService::Answer> captureCommandAnswer(const CaptureCoordinator *coordinator,
+                                                           ProgramCommand command);
 
 // Turns a request for a capture, or an image brought in from outside the screen, into one
 // workflow, prints how it went and, after a success, refreshes the status menu. Every

@@ -40,8 +40,15 @@ bool CommandService::publish(QDBusConnection bus, const QString &name)
 
 void CommandService::deliver(ProgramCommand command)
 {
-    if (const auto reason = m_refusal ? m_refusal(command) : std::nullopt; reason && calledFromDBus())
-        sendErrorReply(QStringLiteral("com.corvantis.Quorvane.Error.Refused"), *reason);
+    if (const auto answer = m_answering ? m_answering(command) : std::nullopt; answer && calledFromDBus()) {
+        if (!answer->taken) {
+            sendErrorReply(QStringLiteral("com.corvantis.Quorvane.Error.Refused"), answer->text);
+        } else {
+            // The reply carries the text; a caller that expects none still reads it as done.
+            setDelayedReply(true);
+            connection().send(message().createReply(answer->text));
+        }
+    }
     emit commandReceived(command);
 }
 
@@ -141,8 +148,11 @@ bool CommandClient::isProgramRunning() const
     return m_bus.isConnected() && m_bus.interface() && m_bus.interface()->isServiceRegistered(m_service).value();
 }
 
-std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData) const
+std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData,
+                                           QString *note) const
 {
+    if (note)
+        note->clear();
     if (!m_bus.isConnected())
         return QStringLiteral("no session bus is available");
     QDBusMessage call = QDBusMessage::createMethodCall(m_service, CommandService::objectPath,
@@ -155,9 +165,12 @@ std::optional<QString> CommandClient::send(ProgramCommand command, const QVarian
     if (reply.type() == QDBusMessage::ErrorMessage && !platformData.isEmpty()
         && (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")
             || reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs")))
-        return send(command);
-    if (reply.type() == QDBusMessage::ReplyMessage)
+        return send(command, {}, note);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        if (note && !reply.arguments().isEmpty())
+            *note = reply.arguments().constFirst().toString();
         return std::nullopt;
+    }
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 

@@ -33,11 +33,19 @@ public:
     // connected or another copy owns the name; nothing stays published then.
     bool publish(QDBusConnection bus, const QString &name = serviceName);
 
-    // Why the program cannot take `command` now (a capture already runs), or nothing.
-    using Refusal = std::function<std::optional<QString>(ProgramCommand command)>;
-    // A refused command is still delivered (the program tells the user, or cancels the
-    // running capture when it is the same one), and its caller gets the reason as an error.
-    void setRefusal(Refusal refusal) { m_refusal = std::move(refusal); }
+    // How the program takes a command other than as asked: refused (a capture already
+    // runs), or taken as a cancel of the running capture of the same kind. `text` says
+    // why, or what was done instead, in the interface language.
+    struct Answer {
+        bool taken = false;
+        QString text;
+    };
+    // The answer to `command` if given now, or nothing when it is simply taken.
+    using Answering = std::function<std::optional<Answer>(ProgramCommand command)>;
+    // The command is delivered either way (the program tells the user, or cancels the
+    // running capture); its caller gets a refusal as an error and a different taking as
+    // the reply's text.
+    void setAnswering(Answering answering) { m_answering = std::move(answering); }
 
 public slots:
     Q_SCRIPTABLE void QuickCapture();
@@ -72,7 +80,7 @@ private:
 
     std::optional<QDBusConnection> m_bus;
     QString m_name;
-    Refusal m_refusal;
+    Answering m_answering;
 };
 
 // Hands commands to the running program over the session bus.
@@ -84,8 +92,10 @@ public:
     bool isProgramRunning() const;
     // Asks that copy to perform `command` and waits for its answer: nothing when it took
     // the command, otherwise why it did not. `platformData` (see CommandService) goes with
-    // it where there is any.
-    std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {}) const;
+    // it where there is any. `note`, when given, receives what the copy said it did
+    // instead of the command (empty when it did just that).
+    std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {},
+                                QString *note = nullptr) const;
 
     // What the desktop handed this process for the running copy: its activation token.
     static QVariantMap platformDataFromEnvironment();

@@ -2,11 +2,11 @@
 #include "app/app_delegate.h"
 #include "app/app_resources.h"
 #include "app/background_start.h"
+#include "app/capture_handlers.h"
 #include "app/command_line.h"
 #include "app/command_service.h"
 #include "app/desktop_service_factory.h"
 #include "capture/capture_coordinator.h"
-#include "capture/capture_coordinator_error.h"
 #include "core/diagnostics.h"
 #include "core/language_manager.h"
 #include "platform/interface_translations.h"
@@ -74,12 +74,16 @@ void printTo(std::FILE *stream, const QString &text)
 int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 {
     const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
-    if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment())) {
+    QString note;
+    if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment(), &note)) {
         //: The running copy refused a command given on the command line; %1 is the command, %2 why
         //% "Quorvane is running but did not take the command \"%1\": %2"
         printTo(stderr, qtTrId("command_line.command_refused").arg(quorvane::commandVerb(sent), *problem));
         return 1;
     }
+    // What the running copy did instead of the command, such as cancelling a capture.
+    if (!note.isEmpty())
+        printTo(stdout, note);
     return 0;
 }
 
@@ -276,12 +280,10 @@ int main(int argc, char **argv)
                      &quorvane::useActivationToken, Qt::QueuedConnection);
     QObject::connect(&commands, &quorvane::CommandService::commandReceived, &delegate,
                      &quorvane::AppDelegate::perform, Qt::QueuedConnection);
-    // A script that asks for a capture while one runs learns it was not started.
-    commands.setRefusal([&delegate](quorvane::ProgramCommand command) -> std::optional<QString> {
-        const quorvane::CaptureCoordinator *coordinator = delegate.services().captureCoordinator();
-        if (!coordinator || !coordinator->isCaptureInProgress() || !quorvane::isCaptureCommand(command))
-            return std::nullopt;
-        return quorvane::CaptureCoordinatorError::captureInProgress().localizedDescription();
+    // A script that asks for a capture while one runs learns it was not started, or that
+    // it cancelled the running one.
+    commands.setAnswering([&delegate](quorvane::ProgramCommand command) {
+        return quorvane::captureCommandAnswer(delegate.services().captureCoordinator(), command);
     });
     // The command this start was given runs once the program is up.
     if (command)

@@ -69,10 +69,18 @@ const QList<ProgramCommand> &allProgramCommands()
     return all;
 }
 
-bool isCaptureCommand(ProgramCommand command)
+std::optional<CaptureMode> captureModeOf(ProgramCommand command)
 {
-    return command == ProgramCommand::capture || command == ProgramCommand::repeat || command == ProgramCommand::code
-           || command == ProgramCommand::scan;
+    switch (command) {
+    case ProgramCommand::capture: return CaptureMode::normal;
+    case ProgramCommand::repeat: return CaptureMode::repeat;
+    case ProgramCommand::code: return CaptureMode::code;
+    case ProgramCommand::scan: return CaptureMode::scanCode;
+    case ProgramCommand::history:
+    case ProgramCommand::preferences:
+    case ProgramCommand::quit: return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QString commandVerb(ProgramCommand command)

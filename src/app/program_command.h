@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/capture_mode.h"
+
 #include <QList>
 #include <QString>
 
@@ -14,8 +16,9 @@ enum class ProgramCommand { capture, repeat, code, scan, history, preferences, q
 
 // Every command, in the order `--help` lists them.
 const QList<ProgramCommand> &allProgramCommands();
-// Whether `command` starts a capture (and is refused while one runs).
-bool isCaptureCommand(ProgramCommand command);
+// The kind of capture `command` starts, if it starts one (such a command is refused, or
+// cancels the running capture's reading, while a capture runs).
+std::optional<CaptureMode> captureModeOf(ProgramCommand command);
 // The command-line verb ("capture", "repeat", …).
 QString commandVerb(ProgramCommand command);
 std::optional<ProgramCommand> commandFromVerb(const QString &verb);

@@ -241,7 +241,10 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
         ensureScreenRecordingPermission(run)
             .then(this, [this, run] { return selectRegion(run); })
             .unwrap()
-            .then(this, [this, run] { return m_codeScanner.detectBestCode(run->image); })
+            .then(this, [this, run] {
+                m_isScanRunning = true;
+                return m_codeScanner.detectBestCode(run->image);
+            })
             .unwrap()
             .then(this, [this, run](const DetectedCode &code) {
                 // The payload goes out exactly as detected: no clean-up pass.
@@ -279,6 +282,15 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::copyAndRecord(const RunPtr &r
         })
         .unwrap()
         .then(this, [this, run] { return finish(run); });
+}
+
+CaptureCoordinator::RequestEffect CaptureCoordinator::effectOfRequest(CaptureMode mode) const
+{
+    if (!m_isCaptureInProgress)
+        return RequestEffect::starts;
+    // While the region is still being selected there is no reading to call off.
+    const bool reading = mode == CaptureMode::scanCode ? m_isScanRunning : m_isRecognitionRunning;
+    return mode == m_runningMode && reading ? RequestEffect::cancelsReading : RequestEffect::refused;
 }
 
 CaptureCoordinator::RunPtr CaptureCoordinator::beginCapture(CaptureMode mode, Request request)
@@ -589,9 +601,11 @@ void CaptureCoordinator::setRecognitionRunning(bool value)
 
 void CaptureCoordinator::setCaptureInProgress(bool value)
 {
-    // However a capture ends, its recognition has ended too.
-    if (!value)
+    // However a capture ends, its recognition or scan has ended too.
+    if (!value) {
         setRecognitionRunning(false);
+        m_isScanRunning = false;
+    }
     if (m_isCaptureInProgress == value)
         return;
     m_isCaptureInProgress = value;

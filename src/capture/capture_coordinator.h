@@ -70,6 +70,11 @@ public:
     // unchanged.
     virtual QFuture<CaptureWorkflowResult> performImportCapture(const QImage &image);
 
+    // What a request of `mode` from the screen does if made now: start a capture, call
+    // off the reading of the running capture of that kind, or be refused.
+    enum class RequestEffect { starts, cancelsReading, refused };
+    RequestEffect effectOfRequest(CaptureMode mode) const;
+
     // Calls off the text recognition or code scan running now (the capture then fails with
     // OCRError or CodeScanError cancelled, shown to no one). A cancel while nothing runs
     // reaches no later reading.
@@ -140,6 +145,7 @@ private:
 
     bool m_isCaptureInProgress = false;
     bool m_isRecognitionRunning = false;
+    bool m_isScanRunning = false;
     CaptureMode m_runningMode = CaptureMode::normal;
     double m_lastCaptureDuration = 0;
 };

@@ -51,15 +51,16 @@ QFuture<void> ConcealedWindows::conceal(std::chrono::milliseconds bound)
 {
     // Watched before the windows go, so no drawing is missed.
     QFuture<void> redrawn = m_redraws.whenRedrawn(m_covered, bound);
-    for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
-        if (!window || !window->isVisible())
-            continue;
-        // A window the program closes while it is hidden (a toast running out) stays closed.
-        window->installEventFilter(this);
-        window->hide();
-        m_hidden.append(window);
-    }
-    m_redraws.ownChangesRequested();
+    m_redraws.makeOwnChanges([this] {
+        for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
+            if (!window || !window->isVisible())
+                continue;
+            // A window the program closes while it is hidden (a toast running out) stays closed.
+            window->installEventFilter(this);
+            window->hide();
+            m_hidden.append(window);
+        }
+    });
     return redrawn;
 }
 

@@ -7,6 +7,7 @@
 #include <QPointer>
 
 #include <exception>
+#include <memory>
 #include <optional>
 
 namespace quorvane {
@@ -68,15 +69,24 @@ void whenFinished(QFuture<T> future, QObject *context, Handler handler)
     // versions cancel the continuation instead), and a capture can end while the program
     // takes its services down: the continuation runs where the future ends and crosses to
     // the context itself, only while it lives.
+    // The continuations live in the future's own state, so they must not hold the future
+    // itself once it has been delivered: the state would keep itself, and its result (a
+    // whole screenshot, say), alive for good. It is handed on and let go at the first call.
     QPointer<QObject> guard(context);
-    const auto deliver = [guard, handler, future] {
+    auto pending = std::make_shared<std::optional<QFuture<T>>>(std::move(future));
+    const auto deliver = [guard, handler, pending] {
+        if (!*pending)
+            return;
+        QFuture<T> finished = std::move(**pending);
+        pending->reset();
         if (QObject *target = guard.data())
-            QMetaObject::invokeMethod(target, [guard, handler, future] {
+            QMetaObject::invokeMethod(target, [guard, handler, finished] {
                 if (guard)
-                    handler(future);
+                    handler(finished);
             });
     };
-    future.then(QtFuture::Launch::Sync, [deliver](const QFuture<T> &) { deliver(); }).onCanceled(deliver);
+    QFuture<T> watched = **pending;
+    watched.then(QtFuture::Launch::Sync, [deliver](const QFuture<T> &) { deliver(); }).onCanceled(deliver);
 }
 
 } // namespace quorvane

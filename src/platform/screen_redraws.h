@@ -5,6 +5,7 @@
 #include <QRegion>
 
 #include <chrono>
+#include <functional>
 #include <memory>
 
 namespace quorvane {
@@ -15,14 +16,16 @@ public:
     virtual ~ScreenRedraws() = default;
 
     // Resolves once every point of `area` (Qt's global logical coordinates) has been drawn
-    // on the screen after this call, by whichever program owns what shows there, or after
-    // `bound` when that does not happen; at once where the desktop cannot tell.
+    // on the screen after this call, by whichever program owns what shows there (the
+    // server's fills count as makeOwnChanges says), or after `bound` when that does not
+    // happen; at once where the desktop cannot tell.
     virtual QFuture<void> whenRedrawn(const QRegion &area, std::chrono::milliseconds bound) = 0;
-    // The program has asked for its own changes to the screen since the waits began (it
-    // hid its windows): what the display server draws for them, such as filling an
-    // uncovered window with its background colour, is no drawing by the owner, so the
-    // pending waits count only what is drawn after these changes.
-    virtual void ownChangesRequested() {}
+    // Runs `changes`, the program's own changes to the screen (hiding its windows), for
+    // the pending waits. What the display server draws for them, such as filling an
+    // uncovered window with its background colour, is no drawing by the owner: it counts
+    // once the owner has drawn after it, and no longer bars the wait where the owner leaves
+    // that background as it is.
+    virtual void makeOwnChanges(const std::function<void()> &changes) { changes(); }
 
     // The screen of the running desktop.
     static std::unique_ptr<ScreenRedraws> create();

@@ -79,22 +79,30 @@ TEST(CommandLineTest, VerbsNameTheirCommandsAndAnythingElseIsRefused)
     EXPECT_EQ(parseCommandLine({"quorvane", "history", "--help"}).kind, CommandLineRequest::Kind::help);
 }
 
-TEST(CommandServiceTest, ARefusedCommandStillArrivesAndItsCallerHearsWhy)
+TEST(CommandServiceTest, ARefusedOrCancellingCommandStillArrivesAndItsCallerHearsWhatHappened)
 {
     CallerConnection caller;
     const CommandClient client(caller.bus, testName);
     CommandService service;
     QList<ProgramCommand> received;
     QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand c) { received << c; });
-    service.setRefusal([](ProgramCommand command) -> std::optional<QString> {
+    service.setAnswering([](ProgramCommand command) -> std::optional<CommandService::Answer> {
         if (command == ProgramCommand::capture)
-            return QStringLiteral("A capture operation is already in progress");
+            return CommandService::Answer{false, QStringLiteral("A capture operation is already in progress")};
+        if (command == ProgramCommand::scan)
+            return CommandService::Answer{true, QStringLiteral("The running capture was cancelled.")};
         return std::nullopt;
     });
     ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
-    EXPECT_EQ(client.send(ProgramCommand::capture), QStringLiteral("A capture operation is already in progress"));
-    EXPECT_EQ(client.send(ProgramCommand::history), std::nullopt);
-    EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::history}));
+    QString note = QStringLiteral("stale");
+    EXPECT_EQ(client.send(ProgramCommand::capture, {}, &note), QStringLiteral("A capture operation is already in progress"));
+    EXPECT_TRUE(note.isEmpty());
+    // A cancel is what the caller asked for: taken, and said.
+    EXPECT_EQ(client.send(ProgramCommand::scan, {{"activation-token", "t"}}, &note), std::nullopt);
+    EXPECT_EQ(note, QStringLiteral("The running capture was cancelled."));
+    EXPECT_EQ(client.send(ProgramCommand::history, {}, &note), std::nullopt);
+    EXPECT_TRUE(note.isEmpty());
+    EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::scan, ProgramCommand::history}));
 }
 
 // The man page is the reference: it names every command, every method of the bus interface

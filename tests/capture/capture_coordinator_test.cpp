@@ -615,6 +615,43 @@ TEST_F(CaptureCoordinatorTest, SecondRequestWhileOneRunsFailsAtOnceToldOrCancell
     EXPECT_EQ(flag.size(), 2); // claimed once, released once
 }
 
+// What a caller is told of a second request must match what the request will do.
+TEST_F(CaptureCoordinatorTest, ASecondRequestCancelsOnlyAReadingOfItsOwnKindThatRuns)
+{
+    using Effect = CaptureCoordinator::RequestEffect;
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::normal), Effect::starts);
+    Held<CaptureResult> selection;
+    screen.overlay = selection.answer();
+    Held<QString> reading;
+    ocr.answer = reading.answer();
+    const QFuture<CaptureWorkflowResult> quick = coordinator.performQuickZarrowCapture();
+    ASSERT_TRUE(test::waitUntil([&] { return selection.promise != nullptr; }));
+    // Still selecting: nothing to call off.
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::normal), Effect::refused);
+    selection.promise->addResult(screen.selection);
+    selection.promise->finish();
+    ASSERT_TRUE(test::waitUntil([&] { return reading.promise != nullptr; }));
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::normal), Effect::cancelsReading);
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::code), Effect::refused);
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::scanCode), Effect::refused);
+    reading.promise->setException(std::make_exception_ptr(OCRError(OCRErrorKind::cancelled)));
+    reading.promise->finish();
+    ASSERT_TRUE(test::waitFor(quick));
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::normal), Effect::starts);
+
+    Held<DetectedCode> scan;
+    scanner.answer = scan.answer();
+    screen.overlay = later(screen.selection);
+    const QFuture<CaptureWorkflowResult> scanning = coordinator.performScanCodeCapture();
+    ASSERT_TRUE(test::waitUntil([&] { return scan.promise != nullptr; }));
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::scanCode), Effect::cancelsReading);
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::normal), Effect::refused);
+    scan.promise->addResult(DetectedCode{QStringLiteral("x"), CodeSymbology::qr, 0.9f});
+    scan.promise->finish();
+    ASSERT_TRUE(test::waitFor(scanning));
+    EXPECT_EQ(coordinator.effectOfRequest(CaptureMode::scanCode), Effect::starts);
+}
+
 TEST_F(CaptureCoordinatorTest, AnImportWhileACaptureRunsIsRefusedLikeAnySecondCapture)
 {
     Held<CaptureResult> selection;

@@ -159,3 +159,34 @@ TEST(ConcealedWindowsTest, TheScreenIsReadOnlyOnceTheWindowBeneathHasDrawnItself
     const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
     EXPECT_EQ(qGray(shown.pixel(shown.rect().center())), 0);
 }
+
+// A terminal redraws only its text; the blank rest shows the background the server filled
+// in. Once it has drawn, the wait ends on the drawing, not on its time bound.
+TEST(ConcealedWindowsTest, AWindowThatRedrawsOnlyPartOfWhatWasCoveredEndsTheWaitByDrawing)
+{
+    ASSERT_NE(x11Connection(), nullptr) << "needs the xcb platform";
+    ASSERT_FALSE(x11CompositingActive(x11Connection()));
+    const QRect area(400, 420, 200, 100);
+    test::SlowDrawingWindow beneath({int16_t(area.x()), int16_t(area.y()), uint16_t(area.width()),
+                                     uint16_t(area.height())});
+    ASSERT_TRUE(test::waitUntil([&] { return beneath.exposed(); }));
+    beneath.draw({0, 0, 60, 20});
+    const auto pin = panelAt(area);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(pin.get()));
+    EventsCaughtUp events;
+
+    X11ScreenRedraws redraws;
+    ConcealedWindows windows(area, [](const QWidget &) { return true; }, redraws);
+    QFuture<void> redrawn = windows.conceal(std::chrono::seconds(60));
+    ASSERT_TRUE(events.wait());
+    EXPECT_FALSE(redrawn.isFinished()) << "the background fill counted as the window's drawing";
+
+    ASSERT_TRUE(test::waitUntil([&] { return beneath.exposed(); }));
+    // One short line of text at the top left; the rest stays the filled background.
+    beneath.draw({0, 0, 60, 20});
+    ASSERT_TRUE(test::waitUntil([&] { return redrawn.isFinished(); }, 30000));
+    EXPECT_EQ(redraws.waitsRunOut(), 0);
+    const QImage shown = QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+    EXPECT_EQ(qGray(shown.pixel(10, 10)), 0);
+    EXPECT_EQ(qGray(shown.pixel(150, 70)), 255);
+}

@@ -2,6 +2,7 @@
 // Qt's own checks stay on in release builds here: one of them is what a continuation
 // whose context has gone trips.
 #define QT_FORCE_ASSERTS
+#include "support/event_loop.h"
 #include "support/scoped_interface_language.h"
 #include "support/scoped_translation.h"
 #include "core/future_outcome.h"
@@ -75,6 +76,31 @@ TEST(WhenFinished, CallsItsHandlerForEveryEndButNotOnceItsContextIsGone)
     promise.addResult(1);
     promise.finish();
     EXPECT_EQ(calls, 2);
+}
+
+// A capture's screenshot rides in such results: kept after delivery, each one would stay
+// in memory for good.
+TEST(WhenFinished, LetsGoOfTheResultOnceItHasBeenDelivered)
+{
+    QObject context;
+    std::weak_ptr<int> result;
+    {
+        QPromise<std::shared_ptr<int>> source;
+        source.start();
+        // A continuation that hands on a whole future, as a re-capture does.
+        const QFuture<std::shared_ptr<int>> chain =
+            source.future().then(&context, [](QFuture<std::shared_ptr<int>> done) { return done; }).unwrap();
+        bool delivered = false;
+        whenFinished(chain, &context, [&delivered](const QFuture<std::shared_ptr<int>> &done) {
+            delivered = done.resultCount() == 1;
+        });
+        auto value = std::make_shared<int>(1);
+        result = value;
+        source.addResult(std::move(value));
+        source.finish();
+        ASSERT_TRUE(test::waitUntil([&] { return delivered; }));
+    }
+    EXPECT_TRUE(test::waitUntil([&] { return result.expired(); }));
 }
 
 TEST(LocalizedErrorTest, DescribesCaseWithValue)

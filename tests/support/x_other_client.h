@@ -161,10 +161,12 @@ public:
         }
         return seen;
     }
-    void draw()
+    void draw() { draw({0, 0, m_area.width, m_area.height}); }
+    // Draws `part` (window coordinates) only, as a terminal draws its lines and leaves
+    // their blank ends to the background the server filled in.
+    void draw(xcb_rectangle_t part)
     {
-        const xcb_rectangle_t whole{0, 0, m_area.width, m_area.height};
-        xcb_poly_fill_rectangle(m_connection, m_window, m_gc, 1, &whole);
+        xcb_poly_fill_rectangle(m_connection, m_window, m_gc, 1, &part);
         sync();
     }
 

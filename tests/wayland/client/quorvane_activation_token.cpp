@@ -58,9 +58,14 @@ int main(int argc, char **argv)
     xdg_activation_token_v1_commit(request);
     while (token.empty() && wl_display_dispatch(display) >= 0) {
     }
+    // Every proxy is let go: a leak checker's report at exit would end the process before
+    // the token it printed reached the caller.
+    xdg_activation_token_v1_destroy(request);
+    xdg_activation_v1_destroy(activation);
+    wl_registry_destroy(registry);
+    wl_display_disconnect(display);
     if (token.empty())
         return 1;
     std::printf("%s\n", token.c_str());
-    wl_display_disconnect(display);
     return 0;
 }
