@@ -10,6 +10,8 @@ namespace {
 
 // A command only starts an action or opens a window, so a longer wait means a hung program.
 constexpr int kReplyTimeoutMs = 10000;
+// A capture waits for the user's selection and then its recognition.
+constexpr int kCaptureReplyTimeoutMs = 30 * 60 * 1000;
 const QString kActivationToken = QStringLiteral("activation-token");
 
 } // namespace
@@ -42,7 +44,27 @@ void CommandService::deliver(ProgramCommand command)
 {
     if (const auto reason = m_refusal ? m_refusal(command) : std::nullopt; reason && calledFromDBus())
         sendErrorReply(QStringLiteral("com.corvantis.Quorvane.Error.Refused"), *reason);
+    else if (m_answersWhenDone && calledFromDBus() && isCaptureCommand(command)) {
+        setDelayedReply(true);
+        m_waiting.emplace_back(command, message());
+    }
     emit commandReceived(command);
+}
+
+void CommandService::answer(ProgramCommand command, const CaptureOutcome &outcome)
+{
+    for (auto waiting = m_waiting.begin(); waiting != m_waiting.end();) {
+        if (waiting->first != command) {
+            ++waiting;
+            continue;
+        }
+        const QDBusMessage &call = waiting->second;
+        const QDBusMessage reply = outcome.failed ? call.createErrorReply(failedError, outcome.message)
+                                                  : call.createReply(outcome.message);
+        if (m_bus)
+            m_bus->send(reply);
+        waiting = m_waiting.erase(waiting);
+    }
 }
 
 void CommandService::withdraw()
@@ -141,7 +163,8 @@ bool CommandClient::isProgramRunning() const
     return m_bus.isConnected() && m_bus.interface() && m_bus.interface()->isServiceRegistered(m_service).value();
 }
 
-std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData) const
+std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData,
+                                           std::optional<CaptureOutcome> *outcome) const
 {
     if (!m_bus.isConnected())
         return QStringLiteral("no session bus is available");
@@ -150,14 +173,22 @@ std::optional<QString> CommandClient::send(ProgramCommand command, const QVarian
     if (!platformData.isEmpty())
         call << platformData;
     // Keeps serving events while waiting, so a service in this same process can answer.
-    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, kReplyTimeoutMs);
+    const bool waits = outcome && isCaptureCommand(command);
+    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, waits ? kCaptureReplyTimeoutMs : kReplyTimeoutMs);
     // A copy from before platform data still takes the command itself.
     if (reply.type() == QDBusMessage::ErrorMessage && !platformData.isEmpty()
         && (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")
             || reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs")))
-        return send(command);
-    if (reply.type() == QDBusMessage::ReplyMessage)
+        return send(command, {}, outcome);
+    if (outcome && reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == CommandService::failedError) {
+        *outcome = CaptureOutcome{true, reply.errorMessage()};
         return std::nullopt;
+    }
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        if (outcome && !reply.arguments().isEmpty())
+            *outcome = CaptureOutcome{false, reply.arguments().constFirst().toString()};
+        return std::nullopt;
+    }
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();
 }
 

@@ -5,12 +5,15 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quorvane {
 
@@ -38,6 +41,14 @@ public:
     // A refused command is still delivered (the program tells the user, or cancels the
     // running capture when it is the same one), and its caller gets the reason as an error.
     void setRefusal(Refusal refusal) { m_refusal = std::move(refusal); }
+
+    // From now on a caller of a capture command is answered when that capture ends, through
+    // `answer`, rather than as soon as it is delivered.
+    void answerCapturesWhenDone() { m_answersWhenDone = true; }
+    // Answers every caller waiting for `command`: an error that carries the reason when the
+    // capture failed, otherwise a reply that carries what was done.
+    void answer(ProgramCommand command, const CaptureOutcome &outcome);
+    static inline const QString failedError = QStringLiteral("com.corvantis.Quorvane.Error.Failed");
 
 public slots:
     Q_SCRIPTABLE void QuickCapture();
@@ -73,6 +84,8 @@ private:
     std::optional<QDBusConnection> m_bus;
     QString m_name;
     Refusal m_refusal;
+    bool m_answersWhenDone = false;
+    std::vector<std::pair<ProgramCommand, QDBusMessage>> m_waiting;
 };
 
 // Hands commands to the running program over the session bus.
@@ -85,7 +98,11 @@ public:
     // Asks that copy to perform `command` and waits for its answer: nothing when it took
     // the command, otherwise why it did not. `platformData` (see CommandService) goes with
     // it where there is any.
-    std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {}) const;
+    // With `outcome`, a capture command is waited for until the capture ends (see
+    // CommandService::answerCapturesWhenDone), and how it ended is stored there; a copy that
+    // answers at once leaves it empty.
+    std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {},
+                                std::optional<CaptureOutcome> *outcome = nullptr) const;
 
     // What the desktop handed this process for the running copy: its activation token.
     static QVariantMap platformDataFromEnvironment();

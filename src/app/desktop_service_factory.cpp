@@ -36,6 +36,7 @@
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
 #include "platform/taskbar_presence.h"
+#include "platform/tiling_float.h"
 #include "platform/tray_status_item.h"
 #include "platform/user_defaults.h"
 #include "platform/wayland_display_list.h"
@@ -90,6 +91,11 @@ RegionSelector &DesktopServiceFactory::regionSelector()
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
 
+bool DesktopServiceFactory::pinsAfterCapture() const
+{
+    return !newWindowsTakeTheKeyboard(m_session);
+}
+
 UserDefaults &DesktopServiceFactory::userDefaults()
 {
     return *m_userDefaults;
@@ -130,8 +136,18 @@ ToastFactory DesktopServiceFactory::makeToasts() const
 
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
-    return std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer,
-                                                 *m_announcer, *m_motionPreference, makeToasts());
+    auto service = std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer, *m_announcer,
+                                                         *m_motionPreference, makeToasts());
+    // Stock sway runs no notification server: there a toast is a window of the program's own,
+    // floated by a tiling compositor rather than tiled beside the user's windows.
+    if (m_session == SessionType::wayland) {
+        service->setStandInToasts([toasts = toastFactory(*m_displays)](auto &&...arguments) {
+            std::unique_ptr<ToastWindow> toast = toasts(std::forward<decltype(arguments)>(arguments)...);
+            floatWhenShown(*toast);
+            return toast;
+        });
+    }
+    return service;
 }
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()

@@ -41,6 +41,7 @@ public:
     ~DesktopServiceFactory() override;
 
     UserDefaults &userDefaults() override;
+    bool pinsAfterCapture() const override;
     Pasteboard &pasteboard() override;
     AlertPresenter &alertPresenter() override;
     SavePanel &savePanel() override;

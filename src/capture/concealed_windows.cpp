@@ -2,6 +2,7 @@
 #include "capture/concealed_windows.h"
 
 #include "platform/screen_redraws.h"
+#include "platform/tiling_float.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -42,6 +43,9 @@ ConcealedWindows::~ConcealedWindows()
     for (const QPointer<QWidget> &window : std::as_const(m_hidden)) {
         if (window) {
             window->removeEventFilter(this);
+            // A tiling compositor sees a window shown again as a new one: it floats again,
+            // at the size it had, rather than being tiled beside the user's windows.
+            floatWhenShown(*window);
             window->setVisible(true);
         }
     }

@@ -17,7 +17,8 @@ QFuture<void> HistoryRecorder::addEntry(CaptureHistoryEntry entry)
 
 void PinManagerPinner::pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center)
 {
-    m_manager.pinCapture(entry, image, center);
+    if (m_pins)
+        m_manager.pinCapture(entry, image, center);
 }
 
 void NotificationToasts::showSuccess(CaptureMode mode, const QUuid &captureID, std::optional<quint32> displayID)

@@ -54,6 +54,11 @@ public:
                         Clock clock = &QDateTime::currentDateTimeUtc, QObject *parent = nullptr);
     ~NotificationService() override;
 
+    // Where `makeToast` makes no window and the desktop notification standing in for a
+    // toast cannot be posted (no notification server runs), `makeStandIn` makes the
+    // program's own window for it.
+    void setStandInToasts(ToastFactory makeStandIn) { m_makeStandIn = std::move(makeStandIn); }
+
     // Also post a desktop notification for every toast (off at first).
     bool useSystemNotifications() const { return m_useSystemNotifications; }
     void setUseSystemNotifications(bool on) { m_useSystemNotifications = on; }
@@ -120,6 +125,11 @@ private:
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
+    ToastWindow::ClickHandler clickHandler(const Toast &toast);
+    static int shownDuration(const Toast &toast);
+    // Makes `window` the current toast and schedules its removal.
+    void showWindow(std::unique_ptr<ToastWindow> window, const Toast &toast);
+    void showStandIn(const Toast &toast, std::optional<quint32> displayID);
     SystemNotification systemNotification(const QString &title, const QString &body,
                                           std::optional<QUuid> captureID) const;
     // Fails as postSystemNotification does.
@@ -135,6 +145,7 @@ private:
     AccessibilityAnnouncer &m_announcer;
     MotionPreference &m_motion;
     ToastFactory m_makeToast;
+    ToastFactory m_makeStandIn;
     Clock m_clock;
 
     ToastWindow *m_toastWindow = nullptr;
