@@ -2194,5 +2194,15 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>d’autres utilisateurs peuvent écrire dans %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Échec de la capture : %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Sur ce bureau, chaque nouvelle fenêtre prend le clavier à celle dans laquelle vous tapez : aucune épingle n’apparaît donc après une capture</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,15 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>कैप्चर विफल रहा: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>इस डेस्कटॉप पर हर नई विंडो उस विंडो से कीबोर्ड ले लेती है जिसमें आप टाइप कर रहे हैं, इसलिए कैप्चर के बाद कोई पिन नहीं दिखता</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,15 @@ Klik kanan: Menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>pengguna lain dapat menulis ke %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Penangkapan gagal: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Di desktop ini, setiap jendela baru mengambil papan ketik dari jendela tempat Anda mengetik, jadi tidak ada sematan yang muncul setelah menangkap</translation>
+    </message>
 </context>
 </TS>

@@ -2194,5 +2194,15 @@ Clic destro: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>altri utenti possono scrivere in %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Cattura non riuscita: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Su questo desktop ogni nuova finestra prende la tastiera alla finestra in cui stai scrivendo, quindi dopo una cattura non compare alcun riquadro fissato</translation>
+    </message>
 </context>
 </TS>

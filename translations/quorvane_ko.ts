@@ -2177,5 +2177,15 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>다른 사용자가 %1에 쓸 수 있습니다</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>캡처 실패: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>이 데스크톱에서는 새 창이 입력 중인 창에서 키보드를 가져가므로 캡처 후 고정 창이 표시되지 않습니다</translation>
+    </message>
 </context>
 </TS>

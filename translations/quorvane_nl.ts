@@ -2194,5 +2194,15 @@ Rechtsklikken: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>andere gebruikers kunnen schrijven in %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Vastleggen mislukt: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Op dit bureaublad neemt elk nieuw venster het toetsenbord over van het venster waarin je typt, dus na het vastleggen verschijnt er geen pin</translation>
+    </message>
 </context>
 </TS>

@@ -2211,5 +2211,15 @@ Prawy przycisk: menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>inni użytkownicy mogą zapisywać w %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Przechwytywanie nie powiodło się: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Na tym pulpicie każde nowe okno przejmuje klawiaturę od okna, w którym piszesz, dlatego po przechwyceniu nie pojawia się przypięte okienko</translation>
+    </message>
 </context>
 </TS>

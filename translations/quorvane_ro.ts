@@ -2211,5 +2211,15 @@ Clic dreapta: meniu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>alți utilizatori pot scrie în %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Captura a eșuat: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Pe acest desktop, fiecare fereastră nouă preia tastatura de la fereastra în care scrieți, așa că după captură nu apare nicio fereastră fixată</translation>
+    </message>
 </context>
 </TS>

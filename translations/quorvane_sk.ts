@@ -2211,5 +2211,15 @@ Pravé tlačidlo: ponuka</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>do %1 môžu zapisovať iní používatelia</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Zachytenie zlyhalo: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Na tejto ploche si každé nové okno vezme klávesnicu od okna, v ktorom píšete, preto sa po zachytení pripnuté okno nezobrazí</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,15 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>ผู้ใช้อื่นเขียนลงใน %1 ได้</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>การจับภาพล้มเหลว: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>บนเดสก์ท็อปนี้ หน้าต่างใหม่จะดึงแป้นพิมพ์ไปจากหน้าต่างที่คุณกำลังพิมพ์ จึงไม่มีหน้าต่างปักหมุดแสดงหลังจับภาพ</translation>
+    </message>
 </context>
 </TS>

@@ -2177,5 +2177,15 @@ Nhấp chuột phải: Menu</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>người dùng khác có thể ghi vào %1</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Chụp thất bại: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Trên màn hình nền này, mỗi cửa sổ mới lấy bàn phím khỏi cửa sổ bạn đang gõ, nên không có cửa sổ ghim nào hiện sau khi chụp</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -90,4 +91,36 @@ TEST(CommandServiceTest, ARefusedCommandStillArrivesAndItsCallerHearsWhy)
     EXPECT_EQ(client.send(ProgramCommand::capture), QStringLiteral("A capture operation is already in progress"));
     EXPECT_EQ(client.send(ProgramCommand::history), std::nullopt);
     EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::history}));
+}
+
+TEST(CommandServiceTest, ACaptureCallerWaitsForHowTheCaptureEndedAndOthersAreAnsweredAtOnce)
+{
+    CallerConnection caller;
+    const CommandClient client(caller.bus, testName);
+    CommandService service;
+    service.answerCapturesWhenDone();
+    CaptureOutcome next;
+    QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand command) {
+        if (isCaptureCommand(command))
+            QTimer::singleShot(0, &service, [&service, command, &next] { service.answer(command, next); });
+    });
+    ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
+
+    std::optional<CaptureOutcome> outcome;
+    next = {true, QStringLiteral("no screenshot service")};
+    EXPECT_EQ(client.send(ProgramCommand::capture, {}, &outcome), std::nullopt);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->failed);
+    EXPECT_EQ(outcome->message, QStringLiteral("no screenshot service"));
+
+    outcome.reset();
+    next = {false, QStringLiteral("Copied to clipboard")};
+    EXPECT_EQ(client.send(ProgramCommand::repeat, {}, &outcome), std::nullopt);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->failed);
+    EXPECT_EQ(outcome->message, QStringLiteral("Copied to clipboard"));
+
+    outcome.reset();
+    EXPECT_EQ(client.send(ProgramCommand::history, {}, &outcome), std::nullopt);
+    EXPECT_FALSE(outcome.has_value());
 }
