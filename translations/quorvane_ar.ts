@@ -2272,5 +2272,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>على سطح المكتب هذا تأخذ كل نافذة جديدة لوحة المفاتيح من النافذة التي تكتب فيها، لذا لا تظهر نافذة مثبّتة بعد الالتقاط</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>بانتظار خدمة لقطات الشاشة…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>لم تستجب خدمة لقطات الشاشة في سطح المكتب بعد.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>لم تستجب خدمة لقطات الشاشة في الوقت المحدد. ربما لا تزال قيد التشغيل: حاول مجددًا بعد لحظة.</translation>
+    </message>
 </context>
 </TS>

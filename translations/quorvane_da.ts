@@ -2204,5 +2204,20 @@ Højreklik: Menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>På dette skrivebord tager et nyt vindue tastaturet fra det vindue, du skriver i, så der vises intet fastgjort vindue efter en fangst</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Venter på skærmbilledtjenesten…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Skrivebordets skærmbilledtjeneste har ikke svaret endnu.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Skærmbilledtjenesten svarede ikke i tide. Den starter måske stadig: prøv igen om et øjeblik.</translation>
+    </message>
 </context>
 </TS>

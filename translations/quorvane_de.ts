@@ -2204,5 +2204,20 @@ Rechtsklick: Menü</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Auf diesem Desktop übernimmt jedes neue Fenster die Tastatur von dem Fenster, in dem Sie schreiben, deshalb erscheint nach einer Erfassung kein Pin</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Warten auf den Bildschirmfoto-Dienst…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Der Bildschirmfoto-Dienst der Arbeitsumgebung hat noch nicht geantwortet.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Der Bildschirmfoto-Dienst hat nicht rechtzeitig geantwortet. Vielleicht startet er noch: Versuchen Sie es gleich noch einmal.</translation>
+    </message>
 </context>
 </TS>

@@ -2204,5 +2204,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Σε αυτή την επιφάνεια εργασίας κάθε νέο παράθυρο παίρνει το πληκτρολόγιο από το παράθυρο όπου πληκτρολογείτε, γι’ αυτό δεν εμφανίζεται καρφιτσωμένο παράθυρο μετά την καταγραφή</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Αναμονή για την υπηρεσία στιγμιότυπων…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Η υπηρεσία στιγμιότυπων της επιφάνειας εργασίας δεν έχει απαντήσει ακόμη.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Η υπηρεσία στιγμιότυπων δεν απάντησε εγκαίρως. Ίσως ξεκινά ακόμη: δοκιμάστε ξανά σε λίγο.</translation>
+    </message>
 </context>
 </TS>

@@ -2204,5 +2204,20 @@ Clic derecho: menú</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>En este escritorio, cada ventana nueva toma el teclado de la ventana en la que escribes, así que no aparece ningún anclaje después de capturar</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Esperando al servicio de capturas de pantalla…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>El servicio de capturas de pantalla del escritorio aún no ha respondido.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>El servicio de capturas de pantalla no respondió a tiempo. Puede que aún se esté iniciando: inténtalo de nuevo en un momento.</translation>
+    </message>
 </context>
 </TS>

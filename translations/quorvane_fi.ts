@@ -2204,5 +2204,20 @@ Oikea napsautus: valikko</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Tällä työpöydällä jokainen uusi ikkuna vie näppäimistön ikkunalta, johon kirjoitat, joten kiinnitystä ei näytetä kaappauksen jälkeen</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Odotetaan kuvakaappauspalvelua…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Työpöydän kuvakaappauspalvelu ei ole vielä vastannut.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Kuvakaappauspalvelu ei vastannut ajoissa. Se saattaa vielä käynnistyä: yritä hetken kuluttua uudelleen.</translation>
+    </message>
 </context>
 </TS>

@@ -2204,5 +2204,20 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Sur ce bureau, chaque nouvelle fenêtre prend le clavier à celle dans laquelle vous tapez : aucune épingle n’apparaît donc après une capture</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>En attente du service de capture d’écran…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Le service de capture d’écran du bureau n’a pas encore répondu.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Le service de capture d’écran n’a pas répondu à temps. Il est peut-être encore en train de démarrer : réessayez dans un instant.</translation>
+    </message>
 </context>
 </TS>

@@ -2204,5 +2204,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>इस डेस्कटॉप पर हर नई विंडो उस विंडो से कीबोर्ड ले लेती है जिसमें आप टाइप कर रहे हैं, इसलिए कैप्चर के बाद कोई पिन नहीं दिखता</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>स्क्रीनशॉट सेवा की प्रतीक्षा की जा रही है…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>डेस्कटॉप की स्क्रीनशॉट सेवा ने अभी तक जवाब नहीं दिया है।</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>स्क्रीनशॉट सेवा ने समय पर जवाब नहीं दिया। हो सकता है वह अभी शुरू हो रही हो: थोड़ी देर में फिर से कोशिश करें।</translation>
+    </message>
 </context>
 </TS>

@@ -2221,5 +2221,20 @@ Desni klik: izbornik</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Na ovoj radnoj površini svaki novi prozor preuzima tipkovnicu od prozora u kojem tipkate, pa se nakon snimanja ne prikazuje prikvačeni prozorčić</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Čeka se usluga snimki zaslona…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Usluga snimki zaslona ove radne površine još nije odgovorila.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Usluga snimki zaslona nije odgovorila na vrijeme. Možda se još pokreće: pokušajte ponovno za trenutak.</translation>
+    </message>
 </context>
 </TS>

@@ -2187,5 +2187,20 @@ Jobb kattintás: menü</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Ezen az asztalon minden új ablak elveszi a billentyűzetet attól az ablaktól, amelyben gépel, ezért rögzítés után nem jelenik meg kitűzött ablak</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Várakozás a képernyőkép-szolgáltatásra…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Az asztali környezet képernyőkép-szolgáltatása még nem válaszolt.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>A képernyőkép-szolgáltatás nem válaszolt időben. Lehet, hogy még indul: próbálja újra egy pillanat múlva.</translation>
+    </message>
 </context>
 </TS>

@@ -2187,5 +2187,20 @@ Klik kanan: Menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Di desktop ini, setiap jendela baru mengambil papan ketik dari jendela tempat Anda mengetik, jadi tidak ada sematan yang muncul setelah menangkap</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Menunggu layanan tangkapan layar…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Layanan tangkapan layar desktop belum menjawab.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Layanan tangkapan layar tidak menjawab tepat waktu. Mungkin masih dimulai: coba lagi sebentar lagi.</translation>
+    </message>
 </context>
 </TS>

@@ -2204,5 +2204,20 @@ Clic destro: menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Su questo desktop ogni nuova finestra prende la tastiera alla finestra in cui stai scrivendo, quindi dopo una cattura non compare alcun riquadro fissato</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>In attesa del servizio di schermate…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Il servizio di schermate del desktop non ha ancora risposto.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Il servizio di schermate non ha risposto in tempo. Potrebbe essere ancora in avvio: riprova tra un momento.</translation>
+    </message>
 </context>
 </TS>

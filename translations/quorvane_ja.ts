@@ -2187,5 +2187,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>このデスクトップでは新しいウインドウが入力中のウインドウからキーボードを奪うため、キャプチャ後にピンは表示されません</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>スクリーンショットサービスを待っています…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>デスクトップのスクリーンショットサービスがまだ応答していません。</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>スクリーンショットサービスが時間内に応答しませんでした。まだ起動中の可能性があります。少し待ってからもう一度お試しください。</translation>
+    </message>
 </context>
 </TS>

@@ -2187,5 +2187,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>이 데스크톱에서는 새 창이 입력 중인 창에서 키보드를 가져가므로 캡처 후 고정 창이 표시되지 않습니다</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>스크린샷 서비스를 기다리는 중…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>데스크톱의 스크린샷 서비스가 아직 응답하지 않았습니다.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>스크린샷 서비스가 제시간에 응답하지 않았습니다. 아직 시작 중일 수 있으니 잠시 후 다시 시도하세요.</translation>
+    </message>
 </context>
 </TS>

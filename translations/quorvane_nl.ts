@@ -2204,5 +2204,20 @@ Rechtsklikken: menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Op dit bureaublad neemt elk nieuw venster het toetsenbord over van het venster waarin je typt, dus na het vastleggen verschijnt er geen pin</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Wachten op de schermafdrukdienst…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>De schermafdrukdienst van de desktop heeft nog niet geantwoord.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>De schermafdrukdienst antwoordde niet op tijd. Misschien start hij nog: probeer het zo meteen opnieuw.</translation>
+    </message>
 </context>
 </TS>

@@ -2221,5 +2221,20 @@ Prawy przycisk: menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Na tym pulpicie każde nowe okno przejmuje klawiaturę od okna, w którym piszesz, dlatego po przechwyceniu nie pojawia się przypięte okienko</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Oczekiwanie na usługę zrzutów ekranu…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Usługa zrzutów ekranu tego środowiska jeszcze nie odpowiedziała.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Usługa zrzutów ekranu nie odpowiedziała na czas. Być może wciąż się uruchamia: spróbuj ponownie za chwilę.</translation>
+    </message>
 </context>
 </TS>

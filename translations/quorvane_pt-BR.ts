@@ -2204,5 +2204,20 @@ Clique direito: menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Nesta área de trabalho, cada janela nova toma o teclado da janela em que você está digitando, por isso nenhum widget fixado aparece após a captura</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Aguardando o serviço de captura de tela…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>O serviço de captura de tela do desktop ainda não respondeu.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>O serviço de captura de tela não respondeu a tempo. Talvez ele ainda esteja iniciando: tente de novo em instantes.</translation>
+    </message>
 </context>
 </TS>

@@ -2221,5 +2221,20 @@ Clic dreapta: meniu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Pe acest desktop, fiecare fereastră nouă preia tastatura de la fereastra în care scrieți, așa că după captură nu apare nicio fereastră fixată</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Se așteaptă serviciul de capturi de ecran…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Serviciul de capturi de ecran al desktopului nu a răspuns încă.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Serviciul de capturi de ecran nu a răspuns la timp. Poate încă pornește: încercați din nou peste câteva clipe.</translation>
+    </message>
 </context>
 </TS>

@@ -2221,5 +2221,20 @@ Pravé tlačidlo: ponuka</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Na tejto ploche si každé nové okno vezme klávesnicu od okna, v ktorom píšete, preto sa po zachytení pripnuté okno nezobrazí</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Čaká sa na službu snímok obrazovky…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Služba snímok obrazovky tohto prostredia zatiaľ neodpovedala.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Služba snímok obrazovky neodpovedala včas. Možno sa ešte spúšťa: skúste to o chvíľu znova.</translation>
+    </message>
 </context>
 </TS>

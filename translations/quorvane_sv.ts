@@ -2204,5 +2204,20 @@ Högerklick: meny</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>På det här skrivbordet tar varje nytt fönster tangentbordet från fönstret du skriver i, så inget fäst fönster visas efter en fångst</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Väntar på skärmbildstjänsten…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Skrivbordets skärmbildstjänst har inte svarat än.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Skärmbildstjänsten svarade inte i tid. Den kanske fortfarande startar: försök igen om en stund.</translation>
+    </message>
 </context>
 </TS>

@@ -2187,5 +2187,20 @@ Right-click: Menu</source>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>บนเดสก์ท็อปนี้ หน้าต่างใหม่จะดึงแป้นพิมพ์ไปจากหน้าต่างที่คุณกำลังพิมพ์ จึงไม่มีหน้าต่างปักหมุดแสดงหลังจับภาพ</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>กำลังรอบริการภาพหน้าจอ…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>บริการภาพหน้าจอของเดสก์ท็อปยังไม่ตอบกลับ</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>บริการภาพหน้าจอไม่ตอบกลับภายในเวลา อาจยังเริ่มทำงานอยู่ โปรดลองอีกครั้งในอีกสักครู่</translation>
+    </message>
 </context>
 </TS>

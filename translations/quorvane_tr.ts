@@ -2187,5 +2187,20 @@ Sağ tık: Menü</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Bu masaüstünde her yeni pencere, yazdığınız pencereden klavyeyi alır; bu yüzden yakalamadan sonra sabitlenmiş pencere gösterilmez</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Ekran görüntüsü hizmeti bekleniyor…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Masaüstünün ekran görüntüsü hizmeti henüz yanıt vermedi.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Ekran görüntüsü hizmeti zamanında yanıt vermedi. Hâlâ başlıyor olabilir: biraz sonra yeniden deneyin.</translation>
+    </message>
 </context>
 </TS>

@@ -2187,5 +2187,20 @@ Nhấp chuột phải: Menu</translation>
         <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
         <translation>Trên màn hình nền này, mỗi cửa sổ mới lấy bàn phím khỏi cửa sổ bạn đang gõ, nên không có cửa sổ ghim nào hiện sau khi chụp</translation>
     </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Đang chờ dịch vụ chụp màn hình…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Dịch vụ chụp màn hình của màn hình nền chưa phản hồi.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Dịch vụ chụp màn hình không phản hồi kịp thời. Có thể dịch vụ vẫn đang khởi động: hãy thử lại sau giây lát.</translation>
+    </message>
 </context>
 </TS>

@@ -43,6 +43,8 @@
 #include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
 
+#include <QPointer>
+
 #include <algorithm>
 #include <chrono>
 
@@ -147,6 +149,25 @@ std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationServ
             return toast;
         });
     }
+    // A portal started on demand may take many seconds to answer a capture's first question.
+    if (auto *portal = dynamic_cast<PortalScreenAccessProbe *>(m_screenAccessProbe.get())) {
+        portal->setWaitNotice([notifications = QPointer<NotificationService>(service.get())](bool waiting) {
+            if (!notifications)
+                return;
+            if (!waiting) {
+                // Off the screen before the portal takes its picture of it.
+                notifications->endProgress(true);
+                return;
+            }
+            notifications->showProgress(
+                //: Shown while a capture waits for the desktop's screenshot service (the screen portal, Wayland) to answer
+                //% "Waiting for the screen portal…"
+                qtTrId("notification.portal_waiting.title"),
+                //: Under "Waiting for the screen portal…"
+                //% "The desktop's screenshot service has not answered yet."
+                qtTrId("notification.portal_waiting.message"), QStringLiteral("portal-wait"));
+        });
+    }
     return service;
 }
 
@@ -185,9 +206,12 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
 {
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
-    return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); },
+    return {[probe] { return probe->canReadScreen(); },
+            [grabber] { return grabber->canGrab(); },
             [probe] { return probe->serviceMissing(); },
-            [grabber] { return grabber->ownership() == ShortcutOwnership::unavailable; }};
+            [grabber] { return grabber->ownership() == ShortcutOwnership::unavailable; },
+            [probe] { return probe->canReadScreenForCapture(); },
+            [probe] { return probe->serviceSilent(); }};
 }
 
 LanguageManager &DesktopServiceFactory::languageManager()

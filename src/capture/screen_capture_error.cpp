@@ -36,6 +36,10 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
         //: Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names
         //% "This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again."
         return {QT_TRID_NOOP("error.screen_capture.portal_missing")};
+    case ScreenCaptureErrorKind::portalNotAnswering:
+        //: Error when the desktop's screenshot service (the screen portal, Wayland) is there but gave no answer in time
+        //% "The screen portal did not answer in time. It may still be starting: try again in a moment."
+        return {QT_TRID_NOOP("error.screen_capture.portal_not_answering")};
     }
     //: Error when capture operation fails
     //% "Screen capture failed: %1"

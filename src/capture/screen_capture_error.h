@@ -13,6 +13,7 @@ enum class ScreenCaptureErrorKind {
     overlayDismissed,
     noActiveDisplay,
     portalMissing, // carries the packages that would provide it
+    portalNotAnswering, // the service is there (or being started) but gave no answer in time
 };
 
 // Failures of the screen capture service. The value is the message of `captureFailed`.

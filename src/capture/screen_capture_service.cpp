@@ -83,7 +83,7 @@ ScreenCaptureService::~ScreenCaptureService() = default;
 QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 {
     diag(lcCapture(), QStringLiteral("🔷 [ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
-    const bool granted = m_probe.canReadScreen();
+    const bool granted = m_probe.canReadScreenForCapture();
     diag(lcCapture(), granted ? QStringLiteral("✅ [ScreenCaptureService.showCaptureOverlay] Screen access granted")
                  : QStringLiteral("❌ [ScreenCaptureService.showCaptureOverlay] Screen access denied"));
 
@@ -166,6 +166,10 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
 
 ScreenCaptureError ScreenCaptureService::refusal() const
 {
+    // A service that said nothing is asked no more: it did not answer, which is not the
+    // same as missing.
+    if (m_probe.serviceSilent())
+        return ScreenCaptureError(ScreenCaptureErrorKind::portalNotAnswering);
     return m_probe.serviceMissing() ? ScreenCaptureError::portalMissing()
                                     : ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
 }
@@ -191,7 +195,7 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
 
 void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quint32> displayID) const
 {
-    if (!m_probe.canReadScreen()) {
+    if (!m_probe.canReadScreenForCapture()) {
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService.captureRegion] Screen access denied"));
         throw refusal();
     }

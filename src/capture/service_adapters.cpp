@@ -40,6 +40,8 @@ QFuture<bool> PermissionManagerGrant::requestScreenRecordingPermission()
 {
     // A refusal for want of the desktop's screenshot service says what to install instead.
     return m_manager.requestScreenRecordingPermission().then([&manager = m_manager](bool granted) {
+        if (!granted && manager.screenServiceSilent())
+            throw ScreenCaptureError(ScreenCaptureErrorKind::portalNotAnswering);
         if (!granted && manager.screenServiceMissing())
             throw ScreenCaptureError::portalMissing();
         return granted;

@@ -150,10 +150,10 @@ void NotificationService::showProgress(const QString &title, const QString &mess
     present(toast, std::nullopt, std::nullopt);
 }
 
-void NotificationService::endProgress()
+void NotificationService::endProgress(bool atOnce)
 {
     if (m_progressToast && m_progressToast == m_toastWindow)
-        dismissToast();
+        hideToast(!atOnce && !m_motion.reduceMotion());
     m_progressToast = nullptr;
 }
 
@@ -259,12 +259,17 @@ void NotificationService::showStandIn(const Toast &toast, std::optional<quint32>
 
 void NotificationService::dismissToast()
 {
+    hideToast(!m_motion.reduceMotion());
+}
+
+void NotificationService::hideToast(bool animated)
+{
     m_dismissTimer.stop();
     if (!m_toastWindow)
         return;
     ToastWindow *hidden = m_toastWindow;
     QPointer<NotificationService> self(this);
-    hidden->hide(!m_motion.reduceMotion(), [self, hidden] {
+    hidden->hide(animated, [self, hidden] {
         if (!self)
             return;
         // A newer toast stored while this one faded out stays the current one.

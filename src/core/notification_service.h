@@ -86,7 +86,8 @@ public:
     // where no toast can be shown) emits `warningClicked(clickAction)`.
     virtual void showProgress(const QString &title, const QString &message, const QString &clickAction);
     // Removes the toast `showProgress` showed, unless another toast has replaced it.
-    virtual void endProgress();
+    // `atOnce`: without fading out, for a toast that must be off the screen before it is read.
+    virtual void endProgress(bool atOnce = false);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -134,6 +135,7 @@ private:
                                           std::optional<QUuid> captureID) const;
     // Fails as postSystemNotification does.
     QFuture<void> post(const SystemNotification &notification);
+    void hideToast(bool animated);
     void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickAction);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);

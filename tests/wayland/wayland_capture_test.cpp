@@ -18,6 +18,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -163,7 +164,9 @@ protected:
     // which xdg-desktop-portal 1.16 offers no Screenshot. Without `screenshots` the wlroots
     // one is missing, as on a desktop where it is not installed: the portal reads only the
     // GTK backend's own file.
-    void startPortal(bool screenshots)
+    // `late`: only the backends start; the portal itself is started by the bus when first
+    // asked, `late` seconds later, as a slow start of it would be.
+    void startPortal(bool screenshots, int late = 0)
     {
         if (!gtk) {
             gtk = std::make_unique<Child>(gtkProgram, QStringList(), session);
@@ -189,6 +192,10 @@ protected:
             ASSERT_TRUE(QFile::copy(gtkPortalFile, portals + QStringLiteral("/gtk.portal")));
             env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
         }
+        if (late > 0) {
+            setPortalDelay(QString::number(late));
+            return;
+        }
         if (portal) {
             portal.reset();
             ASSERT_TRUE(waitUntil([] { return !busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000));
@@ -198,8 +205,24 @@ protected:
             << "xdg-desktop-portal did not start: " << portal->output.constData();
     }
 
+    // What the bus's portal start waits for: nothing (an empty delay) means it fails at once.
+    void setPortalDelay(const QString &seconds)
+    {
+        qDBusRegisterMetaType<QMap<QString, QString>>();
+        QMap<QString, QString> activation;
+        for (const QString &name : session.keys())
+            activation.insert(name, session.value(name));
+        activation.insert(QStringLiteral("QUORVANE_TEST_PORTAL_DELAY"), seconds);
+        QDBusMessage update = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+        update << QVariant::fromValue(activation);
+        ASSERT_EQ(QDBusConnection::sessionBus().call(update).type(), QDBusMessage::ReplyMessage);
+    }
+
     void TearDown() override
     {
+        setPortalDelay(QString());
         // Clients first, the compositor last.
         clients.clear();
         portal.reset();
@@ -666,13 +689,17 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
             << "no window told of the failure\n" << program.output.constData();
     }
 
-    // With the portal, a capture from the command line: the words reach the clipboard, the
-    // command prints so, and the keyboard is back with the words' window, not with a pin.
-    startPortal(true);
+    // With the portal, which starts only when first asked and answers 10 s later, a capture
+    // from the command line: the program says that it waits, the words reach the clipboard,
+    // the command prints so, and the keyboard is back with the words' window, not with a pin.
+    startPortal(true, 10);
     if (HasFatalFailure())
         return;
     ASSERT_TRUE(waitUntil([&] { return windows().isEmpty(); }, 15000)) << windows().keys().join(u',').toStdString();
     Child capture(quorvane, {QStringLiteral("capture")}, env);
+    EXPECT_TRUE(waitUntil([&] { return !windows().isEmpty(); }, 8000) && !busHas(QStringLiteral("org.freedesktop.portal.Desktop")))
+        << "nothing said that the capture waits for the portal\n" << program.output.constData();
+    ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 30000));
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
                                                        << program.output.constData();
     for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
