@@ -577,6 +577,8 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     // No pin comes up after the capture: it would take the keyboard from the words' window.
     // A repeat reads the same words again.
     EXPECT_TRUE(floatingWindows().isEmpty()) << floatingWindows().join(u',').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow() == QStringLiteral("Quorvane reads 2468"); }, 10000))
+        << "the keyboard is with " << focusedWindow().toStdString();
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
     ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 30000));
     EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
