@@ -2287,5 +2287,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>لم تستجب خدمة لقطات الشاشة في الوقت المحدد. ربما لا تزال قيد التشغيل: حاول مجددًا بعد لحظة.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>رفض سطح المكتب إعطاء Quorvane صورة للشاشة. التقط مجددًا واسمح بذلك إذا سألك سطح المكتب.</translation>
+    </message>
 </context>
 </TS>

@@ -2236,5 +2236,10 @@ Pravé tlačítko: nabídka</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Služba snímků obrazovky neodpověděla včas. Možná se ještě spouští: zkuste to za chvíli znovu.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Prostředí odmítlo poskytnout aplikaci Quorvane snímek obrazovky. Zachyťte znovu a povolte to, pokud se prostředí zeptá.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Højreklik: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Skærmbilledtjenesten svarede ikke i tide. Den starter måske stadig: prøv igen om et øjeblik.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Skrivebordet afviste at give Quorvane et billede af skærmen. Fang igen, og tillad det, hvis skrivebordet spørger.</translation>
+    </message>
 </context>
 </TS>

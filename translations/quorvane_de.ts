@@ -2219,5 +2219,10 @@ Rechtsklick: Menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Der Bildschirmfoto-Dienst hat nicht rechtzeitig geantwortet. Vielleicht startet er noch: Versuchen Sie es gleich noch einmal.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Die Arbeitsumgebung hat Quorvane kein Bild des Bildschirms gegeben. Erfassen Sie erneut und erlauben Sie es, falls die Arbeitsumgebung nachfragt.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Η υπηρεσία στιγμιότυπων δεν απάντησε εγκαίρως. Ίσως ξεκινά ακόμη: δοκιμάστε ξανά σε λίγο.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Η επιφάνεια εργασίας αρνήθηκε να δώσει στο Quorvane εικόνα της οθόνης. Κάντε ξανά καταγραφή και επιτρέψτε το, αν σας ρωτήσει η επιφάνεια εργασίας.</translation>
+    </message>
 </context>
 </TS>

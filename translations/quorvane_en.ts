@@ -2219,5 +2219,10 @@ Right-click: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>The screen portal did not answer in time. It may still be starting: try again in a moment.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Clic derecho: menú</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>El servicio de capturas de pantalla no respondió a tiempo. Puede que aún se esté iniciando: inténtalo de nuevo en un momento.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>El escritorio se negó a dar a Quorvane una imagen de la pantalla. Vuelve a capturar y permítelo si el escritorio te lo pregunta.</translation>
+    </message>
 </context>
 </TS>

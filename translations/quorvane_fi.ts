@@ -2219,5 +2219,10 @@ Oikea napsautus: valikko</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Kuvakaappauspalvelu ei vastannut ajoissa. Se saattaa vielä käynnistyä: yritä hetken kuluttua uudelleen.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Työpöytä kieltäytyi antamasta Quorvanelle kuvaa näytöstä. Kaappaa uudelleen ja salli se, jos työpöytä kysyy.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Le service de capture d’écran n’a pas répondu à temps. Il est peut-être encore en train de démarrer : réessayez dans un instant.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Le bureau a refusé de donner à Quorvane une image de l’écran. Capturez à nouveau et autorisez-le si le bureau vous le demande.</translation>
+    </message>
 </context>
 </TS>

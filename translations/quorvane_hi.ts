@@ -2219,5 +2219,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>स्क्रीनशॉट सेवा ने समय पर जवाब नहीं दिया। हो सकता है वह अभी शुरू हो रही हो: थोड़ी देर में फिर से कोशिश करें।</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>डेस्कटॉप ने Quorvane को स्क्रीन की तस्वीर देने से मना कर दिया। फिर से कैप्चर करें और डेस्कटॉप पूछे तो अनुमति दें।</translation>
+    </message>
 </context>
 </TS>

@@ -2236,5 +2236,10 @@ Desni klik: izbornik</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Usluga snimki zaslona nije odgovorila na vrijeme. Možda se još pokreće: pokušajte ponovno za trenutak.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Radna površina odbila je dati Quorvaneu sliku zaslona. Snimite ponovno i dopustite to ako radna površina pita.</translation>
+    </message>
 </context>
 </TS>

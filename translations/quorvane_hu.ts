@@ -2202,5 +2202,10 @@ Jobb kattintás: menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>A képernyőkép-szolgáltatás nem válaszolt időben. Lehet, hogy még indul: próbálja újra egy pillanat múlva.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Az asztali környezet nem adott képet a képernyőről a Quorvane-nek. Rögzítsen újra, és engedélyezze, ha az asztali környezet rákérdez.</translation>
+    </message>
 </context>
 </TS>

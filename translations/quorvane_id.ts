@@ -2202,5 +2202,10 @@ Klik kanan: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Layanan tangkapan layar tidak menjawab tepat waktu. Mungkin masih dimulai: coba lagi sebentar lagi.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Desktop menolak memberi Quorvane gambar layar. Tangkap lagi dan izinkan jika desktop bertanya.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Clic destro: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Il servizio di schermate non ha risposto in tempo. Potrebbe essere ancora in avvio: riprova tra un momento.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Il desktop ha rifiutato di dare a Quorvane un’immagine dello schermo. Cattura di nuovo e consentilo se il desktop lo chiede.</translation>
+    </message>
 </context>
 </TS>

@@ -2202,5 +2202,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>スクリーンショットサービスが時間内に応答しませんでした。まだ起動中の可能性があります。少し待ってからもう一度お試しください。</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>デスクトップが Quorvane に画面の画像を渡すことを拒否しました。もう一度キャプチャし、デスクトップに尋ねられたら許可してください。</translation>
+    </message>
 </context>
 </TS>

@@ -2202,5 +2202,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>스크린샷 서비스가 제시간에 응답하지 않았습니다. 아직 시작 중일 수 있으니 잠시 후 다시 시도하세요.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>데스크톱이 Quorvane에 화면 이미지를 제공하지 않았습니다. 다시 캡처하고 데스크톱이 물으면 허용하세요.</translation>
+    </message>
 </context>
 </TS>

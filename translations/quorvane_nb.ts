@@ -2219,5 +2219,10 @@ Høyreklikk: Meny</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Skjermbildetjenesten svarte ikke i tide. Den starter kanskje fortsatt: prøv igjen om et øyeblikk.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Skrivebordet nektet å gi Quorvane et bilde av skjermen. Fang på nytt, og tillat det hvis skrivebordet spør.</translation>
+    </message>
 </context>
 </TS>

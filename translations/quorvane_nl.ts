@@ -2219,5 +2219,10 @@ Rechtsklikken: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>De schermafdrukdienst antwoordde niet op tijd. Misschien start hij nog: probeer het zo meteen opnieuw.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>De desktop weigerde Quorvane een afbeelding van het scherm te geven. Leg opnieuw vast en sta het toe als de desktop erom vraagt.</translation>
+    </message>
 </context>
 </TS>

@@ -2236,5 +2236,10 @@ Prawy przycisk: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Usługa zrzutów ekranu nie odpowiedziała na czas. Być może wciąż się uruchamia: spróbuj ponownie za chwilę.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Środowisko odmówiło przekazania Quorvane obrazu ekranu. Przechwyć ponownie i zezwól, jeśli środowisko o to zapyta.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Clique direito: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>O serviço de captura de tela não respondeu a tempo. Talvez ele ainda esteja iniciando: tente de novo em instantes.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>O desktop se recusou a dar ao Quorvane uma imagem da tela. Capture de novo e permita se o desktop perguntar.</translation>
+    </message>
 </context>
 </TS>

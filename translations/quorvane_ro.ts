@@ -2236,5 +2236,10 @@ Clic dreapta: meniu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Serviciul de capturi de ecran nu a răspuns la timp. Poate încă pornește: încercați din nou peste câteva clipe.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Desktopul a refuzat să îi dea lui Quorvane o imagine a ecranului. Capturați din nou și permiteți dacă desktopul vă întreabă.</translation>
+    </message>
 </context>
 </TS>

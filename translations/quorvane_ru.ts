@@ -2236,5 +2236,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Служба снимков экрана не ответила вовремя. Возможно, она ещё запускается: повторите попытку через несколько секунд.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Рабочая среда отказалась передать Quorvane изображение экрана. Выполните захват снова и разрешите его, если среда спросит.</translation>
+    </message>
 </context>
 </TS>

@@ -2236,5 +2236,10 @@ Pravé tlačidlo: ponuka</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Služba snímok obrazovky neodpovedala včas. Možno sa ešte spúšťa: skúste to o chvíľu znova.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Prostredie odmietlo poskytnúť aplikácii Quorvane snímku obrazovky. Zachyťte znova a povoľte to, ak sa prostredie opýta.</translation>
+    </message>
 </context>
 </TS>

@@ -2219,5 +2219,10 @@ Högerklick: meny</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Skärmbildstjänsten svarade inte i tid. Den kanske fortfarande startar: försök igen om en stund.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Skrivbordet vägrade ge Quorvane en bild av skärmen. Fånga igen och tillåt det om skrivbordet frågar.</translation>
+    </message>
 </context>
 </TS>

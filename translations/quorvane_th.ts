@@ -2202,5 +2202,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>บริการภาพหน้าจอไม่ตอบกลับภายในเวลา อาจยังเริ่มทำงานอยู่ โปรดลองอีกครั้งในอีกสักครู่</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>เดสก์ท็อปปฏิเสธไม่ให้ภาพหน้าจอแก่ Quorvane จับภาพอีกครั้งและอนุญาตหากเดสก์ท็อปถาม</translation>
+    </message>
 </context>
 </TS>

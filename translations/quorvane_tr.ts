@@ -2202,5 +2202,10 @@ Sağ tık: Menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Ekran görüntüsü hizmeti zamanında yanıt vermedi. Hâlâ başlıyor olabilir: biraz sonra yeniden deneyin.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Masaüstü, Quorvane’a ekranın görüntüsünü vermeyi reddetti. Yeniden yakalayın ve masaüstü sorarsa izin verin.</translation>
+    </message>
 </context>
 </TS>

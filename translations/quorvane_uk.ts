@@ -2236,5 +2236,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Служба знімків екрана не відповіла вчасно. Можливо, вона ще запускається: спробуйте знову за мить.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Стільничне середовище відмовилося передати Quorvane зображення екрана. Захопіть знову й дозвольте, якщо середовище запитає.</translation>
+    </message>
 </context>
 </TS>

@@ -2202,5 +2202,10 @@ Nhấp chuột phải: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>Dịch vụ chụp màn hình không phản hồi kịp thời. Có thể dịch vụ vẫn đang khởi động: hãy thử lại sau giây lát.</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Màn hình nền đã từ chối cung cấp cho Quorvane hình ảnh màn hình. Hãy chụp lại và cho phép nếu màn hình nền hỏi.</translation>
+    </message>
 </context>
 </TS>

@@ -2202,5 +2202,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>截图服务未能及时响应。它可能仍在启动：请稍后重试。</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>桌面拒绝向 Quorvane 提供屏幕画面。请重新捕获，并在桌面询问时允许。</translation>
+    </message>
 </context>
 </TS>

@@ -2202,5 +2202,10 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
         <translation>截圖服務未能及時回應。它可能仍在啟動：請稍後再試。</translation>
     </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>桌面拒絕提供螢幕畫面給 Quorvane。請重新擷取，並在桌面詢問時允許。</translation>
+    </message>
 </context>
 </TS>

@@ -14,6 +14,7 @@ enum class ScreenCaptureErrorKind {
     noActiveDisplay,
     portalMissing, // carries the packages that would provide it
     portalNotAnswering, // the service is there (or being started) but gave no answer in time
+    pictureRefused,     // the desktop's screenshot service refused the picture (Wayland)
 };
 
 // Failures of the screen capture service. The value is the message of `captureFailed`.

@@ -49,7 +49,9 @@ ScreenCaptureError errorOf(NoSelection none)
         return ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed);
     case NoSelection::accessDenied:
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop refused the screen's picture"));
-        return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+        // Said as it happened: a desktop that refuses through its portal may have no
+        // privacy settings to send the user to.
+        return ScreenCaptureError(ScreenCaptureErrorKind::pictureRefused);
     case NoSelection::noPortal:
         diagWarning(lcCapture(), QStringLiteral("❌ [ScreenCaptureService] The desktop portal offers no screenshots"));
         return ScreenCaptureError::portalMissing();
