@@ -2292,5 +2292,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>رفض سطح المكتب إعطاء Quorvane صورة للشاشة. التقط مجددًا واسمح بذلك إذا سألك سطح المكتب.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>اختصارات لوحة المفاتيح التي كان Quorvane سيستخدمها، ولا يسمح سطح المكتب هذا للبرامج بأخذها</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>يسهّل Quorvane استخراج النص من الصور ومقاطع الفيديو وملفات PDF وأي محتوى على شاشتك. ابدأ الالتقاط ثم اسحب لتحديد المنطقة، فيُنسخ النص فورًا إلى الحافظة.</translation>
+    </message>
 </context>
 </TS>

@@ -2241,5 +2241,15 @@ Pravé tlačítko: nabídka</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Prostředí odmítlo poskytnout aplikaci Quorvane snímek obrazovky. Zachyťte znovu a povolte to, pokud se prostředí zeptá.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Klávesové zkratky, které by Quorvane používal, ale které toto prostředí programům nedovolí převzít</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane usnadňuje získávání textu z obrázků, videí, PDF a jakéhokoli obsahu na obrazovce. Spusťte zachycení, tažením vyberte oblast a text se okamžitě zkopíruje do schránky.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Højreklik: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Skrivebordet afviste at give Quorvane et billede af skærmen. Fang igen, og tillad det, hvis skrivebordet spørger.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>De tastaturgenveje, Quorvane ville bruge, og som dette skrivebord ikke lader programmer tage</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Med Quorvane er det nemt at udtrække tekst fra billeder, videoer, PDF-filer og alt andet indhold på skærmen. Start en fangst, træk for at markere, og teksten kopieres straks til udklipsholderen.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Rechtsklick: Menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Die Arbeitsumgebung hat Quorvane kein Bild des Bildschirms gegeben. Erfassen Sie erneut und erlauben Sie es, falls die Arbeitsumgebung nachfragt.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Die Tastenkürzel, die Quorvane verwenden würde und die diese Arbeitsumgebung Programmen nicht überlässt</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Mit Quorvane extrahieren Sie ganz einfach Text aus Bildern, Videos, PDFs und beliebigen Inhalten auf Ihrem Bildschirm. Starten Sie eine Erfassung, ziehen Sie einen Bereich auf, und der Text wird sofort in die Zwischenablage kopiert.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Η επιφάνεια εργασίας αρνήθηκε να δώσει στο Quorvane εικόνα της οθόνης. Κάντε ξανά καταγραφή και επιτρέψτε το, αν σας ρωτήσει η επιφάνεια εργασίας.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Οι συντομεύσεις πληκτρολογίου που θα χρησιμοποιούσε το Quorvane, τις οποίες αυτή η επιφάνεια εργασίας δεν αφήνει στα προγράμματα</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Το Quorvane διευκολύνει την εξαγωγή κειμένου από εικόνες, βίντεο, PDF και οποιοδήποτε περιεχόμενο στην οθόνη σας. Ξεκινήστε μια καταγραφή, σύρετε για να επιλέξετε και το κείμενο αντιγράφεται αμέσως στο πρόχειρο.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Clic derecho: menú</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>El escritorio se negó a dar a Quorvane una imagen de la pantalla. Vuelve a capturar y permítelo si el escritorio te lo pregunta.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Los atajos de teclado que usaría Quorvane y que este escritorio no permite tomar a los programas</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane facilita la extracción de texto de imágenes, vídeos, PDF y cualquier contenido de la pantalla. Inicie una captura y arrastre para seleccionar: el texto se copia al instante en el portapapeles.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Oikea napsautus: valikko</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Työpöytä kieltäytyi antamasta Quorvanelle kuvaa näytöstä. Kaappaa uudelleen ja salli se, jos työpöytä kysyy.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Pikanäppäimet, joita Quorvane käyttäisi ja joita tämä työpöytä ei anna ohjelmien ottaa</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvanella poimit helposti tekstiä kuvista, videoista, PDF-tiedostoista ja mistä tahansa muusta näytön sisällöstä. Aloita kaappaus, valitse alue vetämällä, ja teksti kopioituu heti leikepöydälle.</translation>
+    </message>
 </context>
 </TS>

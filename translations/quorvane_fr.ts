@@ -2224,5 +2224,15 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Le bureau a refusé de donner à Quorvane une image de l’écran. Capturez à nouveau et autorisez-le si le bureau vous le demande.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Les raccourcis clavier qu’utiliserait Quorvane et que ce bureau ne laisse pas les programmes prendre</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane facilite l’extraction du texte des images, des vidéos, des PDF et de tout contenu affiché à l’écran. Lancez une capture et faites glisser pour sélectionner&#xa0;: le texte est aussitôt copié dans le presse-papiers.</translation>
+    </message>
 </context>
 </TS>

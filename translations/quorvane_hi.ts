@@ -2224,5 +2224,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>डेस्कटॉप ने Quorvane को स्क्रीन की तस्वीर देने से मना कर दिया। फिर से कैप्चर करें और डेस्कटॉप पूछे तो अनुमति दें।</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>वे कीबोर्ड शॉर्टकट जिन्हें Quorvane इस्तेमाल करता, पर यह डेस्कटॉप प्रोग्रामों को उन्हें लेने नहीं देता</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane से छवियों, वीडियो, PDF और आपकी स्क्रीन की किसी भी सामग्री से टेक्स्ट निकालना आसान हो जाता है। कैप्चर शुरू करें, खींचकर क्षेत्र चुनें, और टेक्स्ट तुरंत आपके क्लिपबोर्ड पर कॉपी हो जाता है।</translation>
+    </message>
 </context>
 </TS>

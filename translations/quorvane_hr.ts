@@ -2241,5 +2241,15 @@ Desni klik: izbornik</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Radna površina odbila je dati Quorvaneu sliku zaslona. Snimite ponovno i dopustite to ako radna površina pita.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Tipkovnički prečaci koje bi Quorvane koristio, a koje ova radna površina ne dopušta programima</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane olakšava izdvajanje teksta iz slika, videozapisa, PDF-ova i bilo kojeg sadržaja na zaslonu. Pokrenite snimanje, povlačenjem označite područje i tekst se odmah kopira u međuspremnik.</translation>
+    </message>
 </context>
 </TS>

@@ -2207,5 +2207,15 @@ Jobb kattintás: menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Az asztali környezet nem adott képet a képernyőről a Quorvane-nek. Rögzítsen újra, és engedélyezze, ha az asztali környezet rákérdez.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>A gyorsbillentyűk, amelyeket a Quorvane használna, de ez az asztali környezet nem engedi át a programoknak</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>A Quorvane segítségével könnyedén kinyerheti a szöveget képekből, videókból, PDF-fájlokból és bármilyen más tartalomból a képernyőn. Indítson rögzítést, jelölje ki a területet húzással, és a szöveg azonnal a vágólapra kerül.</translation>
+    </message>
 </context>
 </TS>

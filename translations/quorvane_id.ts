@@ -2207,5 +2207,15 @@ Klik kanan: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Desktop menolak memberi Quorvane gambar layar. Tangkap lagi dan izinkan jika desktop bertanya.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Pintasan papan ketik yang akan dipakai Quorvane, yang tidak boleh diambil program di desktop ini</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane memudahkan Anda mengambil teks dari gambar, video, PDF, dan konten apa pun di layar. Mulai penangkapan, seret untuk memilih, dan teks langsung tersalin ke papan klip.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Clic destro: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Il desktop ha rifiutato di dare a Quorvane un’immagine dello schermo. Cattura di nuovo e consentilo se il desktop lo chiede.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Le scorciatoie da tastiera che Quorvane userebbe e che questo desktop non lascia prendere ai programmi</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane semplifica l’estrazione del testo da immagini, video, PDF e qualsiasi contenuto sullo schermo. Avvia una cattura e trascina per selezionare: il testo viene copiato all’istante negli appunti.</translation>
+    </message>
 </context>
 </TS>

@@ -2207,5 +2207,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>デスクトップが Quorvane に画面の画像を渡すことを拒否しました。もう一度キャプチャし、デスクトップに尋ねられたら許可してください。</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane が使うはずのキーボードショートカット（このデスクトップではプログラムが使用できません）</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane を使えば、画像、動画、PDF など画面上のあらゆるコンテンツから簡単にテキストを抽出できます。キャプチャを開始してドラッグで範囲を選択するだけで、テキストがすぐにクリップボードにコピーされます。</translation>
+    </message>
 </context>
 </TS>

@@ -2207,5 +2207,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>데스크톱이 Quorvane에 화면 이미지를 제공하지 않았습니다. 다시 캡처하고 데스크톱이 물으면 허용하세요.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane이 사용할 키보드 단축키이지만 이 데스크톱에서는 프로그램이 가져갈 수 없습니다</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane을 사용하면 이미지, 동영상, PDF 등 화면의 모든 콘텐츠에서 손쉽게 텍스트를 추출할 수 있습니다. 캡처를 시작하고 드래그하여 선택하기만 하면 텍스트가 즉시 클립보드에 복사됩니다.</translation>
+    </message>
 </context>
 </TS>

@@ -2224,5 +2224,15 @@ Høyreklikk: Meny</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Skrivebordet nektet å gi Quorvane et bilde av skjermen. Fang på nytt, og tillat det hvis skrivebordet spør.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Hurtigtastene Quorvane ville brukt, og som dette skrivebordet ikke lar programmer ta</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Med Quorvane er det enkelt å hente ut tekst fra bilder, videoer, PDF-er og alt annet innhold på skjermen. Start en fangst, dra for å merke, så kopieres teksten straks til utklippstavlen.</translation>
+    </message>
 </context>
 </TS>

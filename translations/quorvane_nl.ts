@@ -2224,5 +2224,15 @@ Rechtsklikken: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>De desktop weigerde Quorvane een afbeelding van het scherm te geven. Leg opnieuw vast en sta het toe als de desktop erom vraagt.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>De sneltoetsen die Quorvane zou gebruiken en die deze desktop programma’s niet laat nemen</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Met Quorvane haalt u eenvoudig tekst uit afbeeldingen, video’s, pdf’s en alle andere inhoud op uw scherm. Start een vastlegging, sleep om een gebied te selecteren en de tekst wordt meteen naar uw klembord gekopieerd.</translation>
+    </message>
 </context>
 </TS>

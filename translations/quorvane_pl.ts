@@ -2241,5 +2241,15 @@ Prawy przycisk: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Środowisko odmówiło przekazania Quorvane obrazu ekranu. Przechwyć ponownie i zezwól, jeśli środowisko o to zapyta.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Skróty klawiszowe, których używałby Quorvane, a których to środowisko nie pozwala programom przejąć</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane ułatwia wyodrębnianie tekstu z obrazów, filmów, plików PDF i dowolnych treści na ekranie. Rozpocznij przechwytywanie i zaznacz obszar myszą, a tekst od razu trafi do schowka.</translation>
+    </message>
 </context>
 </TS>

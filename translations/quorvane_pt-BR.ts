@@ -2224,5 +2224,15 @@ Clique direito: menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>O desktop se recusou a dar ao Quorvane uma imagem da tela. Capture de novo e permita se o desktop perguntar.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Os atalhos de teclado que o Quorvane usaria e que este desktop não deixa os programas tomarem</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>O Quorvane facilita a extração de texto de imagens, vídeos, PDFs e qualquer conteúdo na sua tela. Inicie uma captura e arraste para selecionar: o texto é copiado na hora para a área de transferência.</translation>
+    </message>
 </context>
 </TS>

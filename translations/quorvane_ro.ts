@@ -2241,5 +2241,15 @@ Clic dreapta: meniu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Desktopul a refuzat să îi dea lui Quorvane o imagine a ecranului. Capturați din nou și permiteți dacă desktopul vă întreabă.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Scurtăturile de tastatură pe care le-ar folosi Quorvane și pe care acest desktop nu le lasă programelor</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane vă ajută să extrageți ușor text din imagini, videoclipuri, PDF-uri și orice conținut de pe ecran. Porniți o captură, trageți pentru a selecta, iar textul este copiat imediat în clipboard.</translation>
+    </message>
 </context>
 </TS>

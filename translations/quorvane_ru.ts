@@ -2241,5 +2241,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Рабочая среда отказалась передать Quorvane изображение экрана. Выполните захват снова и разрешите его, если среда спросит.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Комбинации клавиш, которые использовал бы Quorvane, но которые эта рабочая среда не даёт занимать программам</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane позволяет легко извлекать текст из изображений, видео, PDF и любого содержимого на экране. Начните захват, выделите область мышью — и текст сразу окажется в буфере обмена.</translation>
+    </message>
 </context>
 </TS>

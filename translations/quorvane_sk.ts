@@ -2241,5 +2241,15 @@ Pravé tlačidlo: ponuka</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Prostredie odmietlo poskytnúť aplikácii Quorvane snímku obrazovky. Zachyťte znova a povoľte to, ak sa prostredie opýta.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Klávesové skratky, ktoré by Quorvane používal, no ktoré toto prostredie programom nedovolí prevziať</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane uľahčuje získavanie textu z obrázkov, videí, PDF a akéhokoľvek obsahu na obrazovke. Spustite zachytenie, ťahaním vyberte oblasť a text sa okamžite skopíruje do schránky.</translation>
+    </message>
 </context>
 </TS>

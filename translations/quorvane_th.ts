@@ -2207,5 +2207,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>เดสก์ท็อปปฏิเสธไม่ให้ภาพหน้าจอแก่ Quorvane จับภาพอีกครั้งและอนุญาตหากเดสก์ท็อปถาม</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>ปุ่มลัดแป้นพิมพ์ที่ Quorvane จะใช้ แต่เดสก์ท็อปนี้ไม่ให้โปรแกรมใช้</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane ช่วยให้ดึงข้อความจากภาพ วิดีโอ PDF และเนื้อหาใดๆ บนหน้าจอได้อย่างง่ายดาย เริ่มการจับภาพ ลากเพื่อเลือก แล้วข้อความจะถูกคัดลอกไปยังคลิปบอร์ดทันที</translation>
+    </message>
 </context>
 </TS>

@@ -2207,5 +2207,15 @@ Sağ tık: Menü</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Masaüstü, Quorvane’a ekranın görüntüsünü vermeyi reddetti. Yeniden yakalayın ve masaüstü sorarsa izin verin.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane’ın kullanacağı, ancak bu masaüstünün programlara almasına izin vermediği klavye kısayolları</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane; görüntülerden, videolardan, PDF’lerden ve ekranınızdaki her türlü içerikten metin çıkarmayı kolaylaştırır. Bir yakalama başlatın, seçmek için sürükleyin; metin anında panoya kopyalanır.</translation>
+    </message>
 </context>
 </TS>

@@ -2207,5 +2207,15 @@ Nhấp chuột phải: Menu</translation>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>Màn hình nền đã từ chối cung cấp cho Quorvane hình ảnh màn hình. Hãy chụp lại và cho phép nếu màn hình nền hỏi.</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Các phím tắt Quorvane sẽ dùng, nhưng màn hình nền này không cho chương trình chiếm</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane giúp bạn dễ dàng trích xuất văn bản từ hình ảnh, video, PDF và mọi nội dung trên màn hình. Bắt đầu chụp, kéo để chọn, văn bản sẽ được sao chép ngay vào bảng tạm.</translation>
+    </message>
 </context>
 </TS>

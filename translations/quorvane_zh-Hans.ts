@@ -2207,5 +2207,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>桌面拒绝向 Quorvane 提供屏幕画面。请重新捕获，并在桌面询问时允许。</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane 本会使用的键盘快捷键，但此桌面不允许程序占用</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>使用 Quorvane，可以轻松从图片、视频、PDF 以及屏幕上的任何内容中提取文字。开始捕获，拖动选择区域，文字就会立即复制到剪贴板。</translation>
+    </message>
 </context>
 </TS>

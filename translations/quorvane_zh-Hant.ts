@@ -2207,5 +2207,15 @@ Right-click: Menu</source>
         <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
         <translation>桌面拒絕提供螢幕畫面給 Quorvane。請重新擷取，並在桌面詢問時允許。</translation>
     </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane 原本會使用的鍵盤快速鍵，但此桌面不允許程式佔用</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane 讓您輕鬆從圖片、影片、PDF 以及螢幕上的任何內容中擷取文字。開始擷取並拖曳選取，文字就會立即複製到剪貼簿。</translation>
+    </message>
 </context>
 </TS>

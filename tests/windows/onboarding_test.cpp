@@ -101,6 +101,12 @@ TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
     EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), pressKeys));
     EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Bind the command \u201Cquorvane capture\u201D to a key in "
                                                       "your desktop's keyboard settings to capture text instantly"));
+    // Nor does the description speak of a shortcut to press.
+    const QList<QLabel *> labels = rig.view->welcomePage()->findChildren<QLabel *>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel *label) { return label->text().contains("Start a capture, drag to select"); }));
+    EXPECT_FALSE(std::any_of(labels.begin(), labels.end(),
+                             [](const QLabel *label) { return label->text().contains("press the keyboard shortcut"); }));
     EXPECT_EQ(rig.view->currentPage(), 0);
     EXPECT_EQ(rig.view->pageDots()->currentIndex(), 0);
     EXPECT_TRUE(buttonShown(rig.view->skipButton()));
