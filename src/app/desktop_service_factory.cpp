@@ -35,6 +35,7 @@
 #include "platform/session_type.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
+#include "platform/sway_window_opacity.h"
 #include "platform/taskbar_presence.h"
 #include "platform/tiling_float.h"
 #include "platform/tray_status_item.h"
@@ -65,10 +66,15 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
       m_screenRedraws(m_session == SessionType::wayland ? std::make_unique<WaylandScreenRedraws>()
                                                         : ScreenRedraws::create()),
+      m_swayOpacity(m_session == SessionType::wayland ? SwayWindowOpacity::fromEnvironment() : nullptr),
       m_windowConcealer(std::make_unique<WindowConcealer>(
           *m_screenRedraws, ConcealedWindows::Selection(),
           m_session == SessionType::wayland ? WindowConcealer::Placement::byTheCompositor
-                                            : WindowConcealer::Placement::byThemselves)),
+                                            : WindowConcealer::Placement::byThemselves,
+          m_swayOpacity ? ConcealedWindows::SeeThrough([opacity = m_swayOpacity.get()](bool seeThrough) {
+              return opacity->setOpacity(seeThrough ? 0.0 : 1.0);
+          })
+                        : ConcealedWindows::SeeThrough())),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),

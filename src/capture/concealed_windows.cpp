@@ -27,8 +27,9 @@ bool mayCover(const QWidget *window)
 
 } // namespace
 
-ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws)
-    : m_redraws(redraws)
+ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws,
+                                   SeeThrough seeThrough)
+    : m_redraws(redraws), m_seeThrough(std::move(seeThrough))
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!mayCover(window) || !window->frameGeometry().intersects(area) || !select(*window))
@@ -40,6 +41,8 @@ ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, S
 
 ConcealedWindows::~ConcealedWindows()
 {
+    if (m_madeSeeThrough)
+        m_seeThrough(false);
     for (const QPointer<QWidget> &window : std::as_const(m_hidden)) {
         if (window) {
             window->removeEventFilter(this);
@@ -55,6 +58,13 @@ QFuture<void> ConcealedWindows::conceal(std::chrono::milliseconds bound)
 {
     // Watched before the windows go, so no drawing is missed.
     QFuture<void> redrawn = m_redraws.whenRedrawn(m_covered, bound);
+    // Drawn see-through, the windows keep their place, size and the keyboard; hidden and
+    // shown again, a compositor that places windows itself sees new ones.
+    if (!m_windows.isEmpty() && m_seeThrough && m_seeThrough(true)) {
+        m_madeSeeThrough = true;
+        m_redraws.ownChangesRequested();
+        return redrawn;
+    }
     for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
         if (!window || !window->isVisible())
             continue;

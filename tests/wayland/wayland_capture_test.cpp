@@ -157,6 +157,12 @@ protected:
         session.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
         session.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
         session.remove(QStringLiteral("DISPLAY"));
+        // Programs in a sway session find its IPC socket here, as sway's own children do.
+        const QDir runtimeDir(runtime);
+        ASSERT_TRUE(waitUntil([&] { return !runtimeDir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).isEmpty(); },
+                              10000));
+        session.insert(QStringLiteral("SWAYSOCK"),
+                       runtimeDir.filePath(runtimeDir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).first()));
     }
 
     // The portal with the backends a user's sway session has from scripts/install-deps:
@@ -727,10 +733,15 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     Child openHistory(quorvane, {QStringLiteral("history")}, env);
     ASSERT_TRUE(waitUntil([&] { return windows().value(QStringLiteral("Capture History")).floating; }, 10000))
         << windows().keys().join(u',').toStdString();
+    const QRect historyPlace = windows().value(QStringLiteral("Capture History")).rect;
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
     ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 30000));
     EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
     EXPECT_TRUE(squeezed(clipboard()).contains("QUORVANEREADS2468")) << clipboard().toStdString();
-    EXPECT_TRUE(waitUntil([&] { return windows().value(QStringLiteral("Capture History")).floating; }, 10000))
-        << "the history window came back tiled";
+    EXPECT_TRUE(waitUntil([&] {
+        const Window history = windows().value(QStringLiteral("Capture History"));
+        return history.floating && history.rect == historyPlace;
+    }, 10000)) << "the history window came back elsewhere: "
+               << QDebug::toString(windows().value(QStringLiteral("Capture History")).rect).toStdString()
+               << " rather than " << QDebug::toString(historyPlace).toStdString();
 }
