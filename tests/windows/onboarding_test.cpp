@@ -209,6 +209,9 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     rig.screenServiceMissing = true;
     ASSERT_TRUE(test::waitUntil([&] { return !page->screenRecordingRow()->isGranted(); }));
     EXPECT_TRUE(page->instructionsLabel()->text().contains("xdg-desktop-portal")) << page->instructionsLabel()->text().toStdString();
+    // No grant would help: no Grant button that would do nothing, the row says why.
+    EXPECT_FALSE(buttonShown(page->screenRecordingRow()->grantButton()));
+    EXPECT_TRUE(page->screenRecordingRow()->unavailableLabel()->isVisibleTo(page));
 
     // A desktop without global shortcuts: the grabber could still ask, yet nothing is granted
     // and nothing to grant; the row tells how to bind the command instead.
