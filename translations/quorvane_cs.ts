@@ -2211,6 +2211,46 @@ Pravé tlačítko: nabídka</translation>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>do %1 mohou zapisovat jiní uživatelé</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>Zachycení se nezdařilo: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>Na této ploše si každé nové okno vezme klávesnici od okna, ve kterém píšete, proto se po zachycení připnuté okno nezobrazí</translation>
+    </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>Čeká se na službu snímků obrazovky…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>Služba snímků obrazovky tohoto prostředí zatím neodpověděla.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>Služba snímků obrazovky neodpověděla včas. Možná se ještě spouští: zkuste to za chvíli znovu.</translation>
+    </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>Prostředí odmítlo poskytnout aplikaci Quorvane snímek obrazovky. Zachyťte znovu a povolte to, pokud se prostředí zeptá.</translation>
+    </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Klávesové zkratky, které by Quorvane používal, ale které toto prostředí programům nedovolí převzít</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane usnadňuje získávání textu z obrázků, videí, PDF a jakéhokoli obsahu na obrazovce. Spusťte zachycení, tažením vyberte oblast a text se okamžitě zkopíruje do schránky.</translation>
+    </message>
     <message id="command.capture_cancelled">
         <source>The running capture was cancelled.</source>
         <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>

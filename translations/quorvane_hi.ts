@@ -2194,6 +2194,46 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>दूसरे उपयोगकर्ता %1 में लिख सकते हैं</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>कैप्चर विफल रहा: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>इस डेस्कटॉप पर हर नई विंडो उस विंडो से कीबोर्ड ले लेती है जिसमें आप टाइप कर रहे हैं, इसलिए कैप्चर के बाद कोई पिन नहीं दिखता</translation>
+    </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>स्क्रीनशॉट सेवा की प्रतीक्षा की जा रही है…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>डेस्कटॉप की स्क्रीनशॉट सेवा ने अभी तक जवाब नहीं दिया है।</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>स्क्रीनशॉट सेवा ने समय पर जवाब नहीं दिया। हो सकता है वह अभी शुरू हो रही हो: थोड़ी देर में फिर से कोशिश करें।</translation>
+    </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>डेस्कटॉप ने Quorvane को स्क्रीन की तस्वीर देने से मना कर दिया। फिर से कैप्चर करें और डेस्कटॉप पूछे तो अनुमति दें।</translation>
+    </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>वे कीबोर्ड शॉर्टकट जिन्हें Quorvane इस्तेमाल करता, पर यह डेस्कटॉप प्रोग्रामों को उन्हें लेने नहीं देता</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane से छवियों, वीडियो, PDF और आपकी स्क्रीन की किसी भी सामग्री से टेक्स्ट निकालना आसान हो जाता है। कैप्चर शुरू करें, खींचकर क्षेत्र चुनें, और टेक्स्ट तुरंत आपके क्लिपबोर्ड पर कॉपी हो जाता है।</translation>
+    </message>
     <message id="command.capture_cancelled">
         <source>The running capture was cancelled.</source>
         <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>

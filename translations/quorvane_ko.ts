@@ -2177,6 +2177,46 @@ Right-click: Menu</source>
         <extracomment>Why the program cannot keep its lock file in a folder; %1 is the folder</extracomment>
         <translation>다른 사용자가 %1에 쓸 수 있습니다</translation>
     </message>
+    <message id="command_line.capture_failed">
+        <source>Capture failed: %1</source>
+        <extracomment>What the command line prints when the capture it asked for failed; %1 is why</extracomment>
+        <translation>캡처 실패: %1</translation>
+    </message>
+    <message id="preferences.general.show_pin_widget.unavailable">
+        <source>On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture</source>
+        <extracomment>Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard</extracomment>
+        <translation>이 데스크톱에서는 새 창이 입력 중인 창에서 키보드를 가져가므로 캡처 후 고정 창이 표시되지 않습니다</translation>
+    </message>
+    <message id="notification.portal_waiting.title">
+        <source>Waiting for the screen portal…</source>
+        <extracomment>Shown while a capture waits for the desktop&apos;s screenshot service (the screen portal, Wayland) to answer</extracomment>
+        <translation>스크린샷 서비스를 기다리는 중…</translation>
+    </message>
+    <message id="notification.portal_waiting.message">
+        <source>The desktop&apos;s screenshot service has not answered yet.</source>
+        <extracomment>Under &quot;Waiting for the screen portal…&quot;</extracomment>
+        <translation>데스크톱의 스크린샷 서비스가 아직 응답하지 않았습니다.</translation>
+    </message>
+    <message id="error.screen_capture.portal_not_answering">
+        <source>The screen portal did not answer in time. It may still be starting: try again in a moment.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (the screen portal, Wayland) is there but gave no answer in time</extracomment>
+        <translation>스크린샷 서비스가 제시간에 응답하지 않았습니다. 아직 시작 중일 수 있으니 잠시 후 다시 시도하세요.</translation>
+    </message>
+    <message id="error.screen_capture.picture_refused">
+        <source>The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks.</source>
+        <extracomment>Error when the desktop&apos;s screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all</extracomment>
+        <translation>데스크톱이 Quorvane에 화면 이미지를 제공하지 않았습니다. 다시 캡처하고 데스크톱이 물으면 허용하세요.</translation>
+    </message>
+    <message id="preferences.shortcuts.header_unavailable">
+        <source>The keyboard shortcuts Quorvane would use, which this desktop does not let programs take</source>
+        <extracomment>Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)</extracomment>
+        <translation>Quorvane이 사용할 키보드 단축키이지만 이 데스크톱에서는 프로그램이 가져갈 수 없습니다</translation>
+    </message>
+    <message id="onboarding.welcome.description_without_shortcuts">
+        <source>Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard.</source>
+        <extracomment>Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)</extracomment>
+        <translation>Quorvane을 사용하면 이미지, 동영상, PDF 등 화면의 모든 콘텐츠에서 손쉽게 텍스트를 추출할 수 있습니다. 캡처를 시작하고 드래그하여 선택하기만 하면 텍스트가 즉시 클립보드에 복사됩니다.</translation>
+    </message>
     <message id="command.capture_cancelled">
         <source>The running capture was cancelled.</source>
         <extracomment>What a command asking for a capture did while the same kind of capture was being read: it cancelled that capture</extracomment>

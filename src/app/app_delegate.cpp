@@ -193,9 +193,11 @@ void AppDelegate::setupMenuBar()
             self->handleImportedImage(image);
     };
     if (currentSessionType() == SessionType::wayland) {
+        // As a toast: it goes when a toast would have, and stands in a window of the program's
+        // own where no notification server runs.
         controller->onFirstLaunchNote = [self](const QString &title, const QString &body) {
             if (self && self->m_services.notificationService())
-                self->m_services.notificationService()->postSystemNotification(title, body, std::nullopt);
+                self->m_services.notificationService()->showWarning(title, body);
         };
     }
     connect(&m_factory.continuityRuntime(), &ContinuityRuntime::importFailed, this,

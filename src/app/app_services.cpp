@@ -48,7 +48,8 @@ void AppServices::setup()
     // The coordinator pins through the shared pin manager, so that is taken first.
     m_pinWidgetManager = &m_factory.pinWidgetManager();
     m_serviceAdapters = std::make_unique<ServiceAdapters>(*m_historyStore, *m_pinWidgetManager, *m_notificationService,
-                                                          *m_permissionManager, *m_settingsStore);
+                                                          *m_permissionManager, *m_settingsStore,
+                                                          m_factory.pinsAfterCapture());
     m_captureCoordinator = m_factory.makeCaptureCoordinator(
         {*m_screenCaptureService, *m_ocrService, *m_codeScanService, m_serviceAdapters->recorder,
          m_serviceAdapters->settings, *m_clipboardService, m_serviceAdapters->toasts,

@@ -62,6 +62,21 @@ bool isCancelledByUser(const std::exception_ptr &error)
     }
 }
 
+// What the user is told about a failure: the error's own description.
+QString userDescription(const std::exception_ptr &error)
+{
+    try {
+        if (error)
+            std::rethrow_exception(error);
+    } catch (const LocalizedError &e) {
+        return e.localizedDescription();
+    } catch (const std::exception &e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+    }
+    return {};
+}
+
 } // namespace
 
 std::optional<CommandService::Answer> captureCommandAnswer(const CaptureCoordinator *coordinator,
@@ -101,7 +116,7 @@ void CaptureHandlers::handleCaptureText()
     diag(lcApp(), QStringLiteral("   Coordinator state: isCaptureInProgress=%1")
              .arg(m_services.captureCoordinator()->isCaptureInProgress() ? QStringLiteral("true") : QStringLiteral("false")));
     m_services.notificationService()->dismissToast();
-    finishWorkflow(
+    finishWorkflow(ProgramCommand::capture,
         m_services.captureCoordinator()->performQuickZarrowCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("Capture completed successfully!"));
@@ -119,7 +134,7 @@ void CaptureHandlers::handleRepeatZarrow()
     diag(lcApp(), QStringLiteral("Repeat capture requested"));
     if (!m_services.captureCoordinator())
         return;
-    finishWorkflow(
+    finishWorkflow(ProgramCommand::repeat,
         m_services.captureCoordinator()->performRepeatCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("Repeat capture completed in %1s").arg(result.duration, 0, 'f', 3));
@@ -134,7 +149,7 @@ void CaptureHandlers::handleCodeModeCapture()
     diag(lcApp(), QStringLiteral("Code Mode Capture requested"));
     if (!m_services.captureCoordinator())
         return;
-    finishWorkflow(
+    finishWorkflow(ProgramCommand::code,
         m_services.captureCoordinator()->performCodeModeCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("Code capture completed in %1s").arg(result.duration, 0, 'f', 3));
@@ -150,7 +165,7 @@ void CaptureHandlers::handleScanCode()
     diag(lcApp(), QStringLiteral("Scan Code capture requested (hotkey)"));
     if (!m_services.captureCoordinator())
         return;
-    finishWorkflow(
+    finishWorkflow(ProgramCommand::scan,
         m_services.captureCoordinator()->performScanCodeCapture(),
         [](const CaptureWorkflowResult &result) {
             diag(lcApp(), QStringLiteral("Scan Code capture completed in %1s with payload length %2")
@@ -162,29 +177,38 @@ void CaptureHandlers::handleScanCode()
         });
 }
 
-void CaptureHandlers::finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+void CaptureHandlers::finishWorkflow(ProgramCommand command, QFuture<CaptureWorkflowResult> workflow,
                                  std::function<void(const CaptureWorkflowResult &)> reportSuccess,
                                  std::function<void(const std::exception_ptr &)> reportFailure,
                                  std::function<void()> afterMenuRefresh)
 {
     // Whatever the user is told about a failure, the coordinator has told already.
     whenFinished(workflow, &m_tasks,
-                 [this, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
+                 [this, command, reportSuccess, reportFailure, afterMenuRefresh](const QFuture<CaptureWorkflowResult> &finished) {
                      const FutureOutcome<CaptureWorkflowResult> outcome = outcomeOf(finished);
                      if (!outcome.value) {
                          // What the user asked for, not a failure.
                          if (isCancelledByUser(outcome.error)) {
                              diag(lcApp(), QStringLiteral("Capture cancelled by the user"));
+                             tell(command, {false, QString()});
                              return;
                          }
                          reportFailure(outcome.error);
+                         tell(command, {true, userDescription(outcome.error)});
                          return;
                      }
                      reportSuccess(*outcome.value);
+                     tell(command, {false, qtTrId("notification.capture_success.message")});
                      m_refreshMenu();
                      if (afterMenuRefresh)
                          afterMenuRefresh();
                  });
+}
+
+void CaptureHandlers::tell(ProgramCommand command, const CaptureOutcome &outcome) const
+{
+    if (m_outcomeListener)
+        m_outcomeListener(command, outcome);
 }
 
 void CaptureHandlers::reportQuickCaptureFailure(const std::exception_ptr &error) const

@@ -32,6 +32,10 @@ class CaptureHandlers {
 public:
     CaptureHandlers(AppServices &services, std::function<void()> refreshMenu);
 
+    // Told how each capture started here ended, with the command that starts it.
+    using OutcomeListener = std::function<void(ProgramCommand, const CaptureOutcome &)>;
+    void setOutcomeListener(OutcomeListener listener) { m_outcomeListener = std::move(listener); }
+
     void handleCaptureText();
     void handleRepeatZarrow();
     void handleCodeModeCapture();
@@ -42,14 +46,16 @@ public:
 
 private:
     // Prints how a workflow ended and, after a success, refreshes the status menu.
-    void finishWorkflow(QFuture<CaptureWorkflowResult> workflow,
+    void finishWorkflow(ProgramCommand command, QFuture<CaptureWorkflowResult> workflow,
                         std::function<void(const CaptureWorkflowResult &)> reportSuccess,
                         std::function<void(const std::exception_ptr &)> reportFailure,
                         std::function<void()> afterMenuRefresh = {});
     void reportQuickCaptureFailure(const std::exception_ptr &error) const;
+    void tell(ProgramCommand command, const CaptureOutcome &outcome) const;
 
     AppServices &m_services;
     std::function<void()> m_refreshMenu;
+    OutcomeListener m_outcomeListener;
     // Context of every continuation of a capture or an import. Declared last, so it goes
     // first: nothing finishing while the services are being taken down reaches the handlers.
     QObject m_tasks;

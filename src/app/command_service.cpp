@@ -10,6 +10,8 @@ namespace {
 
 // A command only starts an action or opens a window, so a longer wait means a hung program.
 constexpr int kReplyTimeoutMs = 10000;
+// A capture waits for the user's selection and then its recognition.
+constexpr int kCaptureReplyTimeoutMs = 30 * 60 * 1000;
 const QString kActivationToken = QStringLiteral("activation-token");
 
 } // namespace
@@ -48,8 +50,27 @@ void CommandService::deliver(ProgramCommand command)
             setDelayedReply(true);
             connection().send(message().createReply(answer->text));
         }
+    } else if (m_answersWhenDone && calledFromDBus() && captureModeOf(command).has_value()) {
+        setDelayedReply(true);
+        m_waiting.emplace_back(command, message());
     }
     emit commandReceived(command);
+}
+
+void CommandService::answer(ProgramCommand command, const CaptureOutcome &outcome)
+{
+    for (auto waiting = m_waiting.begin(); waiting != m_waiting.end();) {
+        if (waiting->first != command) {
+            ++waiting;
+            continue;
+        }
+        const QDBusMessage &call = waiting->second;
+        const QDBusMessage reply = outcome.failed ? call.createErrorReply(failedError, outcome.message)
+                                                  : call.createReply(outcome.message);
+        if (m_bus)
+            m_bus->send(reply);
+        waiting = m_waiting.erase(waiting);
+    }
 }
 
 void CommandService::withdraw()
@@ -149,7 +170,7 @@ bool CommandClient::isProgramRunning() const
 }
 
 std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData,
-                                           QString *note) const
+                                           std::optional<CaptureOutcome> *outcome) const
 {
     if (note)
         note->clear();
@@ -160,15 +181,20 @@ std::optional<QString> CommandClient::send(ProgramCommand command, const QVarian
     if (!platformData.isEmpty())
         call << platformData;
     // Keeps serving events while waiting, so a service in this same process can answer.
-    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, kReplyTimeoutMs);
+    const bool waits = outcome && captureModeOf(command).has_value();
+    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, waits ? kCaptureReplyTimeoutMs : kReplyTimeoutMs);
     // A copy from before platform data still takes the command itself.
     if (reply.type() == QDBusMessage::ErrorMessage && !platformData.isEmpty()
         && (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")
             || reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs")))
-        return send(command, {}, note);
+        return send(command, {}, outcome);
+    if (outcome && reply.type() == QDBusMessage::ErrorMessage && reply.errorName() == CommandService::failedError) {
+        *outcome = CaptureOutcome{true, reply.errorMessage()};
+        return std::nullopt;
+    }
     if (reply.type() == QDBusMessage::ReplyMessage) {
-        if (note && !reply.arguments().isEmpty())
-            *note = reply.arguments().constFirst().toString();
+        if (outcome && !reply.arguments().isEmpty())
+            *outcome = CaptureOutcome{false, reply.arguments().constFirst().toString()};
         return std::nullopt;
     }
     return reply.errorMessage().isEmpty() ? reply.errorName() : reply.errorMessage();

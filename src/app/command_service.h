@@ -5,12 +5,15 @@
 
 #include <QDBusConnection>
 #include <QDBusContext>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
 
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace quorvane {
 
@@ -47,6 +50,14 @@ public:
     // the reply's text.
     void setAnswering(Answering answering) { m_answering = std::move(answering); }
 
+    // From now on a caller of a capture command is answered when that capture ends, through
+    // `answer`, rather than as soon as it is delivered.
+    void answerCapturesWhenDone() { m_answersWhenDone = true; }
+    // Answers every caller waiting for `command`: an error that carries the reason when the
+    // capture failed, otherwise a reply that carries what was done.
+    void answer(ProgramCommand command, const CaptureOutcome &outcome);
+    static inline const QString failedError = QStringLiteral("com.corvantis.Quorvane.Error.Failed");
+
 public slots:
     Q_SCRIPTABLE void QuickCapture();
     Q_SCRIPTABLE void RepeatCapture();
@@ -81,6 +92,8 @@ private:
     std::optional<QDBusConnection> m_bus;
     QString m_name;
     Answering m_answering;
+    bool m_answersWhenDone = false;
+    std::vector<std::pair<ProgramCommand, QDBusMessage>> m_waiting;
 };
 
 // Hands commands to the running program over the session bus.
@@ -92,10 +105,12 @@ public:
     bool isProgramRunning() const;
     // Asks that copy to perform `command` and waits for its answer: nothing when it took
     // the command, otherwise why it did not. `platformData` (see CommandService) goes with
-    // it where there is any. `note`, when given, receives what the copy said it did
-    // instead of the command (empty when it did just that).
+    // it where there is any.
+    // With `outcome`, a capture command is waited for until the capture ends (see
+    // CommandService::answerCapturesWhenDone), and how it ended is stored there; a copy that
+    // answers at once leaves it empty.
     std::optional<QString> send(ProgramCommand command, const QVariantMap &platformData = {},
-                                QString *note = nullptr) const;
+                                std::optional<CaptureOutcome> *outcome = nullptr) const;
 
     // What the desktop handed this process for the running copy: its activation token.
     static QVariantMap platformDataFromEnvironment();

@@ -35,12 +35,16 @@
 #include "platform/session_type.h"
 #include "platform/sound_player.h"
 #include "platform/system_notifier.h"
+#include "platform/sway_window_opacity.h"
 #include "platform/taskbar_presence.h"
+#include "platform/tiling_float.h"
 #include "platform/tray_status_item.h"
 #include "platform/user_defaults.h"
 #include "platform/wayland_display_list.h"
 #include "platform/wayland_screen_redraws.h"
 #include "platform/xdg_autostart_login_item.h"
+
+#include <QPointer>
 
 #include <algorithm>
 #include <chrono>
@@ -62,10 +66,15 @@ DesktopServiceFactory::DesktopServiceFactory()
       m_overlay(std::make_unique<SelectionOverlay>(*m_displays)),
       m_screenRedraws(m_session == SessionType::wayland ? std::make_unique<WaylandScreenRedraws>()
                                                         : ScreenRedraws::create()),
+      m_swayOpacity(m_session == SessionType::wayland ? SwayWindowOpacity::fromEnvironment() : nullptr),
       m_windowConcealer(std::make_unique<WindowConcealer>(
           *m_screenRedraws, ConcealedWindows::Selection(),
           m_session == SessionType::wayland ? WindowConcealer::Placement::byTheCompositor
-                                            : WindowConcealer::Placement::byThemselves)),
+                                            : WindowConcealer::Placement::byThemselves,
+          m_swayOpacity ? ConcealedWindows::SeeThrough([opacity = m_swayOpacity.get()](bool seeThrough) {
+              return opacity->setOpacity(seeThrough ? 0.0 : 1.0);
+          })
+                        : ConcealedWindows::SeeThrough())),
       m_pasteboard(Pasteboard::createSystem()),
       m_privacySettings(std::make_unique<DesktopPrivacySettingsOpener>()),
       m_alerts(std::make_unique<MessageBoxAlertPresenter>()),
@@ -89,6 +98,11 @@ RegionSelector &DesktopServiceFactory::regionSelector()
 }
 
 DesktopServiceFactory::~DesktopServiceFactory() = default;
+
+bool DesktopServiceFactory::pinsAfterCapture() const
+{
+    return !newWindowsTakeTheKeyboard(m_session);
+}
 
 UserDefaults &DesktopServiceFactory::userDefaults()
 {
@@ -130,8 +144,37 @@ ToastFactory DesktopServiceFactory::makeToasts() const
 
 std::unique_ptr<NotificationService> DesktopServiceFactory::makeNotificationService()
 {
-    return std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer,
-                                                 *m_announcer, *m_motionPreference, makeToasts());
+    auto service = std::make_unique<NotificationService>(*m_systemNotifier, *m_soundPlayer, *m_announcer,
+                                                         *m_motionPreference, makeToasts());
+    // Stock sway runs no notification server: there a toast is a window of the program's own,
+    // floated by a tiling compositor rather than tiled beside the user's windows.
+    if (m_session == SessionType::wayland) {
+        service->setStandInToasts([toasts = toastFactory(*m_displays)](auto &&...arguments) {
+            std::unique_ptr<ToastWindow> toast = toasts(std::forward<decltype(arguments)>(arguments)...);
+            floatWhenShown(*toast);
+            return toast;
+        });
+    }
+    // A portal started on demand may take many seconds to answer a capture's first question.
+    if (auto *portal = dynamic_cast<PortalScreenAccessProbe *>(m_screenAccessProbe.get())) {
+        portal->setWaitNotice([notifications = QPointer<NotificationService>(service.get())](bool waiting) {
+            if (!notifications)
+                return;
+            if (!waiting) {
+                // Off the screen before the portal takes its picture of it.
+                notifications->endProgress(true);
+                return;
+            }
+            notifications->showProgress(
+                //: Shown while a capture waits for the desktop's screenshot service (the screen portal, Wayland) to answer
+                //% "Waiting for the screen portal…"
+                qtTrId("notification.portal_waiting.title"),
+                //: Under "Waiting for the screen portal…"
+                //% "The desktop's screenshot service has not answered yet."
+                qtTrId("notification.portal_waiting.message"), QStringLiteral("portal-wait"));
+        });
+    }
+    return service;
 }
 
 std::unique_ptr<ScreenCaptureService> DesktopServiceFactory::makeScreenCaptureService()
@@ -173,9 +216,12 @@ PermissionChecks DesktopServiceFactory::permissionChecks()
 {
     ScreenAccessProbe *probe = m_screenAccessProbe.get();
     GlobalKeyGrabber *grabber = m_keyGrabber.get();
-    return {[probe] { return probe->canReadScreen(); }, [grabber] { return grabber->canGrab(); },
+    return {[probe] { return probe->canReadScreen(); },
+            [grabber] { return grabber->canGrab(); },
             [probe] { return probe->serviceMissing(); },
-            [grabber] { return grabber->ownership() == ShortcutOwnership::unavailable; }};
+            [grabber] { return grabber->ownership() == ShortcutOwnership::unavailable; },
+            [probe] { return probe->canReadScreenForCapture(); },
+            [probe] { return probe->serviceSilent(); }};
 }
 
 LanguageManager &DesktopServiceFactory::languageManager()

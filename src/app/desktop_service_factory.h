@@ -29,6 +29,7 @@ class ScreenAccessProbe;
 class ScreenRedraws;
 class SoundPlayer;
 class SystemNotifier;
+class SwayWindowOpacity;
 class WindowConcealer;
 
 // The services of the running program, on the desktop session's own facilities: the X11
@@ -42,6 +43,7 @@ public:
     ~DesktopServiceFactory() override;
 
     UserDefaults &userDefaults() override;
+    bool pinsAfterCapture() const override;
     Pasteboard &pasteboard() override;
     AlertPresenter &alertPresenter() override;
     SavePanel &savePanel() override;
@@ -87,6 +89,8 @@ private:
     std::unique_ptr<SelectionOverlay> m_overlay;
     std::unique_ptr<PortalRegionSelector> m_portalSelector;
     std::unique_ptr<ScreenRedraws> m_screenRedraws;
+    // Set in a sway session only.
+    std::unique_ptr<SwayWindowOpacity> m_swayOpacity;
     std::unique_ptr<WindowConcealer> m_windowConcealer;
     std::unique_ptr<Pasteboard> m_pasteboard;
     std::unique_ptr<PrivacySettingsOpener> m_privacySettings;

@@ -74,16 +74,23 @@ void printTo(std::FILE *stream, const QString &text)
 int handOver(const CommandClient &client, std::optional<ProgramCommand> command)
 {
     const ProgramCommand sent = command.value_or(ProgramCommand::preferences);
-    QString note;
-    if (const std::optional<QString> problem = client.send(sent, CommandClient::platformDataFromEnvironment(), &note)) {
+    std::optional<quorvane::CaptureOutcome> outcome;
+    if (const std::optional<QString> problem =
+            client.send(sent, CommandClient::platformDataFromEnvironment(), &outcome)) {
         //: The running copy refused a command given on the command line; %1 is the command, %2 why
         //% "Quorvane is running but did not take the command \"%1\": %2"
         printTo(stderr, qtTrId("command_line.command_refused").arg(quorvane::commandVerb(sent), *problem));
         return 1;
     }
-    // What the running copy did instead of the command, such as cancelling a capture.
-    if (!note.isEmpty())
-        printTo(stdout, note);
+    // A capture's end is told here too: a desktop without a notification server shows nothing.
+    if (outcome && outcome->failed) {
+        //: What the command line prints when the capture it asked for failed; %1 is why
+        //% "Capture failed: %1"
+        printTo(stderr, qtTrId("command_line.capture_failed").arg(outcome->message));
+        return 1;
+    }
+    if (outcome && !outcome->message.isEmpty())
+        printTo(stdout, outcome->message);
     return 0;
 }
 
@@ -285,6 +292,12 @@ int main(int argc, char **argv)
     commands.setAnswering([&delegate](quorvane::ProgramCommand command) {
         return quorvane::captureCommandAnswer(delegate.services().captureCoordinator(), command);
     });
+    // A capture asked for from the command line is answered when it ends, with how it ended.
+    commands.answerCapturesWhenDone();
+    delegate.captures().setOutcomeListener(
+        [&commands](quorvane::ProgramCommand command, const quorvane::CaptureOutcome &outcome) {
+            commands.answer(command, outcome);
+        });
     // The command this start was given runs once the program is up.
     if (command)
         delegate.perform(*command);

@@ -14,6 +14,14 @@ namespace quorvane {
 // running program to do.
 enum class ProgramCommand { capture, repeat, code, scan, history, preferences, quit };
 
+// How a capture ended, for whoever asked for it by a command: `failed` with the reason in
+// `message`, or finished with what was done in `message` (empty when the user called the
+// capture off).
+struct CaptureOutcome {
+    bool failed = false;
+    QString message;
+};
+
 // Every command, in the order `--help` lists them.
 const QList<ProgramCommand> &allProgramCommands();
 // The kind of capture `command` starts, if it starts one (such a command is refused, or

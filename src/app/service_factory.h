@@ -88,6 +88,9 @@ public:
     virtual std::unique_ptr<HotkeyManager> makeHotkeyManager() = 0;
     // The process's one pin manager.
     virtual PinWidgetManager &pinWidgetManager() = 0;
+    // Whether a pin may come up after a capture: not where a new window takes the keyboard
+    // from the one the user was typing in.
+    virtual bool pinsAfterCapture() const { return true; }
 
     // The shell's own pieces.
     virtual SparkleUpdater &sparkleUpdater() = 0;

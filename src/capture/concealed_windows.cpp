@@ -2,6 +2,7 @@
 #include "capture/concealed_windows.h"
 
 #include "platform/screen_redraws.h"
+#include "platform/tiling_float.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -26,8 +27,9 @@ bool mayCover(const QWidget *window)
 
 } // namespace
 
-ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws)
-    : m_redraws(redraws)
+ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws,
+                                   SeeThrough seeThrough)
+    : m_redraws(redraws), m_seeThrough(std::move(seeThrough))
 {
     for (QWidget *window : QApplication::topLevelWidgets()) {
         if (!mayCover(window) || !window->frameGeometry().intersects(area) || !select(*window))
@@ -39,9 +41,14 @@ ConcealedWindows::ConcealedWindows(const QRect &area, const Selection &select, S
 
 ConcealedWindows::~ConcealedWindows()
 {
+    if (m_madeSeeThrough)
+        m_seeThrough(false);
     for (const QPointer<QWidget> &window : std::as_const(m_hidden)) {
         if (window) {
             window->removeEventFilter(this);
+            // A tiling compositor sees a window shown again as a new one: it floats again,
+            // at the size it had, rather than being tiled beside the user's windows.
+            floatWhenShown(*window);
             window->setVisible(true);
         }
     }
@@ -51,6 +58,13 @@ QFuture<void> ConcealedWindows::conceal(std::chrono::milliseconds bound)
 {
     // Watched before the windows go, so no drawing is missed.
     QFuture<void> redrawn = m_redraws.whenRedrawn(m_covered, bound);
+    // Drawn see-through, the windows keep their place, size and the keyboard; hidden and
+    // shown again, a compositor that places windows itself sees new ones.
+    if (!m_windows.isEmpty() && m_seeThrough && m_seeThrough(true)) {
+        m_madeSeeThrough = true;
+        m_redraws.makeOwnChanges([] {});
+        return redrawn;
+    }
     m_redraws.makeOwnChanges([this] {
         for (const QPointer<QWidget> &window : std::as_const(m_windows)) {
             if (!window || !window->isVisible())

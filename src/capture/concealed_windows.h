@@ -21,10 +21,14 @@ class ConcealedWindows : public QObject {
 public:
     // Which windows may be hidden; `window` is a visible top-level window of the program.
     using Selection = std::function<bool(const QWidget &window)>;
+    // Has the compositor draw all the program's windows see-through (true) or opaque
+    // again; false when it did not. Where it does, the windows stay where they are.
+    using SeeThrough = std::function<bool(bool seeThrough)>;
 
     // Finds the visible windows over `area` (Qt's global logical coordinates) that
     // `select` accepts; hides none yet. `redraws` must outlive this object.
-    ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws);
+    ConcealedWindows(const QRect &area, const Selection &select, ScreenRedraws &redraws,
+                     SeeThrough seeThrough = {});
     // Shows again every window `conceal` hid, unless the program closed it meanwhile.
     ~ConcealedWindows() override;
 
@@ -39,6 +43,8 @@ private:
     ScreenRedraws &m_redraws;
     QList<QPointer<QWidget>> m_windows;
     QList<QPointer<QWidget>> m_hidden;
+    SeeThrough m_seeThrough;
+    bool m_madeSeeThrough = false;
     // The part of the area the windows cover.
     QRegion m_covered;
 };

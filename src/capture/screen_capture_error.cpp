@@ -36,6 +36,14 @@ ErrorText ScreenCaptureError::textOf(ScreenCaptureErrorKind kind)
         //: Error when the desktop offers no screenshot service (Wayland); %1 lists Debian package names
         //% "This desktop offers no screenshot service to read the screen with. Install %1, then log out and in again."
         return {QT_TRID_NOOP("error.screen_capture.portal_missing")};
+    case ScreenCaptureErrorKind::portalNotAnswering:
+        //: Error when the desktop's screenshot service (the screen portal, Wayland) is there but gave no answer in time
+        //% "The screen portal did not answer in time. It may still be starting: try again in a moment."
+        return {QT_TRID_NOOP("error.screen_capture.portal_not_answering")};
+    case ScreenCaptureErrorKind::pictureRefused:
+        //: Error when the desktop's screenshot service (Wayland) refused to give a picture of the screen; such desktops may have no privacy settings at all
+        //% "The desktop refused to give Quorvane a picture of the screen. Capture again and allow it if the desktop asks."
+        return {QT_TRID_NOOP("error.screen_capture.picture_refused")};
     }
     //: Error when capture operation fails
     //% "Screen capture failed: %1"

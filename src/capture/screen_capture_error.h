@@ -13,6 +13,8 @@ enum class ScreenCaptureErrorKind {
     overlayDismissed,
     noActiveDisplay,
     portalMissing, // carries the packages that would provide it
+    portalNotAnswering, // the service is there (or being started) but gave no answer in time
+    pictureRefused,     // the desktop's screenshot service refused the picture (Wayland)
 };
 
 // Failures of the screen capture service. The value is the message of `captureFailed`.

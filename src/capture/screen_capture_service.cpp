@@ -49,7 +49,9 @@ ScreenCaptureError errorOf(NoSelection none)
         return ScreenCaptureError(ScreenCaptureErrorKind::overlayDismissed);
     case NoSelection::accessDenied:
         diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] The desktop refused the screen's picture"));
-        return ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
+        // Said as it happened: a desktop that refuses through its portal may have no
+        // privacy settings to send the user to.
+        return ScreenCaptureError(ScreenCaptureErrorKind::pictureRefused);
     case NoSelection::noPortal:
         diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService] The desktop portal offers no screenshots"));
         return ScreenCaptureError::portalMissing();
@@ -86,7 +88,7 @@ ScreenCaptureService::~ScreenCaptureService() = default;
 QFuture<CaptureResult> ScreenCaptureService::showCaptureOverlay()
 {
     diag(lcCapture(), QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Starting interactive selection"));
-    const bool granted = m_probe.canReadScreen();
+    const bool granted = m_probe.canReadScreenForCapture();
     diag(lcCapture(), granted ? QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Screen access granted")
                  : QStringLiteral("[ScreenCaptureService.showCaptureOverlay] Screen access denied"));
 
@@ -169,6 +171,10 @@ void ScreenCaptureService::finishSelection(const ResultPromise &promise,
 
 ScreenCaptureError ScreenCaptureService::refusal() const
 {
+    // A service that said nothing is asked no more: it did not answer, which is not the
+    // same as missing.
+    if (m_probe.serviceSilent())
+        return ScreenCaptureError(ScreenCaptureErrorKind::portalNotAnswering);
     return m_probe.serviceMissing() ? ScreenCaptureError::portalMissing()
                                     : ScreenCaptureError(ScreenCaptureErrorKind::permissionDenied);
 }
@@ -194,7 +200,7 @@ QFuture<QImage> ScreenCaptureService::captureRegion(const QRectF &rect, std::opt
 
 void ScreenCaptureService::checkRecapture(const QRectF &rect, std::optional<quint32> displayID) const
 {
-    if (!m_probe.canReadScreen()) {
+    if (!m_probe.canReadScreenForCapture()) {
         diagWarning(lcCapture(), QStringLiteral("[ScreenCaptureService.captureRegion] Screen access denied"));
         throw refusal();
     }

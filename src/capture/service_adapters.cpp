@@ -17,7 +17,8 @@ QFuture<void> HistoryRecorder::addEntry(CaptureHistoryEntry entry)
 
 void PinManagerPinner::pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center)
 {
-    m_manager.pinCapture(entry, image, center);
+    if (m_pins)
+        m_manager.pinCapture(entry, image, center);
 }
 
 void NotificationToasts::showSuccess(CaptureMode mode, const QUuid &captureID, std::optional<quint32> displayID)
@@ -39,6 +40,8 @@ QFuture<bool> PermissionManagerGrant::requestScreenRecordingPermission()
 {
     // A refusal for want of the desktop's screenshot service says what to install instead.
     return m_manager.requestScreenRecordingPermission().then([&manager = m_manager](bool granted) {
+        if (!granted && manager.screenServiceSilent())
+            throw ScreenCaptureError(ScreenCaptureErrorKind::portalNotAnswering);
         if (!granted && manager.screenServiceMissing())
             throw ScreenCaptureError::portalMissing();
         return granted;

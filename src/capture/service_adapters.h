@@ -29,11 +29,13 @@ private:
 
 class PinManagerPinner final : public CapturePinner {
 public:
-    explicit PinManagerPinner(PinWidgetManager &manager) : m_manager(manager) {}
+    // Without `pins`, nothing is pinned after a capture, whatever the setting.
+    explicit PinManagerPinner(PinWidgetManager &manager, bool pins = true) : m_manager(manager), m_pins(pins) {}
     void pinCapture(const CaptureHistoryEntry &entry, const QImage &image, std::optional<QPoint> center) override;
 
 private:
     PinWidgetManager &m_manager;
+    bool m_pins;
 };
 
 class NotificationToasts final : public CaptureToasts {
@@ -68,8 +70,8 @@ private:
 // One adapter per role, for the program's wiring.
 struct ServiceAdapters {
     ServiceAdapters(HistoryStore &history, PinWidgetManager &pins, NotificationService &notifications,
-                    PermissionManager &permissions, SettingsStore &settings)
-        : recorder(history), pinner(pins), toasts(notifications), permission(permissions), settings(settings)
+                    PermissionManager &permissions, SettingsStore &settings, bool pinsAfterCapture = true)
+        : recorder(history), pinner(pins, pinsAfterCapture), toasts(notifications), permission(permissions), settings(settings)
     {
     }
 

@@ -22,8 +22,11 @@ public:
     // `redraws` (which must outlive the concealer) tells when the screen beneath hidden
     // windows has been drawn again; `select` picks the windows to hide, by default every
     // visible top-level window of the program.
+    // `seeThrough`, where given, is how the compositor takes the windows out of the picture
+    // instead of hiding them.
     explicit WindowConcealer(ScreenRedraws &redraws, ConcealedWindows::Selection select = {},
-                             Placement placement = Placement::byThemselves);
+                             Placement placement = Placement::byThemselves,
+                             ConcealedWindows::SeeThrough seeThrough = {});
 
     // The windows over `area` (Qt's global logical coordinates), none hidden yet; every
     // window where the compositor places them.
@@ -33,6 +36,7 @@ private:
     ScreenRedraws &m_redraws;
     ConcealedWindows::Selection m_select;
     Placement m_placement;
+    ConcealedWindows::SeeThrough m_seeThrough;
 };
 
 } // namespace quorvane

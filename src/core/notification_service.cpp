@@ -152,10 +152,10 @@ void NotificationService::showProgress(const QString &title, const QString &mess
     present(toast, std::nullopt, std::nullopt);
 }
 
-void NotificationService::endProgress()
+void NotificationService::endProgress(bool atOnce)
 {
     if (m_progressToast && m_progressToast == m_toastWindow)
-        dismissToast();
+        hideToast(!atOnce && !m_motion.reduceMotion());
     m_progressToast = nullptr;
 }
 
@@ -167,41 +167,24 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         dismissToast();
     m_lastToastTimestamp = now;
 
-    QPointer<NotificationService> self(this);
-    std::unique_ptr<ToastWindow> window = m_makeToast(
-        toast.title, toast.message, toast.type, toast.captureMode, toast.captureID, displayID,
-        [self, clickAction = toast.clickAction](std::optional<QUuid> captureID) {
-            if (self)
-                self->handleToastClick(captureID, clickAction);
-        });
+    std::unique_ptr<ToastWindow> window = m_makeToast(toast.title, toast.message, toast.type, toast.captureMode,
+                                                      toast.captureID, displayID, clickHandler(toast));
 
     // A factory that makes no toast stands for a desktop where a window cannot place
     // itself: there the notification is the one way the user hears of it.
     const bool toastShown = window != nullptr;
     if (m_toastWindow)
         dismissToast();
+    const int shownMs = shownDuration(toast);
     if (window) {
-        if (toast.texts) {
-            ToastWindow *shown = window.get();
-            onLanguageChange(shown, [shown, texts = toast.texts] {
-                const auto [title, message] = texts();
-                shown->setTexts(title, message);
-            });
-        }
-        m_toastWindow = window.get();
-        m_liveToasts.push_back(std::move(window));
-        m_toastWindow->show(!m_motion.reduceMotion());
+        showWindow(std::move(window), toast);
+    } else {
+        m_progressToast = nullptr;
+        if (toast.lasting)
+            m_dismissTimer.stop();
+        else
+            m_dismissTimer.start(shownMs);
     }
-    m_progressToast = toast.lasting ? m_toastWindow : nullptr;
-
-    // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
-    const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
-    const int shownMs = std::min(kLongestToastMs,
-                                 kToastDisplayMs + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters));
-    if (toast.lasting)
-        m_dismissTimer.stop();
-    else
-        m_dismissTimer.start(shownMs);
 
     if (m_playSounds && sound)
         m_sounds.play(*sound);
@@ -209,8 +192,6 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
     announceForVoiceOver(toast.title, toast.message, toast.type);
 
     if (m_useSystemNotifications || !toastShown) {
-        // A notification that cannot be posted is left out: beside a toast it only
-        // repeats it, and without one there is no other way left to show it.
         SystemNotification notification = systemNotification(toast.title, toast.message, toast.captureID);
         notification.category = toastCategory(toast.type);
         if (toast.clickAction)
@@ -219,18 +200,78 @@ void NotificationService::present(const Toast &toast, std::optional<quint32> dis
         // longest toast's time unless the next toast replaces it first.
         if (!toastShown)
             notification.toastMs = toast.lasting ? kLongestToastMs : shownMs;
-        post(notification).onFailed(this, [] {});
+        QPointer<NotificationService> self(this);
+        post(notification).onFailed(this, [self, toast, displayID, toastShown] {
+            // Beside a toast it only repeated it; without one the program's own window
+            // tells the user instead, rather than nothing.
+            if (self && !toastShown)
+                self->showStandIn(toast, displayID);
+        });
     }
 }
 
+ToastWindow::ClickHandler NotificationService::clickHandler(const Toast &toast)
+{
+    QPointer<NotificationService> self(this);
+    return [self, clickAction = toast.clickAction](std::optional<QUuid> captureID) {
+        if (self)
+            self->handleToastClick(captureID, clickAction);
+    };
+}
+
+int NotificationService::shownDuration(const Toast &toast)
+{
+    // Longer texts stay longer, at a calm reading pace beyond what a glance takes in.
+    const int characters = graphemeCount(toast.title) + graphemeCount(toast.message);
+    return std::min(kLongestToastMs,
+                    kToastDisplayMs + kReadingMsPerCharacter * std::max(0, characters - kGlanceCharacters));
+}
+
+void NotificationService::showWindow(std::unique_ptr<ToastWindow> window, const Toast &toast)
+{
+    if (toast.texts) {
+        ToastWindow *shown = window.get();
+        onLanguageChange(shown, [shown, texts = toast.texts] {
+            const auto [title, message] = texts();
+            shown->setTexts(title, message);
+        });
+    }
+    m_toastWindow = window.get();
+    m_liveToasts.push_back(std::move(window));
+    m_toastWindow->show(!m_motion.reduceMotion());
+    m_progressToast = toast.lasting ? m_toastWindow : nullptr;
+    if (toast.lasting)
+        m_dismissTimer.stop();
+    else
+        m_dismissTimer.start(shownDuration(toast));
+}
+
+void NotificationService::showStandIn(const Toast &toast, std::optional<quint32> displayID)
+{
+    if (!m_makeStandIn)
+        return;
+    std::unique_ptr<ToastWindow> window = m_makeStandIn(toast.title, toast.message, toast.type, toast.captureMode,
+                                                        toast.captureID, displayID, clickHandler(toast));
+    if (!window)
+        return;
+    if (m_toastWindow)
+        dismissToast();
+    showWindow(std::move(window), toast);
+}
+
 void NotificationService::dismissToast()
+{
+    hideToast(!m_motion.reduceMotion());
+}
+
+void NotificationService::hideToast(bool animated)
 {
     m_dismissTimer.stop();
     if (!m_toastWindow)
         return;
     ToastWindow *hidden = m_toastWindow;
     QPointer<NotificationService> self(this);
-    hidden->hide(!m_motion.reduceMotion(), [self, hidden] {
+    hidden->hide(animated, [self, hidden] {
         if (!self)
             return;
         // A newer toast stored while this one faded out stays the current one.

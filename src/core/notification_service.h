@@ -54,6 +54,11 @@ public:
                         Clock clock = &QDateTime::currentDateTimeUtc, QObject *parent = nullptr);
     ~NotificationService() override;
 
+    // Where `makeToast` makes no window and the desktop notification standing in for a
+    // toast cannot be posted (no notification server runs), `makeStandIn` makes the
+    // program's own window for it.
+    void setStandInToasts(ToastFactory makeStandIn) { m_makeStandIn = std::move(makeStandIn); }
+
     // Also post a desktop notification for every toast (off at first).
     bool useSystemNotifications() const { return m_useSystemNotifications; }
     void setUseSystemNotifications(bool on) { m_useSystemNotifications = on; }
@@ -81,7 +86,8 @@ public:
     // where no toast can be shown) emits `warningClicked(clickAction)`.
     virtual void showProgress(const QString &title, const QString &message, const QString &clickAction);
     // Removes the toast `showProgress` showed, unless another toast has replaced it.
-    virtual void endProgress();
+    // `atOnce`: without fading out, for a toast that must be off the screen before it is read.
+    virtual void endProgress(bool atOnce = false);
     // Starts removing the current toast, if any.
     virtual void dismissToast();
     // Posts one desktop notification. Fails with NotificationServiceError(permissionDenied)
@@ -120,10 +126,16 @@ private:
     };
     void present(const Toast &toast, std::optional<quint32> displayID,
                  const std::optional<QString> &sound);
+    ToastWindow::ClickHandler clickHandler(const Toast &toast);
+    static int shownDuration(const Toast &toast);
+    // Makes `window` the current toast and schedules its removal.
+    void showWindow(std::unique_ptr<ToastWindow> window, const Toast &toast);
+    void showStandIn(const Toast &toast, std::optional<quint32> displayID);
     SystemNotification systemNotification(const QString &title, const QString &body,
                                           std::optional<QUuid> captureID) const;
     // Fails as postSystemNotification does.
     QFuture<void> post(const SystemNotification &notification);
+    void hideToast(bool animated);
     void handleToastClick(std::optional<QUuid> captureID, const std::optional<QString> &clickAction);
     void handleNotificationResponse(const QVariantMap &userInfo);
     void announceForVoiceOver(const QString &title, const QString &message, ToastType type);
@@ -135,6 +147,7 @@ private:
     AccessibilityAnnouncer &m_announcer;
     MotionPreference &m_motion;
     ToastFactory m_makeToast;
+    ToastFactory m_makeStandIn;
     Clock m_clock;
 
     ToastWindow *m_toastWindow = nullptr;

@@ -23,13 +23,16 @@ PermissionManager::~PermissionManager() = default;
 
 QFuture<bool> PermissionManager::requestScreenRecordingPermission()
 {
-    if (recheckScreenRecording())
+    if (recheckScreenRecording(true))
         return QtFuture::makeReadyFuture(true);
+    // A service that said nothing after a long wait is not asked again at once.
+    if (screenServiceSilent())
+        return QtFuture::makeReadyFuture(false);
     // There is no grant to ask the desktop for: look once more, then point the user at the
     // settings whatever the answer, as a prompt would have.
     const bool granted = recheckScreenRecording();
-    // No privacy setting installs a missing desktop service.
-    if (!granted && !screenServiceMissing())
+    // No privacy setting installs a missing desktop service or wakes a silent one.
+    if (!granted && !screenServiceMissing() && !screenServiceSilent())
         openSystemSettings(PermissionType::screenRecording, m_opener);
     return QtFuture::makeReadyFuture(granted);
 }
@@ -39,10 +42,16 @@ bool PermissionManager::screenServiceMissing() const
     return m_checks.screenServiceMissing && m_checks.screenServiceMissing();
 }
 
-bool PermissionManager::recheckScreenRecording()
+bool PermissionManager::screenServiceSilent() const
+{
+    return m_checks.screenServiceSilent && m_checks.screenServiceSilent();
+}
+
+bool PermissionManager::recheckScreenRecording(bool waiting)
 {
     const quint64 check = m_checkOrder.start();
-    const bool granted = checkScreenRecording();
+    const bool granted = waiting && m_checks.screenRecordingWaiting ? m_checks.screenRecordingWaiting()
+                                                                    : checkScreenRecording();
     if (m_checkOrder.mayShow(check))
         setScreenRecording(granted);
     return granted;

@@ -29,6 +29,12 @@ struct PermissionChecks {
     // Does the desktop offer programs no global shortcuts at all (no grant would help; the
     // user binds the commands in its keyboard settings)? Absent: it offers them.
     std::function<bool()> shortcutsUnavailable = {};
+    // As screenRecording, when the user waits for the answer (a capture, a grant): a
+    // service slow to answer is waited for longer. Absent: screenRecording.
+    std::function<bool()> screenRecordingWaiting = {};
+    // Did the last look at the screen go unanswered: the service is there, or being
+    // started, but said nothing in time? Absent: it always answers.
+    std::function<bool()> screenServiceSilent = {};
 };
 
 // The last known state of both grants, re-checked every three seconds; a change is
@@ -54,6 +60,8 @@ public:
     QList<PermissionType> missingPermissions() const;
     // Asks now whether the screen cannot be read for want of a desktop service.
     bool screenServiceMissing() const;
+    // Whether the last look at the screen went unanswered (see PermissionChecks).
+    bool screenServiceSilent() const;
     // A modal summary of the missing grants whose first button opens the privacy settings.
     // Shows nothing when nothing is missing.
     void showPermissionSummaryAlert();
@@ -79,7 +87,7 @@ signals:
 private:
     bool checkScreenRecording() const;
     // Checks the screen grant and stores the answer unless a newer check stored one meanwhile.
-    bool recheckScreenRecording();
+    bool recheckScreenRecording(bool waiting = false);
     bool checkAccessibility() const;
     void setScreenRecording(bool granted);
     void setAccessibility(bool granted);

@@ -27,11 +27,17 @@ QDBusMessage versionQuery(const QString &interface)
     return message;
 }
 
-// A portal that hangs or went away is not one that lacks the interface.
+// A portal that hangs, is still being started or went away is not one that lacks the
+// interface.
+bool isSilence(QDBusError::ErrorType type)
+{
+    return type == QDBusError::NoReply || type == QDBusError::Timeout || type == QDBusError::TimedOut
+        || type == QDBusError::Disconnected;
+}
+
 PortalError versionError(const QString &interface, const QDBusError &error)
 {
-    const bool silent = error.type() == QDBusError::NoReply || error.type() == QDBusError::Timeout
-        || error.type() == QDBusError::TimedOut || error.type() == QDBusError::Disconnected;
+    const bool silent = isSilence(error.type());
     return PortalError(silent ? PortalError::Kind::unavailable : PortalError::Kind::missing,
                        QStringLiteral("the desktop portal does not offer %1 (%2: %3)")
                            .arg(interface, error.name(), error.message()));
@@ -41,11 +47,15 @@ PortalError versionError(const QString &interface, const QDBusError &error)
 
 PortalInterfaces::PortalInterfaces(QDBusConnection bus) : m_bus(std::move(bus)) {}
 
-std::optional<uint> PortalInterfaces::version(const QString &interface, int timeoutMs) const
+std::optional<uint> PortalInterfaces::version(const QString &interface, int timeoutMs, bool *silent) const
 {
+    if (silent)
+        *silent = false;
     if (!m_bus.isConnected())
         return std::nullopt;
     const QDBusMessage reply = m_bus.call(versionQuery(interface), QDBus::BlockWithGui, timeoutMs);
+    if (silent && reply.type() == QDBusMessage::ErrorMessage)
+        *silent = isSilence(QDBusError(reply).type());
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
         return std::nullopt;
     return reply.arguments().constFirst().value<QDBusVariant>().variant().toUInt();

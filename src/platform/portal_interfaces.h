@@ -23,7 +23,9 @@ public:
     // The interface's `version` property, asked now; none when no portal runs or it lacks
     // the interface, or it gave no answer within `timeoutMs`. Turns the event loop while
     // it waits, so that a portal served by this process can answer.
-    std::optional<uint> version(const QString &interface, int timeoutMs = 2000) const;
+    // `silent`, when given, is set to whether the portal gave no answer at all (one that is
+    // still starting, or hangs), rather than answering that it lacks the interface.
+    std::optional<uint> version(const QString &interface, int timeoutMs = 2000, bool *silent = nullptr) const;
     // The same without waiting; fails with PortalError: `missing` when the portal or the
     // interface is not there, `unavailable` when the portal did not answer.
     QFuture<uint> versionLater(const QString &interface) const;

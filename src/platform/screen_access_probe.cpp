@@ -5,6 +5,8 @@
 #include "platform/log_categories.h"
 #include "platform/xcb_reply.h"
 
+#include <QTimer>
+
 #include <xcb/xcb.h>
 
 namespace quorvane {
@@ -30,7 +32,35 @@ PortalScreenAccessProbe::PortalScreenAccessProbe(QDBusConnection bus) : m_portal
 
 bool PortalScreenAccessProbe::canReadScreen()
 {
-    const std::optional<uint> version = m_portal.version(PortalInterfaces::screenshot);
+    return ask(2000);
+}
+
+bool PortalScreenAccessProbe::canReadScreenForCapture()
+{
+    // The local event loop the question turns lets this timer fire while it waits.
+    QTimer notice;
+    notice.setSingleShot(true);
+    bool noticed = false;
+    QObject::connect(&notice, &QTimer::timeout, [this, &noticed] {
+        noticed = true;
+        if (m_waitNotice)
+            m_waitNotice(true);
+    });
+    notice.start(kWaitNoticeAfterMs);
+    const bool offered = ask(kCapturePatienceMs);
+    notice.stop();
+    if (noticed && m_waitNotice)
+        m_waitNotice(false);
+    return offered;
+}
+
+bool PortalScreenAccessProbe::ask(int timeoutMs)
+{
+    const std::optional<uint> version = m_portal.version(PortalInterfaces::screenshot, timeoutMs, &m_silent);
+    if (m_silent) {
+        qCWarning(lcPermissions) << "The desktop portal did not answer within" << timeoutMs << "ms";
+        return false;
+    }
     if (!m_asked || m_logged != version) {
         m_asked = true;
         m_logged = version;

@@ -17,4 +17,12 @@ enum class SessionType {
 // "wayland-egl", …). Main thread, after the application object is made.
 SessionType currentSessionType();
 
+// Whether every window that comes up takes the keyboard in `session`, as a Wayland
+// compositor gives it each new window (X11's "do not take focus" hints have no
+// counterpart there).
+inline bool newWindowsTakeTheKeyboard(SessionType session)
+{
+    return session == SessionType::wayland;
+}
+
 } // namespace quorvane

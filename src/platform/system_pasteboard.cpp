@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/system_pasteboard.h"
 
+#include "platform/session_type.h"
+#include "platform/wayland_pasteboard.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
@@ -9,6 +12,12 @@ namespace quorvane {
 
 std::unique_ptr<Pasteboard> Pasteboard::createSystem()
 {
+    // A Wayland compositor takes a window's own selection only just after the user's input
+    // in it, which a capture from a shortcut or a repeat does not have.
+    if (currentSessionType() == SessionType::wayland) {
+        if (const auto tools = WaylandPasteboard::findTools())
+            return std::make_unique<WaylandPasteboard>(tools->first, tools->second);
+    }
     return std::make_unique<SystemPasteboard>(QGuiApplication::clipboard());
 }
 

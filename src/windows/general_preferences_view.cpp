@@ -5,6 +5,7 @@
 #include "core/settings_store.h"
 #include "platform/activation_policy.h"
 #include "platform/language_change.h"
+#include "platform/session_type.h"
 #include "windows/error_banner.h"
 #include "windows/form_section.h"
 #include "windows/form_style.h"
@@ -159,6 +160,14 @@ void GeneralPreferencesView::retranslate()
 {
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i]->setTexts(qtTrId(kRowTexts[i].title), qtTrId(kRowTexts[i].description));
+    if (newWindowsTakeTheKeyboard(currentSessionType())) {
+        const RowText &pin = kRowTexts[static_cast<size_t>(Row::showPinWidget)];
+        row(Row::showPinWidget)
+            ->setTexts(qtTrId(pin.title),
+                       //: Under the switch for pins after a capture, on a desktop (Wayland) where every new window takes the keyboard
+                       //% "On this desktop a new window takes the keyboard from the one you are typing in, so no pin comes up after a capture"
+                       qtTrId("preferences.general.show_pin_widget.unavailable"));
+    }
     //: App language picker label
     //% "App Language"
     const QString languageLabel = qtTrId("preferences.general.app_language");

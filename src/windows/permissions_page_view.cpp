@@ -295,6 +295,8 @@ void PermissionsPageView::checkPermissionStatus()
         && m_services.checks.screenServiceMissing();
     m_instructions->setText(serviceMissing ? ScreenCaptureError::portalMissing().localizedDescription()
                                            : instructionsText());
+    // Nor is there anything to grant: a Grant button would do nothing visible.
+    m_screenRecordingRow->setUnavailable(serviceMissing);
     // The instructions follow the required permission only.
     if (m_instructions->isHidden() != m_screenRecordingGranted) {
         m_instructions->setVisible(!m_screenRecordingGranted);

@@ -166,9 +166,15 @@ ShortcutsPreferencesView::ShortcutsPreferencesView(SettingsStore &settingsStore,
 
 void ShortcutsPreferencesView::retranslate()
 {
-    //: Shortcuts header
-    //% "Configure global keyboard shortcuts for Quorvane actions"
-    m_header->setText(qtTrId("preferences.shortcuts.header"));
+    if (m_recordable) {
+        //: Shortcuts header
+        //% "Configure global keyboard shortcuts for Quorvane actions"
+        m_header->setText(qtTrId("preferences.shortcuts.header"));
+    } else {
+        //: Shortcuts header where the desktop lets no program take global shortcuts (the key fields below are greyed out)
+        //% "The keyboard shortcuts Quorvane would use, which this desktop does not let programs take"
+        m_header->setText(qtTrId("preferences.shortcuts.header_unavailable"));
+    }
     for (const RowText &text : kRows) {
         // The label is the action's own name.
         m_rowLabels[slot(text.action)].name->setText(displayName(text.action));
@@ -196,10 +202,11 @@ void ShortcutsPreferencesView::showEvent(QShowEvent *event)
     m_desktopNote->refresh();
     // Where the desktop lets no program take shortcuts, recording one would promise what
     // cannot be: the note above says why and which commands to bind instead.
-    const bool recordable = !m_globalShortcuts || m_globalShortcuts->ownership() != ShortcutOwnership::unavailable;
+    m_recordable = !m_globalShortcuts || m_globalShortcuts->ownership() != ShortcutOwnership::unavailable;
     for (ShortcutRecorderView *recorder : m_recorders)
-        recorder->setEnabled(recordable);
-    m_resetButton->setEnabled(recordable);
+        recorder->setEnabled(m_recordable);
+    m_resetButton->setEnabled(m_recordable);
+    retranslate();
     loadShortcuts();
     // The changes the load itself makes are not sent back to the store; from the next
     // turn of the event loop on, every change is.

@@ -65,6 +65,8 @@ private:
     DesktopShortcutsNote *m_desktopNote = nullptr;
     std::array<Shortcut, 5> m_shortcuts;
     bool m_isInitialLoad = true;
+    // Whether the desktop lets the program take the shortcuts (as last shown).
+    bool m_recordable = true;
     std::array<ShortcutRecorderView *, 5> m_recorders{};
     struct RowLabels {
         QLabel *name = nullptr;

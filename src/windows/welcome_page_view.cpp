@@ -135,9 +135,15 @@ void WelcomePageView::retranslate()
     //: Welcome page subtitle
     //% "Capture text from anywhere on your screen"
     m_subtitle->setText(qtTrId("onboarding.welcome.subtitle"));
-    //: Welcome page description
-    //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
-    m_description->setText(qtTrId("onboarding.welcome.description"));
+    if (m_captureShortcut) {
+        //: Welcome page description
+        //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Just press the keyboard shortcut, drag to select, and the text is instantly copied to your clipboard."
+        m_description->setText(qtTrId("onboarding.welcome.description"));
+    } else {
+        //: Welcome page description where the desktop offers programs no global shortcuts (so there is no shortcut to press yet)
+        //% "Quorvane makes it easy to extract text from images, videos, PDFs, and any content on your screen. Start a capture, drag to select, and the text is instantly copied to your clipboard."
+        m_description->setText(qtTrId("onboarding.welcome.description_without_shortcuts"));
+    }
     setExtraLineSpacing(m_description, 4);
     QString quickCapture;
     if (m_captureShortcut) {

@@ -259,7 +259,7 @@ struct RecordingNotificationService : NotificationService {
     {
         progress.append(title + QStringLiteral(": ") + message + QStringLiteral(" -> ") + click);
     }
-    void endProgress() override { ++progressEnded; }
+    void endProgress(bool) override { ++progressEnded; }
 
     QList<std::pair<CaptureMode, QUuid>> successes;
     QStringList progress;

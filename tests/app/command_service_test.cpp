@@ -11,6 +11,7 @@
 #include <QMetaMethod>
 
 #include <functional>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -94,14 +95,17 @@ TEST(CommandServiceTest, ARefusedOrCancellingCommandStillArrivesAndItsCallerHear
         return std::nullopt;
     });
     ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
-    QString note = QStringLiteral("stale");
+    std::optional<CaptureOutcome> note;
     EXPECT_EQ(client.send(ProgramCommand::capture, {}, &note), QStringLiteral("A capture operation is already in progress"));
-    EXPECT_TRUE(note.isEmpty());
+    EXPECT_FALSE(note.has_value());
     // A cancel is what the caller asked for: taken, and said.
     EXPECT_EQ(client.send(ProgramCommand::scan, {{"activation-token", "t"}}, &note), std::nullopt);
-    EXPECT_EQ(note, QStringLiteral("The running capture was cancelled."));
+    ASSERT_TRUE(note.has_value());
+    EXPECT_FALSE(note->failed);
+    EXPECT_EQ(note->message, QStringLiteral("The running capture was cancelled."));
+    note.reset();
     EXPECT_EQ(client.send(ProgramCommand::history, {}, &note), std::nullopt);
-    EXPECT_TRUE(note.isEmpty());
+    EXPECT_FALSE(note.has_value());
     EXPECT_EQ(received, (QList<ProgramCommand>{ProgramCommand::capture, ProgramCommand::scan, ProgramCommand::history}));
 }
 
@@ -138,4 +142,36 @@ TEST(CommandServiceTest, TheManPageDescribesEveryCommandMethodAndLogCategory)
           std::cref(lcSettings()), std::cref(lcNotifications()), std::cref(lcUpdater()), std::cref(lcWindows()),
           std::cref(lcPlatform()), std::cref(lcText())})
         EXPECT_TRUE(page.contains(QString::fromLatin1(category.categoryName()))) << category.categoryName();
+}
+
+TEST(CommandServiceTest, ACaptureCallerWaitsForHowTheCaptureEndedAndOthersAreAnsweredAtOnce)
+{
+    CallerConnection caller;
+    const CommandClient client(caller.bus, testName);
+    CommandService service;
+    service.answerCapturesWhenDone();
+    CaptureOutcome next;
+    QObject::connect(&service, &CommandService::commandReceived, [&](ProgramCommand command) {
+        if (captureModeOf(command).has_value())
+            QTimer::singleShot(0, &service, [&service, command, &next] { service.answer(command, next); });
+    });
+    ASSERT_TRUE(service.publish(QDBusConnection::sessionBus(), testName));
+
+    std::optional<CaptureOutcome> outcome;
+    next = {true, QStringLiteral("no screenshot service")};
+    EXPECT_EQ(client.send(ProgramCommand::capture, {}, &outcome), std::nullopt);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->failed);
+    EXPECT_EQ(outcome->message, QStringLiteral("no screenshot service"));
+
+    outcome.reset();
+    next = {false, QStringLiteral("Copied to clipboard")};
+    EXPECT_EQ(client.send(ProgramCommand::repeat, {}, &outcome), std::nullopt);
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->failed);
+    EXPECT_EQ(outcome->message, QStringLiteral("Copied to clipboard"));
+
+    outcome.reset();
+    EXPECT_EQ(client.send(ProgramCommand::history, {}, &outcome), std::nullopt);
+    EXPECT_FALSE(outcome.has_value());
 }

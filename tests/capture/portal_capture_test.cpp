@@ -125,9 +125,10 @@ TEST_F(PortalCaptureTest, APictureOfAnotherShapeThanTheDesktopFailsTheCapture)
 TEST_F(PortalCaptureTest, ThePortalsRefusalAndCancelBecomeTheCapturesErrors)
 {
     portal.screenshots->responseCode = 2;
-    EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::permissionDenied);
+    EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::pictureRefused);
     EXPECT_EQ(failureOf(service.captureRegion(QRectF(0, 0, 50, 50), std::nullopt)),
-              ScreenCaptureErrorKind::permissionDenied);
+              ScreenCaptureErrorKind::pictureRefused);
+    EXPECT_FALSE(ScreenCaptureError(ScreenCaptureErrorKind::pictureRefused).localizedDescription().contains("privacy"));
     portal.screenshots->responseCode = 1;
     EXPECT_EQ(failureOf(service.showCaptureOverlay()), ScreenCaptureErrorKind::overlayDismissed);
     EXPECT_EQ(failureOf(service.captureRegion(QRectF(0, 0, 50, 50), std::nullopt)),

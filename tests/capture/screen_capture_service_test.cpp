@@ -32,9 +32,11 @@ public:
     std::deque<bool> answers;
     bool otherwise = true;
     bool missing = false;
+    bool silent = false;
     int calls = 0;
 
     bool serviceMissing() override { return missing; }
+    bool serviceSilent() const override { return silent; }
 
     bool canReadScreen() override
     {
@@ -326,6 +328,14 @@ TEST_F(ScreenCaptureTest, WithoutScreenAccessNothingIsShownOrRead)
         ASSERT_TRUE(missing.has_value());
         EXPECT_EQ(missing->kind(), ScreenCaptureErrorKind::portalMissing);
         EXPECT_TRUE(missing->localizedDescription().contains(QStringLiteral("xdg-desktop-portal"))) << missing->what();
+    }
+    // A service that is there but said nothing in time did not answer; it is not missing.
+    denied.silent = true;
+    for (const auto &silent : {errorOf(refusing.showCaptureOverlay()),
+                               errorOf(refusing.captureRegion(QRectF(0, 0, 100, 100), std::nullopt))}) {
+        ASSERT_TRUE(silent.has_value());
+        EXPECT_EQ(silent->kind(), ScreenCaptureErrorKind::portalNotAnswering);
+        EXPECT_FALSE(silent->localizedDescription().contains(QStringLiteral("Install"))) << silent->what();
     }
     EXPECT_FALSE(overlay.isActive());
 }

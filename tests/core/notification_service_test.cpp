@@ -356,6 +356,33 @@ TEST_F(ServiceFixture, WithoutToastsEveryToastBecomesANotification)
     EXPECT_EQ(openRequests[0], id);
 }
 
+TEST_F(ServiceFixture, WithoutToastsOrANotificationServerTheStandInWindowTellsAndItsClickStillOpensTheRecord)
+{
+    notifier.answer = SystemNotifier::Authorization::denied;
+    service = std::make_unique<NotificationService>(
+        notifier, sounds, announcer, motion, [](auto &&...) { return std::unique_ptr<ToastWindow>(); },
+        [this] { return now; });
+    watch(*service);
+    ToastFactory real = toastFactory(displays);
+    service->setStandInToasts([&](auto &&...args) {
+        auto toast = real(std::forward<decltype(args)>(args)...);
+        made.emplace_back(toast.get());
+        return toast;
+    });
+    service->showError(NotificationServiceError(NotificationServiceErrorKind::configurationFailed, "no bus"));
+    ASSERT_TRUE(waitUntil([&] { return service->toastWindow() && service->toastWindow()->isVisible(); }));
+    EXPECT_EQ(titleOf(service->toastWindow()), "Capture Failed");
+    EXPECT_TRUE(service->isDismissScheduled());
+
+    const QUuid id = QUuid::createUuid();
+    now = now.addSecs(5);
+    service->showSuccess(CaptureMode::normal, id, std::nullopt);
+    ASSERT_TRUE(waitUntil([&] { return service->toastWindow() && titleOf(service->toastWindow()) == "Text Captured"; }));
+    service->toastWindow()->contentView()->click();
+    EXPECT_EQ(openRequests, std::vector<QUuid>{id});
+    EXPECT_TRUE(waitUntil([&] { return allToastsGone(); }));
+}
+
 TEST_F(ServiceFixture, DeniedNotificationsFailTypedButToastStillShows)
 {
     notifier.answer = SystemNotifier::Authorization::denied;

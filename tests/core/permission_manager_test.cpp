@@ -167,6 +167,30 @@ TEST_F(PermissionManagerTest, ScreenRequestForWantOfADesktopServiceOpensNoSettin
     EXPECT_EQ(opener.opens, 0);
 }
 
+TEST_F(PermissionManagerTest, ScreenRequestWaitsLongerForASlowServiceAndOpensNoSettingsWhenItStaysSilent)
+{
+    int patientChecks = 0;
+    bool silent = true;
+    PermissionChecks checks{[] { return false; }, [] { return false; }, [] { return false; }, {},
+                            [&] {
+                                ++patientChecks;
+                                return false;
+                            },
+                            [&] { return silent; }};
+    PermissionManager manager(checks, opener, alerts);
+    EXPECT_FALSE(manager.requestScreenRecordingPermission().result());
+    EXPECT_EQ(patientChecks, 1);
+    EXPECT_TRUE(manager.screenServiceSilent());
+    EXPECT_EQ(opener.opens, 0);
+
+    // Once it answers, however slowly, the grant counts.
+    checks.screenRecordingWaiting = [] { return true; };
+    silent = false;
+    PermissionManager answered(checks, opener, alerts);
+    EXPECT_TRUE(answered.requestScreenRecordingPermission().result());
+    EXPECT_TRUE(answered.hasScreenRecordingPermission());
+}
+
 TEST_F(PermissionManagerTest, ScreenRequestStoresTheGrantSoThePollDoesNotAnnounceItAgain)
 {
     auto manager = makeManager();

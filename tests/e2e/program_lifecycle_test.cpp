@@ -242,11 +242,17 @@ TEST(ProgramLifecycleTest, CommandsStartTheProgramThenReachItOverTheBusAndQuitEn
     EXPECT_EQ(runCommand(env, {}), 0);
     EXPECT_TRUE(waitUntil([] { return showsWindowTitled("Preferences"); }, 10000));
 
+    // A capture command answers once the capture has ended; one the user called off ended
+    // without failing.
     for (const char *capture : {"capture", "code", "scan"}) {
-        EXPECT_EQ(runCommand(env, {capture}), 0) << capture;
+        const auto command = startProgram(env, {capture});
         ASSERT_TRUE(waitUntil(&showsOverlay, 10000)) << capture;
+        EXPECT_EQ(command->state(), QProcess::Running) << capture;
         rightClick(); // cancels the selection
         ASSERT_TRUE(waitUntil([] { return !showsOverlay(); }, 10000)) << capture;
+        ASSERT_TRUE(waitUntil([&] { return command->state() == QProcess::NotRunning; }, 10000)) << capture;
+        EXPECT_EQ(command->exitStatus(), QProcess::NormalExit) << capture;
+        EXPECT_EQ(command->exitCode(), 0) << capture;
     }
     EXPECT_EQ(QDBusConnection::sessionBus().interface()->servicePid(busName).value(), programId);
 

@@ -7,7 +7,7 @@
 // "Capture Text" in the menu waybar draws at the icon freezes the desktop through the portal,
 // the drag selects the words on the program's own overlay, the words reach the Wayland
 // clipboard (read with wl-paste) and the history, and the notification that stands in for
-// the toast expires; `quorvane repeat` reads them again from beneath the program's own pin,
+// the toast expires; no pin takes the keyboard after it and `quorvane repeat` reads them again,
 // `quorvane preferences` with a launcher's activation token brings the window forward, and
 // a left click on the icon captures.
 #include "platform/user_defaults.h"
@@ -18,6 +18,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -118,7 +119,8 @@ protected:
                                     "default_border none\nxwayland disable\n")
                          .arg(kOutput.width())
                          .arg(kOutput.height())
-                         .toUtf8());
+                         .toUtf8()
+                     + extraConfig);
         config.close();
 
         QProcessEnvironment env;
@@ -129,6 +131,8 @@ protected:
         env.insert(QStringLiteral("WLR_HEADLESS_OUTPUTS"), QStringLiteral("2"));
         env.insert(QStringLiteral("WLR_LIBINPUT_NO_DEVICES"), QStringLiteral("1"));
         env.insert(QStringLiteral("WLR_RENDERER"), QStringLiteral("pixman"));
+        // Its bar finds the program's tray icon on the test's bus.
+        env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"));
         QString program = QStringLiteral("sway");
         QStringList arguments{QStringLiteral("-c"), config.fileName()};
         // sway refuses to run as root (CI's user): there it runs as nobody, in a runtime
@@ -153,6 +157,12 @@ protected:
         session.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("sway"));
         session.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
         session.remove(QStringLiteral("DISPLAY"));
+        // Programs in a sway session find its IPC socket here, as sway's own children do.
+        const QDir runtimeDir(runtime);
+        ASSERT_TRUE(waitUntil([&] { return !runtimeDir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).isEmpty(); },
+                              10000));
+        session.insert(QStringLiteral("SWAYSOCK"),
+                       runtimeDir.filePath(runtimeDir.entryList({QStringLiteral("sway-ipc.*.sock")}, QDir::System).first()));
     }
 
     // The portal with the backends a user's sway session has from scripts/install-deps:
@@ -160,7 +170,9 @@ protected:
     // which xdg-desktop-portal 1.16 offers no Screenshot. Without `screenshots` the wlroots
     // one is missing, as on a desktop where it is not installed: the portal reads only the
     // GTK backend's own file.
-    void startPortal(bool screenshots)
+    // `late`: only the backends start; the portal itself is started by the bus when first
+    // asked, `late` seconds later, as a slow start of it would be.
+    void startPortal(bool screenshots, int late = 0)
     {
         if (!gtk) {
             gtk = std::make_unique<Child>(gtkProgram, QStringList(), session);
@@ -186,6 +198,10 @@ protected:
             ASSERT_TRUE(QFile::copy(gtkPortalFile, portals + QStringLiteral("/gtk.portal")));
             env.insert(QStringLiteral("XDG_DESKTOP_PORTAL_DIR"), portals);
         }
+        if (late > 0) {
+            setPortalDelay(QString::number(late));
+            return;
+        }
         if (portal) {
             portal.reset();
             ASSERT_TRUE(waitUntil([] { return !busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 10000));
@@ -195,8 +211,24 @@ protected:
             << "xdg-desktop-portal did not start: " << portal->output.constData();
     }
 
+    // What the bus's portal start waits for: nothing (an empty delay) means it fails at once.
+    void setPortalDelay(const QString &seconds)
+    {
+        qDBusRegisterMetaType<QMap<QString, QString>>();
+        QMap<QString, QString> activation;
+        for (const QString &name : session.keys())
+            activation.insert(name, session.value(name));
+        activation.insert(QStringLiteral("QUORVANE_TEST_PORTAL_DELAY"), seconds);
+        QDBusMessage update = QDBusMessage::createMethodCall(
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+            QStringLiteral("org.freedesktop.DBus"), QStringLiteral("UpdateActivationEnvironment"));
+        update << QVariant::fromValue(activation);
+        ASSERT_EQ(QDBusConnection::sessionBus().call(update).type(), QDBusMessage::ReplyMessage);
+    }
+
     void TearDown() override
     {
+        setPortalDelay(QString());
         // Clients first, the compositor last.
         clients.clear();
         portal.reset();
@@ -254,6 +286,7 @@ protected:
         bool floating = false;
         bool focused = false;
         bool urgent = false;
+        QRect rect;
     };
     QMap<QString, Window> windows()
     {
@@ -262,7 +295,7 @@ protected:
             if (node.value(QStringLiteral("app_id")).toString() == QStringLiteral("com.corvantis.Quorvane"))
                 found.insert(node.value(QStringLiteral("name")).toString(),
                              {floating, node.value(QStringLiteral("focused")).toBool(),
-                              node.value(QStringLiteral("urgent")).toBool()});
+                              node.value(QStringLiteral("urgent")).toBool(), rectOf(node)});
             for (const QJsonValue &child : node.value(QStringLiteral("nodes")).toArray())
                 walk(child.toObject(), floating);
             for (const QJsonValue &child : node.value(QStringLiteral("floating_nodes")).toArray())
@@ -270,6 +303,27 @@ protected:
         };
         walk(QJsonDocument::fromJson(swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")})).object(), false);
         return found;
+    }
+    static QRect rectOf(const QJsonObject &node)
+    {
+        const QJsonObject rect = node.value(QStringLiteral("rect")).toObject();
+        return QRect(rect.value(QStringLiteral("x")).toInt(), rect.value(QStringLiteral("y")).toInt(),
+                     rect.value(QStringLiteral("width")).toInt(), rect.value(QStringLiteral("height")).toInt());
+    }
+    // The title of the window that has the keyboard, whoever's it is.
+    QString focusedWindow()
+    {
+        QString focused;
+        std::function<void(const QJsonObject &)> walk = [&](const QJsonObject &node) {
+            if (node.value(QStringLiteral("focused")).toBool() && node.contains(QStringLiteral("app_id")))
+                focused = node.value(QStringLiteral("name")).toString();
+            for (const char *children : {"nodes", "floating_nodes"}) {
+                for (const QJsonValue &child : node.value(QLatin1String(children)).toArray())
+                    walk(child.toObject());
+            }
+        };
+        walk(QJsonDocument::fromJson(swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")})).object());
+        return focused;
     }
     // The titles of the program's windows the compositor floats rather than tiles.
     QStringList floatingWindows()
@@ -297,6 +351,7 @@ protected:
     const QString wlrProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-wlr");
     const QString gtkProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-gtk");
     const QString gtkPortalFile = QStringLiteral("/usr/share/xdg-desktop-portal/portals/gtk.portal");
+    QByteArray extraConfig; // added to sway's configuration
     QLockFile machineTurn{QStringLiteral("/tmp/quorvane-wayland-test.lock")};
     QTemporaryDir base;
     QProcessEnvironment session;
@@ -345,7 +400,7 @@ QList<QVariantMap> makoNotifications()
 
 } // namespace
 
-TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithItTheTraysMenuCapturesTheWordsTheNotificationExpiresARepeatReadsBeneathThePinAndACommandBringsPreferencesForward)
+TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithItTheTraysMenuCapturesTheWordsTheNotificationExpiresARepeatReadsThemAgainAndACommandBringsPreferencesForward)
 {
     // Alone on the output, the words' window is tiled over all of it: white, words centred.
     // Another fills a second monitor: the wlroots backend's picture holds both, and the
@@ -525,13 +580,13 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
-    // The capture's pin floats over the words rather than being tiled beside them. A
-    // repeat takes the program's own windows away first, so that the portal's new picture
-    // shows the words beneath.
-    ASSERT_TRUE(waitUntil([&] { return !floatingWindows().isEmpty(); }, 10000))
-        << "no floating pin came up: " << floatingWindows().join(u',').toStdString();
+    // No pin comes up after the capture: it would take the keyboard from the words' window.
+    // A repeat reads the same words again.
+    EXPECT_TRUE(floatingWindows().isEmpty()) << floatingWindows().join(u',').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow() == QStringLiteral("Quorvane reads 2468"); }, 10000))
+        << "the keyboard is with " << focusedWindow().toStdString();
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
-    ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 10000));
+    ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 30000));
     EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
     ASSERT_TRUE(waitUntil([&] { return historyRecords(history).size() == 2; }, 30000)) << program.output.constData();
     EXPECT_TRUE(squeezed(historyRecords(history)[0].toObject().value(QStringLiteral("text")).toString())
@@ -590,4 +645,115 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
 
     // Recognised text is counted in the program's output, never quoted.
     EXPECT_FALSE(squeezed(QString::fromUtf8(program.output)).contains("READS2468")) << program.output.constData();
+}
+
+// Stock sway as Debian ships it: its own bar and no notification server.
+class StockSwaySession : public WaylandSession {
+protected:
+    StockSwaySession() { extraConfig = "bar {\n  position top\n}\n"; }
+};
+
+TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheKeyboardStaysWithTheUserAndARepeatSetsTheClipboard)
+{
+    const QString words = QStringLiteral("Quorvane reads 2468");
+    startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {words}, session);
+    const QPoint blank(640, 150);
+    ASSERT_TRUE(screenShowsAt(blank, 0xffffff)) << "the words never reached the screen";
+    Child pointer(QStringLiteral(QUORVANE_VIRTUAL_POINTER),
+                  {QString::number(2 * kOutput.width()), QString::number(kOutput.height())}, session);
+    ASSERT_TRUE(pointer.printed("ready")) << pointer.output.constData();
+    const auto point = [&](const char *step) {
+        const int answers = int(pointer.output.count("ok"));
+        pointer.send(step);
+        return waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000);
+    };
+    ASSERT_TRUE(point("move 20 250"));
+
+    const QString home = base.filePath(QStringLiteral("home"));
+    {
+        quorvane::UserDefaults defaults(home + QStringLiteral("/config/Quorvane/defaults.json"));
+        defaults.setBool(QStringLiteral("hasSeenOnboarding"), true);
+        defaults.setBool(QStringLiteral("com.corvantis.hasLaunchedBefore"), true);
+        defaults.synchronize();
+    }
+    QProcessEnvironment env = session;
+    for (const auto &[name, folder] : {std::pair{"XDG_CONFIG_HOME", "config"}, std::pair{"XDG_DATA_HOME", "data"},
+                                       std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
+        env.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
+    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
+    ASSERT_FALSE(busHas(QStringLiteral("org.freedesktop.Notifications")));
+    const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
+    Child &program = startClient(quorvane, {}, env);
+    ASSERT_TRUE(program.printed("Quorvane started")) << program.output.constData();
+
+    // No portal yet: the failure comes up in the program's own window, floating, and the
+    // command that asked for the capture says so and fails.
+    {
+        Child command(quorvane, {QStringLiteral("capture")}, env);
+        ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 20000));
+        EXPECT_NE(command.process.exitCode(), 0);
+        EXPECT_TRUE(command.output.contains("xdg-desktop-portal")) << command.output.constData();
+        EXPECT_TRUE(waitUntil([&] { return !floatingWindows().isEmpty(); }, 10000))
+            << "no window told of the failure\n" << program.output.constData();
+    }
+
+    // With the portal, which starts only when first asked and answers 10 s later, a capture
+    // from the command line: the program says that it waits, the words reach the clipboard,
+    // the command prints so, and the keyboard is back with the words' window, not with a pin.
+    startPortal(true, 10);
+    if (HasFatalFailure())
+        return;
+    ASSERT_TRUE(waitUntil([&] { return windows().isEmpty(); }, 15000)) << windows().keys().join(u',').toStdString();
+    Child capture(quorvane, {QStringLiteral("capture")}, env);
+    EXPECT_TRUE(waitUntil([&] { return !windows().isEmpty(); }, 8000) && !busHas(QStringLiteral("org.freedesktop.portal.Desktop")))
+        << "nothing said that the capture waits for the portal\n" << program.output.constData();
+    ASSERT_TRUE(waitUntil([] { return busHas(QStringLiteral("org.freedesktop.portal.Desktop")); }, 30000));
+    ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
+                                                       << program.output.constData();
+    for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
+        ASSERT_TRUE(point(step)) << step;
+    ASSERT_TRUE(waitUntil([&] { return capture.process.state() == QProcess::NotRunning; }, 30000))
+        << program.output.constData();
+    EXPECT_EQ(capture.process.exitCode(), 0) << capture.output.constData();
+    EXPECT_TRUE(capture.output.contains("Copied to clipboard")) << capture.output.constData();
+    EXPECT_TRUE(squeezed(clipboard()).contains("QUORVANEREADS2468")) << clipboard().toStdString();
+    EXPECT_TRUE(waitUntil([&] { return windows().isEmpty() && focusedWindow() == words; }, 15000))
+        << "the keyboard is with " << focusedWindow().toStdString() << "; the program shows "
+        << windows().keys().join(u',').toStdString();
+
+    // Another program copies; the history window is open. A repeat puts the words on the
+    // clipboard again, and the history window comes back floating where it was.
+    {
+        QProcess copy;
+        copy.setProcessEnvironment(session);
+        copy.start(QStringLiteral("wl-copy"), {QStringLiteral("something else")});
+        ASSERT_TRUE(copy.waitForFinished(10000));
+    }
+    ASSERT_TRUE(waitUntil([&] { return clipboard() == QStringLiteral("something else"); }, 10000));
+    Child openHistory(quorvane, {QStringLiteral("history")}, env);
+    ASSERT_TRUE(waitUntil([&] { return windows().value(QStringLiteral("Capture History")).floating; }, 10000))
+        << windows().keys().join(u',').toStdString();
+    // Qt draws the window's first frames with a title bar of its own until the compositor's
+    // answer to the decoration it asked for arrives: its place counts once a command,
+    // answered when the program has handled what came before, leaves it as it was.
+    QRect historyPlace;
+    ASSERT_TRUE(waitUntil([&] {
+        const QRect before = windows().value(QStringLiteral("Capture History")).rect;
+        Child settle(quorvane, {QStringLiteral("history")}, env);
+        if (!waitUntil([&] { return settle.process.state() == QProcess::NotRunning; }, 10000))
+            return false;
+        historyPlace = windows().value(QStringLiteral("Capture History")).rect;
+        return historyPlace == before;
+    }, 20000));
+    Child repeat(quorvane, {QStringLiteral("repeat")}, env);
+    ASSERT_TRUE(waitUntil([&] { return repeat.process.state() == QProcess::NotRunning; }, 30000));
+    EXPECT_EQ(repeat.process.exitCode(), 0) << repeat.output.constData();
+    EXPECT_TRUE(squeezed(clipboard()).contains("QUORVANEREADS2468")) << clipboard().toStdString();
+    EXPECT_TRUE(waitUntil([&] {
+        const Window history = windows().value(QStringLiteral("Capture History"));
+        return history.floating && history.rect == historyPlace;
+    }, 10000)) << "the history window came back elsewhere: "
+               << QDebug::toString(windows().value(QStringLiteral("Capture History")).rect).toStdString()
+               << " rather than " << QDebug::toString(historyPlace).toStdString() << "\n"
+               << program.output.constData();
 }

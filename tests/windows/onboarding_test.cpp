@@ -106,6 +106,12 @@ TEST(OnboardingViewTest, NextWalksToThePermissionsPageThenFinishesOncePerPress)
     EXPECT_FALSE(labelShowing(*rig.view->welcomePage(), pressKeys));
     EXPECT_TRUE(labelShowing(*rig.view->welcomePage(), "Bind the command \u201Cquorvane capture\u201D to a key in "
                                                       "your desktop's keyboard settings to capture text instantly"));
+    // Nor does the description speak of a shortcut to press.
+    const QList<QLabel *> labels = rig.view->welcomePage()->findChildren<QLabel *>();
+    EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
+                            [](const QLabel *label) { return label->text().contains("Start a capture, drag to select"); }));
+    EXPECT_FALSE(std::any_of(labels.begin(), labels.end(),
+                             [](const QLabel *label) { return label->text().contains("press the keyboard shortcut"); }));
     EXPECT_EQ(rig.view->currentPage(), 0);
     EXPECT_EQ(rig.view->pageDots()->currentIndex(), 0);
     EXPECT_TRUE(buttonShown(rig.view->skipButton()));
@@ -208,6 +214,9 @@ TEST(PermissionsPageTest, RowsFollowTheLiveChecksWhileShown)
     rig.screenServiceMissing = true;
     ASSERT_TRUE(test::waitUntil([&] { return !page->screenRecordingRow()->isGranted(); }));
     EXPECT_TRUE(page->instructionsLabel()->text().contains("xdg-desktop-portal")) << page->instructionsLabel()->text().toStdString();
+    // No grant would help: no Grant button that would do nothing, the row says why.
+    EXPECT_FALSE(buttonShown(page->screenRecordingRow()->grantButton()));
+    EXPECT_TRUE(page->screenRecordingRow()->unavailableLabel()->isVisibleTo(page));
 
     // A desktop without global shortcuts: the grabber could still ask, yet nothing is granted
     // and nothing to grant; the row tells how to bind the command instead.

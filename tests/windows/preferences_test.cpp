@@ -462,6 +462,12 @@ TEST(ShortcutsPaneTest, SaysWhenTheDesktopHoldsTheShortcutsOrWhichCommandsToBind
     for (ShortcutAction action : kAllShortcutActions)
         EXPECT_FALSE(pane.recorder(action)->isEnabled());
     EXPECT_FALSE(pane.resetButton()->isEnabled());
+    const auto headed = [&](const QString &text) {
+        const QList<QLabel *> labels = pane.findChildren<QLabel *>();
+        return std::any_of(labels.begin(), labels.end(), [&](const QLabel *label) { return label->text() == text; });
+    };
+    EXPECT_FALSE(headed("Configure global keyboard shortcuts for Quorvane actions"));
+    EXPECT_TRUE(headed("The keyboard shortcuts Quorvane would use, which this desktop does not let programs take"));
     EXPECT_EQ(note->detail(ShortcutAction::repeatZarrow)->text(), "quorvane repeat");
     note->copyButton(ShortcutAction::scanCode)->click();
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "quorvane scan");
