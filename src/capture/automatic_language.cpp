@@ -38,6 +38,11 @@ constexpr double kUnsure = 90;
 // words is in their word lists.
 constexpr double kLocaleWords = 80;
 constexpr double kKnownWords = 0.9;
+// Fewer words than this tell nothing of the language.
+constexpr qsizetype kFewestWords = 3;
+// Read in the locale's languages, technical text of their script scores above this; text
+// in another script below (60 at most).
+constexpr double kTechnicalText = 61;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -67,6 +72,9 @@ constexpr size_t kNextBest = 6;
 constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
+// How many candidates' engines load and read at a time: an engine takes 9-17 MB, one of
+// Chinese or Japanese 34-47 MB, besides what reading takes.
+constexpr qsizetype kLoadedAtOnce = 2;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
 // A reading that has read this share of the text's lines by then (in percent) ends about
@@ -260,30 +268,61 @@ bool mostlyInScriptOf(const QList<RecognizedLine> &lines, const QString &dataNam
     return 2 * inOwn > letters;
 }
 
+// How well the candidate `dataName` read `lines`. The languages of the ideographic scripts
+// know Latin letters too, and read Latin text confidently: a language of another script
+// than the locale's counts only when most of what it read is in its own script.
+double scoreOf(const QList<RecognizedLine> &lines, const QString &dataName, bool localeScript)
+{
+    return localeScript || mostlyInScriptOf(lines, dataName) ? AutomaticLanguage::meanConfidence(lines) : 0.0;
+}
+
 // Whether the locale's languages read `lines` as their own text. Small interface text,
 // hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
 // 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
 // reading is right. Their words are in the locale's word list, all of them or nearly;
 // text in another language of its script is not, whatever its score (French read in
-// English: 76-82 % of its words, Spanish 57-71 %, German, Italian, Indonesian or Danish
-// about half). A reading of program text (no word list) never passes.
+// English: 77-80 % of its words of three letters or more, Spanish 40-62 %, German, Italian,
+// Indonesian or Danish under half). Only words count: paths, addresses, numbers, codes and
+// identifiers are in no language's word list, and technical text is full of them.
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
-    if (AutomaticLanguage::meanConfidence(lines) >= kSure)
-        return true;
+    const double confidence = AutomaticLanguage::meanConfidence(lines);
     qsizetype words = 0;
-    qsizetype known = 0;
+    qsizetype knownWords = 0;
+    qsizetype others = 0;  // tokens of letters or digits that are no words
+    double wordConfidence = 0;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
-            // Numbers, initials and signs tell nothing of the language.
-            if (std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); }) < 2)
+            if (AutomaticLanguage::isWord(word.text)) {
+                ++words;
+                knownWords += word.inDictionary ? 1 : 0;
+                wordConfidence += word.confidence;
                 continue;
-            ++words;
-            known += word.inDictionary ? 1 : 0;
+            }
+            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
+            const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
+            // Initials and short words tell nothing either way.
+            if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
+                ++others;
         }
     }
-    return words > 0 && AutomaticLanguage::meanConfidence(lines) >= kLocaleWords
-           && double(known) >= kKnownWords * double(words) && mostlyInScriptOf(lines, localeDataName);
+    const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
+        return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
+    });
+    const bool inScript = !letters || mostlyInScriptOf(lines, localeDataName);
+    // Text with too few words to tell, or more tokens that are none (a listing, a log, a
+    // trace, program text), stays with the locale's reading when that reads it as text of
+    // its script: another language of the script reads such text no better. Long
+    // identifiers and paths read less surely than words (a stack trace: 64-69).
+    if (words < kFewestWords)
+        return confidence >= kSure || (inScript && confidence >= kSameScript);
+    if (others >= words)
+        return confidence >= kSure || (inScript && confidence >= kTechnicalText);
+    // Read surely or fairly well, the words are the locale's when its word list has them.
+    // (French reads surely in English, but for a few letters.) One unknown word of a few,
+    // a command's or a tool's name, tells little.
+    const bool known = double(knownWords) >= kKnownWords * double(words) || knownWords + 1 >= words;
+    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kLocaleWords));
 }
 
 // How the locale's languages read a text block.
@@ -295,14 +334,6 @@ Kind kindOf(const QList<RecognizedLine> &lines, const QString &localeDataName)
     return readAsLocale(lines, localeDataName) ? Kind::sure
            : confidence >= kSameScript         ? Kind::localeScript
                                                : Kind::otherScript;
-}
-
-// Whether languages of the two scripts may read the same text in their own letters: those
-// of the ideographic scripts share the Han characters.
-bool rivalScripts(const QString &a, const QString &b)
-{
-    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
-    return a == b || (ideographic.contains(a) && ideographic.contains(b));
 }
 
 using Readings = std::vector<std::optional<QList<RecognizedLine>>>;
@@ -410,11 +441,12 @@ struct AutomaticLanguage::Choosing {
     std::atomic_bool &searched;  // other languages than the locale's read
 };
 
-// Candidate languages reading the ranking image side by side.
+// The candidate languages' readings of the ranking image, in the order of the candidates;
+// none when there was nothing to rank.
 struct AutomaticLanguage::Ranking {
     QStringList candidates;
     bool localeScript = false;
-    std::unique_ptr<ParallelReadings> readings;
+    std::optional<Readings> readings;
 };
 
 // What the locale's reading and the probe beside it tell one another.
@@ -454,6 +486,49 @@ QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
 void AutomaticLanguage::waitForProbe() const
 {
     waitFor(m_lastProbe);
+}
+
+bool AutomaticLanguage::isWord(const QString &token)
+{
+    // Quotes, brackets and sentence marks around a word are not part of it; a leading
+    // hyphen is (an option), and so are the signs of a path, an address or a number.
+    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
+    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
+    qsizetype begin = 0;
+    qsizetype end = token.size();
+    while (begin < end && opening.contains(token[begin]))
+        ++begin;
+    while (end > begin && closing.contains(token[end - 1]))
+        --end;
+    const QStringView word = QStringView(token).mid(begin, end - begin);
+    qsizetype letters = 0;
+    int joins = 0;
+    // Within each part between joins: a capital after a small letter (camelCase, GiB) or a
+    // small letter after two capitals (MHz, HTTPServer) makes an identifier or a unit.
+    bool smallInPart = false;
+    int capitalsInPart = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word[i];
+        if (c.isLetter()) {
+            ++letters;
+            if (c.isUpper()) {
+                if (smallInPart)
+                    return false;
+                ++capitalsInPart;
+            } else if (c.isLower()) {
+                if (capitalsInPart > 1)
+                    return false;
+                smallInPart = true;
+            }
+            continue;
+        }
+        const bool join = c == QLatin1Char('\'') || c == QChar(0x2019) || c == QLatin1Char('-');
+        if (!join || i == 0 || i + 1 == word.size() || !word[i - 1].isLetter() || !word[i + 1].isLetter() || ++joins > 1)
+            return false;
+        smallInPart = false;
+        capitalsInPart = 0;
+    }
+    return letters >= 3;
 }
 
 double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
@@ -678,13 +753,31 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
 AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QImage &image,
                                                    const Choosing &choosing) const
 {
-    Ranking ranking{candidatesFor(localeScript), localeScript, nullptr};
-    if (!ranking.candidates.isEmpty() && !image.isNull()) {
-        choosing.searched = true;
-        ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
+    Ranking ranking{candidatesFor(localeScript), localeScript, std::nullopt};
+    if (ranking.candidates.isEmpty() || image.isNull())
+        return ranking;
+    choosing.searched = true;
+    // Two candidates at a time load and read side by side; of those read so far, only the
+    // engines of the best two stay loaded: every installed language's engine at once would
+    // take more memory than a desktop tool may.
+    Readings readings;
+    std::vector<std::pair<double, QString>> loaded;  // best first
+    for (qsizetype first = 0; first < ranking.candidates.size(); first += kLoadedAtOnce) {
+        const QStringList batch = ranking.candidates.mid(first, kLoadedAtOnce);
+        const Readings read = readSideBySide(m_threads, batch, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
-        });
+        })->readings();
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            readings.push_back(read[size_t(i)]);
+            loaded.emplace_back(read[size_t(i)] ? scoreOf(*read[size_t(i)], batch[i], localeScript) : 0.0, batch[i]);
+        }
+        std::stable_sort(loaded.begin(), loaded.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        while (loaded.size() > kLoadedAtOnce) {
+            choosing.engines.release({loaded.back().second});
+            loaded.pop_back();
+        }
     }
+    ranking.readings = std::move(readings);
     return ranking;
 }
 
@@ -699,32 +792,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         return std::nullopt;
     const QStringList &candidates = ranking.candidates;
     const bool localeScript = ranking.localeScript;
-    // The languages of the ideographic scripts know Latin letters too, and read Latin text
-    // confidently: a language of another script counts only when most of what it read is
-    // in its own script.
     const auto score = [&](const QList<RecognizedLine> &lines, const QString &name) {
-        return localeScript || mostlyInScriptOf(lines, name) ? meanConfidence(lines) : 0.0;
-    };
-    // A language of another script that reads the image well is the likely choice once the
-    // others that could read it in their own letters have ended.
-    const auto settled = [&](const Readings &readings) {
-        qsizetype best = -1;
-        double bestScore = 0;
-        for (qsizetype i = 0; i < candidates.size(); ++i) {
-            const double read = readings[size_t(i)] ? score(*readings[size_t(i)], candidates[i]) : 0.0;
-            if (read > bestScore) {
-                bestScore = read;
-                best = i;
-            }
-        }
-        if (best < 0 || bestScore < kOtherScript)
-            return false;
-        const QString script = TesseractLanguageMap::script(candidates[best]);
-        for (qsizetype i = 0; i < candidates.size(); ++i) {
-            if (!readings[size_t(i)] && rivalScripts(script, TesseractLanguageMap::script(candidates[i])))
-                return false;
-        }
-        return true;
+        return scoreOf(lines, name, localeScript);
     };
     // The ranking, best first, and the finalists: a piece of a line tells the script
     // surely but the language within it poorly, so of another script the languages of the
@@ -815,20 +884,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             return readRegion(engine, twin, stop);
         });
     };
-    // Once a language of another script reads the ranking image well and those that could
-    // read it in their own letters have ended, it reads the region whole while the others
-    // end: when they leave it first, as they almost always do, its reading stands.
-    using Enough = std::function<bool(const Readings &)>;
-    rankBy(ranking.readings->readings(localeScript ? Enough() : Enough(settled)));
-    std::unique_ptr<ParallelReadings> early;
-    QString earlyReader;
-    if (!finalists.isEmpty() && qsizetype(scores.size()) < candidates.size()) {
-        earlyReader = finalists.first();
-        early = startWhole(earlyReader);
-        rankBy(ranking.readings->readings());
-        if (finalists.value(0) != earlyReader && rival != earlyReader)
-            early.reset();
-    }
+    rankBy(*ranking.readings);
     if (scores.empty())
         return std::nullopt;
     const auto readAll = [&](const QStringList &names, ParallelReadings::Read read) {
@@ -867,25 +923,27 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             best = Reading{whole, {{name}}};
         }
     };
+    // A few at a time, as in the ranking; each engine but the best reading's goes after.
     const auto readWhole = [&](const QStringList &names) {
-        if (early && names == QStringList{earlyReader}) {
-            consider(early->readings().front().value_or(QList<RecognizedLine>{}), earlyReader);
-            return;
+        for (qsizetype first = 0; first < names.size(); first += kLoadedAtOnce) {
+            const QStringList batch = names.mid(first, kLoadedAtOnce);
+            std::vector<std::unique_ptr<ParallelReadings>> reading;
+            for (const QString &name : batch)
+                reading.push_back(startWhole(name));
+            for (size_t i = 0; i < reading.size(); ++i)
+                consider(reading[i]->readings().front().value_or(QList<RecognizedLine>{}), batch[qsizetype(i)]);
+            reading.clear();
+            for (const QString &name : batch) {
+                if (!best || best->readers.first() != QStringList{name})
+                    choosing.engines.release({name});
+            }
         }
-        std::vector<std::unique_ptr<ParallelReadings>> reading;
-        for (const QString &name : names)
-            reading.push_back(startWhole(name));
-        for (size_t i = 0; i < reading.size(); ++i)
-            consider(reading[i]->readings().front().value_or(QList<RecognizedLine>{}), names[qsizetype(i)]);
     };
     // The best of another script reads whole beside its rival, which is stopped when the
     // best reads the text surely.
     const auto readBesideRival = [&] {
-        const auto start = [&](const QString &name) {
-            return early && name == earlyReader ? std::move(early) : startWhole(name);
-        };
-        std::unique_ptr<ParallelReadings> first = start(finalists.first());
-        std::unique_ptr<ParallelReadings> second = start(rival);
+        std::unique_ptr<ParallelReadings> first = startWhole(finalists.first());
+        std::unique_ptr<ParallelReadings> second = startWhole(rival);
         consider(first->readings().front().value_or(QList<RecognizedLine>{}), finalists.first());
         if (bestConfidence < kSure)
             consider(second->readings().front().value_or(QList<RecognizedLine>{}), rival);
