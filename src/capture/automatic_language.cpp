@@ -276,6 +276,22 @@ double scoreOf(const QList<RecognizedLine> &lines, const QString &dataName, bool
     return localeScript || mostlyInScriptOf(lines, dataName) ? AutomaticLanguage::meanConfidence(lines) : 0.0;
 }
 
+// Whether `token` is letters and digits alone, three letters or more, that no word or
+// technical token is made of: how the locale's letters read a word of another script
+// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown.
+bool garbled(const QString &token)
+{
+    static const QString around = QStringLiteral("\"'()[]{}.,;:!?");
+    QStringView text(token);
+    while (!text.isEmpty() && around.contains(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && around.contains(text.back()))
+        text.chop(1);
+    const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    return letters >= 3 && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })
+           && !AutomaticLanguage::isWord(token);
+}
+
 // Whether the locale's languages read `lines` as their own text. Small interface text,
 // hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
 // 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
@@ -293,7 +309,7 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     double wordConfidence = 0;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
-            if (AutomaticLanguage::isWord(word.text)) {
+            if (AutomaticLanguage::isWord(word.text) || garbled(word.text)) {
                 ++words;
                 knownWords += word.inDictionary ? 1 : 0;
                 wordConfidence += word.confidence;
@@ -314,10 +330,12 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // trace, program text), stays with the locale's reading when that reads it as text of
     // its script: another language of the script reads such text no better. Long
     // identifiers and paths read less surely than words (a stack trace: 64-69).
+    // Text in another script, read in the locale's letters, comes out as tokens much like
+    // identifiers ("u3MeHeHua", "O6LeM") beside a few words that no word list has.
     if (words < kFewestWords)
-        return confidence >= kSure || (inScript && confidence >= kSameScript);
+        return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
     if (others >= words)
-        return confidence >= kSure || (inScript && confidence >= kTechnicalText);
+        return 3 * knownWords >= words && (confidence >= kSure || (inScript && confidence >= kTechnicalText));
     // Read surely or fairly well, the words are the locale's when its word list has them.
     // (French reads surely in English, but for a few letters.) One unknown word of a few,
     // a command's or a tool's name, tells little.
