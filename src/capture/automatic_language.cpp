@@ -72,9 +72,11 @@ constexpr size_t kNextBest = 6;
 constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
-// How many candidates' engines load and read at a time: an engine takes 9-17 MB, one of
-// Chinese or Japanese 34-47 MB, besides what reading takes.
-constexpr qsizetype kLoadedAtOnce = 2;
+// Candidates' engines load and read a few at a time, as many as weigh this much together:
+// an engine of an alphabet weighs 1 (9-17 MB), one of an ideographic script 3 (34-47 MB),
+// besides what reading takes. Of those ranked so far, the best two stay loaded.
+constexpr int kLoadWeight = 4;
+constexpr size_t kKeptRanked = 2;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
 // A reading that has read this share of the text's lines by then (in percent) ends about
@@ -274,6 +276,22 @@ bool mostlyInScriptOf(const QList<RecognizedLine> &lines, const QString &dataNam
 double scoreOf(const QList<RecognizedLine> &lines, const QString &dataName, bool localeScript)
 {
     return localeScript || mostlyInScriptOf(lines, dataName) ? AutomaticLanguage::meanConfidence(lines) : 0.0;
+}
+
+// The candidates of `names` from `first` on that load and read together: at least one, and
+// as many as weigh `kLoadWeight` together.
+QStringList nextBatch(const QStringList &names, qsizetype first)
+{
+    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
+    QStringList batch;
+    int weight = 0;
+    for (qsizetype i = first; i < names.size(); ++i) {
+        weight += ideographic.contains(TesseractLanguageMap::script(names[i])) ? 3 : 1;
+        if (!batch.isEmpty() && weight > kLoadWeight)
+            break;
+        batch.append(names[i]);
+    }
+    return batch;
 }
 
 // Whether `token` is letters and digits alone, three letters or more, that no word or
@@ -775,13 +793,14 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
     if (ranking.candidates.isEmpty() || image.isNull())
         return ranking;
     choosing.searched = true;
-    // Two candidates at a time load and read side by side; of those read so far, only the
-    // engines of the best two stay loaded: every installed language's engine at once would
+    // A few candidates at a time load and read side by side; of those read so far, only
+    // the engines of the best two stay loaded: every installed language's engine at once would
     // take more memory than a desktop tool may.
     Readings readings;
     std::vector<std::pair<double, QString>> loaded;  // best first
-    for (qsizetype first = 0; first < ranking.candidates.size(); first += kLoadedAtOnce) {
-        const QStringList batch = ranking.candidates.mid(first, kLoadedAtOnce);
+    for (qsizetype first = 0; first < ranking.candidates.size();) {
+        const QStringList batch = nextBatch(ranking.candidates, first);
+        first += batch.size();
         const Readings read = readSideBySide(m_threads, batch, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
         })->readings();
@@ -790,7 +809,7 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
             loaded.emplace_back(read[size_t(i)] ? scoreOf(*read[size_t(i)], batch[i], localeScript) : 0.0, batch[i]);
         }
         std::stable_sort(loaded.begin(), loaded.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-        while (loaded.size() > kLoadedAtOnce) {
+        while (loaded.size() > kKeptRanked) {
             choosing.engines.release({loaded.back().second});
             loaded.pop_back();
         }
@@ -943,8 +962,9 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
     };
     // A few at a time, as in the ranking; each engine but the best reading's goes after.
     const auto readWhole = [&](const QStringList &names) {
-        for (qsizetype first = 0; first < names.size(); first += kLoadedAtOnce) {
-            const QStringList batch = names.mid(first, kLoadedAtOnce);
+        for (qsizetype first = 0; first < names.size();) {
+            const QStringList batch = nextBatch(names, first);
+            first += batch.size();
             std::vector<std::unique_ptr<ParallelReadings>> reading;
             for (const QString &name : batch)
                 reading.push_back(startWhole(name));
