@@ -34,15 +34,11 @@ constexpr double kSameScript = 65;
 constexpr double kOtherScript = 85;
 // Read in its own language, text in the locale's script scores above this.
 constexpr double kUnsure = 90;
-// Text the locale's languages read at least this well is theirs when this share of its
-// words is in their word lists.
-constexpr double kLocaleWords = 80;
+// Text the locale's languages read fairly well (their script's, `kSameScript`) is theirs
+// when this share of its words is in their word lists.
 constexpr double kKnownWords = 0.9;
 // Fewer words than this tell nothing of the language.
 constexpr qsizetype kFewestWords = 3;
-// Read in the locale's languages, technical text of their script scores above this; text
-// in another script below (60 at most).
-constexpr double kTechnicalText = 61;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -294,9 +290,10 @@ QStringList nextBatch(const QStringList &names, qsizetype first)
     return batch;
 }
 
-// Whether `token` is letters and digits alone, three letters or more, that no word or
-// technical token is made of: how the locale's letters read a word of another script
-// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown.
+// Whether `token` is letters and digits alone, three letters or more, with a capital after
+// a small letter, yet no word: how the locale's letters read a word of another script
+// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. (Names of
+// devices and hashes, "enp3s0" or "9f3c2e1", keep to small letters.)
 bool garbled(const QString &token)
 {
     static const QString around = QStringLiteral("\"'()[]{}.,;:!?");
@@ -306,8 +303,9 @@ bool garbled(const QString &token)
     while (!text.isEmpty() && around.contains(text.back()))
         text.chop(1);
     const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const auto small = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
     return letters >= 3 && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })
-           && !AutomaticLanguage::isWord(token);
+           && std::any_of(small, text.end(), [](QChar c) { return c.isUpper(); }) && !AutomaticLanguage::isWord(token);
 }
 
 // Whether the locale's languages read `lines` as their own text. Small interface text,
@@ -346,19 +344,19 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     const bool inScript = !letters || mostlyInScriptOf(lines, localeDataName);
     // Text with too few words to tell, or more tokens that are none (a listing, a log, a
     // trace, program text), stays with the locale's reading when that reads it as text of
-    // its script: another language of the script reads such text no better. Long
-    // identifiers and paths read less surely than words (a stack trace: 64-69).
-    // Text in another script, read in the locale's letters, comes out as tokens much like
-    // identifiers ("u3MeHeHua", "O6LeM") beside a few words that no word list has.
+    // its script: another language of the script reads such text no better. Text in
+    // another script, read in the locale's letters, comes out as words no word list has
+    // and tokens much like identifiers ("u3MeHeHua", "O6LeM"), and reads poorly. (Long
+    // identifiers and paths read less surely than words: a stack trace scores 64-69.)
     if (words < kFewestWords)
         return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
     if (others >= words)
-        return 3 * knownWords >= words && (confidence >= kSure || (inScript && confidence >= kTechnicalText));
+        return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.
     // (French reads surely in English, but for a few letters.) One unknown word of a few,
     // a command's or a tool's name, tells little.
     const bool known = double(knownWords) >= kKnownWords * double(words) || knownWords + 1 >= words;
-    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kLocaleWords));
+    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kSameScript));
 }
 
 // How the locale's languages read a text block.
