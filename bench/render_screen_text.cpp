@@ -377,7 +377,8 @@ struct TechnicalLook {
     bool subpixel;          // every other window sample with subpixel anti-aliasing
 };
 
-void writeTechnicalSamples(const QString &folder, const QList<bench::TechnicalSample> &samples, const TechnicalLook &look)
+void writeTechnicalSamples(const QString &folder, const QString &prefix, const QList<bench::TechnicalSample> &samples,
+                           const TechnicalLook &look)
 {
     QDir().mkpath(folder);
     for (qsizetype i = 0; i < 2 * samples.size(); ++i) {
@@ -412,7 +413,8 @@ void writeTechnicalSamples(const QString &folder, const QList<bench::TechnicalSa
         } else {
             image = render(sample.lines, font, theme, width + 2 * margin, margin);
         }
-        const QString name = QStringLiteral("tech-%1-%2-%3-%4px")
+        const QString name = QStringLiteral("%1-%2-%3-%4-%5px")
+                                 .arg(prefix)
                                  .arg(i, 2, 10, QLatin1Char('0'))
                                  .arg(QLatin1String(sample.kind), theme.name)
                                  .arg(font.pixelSize());
@@ -467,12 +469,14 @@ int main(int argc, char **argv)
     }
     // Technical text in two halves: the one rules may be tuned on, and the one held out,
     // in other fonts and sizes.
-    writeTechnicalSamples(out + "/technical", bench::tunedTechnicalSamples(),
+    writeTechnicalSamples(out + "/technical", "tech", bench::tunedTechnicalSamples(),
                           {{"DejaVu Sans", "Liberation Sans"}, {"DejaVu Sans Mono"}, {12, 13, 14}, false});
-    writeTechnicalSamples(out + "/held-out", bench::heldOutTechnicalSamples(),
+    writeTechnicalSamples(out + "/technical", "tech-b", bench::tunedTechnicalSamples(),
+                          {{"Liberation Serif", "DejaVu Sans"}, {"DejaVu Sans Mono"}, {10, 17}, true});
+    writeTechnicalSamples(out + "/held-out", "tech", bench::heldOutTechnicalSamples(),
                           {{"Cantarell", "Noto Sans"}, {"Liberation Mono", "DejaVu Sans Mono"}, {11, 15, 16}, true});
     std::printf("wrote %d text, %d interface, %d code, %d technical and %d held-out technical samples to %s\n", count,
-                count, int(kPrograms.size() * 4), int(2 * bench::tunedTechnicalSamples().size()),
+                count, int(kPrograms.size() * 4), int(4 * bench::tunedTechnicalSamples().size()),
                 int(2 * bench::heldOutTechnicalSamples().size()), qPrintable(out));
     return 0;
 }

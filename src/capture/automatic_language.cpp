@@ -308,6 +308,44 @@ bool garbled(const QString &token)
            && std::any_of(small, text.end(), [](QChar c) { return c.isUpper(); }) && !AutomaticLanguage::isWord(token);
 }
 
+// The tokens of a reading by kind: words (with the garbled ones), how many of them are in
+// the word list and their summed confidence, and the tokens of letters or digits that are
+// no words (numbers, paths, codes, identifiers). Initials and short words are neither.
+struct Tokens {
+    qsizetype words = 0;
+    qsizetype knownWords = 0;
+    qsizetype others = 0;
+    double wordConfidence = 0;
+};
+
+Tokens tokensOf(const QList<RecognizedLine> &lines)
+{
+    Tokens tokens;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            if (AutomaticLanguage::isWord(word.text) || garbled(word.text)) {
+                ++tokens.words;
+                tokens.knownWords += word.inDictionary ? 1 : 0;
+                tokens.wordConfidence += word.confidence;
+                continue;
+            }
+            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
+            const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
+            if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
+                ++tokens.others;
+        }
+    }
+    return tokens;
+}
+
+// Whether `lines` are technical text: more tokens that are no words than words. Text in
+// another script read in the locale's letters is not: it comes out as words and garbled ones.
+bool technical(const QList<RecognizedLine> &lines)
+{
+    const Tokens tokens = tokensOf(lines);
+    return tokens.others > 0 && tokens.others >= tokens.words;
+}
+
 // Whether the locale's languages read `lines` as their own text. Small interface text,
 // hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
 // 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
@@ -319,25 +357,7 @@ bool garbled(const QString &token)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    qsizetype words = 0;
-    qsizetype knownWords = 0;
-    qsizetype others = 0;  // tokens of letters or digits that are no words
-    double wordConfidence = 0;
-    for (const RecognizedLine &line : lines) {
-        for (const RecognizedWord &word : line.words) {
-            if (AutomaticLanguage::isWord(word.text) || garbled(word.text)) {
-                ++words;
-                knownWords += word.inDictionary ? 1 : 0;
-                wordConfidence += word.confidence;
-                continue;
-            }
-            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
-            const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
-            // Initials and short words tell nothing either way.
-            if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
-                ++others;
-        }
-    }
+    const auto [words, knownWords, others, wordConfidence] = tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -350,7 +370,7 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // identifiers and paths read less surely than words: a stack trace scores 64-69.)
     if (words < kFewestWords)
         return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
-    if (others >= words)
+    if (others > 0 && others >= words)
         return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.
     // (French reads surely in English, but for a few letters.) One unknown word of a few,
@@ -630,12 +650,15 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
             if (state.localeEnded.load())
                 return {};
-            const double confidence = meanConfidence(probe->recognize(
+            const QList<RecognizedLine> piece = probe->recognize(
                 startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
-                &state.localeEnded));
+                &state.localeEnded);
+            const double confidence = meanConfidence(piece);
             {
+                // Paths, codes and numbers read poorly in any language, but in the letters
+                // of the locale's script.
                 const QMutexLocker lock(&state.mutex);
-                if (state.localeEnded.load() || confidence >= kSameScript)
+                if (state.localeEnded.load() || confidence >= kSameScript || technical(piece))
                     return {};
                 state.ranking = true;
             }
