@@ -2,8 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the screen-text samples, reads them with Quorvane (bench/recognize) and with the
 # tesseract command line at its default settings, and prints both median times per image
-# and both character error rates; then checks that code mode keeps indentation, compares
-# automatic language with the language told, and scores the code scanner. Program text
+# and both character error rates; compares automatic language with English told on prose
+# and interface text and on both halves of the technical text (the tuned and the held-out
+# one), with each half's time against the command line's; then checks that code mode keeps
+# indentation, compares automatic language with the language told on other languages, and
+# scores the code scanner. Program text
 # in real terminal windows: bench/terminal_code.sh.
 #
 # Usage: bench/compare_with_cli.sh [BUILD_DIR] [WORK_DIR]
