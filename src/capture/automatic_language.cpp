@@ -292,8 +292,9 @@ QStringList nextBatch(const QStringList &names, qsizetype first)
 
 // Whether `token` is letters and digits alone, three letters or more, with a capital after
 // a small letter, yet no word: how the locale's letters read a word of another script
-// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. (Names of
-// devices and hashes, "enp3s0" or "9f3c2e1", keep to small letters.)
+// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. Names of
+// devices and hashes ("enp3s0", "9f3c2e1") keep to small letters, and the parts of an
+// identifier ("PermitRootLogin") are words, with no digit among them.
 bool garbled(const QString &token)
 {
     static const QString around = QStringLiteral("\"'()[]{}.,;:!?");
@@ -304,8 +305,22 @@ bool garbled(const QString &token)
         text.chop(1);
     const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
     const auto small = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
-    return letters >= 3 && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })
-           && std::any_of(small, text.end(), [](QChar c) { return c.isUpper(); }) && !AutomaticLanguage::isWord(token);
+    if (letters < 3 || !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })
+        || std::none_of(small, text.end(), [](QChar c) { return c.isUpper(); }) || AutomaticLanguage::isWord(token))
+        return false;
+    if (letters < text.size())
+        return true;
+    // The parts between a small letter and a capital.
+    qsizetype part = 1;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isUpper() && text[i - 1].isLower()) {
+            if (part < 3)
+                return true;
+            part = 0;
+        }
+        ++part;
+    }
+    return part < 3;
 }
 
 // The tokens of a reading by kind: words (with the garbled ones), how many of them are in
@@ -315,6 +330,7 @@ struct Tokens {
     qsizetype words = 0;
     qsizetype knownWords = 0;
     qsizetype others = 0;
+    qsizetype garbled = 0;  // of the words
     double wordConfidence = 0;
 };
 
@@ -323,8 +339,10 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
     Tokens tokens;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
-            if (AutomaticLanguage::isWord(word.text) || garbled(word.text)) {
+            const bool garbledWord = garbled(word.text);
+            if (AutomaticLanguage::isWord(word.text) || garbledWord) {
                 ++tokens.words;
+                tokens.garbled += garbledWord ? 1 : 0;
                 tokens.knownWords += word.inDictionary ? 1 : 0;
                 tokens.wordConfidence += word.confidence;
                 continue;
@@ -338,12 +356,25 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
     return tokens;
 }
 
-// Whether `lines` are technical text: more tokens that are no words than words. Text in
-// another script read in the locale's letters is not: it comes out as words and garbled ones.
-bool technical(const QList<RecognizedLine> &lines)
+// Whether a piece of a line that a language of the locale's script read poorly is in that
+// script still: technical text, with more tokens that are no words than words (paths,
+// codes and numbers read poorly in any language), or with a word read surely, or words
+// read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
+// ones among them, read poorly. (The piece ends where it ends, often within a token, which
+// then reads as anything.)
+bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
 {
-    const Tokens tokens = tokensOf(lines);
-    return tokens.others > 0 && tokens.others >= tokens.words;
+    const Tokens tokens = tokensOf(piece);
+    if (tokens.others > 0 && tokens.others >= tokens.words)
+        return true;
+    const bool sureWord = std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
+        return std::any_of(line.words.begin(), line.words.end(), [](const RecognizedWord &word) {
+            return word.confidence >= kSure && word.text.size() >= 4 && AutomaticLanguage::isWord(word.text);
+        });
+    });
+    const bool wordsReadWell = tokens.others > 0 && tokens.words >= 2
+                               && tokens.wordConfidence / double(tokens.words) >= kOtherScript;
+    return (sureWord || wordsReadWell) && tokens.garbled == 0;
 }
 
 // Whether the locale's languages read `lines` as their own text. Small interface text,
@@ -357,7 +388,7 @@ bool technical(const QList<RecognizedLine> &lines)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    const auto [words, knownWords, others, wordConfidence] = tokensOf(lines);
+    const auto [words, knownWords, others, garbledWords, wordConfidence] = tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -373,9 +404,10 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     if (others > 0 && others >= words)
         return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.
-    // (French reads surely in English, but for a few letters.) One unknown word of a few,
-    // a command's or a tool's name, tells little.
-    const bool known = double(knownWords) >= kKnownWords * double(words) || knownWords + 1 >= words;
+    // (French reads surely in English, but for a few letters.) One unknown word of half a
+    // dozen or more, a command's or a tool's name, tells little; of fewer it may be the one
+    // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
+    const bool known = double(knownWords) >= kKnownWords * double(words) || (knownWords + 1 >= words && words >= 6);
     return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kSameScript));
 }
 
@@ -658,7 +690,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
                 // Paths, codes and numbers read poorly in any language, but in the letters
                 // of the locale's script.
                 const QMutexLocker lock(&state.mutex);
-                if (state.localeEnded.load() || confidence >= kSameScript || technical(piece))
+                if (state.localeEnded.load() || confidence >= kSameScript || inLocaleScriptStill(piece))
                     return {};
                 state.ranking = true;
             }
