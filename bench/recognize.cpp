@@ -23,8 +23,9 @@
 // against the engine told the locale's language) and that ratio's median, 90th percentile
 // and largest value; for automatic language, on how many images it started the probe for
 // another script and on how many it searched among other languages, which do not depend on
-// the machine's load. Ends with the number of engines the program keeps loaded between
-// searches and the memory that number was chosen on.
+// the machine's load. Ends with the number of a search's candidates the program keeps
+// loaded after it, and its resident memory now and at its peak; the peak while any one
+// image was read (an image whose reading took more than 150 MB shows it beside its time).
 #include "bench_support.h"
 
 #include "capture/code_scan_service.h"
@@ -98,6 +99,17 @@ double residentMegabytes(const QByteArray &field)
     return 0;
 }
 
+// Starts counting the peak of resident memory ("VmHWM:") from now.
+void resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+// Images read with more resident memory than this show it beside their time.
+constexpr double kPeakShown = 150;
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -163,6 +175,7 @@ int main(int argc, char **argv)
         std::vector<double> times;
         size_t probes = 0;
         size_t searches = 0;
+        double peak = 0;  // resident memory at most while it was read, in MB
     };
     std::map<QString, std::vector<Image>> results;
     for (const QString &choice : choices)
@@ -189,6 +202,7 @@ int main(int argc, char **argv)
                 QString text;
                 QString note;
                 const AutomaticLanguage::Tally before = ocr.automaticLanguageTally();
+                resetPeakResident();
                 QElapsedTimer timer;
                 timer.start();
                 try {
@@ -211,6 +225,7 @@ int main(int argc, char **argv)
                 const AutomaticLanguage::Tally after = ocr.automaticLanguageTally();
                 Image &result = results[choice][size_t(index)];
                 result.times.push_back(ms);
+                result.peak = std::max(result.peak, residentMegabytes("VmHWM:"));
                 result.probes += after.probes - before.probes;
                 result.searches += after.searches - before.searches;
                 if (result.times.size() == 1)
@@ -230,6 +245,8 @@ int main(int argc, char **argv)
             const Image &result = results[choice][size_t(index)];
             times[choice].push_back(*std::min_element(result.times.begin(), result.times.end()));
             line += QStringLiteral(" %1 %2 ms").arg(choice, -8).arg(times[choice].back(), 8, 'f', 1);
+            if (result.peak > kPeakShown)
+                line += QStringLiteral(" (%1 MB)").arg(result.peak, 0, 'f', 0);
             if (result.probes || result.searches)
                 line += QStringLiteral(" (probe %1, search %2 of %3)").arg(result.probes).arg(result.searches).arg(repeat);
         }
@@ -263,6 +280,12 @@ int main(int argc, char **argv)
                         long(std::count_if(images.begin(), images.end(), [&](const Image &image) { return image.searches == size_t(repeat); })));
         }
     }
+    double peak = 0;
+    for (const auto &[choice, images] : results) {
+        for (const Image &image : images)
+            peak = std::max(peak, image.peak);
+    }
+    std::printf("resident memory at most while reading one image: %.0f MB\n", peak);
     if (!ratios.empty()) {
         std::printf("%s against %s per image: median %.2fx, 90th percentile %.2fx, largest %.2fx\n", qPrintable(choices[0]),
                     qPrintable(choices[1]), median(ratios), percentile(ratios, 0.9),
@@ -274,7 +297,7 @@ int main(int argc, char **argv)
                         *std::max_element(typicalRatios.begin(), typicalRatios.end()));
         }
     }
-    std::printf("engines kept between searches: %zu; resident now %.0f MB, at most %.0f MB\n", ocr.enginesKept(),
+    std::printf("candidates kept after a search: %zu; resident now %.0f MB, at most %.0f MB\n", ocr.enginesKept(),
                 residentMegabytes("VmRSS:"), residentMegabytes("VmHWM:"));
     return 0;
 }

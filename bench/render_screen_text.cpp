@@ -7,8 +7,11 @@
 // beside it as NAME.gt.txt.
 //
 // Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code;
-// the interface samples, as many as COUNT, go to OUTPUT_DIR/text as ui-*.png)
+// the interface samples, as many as COUNT, go to OUTPUT_DIR/text as ui-*.png; technical
+// text to OUTPUT_DIR/technical, and its held-out half to OUTPUT_DIR/held-out)
 #include "bench_support.h"
+#include "held_out_text.h"
+#include "technical_text.h"
 
 #include <QDir>
 #include <QFile>
@@ -366,6 +369,60 @@ void writeInterfaceSamples(const QString &folder, int count)
     }
 }
 
+// How one half of the technical samples is drawn: each sample twice, light and dark.
+struct TechnicalLook {
+    QStringList fonts;      // a window's fonts
+    QStringList monospace;  // terminals' and editors' fonts
+    QList<int> sizes;       // pixel sizes
+    bool subpixel;          // every other window sample with subpixel anti-aliasing
+};
+
+void writeTechnicalSamples(const QString &folder, const QString &prefix, const QList<bench::TechnicalSample> &samples,
+                           const TechnicalLook &look)
+{
+    QDir().mkpath(folder);
+    for (qsizetype i = 0; i < 2 * samples.size(); ++i) {
+        const bench::TechnicalSample &sample = samples[i / 2];
+        const bool dark = i % 2 == 1;
+        QList<Theme> themes;
+        for (const Theme &theme : sample.monospace ? kThemes : kInterfaceThemes) {
+            if (theme.name == QLatin1String(dark ? "dark" : "light"))
+                themes.append(theme);
+        }
+        const Theme &theme = themes[(i / 2) % themes.size()];
+        const QStringList &fonts = sample.monospace ? look.monospace : look.fonts;
+        QFont font(fonts[(i / 2 + i) % fonts.size()]);
+        font.setPixelSize(look.sizes[(i + i / 3) % look.sizes.size()]);
+        const QFontMetrics metrics(font);
+        int width = 0;
+        for (const QString &line : sample.lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        const int margin = metrics.height();
+        const bool subpixel = look.subpixel && !sample.monospace && i % 4 >= 2;
+        QImage image;
+        if (subpixel) {
+            const int lineHeight = qRound(metrics.height() * 1.3);
+            const int height = 2 * margin + lineHeight * int(sample.lines.size());
+            image = withSubpixels(width + 2 * margin, height, [&](QPainter &painter) {
+                painter.fillRect(QRect(0, 0, width + 2 * margin, height), theme.background);
+                painter.setFont(font);
+                painter.setPen(theme.text);
+                for (int l = 0; l < sample.lines.size(); ++l)
+                    painter.drawText(margin, margin + l * lineHeight + metrics.ascent(), sample.lines[l]);
+            });
+        } else {
+            image = render(sample.lines, font, theme, width + 2 * margin, margin);
+        }
+        const QString name = QStringLiteral("%1-%2-%3-%4-%5px")
+                                 .arg(prefix)
+                                 .arg(i, 2, 10, QLatin1Char('0'))
+                                 .arg(QLatin1String(sample.kind), theme.name)
+                                 .arg(font.pixelSize());
+        image.save(folder + "/" + name + ".png");
+        bench::writeText(folder + "/" + name + ".gt.txt", sample.lines.join('\n'));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -410,7 +467,16 @@ int main(int argc, char **argv)
         render(lines, font, theme, width + 32, 16).save(out + "/code/" + name + ".png");
         bench::writeText(out + "/code/" + name + ".gt.txt", lines.join('\n'));
     }
-    std::printf("wrote %d text, %d interface and %d code samples to %s\n", count, count, int(kPrograms.size() * 4),
-                qPrintable(out));
+    // Technical text in two halves: the one rules may be tuned on, and the one held out,
+    // in other fonts and sizes.
+    writeTechnicalSamples(out + "/technical", "tech", bench::tunedTechnicalSamples(),
+                          {{"DejaVu Sans", "Liberation Sans"}, {"DejaVu Sans Mono"}, {12, 13, 14}, false});
+    writeTechnicalSamples(out + "/technical", "tech-b", bench::tunedTechnicalSamples(),
+                          {{"Liberation Serif", "DejaVu Sans"}, {"DejaVu Sans Mono"}, {10, 17}, true});
+    writeTechnicalSamples(out + "/held-out", "tech", bench::heldOutTechnicalSamples(),
+                          {{"Cantarell", "Noto Sans"}, {"Liberation Mono", "DejaVu Sans Mono"}, {11, 15, 16}, true});
+    std::printf("wrote %d text, %d interface, %d code, %d technical and %d held-out technical samples to %s\n", count,
+                count, int(kPrograms.size() * 4), int(4 * bench::tunedTechnicalSamples().size()),
+                int(2 * bench::heldOutTechnicalSamples().size()), qPrintable(out));
     return 0;
 }

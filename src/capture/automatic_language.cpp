@@ -34,10 +34,11 @@ constexpr double kSameScript = 65;
 constexpr double kOtherScript = 85;
 // Read in its own language, text in the locale's script scores above this.
 constexpr double kUnsure = 90;
-// Text the locale's languages read at least this well is theirs when this share of its
-// words is in their word lists.
-constexpr double kLocaleWords = 80;
+// Text the locale's languages read fairly well (their script's, `kSameScript`) is theirs
+// when this share of its words is in their word lists.
 constexpr double kKnownWords = 0.9;
+// Fewer words than this tell nothing of the language.
+constexpr qsizetype kFewestWords = 3;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -67,6 +68,11 @@ constexpr size_t kNextBest = 6;
 constexpr double kNearInScript = 15;
 // The best of another script than the best one's that ranked this near reads whole too.
 constexpr double kRival = 10;
+// Candidates' engines load and read a few at a time, as many as weigh this much together:
+// an engine of an alphabet weighs 1 (9-17 MB), one of an ideographic script 3 (34-47 MB),
+// besides what reading takes. Of those ranked so far, the best two stay loaded.
+constexpr int kLoadWeight = 4;
+constexpr size_t kKeptRanked = 2;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
 // A reading that has read this share of the text's lines by then (in percent) ends about
@@ -260,30 +266,149 @@ bool mostlyInScriptOf(const QList<RecognizedLine> &lines, const QString &dataNam
     return 2 * inOwn > letters;
 }
 
+// How well the candidate `dataName` read `lines`. The languages of the ideographic scripts
+// know Latin letters too, and read Latin text confidently: a language of another script
+// than the locale's counts only when most of what it read is in its own script.
+double scoreOf(const QList<RecognizedLine> &lines, const QString &dataName, bool localeScript)
+{
+    return localeScript || mostlyInScriptOf(lines, dataName) ? AutomaticLanguage::meanConfidence(lines) : 0.0;
+}
+
+// The candidates of `names` from `first` on that load and read together: at least one, and
+// as many as weigh `kLoadWeight` together.
+QStringList nextBatch(const QStringList &names, qsizetype first)
+{
+    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
+    QStringList batch;
+    int weight = 0;
+    for (qsizetype i = first; i < names.size(); ++i) {
+        weight += ideographic.contains(TesseractLanguageMap::script(names[i])) ? 3 : 1;
+        if (!batch.isEmpty() && weight > kLoadWeight)
+            break;
+        batch.append(names[i]);
+    }
+    return batch;
+}
+
+// Whether `token` is letters and digits alone, three letters or more, with a capital after
+// a small letter, yet no word: how the locale's letters read a word of another script
+// ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. Names of
+// devices and hashes ("enp3s0", "9f3c2e1") keep to small letters, and the parts of an
+// identifier ("PermitRootLogin") are words, with no digit among them.
+bool garbled(const QString &token)
+{
+    static const QString around = QStringLiteral("\"'()[]{}.,;:!?");
+    QStringView text(token);
+    while (!text.isEmpty() && around.contains(text.front()))
+        text = text.mid(1);
+    while (!text.isEmpty() && around.contains(text.back()))
+        text.chop(1);
+    const auto letters = std::count_if(text.begin(), text.end(), [](QChar c) { return c.isLetter(); });
+    const auto small = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isLower(); });
+    if (letters < 3 || !std::all_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); })
+        || std::none_of(small, text.end(), [](QChar c) { return c.isUpper(); }) || AutomaticLanguage::isWord(token))
+        return false;
+    if (letters < text.size())
+        return true;
+    // The parts between a small letter and a capital.
+    qsizetype part = 1;
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isUpper() && text[i - 1].isLower()) {
+            if (part < 3)
+                return true;
+            part = 0;
+        }
+        ++part;
+    }
+    return part < 3;
+}
+
+// The tokens of a reading by kind: words (with the garbled ones), how many of them are in
+// the word list and their summed confidence, and the tokens of letters or digits that are
+// no words (numbers, paths, codes, identifiers). Initials and short words are neither.
+struct Tokens {
+    qsizetype words = 0;
+    qsizetype knownWords = 0;
+    qsizetype others = 0;
+    qsizetype garbled = 0;  // of the words
+    double wordConfidence = 0;
+};
+
+Tokens tokensOf(const QList<RecognizedLine> &lines)
+{
+    Tokens tokens;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            const bool garbledWord = garbled(word.text);
+            if (AutomaticLanguage::isWord(word.text) || garbledWord) {
+                ++tokens.words;
+                tokens.garbled += garbledWord ? 1 : 0;
+                tokens.knownWords += word.inDictionary ? 1 : 0;
+                tokens.wordConfidence += word.confidence;
+                continue;
+            }
+            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
+            const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
+            if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
+                ++tokens.others;
+        }
+    }
+    return tokens;
+}
+
+// Whether a piece of a line that a language of the locale's script read poorly is in that
+// script still: technical text, with more tokens that are no words than words (paths,
+// codes and numbers read poorly in any language), or with a word read surely, or words
+// read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
+// ones among them, read poorly. (The piece ends where it ends, often within a token, which
+// then reads as anything.)
+bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
+{
+    const Tokens tokens = tokensOf(piece);
+    if (tokens.others > 0 && tokens.others >= tokens.words)
+        return true;
+    const bool sureWord = std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
+        return std::any_of(line.words.begin(), line.words.end(), [](const RecognizedWord &word) {
+            return word.confidence >= kSure && word.text.size() >= 4 && AutomaticLanguage::isWord(word.text);
+        });
+    });
+    const bool wordsReadWell = tokens.others > 0 && tokens.words >= 2
+                               && tokens.wordConfidence / double(tokens.words) >= kOtherScript;
+    return (sureWord || wordsReadWell) && tokens.garbled == 0;
+}
+
 // Whether the locale's languages read `lines` as their own text. Small interface text,
 // hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
 // 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
 // reading is right. Their words are in the locale's word list, all of them or nearly;
 // text in another language of its script is not, whatever its score (French read in
-// English: 76-82 % of its words, Spanish 57-71 %, German, Italian, Indonesian or Danish
-// about half). A reading of program text (no word list) never passes.
+// English: 77-80 % of its words of three letters or more, Spanish 40-62 %, German, Italian,
+// Indonesian or Danish under half). Only words count: paths, addresses, numbers, codes and
+// identifiers are in no language's word list, and technical text is full of them.
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
-    if (AutomaticLanguage::meanConfidence(lines) >= kSure)
-        return true;
-    qsizetype words = 0;
-    qsizetype known = 0;
-    for (const RecognizedLine &line : lines) {
-        for (const RecognizedWord &word : line.words) {
-            // Numbers, initials and signs tell nothing of the language.
-            if (std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); }) < 2)
-                continue;
-            ++words;
-            known += word.inDictionary ? 1 : 0;
-        }
-    }
-    return words > 0 && AutomaticLanguage::meanConfidence(lines) >= kLocaleWords
-           && double(known) >= kKnownWords * double(words) && mostlyInScriptOf(lines, localeDataName);
+    const double confidence = AutomaticLanguage::meanConfidence(lines);
+    const auto [words, knownWords, others, garbledWords, wordConfidence] = tokensOf(lines);
+    const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
+        return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
+    });
+    const bool inScript = !letters || mostlyInScriptOf(lines, localeDataName);
+    // Text with too few words to tell, or more tokens that are none (a listing, a log, a
+    // trace, program text), stays with the locale's reading when that reads it as text of
+    // its script: another language of the script reads such text no better. Text in
+    // another script, read in the locale's letters, comes out as words no word list has
+    // and tokens much like identifiers ("u3MeHeHua", "O6LeM"), and reads poorly. (Long
+    // identifiers and paths read less surely than words: a stack trace scores 64-69.)
+    if (words < kFewestWords)
+        return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
+    if (others > 0 && others >= words)
+        return 3 * knownWords >= words && inScript;
+    // Read surely or fairly well, the words are the locale's when its word list has them.
+    // (French reads surely in English, but for a few letters.) One unknown word of half a
+    // dozen or more, a command's or a tool's name, tells little; of fewer it may be the one
+    // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
+    const bool known = double(knownWords) >= kKnownWords * double(words) || (knownWords + 1 >= words && words >= 6);
+    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kSameScript));
 }
 
 // How the locale's languages read a text block.
@@ -295,14 +420,6 @@ Kind kindOf(const QList<RecognizedLine> &lines, const QString &localeDataName)
     return readAsLocale(lines, localeDataName) ? Kind::sure
            : confidence >= kSameScript         ? Kind::localeScript
                                                : Kind::otherScript;
-}
-
-// Whether languages of the two scripts may read the same text in their own letters: those
-// of the ideographic scripts share the Han characters.
-bool rivalScripts(const QString &a, const QString &b)
-{
-    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
-    return a == b || (ideographic.contains(a) && ideographic.contains(b));
 }
 
 using Readings = std::vector<std::optional<QList<RecognizedLine>>>;
@@ -410,11 +527,12 @@ struct AutomaticLanguage::Choosing {
     std::atomic_bool &searched;  // other languages than the locale's read
 };
 
-// Candidate languages reading the ranking image side by side.
+// The candidate languages' readings of the ranking image, in the order of the candidates;
+// none when there was nothing to rank.
 struct AutomaticLanguage::Ranking {
     QStringList candidates;
     bool localeScript = false;
-    std::unique_ptr<ParallelReadings> readings;
+    std::optional<Readings> readings;
 };
 
 // What the locale's reading and the probe beside it tell one another.
@@ -454,6 +572,49 @@ QList<QStringList> AutomaticLanguage::everyReadingsEngines() const
 void AutomaticLanguage::waitForProbe() const
 {
     waitFor(m_lastProbe);
+}
+
+bool AutomaticLanguage::isWord(const QString &token)
+{
+    // Quotes, brackets and sentence marks around a word are not part of it; a leading
+    // hyphen is (an option), and so are the signs of a path, an address or a number.
+    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
+    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
+    qsizetype begin = 0;
+    qsizetype end = token.size();
+    while (begin < end && opening.contains(token[begin]))
+        ++begin;
+    while (end > begin && closing.contains(token[end - 1]))
+        --end;
+    const QStringView word = QStringView(token).mid(begin, end - begin);
+    qsizetype letters = 0;
+    int joins = 0;
+    // Within each part between joins: a capital after a small letter (camelCase, GiB) or a
+    // small letter after two capitals (MHz, HTTPServer) makes an identifier or a unit.
+    bool smallInPart = false;
+    int capitalsInPart = 0;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word[i];
+        if (c.isLetter()) {
+            ++letters;
+            if (c.isUpper()) {
+                if (smallInPart)
+                    return false;
+                ++capitalsInPart;
+            } else if (c.isLower()) {
+                if (capitalsInPart > 1)
+                    return false;
+                smallInPart = true;
+            }
+            continue;
+        }
+        const bool join = c == QLatin1Char('\'') || c == QChar(0x2019) || c == QLatin1Char('-');
+        if (!join || i == 0 || i + 1 == word.size() || !word[i - 1].isLetter() || !word[i + 1].isLetter() || ++joins > 1)
+            return false;
+        smallInPart = false;
+        capitalsInPart = 0;
+    }
+    return letters >= 3;
 }
 
 double AutomaticLanguage::meanConfidence(const QList<RecognizedLine> &lines)
@@ -521,12 +682,15 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
             if (state.localeEnded.load())
                 return {};
-            const double confidence = meanConfidence(probe->recognize(
+            const QList<RecognizedLine> piece = probe->recognize(
                 startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
-                &state.localeEnded));
+                &state.localeEnded);
+            const double confidence = meanConfidence(piece);
             {
+                // Paths, codes and numbers read poorly in any language, but in the letters
+                // of the locale's script.
                 const QMutexLocker lock(&state.mutex);
-                if (state.localeEnded.load() || confidence >= kSameScript)
+                if (state.localeEnded.load() || confidence >= kSameScript || inLocaleScriptStill(piece))
                     return {};
                 state.ranking = true;
             }
@@ -678,13 +842,32 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
 AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QImage &image,
                                                    const Choosing &choosing) const
 {
-    Ranking ranking{candidatesFor(localeScript), localeScript, nullptr};
-    if (!ranking.candidates.isEmpty() && !image.isNull()) {
-        choosing.searched = true;
-        ranking.readings = readSideBySide(m_threads, ranking.candidates, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
+    Ranking ranking{candidatesFor(localeScript), localeScript, std::nullopt};
+    if (ranking.candidates.isEmpty() || image.isNull())
+        return ranking;
+    choosing.searched = true;
+    // A few candidates at a time load and read side by side; of those read so far, only
+    // the engines of the best two stay loaded: every installed language's engine at once would
+    // take more memory than a desktop tool may.
+    Readings readings;
+    std::vector<std::pair<double, QString>> loaded;  // best first
+    for (qsizetype first = 0; first < ranking.candidates.size();) {
+        const QStringList batch = nextBatch(ranking.candidates, first);
+        first += batch.size();
+        const Readings read = readSideBySide(m_threads, batch, choosing.engines, [&choosing, image](TesseractEngine &engine, const std::atomic_bool *stop) {
             return engine.recognize(image, choosing.resolution, TesseractEngine::Layout::singleLine, stop);
-        });
+        })->readings();
+        for (qsizetype i = 0; i < batch.size(); ++i) {
+            readings.push_back(read[size_t(i)]);
+            loaded.emplace_back(read[size_t(i)] ? scoreOf(*read[size_t(i)], batch[i], localeScript) : 0.0, batch[i]);
+        }
+        std::stable_sort(loaded.begin(), loaded.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+        while (loaded.size() > kKeptRanked) {
+            choosing.engines.release({loaded.back().second});
+            loaded.pop_back();
+        }
     }
+    ranking.readings = std::move(readings);
     return ranking;
 }
 
@@ -699,32 +882,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
         return std::nullopt;
     const QStringList &candidates = ranking.candidates;
     const bool localeScript = ranking.localeScript;
-    // The languages of the ideographic scripts know Latin letters too, and read Latin text
-    // confidently: a language of another script counts only when most of what it read is
-    // in its own script.
     const auto score = [&](const QList<RecognizedLine> &lines, const QString &name) {
-        return localeScript || mostlyInScriptOf(lines, name) ? meanConfidence(lines) : 0.0;
-    };
-    // A language of another script that reads the image well is the likely choice once the
-    // others that could read it in their own letters have ended.
-    const auto settled = [&](const Readings &readings) {
-        qsizetype best = -1;
-        double bestScore = 0;
-        for (qsizetype i = 0; i < candidates.size(); ++i) {
-            const double read = readings[size_t(i)] ? score(*readings[size_t(i)], candidates[i]) : 0.0;
-            if (read > bestScore) {
-                bestScore = read;
-                best = i;
-            }
-        }
-        if (best < 0 || bestScore < kOtherScript)
-            return false;
-        const QString script = TesseractLanguageMap::script(candidates[best]);
-        for (qsizetype i = 0; i < candidates.size(); ++i) {
-            if (!readings[size_t(i)] && rivalScripts(script, TesseractLanguageMap::script(candidates[i])))
-                return false;
-        }
-        return true;
+        return scoreOf(lines, name, localeScript);
     };
     // The ranking, best first, and the finalists: a piece of a line tells the script
     // surely but the language within it poorly, so of another script the languages of the
@@ -815,20 +974,7 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             return readRegion(engine, twin, stop);
         });
     };
-    // Once a language of another script reads the ranking image well and those that could
-    // read it in their own letters have ended, it reads the region whole while the others
-    // end: when they leave it first, as they almost always do, its reading stands.
-    using Enough = std::function<bool(const Readings &)>;
-    rankBy(ranking.readings->readings(localeScript ? Enough() : Enough(settled)));
-    std::unique_ptr<ParallelReadings> early;
-    QString earlyReader;
-    if (!finalists.isEmpty() && qsizetype(scores.size()) < candidates.size()) {
-        earlyReader = finalists.first();
-        early = startWhole(earlyReader);
-        rankBy(ranking.readings->readings());
-        if (finalists.value(0) != earlyReader && rival != earlyReader)
-            early.reset();
-    }
+    rankBy(*ranking.readings);
     if (scores.empty())
         return std::nullopt;
     const auto readAll = [&](const QStringList &names, ParallelReadings::Read read) {
@@ -867,25 +1013,28 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             best = Reading{whole, {{name}}};
         }
     };
+    // A few at a time, as in the ranking; each engine but the best reading's goes after.
     const auto readWhole = [&](const QStringList &names) {
-        if (early && names == QStringList{earlyReader}) {
-            consider(early->readings().front().value_or(QList<RecognizedLine>{}), earlyReader);
-            return;
+        for (qsizetype first = 0; first < names.size();) {
+            const QStringList batch = nextBatch(names, first);
+            first += batch.size();
+            std::vector<std::unique_ptr<ParallelReadings>> reading;
+            for (const QString &name : batch)
+                reading.push_back(startWhole(name));
+            for (size_t i = 0; i < reading.size(); ++i)
+                consider(reading[i]->readings().front().value_or(QList<RecognizedLine>{}), batch[qsizetype(i)]);
+            reading.clear();
+            for (const QString &name : batch) {
+                if (!best || best->readers.first() != QStringList{name})
+                    choosing.engines.release({name});
+            }
         }
-        std::vector<std::unique_ptr<ParallelReadings>> reading;
-        for (const QString &name : names)
-            reading.push_back(startWhole(name));
-        for (size_t i = 0; i < reading.size(); ++i)
-            consider(reading[i]->readings().front().value_or(QList<RecognizedLine>{}), names[qsizetype(i)]);
     };
     // The best of another script reads whole beside its rival, which is stopped when the
     // best reads the text surely.
     const auto readBesideRival = [&] {
-        const auto start = [&](const QString &name) {
-            return early && name == earlyReader ? std::move(early) : startWhole(name);
-        };
-        std::unique_ptr<ParallelReadings> first = start(finalists.first());
-        std::unique_ptr<ParallelReadings> second = start(rival);
+        std::unique_ptr<ParallelReadings> first = startWhole(finalists.first());
+        std::unique_ptr<ParallelReadings> second = startWhole(rival);
         consider(first->readings().front().value_or(QList<RecognizedLine>{}), finalists.first());
         if (bestConfidence < kSure)
             consider(second->readings().front().value_or(QList<RecognizedLine>{}), rival);

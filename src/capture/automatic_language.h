@@ -45,6 +45,9 @@ public:
         // A second engine of a loaded one, to read two halves of a text side by side, or
         // null while there is none. Never waits for loading one.
         virtual TesseractEngine *twin(const QStringList &dataNames) = 0;
+        // Done with a candidate's engine for this reading: it may go (unless it is one the
+        // user reads in), and loads again when next asked for.
+        virtual void release(const QStringList &dataNames) = 0;
     };
 
     // What is chosen: the script only (for program text, whose words are not a language's
@@ -74,6 +77,12 @@ public:
     // reading. Waits for it; call before the probe's engine (the second of
     // everyReadingsEngines()) is used or released elsewhere. Same thread as read().
     void waitForProbe() const;
+
+    // Whether a recognised token is a word of some language, which its word list may hold:
+    // three letters or more, with at most one apostrophe or hyphen between two of them, in
+    // small letters, capitals or capitalised, quotes and sentence marks around it aside.
+    // Numbers, paths, addresses, file names, codes, identifiers, options and units are not.
+    static bool isWord(const QString &token);
 
     // Mean of the words' confidences, 0 without words.
     static double meanConfidence(const QList<RecognizedLine> &lines);

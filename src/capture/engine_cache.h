@@ -23,9 +23,10 @@ namespace quorvane {
 // candidates, most of which read nothing the user sees.
 //
 // Engines of pinned languages (the locale's) and the last few chosen ones (those whose
-// reading the user got) stay loaded. Within a search nothing is released, so that the
-// search never loads an engine twice; when it ends the cache shrinks to `most` engines,
-// and when the session goes idle to the pinned and chosen ones alone. An engine that goes
+// reading the user got) stay loaded. Within a search, the candidates it is done with are
+// released as it goes (`releaseCandidate`), so that it never holds every installed
+// language at once; when it ends the cache shrinks to `most` engines, and when the session
+// goes idle to the pinned and chosen ones alone, or to the pinned ones. An engine that goes
 // unused for longer still (ten minutes unless told) is released too, pinned or chosen: a
 // program that sits in the tray all day holds no models it does not use. Not thread-safe,
 // but `Load` must be: `load` calls it on several threads at once.
@@ -87,16 +88,16 @@ public:
             std::rethrow_exception(failure);
     }
 
-    // A second engine of a chosen one, for reading two parts of an image side by side, or
-    // null while there is none: the languages the user reads in get one, candidates that
-    // may never be chosen do not. The first ask starts loading it on a thread of its own,
-    // so that no reading waits for it; it is kept while its engine is chosen, but not while
-    // the session is idle. Null too once a twin failed to load.
+    // A second engine of the last chosen one, for reading two parts of an image side by
+    // side, or null while there is none: the language the user last read in gets one,
+    // candidates that may never be chosen do not, and no other (it would double its memory). The first ask starts loading it on a thread of its own,
+    // so that no reading waits for it; it is kept while its engine is the last chosen, but
+    // not while the session is idle. Null too once a twin failed to load.
     Engine *twin(const QStringList &dataNames, bool useCorrection)
     {
         const QString key = keyOf(dataNames, useCorrection);
         const auto entry = find(key);
-        if (entry == m_engines.end() || !m_chosen.contains(key))
+        if (entry == m_engines.end() || m_chosen.value(0) != key)
             return nullptr;
         if (!entry->twin && entry->twinLoading.valid()
             && entry->twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
@@ -131,6 +132,14 @@ public:
             m_chosen.removeLast();
     }
 
+    // The search is done with the engine for now: it is released unless pinned or chosen.
+    void releaseCandidate(const QStringList &dataNames, bool useCorrection)
+    {
+        const QString key = keyOf(dataNames, useCorrection);
+        if (!m_pinned.contains(key) && !m_chosen.contains(key))
+            m_engines.remove_if([&](const Entry &entry) { return entry.key == key; });
+    }
+
     // A search ended: the least recently used engines beyond `most` are released, unless
     // pinned or chosen.
     void endSearch() { release(m_most); }
@@ -139,6 +148,18 @@ public:
     void releaseUnchosen()
     {
         release(0);
+        for (Entry &entry : m_engines) {
+            entry.twinLoading = {};
+            entry.twin.reset();
+            entry.twinFailed = false;
+        }
+    }
+
+    // The session stayed idle: only pinned engines stay. Chosen ones load again when next
+    // asked for, and count as chosen still.
+    void releaseAllButPinned()
+    {
+        m_engines.remove_if([&](const Entry &entry) { return !m_pinned.contains(entry.key); });
         for (Entry &entry : m_engines) {
             entry.twinLoading = {};
             entry.twin.reset();
@@ -170,9 +191,9 @@ private:
             if (!m_pinned.contains(it->key) && !m_chosen.contains(it->key))
                 it = m_engines.erase(it);
         }
-        // Twins of engines no longer chosen go, unless still loading: that is not waited for.
+        // Twins of engines no longer chosen last go, unless still loading: that is not waited for.
         for (Entry &entry : m_engines) {
-            if (m_chosen.contains(entry.key))
+            if (m_chosen.value(0) == entry.key)
                 continue;
             entry.twin.reset();
             if (entry.twinLoading.valid() && entry.twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready)

@@ -25,20 +25,15 @@ namespace quorvane {
 
 namespace {
 
-// Engines kept warm (about 15 MB each): besides the locale's, those of the last few
-// languages the user got a reading in, with and without the dictionary for code mode.
-constexpr size_t kChosenEngines = 4;
-// Between captures in quick succession the candidates of the language search stay too, so
-// that the next capture in another language need not load them again; a session that
-// goes idle for a while drops them. A search can load one engine for each installed
-// language and the locale's own: all of them stay, or text in another script than the
-// last capture's reloads five or six engines (measured with the 25 languages: an engine
-// takes 9-17 MB, a Chinese or Japanese one 34-47 MB, the 25 together 375 MB, held during a
-// search anyway and for at most `kIdleRelease` after it).
-size_t enginesKeptFor(qsizetype installedLanguages)
-{
-    return size_t(installedLanguages) + 1;
-}
+// Engines kept warm (about 15 MB each, a Chinese or Japanese one 34-47 MB): besides the
+// locale's, those of the last two languages the user got a reading in, with or without the
+// dictionary for code mode.
+constexpr size_t kChosenEngines = 2;
+// The candidates of a language search go when it ends: an engine takes 9-17 MB, a Chinese
+// or Japanese one 34-47 MB, the 25 languages together 375 MB, more than a tray tool may
+// hold. A capture of text in the locale's languages searches no more, so only captures in
+// other languages load candidates again.
+constexpr size_t kCandidatesKept = 0;
 constexpr auto kIdleRelease = std::chrono::seconds(30);
 
 QString joinLines(const QList<RecognizedLine> &lines)
@@ -104,6 +99,7 @@ public:
     TesseractEngine &engine(const QStringList &dataNames) override { return m_cache.engine(dataNames, m_useCorrection); }
     void load(const QList<QStringList> &dataNames) override { m_cache.load(dataNames, m_useCorrection); }
     TesseractEngine *twin(const QStringList &dataNames) override { return m_cache.twin(dataNames, m_useCorrection); }
+    void release(const QStringList &dataNames) override { m_cache.releaseCandidate(dataNames, m_useCorrection); }
 
 private:
     EngineCache<TesseractEngine> &m_cache;
@@ -142,7 +138,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
                                         .arg(useCorrection));
               return engine;
           },
-          kChosenEngines, enginesKeptFor(installedDataNames().size()), engineRelease)
+          kChosenEngines, kCandidatesKept, engineRelease)
     , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
     m_executor.setMaxThreadCount(1);
@@ -155,7 +151,9 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
     QObject::connect(&m_idle, &QTimer::timeout, &m_idle, [this] {
         runAsync(m_executor, [this] {
             m_automaticLanguage->waitForProbe();
-            m_engines.releaseUnchosen();
+            // An idle tray program holds the locale's engines alone: those of other languages
+            // (a Chinese or Japanese one takes 34-47 MB) load again for the next capture in them.
+            m_engines.releaseAllButPinned();
             returnFreedMemory();
         });
     });
@@ -223,8 +221,13 @@ QFuture<QString> OCRService::recognizeText(const QImage &image, const std::optio
     return runAsync(m_executor, [this, ticket, image, languages, mode, options] {
         // Whatever the outcome, the engines of the search are trimmed, and the idle time
         // counts from the end of the last recognition.
-        const auto endSearch = qScopeGuard([this] {
+        const std::size_t searches = m_automaticLanguage->tally().searches;
+        const auto endSearch = qScopeGuard([this, searches] {
             m_engines.endSearch();
+            // What the candidates of a search took goes back at once: the allocator would
+            // keep the pages in the reading threads' arenas until the session idles.
+            if (m_automaticLanguage->tally().searches != searches)
+                returnFreedMemory();
             QMetaObject::invokeMethod(&m_idle, qOverload<>(&QTimer::start), Qt::QueuedConnection);
             QMetaObject::invokeMethod(&m_unused, qOverload<>(&QTimer::start), Qt::QueuedConnection);
         });
@@ -339,7 +342,7 @@ QStringList OCRService::dataNamesFor(const std::optional<QStringList> &languages
 
 std::size_t OCRService::enginesKept() const
 {
-    return enginesKeptFor(installedDataNames().size());
+    return kCandidatesKept;
 }
 
 AutomaticLanguage::Tally OCRService::automaticLanguageTally() const

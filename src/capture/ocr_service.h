@@ -55,7 +55,8 @@ public:
     // The languages offered to the user, in table order. Any thread.
     static const QList<OCRLanguage> &supportedLanguages();
 
-    // How many engines stay loaded between searches for a language.
+    // How many of a language search's candidates stay loaded after it, besides the
+    // engines of the locale's languages and of those the user last got readings in.
     std::size_t enginesKept() const;
     // What automatic detection did so far. Any thread.
     AutomaticLanguage::Tally automaticLanguageTally() const;

@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 #include <thread>
 
 using namespace quorvane;
@@ -23,9 +24,10 @@ struct Theme {
 const Theme kLight{QColor("#ffffff"), QColor("#1d1d1f")};
 const Theme kDark{QColor("#1e1e1e"), QColor("#d4d4d4")};
 
-QImage renderLines(const QStringList &lines, const Theme &theme = kLight, int pixelSize = 14)
+QImage renderLines(const QStringList &lines, const Theme &theme = kLight, int pixelSize = 14,
+                   const QString &fontFile = QStringLiteral("DejaVuSans.ttf"))
 {
-    const QFont font = test::dejaVuFont("DejaVuSans.ttf", pixelSize);
+    const QFont font = test::dejaVuFont(fontFile, pixelSize);
     const QFontMetrics metrics(font);
     int width = 0;
     for (const QString &line : lines)
@@ -47,6 +49,8 @@ struct Engines : AutomaticLanguage::Engines {
     std::map<QStringList, int> uses;
     std::map<QStringList, std::unique_ptr<TesseractEngine>> twins;  // load at once here
     int twinsAskedFor = 0;
+    std::set<QStringList> held;  // asked for and not released since
+    size_t mostHeld = 0;
 
     static TesseractEngine &loadedIn(std::map<QStringList, std::unique_ptr<TesseractEngine>> &engines, const QStringList &names)
     {
@@ -58,9 +62,12 @@ struct Engines : AutomaticLanguage::Engines {
     TesseractEngine &engine(const QStringList &names) override
     {
         ++uses[names];
+        held.insert(names);
+        mostHeld = std::max(mostHeld, held.size());
         return loadedIn(loaded, names);
     }
     void load(const QList<QStringList> &) override {}
+    void release(const QStringList &names) override { held.erase(names); }
     TesseractEngine *twin(const QStringList &names) override
     {
         ++twinsAskedFor;
@@ -68,13 +75,29 @@ struct Engines : AutomaticLanguage::Engines {
     }
 };
 
-AutomaticLanguage::Reading readAutomatically(const QImage &image, const QStringList &installed, Engines &engines)
+AutomaticLanguage::Reading readAutomatically(const QImage &image, const QStringList &installed, Engines &engines,
+                                             AutomaticLanguage::Tally *tally = nullptr)
 {
     const RecognitionImage prepared(image);
     const AutomaticLanguage automatic({"eng"}, installed);
-    return automatic.read(prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
-                          AutomaticLanguage::Choice::language, engines);
+    AutomaticLanguage::Reading reading = automatic.read(prepared.pixels(), prepared.resolution(),
+                                                        TesseractEngine::Layout::automatic,
+                                                        AutomaticLanguage::Choice::language, engines);
+    if (tally)
+        *tally = automatic.tally();
+    return reading;
 }
+
+QString textOf(const AutomaticLanguage::Reading &reading)
+{
+    QStringList texts;
+    for (const RecognizedLine &line : reading.lines)
+        texts.append(line.text);
+    return texts.join('\n');
+}
+
+const QStringList kLatin{"eng", "spa", "fra", "deu", "ita", "por", "nld", "dan", "nor", "swe",
+                         "pol", "ces", "tur", "ron", "ind", "msa", "vie"};
 
 } // namespace
 
@@ -236,6 +259,63 @@ TEST(AutomaticLanguage, SmallInterfaceTextInTheLocalesLanguageIsReadWithoutTheSe
         EXPECT_EQ(engines.uses.count({"fra"}), 0u);
         EXPECT_EQ(engines.loaded.count({"rus"}), 0u);
     }
+}
+
+TEST(AutomaticLanguage, OnlyWordsCountTowardsTheLanguage)
+{
+    for (const char *word : {"access", "Error:", "\"denied\"", "(while", "don't", "Jean-Pierre", "DONE", "Größe",
+                             "l'écriture", "Ваши"})
+        EXPECT_TRUE(AutomaticLanguage::isWord(QString::fromUtf8(word))) << word;
+    for (const char *token : {"0x80070005", "/var/lib/cache.db", "https://example.com", "jane@example.com",
+                              "cache.db", "merge_sorted", "camelCase", "os.path", "--force", "-rw-r--r--", "GiB",
+                              "MHz", "9f3c2e1", "468G", "is", "a", "re-re-run", "-dash", "42"})
+        EXPECT_FALSE(AutomaticLanguage::isWord(QString::fromUtf8(token))) << token;
+}
+
+TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
+{
+    // Paths, codes, hashes and identifiers are in no word list; the words around them are
+    // the locale's, and so is the text.
+    const struct {
+        QStringList lines;
+        const char *font;
+        Theme theme;
+        int pixelSize;
+    } samples[] = {
+        {{"Error 0x80070005: access denied while writing to /var/lib/service/cache.db",
+          "The operation could not be completed. Try again later."}, "DejaVuSans.ttf", kLight, 13},
+        {{"commit 9f3c2e1b7a40d2c5e8f61a93b0d47c2e5a1f8b36", "Author: Jane Doe <jane@example.com>",
+          "Date:   Tue Nov 24 09:41:07 2026 +0100", "    Fix race in cache eviction under load"},
+         "DejaVuSansMono.ttf", kDark, 13},
+        {{"def merge_sorted(left, right):", "    result = []", "    while i < len(left) and j < len(right):",
+          "        if left[i] <= right[j]:", "            result.append(left[i])", "    return result"},
+         "DejaVuSansMono.ttf", kLight, 14},
+    };
+    for (const auto &sample : samples) {
+        SCOPED_TRACE(sample.lines.first().toStdString());
+        Engines engines;
+        AutomaticLanguage::Tally tally;
+        const AutomaticLanguage::Reading reading = readAutomatically(
+            renderLines(sample.lines, sample.theme, sample.pixelSize, sample.font), kLatin, engines, &tally);
+        EXPECT_EQ(tally.searches, 0u);
+        EXPECT_EQ(reading.readers, QList<QStringList>{{"eng"}});
+        EXPECT_EQ(engines.uses.count({"fra"}), 0u);
+    }
+}
+
+TEST(AutomaticLanguage, FrenchTextGoesThroughTheSearchHoldingFewEnginesAtOnce)
+{
+    const QStringList french{QStringLiteral("Cliquez sur Continuer pour installer la mise à jour."),
+                             QStringLiteral("Impossible de se connecter : vérifiez les paramètres réseau.")};
+    Engines engines;
+    AutomaticLanguage::Tally tally;
+    const AutomaticLanguage::Reading reading = readAutomatically(renderLines(french, kLight, 14), kLatin, engines, &tally);
+    EXPECT_EQ(tally.searches, 1u);
+    EXPECT_EQ(textOf(reading).toStdString(), french.join('\n').toStdString());
+    EXPECT_EQ(reading.readers, QList<QStringList>{{"fra"}});
+    // Of the sixteen candidates, a few at a time besides the locale's and the probe's.
+    EXPECT_GE(engines.loaded.size(), 16u);
+    EXPECT_LE(engines.mostHeld, 7u);
 }
 
 TEST(TesseractEngine, ReadsOnTheCallingThreadAloneAndTellsItsProgress)

@@ -67,6 +67,34 @@ TEST(EngineCache, KeepsPinnedAndChosenEnginesAndReleasesTheCandidatesBeyondTheBo
 
 } // namespace
 
+TEST(EngineCache, ASearchReleasesCandidatesAsItGoesAndAnIdleSessionKeepsOnlyThePinned)
+{
+    Loads loads;
+    EngineCache<FakeEngine> cache(loads.loader(), 2, 0);
+    cache.pin({"eng"}, true);
+    cache.engine({"eng"}, true);
+    cache.engine({"deu"}, true);
+    cache.choose({"deu"}, true);
+    cache.engine({"fra"}, true);
+    // Candidates go when the search is done with them; pinned and chosen engines stay.
+    for (const char *name : {"eng", "deu", "fra"})
+        cache.releaseCandidate({name}, true);
+    EXPECT_EQ(cache.size(), 2u);
+    cache.engine({"fra"}, true);
+    EXPECT_EQ(loads.count["fra"], 2);
+    cache.endSearch();
+    EXPECT_EQ(cache.size(), 2u);
+
+    cache.releaseAllButPinned();
+    EXPECT_EQ(cache.size(), 1u);
+    EXPECT_TRUE(cache.contains({"eng"}, true));
+    // Still chosen, it loads again when asked for and is no candidate to release.
+    cache.engine({"deu"}, true);
+    EXPECT_EQ(loads.count["deu"], 2);
+    cache.releaseCandidate({"deu"}, true);
+    EXPECT_EQ(cache.size(), 2u);
+}
+
 TEST(EngineCache, EnginesUnusedForTheLimitAreReleasedPinnedAndChosenToo)
 {
     Loads loads;
