@@ -361,6 +361,100 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
     return isComma(marks.first()) ? QStringLiteral(";") : QStringLiteral(":");
 }
 
+// The ink of each row of a cell, top to bottom: its leftmost and rightmost inked pixel, an
+// empty range where the row holds none.
+struct RowInk {
+    int y = 0, left = INT_MAX, right = INT_MIN;
+    bool empty() const { return left > right; }
+    int width() const { return right - left + 1; }
+    double centre() const { return (left + right) / 2.0; }
+};
+
+QList<RowInk> rowInk(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
+    QList<RowInk> rows;
+    for (int y = std::max(0, lineBox.top()); y <= std::min(grey.height() - 1, lineBox.bottom()); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        RowInk ink;
+        ink.y = y;
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+        }
+        rows.append(ink);
+    }
+    return rows;
+}
+
+// "i += 1" read as "i te l" or "i ¢s l": without words around them, the engine reads the
+// strokes of an operator as letters. Their ink is plain, and no letter's is like it: "="
+// is two thin bars of one width, one above the other; "+" a bar across the middle of a
+// stroke as long as the bar is wide, nothing else as wide; "-" one thin bar in the middle
+// of the line. A letter, digit or sign beyond ASCII read in such a cell is that operator.
+QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
+        return symbol;
+    const QList<RowInk> rows = rowInk(grey, grid, column, lineBox);
+    // The runs of inked rows.
+    QList<QList<RowInk>> marks;
+    bool inMark = false;
+    for (const RowInk &row : rows) {
+        if (row.empty()) {
+            inMark = false;
+            continue;
+        }
+        if (!inMark)
+            marks.append(QList<RowInk>());
+        marks.last().append(row);
+        inMark = true;
+    }
+    const double thin = std::max(2.0, 0.2 * lineBox.height());
+    const auto widest = [](const QList<RowInk> &mark) {
+        return std::max_element(mark.begin(), mark.end(), [](const RowInk &a, const RowInk &b) { return a.width() < b.width(); })->width();
+    };
+    const auto isBar = [&](const QList<RowInk> &mark) {
+        return mark.size() <= thin && widest(mark) >= 0.5 * grid.pitch;
+    };
+    if (marks.size() == 2 && isBar(marks[0]) && isBar(marks[1])
+        && std::abs(widest(marks[0]) - widest(marks[1])) <= std::max(2.0, 0.2 * widest(marks[0])))
+        return QStringLiteral("=");
+    if (marks.size() != 1)
+        return symbol;
+    const QList<RowInk> &mark = marks.first();
+    const int width = widest(mark);
+    const int middle = lineBox.top() + lineBox.height() / 2;
+    if (isBar(mark) && mark.first().y < middle + lineBox.height() / 4 && mark.last().y > middle - lineBox.height() / 4)
+        return width <= 0.9 * grid.pitch ? QStringLiteral("-") : symbol;
+    // A cross: the rows as wide as the bar make a thin band in the middle third of the
+    // mark, the rest is a narrow stroke through the bar's middle, as long as it is wide.
+    const int height = int(mark.size());
+    if (width < 0.5 * grid.pitch || height < 0.7 * width || height > 1.4 * width)
+        return symbol;
+    qsizetype barTop = -1, barBottom = -1;
+    double barCentre = 0;
+    for (qsizetype i = 0; i < mark.size(); ++i) {
+        if (mark[i].width() >= 0.8 * width) {
+            barTop = barTop < 0 ? i : barTop;
+            barBottom = i;
+            barCentre = mark[i].centre();
+        }
+    }
+    if (barBottom - barTop + 1 > thin || 3 * barTop < height || 3 * (barBottom + 1) > 2 * height)
+        return symbol;
+    for (qsizetype i = 0; i < mark.size(); ++i) {
+        if ((i < barTop || i > barBottom)
+            && (mark[i].width() > 0.5 * width || std::abs(mark[i].centre() - barCentre) > 0.15 * grid.pitch))
+            return symbol;
+    }
+    return QStringLiteral("+");
+}
+
 // The engine often leaves out the mark that ends a line (the ";" after "}", a ","). Told by
 // its ink alone: a mark in the lower half of the line is "." or ","; one above it as well,
 // ":" or ";". Empty when the cell holds anything else. A comma's tail leans, so each mark
@@ -485,7 +579,7 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
         text += QString(cells[size_t(i)] - cursor, QLatin1Char(' '));
-        text += characters[i];
+        text += operatorIfInkIs(characters[i], grey, grid, cells[size_t(i)], line.box);
         cursor = cells[size_t(i)] + 1;
     }
     return text;
@@ -539,8 +633,9 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         qsizetype end = start;
         for (; end < lines.size() && lines[end].block == lines[start].block; ++end) {
             kept.append(withoutNeighbours(lines[end]));
-            for (RecognizedWord &word : kept.last().words)
+            for (RecognizedWord &word : kept.last().words) {
                 readProgramWord(word);
+            }
         }
         QList<const RecognizedLine *> block;
         for (const RecognizedLine &line : std::as_const(kept))
