@@ -396,10 +396,8 @@ QList<RowInk> rowInk(const QImage &grey, const Grid &grid, int column, const QRe
 // is two thin bars of one width, one above the other; "+" a bar across the middle of a
 // stroke as long as the bar is wide, nothing else as wide; "-" one thin bar in the middle
 // of the line. A letter, digit or sign beyond ASCII read in such a cell is that operator.
-QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
 {
-    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
-        return symbol;
     const QList<RowInk> rows = rowInk(grey, grid, column, lineBox);
     // The runs of inked rows.
     QList<QList<RowInk>> marks;
@@ -414,7 +412,8 @@ QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &g
         marks.last().append(row);
         inMark = true;
     }
-    const double thin = std::max(2.0, 0.2 * lineBox.height());
+    // A stroke is about a tenth of the pitch thick, an anti-aliased row either side.
+    const double thin = std::max(2.0, 0.3 * grid.pitch);
     const auto widest = [](const QList<RowInk> &mark) {
         return std::max_element(mark.begin(), mark.end(), [](const RowInk &a, const RowInk &b) { return a.width() < b.width(); })->width();
     };
@@ -425,17 +424,18 @@ QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &g
         && std::abs(widest(marks[0]) - widest(marks[1])) <= std::max(2.0, 0.2 * widest(marks[0])))
         return QStringLiteral("=");
     if (marks.size() != 1)
-        return symbol;
+        return {};
     const QList<RowInk> &mark = marks.first();
     const int width = widest(mark);
     const int middle = lineBox.top() + lineBox.height() / 2;
-    if (isBar(mark) && mark.first().y < middle + lineBox.height() / 4 && mark.last().y > middle - lineBox.height() / 4)
-        return width <= 0.9 * grid.pitch ? QStringLiteral("-") : symbol;
+    if (isBar(mark) && width <= 0.9 * grid.pitch && mark.first().y < middle + lineBox.height() / 4
+        && mark.last().y > middle - lineBox.height() / 4)
+        return QStringLiteral("-");
     // A cross: the rows as wide as the bar make a thin band in the middle third of the
     // mark, the rest is a narrow stroke through the bar's middle, as long as it is wide.
     const int height = int(mark.size());
     if (width < 0.5 * grid.pitch || height < 0.7 * width || height > 1.4 * width)
-        return symbol;
+        return {};
     qsizetype barTop = -1, barBottom = -1;
     double barCentre = 0;
     for (qsizetype i = 0; i < mark.size(); ++i) {
@@ -446,13 +446,21 @@ QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &g
         }
     }
     if (barBottom - barTop + 1 > thin || 3 * barTop < height || 3 * (barBottom + 1) > 2 * height)
-        return symbol;
+        return {};
     for (qsizetype i = 0; i < mark.size(); ++i) {
         if ((i < barTop || i > barBottom)
             && (mark[i].width() > 0.5 * width || std::abs(mark[i].centre() - barCentre) > 0.15 * grid.pitch))
-            return symbol;
+            return {};
     }
     return QStringLiteral("+");
+}
+
+QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
+        return symbol;
+    const QString shown = operatorInk(grey, grid, column, lineBox);
+    return shown.isEmpty() ? symbol : shown;
 }
 
 // The engine often leaves out the mark that ends a line (the ";" after "}", a ","). Told by
@@ -473,6 +481,29 @@ QString endingMark(const QImage &grey, const Grid &grid, int column, const QRect
         return {};
     // Beside the dot above it, a comma is clearly the taller.
     return marks.first().height() > 1.4 * marks.last().height() ? QStringLiteral(";") : QStringLiteral(":");
+}
+
+// The mark in a cell between two digits, told by its ink: a comma's or semicolon's tail
+// reaches below the digits' baseline, a dot's does not. Empty unless the cell holds one
+// or two narrow marks.
+QString separatorBetweenDigits(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    const bool strokes =
+        std::all_of(marks.begin(), marks.end(), [&](const Mark &mark) { return mark.width() <= 0.3 * grid.pitch + 1; });
+    if (marks.isEmpty() || marks.size() > 2 || !strokes)
+        return {};
+    int baseline = INT_MIN;
+    for (int neighbour : {column - 1, column + 1}) {
+        const QList<Mark> digit = inkMarks(grey, grid, neighbour, lineBox);
+        if (digit.isEmpty())
+            return {};
+        baseline = std::max(baseline, digit.first().bottom);
+    }
+    const bool tail = marks.first().bottom - baseline >= std::max(2.0, 0.1 * grid.pitch);
+    if (marks.size() == 1)
+        return tail ? QStringLiteral(",") : QStringLiteral(".");
+    return tail ? QStringLiteral(";") : QStringLiteral(":");
 }
 
 // The engine reads the characters of program text well but places the spaces between
@@ -516,7 +547,8 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     if (!read.isEmpty()) {
         std::vector<int> withUnderscores;
         std::vector<bool> underscore, repeated;
-        for (int column = firstColumn; column <= lastColumn; ++column) {
+        QStringList operators;
+        for (int column = firstColumn; column <= lastColumn + 1; ++column) {
             const bool stroke = underscoreIn(grey, grid, column, line.box);
             const bool ink = std::binary_search(cells.begin(), cells.end(), column);
             if (stroke || ink) {
@@ -524,23 +556,32 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
                                    && sameInk(grey, grid, column - 1, column, line.box));
                 withUnderscores.push_back(column);
                 underscore.push_back(stroke);
+                operators.append(ink ? operatorInk(grey, grid, column, ownRows) : QString());
             }
         }
-        // Repeats are tried only when underscores alone do not fill the line.
-        for (bool repeats : {false, true}) {
+        // Repeats are tried only when underscores alone do not fill the line, and the
+        // operators the engine left out of a pair ("<=" read as "<") after them.
+        for (int pass : {0, 1, 2}) {
             QStringList filled;
             qsizetype next = 0;
             for (size_t i = 0; i < withUnderscores.size(); ++i) {
+                const QString &shown = operators[qsizetype(i)];
                 if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
                     filled.append(QStringLiteral("_"));
-                else if (repeats && repeated[i] && !filled.isEmpty()
+                else if (pass >= 1 && repeated[i] && !filled.isEmpty()
                          && (next >= characters.size() || characters[next] != filled.last()))
                     filled.append(filled.last());
+                else if (pass >= 2 && !shown.isEmpty() && (next >= characters.size() || characters[next] != shown))
+                    filled.append(shown);
+                else if (const QString mark = pass >= 2 && next == characters.size() && i + 1 == withUnderscores.size()
+                                                  ? endingMark(grey, grid, withUnderscores[i], ownRows)
+                                                  : QString();
+                         !mark.isEmpty())
+                    filled.append(mark);
                 else if (next < characters.size())
                     filled.append(characters[next++]);
             }
-            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
-                && (cells.empty() || cells.back() <= lastColumn)) {
+            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())) {
                 cells = withUnderscores;
                 characters = filled;
                 break;
@@ -575,12 +616,25 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     }
     if (qsizetype(cells.size()) != characters.size())
         return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
+    // "3.14.159" read as "3.14,159": the mark between two digits of a number is told by its
+    // ink, as the engine reads the dot and the comma of small text alike.
+    const auto digitAt = [&](qsizetype i, int column) {
+        return i >= 0 && i < characters.size() && cells[size_t(i)] == column && characters[i].size() == 1
+               && characters[i][0].isDigit();
+    };
+    static const QStringList separators{QStringLiteral("."), QStringLiteral(","), QStringLiteral(":"), QStringLiteral(";")};
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
-        text += QString(cells[size_t(i)] - cursor, QLatin1Char(' '));
-        text += operatorIfInkIs(characters[i], grey, grid, cells[size_t(i)], line.box);
-        cursor = cells[size_t(i)] + 1;
+        const int column = cells[size_t(i)];
+        text += QString(column - cursor, QLatin1Char(' '));
+        QString character = operatorIfInkIs(characters[i], grey, grid, column, line.box);
+        if (separators.contains(character) && digitAt(i - 1, column - 1) && digitAt(i + 1, column + 1)) {
+            const QString mark = separatorBetweenDigits(grey, grid, column, ownRows);
+            character = mark.isEmpty() ? character : mark;
+        }
+        text += character;
+        cursor = column + 1;
     }
     return text;
 }
