@@ -439,7 +439,7 @@ QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRec
     qsizetype barTop = -1, barBottom = -1;
     double barCentre = 0;
     for (qsizetype i = 0; i < mark.size(); ++i) {
-        if (mark[i].width() >= 0.8 * width) {
+        if (mark[i].width() >= 0.7 * width) {
             barTop = barTop < 0 ? i : barTop;
             barBottom = i;
             barCentre = mark[i].centre();
@@ -461,6 +461,22 @@ QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &g
         return symbol;
     const QString shown = operatorInk(grey, grid, column, lineBox);
     return shown.isEmpty() ? symbol : shown;
+}
+
+// "pi" read as "pl": without words to go by the engine takes an "i" for the "l", "1" or
+// "I" it resembles, but only the "i" (and the "j") is drawn in two marks, a dot over its
+// stem. Such a cell read as one of the others, where the engine also weighed "i", is an "i".
+QString dottedIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
+                      int column, const QRect &lineBox)
+{
+    static const QStringList undotted{QStringLiteral("l"), QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("|")};
+    if (!undotted.contains(symbol) || !alternatives.contains(QStringLiteral("i")))
+        return symbol;
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    // Bottom first: the stem, then the dot above it, no taller than the stem is wide twice.
+    if (marks.size() != 2 || marks[1].height() > 2 * marks[0].width() || marks[1].height() * 2 > marks[0].height())
+        return symbol;
+    return QStringLiteral("i");
 }
 
 // The engine often leaves out the mark that ends a line (the ";" after "}", a ","). Told by
@@ -526,7 +542,8 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
             const int column = grid.columnOf(centreOf(box));
-            read.append({narrowIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, line.box), column,
+            const QString symbol = dottedIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, ownRows);
+            read.append({narrowIfInkIs(symbol, word.alternatives.value(i), grey, grid, column, line.box), column,
                          box.width() * box.height()});
             lastColumn = std::max(lastColumn, read.last().column);
         }

@@ -15,6 +15,12 @@ bool isHexDigit(const QString &symbol)
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
 }
 
+// A literal's digits may be written in capitals ("0x1F"), as a hash's hardly ever are.
+bool isHexDigitOfEitherCase(const QString &symbol)
+{
+    return isHexDigit(symbol.toLower());
+}
+
 // Whether the word's character at `i`, if there is one, is a letter or digit.
 bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 {
@@ -95,10 +101,10 @@ void readHexadecimalRuns(RecognizedWord &word)
     }
 }
 
-// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only, so
-// its opening "O" is a zero and each letter after the "x" that is no hexadecimal digit is
-// the likeliest one the engine weighed for it. Anything else after the "x" (a letter the
-// engine saw no digit in) leaves the word as read.
+// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only (of
+// either case), so its opening "O" is a zero and each letter after the "x" that is no
+// hexadecimal digit is the likeliest one the engine weighed for it. Anything else after the
+// "x" (a letter the engine saw no digit in) leaves the word as read.
 void readHexadecimalLiterals(RecognizedWord &word)
 {
     for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
@@ -108,12 +114,12 @@ void readHexadecimalLiterals(RecognizedWord &word)
         qsizetype end = i + 2;
         bool hex = true;
         for (; end < word.symbols.size() && isAlphanumeric(word, end); ++end)
-            hex = hex && (isHexDigit(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
+            hex = hex && (isHexDigitOfEitherCase(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
         if (!hex || end == i + 2)
             continue;
         word.symbols[i] = QStringLiteral("0");
         for (qsizetype j = i + 2; j < end; ++j) {
-            if (!isHexDigit(word.symbols[j]))
+            if (!isHexDigitOfEitherCase(word.symbols[j]))
                 word.symbols[j] = hexAlternative(word, j);
         }
     }
