@@ -55,7 +55,7 @@ fi
 
 # The tokens of the text files `*.$2` of folder $1 that hold a digit, one a line, sorted.
 numbers() {
-  cat "$1"/*."$2" 2>/dev/null | grep -oE '[[:alnum:]_.:,/+-]*[0-9][[:alnum:]_.:,/+-]*' | sort || true
+  awk 1 "$1"/*."$2" 2>/dev/null | grep -oE '[[:alnum:]_.:,/+-]*[0-9][[:alnum:]_.:,/+-]*' | sort || true
 }
 
 # Reads folder $1 in code mode into $2 and prints its scores.

@@ -577,7 +577,8 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
             }
         }
         // Repeats are tried only when underscores alone do not fill the line, and the
-        // operators the engine left out of a pair ("<=" read as "<") after them.
+        // operators the engine left out of a pair ("<=" read as "<") after them, with the
+        // mark it left out after the last thing it read.
         for (int pass : {0, 1, 2}) {
             QStringList filled;
             qsizetype next = 0;
@@ -591,6 +592,7 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
                 else if (pass >= 2 && !shown.isEmpty() && (next >= characters.size() || characters[next] != shown))
                     filled.append(shown);
                 else if (const QString mark = pass >= 2 && next == characters.size() && i + 1 == withUnderscores.size()
+                                                      && read.last().column < withUnderscores[i]
                                                   ? endingMark(grey, grid, withUnderscores[i], ownRows)
                                                   : QString();
                          !mark.isEmpty())
