@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Program text in real terminal windows: shows each program of the code corpus in xterm
-# under a private Xvfb (DejaVu Sans Mono at 11 to 16 px, light and dark), grabs the
-# window's text area, and reads it in code mode; prints the character error rate
-# counting every space.
+# Program text in code mode, on two halves: the code corpus the readings were tuned on
+# (render_screen_text's programs) and a held-out half no rule was tuned on
+# (bench/code_heldout: terminal output, logs, config and source files, rendered apart in
+# DejaVu Sans Mono, Liberation Mono and Noto Sans Mono). Each half is read as rendered
+# images and in real xterm windows under a private Xvfb (11 to 16 px, light and dark);
+# prints the character error rate counting every space, and how many of the true text's
+# numbers (every token holding a digit: addresses, versions, times, hashes) came back
+# changed.
 #
 # Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]
 set -euo pipefail
@@ -15,23 +19,28 @@ work=${2:-$(mktemp -d)}
 bin=$build/bench
 export QT_QPA_PLATFORM=offscreen
 
-run_terminals() {
-  local n=0
+# Shows each true text of folder $1 in an xterm in the fonts that follow, one after another
+# (sizes 11 to 16 px in turn, light and dark), and grabs the window's text area into $2.
+show_in_terminals() {
+  local from=$1 to=$2
+  shift 2
+  local fonts=("$@") n=0
   local sizes=(11 12 13 14 15 16)
-  for truth in "$work"/synthetic/code/*.gt.txt; do
-    local size=${sizes[$((n % 6))]}
+  mkdir -p "$to"
+  for truth in "$from"/*.gt.txt; do
+    local size=${sizes[$((n % 6))]} font=${fonts[$((n % ${#fonts[@]}))]}
     for theme in light dark; do
         if [ $theme = light ]; then colours=(-bg white -fg black); else colours=(-bg '#1e1e1e' -fg '#d4d4d4'); fi
-        name=$(printf 'term-%03d-%s-%spx' $n $theme $size)
+        name=$(printf '%s-%s-%spx' "$(basename "$truth" .gt.txt)" $theme $size)
         # xterm takes points; the screen has 96 pixels per inch.
-        xterm -fa 'DejaVu Sans Mono' -fs "$(awk "BEGIN {print $size * 0.75}")" -geometry 70x12+0+0 -b 8 "${colours[@]}" \
+        xterm -fa "$font" -fs "$(awk "BEGIN {print $size * 0.75}")" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
           -title "$name" -e sh -c "printf '\\033[?25l'; cat '$truth'; sleep 30" &
         pid=$!
-        window=$(xdotool search --sync --name "$name" | head -1)
+        window=$(xdotool search --sync --onlyvisible --name "$name" | head -1)
         sleep 0.5  # xterm paints after mapping; no event tells when the text is drawn
         eval "$(xdotool getwindowgeometry --shell "$window")"
-        QT_QPA_PLATFORM=xcb "$bin/grab_screen" 0 0 "$WIDTH" "$HEIGHT" "$work/terminal/$name.png"
-        cp "$truth" "$work/terminal/$name.gt.txt"
+        QT_QPA_PLATFORM=xcb "$bin/grab_screen" 0 0 "$WIDTH" "$HEIGHT" "$to/$name.png"
+        cp "$truth" "$to/$name.gt.txt"
         kill $pid 2>/dev/null || true
         wait $pid 2>/dev/null || true
     done
@@ -39,19 +48,41 @@ run_terminals() {
   done
 }
 if [ $inside = yes ]; then
-  run_terminals
+  show_in_terminals "$work/synthetic/code" "$work/terminal" 'DejaVu Sans Mono'
+  show_in_terminals "$work/heldout-truth" "$work/heldout-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   exit 0
 fi
 
-rm -rf "$work/synthetic" "$work/synthetic-out" "$work/terminal" "$work/terminal-out"
+# The tokens of the text files `*.$2` of folder $1 that hold a digit, one a line, sorted.
+numbers() {
+  awk 1 "$1"/*."$2" 2>/dev/null | grep -oE '[[:alnum:]_.:,/+-]*[0-9][[:alnum:]_.:,/+-]*' | sort || true
+}
+
+# Reads folder $1 in code mode into $2 and prints its scores.
+read_and_score() {
+  "$bin/recognize" --mode code "$1" "$2" 2>/dev/null | grep median
+  "$bin/score_text" --exact "$1" "$2" | tail -1
+  local truth shown
+  truth=$(numbers "$1" gt.txt | wc -l)
+  shown=$(comm -23 <(numbers "$1" gt.txt) <(numbers "$2" txt) | wc -l)
+  echo "numbers changed or lost: $shown of $truth"
+}
+
+rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
+"$bin/render_code_text" "$root/bench/code_heldout" "$work/heldout" >/dev/null
 mkdir -p "$work/terminal"
+# The held-out texts as they are, for the terminals.
+mkdir -p "$work/heldout-truth"
+for f in "$root"/bench/code_heldout/*; do cp "$f" "$work/heldout-truth/$(basename "$f").gt.txt"; done
 xvfb-run -a -s "-screen 0 1600x900x24 -nolisten tcp" "$0" --inside-xvfb "$build" "$work"
 
-echo "== Quorvane, code mode on synthetic program text (white space counts)"
-"$bin/recognize" --mode code "$work/synthetic/code" "$work/synthetic-out" 2>/dev/null | grep median
-"$bin/score_text" --exact "$work/synthetic/code" "$work/synthetic-out" | tail -1
-echo "== Quorvane, code mode in xterm windows (white space counts)"
-"$bin/recognize" --mode code "$work/terminal" "$work/terminal-out" 2>/dev/null | grep median
-"$bin/score_text" --exact "$work/terminal" "$work/terminal-out" | tail -1
+echo "== tuned half: code mode on rendered program text (white space counts)"
+read_and_score "$work/synthetic/code" "$work/synthetic-out"
+echo "== tuned half: code mode in xterm windows (white space counts)"
+read_and_score "$work/terminal" "$work/terminal-out"
+echo "== held-out half: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout" "$work/heldout-out"
+echo "== held-out half: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-terminal" "$work/heldout-terminal-out"
 echo "results in $work"

@@ -361,6 +361,124 @@ QString narrowIfInkIs(const QString &symbol, const QStringList &alternatives, co
     return isComma(marks.first()) ? QStringLiteral(";") : QStringLiteral(":");
 }
 
+// The ink of each row of a cell, top to bottom: its leftmost and rightmost inked pixel, an
+// empty range where the row holds none.
+struct RowInk {
+    int y = 0, left = INT_MAX, right = INT_MIN;
+    bool empty() const { return left > right; }
+    int width() const { return right - left + 1; }
+    double centre() const { return (left + right) / 2.0; }
+};
+
+QList<RowInk> rowInk(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const double centre = grid.origin + column * grid.pitch;
+    const int left = std::max(0, int(std::lround(centre - 0.45 * grid.pitch)));
+    const int right = std::min(grey.width() - 1, int(std::lround(centre + 0.45 * grid.pitch)));
+    QList<RowInk> rows;
+    for (int y = std::max(0, lineBox.top()); y <= std::min(grey.height() - 1, lineBox.bottom()); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        RowInk ink;
+        ink.y = y;
+        for (int x = left; x <= right; ++x) {
+            if (row[x] < kInk) {
+                ink.left = std::min(ink.left, x);
+                ink.right = std::max(ink.right, x);
+            }
+        }
+        rows.append(ink);
+    }
+    return rows;
+}
+
+// "i += 1" read as "i te l" or "i ¢s l": without words around them, the engine reads the
+// strokes of an operator as letters. Their ink is plain, and no letter's is like it: "="
+// is two thin bars of one width, one above the other; "+" a bar across the middle of a
+// stroke as long as the bar is wide, nothing else as wide; "-" one thin bar in the middle
+// of the line. A letter, digit or sign beyond ASCII read in such a cell is that operator.
+QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const QList<RowInk> rows = rowInk(grey, grid, column, lineBox);
+    // The runs of inked rows.
+    QList<QList<RowInk>> marks;
+    bool inMark = false;
+    for (const RowInk &row : rows) {
+        if (row.empty()) {
+            inMark = false;
+            continue;
+        }
+        if (!inMark)
+            marks.append(QList<RowInk>());
+        marks.last().append(row);
+        inMark = true;
+    }
+    // A stroke is about a tenth of the pitch thick, an anti-aliased row either side.
+    const double thin = std::max(2.0, 0.3 * grid.pitch);
+    const auto widest = [](const QList<RowInk> &mark) {
+        return std::max_element(mark.begin(), mark.end(), [](const RowInk &a, const RowInk &b) { return a.width() < b.width(); })->width();
+    };
+    const auto isBar = [&](const QList<RowInk> &mark) {
+        return mark.size() <= thin && widest(mark) >= 0.5 * grid.pitch;
+    };
+    if (marks.size() == 2 && isBar(marks[0]) && isBar(marks[1])
+        && std::abs(widest(marks[0]) - widest(marks[1])) <= std::max(2.0, 0.2 * widest(marks[0])))
+        return QStringLiteral("=");
+    if (marks.size() != 1)
+        return {};
+    const QList<RowInk> &mark = marks.first();
+    const int width = widest(mark);
+    const int middle = lineBox.top() + lineBox.height() / 2;
+    if (isBar(mark) && width <= 0.9 * grid.pitch && mark.first().y < middle + lineBox.height() / 4
+        && mark.last().y > middle - lineBox.height() / 4)
+        return QStringLiteral("-");
+    // A cross: the rows as wide as the bar make a thin band in the middle third of the
+    // mark, the rest is a narrow stroke through the bar's middle, as long as it is wide.
+    const int height = int(mark.size());
+    if (width < 0.5 * grid.pitch || height < 0.7 * width || height > 1.4 * width)
+        return {};
+    qsizetype barTop = -1, barBottom = -1;
+    double barCentre = 0;
+    for (qsizetype i = 0; i < mark.size(); ++i) {
+        if (mark[i].width() >= 0.7 * width) {
+            barTop = barTop < 0 ? i : barTop;
+            barBottom = i;
+            barCentre = mark[i].centre();
+        }
+    }
+    if (barBottom - barTop + 1 > thin || 3 * barTop < height || 3 * (barBottom + 1) > 2 * height)
+        return {};
+    for (qsizetype i = 0; i < mark.size(); ++i) {
+        if ((i < barTop || i > barBottom)
+            && (mark[i].width() > 0.5 * width || std::abs(mark[i].centre() - barCentre) > 0.15 * grid.pitch))
+            return {};
+    }
+    return QStringLiteral("+");
+}
+
+QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
+        return symbol;
+    const QString shown = operatorInk(grey, grid, column, lineBox);
+    return shown.isEmpty() ? symbol : shown;
+}
+
+// "pi" read as "pl": without words to go by the engine takes an "i" for the "l", "1" or
+// "I" it resembles, but only the "i" (and the "j") is drawn in two marks, a dot over its
+// stem. Such a cell read as one of the others, where the engine also weighed "i", is an "i".
+QString dottedIfInkIs(const QString &symbol, const QStringList &alternatives, const QImage &grey, const Grid &grid,
+                      int column, const QRect &lineBox)
+{
+    static const QStringList undotted{QStringLiteral("l"), QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("|")};
+    if (!undotted.contains(symbol) || !alternatives.contains(QStringLiteral("i")))
+        return symbol;
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    // Bottom first: the stem, then the dot above it, no taller than the stem is wide twice.
+    if (marks.size() != 2 || marks[1].height() > 2 * marks[0].width() || marks[1].height() * 2 > marks[0].height())
+        return symbol;
+    return QStringLiteral("i");
+}
+
 // The engine often leaves out the mark that ends a line (the ";" after "}", a ","). Told by
 // its ink alone: a mark in the lower half of the line is "." or ","; one above it as well,
 // ":" or ";". Empty when the cell holds anything else. A comma's tail leans, so each mark
@@ -379,6 +497,29 @@ QString endingMark(const QImage &grey, const Grid &grid, int column, const QRect
         return {};
     // Beside the dot above it, a comma is clearly the taller.
     return marks.first().height() > 1.4 * marks.last().height() ? QStringLiteral(";") : QStringLiteral(":");
+}
+
+// The mark in a cell between two digits, told by its ink: a comma's or semicolon's tail
+// reaches below the digits' baseline, a dot's does not. Empty unless the cell holds one
+// or two narrow marks.
+QString separatorBetweenDigits(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+{
+    const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
+    const bool strokes =
+        std::all_of(marks.begin(), marks.end(), [&](const Mark &mark) { return mark.width() <= 0.3 * grid.pitch + 1; });
+    if (marks.isEmpty() || marks.size() > 2 || !strokes)
+        return {};
+    int baseline = INT_MIN;
+    for (int neighbour : {column - 1, column + 1}) {
+        const QList<Mark> digit = inkMarks(grey, grid, neighbour, lineBox);
+        if (digit.isEmpty())
+            return {};
+        baseline = std::max(baseline, digit.first().bottom);
+    }
+    const bool tail = marks.first().bottom - baseline >= std::max(2.0, 0.1 * grid.pitch);
+    if (marks.size() == 1)
+        return tail ? QStringLiteral(",") : QStringLiteral(".");
+    return tail ? QStringLiteral(";") : QStringLiteral(":");
 }
 
 // The engine reads the characters of program text well but places the spaces between
@@ -401,7 +542,8 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
         for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
             const QRect &box = word.symbolBoxes[i];
             const int column = grid.columnOf(centreOf(box));
-            read.append({narrowIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, line.box), column,
+            const QString symbol = dottedIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, ownRows);
+            read.append({narrowIfInkIs(symbol, word.alternatives.value(i), grey, grid, column, line.box), column,
                          box.width() * box.height()});
             lastColumn = std::max(lastColumn, read.last().column);
         }
@@ -422,7 +564,8 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     if (!read.isEmpty()) {
         std::vector<int> withUnderscores;
         std::vector<bool> underscore, repeated;
-        for (int column = firstColumn; column <= lastColumn; ++column) {
+        QStringList operators;
+        for (int column = firstColumn; column <= lastColumn + 1; ++column) {
             const bool stroke = underscoreIn(grey, grid, column, line.box);
             const bool ink = std::binary_search(cells.begin(), cells.end(), column);
             if (stroke || ink) {
@@ -430,23 +573,34 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
                                    && sameInk(grey, grid, column - 1, column, line.box));
                 withUnderscores.push_back(column);
                 underscore.push_back(stroke);
+                operators.append(ink ? operatorInk(grey, grid, column, ownRows) : QString());
             }
         }
-        // Repeats are tried only when underscores alone do not fill the line.
-        for (bool repeats : {false, true}) {
+        // Repeats are tried only when underscores alone do not fill the line, and the
+        // operators the engine left out of a pair ("<=" read as "<") after them, with the
+        // mark it left out after the last thing it read.
+        for (int pass : {0, 1, 2}) {
             QStringList filled;
             qsizetype next = 0;
             for (size_t i = 0; i < withUnderscores.size(); ++i) {
+                const QString &shown = operators[qsizetype(i)];
                 if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
                     filled.append(QStringLiteral("_"));
-                else if (repeats && repeated[i] && !filled.isEmpty()
+                else if (pass >= 1 && repeated[i] && !filled.isEmpty()
                          && (next >= characters.size() || characters[next] != filled.last()))
                     filled.append(filled.last());
+                else if (pass >= 2 && !shown.isEmpty() && (next >= characters.size() || characters[next] != shown))
+                    filled.append(shown);
+                else if (const QString mark = pass >= 2 && next == characters.size() && i + 1 == withUnderscores.size()
+                                                      && read.last().column < withUnderscores[i]
+                                                  ? endingMark(grey, grid, withUnderscores[i], ownRows)
+                                                  : QString();
+                         !mark.isEmpty())
+                    filled.append(mark);
                 else if (next < characters.size())
                     filled.append(characters[next++]);
             }
-            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())
-                && (cells.empty() || cells.back() <= lastColumn)) {
+            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())) {
                 cells = withUnderscores;
                 characters = filled;
                 break;
@@ -481,12 +635,25 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     }
     if (qsizetype(cells.size()) != characters.size())
         return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
+    // "3.14.159" read as "3.14,159": the mark between two digits of a number is told by its
+    // ink, as the engine reads the dot and the comma of small text alike.
+    const auto digitAt = [&](qsizetype i, int column) {
+        return i >= 0 && i < characters.size() && cells[size_t(i)] == column && characters[i].size() == 1
+               && characters[i][0].isDigit();
+    };
+    static const QStringList separators{QStringLiteral("."), QStringLiteral(","), QStringLiteral(":"), QStringLiteral(";")};
     QString text;
     int cursor = firstColumn;
     for (qsizetype i = 0; i < characters.size(); ++i) {
-        text += QString(cells[size_t(i)] - cursor, QLatin1Char(' '));
-        text += characters[i];
-        cursor = cells[size_t(i)] + 1;
+        const int column = cells[size_t(i)];
+        text += QString(column - cursor, QLatin1Char(' '));
+        QString character = operatorIfInkIs(characters[i], grey, grid, column, line.box);
+        if (separators.contains(character) && digitAt(i - 1, column - 1) && digitAt(i + 1, column + 1)) {
+            const QString mark = separatorBetweenDigits(grey, grid, column, ownRows);
+            character = mark.isEmpty() ? character : mark;
+        }
+        text += character;
+        cursor = column + 1;
     }
     return text;
 }
@@ -539,8 +706,9 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         qsizetype end = start;
         for (; end < lines.size() && lines[end].block == lines[start].block; ++end) {
             kept.append(withoutNeighbours(lines[end]));
-            for (RecognizedWord &word : kept.last().words)
+            for (RecognizedWord &word : kept.last().words) {
                 readProgramWord(word);
+            }
         }
         QList<const RecognizedLine *> block;
         for (const RecognizedLine &line : std::as_const(kept))

@@ -15,6 +15,12 @@ bool isHexDigit(const QString &symbol)
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f');
 }
 
+// A literal's digits may be written in capitals ("0x1F"), as a hash's hardly ever are.
+bool isHexDigitOfEitherCase(const QString &symbol)
+{
+    return isHexDigit(symbol.toLower());
+}
+
 // Whether the word's character at `i`, if there is one, is a letter or digit.
 bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 {
@@ -36,29 +42,48 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
     return {};
 }
 
-// A run of hexadecimal digits (a commit hash, an address, a colour) is no word a dictionary
-// could correct, and the engine, reading letters around its digits, takes its "1" for an
-// "l" and its "0" for an "O". A run of letters and digits that is half or more hexadecimal
-// digits, at least two of them decimal ones, and whose every other character the engine
-// also weighed as a hexadecimal digit, is read as hexadecimal throughout.
+// Whether the word's character at `i` is a letter or digit, or the "@" the engine reads
+// for the dotted zero of a terminal font.
+bool isDigitOrLetter(const RecognizedWord &word, qsizetype i)
+{
+    return isAlphanumeric(word, i) || (i >= 0 && i < word.symbols.size() && word.symbols[i] == QLatin1String("@"));
+}
+
+// Whether the word's character at `i` joins the groups of one hexadecimal value, as the
+// colons of a MAC address, the hyphens of a UUID or the dots of an address do, when
+// letters or digits stand on both sides of it.
+bool isInnerSeparator(const RecognizedWord &word, qsizetype i)
+{
+    static const QStringList separators{QStringLiteral(":"), QStringLiteral("-"), QStringLiteral(".")};
+    return separators.contains(word.symbols[i]) && isDigitOrLetter(word, i - 1) && isDigitOrLetter(word, i + 1);
+}
+
+// A run of hexadecimal digits (a commit hash, an address, a colour, the groups of a MAC
+// address or a UUID) is no word a dictionary could correct, and the engine, reading
+// letters around its digits, takes its "1" for an "l" and its "0" for an "O". A token of
+// letters and digits, its groups joined by inner separators, that is half or more
+// hexadecimal digits, at least two of them decimal ones, and whose every other letter the
+// engine also weighed as a hexadecimal digit, is read as hexadecimal throughout. Only
+// letters are replaced: a separator or any other mark keeps its kind, whatever the engine
+// weighed for it ("3.14" never becomes "3114").
 void readHexadecimalRuns(RecognizedWord &word)
 {
     constexpr qsizetype kShortestRun = 6;
-    const auto inRun = [&](qsizetype i) {
-        const QString &symbol = word.symbols[i];
-        return (symbol.size() == 1 && symbol[0].isLetterOrNumber()) || !hexAlternative(word, i).isEmpty();
-    };
+    const auto inRun = [&](qsizetype i) { return isDigitOrLetter(word, i) || isInnerSeparator(word, i); };
     for (qsizetype start = 0; start < word.symbols.size();) {
-        if (!inRun(start)) {
+        if (!isDigitOrLetter(word, start)) {
             ++start;
             continue;
         }
         qsizetype end = start;
         while (end < word.symbols.size() && inRun(end))
             ++end;
-        qsizetype hex = 0, decimal = 0;
+        qsizetype length = 0, hex = 0, decimal = 0;
         bool everyOtherHasOne = true;
         for (qsizetype i = start; i < end; ++i) {
+            if (!isDigitOrLetter(word, i))
+                continue;
+            ++length;
             if (isHexDigit(word.symbols[i])) {
                 ++hex;
                 decimal += word.symbols[i][0].isDigit();
@@ -66,10 +91,9 @@ void readHexadecimalRuns(RecognizedWord &word)
                 everyOtherHasOne = everyOtherHasOne && !hexAlternative(word, i).isEmpty();
             }
         }
-        const qsizetype length = end - start;
         if (length >= kShortestRun && hex < length && 2 * hex >= length && decimal >= 2 && everyOtherHasOne) {
             for (qsizetype i = start; i < end; ++i) {
-                if (!isHexDigit(word.symbols[i]))
+                if (isDigitOrLetter(word, i) && !isHexDigit(word.symbols[i]))
                     word.symbols[i] = hexAlternative(word, i);
             }
         }
@@ -77,10 +101,10 @@ void readHexadecimalRuns(RecognizedWord &word)
     }
 }
 
-// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only, so
-// its opening "O" is a zero and each letter after the "x" that is no hexadecimal digit is
-// the likeliest one the engine weighed for it. Anything else after the "x" (a letter the
-// engine saw no digit in) leaves the word as read.
+// "0x1f" read as "Oxif": a literal that opens with "0x" holds hexadecimal digits only (of
+// either case), so its opening "O" is a zero and each letter after the "x" that is no
+// hexadecimal digit is the likeliest one the engine weighed for it. Anything else after the
+// "x" (a letter the engine saw no digit in) leaves the word as read.
 void readHexadecimalLiterals(RecognizedWord &word)
 {
     for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
@@ -90,12 +114,12 @@ void readHexadecimalLiterals(RecognizedWord &word)
         qsizetype end = i + 2;
         bool hex = true;
         for (; end < word.symbols.size() && isAlphanumeric(word, end); ++end)
-            hex = hex && (isHexDigit(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
+            hex = hex && (isHexDigitOfEitherCase(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
         if (!hex || end == i + 2)
             continue;
         word.symbols[i] = QStringLiteral("0");
         for (qsizetype j = i + 2; j < end; ++j) {
-            if (!isHexDigit(word.symbols[j]))
+            if (!isHexDigitOfEitherCase(word.symbols[j]))
                 word.symbols[j] = hexAlternative(word, j);
         }
     }

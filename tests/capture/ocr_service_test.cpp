@@ -5,10 +5,13 @@
 #include "capture/ocr_service.h"
 #include "support/event_loop.h"
 #include "support/test_fonts.h"
+#include "x_display_test_tools.h"
 
 #include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -153,6 +156,87 @@ TEST_F(OCRServiceTest, CodeModeReadsHashesUnderscoresAndBlankLines)
             SCOPED_TRACE(size);
             const QImage image = renderText(log, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
             EXPECT_EQ(recognize(image, CaptureMode::code, QStringList{"en-US"}).toStdString(), log.join('\n').toStdString());
+        }
+    }
+}
+
+// Number forms and operators, which the engine without word lists reads as letters and
+// which must never come back changed. The last line, identifiers of the characters a
+// number is made of, is shown with them but not checked: nothing in an identifier's kind
+// tells its "l1" from "11", so it comes back as the engine reads it.
+const QStringList kNumbersAndOperators{
+    "ip = \"10.0.0.12\"; host = 192.168.1.10",
+    "pi = 3.14159; version = \"3.14.159\"",
+    "at = 2024-03-15 10:42:07, ratio = 0.5",
+    "mac = 00:1a:2b:3c:4d:5e",
+    "uuid = 123e4567-e89b-12d3-a456-426614174000",
+    "i += 1",
+    "j -= 10",
+    "if a == b && c != d || e <= f:",
+    "fn(x) -> l1 + I0 + O1",
+};
+
+static void expectNumbersAndOperators(const QString &read)
+{
+    EXPECT_EQ(read.split('\n').mid(0, kNumbersAndOperators.size() - 1).join('\n').toStdString(),
+              kNumbersAndOperators.mid(0, kNumbersAndOperators.size() - 1).join('\n').toStdString());
+}
+
+TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
+{
+    for (const Theme &theme : {kLight, kDark}) {
+        for (int size : {13, 16}) {
+            SCOPED_TRACE(size);
+            const QImage image = renderText(kNumbersAndOperators, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
+            expectNumbersAndOperators(recognize(image, CaptureMode::code));
+        }
+    }
+}
+
+// The same text in a real terminal, which draws its cells on whole pixels and hints its
+// glyphs as no rendering in an image does.
+TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsInATerminal)
+{
+    QTemporaryDir dir;
+    QFile file(dir.filePath("shown.txt"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(kNumbersAndOperators.join('\n').toUtf8());
+    file.close();
+    constexpr int kRows = 12;
+    for (const Theme &theme : {kLight, kDark}) {
+        for (int size : {13, 16}) {
+            SCOPED_TRACE(size);
+            const QString title = QStringLiteral("code-%1-%2").arg(theme.background.name().mid(1)).arg(size);
+            // xterm takes points; the test display has 96 pixels per inch. The shell hides
+            // the cursor, shows the text and keeps the window open until it is closed.
+            QProcess terminal;
+            terminal.start("xterm", {"-fa", "DejaVu Sans Mono", "-fs", QString::number(size * 0.75), "-geometry",
+                                     QStringLiteral("60x%1+0+0").arg(kRows), "-b", "8", "-bg", theme.background.name(),
+                                     "-fg", theme.text.name(), "-title", title, "-e", "sh", "-c",
+                                     "printf '\\033[?25l'; cat \"$0\"; exec cat", file.fileName()});
+            ASSERT_TRUE(terminal.waitForStarted());
+            const auto closeTerminal = qScopeGuard([&] {
+                terminal.kill();
+                terminal.waitForFinished();
+            });
+            const test::ToolRun found = test::runTool("xdotool", {"search", "--sync", "--onlyvisible", "--name", title});
+            ASSERT_EQ(found.exitCode, 0) << found.errors.toStdString();
+            const WId window = found.output.trimmed().split('\n').first().toULongLong();
+            // Drawn once the last line's row holds ink and two grabs in a row agree.
+            QImage shown, previous;
+            const bool drawn = test::waitUntil([&] {
+                previous = shown;
+                shown = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
+                const int rowHeight = (shown.height() - 16) / kRows;
+                const QImage row = shown.copy(0, 8 + rowHeight * int(kNumbersAndOperators.size() - 1), shown.width(), rowHeight);
+                bool ink = false;
+                for (int y = 0; y < row.height() && !ink; ++y)
+                    for (int x = 0; x < row.width() && !ink; ++x)
+                        ink = (row.pixel(x, y) & 0xffffff) != (theme.background.rgb() & 0xffffff);
+                return ink && !shown.isNull() && shown == previous;
+            }, 10000);
+            ASSERT_TRUE(drawn);
+            expectNumbersAndOperators(recognize(shown, CaptureMode::code));
         }
     }
 }
