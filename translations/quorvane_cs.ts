@@ -2266,31 +2266,6 @@ Pravé tlačítko: nabídka</translation>
         <extracomment>A command was given while Quorvane did not run; the copy started for it ended or did not answer</extracomment>
         <translation>Quorvane byl spuštěn, ale nebyl připraven přijmout příkaz.</translation>
     </message>
-    <message id="file_save.cannot_create">
-        <source>Cannot create %1: %2</source>
-        <extracomment>Saving a file failed; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Nelze vytvořit %1: %2</translation>
-    </message>
-    <message id="file_save.cannot_restrict">
-        <source>Cannot restrict access to %1: %2</source>
-        <extracomment>Saving a file failed: it could not be made readable by its owner alone; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Nelze omezit přístup k %1: %2</translation>
-    </message>
-    <message id="file_save.cannot_write">
-        <source>Cannot write %1: %2</source>
-        <extracomment>Saving a file failed while writing; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Nelze zapsat %1: %2</translation>
-    </message>
-    <message id="file_save.cannot_replace">
-        <source>Cannot replace %1: %2</source>
-        <extracomment>Saving a file failed at the end, where the new file takes the old one&apos;s place; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Nelze nahradit %1: %2</translation>
-    </message>
-    <message id="settings_file.cannot_create_folder">
-        <source>Cannot create the folder %1.</source>
-        <extracomment>The settings could not be saved; %1 is the folder meant to hold them</extracomment>
-        <translation>Nelze vytvořit složku %1.</translation>
-    </message>
     <message id="settings_file.folder_of_another_user">
         <source>The folder %1 belongs to the user %2, so Quorvane cannot keep its settings there private.</source>
         <extracomment>The settings could not be saved; %1 is their folder, %2 the name of the user who owns it</extracomment>

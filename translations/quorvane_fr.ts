@@ -2249,31 +2249,6 @@ Clic droit&#xa0;: menu</translation>
         <extracomment>A command was given while Quorvane did not run; the copy started for it ended or did not answer</extracomment>
         <translation>Quorvane a été démarré mais n’est pas devenu prêt à recevoir la commande.</translation>
     </message>
-    <message id="file_save.cannot_create">
-        <source>Cannot create %1: %2</source>
-        <extracomment>Saving a file failed; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de créer %1 : %2</translation>
-    </message>
-    <message id="file_save.cannot_restrict">
-        <source>Cannot restrict access to %1: %2</source>
-        <extracomment>Saving a file failed: it could not be made readable by its owner alone; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de restreindre l’accès à %1 : %2</translation>
-    </message>
-    <message id="file_save.cannot_write">
-        <source>Cannot write %1: %2</source>
-        <extracomment>Saving a file failed while writing; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible d’écrire %1 : %2</translation>
-    </message>
-    <message id="file_save.cannot_replace">
-        <source>Cannot replace %1: %2</source>
-        <extracomment>Saving a file failed at the end, where the new file takes the old one&apos;s place; %1 is the file&apos;s path, %2 the system&apos;s reason</extracomment>
-        <translation>Impossible de remplacer %1 : %2</translation>
-    </message>
-    <message id="settings_file.cannot_create_folder">
-        <source>Cannot create the folder %1.</source>
-        <extracomment>The settings could not be saved; %1 is the folder meant to hold them</extracomment>
-        <translation>Impossible de créer le dossier %1.</translation>
-    </message>
     <message id="settings_file.folder_of_another_user">
         <source>The folder %1 belongs to the user %2, so Quorvane cannot keep its settings there private.</source>
         <extracomment>The settings could not be saved; %1 is their folder, %2 the name of the user who owns it</extracomment>
@@ -2302,7 +2277,7 @@ Clic droit&#xa0;: menu</translation>
     <message id="pin_widget.quit_unwritten.message">
         <source>The pin&apos;s latest changes could not be written (%1), so they will be lost when Quorvane quits. Copy the text from the pin, or free some disk space and quit again.</source>
         <extracomment>Message when the program is asked to quit while the pin could not be saved; %1 is why</extracomment>
-        <translation>Les dernières modifications de l’épingle n’ont pas pu être écrites (%1) ; elles seront perdues quand Quorvane quittera. Copiez le texte de l’épingle, ou libérez de l’espace disque et quittez à nouveau.</translation>
+        <translation>Les dernières modifications de l’épingle n’ont pas pu être écrites (%1)&#xa0;; elles seront perdues quand Quorvane quittera. Copiez le texte de l’épingle, ou libérez de l’espace disque et quittez à nouveau.</translation>
     </message>
     <message id="pin_widget.quit_unwritten.quit">
         <source>Quit Anyway</source>
@@ -2312,7 +2287,7 @@ Clic droit&#xa0;: menu</translation>
     <message id="pin_widget.unwritten.note">
         <source>Not saved: %1. The pin keeps your changes and tries again.</source>
         <extracomment>Note on a pin whose changes could not be written; %1 is why</extracomment>
-        <translation>Non enregistrée : %1. L’épingle garde vos modifications et réessaie.</translation>
+        <translation>Non enregistrée&#xa0;: %1. L’épingle garde vos modifications et réessaie.</translation>
     </message>
     <message id="updater.reason.no_download_page">
         <source>the update names no download page</source>

@@ -133,10 +133,10 @@ void AppDelegate::perform(ProgramCommand command)
 
 void AppDelegate::requestQuit()
 {
-    diag(lcApp(), QStringLiteral("🛑 Quit requested"));
+    diag(lcApp(), QStringLiteral("Quit requested"));
     // A pin the disk did not take lives only in memory: the user decides whether it goes.
     if (m_services.pinWidgetManager() && !m_services.pinWidgetManager()->mayQuit()) {
-        diag(lcApp(), QStringLiteral("🛑 Quit cancelled: the pin is not saved"));
+        diag(lcApp(), QStringLiteral("Quit cancelled: the pin is not saved"));
         return;
     }
     emit terminationRequested();
@@ -398,7 +398,7 @@ void AppDelegate::applicationWillTerminate()
     if (m_services.pinWidgetManager()) {
         m_services.pinWidgetManager()->flushPendingSave();
         if (m_services.pinWidgetManager()->isUnwritten())
-            diagWarning(lcApp(), QStringLiteral("⚠️ The pin's latest changes could not be written: %1")
+            diagWarning(lcApp(), QStringLiteral("The pin's latest changes could not be written: %1")
                                      .arg(m_services.pinWidgetManager()->unwrittenReason()));
     }
 

@@ -172,8 +172,8 @@ bool CommandClient::isProgramRunning() const
 std::optional<QString> CommandClient::send(ProgramCommand command, const QVariantMap &platformData,
                                            std::optional<CaptureOutcome> *outcome) const
 {
-    if (note)
-        note->clear();
+    if (outcome)
+        outcome->reset();
     if (!m_bus.isConnected())
         return QStringLiteral("no session bus is available");
     QDBusMessage call = QDBusMessage::createMethodCall(m_service, CommandService::objectPath,

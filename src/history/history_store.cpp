@@ -292,7 +292,7 @@ void HistoryStore::keepRejectedAside(const QList<QByteArray> &rejected)
         throw HistoryStoreError::storageAccessFailed(
             QStringLiteral("Cannot keep %1 unreadable records aside").arg(rejected.size()));
     }
-    diagWarning(lcHistory(), QStringLiteral("⚠️ [HistoryStore.loadFromDisk] %1 unreadable records kept as %2")
+    diagWarning(lcHistory(), QStringLiteral("[HistoryStore.loadFromDisk] %1 unreadable records kept as %2")
                                  .arg(rejected.size())
                                  .arg(aside));
     try {

@@ -139,7 +139,7 @@ void PinWidgetManager::startSave()
                 pin.saveMetadata(folder);
         } catch (const PinStorageError &error) {
             outcome.failure = QString::fromUtf8(error.what());
-            diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin metadata: ") + *outcome.failure);
+            diagWarning(lcPins(), QStringLiteral("Failed to save pin metadata: ") + *outcome.failure);
         }
         {
             QMutexLocker lock(&m_outcomeMutex);
@@ -174,7 +174,7 @@ void PinWidgetManager::newPinWritten(std::optional<QString> failure, const QByte
     ++m_saveGeneration; // outcomes of the previous pin's writes no longer count
     m_retryDelay.stop();
     if (failure) {
-        diagWarning(lcPins(), QStringLiteral("⚠️ Failed to save pin: ") + *failure);
+        diagWarning(lcPins(), QStringLiteral("Failed to save pin: ") + *failure);
         m_unwrittenImages = Images{thumbnail, fullImage};
         m_retryDelay.start();
     } else {

@@ -100,23 +100,20 @@ int writeNewFileSynced(const QString &path, const QByteArray &bytes, unsigned mo
     return error;
 }
 
-std::optional<QString> replaceWithNewFile(const QString &path, const QByteArray &bytes, unsigned mode)
+std::optional<Phrase> replaceWithNewFile(const QString &path, const QByteArray &bytes, unsigned mode)
 {
     const QString temporary = path + QStringLiteral(".tmp");
     const QByteArray nativeTemporary = QFile::encodeName(temporary);
-    const auto failure = [](const char *step, const QString &file, int error) {
-        return std::optional<QString>(QStringLiteral("Cannot %1 %2: %3")
-                                          .arg(QLatin1String(step), file, QString::fromLocal8Bit(std::strerror(error))));
-    };
+    const auto reason = [](int error) { return Phrase(QString::fromLocal8Bit(std::strerror(error))); };
     // A leftover of an interrupted write, or anything planted there, goes first.
     if (::unlink(nativeTemporary.constData()) != 0 && errno != ENOENT)
-        return failure("remove", temporary, errno);
+        return Phrase::text(QT_TRID_NOOP("error.file.cannot_remove"), {temporary, reason(errno)});
     if (const int error = writeNewFileSynced(temporary, bytes, mode); error != 0)
-        return failure("write", temporary, error);
+        return cannotSave(path, reason(error));
     if (::rename(nativeTemporary.constData(), QFile::encodeName(path).constData()) != 0) {
         const int error = errno;
         ::unlink(nativeTemporary.constData());
-        return failure("replace", path, error);
+        return cannotSave(path, reason(error));
     }
     return std::nullopt;
 }

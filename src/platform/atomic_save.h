@@ -31,6 +31,6 @@ int writeNewFileSynced(const QString &path, const QByteArray &bytes, unsigned mo
 // written through) with a new file of `bytes` and `mode`: written beside it under
 // "<path>.tmp", synced, then renamed over it in one step. Returns the reason (naming the
 // file) when nothing was replaced.
-std::optional<QString> replaceWithNewFile(const QString &path, const QByteArray &bytes, unsigned mode = 0600);
+std::optional<Phrase> replaceWithNewFile(const QString &path, const QByteArray &bytes, unsigned mode = 0600);
 
 } // namespace quorvane

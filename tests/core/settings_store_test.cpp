@@ -616,7 +616,7 @@ TEST_F(SettingsStoreTest, ALinkAtTheSettingsFileIsReplacedNeverWrittenThrough)
     UserDefaults userDefaults(path());
     EXPECT_EQ(userDefaults.boolValue("hasSeenOnboarding"), true);
     userDefaults.setBool("key", true);
-    ASSERT_TRUE(userDefaults.synchronize()) << userDefaults.lastError().toStdString();
+    ASSERT_TRUE(userDefaults.synchronize()) << userDefaults.lastError().english().toStdString();
     EXPECT_FALSE(QFileInfo(path()).isSymLink());
     EXPECT_EQ(UserDefaults(path()).boolValue("key"), true);
     QFile file(target);
