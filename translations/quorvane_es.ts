@@ -2339,5 +2339,20 @@ Clic derecho: menú</translation>
         <extracomment>Why a file of the program could not be removed; %1 is its path, %2 the system&apos;s reason</extracomment>
         <translation>No se puede eliminar %1: %2</translation>
     </message>
+    <message id="notification.window.title">
+        <source>Quorvane Notice</source>
+        <extracomment>Title of the small window that tells how a capture ended, where the desktop shows no notifications; window lists show it</extracomment>
+        <translation>Aviso de Quorvane</translation>
+    </message>
+    <message id="pin_widget.window.title">
+        <source>Pinned Capture</source>
+        <extracomment>Title of the floating window that shows a pinned capture; window lists show it</extracomment>
+        <translation>Captura anclada</translation>
+    </message>
+    <message id="menubar.window.title">
+        <source>Quorvane Menu</source>
+        <extracomment>Title of the tray icon&apos;s menu where the desktop shows it as a window of its own; window lists show it</extracomment>
+        <translation>Menú de Quorvane</translation>
+    </message>
 </context>
 </TS>

@@ -2339,5 +2339,20 @@ Oikea napsautus: valikko</translation>
         <extracomment>Why a file of the program could not be removed; %1 is its path, %2 the system&apos;s reason</extracomment>
         <translation>Kohdetta %1 ei voi poistaa: %2</translation>
     </message>
+    <message id="notification.window.title">
+        <source>Quorvane Notice</source>
+        <extracomment>Title of the small window that tells how a capture ended, where the desktop shows no notifications; window lists show it</extracomment>
+        <translation>Quorvane-ilmoitus</translation>
+    </message>
+    <message id="pin_widget.window.title">
+        <source>Pinned Capture</source>
+        <extracomment>Title of the floating window that shows a pinned capture; window lists show it</extracomment>
+        <translation>Kiinnitetty kaappaus</translation>
+    </message>
+    <message id="menubar.window.title">
+        <source>Quorvane Menu</source>
+        <extracomment>Title of the tray icon&apos;s menu where the desktop shows it as a window of its own; window lists show it</extracomment>
+        <translation>Quorvane-valikko</translation>
+    </message>
 </context>
 </TS>

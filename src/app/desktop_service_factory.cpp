@@ -101,7 +101,7 @@ DesktopServiceFactory::~DesktopServiceFactory() = default;
 
 bool DesktopServiceFactory::pinsAfterCapture() const
 {
-    return !newWindowsTakeTheKeyboard(m_session);
+    return !newWindowsTakeTheKeyboard();
 }
 
 UserDefaults &DesktopServiceFactory::userDefaults()

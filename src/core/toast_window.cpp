@@ -29,6 +29,10 @@ ToastWindow::ToastWindow(const QString &title, const QString &message, ToastType
     : m_captureID(captureID), m_onClick(std::move(onClick))
 {
     ActivationPolicy::keepUnlisted(*this);
+    // What window lists and the compositor's window rules know it by.
+    //: Title of the small window that tells how a capture ended, where the desktop shows no notifications; window lists show it
+    //% "Quorvane Notice"
+    setWindowTitle(qtTrId("notification.window.title"));
     m_content = new ToastContentView(title, message, type, captureMode, this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -4,6 +4,7 @@
 #include "pins/pin_widget_manager.h"
 #include "pins/pin_text_editor_view.h"
 #include "pins/pin_widget_view.h"
+#include "platform/language_change.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -48,6 +49,12 @@ PinWidgetWindow::PinWidgetWindow(PinWidgetManager *manager, const QRect &content
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     setMouseTracking(true);
     setGeometry(contentRect);
+    // What window lists and the compositor's window rules know it by.
+    onLanguageChange(this, [this] {
+        //: Title of the floating window that shows a pinned capture; window lists show it
+        //% "Pinned Capture"
+        setWindowTitle(qtTrId("pin_widget.window.title"));
+    });
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     installContent();

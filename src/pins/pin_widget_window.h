@@ -46,6 +46,8 @@ public:
     static QRect resized(const QRect &start, Qt::Edges edges, const QPoint &delta);
 
 protected:
+    // After a capture the pointer is where the captured text was, as the pin should be.
+    bool appearsAtPointer() const override { return true; }
     QPainterPath paintedShape() const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

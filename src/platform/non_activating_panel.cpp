@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/non_activating_panel.h"
 
+#include "platform/sway_window_rules.h"
 #include "platform/tiling_float.h"
 #include "platform/x11_connection.h"
 #include "platform/xcb_reply.h"
@@ -30,6 +31,11 @@ NonActivatingPanel::NonActivatingPanel(QWidget *parent)
 void NonActivatingPanel::orderFront()
 {
     if (!isVisible()) {
+        if (SwayWindowRules *sway = SwayWindowRules::session()) {
+            sway->floatBorderless(windowTitle(), SwayWindowRules::Keyboard::left,
+                                  appearsAtPointer() ? SwayWindowRules::Place::atPointer
+                                                     : SwayWindowRules::Place::byCompositor);
+        }
         floatWhenShown(*this);
         show();
     }

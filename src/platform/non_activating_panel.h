@@ -17,7 +17,8 @@ namespace quorvane {
 // never takes the keyboard focus: showing or clicking it leaves the active window active.
 // Its background is transparent, so subclasses paint their own shape; where no
 // compositing manager runs (transparent pixels would show black) the window is cut to
-// that shape instead.
+// that shape instead. Under sway the panel is known by its window title, which subclasses
+// set before showing it.
 class NonActivatingPanel : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     static QRect keptClear(const QRect &frame, const QList<QRect> &occupied, const QRect &area, int gap = 8);
 
 protected:
+    // Where sway should put the panel when it appears: around the pointer, or (the
+    // default) where it puts floating windows.
+    virtual bool appearsAtPointer() const { return false; }
     // What the panel paints, in its own coordinates; empty (the default): all of it.
     virtual QPainterPath paintedShape() const { return {}; }
     // Cuts the panel to `paintedShape()` when no compositing manager runs, else uncuts it.

@@ -17,12 +17,10 @@ enum class SessionType {
 // "wayland-egl", …). Main thread, after the application object is made.
 SessionType currentSessionType();
 
-// Whether every window that comes up takes the keyboard in `session`, as a Wayland
-// compositor gives it each new window (X11's "do not take focus" hints have no
-// counterpart there).
-inline bool newWindowsTakeTheKeyboard(SessionType session)
-{
-    return session == SessionType::wayland;
-}
+// Whether every window that comes up takes the keyboard in this session, as a Wayland
+// compositor gives it each new window (X11's "do not take focus" hints have no counterpart
+// there), unless the compositor can be told otherwise (sway, through its window rules).
+// Main thread, after the application object is made.
+bool newWindowsTakeTheKeyboard();
 
 } // namespace quorvane

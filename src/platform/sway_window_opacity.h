@@ -1,20 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "platform/sway_ipc.h"
 
 #include <memory>
 
 namespace quorvane {
 
-// This program's windows made see-through and opaque again by sway, through its IPC
-// socket (as swaymsg does). A window a Wayland program hides and shows again is a new one
-// to the compositor, which tiles or places it anew; one that sway draws see-through keeps
-// its place, its size, its floating and the keyboard.
+// This program's windows made see-through and opaque again by sway. A window a Wayland
+// program hides and shows again is a new one to the compositor, which tiles or places it
+// anew; one that sway draws see-through keeps its place, its size, its floating and the
+// keyboard.
 class SwayWindowOpacity {
 public:
-    // `socketPath` is sway's IPC socket (SWAYSOCK).
-    explicit SwayWindowOpacity(QString socketPath);
+    explicit SwayWindowOpacity(SwayIpc sway);
 
     // Where the session is sway's (SWAYSOCK is set); nothing elsewhere.
     static std::unique_ptr<SwayWindowOpacity> fromEnvironment();
@@ -24,7 +23,7 @@ public:
     bool setOpacity(double opacity) const;
 
 private:
-    QString m_socketPath;
+    SwayIpc m_sway;
 };
 
 } // namespace quorvane

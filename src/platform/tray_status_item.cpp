@@ -2,13 +2,16 @@
 #include "platform/tray_status_item.h"
 
 #include "platform/session_type.h"
+#include "platform/sway_window_rules.h"
 #include "platform/tiling_float.h"
 
 #include <QCursor>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusVariant>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QWindow>
 
 namespace quorvane {
 
@@ -34,6 +37,7 @@ TrayStatusItem::TrayStatusItem(QObject *parent)
     m_trayWatcher.setConnection(bus);
     m_trayWatcher.addWatchedService(kWatcherService);
     m_trayWatcher.setWatchMode(QDBusServiceWatcher::WatchForRegistration);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &TrayStatusItem::closeMenuOnceKeyboardLeaves);
     connect(&m_trayWatcher, &QDBusServiceWatcher::serviceRegistered, this, &TrayStatusItem::checkForTray);
     bus.connect(kWatcherService, kWatcherPath, kWatcherService, QStringLiteral("StatusNotifierHostRegistered"), this,
                 SLOT(checkForTray()));
@@ -161,9 +165,32 @@ void TrayStatusItem::popUpMenu()
     if (!m_menu)
         return;
     // Without a window of ours to hang from, a Wayland compositor gets the menu as a
-    // window of its own: floated, not tiled.
+    // window of its own: floated, not tiled. Where Qt cannot tell where the pointer is
+    // (Wayland tells a program only over its own windows), sway can put it there.
+    if (SwayWindowRules *sway = SwayWindowRules::session()) {
+        //: Title of the tray icon's menu where the desktop shows it as a window of its own; window lists show it
+        //% "Quorvane Menu"
+        m_menu->setWindowTitle(qtTrId("menubar.window.title"));
+        sway->floatBorderless(m_menu->windowTitle(), SwayWindowRules::Keyboard::taken,
+                              SwayWindowRules::Place::atPointer);
+    }
+    m_menuHadKeyboard = false;
     floatWhenShown(*m_menu);
     m_menu->popup(QCursor::pos());
+}
+
+// A menu that is a window of its own is closed as a menu is once the user turns to another
+// window: Qt closes it only on clicks into the program's own windows.
+void TrayStatusItem::closeMenuOnceKeyboardLeaves(QWindow *focused)
+{
+    if (!m_menu || !m_menu->isVisible())
+        return;
+    if (focused && focused == m_menu->windowHandle()) {
+        m_menuHadKeyboard = true;
+    } else if (m_menuHadKeyboard) {
+        m_menuHadKeyboard = false;
+        m_menu->hide();
+    }
 }
 
 } // namespace quorvane

@@ -11,6 +11,8 @@
 
 #include <memory>
 
+class QWindow;
+
 namespace quorvane {
 
 // The status item as a system-tray icon (XEmbed tray or StatusNotifierItem host).
@@ -45,11 +47,13 @@ private:
     void createTray();
     void activated(QSystemTrayIcon::ActivationReason reason);
     void popUpMenu();
+    void closeMenuOnceKeyboardLeaves(QWindow *focused);
 
     const bool m_trayDrawsMenu;
     QIcon m_icon;
     QString m_toolTip;
     QPointer<QMenu> m_menu;
+    bool m_menuHadKeyboard = false; // the popped-up menu, a window of its own, had the keyboard
     // What the tray draws: the rows of m_menu, whose actions it shares. One menu for the
     // item's life, so that a host keeps reading the same exported object.
     QMenu m_exported;

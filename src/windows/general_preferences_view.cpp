@@ -160,7 +160,7 @@ void GeneralPreferencesView::retranslate()
 {
     for (size_t i = 0; i < m_rows.size(); ++i)
         m_rows[i]->setTexts(qtTrId(kRowTexts[i].title), qtTrId(kRowTexts[i].description));
-    if (newWindowsTakeTheKeyboard(currentSessionType())) {
+    if (newWindowsTakeTheKeyboard()) {
         const RowText &pin = kRowTexts[static_cast<size_t>(Row::showPinWidget)];
         row(Row::showPinWidget)
             ->setTexts(qtTrId(pin.title),

@@ -7,7 +7,7 @@
 // "Capture Text" in the menu waybar draws at the icon freezes the desktop through the portal,
 // the drag selects the words on the program's own overlay, the words reach the Wayland
 // clipboard (read with wl-paste) and the history, and the notification that stands in for
-// the toast expires; no pin takes the keyboard after it and `quorvane repeat` reads them again,
+// the toast expires; the pin after it leaves the keyboard alone and `quorvane repeat` reads them again,
 // `quorvane preferences` with a launcher's activation token brings the window forward, and
 // a left click on the icon captures.
 #include "platform/user_defaults.h"
@@ -231,6 +231,7 @@ protected:
         setPortalDelay(QString());
         // Clients first, the compositor last.
         clients.clear();
+        input.reset();
         portal.reset();
         wlr.reset();
         gtk.reset();
@@ -281,12 +282,14 @@ protected:
             return {};
         return message.readAllStandardOutput();
     }
-    // The program's windows in sway's tree, by title: floating, focused or urgent.
+    // The program's windows in sway's tree, by title: floating, focused or urgent, and
+    // the border sway draws ("none", "normal" with a title bar, …).
     struct Window {
         bool floating = false;
         bool focused = false;
         bool urgent = false;
         QRect rect;
+        QString border;
     };
     QMap<QString, Window> windows()
     {
@@ -295,7 +298,8 @@ protected:
             if (node.value(QStringLiteral("app_id")).toString() == QStringLiteral("com.corvantis.Quorvane"))
                 found.insert(node.value(QStringLiteral("name")).toString(),
                              {floating, node.value(QStringLiteral("focused")).toBool(),
-                              node.value(QStringLiteral("urgent")).toBool(), rectOf(node)});
+                              node.value(QStringLiteral("urgent")).toBool(), rectOf(node),
+                              node.value(QStringLiteral("border")).toString()});
             for (const QJsonValue &child : node.value(QStringLiteral("nodes")).toArray())
                 walk(child.toObject(), floating);
             for (const QJsonValue &child : node.value(QStringLiteral("floating_nodes")).toArray())
@@ -347,6 +351,38 @@ protected:
         return QString::fromUtf8(paste.readAllStandardOutput());
     }
 
+    // The seat's pointer and keyboard, the pointer left on the first monitor; and the
+    // program's environment: its own folders, as a user past the first run.
+    void startInputAndPrepareProgram()
+    {
+        input = std::make_unique<Child>(QStringLiteral(QUORVANE_VIRTUAL_INPUT),
+                                        QStringList{QString::number(2 * kOutput.width()), QString::number(kOutput.height())},
+                                        session);
+        ASSERT_TRUE(input->printed("ready")) << input->output.constData();
+        ASSERT_TRUE(point("move 20 250"));
+        home = base.filePath(QStringLiteral("home"));
+        {
+            quorvane::UserDefaults defaults(home + QStringLiteral("/config/Quorvane/defaults.json"));
+            defaults.setBool(QStringLiteral("hasSeenOnboarding"), true);
+            defaults.setBool(QStringLiteral("com.corvantis.hasLaunchedBefore"), true);
+            defaults.synchronize();
+        }
+        programEnv = session;
+        for (const auto &[name, folder] : {std::pair{"XDG_CONFIG_HOME", "config"}, std::pair{"XDG_DATA_HOME", "data"},
+                                           std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
+            programEnv.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
+        programEnv.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
+    }
+    // One step of the pointer or keyboard ("move X Y", "press", "key q", …), once the
+    // compositor has handled it.
+    bool point(const QByteArray &step)
+    {
+        const int answers = int(input->output.count("ok"));
+        input->send(step);
+        return waitUntil([&] { return input->output.count("ok") > answers; }, 10000);
+    }
+    bool pointAt(QPoint at) { return point(QStringLiteral("move %1 %2").arg(at.x()).arg(at.y()).toLatin1()); }
+
     const QString portalProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal");
     const QString wlrProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-wlr");
     const QString gtkProgram = QStringLiteral("/usr/libexec/xdg-desktop-portal-gtk");
@@ -357,6 +393,9 @@ protected:
     QProcessEnvironment session;
     std::unique_ptr<Child> compositor, pipewire, wlr, gtk, portal;
     std::vector<std::unique_ptr<Child>> clients;
+    std::unique_ptr<Child> input;
+    QString home;
+    QProcessEnvironment programEnv;
 };
 
 QJsonArray historyRecords(const QString &path)
@@ -412,29 +451,10 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     const QPoint besideBlank(kOutput.width() + 640, 100);
     ASSERT_TRUE(screenShowsAt(besideBlank, 0xffffff)) << "the second monitor's words never reached the screen";
 
-    Child pointer(QStringLiteral(QUORVANE_VIRTUAL_POINTER),
-                  {QString::number(2 * kOutput.width()), QString::number(kOutput.height())}, session);
-    ASSERT_TRUE(pointer.printed("ready")) << pointer.output.constData();
-    const auto point = [&](const char *step) {
-        const int answers = int(pointer.output.count("ok"));
-        pointer.send(step);
-        return waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000);
-    };
-    ASSERT_TRUE(point("move 20 250"));
-
-    // The program with its own folders, as a user past the first run.
-    const QString home = base.filePath(QStringLiteral("home"));
-    {
-        quorvane::UserDefaults defaults(home + QStringLiteral("/config/Quorvane/defaults.json"));
-        defaults.setBool(QStringLiteral("hasSeenOnboarding"), true);
-        defaults.setBool(QStringLiteral("com.corvantis.hasLaunchedBefore"), true);
-        defaults.synchronize();
-    }
-    QProcessEnvironment env = session;
-    for (const auto &[name, folder] : {std::pair{"XDG_CONFIG_HOME", "config"}, std::pair{"XDG_DATA_HOME", "data"},
-                                       std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
-        env.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
+    startInputAndPrepareProgram();
+    if (HasFatalFailure())
+        return;
+    const QProcessEnvironment &env = programEnv;
     // The desktop's notification server, where the toasts go in a Wayland session.
     quorvane::test::FakeNotificationServer notifications;
     QDBusConnection notificationBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus,
@@ -521,9 +541,6 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
 
     // A right click on it: the tray draws the program's menu at the icon; "Capture Text",
     // its first row, freezes the desktop and brings up the overlay, dimmed.
-    const auto pointAt = [&](QPoint at) {
-        return point(QStringLiteral("move %1 %2").arg(at.x()).arg(at.y()).toLatin1().constData());
-    };
     ASSERT_TRUE(pointAt(icon.center()));
     const QImage beforeMenu = screen();
     ASSERT_FALSE(beforeMenu.isNull());
@@ -580,9 +597,10 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     // No X11 helper can name the application in front here: the record names none.
     EXPECT_FALSE(historyRecords(history)[0].toObject().contains(QStringLiteral("sourceAppBundleID")));
 
-    // No pin comes up after the capture: it would take the keyboard from the words' window.
+    // The pin that comes up after the capture leaves the keyboard with the words' window.
     // A repeat reads the same words again.
-    EXPECT_TRUE(floatingWindows().isEmpty()) << floatingWindows().join(u',').toStdString();
+    EXPECT_TRUE(waitUntil([&] { return floatingWindows() == QStringList{QStringLiteral("Pinned Capture")}; }, 10000))
+        << floatingWindows().join(u',').toStdString();
     EXPECT_TRUE(waitUntil([&] { return focusedWindow() == QStringLiteral("Quorvane reads 2468"); }, 10000))
         << "the keyboard is with " << focusedWindow().toStdString();
     Child repeat(quorvane, {QStringLiteral("repeat")}, env);
@@ -647,40 +665,25 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     EXPECT_FALSE(squeezed(QString::fromUtf8(program.output)).contains("READS2468")) << program.output.constData();
 }
 
-// Stock sway as Debian ships it: its own bar and no notification server.
+// Stock sway as Debian ships it: its own bar, title bars on windows and no notification server.
 class StockSwaySession : public WaylandSession {
 protected:
-    StockSwaySession() { extraConfig = "bar {\n  position top\n}\n"; }
+    StockSwaySession()
+    {
+        extraConfig = "default_border normal\ndefault_floating_border normal\nbar {\n  position top\n}\n";
+    }
 };
 
 TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheKeyboardStaysWithTheUserAndARepeatSetsTheClipboard)
 {
     const QString words = QStringLiteral("Quorvane reads 2468");
-    startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {words}, session);
+    Child &wordsWindow = startClient(QStringLiteral(QUORVANE_WAYLAND_WORDS), {words}, session);
     const QPoint blank(640, 150);
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff)) << "the words never reached the screen";
-    Child pointer(QStringLiteral(QUORVANE_VIRTUAL_POINTER),
-                  {QString::number(2 * kOutput.width()), QString::number(kOutput.height())}, session);
-    ASSERT_TRUE(pointer.printed("ready")) << pointer.output.constData();
-    const auto point = [&](const char *step) {
-        const int answers = int(pointer.output.count("ok"));
-        pointer.send(step);
-        return waitUntil([&] { return pointer.output.count("ok") > answers; }, 10000);
-    };
-    ASSERT_TRUE(point("move 20 250"));
-
-    const QString home = base.filePath(QStringLiteral("home"));
-    {
-        quorvane::UserDefaults defaults(home + QStringLiteral("/config/Quorvane/defaults.json"));
-        defaults.setBool(QStringLiteral("hasSeenOnboarding"), true);
-        defaults.setBool(QStringLiteral("com.corvantis.hasLaunchedBefore"), true);
-        defaults.synchronize();
-    }
-    QProcessEnvironment env = session;
-    for (const auto &[name, folder] : {std::pair{"XDG_CONFIG_HOME", "config"}, std::pair{"XDG_DATA_HOME", "data"},
-                                       std::pair{"XDG_STATE_HOME", "state"}, std::pair{"XDG_CACHE_HOME", "cache"}})
-        env.insert(QString::fromLatin1(name), home + u'/' + QString::fromLatin1(folder));
-    env.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("quorvane.*.info=true"));
+    startInputAndPrepareProgram();
+    if (HasFatalFailure())
+        return;
+    const QProcessEnvironment &env = programEnv;
     ASSERT_FALSE(busHas(QStringLiteral("org.freedesktop.Notifications")));
     const QString quorvane = QStringLiteral(QUORVANE_BINARY_DIR "/src/app/quorvane");
     Child &program = startClient(quorvane, {}, env);
@@ -693,13 +696,21 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
         ASSERT_TRUE(waitUntil([&] { return command.process.state() == QProcess::NotRunning; }, 20000));
         EXPECT_NE(command.process.exitCode(), 0);
         EXPECT_TRUE(command.output.contains("xdg-desktop-portal")) << command.output.constData();
-        EXPECT_TRUE(waitUntil([&] { return !floatingWindows().isEmpty(); }, 10000))
-            << "no window told of the failure\n" << program.output.constData();
+        // That window floats without a title bar and leaves the keyboard with the words' window.
+        Window notice;
+        EXPECT_TRUE(waitUntil([&] {
+            notice = windows().value(QStringLiteral("Quorvane Notice"));
+            return notice.floating;
+        }, 10000)) << "no window told of the failure: " << windows().keys().join(u',').toStdString() << "\n"
+                   << program.output.constData();
+        EXPECT_FALSE(notice.focused);
+        EXPECT_EQ(notice.border, QStringLiteral("none"));
+        EXPECT_EQ(focusedWindow(), words);
     }
 
     // With the portal, which starts only when first asked and answers 10 s later, a capture
     // from the command line: the program says that it waits, the words reach the clipboard,
-    // the command prints so, and the keyboard is back with the words' window, not with a pin.
+    // the command prints so, and the keyboard is back with the words' window.
     startPortal(true, 10);
     if (HasFatalFailure())
         return;
@@ -717,9 +728,64 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     EXPECT_EQ(capture.process.exitCode(), 0) << capture.output.constData();
     EXPECT_TRUE(capture.output.contains("Copied to clipboard")) << capture.output.constData();
     EXPECT_TRUE(squeezed(clipboard()).contains("QUORVANEREADS2468")) << clipboard().toStdString();
-    EXPECT_TRUE(waitUntil([&] { return windows().isEmpty() && focusedWindow() == words; }, 15000))
-        << "the keyboard is with " << focusedWindow().toStdString() << "; the program shows "
-        << windows().keys().join(u',').toStdString();
+    // The pin comes up where the pointer ended the selection, floating without a title bar,
+    // and what the user types next still goes into the words' window.
+    Window pin;
+    EXPECT_TRUE(waitUntil([&] {
+        pin = windows().value(QStringLiteral("Pinned Capture"));
+        return pin.floating && focusedWindow() == words;
+    }, 15000)) << "the keyboard is with " << focusedWindow().toStdString() << "; the program shows "
+               << windows().keys().join(u',').toStdString();
+    EXPECT_FALSE(pin.focused);
+    EXPECT_EQ(pin.border, QStringLiteral("none"));
+    EXPECT_TRUE(pin.rect.contains(QPoint(1260, 470))) << QDebug::toString(pin.rect).toStdString();
+    ASSERT_TRUE(point("key q"));
+    EXPECT_TRUE(wordsWindow.printed("typed q", 10000)) << "the key went elsewhere than the words' window";
+    EXPECT_EQ(focusedWindow(), words);
+
+    // sway's own bar hands a right click on the tray icon to the program, whose menu opens
+    // at the pointer as a menu does: floating, without a title bar, with the keyboard;
+    // Escape closes it, and so does turning to another window.
+    const int barHeight = QJsonDocument::fromJson(swaymsg({QStringLiteral("-t"), QStringLiteral("get_workspaces")}))
+                              .array()
+                              .first()
+                              .toObject()
+                              .value(QStringLiteral("rect"))
+                              .toObject()
+                              .value(QStringLiteral("y"))
+                              .toInt();
+    ASSERT_GT(barHeight, 0);
+    QRect icon;
+    ASSERT_TRUE(waitUntil([&] {
+        const QImage shown = screen();
+        // The bar is black; at its end only the tray draws.
+        icon = shown.isNull() ? QRect() : pointsWhere(QRect(kOutput.width() - 100, 0, 100, barHeight), [&](QPoint p) {
+            return qGray(shown.pixel(p)) > 60;
+        });
+        return !icon.isEmpty();
+    }, 20000)) << "no icon in sway's bar\n" << program.output.constData();
+    const auto openMenu = [&] {
+        Window menu;
+        const bool opened = pointAt(icon.center()) && point("press right") && point("release right")
+            && waitUntil([&] {
+                   menu = windows().value(QStringLiteral("Quorvane Menu"));
+                   return menu.focused;
+               }, 10000);
+        return std::pair{opened, menu};
+    };
+    const auto [opened, menu] = openMenu();
+    ASSERT_TRUE(opened) << "no menu took the keyboard: " << windows().keys().join(u',').toStdString() << "\n"
+                        << program.output.constData();
+    EXPECT_TRUE(menu.floating);
+    EXPECT_EQ(menu.border, QStringLiteral("none"));
+    EXPECT_TRUE(menu.rect.contains(icon.center())) << QDebug::toString(menu.rect).toStdString();
+    const auto menuGone = [&] { return waitUntil([&] { return !windows().contains(QStringLiteral("Quorvane Menu")); }, 10000); };
+    ASSERT_TRUE(point("key Escape"));
+    EXPECT_TRUE(menuGone()) << "Escape left the menu open";
+    ASSERT_TRUE(openMenu().first);
+    ASSERT_TRUE(pointAt({100, 300}) && point("press") && point("release"));
+    EXPECT_TRUE(menuGone()) << "a click into another window left the menu open";
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow() == words; }, 10000)) << focusedWindow().toStdString();
 
     // Another program copies; the history window is open. A repeat puts the words on the
     // clipboard again, and the history window comes back floating where it was.
@@ -734,8 +800,12 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     ASSERT_TRUE(waitUntil([&] { return windows().value(QStringLiteral("Capture History")).floating; }, 10000))
         << windows().keys().join(u',').toStdString();
     // Qt draws the window's first frames with a title bar of its own until the compositor's
-    // answer to the decoration it asked for arrives: its place counts once a command,
-    // answered when the program has handled what came before, leaves it as it was.
+    // answer to the decoration it asked for arrives: its place counts once sway draws the
+    // title bar instead and a command, answered when the program has handled what came
+    // before, leaves it as it was.
+    ASSERT_TRUE(waitUntil([&] { return windows().value(QStringLiteral("Capture History")).border == QStringLiteral("normal"); },
+                          10000))
+        << windows().value(QStringLiteral("Capture History")).border.toStdString();
     QRect historyPlace;
     ASSERT_TRUE(waitUntil([&] {
         const QRect before = windows().value(QStringLiteral("Capture History")).rect;
