@@ -704,8 +704,8 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
         }, 10000)) << "no window told of the failure: " << windows().keys().join(u',').toStdString() << "\n"
                    << program.output.constData();
         EXPECT_FALSE(notice.focused);
-        EXPECT_EQ(notice.border, QStringLiteral("none"));
-        EXPECT_EQ(focusedWindow(), words);
+        EXPECT_EQ(notice.border.toStdString(), "none");
+        EXPECT_EQ(focusedWindow().toStdString(), words.toStdString());
     }
 
     // With the portal, which starts only when first asked and answers 10 s later, a capture
@@ -737,11 +737,11 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     }, 15000)) << "the keyboard is with " << focusedWindow().toStdString() << "; the program shows "
                << windows().keys().join(u',').toStdString();
     EXPECT_FALSE(pin.focused);
-    EXPECT_EQ(pin.border, QStringLiteral("none"));
+    EXPECT_EQ(pin.border.toStdString(), "none");
     EXPECT_TRUE(pin.rect.contains(QPoint(1260, 470))) << QDebug::toString(pin.rect).toStdString();
     ASSERT_TRUE(point("key q"));
     EXPECT_TRUE(wordsWindow.printed("typed q", 10000)) << "the key went elsewhere than the words' window";
-    EXPECT_EQ(focusedWindow(), words);
+    EXPECT_EQ(focusedWindow().toStdString(), words.toStdString());
 
     // sway's own bar hands a right click on the tray icon to the program, whose menu opens
     // at the pointer as a menu does: floating, without a title bar, with the keyboard;
@@ -777,7 +777,7 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     ASSERT_TRUE(opened) << "no menu took the keyboard: " << windows().keys().join(u',').toStdString() << "\n"
                         << program.output.constData();
     EXPECT_TRUE(menu.floating);
-    EXPECT_EQ(menu.border, QStringLiteral("none"));
+    EXPECT_EQ(menu.border.toStdString(), "none");
     EXPECT_TRUE(menu.rect.contains(icon.center())) << QDebug::toString(menu.rect).toStdString();
     const auto menuGone = [&] { return waitUntil([&] { return !windows().contains(QStringLiteral("Quorvane Menu")); }, 10000); };
     ASSERT_TRUE(point("key Escape"));
@@ -786,6 +786,12 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
     ASSERT_TRUE(pointAt({100, 300}) && point("press") && point("release"));
     EXPECT_TRUE(menuGone()) << "a click into another window left the menu open";
     EXPECT_TRUE(waitUntil([&] { return focusedWindow() == words; }, 10000)) << focusedWindow().toStdString();
+    // A click into the pin gives it the keyboard, for editing its text.
+    ASSERT_TRUE(pointAt(pin.rect.center()) && point("press") && point("release"));
+    EXPECT_TRUE(waitUntil([&] { return focusedWindow() == QStringLiteral("Pinned Capture"); }, 10000))
+        << focusedWindow().toStdString();
+    ASSERT_TRUE(pointAt({100, 300}) && point("press") && point("release"));
+    ASSERT_TRUE(waitUntil([&] { return focusedWindow() == words; }, 10000)) << focusedWindow().toStdString();
 
     // Another program copies; the history window is open. A repeat puts the words on the
     // clipboard again, and the history window comes back floating where it was.
