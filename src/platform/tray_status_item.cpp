@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tray_status_item.h"
 
+#include "platform/log_categories.h"
 #include "platform/session_type.h"
 #include "platform/sway_window_rules.h"
 #include "platform/tiling_float.h"
@@ -187,6 +188,7 @@ void TrayStatusItem::closeMenuOnceKeyboardLeaves(QWindow *focused)
         return;
     if (focused && focused == m_menu->windowHandle()) {
         m_menuHadKeyboard = true;
+        qCInfo(lcPlatform) << "The tray menu has the keyboard";
     } else if (m_menuHadKeyboard) {
         m_menuHadKeyboard = false;
         m_menu->hide();

@@ -18,6 +18,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QDBusReply>
 #include <QDBusMetaType>
 #include <QDir>
 #include <QFile>
@@ -37,6 +38,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <csignal>
 #include <unistd.h>
 
 namespace {
@@ -233,6 +235,14 @@ protected:
         clients.clear();
         input.reset();
         portal.reset();
+        // A portal the bus started when first asked, and a notification server the test
+        // played, would otherwise answer the next test on this bus.
+        const QString portalName = QStringLiteral("org.freedesktop.portal.Desktop");
+        const QDBusReply<uint> started = QDBusConnection::sessionBus().interface()->servicePid(portalName);
+        if (started.isValid() && ::kill(pid_t(started.value()), SIGTERM) == 0) {
+            EXPECT_TRUE(waitUntil([&] { return !busHas(portalName); }, 10000));
+        }
+        QDBusConnection::disconnectFromBus(QStringLiteral("notification-server"));
         wlr.reset();
         gtk.reset();
         pipewire.reset();
@@ -764,12 +774,14 @@ TEST_F(StockSwaySession, WithoutANotificationServerResultsAreShownAndPrintedTheK
         });
         return !icon.isEmpty();
     }, 20000)) << "no icon in sway's bar\n" << program.output.constData();
+    // Open once sway has given it the keyboard and the program has heard so.
     const auto openMenu = [&] {
+        const qsizetype heard = program.output.count("The tray menu has the keyboard");
         Window menu;
         const bool opened = pointAt(icon.center()) && point("press right") && point("release right")
             && waitUntil([&] {
                    menu = windows().value(QStringLiteral("Quorvane Menu"));
-                   return menu.focused;
+                   return menu.focused && program.output.count("The tray menu has the keyboard") > heard;
                }, 10000);
         return std::pair{opened, menu};
     };
