@@ -2,14 +2,14 @@
 // The program in a real Wayland session: a headless sway with two monitors,
 // xdg-desktop-portal with the GTK backend and then also the wlroots one and PipeWire (which
 // that backend needs) on the test's private bus, a window showing known words, the program
-// as a Wayland client, and a pointer the compositor drives. Without the wlroots backend a
-// capture says what to install; with it, and with waybar's tray and mako's notifications,
-// "Capture Text" in the menu waybar draws at the icon freezes the desktop through the portal,
-// the drag selects the words on the program's own overlay, the words reach the Wayland
-// clipboard (read with wl-paste) and the history, and the notification that stands in for
-// the toast expires; the pin after it leaves the keyboard alone and `quorvane repeat` reads them again,
-// `quorvane preferences` with a launcher's activation token brings the window forward, and
-// a left click on the icon captures.
+// as a Wayland client, and a pointer and keyboard the compositor drives. Without the
+// wlroots backend a capture says what to install; with it, and with waybar's tray and
+// mako's notifications, "Capture Text" in the menu waybar draws at the icon freezes the
+// desktop through the portal, the drag selects the words on the program's own overlay, the
+// words reach the Wayland clipboard (read with wl-paste) and the history, and the
+// notification that stands in for the toast expires; the pin after it leaves the keyboard
+// alone and `quorvane repeat` reads them again, `quorvane preferences` with a launcher's
+// activation token brings the window forward, and a left click on the icon captures.
 #include "platform/user_defaults.h"
 #include "support/event_loop.h"
 #include "support/fake_notification_server.h"
