@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
-# (render_screen_text's programs) and a held-out half no rule was tuned on
+# (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was tuned on
 # (bench/code_heldout and a second slice written later, bench/code_heldout_b: terminal
 # output, logs, config and source files, rendered apart in DejaVu Sans Mono, Liberation
 # Mono and Noto Sans Mono). Each half is read as rendered
@@ -50,6 +50,7 @@ show_in_terminals() {
 }
 if [ $inside = yes ]; then
   show_in_terminals "$work/synthetic/code" "$work/terminal" 'DejaVu Sans Mono'
+  show_in_terminals "$work/tuned-truth" "$work/tuned-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-truth" "$work/heldout-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-b-truth" "$work/heldout-b-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   exit 0
@@ -70,13 +71,13 @@ read_and_score() {
   echo "numbers changed or lost: $shown of $truth"
 }
 
-rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout*
+rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in heldout heldout-b; do
+for slice in tuned heldout heldout-b; do
   from=$root/bench/code_${slice/-/_}
   "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
-  # The held-out texts as they are, for the terminals.
+  # The texts as they are, for the terminals.
   mkdir -p "$work/$slice-truth"
   for f in "$from"/*; do cp "$f" "$work/$slice-truth/$(basename "$f").gt.txt"; done
 done
@@ -86,6 +87,10 @@ echo "== tuned half: code mode on rendered program text (white space counts)"
 read_and_score "$work/synthetic/code" "$work/synthetic-out"
 echo "== tuned half: code mode in xterm windows (white space counts)"
 read_and_score "$work/terminal" "$work/terminal-out"
+echo "== tuned half, further texts: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/tuned" "$work/tuned-out"
+echo "== tuned half, further texts: code mode in xterm windows (white space counts)"
+read_and_score "$work/tuned-terminal" "$work/tuned-terminal-out"
 echo "== held-out half: code mode on rendered program and terminal text (white space counts)"
 read_and_score "$work/heldout" "$work/heldout-out"
 echo "== held-out half: code mode in xterm windows (white space counts)"
