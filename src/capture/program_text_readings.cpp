@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/program_text_readings.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace quorvane {
@@ -108,45 +109,118 @@ void readHexadecimalRuns(RecognizedWord &word)
 void readHexadecimalLiterals(RecognizedWord &word)
 {
     for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
-        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o")};
+        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
         if (!zeros.contains(word.symbols[i]) || word.symbols[i + 1] != QLatin1String("x") || (i > 0 && isAlphanumeric(word, i - 1)))
             continue;
         qsizetype end = i + 2;
+        while (end < word.symbols.size() && isDigitOrLetter(word, end))
+            ++end;
+        // A C literal may end in its type's suffix ("0xFFu", "0x10UL").
+        qsizetype digitsEnd = end;
+        static const QString suffixes = QStringLiteral("uUlL");
+        while (digitsEnd > i + 3 && end - digitsEnd < 3 && suffixes.contains(word.symbols[digitsEnd - 1]))
+            --digitsEnd;
         bool hex = true;
-        for (; end < word.symbols.size() && isAlphanumeric(word, end); ++end)
-            hex = hex && (isHexDigitOfEitherCase(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
-        if (!hex || end == i + 2)
+        for (qsizetype j = i + 2; j < digitsEnd; ++j)
+            hex = hex && (isHexDigitOfEitherCase(word.symbols[j]) || !hexAlternative(word, j).isEmpty());
+        if (!hex || digitsEnd == i + 2)
             continue;
         word.symbols[i] = QStringLiteral("0");
-        for (qsizetype j = i + 2; j < end; ++j) {
+        for (qsizetype j = i + 2; j < digitsEnd; ++j) {
             if (!isHexDigitOfEitherCase(word.symbols[j]))
                 word.symbols[j] = hexAlternative(word, j);
         }
     }
 }
 
-// "x<O" or "x<@": an "O" or "@" written against an operator, with no letter or digit
-// beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
+// "x<O", "x<@" or "!= @": an "O", "@", "©" or "®" standing alone or against an operator,
+// with no letter or digit beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
 // weighed a zero for it, it is a zero.
 void readLoneZeros(RecognizedWord &word)
 {
-    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@"),
+                                      QStringLiteral("\u00A9"), QStringLiteral("\u00AE")};
     for (qsizetype i = 0; i < word.symbols.size(); ++i) {
         if (!zeroLike.contains(word.symbols[i]) || !word.alternatives.value(i).contains(QStringLiteral("0")))
             continue;
         // Its neighbours in the word, if any, are operators.
-        if (word.symbols.size() > 1 && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
+        if (!isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
             word.symbols[i] = QStringLiteral("0");
     }
 }
 
+// "eth0" read as "etho": the names of network interfaces and terminals end in their
+// number, which the engine, reading letters before it, takes for a letter like it.
+void readDeviceNumbers(RecognizedWord &word)
+{
+    static const QStringList devices{QStringLiteral("eth"), QStringLiteral("wlan"), QStringLiteral("docker"),
+                                     QStringLiteral("virbr"), QStringLiteral("veth"), QStringLiteral("tun"),
+                                     QStringLiteral("tty"), QStringLiteral("loop"), QStringLiteral("bond")};
+    static const QHash<QString, QString> digitLike{{QStringLiteral("o"), QStringLiteral("0")},
+                                                    {QStringLiteral("O"), QStringLiteral("0")},
+                                                    {QStringLiteral("@"), QStringLiteral("0")},
+                                                    {QStringLiteral("d"), QStringLiteral("0")},
+                                                    {QStringLiteral("l"), QStringLiteral("1")},
+                                                    {QStringLiteral("I"), QStringLiteral("1")}};
+    for (qsizetype start = 0; start < word.symbols.size(); ++start) {
+        if (isAlphanumeric(word, start - 1))
+            continue;
+        for (const QString &device : devices) {
+            const qsizetype last = start + device.size();
+            if (last >= word.symbols.size() || isAlphanumeric(word, last + 1)
+                || word.symbols.mid(start, device.size()).join(QString()) != device
+                || !digitLike.contains(word.symbols[last]))
+                continue;
+            word.symbols[last] = digitLike.value(word.symbols[last]);
+        }
+    }
+}
+
 } // namespace
+
+// "1s" for "ls", "0BJ" for "OBJ": a name does not start with a digit, and a number does
+// not go on in letters other than a unit's or a hexadecimal value's. A "1" or "0" that
+// starts a run of letters, where the engine also weighed the letter it resembles, is that
+// letter.
+void readLeadingLetters(RecognizedWord &word)
+{
+    static const QStringList units{
+        QStringLiteral("s"),  QStringLiteral("ms"), QStringLiteral("us"), QStringLiteral("ns"), QStringLiteral("m"),
+        QStringLiteral("h"),  QStringLiteral("d"),  QStringLiteral("px"), QStringLiteral("em"), QStringLiteral("pt"),
+        QStringLiteral("st"), QStringLiteral("nd"), QStringLiteral("rd"), QStringLiteral("th"), QStringLiteral("x"),
+        QStringLiteral("min"), QStringLiteral("sec"), QStringLiteral("b"), QStringLiteral("o")};
+    for (qsizetype start = 0; start + 1 < word.symbols.size(); ++start) {
+        if (isAlphanumeric(word, start - 1) || !isAlphanumeric(word, start + 1))
+            continue;
+        const QString &first = word.symbols[start];
+        static const QStringList literalPrefixes{QStringLiteral("x"), QStringLiteral("b"), QStringLiteral("o")};
+        if ((first != QLatin1String("1") && first != QLatin1String("0"))
+            || (first == QLatin1String("0") && literalPrefixes.contains(word.symbols[start + 1])))
+            continue;
+        qsizetype end = start + 1;
+        bool hex = true;
+        while (end < word.symbols.size() && (isAlphanumeric(word, end) || word.symbols[end] == QLatin1String("_"))) {
+            hex = hex && isHexDigitOfEitherCase(word.symbols[end]);
+            ++end;
+        }
+        const QString rest = word.symbols.mid(start + 1, end - start - 1).join(QString());
+        if (!word.symbols[start + 1][0].isLetter() || hex || units.contains(rest.toLower()))
+            continue;
+        const bool capitals = rest.left(1) == rest.left(1).toUpper();
+        const QString letter = first == QLatin1String("0") ? QStringLiteral("O")
+                                                           : (capitals ? QStringLiteral("I") : QStringLiteral("l"));
+        if (word.alternatives.value(start).contains(letter))
+            word.symbols[start] = letter;
+    }
+}
 
 void readProgramWord(RecognizedWord &word)
 {
     readHexadecimalRuns(word);
     readHexadecimalLiterals(word);
     readLoneZeros(word);
+    readDeviceNumbers(word);
+    readLeadingLetters(word);
 }
 
 // A line of one to three characters after an unclosed "{" most often closes it ("}",

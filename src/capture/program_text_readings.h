@@ -12,8 +12,9 @@ namespace quorvane {
 // words, and the engine reads them as letters would be. These corrections weigh the other
 // readings the engine kept for each character (RecognizedWord::alternatives).
 
-// Hexadecimal runs ("alb2c3d" -> "a1b2c3d"), 0x literals ("Oxif" -> "0x1f") and lone
-// zeros against operators ("x<O" -> "x<0") of one word, in place.
+// Hexadecimal runs ("alb2c3d" -> "a1b2c3d"), 0x literals ("Oxif" -> "0x1f", "OxFFu" ->
+// "0xFFu"), lone zeros ("x<O" -> "x<0", "@" -> "0") and the numbers of device names
+// ("etho" -> "eth0") of one word, in place.
 void readProgramWord(RecognizedWord &word);
 
 // A line of one to three characters after `openBraces` open "{" that the engine read
