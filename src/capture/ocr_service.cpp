@@ -6,6 +6,7 @@
 #include "capture/monospace_grid.h"
 #include "capture/number_rereading.h"
 #include "capture/ocr_error.h"
+#include "capture/program_text_readings.h"
 #include "capture/recognition_image.h"
 #include "capture/tesseract_engine.h"
 #include "capture/tesseract_language_map.h"
@@ -319,6 +320,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
+    if (preserveIndentation)
+        text = withNamesAsElsewhere(*text);
     // White space alone is no text, in code mode as in every other.
     if (isBlank(*text)) {
         diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] no text detected"));

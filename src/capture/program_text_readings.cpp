@@ -247,6 +247,68 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces)
     }
 }
 
+// The characters the engine confuses in names, each with the one that stands for its kind.
+QChar confusedKind(QChar c)
+{
+    switch (c.unicode()) {
+    case u'1': case u'l': case u'I': return u'l';
+    case u'0': case u'O': case u'o': return u'o';
+    case u'c': case u'e': return u'c';
+    default: return c;
+    }
+}
+
+QString withNamesAsElsewhere(const QString &text)
+{
+    static const QRegularExpression names(QStringLiteral("[A-Za-z0-9_]+"));
+    struct Occurrence {
+        qsizetype start;
+        QString name;
+    };
+    QList<Occurrence> occurrences;
+    QHash<QString, QHash<QString, int>> formsOfKind;
+    for (auto it = names.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured();
+        QString kind;
+        // Only a name held in place by a character the engine does not confuse ("crc",
+        // "lib0"), so that "lo" and "10" stay apart.
+        bool anchored = false, letter = false;
+        for (QChar c : name) {
+            kind += confusedKind(c);
+            const bool confused = confusedKind(c) != c || c == u'l' || c == u'o' || c == u'c';
+            anchored = anchored || (!confused && c != u'_');
+            letter = letter || c.isLetter();
+        }
+        if (!anchored || !letter || name.size() < 3)
+            continue;
+        occurrences.append({match.capturedStart(), name});
+        ++formsOfKind[kind][name];
+    }
+    QString result = text;
+    for (const Occurrence &occurrence : std::as_const(occurrences)) {
+        QString kind;
+        for (QChar c : occurrence.name)
+            kind += confusedKind(c);
+        const QHash<QString, int> &forms = formsOfKind[kind];
+        QString best;
+        int most = 0;
+        bool tie = false;
+        for (auto form = forms.begin(); form != forms.end(); ++form) {
+            if (form.value() > most) {
+                best = form.key();
+                most = form.value();
+                tie = false;
+            } else if (form.value() == most) {
+                tie = true;
+            }
+        }
+        if (!tie && best != occurrence.name)
+            result.replace(occurrence.start, best.size(), best);
+    }
+    return result;
+}
+
 qsizetype unclosedBraces(const QStringList &lines)
 {
     qsizetype open = 0;

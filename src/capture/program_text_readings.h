@@ -21,6 +21,11 @@ void readProgramWord(RecognizedWord &word);
 // as letters ("yi") but weighed "}" for: the closing brace, and ";" after it.
 void readClosingLine(RecognizedLine &line, qsizetype openBraces);
 
+// "crc" read as "cre" in one place and "crc" in two others: a name of the text whose
+// occurrences differ only in characters the engine confuses ("1", "l", "I"; "0", "O",
+// "o"; "c", "e") takes the form most of them have.
+QString withNamesAsElsewhere(const QString &text);
+
 // How many "{" of `lines` are not closed by a "}".
 qsizetype unclosedBraces(const QStringList &lines);
 
