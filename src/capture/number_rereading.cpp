@@ -31,6 +31,11 @@ bool isLetterOrDigit(const RecognizedWord &word, qsizetype i)
 bool isDigitLike(const RecognizedWord &word, qsizetype i)
 {
     const QString &symbol = word.symbols[i];
+    // The "@" the engine reads for a dotted zero, where a number starts: "@.75".
+    if (symbol == QLatin1String("@") && !isLetterOrDigit(word, i - 1)) {
+        const qsizetype next = i + 1 < word.symbols.size() && isSeparator(word.symbols[i + 1]) ? i + 2 : i + 1;
+        return next < word.symbols.size() && isDigit(word.symbols[next]);
+    }
     if (symbol.size() != 1 || symbol[0].unicode() < 0x80 || symbol[0].isLetter())
         return false;
     const QStringList alternatives = word.alternatives.value(i);
@@ -87,10 +92,11 @@ QImage numberImage(const RecognizedWord &word, const Token &token, const QImage 
     const int height = box.height();
     int left = box.left() - height / 4;
     int right = box.right() + height / 4;
+    // Halfway to the characters beside it, whose edges the engine's boxes may cut.
     if (token.first > 0)
-        left = std::max(left, word.symbolBoxes[token.first - 1].right() + 1);
+        left = std::max(left, (word.symbolBoxes[token.first - 1].right() + box.left()) / 2 + 1);
     if (token.last + 1 < word.symbolBoxes.size())
-        right = std::min(right, word.symbolBoxes[token.last + 1].left() - 1);
+        right = std::min(right, (word.symbolBoxes[token.last + 1].left() + box.right()) / 2 - 1);
     const QRect cut = QRect(QPoint(left, box.top() - height / 6), QPoint(right, box.bottom() + height / 6))
                           .intersected(grey.rect());
     const int margin = std::max(8, height / 2);
@@ -104,11 +110,13 @@ QImage numberImage(const RecognizedWord &word, const Token &token, const QImage 
 // The dotted or slashed zero of a terminal font is the digit the engine most often takes
 // for another ("0" as "6", "8" or "9") or for a sign; read without letters to choose from
 // it reads right, while the other digits it read well in the first place come back worse
-// as often as better. So only a sign or a digit for which the engine also weighed a zero
-// is read again, and takes the second reading.
+// as often as better. So only a sign, a "6", "8" or "9", or a digit for which the engine
+// also weighed a zero is read again, and a digit takes the second reading only when that
+// is a zero.
 bool mayBeZero(const RecognizedWord &word, qsizetype i)
 {
-    return isDigitLike(word, i)
+    static const QStringList zeroShaped{QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("9")};
+    return isDigitLike(word, i) || zeroShaped.contains(word.symbols[i])
            || (isDigit(word.symbols[i]) && word.symbols[i] != QLatin1String("0")
                && word.alternatives.value(i).contains(QStringLiteral("0")));
 }
