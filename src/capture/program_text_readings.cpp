@@ -214,6 +214,21 @@ void readLeadingLetters(RecognizedWord &word)
     }
 }
 
+// "lib@" for "lib0", "i += l" for "i += 1": the "@" a terminal font's dotted zero is read
+// as ends no name, and a name of the one letter "l" hardly occurs, while "1" stands alone
+// in every other line of a program (an option "-l" is no name).
+void readNameEndsAndOnes(RecognizedWord &word)
+{
+    for (qsizetype i = 0; i < word.symbols.size(); ++i) {
+        if (word.symbols[i] == QLatin1String("@") && isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1)
+            && word.symbols.value(i + 1) != QLatin1String("@"))
+            word.symbols[i] = QStringLiteral("0");
+        else if (word.symbols[i] == QLatin1String("l") && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1)
+                 && word.symbols.value(i - 1) != QLatin1String("-") && word.alternatives.value(i).contains(QStringLiteral("1")))
+            word.symbols[i] = QStringLiteral("1");
+    }
+}
+
 void readProgramWord(RecognizedWord &word)
 {
     readHexadecimalRuns(word);
@@ -221,6 +236,7 @@ void readProgramWord(RecognizedWord &word)
     readLoneZeros(word);
     readDeviceNumbers(word);
     readLeadingLetters(word);
+    readNameEndsAndOnes(word);
 }
 
 // A line of one to three characters after an unclosed "{" most often closes it ("}",
