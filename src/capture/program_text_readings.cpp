@@ -214,14 +214,17 @@ void readLeadingLetters(RecognizedWord &word)
     }
 }
 
-// "lib@" for "lib0", "i += l" for "i += 1": the "@" a terminal font's dotted zero is read
-// as ends no name, and a name of the one letter "l" hardly occurs, while "1" stands alone
-// in every other line of a program (an option "-l" is no name).
+// "lib@" or "libO" for "lib0", "i += l" for "i += 1": the "@" a terminal font's dotted
+// zero is read as ends no name, nor does a capital "O" after a small letter (a camel-case
+// word of one letter), and a name of the one letter "l" hardly occurs, while "1" stands
+// alone in every other line of a program (an option "-l" is no name).
 void readNameEndsAndOnes(RecognizedWord &word)
 {
     for (qsizetype i = 0; i < word.symbols.size(); ++i) {
-        if (word.symbols[i] == QLatin1String("@") && isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1)
-            && word.symbols.value(i + 1) != QLatin1String("@"))
+        const bool endsName = isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1);
+        if (endsName && word.symbols[i] == QLatin1String("@") && word.symbols.value(i + 1) != QLatin1String("@"))
+            word.symbols[i] = QStringLiteral("0");
+        else if (endsName && word.symbols[i] == QLatin1String("O") && word.symbols[i - 1][0].isLower())
             word.symbols[i] = QStringLiteral("0");
         else if (word.symbols[i] == QLatin1String("l") && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1)
                  && word.symbols.value(i - 1) != QLatin1String("-") && word.alternatives.value(i).contains(QStringLiteral("1")))
@@ -267,7 +270,7 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces)
 QChar confusedKind(QChar c)
 {
     switch (c.unicode()) {
-    case u'1': case u'l': case u'I': return u'l';
+    case u'1': case u'l': case u'I': case u'L': return u'l';
     case u'0': case u'O': case u'o': return u'o';
     case u'c': case u'e': return u'c';
     default: return c;
@@ -281,8 +284,7 @@ QString withNamesAsElsewhere(const QString &text)
         qsizetype start;
         QString name;
     };
-    QList<Occurrence> occurrences;
-    QHash<QString, QHash<QString, int>> formsOfKind;
+    QHash<QString, QList<Occurrence>> occurrencesOfKind;
     for (auto it = names.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         const QString name = match.captured();
@@ -296,33 +298,48 @@ QString withNamesAsElsewhere(const QString &text)
             anchored = anchored || (!confused && c != u'_');
             letter = letter || c.isLetter();
         }
-        if (!anchored || !letter || name.size() < 3)
-            continue;
-        occurrences.append({match.capturedStart(), name});
-        ++formsOfKind[kind][name];
+        if (anchored && letter && name.size() >= 3)
+            occurrencesOfKind[kind].append({match.capturedStart(), name});
     }
+    // Character by character, so that three readings "crc_ll", "erc_l1" and "cre_l1" agree
+    // on "crc_l1"; where no character is the most frequent, each keeps its own.
     QString result = text;
-    for (const Occurrence &occurrence : std::as_const(occurrences)) {
-        QString kind;
-        for (QChar c : occurrence.name)
-            kind += confusedKind(c);
-        const QHash<QString, int> &forms = formsOfKind[kind];
-        QString best;
-        int most = 0;
-        bool tie = false;
-        for (auto form = forms.begin(); form != forms.end(); ++form) {
-            if (form.value() > most) {
-                best = form.key();
-                most = form.value();
-                tie = false;
-            } else if (form.value() == most) {
-                tie = true;
+    for (const QList<Occurrence> &occurrences : std::as_const(occurrencesOfKind)) {
+        if (occurrences.size() < 2)
+            continue;
+        const qsizetype length = occurrences.first().name.size();
+        for (qsizetype i = 0; i < length; ++i) {
+            QHash<QChar, int> counts;
+            for (const Occurrence &occurrence : occurrences)
+                ++counts[occurrence.name[i]];
+            QChar best;
+            int most = 0;
+            bool tie = false;
+            for (auto count = counts.begin(); count != counts.end(); ++count) {
+                if (count.value() > most) {
+                    best = count.key();
+                    most = count.value();
+                    tie = false;
+                } else if (count.value() == most) {
+                    tie = true;
+                }
             }
+            if (tie)
+                continue;
+            for (const Occurrence &occurrence : occurrences)
+                result[occurrence.start + i] = best;
         }
-        if (!tie && best != occurrence.name)
-            result.replace(occurrence.start, best.size(), best);
     }
     return result;
+}
+
+QString withOnesAfterOperators(QString text)
+{
+    static const QRegularExpression loneL(QStringLiteral("(?:[-+*/%<>!=]=|[-+*/%<>=])\\s+(l)(?=\\s*(?:$|[;,)\\]]))"),
+                                          QRegularExpression::MultilineOption);
+    for (auto it = loneL.globalMatch(text); it.hasNext();)
+        text[it.next().capturedStart(1)] = u'1';
+    return text;
 }
 
 qsizetype unclosedBraces(const QStringList &lines)

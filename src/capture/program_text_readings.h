@@ -22,9 +22,13 @@ void readProgramWord(RecognizedWord &word);
 void readClosingLine(RecognizedLine &line, qsizetype openBraces);
 
 // "crc" read as "cre" in one place and "crc" in two others: a name of the text whose
-// occurrences differ only in characters the engine confuses ("1", "l", "I"; "0", "O",
+// occurrences differ only in characters the engine confuses ("1", "l", "I", "L"; "0", "O",
 // "o"; "c", "e") takes the form most of them have.
 QString withNamesAsElsewhere(const QString &text);
+
+// "i += l": a lone "l" after an operator, ending the statement, is the "1" it looks like
+// (a name of the one letter "l" is all but never written).
+QString withOnesAfterOperators(QString text);
 
 // How many "{" of `lines` are not closed by a "}".
 qsizetype unclosedBraces(const QStringList &lines);
