@@ -143,8 +143,10 @@ void readLoneZeros(RecognizedWord &word)
     for (qsizetype i = 0; i < word.symbols.size(); ++i) {
         if (!zeroLike.contains(word.symbols[i]) || !word.alternatives.value(i).contains(QStringLiteral("0")))
             continue;
-        // Its neighbours in the word, if any, are operators.
-        if (!isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
+        // Its neighbours in the word, if any, are operators; an option ("-O2", "-O$(LEVEL)")
+        // is no operand.
+        const bool option = i == 1 && word.symbols[0] == QLatin1String("-") && word.symbols[i] == QLatin1String("O");
+        if (!option && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
             word.symbols[i] = QStringLiteral("0");
     }
 }
@@ -232,6 +234,65 @@ void readNameEndsAndOnes(RecognizedWord &word)
     }
 }
 
+// "arge" for "argc", "Len" for "len": the words programs are written with, read with a
+// letter the engine confuses with the one they have ("c" and "e", "l" and "L") where it
+// also weighed that one, are those words.
+void readKeywords(RecognizedWord &word)
+{
+    static const QStringList keywords{
+        QStringLiteral("argc"),   QStringLiteral("const"),   QStringLiteral("struct"),  QStringLiteral("static"),
+        QStringLiteral("extern"), QStringLiteral("char"),    QStringLiteral("case"),    QStringLiteral("else"),
+        QStringLiteral("elif"),   QStringLiteral("except"),  QStringLiteral("continue"), QStringLiteral("echo"),
+        QStringLiteral("exec"),   QStringLiteral("malloc"),  QStringLiteral("calloc"),  QStringLiteral("realloc"),
+        QStringLiteral("select"), QStringLiteral("delete"),  QStringLiteral("create"),  QStringLiteral("source"),
+        QStringLiteral("len"),    QStringLiteral("limit"),   QStringLiteral("local"),   QStringLiteral("let"),
+        QStringLiteral("lambda"), QStringLiteral("loop"),    QStringLiteral("lib")};
+    // A capital "L" starts words of prose and headings ("Local Address") too: it is taken
+    // for an "l" only where a program's word stands, in a call or a path.
+    const auto programWord = [&](qsizetype start, qsizetype end) {
+        return word.symbols.value(end) == QLatin1String("(") || word.symbols.value(start - 1) == QLatin1String("/");
+    };
+    const auto confused = [](QChar read, QChar meant, bool inProgram) {
+        return (read == u'e' && meant == u'c') || (read == u'c' && meant == u'e')
+               || (inProgram && read == u'L' && meant == u'l');
+    };
+    for (qsizetype start = 0; start < word.symbols.size(); ++start) {
+        if (!isAlphanumeric(word, start) || isAlphanumeric(word, start - 1))
+            continue;
+        qsizetype end = start;
+        while (isAlphanumeric(word, end))
+            ++end;
+        const QString name = word.symbols.mid(start, end - start).join(QString());
+        const bool inProgram = programWord(start, end);
+        for (const QString &keyword : keywords) {
+            if (keyword.size() != name.size() || keyword == name)
+                continue;
+            bool fits = true;
+            for (qsizetype i = 0; i < name.size() && fits; ++i) {
+                fits = name[i] == keyword[i]
+                       || (confused(name[i], keyword[i], inProgram) && word.alternatives.value(start + i).contains(QString(keyword[i])));
+            }
+            if (!fits)
+                continue;
+            for (qsizetype i = 0; i < name.size(); ++i)
+                word.symbols[start + i] = keyword[i];
+            break;
+        }
+    }
+}
+
+// "Gitem" for "&item": an "&" before a name, where the engine weighed it for the "G" it
+// read, takes the name's address.
+void readAmpersands(RecognizedWord &word)
+{
+    for (qsizetype i = 0; i + 1 < word.symbols.size(); ++i) {
+        const bool opens = i == 0 || word.symbols[i - 1] == QLatin1String("(");
+        if (opens && word.symbols[i] == QLatin1String("G") && word.symbols[i + 1].size() == 1
+            && word.symbols[i + 1][0].isLower() && word.alternatives.value(i).contains(QStringLiteral("&")))
+            word.symbols[i] = QStringLiteral("&");
+    }
+}
+
 void readProgramWord(RecognizedWord &word)
 {
     readHexadecimalRuns(word);
@@ -240,6 +301,8 @@ void readProgramWord(RecognizedWord &word)
     readDeviceNumbers(word);
     readLeadingLetters(word);
     readNameEndsAndOnes(word);
+    readKeywords(word);
+    readAmpersands(word);
 }
 
 // A line of one to three characters after an unclosed "{" most often closes it ("}",

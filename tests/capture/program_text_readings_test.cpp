@@ -45,6 +45,11 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("l", {{0, {"1"}}}), "1");
     EXPECT_EQ(readAsProgram("1ist", {{0, {"l"}}}), "list");
     EXPECT_EQ(readAsProgram("0BJ", {{0, {"O"}}}), "OBJ");
+    EXPECT_EQ(readAsProgram("-O$(LEVEL)", {{1, {"0"}}}), "-O$(LEVEL)");
+    EXPECT_EQ(readAsProgram("(arge", {{4, {"c"}}}), "(argc");
+    EXPECT_EQ(readAsProgram("Len(xs)", {{0, {"l"}}}), "len(xs)");
+    EXPECT_EQ(readAsProgram("Local", {{0, {"l"}}}), "Local");
+    EXPECT_EQ(readAsProgram("(Gitem", {{1, {"S", "&"}}}), "(&item");
     // What the letters could not be, or the engine did not weigh, stays as read.
     EXPECT_EQ(readAsProgram("-l", {{1, {"1"}}}), "-l");
     EXPECT_EQ(readAsProgram("1ms", {{0, {"l"}}}), "1ms");
