@@ -110,13 +110,11 @@ QImage numberImage(const RecognizedWord &word, const Token &token, const QImage 
 // The dotted or slashed zero of a terminal font is the digit the engine most often takes
 // for another ("0" as "6", "8" or "9") or for a sign; read without letters to choose from
 // it reads right, while the other digits it read well in the first place come back worse
-// as often as better. So only a sign, a "6", "8" or "9", or a digit for which the engine
-// also weighed a zero is read again, and a digit takes the second reading only when that
-// is a zero.
+// as often as better. So only a sign, or a digit for which the engine also weighed a zero,
+// is read again, and a digit takes the second reading only when that is a zero.
 bool mayBeZero(const RecognizedWord &word, qsizetype i)
 {
-    static const QStringList zeroShaped{QStringLiteral("6"), QStringLiteral("8"), QStringLiteral("9")};
-    return isDigitLike(word, i) || zeroShaped.contains(word.symbols[i])
+    return isDigitLike(word, i)
            || (isDigit(word.symbols[i]) && word.symbols[i] != QLatin1String("0")
                && word.alternatives.value(i).contains(QStringLiteral("0")));
 }

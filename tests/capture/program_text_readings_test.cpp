@@ -81,17 +81,17 @@ TEST(ProgramTextReadings, ANumbersDoubtfulZerosAreReadAgainKeepingItsShape)
         });
         return lines.first().words.first().text.toStdString();
     };
-    EXPECT_EQ(reread("2025-11-64", "2025-11-04"), "2025-11-04");
+    EXPECT_EQ(reread("2025-11-64", "2025-11-04", {{8, {"0"}}}), "2025-11-04");
     EXPECT_EQ(reread("\u00A9.08", "0.08", {{0, {"0"}}}), "0.08");
     EXPECT_EQ(reread("@.75", "0.75"), "0.75");
     // Only a zero replaces a digit, and only where the engine doubted; a reading of
     // another shape is left.
-    EXPECT_EQ(reread("10.6.8.1", "10.0.3.1"), "10.0.8.1");
-    EXPECT_EQ(reread("14:62:11", "14:0211"), "14:62:11");
-    EXPECT_EQ(reread("14:62:11", "14062:11"), "14:62:11");
+    EXPECT_EQ(reread("10.6.8.1", "10.0.3.1", {{3, {"0"}}, {5, {"3"}}}), "10.0.8.1");
+    EXPECT_EQ(reread("14:62:11", "14:0211", {{3, {"0"}}}), "14:62:11");
+    EXPECT_EQ(reread("14:62:11", "14062:11", {{3, {"0"}}}), "14:62:11");
     reads = 0;
     // Nothing doubtful, or no number of its own: not read again.
-    EXPECT_EQ(reread("172.17.0.1", "000.00.0.0"), "172.17.0.1");
+    EXPECT_EQ(reread("192.168.1.10", "000.000.0.00"), "192.168.1.10");
     EXPECT_EQ(reread("i64", "064"), "i64");
     EXPECT_EQ(reads, 0);
 }
