@@ -396,6 +396,21 @@ QString withNamesAsElsewhere(const QString &text)
     return result;
 }
 
+QString withVariablesAsElsewhere(QString text)
+{
+    static const QRegularExpression dollarRead(QStringLiteral("(?<![A-Za-z0-9_$])S([A-Z_][A-Z0-9_]+)\\b"));
+    QList<qsizetype> dollars;
+    for (auto it = dollarRead.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QRegularExpression bare(QStringLiteral("(?<![A-Za-z0-9_])%1\\b").arg(match.captured(1)));
+        if (text.contains(bare))
+            dollars.append(match.capturedStart());
+    }
+    for (qsizetype at : std::as_const(dollars))
+        text[at] = u'$';
+    return text;
+}
+
 QString withOnesAfterOperators(QString text)
 {
     static const QRegularExpression loneL(QStringLiteral("(?:[-+*/%<>!=]=|[-+*/%<>=])\\s+(l)(?=\\s*(?:$|[;,)\\]]))"),

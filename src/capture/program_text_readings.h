@@ -26,6 +26,10 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces);
 // "o"; "c", "e") takes the form most of them have.
 QString withNamesAsElsewhere(const QString &text);
 
+// "SDEST" for "$DEST": a capital name after an "S" whose bare name the text has elsewhere
+// ("DEST=/srv") is that variable's value.
+QString withVariablesAsElsewhere(QString text);
+
 // "i += l": a lone "l" after an operator, ending the statement, is the "1" it looks like
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);
