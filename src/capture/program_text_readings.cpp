@@ -90,6 +90,8 @@ void readHexadecimalRuns(RecognizedWord &word)
                 decimal += word.symbols[i][0].isDigit();
             } else {
                 everyOtherHasOne = everyOtherHasOne && !hexAlternative(word, i).isEmpty();
+                // A capital "O" or an "@" among small letters is a zero, as no word has one.
+                decimal += word.symbols[i] == QLatin1String("O") || word.symbols[i] == QLatin1String("@");
             }
         }
         if (length >= kShortestRun && hex < length && 2 * hex >= length && decimal >= 2 && everyOtherHasOne) {

@@ -39,6 +39,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("OxFFFFFFFFu"), "0xFFFFFFFFu");
     EXPECT_EQ(readAsProgram("@xEDB8832@u"), "0xEDB88320u");
     EXPECT_EQ(readAsProgram("etho"), "eth0");
+    EXPECT_EQ(readAsProgram("fOOdbab"), "f00dbab");
     EXPECT_EQ(readAsProgram("lib@"), "lib0");
     EXPECT_EQ(readAsProgram("libO"), "lib0");
     EXPECT_EQ(readAsProgram("\u00A9", {{0, {"0"}}}), "0");
@@ -56,6 +57,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("1ist"), "1ist");
     EXPECT_EQ(readAsProgram("0x10"), "0x10");
     EXPECT_EQ(readAsProgram("fooBar"), "fooBar");
+    EXPECT_EQ(readAsProgram("decode"), "decode");
     EXPECT_EQ(readAsProgram("user@host"), "user@host");
 
     // A name's occurrences agree character by character; a tie, or a name without a
