@@ -47,6 +47,36 @@ struct Token {
     qsizetype last = 0;  // inclusive
 };
 
+// Whether the token is a group of a hexadecimal value ("1c" of a MAC address, a UUID's
+// "8a10"): a group of the letters, digits and inner separators around it, other than the
+// last, holds a hexadecimal letter, other than at the start of the first group ("a4:e7",
+// but not the "v" of "v1.4" nor the unit of "1.5s").
+bool inHexadecimalValue(const RecognizedWord &word, const Token &token)
+{
+    const auto inner = [&](qsizetype i) {
+        return isSeparator(word.symbols[i]) && isLetterOrDigit(word, i - 1) && isLetterOrDigit(word, i + 1);
+    };
+    qsizetype first = token.first, last = token.last;
+    while (first > 0 && (isLetterOrDigit(word, first - 1) || inner(first - 1)))
+        --first;
+    while (last + 1 < word.symbols.size() && (isLetterOrDigit(word, last + 1) || inner(last + 1)))
+        ++last;
+    bool firstGroup = true, groupStart = true;
+    for (qsizetype i = first; i <= last; ++i) {
+        if (isSeparator(word.symbols[i])) {
+            firstGroup = false;
+            groupStart = true;
+            continue;
+        }
+        const QChar c = word.symbols[i].isEmpty() ? QChar() : word.symbols[i][0].toLower();
+        const bool lastGroup = std::none_of(word.symbols.begin() + i, word.symbols.begin() + last + 1, isSeparator);
+        if (c >= u'a' && c <= u'f' && !lastGroup && !(firstGroup && groupStart))
+            return true;
+        groupStart = false;
+    }
+    return false;
+}
+
 // The numbers of a word: runs of digits (or signs read for them) with separators, and the
 // "x" of a size, between them.
 QList<Token> numbersOf(const RecognizedWord &word)
@@ -75,7 +105,7 @@ QList<Token> numbersOf(const RecognizedWord &word)
         i = token.last + 1;
         // A digit at the end of an identifier ("i64", "crc32") is no number of its own,
         // while the letter of a version ("v1.4.2") stands before one.
-        if (digits == 0 || (isLetterOrDigit(word, token.first - 1) && !separated))
+        if (digits == 0 || (isLetterOrDigit(word, token.first - 1) && !separated) || inHexadecimalValue(word, token))
             continue;
         tokens.append(token);
     }

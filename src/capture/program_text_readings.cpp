@@ -30,12 +30,14 @@ bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 
 // The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
 // "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
-// DejaVu Sans Mono), is a zero whatever else the engine weighed.
+// DejaVu Sans Mono), is a zero whatever else the engine weighed, and a "¢" a "c".
 QString hexAlternative(const RecognizedWord &word, qsizetype i)
 {
     static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
     if (zeroLike.contains(word.symbols.value(i)))
         return QStringLiteral("0");
+    if (word.symbols.value(i) == QStringLiteral("\u00A2"))
+        return QStringLiteral("c");
     for (const QString &alternative : word.alternatives.value(i)) {
         if (isHexDigit(alternative))
             return alternative;
@@ -43,11 +45,13 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
     return {};
 }
 
-// Whether the word's character at `i` is a letter or digit, or the "@" the engine reads
-// for the dotted zero of a terminal font.
+// Whether the word's character at `i` is a letter or digit, the "@" the engine reads for
+// the dotted zero of a terminal font or the "¢" it reads for a small "c".
 bool isDigitOrLetter(const RecognizedWord &word, qsizetype i)
 {
-    return isAlphanumeric(word, i) || (i >= 0 && i < word.symbols.size() && word.symbols[i] == QLatin1String("@"));
+    return isAlphanumeric(word, i)
+           || (i >= 0 && i < word.symbols.size()
+               && (word.symbols[i] == QLatin1String("@") || word.symbols[i] == QStringLiteral("\u00A2")));
 }
 
 // Whether the word's character at `i` joins the groups of one hexadecimal value, as the

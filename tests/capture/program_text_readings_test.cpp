@@ -40,6 +40,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("@xEDB8832@u"), "0xEDB88320u");
     EXPECT_EQ(readAsProgram("etho"), "eth0");
     EXPECT_EQ(readAsProgram("fOOdbab"), "f00dbab");
+    EXPECT_EQ(readAsProgram("a4:83:e7:1\u00A2:09:5d"), "a4:83:e7:1c:09:5d");
     EXPECT_EQ(readAsProgram("lib@"), "lib0");
     EXPECT_EQ(readAsProgram("libO"), "lib0");
     EXPECT_EQ(readAsProgram("\u00A9", {{0, {"0"}}}), "0");
@@ -96,5 +97,6 @@ TEST(ProgramTextReadings, ANumbersDoubtfulZerosAreReadAgainKeepingItsShape)
     // Nothing doubtful, or no number of its own: not read again.
     EXPECT_EQ(reread("192.168.1.10", "000.000.0.00"), "192.168.1.10");
     EXPECT_EQ(reread("i64", "064"), "i64");
+    EXPECT_EQ(reread("a4:83:e7:1\u00A2:09:5d", "10:09:5", {{10, {"0"}}}), "a4:83:e7:1\u00A2:09:5d");
     EXPECT_EQ(reads, 0);
 }
