@@ -417,6 +417,25 @@ QString withVariablesAsElsewhere(QString text)
     return text;
 }
 
+QString withDiskNumbers(QString text)
+{
+    static const QRegularExpression disks(
+        QStringLiteral("\\b(?:nvme([0-9OoIli@]+)n([0-9OoIli@]+)|mmcblk([0-9OoIli@]+))(?:p([0-9OoIli@]+))?\\b"));
+    for (auto it = disks.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        for (int group = 1; group <= 4; ++group) {
+            for (qsizetype at = match.capturedStart(group); at >= 0 && at < match.capturedEnd(group); ++at) {
+                const QChar c = text[at];
+                if (c == u'O' || c == u'o' || c == u'@')
+                    text[at] = u'0';
+                else if (c == u'I' || c == u'l' || c == u'i')
+                    text[at] = u'1';
+            }
+        }
+    }
+    return text;
+}
+
 QString withOnesAfterOperators(QString text)
 {
     static const QRegularExpression loneL(QStringLiteral("(?:[-+*/%<>!=]=|[-+*/%<>=])\\s+(l)(?=\\s*(?:$|[;,)\\]]))"),

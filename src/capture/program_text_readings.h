@@ -30,6 +30,10 @@ QString withNamesAsElsewhere(const QString &text);
 // ("DEST=/srv") is that variable's value.
 QString withVariablesAsElsewhere(QString text);
 
+// "nvmeOnlp2" for "nvme0n1p2": the numbers of a disk's and its partitions' names, read as
+// the letters they look like.
+QString withDiskNumbers(QString text);
+
 // "i += l": a lone "l" after an operator, ending the statement, is the "1" it looks like
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);

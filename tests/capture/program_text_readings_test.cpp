@@ -68,6 +68,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(withNamesAsElsewhere("lo = 10; lo = lo").toStdString(), "lo = 10; lo = lo");
 
     EXPECT_EQ(withVariablesAsElsewhere("DEST=/a\nmkdir \"SDEST\" SELECT").toStdString(), "DEST=/a\nmkdir \"$DEST\" SELECT");
+    EXPECT_EQ(withDiskNumbers("/dev/nvmeOnlp2 mmcblk@pl nvmes").toStdString(), "/dev/nvme0n1p2 mmcblk0p1 nvmes");
     EXPECT_EQ(withOnesAfterOperators("i += l\nf(x - l, y)\nwc -l\nfor l in ls").toStdString(),
               "i += 1\nf(x - 1, y)\nwc -l\nfor l in ls");
 }
