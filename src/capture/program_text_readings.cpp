@@ -168,6 +168,11 @@ void readDeviceNumbers(RecognizedWord &word)
                                                     {QStringLiteral("O"), QStringLiteral("0")},
                                                     {QStringLiteral("@"), QStringLiteral("0")},
                                                     {QStringLiteral("d"), QStringLiteral("0")},
+                                                    {QStringLiteral("e"), QStringLiteral("0")},
+                                                    {QStringLiteral("a"), QStringLiteral("0")},
+                                                    {QStringLiteral("\u00AE"), QStringLiteral("0")},
+                                                    {QStringLiteral("\u00A9"), QStringLiteral("0")},
+                                                    {QStringLiteral("i"), QStringLiteral("1")},
                                                     {QStringLiteral("l"), QStringLiteral("1")},
                                                     {QStringLiteral("I"), QStringLiteral("1")}};
     for (qsizetype start = 0; start < word.symbols.size(); ++start) {
@@ -432,6 +437,21 @@ QString withDiskNumbers(QString text)
                     text[at] = u'1';
             }
         }
+    }
+    return text;
+}
+
+QString withTimestampLetters(QString text)
+{
+    // A date and a time of day joined by a "7" where the "T" stands, and a "2" after the
+    // seconds (or their fraction) where the "Z" stands, which a time has no room for.
+    static const QRegularExpression stamp(
+        QStringLiteral("(?<![0-9])\\d{4}-\\d\\d-\\d\\d([7T])\\d\\d:\\d\\d(?::\\d\\d(?:[.,]\\d+)?)?(2)?(?![0-9])"));
+    for (auto it = stamp.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        text[match.capturedStart(1)] = u'T';
+        if (match.capturedStart(2) >= 0)
+            text[match.capturedStart(2)] = u'Z';
     }
     return text;
 }

@@ -34,6 +34,10 @@ QString withVariablesAsElsewhere(QString text);
 // the letters they look like.
 QString withDiskNumbers(QString text);
 
+// "2025-06-02722:41:072" for "2025-06-02T22:41:07Z": the letters of a timestamp read as
+// the digits they look like between its digits.
+QString withTimestampLetters(QString text);
+
 // "i += l": a lone "l" after an operator, ending the statement, is the "1" it looks like
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);

@@ -39,6 +39,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("OxFFFFFFFFu"), "0xFFFFFFFFu");
     EXPECT_EQ(readAsProgram("@xEDB8832@u"), "0xEDB88320u");
     EXPECT_EQ(readAsProgram("etho"), "eth0");
+    EXPECT_EQ(readAsProgram("eth\u00AE"), "eth0");
     EXPECT_EQ(readAsProgram("fOOdbab"), "f00dbab");
     EXPECT_EQ(readAsProgram("a4:83:e7:1\u00A2:09:5d"), "a4:83:e7:1c:09:5d");
     EXPECT_EQ(readAsProgram("lib@"), "lib0");
@@ -69,6 +70,9 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
 
     EXPECT_EQ(withVariablesAsElsewhere("DEST=/a\nmkdir \"SDEST\" SELECT").toStdString(), "DEST=/a\nmkdir \"$DEST\" SELECT");
     EXPECT_EQ(withDiskNumbers("/dev/nvmeOnlp2 mmcblk@pl nvmes").toStdString(), "/dev/nvme0n1p2 mmcblk0p1 nvmes");
+    EXPECT_EQ(withTimestampLetters("2025-06-02722:41:072 at 2025-06-02T22:41 12:00:002 2025-06-02 22:41:07")
+                  .toStdString(),
+              "2025-06-02T22:41:07Z at 2025-06-02T22:41 12:00:002 2025-06-02 22:41:07");
     EXPECT_EQ(withOnesAfterOperators("i += l\nf(x - l, y)\nwc -l\nfor l in ls").toStdString(),
               "i += 1\nf(x - 1, y)\nwc -l\nfor l in ls");
 }
