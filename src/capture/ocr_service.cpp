@@ -321,8 +321,8 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)
-        text = withOnesAfterOperators(
-            withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(*text)))));
+        text = withOnesAfterOperators(withUuidDigits(
+            withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(*text))))));
     // White space alone is no text, in code mode as in every other.
     if (isBlank(*text)) {
         diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] no text detected"));

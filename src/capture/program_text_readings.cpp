@@ -245,9 +245,9 @@ void readNameEndsAndOnes(RecognizedWord &word)
     }
 }
 
-// "arge" for "argc", "Len" for "len": the words programs are written with, read with a
-// letter the engine confuses with the one they have ("c" and "e", "l" and "L") where it
-// also weighed that one, are those words.
+// "arge" for "argc", "Len" for "len", "tt1" for "ttl": the words programs are written
+// with, read with a letter the engine confuses with the one they have ("c" and "e"; "l"
+// and "L", "1" or "I") where it also weighed that one, are those words.
 void readKeywords(RecognizedWord &word)
 {
     static const QStringList keywords{
@@ -257,7 +257,10 @@ void readKeywords(RecognizedWord &word)
         QStringLiteral("exec"),   QStringLiteral("malloc"),  QStringLiteral("calloc"),  QStringLiteral("realloc"),
         QStringLiteral("select"), QStringLiteral("delete"),  QStringLiteral("create"),  QStringLiteral("source"),
         QStringLiteral("len"),    QStringLiteral("limit"),   QStringLiteral("local"),   QStringLiteral("let"),
-        QStringLiteral("lambda"), QStringLiteral("loop"),    QStringLiteral("lib")};
+        QStringLiteral("lambda"), QStringLiteral("loop"),    QStringLiteral("lib"),     QStringLiteral("ttl"),
+        QStringLiteral("url"),    QStringLiteral("sql"),     QStringLiteral("html"),    QStringLiteral("xml"),
+        QStringLiteral("yaml"),   QStringLiteral("toml"),    QStringLiteral("nil"),     QStringLiteral("null"),
+        QStringLiteral("eval"),   QStringLiteral("self"),    QStringLiteral("util"),    QStringLiteral("utils")};
     // A capital "L" starts words of prose and headings ("Local Address") too: it is taken
     // for an "l" only where a program's word stands, in a call or a path.
     const auto programWord = [&](qsizetype start, qsizetype end) {
@@ -265,7 +268,7 @@ void readKeywords(RecognizedWord &word)
     };
     const auto confused = [](QChar read, QChar meant, bool inProgram) {
         return (read == u'e' && meant == u'c') || (read == u'c' && meant == u'e')
-               || (inProgram && read == u'L' && meant == u'l');
+               || ((read == u'1' || read == u'I') && meant == u'l') || (inProgram && read == u'L' && meant == u'l');
     };
     for (qsizetype start = 0; start < word.symbols.size(); ++start) {
         if (!isAlphanumeric(word, start) || isAlphanumeric(word, start - 1))
@@ -452,6 +455,34 @@ QString withTimestampLetters(QString text)
         text[match.capturedStart(1)] = u'T';
         if (match.capturedStart(2) >= 0)
             text[match.capturedStart(2)] = u'Z';
+    }
+    return text;
+}
+
+QString withUuidDigits(QString text)
+{
+    // Hexadecimal digits and what the engine reads for them, in the groups of a UUID.
+    static const QString group = QStringLiteral("[0-9a-fA-FOo@lIi]");
+    static const QRegularExpression uuid(
+        QStringLiteral("(?<![0-9A-Za-z@])%1{8}-%1{4}-%1{4}-%1{4}-%1{12}(?![0-9A-Za-z])").arg(group));
+    for (auto it = uuid.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString found = match.captured();
+        const qsizetype small = std::count_if(found.begin(), found.end(), [](QChar c) { return c >= u'a' && c <= u'f'; });
+        const qsizetype capital = std::count_if(found.begin(), found.end(), [](QChar c) { return c >= u'A' && c <= u'F'; });
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const QChar c = found[i];
+            QChar digit = c;
+            if (c == u'O' || c == u'o' || c == u'@')
+                digit = u'0';
+            else if (c == u'l' || c == u'I' || c == u'i')
+                digit = u'1';
+            else if (capital < small && c >= u'A' && c <= u'F')
+                digit = c.toLower();
+            else if (small < capital && c >= u'a' && c <= u'f')
+                digit = c.toUpper();
+            text[match.capturedStart() + i] = digit;
+        }
     }
     return text;
 }

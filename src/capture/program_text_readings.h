@@ -38,6 +38,11 @@ QString withDiskNumbers(QString text);
 // the digits they look like between its digits.
 QString withTimestampLetters(QString text);
 
+// The groups of a UUID (8-4-4-4-12 hexadecimal digits) in digits: "O", "o" and "@" are
+// zeros, "l", "I" and "i" ones, and a letter of the other case than most of its letters
+// takes theirs.
+QString withUuidDigits(QString text);
+
 // "i += l": a lone "l" after an operator, ending the statement, is the "1" it looks like
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);

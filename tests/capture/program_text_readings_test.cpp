@@ -50,6 +50,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("0BJ", {{0, {"O"}}}), "OBJ");
     EXPECT_EQ(readAsProgram("-O$(LEVEL)", {{1, {"0"}}}), "-O$(LEVEL)");
     EXPECT_EQ(readAsProgram("(arge", {{4, {"c"}}}), "(argc");
+    EXPECT_EQ(readAsProgram("tt1=600", {{2, {"l"}}}), "ttl=600");
     EXPECT_EQ(readAsProgram("Len(xs)", {{0, {"l"}}}), "len(xs)");
     EXPECT_EQ(readAsProgram("Local", {{0, {"l"}}}), "Local");
     EXPECT_EQ(readAsProgram("(Gitem", {{1, {"S", "&"}}}), "(&item");
@@ -73,6 +74,8 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(withTimestampLetters("2025-06-02722:41:072 at 2025-06-02T22:41 12:00:002 2025-06-02 22:41:07")
                   .toStdString(),
               "2025-06-02T22:41:07Z at 2025-06-02T22:41 12:00:002 2025-06-02 22:41:07");
+    EXPECT_EQ(withUuidDigits("id=3e9f@al2-55b8-4cOd-9e71-a08b6d2c4F90 Deadbeef-Cafe").toStdString(),
+              "id=3e9f0a12-55b8-4c0d-9e71-a08b6d2c4f90 Deadbeef-Cafe");
     EXPECT_EQ(withOnesAfterOperators("i += l\nf(x - l, y)\nwc -l\nfor l in ls").toStdString(),
               "i += 1\nf(x - 1, y)\nwc -l\nfor l in ls");
 }
