@@ -425,6 +425,21 @@ QString withVariablesAsElsewhere(QString text)
     return text;
 }
 
+namespace {
+
+// The digit the engine reads the letter `c` for where only digits stand: "0" for "O", "o"
+// and "@", "1" for "l", "I" and "i"; any other character as it is.
+QChar digitLookingLike(QChar c)
+{
+    if (c == u'O' || c == u'o' || c == u'@')
+        return u'0';
+    if (c == u'l' || c == u'I' || c == u'i')
+        return u'1';
+    return c;
+}
+
+} // namespace
+
 QString withDiskNumbers(QString text)
 {
     static const QRegularExpression disks(
@@ -432,13 +447,8 @@ QString withDiskNumbers(QString text)
     for (auto it = disks.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
         for (int group = 1; group <= 4; ++group) {
-            for (qsizetype at = match.capturedStart(group); at >= 0 && at < match.capturedEnd(group); ++at) {
-                const QChar c = text[at];
-                if (c == u'O' || c == u'o' || c == u'@')
-                    text[at] = u'0';
-                else if (c == u'I' || c == u'l' || c == u'i')
-                    text[at] = u'1';
-            }
+            for (qsizetype at = match.capturedStart(group); at >= 0 && at < match.capturedEnd(group); ++at)
+                text[at] = digitLookingLike(text[at]);
         }
     }
     return text;
@@ -472,12 +482,8 @@ QString withUuidDigits(QString text)
         const qsizetype capital = std::count_if(found.begin(), found.end(), [](QChar c) { return c >= u'A' && c <= u'F'; });
         for (qsizetype i = 0; i < found.size(); ++i) {
             const QChar c = found[i];
-            QChar digit = c;
-            if (c == u'O' || c == u'o' || c == u'@')
-                digit = u'0';
-            else if (c == u'l' || c == u'I' || c == u'i')
-                digit = u'1';
-            else if (capital < small && c >= u'A' && c <= u'F')
+            QChar digit = digitLookingLike(c);
+            if (capital < small && c >= u'A' && c <= u'F')
                 digit = c.toLower();
             else if (small < capital && c >= u'a' && c <= u'f')
                 digit = c.toUpper();
