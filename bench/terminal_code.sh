@@ -1,14 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
-# (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was tuned on
-# (bench/code_heldout and a second slice written later, bench/code_heldout_b: terminal
-# output, logs, config and source files, rendered apart in DejaVu Sans Mono, Liberation
-# Mono and Noto Sans Mono). Each half is read as rendered
-# images and in real xterm windows under a private Xvfb (11 to 16 px, light and dark);
-# prints the character error rate counting every space, and how many of the true text's
-# numbers (every token holding a digit: addresses, versions, times, hashes) came back
-# changed.
+# (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
+# tuned on (bench/code_heldout and a second slice written later, bench/code_heldout_b:
+# terminal output, logs, config and source files, rendered apart in DejaVu Sans Mono,
+# Liberation Mono and Noto Sans Mono). Each half is read as rendered images and in real
+# xterm windows under a private Xvfb (11 to 16 px, light and dark); prints the character
+# error rate counting every space, and how many of the true text's numbers (every token
+# holding a digit: addresses, versions, times, hashes) came back changed.
 #
 # Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]
 set -euo pipefail
