@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
-# (render_screen_text's programs) and a held-out half no rule was tuned on
-# (bench/code_heldout: terminal output, logs, config and source files, rendered apart in
-# DejaVu Sans Mono, Liberation Mono and Noto Sans Mono). Each half is read as rendered
-# images and in real xterm windows under a private Xvfb (11 to 16 px, light and dark);
-# prints the character error rate counting every space, and how many of the true text's
-# numbers (every token holding a digit: addresses, versions, times, hashes) came back
-# changed.
+# (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
+# tuned on (bench/code_heldout and a second slice written later, bench/code_heldout_b:
+# terminal output, logs, config and source files, rendered apart in DejaVu Sans Mono,
+# Liberation Mono and Noto Sans Mono). Each half is read as rendered images and in real
+# xterm windows under a private Xvfb (11 to 16 px, light and dark); prints the character
+# error rate counting every space, and how many of the true text's numbers (every token
+# holding a digit: addresses, versions, times, hashes) came back changed.
 #
 # Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]
 set -euo pipefail
@@ -49,7 +49,9 @@ show_in_terminals() {
 }
 if [ $inside = yes ]; then
   show_in_terminals "$work/synthetic/code" "$work/terminal" 'DejaVu Sans Mono'
+  show_in_terminals "$work/tuned-truth" "$work/tuned-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-truth" "$work/heldout-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
+  show_in_terminals "$work/heldout-b-truth" "$work/heldout-b-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   exit 0
 fi
 
@@ -68,21 +70,32 @@ read_and_score() {
   echo "numbers changed or lost: $shown of $truth"
 }
 
-rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout*
+rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
-"$bin/render_code_text" "$root/bench/code_heldout" "$work/heldout" >/dev/null
 mkdir -p "$work/terminal"
-# The held-out texts as they are, for the terminals.
-mkdir -p "$work/heldout-truth"
-for f in "$root"/bench/code_heldout/*; do cp "$f" "$work/heldout-truth/$(basename "$f").gt.txt"; done
+for slice in tuned heldout heldout-b; do
+  from=$root/bench/code_${slice/-/_}
+  "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
+  # The texts as they are, for the terminals.
+  mkdir -p "$work/$slice-truth"
+  for f in "$from"/*; do cp "$f" "$work/$slice-truth/$(basename "$f").gt.txt"; done
+done
 xvfb-run -a -s "-screen 0 1600x900x24 -nolisten tcp" "$0" --inside-xvfb "$build" "$work"
 
 echo "== tuned half: code mode on rendered program text (white space counts)"
 read_and_score "$work/synthetic/code" "$work/synthetic-out"
 echo "== tuned half: code mode in xterm windows (white space counts)"
 read_and_score "$work/terminal" "$work/terminal-out"
+echo "== tuned half, further texts: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/tuned" "$work/tuned-out"
+echo "== tuned half, further texts: code mode in xterm windows (white space counts)"
+read_and_score "$work/tuned-terminal" "$work/tuned-terminal-out"
 echo "== held-out half: code mode on rendered program and terminal text (white space counts)"
 read_and_score "$work/heldout" "$work/heldout-out"
 echo "== held-out half: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-terminal" "$work/heldout-terminal-out"
+echo "== held-out slice b: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-b" "$work/heldout-b-out"
+echo "== held-out slice b: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-b-terminal" "$work/heldout-b-terminal-out"
 echo "results in $work"

@@ -4,7 +4,9 @@
 #include "capture/automatic_language.h"
 #include "capture/code_layout.h"
 #include "capture/monospace_grid.h"
+#include "capture/number_rereading.h"
 #include "capture/ocr_error.h"
+#include "capture/program_text_readings.h"
 #include "capture/recognition_image.h"
 #include "capture/tesseract_engine.h"
 #include "capture/tesseract_language_map.h"
@@ -279,14 +281,16 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     const RecognitionImage prepared(image);
     const auto layout = preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic;
     QList<RecognizedLine> lines;
+    QStringList reader = dataNames;
     if (dataNames.isEmpty()) {
         // Program text is written in the letters of one language; only its script is chosen.
         const auto choice = preserveIndentation ? AutomaticLanguage::Choice::script : AutomaticLanguage::Choice::language;
         CachedEngines engines(m_engines, useCorrection);
         AutomaticLanguage::Reading reading =
             m_automaticLanguage->read(prepared.pixels(), prepared.resolution(), layout, choice, engines);
-        for (const QStringList &reader : reading.readers)
-            m_engines.choose(reader, useCorrection);
+        for (const QStringList &readers : reading.readers)
+            m_engines.choose(readers, useCorrection);
+        reader = reading.readers.value(0);
         lines = std::move(reading.lines);
     } else {
         if (m_automaticLanguage->everyReadingsEngines().contains(dataNames))
@@ -304,11 +308,21 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
              .arg(lines.size())
              .arg(words));
 
+    if (preserveIndentation && !reader.isEmpty()) {
+        TesseractEngine &engine = m_engines.engine(reader, useCorrection);
+        rereadNumbers(lines, prepared.pixels(), [&](const QImage &number) {
+            return engine.readAs(number, prepared.resolution(), QStringLiteral("0123456789.,:-/x"));
+        });
+    }
+
     // Program text in a monospaced font is laid out on its character grid; in any other
     // font the word boxes give the indentation.
     std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
+    if (preserveIndentation)
+        text = withOnesAfterOperators(withUuidDigits(
+            withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(*text))))));
     // White space alone is no text, in code mode as in every other.
     if (isBlank(*text)) {
         diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] no text detected"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/program_text_readings.h"
 
+#include <QHash>
 #include <QRegularExpression>
 
 namespace quorvane {
@@ -29,12 +30,14 @@ bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 
 // The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
 // "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
-// DejaVu Sans Mono), is a zero whatever else the engine weighed.
+// DejaVu Sans Mono), is a zero whatever else the engine weighed, and a "¢" a "c".
 QString hexAlternative(const RecognizedWord &word, qsizetype i)
 {
     static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
     if (zeroLike.contains(word.symbols.value(i)))
         return QStringLiteral("0");
+    if (word.symbols.value(i) == QStringLiteral("\u00A2"))
+        return QStringLiteral("c");
     for (const QString &alternative : word.alternatives.value(i)) {
         if (isHexDigit(alternative))
             return alternative;
@@ -42,11 +45,13 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
     return {};
 }
 
-// Whether the word's character at `i` is a letter or digit, or the "@" the engine reads
-// for the dotted zero of a terminal font.
+// Whether the word's character at `i` is a letter or digit, the "@" the engine reads for
+// the dotted zero of a terminal font or the "¢" it reads for a small "c".
 bool isDigitOrLetter(const RecognizedWord &word, qsizetype i)
 {
-    return isAlphanumeric(word, i) || (i >= 0 && i < word.symbols.size() && word.symbols[i] == QLatin1String("@"));
+    return isAlphanumeric(word, i)
+           || (i >= 0 && i < word.symbols.size()
+               && (word.symbols[i] == QLatin1String("@") || word.symbols[i] == QStringLiteral("\u00A2")));
 }
 
 // Whether the word's character at `i` joins the groups of one hexadecimal value, as the
@@ -89,6 +94,8 @@ void readHexadecimalRuns(RecognizedWord &word)
                 decimal += word.symbols[i][0].isDigit();
             } else {
                 everyOtherHasOne = everyOtherHasOne && !hexAlternative(word, i).isEmpty();
+                // A capital "O" or an "@" among small letters is a zero, as no word has one.
+                decimal += word.symbols[i] == QLatin1String("O") || word.symbols[i] == QLatin1String("@");
             }
         }
         if (length >= kShortestRun && hex < length && 2 * hex >= length && decimal >= 2 && everyOtherHasOne) {
@@ -108,45 +115,208 @@ void readHexadecimalRuns(RecognizedWord &word)
 void readHexadecimalLiterals(RecognizedWord &word)
 {
     for (qsizetype i = 0; i + 2 < word.symbols.size(); ++i) {
-        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o")};
+        static const QStringList zeros{QStringLiteral("0"), QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
         if (!zeros.contains(word.symbols[i]) || word.symbols[i + 1] != QLatin1String("x") || (i > 0 && isAlphanumeric(word, i - 1)))
             continue;
         qsizetype end = i + 2;
+        while (end < word.symbols.size() && isDigitOrLetter(word, end))
+            ++end;
+        // A C literal may end in its type's suffix ("0xFFu", "0x10UL").
+        qsizetype digitsEnd = end;
+        static const QString suffixes = QStringLiteral("uUlL");
+        while (digitsEnd > i + 3 && end - digitsEnd < 3 && suffixes.contains(word.symbols[digitsEnd - 1]))
+            --digitsEnd;
         bool hex = true;
-        for (; end < word.symbols.size() && isAlphanumeric(word, end); ++end)
-            hex = hex && (isHexDigitOfEitherCase(word.symbols[end]) || !hexAlternative(word, end).isEmpty());
-        if (!hex || end == i + 2)
+        for (qsizetype j = i + 2; j < digitsEnd; ++j)
+            hex = hex && (isHexDigitOfEitherCase(word.symbols[j]) || !hexAlternative(word, j).isEmpty());
+        if (!hex || digitsEnd == i + 2)
             continue;
         word.symbols[i] = QStringLiteral("0");
-        for (qsizetype j = i + 2; j < end; ++j) {
+        for (qsizetype j = i + 2; j < digitsEnd; ++j) {
             if (!isHexDigitOfEitherCase(word.symbols[j]))
                 word.symbols[j] = hexAlternative(word, j);
         }
     }
 }
 
-// "x<O" or "x<@": an "O" or "@" written against an operator, with no letter or digit
-// beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
+// "x<O", "x<@" or "!= @": an "O", "@", "©" or "®" standing alone or against an operator,
+// with no letter or digit beside it, is an operand, and a lone letter O hardly ever is one; when the engine also
 // weighed a zero for it, it is a zero.
 void readLoneZeros(RecognizedWord &word)
 {
-    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
+    static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@"),
+                                      QStringLiteral("\u00A9"), QStringLiteral("\u00AE")};
     for (qsizetype i = 0; i < word.symbols.size(); ++i) {
         if (!zeroLike.contains(word.symbols[i]) || !word.alternatives.value(i).contains(QStringLiteral("0")))
             continue;
-        // Its neighbours in the word, if any, are operators.
-        if (word.symbols.size() > 1 && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
+        // Its neighbours in the word, if any, are operators; an option ("-O2", "-O$(LEVEL)")
+        // is no operand.
+        const bool option = i == 1 && word.symbols[0] == QLatin1String("-") && word.symbols[i] == QLatin1String("O");
+        if (!option && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1))
             word.symbols[i] = QStringLiteral("0");
     }
 }
 
+// "eth0" read as "etho": the names of network interfaces and terminals end in their
+// number, which the engine, reading letters before it, takes for a letter like it.
+void readDeviceNumbers(RecognizedWord &word)
+{
+    static const QStringList devices{QStringLiteral("eth"), QStringLiteral("wlan"), QStringLiteral("docker"),
+                                     QStringLiteral("virbr"), QStringLiteral("veth"), QStringLiteral("tun"),
+                                     QStringLiteral("tty"), QStringLiteral("loop"), QStringLiteral("bond")};
+    static const QHash<QString, QString> digitLike{{QStringLiteral("o"), QStringLiteral("0")},
+                                                    {QStringLiteral("O"), QStringLiteral("0")},
+                                                    {QStringLiteral("@"), QStringLiteral("0")},
+                                                    {QStringLiteral("d"), QStringLiteral("0")},
+                                                    {QStringLiteral("e"), QStringLiteral("0")},
+                                                    {QStringLiteral("a"), QStringLiteral("0")},
+                                                    {QStringLiteral("\u00AE"), QStringLiteral("0")},
+                                                    {QStringLiteral("\u00A9"), QStringLiteral("0")},
+                                                    {QStringLiteral("i"), QStringLiteral("1")},
+                                                    {QStringLiteral("l"), QStringLiteral("1")},
+                                                    {QStringLiteral("I"), QStringLiteral("1")}};
+    for (qsizetype start = 0; start < word.symbols.size(); ++start) {
+        if (isAlphanumeric(word, start - 1))
+            continue;
+        for (const QString &device : devices) {
+            const qsizetype last = start + device.size();
+            if (last >= word.symbols.size() || isAlphanumeric(word, last + 1)
+                || word.symbols.mid(start, device.size()).join(QString()) != device
+                || !digitLike.contains(word.symbols[last]))
+                continue;
+            word.symbols[last] = digitLike.value(word.symbols[last]);
+        }
+    }
+}
+
 } // namespace
+
+// "1s" for "ls", "0BJ" for "OBJ": a name does not start with a digit, and a number does
+// not go on in letters other than a unit's or a hexadecimal value's. A "1" or "0" that
+// starts a run of letters, where the engine also weighed the letter it resembles, is that
+// letter.
+void readLeadingLetters(RecognizedWord &word)
+{
+    static const QStringList units{
+        QStringLiteral("s"),  QStringLiteral("ms"), QStringLiteral("us"), QStringLiteral("ns"), QStringLiteral("m"),
+        QStringLiteral("h"),  QStringLiteral("d"),  QStringLiteral("px"), QStringLiteral("em"), QStringLiteral("pt"),
+        QStringLiteral("st"), QStringLiteral("nd"), QStringLiteral("rd"), QStringLiteral("th"), QStringLiteral("x"),
+        QStringLiteral("min"), QStringLiteral("sec"), QStringLiteral("b"), QStringLiteral("o")};
+    for (qsizetype start = 0; start + 1 < word.symbols.size(); ++start) {
+        if (isAlphanumeric(word, start - 1) || !isAlphanumeric(word, start + 1))
+            continue;
+        const QString &first = word.symbols[start];
+        static const QStringList literalPrefixes{QStringLiteral("x"), QStringLiteral("b"), QStringLiteral("o")};
+        if ((first != QLatin1String("1") && first != QLatin1String("0"))
+            || (first == QLatin1String("0") && literalPrefixes.contains(word.symbols[start + 1])))
+            continue;
+        qsizetype end = start + 1;
+        bool hex = true;
+        while (end < word.symbols.size() && (isAlphanumeric(word, end) || word.symbols[end] == QLatin1String("_"))) {
+            hex = hex && isHexDigitOfEitherCase(word.symbols[end]);
+            ++end;
+        }
+        const QString rest = word.symbols.mid(start + 1, end - start - 1).join(QString());
+        if (!word.symbols[start + 1][0].isLetter() || hex || units.contains(rest.toLower()))
+            continue;
+        const bool capitals = rest.left(1) == rest.left(1).toUpper();
+        const QString letter = first == QLatin1String("0") ? QStringLiteral("O")
+                                                           : (capitals ? QStringLiteral("I") : QStringLiteral("l"));
+        if (word.alternatives.value(start).contains(letter))
+            word.symbols[start] = letter;
+    }
+}
+
+// "lib@" or "libO" for "lib0", "i += l" for "i += 1": the "@" a terminal font's dotted
+// zero is read as ends no name, nor does a capital "O" after a small letter (a camel-case
+// word of one letter), and a name of the one letter "l" hardly occurs, while "1" stands
+// alone in every other line of a program (an option "-l" is no name).
+void readNameEndsAndOnes(RecognizedWord &word)
+{
+    for (qsizetype i = 0; i < word.symbols.size(); ++i) {
+        const bool endsName = isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1);
+        if (endsName && word.symbols[i] == QLatin1String("@") && word.symbols.value(i + 1) != QLatin1String("@"))
+            word.symbols[i] = QStringLiteral("0");
+        else if (endsName && word.symbols[i] == QLatin1String("O") && word.symbols[i - 1][0].isLower())
+            word.symbols[i] = QStringLiteral("0");
+        else if (word.symbols[i] == QLatin1String("l") && !isAlphanumeric(word, i - 1) && !isAlphanumeric(word, i + 1)
+                 && word.symbols.value(i - 1) != QLatin1String("-") && word.alternatives.value(i).contains(QStringLiteral("1")))
+            word.symbols[i] = QStringLiteral("1");
+    }
+}
+
+// "arge" for "argc", "Len" for "len", "tt1" for "ttl": the words programs are written
+// with, read with a letter the engine confuses with the one they have ("c" and "e"; "l"
+// and "L", "1" or "I") where it also weighed that one, are those words.
+void readKeywords(RecognizedWord &word)
+{
+    static const QStringList keywords{
+        QStringLiteral("argc"),   QStringLiteral("const"),   QStringLiteral("struct"),  QStringLiteral("static"),
+        QStringLiteral("extern"), QStringLiteral("char"),    QStringLiteral("case"),    QStringLiteral("else"),
+        QStringLiteral("elif"),   QStringLiteral("except"),  QStringLiteral("continue"), QStringLiteral("echo"),
+        QStringLiteral("exec"),   QStringLiteral("malloc"),  QStringLiteral("calloc"),  QStringLiteral("realloc"),
+        QStringLiteral("select"), QStringLiteral("delete"),  QStringLiteral("create"),  QStringLiteral("source"),
+        QStringLiteral("len"),    QStringLiteral("limit"),   QStringLiteral("local"),   QStringLiteral("let"),
+        QStringLiteral("lambda"), QStringLiteral("loop"),    QStringLiteral("lib"),     QStringLiteral("ttl"),
+        QStringLiteral("url"),    QStringLiteral("sql"),     QStringLiteral("html"),    QStringLiteral("xml"),
+        QStringLiteral("yaml"),   QStringLiteral("toml"),    QStringLiteral("nil"),     QStringLiteral("null"),
+        QStringLiteral("eval"),   QStringLiteral("self"),    QStringLiteral("util"),    QStringLiteral("utils")};
+    // A capital "L" starts words of prose and headings ("Local Address") too: it is taken
+    // for an "l" only where a program's word stands, in a call or a path.
+    const auto programWord = [&](qsizetype start, qsizetype end) {
+        return word.symbols.value(end) == QLatin1String("(") || word.symbols.value(start - 1) == QLatin1String("/");
+    };
+    const auto confused = [](QChar read, QChar meant, bool inProgram) {
+        return (read == u'e' && meant == u'c') || (read == u'c' && meant == u'e')
+               || ((read == u'1' || read == u'I') && meant == u'l') || (inProgram && read == u'L' && meant == u'l');
+    };
+    for (qsizetype start = 0; start < word.symbols.size(); ++start) {
+        if (!isAlphanumeric(word, start) || isAlphanumeric(word, start - 1))
+            continue;
+        qsizetype end = start;
+        while (isAlphanumeric(word, end))
+            ++end;
+        const QString name = word.symbols.mid(start, end - start).join(QString());
+        const bool inProgram = programWord(start, end);
+        for (const QString &keyword : keywords) {
+            if (keyword.size() != name.size() || keyword == name)
+                continue;
+            bool fits = true;
+            for (qsizetype i = 0; i < name.size() && fits; ++i) {
+                fits = name[i] == keyword[i]
+                       || (confused(name[i], keyword[i], inProgram) && word.alternatives.value(start + i).contains(QString(keyword[i])));
+            }
+            if (!fits)
+                continue;
+            for (qsizetype i = 0; i < name.size(); ++i)
+                word.symbols[start + i] = keyword[i];
+            break;
+        }
+    }
+}
+
+// "Gitem" for "&item": an "&" before a name, where the engine weighed it for the "G" it
+// read, takes the name's address.
+void readAmpersands(RecognizedWord &word)
+{
+    for (qsizetype i = 0; i + 1 < word.symbols.size(); ++i) {
+        const bool opens = i == 0 || word.symbols[i - 1] == QLatin1String("(");
+        if (opens && word.symbols[i] == QLatin1String("G") && word.symbols[i + 1].size() == 1
+            && word.symbols[i + 1][0].isLower() && word.alternatives.value(i).contains(QStringLiteral("&")))
+            word.symbols[i] = QStringLiteral("&");
+    }
+}
 
 void readProgramWord(RecognizedWord &word)
 {
     readHexadecimalRuns(word);
     readHexadecimalLiterals(word);
     readLoneZeros(word);
+    readDeviceNumbers(word);
+    readLeadingLetters(word);
+    readNameEndsAndOnes(word);
+    readKeywords(word);
+    readAmpersands(word);
 }
 
 // A line of one to three characters after an unclosed "{" most often closes it ("}",
@@ -171,6 +341,165 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces)
                 symbol = QStringLiteral(";");
         }
     }
+}
+
+// The characters the engine confuses in names, each with the one that stands for its kind.
+QChar confusedKind(QChar c)
+{
+    switch (c.unicode()) {
+    case u'1': case u'l': case u'I': case u'L': return u'l';
+    case u'0': case u'O': case u'o': return u'o';
+    case u'c': case u'e': return u'c';
+    default: return c;
+    }
+}
+
+QString withNamesAsElsewhere(const QString &text)
+{
+    static const QRegularExpression names(QStringLiteral("[A-Za-z0-9_]+"));
+    struct Occurrence {
+        qsizetype start;
+        QString name;
+    };
+    QHash<QString, QList<Occurrence>> occurrencesOfKind;
+    for (auto it = names.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString name = match.captured();
+        QString kind;
+        // Only a name held in place by a character the engine does not confuse ("crc",
+        // "lib0"), so that "lo" and "10" stay apart.
+        bool anchored = false, letter = false;
+        for (QChar c : name) {
+            kind += confusedKind(c);
+            const bool confused = confusedKind(c) != c || c == u'l' || c == u'o' || c == u'c';
+            anchored = anchored || (!confused && c != u'_');
+            letter = letter || c.isLetter();
+        }
+        if (anchored && letter && name.size() >= 3)
+            occurrencesOfKind[kind].append({match.capturedStart(), name});
+    }
+    // Character by character, so that three readings "crc_ll", "erc_l1" and "cre_l1" agree
+    // on "crc_l1"; where no character is the most frequent, each keeps its own.
+    QString result = text;
+    for (const QList<Occurrence> &occurrences : std::as_const(occurrencesOfKind)) {
+        if (occurrences.size() < 2)
+            continue;
+        const qsizetype length = occurrences.first().name.size();
+        for (qsizetype i = 0; i < length; ++i) {
+            QHash<QChar, int> counts;
+            for (const Occurrence &occurrence : occurrences)
+                ++counts[occurrence.name[i]];
+            QChar best;
+            int most = 0;
+            bool tie = false;
+            for (auto count = counts.begin(); count != counts.end(); ++count) {
+                if (count.value() > most) {
+                    best = count.key();
+                    most = count.value();
+                    tie = false;
+                } else if (count.value() == most) {
+                    tie = true;
+                }
+            }
+            if (tie)
+                continue;
+            for (const Occurrence &occurrence : occurrences)
+                result[occurrence.start + i] = best;
+        }
+    }
+    return result;
+}
+
+QString withVariablesAsElsewhere(QString text)
+{
+    static const QRegularExpression dollarRead(QStringLiteral("(?<![A-Za-z0-9_$])S([A-Z_][A-Z0-9_]+)\\b"));
+    QList<qsizetype> dollars;
+    for (auto it = dollarRead.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QRegularExpression bare(QStringLiteral("(?<![A-Za-z0-9_])%1\\b").arg(match.captured(1)));
+        if (text.contains(bare))
+            dollars.append(match.capturedStart());
+    }
+    for (qsizetype at : std::as_const(dollars))
+        text[at] = u'$';
+    return text;
+}
+
+namespace {
+
+// The digit the engine reads the letter `c` for where only digits stand: "0" for "O", "o"
+// and "@", "1" for "l", "I" and "i"; any other character as it is.
+QChar digitLookingLike(QChar c)
+{
+    if (c == u'O' || c == u'o' || c == u'@')
+        return u'0';
+    if (c == u'l' || c == u'I' || c == u'i')
+        return u'1';
+    return c;
+}
+
+} // namespace
+
+QString withDiskNumbers(QString text)
+{
+    static const QRegularExpression disks(
+        QStringLiteral("\\b(?:nvme([0-9OoIli@]+)n([0-9OoIli@]+)|mmcblk([0-9OoIli@]+))(?:p([0-9OoIli@]+))?\\b"));
+    for (auto it = disks.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        for (int group = 1; group <= 4; ++group) {
+            for (qsizetype at = match.capturedStart(group); at >= 0 && at < match.capturedEnd(group); ++at)
+                text[at] = digitLookingLike(text[at]);
+        }
+    }
+    return text;
+}
+
+QString withTimestampLetters(QString text)
+{
+    // A date and a time of day joined by a "7" where the "T" stands, and a "2" after the
+    // seconds (or their fraction) where the "Z" stands, which a time has no room for.
+    static const QRegularExpression stamp(
+        QStringLiteral("(?<![0-9])\\d{4}-\\d\\d-\\d\\d([7T])\\d\\d:\\d\\d(?::\\d\\d(?:[.,]\\d+)?)?(2)?(?![0-9])"));
+    for (auto it = stamp.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        text[match.capturedStart(1)] = u'T';
+        if (match.capturedStart(2) >= 0)
+            text[match.capturedStart(2)] = u'Z';
+    }
+    return text;
+}
+
+QString withUuidDigits(QString text)
+{
+    // Hexadecimal digits and what the engine reads for them, in the groups of a UUID.
+    static const QString group = QStringLiteral("[0-9a-fA-FOo@lIi]");
+    static const QRegularExpression uuid(
+        QStringLiteral("(?<![0-9A-Za-z@])%1{8}-%1{4}-%1{4}-%1{4}-%1{12}(?![0-9A-Za-z])").arg(group));
+    for (auto it = uuid.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QString found = match.captured();
+        const qsizetype small = std::count_if(found.begin(), found.end(), [](QChar c) { return c >= u'a' && c <= u'f'; });
+        const qsizetype capital = std::count_if(found.begin(), found.end(), [](QChar c) { return c >= u'A' && c <= u'F'; });
+        for (qsizetype i = 0; i < found.size(); ++i) {
+            const QChar c = found[i];
+            QChar digit = digitLookingLike(c);
+            if (capital < small && c >= u'A' && c <= u'F')
+                digit = c.toLower();
+            else if (small < capital && c >= u'a' && c <= u'f')
+                digit = c.toUpper();
+            text[match.capturedStart() + i] = digit;
+        }
+    }
+    return text;
+}
+
+QString withOnesAfterOperators(QString text)
+{
+    static const QRegularExpression loneL(QStringLiteral("(?:[-+*/%<>!=]=|[-+*/%<>=])\\s+(l)(?=\\s*(?:$|[;,)\\]]))"),
+                                          QRegularExpression::MultilineOption);
+    for (auto it = loneL.globalMatch(text); it.hasNext();)
+        text[it.next().capturedStart(1)] = u'1';
+    return text;
 }
 
 qsizetype unclosedBraces(const QStringList &lines)

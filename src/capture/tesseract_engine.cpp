@@ -9,6 +9,7 @@
 #include "capture/tesseract_language_map.h"
 
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #if QUORVANE_HAVE_OPENMP
 #include <omp.h>
@@ -108,6 +109,23 @@ TesseractEngine::TesseractEngine(const QString &dataPath, const QStringList &dat
 TesseractEngine::~TesseractEngine()
 {
     m_api->End();
+}
+
+QString TesseractEngine::readAs(const QImage &grey, int resolution, const QString &characters)
+{
+    Q_ASSERT(grey.format() == QImage::Format_Grayscale8);
+    m_api->SetVariable("tessedit_char_whitelist", characters.toUtf8().constData());
+    // The list holds for every later reading until it is emptied again.
+    const auto everyCharacter = qScopeGuard([this] {
+        m_api->Clear();
+        m_api->SetVariable("tessedit_char_whitelist", "");
+    });
+    m_api->SetPageSegMode(tesseract::PSM_SINGLE_LINE);
+    m_api->SetImage(grey.constBits(), grey.width(), grey.height(), 1, static_cast<int>(grey.bytesPerLine()));
+    m_api->SetSourceResolution(resolution);
+    if (m_api->Recognize(nullptr) != 0)
+        return {};
+    return takeText(m_api->GetUTF8Text()).trimmed();
 }
 
 QList<QRect> TesseractEngine::lineBoxes(const QImage &grey, int resolution)

@@ -68,6 +68,10 @@ public:
     QList<RecognizedLine> recognize(const QImage &grey, int resolution, Layout layout,
                                     const std::atomic_bool *cancelled = nullptr, std::atomic_int *progress = nullptr);
 
+    // Reads one line of text in a small Grayscale8 image, dark on light, as made of
+    // `characters` alone. Empty when the engine read nothing or failed.
+    QString readAs(const QImage &grey, int resolution, const QString &characters);
+
     // The boxes of the text lines the engine finds in `grey` before reading it, a small
     // part of the reading's time.
     QList<QRect> lineBoxes(const QImage &grey, int resolution);

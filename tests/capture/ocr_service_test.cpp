@@ -161,19 +161,21 @@ TEST_F(OCRServiceTest, CodeModeReadsHashesUnderscoresAndBlankLines)
 }
 
 // Number forms and operators, which the engine without word lists reads as letters and
-// which must never come back changed. The last line, identifiers of the characters a
-// number is made of, is shown with them but not checked: nothing in an identifier's kind
-// tells its "l1" from "11", so it comes back as the engine reads it.
+// which must never come back changed. The last line, names that hold the characters
+// numbers are made of, is shown with them but not checked: its occurrences tell most
+// readings apart, but not one where the engine misread most of them alike.
 const QStringList kNumbersAndOperators{
     "ip = \"10.0.0.12\"; host = 192.168.1.10",
     "pi = 3.14159; version = \"3.14.159\"",
     "at = 2024-03-15 10:42:07, ratio = 0.5",
+    "on = 2025-11-04 14:02:37, load = [0.08, 0.75]",
     "mac = 00:1a:2b:3c:4d:5e",
     "uuid = 123e4567-e89b-12d3-a456-426614174000",
+    "mask = 0xFFFFFFFFu; if n <= 0: up(eth0)",
     "i += 1",
     "j -= 10",
     "if a == b && c != d || e <= f:",
-    "fn(x) -> l1 + I0 + O1",
+    "crc_l1 = lib0(crc_l1, lib0) + crc_l1 + lib0",
 };
 
 static void expectNumbersAndOperators(const QString &read)
