@@ -48,6 +48,8 @@ public:
         // Done with a candidate's engine for this reading: it may go (unless it is one the
         // user reads in), and loads again when next asked for.
         virtual void release(const QStringList &dataNames) = 0;
+        // A search starts loading candidates: the twins go.
+        virtual void releaseTwins() = 0;
     };
 
     // What is chosen: the script only (for program text, whose words are not a language's
@@ -124,6 +126,19 @@ private:
                                   double localeConfidence, const Choosing &choosing,
                                   std::atomic_bool *stopLocale = nullptr) const;
     QStringList candidatesFor(bool localeScript) const;
+    // Where text in one column parts into halves read side by side, if it does.
+    static std::optional<int> halvesOf(const Region &region, const Choosing &choosing);
+    // `region` read whole by `engine`, its blocks each on their own; with `twin`, its halves
+    // side by side.
+    QList<RecognizedLine> readWhole(TesseractEngine &engine, TesseractEngine *twin, const Region &region,
+                                    const Choosing &choosing, const std::atomic_bool *stop) const;
+    // The reading of `region` by the language the last search chose, when that reads it as
+    // its own text better than the locale's languages did (`localeConfidence`): text in
+    // the language of the last capture is read without loading every candidate again.
+    std::optional<Reading> readAsLastChosen(const Region &region, const Choosing &choosing,
+                                            double localeConfidence) const;
+    // Remembers the language of another than the locale's that `reading` came from.
+    void remember(const Reading &reading) const;
 
     const QStringList m_localeDataNames;
     const QStringList m_installed;
@@ -131,6 +146,9 @@ private:
     // A probe the last reading left to end on its own. (The pool waits for it when this
     // goes, before the engines do.)
     mutable QFuture<void> m_lastProbe;
+    // The data name of the language the last search chose, none before one chose another
+    // than the locale's. Changed only while no probe reads.
+    mutable QString m_lastChosen;
     mutable std::atomic_size_t m_probes = 0;
     mutable std::atomic_size_t m_searches = 0;
 };
