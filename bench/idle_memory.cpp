@@ -197,7 +197,8 @@ int main(int argc, char **argv)
         request.start(program, {QStringLiteral("capture")});
         const auto endRequest = qScopeGuard([&] {
             if (!request.waitForFinished(20000)) {
-                std::fprintf(stderr, "capture %d: the capture command did not return\n", i + 1);
+                std::fprintf(stderr, "capture %d: the capture command did not return (%s%s)\n", i + 1,
+                             request.readAllStandardOutput().constData(), request.readAllStandardError().constData());
                 request.kill();
                 request.waitForFinished();
             }

@@ -851,6 +851,11 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(co
     const QString name = m_lastChosen;
     if (name.isEmpty() || choosing.choice != Choice::language)
         return std::nullopt;
+    // Text the locale's languages read fairly well is in their script, where the search
+    // looks alone.
+    if (localeConfidence >= kSameScript
+        && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
+        return std::nullopt;
     // Without a twin: when this reading does not stand, a search follows, and it would
     // only add to what that holds.
     QList<RecognizedLine> lines = readWhole(choosing.engines.engine({name}), nullptr, region, choosing, nullptr);

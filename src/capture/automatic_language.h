@@ -30,7 +30,8 @@ namespace quorvane {
 // need not wait for their reading; a language that reads the piece well reads the text
 // whole while the rest of the ranking ends, which almost always confirms it. Where the
 // text blocks of an image differ (one in the locale's language or script, another not),
-// each kind of block is chosen for on its own.
+// each kind of block is chosen for on its own. Text in the language the last search chose
+// is read by that language first, and needs no search when it reads as its own.
 class AutomaticLanguage {
 public:
     // The engines it reads with, kept loaded between readings: loading one takes longer
