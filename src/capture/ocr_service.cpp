@@ -102,6 +102,7 @@ public:
     TesseractEngine *twin(const QStringList &dataNames) override { return m_cache.twin(dataNames, m_useCorrection); }
     void release(const QStringList &dataNames) override
     {
+        // What it took goes back before the next candidates load beside those that stay.
         if (m_cache.releaseCandidate(dataNames, m_useCorrection))
             malloc_trim(0);
     }
