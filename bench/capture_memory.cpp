@@ -2,16 +2,23 @@
 // Measures whether a long session keeps its screenshots: 300 repeat captures in one
 // process, through the real capture coordinator, screen service and X grab, and the
 // resident size (RSS) after every 50. Target: after the first 50, flat within 20 MB.
-// Recognition, history, clipboard and toasts are stand-ins that keep nothing: what is
-// measured is what a capture itself holds on to.
-// Usage: capture_memory [--region WxH] [--captures N]   (default 980x180; "full" for the
-// whole main monitor). Run on a desktop or, e.g. (one line):
+// History, clipboard and toasts are stand-ins that keep nothing, and so is recognition
+// unless --recognition: what is measured is what a capture itself holds on to.
+// With --recognition the real recognition service reads each capture with the default
+// settings (automatic language) in an English locale, and the captures take turns over the
+// kinds of text that cost it most: French, Russian and Japanese, English beside Russian,
+// and one in ten a whole 1920 x 1080 screen of dense English. It prints, per kind, the most
+// resident memory any one capture of it took (target: at most 250 MB) and its median time;
+// then the resident size 60 s after the last capture (target: under 100 MB).
+// Usage: capture_memory [--region WxH] [--captures N] [--recognition]   (default 980x180;
+// "full" for the whole main monitor). Run on a desktop or, e.g. (one line):
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" build/bench/capture_memory --region full
 #include "capture/capture_coordinator.h"
 #include "capture/capture_pinner.h"
 #include "capture/capture_recorder.h"
 #include "capture/capture_settings.h"
 #include "capture/capture_toasts.h"
+#include "capture/ocr_service.h"
 #include "capture/screen_capture_service.h"
 #include "capture/screen_recording_permission.h"
 #include "capture/text_clipboard.h"
@@ -28,11 +35,18 @@
 
 #include <QApplication>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
+#include <QScreen>
 #include <QThread>
+#include <QWindow>
 #include <QtConcurrent/QtConcurrentRun>
 
+#include <algorithm>
 #include <cstdio>
+#include <map>
+#include <vector>
 
 using namespace quorvane;
 
@@ -42,6 +56,7 @@ namespace {
 class StoredRegion : public ScreenSource {
 public:
     StoredRegion(ScreenCaptureService &service, CapturedRegion region) : m_service(service), m_region(region) {}
+    void setRect(const QRectF &rect) { m_region.rect = rect; }
     QFuture<CaptureResult> showCaptureOverlay() override { return m_service.showCaptureOverlay(); }
     QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID) override
     {
@@ -116,16 +131,74 @@ public:
     std::optional<QString> bundleIdentifier() const override { return std::nullopt; }
 };
 
-double residentMegabytes()
+// The resident size now ("VmRSS:") or at most since the last resetPeakResident() ("VmHWM:").
+double residentMegabytes(const QByteArray &field = "VmRSS:")
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return 0;
     for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').first().toDouble() / 1024.0;
     }
     return 0;
+}
+
+void resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+void spinFor(int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// A kind of text that makes recognition work hard, shown where the next capture reads.
+struct Kind {
+    const char *name;
+    QString text;  // %1: the capture's number, so that no two captures read alike
+    QString family;
+    bool wholeScreen = false;
+};
+
+QString denseEnglish()
+{
+    const QString sentences = QStringLiteral(
+        "The quarterly report lists every shipment by region, date and carrier, with the delays each one met. "
+        "Open the settings to choose where exported files are kept and how long the history lasts. ");
+    QString text;
+    for (int line = 0; line < 70; ++line)
+        text += QStringLiteral("%1 ").arg(line) + sentences + QLatin1Char('\n');
+    return text + QStringLiteral("%1");
+}
+
+std::vector<Kind> kinds()
+{
+    return {
+        {"French", QStringLiteral("Vos modifications ont été enregistrées dans le dossier partagé.\n"
+                                  "Cliquez sur Continuer pour installer la mise à jour %1."),
+         QStringLiteral("DejaVu Sans")},
+        {"Russian", QStringLiteral("Ваши изменения сохранены в общей папке.\nНе удалось подключиться; проверьте "
+                                   "настройки сети %1."),
+         QStringLiteral("DejaVu Sans")},
+        {"Japanese", QStringLiteral("変更は共有フォルダに保存されました。\n接続できません。ネットワーク設定を確認してください %1。"),
+         QStringLiteral("Noto Sans CJK JP")},
+        {"English and Russian", QStringLiteral("Your changes have been saved to the shared folder.\n\n\n"
+                                               "Ваши изменения сохранены в общей папке %1."),
+         QStringLiteral("DejaVu Sans")},
+        {"dense English, whole screen", denseEnglish(), QStringLiteral("DejaVu Sans"), true},
+    };
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
 }
 
 bool spinUntil(const QFuture<CaptureWorkflowResult> &future, int timeoutMs)
@@ -148,19 +221,23 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QString regionArgument = QStringLiteral("980x180");
     int captures = 300;
+    bool recognition = false;
     const QStringList arguments = app.arguments();
-    for (qsizetype i = 1; i + 1 < arguments.size(); i += 2) {
-        if (arguments.at(i) == QLatin1String("--region"))
-            regionArgument = arguments.at(i + 1);
-        else if (arguments.at(i) == QLatin1String("--captures"))
-            captures = arguments.at(i + 1).toInt();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments.at(i) == QLatin1String("--region") && i + 1 < arguments.size())
+            regionArgument = arguments.at(++i);
+        else if (arguments.at(i) == QLatin1String("--captures") && i + 1 < arguments.size())
+            captures = arguments.at(++i).toInt();
+        else if (arguments.at(i) == QLatin1String("--recognition"))
+            recognition = true;
     }
 
     ScreenAccessProbe probe;
     X11DisplayList displays;
     SelectionOverlay overlay{displays};
     const std::unique_ptr<ScreenRedraws> redraws = ScreenRedraws::create();
-    WindowConcealer concealer{*redraws};
+    // The words the captures read are this program's window: it stays.
+    WindowConcealer concealer{*redraws, [](const QWidget &) { return false; }};
     ScreenCaptureService service{probe, displays, overlay, concealer};
 
     const quint32 display = displays.mainDisplayId();
@@ -169,13 +246,17 @@ int main(int argc, char **argv)
     if (regionArgument != QLatin1String("full")) {
         const QStringList size = regionArgument.split(QLatin1Char('x'));
         if (size.size() != 2) {
-            std::fprintf(stderr, "usage: capture_memory [--region WxH|full] [--captures N]\n");
+            std::fprintf(stderr, "usage: capture_memory [--region WxH|full] [--captures N] [--recognition]\n");
             return 2;
         }
         rect = QRectF(100, 100, size.at(0).toInt(), size.at(1).toInt());
     }
     StoredRegion screen{service, CapturedRegion{rect, display, 1.0}};
-    QuickRecognizer recognizer;
+    std::unique_ptr<TextRecognizer> recognizer;
+    if (recognition)
+        recognizer = std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale(QStringLiteral("en_US")));
+    else
+        recognizer = std::make_unique<QuickRecognizer>();
     NoCodes codes;
     ForgetfulRecorder recorder;
     NoPin settings;
@@ -184,18 +265,62 @@ int main(int argc, char **argv)
     Granted permission;
     NoPins pins;
     NoApplication frontmost;
-    CaptureCoordinator coordinator{screen, recognizer, codes, recorder, settings, clipboard,
+    CaptureCoordinator coordinator{screen, *recognizer, codes, recorder, settings, clipboard,
                                    toasts, permission, pins, frontmost};
 
-    std::printf("%d repeat captures of %d x %d px\n", captures, int(rect.width()), int(rect.height()));
+    // Dark text on white where the captures read, one kind after another.
+    QLabel words;
+    words.setStyleSheet(QStringLiteral("QLabel { background: white; color: black; }"));
+    words.setWindowFlags(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    words.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    words.setMargin(12);
+    const std::vector<Kind> textKinds = kinds();
+    struct Measured {
+        double peak = 0;  // MB
+        std::vector<double> times;  // ms
+    };
+    std::map<QString, Measured> measured;
+
+    if (recognition)
+        std::printf("%d repeat captures read with automatic language (English locale)\n", captures);
+    else
+        std::printf("%d repeat captures of %d x %d px\n", captures, int(rect.width()), int(rect.height()));
     std::printf("captures  resident MB\n%8d  %11.1f\n", 0, residentMegabytes());
     double afterFirst = 0;
     double highest = 0;
     for (int i = 1; i <= captures; ++i) {
+        const Kind *kind = nullptr;
+        if (recognition) {
+            // One in ten reads the whole screen; the others take turns.
+            kind = i % 10 == 0 ? &textKinds.back() : &textKinds[size_t(i % (textKinds.size() - 1))];
+            QFont font(kind->family);
+            font.setPixelSize(kind->wholeScreen ? 13 : 24);
+            words.setFont(font);
+            words.setWordWrap(kind->wholeScreen);
+            words.setText(kind->text.arg(i));
+            const QRect area = kind->wholeScreen ? bounds : QRect(100, 100, 1100, 240).translated(bounds.topLeft());
+            words.setGeometry(area);
+            words.show();
+            words.raise();
+            words.repaint();
+            QDeadlineTimer shown(10000);
+            while (!(words.windowHandle() && words.windowHandle()->isExposed()) && !shown.hasExpired())
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+            spinFor(150);
+            screen.setRect(QRectF(QPointF(area.topLeft() - bounds.topLeft()), QSizeF(area.size())));
+            resetPeakResident();
+        }
+        QElapsedTimer timer;
+        timer.start();
         const QFuture<CaptureWorkflowResult> capture = coordinator.performRepeatCapture();
-        if (!spinUntil(capture, 30000) || capture.resultCount() == 0) {
+        if (!spinUntil(capture, 60000) || capture.resultCount() == 0) {
             std::fprintf(stderr, "capture %d did not succeed\n", i);
             return 1;
+        }
+        if (kind) {
+            Measured &m = measured[QString::fromUtf8(kind->name)];
+            m.peak = std::max(m.peak, residentMegabytes("VmHWM:"));
+            m.times.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
         if (i % 50 == 0) {
             const double resident = residentMegabytes();
@@ -209,5 +334,20 @@ int main(int argc, char **argv)
     const double growth = highest - afterFirst;
     std::printf("growth after the first 50: %.1f MB (target: at most 20 MB) %s\n", growth,
                 growth <= 20 ? "met" : "MISSED");
+    if (!recognition)
+        return 0;
+    words.hide();
+    double mostOfAll = 0;
+    for (const auto &[name, m] : measured) {
+        std::printf("%-30s at most %6.1f MB resident during one capture, median %6.0f ms (%zu captures)\n",
+                    qPrintable(name), m.peak, median(m.times), m.times.size());
+        mostOfAll = std::max(mostOfAll, m.peak);
+    }
+    std::printf("at most during any one capture: %.1f MB (target: at most 250 MB) %s\n", mostOfAll,
+                mostOfAll <= 250 ? "met" : "MISSED");
+    spinFor(60000);
+    const double idle = residentMegabytes();
+    std::printf("60 s after the last capture: resident %.1f MB (target: under 100 MB) %s\n", idle,
+                idle < 100 ? "met" : "MISSED");
     return 0;
 }

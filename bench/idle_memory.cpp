@@ -32,6 +32,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QThread>
@@ -190,10 +191,18 @@ int main(int argc, char **argv)
         words.show();
         words.raise();
         spinFor(300);
+        // The command returns once its capture has ended: it is waited for after the drag.
         QProcess request;
         request.setProcessEnvironment(env);
         request.start(program, {QStringLiteral("capture")});
-        request.waitForFinished(10000);
+        const auto endRequest = qScopeGuard([&] {
+            if (!request.waitForFinished(20000)) {
+                std::fprintf(stderr, "capture %d: the capture command did not return (%s%s)\n", i + 1,
+                             request.readAllStandardOutput().constData(), request.readAllStandardError().constData());
+                request.kill();
+                request.waitForFinished();
+            }
+        });
         // The overlay dims the screen when it is up.
         const QPoint inside(110, 210);
         if (!spinUntil([&] {

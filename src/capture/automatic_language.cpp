@@ -70,9 +70,12 @@ constexpr double kNearInScript = 15;
 constexpr double kRival = 10;
 // Candidates' engines load and read a few at a time, as many as weigh this much together:
 // an engine of an alphabet weighs 1 (9-17 MB), one of an ideographic script 3 (34-47 MB),
-// besides what reading takes. Of those ranked so far, the best two stay loaded.
+// besides what reading takes. Of those ranked so far, the best two stay loaded, or the best
+// alone when that is ideographic: two such besides a batch would take more than a desktop
+// tool may.
 constexpr int kLoadWeight = 4;
 constexpr size_t kKeptRanked = 2;
+constexpr int kKeptWeight = 3;
 constexpr int kThreadsKept = 30'000;  // ms
 constexpr int kQuickReading = 25;  // ms
 // A reading that has read this share of the text's lines by then (in percent) ends about
@@ -274,15 +277,20 @@ double scoreOf(const QList<RecognizedLine> &lines, const QString &dataName, bool
     return localeScript || mostlyInScriptOf(lines, dataName) ? AutomaticLanguage::meanConfidence(lines) : 0.0;
 }
 
+int weightOf(const QString &dataName)
+{
+    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
+    return ideographic.contains(TesseractLanguageMap::script(dataName)) ? 3 : 1;
+}
+
 // The candidates of `names` from `first` on that load and read together: at least one, and
 // as many as weigh `kLoadWeight` together.
 QStringList nextBatch(const QStringList &names, qsizetype first)
 {
-    static const QStringList ideographic{QStringLiteral("Han"), QStringLiteral("Hangul")};
     QStringList batch;
     int weight = 0;
     for (qsizetype i = first; i < names.size(); ++i) {
-        weight += ideographic.contains(TesseractLanguageMap::script(names[i])) ? 3 : 1;
+        weight += weightOf(names[i]);
         if (!batch.isEmpty() && weight > kLoadWeight)
             break;
         batch.append(names[i]);
@@ -718,8 +726,10 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     std::optional<Reading> otherScript;
     if (early && endLocale()) {
         Early other = early->result();
-        if (other.taken)
+        if (other.taken) {
+            remember(*other.reading);
             return std::move(*other.reading);
+        }
         otherScript = std::move(other.reading);
     }
     // The locale's reading was stopped for a choice among other scripts that fell through.
@@ -745,8 +755,11 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         region.blocks[number] = boxOf(lines).adjusted(-pad, -pad, pad, pad).intersected(grey.rect());
     }
     // Text whose blocks the locale's languages read alike is chosen for as a whole.
-    if (regions.size() == 1)
-        return chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, choosing, otherScript).value_or(first);
+    if (regions.size() == 1) {
+        Reading chosen = chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, choosing, otherScript).value_or(first);
+        remember(chosen);
+        return chosen;
+    }
 
     // Otherwise the blocks they read surely keep that reading, and the others are chosen
     // for by kind, each kind on its own blocks.
@@ -768,13 +781,102 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     }
     for (const auto &[number, lines] : blocks)
         reading.lines += lines;
+    remember(reading);
     return reading;
+}
+
+void AutomaticLanguage::remember(const Reading &reading) const
+{
+    for (const QStringList &reader : reading.readers) {
+        if (reader != m_localeDataNames && reader.size() == 1) {
+            m_lastChosen = reader.first();
+            return;
+        }
+    }
+}
+
+std::optional<int> AutomaticLanguage::halvesOf(const Region &region, const Choosing &choosing)
+{
+    // Program text keeps its blocks, as its character grid is found per block.
+    return region.blocks.empty() && choosing.layout == TesseractEngine::Layout::automatic
+               ? rowBetweenHalves(region.lineBoxes)
+               : std::nullopt;
+}
+
+QList<RecognizedLine> AutomaticLanguage::readWhole(TesseractEngine &engine, TesseractEngine *twin, const Region &region,
+                                                   const Choosing &choosing, const std::atomic_bool *stop) const
+{
+    // With a twin, the upper and the lower half of text in one column read side by side:
+    // each takes a little over half the time of the whole.
+    const std::optional<int> halves = halvesOf(region, choosing);
+    if (twin && halves) {
+        // A half of a single line reads as one: alone in an image, a line's first word may
+        // otherwise be taken for a block of its own.
+        const auto halfLayout = [&](bool upper) {
+            const auto inHalf = [&](const QRect &line) { return (line.top() < *halves) == upper; };
+            return std::count_if(region.lineBoxes.begin(), region.lineBoxes.end(), inHalf) == 1
+                       ? TesseractEngine::Layout::singleLine
+                       : choosing.layout;
+        };
+        const QImage &grey = choosing.grey;
+        const QImage lower = grey.copy(0, *halves, grey.width(), grey.height() - *halves);
+        QFuture<QList<RecognizedLine>> lowerReading = runAsync(m_threads, [&] {
+            return twin->recognize(lower, choosing.resolution, halfLayout(false), stop);
+        });
+        const auto join = qScopeGuard([&] { waitFor(lowerReading); });
+        QList<RecognizedLine> lines =
+            engine.recognize(grey.copy(0, 0, grey.width(), *halves), choosing.resolution, halfLayout(true), stop);
+        int blocksAbove = 0;
+        for (const RecognizedLine &line : lines)
+            blocksAbove = std::max(blocksAbove, line.block + 1);
+        for (RecognizedLine &line : moved(lowerReading.result(), QPoint(0, *halves))) {
+            line.block += blocksAbove;
+            lines.append(std::move(line));
+        }
+        return lines;
+    }
+    if (region.blocks.empty())
+        return engine.recognize(choosing.grey, choosing.resolution, choosing.layout, stop);
+    QList<RecognizedLine> lines;
+    for (const auto &[number, box] : region.blocks)
+        lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout, stop),
+                           box.topLeft(), number);
+    return lines;
+}
+
+std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(const Region &region,
+                                                                              const Choosing &choosing,
+                                                                              double localeConfidence) const
+{
+    const QString name = m_lastChosen;
+    if (name.isEmpty() || choosing.choice != Choice::language)
+        return std::nullopt;
+    // Text the locale's languages read fairly well is in their script, where the search
+    // looks alone.
+    if (localeConfidence >= kSameScript
+        && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
+        return std::nullopt;
+    // Without a twin: when this reading does not stand, a search follows, and it would
+    // only add to what that holds.
+    QList<RecognizedLine> lines = readWhole(choosing.engines.engine({name}), nullptr, region, choosing, nullptr);
+    // Read surely, in its script, with its words in its word list: text in a neighbouring
+    // language has too many words that list lacks, and text in another script reads poorly.
+    const double confidence = meanConfidence(lines);
+    if (confidence < kSure || confidence <= localeConfidence || !mostlyInScriptOf(lines, name)
+        || !readAsLocale(lines, name))
+        return std::nullopt;
+    diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] %1, chosen last, read %2 %").arg(name).arg(confidence, 0, 'f', 1));
+    return Reading{std::move(lines), {{name}}};
 }
 
 std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, const Choosing &choosing,
                                                                        const std::optional<Reading> &otherScript) const
 {
     const double localeConfidence = meanConfidence(region.lines);
+    if (!otherScript) {
+        if (std::optional<Reading> last = readAsLastChosen(region, choosing, localeConfidence))
+            return last;
+    }
     const auto inLocaleScript = [&] {
         const RankingImage strip = leastCertainWords(choosing.grey, region.lines, kRankingCharacters);
         Ranking ranking = rank(true, strip.image, choosing);
@@ -817,11 +919,20 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
     const QImage piece = startOfWidestLine(choosing.grey, lines, kRankingLineHeights);
     if (piece.isNull() || localeEnded)
         return {};
-    Ranking ranking = rank(false, piece, choosing);
-    // When another script reads the piece well, the locale's reading no longer counts and
-    // is stopped; otherwise it reads on beside the best of the ranking, to be compared
-    // with it when it ends.
-    std::optional<Reading> chosen = choose(ranking, Region{{}, {}, lines}, confidence, confidence, choosing, &stopped);
+    // Text in the script of the last capture's language is likely in that language again;
+    // read surely, it needs no ranking. When another script reads the piece well, the
+    // locale's reading no longer counts and is stopped; otherwise it reads on beside the
+    // best of the ranking, to be compared with it when it ends.
+    const Region region{{}, {}, lines};
+    std::optional<Reading> chosen;
+    if (TesseractLanguageMap::script(m_lastChosen) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
+        chosen = readAsLastChosen(region, choosing, confidence);
+    if (chosen) {
+        stopped = true;
+    } else {
+        Ranking ranking = rank(false, piece, choosing);
+        chosen = choose(ranking, region, confidence, confidence, choosing, &stopped);
+    }
     if (!chosen)
         return {};
     // It is taken when it reads the text well, every block fairly well: a block in the
@@ -846,6 +957,7 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
     if (ranking.candidates.isEmpty() || image.isNull())
         return ranking;
     choosing.searched = true;
+    choosing.engines.releaseTwins();
     // A few candidates at a time load and read side by side; of those read so far, only
     // the engines of the best two stay loaded: every installed language's engine at once would
     // take more memory than a desktop tool may.
@@ -862,7 +974,13 @@ AutomaticLanguage::Ranking AutomaticLanguage::rank(bool localeScript, const QIma
             loaded.emplace_back(read[size_t(i)] ? scoreOf(*read[size_t(i)], batch[i], localeScript) : 0.0, batch[i]);
         }
         std::stable_sort(loaded.begin(), loaded.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-        while (loaded.size() > kKeptRanked) {
+        size_t kept = 0;
+        for (int weight = 0; kept < loaded.size() && kept < kKeptRanked; ++kept) {
+            weight += weightOf(loaded[kept].second);
+            if (kept > 0 && weight > kKeptWeight)
+                break;
+        }
+        while (loaded.size() > kept) {
             choosing.engines.release({loaded.back().second});
             loaded.pop_back();
         }
@@ -925,48 +1043,10 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
             }
         }
     };
-    // The finalists read the region: the whole image, or each of its blocks on its own.
-    // With a twin, the upper and the lower half of text in one column read side by side:
-    // each takes a little over half the time of the whole. (Program text keeps its blocks,
-    // as its character grid is found per block.)
-    const std::optional<int> halves = region.blocks.empty() && choosing.layout == TesseractEngine::Layout::automatic
-                                          ? rowBetweenHalves(region.lineBoxes)
-                                          : std::nullopt;
-    // A half of a single line reads as one: alone in an image, a line's first word may
-    // otherwise be taken for a block of its own.
-    const auto halfLayout = [&](bool upper) {
-        const auto inHalf = [&](const QRect &line) { return (line.top() < *halves) == upper; };
-        return std::count_if(region.lineBoxes.begin(), region.lineBoxes.end(), inHalf) == 1
-                   ? TesseractEngine::Layout::singleLine
-                   : choosing.layout;
-    };
     const auto readRegion = [&](TesseractEngine &engine, TesseractEngine *twin, const std::atomic_bool *stop) {
-        if (twin && halves) {
-            const QImage &grey = choosing.grey;
-            const QImage lower = grey.copy(0, *halves, grey.width(), grey.height() - *halves);
-            QFuture<QList<RecognizedLine>> lowerReading = runAsync(m_threads, [&] {
-                return twin->recognize(lower, choosing.resolution, halfLayout(false), stop);
-            });
-            const auto join = qScopeGuard([&] { waitFor(lowerReading); });
-            QList<RecognizedLine> lines =
-                engine.recognize(grey.copy(0, 0, grey.width(), *halves), choosing.resolution, halfLayout(true), stop);
-            int blocksAbove = 0;
-            for (const RecognizedLine &line : lines)
-                blocksAbove = std::max(blocksAbove, line.block + 1);
-            for (RecognizedLine &line : moved(lowerReading.result(), QPoint(0, *halves))) {
-                line.block += blocksAbove;
-                lines.append(std::move(line));
-            }
-            return lines;
-        }
-        if (region.blocks.empty())
-            return engine.recognize(choosing.grey, choosing.resolution, choosing.layout, stop);
-        QList<RecognizedLine> lines;
-        for (const auto &[number, box] : region.blocks)
-            lines += movedInto(engine.recognize(choosing.grey.copy(box), choosing.resolution, choosing.layout, stop),
-                               box.topLeft(), number);
-        return lines;
+        return readWhole(engine, twin, region, choosing, stop);
     };
+    const bool halves = halvesOf(region, choosing).has_value();
     // `name` starting to read the region whole, with its twin if it has one.
     const auto startWhole = [&](const QString &name) {
         TesseractEngine *twin = halves ? choosing.engines.twin({name}) : nullptr;
@@ -1090,6 +1170,12 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::choose(Ranking &ran
                 next.append(name);
         }
         readWhole(next);
+    }
+    // The readings are taken: of the candidates, only the best's engine stays (a search
+    // of the locale's script may follow this one of another).
+    for (const QString &name : candidates) {
+        if (!best || best->readers.first() != QStringList{name})
+            choosing.engines.release({name});
     }
     diag(lcRecognition(), QStringLiteral("   [AutomaticLanguage] the locale's script read %1 % of %2 blocks, ranked %3 "
                                          "of %4 languages, chose %5 (%6 %) after %7 ms")

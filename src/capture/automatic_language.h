@@ -30,7 +30,8 @@ namespace quorvane {
 // need not wait for their reading; a language that reads the piece well reads the text
 // whole while the rest of the ranking ends, which almost always confirms it. Where the
 // text blocks of an image differ (one in the locale's language or script, another not),
-// each kind of block is chosen for on its own.
+// each kind of block is chosen for on its own. Text in the language the last search chose
+// is read by that language first, and needs no search when it reads as its own.
 class AutomaticLanguage {
 public:
     // The engines it reads with, kept loaded between readings: loading one takes longer
@@ -48,6 +49,8 @@ public:
         // Done with a candidate's engine for this reading: it may go (unless it is one the
         // user reads in), and loads again when next asked for.
         virtual void release(const QStringList &dataNames) = 0;
+        // A search starts loading candidates: the twins go.
+        virtual void releaseTwins() = 0;
     };
 
     // What is chosen: the script only (for program text, whose words are not a language's
@@ -124,6 +127,19 @@ private:
                                   double localeConfidence, const Choosing &choosing,
                                   std::atomic_bool *stopLocale = nullptr) const;
     QStringList candidatesFor(bool localeScript) const;
+    // Where text in one column parts into halves read side by side, if it does.
+    static std::optional<int> halvesOf(const Region &region, const Choosing &choosing);
+    // `region` read whole by `engine`, its blocks each on their own; with `twin`, its halves
+    // side by side.
+    QList<RecognizedLine> readWhole(TesseractEngine &engine, TesseractEngine *twin, const Region &region,
+                                    const Choosing &choosing, const std::atomic_bool *stop) const;
+    // The reading of `region` by the language the last search chose, when that reads it as
+    // its own text better than the locale's languages did (`localeConfidence`): text in
+    // the language of the last capture is read without loading every candidate again.
+    std::optional<Reading> readAsLastChosen(const Region &region, const Choosing &choosing,
+                                            double localeConfidence) const;
+    // Remembers the language of another than the locale's that `reading` came from.
+    void remember(const Reading &reading) const;
 
     const QStringList m_localeDataNames;
     const QStringList m_installed;
@@ -131,6 +147,9 @@ private:
     // A probe the last reading left to end on its own. (The pool waits for it when this
     // goes, before the engines do.)
     mutable QFuture<void> m_lastProbe;
+    // The data name of the language the last search chose, none before one chose another
+    // than the locale's. Changed only while no probe reads.
+    mutable QString m_lastChosen;
     mutable std::atomic_size_t m_probes = 0;
     mutable std::atomic_size_t m_searches = 0;
 };

@@ -133,11 +133,15 @@ public:
     }
 
     // The search is done with the engine for now: it is released unless pinned or chosen.
-    void releaseCandidate(const QStringList &dataNames, bool useCorrection)
+    // Whether it was.
+    bool releaseCandidate(const QStringList &dataNames, bool useCorrection)
     {
         const QString key = keyOf(dataNames, useCorrection);
-        if (!m_pinned.contains(key) && !m_chosen.contains(key))
-            m_engines.remove_if([&](const Entry &entry) { return entry.key == key; });
+        if (m_pinned.contains(key) || m_chosen.contains(key))
+            return false;
+        const std::size_t before = m_engines.size();
+        m_engines.remove_if([&](const Entry &entry) { return entry.key == key; });
+        return m_engines.size() < before;
     }
 
     // A search ended: the least recently used engines beyond `most` are released, unless
@@ -148,11 +152,7 @@ public:
     void releaseUnchosen()
     {
         release(0);
-        for (Entry &entry : m_engines) {
-            entry.twinLoading = {};
-            entry.twin.reset();
-            entry.twinFailed = false;
-        }
+        dropTwins(true);
     }
 
     // The session stayed idle: only pinned engines stay. Chosen ones load again when next
@@ -160,12 +160,13 @@ public:
     void releaseAllButPinned()
     {
         m_engines.remove_if([&](const Entry &entry) { return !m_pinned.contains(entry.key); });
-        for (Entry &entry : m_engines) {
-            entry.twinLoading = {};
-            entry.twin.reset();
-            entry.twinFailed = false;
-        }
+        dropTwins(true);
     }
+
+    // A search for another language starts loading candidates: twins go, as one is most
+    // likely not the language it finds and would only add to what the search holds. One
+    // still loading is not waited for; each loads again when next asked for.
+    void releaseTwins() { dropTwins(false); }
 
     // Releases every engine not used for `unusedLimit`, pinned and chosen ones too; each
     // loads again when next asked for.
@@ -192,12 +193,21 @@ private:
                 it = m_engines.erase(it);
         }
         // Twins of engines no longer chosen last go, unless still loading: that is not waited for.
+        dropTwins(false, m_chosen.value(0));
+    }
+
+    // Drops the twins (but that of `kept`), and those still loading when `waitForLoading`.
+    void dropTwins(bool waitForLoading, const QString &kept = {})
+    {
         for (Entry &entry : m_engines) {
-            if (m_chosen.value(0) == entry.key)
+            if (entry.key == kept)
                 continue;
             entry.twin.reset();
-            if (entry.twinLoading.valid() && entry.twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+            if (waitForLoading
+                || (entry.twinLoading.valid() && entry.twinLoading.wait_for(std::chrono::seconds(0)) == std::future_status::ready))
                 entry.twinLoading = {};
+            if (waitForLoading)
+                entry.twinFailed = false;
         }
     }
 

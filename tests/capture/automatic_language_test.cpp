@@ -68,6 +68,7 @@ struct Engines : AutomaticLanguage::Engines {
     }
     void load(const QList<QStringList> &) override {}
     void release(const QStringList &names) override { held.erase(names); }
+    void releaseTwins() override {}
     TesseractEngine *twin(const QStringList &names) override
     {
         ++twinsAskedFor;
@@ -305,17 +306,38 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
 
 TEST(AutomaticLanguage, FrenchTextGoesThroughTheSearchHoldingFewEnginesAtOnce)
 {
-    const QStringList french{QStringLiteral("Cliquez sur Continuer pour installer la mise à jour."),
-                             QStringLiteral("Impossible de se connecter : vérifiez les paramètres réseau.")};
+    const AutomaticLanguage automatic({"eng"}, kLatin);
     Engines engines;
-    AutomaticLanguage::Tally tally;
-    const AutomaticLanguage::Reading reading = readAutomatically(renderLines(french, kLight, 14), kLatin, engines, &tally);
-    EXPECT_EQ(tally.searches, 1u);
-    EXPECT_EQ(textOf(reading).toStdString(), french.join('\n').toStdString());
-    EXPECT_EQ(reading.readers, QList<QStringList>{{"fra"}});
+    const auto read = [&](const QStringList &lines) {
+        const RecognitionImage prepared(renderLines(lines, kLight, 14));
+        const AutomaticLanguage::Reading reading = automatic.read(
+            prepared.pixels(), prepared.resolution(), TesseractEngine::Layout::automatic,
+            AutomaticLanguage::Choice::language, engines);
+        EXPECT_EQ(textOf(reading).toStdString(), lines.join('\n').toStdString());
+        return reading.readers;
+    };
+    EXPECT_EQ(read({QStringLiteral("Cliquez sur Continuer pour installer la mise à jour."),
+                    QStringLiteral("Impossible de se connecter : vérifiez les paramètres réseau.")}),
+              QList<QStringList>{{"fra"}});
+    EXPECT_EQ(automatic.tally().searches, 1u);
     // Of the sixteen candidates, a few at a time besides the locale's and the probe's.
     EXPECT_GE(engines.loaded.size(), 16u);
     EXPECT_LE(engines.mostHeld, 7u);
+
+    // French again is read by the language chosen last, without loading the others again;
+    // Italian next is not, and goes through the search.
+    const std::map<QStringList, int> usesBefore = engines.uses;
+    EXPECT_EQ(read({QStringLiteral("Vos modifications ont été enregistrées dans le dossier partagé.")}),
+              QList<QStringList>{{"fra"}});
+    EXPECT_EQ(automatic.tally().searches, 1u);
+    for (const auto &[names, uses] : engines.uses) {
+        if (names != QStringList{"eng"} && names != QStringList{"spa"} && names != QStringList{"fra"}) {
+            EXPECT_EQ(uses, usesBefore.at(names)) << names.join('+').toStdString();
+        }
+    }
+    EXPECT_EQ(read({QStringLiteral("Le modifiche sono state salvate nella cartella condivisa.")}),
+              QList<QStringList>{{"ita"}});
+    EXPECT_EQ(automatic.tally().searches, 2u);
 }
 
 TEST(TesseractEngine, ReadsOnTheCallingThreadAloneAndTellsItsProgress)

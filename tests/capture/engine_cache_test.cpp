@@ -77,8 +77,10 @@ TEST(EngineCache, ASearchReleasesCandidatesAsItGoesAndAnIdleSessionKeepsOnlyTheP
     cache.choose({"deu"}, true);
     cache.engine({"fra"}, true);
     // Candidates go when the search is done with them; pinned and chosen engines stay.
-    for (const char *name : {"eng", "deu", "fra"})
-        cache.releaseCandidate({name}, true);
+    EXPECT_FALSE(cache.releaseCandidate({"eng"}, true));
+    EXPECT_FALSE(cache.releaseCandidate({"deu"}, true));
+    EXPECT_TRUE(cache.releaseCandidate({"fra"}, true));
+    EXPECT_FALSE(cache.releaseCandidate({"fra"}, true));
     EXPECT_EQ(cache.size(), 2u);
     cache.engine({"fra"}, true);
     EXPECT_EQ(loads.count["fra"], 2);
@@ -216,6 +218,11 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     EXPECT_EQ(&cache.engine({"rus"}, true), &russian);
     twinLoaded({"rus"});
     EXPECT_EQ(loadsOf("rus"), 3);
+    // So does a search starting.
+    cache.releaseTwins();
+    EXPECT_EQ(&cache.engine({"rus"}, true), &russian);
+    twinLoaded({"rus"});
+    EXPECT_EQ(loadsOf("rus"), 4);
 
     // Once others are chosen, the engine may stay for a while but its twin goes when the
     // search ends, and loads again when it is chosen again.
@@ -228,7 +235,7 @@ TEST(EngineCache, TwinsLoadWithoutBeingWaitedForAndGoWhenTheSessionIsIdle)
     EXPECT_EQ(cache.twin({"rus"}, true), nullptr);
     cache.choose({"rus"}, true);
     twinLoaded({"rus"});
-    EXPECT_EQ(loadsOf("rus"), 4);
+    EXPECT_EQ(loadsOf("rus"), 5);
 
     // A twin that fails to load is not loaded again on every ask. Its load runs on a thread
     // of its own, which may start long after the first ask on a busy machine: the asks go
