@@ -35,10 +35,19 @@ constexpr double kOtherScript = 85;
 // Read in its own language, text in the locale's script scores above this.
 constexpr double kUnsure = 90;
 // Text the locale's languages read fairly well (their script's, `kSameScript`) is theirs
-// when this share of its words is in their word lists.
-constexpr double kKnownWords = 0.9;
+// when no more than one in this many of its words is missing from their word lists.
+constexpr qsizetype kWordsPerUnknownWord = 10;
 // Fewer words than this tell nothing of the language.
 constexpr qsizetype kFewestWords = 3;
+// Technical text has words no word list holds beside its paths, codes and identifiers: the
+// parts the engine splits an identifier into ("ssize" of ssize_t), the names of tools and
+// hosts. One such word is let pass for every this many tokens that are no words.
+constexpr qsizetype kTokensPerUnknownWord = 4;
+// A word list holds words this long that a reading of another script in the locale's
+// letters comes out as almost never (its known words are short: "ail", "AGES", "Bios"),
+// however poorly the word was read: the engine reads identifiers' words poorly when it
+// splits them at an underscore ("ssl" "certificate" of ssl_certificate).
+constexpr qsizetype kLongWord = 7;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -331,8 +340,14 @@ struct Tokens {
     qsizetype knownWords = 0;
     qsizetype others = 0;
     qsizetype garbled = 0;  // of the words
+    qsizetype longKnownWords = 0;  // of the known words, those of `kLongWord` letters or more
     double wordConfidence = 0;
 };
+
+qsizetype lettersIn(const QString &token)
+{
+    return std::count_if(token.begin(), token.end(), [](QChar c) { return c.isLetter(); });
+}
 
 Tokens tokensOf(const QList<RecognizedLine> &lines)
 {
@@ -344,10 +359,11 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
                 ++tokens.words;
                 tokens.garbled += garbledWord ? 1 : 0;
                 tokens.knownWords += word.inDictionary ? 1 : 0;
+                tokens.longKnownWords += word.inDictionary && lettersIn(word.text) >= kLongWord ? 1 : 0;
                 tokens.wordConfidence += word.confidence;
                 continue;
             }
-            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
+            const auto letters = lettersIn(word.text);
             const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
             if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
                 ++tokens.others;
@@ -358,8 +374,8 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
 
 // Whether a piece of a line that a language of the locale's script read poorly is in that
 // script still: technical text, with more tokens that are no words than words (paths,
-// codes and numbers read poorly in any language), or with a word read surely, or words
-// read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
+// codes and numbers read poorly in any language), or with a word read surely or a long
+// word of the word list, or words read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
 // ones among them, read poorly. (The piece ends where it ends, often within a token, which
 // then reads as anything.)
 bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
@@ -367,7 +383,7 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
     const Tokens tokens = tokensOf(piece);
     if (tokens.others > 0 && tokens.others >= tokens.words)
         return true;
-    const bool sureWord = std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
+    const bool sureWord = tokens.longKnownWords > 0 || std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
         return std::any_of(line.words.begin(), line.words.end(), [](const RecognizedWord &word) {
             return word.confidence >= kSure && word.text.size() >= 4 && AutomaticLanguage::isWord(word.text);
         });
@@ -388,7 +404,7 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    const auto [words, knownWords, others, garbledWords, wordConfidence] = tokensOf(lines);
+    const auto [words, knownWords, others, garbledWords, longKnownWords, wordConfidence] = tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -398,17 +414,27 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // its script: another language of the script reads such text no better. Text in
     // another script, read in the locale's letters, comes out as words no word list has
     // and tokens much like identifiers ("u3MeHeHua", "O6LeM"), and reads poorly. (Long
-    // identifiers and paths read less surely than words: a stack trace scores 64-69.)
+    // identifiers and paths read less surely than words: a stack trace scores 64-69; split
+    // at its underscores, a line of settings far less, but its long words are known.)
     if (words < kFewestWords)
-        return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
+        return knownWords + 1 >= words
+               && (confidence >= kSure || (inScript && (confidence >= kSameScript || longKnownWords > 0)));
     if (others > 0 && others >= words)
         return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.
     // (French reads surely in English, but for a few letters.) One unknown word of half a
     // dozen or more, a command's or a tool's name, tells little; of fewer it may be the one
     // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
-    const bool known = double(knownWords) >= kKnownWords * double(words) || (knownWords + 1 >= words && words >= 6);
-    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kSameScript));
+    // Beside paths, codes and identifiers, a few more unknown words tell little too: French
+    // or Spanish prose has few such tokens, and most of its words are unknown.
+    const qsizetype unknownLetPass = std::max<qsizetype>(words / kWordsPerUnknownWord, words >= 6 ? 1 : 0)
+                                     + others / kTokensPerUnknownWord;
+    const bool known = words - knownWords <= unknownLetPass;
+    // Read poorly, known words may be the locale's letters made of another script's, which
+    // come out as short words; long ones are the locale's script's.
+    return known
+           && (confidence >= kSure
+               || (inScript && (wordConfidence / double(words) >= kSameScript || longKnownWords >= 2)));
 }
 
 // How the locale's languages read a text block.

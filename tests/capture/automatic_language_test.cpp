@@ -290,6 +290,15 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
         {{"def merge_sorted(left, right):", "    result = []", "    while i < len(left) and j < len(right):",
           "        if left[i] <= right[j]:", "            result.append(left[i])", "    return result"},
          "DejaVuSansMono.ttf", kLight, 14},
+        // Nearly as many identifiers' parts ("ssize" of ssize_t) as other tokens.
+        {{"static int read_all(int fd, char *buf, size_t len)", "{", "    ssize_t n;",
+          "    while (len > 0 && (n = read(fd, buf, len)) > 0) {", "        buf += n;", "        len -= (size_t)n;",
+          "    }", "    return n < 0 ? -1 : 0;", "}"},
+         "DejaVuSansMono.ttf", kDark, 16},
+        // Split at their underscores, settings read poorly, their long words known.
+        {{"DATABASE_URL=postgres://app:secret@db:5432/app_prod", "REDIS_URL=redis://cache:6379/0", "LOG_LEVEL=info",
+          "MAX_UPLOAD_MB=25", "FEATURE_FLAGS=search_v2,dark_mode"},
+         "DejaVuSansMono.ttf", kLight, 15},
     };
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.lines.first().toStdString());
