@@ -477,12 +477,14 @@ int main(int argc, char **argv)
                           {{"Liberation Serif", "DejaVu Sans"}, {"DejaVu Sans Mono"}, {10, 17}, true});
     writeTechnicalSamples(out + "/technical", "tech-c", bench::tunedTechnicalSamples(),
                           {{"Noto Sans", "Cantarell"}, {"Noto Mono", "DejaVu Sans Mono"}, {11, 13, 16}, true});
+    writeTechnicalSamples(out + "/technical", "tech-d", bench::tunedTechnicalSamples(),
+                          {{"Cantarell", "Liberation Sans"}, {"Liberation Mono"}, {12, 15, 18}, false});
     writeTechnicalSamples(out + "/held-out", "tech", bench::heldOutTechnicalSamples(),
                           {{"Cantarell", "Noto Sans"}, {"Liberation Mono", "DejaVu Sans Mono"}, {11, 15, 16}, true});
     writeTechnicalSamples(out + "/held-out-2", "tech", bench::freshHeldOutTechnicalSamples(),
                           {{"DejaVu Sans", "Cantarell"}, {"Noto Mono", "Liberation Mono"}, {12, 14, 18}, true});
     std::printf("wrote %d text, %d interface, %d code, %d technical and %d + %d held-out technical samples to %s\n",
-                count, count, int(kPrograms.size() * 4), int(6 * bench::tunedTechnicalSamples().size()),
+                count, count, int(kPrograms.size() * 4), int(8 * bench::tunedTechnicalSamples().size()),
                 int(2 * bench::heldOutTechnicalSamples().size()), int(2 * bench::freshHeldOutTechnicalSamples().size()),
                 qPrintable(out));
     return 0;

@@ -393,6 +393,23 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
     return (sureWord || wordsReadWell) && tokens.garbled == 0;
 }
 
+// The median of the confidences of the tokens of `lines`, 0 without tokens. A token the
+// engine splits in two or cuts short reads at next to nothing ("REDIS_URL=redis://cache:"
+// "6379/0" at 6 %), which weighs on the mean of a few long tokens as much as the others.
+double medianConfidence(const QList<RecognizedLine> &lines)
+{
+    std::vector<float> confidences;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words)
+            confidences.push_back(word.confidence);
+    }
+    if (confidences.empty())
+        return 0;
+    const auto middle = confidences.begin() + qsizetype(confidences.size() / 2);
+    std::nth_element(confidences.begin(), middle, confidences.end());
+    return *middle;
+}
+
 // Whether the locale's languages read `lines` as their own text. Small interface text,
 // hinted and anti-aliased at 10-16 pixels, reads less surely than prose: a dark menu at
 // 10 px or a dialog at 12 px scores 92-94, as a few narrow words score 60-88, though the
@@ -418,7 +435,9 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // at its underscores, a line of settings far less, but its long words are known.)
     if (words < kFewestWords)
         return knownWords + 1 >= words
-               && (confidence >= kSure || (inScript && (confidence >= kSameScript || longKnownWords > 0)));
+               && (confidence >= kSure
+                   || (inScript
+                       && (std::max(confidence, medianConfidence(lines)) >= kSameScript || longKnownWords > 0)));
     if (others > 0 && others >= words)
         return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.

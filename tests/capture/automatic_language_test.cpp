@@ -274,6 +274,8 @@ TEST(AutomaticLanguage, OnlyWordsCountTowardsTheLanguage)
 
 TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
 {
+    const QStringList settings{"DATABASE_URL=postgres://app:secret@db:5432/app_prod", "REDIS_URL=redis://cache:6379/0",
+                                "LOG_LEVEL=info", "MAX_UPLOAD_MB=25", "FEATURE_FLAGS=search_v2,dark_mode"};
     // Paths, codes, hashes and identifiers are in no word list; the words around them are
     // the locale's, and so is the text.
     const struct {
@@ -295,10 +297,10 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
           "    while (len > 0 && (n = read(fd, buf, len)) > 0) {", "        buf += n;", "        len -= (size_t)n;",
           "    }", "    return n < 0 ? -1 : 0;", "}"},
          "DejaVuSansMono.ttf", kDark, 16},
-        // Split at their underscores, settings read poorly, their long words known.
-        {{"DATABASE_URL=postgres://app:secret@db:5432/app_prod", "REDIS_URL=redis://cache:6379/0", "LOG_LEVEL=info",
-          "MAX_UPLOAD_MB=25", "FEATURE_FLAGS=search_v2,dark_mode"},
-         "DejaVuSansMono.ttf", kLight, 15},
+        // Split at their underscores, settings read poorly, their long words known; or with
+        // no words at all, a token split in two at next to nothing.
+        {settings, "DejaVuSansMono.ttf", kLight, 15},
+        {settings, "DejaVuSansMono.ttf", kDark, 21},
     };
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.lines.first().toStdString());
