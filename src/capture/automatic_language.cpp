@@ -10,6 +10,7 @@
 #include <QMutex>
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSet>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -299,6 +300,22 @@ QStringList nextBatch(const QStringList &names, qsizetype first)
     return batch;
 }
 
+// `token` without the quotes, brackets and sentence marks around it, which are not part of
+// a word; a leading hyphen is (an option), and so are the signs of a path, an address or a
+// number.
+QStringView withoutMarks(const QString &token)
+{
+    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
+    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
+    qsizetype begin = 0;
+    qsizetype end = token.size();
+    while (begin < end && opening.contains(token[begin]))
+        ++begin;
+    while (end > begin && closing.contains(token[end - 1]))
+        --end;
+    return QStringView(token).mid(begin, end - begin);
+}
+
 // Whether `token` is letters and digits alone, three letters or more, with a capital after
 // a small letter, yet no word: how the locale's letters read a word of another script
 // ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. Names of
@@ -338,6 +355,7 @@ bool garbled(const QString &token)
 struct Tokens {
     qsizetype words = 0;
     qsizetype knownWords = 0;
+    qsizetype unknownWords = 0;  // different ones: a tool's name said thrice is one name
     qsizetype others = 0;
     qsizetype garbled = 0;  // of the words
     qsizetype longKnownWords = 0;  // of the known words, those of `kLongWord` letters or more
@@ -352,6 +370,7 @@ qsizetype lettersIn(const QString &token)
 Tokens tokensOf(const QList<RecognizedLine> &lines)
 {
     Tokens tokens;
+    QSet<QString> unknown;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
             const bool garbledWord = garbled(word.text);
@@ -359,6 +378,8 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
                 ++tokens.words;
                 tokens.garbled += garbledWord ? 1 : 0;
                 tokens.knownWords += word.inDictionary ? 1 : 0;
+                if (!word.inDictionary)
+                    unknown.insert(withoutMarks(word.text).toString().toCaseFolded());
                 tokens.longKnownWords += word.inDictionary && lettersIn(word.text) >= kLongWord ? 1 : 0;
                 tokens.wordConfidence += word.confidence;
                 continue;
@@ -369,13 +390,15 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
                 ++tokens.others;
         }
     }
+    tokens.unknownWords = unknown.size();
     return tokens;
 }
 
 // Whether a piece of a line that a language of the locale's script read poorly is in that
 // script still: technical text, with more tokens that are no words than words (paths,
-// codes and numbers read poorly in any language), or with a word read surely or a long
-// word of the word list, or words read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
+// codes and numbers read poorly in any language), or with a word read surely (or well, when
+// the word list has it) or a long word of the word list, or words read well beside such
+// tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
 // ones among them, read poorly. (The piece ends where it ends, often within a token, which
 // then reads as anything.)
 bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
@@ -385,7 +408,8 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
         return true;
     const bool sureWord = tokens.longKnownWords > 0 || std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
         return std::any_of(line.words.begin(), line.words.end(), [](const RecognizedWord &word) {
-            return word.confidence >= kSure && word.text.size() >= 4 && AutomaticLanguage::isWord(word.text);
+            return word.confidence >= (word.inDictionary ? kUnsure : kSure) && word.text.size() >= 4
+                   && AutomaticLanguage::isWord(word.text);
         });
     });
     const bool wordsReadWell = tokens.others > 0 && tokens.words >= 2
@@ -421,7 +445,7 @@ double medianConfidence(const QList<RecognizedLine> &lines)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    const auto [words, knownWords, others, garbledWords, longKnownWords, wordConfidence] = tokensOf(lines);
+    const auto [words, knownWords, unknownWords, others, garbledWords, longKnownWords, wordConfidence] = tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -445,10 +469,11 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // dozen or more, a command's or a tool's name, tells little; of fewer it may be the one
     // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
     // Beside paths, codes and identifiers, a few more unknown words tell little too: French
-    // or Spanish prose has few such tokens, and most of its words are unknown.
+    // or Spanish prose has few such tokens, and most of its words are unknown. A command's
+    // name said again is still one.
     const qsizetype unknownLetPass = std::max<qsizetype>(words / kWordsPerUnknownWord, words >= 6 ? 1 : 0)
                                      + others / kTokensPerUnknownWord;
-    const bool known = words - knownWords <= unknownLetPass;
+    const bool known = unknownWords <= unknownLetPass;
     // Read poorly, known words may be the locale's letters made of another script's, which
     // come out as short words; long ones are the locale's script's.
     return known
@@ -621,17 +646,7 @@ void AutomaticLanguage::waitForProbe() const
 
 bool AutomaticLanguage::isWord(const QString &token)
 {
-    // Quotes, brackets and sentence marks around a word are not part of it; a leading
-    // hyphen is (an option), and so are the signs of a path, an address or a number.
-    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
-    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
-    qsizetype begin = 0;
-    qsizetype end = token.size();
-    while (begin < end && opening.contains(token[begin]))
-        ++begin;
-    while (end > begin && closing.contains(token[end - 1]))
-        --end;
-    const QStringView word = QStringView(token).mid(begin, end - begin);
+    const QStringView word = withoutMarks(token);
     qsizetype letters = 0;
     int joins = 0;
     // Within each part between joins: a capital after a small letter (camelCase, GiB) or a

@@ -301,6 +301,10 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
         // no words at all, a token split in two at next to nothing.
         {settings, "DejaVuSansMono.ttf", kLight, 15},
         {settings, "DejaVuSansMono.ttf", kDark, 21},
+        // A command's name, in no word list, said three times.
+        {{"Run `kubectl rollout restart deploy/api -n staging` and then check `kubectl get pods -w`.",
+          "If it still fails, paste the output of `kubectl describe pod api-7d9c6b5f4-x2kqp`."},
+         "DejaVuSans.ttf", kLight, 14},
     };
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.lines.first().toStdString());
