@@ -356,6 +356,7 @@ struct Tokens {
     qsizetype words = 0;
     qsizetype knownWords = 0;
     qsizetype unknownWords = 0;  // different ones: a tool's name said thrice is one name
+    qsizetype names = 0;  // of those, capitalised within a sentence (Thunderbird, Flathub)
     qsizetype others = 0;
     qsizetype garbled = 0;  // of the words
     qsizetype longKnownWords = 0;  // of the known words, those of `kLongWord` letters or more
@@ -371,6 +372,7 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
 {
     Tokens tokens;
     QSet<QString> unknown;
+    QSet<QString> names;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
             const bool garbledWord = garbled(word.text);
@@ -378,8 +380,13 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
                 ++tokens.words;
                 tokens.garbled += garbledWord ? 1 : 0;
                 tokens.knownWords += word.inDictionary ? 1 : 0;
-                if (!word.inDictionary)
-                    unknown.insert(withoutMarks(word.text).toString().toCaseFolded());
+                if (!word.inDictionary) {
+                    const QStringView text = withoutMarks(word.text);
+                    unknown.insert(text.toString().toCaseFolded());
+                    if (!garbledWord && text.front().isUpper()
+                        && std::none_of(text.begin() + 1, text.end(), [](QChar c) { return c.isUpper(); }))
+                        names.insert(text.toString().toCaseFolded());
+                }
                 tokens.longKnownWords += word.inDictionary && lettersIn(word.text) >= kLongWord ? 1 : 0;
                 tokens.wordConfidence += word.confidence;
                 continue;
@@ -391,6 +398,7 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
         }
     }
     tokens.unknownWords = unknown.size();
+    tokens.names = names.size();
     return tokens;
 }
 
@@ -445,7 +453,8 @@ double medianConfidence(const QList<RecognizedLine> &lines)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    const auto [words, knownWords, unknownWords, others, garbledWords, longKnownWords, wordConfidence] = tokensOf(lines);
+    const auto [words, knownWords, unknownWords, names, others, garbledWords, longKnownWords, wordConfidence] =
+        tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -470,10 +479,12 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
     // Beside paths, codes and identifiers, a few more unknown words tell little too: French
     // or Spanish prose has few such tokens, and most of its words are unknown. A command's
-    // name said again is still one.
+    // name said again is still one, and the names of programs, services and people
+    // (capitalised words no word list has) count for nothing: most unknown words of another
+    // language are in small letters.
     const qsizetype unknownLetPass = std::max<qsizetype>(words / kWordsPerUnknownWord, words >= 6 ? 1 : 0)
                                      + others / kTokensPerUnknownWord;
-    const bool known = unknownWords <= unknownLetPass;
+    const bool known = unknownWords - names <= unknownLetPass;
     // Read poorly, known words may be the locale's letters made of another script's, which
     // come out as short words; long ones are the locale's script's.
     return known

@@ -305,6 +305,10 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
         {{"Run `kubectl rollout restart deploy/api -n staging` and then check `kubectl get pods -w`.",
           "If it still fails, paste the output of `kubectl describe pod api-7d9c6b5f4-x2kqp`."},
          "DejaVuSans.ttf", kLight, 14},
+        // Names of programs and services, capitalised, in no word list.
+        {{"Thunderbird 128.5.1esr fixes a crash when opening OpenPGP-signed mail from Gmail or Fastmail.",
+          "Flatpak users get the update from Flathub within a day."},
+         "DejaVuSans.ttf", kDark, 13},
     };
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.lines.first().toStdString());
