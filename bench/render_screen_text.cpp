@@ -8,8 +8,10 @@
 //
 // Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code;
 // the interface samples, as many as COUNT, go to OUTPUT_DIR/text as ui-*.png; technical
-// text to OUTPUT_DIR/technical, and its held-out half to OUTPUT_DIR/held-out)
+// text to OUTPUT_DIR/technical, its held-out half to OUTPUT_DIR/held-out and a second
+// held-out set to OUTPUT_DIR/held-out-2)
 #include "bench_support.h"
+#include "fresh_held_out_text.h"
 #include "held_out_text.h"
 #include "technical_text.h"
 
@@ -473,10 +475,17 @@ int main(int argc, char **argv)
                           {{"DejaVu Sans", "Liberation Sans"}, {"DejaVu Sans Mono"}, {12, 13, 14}, false});
     writeTechnicalSamples(out + "/technical", "tech-b", bench::tunedTechnicalSamples(),
                           {{"Liberation Serif", "DejaVu Sans"}, {"DejaVu Sans Mono"}, {10, 17}, true});
+    writeTechnicalSamples(out + "/technical", "tech-c", bench::tunedTechnicalSamples(),
+                          {{"Noto Sans", "Cantarell"}, {"Noto Mono", "DejaVu Sans Mono"}, {11, 13, 16}, true});
+    writeTechnicalSamples(out + "/technical", "tech-d", bench::tunedTechnicalSamples(),
+                          {{"Cantarell", "Liberation Sans"}, {"Liberation Mono"}, {12, 15, 18}, false});
     writeTechnicalSamples(out + "/held-out", "tech", bench::heldOutTechnicalSamples(),
                           {{"Cantarell", "Noto Sans"}, {"Liberation Mono", "DejaVu Sans Mono"}, {11, 15, 16}, true});
-    std::printf("wrote %d text, %d interface, %d code, %d technical and %d held-out technical samples to %s\n", count,
-                count, int(kPrograms.size() * 4), int(4 * bench::tunedTechnicalSamples().size()),
-                int(2 * bench::heldOutTechnicalSamples().size()), qPrintable(out));
+    writeTechnicalSamples(out + "/held-out-2", "tech", bench::freshHeldOutTechnicalSamples(),
+                          {{"DejaVu Sans", "Cantarell"}, {"Noto Mono", "Liberation Mono"}, {12, 14, 18}, true});
+    std::printf("wrote %d text, %d interface, %d code, %d technical and %d + %d held-out technical samples to %s\n",
+                count, count, int(kPrograms.size() * 4), int(8 * bench::tunedTechnicalSamples().size()),
+                int(2 * bench::heldOutTechnicalSamples().size()), int(2 * bench::freshHeldOutTechnicalSamples().size()),
+                qPrintable(out));
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <QMutex>
 #include <QScopeGuard>
 #include <QSemaphore>
+#include <QSet>
 #include <QThread>
 #include <QWaitCondition>
 
@@ -35,10 +36,19 @@ constexpr double kOtherScript = 85;
 // Read in its own language, text in the locale's script scores above this.
 constexpr double kUnsure = 90;
 // Text the locale's languages read fairly well (their script's, `kSameScript`) is theirs
-// when this share of its words is in their word lists.
-constexpr double kKnownWords = 0.9;
+// when no more than one in this many of its words is missing from their word lists.
+constexpr qsizetype kWordsPerUnknownWord = 10;
 // Fewer words than this tell nothing of the language.
 constexpr qsizetype kFewestWords = 3;
+// Technical text has words no word list holds beside its paths, codes and identifiers: the
+// parts the engine splits an identifier into ("ssize" of ssize_t), the names of tools and
+// hosts. One such word is let pass for every this many tokens that are no words.
+constexpr qsizetype kTokensPerUnknownWord = 4;
+// A word list holds words this long that a reading of another script in the locale's
+// letters comes out as almost never (its known words are short: "ail", "AGES", "Bios"),
+// however poorly the word was read: the engine reads identifiers' words poorly when it
+// splits them at an underscore ("ssl" "certificate" of ssl_certificate).
+constexpr qsizetype kLongWord = 7;
 
 // Languages of one script differ in the words with the letters the others lack, and those
 // are the words the locale's languages read worst. Candidates are ranked on a strip of the
@@ -298,6 +308,22 @@ QStringList nextBatch(const QStringList &names, qsizetype first)
     return batch;
 }
 
+// `token` without the quotes, brackets and sentence marks around it, which are not part of
+// a word; a leading hyphen is (an option), and so are the signs of a path, an address or a
+// number.
+QStringView withoutMarks(const QString &token)
+{
+    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
+    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
+    qsizetype begin = 0;
+    qsizetype end = token.size();
+    while (begin < end && opening.contains(token[begin]))
+        ++begin;
+    while (end > begin && closing.contains(token[end - 1]))
+        --end;
+    return QStringView(token).mid(begin, end - begin);
+}
+
 // Whether `token` is letters and digits alone, three letters or more, with a capital after
 // a small letter, yet no word: how the locale's letters read a word of another script
 // ("u3MeHeHua", "O6LeM", "CoxpaHeHbi"). It counts as a word, most likely unknown. Names of
@@ -337,14 +363,24 @@ bool garbled(const QString &token)
 struct Tokens {
     qsizetype words = 0;
     qsizetype knownWords = 0;
+    qsizetype unknownWords = 0;  // different ones: a tool's name said thrice is one name
+    qsizetype names = 0;  // of those, capitalised within a sentence (Thunderbird, Flathub)
     qsizetype others = 0;
     qsizetype garbled = 0;  // of the words
+    qsizetype longKnownWords = 0;  // of the known words, those of `kLongWord` letters or more
     double wordConfidence = 0;
 };
+
+qsizetype lettersIn(const QString &token)
+{
+    return std::count_if(token.begin(), token.end(), [](QChar c) { return c.isLetter(); });
+}
 
 Tokens tokensOf(const QList<RecognizedLine> &lines)
 {
     Tokens tokens;
+    QSet<QString> unknown;
+    QSet<QString> names;
     for (const RecognizedLine &line : lines) {
         for (const RecognizedWord &word : line.words) {
             const bool garbledWord = garbled(word.text);
@@ -352,22 +388,33 @@ Tokens tokensOf(const QList<RecognizedLine> &lines)
                 ++tokens.words;
                 tokens.garbled += garbledWord ? 1 : 0;
                 tokens.knownWords += word.inDictionary ? 1 : 0;
+                if (!word.inDictionary) {
+                    const QStringView text = withoutMarks(word.text);
+                    unknown.insert(text.toString().toCaseFolded());
+                    if (!garbledWord && text.front().isUpper()
+                        && std::none_of(text.begin() + 1, text.end(), [](QChar c) { return c.isUpper(); }))
+                        names.insert(text.toString().toCaseFolded());
+                }
+                tokens.longKnownWords += word.inDictionary && lettersIn(word.text) >= kLongWord ? 1 : 0;
                 tokens.wordConfidence += word.confidence;
                 continue;
             }
-            const auto letters = std::count_if(word.text.begin(), word.text.end(), [](QChar c) { return c.isLetter(); });
+            const auto letters = lettersIn(word.text);
             const bool digits = std::any_of(word.text.begin(), word.text.end(), [](QChar c) { return c.isDigit(); });
             if (digits || letters > 2 || (letters > 0 && letters < word.text.size()))
                 ++tokens.others;
         }
     }
+    tokens.unknownWords = unknown.size();
+    tokens.names = names.size();
     return tokens;
 }
 
 // Whether a piece of a line that a language of the locale's script read poorly is in that
 // script still: technical text, with more tokens that are no words than words (paths,
-// codes and numbers read poorly in any language), or with a word read surely, or words
-// read well beside such tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
+// codes and numbers read poorly in any language), or with a word read surely (or well, when
+// the word list has it) or a long word of the word list, or words read well beside such
+// tokens, and none garbled. Text in another script read in the locale's letters comes out as words, garbled
 // ones among them, read poorly. (The piece ends where it ends, often within a token, which
 // then reads as anything.)
 bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
@@ -375,14 +422,32 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
     const Tokens tokens = tokensOf(piece);
     if (tokens.others > 0 && tokens.others >= tokens.words)
         return true;
-    const bool sureWord = std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
+    const bool sureWord = tokens.longKnownWords > 0 || std::any_of(piece.begin(), piece.end(), [](const RecognizedLine &line) {
         return std::any_of(line.words.begin(), line.words.end(), [](const RecognizedWord &word) {
-            return word.confidence >= kSure && word.text.size() >= 4 && AutomaticLanguage::isWord(word.text);
+            return word.confidence >= (word.inDictionary ? kUnsure : kSure) && word.text.size() >= 4
+                   && AutomaticLanguage::isWord(word.text);
         });
     });
     const bool wordsReadWell = tokens.others > 0 && tokens.words >= 2
                                && tokens.wordConfidence / double(tokens.words) >= kOtherScript;
     return (sureWord || wordsReadWell) && tokens.garbled == 0;
+}
+
+// The median of the confidences of the tokens of `lines`, 0 without tokens. A token the
+// engine splits in two or cuts short reads at next to nothing ("REDIS_URL=redis://cache:"
+// "6379/0" at 6 %), which weighs on the mean of a few long tokens as much as the others.
+double medianConfidence(const QList<RecognizedLine> &lines)
+{
+    std::vector<float> confidences;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words)
+            confidences.push_back(word.confidence);
+    }
+    if (confidences.empty())
+        return 0;
+    const auto middle = confidences.begin() + qsizetype(confidences.size() / 2);
+    std::nth_element(confidences.begin(), middle, confidences.end());
+    return *middle;
 }
 
 // Whether the locale's languages read `lines` as their own text. Small interface text,
@@ -396,7 +461,8 @@ bool inLocaleScriptStill(const QList<RecognizedLine> &piece)
 bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataName)
 {
     const double confidence = AutomaticLanguage::meanConfidence(lines);
-    const auto [words, knownWords, others, garbledWords, wordConfidence] = tokensOf(lines);
+    const auto [words, knownWords, unknownWords, names, others, garbledWords, longKnownWords, wordConfidence] =
+        tokensOf(lines);
     const bool letters = std::any_of(lines.begin(), lines.end(), [](const RecognizedLine &line) {
         return std::any_of(line.text.begin(), line.text.end(), [](QChar c) { return c.isLetter(); });
     });
@@ -406,17 +472,32 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
     // its script: another language of the script reads such text no better. Text in
     // another script, read in the locale's letters, comes out as words no word list has
     // and tokens much like identifiers ("u3MeHeHua", "O6LeM"), and reads poorly. (Long
-    // identifiers and paths read less surely than words: a stack trace scores 64-69.)
+    // identifiers and paths read less surely than words: a stack trace scores 64-69; split
+    // at its underscores, a line of settings far less, but its long words are known.)
     if (words < kFewestWords)
-        return knownWords + 1 >= words && (confidence >= kSure || (inScript && confidence >= kSameScript));
+        return knownWords + 1 >= words
+               && (confidence >= kSure
+                   || (inScript
+                       && (std::max(confidence, medianConfidence(lines)) >= kSameScript || longKnownWords > 0)));
     if (others > 0 && others >= words)
         return 3 * knownWords >= words && inScript;
     // Read surely or fairly well, the words are the locale's when its word list has them.
     // (French reads surely in English, but for a few letters.) One unknown word of half a
     // dozen or more, a command's or a tool's name, tells little; of fewer it may be the one
     // word with letters the locale lacks ("GroBenanderung fur Fu&ganger ist jetzt moglich").
-    const bool known = double(knownWords) >= kKnownWords * double(words) || (knownWords + 1 >= words && words >= 6);
-    return known && (confidence >= kSure || (inScript && wordConfidence / double(words) >= kSameScript));
+    // Beside paths, codes and identifiers, a few more unknown words tell little too: French
+    // or Spanish prose has few such tokens, and most of its words are unknown. A command's
+    // name said again is still one, and the names of programs, services and people
+    // (capitalised words no word list has) count for nothing: most unknown words of another
+    // language are in small letters.
+    const qsizetype unknownLetPass = std::max<qsizetype>(words / kWordsPerUnknownWord, words >= 6 ? 1 : 0)
+                                     + others / kTokensPerUnknownWord;
+    const bool known = unknownWords - names <= unknownLetPass;
+    // Read poorly, known words may be the locale's letters made of another script's, which
+    // come out as short words; long ones are the locale's script's.
+    return known
+           && (confidence >= kSure
+               || (inScript && (wordConfidence / double(words) >= kSameScript || longKnownWords >= 2)));
 }
 
 // How the locale's languages read a text block.
@@ -584,17 +665,7 @@ void AutomaticLanguage::waitForProbe() const
 
 bool AutomaticLanguage::isWord(const QString &token)
 {
-    // Quotes, brackets and sentence marks around a word are not part of it; a leading
-    // hyphen is (an option), and so are the signs of a path, an address or a number.
-    static const QString opening = QStringLiteral("\"'([{\u00ab\u2039\u201e\u201c\u2018\u00bf\u00a1");
-    static const QString closing = QStringLiteral("\"')]}\u00bb\u203a\u201d\u2019.,;:!?\u2026");
-    qsizetype begin = 0;
-    qsizetype end = token.size();
-    while (begin < end && opening.contains(token[begin]))
-        ++begin;
-    while (end > begin && closing.contains(token[end - 1]))
-        --end;
-    const QStringView word = QStringView(token).mid(begin, end - begin);
+    const QStringView word = withoutMarks(token);
     qsizetype letters = 0;
     int joins = 0;
     // Within each part between joins: a capital after a small letter (camelCase, GiB) or a

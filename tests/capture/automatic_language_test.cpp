@@ -275,6 +275,8 @@ TEST(AutomaticLanguage, OnlyWordsCountTowardsTheLanguage)
 
 TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
 {
+    const QStringList settings{"DATABASE_URL=postgres://app:secret@db:5432/app_prod", "REDIS_URL=redis://cache:6379/0",
+                                "LOG_LEVEL=info", "MAX_UPLOAD_MB=25", "FEATURE_FLAGS=search_v2,dark_mode"};
     // Paths, codes, hashes and identifiers are in no word list; the words around them are
     // the locale's, and so is the text.
     const struct {
@@ -291,6 +293,23 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
         {{"def merge_sorted(left, right):", "    result = []", "    while i < len(left) and j < len(right):",
           "        if left[i] <= right[j]:", "            result.append(left[i])", "    return result"},
          "DejaVuSansMono.ttf", kLight, 14},
+        // Nearly as many identifiers' parts ("ssize" of ssize_t) as other tokens.
+        {{"static int read_all(int fd, char *buf, size_t len)", "{", "    ssize_t n;",
+          "    while (len > 0 && (n = read(fd, buf, len)) > 0) {", "        buf += n;", "        len -= (size_t)n;",
+          "    }", "    return n < 0 ? -1 : 0;", "}"},
+         "DejaVuSansMono.ttf", kDark, 16},
+        // Split at their underscores, settings read poorly, their long words known; or with
+        // no words at all, a token split in two at next to nothing.
+        {settings, "DejaVuSansMono.ttf", kLight, 15},
+        {settings, "DejaVuSansMono.ttf", kDark, 21},
+        // A command's name, in no word list, said three times.
+        {{"Run `kubectl rollout restart deploy/api -n staging` and then check `kubectl get pods -w`.",
+          "If it still fails, paste the output of `kubectl describe pod api-7d9c6b5f4-x2kqp`."},
+         "DejaVuSans.ttf", kLight, 14},
+        // Names of programs and services, capitalised, in no word list.
+        {{"Thunderbird 128.5.1esr fixes a crash when opening OpenPGP-signed mail from Gmail or Fastmail.",
+          "Flatpak users get the update from Flathub within a day."},
+         "DejaVuSans.ttf", kDark, 13},
     };
     for (const auto &sample : samples) {
         SCOPED_TRACE(sample.lines.first().toStdString());
