@@ -75,10 +75,17 @@ OCRError errorOf(QFuture<QString> future)
 
 const TextProcessingSettings kDefaults;
 
-// One warm service for the whole suite: loading the models is the slow part.
+// One warm service for the whole suite: loading the models is the slow part. These tests
+// check what is read, not how soon: the time a reading is allowed is out of their reach
+// (OCRServiceLimit checks it), as an automatic-language search under the sanitizers on a
+// busy machine can outlast the default.
 class OCRServiceTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { service = std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale("en_US")); }
+    static void SetUpTestSuite()
+    {
+        service = std::make_unique<OCRService>(OCRService::defaultDataPath(), QLocale("en_US"), std::chrono::minutes(10),
+                                               std::chrono::minutes(10));
+    }
     static void TearDownTestSuite() { service.reset(); }
 
     static QString recognize(const QImage &image, CaptureMode mode = CaptureMode::normal,

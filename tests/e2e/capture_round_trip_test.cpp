@@ -218,6 +218,7 @@ TEST_F(CaptureRoundTrip, ShortcutDragClipboardHistoryRepeatAndQuit)
     words.setText(QStringLiteral("Second look 1357"));
     words.repaint();
     ASSERT_TRUE(waitUntil([&] { return !screenShows(words); })) << "no pin over the words";
+    ASSERT_TRUE(program.printed("CAPTURE WORKFLOW END")) << program.output.constData();
     ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
     ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 2; }, 30000))
         << program.output.constData();
@@ -278,6 +279,9 @@ TEST_F(CaptureRoundTrip, OneUnreadableSettingCostsNoCapture)
         return;
     ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 301; }, 30000))
         << historyRecords(historyPath).size() << "\n" << program.output.constData();
+    // The record is stored before the capture ends (toast, pin): a repeat pressed in
+    // between is refused as overlapping.
+    ASSERT_TRUE(program.printed("CAPTURE WORKFLOW END")) << program.output.constData();
     ASSERT_TRUE(xdotool({"key", "super+alt+l"}));
     ASSERT_TRUE(waitUntil([&] { return historyRecords(historyPath).size() == 302; }, 30000))
         << historyRecords(historyPath).size() << "\n" << program.output.constData();

@@ -339,6 +339,28 @@ protected:
         walk(QJsonDocument::fromJson(swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")})).object());
         return focused;
     }
+    // Every window in sway's tree with its output, place and full-screen state, for a
+    // failure to show what the compositor made of the program's windows.
+    QByteArray layout()
+    {
+        QByteArray lines;
+        std::function<void(const QJsonObject &, const QString &)> walk = [&](const QJsonObject &node, QString output) {
+            if (node.value(QStringLiteral("type")).toString() == QStringLiteral("output"))
+                output = node.value(QStringLiteral("name")).toString();
+            if (node.contains(QStringLiteral("app_id")))
+                lines += QStringLiteral("%1 \"%2\" on %3 at %4 full screen %5\n")
+                             .arg(node.value(QStringLiteral("app_id")).toString(), node.value(QStringLiteral("name")).toString(),
+                                  output, QDebug::toString(rectOf(node)))
+                             .arg(node.value(QStringLiteral("fullscreen_mode")).toInt())
+                             .toUtf8();
+            for (const char *children : {"nodes", "floating_nodes"}) {
+                for (const QJsonValue &child : node.value(QLatin1String(children)).toArray())
+                    walk(child.toObject(), output);
+            }
+        };
+        walk(QJsonDocument::fromJson(swaymsg({QStringLiteral("-t"), QStringLiteral("get_tree")})).object(), QString());
+        return lines;
+    }
     // The titles of the program's windows the compositor floats rather than tiles.
     QStringList floatingWindows()
     {
@@ -570,9 +592,10 @@ TEST_F(WaylandSession, WithoutAScreenshotBackendACaptureNamesWhatToInstallWithIt
     ASSERT_TRUE(point("press"));
     ASSERT_TRUE(point("release"));
     ASSERT_TRUE(screenShowsAt(blank, 0xffffff, false)) << "the selection overlay never came up\n"
-                                                       << program.output.constData();
+                                                       << layout().constData() << program.output.constData();
     // The second monitor is frozen and dimmed at once too, while the pointer stays on the first.
-    EXPECT_TRUE(screenShowsAt(besideBlank, 0xffffff, false)) << "the second monitor shows the live desktop";
+    EXPECT_TRUE(screenShowsAt(besideBlank, 0xffffff, false)) << "the second monitor shows the live desktop\n"
+                                                             << layout().constData();
 
     for (const char *step : {"move 20 250", "press", "move 600 300", "move 1260 470", "release"})
         ASSERT_TRUE(point(step)) << step;
