@@ -339,8 +339,7 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)
-        text = withOnesAfterOperators(withUuidDigits(
-            withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(*text))))));
+        text = withProgramTextReadings(*text);
     // White space alone is no text, in code mode as in every other.
     if (isBlank(*text)) {
         diag(lcRecognition(), QStringLiteral("[OCRService.performOCR] no text detected"));

@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QRegularExpression>
+#include <QSet>
 
 namespace quorvane {
 
@@ -413,11 +414,14 @@ QString withNamesAsElsewhere(const QString &text)
 QString withVariablesAsElsewhere(QString text)
 {
     static const QRegularExpression dollarRead(QStringLiteral("(?<![A-Za-z0-9_$])S([A-Z_][A-Z0-9_]+)\\b"));
+    static const QRegularExpression names(QStringLiteral("[A-Za-z0-9_]+"));
+    QSet<QString> bareNames;
+    for (auto it = names.globalMatch(text); it.hasNext();)
+        bareNames.insert(it.next().captured());
     QList<qsizetype> dollars;
     for (auto it = dollarRead.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        const QRegularExpression bare(QStringLiteral("(?<![A-Za-z0-9_])%1\\b").arg(match.captured(1)));
-        if (text.contains(bare))
+        if (bareNames.contains(match.captured(1)))
             dollars.append(match.capturedStart());
     }
     for (qsizetype at : std::as_const(dollars))
@@ -500,6 +504,12 @@ QString withOnesAfterOperators(QString text)
     for (auto it = loneL.globalMatch(text); it.hasNext();)
         text[it.next().capturedStart(1)] = u'1';
     return text;
+}
+
+QString withProgramTextReadings(const QString &text)
+{
+    return withOnesAfterOperators(
+        withUuidDigits(withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(text))))));
 }
 
 qsizetype unclosedBraces(const QStringList &lines)

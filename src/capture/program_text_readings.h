@@ -47,6 +47,10 @@ QString withUuidDigits(QString text);
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);
 
+// A whole program text laid out, with every reading above that spans its lines: names
+// first, as the later readings match on names that agree.
+QString withProgramTextReadings(const QString &text);
+
 // How many "{" of `lines` are not closed by a "}".
 qsizetype unclosedBraces(const QStringList &lines);
 
