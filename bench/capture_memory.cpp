@@ -13,6 +13,7 @@
 // Usage: capture_memory [--region WxH] [--captures N] [--recognition]   (default 980x180;
 // "full" for the whole main monitor). Run on a desktop or, e.g. (one line):
 //   xvfb-run -a -s "-screen 0 1920x1080x24 -nolisten tcp" build/bench/capture_memory --region full
+#include "capture/allocator_settings.h"
 #include "capture/capture_coordinator.h"
 #include "capture/capture_pinner.h"
 #include "capture/capture_recorder.h"
@@ -218,6 +219,7 @@ bool spinUntil(const QFuture<CaptureWorkflowResult> &future, int timeoutMs)
 
 int main(int argc, char **argv)
 {
+    makeFreedMemoryReturnable();
     QApplication app(argc, argv);
     QString regionArgument = QStringLiteral("980x180");
     int captures = 300;

@@ -28,6 +28,7 @@
 // image was read (an image whose reading took more than 150 MB shows it beside its time).
 #include "bench_support.h"
 
+#include "capture/allocator_settings.h"
 #include "capture/code_scan_service.h"
 #include "capture/ocr_service.h"
 #include "capture/tesseract_language_map.h"
@@ -115,6 +116,7 @@ constexpr double kPeakShown = 150;
 int main(int argc, char **argv)
 {
     bench::useOffscreenPlatformUnlessSet();
+    makeFreedMemoryReturnable();
     QGuiApplication app(argc, argv);
 
     CaptureMode mode = CaptureMode::normal;

@@ -6,6 +6,7 @@
 #include "app/command_line.h"
 #include "app/command_service.h"
 #include "app/desktop_service_factory.h"
+#include "capture/allocator_settings.h"
 #include "capture/capture_coordinator.h"
 #include "core/diagnostics.h"
 #include "core/language_manager.h"
@@ -26,8 +27,6 @@
 #include <QMessageBox>
 
 #include <cstdio>
-
-#include <malloc.h>
 
 namespace {
 
@@ -233,11 +232,7 @@ int main(int argc, char **argv)
     if (helpWithQtOptions)
         return printHelpWithQtOptions(argc, argv);
 
-    // Recognition loads and frees hundreds of megabytes of models on its own thread. The
-    // allocator gives the free end of a thread's memory back only above its trim threshold,
-    // which it raises by itself up to 64 MB once large blocks were freed: released engines
-    // would then stay resident. A fixed threshold lets the program shrink back when idle.
-    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
+    quorvane::makeFreedMemoryReturnable();
 
     QApplication app(argc, argv);
     // Texts are looked up by id: without the English table they would read as their ids.

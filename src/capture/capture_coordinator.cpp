@@ -173,21 +173,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performQuickZarrowCapture()
     // The engine loads while the user selects the region.
     m_textRecognizer.prepare(recognitionLanguages(), CaptureMode::normal);
 
-    QFuture<CaptureWorkflowResult> chain =
-        ensureScreenRecordingPermission(run)
-            .then(this, [this, run] { return selectRegion(run); })
-            .unwrap()
-            .then(this, [this, run] { return recognize(run); })
-            .unwrap()
-            .then(this, [this, run](const QString &text) {
-                run->text = text;
-                run->log(QStringLiteral("[Step 6] Copying the text to the clipboard"));
-                m_clipboard.copyText(text);
-                run->log(QStringLiteral("[Step 6] Text copied"));
-                return recordAndStore(run);
-            })
-            .unwrap()
-            .then(this, [this, run] { return finish(run); });
+    QFuture<CaptureWorkflowResult> chain = copyAndRecord(run, selectAndRecognize(run));
     return settle(run, chain, &CaptureCoordinator::quickFailure);
 }
 
@@ -214,19 +200,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performCodeModeCapture()
         return refusedRequest();
     m_textRecognizer.prepare(recognitionLanguages(), CaptureMode::code);
 
-    QFuture<CaptureWorkflowResult> chain =
-        ensureScreenRecordingPermission(run)
-            .then(this, [this, run] { return selectRegion(run); })
-            .unwrap()
-            .then(this, [this, run] { return recognize(run); })
-            .unwrap()
-            .then(this, [this, run](const QString &text) {
-                run->text = text;
-                m_clipboard.copyTextInFormats(text, {ClipboardFormat::plainText});
-                return recordAndStore(run);
-            })
-            .unwrap()
-            .then(this, [this, run] { return finish(run); });
+    QFuture<CaptureWorkflowResult> chain = copyAndRecord(run, selectAndRecognize(run));
     return settle(run, chain, &CaptureCoordinator::codeModeFailure);
 }
 
@@ -272,12 +246,27 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performImportCapture(const QI
 
 // --- Shared steps ---------------------------------------------------------------------
 
+QFuture<QString> CaptureCoordinator::selectAndRecognize(const RunPtr &run)
+{
+    return ensureScreenRecordingPermission(run)
+        .then(this, [this, run] { return selectRegion(run); })
+        .unwrap()
+        .then(this, [this, run] { return recognize(run); })
+        .unwrap();
+}
+
 QFuture<CaptureWorkflowResult> CaptureCoordinator::copyAndRecord(const RunPtr &run, QFuture<QString> recognised)
 {
     return recognised
         .then(this, [this, run](const QString &text) {
             run->text = text;
-            m_clipboard.copyText(text);
+            run->log(QStringLiteral("[Step 6] Copying the text to the clipboard"));
+            // Program text goes as plain text alone: a rich-text paste would lose its indentation.
+            if (run->mode == CaptureMode::code)
+                m_clipboard.copyTextInFormats(text, {ClipboardFormat::plainText});
+            else
+                m_clipboard.copyText(text);
+            run->log(QStringLiteral("[Step 6] Text copied"));
             return recordAndStore(run);
         })
         .unwrap()

@@ -113,7 +113,10 @@ private:
     std::optional<QStringList> recognitionLanguages() const;
     // Thumbnail, source application and record; then the record is stored.
     QFuture<void> recordAndStore(const RunPtr &run);
-    // The recognised text copied as plain text, recorded and stored; then `finish`.
+    // The grant, the user's selection, then its recognition.
+    QFuture<QString> selectAndRecognize(const RunPtr &run);
+    // The recognised text copied (code mode's as plain text alone), recorded and stored;
+    // then `finish`.
     QFuture<CaptureWorkflowResult> copyAndRecord(const RunPtr &run, QFuture<QString> recognised);
     // Success toast, optional pin, duration; ends the capture.
     CaptureWorkflowResult finish(const RunPtr &run);

@@ -132,14 +132,6 @@ void returnFreedMemory()
     malloc_trim(0);
 }
 
-// An engine's models are a few large blocks. The allocator serves a block over its mmap
-// threshold from a mapping of its own, given back whole when freed; but once it has freed
-// such a block it raises the threshold to that block's size, and later engines land on the
-// heaps of the threads that load them in parallel, where what a released one leaves is
-// held up by what stays. A fixed threshold turns that off: after a session of captures in
-// several languages, 95 MB resident rather than 240 MB 60 s after the last one, and 100 MB
-// less at the peak of a search.
-constexpr int kMmapThreshold = 512 * 1024;
 
 } // namespace
 
@@ -159,8 +151,6 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
           kChosenEngines, kCandidatesKept, engineRelease)
     , m_automaticLanguage(std::make_unique<AutomaticLanguage>(dataNamesFor(std::nullopt), installedDataNames()))
 {
-    // Before any engine loads (none does before a capture asks).
-    mallopt(M_MMAP_THRESHOLD, kMmapThreshold);
     m_executor.setMaxThreadCount(1);
     // One thread for the service's life: the memory its engines took is given back within
     // that thread's own allocator arena, not left behind in an exited thread's.
