@@ -5,6 +5,8 @@
 
 #include "core/diagnostics.h"
 
+#include <QHash>
+
 
 #include <algorithm>
 #include <climits>
@@ -282,6 +284,97 @@ bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const 
             best = std::min(best, difference / (255.0 * double(inked)));
     }
     return best < 0.15;
+}
+
+// How unlike the ink of two characters of a block is, from 0 (alike) to 1: the cells of
+// their columns compared from the bottom of each character's box up, as high as the taller
+// box, where either holds ink, at the best of a pixel's shift either way (a rendering at a
+// pitch of a fraction of a pixel places its copies of a glyph up to a pixel apart). 1 when
+// the boxes differ in size, as no two copies of one glyph do.
+double inkDistance(const QImage &grey, const Grid &grid, const QRect &first, const QRect &second)
+{
+    if (std::abs(first.height() - second.height()) > 2 || std::abs(first.width() - second.width()) > 2)
+        return 1;
+    const int half = int(0.45 * grid.pitch);
+    const int height = std::max(first.height(), second.height()) + 1;
+    const int a = int(std::lround(grid.origin + grid.columnOf(centreOf(first)) * grid.pitch));
+    const int b = int(std::lround(grid.origin + grid.columnOf(centreOf(second)) * grid.pitch));
+    double best = 1;
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            const int bottomA = first.bottom() + 1, bottomB = second.bottom() + 1 + dy;
+            if (std::min(a, b + dx) - half < 0 || std::max(a, b + dx) + half >= grey.width()
+                || std::min(bottomA, bottomB) - height < 0 || std::max(bottomA, bottomB) >= grey.height())
+                continue;
+            double difference = 0;
+            qsizetype inked = 0;
+            for (int y = 0; y < height; ++y) {
+                const uchar *rowA = grey.constScanLine(bottomA - y);
+                const uchar *rowB = grey.constScanLine(bottomB - y);
+                for (int x = -half; x <= half; ++x) {
+                    const uchar inkA = rowA[a + x], inkB = rowB[b + dx + x];
+                    if (std::min(inkA, inkB) < kInk) {
+                        difference += std::abs(int(inkA) - int(inkB));
+                        ++inked;
+                    }
+                }
+            }
+            if (inked >= 4)
+                best = std::min(best, difference / (255.0 * double(inked)));
+        }
+    }
+    return best;
+}
+
+// "0" read as "6", "8", "9", "@" or "O": the dot or slash inside a terminal font's zero
+// makes the engine, without words to go by, take it for another digit or a sign, while it
+// reads most of the text's other zeros right. A monospaced font draws every copy of a
+// glyph alike, so a character whose ink is that of the zeros read elsewhere in the block,
+// more than that of the others read as it was, is a zero.
+void zerosAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
+{
+    constexpr qsizetype kCompared = 12;
+    constexpr double kAlike = 0.03;
+    static const QStringList zeroLike{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("6"),
+                                      QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("O"), QStringLiteral("D"),
+                                      QStringLiteral("Q"), QStringLiteral("@"), QStringLiteral("\u00AE"),
+                                      QStringLiteral("\u00A9")};
+    QHash<QString, QList<QRect>> readAs;
+    for (const RecognizedLine &line : std::as_const(block)) {
+        for (const RecognizedWord &word : line.words) {
+            for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i)
+                readAs[word.symbols[i]].append(word.symbolBoxes[i]);
+        }
+    }
+    const QList<QRect> zeros = readAs.value(QStringLiteral("0"));
+    if (zeros.isEmpty())
+        return;
+    // How many of up to kCompared of `others`, spread over the block, are alike in ink to `box`.
+    const auto alike = [&](const QRect &box, const QList<QRect> &others) {
+        qsizetype compared = 0, count = 0;
+        const qsizetype step = std::max<qsizetype>(1, others.size() / kCompared);
+        for (qsizetype i = 0; i < others.size() && compared < kCompared; i += step) {
+            if (others[i] == box)
+                continue;
+            ++compared;
+            count += inkDistance(grey, grid, box, others[i]) < kAlike;
+        }
+        return count;
+    };
+    for (RecognizedLine &line : block) {
+        for (RecognizedWord &word : line.words) {
+            for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i) {
+                if (!zeroLike.contains(word.symbols[i]))
+                    continue;
+                const qsizetype asZero = alike(word.symbolBoxes[i], zeros);
+                const qsizetype asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
+                // A letter may be one of the text's own that a misread zero elsewhere looks like.
+                if (asZero > asRead && (asZero >= 2 || !word.symbols[i][0].isLetter()))
+                    word.symbols[i] = QStringLiteral("0");
+            }
+            word.text = word.symbols.join(QString());
+        }
+    }
 }
 
 // The marks of ink in a cell, bottom first: runs of inked rows, from a little below the
@@ -716,6 +809,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         const std::optional<Grid> grid = gridOf(block);
         if (!grid)
             return std::nullopt;
+        zerosAsElsewhere(kept, grey, *grid);
         // The leftmost character of the block starts its lines; indentation is counted
         // from there, as the leftmost box does in the word layout.
         int firstColumn = INT_MAX;
