@@ -326,19 +326,36 @@ double inkDistance(const QImage &grey, const Grid &grid, const QRect &first, con
     return best;
 }
 
-// "0" read as "6", "8", "9", "@" or "O": the dot or slash inside a terminal font's zero
-// makes the engine, without words to go by, take it for another digit or a sign, while it
-// reads most of the text's other zeros right. A monospaced font draws every copy of a
-// glyph alike, so a character whose ink is that of the zeros read elsewhere in the block,
-// more than that of the others read as it was, is a zero.
-void zerosAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
+// "0" read as "6", "8" or "@", "1" as "l", "c" as "e", "^" as "*": without words to go by,
+// the engine takes a character for another it resembles in one place and reads it right in
+// others. A monospaced font draws every copy of a glyph alike, so a character whose ink is
+// that of the characters read as a character it is confused with, elsewhere in the block,
+// more than that of the others read as it was, is that character. The dotted or slashed
+// zero of a terminal font is the glyph misread most, as a digit or a sign; a letter may
+// also be one of the text's own that one misread copy elsewhere looks like, so it takes
+// two copies to change one.
+void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
 {
     constexpr qsizetype kCompared = 12;
     constexpr double kAlike = 0.03;
-    static const QStringList zeroLike{QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("6"),
-                                      QStringLiteral("8"), QStringLiteral("9"), QStringLiteral("O"), QStringLiteral("D"),
-                                      QStringLiteral("Q"), QStringLiteral("@"), QStringLiteral("\u00AE"),
-                                      QStringLiteral("\u00A9")};
+    static const QString zero = QStringLiteral("0");
+    static const QHash<QString, QStringList> confused{
+        {QStringLiteral("2"), {zero}}, {QStringLiteral("3"), {zero}}, {QStringLiteral("5"), {zero, QStringLiteral("S")}},
+        {QStringLiteral("6"), {zero}}, {QStringLiteral("8"), {zero}}, {QStringLiteral("9"), {zero}},
+        {QStringLiteral("D"), {zero}}, {QStringLiteral("Q"), {zero}}, {QStringLiteral("@"), {zero}},
+        {QStringLiteral("\u00AE"), {zero}}, {QStringLiteral("\u00A9"), {zero}},
+        {QStringLiteral("O"), {zero}},
+        {QStringLiteral("0"), {QStringLiteral("O")}},
+        {QStringLiteral("1"), {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i")}},
+        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i")}},
+        {QStringLiteral("I"), {QStringLiteral("1"), QStringLiteral("l")}},
+        {QStringLiteral("i"), {QStringLiteral("1"), QStringLiteral("l")}},
+        {QStringLiteral("c"), {QStringLiteral("e")}}, {QStringLiteral("e"), {QStringLiteral("c")}},
+        {QStringLiteral("\u00A2"), {QStringLiteral("c")}},
+        {QStringLiteral("S"), {QStringLiteral("$"), QStringLiteral("5")}}, {QStringLiteral("$"), {QStringLiteral("S")}},
+        {QStringLiteral("*"), {QStringLiteral("^")}}, {QStringLiteral("~"), {QStringLiteral("^")}},
+        {QStringLiteral("\u201C"), {QStringLiteral("^")}}, {QStringLiteral("4"), {QStringLiteral("^")}},
+        {QStringLiteral("A"), {QStringLiteral("^")}}};
     QHash<QString, QList<QRect>> readAs;
     for (const RecognizedLine &line : std::as_const(block)) {
         for (const RecognizedWord &word : line.words) {
@@ -346,9 +363,6 @@ void zerosAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Gr
                 readAs[word.symbols[i]].append(word.symbolBoxes[i]);
         }
     }
-    const QList<QRect> zeros = readAs.value(QStringLiteral("0"));
-    if (zeros.isEmpty())
-        return;
     // How many of up to kCompared of `others`, spread over the block, are alike in ink to `box`.
     const auto alike = [&](const QRect &box, const QList<QRect> &others) {
         qsizetype compared = 0, count = 0;
@@ -364,13 +378,37 @@ void zerosAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Gr
     for (RecognizedLine &line : block) {
         for (RecognizedWord &word : line.words) {
             for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i) {
-                if (!zeroLike.contains(word.symbols[i]))
+                const auto candidates = confused.constFind(word.symbols[i]);
+                if (candidates == confused.cend())
                     continue;
-                const qsizetype asZero = alike(word.symbolBoxes[i], zeros);
-                const qsizetype asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
-                // A letter may be one of the text's own that a misread zero elsewhere looks like.
-                if (asZero > asRead && (asZero >= 2 || !word.symbols[i][0].isLetter()))
-                    word.symbols[i] = QStringLiteral("0");
+                qsizetype asRead = -1;
+                QString best;
+                qsizetype bestCount = 0;
+                for (const QString &other : *candidates) {
+                    const auto copies = readAs.constFind(other);
+                    if (copies == readAs.cend())
+                        continue;
+                    const qsizetype count = alike(word.symbolBoxes[i], *copies);
+                    if (count > bestCount) {
+                        best = other;
+                        bestCount = count;
+                    }
+                }
+                if (bestCount == 0)
+                    continue;
+                asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
+                const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
+                // Other than a zero, a letter becomes a digit, or a digit a letter, only
+                // beside one of the kind it becomes ("1s" is "ls", but "bwlimit" keeps its
+                // "l" where the text's copies of it were read "1").
+                const auto ofKind = [&](qsizetype at) {
+                    return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty()
+                           && word.symbols[at][0].isLetterOrNumber() && word.symbols[at][0].isLetter() == best[0].isLetter();
+                };
+                const bool kindKept = best == zero || best[0].isLetter() == word.symbols[i][0].isLetter()
+                                      || !best[0].isLetterOrNumber() || ofKind(i - 1) || ofKind(i + 1);
+                if (bestCount > asRead && (bestCount >= 2 || digitForZero) && kindKept)
+                    word.symbols[i] = best;
             }
             word.text = word.symbols.join(QString());
         }
@@ -809,7 +847,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         const std::optional<Grid> grid = gridOf(block);
         if (!grid)
             return std::nullopt;
-        zerosAsElsewhere(kept, grey, *grid);
+        charactersAsElsewhere(kept, grey, *grid);
         // The leftmost character of the block starts its lines; indentation is counted
         // from there, as the leftmost box does in the word layout.
         int firstColumn = INT_MAX;
