@@ -522,6 +522,24 @@ QList<RowInk> rowInk(const QImage &grey, const Grid &grid, int column, const QRe
     return rows;
 }
 
+// A "^": one mark above the middle of the line, widening from a narrow apex at its top to
+// two feet apart at its bottom, with paper between them. A "*" is widest across its
+// middle, a "~" no taller than a stroke is thick twice, a quote two marks.
+bool isCaret(const QImage &grey, const QList<RowInk> &mark, int middle, int width)
+{
+    const int height = int(mark.size());
+    if (height < 4 || mark.last().y >= middle || mark.last().width() < width - 1 || mark.first().width() > width / 2
+        || 2 * height < width)
+        return false;
+    for (qsizetype i = 1; i < mark.size(); ++i) {
+        if (mark[i].width() + 1 < mark[i - 1].width())
+            return false;
+    }
+    const RowInk &feet = mark.last();
+    const uchar *row = grey.constScanLine(feet.y);
+    return row[int(std::lround(feet.centre()))] >= kInk;
+}
+
 // "i += 1" read as "i te l" or "i ¢s l": without words around them, the engine reads the
 // strokes of an operator as letters. Their ink is plain, and no letter's is like it: "="
 // is two thin bars of one width, one above the other; "+" a bar across the middle of a
@@ -559,6 +577,8 @@ QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRec
     const QList<RowInk> &mark = marks.first();
     const int width = widest(mark);
     const int middle = lineBox.top() + lineBox.height() / 2;
+    if (isCaret(grey, mark, middle, width))
+        return QStringLiteral("^");
     if (isBar(mark) && width <= 0.9 * grid.pitch && mark.first().y < middle + lineBox.height() / 4
         && mark.last().y > middle - lineBox.height() / 4)
         return QStringLiteral("-");
@@ -588,9 +608,13 @@ QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRec
 
 QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
 {
-    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
+    // The engine reads a "^" as the marks it resembles ("*", "~") as well.
+    static const QStringList caretLike{QStringLiteral("*"), QStringLiteral("~")};
+    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber() && !caretLike.contains(symbol)))
         return symbol;
     const QString shown = operatorInk(grey, grid, column, lineBox);
+    if (caretLike.contains(symbol) && shown != QLatin1String("^"))
+        return symbol;
     return shown.isEmpty() ? symbol : shown;
 }
 
