@@ -344,7 +344,7 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
         {QStringLiteral("6"), {zero}}, {QStringLiteral("8"), {zero}}, {QStringLiteral("9"), {zero}},
         {QStringLiteral("D"), {zero}}, {QStringLiteral("Q"), {zero}}, {QStringLiteral("@"), {zero}},
         {QStringLiteral("\u00AE"), {zero}}, {QStringLiteral("\u00A9"), {zero}},
-        {QStringLiteral("O"), {zero}},
+        {QStringLiteral("O"), {zero}}, {QStringLiteral("d"), {zero}},
         {QStringLiteral("0"), {QStringLiteral("O")}},
         {QStringLiteral("1"), {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i")}},
         {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i")}},
@@ -399,14 +399,27 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
                 const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
                 // Other than a zero, a letter becomes a digit, or a digit a letter, only
-                // beside one of the kind it becomes ("1s" is "ls", but "bwlimit" keeps its
-                // "l" where the text's copies of it were read "1").
-                const auto ofKind = [&](qsizetype at) {
+                // beside one of the kind it becomes, or a letter at the start of a name
+                // ("1s" is "ls" and "110n" "l10n", but "bwlimit" keeps its "l" where the
+                // text's copies of it were read "1").
+                const auto alphanumeric = [&](qsizetype at) {
                     return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty()
-                           && word.symbols[at][0].isLetterOrNumber() && word.symbols[at][0].isLetter() == best[0].isLetter();
+                           && word.symbols[at][0].isLetterOrNumber();
+                };
+                const auto ofKind = [&](qsizetype at) {
+                    return alphanumeric(at) && word.symbols[at][0].isLetter() == best[0].isLetter();
+                };
+                const auto startsName = [&] {
+                    if (!best[0].isLetter() || alphanumeric(i - 1))
+                        return false;
+                    for (qsizetype at = i + 1; alphanumeric(at); ++at) {
+                        if (word.symbols[at][0].isLetter())
+                            return true;
+                    }
+                    return false;
                 };
                 const bool kindKept = best == zero || best[0].isLetter() == word.symbols[i][0].isLetter()
-                                      || !best[0].isLetterOrNumber() || ofKind(i - 1) || ofKind(i + 1);
+                                      || !best[0].isLetterOrNumber() || ofKind(i - 1) || ofKind(i + 1) || startsName();
                 if (bestCount > asRead && (bestCount >= 2 || digitForZero) && kindKept)
                     word.symbols[i] = best;
             }

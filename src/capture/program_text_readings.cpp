@@ -31,7 +31,8 @@ bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 
 // The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
 // "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
-// DejaVu Sans Mono), is a zero whatever else the engine weighed, and a "¢" a "c".
+// DejaVu Sans Mono), is a zero whatever else the engine weighed, a "¢" a "c" and a "€"
+// an "e".
 QString hexAlternative(const RecognizedWord &word, qsizetype i)
 {
     static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
@@ -39,6 +40,8 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
         return QStringLiteral("0");
     if (word.symbols.value(i) == QStringLiteral("\u00A2"))
         return QStringLiteral("c");
+    if (word.symbols.value(i) == QStringLiteral("\u20AC"))
+        return QStringLiteral("e");
     for (const QString &alternative : word.alternatives.value(i)) {
         if (isHexDigit(alternative))
             return alternative;
@@ -47,12 +50,11 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
 }
 
 // Whether the word's character at `i` is a letter or digit, the "@" the engine reads for
-// the dotted zero of a terminal font or the "¢" it reads for a small "c".
+// the dotted zero of a terminal font or the "¢" or "€" it reads for a small "c" or "e".
 bool isDigitOrLetter(const RecognizedWord &word, qsizetype i)
 {
-    return isAlphanumeric(word, i)
-           || (i >= 0 && i < word.symbols.size()
-               && (word.symbols[i] == QLatin1String("@") || word.symbols[i] == QStringLiteral("\u00A2")));
+    static const QStringList readForLetters{QStringLiteral("@"), QStringLiteral("\u00A2"), QStringLiteral("\u20AC")};
+    return isAlphanumeric(word, i) || (i >= 0 && i < word.symbols.size() && readForLetters.contains(word.symbols[i]));
 }
 
 // Whether the word's character at `i` joins the groups of one hexadecimal value, as the
@@ -308,8 +310,24 @@ void readAmpersands(RecognizedWord &word)
     }
 }
 
+// "4.OK" for "4.0K": a number's fraction starts with a digit, so a capital "O" after a
+// digit and a decimal mark, ending the number or before a digit or the capital of a size
+// ("K", "M", "G"), is a zero. A small "o" there ends a file's name ("l1.o").
+void readFractionZeros(RecognizedWord &word)
+{
+    static const QString sizes = QStringLiteral("KMGTPEB");
+    for (qsizetype i = 2; i < word.symbols.size(); ++i) {
+        const QString next = word.symbols.value(i + 1);
+        const bool ends = !isAlphanumeric(word, i + 1) || (next.size() == 1 && (next[0].isDigit() || sizes.contains(next[0])));
+        if (word.symbols[i] == QLatin1String("O") && (word.symbols[i - 1] == QLatin1String(".") || word.symbols[i - 1] == QLatin1String(","))
+            && word.symbols[i - 2].size() == 1 && word.symbols[i - 2][0].isDigit() && ends)
+            word.symbols[i] = QStringLiteral("0");
+    }
+}
+
 void readProgramWord(RecognizedWord &word)
 {
+    readFractionZeros(word);
     readHexadecimalRuns(word);
     readHexadecimalLiterals(word);
     readLoneZeros(word);
