@@ -310,24 +310,8 @@ void readAmpersands(RecognizedWord &word)
     }
 }
 
-// "4.OK" for "4.0K": a number's fraction starts with a digit, so a capital "O" after a
-// digit and a decimal mark, ending the number or before a digit or the capital of a size
-// ("K", "M", "G"), is a zero. A small "o" there ends a file's name ("l1.o").
-void readFractionZeros(RecognizedWord &word)
-{
-    static const QString sizes = QStringLiteral("KMGTPEB");
-    for (qsizetype i = 2; i < word.symbols.size(); ++i) {
-        const QString next = word.symbols.value(i + 1);
-        const bool ends = !isAlphanumeric(word, i + 1) || (next.size() == 1 && (next[0].isDigit() || sizes.contains(next[0])));
-        if (word.symbols[i] == QLatin1String("O") && (word.symbols[i - 1] == QLatin1String(".") || word.symbols[i - 1] == QLatin1String(","))
-            && word.symbols[i - 2].size() == 1 && word.symbols[i - 2][0].isDigit() && ends)
-            word.symbols[i] = QStringLiteral("0");
-    }
-}
-
 void readProgramWord(RecognizedWord &word)
 {
-    readFractionZeros(word);
     readHexadecimalRuns(word);
     readHexadecimalLiterals(word);
     readLoneZeros(word);
@@ -524,10 +508,19 @@ QString withOnesAfterOperators(QString text)
     return text;
 }
 
+QString withFractionZeros(QString text)
+{
+    static const QRegularExpression fraction(
+        QStringLiteral("(?<![A-Za-z0-9_.])\\d+[.,](O)(?=[0-9KMGTPEB]?(?![A-Za-z0-9_]))"));
+    for (auto it = fraction.globalMatch(text); it.hasNext();)
+        text[it.next().capturedStart(1)] = u'0';
+    return text;
+}
+
 QString withProgramTextReadings(const QString &text)
 {
-    return withOnesAfterOperators(
-        withUuidDigits(withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(text))))));
+    return withFractionZeros(withOnesAfterOperators(
+        withUuidDigits(withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(text)))))));
 }
 
 qsizetype unclosedBraces(const QStringList &lines)
