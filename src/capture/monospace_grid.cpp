@@ -345,9 +345,10 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
         {QStringLiteral("D"), {zero}}, {QStringLiteral("Q"), {zero}}, {QStringLiteral("@"), {zero}},
         {QStringLiteral("\u00AE"), {zero}}, {QStringLiteral("\u00A9"), {zero}},
         {QStringLiteral("O"), {zero}}, {QStringLiteral("d"), {zero}},
-        {QStringLiteral("0"), {QStringLiteral("O")}},
+        {QStringLiteral("0"), {QStringLiteral("O"), QStringLiteral("o")}},
         {QStringLiteral("1"), {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i")}},
-        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i")}},
+        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i"), QStringLiteral("L")}},
+        {QStringLiteral("L"), {QStringLiteral("l")}},
         {QStringLiteral("I"), {QStringLiteral("1"), QStringLiteral("l")}},
         {QStringLiteral("i"), {QStringLiteral("1"), QStringLiteral("l")}},
         {QStringLiteral("c"), {QStringLiteral("e")}}, {QStringLiteral("e"), {QStringLiteral("c")}},
@@ -418,7 +419,9 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                     }
                     return false;
                 };
-                const bool kindKept = best == zero || best[0].isLetter() == word.symbols[i][0].isLetter()
+                // A small "o" is lower than any digit, so no misread zero is among its copies.
+                const bool kindKept = best == zero || best == QLatin1String("o")
+                                      || best[0].isLetter() == word.symbols[i][0].isLetter()
                                       || !best[0].isLetterOrNumber() || ofKind(i - 1) || ofKind(i + 1) || startsName();
                 if (bestCount > asRead && (bestCount >= 2 || digitForZero) && kindKept)
                     word.symbols[i] = best;
