@@ -353,7 +353,7 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
         {QStringLiteral("i"), {QStringLiteral("1"), QStringLiteral("l")}},
         {QStringLiteral("c"), {QStringLiteral("e")}}, {QStringLiteral("e"), {QStringLiteral("c")}},
         {QStringLiteral("\u00A2"), {QStringLiteral("c")}},
-        {QStringLiteral("S"), {QStringLiteral("$"), QStringLiteral("5")}}, {QStringLiteral("$"), {QStringLiteral("S")}},
+        {QStringLiteral("S"), {QStringLiteral("5")}},
         {QStringLiteral("*"), {QStringLiteral("^")}}, {QStringLiteral("~"), {QStringLiteral("^")}},
         {QStringLiteral("\u201C"), {QStringLiteral("^")}}, {QStringLiteral("4"), {QStringLiteral("^")}},
         {QStringLiteral("A"), {QStringLiteral("^")}}};
@@ -399,10 +399,13 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                     continue;
                 asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
                 const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
-                // Other than a zero, a letter becomes a digit, or a digit a letter, only
-                // beside one of the kind it becomes, or a letter at the start of a name
-                // ("1s" is "ls" and "110n" "l10n", but "bwlimit" keeps its "l" where the
-                // text's copies of it were read "1").
+                // The strokes "1", "l", "I" and "i" are alike enough that a text's copies of
+                // one may be read mostly as another: one of them changes kind, letter or
+                // digit, only beside a character of the kind it becomes, or as the letter
+                // that starts a name ("1s" is "ls" and "110n" "l10n", but "bwlimit" keeps its
+                // "l" where the text's copies of it were read "1").
+                static const QStringList strokes{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"),
+                                                 QStringLiteral("i"), QStringLiteral("L")};
                 const auto alphanumeric = [&](qsizetype at) {
                     return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty()
                            && word.symbols[at][0].isLetterOrNumber();
@@ -419,10 +422,9 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                     }
                     return false;
                 };
-                // A small "o" is lower than any digit, so no misread zero is among its copies.
-                const bool kindKept = best == zero || best == QLatin1String("o")
-                                      || best[0].isLetter() == word.symbols[i][0].isLetter()
-                                      || !best[0].isLetterOrNumber() || ofKind(i - 1) || ofKind(i + 1) || startsName();
+                const bool kindKept = !strokes.contains(best) || !strokes.contains(word.symbols[i])
+                                      || best[0].isLetter() == word.symbols[i][0].isLetter() || ofKind(i - 1)
+                                      || ofKind(i + 1) || startsName();
                 if (bestCount > asRead && (bestCount >= 2 || digitForZero) && kindKept)
                     word.symbols[i] = best;
             }
@@ -641,7 +643,8 @@ QString dottedIfInkIs(const QString &symbol, const QStringList &alternatives, co
                       int column, const QRect &lineBox)
 {
     static const QStringList undotted{QStringLiteral("l"), QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("|")};
-    if (!undotted.contains(symbol) || !alternatives.contains(QStringLiteral("i")))
+    // No "1" is drawn in two marks, whatever the engine weighed ("i64" read as "164").
+    if (!undotted.contains(symbol) || (symbol != QLatin1String("1") && !alternatives.contains(QStringLiteral("i"))))
         return symbol;
     const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
     // Bottom first: the stem, then the dot above it, no taller than the stem is wide twice.
