@@ -326,14 +326,41 @@ double inkDistance(const QImage &grey, const Grid &grid, const QRect &first, con
     return best;
 }
 
+// The strokes "1", "l", "I" and "i" are alike enough that a text's copies of one may be
+// read mostly as another: one of them becomes one of another kind, letter or digit, only
+// beside a character of the kind it becomes, or as the letter that starts a name ("1s" is
+// "ls" and "110n" "l10n", but "bwlimit" keeps its "l" where the text's copies of it were
+// read "1"). Any other character may become what its ink shows.
+bool strokeKeepsItsKind(const RecognizedWord &word, qsizetype i, const QString &becomes)
+{
+    static const QStringList strokes{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i"),
+                                     QStringLiteral("L")};
+    const bool letter = becomes[0].isLetter();
+    if (!strokes.contains(becomes) || !strokes.contains(word.symbols[i]) || letter == word.symbols[i][0].isLetter())
+        return true;
+    const auto alphanumeric = [&](qsizetype at) {
+        return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty() && word.symbols[at][0].isLetterOrNumber();
+    };
+    const auto ofKind = [&](qsizetype at) { return alphanumeric(at) && word.symbols[at][0].isLetter() == letter; };
+    if (ofKind(i - 1) || ofKind(i + 1))
+        return true;
+    if (!letter || alphanumeric(i - 1))
+        return false;
+    for (qsizetype at = i + 1; alphanumeric(at); ++at) {
+        if (word.symbols[at][0].isLetter())
+            return true;
+    }
+    return false;
+}
+
 // "0" read as "6", "8" or "@", "1" as "l", "c" as "e", "^" as "*": without words to go by,
 // the engine takes a character for another it resembles in one place and reads it right in
 // others. A monospaced font draws every copy of a glyph alike, so a character whose ink is
 // that of the characters read as a character it is confused with, elsewhere in the block,
 // more than that of the others read as it was, is that character. The dotted or slashed
-// zero of a terminal font is the glyph misread most, as a digit or a sign; a letter may
-// also be one of the text's own that one misread copy elsewhere looks like, so it takes
-// two copies to change one.
+// zero of a terminal font is the glyph misread most, as a digit or a sign, and one copy
+// of it read right tells such a one; anything else, which may be what one misread copy
+// elsewhere looks like, takes two copies to change.
 void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
 {
     constexpr qsizetype kCompared = 12;
@@ -382,50 +409,20 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 const auto candidates = confused.constFind(word.symbols[i]);
                 if (candidates == confused.cend())
                     continue;
-                qsizetype asRead = -1;
                 QString best;
                 qsizetype bestCount = 0;
                 for (const QString &other : *candidates) {
                     const auto copies = readAs.constFind(other);
-                    if (copies == readAs.cend())
-                        continue;
-                    const qsizetype count = alike(word.symbolBoxes[i], *copies);
+                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies);
                     if (count > bestCount) {
                         best = other;
                         bestCount = count;
                     }
                 }
-                if (bestCount == 0)
+                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i])))
                     continue;
-                asRead = alike(word.symbolBoxes[i], readAs.value(word.symbols[i]));
                 const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
-                // The strokes "1", "l", "I" and "i" are alike enough that a text's copies of
-                // one may be read mostly as another: one of them changes kind, letter or
-                // digit, only beside a character of the kind it becomes, or as the letter
-                // that starts a name ("1s" is "ls" and "110n" "l10n", but "bwlimit" keeps its
-                // "l" where the text's copies of it were read "1").
-                static const QStringList strokes{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"),
-                                                 QStringLiteral("i"), QStringLiteral("L")};
-                const auto alphanumeric = [&](qsizetype at) {
-                    return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty()
-                           && word.symbols[at][0].isLetterOrNumber();
-                };
-                const auto ofKind = [&](qsizetype at) {
-                    return alphanumeric(at) && word.symbols[at][0].isLetter() == best[0].isLetter();
-                };
-                const auto startsName = [&] {
-                    if (!best[0].isLetter() || alphanumeric(i - 1))
-                        return false;
-                    for (qsizetype at = i + 1; alphanumeric(at); ++at) {
-                        if (word.symbols[at][0].isLetter())
-                            return true;
-                    }
-                    return false;
-                };
-                const bool kindKept = !strokes.contains(best) || !strokes.contains(word.symbols[i])
-                                      || best[0].isLetter() == word.symbols[i][0].isLetter() || ofKind(i - 1)
-                                      || ofKind(i + 1) || startsName();
-                if (bestCount > asRead && (bestCount >= 2 || digitForZero) && kindKept)
+                if ((bestCount >= 2 || digitForZero) && strokeKeepsItsKind(word, i, best))
                     word.symbols[i] = best;
             }
             word.text = word.symbols.join(QString());
