@@ -804,7 +804,25 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
             characters.append(mark);
         }
     }
-    if (qsizetype(cells.size()) != characters.size())
+    // A character the engine left out and another it made up elsewhere leave as many
+    // characters as inked cells, and every one between them a cell off ("www-data" read as
+    // "ww-data" shifts the line's columns left up to the invention): the characters taking
+    // the cells in turn then move more of them from where the engine saw them than their
+    // own boxes leave off the inked cells.
+    const auto shiftedFromTheirBoxes = [&] {
+        if (read.size() != characters.size())
+            return false;
+        qsizetype moved = 0, offInk = 0;
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            if (read[i].text != characters[i])
+                return false;
+            moved += cells[size_t(i)] != read[i].column;
+            offInk += !std::binary_search(cells.begin(), cells.end(), read[i].column)
+                      || (i > 0 && read[i - 1].column == read[i].column);
+        }
+        return moved > offInk + 4;
+    };
+    if (qsizetype(cells.size()) != characters.size() || shiftedFromTheirBoxes())
         return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
     // "3.14.159" read as "3.14,159": the mark between two digits of a number is told by its
     // ink, as the engine reads the dot and the comma of small text alike.

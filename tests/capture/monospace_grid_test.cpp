@@ -127,6 +127,20 @@ TEST(MonospaceGrid, AMarkTheEngineLeftOutAfterTheLastCharacterIsToldByItsInk)
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
 }
 
+TEST(MonospaceGrid, ACharacterLeftOutAndOneMadeUpDoNotShiftTheCharactersBetweenThem)
+{
+    // Ten inked cells; the engine left out the second character and made up an "x" in the
+    // last cell beside the "j" it read there, as many characters as cells.
+    const QImage grey = twoLinesOfInk(10, 0);
+    RecognizedLine line;
+    line.words = {word("a", 0, 10, 24), word("cdefghijx", 2, 10, 24)};
+    line.words.last().symbolBoxes.last() = cell(9, 10, 24);
+    line.box = line.words.first().box.united(line.words.last().box);
+    // Each character stays in the column it was read in, rather than all from the "c" on
+    // one to the left.
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "a cdefghijx");
+}
+
 TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
 {
     // "a&&b" drawn with a distinct mark per letter; the engine read one "&".
