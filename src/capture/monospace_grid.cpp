@@ -331,12 +331,12 @@ double inkDistance(const QImage &grey, const Grid &grid, const QRect &first, con
 // beside a character of the kind it becomes, or as the letter that starts a name ("1s" is
 // "ls" and "110n" "l10n", but "bwlimit" keeps its "l" where the text's copies of it were
 // read "1"). Any other character may become what its ink shows.
-bool strokeKeepsItsKind(const RecognizedWord &word, qsizetype i, const QString &becomes)
+bool keepsItsKind(const RecognizedWord &word, qsizetype i, const QString &becomes)
 {
-    static const QStringList strokes{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i"),
-                                     QStringLiteral("L")};
+    static const QStringList alike{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i"),
+                                   QStringLiteral("L")};
     const bool letter = becomes[0].isLetter();
-    if (!strokes.contains(becomes) || !strokes.contains(word.symbols[i]) || letter == word.symbols[i][0].isLetter())
+    if (!alike.contains(becomes) || !alike.contains(word.symbols[i]) || letter == word.symbols[i][0].isLetter())
         return true;
     const auto alphanumeric = [&](qsizetype at) {
         return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty() && word.symbols[at][0].isLetterOrNumber();
@@ -364,7 +364,11 @@ bool strokeKeepsItsKind(const RecognizedWord &word, qsizetype i, const QString &
 void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
 {
     constexpr qsizetype kCompared = 12;
-    constexpr double kAlike = 0.03;
+    // Copies of a glyph drawn a fraction of a pixel apart differ by up to about 0.05, but a
+    // dotted zero and a capital O or another digit of small text by hardly more: digits are
+    // held to copies drawn alike to the pixel.
+    constexpr double kAlike = 0.05;
+    constexpr double kAlikeDigits = 0.03;
     static const QString zero = QStringLiteral("0");
     static const QHash<QString, QStringList> confused{
         {QStringLiteral("2"), {zero}}, {QStringLiteral("3"), {zero}}, {QStringLiteral("5"), {zero, QStringLiteral("S")}},
@@ -374,7 +378,7 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
         {QStringLiteral("O"), {zero}}, {QStringLiteral("d"), {zero}},
         {QStringLiteral("0"), {QStringLiteral("O"), QStringLiteral("o")}},
         {QStringLiteral("1"), {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i")}},
-        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i"), QStringLiteral("L")}},
+        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i")}},
         {QStringLiteral("L"), {QStringLiteral("l")}},
         {QStringLiteral("I"), {QStringLiteral("1"), QStringLiteral("l")}},
         {QStringLiteral("i"), {QStringLiteral("1"), QStringLiteral("l")}},
@@ -391,15 +395,16 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 readAs[word.symbols[i]].append(word.symbolBoxes[i]);
         }
     }
-    // How many of up to kCompared of `others`, spread over the block, are alike in ink to `box`.
-    const auto alike = [&](const QRect &box, const QList<QRect> &others) {
+    // How many of up to kCompared of `others`, spread over the block, are within `near` in
+    // ink of `box`.
+    const auto alike = [&](const QRect &box, const QList<QRect> &others, double near) {
         qsizetype compared = 0, count = 0;
         const qsizetype step = std::max<qsizetype>(1, others.size() / kCompared);
         for (qsizetype i = 0; i < others.size() && compared < kCompared; i += step) {
             if (others[i] == box)
                 continue;
             ++compared;
-            count += inkDistance(grey, grid, box, others[i]) < kAlike;
+            count += inkDistance(grey, grid, box, others[i]) < near;
         }
         return count;
     };
@@ -409,20 +414,24 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 const auto candidates = confused.constFind(word.symbols[i]);
                 if (candidates == confused.cend())
                     continue;
+                const auto isDigit = [](const QString &symbol) { return !symbol[0].isLetter(); };
+                const double near = isDigit(word.symbols[i]) || std::any_of(candidates->begin(), candidates->end(), isDigit)
+                                        ? kAlikeDigits
+                                        : kAlike;
                 QString best;
                 qsizetype bestCount = 0;
                 for (const QString &other : *candidates) {
                     const auto copies = readAs.constFind(other);
-                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies);
+                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies, near);
                     if (count > bestCount) {
                         best = other;
                         bestCount = count;
                     }
                 }
-                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i])))
+                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i]), near))
                     continue;
                 const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
-                if ((bestCount >= 2 || digitForZero) && strokeKeepsItsKind(word, i, best))
+                if ((bestCount >= 2 || digitForZero) && keepsItsKind(word, i, best))
                     word.symbols[i] = best;
             }
             word.text = word.symbols.join(QString());
