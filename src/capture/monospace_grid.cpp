@@ -365,10 +365,10 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
 {
     constexpr qsizetype kCompared = 12;
     // Copies of a glyph drawn a fraction of a pixel apart differ by up to about 0.05, but a
-    // dotted zero and a capital O or another digit of small text by hardly more: digits are
-    // held to copies drawn alike to the pixel.
+    // dotted zero and a capital O or another digit of small text by hardly more: a zero is
+    // told only by copies drawn alike to the pixel.
     constexpr double kAlike = 0.05;
-    constexpr double kAlikeDigits = 0.03;
+    constexpr double kAlikeZeros = 0.03;
     static const QString zero = QStringLiteral("0");
     static const QHash<QString, QStringList> confused{
         {QStringLiteral("2"), {zero}}, {QStringLiteral("3"), {zero}}, {QStringLiteral("5"), {zero, QStringLiteral("S")}},
@@ -414,10 +414,7 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 const auto candidates = confused.constFind(word.symbols[i]);
                 if (candidates == confused.cend())
                     continue;
-                const auto isDigit = [](const QString &symbol) { return !symbol[0].isLetter(); };
-                const double near = isDigit(word.symbols[i]) || std::any_of(candidates->begin(), candidates->end(), isDigit)
-                                        ? kAlikeDigits
-                                        : kAlike;
+                const double near = word.symbols[i] == zero || candidates->contains(zero) ? kAlikeZeros : kAlike;
                 QString best;
                 qsizetype bestCount = 0;
                 for (const QString &other : *candidates) {
