@@ -414,24 +414,18 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
                 const auto candidates = confused.constFind(word.symbols[i]);
                 if (candidates == confused.cend())
                     continue;
-                // A small "o" is lower than a zero: their boxes alone tell them apart.
-                const auto nearFor = [&](const QString &other) {
-                    const QString &read = word.symbols[i];
-                    const bool aboutZero = (read == zero || other == zero) && read != QLatin1String("o")
-                                           && other != QLatin1String("o");
-                    return aboutZero ? kAlikeZeros : kAlike;
-                };
+                const double near = word.symbols[i] == zero || candidates->contains(zero) ? kAlikeZeros : kAlike;
                 QString best;
                 qsizetype bestCount = 0;
                 for (const QString &other : *candidates) {
                     const auto copies = readAs.constFind(other);
-                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies, nearFor(other));
+                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies, near);
                     if (count > bestCount) {
                         best = other;
                         bestCount = count;
                     }
                 }
-                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i]), nearFor(best)))
+                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i]), near))
                     continue;
                 const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
                 if ((bestCount >= 2 || digitForZero) && keepsItsKind(word, i, best))
