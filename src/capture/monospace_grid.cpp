@@ -7,7 +7,6 @@
 
 #include <QHash>
 
-
 #include <algorithm>
 #include <climits>
 #include <cmath>
