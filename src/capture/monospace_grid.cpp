@@ -285,44 +285,46 @@ bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const 
     return best < 0.15;
 }
 
-// How unlike the ink of two characters of a block is, from 0 (alike) to 1: the cells of
-// their columns compared from the bottom of each character's box up, as high as the taller
-// box, where either holds ink, at the best of a pixel's shift either way (a rendering at a
-// pitch of a fraction of a pixel places its copies of a glyph up to a pixel apart). 1 when
-// the boxes differ in size, as no two copies of one glyph do.
-double inkDistance(const QImage &grey, const Grid &grid, const QRect &first, const QRect &second)
+// Whether two characters of a block are drawn alike, their ink within `near` (0 to 1) of
+// each other: the cells of their columns compared from the bottom of each character's box
+// up, as high as the taller box, where either holds ink, at the best of a pixel's shift
+// either way (a rendering at a pitch of a fraction of a pixel places its copies of a glyph
+// up to a pixel apart). Never when the boxes differ in size, as no two copies of one glyph
+// do.
+bool drawnAlike(const QImage &grey, const Grid &grid, const QRect &first, const QRect &second, double near)
 {
     if (std::abs(first.height() - second.height()) > 2 || std::abs(first.width() - second.width()) > 2)
-        return 1;
+        return false;
     const int half = int(0.45 * grid.pitch);
     const int height = std::max(first.height(), second.height()) + 1;
     const int a = int(std::lround(grid.origin + grid.columnOf(centreOf(first)) * grid.pitch));
     const int b = int(std::lround(grid.origin + grid.columnOf(centreOf(second)) * grid.pitch));
-    double best = 1;
-    for (int dx = -1; dx <= 1; ++dx) {
-        for (int dy = -1; dy <= 1; ++dy) {
-            const int bottomA = first.bottom() + 1, bottomB = second.bottom() + 1 + dy;
-            if (std::min(a, b + dx) - half < 0 || std::max(a, b + dx) + half >= grey.width()
-                || std::min(bottomA, bottomB) - height < 0 || std::max(bottomA, bottomB) >= grey.height())
-                continue;
-            double difference = 0;
-            qsizetype inked = 0;
-            for (int y = 0; y < height; ++y) {
-                const uchar *rowA = grey.constScanLine(bottomA - y);
-                const uchar *rowB = grey.constScanLine(bottomB - y);
-                for (int x = -half; x <= half; ++x) {
-                    const uchar inkA = rowA[a + x], inkB = rowB[b + dx + x];
-                    if (std::min(inkA, inkB) < kInk) {
-                        difference += std::abs(int(inkA) - int(inkB));
-                        ++inked;
-                    }
+    // No more ink than the cell holds can differ: past this much difference no shift is near.
+    const double most = near * 255.0 * height * (2 * half + 1);
+    // Unshifted first, as copies mostly are.
+    for (const auto &[dx, dy] : {std::pair(0, 0), std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1),
+                                 std::pair(-1, -1), std::pair(1, -1), std::pair(-1, 1), std::pair(1, 1)}) {
+        const int bottomA = first.bottom() + 1, bottomB = second.bottom() + 1 + dy;
+        if (std::min(a, b + dx) - half < 0 || std::max(a, b + dx) + half >= grey.width()
+            || std::min(bottomA, bottomB) - height < 0 || std::max(bottomA, bottomB) >= grey.height())
+            continue;
+        double difference = 0;
+        qsizetype inked = 0;
+        for (int y = 0; y < height && difference < most; ++y) {
+            const uchar *rowA = grey.constScanLine(bottomA - y);
+            const uchar *rowB = grey.constScanLine(bottomB - y);
+            for (int x = -half; x <= half; ++x) {
+                const uchar inkA = rowA[a + x], inkB = rowB[b + dx + x];
+                if (std::min(inkA, inkB) < kInk) {
+                    difference += std::abs(int(inkA) - int(inkB));
+                    ++inked;
                 }
             }
-            if (inked >= 4)
-                best = std::min(best, difference / (255.0 * double(inked)));
         }
+        if (inked >= 4 && difference < near * 255.0 * double(inked))
+            return true;
     }
-    return best;
+    return false;
 }
 
 // The strokes "1", "l", "I" and "i" are alike enough that a text's copies of one may be
@@ -370,8 +372,8 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
     constexpr double kAlikeZeros = 0.03;
     static const QString zero = QStringLiteral("0");
     static const QHash<QString, QStringList> confused{
-        {QStringLiteral("2"), {zero}}, {QStringLiteral("3"), {zero}}, {QStringLiteral("5"), {zero, QStringLiteral("S")}},
-        {QStringLiteral("6"), {zero}}, {QStringLiteral("8"), {zero}}, {QStringLiteral("9"), {zero}},
+        {QStringLiteral("5"), {QStringLiteral("S")}}, {QStringLiteral("6"), {zero}}, {QStringLiteral("8"), {zero}},
+        {QStringLiteral("9"), {zero}},
         {QStringLiteral("D"), {zero}}, {QStringLiteral("Q"), {zero}}, {QStringLiteral("@"), {zero}},
         {QStringLiteral("\u00AE"), {zero}}, {QStringLiteral("\u00A9"), {zero}},
         {QStringLiteral("O"), {zero}}, {QStringLiteral("d"), {zero}},
@@ -403,7 +405,7 @@ void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, con
             if (others[i] == box)
                 continue;
             ++compared;
-            count += inkDistance(grey, grid, box, others[i]) < near;
+            count += drawnAlike(grey, grid, box, others[i], near);
         }
         return count;
     };
