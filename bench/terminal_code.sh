@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and a second slice written later, bench/code_heldout_b:
-# terminal output, logs, config and source files, rendered apart in DejaVu Sans Mono,
+# tuned on (bench/code_heldout and two slices written later, bench/code_heldout_b and
+# bench/code_heldout_c: terminal output, logs, config, tables and source files in further
+# languages, rendered apart in DejaVu Sans Mono,
 # Liberation Mono and Noto Sans Mono). Each half is read as rendered images and in real
 # xterm windows under a private Xvfb (11 to 16 px, light and dark); prints the character
 # error rate counting every space, and how many of the true text's numbers (every token
@@ -52,6 +53,7 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/tuned-truth" "$work/tuned-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-truth" "$work/heldout-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-b-truth" "$work/heldout-b-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
+  show_in_terminals "$work/heldout-c-truth" "$work/heldout-c-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   exit 0
 fi
 
@@ -73,7 +75,7 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b; do
+for slice in tuned heldout heldout-b heldout-c; do
   from=$root/bench/code_${slice/-/_}
   "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
   # The texts as they are, for the terminals.
@@ -98,4 +100,8 @@ echo "== held-out slice b: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-b" "$work/heldout-b-out"
 echo "== held-out slice b: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-b-terminal" "$work/heldout-b-terminal-out"
+echo "== held-out slice c: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-c" "$work/heldout-c-out"
+echo "== held-out slice c: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-c-terminal" "$work/heldout-c-terminal-out"
 echo "results in $work"

@@ -5,6 +5,7 @@
 
 #include "core/diagnostics.h"
 
+#include <QHash>
 
 #include <algorithm>
 #include <climits>
@@ -284,6 +285,158 @@ bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const 
     return best < 0.15;
 }
 
+// Whether two characters of a block are drawn alike, their ink within `near` (0 to 1) of
+// each other: the cells of their columns compared from the bottom of each character's box
+// up, as high as the taller box, where either holds ink, at the best of a pixel's shift
+// either way (a rendering at a pitch of a fraction of a pixel places its copies of a glyph
+// up to a pixel apart). Never when the boxes differ in size, as no two copies of one glyph
+// do.
+bool drawnAlike(const QImage &grey, const Grid &grid, const QRect &first, const QRect &second, double near)
+{
+    if (std::abs(first.height() - second.height()) > 2 || std::abs(first.width() - second.width()) > 2)
+        return false;
+    const int half = int(0.45 * grid.pitch);
+    const int height = std::max(first.height(), second.height()) + 1;
+    const int a = int(std::lround(grid.origin + grid.columnOf(centreOf(first)) * grid.pitch));
+    const int b = int(std::lround(grid.origin + grid.columnOf(centreOf(second)) * grid.pitch));
+    // No more ink than the cell holds can differ: past this much difference no shift is near.
+    const double most = near * 255.0 * height * (2 * half + 1);
+    // Unshifted first, as copies mostly are.
+    for (const auto &[dx, dy] : {std::pair(0, 0), std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1),
+                                 std::pair(-1, -1), std::pair(1, -1), std::pair(-1, 1), std::pair(1, 1)}) {
+        const int bottomA = first.bottom() + 1, bottomB = second.bottom() + 1 + dy;
+        if (std::min(a, b + dx) - half < 0 || std::max(a, b + dx) + half >= grey.width()
+            || std::min(bottomA, bottomB) - height < 0 || std::max(bottomA, bottomB) >= grey.height())
+            continue;
+        double difference = 0;
+        qsizetype inked = 0;
+        for (int y = 0; y < height && difference < most; ++y) {
+            const uchar *rowA = grey.constScanLine(bottomA - y);
+            const uchar *rowB = grey.constScanLine(bottomB - y);
+            for (int x = -half; x <= half; ++x) {
+                const uchar inkA = rowA[a + x], inkB = rowB[b + dx + x];
+                if (std::min(inkA, inkB) < kInk) {
+                    difference += std::abs(int(inkA) - int(inkB));
+                    ++inked;
+                }
+            }
+        }
+        if (inked >= 4 && difference < near * 255.0 * double(inked))
+            return true;
+    }
+    return false;
+}
+
+// The strokes "1", "l", "I" and "i" are alike enough that a text's copies of one may be
+// read mostly as another: one of them becomes one of another kind, letter or digit, only
+// beside a character of the kind it becomes, or as the letter that starts a name ("1s" is
+// "ls" and "110n" "l10n", but "bwlimit" keeps its "l" where the text's copies of it were
+// read "1"). Any other character may become what its ink shows.
+bool keepsItsKind(const RecognizedWord &word, qsizetype i, const QString &becomes)
+{
+    static const QStringList alike{QStringLiteral("1"), QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i"),
+                                   QStringLiteral("L")};
+    const bool letter = becomes[0].isLetter();
+    if (!alike.contains(becomes) || !alike.contains(word.symbols[i]) || letter == word.symbols[i][0].isLetter())
+        return true;
+    const auto alphanumeric = [&](qsizetype at) {
+        return at >= 0 && at < word.symbols.size() && !word.symbols[at].isEmpty() && word.symbols[at][0].isLetterOrNumber();
+    };
+    const auto ofKind = [&](qsizetype at) { return alphanumeric(at) && word.symbols[at][0].isLetter() == letter; };
+    if (ofKind(i - 1) || ofKind(i + 1))
+        return true;
+    if (!letter || alphanumeric(i - 1))
+        return false;
+    for (qsizetype at = i + 1; alphanumeric(at); ++at) {
+        if (word.symbols[at][0].isLetter())
+            return true;
+    }
+    return false;
+}
+
+// "0" read as "6", "8" or "@", "1" as "l", "c" as "e", "^" as "*": without words to go by,
+// the engine takes a character for another it resembles in one place and reads it right in
+// others. A monospaced font draws every copy of a glyph alike, so a character whose ink is
+// that of the characters read as a character it is confused with, elsewhere in the block,
+// more than that of the others read as it was, is that character. The dotted or slashed
+// zero of a terminal font is the glyph misread most, as a digit or a sign, and one copy
+// of it read right tells such a one; anything else, which may be what one misread copy
+// elsewhere looks like, takes two copies to change.
+void charactersAsElsewhere(QList<RecognizedLine> &block, const QImage &grey, const Grid &grid)
+{
+    constexpr qsizetype kCompared = 12;
+    // Copies of a glyph drawn a fraction of a pixel apart differ by up to about 0.05, but a
+    // dotted zero and a capital O or another digit of small text by hardly more: a zero is
+    // told only by copies drawn alike to the pixel.
+    constexpr double kAlike = 0.05;
+    constexpr double kAlikeZeros = 0.03;
+    static const QString zero = QStringLiteral("0");
+    static const QHash<QString, QStringList> confused{
+        {QStringLiteral("5"), {QStringLiteral("S")}}, {QStringLiteral("6"), {zero}}, {QStringLiteral("8"), {zero}},
+        {QStringLiteral("9"), {zero}},
+        {QStringLiteral("D"), {zero}}, {QStringLiteral("Q"), {zero}}, {QStringLiteral("@"), {zero}},
+        {QStringLiteral("\u00AE"), {zero}}, {QStringLiteral("\u00A9"), {zero}},
+        {QStringLiteral("O"), {zero}}, {QStringLiteral("d"), {zero}},
+        {QStringLiteral("0"), {QStringLiteral("O"), QStringLiteral("o")}},
+        {QStringLiteral("1"), {QStringLiteral("l"), QStringLiteral("I"), QStringLiteral("i")}},
+        {QStringLiteral("l"), {QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("i")}},
+        {QStringLiteral("L"), {QStringLiteral("l")}},
+        {QStringLiteral("I"), {QStringLiteral("1"), QStringLiteral("l")}},
+        {QStringLiteral("i"), {QStringLiteral("1"), QStringLiteral("l")}},
+        {QStringLiteral("c"), {QStringLiteral("e")}}, {QStringLiteral("e"), {QStringLiteral("c")}},
+        {QStringLiteral("\u00A2"), {QStringLiteral("c")}},
+        {QStringLiteral("S"), {QStringLiteral("5")}},
+        {QStringLiteral("*"), {QStringLiteral("^")}}, {QStringLiteral("~"), {QStringLiteral("^")}},
+        {QStringLiteral("\u201C"), {QStringLiteral("^")}}, {QStringLiteral("4"), {QStringLiteral("^")}},
+        {QStringLiteral("A"), {QStringLiteral("^")}}};
+    QHash<QString, QList<QRect>> readAs;
+    for (const RecognizedLine &line : std::as_const(block)) {
+        for (const RecognizedWord &word : line.words) {
+            for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i)
+                readAs[word.symbols[i]].append(word.symbolBoxes[i]);
+        }
+    }
+    // How many of up to kCompared of `others`, spread over the block, are within `near` in
+    // ink of `box`.
+    const auto alike = [&](const QRect &box, const QList<QRect> &others, double near) {
+        qsizetype compared = 0, count = 0;
+        const qsizetype step = std::max<qsizetype>(1, others.size() / kCompared);
+        for (qsizetype i = 0; i < others.size() && compared < kCompared; i += step) {
+            if (others[i] == box)
+                continue;
+            ++compared;
+            count += drawnAlike(grey, grid, box, others[i], near);
+        }
+        return count;
+    };
+    for (RecognizedLine &line : block) {
+        for (RecognizedWord &word : line.words) {
+            for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i) {
+                const auto candidates = confused.constFind(word.symbols[i]);
+                if (candidates == confused.cend())
+                    continue;
+                const double near = word.symbols[i] == zero || candidates->contains(zero) ? kAlikeZeros : kAlike;
+                QString best;
+                qsizetype bestCount = 0;
+                for (const QString &other : *candidates) {
+                    const auto copies = readAs.constFind(other);
+                    const qsizetype count = copies == readAs.cend() ? 0 : alike(word.symbolBoxes[i], *copies, near);
+                    if (count > bestCount) {
+                        best = other;
+                        bestCount = count;
+                    }
+                }
+                if (bestCount == 0 || bestCount <= alike(word.symbolBoxes[i], readAs.value(word.symbols[i]), near))
+                    continue;
+                const bool digitForZero = best == zero && !word.symbols[i][0].isLetter();
+                if ((bestCount >= 2 || digitForZero) && keepsItsKind(word, i, best))
+                    word.symbols[i] = best;
+            }
+            word.text = word.symbols.join(QString());
+        }
+    }
+}
+
 // The marks of ink in a cell, bottom first: runs of inked rows, from a little below the
 // line's box up.
 struct Mark {
@@ -391,6 +544,24 @@ QList<RowInk> rowInk(const QImage &grey, const Grid &grid, int column, const QRe
     return rows;
 }
 
+// A "^": one mark above the middle of the line, widening from a narrow apex at its top to
+// two feet apart at its bottom, with paper between them. A "*" is widest across its
+// middle, a "~" no taller than a stroke is thick twice, a quote two marks.
+bool isCaret(const QImage &grey, const QList<RowInk> &mark, int middle, int width)
+{
+    const int height = int(mark.size());
+    if (height < 4 || mark.last().y >= middle || mark.last().width() < width - 1 || mark.first().width() > width / 2
+        || 2 * height < width)
+        return false;
+    for (qsizetype i = 1; i < mark.size(); ++i) {
+        if (mark[i].width() + 1 < mark[i - 1].width())
+            return false;
+    }
+    const RowInk &feet = mark.last();
+    const uchar *row = grey.constScanLine(feet.y);
+    return row[int(std::lround(feet.centre()))] >= kInk;
+}
+
 // "i += 1" read as "i te l" or "i ¢s l": without words around them, the engine reads the
 // strokes of an operator as letters. Their ink is plain, and no letter's is like it: "="
 // is two thin bars of one width, one above the other; "+" a bar across the middle of a
@@ -428,6 +599,8 @@ QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRec
     const QList<RowInk> &mark = marks.first();
     const int width = widest(mark);
     const int middle = lineBox.top() + lineBox.height() / 2;
+    if (isCaret(grey, mark, middle, width))
+        return QStringLiteral("^");
     if (isBar(mark) && width <= 0.9 * grid.pitch && mark.first().y < middle + lineBox.height() / 4
         && mark.last().y > middle - lineBox.height() / 4)
         return QStringLiteral("-");
@@ -457,9 +630,13 @@ QString operatorInk(const QImage &grey, const Grid &grid, int column, const QRec
 
 QString operatorIfInkIs(const QString &symbol, const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
 {
-    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber()))
+    // The engine reads a "^" as the marks it resembles ("*", "~") as well.
+    static const QStringList caretLike{QStringLiteral("*"), QStringLiteral("~")};
+    if (symbol.size() != 1 || (symbol[0].unicode() < 0x80 && !symbol[0].isLetterOrNumber() && !caretLike.contains(symbol)))
         return symbol;
     const QString shown = operatorInk(grey, grid, column, lineBox);
+    if (caretLike.contains(symbol) && shown != QLatin1String("^"))
+        return symbol;
     return shown.isEmpty() ? symbol : shown;
 }
 
@@ -470,7 +647,8 @@ QString dottedIfInkIs(const QString &symbol, const QStringList &alternatives, co
                       int column, const QRect &lineBox)
 {
     static const QStringList undotted{QStringLiteral("l"), QStringLiteral("1"), QStringLiteral("I"), QStringLiteral("|")};
-    if (!undotted.contains(symbol) || !alternatives.contains(QStringLiteral("i")))
+    // No "1" is drawn in two marks, whatever the engine weighed ("i64" read as "164").
+    if (!undotted.contains(symbol) || (symbol != QLatin1String("1") && !alternatives.contains(QStringLiteral("i"))))
         return symbol;
     const QList<Mark> marks = inkMarks(grey, grid, column, lineBox);
     // Bottom first: the stem, then the dot above it, no taller than the stem is wide twice.
@@ -633,7 +811,25 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
             characters.append(mark);
         }
     }
-    if (qsizetype(cells.size()) != characters.size())
+    // A character the engine left out and another it made up elsewhere leave as many
+    // characters as inked cells, and every one between them a cell off ("www-data" read as
+    // "ww-data" shifts the line's columns left up to the invention): the characters taking
+    // the cells in turn then move more of them from where the engine saw them than their
+    // own boxes leave off the inked cells.
+    const auto shiftedFromTheirBoxes = [&] {
+        if (read.size() != characters.size())
+            return false;
+        qsizetype moved = 0, offInk = 0;
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            if (read[i].text != characters[i])
+                return false;
+            moved += cells[size_t(i)] != read[i].column;
+            offInk += !std::binary_search(cells.begin(), cells.end(), read[i].column)
+                      || (i > 0 && read[i - 1].column == read[i].column);
+        }
+        return moved > offInk + 4;
+    };
+    if (qsizetype(cells.size()) != characters.size() || shiftedFromTheirBoxes())
         return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
     // "3.14.159" read as "3.14,159": the mark between two digits of a number is told by its
     // ink, as the engine reads the dot and the comma of small text alike.
@@ -716,6 +912,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         const std::optional<Grid> grid = gridOf(block);
         if (!grid)
             return std::nullopt;
+        charactersAsElsewhere(kept, grey, *grid);
         // The leftmost character of the block starts its lines; indentation is counted
         // from there, as the leftmost box does in the word layout.
         int firstColumn = INT_MAX;

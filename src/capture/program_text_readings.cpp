@@ -31,7 +31,8 @@ bool isAlphanumeric(const RecognizedWord &word, qsizetype i)
 
 // The likeliest hexadecimal digit the engine weighed for the word's character at `i`. An
 // "O" among hexadecimal digits, or an "@" (the dotted zero of a terminal font such as
-// DejaVu Sans Mono), is a zero whatever else the engine weighed, and a "¢" a "c".
+// DejaVu Sans Mono), is a zero whatever else the engine weighed, a "¢" a "c" and a "€"
+// an "e".
 QString hexAlternative(const RecognizedWord &word, qsizetype i)
 {
     static const QStringList zeroLike{QStringLiteral("O"), QStringLiteral("o"), QStringLiteral("@")};
@@ -39,6 +40,8 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
         return QStringLiteral("0");
     if (word.symbols.value(i) == QStringLiteral("\u00A2"))
         return QStringLiteral("c");
+    if (word.symbols.value(i) == QStringLiteral("\u20AC"))
+        return QStringLiteral("e");
     for (const QString &alternative : word.alternatives.value(i)) {
         if (isHexDigit(alternative))
             return alternative;
@@ -47,12 +50,11 @@ QString hexAlternative(const RecognizedWord &word, qsizetype i)
 }
 
 // Whether the word's character at `i` is a letter or digit, the "@" the engine reads for
-// the dotted zero of a terminal font or the "¢" it reads for a small "c".
+// the dotted zero of a terminal font or the "¢" or "€" it reads for a small "c" or "e".
 bool isDigitOrLetter(const RecognizedWord &word, qsizetype i)
 {
-    return isAlphanumeric(word, i)
-           || (i >= 0 && i < word.symbols.size()
-               && (word.symbols[i] == QLatin1String("@") || word.symbols[i] == QStringLiteral("\u00A2")));
+    static const QStringList readForLetters{QStringLiteral("@"), QStringLiteral("\u00A2"), QStringLiteral("\u20AC")};
+    return isAlphanumeric(word, i) || (i >= 0 && i < word.symbols.size() && readForLetters.contains(word.symbols[i]));
 }
 
 // Whether the word's character at `i` joins the groups of one hexadecimal value, as the
@@ -506,10 +508,19 @@ QString withOnesAfterOperators(QString text)
     return text;
 }
 
+QString withFractionZeros(QString text)
+{
+    static const QRegularExpression fraction(
+        QStringLiteral("(?<![A-Za-z0-9_.])\\d+[.,](O)(?=[0-9KMGTPEB]?(?![A-Za-z0-9_]))"));
+    for (auto it = fraction.globalMatch(text); it.hasNext();)
+        text[it.next().capturedStart(1)] = u'0';
+    return text;
+}
+
 QString withProgramTextReadings(const QString &text)
 {
-    return withOnesAfterOperators(
-        withUuidDigits(withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(text))))));
+    return withFractionZeros(withOnesAfterOperators(
+        withUuidDigits(withTimestampLetters(withDiskNumbers(withVariablesAsElsewhere(withNamesAsElsewhere(text)))))));
 }
 
 qsizetype unclosedBraces(const QStringList &lines)

@@ -47,6 +47,11 @@ QString withUuidDigits(QString text);
 // (a name of the one letter "l" is all but never written).
 QString withOnesAfterOperators(QString text);
 
+// "4.OK" for "4.0K": a number's fraction starts with a digit, so a capital "O" after a
+// number's decimal mark, ending it or before a digit or the capital of a size ("K", "M",
+// "G"), is a zero. A small "o" there ends a file's name ("l1.o").
+QString withFractionZeros(QString text);
+
 // A whole program text laid out, with every reading above that spans its lines: names
 // first, as the later readings match on names that agree.
 QString withProgramTextReadings(const QString &text);

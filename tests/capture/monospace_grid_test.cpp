@@ -127,6 +127,20 @@ TEST(MonospaceGrid, AMarkTheEngineLeftOutAfterTheLastCharacterIsToldByItsInk)
     EXPECT_EQ(layOutOnMonospaceGrid({opening, closing}, grey).value_or("none").toStdString(), "a{b\n};");
 }
 
+TEST(MonospaceGrid, ACharacterLeftOutAndOneMadeUpDoNotShiftTheCharactersBetweenThem)
+{
+    // Ten inked cells; the engine left out the second character and made up an "x" in the
+    // last cell beside the "j" it read there, as many characters as cells.
+    const QImage grey = twoLinesOfInk(10, 0);
+    RecognizedLine line;
+    line.words = {word("a", 0, 10, 24), word("cdefghijx", 2, 10, 24)};
+    line.words.last().symbolBoxes.last() = cell(9, 10, 24);
+    line.box = line.words.first().box.united(line.words.last().box);
+    // Each character stays in the column it was read in, rather than all from the "c" on
+    // one to the left.
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "a cdefghijx");
+}
+
 TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
 {
     // "a&&b" drawn with a distinct mark per letter; the engine read one "&".
@@ -150,3 +164,62 @@ TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
 }
 
 } // namespace
+
+// Glyphs of a made-up monospaced font, each distinct in its cell.
+void drawGlyph(QPainter &painter, QChar glyph, int column, int top, int bottom)
+{
+    const QRect box = cell(column, top, bottom);
+    const int middle = (top + bottom) / 2;
+    switch (glyph.unicode()) {
+    case u'0':  // a ring with a dot inside
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.fillRect(QRect(box.left() + 2, middle - 1, 2, 3), Qt::black);
+        break;
+    case u'8':  // a ring with a bar across
+        painter.drawRect(box.adjusted(0, 0, -1, -1));
+        painter.fillRect(QRect(box.left(), middle, box.width(), 1), Qt::black);
+        break;
+    case u'l':  // a stem with a foot to the right
+        painter.fillRect(QRect(box.left() + 1, top, 2, box.height()), Qt::black);
+        painter.fillRect(QRect(box.left() + 1, bottom - 1, box.width() - 1, 2), Qt::black);
+        break;
+    case u'^':  // an apex above the middle, widening to two feet
+        for (const QRect &stroke : {QRect(4, 0, 2, 1), QRect(3, 1, 4, 1), QRect(3, 2, 2, 1), QRect(5, 2, 2, 1),
+                                    QRect(2, 3, 2, 1), QRect(6, 3, 2, 1), QRect(1, 4, 2, 2), QRect(7, 4, 2, 2)})
+            painter.fillRect(stroke.translated(column * kPitch, top), Qt::black);
+        break;
+    default:
+        painter.fillRect(box, Qt::black);
+    }
+}
+
+TEST(MonospaceGrid, ACharacterInkedLikeTheTextsCopiesOfAnotherItIsConfusedWithIsThatOne)
+{
+    // Shown: "a00 8 ll" over "b0 ls 8 ^". The engine read the second line's zero as "8",
+    // its "l" as "1" and its caret as "*".
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    painter.setPen(Qt::black);
+    const QString shown[] = {"a00 8 ll", "b0 ls 8 ^"};
+    for (int line = 0; line < 2; ++line) {
+        for (int column = 0; column < shown[line].size(); ++column) {
+            if (shown[line][column] != u' ')
+                drawGlyph(painter, shown[line][column], column, 10 + 22 * line, 24 + 22 * line);
+        }
+    }
+    painter.end();
+
+    RecognizedLine upper;
+    upper.words = {word("a00", 0, 10, 24), word("8", 4, 10, 24), word("ll", 6, 10, 24)};
+    upper.box = upper.words.first().box.united(upper.words.last().box);
+    RecognizedLine lower;
+    lower.words = {word("b8", 0, 32, 46), word("1s", 3, 32, 46), word("8", 6, 32, 46), word("*", 8, 32, 46)};
+    lower.box = lower.words.first().box.united(lower.words.last().box);
+    EXPECT_EQ(layOutOnMonospaceGrid({upper, lower}, grey).value_or("none").toStdString(), "a00 8 ll\nb0 ls 8 ^");
+
+    // A letter beside letters stays one, though the text's copies of it were read as "1".
+    upper.words[2] = word("11", 6, 10, 24);
+    lower.words[1] = word("ls", 3, 32, 46);
+    EXPECT_EQ(layOutOnMonospaceGrid({upper, lower}, grey).value_or("none").toStdString(), "a00 8 11\nb0 ls 8 ^");
+}

@@ -180,7 +180,7 @@ const QStringList kNumbersAndOperators{
     "uuid = 123e4567-e89b-12d3-a456-426614174000",
     "mask = 0xFFFFFFFFu; if n <= 0: up(eth0)",
     "i += 1",
-    "j -= 10",
+    "j -= 10; du = 4.0K",
     "if a == b && c != d || e <= f:",
     "crc_l1 = lib0(crc_l1, lib0) + crc_l1 + lib0",
 };

@@ -54,6 +54,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("Len(xs)", {{0, {"l"}}}), "len(xs)");
     EXPECT_EQ(readAsProgram("Local", {{0, {"l"}}}), "Local");
     EXPECT_EQ(readAsProgram("(Gitem", {{1, {"S", "&"}}}), "(&item");
+    EXPECT_EQ(readAsProgram("\u20AC83c5163316f"), "e83c5163316f");
     // What the letters could not be, or the engine did not weigh, stays as read.
     EXPECT_EQ(readAsProgram("-l", {{1, {"1"}}}), "-l");
     EXPECT_EQ(readAsProgram("1ms", {{0, {"l"}}}), "1ms");
@@ -76,6 +77,7 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
               "2025-06-02T22:41:07Z at 2025-06-02T22:41 12:00:002 2025-06-02 22:41:07");
     EXPECT_EQ(withUuidDigits("id=3e9f@al2-55b8-4cOd-9e71-a08b6d2c4F90 Deadbeef-Cafe").toStdString(),
               "id=3e9f0a12-55b8-4c0d-9e71-a08b6d2c4f90 Deadbeef-Cafe");
+    EXPECT_EQ(withFractionZeros("4.OK 1.O, 2.O5 l1.o v2.Orc 1.2.O").toStdString(), "4.0K 1.0, 2.05 l1.o v2.Orc 1.2.O");
     EXPECT_EQ(withOnesAfterOperators("i += l\nf(x - l, y)\nwc -l\nfor l in ls").toStdString(),
               "i += 1\nf(x - 1, y)\nwc -l\nfor l in ls");
 }
