@@ -500,15 +500,17 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
                || (inScript && (wordConfidence / double(words) >= kSameScript || longKnownWords >= 2)));
 }
 
-// How the locale's languages read a text block.
-enum class Kind { sure, localeScript, otherScript };
-
-Kind kindOf(const QList<RecognizedLine> &lines, const QString &localeDataName)
+// The words of `lines`, without the marks around them.
+QStringList wordsOf(const QList<RecognizedLine> &lines)
 {
-    const double confidence = AutomaticLanguage::meanConfidence(lines);
-    return readAsLocale(lines, localeDataName) ? Kind::sure
-           : confidence >= kSameScript         ? Kind::localeScript
-                                               : Kind::otherScript;
+    QStringList words;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            if (AutomaticLanguage::isWord(word.text))
+                words.append(withoutMarks(word.text).toString());
+        }
+    }
+    return words;
 }
 
 using Readings = std::vector<std::optional<QList<RecognizedLine>>>;
@@ -642,6 +644,7 @@ struct AutomaticLanguage::Early {
 AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList installed)
     : m_localeDataNames(std::move(localeDataNames))
     , m_installed(std::move(installed))
+    , m_guess(m_localeDataNames.value(0))
 {
     // Threads of its own, kept between captures in quick succession: the engine reads
     // several milliseconds slower on a thread new to it. An idle program drops them, and
@@ -812,22 +815,28 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         leaveProbe = true;
         return first;
     }
-    if (early)
-        waitFor(*early);
-
     std::map<int, QList<RecognizedLine>> blocks;
     for (const RecognizedLine &line : first.lines)
         blocks[line.block].append(line);
     std::map<Kind, Region> regions;
     for (const auto &[number, lines] : blocks) {
-        Region &region = regions[kindOf(lines, m_localeDataNames.first())];
+        Region &region = regions[kindOf(lines)];
         region.lines += lines;
         const int pad = std::max(2, lines.first().box.height() / 2);
         region.blocks[number] = boxOf(lines).adjusted(-pad, -pad, pad, pad).intersected(grey.rect());
     }
+    if (regions.size() == 1 && regions.begin()->first == Kind::sure) {
+        leaveProbe = true;
+        return first;
+    }
+    if (early)
+        waitFor(*early);
+
     // Text whose blocks the locale's languages read alike is chosen for as a whole.
     if (regions.size() == 1) {
-        Reading chosen = chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, choosing, otherScript).value_or(first);
+        Reading chosen = chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, regions.begin()->first, choosing,
+                                   otherScript)
+                             .value_or(first);
         remember(chosen);
         return chosen;
     }
@@ -838,7 +847,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     for (auto &[kind, region] : regions) {
         std::optional<Reading> chosen;
         if (kind != Kind::sure)
-            chosen = chooseFor(region, choosing, std::nullopt);
+            chosen = chooseFor(region, kind, choosing, std::nullopt);
         if (chosen) {
             for (const auto &[number, box] : region.blocks)
                 blocks[number].clear();
@@ -854,6 +863,26 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         reading.lines += lines;
     remember(reading);
     return reading;
+}
+
+AutomaticLanguage::Kind AutomaticLanguage::kindOf(const QList<RecognizedLine> &lines) const
+{
+    if (readAsLocale(lines, m_localeDataNames.first()))
+        return Kind::sure;
+    // Other languages of the locale's script read text only when its words are one of
+    // theirs: what a reading lacks (words no word list holds, tokens read poorly) technical
+    // text in the locale's language lacks too, and its names, commands and codes are as
+    // many as there are programs.
+    const QString guessed = m_guess.of(wordsOf(lines));
+    const QString script = TesseractLanguageMap::script(m_localeDataNames.first());
+    if (!guessed.isEmpty() && !m_localeDataNames.contains(guessed) && m_installed.contains(guessed)
+        && TesseractLanguageMap::script(guessed) == script)
+        return Kind::localeScript;
+    // Read fairly well, it is in the locale's script, and theirs; read poorly, it may be in
+    // another script. (That its words look like the locale's language tells little: read in
+    // the locale's letters, text in another script comes out as capitals the locale's
+    // language has short words of.)
+    return meanConfidence(lines) >= kSameScript ? Kind::sure : Kind::otherScript;
 }
 
 void AutomaticLanguage::remember(const Reading &reading) const
@@ -940,7 +969,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(co
     return Reading{std::move(lines), {{name}}};
 }
 
-std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, const Choosing &choosing,
+std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, Kind kind,
+                                                                       const Choosing &choosing,
                                                                        const std::optional<Reading> &otherScript) const
 {
     const double localeConfidence = meanConfidence(region.lines);
@@ -948,39 +978,25 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
         if (std::optional<Reading> last = readAsLastChosen(region, choosing, localeConfidence))
             return last;
     }
-    const auto inLocaleScript = [&] {
+    // Its words are another language's of the locale's script: the languages of that
+    // script read it, however well or poorly the locale's did (a language with many letters
+    // the locale's lack reads poorly in them).
+    if (kind == Kind::localeScript) {
+        if (choosing.choice == Choice::script)
+            return std::nullopt;
         const RankingImage strip = leastCertainWords(choosing.grey, region.lines, kRankingCharacters);
         Ranking ranking = rank(true, strip.image, choosing);
         return choose(ranking, region, strip.confidence, localeConfidence, choosing);
-    };
-    if (localeConfidence >= kSameScript) {
-        if (choosing.choice == Choice::script)
-            return std::nullopt;
-        return inLocaleScript();
     }
-    // Short text with many letters the locale's languages lack reads poorly in them too,
-    // and the languages of the ideographic scripts read Latin letters fairly well: unless
-    // another script reads the text well, the locale's script is tried too.
-    std::optional<Reading> other;
-    if (otherScript) {
-        if (meanConfidence(otherScript->lines) > localeConfidence)
-            other = otherScript;
-    } else {
-        const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
-        Ranking ranking = rank(false, piece, choosing);
-        other = choose(ranking, region, localeConfidence, localeConfidence, choosing);
-    }
-    if (other && meanConfidence(other->lines) >= kOtherScript)
-        return other;
-    // Program text the locale's script reads poorly (hashes, signs, letters it lacks) is
-    // still in its script: text in another script reads well in its own, and a language of
-    // another script that reads the text only fairly turns it into that script's letters.
-    if (choosing.choice == Choice::script)
-        return std::nullopt;
-    std::optional<Reading> same = inLocaleScript();
-    if (same && (!other || meanConfidence(same->lines) > meanConfidence(other->lines)))
-        return same;
-    return other;
+    // Read poorly and in no language's words: another script's languages, when one reads
+    // it better than the locale's did. (Program text the locale's script reads poorly,
+    // hashes, signs and all, stays theirs: text in another script reads well in its own,
+    // and the ideographic scripts' languages count only what they read in their script.)
+    if (otherScript)
+        return meanConfidence(otherScript->lines) > localeConfidence ? otherScript : std::nullopt;
+    const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
+    Ranking ranking = rank(false, piece, choosing);
+    return choose(ranking, region, localeConfidence, localeConfidence, choosing);
 }
 
 AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines,

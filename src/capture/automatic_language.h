@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "capture/language_guess.h"
 #include "capture/tesseract_engine.h"
 
 #include <QFuture>
@@ -105,9 +106,14 @@ private:
     struct Ranking;
     struct Early;
     struct Probing;
-    // The best reading of `region`, or none when the locale's reading stands.
-    // `otherScript`: the reading of another script readInAnotherScript() made, if any.
-    std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing,
+    // How the locale's languages read text: as theirs; in their script, its words another
+    // language's of it; or poorly, in no language's words (another script's text, or signs
+    // and codes alone).
+    enum class Kind { sure, localeScript, otherScript };
+    Kind kindOf(const QList<RecognizedLine> &lines) const;
+    // The best reading of `region` of `kind` (not sure), or none when the locale's reading
+    // stands. `otherScript`: the reading of another script readInAnotherScript() made, if any.
+    std::optional<Reading> chooseFor(const Region &region, Kind kind, const Choosing &choosing,
                                      const std::optional<Reading> &otherScript) const;
     // While the locale's languages read the text: when a language of their script reads a
     // piece of its widest line poorly, the languages of the other scripts rank that piece
@@ -143,6 +149,8 @@ private:
 
     const QStringList m_localeDataNames;
     const QStringList m_installed;
+    // The language of the locale's reading's words, leaning towards the locale's.
+    const LanguageGuess m_guess;
     mutable QThreadPool m_threads;
     // A probe the last reading left to end on its own. (The pool waits for it when this
     // goes, before the engines do.)

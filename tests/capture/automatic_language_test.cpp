@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/automatic_language.h"
+#include "capture/language_guess.h"
 #include "capture/recognition_image.h"
 #include "support/test_fonts.h"
 
@@ -271,6 +272,24 @@ TEST(AutomaticLanguage, OnlyWordsCountTowardsTheLanguage)
                               "cache.db", "merge_sorted", "camelCase", "os.path", "--force", "-rw-r--r--", "GiB",
                               "MHz", "9f3c2e1", "468G", "is", "a", "re-re-run", "-dash", "42"})
         EXPECT_FALSE(AutomaticLanguage::isWord(QString::fromUtf8(token))) << token;
+}
+
+TEST(LanguageGuess, NamesTheLanguageMostWordsAreSurelyInAndNoneOnFewWords)
+{
+    const LanguageGuess guess(QStringLiteral("eng"));
+    const auto of = [&](const QStringList &words) { return guess.of(words).toStdString(); };
+    const auto words = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(' ')); };
+    // Read by the English engine, French comes without its accents and is French still.
+    EXPECT_EQ(of(words("Impossible d'ouvrir le fichier rapport est verrouille par un autre utilisateur")), "fra");
+    EXPECT_EQ(of(words("Vos modifications ont ete enregistrees dans le dossier partage")), "fra");
+    EXPECT_EQ(of(words("The operation could not be completed try again later")), "eng");
+    // A guess resting on one word is none ("nas" is Portuguese, host names are no words);
+    // too few different words and a language the program does not recognise tell nothing.
+    EXPECT_NE(of(words("localhost loopback nas")), "por");
+    EXPECT_EQ(LanguageGuess(QString()).of(words("localhost loopback nas")).toStdString(), "");
+    EXPECT_EQ(of(words("localhost localhost localhost loopback")), "");
+    EXPECT_EQ(of(words("habari yako rafiki yangu karibu nyumbani asante sana")), "");
+    EXPECT_EQ(of({}), "");
 }
 
 TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
