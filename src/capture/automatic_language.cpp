@@ -152,10 +152,10 @@ RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &
     return strip;
 }
 
-// The start of the widest of the lines in `boxes`. Of an interface, the engine takes the
-// frame of a menu or a button, or a separator, for a line too: only lines about as high as
-// most are taken.
-QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights)
+// The start of the widest of the lines in `boxes`, or with `rank` 1 of the next widest
+// (null when there is none). Of an interface, the engine takes the frame of a menu or a
+// button, or a separator, for a line too: only lines about as high as most are taken.
+QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights, size_t rank = 0)
 {
     std::vector<int> heights;
     for (const QRect &box : boxes)
@@ -164,14 +164,15 @@ QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int line
         return {};
     std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
     const int usual = heights[heights.size() / 2];
-    const QRect *widest = nullptr;
+    std::vector<QRect> widest;
     for (const QRect &box : boxes) {
-        if (2 * box.height() >= usual && box.height() <= 2 * usual && (!widest || box.width() > widest->width()))
-            widest = &box;
+        if (2 * box.height() >= usual && box.height() <= 2 * usual && !box.isEmpty())
+            widest.push_back(box);
     }
-    if (!widest || widest->isEmpty())
+    std::stable_sort(widest.begin(), widest.end(), [](const QRect &a, const QRect &b) { return a.width() > b.width(); });
+    if (widest.size() <= rank)
         return {};
-    const QRect &line = *widest;
+    const QRect &line = widest[rank];
     const int pad = std::max(2, line.height() / 4);
     return grey.copy(QRect(line.left() - pad, line.top() - pad,
                            std::min(line.width(), lineHeights * line.height()) + 2 * pad, line.height() + 2 * pad)
@@ -764,15 +765,30 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
             if (state.localeEnded.load())
                 return {};
-            const QList<RecognizedLine> piece = probe->recognize(
-                startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
-                &state.localeEnded);
+            // Paths, codes and numbers read poorly in any language, but in the letters of
+            // the locale's script.
+            const auto readPiece = [&](size_t rank) {
+                const QImage image = startOfWidestLine(grey, lines, kProbeLineHeights, rank);
+                return image.isNull() || state.localeEnded.load()
+                           ? QList<RecognizedLine>{}
+                           : probe->recognize(image, resolution, TesseractEngine::Layout::singleLine,
+                                              &state.localeEnded);
+            };
+            const auto inLocaleScript = [](const QList<RecognizedLine> &piece) {
+                return meanConfidence(piece) >= kSameScript || inLocaleScriptStill(piece);
+            };
+            const QList<RecognizedLine> piece = readPiece(0);
             const double confidence = meanConfidence(piece);
+            // A piece ends where it ends, often within a token, which then reads as
+            // anything: the text is in another script only when the start of another of
+            // its lines, if it has one, reads poorly too.
+            if (inLocaleScript(piece))
+                return {};
+            if (const QList<RecognizedLine> next = readPiece(1); !next.isEmpty() && inLocaleScript(next))
+                return {};
             {
-                // Paths, codes and numbers read poorly in any language, but in the letters
-                // of the locale's script.
                 const QMutexLocker lock(&state.mutex);
-                if (state.localeEnded.load() || confidence >= kSameScript || inLocaleScriptStill(piece))
+                if (state.localeEnded.load())
                     return {};
                 state.ranking = true;
             }
@@ -946,15 +962,16 @@ QList<RecognizedLine> AutomaticLanguage::readWhole(TesseractEngine &engine, Tess
 
 std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(const Region &region,
                                                                               const Choosing &choosing,
-                                                                              double localeConfidence) const
+                                                                              double localeConfidence,
+                                                                              bool localeScript) const
 {
     const QString name = m_lastChosen;
     if (name.isEmpty() || choosing.choice != Choice::language)
         return std::nullopt;
-    // Text the locale's languages read fairly well is in their script, where the search
-    // looks alone.
-    if (localeConfidence >= kSameScript
-        && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
+    // It reads only text that may be in it: text whose words are another language's of the
+    // locale's script is in that script; text read poorly in no language's words, in another.
+    if ((TesseractLanguageMap::script(name) == TesseractLanguageMap::script(m_localeDataNames.value(0)))
+        != localeScript)
         return std::nullopt;
     // Without a twin: when this reading does not stand, a search follows, and it would
     // only add to what that holds.
@@ -975,7 +992,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
 {
     const double localeConfidence = meanConfidence(region.lines);
     if (!otherScript) {
-        if (std::optional<Reading> last = readAsLastChosen(region, choosing, localeConfidence))
+        if (std::optional<Reading> last =
+                readAsLastChosen(region, choosing, localeConfidence, kind == Kind::localeScript))
             return last;
     }
     // Its words are another language's of the locale's script: the languages of that
@@ -1013,7 +1031,7 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
     const Region region{{}, {}, lines};
     std::optional<Reading> chosen;
     if (TesseractLanguageMap::script(m_lastChosen) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
-        chosen = readAsLastChosen(region, choosing, confidence);
+        chosen = readAsLastChosen(region, choosing, confidence, false);
     if (chosen) {
         stopped = true;
     } else {
