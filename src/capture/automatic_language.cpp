@@ -996,25 +996,42 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
                 readAsLastChosen(region, choosing, localeConfidence, kind == Kind::localeScript))
             return last;
     }
-    // Its words are another language's of the locale's script: the languages of that
-    // script read it, however well or poorly the locale's did (a language with many letters
-    // the locale's lack reads poorly in them).
-    if (kind == Kind::localeScript) {
-        if (choosing.choice == Choice::script)
-            return std::nullopt;
+    const auto inLocaleScript = [&] {
         const RankingImage strip = leastCertainWords(choosing.grey, region.lines, kRankingCharacters);
         Ranking ranking = rank(true, strip.image, choosing);
         return choose(ranking, region, strip.confidence, localeConfidence, choosing);
-    }
+    };
+    // Its words are another language's of the locale's script: the languages of that
+    // script read it, however well or poorly the locale's did (a language with many letters
+    // the locale's lack reads poorly in them).
+    if (kind == Kind::localeScript)
+        return choosing.choice == Choice::script ? std::nullopt : inLocaleScript();
     // Read poorly and in no language's words: another script's languages, when one reads
-    // it better than the locale's did. (Program text the locale's script reads poorly,
-    // hashes, signs and all, stays theirs: text in another script reads well in its own,
-    // and the ideographic scripts' languages count only what they read in their script.)
-    if (otherScript)
-        return meanConfidence(otherScript->lines) > localeConfidence ? otherScript : std::nullopt;
-    const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
-    Ranking ranking = rank(false, piece, choosing);
-    return choose(ranking, region, localeConfidence, localeConfidence, choosing);
+    // it well.
+    std::optional<Reading> other;
+    if (otherScript) {
+        if (meanConfidence(otherScript->lines) > localeConfidence)
+            other = otherScript;
+    } else {
+        const QImage piece = startOfWidestLine(choosing.grey, lineBoxesOf(region.lines), kRankingLineHeights);
+        Ranking ranking = rank(false, piece, choosing);
+        other = choose(ranking, region, localeConfidence, localeConfidence, choosing);
+    }
+    if (other && meanConfidence(other->lines) >= kOtherScript)
+        return other;
+    // Program text the locale's script reads poorly (hashes, signs, letters it lacks) is
+    // still in its script: text in another script reads well in its own, and a language of
+    // another script that reads the text only fairly turns it into that script's letters.
+    if (choosing.choice == Choice::script)
+        return std::nullopt;
+    // Short text with many letters the locale's languages lack reads poorly in them, too
+    // poorly for its words to show its language ("GroBenanderung fur Fu&ganger"), and the
+    // languages of the ideographic scripts read Latin letters fairly well: unless another
+    // script reads the text well, the locale's script is tried too.
+    std::optional<Reading> same = inLocaleScript();
+    if (same && (!other || meanConfidence(same->lines) > meanConfidence(other->lines)))
+        return same;
+    return other;
 }
 
 AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &choosing, const QList<QRect> &lines,
