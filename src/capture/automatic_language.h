@@ -19,14 +19,16 @@ namespace quorvane {
 
 // Chooses the recognition languages for text whose language the user left to the program.
 // Text in the locale's languages is read once, as before: read surely, or fairly well with
-// nearly every word in their word lists. Otherwise the candidate languages
+// nearly every word in their word lists, or fairly well with words that show no other
+// language (LanguageGuess): technical text has names, commands and codes in no word list,
+// in any language. Otherwise the candidate languages
 // are ranked on a small part of the text and the best reads it whole (its near neighbours
 // too, when it reads the text less than surely, and the best of another script when that
-// ranked near it); the reading with the highest mean word confidence wins. Text the
-// locale's languages read fairly well is in their script, and its candidates are the
-// installed languages of that script, ranked on a strip of the words the locale's
-// languages were least sure of; other text is ranked by the languages of every other
-// script on a piece of its widest line. Whether text is in
+// ranked near it); the reading with the highest mean word confidence wins. Text whose
+// words are another language's of the locale's script has the installed languages of that
+// script for candidates, ranked on a strip of the words the locale's languages were least
+// sure of; text they read poorly is ranked by the languages of every other script on a
+// piece of its widest line. Whether text is in
 // another script is told while the locale's languages still read it, so that such text
 // need not wait for their reading; a language that reads the piece well reads the text
 // whole while the rest of the ranking ends, which almost always confirms it. Where the
