@@ -968,10 +968,8 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(co
     const QString name = m_lastChosen;
     if (name.isEmpty() || choosing.choice != Choice::language)
         return std::nullopt;
-    // It reads only text that may be in it: text whose words are another language's of the
-    // locale's script is in that script; text read poorly in no language's words, in another.
-    if ((TesseractLanguageMap::script(name) == TesseractLanguageMap::script(m_localeDataNames.value(0)))
-        != localeScript)
+    // Text whose words are another language's of the locale's script is in that script.
+    if (localeScript && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
         return std::nullopt;
     // Without a twin: when this reading does not stand, a search follows, and it would
     // only add to what that holds.

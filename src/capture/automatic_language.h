@@ -144,7 +144,7 @@ private:
     // The reading of `region` by the language the last search chose, when that reads it as
     // its own text better than the locale's languages did (`localeConfidence`): text in
     // the language of the last capture is read without loading every candidate again.
-    // `localeScript`: whether the text is in the locale's script (or another).
+    // `localeScript`: whether the text is surely in the locale's script.
     std::optional<Reading> readAsLastChosen(const Region &region, const Choosing &choosing,
                                             double localeConfidence, bool localeScript) const;
     // Remembers the language of another than the locale's that `reading` came from.
