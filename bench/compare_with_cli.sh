@@ -69,7 +69,7 @@ for half in technical held-out held-out-2 held-out-3; do
   for choice in auto en-US; do
     echo "$choice: $("$bin/score_text" "$work/samples/$half" "$work/quorvane-$half/$choice" | tail -1)"
   done
-  cli=$(run_cli "$half" | tee /dev/stderr | sed -n 's/.* \([0-9]*\) ms in all$/\1/p')
+  cli=$(run_cli "$half" | tee -a /dev/stderr | sed -n 's/.* \([0-9]*\) ms in all$/\1/p')
   auto=$(sed -n 's/^auto: .* \([0-9]*\) ms in all$/\1/p' "$work/quorvane-$half.log")
   echo "$half: automatic language $auto ms in all, the command line told English $cli ms:" \
     "$(awk -v a="$auto" -v c="$cli" 'BEGIN { printf "%.2f", a / c }') of its time"
