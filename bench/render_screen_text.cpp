@@ -8,11 +8,12 @@
 //
 // Usage: render_screen_text OUTPUT_DIR [COUNT]   (writes OUTPUT_DIR/text and OUTPUT_DIR/code;
 // the interface samples, as many as COUNT, go to OUTPUT_DIR/text as ui-*.png; technical
-// text to OUTPUT_DIR/technical, its held-out half to OUTPUT_DIR/held-out and a second
-// held-out set to OUTPUT_DIR/held-out-2)
+// text to OUTPUT_DIR/technical, its held-out half to OUTPUT_DIR/held-out, a second
+// held-out set to OUTPUT_DIR/held-out-2 and a third to OUTPUT_DIR/held-out-3)
 #include "bench_support.h"
 #include "fresh_held_out_text.h"
 #include "held_out_text.h"
+#include "held_out_text_3.h"
 #include "technical_text.h"
 
 #include <QDir>
@@ -483,9 +484,11 @@ int main(int argc, char **argv)
                           {{"Cantarell", "Noto Sans"}, {"Liberation Mono", "DejaVu Sans Mono"}, {11, 15, 16}, true});
     writeTechnicalSamples(out + "/held-out-2", "tech", bench::freshHeldOutTechnicalSamples(),
                           {{"DejaVu Sans", "Cantarell"}, {"Noto Mono", "Liberation Mono"}, {12, 14, 18}, true});
-    std::printf("wrote %d text, %d interface, %d code, %d technical and %d + %d held-out technical samples to %s\n",
+    writeTechnicalSamples(out + "/held-out-3", "tech", bench::thirdHeldOutTechnicalSamples(),
+                          {{"Noto Serif", "DejaVu Serif"}, {"Noto Sans Mono"}, {9, 19, 20}, true});
+    std::printf("wrote %d text, %d interface, %d code, %d technical and %d + %d + %d held-out technical samples to %s\n",
                 count, count, int(kPrograms.size() * 4), int(8 * bench::tunedTechnicalSamples().size()),
                 int(2 * bench::heldOutTechnicalSamples().size()), int(2 * bench::freshHeldOutTechnicalSamples().size()),
-                qPrintable(out));
+                int(2 * bench::thirdHeldOutTechnicalSamples().size()), qPrintable(out));
     return 0;
 }

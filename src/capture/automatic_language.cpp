@@ -152,10 +152,10 @@ RankingImage leastCertainWords(const QImage &grey, const QList<RecognizedLine> &
     return strip;
 }
 
-// The start of the widest of the lines in `boxes`. Of an interface, the engine takes the
-// frame of a menu or a button, or a separator, for a line too: only lines about as high as
-// most are taken.
-QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights)
+// The start of the widest of the lines in `boxes`, or with `rank` 1 of the next widest
+// (null when there is none). Of an interface, the engine takes the frame of a menu or a
+// button, or a separator, for a line too: only lines about as high as most are taken.
+QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int lineHeights, size_t rank = 0)
 {
     std::vector<int> heights;
     for (const QRect &box : boxes)
@@ -164,14 +164,15 @@ QImage startOfWidestLine(const QImage &grey, const QList<QRect> &boxes, int line
         return {};
     std::nth_element(heights.begin(), heights.begin() + qsizetype(heights.size() / 2), heights.end());
     const int usual = heights[heights.size() / 2];
-    const QRect *widest = nullptr;
+    std::vector<QRect> widest;
     for (const QRect &box : boxes) {
-        if (2 * box.height() >= usual && box.height() <= 2 * usual && (!widest || box.width() > widest->width()))
-            widest = &box;
+        if (2 * box.height() >= usual && box.height() <= 2 * usual && !box.isEmpty())
+            widest.push_back(box);
     }
-    if (!widest || widest->isEmpty())
+    std::stable_sort(widest.begin(), widest.end(), [](const QRect &a, const QRect &b) { return a.width() > b.width(); });
+    if (widest.size() <= rank)
         return {};
-    const QRect &line = *widest;
+    const QRect &line = widest[rank];
     const int pad = std::max(2, line.height() / 4);
     return grey.copy(QRect(line.left() - pad, line.top() - pad,
                            std::min(line.width(), lineHeights * line.height()) + 2 * pad, line.height() + 2 * pad)
@@ -500,15 +501,17 @@ bool readAsLocale(const QList<RecognizedLine> &lines, const QString &localeDataN
                || (inScript && (wordConfidence / double(words) >= kSameScript || longKnownWords >= 2)));
 }
 
-// How the locale's languages read a text block.
-enum class Kind { sure, localeScript, otherScript };
-
-Kind kindOf(const QList<RecognizedLine> &lines, const QString &localeDataName)
+// The words of `lines`, without the marks around them.
+QStringList wordsOf(const QList<RecognizedLine> &lines)
 {
-    const double confidence = AutomaticLanguage::meanConfidence(lines);
-    return readAsLocale(lines, localeDataName) ? Kind::sure
-           : confidence >= kSameScript         ? Kind::localeScript
-                                               : Kind::otherScript;
+    QStringList words;
+    for (const RecognizedLine &line : lines) {
+        for (const RecognizedWord &word : line.words) {
+            if (AutomaticLanguage::isWord(word.text))
+                words.append(withoutMarks(word.text).toString());
+        }
+    }
+    return words;
 }
 
 using Readings = std::vector<std::optional<QList<RecognizedLine>>>;
@@ -642,6 +645,7 @@ struct AutomaticLanguage::Early {
 AutomaticLanguage::AutomaticLanguage(QStringList localeDataNames, QStringList installed)
     : m_localeDataNames(std::move(localeDataNames))
     , m_installed(std::move(installed))
+    , m_guess(m_localeDataNames.value(0))
 {
     // Threads of its own, kept between captures in quick succession: the engine reads
     // several milliseconds slower on a thread new to it. An idle program drops them, and
@@ -761,15 +765,30 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
             const QList<QRect> lines = probe->lineBoxes(grey, resolution);
             if (state.localeEnded.load())
                 return {};
-            const QList<RecognizedLine> piece = probe->recognize(
-                startOfWidestLine(grey, lines, kProbeLineHeights), resolution, TesseractEngine::Layout::singleLine,
-                &state.localeEnded);
+            // Paths, codes and numbers read poorly in any language, but in the letters of
+            // the locale's script.
+            const auto readPiece = [&](size_t rank) {
+                const QImage image = startOfWidestLine(grey, lines, kProbeLineHeights, rank);
+                return image.isNull() || state.localeEnded.load()
+                           ? QList<RecognizedLine>{}
+                           : probe->recognize(image, resolution, TesseractEngine::Layout::singleLine,
+                                              &state.localeEnded);
+            };
+            const auto inLocaleScript = [](const QList<RecognizedLine> &piece) {
+                return meanConfidence(piece) >= kSameScript || inLocaleScriptStill(piece);
+            };
+            const QList<RecognizedLine> piece = readPiece(0);
             const double confidence = meanConfidence(piece);
+            // A piece ends where it ends, often within a token, which then reads as
+            // anything: the text is in another script only when the start of another of
+            // its lines, if it has one, reads poorly too.
+            if (inLocaleScript(piece))
+                return {};
+            if (const QList<RecognizedLine> next = readPiece(1); !next.isEmpty() && inLocaleScript(next))
+                return {};
             {
-                // Paths, codes and numbers read poorly in any language, but in the letters
-                // of the locale's script.
                 const QMutexLocker lock(&state.mutex);
-                if (state.localeEnded.load() || confidence >= kSameScript || inLocaleScriptStill(piece))
+                if (state.localeEnded.load())
                     return {};
                 state.ranking = true;
             }
@@ -812,22 +831,28 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         leaveProbe = true;
         return first;
     }
-    if (early)
-        waitFor(*early);
-
     std::map<int, QList<RecognizedLine>> blocks;
     for (const RecognizedLine &line : first.lines)
         blocks[line.block].append(line);
     std::map<Kind, Region> regions;
     for (const auto &[number, lines] : blocks) {
-        Region &region = regions[kindOf(lines, m_localeDataNames.first())];
+        Region &region = regions[kindOf(lines)];
         region.lines += lines;
         const int pad = std::max(2, lines.first().box.height() / 2);
         region.blocks[number] = boxOf(lines).adjusted(-pad, -pad, pad, pad).intersected(grey.rect());
     }
+    if (regions.size() == 1 && regions.begin()->first == Kind::sure) {
+        leaveProbe = true;
+        return first;
+    }
+    if (early)
+        waitFor(*early);
+
     // Text whose blocks the locale's languages read alike is chosen for as a whole.
     if (regions.size() == 1) {
-        Reading chosen = chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, choosing, otherScript).value_or(first);
+        Reading chosen = chooseFor(Region{first.lines, {}, lineBoxesOf(first.lines)}, regions.begin()->first, choosing,
+                                   otherScript)
+                             .value_or(first);
         remember(chosen);
         return chosen;
     }
@@ -838,7 +863,7 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
     for (auto &[kind, region] : regions) {
         std::optional<Reading> chosen;
         if (kind != Kind::sure)
-            chosen = chooseFor(region, choosing, std::nullopt);
+            chosen = chooseFor(region, kind, choosing, std::nullopt);
         if (chosen) {
             for (const auto &[number, box] : region.blocks)
                 blocks[number].clear();
@@ -854,6 +879,26 @@ AutomaticLanguage::Reading AutomaticLanguage::read(const QImage &grey, int resol
         reading.lines += lines;
     remember(reading);
     return reading;
+}
+
+AutomaticLanguage::Kind AutomaticLanguage::kindOf(const QList<RecognizedLine> &lines) const
+{
+    if (readAsLocale(lines, m_localeDataNames.first()))
+        return Kind::sure;
+    // Other languages of the locale's script read text only when its words are one of
+    // theirs: what a reading lacks (words no word list holds, tokens read poorly) technical
+    // text in the locale's language lacks too, and its names, commands and codes are as
+    // many as there are programs.
+    const QString guessed = m_guess.of(wordsOf(lines));
+    const QString script = TesseractLanguageMap::script(m_localeDataNames.first());
+    if (!guessed.isEmpty() && !m_localeDataNames.contains(guessed) && m_installed.contains(guessed)
+        && TesseractLanguageMap::script(guessed) == script)
+        return Kind::localeScript;
+    // Read fairly well, it is in the locale's script, and theirs; read poorly, it may be in
+    // another script. (That its words look like the locale's language tells little: read in
+    // the locale's letters, text in another script comes out as capitals the locale's
+    // language has short words of.)
+    return meanConfidence(lines) >= kSameScript ? Kind::sure : Kind::otherScript;
 }
 
 void AutomaticLanguage::remember(const Reading &reading) const
@@ -917,15 +962,14 @@ QList<RecognizedLine> AutomaticLanguage::readWhole(TesseractEngine &engine, Tess
 
 std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(const Region &region,
                                                                               const Choosing &choosing,
-                                                                              double localeConfidence) const
+                                                                              double localeConfidence,
+                                                                              bool localeScript) const
 {
     const QString name = m_lastChosen;
     if (name.isEmpty() || choosing.choice != Choice::language)
         return std::nullopt;
-    // Text the locale's languages read fairly well is in their script, where the search
-    // looks alone.
-    if (localeConfidence >= kSameScript
-        && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
+    // Text whose words are another language's of the locale's script is in that script.
+    if (localeScript && TesseractLanguageMap::script(name) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
         return std::nullopt;
     // Without a twin: when this reading does not stand, a search follows, and it would
     // only add to what that holds.
@@ -940,12 +984,14 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::readAsLastChosen(co
     return Reading{std::move(lines), {{name}}};
 }
 
-std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, const Choosing &choosing,
+std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Region &region, Kind kind,
+                                                                       const Choosing &choosing,
                                                                        const std::optional<Reading> &otherScript) const
 {
     const double localeConfidence = meanConfidence(region.lines);
     if (!otherScript) {
-        if (std::optional<Reading> last = readAsLastChosen(region, choosing, localeConfidence))
+        if (std::optional<Reading> last =
+                readAsLastChosen(region, choosing, localeConfidence, kind == Kind::localeScript))
             return last;
     }
     const auto inLocaleScript = [&] {
@@ -953,14 +999,13 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
         Ranking ranking = rank(true, strip.image, choosing);
         return choose(ranking, region, strip.confidence, localeConfidence, choosing);
     };
-    if (localeConfidence >= kSameScript) {
-        if (choosing.choice == Choice::script)
-            return std::nullopt;
-        return inLocaleScript();
-    }
-    // Short text with many letters the locale's languages lack reads poorly in them too,
-    // and the languages of the ideographic scripts read Latin letters fairly well: unless
-    // another script reads the text well, the locale's script is tried too.
+    // Its words are another language's of the locale's script: the languages of that
+    // script read it, however well or poorly the locale's did (a language with many letters
+    // the locale's lack reads poorly in them).
+    if (kind == Kind::localeScript)
+        return choosing.choice == Choice::script ? std::nullopt : inLocaleScript();
+    // Read poorly and in no language's words: another script's languages, when one reads
+    // it well.
     std::optional<Reading> other;
     if (otherScript) {
         if (meanConfidence(otherScript->lines) > localeConfidence)
@@ -977,6 +1022,10 @@ std::optional<AutomaticLanguage::Reading> AutomaticLanguage::chooseFor(const Reg
     // another script that reads the text only fairly turns it into that script's letters.
     if (choosing.choice == Choice::script)
         return std::nullopt;
+    // Short text with many letters the locale's languages lack reads poorly in them, too
+    // poorly for its words to show its language ("GroBenanderung fur Fu&ganger"), and the
+    // languages of the ideographic scripts read Latin letters fairly well: unless another
+    // script reads the text well, the locale's script is tried too.
     std::optional<Reading> same = inLocaleScript();
     if (same && (!other || meanConfidence(same->lines) > meanConfidence(other->lines)))
         return same;
@@ -997,7 +1046,7 @@ AutomaticLanguage::Early AutomaticLanguage::readInAnotherScript(const Choosing &
     const Region region{{}, {}, lines};
     std::optional<Reading> chosen;
     if (TesseractLanguageMap::script(m_lastChosen) != TesseractLanguageMap::script(m_localeDataNames.value(0)))
-        chosen = readAsLastChosen(region, choosing, confidence);
+        chosen = readAsLastChosen(region, choosing, confidence, false);
     if (chosen) {
         stopped = true;
     } else {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "capture/language_guess.h"
 #include "capture/tesseract_engine.h"
 
 #include <QFuture>
@@ -18,14 +19,16 @@ namespace quorvane {
 
 // Chooses the recognition languages for text whose language the user left to the program.
 // Text in the locale's languages is read once, as before: read surely, or fairly well with
-// nearly every word in their word lists. Otherwise the candidate languages
+// nearly every word in their word lists, or fairly well with words that show no other
+// language (LanguageGuess): technical text has names, commands and codes in no word list,
+// in any language. Otherwise the candidate languages
 // are ranked on a small part of the text and the best reads it whole (its near neighbours
 // too, when it reads the text less than surely, and the best of another script when that
-// ranked near it); the reading with the highest mean word confidence wins. Text the
-// locale's languages read fairly well is in their script, and its candidates are the
-// installed languages of that script, ranked on a strip of the words the locale's
-// languages were least sure of; other text is ranked by the languages of every other
-// script on a piece of its widest line. Whether text is in
+// ranked near it); the reading with the highest mean word confidence wins. Text whose
+// words are another language's of the locale's script has the installed languages of that
+// script for candidates, ranked on a strip of the words the locale's languages were least
+// sure of; text they read poorly is ranked by the languages of every other script on a
+// piece of its widest line. Whether text is in
 // another script is told while the locale's languages still read it, so that such text
 // need not wait for their reading; a language that reads the piece well reads the text
 // whole while the rest of the ranking ends, which almost always confirms it. Where the
@@ -105,9 +108,14 @@ private:
     struct Ranking;
     struct Early;
     struct Probing;
-    // The best reading of `region`, or none when the locale's reading stands.
-    // `otherScript`: the reading of another script readInAnotherScript() made, if any.
-    std::optional<Reading> chooseFor(const Region &region, const Choosing &choosing,
+    // How the locale's languages read text: as theirs; in their script, its words another
+    // language's of it; or poorly, in no language's words (another script's text, or signs
+    // and codes alone).
+    enum class Kind { sure, localeScript, otherScript };
+    Kind kindOf(const QList<RecognizedLine> &lines) const;
+    // The best reading of `region` of `kind` (not sure), or none when the locale's reading
+    // stands. `otherScript`: the reading of another script readInAnotherScript() made, if any.
+    std::optional<Reading> chooseFor(const Region &region, Kind kind, const Choosing &choosing,
                                      const std::optional<Reading> &otherScript) const;
     // While the locale's languages read the text: when a language of their script reads a
     // piece of its widest line poorly, the languages of the other scripts rank that piece
@@ -136,13 +144,16 @@ private:
     // The reading of `region` by the language the last search chose, when that reads it as
     // its own text better than the locale's languages did (`localeConfidence`): text in
     // the language of the last capture is read without loading every candidate again.
+    // `localeScript`: whether the text is surely in the locale's script.
     std::optional<Reading> readAsLastChosen(const Region &region, const Choosing &choosing,
-                                            double localeConfidence) const;
+                                            double localeConfidence, bool localeScript) const;
     // Remembers the language of another than the locale's that `reading` came from.
     void remember(const Reading &reading) const;
 
     const QStringList m_localeDataNames;
     const QStringList m_installed;
+    // The language of the locale's reading's words, leaning towards the locale's.
+    const LanguageGuess m_guess;
     mutable QThreadPool m_threads;
     // A probe the last reading left to end on its own. (The pool waits for it when this
     // goes, before the engines do.)

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/automatic_language.h"
+#include "capture/language_guess.h"
 #include "capture/recognition_image.h"
 #include "support/test_fonts.h"
 
@@ -273,6 +274,24 @@ TEST(AutomaticLanguage, OnlyWordsCountTowardsTheLanguage)
         EXPECT_FALSE(AutomaticLanguage::isWord(QString::fromUtf8(token))) << token;
 }
 
+TEST(LanguageGuess, NamesTheLanguageMostWordsAreSurelyInAndNoneOnFewWords)
+{
+    const LanguageGuess guess(QStringLiteral("eng"));
+    const auto of = [&](const QStringList &words) { return guess.of(words).toStdString(); };
+    const auto words = [](const char *text) { return QString::fromUtf8(text).split(QLatin1Char(' ')); };
+    // Read by the English engine, French comes without its accents and is French still.
+    EXPECT_EQ(of(words("Impossible d'ouvrir le fichier rapport est verrouille par un autre utilisateur")), "fra");
+    EXPECT_EQ(of(words("Vos modifications ont ete enregistrees dans le dossier partage")), "fra");
+    EXPECT_EQ(of(words("The operation could not be completed try again later")), "eng");
+    // A guess resting on one word is none ("nas" is Portuguese, host names are no words);
+    // too few different words and a language the program does not recognise tell nothing.
+    EXPECT_NE(of(words("localhost loopback nas")), "por");
+    EXPECT_EQ(LanguageGuess(QString()).of(words("localhost loopback nas")).toStdString(), "");
+    EXPECT_EQ(of(words("localhost localhost localhost loopback")), "");
+    EXPECT_EQ(of(words("habari yako rafiki yangu karibu nyumbani asante sana")), "");
+    EXPECT_EQ(of({}), "");
+}
+
 TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
 {
     const QStringList settings{"DATABASE_URL=postgres://app:secret@db:5432/app_prod", "REDIS_URL=redis://cache:6379/0",
@@ -306,6 +325,10 @@ TEST(AutomaticLanguage, TechnicalTextInTheLocalesLanguageIsReadWithoutTheSearch)
         {{"Run `kubectl rollout restart deploy/api -n staging` and then check `kubectl get pods -w`.",
           "If it still fails, paste the output of `kubectl describe pod api-7d9c6b5f4-x2kqp`."},
          "DejaVuSans.ttf", kLight, 14},
+        // Few words, most in no word list, and nothing that shows another language.
+        {{"app/models/invoice.rb:37:in `total': undefined method `sum' for nil (NoMethodError)",
+          "    from app/jobs/billing_job.rb:12:in `perform'", "    from bin/rails:4:in `<main>'"},
+         "DejaVuSansMono.ttf", kLight, 13},
         // Names of programs and services, capitalised, in no word list.
         {{"Thunderbird 128.5.1esr fixes a crash when opening OpenPGP-signed mail from Gmail or Fastmail.",
           "Flatpak users get the update from Flathub within a day."},
@@ -357,6 +380,13 @@ TEST(AutomaticLanguage, FrenchTextGoesThroughTheSearchHoldingFewEnginesAtOnce)
     EXPECT_EQ(read({QStringLiteral("Le modifiche sono state salvate nella cartella condivisa.")}),
               QList<QStringList>{{"ita"}});
     EXPECT_EQ(automatic.tally().searches, 2u);
+
+    // Beside a code and a path, which no language's words tell anything of, the words are
+    // French still.
+    EXPECT_EQ(read({QStringLiteral("Erreur 0x80070005 : impossible d'écrire dans /var/lib/service/cache.db,"),
+                    QStringLiteral("l'accès est refusé. Réessayez plus tard.")}),
+              QList<QStringList>{{"fra"}});
+    EXPECT_EQ(automatic.tally().searches, 3u);
 }
 
 TEST(TesseractEngine, ReadsOnTheCallingThreadAloneAndTellsItsProgress)
