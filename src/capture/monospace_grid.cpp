@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <limits>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -254,6 +255,34 @@ bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect 
     return false;
 }
 
+// How unlike the ink of two cells is, from 0 (alike) to 1: `half` pixels either side of
+// columns `a` and `b`, `height` rows up from rows `bottomA` and `bottomB`, the mean
+// difference of the pixels where either cell has ink, so that the paper does not make any
+// two alike. 1 when the cells leave the image or hold next to no ink. Counting stops once
+// the difference could no longer be under `limit`.
+double inkDifference(const QImage &grey, int a, int bottomA, int b, int bottomB, int height, int half,
+                     double limit = std::numeric_limits<double>::infinity())
+{
+    if (std::min(a, b) - half < 0 || std::max(a, b) + half >= grey.width() || std::min(bottomA, bottomB) - height + 1 < 0
+        || std::max(bottomA, bottomB) >= grey.height())
+        return 1;
+    const double most = limit * 255.0 * height * (2 * half + 1);
+    double difference = 0;
+    qsizetype inked = 0;
+    for (int y = 0; y < height && difference < most; ++y) {
+        const uchar *rowA = grey.constScanLine(bottomA - y);
+        const uchar *rowB = grey.constScanLine(bottomB - y);
+        for (int x = -half; x <= half; ++x) {
+            const uchar inkA = rowA[a + x], inkB = rowB[b + x];
+            if (std::min(inkA, inkB) < kInk) {
+                difference += std::abs(int(inkA) - int(inkB));
+                ++inked;
+            }
+        }
+    }
+    return inked >= 4 ? difference / (255.0 * double(inked)) : 1;
+}
+
 // Whether two cells of a line hold the same ink: the same character, as a monospaced
 // font draws every copy of it alike (up to a pixel of rounding either way).
 bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const QRect &lineBox)
@@ -265,22 +294,7 @@ bool sameInk(const QImage &grey, const Grid &grid, int first, int second, const 
     double best = 1;
     for (int shift = -1; shift <= 1; ++shift) {
         const int b = int(std::lround(grid.origin + second * grid.pitch)) + shift;
-        if (a - half < 0 || b + half >= grey.width())
-            continue;
-        // Compared where either cell has ink, so that the paper does not make any two alike.
-        double difference = 0;
-        qsizetype inked = 0;
-        for (int y = top; y <= bottom; ++y) {
-            const uchar *row = grey.constScanLine(y);
-            for (int x = -half; x <= half; ++x) {
-                if (std::min(row[a + x], row[b + x]) < kInk) {
-                    difference += std::abs(int(row[a + x]) - int(row[b + x]));
-                    ++inked;
-                }
-            }
-        }
-        if (inked >= 4)
-            best = std::min(best, difference / (255.0 * double(inked)));
+        best = std::min(best, inkDifference(grey, a, bottom, b, bottom, bottom - top + 1, half));
     }
     return best < 0.15;
 }
@@ -299,29 +313,10 @@ bool drawnAlike(const QImage &grey, const Grid &grid, const QRect &first, const 
     const int height = std::max(first.height(), second.height()) + 1;
     const int a = int(std::lround(grid.origin + grid.columnOf(centreOf(first)) * grid.pitch));
     const int b = int(std::lround(grid.origin + grid.columnOf(centreOf(second)) * grid.pitch));
-    // No more ink than the cell holds can differ: past this much difference no shift is near.
-    const double most = near * 255.0 * height * (2 * half + 1);
     // Unshifted first, as copies mostly are.
     for (const auto &[dx, dy] : {std::pair(0, 0), std::pair(-1, 0), std::pair(1, 0), std::pair(0, -1), std::pair(0, 1),
                                  std::pair(-1, -1), std::pair(1, -1), std::pair(-1, 1), std::pair(1, 1)}) {
-        const int bottomA = first.bottom() + 1, bottomB = second.bottom() + 1 + dy;
-        if (std::min(a, b + dx) - half < 0 || std::max(a, b + dx) + half >= grey.width()
-            || std::min(bottomA, bottomB) - height < 0 || std::max(bottomA, bottomB) >= grey.height())
-            continue;
-        double difference = 0;
-        qsizetype inked = 0;
-        for (int y = 0; y < height && difference < most; ++y) {
-            const uchar *rowA = grey.constScanLine(bottomA - y);
-            const uchar *rowB = grey.constScanLine(bottomB - y);
-            for (int x = -half; x <= half; ++x) {
-                const uchar inkA = rowA[a + x], inkB = rowB[b + dx + x];
-                if (std::min(inkA, inkB) < kInk) {
-                    difference += std::abs(int(inkA) - int(inkB));
-                    ++inked;
-                }
-            }
-        }
-        if (inked >= 4 && difference < near * 255.0 * double(inked))
+        if (inkDifference(grey, a, first.bottom() + 1, b + dx, second.bottom() + 1 + dy, height, half, near) < near)
             return true;
     }
     return false;
