@@ -3,8 +3,11 @@
 // benchmark: each TEXT_DIR/NAME (any text file) in DejaVu Sans Mono, Liberation Mono and
 // Noto Sans Mono, light and dark, at sizes from 11 to 16 px, as
 // OUTPUT_DIR/NAME-FONT-SIZEpx-THEME.png with its true text beside it as .gt.txt.
+// FIRST_PX moves the six sizes (12 gives 12 to 17 px), FONTS (comma-separated) replaces
+// the fonts, and the theme set "solarized" draws in that editor theme's low-contrast
+// colours instead of plain black and white.
 //
-// Usage: render_code_text TEXT_DIR OUTPUT_DIR
+// Usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX [FONTS [plain|solarized]]]
 #include "bench_support.h"
 
 #include <QDir>
@@ -16,6 +19,7 @@
 #include <QPainter>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -25,8 +29,9 @@ struct Theme {
     const char *name;
 };
 
-const QList<Theme> kThemes{{QColor("#ffffff"), QColor("#24292e"), "light"}, {QColor("#282c34"), QColor("#abb2bf"), "dark"}};
-const QStringList kFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
+const QList<Theme> kPlainThemes{{QColor("#ffffff"), QColor("#24292e"), "light"}, {QColor("#282c34"), QColor("#abb2bf"), "dark"}};
+const QList<Theme> kSolarizedThemes{{QColor("#fdf6e3"), QColor("#657b83"), "light"}, {QColor("#002b36"), QColor("#839496"), "dark"}};
+const QStringList kDefaultFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
 
 } // namespace
 
@@ -35,9 +40,12 @@ int main(int argc, char **argv)
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR\n");
+        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX [FONTS [plain|solarized]]]\n");
         return 2;
     }
+    const int firstSize = argc > 3 ? std::atoi(argv[3]) : 11;
+    const QStringList fonts = argc > 4 ? QString::fromLocal8Bit(argv[4]).split(',') : kDefaultFonts;
+    const QList<Theme> &themes = argc > 5 && qstrcmp(argv[5], "solarized") == 0 ? kSolarizedThemes : kPlainThemes;
     const QDir texts(QString::fromLocal8Bit(argv[1]));
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
@@ -48,11 +56,11 @@ int main(int argc, char **argv)
         while (text.endsWith('\n'))
             text.chop(1);
         const QStringList lines = text.split('\n');
-        for (int f = 0; f < kFonts.size(); ++f) {
-            for (int t = 0; t < kThemes.size(); ++t) {
-                const Theme &theme = kThemes[t];
-                QFont font(kFonts[f]);
-                font.setPixelSize(11 + (n * 3 + f * 2 + t) % 6);
+        for (int f = 0; f < fonts.size(); ++f) {
+            for (int t = 0; t < themes.size(); ++t) {
+                const Theme &theme = themes[t];
+                QFont font(fonts[f]);
+                font.setPixelSize(firstSize + (n * 3 + f * 2 + t) % 6);
                 const QFontMetrics metrics(font);
                 int width = 0;
                 for (const QString &line : lines)
@@ -68,7 +76,7 @@ int main(int argc, char **argv)
                     painter.drawText(16, 16 + i * lineHeight + metrics.ascent(), lines[i]);
                 painter.end();
                 const QString name = QStringLiteral("%1-%2-%3px-%4")
-                                         .arg(QFileInfo(names[n]).completeBaseName(), QString(kFonts[f]).remove(' '))
+                                         .arg(QFileInfo(names[n]).completeBaseName(), QString(fonts[f]).remove(' '))
                                          .arg(font.pixelSize())
                                          .arg(theme.name);
                 image.save(out + "/" + name + ".png");

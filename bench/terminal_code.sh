@@ -2,11 +2,12 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and two slices written later, bench/code_heldout_b and
-# bench/code_heldout_c: terminal output, logs, config, tables and source files in further
-# languages, rendered apart in DejaVu Sans Mono,
-# Liberation Mono and Noto Sans Mono). Each half is read as rendered images and in real
-# xterm windows under a private Xvfb (11 to 16 px, light and dark); prints the character
+# tuned on (bench/code_heldout and three slices written later, bench/code_heldout_b, _c and
+# _d: terminal output, logs, config, tables and source files in further languages,
+# rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice d in Noto
+# Mono too, at 12 to 17 px, in Solarized's low-contrast colours). Each half is read as
+# rendered images and in real xterm windows under a private Xvfb (11 to 16 px, light and
+# dark, unless a slice says otherwise); prints the character
 # error rate counting every space, and how many of the true text's numbers (every token
 # holding a digit: addresses, versions, times, hashes) came back changed.
 #
@@ -21,17 +22,23 @@ bin=$build/bench
 export QT_QPA_PLATFORM=offscreen
 
 # Shows each true text of folder $1 in an xterm in the fonts that follow, one after another
-# (sizes 11 to 16 px in turn, light and dark), and grabs the window's text area into $2.
+# (sizes $first_px to $first_px + 5 in turn, light and dark, in $palette's colours), and
+# grabs the window's text area into $2.
+first_px=11 palette=plain
 show_in_terminals() {
   local from=$1 to=$2
   shift 2
   local fonts=("$@") n=0
-  local sizes=(11 12 13 14 15 16)
   mkdir -p "$to"
   for truth in "$from"/*.gt.txt; do
-    local size=${sizes[$((n % 6))]} font=${fonts[$((n % ${#fonts[@]}))]}
+    local size=$((first_px + n % 6)) font=${fonts[$((n % ${#fonts[@]}))]}
     for theme in light dark; do
-        if [ $theme = light ]; then colours=(-bg white -fg black); else colours=(-bg '#1e1e1e' -fg '#d4d4d4'); fi
+        case $palette-$theme in
+          plain-light) colours=(-bg white -fg black) ;;
+          plain-dark) colours=(-bg '#1e1e1e' -fg '#d4d4d4') ;;
+          solarized-light) colours=(-bg '#fdf6e3' -fg '#657b83') ;;
+          solarized-dark) colours=(-bg '#002b36' -fg '#839496') ;;
+        esac
         name=$(printf '%s-%s-%spx' "$(basename "$truth" .gt.txt)" $theme $size)
         # xterm takes points; the screen has 96 pixels per inch.
         xterm -fa "$font" -fs "$(awk "BEGIN {print $size * 0.75}")" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
@@ -54,6 +61,8 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/heldout-truth" "$work/heldout-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-b-truth" "$work/heldout-b-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   show_in_terminals "$work/heldout-c-truth" "$work/heldout-c-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
+  first_px=12 palette=solarized
+  show_in_terminals "$work/heldout-d-truth" "$work/heldout-d-terminal" 'Noto Mono' 'DejaVu Sans Mono' 'Liberation Mono'
   exit 0
 fi
 
@@ -75,9 +84,13 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b heldout-c; do
+for slice in tuned heldout heldout-b heldout-c heldout-d; do
   from=$root/bench/code_${slice/-/_}
-  "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
+  if [ $slice = heldout-d ]; then
+    "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null
+  else
+    "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
+  fi
   # The texts as they are, for the terminals.
   mkdir -p "$work/$slice-truth"
   for f in "$from"/*; do cp "$f" "$work/$slice-truth/$(basename "$f").gt.txt"; done
@@ -104,4 +117,8 @@ echo "== held-out slice c: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-c" "$work/heldout-c-out"
 echo "== held-out slice c: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-c-terminal" "$work/heldout-c-terminal-out"
+echo "== held-out slice d: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-d" "$work/heldout-d-out"
+echo "== held-out slice d: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-d-terminal" "$work/heldout-d-terminal-out"
 echo "results in $work"
