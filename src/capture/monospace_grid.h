@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace quorvane {
@@ -17,8 +18,14 @@ namespace quorvane {
 // origin are estimated per text block from the engine's character boxes; `grey` is the
 // dark-on-light image the engine read, in whose pixels the boxes are.
 //
+// A line's tokens the engine's boxes do not place are read again by `reader`, when given:
+// it reads one line of text in a small dark-on-light picture on its own and returns its
+// words, each character with its box in the picture's pixels.
+//
 // None when a block has no two neighbouring characters to measure the pitch from, or its
 // characters do not keep to one pitch (a proportional font).
-std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey);
+using LineReader = std::function<QList<RecognizedWord>(const QImage &line)>;
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey,
+                                             const LineReader &reader = {});
 
 } // namespace quorvane
