@@ -12,19 +12,21 @@
 
 namespace quorvane {
 
+// Reads one line of text in a small dark-on-light picture on its own: its words, each
+// character with its box in the picture's pixels.
+using LineReader = std::function<QList<RecognizedWord>(const QImage &line)>;
+
 // Rebuilds program text shown in a monospaced font: every character sits in a column of
 // the font's character pitch, so its column follows from its position, and the spaces
 // inside a line come out as on screen, as does the indentation. The pitch and the grid's
 // origin are estimated per text block from the engine's character boxes; `grey` is the
 // dark-on-light image the engine read, in whose pixels the boxes are.
 //
-// A line's tokens the engine's boxes do not place are read again by `reader`, when given:
-// it reads one line of text in a small dark-on-light picture on its own and returns its
-// words, each character with its box in the picture's pixels.
+// A token whose characters do not fill the cells its ink takes is read again by `reader`,
+// when given.
 //
 // None when a block has no two neighbouring characters to measure the pitch from, or its
 // characters do not keep to one pitch (a proportional font).
-using LineReader = std::function<QList<RecognizedWord>(const QImage &line)>;
 std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey,
                                              const LineReader &reader = {});
 
