@@ -6,9 +6,11 @@
 #include "core/diagnostics.h"
 
 #include <QHash>
+#include <QPainter>
 
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <limits>
 #include <cmath>
 #include <numbers>
@@ -695,20 +697,306 @@ QString separatorBetweenDigits(const QImage &grey, const Grid &grid, int column,
     return tail ? QStringLiteral(";") : QStringLiteral(":");
 }
 
+// The cells of a line that hold a character: the inked ones, and those holding an
+// underscore, which may lie below the line's box and leave its cell blank. Per cell, what
+// its ink tells where the engine read nothing there: an underscore, the character of the
+// cell before it (inked alike), or an operator.
+struct InkCells {
+    std::vector<int> columns;
+    std::vector<bool> underscore;
+    std::vector<bool> repeated;
+    QStringList operators;
+};
+
+// The characters that fill cells [from, to) of `cells`: `characters` in turn, and where
+// they do not fill them, an underscore in each underscore cell the engine took for a gap.
+// Repeats are tried only when underscores alone do not fill the cells, and the operators
+// the engine left out of a pair ("<=" read as "<") after them, with `endMark()` (the mark
+// left out after the last thing read) in the last cell. None when nothing fills them.
+std::optional<QStringList> filledFromInk(const InkCells &cells, size_t from, size_t to, const QStringList &characters,
+                                         const std::function<QString()> &endMark)
+{
+    for (int pass : {0, 1, 2}) {
+        QStringList filled;
+        qsizetype next = 0;
+        for (size_t i = from; i < to; ++i) {
+            const QString &shown = cells.operators[qsizetype(i)];
+            if (cells.underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
+                filled.append(QStringLiteral("_"));
+            else if (pass >= 1 && cells.repeated[i] && !filled.isEmpty()
+                     && (next >= characters.size() || characters[next] != filled.last()))
+                filled.append(filled.last());
+            else if (pass >= 2 && !shown.isEmpty() && (next >= characters.size() || characters[next] != shown))
+                filled.append(shown);
+            else if (const QString mark = pass >= 2 && next == characters.size() && i + 1 == to ? endMark() : QString();
+                     !mark.isEmpty())
+                filled.append(mark);
+            else if (next < characters.size())
+                filled.append(characters[next++]);
+        }
+        if (next == characters.size() && filled.size() == qsizetype(to - from))
+            return filled;
+    }
+    return std::nullopt;
+}
+
+struct Read {
+    QString text;
+    int column;
+    int area;
+    bool wide;  // takes two columns (an ideograph in a comment)
+};
+
+// Where the scripts whose characters a monospaced font draws two columns wide begin (CJK
+// radicals); a box two columns wide around a character before it is two characters the
+// engine read as one ("1/" as "W").
+constexpr char32_t kFirstWide = 0x2E80;
+
+// The part of `grey` holding the cells `first` to `last` of a line: the rows of the line's
+// box, from half a pitch before the first cell's centre to half a pitch after the last's.
+QRect runCut(const Grid &grid, int first, int last, const QRect &lineBox, const QImage &grey)
+{
+    const int left = int(std::floor(grid.origin + (first - 0.5) * grid.pitch));
+    const int right = int(std::ceil(grid.origin + (last + 0.5) * grid.pitch));
+    return QRect(QPoint(left, lineBox.top()), QPoint(right, lineBox.bottom())).intersected(grey.rect());
+}
+
+// The engine's own characters, as many and as placed as in `again`, a second reading of
+// the same characters: the two are lined up at the fewest characters left out, added or
+// changed, and the first reading keeps each character the second also has in its place,
+// as it read them among the whole text's (a token read alone loses what its neighbours
+// tell about its letters); the second adds the ones the first left out and leaves out the
+// ones it made up.
+QStringList shapedLike(const QStringList &first, const QStringList &again)
+{
+    const qsizetype n = first.size(), m = again.size();
+    std::vector<std::vector<int>> edits(size_t(n + 1), std::vector<int>(size_t(m + 1), 0));
+    for (qsizetype i = 0; i <= n; ++i) {
+        for (qsizetype j = 0; j <= m; ++j) {
+            if (i == 0 || j == 0)
+                edits[size_t(i)][size_t(j)] = int(i + j);
+            else
+                edits[size_t(i)][size_t(j)] = std::min({edits[size_t(i - 1)][size_t(j)] + 1, edits[size_t(i)][size_t(j - 1)] + 1,
+                                                        edits[size_t(i - 1)][size_t(j - 1)] + (first[i - 1] != again[j - 1])});
+        }
+    }
+    QStringList shaped;
+    for (qsizetype i = n, j = m; i > 0 || j > 0;) {
+        if (i > 0 && j > 0
+            && edits[size_t(i)][size_t(j)] == edits[size_t(i - 1)][size_t(j - 1)] + (first[i - 1] != again[j - 1])) {
+            shaped.prepend(first[--i]);
+            --j;
+        } else if (j > 0 && edits[size_t(i)][size_t(j)] == edits[size_t(i)][size_t(j - 1)] + 1) {
+            shaped.prepend(again[--j]);
+        } else {
+            --i;
+        }
+    }
+    return shaped;
+}
+
+// A character the engine left out and another it made up elsewhere leave as many
+// characters as inked cells, and every one between them a cell off ("www-data" read as
+// "ww-data" shifts the line's columns left up to the invention): the characters `read`
+// taking the cells from `first` on in turn then move more of them from where the engine
+// saw them than their own boxes leave off the inked cells.
+bool shiftedFromTheirBoxes(const QList<Read> &read, const std::vector<int> &cells, size_t first)
+{
+    if (first + size_t(read.size()) > cells.size())
+        return false;
+    qsizetype moved = 0, offInk = 0;
+    for (qsizetype i = 0; i < read.size(); ++i) {
+        moved += cells[first + size_t(i)] != read[i].column;
+        offInk += !std::binary_search(cells.begin(), cells.end(), read[i].column)
+                  || (i > 0 && read[i - 1].column == read[i].column);
+    }
+    return moved > offInk + 4;
+}
+
+// The line's characters and the column of each.
+struct Placed {
+    std::vector<int> columns;
+    QStringList characters;
+};
+
+// The engine's boxes are at their worst where its characters crowd together or spread
+// out: a token's characters spill into the blank cells beside it or into the next token
+// ("x >= y" read as "x> =y"). A run of cells between blank ones holds one token, so the
+// characters are shared out among the runs, in order, each going to the run its box is in
+// or near, and a run takes its share when that fills it. A run its share does not fill
+// (a character left out or made up) is read again by `reader`, in one picture with the
+// line's other such runs set well apart so that the reading cannot carry a character from
+// one run to the next. None when the runs not filled hold too much of the line to trust
+// the rest.
+std::optional<Placed> filledByRuns(const InkCells &cells, const QList<Read> &read, const QImage &grey, const Grid &grid,
+                                   const QRect &lineBox, const LineReader &reader, const std::function<QString()> &endMark)
+{
+    std::vector<std::pair<size_t, size_t>> runs;
+    for (size_t i = 0; i < cells.columns.size(); ++i) {
+        if (runs.empty() || cells.columns[i] != cells.columns[i - 1] + 1)
+            runs.emplace_back(i, i);
+        runs.back().second = i + 1;
+    }
+    const auto endOf = [&](size_t run) {
+        return run + 1 == runs.size() ? endMark : std::function<QString()>([] { return QString(); });
+    };
+    // Shares as close to the characters' boxes as can be: a share that does not fill its
+    // run costs more than a character read a cell away, less than one read in the next
+    // token's cells.
+    constexpr double kAway = 3, kFarthest = 8, kUnfilled = 4;
+    const size_t n = size_t(read.size()), m = runs.size();
+    const double none = std::numeric_limits<double>::infinity();
+    std::vector<std::vector<double>> cost(m + 1, std::vector<double>(n + 1, none));
+    std::vector<std::vector<size_t>> from(m + 1, std::vector<size_t>(n + 1, 0));
+    cost[0][0] = 0;
+    for (size_t r = 0; r < m; ++r) {
+        const auto [first, last] = runs[r];
+        const size_t size = last - first;
+        for (size_t i = 0; i <= n; ++i) {
+            if (cost[r][i] == none)
+                continue;
+            double away = 0;
+            QStringList share;
+            for (size_t k = i; k <= n && k <= i + 2 * size + 2; ++k) {
+                if (k > i) {
+                    const int column = read[qsizetype(k - 1)].column;
+                    const int distance = std::max({cells.columns[first] - column, column - cells.columns[last - 1], 0});
+                    away += kAway * std::min(double(distance), kFarthest);
+                    share.append(read[qsizetype(k - 1)].text);
+                }
+                const bool fills = filledFromInk(cells, first, last, share, endOf(r)).has_value()
+                                   && !shiftedFromTheirBoxes(read.mid(qsizetype(i), qsizetype(k - i)), cells.columns, first);
+                const double total = cost[r][i] + away
+                                     + (fills ? 0 : kUnfilled + std::abs(double(k - i) - double(size)));
+                if (total < cost[r + 1][k]) {
+                    cost[r + 1][k] = total;
+                    from[r + 1][k] = i;
+                }
+            }
+        }
+    }
+    if (m == 0 || cost[m][n] == none)
+        return std::nullopt;
+    std::vector<QStringList> shares(m);
+    std::vector<std::pair<size_t, size_t>> ranges(m);
+    for (size_t r = m, k = n; r > 0; --r) {
+        const size_t i = from[r][k];
+        ranges[r - 1] = {i, k};
+        for (size_t c = i; c < k; ++c)
+            shares[r - 1].append(read[qsizetype(c)].text);
+        k = i;
+    }
+
+    // The engine's inventions: a character in a blank cell, or a small one (a stray dot) in
+    // the cell of a bigger one.
+    const auto invented = [&](size_t i) {
+        return !std::binary_search(cells.columns.begin(), cells.columns.end(), read[qsizetype(i)].column)
+               || std::any_of(read.begin(), read.end(), [&](const Read &other) {
+                      return &other != &read[qsizetype(i)] && other.column == read[qsizetype(i)].column
+                             && other.area > read[qsizetype(i)].area;
+                  });
+    };
+    QList<std::optional<QStringList>> filled;
+    std::vector<size_t> unfilled;
+    for (size_t r = 0; r < m; ++r) {
+        filled.append(filledFromInk(cells, runs[r].first, runs[r].second, shares[r], endOf(r)));
+        const QList<Read> share = read.mid(qsizetype(ranges[r].first), qsizetype(ranges[r].second - ranges[r].first));
+        if (filled.last() && shiftedFromTheirBoxes(share, cells.columns, runs[r].first))
+            filled.last().reset();
+        if (!filled.last())
+            unfilled.push_back(r);
+    }
+    // A run still not filled may be once the engine's inventions are left out; otherwise it
+    // keeps the engine's characters from its first cell on, and the runs after it move
+    // right as far as they run over; unless they are more than half the line's or hold a
+    // wide one, whose width only the boxes tell.
+    const auto placed = [&]() -> std::optional<Placed> {
+        qsizetype kept = 0;
+        for (size_t r = 0; r < m; ++r) {
+            if (filled[qsizetype(r)])
+                continue;
+            QStringList real;
+            for (size_t i = ranges[r].first; i < ranges[r].second; ++i) {
+                if (!invented(i))
+                    real.append(read[qsizetype(i)].text);
+            }
+            if (real.size() < shares[r].size()
+                && (filled[qsizetype(r)] = filledFromInk(cells, runs[r].first, runs[r].second, real, endOf(r))))
+                continue;
+            kept += shares[r].size();
+            if (std::any_of(read.begin() + qsizetype(ranges[r].first), read.begin() + qsizetype(ranges[r].second),
+                            [](const Read &character) { return character.wide; }))
+                return std::nullopt;
+        }
+        if (2 * kept > qsizetype(n))
+            return std::nullopt;
+        Placed line;
+        int after = INT_MIN;
+        for (size_t r = 0; r < m; ++r) {
+            const QStringList &run = filled[qsizetype(r)] ? *filled[qsizetype(r)] : shares[r];
+            int column = std::max(cells.columns[runs[r].first], after);
+            for (const QString &character : run) {
+                line.columns.push_back(column++);
+                line.characters.append(character);
+            }
+            after = run.isEmpty() ? after : column + 1;
+        }
+        return line;
+    };
+    if (unfilled.empty() || !reader)
+        return placed();
+
+    // The runs read again, side by side with a blank of several cells between them.
+    const int height = lineBox.height();
+    const int margin = std::max(8, height / 2);
+    const int gap = std::max(margin, int(std::lround(3 * grid.pitch)));
+    std::vector<QRect> cuts;
+    int width = margin;
+    for (size_t r : unfilled) {
+        cuts.push_back(runCut(grid, cells.columns[runs[r].first], cells.columns[runs[r].second - 1], lineBox, grey));
+        width += cuts.back().width() + gap;
+    }
+    QImage picture(width - gap + margin, height + 2 * margin, QImage::Format_Grayscale8);
+    picture.fill(255);
+    std::vector<std::pair<int, int>> spans;
+    {
+        QPainter painter(&picture);
+        int x = margin;
+        for (const QRect &cut : cuts) {
+            painter.drawImage(QPoint(x, margin + cut.top() - lineBox.top()), grey, cut);
+            spans.emplace_back(x, x + cut.width());
+            x += cut.width() + gap;
+        }
+    }
+    std::vector<QStringList> again(unfilled.size());
+    for (const RecognizedWord &word : reader(picture)) {
+        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+            const double centre = centreOf(word.symbolBoxes[i]);
+            for (size_t u = 0; u < spans.size(); ++u) {
+                if (centre >= spans[u].first - gap / 2.0 && centre < spans[u].second + gap / 2.0) {
+                    again[u].append(word.symbols[i]);
+                    break;
+                }
+            }
+        }
+    }
+    for (size_t u = 0; u < unfilled.size(); ++u) {
+        const size_t r = unfilled[u];
+        filled[qsizetype(r)] = filledFromInk(cells, runs[r].first, runs[r].second, shapedLike(shares[r], again[u]), endOf(r));
+    }
+    return placed();
+}
+
 // The engine reads the characters of program text well but places the spaces between
 // them poorly, merging "b = b," into one word and spreading its character boxes. The
 // cells of the grid tell the spaces themselves: when the line has as many inked cells
 // as the engine read characters, each character takes the next inked cell; so too when
-// it does once the engine's inventions in a wide gap are left out. Otherwise (a misread, or a wide character) the boxes place them.
+// it does once the engine's inventions in a wide gap are left out, or token by token
+// (see filledByRuns). Otherwise (a misread, or a wide character) the boxes place them.
 // Cells count as inked in `ownRows` only, the rows of the line's box no other line's box takes.
 QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImage &grey, const Grid &grid,
-                   int firstColumn)
+                   int firstColumn, const LineReader &reader)
 {
-    struct Read {
-        QString text;
-        int column;
-        int area;
-    };
     QList<Read> read;
     int lastColumn = firstColumn;
     for (const RecognizedWord &word : line.words) {
@@ -717,7 +1005,7 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
             const int column = grid.columnOf(centreOf(box));
             const QString symbol = dottedIfInkIs(word.symbols[i], word.alternatives.value(i), grey, grid, column, ownRows);
             read.append({narrowIfInkIs(symbol, word.alternatives.value(i), grey, grid, column, line.box), column,
-                         box.width() * box.height()});
+                         box.width() * box.height(), box.width() > 1.5 * grid.pitch && symbol.toUcs4().value(0) >= kFirstWide});
             lastColumn = std::max(lastColumn, read.last().column);
         }
     }
@@ -731,101 +1019,71 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
         characters.append(r.text);
     // The engine may have taken underscores for gaps, and an underscore may lie below the
     // line's box, its cell counting as blank; it also reads a doubled operator ("&&", "||")
-    // as one. When giving each underscore cell an underscore, and each cell inked like the
-    // one before it that cell's character, where the engine did not read them, makes the
+    // as one. When the ink's own characters, where the engine did not read them, make the
     // characters fill the other cells, that is the line.
-    if (!read.isEmpty()) {
-        std::vector<int> withUnderscores;
-        std::vector<bool> underscore, repeated;
-        QStringList operators;
-        for (int column = firstColumn; column <= lastColumn + 1; ++column) {
-            const bool stroke = underscoreIn(grey, grid, column, line.box);
-            const bool ink = std::binary_search(cells.begin(), cells.end(), column);
-            if (stroke || ink) {
-                repeated.push_back(ink && !withUnderscores.empty() && withUnderscores.back() == column - 1
-                                   && sameInk(grey, grid, column - 1, column, line.box));
-                withUnderscores.push_back(column);
-                underscore.push_back(stroke);
-                operators.append(ink ? operatorInk(grey, grid, column, ownRows) : QString());
-            }
-        }
-        // Repeats are tried only when underscores alone do not fill the line, and the
-        // operators the engine left out of a pair ("<=" read as "<") after them, with the
-        // mark it left out after the last thing it read.
-        for (int pass : {0, 1, 2}) {
-            QStringList filled;
-            qsizetype next = 0;
-            for (size_t i = 0; i < withUnderscores.size(); ++i) {
-                const QString &shown = operators[qsizetype(i)];
-                if (underscore[i] && (next >= characters.size() || characters[next] != QLatin1String("_")))
-                    filled.append(QStringLiteral("_"));
-                else if (pass >= 1 && repeated[i] && !filled.isEmpty()
-                         && (next >= characters.size() || characters[next] != filled.last()))
-                    filled.append(filled.last());
-                else if (pass >= 2 && !shown.isEmpty() && (next >= characters.size() || characters[next] != shown))
-                    filled.append(shown);
-                else if (const QString mark = pass >= 2 && next == characters.size() && i + 1 == withUnderscores.size()
-                                                      && read.last().column < withUnderscores[i]
-                                                  ? endingMark(grey, grid, withUnderscores[i], ownRows)
-                                                  : QString();
-                         !mark.isEmpty())
-                    filled.append(mark);
-                else if (next < characters.size())
-                    filled.append(characters[next++]);
-            }
-            if (next == characters.size() && filled.size() == qsizetype(withUnderscores.size())) {
-                cells = withUnderscores;
-                characters = filled;
-                break;
-            }
+    InkCells withUnderscores;
+    for (int column = firstColumn; column <= lastColumn + 1 && !read.isEmpty(); ++column) {
+        const bool stroke = underscoreIn(grey, grid, column, line.box);
+        const bool ink = std::binary_search(cells.begin(), cells.end(), column);
+        if (stroke || ink) {
+            withUnderscores.repeated.push_back(ink && !withUnderscores.columns.empty()
+                                               && withUnderscores.columns.back() == column - 1
+                                               && sameInk(grey, grid, column - 1, column, line.box));
+            withUnderscores.columns.push_back(column);
+            withUnderscores.underscore.push_back(stroke);
+            withUnderscores.operators.append(ink ? operatorInk(grey, grid, column, ownRows) : QString());
         }
     }
-    // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
-    // in the cell of a bigger one.
-    QStringList onInk;
-    for (qsizetype i = 0; i < read.size(); ++i) {
-        const bool blank = !std::binary_search(cells.begin(), cells.end(), read[i].column);
-        const bool dwarfed = std::any_of(read.begin(), read.end(), [&](const Read &other) {
-            return &other != &read[i] && other.column == read[i].column && other.area > read[i].area;
-        });
-        if (!blank && !dwarfed)
-            onInk.append(read[i].text);
-    }
-    if (qsizetype(cells.size()) != characters.size())
-        characters = onInk;
-    // A mark the engine left out after the last character it read, each of which it placed
-    // in its own inked cell.
-    const bool placed = qsizetype(cells.size()) == read.size() + 1
-                        && std::equal(read.begin(), read.end(), cells.begin(), [](const Read &r, int c) { return r.column == c; });
-    if (placed) {
-        const QString mark = endingMark(grey, grid, cells.back(), ownRows);
-        if (!mark.isEmpty()) {
-            characters.clear();
-            for (const Read &r : read)
-                characters.append(r.text);
-            characters.append(mark);
-        }
-    }
-    // A character the engine left out and another it made up elsewhere leave as many
-    // characters as inked cells, and every one between them a cell off ("www-data" read as
-    // "ww-data" shifts the line's columns left up to the invention): the characters taking
-    // the cells in turn then move more of them from where the engine saw them than their
-    // own boxes leave off the inked cells.
-    const auto shiftedFromTheirBoxes = [&] {
-        if (read.size() != characters.size())
-            return false;
-        qsizetype moved = 0, offInk = 0;
-        for (qsizetype i = 0; i < read.size(); ++i) {
-            if (read[i].text != characters[i])
-                return false;
-            moved += cells[size_t(i)] != read[i].column;
-            offInk += !std::binary_search(cells.begin(), cells.end(), read[i].column)
-                      || (i > 0 && read[i - 1].column == read[i].column);
-        }
-        return moved > offInk + 4;
+    const auto endMark = [&] {
+        return read.last().column < withUnderscores.columns.back()
+                   ? endingMark(grey, grid, withUnderscores.columns.back(), ownRows)
+                   : QString();
     };
-    if (qsizetype(cells.size()) != characters.size() || shiftedFromTheirBoxes())
-        return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
+    if (const std::optional<Placed> byRuns =
+            read.isEmpty() ? std::nullopt : filledByRuns(withUnderscores, read, grey, grid, line.box, reader, endMark)) {
+        cells = byRuns->columns;
+        characters = byRuns->characters;
+    } else {
+        if (const auto filled = filledFromInk(withUnderscores, 0, withUnderscores.columns.size(), characters, endMark)) {
+            cells = withUnderscores.columns;
+            characters = *filled;
+        }
+        // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
+        // in the cell of a bigger one.
+        QStringList onInk;
+        for (qsizetype i = 0; i < read.size(); ++i) {
+            const bool blank = !std::binary_search(cells.begin(), cells.end(), read[i].column);
+            const bool dwarfed = std::any_of(read.begin(), read.end(), [&](const Read &other) {
+                return &other != &read[i] && other.column == read[i].column && other.area > read[i].area;
+            });
+            if (!blank && !dwarfed)
+                onInk.append(read[i].text);
+        }
+        if (qsizetype(cells.size()) != characters.size())
+            characters = onInk;
+        // A mark the engine left out after the last character it read, each of which it placed
+        // in its own inked cell.
+        const bool placed = qsizetype(cells.size()) == read.size() + 1
+                            && std::equal(read.begin(), read.end(), cells.begin(), [](const Read &r, int c) { return r.column == c; });
+        if (placed) {
+            const QString mark = endingMark(grey, grid, cells.back(), ownRows);
+            if (!mark.isEmpty()) {
+                characters.clear();
+                for (const Read &r : read)
+                    characters.append(r.text);
+                characters.append(mark);
+            }
+        }
+        // The characters as the engine read them, moved off their own columns.
+        const auto shifted = [&] {
+            return read.size() == characters.size()
+                   && std::equal(read.begin(), read.end(), characters.begin(),
+                                 [](const Read &r, const QString &character) { return r.text == character; })
+                   && shiftedFromTheirBoxes(read, cells, 0);
+        };
+        if (qsizetype(cells.size()) != characters.size() || shifted())
+            return lineFromBoxes(line, ownRows, grey, grid, firstColumn);
+    }
     // "3.14.159" read as "3.14,159": the mark between two digits of a number is told by its
     // ink, as the engine reads the dot and the comma of small text alike.
     const auto digitAt = [&](qsizetype i, int column) {
@@ -888,7 +1146,8 @@ QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
     return blanks;
 }
 
-std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey)
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey,
+                                             const LineReader &reader)
 {
     const QList<int> blanks = blankLinesBetween(lines);
     QStringList output;
@@ -922,7 +1181,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
                 output.append(QString());
             RecognizedLine line = *block[i];
             readClosingLine(line, unclosedBraces(output));
-            output.append(withStraightQuotes(lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn)));
+            output.append(withStraightQuotes(lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn, reader)));
         }
         start = end;
     }

@@ -325,7 +325,18 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
 
     // Program text in a monospaced font is laid out on its character grid; in any other
     // font the word boxes give the indentation.
-    std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
+    LineReader reread;
+    if (preserveIndentation && !reader.isEmpty()) {
+        reread = [&](const QImage &line) {
+            QList<RecognizedWord> words;
+            for (const RecognizedLine &read : m_engines.engine(reader, useCorrection)
+                                                  .recognize(line, prepared.resolution(), TesseractEngine::Layout::singleLine))
+                words += read.words;
+            return words;
+        };
+    }
+    std::optional<QString> text =
+        preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), reread) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)

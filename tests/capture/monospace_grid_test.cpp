@@ -163,6 +163,52 @@ TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
     EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "a&&b");
 }
 
+// A reader that reads `text` in any picture, its characters side by side across the ink.
+LineReader readingAs(const QString &text)
+{
+    return [text](const QImage &picture) {
+        int left = picture.width(), right = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (qGray(picture.pixel(x, y)) < 128) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+            }
+        }
+        RecognizedWord read;
+        read.text = text;
+        const int width = (right - left) / int(text.size());
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            read.symbolBoxes.append(QRect(left + int(i) * width, 0, width, picture.height()));
+            read.symbols.append(text.mid(i, 1));
+        }
+        return QList<RecognizedWord>{read};
+    };
+}
+
+TEST(MonospaceGrid, CharactersTheEngineMisplacedTakeTheColumnsOfTheirTokensInk)
+{
+    // Shown: "ab cde fg". The engine made up a "d" in "cde", and put the "f" of "fg" in the
+    // blank cell before it.
+    QImage grey = twoLinesOfInk(0, 0);
+    QPainter painter(&grey);
+    // Each cell inked unlike the one before it, as different characters are.
+    for (int column : {0, 1, 3, 4, 5, 7, 8})
+        painter.fillRect(cell(column, 10 + column % 2 * 4, 24), Qt::black);
+    painter.end();
+    RecognizedLine line;
+    line.words = {word("ab", 0, 10, 24), word("cdde", 3, 10, 24), word("fg", 6, 10, 24)};
+    line.words[1].symbolBoxes[3] = cell(5, 10, 24);
+    line.box = line.words.first().box.united(line.words.last().box);
+
+    // Read alone, the token fits its three cells.
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, readingAs("cde")).value_or("none").toStdString(), "ab cde fg");
+    // A second reading that does not fit them either leaves the engine's characters as read,
+    // the tokens after them in their own columns or beyond.
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, readingAs("cdxe")).value_or("none").toStdString(), "ab cdde fg");
+}
+
 } // namespace
 
 // Glyphs of a made-up monospaced font, each distinct in its cell.

@@ -193,11 +193,20 @@ static void expectNumbersAndOperators(const QString &read)
 
 TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
 {
+    // Tokens whose characters the engine crowds together or spreads apart, its boxes
+    // straying into the blank cells between them.
+    const QStringList tokens{
+        "WHERE at >= '2023-10-15' AND total <> 0;",
+        "job=8e2a7c41 queue=mail started worker=03",
+        "i += 1; j -= 10",
+    };
     for (const Theme &theme : {kLight, kDark}) {
         for (int size : {13, 16}) {
             SCOPED_TRACE(size);
             const QImage image = renderText(kNumbersAndOperators, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
             expectNumbersAndOperators(recognize(image, CaptureMode::code));
+            const QImage spaced = renderText(tokens, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
+            EXPECT_EQ(recognize(spaced, CaptureMode::code).toStdString(), tokens.join('\n').toStdString());
         }
     }
 }
