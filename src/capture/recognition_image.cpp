@@ -117,17 +117,9 @@ void spreadContrast(QImage &grey, int background, int ink)
 // for a few lines of text in a large capture and for a thin black frame around it.
 int textLevel(const Histogram &histogram, int background)
 {
-    qint64 total = 0;
-    for (int level = 0; level <= background - kMinContrast; ++level)
-        total += histogram[size_t(level)];
-    const qint64 wanted = qint64(double(total) * 0.3);
-    qint64 seen = 0;
-    for (int level = 0; level <= background - kMinContrast; ++level) {
-        seen += histogram[size_t(level)];
-        if (seen > wanted)
-            return level;
-    }
-    return background;
+    Histogram darker{};
+    std::copy_n(histogram.begin(), std::max(0, background - kMinContrast + 1), darker.begin());
+    return percentile(darker, 0.3);
 }
 
 double scaleFor(QSize size, double lineHeight)
