@@ -122,9 +122,16 @@ int textLevel(const Histogram &histogram, int background)
     return percentile(darker, 0.3);
 }
 
-double scaleFor(QSize size, double lineHeight)
+// `wholeFactor` rounds the scale up to a whole number: every cell of a monospaced font is
+// then resampled alike, and its spread strokes stay alike from character to character. On
+// program text in low contrast the engine misread about a quarter fewer characters so, for
+// 10 to 20 % more time; on text in strong contrast it misread some operators and digits it
+// reads at the usual scale.
+double scaleFor(QSize size, double lineHeight, bool wholeFactor)
 {
-    const double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
+    double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
+    if (wholeFactor)
+        wanted = std::ceil(wanted);
     // Two pixels spare for rounding the scaled size and the margins.
     const double bySide = double(RecognitionImage::kEngineSideLimit - 2)
                           / (std::max(size.width(), size.height()) + 2 * kMarginAtScale1);
@@ -147,14 +154,15 @@ RecognitionImage::RecognitionImage(const QImage &captured, Content content)
     int background = percentile(histogram, 0.5);
     int ink = percentile(histogram, 0.01);
     const int contrast = background - textLevel(histogram, background);
-    if (content == Content::programText && contrast >= kMinContrast && contrast < kLowContrast
-        && background - ink >= kMinContrast) {
+    const bool lowContrastCode = content == Content::programText && contrast >= kMinContrast
+                                 && contrast < kLowContrast && background - ink >= kMinContrast;
+    if (lowContrastCode) {
         spreadContrast(grey, background, ink);
         background = 255;
         ink = 0;
     }
 
-    m_scale = scaleFor(grey.size(), medianLineHeight(grey, background, ink));
+    m_scale = scaleFor(grey.size(), medianLineHeight(grey, background, ink), lowContrastCode);
     if (m_scale > 1.0) {
         grey = grey.scaled(qRound(grey.width() * m_scale), qRound(grey.height() * m_scale),
                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

@@ -16,7 +16,7 @@ public:
     static constexpr int kEngineSideLimit = 32767;
 
     // What the captured image shows. Program text (code mode) in low contrast has its grey
-    // levels spread over the full range.
+    // levels spread over the full range and is scaled by a whole factor.
     enum class Content { text, programText };
 
     explicit RecognitionImage(const QImage &captured, Content content = Content::text);

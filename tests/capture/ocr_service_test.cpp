@@ -196,17 +196,12 @@ static void expectNumbersAndOperators(const QString &read)
 
 TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
 {
-    struct Case {
-        Theme theme;
-        int size;
-    };
-    // Also in an editor theme of low contrast (Solarized's light one at 13 px still loses
-    // the i of a word now and then, so it is left out).
-    for (const Case &c : {Case{kLight, 13}, Case{kLight, 16}, Case{kDark, 13}, Case{kDark, 16},
-                          Case{kSolarizedDark, 13}, Case{kSolarizedDark, 16}, Case{kSolarizedLight, 16}}) {
-        SCOPED_TRACE(c.theme.text.name().toStdString() + " " + std::to_string(c.size));
-        const QImage image = renderText(kNumbersAndOperators, test::dejaVuFont("DejaVuSansMono.ttf", c.size), c.theme);
-        expectNumbersAndOperators(recognize(image, CaptureMode::code));
+    for (const Theme &theme : {kLight, kDark, kSolarizedLight, kSolarizedDark}) {
+        for (int size : {13, 16}) {
+            SCOPED_TRACE(theme.text.name().toStdString() + " " + std::to_string(size));
+            const QImage image = renderText(kNumbersAndOperators, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
+            expectNumbersAndOperators(recognize(image, CaptureMode::code));
+        }
     }
 }
 

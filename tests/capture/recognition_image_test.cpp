@@ -79,6 +79,11 @@ TEST(RecognitionImage, SmallTextIsScaledUpAndLargeTextIsNot)
     EXPECT_DOUBLE_EQ(RecognitionImage(lines({300, 200}, 25, Qt::black, Qt::white)).scale(), 1.0);
     // Tiny text is scaled at most four times.
     EXPECT_DOUBLE_EQ(RecognitionImage(lines({300, 100}, 3, Qt::black, Qt::white)).scale(), 4.0);
+    // Program text in low contrast by a whole factor.
+    const QImage solarized = lines({300, 100}, 13, QColor("#657b83"), QColor("#fdf6e3"));
+    EXPECT_LT(RecognitionImage(solarized).scale(), 2.0);
+    EXPECT_DOUBLE_EQ(RecognitionImage(solarized, RecognitionImage::Content::programText).scale(), 2.0);
+    EXPECT_LT(RecognitionImage(lines({300, 100}, 13, Qt::black, Qt::white), RecognitionImage::Content::programText).scale(), 2.0);
 }
 
 TEST(RecognitionImage, FrameDownTheSideDoesNotHideTheLineHeight)
