@@ -286,7 +286,8 @@ QString OCRService::recognize(quint64 ticket, const QImage &image, const std::op
 QString OCRService::performOCR(const QImage &image, const QStringList &dataNames, bool useCorrection,
                                bool preserveIndentation)
 {
-    const RecognitionImage prepared(image);
+    const RecognitionImage prepared(image, preserveIndentation ? RecognitionImage::Content::programText
+                                                               : RecognitionImage::Content::text);
     const auto layout = preserveIndentation ? TesseractEngine::Layout::singleBlock : TesseractEngine::Layout::automatic;
     QList<RecognizedLine> lines;
     QStringList reader = dataNames;

@@ -25,6 +25,13 @@ constexpr int kMarginAtScale1 = 8;
 constexpr int kScreenResolution = 96;
 // Below this difference between background and ink there is no telling text apart.
 constexpr int kMinContrast = 24;
+// Program text whose colour differs from its background by less than this has its levels
+// spread over the whole grey range. Editor and terminal themes often draw it so (Solarized's
+// #657b83 on #fdf6e3 and #839496 on #002b36 differ by 100 to 120), and without a dictionary
+// the engine misread such text about twice as often as the same text in strong contrast;
+// spread, about as seldom. Text in strong contrast (black on white, a terminal's light grey
+// on near black, about 150 and more) is left as it is: spreading it gained nothing.
+constexpr int kLowContrast = 140;
 
 using Histogram = std::array<qint64, 256>;
 
@@ -91,9 +98,40 @@ double medianLineHeight(const QImage &grey, int background, int ink)
     return heights[heights.size() / 2];
 }
 
-double scaleFor(QSize size, double lineHeight)
+// Spreads the levels from `ink` (the darkest 1 %, so that the cores of thin strokes turn
+// black) to `background` over 0 to 255.
+void spreadContrast(QImage &grey, int background, int ink)
 {
-    const double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
+    std::array<uchar, 256> level{};
+    for (int from = 0; from < 256; ++from)
+        level[size_t(from)] = uchar(std::clamp(qRound((from - ink) * 255.0 / (background - ink)), 0, 255));
+    for (int y = 0; y < grey.height(); ++y) {
+        uchar *row = grey.scanLine(y);
+        for (int x = 0; x < grey.width(); ++x)
+            row[x] = level[row[x]];
+    }
+}
+
+// The level of the text's colour: of the pixels clearly darker than the background, the
+// one below which 30 % of them lie. Unlike the darkest pixels of the whole image it holds
+// for a few lines of text in a large capture and for a thin black frame around it.
+int textLevel(const Histogram &histogram, int background)
+{
+    Histogram darker{};
+    std::copy_n(histogram.begin(), std::max(0, background - kMinContrast + 1), darker.begin());
+    return percentile(darker, 0.3);
+}
+
+// `wholeFactor` rounds the scale up to a whole number: every cell of a monospaced font is
+// then resampled alike, and its spread strokes stay alike from character to character. On
+// program text in low contrast the engine misread about a quarter fewer characters so, for
+// 10 to 20 % more time; on text in strong contrast it misread some operators and digits it
+// reads at the usual scale.
+double scaleFor(QSize size, double lineHeight, bool wholeFactor)
+{
+    double wanted = lineHeight > 0 ? kTargetLineHeight / lineHeight : kMaxScale / 2;
+    if (wholeFactor)
+        wanted = std::ceil(wanted);
     // Two pixels spare for rounding the scaled size and the margins.
     const double bySide = double(RecognitionImage::kEngineSideLimit - 2)
                           / (std::max(size.width(), size.height()) + 2 * kMarginAtScale1);
@@ -103,7 +141,7 @@ double scaleFor(QSize size, double lineHeight)
 
 } // namespace
 
-RecognitionImage::RecognitionImage(const QImage &captured)
+RecognitionImage::RecognitionImage(const QImage &captured, Content content)
 {
     QImage grey = greyOnWhite(captured);
     // Background covers most of a text image: its level is the median.
@@ -113,10 +151,18 @@ RecognitionImage::RecognitionImage(const QImage &captured)
         grey.invertPixels();
         std::reverse(histogram.begin(), histogram.end());
     }
-    const int background = percentile(histogram, 0.5);
-    const int ink = percentile(histogram, 0.01);
+    int background = percentile(histogram, 0.5);
+    int ink = percentile(histogram, 0.01);
+    const int contrast = background - textLevel(histogram, background);
+    const bool lowContrastCode = content == Content::programText && contrast >= kMinContrast
+                                 && contrast < kLowContrast && background - ink >= kMinContrast;
+    if (lowContrastCode) {
+        spreadContrast(grey, background, ink);
+        background = 255;
+        ink = 0;
+    }
 
-    m_scale = scaleFor(grey.size(), medianLineHeight(grey, background, ink));
+    m_scale = scaleFor(grey.size(), medianLineHeight(grey, background, ink), lowContrastCode);
     if (m_scale > 1.0) {
         grey = grey.scaled(qRound(grey.width() * m_scale), qRound(grey.height() * m_scale),
                            Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

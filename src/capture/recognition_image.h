@@ -15,7 +15,11 @@ public:
     // Largest side the engine accepts; larger images fail inside it.
     static constexpr int kEngineSideLimit = 32767;
 
-    explicit RecognitionImage(const QImage &captured);
+    // What the captured image shows. Program text (code mode) in low contrast has its grey
+    // levels spread over the full range and is scaled by a whole factor.
+    enum class Content { text, programText };
+
+    explicit RecognitionImage(const QImage &captured, Content content = Content::text);
 
     // Grayscale8, dark on light.
     const QImage &pixels() const { return m_pixels; }

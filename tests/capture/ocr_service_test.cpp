@@ -28,6 +28,9 @@ struct Theme {
 };
 const Theme kLight{QColor("#1d1d1f"), QColor("#ffffff")};
 const Theme kDark{QColor("#d4d4d4"), QColor("#1e1e1e")};
+// Editor themes of low contrast.
+const Theme kSolarizedLight{QColor("#657b83"), QColor("#fdf6e3")};
+const Theme kSolarizedDark{QColor("#839496"), QColor("#002b36")};
 
 // Text as a screen shows it at 1x: anti-aliased, one line per entry, 12 px margins.
 QImage renderText(const QStringList &lines, const QFont &font, const Theme &theme, int minimumWidth = 0)
@@ -200,9 +203,9 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
         "job=8e2a7c41 queue=mail started worker=03",
         "i += 1; j -= 10",
     };
-    for (const Theme &theme : {kLight, kDark}) {
+    for (const Theme &theme : {kLight, kDark, kSolarizedLight, kSolarizedDark}) {
         for (int size : {13, 16}) {
-            SCOPED_TRACE(size);
+            SCOPED_TRACE(theme.text.name().toStdString() + " " + std::to_string(size));
             const QImage image = renderText(kNumbersAndOperators, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
             expectNumbersAndOperators(recognize(image, CaptureMode::code));
             const QImage spaced = renderText(tokens, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);

@@ -40,6 +40,19 @@ TEST(RecognitionImage, LightTextOnDarkIsTurnedDarkOnLight)
     const RecognitionImage light(lines({200, 100}, 10, QColor("#202020"), Qt::white));
     EXPECT_FALSE(light.inverted());
     EXPECT_LT(levelAt(light, {20, 8}), 60);
+
+    // Program text in a low-contrast theme gets the full grey range; in strong contrast,
+    // and any other text, keeps its levels.
+    for (const auto &[ink, background] : {std::pair{"#657b83", "#fdf6e3"}, std::pair{"#839496", "#002b36"}}) {
+        const QImage image = lines({200, 100}, 10, QColor(ink), QColor(background));
+        const RecognitionImage code(image, RecognitionImage::Content::programText);
+        EXPECT_LT(levelAt(code, {20, 8}), 10) << ink;
+        EXPECT_GT(levelAt(code, {190, 90}), 245) << ink;
+        EXPECT_GT(levelAt(RecognitionImage(image), {20, 8}), 80) << ink;
+    }
+    const QImage terminal = lines({200, 100}, 10, QColor("#d4d4d4"), QColor("#1e1e1e"));
+    EXPECT_EQ(levelAt(RecognitionImage(terminal, RecognitionImage::Content::programText), {20, 8}),
+              levelAt(RecognitionImage(terminal), {20, 8}));
 }
 
 TEST(RecognitionImage, TransparentPixelsCountAsLightBackground)
@@ -66,6 +79,11 @@ TEST(RecognitionImage, SmallTextIsScaledUpAndLargeTextIsNot)
     EXPECT_DOUBLE_EQ(RecognitionImage(lines({300, 200}, 25, Qt::black, Qt::white)).scale(), 1.0);
     // Tiny text is scaled at most four times.
     EXPECT_DOUBLE_EQ(RecognitionImage(lines({300, 100}, 3, Qt::black, Qt::white)).scale(), 4.0);
+    // Program text in low contrast by a whole factor.
+    const QImage solarized = lines({300, 100}, 13, QColor("#657b83"), QColor("#fdf6e3"));
+    EXPECT_LT(RecognitionImage(solarized).scale(), 2.0);
+    EXPECT_DOUBLE_EQ(RecognitionImage(solarized, RecognitionImage::Content::programText).scale(), 2.0);
+    EXPECT_LT(RecognitionImage(lines({300, 100}, 13, Qt::black, Qt::white), RecognitionImage::Content::programText).scale(), 2.0);
 }
 
 TEST(RecognitionImage, FrameDownTheSideDoesNotHideTheLineHeight)
