@@ -325,7 +325,7 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
 
     // Program text in a monospaced font is laid out on its character grid; in any other
     // font the word boxes give the indentation.
-    std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels()) : joinLines(lines);
+    std::optional<QString> text = preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), prepared.scale()) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)
