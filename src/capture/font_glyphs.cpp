@@ -30,10 +30,22 @@ namespace {
 // glyphs of the same pitch differ by about 0.3 or more.
 constexpr double kFits = 0.24;
 // A doubtful character becomes another only when that glyph's ink is this much closer to
-// the cell's than the glyph of the character read.
+// the cell's than the glyph of the character read, and within this share of its
+// difference; and never when the glyph read matches the cell as well as the font's glyphs
+// match the cells of surely read characters. Small text scaled up differs from the glyphs
+// more, all alike.
 constexpr double kClearlyCloser = 0.06;
+constexpr double kCloserShare = 0.8;
+constexpr double kMatches = 0.12;
+constexpr double kCellFits = 0.35;
 // A glyph is drawn at this many positions a fraction of a pixel apart.
 constexpr int kPhases = 3;
+// Fonts fitting a block within this much of the best fit as well as it.
+constexpr double kAsWell = 0.03;
+// Every this many of the cells compared first, and how much worse than the best a font
+// may fit them to be compared on all.
+constexpr size_t kFirstSamples = 4;
+constexpr double kFarOff = 0.08;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 
@@ -45,11 +57,12 @@ const QString kSure = QStringLiteral("abdghmnqrtyBEGHLMNRTY2357#%&=+");
 const QHash<QChar, QString> &confusable()
 {
     static const QHash<QChar, QString> table = [] {
-        const QStringList groups{QStringLiteral("0OoDQ@\u00AE\u00A968"), QStringLiteral("1lIi|!"),
-                                 QStringLiteral("cCe"), QStringLiteral("sS5"), QStringLiteral("uU"),
+        const QStringList groups{QStringLiteral("0OoDQ@\u00AE\u00A968"), QStringLiteral("1lIiL|!"),
+                                 QStringLiteral("cCe"), QStringLiteral("sS5$"), QStringLiteral("uU"),
                                  QStringLiteral("vV"), QStringLiteral("wW"), QStringLiteral("xX"),
                                  QStringLiteral("zZ"), QStringLiteral("pP"), QStringLiteral("kK"),
-                                 QStringLiteral("fF"), QStringLiteral("JI"), QStringLiteral("^*~4A")};
+                                 QStringLiteral("fF"), QStringLiteral("JI"), QStringLiteral("^*~4A\u201C\u201D"),
+                                 QStringLiteral("+t")};
         QHash<QChar, QString> result;
         for (const QString &group : groups) {
             for (QChar c : group) {
@@ -73,7 +86,6 @@ struct Glyph {
     double pen = 0;       // the left end of the character's advance
     double baseline = 0;  // the row the character stands on
     double top = 0, bottom = 0;  // the rows the font's lines take
-    float at(int x, int y) const { return coverage[size_t(y * width + x)]; }
 };
 
 Glyph drawGlyph(const QFont &font, QChar character, double scale, double phase)
@@ -121,7 +133,12 @@ class GlyphCache {
 public:
     std::shared_ptr<const Glyph> glyph(const FontSize &font, double scale, QChar character, int phase)
     {
-        const QString key = QStringLiteral("%1/%2/%3/%4/%5").arg(font.family).arg(font.pixelSize).arg(qRound(scale * 1000)).arg(character).arg(phase);
+        const QString key = QStringLiteral("%1/%2/%3/%4/%5")
+                                .arg(font.family)
+                                .arg(font.pixelSize)
+                                .arg(qRound(scale * 1000))
+                                .arg(character)
+                                .arg(phase);
         {
             const QMutexLocker locker(&m_mutex);
             if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
@@ -191,20 +208,20 @@ public:
         };
         m_ink = level(0.01);
         m_paper = level(0.75);
+        for (int v = 0; v < 256; ++v)
+            m_coverage[size_t(v)] = std::clamp(float(m_paper - v) / float(std::max(1, m_paper - m_ink)), 0.0f, 1.0f);
     }
 
     bool readable() const { return m_paper - m_ink >= 32; }
     int width() const { return m_grey.width(); }
     int height() const { return m_grey.height(); }
-    float at(int x, int y) const
-    {
-        const float v = float(m_paper - m_grey.constScanLine(y)[x]) / float(m_paper - m_ink);
-        return std::clamp(v, 0.0f, 1.0f);
-    }
+    const uchar *row(int y) const { return m_grey.constScanLine(y); }
+    float coverage(uchar level) const { return m_coverage[level]; }
 
 private:
     const QImage &m_grey;
     int m_ink = 0, m_paper = 255;
+    std::array<float, 256> m_coverage{};
 };
 
 // Where a cell lies in the engine's image.
@@ -227,34 +244,45 @@ double difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int 
     const int right = std::min({glyph.width - 1, cell.windowRight - x0, cells.width() - 1 - x0});
     double apart = 0, either = 0;
     for (int y = top; y <= bottom; ++y) {
+        const uchar *row = cells.row(y0 + y) + x0;
+        const float *drawn = glyph.coverage.data() + size_t(y) * size_t(glyph.width);
+        float rowApart = 0, rowEither = 0;
         for (int x = left; x <= right; ++x) {
-            const float ink = cells.at(x0 + x, y0 + y);
-            const float drawn = glyph.at(x, y);
-            apart += std::abs(ink - drawn);
-            either += std::max(ink, drawn);
+            const float ink = cells.coverage(row[x]);
+            rowApart += std::abs(ink - drawn[x]);
+            rowEither += std::max(ink, drawn[x]);
         }
+        apart += rowApart;
+        either += rowEither;
     }
     return either >= 2 ? apart / either : 1;
 }
 
-// The least difference over shifts of up to `reach` columns and `rise` rows either way.
+// The least difference over shifts of up to `reach` columns and `rise` rows either way and
+// the glyph's drawings a fraction of a pixel apart: the row first, with the glyph drawn on
+// whole pixels, then the fraction at that row.
 double bestDifference(const Cells &cells, const FontSize &font, double scale, QChar character, const Cell &cell,
                       int reach, int rise, int *bestRise = nullptr)
 {
     double best = 1;
-    for (int phase = 0; phase < kPhases; ++phase) {
-        const std::shared_ptr<const Glyph> glyph = cache().glyph(font, scale, character, phase);
-        for (int dy = -rise; dy <= rise; ++dy) {
-            for (int dx = -reach; dx <= reach; ++dx) {
-                const double d = difference(cells, *glyph, cell, dx, dy);
-                if (d < best) {
-                    best = d;
-                    if (bestRise)
-                        *bestRise = dy;
-                }
+    int row = 0;
+    const std::shared_ptr<const Glyph> whole = cache().glyph(font, scale, character, 0);
+    for (int dy = -rise; dy <= rise; ++dy) {
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const double d = difference(cells, *whole, cell, dx, dy);
+            if (d < best) {
+                best = d;
+                row = dy;
             }
         }
     }
+    for (int phase = 1; phase < kPhases; ++phase) {
+        const std::shared_ptr<const Glyph> glyph = cache().glyph(font, scale, character, phase);
+        for (int dx = -reach; dx <= reach; ++dx)
+            best = std::min(best, difference(cells, *glyph, cell, dx, row));
+    }
+    if (bestRise)
+        *bestRise = row;
     return best;
 }
 
@@ -346,17 +374,23 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             }
         }
         baselines.push_back(bottoms.empty() ? line.box.bottom() + 1 : median(bottoms));
+        // Where the engine placed two characters in one column, either may be in the
+        // wrong cell.
+        const auto columnOf = [&](const QRect &box) { return std::lround((box.left() + box.width() / 2.0 - origin) / pitch); };
+        QHash<long, int> taken;
+        for (const RecognizedWord &word : line.words) {
+            for (const QRect &box : word.symbolBoxes)
+                ++taken[columnOf(box)];
+        }
         for (qsizetype w = 0; w < line.words.size(); ++w) {
             const RecognizedWord &word = line.words[w];
             for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i) {
-                if (word.symbols[i].size() != 1)
+                const long column = columnOf(word.symbolBoxes[i]);
+                if (word.symbols[i].size() != 1 || taken.value(column) > 1)
                     continue;
-                const QRect &box = word.symbolBoxes[i];
-                const double centre = box.left() + box.width() / 2.0;
-                const double column = origin + std::round((centre - origin) / pitch) * pitch;
+                const double left = origin + (double(column) - 0.5) * pitch;
                 Placed placed{l, w, i, word.symbols[i][0],
-                              Cell{column - pitch / 2, baselines.back(), int(std::lround(column - pitch / 2)) + inset,
-                                   int(std::lround(column + pitch / 2)) - inset}};
+                              Cell{left, baselines.back(), int(std::lround(left)) + inset, int(std::lround(left + pitch)) - inset}};
                 if (kSure.contains(placed.character))
                     sure.push_back(placed);
                 else if (confusable().contains(placed.character))
@@ -372,8 +406,9 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     for (const QString &family : m_families) {
         const int around = int(std::lround(pitch / scale / 0.6));
         for (int size = std::max(6, around - 4); size <= around + 4; ++size) {
+            // A terminal makes its cells a whole number of pixels wide.
             const double advance = cache().advance(family, size);
-            if (std::abs(advance * scale - pitch) <= 0.3 * scale) {
+            if (std::min(std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch)) <= 0.3 * scale) {
                 QFont font(family);
                 font.setPixelSize(size);
                 font.setStyleStrategy(QFont::NoFontMerging);
@@ -390,54 +425,69 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     for (size_t i = 0; i < sure.size() && samples.size() < size_t(kSamples); i += step)
         samples.push_back(sure[i]);
     const int rise = std::max(2, int(std::ceil(scale)));
-    const FontSize *fitting = nullptr;
-    double fit = 1;
-    std::vector<int> fittingRises;
-    for (const FontSize &font : candidates) {
+    struct Fit {
+        const FontSize *font = nullptr;
+        double score = 1;
+        std::vector<double> baselines;  // each line's, as the font's glyphs place it
+    };
+    const auto fitOf = [&](const FontSize &font, size_t every) {
         std::vector<double> differences;
-        std::vector<int> rises;
-        for (const Placed &sample : samples) {
+        std::vector<std::vector<double>> rises(size_t(block.size()));
+        for (size_t i = 0; i < samples.size(); i += every) {
             int dy = 0;
-            differences.push_back(bestDifference(cells, font, scale, sample.character, sample.cell, reach, rise, &dy));
-            rises.push_back(dy);
+            differences.push_back(bestDifference(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy));
+            rises[size_t(samples[i].line)].push_back(dy);
         }
-        const double score = trimmedMean(differences);
-        diag(lcRecognition(), QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(font.family).arg(font.pixelSize).arg(score));
-        if (score < fit) {
-            fit = score;
-            fitting = &font;
-            fittingRises = rises;
+        Fit fit{&font, trimmedMean(differences), baselines};
+        for (size_t l = 0; l < rises.size(); ++l) {
+            if (!rises[l].empty())
+                fit.baselines[l] += median(rises[l]);
         }
+        return fit;
+    };
+    // A few samples rule out the fonts far off; all of them rank the rest.
+    std::vector<Fit> fits;
+    for (const FontSize &font : candidates)
+        fits.push_back(fitOf(font, kFirstSamples));
+    const double first = std::min_element(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; })->score;
+    std::erase_if(fits, [&](const Fit &fit) { return fit.score > first + kFarOff; });
+    for (Fit &fit : fits) {
+        fit = fitOf(*fit.font, 1);
+        diag(lcRecognition(), QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fit.score));
     }
-    if (!fitting || fit > kFits)
+    std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
+    if (fits.empty() || fits.front().score > kFits)
         return;
-    g_lastFont = QStringLiteral("%1 %2").arg(fitting->family).arg(fitting->pixelSize);
+    // Fonts of one design (a font and the one it grew from) fit a text about as well; each
+    // of them then has to see the same character in a cell.
+    while (fits.back().score > fits.front().score + kAsWell)
+        fits.pop_back();
+    g_lastFont = QStringLiteral("%1 %2").arg(fits.front().font->family).arg(fits.front().font->pixelSize);
 
-    // Each line's baseline as the font's glyphs place it.
-    std::vector<std::vector<double>> rises(size_t(block.size()));
-    for (size_t i = 0; i < samples.size(); ++i)
-        rises[size_t(samples[i].line)].push_back(fittingRises[i]);
-    for (size_t l = 0; l < rises.size(); ++l) {
-        if (!rises[l].empty())
-            baselines[l] += median(rises[l]);
-    }
-
-    for (Placed &placed : doubtful) {
-        placed.cell.baseline = baselines[size_t(placed.line)];
-        const double asRead = bestDifference(cells, *fitting, scale, placed.character, placed.cell, reach, 1);
+    // The character a font's glyphs see in a doubtful cell.
+    const auto seen = [&](const Fit &fit, Placed placed) {
+        placed.cell.baseline = fit.baselines[size_t(placed.line)];
+        const double asRead = bestDifference(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
+        if (asRead < kMatches)
+            return placed.character;
         QChar best = placed.character;
-        double bestDifferenceFound = asRead - kClearlyCloser;
+        double closest = std::min({asRead - kClearlyCloser, kCloserShare * asRead, kCellFits});
         for (QChar other : confusable().value(placed.character)) {
-            const double d = bestDifference(cells, *fitting, scale, other, placed.cell, reach, 1);
-            if (d < bestDifferenceFound) {
-                bestDifferenceFound = d;
+            const double d = bestDifference(cells, *fit.font, scale, other, placed.cell, reach, 1);
+            if (d < closest) {
+                closest = d;
                 best = other;
             }
         }
         if (best != placed.character)
-            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2: %3 against %4")
-                         .arg(placed.character).arg(best).arg(bestDifferenceFound).arg(asRead));
-        if (best == placed.character || bestDifferenceFound > kFits)
+            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3: %4 against %5")
+                         .arg(placed.character).arg(best).arg(fit.font->family).arg(closest).arg(asRead));
+        return best;
+    };
+    for (const Placed &placed : doubtful) {
+        const QChar best = seen(fits.front(), placed);
+        if (best == placed.character
+            || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
             continue;
         RecognizedWord &word = block[placed.line].words[placed.word];
         word.symbols[placed.symbol] = QString(best);
