@@ -29,13 +29,12 @@ namespace {
 // text matches its cells to within about 0.1 to 0.2 after scaling, another font's
 // glyphs of the same pitch differ by about 0.3 or more.
 constexpr double kFits = 0.24;
-// A doubtful character becomes another only when that glyph's ink is this much closer to
-// the cell's than the glyph of the character read, and within this share of its
-// difference; and never when the glyph read matches the cell as well as the font's glyphs
-// match the cells of surely read characters. Small text scaled up differs from the glyphs
-// more, all alike.
-constexpr double kClearlyCloser = 0.06;
-constexpr double kCloserShare = 0.8;
+// A doubtful character becomes another when the cell's ink is closer to that glyph than to
+// the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
+// cell drawn as that glyph to the pixel); never when the glyph read matches the cell about
+// as well as a font's glyphs match their cells, nor when the other matches it worse than
+// a font that drew it would. Small text scaled up differs from the glyphs more, all alike.
+constexpr double kCloser = 0.15;
 constexpr double kMatches = 0.12;
 constexpr double kCellFits = 0.35;
 // A glyph is drawn at this many positions a fraction of a pixel apart.
@@ -51,7 +50,7 @@ constexpr qsizetype kSamples = 40;
 
 // Characters the engine reads without confusing them with another: their cells tell the
 // font.
-const QString kSure = QStringLiteral("abdghmnqrtyBEGHLMNRTY2357#%&=+");
+const QString kSure = QStringLiteral("abdghmnqrtyBEGHMNRTY237#%&=");
 
 // Characters the engine confuses with one another, each with the glyphs it may be.
 const QHash<QChar, QString> &confusable()
@@ -234,7 +233,12 @@ struct Cell {
 // How unlike the cell's ink is to the glyph placed with its pen at the cell's left and
 // baseline, moved `dx`, `dy` pixels: the summed difference of coverage over the summed
 // coverage of either, within the cell's columns and the font's rows.
-double difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int dx, int dy)
+struct Match {
+    double share = 1;  // the difference over the ink of either, 0 to 1
+    double apart = 0;  // the difference itself, in pixels of full ink
+};
+
+Match difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int dx, int dy)
 {
     const int x0 = int(std::lround(cell.left - glyph.pen)) + dx;
     const int y0 = int(std::lround(cell.baseline - glyph.baseline)) + dy;
@@ -255,35 +259,52 @@ double difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int 
         apart += rowApart;
         either += rowEither;
     }
-    return either >= 2 ? apart / either : 1;
+    return either >= 2 ? Match{apart / either, apart} : Match{};
 }
 
 // The least difference over shifts of up to `reach` columns and `rise` rows either way and
 // the glyph's drawings a fraction of a pixel apart: the row first, with the glyph drawn on
 // whole pixels, then the fraction at that row.
-double bestDifference(const Cells &cells, const FontSize &font, double scale, QChar character, const Cell &cell,
-                      int reach, int rise, int *bestRise = nullptr)
+Match bestMatch(const Cells &cells, const FontSize &font, double scale, QChar character, const Cell &cell, int reach,
+                int rise, int *bestRise = nullptr)
 {
-    double best = 1;
+    Match best;
     int row = 0;
     const std::shared_ptr<const Glyph> whole = cache().glyph(font, scale, character, 0);
     for (int dy = -rise; dy <= rise; ++dy) {
         for (int dx = -reach; dx <= reach; ++dx) {
-            const double d = difference(cells, *whole, cell, dx, dy);
-            if (d < best) {
-                best = d;
+            const Match match = difference(cells, *whole, cell, dx, dy);
+            if (match.share < best.share) {
+                best = match;
                 row = dy;
             }
         }
     }
     for (int phase = 1; phase < kPhases; ++phase) {
         const std::shared_ptr<const Glyph> glyph = cache().glyph(font, scale, character, phase);
-        for (int dx = -reach; dx <= reach; ++dx)
-            best = std::min(best, difference(cells, *glyph, cell, dx, row));
+        for (int dx = -reach; dx <= reach; ++dx) {
+            const Match match = difference(cells, *glyph, cell, dx, row);
+            if (match.share < best.share)
+                best = match;
+        }
     }
     if (bestRise)
         *bestRise = row;
     return best;
+}
+
+// How much two glyphs differ within a cell `pitch` wide, less `inset` either side: the ink
+// by which a cell can be more like one than the other.
+double glyphDistance(const Glyph &a, const Glyph &b, double pitch, int inset)
+{
+    const int left = int(std::lround(a.pen)) + inset;
+    const int right = std::min(a.width - 1, int(std::lround(a.pen + pitch)) - inset);
+    double apart = 0;
+    for (int y = int(std::lround(a.top)); y < std::min(a.height, int(std::lround(a.bottom))); ++y) {
+        for (int x = std::max(0, left); x <= right; ++x)
+            apart += std::abs(a.coverage[size_t(y * a.width + x)] - b.coverage[size_t(y * b.width + x)]);
+    }
+    return apart;
 }
 
 struct Placed {
@@ -435,7 +456,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         std::vector<std::vector<double>> rises(size_t(block.size()));
         for (size_t i = 0; i < samples.size(); i += every) {
             int dy = 0;
-            differences.push_back(bestDifference(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy));
+            differences.push_back(bestMatch(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy).share);
             rises[size_t(samples[i].line)].push_back(dy);
         }
         Fit fit{&font, trimmedMean(differences), baselines};
@@ -467,29 +488,37 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     // The character a font's glyphs see in a doubtful cell.
     const auto seen = [&](const Fit &fit, Placed placed) {
         placed.cell.baseline = fit.baselines[size_t(placed.line)];
-        const double asRead = bestDifference(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
-        if (asRead < kMatches)
+        const Match asRead = bestMatch(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
+        if (asRead.share < kMatches)
             return placed.character;
+        const std::shared_ptr<const Glyph> read = cache().glyph(*fit.font, scale, placed.character, 0);
         QChar best = placed.character;
-        double closest = std::min({asRead - kClearlyCloser, kCloserShare * asRead, kCellFits});
+        double most = kCloser;
         for (QChar other : confusable().value(placed.character)) {
-            const double d = bestDifference(cells, *fit.font, scale, other, placed.cell, reach, 1);
-            if (d < closest) {
-                closest = d;
+            const Match match = bestMatch(cells, *fit.font, scale, other, placed.cell, reach, 1);
+            const double distance = glyphDistance(*read, *cache().glyph(*fit.font, scale, other, 0), pitch, inset);
+            const double closer = distance > 0 ? (asRead.apart - match.apart) / distance : 0;
+            if (closer > most && match.share < kCellFits) {
+                most = closer;
                 best = other;
             }
         }
         if (best != placed.character)
-            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3: %4 against %5")
-                         .arg(placed.character).arg(best).arg(fit.font->family).arg(closest).arg(asRead));
+            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3, closer by %4")
+                         .arg(placed.character).arg(best).arg(fit.font->family).arg(most));
         return best;
     };
     for (const Placed &placed : doubtful) {
+        RecognizedWord &word = block[placed.line].words[placed.word];
+        // A digit between two digits is part of a number, which is worse changed than missed.
+        const auto digitAt = [&](qsizetype at) {
+            return at >= 0 && at < word.symbols.size() && word.symbols[at].size() == 1 && word.symbols[at][0].isDigit();
+        };
+        const bool inNumber = placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
         const QChar best = seen(fits.front(), placed);
-        if (best == placed.character
+        if (best == placed.character || (inNumber && !best.isDigit())
             || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
             continue;
-        RecognizedWord &word = block[placed.line].words[placed.word];
         word.symbols[placed.symbol] = QString(best);
         word.text = word.symbols.join(QString());
     }
