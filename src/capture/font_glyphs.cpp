@@ -34,7 +34,7 @@ constexpr double kFits = 0.24;
 // cell drawn as that glyph to the pixel); never when the glyph read matches the cell about
 // as well as a font's glyphs match their cells, nor when the other matches it worse than
 // a font that drew it would. Small text scaled up differs from the glyphs more, all alike.
-constexpr double kCloser = 0.15;
+constexpr double kCloser = 0.08;
 constexpr double kMatches = 0.12;
 constexpr double kCellFits = 0.35;
 // A glyph is drawn at this many positions a fraction of a pixel apart.
@@ -493,19 +493,19 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             return placed.character;
         const std::shared_ptr<const Glyph> read = cache().glyph(*fit.font, scale, placed.character, 0);
         QChar best = placed.character;
-        double most = kCloser;
+        // Of the glyphs the cell is clearly closer to than to the one read, the closest.
+        double least = std::numeric_limits<double>::infinity();
         for (QChar other : confusable().value(placed.character)) {
             const Match match = bestMatch(cells, *fit.font, scale, other, placed.cell, reach, 1);
             const double distance = glyphDistance(*read, *cache().glyph(*fit.font, scale, other, 0), pitch, inset);
-            const double closer = distance > 0 ? (asRead.apart - match.apart) / distance : 0;
-            if (closer > most && match.share < kCellFits) {
-                most = closer;
+            const bool closer = distance > 0 && (asRead.apart - match.apart) / distance > kCloser;
+            if (closer && match.share < kCellFits && match.apart < least) {
+                least = match.apart;
                 best = other;
             }
         }
         if (best != placed.character)
-            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3, closer by %4")
-                         .arg(placed.character).arg(best).arg(fit.font->family).arg(most));
+            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(best).arg(fit.font->family));
         return best;
     };
     for (const Placed &placed : doubtful) {
