@@ -25,9 +25,9 @@ namespace quorvane {
 namespace {
 
 // A font fits a block when the cells of its surely read characters differ from its glyphs
-// by at most this much in the median (0 alike, 1 nothing in common): the font that drew a
-// text matches its cells to within about 0.1 to 0.2 after scaling, another font's
-// glyphs of the same pitch differ by about 0.3 or more.
+// by at most this much on the whole (0 alike, 1 nothing in common): the font that drew a
+// text matches its cells to within about 0.1 to 0.2 after scaling, another font's glyphs
+// of the same pitch differ by about 0.25 or more.
 constexpr double kFits = 0.24;
 // A doubtful character becomes another when the cell's ink is closer to that glyph than to
 // the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
@@ -52,7 +52,8 @@ constexpr qsizetype kSamples = 40;
 // font.
 const QString kSure = QStringLiteral("abdghmnqrtyBEGHMNRTY237#%&=");
 
-// Characters the engine confuses with one another, each with the glyphs it may be.
+// Characters the engine confuses with one another, each with the glyphs it may be. A
+// quote is what the engine makes of a caret, never what a caret or a letter becomes.
 const QHash<QChar, QString> &confusable()
 {
     static const QHash<QChar, QString> table = [] {
@@ -67,7 +68,7 @@ const QHash<QChar, QString> &confusable()
             for (QChar c : group) {
                 QString &others = result[c];
                 for (QChar other : group) {
-                    if (other != c && !others.contains(other))
+                    if (other != c && !others.contains(other) && other != u'\u201C' && other != u'\u201D')
                         others += other;
                 }
             }
@@ -78,9 +79,9 @@ const QHash<QChar, QString> &confusable()
 }
 
 // One character drawn in one font at one size, scaled as the engine's image was: how much
-// ink covers each pixel, from 0 to 1.
+// ink covers each pixel, from 0 to 255.
 struct Glyph {
-    std::vector<float> coverage;
+    std::vector<uchar> coverage;
     int width = 0, height = 0;
     double pen = 0;       // the left end of the character's advance
     double baseline = 0;  // the row the character stands on
@@ -110,7 +111,7 @@ Glyph drawGlyph(const QFont &font, QChar character, double scale, double phase)
     for (int y = 0; y < glyph.height; ++y) {
         const uchar *row = grey.constScanLine(y);
         for (int x = 0; x < glyph.width; ++x)
-            glyph.coverage[size_t(y * glyph.width + x)] = float(255 - row[x]) / 255.0f;
+            glyph.coverage[size_t(y * glyph.width + x)] = uchar(255 - row[x]);
     }
     glyph.pen = (pad + phase) * scale;
     glyph.baseline = (pad + metrics.ascent()) * scale;
@@ -123,7 +124,6 @@ Glyph drawGlyph(const QFont &font, QChar character, double scale, double phase)
 struct FontSize {
     QString family;
     int pixelSize = 0;
-    double advance = 0;
     QFont font;
 };
 
@@ -145,8 +145,9 @@ public:
         }
         auto drawn = std::make_shared<const Glyph>(drawGlyph(font.font, character, scale, double(phase) / kPhases));
         const QMutexLocker locker(&m_mutex);
-        // Captures at many scales would otherwise keep glyphs without end.
-        if (m_glyphs.size() > 20000)
+        // Captures at many scales would otherwise keep glyphs without end; a capture needs
+        // about a thousand, of a kilobyte or two each.
+        if (m_glyphs.size() > 4000)
             m_glyphs.clear();
         m_glyphs.insert(key, drawn);
         return drawn;
@@ -230,31 +231,31 @@ struct Cell {
     int windowLeft = 0, windowRight = 0;
 };
 
-// How unlike the cell's ink is to the glyph placed with its pen at the cell's left and
-// baseline, moved `dx`, `dy` pixels: the summed difference of coverage over the summed
-// coverage of either, within the cell's columns and the font's rows.
 struct Match {
     double share = 1;  // the difference over the ink of either, 0 to 1
     double apart = 0;  // the difference itself, in pixels of full ink
 };
 
+// How unlike the cell's ink is to the glyph placed with its pen at the cell's left and
+// baseline, moved `dx`, `dy` pixels, within the cell's columns and the font's rows.
 Match difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int dx, int dy)
 {
     const int x0 = int(std::lround(cell.left - glyph.pen)) + dx;
     const int y0 = int(std::lround(cell.baseline - glyph.baseline)) + dy;
     const int top = std::max({0, int(std::lround(glyph.top)), -y0});
     const int bottom = std::min({glyph.height - 1, int(std::lround(glyph.bottom)) - 1, cells.height() - 1 - y0});
-    const int left = std::max({0, cell.windowLeft - x0});
+    const int left = std::max({0, cell.windowLeft - x0, -x0});
     const int right = std::min({glyph.width - 1, cell.windowRight - x0, cells.width() - 1 - x0});
     double apart = 0, either = 0;
     for (int y = top; y <= bottom; ++y) {
         const uchar *row = cells.row(y0 + y) + x0;
-        const float *drawn = glyph.coverage.data() + size_t(y) * size_t(glyph.width);
+        const uchar *drawn = glyph.coverage.data() + size_t(y) * size_t(glyph.width);
         float rowApart = 0, rowEither = 0;
         for (int x = left; x <= right; ++x) {
             const float ink = cells.coverage(row[x]);
-            rowApart += std::abs(ink - drawn[x]);
-            rowEither += std::max(ink, drawn[x]);
+            const float glyphInk = float(drawn[x]) * (1.0f / 255.0f);
+            rowApart += std::abs(ink - glyphInk);
+            rowEither += std::max(ink, glyphInk);
         }
         apart += rowApart;
         either += rowEither;
@@ -302,9 +303,9 @@ double glyphDistance(const Glyph &a, const Glyph &b, double pitch, int inset)
     double apart = 0;
     for (int y = int(std::lround(a.top)); y < std::min(a.height, int(std::lround(a.bottom))); ++y) {
         for (int x = std::max(0, left); x <= right; ++x)
-            apart += std::abs(a.coverage[size_t(y * a.width + x)] - b.coverage[size_t(y * b.width + x)]);
+            apart += std::abs(int(a.coverage[size_t(y * a.width + x)]) - int(b.coverage[size_t(y * b.width + x)]));
     }
-    return apart;
+    return apart / 255.0;
 }
 
 struct Placed {
@@ -433,7 +434,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
                 QFont font(family);
                 font.setPixelSize(size);
                 font.setStyleStrategy(QFont::NoFontMerging);
-                candidates.push_back({family, size, advance, font});
+                candidates.push_back({family, size, font});
             }
         }
     }
