@@ -516,8 +516,12 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             return at >= 0 && at < word.symbols.size() && word.symbols[at].size() == 1 && word.symbols[at][0].isDigit();
         };
         const bool inNumber = placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
+        // Nor does a name's small letter after another turn capital: a capital and a small
+        // letter of one shape differ in height alone, which a line's misplaced baseline takes.
+        const bool inWord = placed.character.isLower() && placed.symbol > 0 && word.symbols[placed.symbol - 1].size() == 1
+                            && word.symbols[placed.symbol - 1][0].isLower();
         const QChar best = seen(fits.front(), placed);
-        if (best == placed.character || (inNumber && !best.isDigit())
+        if (best == placed.character || (inNumber && !best.isDigit()) || (inWord && best == placed.character.toUpper())
             || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
             continue;
         word.symbols[placed.symbol] = QString(best);
