@@ -31,8 +31,8 @@ namespace {
 constexpr double kFits = 0.24;
 // A doubtful character becomes another when the cell's ink is closer to that glyph than to
 // the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
-// cell drawn as that glyph to the pixel); never when the glyph read matches the cell about
-// as well as a font's glyphs match their cells, nor when the other matches it worse than
+// cell drawn as that glyph to the pixel); never when the glyph read matches the cell as well
+// as the font matches the cells of surely read characters (or this well at least), nor when the other matches it worse than
 // a font that drew it would. Small text scaled up differs from the glyphs more, all alike.
 constexpr double kCloser = 0.08;
 constexpr double kMatches = 0.12;
@@ -147,7 +147,7 @@ public:
         const QMutexLocker locker(&m_mutex);
         // Captures at many scales would otherwise keep glyphs without end; a capture needs
         // about a thousand, of a kilobyte or two each.
-        if (m_glyphs.size() > 4000)
+        if (m_glyphs.size() > 8000)
             m_glyphs.clear();
         m_glyphs.insert(key, drawn);
         return drawn;
@@ -267,7 +267,7 @@ Match difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int d
 // the glyph's drawings a fraction of a pixel apart: the row first, with the glyph drawn on
 // whole pixels, then the fraction at that row.
 Match bestMatch(const Cells &cells, const FontSize &font, double scale, QChar character, const Cell &cell, int reach,
-                int rise, int *bestRise = nullptr)
+                int rise, int *bestRise = nullptr, int phases = kPhases)
 {
     Match best;
     int row = 0;
@@ -281,7 +281,7 @@ Match bestMatch(const Cells &cells, const FontSize &font, double scale, QChar ch
             }
         }
     }
-    for (int phase = 1; phase < kPhases; ++phase) {
+    for (int phase = 1; phase < phases; ++phase) {
         const std::shared_ptr<const Glyph> glyph = cache().glyph(font, scale, character, phase);
         for (int dx = -reach; dx <= reach; ++dx) {
             const Match match = difference(cells, *glyph, cell, dx, row);
@@ -452,12 +452,14 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         double score = 1;
         std::vector<double> baselines;  // each line's, as the font's glyphs place it
     };
+    // Whole pixels are enough to rule a font out.
     const auto fitOf = [&](const FontSize &font, size_t every) {
         std::vector<double> differences;
         std::vector<std::vector<double>> rises(size_t(block.size()));
         for (size_t i = 0; i < samples.size(); i += every) {
             int dy = 0;
-            differences.push_back(bestMatch(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy).share);
+            differences.push_back(
+                bestMatch(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy, every > 1 ? 1 : kPhases).share);
             rises[size_t(samples[i].line)].push_back(dy);
         }
         Fit fit{&font, trimmedMean(differences), baselines};
@@ -490,7 +492,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     const auto seen = [&](const Fit &fit, Placed placed) {
         placed.cell.baseline = fit.baselines[size_t(placed.line)];
         const Match asRead = bestMatch(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
-        if (asRead.share < kMatches)
+        if (asRead.share <= std::max(kMatches, fit.score))
             return placed.character;
         const std::shared_ptr<const Glyph> read = cache().glyph(*fit.font, scale, placed.character, 0);
         QChar best = placed.character;
