@@ -31,9 +31,10 @@ namespace {
 constexpr double kFits = 0.24;
 // A doubtful character becomes another when the cell's ink is closer to that glyph than to
 // the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
-// cell drawn as that glyph to the pixel); never when the glyph read matches the cell as well
-// as the font matches the cells of surely read characters (or this well at least), nor when the other matches it worse than
-// a font that drew it would. Small text scaled up differs from the glyphs more, all alike.
+// cell drawn as that glyph to the pixel); never when the glyph read matches the cell as
+// well as the font matches the cells of surely read characters (or this well at least),
+// nor when the other matches it worse than a font that drew it would. Small text scaled up
+// differs from the glyphs more, all alike.
 constexpr double kCloser = 0.08;
 constexpr double kMatches = 0.12;
 constexpr double kCellFits = 0.35;

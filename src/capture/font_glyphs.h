@@ -14,8 +14,8 @@ namespace quorvane {
 // monospaced font draws every character as one fixed glyph. Reading program text without
 // words to go by, the engine confuses characters that look alike ("0" and "O", "1" and
 // "l", "c" and "C"); the font's own glyphs tell them apart. Finds which installed
-// monospaced font and size drew a block of text from the cells of the characters the
-// engine cannot have confused, then gives each doubtful character the glyph its ink
+// monospaced font and size drew a block of text from the cells of characters the engine
+// does not confuse, then gives each doubtful character the glyph its ink
 // matches, when it matches clearly better than the one read. A text in a font it does
 // not know is left as read.
 class FontGlyphs {
