@@ -31,10 +31,9 @@ namespace {
 constexpr double kFits = 0.24;
 // A doubtful character becomes another when the cell's ink is closer to that glyph than to
 // the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
-// cell drawn as that glyph to the pixel); never when the glyph read matches the cell as
-// well as the font matches the cells of surely read characters (or this well at least),
-// nor when the other matches it worse than a font that drew it would. Small text scaled up
-// differs from the glyphs more, all alike.
+// cell drawn as that glyph to the pixel); never when the glyph read matches the cell this
+// well, nor when the other matches it worse than a font that drew it would. Small text
+// scaled up differs from the glyphs more, all alike.
 constexpr double kCloser = 0.08;
 constexpr double kMatches = 0.12;
 constexpr double kCellFits = 0.35;
@@ -493,7 +492,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     const auto seen = [&](const Fit &fit, Placed placed) {
         placed.cell.baseline = fit.baselines[size_t(placed.line)];
         const Match asRead = bestMatch(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
-        if (asRead.share <= std::max(kMatches, fit.score))
+        if (asRead.share < kMatches)
             return placed.character;
         const std::shared_ptr<const Glyph> read = cache().glyph(*fit.font, scale, placed.character, 0);
         QChar best = placed.character;
