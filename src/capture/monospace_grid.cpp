@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/monospace_grid.h"
 
+#include "capture/font_glyphs.h"
 #include "capture/program_text_readings.h"
 
 #include "core/diagnostics.h"
@@ -1146,7 +1147,7 @@ QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
     return blanks;
 }
 
-std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey,
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey, double scale,
                                              const LineReader &reader)
 {
     const QList<int> blanks = blankLinesBetween(lines);
@@ -1167,6 +1168,7 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines,
         if (!grid)
             return std::nullopt;
         charactersAsElsewhere(kept, grey, *grid);
+        FontGlyphs::installed().correct(kept, grey, grid->pitch, grid->origin, scale);
         // The leftmost character of the block starts its lines; indentation is counted
         // from there, as the leftmost box does in the word layout.
         int firstColumn = INT_MAX;

@@ -20,14 +20,15 @@ using LineReader = std::function<QList<RecognizedWord>(const QImage &line)>;
 // the font's character pitch, so its column follows from its position, and the spaces
 // inside a line come out as on screen, as does the indentation. The pitch and the grid's
 // origin are estimated per text block from the engine's character boxes; `grey` is the
-// dark-on-light image the engine read, in whose pixels the boxes are.
+// dark-on-light image the engine read, in whose pixels the boxes are, the captured image
+// scaled by `scale`.
 //
 // A token whose characters do not fill the cells its ink takes is read again by `reader`,
 // when given.
 //
 // None when a block has no two neighbouring characters to measure the pitch from, or its
 // characters do not keep to one pitch (a proportional font).
-std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey,
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey, double scale = 1.0,
                                              const LineReader &reader = {});
 
 } // namespace quorvane

@@ -337,7 +337,7 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         };
     }
     std::optional<QString> text =
-        preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), reread) : joinLines(lines);
+        preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), prepared.scale(), reread) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)

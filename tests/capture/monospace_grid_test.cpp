@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/monospace_grid.h"
 
+#include "capture/font_glyphs.h"
+
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -203,10 +206,10 @@ TEST(MonospaceGrid, CharactersTheEngineMisplacedTakeTheColumnsOfTheirTokensInk)
     line.box = line.words.first().box.united(line.words.last().box);
 
     // Read alone, the token fits its three cells.
-    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, readingAs("cde")).value_or("none").toStdString(), "ab cde fg");
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, 1.0, readingAs("cde")).value_or("none").toStdString(), "ab cde fg");
     // A second reading that does not fit them either leaves the engine's characters as read,
     // the tokens after them in their own columns or beyond.
-    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, readingAs("cdxe")).value_or("none").toStdString(), "ab cdde fg");
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, 1.0, readingAs("cdxe")).value_or("none").toStdString(), "ab cdde fg");
 }
 
 } // namespace
@@ -268,4 +271,79 @@ TEST(MonospaceGrid, ACharacterInkedLikeTheTextsCopiesOfAnotherItIsConfusedWithIs
     upper.words[2] = word("11", 6, 10, 24);
     lower.words[1] = word("ls", 3, 32, 46);
     EXPECT_EQ(layOutOnMonospaceGrid({upper, lower}, grey).value_or("none").toStdString(), "a00 8 11\nb0 ls 8 ^");
+}
+
+// `shown` drawn in `font` one character a cell of the width of its "M", dark on light as an
+// editor shows it, and read by the engine as `read`: each character of `read` boxed where
+// the ink of its cell is.
+std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const QStringList &shown, const QStringList &read)
+{
+    const QFontMetricsF metrics(font);
+    const double pitch = metrics.horizontalAdvance(u'M');
+    const int lineHeight = qCeil(metrics.height()) + 4;
+    QImage grey(int(pitch * 24) + 40, lineHeight * int(shown.size()) + 40, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    painter.setFont(font);
+    painter.setPen(QColor(0x24, 0x29, 0x2e));
+    QList<RecognizedLine> lines;
+    for (int l = 0; l < shown.size(); ++l) {
+        const int top = 20 + l * lineHeight;
+        for (int c = 0; c < shown[l].size(); ++c)
+            painter.drawText(QPointF(20 + c * pitch, top + metrics.ascent()), shown[l].mid(c, 1));
+    }
+    painter.end();
+    for (int l = 0; l < read.size(); ++l) {
+        const int top = 20 + l * lineHeight;
+        RecognizedLine line;
+        RecognizedWord word;
+        for (int c = 0; c <= read[l].size(); ++c) {
+            if (c == read[l].size() || read[l][c] == u' ') {
+                if (!word.symbols.isEmpty()) {
+                    word.box = word.symbolBoxes.first().united(word.symbolBoxes.last());
+                    word.text = word.symbols.join(QString());
+                    line.words.append(word);
+                    line.box = line.box.isNull() ? word.box : line.box.united(word.box);
+                }
+                word = RecognizedWord();
+                continue;
+            }
+            QRect ink;
+            for (int y = top; y < top + lineHeight; ++y) {
+                for (int x = int(20 + c * pitch); x < int(20 + (c + 1) * pitch); ++x) {
+                    if (grey.constScanLine(y)[x] < 160)
+                        ink = ink.united(QRect(x, y, 1, 1));
+                }
+            }
+            word.symbolBoxes.append(ink);
+            word.symbols.append(read[l].mid(c, 1));
+        }
+        lines.append(line);
+    }
+    return {grey, lines};
+}
+
+TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontThatDrewThem)
+{
+    const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024"};
+    const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024"};
+    const QStringList families = FontGlyphs::installedMonospacedFamilies();
+    ASSERT_TRUE(families.contains("DejaVu Sans Mono") && families.contains("Liberation Mono")) << families.join(", ").toStdString();
+    for (const QString &family : families) {
+        for (int size : {13, 16}) {
+            QFont font(family);
+            font.setPixelSize(size);
+            const auto [grey, lines] = drawnAndRead(font, shown, read);
+            EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").toStdString(), shown.join('\n').toStdString())
+                << family.toStdString() << " " << size;
+            EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("%1 %2").arg(family).arg(size));
+        }
+    }
+
+    // A font of no installed glyphs is left as read (but for the text's own rules).
+    QFont serif("DejaVu Serif");
+    serif.setPixelSize(16);
+    const auto [grey, lines] = drawnAndRead(serif, shown, read);
+    EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").split('\n').first().toStdString(), read.first().toStdString());
+    EXPECT_EQ(FontGlyphs::lastFont(), QString());
 }

@@ -188,6 +188,15 @@ const QStringList kNumbersAndOperators{
     "crc_l1 = lib0(crc_l1, lib0) + crc_l1 + lib0",
 };
 
+// Names and options of program text whose characters the engine confuses with one
+// another (a zero and a capital or small o, a one and a small l, small and capital
+// letters of one shape), told apart by the glyphs of the font that drew them.
+const QStringList kConfusableNames{
+    "CC = cc -O2 main.o local.c",
+    "OBJS = l1.o O1.o io_l1.o",
+    "if (Q1) List = UP;",
+};
+
 static void expectNumbersAndOperators(const QString &read)
 {
     EXPECT_EQ(read.split('\n').mid(0, kNumbersAndOperators.size() - 1).join('\n').toStdString(),
@@ -210,6 +219,8 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
             expectNumbersAndOperators(recognize(image, CaptureMode::code));
             const QImage spaced = renderText(tokens, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
             EXPECT_EQ(recognize(spaced, CaptureMode::code).toStdString(), tokens.join('\n').toStdString());
+            const QImage names = renderText(kConfusableNames, test::dejaVuFont("DejaVuSansMono.ttf", size), theme);
+            EXPECT_EQ(recognize(names, CaptureMode::code).toStdString(), kConfusableNames.join('\n').toStdString());
         }
     }
 }
@@ -221,9 +232,9 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsInATerminal)
     QTemporaryDir dir;
     QFile file(dir.filePath("shown.txt"));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(kNumbersAndOperators.join('\n').toUtf8());
+    file.write((kNumbersAndOperators + kConfusableNames).join('\n').toUtf8());
     file.close();
-    constexpr int kRows = 12;
+    constexpr int kRows = 15;
     for (const Theme &theme : {kLight, kDark}) {
         for (int size : {13, 16}) {
             SCOPED_TRACE(size);
@@ -249,7 +260,8 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsInATerminal)
                 previous = shown;
                 shown = QGuiApplication::primaryScreen()->grabWindow(window).toImage();
                 const int rowHeight = (shown.height() - 16) / kRows;
-                const QImage row = shown.copy(0, 8 + rowHeight * int(kNumbersAndOperators.size() - 1), shown.width(), rowHeight);
+                const QImage row = shown.copy(0, 8 + rowHeight * int(kNumbersAndOperators.size() + kConfusableNames.size() - 1),
+                                          shown.width(), rowHeight);
                 bool ink = false;
                 for (int y = 0; y < row.height() && !ink; ++y)
                     for (int x = 0; x < row.width() && !ink; ++x)
@@ -257,7 +269,10 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsInATerminal)
                 return ink && !shown.isNull() && shown == previous;
             }, 10000);
             ASSERT_TRUE(drawn);
-            expectNumbersAndOperators(recognize(shown, CaptureMode::code));
+            const QString read = recognize(shown, CaptureMode::code);
+            expectNumbersAndOperators(read);
+            EXPECT_EQ(read.split('\n').mid(kNumbersAndOperators.size()).join('\n').toStdString(),
+                      kConfusableNames.join('\n').toStdString());
         }
     }
 }

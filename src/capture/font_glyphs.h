@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "capture/tesseract_engine.h"
+
+#include <QImage>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace quorvane {
+
+// Text on the screen was drawn by this machine in a font installed on it, and a
+// monospaced font draws every character as one fixed glyph. Reading program text without
+// words to go by, the engine confuses characters that look alike ("0" and "O", "1" and
+// "l", "c" and "C"); the font's own glyphs tell them apart. Finds which installed
+// monospaced font and size drew a block of text from the cells of characters the engine
+// does not confuse, then gives each doubtful character the glyph its ink
+// matches, when it matches clearly better than the one read. A text in a font it does
+// not know is left as read.
+class FontGlyphs {
+public:
+    // `families`: the fonts that may have drawn the text.
+    explicit FontGlyphs(QStringList families);
+
+    // The installed families of fixed pitch that draw Latin text.
+    static QStringList installedMonospacedFamilies();
+    // One instance over the installed families, its glyphs kept for the whole process.
+    static const FontGlyphs &installed();
+
+    // `block`: the lines of one text block laid out on a grid of `pitch` pixels whose
+    // columns' centres lie at `origin` plus a whole number of pitches, in `grey`, the
+    // dark-on-light image the engine read, which is the captured image scaled by `scale`.
+    // Safe to call from any thread.
+    void correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale) const;
+
+    // The family and pixel size found for the last block `correct` was given on this
+    // thread, empty when none clearly fitted; for diagnostics and tests.
+    static QString lastFont();
+
+private:
+    QStringList m_families;
+};
+
+} // namespace quorvane
