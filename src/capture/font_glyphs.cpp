@@ -511,19 +511,32 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(best).arg(fit.font->family));
         return best;
     };
-    for (const Placed &placed : doubtful) {
-        RecognizedWord &word = block[placed.line].words[placed.word];
-        // A digit between two digits is part of a number, which is worse changed than missed.
+    // A digit between two digits is part of a number, which is worse changed than missed.
+    const auto inNumber = [&](const Placed &placed) {
+        const RecognizedWord &word = block[placed.line].words[placed.word];
         const auto digitAt = [&](qsizetype at) {
             return at >= 0 && at < word.symbols.size() && word.symbols[at].size() == 1 && word.symbols[at][0].isDigit();
         };
-        const bool inNumber = placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
+        return placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
+    };
+    // Those digits are as good as sure, and so test the font: where its glyphs see another
+    // character in them, it draws that digit otherwise than the text's font did (a plain
+    // zero against a dotted one), and its glyphs cannot tell that digit from its look-alikes
+    // anywhere in the block.
+    QString misdrawn;
+    for (const Placed &placed : doubtful) {
+        if (inNumber(placed) && !misdrawn.contains(placed.character) && seen(fits.front(), placed) != placed.character)
+            misdrawn += placed.character;
+    }
+    for (const Placed &placed : doubtful) {
+        RecognizedWord &word = block[placed.line].words[placed.word];
         // Nor does a name's small letter after another turn capital: a capital and a small
         // letter of one shape differ in height alone, which a line's misplaced baseline takes.
         const bool inWord = placed.character.isLower() && placed.symbol > 0 && word.symbols[placed.symbol - 1].size() == 1
                             && word.symbols[placed.symbol - 1][0].isLower();
         const QChar best = seen(fits.front(), placed);
-        if (best == placed.character || (inNumber && !best.isDigit()) || (inWord && best == placed.character.toUpper())
+        if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
+            || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper())
             || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
             continue;
         word.symbols[placed.symbol] = QString(best);
