@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "capture/font_glyphs.h"
 
+#include "capture/grey_image.h"
+
 #include "core/diagnostics.h"
 
 #include <QFont>
@@ -186,26 +188,10 @@ class Cells {
 public:
     Cells(const QImage &grey, const QList<RecognizedLine> &block) : m_grey(grey)
     {
-        std::array<qint64, 256> histogram{};
-        qint64 total = 0;
-        for (const RecognizedLine &line : block) {
-            const QRect box = line.box.intersected(grey.rect());
-            for (int y = box.top(); y <= box.bottom(); ++y) {
-                const uchar *row = grey.constScanLine(y);
-                for (int x = box.left(); x <= box.right(); ++x)
-                    ++histogram[row[x]];
-                total += box.width();
-            }
-        }
-        const auto level = [&](double fraction) {
-            qint64 seen = 0;
-            for (int v = 0; v < 256; ++v) {
-                seen += histogram[size_t(v)];
-                if (double(seen) > fraction * double(total))
-                    return v;
-            }
-            return 255;
-        };
+        GreyHistogram histogram{};
+        for (const RecognizedLine &line : block)
+            addToHistogram(histogram, grey, line.box);
+        const auto level = [&](double fraction) { return percentile(histogram, fraction); };
         m_ink = level(0.01);
         m_paper = level(0.75);
         for (int v = 0; v < 256; ++v)
@@ -523,18 +509,23 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     // character in them, it draws that digit otherwise than the text's font did (a plain
     // zero against a dotted one), and its glyphs cannot tell that digit from its look-alikes
     // anywhere in the block.
+    std::vector<QChar> seenFirst;
+    seenFirst.reserve(doubtful.size());
+    for (const Placed &placed : doubtful)
+        seenFirst.push_back(seen(fits.front(), placed));
     QString misdrawn;
-    for (const Placed &placed : doubtful) {
-        if (inNumber(placed) && !misdrawn.contains(placed.character) && seen(fits.front(), placed) != placed.character)
-            misdrawn += placed.character;
+    for (size_t i = 0; i < doubtful.size(); ++i) {
+        if (inNumber(doubtful[i]) && seenFirst[i] != doubtful[i].character && !misdrawn.contains(doubtful[i].character))
+            misdrawn += doubtful[i].character;
     }
-    for (const Placed &placed : doubtful) {
+    for (size_t i = 0; i < doubtful.size(); ++i) {
+        const Placed &placed = doubtful[i];
         RecognizedWord &word = block[placed.line].words[placed.word];
         // Nor does a name's small letter after another turn capital: a capital and a small
         // letter of one shape differ in height alone, which a line's misplaced baseline takes.
         const bool inWord = placed.character.isLower() && placed.symbol > 0 && word.symbols[placed.symbol - 1].size() == 1
                             && word.symbols[placed.symbol - 1][0].isLower();
-        const QChar best = seen(fits.front(), placed);
+        const QChar best = seenFirst[i];
         if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
             || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper())
             || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))

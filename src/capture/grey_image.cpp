@@ -19,4 +19,29 @@ QImage greyOnWhite(const QImage &image)
     return flat.convertToFormat(QImage::Format_Grayscale8);
 }
 
+void addToHistogram(GreyHistogram &histogram, const QImage &grey, const QRect &area)
+{
+    const QRect within = area.intersected(grey.rect());
+    for (int y = within.top(); y <= within.bottom(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        for (int x = within.left(); x <= within.right(); ++x)
+            ++histogram[row[x]];
+    }
+}
+
+int percentile(const GreyHistogram &histogram, double fraction)
+{
+    qint64 total = 0;
+    for (qint64 count : histogram)
+        total += count;
+    const qint64 wanted = qint64(double(total) * fraction);
+    qint64 seen = 0;
+    for (int level = 0; level < 256; ++level) {
+        seen += histogram[size_t(level)];
+        if (seen > wanted)
+            return level;
+    }
+    return 255;
+}
+
 } // namespace quorvane

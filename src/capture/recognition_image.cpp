@@ -33,35 +33,6 @@ constexpr int kMinContrast = 24;
 // on near black, about 150 and more) is left as it is: spreading it gained nothing.
 constexpr int kLowContrast = 140;
 
-using Histogram = std::array<qint64, 256>;
-
-Histogram histogramOf(const QImage &grey)
-{
-    Histogram histogram{};
-    for (int y = 0; y < grey.height(); ++y) {
-        const uchar *row = grey.constScanLine(y);
-        for (int x = 0; x < grey.width(); ++x)
-            ++histogram[row[x]];
-    }
-    return histogram;
-}
-
-// The grey level below which `fraction` of the pixels lie.
-int percentile(const Histogram &histogram, double fraction)
-{
-    qint64 total = 0;
-    for (qint64 count : histogram)
-        total += count;
-    const qint64 wanted = qint64(double(total) * fraction);
-    qint64 seen = 0;
-    for (int level = 0; level < 256; ++level) {
-        seen += histogram[size_t(level)];
-        if (seen > wanted)
-            return level;
-    }
-    return 255;
-}
-
 // Median height of the bands of rows that hold ink: the height of a text line, from the
 // top of its tallest letters to the bottom of its descenders. 0 when nothing stands out.
 // A frame, rule or stippled bar running down the capture puts the same ink in every row
@@ -115,9 +86,9 @@ void spreadContrast(QImage &grey, int background, int ink)
 // The level of the text's colour: of the pixels clearly darker than the background, the
 // one below which 30 % of them lie. Unlike the darkest pixels of the whole image it holds
 // for a few lines of text in a large capture and for a thin black frame around it.
-int textLevel(const Histogram &histogram, int background)
+int textLevel(const GreyHistogram &histogram, int background)
 {
-    Histogram darker{};
+    GreyHistogram darker{};
     std::copy_n(histogram.begin(), std::max(0, background - kMinContrast + 1), darker.begin());
     return percentile(darker, 0.3);
 }
@@ -145,7 +116,8 @@ RecognitionImage::RecognitionImage(const QImage &captured, Content content)
 {
     QImage grey = greyOnWhite(captured);
     // Background covers most of a text image: its level is the median.
-    Histogram histogram = histogramOf(grey);
+    GreyHistogram histogram{};
+    addToHistogram(histogram, grey, grey.rect());
     m_inverted = percentile(histogram, 0.5) < 128;
     if (m_inverted) {
         grey.invertPixels();
