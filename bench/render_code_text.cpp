@@ -3,11 +3,12 @@
 // benchmark: each TEXT_DIR/NAME (any text file) in DejaVu Sans Mono, Liberation Mono and
 // Noto Sans Mono, light and dark, at sizes from 11 to 16 px, as
 // OUTPUT_DIR/NAME-FONT-SIZEpx-THEME.png with its true text beside it as .gt.txt.
-// FIRST_PX moves the six sizes (12 gives 12 to 17 px), FONTS (comma-separated) replaces
-// the fonts, and the theme set "solarized" draws in that editor theme's low-contrast
-// colours instead of plain black and white.
+// FIRST_PX moves the six sizes (12 gives 12 to 17 px) and FIRST_PX-LAST_PX spans any
+// sizes (12-18 gives seven), FONTS (comma-separated) replaces the fonts, and the theme
+// sets "solarized" and "gruvbox" draw in those editor themes' colours (Solarized's low
+// contrast, Gruvbox's warm greys and creams) instead of plain black and white.
 //
-// Usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX [FONTS [plain|solarized]]]
+// Usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX[-LAST_PX] [FONTS [plain|solarized|gruvbox]]]
 #include "bench_support.h"
 
 #include <QDir>
@@ -15,11 +16,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QPainter>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace {
 
@@ -31,6 +32,7 @@ struct Theme {
 
 const QList<Theme> kPlainThemes{{QColor("#ffffff"), QColor("#24292e"), "light"}, {QColor("#282c34"), QColor("#abb2bf"), "dark"}};
 const QList<Theme> kSolarizedThemes{{QColor("#fdf6e3"), QColor("#657b83"), "light"}, {QColor("#002b36"), QColor("#839496"), "dark"}};
+const QList<Theme> kGruvboxThemes{{QColor("#fbf1c7"), QColor("#3c3836"), "light"}, {QColor("#282828"), QColor("#ebdbb2"), "dark"}};
 const QStringList kDefaultFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
 
 } // namespace
@@ -40,12 +42,24 @@ int main(int argc, char **argv)
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX [FONTS [plain|solarized]]]\n");
+        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX[-LAST_PX] [FONTS [plain|solarized|gruvbox]]]\n");
         return 2;
     }
-    const int firstSize = argc > 3 ? std::atoi(argv[3]) : 11;
+    const QStringList span = argc > 3 ? QString::fromLocal8Bit(argv[3]).split('-') : QStringList{"11"};
+    const int firstSize = span[0].toInt();
+    const int sizeCount = span.size() > 1 ? span[1].toInt() - firstSize + 1 : 6;
+    if (firstSize <= 0 || sizeCount <= 0) {
+        std::fprintf(stderr, "render_code_text: sizes must be FIRST_PX or FIRST_PX-LAST_PX, smallest first\n");
+        return 2;
+    }
     const QStringList fonts = argc > 4 ? QString::fromLocal8Bit(argv[4]).split(',') : kDefaultFonts;
-    const QList<Theme> &themes = argc > 5 && qstrcmp(argv[5], "solarized") == 0 ? kSolarizedThemes : kPlainThemes;
+    const QByteArray palette = argc > 5 ? QByteArray(argv[5]) : QByteArray("plain");
+    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}};
+    if (!palettes.contains(palette)) {
+        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized or gruvbox\n", palette.constData());
+        return 2;
+    }
+    const QList<Theme> themes = palettes.value(palette);
     const QDir texts(QString::fromLocal8Bit(argv[1]));
     const QString out = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(out);
@@ -60,7 +74,10 @@ int main(int argc, char **argv)
             for (int t = 0; t < themes.size(); ++t) {
                 const Theme &theme = themes[t];
                 QFont font(fonts[f]);
-                font.setPixelSize(firstSize + (n * 3 + f * 2 + t) % 6);
+                // Terminals and most editors by default draw `<=`, `===` and `!=` as the
+                // characters typed, not as the ligatures fonts such as JetBrains Mono offer.
+                font.setStyleStrategy(QFont::PreferNoShaping);
+                font.setPixelSize(firstSize + (n * 3 + f * 2 + t) % sizeCount);
                 const QFontMetrics metrics(font);
                 int width = 0;
                 for (const QString &line : lines)

@@ -2,16 +2,17 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and three slices written later, bench/code_heldout_b, _c and
-# _d: terminal output, logs, config, tables and source files in further languages,
+# tuned on (bench/code_heldout and four slices written later, bench/code_heldout_b, _c, _d
+# and _e: terminal output, logs, config, tables and source files in further languages,
 # rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice d in Noto
-# Mono too, at 12 to 17 px, in Solarized's low-contrast colours). Each half is read as
+# Mono too, at 12 to 17 px, in Solarized's low-contrast colours; slice e in JetBrains Mono,
+# Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours). Each half is read as
 # rendered images and in real xterm windows under a private Xvfb (11 to 16 px, light and
 # dark, unless a slice says otherwise); prints the character
 # error rate counting every space, and how many of the true text's numbers (every token
 # holding a digit: addresses, versions, times, hashes) came back changed.
 #
-# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]
+# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 7 minutes on a quiet machine)
 set -euo pipefail
 inside=no
 if [ "${1:-}" = --inside-xvfb ]; then inside=yes; shift; fi
@@ -22,22 +23,24 @@ bin=$build/bench
 export QT_QPA_PLATFORM=offscreen
 
 # Shows each true text of folder $1 in an xterm in the fonts that follow, one after another
-# (sizes $first_px to $first_px + 5 in turn, light and dark, in $palette's colours), and
+# ($sizes sizes from $first_px up in turn, light and dark, in $palette's colours), and
 # grabs the window's text area into $2.
-first_px=11 palette=plain
+first_px=11 sizes=6 palette=plain
 show_in_terminals() {
   local from=$1 to=$2
   shift 2
   local fonts=("$@") n=0
   mkdir -p "$to"
   for truth in "$from"/*.gt.txt; do
-    local size=$((first_px + n % 6)) font=${fonts[$((n % ${#fonts[@]}))]}
+    local size=$((first_px + n % sizes)) font=${fonts[$((n % ${#fonts[@]}))]}
     for theme in light dark; do
         case $palette-$theme in
           plain-light) colours=(-bg white -fg black) ;;
           plain-dark) colours=(-bg '#1e1e1e' -fg '#d4d4d4') ;;
           solarized-light) colours=(-bg '#fdf6e3' -fg '#657b83') ;;
           solarized-dark) colours=(-bg '#002b36' -fg '#839496') ;;
+          gruvbox-light) colours=(-bg '#fbf1c7' -fg '#3c3836') ;;
+          gruvbox-dark) colours=(-bg '#282828' -fg '#ebdbb2') ;;
         esac
         name=$(printf '%s-%s-%spx' "$(basename "$truth" .gt.txt)" $theme $size)
         # xterm takes points; the screen has 96 pixels per inch.
@@ -63,6 +66,8 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/heldout-c-truth" "$work/heldout-c-terminal" 'DejaVu Sans Mono' 'Liberation Mono'
   first_px=12 palette=solarized
   show_in_terminals "$work/heldout-d-truth" "$work/heldout-d-terminal" 'Noto Mono' 'DejaVu Sans Mono' 'Liberation Mono'
+  first_px=12 sizes=7 palette=gruvbox
+  show_in_terminals "$work/heldout-e-truth" "$work/heldout-e-terminal" 'JetBrains Mono' 'Hack' 'Noto Sans Mono'
   exit 0
 fi
 
@@ -84,13 +89,13 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b heldout-c heldout-d; do
+for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e; do
   from=$root/bench/code_${slice/-/_}
-  if [ $slice = heldout-d ]; then
-    "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null
-  else
-    "$bin/render_code_text" "$from" "$work/$slice" >/dev/null
-  fi
+  case $slice in
+    heldout-d) "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null ;;
+    heldout-e) "$bin/render_code_text" "$from" "$work/$slice" 12-18 'JetBrains Mono,Hack,Noto Sans Mono' gruvbox >/dev/null ;;
+    *) "$bin/render_code_text" "$from" "$work/$slice" >/dev/null ;;
+  esac
   # The texts as they are, for the terminals.
   mkdir -p "$work/$slice-truth"
   for f in "$from"/*; do cp "$f" "$work/$slice-truth/$(basename "$f").gt.txt"; done
@@ -121,4 +126,8 @@ echo "== held-out slice d: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-d" "$work/heldout-d-out"
 echo "== held-out slice d: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-d-terminal" "$work/heldout-d-terminal-out"
+echo "== held-out slice e: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-e" "$work/heldout-e-out"
+echo "== held-out slice e: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-e-terminal" "$work/heldout-e-terminal-out"
 echo "results in $work"
