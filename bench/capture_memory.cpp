@@ -25,6 +25,7 @@
 #include "capture/text_clipboard.h"
 #include "capture/text_recognizer.h"
 #include "capture/code_scanner.h"
+#include "capture/font_glyphs.h"
 #include "capture/window_concealer.h"
 #include "core/localized_error.h"
 #include "core/user_settings.h"
@@ -53,12 +54,19 @@ using namespace quorvane;
 
 namespace {
 
-// The last selected region, kept here: every capture is a repeat of it through the real service.
+// The last selected region, kept here: every capture is a repeat of it through the real
+// service, and a code-mode capture "selects" it again without an overlay.
 class StoredRegion : public ScreenSource {
 public:
     StoredRegion(ScreenCaptureService &service, CapturedRegion region) : m_service(service), m_region(region) {}
     void setRect(const QRectF &rect) { m_region.rect = rect; }
-    QFuture<CaptureResult> showCaptureOverlay() override { return m_service.showCaptureOverlay(); }
+    QFuture<CaptureResult> showCaptureOverlay() override
+    {
+        const CapturedRegion region = m_region;
+        return m_service.captureRegion(region.rect, region.displayID).then([region](const QImage &image) {
+            return CaptureResult{image, region.rect, region.displayID, QDateTime::currentDateTime(), 1.0};
+        });
+    }
     QFuture<QImage> captureRegion(const QRectF &rect, std::optional<quint32> displayID) override
     {
         return m_service.captureRegion(rect, displayID);
@@ -165,6 +173,7 @@ struct Kind {
     QString text;  // %1: the capture's number, so that no two captures read alike
     QString family;
     bool wholeScreen = false;
+    bool code = false;  // read in code mode, in a monospaced font whose size changes every capture
 };
 
 QString denseEnglish()
@@ -192,6 +201,12 @@ std::vector<Kind> kinds()
         {"English and Russian", QStringLiteral("Your changes have been saved to the shared folder.\n\n\n"
                                                "Ваши изменения сохранены в общей папке %1."),
          QStringLiteral("DejaVu Sans")},
+        {"program text, code mode",
+         QStringLiteral("$ ip -br addr\nlo      UNKNOWN  127.0.0.1/8 ::1/128\n"
+                        "eth0    UP       192.168.1.%1/24 fe80::1c2e:9aff:fe40:7b1d/64\n"
+                        "for (int i = 0; i < n; i += 1) { total += rows[i]; }\n"
+                        "if (l1 != O0 && crc_l1 >= 0x%1) return -1;"),
+         QStringLiteral("DejaVu Sans Mono"), false, true},
         {"dense English, whole screen", denseEnglish(), QStringLiteral("DejaVu Sans"), true},
     };
 }
@@ -295,8 +310,11 @@ int main(int argc, char **argv)
         if (recognition) {
             // One in ten reads the whole screen; the others take turns.
             kind = i % 10 == 0 ? &textKinds.back() : &textKinds[size_t(i % (textKinds.size() - 1))];
-            QFont font(kind->family);
-            font.setPixelSize(kind->wholeScreen ? 13 : 24);
+            // Code mode keeps the glyphs of the fonts it compares with: each capture shows
+            // another installed monospaced font at another size, so they add up if kept.
+            static const QStringList monospaced = FontGlyphs::installedMonospacedFamilies();
+            QFont font(kind->code && !monospaced.isEmpty() ? monospaced.at(i % monospaced.size()) : kind->family);
+            font.setPixelSize(kind->wholeScreen ? 13 : kind->code ? 11 + i % 9 : 24);
             words.setFont(font);
             words.setWordWrap(kind->wholeScreen);
             words.setText(kind->text.arg(i));
@@ -314,7 +332,8 @@ int main(int argc, char **argv)
         }
         QElapsedTimer timer;
         timer.start();
-        const QFuture<CaptureWorkflowResult> capture = coordinator.performRepeatCapture();
+        const QFuture<CaptureWorkflowResult> capture =
+            kind && kind->code ? coordinator.performCodeModeCapture() : coordinator.performRepeatCapture();
         if (!spinUntil(capture, 60000) || capture.resultCount() == 0) {
             std::fprintf(stderr, "capture %d did not succeed\n", i);
             return 1;
