@@ -220,9 +220,9 @@ QString lineFromBoxes(const RecognizedLine &line, const QRect &ownRows, const QI
 
 // Whether the cell holds an underscore, which the engine tends to take for the gap
 // between two words: a thin stroke across the cell's whole middle along the bottom of the
-// line, or just below it, with nothing above it and a blank row under it (the top bar of
-// a letter of the next line goes on into its stem).
-bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect &lineBox)
+// line, or just below it, with nothing above it from row `from` down and a blank row under
+// it (the top bar of a letter of the next line goes on into its stem).
+bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect &lineBox, int from)
 {
     const double centre = grid.origin + column * grid.pitch;
     const int left = std::max(0, int(std::lround(centre - 0.3 * grid.pitch)));
@@ -240,7 +240,7 @@ bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect 
     const int inkBelow = std::max(int(kInk), paper - 40);
     int first = -1;
     bool across = false;
-    for (int y = top; y <= end; ++y) {
+    for (int y = std::max(top, from); y <= end; ++y) {
         const uchar *row = grey.constScanLine(y);
         const auto ink = std::count_if(row + left, row + right + 1, [&](uchar v) { return v < inkBelow; });
         if (ink == 0) {
@@ -814,6 +814,23 @@ bool shiftedFromTheirBoxes(const QList<Read> &read, const std::vector<int> &cell
     return moved > offInk + 4;
 }
 
+// Whether the engine made up character `i` of `read`: one in a blank cell (none of
+// `cells`), a small one (a stray dot) in the cell of a bigger one, or the second of one
+// character read twice in one cell.
+bool madeUp(const QList<Read> &read, qsizetype i, const std::vector<int> &cells)
+{
+    const Read &character = read[i];
+    if (!std::binary_search(cells.begin(), cells.end(), character.column))
+        return true;
+    for (qsizetype j = 0; j < read.size(); ++j) {
+        const Read &other = read[j];
+        if (j != i && other.column == character.column
+            && (other.area > character.area || (j < i && other.area == character.area && other.text == character.text)))
+            return true;
+    }
+    return false;
+}
+
 // The line's characters and the column of each.
 struct Placed {
     std::vector<int> columns;
@@ -888,15 +905,6 @@ std::optional<Placed> filledByRuns(const InkCells &cells, const QList<Read> &rea
         k = i;
     }
 
-    // The engine's inventions: a character in a blank cell, or a small one (a stray dot) in
-    // the cell of a bigger one.
-    const auto invented = [&](size_t i) {
-        return !std::binary_search(cells.columns.begin(), cells.columns.end(), read[qsizetype(i)].column)
-               || std::any_of(read.begin(), read.end(), [&](const Read &other) {
-                      return &other != &read[qsizetype(i)] && other.column == read[qsizetype(i)].column
-                             && other.area > read[qsizetype(i)].area;
-                  });
-    };
     QList<std::optional<QStringList>> filled;
     std::vector<size_t> unfilled;
     for (size_t r = 0; r < m; ++r) {
@@ -911,18 +919,20 @@ std::optional<Placed> filledByRuns(const InkCells &cells, const QList<Read> &rea
     // keeps the engine's characters from its first cell on, and the runs after it move
     // right as far as they run over; unless they are more than half the line's or hold a
     // wide one, whose width only the boxes tell.
+    const auto withoutInventions = [&](size_t r) -> std::optional<QStringList> {
+        QStringList real;
+        for (size_t i = ranges[r].first; i < ranges[r].second; ++i) {
+            if (!madeUp(read, qsizetype(i), cells.columns))
+                real.append(read[qsizetype(i)].text);
+        }
+        if (real.size() == shares[r].size())
+            return std::nullopt;
+        return filledFromInk(cells, runs[r].first, runs[r].second, real, endOf(r));
+    };
     const auto placed = [&]() -> std::optional<Placed> {
         qsizetype kept = 0;
         for (size_t r = 0; r < m; ++r) {
-            if (filled[qsizetype(r)])
-                continue;
-            QStringList real;
-            for (size_t i = ranges[r].first; i < ranges[r].second; ++i) {
-                if (!invented(i))
-                    real.append(read[qsizetype(i)].text);
-            }
-            if (real.size() < shares[r].size()
-                && (filled[qsizetype(r)] = filledFromInk(cells, runs[r].first, runs[r].second, real, endOf(r))))
+            if (filled[qsizetype(r)] || (filled[qsizetype(r)] = withoutInventions(r)))
                 continue;
             kept += shares[r].size();
             if (std::any_of(read.begin() + qsizetype(ranges[r].first), read.begin() + qsizetype(ranges[r].second),
@@ -947,43 +957,71 @@ std::optional<Placed> filledByRuns(const InkCells &cells, const QList<Read> &rea
     if (unfilled.empty() || !reader)
         return placed();
 
-    // The runs read again, side by side with a blank of several cells between them.
+    // The runs read again, side by side with a blank of several cells between them; with
+    // `apart`, a blank of half a cell between each two of a run's cells too.
     const int height = lineBox.height();
     const int margin = std::max(8, height / 2);
     const int gap = std::max(margin, int(std::lround(3 * grid.pitch)));
-    std::vector<QRect> cuts;
-    int width = margin;
-    for (size_t r : unfilled) {
-        cuts.push_back(runCut(grid, cells.columns[runs[r].first], cells.columns[runs[r].second - 1], lineBox, grey));
-        width += cuts.back().width() + gap;
-    }
-    QImage picture(width - gap + margin, height + 2 * margin, QImage::Format_Grayscale8);
-    picture.fill(255);
-    std::vector<std::pair<int, int>> spans;
-    {
-        QPainter painter(&picture);
-        int x = margin;
-        for (const QRect &cut : cuts) {
-            painter.drawImage(QPoint(x, margin + cut.top() - lineBox.top()), grey, cut);
-            spans.emplace_back(x, x + cut.width());
-            x += cut.width() + gap;
+    const auto readAgain = [&](const std::vector<size_t> &which, bool apart) {
+        const int between = apart ? int(std::lround(grid.pitch / 2)) : 0;
+        std::vector<std::vector<QRect>> cuts;
+        int width = margin;
+        for (size_t r : which) {
+            cuts.emplace_back();
+            for (size_t c = runs[r].first; c < runs[r].second; c = apart ? c + 1 : runs[r].second) {
+                const int last = apart ? cells.columns[c] : cells.columns[runs[r].second - 1];
+                cuts.back().push_back(runCut(grid, cells.columns[c], last, lineBox, grey));
+                width += cuts.back().back().width() + between;
+            }
+            width += gap - between;
         }
-    }
-    std::vector<QStringList> again(unfilled.size());
-    for (const RecognizedWord &word : reader(picture)) {
-        for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
-            const double centre = centreOf(word.symbolBoxes[i]);
-            for (size_t u = 0; u < spans.size(); ++u) {
-                if (centre >= spans[u].first - gap / 2.0 && centre < spans[u].second + gap / 2.0) {
-                    again[u].append(word.symbols[i]);
-                    break;
+        QImage picture(width - gap + margin, height + 2 * margin, QImage::Format_Grayscale8);
+        picture.fill(255);
+        std::vector<std::pair<int, int>> spans;
+        {
+            QPainter painter(&picture);
+            int x = margin;
+            for (const std::vector<QRect> &run : cuts) {
+                const int start = x;
+                for (const QRect &cut : run) {
+                    painter.drawImage(QPoint(x, margin + cut.top() - lineBox.top()), grey, cut);
+                    x += cut.width() + between;
+                }
+                spans.emplace_back(start, x - between);
+                x += gap - between;
+            }
+        }
+        std::vector<QStringList> again(which.size());
+        for (const RecognizedWord &word : reader(picture)) {
+            for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+                const double centre = centreOf(word.symbolBoxes[i]);
+                for (size_t u = 0; u < spans.size(); ++u) {
+                    if (centre >= spans[u].first - gap / 2.0 && centre < spans[u].second + gap / 2.0) {
+                        again[u].append(word.symbols[i]);
+                        break;
+                    }
                 }
             }
         }
-    }
+        return again;
+    };
+    const std::vector<QStringList> again = readAgain(unfilled, false);
+    std::vector<size_t> still;
     for (size_t u = 0; u < unfilled.size(); ++u) {
         const size_t r = unfilled[u];
         filled[qsizetype(r)] = filledFromInk(cells, runs[r].first, runs[r].second, shapedLike(shares[r], again[u]), endOf(r));
+        if (!filled[qsizetype(r)] && !withoutInventions(r))
+            still.push_back(r);
+    }
+    // Small text crowds a pair of characters into what the engine takes for one ("1/1" read
+    // as "yi"): a run that neither reading fills, with or without the engine's inventions,
+    // is read with its cells set apart, and that reading stands where it fills it.
+    if (!still.empty()) {
+        const std::vector<QStringList> apart = readAgain(still, true);
+        for (size_t u = 0; u < still.size(); ++u) {
+            const size_t r = still[u];
+            filled[qsizetype(r)] = filledFromInk(cells, runs[r].first, runs[r].second, apart[u], endOf(r));
+        }
     }
     return placed();
 }
@@ -1022,9 +1060,18 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
     // line's box, its cell counting as blank; it also reads a doubled operator ("&&", "||")
     // as one. When the ink's own characters, where the engine did not read them, make the
     // characters fill the other cells, that is the line.
+    // An underscore lies at the bottom of the line, so ink above the tops of most of its
+    // characters is another line's: the line above's own underscore, in a box the engine
+    // drew too tall.
+    std::vector<int> tops;
+    for (const RecognizedWord &word : line.words) {
+        for (const QRect &box : word.symbolBoxes)
+            tops.push_back(box.top());
+    }
+    const int ownTop = tops.empty() ? line.box.top() : int(median(tops));
     InkCells withUnderscores;
     for (int column = firstColumn; column <= lastColumn + 1 && !read.isEmpty(); ++column) {
-        const bool stroke = underscoreIn(grey, grid, column, line.box);
+        const bool stroke = underscoreIn(grey, grid, column, line.box, ownTop);
         const bool ink = std::binary_search(cells.begin(), cells.end(), column);
         if (stroke || ink) {
             withUnderscores.repeated.push_back(ink && !withUnderscores.columns.empty()
@@ -1049,15 +1096,9 @@ QString lineOnGrid(const RecognizedLine &line, const QRect &ownRows, const QImag
             cells = withUnderscores.columns;
             characters = *filled;
         }
-        // The engine's inventions: a character in a blank cell, or a small one (a stray dot)
-        // in the cell of a bigger one.
         QStringList onInk;
         for (qsizetype i = 0; i < read.size(); ++i) {
-            const bool blank = !std::binary_search(cells.begin(), cells.end(), read[i].column);
-            const bool dwarfed = std::any_of(read.begin(), read.end(), [&](const Read &other) {
-                return &other != &read[i] && other.column == read[i].column && other.area > read[i].area;
-            });
-            if (!blank && !dwarfed)
+            if (!madeUp(read, i, cells))
                 onInk.append(read[i].text);
         }
         if (qsizetype(cells.size()) != characters.size())
@@ -1124,32 +1165,149 @@ QRect ownRows(const QList<const RecognizedLine *> &block, qsizetype i)
 
 } // namespace
 
+namespace {
+
+// The distance from one line of the text to the next, as most of the engine's lines lie
+// apart: the lower median, as with three lines and a blank one the upper is twice the
+// pitch. None with fewer than three lines.
+std::optional<double> rowPitch(const QList<RecognizedLine> &lines)
+{
+    std::vector<int> distances;
+    for (qsizetype i = 1; i < lines.size(); ++i)
+        distances.push_back(lines[i].box.center().y() - lines[i - 1].box.center().y());
+    if (distances.size() < 2)
+        return std::nullopt;
+    std::nth_element(distances.begin(), distances.begin() + (distances.size() - 1) / 2, distances.end());
+    const double pitch = distances[(distances.size() - 1) / 2];
+    return pitch < 1 ? std::nullopt : std::optional(pitch);
+}
+
+qsizetype characterCount(const RecognizedLine &line)
+{
+    qsizetype count = 0;
+    for (const RecognizedWord &word : line.words)
+        count += word.symbols.size();
+    return count;
+}
+
+// Reads `line`'s part of `grey` alone, on paper a margin wide around it, and takes that
+// reading, in `grey`'s pixels, where it has as many characters as the line.
+void readRowAgain(RecognizedLine &line, const QImage &grey, const LineReader &reader)
+{
+    const int margin = std::max(8, line.box.height() / 2);
+    const QRect cut = line.box.adjusted(-margin / 2, -2, margin / 2, 2).intersected(grey.rect());
+    if (cut.isEmpty())
+        return;
+    QImage picture(cut.width() + 2 * margin, cut.height() + 2 * margin, QImage::Format_Grayscale8);
+    picture.fill(255);
+    {
+        QPainter painter(&picture);
+        painter.drawImage(QPoint(margin, margin), grey, cut);
+    }
+    RecognizedLine again = line;
+    again.words = reader(picture);
+    const QPoint offset = cut.topLeft() - QPoint(margin, margin);
+    for (RecognizedWord &word : again.words) {
+        word.box.translate(offset);
+        for (QRect &box : word.symbolBoxes)
+            box.translate(offset);
+    }
+    if (characterCount(again) == characterCount(line))
+        line.words = again.words;
+}
+
+// The engine sometimes reads two rows of a terminal as one line, the "}" that closes a
+// block with the "}" below it. A line whose characters lie further apart than the
+// characters of one row can (an underscore and a quote) is cut into a line per row, each
+// character going to the row of its box, so that none is lost or read twice. Each such
+// row is read again by `reader`, when given, on its own: the engine read its characters
+// among another row's, and its reading stands where it has as many characters.
+QList<RecognizedLine> oneLinePerRow(const QList<RecognizedLine> &lines, const QImage &grey, const LineReader &reader)
+{
+    const std::optional<double> pitch = rowPitch(lines);
+    if (!pitch)
+        return lines;
+    QList<RecognizedLine> rows;
+    for (const RecognizedLine &line : lines) {
+        std::vector<double> centres;
+        for (const RecognizedWord &word : line.words) {
+            for (const QRect &box : word.symbolBoxes)
+                centres.push_back(box.top() + box.height() / 2.0);
+        }
+        std::sort(centres.begin(), centres.end());
+        // Where one row ends and the next begins.
+        std::vector<double> cuts;
+        for (size_t i = 1; i < centres.size(); ++i) {
+            if (centres[i] - centres[i - 1] > 0.75 * *pitch)
+                cuts.push_back((centres[i] + centres[i - 1]) / 2);
+        }
+        if (line.box.height() < 1.5 * *pitch || cuts.empty()) {
+            rows.append(line);
+            continue;
+        }
+        QList<RecognizedLine> pieces(qsizetype(cuts.size() + 1));
+        for (const RecognizedWord &word : line.words) {
+            QList<RecognizedWord> parts(pieces.size());
+            for (qsizetype i = 0; i < word.symbolBoxes.size() && i < word.symbols.size(); ++i) {
+                const QRect &box = word.symbolBoxes[i];
+                const auto row = std::upper_bound(cuts.begin(), cuts.end(), box.top() + box.height() / 2.0) - cuts.begin();
+                RecognizedWord &part = parts[row];
+                part.box = part.symbolBoxes.isEmpty() ? box : part.box.united(box);
+                part.symbolBoxes.append(box);
+                part.symbols.append(word.symbols[i]);
+                part.alternatives.append(word.alternatives.value(i));
+            }
+            for (qsizetype row = 0; row < parts.size(); ++row) {
+                RecognizedWord &part = parts[row];
+                if (part.symbols.isEmpty())
+                    continue;
+                part.text = part.symbols.join(QString());
+                part.confidence = word.confidence;
+                part.inDictionary = word.inDictionary;
+                part.language = word.language;
+                RecognizedLine &piece = pieces[row];
+                piece.block = line.block;
+                piece.box = piece.words.isEmpty() ? part.box : piece.box.united(part.box);
+                piece.words.append(part);
+            }
+        }
+        for (RecognizedLine &piece : pieces) {
+            if (piece.words.isEmpty())
+                continue;
+            QStringList words;
+            for (const RecognizedWord &word : std::as_const(piece.words))
+                words.append(word.text);
+            piece.text = words.join(QLatin1Char(' '));
+            if (reader)
+                readRowAgain(piece, grey, reader);
+            rows.append(piece);
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
 // The blank lines between the engine's lines, which it does not report: where two lines
 // lie further apart than the lines of the text usually do, one line apart for each
 // further line pitch.
 QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
 {
     QList<int> blanks(lines.size(), 0);
-    std::vector<int> distances;
-    for (qsizetype i = 1; i < lines.size(); ++i)
-        distances.push_back(lines[i].box.center().y() - lines[i - 1].box.center().y());
-    if (distances.size() < 2)
-        return blanks;
-    // The lower median: with three lines and a blank one the upper is twice the pitch.
-    std::nth_element(distances.begin(), distances.begin() + (distances.size() - 1) / 2, distances.end());
-    const double pitch = distances[(distances.size() - 1) / 2];
-    if (pitch < 1)
+    const std::optional<double> pitch = rowPitch(lines);
+    if (!pitch)
         return blanks;
     for (qsizetype i = 1; i < lines.size(); ++i) {
         const int distance = lines[i].box.center().y() - lines[i - 1].box.center().y();
-        blanks[i] = std::max(0, int(std::lround(distance / pitch)) - 1);
+        blanks[i] = std::max(0, int(std::lround(distance / *pitch)) - 1);
     }
     return blanks;
 }
 
-std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey, double scale,
+std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &engineLines, const QImage &grey, double scale,
                                              const LineReader &reader)
 {
+    const QList<RecognizedLine> lines = oneLinePerRow(engineLines, grey, reader);
     const QList<int> blanks = blankLinesBetween(lines);
     QStringList output;
     for (qsizetype start = 0; start < lines.size();) {

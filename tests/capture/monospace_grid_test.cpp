@@ -88,6 +88,61 @@ TEST(MonospaceGrid, TheTopOfATallCharacterBelowLeavesTheCellAboveItBlank)
     EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "abc\nxyz(");
 }
 
+TEST(MonospaceGrid, AnUnderscoreIsToldBelowTheLineAbovesInABoxDrawnUpIntoIt)
+{
+    // "c_d" above "a_b", each underscore along the bottom of its line; the engine read
+    // "ab", the box of its "b" reaching up to the first line's underscore.
+    QImage grey(120, 60, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    for (int column : {0, 2}) {
+        painter.fillRect(cell(column, 10, 24), Qt::black);
+        painter.fillRect(cell(column, 32, 46), Qt::black);
+    }
+    painter.fillRect(QRect(10, 23, 10, 2), Qt::black);
+    painter.fillRect(QRect(10, 45, 10, 2), Qt::black);
+    painter.end();
+
+    RecognizedLine first;
+    first.words = {word("c_d", 0, 10, 24)};
+    first.box = first.words.first().box;
+    RecognizedLine second;
+    second.words = {word("a", 0, 32, 46), word("b", 2, 23, 46)};
+    second.box = QRect(QPoint(2, 23), QPoint(27, 46));
+    EXPECT_EQ(layOutOnMonospaceGrid({first, second}, grey).value_or("none").toStdString(), "c_d\na_b");
+}
+
+TEST(MonospaceGrid, ALineTheEngineReadAcrossTwoRowsIsCutIntoARowEach)
+{
+    // Six rows 22 pixels apart; the engine read the "x" of the fourth and the "y" of the
+    // fifth as one line.
+    QImage grey(120, 150, QImage::Format_Grayscale8);
+    grey.fill(255);
+    QPainter painter(&grey);
+    QList<RecognizedLine> lines;
+    for (int row : {0, 1, 2, 5}) {
+        const int top = 10 + 22 * row;
+        painter.fillRect(cell(0, top, top + 14), Qt::black);
+        painter.fillRect(cell(1, top, top + 14), Qt::black);
+        RecognizedLine line;
+        line.words = {word("ab", 0, top, top + 14)};
+        line.box = line.words.first().box;
+        lines.append(line);
+    }
+    painter.fillRect(cell(2, 76, 90), Qt::black);
+    painter.fillRect(cell(0, 98, 112), Qt::black);
+    painter.end();
+    RecognizedLine merged;
+    merged.words = {word("y", 0, 98, 112), word("x", 2, 76, 90)};
+    merged.box = QRect(QPoint(2, 76), QPoint(27, 112));
+    lines.insert(3, merged);
+
+    EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").toStdString(), "ab\nab\nab\n  x\ny\nab");
+    // Each row read again alone, its reading standing as it has as many characters.
+    const LineReader reader = [](const QImage &) { return QList<RecognizedWord>{word("z", 1, 10, 24)}; };
+    EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, reader).value_or("none").toStdString(), "ab\nab\nab\n  z\nz\nab");
+}
+
 TEST(MonospaceGrid, ALoneBraceTheEngineReadAsALetterClosesAnOpenBlock)
 {
     const QImage grey = twoLinesOfInk(3, 2);
@@ -142,6 +197,12 @@ TEST(MonospaceGrid, ACharacterLeftOutAndOneMadeUpDoNotShiftTheCharactersBetweenT
     // Each character stays in the column it was read in, rather than all from the "c" on
     // one to the left.
     EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "a cdefghijx");
+
+    // A character read twice in one cell is there once.
+    line.words = {word("abcdd", 0, 10, 24), word("efghij", 4, 10, 24)};
+    line.words.first().symbolBoxes.last() = cell(3, 10, 24);
+    line.box = line.words.first().box.united(line.words.last().box);
+    EXPECT_EQ(layOutOnMonospaceGrid({line}, grey).value_or("none").toStdString(), "abcdefghij");
 }
 
 TEST(MonospaceGrid, ACellInkedLikeTheOneBeforeRepeatsItsCharacter)
@@ -210,6 +271,49 @@ TEST(MonospaceGrid, CharactersTheEngineMisplacedTakeTheColumnsOfTheirTokensInk)
     // A second reading that does not fit them either leaves the engine's characters as read,
     // the tokens after them in their own columns or beyond.
     EXPECT_EQ(layOutOnMonospaceGrid({line}, grey, 1.0, readingAs("cdxe")).value_or("none").toStdString(), "ab cdde fg");
+}
+
+TEST(MonospaceGrid, CharactersTheEngineReadAsFewerAreReadAgainWithTheirCellsApart)
+{
+    // "x 1/1" below "abcd": the ink of the three cells of "1/1" runs together, and the
+    // engine, alone or among the line, reads two characters in it.
+    QImage grey = twoLinesOfInk(4, 1);
+    QPainter painter(&grey);
+    painter.fillRect(QRect(20, 32, 10, 15), Qt::black);
+    painter.fillRect(QRect(30, 32, 10, 7), Qt::black);
+    painter.fillRect(QRect(40, 39, 10, 8), Qt::black);
+    painter.end();
+    RecognizedLine above;
+    above.words = {word("abcd", 0, 10, 24)};
+    above.box = above.words.first().box;
+    RecognizedLine line;
+    line.words = {word("x", 0, 32, 46), word("yi", 2, 32, 46)};
+    line.words[1].symbolBoxes[1] = cell(4, 32, 46);
+    line.box = line.words.first().box.united(line.words.last().box);
+
+    // One character for each stretch of ink between blank columns, and "yi" for one stretch.
+    const LineReader reader = [](const QImage &picture) {
+        QList<std::pair<int, int>> stretches;
+        for (int x = 0; x < picture.width(); ++x) {
+            bool ink = false;
+            for (int y = 0; y < picture.height() && !ink; ++y)
+                ink = qGray(picture.pixel(x, y)) < 128;
+            if (ink && (stretches.isEmpty() || stretches.last().second != x - 1))
+                stretches.append({x, x});
+            if (ink)
+                stretches.last().second = x;
+        }
+        const QString text = stretches.size() == 1 ? "yi" : "1/1";
+        RecognizedWord read;
+        for (qsizetype i = 0; i < text.size() && i < stretches.size() * 2; ++i) {
+            const auto [left, right] = stretches[stretches.size() == 1 ? 0 : i];
+            read.symbolBoxes.append(QRect(QPoint(left, 0), QPoint(right, picture.height() - 1)));
+            read.symbols.append(text.mid(i, 1));
+        }
+        read.text = read.symbols.join(QString());
+        return QList<RecognizedWord>{read};
+    };
+    EXPECT_EQ(layOutOnMonospaceGrid({above, line}, grey, 1.0, reader).value_or("none").toStdString(), "abcd\nx 1/1");
 }
 
 } // namespace
