@@ -672,10 +672,10 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         };
         return placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
     };
-    // Those digits are as good as sure, and so test the font: where its glyphs see another
-    // character in them, it draws that digit otherwise than the text's font did (a plain
-    // zero against a dotted one), and its glyphs cannot tell that digit from its look-alikes
-    // anywhere in the block.
+    // Those digits are as good as sure, and so test the font: where its glyph of one does
+    // not match most of them closely, or its glyphs see another character in one, it draws
+    // that digit otherwise than the text's font did (a plain zero against a dotted one),
+    // and its glyphs cannot tell that digit from its look-alikes anywhere in the block.
     std::vector<QChar> seenFirst;
     std::vector<bool> fitsAsRead;
     std::map<std::tuple<qsizetype, qsizetype, qsizetype>, size_t> indexOf;
@@ -721,9 +721,15 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         return true;
     };
     QString misdrawn;
+    QHash<QChar, int> matched;
     for (size_t i = 0; i < all.size(); ++i) {
-        if (inNumber(all[i]) && seenFirst[i] != all[i].character && !misdrawn.contains(all[i].character))
-            misdrawn += all[i].character;
+        if (inNumber(all[i]))
+            matched[all[i].character] += fitsAsRead[i] ? 1 : -1;
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        const QChar digit = all[i].character;
+        if (inNumber(all[i]) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
+            misdrawn += digit;
     }
     for (size_t i = 0; i < all.size(); ++i) {
         const Placed &placed = all[i];
