@@ -128,17 +128,26 @@ Glyph drawGlyph(const QFont &font, QChar character, int quarter)
     return glyph;
 }
 
+struct GlyphKey {
+    QString family;
+    int pixelSize = 0;
+    char16_t character = 0;
+    int quarter = 0;
+
+    bool operator==(const GlyphKey &) const = default;
+};
+
+size_t qHash(const GlyphKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.family, key.pixelSize, key.character, key.quarter);
+}
+
 // The glyphs drawn so far, for every thread: drawing one costs far more than comparing it.
 class GlyphCache {
 public:
     std::shared_ptr<const Glyph> glyph(const FontSize &font, QChar character, int quarter)
     {
-        const QString key = QStringLiteral("%1/%2/%3/%4/%5")
-                                .arg(font.family)
-                                .arg(font.pixelSize)
-                                .arg(int(font.font.hintingPreference()))
-                                .arg(character)
-                                .arg(quarter);
+        const GlyphKey key{font.family, font.pixelSize, character.unicode(), quarter};
         {
             const QMutexLocker locker(&m_mutex);
             if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
@@ -169,7 +178,7 @@ public:
 
 private:
     QMutex m_mutex;
-    QHash<QString, std::shared_ptr<const Glyph>> m_glyphs;
+    QHash<GlyphKey, std::shared_ptr<const Glyph>> m_glyphs;
     QHash<QString, double> m_advances;
 };
 
@@ -340,14 +349,15 @@ double glyphDistance(const Glyph &a, const Glyph &b, const FontSize &font, const
     return apart;
 }
 
-// The poses a quarter pixel apart from `around` up to `reach` either way, on `baselines`.
-std::vector<Pose> posesAround(double around, double reach, const std::vector<int> &baselines)
+// The poses `apart` quarter pixels apart from `around` up to `reach` either way, on
+// `baselines`.
+std::vector<Pose> posesAround(double around, double reach, const std::vector<int> &baselines, int apart = 1)
 {
     std::vector<Pose> poses;
     const int first = int(std::ceil((around - reach) * kQuarters));
     const int last = int(std::floor((around + reach) * kQuarters));
     for (int baseline : baselines) {
-        for (int q = first; q <= last; ++q)
+        for (int q = first; q <= last; q += apart)
             poses.push_back({double(q) / kQuarters, baseline});
     }
     return poses;
@@ -563,7 +573,8 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             const Placed &sample = all[samples[i]];
             const int baseline = baselines[size_t(sample.line)];
             const Match match = bestMatch(cells, font, geometry, sample.character, sample.window,
-                                          posesAround(penOf(font, sample.column), 1.0, {baseline - 1, baseline, baseline + 1}));
+                                          posesAround(penOf(font, sample.column), 1.0, {baseline - 1, baseline, baseline + 1},
+                                                      every > 1 ? 2 : 1));
             // The share again as the text's ink, darker than the glyphs drawn, has them.
             const Match shown = gainOf ? difference(cells, *glyphAt(font, sample.character, match.pose), gainOf(match), geometry,
                                                     sample.window, match.pose)
@@ -686,9 +697,6 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         fitsAsRead.push_back(readFits);
         indexOf[{placed.line, placed.word, placed.symbol}] = seenFirst.size() - 1;
     }
-    // Where the engine's boxes crowd together, a character's box may lie in the cell of
-    // the one beside it, whose glyph then matches there: a character becomes the one read
-    // beside it only when that one's own cell shows it.
     // Each line's characters in order, as the engine read them. (No copy of the block: it
     // would share the caller's lines, which writing to them would then move.)
     struct Read {
@@ -705,6 +713,9 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
             }
         }
     }
+    // Where the engine's boxes crowd together, a character's box may lie in the cell of
+    // the one beside it, whose glyph then matches there: a character becomes the one read
+    // beside it only when that one's own cell shows it.
     const auto besideItself = [&](const Placed &placed, QChar best) {
         const auto &line = sequence[size_t(placed.line)];
         const size_t place = placeInLine[{placed.line, placed.word, placed.symbol}];
