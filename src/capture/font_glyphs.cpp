@@ -2,6 +2,7 @@
 #include "capture/font_glyphs.h"
 
 #include "capture/grey_image.h"
+#include "capture/recognition_image.h"
 
 #include "core/diagnostics.h"
 
@@ -18,8 +19,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <functional>
 #include <limits>
+#include <map>
 #include <memory>
+#include <numeric>
 #include <vector>
 
 namespace quorvane {
@@ -28,128 +32,132 @@ namespace {
 
 // A font fits a block when the cells of its surely read characters differ from its glyphs
 // by at most this much on the whole (0 alike, 1 nothing in common): the font that drew a
-// text matches its cells to within about 0.1 to 0.2 after scaling, another font's glyphs
-// of the same pitch differ by about 0.25 or more.
-constexpr double kFits = 0.24;
-// A doubtful character becomes another when the cell's ink is closer to that glyph than to
+// text matches its cells to within a few hundredths, another font's glyphs of the same
+// pitch differ by about 0.1 or more.
+constexpr double kFits = 0.1;
+// A character read becomes another when the cell's ink is closer to that glyph than to
 // the glyph read, by this share of all the ink in which the two glyphs differ (up to 1, the
 // cell drawn as that glyph to the pixel); never when the glyph read matches the cell this
-// well, nor when the other matches it worse than a font that drew it would. Small text
-// scaled up differs from the glyphs more, all alike.
-constexpr double kCloser = 0.08;
-constexpr double kMatches = 0.12;
-constexpr double kCellFits = 0.35;
-// A glyph is drawn at this many positions a fraction of a pixel apart.
-constexpr int kPhases = 3;
+// well, nor when the other matches it worse than a font that drew it would, nor when a
+// third glyph matches it about as well.
+constexpr double kCloser = 0.25;
+constexpr double kMatches = 0.08;
+constexpr double kCellFits = 0.2;
+constexpr double kRunnerUp = 0.04;
+// Qt places a glyph at the nearest quarter pixel to the left of its pen.
+constexpr int kQuarters = 4;
 // Fonts fitting a block within this much of the best fit as well as it.
-constexpr double kAsWell = 0.03;
+constexpr double kAsWell = 0.02;
 // Every this many of the cells compared first, and how much worse than the best a font
 // may fit them to be compared on all.
 constexpr size_t kFirstSamples = 4;
 constexpr double kFarOff = 0.08;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
+// Glyphs compared closely once all have been compared at the cell's place.
+constexpr size_t kClosest = 4;
 
 // Characters the engine reads without confusing them with another: their cells tell the
 // font.
 const QString kSure = QStringLiteral("abdghmnqrtyBEGHMNRTY237#%&=");
 
-// Characters the engine confuses with one another, each with the glyphs it may be. A
-// quote is what the engine makes of a caret, never what a caret or a letter becomes.
-const QHash<QChar, QString> &confusable()
+// What a cell may hold: the printable ASCII characters, and the typographic marks the
+// engine reads for some of them.
+const QString &cellCharacters()
 {
-    static const QHash<QChar, QString> table = [] {
-        const QStringList groups{QStringLiteral("0OoDQ@\u00AE\u00A968"), QStringLiteral("1lIiL|!"),
-                                 QStringLiteral("cCe"), QStringLiteral("sS5$"), QStringLiteral("uU"),
-                                 QStringLiteral("vV"), QStringLiteral("wW"), QStringLiteral("xX"),
-                                 QStringLiteral("zZ"), QStringLiteral("pP"), QStringLiteral("kK"),
-                                 QStringLiteral("fF"), QStringLiteral("JI"), QStringLiteral("^*~4A\u201C\u201D"),
-                                 QStringLiteral("+t")};
-        QHash<QChar, QString> result;
-        for (const QString &group : groups) {
-            for (QChar c : group) {
-                QString &others = result[c];
-                for (QChar other : group) {
-                    if (other != c && !others.contains(other) && other != u'\u201C' && other != u'\u201D')
-                        others += other;
-                }
-            }
-        }
-        return result;
+    static const QString characters = [] {
+        QString all;
+        for (char16_t c = 0x21; c < 0x7F; ++c)
+            all += QChar(c);
+        return all + QStringLiteral("\u2018\u2019\u201C\u201D\u2013\u00B0");
     }();
-    return table;
+    return characters;
 }
 
-// One character drawn in one font at one size, scaled as the engine's image was: how much
-// ink covers each pixel, from 0 to 255.
+// One character drawn at the captured image's pixels in one font, its pen a whole number
+// of quarter pixels right of a pixel's edge, as Qt draws text: how much ink covers each
+// pixel, from 0 to 1.
 struct Glyph {
-    std::vector<uchar> coverage;
-    int width = 0, height = 0;
-    double pen = 0;       // the left end of the character's advance
-    double baseline = 0;  // the row the character stands on
-    double top = 0, bottom = 0;  // the rows the font's lines take
+    // Row by row, with a blank pixel before and two after each row and column, so that
+    // sampling about the glyph needs no bounds.
+    std::vector<float> coverage;
+    int width = 0, height = 0, stride = 0;
+    double pen = 0;       // where the character's advance starts
+    double baseline = 0;  // the edge of the rows the character stands on
 };
 
-Glyph drawGlyph(const QFont &font, QChar character, double scale, double phase)
+// One installed font at one pixel size, drawn in one way, its glyphs drawn as they are
+// first asked for.
+struct FontSize {
+    QString family;
+    int pixelSize = 0;
+    QFont font;
+    double advance = 0, ascent = 0, descent = 0;
+    // How much darker the text's cells are than the glyphs drawn black on white: small
+    // text's thin strokes never cover a whole pixel, while the cells' ink is measured from
+    // the block's darkest pixels.
+    double gain = 1;
+};
+
+Glyph drawGlyph(const QFont &font, QChar character, int quarter)
 {
     const QFontMetrics metrics(font);
     constexpr int pad = 2;
-    const int width = metrics.maxWidth() + 2 * pad;
+    const int width = metrics.maxWidth() + 2 * pad + 1;
     const int height = metrics.ascent() + metrics.descent() + 2 * pad;
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(pad + phase, pad + metrics.ascent()), QString(character));
+    painter.drawText(QPointF(pad + double(quarter) / kQuarters, pad + metrics.ascent()), QString(character));
     painter.end();
-    QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
-    if (scale > 1.0)
-        grey = grey.scaled(qRound(width * scale), qRound(height * scale), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     Glyph glyph;
-    glyph.width = grey.width();
-    glyph.height = grey.height();
-    glyph.coverage.resize(size_t(glyph.width) * size_t(glyph.height));
-    for (int y = 0; y < glyph.height; ++y) {
+    glyph.width = width;
+    glyph.height = height;
+    glyph.stride = width + 3;
+    glyph.coverage.assign(size_t(glyph.stride) * size_t(height + 3), 0.0f);
+    for (int y = 0; y < height; ++y) {
         const uchar *row = grey.constScanLine(y);
-        for (int x = 0; x < glyph.width; ++x)
-            glyph.coverage[size_t(y * glyph.width + x)] = uchar(255 - row[x]);
+        for (int x = 0; x < width; ++x)
+            glyph.coverage[size_t((y + 1) * glyph.stride + x + 1)] = float(255 - row[x]) / 255.0f;
     }
-    glyph.pen = (pad + phase) * scale;
-    glyph.baseline = (pad + metrics.ascent()) * scale;
-    glyph.top = pad * scale;
-    glyph.bottom = (pad + metrics.ascent() + metrics.descent()) * scale;
+    glyph.pen = pad + double(quarter) / kQuarters;
+    glyph.baseline = pad + metrics.ascent();
     return glyph;
 }
 
-// One installed font at one pixel size, its glyphs drawn as they are first asked for.
-struct FontSize {
+struct GlyphKey {
     QString family;
     int pixelSize = 0;
-    QFont font;
+    char16_t character = 0;
+    int quarter = 0;
+
+    bool operator==(const GlyphKey &) const = default;
 };
+
+size_t qHash(const GlyphKey &key, size_t seed = 0)
+{
+    return qHashMulti(seed, key.family, key.pixelSize, key.character, key.quarter);
+}
 
 // The glyphs drawn so far, for every thread: drawing one costs far more than comparing it.
 class GlyphCache {
 public:
-    std::shared_ptr<const Glyph> glyph(const FontSize &font, double scale, QChar character, int phase)
+    std::shared_ptr<const Glyph> glyph(const FontSize &font, QChar character, int quarter)
     {
-        const QString key = QStringLiteral("%1/%2/%3/%4/%5")
-                                .arg(font.family)
-                                .arg(font.pixelSize)
-                                .arg(qRound(scale * 1000))
-                                .arg(character)
-                                .arg(phase);
+        const GlyphKey key{font.family, font.pixelSize, character.unicode(), quarter};
         {
             const QMutexLocker locker(&m_mutex);
             if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
                 return *found;
         }
-        auto drawn = std::make_shared<const Glyph>(drawGlyph(font.font, character, scale, double(phase) / kPhases));
+        auto drawn = std::make_shared<const Glyph>(drawGlyph(font.font, character, quarter));
         const QMutexLocker locker(&m_mutex);
-        // Captures at many scales would otherwise keep glyphs without end; a capture needs
-        // about a thousand, of a kilobyte or two each.
-        if (m_glyphs.size() > 8000)
+        // A capture needs a few thousand of a few hundred bytes each; captures in many
+        // fonts and sizes would otherwise keep them without end.
+        if (m_glyphs.size() > 40000)
             m_glyphs.clear();
         m_glyphs.insert(key, drawn);
         return drawn;
@@ -170,7 +178,7 @@ public:
 
 private:
     QMutex m_mutex;
-    QHash<QString, std::shared_ptr<const Glyph>> m_glyphs;
+    QHash<GlyphKey, std::shared_ptr<const Glyph>> m_glyphs;
     QHash<QString, double> m_advances;
 };
 
@@ -186,7 +194,8 @@ thread_local QString g_lastFont;
 // light and dark themes, and text of any colour, compare with glyphs drawn black on white.
 class Cells {
 public:
-    Cells(const QImage &grey, const QList<RecognizedLine> &block) : m_grey(grey)
+    Cells(const QImage &grey, const QList<RecognizedLine> &block)
+        : m_grey(grey), m_bits(grey.constBits()), m_stride(grey.bytesPerLine())
     {
         GreyHistogram histogram{};
         for (const RecognizedLine &line : block)
@@ -201,103 +210,204 @@ public:
     bool readable() const { return m_paper - m_ink >= 32; }
     int width() const { return m_grey.width(); }
     int height() const { return m_grey.height(); }
-    const uchar *row(int y) const { return m_grey.constScanLine(y); }
+    const uchar *row(int y) const { return m_bits + qsizetype(y) * m_stride; }
     float coverage(uchar level) const { return m_coverage[level]; }
 
 private:
     const QImage &m_grey;
+    const uchar *m_bits;
+    qsizetype m_stride;
     int m_ink = 0, m_paper = 255;
     std::array<float, 256> m_coverage{};
 };
 
-// Where a cell lies in the engine's image.
-struct Cell {
-    double left = 0;       // where the character's advance starts
-    double baseline = 0;
-    int windowLeft = 0, windowRight = 0;
+// How the captured image's pixels lie in the engine's: scaled, within a margin. The scaled
+// image is a whole number of pixels wide and high, so its scale on each axis is a little
+// off the one asked for, enough to move a glyph far right by a fraction of a pixel.
+struct Geometry {
+    double scaleX = 1, scaleY = 1;
+    int margin = 0;
+
+    Geometry(QSize engine, double scale) : margin(RecognitionImage::marginFor(scale))
+    {
+        const int width = engine.width() - 2 * margin, height = engine.height() - 2 * margin;
+        const auto exact = [&](int scaled) {
+            const double captured = std::max(1.0, std::round(scaled / scale));
+            return scaled > 0 ? scaled / captured : scale;
+        };
+        scaleX = exact(width);
+        scaleY = exact(height);
+    }
+
+    double engineX(double captured) const { return margin + captured * scaleX; }
+    double engineY(double captured) const { return margin + captured * scaleY; }
+    double capturedX(double engine) const { return (engine - margin) / scaleX; }
+    double capturedY(double engine) const { return (engine - margin) / scaleY; }
+};
+
+// Where a glyph is placed: its pen and the baseline it stands on, in the captured image's
+// pixels, the pen on a quarter pixel and the baseline on a pixel's edge.
+struct Pose {
+    double pen = 0;
+    int baseline = 0;
+};
+
+// The engine's pixels of one cell that are compared: its columns less a little either
+// side, where the neighbours' anti-aliased edges reach in.
+struct Window {
+    int left = 0, right = -1;
 };
 
 struct Match {
     double share = 1;  // the difference over the ink of either, 0 to 1
     double apart = 0;  // the difference itself, in pixels of full ink
+    double cellInk = 0, glyphInk = 0;  // the ink of each, the glyph's as drawn
+    Pose pose;
 };
 
-// How unlike the cell's ink is to the glyph placed with its pen at the cell's left and
-// baseline, moved `dx`, `dy` pixels, within the cell's columns and the font's rows.
-Match difference(const Cells &cells, const Glyph &glyph, const Cell &cell, int dx, int dy)
+// The glyph as the engine's image shows it placed at `pose`: the captured image is scaled
+// up by bilinear interpolation between its pixels' centres, so the glyph is too, at the
+// very fraction of a pixel where it lands. Calls `visit(x, y, ink)` for each pixel of the
+// window within the font's line.
+template<typename Visit>
+void placed(const Glyph &glyph, const FontSize &font, const Geometry &geometry, const Window &window, const Pose &pose,
+            int imageHeight, int step, Visit &&visit)
 {
-    const int x0 = int(std::lround(cell.left - glyph.pen)) + dx;
-    const int y0 = int(std::lround(cell.baseline - glyph.baseline)) + dy;
-    const int top = std::max({0, int(std::lround(glyph.top)), -y0});
-    const int bottom = std::min({glyph.height - 1, int(std::lround(glyph.bottom)) - 1, cells.height() - 1 - y0});
-    const int left = std::max({0, cell.windowLeft - x0, -x0});
-    const int right = std::min({glyph.width - 1, cell.windowRight - x0, cells.width() - 1 - x0});
-    double apart = 0, either = 0;
-    for (int y = top; y <= bottom; ++y) {
-        const uchar *row = cells.row(y0 + y) + x0;
-        const uchar *drawn = glyph.coverage.data() + size_t(y) * size_t(glyph.width);
-        float rowApart = 0, rowEither = 0;
-        for (int x = left; x <= right; ++x) {
-            const float ink = cells.coverage(row[x]);
-            const float glyphInk = float(drawn[x]) * (1.0f / 255.0f);
-            rowApart += std::abs(ink - glyphInk);
-            rowEither += std::max(ink, glyphInk);
+    const int quarter = int(std::lround((pose.pen - std::floor(pose.pen)) * kQuarters)) % kQuarters;
+    const double penX = geometry.engineX(std::floor(pose.pen) + double(quarter) / kQuarters);
+    const double baseY = geometry.engineY(pose.baseline);
+    const int top = std::max(0, int(std::floor(baseY - font.ascent * geometry.scaleY)));
+    const int bottom = std::min(imageHeight - 1, int(std::ceil(baseY + font.descent * geometry.scaleY)) - 1);
+    // Each sample's pixel and weight along either axis, out of the glyph one blank pixel
+    // beside it.
+    const auto tap = [](double at, int size, int &index, float &weight) {
+        const double whole = std::floor(at);
+        if (whole < -1 || whole >= size) {
+            index = whole < -1 ? 0 : size + 1;
+            weight = 0;
+        } else {
+            index = int(whole) + 1;
+            weight = float(at - whole);
         }
-        apart += rowApart;
-        either += rowEither;
+    };
+    thread_local std::vector<int> columns;
+    thread_local std::vector<float> weights;
+    columns.clear();
+    weights.clear();
+    for (int x = window.left; x <= window.right; x += step) {
+        int index = 0;
+        float weight = 0;
+        tap((x + 0.5 - penX) / geometry.scaleX + glyph.pen - 0.5, glyph.width, index, weight);
+        columns.push_back(index);
+        weights.push_back(weight);
     }
-    return either >= 2 ? Match{apart / either, apart} : Match{};
+    const float *coverage = glyph.coverage.data();
+    for (int y = top; y <= bottom; y += step) {
+        int iy = 0;
+        float ay = 0;
+        tap((y + 0.5 - baseY) / geometry.scaleY + glyph.baseline - 0.5, glyph.height, iy, ay);
+        const float *upperRow = coverage + qsizetype(iy) * glyph.stride;
+        const float *lowerRow = upperRow + glyph.stride;
+        for (size_t i = 0; i < columns.size(); ++i) {
+            const int ix = columns[i];
+            const float ax = weights[i];
+            const float upper = upperRow[ix] + (upperRow[ix + 1] - upperRow[ix]) * ax;
+            const float lower = lowerRow[ix] + (lowerRow[ix + 1] - lowerRow[ix]) * ax;
+            visit(window.left + int(i) * step, y, upper + (lower - upper) * ay);
+        }
+    }
 }
 
-// The least difference over shifts of up to `reach` columns and `rise` rows either way and
-// the glyph's drawings a fraction of a pixel apart: the row first, with the glyph drawn on
-// whole pixels, then the fraction at that row.
-Match bestMatch(const Cells &cells, const FontSize &font, double scale, QChar character, const Cell &cell, int reach,
-                int rise, int *bestRise = nullptr, int phases = kPhases)
+// How unlike the cell's ink in `window` is to the glyph placed at `pose`.
+Match difference(const Cells &cells, const Glyph &glyph, const FontSize &font, const Geometry &geometry,
+                 const Window &window, const Pose &pose, int step = 1)
 {
-    Match best;
-    int row = 0;
-    const std::shared_ptr<const Glyph> whole = cache().glyph(font, scale, character, 0);
-    for (int dy = -rise; dy <= rise; ++dy) {
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const Match match = difference(cells, *whole, cell, dx, dy);
-            if (match.share < best.share) {
-                best = match;
-                row = dy;
-            }
-        }
+    double apart = 0, either = 0, cellInk = 0, glyphInk = 0;
+    const float gain = float(font.gain);
+    placed(glyph, font, geometry, window, pose, cells.height(), step, [&](int x, int y, float drawn) {
+        const float ink = cells.coverage(cells.row(y)[x]);
+        const float shown = std::min(1.0f, drawn * gain);
+        apart += std::abs(ink - shown);
+        either += std::max(ink, shown);
+        cellInk += ink;
+        glyphInk += drawn;
+    });
+    return either >= 2.0 / (step * step) ? Match{apart / either, apart, cellInk, glyphInk, pose} : Match{1, cellInk, cellInk, 0, pose};
+}
+
+// How much two glyphs placed alike differ within a window: the ink by which a cell can be
+// more like one than the other.
+double glyphDistance(const Glyph &a, const Glyph &b, const FontSize &font, const Geometry &geometry, const Window &window,
+                     const Pose &pose, int imageHeight)
+{
+    std::vector<float> inkOfA;
+    placed(a, font, geometry, window, pose, imageHeight, 1, [&](int, int, float ink) { inkOfA.push_back(std::min(1.0f, ink * float(font.gain))); });
+    double apart = 0;
+    size_t i = 0;
+    placed(b, font, geometry, window, pose, imageHeight, 1,
+           [&](int, int, float ink) { apart += std::abs(inkOfA[i++] - std::min(1.0f, ink * float(font.gain))); });
+    return apart;
+}
+
+// The poses `apart` quarter pixels apart from `around` up to `reach` either way, on
+// `baselines`.
+std::vector<Pose> posesAround(double around, double reach, const std::vector<int> &baselines, int apart = 1)
+{
+    std::vector<Pose> poses;
+    const int first = int(std::ceil((around - reach) * kQuarters));
+    const int last = int(std::floor((around + reach) * kQuarters));
+    for (int baseline : baselines) {
+        for (int q = first; q <= last; q += apart)
+            poses.push_back({double(q) / kQuarters, baseline});
     }
-    for (int phase = 1; phase < phases; ++phase) {
-        const std::shared_ptr<const Glyph> glyph = cache().glyph(font, scale, character, phase);
-        for (int dx = -reach; dx <= reach; ++dx) {
-            const Match match = difference(cells, *glyph, cell, dx, row);
+    return poses;
+}
+
+std::shared_ptr<const Glyph> glyphAt(const FontSize &font, QChar character, const Pose &pose)
+{
+    return cache().glyph(font, character, int(std::lround((pose.pen - std::floor(pose.pen)) * kQuarters)) % kQuarters);
+}
+
+// The least difference over `poses`: every one compared on every other pixel first, then
+// the closest and the quarter pixels beside it on all.
+Match bestMatch(const Cells &cells, const FontSize &font, const Geometry &geometry, QChar character, const Window &window,
+                const std::vector<Pose> &poses)
+{
+    if (poses.size() <= 3) {
+        Match best;
+        best.share = 2;
+        for (const Pose &pose : poses) {
+            const Match match = difference(cells, *glyphAt(font, character, pose), font, geometry, window, pose);
             if (match.share < best.share)
                 best = match;
         }
+        return best;
     }
-    if (bestRise)
-        *bestRise = row;
+    Pose closest;
+    double least = 2;
+    for (const Pose &pose : poses) {
+        const double share = difference(cells, *glyphAt(font, character, pose), font, geometry, window, pose, 2).share;
+        if (share < least) {
+            least = share;
+            closest = pose;
+        }
+    }
+    Match best;
+    best.share = 2;
+    for (const double beside : {-1.0, 0.0, 1.0}) {
+        const Pose pose{closest.pen + beside / kQuarters, closest.baseline};
+        const Match match = difference(cells, *glyphAt(font, character, pose), font, geometry, window, pose);
+        if (match.share < best.share)
+            best = match;
+    }
     return best;
-}
-
-// How much two glyphs differ within a cell `pitch` wide, less `inset` either side: the ink
-// by which a cell can be more like one than the other.
-double glyphDistance(const Glyph &a, const Glyph &b, double pitch, int inset)
-{
-    const int left = int(std::lround(a.pen)) + inset;
-    const int right = std::min(a.width - 1, int(std::lround(a.pen + pitch)) - inset);
-    double apart = 0;
-    for (int y = int(std::lround(a.top)); y < std::min(a.height, int(std::lround(a.bottom))); ++y) {
-        for (int x = std::max(0, left); x <= right; ++x)
-            apart += std::abs(int(a.coverage[size_t(y * a.width + x)]) - int(b.coverage[size_t(y * b.width + x)]));
-    }
-    return apart / 255.0;
 }
 
 struct Placed {
     qsizetype line = 0, word = 0, symbol = 0;
     QChar character;
-    Cell cell;
+    long column = 0;
+    Window window;
 };
 
 double median(std::vector<double> values)
@@ -363,15 +473,14 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     const Cells cells(grey, block);
     if (!cells.readable() || pitch < 3)
         return;
-    // A character drawn at a fraction of a pixel lands up to half a pixel of the captured
-    // image either way of where its column says.
-    const int reach = std::max(1, int(std::ceil(0.5 * scale)));
+    const Geometry geometry(grey.size(), scale);
     const int inset = std::max(1, int(std::lround(0.25 * scale)));
 
     // Each line's baseline, first from the bottoms of its characters that stand on it.
     static const QString standing = QStringLiteral("abcdefhiklmnorstuvwxzABCDEFGHIKLMNOPRSTUVWXYZ0123456789");
-    std::vector<double> baselines;
-    std::vector<Placed> sure, doubtful;
+    std::vector<int> baselines;
+    std::vector<Placed> all;
+    std::vector<size_t> sure;
     for (qsizetype l = 0; l < block.size(); ++l) {
         std::vector<double> bottoms;
         const RecognizedLine &line = block[l];
@@ -381,7 +490,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
                     bottoms.push_back(word.symbolBoxes[i].bottom() + 1);
             }
         }
-        baselines.push_back(bottoms.empty() ? line.box.bottom() + 1 : median(bottoms));
+        baselines.push_back(int(std::lround(geometry.capturedY(bottoms.empty() ? line.box.bottom() + 1 : median(bottoms)))));
         // Where the engine placed two characters in one column, either may be in the
         // wrong cell.
         const auto columnOf = [&](const QRect &box) { return std::lround((box.left() + box.width() / 2.0 - origin) / pitch); };
@@ -392,21 +501,30 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         }
         for (qsizetype w = 0; w < line.words.size(); ++w) {
             const RecognizedWord &word = line.words[w];
+            // A word whose characters do not take one column after another holds a
+            // character the engine left out, made up or boxed in its neighbour's cell, and
+            // any of them may be in another's cell.
+            bool inTurn = true;
+            for (qsizetype i = 1; i < word.symbolBoxes.size(); ++i)
+                inTurn = inTurn && columnOf(word.symbolBoxes[i]) == columnOf(word.symbolBoxes[i - 1]) + 1;
+            if (!inTurn)
+                continue;
             for (qsizetype i = 0; i < word.symbols.size() && i < word.symbolBoxes.size(); ++i) {
                 const long column = columnOf(word.symbolBoxes[i]);
                 if (word.symbols[i].size() != 1 || taken.value(column) > 1)
                     continue;
                 const double left = origin + (double(column) - 0.5) * pitch;
-                Placed placed{l, w, i, word.symbols[i][0],
-                              Cell{left, baselines.back(), int(std::lround(left)) + inset, int(std::lround(left + pitch)) - inset}};
-                if (kSure.contains(placed.character))
-                    sure.push_back(placed);
-                else if (confusable().contains(placed.character))
-                    doubtful.push_back(placed);
+                Window window{std::max(0, int(std::lround(left)) + inset),
+                              std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+                if (window.right < window.left)
+                    continue;
+                if (kSure.contains(word.symbols[i][0]))
+                    sure.push_back(all.size());
+                all.push_back(Placed{l, w, i, word.symbols[i][0], column, window});
             }
         }
     }
-    if (sure.empty() || doubtful.empty())
+    if (sure.empty())
         return;
 
     // The fonts whose advance, scaled, is the grid's pitch.
@@ -416,11 +534,15 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         for (int size = std::max(6, around - 4); size <= around + 4; ++size) {
             // A terminal makes its cells a whole number of pixels wide.
             const double advance = cache().advance(family, size);
-            if (std::min(std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch)) <= 0.3 * scale) {
+            if (std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
+                          std::abs(std::ceil(advance) * scale - pitch)})
+                <= 0.3 * scale) {
                 QFont font(family);
                 font.setPixelSize(size);
                 font.setStyleStrategy(QFont::NoFontMerging);
-                candidates.push_back({family, size, font});
+                const QFontMetricsF metrics(font);
+                candidates.push_back({family, size, font, metrics.horizontalAdvance(QLatin1Char('0')),
+                                      double(QFontMetrics(font).ascent()), double(QFontMetrics(font).descent())});
             }
         }
     }
@@ -428,37 +550,76 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         return;
 
     // Surely read cells spread over the block.
-    std::vector<Placed> samples;
+    std::vector<size_t> samples;
     const size_t step = std::max<size_t>(1, sure.size() / size_t(kSamples));
     for (size_t i = 0; i < sure.size() && samples.size() < size_t(kSamples); i += step)
         samples.push_back(sure[i]);
-    const int rise = std::max(2, int(std::ceil(scale)));
+    // Where the grid says a cell's pen is, in the captured image's pixels.
+    const auto penOf = [&](const FontSize &font, long column) {
+        return geometry.capturedX(origin + double(column) * pitch) - font.advance / 2;
+    };
     struct Fit {
         const FontSize *font = nullptr;
         double score = 1;
-        std::vector<double> baselines;  // each line's, as the font's glyphs place it
+        double gain = 1;  // the cells' ink over the glyphs' where they match best
+        std::vector<int> baselines;  // each line's, as the font's glyphs place it
+        double firstPen = 0, advance = 0;  // the pens of the columns, as they place them
     };
-    // Whole pixels are enough to rule a font out.
-    const auto fitOf = [&](const FontSize &font, size_t every) {
-        std::vector<double> differences;
+    const auto fitOf = [&](const FontSize &font, size_t every, const std::function<FontSize(const Match &)> &gainOf = {}) {
+        std::vector<double> differences, gains;
         std::vector<std::vector<double>> rises(size_t(block.size()));
+        std::vector<std::pair<long, double>> pens;
         for (size_t i = 0; i < samples.size(); i += every) {
-            int dy = 0;
-            differences.push_back(
-                bestMatch(cells, font, scale, samples[i].character, samples[i].cell, reach, rise, &dy, every > 1 ? 1 : kPhases).share);
-            rises[size_t(samples[i].line)].push_back(dy);
+            const Placed &sample = all[samples[i]];
+            const int baseline = baselines[size_t(sample.line)];
+            const Match match = bestMatch(cells, font, geometry, sample.character, sample.window,
+                                          posesAround(penOf(font, sample.column), 1.0, {baseline - 1, baseline, baseline + 1},
+                                                      every > 1 ? 2 : 1));
+            // The share again as the text's ink, darker than the glyphs drawn, has them.
+            const Match shown = gainOf ? difference(cells, *glyphAt(font, sample.character, match.pose), gainOf(match), geometry,
+                                                    sample.window, match.pose)
+                                       : match;
+            differences.push_back(shown.share);
+            if (match.glyphInk > 0)
+                gains.push_back(match.cellInk / match.glyphInk);
+            rises[size_t(sample.line)].push_back(match.pose.baseline - baseline);
+            pens.emplace_back(sample.column, match.pose.pen);
         }
-        Fit fit{&font, trimmedMean(differences), baselines};
+        Fit fit{&font, trimmedMean(differences), gains.empty() ? 1.0 : median(gains), baselines, 0, font.advance};
         for (size_t l = 0; l < rises.size(); ++l) {
             if (!rises[l].empty())
-                fit.baselines[l] += median(rises[l]);
+                fit.baselines[l] += int(std::lround(median(rises[l])));
+        }
+        // Text drawn by Qt puts its pens a whole advance apart, a terminal a whole number of
+        // pixels: the one the cells agree with more.
+        int agreeing = -1;
+        for (const double advance : {font.advance, std::round(font.advance), std::ceil(font.advance)}) {
+            std::vector<double> starts;
+            for (const auto &[column, pen] : pens)
+                starts.push_back(pen - double(column) * advance);
+            const double start = median(starts);
+            const int agree = int(std::count_if(starts.begin(), starts.end(), [&](double s) { return std::abs(s - start) <= 0.3; }));
+            if (agree > agreeing) {
+                agreeing = agree;
+                fit.firstPen = start;
+                fit.advance = advance;
+            }
         }
         return fit;
     };
     // A few samples rule out the fonts far off; all of them rank the rest.
     std::vector<Fit> fits;
-    for (const FontSize &font : candidates)
-        fits.push_back(fitOf(font, kFirstSamples));
+    for (FontSize &font : candidates) {
+        // The darkness found from the cells' ink at their closest poses, which it hardly moves.
+        std::vector<double> gains;
+        fits.push_back(fitOf(font, kFirstSamples, [&](const Match &match) {
+            FontSize darker = font;
+            darker.gain = match.glyphInk > 0 ? std::clamp(match.cellInk / match.glyphInk, 1.0, 4.0) : 1.0;
+            gains.push_back(darker.gain);
+            return darker;
+        }));
+        font.gain = gains.empty() ? 1.0 : median(gains);
+    }
     const double first = std::min_element(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; })->score;
     std::erase_if(fits, [&](const Fit &fit) { return fit.score > first + kFarOff; });
     for (Fit &fit : fits) {
@@ -474,28 +635,45 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         fits.pop_back();
     g_lastFont = QStringLiteral("%1 %2").arg(fits.front().font->family).arg(fits.front().font->pixelSize);
 
-    // The character a font's glyphs see in a doubtful cell.
-    const auto seen = [&](const Fit &fit, Placed placed) {
-        placed.cell.baseline = fit.baselines[size_t(placed.line)];
-        const Match asRead = bestMatch(cells, *fit.font, scale, placed.character, placed.cell, reach, 1);
-        if (asRead.share < kMatches)
+    // The character a font's glyphs see in a cell: the one read while its glyph matches the
+    // cell closely, otherwise the glyph that matches it clearly best, if any does.
+    const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
+        const FontSize &font = *fit.font;
+        const double pen = std::floor((fit.firstPen + double(placed.column) * fit.advance) * kQuarters + 0.01) / kQuarters;
+        const std::vector<Pose> poses = posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+        const Pose &here = poses[poses.size() / 2];
+        const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
+        // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
+        // less closely.
+        const bool readMatches = asRead.share < std::max(kMatches, 2 * fit.score);
+        if (readFits)
+            *readFits = readMatches;
+        if (readMatches)
             return placed.character;
-        const std::shared_ptr<const Glyph> read = cache().glyph(*fit.font, scale, placed.character, 0);
-        QChar best = placed.character;
-        // Of the glyphs the cell is clearly closer to than to the one read, the closest.
-        double least = std::numeric_limits<double>::infinity();
-        for (QChar other : confusable().value(placed.character)) {
-            const Match match = bestMatch(cells, *fit.font, scale, other, placed.cell, reach, 1);
-            const double distance = glyphDistance(*read, *cache().glyph(*fit.font, scale, other, 0), pitch, inset);
-            const bool closer = distance > 0 && (asRead.apart - match.apart) / distance > kCloser;
-            if (closer && match.share < kCellFits && match.apart < least) {
-                least = match.apart;
-                best = other;
-            }
+        // Every glyph at the cell's place first, then the closest few about it.
+        std::vector<std::pair<double, QChar>> ranked;
+        for (QChar other : cellCharacters()) {
+            if (other != placed.character)
+                ranked.emplace_back(difference(cells, *glyphAt(font, other, here), font, geometry, placed.window, here, 2).share, other);
         }
-        if (best != placed.character)
-            diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(best).arg(fit.font->family));
-        return best;
+        const size_t closest = std::min(kClosest, ranked.size());
+        std::partial_sort(ranked.begin(), ranked.begin() + qsizetype(closest), ranked.end());
+        std::vector<Match> matches;
+        for (size_t i = 0; i < closest; ++i)
+            matches.push_back(bestMatch(cells, font, geometry, ranked[i].second, placed.window, poses));
+        std::vector<size_t> order(closest);
+        std::iota(order.begin(), order.end(), 0);
+        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return matches[a].share < matches[b].share; });
+        const Match &best = matches[order[0]];
+        const QChar bestCharacter = ranked[order[0]].second;
+        const double distance = glyphDistance(*glyphAt(font, placed.character, best.pose), *glyphAt(font, bestCharacter, best.pose),
+                                              font, geometry, placed.window, best.pose, cells.height());
+        const bool closer = distance > 0 && (asRead.apart - best.apart) / distance > kCloser;
+        const bool alone = closest < 2 || matches[order[1]].share > best.share + kRunnerUp;
+        if (!closer || !alone || best.share > kCellFits)
+            return placed.character;
+        diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(bestCharacter).arg(font.family));
+        return bestCharacter;
     };
     // A digit between two digits is part of a number, which is worse changed than missed.
     const auto inNumber = [&](const Placed &placed) {
@@ -505,21 +683,67 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
         };
         return placed.character.isDigit() && digitAt(placed.symbol - 1) && digitAt(placed.symbol + 1);
     };
-    // Those digits are as good as sure, and so test the font: where its glyphs see another
-    // character in them, it draws that digit otherwise than the text's font did (a plain
-    // zero against a dotted one), and its glyphs cannot tell that digit from its look-alikes
-    // anywhere in the block.
+    // Those digits are as good as sure, and so test the font: where its glyph of one does
+    // not match most of them closely, or its glyphs see another character in one, it draws
+    // that digit otherwise than the text's font did (a plain zero against a dotted one),
+    // and its glyphs cannot tell that digit from its look-alikes anywhere in the block.
     std::vector<QChar> seenFirst;
-    seenFirst.reserve(doubtful.size());
-    for (const Placed &placed : doubtful)
-        seenFirst.push_back(seen(fits.front(), placed));
-    QString misdrawn;
-    for (size_t i = 0; i < doubtful.size(); ++i) {
-        if (inNumber(doubtful[i]) && seenFirst[i] != doubtful[i].character && !misdrawn.contains(doubtful[i].character))
-            misdrawn += doubtful[i].character;
+    std::vector<bool> fitsAsRead;
+    std::map<std::tuple<qsizetype, qsizetype, qsizetype>, size_t> indexOf;
+    seenFirst.reserve(all.size());
+    for (const Placed &placed : all) {
+        bool readFits = false;
+        seenFirst.push_back(seen(fits.front(), placed, &readFits));
+        fitsAsRead.push_back(readFits);
+        indexOf[{placed.line, placed.word, placed.symbol}] = seenFirst.size() - 1;
     }
-    for (size_t i = 0; i < doubtful.size(); ++i) {
-        const Placed &placed = doubtful[i];
+    // Each line's characters in order, as the engine read them. (No copy of the block: it
+    // would share the caller's lines, which writing to them would then move.)
+    struct Read {
+        qsizetype word = 0, symbol = 0;
+        QString character;
+    };
+    std::vector<std::vector<Read>> sequence(size_t(block.size()));
+    std::map<std::tuple<qsizetype, qsizetype, qsizetype>, size_t> placeInLine;
+    for (qsizetype l = 0; l < block.size(); ++l) {
+        for (qsizetype w = 0; w < std::as_const(block)[l].words.size(); ++w) {
+            for (qsizetype i = 0; i < std::as_const(block)[l].words[w].symbols.size(); ++i) {
+                placeInLine[{l, w, i}] = sequence[size_t(l)].size();
+                sequence[size_t(l)].push_back({w, i, std::as_const(block)[l].words[w].symbols[i]});
+            }
+        }
+    }
+    // Where the engine's boxes crowd together, a character's box may lie in the cell of
+    // the one beside it, whose glyph then matches there: a character becomes the one read
+    // beside it only when that one's own cell shows it.
+    const auto besideItself = [&](const Placed &placed, QChar best) {
+        const auto &line = sequence[size_t(placed.line)];
+        const size_t place = placeInLine[{placed.line, placed.word, placed.symbol}];
+        for (const int side : {-1, 1}) {
+            if ((side < 0 && place == 0) || place + size_t(side) >= line.size())
+                continue;
+            const Read &beside = line[place + size_t(side)];
+            if (beside.character != QString(best))
+                continue;
+            const auto neighbour = indexOf.find({placed.line, beside.word, beside.symbol});
+            if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side || !fitsAsRead[neighbour->second])
+                return false;
+        }
+        return true;
+    };
+    QString misdrawn;
+    QHash<QChar, int> matched;
+    for (size_t i = 0; i < all.size(); ++i) {
+        if (inNumber(all[i]))
+            matched[all[i].character] += fitsAsRead[i] ? 1 : -1;
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        const QChar digit = all[i].character;
+        if (inNumber(all[i]) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
+            misdrawn += digit;
+    }
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Placed &placed = all[i];
         RecognizedWord &word = block[placed.line].words[placed.word];
         // Nor does a name's small letter after another turn capital: a capital and a small
         // letter of one shape differ in height alone, which a line's misplaced baseline takes.
@@ -527,7 +751,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
                             && word.symbols[placed.symbol - 1][0].isLower();
         const QChar best = seenFirst[i];
         if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
-            || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper())
+            || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
             || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
             continue;
         word.symbols[placed.symbol] = QString(best);

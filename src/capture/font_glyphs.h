@@ -13,11 +13,11 @@ namespace quorvane {
 // Text on the screen was drawn by this machine in a font installed on it, and a
 // monospaced font draws every character as one fixed glyph. Reading program text without
 // words to go by, the engine confuses characters that look alike ("0" and "O", "1" and
-// "l", "c" and "C"); the font's own glyphs tell them apart. Finds which installed
+// "l", "f" and "#"); the font's own glyphs tell them apart. Finds which installed
 // monospaced font and size drew a block of text from the cells of characters the engine
-// does not confuse, then gives each doubtful character the glyph its ink
-// matches, when it matches clearly better than the one read. A text in a font it does
-// not know is left as read.
+// does not confuse, each glyph placed at the very fraction of a pixel where the text's
+// lies, then gives a cell whose glyph matches its ink poorly the character whose glyph
+// matches it clearly best. A text in a font it does not know is left as read.
 class FontGlyphs {
 public:
     // `families`: the fonts that may have drawn the text.

@@ -141,11 +141,16 @@ RecognitionImage::RecognitionImage(const QImage &captured, Content content)
     }
     m_scaledSize = grey.size();
     // Text that touches the border is often lost; a blank margin avoids that.
-    m_margin = qRound(kMarginAtScale1 * m_scale);
+    m_margin = marginFor(m_scale);
     m_pixels = QImage(grey.width() + 2 * m_margin, grey.height() + 2 * m_margin, QImage::Format_Grayscale8);
     m_pixels.fill(background);
     for (int y = 0; y < grey.height(); ++y)
         std::memcpy(m_pixels.scanLine(y + m_margin) + m_margin, grey.constScanLine(y), size_t(grey.width()));
+}
+
+int RecognitionImage::marginFor(double scale)
+{
+    return qRound(kMarginAtScale1 * scale);
 }
 
 int RecognitionImage::resolution() const

@@ -30,6 +30,10 @@ public:
     // Pixels per inch to tell the engine, so its size heuristics fit screen text.
     int resolution() const;
 
+    // The blank margin around the scaled image at `scale`, in the engine's pixels: the
+    // captured image's pixel (x, y) starts at margin + (x, y) × scale.
+    static int marginFor(double scale);
+
     // `enginePixels` as a box of the captured image normalised to 0...1, origin at the
     // lower left and y growing upward.
     QRectF normalisedBox(const QRectF &enginePixels) const;

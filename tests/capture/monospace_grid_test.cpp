@@ -377,10 +377,11 @@ TEST(MonospaceGrid, ACharacterInkedLikeTheTextsCopiesOfAnotherItIsConfusedWithIs
     EXPECT_EQ(layOutOnMonospaceGrid({upper, lower}, grey).value_or("none").toStdString(), "a00 8 11\nb0 ls 8 ^");
 }
 
-// `shown` drawn in `font` one character a cell of the width of its "M", dark on light as an
-// editor shows it, and read by the engine as `read`: each character of `read` boxed where
-// the ink of its cell is.
-std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const QStringList &shown, const QStringList &read)
+// `shown` drawn in `font` one character a cell of the width of its "M", its zeros in
+// `zeros` when given, dark on light as an editor shows it, and read by the engine as
+// `read`: each character of `read` boxed where the ink of its cell is.
+std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const QStringList &shown, const QStringList &read,
+                                                      const QFont &zeros = QFont())
 {
     const QFontMetricsF metrics(font);
     const double pitch = metrics.horizontalAdvance(u'M');
@@ -393,8 +394,10 @@ std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const Q
     QList<RecognizedLine> lines;
     for (int l = 0; l < shown.size(); ++l) {
         const int top = 20 + l * lineHeight;
-        for (int c = 0; c < shown[l].size(); ++c)
+        for (int c = 0; c < shown[l].size(); ++c) {
+            painter.setFont(shown[l][c] == u'0' && zeros != QFont() ? zeros : font);
             painter.drawText(QPointF(20 + c * pitch, top + metrics.ascent()), shown[l].mid(c, 1));
+        }
     }
     painter.end();
     for (int l = 0; l < read.size(); ++l) {
@@ -429,8 +432,8 @@ std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const Q
 
 TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontThatDrewThem)
 {
-    const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024"};
-    const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024"};
+    const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024", "3f25 enp3s0 fd00 I0"};
+    const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024", "3#25 enp3s@ #d00 10"};
     const QStringList families = FontGlyphs::installedMonospacedFamilies();
     ASSERT_TRUE(families.contains("DejaVu Sans Mono") && families.contains("Liberation Mono")) << families.join(", ").toStdString();
     for (const QString &family : families) {
@@ -450,4 +453,27 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
     const auto [grey, lines] = drawnAndRead(serif, shown, read);
     EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").split('\n').first().toStdString(), read.first().toStdString());
     EXPECT_EQ(FontGlyphs::lastFont(), QString());
+}
+
+// A font that draws a digit otherwise than the text does (its zero drawn in another
+// font) fits the text's other characters closely, but changes none of that digit's cells
+// nor its look-alikes'.
+TEST(MonospaceGrid, AFontThatDrawsTheTextsDigitsOtherwiseChangesNoneOfThem)
+{
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(16);
+    QFont otherZeros("DejaVu Sans");
+    otherZeros.setPixelSize(16);
+    const QStringList shown{"host 10.0.0.12 at 2024 and 3000", "OBJS = O1.o"};
+    const QStringList read{"host 10.0.0.12 at 2024 and 3000", "OBJS = 01.0"};
+    const double pitch = QFontMetricsF(font).horizontalAdvance(u'M');
+    for (const auto &[zeros, expected] : {std::pair(font, "OBJS = O1.o"), std::pair(otherZeros, "OBJS = 01.0")}) {
+        auto [grey, lines] = drawnAndRead(font, shown, read, zeros);
+        FontGlyphs({"DejaVu Sans Mono"}).correct(lines, grey, pitch, 20 + pitch / 2, 1.0);
+        EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("DejaVu Sans Mono 16"));
+        QStringList words;
+        for (const RecognizedWord &word : lines[1].words)
+            words.append(word.symbols.join(QString()));
+        EXPECT_EQ(words.join(' ').toStdString(), expected) << zeros.family().toStdString();
+    }
 }
