@@ -25,7 +25,6 @@
 #include "capture/text_clipboard.h"
 #include "capture/text_recognizer.h"
 #include "capture/code_scanner.h"
-#include "capture/font_glyphs.h"
 #include "capture/window_concealer.h"
 #include "core/localized_error.h"
 #include "core/user_settings.h"
@@ -173,7 +172,7 @@ struct Kind {
     QString text;  // %1: the capture's number, so that no two captures read alike
     QString family;
     bool wholeScreen = false;
-    bool code = false;  // read in code mode, in a monospaced font whose size changes every capture
+    bool code = false;  // read in code mode, at a size that changes every capture
 };
 
 QString denseEnglish()
@@ -310,10 +309,11 @@ int main(int argc, char **argv)
         if (recognition) {
             // One in ten reads the whole screen; the others take turns.
             kind = i % 10 == 0 ? &textKinds.back() : &textKinds[size_t(i % (textKinds.size() - 1))];
-            // Code mode keeps the glyphs of the fonts it compares with: each capture shows
-            // another installed monospaced font at another size, so they add up if kept.
-            static const QStringList monospaced = FontGlyphs::installedMonospacedFamilies();
-            QFont font(kind->code && !monospaced.isEmpty() ? monospaced.at(i % monospaced.size()) : kind->family);
+            // Code mode draws the glyphs of every installed monospaced font at the sizes
+            // that fit the text, whichever font drew it, and each capture is at another size:
+            // kept, they would add up. The text is drawn in one font, as a terminal draws in
+            // its own process and this one's fonts are not what is measured.
+            QFont font(kind->family);
             font.setPixelSize(kind->wholeScreen ? 13 : kind->code ? 11 + i % 9 : 24);
             words.setFont(font);
             words.setWordWrap(kind->wholeScreen);

@@ -15,6 +15,7 @@
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QThread>
 
 #include <algorithm>
 #include <array>
@@ -97,6 +98,8 @@ struct FontSize {
     // text's thin strokes never cover a whole pixel, while the cells' ink is measured from
     // the block's darkest pixels.
     double gain = 1;
+    // Keeps the glyphs drawn in it.
+    GlyphCache *glyphs = nullptr;
 };
 
 Glyph drawGlyph(const QFont &font, QChar character, int quarter)
@@ -142,6 +145,8 @@ size_t qHash(const GlyphKey &key, size_t seed = 0)
     return qHashMulti(seed, key.family, key.pixelSize, key.character, key.quarter);
 }
 
+} // namespace
+
 // The glyphs drawn so far, for every thread: drawing one costs far more than comparing it.
 class GlyphCache {
 public:
@@ -176,17 +181,20 @@ public:
         return advance;
     }
 
+    void clear()
+    {
+        const QMutexLocker locker(&m_mutex);
+        m_glyphs.clear();
+        m_advances.clear();
+    }
+
 private:
     QMutex m_mutex;
     QHash<GlyphKey, std::shared_ptr<const Glyph>> m_glyphs;
     QHash<QString, double> m_advances;
 };
 
-GlyphCache &cache()
-{
-    static GlyphCache glyphs;
-    return glyphs;
-}
+namespace {
 
 thread_local QString g_lastFont;
 
@@ -365,7 +373,7 @@ std::vector<Pose> posesAround(double around, double reach, const std::vector<int
 
 std::shared_ptr<const Glyph> glyphAt(const FontSize &font, QChar character, const Pose &pose)
 {
-    return cache().glyph(font, character, int(std::lround((pose.pen - std::floor(pose.pen)) * kQuarters)) % kQuarters);
+    return font.glyphs->glyph(font, character, int(std::lround((pose.pen - std::floor(pose.pen)) * kQuarters)) % kQuarters);
 }
 
 // The least difference over `poses`: every one compared on every other pixel first, then
@@ -432,34 +440,60 @@ double trimmedMean(std::vector<double> values)
 
 } // namespace
 
-FontGlyphs::FontGlyphs(QStringList families) : m_families(std::move(families)) {}
+FontGlyphs::FontGlyphs() : m_glyphs(std::make_unique<GlyphCache>()) {}
+
+FontGlyphs::FontGlyphs(QStringList families) : m_families(std::move(families)), m_glyphs(std::make_unique<GlyphCache>())
+{
+    std::call_once(m_lookedUp, [] {});
+}
+
+const QStringList &FontGlyphs::families() const
+{
+    std::call_once(m_lookedUp, [this] { m_families = installedMonospacedFamilies(); });
+    return m_families;
+}
+
+FontGlyphs::~FontGlyphs() = default;
+
+void FontGlyphs::releaseGlyphs()
+{
+    m_glyphs->clear();
+}
 
 QStringList FontGlyphs::installedMonospacedFamilies()
 {
     QStringList families;
     for (const QString &family : QFontDatabase::families(QFontDatabase::Latin)) {
+        // Measuring a family loads its font, and a desktop has hundreds, CJK ones of 20 MB
+        // and more: only those that say they are of fixed pitch, or are named so, are
+        // measured. Aliases ("Monospace") stand for a family counted in its own name; the
+        // half-width Latin of CJK fonts and emoji are not what a terminal or an editor shows.
+        if (family.contains(QLatin1String("CJK")) || family.contains(QLatin1String("Emoji"))
+            || !(QFontDatabase::isFixedPitch(family) || family.contains(QLatin1String("Mono"))))
+            continue;
         QFont font(family);
         font.setPixelSize(16);
         font.setStyleStrategy(QFont::NoFontMerging);
-        // Aliases ("Monospace") stand for a family counted in its own name; the half-width
-        // Latin of CJK fonts and emoji are not what a terminal or an editor shows. Some
-        // fonts of fixed pitch do not say they are, so their advances tell.
-        if (QFontInfo(font).family() != family || family.contains(QLatin1String("CJK"))
-            || family.contains(QLatin1String("Emoji")))
+        if (QFontInfo(font).family() != family)
             continue;
+        // Some fonts of fixed pitch do not say they are, so their advances tell.
         const QFontMetricsF metrics(font);
         const double advance = metrics.horizontalAdvance(QLatin1Char('M'));
         if (advance > 0 && metrics.horizontalAdvance(QLatin1Char('i')) == advance
             && metrics.horizontalAdvance(QLatin1Char('W')) == advance)
             families.append(family);
     }
-    return families;
-}
-
-const FontGlyphs &FontGlyphs::installed()
-{
-    static const FontGlyphs fonts(installedMonospacedFamilies());
-    return fonts;
+    // A family's weights may be listed as families of their own ("JetBrains Mono Light"):
+    // text is drawn in the regular one, and each more candidate is one more to mistake.
+    QStringList regular;
+    for (const QString &family : std::as_const(families)) {
+        const bool weightOfAnother = std::any_of(families.cbegin(), families.cend(), [&](const QString &other) {
+            return family.startsWith(other + QLatin1Char(' '));
+        });
+        if (!weightOfAnother)
+            regular.append(family);
+    }
+    return regular;
 }
 
 QString FontGlyphs::lastFont()
@@ -468,6 +502,23 @@ QString FontGlyphs::lastFont()
 }
 
 void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale) const
+{
+    // Qt keeps every font it drew in on a thread, with the glyphs it drew, for as long as
+    // that thread lives, and recognition's thread lives as long as the program: the glyphs
+    // are drawn on a thread of their own, whose fonts go when it ends. The glyphs worth
+    // keeping are in our own cache.
+    QString found;
+    const std::unique_ptr<QThread> drawing(QThread::create([&] {
+        correctOnThisThread(block, grey, pitch, origin, scale);
+        found = g_lastFont;
+    }));
+    drawing->start();
+    drawing->wait();
+    g_lastFont = found;
+}
+
+void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin,
+                                     double scale) const
 {
     g_lastFont.clear();
     const Cells cells(grey, block);
@@ -529,11 +580,11 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
 
     // The fonts whose advance, scaled, is the grid's pitch.
     std::vector<FontSize> candidates;
-    for (const QString &family : m_families) {
+    for (const QString &family : families()) {
         const int around = int(std::lround(pitch / scale / 0.6));
         for (int size = std::max(6, around - 4); size <= around + 4; ++size) {
             // A terminal makes its cells a whole number of pixels wide.
-            const double advance = cache().advance(family, size);
+            const double advance = m_glyphs->advance(family, size);
             if (std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
                           std::abs(std::ceil(advance) * scale - pitch)})
                 <= 0.3 * scale) {
@@ -543,6 +594,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
                 const QFontMetricsF metrics(font);
                 candidates.push_back({family, size, font, metrics.horizontalAdvance(QLatin1Char('0')),
                                       double(QFontMetrics(font).ascent()), double(QFontMetrics(font).descent())});
+                candidates.back().glyphs = m_glyphs.get();
             }
         }
     }

@@ -8,7 +8,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+#include <mutex>
+
 namespace quorvane {
+
+class GlyphCache;
 
 // Text on the screen was drawn by this machine in a font installed on it, and a
 // monospaced font draws every character as one fixed glyph. Reading program text without
@@ -20,13 +25,16 @@ namespace quorvane {
 // matches it clearly best. A text in a font it does not know is left as read.
 class FontGlyphs {
 public:
+    // Over the installed monospaced families, looked up when first needed.
+    FontGlyphs();
     // `families`: the fonts that may have drawn the text.
     explicit FontGlyphs(QStringList families);
+    ~FontGlyphs();
+    FontGlyphs(const FontGlyphs &) = delete;
+    FontGlyphs &operator=(const FontGlyphs &) = delete;
 
     // The installed families of fixed pitch that draw Latin text.
     static QStringList installedMonospacedFamilies();
-    // One instance over the installed families, its glyphs kept for the whole process.
-    static const FontGlyphs &installed();
 
     // `block`: the lines of one text block laid out on a grid of `pitch` pixels whose
     // columns' centres lie at `origin` plus a whole number of pitches, in `grey`, the
@@ -38,8 +46,18 @@ public:
     // thread, empty when none clearly fitted; for diagnostics and tests.
     static QString lastFont();
 
+    // Gives back the glyphs drawn so far; they are drawn again when next needed.
+    void releaseGlyphs();
+
 private:
-    QStringList m_families;
+    void correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin,
+                             double scale) const;
+
+    const QStringList &families() const;
+
+    mutable std::once_flag m_lookedUp;
+    mutable QStringList m_families;
+    std::unique_ptr<GlyphCache> m_glyphs;
 };
 
 } // namespace quorvane

@@ -1305,7 +1305,7 @@ QList<int> blankLinesBetween(const QList<RecognizedLine> &lines)
 }
 
 std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &engineLines, const QImage &grey, double scale,
-                                             const LineReader &reader)
+                                             const LineReader &reader, const FontGlyphs *glyphs)
 {
     const QList<RecognizedLine> lines = oneLinePerRow(engineLines, grey, reader);
     const QList<int> blanks = blankLinesBetween(lines);
@@ -1326,7 +1326,8 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &engine
         if (!grid)
             return std::nullopt;
         charactersAsElsewhere(kept, grey, *grid);
-        FontGlyphs::installed().correct(kept, grey, grid->pitch, grid->origin, scale);
+        if (glyphs)
+            glyphs->correct(kept, grey, grid->pitch, grid->origin, scale);
         // The leftmost character of the block starts its lines; indentation is counted
         // from there, as the leftmost box does in the word layout.
         int firstColumn = INT_MAX;

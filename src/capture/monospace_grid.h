@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "capture/font_glyphs.h"
 #include "capture/tesseract_engine.h"
 
 #include <QImage>
@@ -24,11 +25,11 @@ using LineReader = std::function<QList<RecognizedWord>(const QImage &line)>;
 // scaled by `scale`.
 //
 // A token whose characters do not fill the cells its ink takes is read again by `reader`,
-// when given.
+// when given; characters the engine confuses are told apart by `glyphs`, when given.
 //
 // None when a block has no two neighbouring characters to measure the pitch from, or its
 // characters do not keep to one pitch (a proportional font).
 std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &lines, const QImage &grey, double scale = 1.0,
-                                             const LineReader &reader = {});
+                                             const LineReader &reader = {}, const FontGlyphs *glyphs = nullptr);
 
 } // namespace quorvane

@@ -164,6 +164,7 @@ OCRService::OCRService(QString dataPath, QLocale locale, std::chrono::millisecon
             // An idle tray program holds the locale's engines alone: those of other languages
             // (a Chinese or Japanese one takes 34-47 MB) load again for the next capture in them.
             m_engines.releaseAllButPinned();
+            m_fontGlyphs.releaseGlyphs();
             returnFreedMemory();
         });
     });
@@ -337,7 +338,7 @@ QString OCRService::performOCR(const QImage &image, const QStringList &dataNames
         };
     }
     std::optional<QString> text =
-        preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), prepared.scale(), reread) : joinLines(lines);
+        preserveIndentation ? layOutOnMonospaceGrid(lines, prepared.pixels(), prepared.scale(), reread, &m_fontGlyphs) : joinLines(lines);
     if (!text)
         text = extractTextWithIndentation(codeObservations(lines, prepared));
     if (preserveIndentation)

@@ -3,6 +3,7 @@
 
 #include "capture/automatic_language.h"
 #include "capture/engine_cache.h"
+#include "capture/font_glyphs.h"
 #include "capture/ocr_language.h"
 #include "capture/recognition_limit.h"
 #include "capture/text_recognizer.h"
@@ -78,6 +79,7 @@ private:
     const QStringList m_automaticLanguageIds;
     EngineCache<TesseractEngine> m_engines;  // executor thread only
     std::unique_ptr<AutomaticLanguage> m_automaticLanguage;  // executor thread only
+    FontGlyphs m_fontGlyphs;  // executor thread only
     QThreadPool m_executor;
     QTimer m_idle;    // on the thread that made the service
     QTimer m_unused;  // likewise; runs out when no engine was used for `engineRelease`

@@ -435,13 +435,14 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
     const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024", "3f25 enp3s0 fd00 I0"};
     const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024", "3#25 enp3s@ #d00 10"};
     const QStringList families = FontGlyphs::installedMonospacedFamilies();
+    const FontGlyphs glyphs;
     ASSERT_TRUE(families.contains("DejaVu Sans Mono") && families.contains("Liberation Mono")) << families.join(", ").toStdString();
     for (const QString &family : families) {
         for (int size : {13, 16}) {
             QFont font(family);
             font.setPixelSize(size);
             const auto [grey, lines] = drawnAndRead(font, shown, read);
-            EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").toStdString(), shown.join('\n').toStdString())
+            EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").toStdString(), shown.join('\n').toStdString())
                 << family.toStdString() << " " << size;
             EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("%1 %2").arg(family).arg(size));
         }
@@ -451,7 +452,7 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
     QFont serif("DejaVu Serif");
     serif.setPixelSize(16);
     const auto [grey, lines] = drawnAndRead(serif, shown, read);
-    EXPECT_EQ(layOutOnMonospaceGrid(lines, grey).value_or("none").split('\n').first().toStdString(), read.first().toStdString());
+    EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").split('\n').first().toStdString(), read.first().toStdString());
     EXPECT_EQ(FontGlyphs::lastFont(), QString());
 }
 
