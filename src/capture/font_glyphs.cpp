@@ -11,15 +11,18 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QRawFont>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
@@ -53,6 +56,10 @@ constexpr double kAsWell = 0.02;
 // may fit them to be compared on all.
 constexpr size_t kFirstSamples = 4;
 constexpr double kFarOff = 0.08;
+// A best fit at whole pixel sizes worse than this has sizes between them tried, in this
+// many steps a pixel.
+constexpr double kCloseAtWholePixels = 0.03;
+constexpr int kSizeSteps = 4;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
@@ -91,9 +98,12 @@ struct Glyph {
 // first asked for.
 struct FontSize {
     QString family;
-    int pixelSize = 0;
+    double pixelSize = 0;
     QFont font;
     double advance = 0, ascent = 0, descent = 0;
+    int maxWidth = 0;
+    // The font at its very size, where that is not a whole number of pixels.
+    QRawFont raw;
     // How much darker the text's cells are than the glyphs drawn black on white: small
     // text's thin strokes never cover a whole pixel, while the cells' ink is measured from
     // the block's darkest pixels.
@@ -102,18 +112,68 @@ struct FontSize {
     GlyphCache *glyphs = nullptr;
 };
 
-Glyph drawGlyph(const QFont &font, QChar character, int quarter)
+// A terminal takes its font's size in points, which at the screen's resolution is rarely a
+// whole number of pixels (10 points at 96 dpi are 13 1/3), while Qt draws a QFont at a
+// whole number: sizes between are drawn from the font's outlines at the very size.
+bool wholePixels(double pixelSize)
 {
-    const QFontMetrics metrics(font);
+    return pixelSize == std::floor(pixelSize);
+}
+
+QFont fontOfSize(const QString &family, double pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, int(std::floor(pixelSize))));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+QRawFont rawFontOfSize(const QFont &font, double pixelSize)
+{
+    QRawFont raw = QRawFont::fromFont(font);
+    raw.setPixelSize(pixelSize);
+    return raw;
+}
+
+// The advance of a font's cell and the font's height above and below the baseline.
+struct Measures {
+    double advance = 0;
+    int ascent = 0, descent = 0, maxWidth = 0;
+};
+
+Measures measure(const QFont &font, double pixelSize)
+{
+    if (wholePixels(pixelSize)) {
+        const QFontMetrics metrics(font);
+        return {QFontMetricsF(font).horizontalAdvance(QLatin1Char('0')), metrics.ascent(), metrics.descent(), metrics.maxWidth()};
+    }
+    const QRawFont raw = rawFontOfSize(font, pixelSize);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(raw.glyphIndexesForString(QStringLiteral("0")));
+    return {advances.isEmpty() ? 0.0 : advances.front().x(), int(std::lround(raw.ascent())), int(std::lround(raw.descent())),
+            int(std::ceil(raw.maxCharWidth()))};
+}
+
+Glyph drawGlyph(const FontSize &font, QChar character, int quarter)
+{
     constexpr int pad = 2;
-    const int width = metrics.maxWidth() + 2 * pad + 1;
-    const int height = metrics.ascent() + metrics.descent() + 2 * pad;
+    const int width = font.maxWidth + 2 * pad + 1;
+    const int height = font.ascent + font.descent + 2 * pad;
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(pad + double(quarter) / kQuarters, pad + metrics.ascent()), QString(character));
+    const QPointF pen(pad + double(quarter) / kQuarters, pad + font.ascent);
+    if (font.raw.isValid()) {
+        QGlyphRun run;
+        run.setRawFont(font.raw);
+        const QList<quint32> indexes = font.raw.glyphIndexesForString(QString(character));
+        run.setGlyphIndexes(indexes);
+        run.setPositions(QList<QPointF>(indexes.size()));
+        painter.drawGlyphRun(pen, run);
+    } else {
+        painter.setFont(font.font);
+        painter.drawText(pen, QString(character));
+    }
     painter.end();
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     Glyph glyph;
@@ -127,13 +187,13 @@ Glyph drawGlyph(const QFont &font, QChar character, int quarter)
             glyph.coverage[size_t((y + 1) * glyph.stride + x + 1)] = float(255 - row[x]) / 255.0f;
     }
     glyph.pen = pad + double(quarter) / kQuarters;
-    glyph.baseline = pad + metrics.ascent();
+    glyph.baseline = pad + font.ascent;
     return glyph;
 }
 
 struct GlyphKey {
     QString family;
-    int pixelSize = 0;
+    double pixelSize = 0;
     char16_t character = 0;
     int quarter = 0;
 
@@ -158,7 +218,7 @@ public:
             if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
                 return *found;
         }
-        auto drawn = std::make_shared<const Glyph>(drawGlyph(font.font, character, quarter));
+        auto drawn = std::make_shared<const Glyph>(drawGlyph(font, character, quarter));
         const QMutexLocker locker(&m_mutex);
         // A capture needs a few thousand of a few hundred bytes each; captures in many
         // fonts and sizes would otherwise keep them without end.
@@ -168,15 +228,13 @@ public:
         return drawn;
     }
 
-    double advance(const QString &family, int pixelSize)
+    double advance(const QString &family, double pixelSize)
     {
         const QString key = QStringLiteral("%1/%2").arg(family).arg(pixelSize);
         const QMutexLocker locker(&m_mutex);
         if (const auto found = m_advances.constFind(key); found != m_advances.cend())
             return *found;
-        QFont font(family);
-        font.setPixelSize(pixelSize);
-        const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+        const double advance = measure(fontOfSize(family, pixelSize), pixelSize).advance;
         m_advances.insert(key, advance);
         return advance;
     }
@@ -578,26 +636,32 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     if (sure.empty())
         return;
 
-    // The fonts whose advance, scaled, is the grid's pitch.
-    std::vector<FontSize> candidates;
-    for (const QString &family : families()) {
-        const int around = int(std::lround(pitch / scale / 0.6));
-        for (int size = std::max(6, around - 4); size <= around + 4; ++size) {
-            // A terminal makes its cells a whole number of pixels wide.
+    // The fonts whose advance, scaled, is the grid's pitch, at sizes `step` pixels apart
+    // about the size whose advance it is, whole sizes only with a step of a whole pixel.
+    // (Fits point at them, so they stay where they are.)
+    std::deque<FontSize> candidates;
+    const auto addCandidates = [&](const QString &family, double step) {
+        const double around = std::round(pitch / scale / 0.6);
+        for (double size = std::max(6.0, around - 4); size <= around + 4; size += step) {
+            if (step < 1 && size == std::floor(size))
+                continue;
+            // A terminal makes its cells a whole number of pixels wide, the advance its
+            // font engine rounds, which for a size between whole pixels may be either.
             const double advance = m_glyphs->advance(family, size);
-            if (std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
-                          std::abs(std::ceil(advance) * scale - pitch)})
-                <= 0.3 * scale) {
-                QFont font(family);
-                font.setPixelSize(size);
-                font.setStyleStrategy(QFont::NoFontMerging);
-                const QFontMetricsF metrics(font);
-                candidates.push_back({family, size, font, metrics.horizontalAdvance(QLatin1Char('0')),
-                                      double(QFontMetrics(font).ascent()), double(QFontMetrics(font).descent())});
-                candidates.back().glyphs = m_glyphs.get();
-            }
+            const double off = std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
+                                         std::abs(std::ceil(advance) * scale - pitch)});
+            const bool either = step < 1 && std::abs(advance * scale - pitch) <= 0.55 * scale;
+            if (off > 0.3 * scale && !either)
+                continue;
+            const QFont font = fontOfSize(family, size);
+            const Measures measures = measure(font, size);
+            candidates.push_back({family, size, font, measures.advance, double(measures.ascent), double(measures.descent),
+                                  measures.maxWidth, wholePixels(size) ? QRawFont() : rawFontOfSize(font, size)});
+            candidates.back().glyphs = m_glyphs.get();
         }
-    }
+    };
+    for (const QString &family : families())
+        addCandidates(family, 1);
     if (candidates.empty())
         return;
 
@@ -645,7 +709,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         // Text drawn by Qt puts its pens a whole advance apart, a terminal a whole number of
         // pixels: the one the cells agree with more.
         int agreeing = -1;
-        for (const double advance : {font.advance, std::round(font.advance), std::ceil(font.advance)}) {
+        std::vector<double> advances{font.advance, std::round(font.advance), std::ceil(font.advance)};
+        if (!wholePixels(font.pixelSize))
+            advances.push_back(std::floor(font.advance));
+        for (const double advance : advances) {
             std::vector<double> starts;
             for (const auto &[column, pen] : pens)
                 starts.push_back(pen - double(column) * advance);
@@ -659,24 +726,48 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         return fit;
     };
-    // A few samples rule out the fonts far off; all of them rank the rest.
+    // A few samples rule out the fonts far off; all of them rank the rest. Ranks the
+    // candidates from `from` on and gives the families that came near the best.
     std::vector<Fit> fits;
-    for (FontSize &font : candidates) {
-        // The darkness found from the cells' ink at their closest poses, which it hardly moves.
-        std::vector<double> gains;
-        fits.push_back(fitOf(font, kFirstSamples, [&](const Match &match) {
-            FontSize darker = font;
-            darker.gain = match.glyphInk > 0 ? std::clamp(match.cellInk / match.glyphInk, 1.0, 4.0) : 1.0;
-            gains.push_back(darker.gain);
-            return darker;
-        }));
-        font.gain = gains.empty() ? 1.0 : median(gains);
-    }
-    const double first = std::min_element(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; })->score;
-    std::erase_if(fits, [&](const Fit &fit) { return fit.score > first + kFarOff; });
-    for (Fit &fit : fits) {
-        fit = fitOf(*fit.font, 1);
-        diag(lcRecognition(), QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fit.score));
+    const auto rank = [&](size_t from) {
+        std::vector<Fit> screened;
+        for (size_t c = from; c < candidates.size(); ++c) {
+            FontSize &font = candidates[c];
+            // The darkness found from the cells' ink at their closest poses, which it hardly moves.
+            std::vector<double> gains;
+            screened.push_back(fitOf(font, kFirstSamples, [&](const Match &match) {
+                FontSize darker = font;
+                darker.gain = match.glyphInk > 0 ? std::clamp(match.cellInk / match.glyphInk, 1.0, 4.0) : 1.0;
+                gains.push_back(darker.gain);
+                return darker;
+            }));
+            font.gain = gains.empty() ? 1.0 : median(gains);
+        }
+        QStringList near;
+        if (screened.empty())
+            return near;
+        const double first = std::min_element(screened.begin(), screened.end(), [](const Fit &a, const Fit &b) {
+                                 return a.score < b.score;
+                             })->score;
+        for (const Fit &fit : screened) {
+            if (fit.score > first + kFarOff)
+                continue;
+            if (!near.contains(fit.font->family))
+                near.append(fit.font->family);
+            fits.push_back(fitOf(*fit.font, 1));
+            diag(lcRecognition(),
+                 QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fits.back().score));
+        }
+        return near;
+    };
+    const QStringList near = rank(0);
+    // No font drawn at a whole number of pixels fitting closely, the text may be a
+    // terminal's, at a size in points: the fonts that came near are tried between them.
+    if (std::all_of(fits.begin(), fits.end(), [](const Fit &fit) { return fit.score > kCloseAtWholePixels; })) {
+        const size_t whole = candidates.size();
+        for (const QString &family : near)
+            addCandidates(family, 1.0 / kSizeSteps);
+        rank(whole);
     }
     std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
     if (fits.empty() || fits.front().score > kFits)
