@@ -56,10 +56,10 @@ constexpr double kAsWell = 0.02;
 // may fit them to be compared on all.
 constexpr size_t kFirstSamples = 4;
 constexpr double kFarOff = 0.08;
-// A best fit at whole pixel sizes worse than this has sizes between them tried, in this
-// many steps a pixel.
+// A best fit at whole pixel sizes worse than this has sizes between them tried, down to
+// this many steps a pixel.
 constexpr double kCloseAtWholePixels = 0.03;
-constexpr int kSizeSteps = 4;
+constexpr int kSizeSteps = 8;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
@@ -636,32 +636,33 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     if (sure.empty())
         return;
 
-    // The fonts whose advance, scaled, is the grid's pitch, at sizes `step` pixels apart
-    // about the size whose advance it is, whole sizes only with a step of a whole pixel.
-    // (Fits point at them, so they stay where they are.)
+    // The fonts whose advance, scaled, is the grid's pitch. (Fits point at them, so they
+    // stay where they are.)
     std::deque<FontSize> candidates;
-    const auto addCandidates = [&](const QString &family, double step) {
+    const auto addCandidate = [&](const QString &family, double size) {
+        // A terminal makes its cells a whole number of pixels wide, the advance its font
+        // engine rounds, which for a size between whole pixels may be either.
+        const double advance = m_glyphs->advance(family, size);
+        const double off = std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
+                                     std::abs(std::ceil(advance) * scale - pitch)});
+        const bool either = !wholePixels(size) && std::abs(advance * scale - pitch) <= 0.55 * scale;
+        if (size < 6 || (off > 0.3 * scale && !either))
+            return;
+        const QFont font = fontOfSize(family, size);
+        const Measures measures = measure(font, size);
+        candidates.push_back({family, size, font, measures.advance, double(measures.ascent), double(measures.descent),
+                              measures.maxWidth, wholePixels(size) ? QRawFont() : rawFontOfSize(font, size)});
+        candidates.back().glyphs = m_glyphs.get();
+    };
+    // The sizes `step` apart, starting at `offset`, about the size whose advance is the pitch.
+    const auto addSizes = [&](double offset, double step) {
         const double around = std::round(pitch / scale / 0.6);
-        for (double size = std::max(6.0, around - 4); size <= around + 4; size += step) {
-            if (step < 1 && size == std::floor(size))
-                continue;
-            // A terminal makes its cells a whole number of pixels wide, the advance its
-            // font engine rounds, which for a size between whole pixels may be either.
-            const double advance = m_glyphs->advance(family, size);
-            const double off = std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
-                                         std::abs(std::ceil(advance) * scale - pitch)});
-            const bool either = step < 1 && std::abs(advance * scale - pitch) <= 0.55 * scale;
-            if (off > 0.3 * scale && !either)
-                continue;
-            const QFont font = fontOfSize(family, size);
-            const Measures measures = measure(font, size);
-            candidates.push_back({family, size, font, measures.advance, double(measures.ascent), double(measures.descent),
-                                  measures.maxWidth, wholePixels(size) ? QRawFont() : rawFontOfSize(font, size)});
-            candidates.back().glyphs = m_glyphs.get();
+        for (const QString &family : families()) {
+            for (double size = around - 4 + offset; size <= around + 4; size += step)
+                addCandidate(family, size);
         }
     };
-    for (const QString &family : families())
-        addCandidates(family, 1);
+    addSizes(0, 1);
     if (candidates.empty())
         return;
 
@@ -726,11 +727,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         return fit;
     };
-    // A few samples rule out the fonts far off; all of them rank the rest. Ranks the
-    // candidates from `from` on and gives the families that came near the best.
-    std::vector<Fit> fits;
-    const auto rank = [&](size_t from) {
-        std::vector<Fit> screened;
+    // A few samples rule out the fonts far off; all of them rank the rest.
+    const auto screen = [&](size_t from, std::vector<Fit> &screened) {
         for (size_t c = from; c < candidates.size(); ++c) {
             FontSize &font = candidates[c];
             // The darkness found from the cells' ink at their closest poses, which it hardly moves.
@@ -743,31 +741,48 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             }));
             font.gain = gains.empty() ? 1.0 : median(gains);
         }
-        QStringList near;
-        if (screened.empty())
-            return near;
-        const double first = std::min_element(screened.begin(), screened.end(), [](const Fit &a, const Fit &b) {
-                                 return a.score < b.score;
-                             })->score;
+        return screened.empty() ? 1.0
+                                : std::min_element(screened.begin(), screened.end(), [](const Fit &a, const Fit &b) {
+                                      return a.score < b.score;
+                                  })->score;
+    };
+    std::vector<Fit> fits;
+    const auto rank = [&](const std::vector<Fit> &screened, double first) {
         for (const Fit &fit : screened) {
             if (fit.score > first + kFarOff)
                 continue;
-            if (!near.contains(fit.font->family))
-                near.append(fit.font->family);
             fits.push_back(fitOf(*fit.font, 1));
             diag(lcRecognition(),
                  QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fits.back().score));
         }
-        return near;
     };
-    const QStringList near = rank(0);
+    std::vector<Fit> screened;
+    rank(screened, screen(0, screened));
     // No font drawn at a whole number of pixels fitting closely, the text may be a
-    // terminal's, at a size in points: the fonts that came near are tried between them.
+    // terminal's, at a size in points: sizes between them are tried, a quarter pixel apart
+    // first, then each family's best size narrowed down (a font's hinting makes its fit
+    // change sharply with the size).
     if (std::all_of(fits.begin(), fits.end(), [](const Fit &fit) { return fit.score > kCloseAtWholePixels; })) {
+        std::vector<Fit> between;
         const size_t whole = candidates.size();
-        for (const QString &family : near)
-            addCandidates(family, 1.0 / kSizeSteps);
-        rank(whole);
+        for (const double offset : {0.25, 0.5, 0.75})
+            addSizes(offset, 1);
+        double first = screen(whole, between);
+        for (double step = 0.125; step >= 1.0 / kSizeSteps; step /= 2) {
+            const size_t from = candidates.size();
+            QHash<QString, const Fit *> best;
+            for (const Fit &fit : between) {
+                const Fit *&ofFamily = best[fit.font->family];
+                if (!ofFamily || fit.score < ofFamily->score)
+                    ofFamily = &fit;
+            }
+            for (const Fit *fit : std::as_const(best)) {
+                addCandidate(fit->font->family, fit->font->pixelSize - step);
+                addCandidate(fit->font->family, fit->font->pixelSize + step);
+            }
+            first = std::min(first, screen(from, between));
+        }
+        rank(between, first);
     }
     std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
     if (fits.empty() || fits.front().score > kFits)
