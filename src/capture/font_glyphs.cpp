@@ -791,6 +791,14 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // of them then has to see the same character in a cell.
     while (fits.back().score > fits.front().score + kAsWell)
         fits.pop_back();
+    // A family's other sizes are no other design: its best size speaks for it.
+    QStringList seenFamilies;
+    std::erase_if(fits, [&](const Fit &fit) {
+        if (seenFamilies.contains(fit.font->family))
+            return true;
+        seenFamilies.append(fit.font->family);
+        return false;
+    });
     g_lastFont = QStringLiteral("%1 %2").arg(fits.front().font->family).arg(fits.front().font->pixelSize);
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
