@@ -11,15 +11,18 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QHash>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QPainter>
+#include <QRawFont>
 #include <QThread>
 
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <deque>
 #include <functional>
 #include <limits>
 #include <map>
@@ -53,6 +56,10 @@ constexpr double kAsWell = 0.02;
 // may fit them to be compared on all.
 constexpr size_t kFirstSamples = 4;
 constexpr double kFarOff = 0.08;
+// A best fit at whole pixel sizes worse than this has sizes between them tried, down to
+// this many steps a pixel.
+constexpr double kCloseAtWholePixels = 0.03;
+constexpr int kSizeSteps = 8;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
@@ -91,9 +98,12 @@ struct Glyph {
 // first asked for.
 struct FontSize {
     QString family;
-    int pixelSize = 0;
+    double pixelSize = 0;
     QFont font;
     double advance = 0, ascent = 0, descent = 0;
+    int maxWidth = 0;
+    // The font at its very size, where that is not a whole number of pixels.
+    QRawFont raw;
     // How much darker the text's cells are than the glyphs drawn black on white: small
     // text's thin strokes never cover a whole pixel, while the cells' ink is measured from
     // the block's darkest pixels.
@@ -102,18 +112,68 @@ struct FontSize {
     GlyphCache *glyphs = nullptr;
 };
 
-Glyph drawGlyph(const QFont &font, QChar character, int quarter)
+// A terminal takes its font's size in points, which at the screen's resolution is rarely a
+// whole number of pixels (10 points at 96 dpi are 13 1/3), while Qt draws a QFont at a
+// whole number: sizes between are drawn from the font's outlines at the very size.
+bool wholePixels(double pixelSize)
 {
-    const QFontMetrics metrics(font);
+    return pixelSize == std::floor(pixelSize);
+}
+
+QFont fontOfSize(const QString &family, double pixelSize)
+{
+    QFont font(family);
+    font.setPixelSize(std::max(1, int(std::floor(pixelSize))));
+    font.setStyleStrategy(QFont::NoFontMerging);
+    return font;
+}
+
+QRawFont rawFontOfSize(const QFont &font, double pixelSize)
+{
+    QRawFont raw = QRawFont::fromFont(font);
+    raw.setPixelSize(pixelSize);
+    return raw;
+}
+
+// The advance of a font's cell and the font's height above and below the baseline.
+struct Measures {
+    double advance = 0;
+    int ascent = 0, descent = 0, maxWidth = 0;
+};
+
+Measures measure(const QFont &font, double pixelSize)
+{
+    if (wholePixels(pixelSize)) {
+        const QFontMetrics metrics(font);
+        return {QFontMetricsF(font).horizontalAdvance(QLatin1Char('0')), metrics.ascent(), metrics.descent(), metrics.maxWidth()};
+    }
+    const QRawFont raw = rawFontOfSize(font, pixelSize);
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(raw.glyphIndexesForString(QStringLiteral("0")));
+    return {advances.isEmpty() ? 0.0 : advances.front().x(), int(std::lround(raw.ascent())), int(std::lround(raw.descent())),
+            int(std::ceil(raw.maxCharWidth()))};
+}
+
+Glyph drawGlyph(const FontSize &font, QChar character, int quarter)
+{
     constexpr int pad = 2;
-    const int width = metrics.maxWidth() + 2 * pad + 1;
-    const int height = metrics.ascent() + metrics.descent() + 2 * pad;
+    const int width = font.maxWidth + 2 * pad + 1;
+    const int height = font.ascent + font.descent + 2 * pad;
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setFont(font);
     painter.setPen(Qt::black);
-    painter.drawText(QPointF(pad + double(quarter) / kQuarters, pad + metrics.ascent()), QString(character));
+    const QPointF pen(pad + double(quarter) / kQuarters, pad + font.ascent);
+    if (font.raw.isValid()) {
+        QGlyphRun run;
+        run.setRawFont(font.raw);
+        const QList<quint32> indexes = font.raw.glyphIndexesForString(QString(character));
+        run.setGlyphIndexes(indexes);
+        run.setPositions(QList<QPointF>(indexes.size()));
+        painter.drawGlyphRun(pen, run);
+    } else {
+        painter.setFont(font.font);
+        painter.drawText(pen, QString(character));
+    }
     painter.end();
     const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     Glyph glyph;
@@ -127,13 +187,13 @@ Glyph drawGlyph(const QFont &font, QChar character, int quarter)
             glyph.coverage[size_t((y + 1) * glyph.stride + x + 1)] = float(255 - row[x]) / 255.0f;
     }
     glyph.pen = pad + double(quarter) / kQuarters;
-    glyph.baseline = pad + metrics.ascent();
+    glyph.baseline = pad + font.ascent;
     return glyph;
 }
 
 struct GlyphKey {
     QString family;
-    int pixelSize = 0;
+    double pixelSize = 0;
     char16_t character = 0;
     int quarter = 0;
 
@@ -158,7 +218,7 @@ public:
             if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
                 return *found;
         }
-        auto drawn = std::make_shared<const Glyph>(drawGlyph(font.font, character, quarter));
+        auto drawn = std::make_shared<const Glyph>(drawGlyph(font, character, quarter));
         const QMutexLocker locker(&m_mutex);
         // A capture needs a few thousand of a few hundred bytes each; captures in many
         // fonts and sizes would otherwise keep them without end.
@@ -168,15 +228,13 @@ public:
         return drawn;
     }
 
-    double advance(const QString &family, int pixelSize)
+    double advance(const QString &family, double pixelSize)
     {
         const QString key = QStringLiteral("%1/%2").arg(family).arg(pixelSize);
         const QMutexLocker locker(&m_mutex);
         if (const auto found = m_advances.constFind(key); found != m_advances.cend())
             return *found;
-        QFont font(family);
-        font.setPixelSize(pixelSize);
-        const double advance = QFontMetricsF(font).horizontalAdvance(QLatin1Char('0'));
+        const double advance = measure(fontOfSize(family, pixelSize), pixelSize).advance;
         m_advances.insert(key, advance);
         return advance;
     }
@@ -578,26 +636,33 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     if (sure.empty())
         return;
 
-    // The fonts whose advance, scaled, is the grid's pitch.
-    std::vector<FontSize> candidates;
-    for (const QString &family : families()) {
-        const int around = int(std::lround(pitch / scale / 0.6));
-        for (int size = std::max(6, around - 4); size <= around + 4; ++size) {
-            // A terminal makes its cells a whole number of pixels wide.
-            const double advance = m_glyphs->advance(family, size);
-            if (std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
-                          std::abs(std::ceil(advance) * scale - pitch)})
-                <= 0.3 * scale) {
-                QFont font(family);
-                font.setPixelSize(size);
-                font.setStyleStrategy(QFont::NoFontMerging);
-                const QFontMetricsF metrics(font);
-                candidates.push_back({family, size, font, metrics.horizontalAdvance(QLatin1Char('0')),
-                                      double(QFontMetrics(font).ascent()), double(QFontMetrics(font).descent())});
-                candidates.back().glyphs = m_glyphs.get();
-            }
+    // The fonts whose advance, scaled, is the grid's pitch. (Fits point at them, so they
+    // stay where they are.)
+    std::deque<FontSize> candidates;
+    const auto addCandidate = [&](const QString &family, double size) {
+        // A terminal makes its cells a whole number of pixels wide, the advance its font
+        // engine rounds, which for a size between whole pixels may be either.
+        const double advance = m_glyphs->advance(family, size);
+        const double off = std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
+                                     std::abs(std::ceil(advance) * scale - pitch)});
+        const bool either = !wholePixels(size) && std::abs(advance * scale - pitch) <= 0.55 * scale;
+        if (size < 6 || (off > 0.3 * scale && !either))
+            return;
+        const QFont font = fontOfSize(family, size);
+        const Measures measures = measure(font, size);
+        candidates.push_back({family, size, font, measures.advance, double(measures.ascent), double(measures.descent),
+                              measures.maxWidth, wholePixels(size) ? QRawFont() : rawFontOfSize(font, size)});
+        candidates.back().glyphs = m_glyphs.get();
+    };
+    // The sizes `step` apart, starting at `offset`, about the size whose advance is the pitch.
+    const auto addSizes = [&](double offset, double step) {
+        const double around = std::round(pitch / scale / 0.6);
+        for (const QString &family : families()) {
+            for (double size = around - 4 + offset; size <= around + 4; size += step)
+                addCandidate(family, size);
         }
-    }
+    };
+    addSizes(0, 1);
     if (candidates.empty())
         return;
 
@@ -645,7 +710,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         // Text drawn by Qt puts its pens a whole advance apart, a terminal a whole number of
         // pixels: the one the cells agree with more.
         int agreeing = -1;
-        for (const double advance : {font.advance, std::round(font.advance), std::ceil(font.advance)}) {
+        std::vector<double> advances{font.advance, std::round(font.advance), std::ceil(font.advance)};
+        if (!wholePixels(font.pixelSize))
+            advances.push_back(std::floor(font.advance));
+        for (const double advance : advances) {
             std::vector<double> starts;
             for (const auto &[column, pen] : pens)
                 starts.push_back(pen - double(column) * advance);
@@ -660,23 +728,61 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         return fit;
     };
     // A few samples rule out the fonts far off; all of them rank the rest.
+    const auto screen = [&](size_t from, std::vector<Fit> &screened) {
+        for (size_t c = from; c < candidates.size(); ++c) {
+            FontSize &font = candidates[c];
+            // The darkness found from the cells' ink at their closest poses, which it hardly moves.
+            std::vector<double> gains;
+            screened.push_back(fitOf(font, kFirstSamples, [&](const Match &match) {
+                FontSize darker = font;
+                darker.gain = match.glyphInk > 0 ? std::clamp(match.cellInk / match.glyphInk, 1.0, 4.0) : 1.0;
+                gains.push_back(darker.gain);
+                return darker;
+            }));
+            font.gain = gains.empty() ? 1.0 : median(gains);
+        }
+        return screened.empty() ? 1.0
+                                : std::min_element(screened.begin(), screened.end(), [](const Fit &a, const Fit &b) {
+                                      return a.score < b.score;
+                                  })->score;
+    };
     std::vector<Fit> fits;
-    for (FontSize &font : candidates) {
-        // The darkness found from the cells' ink at their closest poses, which it hardly moves.
-        std::vector<double> gains;
-        fits.push_back(fitOf(font, kFirstSamples, [&](const Match &match) {
-            FontSize darker = font;
-            darker.gain = match.glyphInk > 0 ? std::clamp(match.cellInk / match.glyphInk, 1.0, 4.0) : 1.0;
-            gains.push_back(darker.gain);
-            return darker;
-        }));
-        font.gain = gains.empty() ? 1.0 : median(gains);
-    }
-    const double first = std::min_element(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; })->score;
-    std::erase_if(fits, [&](const Fit &fit) { return fit.score > first + kFarOff; });
-    for (Fit &fit : fits) {
-        fit = fitOf(*fit.font, 1);
-        diag(lcRecognition(), QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fit.score));
+    const auto rank = [&](const std::vector<Fit> &screened, double first) {
+        for (const Fit &fit : screened) {
+            if (fit.score > first + kFarOff)
+                continue;
+            fits.push_back(fitOf(*fit.font, 1));
+            diag(lcRecognition(),
+                 QStringLiteral("   [FontGlyphs] %1 %2 px: %3").arg(fit.font->family).arg(fit.font->pixelSize).arg(fits.back().score));
+        }
+    };
+    std::vector<Fit> screened;
+    rank(screened, screen(0, screened));
+    // No font drawn at a whole number of pixels fitting closely, the text may be a
+    // terminal's, at a size in points: sizes between them are tried, a quarter pixel apart
+    // first, then each family's best size narrowed down (a font's hinting makes its fit
+    // change sharply with the size).
+    if (std::all_of(fits.begin(), fits.end(), [](const Fit &fit) { return fit.score > kCloseAtWholePixels; })) {
+        std::vector<Fit> between;
+        const size_t whole = candidates.size();
+        for (const double offset : {0.25, 0.5, 0.75})
+            addSizes(offset, 1);
+        double first = screen(whole, between);
+        for (double step = 0.125; step >= 1.0 / kSizeSteps; step /= 2) {
+            const size_t from = candidates.size();
+            QHash<QString, const Fit *> best;
+            for (const Fit &fit : between) {
+                const Fit *&ofFamily = best[fit.font->family];
+                if (!ofFamily || fit.score < ofFamily->score)
+                    ofFamily = &fit;
+            }
+            for (const Fit *fit : std::as_const(best)) {
+                addCandidate(fit->font->family, fit->font->pixelSize - step);
+                addCandidate(fit->font->family, fit->font->pixelSize + step);
+            }
+            first = std::min(first, screen(from, between));
+        }
+        rank(between, first);
     }
     std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
     if (fits.empty() || fits.front().score > kFits)
@@ -685,6 +791,14 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // of them then has to see the same character in a cell.
     while (fits.back().score > fits.front().score + kAsWell)
         fits.pop_back();
+    // A family's other sizes are no other design: its best size speaks for it.
+    QStringList seenFamilies;
+    std::erase_if(fits, [&](const Fit &fit) {
+        if (seenFamilies.contains(fit.font->family))
+            return true;
+        seenFamilies.append(fit.font->family);
+        return false;
+    });
     g_lastFont = QStringLiteral("%1 %2").arg(fits.front().font->family).arg(fits.front().font->pixelSize);
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
