@@ -314,7 +314,10 @@ int main(int argc, char **argv)
             // kept, they would add up. The text is drawn in one font, as a terminal draws in
             // its own process and this one's fonts are not what is measured.
             QFont font(kind->family);
-            font.setPixelSize(kind->wholeScreen ? 13 : kind->code ? 11 + i % 9 : 24);
+            font.setPixelSize(kind->wholeScreen ? 13 : 24);
+            // Terminals take their size in points, which seldom make a whole pixel.
+            if (kind->code)
+                font.setPointSizeF(8 + 0.75 * (i % 9));
             words.setFont(font);
             words.setWordWrap(kind->wholeScreen);
             words.setText(kind->text.arg(i));
