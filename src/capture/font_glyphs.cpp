@@ -60,6 +60,8 @@ constexpr double kFarOff = 0.08;
 // this many steps a pixel.
 constexpr double kCloseAtWholePixels = 0.03;
 constexpr int kSizeSteps = 8;
+// The glyphs kept between captures take at most this many bytes.
+constexpr qsizetype kGlyphBytes = 16 * 1024 * 1024;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
@@ -219,11 +221,16 @@ public:
                 return *found;
         }
         auto drawn = std::make_shared<const Glyph>(drawGlyph(font, character, quarter));
+        const qsizetype bytes = qsizetype(drawn->coverage.size() * sizeof(float));
         const QMutexLocker locker(&m_mutex);
-        // A capture needs a few thousand of a few hundred bytes each; captures in many
+        // A capture draws a few thousand of one to three kilobytes each; captures in many
         // fonts and sizes would otherwise keep them without end.
-        if (m_glyphs.size() > 40000)
+        if (m_bytes + bytes > kGlyphBytes) {
             m_glyphs.clear();
+            m_bytes = 0;
+        }
+        if (!m_glyphs.contains(key))
+            m_bytes += bytes;
         m_glyphs.insert(key, drawn);
         return drawn;
     }
@@ -243,6 +250,7 @@ public:
     {
         const QMutexLocker locker(&m_mutex);
         m_glyphs.clear();
+        m_bytes = 0;
         m_advances.clear();
     }
 
@@ -250,6 +258,7 @@ private:
     QMutex m_mutex;
     QHash<GlyphKey, std::shared_ptr<const Glyph>> m_glyphs;
     QHash<QString, double> m_advances;
+    qsizetype m_bytes = 0;
 };
 
 namespace {
