@@ -60,8 +60,9 @@ constexpr double kFarOff = 0.08;
 // this many steps a pixel.
 constexpr double kCloseAtWholePixels = 0.03;
 constexpr int kSizeSteps = 8;
-// The glyphs kept between captures take at most this many bytes.
-constexpr qsizetype kGlyphBytes = 16 * 1024 * 1024;
+// The glyphs kept between captures take at most this many bytes, besides those of the
+// last block: a terminal's text at one size draws about as many.
+constexpr qsizetype kGlyphBytes = 8 * 1024 * 1024;
 // Cells compared to find the font.
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
@@ -212,26 +213,45 @@ size_t qHash(const GlyphKey &key, size_t seed = 0)
 // The glyphs drawn so far, for every thread: drawing one costs far more than comparing it.
 class GlyphCache {
 public:
+    // The glyphs asked for from now on are one block's: those of earlier blocks may make
+    // room for them.
+    void beginBlock()
+    {
+        const QMutexLocker locker(&m_mutex);
+        ++m_block;
+    }
+
     std::shared_ptr<const Glyph> glyph(const FontSize &font, QChar character, int quarter)
     {
         const GlyphKey key{font.family, font.pixelSize, character.unicode(), quarter};
         {
             const QMutexLocker locker(&m_mutex);
-            if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
-                return *found;
+            if (const auto found = m_glyphs.find(key); found != m_glyphs.end()) {
+                found->block = m_block;
+                return found->glyph;
+            }
         }
         auto drawn = std::make_shared<const Glyph>(drawGlyph(font, character, quarter));
         const qsizetype bytes = qsizetype(drawn->coverage.size() * sizeof(float));
         const QMutexLocker locker(&m_mutex);
-        // A capture draws a few thousand of one to three kilobytes each; captures in many
-        // fonts and sizes would otherwise keep them without end.
+        // A block draws a few thousand of one to three kilobytes each; captures in many
+        // fonts and sizes would otherwise keep them without end. Those of the block being
+        // read stay whatever they take: it would draw them again.
         if (m_bytes + bytes > kGlyphBytes) {
-            m_glyphs.clear();
-            m_bytes = 0;
+            for (auto it = m_glyphs.begin(); it != m_glyphs.end();) {
+                if (it->block == m_block) {
+                    ++it;
+                    continue;
+                }
+                m_bytes -= it->bytes;
+                it = m_glyphs.erase(it);
+            }
         }
-        if (!m_glyphs.contains(key))
-            m_bytes += bytes;
-        m_glyphs.insert(key, drawn);
+        // Another thread may have drawn it meanwhile.
+        if (const auto found = m_glyphs.constFind(key); found != m_glyphs.cend())
+            return found->glyph;
+        m_glyphs.insert(key, {drawn, bytes, m_block});
+        m_bytes += bytes;
         return drawn;
     }
 
@@ -255,10 +275,17 @@ public:
     }
 
 private:
+    struct Kept {
+        std::shared_ptr<const Glyph> glyph;
+        qsizetype bytes = 0;
+        quint64 block = 0;  // the last block that asked for it
+    };
+
     QMutex m_mutex;
-    QHash<GlyphKey, std::shared_ptr<const Glyph>> m_glyphs;
+    QHash<GlyphKey, Kept> m_glyphs;
     QHash<QString, double> m_advances;
     qsizetype m_bytes = 0;
+    quint64 m_block = 0;
 };
 
 namespace {
@@ -574,6 +601,7 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     // that thread lives, and recognition's thread lives as long as the program: the glyphs
     // are drawn on a thread of their own, whose fonts go when it ends. The glyphs worth
     // keeping are in our own cache.
+    m_glyphs->beginBlock();
     QString found;
     const std::unique_ptr<QThread> drawing(QThread::create([&] {
         correctOnThisThread(block, grey, pitch, origin, scale);
