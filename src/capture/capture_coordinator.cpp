@@ -217,7 +217,7 @@ QFuture<CaptureWorkflowResult> CaptureCoordinator::performScanCodeCapture()
             .unwrap()
             .then(this, [this, run] {
                 m_isScanRunning = true;
-                return m_codeScanner.detectBestCode(run->image);
+                return finishedOnThreadOf(this, m_codeScanner.detectBestCode(run->image));
             })
             .unwrap()
             .then(this, [this, run](const DetectedCode &code) {
@@ -387,7 +387,8 @@ QFuture<QString> CaptureCoordinator::recognize(const RunPtr &run)
                  .arg(languages ? QLatin1Char('[') + languages->join(QStringLiteral(", ")) + QLatin1Char(']')
                                 : QStringLiteral("none")));
     setRecognitionRunning(true);
-    return m_textRecognizer.recognizeText(run->image, languages, run->mode, settings.textProcessing)
+    return finishedOnThreadOf(this, m_textRecognizer.recognizeText(run->image, languages, run->mode,
+                                                                   settings.textProcessing))
         .then(this, [this](QFuture<QString> done) {
             setRecognitionRunning(false);
             return done.result(); // a failure goes on as it came

@@ -3,6 +3,7 @@
 
 #include "capture/image_file_reader.h"
 #include "core/diagnostics.h"
+#include "core/future_outcome.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -116,7 +117,7 @@ void ContinuityRuntime::importChosenFile()
         QImage image;
         std::optional<ImageImportError> error;
     };
-    QtConcurrent::run([read = m_readFile, path] {
+    finishedOnThreadOf(this, QtConcurrent::run([read = m_readFile, path] {
         try {
             return Outcome{read(path), std::nullopt};
         } catch (const ImageImportError &error) {
@@ -125,7 +126,7 @@ void ContinuityRuntime::importChosenFile()
             // Out of memory, most likely: said like any other file that cannot be read.
             return Outcome{QImage(), ImageImportError(ImageImportErrorKind::unreadableFile, QFileInfo(path).fileName())};
         }
-    }).then(this, [this](const Outcome &outcome) {
+    })).then(this, [this](const Outcome &outcome) {
         m_reading = false;
         if (outcome.error) {
             diagWarning(lcImport(), QStringLiteral("[ContinuityRuntime] Could not read the chosen file"));

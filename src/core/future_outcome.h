@@ -3,12 +3,14 @@
 
 #include <QException>
 #include <QFuture>
+#include <QFutureWatcher>
 #include <QObject>
-#include <QPointer>
+#include <QPromise>
 
 #include <exception>
 #include <memory>
 #include <optional>
+#include <type_traits>
 
 namespace quorvane {
 
@@ -65,28 +67,46 @@ FutureOutcome<T> outcomeOf(QFuture<T> finished)
 template <typename T, typename Handler>
 void whenFinished(QFuture<T> future, QObject *context, Handler handler)
 {
-    // Qt 6.4 asserts that a continuation's context still lives when the future ends (later
-    // versions cancel the continuation instead), and a capture can end while the program
-    // takes its services down: the continuation runs where the future ends and crosses to
-    // the context itself, only while it lives.
-    // The continuations live in the future's own state, so they must not hold the future
-    // itself once it has been delivered: the state would keep itself, and its result (a
-    // whole screenshot, say), alive for good. It is handed on and let go at the first call.
-    QPointer<QObject> guard(context);
-    auto pending = std::make_shared<std::optional<QFuture<T>>>(std::move(future));
-    const auto deliver = [guard, handler, pending] {
-        if (!*pending)
-            return;
-        QFuture<T> finished = std::move(**pending);
-        pending->reset();
-        if (QObject *target = guard.data())
-            QMetaObject::invokeMethod(target, [guard, handler, finished] {
-                if (guard)
-                    handler(finished);
-            });
-    };
-    QFuture<T> watched = **pending;
-    watched.then(QtFuture::Launch::Sync, [deliver](const QFuture<T> &) { deliver(); }).onCanceled(deliver);
+    // Not a continuation with a context: Qt 6.4 checks that context from the thread that
+    // ends the future and then posts to it, so a context deleted in between (a window
+    // closed while the history is read) is posted to after it is gone. A watcher owned by
+    // the context is told under the future's own lock and goes with the context.
+    // It holds the future only until delivery, so that its result (a whole screenshot,
+    // say) is not kept as long as the context lives.
+    auto *watcher = new QFutureWatcher<T>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, watcher, [watcher, handler] {
+        const QFuture<T> finished = watcher->future();
+        watcher->deleteLater();
+        handler(finished);
+    });
+    watcher->setFuture(std::move(future));
+}
+
+// `future` handed on so that it finishes on `context`'s thread, where continuations that
+// name a context may safely check it; cancelled if `context` goes first. For the futures
+// of work done on a pool's thread.
+template <typename T>
+QFuture<T> finishedOnThreadOf(QObject *context, QFuture<T> future)
+{
+    auto promise = std::make_shared<QPromise<T>>();
+    promise->start();
+    QFuture<T> handedOn = promise->future();
+    // Should the context go first, the promise goes with the watcher and cancels itself.
+    whenFinished(std::move(future), context, [promise](QFuture<T> finished) {
+        try {
+            finished.waitForFinished();
+            if constexpr (!std::is_void_v<T>) {
+                if (finished.resultCount() > 0)
+                    promise->addResult(finished.result());
+            }
+            if (finished.isCanceled())
+                promise->future().cancel();
+        } catch (...) {
+            promise->setException(std::current_exception());
+        }
+        promise->finish();
+    });
+    return handedOn;
 }
 
 } // namespace quorvane

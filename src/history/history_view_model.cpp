@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/history_view_model.h"
 
+#include "core/future_outcome.h"
 #include "core/localized_error.h"
 #include "history/history_store.h"
 #include "platform/pasteboard.h"
@@ -127,7 +128,7 @@ QFuture<void> HistoryViewModel::loadEntries()
 {
     setLoading(true);
     setError(std::nullopt);
-    return m_historyStore.getEntries(std::nullopt)
+    return finishedOnThreadOf(this, m_historyStore.getEntries(std::nullopt))
         .then(this, [this](QFuture<QList<CaptureHistoryEntry>> read) {
             try {
                 m_allEntries = read.result();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/wayland_display_list.h"
 
+#include "core/future_outcome.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -61,7 +63,7 @@ QImage WaylandDisplayList::grab(quint32 displayId, const QRect &rect) const
 
 QFuture<void> WaylandDisplayList::refresh()
 {
-    return m_portal.take().then(this, [this](const QImage &picture) { m_desktop = picture; });
+    return finishedOnThreadOf(this, m_portal.take()).then(this, [this](const QImage &picture) { m_desktop = picture; });
 }
 
 } // namespace quorvane

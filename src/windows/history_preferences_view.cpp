@@ -235,7 +235,7 @@ void HistoryPreferencesView::countOnShow()
     }
     // Answers come back on the main thread while the pane exists; a pane closed before
     // the store answers drops them (the store's operations never end cancelled).
-    m_historyStore->ensureLoaded().then(this, [this](QFuture<void>) {
+    finishedOnThreadOf(this, m_historyStore->ensureLoaded()).then(this, [this](QFuture<void>) {
         // A failed load leaves the store with what it holds (nothing): that is counted.
         recount();
     });
@@ -250,7 +250,7 @@ void HistoryPreferencesView::recount()
 {
     if (!m_historyStore)
         return;
-    m_historyStore->entries().then(this, [this](QFuture<QList<CaptureHistoryEntry>> done) {
+    finishedOnThreadOf(this, m_historyStore->entries()).then(this, [this](QFuture<QList<CaptureHistoryEntry>> done) {
         const FutureOutcome<QList<CaptureHistoryEntry>> outcome = outcomeOf(done);
         if (!outcome.value)
             return;

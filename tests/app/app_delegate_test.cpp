@@ -470,12 +470,7 @@ bool holds(const test::FakeKeyGrabber &grabber, const Shortcut &shortcut)
     return grabber.holds(shortcut.keyCode, shortcut.modifierFlags);
 }
 
-// Lets queued work (zero-delay timers, posted events) run.
-void drainEvents()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
+using test::drainEvents;
 
 QAction *menuRow(FakeFactory &factory, const QString &name)
 {

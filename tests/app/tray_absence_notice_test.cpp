@@ -18,12 +18,7 @@ using test::waitUntil;
 
 namespace {
 
-// Lets the zero-delay check and what it queues run.
-void drainEvents()
-{
-    for (int i = 0; i < 5; ++i)
-        QCoreApplication::processEvents();
-}
+using test::drainEvents;
 
 struct Rig {
     bool trayShown = false;

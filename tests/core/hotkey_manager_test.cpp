@@ -2,6 +2,7 @@
 #include "core/hotkey_error.h"
 #include "core/hotkey_manager.h"
 #include "core/user_settings.h"
+#include "support/event_loop.h"
 #include "support/fake_key_grabber.h"
 
 #include <QCoreApplication>
@@ -18,11 +19,7 @@ const Shortcut kOptionCommandL{37, 0x900};
 const Shortcut kOptionCommandH{4, 0x900};
 const Shortcut kCommandQ{12, 0x100};
 
-void drainEvents()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents();
-}
+using test::drainEvents;
 
 class HotkeyManagerTest : public ::testing::Test {
 protected:

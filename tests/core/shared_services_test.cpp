@@ -5,6 +5,7 @@
 #include "support/event_loop.h"
 #include "support/scoped_interface_language.h"
 #include "support/scoped_translation.h"
+#include "core/async_run.h"
 #include "core/future_outcome.h"
 #include "core/json_util.h"
 #include "core/localized_error.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QPromise>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QThreadPool>
 #include <QTextLayout>
 
 #include <gtest/gtest.h>
@@ -64,18 +67,66 @@ TEST(WhenFinished, CallsItsHandlerForEveryEndButNotOnceItsContextIsGone)
             promise.addResult(1);
         promise.finish();
     }
-    EXPECT_EQ(calls, 2);
+    EXPECT_TRUE(test::waitUntil([&] { return calls == 2; }));
 
     // A capture that ends while the program is being taken down.
     QPromise<int> promise;
     promise.start();
+    QFuture<int> handedOn;
     {
         QObject gone;
         whenFinished(promise.future(), &gone, count);
+        handedOn = finishedOnThreadOf(&gone, promise.future());
     }
+    EXPECT_TRUE(handedOn.isCanceled());
     promise.addResult(1);
     promise.finish();
+    test::drainEvents();
     EXPECT_EQ(calls, 2);
+}
+
+// Work done on a pool's thread ends while the window that asked for it closes: the
+// window must be neither called nor posted to once it is gone.
+TEST(WhenFinished, AContextDeletedWhileAPoolThreadEndsTheFutureIsNeverReached)
+{
+    QThreadPool pool;
+    int lateCalls = 0;
+    for (int i = 0; i < 300; ++i) {
+        auto context = std::make_unique<QObject>();
+        auto gone = std::make_shared<bool>(false);
+        const auto late = [&lateCalls, gone] { lateCalls += *gone ? 1 : 0; };
+        auto promise = std::make_shared<QPromise<int>>();
+        promise->start();
+        finishedOnThreadOf(context.get(), promise->future()).then(QtFuture::Launch::Sync, [late](int) { late(); });
+        whenFinished(promise->future(), context.get(), [late](const QFuture<int> &) { late(); });
+        pool.start([promise] {
+            promise->addResult(1);
+            promise->finish();
+        });
+        if (i % 2)
+            test::waitUntil([&] { return promise->future().isFinished(); });
+        context.reset();
+        *gone = true;
+    }
+    pool.waitForDone();
+    test::drainEvents();
+    EXPECT_EQ(lateCalls, 0);
+}
+
+TEST(FinishedOnThreadOf, HandsOnTheValueOrTheErrorOnTheContextsThread)
+{
+    QObject context;
+    QThreadPool pool;
+    QFuture<QThread *> value = finishedOnThreadOf(&context, runAsync(pool, [] { return QThread::currentThread(); }));
+    const QFuture<void> error =
+        finishedOnThreadOf(&context, runAsync(pool, [] { throw std::runtime_error("disk gone"); }));
+    QThread *endedOn = nullptr;
+    const QFuture<void> seen = value.then(&context, [&endedOn](QThread *) { endedOn = QThread::currentThread(); });
+    ASSERT_TRUE(test::waitFor(seen));
+    EXPECT_NE(value.result(), QThread::currentThread());
+    EXPECT_EQ(endedOn, QThread::currentThread());
+    EXPECT_TRUE(test::waitUntil([&] { return error.isFinished(); }));
+    EXPECT_THROW(QFuture<void>(error).waitForFinished(), std::runtime_error);
 }
 
 // A capture's screenshot rides in such results: kept after delivery, each one would stay

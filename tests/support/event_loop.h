@@ -28,4 +28,13 @@ bool waitFor(const QFuture<T> &future, int timeoutMs = 30000)
     return waitUntil([&] { return future.isFinished(); }, timeoutMs);
 }
 
+// Lets queued work run: posted events, zero-delay timers, and what they post in turn.
+inline void drainEvents()
+{
+    for (int i = 0; i < 5; ++i) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
 } // namespace quorvane::test
