@@ -49,4 +49,26 @@ inline QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The process's resident memory in MB, now ("VmRSS:") or at its peak since the last
+// resetPeakResident() ("VmHWM:"); any other field of /proc/self/status given in kB too.
+inline double residentMegabytes(const QByteArray &field = "VmRSS:")
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024;
+    }
+    return 0;
+}
+
+// Starts counting the peak of resident memory ("VmHWM:") from now.
+inline void resetPeakResident()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
 } // namespace bench

@@ -50,6 +50,8 @@
 #include <vector>
 
 using namespace quorvane;
+using bench::residentMegabytes;
+using bench::resetPeakResident;
 
 namespace {
 
@@ -85,27 +87,6 @@ QString readWithCli(const QString &image, const QStringList &ids)
     process.start(QStringLiteral("tesseract"), {image, QStringLiteral("-"), QStringLiteral("-l"), names.join('+')});
     process.waitForFinished(-1);
     return QString::fromUtf8(process.readAllStandardOutput()).remove(QChar(0x0C)).trimmed();
-}
-
-// The process's resident memory, now ("VmRSS:") or at its peak ("VmHWM:"), in MB.
-double residentMegabytes(const QByteArray &field)
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray &line : status.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(field.size()).trimmed().split(' ').value(0).toDouble() / 1024;
-    }
-    return 0;
-}
-
-// Starts counting the peak of resident memory ("VmHWM:") from now.
-void resetPeakResident()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
 }
 
 // Images read with more resident memory than this show it beside their time.
