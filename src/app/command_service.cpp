@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_service.h"
+#include "platform/dbus_call.h"
 
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
@@ -182,7 +183,7 @@ std::optional<QString> CommandClient::send(ProgramCommand command, const QVarian
         call << platformData;
     // Keeps serving events while waiting, so a service in this same process can answer.
     const bool waits = outcome && captureModeOf(command).has_value();
-    QDBusMessage reply = m_bus.call(call, QDBus::BlockWithGui, waits ? kCaptureReplyTimeoutMs : kReplyTimeoutMs);
+    QDBusMessage reply = callServingEvents(m_bus, call, waits ? kCaptureReplyTimeoutMs : kReplyTimeoutMs);
     // A copy from before platform data still takes the command itself.
     if (reply.type() == QDBusMessage::ErrorMessage && !platformData.isEmpty()
         && (reply.errorName() == QStringLiteral("org.freedesktop.DBus.Error.UnknownMethod")

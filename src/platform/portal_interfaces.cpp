@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/portal_interfaces.h"
 
+#include "platform/dbus_call.h"
 #include "platform/portal_request.h"
 
 #include <QDBusMessage>
@@ -53,7 +54,7 @@ std::optional<uint> PortalInterfaces::version(const QString &interface, int time
         *silent = false;
     if (!m_bus.isConnected())
         return std::nullopt;
-    const QDBusMessage reply = m_bus.call(versionQuery(interface), QDBus::BlockWithGui, timeoutMs);
+    const QDBusMessage reply = callServingEvents(m_bus, versionQuery(interface), timeoutMs);
     if (silent && reply.type() == QDBusMessage::ErrorMessage)
         *silent = isSilence(QDBusError(reply).type());
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())

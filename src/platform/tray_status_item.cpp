@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/tray_status_item.h"
 
+#include "platform/dbus_call.h"
 #include "platform/log_categories.h"
 #include "platform/session_type.h"
 #include "platform/sway_window_rules.h"
@@ -59,7 +60,7 @@ void TrayStatusItem::checkForTray()
                                                       QStringLiteral("org.freedesktop.DBus.Properties"),
                                                       QStringLiteral("Get"));
     ask << kWatcherService << QStringLiteral("IsStatusNotifierHostRegistered");
-    const QDBusMessage reply = QDBusConnection::sessionBus().call(ask);
+    const QDBusMessage reply = callServingEvents(QDBusConnection::sessionBus(), ask);
     if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
         && reply.arguments().first().value<QDBusVariant>().variant().toBool())
         createTray();
