@@ -904,7 +904,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         rank(between, first);
     }
-    std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
+    // Sizes a little apart may draw the very same glyphs: the whole one is the likelier.
+    std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) {
+        return std::pair(a.score, !wholePixels(a.font->pixelSize)) < std::pair(b.score, !wholePixels(b.font->pixelSize));
+    });
     if (fits.empty() || fits.front().score > kFits)
         return;
     // Fonts of one design (a font and the one it grew from) fit a text about as well; each
