@@ -879,15 +879,19 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         const size_t whole = candidates.size();
         for (const double offset : {0.25, 0.5, 0.75})
             addSizes(offset, 1);
-        // Nor may the cells be the font's advance: the sizes whose glyphs are as tall as
-        // the text's, on the grid's cells.
-        for (const QString &family : families()) {
-            if (const std::optional<double> size = sizeByHeight(m_glyphs->heights(family))) {
-                for (double half = std::ceil((*size - kHeightOff) * 2); half <= (*size + kHeightOff) * 2; ++half)
-                    addCandidate(family, half / 2, true);
-            }
-        }
         double first = screen(whole, between);
+        // Nor, fitting none closely, may the cells be the font's advance: the sizes whose
+        // glyphs are as tall as the text's, on the grid's own cells.
+        if (first > kCloseAtWholePixels) {
+            const size_t from = candidates.size();
+            for (const QString &family : families()) {
+                if (const std::optional<double> size = sizeByHeight(m_glyphs->heights(family))) {
+                    for (double half = std::ceil((*size - kHeightOff) * 2); half <= (*size + kHeightOff) * 2; ++half)
+                        addCandidate(family, half / 2, true);
+                }
+            }
+            first = std::min(first, screen(from, between));
+        }
         for (double step = 0.25; step >= 1.0 / kSizeSteps; step /= 2) {
             const size_t from = candidates.size();
             QHash<QString, const Fit *> best;
@@ -897,6 +901,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                     ofFamily = &fit;
             }
             for (const Fit *fit : std::as_const(best)) {
+                if (fit->font->ownCells && fit->score > first + kFarOff)
+                    continue;
                 addCandidate(fit->font->family, fit->font->pixelSize - step, fit->font->ownCells);
                 addCandidate(fit->font->family, fit->font->pixelSize + step, fit->font->ownCells);
             }
