@@ -28,6 +28,7 @@
 #include <map>
 #include <memory>
 #include <numeric>
+#include <optional>
 #include <vector>
 
 namespace quorvane {
@@ -67,6 +68,17 @@ constexpr qsizetype kGlyphBytes = 8 * 1024 * 1024;
 constexpr qsizetype kSamples = 40;
 // Glyphs compared closely once all have been compared at the cell's place.
 constexpr size_t kClosest = 4;
+// Sizes found from the text's height are tried this many pixels either side, at half
+// pixels, when a font may not fill its cells; it takes this many characters to tell.
+constexpr double kHeightOff = 0.75;
+constexpr size_t kHeightSamples = 5;
+
+// A terminal's cell may be wider than its font's advance (sized from the widest glyph) or
+// narrower (an advance rounded down), though never by a wholly other design's proportion.
+bool cellsFitAdvance(double cellWidth, double advance)
+{
+    return advance > 0 && cellWidth >= 0.75 * advance && cellWidth <= 1.5 * advance;
+}
 
 // Characters the engine reads without confusing them with another: their cells tell the
 // font.
@@ -113,6 +125,10 @@ struct FontSize {
     double gain = 1;
     // Keeps the glyphs drawn in it.
     GlyphCache *glyphs = nullptr;
+    // The text's cells are the grid's own width rather than this font's advance: a
+    // terminal may size them from the font's widest glyph and draw each glyph at its
+    // cell's left edge or in its middle.
+    bool ownCells = false;
 };
 
 // A terminal takes its font's size in points, which at the screen's resolution is rarely a
@@ -154,6 +170,26 @@ Measures measure(const QFont &font, double pixelSize)
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(raw.glyphIndexesForString(QStringLiteral("0")));
     return {advances.isEmpty() ? 0.0 : advances.front().x(), int(std::lround(raw.ascent())), int(std::lround(raw.descent())),
             int(std::ceil(raw.maxCharWidth()))};
+}
+
+// Characters standing on the baseline without a descender, whose height tells a font's size.
+const QString kTelling = QStringLiteral("abdhkmnrtBEHKMNRT237");
+
+// How tall each telling character's ink is in `family`, per pixel of the font's size.
+QHash<QChar, double> heightsPerPixel(const QString &family)
+{
+    constexpr double size = 64;
+    const QRawFont raw = rawFontOfSize(fontOfSize(family, size), size);
+    QHash<QChar, double> heights;
+    for (const QChar character : kTelling) {
+        const QList<quint32> indexes = raw.glyphIndexesForString(QString(character));
+        if (indexes.size() == 1 && indexes.front() != 0) {
+            const double height = raw.boundingRect(indexes.front()).height();
+            if (height > 0)
+                heights.insert(character, height / size);
+        }
+    }
+    return heights;
 }
 
 Glyph drawGlyph(const FontSize &font, QChar character, int quarter)
@@ -266,12 +302,21 @@ public:
         return advance;
     }
 
+    QHash<QChar, double> heights(const QString &family)
+    {
+        const QMutexLocker locker(&m_mutex);
+        if (const auto found = m_heights.constFind(family); found != m_heights.cend())
+            return *found;
+        return *m_heights.insert(family, heightsPerPixel(family));
+    }
+
     void clear()
     {
         const QMutexLocker locker(&m_mutex);
         m_glyphs.clear();
         m_bytes = 0;
         m_advances.clear();
+        m_heights.clear();
     }
 
 private:
@@ -284,6 +329,7 @@ private:
     QMutex m_mutex;
     QHash<GlyphKey, Kept> m_glyphs;
     QHash<QString, double> m_advances;
+    QHash<QString, QHash<QChar, double>> m_heights;
     qsizetype m_bytes = 0;
     quint64 m_block = 0;
 };
@@ -672,24 +718,46 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     }
     if (sure.empty())
         return;
+    // The size at which a family's telling characters are as tall as the text's.
+    std::vector<std::pair<QChar, double>> heights;
+    for (const size_t i : sure) {
+        const Placed &placed = all[i];
+        if (kTelling.contains(placed.character))
+            heights.emplace_back(placed.character,
+                                 block[placed.line].words[placed.word].symbolBoxes[placed.symbol].height() / geometry.scaleY);
+    }
+    const auto sizeByHeight = [&](const QHash<QChar, double> &perPixel) -> std::optional<double> {
+        std::vector<double> sizes;
+        for (const auto &[character, height] : heights) {
+            if (const double unit = perPixel.value(character); unit > 0)
+                sizes.push_back(height / unit);
+        }
+        if (sizes.size() < kHeightSamples)
+            return std::nullopt;
+        return median(sizes);
+    };
 
     // The fonts whose advance, scaled, is the grid's pitch. (Fits point at them, so they
     // stay where they are.)
     std::deque<FontSize> candidates;
-    const auto addCandidate = [&](const QString &family, double size) {
+    const auto addCandidate = [&](const QString &family, double size, bool ownCells = false) {
         // A terminal makes its cells a whole number of pixels wide, the advance its font
         // engine rounds, which for a size between whole pixels may be either.
         const double advance = m_glyphs->advance(family, size);
         const double off = std::min({std::abs(advance * scale - pitch), std::abs(std::round(advance) * scale - pitch),
                                      std::abs(std::ceil(advance) * scale - pitch)});
         const bool either = !wholePixels(size) && std::abs(advance * scale - pitch) <= 0.55 * scale;
-        if (size < 6 || (off > 0.3 * scale && !either))
+        const bool fitsCells = ownCells ? cellsFitAdvance(pitch / scale, advance) : off <= 0.3 * scale || either;
+        if (size < 6 || !fitsCells || std::any_of(candidates.cbegin(), candidates.cend(), [&](const FontSize &font) {
+                return font.family == family && font.pixelSize == size;
+            }))
             return;
         const QFont font = fontOfSize(family, size);
         const Measures measures = measure(font, size);
         candidates.push_back({family, size, font, measures.advance, double(measures.ascent), double(measures.descent),
                               measures.maxWidth, wholePixels(size) ? QRawFont() : rawFontOfSize(font, size)});
         candidates.back().glyphs = m_glyphs.get();
+        candidates.back().ownCells = ownCells;
     };
     // The sizes `step` apart, starting at `offset`, about the size whose advance is the pitch.
     const auto addSizes = [&](double offset, double step) {
@@ -708,10 +776,15 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     const size_t step = std::max<size_t>(1, sure.size() / size_t(kSamples));
     for (size_t i = 0; i < sure.size() && samples.size() < size_t(kSamples); i += step)
         samples.push_back(sure[i]);
-    // Where the grid says a cell's pen is, in the captured image's pixels.
+    // Where the grid says a cell's pen is, in the captured image's pixels, and how far
+    // either side of it the glyph is looked for.
+    const double cellWidth = pitch / geometry.scaleX;
     const auto penOf = [&](const FontSize &font, long column) {
-        return geometry.capturedX(origin + double(column) * pitch) - font.advance / 2;
+        const double centre = geometry.capturedX(origin + double(column) * pitch);
+        // Between a glyph at the cell's left edge and one in its middle.
+        return font.ownCells ? centre - (cellWidth + font.advance) / 4 : centre - font.advance / 2;
     };
+    const auto reachOf = [&](const FontSize &font) { return font.ownCells ? 1.0 + std::abs(cellWidth - font.advance) / 4 : 1.0; };
     struct Fit {
         const FontSize *font = nullptr;
         double score = 1;
@@ -727,7 +800,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             const Placed &sample = all[samples[i]];
             const int baseline = baselines[size_t(sample.line)];
             const Match match = bestMatch(cells, font, geometry, sample.character, sample.window,
-                                          posesAround(penOf(font, sample.column), 1.0, {baseline - 1, baseline, baseline + 1},
+                                          posesAround(penOf(font, sample.column), reachOf(font), {baseline - 1, baseline, baseline + 1},
                                                       every > 1 ? 2 : 1));
             // The share again as the text's ink, darker than the glyphs drawn, has them.
             const Match shown = gainOf ? difference(cells, *glyphAt(font, sample.character, match.pose), gainOf(match), geometry,
@@ -750,6 +823,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         std::vector<double> advances{font.advance, std::round(font.advance), std::ceil(font.advance)};
         if (!wholePixels(font.pixelSize))
             advances.push_back(std::floor(font.advance));
+        if (font.ownCells)
+            advances = {std::round(cellWidth), cellWidth};
         for (const double advance : advances) {
             std::vector<double> starts;
             for (const auto &[column, pen] : pens)
@@ -805,7 +880,19 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         for (const double offset : {0.25, 0.5, 0.75})
             addSizes(offset, 1);
         double first = screen(whole, between);
-        for (double step = 0.125; step >= 1.0 / kSizeSteps; step /= 2) {
+        // Nor, fitting none closely, may the cells be the font's advance: the sizes whose
+        // glyphs are as tall as the text's, on the grid's own cells.
+        if (first > kCloseAtWholePixels) {
+            const size_t from = candidates.size();
+            for (const QString &family : families()) {
+                if (const std::optional<double> size = sizeByHeight(m_glyphs->heights(family))) {
+                    for (double half = std::ceil((*size - kHeightOff) * 2); half <= (*size + kHeightOff) * 2; ++half)
+                        addCandidate(family, half / 2, true);
+                }
+            }
+            first = std::min(first, screen(from, between));
+        }
+        for (double step = 0.25; step >= 1.0 / kSizeSteps; step /= 2) {
             const size_t from = candidates.size();
             QHash<QString, const Fit *> best;
             for (const Fit &fit : between) {
@@ -814,14 +901,19 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                     ofFamily = &fit;
             }
             for (const Fit *fit : std::as_const(best)) {
-                addCandidate(fit->font->family, fit->font->pixelSize - step);
-                addCandidate(fit->font->family, fit->font->pixelSize + step);
+                if (fit->font->ownCells && fit->score > first + kFarOff)
+                    continue;
+                addCandidate(fit->font->family, fit->font->pixelSize - step, fit->font->ownCells);
+                addCandidate(fit->font->family, fit->font->pixelSize + step, fit->font->ownCells);
             }
             first = std::min(first, screen(from, between));
         }
         rank(between, first);
     }
-    std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) { return a.score < b.score; });
+    // Sizes a little apart may draw the very same glyphs: the whole one is the likelier.
+    std::sort(fits.begin(), fits.end(), [](const Fit &a, const Fit &b) {
+        return std::pair(a.score, !wholePixels(a.font->pixelSize)) < std::pair(b.score, !wholePixels(b.font->pixelSize));
+    });
     if (fits.empty() || fits.front().score > kFits)
         return;
     // Fonts of one design (a font and the one it grew from) fit a text about as well; each
@@ -837,6 +929,9 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         return false;
     });
     g_lastFont = QStringLiteral("%1 %2").arg(fits.front().font->family).arg(fits.front().font->pixelSize);
+    diag(lcRecognition(), QStringLiteral("   [FontGlyphs] found %1 px, %2 cells, fit %3")
+                              .arg(g_lastFont, fits.front().font->ownCells ? QStringLiteral("own") : QStringLiteral("advance"))
+                              .arg(fits.front().score));
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
     // cell closely, otherwise the glyph that matches it clearly best, if any does.

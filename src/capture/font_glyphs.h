@@ -21,8 +21,9 @@ class GlyphCache;
 // "l", "f" and "#"); the font's own glyphs tell them apart. Finds which installed
 // monospaced font and size drew a block of text from the cells of characters the engine
 // does not confuse, each glyph placed at the very fraction of a pixel where the text's
-// lies, then gives a cell whose glyph matches its ink poorly the character whose glyph
-// matches it clearly best. A text in a font it does not know is left as read.
+// lies (in cells of the font's advance, as an editor lays them out, or of the grid's own
+// width, as a terminal may make them), then gives a cell whose glyph matches its ink
+// poorly the character whose glyph matches it clearly best. A text in a font it does not know is left as read.
 class FontGlyphs {
 public:
     // Over the installed monospaced families, looked up when first needed.

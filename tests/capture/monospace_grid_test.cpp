@@ -377,14 +377,17 @@ TEST(MonospaceGrid, ACharacterInkedLikeTheTextsCopiesOfAnotherItIsConfusedWithIs
     EXPECT_EQ(layOutOnMonospaceGrid({upper, lower}, grey).value_or("none").toStdString(), "a00 8 11\nb0 ls 8 ^");
 }
 
-// `shown` drawn in `font` one character a cell of the width of its "M", its zeros in
+// `shown` drawn in `font` one character a cell of the width of its "M" (or `cellWidth`,
+// each glyph at the cell's left edge or `centred` in it, as terminals do), its zeros in
 // `zeros` when given, dark on light as an editor shows it, and read by the engine as
 // `read`: each character of `read` boxed where the ink of its cell is.
 std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const QStringList &shown, const QStringList &read,
-                                                      const QFont &zeros = QFont())
+                                                      const QFont &zeros = QFont(), int cellWidth = 0, bool centred = false)
 {
     const QFontMetricsF metrics(font);
-    const double pitch = metrics.horizontalAdvance(u'M');
+    const double advance = metrics.horizontalAdvance(u'M');
+    const double pitch = cellWidth > 0 ? cellWidth : advance;
+    const double inset = centred ? (pitch - advance) / 2 : 0;
     const int lineHeight = qCeil(metrics.height()) + 4;
     QImage grey(int(pitch * 24) + 40, lineHeight * int(shown.size()) + 40, QImage::Format_Grayscale8);
     grey.fill(255);
@@ -396,7 +399,7 @@ std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const Q
         const int top = 20 + l * lineHeight;
         for (int c = 0; c < shown[l].size(); ++c) {
             painter.setFont(shown[l][c] == u'0' && zeros != QFont() ? zeros : font);
-            painter.drawText(QPointF(20 + c * pitch, top + metrics.ascent()), shown[l].mid(c, 1));
+            painter.drawText(QPointF(20 + c * pitch + inset, top + metrics.ascent()), shown[l].mid(c, 1));
         }
     }
     painter.end();
@@ -446,6 +449,20 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
                 << family.toStdString() << " " << size;
             EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("%1 %2").arg(family).arg(size));
         }
+    }
+
+    // A terminal's cells wider than the font's advance (sized from its widest glyph), the
+    // glyphs at their left edges or in their middles, or narrower (rounded down).
+    for (const auto &[family, size, widthOverAdvance, centred] :
+         {std::tuple("DejaVu Sans Mono", 16, 1.25, false), std::tuple("Liberation Mono", 14, 1.4, true),
+          std::tuple("DejaVu Sans Mono", 13, 0.9, false)}) {
+        QFont font(family);
+        font.setPixelSize(size);
+        const int cell = int(QFontMetricsF(font).horizontalAdvance(u'M') * widthOverAdvance);
+        const auto [grey, lines] = drawnAndRead(font, shown, read, QFont(), cell, centred);
+        EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").toStdString(), shown.join('\n').toStdString())
+            << family << " in cells " << cell;
+        EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("%1 %2").arg(family).arg(size));
     }
 
     // A font of no installed glyphs is left as read (but for the text's own rules).
