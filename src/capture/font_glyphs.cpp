@@ -595,7 +595,8 @@ QString FontGlyphs::lastFont()
     return g_lastFont;
 }
 
-void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale) const
+void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                         const std::function<void(const LaidOutCheck *check)> &layOut) const
 {
     // Qt keeps every font it drew in on a thread, with the glyphs it drew, for as long as
     // that thread lives, and recognition's thread lives as long as the program: the glyphs
@@ -604,7 +605,16 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     m_glyphs->beginBlock();
     QString found;
     const std::unique_ptr<QThread> drawing(QThread::create([&] {
-        correctOnThisThread(block, grey, pitch, origin, scale);
+        // The check draws glyphs too, so the layout runs on this thread, with no check
+        // where no font fitted.
+        bool laidOut = false;
+        correctOnThisThread(block, grey, pitch, origin, scale, [&](const LaidOutCheck *check) {
+            laidOut = true;
+            if (layOut)
+                layOut(check);
+        });
+        if (!laidOut && layOut)
+            layOut(nullptr);
         found = g_lastFont;
     }));
     drawing->start();
@@ -612,8 +622,8 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     g_lastFont = found;
 }
 
-void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin,
-                                     double scale) const
+void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                                     const std::function<void(const LaidOutCheck *check)> &layOut) const
 {
     g_lastFont.clear();
     const Cells cells(grey, block);
@@ -621,6 +631,12 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         return;
     const Geometry geometry(grey.size(), scale);
     const int inset = std::max(1, int(std::lround(0.25 * scale)));
+
+    // The pixels compared of the cell in grid column `column`.
+    const auto windowOf = [&](long column) {
+        const double left = origin + (double(column) - 0.5) * pitch;
+        return Window{std::max(0, int(std::lround(left)) + inset), std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+    };
 
     // Each line's baseline, first from the bottoms of its characters that stand on it.
     static const QString standing = QStringLiteral("abcdefhiklmnorstuvwxzABCDEFGHIKLMNOPRSTUVWXYZ0123456789");
@@ -659,9 +675,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                 const long column = columnOf(word.symbolBoxes[i]);
                 if (word.symbols[i].size() != 1 || taken.value(column) > 1)
                     continue;
-                const double left = origin + (double(column) - 0.5) * pitch;
-                Window window{std::max(0, int(std::lround(left)) + inset),
-                              std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+                const Window window = windowOf(column);
                 if (window.right < window.left)
                     continue;
                 if (kSure.contains(word.symbols[i][0]))
@@ -840,15 +854,19 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
     // cell closely, otherwise the glyph that matches it clearly best, if any does.
+    const auto posesOf = [&](const Fit &fit, const Placed &placed) {
+        const double pen = std::floor((fit.firstPen + double(placed.column) * fit.advance) * kQuarters + 0.01) / kQuarters;
+        return posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+    };
+    // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
+    // less closely.
+    const auto matchesClosely = [&](const Fit &fit, const Match &match) { return match.share < std::max(kMatches, 2 * fit.score); };
     const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
         const FontSize &font = *fit.font;
-        const double pen = std::floor((fit.firstPen + double(placed.column) * fit.advance) * kQuarters + 0.01) / kQuarters;
-        const std::vector<Pose> poses = posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+        const std::vector<Pose> poses = posesOf(fit, placed);
         const Pose &here = poses[poses.size() / 2];
         const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
-        // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
-        // less closely.
-        const bool readMatches = asRead.share < std::max(kMatches, 2 * fit.score);
+        const bool readMatches = matchesClosely(fit, asRead);
         if (readFits)
             *readFits = readMatches;
         if (readMatches)
@@ -934,15 +952,21 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         return true;
     };
+    // A word most of whose cells the glyphs read does not match lies a cell off its ink (a
+    // character left out or made up before it): its digits tell nothing about the font.
+    std::map<std::pair<qsizetype, qsizetype>, int> wordFits;
+    for (size_t i = 0; i < all.size(); ++i)
+        wordFits[{all[i].line, all[i].word}] += fitsAsRead[i] ? 1 : -1;
+    const auto testsFont = [&](size_t i) { return inNumber(all[i]) && wordFits[{all[i].line, all[i].word}] > 0; };
     QString misdrawn;
     QHash<QChar, int> matched;
     for (size_t i = 0; i < all.size(); ++i) {
-        if (inNumber(all[i]))
+        if (testsFont(i))
             matched[all[i].character] += fitsAsRead[i] ? 1 : -1;
     }
     for (size_t i = 0; i < all.size(); ++i) {
         const QChar digit = all[i].character;
-        if (inNumber(all[i]) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
+        if (testsFont(i) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
             misdrawn += digit;
     }
     for (size_t i = 0; i < all.size(); ++i) {
@@ -960,6 +984,78 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         word.symbols[placed.symbol] = QString(best);
         word.text = word.symbols.join(QString());
     }
+
+    // What the glyphs left in each cell they judged: the layout that follows reads some
+    // cells again and moves characters to others, and those alone are judged once more.
+    std::map<std::pair<qsizetype, long>, QChar> judged;
+    for (const Placed &placed : all) {
+        const QString &symbol = std::as_const(block)[placed.line].words[placed.word].symbols[placed.symbol];
+        if (symbol.size() == 1)
+            judged[{placed.line, placed.column}] = symbol[0];
+    }
+    const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn) {
+        if (line < 0 || line >= block.size())
+            return;
+        // A character two columns wide, or beyond the basic plane, would put every one
+        // after it a column off its cell.
+        if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x2E80 || c.isSurrogate(); }))
+            return;
+        const auto placedAt = [&](qsizetype at) {
+            return Placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
+        };
+        const auto digitAt = [&](qsizetype at) { return at >= 0 && at < text.size() && text[at].isDigit(); };
+        static const QString separators = QStringLiteral(".,:;");
+        // A line laid out a cell off its ink here and there (a character left out, one
+        // made up) would have its characters taken for their neighbours: only a line whose
+        // characters nearly all match their cells is judged.
+        qsizetype characters = 0, matching = 0;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (text[at].isSpace())
+                continue;
+            ++characters;
+            const Placed placed = placedAt(at);
+            const auto before = judged.find({line, placed.column});
+            matching += (before != judged.end() && before->second == text[at])
+                        || (placed.window.right >= placed.window.left
+                            && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
+                                                                     posesOf(fits.front(), placed))));
+        }
+        if (matching < characters * 9 / 10)
+            return;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            const QChar read = text[at];
+            const Placed placed = placedAt(at);
+            const auto before = judged.find({line, placed.column});
+            if (read.isSpace() || (before != judged.end() && before->second == read) || placed.window.right < placed.window.left)
+                continue;
+            const QChar best = seen(fits.front(), placed);
+            if (best == read || misdrawn.contains(read) || misdrawn.contains(best))
+                continue;
+            // Between two digits a digit stays a digit and a separator a separator: only
+            // which one the glyphs decide.
+            const bool betweenDigits = digitAt(at - 1) && digitAt(at + 1);
+            if (betweenDigits && ((read.isDigit() && !best.isDigit()) || (separators.contains(read) && !separators.contains(best))))
+                continue;
+            if (read.isLower() && at > 0 && text[at - 1].isLower() && best == read.toUpper())
+                continue;
+            // As in the block: the character beside it, when it is the one seen, has to
+            // show in its own cell.
+            constexpr std::array sides{-1, 1};
+            const bool besideShows = std::all_of(sides.begin(), sides.end(), [&](int side) {
+                const qsizetype other = at + side;
+                if (other < 0 || other >= text.size() || text[other] != best)
+                    return true;
+                bool shows = false;
+                seen(fits.front(), placedAt(other), &shows);
+                return shows;
+            });
+            if (!besideShows
+                || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
+                continue;
+            text[at] = best;
+        }
+    };
+    layOut(&check);
 }
 
 } // namespace quorvane
