@@ -896,6 +896,17 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(bestCharacter).arg(font.family));
         return bestCharacter;
     };
+    // Fonts of one design that fit about as well see the same character in a cell, or
+    // none: one whose glyph of the character read does not match the cell either, and
+    // which sees no other clearly, draws that character otherwise (a comma's tail) and
+    // cannot tell.
+    const auto othersAgree = [&](const Placed &placed, QChar best) {
+        return std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) {
+            bool readFits = false;
+            const QChar other = seen(fit, placed, &readFits);
+            return other == best || (other == placed.character && !readFits);
+        });
+    };
     // A digit between two digits is part of a number, which is worse changed than missed.
     const auto inNumber = [&](const Placed &placed) {
         const RecognizedWord &word = block[placed.line].words[placed.word];
@@ -936,7 +947,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     }
     // Where the engine's boxes crowd together, a character's box may lie in the cell of
     // the one beside it, whose glyph then matches there: a character becomes the one read
-    // beside it only when that one's own cell shows it.
+    // beside it only when that one's own cell shows it, or clearly shows another
+    // character, which that one then becomes.
     const auto besideItself = [&](const Placed &placed, QChar best) {
         const auto &line = sequence[size_t(placed.line)];
         const size_t place = placeInLine[{placed.line, placed.word, placed.symbol}];
@@ -947,7 +959,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             if (beside.character != QString(best))
                 continue;
             const auto neighbour = indexOf.find({placed.line, beside.word, beside.symbol});
-            if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side || !fitsAsRead[neighbour->second])
+            if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side
+                || !(fitsAsRead[neighbour->second] || seenFirst[neighbour->second] != beside.character[0]))
                 return false;
         }
         return true;
@@ -979,7 +992,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         const QChar best = seenFirst[i];
         if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
             || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
-            || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
+            || !othersAgree(placed, best))
             continue;
         word.symbols[placed.symbol] = QString(best);
         word.text = word.symbols.join(QString());
@@ -1050,7 +1063,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                 return shows;
             });
             if (!besideShows
-                || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
+                || !othersAgree(placed, best))
                 continue;
             text[at] = best;
         }
