@@ -971,15 +971,28 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     for (size_t i = 0; i < all.size(); ++i)
         wordFits[{all[i].line, all[i].word}] += fitsAsRead[i] ? 1 : -1;
     const auto testsFont = [&](size_t i) { return inNumber(all[i]) && wordFits[{all[i].line, all[i].word}] > 0; };
+    // Nor does a digit the engine misread, whose cell another glyph matches as closely as
+    // the font matches the block ("2025" read as "2625"): the font explains that cell.
+    const auto misread = [&](size_t i) {
+        const Placed &placed = all[i];
+        return seenFirst[i] != placed.character
+               && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, seenFirst[i], placed.window,
+                                                         posesOf(fits.front(), placed)));
+    };
     QString misdrawn;
     QHash<QChar, int> matched;
+    std::vector<bool> explained(all.size(), true);
     for (size_t i = 0; i < all.size(); ++i) {
-        if (testsFont(i))
-            matched[all[i].character] += fitsAsRead[i] ? 1 : -1;
+        if (testsFont(i) && !fitsAsRead[i] && !misread(i)) {
+            explained[i] = false;
+            --matched[all[i].character];
+        } else if (testsFont(i)) {
+            matched[all[i].character] += fitsAsRead[i] ? 1 : 0;
+        }
     }
     for (size_t i = 0; i < all.size(); ++i) {
         const QChar digit = all[i].character;
-        if (testsFont(i) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
+        if (testsFont(i) && (!explained[i] || matched.value(digit) < 0) && !misdrawn.contains(digit))
             misdrawn += digit;
     }
     for (size_t i = 0; i < all.size(); ++i) {
