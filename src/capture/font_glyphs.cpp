@@ -907,7 +907,13 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             return other == best || (other == placed.character && !readFits);
         });
     };
-    // A digit between two digits is part of a number, which is worse changed than missed.
+    // A digit between two digits is part of a number, which is worse changed than missed:
+    // it becomes other than a digit ("T" of a time, "e" of an exponent or a hexadecimal
+    // number) only where that glyph matches its cell as closely as the font matches the block.
+    const auto closelyAs = [&](const Placed &placed, QChar character) {
+        return matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, character, placed.window,
+                                                      posesOf(fits.front(), placed)));
+    };
     const auto inNumber = [&](const Placed &placed) {
         const RecognizedWord &word = block[placed.line].words[placed.word];
         const auto digitAt = [&](qsizetype at) {
@@ -975,9 +981,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // the font matches the block ("2025" read as "2625"): the font explains that cell.
     const auto misread = [&](size_t i) {
         const Placed &placed = all[i];
-        return seenFirst[i] != placed.character
-               && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, seenFirst[i], placed.window,
-                                                         posesOf(fits.front(), placed)));
+        return seenFirst[i] != placed.character && closelyAs(placed, seenFirst[i]);
     };
     QString misdrawn;
     QHash<QChar, int> matched;
@@ -1004,7 +1008,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                             && word.symbols[placed.symbol - 1][0].isLower();
         const QChar best = seenFirst[i];
         if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
-            || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
+            || (inNumber(placed) && !best.isDigit() && !closelyAs(placed, best)) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
             || !othersAgree(placed, best))
             continue;
         word.symbols[placed.symbol] = QString(best);
@@ -1060,7 +1064,9 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             // Between two digits a digit stays a digit and a separator a separator: only
             // which one the glyphs decide.
             const bool betweenDigits = digitAt(at - 1) && digitAt(at + 1);
-            if (betweenDigits && ((read.isDigit() && !best.isDigit()) || (separators.contains(read) && !separators.contains(best))))
+            if (betweenDigits
+                && ((read.isDigit() && !best.isDigit() && !closelyAs(placed, best))
+                    || (separators.contains(read) && !separators.contains(best))))
                 continue;
             if (read.isLower() && at > 0 && text[at - 1].isLower() && best == read.toUpper())
                 continue;
