@@ -512,6 +512,23 @@ struct Placed {
     Window window;
 };
 
+// How many characters to leave out, add or change to make one text the other.
+qsizetype editDistance(const QString &a, const QString &b)
+{
+    std::vector<qsizetype> row(size_t(b.size()) + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -861,17 +878,11 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
     // less closely.
     const auto matchesClosely = [&](const Fit &fit, const Match &match) { return match.share < std::max(kMatches, 2 * fit.score); };
-    const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
+    // The glyphs other than the one read that match a cell best, closest first: every one
+    // at the cell's place first, then the closest few about it.
+    const auto closestGlyphs = [&](const Fit &fit, const Placed &placed, const std::vector<Pose> &poses) {
         const FontSize &font = *fit.font;
-        const std::vector<Pose> poses = posesOf(fit, placed);
         const Pose &here = poses[poses.size() / 2];
-        const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
-        const bool readMatches = matchesClosely(fit, asRead);
-        if (readFits)
-            *readFits = readMatches;
-        if (readMatches)
-            return placed.character;
-        // Every glyph at the cell's place first, then the closest few about it.
         std::vector<std::pair<double, QChar>> ranked;
         for (QChar other : cellCharacters()) {
             if (other != placed.character)
@@ -879,18 +890,28 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         const size_t closest = std::min(kClosest, ranked.size());
         std::partial_sort(ranked.begin(), ranked.begin() + qsizetype(closest), ranked.end());
-        std::vector<Match> matches;
+        std::vector<std::pair<Match, QChar>> matches;
         for (size_t i = 0; i < closest; ++i)
-            matches.push_back(bestMatch(cells, font, geometry, ranked[i].second, placed.window, poses));
-        std::vector<size_t> order(closest);
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return matches[a].share < matches[b].share; });
-        const Match &best = matches[order[0]];
-        const QChar bestCharacter = ranked[order[0]].second;
+            matches.emplace_back(bestMatch(cells, font, geometry, ranked[i].second, placed.window, poses), ranked[i].second);
+        std::sort(matches.begin(), matches.end(), [](const auto &a, const auto &b) { return a.first.share < b.first.share; });
+        return matches;
+    };
+    const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
+        const FontSize &font = *fit.font;
+        const std::vector<Pose> poses = posesOf(fit, placed);
+        const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
+        const bool readMatches = matchesClosely(fit, asRead);
+        if (readFits)
+            *readFits = readMatches;
+        if (readMatches)
+            return placed.character;
+        const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
+        const Match &best = closest.front().first;
+        const QChar bestCharacter = closest.front().second;
         const double distance = glyphDistance(*glyphAt(font, placed.character, best.pose), *glyphAt(font, bestCharacter, best.pose),
                                               font, geometry, placed.window, best.pose, cells.height());
         const bool closer = distance > 0 && (asRead.apart - best.apart) / distance > kCloser;
-        const bool alone = closest < 2 || matches[order[1]].share > best.share + kRunnerUp;
+        const bool alone = closest.size() < 2 || closest[1].first.share > best.share + kRunnerUp;
         if (!closer || !alone || best.share > kCellFits)
             return placed.character;
         diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(bestCharacter).arg(font.family));
@@ -1023,6 +1044,38 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         if (symbol.size() == 1)
             judged[{placed.line, placed.column}] = symbol[0];
     }
+    // A line laid out a cell off its ink (a hash with a character left out and another read
+    // twice) is read from its cells alone where the glyphs clearly see what each holds, a
+    // blank cell being a space, and the reading differs from the layout's by a few
+    // characters at most: the grid's cells, not the engine's count of characters, say how
+    // many there are.
+    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn) {
+        const Fit &fit = fits.front();
+        QString read;
+        // Up to the end of the line's ink, which the layout may have left short.
+        const qsizetype cellsOfLine = std::max(
+            text.size(), qsizetype(std::lround((block[line].box.right() - origin) / pitch)) - qsizetype(firstColumn) + 1);
+        for (qsizetype at = 0; at < cellsOfLine; ++at) {
+            const Placed placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
+            if (placed.window.right < placed.window.left)
+                return;
+            const std::vector<Pose> poses = posesOf(fit, placed);
+            const Pose &here = poses[poses.size() / 2];
+            if (difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here).cellInk < 1) {
+                read += QLatin1Char(' ');
+                continue;
+            }
+            const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
+            if (closest.front().first.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= closest.front().first.share + kRunnerUp))
+                return;
+            read += closest.front().second;
+        }
+        while (read.endsWith(QLatin1Char(' ')))
+            read.chop(1);
+        if (read.trimmed().isEmpty() || editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5))
+            return;
+        text = read;
+    };
     const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn) {
         if (line < 0 || line >= block.size())
             return;
@@ -1050,8 +1103,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                             && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
                                                                      posesOf(fits.front(), placed))));
         }
-        if (matching < characters * 9 / 10)
+        if (matching < characters * 9 / 10) {
+            readByGlyphs(line, text, firstColumn);
             return;
+        }
         for (qsizetype at = 0; at < text.size(); ++at) {
             const QChar read = text[at];
             const Placed placed = placedAt(at);

@@ -462,26 +462,28 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
 
 // The layout reads some cells again, or moves characters, after the glyphs have looked
 // ("^4.17.21" read again as "44.17.21"): the glyphs judge what it gives the cells, a
-// separator between digits only as another separator, and leave a line laid out a cell
-// off its ink as it is.
+// separator between digits only as another separator. A line laid out a cell off its ink
+// (a character left out, another read twice) is read from its cells.
 TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
 {
     QFont font("DejaVu Sans Mono");
     font.setPixelSize(16);
-    const QStringList shown{"version: ^4.17.21", "id = 0xEDB8 at 1200,12.5"};
+    const QStringList shown{"version: ^4.17.21", "id = 0xEDB8 at 1200,12.5", "3f2504e0-4f89-11d3-9a0c"};
     const double pitch = QFontMetricsF(font).horizontalAdvance(u'M');
     auto [grey, lines] = drawnAndRead(font, shown, shown);
     QStringList checked;
     FontGlyphs({"DejaVu Sans Mono"}).correct(lines, grey, pitch, 20 + pitch / 2, 1.0, [&](const FontGlyphs::LaidOutCheck *check) {
         ASSERT_NE(check, nullptr);
         const std::pair<qsizetype, QString> laidOut[]{
-            {0, "version: 44.17.21"}, {1, "id = @xEDB8 at 1200.12.5"}, {1, " id = 0xEDB8 at 1200,12."}};
+            {0, "version: 44.17.21"}, {1, "id = @xEDB8 at 1200.12.5"}, {1, " id = 0xEDB8 at 1200,12."},
+            {2, "32504e0-4f89-11d3-9a0cc"}};
         for (auto [line, text] : laidOut) {
             (*check)(line, text, 0);
             checked.append(text);
         }
     });
-    EXPECT_EQ(checked.join('\n').toStdString(), "version: ^4.17.21\nid = 0xEDB8 at 1200,12.5\n id = 0xEDB8 at 1200,12.");
+    EXPECT_EQ(checked.join('\n').toStdString(),
+              "version: ^4.17.21\nid = 0xEDB8 at 1200,12.5\nid = 0xEDB8 at 1200,12.5\n3f2504e0-4f89-11d3-9a0c");
 }
 
 // A font that draws a digit otherwise than the text does (its zero drawn in another
