@@ -652,7 +652,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // The pixels compared of the cell in grid column `column`.
     const auto windowOf = [&](long column) {
         const double left = origin + (double(column) - 0.5) * pitch;
-        return Window{std::max(0, int(std::lround(left)) + inset), std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+        return Window{std::max(0, int(std::lround(left)) + inset),
+                      std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
     };
 
     // Each line's baseline, first from the bottoms of its characters that stand on it.
@@ -1054,19 +1055,21 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         QString read;
         // Up to the end of the line's ink, which the layout may have left short.
         const qsizetype cellsOfLine = std::max(
-            text.size(), qsizetype(std::lround((block[line].box.right() - origin) / pitch)) - qsizetype(firstColumn) + 1);
+            text.size(), qsizetype(std::lround((std::as_const(block)[line].box.right() - origin) / pitch)) - qsizetype(firstColumn) + 1);
         for (qsizetype at = 0; at < cellsOfLine; ++at) {
             const Placed placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
             if (placed.window.right < placed.window.left)
                 return;
             const std::vector<Pose> poses = posesOf(fit, placed);
             const Pose &here = poses[poses.size() / 2];
-            if (difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here).cellInk < 1) {
+            const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
+            if (blank.cellInk < 1) {
                 read += QLatin1Char(' ');
                 continue;
             }
             const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
-            if (closest.front().first.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= closest.front().first.share + kRunnerUp))
+            const Match &best = closest.front().first;
+            if (best.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= best.share + kRunnerUp))
                 return;
             read += closest.front().second;
         }
@@ -1136,8 +1139,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                 seen(fits.front(), placedAt(other), &shows);
                 return shows;
             });
-            if (!besideShows
-                || !othersAgree(placed, best))
+            if (!besideShows || !othersAgree(placed, best))
                 continue;
             text[at] = best;
         }
