@@ -1045,11 +1045,11 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         if (symbol.size() == 1)
             judged[{placed.line, placed.column}] = symbol[0];
     }
-    // A line laid out a cell off its ink (a hash with a character left out and another read
-    // twice) is read from its cells alone where the glyphs clearly see what each holds, a
-    // blank cell being a space, and the reading differs from the layout's by a few
-    // characters at most: the grid's cells, not the engine's count of characters, say how
-    // many there are.
+    // A line laid out a cell off its ink in places (a hash with a character left out and
+    // another read twice) is read from its cells alone where the glyphs clearly see what
+    // each holds, a blank cell being a space, and the reading differs from the layout's by
+    // a few characters at most: the grid's cells, not the engine's count of characters, say
+    // how many there are. Whether it was read so.
     const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn) {
         const Fit &fit = fits.front();
         QString read;
@@ -1059,7 +1059,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         for (qsizetype at = 0; at < cellsOfLine; ++at) {
             const Placed placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
             if (placed.window.right < placed.window.left)
-                return;
+                return false;
             const std::vector<Pose> poses = posesOf(fit, placed);
             const Pose &here = poses[poses.size() / 2];
             const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
@@ -1070,14 +1070,15 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
             const Match &best = closest.front().first;
             if (best.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= best.share + kRunnerUp))
-                return;
+                return false;
             read += closest.front().second;
         }
         while (read.endsWith(QLatin1Char(' ')))
             read.chop(1);
         if (read.trimmed().isEmpty() || editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5))
-            return;
+            return false;
         text = read;
+        return true;
     };
     const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn) {
         if (line < 0 || line >= block.size())
@@ -1106,10 +1107,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                             && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
                                                                      posesOf(fits.front(), placed))));
         }
-        if (matching < characters * 9 / 10) {
-            readByGlyphs(line, text, firstColumn);
+        if (matching < characters && readByGlyphs(line, text, firstColumn))
             return;
-        }
+        if (matching < characters * 9 / 10)
+            return;
         for (qsizetype at = 0; at < text.size(); ++at) {
             const QChar read = text[at];
             const Placed placed = placedAt(at);
