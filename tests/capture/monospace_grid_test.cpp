@@ -463,7 +463,7 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
 // The layout reads some cells again, or moves characters, after the glyphs have looked
 // ("^4.17.21" read again as "44.17.21"): the glyphs judge what it gives the cells, a
 // separator between digits only as another separator. A line laid out a cell off its ink
-// (a character left out, another read twice) is read from its cells.
+// (a character left out, another read twice, two swapped) is read from its cells.
 TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
 {
     QFont font("DejaVu Sans Mono");
@@ -476,14 +476,15 @@ TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
         ASSERT_NE(check, nullptr);
         const std::pair<qsizetype, QString> laidOut[]{
             {0, "version: 44.17.21"}, {1, "id = @xEDB8 at 1200.12.5"}, {1, " id = 0xEDB8 at 1200,12."},
-            {2, "32504e0-4f89-11d3-9a0cc"}};
+            {2, "32504e0-4f89-11d3-9a0cc"}, {2, "3f2504e0-4f89-11d39-a0c"}};
         for (auto [line, text] : laidOut) {
             (*check)(line, text, 0);
             checked.append(text);
         }
     });
     EXPECT_EQ(checked.join('\n').toStdString(),
-              "version: ^4.17.21\nid = 0xEDB8 at 1200,12.5\nid = 0xEDB8 at 1200,12.5\n3f2504e0-4f89-11d3-9a0c");
+              "version: ^4.17.21\nid = 0xEDB8 at 1200,12.5\nid = 0xEDB8 at 1200,12.5\n3f2504e0-4f89-11d3-9a0c\n"
+              "3f2504e0-4f89-11d3-9a0c");
 }
 
 // A font that draws a digit otherwise than the text does (its zero drawn in another
