@@ -558,6 +558,23 @@ struct Placed {
     Window window;
 };
 
+// How many characters to leave out, add or change to make one text the other.
+qsizetype editDistance(const QString &a, const QString &b)
+{
+    std::vector<qsizetype> row(size_t(b.size()) + 1);
+    std::iota(row.begin(), row.end(), 0);
+    for (qsizetype i = 1; i <= a.size(); ++i) {
+        qsizetype diagonal = row[0];
+        row[0] = i;
+        for (qsizetype j = 1; j <= b.size(); ++j) {
+            const qsizetype above = row[size_t(j)];
+            row[size_t(j)] = std::min({above + 1, row[size_t(j) - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row.back();
+}
+
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -641,7 +658,8 @@ QString FontGlyphs::lastFont()
     return g_lastFont;
 }
 
-void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale) const
+void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                         const std::function<void(const LaidOutCheck *check)> &layOut) const
 {
     // Qt keeps every font it drew in on a thread, with the glyphs it drew, for as long as
     // that thread lives, and recognition's thread lives as long as the program: the glyphs
@@ -650,7 +668,16 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     m_glyphs->beginBlock();
     QString found;
     const std::unique_ptr<QThread> drawing(QThread::create([&] {
-        correctOnThisThread(block, grey, pitch, origin, scale);
+        // The check draws glyphs too, so the layout runs on this thread, with no check
+        // where no font fitted.
+        bool laidOut = false;
+        correctOnThisThread(block, grey, pitch, origin, scale, [&](const LaidOutCheck *check) {
+            laidOut = true;
+            if (layOut)
+                layOut(check);
+        });
+        if (!laidOut && layOut)
+            layOut(nullptr);
         found = g_lastFont;
     }));
     drawing->start();
@@ -658,8 +685,8 @@ void FontGlyphs::correct(QList<RecognizedLine> &block, const QImage &grey, doubl
     g_lastFont = found;
 }
 
-void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin,
-                                     double scale) const
+void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                                     const std::function<void(const LaidOutCheck *check)> &layOut) const
 {
     g_lastFont.clear();
     const Cells cells(grey, block);
@@ -667,6 +694,13 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         return;
     const Geometry geometry(grey.size(), scale);
     const int inset = std::max(1, int(std::lround(0.25 * scale)));
+
+    // The pixels compared of the cell in grid column `column`.
+    const auto windowOf = [&](long column) {
+        const double left = origin + (double(column) - 0.5) * pitch;
+        return Window{std::max(0, int(std::lround(left)) + inset),
+                      std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+    };
 
     // Each line's baseline, first from the bottoms of its characters that stand on it.
     static const QString standing = QStringLiteral("abcdefhiklmnorstuvwxzABCDEFGHIKLMNOPRSTUVWXYZ0123456789");
@@ -705,9 +739,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                 const long column = columnOf(word.symbolBoxes[i]);
                 if (word.symbols[i].size() != 1 || taken.value(column) > 1)
                     continue;
-                const double left = origin + (double(column) - 0.5) * pitch;
-                Window window{std::max(0, int(std::lround(left)) + inset),
-                              std::min(cells.width() - 1, int(std::lround(left + pitch)) - inset)};
+                const Window window = windowOf(column);
                 if (window.right < window.left)
                     continue;
                 if (kSure.contains(word.symbols[i][0]))
@@ -935,20 +967,18 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
     // cell closely, otherwise the glyph that matches it clearly best, if any does.
-    const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
-        const FontSize &font = *fit.font;
+    const auto posesOf = [&](const Fit &fit, const Placed &placed) {
         const double pen = std::floor((fit.firstPen + double(placed.column) * fit.advance) * kQuarters + 0.01) / kQuarters;
-        const std::vector<Pose> poses = posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+        return posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+    };
+    // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
+    // less closely.
+    const auto matchesClosely = [&](const Fit &fit, const Match &match) { return match.share < std::max(kMatches, 2 * fit.score); };
+    // The glyphs other than the one read that match a cell best, closest first: every one
+    // at the cell's place first, then the closest few about it.
+    const auto closestGlyphs = [&](const Fit &fit, const Placed &placed, const std::vector<Pose> &poses) {
+        const FontSize &font = *fit.font;
         const Pose &here = poses[poses.size() / 2];
-        const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
-        // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
-        // less closely.
-        const bool readMatches = asRead.share < std::max(kMatches, 2 * fit.score);
-        if (readFits)
-            *readFits = readMatches;
-        if (readMatches)
-            return placed.character;
-        // Every glyph at the cell's place first, then the closest few about it.
         std::vector<std::pair<double, QChar>> ranked;
         for (QChar other : cellCharacters()) {
             if (other != placed.character)
@@ -956,24 +986,51 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         const size_t closest = std::min(kClosest, ranked.size());
         std::partial_sort(ranked.begin(), ranked.begin() + qsizetype(closest), ranked.end());
-        std::vector<Match> matches;
+        std::vector<std::pair<Match, QChar>> matches;
         for (size_t i = 0; i < closest; ++i)
-            matches.push_back(bestMatch(cells, font, geometry, ranked[i].second, placed.window, poses));
-        std::vector<size_t> order(closest);
-        std::iota(order.begin(), order.end(), 0);
-        std::sort(order.begin(), order.end(), [&](size_t a, size_t b) { return matches[a].share < matches[b].share; });
-        const Match &best = matches[order[0]];
-        const QChar bestCharacter = ranked[order[0]].second;
+            matches.emplace_back(bestMatch(cells, font, geometry, ranked[i].second, placed.window, poses), ranked[i].second);
+        std::sort(matches.begin(), matches.end(), [](const auto &a, const auto &b) { return a.first.share < b.first.share; });
+        return matches;
+    };
+    const auto seen = [&](const Fit &fit, const Placed &placed, bool *readFits = nullptr) {
+        const FontSize &font = *fit.font;
+        const std::vector<Pose> poses = posesOf(fit, placed);
+        const Match asRead = bestMatch(cells, font, geometry, placed.character, placed.window, poses);
+        const bool readMatches = matchesClosely(fit, asRead);
+        if (readFits)
+            *readFits = readMatches;
+        if (readMatches)
+            return placed.character;
+        const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
+        const Match &best = closest.front().first;
+        const QChar bestCharacter = closest.front().second;
         const double distance = glyphDistance(*glyphAt(font, placed.character, best.pose), *glyphAt(font, bestCharacter, best.pose),
                                               font, geometry, placed.window, best.pose, cells.height());
         const bool closer = distance > 0 && (asRead.apart - best.apart) / distance > kCloser;
-        const bool alone = closest < 2 || matches[order[1]].share > best.share + kRunnerUp;
+        const bool alone = closest.size() < 2 || closest[1].first.share > best.share + kRunnerUp;
         if (!closer || !alone || best.share > kCellFits)
             return placed.character;
         diagText(QStringLiteral("   [FontGlyphs] %1 looks like %2 in %3").arg(placed.character).arg(bestCharacter).arg(font.family));
         return bestCharacter;
     };
-    // A digit between two digits is part of a number, which is worse changed than missed.
+    // Fonts of one design that fit about as well see the same character in a cell, or
+    // none: one whose glyph of the character read does not match the cell either, and
+    // which sees no other clearly, draws that character otherwise (a comma's tail) and
+    // cannot tell.
+    const auto othersAgree = [&](const Placed &placed, QChar best) {
+        return std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) {
+            bool readFits = false;
+            const QChar other = seen(fit, placed, &readFits);
+            return other == best || (other == placed.character && !readFits);
+        });
+    };
+    // A digit between two digits is part of a number, which is worse changed than missed:
+    // it becomes other than a digit ("T" of a time, "e" of an exponent or a hexadecimal
+    // number) only where that glyph matches its cell as closely as the font matches the block.
+    const auto closelyAs = [&](const Placed &placed, QChar character) {
+        return matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, character, placed.window,
+                                                      posesOf(fits.front(), placed)));
+    };
     const auto inNumber = [&](const Placed &placed) {
         const RecognizedWord &word = block[placed.line].words[placed.word];
         const auto digitAt = [&](qsizetype at) {
@@ -1013,7 +1070,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     }
     // Where the engine's boxes crowd together, a character's box may lie in the cell of
     // the one beside it, whose glyph then matches there: a character becomes the one read
-    // beside it only when that one's own cell shows it.
+    // beside it only when that one's own cell shows it, or clearly shows another
+    // character, which that one then becomes.
     const auto besideItself = [&](const Placed &placed, QChar best) {
         const auto &line = sequence[size_t(placed.line)];
         const size_t place = placeInLine[{placed.line, placed.word, placed.symbol}];
@@ -1024,20 +1082,38 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             if (beside.character != QString(best))
                 continue;
             const auto neighbour = indexOf.find({placed.line, beside.word, beside.symbol});
-            if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side || !fitsAsRead[neighbour->second])
+            if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side
+                || !(fitsAsRead[neighbour->second] || seenFirst[neighbour->second] != beside.character[0]))
                 return false;
         }
         return true;
     };
+    // A word most of whose cells the glyphs read does not match lies a cell off its ink (a
+    // character left out or made up before it): its digits tell nothing about the font.
+    std::map<std::pair<qsizetype, qsizetype>, int> wordFits;
+    for (size_t i = 0; i < all.size(); ++i)
+        wordFits[{all[i].line, all[i].word}] += fitsAsRead[i] ? 1 : -1;
+    const auto testsFont = [&](size_t i) { return inNumber(all[i]) && wordFits[{all[i].line, all[i].word}] > 0; };
+    // Nor does a digit the engine misread, whose cell another glyph matches as closely as
+    // the font matches the block ("2025" read as "2625"): the font explains that cell.
+    const auto misread = [&](size_t i) {
+        const Placed &placed = all[i];
+        return seenFirst[i] != placed.character && closelyAs(placed, seenFirst[i]);
+    };
     QString misdrawn;
     QHash<QChar, int> matched;
+    std::vector<bool> explained(all.size(), true);
     for (size_t i = 0; i < all.size(); ++i) {
-        if (inNumber(all[i]))
-            matched[all[i].character] += fitsAsRead[i] ? 1 : -1;
+        if (testsFont(i) && !fitsAsRead[i] && !misread(i)) {
+            explained[i] = false;
+            --matched[all[i].character];
+        } else if (testsFont(i)) {
+            matched[all[i].character] += fitsAsRead[i] ? 1 : 0;
+        }
     }
     for (size_t i = 0; i < all.size(); ++i) {
         const QChar digit = all[i].character;
-        if (inNumber(all[i]) && (seenFirst[i] != digit || matched.value(digit) < 0) && !misdrawn.contains(digit))
+        if (testsFont(i) && (!explained[i] || matched.value(digit) < 0) && !misdrawn.contains(digit))
             misdrawn += digit;
     }
     for (size_t i = 0; i < all.size(); ++i) {
@@ -1049,12 +1125,122 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                             && word.symbols[placed.symbol - 1][0].isLower();
         const QChar best = seenFirst[i];
         if (best == placed.character || misdrawn.contains(placed.character) || misdrawn.contains(best)
-            || (inNumber(placed) && !best.isDigit()) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
-            || !std::all_of(fits.begin() + 1, fits.end(), [&](const Fit &fit) { return seen(fit, placed) == best; }))
+            || (inNumber(placed) && !best.isDigit() && !closelyAs(placed, best)) || (inWord && best == placed.character.toUpper()) || !besideItself(placed, best)
+            || !othersAgree(placed, best))
             continue;
         word.symbols[placed.symbol] = QString(best);
         word.text = word.symbols.join(QString());
     }
+
+    // What the glyphs left in each cell they judged: the layout that follows reads some
+    // cells again and moves characters to others, and those alone are judged once more.
+    std::map<std::pair<qsizetype, long>, QChar> judged;
+    for (const Placed &placed : all) {
+        const QString &symbol = std::as_const(block)[placed.line].words[placed.word].symbols[placed.symbol];
+        if (symbol.size() == 1)
+            judged[{placed.line, placed.column}] = symbol[0];
+    }
+    // A line laid out a cell off its ink in places (a hash with a character left out and
+    // another read twice) is read from its cells alone where the glyphs clearly see what
+    // each holds, a blank cell being a space, and the reading differs from the layout's by
+    // a few characters at most: the grid's cells, not the engine's count of characters, say
+    // how many there are. Whether it was read so.
+    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn) {
+        const Fit &fit = fits.front();
+        QString read;
+        // Up to the end of the line's ink, which the layout may have left short.
+        const qsizetype cellsOfLine = std::max(
+            text.size(), qsizetype(std::lround((std::as_const(block)[line].box.right() - origin) / pitch)) - qsizetype(firstColumn) + 1);
+        for (qsizetype at = 0; at < cellsOfLine; ++at) {
+            const Placed placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
+            if (placed.window.right < placed.window.left)
+                return false;
+            const std::vector<Pose> poses = posesOf(fit, placed);
+            const Pose &here = poses[poses.size() / 2];
+            const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
+            if (blank.cellInk < 1) {
+                read += QLatin1Char(' ');
+                continue;
+            }
+            const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
+            const Match &best = closest.front().first;
+            if (best.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= best.share + kRunnerUp))
+                return false;
+            read += closest.front().second;
+        }
+        while (read.endsWith(QLatin1Char(' ')))
+            read.chop(1);
+        if (read.trimmed().isEmpty() || editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5))
+            return false;
+        text = read;
+        return true;
+    };
+    const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn) {
+        if (line < 0 || line >= block.size())
+            return;
+        // A character two columns wide, or beyond the basic plane, would put every one
+        // after it a column off its cell.
+        if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x2E80 || c.isSurrogate(); }))
+            return;
+        const auto placedAt = [&](qsizetype at) {
+            return Placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
+        };
+        const auto digitAt = [&](qsizetype at) { return at >= 0 && at < text.size() && text[at].isDigit(); };
+        static const QString separators = QStringLiteral(".,:;");
+        // A line laid out a cell off its ink here and there (a character left out, one
+        // made up) would have its characters taken for their neighbours: only a line whose
+        // characters nearly all match their cells is judged.
+        qsizetype characters = 0, matching = 0;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            if (text[at].isSpace())
+                continue;
+            ++characters;
+            const Placed placed = placedAt(at);
+            const auto before = judged.find({line, placed.column});
+            matching += (before != judged.end() && before->second == text[at])
+                        || (placed.window.right >= placed.window.left
+                            && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
+                                                                     posesOf(fits.front(), placed))));
+        }
+        if (matching < characters && readByGlyphs(line, text, firstColumn))
+            return;
+        if (matching < characters * 9 / 10)
+            return;
+        for (qsizetype at = 0; at < text.size(); ++at) {
+            const QChar read = text[at];
+            const Placed placed = placedAt(at);
+            const auto before = judged.find({line, placed.column});
+            if (read.isSpace() || (before != judged.end() && before->second == read) || placed.window.right < placed.window.left)
+                continue;
+            const QChar best = seen(fits.front(), placed);
+            if (best == read || misdrawn.contains(read) || misdrawn.contains(best))
+                continue;
+            // Between two digits a digit stays a digit and a separator a separator: only
+            // which one the glyphs decide.
+            const bool betweenDigits = digitAt(at - 1) && digitAt(at + 1);
+            if (betweenDigits
+                && ((read.isDigit() && !best.isDigit() && !closelyAs(placed, best))
+                    || (separators.contains(read) && !separators.contains(best))))
+                continue;
+            if (read.isLower() && at > 0 && text[at - 1].isLower() && best == read.toUpper())
+                continue;
+            // As in the block: the character beside it, when it is the one seen, has to
+            // show in its own cell.
+            constexpr std::array sides{-1, 1};
+            const bool besideShows = std::all_of(sides.begin(), sides.end(), [&](int side) {
+                const qsizetype other = at + side;
+                if (other < 0 || other >= text.size() || text[other] != best)
+                    return true;
+                bool shows = false;
+                seen(fits.front(), placedAt(other), &shows);
+                return shows;
+            });
+            if (!besideShows || !othersAgree(placed, best))
+                continue;
+            text[at] = best;
+        }
+    };
+    layOut(&check);
 }
 
 } // namespace quorvane

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -26,6 +27,10 @@ class GlyphCache;
 // poorly the character whose glyph matches it clearly best. A text in a font it does not know is left as read.
 class FontGlyphs {
 public:
+    // Gives the cells of line `line` of the block, laid out as `text` from grid column
+    // `firstColumn` on, the characters the font's glyphs clearly see in them.
+    using LaidOutCheck = std::function<void(qsizetype line, QString &text, int firstColumn)>;
+
     // Over the installed monospaced families, looked up when first needed.
     FontGlyphs();
     // `families`: the fonts that may have drawn the text.
@@ -41,7 +46,11 @@ public:
     // columns' centres lie at `origin` plus a whole number of pitches, in `grey`, the
     // dark-on-light image the engine read, which is the captured image scaled by `scale`.
     // Safe to call from any thread.
-    void correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale) const;
+    // `layOut`, when given, is called once the block is corrected, with a check of the
+    // lines as laid out on the grid (or none when no font fitted): the characters the
+    // layout gives cells it reads again, or moves, have not met the glyphs yet.
+    void correct(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                 const std::function<void(const LaidOutCheck *check)> &layOut = {}) const;
 
     // The family and pixel size found for the last block `correct` was given on this
     // thread, empty when none clearly fitted; for diagnostics and tests.
@@ -51,8 +60,8 @@ public:
     void releaseGlyphs();
 
 private:
-    void correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin,
-                             double scale) const;
+    void correctOnThisThread(QList<RecognizedLine> &block, const QImage &grey, double pitch, double origin, double scale,
+                             const std::function<void(const LaidOutCheck *check)> &layOut) const;
 
     const QStringList &families() const;
 

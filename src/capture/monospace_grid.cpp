@@ -1326,24 +1326,31 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &engine
         if (!grid)
             return std::nullopt;
         charactersAsElsewhere(kept, grey, *grid);
-        if (glyphs)
-            glyphs->correct(kept, grey, grid->pitch, grid->origin, scale);
-        // The leftmost character of the block starts its lines; indentation is counted
-        // from there, as the leftmost box does in the word layout.
-        int firstColumn = INT_MAX;
-        for (const RecognizedLine *line : block) {
-            for (const RecognizedWord &word : line->words) {
-                for (const QRect &box : word.symbolBoxes)
-                    firstColumn = std::min(firstColumn, grid->columnOf(centreOf(box)));
+        const auto layOut = [&](const FontGlyphs::LaidOutCheck *check) {
+            // The leftmost character of the block starts its lines; indentation is counted
+            // from there, as the leftmost box does in the word layout.
+            int firstColumn = INT_MAX;
+            for (const RecognizedLine *line : block) {
+                for (const RecognizedWord &word : line->words) {
+                    for (const QRect &box : word.symbolBoxes)
+                        firstColumn = std::min(firstColumn, grid->columnOf(centreOf(box)));
+                }
             }
-        }
-        for (qsizetype i = 0; i < block.size(); ++i) {
-            for (int blank = 0; blank < blanks[start + i]; ++blank)
-                output.append(QString());
-            RecognizedLine line = *block[i];
-            readClosingLine(line, unclosedBraces(output));
-            output.append(withStraightQuotes(lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn, reader)));
-        }
+            for (qsizetype i = 0; i < block.size(); ++i) {
+                for (int blank = 0; blank < blanks[start + i]; ++blank)
+                    output.append(QString());
+                RecognizedLine line = *block[i];
+                readClosingLine(line, unclosedBraces(output));
+                QString text = lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn, reader);
+                if (check)
+                    (*check)(i, text, firstColumn);
+                output.append(withStraightQuotes(text));
+            }
+        };
+        if (glyphs)
+            glyphs->correct(kept, grey, grid->pitch, grid->origin, scale, layOut);
+        else
+            layOut(nullptr);
         start = end;
     }
     return output.join(QLatin1Char('\n'));

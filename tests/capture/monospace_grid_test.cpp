@@ -435,8 +435,12 @@ std::pair<QImage, QList<RecognizedLine>> drawnAndRead(const QFont &font, const Q
 
 TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontThatDrewThem)
 {
-    const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024", "3f25 enp3s0 fd00 I0"};
-    const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024", "3#25 enp3s@ #d00 10"};
+    // A digit misread in a number ("2625", read where no other "6" is) tells nothing about
+    // the font's "6"; a "T" or "e" between digits is told from a digit by its glyph.
+    const QStringList shown{"CC -O2 main.o", "local id1 = 0x7b;", "ls l1 Ob vs 1024", "3f25 enp3s0 fd00 I0",
+                            "at 2025-01-09T08:30 1e07"};
+    const QStringList read{"cc -02 main.0", "l0ca1 idl = 0x7b;", "1s ll 0b vs 1024", "3#25 enp3s@ #d00 10",
+                           "at 2625-01-09108:30 1607"};
     const QStringList families = FontGlyphs::installedMonospacedFamilies();
     const FontGlyphs glyphs;
     ASSERT_TRUE(families.contains("DejaVu Sans Mono") && families.contains("Liberation Mono")) << families.join(", ").toStdString();
@@ -471,6 +475,33 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
     const auto [grey, lines] = drawnAndRead(serif, shown, read);
     EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").split('\n').first().toStdString(), read.first().toStdString());
     EXPECT_EQ(FontGlyphs::lastFont(), QString());
+}
+
+// The layout reads some cells again, or moves characters, after the glyphs have looked
+// ("^4.17.21" read again as "44.17.21"): the glyphs judge what it gives the cells, a
+// separator between digits only as another separator. A line laid out a cell off its ink
+// (a character left out, another read twice, two swapped) is read from its cells.
+TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
+{
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(16);
+    const QStringList shown{"version: ^4.17.21", "id = 0xEDB8 at 1200,12.5", "3f2504e0-4f89-11d3-9a0c"};
+    const double pitch = QFontMetricsF(font).horizontalAdvance(u'M');
+    auto [grey, lines] = drawnAndRead(font, shown, shown);
+    QStringList checked;
+    FontGlyphs({"DejaVu Sans Mono"}).correct(lines, grey, pitch, 20 + pitch / 2, 1.0, [&](const FontGlyphs::LaidOutCheck *check) {
+        ASSERT_NE(check, nullptr);
+        const std::pair<qsizetype, QString> laidOut[]{
+            {0, "version: 44.17.21"}, {1, "id = @xEDB8 at 1200.12.5"}, {1, " id = 0xEDB8 at 1200,12."},
+            {2, "32504e0-4f89-11d3-9a0cc"}, {2, "3f2504e0-4f89-11d39-a0c"}};
+        for (auto [line, text] : laidOut) {
+            (*check)(line, text, 0);
+            checked.append(text);
+        }
+    });
+    EXPECT_EQ(checked.join('\n').toStdString(),
+              "version: ^4.17.21\nid = 0xEDB8 at 1200,12.5\nid = 0xEDB8 at 1200,12.5\n3f2504e0-4f89-11d3-9a0c\n"
+              "3f2504e0-4f89-11d3-9a0c");
 }
 
 // A font that draws a digit otherwise than the text does (its zero drawn in another

@@ -211,6 +211,7 @@ TEST_F(OCRServiceTest, CodeModeKeepsNumbersAndOperatorsAsShown)
         "WHERE at >= '2023-10-15' AND total <> 0;",
         "job=8e2a7c41 queue=mail started worker=03",
         "i += 1; j -= 10",
+        "at 2025-06-02T22:41:07Z row=1200,12.5,0.1",
     };
     for (const Theme &theme : {kLight, kDark, kSolarizedLight, kSolarizedDark}) {
         for (int size : {13, 16}) {
