@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 using namespace quorvane;
 
 namespace {
@@ -466,7 +468,10 @@ TEST(MonospaceGrid, CharactersTheEngineConfusesAreToldApartByTheGlyphsOfTheFontT
         const auto [grey, lines] = drawnAndRead(font, shown, read, QFont(), cell, centred);
         EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").toStdString(), shown.join('\n').toStdString())
             << family << " in cells " << cell;
-        EXPECT_EQ(FontGlyphs::lastFont(), QStringLiteral("%1 %2").arg(family).arg(size));
+        // Squeezed into narrower cells, the text fits sizes within half a pixel about alike.
+        const QString found = FontGlyphs::lastFont();
+        EXPECT_TRUE(found.startsWith(QString(family) + ' ') && std::abs(found.section(' ', -1).toDouble() - size) <= 0.5)
+            << found.toStdString() << " for " << family << " " << size;
     }
 
     // A font of no installed glyphs is left as read (but for the text's own rules).
