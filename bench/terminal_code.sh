@@ -40,8 +40,10 @@ show_in_terminals() {
     local pt unit=px
     pt=$(awk "BEGIN {print $size * 0.75}")
     if [ -n "$points" ]; then
+      # Stepping one further every round of fonts keeps each font from always drawing at
+      # the same size when there are as many sizes as fonts.
       local listed=($points)
-      pt=${listed[$((n % ${#listed[@]}))]} size=${listed[$((n % ${#listed[@]}))]} unit=pt
+      pt=${listed[$(((n + n / ${#fonts[@]}) % ${#listed[@]}))]} size=$pt unit=pt
     fi
     for theme in light dark; do
         case $palette-$theme in
