@@ -3,12 +3,15 @@
 // benchmark: each TEXT_DIR/NAME (any text file) in DejaVu Sans Mono, Liberation Mono and
 // Noto Sans Mono, light and dark, at sizes from 11 to 16 px, as
 // OUTPUT_DIR/NAME-FONT-SIZEpx-THEME.png with its true text beside it as .gt.txt.
-// FIRST_PX moves the six sizes (12 gives 12 to 17 px) and FIRST_PX-LAST_PX spans any
-// sizes (12-18 gives seven), FONTS (comma-separated) replaces the fonts, and the theme
-// sets "solarized" and "gruvbox" draw in those editor themes' colours (Solarized's low
-// contrast, Gruvbox's warm greys and creams) instead of plain black and white.
+// FIRST_PX moves the six sizes (12 gives 12 to 17 px), FIRST_PX-LAST_PX spans any
+// sizes (12-18 gives seven) and PX,PX,... names sizes that need not be neighbours
+// (11,13,17,19), FONTS (comma-separated) replaces the fonts, and the theme sets
+// "solarized", "gruvbox" and "nord" draw in those editor themes' colours (Solarized's low
+// contrast, Gruvbox's warm greys and creams, Nord's cool blue-greys) instead of plain
+// black and white.
 //
-// Usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX[-LAST_PX] [FONTS [plain|solarized|gruvbox]]]
+// Usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord]]]
+//        SIZES: FIRST_PX, FIRST_PX-LAST_PX or PX,PX,...
 #include "bench_support.h"
 
 #include <QDir>
@@ -20,6 +23,7 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -33,6 +37,7 @@ struct Theme {
 const QList<Theme> kPlainThemes{{QColor("#ffffff"), QColor("#24292e"), "light"}, {QColor("#282c34"), QColor("#abb2bf"), "dark"}};
 const QList<Theme> kSolarizedThemes{{QColor("#fdf6e3"), QColor("#657b83"), "light"}, {QColor("#002b36"), QColor("#839496"), "dark"}};
 const QList<Theme> kGruvboxThemes{{QColor("#fbf1c7"), QColor("#3c3836"), "light"}, {QColor("#282828"), QColor("#ebdbb2"), "dark"}};
+const QList<Theme> kNordThemes{{QColor("#eceff4"), QColor("#2e3440"), "light"}, {QColor("#2e3440"), QColor("#d8dee9"), "dark"}};
 const QStringList kDefaultFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
 
 } // namespace
@@ -42,21 +47,30 @@ int main(int argc, char **argv)
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [FIRST_PX[-LAST_PX] [FONTS [plain|solarized|gruvbox]]]\n");
+        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord]]]\n");
         return 2;
     }
-    const QStringList span = argc > 3 ? QString::fromLocal8Bit(argv[3]).split('-') : QStringList{"11"};
-    const int firstSize = span[0].toInt();
-    const int sizeCount = span.size() > 1 ? span[1].toInt() - firstSize + 1 : 6;
-    if (firstSize <= 0 || sizeCount <= 0) {
-        std::fprintf(stderr, "render_code_text: sizes must be FIRST_PX or FIRST_PX-LAST_PX, smallest first\n");
+    const QString sizeArgument = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("11");
+    QList<int> sizes;
+    if (sizeArgument.contains(',')) {
+        for (const QString &size : sizeArgument.split(','))
+            sizes.append(size.toInt());
+    } else {
+        const QStringList span = sizeArgument.split('-');
+        const int firstSize = span[0].toInt();
+        const int lastSize = span.size() > 1 ? span[1].toInt() : firstSize + 5;
+        for (int size = firstSize; size <= lastSize; ++size)
+            sizes.append(size);
+    }
+    if (sizes.isEmpty() || std::any_of(sizes.cbegin(), sizes.cend(), [](int size) { return size <= 0; })) {
+        std::fprintf(stderr, "render_code_text: sizes must be FIRST_PX, FIRST_PX-LAST_PX (smallest first) or PX,PX,...\n");
         return 2;
     }
     const QStringList fonts = argc > 4 ? QString::fromLocal8Bit(argv[4]).split(',') : kDefaultFonts;
     const QByteArray palette = argc > 5 ? QByteArray(argv[5]) : QByteArray("plain");
-    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}};
+    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}, {"nord", kNordThemes}};
     if (!palettes.contains(palette)) {
-        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized or gruvbox\n", palette.constData());
+        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized, gruvbox or nord\n", palette.constData());
         return 2;
     }
     const QList<Theme> themes = palettes.value(palette);
@@ -77,7 +91,7 @@ int main(int argc, char **argv)
                 // Terminals and most editors by default draw `<=`, `===` and `!=` as the
                 // characters typed, not as the ligatures fonts such as JetBrains Mono offer.
                 font.setStyleStrategy(QFont::PreferNoShaping);
-                font.setPixelSize(firstSize + (n * 3 + f * 2 + t) % sizeCount);
+                font.setPixelSize(sizes[(n * 3 + f * 2 + t) % sizes.size()]);
                 const QFontMetrics metrics(font);
                 int width = 0;
                 for (const QString &line : lines)

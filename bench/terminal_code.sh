@@ -2,17 +2,20 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and four slices written later, bench/code_heldout_b, _c, _d
-# and _e: terminal output, logs, config, tables and source files in further languages,
+# tuned on (bench/code_heldout and five slices written later, bench/code_heldout_b, _c, _d,
+# _e and _f: terminal output, logs, config, tables and source files in further languages,
 # rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice d in Noto
 # Mono too, at 12 to 17 px, in Solarized's low-contrast colours; slice e in JetBrains Mono,
-# Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours). Each half is read as
-# rendered images and in real xterm windows under a private Xvfb (11 to 16 px, light and
-# dark, unless a slice says otherwise); prints the character
+# Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours; slice f - compiler
+# errors, unit status, block ids, certificates, firewall counters, query tables - in Noto
+# Mono, DejaVu Sans Mono and Liberation Mono at 11, 13, 17 and 19 px and in xterm at 9,
+# 10.5 and 11 pt, in Nord's colours). Each half is read as rendered images and in real
+# xterm windows under a private Xvfb (11 to 16 px, light and dark, unless a slice says
+# otherwise); prints the character
 # error rate counting every space, and how many of the true text's numbers (every token
 # holding a digit: addresses, versions, times, hashes) came back changed.
 #
-# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 7 minutes on a quiet machine)
+# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 8 minutes on a quiet machine)
 set -euo pipefail
 inside=no
 if [ "${1:-}" = --inside-xvfb ]; then inside=yes; shift; fi
@@ -23,9 +26,9 @@ bin=$build/bench
 export QT_QPA_PLATFORM=offscreen
 
 # Shows each true text of folder $1 in an xterm in the fonts that follow, one after another
-# ($sizes sizes from $first_px up in turn, light and dark, in $palette's colours), and
-# grabs the window's text area into $2.
-first_px=11 sizes=6 palette=plain
+# ($sizes sizes from $first_px up in turn, or the point sizes $points names, light and
+# dark, in $palette's colours), and grabs the window's text area into $2.
+first_px=11 sizes=6 points='' palette=plain
 show_in_terminals() {
   local from=$1 to=$2
   shift 2
@@ -33,6 +36,15 @@ show_in_terminals() {
   mkdir -p "$to"
   for truth in "$from"/*.gt.txt; do
     local size=$((first_px + n % sizes)) font=${fonts[$((n % ${#fonts[@]}))]}
+    # xterm takes points; the screen has 96 pixels per inch.
+    local pt unit=px
+    pt=$(awk "BEGIN {print $size * 0.75}")
+    if [ -n "$points" ]; then
+      # Stepping one further every round of fonts keeps each font from always drawing at
+      # the same size when there are as many sizes as fonts.
+      local listed=($points)
+      pt=${listed[$(((n + n / ${#fonts[@]}) % ${#listed[@]}))]} size=$pt unit=pt
+    fi
     for theme in light dark; do
         case $palette-$theme in
           plain-light) colours=(-bg white -fg black) ;;
@@ -41,10 +53,11 @@ show_in_terminals() {
           solarized-dark) colours=(-bg '#002b36' -fg '#839496') ;;
           gruvbox-light) colours=(-bg '#fbf1c7' -fg '#3c3836') ;;
           gruvbox-dark) colours=(-bg '#282828' -fg '#ebdbb2') ;;
+          nord-light) colours=(-bg '#eceff4' -fg '#2e3440') ;;
+          nord-dark) colours=(-bg '#2e3440' -fg '#d8dee9') ;;
         esac
-        name=$(printf '%s-%s-%spx' "$(basename "$truth" .gt.txt)" $theme $size)
-        # xterm takes points; the screen has 96 pixels per inch.
-        xterm -fa "$font" -fs "$(awk "BEGIN {print $size * 0.75}")" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
+        name=$(printf '%s-%s-%s%s' "$(basename "$truth" .gt.txt)" $theme $size $unit)
+        xterm -fa "$font" -fs "$pt" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
           -title "$name" -e sh -c "printf '\\033[?25l'; cat '$truth'; sleep 30" &
         pid=$!
         window=$(xdotool search --sync --onlyvisible --name "$name" | head -1)
@@ -68,6 +81,8 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/heldout-d-truth" "$work/heldout-d-terminal" 'Noto Mono' 'DejaVu Sans Mono' 'Liberation Mono'
   first_px=12 sizes=7 palette=gruvbox
   show_in_terminals "$work/heldout-e-truth" "$work/heldout-e-terminal" 'JetBrains Mono' 'Hack' 'Noto Sans Mono'
+  points='9 10.5 11' palette=nord
+  show_in_terminals "$work/heldout-f-truth" "$work/heldout-f-terminal" 'Noto Mono' 'Liberation Mono' 'DejaVu Sans Mono'
   exit 0
 fi
 
@@ -89,11 +104,12 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e; do
+for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e heldout-f; do
   from=$root/bench/code_${slice/-/_}
   case $slice in
     heldout-d) "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null ;;
     heldout-e) "$bin/render_code_text" "$from" "$work/$slice" 12-18 'JetBrains Mono,Hack,Noto Sans Mono' gruvbox >/dev/null ;;
+    heldout-f) "$bin/render_code_text" "$from" "$work/$slice" 11,13,17,19 'Noto Mono,DejaVu Sans Mono,Liberation Mono' nord >/dev/null ;;
     *) "$bin/render_code_text" "$from" "$work/$slice" >/dev/null ;;
   esac
   # The texts as they are, for the terminals.
@@ -130,4 +146,8 @@ echo "== held-out slice e: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-e" "$work/heldout-e-out"
 echo "== held-out slice e: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-e-terminal" "$work/heldout-e-terminal-out"
+echo "== held-out slice f: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-f" "$work/heldout-f-out"
+echo "== held-out slice f: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-f-terminal" "$work/heldout-f-terminal-out"
 echo "results in $work"
