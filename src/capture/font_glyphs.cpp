@@ -595,6 +595,55 @@ double trimmedMean(std::vector<double> values)
     return sum / double(kept);
 }
 
+// Lines of a terminal or an editor stand a whole number of rows apart. A line whose
+// baseline came from characters the engine made up (a rule of dashes read as letters
+// stands them on the dashes) is put back on the rows the other lines keep; a block whose
+// lines keep no rows is left as it is.
+void keepOnRows(std::vector<int> &baselines)
+{
+    const size_t count = baselines.size();
+    if (count < 3)
+        return;
+    std::vector<double> gaps;
+    for (size_t i = 1; i < count; ++i) {
+        if (baselines[i] <= baselines[i - 1])
+            return;
+        gaps.push_back(baselines[i] - baselines[i - 1]);
+    }
+    // Each line's row, counting the empty rows between lines.
+    const double rough = median(gaps);
+    if (!(rough >= 6))
+        return;
+    std::vector<double> rowOf{0};
+    for (const double gap : gaps)
+        rowOf.push_back(rowOf.back() + std::max(1.0, std::round(gap / rough)));
+    // The rows from the median of the slopes between every two lines and the median
+    // offset, which one line off them does not move; an editor's line height may lie
+    // between whole pixels, so no one gap gives it.
+    std::vector<double> slopes;
+    for (size_t i = 0; i < count; ++i) {
+        for (size_t j = i + 1; j < count; ++j)
+            slopes.push_back((baselines[j] - baselines[i]) / (rowOf[j] - rowOf[i]));
+    }
+    const double row = median(slopes);
+    std::vector<double> offsets;
+    for (size_t i = 0; i < count; ++i)
+        offsets.push_back(baselines[i] - row * rowOf[i]);
+    const double first = median(offsets);
+    // A pixel either way is rounding.
+    constexpr double leeway = 1.5;
+    const auto offRow = [&](size_t i) { return std::abs(baselines[i] - (first + row * rowOf[i])); };
+    size_t kept = 0;
+    for (size_t i = 0; i < count; ++i)
+        kept += offRow(i) <= leeway ? 1 : 0;
+    if (kept * 3 < count * 2)
+        return;
+    for (size_t i = 0; i < count; ++i) {
+        if (offRow(i) > leeway)
+            baselines[i] = int(std::lround(first + row * rowOf[i]));
+    }
+}
+
 } // namespace
 
 FontGlyphs::FontGlyphs() : m_glyphs(std::make_unique<GlyphCache>()) {}
@@ -849,6 +898,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             if (!rises[l].empty())
                 fit.baselines[l] += int(std::lround(median(rises[l])));
         }
+        keepOnRows(fit.baselines);
         // Text drawn by Qt puts its pens a whole advance apart, a terminal a whole number of
         // pixels: the one the cells agree with more.
         int agreeing = -1;
@@ -1145,7 +1195,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // each holds, a blank cell being a space, and the reading differs from the layout's by
     // a few characters at most: the grid's cells, not the engine's count of characters, say
     // how many there are. Whether it was read so.
-    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn) {
+    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn, bool engineMostlyRight) {
         const Fit &fit = fits.front();
         QString read;
         // Up to the end of the line's ink, which the layout may have left short.
@@ -1170,7 +1220,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         }
         while (read.endsWith(QLatin1Char(' ')))
             read.chop(1);
-        if (read.trimmed().isEmpty() || editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5))
+        // Where the engine's own characters mostly miss their cells (a rule of dashes read
+        // as letters), its count of them tells nothing, and the glyphs alone read the line.
+        if (read.trimmed().isEmpty()
+            || (engineMostlyRight && editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5)))
             return false;
         text = read;
         return true;
@@ -1202,7 +1255,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                             && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
                                                                      posesOf(fits.front(), placed))));
         }
-        if (matching < characters && readByGlyphs(line, text, firstColumn))
+        if (matching < characters && readByGlyphs(line, text, firstColumn, matching * 2 >= characters))
             return;
         if (matching < characters * 9 / 10)
             return;

@@ -509,6 +509,26 @@ TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
               "3f2504e0-4f89-11d3-9a0c");
 }
 
+// A table's rule of dashes boxed as letters stands them on the dashes, above the row's
+// baseline: its glyphs are still looked for on the rows the other lines keep.
+TEST(MonospaceGrid, ARuleOfDashesReadAsLettersIsReadFromItsCellsOnTheRowsOfTheOthers)
+{
+    const QStringList shown{" region | orders | share", "--------+--------+-------", " north  |   1204 | 31.2%",
+                            " south  |    877 | 19.4%"};
+    const QStringList read{" region | orders | share", "wr  ee theneeeeoteeeoo ee", " north  |   1204 | 31.2%",
+                           " south  |    877 | 19.4%"};
+    const FontGlyphs glyphs;
+    for (const auto &[family, size] : {std::pair("DejaVu Sans Mono", 13), std::pair("DejaVu Sans Mono", 16),
+                                       std::pair("Liberation Mono", 16)}) {
+        QFont font(family);
+        font.setPixelSize(size);
+        const auto [grey, lines] = drawnAndRead(font, shown, read);
+        EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").toStdString(),
+                  shown.join('\n').toStdString())
+            << family << " " << size;
+    }
+}
+
 // A font that draws a digit otherwise than the text does (its zero drawn in another
 // font) fits the text's other characters closely, but changes none of that digit's cells
 // nor its look-alikes'.
