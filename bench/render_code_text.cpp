@@ -6,11 +6,12 @@
 // FIRST_PX moves the six sizes (12 gives 12 to 17 px), FIRST_PX-LAST_PX spans any
 // sizes (12-18 gives seven) and PX,PX,... names sizes that need not be neighbours
 // (11,13,17,19), FONTS (comma-separated) replaces the fonts, and the theme sets
-// "solarized", "gruvbox" and "nord" draw in those editor themes' colours (Solarized's low
-// contrast, Gruvbox's warm greys and creams, Nord's cool blue-greys) instead of plain
-// black and white.
+// "solarized", "gruvbox", "nord" and "dracula" draw in those editor themes' colours
+// (Solarized's low contrast, Gruvbox's warm greys and creams, Nord's cool blue-greys,
+// Dracula's near-white on blue-black, with One Light's dark grey on off-white as its
+// light half since Dracula has none) instead of plain black and white.
 //
-// Usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord]]]
+// Usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula]]]
 //        SIZES: FIRST_PX, FIRST_PX-LAST_PX or PX,PX,...
 #include "bench_support.h"
 
@@ -38,6 +39,7 @@ const QList<Theme> kPlainThemes{{QColor("#ffffff"), QColor("#24292e"), "light"},
 const QList<Theme> kSolarizedThemes{{QColor("#fdf6e3"), QColor("#657b83"), "light"}, {QColor("#002b36"), QColor("#839496"), "dark"}};
 const QList<Theme> kGruvboxThemes{{QColor("#fbf1c7"), QColor("#3c3836"), "light"}, {QColor("#282828"), QColor("#ebdbb2"), "dark"}};
 const QList<Theme> kNordThemes{{QColor("#eceff4"), QColor("#2e3440"), "light"}, {QColor("#2e3440"), QColor("#d8dee9"), "dark"}};
+const QList<Theme> kDraculaThemes{{QColor("#fafafa"), QColor("#383a42"), "light"}, {QColor("#282a36"), QColor("#f8f8f2"), "dark"}};
 const QStringList kDefaultFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
 
 } // namespace
@@ -47,7 +49,7 @@ int main(int argc, char **argv)
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord]]]\n");
+        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula]]]\n");
         return 2;
     }
     const QString sizeArgument = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("11");
@@ -68,9 +70,9 @@ int main(int argc, char **argv)
     }
     const QStringList fonts = argc > 4 ? QString::fromLocal8Bit(argv[4]).split(',') : kDefaultFonts;
     const QByteArray palette = argc > 5 ? QByteArray(argv[5]) : QByteArray("plain");
-    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}, {"nord", kNordThemes}};
+    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}, {"nord", kNordThemes}, {"dracula", kDraculaThemes}};
     if (!palettes.contains(palette)) {
-        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized, gruvbox or nord\n", palette.constData());
+        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized, gruvbox, nord or dracula\n", palette.constData());
         return 2;
     }
     const QList<Theme> themes = palettes.value(palette);

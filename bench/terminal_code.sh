@@ -2,20 +2,24 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and five slices written later, bench/code_heldout_b, _c, _d,
-# _e and _f: terminal output, logs, config, tables and source files in further languages,
+# tuned on (bench/code_heldout and six slices written later, bench/code_heldout_b, _c, _d,
+# _e, _f and _g: terminal output, logs, config, tables and source files in further languages,
 # rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice d in Noto
 # Mono too, at 12 to 17 px, in Solarized's low-contrast colours; slice e in JetBrains Mono,
 # Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours; slice f - compiler
 # errors, unit status, block ids, certificates, firewall counters, query tables - in Noto
 # Mono, DejaVu Sans Mono and Liberation Mono at 11, 13, 17 and 19 px and in xterm at 9,
-# 10.5 and 11 pt, in Nord's colours). Each half is read as rendered images and in real
+# 10.5 and 11 pt, in Nord's colours; slice g - a long listing, logged-in users, device
+# ids, a build's percentages, package versions, environment, a lockfile's hashes, packet
+# lines with MAC addresses and ports, inode counts, Perl - in Hack, Noto Sans Mono and
+# Liberation Mono at 12, 14, 16 and 18 px and in xterm at 9.5, 10 and 12 pt, in Dracula's
+# dark and One Light's light colours). Each half is read as rendered images and in real
 # xterm windows under a private Xvfb (11 to 16 px, light and dark, unless a slice says
 # otherwise); prints the character
 # error rate counting every space, and how many of the true text's numbers (every token
 # holding a digit: addresses, versions, times, hashes) came back changed.
 #
-# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 8 minutes on a quiet machine)
+# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 9 minutes on a quiet machine)
 set -euo pipefail
 inside=no
 if [ "${1:-}" = --inside-xvfb ]; then inside=yes; shift; fi
@@ -55,6 +59,8 @@ show_in_terminals() {
           gruvbox-dark) colours=(-bg '#282828' -fg '#ebdbb2') ;;
           nord-light) colours=(-bg '#eceff4' -fg '#2e3440') ;;
           nord-dark) colours=(-bg '#2e3440' -fg '#d8dee9') ;;
+          dracula-light) colours=(-bg '#fafafa' -fg '#383a42') ;;
+          dracula-dark) colours=(-bg '#282a36' -fg '#f8f8f2') ;;
         esac
         name=$(printf '%s-%s-%s%s' "$(basename "$truth" .gt.txt)" $theme $size $unit)
         xterm -fa "$font" -fs "$pt" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
@@ -83,6 +89,8 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/heldout-e-truth" "$work/heldout-e-terminal" 'JetBrains Mono' 'Hack' 'Noto Sans Mono'
   points='9 10.5 11' palette=nord
   show_in_terminals "$work/heldout-f-truth" "$work/heldout-f-terminal" 'Noto Mono' 'Liberation Mono' 'DejaVu Sans Mono'
+  points='9.5 10 12' palette=dracula
+  show_in_terminals "$work/heldout-g-truth" "$work/heldout-g-terminal" 'Hack' 'Noto Sans Mono' 'Liberation Mono'
   exit 0
 fi
 
@@ -104,12 +112,13 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e heldout-f; do
+for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e heldout-f heldout-g; do
   from=$root/bench/code_${slice/-/_}
   case $slice in
     heldout-d) "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null ;;
     heldout-e) "$bin/render_code_text" "$from" "$work/$slice" 12-18 'JetBrains Mono,Hack,Noto Sans Mono' gruvbox >/dev/null ;;
     heldout-f) "$bin/render_code_text" "$from" "$work/$slice" 11,13,17,19 'Noto Mono,DejaVu Sans Mono,Liberation Mono' nord >/dev/null ;;
+    heldout-g) "$bin/render_code_text" "$from" "$work/$slice" 12,14,16,18 'Hack,Noto Sans Mono,Liberation Mono' dracula >/dev/null ;;
     *) "$bin/render_code_text" "$from" "$work/$slice" >/dev/null ;;
   esac
   # The texts as they are, for the terminals.
@@ -150,4 +159,8 @@ echo "== held-out slice f: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-f" "$work/heldout-f-out"
 echo "== held-out slice f: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-f-terminal" "$work/heldout-f-terminal-out"
+echo "== held-out slice g: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-g" "$work/heldout-g-out"
+echo "== held-out slice g: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-g-terminal" "$work/heldout-g-terminal-out"
 echo "results in $work"
