@@ -7,7 +7,7 @@
 // distance and prints each file's rate and the total (summed distances over summed true
 // lengths). Without --exact, runs of white space count as one space and both ends are
 // trimmed, so line breaks and paragraph gaps do not count; --exact keeps every space
-// (for program text, where indentation matters).
+// (for program text, where indentation matters) but the indentation every line shares.
 #include "bench_support.h"
 
 #include <QCoreApplication>
@@ -32,6 +32,17 @@ QString normalised(QString text, bool exact)
             while (line.endsWith(' '))
                 line.chop(1);
         }
+        // A capture's left edge is wherever the user dragged: its leftmost line starts the
+        // layout, so the indentation all lines share is no part of the text.
+        qsizetype shared = -1;
+        for (const QString &line : std::as_const(lines)) {
+            if (!line.isEmpty()) {
+                const qsizetype indent = std::find_if(line.cbegin(), line.cend(), [](QChar c) { return c != ' '; }) - line.cbegin();
+                shared = shared < 0 ? indent : std::min(shared, indent);
+            }
+        }
+        for (QString &line : lines)
+            line.remove(0, std::max<qsizetype>(0, shared));
         return lines.join('\n');
     }
     return text.simplified();

@@ -598,22 +598,22 @@ double trimmedMean(std::vector<double> values)
 // Lines of a terminal or an editor stand a whole number of rows apart. A line whose
 // baseline came from characters the engine made up (a rule of dashes read as letters
 // stands them on the dashes) is put back on the rows the other lines keep; a block whose
-// lines keep no rows is left as it is.
-void keepOnRows(std::vector<int> &baselines)
+// lines keep no rows is left as it is. The rows' height, when they keep them.
+std::optional<double> keepOnRows(std::vector<int> &baselines)
 {
     const size_t count = baselines.size();
     if (count < 3)
-        return;
+        return std::nullopt;
     std::vector<double> gaps;
     for (size_t i = 1; i < count; ++i) {
         if (baselines[i] <= baselines[i - 1])
-            return;
+            return std::nullopt;
         gaps.push_back(baselines[i] - baselines[i - 1]);
     }
     // Each line's row, counting the empty rows between lines.
     const double rough = median(gaps);
     if (!(rough >= 6))
-        return;
+        return std::nullopt;
     std::vector<double> rowOf{0};
     for (const double gap : gaps)
         rowOf.push_back(rowOf.back() + std::max(1.0, std::round(gap / rough)));
@@ -637,11 +637,12 @@ void keepOnRows(std::vector<int> &baselines)
     for (size_t i = 0; i < count; ++i)
         kept += offRow(i) <= leeway ? 1 : 0;
     if (kept * 3 < count * 2)
-        return;
+        return std::nullopt;
     for (size_t i = 0; i < count; ++i) {
         if (offRow(i) > leeway)
             baselines[i] = int(std::lround(first + row * rowOf[i]));
     }
+    return row;
 }
 
 } // namespace
@@ -744,6 +745,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     const Geometry geometry(grey.size(), scale);
     const int inset = std::max(1, int(std::lround(0.25 * scale)));
 
+    // The grid column of a character's box.
+    const auto columnOf = [&](const QRect &box) { return std::lround((box.left() + box.width() / 2.0 - origin) / pitch); };
     // The pixels compared of the cell in grid column `column`.
     const auto windowOf = [&](long column) {
         const double left = origin + (double(column) - 0.5) * pitch;
@@ -768,7 +771,6 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         baselines.push_back(int(std::lround(geometry.capturedY(bottoms.empty() ? line.box.bottom() + 1 : median(bottoms)))));
         // Where the engine placed two characters in one column, either may be in the
         // wrong cell.
-        const auto columnOf = [&](const QRect &box) { return std::lround((box.left() + box.width() / 2.0 - origin) / pitch); };
         QHash<long, int> taken;
         for (const RecognizedWord &word : line.words) {
             for (const QRect &box : word.symbolBoxes)
@@ -797,6 +799,9 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             }
         }
     }
+    // A line's baseline from characters the engine boxed wrongly would keep every font
+    // from fitting it.
+    keepOnRows(baselines);
     if (sure.empty())
         return;
     // The size at which a family's telling characters are as tall as the text's.
@@ -871,6 +876,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         double score = 1;
         double gain = 1;  // the cells' ink over the glyphs' where they match best
         std::vector<int> baselines;  // each line's, as the font's glyphs place it
+        std::optional<double> row;  // the height of the rows the lines keep, if they do
         double firstPen = 0, advance = 0;  // the pens of the columns, as they place them
     };
     const auto fitOf = [&](const FontSize &font, size_t every, const std::function<FontSize(const Match &)> &gainOf = {}) {
@@ -898,7 +904,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             if (!rises[l].empty())
                 fit.baselines[l] += int(std::lround(median(rises[l])));
         }
-        keepOnRows(fit.baselines);
+        fit.row = keepOnRows(fit.baselines);
         // Text drawn by Qt puts its pens a whole advance apart, a terminal a whole number of
         // pixels: the one the cells agree with more.
         int agreeing = -1;
@@ -1017,9 +1023,9 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
 
     // The character a font's glyphs see in a cell: the one read while its glyph matches the
     // cell closely, otherwise the glyph that matches it clearly best, if any does.
-    const auto posesOf = [&](const Fit &fit, const Placed &placed) {
+    const auto posesOf = [&](const Fit &fit, const Placed &placed, int rise = 0) {
         const double pen = std::floor((fit.firstPen + double(placed.column) * fit.advance) * kQuarters + 0.01) / kQuarters;
-        return posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)]});
+        return posesAround(pen, 0.25, {fit.baselines[size_t(placed.line)] + rise});
     };
     // A font drawn otherwise than the text's (a terminal's hinting) matches every cell
     // less closely.
@@ -1131,6 +1137,11 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             const Read &beside = line[place + size_t(side)];
             if (beside.character != QString(best))
                 continue;
+            // The next word's first character, columns away, is no neighbour.
+            const QList<QRect> &boxes = std::as_const(block)[placed.line].words[beside.word].symbolBoxes;
+            if (beside.word != placed.word && beside.symbol < boxes.size()
+                && std::abs(columnOf(boxes[beside.symbol]) - placed.column) > 1)
+                continue;
             const auto neighbour = indexOf.find({placed.line, beside.word, beside.symbol});
             if (neighbour == indexOf.end() || all[neighbour->second].column != placed.column + side
                 || !(fitsAsRead[neighbour->second] || seenFirst[neighbour->second] != beside.character[0]))
@@ -1190,47 +1201,121 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         if (symbol.size() == 1)
             judged[{placed.line, placed.column}] = symbol[0];
     }
-    // A line laid out a cell off its ink in places (a hash with a character left out and
-    // another read twice) is read from its cells alone where the glyphs clearly see what
-    // each holds, a blank cell being a space, and the reading differs from the layout's by
-    // a few characters at most: the grid's cells, not the engine's count of characters, say
-    // how many there are. Whether it was read so.
-    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn, bool engineMostlyRight) {
+    // What the glyphs see in a cell whose engine reading is `laidOut`: a space where no
+    // glyph explains its ink better than a blank does (a wide neighbour's edge reaching in),
+    // otherwise the glyph that matches it clearly best; none when no glyph does.
+    const auto cellReading = [&](const Placed &placed, const std::vector<Pose> &poses, QChar laidOut) -> std::optional<QChar> {
+        const Fit &fit = fits.front();
+        const Pose &here = poses[poses.size() / 2];
+        const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
+        const Match dot = difference(cells, *glyphAt(*fit.font, QLatin1Char('.'), here), *fit.font, geometry, placed.window, here);
+        // An underscore may lie below the font's line, where the next row's ink begins.
+        if (blank.cellInk < std::max(1.0, dot.glyphInk / 2))
+            return laidOut == u'_' ? laidOut : QLatin1Char(' ');
+        const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
+        const Match &best = closest.front().first;
+        if (best.apart >= blank.cellInk)
+            return QLatin1Char(' ');
+        // A glyph that agrees with the engine's reading, or that matches far better than
+        // any other, may match less closely: a terminal's hinting draws a thin stroke (a
+        // backtick, an underscore) otherwise.
+        const double runnerUp = closest.size() > 1 ? closest[1].first.share : 1.0;
+        const bool clearly = closest.front().second == laidOut || runnerUp >= 2 * best.share;
+        if (best.share > (clearly ? 2 * kCellFits : kCellFits) || runnerUp <= best.share + kRunnerUp)
+            return std::nullopt;
+        return closest.front().second;
+    };
+    // The cells of a line laid out as `text` from `firstColumn` on, `count` of them, as the
+    // glyphs clearly see them; none when a cell holds ink no glyph clearly matches.
+    const auto glyphsOfLine = [&](qsizetype line, const QString &text, long firstColumn, qsizetype count,
+                                  int rise) -> std::optional<QString> {
         const Fit &fit = fits.front();
         QString read;
-        // Up to the end of the line's ink, which the layout may have left short.
-        const qsizetype cellsOfLine = std::max(
-            text.size(), qsizetype(std::lround((std::as_const(block)[line].box.right() - origin) / pitch)) - qsizetype(firstColumn) + 1);
-        for (qsizetype at = 0; at < cellsOfLine; ++at) {
-            const Placed placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
-            if (placed.window.right < placed.window.left)
-                return false;
-            const std::vector<Pose> poses = posesOf(fit, placed);
-            const Pose &here = poses[poses.size() / 2];
-            const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
-            if (blank.cellInk < 1) {
-                read += QLatin1Char(' ');
+        for (qsizetype at = 0; at < count; ++at) {
+            const Placed placed{line, -1, -1, QChar(), firstColumn + long(at), windowOf(firstColumn + long(at))};
+            const QChar laidOut = at < text.size() ? text[at] : QLatin1Char(' ');
+            // A cell cut by the picture's left edge stays as laid out; none lies beyond its
+            // right edge.
+            if (placed.window.right < placed.window.left) {
+                if (placed.window.left >= cells.width() - 1)
+                    break;
+                read += laidOut;
                 continue;
             }
-            const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
-            const Match &best = closest.front().first;
-            if (best.share > kCellFits || (closest.size() > 1 && closest[1].first.share <= best.share + kRunnerUp))
-                return false;
-            read += closest.front().second;
+            const std::optional<QChar> seenThere = cellReading(placed, posesOf(fit, placed, rise), laidOut);
+            if (!seenThere)
+                return std::nullopt;
+            read += *seenThere;
         }
         while (read.endsWith(QLatin1Char(' ')))
             read.chop(1);
-        // Where the engine's own characters mostly miss their cells (a rule of dashes read
-        // as letters), its count of them tells nothing, and the glyphs alone read the line.
-        if (read.trimmed().isEmpty()
-            || (engineMostlyRight && editDistance(read, text) > std::max<qsizetype>(2, text.trimmed().size() / 5)))
+        return read;
+    };
+    // A line laid out a cell off its ink in places (a hash with a character left out and
+    // another read twice), or holding ink the engine left unread, is read from its cells
+    // alone where the glyphs clearly see what each holds: the grid's cells, not the
+    // engine's count of characters, say how many there are. `confirmed` marks the layout's
+    // characters whose glyphs match their cells; `count` cells are read. Whether it was
+    // read so.
+    const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn, const std::vector<bool> &confirmed,
+                                  qsizetype count) {
+        // A line's baseline found from characters the engine made up may lie a pixel off;
+        // the engine's characters are then confirmed or not on the baseline the glyphs see.
+        std::optional<QString> read;
+        std::vector<bool> confirmedThere = confirmed;
+        for (const int rise : {0, -1, 1}) {
+            if (!(read = glyphsOfLine(line, text, firstColumn, count, rise)))
+                continue;
+            for (qsizetype at = 0; rise != 0 && at < text.size(); ++at) {
+                const Placed placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
+                confirmedThere[size_t(at)] = !text[at].isSpace() && placed.window.right >= placed.window.left
+                                             && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at],
+                                                                                      placed.window, posesOf(fits.front(), placed, rise)));
+            }
+            break;
+        }
+        if (!read || read->trimmed().isEmpty())
             return false;
-        text = read;
+        // Where the engine's own characters mostly miss their cells (a rule of dashes read
+        // as letters), its count of them tells nothing, and the glyphs alone read the line;
+        // otherwise they keep every character of it that they confirmed, or differ from it
+        // by a few at most.
+        const auto kept = std::count(confirmedThere.begin(), confirmedThere.end(), true);
+        const auto characters = std::count_if(text.cbegin(), text.cend(), [](QChar c) { return !c.isSpace(); });
+        bool keepsConfirmed = true;
+        for (qsizetype at = 0; at < text.size(); ++at)
+            keepsConfirmed = keepsConfirmed && (!confirmedThere[size_t(at)] || (at < read->size() && read->at(at) == text[at]));
+        if (kept * 2 >= characters && !keepsConfirmed && editDistance(*read, text) > std::max<qsizetype>(2, characters / 5))
+            return false;
+        text = *read;
         return true;
     };
-    const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn) {
+    // A cell the layout leaves blank where the glyphs see a character: one the engine left
+    // unread.
+    const auto seesUnread = [&](const Placed &placed) {
+        return placed.window.right >= placed.window.left
+               && cellReading(placed, posesOf(fits.front(), placed), QLatin1Char(' ')).value_or(QLatin1Char(' ')) != QLatin1Char(' ');
+    };
+    const int blockRight = std::accumulate(block.cbegin(), block.cend(), 0,
+                                           [](int right, const RecognizedLine &line) { return std::max(right, line.box.right()); });
+    const LaidOutCheck check = [&](qsizetype line, QString &text, int firstColumn, int rowsAbove) {
         if (line < 0 || line >= block.size())
             return;
+        // Up to the block's right edge: the engine may leave a line's last word unread, or
+        // a whole line (a row of dots).
+        const qsizetype cellsOfBlock = qsizetype(std::lround((blockRight - origin) / pitch)) - qsizetype(firstColumn) + 1;
+        if (rowsAbove != 0) {
+            if (!fits.front().row)
+                return;
+            const int up = int(std::lround(rowsAbove * *fits.front().row));
+            for (const int rise : {0, -1, 1}) {
+                if (const std::optional<QString> read = glyphsOfLine(line, text, firstColumn, cellsOfBlock, rise - up)) {
+                    text = *read;
+                    return;
+                }
+            }
+            return;
+        }
         // A character two columns wide, or beyond the basic plane, would put every one
         // after it a column off its cell.
         if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x2E80 || c.isSurrogate(); }))
@@ -1244,18 +1329,27 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         // made up) would have its characters taken for their neighbours: only a line whose
         // characters nearly all match their cells is judged.
         qsizetype characters = 0, matching = 0;
+        std::vector<bool> confirmed(size_t(text.size()), false);
+        bool unread = false;
         for (qsizetype at = 0; at < text.size(); ++at) {
-            if (text[at].isSpace())
-                continue;
-            ++characters;
             const Placed placed = placedAt(at);
+            if (text[at].isSpace()) {
+                unread = unread || seesUnread(placed);
+                continue;
+            }
+            ++characters;
             const auto before = judged.find({line, placed.column});
-            matching += (before != judged.end() && before->second == text[at])
-                        || (placed.window.right >= placed.window.left
-                            && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at], placed.window,
-                                                                     posesOf(fits.front(), placed))));
+            confirmed[size_t(at)] = (before != judged.end() && before->second == text[at])
+                                    || (placed.window.right >= placed.window.left
+                                        && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at],
+                                                                                 placed.window, posesOf(fits.front(), placed))));
+            matching += confirmed[size_t(at)] ? 1 : 0;
         }
-        if (matching < characters && readByGlyphs(line, text, firstColumn, matching * 2 >= characters))
+        const qsizetype cellsOfLine = std::max(text.size(), cellsOfBlock);
+        for (qsizetype at = text.size(); at < cellsOfLine && !unread; ++at) {
+            unread = seesUnread(Placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))});
+        }
+        if ((matching < characters || unread) && readByGlyphs(line, text, firstColumn, confirmed, cellsOfLine))
             return;
         if (matching < characters * 9 / 10)
             return;

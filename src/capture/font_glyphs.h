@@ -28,8 +28,10 @@ class GlyphCache;
 class FontGlyphs {
 public:
     // Gives the cells of line `line` of the block, laid out as `text` from grid column
-    // `firstColumn` on, the characters the font's glyphs clearly see in them.
-    using LaidOutCheck = std::function<void(qsizetype line, QString &text, int firstColumn)>;
+    // `firstColumn` on, the characters the font's glyphs clearly see in them; with
+    // `rowsAbove` other than 0, those of the row that many rows above that line (below, when
+    // negative), which the engine left empty.
+    using LaidOutCheck = std::function<void(qsizetype line, QString &text, int firstColumn, int rowsAbove)>;
 
     // Over the installed monospaced families, looked up when first needed.
     FontGlyphs();

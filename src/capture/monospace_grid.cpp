@@ -232,6 +232,9 @@ bool underscoreIn(const QImage &grey, const Grid &grid, int column, const QRect 
     const int lowest = lineBox.bottom() + lineBox.height() / 8;
     const int end = std::min(grey.height() - 1, lineBox.bottom() + lineBox.height() / 2);
     const int thickest = std::max(2, lineBox.height() / 6);
+    // A column beyond the picture's edge, where a line the capture cut ends, holds nothing.
+    if (left > right || top > end)
+        return false;
     // A thin stroke of small text is drawn faint: ink here is anything clearly darker than
     // the paper around it.
     int paper = 0;
@@ -1337,13 +1340,25 @@ std::optional<QString> layOutOnMonospaceGrid(const QList<RecognizedLine> &engine
                 }
             }
             for (qsizetype i = 0; i < block.size(); ++i) {
-                for (int blank = 0; blank < blanks[start + i]; ++blank)
-                    output.append(QString());
+                for (int blank = 0; blank < blanks[start + i]; ++blank) {
+                    QString text;
+                    if (check)
+                        (*check)(i, text, firstColumn, blanks[start + i] - blank);
+                    output.append(withStraightQuotes(text));
+                }
                 RecognizedLine line = *block[i];
                 readClosingLine(line, unclosedBraces(output));
                 QString text = lineOnGrid(line, ownRows(block, i), grey, *grid, firstColumn, reader);
                 if (check)
-                    (*check)(i, text, firstColumn);
+                    (*check)(i, text, firstColumn, 0);
+                output.append(withStraightQuotes(text));
+            }
+            // Below the last line the engine read, a line it did not (a lone closing brace).
+            for (int below = 1; check && end == lines.size() && !block.isEmpty(); ++below) {
+                QString text;
+                (*check)(block.size() - 1, text, firstColumn, -below);
+                if (text.isEmpty())
+                    break;
                 output.append(withStraightQuotes(text));
             }
         };

@@ -347,10 +347,12 @@ void readClosingLine(RecognizedLine &line, qsizetype openBraces)
 }
 
 // The characters the engine confuses in names, each with the one that stands for its kind.
+// A capital "L" is no such character: its foot sets it apart in every font, and "List"
+// and "list" are two names.
 QChar confusedKind(QChar c)
 {
     switch (c.unicode()) {
-    case u'1': case u'l': case u'I': case u'L': return u'l';
+    case u'1': case u'l': case u'I': return u'l';
     case u'0': case u'O': case u'o': return u'o';
     case u'c': case u'e': return u'c';
     default: return c;

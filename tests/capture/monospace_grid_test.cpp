@@ -500,7 +500,7 @@ TEST(MonospaceGrid, TheGlyphsJudgeTheCharactersTheLayoutGivesCells)
             {0, "version: 44.17.21"}, {1, "id = @xEDB8 at 1200.12.5"}, {1, " id = 0xEDB8 at 1200,12."},
             {2, "32504e0-4f89-11d3-9a0cc"}, {2, "3f2504e0-4f89-11d39-a0c"}};
         for (auto [line, text] : laidOut) {
-            (*check)(line, text, 0);
+            (*check)(line, text, 0, 0);
             checked.append(text);
         }
     });
@@ -527,6 +527,34 @@ TEST(MonospaceGrid, ARuleOfDashesReadAsLettersIsReadFromItsCellsOnTheRowsOfTheOt
                   shown.join('\n').toStdString())
             << family << " " << size;
     }
+}
+
+// Ink the engine left unread (carets after a gutter, a whole row of dots, a closing brace
+// below the last line) is read from its cells, as is a lone zero in a column of numbers
+// read as a letter.
+TEST(MonospaceGrid, InkTheEngineLeftUnreadOrMisreadAloneIsReadFromItsCells)
+{
+    const QStringList shown{"/dev/sdb1  0   0   0  -", "  if (n > 0x7f) {", "      |   ^~~~~~ here", "...", "    return -EINVAL;",
+                            "}"};
+    const QStringList read{"/dev/sdb1  0   Q   0  -", "  if (n > 0x7f) {", "      |", "", "    return -EINVAL;", ""};
+    const FontGlyphs glyphs;
+    for (const auto &[family, size] : {std::pair("DejaVu Sans Mono", 13), std::pair("DejaVu Sans Mono", 16),
+                                       std::pair("Liberation Mono", 16)}) {
+        QFont font(family);
+        font.setPixelSize(size);
+        auto [grey, lines] = drawnAndRead(font, shown, read);
+        lines.removeAt(5);
+        lines.removeAt(3);
+        EXPECT_EQ(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).value_or("none").toStdString(),
+                  shown.join('\n').toStdString())
+            << family << " " << size;
+    }
+    // A line the capture cut at its right edge: the cells beyond it hold nothing.
+    QFont font("DejaVu Sans Mono");
+    font.setPixelSize(13);
+    const QStringList cut{"total 48 drwxr-xr-x 2 root root 4096 Mar  3 10:12 ."};
+    const auto [grey, lines] = drawnAndRead(font, cut, cut);
+    EXPECT_TRUE(layOutOnMonospaceGrid(lines, grey, 1.0, {}, &glyphs).has_value());
 }
 
 // A font that draws a digit otherwise than the text does (its zero drawn in another

@@ -65,8 +65,9 @@ TEST(ProgramTextReadings, NumbersAndNamesTheEngineReadAsOtherCharactersComeBackA
     EXPECT_EQ(readAsProgram("user@host"), "user@host");
 
     // A name's occurrences agree character by character; a tie, or a name without a
-    // character the engine does not confuse, stays.
+    // character the engine does not confuse, stays; names differing in a capital L differ.
     EXPECT_EQ(withNamesAsElsewhere("erc_ll = f(crc_l1) + cre_l1").toStdString(), "crc_l1 = f(crc_l1) + crc_l1");
+    EXPECT_EQ(withNamesAsElsewhere("f(items: List) { val list = 1; list }").toStdString(), "f(items: List) { val list = 1; list }");
     EXPECT_EQ(withNamesAsElsewhere("crc_ll + crc_l1").toStdString(), "crc_ll + crc_l1");
     EXPECT_EQ(withNamesAsElsewhere("lo = 10; lo = lo").toStdString(), "lo = 10; lo = lo");
 
