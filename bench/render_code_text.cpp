@@ -6,12 +6,13 @@
 // FIRST_PX moves the six sizes (12 gives 12 to 17 px), FIRST_PX-LAST_PX spans any
 // sizes (12-18 gives seven) and PX,PX,... names sizes that need not be neighbours
 // (11,13,17,19), FONTS (comma-separated) replaces the fonts, and the theme sets
-// "solarized", "gruvbox", "nord" and "dracula" draw in those editor themes' colours
-// (Solarized's low contrast, Gruvbox's warm greys and creams, Nord's cool blue-greys,
-// Dracula's near-white on blue-black, with One Light's dark grey on off-white as its
-// light half since Dracula has none) instead of plain black and white.
+// "solarized", "gruvbox", "nord", "dracula" and "catppuccin" draw in those editor themes'
+// colours (Solarized's low contrast, Gruvbox's warm greys and creams, Nord's cool
+// blue-greys, Dracula's near-white on blue-black, with One Light's dark grey on off-white
+// as its light half since Dracula has none, Catppuccin's slate on pale lavender-grey in
+// Latte and lavender-white on deep indigo in Mocha) instead of plain black and white.
 //
-// Usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula]]]
+// Usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula|catppuccin]]]
 //        SIZES: FIRST_PX, FIRST_PX-LAST_PX or PX,PX,...
 #include "bench_support.h"
 
@@ -40,6 +41,7 @@ const QList<Theme> kSolarizedThemes{{QColor("#fdf6e3"), QColor("#657b83"), "ligh
 const QList<Theme> kGruvboxThemes{{QColor("#fbf1c7"), QColor("#3c3836"), "light"}, {QColor("#282828"), QColor("#ebdbb2"), "dark"}};
 const QList<Theme> kNordThemes{{QColor("#eceff4"), QColor("#2e3440"), "light"}, {QColor("#2e3440"), QColor("#d8dee9"), "dark"}};
 const QList<Theme> kDraculaThemes{{QColor("#fafafa"), QColor("#383a42"), "light"}, {QColor("#282a36"), QColor("#f8f8f2"), "dark"}};
+const QList<Theme> kCatppuccinThemes{{QColor("#eff1f5"), QColor("#4c4f69"), "light"}, {QColor("#1e1e2e"), QColor("#cdd6f4"), "dark"}};
 const QStringList kDefaultFonts{"DejaVu Sans Mono", "Liberation Mono", "Noto Sans Mono"};
 
 } // namespace
@@ -49,7 +51,7 @@ int main(int argc, char **argv)
     bench::useOffscreenPlatformUnlessSet();
     QGuiApplication app(argc, argv);
     if (argc < 3) {
-        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula]]]\n");
+        std::fprintf(stderr, "usage: render_code_text TEXT_DIR OUTPUT_DIR [SIZES [FONTS [plain|solarized|gruvbox|nord|dracula|catppuccin]]]\n");
         return 2;
     }
     const QString sizeArgument = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("11");
@@ -70,9 +72,9 @@ int main(int argc, char **argv)
     }
     const QStringList fonts = argc > 4 ? QString::fromLocal8Bit(argv[4]).split(',') : kDefaultFonts;
     const QByteArray palette = argc > 5 ? QByteArray(argv[5]) : QByteArray("plain");
-    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}, {"nord", kNordThemes}, {"dracula", kDraculaThemes}};
+    const QHash<QByteArray, QList<Theme>> palettes{{"plain", kPlainThemes}, {"solarized", kSolarizedThemes}, {"gruvbox", kGruvboxThemes}, {"nord", kNordThemes}, {"dracula", kDraculaThemes}, {"catppuccin", kCatppuccinThemes}};
     if (!palettes.contains(palette)) {
-        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized, gruvbox, nord or dracula\n", palette.constData());
+        std::fprintf(stderr, "render_code_text: no theme set \"%s\"; plain, solarized, gruvbox, nord, dracula or catppuccin\n", palette.constData());
         return 2;
     }
     const QList<Theme> themes = palettes.value(palette);

@@ -2,24 +2,28 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Program text in code mode, on two halves: the code corpus the readings were tuned on
 # (render_screen_text's programs and bench/code_tuned) and a held-out half no rule was
-# tuned on (bench/code_heldout and six slices written later, bench/code_heldout_b, _c, _d,
-# _e, _f and _g: terminal output, logs, config, tables and source files in further languages,
-# rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice d in Noto
-# Mono too, at 12 to 17 px, in Solarized's low-contrast colours; slice e in JetBrains Mono,
-# Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours; slice f - compiler
-# errors, unit status, block ids, certificates, firewall counters, query tables - in Noto
-# Mono, DejaVu Sans Mono and Liberation Mono at 11, 13, 17 and 19 px and in xterm at 9,
-# 10.5 and 11 pt, in Nord's colours; slice g - a long listing, logged-in users, device
-# ids, a build's percentages, package versions, environment, a lockfile's hashes, packet
-# lines with MAC addresses and ports, inode counts, Perl - in Hack, Noto Sans Mono and
-# Liberation Mono at 12, 14, 16 and 18 px and in xterm at 9.5, 10 and 12 pt, in Dracula's
-# dark and One Light's light colours). Each half is read as rendered images and in real
+# tuned on (bench/code_heldout and seven slices written later, bench/code_heldout_b, _c,
+# _d, _e, _f, _g and _h: terminal output, logs, config, tables and source files in further
+# languages, rendered apart in DejaVu Sans Mono, Liberation Mono and Noto Sans Mono; slice
+# d in Noto Mono too, at 12 to 17 px, in Solarized's low-contrast colours; slice e in
+# JetBrains Mono, Hack and Noto Sans Mono, at 12 to 18 px, in Gruvbox's colours; slice f -
+# compiler errors, unit status, block ids, certificates, firewall counters, query tables -
+# in Noto Mono, DejaVu Sans Mono and Liberation Mono at 11, 13, 17 and 19 px and in xterm
+# at 9, 10.5 and 11 pt, in Nord's colours; slice g - a long listing, logged-in users,
+# device ids, a build's percentages, package versions, environment, a lockfile's hashes,
+# packet lines with MAC addresses and ports, inode counts, Perl - in Hack, Noto Sans Mono
+# and Liberation Mono at 12, 14, 16 and 18 px and in xterm at 9.5, 10 and 12 pt, in
+# Dracula's dark and One Light's light colours; slice h - mount options, a file's stat with
+# nanosecond times, clock status, memory counters, boot times, display modes with refresh
+# rates, key fingerprints, account lines, access-log fields, OCaml - in DejaVu Sans Mono,
+# Hack and Noto Mono at 11, 13, 15 and 17 px and in xterm at 9, 11 and 13 pt, in
+# Catppuccin's Latte and Mocha colours). Each half is read as rendered images and in real
 # xterm windows under a private Xvfb (11 to 16 px, light and dark, unless a slice says
-# otherwise); prints the character
-# error rate counting every space, and how many of the true text's numbers (every token
-# holding a digit: addresses, versions, times, hashes) came back changed.
+# otherwise); prints the character error rate counting every space, and how many of the
+# true text's numbers (every token holding a digit: addresses, versions, times, hashes)
+# came back changed.
 #
-# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 9 minutes on a quiet machine)
+# Usage: bench/terminal_code.sh [BUILD_DIR] [WORK_DIR]   (about 10 minutes on a quiet machine)
 set -euo pipefail
 inside=no
 if [ "${1:-}" = --inside-xvfb ]; then inside=yes; shift; fi
@@ -61,6 +65,8 @@ show_in_terminals() {
           nord-dark) colours=(-bg '#2e3440' -fg '#d8dee9') ;;
           dracula-light) colours=(-bg '#fafafa' -fg '#383a42') ;;
           dracula-dark) colours=(-bg '#282a36' -fg '#f8f8f2') ;;
+          catppuccin-light) colours=(-bg '#eff1f5' -fg '#4c4f69') ;;
+          catppuccin-dark) colours=(-bg '#1e1e2e' -fg '#cdd6f4') ;;
         esac
         name=$(printf '%s-%s-%s%s' "$(basename "$truth" .gt.txt)" $theme $size $unit)
         xterm -fa "$font" -fs "$pt" -geometry 74x12+0+0 -b 8 "${colours[@]}" \
@@ -91,6 +97,8 @@ if [ $inside = yes ]; then
   show_in_terminals "$work/heldout-f-truth" "$work/heldout-f-terminal" 'Noto Mono' 'Liberation Mono' 'DejaVu Sans Mono'
   points='9.5 10 12' palette=dracula
   show_in_terminals "$work/heldout-g-truth" "$work/heldout-g-terminal" 'Hack' 'Noto Sans Mono' 'Liberation Mono'
+  points='9 11 13' palette=catppuccin
+  show_in_terminals "$work/heldout-h-truth" "$work/heldout-h-terminal" 'DejaVu Sans Mono' 'Hack' 'Noto Mono'
   exit 0
 fi
 
@@ -112,13 +120,14 @@ read_and_score() {
 rm -rf "$work"/synthetic* "$work"/terminal* "$work"/heldout* "$work"/tuned*
 "$bin/render_screen_text" "$work/synthetic" 1 >/dev/null
 mkdir -p "$work/terminal"
-for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e heldout-f heldout-g; do
+for slice in tuned heldout heldout-b heldout-c heldout-d heldout-e heldout-f heldout-g heldout-h; do
   from=$root/bench/code_${slice/-/_}
   case $slice in
     heldout-d) "$bin/render_code_text" "$from" "$work/$slice" 12 'Noto Mono,DejaVu Sans Mono,Liberation Mono' solarized >/dev/null ;;
     heldout-e) "$bin/render_code_text" "$from" "$work/$slice" 12-18 'JetBrains Mono,Hack,Noto Sans Mono' gruvbox >/dev/null ;;
     heldout-f) "$bin/render_code_text" "$from" "$work/$slice" 11,13,17,19 'Noto Mono,DejaVu Sans Mono,Liberation Mono' nord >/dev/null ;;
     heldout-g) "$bin/render_code_text" "$from" "$work/$slice" 12,14,16,18 'Hack,Noto Sans Mono,Liberation Mono' dracula >/dev/null ;;
+    heldout-h) "$bin/render_code_text" "$from" "$work/$slice" 11,13,15,17 'DejaVu Sans Mono,Hack,Noto Mono' catppuccin >/dev/null ;;
     *) "$bin/render_code_text" "$from" "$work/$slice" >/dev/null ;;
   esac
   # The texts as they are, for the terminals.
@@ -163,4 +172,8 @@ echo "== held-out slice g: code mode on rendered program and terminal text (whit
 read_and_score "$work/heldout-g" "$work/heldout-g-out"
 echo "== held-out slice g: code mode in xterm windows (white space counts)"
 read_and_score "$work/heldout-g-terminal" "$work/heldout-g-terminal-out"
+echo "== held-out slice h: code mode on rendered program and terminal text (white space counts)"
+read_and_score "$work/heldout-h" "$work/heldout-h-out"
+echo "== held-out slice h: code mode in xterm windows (white space counts)"
+read_and_score "$work/heldout-h-terminal" "$work/heldout-h-terminal-out"
 echo "results in $work"
