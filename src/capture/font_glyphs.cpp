@@ -1193,12 +1193,15 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         word.text = word.symbols.join(QString());
     }
 
-    // What the glyphs left in each cell they judged: the layout that follows reads some
-    // cells again and moves characters to others, and those alone are judged once more.
+    // What the glyphs saw in each cell they judged, the character read or the one they
+    // gave it: the layout that follows reads some cells again and moves characters to
+    // others, and those alone are judged once more. A cell whose glyph matched neither
+    // (a dash read as a letter on a baseline the letter gave) is not judged.
     std::map<std::pair<qsizetype, long>, QChar> judged;
-    for (const Placed &placed : all) {
+    for (size_t i = 0; i < all.size(); ++i) {
+        const Placed &placed = all[i];
         const QString &symbol = std::as_const(block)[placed.line].words[placed.word].symbols[placed.symbol];
-        if (symbol.size() == 1)
+        if (symbol.size() == 1 && symbol[0] == seenFirst[i] && (fitsAsRead[i] || seenFirst[i] != placed.character))
             judged[{placed.line, placed.column}] = symbol[0];
     }
     // What the glyphs see in a cell whose engine reading is `laidOut`: a space where no
@@ -1245,7 +1248,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             const std::optional<QChar> seenThere = cellReading(placed, posesOf(fit, placed, rise), laidOut);
             if (!seenThere)
                 return std::nullopt;
-            read += *seenThere;
+            // A digit the font draws otherwise than the text's font did is no one to judge.
+            read += misdrawn.contains(laidOut) || misdrawn.contains(*seenThere) ? laidOut : *seenThere;
         }
         while (read.endsWith(QLatin1Char(' ')))
             read.chop(1);
@@ -1261,18 +1265,28 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
                                   qsizetype count) {
         // A line's baseline found from characters the engine made up may lie a pixel off;
         // the engine's characters are then confirmed or not on the baseline the glyphs see.
+        // The baseline on which the glyphs see the most characters.
         std::optional<QString> read;
-        std::vector<bool> confirmedThere = confirmed;
+        int bestRise = 0;
+        const auto seenCharacters = [](const QString &reading) {
+            return std::count_if(reading.cbegin(), reading.cend(), [](QChar c) { return !c.isSpace(); });
+        };
         for (const int rise : {0, -1, 1}) {
-            if (!(read = glyphsOfLine(line, text, firstColumn, count, rise)))
-                continue;
-            for (qsizetype at = 0; rise != 0 && at < text.size(); ++at) {
+            std::optional<QString> there = glyphsOfLine(line, text, firstColumn, count, rise);
+            if (there && (!read || seenCharacters(*there) > seenCharacters(*read))) {
+                read = std::move(there);
+                bestRise = rise;
+            }
+        }
+        std::vector<bool> confirmedThere = confirmed;
+        if (read && bestRise != 0) {
+            const int rise = bestRise;
+            for (qsizetype at = 0; at < text.size(); ++at) {
                 const Placed placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
                 confirmedThere[size_t(at)] = !text[at].isSpace() && placed.window.right >= placed.window.left
                                              && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at],
                                                                                       placed.window, posesOf(fits.front(), placed, rise)));
             }
-            break;
         }
         if (!read || read->trimmed().isEmpty())
             return false;
