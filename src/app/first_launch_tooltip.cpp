@@ -212,10 +212,12 @@ void FirstLaunchTooltip::fitToContent()
     const int width = std::max(minimumWidth, content + margins.left() + margins.right());
     stack->invalidate();
     stack->activate();
+    // A layout without a wrapped label has no height for a width, and sizes itself.
     const QSize size(width, stack->totalHeightForWidth(width));
     if (size == this->size() && minimumSize() == size)
         return;
-    setFixedSize(size);
+    if (size.height() >= 0)
+        setFixedSize(size);
     if (isVisible())
         place();
 }
