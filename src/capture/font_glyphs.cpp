@@ -1083,9 +1083,10 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // A digit between two digits is part of a number, which is worse changed than missed:
     // it becomes other than a digit ("T" of a time, "e" of an exponent or a hexadecimal
     // number) only where that glyph matches its cell as closely as the font matches the block.
-    const auto closelyAs = [&](const Placed &placed, QChar character) {
-        return matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, character, placed.window,
-                                                      posesOf(fits.front(), placed)));
+    const auto closelyAs = [&](const Placed &placed, QChar character, int rise = 0) {
+        return placed.window.right >= placed.window.left
+               && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, character, placed.window,
+                                                         posesOf(fits.front(), placed, rise)));
     };
     const auto inNumber = [&](const Placed &placed) {
         const RecognizedWord &word = block[placed.line].words[placed.word];
@@ -1204,6 +1205,12 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         if (symbol.size() == 1 && symbol[0] == seenFirst[i] && (fitsAsRead[i] || seenFirst[i] != placed.character))
             judged[{placed.line, placed.column}] = symbol[0];
     }
+    // The cell of column `at` of a line laid out from grid column `firstColumn` on, holding
+    // `character`.
+    const auto cellOf = [&](qsizetype line, int firstColumn, qsizetype at, QChar character = QChar()) {
+        const long column = long(firstColumn) + long(at);
+        return Placed{line, -1, -1, character, column, windowOf(column)};
+    };
     // What the glyphs see in a cell whose engine reading is `laidOut`: a space where no
     // glyph explains its ink better than a blank does (a wide neighbour's edge reaching in),
     // otherwise the glyph that matches it clearly best; none when no glyph does.
@@ -1211,10 +1218,13 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         const Fit &fit = fits.front();
         const Pose &here = poses[poses.size() / 2];
         const Match blank = difference(cells, *glyphAt(*fit.font, QLatin1Char(' '), here), *fit.font, geometry, placed.window, here);
-        const Match dot = difference(cells, *glyphAt(*fit.font, QLatin1Char('.'), here), *fit.font, geometry, placed.window, here);
         // An underscore may lie below the font's line, where the next row's ink begins.
-        if (blank.cellInk < std::max(1.0, dot.glyphInk / 2))
-            return laidOut == u'_' ? laidOut : QLatin1Char(' ');
+        const QChar empty = laidOut == u'_' ? laidOut : QLatin1Char(' ');
+        if (blank.cellInk < 1)
+            return empty;
+        const Match dot = difference(cells, *glyphAt(*fit.font, QLatin1Char('.'), here), *fit.font, geometry, placed.window, here);
+        if (blank.cellInk < dot.glyphInk / 2)
+            return empty;
         const std::vector<std::pair<Match, QChar>> closest = closestGlyphs(fit, placed, poses);
         const Match &best = closest.front().first;
         if (best.apart >= blank.cellInk)
@@ -1230,12 +1240,12 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     };
     // The cells of a line laid out as `text` from `firstColumn` on, `count` of them, as the
     // glyphs clearly see them; none when a cell holds ink no glyph clearly matches.
-    const auto glyphsOfLine = [&](qsizetype line, const QString &text, long firstColumn, qsizetype count,
+    const auto glyphsOfLine = [&](qsizetype line, const QString &text, int firstColumn, qsizetype count,
                                   int rise) -> std::optional<QString> {
         const Fit &fit = fits.front();
         QString read;
         for (qsizetype at = 0; at < count; ++at) {
-            const Placed placed{line, -1, -1, QChar(), firstColumn + long(at), windowOf(firstColumn + long(at))};
+            const Placed placed = cellOf(line, firstColumn, at);
             const QChar laidOut = at < text.size() ? text[at] : QLatin1Char(' ');
             // A cell cut by the picture's left edge stays as laid out; none lies beyond its
             // right edge.
@@ -1263,9 +1273,9 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
     // read so.
     const auto readByGlyphs = [&](qsizetype line, QString &text, int firstColumn, const std::vector<bool> &confirmed,
                                   qsizetype count) {
-        // A line's baseline found from characters the engine made up may lie a pixel off;
-        // the engine's characters are then confirmed or not on the baseline the glyphs see.
-        // The baseline on which the glyphs see the most characters.
+        // A line's baseline found from characters the engine made up may lie a pixel off:
+        // the line is read on the one where the glyphs see the most characters, and the
+        // engine's characters are confirmed or not there.
         std::optional<QString> read;
         int bestRise = 0;
         const auto seenCharacters = [](const QString &reading) {
@@ -1279,15 +1289,8 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             }
         }
         std::vector<bool> confirmedThere = confirmed;
-        if (read && bestRise != 0) {
-            const int rise = bestRise;
-            for (qsizetype at = 0; at < text.size(); ++at) {
-                const Placed placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
-                confirmedThere[size_t(at)] = !text[at].isSpace() && placed.window.right >= placed.window.left
-                                             && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at],
-                                                                                      placed.window, posesOf(fits.front(), placed, rise)));
-            }
-        }
+        for (qsizetype at = 0; read && bestRise != 0 && at < text.size(); ++at)
+            confirmedThere[size_t(at)] = !text[at].isSpace() && closelyAs(cellOf(line, firstColumn, at), text[at], bestRise);
         if (!read || read->trimmed().isEmpty())
             return false;
         // Where the engine's own characters mostly miss their cells (a rule of dashes read
@@ -1334,9 +1337,7 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
         // after it a column off its cell.
         if (std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() >= 0x2E80 || c.isSurrogate(); }))
             return;
-        const auto placedAt = [&](qsizetype at) {
-            return Placed{line, -1, -1, text[at], long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))};
-        };
+        const auto placedAt = [&](qsizetype at) { return cellOf(line, firstColumn, at, text[at]); };
         const auto digitAt = [&](qsizetype at) { return at >= 0 && at < text.size() && text[at].isDigit(); };
         static const QString separators = QStringLiteral(".,:;");
         // A line laid out a cell off its ink here and there (a character left out, one
@@ -1353,16 +1354,12 @@ void FontGlyphs::correctOnThisThread(QList<RecognizedLine> &block, const QImage 
             }
             ++characters;
             const auto before = judged.find({line, placed.column});
-            confirmed[size_t(at)] = (before != judged.end() && before->second == text[at])
-                                    || (placed.window.right >= placed.window.left
-                                        && matchesClosely(fits.front(), bestMatch(cells, *fits.front().font, geometry, text[at],
-                                                                                 placed.window, posesOf(fits.front(), placed))));
+            confirmed[size_t(at)] = (before != judged.end() && before->second == text[at]) || closelyAs(placed, text[at]);
             matching += confirmed[size_t(at)] ? 1 : 0;
         }
         const qsizetype cellsOfLine = std::max(text.size(), cellsOfBlock);
-        for (qsizetype at = text.size(); at < cellsOfLine && !unread; ++at) {
-            unread = seesUnread(Placed{line, -1, -1, QChar(), long(firstColumn) + long(at), windowOf(long(firstColumn) + long(at))});
-        }
+        for (qsizetype at = text.size(); at < cellsOfLine && !unread; ++at)
+            unread = seesUnread(cellOf(line, firstColumn, at));
         if ((matching < characters || unread) && readByGlyphs(line, text, firstColumn, confirmed, cellsOfLine))
             return;
         if (matching < characters * 9 / 10)
